@@ -1,0 +1,34 @@
+#!/bin/sh
+# Installs the Debian packages needed to build, run and test the tutor.
+# Checks first, so a second run is quick and needs no network.
+set -eu
+
+PACKAGES="cmake ninja-build g++ make qt6-base-dev qt6-qpa-plugins fonts-liberation2 fonts-comic-neue"
+
+missing=""
+for pkg in $PACKAGES; do
+    status=$(dpkg-query -W -f='${Status}' "$pkg" 2>/dev/null || true)
+    case "$status" in
+        "install ok installed") ;;
+        *) missing="$missing $pkg" ;;
+    esac
+done
+
+if [ -z "$missing" ]; then
+    exit 0
+fi
+
+echo "Installing:$missing"
+if [ "$(id -u)" -eq 0 ]; then
+    SUDO=""
+elif command -v sudo >/dev/null 2>&1; then
+    SUDO="sudo"
+else
+    echo "Root rights are needed to install:$missing (no sudo found)." >&2
+    exit 1
+fi
+
+export DEBIAN_FRONTEND=noninteractive
+$SUDO apt-get update
+# shellcheck disable=SC2086 # the package list is meant to split into words
+$SUDO apt-get install -y --no-install-recommends $missing
