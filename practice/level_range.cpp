@@ -1,0 +1,70 @@
+#include "practice/level_range.h"
+
+#include <atomic>
+#include <chrono>
+#include <cmath>
+#include <cstdint>
+
+namespace tutor {
+
+LevelRange levelRange(qint16 levelCode)
+{
+    switch (levelCode) {
+    case 0: // Warm Up
+        return { 10, 1 };
+    case 1: // Beginner
+        return { 25, 1 };
+    case 2: // Intermediate
+        return { 41, 1 };
+    case 3: // Advanced
+        return { 66, 10 };
+    default: // Expert, also for codes that were never given out
+        return { 91, 10 };
+    }
+}
+
+int levelNumber(qint16 levelCode, double r)
+{
+    const LevelRange range = levelRange(levelCode);
+    const double number = std::floor(r * range.count + range.lowest);
+    // Rounding in the product could reach highest + 1 for r just below 1;
+    // the clamp also keeps an r outside [0, 1) or NaN from an unchecked cast.
+    if (!(number >= range.lowest))
+        return range.lowest;
+    if (number > range.highest())
+        return range.highest();
+    return static_cast<int>(number);
+}
+
+namespace {
+
+// Two generators made within one clock tick still get different seeds.
+std::atomic<std::uint64_t> generatorsMade { 0 };
+
+} // namespace
+
+ClockSeededRandom::ClockSeededRandom()
+{
+    const auto ticks = static_cast<std::uint64_t>(
+        std::chrono::high_resolution_clock::now().time_since_epoch().count());
+    const std::uint64_t serial = generatorsMade.fetch_add(1, std::memory_order_relaxed);
+    std::seed_seq seed { static_cast<std::uint32_t>(ticks), static_cast<std::uint32_t>(ticks >> 32),
+        static_cast<std::uint32_t>(serial), static_cast<std::uint32_t>(serial >> 32) };
+    m_engine.seed(seed);
+}
+
+double ClockSeededRandom::unit()
+{
+    // The top 53 bits fill a double's mantissa exactly: every value is a
+    // multiple of 2^-53 below 1, so 1.0 itself can never come out (unlike
+    // std::uniform_real_distribution<float>, which can round up to it).
+    constexpr double twoToMinus53 = 1.0 / 9007199254740992.0;
+    return static_cast<double>(m_engine() >> 11) * twoToMinus53;
+}
+
+int ClockSeededRandom::levelNumber(qint16 levelCode)
+{
+    return tutor::levelNumber(levelCode, unit());
+}
+
+} // namespace tutor

@@ -1,0 +1,40 @@
+#pragma once
+
+#include <QtGlobal>
+
+#include <random>
+
+namespace tutor {
+
+// The whole numbers a difficulty level draws from: count values starting at
+// lowest. Warm Up 1..10, Beginner 1..25, Intermediate 1..41, Advanced 10..75,
+// Expert 10..100. Any level code outside 0..4 is treated as Expert.
+struct LevelRange
+{
+    int count = 0;
+    int lowest = 0;
+    int highest() const { return lowest + count - 1; }
+};
+
+LevelRange levelRange(qint16 levelCode);
+
+// Int(r * count + lowest) for a uniform r in [0, 1): the level's number for r.
+int levelNumber(qint16 levelCode, double r);
+
+// Uniform values in [0, 1) from a generator seeded afresh, from the
+// high-resolution clock and a running count, each time one is made. Every
+// problem generator makes one per call, so two problems drawn within one
+// second (or even one clock tick) still differ.
+class ClockSeededRandom
+{
+public:
+    ClockSeededRandom();
+
+    double unit();
+    int levelNumber(qint16 levelCode);
+
+private:
+    std::mt19937_64 m_engine;
+};
+
+} // namespace tutor
