@@ -1,0 +1,187 @@
+#include "app/controls.h"
+
+#include <QColor>
+#include <QFont>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPalette>
+#include <QPixmap>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTextBrowser>
+#include <QTimer>
+#include <QValidator>
+
+namespace controls {
+
+namespace {
+
+constexpr double TwipsPerPixel = 15.0;
+
+int toPixels(int twips)
+{
+    return qRound(twips / TwipsPerPixel);
+}
+
+template<typename Widget> Widget *place(Widget *widget, const QString &name, const QRect &geometry)
+{
+    widget->setObjectName(name);
+    widget->setGeometry(geometry);
+    return widget;
+}
+
+// Strips control characters in place instead of rejecting the edit: a
+// rejecting validator would make a whole paste fail.
+class ControlCharacterStripper : public QValidator
+{
+public:
+    using QValidator::QValidator;
+
+    State validate(QString &input, int &pos) const override
+    {
+        for (qsizetype i = input.size() - 1; i >= 0; --i) {
+            if (input.at(i).category() == QChar::Other_Control) {
+                input.remove(i, 1);
+                if (pos > i)
+                    --pos;
+            }
+        }
+        return Acceptable;
+    }
+};
+
+} // namespace
+
+QRect twips(int left, int top, int width, int height)
+{
+    return QRect(toPixels(left), toPixels(top), toPixels(width), toPixels(height));
+}
+
+void setUpScreen(QFrame *screen, const QString &name, const QRect &geometry)
+{
+    place(screen, name, geometry);
+    screen->setAutoFillBackground(true);
+}
+
+QFrame *frame(QWidget *parent, const QString &name, const QRect &geometry, QFrame::Shape shape)
+{
+    auto *result = place(new QFrame(parent), name, geometry);
+    result->setFrameShape(shape);
+    if (shape != QFrame::NoFrame)
+        result->setFrameShadow(QFrame::Sunken);
+    return result;
+}
+
+QGroupBox *groupBox(
+    QWidget *parent, const QString &name, const QString &caption, const QRect &geometry)
+{
+    return place(new QGroupBox(caption, parent), name, geometry);
+}
+
+QLabel *label(QWidget *parent, const QString &name, const QString &text, const QRect &geometry)
+{
+    auto *result = place(new QLabel(text, parent), name, geometry);
+    result->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    result->setWordWrap(true);
+    result->setTextFormat(Qt::PlainText);
+    return result;
+}
+
+QLabel *picture(
+    QWidget *parent, const QString &name, const QString &resource, const QRect &geometry)
+{
+    auto *result = place(new QLabel(parent), name, geometry);
+    result->setPixmap(QPixmap(resource));
+    result->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    return result;
+}
+
+QLineEdit *textBox(QWidget *parent, const QString &name, int maxLength, const QRect &geometry)
+{
+    auto *result = place(new QLineEdit(parent), name, geometry);
+    if (maxLength > 0)
+        result->setMaxLength(maxLength);
+    dropControlCharacters(result);
+    return result;
+}
+
+QPushButton *button(
+    QWidget *parent, const QString &name, const QString &caption, const QRect &geometry)
+{
+    auto *result = place(new QPushButton(caption, parent), name, geometry);
+    // Enter on a focused button presses it, as on every desktop dialog.
+    result->setAutoDefault(true);
+    return result;
+}
+
+QRadioButton *optionButton(
+    QWidget *parent, const QString &name, const QString &caption, const QRect &geometry)
+{
+    return place(new QRadioButton(caption, parent), name, geometry);
+}
+
+QListWidget *listBox(QWidget *parent, const QString &name, const QRect &geometry)
+{
+    auto *result = place(new QListWidget(parent), name, geometry);
+    // Keeps appending cheap however long the list grows.
+    result->setUniformItemSizes(true);
+    return result;
+}
+
+QTextBrowser *pageView(QWidget *parent, const QString &name, const QRect &geometry)
+{
+    return place(new QTextBrowser(parent), name, geometry);
+}
+
+QTimer *timer(QObject *parent, const QString &name, int intervalMs)
+{
+    auto *result = new QTimer(parent);
+    result->setObjectName(name);
+    result->setInterval(intervalMs);
+    return result;
+}
+
+QFont font(const QString &family, qreal pointSize, bool bold)
+{
+    QFont result(family);
+    result.setPointSizeF(pointSize);
+    result.setBold(bold);
+    return result;
+}
+
+void setBackground(QWidget *widget, const QColor &colour)
+{
+    QPalette palette = widget->palette();
+    palette.setColor(widget->backgroundRole(), colour);
+    palette.setColor(QPalette::Base, colour);
+    widget->setPalette(palette);
+    widget->setAutoFillBackground(true);
+}
+
+void setTextColour(QWidget *widget, const QColor &colour)
+{
+    QPalette palette = widget->palette();
+    palette.setColor(widget->foregroundRole(), colour);
+    widget->setPalette(palette);
+}
+
+void dropControlCharacters(QLineEdit *box)
+{
+    box->setValidator(new ControlCharacterStripper(box));
+}
+
+void setShown(std::initializer_list<QWidget *> widgets, bool shown)
+{
+    for (QWidget *widget : widgets)
+        widget->setVisible(shown);
+}
+
+void showOnly(std::initializer_list<QWidget *> group, const QWidget *shown)
+{
+    for (QWidget *widget : group)
+        widget->setVisible(widget == shown);
+}
+
+} // namespace controls

@@ -1,0 +1,60 @@
+#pragma once
+
+#include <QFrame>
+#include <QRect>
+#include <QString>
+
+#include <initializer_list>
+
+class QColor;
+class QFont;
+class QGroupBox;
+class QLabel;
+class QLineEdit;
+class QListWidget;
+class QPushButton;
+class QRadioButton;
+class QTextBrowser;
+class QTimer;
+class QWidget;
+
+// Small builders for the controls of the fixed-layout screens. Every screen is
+// designed in twips (15 to a pixel) and every control carries its design name
+// as objectName, so tests and the handlers find the same widget.
+namespace controls {
+
+QRect twips(int left, int top, int width, int height);
+
+// Names and places a screen frame. Screens lie over one another, so each
+// paints its own background and hides whatever lies below it.
+void setUpScreen(QFrame *screen, const QString &name, const QRect &geometry);
+
+QFrame *frame(QWidget *parent, const QString &name, const QRect &geometry,
+    QFrame::Shape shape = QFrame::NoFrame);
+QGroupBox *groupBox(
+    QWidget *parent, const QString &name, const QString &caption, const QRect &geometry);
+QLabel *label(QWidget *parent, const QString &name, const QString &text, const QRect &geometry);
+QLabel *picture(
+    QWidget *parent, const QString &name, const QString &resource, const QRect &geometry);
+QLineEdit *textBox(QWidget *parent, const QString &name, int maxLength, const QRect &geometry);
+QPushButton *button(
+    QWidget *parent, const QString &name, const QString &caption, const QRect &geometry);
+QRadioButton *optionButton(
+    QWidget *parent, const QString &name, const QString &caption, const QRect &geometry);
+QListWidget *listBox(QWidget *parent, const QString &name, const QRect &geometry);
+QTextBrowser *pageView(QWidget *parent, const QString &name, const QRect &geometry);
+QTimer *timer(QObject *parent, const QString &name, int intervalMs);
+
+QFont font(const QString &family, qreal pointSize, bool bold = false);
+void setBackground(QWidget *widget, const QColor &colour);
+void setTextColour(QWidget *widget, const QColor &colour);
+
+// Single-line boxes drop control characters (line breaks from a paste) as the
+// text arrives, so nothing typed can split a line of a file written later.
+void dropControlCharacters(QLineEdit *box);
+
+void setShown(std::initializer_list<QWidget *> widgets, bool shown);
+// Shows `shown` and hides the others of the group (operator signs, feedback).
+void showOnly(std::initializer_list<QWidget *> group, const QWidget *shown);
+
+} // namespace controls

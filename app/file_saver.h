@@ -1,0 +1,18 @@
+#pragma once
+
+#include <QByteArray>
+#include <QString>
+
+class QWidget;
+
+struct SaveResult
+{
+    bool ok = false;
+    QString path;
+    QString error; // the system's reason when ok is false
+};
+
+// Writes the whole file at once: the bytes go to a temporary file that
+// replaces the old one only when everything was written, so a failure never
+// leaves a half-written or emptied file behind. A missing folder is created.
+SaveResult saveWholeFile(const QString &path, const QByteArray &bytes);

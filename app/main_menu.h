@@ -1,0 +1,56 @@
+#pragma once
+
+#include <QtGlobal>
+
+#include <array>
+
+class QAction;
+class QMenu;
+class QMenuBar;
+
+// The main window's menu bar. Every menu and item carries its design name as
+// objectName; the level and operation items are checkable radio groups.
+struct MainMenu
+{
+    QMenu *mnuFile = nullptr;
+    QAction *mnuFileWork = nullptr;
+    QAction *mnuFileResetScore = nullptr;
+    QAction *mnuFileResetMB = nullptr;
+    QAction *mnuFileExit = nullptr;
+
+    QMenu *mnuOptions = nullptr;
+    QMenu *mnuOptDiff = nullptr;
+    std::array<QAction *, 5> levels {}; // mnuOptDiffLev0 .. mnuOptDiffLev4, by level code
+    QMenu *mnuOptOper = nullptr;
+    QAction *mnuOptOperAdd = nullptr;
+    QAction *mnuOptOperSub = nullptr;
+    QAction *mnuOptOperMult = nullptr;
+    QAction *mnuOptOperDiv = nullptr;
+    QMenu *mnuOptScore = nullptr;
+    QAction *mnuOptScoreHide = nullptr;
+    QAction *mnuOptScoreShow = nullptr;
+    QAction *mnuOptShowReport = nullptr;
+    QAction *mnuOptHideReport = nullptr;
+    QAction *mnuOptionsWorksheet = nullptr;
+
+    QMenu *mnuGames = nullptr;
+    QAction *mnuGamesMissingNum = nullptr;
+    QAction *mnuGamesMissingOper = nullptr;
+    QAction *mnuGamesTime = nullptr;
+
+    QMenu *mnuHelp = nullptr;
+    QAction *mnuHelpContents = nullptr;
+    QAction *mnuHelpWorksheet = nullptr;
+    QAction *mnuHelpOrviWeb = nullptr;
+    QAction *mnuHelpWeb = nullptr;
+    QAction *mnuHelpAbout = nullptr;
+
+    // The item of an operation code 1..4, or nullptr for any other code.
+    QAction *operationItem(qint16 operationCode) const;
+    // The item of a level code 0..4, or nullptr for any other code.
+    QAction *levelItem(qint16 levelCode) const;
+    // The four operation items, Addition first.
+    std::array<QAction *, 4> operationItems() const;
+};
+
+MainMenu buildMainMenu(QMenuBar *bar);

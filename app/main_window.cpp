@@ -1,0 +1,295 @@
+#include "app/main_window.h"
+
+#include "app/controls.h"
+#include "app/fonts.h"
+#include "games/missing_number_screen.h"
+#include "games/missing_operation_screen.h"
+#include "games/time_trial_screen.h"
+#include "help/about_screen.h"
+#include "help/browser_panel.h"
+#include "help/help_screen.h"
+#include "practice/practice_screen.h"
+#include "report/report_panel.h"
+#include "worksheet/worksheet_screen.h"
+
+#include <QAction>
+#include <QGroupBox>
+#include <QLayout>
+#include <QMenu>
+#include <QMenuBar>
+#include <QPushButton>
+#include <QScreen>
+#include <QShowEvent>
+#include <QTextBrowser>
+#include <QTimer>
+#include <QUrl>
+
+namespace {
+
+constexpr int ClientWidth = 694;
+constexpr int ClientHeight = 317;
+
+} // namespace
+
+MainWindow::MainWindow(const QString &applicationFolder, QWidget *parent)
+    : QMainWindow(parent)
+    , m_applicationFolder(applicationFolder)
+{
+    prepareTutorLookAndFeel();
+    setObjectName(QStringLiteral("frmMain"));
+    setWindowTitle(QStringLiteral("Orvi Math Tutor"));
+    setFont(controls::font(QStringLiteral("MS Sans Serif"), 8.25));
+
+    auto *client = new QWidget(this);
+    client->setObjectName(QStringLiteral("client"));
+    client->setFixedSize(ClientWidth, ClientHeight);
+    setCentralWidget(client);
+
+    m_menu = buildMainMenu(menuBar());
+    // The window takes exactly the size of the menu bar and the client area.
+    layout()->setSizeConstraint(QLayout::SetFixedSize);
+
+    m_fraGame1 = new MissingNumberScreen(m_state, client);
+    m_fraGame2 = new MissingOperationScreen(m_state, client);
+    m_fraGame3 = new TimeTrialScreen(m_state, client);
+    m_fraMain = new PracticeScreen(m_state, client);
+    m_fraMyBrowser = new BrowserPanel(client);
+    m_fraLog = new ReportPanel(m_state, client);
+    m_fraWorksheet = new WorksheetScreen(m_state, client);
+    m_fraHelp = new HelpScreen(client);
+    m_fraAbout = new AboutScreen(client);
+
+    connectMenu();
+    connect(m_fraAbout->okButton(), &QPushButton::clicked, this, &MainWindow::cmdOkAbout_Click);
+}
+
+MainWindow::~MainWindow() = default;
+
+void MainWindow::connectMenu()
+{
+    connect(m_menu.mnuFileWork, &QAction::triggered, this, &MainWindow::mnuFileWork_Click);
+    connect(m_menu.mnuFileExit, &QAction::triggered, this, &MainWindow::mnuFileExit_Click);
+    connect(
+        m_menu.mnuOptShowReport, &QAction::triggered, this, &MainWindow::mnuOptShowReport_Click);
+    connect(
+        m_menu.mnuOptHideReport, &QAction::triggered, this, &MainWindow::mnuOptHideReport_Click);
+    connect(m_menu.mnuOptionsWorksheet, &QAction::triggered, this,
+        &MainWindow::mnuOptionsWorksheet_Click);
+    connect(m_menu.mnuGamesMissingNum, &QAction::triggered, this,
+        &MainWindow::mnuGamesMissingNum_Click);
+    connect(m_menu.mnuGamesMissingOper, &QAction::triggered, this,
+        &MainWindow::mnuGamesMissingOper_Click);
+    connect(m_menu.mnuGamesTime, &QAction::triggered, this, &MainWindow::mnuGamesTime_Click);
+    connect(m_menu.mnuHelpContents, &QAction::triggered, this, &MainWindow::mnuHelpContents_Click);
+    connect(m_menu.mnuHelpAbout, &QAction::triggered, this, &MainWindow::mnuHelpAbout_Click);
+}
+
+void MainWindow::showEvent(QShowEvent *event)
+{
+    // The start state is set up once, before the window first appears.
+    if (!m_loaded) {
+        m_loaded = true;
+        formLoad();
+    }
+    QMainWindow::showEvent(event);
+}
+
+void MainWindow::formLoad()
+{
+    m_fraMain->show();
+    controls::setShown({ m_fraHelp, m_fraAbout }, false);
+    m_fraMain->scoreCard()->show();
+    m_fraMain->hideFeedback();
+    controls::setShown({ m_fraGame1, m_fraGame2, m_fraGame3, m_fraWorksheet, m_fraLog }, false);
+
+    m_fraMain->showOperationSign(1);
+    m_fraGame1->showOperationSign(1);
+    m_fraGame3->showOperationSign(1);
+
+    m_menu.mnuOptScoreShow->setVisible(false);
+    m_menu.mnuOptScoreHide->setVisible(true);
+    m_menu.mnuOptHideReport->setVisible(false);
+
+    centreOnScreen();
+
+    m_fraMain->showScore();
+    m_state.OperationCode = 1;
+    m_state.LevelCode = 0;
+    m_state.TimeLimitSeconds = -1;
+    m_fraMain->setLevelCaption(QStringLiteral("Warm Up"));
+    m_fraMain->NewPracticeProblem();
+
+    m_menu.levels[0]->setChecked(true);
+    m_menu.mnuOptOperAdd->setChecked(true);
+    m_fraGame3->selectThirtySeconds();
+
+    m_fraMain->feedbackTimer()->stop();
+    stopGameTimers();
+    m_fraWorksheet->messageTimer()->stop();
+    // Its first tick hides the Missing Number feedback frames.
+    m_fraGame1->feedbackTimer()->start();
+
+    m_state.BrowserTarget = shippedFile(QStringLiteral("html/mbrows.html"));
+    m_fraMyBrowser->view()->setSource(QUrl::fromLocalFile(m_state.BrowserTarget));
+}
+
+void MainWindow::centreOnScreen()
+{
+    const QScreen *screen = this->screen();
+    if (!screen)
+        return;
+    const QRect available = screen->geometry();
+    const QSize outer = frameGeometry().size();
+    move(available.x() + (available.width() - outer.width()) / 2,
+        available.y() + (available.height() - outer.height()) / 2);
+}
+
+void MainWindow::stopGameTimers()
+{
+    m_fraGame2->feedbackTimer()->stop();
+    m_fraGame3->clockTimer()->stop();
+}
+
+void MainWindow::clearTimeTrialClock()
+{
+    m_fraGame3->clearClock();
+}
+
+QString MainWindow::shippedFile(const QString &relativePath) const
+{
+    return m_applicationFolder + QLatin1Char('/') + relativePath;
+}
+
+void MainWindow::mnuFileWork_Click()
+{
+    m_fraMain->show();
+    controls::setShown({ m_fraHelp, m_fraAbout }, false);
+    m_fraMain->hideFeedback();
+    controls::setShown({ m_fraGame1, m_fraGame2, m_fraGame3, m_fraWorksheet }, false);
+
+    m_menu.mnuOptions->setEnabled(true);
+    m_menu.levels[0]->setEnabled(true);
+    for (QAction *item : m_menu.operationItems())
+        item->setEnabled(true);
+    m_menu.mnuOptShowReport->setEnabled(true);
+
+    m_fraMyBrowser->show();
+    m_fraMain->focusAnswer();
+    if (QAction *current = m_menu.operationItem(m_state.OperationCode))
+        current->setChecked(true);
+    m_fraMain->NewPracticeProblem();
+}
+
+void MainWindow::mnuFileExit_Click()
+{
+    close();
+}
+
+void MainWindow::mnuGamesMissingNum_Click()
+{
+    m_fraGame1->show();
+    m_fraMyBrowser->show();
+    controls::setShown(
+        { m_fraMain, m_fraHelp, m_fraAbout, m_fraGame2, m_fraGame3, m_fraWorksheet }, false);
+    mnuOptHideReport_Click();
+    m_menu.mnuOptions->setEnabled(true);
+    m_menu.mnuOptOperAdd->setEnabled(true);
+    m_menu.mnuOptOperSub->setEnabled(true);
+    m_menu.mnuOptOperMult->setEnabled(false);
+    m_menu.mnuOptOperDiv->setEnabled(false);
+    m_menu.mnuOptShowReport->setEnabled(false);
+    stopGameTimers();
+    clearTimeTrialClock();
+}
+
+void MainWindow::mnuGamesMissingOper_Click()
+{
+    mnuOptHideReport_Click();
+    m_fraGame2->hideFeedback();
+    controls::setShown(
+        { m_fraMain, m_fraHelp, m_fraAbout, m_fraGame1, m_fraGame3, m_fraWorksheet }, false);
+    m_fraGame2->show();
+    m_fraMyBrowser->show();
+    m_menu.mnuOptions->setEnabled(true);
+    for (QAction *item : m_menu.operationItems()) {
+        item->setEnabled(false);
+        item->setChecked(false);
+    }
+    m_menu.mnuOptShowReport->setEnabled(false);
+    stopGameTimers();
+    clearTimeTrialClock();
+}
+
+void MainWindow::mnuGamesTime_Click()
+{
+    mnuOptHideReport_Click();
+    controls::setShown({ m_fraMain, m_fraHelp, m_fraAbout, m_fraGame1, m_fraGame2 }, false);
+    m_fraGame3->hideResults();
+    m_fraWorksheet->hide();
+    m_fraGame3->show();
+    m_fraMyBrowser->show();
+    m_menu.mnuOptions->setEnabled(true);
+    m_menu.mnuOptOperAdd->setEnabled(true);
+    m_menu.mnuOptOperSub->setEnabled(true);
+    m_menu.mnuOptOperMult->setEnabled(false);
+    m_menu.mnuOptOperDiv->setEnabled(false);
+    m_menu.mnuOptShowReport->setEnabled(false);
+    clearTimeTrialClock();
+}
+
+void MainWindow::mnuOptionsWorksheet_Click()
+{
+    m_fraWorksheet->show();
+    controls::setShown(
+        { m_fraHelp, m_fraMain, m_fraAbout, m_fraGame1, m_fraGame2, m_fraGame3, m_fraMyBrowser },
+        false);
+    m_menu.mnuOptions->setEnabled(false);
+    stopGameTimers();
+}
+
+void MainWindow::mnuHelpContents_Click()
+{
+    controls::setShown({ m_fraWorksheet, m_fraMain, m_fraAbout, m_fraGame1, m_fraGame2, m_fraGame3,
+                           m_fraMyBrowser },
+        false);
+    m_menu.mnuOptions->setEnabled(false);
+    m_fraHelp->show();
+    stopGameTimers();
+}
+
+void MainWindow::mnuHelpAbout_Click()
+{
+    m_fraAbout->show();
+    controls::setShown(
+        { m_fraWorksheet, m_fraMain, m_fraHelp, m_fraGame1, m_fraGame2, m_fraGame3 }, false);
+    m_menu.mnuOptions->setEnabled(false);
+    stopGameTimers();
+    clearTimeTrialClock();
+    m_fraMyBrowser->hide();
+    m_fraAbout->okButton()->setFocus();
+}
+
+void MainWindow::cmdOkAbout_Click()
+{
+    controls::setShown({ m_fraAbout, m_fraHelp }, false);
+    m_fraMain->show();
+    m_fraWorksheet->hide();
+    m_fraMyBrowser->show();
+    m_menu.mnuOptShowReport->setEnabled(true);
+    m_menu.mnuOptions->setEnabled(true);
+}
+
+void MainWindow::mnuOptShowReport_Click()
+{
+    m_menu.mnuOptShowReport->setVisible(false);
+    m_menu.mnuOptHideReport->setVisible(true);
+    m_fraLog->prepareForShowing();
+    m_fraLog->show();
+}
+
+void MainWindow::mnuOptHideReport_Click()
+{
+    m_menu.mnuOptShowReport->setVisible(true);
+    m_menu.mnuOptHideReport->setVisible(false);
+    m_fraLog->hide();
+}

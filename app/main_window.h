@@ -1,0 +1,74 @@
+#pragma once
+
+#include "app/main_menu.h"
+#include "app/tutor_state.h"
+
+#include <QMainWindow>
+#include <QString>
+
+class AboutScreen;
+class BrowserPanel;
+class HelpScreen;
+class MissingNumberScreen;
+class MissingOperationScreen;
+class PracticeScreen;
+class ReportPanel;
+class TimeTrialScreen;
+class WorksheetScreen;
+
+// The one main window: builds every screen at its fixed place, the menu bar
+// and the switching between screens, and owns the run's TutorState.
+class MainWindow : public QMainWindow
+{
+    Q_OBJECT
+    Q_DISABLE_COPY_MOVE(MainWindow)
+
+public:
+    explicit MainWindow(const QString &applicationFolder, QWidget *parent = nullptr);
+    ~MainWindow() override;
+
+    const TutorState &state() const { return m_state; }
+    TutorState &state() { return m_state; }
+    QString applicationFolder() const { return m_applicationFolder; }
+
+public slots:
+    void mnuFileWork_Click();
+    void mnuFileExit_Click();
+    void mnuGamesMissingNum_Click();
+    void mnuGamesMissingOper_Click();
+    void mnuGamesTime_Click();
+    void mnuOptionsWorksheet_Click();
+    void mnuHelpContents_Click();
+    void mnuHelpAbout_Click();
+    void cmdOkAbout_Click();
+    void mnuOptShowReport_Click();
+    void mnuOptHideReport_Click();
+
+protected:
+    void showEvent(QShowEvent *event) override;
+
+private:
+    void formLoad();
+    void connectMenu();
+    void centreOnScreen();
+    void stopGameTimers();
+    void clearTimeTrialClock();
+    // The path of a file the program ships, under the application folder.
+    QString shippedFile(const QString &relativePath) const;
+
+    const QString m_applicationFolder;
+    TutorState m_state;
+    MainMenu m_menu;
+    bool m_loaded = false;
+
+    // Bottom first: a later sibling lies on top of an earlier one.
+    MissingNumberScreen *m_fraGame1 = nullptr;
+    MissingOperationScreen *m_fraGame2 = nullptr;
+    TimeTrialScreen *m_fraGame3 = nullptr;
+    PracticeScreen *m_fraMain = nullptr;
+    BrowserPanel *m_fraMyBrowser = nullptr;
+    ReportPanel *m_fraLog = nullptr;
+    WorksheetScreen *m_fraWorksheet = nullptr;
+    HelpScreen *m_fraHelp = nullptr;
+    AboutScreen *m_fraAbout = nullptr;
+};

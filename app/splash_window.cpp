@@ -1,0 +1,54 @@
+#include "app/splash_window.h"
+
+#include "app/controls.h"
+#include "app/fonts.h"
+#include "app/main_window.h"
+
+#include <QLabel>
+#include <QScreen>
+#include <QShowEvent>
+#include <QTimer>
+
+SplashWindow::SplashWindow(MainWindowFactory makeMainWindow)
+    : QWidget(nullptr, Qt::SplashScreen | Qt::FramelessWindowHint)
+    , m_makeMainWindow(std::move(makeMainWindow))
+{
+    prepareTutorLookAndFeel();
+    setObjectName(QStringLiteral("frmSplash"));
+    setFixedSize(398, 200);
+    controls::picture(this, QStringLiteral("Image1"), QStringLiteral(":/pictures/title.png"),
+        QRect(0, 0, 400, 200));
+
+    m_timer1 = controls::timer(this, QStringLiteral("Timer1"), 3000);
+    connect(m_timer1, &QTimer::timeout, this, &SplashWindow::Timer1_Timer);
+
+    if (const QScreen *screen = this->screen()) {
+        const QRect area = screen->geometry();
+        move(area.x() + (area.width() - width()) / 2, area.y() + (area.height() - height()) / 2);
+    }
+}
+
+void SplashWindow::showEvent(QShowEvent *event)
+{
+    if (!m_mainWindowShown && !m_timer1->isActive())
+        m_timer1->start();
+    QWidget::showEvent(event);
+}
+
+void SplashWindow::closeEvent(QCloseEvent *event)
+{
+    // Closed by hand before its time: no main window appears afterwards.
+    m_timer1->stop();
+    QWidget::closeEvent(event);
+}
+
+void SplashWindow::Timer1_Timer()
+{
+    m_timer1->stop();
+    if (m_mainWindowShown)
+        return;
+    m_mainWindowShown = true;
+    if (MainWindow *mainWindow = m_makeMainWindow())
+        mainWindow->show();
+    close();
+}

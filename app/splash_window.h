@@ -1,0 +1,34 @@
+#pragma once
+
+#include <QWidget>
+
+#include <functional>
+
+class MainWindow;
+class QTimer;
+
+// The title picture shown for three seconds at start-up. The main window is
+// built only when the splash timer fires, so the splash appears at once.
+class SplashWindow : public QWidget
+{
+    Q_OBJECT
+    Q_DISABLE_COPY_MOVE(SplashWindow)
+
+public:
+    using MainWindowFactory = std::function<MainWindow *()>;
+
+    explicit SplashWindow(MainWindowFactory makeMainWindow);
+
+public slots:
+    // Builds and shows the main window, then closes the splash.
+    void Timer1_Timer();
+
+protected:
+    void showEvent(QShowEvent *event) override;
+    void closeEvent(QCloseEvent *event) override;
+
+private:
+    MainWindowFactory m_makeMainWindow;
+    QTimer *m_timer1 = nullptr;
+    bool m_mainWindowShown = false;
+};

@@ -1,0 +1,42 @@
+#pragma once
+
+#include <QFrame>
+
+class QGroupBox;
+class QLabel;
+class QLineEdit;
+class QTimer;
+struct TutorState;
+
+// The Missing Number game: a sum with its second number hidden behind "?".
+class MissingNumberScreen : public QFrame
+{
+    Q_OBJECT
+    Q_DISABLE_COPY_MOVE(MissingNumberScreen)
+
+public:
+    MissingNumberScreen(TutorState &state, QWidget *parent);
+
+    // Addition and Subtraction show their sign; other operations leave it.
+    void showOperationSign(qint16 operationCode);
+
+    QGroupBox *scoreCard() const { return m_fraInfoGame1; }
+    QTimer *feedbackTimer() const { return m_timer4; }
+
+public slots:
+    void Timer4_Timer();
+
+private:
+    TutorState &m_state;
+    QLabel *m_lblNum1Game1 = nullptr;
+    QLabel *m_imgPlusGame1 = nullptr;
+    QLabel *m_imgMinusGame1 = nullptr;
+    QLabel *m_lblNum2Game1 = nullptr;
+    QLineEdit *m_txtAnswerGame1 = nullptr;
+    QFrame *m_fraCorrectGame1 = nullptr;
+    QFrame *m_fraIncorrectGame1 = nullptr;
+    QGroupBox *m_fraInfoGame1 = nullptr;
+    QLabel *m_lblCorrectGame1 = nullptr;
+    QLabel *m_lblIncorrectGame1 = nullptr;
+    QTimer *m_timer4 = nullptr;
+};

@@ -1,0 +1,40 @@
+#pragma once
+
+#include <QFrame>
+
+class QGroupBox;
+class QLabel;
+class QRadioButton;
+class QTimer;
+struct TutorState;
+
+// The Missing Operation game: two numbers and their result; the pupil picks
+// the operation that was used.
+class MissingOperationScreen : public QFrame
+{
+    Q_OBJECT
+    Q_DISABLE_COPY_MOVE(MissingOperationScreen)
+
+public:
+    MissingOperationScreen(TutorState &state, QWidget *parent);
+
+    void hideFeedback();
+
+    QGroupBox *scoreCard() const { return m_fraInfoGame2; }
+    QTimer *feedbackTimer() const { return m_timer2; }
+
+private:
+    TutorState &m_state;
+    QLabel *m_lblNum1Game2 = nullptr;
+    QLabel *m_lblNum2Game2 = nullptr;
+    QLabel *m_lblNum3Game2 = nullptr;
+    QRadioButton *m_optAddGame2 = nullptr;
+    QRadioButton *m_optSubGame2 = nullptr;
+    QRadioButton *m_optMulGame2 = nullptr;
+    QFrame *m_fraCorrectGame2 = nullptr;
+    QFrame *m_fraIncorrectGame2 = nullptr;
+    QGroupBox *m_fraInfoGame2 = nullptr;
+    QLabel *m_lblCorrectGame2 = nullptr;
+    QLabel *m_lblIncorrectGame2 = nullptr;
+    QTimer *m_timer2 = nullptr;
+};

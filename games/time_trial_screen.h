@@ -1,0 +1,48 @@
+#pragma once
+
+#include <QFrame>
+
+class QGroupBox;
+class QLabel;
+class QLineEdit;
+class QPushButton;
+class QRadioButton;
+class QTimer;
+struct TutorState;
+
+// The Time Trial game: as many sums as possible against the clock.
+class TimeTrialScreen : public QFrame
+{
+    Q_OBJECT
+    Q_DISABLE_COPY_MOVE(TimeTrialScreen)
+
+public:
+    TimeTrialScreen(TutorState &state, QWidget *parent);
+
+    // Addition and Subtraction show their sign; other operations leave it.
+    void showOperationSign(qint16 operationCode);
+    void selectThirtySeconds();
+    void clearClock();
+    void hideResults();
+
+    QTimer *clockTimer() const { return m_timer3; }
+
+private:
+    TutorState &m_state;
+    QLabel *m_lblNum1Game3 = nullptr;
+    QLabel *m_imgPlusGame3 = nullptr;
+    QLabel *m_imgMinusGame3 = nullptr;
+    QLabel *m_lblNum2Game3 = nullptr;
+    QLineEdit *m_txtAnswerGame3 = nullptr;
+    QRadioButton *m_opt30secs = nullptr;
+    QRadioButton *m_opt60secs = nullptr;
+    QPushButton *m_cmdStartGame3 = nullptr;
+    QPushButton *m_cmdStopGame3 = nullptr;
+    QPushButton *m_cmdResetGame3 = nullptr;
+    QLabel *m_lblGame3TimeKeep = nullptr;
+    QLabel *m_lblCorrectGame3 = nullptr;
+    QGroupBox *m_fraGame3Results = nullptr;
+    QLabel *m_lblGame3ResultsScore = nullptr;
+    QLabel *m_lblGame3ResultsTime = nullptr;
+    QTimer *m_timer3 = nullptr;
+};

@@ -1,0 +1,21 @@
+#pragma once
+
+#include <QFrame>
+
+class QTextBrowser;
+
+// The right-hand panel that shows the program's start page and whatever the
+// pupil follows from it.
+class BrowserPanel : public QFrame
+{
+    Q_OBJECT
+    Q_DISABLE_COPY_MOVE(BrowserPanel)
+
+public:
+    explicit BrowserPanel(QWidget *parent);
+
+    QTextBrowser *view() const { return m_wbrMyBrowser; }
+
+private:
+    QTextBrowser *m_wbrMyBrowser = nullptr;
+};

@@ -1,0 +1,20 @@
+#pragma once
+
+#include <QFrame>
+
+class QTextBrowser;
+
+// The help screen: the program's help pages, shown across the whole window.
+class HelpScreen : public QFrame
+{
+    Q_OBJECT
+    Q_DISABLE_COPY_MOVE(HelpScreen)
+
+public:
+    explicit HelpScreen(QWidget *parent);
+
+    QTextBrowser *view() const { return m_wbrHelp; }
+
+private:
+    QTextBrowser *m_wbrHelp = nullptr;
+};

@@ -1,0 +1,124 @@
+#include "practice/practice_screen.h"
+
+#include "app/controls.h"
+#include "app/tutor_state.h"
+#include "practice/level_range.h"
+#include "practice/number_text.h"
+#include "practice/practice_problem.h"
+#include "practice/sum_layout.h"
+
+#include <QColor>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QTimer>
+
+using controls::twips;
+
+namespace {
+
+const QString SansSerif = QStringLiteral("MS Sans Serif");
+
+} // namespace
+
+PracticeScreen::PracticeScreen(TutorState &state, QWidget *parent)
+    : QFrame(parent)
+    , m_state(state)
+{
+    controls::setUpScreen(this, QStringLiteral("fraMain"), controls::twips(-120, -120, 4815, 4935));
+
+    auto *frmSettings = controls::groupBox(this, QStringLiteral("frmSettings"),
+        QStringLiteral("Current Level"), twips(2640, 3720, 1935, 735));
+    m_lblCurLev = controls::label(
+        frmSettings, QStringLiteral("lblCurLev"), QString(), twips(120, 240, 1695, 375));
+    m_lblCurLev->setFont(controls::font(SansSerif, 12, true));
+    m_lblCurLev->setAlignment(Qt::AlignCenter);
+    controls::setBackground(m_lblCurLev, QColor(255, 255, 192));
+
+    QFrame *fraData = controls::frame(
+        this, QStringLiteral("fraData"), twips(240, 240, 4335, 3135), QFrame::Box);
+    m_lblNum1
+        = sumlayout::numberLabel(fraData, QStringLiteral("lblNum1"), twips(840, 360, 735, 495));
+    m_lblNum2
+        = sumlayout::numberLabel(fraData, QStringLiteral("lblNum2"), twips(840, 1200, 735, 495));
+
+    const QRect signPlace = twips(120, 1320, 480, 480);
+    m_imgPlus = controls::picture(
+        fraData, QStringLiteral("imgPlus"), QStringLiteral(":/pictures/plus.png"), signPlace);
+    m_imgMinus = controls::picture(
+        fraData, QStringLiteral("imgMinus"), QStringLiteral(":/pictures/minus.png"), signPlace);
+    m_imgMultiply = controls::picture(
+        fraData, QStringLiteral("imgMultiply"), QStringLiteral(":/pictures/times.png"), signPlace);
+    m_imgDivide = controls::picture(
+        fraData, QStringLiteral("imgDivide"), QStringLiteral(":/pictures/divide.png"), signPlace);
+
+    sumlayout::rule(fraData,
+        { QStringLiteral("Image1"), QStringLiteral("Image2"), QStringLiteral("Image11") }, 720,
+        1680);
+
+    m_txtAnswer
+        = controls::textBox(fraData, QStringLiteral("txtAnswer"), 4, twips(840, 2160, 735, 495));
+    m_txtAnswer->setFont(controls::font(SansSerif, 13.5));
+    m_txtAnswer->setAlignment(Qt::AlignRight);
+    controls::setBackground(m_txtAnswer, Qt::white);
+
+    const QRect feedbackPlace = twips(2040, 360, 1815, 2295);
+    m_fraCorrect = sumlayout::correctFrame(fraData,
+        { QStringLiteral("fraCorrect"), QStringLiteral("imgCorrect"), QStringLiteral("Label2") },
+        feedbackPlace);
+    m_fraIncorrect = sumlayout::tryAgainFrame(fraData,
+        { QStringLiteral("fraIncorrect"), QStringLiteral("imgCheck"), QStringLiteral("Label5") },
+        feedbackPlace);
+
+    const sumlayout::ScoreCard card = sumlayout::scoreCard(this,
+        { QStringLiteral("fraInfo"), QStringLiteral("Your Score Card"), QStringLiteral("Label3"),
+            QStringLiteral("Correct:"), QStringLiteral("Label4"), QStringLiteral("Incorrect:"),
+            QStringLiteral("lblCorrect"), QStringLiteral("lblIncorrect") },
+        twips(240, 3480, 2295, 1215));
+    m_fraInfo = card.frame;
+    m_lblCorrect = card.correct;
+    m_lblIncorrect = card.incorrect;
+
+    m_timer1 = controls::timer(this, QStringLiteral("Timer1"), 2000);
+}
+
+void PracticeScreen::showOperationSign(qint16 operationCode)
+{
+    const QLabel *signs[] = { m_imgPlus, m_imgMinus, m_imgMultiply, m_imgDivide };
+    if (operationCode < 1 || operationCode > 4)
+        return;
+    controls::showOnly(
+        { m_imgPlus, m_imgMinus, m_imgMultiply, m_imgDivide }, signs[operationCode - 1]);
+}
+
+void PracticeScreen::setLevelCaption(const QString &levelName)
+{
+    m_lblCurLev->setText(levelName);
+}
+
+void PracticeScreen::showScore()
+{
+    m_lblCorrect->setText(tutor::plainNumberText(m_state.CorrectCount));
+    m_lblIncorrect->setText(tutor::plainNumberText(m_state.IncorrectCount));
+}
+
+void PracticeScreen::hideFeedback()
+{
+    controls::setShown({ m_fraIncorrect, m_fraCorrect }, false);
+}
+
+void PracticeScreen::focusAnswer()
+{
+    m_txtAnswer->setFocus();
+}
+
+void PracticeScreen::NewPracticeProblem()
+{
+    tutor::ClockSeededRandom random;
+    const tutor::PracticeProblem problem
+        = tutor::drawPracticeProblem(m_state.LevelCode, m_state.OperationCode, random);
+    m_state.Operand1 = problem.operand1;
+    m_state.Operand2 = problem.operand2;
+    m_lblNum1->setText(tutor::plainNumberText(m_state.Operand1));
+    m_lblNum2->setText(tutor::plainNumberText(m_state.Operand2));
+}

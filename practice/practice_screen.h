@@ -1,0 +1,50 @@
+#pragma once
+
+#include <QFrame>
+
+class QGroupBox;
+class QLabel;
+class QLineEdit;
+class QTimer;
+struct TutorState;
+
+// The practice screen ("Work Mode"): the problem written as a column sum, the
+// answer box, the feedback pictures, the current level and the score card.
+class PracticeScreen : public QFrame
+{
+    Q_OBJECT
+    Q_DISABLE_COPY_MOVE(PracticeScreen)
+
+public:
+    PracticeScreen(TutorState &state, QWidget *parent);
+
+    void showOperationSign(qint16 operationCode);
+    void setLevelCaption(const QString &levelName);
+    void showScore();
+    void hideFeedback();
+    void focusAnswer();
+
+    QGroupBox *scoreCard() const { return m_fraInfo; }
+    QTimer *feedbackTimer() const { return m_timer1; }
+
+public slots:
+    // Draws the next problem for the current level and operation and shows it.
+    void NewPracticeProblem();
+
+private:
+    TutorState &m_state;
+    QLabel *m_lblCurLev = nullptr;
+    QLabel *m_lblNum1 = nullptr;
+    QLabel *m_lblNum2 = nullptr;
+    QLabel *m_imgPlus = nullptr;
+    QLabel *m_imgMinus = nullptr;
+    QLabel *m_imgMultiply = nullptr;
+    QLabel *m_imgDivide = nullptr;
+    QLineEdit *m_txtAnswer = nullptr;
+    QFrame *m_fraCorrect = nullptr;
+    QFrame *m_fraIncorrect = nullptr;
+    QGroupBox *m_fraInfo = nullptr;
+    QLabel *m_lblCorrect = nullptr;
+    QLabel *m_lblIncorrect = nullptr;
+    QTimer *m_timer1 = nullptr;
+};

@@ -1,0 +1,86 @@
+#include "practice/sum_layout.h"
+
+#include "app/controls.h"
+
+#include <QFrame>
+#include <QGroupBox>
+#include <QLabel>
+
+using controls::twips;
+
+namespace sumlayout {
+
+namespace {
+
+const QString SansSerif = QStringLiteral("MS Sans Serif");
+
+QFrame *feedbackFrame(QWidget *parent, const FeedbackNames &names, const QRect &geometry,
+    int pictureLeft, const QString &picture, const QString &caption)
+{
+    QFrame *frame = controls::frame(parent, names.frame, geometry);
+    controls::picture(frame, names.picture, picture, twips(pictureLeft, 120, 975, 2100));
+    QLabel *word = controls::label(frame, names.caption, caption, twips(120, 1200, 975, 375));
+    word->setFont(controls::font(SansSerif, 9.75, true));
+    return frame;
+}
+
+QLabel *scoreLabel(
+    QWidget *parent, const QString &name, const QRect &geometry, const QColor &colour)
+{
+    QLabel *score = controls::label(parent, name, QString(), geometry);
+    score->setFont(controls::font(SansSerif, 13.5));
+    score->setAlignment(Qt::AlignCenter);
+    controls::setBackground(score, colour);
+    return score;
+}
+
+} // namespace
+
+QLabel *numberLabel(QWidget *parent, const QString &name, const QRect &geometry)
+{
+    QLabel *number = controls::label(parent, name, QString(), geometry);
+    number->setFont(controls::font(SansSerif, 13.5));
+    // Units under units, as a sum is written on paper.
+    number->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    number->setWordWrap(false);
+    controls::setBackground(number, Qt::white);
+    return number;
+}
+
+void rule(QWidget *parent, const std::array<QString, 3> &names, int leftTwips, int topTwips)
+{
+    const QString bar = QStringLiteral(":/pictures/bar.png");
+    for (int i = 0; i < 3; ++i)
+        controls::picture(parent, names[i], bar, twips(leftTwips + i * 240, topTwips, 480, 480));
+}
+
+QFrame *correctFrame(
+    QWidget *parent, const FeedbackNames &names, const QRect &geometry, int pictureLeft)
+{
+    return feedbackFrame(parent, names, geometry, pictureLeft,
+        QStringLiteral(":/pictures/correct.png"), QStringLiteral("Correct!"));
+}
+
+QFrame *tryAgainFrame(
+    QWidget *parent, const FeedbackNames &names, const QRect &geometry, int pictureLeft)
+{
+    return feedbackFrame(parent, names, geometry, pictureLeft,
+        QStringLiteral(":/pictures/try_again.png"), QStringLiteral("Try Again"));
+}
+
+ScoreCard scoreCard(QWidget *parent, const ScoreCardNames &names, const QRect &geometry)
+{
+    ScoreCard card;
+    card.frame = controls::groupBox(parent, names.frame, names.caption, geometry);
+    controls::label(
+        card.frame, names.correctHeading, names.correctCaption, twips(240, 240, 735, 255));
+    controls::label(
+        card.frame, names.incorrectHeading, names.incorrectCaption, twips(1200, 240, 735, 255));
+    card.correct
+        = scoreLabel(card.frame, names.correct, twips(240, 480, 735, 495), CorrectScoreColour);
+    card.incorrect
+        = scoreLabel(card.frame, names.incorrect, twips(1200, 480, 735, 495), IncorrectScoreColour);
+    return card;
+}
+
+} // namespace sumlayout

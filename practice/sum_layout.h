@@ -1,0 +1,57 @@
+#pragma once
+
+#include <QColor>
+#include <QRect>
+#include <QString>
+
+#include <array>
+
+class QFrame;
+class QGroupBox;
+class QLabel;
+class QWidget;
+
+// Pieces shared by the practice screen and the games: a sum written as a
+// column, the "Correct!"/"Try Again" frames and the score card.
+namespace sumlayout {
+
+QLabel *numberLabel(QWidget *parent, const QString &name, const QRect &geometry);
+
+// The rule under the second number: three bar pictures side by side.
+void rule(QWidget *parent, const std::array<QString, 3> &names, int leftTwips, int topTwips);
+
+struct FeedbackNames
+{
+    QString frame;
+    QString picture;
+    QString caption;
+};
+// The picture stands at pictureLeft (twips) with its word to the left of it.
+QFrame *correctFrame(
+    QWidget *parent, const FeedbackNames &names, const QRect &geometry, int pictureLeft = 720);
+QFrame *tryAgainFrame(
+    QWidget *parent, const FeedbackNames &names, const QRect &geometry, int pictureLeft = 840);
+
+struct ScoreCard
+{
+    QGroupBox *frame = nullptr;
+    QLabel *correct = nullptr;
+    QLabel *incorrect = nullptr;
+};
+struct ScoreCardNames
+{
+    QString frame;
+    QString caption;
+    QString correctHeading;
+    QString correctCaption;
+    QString incorrectHeading;
+    QString incorrectCaption;
+    QString correct;
+    QString incorrect;
+};
+ScoreCard scoreCard(QWidget *parent, const ScoreCardNames &names, const QRect &geometry);
+
+inline const QColor CorrectScoreColour { 192, 192, 255 };
+inline const QColor IncorrectScoreColour { 255, 192, 192 };
+
+} // namespace sumlayout

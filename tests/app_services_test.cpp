@@ -1,0 +1,190 @@
+#include "app/controls.h"
+#include "app/desktop_launcher.h"
+#include "app/file_saver.h"
+#include "app/message_box.h"
+#include "tests/test_support.h"
+
+#include <QDir>
+#include <QFile>
+#include <QLineEdit>
+#include <QTemporaryDir>
+#include <QUrl>
+#include <QWidget>
+#include <QtTest>
+
+namespace {
+
+QByteArray contents(const QString &path)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return QByteArray("<unreadable>");
+    return file.readAll();
+}
+
+} // namespace
+
+class AppServicesTest : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void savedFileHoldsExactBytes();
+    void saveReplacesEarlierFileWhole();
+    void saveCreatesMissingFolder();
+    void failedSaveKeepsEarlierStateAndSaysWhy();
+    void saveUnderARegularFileFails();
+
+    void messageIsModalBoxWithProgramTitle();
+
+    void missingLocalFileIsReportedNotOpened();
+    void existingLocalFileIsHandedOverOnce();
+    void webAddressIsHandedOverOnce();
+    void desktopThatCannotOpenIsReported();
+
+    void textBoxesDropControlCharacters_data();
+    void textBoxesDropControlCharacters();
+};
+
+void AppServicesTest::savedFileHoldsExactBytes()
+{
+    QTemporaryDir folder;
+    const QString path = folder.filePath(QStringLiteral("out.txt"));
+    const QByteArray bytes("line one\r\nZo\xc3\xab\r\n\r\n", 19);
+    const SaveResult result = saveWholeFile(path, bytes);
+    QVERIFY2(result.ok, qPrintable(result.error));
+    QCOMPARE(contents(path), bytes);
+}
+
+void AppServicesTest::saveReplacesEarlierFileWhole()
+{
+    QTemporaryDir folder;
+    const QString path = folder.filePath(QStringLiteral("out.txt"));
+    QVERIFY(saveWholeFile(path, QByteArray(1000, 'x')).ok);
+    QVERIFY(saveWholeFile(path, QByteArrayLiteral("short\r\n")).ok);
+    QCOMPARE(contents(path), QByteArrayLiteral("short\r\n"));
+    QCOMPARE(QDir(folder.path()).entryList(QDir::Files), QStringList(QStringLiteral("out.txt")));
+}
+
+void AppServicesTest::saveCreatesMissingFolder()
+{
+    QTemporaryDir folder;
+    const QString path = folder.filePath(QStringLiteral("reports/AnnOrviReport.html"));
+    QVERIFY(saveWholeFile(path, QByteArrayLiteral("<head>\r\n")).ok);
+    QCOMPARE(contents(path), QByteArrayLiteral("<head>\r\n"));
+}
+
+void AppServicesTest::failedSaveKeepsEarlierStateAndSaysWhy()
+{
+    QTemporaryDir folder;
+    // A folder where the file should go fails even for root.
+    const QString path = folder.filePath(QStringLiteral("taken"));
+    QVERIFY(QDir(folder.path()).mkdir(QStringLiteral("taken")));
+    QFile inside(folder.filePath(QStringLiteral("taken/keep.txt")));
+    QVERIFY(inside.open(QIODevice::WriteOnly));
+    inside.write("kept");
+    inside.close();
+
+    const SaveResult result = saveWholeFile(path, QByteArrayLiteral("new"));
+    QVERIFY(!result.ok);
+    QVERIFY(!result.error.isEmpty());
+    QCOMPARE(result.path, QDir::toNativeSeparators(path));
+    QCOMPARE(
+        contents(folder.filePath(QStringLiteral("taken/keep.txt"))), QByteArrayLiteral("kept"));
+    QVERIFY(QFileInfo(path).isDir());
+}
+
+void AppServicesTest::saveUnderARegularFileFails()
+{
+    QTemporaryDir folder;
+    QFile blocker(folder.filePath(QStringLiteral("worksheets")));
+    QVERIFY(blocker.open(QIODevice::WriteOnly));
+    blocker.write("not a folder");
+    blocker.close();
+
+    const SaveResult result = saveWholeFile(
+        folder.filePath(QStringLiteral("worksheets/OrviWorksheet.txt")), QByteArrayLiteral("x"));
+    QVERIFY(!result.ok);
+    QVERIFY(result.error.contains(QStringLiteral("worksheets")));
+    QCOMPARE(
+        contents(folder.filePath(QStringLiteral("worksheets"))), QByteArrayLiteral("not a folder"));
+}
+
+void AppServicesTest::messageIsModalBoxWithProgramTitle()
+{
+    QWidget parent;
+    parent.show();
+    testsupport::MessageBoxCloser closer;
+    showMessage(&parent, QStringLiteral("Cannot write the report."), QStringLiteral("Disk full."));
+    QCOMPARE(closer.titles, QStringList(QStringLiteral("Orvi Math Tutor")));
+    QCOMPARE(closer.texts, QStringList(QStringLiteral("Cannot write the report.\nDisk full.")));
+}
+
+void AppServicesTest::missingLocalFileIsReportedNotOpened()
+{
+    QTemporaryDir folder;
+    testsupport::UrlCapture capture;
+    testsupport::MessageBoxCloser closer;
+    const QString path = folder.filePath(QStringLiteral("ReadMe.txt"));
+    QVERIFY(!openLocalFile(nullptr, path));
+    QVERIFY(capture.urls.isEmpty());
+    QCOMPARE(closer.texts.size(), 1);
+    QVERIFY(closer.texts.first().contains(QDir::toNativeSeparators(path)));
+}
+
+void AppServicesTest::existingLocalFileIsHandedOverOnce()
+{
+    QTemporaryDir folder;
+    const QString path = folder.filePath(QStringLiteral("Support.txt"));
+    QVERIFY(saveWholeFile(path, QByteArrayLiteral("help\r\n")).ok);
+    testsupport::UrlCapture capture;
+    testsupport::MessageBoxCloser closer;
+    QVERIFY(openLocalFile(nullptr, path));
+    QCOMPARE(capture.urls, QList<QUrl>({ QUrl::fromLocalFile(path) }));
+    QVERIFY(closer.texts.isEmpty());
+}
+
+void AppServicesTest::webAddressIsHandedOverOnce()
+{
+    testsupport::UrlCapture capture;
+    testsupport::MessageBoxCloser closer;
+    const QUrl mail(QStringLiteral("mailto:team@example.org"));
+    QVERIFY(openWebAddress(nullptr, mail));
+    QCOMPARE(capture.urls, QList<QUrl>({ mail }));
+    QVERIFY(closer.texts.isEmpty());
+}
+
+void AppServicesTest::desktopThatCannotOpenIsReported()
+{
+    // Without a captured handler the headless desktop cannot open anything.
+    testsupport::MessageBoxCloser closer;
+    QVERIFY(!openWebAddress(nullptr, QUrl(QStringLiteral("https://orvi.example.org/"))));
+    QCOMPARE(closer.texts.size(), 1);
+    QVERIFY(closer.texts.first().contains(QStringLiteral("https://orvi.example.org/")));
+}
+
+void AppServicesTest::textBoxesDropControlCharacters_data()
+{
+    QTest::addColumn<QString>("pasted");
+    QTest::addColumn<int>("maxLength");
+    QTest::addColumn<QString>("kept");
+    QTest::newRow("line break") << QStringLiteral("12\n") << 4 << QStringLiteral("12");
+    QTest::newRow("windows line break") << QStringLiteral("1\r\n2") << 4 << QStringLiteral("12");
+    QTest::newRow("tab") << QStringLiteral("Ann\tLee") << 0 << QStringLiteral("AnnLee");
+    QTest::newRow("plain text") << QStringLiteral("Zo\u00eb") << 0 << QStringLiteral("Zo\u00eb");
+    QTest::newRow("length limit") << QStringLiteral("123456") << 4 << QStringLiteral("1234");
+}
+
+void AppServicesTest::textBoxesDropControlCharacters()
+{
+    QFETCH(QString, pasted);
+    QFETCH(int, maxLength);
+    QFETCH(QString, kept);
+    QWidget parent;
+    QLineEdit *box = controls::textBox(&parent, QStringLiteral("txtAnswer"), maxLength, QRect());
+    box->insert(pasted);
+    QCOMPARE(box->text(), kept);
+}
+
+QTEST_MAIN(AppServicesTest)
+#include "app_services_test.moc"

@@ -1,0 +1,113 @@
+#include "tests/test_support.h"
+
+#include <QApplication>
+#include <QDesktopServices>
+#include <QDir>
+#include <QDirIterator>
+#include <QFile>
+#include <QFileInfo>
+#include <QMessageBox>
+#include <QMetaMethod>
+#include <QTimer>
+#include <QtTest>
+
+namespace testsupport {
+
+namespace {
+
+bool hasSlot(const QObject *object, const char *handler)
+{
+    const QByteArray signature = QByteArray(handler) + "()";
+    const int index = object->metaObject()->indexOfMethod(signature.constData());
+    return index >= 0 && object->metaObject()->method(index).methodType() == QMetaMethod::Slot;
+}
+
+const QStringList UrlSchemes = { QStringLiteral("file"), QStringLiteral("http"),
+    QStringLiteral("https"), QStringLiteral("mailto") };
+
+} // namespace
+
+QObject *handlerOwner(QObject *window, const char *handler)
+{
+    QObject *owner = nullptr;
+    QList<QObject *> candidates = window->findChildren<QObject *>();
+    candidates.prepend(window);
+    for (QObject *candidate : candidates) {
+        if (!hasSlot(candidate, handler))
+            continue;
+        if (owner)
+            return nullptr;
+        owner = candidate;
+    }
+    return owner;
+}
+
+bool invokeHandler(QObject *window, const char *handler)
+{
+    QObject *owner = handlerOwner(window, handler);
+    return owner && QMetaObject::invokeMethod(owner, handler, Qt::DirectConnection);
+}
+
+void copyShippedFiles(const QString &folder)
+{
+    const QDir source(QStringLiteral(TUTOR_SHIPPED_FILES_DIR));
+    QDirIterator it(source.path(), QDir::Files, QDirIterator::Subdirectories);
+    while (it.hasNext()) {
+        const QString path = it.next();
+        const QString relative = source.relativeFilePath(path);
+        if (relative.startsWith(QLatin1String("pictures"))
+            || relative.endsWith(QLatin1String(".qrc")))
+            continue;
+        const QString target = folder + QLatin1Char('/') + relative;
+        QDir().mkpath(QFileInfo(target).absolutePath());
+        QFile::copy(path, target);
+    }
+}
+
+TutorFixture::TutorFixture()
+{
+    copyShippedFiles(m_folder.path());
+    m_window = std::make_unique<MainWindow>(m_folder.path());
+    m_window->show();
+}
+
+TutorFixture::~TutorFixture() = default;
+
+MessageBoxCloser::MessageBoxCloser()
+    : m_poll(new QTimer(this))
+{
+    connect(m_poll, &QTimer::timeout, this, &MessageBoxCloser::closeOpenBoxes);
+    m_poll->start(10);
+}
+
+void MessageBoxCloser::closeOpenBoxes()
+{
+    const auto widgets = QApplication::topLevelWidgets();
+    for (QWidget *widget : widgets) {
+        auto *box = qobject_cast<QMessageBox *>(widget);
+        if (!box || !box->isVisible())
+            continue;
+        titles << box->windowTitle();
+        texts << box->text() + QLatin1Char('\n') + box->informativeText();
+        box->done(QMessageBox::Ok);
+    }
+}
+
+UrlCapture::UrlCapture()
+{
+    for (const QString &scheme : UrlSchemes)
+        QDesktopServices::setUrlHandler(scheme, this, "capture");
+}
+
+UrlCapture::~UrlCapture()
+{
+    for (const QString &scheme : UrlSchemes)
+        QDesktopServices::unsetUrlHandler(scheme);
+}
+
+void UrlCapture::capture(const QUrl &url)
+{
+    urls << url;
+}
+
+} // namespace testsupport

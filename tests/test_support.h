@@ -1,0 +1,83 @@
+#pragma once
+
+#include "app/main_window.h"
+
+#include <QList>
+#include <QObject>
+#include <QStringList>
+#include <QTemporaryDir>
+#include <QUrl>
+
+#include <memory>
+
+class QTimer;
+
+namespace testsupport {
+
+// The object (the window or one of its screens) that has the named handler
+// slot; nullptr when none or more than one has it.
+QObject *handlerOwner(QObject *window, const char *handler);
+
+// Calls a handler slot by name wherever it lives; false when it is missing.
+bool invokeHandler(QObject *window, const char *handler);
+
+// The descendant with this objectName and type; nullptr when there is none.
+template<typename T> T *named(QObject *root, const QString &name)
+{
+    return root->findChild<T *>(name);
+}
+
+// A main window over a fresh temporary application folder that holds copies
+// of the shipped pages and texts, shown so that its start-up has run.
+class TutorFixture
+{
+public:
+    TutorFixture();
+    ~TutorFixture();
+
+    MainWindow &window() { return *m_window; }
+    QString folder() const { return m_folder.path(); }
+
+private:
+    QTemporaryDir m_folder;
+    std::unique_ptr<MainWindow> m_window;
+};
+
+// Copies the pages and texts the program ships into `folder`.
+void copyShippedFiles(const QString &folder);
+
+// Closes every message box that appears while it lives, noting its texts.
+class MessageBoxCloser : public QObject
+{
+    Q_OBJECT
+
+public:
+    MessageBoxCloser();
+
+    QStringList texts; // text and informative text of each box, in order
+    QStringList titles;
+
+private slots:
+    void closeOpenBoxes();
+
+private:
+    QTimer *m_poll = nullptr;
+};
+
+// Captures what would be handed to the desktop's browser, mail program or
+// editor instead of starting them.
+class UrlCapture : public QObject
+{
+    Q_OBJECT
+
+public:
+    UrlCapture();
+    ~UrlCapture() override;
+
+    QList<QUrl> urls;
+
+public slots:
+    void capture(const QUrl &url);
+};
+
+} // namespace testsupport
