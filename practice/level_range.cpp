@@ -23,6 +23,24 @@ LevelRange levelRange(qint16 levelCode)
     }
 }
 
+QString levelName(qint16 levelCode)
+{
+    switch (levelCode) {
+    case 0:
+        return QStringLiteral("Warm Up");
+    case 1:
+        return QStringLiteral("Beginner");
+    case 2:
+        return QStringLiteral("Intermediate");
+    case 3:
+        return QStringLiteral("Advanced");
+    case 4:
+        return QStringLiteral("Expert");
+    default:
+        return QString();
+    }
+}
+
 int levelNumber(qint16 levelCode, double r)
 {
     const LevelRange range = levelRange(levelCode);

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QString>
 #include <QtGlobal>
 
 #include <random>
@@ -17,6 +18,10 @@ struct LevelRange
 };
 
 LevelRange levelRange(qint16 levelCode);
+
+// The level's name as the pupil sees it: "Warm Up", "Beginner",
+// "Intermediate", "Advanced" or "Expert"; empty for any other code.
+QString levelName(qint16 levelCode);
 
 // Int(r * count + lowest) for a uniform r in [0, 1): the level's number for r.
 int levelNumber(qint16 levelCode, double r);

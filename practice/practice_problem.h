@@ -1,6 +1,9 @@
 #pragma once
 
+#include <QString>
 #include <QtGlobal>
+
+#include <optional>
 
 namespace tutor {
 
@@ -18,5 +21,15 @@ struct PracticeProblem
 // difference is never negative; other operations keep the drawn order.
 PracticeProblem drawPracticeProblem(
     qint16 levelCode, qint16 operationCode, ClockSeededRandom &random);
+
+// The sign of an operation code as the log and the worksheets write it:
+// "+", "-", "*" or "/" for 1 to 4; empty for any other code.
+QString operationSign(qint16 operationCode);
+
+// The answer a problem expects: the exact result (a floating quotient for
+// Division) rounded to a 16-bit whole number, halves to the even neighbour,
+// so 7 / 2 expects 4 and 5 / 2 expects 2. Empty for an unknown operation or a
+// result beyond 16 bits.
+std::optional<qint16> expectedAnswer(float operand1, float operand2, qint16 operationCode);
 
 } // namespace tutor

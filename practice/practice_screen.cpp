@@ -6,8 +6,13 @@
 #include "practice/number_text.h"
 #include "practice/practice_problem.h"
 #include "practice/sum_layout.h"
+#include "practice/number_reader.h"
+#include "practice/whole_number.h"
+#include "report/report_panel.h"
 
 #include <QColor>
+#include <QEvent>
+#include <QKeyEvent>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -21,9 +26,10 @@ const QString SansSerif = QStringLiteral("MS Sans Serif");
 
 } // namespace
 
-PracticeScreen::PracticeScreen(TutorState &state, QWidget *parent)
+PracticeScreen::PracticeScreen(TutorState &state, ReportPanel *sessionLog, QWidget *parent)
     : QFrame(parent)
     , m_state(state)
+    , m_sessionLog(sessionLog)
 {
     controls::setUpScreen(this, QStringLiteral("fraMain"), controls::twips(-120, -120, 4815, 4935));
 
@@ -61,6 +67,7 @@ PracticeScreen::PracticeScreen(TutorState &state, QWidget *parent)
     m_txtAnswer->setFont(controls::font(SansSerif, 13.5));
     m_txtAnswer->setAlignment(Qt::AlignRight);
     controls::setBackground(m_txtAnswer, Qt::white);
+    m_txtAnswer->installEventFilter(this);
 
     const QRect feedbackPlace = twips(2040, 360, 1815, 2295);
     m_fraCorrect = sumlayout::correctFrame(fraData,
@@ -80,6 +87,7 @@ PracticeScreen::PracticeScreen(TutorState &state, QWidget *parent)
     m_lblIncorrect = card.incorrect;
 
     m_timer1 = controls::timer(this, QStringLiteral("Timer1"), 2000);
+    connect(m_timer1, &QTimer::timeout, this, &PracticeScreen::Timer1_Timer);
 }
 
 void PracticeScreen::showOperationSign(qint16 operationCode)
@@ -121,4 +129,66 @@ void PracticeScreen::NewPracticeProblem()
     m_state.Operand2 = problem.operand2;
     m_lblNum1->setText(tutor::plainNumberText(m_state.Operand1));
     m_lblNum2->setText(tutor::plainNumberText(m_state.Operand2));
+}
+
+bool PracticeScreen::eventFilter(QObject *watched, QEvent *event)
+{
+    if (watched == m_txtAnswer) {
+        if (event->type() == QEvent::KeyPress) {
+            const int key = static_cast<QKeyEvent *>(event)->key();
+            if (key == Qt::Key_Return || key == Qt::Key_Enter) {
+                CheckPracticeAnswer();
+                return true;
+            }
+        } else if (event->type() == QEvent::FocusIn) {
+            m_txtAnswer->setCursorPosition(0);
+        }
+    }
+    return QFrame::eventFilter(watched, event);
+}
+
+void PracticeScreen::CheckPracticeAnswer()
+{
+    // An empty box is -1, which no problem expects. A number beyond 16 bits
+    // cannot be any problem's answer either, so it is judged wrong.
+    const QString text = m_txtAnswer->text();
+    const std::optional<qint16> given = text.isEmpty()
+        ? std::optional<qint16>(-1)
+        : tutor::roundToInt16(tutor::readTypedNumber(text));
+    const std::optional<qint16> expected
+        = tutor::expectedAnswer(m_state.Operand1, m_state.Operand2, m_state.OperationCode);
+    const bool right = given && expected && *given == *expected;
+
+    controls::showOnly({ m_fraIncorrect, m_fraCorrect }, right ? m_fraCorrect : m_fraIncorrect);
+    // Restarting gives every verdict its full two seconds on screen.
+    m_timer1->start();
+    if (right) {
+        m_state.CorrectCount = tutor::countedUp(m_state.CorrectCount);
+        m_state.LastVerdict = QStringLiteral("Right");
+    } else {
+        m_state.IncorrectCount = tutor::countedUp(m_state.IncorrectCount);
+        m_state.LastVerdict = QStringLiteral("Wrong");
+    }
+    m_txtAnswer->setFocus();
+    showScore();
+    LogPracticeProblem();
+}
+
+void PracticeScreen::LogPracticeProblem()
+{
+    const QString answer = m_txtAnswer->text();
+    m_state.LoggedCorrectAnswer
+        = tutor::expectedAnswer(m_state.Operand1, m_state.Operand2, m_state.OperationCode)
+              .value_or(0);
+    m_sessionLog->appendProblem(tutor::plainNumberText(m_state.Operand1),
+        tutor::operationSign(m_state.OperationCode), tutor::plainNumberText(m_state.Operand2),
+        answer, tutor::plainNumberText(m_state.LoggedCorrectAnswer), m_state.LastVerdict);
+    m_txtAnswer->clear();
+    NewPracticeProblem();
+}
+
+void PracticeScreen::Timer1_Timer()
+{
+    hideFeedback();
+    m_timer1->stop();
 }

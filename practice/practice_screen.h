@@ -6,6 +6,7 @@ class QGroupBox;
 class QLabel;
 class QLineEdit;
 class QTimer;
+class ReportPanel;
 struct TutorState;
 
 // The practice screen ("Work Mode"): the problem written as a column sum, the
@@ -16,7 +17,7 @@ class PracticeScreen : public QFrame
     Q_DISABLE_COPY_MOVE(PracticeScreen)
 
 public:
-    PracticeScreen(TutorState &state, QWidget *parent);
+    PracticeScreen(TutorState &state, ReportPanel *sessionLog, QWidget *parent);
 
     void showOperationSign(qint16 operationCode);
     void setLevelCaption(const QString &levelName);
@@ -30,9 +31,18 @@ public:
 public slots:
     // Draws the next problem for the current level and operation and shows it.
     void NewPracticeProblem();
+    // Judges the typed answer, counts it, shows the feedback and logs it.
+    void CheckPracticeAnswer();
+    // Records the answered problem in the session log and draws the next.
+    void LogPracticeProblem();
+    void Timer1_Timer();
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
     TutorState &m_state;
+    ReportPanel *m_sessionLog = nullptr;
     QLabel *m_lblCurLev = nullptr;
     QLabel *m_lblNum1 = nullptr;
     QLabel *m_lblNum2 = nullptr;

@@ -35,6 +35,9 @@ private slots:
     void subtractionKeepsEqualNumbers();
     void otherOperationsKeepDrawnOrder_data();
     void otherOperationsKeepDrawnOrder();
+    void expectedAnswerRoundsHalvesToEven_data();
+    void expectedAnswerRoundsHalvesToEven();
+    void operationSignsAsWritten();
 };
 
 void PracticeProblemTest::subtractionNeverGoesBelowZero_data()
@@ -103,6 +106,50 @@ void PracticeProblemTest::otherOperationsKeepDrawnOrder()
     }
     // Roughly 45% of draws; a swap would make it none.
     QVERIFY2(secondLarger > draws / 4, qPrintable(QString::number(secondLarger)));
+}
+
+void PracticeProblemTest::expectedAnswerRoundsHalvesToEven_data()
+{
+    QTest::addColumn<float>("first");
+    QTest::addColumn<float>("second");
+    QTest::addColumn<int>("operation");
+    QTest::addColumn<int>("expected");
+
+    QTest::newRow("addition") << 3.0f << 7.0f << 1 << 10;
+    QTest::newRow("subtraction") << 9.0f << 3.0f << 2 << 6;
+    QTest::newRow("equal subtraction") << 8.0f << 8.0f << 2 << 0;
+    QTest::newRow("expert product") << 100.0f << 100.0f << 3 << 10000;
+    QTest::newRow("9 / 6 is 1.5") << 9.0f << 6.0f << 4 << 2;
+    QTest::newRow("15 / 6 is 2.5") << 15.0f << 6.0f << 4 << 2;
+    QTest::newRow("7 / 2 is 3.5") << 7.0f << 2.0f << 4 << 4;
+    QTest::newRow("5 / 2 is 2.5") << 5.0f << 2.0f << 4 << 2;
+    QTest::newRow("2 / 3") << 2.0f << 3.0f << 4 << 1;
+    QTest::newRow("1 / 3") << 1.0f << 3.0f << 4 << 0;
+    QTest::newRow("1 / 2 is a half") << 1.0f << 2.0f << 4 << 0;
+    QTest::newRow("7 / 3") << 7.0f << 3.0f << 4 << 2;
+    QTest::newRow("3 / 8") << 3.0f << 8.0f << 4 << 0;
+    QTest::newRow("2 / 9") << 2.0f << 9.0f << 4 << 0;
+}
+
+void PracticeProblemTest::expectedAnswerRoundsHalvesToEven()
+{
+    QFETCH(float, first);
+    QFETCH(float, second);
+    QFETCH(int, operation);
+    QFETCH(int, expected);
+    const std::optional<qint16> answer = tutor::expectedAnswer(first, second, qint16(operation));
+    QVERIFY(answer.has_value());
+    QCOMPARE(int(*answer), expected);
+}
+
+void PracticeProblemTest::operationSignsAsWritten()
+{
+    QCOMPARE(tutor::operationSign(1), QStringLiteral("+"));
+    QCOMPARE(tutor::operationSign(2), QStringLiteral("-"));
+    QCOMPARE(tutor::operationSign(3), QStringLiteral("*"));
+    QCOMPARE(tutor::operationSign(4), QStringLiteral("/"));
+    QVERIFY(tutor::operationSign(0).isEmpty());
+    QVERIFY(!tutor::expectedAnswer(1, 2, 5).has_value());
 }
 
 QTEST_APPLESS_MAIN(PracticeProblemTest)
