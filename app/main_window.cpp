@@ -8,6 +8,7 @@
 #include "help/about_screen.h"
 #include "help/browser_panel.h"
 #include "help/help_screen.h"
+#include "practice/level_range.h"
 #include "practice/practice_screen.h"
 #include "report/report_panel.h"
 #include "worksheet/worksheet_screen.h"
@@ -49,15 +50,21 @@ MainWindow::MainWindow(const QString &applicationFolder, QWidget *parent)
     // The window takes exactly the size of the menu bar and the client area.
     layout()->setSizeConstraint(QLayout::SetFixedSize);
 
+    m_fraLog = new ReportPanel(m_state, client);
     m_fraGame1 = new MissingNumberScreen(m_state, client);
     m_fraGame2 = new MissingOperationScreen(m_state, client);
     m_fraGame3 = new TimeTrialScreen(m_state, client);
-    m_fraMain = new PracticeScreen(m_state, client);
+    m_fraMain = new PracticeScreen(m_state, m_fraLog, client);
     m_fraMyBrowser = new BrowserPanel(client);
-    m_fraLog = new ReportPanel(m_state, client);
     m_fraWorksheet = new WorksheetScreen(m_state, client);
     m_fraHelp = new HelpScreen(client);
     m_fraAbout = new AboutScreen(client);
+    // Overlapping screens are stacked bottom first: a raised frame lies on top.
+    const std::initializer_list<QWidget *> bottomFirst = { m_fraGame1, m_fraGame2, m_fraGame3,
+        m_fraMain, m_fraMyBrowser, m_fraLog, m_fraWorksheet, m_fraHelp, m_fraAbout };
+    for (QWidget *frame : bottomFirst)
+        frame->raise();
+    m_fraLog->setCoveringScreens({ m_fraWorksheet, m_fraHelp, m_fraAbout });
 
     connectMenu();
     connect(m_fraAbout->okButton(), &QPushButton::clicked, this, &MainWindow::cmdOkAbout_Click);
@@ -82,6 +89,21 @@ void MainWindow::connectMenu()
     connect(m_menu.mnuGamesTime, &QAction::triggered, this, &MainWindow::mnuGamesTime_Click);
     connect(m_menu.mnuHelpContents, &QAction::triggered, this, &MainWindow::mnuHelpContents_Click);
     connect(m_menu.mnuHelpAbout, &QAction::triggered, this, &MainWindow::mnuHelpAbout_Click);
+
+    const std::array<void (MainWindow::*)(), 5> levelHandlers = { &MainWindow::mnuOptDiffLev0_Click,
+        &MainWindow::mnuOptDiffLev1_Click, &MainWindow::mnuOptDiffLev2_Click,
+        &MainWindow::mnuOptDiffLev3_Click, &MainWindow::mnuOptDiffLev4_Click };
+    for (std::size_t level = 0; level < levelHandlers.size(); ++level)
+        connect(m_menu.levels[level], &QAction::triggered, this, levelHandlers[level]);
+    connect(m_menu.mnuOptOperAdd, &QAction::triggered, this, &MainWindow::mnuOptOperAdd_Click);
+    connect(m_menu.mnuOptOperSub, &QAction::triggered, this, &MainWindow::mnuOptOperSub_Click);
+    connect(m_menu.mnuOptOperMult, &QAction::triggered, this, &MainWindow::mnuOptOperMult_Click);
+    connect(m_menu.mnuOptOperDiv, &QAction::triggered, this, &MainWindow::mnuOptOperDiv_Click);
+    connect(m_menu.mnuOptScoreHide, &QAction::triggered, this, &MainWindow::mnuOptScoreHide_Click);
+    connect(m_menu.mnuOptScoreShow, &QAction::triggered, this, &MainWindow::mnuOptScoreShow_Click);
+    connect(
+        m_menu.mnuFileResetScore, &QAction::triggered, this, &MainWindow::mnuFileResetScore_Click);
+    connect(m_fraLog, &ReportPanel::showReportRequested, this, &MainWindow::mnuOptShowReport_Click);
 }
 
 void MainWindow::showEvent(QShowEvent *event)
@@ -116,7 +138,7 @@ void MainWindow::formLoad()
     m_state.OperationCode = 1;
     m_state.LevelCode = 0;
     m_state.TimeLimitSeconds = -1;
-    m_fraMain->setLevelCaption(QStringLiteral("Warm Up"));
+    m_fraMain->setLevelCaption(tutor::levelName(0));
     m_fraMain->NewPracticeProblem();
 
     m_menu.levels[0]->setChecked(true);
@@ -292,4 +314,120 @@ void MainWindow::mnuOptHideReport_Click()
     m_menu.mnuOptShowReport->setVisible(true);
     m_menu.mnuOptHideReport->setVisible(false);
     m_fraLog->hide();
+}
+
+void MainWindow::mnuOptDiffLev0_Click()
+{
+    chooseLevel(0);
+}
+
+void MainWindow::mnuOptDiffLev1_Click()
+{
+    chooseLevel(1);
+}
+
+void MainWindow::mnuOptDiffLev2_Click()
+{
+    chooseLevel(2);
+}
+
+void MainWindow::mnuOptDiffLev3_Click()
+{
+    chooseLevel(3);
+}
+
+void MainWindow::mnuOptDiffLev4_Click()
+{
+    chooseLevel(4);
+}
+
+// The level items do not look at the operation or at whether they are
+// enabled: the worksheet's list may choose a level that Division disabled.
+void MainWindow::chooseLevel(qint16 levelCode)
+{
+    m_state.LevelCode = levelCode;
+    m_fraMain->setLevelCaption(tutor::levelName(levelCode));
+    m_menu.levelItem(levelCode)->setChecked(true);
+    m_fraMain->NewPracticeProblem();
+    redrawGameProblems();
+}
+
+void MainWindow::mnuOptOperAdd_Click()
+{
+    chooseOperation(1);
+}
+
+void MainWindow::mnuOptOperSub_Click()
+{
+    chooseOperation(2);
+}
+
+void MainWindow::mnuOptOperMult_Click()
+{
+    chooseOperation(3);
+}
+
+void MainWindow::mnuOptOperDiv_Click()
+{
+    chooseOperation(4);
+}
+
+void MainWindow::chooseOperation(qint16 operationCode)
+{
+    m_fraMain->showOperationSign(operationCode);
+    m_fraGame1->showOperationSign(operationCode);
+    m_fraGame3->showOperationSign(operationCode);
+    // Division is offered at the two lowest levels only; the current level
+    // stays as it is, even when its item is now disabled.
+    const bool upperLevelsOffered = operationCode != 4;
+    for (qint16 level = 2; level <= 4; ++level)
+        m_menu.levelItem(level)->setEnabled(upperLevelsOffered);
+    m_menu.operationItem(operationCode)->setChecked(true);
+    m_state.OperationCode = operationCode;
+
+    m_fraMain->NewPracticeProblem();
+    // The games deal in Addition and Subtraction only.
+    if (operationCode == 1 || operationCode == 2)
+        redrawGameProblems();
+}
+
+void MainWindow::redrawGameProblems()
+{
+    // The games draw their problems here, in the order Missing Number,
+    // Missing Operation, Time Trial, once they are playable.
+}
+
+void MainWindow::mnuOptScoreHide_Click()
+{
+    setScoreCardsShown(false);
+}
+
+void MainWindow::mnuOptScoreShow_Click()
+{
+    setScoreCardsShown(true);
+}
+
+void MainWindow::setScoreCardsShown(bool shown)
+{
+    controls::setShown(
+        { m_fraMain->scoreCard(), m_fraGame1->scoreCard(), m_fraGame2->scoreCard() }, shown);
+    QAction *offered = shown ? m_menu.mnuOptScoreHide : m_menu.mnuOptScoreShow;
+    QAction *withdrawn = shown ? m_menu.mnuOptScoreShow : m_menu.mnuOptScoreHide;
+    offered->setVisible(true);
+    offered->setEnabled(true);
+    withdrawn->setVisible(false);
+    withdrawn->setEnabled(false);
+}
+
+void MainWindow::mnuFileResetScore_Click()
+{
+    m_state.CorrectCount = 0;
+    m_state.IncorrectCount = 0;
+    m_fraMain->showScore();
+    m_state.MissingNumberCorrectCount = 0;
+    m_state.MissingNumberIncorrectCount = 0;
+    m_fraGame1->showScore();
+    m_state.MissingOperationCorrectCount = 0;
+    m_state.MissingOperationIncorrectCount = 0;
+    m_fraGame2->showScore();
 }

@@ -44,6 +44,19 @@ public slots:
     void mnuOptShowReport_Click();
     void mnuOptHideReport_Click();
 
+    void mnuOptDiffLev0_Click();
+    void mnuOptDiffLev1_Click();
+    void mnuOptDiffLev2_Click();
+    void mnuOptDiffLev3_Click();
+    void mnuOptDiffLev4_Click();
+    void mnuOptOperAdd_Click();
+    void mnuOptOperSub_Click();
+    void mnuOptOperMult_Click();
+    void mnuOptOperDiv_Click();
+    void mnuOptScoreHide_Click();
+    void mnuOptScoreShow_Click();
+    void mnuFileResetScore_Click();
+
 protected:
     void showEvent(QShowEvent *event) override;
 
@@ -51,6 +64,10 @@ private:
     void formLoad();
     void connectMenu();
     void centreOnScreen();
+    void chooseLevel(qint16 levelCode);
+    void chooseOperation(qint16 operationCode);
+    void setScoreCardsShown(bool shown);
+    void redrawGameProblems();
     void stopGameTimers();
     void clearTimeTrialClock();
     // The path of a file the program ships, under the application folder.

@@ -2,6 +2,7 @@
 
 #include "app/controls.h"
 #include "app/tutor_state.h"
+#include "practice/number_text.h"
 #include "practice/sum_layout.h"
 
 #include <QGroupBox>
@@ -78,4 +79,10 @@ void MissingNumberScreen::Timer4_Timer()
 {
     controls::setShown({ m_fraCorrectGame1, m_fraIncorrectGame1 }, false);
     m_timer4->stop();
+}
+
+void MissingNumberScreen::showScore()
+{
+    m_lblCorrectGame1->setText(tutor::plainNumberText(m_state.MissingNumberCorrectCount));
+    m_lblIncorrectGame1->setText(tutor::plainNumberText(m_state.MissingNumberIncorrectCount));
 }

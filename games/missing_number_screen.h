@@ -20,6 +20,9 @@ public:
     // Addition and Subtraction show their sign; other operations leave it.
     void showOperationSign(qint16 operationCode);
 
+    // The score card shows the game's two counters.
+    void showScore();
+
     QGroupBox *scoreCard() const { return m_fraInfoGame1; }
     QTimer *feedbackTimer() const { return m_timer4; }
 

@@ -2,6 +2,7 @@
 
 #include "app/controls.h"
 #include "app/tutor_state.h"
+#include "practice/number_text.h"
 #include "practice/sum_layout.h"
 
 #include <QGroupBox>
@@ -68,4 +69,10 @@ MissingOperationScreen::MissingOperationScreen(TutorState &state, QWidget *paren
 void MissingOperationScreen::hideFeedback()
 {
     controls::setShown({ m_fraIncorrectGame2, m_fraCorrectGame2 }, false);
+}
+
+void MissingOperationScreen::showScore()
+{
+    m_lblCorrectGame2->setText(tutor::plainNumberText(m_state.MissingOperationCorrectCount));
+    m_lblIncorrectGame2->setText(tutor::plainNumberText(m_state.MissingOperationIncorrectCount));
 }

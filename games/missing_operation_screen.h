@@ -20,6 +20,9 @@ public:
 
     void hideFeedback();
 
+    // The score card shows the game's two counters.
+    void showScore();
+
     QGroupBox *scoreCard() const { return m_fraInfoGame2; }
     QTimer *feedbackTimer() const { return m_timer2; }
 

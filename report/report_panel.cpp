@@ -3,30 +3,57 @@
 #include "app/controls.h"
 #include "app/tutor_state.h"
 
+#include <QEvent>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
+#include <QScrollBar>
+#include <QSignalBlocker>
 
 using controls::twips;
+
+namespace {
+
+// Where the table's one visible scroll bar stands: at the right edge of the
+// last column, just left of the strip with the buttons.
+constexpr int TableRightTwips = 3960;
+
+} // namespace
 
 ReportPanel::ReportPanel(TutorState &state, QWidget *parent)
     : QFrame(parent)
     , m_state(state)
 {
-    controls::setUpScreen(this, QStringLiteral("fraLog"), controls::twips(4680, -120, 5775, 4935));
+    controls::setUpScreen(this, QStringLiteral("fraLog"), twips(4680, -120, 5775, 4935));
 
     // Created left to right: each list lies over the right-hand part of its
     // left neighbour, so the six read as one table of six columns.
-    auto logList = [this](const QString &name, int left, int width) {
-        return controls::listBox(this, name, twips(left, 600, width, 4155));
-    };
-    m_lstLogNum1 = logList(QStringLiteral("lstLogNum1"), 120, 1335);
-    m_lstLogOper = logList(QStringLiteral("lstLogOper"), 720, 855);
-    m_lstLogNum2 = logList(QStringLiteral("lstLogNum2"), 960, 1095);
-    m_lstLogYourAn = logList(QStringLiteral("lstLogYourAn"), 1680, 975);
-    m_lstLogCorrAn = logList(QStringLiteral("lstLogCorrAn"), 2400, 975);
-    m_lstLogRW = logList(QStringLiteral("lstLogRW"), 3120, 1215);
+    logList(QStringLiteral("lstLogNum1"), 120, 1335);
+    logList(QStringLiteral("lstLogOper"), 720, 855);
+    logList(QStringLiteral("lstLogNum2"), 960, 1095);
+    logList(QStringLiteral("lstLogYourAn"), 1680, 975);
+    logList(QStringLiteral("lstLogCorrAn"), 2400, 975);
+    logList(QStringLiteral("lstLogRW"), 3120, 1215);
+
+    // The lists' own bars lie under their neighbours; this one moves all six.
+    m_scrollBar = new QScrollBar(Qt::Vertical, this);
+    m_scrollBar->setObjectName(QStringLiteral("scrLog"));
+    const QRect listArea = twips(120, 600, TableRightTwips - 120, 4155);
+    const int barWidth = m_scrollBar->sizeHint().width();
+    m_scrollBar->setGeometry(
+        listArea.right() + 1 - barWidth, listArea.top(), barWidth, listArea.height());
+    m_scrollBar->setRange(0, 0);
+    connect(m_scrollBar, &QScrollBar::valueChanged, this, [this](int value) {
+        for (QListWidget *column : std::as_const(m_columns))
+            column->verticalScrollBar()->setValue(value);
+    });
+    QScrollBar *leading = m_columns.first()->verticalScrollBar();
+    connect(leading, &QScrollBar::rangeChanged, this, [this, leading](int minimum, int maximum) {
+        m_scrollBar->setRange(minimum, maximum);
+        m_scrollBar->setPageStep(leading->pageStep());
+    });
 
     controls::label(
         this, QStringLiteral("Label39"), QStringLiteral("Number1"), twips(120, 240, 735, 255));
@@ -37,23 +64,121 @@ ReportPanel::ReportPanel(TutorState &state, QWidget *parent)
     controls::label(this, QStringLiteral("Label43"), QStringLiteral("Correct Answer"),
         twips(2520, 120, 615, 375));
 
-    QFrame *frame5 = controls::frame(this, QStringLiteral("Frame5"), twips(3960, 600, 1695, 4215));
+    QFrame *frame5
+        = controls::frame(this, QStringLiteral("Frame5"), twips(TableRightTwips, 600, 1695, 4215));
     frame5->setAutoFillBackground(true);
     controls::label(frame5, QStringLiteral("Label44"), QStringLiteral("Last Problem"),
         twips(120, 0, 1095, 255));
     controls::label(frame5, QStringLiteral("Label11"), QStringLiteral("Enter Your Name:"),
         twips(240, 2280, 1335, 255));
+    m_logFull = controls::label(frame5, QStringLiteral("lblLogFull"),
+        QStringLiteral("The report is full. Press \"Clear Report\" to start a new one."),
+        twips(240, 1200, 1335, 975));
+    controls::setTextColour(m_logFull, QColor(160, 0, 0));
+    m_logFull->hide();
 
     m_cmdClearReport = controls::button(this, QStringLiteral("cmdClearReport"),
         QStringLiteral("Clear Report"), twips(4200, 1320, 1335, 375));
+    connect(m_cmdClearReport, &QPushButton::clicked, this, &ReportPanel::cmdClearReport_Click);
     m_cmdPrintReport = controls::button(this, QStringLiteral("cmdPrintReport"),
         QStringLiteral("Print Html"), twips(4200, 3600, 1335, 375));
     m_txtNameReport
         = controls::textBox(this, QStringLiteral("txtNameReport"), 0, twips(4200, 3120, 1335, 375));
+    m_txtNameReport->installEventFilter(this);
+}
+
+QListWidget *ReportPanel::logList(const QString &name, int left, int width)
+{
+    QListWidget *list = controls::listBox(this, name, twips(left, 600, width, 4155));
+    list->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    list->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    m_columns << list;
+    followScrolling(list);
+    connect(list, &QListWidget::currentRowChanged, this,
+        [this, list](int row) { followCurrentRow(list, row); });
+    return list;
+}
+
+// Wheel and keys on any column move the whole table, so a row never stands
+// beside another problem's answer.
+void ReportPanel::followScrolling(QListWidget *list)
+{
+    connect(list->verticalScrollBar(), &QScrollBar::valueChanged, this,
+        [this](int value) { m_scrollBar->setValue(value); });
+}
+
+void ReportPanel::followCurrentRow(QListWidget *list, int row)
+{
+    for (QListWidget *column : std::as_const(m_columns)) {
+        if (column == list || column->currentRow() == row)
+            continue;
+        const QSignalBlocker blocker(column);
+        column->setCurrentRow(row);
+    }
 }
 
 void ReportPanel::prepareForShowing()
 {
     m_cmdPrintReport->setEnabled(false);
     m_txtNameReport->clear();
+}
+
+bool ReportPanel::appendProblem(const QString &number1, const QString &sign, const QString &number2,
+    const QString &answer, const QString &correctAnswer, const QString &verdict)
+{
+    if (rowCount() >= MaximumRows) {
+        m_logFull->show();
+        return false;
+    }
+    const QString entries[] = { number1, sign, number2, answer, correctAnswer, verdict };
+    for (int i = 0; i < m_columns.size(); ++i)
+        m_columns.at(i)->addItem(entries[i]);
+    if (rowCount() >= MaximumRows)
+        m_logFull->show();
+    return true;
+}
+
+int ReportPanel::rowCount() const
+{
+    return m_columns.first()->count();
+}
+
+void ReportPanel::cmdClearReport_Click()
+{
+    for (QListWidget *column : std::as_const(m_columns))
+        column->clear();
+    m_logFull->hide();
+    emit showReportRequested();
+}
+
+void ReportPanel::setCoveringScreens(std::initializer_list<QWidget *> screens)
+{
+    for (QWidget *screen : screens) {
+        m_coveringScreens << screen;
+        screen->installEventFilter(this);
+    }
+    updateCoverage();
+}
+
+void ReportPanel::updateCoverage()
+{
+    bool covered = false;
+    for (const QWidget *screen : std::as_const(m_coveringScreens))
+        covered = covered || !screen->isHidden();
+    setEnabled(!covered);
+}
+
+bool ReportPanel::eventFilter(QObject *watched, QEvent *event)
+{
+    if (watched == m_txtNameReport && event->type() == QEvent::KeyPress) {
+        // Any character key, Backspace included, offers "Print Html".
+        const auto *key = static_cast<QKeyEvent *>(event);
+        if (!key->text().isEmpty() && key->text().at(0).unicode() > 0 && key->key() != Qt::Key_Tab
+            && key->key() != Qt::Key_Backtab)
+            m_cmdPrintReport->setEnabled(true);
+    } else if (event->type() == QEvent::ShowToParent || event->type() == QEvent::HideToParent) {
+        if (m_coveringScreens.contains(qobject_cast<QWidget *>(watched)))
+            updateCoverage();
+    }
+    return QFrame::eventFilter(watched, event);
 }

@@ -2,9 +2,13 @@
 
 #include <QFrame>
 
+#include <initializer_list>
+
+class QLabel;
 class QLineEdit;
 class QListWidget;
 class QPushButton;
+class QScrollBar;
 struct TutorState;
 
 // The report panel: the session log as six side-by-side lists that read as
@@ -15,20 +19,45 @@ class ReportPanel : public QFrame
     Q_DISABLE_COPY_MOVE(ReportPanel)
 
 public:
+    // The counters that run over the log are 16-bit.
+    static constexpr int MaximumRows = 32767;
+
     ReportPanel(TutorState &state, QWidget *parent);
 
     // Each showing starts with an empty name and "Print Html" disabled.
     void prepareForShowing();
 
+    // Adds one answered problem as the log's last row. When the log is full
+    // nothing is added, the panel says so, and false comes back.
+    bool appendProblem(const QString &number1, const QString &sign, const QString &number2,
+        const QString &answer, const QString &correctAnswer, const QString &verdict);
+    int rowCount() const;
+
+    // While one of these screens lies over the panel, the panel takes no
+    // focus and no keys, so nothing unseen can be pressed.
+    void setCoveringScreens(std::initializer_list<QWidget *> screens);
+
+signals:
+    void showReportRequested();
+
+public slots:
+    void cmdClearReport_Click();
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override;
+
 private:
+    QListWidget *logList(const QString &name, int left, int width);
+    void followScrolling(QListWidget *list);
+    void followCurrentRow(QListWidget *list, int row);
+    void updateCoverage();
+
     TutorState &m_state;
-    QListWidget *m_lstLogNum1 = nullptr;
-    QListWidget *m_lstLogOper = nullptr;
-    QListWidget *m_lstLogNum2 = nullptr;
-    QListWidget *m_lstLogYourAn = nullptr;
-    QListWidget *m_lstLogCorrAn = nullptr;
-    QListWidget *m_lstLogRW = nullptr;
+    QList<QListWidget *> m_columns;
+    QScrollBar *m_scrollBar = nullptr;
+    QLabel *m_logFull = nullptr;
     QPushButton *m_cmdClearReport = nullptr;
     QLineEdit *m_txtNameReport = nullptr;
     QPushButton *m_cmdPrintReport = nullptr;
+    QList<QWidget *> m_coveringScreens;
 };

@@ -6,6 +6,8 @@
 #include <QDirIterator>
 #include <QFile>
 #include <QFileInfo>
+#include <QLineEdit>
+#include <QListWidget>
 #include <QMessageBox>
 #include <QMetaMethod>
 #include <QTimer>
@@ -62,6 +64,36 @@ void copyShippedFiles(const QString &folder)
         QDir().mkpath(QFileInfo(target).absolutePath());
         QFile::copy(path, target);
     }
+}
+
+void setPracticeProblem(MainWindow &window, float first, float second, qint16 operationCode)
+{
+    window.state().Operand1 = first;
+    window.state().Operand2 = second;
+    window.state().OperationCode = operationCode;
+}
+
+void answerPractice(MainWindow &window, const QString &typed)
+{
+    auto *box = named<QLineEdit>(&window, QStringLiteral("txtAnswer"));
+    QTest::keyClicks(box, typed);
+    QTest::keyClick(box, Qt::Key_Return);
+}
+
+QStringList logRow(MainWindow &window, int row)
+{
+    QStringList entries;
+    for (const char *column :
+        { "lstLogNum1", "lstLogOper", "lstLogNum2", "lstLogYourAn", "lstLogCorrAn", "lstLogRW" }) {
+        QListWidgetItem *item = named<QListWidget>(&window, QString::fromLatin1(column))->item(row);
+        entries << (item ? item->text() : QStringLiteral("<missing>"));
+    }
+    return entries;
+}
+
+int logRowCount(MainWindow &window)
+{
+    return named<QListWidget>(&window, QStringLiteral("lstLogNum1"))->count();
 }
 
 TutorFixture::TutorFixture()

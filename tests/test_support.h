@@ -27,6 +27,16 @@ template<typename T> T *named(QObject *root, const QString &name)
     return root->findChild<T *>(name);
 }
 
+// Puts a known problem in front of the pupil, as if it had been drawn.
+void setPracticeProblem(MainWindow &window, float first, float second, qint16 operationCode);
+
+// Types into the practice answer box with real key events and presses Enter.
+void answerPractice(MainWindow &window, const QString &typed);
+
+// The six entries of one row of the session log, left to right.
+QStringList logRow(MainWindow &window, int row);
+int logRowCount(MainWindow &window);
+
 // A main window over a fresh temporary application folder that holds copies
 // of the shipped pages and texts, shown so that its start-up has run.
 class TutorFixture

@@ -1,0 +1,348 @@
+#include "app/main_window.h"
+#include "practice/level_range.h"
+#include "practice/number_text.h"
+#include "tests/test_support.h"
+
+#include <QAction>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QtTest>
+
+using testsupport::named;
+
+namespace {
+
+QAction *item(MainWindow &window, const QString &name)
+{
+    return named<QAction>(&window, name);
+}
+
+QStringList checkedItems(MainWindow &window, const QString &prefix)
+{
+    QStringList checked;
+    for (QAction *action : window.findChildren<QAction *>()) {
+        if (action->objectName().startsWith(prefix) && action->isChecked())
+            checked << action->objectName();
+    }
+    return checked;
+}
+
+bool shown(MainWindow &window, const char *name)
+{
+    return !named<QWidget>(&window, QString::fromLatin1(name))->isHidden();
+}
+
+} // namespace
+
+class SettingsTest : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void levelCommandSetsLevelCaptionAndCheckMark_data();
+    void levelCommandSetsLevelCaptionAndCheckMark();
+    void levelProblemsStayInRange_data();
+    void levelProblemsStayInRange();
+    void operationCommandSwitchesSignsItemsAndChecks_data();
+    void operationCommandSwitchesSignsItemsAndChecks();
+    void divisionKeepsAnUpperLevel();
+    void otherOperationsOfferUpperLevelsAgain();
+    void repeatingACommandDrawsAgain();
+    void gameSignsStayAfterMultiplicationOrDivision();
+    void changesReplaceOnlyTheProblem();
+    void functionKeysChooseLevelsAndOperations();
+    void scoreCardsHideAndShowTogether();
+    void resetZeroesEveryCounterAndNothingElse();
+};
+
+void SettingsTest::levelCommandSetsLevelCaptionAndCheckMark_data()
+{
+    QTest::addColumn<QByteArray>("handler");
+    QTest::addColumn<int>("level");
+    QTest::addColumn<QString>("caption");
+    QTest::newRow("warm up") << QByteArray("mnuOptDiffLev0_Click") << 0
+                             << QStringLiteral("Warm Up");
+    QTest::newRow("beginner") << QByteArray("mnuOptDiffLev1_Click") << 1
+                              << QStringLiteral("Beginner");
+    QTest::newRow("intermediate") << QByteArray("mnuOptDiffLev2_Click") << 2
+                                  << QStringLiteral("Intermediate");
+    QTest::newRow("advanced") << QByteArray("mnuOptDiffLev3_Click") << 3
+                              << QStringLiteral("Advanced");
+    QTest::newRow("expert") << QByteArray("mnuOptDiffLev4_Click") << 4 << QStringLiteral("Expert");
+}
+
+void SettingsTest::levelCommandSetsLevelCaptionAndCheckMark()
+{
+    QFETCH(QByteArray, handler);
+    QFETCH(int, level);
+    QFETCH(QString, caption);
+    testsupport::TutorFixture fixture;
+    MainWindow &window = fixture.window();
+    // Start from another level, so every step shows.
+    testsupport::invokeHandler(
+        &window, level == 4 ? "mnuOptDiffLev1_Click" : "mnuOptDiffLev4_Click");
+    QVERIFY(testsupport::invokeHandler(&window, handler.constData()));
+    QCOMPARE(window.state().LevelCode, qint16(level));
+    QCOMPARE(named<QLabel>(&window, QStringLiteral("lblCurLev"))->text(), caption);
+    QCOMPARE(checkedItems(window, QStringLiteral("mnuOptDiffLev")),
+        QStringList(QStringLiteral("mnuOptDiffLev%1").arg(level)));
+    QCOMPARE(checkedItems(window, QStringLiteral("mnuOptOper")),
+        QStringList(QStringLiteral("mnuOptOperAdd")));
+}
+
+void SettingsTest::levelProblemsStayInRange_data()
+{
+    QTest::addColumn<int>("level");
+    QTest::addColumn<int>("operation");
+    QTest::addColumn<int>("lowest");
+    QTest::addColumn<int>("highest");
+    QTest::newRow("warm up addition") << 0 << 1 << 1 << 10;
+    QTest::newRow("beginner subtraction") << 1 << 2 << 1 << 25;
+    QTest::newRow("intermediate multiplication") << 2 << 3 << 1 << 41;
+    QTest::newRow("advanced division") << 3 << 4 << 10 << 75;
+    QTest::newRow("expert addition") << 4 << 1 << 10 << 100;
+}
+
+void SettingsTest::levelProblemsStayInRange()
+{
+    QFETCH(int, level);
+    QFETCH(int, operation);
+    QFETCH(int, lowest);
+    QFETCH(int, highest);
+    testsupport::TutorFixture fixture;
+    MainWindow &window = fixture.window();
+    const QByteArray operationHandlers[] = { "mnuOptOperAdd_Click", "mnuOptOperSub_Click",
+        "mnuOptOperMult_Click", "mnuOptOperDiv_Click" };
+    testsupport::invokeHandler(&window, operationHandlers[operation - 1].constData());
+    const QByteArray levelHandler = "mnuOptDiffLev" + QByteArray::number(level) + "_Click";
+    for (int i = 0; i < 300; ++i) {
+        testsupport::invokeHandler(&window, levelHandler.constData());
+        const TutorState &state = window.state();
+        QVERIFY(state.Operand1 >= lowest && state.Operand1 <= highest);
+        QVERIFY(state.Operand2 >= lowest && state.Operand2 <= highest);
+        if (operation == 2)
+            QVERIFY(state.Operand1 >= state.Operand2);
+        QCOMPARE(named<QLabel>(&window, QStringLiteral("lblNum1"))->text(),
+            tutor::plainNumberText(state.Operand1));
+        QCOMPARE(named<QLabel>(&window, QStringLiteral("lblNum2"))->text(),
+            tutor::plainNumberText(state.Operand2));
+    }
+}
+
+void SettingsTest::operationCommandSwitchesSignsItemsAndChecks_data()
+{
+    QTest::addColumn<QByteArray>("handler");
+    QTest::addColumn<int>("operation");
+    QTest::addColumn<QString>("practiceSign");
+    QTest::addColumn<QString>("gameSign"); // empty: the game signs stay
+    QTest::addColumn<bool>("upperLevels");
+    QTest::addColumn<QString>("checked");
+    QTest::newRow("addition") << QByteArray("mnuOptOperAdd_Click") << 1 << QStringLiteral("imgPlus")
+                              << QStringLiteral("Plus") << true << QStringLiteral("mnuOptOperAdd");
+    QTest::newRow("subtraction") << QByteArray("mnuOptOperSub_Click") << 2
+                                 << QStringLiteral("imgMinus") << QStringLiteral("Minus") << true
+                                 << QStringLiteral("mnuOptOperSub");
+    QTest::newRow("multiplication")
+        << QByteArray("mnuOptOperMult_Click") << 3 << QStringLiteral("imgMultiply") << QString()
+        << true << QStringLiteral("mnuOptOperMult");
+    QTest::newRow("division") << QByteArray("mnuOptOperDiv_Click") << 4
+                              << QStringLiteral("imgDivide") << QString() << false
+                              << QStringLiteral("mnuOptOperDiv");
+}
+
+void SettingsTest::operationCommandSwitchesSignsItemsAndChecks()
+{
+    QFETCH(QByteArray, handler);
+    QFETCH(int, operation);
+    QFETCH(QString, practiceSign);
+    QFETCH(QString, gameSign);
+    QFETCH(bool, upperLevels);
+    QFETCH(QString, checked);
+    testsupport::TutorFixture fixture;
+    MainWindow &window = fixture.window();
+    testsupport::invokeHandler(&window, "mnuOptOperDiv_Click");
+    testsupport::invokeHandler(&window, "mnuOptOperSub_Click");
+    window.state().Operand1 = 0;
+
+    QVERIFY(testsupport::invokeHandler(&window, handler.constData()));
+    QCOMPARE(window.state().OperationCode, qint16(operation));
+    for (const char *sign : { "imgPlus", "imgMinus", "imgMultiply", "imgDivide" })
+        QCOMPARE(shown(window, sign), practiceSign == QLatin1String(sign));
+    const QString gameShown = gameSign.isEmpty() ? QStringLiteral("Minus") : gameSign;
+    for (const char *game : { "Game1", "Game3" }) {
+        QCOMPARE(shown(window, qPrintable(QStringLiteral("imgPlus") + QLatin1String(game))),
+            gameShown == QLatin1String("Plus"));
+        QCOMPARE(shown(window, qPrintable(QStringLiteral("imgMinus") + QLatin1String(game))),
+            gameShown == QLatin1String("Minus"));
+    }
+    for (int level = 0; level < 5; ++level)
+        QCOMPARE(item(window, QStringLiteral("mnuOptDiffLev%1").arg(level))->isEnabled(),
+            level < 2 || upperLevels);
+    QCOMPARE(checkedItems(window, QStringLiteral("mnuOptOper")), QStringList(checked));
+    QVERIFY(window.state().Operand1 >= 1); // a fresh practice problem
+}
+
+void SettingsTest::divisionKeepsAnUpperLevel()
+{
+    testsupport::TutorFixture fixture;
+    MainWindow &window = fixture.window();
+    testsupport::invokeHandler(&window, "mnuOptDiffLev2_Click");
+    testsupport::invokeHandler(&window, "mnuOptOperDiv_Click");
+    QCOMPARE(window.state().LevelCode, qint16(2));
+    QVERIFY(item(window, QStringLiteral("mnuOptDiffLev2"))->isChecked());
+    QVERIFY(!item(window, QStringLiteral("mnuOptDiffLev2"))->isEnabled());
+    QCOMPARE(named<QLabel>(&window, QStringLiteral("lblCurLev"))->text(),
+        QStringLiteral("Intermediate"));
+    bool aboveWarmUpRange = false;
+    for (int i = 0; i < 200; ++i) {
+        testsupport::invokeHandler(&window, "mnuOptOperDiv_Click");
+        QVERIFY(window.state().Operand1 <= 41 && window.state().Operand2 <= 41);
+        aboveWarmUpRange = aboveWarmUpRange || window.state().Operand1 > 25;
+    }
+    QVERIFY(aboveWarmUpRange);
+}
+
+void SettingsTest::otherOperationsOfferUpperLevelsAgain()
+{
+    testsupport::TutorFixture fixture;
+    MainWindow &window = fixture.window();
+    for (const char *handler :
+        { "mnuOptOperAdd_Click", "mnuOptOperSub_Click", "mnuOptOperMult_Click" }) {
+        testsupport::invokeHandler(&window, "mnuOptOperDiv_Click");
+        QVERIFY(!item(window, QStringLiteral("mnuOptDiffLev4"))->isEnabled());
+        testsupport::invokeHandler(&window, handler);
+        for (int level = 2; level < 5; ++level)
+            QVERIFY2(
+                item(window, QStringLiteral("mnuOptDiffLev%1").arg(level))->isEnabled(), handler);
+    }
+}
+
+void SettingsTest::repeatingACommandDrawsAgain()
+{
+    testsupport::TutorFixture fixture;
+    MainWindow &window = fixture.window();
+    for (const char *handler : { "mnuOptDiffLev0_Click", "mnuOptOperAdd_Click" }) {
+        bool drewAgain = false;
+        for (int i = 0; i < 20 && !drewAgain; ++i) {
+            window.state().Operand1 = 0;
+            testsupport::invokeHandler(&window, handler);
+            drewAgain = window.state().Operand1 != 0;
+        }
+        QVERIFY2(drewAgain, handler);
+    }
+    // Triggering the checked item keeps its check mark.
+    item(window, QStringLiteral("mnuOptDiffLev0"))->trigger();
+    QVERIFY(item(window, QStringLiteral("mnuOptDiffLev0"))->isChecked());
+    QCOMPARE(window.state().LevelCode, qint16(0));
+}
+
+void SettingsTest::gameSignsStayAfterMultiplicationOrDivision()
+{
+    testsupport::TutorFixture fixture;
+    MainWindow &window = fixture.window();
+    testsupport::invokeHandler(&window, "mnuOptOperSub_Click");
+    testsupport::invokeHandler(&window, "mnuOptOperMult_Click");
+    testsupport::invokeHandler(&window, "mnuOptOperDiv_Click");
+    QVERIFY(shown(window, "imgMinusGame1") && !shown(window, "imgPlusGame1"));
+    QVERIFY(shown(window, "imgMinusGame3") && !shown(window, "imgPlusGame3"));
+    QVERIFY(shown(window, "imgDivide"));
+}
+
+void SettingsTest::changesReplaceOnlyTheProblem()
+{
+    testsupport::TutorFixture fixture;
+    MainWindow &window = fixture.window();
+    testsupport::setPracticeProblem(window, 1, 1, 1);
+    testsupport::answerPractice(window, QStringLiteral("2"));
+    auto *box = named<QLineEdit>(&window, QStringLiteral("txtAnswer"));
+    QTest::keyClicks(box, QStringLiteral("12"));
+    for (const char *handler :
+        { "mnuOptDiffLev3_Click", "mnuOptOperMult_Click", "mnuOptOperSub_Click" })
+        testsupport::invokeHandler(&window, handler);
+    QCOMPARE(box->text(), QStringLiteral("12"));
+    QVERIFY(shown(window, "fraCorrect"));
+    QCOMPARE(window.state().CorrectCount, qint16(1));
+    QCOMPARE(testsupport::logRowCount(window), 1);
+}
+
+void SettingsTest::functionKeysChooseLevelsAndOperations()
+{
+    testsupport::TutorFixture fixture;
+    MainWindow &window = fixture.window();
+    QVERIFY(QTest::qWaitForWindowActive(&window));
+    QTest::keyClick(&window, Qt::Key_F3);
+    QCOMPARE(window.state().LevelCode, qint16(3));
+    QTest::keyClick(&window, Qt::Key_F2, Qt::ControlModifier);
+    QCOMPARE(window.state().OperationCode, qint16(2));
+    QTest::keyClick(&window, Qt::Key_F4, Qt::ControlModifier);
+    QCOMPARE(window.state().OperationCode, qint16(4));
+    // Division offers Expert no more: F4 does nothing now.
+    QTest::keyClick(&window, Qt::Key_F4);
+    QCOMPARE(window.state().LevelCode, qint16(3));
+    QTest::keyClick(&window, Qt::Key_F1);
+    QCOMPARE(window.state().LevelCode, qint16(1));
+}
+
+void SettingsTest::scoreCardsHideAndShowTogether()
+{
+    testsupport::TutorFixture fixture;
+    MainWindow &window = fixture.window();
+    testsupport::invokeHandler(&window, "mnuOptScoreHide_Click");
+    for (const char *card : { "fraInfo", "fraInfoGame1", "fraInfoGame2" })
+        QVERIFY2(!shown(window, card), card);
+    QVERIFY(item(window, QStringLiteral("mnuOptScoreShow"))->isVisible());
+    QVERIFY(item(window, QStringLiteral("mnuOptScoreShow"))->isEnabled());
+    QVERIFY(!item(window, QStringLiteral("mnuOptScoreHide"))->isVisible());
+    QVERIFY(!item(window, QStringLiteral("mnuOptScoreHide"))->isEnabled());
+
+    // Counting and resetting go on while hidden.
+    testsupport::setPracticeProblem(window, 1, 1, 1);
+    testsupport::answerPractice(window, QStringLiteral("2"));
+    QCOMPARE(named<QLabel>(&window, QStringLiteral("lblCorrect"))->text(), QStringLiteral("1"));
+    testsupport::invokeHandler(&window, "mnuFileResetScore_Click");
+    QCOMPARE(named<QLabel>(&window, QStringLiteral("lblCorrect"))->text(), QStringLiteral("0"));
+
+    testsupport::invokeHandler(&window, "mnuOptScoreShow_Click");
+    for (const char *card : { "fraInfo", "fraInfoGame1", "fraInfoGame2" })
+        QVERIFY2(shown(window, card), card);
+    QVERIFY(item(window, QStringLiteral("mnuOptScoreHide"))->isVisible());
+    QVERIFY(!item(window, QStringLiteral("mnuOptScoreShow"))->isVisible());
+    QVERIFY(!item(window, QStringLiteral("mnuOptScoreShow"))->isEnabled());
+}
+
+void SettingsTest::resetZeroesEveryCounterAndNothingElse()
+{
+    testsupport::TutorFixture fixture;
+    MainWindow &window = fixture.window();
+    // With everything at zero already, every label reads "0" again.
+    for (const char *label : { "lblCorrect", "lblIncorrect", "lblCorrectGame1", "lblIncorrectGame1",
+             "lblCorrectGame2", "lblIncorrectGame2" })
+        named<QLabel>(&window, QString::fromLatin1(label))->setText(QStringLiteral("x"));
+    testsupport::invokeHandler(&window, "mnuFileResetScore_Click");
+    for (const char *label : { "lblCorrect", "lblIncorrect", "lblCorrectGame1", "lblIncorrectGame1",
+             "lblCorrectGame2", "lblIncorrectGame2" })
+        QCOMPARE(named<QLabel>(&window, QString::fromLatin1(label))->text(), QStringLiteral("0"));
+
+    TutorState &state = window.state();
+    state.MissingNumberCorrectCount = 3;
+    state.MissingNumberIncorrectCount = 4;
+    state.MissingOperationCorrectCount = 5;
+    state.MissingOperationIncorrectCount = 6;
+    state.TimeTrialScore = 7;
+    testsupport::answerPractice(window, QStringLiteral("1"));
+    const float first = state.Operand1;
+    testsupport::invokeHandler(&window, "mnuOptScoreHide_Click");
+
+    testsupport::invokeHandler(&window, "mnuFileResetScore_Click");
+    QCOMPARE(state.CorrectCount + state.IncorrectCount, 0);
+    QCOMPARE(state.MissingNumberCorrectCount + state.MissingNumberIncorrectCount, 0);
+    QCOMPARE(state.MissingOperationCorrectCount + state.MissingOperationIncorrectCount, 0);
+    QCOMPARE(state.TimeTrialScore, qint16(7));
+    QCOMPARE(state.Operand1, first);
+    QCOMPARE(testsupport::logRowCount(window), 1);
+    QVERIFY(!shown(window, "fraInfo"));
+}
+
+QTEST_MAIN(SettingsTest)
+#include "settings_test.moc"
