@@ -1,0 +1,205 @@
+#include "report/report_writer.h"
+
+#include "app/maker_info.h"
+#include "report/percent_text.h"
+
+#include <QChar>
+#include <QStringView>
+
+using namespace Qt::StringLiterals;
+
+namespace tutor {
+
+namespace {
+
+// More rows would make the report too long to print; the summary still
+// counts them all.
+constexpr qsizetype MostRowsShown = 100;
+constexpr qsizetype LongestName = 100;
+constexpr qsizetype LongestFileNameBytes = 255;
+
+QString escaped(const QString &text)
+{
+    return text.toHtmlEscaped();
+}
+
+QString maker(const char *address)
+{
+    return escaped(QString::fromUtf8(address));
+}
+
+QString notice()
+{
+    return u"Orvi Math Tutor is free for everyone to use and share; to learn more, <a href=\""_s
+        + maker(MakerDownloadPage) + u"\">Click Here</a>"_s;
+}
+
+// Ends in the link: the footer puts the full stop after it.
+QString credit()
+{
+    return u"This report was made with the free <a href=\""_s + maker(MakerHomePage)
+        + u"\">Orvi Math Tutor</a>"_s;
+}
+
+QString copyright()
+{
+    return u"Report layout &copy; 2026 <a href=\"mailto:"_s + maker(MakerMailAddress)
+        + u"\">the Orvi Math Tutor team</a>"_s;
+}
+
+// Even rows are plain and end after the last data cell; odd rows are grey
+// and close with a spacer cell as well.
+QString problemRow(const LogRow &row, bool grey)
+{
+    const QString cell = grey ? u"<td align=center bgcolor=C0C0C0>"_s : u"<td align=center>"_s;
+    const QString spacer
+        = grey ? u"<td bgcolor=C0C0C0>&nbsp;&nbsp;</td>"_s : u"<td>&nbsp;&nbsp;</td>"_s;
+
+    QString line = u"<tr>"_s + spacer;
+    for (const QString *field : { &row.number1, &row.operation, &row.number2, &row.yourAnswer,
+             &row.correctAnswer, &row.verdict })
+        line += cell + escaped(*field) + u"</td>"_s;
+    if (grey)
+        line += spacer;
+    return line + u"</tr>"_s;
+}
+
+bool isAscii(const QString &text)
+{
+    for (const QChar c : text) {
+        if (c.unicode() > 0x7F)
+            return false;
+    }
+    return true;
+}
+
+// Characters that would let a name break out of the reports folder, that
+// common file systems refuse, or that cannot be seen in the name box.
+bool isUnsafeCharacter(char32_t c)
+{
+    if (c < 0x80 && QStringView(u"/\\<>:\"|?*").contains(QChar(c)))
+        return true;
+    switch (QChar::category(c)) {
+    case QChar::Other_Control:
+    case QChar::Separator_Line:
+    case QChar::Separator_Paragraph:
+        return true;
+    case QChar::Other_Format:
+        // Invisible marks such as a right-to-left override can make a file
+        // name read as something else. The zero-width joiner and non-joiner
+        // belong to the spelling of some scripts, so they stay.
+        return c != 0x200C && c != 0x200D;
+    default:
+        return QChar::isNonCharacter(c);
+    }
+}
+
+} // namespace
+
+QByteArray reportBytes(const QString &name, const QList<LogRow> &log)
+{
+    int right = 0;
+    int wrong = 0;
+    for (const LogRow &row : log) {
+        if (row.verdict == u"Right")
+            ++right;
+        else if (row.verdict == u"Wrong")
+            ++wrong;
+    }
+    const int total = right + wrong;
+    const double fraction = total >= 1 ? double(right) / double(total) : 0.0;
+
+    const QString who = escaped(name);
+    QString text;
+    const auto line = [&text](const QString &content) { text += content + u"\r\n"_s; };
+
+    line(u"<head>"_s);
+    line(u"<title>Orvi Progress Report For -- "_s + who + u"</title>"_s);
+    line(QString());
+    line(u"<body link=navy alink=navy vlink=navy bgcolor=gray>"_s);
+    line(u"<div align=\"center\">"_s);
+    line(u"<table cellpadding=0 cellspacing=0 border=0>"_s);
+    line(u"<tr><td colspan=8 align=center><u><font size=5>"_s + who
+        + u"'s Orvi Session Report</font></u>. <br><font size=2>"_s + notice()
+        + u"</font><br><br></td></tr>"_s);
+    line(u"<tr><td align=center bgcolor=navy>&nbsp;&nbsp;</td>"
+         "<td align=center bgcolor=navy><font color=white>&nbsp;<u>Number 1</u>&nbsp;</font></td>"
+         "<td align=center bgcolor=navy><font color=white>&nbsp;<u>Operation</u>&nbsp;</font></td>"
+         "<td align=center bgcolor=navy><font color=white>&nbsp;<u>Number 2</u>&nbsp;</font></td>"
+         "<td align=center bgcolor=navy><font color=white>&nbsp;<u>"_s
+        + who
+        + u"'s Answer</u>&nbsp;</font></td>"
+          "<td align=center bgcolor=navy><font color=white>&nbsp;<u>Correct Answer</u>&nbsp;"
+          "</font></td>"
+          "<td align=center bgcolor=navy><font color=white>&nbsp;<u>Right/Wrong</u>&nbsp;"
+          "</font></td>"
+          "<td bgcolor=navy>&nbsp;&nbsp;</td></tr>"_s);
+
+    const qsizetype shown = qMin(log.size(), MostRowsShown);
+    for (qsizetype k = 0; k < shown; ++k)
+        line(problemRow(log.at(k), k % 2 == 1));
+
+    line(u"<br><br>"_s);
+    line(u"<tr><td colspan=8 align=center><font color=white><br><br><u>Session Summary</u>"
+         "</font></td></tr>"_s);
+    line(u"<tr><td>&nbsp;&nbsp;</td><td>&nbsp;&nbsp;</td>"
+         "<td bgcolor=navy><font align=center color=white>&nbsp;<u># Problems</u>&nbsp;</font></td>"
+         "<td align=center bgcolor=navy><font color=white>&nbsp;<u># Right</u>&nbsp;</font></td>"
+         "<td align=center bgcolor=navy><font color=white>&nbsp;<u># Wrong</u>&nbsp;</font></td>"
+         "<td align=center bgcolor=navy><font color=white>&nbsp;<u>Percentage</u>&nbsp;</font></td>"
+         "<td>&nbsp;&nbsp;</td><td>&nbsp;&nbsp;</td></tr>"_s);
+    const QString figure = u"<td align=center><font color=white>&nbsp;"_s;
+    const QString figureEnd = u"&nbsp;</font></td>"_s;
+    line(u"<tr><td>&nbsp;&nbsp;</td><td>&nbsp;&nbsp;</td>"_s + figure + QString::number(total)
+        + figureEnd + figure + QString::number(right) + figureEnd + figure + QString::number(wrong)
+        + figureEnd + figure + percentText(fraction) + figureEnd
+        + u"<td>&nbsp;&nbsp;</td><td>&nbsp;&nbsp;</td></tr>"_s);
+    line(u"<tr><td colspan=8 align=center><br><hr><font size=2 color=white>"_s + credit()
+        + u".<br>"_s + copyright() + u"</font></td></tr>"_s);
+    line(u"</table>"_s);
+    line(u"</div>"_s);
+    line(u"</body>"_s);
+    line(u"</html>"_s);
+
+    if (isAscii(text))
+        return text.toLatin1();
+    // Without the mark a browser may read a local file in a legacy code page
+    // and garble names such as "Zoë".
+    return QByteArray("\xEF\xBB\xBF") + text.toUtf8();
+}
+
+QString reportFileName(const QString &name)
+{
+    return name + u"OrviReport.html"_s;
+}
+
+bool isSafeReportName(const QString &name)
+{
+    if (name == u"." || name == u"..")
+        return false;
+
+    qsizetype characters = 0;
+    for (qsizetype i = 0; i < name.size(); ++i) {
+        char32_t c = name.at(i).unicode();
+        if (QChar::isHighSurrogate(c) && i + 1 < name.size() && name.at(i + 1).isLowSurrogate()) {
+            c = QChar::surrogateToUcs4(name.at(i), name.at(i + 1));
+            ++i;
+        } else if (QChar::isSurrogate(c)) {
+            return false; // half a pair has no file-name spelling
+        }
+        if (++characters > LongestName || isUnsafeCharacter(c))
+            return false;
+    }
+    // Linux file names hold at most 255 bytes; long names in other scripts
+    // could pass the letter count and still not fit.
+    return reportFileName(name).toUtf8().size() <= LongestFileNameBytes;
+}
+
+QString unsafeReportNameAdvice()
+{
+    return u"Please leave out these characters: / \\ < > : \" | ? * and any tabs or other "
+           "invisible characters, and keep the name to 100 letters or fewer. "
+           "The names \".\" and \"..\" cannot be used."_s;
+}
+
+} // namespace tutor

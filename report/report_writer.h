@@ -1,0 +1,40 @@
+#pragma once
+
+#include <QByteArray>
+#include <QList>
+#include <QString>
+
+namespace tutor {
+
+// One answered problem of the session log, as the six log lists show it.
+struct LogRow
+{
+    QString number1;
+    QString operation;
+    QString number2;
+    QString yourAnswer;
+    QString correctAnswer;
+    QString verdict;
+};
+
+// The whole HTML progress report for the pupil `name`: 17 lines plus one per
+// logged problem, at most 100 problems shown, every line ending in CR LF. The
+// summary counts the whole log ("Right" and "Wrong" exactly; other verdicts
+// count in neither). The name and the log are HTML-escaped. All-ASCII text
+// gives plain ASCII bytes; otherwise the file is UTF-8 with a byte-order mark,
+// so that a browser does not guess another encoding.
+QByteArray reportBytes(const QString &name, const QList<LogRow> &log);
+
+// The report's file name inside the reports folder: "AnnOrviReport.html".
+QString reportFileName(const QString &name);
+
+// Whether `name` makes a plain file name inside the reports folder: no path
+// separators, not "." or "..", none of <>:"|?*, no control or invisible
+// formatting characters, at most 100 characters, and a file name that fits
+// in 255 bytes. The empty name is fine.
+bool isSafeReportName(const QString &name);
+
+// What to tell the pupil when isSafeReportName() refuses a name.
+QString unsafeReportNameAdvice();
+
+} // namespace tutor

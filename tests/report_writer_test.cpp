@@ -1,0 +1,379 @@
+#include "report/report_writer.h"
+
+#include "app/maker_info.h"
+
+#include <QByteArray>
+#include <QList>
+#include <QString>
+#include <QStringList>
+#include <QTest>
+
+using namespace Qt::StringLiterals;
+using tutor::LogRow;
+
+Q_DECLARE_METATYPE(QList<LogRow>)
+
+namespace {
+
+// Expected lines are written out here in full rather than taken from the
+// writer, so that a slip in any of its pieces shows up as a changed line.
+
+QString plainRow(const QString &n1, const QString &op, const QString &n2, const QString &yours,
+    const QString &correct, const QString &verdict)
+{
+    return u"<tr><td>&nbsp;&nbsp;</td><td align=center>"_s + n1 + u"</td><td align=center>"_s + op
+        + u"</td><td align=center>"_s + n2 + u"</td><td align=center>"_s + yours
+        + u"</td><td align=center>"_s + correct + u"</td><td align=center>"_s + verdict
+        + u"</td></tr>"_s;
+}
+
+QString greyRow(const QString &n1, const QString &op, const QString &n2, const QString &yours,
+    const QString &correct, const QString &verdict)
+{
+    return u"<tr><td bgcolor=C0C0C0>&nbsp;&nbsp;</td><td align=center bgcolor=C0C0C0>"_s + n1
+        + u"</td><td align=center bgcolor=C0C0C0>"_s + op
+        + u"</td><td align=center bgcolor=C0C0C0>"_s + n2
+        + u"</td><td align=center bgcolor=C0C0C0>"_s + yours
+        + u"</td><td align=center bgcolor=C0C0C0>"_s + correct
+        + u"</td><td align=center bgcolor=C0C0C0>"_s + verdict
+        + u"</td><td bgcolor=C0C0C0>&nbsp;&nbsp;</td></tr>"_s;
+}
+
+// The whole report for a name (as it appears in the file, escaped) and its
+// problem rows and figures, every line ended by CR LF.
+QString reportText(const QString &name, const QStringList &rows, const QString &total,
+    const QString &right, const QString &wrong, const QString &percent)
+{
+    const QString download = QString::fromUtf8(tutor::MakerDownloadPage);
+    const QString home = QString::fromUtf8(tutor::MakerHomePage);
+    const QString mail = QString::fromUtf8(tutor::MakerMailAddress);
+
+    QStringList lines = {
+        u"<head>"_s,
+        u"<title>Orvi Progress Report For -- "_s + name + u"</title>"_s,
+        u""_s,
+        u"<body link=navy alink=navy vlink=navy bgcolor=gray>"_s,
+        u"<div align=\"center\">"_s,
+        u"<table cellpadding=0 cellspacing=0 border=0>"_s,
+        u"<tr><td colspan=8 align=center><u><font size=5>"_s + name
+            + u"'s Orvi Session Report</font></u>. <br><font size=2>Orvi Math Tutor is free for "
+              "everyone to use and share; to learn more, <a href=\""_s
+            + download + u"\">Click Here</a></font><br><br></td></tr>"_s,
+        u"<tr><td align=center bgcolor=navy>&nbsp;&nbsp;</td><td align=center bgcolor=navy><font "
+        "color=white>&nbsp;<u>Number 1</u>&nbsp;</font></td><td align=center bgcolor=navy><font "
+        "color=white>&nbsp;<u>Operation</u>&nbsp;</font></td><td align=center bgcolor=navy><font "
+        "color=white>&nbsp;<u>Number 2</u>&nbsp;</font></td><td align=center bgcolor=navy><font "
+        "color=white>&nbsp;<u>"_s
+            + name
+            + u"'s Answer</u>&nbsp;</font></td><td align=center bgcolor=navy><font "
+              "color=white>&nbsp;<u>Correct Answer</u>&nbsp;</font></td><td align=center "
+              "bgcolor=navy><font color=white>&nbsp;<u>Right/Wrong</u>&nbsp;</font></td><td "
+              "bgcolor=navy>&nbsp;&nbsp;</td></tr>"_s,
+    };
+    lines += rows;
+    lines += {
+        u"<br><br>"_s,
+        u"<tr><td colspan=8 align=center><font color=white><br><br><u>Session "
+        "Summary</u></font></td></tr>"_s,
+        u"<tr><td>&nbsp;&nbsp;</td><td>&nbsp;&nbsp;</td><td bgcolor=navy><font align=center "
+        "color=white>&nbsp;<u># Problems</u>&nbsp;</font></td><td align=center "
+        "bgcolor=navy><font color=white>&nbsp;<u># Right</u>&nbsp;</font></td><td align=center "
+        "bgcolor=navy><font color=white>&nbsp;<u># Wrong</u>&nbsp;</font></td><td align=center "
+        "bgcolor=navy><font color=white>&nbsp;<u>Percentage</u>&nbsp;</font></td><td>&nbsp;&nbsp;"
+        "</td><td>&nbsp;&nbsp;</td></tr>"_s,
+        u"<tr><td>&nbsp;&nbsp;</td><td>&nbsp;&nbsp;</td><td align=center><font "
+        "color=white>&nbsp;"_s
+            + total + u"&nbsp;</font></td><td align=center><font color=white>&nbsp;"_s + right
+            + u"&nbsp;</font></td><td align=center><font color=white>&nbsp;"_s + wrong
+            + u"&nbsp;</font></td><td align=center><font color=white>&nbsp;"_s + percent
+            + u"&nbsp;</font></td><td>&nbsp;&nbsp;</td><td>&nbsp;&nbsp;</td></tr>"_s,
+        u"<tr><td colspan=8 align=center><br><hr><font size=2 color=white>This report was made "
+        "with the free <a href=\""_s
+            + home + u"\">Orvi Math Tutor</a>.<br>Report layout &copy; 2026 <a href=\"mailto:"_s
+            + mail + u"\">the Orvi Math Tutor team</a></font></td></tr>"_s,
+        u"</table>"_s,
+        u"</div>"_s,
+        u"</body>"_s,
+        u"</html>"_s,
+    };
+    return lines.join(u"\r\n"_s) + u"\r\n"_s;
+}
+
+QByteArray asciiReport(const QString &name, const QStringList &rows, const QString &total,
+    const QString &right, const QString &wrong, const QString &percent)
+{
+    return reportText(name, rows, total, right, wrong, percent).toLatin1();
+}
+
+LogRow sum(const QString &yours, const QString &verdict)
+{
+    return { u"3"_s, u"+"_s, u"7"_s, yours, u"10"_s, verdict };
+}
+
+} // namespace
+
+class ReportWriterTest : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void wholeReportIsWrittenLineForLine_data();
+    void wholeReportIsWrittenLineForLine();
+    void onlyFirstHundredRowsShownButAllCounted();
+    void nonAsciiTextGivesUtf8WithByteOrderMark_data();
+    void nonAsciiTextGivesUtf8WithByteOrderMark();
+    void fileNameIsNameThenOrviReport_data();
+    void fileNameIsNameThenOrviReport();
+    void onlyPlainFileNamesAreSafe_data();
+    void onlyPlainFileNamesAreSafe();
+    void adviceNamesEveryRefusedCharacter();
+};
+
+void ReportWriterTest::wholeReportIsWrittenLineForLine_data()
+{
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<QList<LogRow>>("log");
+    QTest::addColumn<QByteArray>("expected");
+
+    const QString ten = u"10"_s;
+
+    QTest::newRow("empty log") << u"Ann"_s << QList<LogRow>()
+                               << asciiReport(u"Ann"_s, {}, u"0"_s, u"0"_s, u"0"_s, u".%"_s);
+
+    QTest::newRow("one right") << u"Ann"_s << QList<LogRow> { sum(ten, u"Right"_s) }
+                               << asciiReport(u"Ann"_s,
+                                      { plainRow(u"3"_s, u"+"_s, u"7"_s, ten, ten, u"Right"_s) },
+                                      u"1"_s, u"1"_s, u"0"_s, u"100.%"_s);
+
+    QTest::newRow("3 of 4 right")
+        << u"Ann"_s
+        << QList<LogRow> { { u"12"_s, u"-"_s, u"5"_s, u"7"_s, u"7"_s, u"Right"_s },
+               { u"6"_s, u"*"_s, u"7"_s, u"43"_s, u"42"_s, u"Wrong"_s },
+               { u"9"_s, u"/"_s, u"3"_s, u"3"_s, u"3"_s, u"Right"_s }, sum(ten, u"Right"_s) }
+        << asciiReport(u"Ann"_s,
+               { plainRow(u"12"_s, u"-"_s, u"5"_s, u"7"_s, u"7"_s, u"Right"_s),
+                   greyRow(u"6"_s, u"*"_s, u"7"_s, u"43"_s, u"42"_s, u"Wrong"_s),
+                   plainRow(u"9"_s, u"/"_s, u"3"_s, u"3"_s, u"3"_s, u"Right"_s),
+                   greyRow(u"3"_s, u"+"_s, u"7"_s, ten, ten, u"Right"_s) },
+               u"4"_s, u"3"_s, u"1"_s, u"75.%"_s);
+
+    QTest::newRow("2 of 3 right")
+        << u"Ann"_s
+        << QList<LogRow> { sum(ten, u"Right"_s), sum(u"11"_s, u"Wrong"_s), sum(ten, u"Right"_s) }
+        << asciiReport(u"Ann"_s,
+               { plainRow(u"3"_s, u"+"_s, u"7"_s, ten, ten, u"Right"_s),
+                   greyRow(u"3"_s, u"+"_s, u"7"_s, u"11"_s, ten, u"Wrong"_s),
+                   plainRow(u"3"_s, u"+"_s, u"7"_s, ten, ten, u"Right"_s) },
+               u"3"_s, u"2"_s, u"1"_s, u"66.7%"_s);
+
+    QTest::newRow("empty name") << QString() << QList<LogRow> { sum(ten, u"Right"_s) }
+                                << asciiReport(QString(),
+                                       { plainRow(u"3"_s, u"+"_s, u"7"_s, ten, ten, u"Right"_s) },
+                                       u"1"_s, u"1"_s, u"0"_s, u"100.%"_s);
+
+    QTest::newRow("answers as typed")
+        << u"Ann"_s << QList<LogRow> { sum(u"12a"_s, u"Wrong"_s), sum(QString(), u"Wrong"_s) }
+        << asciiReport(u"Ann"_s,
+               { plainRow(u"3"_s, u"+"_s, u"7"_s, u"12a"_s, ten, u"Wrong"_s),
+                   greyRow(u"3"_s, u"+"_s, u"7"_s, QString(), ten, u"Wrong"_s) },
+               u"2"_s, u"0"_s, u"2"_s, u".%"_s);
+
+    // Only "Right" and "Wrong" exactly are counted; other verdicts are
+    // still listed.
+    QTest::newRow("other verdicts")
+        << u"Ann"_s
+        << QList<LogRow> { sum(ten, u"Right"_s), sum(ten, u"right"_s), sum(u"9"_s, u"WRONG"_s),
+               sum(u"9"_s, u"Wrong "_s), sum(u"9"_s, QString()), sum(u"9"_s, u"Wrong"_s) }
+        << asciiReport(u"Ann"_s,
+               { plainRow(u"3"_s, u"+"_s, u"7"_s, ten, ten, u"Right"_s),
+                   greyRow(u"3"_s, u"+"_s, u"7"_s, ten, ten, u"right"_s),
+                   plainRow(u"3"_s, u"+"_s, u"7"_s, u"9"_s, ten, u"WRONG"_s),
+                   greyRow(u"3"_s, u"+"_s, u"7"_s, u"9"_s, ten, u"Wrong "_s),
+                   plainRow(u"3"_s, u"+"_s, u"7"_s, u"9"_s, ten, QString()),
+                   greyRow(u"3"_s, u"+"_s, u"7"_s, u"9"_s, ten, u"Wrong"_s) },
+               u"2"_s, u"1"_s, u"1"_s, u"50.%"_s);
+
+    QTest::newRow("only other verdicts")
+        << u"Ann"_s << QList<LogRow> { sum(ten, u"OK"_s) }
+        << asciiReport(u"Ann"_s, { plainRow(u"3"_s, u"+"_s, u"7"_s, ten, ten, u"OK"_s) }, u"0"_s,
+               u"0"_s, u"0"_s, u".%"_s);
+
+    // Markup typed by the pupil shows as typed and cannot change the page.
+    QTest::newRow("ampersand name")
+        << u"Tom & Ann"_s << QList<LogRow>()
+        << asciiReport(u"Tom &amp; Ann"_s, {}, u"0"_s, u"0"_s, u"0"_s, u".%"_s);
+
+    QTest::newRow("markup name") << u"<b>\"q\""_s << QList<LogRow>()
+                                 << asciiReport(u"&lt;b&gt;&quot;q&quot;"_s, {}, u"0"_s, u"0"_s,
+                                        u"0"_s, u".%"_s);
+
+    QTest::newRow("apostrophe kept")
+        << u"O'Neil"_s << QList<LogRow>()
+        << asciiReport(u"O'Neil"_s, {}, u"0"_s, u"0"_s, u"0"_s, u".%"_s);
+
+    QTest::newRow("markup in every field")
+        << u"Ann"_s
+        << QList<LogRow> { { u"1&"_s, u"<"_s, u">"_s, u"<b>"_s, u"\"q\""_s, u"<i>"_s },
+               { u"&amp;"_s, u"\""_s, u"2"_s, u"a&b"_s, u"<"_s, u"Right"_s } }
+        << asciiReport(u"Ann"_s,
+               { plainRow(u"1&amp;"_s, u"&lt;"_s, u"&gt;"_s, u"&lt;b&gt;"_s, u"&quot;q&quot;"_s,
+                     u"&lt;i&gt;"_s),
+                   greyRow(
+                       u"&amp;amp;"_s, u"&quot;"_s, u"2"_s, u"a&amp;b"_s, u"&lt;"_s, u"Right"_s) },
+               u"1"_s, u"1"_s, u"0"_s, u"100.%"_s);
+}
+
+void ReportWriterTest::wholeReportIsWrittenLineForLine()
+{
+    QFETCH(QString, name);
+    QFETCH(QList<LogRow>, log);
+    QFETCH(QByteArray, expected);
+
+    QCOMPARE(tutor::reportBytes(name, log), expected);
+}
+
+void ReportWriterTest::onlyFirstHundredRowsShownButAllCounted()
+{
+    // Rows 0, 3, 6 ... are wrong: 50 of the 150, 34 of the first 100.
+    QList<LogRow> log;
+    QStringList rows;
+    for (int i = 0; i < 150; ++i) {
+        const QString n1 = QString::number(i);
+        const QString yours = i % 3 == 0 ? u"0"_s : n1;
+        const QString verdict = i % 3 == 0 ? u"Wrong"_s : u"Right"_s;
+        log.append({ n1, u"+"_s, u"0"_s, yours, n1, verdict });
+        if (i < 100) {
+            rows.append(i % 2 == 0 ? plainRow(n1, u"+"_s, u"0"_s, yours, n1, verdict)
+                                   : greyRow(n1, u"+"_s, u"0"_s, yours, n1, verdict));
+        }
+    }
+
+    const QByteArray report = tutor::reportBytes(u"Ann"_s, log);
+
+    QCOMPARE(report, asciiReport(u"Ann"_s, rows, u"150"_s, u"100"_s, u"50"_s, u"66.7%"_s));
+    QCOMPARE(report.count("\r\n"), 17 + 100);
+}
+
+void ReportWriterTest::nonAsciiTextGivesUtf8WithByteOrderMark_data()
+{
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<QList<LogRow>>("log");
+    QTest::addColumn<QByteArray>("expected");
+    QTest::addColumn<QByteArray>("encodedText");
+
+    const QString ten = u"10"_s;
+    const QByteArray mark = "\xEF\xBB\xBF";
+
+    QTest::newRow("name") << u"Zo\u00EB"_s << QList<LogRow> { sum(ten, u"Right"_s) }
+                          << mark
+            + reportText(u"Zo\u00EB"_s, { plainRow(u"3"_s, u"+"_s, u"7"_s, ten, ten, u"Right"_s) },
+                u"1"_s, u"1"_s, u"0"_s, u"100.%"_s)
+                  .toUtf8()
+                          << QByteArray("<font size=5>Zo\xC3\xAB's Orvi Session Report");
+
+    QTest::newRow("answer only") << u"Ann"_s << QList<LogRow> { sum(u"\u0141ucja"_s, u"Wrong"_s) }
+                                 << mark
+            + reportText(u"Ann"_s,
+                { plainRow(u"3"_s, u"+"_s, u"7"_s, u"\u0141ucja"_s, ten, u"Wrong"_s) }, u"1"_s,
+                u"0"_s, u"1"_s, u".%"_s)
+                  .toUtf8() << QByteArray("<td align=center>\xC5\x81ucja</td>");
+
+    QTest::newRow("escaped and non-ascii")
+        << u"Zo\u00EB & Ann"_s << QList<LogRow>()
+        << mark + reportText(u"Zo\u00EB &amp; Ann"_s, {}, u"0"_s, u"0"_s, u"0"_s, u".%"_s).toUtf8()
+        << QByteArray("For -- Zo\xC3\xAB &amp; Ann</title>\r\n");
+}
+
+void ReportWriterTest::nonAsciiTextGivesUtf8WithByteOrderMark()
+{
+    QFETCH(QString, name);
+    QFETCH(QList<LogRow>, log);
+    QFETCH(QByteArray, expected);
+    QFETCH(QByteArray, encodedText);
+
+    const QByteArray report = tutor::reportBytes(name, log);
+
+    QCOMPARE(report, expected);
+    QVERIFY(report.contains(encodedText));
+}
+
+void ReportWriterTest::fileNameIsNameThenOrviReport_data()
+{
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<QString>("fileName");
+
+    QTest::newRow("Ann") << u"Ann"_s << u"AnnOrviReport.html"_s;
+    QTest::newRow("empty") << QString() << u"OrviReport.html"_s;
+    QTest::newRow("as typed") << u" Zo\u00EB & Jo "_s << u" Zo\u00EB & Jo OrviReport.html"_s;
+}
+
+void ReportWriterTest::fileNameIsNameThenOrviReport()
+{
+    QFETCH(QString, name);
+    QFETCH(QString, fileName);
+
+    QCOMPARE(tutor::reportFileName(name), fileName);
+}
+
+void ReportWriterTest::onlyPlainFileNamesAreSafe_data()
+{
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<bool>("safe");
+
+    QTest::newRow("Ann") << u"Ann"_s << true;
+    QTest::newRow("Zoe with diaeresis") << u"Zo\u00EB"_s << true;
+    QTest::newRow("two words") << u"Mary Jo"_s << true;
+    QTest::newRow("empty") << QString() << true;
+    QTest::newRow("100 letters") << QString(100, u'a') << true;
+    QTest::newRow("60 emoji fill 255 bytes") << QString(u"\U0001F600"_s).repeated(60) << true;
+    QTest::newRow("dot inside") << u"Ann.B"_s << true;
+    QTest::newRow("three dots") << u"..."_s << true;
+    QTest::newRow("apostrophe") << u"O'Neil"_s << true;
+    QTest::newRow("ampersand") << u"Tom & Ann"_s << true;
+    QTest::newRow("joiner in script") << u"\u0915\u094D\u200D\u0937"_s << true;
+
+    QTest::newRow("101 letters") << QString(101, u'a') << false;
+    QTest::newRow("101 emoji") << QString(u"\U0001F600"_s).repeated(101) << false;
+    QTest::newRow("61 emoji overflow 255 bytes") << QString(u"\U0001F600"_s).repeated(61) << false;
+    QTest::newRow("slash") << u"../Ann"_s << false;
+    QTest::newRow("backslash") << u"Ann\\Jo"_s << false;
+    QTest::newRow("dot") << u"."_s << false;
+    QTest::newRow("dot dot") << u".."_s << false;
+    QTest::newRow("less than") << u"Ann<"_s << false;
+    QTest::newRow("greater than") << u">Ann"_s << false;
+    QTest::newRow("colon") << u"Ann:Jo"_s << false;
+    QTest::newRow("double quote") << u"\"Ann\""_s << false;
+    QTest::newRow("bar") << u"Ann|Jo"_s << false;
+    QTest::newRow("question mark") << u"Ann?"_s << false;
+    QTest::newRow("star") << u"Ann*"_s << false;
+    QTest::newRow("tab") << u"Ann\tJo"_s << false;
+    QTest::newRow("line feed") << u"Ann\n"_s << false;
+    QTest::newRow("carriage return") << u"Ann\r"_s << false;
+    QTest::newRow("nul") << QString(1, QChar(0)) << false;
+    QTest::newRow("delete") << u"Ann\u007F"_s << false;
+    QTest::newRow("C1 control") << u"Ann\u0085"_s << false;
+    QTest::newRow("right-to-left override") << u"Ann\u202Elmth"_s << false;
+    QTest::newRow("zero width space") << u"An\u200Bn"_s << false;
+    QTest::newRow("line separator") << u"Ann\u2028"_s << false;
+    QTest::newRow("lone surrogate") << u"Ann"_s + QChar(0xD83D) << false;
+    QTest::newRow("noncharacter") << u"Ann\uFFFF"_s << false;
+}
+
+void ReportWriterTest::onlyPlainFileNamesAreSafe()
+{
+    QFETCH(QString, name);
+    QFETCH(bool, safe);
+
+    QCOMPARE(tutor::isSafeReportName(name), safe);
+}
+
+void ReportWriterTest::adviceNamesEveryRefusedCharacter()
+{
+    const QString advice = tutor::unsafeReportNameAdvice();
+    for (const QChar c : u"/\\<>:\"|?*"_s)
+        QVERIFY2(advice.contains(c), qPrintable(QString(c)));
+    QVERIFY(advice.contains(u"100"_s));
+}
+
+QTEST_APPLESS_MAIN(ReportWriterTest)
+#include "report_writer_test.moc"
