@@ -1,6 +1,8 @@
 #include "app/main_window.h"
 
 #include "app/controls.h"
+#include "app/desktop_launcher.h"
+#include "app/maker_info.h"
 #include "app/fonts.h"
 #include "games/missing_number_screen.h"
 #include "games/missing_operation_screen.h"
@@ -14,6 +16,7 @@
 #include "worksheet/worksheet_screen.h"
 
 #include <QAction>
+#include <QCloseEvent>
 #include <QGroupBox>
 #include <QLayout>
 #include <QMenu>
@@ -50,15 +53,15 @@ MainWindow::MainWindow(const QString &applicationFolder, QWidget *parent)
     // The window takes exactly the size of the menu bar and the client area.
     layout()->setSizeConstraint(QLayout::SetFixedSize);
 
-    m_fraLog = new ReportPanel(m_state, client);
+    m_fraLog = new ReportPanel(m_state, applicationFolder, client);
     m_fraGame1 = new MissingNumberScreen(m_state, client);
     m_fraGame2 = new MissingOperationScreen(m_state, client);
     m_fraGame3 = new TimeTrialScreen(m_state, client);
     m_fraMain = new PracticeScreen(m_state, m_fraLog, client);
     m_fraMyBrowser = new BrowserPanel(client);
-    m_fraWorksheet = new WorksheetScreen(m_state, client);
+    m_fraWorksheet = new WorksheetScreen(m_state, m_fraMain, applicationFolder, client);
     m_fraHelp = new HelpScreen(client);
-    m_fraAbout = new AboutScreen(client);
+    m_fraAbout = new AboutScreen(applicationFolder, client);
     // Overlapping screens are stacked bottom first: a raised frame lies on top.
     const std::initializer_list<QWidget *> bottomFirst = { m_fraGame1, m_fraGame2, m_fraGame3,
         m_fraMain, m_fraMyBrowser, m_fraLog, m_fraWorksheet, m_fraHelp, m_fraAbout };
@@ -104,6 +107,25 @@ void MainWindow::connectMenu()
     connect(
         m_menu.mnuFileResetScore, &QAction::triggered, this, &MainWindow::mnuFileResetScore_Click);
     connect(m_fraLog, &ReportPanel::showReportRequested, this, &MainWindow::mnuOptShowReport_Click);
+
+    connect(m_menu.mnuFileResetMB, &QAction::triggered, this, &MainWindow::mnuFileResetMB_Click);
+    connect(
+        m_menu.mnuHelpWorksheet, &QAction::triggered, this, &MainWindow::mnuHelpWorksheet_Click);
+    connect(m_menu.mnuHelpOrviWeb, &QAction::triggered, this, &MainWindow::mnuHelpOrviWeb_Click);
+    connect(m_menu.mnuHelpWeb, &QAction::triggered, this, &MainWindow::mnuHelpWeb_Click);
+
+    // The worksheet's lists choose through the same commands as the menus.
+    connect(m_fraWorksheet, &WorksheetScreen::levelPicked, this, &MainWindow::chooseLevel);
+    connect(m_fraWorksheet, &WorksheetScreen::operationPicked, this, &MainWindow::chooseOperation);
+    connect(m_fraWorksheet, &WorksheetScreen::optionalInformationChecked, m_fraMain->scoreCard(),
+        &QWidget::show);
+
+    connect(m_fraGame3, &TimeTrialScreen::menusLocked, this,
+        [this](bool locked) { setMenusEnabled(!locked); });
+    connect(m_fraGame3, &TimeTrialScreen::warmUpAdditionRequested, this,
+        &MainWindow::returnToWarmUpAddition);
+    connect(m_fraGame3, &TimeTrialScreen::browserFocusRequested, m_fraMyBrowser->view(),
+        qOverload<>(&QWidget::setFocus));
 }
 
 void MainWindow::showEvent(QShowEvent *event)
@@ -152,7 +174,15 @@ void MainWindow::formLoad()
     m_fraGame1->feedbackTimer()->start();
 
     m_state.BrowserTarget = shippedFile(QStringLiteral("html/mbrows.html"));
-    m_fraMyBrowser->view()->setSource(QUrl::fromLocalFile(m_state.BrowserTarget));
+    m_fraMyBrowser->showPage(m_state.BrowserTarget);
+}
+
+void MainWindow::closeEvent(QCloseEvent *event)
+{
+    // Nothing ticks after the window is gone, not even a running trial.
+    for (QTimer *timer : findChildren<QTimer *>())
+        timer->stop();
+    QMainWindow::closeEvent(event);
 }
 
 void MainWindow::centreOnScreen()
@@ -222,6 +252,11 @@ void MainWindow::mnuGamesMissingNum_Click()
     m_menu.mnuOptShowReport->setEnabled(false);
     stopGameTimers();
     clearTimeTrialClock();
+
+    if (m_state.OperationCode > 2)
+        mnuOptOperSub_Click();
+    checkGameOperation();
+    m_fraGame1->open();
 }
 
 void MainWindow::mnuGamesMissingOper_Click()
@@ -240,6 +275,8 @@ void MainWindow::mnuGamesMissingOper_Click()
     m_menu.mnuOptShowReport->setEnabled(false);
     stopGameTimers();
     clearTimeTrialClock();
+
+    m_fraGame2->open();
 }
 
 void MainWindow::mnuGamesTime_Click()
@@ -257,16 +294,29 @@ void MainWindow::mnuGamesTime_Click()
     m_menu.mnuOptOperDiv->setEnabled(false);
     m_menu.mnuOptShowReport->setEnabled(false);
     clearTimeTrialClock();
+
+    if (m_state.OperationCode > 2)
+        mnuOptOperSub_Click();
+    checkGameOperation();
+    m_fraGame3->open();
+}
+
+void MainWindow::checkGameOperation()
+{
+    if (m_state.OperationCode == 1 || m_state.OperationCode == 2)
+        m_menu.operationItem(m_state.OperationCode)->setChecked(true);
 }
 
 void MainWindow::mnuOptionsWorksheet_Click()
 {
+    m_state.WorksheetProblemCount = 0;
     m_fraWorksheet->show();
     controls::setShown(
         { m_fraHelp, m_fraMain, m_fraAbout, m_fraGame1, m_fraGame2, m_fraGame3, m_fraMyBrowser },
         false);
     m_menu.mnuOptions->setEnabled(false);
     stopGameTimers();
+    m_fraWorksheet->open();
 }
 
 void MainWindow::mnuHelpContents_Click()
@@ -277,6 +327,8 @@ void MainWindow::mnuHelpContents_Click()
     m_menu.mnuOptions->setEnabled(false);
     m_fraHelp->show();
     stopGameTimers();
+    m_state.BrowserTarget = shippedFile(QStringLiteral("help/mhelp.html"));
+    m_fraHelp->showPage(m_state.BrowserTarget);
 }
 
 void MainWindow::mnuHelpAbout_Click()
@@ -393,8 +445,23 @@ void MainWindow::chooseOperation(qint16 operationCode)
 
 void MainWindow::redrawGameProblems()
 {
-    // The games draw their problems here, in the order Missing Number,
-    // Missing Operation, Time Trial, once they are playable.
+    m_fraGame1->NewMissingNumberProblem();
+    m_fraGame2->NewMissingOperationProblem();
+    m_fraGame3->NewTimeTrialProblem();
+}
+
+void MainWindow::setMenusEnabled(bool enabled)
+{
+    for (QMenu *menu : { m_menu.mnuFile, m_menu.mnuOptions, m_menu.mnuGames, m_menu.mnuHelp })
+        menu->setEnabled(enabled);
+}
+
+// After a trial is stopped or reset the whole program agrees on Warm Up
+// Addition: check marks, level caption, signs and every problem.
+void MainWindow::returnToWarmUpAddition()
+{
+    mnuOptOperAdd_Click();
+    mnuOptDiffLev0_Click();
 }
 
 void MainWindow::mnuOptScoreHide_Click()
@@ -430,4 +497,36 @@ void MainWindow::mnuFileResetScore_Click()
     m_state.MissingOperationCorrectCount = 0;
     m_state.MissingOperationIncorrectCount = 0;
     m_fraGame2->showScore();
+}
+
+void MainWindow::mnuFileResetMB_Click()
+{
+    m_state.BrowserTarget = shippedFile(QStringLiteral("html/mbrows.html"));
+    m_fraMyBrowser->showPage(m_state.BrowserTarget);
+}
+
+void MainWindow::mnuHelpWorksheet_Click()
+{
+    openLocalFile(this, shippedFile(QStringLiteral("worksheets/worktutorial.html")));
+    stopGamesForOutsideLink();
+}
+
+void MainWindow::mnuHelpOrviWeb_Click()
+{
+    openWebAddress(this, QUrl(QString::fromUtf8(tutor::MakerDownloadPage)));
+    stopGamesForOutsideLink();
+}
+
+void MainWindow::mnuHelpWeb_Click()
+{
+    openWebAddress(this, QUrl(QString::fromUtf8(tutor::MakerHomePage)));
+    stopGamesForOutsideLink();
+}
+
+// The Help menu's outside links stop the timed games and blank the Time
+// Trial's clock without leaving the current screen.
+void MainWindow::stopGamesForOutsideLink()
+{
+    stopGameTimers();
+    clearTimeTrialClock();
 }

@@ -57,8 +57,14 @@ public slots:
     void mnuOptScoreShow_Click();
     void mnuFileResetScore_Click();
 
+    void mnuFileResetMB_Click();
+    void mnuHelpWorksheet_Click();
+    void mnuHelpOrviWeb_Click();
+    void mnuHelpWeb_Click();
+
 protected:
     void showEvent(QShowEvent *event) override;
+    void closeEvent(QCloseEvent *event) override;
 
 private:
     void formLoad();
@@ -68,6 +74,12 @@ private:
     void chooseOperation(qint16 operationCode);
     void setScoreCardsShown(bool shown);
     void redrawGameProblems();
+    // Puts the operation check mark where the games that offer Addition and
+    // Subtraction expect it.
+    void checkGameOperation();
+    void setMenusEnabled(bool enabled);
+    void returnToWarmUpAddition();
+    void stopGamesForOutsideLink();
     void stopGameTimers();
     void clearTimeTrialClock();
     // The path of a file the program ships, under the application folder.

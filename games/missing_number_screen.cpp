@@ -86,3 +86,7 @@ void MissingNumberScreen::showScore()
     m_lblCorrectGame1->setText(tutor::plainNumberText(m_state.MissingNumberCorrectCount));
     m_lblIncorrectGame1->setText(tutor::plainNumberText(m_state.MissingNumberIncorrectCount));
 }
+
+void MissingNumberScreen::open() { }
+
+void MissingNumberScreen::NewMissingNumberProblem() { }

@@ -17,6 +17,9 @@ class MissingNumberScreen : public QFrame
 public:
     MissingNumberScreen(TutorState &state, QWidget *parent);
 
+    // The game's own steps on opening it, after the screen switch.
+    void open();
+
     // Addition and Subtraction show their sign; other operations leave it.
     void showOperationSign(qint16 operationCode);
 
@@ -27,6 +30,8 @@ public:
     QTimer *feedbackTimer() const { return m_timer4; }
 
 public slots:
+    // Draws and shows a new problem for the current level and operation.
+    void NewMissingNumberProblem();
     void Timer4_Timer();
 
 private:

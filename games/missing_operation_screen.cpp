@@ -76,3 +76,7 @@ void MissingOperationScreen::showScore()
     m_lblCorrectGame2->setText(tutor::plainNumberText(m_state.MissingOperationCorrectCount));
     m_lblIncorrectGame2->setText(tutor::plainNumberText(m_state.MissingOperationIncorrectCount));
 }
+
+void MissingOperationScreen::open() { }
+
+void MissingOperationScreen::NewMissingOperationProblem() { }

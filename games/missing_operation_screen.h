@@ -18,6 +18,9 @@ class MissingOperationScreen : public QFrame
 public:
     MissingOperationScreen(TutorState &state, QWidget *parent);
 
+    // The game's own steps on opening it, after the screen switch.
+    void open();
+
     void hideFeedback();
 
     // The score card shows the game's two counters.
@@ -25,6 +28,10 @@ public:
 
     QGroupBox *scoreCard() const { return m_fraInfoGame2; }
     QTimer *feedbackTimer() const { return m_timer2; }
+
+public slots:
+    // Draws and shows a new problem for the current level and operation.
+    void NewMissingOperationProblem();
 
 private:
     TutorState &m_state;

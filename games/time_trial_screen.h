@@ -19,6 +19,9 @@ class TimeTrialScreen : public QFrame
 public:
     TimeTrialScreen(TutorState &state, QWidget *parent);
 
+    // The game's own steps on opening it, after the screen switch.
+    void open();
+
     // Addition and Subtraction show their sign; other operations leave it.
     void showOperationSign(qint16 operationCode);
     void selectThirtySeconds();
@@ -26,6 +29,18 @@ public:
     void hideResults();
 
     QTimer *clockTimer() const { return m_timer3; }
+
+signals:
+    // While a trial runs or its results show, no menu can be opened.
+    void menusLocked(bool locked);
+    // "Stop" and "Reset" take the whole program back to Warm Up Addition.
+    void warmUpAdditionRequested();
+    // The results hand the keyboard to the browser panel.
+    void browserFocusRequested();
+
+public slots:
+    // Draws and shows a new problem for the current level and operation.
+    void NewTimeTrialProblem();
 
 private:
     TutorState &m_state;

@@ -6,8 +6,9 @@
 
 using controls::twips;
 
-AboutScreen::AboutScreen(QWidget *parent)
+AboutScreen::AboutScreen(const QString &applicationFolder, QWidget *parent)
     : QFrame(parent)
+    , m_applicationFolder(applicationFolder)
 {
     controls::setUpScreen(
         this, QStringLiteral("fraAbout"), controls::twips(-120, -120, 10695, 4935));

@@ -11,10 +11,11 @@ class AboutScreen : public QFrame
     Q_DISABLE_COPY_MOVE(AboutScreen)
 
 public:
-    explicit AboutScreen(QWidget *parent);
+    AboutScreen(const QString &applicationFolder, QWidget *parent);
 
     QPushButton *okButton() const { return m_cmdOkAbout; }
 
 private:
+    const QString m_applicationFolder;
     QPushButton *m_cmdOkAbout = nullptr;
 };

@@ -4,6 +4,7 @@
 
 #include <QLabel>
 #include <QTextBrowser>
+#include <QUrl>
 
 using controls::twips;
 
@@ -18,4 +19,13 @@ BrowserPanel::BrowserPanel(QWidget *parent)
     controls::label(this, QStringLiteral("Label1"),
         QStringLiteral("Some D-Avuvodu Features Require An Internet Connection"),
         twips(720, 4560, 4335, 255));
+}
+
+void BrowserPanel::showPage(const QString &path)
+{
+    const QUrl page = QUrl::fromLocalFile(path);
+    if (m_wbrMyBrowser->source() == page)
+        m_wbrMyBrowser->reload();
+    else
+        m_wbrMyBrowser->setSource(page);
 }

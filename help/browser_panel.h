@@ -14,6 +14,9 @@ class BrowserPanel : public QFrame
 public:
     explicit BrowserPanel(QWidget *parent);
 
+    // Loads the page anew, even when it is the one already shown.
+    void showPage(const QString &path);
+
     QTextBrowser *view() const { return m_wbrMyBrowser; }
 
 private:

@@ -4,6 +4,7 @@
 
 #include <QLabel>
 #include <QTextBrowser>
+#include <QUrl>
 
 using controls::twips;
 
@@ -15,4 +16,13 @@ HelpScreen::HelpScreen(QWidget *parent)
 
     m_wbrHelp = controls::pageView(this, QStringLiteral("wbrHelp"), twips(240, 240, 10215, 4215));
     controls::label(this, QStringLiteral("Label9"), QString(), twips(3360, 4560, 3975, 255));
+}
+
+void HelpScreen::showPage(const QString &path)
+{
+    const QUrl page = QUrl::fromLocalFile(path);
+    if (m_wbrHelp->source() == page)
+        m_wbrHelp->reload();
+    else
+        m_wbrHelp->setSource(page);
 }

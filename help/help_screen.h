@@ -13,6 +13,9 @@ class HelpScreen : public QFrame
 public:
     explicit HelpScreen(QWidget *parent);
 
+    // Loads the page anew, even when it is the one already shown.
+    void showPage(const QString &path);
+
     QTextBrowser *view() const { return m_wbrHelp; }
 
 private:

@@ -22,9 +22,10 @@ constexpr int TableRightTwips = 3960;
 
 } // namespace
 
-ReportPanel::ReportPanel(TutorState &state, QWidget *parent)
+ReportPanel::ReportPanel(TutorState &state, const QString &applicationFolder, QWidget *parent)
     : QFrame(parent)
     , m_state(state)
+    , m_applicationFolder(applicationFolder)
 {
     controls::setUpScreen(this, QStringLiteral("fraLog"), twips(4680, -120, 5775, 4935));
 

@@ -22,7 +22,7 @@ public:
     // The counters that run over the log are 16-bit.
     static constexpr int MaximumRows = 32767;
 
-    ReportPanel(TutorState &state, QWidget *parent);
+    ReportPanel(TutorState &state, const QString &applicationFolder, QWidget *parent);
 
     // Each showing starts with an empty name and "Print Html" disabled.
     void prepareForShowing();
@@ -53,6 +53,7 @@ private:
     void updateCoverage();
 
     TutorState &m_state;
+    const QString m_applicationFolder;
     QList<QListWidget *> m_columns;
     QScrollBar *m_scrollBar = nullptr;
     QLabel *m_logFull = nullptr;

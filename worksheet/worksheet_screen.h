@@ -2,6 +2,7 @@
 
 #include <QFrame>
 
+class PracticeScreen;
 class QTimer;
 struct TutorState;
 
@@ -12,11 +13,24 @@ class WorksheetScreen : public QFrame
     Q_DISABLE_COPY_MOVE(WorksheetScreen)
 
 public:
-    WorksheetScreen(TutorState &state, QWidget *parent);
+    WorksheetScreen(TutorState &state, PracticeScreen *practice, const QString &applicationFolder,
+        QWidget *parent);
+
+    // The screen's own steps on entering it, after the switch: a new, empty
+    // worksheet with nothing picked yet.
+    void open();
 
     QTimer *messageTimer() const { return m_tmrWorksheet; }
 
+signals:
+    // A pick in the lists chooses through the same commands as the menus.
+    void levelPicked(qint16 levelCode);
+    void operationPicked(qint16 operationCode);
+    void optionalInformationChecked();
+
 private:
     TutorState &m_state;
+    PracticeScreen *m_practice = nullptr;
+    const QString m_applicationFolder;
     QTimer *m_tmrWorksheet = nullptr;
 };
