@@ -23,6 +23,11 @@ LevelRange levelRange(qint16 levelCode)
     }
 }
 
+qint16 knownLevelCode(qint16 levelCode)
+{
+    return levelCode >= 0 && levelCode <= 4 ? levelCode : qint16(4);
+}
+
 QString levelName(qint16 levelCode)
 {
     switch (levelCode) {

@@ -19,6 +19,10 @@ struct LevelRange
 
 LevelRange levelRange(qint16 levelCode);
 
+// The level code a game keeps after drawing: the code itself for 0..4, and
+// Expert (4) for any other value, so the code always names a real level.
+qint16 knownLevelCode(qint16 levelCode);
+
 // The level's name as the pupil sees it: "Warm Up", "Beginner",
 // "Intermediate", "Advanced" or "Expert"; empty for any other code.
 QString levelName(qint16 levelCode);

@@ -47,6 +47,7 @@ void LevelRangeTest::levelCoversItsNumbers()
     const tutor::LevelRange range = tutor::levelRange(static_cast<qint16>(level));
     QCOMPARE(range.lowest, lowest);
     QCOMPARE(range.highest(), highest);
+    QCOMPARE(tutor::knownLevelCode(static_cast<qint16>(level)), static_cast<qint16>(level));
 }
 
 void LevelRangeTest::unknownLevelIsExpert_data()
@@ -67,6 +68,7 @@ void LevelRangeTest::unknownLevelIsExpert()
     QCOMPARE(range.lowest, 10);
     QCOMPARE(range.highest(), 100);
     QCOMPARE(tutor::levelNumber(static_cast<qint16>(level), 0.5), 55);
+    QCOMPARE(tutor::knownLevelCode(static_cast<qint16>(level)), qint16(4));
 }
 
 void LevelRangeTest::endsOfUnitIntervalGiveEndsOfRange_data()

@@ -1,0 +1,57 @@
+#include "games/time_trial_rules.h"
+
+#include "practice/number_reader.h"
+#include "practice/practice_problem.h"
+#include "practice/whole_number.h"
+
+namespace tutor {
+
+TimeTrialProblem drawTimeTrialProblem(
+    qint16 levelCode, qint16 operationCode, ClockSeededRandom &random)
+{
+    // The same draws and the same Subtraction order as a practice problem;
+    // every level's numbers fit 16 bits.
+    const PracticeProblem drawn = drawPracticeProblem(levelCode, operationCode, random);
+    return { static_cast<qint16>(drawn.operand1), static_cast<qint16>(drawn.operand2) };
+}
+
+std::optional<double> timeTrialAnswer(const TimeTrialProblem &problem, qint16 operationCode)
+{
+    const double first = problem.first;
+    const double second = problem.second;
+    switch (operationCode) {
+    case 1:
+        return first + second;
+    case 2:
+        return first - second;
+    default:
+        return std::nullopt;
+    }
+}
+
+bool isRightTimeTrialAnswer(
+    QStringView typed, const TimeTrialProblem &problem, qint16 operationCode)
+{
+    const std::optional<double> answer = timeTrialAnswer(problem, operationCode);
+    return answer && readTypedNumber(typed) == *answer;
+}
+
+qint16 timeTrialScoreAfter(qint16 score, bool right)
+{
+    if (right)
+        return countedUp(score);
+    return score > 0 ? static_cast<qint16>(score - 1) : qint16(0);
+}
+
+std::optional<QColor> clockColourBeforeTick(float secondsLeft)
+{
+    if (secondsLeft == 11)
+        return QColor(255, 192, 192);
+    if (secondsLeft == 6)
+        return QColor(255, 128, 128);
+    if (secondsLeft == 4)
+        return QColor(255, 0, 0);
+    return std::nullopt;
+}
+
+} // namespace tutor

@@ -1,0 +1,47 @@
+#pragma once
+
+#include <QColor>
+#include <QStringView>
+#include <QtGlobal>
+
+#include <optional>
+
+namespace tutor {
+
+class ClockSeededRandom;
+
+// The two numbers of a Time Trial problem, first above second.
+struct TimeTrialProblem
+{
+    qint16 first = 0;
+    qint16 second = 0;
+};
+
+// Draws the first number, then the second, from the level's range; for
+// Subtraction (operation code 2) the larger comes first, so no answer is
+// ever negative.
+TimeTrialProblem drawTimeTrialProblem(
+    qint16 levelCode, qint16 operationCode, ClockSeededRandom &random);
+
+// first + second for Addition, first - second for Subtraction; empty for any
+// other operation, which the game never offers.
+std::optional<double> timeTrialAnswer(const TimeTrialProblem &problem, qint16 operationCode);
+
+// The typed text read as a number (empty or not a number reads as 0) and
+// compared with the answer.
+bool isRightTimeTrialAnswer(
+    QStringView typed, const TimeTrialProblem &problem, qint16 operationCode);
+
+// A right answer scores a point, up to 32767; a wrong one takes a point off,
+// never going below 0.
+qint16 timeTrialScoreAfter(qint16 score, bool right);
+
+// The clock's colour while no trial runs.
+inline const QColor IdleClockColour { 255, 192, 128 };
+
+// The colour the clock takes on the tick that finds this many seconds left,
+// before it counts one down: pale red as it comes to show 10, redder at 5,
+// red at 3. Empty on every other tick, which keeps the colour it has.
+std::optional<QColor> clockColourBeforeTick(float secondsLeft);
+
+} // namespace tutor
