@@ -2,10 +2,15 @@
 
 #include "app/controls.h"
 #include "app/tutor_state.h"
+#include "games/time_trial_rules.h"
+#include "practice/level_range.h"
+#include "practice/number_text.h"
 #include "practice/sum_layout.h"
 
 #include <QColor>
+#include <QEvent>
 #include <QGroupBox>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -18,7 +23,6 @@ namespace {
 
 const QString SansSerif = QStringLiteral("MS Sans Serif");
 const QString ComicSans = QStringLiteral("Comic Sans MS");
-const QColor IdleClockColour(255, 192, 128);
 
 } // namespace
 
@@ -46,6 +50,7 @@ TimeTrialScreen::TimeTrialScreen(TutorState &state, QWidget *parent)
     m_txtAnswerGame3->setFont(controls::font(SansSerif, 13.5));
     m_txtAnswerGame3->setAlignment(Qt::AlignRight);
     m_txtAnswerGame3->setEnabled(false);
+    m_txtAnswerGame3->installEventFilter(this);
 
     auto *frame2 = controls::groupBox(this, QStringLiteral("Frame2"),
         QStringLiteral("Time Limit :"), twips(2400, 360, 2175, 1095));
@@ -71,7 +76,7 @@ TimeTrialScreen::TimeTrialScreen(TutorState &state, QWidget *parent)
         QStringLiteral(" 60"), twips(3600, 2220, 975, 495));
     m_lblGame3TimeKeep->setFont(controls::font(ComicSans, 14.25, true));
     m_lblGame3TimeKeep->setAlignment(Qt::AlignCenter);
-    controls::setBackground(m_lblGame3TimeKeep, IdleClockColour);
+    controls::setBackground(m_lblGame3TimeKeep, tutor::IdleClockColour);
 
     QLabel *scoreTitle = controls::label(this, QStringLiteral("Label21"),
         QStringLiteral("Correct Answers :"), twips(2400, 2820, 1155, 495));
@@ -84,29 +89,37 @@ TimeTrialScreen::TimeTrialScreen(TutorState &state, QWidget *parent)
 
     m_fraGame3Results = controls::groupBox(this, QStringLiteral("fraGame3Results"),
         QStringLiteral("Results"), twips(240, 3420, 4335, 1335));
-    const QFont valueFont = controls::font(ComicSans, 14.25);
-    const QColor valueColour(0, 0, 192);
-    auto resultValue = [&](const QString &name, const QRect &geometry) {
-        QLabel *value = controls::label(m_fraGame3Results, name, QString(), geometry);
-        value->setFont(valueFont);
-        value->setWordWrap(false);
-        controls::setTextColour(value, valueColour);
+    // Two lines, "You answered" N / "right, in " T "seconds.": every piece of a
+    // line stands on the same base, so the larger values read as one sentence.
+    auto resultText
+        = [this](const QString &name, const QString &text, int left, int top, int width) {
+              QLabel *piece
+                  = controls::label(m_fraGame3Results, name, text, twips(left, top, width, 435));
+              piece->setAlignment(Qt::AlignLeft | Qt::AlignBottom);
+              piece->setWordWrap(false);
+              return piece;
+          };
+    auto resultValue = [&](const QString &name, int left, int top, int width) {
+        QLabel *value = resultText(name, QString(), left, top, width);
+        value->setFont(controls::font(ComicSans, 14.25));
+        controls::setTextColour(value, QColor(0, 0, 192));
         return value;
     };
-    controls::label(m_fraGame3Results, QStringLiteral("lblResultsAnsweredGame3"),
-        QStringLiteral("You answered"), twips(240, 420, 1215, 255));
-    m_lblGame3ResultsScore
-        = resultValue(QStringLiteral("lblGame3ResultsScore"), twips(1440, 300, 975, 435));
-    controls::label(m_fraGame3Results, QStringLiteral("lblResultsRightGame3"),
-        QStringLiteral("right, in "), twips(240, 900, 855, 255));
-    m_lblGame3ResultsTime
-        = resultValue(QStringLiteral("lblGame3ResultsTime"), twips(1080, 780, 615, 435));
-    controls::label(m_fraGame3Results, QStringLiteral("lblResultsSecondsGame3"),
-        QStringLiteral("seconds."), twips(1740, 900, 855, 255));
+    resultText(
+        QStringLiteral("lblResultsAnsweredGame3"), QStringLiteral("You answered"), 240, 300, 1215);
+    m_lblGame3ResultsScore = resultValue(QStringLiteral("lblGame3ResultsScore"), 1380, 300, 975);
+    resultText(QStringLiteral("lblResultsRightGame3"), QStringLiteral("right, in "), 240, 780, 855);
+    m_lblGame3ResultsTime = resultValue(QStringLiteral("lblGame3ResultsTime"), 1020, 780, 555);
+    resultText(
+        QStringLiteral("lblResultsSecondsGame3"), QStringLiteral("seconds."), 1620, 780, 855);
 
     m_fraGame3Results->hide();
 
     m_timer3 = controls::timer(this, QStringLiteral("Timer3"), 1000);
+    connect(m_timer3, &QTimer::timeout, this, &TimeTrialScreen::Timer3_Timer);
+    connect(m_cmdStartGame3, &QPushButton::clicked, this, &TimeTrialScreen::cmdStartGame3_Click);
+    connect(m_cmdStopGame3, &QPushButton::clicked, this, &TimeTrialScreen::cmdStopGame3_Click);
+    connect(m_cmdResetGame3, &QPushButton::clicked, this, &TimeTrialScreen::cmdResetGame3_Click);
 }
 
 void TimeTrialScreen::showOperationSign(qint16 operationCode)
@@ -132,6 +145,155 @@ void TimeTrialScreen::hideResults()
     m_fraGame3Results->hide();
 }
 
-void TimeTrialScreen::open() { }
+void TimeTrialScreen::open()
+{
+    showIdleClock();
+    showOnlyButton(m_cmdStartGame3);
+    m_state.TimeTrialScore = 0;
+    showScore();
+    m_txtAnswerGame3->setEnabled(false);
+    NewTimeTrialProblem();
+}
 
-void TimeTrialScreen::NewTimeTrialProblem() { }
+void TimeTrialScreen::NewTimeTrialProblem()
+{
+    tutor::ClockSeededRandom random;
+    m_state.LevelCode = tutor::knownLevelCode(m_state.LevelCode);
+    const tutor::TimeTrialProblem problem
+        = tutor::drawTimeTrialProblem(m_state.LevelCode, m_state.OperationCode, random);
+    m_state.TimeTrialFirst = problem.first;
+    m_state.TimeTrialSecond = problem.second;
+    m_lblNum1Game3->setText(tutor::plainNumberText(m_state.TimeTrialFirst));
+    m_lblNum2Game3->setText(tutor::plainNumberText(m_state.TimeTrialSecond));
+}
+
+void TimeTrialScreen::cmdStartGame3_Click()
+{
+    if (m_opt30secs->isChecked()) {
+        m_state.TimeLimitSeconds = 30;
+        m_state.TimeTrialLimitText = QStringLiteral("30");
+    } else {
+        m_opt60secs->setChecked(true);
+        m_state.TimeLimitSeconds = 60;
+        m_state.TimeTrialLimitText = QStringLiteral("60");
+    }
+    m_opt30secs->setEnabled(false);
+    m_opt60secs->setEnabled(false);
+    showOnlyButton(m_cmdStopGame3);
+    m_lblGame3TimeKeep->setText(tutor::plainNumberText(m_state.TimeLimitSeconds));
+    m_txtAnswerGame3->setEnabled(true);
+    controls::setBackground(m_txtAnswerGame3, Qt::white);
+    m_txtAnswerGame3->setFocus();
+    emit menusLocked(true);
+    m_timer3->start();
+}
+
+void TimeTrialScreen::Timer3_Timer()
+{
+    if (m_state.TimeLimitSeconds == 0) {
+        m_timer3->stop();
+        ShowTimeTrialResults();
+        showOnlyButton(m_cmdResetGame3);
+        controls::setBackground(m_txtAnswerGame3, lightThreeDColour());
+        m_txtAnswerGame3->setEnabled(false);
+        m_txtAnswerGame3->clear();
+        // The menus stay locked until "Reset".
+        return;
+    }
+    if (const std::optional<QColor> colour = tutor::clockColourBeforeTick(m_state.TimeLimitSeconds))
+        controls::setBackground(m_lblGame3TimeKeep, *colour);
+    m_state.TimeLimitSeconds -= 1;
+    m_lblGame3TimeKeep->setText(tutor::plainNumberText(m_state.TimeLimitSeconds));
+}
+
+void TimeTrialScreen::ShowTimeTrialResults()
+{
+    m_fraGame3Results->show();
+    m_lblGame3ResultsScore->setText(tutor::plainNumberText(m_state.TimeTrialScore));
+    m_lblGame3ResultsTime->setText(m_state.TimeTrialLimitText);
+    emit browserFocusRequested();
+}
+
+bool TimeTrialScreen::eventFilter(QObject *watched, QEvent *event)
+{
+    // Answers count only while a trial runs, when the box is enabled.
+    if (watched == m_txtAnswerGame3 && event->type() == QEvent::KeyPress
+        && m_txtAnswerGame3->isEnabled()) {
+        const int key = static_cast<QKeyEvent *>(event)->key();
+        if (key == Qt::Key_Return || key == Qt::Key_Enter) {
+            CheckTimeTrialAnswer();
+            return true;
+        }
+    }
+    return QFrame::eventFilter(watched, event);
+}
+
+void TimeTrialScreen::CheckTimeTrialAnswer()
+{
+    const bool right = tutor::isRightTimeTrialAnswer(m_txtAnswerGame3->text(),
+        { m_state.TimeTrialFirst, m_state.TimeTrialSecond }, m_state.OperationCode);
+    m_state.TimeTrialScore = tutor::timeTrialScoreAfter(m_state.TimeTrialScore, right);
+    m_txtAnswerGame3->clear();
+    // A wrong answer keeps the problem for another try.
+    if (right)
+        NewTimeTrialProblem();
+    showScore();
+    m_txtAnswerGame3->setFocus();
+}
+
+void TimeTrialScreen::cmdStopGame3_Click()
+{
+    m_txtAnswerGame3->setFocus();
+    m_txtAnswerGame3->setEnabled(false);
+    controls::setBackground(m_txtAnswerGame3, lightThreeDColour());
+    returnToIdle();
+    m_txtAnswerGame3->clear();
+}
+
+void TimeTrialScreen::cmdResetGame3_Click()
+{
+    returnToIdle();
+    m_txtAnswerGame3->setEnabled(false);
+    NewTimeTrialProblem();
+}
+
+void TimeTrialScreen::returnToIdle()
+{
+    m_timer3->stop();
+    showIdleClock();
+    emit menusLocked(false);
+    showOperationSign(1);
+    show();
+    m_fraGame3Results->hide();
+    showOnlyButton(m_cmdStartGame3);
+    m_state.TimeTrialScore = 0;
+    showScore();
+    // Level and operation go back through the menu commands, so the check
+    // marks, the level caption, every sign and every problem agree with them.
+    emit warmUpAdditionRequested();
+    m_opt30secs->setEnabled(true);
+    m_opt60secs->setEnabled(true);
+}
+
+void TimeTrialScreen::showIdleClock()
+{
+    controls::setBackground(m_lblGame3TimeKeep, tutor::IdleClockColour);
+    m_lblGame3TimeKeep->clear();
+}
+
+void TimeTrialScreen::showOnlyButton(QPushButton *shown)
+{
+    controls::showOnly({ m_cmdStartGame3, m_cmdStopGame3, m_cmdResetGame3 }, shown);
+}
+
+void TimeTrialScreen::showScore()
+{
+    m_lblCorrectGame3->setText(tutor::plainNumberText(m_state.TimeTrialScore));
+}
+
+// The palette's name for the desktop's light 3-D colour is Midlight; its Light
+// is the 3-D highlight.
+QColor TimeTrialScreen::lightThreeDColour() const
+{
+    return palette().color(QPalette::Midlight);
+}

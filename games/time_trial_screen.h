@@ -19,7 +19,8 @@ class TimeTrialScreen : public QFrame
 public:
     TimeTrialScreen(TutorState &state, QWidget *parent);
 
-    // The game's own steps on opening it, after the screen switch.
+    // The game's own steps on opening it, after the screen switch: the idle
+    // state with a fresh problem.
     void open();
 
     // Addition and Subtraction show their sign; other operations leave it.
@@ -39,10 +40,30 @@ signals:
     void browserFocusRequested();
 
 public slots:
+    void cmdStartGame3_Click();
+    void cmdStopGame3_Click();
+    void cmdResetGame3_Click();
+    // One second of the clock; the tick after the one that shows 0 ends the
+    // trial.
+    void Timer3_Timer();
     // Draws and shows a new problem for the current level and operation.
     void NewTimeTrialProblem();
+    // Judges the typed answer: a right one scores and brings the next
+    // problem, a wrong one costs a point and keeps the problem.
+    void CheckTimeTrialAnswer();
+    void ShowTimeTrialResults();
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
+    // The steps "Stop" and "Reset" share on the way back to the idle state.
+    void returnToIdle();
+    void showIdleClock();
+    void showOnlyButton(QPushButton *shown);
+    void showScore();
+    QColor lightThreeDColour() const;
+
     TutorState &m_state;
     QLabel *m_lblNum1Game3 = nullptr;
     QLabel *m_imgPlusGame3 = nullptr;
