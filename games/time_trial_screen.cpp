@@ -17,6 +17,8 @@
 #include <QRadioButton>
 #include <QTimer>
 
+#include <optional>
+
 using controls::twips;
 
 namespace {
