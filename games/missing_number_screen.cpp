@@ -2,10 +2,14 @@
 
 #include "app/controls.h"
 #include "app/tutor_state.h"
+#include "games/missing_games.h"
+#include "practice/level_range.h"
 #include "practice/number_text.h"
-#include "practice/sum_layout.h"
+#include "practice/whole_number.h"
 
+#include <QEvent>
 #include <QGroupBox>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QTimer>
@@ -42,16 +46,20 @@ MissingNumberScreen::MissingNumberScreen(TutorState &state, QWidget *parent)
         = controls::textBox(frame7, QStringLiteral("txtAnswerGame1"), 4, twips(600, 360, 975, 495));
     m_txtAnswerGame1->setFont(controls::font(QStringLiteral("MS Sans Serif"), 13.5));
     m_txtAnswerGame1->setAlignment(Qt::AlignRight);
+    m_txtAnswerGame1->installEventFilter(this);
 
     const QRect feedbackPlace = twips(2640, 1560, 1935, 2295);
-    m_fraCorrectGame1 = sumlayout::correctFrame(this,
+    m_feedback.correct = sumlayout::correctFrame(this,
         { QStringLiteral("fraCorrectGame1"), QStringLiteral("imgCorrectGame1"),
             QStringLiteral("lblCorrectWordGame1") },
         feedbackPlace);
-    m_fraIncorrectGame1 = sumlayout::tryAgainFrame(this,
+    m_feedback.tryAgain = sumlayout::tryAgainFrame(this,
         { QStringLiteral("fraIncorrectGame1"), QStringLiteral("imgIncorrectGame1"),
             QStringLiteral("lblIncorrectWordGame1") },
         feedbackPlace);
+    // Hidden from the start: Timer4's first tick would only hide them again,
+    // after both had flashed up together.
+    m_feedback.hide();
 
     const sumlayout::ScoreCard card = sumlayout::scoreCard(this,
         { QStringLiteral("fraInfoGame1"), QStringLiteral("Current Score"),
@@ -63,8 +71,8 @@ MissingNumberScreen::MissingNumberScreen(TutorState &state, QWidget *parent)
     m_lblCorrectGame1 = card.correct;
     m_lblIncorrectGame1 = card.incorrect;
 
-    m_timer4 = controls::timer(this, QStringLiteral("Timer4"), 1450);
-    connect(m_timer4, &QTimer::timeout, this, &MissingNumberScreen::Timer4_Timer);
+    m_feedback.timer = controls::timer(this, QStringLiteral("Timer4"), 1450);
+    connect(m_feedback.timer, &QTimer::timeout, this, &MissingNumberScreen::Timer4_Timer);
 }
 
 void MissingNumberScreen::showOperationSign(qint16 operationCode)
@@ -75,18 +83,69 @@ void MissingNumberScreen::showOperationSign(qint16 operationCode)
         controls::showOnly({ m_imgPlusGame1, m_imgMinusGame1 }, m_imgMinusGame1);
 }
 
-void MissingNumberScreen::Timer4_Timer()
-{
-    controls::setShown({ m_fraCorrectGame1, m_fraIncorrectGame1 }, false);
-    m_timer4->stop();
-}
-
 void MissingNumberScreen::showScore()
 {
     m_lblCorrectGame1->setText(tutor::plainNumberText(m_state.MissingNumberCorrectCount));
     m_lblIncorrectGame1->setText(tutor::plainNumberText(m_state.MissingNumberIncorrectCount));
 }
 
-void MissingNumberScreen::open() { }
+void MissingNumberScreen::open()
+{
+    m_state.MissingNumberCorrectCount = 0;
+    m_state.MissingNumberIncorrectCount = 0;
+    showScore();
+    // Whatever was typed before stays in the box.
+    m_txtAnswerGame1->setFocus();
+    NewMissingNumberProblem();
+}
 
-void MissingNumberScreen::NewMissingNumberProblem() { }
+void MissingNumberScreen::NewMissingNumberProblem()
+{
+    m_state.LevelCode = tutor::knownLevelOrExpert(m_state.LevelCode);
+    tutor::ClockSeededRandom random;
+    const double first = random.unit();
+    const double second = random.unit();
+    const tutor::MissingNumberProblem problem
+        = tutor::missingNumberProblem(m_state.LevelCode, m_state.OperationCode, first, second);
+    m_state.MissingNumberTop = problem.top;
+    m_state.MissingNumberBottom = problem.bottom;
+    m_lblNum1Game1->setText(tutor::plainNumberText(problem.top));
+    m_lblNum2Game1->setText(tutor::plainNumberText(problem.bottom));
+}
+
+bool MissingNumberScreen::eventFilter(QObject *watched, QEvent *event)
+{
+    if (watched == m_txtAnswerGame1 && event->type() == QEvent::KeyPress) {
+        const int key = static_cast<QKeyEvent *>(event)->key();
+        if (key == Qt::Key_Return || key == Qt::Key_Enter) {
+            CheckMissingNumberAnswer();
+            return true;
+        }
+    }
+    return QFrame::eventFilter(watched, event);
+}
+
+void MissingNumberScreen::CheckMissingNumberAnswer()
+{
+    const tutor::MissingNumberProblem problem { m_state.MissingNumberTop,
+        m_state.MissingNumberBottom };
+    m_state.MissingNumberAnswer = tutor::missingNumber(problem, m_state.OperationCode);
+    const bool right
+        = tutor::isMissingNumber(m_txtAnswerGame1->text(), m_state.MissingNumberAnswer);
+
+    m_feedback.showVerdict(right);
+    m_txtAnswerGame1->clear();
+    m_txtAnswerGame1->setFocus();
+    if (right)
+        m_state.MissingNumberCorrectCount = tutor::countedUp(m_state.MissingNumberCorrectCount);
+    else
+        m_state.MissingNumberIncorrectCount = tutor::countedUp(m_state.MissingNumberIncorrectCount);
+    // No second try: "Try Again" means the next problem.
+    NewMissingNumberProblem();
+    showScore();
+}
+
+void MissingNumberScreen::Timer4_Timer()
+{
+    m_feedback.timeUp();
+}

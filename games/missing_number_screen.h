@@ -1,5 +1,7 @@
 #pragma once
 
+#include "practice/sum_layout.h"
+
 #include <QFrame>
 
 class QGroupBox;
@@ -17,7 +19,8 @@ class MissingNumberScreen : public QFrame
 public:
     MissingNumberScreen(TutorState &state, QWidget *parent);
 
-    // The game's own steps on opening it, after the screen switch.
+    // The game's own steps on opening it, after the screen switch: a fresh
+    // score, the answer box ready for typing and a new problem.
     void open();
 
     // Addition and Subtraction show their sign; other operations leave it.
@@ -27,12 +30,18 @@ public:
     void showScore();
 
     QGroupBox *scoreCard() const { return m_fraInfoGame1; }
-    QTimer *feedbackTimer() const { return m_timer4; }
+    QTimer *feedbackTimer() const { return m_feedback.timer; }
 
 public slots:
     // Draws and shows a new problem for the current level and operation.
     void NewMissingNumberProblem();
+    // Judges the typed answer, counts it, flashes the verdict and moves on to
+    // a new problem.
+    void CheckMissingNumberAnswer();
     void Timer4_Timer();
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
     TutorState &m_state;
@@ -41,10 +50,8 @@ private:
     QLabel *m_imgMinusGame1 = nullptr;
     QLabel *m_lblNum2Game1 = nullptr;
     QLineEdit *m_txtAnswerGame1 = nullptr;
-    QFrame *m_fraCorrectGame1 = nullptr;
-    QFrame *m_fraIncorrectGame1 = nullptr;
+    sumlayout::Feedback m_feedback; // fraCorrectGame1, fraIncorrectGame1 and Timer4
     QGroupBox *m_fraInfoGame1 = nullptr;
     QLabel *m_lblCorrectGame1 = nullptr;
     QLabel *m_lblIncorrectGame1 = nullptr;
-    QTimer *m_timer4 = nullptr;
 };

@@ -2,8 +2,10 @@
 
 #include "app/controls.h"
 #include "app/tutor_state.h"
+#include "games/missing_games.h"
+#include "practice/level_range.h"
 #include "practice/number_text.h"
-#include "practice/sum_layout.h"
+#include "practice/whole_number.h"
 
 #include <QGroupBox>
 #include <QLabel>
@@ -31,7 +33,7 @@ MissingOperationScreen::MissingOperationScreen(TutorState &state, QWidget *paren
         { QStringLiteral("Image4"), QStringLiteral("Image5"), QStringLiteral("Image6") }, 960,
         1800);
     m_lblNum3Game2
-        = sumlayout::numberLabel(this, QStringLiteral("lblNum3Game2"), twips(1080, 2280, 735, 495));
+        = sumlayout::numberLabel(this, QStringLiteral("lblNum3Game2"), twips(720, 2280, 1095, 495));
     m_lblNum3Game2->setText(QStringLiteral("9999"));
 
     auto *frame4 = controls::groupBox(this, QStringLiteral("Frame4"),
@@ -44,14 +46,16 @@ MissingOperationScreen::MissingOperationScreen(TutorState &state, QWidget *paren
         QStringLiteral("Multiplication"), twips(240, 960, 1800, 300));
 
     const QRect feedbackPlace = twips(2640, 1800, 1935, 2295);
-    m_fraCorrectGame2 = sumlayout::correctFrame(this,
+    m_feedback.correct = sumlayout::correctFrame(this,
         { QStringLiteral("fraCorrectGame2"), QStringLiteral("imgCorrectGame2"),
             QStringLiteral("lblCorrectWordGame2") },
         feedbackPlace);
-    m_fraIncorrectGame2 = sumlayout::tryAgainFrame(this,
+    m_feedback.tryAgain = sumlayout::tryAgainFrame(this,
         { QStringLiteral("fraIncorrectGame2"), QStringLiteral("imgIncorrectGame2"),
             QStringLiteral("lblIncorrectWordGame2") },
         feedbackPlace);
+    // Neither verdict shows before the first answer.
+    m_feedback.hide();
 
     const sumlayout::ScoreCard card = sumlayout::scoreCard(this,
         { QStringLiteral("fraInfoGame2"), QStringLiteral("Current Score"),
@@ -63,12 +67,22 @@ MissingOperationScreen::MissingOperationScreen(TutorState &state, QWidget *paren
     m_lblCorrectGame2 = card.correct;
     m_lblIncorrectGame2 = card.incorrect;
 
-    m_timer2 = controls::timer(this, QStringLiteral("Timer2"), 1450);
+    // Clearing the buttons after a verdict emits no click, so every answer
+    // is judged once.
+    connect(
+        m_optAddGame2, &QRadioButton::clicked, this, &MissingOperationScreen::optAddGame2_Click);
+    connect(
+        m_optSubGame2, &QRadioButton::clicked, this, &MissingOperationScreen::optSubGame2_Click);
+    connect(
+        m_optMulGame2, &QRadioButton::clicked, this, &MissingOperationScreen::optMulGame2_Click);
+
+    m_feedback.timer = controls::timer(this, QStringLiteral("Timer2"), 1450);
+    connect(m_feedback.timer, &QTimer::timeout, this, &MissingOperationScreen::Timer2_Timer);
 }
 
 void MissingOperationScreen::hideFeedback()
 {
-    controls::setShown({ m_fraIncorrectGame2, m_fraCorrectGame2 }, false);
+    m_feedback.hide();
 }
 
 void MissingOperationScreen::showScore()
@@ -77,6 +91,92 @@ void MissingOperationScreen::showScore()
     m_lblIncorrectGame2->setText(tutor::plainNumberText(m_state.MissingOperationIncorrectCount));
 }
 
-void MissingOperationScreen::open() { }
+void MissingOperationScreen::open()
+{
+    m_state.MissingOperationCorrectCount = 0;
+    m_state.MissingOperationIncorrectCount = 0;
+    showScore();
+    NewMissingOperationProblem();
+}
 
-void MissingOperationScreen::NewMissingOperationProblem() { }
+void MissingOperationScreen::NewMissingOperationProblem()
+{
+    m_state.LevelCode = tutor::knownLevelOrExpert(m_state.LevelCode);
+    tutor::ClockSeededRandom random;
+    const double first = random.unit();
+    const double second = random.unit();
+    const double operation = random.unit();
+    const tutor::MissingOperationProblem problem
+        = tutor::missingOperationProblem(m_state.LevelCode, first, second, operation);
+    m_state.MissingOperationFirst = problem.first;
+    m_state.MissingOperationSecond = problem.second;
+    m_state.MissingOperationResult = problem.result;
+    m_state.MissingOperationCode = problem.operationCode;
+    m_lblNum1Game2->setText(tutor::plainNumberText(problem.first));
+    m_lblNum2Game2->setText(tutor::plainNumberText(problem.second));
+    m_lblNum3Game2->setText(tutor::plainNumberText(problem.result));
+}
+
+void MissingOperationScreen::optAddGame2_Click()
+{
+    CheckMissingOperationAnswer();
+}
+
+void MissingOperationScreen::optSubGame2_Click()
+{
+    CheckMissingOperationAnswer();
+}
+
+void MissingOperationScreen::optMulGame2_Click()
+{
+    CheckMissingOperationAnswer();
+}
+
+qint16 MissingOperationScreen::chosenOperation() const
+{
+    if (m_optAddGame2->isChecked())
+        return 1;
+    if (m_optSubGame2->isChecked())
+        return 2;
+    if (m_optMulGame2->isChecked())
+        return 3;
+    return 0;
+}
+
+void MissingOperationScreen::CheckMissingOperationAnswer()
+{
+    // Any operation that gives the shown result is right, not only the one
+    // drawn: 2 and 2 make 4 by Addition and by Multiplication alike.
+    const tutor::MissingOperationProblem problem { m_state.MissingOperationFirst,
+        m_state.MissingOperationSecond, m_state.MissingOperationResult,
+        m_state.MissingOperationCode };
+    const bool right = tutor::operationGivesResult(problem, chosenOperation());
+
+    m_feedback.showVerdict(right);
+    if (right)
+        m_state.MissingOperationCorrectCount
+            = tutor::countedUp(m_state.MissingOperationCorrectCount);
+    else
+        m_state.MissingOperationIncorrectCount
+            = tutor::countedUp(m_state.MissingOperationIncorrectCount);
+    showScore();
+    // No second try: "Try Again" means the next problem.
+    NewMissingOperationProblem();
+    clearOptionButtons();
+}
+
+// An auto-exclusive button ignores being unchecked, so exclusivity is lifted
+// for the moment it takes.
+void MissingOperationScreen::clearOptionButtons()
+{
+    for (QRadioButton *button : { m_optMulGame2, m_optAddGame2, m_optSubGame2 }) {
+        button->setAutoExclusive(false);
+        button->setChecked(false);
+        button->setAutoExclusive(true);
+    }
+}
+
+void MissingOperationScreen::Timer2_Timer()
+{
+    m_feedback.timeUp();
+}

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "practice/sum_layout.h"
+
 #include <QFrame>
 
 class QGroupBox;
@@ -18,7 +20,8 @@ class MissingOperationScreen : public QFrame
 public:
     MissingOperationScreen(TutorState &state, QWidget *parent);
 
-    // The game's own steps on opening it, after the screen switch.
+    // The game's own steps on opening it, after the screen switch: a fresh
+    // score and a new problem.
     void open();
 
     void hideFeedback();
@@ -27,13 +30,25 @@ public:
     void showScore();
 
     QGroupBox *scoreCard() const { return m_fraInfoGame2; }
-    QTimer *feedbackTimer() const { return m_timer2; }
+    QTimer *feedbackTimer() const { return m_feedback.timer; }
 
 public slots:
-    // Draws and shows a new problem for the current level and operation.
+    // Draws and shows a new problem at the current level; the game draws its
+    // own operation.
     void NewMissingOperationProblem();
+    // Judges the selected option button, counts it, flashes the verdict,
+    // moves on to a new problem and clears the buttons.
+    void CheckMissingOperationAnswer();
+    void optAddGame2_Click();
+    void optSubGame2_Click();
+    void optMulGame2_Click();
+    void Timer2_Timer();
 
 private:
+    // The operation code of the selected option button; 0 when none is.
+    qint16 chosenOperation() const;
+    void clearOptionButtons();
+
     TutorState &m_state;
     QLabel *m_lblNum1Game2 = nullptr;
     QLabel *m_lblNum2Game2 = nullptr;
@@ -41,10 +56,8 @@ private:
     QRadioButton *m_optAddGame2 = nullptr;
     QRadioButton *m_optSubGame2 = nullptr;
     QRadioButton *m_optMulGame2 = nullptr;
-    QFrame *m_fraCorrectGame2 = nullptr;
-    QFrame *m_fraIncorrectGame2 = nullptr;
+    sumlayout::Feedback m_feedback; // fraCorrectGame2, fraIncorrectGame2 and Timer2
     QGroupBox *m_fraInfoGame2 = nullptr;
     QLabel *m_lblCorrectGame2 = nullptr;
     QLabel *m_lblIncorrectGame2 = nullptr;
-    QTimer *m_timer2 = nullptr;
 };

@@ -70,10 +70,10 @@ PracticeScreen::PracticeScreen(TutorState &state, ReportPanel *sessionLog, QWidg
     m_txtAnswer->installEventFilter(this);
 
     const QRect feedbackPlace = twips(2040, 360, 1815, 2295);
-    m_fraCorrect = sumlayout::correctFrame(fraData,
+    m_feedback.correct = sumlayout::correctFrame(fraData,
         { QStringLiteral("fraCorrect"), QStringLiteral("imgCorrect"), QStringLiteral("Label2") },
         feedbackPlace);
-    m_fraIncorrect = sumlayout::tryAgainFrame(fraData,
+    m_feedback.tryAgain = sumlayout::tryAgainFrame(fraData,
         { QStringLiteral("fraIncorrect"), QStringLiteral("imgCheck"), QStringLiteral("Label5") },
         feedbackPlace);
 
@@ -86,8 +86,8 @@ PracticeScreen::PracticeScreen(TutorState &state, ReportPanel *sessionLog, QWidg
     m_lblCorrect = card.correct;
     m_lblIncorrect = card.incorrect;
 
-    m_timer1 = controls::timer(this, QStringLiteral("Timer1"), 2000);
-    connect(m_timer1, &QTimer::timeout, this, &PracticeScreen::Timer1_Timer);
+    m_feedback.timer = controls::timer(this, QStringLiteral("Timer1"), 2000);
+    connect(m_feedback.timer, &QTimer::timeout, this, &PracticeScreen::Timer1_Timer);
 }
 
 void PracticeScreen::showOperationSign(qint16 operationCode)
@@ -112,7 +112,7 @@ void PracticeScreen::showScore()
 
 void PracticeScreen::hideFeedback()
 {
-    controls::setShown({ m_fraIncorrect, m_fraCorrect }, false);
+    m_feedback.hide();
 }
 
 void PracticeScreen::focusAnswer()
@@ -159,9 +159,8 @@ void PracticeScreen::CheckPracticeAnswer()
         = tutor::expectedAnswer(m_state.Operand1, m_state.Operand2, m_state.OperationCode);
     const bool right = given && expected && *given == *expected;
 
-    controls::showOnly({ m_fraIncorrect, m_fraCorrect }, right ? m_fraCorrect : m_fraIncorrect);
-    // Restarting gives every verdict its full two seconds on screen.
-    m_timer1->start();
+    // A new verdict replaces the shown one and gets its full two seconds.
+    m_feedback.showVerdict(right);
     if (right) {
         m_state.CorrectCount = tutor::countedUp(m_state.CorrectCount);
         m_state.LastVerdict = QStringLiteral("Right");
@@ -189,6 +188,5 @@ void PracticeScreen::LogPracticeProblem()
 
 void PracticeScreen::Timer1_Timer()
 {
-    hideFeedback();
-    m_timer1->stop();
+    m_feedback.timeUp();
 }

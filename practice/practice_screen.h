@@ -1,5 +1,7 @@
 #pragma once
 
+#include "practice/sum_layout.h"
+
 #include <QFrame>
 
 class QGroupBox;
@@ -26,7 +28,7 @@ public:
     void focusAnswer();
 
     QGroupBox *scoreCard() const { return m_fraInfo; }
-    QTimer *feedbackTimer() const { return m_timer1; }
+    QTimer *feedbackTimer() const { return m_feedback.timer; }
 
 public slots:
     // Draws the next problem for the current level and operation and shows it.
@@ -51,10 +53,8 @@ private:
     QLabel *m_imgMultiply = nullptr;
     QLabel *m_imgDivide = nullptr;
     QLineEdit *m_txtAnswer = nullptr;
-    QFrame *m_fraCorrect = nullptr;
-    QFrame *m_fraIncorrect = nullptr;
+    sumlayout::Feedback m_feedback; // fraCorrect, fraIncorrect and Timer1
     QGroupBox *m_fraInfo = nullptr;
     QLabel *m_lblCorrect = nullptr;
     QLabel *m_lblIncorrect = nullptr;
-    QTimer *m_timer1 = nullptr;
 };

@@ -5,6 +5,7 @@
 #include <QFrame>
 #include <QGroupBox>
 #include <QLabel>
+#include <QTimer>
 
 using controls::twips;
 
@@ -66,6 +67,23 @@ QFrame *tryAgainFrame(
 {
     return feedbackFrame(parent, names, geometry, pictureLeft,
         QStringLiteral(":/pictures/try_again.png"), QStringLiteral("Try Again"));
+}
+
+void Feedback::showVerdict(bool right) const
+{
+    controls::showOnly({ tryAgain, correct }, right ? correct : tryAgain);
+    timer->start();
+}
+
+void Feedback::timeUp() const
+{
+    hide();
+    timer->stop();
+}
+
+void Feedback::hide() const
+{
+    controls::setShown({ tryAgain, correct }, false);
 }
 
 ScoreCard scoreCard(QWidget *parent, const ScoreCardNames &names, const QRect &geometry)

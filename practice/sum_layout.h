@@ -9,6 +9,7 @@
 class QFrame;
 class QGroupBox;
 class QLabel;
+class QTimer;
 class QWidget;
 
 // Pieces shared by the practice screen and the games: a sum written as a
@@ -31,6 +32,23 @@ QFrame *correctFrame(
     QWidget *parent, const FeedbackNames &names, const QRect &geometry, int pictureLeft = 720);
 QFrame *tryAgainFrame(
     QWidget *parent, const FeedbackNames &names, const QRect &geometry, int pictureLeft = 840);
+
+// A "Correct!"/"Try Again" pair in one place and the timer that takes it away.
+// At most one of the two frames shows at a time.
+struct Feedback
+{
+    QFrame *correct = nullptr;
+    QFrame *tryAgain = nullptr;
+    QTimer *timer = nullptr;
+
+    // Shows the verdict's frame, hides the other and restarts the timer, so a
+    // new verdict gets the timer's whole interval on screen.
+    void showVerdict(bool right) const;
+    // The timer's tick: both frames hidden and the timer stopped.
+    void timeUp() const;
+    // Hides both frames and lets the timer run on.
+    void hide() const;
+};
 
 struct ScoreCard
 {

@@ -1,0 +1,81 @@
+#include "games/missing_games.h"
+
+#include "practice/level_range.h"
+#include "practice/number_reader.h"
+
+#include <algorithm>
+
+namespace tutor {
+
+namespace {
+
+constexpr qint16 Expert = 4;
+
+} // namespace
+
+qint16 knownLevelOrExpert(qint16 levelCode)
+{
+    return levelCode >= 0 && levelCode <= Expert ? levelCode : Expert;
+}
+
+MissingNumberProblem missingNumberProblem(
+    qint16 levelCode, qint16 operationCode, double first, double second)
+{
+    const auto a = static_cast<qint16>(levelNumber(levelCode, first));
+    const auto b = static_cast<qint16>(levelNumber(levelCode, second));
+    const qint16 smaller = std::min(a, b);
+    const qint16 larger = std::max(a, b);
+    if (operationCode == 1)
+        return { smaller, larger };
+    return { larger, smaller };
+}
+
+qint16 missingNumber(const MissingNumberProblem &problem, qint16 operationCode)
+{
+    return static_cast<qint16>(
+        operationCode == 1 ? problem.bottom - problem.top : problem.top - problem.bottom);
+}
+
+bool isMissingNumber(QStringView typed, qint16 hidden)
+{
+    return readTypedNumber(typed) == static_cast<double>(hidden);
+}
+
+MissingOperationProblem missingOperationProblem(
+    qint16 levelCode, double first, double second, double operation)
+{
+    const auto a = static_cast<qint16>(levelNumber(levelCode, first));
+    const auto b = static_cast<qint16>(levelNumber(levelCode, second));
+    // k runs from 10 to 100 at every level, which is Expert's range.
+    switch (levelNumber(Expert, operation) % 3) {
+    case 0:
+        return { a, b, static_cast<qint16>(a + b), 1 };
+    case 1: {
+        const qint16 larger = std::max(a, b);
+        const qint16 smaller = std::min(a, b);
+        return { larger, smaller, static_cast<qint16>(larger - smaller), 2 };
+    }
+    default:
+        return { a, b, static_cast<qint16>(a * b), 3 };
+    }
+}
+
+bool operationGivesResult(const MissingOperationProblem &problem, qint16 chosenOperation)
+{
+    // Worked out in int: nothing a level draws comes near the 16-bit limits,
+    // but a stray state must not overflow either.
+    const int first = problem.first;
+    const int second = problem.second;
+    switch (chosenOperation) {
+    case 1:
+        return first + second == problem.result;
+    case 2:
+        return first - second == problem.result;
+    case 3:
+        return first * second == problem.result;
+    default:
+        return false;
+    }
+}
+
+} // namespace tutor

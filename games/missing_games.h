@@ -1,0 +1,59 @@
+#pragma once
+
+#include <QStringView>
+#include <QtGlobal>
+
+// The rules of the Missing Number and Missing Operation games, apart from
+// their screens. Every draw takes its uniform values in [0, 1) as arguments,
+// so a test can name the exact problem it wants.
+namespace tutor {
+
+// The level a game draws at: the level itself when it is one of the five,
+// Expert (4) for any other code.
+qint16 knownLevelOrExpert(qint16 levelCode);
+
+// top + ? = bottom for Addition, top - ? = bottom otherwise.
+struct MissingNumberProblem
+{
+    qint16 top = 0;
+    qint16 bottom = 0;
+};
+
+// Draws the first number from `first`, then the second from `second`, in the
+// level's range, and orders them so the hidden number is never negative:
+// Addition (operation code 1) puts the smaller on top, any other code the
+// larger.
+MissingNumberProblem missingNumberProblem(
+    qint16 levelCode, qint16 operationCode, double first, double second);
+
+// The hidden number of a problem ordered as above for the same operation.
+qint16 missingNumber(const MissingNumberProblem &problem, qint16 operationCode);
+
+// Whether the typed text reads as the hidden number. Reading takes the number
+// at the start of the text, so "04" and "4.0" are 4, while "4.5" is not and
+// "four" or an empty box read as 0.
+bool isMissingNumber(QStringView typed, qint16 hidden);
+
+// first (operation) second = result; the operation coded as in the menus:
+// 1 Addition, 2 Subtraction, 3 Multiplication.
+struct MissingOperationProblem
+{
+    qint16 first = 0;
+    qint16 second = 0;
+    qint16 result = 0;
+    qint16 operationCode = 0;
+};
+
+// Draws the two numbers from `first` and `second` in the level's range and the
+// operation from `operation`, whatever the level: k from 10 to 100, then k mod
+// 3 picks Addition (0), Subtraction (1) or Multiplication (2). Subtraction
+// puts the larger number first, so no result is negative.
+MissingOperationProblem missingOperationProblem(
+    qint16 levelCode, double first, double second, double operation);
+
+// Whether the chosen operation applied to the two numbers gives the result:
+// 2 and 2 with 4 fit both Addition and Multiplication. Any code other than
+// 1, 2 or 3 (no choice at all) fits nothing.
+bool operationGivesResult(const MissingOperationProblem &problem, qint16 chosenOperation);
+
+} // namespace tutor

@@ -1,0 +1,468 @@
+#include "app/main_window.h"
+#include "tests/test_support.h"
+
+#include <QAction>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QTimer>
+#include <QtTest>
+
+using testsupport::named;
+
+namespace {
+
+QString text(MainWindow &window, const char *label)
+{
+    return named<QLabel>(&window, QString::fromLatin1(label))->text();
+}
+
+bool shown(MainWindow &window, const char *name)
+{
+    return !named<QWidget>(&window, QString::fromLatin1(name))->isHidden();
+}
+
+QLineEdit *answerBox(MainWindow &window)
+{
+    return named<QLineEdit>(&window, QStringLiteral("txtAnswerGame1"));
+}
+
+// Puts a known problem in front of the pupil, as if it had been drawn, and
+// blanks the labels so that a new draw shows.
+void setProblem(MainWindow &window, qint16 operation, qint16 top, qint16 bottom)
+{
+    TutorState &state = window.state();
+    state.OperationCode = operation;
+    state.MissingNumberTop = top;
+    state.MissingNumberBottom = bottom;
+    named<QLabel>(&window, QStringLiteral("lblNum1Game1"))->setText(QStringLiteral("x"));
+    named<QLabel>(&window, QStringLiteral("lblNum2Game1"))->setText(QStringLiteral("x"));
+}
+
+void answer(MainWindow &window, const QString &typed, Qt::Key enter = Qt::Key_Return)
+{
+    QTest::keyClicks(answerBox(window), typed);
+    QTest::keyClick(
+        answerBox(window), enter, enter == Qt::Key_Enter ? Qt::KeypadModifier : Qt::NoModifier);
+}
+
+// The problem on screen is the one in the state, and it lies in the range.
+void verifyShownProblem(MainWindow &window, int lowest, int highest)
+{
+    const TutorState &state = window.state();
+    QCOMPARE(text(window, "lblNum1Game1"), QString::number(state.MissingNumberTop));
+    QCOMPARE(text(window, "lblNum2Game1"), QString::number(state.MissingNumberBottom));
+    QVERIFY(state.MissingNumberTop >= lowest && state.MissingNumberTop <= highest);
+    QVERIFY(state.MissingNumberBottom >= lowest && state.MissingNumberBottom <= highest);
+    if (state.OperationCode == 1)
+        QVERIFY(state.MissingNumberTop <= state.MissingNumberBottom);
+    else
+        QVERIFY(state.MissingNumberTop >= state.MissingNumberBottom);
+}
+
+} // namespace
+
+class MissingNumberScreenTest : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void screenReadsAsDesigned();
+    void answerIsJudgedCountedAndReplaced_data();
+    void answerIsJudgedCountedAndReplaced();
+    void otherKeysAreTypedUnchanged();
+    void drawsStayInTheLevelRange_data();
+    void drawsStayInTheLevelRange();
+    void openingFromMultiplicationOrDivisionSwitchesToSubtraction_data();
+    void openingFromMultiplicationOrDivisionSwitchesToSubtraction();
+    void everyOpeningShowsZeroAndFocusesTheBox();
+    void resetWhileOpenZeroesCardAndKeepsProblem();
+    void scoreCardFollowsHideAndShow();
+    void countersStopAtTheirLargestValue();
+    void startUpShowsNoFeedbackUntilAnAnswer();
+    void verdictShowsAloneUntilTimer4Ticks();
+    void secondVerdictReplacesFirstAndGetsFullTime();
+    void gameNeverChangesThePracticeProblem();
+    void levelAndAdditionSubtractionCommandsRedraw_data();
+    void levelAndAdditionSubtractionCommandsRedraw();
+};
+
+void MissingNumberScreenTest::screenReadsAsDesigned()
+{
+    testsupport::TutorFixture fixture;
+    MainWindow &window = fixture.window();
+    QCOMPARE(text(window, "Label32"), QStringLiteral("?"));
+    QCOMPARE(named<QGroupBox>(&window, QStringLiteral("Frame7"))->title(),
+        QStringLiteral("The Missing Number Is :"));
+    QCOMPARE(named<QGroupBox>(&window, QStringLiteral("fraInfoGame1"))->title(),
+        QStringLiteral("Current Score"));
+    QCOMPARE(text(window, "lblCorrectWordGame1"), QStringLiteral("Correct!"));
+    QCOMPARE(text(window, "lblIncorrectWordGame1"), QStringLiteral("Try Again"));
+    QCOMPARE(answerBox(window)->maxLength(), 4);
+    QCOMPARE(named<QTimer>(&window, QStringLiteral("Timer4"))->interval(), 1450);
+
+    // Everything lies inside the left panel, clear of the right one.
+    auto *screen = named<QWidget>(&window, QStringLiteral("fraGame1"));
+    const QRect panel = screen->rect();
+    for (QWidget *control : screen->findChildren<QWidget *>(QString(), Qt::FindDirectChildrenOnly))
+        QVERIFY2(panel.contains(control->geometry()), qPrintable(control->objectName()));
+    // The two feedback frames share one place.
+    QCOMPARE(named<QWidget>(&window, QStringLiteral("fraCorrectGame1"))->geometry(),
+        named<QWidget>(&window, QStringLiteral("fraIncorrectGame1"))->geometry());
+}
+
+void MissingNumberScreenTest::answerIsJudgedCountedAndReplaced_data()
+{
+    QTest::addColumn<int>("operation");
+    QTest::addColumn<int>("top");
+    QTest::addColumn<int>("bottom");
+    QTest::addColumn<QString>("typed");
+    QTest::addColumn<int>("enter");
+    QTest::addColumn<bool>("right");
+
+    auto row = [](const char *name, int operation, int top, int bottom, const char *typed,
+                   bool right, Qt::Key enter = Qt::Key_Return) {
+        QTest::newRow(name) << operation << top << bottom << QString::fromLatin1(typed)
+                            << int(enter) << right;
+    };
+    row("3 + ? = 7 answered 4", 1, 3, 7, "4", true);
+    row("7 - ? = 3 answered 4", 2, 7, 3, "4", true);
+    row("3 + ? = 7 answered 10", 1, 3, 7, "10", false);
+    row("04", 1, 3, 7, "04", true);
+    row("4.0", 2, 7, 3, "4.0", true);
+    row("4.5", 1, 3, 7, "4.5", false);
+    row("four", 1, 3, 7, "four", false);
+    row("empty box", 2, 7, 3, "", false);
+    row("empty box for 0", 1, 6, 6, "", true);
+    row("word for 0", 2, 6, 6, "x", true);
+    row("12abc", 1, 20, 32, "12ab", true);
+    row("widest expert", 2, 100, 10, "90", true);
+    row("keypad enter", 1, 3, 7, "4", true, Qt::Key_Enter);
+}
+
+void MissingNumberScreenTest::answerIsJudgedCountedAndReplaced()
+{
+    QFETCH(int, operation);
+    QFETCH(int, top);
+    QFETCH(int, bottom);
+    QFETCH(QString, typed);
+    QFETCH(int, enter);
+    QFETCH(bool, right);
+
+    testsupport::TutorFixture fixture;
+    MainWindow &window = fixture.window();
+    testsupport::invokeHandler(&window, "mnuGamesMissingNum_Click");
+    setProblem(window, qint16(operation), qint16(top), qint16(bottom));
+    answer(window, typed, Qt::Key(enter));
+
+    const TutorState &state = window.state();
+    QCOMPARE(state.MissingNumberAnswer, qint16(std::abs(top - bottom)));
+    QCOMPARE(shown(window, "fraCorrectGame1"), right);
+    QCOMPARE(shown(window, "fraIncorrectGame1"), !right);
+    QVERIFY(named<QTimer>(&window, QStringLiteral("Timer4"))->isActive());
+    QCOMPARE(state.MissingNumberCorrectCount, qint16(right ? 1 : 0));
+    QCOMPARE(state.MissingNumberIncorrectCount, qint16(right ? 0 : 1));
+    QCOMPARE(text(window, "lblCorrectGame1"), right ? QStringLiteral("1") : QStringLiteral("0"));
+    QCOMPARE(text(window, "lblIncorrectGame1"), right ? QStringLiteral("0") : QStringLiteral("1"));
+    // No second try: the box is empty and a new Warm Up problem is shown.
+    QVERIFY(answerBox(window)->text().isEmpty());
+    verifyShownProblem(window, 1, 10);
+    // The practice score is not the game's.
+    QCOMPARE(state.CorrectCount + state.IncorrectCount, 0);
+}
+
+void MissingNumberScreenTest::otherKeysAreTypedUnchanged()
+{
+    testsupport::TutorFixture fixture;
+    MainWindow &window = fixture.window();
+    testsupport::invokeHandler(&window, "mnuGamesMissingNum_Click");
+    QTest::keyClicks(answerBox(window), QStringLiteral("-a.5x"));
+    QCOMPARE(answerBox(window)->text(), QStringLiteral("-a.5"));
+    QCOMPARE(
+        window.state().MissingNumberCorrectCount + window.state().MissingNumberIncorrectCount, 0);
+    QVERIFY(!shown(window, "fraCorrectGame1") && !shown(window, "fraIncorrectGame1"));
+}
+
+void MissingNumberScreenTest::drawsStayInTheLevelRange_data()
+{
+    QTest::addColumn<QByteArray>("level");
+    QTest::addColumn<QByteArray>("operation");
+    QTest::addColumn<int>("lowest");
+    QTest::addColumn<int>("highest");
+    QTest::newRow("warm up addition")
+        << QByteArray("mnuOptDiffLev0_Click") << QByteArray("mnuOptOperAdd_Click") << 1 << 10;
+    QTest::newRow("warm up subtraction")
+        << QByteArray("mnuOptDiffLev0_Click") << QByteArray("mnuOptOperSub_Click") << 1 << 10;
+    QTest::newRow("expert addition")
+        << QByteArray("mnuOptDiffLev4_Click") << QByteArray("mnuOptOperAdd_Click") << 10 << 100;
+    QTest::newRow("expert subtraction")
+        << QByteArray("mnuOptDiffLev4_Click") << QByteArray("mnuOptOperSub_Click") << 10 << 100;
+}
+
+void MissingNumberScreenTest::drawsStayInTheLevelRange()
+{
+    QFETCH(QByteArray, level);
+    QFETCH(QByteArray, operation);
+    QFETCH(int, lowest);
+    QFETCH(int, highest);
+
+    testsupport::TutorFixture fixture;
+    MainWindow &window = fixture.window();
+    testsupport::invokeHandler(&window, level.constData());
+    testsupport::invokeHandler(&window, "mnuGamesMissingNum_Click");
+    testsupport::invokeHandler(&window, operation.constData());
+    int smallest = highest;
+    int largest = lowest;
+    for (int i = 0; i < 500; ++i) {
+        QVERIFY(testsupport::invokeHandler(&window, "NewMissingNumberProblem"));
+        verifyShownProblem(window, lowest, highest);
+        const TutorState &state = window.state();
+        smallest
+            = std::min<int>(smallest, std::min(state.MissingNumberTop, state.MissingNumberBottom));
+        largest
+            = std::max<int>(largest, std::max(state.MissingNumberTop, state.MissingNumberBottom));
+    }
+    // Spread over the range, not stuck on one number.
+    QVERIFY(smallest < lowest + (highest - lowest) / 4);
+    QVERIFY(largest > highest - (highest - lowest) / 4);
+
+    // A level code that was never given out draws at Expert, and says so.
+    window.state().LevelCode = 9;
+    testsupport::invokeHandler(&window, "NewMissingNumberProblem");
+    QCOMPARE(window.state().LevelCode, qint16(4));
+    verifyShownProblem(window, 10, 100);
+}
+
+void MissingNumberScreenTest::openingFromMultiplicationOrDivisionSwitchesToSubtraction_data()
+{
+    QTest::addColumn<QByteArray>("before");
+    QTest::addColumn<int>("operation");
+    QTest::addColumn<QString>("checked");
+    QTest::newRow("multiplication")
+        << QByteArray("mnuOptOperMult_Click") << 2 << QStringLiteral("mnuOptOperSub");
+    QTest::newRow("division") << QByteArray("mnuOptOperDiv_Click") << 2
+                              << QStringLiteral("mnuOptOperSub");
+    QTest::newRow("addition stays")
+        << QByteArray("mnuOptOperAdd_Click") << 1 << QStringLiteral("mnuOptOperAdd");
+    QTest::newRow("subtraction stays")
+        << QByteArray("mnuOptOperSub_Click") << 2 << QStringLiteral("mnuOptOperSub");
+}
+
+void MissingNumberScreenTest::openingFromMultiplicationOrDivisionSwitchesToSubtraction()
+{
+    QFETCH(QByteArray, before);
+    QFETCH(int, operation);
+    QFETCH(QString, checked);
+
+    testsupport::TutorFixture fixture;
+    MainWindow &window = fixture.window();
+    testsupport::invokeHandler(&window, "mnuOptOperAdd_Click");
+    testsupport::invokeHandler(&window, before.constData());
+    testsupport::invokeHandler(&window, "mnuGamesMissingNum_Click");
+
+    QCOMPARE(window.state().OperationCode, qint16(operation));
+    const bool minus = operation == 2;
+    QCOMPARE(shown(window, "imgMinusGame1"), minus);
+    QCOMPARE(shown(window, "imgPlusGame1"), !minus);
+    // The whole program follows, the practice screen's sign too.
+    QCOMPARE(shown(window, "imgMinus"), minus);
+    for (const char *item : { "mnuOptOperAdd", "mnuOptOperSub", "mnuOptOperMult", "mnuOptOperDiv" })
+        QCOMPARE(named<QAction>(&window, QString::fromLatin1(item))->isChecked(),
+            checked == QLatin1String(item));
+    verifyShownProblem(window, 1, 10);
+}
+
+void MissingNumberScreenTest::everyOpeningShowsZeroAndFocusesTheBox()
+{
+    testsupport::TutorFixture fixture;
+    MainWindow &window = fixture.window();
+    QVERIFY(QTest::qWaitForWindowActive(&window));
+    for (int opening = 0; opening < 2; ++opening) {
+        testsupport::invokeHandler(&window, "mnuGamesMissingNum_Click");
+        QCOMPARE(text(window, "lblCorrectGame1"), QStringLiteral("0"));
+        QCOMPARE(text(window, "lblIncorrectGame1"), QStringLiteral("0"));
+        QVERIFY(answerBox(window)->hasFocus());
+        answer(window, QStringLiteral("1"));
+        answer(window, QStringLiteral("2"));
+        QCOMPARE(
+            window.state().MissingNumberCorrectCount + window.state().MissingNumberIncorrectCount,
+            2);
+        // Leaving and coming back keeps what was typed.
+        QTest::keyClicks(answerBox(window), QStringLiteral("7"));
+        testsupport::invokeHandler(&window, "mnuFileWork_Click");
+    }
+    testsupport::invokeHandler(&window, "mnuGamesMissingNum_Click");
+    QCOMPARE(window.state().MissingNumberCorrectCount, qint16(0));
+    QCOMPARE(window.state().MissingNumberIncorrectCount, qint16(0));
+    QCOMPARE(answerBox(window)->text(), QStringLiteral("7"));
+}
+
+void MissingNumberScreenTest::resetWhileOpenZeroesCardAndKeepsProblem()
+{
+    testsupport::TutorFixture fixture;
+    MainWindow &window = fixture.window();
+    testsupport::invokeHandler(&window, "mnuGamesMissingNum_Click");
+    answer(window, QStringLiteral("1"));
+    answer(window, QStringLiteral("1"));
+    const QString top = text(window, "lblNum1Game1");
+    const QString bottom = text(window, "lblNum2Game1");
+    testsupport::invokeHandler(&window, "mnuFileResetScore_Click");
+    QCOMPARE(text(window, "lblCorrectGame1"), QStringLiteral("0"));
+    QCOMPARE(text(window, "lblIncorrectGame1"), QStringLiteral("0"));
+    QCOMPARE(text(window, "lblNum1Game1"), top);
+    QCOMPARE(text(window, "lblNum2Game1"), bottom);
+    // Counting starts again from zero.
+    setProblem(window, 1, 3, 7);
+    answer(window, QStringLiteral("4"));
+    QCOMPARE(text(window, "lblCorrectGame1"), QStringLiteral("1"));
+}
+
+void MissingNumberScreenTest::scoreCardFollowsHideAndShow()
+{
+    testsupport::TutorFixture fixture;
+    MainWindow &window = fixture.window();
+    testsupport::invokeHandler(&window, "mnuOptScoreHide_Click");
+    testsupport::invokeHandler(&window, "mnuGamesMissingNum_Click");
+    QVERIFY(!shown(window, "fraInfoGame1"));
+    setProblem(window, 1, 3, 7);
+    answer(window, QStringLiteral("4"));
+    QCOMPARE(text(window, "lblCorrectGame1"), QStringLiteral("1"));
+    testsupport::invokeHandler(&window, "mnuOptScoreShow_Click");
+    QVERIFY(named<QWidget>(&window, QStringLiteral("fraInfoGame1"))->isVisible());
+    testsupport::invokeHandler(&window, "mnuGamesMissingNum_Click");
+    QVERIFY(shown(window, "fraInfoGame1"));
+}
+
+void MissingNumberScreenTest::countersStopAtTheirLargestValue()
+{
+    testsupport::TutorFixture fixture;
+    MainWindow &window = fixture.window();
+    testsupport::invokeHandler(&window, "mnuGamesMissingNum_Click");
+    window.state().MissingNumberCorrectCount = 32767;
+    window.state().MissingNumberIncorrectCount = 32767;
+    setProblem(window, 1, 3, 7);
+    answer(window, QStringLiteral("4"));
+    setProblem(window, 1, 3, 7);
+    answer(window, QStringLiteral("5"));
+    QCOMPARE(window.state().MissingNumberCorrectCount, qint16(32767));
+    QCOMPARE(window.state().MissingNumberIncorrectCount, qint16(32767));
+    QCOMPARE(text(window, "lblCorrectGame1"), QStringLiteral("32767"));
+    QCOMPARE(text(window, "lblIncorrectGame1"), QStringLiteral("32767"));
+}
+
+void MissingNumberScreenTest::startUpShowsNoFeedbackUntilAnAnswer()
+{
+    testsupport::TutorFixture fixture;
+    MainWindow &window = fixture.window();
+    auto *timer4 = named<QTimer>(&window, QStringLiteral("Timer4"));
+    // Timer4 still runs its first tick, with nothing left to hide.
+    QVERIFY(timer4->isActive());
+    testsupport::invokeHandler(&window, "mnuGamesMissingNum_Click");
+    QVERIFY(!shown(window, "fraCorrectGame1"));
+    QVERIFY(!shown(window, "fraIncorrectGame1"));
+    QVERIFY(testsupport::invokeHandler(&window, "Timer4_Timer"));
+    QVERIFY(!timer4->isActive());
+}
+
+void MissingNumberScreenTest::verdictShowsAloneUntilTimer4Ticks()
+{
+    testsupport::TutorFixture fixture;
+    MainWindow &window = fixture.window();
+    auto *timer4 = named<QTimer>(&window, QStringLiteral("Timer4"));
+    testsupport::invokeHandler(&window, "mnuGamesMissingNum_Click");
+    testsupport::invokeHandler(&window, "Timer4_Timer");
+    setProblem(window, 2, 7, 3);
+    answer(window, QStringLiteral("4"));
+    QVERIFY(shown(window, "fraCorrectGame1"));
+    QVERIFY(timer4->isActive());
+    // Leaving the screen does not stop the flash; its tick does.
+    testsupport::invokeHandler(&window, "mnuFileWork_Click");
+    QVERIFY(timer4->isActive());
+    testsupport::invokeHandler(&window, "Timer4_Timer");
+    QVERIFY(!shown(window, "fraCorrectGame1"));
+    QVERIFY(!shown(window, "fraIncorrectGame1"));
+    QVERIFY(!timer4->isActive());
+}
+
+void MissingNumberScreenTest::secondVerdictReplacesFirstAndGetsFullTime()
+{
+    testsupport::TutorFixture fixture;
+    MainWindow &window = fixture.window();
+    auto *timer4 = named<QTimer>(&window, QStringLiteral("Timer4"));
+    testsupport::invokeHandler(&window, "mnuGamesMissingNum_Click");
+    setProblem(window, 1, 3, 7);
+    answer(window, QStringLiteral("4"));
+    QTest::qWait(400);
+    setProblem(window, 1, 3, 7);
+    answer(window, QStringLiteral("5"));
+    // Never both at once.
+    QVERIFY(!shown(window, "fraCorrectGame1"));
+    QVERIFY(shown(window, "fraIncorrectGame1"));
+    // Without the restart at most 1050 ms would be left (coarse timers may
+    // report up to 5% less than the full interval).
+    QVERIFY2(timer4->remainingTime() > 1300, qPrintable(QString::number(timer4->remainingTime())));
+}
+
+void MissingNumberScreenTest::gameNeverChangesThePracticeProblem()
+{
+    testsupport::TutorFixture fixture;
+    MainWindow &window = fixture.window();
+    const float first = window.state().Operand1;
+    const float second = window.state().Operand2;
+    const QString shownFirst = text(window, "lblNum1");
+
+    testsupport::invokeHandler(&window, "mnuGamesMissingNum_Click");
+    answer(window, QStringLiteral("3"));
+    for (int i = 0; i < 20; ++i)
+        testsupport::invokeHandler(&window, "NewMissingNumberProblem");
+    QCOMPARE(window.state().Operand1, first);
+    QCOMPARE(window.state().Operand2, second);
+
+    // "Ok" on the About screen returns to the practice problem as it was,
+    // and the practice checker still judges that problem.
+    testsupport::invokeHandler(&window, "mnuHelpAbout_Click");
+    testsupport::invokeHandler(&window, "cmdOkAbout_Click");
+    QCOMPARE(text(window, "lblNum1"), shownFirst);
+    testsupport::answerPractice(window, QString::number(int(first + second)));
+    QCOMPARE(window.state().LastVerdict, QStringLiteral("Right"));
+}
+
+void MissingNumberScreenTest::levelAndAdditionSubtractionCommandsRedraw_data()
+{
+    QTest::addColumn<QByteArray>("command");
+    QTest::addColumn<bool>("redraws");
+    QTest::addColumn<int>("lowest");
+    QTest::addColumn<int>("highest");
+    QTest::newRow("warm up") << QByteArray("mnuOptDiffLev0_Click") << true << 1 << 10;
+    QTest::newRow("beginner") << QByteArray("mnuOptDiffLev1_Click") << true << 1 << 25;
+    QTest::newRow("intermediate") << QByteArray("mnuOptDiffLev2_Click") << true << 1 << 41;
+    QTest::newRow("advanced") << QByteArray("mnuOptDiffLev3_Click") << true << 10 << 75;
+    QTest::newRow("expert") << QByteArray("mnuOptDiffLev4_Click") << true << 10 << 100;
+    QTest::newRow("addition") << QByteArray("mnuOptOperAdd_Click") << true << 1 << 10;
+    QTest::newRow("subtraction") << QByteArray("mnuOptOperSub_Click") << true << 1 << 10;
+    QTest::newRow("multiplication") << QByteArray("mnuOptOperMult_Click") << false << 0 << 0;
+    QTest::newRow("division") << QByteArray("mnuOptOperDiv_Click") << false << 0 << 0;
+}
+
+void MissingNumberScreenTest::levelAndAdditionSubtractionCommandsRedraw()
+{
+    QFETCH(QByteArray, command);
+    QFETCH(bool, redraws);
+    QFETCH(int, lowest);
+    QFETCH(int, highest);
+
+    testsupport::TutorFixture fixture;
+    MainWindow &window = fixture.window();
+    // Drawn from the practice screen too, with the game hidden.
+    setProblem(window, 1, 0, 0);
+    QVERIFY(testsupport::invokeHandler(&window, command.constData()));
+    if (redraws) {
+        verifyShownProblem(window, lowest, highest);
+    } else {
+        QCOMPARE(text(window, "lblNum1Game1"), QStringLiteral("x"));
+        QCOMPARE(window.state().MissingNumberTop, qint16(0));
+    }
+}
+
+QTEST_MAIN(MissingNumberScreenTest)
+#include "missing_number_screen_test.moc"
