@@ -13,11 +13,6 @@ constexpr qint16 Expert = 4;
 
 } // namespace
 
-qint16 knownLevelOrExpert(qint16 levelCode)
-{
-    return levelCode >= 0 && levelCode <= Expert ? levelCode : Expert;
-}
-
 MissingNumberProblem missingNumberProblem(
     qint16 levelCode, qint16 operationCode, double first, double second)
 {

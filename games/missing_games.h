@@ -8,10 +8,6 @@
 // so a test can name the exact problem it wants.
 namespace tutor {
 
-// The level a game draws at: the level itself when it is one of the five,
-// Expert (4) for any other code.
-qint16 knownLevelOrExpert(qint16 levelCode);
-
 // top + ? = bottom for Addition, top - ? = bottom otherwise.
 struct MissingNumberProblem
 {

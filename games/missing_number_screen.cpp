@@ -101,7 +101,7 @@ void MissingNumberScreen::open()
 
 void MissingNumberScreen::NewMissingNumberProblem()
 {
-    m_state.LevelCode = tutor::knownLevelOrExpert(m_state.LevelCode);
+    m_state.LevelCode = tutor::knownLevelCode(m_state.LevelCode);
     tutor::ClockSeededRandom random;
     const double first = random.unit();
     const double second = random.unit();

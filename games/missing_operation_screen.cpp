@@ -101,7 +101,7 @@ void MissingOperationScreen::open()
 
 void MissingOperationScreen::NewMissingOperationProblem()
 {
-    m_state.LevelCode = tutor::knownLevelOrExpert(m_state.LevelCode);
+    m_state.LevelCode = tutor::knownLevelCode(m_state.LevelCode);
     tutor::ClockSeededRandom random;
     const double first = random.unit();
     const double second = random.unit();

@@ -63,7 +63,7 @@ void MissingGamesTest::gamesDrawAtKnownLevelOrExpert()
 {
     QFETCH(int, level);
     QFETCH(int, drawnAt);
-    QCOMPARE(tutor::knownLevelOrExpert(static_cast<qint16>(level)), qint16(drawnAt));
+    QCOMPARE(tutor::knownLevelCode(static_cast<qint16>(level)), qint16(drawnAt));
 }
 
 void MissingGamesTest::missingNumberIsNeverNegative_data()
