@@ -12,6 +12,7 @@
 #include <QUrl>
 #include <QtTest>
 
+using testsupport::frameSeenOver;
 using testsupport::named;
 
 namespace {
@@ -24,15 +25,6 @@ QStringList words(const char *text)
 QWidget *aboutScreen(MainWindow &window)
 {
     return named<QWidget>(&window, QStringLiteral("fraAbout"));
-}
-
-// The frame a user sees at the middle of `area`.
-QWidget *frameSeenOver(MainWindow &window, const QWidget *area)
-{
-    QWidget *seen = window.centralWidget()->childAt(area->geometry().center());
-    while (seen && seen->parentWidget() != window.centralWidget())
-        seen = seen->parentWidget();
-    return seen;
 }
 
 // The control of the About screen that a user sees at `point` of it.

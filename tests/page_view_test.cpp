@@ -14,6 +14,7 @@
 #include <QUrl>
 #include <QtTest>
 
+using testsupport::frameSeenOver;
 using testsupport::named;
 
 namespace {
@@ -57,15 +58,6 @@ QTextBrowser *helpView(MainWindow &window)
 QTextBrowser *browserView(MainWindow &window)
 {
     return named<QTextBrowser>(&window, QStringLiteral("wbrMyBrowser"));
-}
-
-// The frame a user sees at the middle of `area`.
-QWidget *frameSeenOver(MainWindow &window, const QWidget *area)
-{
-    QWidget *seen = window.centralWidget()->childAt(area->geometry().center());
-    while (seen && seen->parentWidget() != window.centralWidget())
-        seen = seen->parentWidget();
-    return seen;
 }
 
 const char *const StartPage = "<html><body><p>Start page</p><p>"
