@@ -60,7 +60,7 @@ private slots:
     void everyOpenedFileIsBesideTheProgram();
     void everyReferenceResolvesToShippedFile_data();
     void everyReferenceResolvesToShippedFile();
-    void contentsListsEveryHelpPage();
+    void contentsAndHelpPagesLinkBothWays();
 };
 
 void ShippedPagesTest::everyOpenedFileIsBesideTheProgram_data()
@@ -123,8 +123,9 @@ void ShippedPagesTest::everyReferenceResolvesToShippedFile()
     }
 }
 
-// A help page that the contents do not list can never be reached.
-void ShippedPagesTest::contentsListsEveryHelpPage()
+// A help page that the contents do not list can never be reached, and every
+// page leads back to the contents.
+void ShippedPagesTest::contentsAndHelpPagesLinkBothWays()
 {
     const QDir help(SourceFolder + QStringLiteral("/help"));
     const QStringList linked = references(readAll(help.filePath(QStringLiteral("mhelp.html"))));
@@ -132,8 +133,11 @@ void ShippedPagesTest::contentsListsEveryHelpPage()
     const QStringList pages = help.entryList({ QStringLiteral("*.html") }, QDir::Files);
     QVERIFY(pages.size() > 1);
     for (const QString &page : pages) {
-        if (page != QLatin1String("mhelp.html"))
-            QVERIFY2(listed.contains(page), qPrintable(page));
+        if (page == QLatin1String("mhelp.html"))
+            continue;
+        QVERIFY2(listed.contains(page), qPrintable(page));
+        QVERIFY2(references(readAll(help.filePath(page))).contains(QStringLiteral("mhelp.html")),
+            qPrintable(page));
     }
 }
 
