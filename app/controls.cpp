@@ -10,7 +10,6 @@
 #include <QPixmap>
 #include <QPushButton>
 #include <QRadioButton>
-#include <QTextBrowser>
 #include <QTimer>
 #include <QValidator>
 
@@ -128,11 +127,6 @@ QListWidget *listBox(QWidget *parent, const QString &name, const QRect &geometry
     // Keeps appending cheap however long the list grows.
     result->setUniformItemSizes(true);
     return result;
-}
-
-QTextBrowser *pageView(QWidget *parent, const QString &name, const QRect &geometry)
-{
-    return place(new QTextBrowser(parent), name, geometry);
 }
 
 QTimer *timer(QObject *parent, const QString &name, int intervalMs)

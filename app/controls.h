@@ -14,7 +14,6 @@ class QLineEdit;
 class QListWidget;
 class QPushButton;
 class QRadioButton;
-class QTextBrowser;
 class QTimer;
 class QWidget;
 
@@ -42,7 +41,6 @@ QPushButton *button(
 QRadioButton *optionButton(
     QWidget *parent, const QString &name, const QString &caption, const QRect &geometry);
 QListWidget *listBox(QWidget *parent, const QString &name, const QRect &geometry);
-QTextBrowser *pageView(QWidget *parent, const QString &name, const QRect &geometry);
 QTimer *timer(QObject *parent, const QString &name, int intervalMs);
 
 QFont font(const QString &family, qreal pointSize, bool bold = false);

@@ -2,7 +2,6 @@
 
 #include "app/controls.h"
 #include "app/desktop_launcher.h"
-#include "app/maker_info.h"
 #include "app/fonts.h"
 #include "games/missing_number_screen.h"
 #include "games/missing_operation_screen.h"
@@ -10,6 +9,7 @@
 #include "help/about_screen.h"
 #include "help/browser_panel.h"
 #include "help/help_screen.h"
+#include "help/maker_links.h"
 #include "practice/level_range.h"
 #include "practice/practice_screen.h"
 #include "report/report_panel.h"
@@ -513,13 +513,13 @@ void MainWindow::mnuHelpWorksheet_Click()
 
 void MainWindow::mnuHelpOrviWeb_Click()
 {
-    openWebAddress(this, QUrl(QString::fromUtf8(tutor::MakerDownloadPage)));
+    openWebAddress(this, makerlinks::downloadPage());
     stopGamesForOutsideLink();
 }
 
 void MainWindow::mnuHelpWeb_Click()
 {
-    openWebAddress(this, QUrl(QString::fromUtf8(tutor::MakerHomePage)));
+    openWebAddress(this, makerlinks::homePage());
     stopGamesForOutsideLink();
 }
 

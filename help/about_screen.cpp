@@ -1,10 +1,39 @@
 #include "help/about_screen.h"
 
 #include "app/controls.h"
+#include "app/desktop_launcher.h"
+#include "app/maker_info.h"
+#include "help/maker_links.h"
 
+#include <QColor>
+#include <QEvent>
+#include <QLabel>
+#include <QMouseEvent>
 #include <QPushButton>
+#include <QUrl>
 
 using controls::twips;
+
+namespace {
+
+constexpr int DotLeaderLength = 80;
+// The names of the credits end here, past the end of every dot leader.
+constexpr int CreditsRight = 4695;
+
+// A credit line reads "Heading ........ Name": the dots lie under the
+// heading and the name, whose own ground hides them where they stand.
+QLabel *creditText(
+    QWidget *parent, const QString &name, const QString &text, const QRect &geometry, bool bold)
+{
+    QLabel *label = controls::label(parent, name, text, geometry);
+    label->setWordWrap(false);
+    label->setAutoFillBackground(true);
+    if (bold)
+        label->setFont(controls::font(QStringLiteral("MS Sans Serif"), 8.25, true));
+    return label;
+}
+
+} // namespace
 
 AboutScreen::AboutScreen(const QString &applicationFolder, QWidget *parent)
     : QFrame(parent)
@@ -13,6 +42,146 @@ AboutScreen::AboutScreen(const QString &applicationFolder, QWidget *parent)
     controls::setUpScreen(
         this, QStringLiteral("fraAbout"), controls::twips(-120, -120, 10695, 4935));
 
+    // Ok first: it takes the focus on opening and leads the tab order.
     m_cmdOkAbout = controls::button(
         this, QStringLiteral("cmdOkAbout"), QStringLiteral("Ok"), twips(8400, 2760, 1815, 375));
+    m_cmdReadMe = controls::button(this, QStringLiteral("cmdReadMe"),
+        QStringLiteral("Open READ ME"), twips(8400, 3360, 1815, 375));
+    m_cmdSupport = controls::button(this, QStringLiteral("cmdSupport"),
+        QStringLiteral("Support Orvi"), twips(8400, 3960, 1815, 375));
+    connect(m_cmdReadMe, &QPushButton::clicked, this, &AboutScreen::cmdReadMe_Click);
+    connect(m_cmdSupport, &QPushButton::clicked, this, &AboutScreen::cmdSupport_Click);
+
+    addCredits();
+    addNotices();
+}
+
+void AboutScreen::addCredits()
+{
+    const QString dots(DotLeaderLength, QLatin1Char('.'));
+    const struct
+    {
+        const char *name;
+        int left;
+        int top;
+    } leaders[] = { { "Label48", 600, 720 }, { "Label45", 360, 1320 }, { "Label51", 480, 1920 },
+        { "Label53", 360, 2520 }, { "Label52", 600, 3120 }, { "Label54", 480, 3720 } };
+    // Created first, so that every heading and name lies above its leader.
+    for (const auto &leader : leaders) {
+        creditText(this, QString::fromLatin1(leader.name), dots,
+            twips(leader.left, leader.top, 3615, 255), true);
+    }
+
+    // A label without a buddy shows its text as it is: one "&" is one "&".
+    creditText(this, QStringLiteral("Label16"), QStringLiteral("Coding & Design"),
+        twips(240, 720, 1455, 255), true);
+    // Wide enough for the whole name; it ends where the testers' names end.
+    creditText(this, QStringLiteral("Label14"), QStringLiteral("The Orvi Math Tutor team"),
+        twips(2760, 720, 1935, 255), false);
+
+    const struct
+    {
+        const char *heading;
+        const char *name;
+        const char *tester;
+        int left;
+        int top;
+    } testers[] = { { "Label49", "Label58", "Class 3B pupils", 3240, 1320 },
+        { "Label56", "Label50", "Class 4A", 3600, 1920 },
+        { "Label46", "Label59", "Parent helpers", 3360, 2520 } };
+    for (const auto &tester : testers) {
+        creditText(this, QString::fromLatin1(tester.heading), QStringLiteral("Testing"),
+            twips(240, tester.top, 735, 255), true);
+        creditText(this, QString::fromLatin1(tester.name), QString::fromLatin1(tester.tester),
+            twips(tester.left, tester.top, CreditsRight - tester.left, 255), false);
+    }
+
+    creditText(this, QStringLiteral("Label57"), QStringLiteral("Website"),
+        twips(240, 3120, 735, 255), true);
+    m_lblWeb = addLink(QStringLiteral("lblWeb"), QString::fromUtf8(tutor::MakerHomePage),
+        twips(2400, 3120, 2055, 255));
+    creditText(this, QStringLiteral("Label55"), QStringLiteral("E-mail"),
+        twips(240, 3720, 615, 255), true);
+    m_lblEmail = addLink(QStringLiteral("lblEmail"), QString::fromUtf8(tutor::MakerMailAddress),
+        twips(2760, 3720, 1695, 255));
+}
+
+QLabel *AboutScreen::addLink(const QString &name, const QString &text, const QRect &geometry)
+{
+    QLabel *link = creditText(this, name, text, geometry, false);
+    // The system's highlight colour, followed when the palette changes.
+    link->setForegroundRole(QPalette::Highlight);
+    link->setCursor(Qt::PointingHandCursor);
+    link->setToolTip(text);
+    link->installEventFilter(this);
+    return link;
+}
+
+void AboutScreen::addNotices()
+{
+    QLabel *thanks = controls::label(this, QStringLiteral("Label12"),
+        QStringLiteral("Thank you for using Orvi Math Tutor!"), twips(5520, 480, 4335, 375));
+    thanks->setFont(controls::font(QStringLiteral("MS Sans Serif"), 12, true));
+    thanks->setWordWrap(false);
+    thanks->setAlignment(Qt::AlignCenter);
+    // White text needs a dark ground to be read on the light screen.
+    controls::setBackground(thanks, QColor(0x13, 0x30, 0x7f));
+    controls::setTextColour(thanks, Qt::white);
+
+    const QString mail = QString::fromUtf8(tutor::MakerMailAddress);
+    QLabel *notice = controls::label(this, QStringLiteral("Label13"),
+        QStringLiteral("Orvi Math Tutor is free. You may copy it and pass it on to pupils, "
+                       "schools and families, as long as you pass it on whole and unchanged "
+                       "and ask no money for it. It comes without any warranty.\n\n"
+                       "Please send error reports, suggestions and questions to %1. "
+                       "Every message helps us make the tutor better.")
+            .arg(mail),
+        twips(4800, 1440, 3375, 2535));
+    controls::setTextColour(notice, Qt::black);
+
+    controls::picture(this, QStringLiteral("Image18"), QStringLiteral(":/pictures/about.png"),
+        twips(8040, 600, 2475, 1800));
+
+    controls::label(this, QStringLiteral("Label10"),
+        QStringLiteral("Orvi Math Tutor 1.0 - Copyright \u00a9 2026 The Orvi Math Tutor team"),
+        twips(2640, 4560, 5415, 255));
+}
+
+bool AboutScreen::eventFilter(QObject *watched, QEvent *event)
+{
+    // A link label is clicked when the button is let go over it.
+    if (event->type() == QEvent::MouseButtonRelease
+        && (watched == m_lblWeb || watched == m_lblEmail)) {
+        const auto *mouse = static_cast<QMouseEvent *>(event);
+        const auto *label = static_cast<QLabel *>(watched);
+        if (mouse->button() == Qt::LeftButton
+            && label->rect().contains(mouse->position().toPoint())) {
+            if (label == m_lblWeb)
+                lblWeb_Click();
+            else
+                lblEmail_Click();
+            return true;
+        }
+    }
+    return QFrame::eventFilter(watched, event);
+}
+
+void AboutScreen::lblWeb_Click()
+{
+    openWebAddress(window(), makerlinks::homePage());
+}
+
+void AboutScreen::lblEmail_Click()
+{
+    openWebAddress(window(), makerlinks::mailLink());
+}
+
+void AboutScreen::cmdReadMe_Click()
+{
+    openLocalFile(window(), m_applicationFolder + QStringLiteral("/ReadMe.txt"));
+}
+
+void AboutScreen::cmdSupport_Click()
+{
+    openLocalFile(window(), m_applicationFolder + QStringLiteral("/Support.txt"));
 }

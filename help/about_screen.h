@@ -2,6 +2,7 @@
 
 #include <QFrame>
 
+class QLabel;
 class QPushButton;
 
 // The About screen: credits, notices and links, left with "Ok".
@@ -15,7 +16,24 @@ public:
 
     QPushButton *okButton() const { return m_cmdOkAbout; }
 
+public slots:
+    void lblWeb_Click();
+    void lblEmail_Click();
+    void cmdReadMe_Click();
+    void cmdSupport_Click();
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override;
+
 private:
+    void addCredits();
+    void addNotices();
+    QLabel *addLink(const QString &name, const QString &text, const QRect &geometry);
+
     const QString m_applicationFolder;
+    QLabel *m_lblWeb = nullptr;
+    QLabel *m_lblEmail = nullptr;
     QPushButton *m_cmdOkAbout = nullptr;
+    QPushButton *m_cmdReadMe = nullptr;
+    QPushButton *m_cmdSupport = nullptr;
 };

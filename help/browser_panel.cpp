@@ -1,10 +1,9 @@
 #include "help/browser_panel.h"
 
 #include "app/controls.h"
+#include "help/page_view.h"
 
 #include <QLabel>
-#include <QTextBrowser>
-#include <QUrl>
 
 using controls::twips;
 
@@ -14,8 +13,7 @@ BrowserPanel::BrowserPanel(QWidget *parent)
     controls::setUpScreen(
         this, QStringLiteral("fraMyBrowser"), controls::twips(4680, -120, 5775, 4935));
 
-    m_wbrMyBrowser
-        = controls::pageView(this, QStringLiteral("wbrMyBrowser"), twips(0, 120, 5655, 4335));
+    m_wbrMyBrowser = new PageView(this, QStringLiteral("wbrMyBrowser"), twips(0, 120, 5655, 4335));
     controls::label(this, QStringLiteral("Label1"),
         QStringLiteral("Some D-Avuvodu Features Require An Internet Connection"),
         twips(720, 4560, 4335, 255));
@@ -23,9 +21,10 @@ BrowserPanel::BrowserPanel(QWidget *parent)
 
 void BrowserPanel::showPage(const QString &path)
 {
-    const QUrl page = QUrl::fromLocalFile(path);
-    if (m_wbrMyBrowser->source() == page)
-        m_wbrMyBrowser->reload();
-    else
-        m_wbrMyBrowser->setSource(page);
+    m_wbrMyBrowser->showPage(path);
+}
+
+QTextBrowser *BrowserPanel::view() const
+{
+    return m_wbrMyBrowser;
 }

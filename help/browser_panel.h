@@ -2,6 +2,7 @@
 
 #include <QFrame>
 
+class PageView;
 class QTextBrowser;
 
 // The right-hand panel that shows the program's start page and whatever the
@@ -17,8 +18,8 @@ public:
     // Loads the page anew, even when it is the one already shown.
     void showPage(const QString &path);
 
-    QTextBrowser *view() const { return m_wbrMyBrowser; }
+    QTextBrowser *view() const;
 
 private:
-    QTextBrowser *m_wbrMyBrowser = nullptr;
+    PageView *m_wbrMyBrowser = nullptr;
 };

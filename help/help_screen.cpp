@@ -1,10 +1,9 @@
 #include "help/help_screen.h"
 
 #include "app/controls.h"
+#include "help/page_view.h"
 
 #include <QLabel>
-#include <QTextBrowser>
-#include <QUrl>
 
 using controls::twips;
 
@@ -14,15 +13,19 @@ HelpScreen::HelpScreen(QWidget *parent)
     controls::setUpScreen(
         this, QStringLiteral("fraHelp"), controls::twips(-120, -120, 10575, 4935));
 
-    m_wbrHelp = controls::pageView(this, QStringLiteral("wbrHelp"), twips(240, 240, 10215, 4215));
-    controls::label(this, QStringLiteral("Label9"), QString(), twips(3360, 4560, 3975, 255));
+    m_wbrHelp = new PageView(this, QStringLiteral("wbrHelp"), twips(240, 240, 10215, 4215));
+    QLabel *copyright = controls::label(this, QStringLiteral("Label9"),
+        QStringLiteral("Orvi Math Tutor 1.0 \u00a9 2026 The Orvi Math Tutor team"),
+        twips(3360, 4560, 3975, 255));
+    copyright->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
 }
 
 void HelpScreen::showPage(const QString &path)
 {
-    const QUrl page = QUrl::fromLocalFile(path);
-    if (m_wbrHelp->source() == page)
-        m_wbrHelp->reload();
-    else
-        m_wbrHelp->setSource(page);
+    m_wbrHelp->showPage(path);
+}
+
+QTextBrowser *HelpScreen::view() const
+{
+    return m_wbrHelp;
 }

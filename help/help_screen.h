@@ -2,6 +2,7 @@
 
 #include <QFrame>
 
+class PageView;
 class QTextBrowser;
 
 // The help screen: the program's help pages, shown across the whole window.
@@ -16,8 +17,8 @@ public:
     // Loads the page anew, even when it is the one already shown.
     void showPage(const QString &path);
 
-    QTextBrowser *view() const { return m_wbrHelp; }
+    QTextBrowser *view() const;
 
 private:
-    QTextBrowser *m_wbrHelp = nullptr;
+    PageView *m_wbrHelp = nullptr;
 };

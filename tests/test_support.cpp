@@ -66,6 +66,14 @@ void copyShippedFiles(const QString &folder)
     }
 }
 
+QWidget *frameSeenOver(MainWindow &window, const QWidget *area)
+{
+    QWidget *seen = window.centralWidget()->childAt(area->geometry().center());
+    while (seen && seen->parentWidget() != window.centralWidget())
+        seen = seen->parentWidget();
+    return seen;
+}
+
 void setPracticeProblem(MainWindow &window, float first, float second, qint16 operationCode)
 {
     window.state().Operand1 = first;

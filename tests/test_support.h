@@ -27,6 +27,10 @@ template<typename T> T *named(QObject *root, const QString &name)
     return root->findChild<T *>(name);
 }
 
+// The screen frame a user sees at the middle of `area`, another frame of
+// the client area: the one on top of all that are shown there.
+QWidget *frameSeenOver(MainWindow &window, const QWidget *area);
+
 // Puts a known problem in front of the pupil, as if it had been drawn.
 void setPracticeProblem(MainWindow &window, float first, float second, qint16 operationCode);
 
