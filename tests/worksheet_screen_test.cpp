@@ -533,6 +533,7 @@ void WorksheetScreenTest::listsOnlyDisplayButScrollTogether()
     for (const char *name : ListNames)
         QCOMPARE(list(window, name)->verticalScrollBar()->value(), 0);
     // The one visible scroll bar stands at the right edge of the table.
+    QCoreApplication::processEvents();
     QVERIFY(list(window, "lstWorksheetAnswer")->verticalScrollBar()->isVisible());
     QVERIFY(!list(window, "lstWorksheetNum1")->verticalScrollBar()->isVisible());
 }

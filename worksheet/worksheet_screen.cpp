@@ -2,6 +2,7 @@
 
 #include "app/controls.h"
 #include "app/file_saver.h"
+#include "app/fixed_row_list.h"
 #include "app/tutor_state.h"
 #include "practice/level_range.h"
 #include "practice/number_text.h"
@@ -18,7 +19,6 @@
 #include <QPushButton>
 #include <QScrollBar>
 #include <QStringList>
-#include <QStyledItemDelegate>
 #include <QTimer>
 
 #include <algorithm>
@@ -37,8 +37,8 @@ const QString FullMessage = QStringLiteral("Worksheet Full  --  A worksheet hold
     + QString::number(WorksheetScreen::MaximumProblems)
     + QStringLiteral(" problems. Save it, or clear it to start again.");
 
-// The lists keep the old list box's tight rows, so twenty of them fit
-// between the heading and the status line.
+// Tight rows, so that twenty of them fit between the heading and the
+// status line.
 constexpr int RowHeight = 13;
 constexpr int VisibleRows = 20;
 constexpr int ListTopTwips = 600;
@@ -68,19 +68,6 @@ QStringList levelNames()
         names << tutor::levelName(level);
     return names;
 }
-
-class FixedRowHeight : public QStyledItemDelegate
-{
-public:
-    using QStyledItemDelegate::QStyledItemDelegate;
-
-    QSize sizeHint(const QStyleOptionViewItem &option, const QModelIndex &index) const override
-    {
-        QSize size = QStyledItemDelegate::sizeHint(option, index);
-        size.setHeight(RowHeight);
-        return size;
-    }
-};
 
 QLabel *heading(QWidget *parent, const QString &name, const QString &text, const QRect &geometry)
 {
@@ -183,13 +170,14 @@ WorksheetScreen::WorksheetScreen(
 // enabled so that they still scroll, and they always scroll together.
 QListWidget *WorksheetScreen::worksheetList(const QString &name, int left, int width)
 {
-    QListWidget *list = controls::listBox(this, name, twips(left, ListTopTwips, width, 0));
+    auto *list = new FixedRowList(RowHeight, this);
+    list->setObjectName(name);
     list->setSelectionMode(QAbstractItemView::NoSelection);
     list->setFocusPolicy(Qt::NoFocus);
-    list->setItemDelegate(new FixedRowHeight(list));
-    list->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     list->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    list->resize(list->width(), VisibleRows * RowHeight + 2 * list->frameWidth());
+    const QRect place = twips(left, ListTopTwips, width, 0);
+    list->setGeometry(
+        place.left(), place.top(), place.width(), VisibleRows * RowHeight + 2 * list->frameWidth());
     connect(list->verticalScrollBar(), &QScrollBar::valueChanged, this, [this](int value) {
         for (QListWidget *column : std::as_const(m_lists))
             column->verticalScrollBar()->setValue(value);
