@@ -103,6 +103,18 @@ bool pickOperation(MainWindow &window, const QString &operation)
     return pick(window, "cmbOperation", operation);
 }
 
+// The worksheet screen with a level and an operation picked, so that "Create
+// Problem" is ready.
+MainWindow &readyWorksheet(
+    testsupport::TutorFixture &fixture, const QString &level, const QString &operation)
+{
+    MainWindow &window = fixture.window();
+    enterWorksheet(window);
+    const bool picked = pickLevel(window, level) && pickOperation(window, operation);
+    QTest::qVerify(picked, "picked", "the entries exist", __FILE__, __LINE__);
+    return window;
+}
+
 QByteArray number(float value)
 {
     return QByteArray::number(qlonglong(value));
@@ -322,10 +334,7 @@ void WorksheetScreenTest::screenFitsTheWindowWithoutOverlaps()
 void WorksheetScreenTest::rowNumbersStandBesideTheirRows()
 {
     testsupport::TutorFixture fixture;
-    MainWindow &window = fixture.window();
-    enterWorksheet(window);
-    pickLevel(window, u"Warm Up"_s);
-    pickOperation(window, u"Addition"_s);
+    MainWindow &window = readyWorksheet(fixture, u"Warm Up"_s, u"Addition"_s);
     createProblems(window, 20);
     // All twenty rows fit, so nothing has scrolled.
     QListWidget *first = list(window, "lstWorksheetNum1");
@@ -435,10 +444,7 @@ void WorksheetScreenTest::divisionRowsRoundTheirAnswers()
 void WorksheetScreenTest::picksChooseLikeTheMenusAndLastAfterLeaving()
 {
     testsupport::TutorFixture fixture;
-    MainWindow &window = fixture.window();
-    enterWorksheet(window);
-    QVERIFY(pickLevel(window, u"Advanced"_s));
-    QVERIFY(pickOperation(window, u"Subtraction"_s));
+    MainWindow &window = readyWorksheet(fixture, u"Advanced"_s, u"Subtraction"_s);
 
     const auto checkedIn = [&window](const QString &prefix) {
         QStringList checked;
@@ -470,10 +476,7 @@ void WorksheetScreenTest::picksChooseLikeTheMenusAndLastAfterLeaving()
 void WorksheetScreenTest::eachCreateAddsOneRowAndShowsIt()
 {
     testsupport::TutorFixture fixture;
-    MainWindow &window = fixture.window();
-    enterWorksheet(window);
-    pickLevel(window, u"Intermediate"_s);
-    pickOperation(window, u"Addition"_s);
+    MainWindow &window = readyWorksheet(fixture, u"Intermediate"_s, u"Addition"_s);
 
     for (int count = 1; count <= 45; ++count) {
         QTest::mouseClick(button(window, "cmdCreateProblem"), Qt::LeftButton);
@@ -502,10 +505,7 @@ void WorksheetScreenTest::eachCreateAddsOneRowAndShowsIt()
 void WorksheetScreenTest::listsOnlyDisplayButScrollTogether()
 {
     testsupport::TutorFixture fixture;
-    MainWindow &window = fixture.window();
-    enterWorksheet(window);
-    pickLevel(window, u"Beginner"_s);
-    pickOperation(window, u"Multiplication"_s);
+    MainWindow &window = readyWorksheet(fixture, u"Beginner"_s, u"Multiplication"_s);
     createProblems(window, 60);
 
     for (const char *name : ListNames) {
@@ -560,10 +560,7 @@ void WorksheetScreenTest::subtractionRowsAreNeverNegative()
 void WorksheetScreenTest::aMixedWorksheetKeepsEarlierRows()
 {
     testsupport::TutorFixture fixture;
-    MainWindow &window = fixture.window();
-    enterWorksheet(window);
-    pickLevel(window, u"Warm Up"_s);
-    pickOperation(window, u"Addition"_s);
+    MainWindow &window = readyWorksheet(fixture, u"Warm Up"_s, u"Addition"_s);
     QList<Problem> problems = createProblems(window, 3);
     pickOperation(window, u"Multiplication"_s);
     pickLevel(window, u"Expert"_s);
@@ -582,10 +579,7 @@ void WorksheetScreenTest::aMixedWorksheetKeepsEarlierRows()
 void WorksheetScreenTest::fullWorksheetTakesNoMoreProblems()
 {
     testsupport::TutorFixture fixture;
-    MainWindow &window = fixture.window();
-    enterWorksheet(window);
-    pickLevel(window, u"Warm Up"_s);
-    pickOperation(window, u"Addition"_s);
+    MainWindow &window = readyWorksheet(fixture, u"Warm Up"_s, u"Addition"_s);
     createProblems(window, 2);
     // As if 32 765 problems had been created already.
     window.state().WorksheetProblemCount = 32766;
@@ -630,10 +624,7 @@ void WorksheetScreenTest::savedFilesMatchByteForByte()
     QFETCH(QString, operation);
     QFETCH(int, count);
     testsupport::TutorFixture fixture;
-    MainWindow &window = fixture.window();
-    enterWorksheet(window);
-    QVERIFY(pickLevel(window, level));
-    QVERIFY(pickOperation(window, operation));
+    MainWindow &window = readyWorksheet(fixture, level, operation);
     const QList<Problem> problems = createProblems(window, count);
 
     button(window, "cmdSaveWorksheet")->click();
@@ -652,10 +643,7 @@ void WorksheetScreenTest::savedFilesMatchByteForByte()
 void WorksheetScreenTest::threePlusSevenIsWrittenAsInTheExample()
 {
     testsupport::TutorFixture fixture;
-    MainWindow &window = fixture.window();
-    enterWorksheet(window);
-    pickLevel(window, u"Warm Up"_s);
-    pickOperation(window, u"Addition"_s);
+    MainWindow &window = readyWorksheet(fixture, u"Warm Up"_s, u"Addition"_s);
     // Draw until the first problem is 3 + 7; one draw in a hundred is.
     bool drawn = false;
     for (int attempt = 0; attempt < 5000 && !drawn; ++attempt) {
@@ -685,10 +673,7 @@ void WorksheetScreenTest::threePlusSevenIsWrittenAsInTheExample()
 void WorksheetScreenTest::optionalFieldsAreWrittenEvenWhenUnchecked()
 {
     testsupport::TutorFixture fixture;
-    MainWindow &window = fixture.window();
-    enterWorksheet(window);
-    pickLevel(window, u"Warm Up"_s);
-    pickOperation(window, u"Addition"_s);
+    MainWindow &window = readyWorksheet(fixture, u"Warm Up"_s, u"Addition"_s);
     const QList<Problem> problems = createProblems(window, 2);
 
     auto *check = named<QCheckBox>(&window, u"chkIncludeOptional"_s);
@@ -744,10 +729,7 @@ void WorksheetScreenTest::failedSaveSaysSoAndKeepsWhatWasThere()
     QFETCH(bool, answerSheet);
     QFETCH(bool, folderIsAFile);
     testsupport::TutorFixture fixture;
-    MainWindow &window = fixture.window();
-    enterWorksheet(window);
-    pickLevel(window, u"Warm Up"_s);
-    pickOperation(window, u"Addition"_s);
+    MainWindow &window = readyWorksheet(fixture, u"Warm Up"_s, u"Addition"_s);
     createProblems(window, 3);
 
     const QString folder = fixture.folder() + u"/worksheets"_s;
@@ -780,10 +762,7 @@ void WorksheetScreenTest::failedSaveSaysSoAndKeepsWhatWasThere()
 void WorksheetScreenTest::clearEmptiesTheWorksheetAndSaysSo()
 {
     testsupport::TutorFixture fixture;
-    MainWindow &window = fixture.window();
-    enterWorksheet(window);
-    pickLevel(window, u"Expert"_s);
-    pickOperation(window, u"Subtraction"_s);
+    MainWindow &window = readyWorksheet(fixture, u"Expert"_s, u"Subtraction"_s);
     createProblems(window, 7);
     testsupport::invokeHandler(&window, "tmrWorksheet_Timer");
     QVERIFY(!messageTimer(window)->isActive());
@@ -886,10 +865,7 @@ void WorksheetScreenTest::optionalInformationUnlocksTheFieldsAndShowsScoreCard()
 void WorksheetScreenTest::reenteringClearsButKeepsTheOptionalInformation()
 {
     testsupport::TutorFixture fixture;
-    MainWindow &window = fixture.window();
-    enterWorksheet(window);
-    pickLevel(window, u"Beginner"_s);
-    pickOperation(window, u"Addition"_s);
+    MainWindow &window = readyWorksheet(fixture, u"Beginner"_s, u"Addition"_s);
     createProblems(window, 4);
     auto *check = named<QCheckBox>(&window, u"chkIncludeOptional"_s);
     check->click();

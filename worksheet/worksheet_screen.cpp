@@ -218,10 +218,7 @@ void WorksheetScreen::cmbDifficulty_Click()
     if (level < 0)
         return;
     emit levelPicked(level);
-    if (m_state.WorksheetOperationChosen == FlagSet)
-        m_cmdCreateProblem->setEnabled(true);
-    else
-        m_state.WorksheetLevelChosen = FlagSet;
+    notePick(m_state.WorksheetLevelChosen, m_state.WorksheetOperationChosen);
 }
 
 void WorksheetScreen::cmbOperation_Click()
@@ -234,10 +231,16 @@ void WorksheetScreen::cmbOperation_Click()
     if (operation == Operations.end())
         return;
     emit operationPicked(operation->code);
-    if (m_state.WorksheetLevelChosen == FlagSet)
+    notePick(m_state.WorksheetOperationChosen, m_state.WorksheetLevelChosen);
+}
+
+// "Create Problem" is offered once each list has had a pick since entering.
+void WorksheetScreen::notePick(QString &pickedFlag, const QString &otherFlag)
+{
+    if (otherFlag == FlagSet)
         m_cmdCreateProblem->setEnabled(true);
     else
-        m_state.WorksheetOperationChosen = FlagSet;
+        pickedFlag = FlagSet;
 }
 
 void WorksheetScreen::cmdCreateProblem_Click()

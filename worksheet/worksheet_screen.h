@@ -53,6 +53,7 @@ public slots:
 private:
     QListWidget *worksheetList(const QString &name, int left, int width);
     void addRowLabel(const QString &name, int row);
+    void notePick(QString &pickedFlag, const QString &otherFlag);
     void appendRow(const tutor::WorksheetRow &row);
     QList<tutor::WorksheetRow> rows() const;
     void save(const QString &relativePath, const QByteArray &bytes);
