@@ -215,6 +215,8 @@ class WorksheetScreenTest : public QObject
     Q_OBJECT
 
 private slots:
+    void everyHandlerExistsOnce_data();
+    void everyHandlerExistsOnce();
     void enteringShowsAnEmptyWorksheetWithNothingPicked();
     void screenFitsTheWindowWithoutOverlaps();
     void rowNumbersStandBesideTheirRows();
@@ -244,6 +246,22 @@ private slots:
     void optionalInformationUnlocksTheFieldsAndShowsScoreCard();
     void reenteringClearsButKeepsTheOptionalInformation();
 };
+
+void WorksheetScreenTest::everyHandlerExistsOnce_data()
+{
+    QTest::addColumn<QByteArray>("handler");
+    for (const char *handler : { "cmbDifficulty_Click", "cmbOperation_Click",
+             "cmdCreateProblem_Click", "cmdClearWorksheet_Click", "chkIncludeOptional_Click",
+             "tmrWorksheet_Timer", "cmdSaveWorksheet_Click", "cmdSaveAnswer_Click" })
+        QTest::newRow(handler) << QByteArray(handler);
+}
+
+void WorksheetScreenTest::everyHandlerExistsOnce()
+{
+    QFETCH(QByteArray, handler);
+    testsupport::TutorFixture fixture;
+    QVERIFY(testsupport::handlerOwner(&fixture.window(), handler.constData()));
+}
 
 void WorksheetScreenTest::enteringShowsAnEmptyWorksheetWithNothingPicked()
 {
