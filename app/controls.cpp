@@ -1,6 +1,8 @@
 #include "app/controls.h"
 
+#include <QCheckBox>
 #include <QColor>
+#include <QComboBox>
 #include <QFont>
 #include <QGroupBox>
 #include <QLabel>
@@ -10,6 +12,7 @@
 #include <QPixmap>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QStringList>
 #include <QTimer>
 #include <QValidator>
 
@@ -119,6 +122,25 @@ QRadioButton *optionButton(
     QWidget *parent, const QString &name, const QString &caption, const QRect &geometry)
 {
     return place(new QRadioButton(caption, parent), name, geometry);
+}
+
+QCheckBox *checkBox(
+    QWidget *parent, const QString &name, const QString &caption, const QRect &geometry)
+{
+    return place(new QCheckBox(caption, parent), name, geometry);
+}
+
+QComboBox *comboBox(QWidget *parent, const QString &name, const QRect &geometry)
+{
+    return place(new QComboBox(parent), name, geometry);
+}
+
+void refill(QComboBox *box, const QStringList &entries)
+{
+    box->clear();
+    box->addItems(entries);
+    // addItems picks the first entry; a fresh list has nothing picked yet.
+    box->setCurrentIndex(-1);
 }
 
 QListWidget *listBox(QWidget *parent, const QString &name, const QRect &geometry)

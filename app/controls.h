@@ -3,10 +3,13 @@
 #include <QFrame>
 #include <QRect>
 #include <QString>
+#include <QStringList>
 
 #include <initializer_list>
 
+class QCheckBox;
 class QColor;
+class QComboBox;
 class QFont;
 class QGroupBox;
 class QLabel;
@@ -40,6 +43,11 @@ QPushButton *button(
     QWidget *parent, const QString &name, const QString &caption, const QRect &geometry);
 QRadioButton *optionButton(
     QWidget *parent, const QString &name, const QString &caption, const QRect &geometry);
+QCheckBox *checkBox(
+    QWidget *parent, const QString &name, const QString &caption, const QRect &geometry);
+QComboBox *comboBox(QWidget *parent, const QString &name, const QRect &geometry);
+// Replaces a drop-down list's entries and leaves none of them picked.
+void refill(QComboBox *box, const QStringList &entries);
 QListWidget *listBox(QWidget *parent, const QString &name, const QRect &geometry);
 QTimer *timer(QObject *parent, const QString &name, int intervalMs);
 

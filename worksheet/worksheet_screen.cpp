@@ -1,9 +1,83 @@
 #include "worksheet/worksheet_screen.h"
 
 #include "app/controls.h"
+#include "app/file_saver.h"
+#include "app/fixed_row_list.h"
 #include "app/tutor_state.h"
+#include "practice/level_range.h"
+#include "practice/number_text.h"
+#include "practice/practice_problem.h"
+#include "practice/practice_screen.h"
 
+#include <QCheckBox>
+#include <QColor>
+#include <QComboBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPalette>
+#include <QPushButton>
+#include <QScrollBar>
+#include <QStringList>
 #include <QTimer>
+
+#include <algorithm>
+#include <array>
+
+using controls::twips;
+
+namespace {
+
+const QString ComicSans = QStringLiteral("Comic Sans MS");
+const QString FlagSet = QStringLiteral("Set");
+
+const QString ClearedMessage
+    = QStringLiteral("Current Worksheet Cleared  --  Ready to create new worksheet.");
+const QString FullMessage = QStringLiteral("Worksheet Full  --  A worksheet holds at most ")
+    + QString::number(WorksheetScreen::MaximumProblems)
+    + QStringLiteral(" problems. Save it, or clear it to start again.");
+
+// Tight rows, so that twenty of them fit between the heading and the
+// status line.
+constexpr int RowHeight = 13;
+constexpr int VisibleRows = 20;
+constexpr int ListTopTwips = 600;
+
+struct OperationEntry
+{
+    const char *name;
+    qint16 code;
+};
+
+// No Division here; a Division chosen before entering still applies.
+constexpr std::array<OperationEntry, 3> Operations
+    = { { { "Addition", 1 }, { "Subtraction", 2 }, { "Multiplication", 3 } } };
+
+QStringList operationNames()
+{
+    QStringList names;
+    for (const OperationEntry &operation : Operations)
+        names << QString::fromLatin1(operation.name);
+    return names;
+}
+
+QStringList levelNames()
+{
+    QStringList names;
+    for (qint16 level = 0; level <= 4; ++level)
+        names << tutor::levelName(level);
+    return names;
+}
+
+QLabel *heading(QWidget *parent, const QString &name, const QString &text, const QRect &geometry)
+{
+    QLabel *label = controls::label(parent, name, text, geometry);
+    label->setFont(controls::font(ComicSans, 12, true));
+    label->setWordWrap(false);
+    return label;
+}
+
+} // namespace
 
 WorksheetScreen::WorksheetScreen(
     TutorState &state, PracticeScreen *practice, const QString &applicationFolder, QWidget *parent)
@@ -15,7 +89,258 @@ WorksheetScreen::WorksheetScreen(
     controls::setUpScreen(
         this, QStringLiteral("fraWorksheet"), controls::twips(-120, -120, 10575, 4935));
 
+    // Settings on the left.
+    heading(this, QStringLiteral("Label7"), QStringLiteral("Select Worksheet Settings"),
+        twips(360, 180, 3240, 390));
+    controls::label(
+        this, QStringLiteral("Label8"), QStringLiteral("Difficulty"), twips(360, 720, 1200, 255));
+    m_cmbDifficulty
+        = controls::comboBox(this, QStringLiteral("cmbDifficulty"), twips(360, 975, 2400, 345));
+    connect(m_cmbDifficulty, &QComboBox::activated, this, &WorksheetScreen::cmbDifficulty_Click);
+    controls::label(
+        this, QStringLiteral("Label15"), QStringLiteral("Operation"), twips(360, 1440, 1200, 255));
+    m_cmbOperation
+        = controls::comboBox(this, QStringLiteral("cmbOperation"), twips(360, 1695, 2400, 345));
+    connect(m_cmbOperation, &QComboBox::activated, this, &WorksheetScreen::cmbOperation_Click);
+    controls::label(this, QStringLiteral("Label37"), QStringLiteral("# of Problems"),
+        twips(360, 2220, 1200, 255));
+    m_lblProblemNum = controls::label(
+        this, QStringLiteral("lblProblemNum"), QStringLiteral("0"), twips(1680, 2175, 1080, 345));
+    m_lblProblemNum->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+    m_lblProblemNum->setAlignment(Qt::AlignCenter);
+
+    heading(this, QStringLiteral("Label34"), QStringLiteral("Optional Information"),
+        twips(360, 2700, 3240, 390));
+    m_chkIncludeOptional = controls::checkBox(this, QStringLiteral("chkIncludeOptional"),
+        QStringLiteral("Include Optional Information"), twips(360, 3120, 3240, 300));
+    connect(m_chkIncludeOptional, &QCheckBox::clicked, this,
+        &WorksheetScreen::chkIncludeOptional_Click);
+    controls::label(this, QStringLiteral("Label35"), QStringLiteral("Teachers Name"),
+        twips(360, 3570, 1200, 255));
+    m_txtTeachersName = controls::textBox(
+        this, QStringLiteral("txtTeachersName"), 0, twips(1560, 3510, 2040, 345));
+    controls::label(
+        this, QStringLiteral("Label36"), QStringLiteral("Class Name"), twips(360, 4020, 1200, 255));
+    m_txtClassName
+        = controls::textBox(this, QStringLiteral("txtClassName"), 0, twips(1560, 3960, 2040, 345));
+
+    // The four commands in the middle.
+    m_cmdCreateProblem = controls::button(this, QStringLiteral("cmdCreateProblem"),
+        QStringLiteral("Create Problem"), twips(3960, 975, 1800, 435));
+    connect(
+        m_cmdCreateProblem, &QPushButton::clicked, this, &WorksheetScreen::cmdCreateProblem_Click);
+    m_cmdClearWorksheet = controls::button(this, QStringLiteral("cmdClearWorksheet"),
+        QStringLiteral("Clear Worksheet"), twips(3960, 1575, 1800, 435));
+    connect(m_cmdClearWorksheet, &QPushButton::clicked, this,
+        &WorksheetScreen::cmdClearWorksheet_Click);
+    auto *cmdSaveWorksheet = controls::button(this, QStringLiteral("cmdSaveWorksheet"),
+        QStringLiteral("Save As Worksheet"), twips(3960, 2715, 1800, 435));
+    connect(
+        cmdSaveWorksheet, &QPushButton::clicked, this, &WorksheetScreen::cmdSaveWorksheet_Click);
+    auto *cmdSaveAnswer = controls::button(this, QStringLiteral("cmdSaveAnswer"),
+        QStringLiteral("Save As Answer Sheet"), twips(3960, 3315, 1800, 435));
+    connect(cmdSaveAnswer, &QPushButton::clicked, this, &WorksheetScreen::cmdSaveAnswer_Click);
+
+    // The worksheet on the right: four lists that read as one table.
+    heading(this, QStringLiteral("Label6"), QStringLiteral("Your Current Worksheet"),
+        twips(6240, 180, 4170, 390));
+    worksheetList(QStringLiteral("lstWorksheetNum1"), 6240, 1080);
+    worksheetList(QStringLiteral("lstWorksheetOper"), 7320, 750);
+    worksheetList(QStringLiteral("lstWorksheetNum2"), 8070, 1080);
+    worksheetList(QStringLiteral("lstWorksheetAnswer"), 9150, 1260);
+    // One scroll bar, at the table's right edge, is enough for all four.
+    m_lists.last()->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
+    addRowLabel(QStringLiteral("Label20"), 1);
+    addRowLabel(QStringLiteral("Label23"), 10);
+    addRowLabel(QStringLiteral("Label33"), 20);
+
+    m_lblWorksheetMessage = controls::label(
+        this, QStringLiteral("lblWorksheetMessage"), QString(), twips(360, 4590, 10050, 270));
+    m_lblWorksheetMessage->setWordWrap(false);
+
     m_tmrWorksheet = controls::timer(this, QStringLiteral("tmrWorksheet"), 10000);
+    connect(m_tmrWorksheet, &QTimer::timeout, this, &WorksheetScreen::tmrWorksheet_Timer);
+
+    // As on entering: nothing picked yet, the optional fields locked.
+    m_cmdCreateProblem->setEnabled(false);
+    setOptionalFieldsEditable(false);
 }
 
-void WorksheetScreen::open() { }
+// The lists only display: they take no selection and no focus, but stay
+// enabled so that they still scroll, and they always scroll together.
+QListWidget *WorksheetScreen::worksheetList(const QString &name, int left, int width)
+{
+    auto *list = new FixedRowList(RowHeight, this);
+    list->setObjectName(name);
+    list->setSelectionMode(QAbstractItemView::NoSelection);
+    list->setFocusPolicy(Qt::NoFocus);
+    list->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    const QRect place = twips(left, ListTopTwips, width, 0);
+    list->setGeometry(
+        place.left(), place.top(), place.width(), VisibleRows * RowHeight + 2 * list->frameWidth());
+    connect(list->verticalScrollBar(), &QScrollBar::valueChanged, this, [this](int value) {
+        for (QListWidget *column : std::as_const(m_lists))
+            column->verticalScrollBar()->setValue(value);
+    });
+    m_lists << list;
+    return list;
+}
+
+// Numbers beside the first, tenth and twentieth rows help count the rows.
+void WorksheetScreen::addRowLabel(const QString &name, int row)
+{
+    const QListWidget *first = m_lists.first();
+    const QRect place = twips(5760, 0, 420, 0);
+    QLabel *label = controls::label(this, name, QString::number(row),
+        QRect(place.left(), first->y() + first->frameWidth() + (row - 1) * RowHeight, place.width(),
+            RowHeight));
+    label->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    label->setWordWrap(false);
+}
+
+void WorksheetScreen::open()
+{
+    setOptionalFieldsEditable(false);
+    m_cmdCreateProblem->setEnabled(false);
+    controls::refill(m_cmbOperation, operationNames());
+    controls::refill(m_cmbDifficulty, levelNames());
+    m_cmdClearWorksheet->setFocus();
+    m_state.WorksheetOperationChosen.clear();
+    m_state.WorksheetLevelChosen.clear();
+    cmdClearWorksheet_Click();
+}
+
+void WorksheetScreen::cmbDifficulty_Click()
+{
+    if (m_cmbDifficulty->currentIndex() < 0)
+        return;
+    const qint16 level = static_cast<qint16>(levelNames().indexOf(m_cmbDifficulty->currentText()));
+    if (level < 0)
+        return;
+    emit levelPicked(level);
+    notePick(m_state.WorksheetLevelChosen, m_state.WorksheetOperationChosen);
+}
+
+void WorksheetScreen::cmbOperation_Click()
+{
+    if (m_cmbOperation->currentIndex() < 0)
+        return;
+    const QString picked = m_cmbOperation->currentText();
+    const auto operation = std::find_if(Operations.begin(), Operations.end(),
+        [&picked](const OperationEntry &entry) { return picked == QLatin1String(entry.name); });
+    if (operation == Operations.end())
+        return;
+    emit operationPicked(operation->code);
+    notePick(m_state.WorksheetOperationChosen, m_state.WorksheetLevelChosen);
+}
+
+// "Create Problem" is offered once each list has had a pick since entering.
+void WorksheetScreen::notePick(QString &pickedFlag, const QString &otherFlag)
+{
+    if (otherFlag == FlagSet)
+        m_cmdCreateProblem->setEnabled(true);
+    else
+        pickedFlag = FlagSet;
+}
+
+void WorksheetScreen::cmdCreateProblem_Click()
+{
+    if (m_state.WorksheetProblemCount >= MaximumProblems) {
+        showMessage(FullMessage);
+        return;
+    }
+    ++m_state.WorksheetProblemCount;
+    m_lblProblemNum->setText(tutor::plainNumberText(m_state.WorksheetProblemCount));
+
+    m_practice->NewPracticeProblem();
+    const qint16 operation = m_state.OperationCode;
+    const qint16 answer
+        = tutor::expectedAnswer(m_state.Operand1, m_state.Operand2, operation).value_or(0);
+    appendRow({ tutor::plainNumberText(m_state.Operand1), tutor::operationSign(operation),
+        tutor::plainNumberText(m_state.Operand2), tutor::plainNumberText(answer) });
+}
+
+void WorksheetScreen::appendRow(const tutor::WorksheetRow &row)
+{
+    const std::array<const QString *, 4> entries
+        = { &row.number1, &row.operation, &row.number2, &row.answer };
+    for (qsizetype column = 0; column < m_lists.size(); ++column)
+        m_lists.at(column)->addItem(*entries.at(column));
+    // The newest row is the one the teacher wants to see.
+    for (QListWidget *column : std::as_const(m_lists))
+        column->scrollToBottom();
+}
+
+void WorksheetScreen::cmdClearWorksheet_Click()
+{
+    m_state.WorksheetProblemCount = 0;
+    m_lblProblemNum->setText(QStringLiteral("0"));
+    for (QListWidget *column : std::as_const(m_lists))
+        column->clear();
+    showMessage(ClearedMessage);
+}
+
+void WorksheetScreen::chkIncludeOptional_Click()
+{
+    if (m_chkIncludeOptional->isChecked()) {
+        emit optionalInformationChecked();
+        setOptionalFieldsEditable(true);
+        m_txtTeachersName->setFocus();
+    } else {
+        setOptionalFieldsEditable(false);
+    }
+}
+
+// Locked fields take the light 3-D colour, so they read as greyed out.
+void WorksheetScreen::setOptionalFieldsEditable(bool editable)
+{
+    const QColor background = palette().color(editable ? QPalette::Base : QPalette::Midlight);
+    for (QLineEdit *field : { m_txtTeachersName, m_txtClassName }) {
+        field->setEnabled(editable);
+        controls::setBackground(field, background);
+    }
+}
+
+void WorksheetScreen::tmrWorksheet_Timer()
+{
+    m_lblWorksheetMessage->clear();
+    m_tmrWorksheet->stop();
+}
+
+void WorksheetScreen::cmdSaveWorksheet_Click()
+{
+    // The fields are written whether or not the box is checked now.
+    save(tutor::worksheetRelativePath(),
+        tutor::worksheetBytes(m_txtTeachersName->text(), m_txtClassName->text(), rows()));
+}
+
+void WorksheetScreen::cmdSaveAnswer_Click()
+{
+    save(tutor::answerSheetRelativePath(), tutor::answerSheetBytes(rows()));
+}
+
+QList<tutor::WorksheetRow> WorksheetScreen::rows() const
+{
+    const int count = qBound(0, int(m_state.WorksheetProblemCount), m_lists.first()->count());
+    QList<tutor::WorksheetRow> result;
+    result.reserve(count);
+    for (int row = 0; row < count; ++row)
+        result.append({ m_lists.at(0)->item(row)->text(), m_lists.at(1)->item(row)->text(),
+            m_lists.at(2)->item(row)->text(), m_lists.at(3)->item(row)->text() });
+    return result;
+}
+
+void WorksheetScreen::save(const QString &relativePath, const QByteArray &bytes)
+{
+    const SaveResult result
+        = saveWholeFile(m_applicationFolder + QLatin1Char('/') + relativePath, bytes);
+    showMessage(result.ok ? tutor::worksheetSavedMessage(result.path)
+                          : tutor::worksheetSaveFailedMessage(result.path, result.error));
+}
+
+void WorksheetScreen::showMessage(const QString &text)
+{
+    m_lblWorksheetMessage->setText(text);
+    // Every message gets its full ten seconds.
+    m_tmrWorksheet->start();
+}

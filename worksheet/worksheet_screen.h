@@ -1,8 +1,17 @@
 #pragma once
 
+#include "worksheet/worksheet_writer.h"
+
 #include <QFrame>
+#include <QList>
 
 class PracticeScreen;
+class QCheckBox;
+class QComboBox;
+class QLabel;
+class QLineEdit;
+class QListWidget;
+class QPushButton;
 class QTimer;
 struct TutorState;
 
@@ -13,6 +22,9 @@ class WorksheetScreen : public QFrame
     Q_DISABLE_COPY_MOVE(WorksheetScreen)
 
 public:
+    // The problem counter is 16-bit, so a worksheet holds this many at most.
+    static constexpr qint16 MaximumProblems = 32767;
+
     WorksheetScreen(TutorState &state, PracticeScreen *practice, const QString &applicationFolder,
         QWidget *parent);
 
@@ -28,9 +40,39 @@ signals:
     void operationPicked(qint16 operationCode);
     void optionalInformationChecked();
 
+public slots:
+    void cmbDifficulty_Click();
+    void cmbOperation_Click();
+    void cmdCreateProblem_Click();
+    void cmdClearWorksheet_Click();
+    void chkIncludeOptional_Click();
+    void tmrWorksheet_Timer();
+    void cmdSaveWorksheet_Click();
+    void cmdSaveAnswer_Click();
+
 private:
+    QListWidget *worksheetList(const QString &name, int left, int width);
+    void addRowLabel(const QString &name, int row);
+    void notePick(QString &pickedFlag, const QString &otherFlag);
+    void appendRow(const tutor::WorksheetRow &row);
+    QList<tutor::WorksheetRow> rows() const;
+    void save(const QString &relativePath, const QByteArray &bytes);
+    void showMessage(const QString &text);
+    void setOptionalFieldsEditable(bool editable);
+
     TutorState &m_state;
     PracticeScreen *m_practice = nullptr;
     const QString m_applicationFolder;
+    QComboBox *m_cmbDifficulty = nullptr;
+    QComboBox *m_cmbOperation = nullptr;
+    QLabel *m_lblProblemNum = nullptr;
+    QPushButton *m_cmdCreateProblem = nullptr;
+    QPushButton *m_cmdClearWorksheet = nullptr;
+    QCheckBox *m_chkIncludeOptional = nullptr;
+    QLineEdit *m_txtTeachersName = nullptr;
+    QLineEdit *m_txtClassName = nullptr;
+    // lstWorksheetNum1, lstWorksheetOper, lstWorksheetNum2, lstWorksheetAnswer
+    QList<QListWidget *> m_lists;
+    QLabel *m_lblWorksheetMessage = nullptr;
     QTimer *m_tmrWorksheet = nullptr;
 };

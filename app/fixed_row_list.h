@@ -1,0 +1,44 @@
+#pragma once
+
+#include <QListWidget>
+
+// A list box whose rows all have one height, laid out by arithmetic. A plain
+// list widget lays out every row again each time one is appended, so filling
+// it gets slower the longer it grows (about 2 ms per append at 30 000 rows);
+// here an append costs the same at any length. The scroll bar counts pixels,
+// a wheel step or an arrow moves whole rows.
+class FixedRowList : public QListWidget
+{
+    Q_OBJECT
+    Q_DISABLE_COPY_MOVE(FixedRowList)
+
+public:
+    FixedRowList(int rowHeight, QWidget *parent);
+
+    int rowHeight() const { return m_rowHeight; }
+
+    QRect visualRect(const QModelIndex &index) const override;
+    QModelIndex indexAt(const QPoint &point) const override;
+    void scrollTo(const QModelIndex &index, ScrollHint hint = EnsureVisible) override;
+    void doItemsLayout() override;
+
+protected slots:
+    void rowsInserted(const QModelIndex &parent, int start, int end) override;
+
+protected:
+    int horizontalOffset() const override;
+    int verticalOffset() const override;
+    QModelIndex moveCursor(CursorAction cursorAction, Qt::KeyboardModifiers modifiers) override;
+    void setSelection(const QRect &rect, QItemSelectionModel::SelectionFlags command) override;
+    QRegion visualRegionForSelection(const QItemSelection &selection) const override;
+    void updateGeometries() override;
+    void scrollContentsBy(int dx, int dy) override;
+    QSize viewportSizeHint() const override;
+    void paintEvent(QPaintEvent *event) override;
+
+private:
+    int visibleRows() const;
+    int rowAt(int y) const;
+
+    const int m_rowHeight;
+};

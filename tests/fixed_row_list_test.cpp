@@ -1,0 +1,177 @@
+#include "app/fixed_row_list.h"
+
+#include <QImage>
+#include <QScrollBar>
+#include <QtTest>
+
+namespace {
+
+constexpr int RowHeight = 13;
+
+// A shown list of `rows` numbered rows with room for ten of them.
+struct ShownList
+{
+    explicit ShownList(int rows)
+    {
+        list.resize(120, 10 * RowHeight + 2 * list.frameWidth());
+        for (int row = 0; row < rows; ++row)
+            list.addItem(QString::number(row));
+        list.show();
+        QCoreApplication::processEvents();
+    }
+
+    FixedRowList list { RowHeight, nullptr };
+};
+
+// Whether anything but the background is painted inside the row's place.
+bool rowShowsText(FixedRowList &list, int row)
+{
+    const QRect place = list.visualItemRect(list.item(row));
+    const QImage image = list.viewport()->grab(place).toImage();
+    const QRgb background = list.viewport()->palette().color(QPalette::Base).rgb();
+    for (int y = 0; y < image.height(); ++y)
+        for (int x = 0; x < image.width(); ++x)
+            if (image.pixel(x, y) != background)
+                return true;
+    return false;
+}
+
+} // namespace
+
+class FixedRowListTest : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void rowsStandOneRowHeightApart_data();
+    void rowsStandOneRowHeightApart();
+    void scrollingMovesWholeRows();
+    void appendedRowsCanBeScrolledToAndArePainted();
+    void clearingEmptiesTheScrollRange();
+    void clicksAndKeysPickRowsWhenAllowed();
+};
+
+void FixedRowListTest::rowsStandOneRowHeightApart_data()
+{
+    QTest::addColumn<int>("top"); // the row scrolled to the top
+    QTest::addColumn<int>("row");
+    QTest::addColumn<int>("y"); // where the row starts in the viewport
+    QTest::newRow("first") << 0 << 0 << 0;
+    QTest::newRow("tenth") << 0 << 9 << 9 * RowHeight;
+    QTest::newRow("below sight") << 0 << 12 << 12 * RowHeight;
+    QTest::newRow("scrolled, top row") << 5 << 5 << 0;
+    QTest::newRow("scrolled, above") << 5 << 2 << -3 * RowHeight;
+    QTest::newRow("scrolled, last") << 10 << 19 << 9 * RowHeight;
+}
+
+void FixedRowListTest::rowsStandOneRowHeightApart()
+{
+    QFETCH(int, top);
+    QFETCH(int, row);
+    QFETCH(int, y);
+    ShownList shown(20);
+    FixedRowList &list = shown.list;
+    list.verticalScrollBar()->setValue(top * RowHeight);
+
+    const QRect place = list.visualItemRect(list.item(row));
+    QCOMPARE(place, QRect(0, y, list.viewport()->width(), RowHeight));
+    const bool inSight = y >= 0 && y < list.viewport()->height();
+    QCOMPARE(list.itemAt(QPoint(4, y + RowHeight / 2)), inSight ? list.item(row) : nullptr);
+}
+
+void FixedRowListTest::scrollingMovesWholeRows()
+{
+    ShownList shown(25);
+    FixedRowList &list = shown.list;
+    QScrollBar *bar = list.verticalScrollBar();
+    QCOMPARE(bar->minimum(), 0);
+    QCOMPARE(bar->maximum(), 15 * RowHeight); // 25 rows, 10 in sight
+    QCOMPARE(bar->pageStep(), 10 * RowHeight);
+
+    // Through the list widget's own call as well as the view's.
+    for (bool asWidget : { false, true }) {
+        const auto scrollTo = [&list, asWidget](int row, QAbstractItemView::ScrollHint hint) {
+            if (asWidget)
+                list.QListWidget::scrollToItem(list.item(row), hint);
+            else
+                list.scrollTo(list.model()->index(row, 0), hint);
+            return list.verticalScrollBar()->value() / RowHeight; // the top row
+        };
+        bar->setValue(0);
+        // Just below sight: it becomes the last row; above: the top row.
+        QCOMPARE(scrollTo(17, QAbstractItemView::EnsureVisible), 8);
+        QCOMPARE(scrollTo(3, QAbstractItemView::EnsureVisible), 3);
+        QCOMPARE(scrollTo(6, QAbstractItemView::EnsureVisible), 3); // in sight already
+        QCOMPARE(scrollTo(20, QAbstractItemView::PositionAtTop), 15);
+        QCOMPARE(scrollTo(12, QAbstractItemView::PositionAtBottom), 3);
+    }
+
+    bar->setValue(0);
+    QWheelEvent wheel(QPointF(5, 5), list.viewport()->mapToGlobal(QPointF(5, 5)), QPoint(),
+        QPoint(0, -120), Qt::NoButton, Qt::NoModifier, Qt::NoScrollPhase, false);
+    QCoreApplication::sendEvent(list.viewport(), &wheel);
+    QCOMPARE(bar->value(), QApplication::wheelScrollLines() * RowHeight);
+}
+
+void FixedRowListTest::appendedRowsCanBeScrolledToAndArePainted()
+{
+    ShownList shown(0);
+    FixedRowList &list = shown.list;
+    for (int row = 0; row < 40; ++row) {
+        list.addItem(QString::number(row));
+        list.scrollToBottom();
+        QCoreApplication::processEvents();
+        QCOMPARE(list.verticalScrollBar()->maximum(), qMax(0, row + 1 - 10) * RowHeight);
+        QCOMPARE(list.verticalScrollBar()->value(), list.verticalScrollBar()->maximum());
+        QVERIFY(list.viewport()->rect().contains(list.visualItemRect(list.item(row))));
+    }
+    QVERIFY(rowShowsText(list, 39));
+    QVERIFY(rowShowsText(list, 30));
+    list.scrollToTop();
+    QVERIFY(rowShowsText(list, 0));
+}
+
+void FixedRowListTest::clearingEmptiesTheScrollRange()
+{
+    ShownList shown(30);
+    FixedRowList &list = shown.list;
+    list.scrollToBottom();
+    list.clear();
+    QCoreApplication::processEvents();
+    QCOMPARE(list.verticalScrollBar()->maximum(), 0);
+    QCOMPARE(list.verticalScrollBar()->value(), 0);
+    QCOMPARE(list.itemAt(QPoint(4, 4)), nullptr);
+    list.addItem(QStringLiteral("again"));
+    QCOMPARE(list.visualItemRect(list.item(0)).top(), 0);
+}
+
+void FixedRowListTest::clicksAndKeysPickRowsWhenAllowed()
+{
+    ShownList shown(30);
+    FixedRowList &list = shown.list;
+    list.setSelectionMode(QAbstractItemView::SingleSelection);
+    list.verticalScrollBar()->setValue(4 * RowHeight);
+    QTest::mouseClick(list.viewport(), Qt::LeftButton, {}, QPoint(4, 2 * RowHeight + 3));
+    QCOMPARE(list.currentRow(), 6);
+    QCOMPARE(list.selectedItems(), QList<QListWidgetItem *>({ list.item(6) }));
+
+    list.setFocus();
+    QTest::keyClick(&list, Qt::Key_Down);
+    QCOMPARE(list.currentRow(), 7);
+    QTest::keyClick(&list, Qt::Key_PageDown);
+    QCOMPARE(list.currentRow(), 17);
+    QCOMPARE(list.verticalScrollBar()->value(), 8 * RowHeight); // kept in sight
+    QTest::keyClick(&list, Qt::Key_End);
+    QCOMPARE(list.currentRow(), 29);
+    QTest::keyClick(&list, Qt::Key_Home);
+    QCOMPARE(list.currentRow(), 0);
+    QCOMPARE(list.verticalScrollBar()->value(), 0);
+
+    list.setSelectionMode(QAbstractItemView::NoSelection);
+    list.clearSelection();
+    QTest::mouseClick(list.viewport(), Qt::LeftButton, {}, QPoint(4, 3));
+    QVERIFY(list.selectedItems().isEmpty());
+}
+
+QTEST_MAIN(FixedRowListTest)
+#include "fixed_row_list_test.moc"

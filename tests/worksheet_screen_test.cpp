@@ -1,0 +1,918 @@
+#include "app/main_window.h"
+#include "tests/test_support.h"
+
+#include <QAbstractButton>
+#include <QAction>
+#include <QApplication>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QGroupBox>
+#include <QImage>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPushButton>
+#include <QScrollBar>
+#include <QTimer>
+#include <QWheelEvent>
+#include <QtTest>
+
+#include <cmath>
+
+using namespace Qt::StringLiterals;
+using testsupport::named;
+
+namespace {
+
+// The header lines: 16 underscores, then 31 spaces before the optional text.
+const QByteArray NameLine = "Name:________________                               ";
+const QByteArray DateLine = "Date:________________                               ";
+const QByteArray AnswerKeyLine = "Name: ANSWER KEY                               ";
+const QByteArray LineEnd = "\r\n";
+const QString ClearedMessage = u"Current Worksheet Cleared  --  Ready to create new worksheet."_s;
+
+const char *const ListNames[]
+    = { "lstWorksheetNum1", "lstWorksheetOper", "lstWorksheetNum2", "lstWorksheetAnswer" };
+
+// One problem as the lists should show it, worked out from the drawn numbers.
+struct Problem
+{
+    QByteArray first;
+    QByteArray sign;
+    QByteArray second;
+    QByteArray answer;
+};
+
+QListWidget *list(MainWindow &window, const char *name)
+{
+    return named<QListWidget>(&window, QString::fromLatin1(name));
+}
+
+QPushButton *button(MainWindow &window, const char *name)
+{
+    return named<QPushButton>(&window, QString::fromLatin1(name));
+}
+
+QLineEdit *field(MainWindow &window, const char *name)
+{
+    return named<QLineEdit>(&window, QString::fromLatin1(name));
+}
+
+QString labelText(MainWindow &window, const char *name)
+{
+    return named<QLabel>(&window, QString::fromLatin1(name))->text();
+}
+
+QString message(MainWindow &window)
+{
+    return labelText(window, "lblWorksheetMessage");
+}
+
+QTimer *messageTimer(MainWindow &window)
+{
+    return named<QTimer>(&window, u"tmrWorksheet"_s);
+}
+
+void enterWorksheet(MainWindow &window)
+{
+    testsupport::invokeHandler(&window, "mnuOptionsWorksheet_Click");
+}
+
+// Picks an entry as a click in the drop-down list does.
+bool pick(MainWindow &window, const char *comboName, const QString &entry)
+{
+    auto *combo = named<QComboBox>(&window, QString::fromLatin1(comboName));
+    const int index = combo->findText(entry);
+    if (index < 0)
+        return false;
+    combo->setCurrentIndex(index);
+    emit combo->activated(index);
+    return true;
+}
+
+bool pickLevel(MainWindow &window, const QString &level)
+{
+    return pick(window, "cmbDifficulty", level);
+}
+
+bool pickOperation(MainWindow &window, const QString &operation)
+{
+    return pick(window, "cmbOperation", operation);
+}
+
+// The worksheet screen with a level and an operation picked, so that "Create
+// Problem" is ready.
+MainWindow &readyWorksheet(
+    testsupport::TutorFixture &fixture, const QString &level, const QString &operation)
+{
+    MainWindow &window = fixture.window();
+    enterWorksheet(window);
+    const bool picked = pickLevel(window, level) && pickOperation(window, operation);
+    QTest::qVerify(picked, "picked", "the entries exist", __FILE__, __LINE__);
+    return window;
+}
+
+QByteArray number(float value)
+{
+    return QByteArray::number(qlonglong(value));
+}
+
+// Presses "Create Problem" and works out, from the numbers it drew, what the
+// new row must read.
+Problem createProblem(MainWindow &window)
+{
+    button(window, "cmdCreateProblem")->click();
+    const TutorState &state = window.state();
+    const double first = state.Operand1;
+    const double second = state.Operand2;
+    const char *signs[] = { "+", "-", "*", "/" };
+    const double results[] = { first + second, first - second, first * second, first / second };
+    const int operation = state.OperationCode - 1;
+    // Halves go to the even neighbour, as the default rounding mode does.
+    return { number(state.Operand1), signs[operation], number(state.Operand2),
+        QByteArray::number(qlonglong(std::nearbyint(results[operation]))) };
+}
+
+QList<Problem> createProblems(MainWindow &window, int count)
+{
+    QList<Problem> problems;
+    for (int i = 0; i < count; ++i)
+        problems << createProblem(window);
+    return problems;
+}
+
+QStringList rowOnScreen(MainWindow &window, int row)
+{
+    QStringList entries;
+    for (const char *name : ListNames) {
+        QListWidgetItem *item = list(window, name)->item(row);
+        entries << (item ? item->text() : u"<missing>"_s);
+    }
+    return entries;
+}
+
+QByteArray fileContents(const QString &path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<unreadable>");
+}
+
+QString worksheetPath(const testsupport::TutorFixture &fixture)
+{
+    return fixture.folder() + u"/worksheets/OrviWorksheet.txt"_s;
+}
+
+QString answerSheetPath(const testsupport::TutorFixture &fixture)
+{
+    return fixture.folder() + u"/worksheets/OrviAnswersheet.txt"_s;
+}
+
+QByteArray problemText(int k, const Problem &problem)
+{
+    return QByteArray::number(k) + ")  " + problem.first + ' ' + problem.sign + ' '
+        + problem.second;
+}
+
+QByteArray expectedWorksheet(
+    const QByteArray &teacher, const QByteArray &className, const QList<Problem> &problems)
+{
+    QByteArray bytes
+        = NameLine + teacher + LineEnd + LineEnd + DateLine + className + LineEnd + LineEnd;
+    for (int k = 1; k <= problems.size(); ++k)
+        bytes += problemText(k, problems.at(k - 1)) + "  =   __________" + LineEnd + LineEnd;
+    return bytes;
+}
+
+QByteArray expectedAnswerSheet(const QList<Problem> &problems)
+{
+    QByteArray bytes = AnswerKeyLine + LineEnd + LineEnd + DateLine + LineEnd + LineEnd;
+    for (int k = 1; k <= problems.size(); ++k)
+        bytes += problemText(k, problems.at(k - 1)) + "  =   " + problems.at(k - 1).answer + LineEnd
+            + LineEnd;
+    return bytes;
+}
+
+void saveBoth(MainWindow &window)
+{
+    button(window, "cmdSaveWorksheet")->click();
+    button(window, "cmdSaveAnswer")->click();
+}
+
+// The colour the window shows inside a text box, right of any text.
+QRgb shownBackground(MainWindow &window, QWidget *box)
+{
+    const QPoint inside = box->mapTo(&window, QPoint(box->width() - 6, box->height() / 2));
+    return window.grab().toImage().pixel(inside);
+}
+
+} // namespace
+
+class WorksheetScreenTest : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void everyHandlerExistsOnce_data();
+    void everyHandlerExistsOnce();
+    void enteringShowsAnEmptyWorksheetWithNothingPicked();
+    void screenFitsTheWindowWithoutOverlaps();
+    void rowNumbersStandBesideTheirRows();
+
+    void createProblemWaitsForBothPicks_data();
+    void createProblemWaitsForBothPicks();
+    void levelPickWorksWhileDivisionDisablesItsMenuItem();
+    void divisionRowsRoundTheirAnswers();
+    void picksChooseLikeTheMenusAndLastAfterLeaving();
+
+    void eachCreateAddsOneRowAndShowsIt();
+    void listsOnlyDisplayButScrollTogether();
+    void subtractionRowsAreNeverNegative();
+    void aMixedWorksheetKeepsEarlierRows();
+    void fullWorksheetTakesNoMoreProblems();
+
+    void savedFilesMatchByteForByte_data();
+    void savedFilesMatchByteForByte();
+    void threePlusSevenIsWrittenAsInTheExample();
+    void optionalFieldsAreWrittenEvenWhenUnchecked();
+    void savingReplacesTheEarlierFile();
+    void failedSaveSaysSoAndKeepsWhatWasThere_data();
+    void failedSaveSaysSoAndKeepsWhatWasThere();
+
+    void clearEmptiesTheWorksheetAndSaysSo();
+    void messagesGoWhenTheirTimerRunsOut();
+    void optionalInformationUnlocksTheFieldsAndShowsScoreCard();
+    void reenteringClearsButKeepsTheOptionalInformation();
+};
+
+void WorksheetScreenTest::everyHandlerExistsOnce_data()
+{
+    QTest::addColumn<QByteArray>("handler");
+    for (const char *handler : { "cmbDifficulty_Click", "cmbOperation_Click",
+             "cmdCreateProblem_Click", "cmdClearWorksheet_Click", "chkIncludeOptional_Click",
+             "tmrWorksheet_Timer", "cmdSaveWorksheet_Click", "cmdSaveAnswer_Click" })
+        QTest::newRow(handler) << QByteArray(handler);
+}
+
+void WorksheetScreenTest::everyHandlerExistsOnce()
+{
+    QFETCH(QByteArray, handler);
+    testsupport::TutorFixture fixture;
+    QVERIFY(testsupport::handlerOwner(&fixture.window(), handler.constData()));
+}
+
+void WorksheetScreenTest::enteringShowsAnEmptyWorksheetWithNothingPicked()
+{
+    testsupport::TutorFixture fixture;
+    MainWindow &window = fixture.window();
+    enterWorksheet(window);
+
+    for (const char *name : ListNames)
+        QCOMPARE(list(window, name)->count(), 0);
+    QCOMPARE(labelText(window, "lblProblemNum"), u"0"_s);
+    QCOMPARE(window.state().WorksheetProblemCount, qint16(0));
+    QCOMPARE(message(window), ClearedMessage);
+    QVERIFY(!button(window, "cmdCreateProblem")->isEnabled());
+    for (const char *name : { "cmdClearWorksheet", "cmdSaveWorksheet", "cmdSaveAnswer" })
+        QVERIFY2(button(window, name)->isEnabled(), name);
+    QCOMPARE(window.focusWidget(), button(window, "cmdClearWorksheet"));
+
+    auto *difficulty = named<QComboBox>(&window, u"cmbDifficulty"_s);
+    auto *operation = named<QComboBox>(&window, u"cmbOperation"_s);
+    QStringList levels;
+    for (int i = 0; i < difficulty->count(); ++i)
+        levels << difficulty->itemText(i);
+    QCOMPARE(levels,
+        QStringList(
+            { u"Warm Up"_s, u"Beginner"_s, u"Intermediate"_s, u"Advanced"_s, u"Expert"_s }));
+    QStringList operations;
+    for (int i = 0; i < operation->count(); ++i)
+        operations << operation->itemText(i);
+    QCOMPARE(operations, QStringList({ u"Addition"_s, u"Subtraction"_s, u"Multiplication"_s }));
+    QCOMPARE(difficulty->currentIndex(), -1);
+    QCOMPARE(operation->currentIndex(), -1);
+    // Filling the lists chose nothing.
+    QCOMPARE(window.state().LevelCode, qint16(0));
+    QCOMPARE(window.state().OperationCode, qint16(1));
+    QVERIFY(window.state().WorksheetLevelChosen.isEmpty());
+    QVERIFY(window.state().WorksheetOperationChosen.isEmpty());
+
+    // Entering twice does not add the entries twice.
+    enterWorksheet(window);
+    QCOMPARE(difficulty->count(), 5);
+    QCOMPARE(operation->count(), 3);
+}
+
+void WorksheetScreenTest::screenFitsTheWindowWithoutOverlaps()
+{
+    testsupport::TutorFixture fixture;
+    MainWindow &window = fixture.window();
+    enterWorksheet(window);
+    auto *screen = named<QFrame>(&window, u"fraWorksheet"_s);
+    const QRect client = window.centralWidget()->rect();
+
+    const QList<QWidget *> controls
+        = screen->findChildren<QWidget *>(QString(), Qt::FindDirectChildrenOnly);
+    QCOMPARE(controls.size(), 26);
+    for (QWidget *control : controls) {
+        const QRect place = control->geometry().translated(screen->pos());
+        QVERIFY2(client.contains(place), qPrintable(control->objectName()));
+        // Captions are shown whole.
+        if (qobject_cast<QLabel *>(control) || qobject_cast<QAbstractButton *>(control))
+            QVERIFY2(
+                control->sizeHint().width() <= control->width(), qPrintable(control->objectName()));
+        for (QWidget *other : controls) {
+            if (other != control)
+                QVERIFY2(!control->geometry().intersects(other->geometry()),
+                    qPrintable(control->objectName() + u" and "_s + other->objectName()));
+        }
+    }
+
+    // Left to right: settings, buttons, lists.
+    const int settingsRight = named<QComboBox>(&window, u"cmbDifficulty"_s)->geometry().right();
+    const QRect create = button(window, "cmdCreateProblem")->geometry();
+    QVERIFY(settingsRight < create.left());
+    QVERIFY(create.right() < list(window, "lstWorksheetNum1")->x());
+    int left = 0;
+    for (const char *name : ListNames) {
+        QVERIFY2(list(window, name)->x() > left, name);
+        left = list(window, name)->x();
+    }
+    for (const char *heading : { "Label7", "Label34", "Label6" })
+        QCOMPARE(named<QLabel>(&window, QString::fromLatin1(heading))->font().family(),
+            u"Comic Sans MS"_s);
+    QCOMPARE(labelText(window, "Label6"), u"Your Current Worksheet"_s);
+    const QRect status = named<QLabel>(&window, u"lblWorksheetMessage"_s)->geometry();
+    for (QWidget *control : controls)
+        QVERIFY2(control->geometry().top() <= status.top(), qPrintable(control->objectName()));
+}
+
+void WorksheetScreenTest::rowNumbersStandBesideTheirRows()
+{
+    testsupport::TutorFixture fixture;
+    MainWindow &window = readyWorksheet(fixture, u"Warm Up"_s, u"Addition"_s);
+    createProblems(window, 20);
+    // All twenty rows fit, so nothing has scrolled.
+    QListWidget *first = list(window, "lstWorksheetNum1");
+    QCOMPARE(first->verticalScrollBar()->value(), 0);
+    QVERIFY(first->viewport()->rect().contains(first->visualItemRect(first->item(19))));
+
+    const std::pair<const char *, int> labels[]
+        = { { "Label20", 0 }, { "Label23", 9 }, { "Label33", 19 } };
+    for (const auto &[name, row] : labels) {
+        auto *label = named<QLabel>(&window, QString::fromLatin1(name));
+        QCOMPARE(label->text(), QString::number(row + 1));
+        const QRect rowRect = first->visualItemRect(first->item(row));
+        const QPoint rowCentre = first->viewport()->mapTo(label->parentWidget(), rowRect.center());
+        QVERIFY2(qAbs(label->geometry().center().y() - rowCentre.y()) <= 1, name);
+        QVERIFY(label->geometry().right() < first->x());
+    }
+}
+
+void WorksheetScreenTest::createProblemWaitsForBothPicks_data()
+{
+    QTest::addColumn<QStringList>("picks"); // "d:" difficulty, "o:" operation
+    QTest::addColumn<bool>("enabled");
+    QTest::newRow("nothing") << QStringList() << false;
+    QTest::newRow("level") << QStringList({ u"d:Beginner"_s }) << false;
+    QTest::newRow("level x3") << QStringList({ u"d:Beginner"_s, u"d:Expert"_s, u"d:Warm Up"_s })
+                              << false;
+    QTest::newRow("operation") << QStringList({ u"o:Subtraction"_s }) << false;
+    QTest::newRow("operation x3") << QStringList({ u"o:Subtraction"_s, u"o:Addition"_s,
+        u"o:Subtraction"_s }) << false;
+    QTest::newRow("level, operation") << QStringList({ u"d:Advanced"_s, u"o:Addition"_s }) << true;
+    QTest::newRow("operation, level")
+        << QStringList({ u"o:Multiplication"_s, u"d:Intermediate"_s }) << true;
+    QTest::newRow("levels, operation")
+        << QStringList({ u"d:Advanced"_s, u"d:Expert"_s, u"o:Addition"_s }) << true;
+    QTest::newRow("operations, level")
+        << QStringList({ u"o:Addition"_s, u"o:Multiplication"_s, u"d:Beginner"_s }) << true;
+    QTest::newRow("both, then more")
+        << QStringList({ u"d:Advanced"_s, u"o:Addition"_s, u"d:Expert"_s, u"o:Subtraction"_s })
+        << true;
+}
+
+void WorksheetScreenTest::createProblemWaitsForBothPicks()
+{
+    QFETCH(QStringList, picks);
+    QFETCH(bool, enabled);
+    testsupport::TutorFixture fixture;
+    MainWindow &window = fixture.window();
+    enterWorksheet(window);
+    for (const QString &entry : std::as_const(picks)) {
+        const QString name = entry.mid(2);
+        QVERIFY(entry.startsWith(u"d:"_s) ? pickLevel(window, name) : pickOperation(window, name));
+    }
+    QCOMPARE(button(window, "cmdCreateProblem")->isEnabled(), enabled);
+
+    // Leaving does not change it; entering again starts over.
+    testsupport::invokeHandler(&window, "mnuFileWork_Click");
+    QCOMPARE(button(window, "cmdCreateProblem")->isEnabled(), enabled);
+    enterWorksheet(window);
+    QVERIFY(!button(window, "cmdCreateProblem")->isEnabled());
+    QVERIFY(pickOperation(window, u"Addition"_s));
+    QVERIFY(!button(window, "cmdCreateProblem")->isEnabled());
+}
+
+void WorksheetScreenTest::levelPickWorksWhileDivisionDisablesItsMenuItem()
+{
+    testsupport::TutorFixture fixture;
+    MainWindow &window = fixture.window();
+    testsupport::invokeHandler(&window, "mnuOptOperDiv_Click");
+    auto *expertItem = named<QAction>(&window, u"mnuOptDiffLev4"_s);
+    QVERIFY(!expertItem->isEnabled());
+    enterWorksheet(window);
+
+    QVERIFY(pickLevel(window, u"Expert"_s));
+    QCOMPARE(window.state().LevelCode, qint16(4));
+    QVERIFY(expertItem->isChecked());
+    QCOMPARE(labelText(window, "lblCurLev"), u"Expert"_s);
+    QVERIFY(window.state().Operand1 >= 10); // drawn at the new level
+    QVERIFY(!button(window, "cmdCreateProblem")->isEnabled());
+
+    QVERIFY(pickOperation(window, u"Multiplication"_s));
+    QVERIFY(button(window, "cmdCreateProblem")->isEnabled());
+    QCOMPARE(window.state().OperationCode, qint16(3));
+    QVERIFY(expertItem->isEnabled());
+    const Problem problem = createProblem(window);
+    QCOMPARE(rowOnScreen(window, 0),
+        QStringList({ QString::fromLatin1(problem.first), u"*"_s,
+            QString::fromLatin1(problem.second), QString::fromLatin1(problem.answer) }));
+}
+
+void WorksheetScreenTest::divisionRowsRoundTheirAnswers()
+{
+    testsupport::TutorFixture fixture;
+    MainWindow &window = fixture.window();
+    testsupport::invokeHandler(&window, "mnuOptOperDiv_Click");
+    enterWorksheet(window);
+    // Division stays the operation until one is picked here.
+    for (int i = 0; i < 200; ++i) {
+        QVERIFY(testsupport::invokeHandler(&window, "cmdCreateProblem_Click"));
+        const TutorState &state = window.state();
+        const double quotient = double(state.Operand1) / double(state.Operand2);
+        QCOMPARE(rowOnScreen(window, i),
+            QStringList({ QString::number(state.Operand1), u"/"_s, QString::number(state.Operand2),
+                QString::number(qlonglong(std::nearbyint(quotient))) }));
+    }
+}
+
+void WorksheetScreenTest::picksChooseLikeTheMenusAndLastAfterLeaving()
+{
+    testsupport::TutorFixture fixture;
+    MainWindow &window = readyWorksheet(fixture, u"Advanced"_s, u"Subtraction"_s);
+
+    const auto checkedIn = [&window](const QString &prefix) {
+        QStringList checked;
+        for (QAction *action : window.findChildren<QAction *>())
+            if (action->objectName().startsWith(prefix) && action->isChecked())
+                checked << action->objectName();
+        return checked;
+    };
+    QCOMPARE(checkedIn(u"mnuOptDiffLev"_s), QStringList(u"mnuOptDiffLev3"_s));
+    QCOMPARE(checkedIn(u"mnuOptOper"_s), QStringList(u"mnuOptOperSub"_s));
+    QCOMPARE(labelText(window, "lblCurLev"), u"Advanced"_s);
+    QVERIFY(!named<QWidget>(&window, u"imgMinus"_s)->isHidden());
+    QVERIFY(named<QWidget>(&window, u"imgPlus"_s)->isHidden());
+    // The practice problem was drawn for the new choice.
+    QVERIFY(window.state().Operand1 >= 10 && window.state().Operand1 <= 75);
+    QVERIFY(window.state().Operand1 >= window.state().Operand2);
+
+    testsupport::invokeHandler(&window, "mnuFileWork_Click");
+    QCOMPARE(window.state().LevelCode, qint16(3));
+    QCOMPARE(window.state().OperationCode, qint16(2));
+    for (int i = 0; i < 50; ++i) {
+        testsupport::answerPractice(window, u"1"_s);
+        const TutorState &state = window.state();
+        QVERIFY(state.Operand1 >= 10 && state.Operand1 <= 75 && state.Operand2 >= 10);
+        QVERIFY(state.Operand1 >= state.Operand2);
+    }
+}
+
+void WorksheetScreenTest::eachCreateAddsOneRowAndShowsIt()
+{
+    testsupport::TutorFixture fixture;
+    MainWindow &window = readyWorksheet(fixture, u"Intermediate"_s, u"Addition"_s);
+
+    for (int count = 1; count <= 45; ++count) {
+        QTest::mouseClick(button(window, "cmdCreateProblem"), Qt::LeftButton);
+        QCoreApplication::processEvents();
+        const QString shown = QString::number(count);
+        QCOMPARE(labelText(window, "lblProblemNum"), shown);
+        QCOMPARE(window.state().WorksheetProblemCount, qint16(count));
+        const int value = list(window, "lstWorksheetNum1")->verticalScrollBar()->value();
+        for (const char *name : ListNames) {
+            QListWidget *column = list(window, name);
+            QCOMPARE(column->count(), count);
+            // The newest row is in sight in every column, level with the others.
+            const QRect newest = column->visualItemRect(column->item(count - 1));
+            QVERIFY2(column->viewport()->rect().contains(newest), name);
+            QCOMPARE(column->verticalScrollBar()->value(), value);
+        }
+        const TutorState &state = window.state();
+        QCOMPARE(rowOnScreen(window, count - 1),
+            QStringList({ QString::number(state.Operand1), u"+"_s, QString::number(state.Operand2),
+                QString::number(state.Operand1 + state.Operand2) }));
+        // The practice screen shows the same problem.
+        QCOMPARE(labelText(window, "lblNum1"), QString::number(state.Operand1));
+    }
+}
+
+void WorksheetScreenTest::listsOnlyDisplayButScrollTogether()
+{
+    testsupport::TutorFixture fixture;
+    MainWindow &window = readyWorksheet(fixture, u"Beginner"_s, u"Multiplication"_s);
+    createProblems(window, 60);
+
+    for (const char *name : ListNames) {
+        QListWidget *column = list(window, name);
+        QVERIFY2(column->isEnabled(), name);
+        QCOMPARE(column->focusPolicy(), Qt::NoFocus);
+        QCOMPARE(column->selectionMode(), QAbstractItemView::NoSelection);
+        QTest::mouseClick(column->viewport(), Qt::LeftButton, {},
+            column->visualItemRect(column->item(59)).center());
+        QVERIFY2(column->selectedItems().isEmpty(), name);
+        QVERIFY2(!column->hasFocus(), name);
+    }
+
+    // Scrolling any column moves all four.
+    QListWidget *operators = list(window, "lstWorksheetOper");
+    QWheelEvent wheel(QPointF(5, 5), operators->viewport()->mapToGlobal(QPointF(5, 5)), QPoint(),
+        QPoint(0, 120), Qt::NoButton, Qt::NoModifier, Qt::NoScrollPhase, false);
+    const int before = operators->verticalScrollBar()->value();
+    QCoreApplication::sendEvent(operators->viewport(), &wheel);
+    const int after = operators->verticalScrollBar()->value();
+    QVERIFY(after < before);
+    for (const char *name : ListNames)
+        QCOMPARE(list(window, name)->verticalScrollBar()->value(), after);
+    list(window, "lstWorksheetAnswer")->verticalScrollBar()->setValue(0);
+    for (const char *name : ListNames)
+        QCOMPARE(list(window, name)->verticalScrollBar()->value(), 0);
+    // The one visible scroll bar stands at the right edge of the table.
+    QCoreApplication::processEvents();
+    QVERIFY(list(window, "lstWorksheetAnswer")->verticalScrollBar()->isVisible());
+    QVERIFY(!list(window, "lstWorksheetNum1")->verticalScrollBar()->isVisible());
+}
+
+void WorksheetScreenTest::subtractionRowsAreNeverNegative()
+{
+    testsupport::TutorFixture fixture;
+    MainWindow &window = fixture.window();
+    enterWorksheet(window);
+    pickOperation(window, u"Subtraction"_s);
+    for (const QString &level : { u"Warm Up"_s, u"Expert"_s }) {
+        pickLevel(window, level);
+        button(window, "cmdClearWorksheet")->click();
+        createProblems(window, 300);
+        for (int row = 0; row < 300; ++row) {
+            const QStringList entries = rowOnScreen(window, row);
+            QCOMPARE(entries.at(1), u"-"_s);
+            QVERIFY(entries.at(0).toInt() >= entries.at(2).toInt());
+            QCOMPARE(entries.at(3).toInt(), entries.at(0).toInt() - entries.at(2).toInt());
+        }
+    }
+}
+
+void WorksheetScreenTest::aMixedWorksheetKeepsEarlierRows()
+{
+    testsupport::TutorFixture fixture;
+    MainWindow &window = readyWorksheet(fixture, u"Warm Up"_s, u"Addition"_s);
+    QList<Problem> problems = createProblems(window, 3);
+    pickOperation(window, u"Multiplication"_s);
+    pickLevel(window, u"Expert"_s);
+    problems << createProblems(window, 3);
+
+    for (int row = 0; row < 6; ++row) {
+        const Problem &problem = problems.at(row);
+        QCOMPARE(rowOnScreen(window, row),
+            QStringList({ QString::fromLatin1(problem.first), QString::fromLatin1(problem.sign),
+                QString::fromLatin1(problem.second), QString::fromLatin1(problem.answer) }));
+        QCOMPARE(problem.sign, row < 3 ? QByteArray("+") : QByteArray("*"));
+        QVERIFY(row < 3 ? problem.first.toInt() <= 10 : problem.first.toInt() >= 10);
+    }
+}
+
+void WorksheetScreenTest::fullWorksheetTakesNoMoreProblems()
+{
+    testsupport::TutorFixture fixture;
+    MainWindow &window = readyWorksheet(fixture, u"Warm Up"_s, u"Addition"_s);
+    createProblems(window, 2);
+    // As if 32 765 problems had been created already.
+    window.state().WorksheetProblemCount = 32766;
+    createProblem(window);
+    QCOMPARE(window.state().WorksheetProblemCount, qint16(32767));
+    QCOMPARE(labelText(window, "lblProblemNum"), u"32767"_s);
+    QCOMPARE(list(window, "lstWorksheetNum1")->count(), 3);
+
+    testsupport::invokeHandler(&window, "tmrWorksheet_Timer");
+    for (int press = 0; press < 2; ++press) {
+        button(window, "cmdCreateProblem")->click();
+        QCOMPARE(window.state().WorksheetProblemCount, qint16(32767));
+        QCOMPARE(labelText(window, "lblProblemNum"), u"32767"_s);
+        for (const char *name : ListNames)
+            QCOMPARE(list(window, name)->count(), 3);
+        QVERIFY(message(window).startsWith(u"Worksheet Full"_s));
+        QVERIFY(message(window).contains(u"32767"_s));
+        QVERIFY(messageTimer(window)->isActive());
+    }
+
+    // Clearing makes room again.
+    button(window, "cmdClearWorksheet")->click();
+    createProblem(window);
+    QCOMPARE(window.state().WorksheetProblemCount, qint16(1));
+    QCOMPARE(list(window, "lstWorksheetAnswer")->count(), 1);
+}
+
+void WorksheetScreenTest::savedFilesMatchByteForByte_data()
+{
+    QTest::addColumn<QString>("level");
+    QTest::addColumn<QString>("operation");
+    QTest::addColumn<int>("count");
+    QTest::newRow("no problems") << u"Warm Up"_s << u"Addition"_s << 0;
+    QTest::newRow("one") << u"Beginner"_s << u"Subtraction"_s << 1;
+    QTest::newRow("two-digit numbers") << u"Intermediate"_s << u"Multiplication"_s << 12;
+    QTest::newRow("three-digit numbers") << u"Expert"_s << u"Addition"_s << 105;
+}
+
+void WorksheetScreenTest::savedFilesMatchByteForByte()
+{
+    QFETCH(QString, level);
+    QFETCH(QString, operation);
+    QFETCH(int, count);
+    testsupport::TutorFixture fixture;
+    MainWindow &window = readyWorksheet(fixture, level, operation);
+    const QList<Problem> problems = createProblems(window, count);
+
+    button(window, "cmdSaveWorksheet")->click();
+    QCOMPARE(fileContents(worksheetPath(fixture)), expectedWorksheet({}, {}, problems));
+    QCOMPARE(message(window), u"Save Succesfull - Available in "_s + worksheetPath(fixture));
+    QVERIFY(messageTimer(window)->isActive());
+
+    button(window, "cmdSaveAnswer")->click();
+    const QByteArray answers = fileContents(answerSheetPath(fixture));
+    QCOMPARE(answers, expectedAnswerSheet(problems));
+    QCOMPARE(message(window), u"Save Succesfull - Available in "_s + answerSheetPath(fixture));
+    QCOMPARE(answers.count("\r\n"), 4 + 2 * count);
+    QVERIFY(!QByteArray(answers).replace("\r\n", "").contains('\n'));
+}
+
+void WorksheetScreenTest::threePlusSevenIsWrittenAsInTheExample()
+{
+    testsupport::TutorFixture fixture;
+    MainWindow &window = readyWorksheet(fixture, u"Warm Up"_s, u"Addition"_s);
+    // Draw until the first problem is 3 + 7; one draw in a hundred is.
+    bool drawn = false;
+    for (int attempt = 0; attempt < 5000 && !drawn; ++attempt) {
+        button(window, "cmdClearWorksheet")->click();
+        createProblem(window);
+        drawn = window.state().Operand1 == 3 && window.state().Operand2 == 7;
+    }
+    QVERIFY(drawn);
+    saveBoth(window);
+
+    QCOMPARE(fileContents(worksheetPath(fixture)),
+        QByteArray("Name:________________                               \r\n"
+                   "\r\n"
+                   "Date:________________                               \r\n"
+                   "\r\n"
+                   "1)  3 + 7  =   __________\r\n"
+                   "\r\n"));
+    QCOMPARE(fileContents(answerSheetPath(fixture)),
+        QByteArray("Name: ANSWER KEY                               \r\n"
+                   "\r\n"
+                   "Date:________________                               \r\n"
+                   "\r\n"
+                   "1)  3 + 7  =   10\r\n"
+                   "\r\n"));
+}
+
+void WorksheetScreenTest::optionalFieldsAreWrittenEvenWhenUnchecked()
+{
+    testsupport::TutorFixture fixture;
+    MainWindow &window = readyWorksheet(fixture, u"Warm Up"_s, u"Addition"_s);
+    const QList<Problem> problems = createProblems(window, 2);
+
+    auto *check = named<QCheckBox>(&window, u"chkIncludeOptional"_s);
+    QTest::mouseClick(check, Qt::LeftButton);
+    QVERIFY(check->isChecked());
+    QTest::keyClicks(field(window, "txtTeachersName"), u"Mrs Lee"_s);
+    // Letters beyond ASCII are kept as UTF-8.
+    field(window, "txtClassName")->insert(u"\u0141ucja M\u00fcller's 3B"_s);
+    QTest::mouseClick(check, Qt::LeftButton);
+    QVERIFY(!check->isChecked());
+    QVERIFY(!field(window, "txtTeachersName")->isEnabled());
+
+    saveBoth(window);
+    QCOMPARE(fileContents(worksheetPath(fixture)),
+        expectedWorksheet("Mrs Lee", "\xc5\x81ucja M\xc3\xbcller's 3B", problems));
+    // The answer key names neither.
+    QCOMPARE(fileContents(answerSheetPath(fixture)), expectedAnswerSheet(problems));
+}
+
+void WorksheetScreenTest::savingReplacesTheEarlierFile()
+{
+    testsupport::TutorFixture fixture;
+    MainWindow &window = fixture.window();
+    // No worksheets folder beside the program yet: saving makes one.
+    QVERIFY(QDir(fixture.folder() + u"/worksheets"_s).removeRecursively());
+    enterWorksheet(window);
+    pickLevel(window, u"Warm Up"_s);
+    pickOperation(window, u"Addition"_s);
+    const QList<Problem> first = createProblems(window, 5);
+    saveBoth(window);
+    QCOMPARE(fileContents(worksheetPath(fixture)), expectedWorksheet({}, {}, first));
+
+    button(window, "cmdClearWorksheet")->click();
+    const QList<Problem> second = createProblems(window, 1);
+    saveBoth(window);
+    QCOMPARE(fileContents(worksheetPath(fixture)), expectedWorksheet({}, {}, second));
+    QCOMPARE(fileContents(answerSheetPath(fixture)), expectedAnswerSheet(second));
+    QCOMPARE(QDir(fixture.folder() + u"/worksheets"_s).entryList(QDir::Files),
+        QStringList({ u"OrviAnswersheet.txt"_s, u"OrviWorksheet.txt"_s }));
+}
+
+void WorksheetScreenTest::failedSaveSaysSoAndKeepsWhatWasThere_data()
+{
+    QTest::addColumn<bool>("answerSheet");
+    QTest::addColumn<bool>("folderIsAFile");
+    QTest::newRow("worksheet name is a folder") << false << false;
+    QTest::newRow("answer sheet name is a folder") << true << false;
+    QTest::newRow("worksheets is a file") << false << true;
+}
+
+void WorksheetScreenTest::failedSaveSaysSoAndKeepsWhatWasThere()
+{
+    QFETCH(bool, answerSheet);
+    QFETCH(bool, folderIsAFile);
+    testsupport::TutorFixture fixture;
+    MainWindow &window = readyWorksheet(fixture, u"Warm Up"_s, u"Addition"_s);
+    createProblems(window, 3);
+
+    const QString folder = fixture.folder() + u"/worksheets"_s;
+    const QString target = answerSheet ? answerSheetPath(fixture) : worksheetPath(fixture);
+    // Whatever stands in the way must come through unharmed.
+    const QString keeper = folderIsAFile ? folder : target + u"/earlier.txt"_s;
+    if (folderIsAFile)
+        QVERIFY(QDir(folder).removeRecursively());
+    else
+        QVERIFY(QDir().mkpath(target));
+    QFile earlier(keeper);
+    QVERIFY(earlier.open(QIODevice::WriteOnly));
+    earlier.write("earlier");
+    earlier.close();
+
+    button(window, answerSheet ? "cmdSaveAnswer" : "cmdSaveWorksheet")->click();
+    const QString shown = message(window);
+    QVERIFY2(shown.startsWith(u"Save failed - "_s + target + u": "_s), qPrintable(shown));
+    QVERIFY(shown.size() > (u"Save failed - "_s + target + u": "_s).size()); // the reason
+    QVERIFY(!shown.contains(u"Succesfull"_s));
+    QVERIFY(messageTimer(window)->isActive());
+    QCOMPARE(fileContents(keeper), QByteArray("earlier"));
+    QCOMPARE(QFileInfo(target).isDir(), !folderIsAFile);
+
+    // The message goes like any other.
+    testsupport::invokeHandler(&window, "tmrWorksheet_Timer");
+    QVERIFY(message(window).isEmpty());
+}
+
+void WorksheetScreenTest::clearEmptiesTheWorksheetAndSaysSo()
+{
+    testsupport::TutorFixture fixture;
+    MainWindow &window = readyWorksheet(fixture, u"Expert"_s, u"Subtraction"_s);
+    createProblems(window, 7);
+    testsupport::invokeHandler(&window, "tmrWorksheet_Timer");
+    QVERIFY(!messageTimer(window)->isActive());
+
+    QTest::mouseClick(button(window, "cmdClearWorksheet"), Qt::LeftButton);
+    for (const char *name : ListNames)
+        QCOMPARE(list(window, name)->count(), 0);
+    QCOMPARE(labelText(window, "lblProblemNum"), u"0"_s);
+    QCOMPARE(window.state().WorksheetProblemCount, qint16(0));
+    QCOMPARE(message(window), ClearedMessage);
+    QVERIFY(messageTimer(window)->isActive());
+    // Only the worksheet went: the choices and the button stay.
+    QVERIFY(button(window, "cmdCreateProblem")->isEnabled());
+    QCOMPARE(window.state().LevelCode, qint16(4));
+    QCOMPARE(window.state().OperationCode, qint16(2));
+    QCOMPARE(named<QComboBox>(&window, u"cmbDifficulty"_s)->currentText(), u"Expert"_s);
+    QCOMPARE(named<QComboBox>(&window, u"cmbOperation"_s)->currentText(), u"Subtraction"_s);
+
+    // Clearing an empty worksheet says it again.
+    testsupport::invokeHandler(&window, "tmrWorksheet_Timer");
+    button(window, "cmdClearWorksheet")->click();
+    QCOMPARE(message(window), ClearedMessage);
+    QVERIFY(messageTimer(window)->isActive());
+    saveBoth(window);
+    QCOMPARE(fileContents(answerSheetPath(fixture)), expectedAnswerSheet({}));
+}
+
+void WorksheetScreenTest::messagesGoWhenTheirTimerRunsOut()
+{
+    testsupport::TutorFixture fixture;
+    MainWindow &window = fixture.window();
+    QTimer *timer = messageTimer(window);
+    QVERIFY(!timer->isActive());
+    enterWorksheet(window);
+    QCOMPARE(timer->interval(), 10000);
+    QVERIFY(timer->isActive());
+
+    testsupport::invokeHandler(&window, "tmrWorksheet_Timer");
+    QVERIFY(message(window).isEmpty());
+    QVERIFY(!timer->isActive());
+
+    // A save message starts it again, and a later message while it runs too.
+    button(window, "cmdSaveWorksheet")->click();
+    QVERIFY(timer->isActive());
+    button(window, "cmdSaveAnswer")->click();
+    QVERIFY(timer->isActive());
+    QCOMPARE(timer->interval(), 10000);
+    QVERIFY(message(window).endsWith(u"OrviAnswersheet.txt"_s));
+    testsupport::invokeHandler(&window, "tmrWorksheet_Timer");
+    QVERIFY(message(window).isEmpty());
+    QVERIFY(!timer->isActive());
+}
+
+void WorksheetScreenTest::optionalInformationUnlocksTheFieldsAndShowsScoreCard()
+{
+    testsupport::TutorFixture fixture;
+    MainWindow &window = fixture.window();
+    testsupport::invokeHandler(&window, "mnuOptScoreHide_Click");
+    auto *scoreCard = named<QGroupBox>(&window, u"fraInfo"_s);
+    QVERIFY(scoreCard->isHidden());
+    enterWorksheet(window);
+
+    auto *check = named<QCheckBox>(&window, u"chkIncludeOptional"_s);
+    QLineEdit *teacher = field(window, "txtTeachersName");
+    QLineEdit *className = field(window, "txtClassName");
+    QVERIFY(!check->isChecked());
+    const QRgb locked = window.palette().color(QPalette::Midlight).rgb();
+    const QRgb open = window.palette().color(QPalette::Base).rgb();
+    QVERIFY(locked != open);
+    for (QLineEdit *box : { teacher, className }) {
+        QVERIFY(!box->isEnabled());
+        QCOMPARE(shownBackground(window, box), locked);
+    }
+    QTest::keyClicks(teacher, u"ignored"_s);
+    QVERIFY(teacher->text().isEmpty());
+
+    QTest::mouseClick(check, Qt::LeftButton);
+    QVERIFY(!scoreCard->isHidden());
+    // The score card's menu items are left as they were.
+    QVERIFY(named<QAction>(&window, u"mnuOptScoreShow"_s)->isVisible());
+    QVERIFY(!named<QAction>(&window, u"mnuOptScoreHide"_s)->isVisible());
+    QCOMPARE(window.focusWidget(), teacher);
+    for (QLineEdit *box : { teacher, className }) {
+        QVERIFY(box->isEnabled());
+        QCOMPARE(shownBackground(window, box), open);
+    }
+    teacher->insert(u"Mr Obi\r\nX"_s); // as a paste
+    QCOMPARE(teacher->text(), u"Mr ObiX"_s); // no line break can reach the file
+
+    testsupport::invokeHandler(&window, "mnuOptScoreHide_Click");
+    QTest::mouseClick(check, Qt::LeftButton);
+    QVERIFY(scoreCard->isHidden()); // unchecking leaves the score card alone
+    for (QLineEdit *box : { teacher, className }) {
+        QVERIFY(!box->isEnabled());
+        QCOMPARE(shownBackground(window, box), locked);
+    }
+    QCOMPARE(teacher->text(), u"Mr ObiX"_s);
+}
+
+void WorksheetScreenTest::reenteringClearsButKeepsTheOptionalInformation()
+{
+    testsupport::TutorFixture fixture;
+    MainWindow &window = readyWorksheet(fixture, u"Beginner"_s, u"Addition"_s);
+    createProblems(window, 4);
+    auto *check = named<QCheckBox>(&window, u"chkIncludeOptional"_s);
+    check->click();
+    field(window, "txtTeachersName")->insert(u"Ms Roe"_s);
+    field(window, "txtClassName")->insert(u"4C"_s);
+
+    testsupport::invokeHandler(&window, "mnuHelpAbout_Click");
+    QCOMPARE(list(window, "lstWorksheetNum1")->count(), 4); // kept while away
+    enterWorksheet(window);
+    for (const char *name : ListNames)
+        QCOMPARE(list(window, name)->count(), 0);
+    QCOMPARE(labelText(window, "lblProblemNum"), u"0"_s);
+    QCOMPARE(message(window), ClearedMessage);
+    QVERIFY(check->isChecked());
+    const QRgb locked = window.palette().color(QPalette::Midlight).rgb();
+    for (const char *name : { "txtTeachersName", "txtClassName" }) {
+        QVERIFY2(!field(window, name)->isEnabled(), name);
+        QCOMPARE(shownBackground(window, field(window, name)), locked);
+    }
+    QCOMPARE(field(window, "txtTeachersName")->text(), u"Ms Roe"_s);
+    QCOMPARE(field(window, "txtClassName")->text(), u"4C"_s);
+
+    check->click();
+    check->click();
+    QVERIFY(field(window, "txtTeachersName")->isEnabled());
+    QVERIFY(field(window, "txtClassName")->isEnabled());
+    saveBoth(window);
+    QCOMPARE(fileContents(worksheetPath(fixture)), expectedWorksheet("Ms Roe", "4C", {}));
+}
+
+QTEST_MAIN(WorksheetScreenTest)
+#include "worksheet_screen_test.moc"
