@@ -2,7 +2,7 @@
 BUILD_DIR := build
 JOBS := 2
 
-.PHONY: all run test build configure deps clean
+.PHONY: all run test bench build configure deps clean
 
 all: build
 
@@ -20,6 +20,13 @@ run: build
 
 test: build
 	cd $(BUILD_DIR) && QT_QPA_PLATFORM=offscreen ctest --output-on-failure --timeout 120 --parallel $(JOBS)
+
+# One at a time, so no benchmark competes with another for the cores.
+bench: configure
+	cmake --build $(BUILD_DIR) --parallel $(JOBS) --target benchmarks
+	for benchmark in $(BUILD_DIR)/bench/*_bench; do \
+		QT_QPA_PLATFORM=offscreen "$$benchmark" || exit 1; \
+	done
 
 clean:
 	rm -rf $(BUILD_DIR)
