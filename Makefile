@@ -21,12 +21,9 @@ run: build
 test: build
 	cd $(BUILD_DIR) && QT_QPA_PLATFORM=offscreen ctest --output-on-failure --timeout 120 --parallel $(JOBS)
 
-# One at a time, so no benchmark competes with another for the cores.
 bench: configure
 	cmake --build $(BUILD_DIR) --parallel $(JOBS) --target benchmarks
-	for benchmark in $(BUILD_DIR)/bench/*_bench; do \
-		QT_QPA_PLATFORM=offscreen "$$benchmark" || exit 1; \
-	done
+	cmake --build $(BUILD_DIR) --target run_benchmarks
 
 clean:
 	rm -rf $(BUILD_DIR)
