@@ -2,7 +2,7 @@
 BUILD_DIR := build
 JOBS := 2
 
-.PHONY: all run test build configure deps clean
+.PHONY: all run test bench build configure deps clean
 
 all: build
 
@@ -20,6 +20,10 @@ run: build
 
 test: build
 	cd $(BUILD_DIR) && QT_QPA_PLATFORM=offscreen ctest --output-on-failure --timeout 120 --parallel $(JOBS)
+
+bench: configure
+	cmake --build $(BUILD_DIR) --parallel $(JOBS) --target benchmarks
+	cmake --build $(BUILD_DIR) --target run_benchmarks
 
 clean:
 	rm -rf $(BUILD_DIR)

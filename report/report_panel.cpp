@@ -1,7 +1,11 @@
 #include "report/report_panel.h"
 
 #include "app/controls.h"
+#include "app/desktop_launcher.h"
+#include "app/file_saver.h"
+#include "app/message_box.h"
 #include "app/tutor_state.h"
+#include "report/report_writer.h"
 
 #include <QEvent>
 #include <QKeyEvent>
@@ -11,6 +15,7 @@
 #include <QPushButton>
 #include <QScrollBar>
 #include <QSignalBlocker>
+#include <QSize>
 
 using controls::twips;
 
@@ -83,6 +88,7 @@ ReportPanel::ReportPanel(TutorState &state, const QString &applicationFolder, QW
     connect(m_cmdClearReport, &QPushButton::clicked, this, &ReportPanel::cmdClearReport_Click);
     m_cmdPrintReport = controls::button(this, QStringLiteral("cmdPrintReport"),
         QStringLiteral("Print Html"), twips(4200, 3600, 1335, 375));
+    connect(m_cmdPrintReport, &QPushButton::clicked, this, &ReportPanel::cmdPrintReport_Click);
     m_txtNameReport
         = controls::textBox(this, QStringLiteral("txtNameReport"), 0, twips(4200, 3120, 1335, 375));
     m_txtNameReport->installEventFilter(this);
@@ -132,11 +138,25 @@ bool ReportPanel::appendProblem(const QString &number1, const QString &sign, con
         return false;
     }
     const QString entries[] = { number1, sign, number2, answer, correctAnswer, verdict };
-    for (int i = 0; i < m_columns.size(); ++i)
-        m_columns.at(i)->addItem(entries[i]);
+    for (int i = 0; i < m_columns.size(); ++i) {
+        QListWidget *column = m_columns.at(i);
+        column->addItem(entries[i]);
+        if (!column->gridSize().isValid())
+            fixRowGrid(column);
+    }
     if (rowCount() >= MaximumRows)
         m_logFull->show();
     return true;
+}
+
+// Qt lays out every row of a list again after each append. With a fixed grid
+// it no longer asks for each row's size on the way, which makes that pass
+// about half as dear: the log may hold 32 767 rows. The grid is the size Qt
+// gives every row anyway (the first row's, the lists having uniform sizes),
+// so the lists look the same.
+void ReportPanel::fixRowGrid(QListWidget *column)
+{
+    column->setGridSize(QSize(column->maximumViewportSize().width(), column->sizeHintForRow(0)));
 }
 
 int ReportPanel::rowCount() const
@@ -150,6 +170,54 @@ void ReportPanel::cmdClearReport_Click()
         column->clear();
     m_logFull->hide();
     emit showReportRequested();
+}
+
+void ReportPanel::cmdPrintReport_Click()
+{
+    const QString name = m_txtNameReport->text();
+    // Disabled first, so a second click cannot start another report while
+    // a message box below is open.
+    m_cmdPrintReport->setEnabled(false);
+
+    // The name becomes part of a file name: one that would leave the reports
+    // folder or that the system refuses writes nothing, and the pupil can
+    // correct it and print again.
+    if (!tutor::isSafeReportName(name)) {
+        showMessage(this, QStringLiteral("This name cannot be used for a report."),
+            tutor::unsafeReportNameAdvice());
+        m_cmdPrintReport->setEnabled(true);
+        return;
+    }
+
+    const SaveResult saved = saveWholeFile(reportPath(name), tutor::reportBytes(name, logRows()));
+    if (!saved.ok) {
+        // The name stays, so the pupil can try again once the cause is put
+        // right; an earlier report of that name is still whole.
+        showMessage(
+            this, QStringLiteral("Cannot write the report %1.").arg(saved.path), saved.error);
+        m_cmdPrintReport->setEnabled(true);
+        return;
+    }
+
+    openLocalFile(this, reportPath(name));
+    emit showReportRequested();
+}
+
+QList<tutor::LogRow> ReportPanel::logRows() const
+{
+    QList<tutor::LogRow> rows;
+    rows.reserve(rowCount());
+    for (int row = 0; row < rowCount(); ++row) {
+        rows.append({ m_columns.at(0)->item(row)->text(), m_columns.at(1)->item(row)->text(),
+            m_columns.at(2)->item(row)->text(), m_columns.at(3)->item(row)->text(),
+            m_columns.at(4)->item(row)->text(), m_columns.at(5)->item(row)->text() });
+    }
+    return rows;
+}
+
+QString ReportPanel::reportPath(const QString &name) const
+{
+    return m_applicationFolder + QStringLiteral("/reports/") + tutor::reportFileName(name);
 }
 
 void ReportPanel::setCoveringScreens(std::initializer_list<QWidget *> screens)

@@ -11,6 +11,10 @@ class QPushButton;
 class QScrollBar;
 struct TutorState;
 
+namespace tutor {
+struct LogRow;
+}
+
 // The report panel: the session log as six side-by-side lists that read as
 // one table, the "Clear Report" button, the pupil's name and "Print Html".
 class ReportPanel : public QFrame
@@ -42,6 +46,9 @@ signals:
 
 public slots:
     void cmdClearReport_Click();
+    // Writes the log as the pupil's HTML report beside the program and
+    // opens it in the desktop's web browser.
+    void cmdPrintReport_Click();
 
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
@@ -50,7 +57,10 @@ private:
     QListWidget *logList(const QString &name, int left, int width);
     void followScrolling(QListWidget *list);
     void followCurrentRow(QListWidget *list, int row);
+    void fixRowGrid(QListWidget *column);
     void updateCoverage();
+    QList<tutor::LogRow> logRows() const;
+    QString reportPath(const QString &name) const;
 
     TutorState &m_state;
     const QString m_applicationFolder;

@@ -51,6 +51,7 @@ private slots:
     void hiddenPanelStillLogs();
     void fullLogStillJudgesAndSaysSo();
     void columnsScrollAndSelectTogether();
+    void rowsStandLevelAndWholeAcrossColumns();
     void coveredPanelTakesNoFocusOrKeys();
 };
 
@@ -418,6 +419,40 @@ void PracticeLoopTest::columnsScrollAndSelectTogether()
     for (QListWidget *column : columns)
         QCOMPARE(column->currentRow(), 11);
     QCOMPARE(testsupport::logRow(window, 11).at(3), QStringLiteral("11"));
+}
+
+void PracticeLoopTest::rowsStandLevelAndWholeAcrossColumns()
+{
+    testsupport::TutorFixture fixture;
+    MainWindow &window = fixture.window();
+    testsupport::invokeHandler(&window, "mnuOptShowReport_Click");
+    for (int round = 0; round < 2; ++round) {
+        for (int i = 0; i < 30; ++i)
+            testsupport::answerPractice(window, QString::number(i));
+        QCoreApplication::processEvents();
+
+        QList<QListWidget *> columns;
+        for (const char *column : { "lstLogNum1", "lstLogOper", "lstLogNum2", "lstLogYourAn",
+                 "lstLogCorrAn", "lstLogRW" })
+            columns << named<QListWidget>(&window, QString::fromLatin1(column));
+        const QRect first = columns.first()->visualItemRect(columns.first()->item(0));
+        const int step
+            = columns.first()->visualItemRect(columns.first()->item(1)).top() - first.top();
+        QCOMPARE(first.top(), 0);
+        QVERIFY2(first.height() >= columns.first()->fontMetrics().height(),
+            qPrintable(QString::number(first.height())));
+        QCOMPARE(step, first.height()); // no gaps between rows
+        for (QListWidget *column : columns) {
+            for (int row : { 0, 1, 17, 29 }) {
+                const QRect rect = column->visualItemRect(column->item(row));
+                QCOMPARE(rect.top(), row * step);
+                QCOMPARE(rect.height(), first.height());
+                QCOMPARE(rect.width(), column->viewport()->width());
+            }
+        }
+        // A cleared log lays its new rows out the same way.
+        testsupport::invokeHandler(&window, "cmdClearReport_Click");
+    }
 }
 
 void PracticeLoopTest::coveredPanelTakesNoFocusOrKeys()

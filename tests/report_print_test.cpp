@@ -1,0 +1,399 @@
+#include "app/main_window.h"
+#include "tests/expected_report.h"
+#include "tests/test_support.h"
+
+#include <QAction>
+#include <QDir>
+#include <QDirIterator>
+#include <QFile>
+#include <QFileInfo>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QUrl>
+#include <QtTest>
+
+using namespace Qt::StringLiterals;
+using testsupport::asciiReport;
+using testsupport::greyRow;
+using testsupport::named;
+using testsupport::plainRow;
+
+namespace {
+
+// One practice problem and what the pupil typed for it.
+struct Answer
+{
+    float first = 0;
+    float second = 0;
+    qint16 operation = 1;
+    QString typed;
+};
+
+QByteArray contents(const QString &path)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return QByteArray("<unreadable>");
+    return file.readAll();
+}
+
+// Every file and folder below `folder`, relative to it, sorted.
+QStringList everythingUnder(const QString &folder)
+{
+    QStringList found;
+    QDirIterator it(folder, QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot,
+        QDirIterator::Subdirectories);
+    while (it.hasNext())
+        found << QDir(folder).relativeFilePath(it.next());
+    found.sort();
+    return found;
+}
+
+void answerAll(MainWindow &window, const QList<Answer> &answers)
+{
+    for (const Answer &answer : answers) {
+        testsupport::setPracticeProblem(window, answer.first, answer.second, answer.operation);
+        testsupport::answerPractice(window, answer.typed);
+    }
+}
+
+QLineEdit *nameBox(MainWindow &window)
+{
+    return named<QLineEdit>(&window, u"txtNameReport"_s);
+}
+
+QPushButton *printButton(MainWindow &window)
+{
+    return named<QPushButton>(&window, u"cmdPrintReport"_s);
+}
+
+// Types key by key, letters beyond ASCII too (keyClicks takes ASCII only).
+void typeName(MainWindow &window, const QString &typed)
+{
+    for (const QChar c : typed) {
+        if (c.unicode() < 0x80)
+            QTest::keyClick(nameBox(window), char(c.unicode()));
+        else
+            QTest::sendKeyEvent(
+                QTest::Click, nameBox(window), Qt::Key(c.toUpper().unicode()), c, Qt::NoModifier);
+    }
+}
+
+// Shows the report panel, types the name and clicks "Print Html".
+void printReport(MainWindow &window, const QString &typedName)
+{
+    testsupport::invokeHandler(&window, "mnuOptShowReport_Click");
+    typeName(window, typedName);
+    QTest::mouseClick(printButton(window), Qt::LeftButton);
+}
+
+QString reportPath(const QString &folder, const QString &fileName)
+{
+    return folder + u"/reports/"_s + fileName;
+}
+
+} // namespace
+
+Q_DECLARE_METATYPE(QList<Answer>)
+
+class ReportPrintTest : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void printWritesWholeReportAndOpensItOnce_data();
+    void printWritesWholeReportAndOpensItOnce();
+    void onlyFirstHundredRowsShownButAllCounted();
+    void panelIsReadyForNextNameAfterPrinting();
+    void unsafeNameWritesNothingAndCanBeCorrected_data();
+    void unsafeNameWritesNothingAndCanBeCorrected();
+    void failedWriteKeepsEarlierFilesAndSaysWhy_data();
+    void failedWriteKeepsEarlierFilesAndSaysWhy();
+    void browserThatCannotStartIsToldWhereTheReportIs();
+};
+
+void ReportPrintTest::printWritesWholeReportAndOpensItOnce_data()
+{
+    QTest::addColumn<QString>("typedName");
+    QTest::addColumn<QList<Answer>>("answers");
+    QTest::addColumn<QString>("fileName");
+    QTest::addColumn<QByteArray>("expected");
+
+    const Answer right { 3, 7, 1, u"10"_s };
+    const Answer wrong { 3, 7, 1, u"11"_s };
+
+    QTest::newRow("empty log") << u"Ann"_s << QList<Answer>() << u"AnnOrviReport.html"_s
+                               << asciiReport(u"Ann"_s, {}, u"0"_s, u"0"_s, u"0"_s, u".%"_s);
+
+    QTest::newRow("one right") << u"Ann"_s << QList<Answer> { right } << u"AnnOrviReport.html"_s
+                               << asciiReport(u"Ann"_s,
+                                      { plainRow(
+                                          u"3"_s, u"+"_s, u"7"_s, u"10"_s, u"10"_s, u"Right"_s) },
+                                      u"1"_s, u"1"_s, u"0"_s, u"100.%"_s);
+
+    QTest::newRow("3 of 4 right")
+        << u"Ann"_s
+        << QList<Answer> { { 12, 5, 2, u"7"_s }, { 6, 7, 3, u"43"_s }, { 9, 3, 4, u"3"_s }, right }
+        << u"AnnOrviReport.html"_s
+        << asciiReport(u"Ann"_s,
+               { plainRow(u"12"_s, u"-"_s, u"5"_s, u"7"_s, u"7"_s, u"Right"_s),
+                   greyRow(u"6"_s, u"*"_s, u"7"_s, u"43"_s, u"42"_s, u"Wrong"_s),
+                   plainRow(u"9"_s, u"/"_s, u"3"_s, u"3"_s, u"3"_s, u"Right"_s),
+                   greyRow(u"3"_s, u"+"_s, u"7"_s, u"10"_s, u"10"_s, u"Right"_s) },
+               u"4"_s, u"3"_s, u"1"_s, u"75.%"_s);
+
+    QTest::newRow("2 of 3 right")
+        << u"Ann"_s << QList<Answer> { right, wrong, right } << u"AnnOrviReport.html"_s
+        << asciiReport(u"Ann"_s,
+               { plainRow(u"3"_s, u"+"_s, u"7"_s, u"10"_s, u"10"_s, u"Right"_s),
+                   greyRow(u"3"_s, u"+"_s, u"7"_s, u"11"_s, u"10"_s, u"Wrong"_s),
+                   plainRow(u"3"_s, u"+"_s, u"7"_s, u"10"_s, u"10"_s, u"Right"_s) },
+               u"3"_s, u"2"_s, u"1"_s, u"66.7%"_s);
+
+    QTest::newRow("answers as typed")
+        << u"Ann"_s << QList<Answer> { { 7, 5, 1, u"12a"_s }, { 5, 2, 4, QString() } }
+        << u"AnnOrviReport.html"_s
+        << asciiReport(u"Ann"_s,
+               { plainRow(u"7"_s, u"+"_s, u"5"_s, u"12a"_s, u"12"_s, u"Right"_s),
+                   greyRow(u"5"_s, u"/"_s, u"2"_s, QString(), u"2"_s, u"Wrong"_s) },
+               u"2"_s, u"1"_s, u"1"_s, u"50.%"_s);
+
+    // Typed and taken back with Backspace: the button is offered all the same.
+    QTest::newRow("empty name") << u"x\b"_s << QList<Answer> { right } << u"OrviReport.html"_s
+                                << asciiReport(QString(),
+                                       { plainRow(
+                                           u"3"_s, u"+"_s, u"7"_s, u"10"_s, u"10"_s, u"Right"_s) },
+                                       u"1"_s, u"1"_s, u"0"_s, u"100.%"_s);
+
+    // Markup typed by the pupil shows as typed and cannot change the page.
+    QTest::newRow("ampersand name")
+        << u"Tom & Ann"_s << QList<Answer>() << u"Tom & AnnOrviReport.html"_s
+        << asciiReport(u"Tom &amp; Ann"_s, {}, u"0"_s, u"0"_s, u"0"_s, u".%"_s);
+
+    QTest::newRow("markup answer")
+        << u"O'Neil"_s << QList<Answer> { { 1, 1, 1, u"<b>"_s } } << u"O'NeilOrviReport.html"_s
+        << asciiReport(u"O'Neil"_s,
+               { plainRow(u"1"_s, u"+"_s, u"1"_s, u"&lt;b&gt;"_s, u"2"_s, u"Wrong"_s) }, u"1"_s,
+               u"0"_s, u"1"_s, u".%"_s);
+
+    QTest::newRow("accented name")
+        << u"Zo\u00EB"_s << QList<Answer> { right } << u"Zo\u00EBOrviReport.html"_s
+        << QByteArray("\xEF\xBB\xBF")
+            + testsupport::reportText(u"Zo\u00EB"_s,
+                { plainRow(u"3"_s, u"+"_s, u"7"_s, u"10"_s, u"10"_s, u"Right"_s) }, u"1"_s, u"1"_s,
+                u"0"_s, u"100.%"_s)
+                  .toUtf8();
+}
+
+void ReportPrintTest::printWritesWholeReportAndOpensItOnce()
+{
+    QFETCH(QString, typedName);
+    QFETCH(QList<Answer>, answers);
+    QFETCH(QString, fileName);
+    QFETCH(QByteArray, expected);
+
+    testsupport::TutorFixture fixture;
+    testsupport::UrlCapture capture;
+    testsupport::MessageBoxCloser closer;
+    MainWindow &window = fixture.window();
+    answerAll(window, answers);
+
+    // The reports folder is not shipped: the first report makes it.
+    QVERIFY(!QFileInfo::exists(fixture.folder() + u"/reports"_s));
+    printReport(window, typedName);
+
+    const QString path = reportPath(fixture.folder(), fileName);
+    QCOMPARE(contents(path), expected);
+    QCOMPARE(everythingUnder(fixture.folder() + u"/reports"_s), QStringList(fileName));
+    QCOMPARE(capture.urls, QList<QUrl>({ QUrl::fromLocalFile(path) }));
+    QCOMPARE(closer.texts, QStringList());
+}
+
+void ReportPrintTest::onlyFirstHundredRowsShownButAllCounted()
+{
+    testsupport::TutorFixture fixture;
+    testsupport::UrlCapture capture;
+    MainWindow &window = fixture.window();
+
+    // Rows 0, 3, 6 ... are answered wrong: 50 of the 150.
+    QList<Answer> answers;
+    QStringList rows;
+    for (int i = 0; i < 150; ++i) {
+        const QString first = QString::number(i + 1);
+        const QString correct = QString::number(i + 2);
+        const QString typed = i % 3 == 0 ? u"0"_s : correct;
+        const QString verdict = i % 3 == 0 ? u"Wrong"_s : u"Right"_s;
+        answers.append({ float(i + 1), 1, 1, typed });
+        if (i < 100) {
+            rows << (i % 2 == 0 ? plainRow(first, u"+"_s, u"1"_s, typed, correct, verdict)
+                                : greyRow(first, u"+"_s, u"1"_s, typed, correct, verdict));
+        }
+    }
+    answerAll(window, answers);
+    printReport(window, u"Ann"_s);
+
+    const QByteArray report = contents(reportPath(fixture.folder(), u"AnnOrviReport.html"_s));
+    QCOMPARE(report, asciiReport(u"Ann"_s, rows, u"150"_s, u"100"_s, u"50"_s, u"66.7%"_s));
+    QCOMPARE(report.count("\r\n"), 17 + 100);
+    QCOMPARE(testsupport::logRowCount(window), 150);
+}
+
+void ReportPrintTest::panelIsReadyForNextNameAfterPrinting()
+{
+    testsupport::TutorFixture fixture;
+    testsupport::UrlCapture capture;
+    MainWindow &window = fixture.window();
+    answerAll(window, { { 3, 7, 1, u"10"_s } });
+    printReport(window, u"Ann"_s);
+
+    QVERIFY(!named<QWidget>(&window, u"fraLog"_s)->isHidden());
+    QVERIFY(named<QAction>(&window, u"mnuOptHideReport"_s)->isVisible());
+    QVERIFY(!named<QAction>(&window, u"mnuOptShowReport"_s)->isVisible());
+    QCOMPARE(nameBox(window)->text(), QString());
+    QVERIFY(!printButton(window)->isEnabled());
+    QCOMPARE(testsupport::logRowCount(window), 1);
+
+    // Printing again for the same name replaces the report whole.
+    answerAll(window, { { 3, 7, 1, u"11"_s } });
+    typeName(window, u"Ann"_s);
+    QTest::mouseClick(printButton(window), Qt::LeftButton);
+
+    const QString path = reportPath(fixture.folder(), u"AnnOrviReport.html"_s);
+    QCOMPARE(contents(path),
+        asciiReport(u"Ann"_s,
+            { plainRow(u"3"_s, u"+"_s, u"7"_s, u"10"_s, u"10"_s, u"Right"_s),
+                greyRow(u"3"_s, u"+"_s, u"7"_s, u"11"_s, u"10"_s, u"Wrong"_s) },
+            u"2"_s, u"1"_s, u"1"_s, u"50.%"_s));
+    QCOMPARE(
+        everythingUnder(fixture.folder() + u"/reports"_s), QStringList(u"AnnOrviReport.html"_s));
+    QCOMPARE(capture.urls.size(), 2);
+    QCOMPARE(nameBox(window)->text(), QString());
+    QVERIFY(!printButton(window)->isEnabled());
+}
+
+void ReportPrintTest::unsafeNameWritesNothingAndCanBeCorrected_data()
+{
+    QTest::addColumn<QString>("typedName");
+
+    QTest::newRow("up a folder") << u"../Ann"_s;
+    QTest::newRow("slash") << u"Ann/Jo"_s;
+    QTest::newRow("backslash") << u"Ann\\Jo"_s;
+    QTest::newRow("dot") << u"."_s;
+    QTest::newRow("dot dot") << u".."_s;
+    QTest::newRow("markup") << u"<b>Ann</b>"_s;
+    QTest::newRow("colon") << u"C:Ann"_s;
+    QTest::newRow("double quote") << u"\"Ann\""_s;
+    QTest::newRow("bar") << u"Ann|Jo"_s;
+    QTest::newRow("question mark") << u"Ann?"_s;
+    QTest::newRow("star") << u"*"_s;
+    QTest::newRow("101 letters") << QString(101, u'a');
+}
+
+void ReportPrintTest::unsafeNameWritesNothingAndCanBeCorrected()
+{
+    QFETCH(QString, typedName);
+
+    testsupport::TutorFixture fixture;
+    testsupport::UrlCapture capture;
+    testsupport::MessageBoxCloser closer;
+    MainWindow &window = fixture.window();
+    answerAll(window, { { 3, 7, 1, u"10"_s } });
+    const QStringList before = everythingUnder(fixture.folder());
+
+    printReport(window, typedName);
+
+    QCOMPARE(everythingUnder(fixture.folder()), before);
+    QVERIFY(!QFileInfo::exists(fixture.folder() + u"/../AnnOrviReport.html"_s));
+    QVERIFY(capture.urls.isEmpty());
+    QCOMPARE(closer.texts.size(), 1);
+    for (const QChar c : u"/\\<>:\"|?*"_s)
+        QVERIFY2(closer.texts.first().contains(c), qPrintable(closer.texts.first()));
+    QCOMPARE(nameBox(window)->text(), typedName);
+    QVERIFY(printButton(window)->isEnabled());
+    QVERIFY(!named<QWidget>(&window, u"fraLog"_s)->isHidden());
+
+    // The pupil puts the name right and prints.
+    nameBox(window)->clear();
+    typeName(window, u"Ann"_s);
+    QTest::mouseClick(printButton(window), Qt::LeftButton);
+    const QString path = reportPath(fixture.folder(), u"AnnOrviReport.html"_s);
+    QVERIFY(QFileInfo(path).isFile());
+    QCOMPARE(capture.urls, QList<QUrl>({ QUrl::fromLocalFile(path) }));
+    QCOMPARE(closer.texts.size(), 1);
+}
+
+void ReportPrintTest::failedWriteKeepsEarlierFilesAndSaysWhy_data()
+{
+    QTest::addColumn<QString>("blocker");
+    QTest::addColumn<bool>("blockerIsFolder");
+    QTest::addColumn<QString>("namedInMessage");
+
+    // Neither fails through permissions, so both fail for root too.
+    QTest::newRow("report name is a folder")
+        << u"reports/AnnOrviReport.html"_s << true << u"reports/AnnOrviReport.html"_s;
+    QTest::newRow("reports is a file") << u"reports"_s << false << u"reports"_s;
+}
+
+void ReportPrintTest::failedWriteKeepsEarlierFilesAndSaysWhy()
+{
+    QFETCH(QString, blocker);
+    QFETCH(bool, blockerIsFolder);
+    QFETCH(QString, namedInMessage);
+
+    testsupport::TutorFixture fixture;
+    testsupport::UrlCapture capture;
+    testsupport::MessageBoxCloser closer;
+    MainWindow &window = fixture.window();
+    answerAll(window, { { 3, 7, 1, u"10"_s } });
+
+    const QString blockerPath = fixture.folder() + u'/' + blocker;
+    QVERIFY(QDir().mkpath(QFileInfo(blockerPath).absolutePath()));
+    const QString keptPath = blockerIsFolder ? blockerPath + u"/kept.txt"_s : blockerPath;
+    if (blockerIsFolder)
+        QVERIFY(QDir().mkpath(blockerPath));
+    QFile kept(keptPath);
+    QVERIFY(kept.open(QIODevice::WriteOnly));
+    kept.write("kept");
+    kept.close();
+    const QStringList before = everythingUnder(fixture.folder());
+
+    printReport(window, u"Ann"_s);
+
+    QCOMPARE(closer.texts.size(), 1);
+    const QString message = closer.texts.first();
+    QVERIFY2(message.contains(QDir::toNativeSeparators(fixture.folder() + u'/' + namedInMessage)),
+        qPrintable(message));
+    // Below the first line: the system's reason.
+    QVERIFY2(!message.section(u'\n', 1).trimmed().isEmpty(), qPrintable(message));
+    QCOMPARE(contents(keptPath), QByteArray("kept"));
+    QCOMPARE(everythingUnder(fixture.folder()), before); // no half-written leftovers
+    QVERIFY(capture.urls.isEmpty());
+
+    // The name stays, so the pupil can print again once the cause is put right.
+    QVERIFY(!named<QWidget>(&window, u"fraLog"_s)->isHidden());
+    QCOMPARE(nameBox(window)->text(), u"Ann"_s);
+    QVERIFY(printButton(window)->isEnabled());
+}
+
+void ReportPrintTest::browserThatCannotStartIsToldWhereTheReportIs()
+{
+    // No handler is captured, and the headless desktop cannot open files.
+    testsupport::TutorFixture fixture;
+    testsupport::MessageBoxCloser closer;
+    MainWindow &window = fixture.window();
+    answerAll(window, { { 3, 7, 1, u"10"_s } });
+
+    printReport(window, u"Ann"_s);
+
+    const QString path = reportPath(fixture.folder(), u"AnnOrviReport.html"_s);
+    QVERIFY(contents(path).startsWith("<head>\r\n"));
+    QCOMPARE(closer.texts.size(), 1);
+    QVERIFY2(closer.texts.first().contains(QDir::toNativeSeparators(path)),
+        qPrintable(closer.texts.first()));
+    // The report was written, so the panel is ready for the next name.
+    QCOMPARE(nameBox(window)->text(), QString());
+    QVERIFY(!printButton(window)->isEnabled());
+}
+
+QTEST_MAIN(ReportPrintTest)
+#include "report_print_test.moc"
