@@ -1,5 +1,7 @@
 #include "app/controls.h"
 
+#include "app/fixed_row_list.h"
+
 #include <QCheckBox>
 #include <QColor>
 #include <QComboBox>
@@ -145,10 +147,8 @@ void refill(QComboBox *box, const QStringList &entries)
 
 QListWidget *listBox(QWidget *parent, const QString &name, const QRect &geometry)
 {
-    auto *result = place(new QListWidget(parent), name, geometry);
-    // Keeps appending cheap however long the list grows.
-    result->setUniformItemSizes(true);
-    return result;
+    // Appending costs the same however long the list grows.
+    return place(new FixedRowList(FixedRowList::oneLineRowHeight(parent), parent), name, geometry);
 }
 
 QTimer *timer(QObject *parent, const QString &name, int intervalMs)

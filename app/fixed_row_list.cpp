@@ -15,6 +15,13 @@ FixedRowList::FixedRowList(int rowHeight, QWidget *parent)
     setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
 }
 
+int FixedRowList::oneLineRowHeight(QWidget *parent)
+{
+    QListWidget probe(parent);
+    probe.addItem(QStringLiteral("0"));
+    return probe.sizeHintForRow(0);
+}
+
 int FixedRowList::visibleRows() const
 {
     return qMax(1, viewport()->height() / m_rowHeight);

@@ -15,6 +15,10 @@ class FixedRowList : public QListWidget
 public:
     FixedRowList(int rowHeight, QWidget *parent);
 
+    // The height a plain list gives a one-line row in the font and style of
+    // `parent`, so a fixed-row list looks like any other.
+    static int oneLineRowHeight(QWidget *parent);
+
     int rowHeight() const { return m_rowHeight; }
 
     QRect visualRect(const QModelIndex &index) const override;

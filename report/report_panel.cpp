@@ -139,24 +139,11 @@ bool ReportPanel::appendProblem(const QString &number1, const QString &sign, con
     }
     const QString entries[] = { number1, sign, number2, answer, correctAnswer, verdict };
     for (int i = 0; i < m_columns.size(); ++i) {
-        QListWidget *column = m_columns.at(i);
-        column->addItem(entries[i]);
-        if (!column->gridSize().isValid())
-            fixRowGrid(column);
+        m_columns.at(i)->addItem(entries[i]);
     }
     if (rowCount() >= MaximumRows)
         m_logFull->show();
     return true;
-}
-
-// Qt lays out every row of a list again after each append. With a fixed grid
-// it no longer asks for each row's size on the way, which makes that pass
-// about half as dear: the log may hold 32 767 rows. The grid is the size Qt
-// gives every row anyway (the first row's, the lists having uniform sizes),
-// so the lists look the same.
-void ReportPanel::fixRowGrid(QListWidget *column)
-{
-    column->setGridSize(QSize(column->maximumViewportSize().width(), column->sizeHintForRow(0)));
 }
 
 int ReportPanel::rowCount() const

@@ -57,7 +57,6 @@ private:
     QListWidget *logList(const QString &name, int left, int width);
     void followScrolling(QListWidget *list);
     void followCurrentRow(QListWidget *list, int row);
-    void fixRowGrid(QListWidget *column);
     void updateCoverage();
     QList<tutor::LogRow> logRows() const;
     QString reportPath(const QString &name) const;
