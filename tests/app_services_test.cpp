@@ -36,6 +36,7 @@ private slots:
     void saveUnderARegularFileFails();
 
     void messageIsModalBoxWithProgramTitle();
+    void messageShowsMarkupAsWritten();
 
     void missingLocalFileIsReportedNotOpened();
     void existingLocalFileIsHandedOverOnce();
@@ -118,6 +119,14 @@ void AppServicesTest::messageIsModalBoxWithProgramTitle()
     showMessage(&parent, QStringLiteral("Cannot write the report."), QStringLiteral("Disk full."));
     QCOMPARE(closer.titles, QStringList(QStringLiteral("Orvi Math Tutor")));
     QCOMPARE(closer.texts, QStringList(QStringLiteral("Cannot write the report.\nDisk full.")));
+}
+
+void AppServicesTest::messageShowsMarkupAsWritten()
+{
+    testsupport::MessageBoxCloser closer;
+    showMessage(nullptr, QStringLiteral("Cannot write <b>Tom</b>."),
+                QStringLiteral("/home/<i>ann</i>/reports"));
+    QCOMPARE(closer.shownAsPlainText, QList<bool>({ true }));
 }
 
 void AppServicesTest::missingLocalFileIsReportedNotOpened()

@@ -6,6 +6,7 @@
 #include <QDirIterator>
 #include <QFile>
 #include <QFileInfo>
+#include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QMessageBox>
@@ -129,6 +130,12 @@ void MessageBoxCloser::closeOpenBoxes()
             continue;
         titles << box->windowTitle();
         texts << box->text() + QLatin1Char('\n') + box->informativeText();
+        bool plain = true;
+        for (const QLabel *label : box->findChildren<QLabel *>()) {
+            if (!label->text().isEmpty())
+                plain = plain && label->textFormat() == Qt::PlainText;
+        }
+        shownAsPlainText << plain;
         box->done(QMessageBox::Ok);
     }
 }

@@ -70,6 +70,7 @@ public:
 
     QStringList texts; // text and informative text of each box, in order
     QStringList titles;
+    QList<bool> shownAsPlainText; // whether each box showed its texts as written
 
 private slots:
     void closeOpenBoxes();
