@@ -41,6 +41,12 @@ void answerPractice(MainWindow &window, const QString &typed);
 QStringList logRow(MainWindow &window, int row);
 int logRowCount(MainWindow &window);
 
+// Data rows for the games' redraw tests: each level command and each
+// operation command, whether it redraws the games' problems, and the range
+// the redrawn numbers lie in (the operation rows start from Warm Up).
+// Columns: command (QByteArray), redraws (bool), lowest, highest (int).
+void addGameRedrawRows();
+
 // A main window over a fresh temporary application folder that holds copies
 // of the shipped pages and texts, shown so that its start-up has run.
 class TutorFixture

@@ -602,18 +602,7 @@ void TimeTrialTest::trialNeverTouchesThePracticeProblem()
 
 void TimeTrialTest::settingsCommandsRedrawTheTrialProblem_data()
 {
-    QTest::addColumn<QByteArray>("command");
-    QTest::addColumn<bool>("redraws");
-    QTest::addColumn<int>("lowest");
-    QTest::addColumn<int>("highest");
-    QTest::newRow("warm up") << QByteArray("mnuOptDiffLev0_Click") << true << 1 << 10;
-    QTest::newRow("beginner") << QByteArray("mnuOptDiffLev1_Click") << true << 1 << 25;
-    QTest::newRow("advanced") << QByteArray("mnuOptDiffLev3_Click") << true << 10 << 75;
-    QTest::newRow("expert") << QByteArray("mnuOptDiffLev4_Click") << true << 10 << 100;
-    QTest::newRow("addition") << QByteArray("mnuOptOperAdd_Click") << true << 1 << 10;
-    QTest::newRow("subtraction") << QByteArray("mnuOptOperSub_Click") << true << 1 << 10;
-    QTest::newRow("multiplication") << QByteArray("mnuOptOperMult_Click") << false << 0 << 0;
-    QTest::newRow("division") << QByteArray("mnuOptOperDiv_Click") << false << 0 << 0;
+    testsupport::addGameRedrawRows();
 }
 
 void TimeTrialTest::settingsCommandsRedrawTheTrialProblem()
