@@ -173,8 +173,11 @@ void MainWindow::formLoad()
     // Its first tick hides the Missing Number feedback frames.
     m_fraGame1->feedbackTimer()->start();
 
-    m_state.BrowserTarget = shippedFile(QStringLiteral("html/mbrows.html"));
-    m_fraMyBrowser->showPage(m_state.BrowserTarget);
+    // The browser panel's start page, as "Reset D-Avuvodu" shows it.
+    mnuFileResetMB_Click();
+
+    // The pupil can type the first answer straight away.
+    m_fraMain->focusAnswer();
 }
 
 void MainWindow::closeEvent(QCloseEvent *event)
@@ -244,18 +247,11 @@ void MainWindow::mnuGamesMissingNum_Click()
     controls::setShown(
         { m_fraMain, m_fraHelp, m_fraAbout, m_fraGame2, m_fraGame3, m_fraWorksheet }, false);
     mnuOptHideReport_Click();
-    m_menu.mnuOptions->setEnabled(true);
-    m_menu.mnuOptOperAdd->setEnabled(true);
-    m_menu.mnuOptOperSub->setEnabled(true);
-    m_menu.mnuOptOperMult->setEnabled(false);
-    m_menu.mnuOptOperDiv->setEnabled(false);
-    m_menu.mnuOptShowReport->setEnabled(false);
+    offerAdditionAndSubtractionOnly();
     stopGameTimers();
     clearTimeTrialClock();
 
-    if (m_state.OperationCode > 2)
-        mnuOptOperSub_Click();
-    checkGameOperation();
+    settleOnGameOperation();
     m_fraGame1->open();
 }
 
@@ -287,22 +283,30 @@ void MainWindow::mnuGamesTime_Click()
     m_fraWorksheet->hide();
     m_fraGame3->show();
     m_fraMyBrowser->show();
+    offerAdditionAndSubtractionOnly();
+    clearTimeTrialClock();
+
+    settleOnGameOperation();
+    m_fraGame3->open();
+}
+
+// Missing Number and the Time Trial offer Addition and Subtraction only.
+void MainWindow::offerAdditionAndSubtractionOnly()
+{
     m_menu.mnuOptions->setEnabled(true);
     m_menu.mnuOptOperAdd->setEnabled(true);
     m_menu.mnuOptOperSub->setEnabled(true);
     m_menu.mnuOptOperMult->setEnabled(false);
     m_menu.mnuOptOperDiv->setEnabled(false);
     m_menu.mnuOptShowReport->setEnabled(false);
-    clearTimeTrialClock();
-
-    if (m_state.OperationCode > 2)
-        mnuOptOperSub_Click();
-    checkGameOperation();
-    m_fraGame3->open();
 }
 
-void MainWindow::checkGameOperation()
+// A game opened while Multiplication or Division is current switches the
+// whole program to Subtraction; the check mark goes on the game's operation.
+void MainWindow::settleOnGameOperation()
 {
+    if (m_state.OperationCode > 2)
+        mnuOptOperSub_Click();
     if (m_state.OperationCode == 1 || m_state.OperationCode == 2)
         m_menu.operationItem(m_state.OperationCode)->setChecked(true);
 }

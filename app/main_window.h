@@ -74,9 +74,8 @@ private:
     void chooseOperation(qint16 operationCode);
     void setScoreCardsShown(bool shown);
     void redrawGameProblems();
-    // Puts the operation check mark where the games that offer Addition and
-    // Subtraction expect it.
-    void checkGameOperation();
+    void offerAdditionAndSubtractionOnly();
+    void settleOnGameOperation();
     void setMenusEnabled(bool enabled);
     void returnToWarmUpAddition();
     void stopGamesForOutsideLink();

@@ -42,6 +42,7 @@ private slots:
     void startTimers();
     void startPageIsShownInBrowserPanel();
     void formLoadRunsOnlyOnce();
+    void firstAnswerCanBeTypedStraightAway();
     void timer4FirstTickHidesMissingNumberFeedback();
 
     void menuBarHasEveryItemInOrder_data();
@@ -354,6 +355,15 @@ void StartupTest::formLoadRunsOnlyOnce()
     window.show();
     QCOMPARE(window.state().LevelCode, qint16(3));
     QCOMPARE(window.state().Operand1, 99.0f);
+}
+
+void StartupTest::firstAnswerCanBeTypedStraightAway()
+{
+    testsupport::TutorFixture fixture;
+    MainWindow &window = fixture.window();
+    QVERIFY(QTest::qWaitForWindowActive(&window));
+    auto *answer = named<QLineEdit>(&window, QStringLiteral("txtAnswer"));
+    QVERIFY(answer->hasFocus());
 }
 
 void StartupTest::timer4FirstTickHidesMissingNumberFeedback()
