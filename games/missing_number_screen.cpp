@@ -25,11 +25,9 @@ MissingNumberScreen::MissingNumberScreen(TutorState &state, QWidget *parent)
 
     m_lblNum1Game1
         = sumlayout::numberLabel(this, QStringLiteral("lblNum1Game1"), twips(1080, 480, 735, 495));
-    const QRect signPlace = twips(360, 1320, 480, 480);
-    m_imgPlusGame1 = controls::picture(
-        this, QStringLiteral("imgPlusGame1"), QStringLiteral(":/pictures/plus.png"), signPlace);
-    m_imgMinusGame1 = controls::picture(
-        this, QStringLiteral("imgMinusGame1"), QStringLiteral(":/pictures/minus.png"), signPlace);
+    m_signs = sumlayout::operationSigns(this,
+        { QStringLiteral("imgPlusGame1"), QStringLiteral("imgMinusGame1"), QString(), QString() },
+        twips(360, 1320, 480, 480));
     QLabel *question = controls::label(
         this, QStringLiteral("Label32"), QStringLiteral("?"), twips(1080, 1140, 735, 615));
     question->setFont(controls::font(QStringLiteral("Arial"), 26.25));
@@ -77,10 +75,7 @@ MissingNumberScreen::MissingNumberScreen(TutorState &state, QWidget *parent)
 
 void MissingNumberScreen::showOperationSign(qint16 operationCode)
 {
-    if (operationCode == 1)
-        controls::showOnly({ m_imgPlusGame1, m_imgMinusGame1 }, m_imgPlusGame1);
-    else if (operationCode == 2)
-        controls::showOnly({ m_imgPlusGame1, m_imgMinusGame1 }, m_imgMinusGame1);
+    m_signs.show(operationCode);
 }
 
 void MissingNumberScreen::showScore()

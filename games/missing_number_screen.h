@@ -46,8 +46,7 @@ protected:
 private:
     TutorState &m_state;
     QLabel *m_lblNum1Game1 = nullptr;
-    QLabel *m_imgPlusGame1 = nullptr;
-    QLabel *m_imgMinusGame1 = nullptr;
+    sumlayout::OperationSigns m_signs;
     QLabel *m_lblNum2Game1 = nullptr;
     QLineEdit *m_txtAnswerGame1 = nullptr;
     sumlayout::Feedback m_feedback; // fraCorrectGame1, fraIncorrectGame1 and Timer4

@@ -37,11 +37,9 @@ TimeTrialScreen::TimeTrialScreen(TutorState &state, QWidget *parent)
 
     m_lblNum1Game3
         = sumlayout::numberLabel(this, QStringLiteral("lblNum1Game3"), twips(1080, 480, 735, 495));
-    const QRect signPlace = twips(360, 1320, 480, 480);
-    m_imgPlusGame3 = controls::picture(
-        this, QStringLiteral("imgPlusGame3"), QStringLiteral(":/pictures/plus.png"), signPlace);
-    m_imgMinusGame3 = controls::picture(
-        this, QStringLiteral("imgMinusGame3"), QStringLiteral(":/pictures/minus.png"), signPlace);
+    m_signs = sumlayout::operationSigns(this,
+        { QStringLiteral("imgPlusGame3"), QStringLiteral("imgMinusGame3"), QString(), QString() },
+        twips(360, 1320, 480, 480));
     m_lblNum2Game3
         = sumlayout::numberLabel(this, QStringLiteral("lblNum2Game3"), twips(1080, 1320, 735, 495));
     sumlayout::rule(this,
@@ -126,10 +124,7 @@ TimeTrialScreen::TimeTrialScreen(TutorState &state, QWidget *parent)
 
 void TimeTrialScreen::showOperationSign(qint16 operationCode)
 {
-    if (operationCode == 1)
-        controls::showOnly({ m_imgPlusGame3, m_imgMinusGame3 }, m_imgPlusGame3);
-    else if (operationCode == 2)
-        controls::showOnly({ m_imgPlusGame3, m_imgMinusGame3 }, m_imgMinusGame3);
+    m_signs.show(operationCode);
 }
 
 void TimeTrialScreen::selectThirtySeconds()

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "practice/sum_layout.h"
+
 #include <QFrame>
 
 class QGroupBox;
@@ -66,8 +68,7 @@ private:
 
     TutorState &m_state;
     QLabel *m_lblNum1Game3 = nullptr;
-    QLabel *m_imgPlusGame3 = nullptr;
-    QLabel *m_imgMinusGame3 = nullptr;
+    sumlayout::OperationSigns m_signs;
     QLabel *m_lblNum2Game3 = nullptr;
     QLineEdit *m_txtAnswerGame3 = nullptr;
     QRadioButton *m_opt30secs = nullptr;

@@ -48,15 +48,10 @@ PracticeScreen::PracticeScreen(TutorState &state, ReportPanel *sessionLog, QWidg
     m_lblNum2
         = sumlayout::numberLabel(fraData, QStringLiteral("lblNum2"), twips(840, 1200, 735, 495));
 
-    const QRect signPlace = twips(120, 1320, 480, 480);
-    m_imgPlus = controls::picture(
-        fraData, QStringLiteral("imgPlus"), QStringLiteral(":/pictures/plus.png"), signPlace);
-    m_imgMinus = controls::picture(
-        fraData, QStringLiteral("imgMinus"), QStringLiteral(":/pictures/minus.png"), signPlace);
-    m_imgMultiply = controls::picture(
-        fraData, QStringLiteral("imgMultiply"), QStringLiteral(":/pictures/times.png"), signPlace);
-    m_imgDivide = controls::picture(
-        fraData, QStringLiteral("imgDivide"), QStringLiteral(":/pictures/divide.png"), signPlace);
+    m_signs = sumlayout::operationSigns(fraData,
+        { QStringLiteral("imgPlus"), QStringLiteral("imgMinus"), QStringLiteral("imgMultiply"),
+            QStringLiteral("imgDivide") },
+        twips(120, 1320, 480, 480));
 
     sumlayout::rule(fraData,
         { QStringLiteral("Image1"), QStringLiteral("Image2"), QStringLiteral("Image11") }, 720,
@@ -92,11 +87,7 @@ PracticeScreen::PracticeScreen(TutorState &state, ReportPanel *sessionLog, QWidg
 
 void PracticeScreen::showOperationSign(qint16 operationCode)
 {
-    const QLabel *signs[] = { m_imgPlus, m_imgMinus, m_imgMultiply, m_imgDivide };
-    if (operationCode < 1 || operationCode > 4)
-        return;
-    controls::showOnly(
-        { m_imgPlus, m_imgMinus, m_imgMultiply, m_imgDivide }, signs[operationCode - 1]);
+    m_signs.show(operationCode);
 }
 
 void PracticeScreen::setLevelCaption(const QString &levelName)

@@ -47,11 +47,8 @@ private:
     ReportPanel *m_sessionLog = nullptr;
     QLabel *m_lblCurLev = nullptr;
     QLabel *m_lblNum1 = nullptr;
+    sumlayout::OperationSigns m_signs;
     QLabel *m_lblNum2 = nullptr;
-    QLabel *m_imgPlus = nullptr;
-    QLabel *m_imgMinus = nullptr;
-    QLabel *m_imgMultiply = nullptr;
-    QLabel *m_imgDivide = nullptr;
     QLineEdit *m_txtAnswer = nullptr;
     sumlayout::Feedback m_feedback; // fraCorrect, fraIncorrect and Timer1
     QGroupBox *m_fraInfo = nullptr;

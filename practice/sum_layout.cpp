@@ -48,6 +48,30 @@ QLabel *numberLabel(QWidget *parent, const QString &name, const QRect &geometry)
     return number;
 }
 
+OperationSigns operationSigns(
+    QWidget *parent, const std::array<QString, 4> &names, const QRect &geometry)
+{
+    const QString pictures[]
+        = { QStringLiteral(":/pictures/plus.png"), QStringLiteral(":/pictures/minus.png"),
+              QStringLiteral(":/pictures/times.png"), QStringLiteral(":/pictures/divide.png") };
+    OperationSigns signs;
+    for (std::size_t i = 0; i < names.size(); ++i) {
+        if (!names[i].isEmpty())
+            signs.byOperation[i] = controls::picture(parent, names[i], pictures[i], geometry);
+    }
+    return signs;
+}
+
+void OperationSigns::show(qint16 operationCode) const
+{
+    if (operationCode < 1 || operationCode > 4 || !byOperation[operationCode - 1])
+        return;
+    for (QLabel *sign : byOperation) {
+        if (sign)
+            sign->setVisible(sign == byOperation[operationCode - 1]);
+    }
+}
+
 void rule(QWidget *parent, const std::array<QString, 3> &names, int leftTwips, int topTwips)
 {
     const QString bar = QStringLiteral(":/pictures/bar.png");

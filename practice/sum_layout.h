@@ -18,6 +18,20 @@ namespace sumlayout {
 
 QLabel *numberLabel(QWidget *parent, const QString &name, const QRect &geometry);
 
+// The operation signs of a sum, all in one place; one shows at a time.
+// A screen that offers only some operations has no picture for the others.
+struct OperationSigns
+{
+    std::array<QLabel *, 4> byOperation {}; // Addition first
+
+    // Shows the operation's sign and hides the others; an operation the
+    // screen has no sign for leaves the signs as they are.
+    void show(qint16 operationCode) const;
+};
+// `names` by operation, Addition first; an empty name makes no picture.
+OperationSigns operationSigns(
+    QWidget *parent, const std::array<QString, 4> &names, const QRect &geometry);
+
 // The rule under the second number: three bar pictures side by side.
 void rule(QWidget *parent, const std::array<QString, 3> &names, int leftTwips, int topTwips);
 

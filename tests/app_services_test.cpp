@@ -125,7 +125,7 @@ void AppServicesTest::messageShowsMarkupAsWritten()
 {
     testsupport::MessageBoxCloser closer;
     showMessage(nullptr, QStringLiteral("Cannot write <b>Tom</b>."),
-                QStringLiteral("/home/<i>ann</i>/reports"));
+        QStringLiteral("/home/<i>ann</i>/reports"));
     QCOMPARE(closer.shownAsPlainText, QList<bool>({ true }));
 }
 
