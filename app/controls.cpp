@@ -14,6 +14,7 @@
 #include <QPixmap>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QScrollBar>
 #include <QStringList>
 #include <QTimer>
 #include <QValidator>
@@ -186,6 +187,17 @@ void setTextColour(QWidget *widget, const QColor &colour)
 void dropControlCharacters(QLineEdit *box)
 {
     box->setValidator(new ControlCharacterStripper(box));
+}
+
+void scrollTogether(const QList<QListWidget *> &lists)
+{
+    for (QListWidget *list : lists) {
+        QObject::connect(
+            list->verticalScrollBar(), &QScrollBar::valueChanged, list, [lists](int value) {
+                for (QListWidget *other : lists)
+                    other->verticalScrollBar()->setValue(value);
+            });
+    }
 }
 
 void setShown(std::initializer_list<QWidget *> widgets, bool shown)

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QFrame>
+#include <QList>
 #include <QRect>
 #include <QString>
 #include <QStringList>
@@ -58,6 +59,10 @@ void setTextColour(QWidget *widget, const QColor &colour);
 // Single-line boxes drop control characters (line breaks from a paste) as the
 // text arrives, so nothing typed can split a line of a file written later.
 void dropControlCharacters(QLineEdit *box);
+
+// Lists that read as columns of one table: scrolling any of them, by wheel,
+// keys or bar, moves them all, so a row never stands beside another's.
+void scrollTogether(const QList<QListWidget *> &lists);
 
 void setShown(std::initializer_list<QWidget *> widgets, bool shown);
 // Shows `shown` and hides the others of the group (operator signs, feedback).

@@ -51,11 +51,10 @@ ReportPanel::ReportPanel(TutorState &state, const QString &applicationFolder, QW
     m_scrollBar->setGeometry(
         listArea.right() + 1 - barWidth, listArea.top(), barWidth, listArea.height());
     m_scrollBar->setRange(0, 0);
-    connect(m_scrollBar, &QScrollBar::valueChanged, this, [this](int value) {
-        for (QListWidget *column : std::as_const(m_columns))
-            column->verticalScrollBar()->setValue(value);
-    });
+    controls::scrollTogether(m_columns);
     QScrollBar *leading = m_columns.first()->verticalScrollBar();
+    connect(m_scrollBar, &QScrollBar::valueChanged, leading, &QScrollBar::setValue);
+    connect(leading, &QScrollBar::valueChanged, m_scrollBar, &QScrollBar::setValue);
     connect(leading, &QScrollBar::rangeChanged, this, [this, leading](int minimum, int maximum) {
         m_scrollBar->setRange(minimum, maximum);
         m_scrollBar->setPageStep(leading->pageStep());
@@ -100,18 +99,9 @@ QListWidget *ReportPanel::logList(const QString &name, int left, int width)
     list->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     list->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     m_columns << list;
-    followScrolling(list);
     connect(list, &QListWidget::currentRowChanged, this,
         [this, list](int row) { followCurrentRow(list, row); });
     return list;
-}
-
-// Wheel and keys on any column move the whole table, so a row never stands
-// beside another problem's answer.
-void ReportPanel::followScrolling(QListWidget *list)
-{
-    connect(list->verticalScrollBar(), &QScrollBar::valueChanged, this,
-        [this](int value) { m_scrollBar->setValue(value); });
 }
 
 void ReportPanel::followCurrentRow(QListWidget *list, int row)

@@ -55,7 +55,6 @@ protected:
 
 private:
     QListWidget *logList(const QString &name, int left, int width);
-    void followScrolling(QListWidget *list);
     void followCurrentRow(QListWidget *list, int row);
     void updateCoverage();
     QList<tutor::LogRow> logRows() const;

@@ -148,6 +148,7 @@ WorksheetScreen::WorksheetScreen(
     worksheetList(QStringLiteral("lstWorksheetOper"), 7320, 750);
     worksheetList(QStringLiteral("lstWorksheetNum2"), 8070, 1080);
     worksheetList(QStringLiteral("lstWorksheetAnswer"), 9150, 1260);
+    controls::scrollTogether(m_lists);
     // One scroll bar, at the table's right edge, is enough for all four.
     m_lists.last()->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
     addRowLabel(QStringLiteral("Label20"), 1);
@@ -178,10 +179,6 @@ QListWidget *WorksheetScreen::worksheetList(const QString &name, int left, int w
     const QRect place = twips(left, ListTopTwips, width, 0);
     list->setGeometry(
         place.left(), place.top(), place.width(), VisibleRows * RowHeight + 2 * list->frameWidth());
-    connect(list->verticalScrollBar(), &QScrollBar::valueChanged, this, [this](int value) {
-        for (QListWidget *column : std::as_const(m_lists))
-            column->verticalScrollBar()->setValue(value);
-    });
     m_lists << list;
     return list;
 }
@@ -246,7 +243,7 @@ void WorksheetScreen::notePick(QString &pickedFlag, const QString &otherFlag)
 void WorksheetScreen::cmdCreateProblem_Click()
 {
     if (m_state.WorksheetProblemCount >= MaximumProblems) {
-        showMessage(FullMessage);
+        showStatus(FullMessage);
         return;
     }
     ++m_state.WorksheetProblemCount;
@@ -277,7 +274,7 @@ void WorksheetScreen::cmdClearWorksheet_Click()
     m_lblProblemNum->setText(QStringLiteral("0"));
     for (QListWidget *column : std::as_const(m_lists))
         column->clear();
-    showMessage(ClearedMessage);
+    showStatus(ClearedMessage);
 }
 
 void WorksheetScreen::chkIncludeOptional_Click()
@@ -334,11 +331,11 @@ void WorksheetScreen::save(const QString &relativePath, const QByteArray &bytes)
 {
     const SaveResult result
         = saveWholeFile(m_applicationFolder + QLatin1Char('/') + relativePath, bytes);
-    showMessage(result.ok ? tutor::worksheetSavedMessage(result.path)
-                          : tutor::worksheetSaveFailedMessage(result.path, result.error));
+    showStatus(result.ok ? tutor::worksheetSavedMessage(result.path)
+                         : tutor::worksheetSaveFailedMessage(result.path, result.error));
 }
 
-void WorksheetScreen::showMessage(const QString &text)
+void WorksheetScreen::showStatus(const QString &text)
 {
     m_lblWorksheetMessage->setText(text);
     // Every message gets its full ten seconds.

@@ -57,7 +57,7 @@ private:
     void appendRow(const tutor::WorksheetRow &row);
     QList<tutor::WorksheetRow> rows() const;
     void save(const QString &relativePath, const QByteArray &bytes);
-    void showMessage(const QString &text);
+    void showStatus(const QString &text);
     void setOptionalFieldsEditable(bool editable);
 
     TutorState &m_state;
