@@ -8,19 +8,11 @@
 #include <QTimer>
 #include <QtTest>
 
+using testsupport::isShown;
+using testsupport::labelText;
 using testsupport::named;
 
 namespace {
-
-QString text(MainWindow &window, const char *label)
-{
-    return named<QLabel>(&window, QString::fromLatin1(label))->text();
-}
-
-bool shown(MainWindow &window, const char *name)
-{
-    return !named<QWidget>(&window, QString::fromLatin1(name))->isHidden();
-}
 
 QLineEdit *answerBox(MainWindow &window)
 {
@@ -50,8 +42,8 @@ void answer(MainWindow &window, const QString &typed, Qt::Key enter = Qt::Key_Re
 void verifyShownProblem(MainWindow &window, int lowest, int highest)
 {
     const TutorState &state = window.state();
-    QCOMPARE(text(window, "lblNum1Game1"), QString::number(state.MissingNumberTop));
-    QCOMPARE(text(window, "lblNum2Game1"), QString::number(state.MissingNumberBottom));
+    QCOMPARE(labelText(window, "lblNum1Game1"), QString::number(state.MissingNumberTop));
+    QCOMPARE(labelText(window, "lblNum2Game1"), QString::number(state.MissingNumberBottom));
     QVERIFY(state.MissingNumberTop >= lowest && state.MissingNumberTop <= highest);
     QVERIFY(state.MissingNumberBottom >= lowest && state.MissingNumberBottom <= highest);
     if (state.OperationCode == 1)
@@ -91,13 +83,13 @@ void MissingNumberScreenTest::screenReadsAsDesigned()
 {
     testsupport::TutorFixture fixture;
     MainWindow &window = fixture.window();
-    QCOMPARE(text(window, "Label32"), QStringLiteral("?"));
+    QCOMPARE(labelText(window, "Label32"), QStringLiteral("?"));
     QCOMPARE(named<QGroupBox>(&window, QStringLiteral("Frame7"))->title(),
         QStringLiteral("The Missing Number Is :"));
     QCOMPARE(named<QGroupBox>(&window, QStringLiteral("fraInfoGame1"))->title(),
         QStringLiteral("Current Score"));
-    QCOMPARE(text(window, "lblCorrectWordGame1"), QStringLiteral("Correct!"));
-    QCOMPARE(text(window, "lblIncorrectWordGame1"), QStringLiteral("Try Again"));
+    QCOMPARE(labelText(window, "lblCorrectWordGame1"), QStringLiteral("Correct!"));
+    QCOMPARE(labelText(window, "lblIncorrectWordGame1"), QStringLiteral("Try Again"));
     QCOMPARE(answerBox(window)->maxLength(), 4);
     QCOMPARE(named<QTimer>(&window, QStringLiteral("Timer4"))->interval(), 1450);
 
@@ -157,13 +149,15 @@ void MissingNumberScreenTest::answerIsJudgedCountedAndReplaced()
 
     const TutorState &state = window.state();
     QCOMPARE(state.MissingNumberAnswer, qint16(std::abs(top - bottom)));
-    QCOMPARE(shown(window, "fraCorrectGame1"), right);
-    QCOMPARE(shown(window, "fraIncorrectGame1"), !right);
+    QCOMPARE(isShown(window, "fraCorrectGame1"), right);
+    QCOMPARE(isShown(window, "fraIncorrectGame1"), !right);
     QVERIFY(named<QTimer>(&window, QStringLiteral("Timer4"))->isActive());
     QCOMPARE(state.MissingNumberCorrectCount, qint16(right ? 1 : 0));
     QCOMPARE(state.MissingNumberIncorrectCount, qint16(right ? 0 : 1));
-    QCOMPARE(text(window, "lblCorrectGame1"), right ? QStringLiteral("1") : QStringLiteral("0"));
-    QCOMPARE(text(window, "lblIncorrectGame1"), right ? QStringLiteral("0") : QStringLiteral("1"));
+    QCOMPARE(
+        labelText(window, "lblCorrectGame1"), right ? QStringLiteral("1") : QStringLiteral("0"));
+    QCOMPARE(
+        labelText(window, "lblIncorrectGame1"), right ? QStringLiteral("0") : QStringLiteral("1"));
     // No second try: the box is empty and a new Warm Up problem is shown.
     QVERIFY(answerBox(window)->text().isEmpty());
     verifyShownProblem(window, 1, 10);
@@ -180,7 +174,7 @@ void MissingNumberScreenTest::otherKeysAreTypedUnchanged()
     QCOMPARE(answerBox(window)->text(), QStringLiteral("-a.5"));
     QCOMPARE(
         window.state().MissingNumberCorrectCount + window.state().MissingNumberIncorrectCount, 0);
-    QVERIFY(!shown(window, "fraCorrectGame1") && !shown(window, "fraIncorrectGame1"));
+    QVERIFY(!isShown(window, "fraCorrectGame1") && !isShown(window, "fraIncorrectGame1"));
 }
 
 void MissingNumberScreenTest::drawsStayInTheLevelRange_data()
@@ -262,10 +256,10 @@ void MissingNumberScreenTest::openingFromMultiplicationOrDivisionSwitchesToSubtr
 
     QCOMPARE(window.state().OperationCode, qint16(operation));
     const bool minus = operation == 2;
-    QCOMPARE(shown(window, "imgMinusGame1"), minus);
-    QCOMPARE(shown(window, "imgPlusGame1"), !minus);
+    QCOMPARE(isShown(window, "imgMinusGame1"), minus);
+    QCOMPARE(isShown(window, "imgPlusGame1"), !minus);
     // The whole program follows, the practice screen's sign too.
-    QCOMPARE(shown(window, "imgMinus"), minus);
+    QCOMPARE(isShown(window, "imgMinus"), minus);
     for (const char *item : { "mnuOptOperAdd", "mnuOptOperSub", "mnuOptOperMult", "mnuOptOperDiv" })
         QCOMPARE(named<QAction>(&window, QString::fromLatin1(item))->isChecked(),
             checked == QLatin1String(item));
@@ -279,8 +273,8 @@ void MissingNumberScreenTest::everyOpeningShowsZeroAndFocusesTheBox()
     QVERIFY(QTest::qWaitForWindowActive(&window));
     for (int opening = 0; opening < 2; ++opening) {
         testsupport::invokeHandler(&window, "mnuGamesMissingNum_Click");
-        QCOMPARE(text(window, "lblCorrectGame1"), QStringLiteral("0"));
-        QCOMPARE(text(window, "lblIncorrectGame1"), QStringLiteral("0"));
+        QCOMPARE(labelText(window, "lblCorrectGame1"), QStringLiteral("0"));
+        QCOMPARE(labelText(window, "lblIncorrectGame1"), QStringLiteral("0"));
         QVERIFY(answerBox(window)->hasFocus());
         answer(window, QStringLiteral("1"));
         answer(window, QStringLiteral("2"));
@@ -304,17 +298,17 @@ void MissingNumberScreenTest::resetWhileOpenZeroesCardAndKeepsProblem()
     testsupport::invokeHandler(&window, "mnuGamesMissingNum_Click");
     answer(window, QStringLiteral("1"));
     answer(window, QStringLiteral("1"));
-    const QString top = text(window, "lblNum1Game1");
-    const QString bottom = text(window, "lblNum2Game1");
+    const QString top = labelText(window, "lblNum1Game1");
+    const QString bottom = labelText(window, "lblNum2Game1");
     testsupport::invokeHandler(&window, "mnuFileResetScore_Click");
-    QCOMPARE(text(window, "lblCorrectGame1"), QStringLiteral("0"));
-    QCOMPARE(text(window, "lblIncorrectGame1"), QStringLiteral("0"));
-    QCOMPARE(text(window, "lblNum1Game1"), top);
-    QCOMPARE(text(window, "lblNum2Game1"), bottom);
+    QCOMPARE(labelText(window, "lblCorrectGame1"), QStringLiteral("0"));
+    QCOMPARE(labelText(window, "lblIncorrectGame1"), QStringLiteral("0"));
+    QCOMPARE(labelText(window, "lblNum1Game1"), top);
+    QCOMPARE(labelText(window, "lblNum2Game1"), bottom);
     // Counting starts again from zero.
     setProblem(window, 1, 3, 7);
     answer(window, QStringLiteral("4"));
-    QCOMPARE(text(window, "lblCorrectGame1"), QStringLiteral("1"));
+    QCOMPARE(labelText(window, "lblCorrectGame1"), QStringLiteral("1"));
 }
 
 void MissingNumberScreenTest::scoreCardFollowsHideAndShow()
@@ -323,14 +317,14 @@ void MissingNumberScreenTest::scoreCardFollowsHideAndShow()
     MainWindow &window = fixture.window();
     testsupport::invokeHandler(&window, "mnuOptScoreHide_Click");
     testsupport::invokeHandler(&window, "mnuGamesMissingNum_Click");
-    QVERIFY(!shown(window, "fraInfoGame1"));
+    QVERIFY(!isShown(window, "fraInfoGame1"));
     setProblem(window, 1, 3, 7);
     answer(window, QStringLiteral("4"));
-    QCOMPARE(text(window, "lblCorrectGame1"), QStringLiteral("1"));
+    QCOMPARE(labelText(window, "lblCorrectGame1"), QStringLiteral("1"));
     testsupport::invokeHandler(&window, "mnuOptScoreShow_Click");
     QVERIFY(named<QWidget>(&window, QStringLiteral("fraInfoGame1"))->isVisible());
     testsupport::invokeHandler(&window, "mnuGamesMissingNum_Click");
-    QVERIFY(shown(window, "fraInfoGame1"));
+    QVERIFY(isShown(window, "fraInfoGame1"));
 }
 
 void MissingNumberScreenTest::countersStopAtTheirLargestValue()
@@ -346,8 +340,8 @@ void MissingNumberScreenTest::countersStopAtTheirLargestValue()
     answer(window, QStringLiteral("5"));
     QCOMPARE(window.state().MissingNumberCorrectCount, qint16(32767));
     QCOMPARE(window.state().MissingNumberIncorrectCount, qint16(32767));
-    QCOMPARE(text(window, "lblCorrectGame1"), QStringLiteral("32767"));
-    QCOMPARE(text(window, "lblIncorrectGame1"), QStringLiteral("32767"));
+    QCOMPARE(labelText(window, "lblCorrectGame1"), QStringLiteral("32767"));
+    QCOMPARE(labelText(window, "lblIncorrectGame1"), QStringLiteral("32767"));
 }
 
 void MissingNumberScreenTest::startUpShowsNoFeedbackUntilAnAnswer()
@@ -358,8 +352,8 @@ void MissingNumberScreenTest::startUpShowsNoFeedbackUntilAnAnswer()
     // Timer4 still runs its first tick, with nothing left to hide.
     QVERIFY(timer4->isActive());
     testsupport::invokeHandler(&window, "mnuGamesMissingNum_Click");
-    QVERIFY(!shown(window, "fraCorrectGame1"));
-    QVERIFY(!shown(window, "fraIncorrectGame1"));
+    QVERIFY(!isShown(window, "fraCorrectGame1"));
+    QVERIFY(!isShown(window, "fraIncorrectGame1"));
     QVERIFY(testsupport::invokeHandler(&window, "Timer4_Timer"));
     QVERIFY(!timer4->isActive());
 }
@@ -373,14 +367,14 @@ void MissingNumberScreenTest::verdictShowsAloneUntilTimer4Ticks()
     testsupport::invokeHandler(&window, "Timer4_Timer");
     setProblem(window, 2, 7, 3);
     answer(window, QStringLiteral("4"));
-    QVERIFY(shown(window, "fraCorrectGame1"));
+    QVERIFY(isShown(window, "fraCorrectGame1"));
     QVERIFY(timer4->isActive());
     // Leaving the screen does not stop the flash; its tick does.
     testsupport::invokeHandler(&window, "mnuFileWork_Click");
     QVERIFY(timer4->isActive());
     testsupport::invokeHandler(&window, "Timer4_Timer");
-    QVERIFY(!shown(window, "fraCorrectGame1"));
-    QVERIFY(!shown(window, "fraIncorrectGame1"));
+    QVERIFY(!isShown(window, "fraCorrectGame1"));
+    QVERIFY(!isShown(window, "fraIncorrectGame1"));
     QVERIFY(!timer4->isActive());
 }
 
@@ -396,8 +390,8 @@ void MissingNumberScreenTest::secondVerdictReplacesFirstAndGetsFullTime()
     setProblem(window, 1, 3, 7);
     answer(window, QStringLiteral("5"));
     // Never both at once.
-    QVERIFY(!shown(window, "fraCorrectGame1"));
-    QVERIFY(shown(window, "fraIncorrectGame1"));
+    QVERIFY(!isShown(window, "fraCorrectGame1"));
+    QVERIFY(isShown(window, "fraIncorrectGame1"));
     // Without the restart at most 1050 ms would be left (coarse timers may
     // report up to 5% less than the full interval).
     QVERIFY2(timer4->remainingTime() > 1300, qPrintable(QString::number(timer4->remainingTime())));
@@ -409,7 +403,7 @@ void MissingNumberScreenTest::gameNeverChangesThePracticeProblem()
     MainWindow &window = fixture.window();
     const float first = window.state().Operand1;
     const float second = window.state().Operand2;
-    const QString shownFirst = text(window, "lblNum1");
+    const QString shownFirst = labelText(window, "lblNum1");
 
     testsupport::invokeHandler(&window, "mnuGamesMissingNum_Click");
     answer(window, QStringLiteral("3"));
@@ -422,7 +416,7 @@ void MissingNumberScreenTest::gameNeverChangesThePracticeProblem()
     // and the practice checker still judges that problem.
     testsupport::invokeHandler(&window, "mnuHelpAbout_Click");
     testsupport::invokeHandler(&window, "cmdOkAbout_Click");
-    QCOMPARE(text(window, "lblNum1"), shownFirst);
+    QCOMPARE(labelText(window, "lblNum1"), shownFirst);
     testsupport::answerPractice(window, QString::number(int(first + second)));
     QCOMPARE(window.state().LastVerdict, QStringLiteral("Right"));
 }
@@ -447,7 +441,7 @@ void MissingNumberScreenTest::levelAndAdditionSubtractionCommandsRedraw()
     if (redraws) {
         verifyShownProblem(window, lowest, highest);
     } else {
-        QCOMPARE(text(window, "lblNum1Game1"), QStringLiteral("x"));
+        QCOMPARE(labelText(window, "lblNum1Game1"), QStringLiteral("x"));
         QCOMPARE(window.state().MissingNumberTop, qint16(0));
     }
 }

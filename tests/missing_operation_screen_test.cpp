@@ -11,22 +11,14 @@
 
 #include <set>
 
+using testsupport::isShown;
+using testsupport::labelText;
 using testsupport::named;
 
 namespace {
 
 const QStringList OptionButtons = { QStringLiteral("optAddGame2"), QStringLiteral("optSubGame2"),
     QStringLiteral("optMulGame2") };
-
-QString text(MainWindow &window, const char *label)
-{
-    return named<QLabel>(&window, QString::fromLatin1(label))->text();
-}
-
-bool shown(MainWindow &window, const char *name)
-{
-    return !named<QWidget>(&window, QString::fromLatin1(name))->isHidden();
-}
 
 QRadioButton *option(MainWindow &window, const QString &name)
 {
@@ -66,9 +58,9 @@ void verifyShownProblem(MainWindow &window, int lowest, int highest)
     const TutorState &state = window.state();
     const int first = state.MissingOperationFirst;
     const int second = state.MissingOperationSecond;
-    QCOMPARE(text(window, "lblNum1Game2"), QString::number(first));
-    QCOMPARE(text(window, "lblNum2Game2"), QString::number(second));
-    QCOMPARE(text(window, "lblNum3Game2"), QString::number(state.MissingOperationResult));
+    QCOMPARE(labelText(window, "lblNum1Game2"), QString::number(first));
+    QCOMPARE(labelText(window, "lblNum2Game2"), QString::number(second));
+    QCOMPARE(labelText(window, "lblNum3Game2"), QString::number(state.MissingOperationResult));
     QVERIFY(first >= lowest && first <= highest);
     QVERIFY(second >= lowest && second <= highest);
     switch (state.MissingOperationCode) {
@@ -126,8 +118,8 @@ void MissingOperationScreenTest::screenReadsAsDesigned()
 {
     testsupport::TutorFixture fixture;
     MainWindow &window = fixture.window();
-    QCOMPARE(text(window, "Label24"), QStringLiteral("?"));
-    QCOMPARE(text(window, "lblNum3Game2"), QStringLiteral("9999"));
+    QCOMPARE(labelText(window, "Label24"), QStringLiteral("?"));
+    QCOMPARE(labelText(window, "lblNum3Game2"), QStringLiteral("9999"));
     QCOMPARE(named<QGroupBox>(&window, QStringLiteral("Frame4"))->title(),
         QStringLiteral("Operation Used :"));
     QCOMPARE(option(window, QStringLiteral("optAddGame2"))->text(), QStringLiteral("Addition"));
@@ -136,8 +128,8 @@ void MissingOperationScreenTest::screenReadsAsDesigned()
         option(window, QStringLiteral("optMulGame2"))->text(), QStringLiteral("Multiplication"));
     QCOMPARE(named<QGroupBox>(&window, QStringLiteral("fraInfoGame2"))->title(),
         QStringLiteral("Current Score"));
-    QCOMPARE(text(window, "lblCorrectWordGame2"), QStringLiteral("Correct!"));
-    QCOMPARE(text(window, "lblIncorrectWordGame2"), QStringLiteral("Try Again"));
+    QCOMPARE(labelText(window, "lblCorrectWordGame2"), QStringLiteral("Correct!"));
+    QCOMPARE(labelText(window, "lblIncorrectWordGame2"), QStringLiteral("Try Again"));
     auto *timer2 = named<QTimer>(&window, QStringLiteral("Timer2"));
     QCOMPARE(timer2->interval(), 1450);
     QVERIFY(!timer2->isActive());
@@ -200,13 +192,15 @@ void MissingOperationScreenTest::clickedOperationIsJudgedByItsResult()
     click(window, clicked);
 
     const TutorState &state = window.state();
-    QCOMPARE(shown(window, "fraCorrectGame2"), right);
-    QCOMPARE(shown(window, "fraIncorrectGame2"), !right);
+    QCOMPARE(isShown(window, "fraCorrectGame2"), right);
+    QCOMPARE(isShown(window, "fraIncorrectGame2"), !right);
     QVERIFY(named<QTimer>(&window, QStringLiteral("Timer2"))->isActive());
     QCOMPARE(state.MissingOperationCorrectCount, qint16(right ? 1 : 0));
     QCOMPARE(state.MissingOperationIncorrectCount, qint16(right ? 0 : 1));
-    QCOMPARE(text(window, "lblCorrectGame2"), right ? QStringLiteral("1") : QStringLiteral("0"));
-    QCOMPARE(text(window, "lblIncorrectGame2"), right ? QStringLiteral("0") : QStringLiteral("1"));
+    QCOMPARE(
+        labelText(window, "lblCorrectGame2"), right ? QStringLiteral("1") : QStringLiteral("0"));
+    QCOMPARE(
+        labelText(window, "lblIncorrectGame2"), right ? QStringLiteral("0") : QStringLiteral("1"));
     // No second try: the buttons are cleared and a new Warm Up problem shows.
     verifyNoOptionSelected(window);
     verifyShownProblem(window, 1, 10);
@@ -303,10 +297,10 @@ void MissingOperationScreenTest::openingHidesFeedbackAndShowsZero()
     MainWindow &window = fixture.window();
     for (int opening = 0; opening < 2; ++opening) {
         testsupport::invokeHandler(&window, "mnuGamesMissingOper_Click");
-        QVERIFY(!shown(window, "fraCorrectGame2"));
-        QVERIFY(!shown(window, "fraIncorrectGame2"));
-        QCOMPARE(text(window, "lblCorrectGame2"), QStringLiteral("0"));
-        QCOMPARE(text(window, "lblIncorrectGame2"), QStringLiteral("0"));
+        QVERIFY(!isShown(window, "fraCorrectGame2"));
+        QVERIFY(!isShown(window, "fraIncorrectGame2"));
+        QCOMPARE(labelText(window, "lblCorrectGame2"), QStringLiteral("0"));
+        QCOMPARE(labelText(window, "lblIncorrectGame2"), QStringLiteral("0"));
         QCOMPARE(answersCounted(window), 0);
         verifyShownProblem(window, 1, 10);
         click(window, QStringLiteral("optAddGame2"));
@@ -341,14 +335,14 @@ void MissingOperationScreenTest::resetWhileOpenZeroesCardAndKeepsProblem()
     testsupport::invokeHandler(&window, "mnuGamesMissingOper_Click");
     click(window, QStringLiteral("optAddGame2"));
     click(window, QStringLiteral("optMulGame2"));
-    const QString result = text(window, "lblNum3Game2");
+    const QString result = labelText(window, "lblNum3Game2");
     testsupport::invokeHandler(&window, "mnuFileResetScore_Click");
-    QCOMPARE(text(window, "lblCorrectGame2"), QStringLiteral("0"));
-    QCOMPARE(text(window, "lblIncorrectGame2"), QStringLiteral("0"));
-    QCOMPARE(text(window, "lblNum3Game2"), result);
+    QCOMPARE(labelText(window, "lblCorrectGame2"), QStringLiteral("0"));
+    QCOMPARE(labelText(window, "lblIncorrectGame2"), QStringLiteral("0"));
+    QCOMPARE(labelText(window, "lblNum3Game2"), result);
     setProblem(window, 9, 4, 5, 2);
     click(window, QStringLiteral("optSubGame2"));
-    QCOMPARE(text(window, "lblCorrectGame2"), QStringLiteral("1"));
+    QCOMPARE(labelText(window, "lblCorrectGame2"), QStringLiteral("1"));
 }
 
 void MissingOperationScreenTest::scoreCardFollowsHideAndShow()
@@ -357,13 +351,13 @@ void MissingOperationScreenTest::scoreCardFollowsHideAndShow()
     MainWindow &window = fixture.window();
     testsupport::invokeHandler(&window, "mnuOptScoreHide_Click");
     testsupport::invokeHandler(&window, "mnuGamesMissingOper_Click");
-    QVERIFY(!shown(window, "fraInfoGame2"));
+    QVERIFY(!isShown(window, "fraInfoGame2"));
     setProblem(window, 9, 4, 5, 2);
     click(window, QStringLiteral("optSubGame2"));
-    QCOMPARE(text(window, "lblCorrectGame2"), QStringLiteral("1"));
+    QCOMPARE(labelText(window, "lblCorrectGame2"), QStringLiteral("1"));
     testsupport::invokeHandler(&window, "mnuOptScoreShow_Click");
     QVERIFY(named<QWidget>(&window, QStringLiteral("fraInfoGame2"))->isVisible());
-    QCOMPARE(text(window, "lblCorrectGame2"), QStringLiteral("1"));
+    QCOMPARE(labelText(window, "lblCorrectGame2"), QStringLiteral("1"));
 }
 
 void MissingOperationScreenTest::countersStopAtTheirLargestValue()
@@ -379,8 +373,8 @@ void MissingOperationScreenTest::countersStopAtTheirLargestValue()
     click(window, QStringLiteral("optAddGame2"));
     QCOMPARE(window.state().MissingOperationCorrectCount, qint16(32767));
     QCOMPARE(window.state().MissingOperationIncorrectCount, qint16(32767));
-    QCOMPARE(text(window, "lblCorrectGame2"), QStringLiteral("32767"));
-    QCOMPARE(text(window, "lblIncorrectGame2"), QStringLiteral("32767"));
+    QCOMPARE(labelText(window, "lblCorrectGame2"), QStringLiteral("32767"));
+    QCOMPARE(labelText(window, "lblIncorrectGame2"), QStringLiteral("32767"));
 }
 
 void MissingOperationScreenTest::verdictShowsAloneUntilTimer2Ticks()
@@ -391,12 +385,12 @@ void MissingOperationScreenTest::verdictShowsAloneUntilTimer2Ticks()
     testsupport::invokeHandler(&window, "mnuGamesMissingOper_Click");
     setProblem(window, 9, 4, 5, 2);
     click(window, QStringLiteral("optMulGame2"));
-    QVERIFY(shown(window, "fraIncorrectGame2"));
-    QVERIFY(!shown(window, "fraCorrectGame2"));
+    QVERIFY(isShown(window, "fraIncorrectGame2"));
+    QVERIFY(!isShown(window, "fraCorrectGame2"));
     QVERIFY(timer2->isActive());
     QVERIFY(testsupport::invokeHandler(&window, "Timer2_Timer"));
-    QVERIFY(!shown(window, "fraCorrectGame2"));
-    QVERIFY(!shown(window, "fraIncorrectGame2"));
+    QVERIFY(!isShown(window, "fraCorrectGame2"));
+    QVERIFY(!isShown(window, "fraIncorrectGame2"));
     QVERIFY(!timer2->isActive());
 }
 
@@ -412,8 +406,8 @@ void MissingOperationScreenTest::secondVerdictReplacesFirstAndGetsFullTime()
     setProblem(window, 9, 4, 5, 2);
     click(window, QStringLiteral("optSubGame2"));
     // Never both at once.
-    QVERIFY(shown(window, "fraCorrectGame2"));
-    QVERIFY(!shown(window, "fraIncorrectGame2"));
+    QVERIFY(isShown(window, "fraCorrectGame2"));
+    QVERIFY(!isShown(window, "fraIncorrectGame2"));
     // Without the restart at most 1050 ms would be left (coarse timers may
     // report up to 5% less than the full interval).
     QVERIFY2(timer2->remainingTime() > 1300, qPrintable(QString::number(timer2->remainingTime())));
@@ -459,7 +453,7 @@ void MissingOperationScreenTest::levelAndAdditionSubtractionCommandsRedraw()
     if (redraws) {
         verifyShownProblem(window, lowest, highest);
     } else {
-        QCOMPARE(text(window, "lblNum3Game2"), QStringLiteral("x"));
+        QCOMPARE(labelText(window, "lblNum3Game2"), QStringLiteral("x"));
         QCOMPARE(window.state().MissingOperationCode, qint16(0));
     }
 }

@@ -11,6 +11,7 @@
 #include <QTimer>
 #include <QtTest>
 
+using testsupport::labelText;
 using testsupport::named;
 
 namespace {
@@ -18,11 +19,6 @@ namespace {
 QWidget *frame(MainWindow &window, const char *name)
 {
     return named<QWidget>(&window, QString::fromLatin1(name));
-}
-
-QString labelText(MainWindow &window, const char *name)
-{
-    return named<QLabel>(&window, QString::fromLatin1(name))->text();
 }
 
 } // namespace

@@ -9,6 +9,7 @@
 #include <QLineEdit>
 #include <QtTest>
 
+using testsupport::isShown;
 using testsupport::named;
 
 namespace {
@@ -26,11 +27,6 @@ QStringList checkedItems(MainWindow &window, const QString &prefix)
             checked << action->objectName();
     }
     return checked;
-}
-
-bool shown(MainWindow &window, const char *name)
-{
-    return !named<QWidget>(&window, QString::fromLatin1(name))->isHidden();
 }
 
 } // namespace
@@ -168,12 +164,12 @@ void SettingsTest::operationCommandSwitchesSignsItemsAndChecks()
     QVERIFY(testsupport::invokeHandler(&window, handler.constData()));
     QCOMPARE(window.state().OperationCode, qint16(operation));
     for (const char *sign : { "imgPlus", "imgMinus", "imgMultiply", "imgDivide" })
-        QCOMPARE(shown(window, sign), practiceSign == QLatin1String(sign));
+        QCOMPARE(isShown(window, sign), practiceSign == QLatin1String(sign));
     const QString gameShown = gameSign.isEmpty() ? QStringLiteral("Minus") : gameSign;
     for (const char *game : { "Game1", "Game3" }) {
-        QCOMPARE(shown(window, qPrintable(QStringLiteral("imgPlus") + QLatin1String(game))),
+        QCOMPARE(isShown(window, qPrintable(QStringLiteral("imgPlus") + QLatin1String(game))),
             gameShown == QLatin1String("Plus"));
-        QCOMPARE(shown(window, qPrintable(QStringLiteral("imgMinus") + QLatin1String(game))),
+        QCOMPARE(isShown(window, qPrintable(QStringLiteral("imgMinus") + QLatin1String(game))),
             gameShown == QLatin1String("Minus"));
     }
     for (int level = 0; level < 5; ++level)
@@ -244,9 +240,9 @@ void SettingsTest::gameSignsStayAfterMultiplicationOrDivision()
     testsupport::invokeHandler(&window, "mnuOptOperSub_Click");
     testsupport::invokeHandler(&window, "mnuOptOperMult_Click");
     testsupport::invokeHandler(&window, "mnuOptOperDiv_Click");
-    QVERIFY(shown(window, "imgMinusGame1") && !shown(window, "imgPlusGame1"));
-    QVERIFY(shown(window, "imgMinusGame3") && !shown(window, "imgPlusGame3"));
-    QVERIFY(shown(window, "imgDivide"));
+    QVERIFY(isShown(window, "imgMinusGame1") && !isShown(window, "imgPlusGame1"));
+    QVERIFY(isShown(window, "imgMinusGame3") && !isShown(window, "imgPlusGame3"));
+    QVERIFY(isShown(window, "imgDivide"));
 }
 
 void SettingsTest::changesReplaceOnlyTheProblem()
@@ -261,7 +257,7 @@ void SettingsTest::changesReplaceOnlyTheProblem()
         { "mnuOptDiffLev3_Click", "mnuOptOperMult_Click", "mnuOptOperSub_Click" })
         testsupport::invokeHandler(&window, handler);
     QCOMPARE(box->text(), QStringLiteral("12"));
-    QVERIFY(shown(window, "fraCorrect"));
+    QVERIFY(isShown(window, "fraCorrect"));
     QCOMPARE(window.state().CorrectCount, qint16(1));
     QCOMPARE(testsupport::logRowCount(window), 1);
 }
@@ -290,7 +286,7 @@ void SettingsTest::scoreCardsHideAndShowTogether()
     MainWindow &window = fixture.window();
     testsupport::invokeHandler(&window, "mnuOptScoreHide_Click");
     for (const char *card : { "fraInfo", "fraInfoGame1", "fraInfoGame2" })
-        QVERIFY2(!shown(window, card), card);
+        QVERIFY2(!isShown(window, card), card);
     QVERIFY(item(window, QStringLiteral("mnuOptScoreShow"))->isVisible());
     QVERIFY(item(window, QStringLiteral("mnuOptScoreShow"))->isEnabled());
     QVERIFY(!item(window, QStringLiteral("mnuOptScoreHide"))->isVisible());
@@ -305,7 +301,7 @@ void SettingsTest::scoreCardsHideAndShowTogether()
 
     testsupport::invokeHandler(&window, "mnuOptScoreShow_Click");
     for (const char *card : { "fraInfo", "fraInfoGame1", "fraInfoGame2" })
-        QVERIFY2(shown(window, card), card);
+        QVERIFY2(isShown(window, card), card);
     QVERIFY(item(window, QStringLiteral("mnuOptScoreHide"))->isVisible());
     QVERIFY(!item(window, QStringLiteral("mnuOptScoreShow"))->isVisible());
     QVERIFY(!item(window, QStringLiteral("mnuOptScoreShow"))->isEnabled());
@@ -341,7 +337,7 @@ void SettingsTest::resetZeroesEveryCounterAndNothingElse()
     QCOMPARE(state.TimeTrialScore, qint16(7));
     QCOMPARE(state.Operand1, first);
     QCOMPARE(testsupport::logRowCount(window), 1);
-    QVERIFY(!shown(window, "fraInfo"));
+    QVERIFY(!isShown(window, "fraInfo"));
 }
 
 QTEST_MAIN(SettingsTest)

@@ -75,6 +75,16 @@ QWidget *frameSeenOver(MainWindow &window, const QWidget *area)
     return seen;
 }
 
+QString labelText(QObject &window, const char *label)
+{
+    return named<QLabel>(&window, QString::fromLatin1(label))->text();
+}
+
+bool isShown(QObject &window, const char *name)
+{
+    return !named<QWidget>(&window, QString::fromLatin1(name))->isHidden();
+}
+
 void setPracticeProblem(MainWindow &window, float first, float second, qint16 operationCode)
 {
     window.state().Operand1 = first;

@@ -31,6 +31,11 @@ template<typename T> T *named(QObject *root, const QString &name)
 // the client area: the one on top of all that are shown there.
 QWidget *frameSeenOver(MainWindow &window, const QWidget *area);
 
+// The text of the named label, and whether the named widget is shown (not
+// hidden itself; its window or frame may still be hidden).
+QString labelText(QObject &window, const char *label);
+bool isShown(QObject &window, const char *name);
+
 // Puts a known problem in front of the pupil, as if it had been drawn.
 void setPracticeProblem(MainWindow &window, float first, float second, qint16 operationCode);
 

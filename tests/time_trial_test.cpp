@@ -16,6 +16,7 @@
 #include <QTimer>
 #include <QtTest>
 
+using testsupport::labelText;
 using testsupport::named;
 
 namespace {
@@ -33,11 +34,6 @@ template<typename T = QWidget> T *control(MainWindow &window, const char *name)
     if (!found)
         qFatal("no control %s", name);
     return found;
-}
-
-QString text(MainWindow &window, const char *label)
-{
-    return control<QLabel>(window, label)->text();
 }
 
 void tick(MainWindow &window)
@@ -129,8 +125,10 @@ bool inRange(qint16 number, int lowest, int highest)
 
 bool trialProblemShown(MainWindow &window)
 {
-    return text(window, "lblNum1Game3") == tutor::plainNumberText(window.state().TimeTrialFirst)
-        && text(window, "lblNum2Game3") == tutor::plainNumberText(window.state().TimeTrialSecond);
+    return labelText(window, "lblNum1Game3")
+        == tutor::plainNumberText(window.state().TimeTrialFirst)
+        && labelText(window, "lblNum2Game3")
+        == tutor::plainNumberText(window.state().TimeTrialSecond);
 }
 
 QStringList visibleButtons(MainWindow &window)
@@ -204,12 +202,12 @@ void TimeTrialTest::screenReadsAsDesigned()
     QCOMPARE(control<QPushButton>(window, "cmdStartGame3")->text(), QStringLiteral("Start"));
     QCOMPARE(control<QPushButton>(window, "cmdStopGame3")->text(), QStringLiteral("Stop"));
     QCOMPARE(control<QPushButton>(window, "cmdResetGame3")->text(), QStringLiteral("Reset"));
-    QCOMPARE(text(window, "Label18"), QStringLiteral(" Time Left"));
-    QCOMPARE(text(window, "Label21"), QStringLiteral("Correct Answers :"));
+    QCOMPARE(labelText(window, "Label18"), QStringLiteral(" Time Left"));
+    QCOMPARE(labelText(window, "Label21"), QStringLiteral("Correct Answers :"));
     QCOMPARE(control<QGroupBox>(window, "fraGame3Results")->title(), QStringLiteral("Results"));
-    QCOMPARE(text(window, "lblResultsAnsweredGame3"), QStringLiteral("You answered"));
-    QCOMPARE(text(window, "lblResultsRightGame3"), QStringLiteral("right, in "));
-    QCOMPARE(text(window, "lblResultsSecondsGame3"), QStringLiteral("seconds."));
+    QCOMPARE(labelText(window, "lblResultsAnsweredGame3"), QStringLiteral("You answered"));
+    QCOMPARE(labelText(window, "lblResultsRightGame3"), QStringLiteral("right, in "));
+    QCOMPARE(labelText(window, "lblResultsSecondsGame3"), QStringLiteral("seconds."));
     QCOMPARE(control<QLineEdit>(window, "txtAnswerGame3")->maxLength(), 4);
     auto *timer = control<QTimer>(window, "Timer3");
     QCOMPARE(timer->interval(), 1000);
@@ -243,11 +241,11 @@ void TimeTrialTest::openingShowsTheIdleGame()
     QCOMPARE(window.state().OperationCode, qint16(operation));
     QCOMPARE(control(window, "imgPlusGame3")->isHidden(), operation == 2);
     QCOMPARE(control(window, "imgMinusGame3")->isHidden(), operation == 1);
-    QVERIFY(text(window, "lblGame3TimeKeep").isEmpty());
+    QVERIFY(labelText(window, "lblGame3TimeKeep").isEmpty());
     QCOMPARE(clockColour(window), IdleClock);
     QCOMPARE(visibleButtons(window), QStringList(QStringLiteral("cmdStartGame3")));
     QCOMPARE(window.state().TimeTrialScore, qint16(0));
-    QCOMPARE(text(window, "lblCorrectGame3"), QStringLiteral("0"));
+    QCOMPARE(labelText(window, "lblCorrectGame3"), QStringLiteral("0"));
     QVERIFY(!control(window, "txtAnswerGame3")->isEnabled());
     QVERIFY(control(window, "fraGame3Results")->isHidden());
     QVERIFY(menusEnabled(window, true));
@@ -263,12 +261,12 @@ void TimeTrialTest::thirtySecondTrialRunsTickByTick()
     QVERIFY(QTest::qWaitForWindowActive(&window));
     openGame(window);
     auto *box = control<QLineEdit>(window, "txtAnswerGame3");
-    const QString first = text(window, "lblNum1Game3");
+    const QString first = labelText(window, "lblNum1Game3");
     startTrial(window);
 
     // Start keeps the problem and score that opening the game drew.
-    QCOMPARE(text(window, "lblNum1Game3"), first);
-    QCOMPARE(text(window, "lblGame3TimeKeep"), QStringLiteral("30"));
+    QCOMPARE(labelText(window, "lblNum1Game3"), first);
+    QCOMPARE(labelText(window, "lblGame3TimeKeep"), QStringLiteral("30"));
     QCOMPARE(clockColour(window), IdleClock);
     QCOMPARE(window.state().TimeTrialLimitText, QStringLiteral("30"));
     QCOMPARE(visibleButtons(window), QStringList(QStringLiteral("cmdStopGame3")));
@@ -283,13 +281,13 @@ void TimeTrialTest::thirtySecondTrialRunsTickByTick()
     int score = 0;
     for (int shown = 29; shown >= 0; --shown) {
         tick(window);
-        QCOMPARE(text(window, "lblGame3TimeKeep"), QString::number(shown));
+        QCOMPARE(labelText(window, "lblGame3TimeKeep"), QString::number(shown));
         QCOMPARE(clockColour(window), clockColourShowing(shown));
         QVERIFY(menusEnabled(window, false));
         QVERIFY(control(window, "fraGame3Results")->isHidden());
         if (shown % 7 == 0) {
             answerTrial(window, rightAnswer(window));
-            QCOMPARE(text(window, "lblCorrectGame3"), QString::number(++score));
+            QCOMPARE(labelText(window, "lblCorrectGame3"), QString::number(++score));
         }
     }
     // The clock shows 0 for a whole second, and answers still count then.
@@ -299,9 +297,9 @@ void TimeTrialTest::thirtySecondTrialRunsTickByTick()
     tick(window);
     QVERIFY(!control<QTimer>(window, "Timer3")->isActive());
     QVERIFY(!control(window, "fraGame3Results")->isHidden());
-    QCOMPARE(text(window, "lblGame3ResultsScore"), QString::number(score));
-    QCOMPARE(text(window, "lblGame3ResultsTime"), QStringLiteral("30"));
-    QCOMPARE(text(window, "lblGame3TimeKeep"), QStringLiteral("0"));
+    QCOMPARE(labelText(window, "lblGame3ResultsScore"), QString::number(score));
+    QCOMPARE(labelText(window, "lblGame3ResultsTime"), QStringLiteral("30"));
+    QCOMPARE(labelText(window, "lblGame3TimeKeep"), QStringLiteral("0"));
     QCOMPARE(clockColour(window), RedClock);
     QCOMPARE(visibleButtons(window), QStringList(QStringLiteral("cmdResetGame3")));
     QVERIFY(!box->isEnabled());
@@ -345,17 +343,17 @@ void TimeTrialTest::chosenLimitRunsAndShowsInResults()
         QTest::mouseClick(named<QRadioButton>(&window, chosen), Qt::LeftButton);
     }
     startTrial(window);
-    QCOMPARE(text(window, "lblGame3TimeKeep"), QString::number(limit));
+    QCOMPARE(labelText(window, "lblGame3TimeKeep"), QString::number(limit));
     QCOMPARE(window.state().TimeLimitSeconds, float(limit));
     QCOMPARE(sixty->isChecked(), limit == 60);
 
     runOut(window, limit);
-    QCOMPARE(text(window, "lblGame3TimeKeep"), QStringLiteral("0"));
+    QCOMPARE(labelText(window, "lblGame3TimeKeep"), QStringLiteral("0"));
     QVERIFY(control(window, "fraGame3Results")->isHidden());
     tick(window);
     QVERIFY(!control(window, "fraGame3Results")->isHidden());
-    QCOMPARE(text(window, "lblGame3ResultsScore"), QStringLiteral("0"));
-    QCOMPARE(text(window, "lblGame3ResultsTime"), QString::number(limit));
+    QCOMPARE(labelText(window, "lblGame3ResultsScore"), QStringLiteral("0"));
+    QCOMPARE(labelText(window, "lblGame3ResultsTime"), QString::number(limit));
 }
 
 void TimeTrialTest::scoreNeverGoesBelowZero_data()
@@ -379,7 +377,7 @@ void TimeTrialTest::scoreNeverGoesBelowZero()
     for (const QChar answer : answers)
         answerTrial(window, answer == u'R' ? rightAnswer(window) : wrongAnswer(window));
     QCOMPARE(window.state().TimeTrialScore, qint16(score));
-    QCOMPARE(text(window, "lblCorrectGame3"), QString::number(score));
+    QCOMPARE(labelText(window, "lblCorrectGame3"), QString::number(score));
 }
 
 void TimeTrialTest::wrongAnswerKeepsTheProblemAndEmptiesTheBox()
@@ -424,9 +422,9 @@ void TimeTrialTest::scoreStopsAtItsLargestValue()
     window.state().TimeTrialScore = 32767;
     answerTrial(window, rightAnswer(window));
     QCOMPARE(window.state().TimeTrialScore, qint16(32767));
-    QCOMPARE(text(window, "lblCorrectGame3"), QStringLiteral("32767"));
+    QCOMPARE(labelText(window, "lblCorrectGame3"), QStringLiteral("32767"));
     runOut(window, 31);
-    QCOMPARE(text(window, "lblGame3ResultsScore"), QStringLiteral("32767"));
+    QCOMPARE(labelText(window, "lblGame3ResultsScore"), QStringLiteral("32767"));
 }
 
 void TimeTrialTest::subtractionIsNeverNegative()
@@ -515,7 +513,7 @@ void TimeTrialTest::stopAndResetReturnToIdle()
 
     QVERIFY(!control<QTimer>(window, "Timer3")->isActive());
     QCOMPARE(visibleButtons(window), QStringList(QStringLiteral("cmdStartGame3")));
-    QVERIFY(text(window, "lblGame3TimeKeep").isEmpty());
+    QVERIFY(labelText(window, "lblGame3TimeKeep").isEmpty());
     QCOMPARE(clockColour(window), IdleClock);
     auto *box = control<QLineEdit>(window, "txtAnswerGame3");
     QVERIFY(!box->isEnabled());
@@ -528,12 +526,12 @@ void TimeTrialTest::stopAndResetReturnToIdle()
     QVERIFY(control(window, "opt60secs")->isEnabled());
     QVERIFY(menusEnabled(window, true));
     QCOMPARE(window.state().TimeTrialScore, qint16(0));
-    QCOMPARE(text(window, "lblCorrectGame3"), QStringLiteral("0"));
+    QCOMPARE(labelText(window, "lblCorrectGame3"), QStringLiteral("0"));
 
     // The whole program agrees on Warm Up Addition.
     QCOMPARE(window.state().LevelCode, qint16(0));
     QCOMPARE(window.state().OperationCode, qint16(1));
-    QCOMPARE(text(window, "lblCurLev"), QStringLiteral("Warm Up"));
+    QCOMPARE(labelText(window, "lblCurLev"), QStringLiteral("Warm Up"));
     QVERIFY(control<QAction>(window, "mnuOptDiffLev0")->isChecked());
     QVERIFY(!control<QAction>(window, "mnuOptDiffLev4")->isChecked());
     QVERIFY(control<QAction>(window, "mnuOptOperAdd")->isChecked());
@@ -573,8 +571,8 @@ void TimeTrialTest::practiceIsJudgedByItsSignAfterwards()
     QVERIFY(!control(window, "imgPlus")->isHidden());
     QVERIFY(control(window, "imgMinus")->isHidden());
     const TutorState &state = window.state();
-    QCOMPARE(text(window, "lblNum1"), tutor::plainNumberText(state.Operand1));
-    QCOMPARE(text(window, "lblNum2"), tutor::plainNumberText(state.Operand2));
+    QCOMPARE(labelText(window, "lblNum1"), tutor::plainNumberText(state.Operand1));
+    QCOMPARE(labelText(window, "lblNum2"), tutor::plainNumberText(state.Operand2));
     testsupport::answerPractice(window, QString::number(int(state.Operand1 + state.Operand2)));
     QCOMPARE(state.CorrectCount, qint16(1));
     QCOMPARE(testsupport::logRow(window, 0).at(1), QStringLiteral("+"));
@@ -670,7 +668,7 @@ void TimeTrialTest::closingDuringATrialStopsTheClock()
     QVERIFY(window.close());
     QVERIFY(!timer->isActive());
     QCoreApplication::processEvents();
-    QCOMPARE(text(window, "lblGame3TimeKeep"), QStringLiteral("29"));
+    QCOMPARE(labelText(window, "lblGame3TimeKeep"), QStringLiteral("29"));
 }
 
 QTEST_MAIN(TimeTrialTest)
