@@ -1,6 +1,7 @@
 #include "app/controls.h"
 
 #include "app/fixed_row_list.h"
+#include "app/invisible_characters.h"
 
 #include <QCheckBox>
 #include <QColor>
@@ -37,22 +38,16 @@ template<typename Widget> Widget *place(Widget *widget, const QString &name, con
     return widget;
 }
 
-// Strips control characters in place instead of rejecting the edit: a
+// Strips invisible characters in place instead of rejecting the edit: a
 // rejecting validator would make a whole paste fail.
-class ControlCharacterStripper : public QValidator
+class InvisibleCharacterStripper : public QValidator
 {
 public:
     using QValidator::QValidator;
 
     State validate(QString &input, int &pos) const override
     {
-        for (qsizetype i = input.size() - 1; i >= 0; --i) {
-            if (input.at(i).category() == QChar::Other_Control) {
-                input.remove(i, 1);
-                if (pos > i)
-                    --pos;
-            }
-        }
+        input = tutor::withoutInvisibleCharacters(input, &pos);
         return Acceptable;
     }
 };
@@ -108,7 +103,7 @@ QLineEdit *textBox(QWidget *parent, const QString &name, int maxLength, const QR
     auto *result = place(new QLineEdit(parent), name, geometry);
     if (maxLength > 0)
         result->setMaxLength(maxLength);
-    dropControlCharacters(result);
+    dropInvisibleCharacters(result);
     return result;
 }
 
@@ -184,9 +179,9 @@ void setTextColour(QWidget *widget, const QColor &colour)
     widget->setPalette(palette);
 }
 
-void dropControlCharacters(QLineEdit *box)
+void dropInvisibleCharacters(QLineEdit *box)
 {
-    box->setValidator(new ControlCharacterStripper(box));
+    box->setValidator(new InvisibleCharacterStripper(box));
 }
 
 void scrollTogether(const QList<QListWidget *> &lists)

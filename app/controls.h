@@ -56,9 +56,10 @@ QFont font(const QString &family, qreal pointSize, bool bold = false);
 void setBackground(QWidget *widget, const QColor &colour);
 void setTextColour(QWidget *widget, const QColor &colour);
 
-// Single-line boxes drop control characters (line breaks from a paste) as the
-// text arrives, so nothing typed can split a line of a file written later.
-void dropControlCharacters(QLineEdit *box);
+// Single-line boxes drop invisible characters (line breaks from a paste,
+// line separators, direction marks) as the text arrives, so nothing typed
+// can split or disguise a line of a file written later.
+void dropInvisibleCharacters(QLineEdit *box);
 
 // Lists that read as columns of one table: scrolling any of them, by wheel,
 // keys or bar, moves them all, so a row never stands beside another's.

@@ -1,5 +1,6 @@
 #include "report/report_writer.h"
 
+#include "app/invisible_characters.h"
 #include "app/maker_info.h"
 #include "report/percent_text.h"
 
@@ -79,19 +80,7 @@ bool isUnsafeCharacter(char32_t c)
 {
     if (c < 0x80 && QStringView(u"/\\<>:\"|?*").contains(QChar(c)))
         return true;
-    switch (QChar::category(c)) {
-    case QChar::Other_Control:
-    case QChar::Separator_Line:
-    case QChar::Separator_Paragraph:
-        return true;
-    case QChar::Other_Format:
-        // Invisible marks such as a right-to-left override can make a file
-        // name read as something else. The zero-width joiner and non-joiner
-        // belong to the spelling of some scripts, so they stay.
-        return c != 0x200C && c != 0x200D;
-    default:
-        return QChar::isNonCharacter(c);
-    }
+    return isInvisibleCharacter(c);
 }
 
 } // namespace

@@ -43,8 +43,8 @@ private slots:
     void webAddressIsHandedOverOnce();
     void desktopThatCannotOpenIsReported();
 
-    void textBoxesDropControlCharacters_data();
-    void textBoxesDropControlCharacters();
+    void textBoxesDropInvisibleCharacters_data();
+    void textBoxesDropInvisibleCharacters();
 };
 
 void AppServicesTest::savedFileHoldsExactBytes()
@@ -172,7 +172,7 @@ void AppServicesTest::desktopThatCannotOpenIsReported()
     QVERIFY(closer.texts.first().contains(QStringLiteral("https://orvi.example.org/")));
 }
 
-void AppServicesTest::textBoxesDropControlCharacters_data()
+void AppServicesTest::textBoxesDropInvisibleCharacters_data()
 {
     QTest::addColumn<QString>("pasted");
     QTest::addColumn<int>("maxLength");
@@ -182,9 +182,20 @@ void AppServicesTest::textBoxesDropControlCharacters_data()
     QTest::newRow("tab") << QStringLiteral("Ann\tLee") << 0 << QStringLiteral("AnnLee");
     QTest::newRow("plain text") << QStringLiteral("Zo\u00eb") << 0 << QStringLiteral("Zo\u00eb");
     QTest::newRow("length limit") << QStringLiteral("123456") << 4 << QStringLiteral("1234");
+    QTest::newRow("line separator")
+        << QStringLiteral("Mr Obi\u2028X") << 0 << QStringLiteral("Mr ObiX");
+    QTest::newRow("paragraph separator") << QStringLiteral("3B\u2029") << 0 << QStringLiteral("3B");
+    QTest::newRow("direction override")
+        << QStringLiteral("Ann\u202Elmth") << 0 << QStringLiteral("Annlmth");
+    QTest::newRow("zero-width joiner kept")
+        << QStringLiteral("\u0915\u094D\u200D") << 0 << QStringLiteral("\u0915\u094D\u200D");
+    QTest::newRow("letter outside the basic plane kept")
+        << QStringLiteral("\U0001D400") << 0 << QStringLiteral("\U0001D400");
+    QTest::newRow("lone surrogate half")
+        << QString(QChar(0xD800)) + QStringLiteral("7") << 4 << QStringLiteral("7");
 }
 
-void AppServicesTest::textBoxesDropControlCharacters()
+void AppServicesTest::textBoxesDropInvisibleCharacters()
 {
     QFETCH(QString, pasted);
     QFETCH(int, maxLength);
