@@ -33,7 +33,8 @@ qint16 missingNumber(const MissingNumberProblem &problem, qint16 operationCode)
 
 bool isMissingNumber(QStringView typed, qint16 hidden)
 {
-    return readTypedNumber(typed) == static_cast<double>(hidden);
+    const std::optional<double> answer = readTypedAnswer(typed);
+    return answer && *answer == static_cast<double>(hidden);
 }
 
 MissingOperationProblem missingOperationProblem(

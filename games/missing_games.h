@@ -26,8 +26,8 @@ MissingNumberProblem missingNumberProblem(
 qint16 missingNumber(const MissingNumberProblem &problem, qint16 operationCode);
 
 // Whether the typed text reads as the hidden number. Reading takes the number
-// at the start of the text, so "04" and "4.0" are 4, while "4.5" is not and
-// "four" or an empty box read as 0.
+// at the start of the text, so "04" and "4.0" are 4, while "4.5" is not; a
+// text without a digit ("four", an empty box) is never the hidden number.
 bool isMissingNumber(QStringView typed, qint16 hidden);
 
 // first (operation) second = result; the operation coded as in the menus:

@@ -33,7 +33,8 @@ bool isRightTimeTrialAnswer(
     QStringView typed, const TimeTrialProblem &problem, qint16 operationCode)
 {
     const std::optional<double> answer = timeTrialAnswer(problem, operationCode);
-    return answer && readTypedNumber(typed) == *answer;
+    const std::optional<double> typedAnswer = readTypedAnswer(typed);
+    return answer && typedAnswer && *typedAnswer == *answer;
 }
 
 qint16 timeTrialScoreAfter(qint16 score, bool right)

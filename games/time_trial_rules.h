@@ -27,8 +27,8 @@ TimeTrialProblem drawTimeTrialProblem(
 // other operation, which the game never offers.
 std::optional<double> timeTrialAnswer(const TimeTrialProblem &problem, qint16 operationCode);
 
-// The typed text read as a number (empty or not a number reads as 0) and
-// compared with the answer.
+// The typed text read as a number and compared with the answer; a text
+// without a digit (an empty box, "x") is never right.
 bool isRightTimeTrialAnswer(
     QStringView typed, const TimeTrialProblem &problem, qint16 operationCode);
 

@@ -72,10 +72,13 @@ private:
     qsizetype m_pos = 0;
 };
 
-// Digits after "&H" or "&O". A double holds every value a pupil could
-// sensibly type and simply turns into infinity for absurdly long input.
-double readRadixDigits(Cursor &cursor, int radix, int (*digitValue)(QChar))
+// Digits after "&H" or "&O"; nothing when no digit follows the prefix. A
+// double holds every value a pupil could sensibly type and simply turns into
+// infinity for absurdly long input.
+std::optional<double> readRadixDigits(Cursor &cursor, int radix, int (*digitValue)(QChar))
 {
+    if (digitValue(cursor.peek()) < 0)
+        return std::nullopt;
     double value = 0;
     for (int d = digitValue(cursor.peek()); d >= 0; d = digitValue(cursor.peek())) {
         value = value * radix + d;
@@ -97,9 +100,9 @@ double outOfRangeValue(
     return negative ? -value : value;
 }
 
-} // namespace
-
-double readTypedNumber(QStringView text)
+// The number at the start of the text, or nothing when it does not begin
+// with one.
+std::optional<double> readLeadingNumber(QStringView text)
 {
     Cursor cursor(text);
 
@@ -114,7 +117,7 @@ double readTypedNumber(QStringView text)
             cursor.advance();
             return readRadixDigits(cursor, 8, octalDigit);
         }
-        return 0;
+        return std::nullopt;
     }
 
     bool negative = false;
@@ -141,7 +144,7 @@ double readTypedNumber(QStringView text)
         }
     }
     if (digits.empty())
-        return 0;
+        return std::nullopt;
 
     // Rebuilt in the plainest form, such as "-0.5e3": "0" stands in for
     // missing whole digits and the point goes in only when fraction digits
@@ -187,6 +190,25 @@ double readTypedNumber(QStringView text)
     if (result.ec != std::errc())
         return 0; // cannot happen for the text built above; 0 is the safe answer
     return value;
+}
+
+} // namespace
+
+double readTypedNumber(QStringView text)
+{
+    return readLeadingNumber(text).value_or(0);
+}
+
+std::optional<double> readTypedAnswer(QStringView text)
+{
+    if (const std::optional<double> number = readLeadingNumber(text))
+        return number;
+    // "x5" holds a digit and reads as 0, as typed numbers always have.
+    for (const QChar c : text) {
+        if (decimalDigit(c) >= 0)
+            return 0.0;
+    }
+    return std::nullopt;
 }
 
 } // namespace tutor

@@ -140,12 +140,11 @@ bool PracticeScreen::eventFilter(QObject *watched, QEvent *event)
 
 void PracticeScreen::CheckPracticeAnswer()
 {
-    // An empty box is -1, which no problem expects. A number beyond 16 bits
-    // cannot be any problem's answer either, so it is judged wrong.
-    const QString text = m_txtAnswer->text();
-    const std::optional<qint16> given = text.isEmpty()
-        ? std::optional<qint16>(-1)
-        : tutor::roundToInt16(tutor::readTypedNumber(text));
+    // A text without a digit (an empty box, "x") answers nothing, and a
+    // number beyond 16 bits cannot be any problem's answer: both are wrong.
+    const std::optional<double> typed = tutor::readTypedAnswer(m_txtAnswer->text());
+    const std::optional<qint16> given
+        = typed ? tutor::roundToInt16(*typed) : std::optional<qint16>();
     const std::optional<qint16> expected
         = tutor::expectedAnswer(m_state.Operand1, m_state.Operand2, m_state.OperationCode);
     const bool right = given && expected && *given == *expected;

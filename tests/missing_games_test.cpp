@@ -159,8 +159,11 @@ void MissingGamesTest::typedMissingNumberIsReadFromTheStart_data()
     QTest::newRow("4.5") << QStringLiteral("4.5") << 4 << false;
     QTest::newRow("four") << QStringLiteral("four") << 4 << false;
     QTest::newRow("empty for 4") << QString() << 4 << false;
-    QTest::newRow("empty for 0") << QString() << 0 << true;
-    QTest::newRow("word for 0") << QStringLiteral("four") << 0 << true;
+    QTest::newRow("empty for 0") << QString() << 0 << false;
+    QTest::newRow("word for 0") << QStringLiteral("four") << 0 << false;
+    QTest::newRow("point alone for 0") << QStringLiteral(".") << 0 << false;
+    QTest::newRow("hex prefix alone for 0") << QStringLiteral("&H") << 0 << false;
+    QTest::newRow("0 for 0") << QStringLiteral("0") << 0 << true;
     QTest::newRow("12abc") << QStringLiteral("12abc") << 12 << true;
     QTest::newRow("inner blank") << QStringLiteral(" 1 2") << 12 << true;
     QTest::newRow("1.5 is not 1") << QStringLiteral("1.5") << 1 << false;

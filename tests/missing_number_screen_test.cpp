@@ -125,8 +125,11 @@ void MissingNumberScreenTest::answerIsJudgedCountedAndReplaced_data()
     row("4.5", 1, 3, 7, "4.5", false);
     row("four", 1, 3, 7, "four", false);
     row("empty box", 2, 7, 3, "", false);
-    row("empty box for 0", 1, 6, 6, "", true);
-    row("word for 0", 2, 6, 6, "x", true);
+    row("empty box for 0", 1, 6, 6, "", false);
+    row("letter for 0", 2, 6, 6, "x", false);
+    row("sign alone for 0", 2, 6, 6, "-", false);
+    row("blanks for 0", 1, 6, 6, "  ", false);
+    row("0 for 0", 1, 6, 6, "0", true);
     row("12abc", 1, 20, 32, "12ab", true);
     row("widest expert", 2, 100, 10, "90", true);
     row("keypad enter", 1, 3, 7, "4", true, Qt::Key_Enter);

@@ -1,13 +1,13 @@
 #include "practice/number_reader.h"
 
 #include <QByteArray>
+#include <QCoreApplication>
 #include <QLocale>
 #include <QString>
 #include <QTest>
 
-#include <clocale>
 #include <limits>
-#include <string>
+#include <optional>
 
 using namespace Qt::StringLiterals;
 
@@ -30,8 +30,10 @@ class NumberReaderTest : public QObject
 private slots:
     void typedTextReadsAsNumber_data();
     void typedTextReadsAsNumber();
-    void pointStaysDecimalPointInGermanLocale();
+    void pointStaysDecimalPointInGermanSettings();
     void lineOfOnlyBlanksReadsZero();
+    void answerNeedsADigit_data();
+    void answerNeedsADigit();
 };
 
 void NumberReaderTest::typedTextReadsAsNumber_data()
@@ -143,28 +145,14 @@ void NumberReaderTest::typedTextReadsAsNumber()
     QVERIFY2(actual == expected, mismatch(actual, expected).constData());
 }
 
-void NumberReaderTest::pointStaysDecimalPointInGermanLocale()
+void NumberReaderTest::pointStaysDecimalPointInGermanSettings()
 {
-    const QLocale savedQtLocale;
-    const char *current = std::setlocale(LC_ALL, nullptr);
-    const std::string savedCLocale = current ? current : "C";
-
-    QLocale::setDefault(QLocale(QLocale::German));
-    // The C library reads "," as the point under a German locale; the
-    // machine may not have one, in which case only Qt's default changes.
-    const bool germanC = std::setlocale(LC_ALL, "de_DE.UTF-8") != nullptr
-        || std::setlocale(LC_ALL, "de_DE") != nullptr;
-
+    // main() starts the test under German settings, where "," is the point.
+    QCOMPARE(QLocale().decimalPoint(), u","_s);
     const double point = tutor::readTypedNumber(u"2.5");
     const double comma = tutor::readTypedNumber(u"2,5");
-
-    std::setlocale(LC_ALL, savedCLocale.c_str());
-    QLocale::setDefault(savedQtLocale);
-
-    QCOMPARE(point, 2.5);
-    QCOMPARE(comma, 2.0);
-    if (!germanC)
-        QSKIP("No German C locale on this machine; checked under Qt's German locale only");
+    QVERIFY2(point == 2.5, mismatch(point, 2.5).constData());
+    QVERIFY2(comma == 2.0, mismatch(comma, 2.0).constData());
 }
 
 void NumberReaderTest::lineOfOnlyBlanksReadsZero()
@@ -172,5 +160,44 @@ void NumberReaderTest::lineOfOnlyBlanksReadsZero()
     QCOMPARE(tutor::readTypedNumber(u" \t\n "), 0.0);
 }
 
-QTEST_APPLESS_MAIN(NumberReaderTest)
+void NumberReaderTest::answerNeedsADigit_data()
+{
+    QTest::addColumn<QString>("typed");
+    QTest::addColumn<std::optional<double>>("answer");
+
+    const std::optional<double> none;
+    QTest::newRow("empty") << QString() << none;
+    QTest::newRow("letter") << u"x"_s << none;
+    QTest::newRow("sign alone") << u"-"_s << none;
+    QTest::newRow("point alone") << u"."_s << none;
+    QTest::newRow("hex prefix alone") << u"&H"_s << none;
+    QTest::newRow("octal prefix alone") << u"&O"_s << none;
+    QTest::newRow("hex letters are digits") << u"&HA"_s << std::optional<double>(10.0);
+    QTest::newRow("blanks") << u"   "_s << none;
+    QTest::newRow("digit from another script") << u"\u0663"_s << none;
+    QTest::newRow("zero") << u"0"_s << std::optional<double>(0.0);
+    QTest::newRow("letters then a digit read as 0") << u"x5"_s << std::optional<double>(0.0);
+    QTest::newRow("12a") << u"12a"_s << std::optional<double>(12.0);
+    QTest::newRow("inner blank") << u"1 2"_s << std::optional<double>(12.0);
+    QTest::newRow("exponent") << u" 1e4"_s << std::optional<double>(10000.0);
+    QTest::newRow("hex with a digit") << u"&HF0"_s << std::optional<double>(240.0);
+}
+
+void NumberReaderTest::answerNeedsADigit()
+{
+    QFETCH(QString, typed);
+    QFETCH(std::optional<double>, answer);
+    QCOMPARE(tutor::readTypedAnswer(typed), answer);
+}
+
+int main(int argc, char *argv[])
+{
+    // Reading must not follow the desktop's number format: run under German
+    // settings, which Qt takes from LC_ALL when the application starts, even
+    // on a machine without a German C locale.
+    qputenv("LC_ALL", "de_DE.UTF-8");
+    QCoreApplication application(argc, argv);
+    NumberReaderTest test;
+    return QTest::qExec(&test, argc, argv);
+}
 #include "number_reader_test.moc"

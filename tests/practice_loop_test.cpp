@@ -67,10 +67,15 @@ void PracticeLoopTest::answerIsJudgedCountedAndLogged_data()
     };
     // Empty and non-numbers.
     row("empty box is wrong", 3, 4, 1, "", false, { "3", "+", "4", "", "7", "Wrong" });
-    row("letter is zero, right for 5-5", 5, 5, 2, "x", true, { "5", "-", "5", "x", "0", "Right" });
-    row("letter is zero, right for 2/9", 2, 9, 4, "x", true, { "2", "/", "9", "x", "0", "Right" });
-    row("letter is zero, wrong for 3+4", 3, 4, 1, "abc", false,
-        { "3", "+", "4", "abc", "7", "Wrong" });
+    // A text without a digit answers nothing, even where the result is 0.
+    row("letter is wrong for 5-5", 5, 5, 2, "x", false, { "5", "-", "5", "x", "0", "Wrong" });
+    row("letter is wrong for 2/9", 2, 9, 4, "x", false, { "2", "/", "9", "x", "0", "Wrong" });
+    row("sign alone is wrong for 5-5", 5, 5, 2, "-", false, { "5", "-", "5", "-", "0", "Wrong" });
+    row("point alone is wrong for 5-5", 5, 5, 2, ".", false, { "5", "-", "5", ".", "0", "Wrong" });
+    row("hex prefix is wrong for 5-5", 5, 5, 2, "&H", false, { "5", "-", "5", "&H", "0", "Wrong" });
+    row("blanks are wrong for 5-5", 5, 5, 2, "  ", false, { "5", "-", "5", "  ", "0", "Wrong" });
+    row("0 is right for 5-5", 5, 5, 2, "0", true, { "5", "-", "5", "0", "0", "Right" });
+    row("letters are wrong for 3+4", 3, 4, 1, "abc", false, { "3", "+", "4", "abc", "7", "Wrong" });
     // Division rounds halves to the even neighbour.
     row("5/2 answered 2", 5, 2, 4, "2", true, { "5", "/", "2", "2", "2", "Right" });
     row("5/2 answered 2.5", 5, 2, 4, "2.5", true, { "5", "/", "2", "2.5", "2", "Right" });

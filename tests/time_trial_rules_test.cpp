@@ -104,8 +104,10 @@ void TimeTrialRulesTest::answerIsJudgedAsTyped_data()
     row("sum off by one", 7, 5, 1, "13", false);
     row("difference", 9, 3, 2, "6", true);
     row("difference as sum", 9, 3, 2, "12", false);
-    row("equal, empty box", 7, 7, 2, "", true);
-    row("equal, letters", 7, 7, 2, "abc", true);
+    row("equal, empty box", 7, 7, 2, "", false);
+    row("equal, letters", 7, 7, 2, "abc", false);
+    row("equal, sign alone", 7, 7, 2, "-", false);
+    row("equal, blanks", 7, 7, 2, "   ", false);
     row("equal, zero", 7, 7, 2, "0", true);
     row("empty box for a sum", 7, 7, 1, "", false);
     row("blanks skipped", 7, 5, 1, " 1 2", true);

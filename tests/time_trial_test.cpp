@@ -162,7 +162,7 @@ private slots:
     void keypadEnterAnswersToo();
     void scoreStopsAtItsLargestValue();
     void subtractionIsNeverNegative();
-    void equalNumbersTakeAnEmptyBox();
+    void textWithoutDigitNeverScoresEvenForZero();
     void stopAndResetReturnToIdle_data();
     void stopAndResetReturnToIdle();
     void practiceIsJudgedByItsSignAfterwards_data();
@@ -446,23 +446,28 @@ void TimeTrialTest::subtractionIsNeverNegative()
     QVERIFY(sawDifferent);
 }
 
-void TimeTrialTest::equalNumbersTakeAnEmptyBox()
+void TimeTrialTest::textWithoutDigitNeverScoresEvenForZero()
 {
     testsupport::TutorFixture fixture;
     MainWindow &window = fixture.window();
     testsupport::invokeHandler(&window, "mnuOptOperSub_Click");
     openGame(window);
     startTrial(window);
+    answerTrial(window, rightAnswer(window));
+    QCOMPARE(window.state().TimeTrialScore, qint16(1));
+
+    // 6 - 6: an empty box or a letter costs the point, only "0" earns it.
     window.state().TimeTrialFirst = 6;
     window.state().TimeTrialSecond = 6;
     answerTrial(window, QString());
-    QCOMPARE(window.state().TimeTrialScore, qint16(1));
-    // The same empty box is wrong for a sum.
-    testsupport::invokeHandler(&window, "cmdStopGame3_Click");
-    startTrial(window);
-    answerTrial(window, QString());
     QCOMPARE(window.state().TimeTrialScore, qint16(0));
     answerTrial(window, rightAnswer(window));
+    QCOMPARE(window.state().TimeTrialScore, qint16(1));
+    window.state().TimeTrialFirst = 6;
+    window.state().TimeTrialSecond = 6;
+    answerTrial(window, QStringLiteral("x"));
+    QCOMPARE(window.state().TimeTrialScore, qint16(0));
+    answerTrial(window, QStringLiteral("0"));
     QCOMPARE(window.state().TimeTrialScore, qint16(1));
 }
 
