@@ -132,7 +132,11 @@ bool PracticeScreen::eventFilter(QObject *watched, QEvent *event)
                 return true;
             }
         } else if (event->type() == QEvent::FocusIn) {
+            // The box selects all its text when reached with Tab; the caret
+            // goes to the start with nothing selected however focus came.
+            m_txtAnswer->event(event);
             m_txtAnswer->setCursorPosition(0);
+            return true;
         }
     }
     return QFrame::eventFilter(watched, event);

@@ -36,6 +36,7 @@ private slots:
     void feedbackShowsTwoSecondsThenGoes();
     void secondVerdictReplacesFirstAndGetsFullTime();
     void countersStopAtTheirLargestValue();
+    void focusPutsCaretAtStart_data();
     void focusPutsCaretAtStart();
     void scoreLabelsFollowEvenWhenCardHidden();
 
@@ -214,8 +215,17 @@ void PracticeLoopTest::countersStopAtTheirLargestValue()
     QCOMPARE(testsupport::logRowCount(window), 2);
 }
 
+void PracticeLoopTest::focusPutsCaretAtStart_data()
+{
+    QTest::addColumn<int>("key"); // 0: a mouse click
+    QTest::newRow("mouse click") << 0;
+    QTest::newRow("tab") << int(Qt::Key_Tab);
+    QTest::newRow("shift tab") << int(Qt::Key_Backtab);
+}
+
 void PracticeLoopTest::focusPutsCaretAtStart()
 {
+    QFETCH(int, key);
     testsupport::TutorFixture fixture;
     MainWindow &window = fixture.window();
     QVERIFY(QTest::qWaitForWindowActive(&window));
@@ -224,9 +234,16 @@ void PracticeLoopTest::focusPutsCaretAtStart()
     box->setCursorPosition(2);
     testsupport::invokeHandler(&window, "mnuOptShowReport_Click");
     named<QLineEdit>(&window, QStringLiteral("txtNameReport"))->setFocus();
-    box->setFocus();
+    if (key == 0) {
+        QTest::mouseClick(box, Qt::LeftButton, {}, QPoint(box->width() - 4, box->height() / 2));
+    } else {
+        // Round the tab chain, as a pupil would, until the answer box is reached.
+        for (int presses = 0; presses < 60 && !box->hasFocus(); ++presses)
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key(key));
+    }
     QVERIFY(box->hasFocus());
     QCOMPARE(box->cursorPosition(), 0);
+    QVERIFY(!box->hasSelectedText());
 }
 
 void PracticeLoopTest::scoreLabelsFollowEvenWhenCardHidden()
