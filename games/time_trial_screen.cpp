@@ -179,7 +179,8 @@ void TimeTrialScreen::cmdStartGame3_Click()
     showOnlyButton(m_cmdStopGame3);
     m_lblGame3TimeKeep->setText(tutor::plainNumberText(m_state.TimeLimitSeconds));
     m_txtAnswerGame3->setEnabled(true);
-    controls::setBackground(m_txtAnswerGame3, Qt::white);
+    // The desktop's own text-box colour, so a dark theme stays readable.
+    controls::setBackground(m_txtAnswerGame3, palette().color(QPalette::Base));
     m_txtAnswerGame3->setFocus();
     emit menusLocked(true);
     m_timer3->start();

@@ -154,6 +154,7 @@ private slots:
     void openingShowsTheIdleGame_data();
     void openingShowsTheIdleGame();
     void thirtySecondTrialRunsTickByTick();
+    void runningBoxTakesTheDesktopsTextBoxColour();
     void chosenLimitRunsAndShowsInResults_data();
     void chosenLimitRunsAndShowsInResults();
     void scoreNeverGoesBelowZero_data();
@@ -315,6 +316,23 @@ void TimeTrialTest::thirtySecondTrialRunsTickByTick()
     QTest::mouseClick(control<QPushButton>(window, "cmdResetGame3"), Qt::LeftButton);
     QVERIFY(menusEnabled(window, true));
     QVERIFY(control(window, "fraGame3Results")->isHidden());
+}
+
+void TimeTrialTest::runningBoxTakesTheDesktopsTextBoxColour()
+{
+    const QPalette saved = QApplication::palette();
+    QPalette dark = saved;
+    dark.setColor(QPalette::Base, QColor(40, 44, 52));
+    dark.setColor(QPalette::Text, QColor(230, 230, 230));
+    QApplication::setPalette(dark);
+    {
+        testsupport::TutorFixture fixture;
+        MainWindow &window = fixture.window();
+        openGame(window);
+        startTrial(window);
+        QCOMPARE(shownColour(window, control(window, "txtAnswerGame3")), QColor(40, 44, 52));
+    }
+    QApplication::setPalette(saved);
 }
 
 void TimeTrialTest::chosenLimitRunsAndShowsInResults_data()
