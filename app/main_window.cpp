@@ -355,6 +355,8 @@ void MainWindow::cmdOkAbout_Click()
     m_fraMyBrowser->show();
     m_menu.mnuOptShowReport->setEnabled(true);
     m_menu.mnuOptions->setEnabled(true);
+    // Back to practice, ready for the next answer.
+    m_fraMain->focusAnswer();
 }
 
 void MainWindow::mnuOptShowReport_Click()

@@ -97,6 +97,8 @@ void MissingOperationScreen::open()
     m_state.MissingOperationIncorrectCount = 0;
     showScore();
     NewMissingOperationProblem();
+    // The pupil answers with these buttons, so the keyboard starts there.
+    m_optAddGame2->setFocus();
 }
 
 void MissingOperationScreen::NewMissingOperationProblem()

@@ -293,6 +293,8 @@ void AboutScreenTest::enterOnOpenedAboutReturnsToPractice()
 
     QCOMPARE(frameSeenOver(window, practice), practice);
     QCOMPARE(frameSeenOver(window, browser), named<QWidget>(&window, rightPanel));
+    // Digits typed next go into the answer box.
+    QCOMPARE(QApplication::focusWidget(), named<QWidget>(&window, QStringLiteral("txtAnswer")));
     for (const char *hidden :
         { "fraAbout", "fraHelp", "fraWorksheet", "fraGame1", "fraGame2", "fraGame3" })
         QVERIFY2(named<QWidget>(&window, QString::fromLatin1(hidden))->isHidden(), hidden);

@@ -303,6 +303,7 @@ void MissingOperationScreenTest::openingHidesFeedbackAndShowsZero()
         QCOMPARE(labelText(window, "lblIncorrectGame2"), QStringLiteral("0"));
         QCOMPARE(answersCounted(window), 0);
         verifyShownProblem(window, 1, 10);
+        QCOMPARE(window.focusWidget(), named<QWidget>(&window, QStringLiteral("optAddGame2")));
         click(window, QStringLiteral("optAddGame2"));
         click(window, QStringLiteral("optSubGame2"));
         QCOMPARE(answersCounted(window), 2);
