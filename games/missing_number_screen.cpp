@@ -46,7 +46,8 @@ MissingNumberScreen::MissingNumberScreen(TutorState &state, QWidget *parent)
     m_txtAnswerGame1->setAlignment(Qt::AlignRight);
     m_txtAnswerGame1->installEventFilter(this);
 
-    const QRect feedbackPlace = twips(2640, 1560, 1935, 2295);
+    // Out to the edge of the screen, so that word and picture keep apart.
+    const QRect feedbackPlace = twips(2640, 1560, 2160, 2295);
     m_feedback.correct = sumlayout::correctFrame(this,
         { QStringLiteral("fraCorrectGame1"), QStringLiteral("imgCorrectGame1"),
             QStringLiteral("lblCorrectWordGame1") },

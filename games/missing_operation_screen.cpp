@@ -45,7 +45,8 @@ MissingOperationScreen::MissingOperationScreen(TutorState &state, QWidget *paren
     m_optMulGame2 = controls::optionButton(frame4, QStringLiteral("optMulGame2"),
         QStringLiteral("Multiplication"), twips(240, 960, 1800, 300));
 
-    const QRect feedbackPlace = twips(2640, 1800, 1935, 2295);
+    // Out to the edge of the screen, so that word and picture keep apart.
+    const QRect feedbackPlace = twips(2640, 1800, 2160, 2295);
     m_feedback.correct = sumlayout::correctFrame(this,
         { QStringLiteral("fraCorrectGame2"), QStringLiteral("imgCorrectGame2"),
             QStringLiteral("lblCorrectWordGame2") },

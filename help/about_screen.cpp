@@ -136,11 +136,12 @@ void AboutScreen::addNotices()
                        "Please send error reports, suggestions and questions to %1. "
                        "Every message helps us make the tutor better.")
             .arg(mail),
-        twips(4800, 1440, 3375, 2535));
+        twips(4800, 1440, 3195, 2535));
     controls::setTextColour(notice, Qt::black);
 
+    // Below the thank-you line and right of the notice, clear of both.
     controls::picture(this, QStringLiteral("Image18"), QStringLiteral(":/pictures/about.png"),
-        twips(8040, 600, 2475, 1800));
+        twips(8040, 900, 2475, 1800));
 
     controls::label(this, QStringLiteral("Label10"),
         QStringLiteral("Orvi Math Tutor 1.0 - Copyright \u00a9 2026 The Orvi Math Tutor team"),

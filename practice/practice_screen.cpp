@@ -64,7 +64,9 @@ PracticeScreen::PracticeScreen(TutorState &state, ReportPanel *sessionLog, QWidg
     controls::setBackground(m_txtAnswer, Qt::white);
     m_txtAnswer->installEventFilter(this);
 
-    const QRect feedbackPlace = twips(2040, 360, 1815, 2295);
+    // Wider than the word and picture strictly need, so that they keep apart;
+    // it still ends inside the problem's box.
+    const QRect feedbackPlace = twips(2040, 360, 2250, 2295);
     m_feedback.correct = sumlayout::correctFrame(fraData,
         { QStringLiteral("fraCorrect"), QStringLiteral("imgCorrect"), QStringLiteral("Label2") },
         feedbackPlace);

@@ -14,14 +14,22 @@ namespace sumlayout {
 namespace {
 
 const QString SansSerif = QStringLiteral("MS Sans Serif");
+constexpr int FeedbackGap = 4; // pixels between a feedback word and its picture
 
+// The word stands at the left edge and the picture at the right, so the two
+// never touch however wide the word comes out in the desktop's font.
 QFrame *feedbackFrame(QWidget *parent, const FeedbackNames &names, const QRect &geometry,
-    int pictureLeft, const QString &picture, const QString &caption)
+    const QString &picture, const QString &caption)
 {
     QFrame *frame = controls::frame(parent, names.frame, geometry);
-    controls::picture(frame, names.picture, picture, twips(pictureLeft, 120, 975, 2100));
-    QLabel *word = controls::label(frame, names.caption, caption, twips(120, 1200, 975, 375));
+    const QRect picturePlace = twips(0, 120, 975, 2100);
+    QLabel *image = controls::picture(frame, names.picture, picture,
+        picturePlace.translated(geometry.width() - picturePlace.width(), 0));
+    const QRect wordPlace = twips(0, 1200, 0, 375);
+    QLabel *word = controls::label(frame, names.caption, caption,
+        QRect(wordPlace.topLeft(), QSize(image->x() - FeedbackGap, wordPlace.height())));
     word->setFont(controls::font(SansSerif, 9.75, true));
+    word->setWordWrap(false);
     return frame;
 }
 
@@ -79,18 +87,16 @@ void rule(QWidget *parent, const std::array<QString, 3> &names, int leftTwips, i
         controls::picture(parent, names[i], bar, twips(leftTwips + i * 240, topTwips, 480, 480));
 }
 
-QFrame *correctFrame(
-    QWidget *parent, const FeedbackNames &names, const QRect &geometry, int pictureLeft)
+QFrame *correctFrame(QWidget *parent, const FeedbackNames &names, const QRect &geometry)
 {
-    return feedbackFrame(parent, names, geometry, pictureLeft,
-        QStringLiteral(":/pictures/correct.png"), QStringLiteral("Correct!"));
+    return feedbackFrame(parent, names, geometry, QStringLiteral(":/pictures/correct.png"),
+        QStringLiteral("Correct!"));
 }
 
-QFrame *tryAgainFrame(
-    QWidget *parent, const FeedbackNames &names, const QRect &geometry, int pictureLeft)
+QFrame *tryAgainFrame(QWidget *parent, const FeedbackNames &names, const QRect &geometry)
 {
-    return feedbackFrame(parent, names, geometry, pictureLeft,
-        QStringLiteral(":/pictures/try_again.png"), QStringLiteral("Try Again"));
+    return feedbackFrame(parent, names, geometry, QStringLiteral(":/pictures/try_again.png"),
+        QStringLiteral("Try Again"));
 }
 
 void Feedback::showVerdict(bool right) const

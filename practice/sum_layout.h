@@ -41,11 +41,9 @@ struct FeedbackNames
     QString picture;
     QString caption;
 };
-// The picture stands at pictureLeft (twips) with its word to the left of it.
-QFrame *correctFrame(
-    QWidget *parent, const FeedbackNames &names, const QRect &geometry, int pictureLeft = 720);
-QFrame *tryAgainFrame(
-    QWidget *parent, const FeedbackNames &names, const QRect &geometry, int pictureLeft = 840);
+// The picture stands at the frame's right edge with its word to the left.
+QFrame *correctFrame(QWidget *parent, const FeedbackNames &names, const QRect &geometry);
+QFrame *tryAgainFrame(QWidget *parent, const FeedbackNames &names, const QRect &geometry);
 
 // A "Correct!"/"Try Again" pair in one place and the timer that takes it away.
 // At most one of the two frames shows at a time.

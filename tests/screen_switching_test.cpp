@@ -7,6 +7,9 @@
 #include <QLineEdit>
 #include <QMenu>
 #include <QPushButton>
+#include <QStyle>
+#include <QImage>
+#include <QPixmap>
 #include <QTimer>
 #include <QtTest>
 
@@ -44,6 +47,34 @@ void setMenuEnabled(QWidget *window, const QString &name, bool enabled)
         named<QAction>(window, name)->setEnabled(enabled);
 }
 
+// Where a picture's ink lies, in window coordinates: the opaque pixels of its
+// pixmap where the label draws them.
+QRect inkRect(const QLabel *picture, const QWidget *window)
+{
+    const QImage image = picture->pixmap().toImage();
+    QRect ink;
+    for (int y = 0; y < image.height(); ++y) {
+        for (int x = 0; x < image.width(); ++x) {
+            if (qAlpha(image.pixel(x, y)) > 0)
+                ink |= QRect(x, y, 1, 1);
+        }
+    }
+    const QRect drawn = QStyle::alignedRect(picture->layoutDirection(), picture->alignment(),
+        image.size() / image.devicePixelRatio(), picture->contentsRect());
+    const QRect shown = ink.translated(drawn.topLeft()).intersected(picture->rect());
+    return QRect(picture->mapTo(window, shown.topLeft()), shown.size());
+}
+
+// Where a label's words lie, in window coordinates.
+QRect textRect(const QLabel *label, const QWidget *window)
+{
+    const int flags = int(label->alignment()) | (label->wordWrap() ? Qt::TextWordWrap : 0);
+    const QRect text = label->fontMetrics()
+                           .boundingRect(label->contentsRect(), flags, label->text())
+                           .intersected(label->rect());
+    return QRect(label->mapTo(window, text.topLeft()), text.size());
+}
+
 } // namespace
 
 class ScreenSwitchingTest : public QObject
@@ -68,6 +99,8 @@ private slots:
     void wholeWindowScreensCoverReportPanel_data();
     void wholeWindowScreensCoverReportPanel();
     void screensKeepTheirContentsWhileHidden();
+    void noTextLiesUnderOrAgainstAPicture_data();
+    void noTextLiesUnderOrAgainstAPicture();
 };
 
 void ScreenSwitchingTest::everyScreenEntryHandlerExistsOnce_data()
@@ -365,6 +398,62 @@ void ScreenSwitchingTest::screensKeepTheirContentsWhileHidden()
     testsupport::invokeHandler(&window, "mnuGamesTime_Click");
     QCOMPARE(answer->text(), QStringLiteral("12"));
     QCOMPARE(named<QLabel>(&window, QStringLiteral("lblNum1"))->text(), first);
+}
+
+void ScreenSwitchingTest::noTextLiesUnderOrAgainstAPicture_data()
+{
+    QTest::addColumn<QStringList>("handlers");
+    QTest::addColumn<QStringList>("verdicts"); // feedback frames shown as after an answer
+
+    QTest::newRow("practice, correct") << words("mnuFileWork_Click") << words("fraCorrect");
+    QTest::newRow("practice, try again") << words("mnuFileWork_Click") << words("fraIncorrect");
+    QTest::newRow("missing number, correct")
+        << words("mnuGamesMissingNum_Click") << words("fraCorrectGame1");
+    QTest::newRow("missing number, try again")
+        << words("mnuGamesMissingNum_Click") << words("fraIncorrectGame1");
+    QTest::newRow("missing operation, correct")
+        << words("mnuGamesMissingOper_Click") << words("fraCorrectGame2");
+    QTest::newRow("missing operation, try again")
+        << words("mnuGamesMissingOper_Click") << words("fraIncorrectGame2");
+    QTest::newRow("time trial results") << words("mnuGamesTime_Click") << words("fraGame3Results");
+    QTest::newRow("report panel") << words("mnuOptShowReport_Click") << QStringList();
+    QTest::newRow("worksheet") << words("mnuOptionsWorksheet_Click") << QStringList();
+    QTest::newRow("help") << words("mnuHelpContents_Click") << QStringList();
+    QTest::newRow("about") << words("mnuHelpAbout_Click") << QStringList();
+}
+
+void ScreenSwitchingTest::noTextLiesUnderOrAgainstAPicture()
+{
+    QFETCH(QStringList, handlers);
+    QFETCH(QStringList, verdicts);
+    testsupport::TutorFixture fixture;
+    MainWindow &window = fixture.window();
+    for (const QString &handler : handlers)
+        QVERIFY(testsupport::invokeHandler(&window, qPrintable(handler)));
+    for (const QString &verdict : verdicts)
+        named<QWidget>(&window, verdict)->show();
+
+    QList<const QLabel *> pictures;
+    QList<const QLabel *> texts;
+    for (const QLabel *label : window.findChildren<QLabel *>()) {
+        if (!label->isVisible())
+            continue;
+        if (!label->pixmap().isNull())
+            pictures << label;
+        else if (!label->text().isEmpty())
+            texts << label;
+    }
+    QVERIFY(!texts.isEmpty());
+    for (const QLabel *picture : std::as_const(pictures)) {
+        const QRect ink = inkRect(picture, &window);
+        for (const QLabel *text : std::as_const(texts)) {
+            // A pixel of space at least between words and a picture.
+            const QRect words = textRect(text, &window).adjusted(-1, -1, 1, 1);
+            QVERIFY2(!words.intersects(ink),
+                qPrintable(
+                    text->objectName() + QStringLiteral(" touches ") + picture->objectName()));
+        }
+    }
 }
 
 QTEST_MAIN(ScreenSwitchingTest)
