@@ -9,6 +9,7 @@
 
 #include <QColor>
 #include <QEvent>
+#include <QFontMetrics>
 #include <QGroupBox>
 #include <QKeyEvent>
 #include <QLabel>
@@ -17,6 +18,7 @@
 #include <QRadioButton>
 #include <QTimer>
 
+#include <initializer_list>
 #include <optional>
 
 using controls::twips;
@@ -25,6 +27,26 @@ namespace {
 
 const QString SansSerif = QStringLiteral("MS Sans Serif");
 const QString ComicSans = QStringLiteral("Comic Sans MS");
+
+// Pieces of one line of text in different fonts, placed so that their letters
+// stand on one baseline near the bottom of the place they were given. Each
+// piece's text is drawn from its top, its baseline one ascent below.
+void setOnOneBaseline(std::initializer_list<QLabel *> pieces)
+{
+    int bottom = 0;
+    int descent = 0;
+    for (const QLabel *piece : pieces) {
+        bottom = qMax(bottom, piece->geometry().bottom());
+        descent = qMax(descent, piece->fontMetrics().descent());
+    }
+    const int baseline = bottom - descent;
+    for (QLabel *piece : pieces) {
+        const QFontMetrics metrics = piece->fontMetrics();
+        piece->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+        piece->setGeometry(
+            piece->x(), baseline - metrics.ascent(), piece->width(), metrics.height());
+    }
+}
 
 } // namespace
 
@@ -90,12 +112,12 @@ TimeTrialScreen::TimeTrialScreen(TutorState &state, QWidget *parent)
     m_fraGame3Results = controls::groupBox(this, QStringLiteral("fraGame3Results"),
         QStringLiteral("Results"), twips(240, 3420, 4335, 1335));
     // Two lines, "You answered" N / "right, in " T "seconds.": every piece of a
-    // line stands on the same base, so the larger values read as one sentence.
+    // line stands on the same baseline, so the larger values read as one
+    // sentence.
     auto resultText
         = [this](const QString &name, const QString &text, int left, int top, int width) {
               QLabel *piece
                   = controls::label(m_fraGame3Results, name, text, twips(left, top, width, 435));
-              piece->setAlignment(Qt::AlignLeft | Qt::AlignBottom);
               piece->setWordWrap(false);
               return piece;
           };
@@ -105,13 +127,16 @@ TimeTrialScreen::TimeTrialScreen(TutorState &state, QWidget *parent)
         controls::setTextColour(value, QColor(0, 0, 192));
         return value;
     };
-    resultText(
+    QLabel *answered = resultText(
         QStringLiteral("lblResultsAnsweredGame3"), QStringLiteral("You answered"), 240, 300, 1215);
     m_lblGame3ResultsScore = resultValue(QStringLiteral("lblGame3ResultsScore"), 1380, 300, 975);
-    resultText(QStringLiteral("lblResultsRightGame3"), QStringLiteral("right, in "), 240, 780, 855);
+    setOnOneBaseline({ answered, m_lblGame3ResultsScore });
+    QLabel *rightIn = resultText(
+        QStringLiteral("lblResultsRightGame3"), QStringLiteral("right, in "), 240, 780, 855);
     m_lblGame3ResultsTime = resultValue(QStringLiteral("lblGame3ResultsTime"), 1020, 780, 555);
-    resultText(
+    QLabel *seconds = resultText(
         QStringLiteral("lblResultsSecondsGame3"), QStringLiteral("seconds."), 1620, 780, 855);
+    setOnOneBaseline({ rightIn, m_lblGame3ResultsTime, seconds });
 
     m_fraGame3Results->hide();
 

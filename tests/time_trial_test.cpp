@@ -12,6 +12,7 @@
 #include <QPixmap>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QStyle>
 #include <QTextBrowser>
 #include <QTimer>
 #include <QtTest>
@@ -216,6 +217,18 @@ void TimeTrialTest::screenReadsAsDesigned()
     QCOMPARE(window.state().TimeLimitSeconds, -1.0f);
     for (const char *value : { "lblGame3ResultsScore", "lblGame3ResultsTime" })
         QCOMPARE(control(window, value)->palette().color(QPalette::WindowText), QColor(0, 0, 192));
+
+    // The larger figures stand on the baseline of the words around them.
+    const auto baseline = [&window](const char *name) {
+        const auto *piece = control<QLabel>(window, name);
+        const QFontMetrics metrics = piece->fontMetrics();
+        const QRect text = QStyle::alignedRect(piece->layoutDirection(), piece->alignment(),
+            QSize(piece->width(), metrics.height()), piece->contentsRect());
+        return piece->mapTo(&window, QPoint(0, text.top() + metrics.ascent())).y();
+    };
+    QCOMPARE(baseline("lblGame3ResultsScore"), baseline("lblResultsAnsweredGame3"));
+    QCOMPARE(baseline("lblGame3ResultsTime"), baseline("lblResultsRightGame3"));
+    QCOMPARE(baseline("lblGame3ResultsTime"), baseline("lblResultsSecondsGame3"));
 }
 
 void TimeTrialTest::openingShowsTheIdleGame_data()
