@@ -14,5 +14,7 @@ struct SaveResult
 
 // Writes the whole file at once: the bytes go to a temporary file that
 // replaces the old one only when everything was written, so a failure never
-// leaves a half-written or emptied file behind. A missing folder is created.
+// leaves a half-written or emptied file behind. A full disk or a write cut
+// short counts as a failure, with a reason the user can read. A missing folder
+// is created.
 SaveResult saveWholeFile(const QString &path, const QByteArray &bytes);
