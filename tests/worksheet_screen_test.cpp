@@ -208,6 +208,14 @@ QRgb shownBackground(MainWindow &window, QWidget *box)
     return window.grab().toImage().pixel(inside);
 }
 
+void wheel(QListWidget *list, int notches)
+{
+    const QPointF inside(5, 5);
+    QWheelEvent event(inside, list->viewport()->mapToGlobal(inside), QPoint(),
+        QPoint(0, 120 * notches), Qt::NoButton, Qt::NoModifier, Qt::NoScrollPhase, false);
+    QCoreApplication::sendEvent(list->viewport(), &event);
+}
+
 } // namespace
 
 class WorksheetScreenTest : public QObject
@@ -219,6 +227,7 @@ private slots:
     void everyHandlerExistsOnce();
     void enteringShowsAnEmptyWorksheetWithNothingPicked();
     void screenFitsTheWindowWithoutOverlaps();
+    void rowNumbersStandBesideTheirRows_data();
     void rowNumbersStandBesideTheirRows();
 
     void createProblemWaitsForBothPicks_data();
@@ -349,26 +358,88 @@ void WorksheetScreenTest::screenFitsTheWindowWithoutOverlaps()
         QVERIFY2(control->geometry().top() <= status.top(), qPrintable(control->objectName()));
 }
 
+void WorksheetScreenTest::rowNumbersStandBesideTheirRows_data()
+{
+    QTest::addColumn<int>("problems");
+    // What the teacher does next: "wheel up", "wheel down", "bar top", "bar
+    // arrow down", "bar page up", "bar drag" (to part of a row), "clear",
+    // "create".
+    QTest::addColumn<QStringList>("steps");
+    QTest::addColumn<int>("topRow"); // the number the first marker shows
+
+    QTest::newRow("empty") << 0 << QStringList() << 1;
+    QTest::newRow("twenty fit") << 20 << QStringList() << 1;
+    QTest::newRow("newest of 25 in sight") << 25 << QStringList() << 6;
+    QTest::newRow("newest of 60 in sight") << 60 << QStringList() << 41;
+    QTest::newRow("wheel up") << 25 << QStringList({ u"wheel up"_s }) << 3;
+    QTest::newRow("wheel down from the top")
+        << 25 << QStringList({ u"bar top"_s, u"wheel down"_s }) << 4;
+    QTest::newRow("bar to the top") << 60 << QStringList({ u"bar top"_s }) << 1;
+    QTest::newRow("bar arrow") << 60 << QStringList({ u"bar top"_s, u"bar arrow down"_s }) << 2;
+    QTest::newRow("bar page up") << 60 << QStringList({ u"bar page up"_s }) << 21;
+    QTest::newRow("bar dragged into a row") << 60 << QStringList({ u"bar drag"_s }) << 3;
+    QTest::newRow("cleared") << 25 << QStringList({ u"clear"_s }) << 1;
+    QTest::newRow("cleared, then one more") << 25 << QStringList({ u"clear"_s, u"create"_s }) << 1;
+    QTest::newRow("scrolled up, then one more")
+        << 25 << QStringList({ u"bar top"_s, u"create"_s }) << 7;
+    QTest::newRow("full worksheet") << 32767 << QStringList() << 32748;
+}
+
 void WorksheetScreenTest::rowNumbersStandBesideTheirRows()
 {
+    QFETCH(int, problems);
+    QFETCH(QStringList, steps);
+    QFETCH(int, topRow);
     testsupport::TutorFixture fixture;
     MainWindow &window = readyWorksheet(fixture, u"Warm Up"_s, u"Addition"_s);
-    createProblems(window, 20);
-    // All twenty rows fit, so nothing has scrolled.
+    for (int i = 0; i < problems; ++i)
+        button(window, "cmdCreateProblem")->click();
     QListWidget *first = list(window, "lstWorksheetNum1");
-    QCOMPARE(first->verticalScrollBar()->value(), 0);
-    QVERIFY(first->viewport()->rect().contains(first->visualItemRect(first->item(19))));
+    // The teacher scrolls the table by its one scroll bar or by the wheel
+    // over any column.
+    QScrollBar *bar = list(window, "lstWorksheetAnswer")->verticalScrollBar();
+    for (const QString &step : std::as_const(steps)) {
+        if (step == u"wheel up"_s || step == u"wheel down"_s)
+            wheel(list(window, "lstWorksheetNum2"), step == u"wheel up"_s ? 1 : -1);
+        else if (step == u"bar top"_s)
+            bar->triggerAction(QAbstractSlider::SliderToMinimum);
+        else if (step == u"bar arrow down"_s)
+            bar->triggerAction(QAbstractSlider::SliderSingleStepAdd);
+        else if (step == u"bar page up"_s)
+            bar->triggerAction(QAbstractSlider::SliderPageStepSub);
+        else if (step == u"bar drag"_s)
+            bar->setSliderPosition(first->visualItemRect(first->item(0)).height() * 7 / 3);
+        else if (step == u"clear"_s)
+            button(window, "cmdClearWorksheet")->click();
+        else if (step == u"create"_s)
+            button(window, "cmdCreateProblem")->click();
+        else
+            QFAIL(qPrintable(step));
+    }
 
-    const std::pair<const char *, int> labels[]
+    const std::pair<const char *, int> markers[]
         = { { "Label20", 0 }, { "Label23", 9 }, { "Label33", 19 } };
-    for (const auto &[name, row] : labels) {
+    for (const auto &[name, place] : markers) {
         auto *label = named<QLabel>(&window, QString::fromLatin1(name));
-        QCOMPARE(label->text(), QString::number(row + 1));
+        QCOMPARE(label->text(), QString::number(topRow + place));
+        // Shown whole, left of the table.
+        QVERIFY2(label->sizeHint().width() <= label->width(), name);
+        QVERIFY(label->geometry().right() < first->x());
+        // Level with the row it names, when that row exists.
+        const int row = topRow + place - 1;
+        if (row >= first->count())
+            continue;
         const QRect rowRect = first->visualItemRect(first->item(row));
         const QPoint rowCentre = first->viewport()->mapTo(label->parentWidget(), rowRect.center());
-        QVERIFY2(qAbs(label->geometry().center().y() - rowCentre.y()) <= 1, name);
-        QVERIFY(label->geometry().right() < first->x());
+        // A bar dragged into a row leaves part of that row out of sight.
+        const bool wholeRows = first->verticalScrollBar()->value() % rowRect.height() == 0;
+        QVERIFY2(qAbs(label->geometry().center().y() - rowCentre.y())
+                <= (wholeRows ? 1 : rowRect.height() / 2),
+            name);
     }
+    // A worksheet that fits is never scrolled away from its first row.
+    if (first->count() <= 20)
+        QCOMPARE(first->verticalScrollBar()->value(), 0);
 }
 
 void WorksheetScreenTest::createProblemWaitsForBothPicks_data()
@@ -539,10 +610,8 @@ void WorksheetScreenTest::listsOnlyDisplayButScrollTogether()
 
     // Scrolling any column moves all four.
     QListWidget *operators = list(window, "lstWorksheetOper");
-    QWheelEvent wheel(QPointF(5, 5), operators->viewport()->mapToGlobal(QPointF(5, 5)), QPoint(),
-        QPoint(0, 120), Qt::NoButton, Qt::NoModifier, Qt::NoScrollPhase, false);
     const int before = operators->verticalScrollBar()->value();
-    QCoreApplication::sendEvent(operators->viewport(), &wheel);
+    wheel(operators, 1);
     const int after = operators->verticalScrollBar()->value();
     QVERIFY(after < before);
     for (const char *name : ListNames)

@@ -42,6 +42,23 @@ const QString FullMessage = QStringLiteral("Worksheet Full  --  A worksheet hold
 constexpr int RowHeight = 13;
 constexpr int VisibleRows = 20;
 constexpr int ListTopTwips = 600;
+// The row numbers stand between the buttons and the table, wide enough for
+// the five digits of the last rows of a full worksheet; the first column
+// only ever holds three.
+constexpr int RowMarkerLeftTwips = 5760;
+constexpr int RowMarkerWidthTwips = 540;
+constexpr int TableLeftTwips = 6360;
+constexpr int OperatorColumnTwips = 7320;
+constexpr int TableRightTwips = 10410;
+
+struct RowMarker
+{
+    const char *name;
+    int row; // among the rows in sight, counting from 1
+};
+
+constexpr std::array<RowMarker, 3> RowMarkers
+    = { { { "Label20", 1 }, { "Label23", 10 }, { "Label33", 20 } } };
 
 struct OperationEntry
 {
@@ -143,17 +160,20 @@ WorksheetScreen::WorksheetScreen(
 
     // The worksheet on the right: four lists that read as one table.
     heading(this, QStringLiteral("Label6"), QStringLiteral("Your Current Worksheet"),
-        twips(6240, 180, 4170, 390));
-    worksheetList(QStringLiteral("lstWorksheetNum1"), 6240, 1080);
-    worksheetList(QStringLiteral("lstWorksheetOper"), 7320, 750);
+        twips(TableLeftTwips, 180, TableRightTwips - TableLeftTwips, 390));
+    worksheetList(
+        QStringLiteral("lstWorksheetNum1"), TableLeftTwips, OperatorColumnTwips - TableLeftTwips);
+    worksheetList(QStringLiteral("lstWorksheetOper"), OperatorColumnTwips, 750);
     worksheetList(QStringLiteral("lstWorksheetNum2"), 8070, 1080);
-    worksheetList(QStringLiteral("lstWorksheetAnswer"), 9150, 1260);
+    worksheetList(QStringLiteral("lstWorksheetAnswer"), 9150, TableRightTwips - 9150);
     controls::scrollTogether(m_lists);
     // One scroll bar, at the table's right edge, is enough for all four.
     m_lists.last()->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
-    addRowLabel(QStringLiteral("Label20"), 1);
-    addRowLabel(QStringLiteral("Label23"), 10);
-    addRowLabel(QStringLiteral("Label33"), 20);
+    for (const RowMarker &marker : RowMarkers)
+        m_rowMarkers << addRowLabel(QString::fromLatin1(marker.name), marker.row);
+    // However the table moves, the markers name the rows beside them.
+    connect(m_lists.first()->verticalScrollBar(), &QScrollBar::valueChanged, this,
+        &WorksheetScreen::numberRowMarkers);
 
     m_lblWorksheetMessage = controls::label(
         this, QStringLiteral("lblWorksheetMessage"), QString(), twips(360, 4590, 10050, 270));
@@ -183,16 +203,28 @@ QListWidget *WorksheetScreen::worksheetList(const QString &name, int left, int w
     return list;
 }
 
-// Numbers beside the first, tenth and twentieth rows help count the rows.
-void WorksheetScreen::addRowLabel(const QString &name, int row)
+// Numbers beside the first, tenth and twentieth rows in sight help count the
+// rows.
+QLabel *WorksheetScreen::addRowLabel(const QString &name, int row)
 {
     const QListWidget *first = m_lists.first();
-    const QRect place = twips(5760, 0, 420, 0);
+    const QRect place = twips(RowMarkerLeftTwips, 0, RowMarkerWidthTwips, 0);
     QLabel *label = controls::label(this, name, QString::number(row),
         QRect(place.left(), first->y() + first->frameWidth() + (row - 1) * RowHeight, place.width(),
             RowHeight));
     label->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
     label->setWordWrap(false);
+    return label;
+}
+
+// Each marker names the row whose greater part stands beside it; the scroll
+// bar counts pixels, so a dragged bar can leave a row half in sight.
+void WorksheetScreen::numberRowMarkers()
+{
+    const int topRow = (m_lists.first()->verticalScrollBar()->value() + RowHeight / 2) / RowHeight;
+    for (std::size_t marker = 0; marker < RowMarkers.size(); ++marker)
+        m_rowMarkers.at(qsizetype(marker))
+            ->setText(QString::number(topRow + RowMarkers.at(marker).row));
 }
 
 void WorksheetScreen::open()
@@ -272,8 +304,11 @@ void WorksheetScreen::cmdClearWorksheet_Click()
 {
     m_state.WorksheetProblemCount = 0;
     m_lblProblemNum->setText(QStringLiteral("0"));
-    for (QListWidget *column : std::as_const(m_lists))
+    for (QListWidget *column : std::as_const(m_lists)) {
         column->clear();
+        column->scrollToTop();
+    }
+    numberRowMarkers();
     showStatus(ClearedMessage);
 }
 

@@ -52,7 +52,8 @@ public slots:
 
 private:
     QListWidget *worksheetList(const QString &name, int left, int width);
-    void addRowLabel(const QString &name, int row);
+    QLabel *addRowLabel(const QString &name, int row);
+    void numberRowMarkers();
     void notePick(QString &pickedFlag, const QString &otherFlag);
     void appendRow(const tutor::WorksheetRow &row);
     QList<tutor::WorksheetRow> rows() const;
@@ -73,6 +74,8 @@ private:
     QLineEdit *m_txtClassName = nullptr;
     // lstWorksheetNum1, lstWorksheetOper, lstWorksheetNum2, lstWorksheetAnswer
     QList<QListWidget *> m_lists;
+    // Label20, Label23, Label33: beside the first, tenth and twentieth rows
+    QList<QLabel *> m_rowMarkers;
     QLabel *m_lblWorksheetMessage = nullptr;
     QTimer *m_tmrWorksheet = nullptr;
 };
