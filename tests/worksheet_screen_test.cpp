@@ -16,6 +16,7 @@
 #include <QListWidget>
 #include <QPushButton>
 #include <QScrollBar>
+#include <QTemporaryDir>
 #include <QTimer>
 #include <QWheelEvent>
 #include <QtTest>
@@ -66,9 +67,15 @@ QString labelText(MainWindow &window, const char *name)
     return named<QLabel>(&window, QString::fromLatin1(name))->text();
 }
 
+// The status line as shown, and the whole message it carries as tool tip.
 QString message(MainWindow &window)
 {
     return labelText(window, "lblWorksheetMessage");
+}
+
+QString wholeMessage(MainWindow &window)
+{
+    return named<QLabel>(&window, u"lblWorksheetMessage"_s)->toolTip();
 }
 
 QTimer *messageTimer(MainWindow &window)
@@ -249,6 +256,8 @@ private slots:
     void savingReplacesTheEarlierFile();
     void failedSaveSaysSoAndKeepsWhatWasThere_data();
     void failedSaveSaysSoAndKeepsWhatWasThere();
+    void longFolderNamesNeverHideTheFileOrTheReason_data();
+    void longFolderNamesNeverHideTheFileOrTheReason();
 
     void clearEmptiesTheWorksheetAndSaysSo();
     void messagesGoWhenTheirTimerRunsOut();
@@ -716,13 +725,13 @@ void WorksheetScreenTest::savedFilesMatchByteForByte()
 
     button(window, "cmdSaveWorksheet")->click();
     QCOMPARE(fileContents(worksheetPath(fixture)), expectedWorksheet({}, {}, problems));
-    QCOMPARE(message(window), u"Save Succesfull - Available in "_s + worksheetPath(fixture));
+    QCOMPARE(wholeMessage(window), u"Save Succesfull - Available in "_s + worksheetPath(fixture));
     QVERIFY(messageTimer(window)->isActive());
 
     button(window, "cmdSaveAnswer")->click();
     const QByteArray answers = fileContents(answerSheetPath(fixture));
     QCOMPARE(answers, expectedAnswerSheet(problems));
-    QCOMPARE(message(window), u"Save Succesfull - Available in "_s + answerSheetPath(fixture));
+    QCOMPARE(wholeMessage(window), u"Save Succesfull - Available in "_s + answerSheetPath(fixture));
     QCOMPARE(answers.count("\r\n"), 4 + 2 * count);
     QVERIFY(!QByteArray(answers).replace("\r\n", "").contains('\n'));
 }
@@ -833,7 +842,7 @@ void WorksheetScreenTest::failedSaveSaysSoAndKeepsWhatWasThere()
     earlier.close();
 
     button(window, answerSheet ? "cmdSaveAnswer" : "cmdSaveWorksheet")->click();
-    const QString shown = message(window);
+    const QString shown = wholeMessage(window);
     QVERIFY2(shown.startsWith(u"Save failed - "_s + target + u": "_s), qPrintable(shown));
     QVERIFY(shown.size() > (u"Save failed - "_s + target + u": "_s).size()); // the reason
     QVERIFY(!shown.contains(u"Succesfull"_s));
@@ -844,6 +853,84 @@ void WorksheetScreenTest::failedSaveSaysSoAndKeepsWhatWasThere()
     // The message goes like any other.
     testsupport::invokeHandler(&window, "tmrWorksheet_Timer");
     QVERIFY(message(window).isEmpty());
+}
+
+void WorksheetScreenTest::longFolderNamesNeverHideTheFileOrTheReason_data()
+{
+    QTest::addColumn<bool>("answerSheet");
+    QTest::addColumn<QString>("obstacle"); // in the way of the file: "", "folder", "file"
+    QTest::newRow("worksheet saved") << false << QString();
+    QTest::newRow("answer sheet saved") << true << QString();
+    QTest::newRow("worksheet name is a folder") << false << u"folder"_s;
+    // The reason names the long folder once more.
+    QTest::newRow("worksheets is a file") << true << u"file"_s;
+}
+
+void WorksheetScreenTest::longFolderNamesNeverHideTheFileOrTheReason()
+{
+    QFETCH(bool, answerSheet);
+    QFETCH(QString, obstacle);
+    // The program installed deep in a school's shared drive.
+    QTemporaryDir temporary;
+    QString folder = temporary.path();
+    for (int level = 1; level <= 5; ++level)
+        folder += u"/Shared drive of the school, level "_s + QString::number(level);
+    QVERIFY(QDir().mkpath(folder));
+    testsupport::copyShippedFiles(folder);
+    MainWindow window(folder);
+    window.show();
+    enterWorksheet(window);
+    QVERIFY(pickLevel(window, u"Warm Up"_s) && pickOperation(window, u"Addition"_s));
+    createProblems(window, 3);
+
+    const QString fileName
+        = u"/worksheets/"_s + (answerSheet ? u"OrviAnswersheet.txt"_s : u"OrviWorksheet.txt"_s);
+    const QString target = folder + fileName;
+    if (obstacle == u"folder"_s) {
+        QVERIFY(QDir().mkpath(target));
+    } else if (obstacle == u"file"_s) {
+        QVERIFY(QDir(folder + u"/worksheets"_s).removeRecursively());
+        QFile file(folder + u"/worksheets"_s);
+        QVERIFY(file.open(QIODevice::WriteOnly));
+    }
+    button(window, answerSheet ? "cmdSaveAnswer" : "cmdSaveWorksheet")->click();
+
+    auto *status = named<QLabel>(&window, u"lblWorksheetMessage"_s);
+    const QString shown = status->text();
+    // The tool tip holds the whole message.
+    const QString whole = status->toolTip();
+    const QString start
+        = obstacle.isEmpty() ? u"Save Succesfull - Available in "_s : u"Save failed - "_s;
+    QString reason;
+    if (obstacle.isEmpty()) {
+        QCOMPARE(whole, start + target);
+    } else {
+        QVERIFY2(whole.startsWith(start + target + u": "_s), qPrintable(whole));
+        reason = whole.mid(start.size() + target.size() + 2);
+        QVERIFY(!reason.isEmpty());
+    }
+
+    // On one line, within the label: the middle of the folder gave way.
+    QVERIFY2(status->fontMetrics().horizontalAdvance(shown) <= status->contentsRect().width(),
+        qPrintable(shown));
+    QVERIFY(shown.size() < whole.size());
+    QVERIFY2(shown.startsWith(start + folder.left(8)), qPrintable(shown));
+    // The file name and every word of the reason are there in full.
+    if (obstacle.isEmpty()) {
+        QVERIFY2(shown.endsWith(fileName), qPrintable(shown));
+    } else {
+        QVERIFY2(shown.contains(fileName + u": "_s), qPrintable(shown));
+        const QStringList words = reason.split(folder, Qt::SkipEmptyParts);
+        for (const QString &part : words)
+            QVERIFY2(shown.contains(part), qPrintable(shown));
+        if (!reason.endsWith(folder))
+            QVERIFY2(shown.endsWith(words.last()), qPrintable(shown));
+    }
+
+    // The tool tip goes with the message.
+    testsupport::invokeHandler(&window, "tmrWorksheet_Timer");
+    QVERIFY(status->text().isEmpty());
+    QVERIFY(status->toolTip().isEmpty());
 }
 
 void WorksheetScreenTest::clearEmptiesTheWorksheetAndSaysSo()

@@ -12,6 +12,8 @@
 #include <QCheckBox>
 #include <QColor>
 #include <QComboBox>
+#include <QDir>
+#include <QFontMetrics>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
@@ -19,6 +21,7 @@
 #include <QPushButton>
 #include <QScrollBar>
 #include <QStringList>
+#include <QTextDocument>
 #include <QTimer>
 
 #include <algorithm>
@@ -84,6 +87,39 @@ QStringList levelNames()
     for (qint16 level = 0; level <= 4; ++level)
         names << tutor::levelName(level);
     return names;
+}
+
+// The status line has room for one line. A message too long for it gives up
+// the middle of `folder` where it names the file; only if that is not enough,
+// also where the reason names the folder. The file name and the words of the
+// reason always show whole.
+QString fittedMessage(
+    const QString &message, const QString &folder, const QFontMetrics &metrics, int width)
+{
+    const auto fits = [&metrics, width](
+                          const QString &text) { return metrics.horizontalAdvance(text) <= width; };
+    const qsizetype inPath = folder.isEmpty() ? -1 : message.indexOf(folder);
+    if (inPath < 0 || fits(message))
+        return message;
+    const auto shortened = [&](qsizetype kept, bool everywhere) {
+        const QString shortFolder
+            = folder.left(kept - kept / 2) + QChar(0x2026) + folder.right(kept / 2);
+        QString text = message;
+        return everywhere ? text.replace(folder, shortFolder)
+                          : text.replace(inPath, folder.size(), shortFolder);
+    };
+    const bool everywhere = !fits(shortened(0, false));
+    // The most of the folder that still fits.
+    qsizetype kept = 0;
+    qsizetype tooMany = folder.size();
+    while (tooMany - kept > 1) {
+        const qsizetype middle = (kept + tooMany) / 2;
+        if (fits(shortened(middle, everywhere)))
+            kept = middle;
+        else
+            tooMany = middle;
+    }
+    return shortened(kept, everywhere);
 }
 
 QLabel *heading(QWidget *parent, const QString &name, const QString &text, const QRect &geometry)
@@ -336,6 +372,7 @@ void WorksheetScreen::setOptionalFieldsEditable(bool editable)
 void WorksheetScreen::tmrWorksheet_Timer()
 {
     m_lblWorksheetMessage->clear();
+    m_lblWorksheetMessage->setToolTip(QString());
     m_tmrWorksheet->stop();
 }
 
@@ -367,12 +404,19 @@ void WorksheetScreen::save(const QString &relativePath, const QByteArray &bytes)
     const SaveResult result
         = saveWholeFile(m_applicationFolder + QLatin1Char('/') + relativePath, bytes);
     showStatus(result.ok ? tutor::worksheetSavedMessage(result.path)
-                         : tutor::worksheetSaveFailedMessage(result.path, result.error));
+                         : tutor::worksheetSaveFailedMessage(result.path, result.error),
+        QDir::toNativeSeparators(m_applicationFolder));
 }
 
-void WorksheetScreen::showStatus(const QString &text)
+// `folder`, where the message names it, may be shortened to fit the line;
+// the tool tip always holds the whole message.
+void WorksheetScreen::showStatus(const QString &text, const QString &folder)
 {
-    m_lblWorksheetMessage->setText(text);
+    m_lblWorksheetMessage->setText(fittedMessage(text, folder, m_lblWorksheetMessage->fontMetrics(),
+        m_lblWorksheetMessage->contentsRect().width()));
+    // A tool tip that looks like markup would be shown as markup.
+    m_lblWorksheetMessage->setToolTip(
+        Qt::mightBeRichText(text) ? Qt::convertFromPlainText(text) : text);
     // Every message gets its full ten seconds.
     m_tmrWorksheet->start();
 }

@@ -58,7 +58,7 @@ private:
     void appendRow(const tutor::WorksheetRow &row);
     QList<tutor::WorksheetRow> rows() const;
     void save(const QString &relativePath, const QByteArray &bytes);
-    void showStatus(const QString &text);
+    void showStatus(const QString &text, const QString &folder = QString());
     void setOptionalFieldsEditable(bool editable);
 
     TutorState &m_state;
