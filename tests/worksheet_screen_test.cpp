@@ -21,6 +21,7 @@
 #include <QWheelEvent>
 #include <QtTest>
 
+#include <algorithm>
 #include <cmath>
 
 using namespace Qt::StringLiterals;
@@ -213,6 +214,38 @@ QRgb shownBackground(MainWindow &window, QWidget *box)
 {
     const QPoint inside = box->mapTo(&window, QPoint(box->width() - 6, box->height() / 2));
     return window.grab().toImage().pixel(inside);
+}
+
+// Contrast of two colours on screen, from 1 to 21, by their relative
+// luminance as the accessibility guidelines measure it.
+double contrast(QRgb first, QRgb second)
+{
+    const auto luminance = [](QRgb colour) {
+        const auto linear = [](int channel) {
+            const double c = channel / 255.0;
+            return c <= 0.03928 ? c / 12.92 : std::pow((c + 0.055) / 1.055, 2.4);
+        };
+        return 0.2126 * linear(qRed(colour)) + 0.7152 * linear(qGreen(colour))
+            + 0.0722 * linear(qBlue(colour));
+    };
+    const double one = luminance(first);
+    const double other = luminance(second);
+    return (std::max(one, other) + 0.05) / (std::min(one, other) + 0.05);
+}
+
+// How well the text in a box stands out as the window shows it: its most
+// distinct pixel (the full colour of a stroke) against the box's background.
+double shownTextContrast(MainWindow &window, QLineEdit *box)
+{
+    const QRgb background = shownBackground(window, box);
+    const QImage shot = window.grab().toImage();
+    // Inside the frame, which is drawn in a colour of its own.
+    const QRect inside = QRect(box->mapTo(&window, QPoint()), box->size()).adjusted(3, 3, -3, -3);
+    double best = 1;
+    for (int y = inside.top(); y <= inside.bottom(); ++y)
+        for (int x = inside.left(); x <= inside.right(); ++x)
+            best = std::max(best, contrast(shot.pixel(x, y), background));
+    return best;
 }
 
 void wheel(QListWidget *list, int notches)
@@ -1025,6 +1058,7 @@ void WorksheetScreenTest::optionalInformationUnlocksTheFieldsAndShowsScoreCard()
     }
     teacher->insert(u"Mr Obi\r\nX"_s); // as a paste
     QCOMPARE(teacher->text(), u"Mr ObiX"_s); // no line break can reach the file
+    QTest::keyClicks(className, u"Class 3B"_s);
 
     testsupport::invokeHandler(&window, "mnuOptScoreHide_Click");
     QTest::mouseClick(check, Qt::LeftButton);
@@ -1032,6 +1066,9 @@ void WorksheetScreenTest::optionalInformationUnlocksTheFieldsAndShowsScoreCard()
     for (QLineEdit *box : { teacher, className }) {
         QVERIFY(!box->isEnabled());
         QCOMPARE(shownBackground(window, box), locked);
+        // Locked, but the teacher can still read what the file will get.
+        const double shownContrast = shownTextContrast(window, box);
+        QVERIFY2(shownContrast >= 4.5, qPrintable(QString::number(shownContrast)));
     }
     QCOMPARE(teacher->text(), u"Mr ObiX"_s);
 }
@@ -1058,6 +1095,7 @@ void WorksheetScreenTest::reenteringClearsButKeepsTheOptionalInformation()
     for (const char *name : { "txtTeachersName", "txtClassName" }) {
         QVERIFY2(!field(window, name)->isEnabled(), name);
         QCOMPARE(shownBackground(window, field(window, name)), locked);
+        QVERIFY2(shownTextContrast(window, field(window, name)) >= 4.5, name);
     }
     QCOMPARE(field(window, "txtTeachersName")->text(), u"Ms Roe"_s);
     QCOMPARE(field(window, "txtClassName")->text(), u"4C"_s);
