@@ -248,6 +248,15 @@ double shownTextContrast(MainWindow &window, QLineEdit *box)
     return best;
 }
 
+// Types each character with a key event of its own, as a keyboard or an input
+// method delivers it, including characters no key of QTest's names.
+void typeCharacters(QWidget *box, const QString &text)
+{
+    for (const char32_t c : text.toUcs4())
+        QTest::sendKeyEvent(
+            QTest::Click, box, Qt::Key_unknown, QString::fromUcs4(&c, 1), Qt::NoModifier);
+}
+
 void wheel(QListWidget *list, int notches)
 {
     const QPointF inside(5, 5);
@@ -285,6 +294,7 @@ private slots:
     void savedFilesMatchByteForByte_data();
     void savedFilesMatchByteForByte();
     void threePlusSevenIsWrittenAsInTheExample();
+    void optionalFieldsAreWrittenEvenWhenUnchecked_data();
     void optionalFieldsAreWrittenEvenWhenUnchecked();
     void savingReplacesTheEarlierFile();
     void failedSaveSaysSoAndKeepsWhatWasThere_data();
@@ -799,8 +809,45 @@ void WorksheetScreenTest::threePlusSevenIsWrittenAsInTheExample()
                    "\r\n"));
 }
 
+void WorksheetScreenTest::optionalFieldsAreWrittenEvenWhenUnchecked_data()
+{
+    // Each box is typed into key by key, then pasted into.
+    QTest::addColumn<QString>("teacherTyped");
+    QTest::addColumn<QString>("teacherPasted");
+    QTest::addColumn<QString>("classTyped");
+    QTest::addColumn<QString>("classPasted");
+    QTest::addColumn<QString>("teacher"); // what the box then holds and the file gets
+    QTest::addColumn<QString>("className");
+
+    // Letters beyond ASCII are kept as UTF-8.
+    QTest::newRow("letters") << u"Mrs Lee"_s << QString() << QString()
+                             << u"\u0141ucja M\u00fcller's 3B"_s << u"Mrs Lee"_s
+                             << u"\u0141ucja M\u00fcller's 3B"_s;
+    // Many editors start a new line at a line or paragraph separator.
+    QTest::newRow("separators typed")
+        << u"Mrs\u2028 Lee"_s << QString() << u"3B\u2029"_s << QString() << u"Mrs Lee"_s << u"3B"_s;
+    QTest::newRow("separators pasted") << QString() << u"Mr Obi\u2029\u2028"_s << QString()
+                                       << u"\u2028Class\u2029 4C"_s << u"Mr Obi"_s << u"Class 4C"_s;
+    QTest::newRow("line breaks pasted")
+        << u"Ms"_s << u"\r\n Roe\u0085"_s << u"5"_s << u"\vA\f"_s << u"Ms Roe"_s << u"5A"_s;
+    // Marks that turn the text around or hide in it.
+    QTest::newRow("invisible marks")
+        << u"\u202eMrs\u200b Lee"_s << u"\u2066\u00ad\ufeff"_s << u"\u2060Class"_s
+        << u" 3B\U000E0041\u061c"_s << u"Mrs Lee"_s << u"Class 3B"_s;
+    // Joiners belong to the spelling of some names.
+    QTest::newRow("joiners kept") << u"\u0915\u094d\u200d\u0937"_s << QString() << QString()
+                                  << u"\u0645\u06cc\u200c\u0631"_s << u"\u0915\u094d\u200d\u0937"_s
+                                  << u"\u0645\u06cc\u200c\u0631"_s;
+}
+
 void WorksheetScreenTest::optionalFieldsAreWrittenEvenWhenUnchecked()
 {
+    QFETCH(QString, teacherTyped);
+    QFETCH(QString, teacherPasted);
+    QFETCH(QString, classTyped);
+    QFETCH(QString, classPasted);
+    QFETCH(QString, teacher);
+    QFETCH(QString, className);
     testsupport::TutorFixture fixture;
     MainWindow &window = readyWorksheet(fixture, u"Warm Up"_s, u"Addition"_s);
     const QList<Problem> problems = createProblems(window, 2);
@@ -808,16 +855,24 @@ void WorksheetScreenTest::optionalFieldsAreWrittenEvenWhenUnchecked()
     auto *check = named<QCheckBox>(&window, u"chkIncludeOptional"_s);
     QTest::mouseClick(check, Qt::LeftButton);
     QVERIFY(check->isChecked());
-    QTest::keyClicks(field(window, "txtTeachersName"), u"Mrs Lee"_s);
-    // Letters beyond ASCII are kept as UTF-8.
-    field(window, "txtClassName")->insert(u"\u0141ucja M\u00fcller's 3B"_s);
+    const std::tuple<const char *, QString, QString, QString> entries[]
+        = { { "txtTeachersName", teacherTyped, teacherPasted, teacher },
+              { "txtClassName", classTyped, classPasted, className } };
+    for (const auto &[name, typed, pasted, kept] : entries) {
+        QLineEdit *box = field(window, name);
+        QTest::mouseClick(box, Qt::LeftButton);
+        typeCharacters(box, typed);
+        box->insert(pasted); // as a paste
+        QCOMPARE(box->text(), kept);
+    }
     QTest::mouseClick(check, Qt::LeftButton);
     QVERIFY(!check->isChecked());
     QVERIFY(!field(window, "txtTeachersName")->isEnabled());
 
     saveBoth(window);
+    // Lines 1 and 3 end with the names, whole, each on its own line.
     QCOMPARE(fileContents(worksheetPath(fixture)),
-        expectedWorksheet("Mrs Lee", "\xc5\x81ucja M\xc3\xbcller's 3B", problems));
+        expectedWorksheet(teacher.toUtf8(), className.toUtf8(), problems));
     // The answer key names neither.
     QCOMPARE(fileContents(answerSheetPath(fixture)), expectedAnswerSheet(problems));
 }
