@@ -7,21 +7,62 @@
 #include <QFileInfo>
 #include <QUrl>
 
+namespace {
+
+enum class Handover { Opened, Missing, NoProgram };
+
+Handover handOver(const QString &path)
+{
+    // The desktop reports success for a missing file, so look first.
+    if (!QFileInfo(path).isFile())
+        return Handover::Missing;
+    if (!QDesktopServices::openUrl(QUrl::fromLocalFile(path)))
+        return Handover::NoProgram;
+    return Handover::Opened;
+}
+
+QString shownPath(const QString &path)
+{
+    return QDir::toNativeSeparators(QFileInfo(path).absoluteFilePath());
+}
+
+} // namespace
+
 bool openLocalFile(QWidget *parent, const QString &path)
 {
-    const QString shownPath = QDir::toNativeSeparators(path);
-    // The desktop reports success for a missing file, so look first.
-    if (!QFileInfo(path).isFile()) {
-        showMessage(parent, QStringLiteral("Cannot open %1.").arg(shownPath),
+    switch (handOver(path)) {
+    case Handover::Opened:
+        return true;
+    case Handover::Missing:
+        showMessage(parent, QStringLiteral("Cannot open %1.").arg(shownPath(path)),
             QStringLiteral("The file is missing."));
         return false;
-    }
-    if (!QDesktopServices::openUrl(QUrl::fromLocalFile(path))) {
-        showMessage(parent, QStringLiteral("Cannot open %1.").arg(shownPath),
+    case Handover::NoProgram:
+        showMessage(parent, QStringLiteral("Cannot open %1.").arg(shownPath(path)),
             QStringLiteral("No program on this computer could be started to show it."));
         return false;
     }
-    return true;
+    return false;
+}
+
+bool openSavedPage(QWidget *parent, const QString &path, const QString &what)
+{
+    switch (handOver(path)) {
+    case Handover::Opened:
+        return true;
+    case Handover::Missing:
+        // Saved, then taken away before it could be shown.
+        showMessage(parent,
+            QStringLiteral("%1 was saved as %2, but it is no longer there.")
+                .arg(what, shownPath(path)));
+        return false;
+    case Handover::NoProgram:
+        showMessage(parent, QStringLiteral("%1 was saved as %2.").arg(what, shownPath(path)),
+            QStringLiteral("No web browser could be started to show it. You can open the "
+                           "file from that folder yourself."));
+        return false;
+    }
+    return false;
 }
 
 bool openWebAddress(QWidget *parent, const QUrl &address)

@@ -42,6 +42,8 @@ private slots:
     void existingLocalFileIsHandedOverOnce();
     void webAddressIsHandedOverOnce();
     void desktopThatCannotOpenIsReported();
+    void failedLaunchSaysWhatBecameOfTheFile_data();
+    void failedLaunchSaysWhatBecameOfTheFile();
 
     void textBoxesDropInvisibleCharacters_data();
     void textBoxesDropInvisibleCharacters();
@@ -150,6 +152,8 @@ void AppServicesTest::existingLocalFileIsHandedOverOnce()
     testsupport::MessageBoxCloser closer;
     QVERIFY(openLocalFile(nullptr, path));
     QCOMPARE(capture.urls, QList<QUrl>({ QUrl::fromLocalFile(path) }));
+    QVERIFY(openSavedPage(nullptr, path, QStringLiteral("Your report")));
+    QCOMPARE(capture.urls, QList<QUrl>({ QUrl::fromLocalFile(path), QUrl::fromLocalFile(path) }));
     QVERIFY(closer.texts.isEmpty());
 }
 
@@ -170,6 +174,60 @@ void AppServicesTest::desktopThatCannotOpenIsReported()
     QVERIFY(!openWebAddress(nullptr, QUrl(QStringLiteral("https://orvi.example.org/"))));
     QCOMPARE(closer.texts.size(), 1);
     QVERIFY(closer.texts.first().contains(QStringLiteral("https://orvi.example.org/")));
+}
+
+void AppServicesTest::failedLaunchSaysWhatBecameOfTheFile_data()
+{
+    QTest::addColumn<bool>("justSaved"); // a page the program has just written
+    QTest::addColumn<bool>("fileExists");
+    QTest::addColumn<QStringList>("says"); // besides the file's full path
+    QTest::addColumn<QStringList>("neverSays");
+
+    // Nothing was saved: opening failed, and that is all there is to say.
+    QTest::newRow("shipped text, no program")
+        << false << true
+        << QStringList { QStringLiteral("Cannot open"), QStringLiteral("No program") }
+        << QStringList { QStringLiteral("saved") };
+    QTest::newRow("shipped text missing")
+        << false << false
+        << QStringList { QStringLiteral("Cannot open"), QStringLiteral("missing") }
+        << QStringList { QStringLiteral("saved") };
+    // The save worked: the message must not read like a failed one.
+    QTest::newRow("saved report, no browser")
+        << true << true
+        << QStringList { QStringLiteral("Your report was saved as"), QStringLiteral("web browser") }
+        << QStringList { QStringLiteral("Cannot"), QStringLiteral("not saved") };
+    QTest::newRow("saved report gone before it was shown")
+        << true << false
+        << QStringList { QStringLiteral("Your report was saved as"),
+               QStringLiteral("no longer there") }
+        << QStringList { QStringLiteral("Cannot"), QStringLiteral("not saved") };
+}
+
+void AppServicesTest::failedLaunchSaysWhatBecameOfTheFile()
+{
+    QFETCH(bool, justSaved);
+    QFETCH(bool, fileExists);
+    QFETCH(QStringList, says);
+    QFETCH(QStringList, neverSays);
+
+    QTemporaryDir folder;
+    const QString path = folder.filePath(QStringLiteral("reports/AnnOrviReport.html"));
+    if (fileExists)
+        QVERIFY(saveWholeFile(path, QByteArrayLiteral("<head>\r\n")).ok);
+    // Without a captured handler the headless desktop cannot open anything.
+    testsupport::MessageBoxCloser closer;
+    const bool opened = justSaved ? openSavedPage(nullptr, path, QStringLiteral("Your report"))
+                                  : openLocalFile(nullptr, path);
+
+    QVERIFY(!opened);
+    QCOMPARE(closer.texts.size(), 1);
+    const QString message = closer.texts.first();
+    QVERIFY2(message.contains(QDir::toNativeSeparators(path)), qPrintable(message));
+    for (const QString &words : says)
+        QVERIFY2(message.contains(words), qPrintable(message));
+    for (const QString &words : neverSays)
+        QVERIFY2(!message.contains(words, Qt::CaseInsensitive), qPrintable(message));
 }
 
 void AppServicesTest::textBoxesDropInvisibleCharacters_data()
