@@ -60,24 +60,24 @@ QString tenthsOfPercent(double fraction)
 
 } // namespace
 
-QString percentText(double fraction, QChar decimalPoint)
+QString percentText(double fraction, QStringView decimalSeparator)
 {
     // Infinity and NaN have no sensible share; they show as a zero share
     // rather than as text the report could not lay out.
     if (!std::isfinite(fraction))
-        return decimalPoint + QStringLiteral("%");
+        return decimalSeparator + QStringLiteral("%");
 
     QString tenths = tenthsOfPercent(fraction);
     while (tenths.startsWith(u'0'))
         tenths.remove(0, 1);
     if (tenths.isEmpty())
-        return decimalPoint + QStringLiteral("%"); // rounds to 0: no "-" either
+        return decimalSeparator + QStringLiteral("%"); // rounds to 0: no "-" either
 
     const QChar tenthsDigit = tenths.back();
     tenths.chop(1);
     QString text = fraction < 0 ? QStringLiteral("-") : QString();
     text += tenths;
-    text += decimalPoint;
+    text += decimalSeparator;
     if (tenthsDigit != u'0')
         text += tenthsDigit;
     text += u'%';

@@ -5,6 +5,8 @@
 #include "report/percent_text.h"
 
 #include <QChar>
+#include <QList>
+#include <QLocale>
 #include <QStringView>
 
 using namespace Qt::StringLiterals;
@@ -137,11 +139,14 @@ QByteArray reportBytes(const QString &name, const QList<LogRow> &log)
          "<td align=center bgcolor=navy><font color=white>&nbsp;<u># Wrong</u>&nbsp;</font></td>"
          "<td align=center bgcolor=navy><font color=white>&nbsp;<u>Percentage</u>&nbsp;</font></td>"
          "<td>&nbsp;&nbsp;</td><td>&nbsp;&nbsp;</td></tr>"_s);
+    // The share is written as the reader writes decimals: the decimal
+    // separator of the user's own settings, so "66,7%" in German ones.
+    const QString percent = percentText(fraction, QLocale().decimalPoint());
     const QString figure = u"<td align=center><font color=white>&nbsp;"_s;
     const QString figureEnd = u"&nbsp;</font></td>"_s;
     line(u"<tr><td>&nbsp;&nbsp;</td><td>&nbsp;&nbsp;</td>"_s + figure + QString::number(total)
         + figureEnd + figure + QString::number(right) + figureEnd + figure + QString::number(wrong)
-        + figureEnd + figure + percentText(fraction) + figureEnd
+        + figureEnd + figure + percent + figureEnd
         + u"<td>&nbsp;&nbsp;</td><td>&nbsp;&nbsp;</td></tr>"_s);
     line(u"<tr><td colspan=8 align=center><br><hr><font size=2 color=white>"_s + credit()
         + u".<br>"_s + copyright() + u"</font></td></tr>"_s);

@@ -103,20 +103,25 @@ void PercentTextTest::tiesRoundAwayFromZeroDespiteBinaryFractions()
 void PercentTextTest::decimalPointCanBeChosen_data()
 {
     QTest::addColumn<double>("fraction");
+    QTest::addColumn<QString>("separator");
     QTest::addColumn<QString>("expected");
 
-    QTest::newRow("comma with tenths") << 1.0 / 8.0 << u"12,5%"_s;
-    QTest::newRow("comma without tenths") << 0.5 << u"50,%"_s;
-    QTest::newRow("comma alone") << 0.0 << u",%"_s;
-    QTest::newRow("comma negative") << -1.0 / 3.0 << u"-33,3%"_s;
+    QTest::newRow("comma with tenths") << 1.0 / 8.0 << u","_s << u"12,5%"_s;
+    QTest::newRow("comma without tenths") << 0.5 << u","_s << u"50,%"_s;
+    QTest::newRow("comma alone") << 0.0 << u","_s << u",%"_s;
+    QTest::newRow("comma negative") << -1.0 / 3.0 << u","_s << u"-33,3%"_s;
+    QTest::newRow("comma for no share")
+        << std::numeric_limits<double>::quiet_NaN() << u","_s << u",%"_s;
+    QTest::newRow("arabic separator") << 2.0 / 3.0 << u"\u066B"_s << u"66\u066B7%"_s;
 }
 
 void PercentTextTest::decimalPointCanBeChosen()
 {
     QFETCH(double, fraction);
+    QFETCH(QString, separator);
     QFETCH(QString, expected);
 
-    QCOMPARE(tutor::percentText(fraction, u','), expected);
+    QCOMPARE(tutor::percentText(fraction, separator), expected);
 }
 
 QTEST_APPLESS_MAIN(PercentTextTest)
