@@ -107,6 +107,7 @@ void MainWindow::connectMenu()
     connect(
         m_menu.mnuFileResetScore, &QAction::triggered, this, &MainWindow::mnuFileResetScore_Click);
     connect(m_fraLog, &ReportPanel::showReportRequested, this, &MainWindow::mnuOptShowReport_Click);
+    connect(m_fraLog, &ReportPanel::reportPrinted, this, [this]() { m_fraMain->focusAnswer(); });
 
     connect(m_menu.mnuFileResetMB, &QAction::triggered, this, &MainWindow::mnuFileResetMB_Click);
     connect(

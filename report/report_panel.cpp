@@ -8,6 +8,7 @@
 #include "report/report_writer.h"
 
 #include <QEvent>
+#include <QItemSelectionModel>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
@@ -99,18 +100,40 @@ QListWidget *ReportPanel::logList(const QString &name, int left, int width)
     list->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     list->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     m_columns << list;
-    connect(list, &QListWidget::currentRowChanged, this,
-        [this, list](int row) { followCurrentRow(list, row); });
+    connect(list, &QListWidget::currentRowChanged, this, &ReportPanel::lightRow);
+    connect(
+        list, &QListWidget::itemSelectionChanged, this, [this, list]() { followSelection(list); });
     return list;
 }
 
-void ReportPanel::followCurrentRow(QListWidget *list, int row)
+// The row the pupil moves to, by click, arrow key or by tabbing into a column,
+// lights in all six columns, the one moved in too: tabbing in makes a row
+// current without selecting it.
+void ReportPanel::lightRow(int row)
 {
     for (QListWidget *column : std::as_const(m_columns)) {
-        if (column == list || column->currentRow() == row)
+        const QSignalBlocker blocker(column);
+        if (row >= 0)
+            column->setCurrentRow(row, QItemSelectionModel::ClearAndSelect);
+        else if (column->currentRow() >= 0)
+            column->setCurrentRow(row);
+    }
+}
+
+// A row unlit in one column (Ctrl+click) goes dark in all six.
+void ReportPanel::followSelection(QListWidget *list)
+{
+    const QList<QListWidgetItem *> picked = list->selectedItems();
+    const int row = picked.isEmpty() ? -1 : list->row(picked.first());
+    for (QListWidget *column : std::as_const(m_columns)) {
+        if (column == list)
             continue;
         const QSignalBlocker blocker(column);
-        column->setCurrentRow(row);
+        if (row >= 0)
+            column->selectionModel()->select(
+                column->model()->index(row, 0), QItemSelectionModel::ClearAndSelect);
+        else
+            column->clearSelection();
     }
 }
 
@@ -157,27 +180,35 @@ void ReportPanel::cmdPrintReport_Click()
     m_cmdPrintReport->setEnabled(false);
 
     // The name becomes part of a file name: one that would leave the reports
-    // folder or that the system refuses writes nothing, and the pupil can
-    // correct it and print again.
-    if (!tutor::isSafeReportName(name)) {
-        showMessage(this, QStringLiteral("This name cannot be used for a report."),
-            tutor::unsafeReportNameAdvice());
-        m_cmdPrintReport->setEnabled(true);
+    // folder or that the system refuses writes nothing, and the pupil is told
+    // which rule it breaks, to correct it and print again.
+    const QString problem = tutor::reportNameProblem(name);
+    if (!problem.isEmpty()) {
+        showMessage(this, QStringLiteral("This name cannot be used for a report."), problem);
+        keepNameForCorrection();
         return;
     }
 
-    const SaveResult saved = saveWholeFile(reportPath(name), tutor::reportBytes(name, logRows()));
+    const QString path = reportPath(name);
+    const SaveResult saved = saveWholeFile(path, tutor::reportBytes(name, logRows()));
     if (!saved.ok) {
         // The name stays, so the pupil can try again once the cause is put
         // right; an earlier report of that name is still whole.
         showMessage(
             this, QStringLiteral("Cannot write the report %1.").arg(saved.path), saved.error);
-        m_cmdPrintReport->setEnabled(true);
+        keepNameForCorrection();
         return;
     }
 
-    openLocalFile(this, reportPath(name));
+    openSavedPage(this, path, QStringLiteral("Your report"));
     emit showReportRequested();
+    emit reportPrinted();
+}
+
+void ReportPanel::keepNameForCorrection()
+{
+    m_cmdPrintReport->setEnabled(true);
+    m_txtNameReport->setFocus();
 }
 
 QList<tutor::LogRow> ReportPanel::logRows() const

@@ -43,6 +43,9 @@ public:
 
 signals:
     void showReportRequested();
+    // The report was written; whatever the browser did, the pupil's next
+    // step is the next answer.
+    void reportPrinted();
 
 public slots:
     void cmdClearReport_Click();
@@ -55,8 +58,10 @@ protected:
 
 private:
     QListWidget *logList(const QString &name, int left, int width);
-    void followCurrentRow(QListWidget *list, int row);
+    void lightRow(int row);
+    void followSelection(QListWidget *list);
     void updateCoverage();
+    void keepNameForCorrection();
     QList<tutor::LogRow> logRows() const;
     QString reportPath(const QString &name) const;
 

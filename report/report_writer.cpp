@@ -85,6 +85,23 @@ bool isUnsafeCharacter(char32_t c)
     return isInvisibleCharacter(c);
 }
 
+// A refused character as the pupil can recognise it: a visible one as
+// itself, an invisible one by a word or by its code, since it shows as
+// nothing in the name box.
+QString characterName(char32_t c)
+{
+    if (c == u'\t')
+        return u"a tab"_s;
+    if (c == u'\n' || c == u'\r' || c == 0x2028 || c == 0x2029)
+        return u"a line break"_s;
+    const QString code = u"U+"_s + QString::number(uint(c), 16).toUpper().rightJustified(4, u'0');
+    if (QChar::isSurrogate(c))
+        return u"half of a character (%1)"_s.arg(code);
+    if (isInvisibleCharacter(c))
+        return u"an invisible character (%1)"_s.arg(code);
+    return u"the character '%1'"_s.arg(QString::fromUcs4(&c, 1));
+}
+
 } // namespace
 
 QByteArray reportBytes(const QString &name, const QList<LogRow> &log)
@@ -167,33 +184,54 @@ QString reportFileName(const QString &name)
     return name + u"OrviReport.html"_s;
 }
 
-bool isSafeReportName(const QString &name)
+QString reportNameProblem(const QString &name)
 {
     if (name == u"." || name == u"..")
-        return false;
+        return u"The name cannot be just \".\" or \"..\". Please use letters."_s;
 
-    qsizetype characters = 0;
+    // Characters, not UTF-16 units: a pupil counts an emoji as one.
+    QList<char32_t> characters;
+    characters.reserve(name.size());
     for (qsizetype i = 0; i < name.size(); ++i) {
         char32_t c = name.at(i).unicode();
         if (QChar::isHighSurrogate(c) && i + 1 < name.size() && name.at(i + 1).isLowSurrogate()) {
             c = QChar::surrogateToUcs4(name.at(i), name.at(i + 1));
             ++i;
-        } else if (QChar::isSurrogate(c)) {
-            return false; // half a pair has no file-name spelling
         }
-        if (++characters > LongestName || isUnsafeCharacter(c))
-            return false;
+        // Half a surrogate pair has no file-name spelling either.
+        if (QChar::isSurrogate(c) || isUnsafeCharacter(c)) {
+            return u"The name has %1, which cannot be part of a file name. Please leave it out."_s
+                .arg(characterName(c));
+        }
+        characters.append(c);
     }
-    // Linux file names hold at most 255 bytes; long names in other scripts
-    // could pass the letter count and still not fit.
-    return reportFileName(name).toUtf8().size() <= LongestFileNameBytes;
+
+    // Linux file names hold at most 255 bytes, so long names in other
+    // scripts fit fewer characters than the letter limit allows.
+    qsizetype fitting = 0;
+    qsizetype bytes = reportFileName(QString()).toUtf8().size();
+    for (const char32_t c : std::as_const(characters)) {
+        bytes += QString::fromUcs4(&c, 1).toUtf8().size();
+        if (bytes > LongestFileNameBytes)
+            break;
+        ++fitting;
+    }
+    if (fitting < qMin(characters.size(), LongestName)) {
+        return u"The name is too long for a file name: it has %1 characters, and only the "
+               "first %2 of them fit."_s.arg(characters.size())
+                   .arg(fitting);
+    }
+    if (characters.size() > LongestName) {
+        return u"The name is too long: it has %1 characters, and a name can have at most %2."_s
+            .arg(characters.size())
+            .arg(LongestName);
+    }
+    return QString();
 }
 
-QString unsafeReportNameAdvice()
+bool isSafeReportName(const QString &name)
 {
-    return u"Please leave out these characters: / \\ < > : \" | ? * and any tabs or other "
-           "invisible characters, and keep the name to 100 letters or fewer. "
-           "The names \".\" and \"..\" cannot be used."_s;
+    return reportNameProblem(name).isEmpty();
 }
 
 } // namespace tutor

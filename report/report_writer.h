@@ -28,13 +28,15 @@ QByteArray reportBytes(const QString &name, const QList<LogRow> &log);
 // The report's file name inside the reports folder: "AnnOrviReport.html".
 QString reportFileName(const QString &name);
 
-// Whether `name` makes a plain file name inside the reports folder: no path
-// separators, not "." or "..", none of <>:"|?*, no control or invisible
-// formatting characters, at most 100 characters, and a file name that fits
-// in 255 bytes. The empty name is fine.
-bool isSafeReportName(const QString &name);
+// Why `name` cannot be the start of a plain file name inside the reports
+// folder, in words a pupil can act on; empty when it can. Refused are "."
+// and "..", the path separators and the characters common file systems
+// refuse (/ \ < > : " | ? *), control and invisible formatting characters,
+// more than 100 characters, and a file name that would not fit in 255 bytes.
+// The empty name is fine.
+QString reportNameProblem(const QString &name);
 
-// What to tell the pupil when isSafeReportName() refuses a name.
-QString unsafeReportNameAdvice();
+// Whether reportNameProblem() finds nothing wrong with `name`.
+bool isSafeReportName(const QString &name);
 
 } // namespace tutor

@@ -3,11 +3,17 @@
 #include "tests/test_support.h"
 
 #include <QAction>
+#include <QApplication>
+#include <QColor>
 #include <QDir>
 #include <QDirIterator>
 #include <QFile>
 #include <QFileInfo>
+#include <QImage>
 #include <QLineEdit>
+#include <QListWidget>
+#include <QLocale>
+#include <QPalette>
 #include <QPushButton>
 #include <QUrl>
 #include <QtTest>
@@ -67,6 +73,44 @@ QPushButton *printButton(MainWindow &window)
     return named<QPushButton>(&window, u"cmdPrintReport"_s);
 }
 
+// The main window active again after a message box, as the desktop makes it:
+// the keys typed next go wherever its focus is.
+bool activeAgain(MainWindow &window)
+{
+    window.activateWindow();
+    return QTest::qWaitForWindowActive(&window);
+}
+
+QLineEdit *answerBox(MainWindow &window)
+{
+    return named<QLineEdit>(&window, u"txtAnswer"_s);
+}
+
+const char *const LogColumns[]
+    = { "lstLogNum1", "lstLogOper", "lstLogNum2", "lstLogYourAn", "lstLogCorrAn", "lstLogRW" };
+
+// The share of a log cell, as far as the window shows it (the columns lie
+// over one another), that is painted in the highlight colour.
+double litShare(MainWindow &window, const QImage &shot, QListWidget *column, int row)
+{
+    const QColor highlight = column->palette().color(
+        column->isActiveWindow() ? QPalette::Active : QPalette::Inactive, QPalette::Highlight);
+    // A pixel in from each edge, clear of the focus frame.
+    const QRect cell = column->visualItemRect(column->item(row)).adjusted(2, 2, -2, -2);
+    int shown = 0;
+    int lit = 0;
+    for (int y = cell.top(); y <= cell.bottom(); ++y) {
+        for (int x = cell.left(); x <= cell.right(); ++x) {
+            const QPoint place = column->viewport()->mapTo(&window, QPoint(x, y));
+            if (window.childAt(place) != column->viewport())
+                continue;
+            ++shown;
+            lit += QColor(shot.pixel(place)) == highlight ? 1 : 0;
+        }
+    }
+    return shown > 0 ? double(lit) / shown : -1.0;
+}
+
 // Types key by key, letters beyond ASCII too (keyClicks takes ASCII only).
 void typeName(MainWindow &window, const QString &typed)
 {
@@ -79,10 +123,12 @@ void typeName(MainWindow &window, const QString &typed)
     }
 }
 
-// Shows the report panel, types the name and clicks "Print Html".
+// Shows the report panel, clicks into the name box, types the name and
+// clicks "Print Html".
 void printReport(MainWindow &window, const QString &typedName)
 {
     testsupport::invokeHandler(&window, "mnuOptShowReport_Click");
+    QTest::mouseClick(nameBox(window), Qt::LeftButton);
     typeName(window, typedName);
     QTest::mouseClick(printButton(window), Qt::LeftButton);
 }
@@ -101,6 +147,7 @@ class ReportPrintTest : public QObject
     Q_OBJECT
 
 private slots:
+    void initTestCase();
     void printWritesWholeReportAndOpensItOnce_data();
     void printWritesWholeReportAndOpensItOnce();
     void onlyFirstHundredRowsShownButAllCounted();
@@ -110,7 +157,16 @@ private slots:
     void failedWriteKeepsEarlierFilesAndSaysWhy_data();
     void failedWriteKeepsEarlierFilesAndSaysWhy();
     void browserThatCannotStartIsToldWhereTheReportIs();
+    void pickedRowLightsInAllSixColumns_data();
+    void pickedRowLightsInAllSixColumns();
 };
+
+void ReportPrintTest::initTestCase()
+{
+    // The expected reports write the share with a point, whatever this
+    // machine's settings; report_locale_test checks other settings.
+    QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates));
+}
 
 void ReportPrintTest::printWritesWholeReportAndOpensItOnce_data()
 {
@@ -243,8 +299,15 @@ void ReportPrintTest::panelIsReadyForNextNameAfterPrinting()
     testsupport::TutorFixture fixture;
     testsupport::UrlCapture capture;
     MainWindow &window = fixture.window();
+    QVERIFY(QTest::qWaitForWindowActive(&window));
     answerAll(window, { { 3, 7, 1, u"10"_s } });
     printReport(window, u"Ann"_s);
+
+    // The pupil goes back to answering: the next keys land in the answer box.
+    QTest::keyClicks(QApplication::focusWidget(), "12");
+    QCOMPARE(answerBox(window)->text(), u"12"_s);
+    QCOMPARE(nameBox(window)->text(), QString());
+    answerBox(window)->clear();
 
     QVERIFY(!named<QWidget>(&window, u"fraLog"_s)->isHidden());
     QVERIFY(named<QAction>(&window, u"mnuOptHideReport"_s)->isVisible());
@@ -274,29 +337,34 @@ void ReportPrintTest::panelIsReadyForNextNameAfterPrinting()
 void ReportPrintTest::unsafeNameWritesNothingAndCanBeCorrected_data()
 {
     QTest::addColumn<QString>("typedName");
+    QTest::addColumn<QString>("reason"); // what the message must name
 
-    QTest::newRow("up a folder") << u"../Ann"_s;
-    QTest::newRow("slash") << u"Ann/Jo"_s;
-    QTest::newRow("backslash") << u"Ann\\Jo"_s;
-    QTest::newRow("dot") << u"."_s;
-    QTest::newRow("dot dot") << u".."_s;
-    QTest::newRow("markup") << u"<b>Ann</b>"_s;
-    QTest::newRow("colon") << u"C:Ann"_s;
-    QTest::newRow("double quote") << u"\"Ann\""_s;
-    QTest::newRow("bar") << u"Ann|Jo"_s;
-    QTest::newRow("question mark") << u"Ann?"_s;
-    QTest::newRow("star") << u"*"_s;
-    QTest::newRow("101 letters") << QString(101, u'a');
+    QTest::newRow("up a folder") << u"../Ann"_s << u"'/'"_s;
+    QTest::newRow("slash") << u"Ann/Jo"_s << u"'/'"_s;
+    QTest::newRow("backslash") << u"Ann\\Jo"_s << u"'\\'"_s;
+    QTest::newRow("dot") << u"."_s << u"\".\""_s;
+    QTest::newRow("dot dot") << u".."_s << u"\"..\""_s;
+    QTest::newRow("markup") << u"<b>Ann</b>"_s << u"'<'"_s;
+    QTest::newRow("colon") << u"C:Ann"_s << u"':'"_s;
+    QTest::newRow("double quote") << u"\"Ann\""_s << u"'\"'"_s;
+    QTest::newRow("bar") << u"Ann|Jo"_s << u"'|'"_s;
+    QTest::newRow("question mark") << u"Ann?"_s << u"'?'"_s;
+    QTest::newRow("star") << u"*"_s << u"'*'"_s;
+    QTest::newRow("101 letters") << QString(101, u'a') << u"100"_s;
+    // Three bytes each in the file name: only 80 fit beside "OrviReport.html".
+    QTest::newRow("81 Chinese characters") << QString(81, QChar(0x6F22)) << u"80"_s;
 }
 
 void ReportPrintTest::unsafeNameWritesNothingAndCanBeCorrected()
 {
     QFETCH(QString, typedName);
+    QFETCH(QString, reason);
 
     testsupport::TutorFixture fixture;
     testsupport::UrlCapture capture;
     testsupport::MessageBoxCloser closer;
     MainWindow &window = fixture.window();
+    QVERIFY(QTest::qWaitForWindowActive(&window));
     answerAll(window, { { 3, 7, 1, u"10"_s } });
     const QStringList before = everythingUnder(fixture.folder());
 
@@ -306,11 +374,19 @@ void ReportPrintTest::unsafeNameWritesNothingAndCanBeCorrected()
     QVERIFY(!QFileInfo::exists(fixture.folder() + u"/../AnnOrviReport.html"_s));
     QVERIFY(capture.urls.isEmpty());
     QCOMPARE(closer.texts.size(), 1);
-    for (const QChar c : u"/\\<>:\"|?*"_s)
-        QVERIFY2(closer.texts.first().contains(c), qPrintable(closer.texts.first()));
+    // The message names the rule this name breaks, and no other.
+    const QString message = closer.texts.first();
+    QVERIFY2(message.contains(reason), qPrintable(message));
+    for (const QChar c : u"/\\<>:\"|?*"_s) {
+        if (!typedName.contains(c))
+            QVERIFY2(!message.contains(u'\'' + c + u'\''), qPrintable(message));
+    }
     QCOMPARE(nameBox(window)->text(), typedName);
     QVERIFY(printButton(window)->isEnabled());
     QVERIFY(!named<QWidget>(&window, u"fraLog"_s)->isHidden());
+    // The pupil can correct the name straight away.
+    QVERIFY(activeAgain(window));
+    QCOMPARE(QApplication::focusWidget(), nameBox(window));
 
     // The pupil puts the name right and prints.
     nameBox(window)->clear();
@@ -357,6 +433,7 @@ void ReportPrintTest::failedWriteKeepsEarlierFilesAndSaysWhy()
     kept.close();
     const QStringList before = everythingUnder(fixture.folder());
 
+    QVERIFY(QTest::qWaitForWindowActive(&window));
     printReport(window, u"Ann"_s);
 
     QCOMPARE(closer.texts.size(), 1);
@@ -373,6 +450,8 @@ void ReportPrintTest::failedWriteKeepsEarlierFilesAndSaysWhy()
     QVERIFY(!named<QWidget>(&window, u"fraLog"_s)->isHidden());
     QCOMPARE(nameBox(window)->text(), u"Ann"_s);
     QVERIFY(printButton(window)->isEnabled());
+    QVERIFY(activeAgain(window));
+    QCOMPARE(QApplication::focusWidget(), nameBox(window));
 }
 
 void ReportPrintTest::browserThatCannotStartIsToldWhereTheReportIs()
@@ -381,6 +460,7 @@ void ReportPrintTest::browserThatCannotStartIsToldWhereTheReportIs()
     testsupport::TutorFixture fixture;
     testsupport::MessageBoxCloser closer;
     MainWindow &window = fixture.window();
+    QVERIFY(QTest::qWaitForWindowActive(&window));
     answerAll(window, { { 3, 7, 1, u"10"_s } });
 
     printReport(window, u"Ann"_s);
@@ -388,11 +468,94 @@ void ReportPrintTest::browserThatCannotStartIsToldWhereTheReportIs()
     const QString path = reportPath(fixture.folder(), u"AnnOrviReport.html"_s);
     QVERIFY(contents(path).startsWith("<head>\r\n"));
     QCOMPARE(closer.texts.size(), 1);
-    QVERIFY2(closer.texts.first().contains(QDir::toNativeSeparators(path)),
-        qPrintable(closer.texts.first()));
-    // The report was written, so the panel is ready for the next name.
+    // It reads as a saved report, not as a failure, and says where it is.
+    const QString message = closer.texts.first();
+    QVERIFY2(
+        message.contains(u"saved as "_s + QDir::toNativeSeparators(path)), qPrintable(message));
+    QVERIFY2(message.contains(u"web browser"_s), qPrintable(message));
+    QVERIFY2(!message.contains(u"Cannot"_s, Qt::CaseInsensitive), qPrintable(message));
+    // The report was written, so the panel is ready for the next name and
+    // the pupil for the next answer.
     QCOMPARE(nameBox(window)->text(), QString());
     QVERIFY(!printButton(window)->isEnabled());
+    QVERIFY(activeAgain(window));
+    QTest::keyClicks(QApplication::focusWidget(), "7");
+    QCOMPARE(answerBox(window)->text(), u"7"_s);
+}
+
+void ReportPrintTest::pickedRowLightsInAllSixColumns_data()
+{
+    QTest::addColumn<QByteArray>("column"); // where the pupil picks
+    QTest::addColumn<bool>("byTab"); // else by a click on a row
+    QTest::addColumn<int>("clickedRow");
+    QTest::addColumn<int>("downKeys"); // then pressed
+    QTest::addColumn<bool>("ctrlClickAgain"); // on the row clicked
+    QTest::addColumn<int>("litRow"); // -1: none
+
+    // Row 0 has an empty "Your Answer" cell.
+    QTest::newRow("tab into the first column")
+        << QByteArray("lstLogNum1") << true << -1 << 0 << false << 0;
+    QTest::newRow("tab in, then down") << QByteArray("lstLogNum1") << true << -1 << 2 << false << 2;
+    QTest::newRow("click on an empty answer")
+        << QByteArray("lstLogYourAn") << false << 0 << 0 << false << 0;
+    QTest::newRow("click on a verdict") << QByteArray("lstLogRW") << false << 1 << 0 << false << 1;
+    QTest::newRow("click, then down") << QByteArray("lstLogOper") << false << 1 << 1 << false << 2;
+    QTest::newRow("ctrl+click unlights")
+        << QByteArray("lstLogCorrAn") << false << 1 << 0 << true << -1;
+}
+
+void ReportPrintTest::pickedRowLightsInAllSixColumns()
+{
+    QFETCH(QByteArray, column);
+    QFETCH(bool, byTab);
+    QFETCH(int, clickedRow);
+    QFETCH(int, downKeys);
+    QFETCH(bool, ctrlClickAgain);
+    QFETCH(int, litRow);
+
+    testsupport::TutorFixture fixture;
+    MainWindow &window = fixture.window();
+    QVERIFY(QTest::qWaitForWindowActive(&window));
+    answerAll(window, { { 3, 7, 1, QString() }, { 3, 7, 1, u"10"_s }, { 3, 7, 1, u"11"_s } });
+    testsupport::invokeHandler(&window, "mnuOptShowReport_Click");
+    auto *picked = named<QListWidget>(&window, QString::fromLatin1(column));
+
+    if (byTab) {
+        // From the answer box, Tab on until the log has the focus.
+        for (int presses = 0; presses < 20; ++presses) {
+            if (qobject_cast<QListWidget *>(QApplication::focusWidget()))
+                break;
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+        }
+        QCOMPARE(QApplication::focusWidget(), picked);
+    } else {
+        // A place on the row where the window shows this column.
+        const QRect cell = picked->visualItemRect(picked->item(clickedRow));
+        const QPoint place(cell.left() + 4, cell.center().y());
+        QCOMPARE(window.childAt(picked->viewport()->mapTo(&window, place)), picked->viewport());
+        QTest::mouseClick(picked->viewport(), Qt::LeftButton, {}, place);
+        if (ctrlClickAgain)
+            QTest::mouseClick(picked->viewport(), Qt::LeftButton, Qt::ControlModifier, place);
+    }
+    for (int i = 0; i < downKeys; ++i)
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Down);
+
+    const QImage shot = window.grab().toImage();
+    for (const char *name : LogColumns) {
+        auto *list = named<QListWidget>(&window, QString::fromLatin1(name));
+        const QList<QListWidgetItem *> lit = litRow >= 0
+            ? QList<QListWidgetItem *>({ list->item(litRow) })
+            : QList<QListWidgetItem *>();
+        QCOMPARE(list->selectedItems(), lit);
+        for (int row = 0; row < list->count(); ++row) {
+            const double share = litShare(window, shot, list, row);
+            const QByteArray where = u"%1 row %2: %3"_s.arg(name).arg(row).arg(share).toUtf8();
+            if (row == litRow)
+                QVERIFY2(share > 0.5, where.constData());
+            else
+                QVERIFY2(share == 0, where.constData());
+        }
+    }
 }
 
 QTEST_MAIN(ReportPrintTest)

@@ -4,6 +4,7 @@
 
 #include <QByteArray>
 #include <QList>
+#include <QLocale>
 #include <QString>
 #include <QStringList>
 #include <QTest>
@@ -31,6 +32,7 @@ class ReportWriterTest : public QObject
     Q_OBJECT
 
 private slots:
+    void initTestCase();
     void wholeReportIsWrittenLineForLine_data();
     void wholeReportIsWrittenLineForLine();
     void onlyFirstHundredRowsShownButAllCounted();
@@ -40,8 +42,15 @@ private slots:
     void fileNameIsNameThenOrviReport();
     void onlyPlainFileNamesAreSafe_data();
     void onlyPlainFileNamesAreSafe();
-    void adviceNamesEveryRefusedCharacter();
+    void reasonNamesEachRefusedCharacterWhereverItStands();
 };
+
+void ReportWriterTest::initTestCase()
+{
+    // The expected reports write the share with a point, whatever this
+    // machine's settings; report_locale_test checks other settings.
+    QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates));
+}
 
 void ReportWriterTest::wholeReportIsWrittenLineForLine_data()
 {
@@ -233,60 +242,82 @@ void ReportWriterTest::onlyPlainFileNamesAreSafe_data()
 {
     QTest::addColumn<QString>("name");
     QTest::addColumn<bool>("safe");
+    QTest::addColumn<QString>("reason"); // what the refusal must name
 
-    QTest::newRow("Ann") << u"Ann"_s << true;
-    QTest::newRow("Zoe with diaeresis") << u"Zo\u00EB"_s << true;
-    QTest::newRow("two words") << u"Mary Jo"_s << true;
-    QTest::newRow("empty") << QString() << true;
-    QTest::newRow("100 letters") << QString(100, u'a') << true;
-    QTest::newRow("60 emoji fill 255 bytes") << QString(u"\U0001F600"_s).repeated(60) << true;
-    QTest::newRow("dot inside") << u"Ann.B"_s << true;
-    QTest::newRow("three dots") << u"..."_s << true;
-    QTest::newRow("apostrophe") << u"O'Neil"_s << true;
-    QTest::newRow("ampersand") << u"Tom & Ann"_s << true;
-    QTest::newRow("joiner in script") << u"\u0915\u094D\u200D\u0937"_s << true;
+    QTest::newRow("Ann") << u"Ann"_s << true << QString();
+    QTest::newRow("Zoe with diaeresis") << u"Zo\u00EB"_s << true << QString();
+    QTest::newRow("two words") << u"Mary Jo"_s << true << QString();
+    QTest::newRow("empty") << QString() << true << QString();
+    QTest::newRow("100 letters") << QString(100, u'a') << true << QString();
+    QTest::newRow("60 emoji fill 255 bytes")
+        << QString(u"\U0001F600"_s).repeated(60) << true << QString();
+    QTest::newRow("dot inside") << u"Ann.B"_s << true << QString();
+    QTest::newRow("three dots") << u"..."_s << true << QString();
+    QTest::newRow("apostrophe") << u"O'Neil"_s << true << QString();
+    QTest::newRow("ampersand") << u"Tom & Ann"_s << true << QString();
+    QTest::newRow("joiner in script") << u"\u0915\u094D\u200D\u0937"_s << true << QString();
 
-    QTest::newRow("101 letters") << QString(101, u'a') << false;
-    QTest::newRow("101 emoji") << QString(u"\U0001F600"_s).repeated(101) << false;
-    QTest::newRow("61 emoji overflow 255 bytes") << QString(u"\U0001F600"_s).repeated(61) << false;
-    QTest::newRow("slash") << u"../Ann"_s << false;
-    QTest::newRow("backslash") << u"Ann\\Jo"_s << false;
-    QTest::newRow("dot") << u"."_s << false;
-    QTest::newRow("dot dot") << u".."_s << false;
-    QTest::newRow("less than") << u"Ann<"_s << false;
-    QTest::newRow("greater than") << u">Ann"_s << false;
-    QTest::newRow("colon") << u"Ann:Jo"_s << false;
-    QTest::newRow("double quote") << u"\"Ann\""_s << false;
-    QTest::newRow("bar") << u"Ann|Jo"_s << false;
-    QTest::newRow("question mark") << u"Ann?"_s << false;
-    QTest::newRow("star") << u"Ann*"_s << false;
-    QTest::newRow("tab") << u"Ann\tJo"_s << false;
-    QTest::newRow("line feed") << u"Ann\n"_s << false;
-    QTest::newRow("carriage return") << u"Ann\r"_s << false;
-    QTest::newRow("nul") << QString(1, QChar(0)) << false;
-    QTest::newRow("delete") << u"Ann\u007F"_s << false;
-    QTest::newRow("C1 control") << u"Ann\u0085"_s << false;
-    QTest::newRow("right-to-left override") << u"Ann\u202Elmth"_s << false;
-    QTest::newRow("zero width space") << u"An\u200Bn"_s << false;
-    QTest::newRow("line separator") << u"Ann\u2028"_s << false;
-    QTest::newRow("lone surrogate") << u"Ann"_s + QChar(0xD83D) << false;
-    QTest::newRow("noncharacter") << u"Ann\uFFFF"_s << false;
+    QTest::newRow("101 letters") << QString(101, u'a') << false << u"100"_s;
+    QTest::newRow("101 emoji") << QString(u"\U0001F600"_s).repeated(101) << false << u"60"_s;
+    QTest::newRow("61 emoji overflow 255 bytes")
+        << QString(u"\U0001F600"_s).repeated(61) << false << u"60"_s;
+    // The letter limit, or the file name's 255 bytes when it comes first.
+    QTest::newRow("250 letters") << QString(250, u'a') << false << u"100"_s;
+    QTest::newRow("81 Chinese characters") << QString(81, QChar(0x6F22)) << false << u"80"_s;
+    QTest::newRow("slash") << u"../Ann"_s << false << u"'/'"_s;
+    QTest::newRow("backslash") << u"Ann\\Jo"_s << false << u"'\\'"_s;
+    QTest::newRow("dot") << u"."_s << false << u"\".\""_s;
+    QTest::newRow("dot dot") << u".."_s << false << u"\"..\""_s;
+    QTest::newRow("less than") << u"Ann<"_s << false << u"'<'"_s;
+    QTest::newRow("greater than") << u">Ann"_s << false << u"'>'"_s;
+    QTest::newRow("colon") << u"Ann:Jo"_s << false << u"':'"_s;
+    QTest::newRow("double quote") << u"\"Ann\""_s << false << u"'\"'"_s;
+    QTest::newRow("bar") << u"Ann|Jo"_s << false << u"'|'"_s;
+    QTest::newRow("question mark") << u"Ann?"_s << false << u"'?'"_s;
+    QTest::newRow("star") << u"Ann*"_s << false << u"'*'"_s;
+    QTest::newRow("tab") << u"Ann\tJo"_s << false << u"a tab"_s;
+    // A character to leave out is named before the length.
+    QTest::newRow("tab after too many letters")
+        << QString(120, u'a') + u"\t"_s << false << u"a tab"_s;
+    QTest::newRow("line feed") << u"Ann\n"_s << false << u"a line break"_s;
+    QTest::newRow("carriage return") << u"Ann\r"_s << false << u"a line break"_s;
+    QTest::newRow("nul") << QString(1, QChar(0)) << false << u"U+0000"_s;
+    QTest::newRow("delete") << u"Ann\u007F"_s << false << u"U+007F"_s;
+    QTest::newRow("C1 control") << u"Ann\u0085"_s << false << u"U+0085"_s;
+    QTest::newRow("right-to-left override") << u"Ann\u202Elmth"_s << false << u"U+202E"_s;
+    QTest::newRow("zero width space") << u"An\u200Bn"_s << false << u"U+200B"_s;
+    QTest::newRow("line separator") << u"Ann\u2028"_s << false << u"a line break"_s;
+    QTest::newRow("lone surrogate") << u"Ann"_s + QChar(0xD83D) << false << u"U+D83D"_s;
+    QTest::newRow("noncharacter") << u"Ann\uFFFF"_s << false << u"U+FFFF"_s;
+    QTest::newRow("noncharacter beyond the basic plane")
+        << u"Ann\U0001FFFF"_s << false << u"U+1FFFF"_s;
 }
 
 void ReportWriterTest::onlyPlainFileNamesAreSafe()
 {
     QFETCH(QString, name);
     QFETCH(bool, safe);
+    QFETCH(QString, reason);
 
     QCOMPARE(tutor::isSafeReportName(name), safe);
+    const QString problem = tutor::reportNameProblem(name);
+    QCOMPARE(problem.isEmpty(), safe);
+    QVERIFY2(problem.contains(reason), qPrintable(problem));
 }
 
-void ReportWriterTest::adviceNamesEveryRefusedCharacter()
+void ReportWriterTest::reasonNamesEachRefusedCharacterWhereverItStands()
 {
-    const QString advice = tutor::unsafeReportNameAdvice();
-    for (const QChar c : u"/\\<>:\"|?*"_s)
-        QVERIFY2(advice.contains(c), qPrintable(QString(c)));
-    QVERIFY(advice.contains(u"100"_s));
+    const QString refused = u"/\\<>:\"|?*"_s;
+    for (const QChar c : refused) {
+        for (const QString &name :
+            QStringList { c + u"Ann"_s, u"An"_s + c + u"n"_s, u"Ann"_s + c }) {
+            const QString problem = tutor::reportNameProblem(name);
+            for (const QChar other : refused) {
+                const bool named = problem.contains(u'\'' + other + u'\'');
+                QVERIFY2(named == (other == c), qPrintable(name + u": "_s + problem));
+            }
+        }
+    }
 }
 
 QTEST_APPLESS_MAIN(ReportWriterTest)
