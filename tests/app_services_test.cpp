@@ -12,18 +12,6 @@
 #include <QWidget>
 #include <QtTest>
 
-namespace {
-
-QByteArray contents(const QString &path)
-{
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
-        return QByteArray("<unreadable>");
-    return file.readAll();
-}
-
-} // namespace
-
 class AppServicesTest : public QObject
 {
     Q_OBJECT
@@ -56,7 +44,7 @@ void AppServicesTest::savedFileHoldsExactBytes()
     const QByteArray bytes("line one\r\nZo\xc3\xab\r\n\r\n", 19);
     const SaveResult result = saveWholeFile(path, bytes);
     QVERIFY2(result.ok, qPrintable(result.error));
-    QCOMPARE(contents(path), bytes);
+    QCOMPARE(testsupport::fileBytes(path), bytes);
 }
 
 void AppServicesTest::saveReplacesEarlierFileWhole()
@@ -65,7 +53,7 @@ void AppServicesTest::saveReplacesEarlierFileWhole()
     const QString path = folder.filePath(QStringLiteral("out.txt"));
     QVERIFY(saveWholeFile(path, QByteArray(1000, 'x')).ok);
     QVERIFY(saveWholeFile(path, QByteArrayLiteral("short\r\n")).ok);
-    QCOMPARE(contents(path), QByteArrayLiteral("short\r\n"));
+    QCOMPARE(testsupport::fileBytes(path), QByteArrayLiteral("short\r\n"));
     QCOMPARE(QDir(folder.path()).entryList(QDir::Files), QStringList(QStringLiteral("out.txt")));
 }
 
@@ -74,7 +62,7 @@ void AppServicesTest::saveCreatesMissingFolder()
     QTemporaryDir folder;
     const QString path = folder.filePath(QStringLiteral("reports/AnnOrviReport.html"));
     QVERIFY(saveWholeFile(path, QByteArrayLiteral("<head>\r\n")).ok);
-    QCOMPARE(contents(path), QByteArrayLiteral("<head>\r\n"));
+    QCOMPARE(testsupport::fileBytes(path), QByteArrayLiteral("<head>\r\n"));
 }
 
 void AppServicesTest::failedSaveKeepsEarlierStateAndSaysWhy()
@@ -92,8 +80,8 @@ void AppServicesTest::failedSaveKeepsEarlierStateAndSaysWhy()
     QVERIFY(!result.ok);
     QVERIFY(!result.error.isEmpty());
     QCOMPARE(result.path, QDir::toNativeSeparators(path));
-    QCOMPARE(
-        contents(folder.filePath(QStringLiteral("taken/keep.txt"))), QByteArrayLiteral("kept"));
+    QCOMPARE(testsupport::fileBytes(folder.filePath(QStringLiteral("taken/keep.txt"))),
+        QByteArrayLiteral("kept"));
     QVERIFY(QFileInfo(path).isDir());
 }
 
@@ -109,8 +97,8 @@ void AppServicesTest::saveUnderARegularFileFails()
         folder.filePath(QStringLiteral("worksheets/OrviWorksheet.txt")), QByteArrayLiteral("x"));
     QVERIFY(!result.ok);
     QVERIFY(result.error.contains(QStringLiteral("worksheets")));
-    QCOMPARE(
-        contents(folder.filePath(QStringLiteral("worksheets"))), QByteArrayLiteral("not a folder"));
+    QCOMPARE(testsupport::fileBytes(folder.filePath(QStringLiteral("worksheets"))),
+        QByteArrayLiteral("not a folder"));
 }
 
 void AppServicesTest::messageIsModalBoxWithProgramTitle()

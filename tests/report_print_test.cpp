@@ -6,7 +6,6 @@
 #include <QApplication>
 #include <QColor>
 #include <QDir>
-#include <QDirIterator>
 #include <QFile>
 #include <QFileInfo>
 #include <QImage>
@@ -34,26 +33,6 @@ struct Answer
     qint16 operation = 1;
     QString typed;
 };
-
-QByteArray contents(const QString &path)
-{
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
-        return QByteArray("<unreadable>");
-    return file.readAll();
-}
-
-// Every file and folder below `folder`, relative to it, sorted.
-QStringList everythingUnder(const QString &folder)
-{
-    QStringList found;
-    QDirIterator it(folder, QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot,
-        QDirIterator::Subdirectories);
-    while (it.hasNext())
-        found << QDir(folder).relativeFilePath(it.next());
-    found.sort();
-    return found;
-}
 
 void answerAll(MainWindow &window, const QList<Answer> &answers)
 {
@@ -259,8 +238,8 @@ void ReportPrintTest::printWritesWholeReportAndOpensItOnce()
     printReport(window, typedName);
 
     const QString path = reportPath(fixture.folder(), fileName);
-    QCOMPARE(contents(path), expected);
-    QCOMPARE(everythingUnder(fixture.folder() + u"/reports"_s), QStringList(fileName));
+    QCOMPARE(testsupport::fileBytes(path), expected);
+    QCOMPARE(testsupport::everythingUnder(fixture.folder() + u"/reports"_s), QStringList(fileName));
     QCOMPARE(capture.urls, QList<QUrl>({ QUrl::fromLocalFile(path) }));
     QCOMPARE(closer.texts, QStringList());
 }
@@ -288,7 +267,8 @@ void ReportPrintTest::onlyFirstHundredRowsShownButAllCounted()
     answerAll(window, answers);
     printReport(window, u"Ann"_s);
 
-    const QByteArray report = contents(reportPath(fixture.folder(), u"AnnOrviReport.html"_s));
+    const QByteArray report
+        = testsupport::fileBytes(reportPath(fixture.folder(), u"AnnOrviReport.html"_s));
     QCOMPARE(report, asciiReport(u"Ann"_s, rows, u"150"_s, u"100"_s, u"50"_s, u"66.7%"_s));
     QCOMPARE(report.count("\r\n"), 17 + 100);
     QCOMPARE(testsupport::logRowCount(window), 150);
@@ -322,13 +302,13 @@ void ReportPrintTest::panelIsReadyForNextNameAfterPrinting()
     QTest::mouseClick(printButton(window), Qt::LeftButton);
 
     const QString path = reportPath(fixture.folder(), u"AnnOrviReport.html"_s);
-    QCOMPARE(contents(path),
+    QCOMPARE(testsupport::fileBytes(path),
         asciiReport(u"Ann"_s,
             { plainRow(u"3"_s, u"+"_s, u"7"_s, u"10"_s, u"10"_s, u"Right"_s),
                 greyRow(u"3"_s, u"+"_s, u"7"_s, u"11"_s, u"10"_s, u"Wrong"_s) },
             u"2"_s, u"1"_s, u"1"_s, u"50.%"_s));
-    QCOMPARE(
-        everythingUnder(fixture.folder() + u"/reports"_s), QStringList(u"AnnOrviReport.html"_s));
+    QCOMPARE(testsupport::everythingUnder(fixture.folder() + u"/reports"_s),
+        QStringList(u"AnnOrviReport.html"_s));
     QCOMPARE(capture.urls.size(), 2);
     QCOMPARE(nameBox(window)->text(), QString());
     QVERIFY(!printButton(window)->isEnabled());
@@ -366,11 +346,11 @@ void ReportPrintTest::unsafeNameWritesNothingAndCanBeCorrected()
     MainWindow &window = fixture.window();
     QVERIFY(QTest::qWaitForWindowActive(&window));
     answerAll(window, { { 3, 7, 1, u"10"_s } });
-    const QStringList before = everythingUnder(fixture.folder());
+    const QStringList before = testsupport::everythingUnder(fixture.folder());
 
     printReport(window, typedName);
 
-    QCOMPARE(everythingUnder(fixture.folder()), before);
+    QCOMPARE(testsupport::everythingUnder(fixture.folder()), before);
     QVERIFY(!QFileInfo::exists(fixture.folder() + u"/../AnnOrviReport.html"_s));
     QVERIFY(capture.urls.isEmpty());
     QCOMPARE(closer.texts.size(), 1);
@@ -431,7 +411,7 @@ void ReportPrintTest::failedWriteKeepsEarlierFilesAndSaysWhy()
     QVERIFY(kept.open(QIODevice::WriteOnly));
     kept.write("kept");
     kept.close();
-    const QStringList before = everythingUnder(fixture.folder());
+    const QStringList before = testsupport::everythingUnder(fixture.folder());
 
     QVERIFY(QTest::qWaitForWindowActive(&window));
     printReport(window, u"Ann"_s);
@@ -442,8 +422,8 @@ void ReportPrintTest::failedWriteKeepsEarlierFilesAndSaysWhy()
         qPrintable(message));
     // Below the first line: the system's reason.
     QVERIFY2(!message.section(u'\n', 1).trimmed().isEmpty(), qPrintable(message));
-    QCOMPARE(contents(keptPath), QByteArray("kept"));
-    QCOMPARE(everythingUnder(fixture.folder()), before); // no half-written leftovers
+    QCOMPARE(testsupport::fileBytes(keptPath), QByteArray("kept"));
+    QCOMPARE(testsupport::everythingUnder(fixture.folder()), before); // no half-written leftovers
     QVERIFY(capture.urls.isEmpty());
 
     // The name stays, so the pupil can print again once the cause is put right.
@@ -466,7 +446,7 @@ void ReportPrintTest::browserThatCannotStartIsToldWhereTheReportIs()
     printReport(window, u"Ann"_s);
 
     const QString path = reportPath(fixture.folder(), u"AnnOrviReport.html"_s);
-    QVERIFY(contents(path).startsWith("<head>\r\n"));
+    QVERIFY(testsupport::fileBytes(path).startsWith("<head>\r\n"));
     QCOMPARE(closer.texts.size(), 1);
     // It reads as a saved report, not as a failure, and says where it is.
     const QString message = closer.texts.first();

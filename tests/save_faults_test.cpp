@@ -7,7 +7,6 @@
 #include <QApplication>
 #include <QComboBox>
 #include <QDir>
-#include <QDirIterator>
 #include <QFile>
 #include <QFileInfo>
 #include <QJsonArray>
@@ -112,23 +111,6 @@ int runScenario(const QString &scenario, const QString &folder)
 
 // ---- The parent.
 
-QByteArray contents(const QString &path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<unreadable>");
-}
-
-QStringList everythingUnder(const QString &folder)
-{
-    QStringList found;
-    QDirIterator it(folder, QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot,
-        QDirIterator::Subdirectories);
-    while (it.hasNext())
-        found << QDir(folder).relativeFilePath(it.next());
-    found.sort();
-    return found;
-}
-
 } // namespace
 
 class SaveFaultsTest : public QObject
@@ -187,7 +169,7 @@ void SaveFaultsTest::fullDiskFailsTheSaveAndKeepsTheEarlierFile()
     QVERIFY(earlier.open(QIODevice::WriteOnly));
     QCOMPARE(earlier.write(EarlierContents), EarlierContents.size());
     earlier.close();
-    const QStringList before = everythingUnder(folder.path());
+    const QStringList before = testsupport::everythingUnder(folder.path());
 
     QProcess child;
     QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
@@ -219,8 +201,8 @@ void SaveFaultsTest::fullDiskFailsTheSaveAndKeepsTheEarlierFile()
         qPrintable(shown));
     QVERIFY2(!shown.contains(u"Unknown error"_s), qPrintable(shown));
 
-    QCOMPARE(contents(path), EarlierContents);
-    QCOMPARE(everythingUnder(folder.path()), before); // no half-written leftovers
+    QCOMPARE(testsupport::fileBytes(path), EarlierContents);
+    QCOMPARE(testsupport::everythingUnder(folder.path()), before); // no half-written leftovers
 }
 
 int main(int argc, char *argv[])

@@ -51,6 +51,23 @@ bool invokeHandler(QObject *window, const char *handler)
     return owner && QMetaObject::invokeMethod(owner, handler, Qt::DirectConnection);
 }
 
+QByteArray fileBytes(const QString &path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<unreadable>");
+}
+
+QStringList everythingUnder(const QString &folder)
+{
+    QStringList found;
+    QDirIterator it(folder, QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot,
+        QDirIterator::Subdirectories);
+    while (it.hasNext())
+        found << QDir(folder).relativeFilePath(it.next());
+    found.sort();
+    return found;
+}
+
 void copyShippedFiles(const QString &folder)
 {
     const QDir source(QStringLiteral(TUTOR_SHIPPED_FILES_DIR));

@@ -71,6 +71,14 @@ private:
 // Copies the pages and texts the program ships into `folder`.
 void copyShippedFiles(const QString &folder);
 
+// The bytes of a file as a reader gets them; "<unreadable>" when it cannot
+// be opened, so a comparison fails with a plain message.
+QByteArray fileBytes(const QString &path);
+
+// Every file and folder below `folder`, relative to it, sorted: what a save
+// leaves behind, half-written leftovers included.
+QStringList everythingUnder(const QString &folder);
+
 // Closes every message box that appears while it lives, noting its texts.
 class MessageBoxCloser : public QObject
 {

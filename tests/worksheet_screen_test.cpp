@@ -162,12 +162,6 @@ QStringList rowOnScreen(MainWindow &window, int row)
     return entries;
 }
 
-QByteArray fileContents(const QString &path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<unreadable>");
-}
-
 QString worksheetPath(const testsupport::TutorFixture &fixture)
 {
     return fixture.folder() + u"/worksheets/OrviWorksheet.txt"_s;
@@ -767,12 +761,12 @@ void WorksheetScreenTest::savedFilesMatchByteForByte()
     const QList<Problem> problems = createProblems(window, count);
 
     button(window, "cmdSaveWorksheet")->click();
-    QCOMPARE(fileContents(worksheetPath(fixture)), expectedWorksheet({}, {}, problems));
+    QCOMPARE(testsupport::fileBytes(worksheetPath(fixture)), expectedWorksheet({}, {}, problems));
     QCOMPARE(wholeMessage(window), u"Save Succesfull - Available in "_s + worksheetPath(fixture));
     QVERIFY(messageTimer(window)->isActive());
 
     button(window, "cmdSaveAnswer")->click();
-    const QByteArray answers = fileContents(answerSheetPath(fixture));
+    const QByteArray answers = testsupport::fileBytes(answerSheetPath(fixture));
     QCOMPARE(answers, expectedAnswerSheet(problems));
     QCOMPARE(wholeMessage(window), u"Save Succesfull - Available in "_s + answerSheetPath(fixture));
     QCOMPARE(answers.count("\r\n"), 4 + 2 * count);
@@ -793,14 +787,14 @@ void WorksheetScreenTest::threePlusSevenIsWrittenAsInTheExample()
     QVERIFY(drawn);
     saveBoth(window);
 
-    QCOMPARE(fileContents(worksheetPath(fixture)),
+    QCOMPARE(testsupport::fileBytes(worksheetPath(fixture)),
         QByteArray("Name:________________                               \r\n"
                    "\r\n"
                    "Date:________________                               \r\n"
                    "\r\n"
                    "1)  3 + 7  =   __________\r\n"
                    "\r\n"));
-    QCOMPARE(fileContents(answerSheetPath(fixture)),
+    QCOMPARE(testsupport::fileBytes(answerSheetPath(fixture)),
         QByteArray("Name: ANSWER KEY                               \r\n"
                    "\r\n"
                    "Date:________________                               \r\n"
@@ -871,10 +865,10 @@ void WorksheetScreenTest::optionalFieldsAreWrittenEvenWhenUnchecked()
 
     saveBoth(window);
     // Lines 1 and 3 end with the names, whole, each on its own line.
-    QCOMPARE(fileContents(worksheetPath(fixture)),
+    QCOMPARE(testsupport::fileBytes(worksheetPath(fixture)),
         expectedWorksheet(teacher.toUtf8(), className.toUtf8(), problems));
     // The answer key names neither.
-    QCOMPARE(fileContents(answerSheetPath(fixture)), expectedAnswerSheet(problems));
+    QCOMPARE(testsupport::fileBytes(answerSheetPath(fixture)), expectedAnswerSheet(problems));
 }
 
 void WorksheetScreenTest::savingReplacesTheEarlierFile()
@@ -888,13 +882,13 @@ void WorksheetScreenTest::savingReplacesTheEarlierFile()
     pickOperation(window, u"Addition"_s);
     const QList<Problem> first = createProblems(window, 5);
     saveBoth(window);
-    QCOMPARE(fileContents(worksheetPath(fixture)), expectedWorksheet({}, {}, first));
+    QCOMPARE(testsupport::fileBytes(worksheetPath(fixture)), expectedWorksheet({}, {}, first));
 
     button(window, "cmdClearWorksheet")->click();
     const QList<Problem> second = createProblems(window, 1);
     saveBoth(window);
-    QCOMPARE(fileContents(worksheetPath(fixture)), expectedWorksheet({}, {}, second));
-    QCOMPARE(fileContents(answerSheetPath(fixture)), expectedAnswerSheet(second));
+    QCOMPARE(testsupport::fileBytes(worksheetPath(fixture)), expectedWorksheet({}, {}, second));
+    QCOMPARE(testsupport::fileBytes(answerSheetPath(fixture)), expectedAnswerSheet(second));
     QCOMPARE(QDir(fixture.folder() + u"/worksheets"_s).entryList(QDir::Files),
         QStringList({ u"OrviAnswersheet.txt"_s, u"OrviWorksheet.txt"_s }));
 }
@@ -935,7 +929,7 @@ void WorksheetScreenTest::failedSaveSaysSoAndKeepsWhatWasThere()
     QVERIFY(shown.size() > (u"Save failed - "_s + target + u": "_s).size()); // the reason
     QVERIFY(!shown.contains(u"Succesfull"_s));
     QVERIFY(messageTimer(window)->isActive());
-    QCOMPARE(fileContents(keeper), QByteArray("earlier"));
+    QCOMPARE(testsupport::fileBytes(keeper), QByteArray("earlier"));
     QCOMPARE(QFileInfo(target).isDir(), !folderIsAFile);
 
     // The message goes like any other.
@@ -1049,7 +1043,7 @@ void WorksheetScreenTest::clearEmptiesTheWorksheetAndSaysSo()
     QCOMPARE(message(window), ClearedMessage);
     QVERIFY(messageTimer(window)->isActive());
     saveBoth(window);
-    QCOMPARE(fileContents(answerSheetPath(fixture)), expectedAnswerSheet({}));
+    QCOMPARE(testsupport::fileBytes(answerSheetPath(fixture)), expectedAnswerSheet({}));
 }
 
 void WorksheetScreenTest::messagesGoWhenTheirTimerRunsOut()
@@ -1160,7 +1154,7 @@ void WorksheetScreenTest::reenteringClearsButKeepsTheOptionalInformation()
     QVERIFY(field(window, "txtTeachersName")->isEnabled());
     QVERIFY(field(window, "txtClassName")->isEnabled());
     saveBoth(window);
-    QCOMPARE(fileContents(worksheetPath(fixture)), expectedWorksheet("Ms Roe", "4C", {}));
+    QCOMPARE(testsupport::fileBytes(worksheetPath(fixture)), expectedWorksheet("Ms Roe", "4C", {}));
 }
 
 QTEST_MAIN(WorksheetScreenTest)
