@@ -1,3 +1,4 @@
+#include "app/colour_contrast.h"
 #include "app/main_window.h"
 #include "tests/test_support.h"
 
@@ -210,23 +211,6 @@ QRgb shownBackground(MainWindow &window, QWidget *box)
     return window.grab().toImage().pixel(inside);
 }
 
-// Contrast of two colours on screen, from 1 to 21, by their relative
-// luminance as the accessibility guidelines measure it.
-double contrast(QRgb first, QRgb second)
-{
-    const auto luminance = [](QRgb colour) {
-        const auto linear = [](int channel) {
-            const double c = channel / 255.0;
-            return c <= 0.03928 ? c / 12.92 : std::pow((c + 0.055) / 1.055, 2.4);
-        };
-        return 0.2126 * linear(qRed(colour)) + 0.7152 * linear(qGreen(colour))
-            + 0.0722 * linear(qBlue(colour));
-    };
-    const double one = luminance(first);
-    const double other = luminance(second);
-    return (std::max(one, other) + 0.05) / (std::min(one, other) + 0.05);
-}
-
 // How well the text in a box stands out as the window shows it: its most
 // distinct pixel (the full colour of a stroke) against the box's background.
 double shownTextContrast(MainWindow &window, QLineEdit *box)
@@ -238,7 +222,9 @@ double shownTextContrast(MainWindow &window, QLineEdit *box)
     double best = 1;
     for (int y = inside.top(); y <= inside.bottom(); ++y)
         for (int x = inside.left(); x <= inside.right(); ++x)
-            best = std::max(best, contrast(shot.pixel(x, y), background));
+            best = std::max(best,
+                tutor::contrastRatio(
+                    QColor::fromRgb(shot.pixel(x, y)), QColor::fromRgb(background)));
     return best;
 }
 

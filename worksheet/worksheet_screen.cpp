@@ -1,5 +1,6 @@
 #include "worksheet/worksheet_screen.h"
 
+#include "app/colour_contrast.h"
 #include "app/controls.h"
 #include "app/file_saver.h"
 #include "app/fixed_row_list.h"
@@ -26,7 +27,6 @@
 
 #include <algorithm>
 #include <array>
-#include <cmath>
 
 using controls::twips;
 
@@ -64,11 +64,6 @@ struct RowMarker
 constexpr std::array<RowMarker, 3> RowMarkers
     = { { { "Label20", 1 }, { "Label23", 10 }, { "Label33", 20 } } };
 
-// Readable text needs a contrast of 4.5 : 1 with its background (WCAG AA).
-// Aim a little above it: the screen rounds colours and blends the edges of
-// strokes into the background.
-constexpr double ReadableContrast = 5.0;
-
 struct OperationEntry
 {
     const char *name;
@@ -93,43 +88,6 @@ QStringList levelNames()
     for (qint16 level = 0; level <= 4; ++level)
         names << tutor::levelName(level);
     return names;
-}
-
-// Relative luminance of a colour on screen, as WCAG defines it.
-double luminance(const QColor &colour)
-{
-    const auto linear = [](float channel) {
-        return channel <= 0.03928f ? channel / 12.92 : std::pow((channel + 0.055) / 1.055, 2.4);
-    };
-    const QColor rgb = colour.toRgb();
-    return 0.2126 * linear(rgb.redF()) + 0.7152 * linear(rgb.greenF())
-        + 0.0722 * linear(rgb.blueF());
-}
-
-double contrast(const QColor &first, const QColor &second)
-{
-    const double one = luminance(first);
-    const double other = luminance(second);
-    return (std::max(one, other) + 0.05) / (std::min(one, other) + 0.05);
-}
-
-// The greyed text colour, moved toward the normal text colour only as far as
-// it must go to stay readable on `background`, so locked text still looks
-// locked. Where even the normal colour is too faint, black or white.
-QColor readableGreyedText(const QColor &greyed, const QColor &normal, const QColor &background)
-{
-    constexpr int Steps = 20;
-    for (int step = 0; step <= Steps; ++step) {
-        const float t = float(step) / Steps;
-        const QColor mixed = QColor::fromRgbF(greyed.redF() + t * (normal.redF() - greyed.redF()),
-            greyed.greenF() + t * (normal.greenF() - greyed.greenF()),
-            greyed.blueF() + t * (normal.blueF() - greyed.blueF()));
-        if (contrast(mixed, background) >= ReadableContrast)
-            return mixed;
-    }
-    const QColor black(Qt::black);
-    const QColor white(Qt::white);
-    return contrast(black, background) >= contrast(white, background) ? black : white;
 }
 
 // The status line has room for one line. A message too long for it gives up
@@ -409,8 +367,9 @@ void WorksheetScreen::setOptionalFieldsEditable(bool editable)
 {
     const QPalette &screen = palette();
     const QColor background = screen.color(editable ? QPalette::Base : QPalette::Midlight);
-    const QColor lockedText = readableGreyedText(screen.color(QPalette::Disabled, QPalette::Text),
-        screen.color(QPalette::Active, QPalette::Text), screen.color(QPalette::Midlight));
+    const QColor lockedText
+        = tutor::readableGreyedText(screen.color(QPalette::Disabled, QPalette::Text),
+            screen.color(QPalette::Active, QPalette::Text), screen.color(QPalette::Midlight));
     for (QLineEdit *field : { m_txtTeachersName, m_txtClassName }) {
         field->setEnabled(editable);
         controls::setBackground(field, background);
