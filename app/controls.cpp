@@ -6,7 +6,9 @@
 #include <QCheckBox>
 #include <QColor>
 #include <QComboBox>
+#include <QEvent>
 #include <QFont>
+#include <QKeyEvent>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -193,6 +195,14 @@ void scrollTogether(const QList<QListWidget *> &lists)
                     other->verticalScrollBar()->setValue(value);
             });
     }
+}
+
+bool isEnterPress(const QEvent *event)
+{
+    if (event->type() != QEvent::KeyPress)
+        return false;
+    const int key = static_cast<const QKeyEvent *>(event)->key();
+    return key == Qt::Key_Return || key == Qt::Key_Enter;
 }
 
 void setShown(std::initializer_list<QWidget *> widgets, bool shown)

@@ -11,6 +11,7 @@
 class QCheckBox;
 class QColor;
 class QComboBox;
+class QEvent;
 class QFont;
 class QGroupBox;
 class QLabel;
@@ -64,6 +65,10 @@ void dropInvisibleCharacters(QLineEdit *box);
 // Lists that read as columns of one table: scrolling any of them, by wheel,
 // keys or bar, moves them all, so a row never stands beside another's.
 void scrollTogether(const QList<QListWidget *> &lists);
+
+// Whether the event is a press of Enter, on the main keys or the keypad: the
+// key that hands in a typed answer.
+bool isEnterPress(const QEvent *event);
 
 void setShown(std::initializer_list<QWidget *> widgets, bool shown);
 // Shows `shown` and hides the others of the group (operator signs, feedback).

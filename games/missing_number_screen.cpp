@@ -9,7 +9,6 @@
 
 #include <QEvent>
 #include <QGroupBox>
-#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QTimer>
@@ -111,12 +110,9 @@ void MissingNumberScreen::NewMissingNumberProblem()
 
 bool MissingNumberScreen::eventFilter(QObject *watched, QEvent *event)
 {
-    if (watched == m_txtAnswerGame1 && event->type() == QEvent::KeyPress) {
-        const int key = static_cast<QKeyEvent *>(event)->key();
-        if (key == Qt::Key_Return || key == Qt::Key_Enter) {
-            CheckMissingNumberAnswer();
-            return true;
-        }
+    if (watched == m_txtAnswerGame1 && controls::isEnterPress(event)) {
+        CheckMissingNumberAnswer();
+        return true;
     }
     return QFrame::eventFilter(watched, event);
 }

@@ -11,7 +11,6 @@
 #include <QEvent>
 #include <QFontMetrics>
 #include <QGroupBox>
-#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -240,13 +239,10 @@ void TimeTrialScreen::ShowTimeTrialResults()
 bool TimeTrialScreen::eventFilter(QObject *watched, QEvent *event)
 {
     // Answers count only while a trial runs, when the box is enabled.
-    if (watched == m_txtAnswerGame3 && event->type() == QEvent::KeyPress
-        && m_txtAnswerGame3->isEnabled()) {
-        const int key = static_cast<QKeyEvent *>(event)->key();
-        if (key == Qt::Key_Return || key == Qt::Key_Enter) {
-            CheckTimeTrialAnswer();
-            return true;
-        }
+    if (watched == m_txtAnswerGame3 && m_txtAnswerGame3->isEnabled()
+        && controls::isEnterPress(event)) {
+        CheckTimeTrialAnswer();
+        return true;
     }
     return QFrame::eventFilter(watched, event);
 }

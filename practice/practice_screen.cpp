@@ -12,7 +12,6 @@
 
 #include <QColor>
 #include <QEvent>
-#include <QKeyEvent>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -127,13 +126,11 @@ void PracticeScreen::NewPracticeProblem()
 bool PracticeScreen::eventFilter(QObject *watched, QEvent *event)
 {
     if (watched == m_txtAnswer) {
-        if (event->type() == QEvent::KeyPress) {
-            const int key = static_cast<QKeyEvent *>(event)->key();
-            if (key == Qt::Key_Return || key == Qt::Key_Enter) {
-                CheckPracticeAnswer();
-                return true;
-            }
-        } else if (event->type() == QEvent::FocusIn) {
+        if (controls::isEnterPress(event)) {
+            CheckPracticeAnswer();
+            return true;
+        }
+        if (event->type() == QEvent::FocusIn) {
             // The box selects all its text when reached with Tab; the caret
             // goes to the start with nothing selected however focus came.
             m_txtAnswer->event(event);
