@@ -1,8 +1,8 @@
 #include "app/main_window.h"
 
-#include "app/controls.h"
-#include "app/desktop_launcher.h"
-#include "app/fonts.h"
+#include "base/controls.h"
+#include "base/desktop_launcher.h"
+#include "base/fonts.h"
 #include "games/missing_number_screen.h"
 #include "games/missing_operation_screen.h"
 #include "games/time_trial_screen.h"
@@ -10,28 +10,116 @@
 #include "help/browser_panel.h"
 #include "help/help_screen.h"
 #include "help/maker_links.h"
-#include "practice/level_range.h"
 #include "practice/practice_screen.h"
 #include "report/report_panel.h"
 #include "worksheet/worksheet_screen.h"
 
 #include <QAction>
 #include <QCloseEvent>
-#include <QGroupBox>
 #include <QLayout>
 #include <QMenu>
 #include <QMenuBar>
-#include <QPushButton>
 #include <QScreen>
 #include <QShowEvent>
-#include <QTextBrowser>
 #include <QTimer>
 #include <QUrl>
+
+#include <array>
+#include <vector>
+
+using tutor::Level;
+using tutor::Operation;
+
+enum class ScreenEntry {
+    Start,
+    WorkMode,
+    MissingNumber,
+    MissingOperation,
+    TimeTrial,
+    Worksheet,
+    Help,
+    About,
+    AboutOk,
+};
 
 namespace {
 
 constexpr int ClientWidth = 694;
 constexpr int ClientHeight = 317;
+
+// The nine screen frames, bottom first.
+enum class Frame { Game1, Game2, Game3, Main, MyBrowser, Log, Worksheet, Help, About };
+// The menus and menu items a screen entry enables or disables.
+enum class MenuEntry {
+    Options,
+    WarmUp,
+    Addition,
+    Subtraction,
+    Multiplication,
+    Division,
+    ShowReport
+};
+// The timers a screen entry stops.
+enum class Timer { PracticeFeedback, MissingOperationFeedback, TimeTrialClock, WorksheetMessage };
+
+// What entering a screen switches before the screen's own steps. Frames and
+// menus not named keep their state; only the game entries hide the report
+// panel, which the whole-window screens merely cover.
+struct ScreenRow
+{
+    ScreenEntry entry;
+    std::vector<Frame> shows;
+    std::vector<Frame> hides;
+    std::vector<MenuEntry> enables;
+    std::vector<MenuEntry> disables;
+    std::vector<Timer> stops;
+    bool hidesReport = false; // through "Hide Report" itself
+    bool clearsTrialClock = false;
+};
+
+// Each screen entry's switching steps, row by row.
+const std::vector<ScreenRow> &screenTable()
+{
+    using F = Frame;
+    using M = MenuEntry;
+    using T = Timer;
+    static const std::vector<ScreenRow> table = {
+        { ScreenEntry::Start, { F::Main },
+            { F::Help, F::About, F::Game1, F::Game2, F::Game3, F::Worksheet, F::Log }, {}, {},
+            { T::PracticeFeedback, T::MissingOperationFeedback, T::TimeTrialClock,
+                T::WorksheetMessage } },
+        { ScreenEntry::WorkMode, { F::Main, F::MyBrowser },
+            { F::Help, F::About, F::Game1, F::Game2, F::Game3, F::Worksheet },
+            { M::Options, M::WarmUp, M::Addition, M::Subtraction, M::Multiplication, M::Division,
+                M::ShowReport },
+            {}, {} },
+        { ScreenEntry::MissingNumber, { F::Game1, F::MyBrowser },
+            { F::Main, F::Help, F::About, F::Game2, F::Game3, F::Worksheet },
+            { M::Options, M::Addition, M::Subtraction },
+            { M::Multiplication, M::Division, M::ShowReport },
+            { T::MissingOperationFeedback, T::TimeTrialClock }, true, true },
+        { ScreenEntry::MissingOperation, { F::Game2, F::MyBrowser },
+            { F::Main, F::Help, F::About, F::Game1, F::Game3, F::Worksheet }, { M::Options },
+            { M::Addition, M::Subtraction, M::Multiplication, M::Division, M::ShowReport },
+            { T::MissingOperationFeedback, T::TimeTrialClock }, true, true },
+        { ScreenEntry::TimeTrial, { F::Game3, F::MyBrowser },
+            { F::Main, F::Help, F::About, F::Game1, F::Game2, F::Worksheet },
+            { M::Options, M::Addition, M::Subtraction },
+            { M::Multiplication, M::Division, M::ShowReport }, {}, true, true },
+        { ScreenEntry::Worksheet, { F::Worksheet },
+            { F::Help, F::Main, F::About, F::Game1, F::Game2, F::Game3, F::MyBrowser }, {},
+            { M::Options }, { T::MissingOperationFeedback, T::TimeTrialClock } },
+        { ScreenEntry::Help, { F::Help },
+            { F::Worksheet, F::Main, F::About, F::Game1, F::Game2, F::Game3, F::MyBrowser }, {},
+            { M::Options }, { T::MissingOperationFeedback, T::TimeTrialClock } },
+        { ScreenEntry::About, { F::About },
+            { F::Worksheet, F::Main, F::Help, F::Game1, F::Game2, F::Game3, F::MyBrowser }, {},
+            { M::Options }, { T::MissingOperationFeedback, T::TimeTrialClock }, false, true },
+        { ScreenEntry::AboutOk, { F::Main, F::MyBrowser }, { F::About, F::Help, F::Worksheet },
+            { M::ShowReport, M::Options }, {}, {} },
+    };
+    return table;
+}
 
 } // namespace
 
@@ -53,27 +141,32 @@ MainWindow::MainWindow(const QString &applicationFolder, QWidget *parent)
     // The window takes exactly the size of the menu bar and the client area.
     layout()->setSizeConstraint(QLayout::SetFixedSize);
 
-    m_fraLog = new ReportPanel(m_state, applicationFolder, client);
-    m_fraGame1 = new MissingNumberScreen(m_state, client);
-    m_fraGame2 = new MissingOperationScreen(m_state, client);
-    m_fraGame3 = new TimeTrialScreen(m_state, client);
-    m_fraMain = new PracticeScreen(m_state, m_fraLog, client);
+    m_fraLog = new ReportPanel(applicationFolder, client);
+    m_fraGame1 = new MissingNumberScreen(m_session, client);
+    m_fraGame2 = new MissingOperationScreen(m_session, client);
+    m_fraGame3 = new TimeTrialScreen(m_session, client);
+    m_fraMain = new PracticeScreen(m_session, client);
     m_fraMyBrowser = new BrowserPanel(client);
-    m_fraWorksheet = new WorksheetScreen(m_state, m_fraMain, applicationFolder, client);
+    m_fraWorksheet = new WorksheetScreen(m_session, applicationFolder, client);
     m_fraHelp = new HelpScreen(client);
     m_fraAbout = new AboutScreen(applicationFolder, client);
     // Overlapping screens are stacked bottom first: a raised frame lies on top.
-    const std::initializer_list<QWidget *> bottomFirst = { m_fraGame1, m_fraGame2, m_fraGame3,
-        m_fraMain, m_fraMyBrowser, m_fraLog, m_fraWorksheet, m_fraHelp, m_fraAbout };
-    for (QWidget *frame : bottomFirst)
+    for (QWidget *frame : frames())
         frame->raise();
     m_fraLog->setCoveringScreens({ m_fraWorksheet, m_fraHelp, m_fraAbout });
 
     connectMenu();
-    connect(m_fraAbout->okButton(), &QPushButton::clicked, this, &MainWindow::cmdOkAbout_Click);
+    connectSession();
+    connect(m_fraAbout, &AboutScreen::okClicked, this, &MainWindow::cmdOkAbout_Click);
 }
 
 MainWindow::~MainWindow() = default;
+
+std::array<QWidget *, 9> MainWindow::frames() const
+{
+    return { m_fraGame1, m_fraGame2, m_fraGame3, m_fraMain, m_fraMyBrowser, m_fraLog,
+        m_fraWorksheet, m_fraHelp, m_fraAbout };
+}
 
 void MainWindow::connectMenu()
 {
@@ -106,27 +199,40 @@ void MainWindow::connectMenu()
     connect(m_menu.mnuOptScoreShow, &QAction::triggered, this, &MainWindow::mnuOptScoreShow_Click);
     connect(
         m_menu.mnuFileResetScore, &QAction::triggered, this, &MainWindow::mnuFileResetScore_Click);
-    connect(m_fraLog, &ReportPanel::showReportRequested, this, &MainWindow::mnuOptShowReport_Click);
-    connect(m_fraLog, &ReportPanel::reportPrinted, this, [this]() { m_fraMain->focusAnswer(); });
-
     connect(m_menu.mnuFileResetMB, &QAction::triggered, this, &MainWindow::mnuFileResetMB_Click);
     connect(
         m_menu.mnuHelpWorksheet, &QAction::triggered, this, &MainWindow::mnuHelpWorksheet_Click);
     connect(m_menu.mnuHelpOrviWeb, &QAction::triggered, this, &MainWindow::mnuHelpOrviWeb_Click);
     connect(m_menu.mnuHelpWeb, &QAction::triggered, this, &MainWindow::mnuHelpWeb_Click);
 
-    // The worksheet's lists choose through the same commands as the menus.
-    connect(m_fraWorksheet, &WorksheetScreen::levelPicked, this, &MainWindow::chooseLevel);
-    connect(m_fraWorksheet, &WorksheetScreen::operationPicked, this, &MainWindow::chooseOperation);
-    connect(m_fraWorksheet, &WorksheetScreen::optionalInformationChecked, m_fraMain->scoreCard(),
-        &QWidget::show);
-
+    connect(m_fraMain, &PracticeScreen::problemAnswered, m_fraLog, &ReportPanel::appendRow);
+    connect(m_fraLog, &ReportPanel::showReportRequested, this, &MainWindow::mnuOptShowReport_Click);
+    connect(m_fraLog, &ReportPanel::reportPrinted, m_fraMain, &PracticeScreen::focusAnswer);
+    connect(m_fraWorksheet, &WorksheetScreen::optionalInformationChecked, m_fraMain,
+        [this]() { m_fraMain->setScoreCardShown(true); });
     connect(m_fraGame3, &TimeTrialScreen::menusLocked, this,
         [this](bool locked) { setMenusEnabled(!locked); });
-    connect(m_fraGame3, &TimeTrialScreen::warmUpAdditionRequested, this,
-        &MainWindow::returnToWarmUpAddition);
-    connect(m_fraGame3, &TimeTrialScreen::browserFocusRequested, m_fraMyBrowser->view(),
-        qOverload<>(&QWidget::setFocus));
+    connect(m_fraGame3, &TimeTrialScreen::browserFocusRequested, m_fraMyBrowser,
+        &BrowserPanel::focusPage);
+}
+
+// The check marks follow the session's level and operation, whichever
+// screen chose them. The level items do not look at whether they are
+// enabled: the worksheet's list may choose a level that Division disabled.
+void MainWindow::connectSession()
+{
+    connect(&m_session, &TutorSession::levelChanged, this, [this](Level level) {
+        if (QAction *item = m_menu.levelItem(tutor::code(level)))
+            item->setChecked(true);
+    });
+    connect(&m_session, &TutorSession::operationChanged, this, [this](Operation operation) {
+        // Division is offered at the two lowest levels only; the current
+        // level stays as it is, even when its item is now disabled.
+        for (Level level : { Level::Intermediate, Level::Advanced, Level::Expert })
+            m_menu.levelItem(tutor::code(level))->setEnabled(operation != Operation::Division);
+        if (QAction *item = m_menu.operationItem(tutor::code(operation)))
+            item->setChecked(true);
+    });
 }
 
 void MainWindow::showEvent(QShowEvent *event)
@@ -141,15 +247,9 @@ void MainWindow::showEvent(QShowEvent *event)
 
 void MainWindow::formLoad()
 {
-    m_fraMain->show();
-    controls::setShown({ m_fraHelp, m_fraAbout }, false);
-    m_fraMain->scoreCard()->show();
+    enterScreen(ScreenEntry::Start);
+    m_fraMain->setScoreCardShown(true);
     m_fraMain->hideFeedback();
-    controls::setShown({ m_fraGame1, m_fraGame2, m_fraGame3, m_fraWorksheet, m_fraLog }, false);
-
-    m_fraMain->showOperationSign(1);
-    m_fraGame1->showOperationSign(1);
-    m_fraGame3->showOperationSign(1);
 
     m_menu.mnuOptScoreShow->setVisible(false);
     m_menu.mnuOptScoreHide->setVisible(true);
@@ -157,22 +257,13 @@ void MainWindow::formLoad()
 
     centreOnScreen();
 
-    m_fraMain->showScore();
-    m_state.OperationCode = 1;
-    m_state.LevelCode = 0;
-    m_state.TimeLimitSeconds = -1;
-    m_fraMain->setLevelCaption(tutor::levelName(0));
-    m_fraMain->NewPracticeProblem();
-
-    m_menu.levels[0]->setChecked(true);
-    m_menu.mnuOptOperAdd->setChecked(true);
+    // Warm Up Addition everywhere: check marks, caption, signs, score cards
+    // and the first problem.
+    m_session.start();
     m_fraGame3->selectThirtySeconds();
 
-    m_fraMain->feedbackTimer()->stop();
-    stopGameTimers();
-    m_fraWorksheet->messageTimer()->stop();
     // Its first tick hides the Missing Number feedback frames.
-    m_fraGame1->feedbackTimer()->start();
+    m_fraGame1->startFeedbackTimer();
 
     // The browser panel's start page, as "Reset D-Avuvodu" shows it.
     mnuFileResetMB_Click();
@@ -200,15 +291,47 @@ void MainWindow::centreOnScreen()
         available.y() + (available.height() - outer.height()) / 2);
 }
 
-void MainWindow::stopGameTimers()
+void MainWindow::enterScreen(ScreenEntry entry)
 {
-    m_fraGame2->feedbackTimer()->stop();
-    m_fraGame3->clockTimer()->stop();
-}
+    const std::vector<ScreenRow> &table = screenTable();
+    const auto row = std::find_if(table.begin(), table.end(),
+        [entry](const ScreenRow &candidate) { return candidate.entry == entry; });
+    Q_ASSERT(row != table.end());
 
-void MainWindow::clearTimeTrialClock()
-{
-    m_fraGame3->clearClock();
+    const std::array<QWidget *, 9> all = frames();
+    if (row->hidesReport)
+        mnuOptHideReport_Click();
+    for (Frame frame : row->shows)
+        all.at(std::size_t(frame))->show();
+    for (Frame frame : row->hides)
+        all.at(std::size_t(frame))->hide();
+
+    const std::array<QAction *, 7> menus = { m_menu.mnuOptions->menuAction(),
+        m_menu.levelItem(tutor::code(Level::WarmUp)), m_menu.mnuOptOperAdd, m_menu.mnuOptOperSub,
+        m_menu.mnuOptOperMult, m_menu.mnuOptOperDiv, m_menu.mnuOptShowReport };
+    for (MenuEntry menu : row->enables)
+        menus.at(std::size_t(menu))->setEnabled(true);
+    for (MenuEntry menu : row->disables)
+        menus.at(std::size_t(menu))->setEnabled(false);
+
+    for (Timer timer : row->stops) {
+        switch (timer) {
+        case Timer::PracticeFeedback:
+            m_fraMain->stopFeedback();
+            break;
+        case Timer::MissingOperationFeedback:
+            m_fraGame2->stopFeedback();
+            break;
+        case Timer::TimeTrialClock:
+            m_fraGame3->stopClock();
+            break;
+        case Timer::WorksheetMessage:
+            m_fraWorksheet->stopMessageTimer();
+            break;
+        }
+    }
+    if (row->clearsTrialClock)
+        m_fraGame3->clearClock();
 }
 
 QString MainWindow::shippedFile(const QString &relativePath) const
@@ -218,20 +341,10 @@ QString MainWindow::shippedFile(const QString &relativePath) const
 
 void MainWindow::mnuFileWork_Click()
 {
-    m_fraMain->show();
-    controls::setShown({ m_fraHelp, m_fraAbout }, false);
+    enterScreen(ScreenEntry::WorkMode);
     m_fraMain->hideFeedback();
-    controls::setShown({ m_fraGame1, m_fraGame2, m_fraGame3, m_fraWorksheet }, false);
-
-    m_menu.mnuOptions->setEnabled(true);
-    m_menu.levels[0]->setEnabled(true);
-    for (QAction *item : m_menu.operationItems())
-        item->setEnabled(true);
-    m_menu.mnuOptShowReport->setEnabled(true);
-
-    m_fraMyBrowser->show();
     m_fraMain->focusAnswer();
-    if (QAction *current = m_menu.operationItem(m_state.OperationCode))
+    if (QAction *current = m_menu.operationItem(state().OperationCode))
         current->setChecked(true);
     m_fraMain->NewPracticeProblem();
 }
@@ -243,119 +356,61 @@ void MainWindow::mnuFileExit_Click()
 
 void MainWindow::mnuGamesMissingNum_Click()
 {
-    m_fraGame1->show();
-    m_fraMyBrowser->show();
-    controls::setShown(
-        { m_fraMain, m_fraHelp, m_fraAbout, m_fraGame2, m_fraGame3, m_fraWorksheet }, false);
-    mnuOptHideReport_Click();
-    offerAdditionAndSubtractionOnly();
-    stopGameTimers();
-    clearTimeTrialClock();
-
+    enterScreen(ScreenEntry::MissingNumber);
     settleOnGameOperation();
     m_fraGame1->open();
 }
 
 void MainWindow::mnuGamesMissingOper_Click()
 {
-    mnuOptHideReport_Click();
+    enterScreen(ScreenEntry::MissingOperation);
     m_fraGame2->hideFeedback();
-    controls::setShown(
-        { m_fraMain, m_fraHelp, m_fraAbout, m_fraGame1, m_fraGame3, m_fraWorksheet }, false);
-    m_fraGame2->show();
-    m_fraMyBrowser->show();
-    m_menu.mnuOptions->setEnabled(true);
-    for (QAction *item : m_menu.operationItems()) {
-        item->setEnabled(false);
+    for (QAction *item : m_menu.operationItems())
         item->setChecked(false);
-    }
-    m_menu.mnuOptShowReport->setEnabled(false);
-    stopGameTimers();
-    clearTimeTrialClock();
-
     m_fraGame2->open();
 }
 
 void MainWindow::mnuGamesTime_Click()
 {
-    mnuOptHideReport_Click();
-    controls::setShown({ m_fraMain, m_fraHelp, m_fraAbout, m_fraGame1, m_fraGame2 }, false);
+    enterScreen(ScreenEntry::TimeTrial);
     m_fraGame3->hideResults();
-    m_fraWorksheet->hide();
-    m_fraGame3->show();
-    m_fraMyBrowser->show();
-    offerAdditionAndSubtractionOnly();
-    clearTimeTrialClock();
-
     settleOnGameOperation();
     m_fraGame3->open();
-}
-
-// Missing Number and the Time Trial offer Addition and Subtraction only.
-void MainWindow::offerAdditionAndSubtractionOnly()
-{
-    m_menu.mnuOptions->setEnabled(true);
-    m_menu.mnuOptOperAdd->setEnabled(true);
-    m_menu.mnuOptOperSub->setEnabled(true);
-    m_menu.mnuOptOperMult->setEnabled(false);
-    m_menu.mnuOptOperDiv->setEnabled(false);
-    m_menu.mnuOptShowReport->setEnabled(false);
 }
 
 // A game opened while Multiplication or Division is current switches the
 // whole program to Subtraction; the check mark goes on the game's operation.
 void MainWindow::settleOnGameOperation()
 {
-    if (m_state.OperationCode > 2)
-        mnuOptOperSub_Click();
-    if (m_state.OperationCode == 1 || m_state.OperationCode == 2)
-        m_menu.operationItem(m_state.OperationCode)->setChecked(true);
+    const Operation current = Operation(state().OperationCode);
+    if (current == Operation::Multiplication || current == Operation::Division)
+        m_session.chooseOperation(Operation::Subtraction);
+    if (QAction *item = m_menu.operationItem(state().OperationCode))
+        item->setChecked(true);
 }
 
 void MainWindow::mnuOptionsWorksheet_Click()
 {
-    m_state.WorksheetProblemCount = 0;
-    m_fraWorksheet->show();
-    controls::setShown(
-        { m_fraHelp, m_fraMain, m_fraAbout, m_fraGame1, m_fraGame2, m_fraGame3, m_fraMyBrowser },
-        false);
-    m_menu.mnuOptions->setEnabled(false);
-    stopGameTimers();
+    enterScreen(ScreenEntry::Worksheet);
     m_fraWorksheet->open();
 }
 
 void MainWindow::mnuHelpContents_Click()
 {
-    controls::setShown({ m_fraWorksheet, m_fraMain, m_fraAbout, m_fraGame1, m_fraGame2, m_fraGame3,
-                           m_fraMyBrowser },
-        false);
-    m_menu.mnuOptions->setEnabled(false);
-    m_fraHelp->show();
-    stopGameTimers();
-    m_state.BrowserTarget = shippedFile(QStringLiteral("help/mhelp.html"));
-    m_fraHelp->showPage(m_state.BrowserTarget);
+    enterScreen(ScreenEntry::Help);
+    m_session.setBrowserTarget(shippedFile(QStringLiteral("help/mhelp.html")));
+    m_fraHelp->showPage(state().BrowserTarget);
 }
 
 void MainWindow::mnuHelpAbout_Click()
 {
-    m_fraAbout->show();
-    controls::setShown(
-        { m_fraWorksheet, m_fraMain, m_fraHelp, m_fraGame1, m_fraGame2, m_fraGame3 }, false);
-    m_menu.mnuOptions->setEnabled(false);
-    stopGameTimers();
-    clearTimeTrialClock();
-    m_fraMyBrowser->hide();
-    m_fraAbout->okButton()->setFocus();
+    enterScreen(ScreenEntry::About);
+    m_fraAbout->focusOk();
 }
 
 void MainWindow::cmdOkAbout_Click()
 {
-    controls::setShown({ m_fraAbout, m_fraHelp }, false);
-    m_fraMain->show();
-    m_fraWorksheet->hide();
-    m_fraMyBrowser->show();
-    m_menu.mnuOptShowReport->setEnabled(true);
-    m_menu.mnuOptions->setEnabled(true);
+    enterScreen(ScreenEntry::AboutOk);
     // Back to practice, ready for the next answer.
     m_fraMain->focusAnswer();
 }
@@ -377,98 +432,53 @@ void MainWindow::mnuOptHideReport_Click()
 
 void MainWindow::mnuOptDiffLev0_Click()
 {
-    chooseLevel(0);
+    m_session.chooseLevel(Level::WarmUp);
 }
 
 void MainWindow::mnuOptDiffLev1_Click()
 {
-    chooseLevel(1);
+    m_session.chooseLevel(Level::Beginner);
 }
 
 void MainWindow::mnuOptDiffLev2_Click()
 {
-    chooseLevel(2);
+    m_session.chooseLevel(Level::Intermediate);
 }
 
 void MainWindow::mnuOptDiffLev3_Click()
 {
-    chooseLevel(3);
+    m_session.chooseLevel(Level::Advanced);
 }
 
 void MainWindow::mnuOptDiffLev4_Click()
 {
-    chooseLevel(4);
-}
-
-// The level items do not look at the operation or at whether they are
-// enabled: the worksheet's list may choose a level that Division disabled.
-void MainWindow::chooseLevel(qint16 levelCode)
-{
-    m_state.LevelCode = levelCode;
-    m_fraMain->setLevelCaption(tutor::levelName(levelCode));
-    m_menu.levelItem(levelCode)->setChecked(true);
-    m_fraMain->NewPracticeProblem();
-    redrawGameProblems();
+    m_session.chooseLevel(Level::Expert);
 }
 
 void MainWindow::mnuOptOperAdd_Click()
 {
-    chooseOperation(1);
+    m_session.chooseOperation(Operation::Addition);
 }
 
 void MainWindow::mnuOptOperSub_Click()
 {
-    chooseOperation(2);
+    m_session.chooseOperation(Operation::Subtraction);
 }
 
 void MainWindow::mnuOptOperMult_Click()
 {
-    chooseOperation(3);
+    m_session.chooseOperation(Operation::Multiplication);
 }
 
 void MainWindow::mnuOptOperDiv_Click()
 {
-    chooseOperation(4);
-}
-
-void MainWindow::chooseOperation(qint16 operationCode)
-{
-    m_fraMain->showOperationSign(operationCode);
-    m_fraGame1->showOperationSign(operationCode);
-    m_fraGame3->showOperationSign(operationCode);
-    // Division is offered at the two lowest levels only; the current level
-    // stays as it is, even when its item is now disabled.
-    const bool upperLevelsOffered = operationCode != 4;
-    for (qint16 level = 2; level <= 4; ++level)
-        m_menu.levelItem(level)->setEnabled(upperLevelsOffered);
-    m_menu.operationItem(operationCode)->setChecked(true);
-    m_state.OperationCode = operationCode;
-
-    m_fraMain->NewPracticeProblem();
-    // The games deal in Addition and Subtraction only.
-    if (operationCode == 1 || operationCode == 2)
-        redrawGameProblems();
-}
-
-void MainWindow::redrawGameProblems()
-{
-    m_fraGame1->NewMissingNumberProblem();
-    m_fraGame2->NewMissingOperationProblem();
-    m_fraGame3->NewTimeTrialProblem();
+    m_session.chooseOperation(Operation::Division);
 }
 
 void MainWindow::setMenusEnabled(bool enabled)
 {
     for (QMenu *menu : { m_menu.mnuFile, m_menu.mnuOptions, m_menu.mnuGames, m_menu.mnuHelp })
         menu->setEnabled(enabled);
-}
-
-// After a trial is stopped or reset the whole program agrees on Warm Up
-// Addition: check marks, level caption, signs and every problem.
-void MainWindow::returnToWarmUpAddition()
-{
-    mnuOptOperAdd_Click();
-    mnuOptDiffLev0_Click();
 }
 
 void MainWindow::mnuOptScoreHide_Click()
@@ -483,8 +493,9 @@ void MainWindow::mnuOptScoreShow_Click()
 
 void MainWindow::setScoreCardsShown(bool shown)
 {
-    controls::setShown(
-        { m_fraMain->scoreCard(), m_fraGame1->scoreCard(), m_fraGame2->scoreCard() }, shown);
+    m_fraMain->setScoreCardShown(shown);
+    m_fraGame1->setScoreCardShown(shown);
+    m_fraGame2->setScoreCardShown(shown);
     QAction *offered = shown ? m_menu.mnuOptScoreHide : m_menu.mnuOptScoreShow;
     QAction *withdrawn = shown ? m_menu.mnuOptScoreShow : m_menu.mnuOptScoreHide;
     offered->setVisible(true);
@@ -495,21 +506,13 @@ void MainWindow::setScoreCardsShown(bool shown)
 
 void MainWindow::mnuFileResetScore_Click()
 {
-    m_state.CorrectCount = 0;
-    m_state.IncorrectCount = 0;
-    m_fraMain->showScore();
-    m_state.MissingNumberCorrectCount = 0;
-    m_state.MissingNumberIncorrectCount = 0;
-    m_fraGame1->showScore();
-    m_state.MissingOperationCorrectCount = 0;
-    m_state.MissingOperationIncorrectCount = 0;
-    m_fraGame2->showScore();
+    m_session.resetScores();
 }
 
 void MainWindow::mnuFileResetMB_Click()
 {
-    m_state.BrowserTarget = shippedFile(QStringLiteral("html/mbrows.html"));
-    m_fraMyBrowser->showPage(m_state.BrowserTarget);
+    m_session.setBrowserTarget(shippedFile(QStringLiteral("html/mbrows.html")));
+    m_fraMyBrowser->showPage(state().BrowserTarget);
 }
 
 void MainWindow::mnuHelpWorksheet_Click()
@@ -534,6 +537,7 @@ void MainWindow::mnuHelpWeb_Click()
 // Trial's clock without leaving the current screen.
 void MainWindow::stopGamesForOutsideLink()
 {
-    stopGameTimers();
-    clearTimeTrialClock();
+    m_fraGame2->stopFeedback();
+    m_fraGame3->stopClock();
+    m_fraGame3->clearClock();
 }

@@ -1,10 +1,13 @@
 #pragma once
 
 #include "app/main_menu.h"
-#include "app/tutor_state.h"
+#include "rules/level_and_operation.h"
+#include "session/tutor_session.h"
 
 #include <QMainWindow>
 #include <QString>
+
+#include <array>
 
 class AboutScreen;
 class BrowserPanel;
@@ -15,9 +18,11 @@ class PracticeScreen;
 class ReportPanel;
 class TimeTrialScreen;
 class WorksheetScreen;
+// The commands that enter a screen, each with its row of the screen table.
+enum class ScreenEntry;
 
 // The one main window: builds every screen at its fixed place, the menu bar
-// and the switching between screens, and owns the run's TutorState.
+// and the switching between screens, and owns the run's session.
 class MainWindow : public QMainWindow
 {
     Q_OBJECT
@@ -27,8 +32,8 @@ public:
     explicit MainWindow(const QString &applicationFolder, QWidget *parent = nullptr);
     ~MainWindow() override;
 
-    const TutorState &state() const { return m_state; }
-    TutorState &state() { return m_state; }
+    const TutorState &state() const { return m_session.state(); }
+    TutorSession &session() { return m_session; }
     QString applicationFolder() const { return m_applicationFolder; }
 
 public slots:
@@ -69,23 +74,21 @@ protected:
 private:
     void formLoad();
     void connectMenu();
+    void connectSession();
     void centreOnScreen();
-    void chooseLevel(qint16 levelCode);
-    void chooseOperation(qint16 operationCode);
+    // The switching steps every screen entry begins with.
+    void enterScreen(ScreenEntry entry);
     void setScoreCardsShown(bool shown);
-    void redrawGameProblems();
-    void offerAdditionAndSubtractionOnly();
     void settleOnGameOperation();
     void setMenusEnabled(bool enabled);
-    void returnToWarmUpAddition();
     void stopGamesForOutsideLink();
-    void stopGameTimers();
-    void clearTimeTrialClock();
+    // The nine screen frames, bottom first.
+    std::array<QWidget *, 9> frames() const;
     // The path of a file the program ships, under the application folder.
     QString shippedFile(const QString &relativePath) const;
 
     const QString m_applicationFolder;
-    TutorState m_state;
+    TutorSession m_session;
     MainMenu m_menu;
     bool m_loaded = false;
 

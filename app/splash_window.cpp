@@ -1,8 +1,8 @@
 #include "app/splash_window.h"
 
-#include "app/controls.h"
-#include "app/fonts.h"
 #include "app/main_window.h"
+#include "base/controls.h"
+#include "base/fonts.h"
 
 #include <QLabel>
 #include <QScreen>

@@ -1,11 +1,8 @@
 #include "games/missing_number_screen.h"
 
-#include "app/controls.h"
-#include "app/tutor_state.h"
-#include "games/missing_games.h"
-#include "practice/level_range.h"
-#include "practice/number_text.h"
-#include "practice/whole_number.h"
+#include "base/controls.h"
+#include "rules/number_text.h"
+#include "session/tutor_session.h"
 
 #include <QEvent>
 #include <QGroupBox>
@@ -15,9 +12,9 @@
 
 using controls::twips;
 
-MissingNumberScreen::MissingNumberScreen(TutorState &state, QWidget *parent)
+MissingNumberScreen::MissingNumberScreen(TutorSession &session, QWidget *parent)
     : QFrame(parent)
-    , m_state(state)
+    , m_session(session)
 {
     controls::setUpScreen(
         this, QStringLiteral("fraGame1"), controls::twips(-120, -120, 4815, 4935));
@@ -71,24 +68,35 @@ MissingNumberScreen::MissingNumberScreen(TutorState &state, QWidget *parent)
 
     m_feedback.timer = controls::timer(this, QStringLiteral("Timer4"), 1450);
     connect(m_feedback.timer, &QTimer::timeout, this, &MissingNumberScreen::Timer4_Timer);
+
+    connect(&m_session, &TutorSession::missingNumberProblemChanged, this,
+        &MissingNumberScreen::showProblem);
+    connect(&m_session, &TutorSession::scoresChanged, this, &MissingNumberScreen::showScore);
+    // Only Addition and Subtraction have a sign here; others leave it.
+    connect(&m_session, &TutorSession::operationChanged, this,
+        [this](tutor::Operation operation) { m_signs.show(tutor::code(operation)); });
 }
 
-void MissingNumberScreen::showOperationSign(qint16 operationCode)
+void MissingNumberScreen::setScoreCardShown(bool shown)
 {
-    m_signs.show(operationCode);
+    m_fraInfoGame1->setVisible(shown);
+}
+
+void MissingNumberScreen::startFeedbackTimer()
+{
+    m_feedback.timer->start();
 }
 
 void MissingNumberScreen::showScore()
 {
-    m_lblCorrectGame1->setText(tutor::plainNumberText(m_state.MissingNumberCorrectCount));
-    m_lblIncorrectGame1->setText(tutor::plainNumberText(m_state.MissingNumberIncorrectCount));
+    const TutorState &state = m_session.state();
+    m_lblCorrectGame1->setText(tutor::plainNumberText(state.MissingNumberCorrectCount));
+    m_lblIncorrectGame1->setText(tutor::plainNumberText(state.MissingNumberIncorrectCount));
 }
 
 void MissingNumberScreen::open()
 {
-    m_state.MissingNumberCorrectCount = 0;
-    m_state.MissingNumberIncorrectCount = 0;
-    showScore();
+    m_session.resetMissingNumberScore();
     // Whatever was typed before stays in the box.
     m_txtAnswerGame1->setFocus();
     NewMissingNumberProblem();
@@ -96,16 +104,13 @@ void MissingNumberScreen::open()
 
 void MissingNumberScreen::NewMissingNumberProblem()
 {
-    m_state.LevelCode = tutor::knownLevelCode(m_state.LevelCode);
-    tutor::ClockSeededRandom random;
-    const double first = random.unit();
-    const double second = random.unit();
-    const tutor::MissingNumberProblem problem
-        = tutor::missingNumberProblem(m_state.LevelCode, m_state.OperationCode, first, second);
-    m_state.MissingNumberTop = problem.top;
-    m_state.MissingNumberBottom = problem.bottom;
-    m_lblNum1Game1->setText(tutor::plainNumberText(problem.top));
-    m_lblNum2Game1->setText(tutor::plainNumberText(problem.bottom));
+    m_session.drawMissingNumberProblem();
+}
+
+void MissingNumberScreen::showProblem()
+{
+    m_lblNum1Game1->setText(tutor::plainNumberText(m_session.state().MissingNumberTop));
+    m_lblNum2Game1->setText(tutor::plainNumberText(m_session.state().MissingNumberBottom));
 }
 
 bool MissingNumberScreen::eventFilter(QObject *watched, QEvent *event)
@@ -119,22 +124,12 @@ bool MissingNumberScreen::eventFilter(QObject *watched, QEvent *event)
 
 void MissingNumberScreen::CheckMissingNumberAnswer()
 {
-    const tutor::MissingNumberProblem problem { m_state.MissingNumberTop,
-        m_state.MissingNumberBottom };
-    m_state.MissingNumberAnswer = tutor::missingNumber(problem, m_state.OperationCode);
-    const bool right
-        = tutor::isMissingNumber(m_txtAnswerGame1->text(), m_state.MissingNumberAnswer);
-
+    const bool right = m_session.answerMissingNumber(m_txtAnswerGame1->text());
     m_feedback.showVerdict(right);
     m_txtAnswerGame1->clear();
     m_txtAnswerGame1->setFocus();
-    if (right)
-        m_state.MissingNumberCorrectCount = tutor::countedUp(m_state.MissingNumberCorrectCount);
-    else
-        m_state.MissingNumberIncorrectCount = tutor::countedUp(m_state.MissingNumberIncorrectCount);
     // No second try: "Try Again" means the next problem.
     NewMissingNumberProblem();
-    showScore();
 }
 
 void MissingNumberScreen::Timer4_Timer()

@@ -1,14 +1,13 @@
 #pragma once
 
-#include "practice/sum_layout.h"
+#include "base/sum_layout.h"
 
 #include <QFrame>
 
 class QGroupBox;
 class QLabel;
 class QLineEdit;
-class QTimer;
-struct TutorState;
+class TutorSession;
 
 // The Missing Number game: a sum with its second number hidden behind "?".
 class MissingNumberScreen : public QFrame
@@ -17,20 +16,15 @@ class MissingNumberScreen : public QFrame
     Q_DISABLE_COPY_MOVE(MissingNumberScreen)
 
 public:
-    MissingNumberScreen(TutorState &state, QWidget *parent);
+    MissingNumberScreen(TutorSession &session, QWidget *parent);
 
     // The game's own steps on opening it, after the screen switch: a fresh
     // score, the answer box ready for typing and a new problem.
     void open();
 
-    // Addition and Subtraction show their sign; other operations leave it.
-    void showOperationSign(qint16 operationCode);
-
-    // The score card shows the game's two counters.
-    void showScore();
-
-    QGroupBox *scoreCard() const { return m_fraInfoGame1; }
-    QTimer *feedbackTimer() const { return m_feedback.timer; }
+    void setScoreCardShown(bool shown);
+    // The feedback timer's first tick hides the frames the game starts with.
+    void startFeedbackTimer();
 
 public slots:
     // Draws and shows a new problem for the current level and operation.
@@ -44,7 +38,11 @@ protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
-    TutorState &m_state;
+    void showProblem();
+    // The score card shows the game's two counters.
+    void showScore();
+
+    TutorSession &m_session;
     QLabel *m_lblNum1Game1 = nullptr;
     sumlayout::OperationSigns m_signs;
     QLabel *m_lblNum2Game1 = nullptr;

@@ -1,11 +1,9 @@
 #include "games/missing_operation_screen.h"
 
-#include "app/controls.h"
-#include "app/tutor_state.h"
-#include "games/missing_games.h"
-#include "practice/level_range.h"
-#include "practice/number_text.h"
-#include "practice/whole_number.h"
+#include "base/controls.h"
+#include "rules/level_and_operation.h"
+#include "rules/number_text.h"
+#include "session/tutor_session.h"
 
 #include <QGroupBox>
 #include <QLabel>
@@ -14,9 +12,9 @@
 
 using controls::twips;
 
-MissingOperationScreen::MissingOperationScreen(TutorState &state, QWidget *parent)
+MissingOperationScreen::MissingOperationScreen(TutorSession &session, QWidget *parent)
     : QFrame(parent)
-    , m_state(state)
+    , m_session(session)
 {
     controls::setUpScreen(
         this, QStringLiteral("fraGame2"), controls::twips(-120, -120, 4815, 4935));
@@ -79,6 +77,10 @@ MissingOperationScreen::MissingOperationScreen(TutorState &state, QWidget *paren
 
     m_feedback.timer = controls::timer(this, QStringLiteral("Timer2"), 1450);
     connect(m_feedback.timer, &QTimer::timeout, this, &MissingOperationScreen::Timer2_Timer);
+
+    connect(&m_session, &TutorSession::missingOperationProblemChanged, this,
+        &MissingOperationScreen::showProblem);
+    connect(&m_session, &TutorSession::scoresChanged, this, &MissingOperationScreen::showScore);
 }
 
 void MissingOperationScreen::hideFeedback()
@@ -86,17 +88,26 @@ void MissingOperationScreen::hideFeedback()
     m_feedback.hide();
 }
 
+void MissingOperationScreen::stopFeedback()
+{
+    m_feedback.timer->stop();
+}
+
+void MissingOperationScreen::setScoreCardShown(bool shown)
+{
+    m_fraInfoGame2->setVisible(shown);
+}
+
 void MissingOperationScreen::showScore()
 {
-    m_lblCorrectGame2->setText(tutor::plainNumberText(m_state.MissingOperationCorrectCount));
-    m_lblIncorrectGame2->setText(tutor::plainNumberText(m_state.MissingOperationIncorrectCount));
+    const TutorState &state = m_session.state();
+    m_lblCorrectGame2->setText(tutor::plainNumberText(state.MissingOperationCorrectCount));
+    m_lblIncorrectGame2->setText(tutor::plainNumberText(state.MissingOperationIncorrectCount));
 }
 
 void MissingOperationScreen::open()
 {
-    m_state.MissingOperationCorrectCount = 0;
-    m_state.MissingOperationIncorrectCount = 0;
-    showScore();
+    m_session.resetMissingOperationScore();
     NewMissingOperationProblem();
     // The pupil answers with these buttons, so the keyboard starts there.
     m_optAddGame2->setFocus();
@@ -104,20 +115,15 @@ void MissingOperationScreen::open()
 
 void MissingOperationScreen::NewMissingOperationProblem()
 {
-    m_state.LevelCode = tutor::knownLevelCode(m_state.LevelCode);
-    tutor::ClockSeededRandom random;
-    const double first = random.unit();
-    const double second = random.unit();
-    const double operation = random.unit();
-    const tutor::MissingOperationProblem problem
-        = tutor::missingOperationProblem(m_state.LevelCode, first, second, operation);
-    m_state.MissingOperationFirst = problem.first;
-    m_state.MissingOperationSecond = problem.second;
-    m_state.MissingOperationResult = problem.result;
-    m_state.MissingOperationCode = problem.operationCode;
-    m_lblNum1Game2->setText(tutor::plainNumberText(problem.first));
-    m_lblNum2Game2->setText(tutor::plainNumberText(problem.second));
-    m_lblNum3Game2->setText(tutor::plainNumberText(problem.result));
+    m_session.drawMissingOperationProblem();
+}
+
+void MissingOperationScreen::showProblem()
+{
+    const TutorState &state = m_session.state();
+    m_lblNum1Game2->setText(tutor::plainNumberText(state.MissingOperationFirst));
+    m_lblNum2Game2->setText(tutor::plainNumberText(state.MissingOperationSecond));
+    m_lblNum3Game2->setText(tutor::plainNumberText(state.MissingOperationResult));
 }
 
 void MissingOperationScreen::optAddGame2_Click()
@@ -137,32 +143,19 @@ void MissingOperationScreen::optMulGame2_Click()
 
 qint16 MissingOperationScreen::chosenOperation() const
 {
+    using tutor::Operation;
     if (m_optAddGame2->isChecked())
-        return 1;
+        return tutor::code(Operation::Addition);
     if (m_optSubGame2->isChecked())
-        return 2;
+        return tutor::code(Operation::Subtraction);
     if (m_optMulGame2->isChecked())
-        return 3;
+        return tutor::code(Operation::Multiplication);
     return 0;
 }
 
 void MissingOperationScreen::CheckMissingOperationAnswer()
 {
-    // Any operation that gives the shown result is right, not only the one
-    // drawn: 2 and 2 make 4 by Addition and by Multiplication alike.
-    const tutor::MissingOperationProblem problem { m_state.MissingOperationFirst,
-        m_state.MissingOperationSecond, m_state.MissingOperationResult,
-        m_state.MissingOperationCode };
-    const bool right = tutor::operationGivesResult(problem, chosenOperation());
-
-    m_feedback.showVerdict(right);
-    if (right)
-        m_state.MissingOperationCorrectCount
-            = tutor::countedUp(m_state.MissingOperationCorrectCount);
-    else
-        m_state.MissingOperationIncorrectCount
-            = tutor::countedUp(m_state.MissingOperationIncorrectCount);
-    showScore();
+    m_feedback.showVerdict(m_session.answerMissingOperation(chosenOperation()));
     // No second try: "Try Again" means the next problem.
     NewMissingOperationProblem();
     clearOptionButtons();

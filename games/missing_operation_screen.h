@@ -1,14 +1,13 @@
 #pragma once
 
-#include "practice/sum_layout.h"
+#include "base/sum_layout.h"
 
 #include <QFrame>
 
 class QGroupBox;
 class QLabel;
 class QRadioButton;
-class QTimer;
-struct TutorState;
+class TutorSession;
 
 // The Missing Operation game: two numbers and their result; the pupil picks
 // the operation that was used.
@@ -18,19 +17,15 @@ class MissingOperationScreen : public QFrame
     Q_DISABLE_COPY_MOVE(MissingOperationScreen)
 
 public:
-    MissingOperationScreen(TutorState &state, QWidget *parent);
+    MissingOperationScreen(TutorSession &session, QWidget *parent);
 
     // The game's own steps on opening it, after the screen switch: a fresh
     // score and a new problem.
     void open();
 
     void hideFeedback();
-
-    // The score card shows the game's two counters.
-    void showScore();
-
-    QGroupBox *scoreCard() const { return m_fraInfoGame2; }
-    QTimer *feedbackTimer() const { return m_feedback.timer; }
+    void stopFeedback();
+    void setScoreCardShown(bool shown);
 
 public slots:
     // Draws and shows a new problem at the current level; the game draws its
@@ -45,11 +40,14 @@ public slots:
     void Timer2_Timer();
 
 private:
+    void showProblem();
+    // The score card shows the game's two counters.
+    void showScore();
     // The operation code of the selected option button; 0 when none is.
     qint16 chosenOperation() const;
     void clearOptionButtons();
 
-    TutorState &m_state;
+    TutorSession &m_session;
     QLabel *m_lblNum1Game2 = nullptr;
     QLabel *m_lblNum2Game2 = nullptr;
     QLabel *m_lblNum3Game2 = nullptr;

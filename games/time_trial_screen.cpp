@@ -1,11 +1,11 @@
 #include "games/time_trial_screen.h"
 
-#include "app/controls.h"
-#include "app/tutor_state.h"
-#include "games/time_trial_rules.h"
-#include "practice/level_range.h"
-#include "practice/number_text.h"
-#include "practice/sum_layout.h"
+#include "base/controls.h"
+#include "base/sum_layout.h"
+#include "rules/level_and_operation.h"
+#include "rules/number_text.h"
+#include "rules/time_trial_rules.h"
+#include "session/tutor_session.h"
 
 #include <QColor>
 #include <QEvent>
@@ -49,9 +49,9 @@ void setOnOneBaseline(std::initializer_list<QLabel *> pieces)
 
 } // namespace
 
-TimeTrialScreen::TimeTrialScreen(TutorState &state, QWidget *parent)
+TimeTrialScreen::TimeTrialScreen(TutorSession &session, QWidget *parent)
     : QFrame(parent)
-    , m_state(state)
+    , m_session(session)
 {
     controls::setUpScreen(
         this, QStringLiteral("fraGame3"), controls::twips(-120, -120, 4815, 4935));
@@ -144,11 +144,18 @@ TimeTrialScreen::TimeTrialScreen(TutorState &state, QWidget *parent)
     connect(m_cmdStartGame3, &QPushButton::clicked, this, &TimeTrialScreen::cmdStartGame3_Click);
     connect(m_cmdStopGame3, &QPushButton::clicked, this, &TimeTrialScreen::cmdStopGame3_Click);
     connect(m_cmdResetGame3, &QPushButton::clicked, this, &TimeTrialScreen::cmdResetGame3_Click);
+
+    connect(
+        &m_session, &TutorSession::timeTrialProblemChanged, this, &TimeTrialScreen::showProblem);
+    connect(&m_session, &TutorSession::scoresChanged, this, &TimeTrialScreen::showScore);
+    // Only Addition and Subtraction have a sign here; others leave it.
+    connect(&m_session, &TutorSession::operationChanged, this,
+        [this](tutor::Operation operation) { m_signs.show(tutor::code(operation)); });
 }
 
-void TimeTrialScreen::showOperationSign(qint16 operationCode)
+void TimeTrialScreen::stopClock()
 {
-    m_signs.show(operationCode);
+    m_timer3->stop();
 }
 
 void TimeTrialScreen::selectThirtySeconds()
@@ -170,38 +177,34 @@ void TimeTrialScreen::open()
 {
     showIdleClock();
     showOnlyButton(m_cmdStartGame3);
-    m_state.TimeTrialScore = 0;
-    showScore();
+    m_session.resetTimeTrialScore();
     m_txtAnswerGame3->setEnabled(false);
     NewTimeTrialProblem();
 }
 
 void TimeTrialScreen::NewTimeTrialProblem()
 {
-    tutor::ClockSeededRandom random;
-    m_state.LevelCode = tutor::knownLevelCode(m_state.LevelCode);
-    const tutor::TimeTrialProblem problem
-        = tutor::drawTimeTrialProblem(m_state.LevelCode, m_state.OperationCode, random);
-    m_state.TimeTrialFirst = problem.first;
-    m_state.TimeTrialSecond = problem.second;
-    m_lblNum1Game3->setText(tutor::plainNumberText(m_state.TimeTrialFirst));
-    m_lblNum2Game3->setText(tutor::plainNumberText(m_state.TimeTrialSecond));
+    m_session.drawTimeTrialProblem();
+}
+
+void TimeTrialScreen::showProblem()
+{
+    m_lblNum1Game3->setText(tutor::plainNumberText(m_session.state().TimeTrialFirst));
+    m_lblNum2Game3->setText(tutor::plainNumberText(m_session.state().TimeTrialSecond));
 }
 
 void TimeTrialScreen::cmdStartGame3_Click()
 {
     if (m_opt30secs->isChecked()) {
-        m_state.TimeLimitSeconds = 30;
-        m_state.TimeTrialLimitText = QStringLiteral("30");
+        m_session.startTimeTrial(30);
     } else {
         m_opt60secs->setChecked(true);
-        m_state.TimeLimitSeconds = 60;
-        m_state.TimeTrialLimitText = QStringLiteral("60");
+        m_session.startTimeTrial(60);
     }
     m_opt30secs->setEnabled(false);
     m_opt60secs->setEnabled(false);
     showOnlyButton(m_cmdStopGame3);
-    m_lblGame3TimeKeep->setText(tutor::plainNumberText(m_state.TimeLimitSeconds));
+    showTimeLeft();
     m_txtAnswerGame3->setEnabled(true);
     // The desktop's own text-box colour, so a dark theme stays readable.
     controls::setBackground(m_txtAnswerGame3, palette().color(QPalette::Base));
@@ -212,7 +215,8 @@ void TimeTrialScreen::cmdStartGame3_Click()
 
 void TimeTrialScreen::Timer3_Timer()
 {
-    if (m_state.TimeLimitSeconds == 0) {
+    const float secondsLeft = m_session.state().TimeLimitSeconds;
+    if (secondsLeft == 0) {
         m_timer3->stop();
         ShowTimeTrialResults();
         showOnlyButton(m_cmdResetGame3);
@@ -222,17 +226,22 @@ void TimeTrialScreen::Timer3_Timer()
         // The menus stay locked until "Reset".
         return;
     }
-    if (const std::optional<QColor> colour = tutor::clockColourBeforeTick(m_state.TimeLimitSeconds))
+    if (const std::optional<QColor> colour = tutor::clockColourBeforeTick(secondsLeft))
         controls::setBackground(m_lblGame3TimeKeep, *colour);
-    m_state.TimeLimitSeconds -= 1;
-    m_lblGame3TimeKeep->setText(tutor::plainNumberText(m_state.TimeLimitSeconds));
+    m_session.tickTimeTrialClock();
+    showTimeLeft();
+}
+
+void TimeTrialScreen::showTimeLeft()
+{
+    m_lblGame3TimeKeep->setText(tutor::plainNumberText(m_session.state().TimeLimitSeconds));
 }
 
 void TimeTrialScreen::ShowTimeTrialResults()
 {
     m_fraGame3Results->show();
-    m_lblGame3ResultsScore->setText(tutor::plainNumberText(m_state.TimeTrialScore));
-    m_lblGame3ResultsTime->setText(m_state.TimeTrialLimitText);
+    m_lblGame3ResultsScore->setText(tutor::plainNumberText(m_session.state().TimeTrialScore));
+    m_lblGame3ResultsTime->setText(m_session.state().TimeTrialLimitText);
     emit browserFocusRequested();
 }
 
@@ -249,14 +258,11 @@ bool TimeTrialScreen::eventFilter(QObject *watched, QEvent *event)
 
 void TimeTrialScreen::CheckTimeTrialAnswer()
 {
-    const bool right = tutor::isRightTimeTrialAnswer(m_txtAnswerGame3->text(),
-        { m_state.TimeTrialFirst, m_state.TimeTrialSecond }, m_state.OperationCode);
-    m_state.TimeTrialScore = tutor::timeTrialScoreAfter(m_state.TimeTrialScore, right);
+    const bool right = m_session.answerTimeTrial(m_txtAnswerGame3->text());
     m_txtAnswerGame3->clear();
     // A wrong answer keeps the problem for another try.
     if (right)
         NewTimeTrialProblem();
-    showScore();
     m_txtAnswerGame3->setFocus();
 }
 
@@ -281,15 +287,14 @@ void TimeTrialScreen::returnToIdle()
     m_timer3->stop();
     showIdleClock();
     emit menusLocked(false);
-    showOperationSign(1);
     show();
     m_fraGame3Results->hide();
     showOnlyButton(m_cmdStartGame3);
-    m_state.TimeTrialScore = 0;
-    showScore();
-    // Level and operation go back through the menu commands, so the check
-    // marks, the level caption, every sign and every problem agree with them.
-    emit warmUpAdditionRequested();
+    m_session.resetTimeTrialScore();
+    // The whole program goes back to Warm Up Addition; the check marks, the
+    // level caption, every sign and every problem follow the session.
+    m_session.chooseOperation(tutor::Operation::Addition);
+    m_session.chooseLevel(tutor::Level::WarmUp);
     m_opt30secs->setEnabled(true);
     m_opt60secs->setEnabled(true);
 }
@@ -307,7 +312,7 @@ void TimeTrialScreen::showOnlyButton(QPushButton *shown)
 
 void TimeTrialScreen::showScore()
 {
-    m_lblCorrectGame3->setText(tutor::plainNumberText(m_state.TimeTrialScore));
+    m_lblCorrectGame3->setText(tutor::plainNumberText(m_session.state().TimeTrialScore));
 }
 
 // The palette's name for the desktop's light 3-D colour is Midlight; its Light

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "practice/sum_layout.h"
+#include "base/sum_layout.h"
 
 #include <QFrame>
 
@@ -10,7 +10,7 @@ class QLineEdit;
 class QPushButton;
 class QRadioButton;
 class QTimer;
-struct TutorState;
+class TutorSession;
 
 // The Time Trial game: as many sums as possible against the clock.
 class TimeTrialScreen : public QFrame
@@ -19,25 +19,20 @@ class TimeTrialScreen : public QFrame
     Q_DISABLE_COPY_MOVE(TimeTrialScreen)
 
 public:
-    TimeTrialScreen(TutorState &state, QWidget *parent);
+    TimeTrialScreen(TutorSession &session, QWidget *parent);
 
     // The game's own steps on opening it, after the screen switch: the idle
     // state with a fresh problem.
     void open();
 
-    // Addition and Subtraction show their sign; other operations leave it.
-    void showOperationSign(qint16 operationCode);
     void selectThirtySeconds();
+    void stopClock();
     void clearClock();
     void hideResults();
-
-    QTimer *clockTimer() const { return m_timer3; }
 
 signals:
     // While a trial runs or its results show, no menu can be opened.
     void menusLocked(bool locked);
-    // "Stop" and "Reset" take the whole program back to Warm Up Addition.
-    void warmUpAdditionRequested();
     // The results hand the keyboard to the browser panel.
     void browserFocusRequested();
 
@@ -63,10 +58,12 @@ private:
     void returnToIdle();
     void showIdleClock();
     void showOnlyButton(QPushButton *shown);
+    void showProblem();
     void showScore();
+    void showTimeLeft();
     QColor lightThreeDColour() const;
 
-    TutorState &m_state;
+    TutorSession &m_session;
     QLabel *m_lblNum1Game3 = nullptr;
     sumlayout::OperationSigns m_signs;
     QLabel *m_lblNum2Game3 = nullptr;

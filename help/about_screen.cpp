@@ -1,8 +1,8 @@
 #include "help/about_screen.h"
 
-#include "app/controls.h"
-#include "app/desktop_launcher.h"
-#include "app/maker_info.h"
+#include "base/controls.h"
+#include "base/desktop_launcher.h"
+#include "base/maker_info.h"
 #include "help/maker_links.h"
 
 #include <QColor>
@@ -45,6 +45,7 @@ AboutScreen::AboutScreen(const QString &applicationFolder, QWidget *parent)
     // Ok first: it takes the focus on opening and leads the tab order.
     m_cmdOkAbout = controls::button(
         this, QStringLiteral("cmdOkAbout"), QStringLiteral("Ok"), twips(8400, 2760, 1815, 375));
+    connect(m_cmdOkAbout, &QPushButton::clicked, this, &AboutScreen::okClicked);
     m_cmdReadMe = controls::button(this, QStringLiteral("cmdReadMe"),
         QStringLiteral("Open READ ME"), twips(8400, 3360, 1815, 375));
     m_cmdSupport = controls::button(this, QStringLiteral("cmdSupport"),
@@ -165,6 +166,11 @@ bool AboutScreen::eventFilter(QObject *watched, QEvent *event)
         }
     }
     return QFrame::eventFilter(watched, event);
+}
+
+void AboutScreen::focusOk()
+{
+    m_cmdOkAbout->setFocus();
 }
 
 void AboutScreen::lblWeb_Click()

@@ -14,7 +14,10 @@ class AboutScreen : public QFrame
 public:
     AboutScreen(const QString &applicationFolder, QWidget *parent);
 
-    QPushButton *okButton() const { return m_cmdOkAbout; }
+    void focusOk();
+
+signals:
+    void okClicked();
 
 public slots:
     void lblWeb_Click();

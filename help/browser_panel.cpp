@@ -1,6 +1,6 @@
 #include "help/browser_panel.h"
 
-#include "app/controls.h"
+#include "base/controls.h"
 #include "help/page_view.h"
 
 #include <QLabel>
@@ -24,7 +24,7 @@ void BrowserPanel::showPage(const QString &path)
     m_wbrMyBrowser->showPage(path);
 }
 
-QTextBrowser *BrowserPanel::view() const
+void BrowserPanel::focusPage()
 {
-    return m_wbrMyBrowser;
+    m_wbrMyBrowser->setFocus();
 }

@@ -3,7 +3,6 @@
 #include <QFrame>
 
 class PageView;
-class QTextBrowser;
 
 // The right-hand panel that shows the program's start page and whatever the
 // pupil follows from it.
@@ -18,7 +17,8 @@ public:
     // Loads the page anew, even when it is the one already shown.
     void showPage(const QString &path);
 
-    QTextBrowser *view() const;
+    // The page takes the keyboard, so the pupil can scroll it.
+    void focusPage();
 
 private:
     PageView *m_wbrMyBrowser = nullptr;

@@ -1,6 +1,6 @@
 #include "help/help_screen.h"
 
-#include "app/controls.h"
+#include "base/controls.h"
 #include "help/page_view.h"
 
 #include <QLabel>
@@ -23,9 +23,4 @@ HelpScreen::HelpScreen(QWidget *parent)
 void HelpScreen::showPage(const QString &path)
 {
     m_wbrHelp->showPage(path);
-}
-
-QTextBrowser *HelpScreen::view() const
-{
-    return m_wbrHelp;
 }

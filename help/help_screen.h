@@ -3,7 +3,6 @@
 #include <QFrame>
 
 class PageView;
-class QTextBrowser;
 
 // The help screen: the program's help pages, shown across the whole window.
 class HelpScreen : public QFrame
@@ -16,8 +15,6 @@ public:
 
     // Loads the page anew, even when it is the one already shown.
     void showPage(const QString &path);
-
-    QTextBrowser *view() const;
 
 private:
     PageView *m_wbrHelp = nullptr;

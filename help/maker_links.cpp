@@ -1,6 +1,6 @@
 #include "help/maker_links.h"
 
-#include "app/maker_info.h"
+#include "base/maker_info.h"
 
 #include <QString>
 #include <QUrl>

@@ -1,6 +1,6 @@
 #include "help/page_view.h"
 
-#include "app/desktop_launcher.h"
+#include "base/desktop_launcher.h"
 
 #include <QDir>
 #include <QFileInfo>

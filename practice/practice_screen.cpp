@@ -1,14 +1,11 @@
 #include "practice/practice_screen.h"
 
-#include "app/controls.h"
-#include "app/tutor_state.h"
-#include "practice/level_range.h"
-#include "practice/number_text.h"
-#include "practice/practice_problem.h"
-#include "practice/sum_layout.h"
-#include "practice/number_reader.h"
-#include "practice/whole_number.h"
-#include "report/report_panel.h"
+#include "base/controls.h"
+#include "base/sum_layout.h"
+#include "rules/level_range.h"
+#include "rules/log_row.h"
+#include "rules/number_text.h"
+#include "session/tutor_session.h"
 
 #include <QColor>
 #include <QEvent>
@@ -25,10 +22,9 @@ const QString SansSerif = QStringLiteral("MS Sans Serif");
 
 } // namespace
 
-PracticeScreen::PracticeScreen(TutorState &state, ReportPanel *sessionLog, QWidget *parent)
+PracticeScreen::PracticeScreen(TutorSession &session, QWidget *parent)
     : QFrame(parent)
-    , m_state(state)
-    , m_sessionLog(sessionLog)
+    , m_session(session)
 {
     controls::setUpScreen(this, QStringLiteral("fraMain"), controls::twips(-120, -120, 4815, 4935));
 
@@ -84,22 +80,35 @@ PracticeScreen::PracticeScreen(TutorState &state, ReportPanel *sessionLog, QWidg
 
     m_feedback.timer = controls::timer(this, QStringLiteral("Timer1"), 2000);
     connect(m_feedback.timer, &QTimer::timeout, this, &PracticeScreen::Timer1_Timer);
+
+    connect(&m_session, &TutorSession::practiceProblemChanged, this, &PracticeScreen::showProblem);
+    connect(&m_session, &TutorSession::scoresChanged, this, &PracticeScreen::showScore);
+    connect(&m_session, &TutorSession::levelChanged, this,
+        [this](tutor::Level level) { m_lblCurLev->setText(tutor::levelName(tutor::code(level))); });
+    connect(&m_session, &TutorSession::operationChanged, this,
+        [this](tutor::Operation operation) { m_signs.show(tutor::code(operation)); });
 }
 
-void PracticeScreen::showOperationSign(qint16 operationCode)
+void PracticeScreen::showProblem()
 {
-    m_signs.show(operationCode);
-}
-
-void PracticeScreen::setLevelCaption(const QString &levelName)
-{
-    m_lblCurLev->setText(levelName);
+    m_lblNum1->setText(tutor::plainNumberText(m_session.state().Operand1));
+    m_lblNum2->setText(tutor::plainNumberText(m_session.state().Operand2));
 }
 
 void PracticeScreen::showScore()
 {
-    m_lblCorrect->setText(tutor::plainNumberText(m_state.CorrectCount));
-    m_lblIncorrect->setText(tutor::plainNumberText(m_state.IncorrectCount));
+    m_lblCorrect->setText(tutor::plainNumberText(m_session.state().CorrectCount));
+    m_lblIncorrect->setText(tutor::plainNumberText(m_session.state().IncorrectCount));
+}
+
+void PracticeScreen::setScoreCardShown(bool shown)
+{
+    m_fraInfo->setVisible(shown);
+}
+
+void PracticeScreen::stopFeedback()
+{
+    m_feedback.timer->stop();
 }
 
 void PracticeScreen::hideFeedback()
@@ -114,13 +123,7 @@ void PracticeScreen::focusAnswer()
 
 void PracticeScreen::NewPracticeProblem()
 {
-    tutor::ClockSeededRandom random;
-    const tutor::PracticeProblem problem
-        = tutor::drawPracticeProblem(m_state.LevelCode, m_state.OperationCode, random);
-    m_state.Operand1 = problem.operand1;
-    m_state.Operand2 = problem.operand2;
-    m_lblNum1->setText(tutor::plainNumberText(m_state.Operand1));
-    m_lblNum2->setText(tutor::plainNumberText(m_state.Operand2));
+    m_session.drawPracticeProblem();
 }
 
 bool PracticeScreen::eventFilter(QObject *watched, QEvent *event)
@@ -143,38 +146,16 @@ bool PracticeScreen::eventFilter(QObject *watched, QEvent *event)
 
 void PracticeScreen::CheckPracticeAnswer()
 {
-    // A text without a digit (an empty box, "x") answers nothing, and a
-    // number beyond 16 bits cannot be any problem's answer: both are wrong.
-    const std::optional<double> typed = tutor::readTypedAnswer(m_txtAnswer->text());
-    const std::optional<qint16> given
-        = typed ? tutor::roundToInt16(*typed) : std::optional<qint16>();
-    const std::optional<qint16> expected
-        = tutor::expectedAnswer(m_state.Operand1, m_state.Operand2, m_state.OperationCode);
-    const bool right = given && expected && *given == *expected;
-
+    const bool right = m_session.answerPracticeProblem(m_txtAnswer->text());
     // A new verdict replaces the shown one and gets its full two seconds.
     m_feedback.showVerdict(right);
-    if (right) {
-        m_state.CorrectCount = tutor::countedUp(m_state.CorrectCount);
-        m_state.LastVerdict = QStringLiteral("Right");
-    } else {
-        m_state.IncorrectCount = tutor::countedUp(m_state.IncorrectCount);
-        m_state.LastVerdict = QStringLiteral("Wrong");
-    }
     m_txtAnswer->setFocus();
-    showScore();
     LogPracticeProblem();
 }
 
 void PracticeScreen::LogPracticeProblem()
 {
-    const QString answer = m_txtAnswer->text();
-    m_state.LoggedCorrectAnswer
-        = tutor::expectedAnswer(m_state.Operand1, m_state.Operand2, m_state.OperationCode)
-              .value_or(0);
-    m_sessionLog->appendProblem(tutor::plainNumberText(m_state.Operand1),
-        tutor::operationSign(m_state.OperationCode), tutor::plainNumberText(m_state.Operand2),
-        answer, tutor::plainNumberText(m_state.LoggedCorrectAnswer), m_state.LastVerdict);
+    emit problemAnswered(m_session.logPracticeProblem(m_txtAnswer->text()));
     m_txtAnswer->clear();
     NewPracticeProblem();
 }

@@ -1,15 +1,17 @@
 #pragma once
 
-#include "practice/sum_layout.h"
+#include "base/sum_layout.h"
 
 #include <QFrame>
 
 class QGroupBox;
 class QLabel;
 class QLineEdit;
-class QTimer;
-class ReportPanel;
-struct TutorState;
+class TutorSession;
+
+namespace tutor {
+struct LogRow;
+}
 
 // The practice screen ("Work Mode"): the problem written as a column sum, the
 // answer box, the feedback pictures, the current level and the score card.
@@ -19,16 +21,16 @@ class PracticeScreen : public QFrame
     Q_DISABLE_COPY_MOVE(PracticeScreen)
 
 public:
-    PracticeScreen(TutorState &state, ReportPanel *sessionLog, QWidget *parent);
+    PracticeScreen(TutorSession &session, QWidget *parent);
 
-    void showOperationSign(qint16 operationCode);
-    void setLevelCaption(const QString &levelName);
-    void showScore();
     void hideFeedback();
+    void stopFeedback();
     void focusAnswer();
+    void setScoreCardShown(bool shown);
 
-    QGroupBox *scoreCard() const { return m_fraInfo; }
-    QTimer *feedbackTimer() const { return m_feedback.timer; }
+signals:
+    // A problem was answered: the session log takes it as its next row.
+    void problemAnswered(const tutor::LogRow &row);
 
 public slots:
     // Draws the next problem for the current level and operation and shows it.
@@ -43,8 +45,10 @@ protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
-    TutorState &m_state;
-    ReportPanel *m_sessionLog = nullptr;
+    void showProblem();
+    void showScore();
+
+    TutorSession &m_session;
     QLabel *m_lblCurLev = nullptr;
     QLabel *m_lblNum1 = nullptr;
     sumlayout::OperationSigns m_signs;

@@ -1,10 +1,9 @@
 #include "report/report_panel.h"
 
-#include "app/controls.h"
-#include "app/desktop_launcher.h"
-#include "app/file_saver.h"
-#include "app/message_box.h"
-#include "app/tutor_state.h"
+#include "base/controls.h"
+#include "base/desktop_launcher.h"
+#include "base/file_saver.h"
+#include "base/message_box.h"
 #include "report/report_writer.h"
 
 #include <QEvent>
@@ -28,9 +27,8 @@ constexpr int TableRightTwips = 3960;
 
 } // namespace
 
-ReportPanel::ReportPanel(TutorState &state, const QString &applicationFolder, QWidget *parent)
+ReportPanel::ReportPanel(const QString &applicationFolder, QWidget *parent)
     : QFrame(parent)
-    , m_state(state)
     , m_applicationFolder(applicationFolder)
 {
     controls::setUpScreen(this, QStringLiteral("fraLog"), twips(4680, -120, 5775, 4935));
@@ -143,14 +141,14 @@ void ReportPanel::prepareForShowing()
     m_txtNameReport->clear();
 }
 
-bool ReportPanel::appendProblem(const QString &number1, const QString &sign, const QString &number2,
-    const QString &answer, const QString &correctAnswer, const QString &verdict)
+bool ReportPanel::appendRow(const tutor::LogRow &row)
 {
     if (rowCount() >= MaximumRows) {
         m_logFull->show();
         return false;
     }
-    const QString entries[] = { number1, sign, number2, answer, correctAnswer, verdict };
+    const QString entries[] = { row.number1, row.operation, row.number2, row.yourAnswer,
+        row.correctAnswer, row.verdict };
     for (int i = 0; i < m_columns.size(); ++i) {
         m_columns.at(i)->addItem(entries[i]);
     }

@@ -9,7 +9,6 @@ class QLineEdit;
 class QListWidget;
 class QPushButton;
 class QScrollBar;
-struct TutorState;
 
 namespace tutor {
 struct LogRow;
@@ -26,15 +25,14 @@ public:
     // The counters that run over the log are 16-bit.
     static constexpr int MaximumRows = 32767;
 
-    ReportPanel(TutorState &state, const QString &applicationFolder, QWidget *parent);
+    ReportPanel(const QString &applicationFolder, QWidget *parent);
 
     // Each showing starts with an empty name and "Print Html" disabled.
     void prepareForShowing();
 
     // Adds one answered problem as the log's last row. When the log is full
     // nothing is added, the panel says so, and false comes back.
-    bool appendProblem(const QString &number1, const QString &sign, const QString &number2,
-        const QString &answer, const QString &correctAnswer, const QString &verdict);
+    bool appendRow(const tutor::LogRow &row);
     int rowCount() const;
 
     // While one of these screens lies over the panel, the panel takes no
@@ -65,7 +63,6 @@ private:
     QList<tutor::LogRow> logRows() const;
     QString reportPath(const QString &name) const;
 
-    TutorState &m_state;
     const QString m_applicationFolder;
     QList<QListWidget *> m_columns;
     QScrollBar *m_scrollBar = nullptr;

@@ -1,7 +1,7 @@
 #include "report/report_writer.h"
 
-#include "app/invisible_characters.h"
-#include "app/maker_info.h"
+#include "base/invisible_characters.h"
+#include "base/maker_info.h"
 #include "report/percent_text.h"
 
 #include <QChar>

@@ -1,21 +1,12 @@
 #pragma once
 
+#include "rules/log_row.h"
+
 #include <QByteArray>
 #include <QList>
 #include <QString>
 
 namespace tutor {
-
-// One answered problem of the session log, as the six log lists show it.
-struct LogRow
-{
-    QString number1;
-    QString operation;
-    QString number2;
-    QString yourAnswer;
-    QString correctAnswer;
-    QString verdict;
-};
 
 // The whole HTML progress report for the pupil `name`: 17 lines plus one per
 // logged problem, at most 100 problems shown, every line ending in CR LF. The

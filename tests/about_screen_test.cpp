@@ -1,5 +1,5 @@
 #include "app/main_window.h"
-#include "app/maker_info.h"
+#include "base/maker_info.h"
 #include "tests/test_support.h"
 
 #include <QApplication>

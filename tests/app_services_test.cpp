@@ -1,7 +1,7 @@
-#include "app/controls.h"
-#include "app/desktop_launcher.h"
-#include "app/file_saver.h"
-#include "app/message_box.h"
+#include "base/controls.h"
+#include "base/desktop_launcher.h"
+#include "base/file_saver.h"
+#include "base/message_box.h"
 #include "tests/test_support.h"
 
 #include <QDir>

@@ -1,6 +1,6 @@
 #include "tests/expected_report.h"
 
-#include "app/maker_info.h"
+#include "base/maker_info.h"
 
 using namespace Qt::StringLiterals;
 

@@ -1,4 +1,4 @@
-#include "app/fixed_row_list.h"
+#include "base/fixed_row_list.h"
 
 #include <QImage>
 #include <QScrollBar>

@@ -1,4 +1,4 @@
-#include "practice/level_range.h"
+#include "rules/level_range.h"
 
 #include <QString>
 #include <QTest>

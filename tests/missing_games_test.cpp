@@ -1,6 +1,6 @@
-#include "games/missing_games.h"
+#include "rules/missing_games.h"
 
-#include "practice/level_range.h"
+#include "rules/level_range.h"
 
 #include <QString>
 #include <QTest>

@@ -23,10 +23,11 @@ QLineEdit *answerBox(MainWindow &window)
 // blanks the labels so that a new draw shows.
 void setProblem(MainWindow &window, qint16 operation, qint16 top, qint16 bottom)
 {
-    TutorState &state = window.state();
-    state.OperationCode = operation;
-    state.MissingNumberTop = top;
-    state.MissingNumberBottom = bottom;
+    testsupport::changeState(window, [&](TutorState &state) {
+        state.OperationCode = operation;
+        state.MissingNumberTop = top;
+        state.MissingNumberBottom = bottom;
+    });
     named<QLabel>(&window, QStringLiteral("lblNum1Game1"))->setText(QStringLiteral("x"));
     named<QLabel>(&window, QStringLiteral("lblNum2Game1"))->setText(QStringLiteral("x"));
 }
@@ -224,7 +225,7 @@ void MissingNumberScreenTest::drawsStayInTheLevelRange()
     QVERIFY(largest > highest - (highest - lowest) / 4);
 
     // A level code that was never given out draws at Expert, and says so.
-    window.state().LevelCode = 9;
+    testsupport::changeState(window, [&](TutorState &state) { state.LevelCode = 9; });
     testsupport::invokeHandler(&window, "NewMissingNumberProblem");
     QCOMPARE(window.state().LevelCode, qint16(4));
     verifyShownProblem(window, 10, 100);
@@ -335,8 +336,10 @@ void MissingNumberScreenTest::countersStopAtTheirLargestValue()
     testsupport::TutorFixture fixture;
     MainWindow &window = fixture.window();
     testsupport::invokeHandler(&window, "mnuGamesMissingNum_Click");
-    window.state().MissingNumberCorrectCount = 32767;
-    window.state().MissingNumberIncorrectCount = 32767;
+    testsupport::changeState(window, [&](TutorState &state) {
+        state.MissingNumberCorrectCount = 32767;
+        state.MissingNumberIncorrectCount = 32767;
+    });
     setProblem(window, 1, 3, 7);
     answer(window, QStringLiteral("4"));
     setProblem(window, 1, 3, 7);

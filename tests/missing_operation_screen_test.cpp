@@ -42,11 +42,12 @@ int answersCounted(MainWindow &window)
 // blanks the labels so that a new draw shows.
 void setProblem(MainWindow &window, qint16 first, qint16 second, qint16 result, qint16 drawn)
 {
-    TutorState &state = window.state();
-    state.MissingOperationFirst = first;
-    state.MissingOperationSecond = second;
-    state.MissingOperationResult = result;
-    state.MissingOperationCode = drawn;
+    testsupport::changeState(window, [&](TutorState &state) {
+        state.MissingOperationFirst = first;
+        state.MissingOperationSecond = second;
+        state.MissingOperationResult = result;
+        state.MissingOperationCode = drawn;
+    });
     for (const char *label : { "lblNum1Game2", "lblNum2Game2", "lblNum3Game2" })
         named<QLabel>(&window, QString::fromLatin1(label))->setText(QStringLiteral("x"));
 }
@@ -285,7 +286,7 @@ void MissingOperationScreenTest::drawsStayInTheLevelRangeAndNeverDivide()
     QVERIFY(largestResult > highest * highest / 4);
 
     // A level code that was never given out draws at Expert, and says so.
-    window.state().LevelCode = -3;
+    testsupport::changeState(window, [&](TutorState &state) { state.LevelCode = -3; });
     testsupport::invokeHandler(&window, "NewMissingOperationProblem");
     QCOMPARE(window.state().LevelCode, qint16(4));
     verifyShownProblem(window, 10, 100);
@@ -366,8 +367,10 @@ void MissingOperationScreenTest::countersStopAtTheirLargestValue()
     testsupport::TutorFixture fixture;
     MainWindow &window = fixture.window();
     testsupport::invokeHandler(&window, "mnuGamesMissingOper_Click");
-    window.state().MissingOperationCorrectCount = 32767;
-    window.state().MissingOperationIncorrectCount = 32767;
+    testsupport::changeState(window, [&](TutorState &state) {
+        state.MissingOperationCorrectCount = 32767;
+        state.MissingOperationIncorrectCount = 32767;
+    });
     setProblem(window, 9, 4, 5, 2);
     click(window, QStringLiteral("optSubGame2"));
     setProblem(window, 9, 4, 5, 2);

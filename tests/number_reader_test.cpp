@@ -1,4 +1,4 @@
-#include "practice/number_reader.h"
+#include "rules/number_reader.h"
 
 #include <QByteArray>
 #include <QCoreApplication>

@@ -1,6 +1,6 @@
-#include "practice/number_text.h"
+#include "rules/number_text.h"
 
-#include "practice/number_reader.h"
+#include "rules/number_reader.h"
 
 #include <QLocale>
 #include <QString>

@@ -1,5 +1,5 @@
 #include "app/main_window.h"
-#include "practice/number_text.h"
+#include "rules/number_text.h"
 #include "tests/test_support.h"
 
 #include <QAction>
@@ -202,8 +202,10 @@ void PracticeLoopTest::countersStopAtTheirLargestValue()
 {
     testsupport::TutorFixture fixture;
     MainWindow &window = fixture.window();
-    window.state().CorrectCount = 32767;
-    window.state().IncorrectCount = 32767;
+    testsupport::changeState(window, [&](TutorState &state) {
+        state.CorrectCount = 32767;
+        state.IncorrectCount = 32767;
+    });
     testsupport::setPracticeProblem(window, 1, 1, 1);
     testsupport::answerPractice(window, QStringLiteral("2"));
     testsupport::setPracticeProblem(window, 1, 1, 1);

@@ -1,6 +1,6 @@
-#include "practice/practice_problem.h"
+#include "rules/practice_problem.h"
 
-#include "practice/level_range.h"
+#include "rules/level_range.h"
 
 #include <QByteArray>
 #include <QString>

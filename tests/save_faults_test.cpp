@@ -1,5 +1,5 @@
-#include "app/file_saver.h"
 #include "app/main_window.h"
+#include "base/file_saver.h"
 #include "tests/test_support.h"
 #include "worksheet/worksheet_screen.h"
 #include "worksheet/worksheet_writer.h"

@@ -13,18 +13,11 @@
 #include <QTimer>
 #include <QtTest>
 
+using namespace Qt::StringLiterals;
+using testsupport::isShown;
 using testsupport::named;
 
 namespace {
-
-const QStringList AllFrames = { QStringLiteral("fraGame1"), QStringLiteral("fraGame2"),
-    QStringLiteral("fraGame3"), QStringLiteral("fraMain"), QStringLiteral("fraMyBrowser"),
-    QStringLiteral("fraLog"), QStringLiteral("fraWorksheet"), QStringLiteral("fraHelp"),
-    QStringLiteral("fraAbout"), QStringLiteral("fraCorrect"), QStringLiteral("fraIncorrect"),
-    QStringLiteral("fraCorrectGame2"), QStringLiteral("fraIncorrectGame2"),
-    QStringLiteral("fraGame3Results") };
-const QStringList AllTimers = { QStringLiteral("Timer1"), QStringLiteral("Timer2"),
-    QStringLiteral("Timer3"), QStringLiteral("Timer4"), QStringLiteral("tmrWorksheet") };
 
 QStringList words(const char *text)
 {
@@ -37,14 +30,6 @@ QAction *menuEntry(QWidget *window, const QString &name)
     if (auto *menu = named<QMenu>(window, name))
         return menu->menuAction();
     return named<QAction>(window, name);
-}
-
-void setMenuEnabled(QWidget *window, const QString &name, bool enabled)
-{
-    if (auto *menu = named<QMenu>(window, name))
-        menu->setEnabled(enabled);
-    else
-        named<QAction>(window, name)->setEnabled(enabled);
 }
 
 // Where a picture's ink lies, in window coordinates: the opaque pixels of its
@@ -84,8 +69,8 @@ class ScreenSwitchingTest : public QObject
 private slots:
     void everyScreenEntryHandlerExistsOnce_data();
     void everyScreenEntryHandlerExistsOnce();
-    void screenEntrySwitchesFramesMenusAndTimers_data();
-    void screenEntrySwitchesFramesMenusAndTimers();
+    void screenEntryShowsItsScreenAndChangesNothingElse_data();
+    void screenEntryShowsItsScreenAndChangesNothingElse();
 
     void workModeFocusesAnswerAndDrawsFreshProblem();
     void workModeChecksCurrentOperation_data();
@@ -121,108 +106,116 @@ void ScreenSwitchingTest::everyScreenEntryHandlerExistsOnce()
     QVERIFY(testsupport::handlerOwner(&fixture.window(), handler.constData()));
 }
 
-void ScreenSwitchingTest::screenEntrySwitchesFramesMenusAndTimers_data()
+void ScreenSwitchingTest::screenEntryShowsItsScreenAndChangesNothingElse_data()
 {
     QTest::addColumn<QByteArray>("handler");
-    QTest::addColumn<QStringList>("shows");
-    QTest::addColumn<QStringList>("hides");
-    QTest::addColumn<QStringList>("enables");
-    QTest::addColumn<QStringList>("disables");
-    QTest::addColumn<QStringList>("stops");
+    // What a user then sees over the left and the right half of the window;
+    // "report" is the report panel when it was on, the browser panel if not.
+    QTest::addColumn<QString>("left");
+    QTest::addColumn<QString>("right");
+    QTest::addColumn<QStringList>("offered");
+    QTest::addColumn<QStringList>("withdrawn");
+    QTest::addColumn<bool>("stopsGames");
     QTest::addColumn<bool>("clearsClock");
 
-    QTest::newRow("work mode")
-        << QByteArray("mnuFileWork_Click") << words("fraMain fraMyBrowser")
-        << words("fraHelp fraAbout fraIncorrect fraCorrect fraGame1 fraGame2 fraGame3 fraWorksheet")
+    const QString report = QStringLiteral("report");
+    const auto row = [](const char *name, const char *handler) -> QTestData & {
+        return QTest::newRow(name) << QByteArray(handler);
+    };
+    row("work mode", "mnuFileWork_Click")
+        << u"fraMain"_s << report
         << words("mnuOptions mnuOptDiffLev0 mnuOptOperAdd mnuOptOperSub mnuOptOperMult "
                  "mnuOptOperDiv mnuOptShowReport")
-        << QStringList() << QStringList() << false;
-    QTest::newRow("missing number")
-        << QByteArray("mnuGamesMissingNum_Click") << words("fraGame1 fraMyBrowser")
-        << words("fraMain fraHelp fraAbout fraGame2 fraGame3 fraWorksheet fraLog")
-        << words("mnuOptions mnuOptOperAdd mnuOptOperSub")
-        << words("mnuOptOperMult mnuOptOperDiv mnuOptShowReport") << words("Timer2 Timer3") << true;
-    QTest::newRow("missing operation")
-        << QByteArray("mnuGamesMissingOper_Click") << words("fraGame2 fraMyBrowser")
-        << words("fraLog fraIncorrectGame2 fraCorrectGame2 fraMain fraHelp fraAbout fraGame1 "
-                 "fraGame3 fraWorksheet")
-        << words("mnuOptions")
+        << QStringList() << false << false;
+    row("missing number", "mnuGamesMissingNum_Click")
+        << u"fraGame1"_s << u"fraMyBrowser"_s << words("mnuOptions mnuOptOperAdd mnuOptOperSub")
+        << words("mnuOptOperMult mnuOptOperDiv mnuOptShowReport") << true << true;
+    row("missing operation", "mnuGamesMissingOper_Click")
+        << u"fraGame2"_s << u"fraMyBrowser"_s << words("mnuOptions")
         << words("mnuOptOperAdd mnuOptOperSub mnuOptOperMult mnuOptOperDiv mnuOptShowReport")
-        << words("Timer2 Timer3") << true;
-    QTest::newRow("time trial")
-        << QByteArray("mnuGamesTime_Click") << words("fraGame3 fraMyBrowser")
-        << words("fraLog fraMain fraHelp fraAbout fraGame1 fraGame2 fraGame3Results fraWorksheet")
-        << words("mnuOptions mnuOptOperAdd mnuOptOperSub")
-        << words("mnuOptOperMult mnuOptOperDiv mnuOptShowReport") << QStringList() << true;
-    QTest::newRow("worksheet")
-        << QByteArray("mnuOptionsWorksheet_Click") << words("fraWorksheet")
-        << words("fraHelp fraMain fraAbout fraGame1 fraGame2 fraGame3 fraMyBrowser")
-        << QStringList() << words("mnuOptions") << words("Timer2 Timer3") << false;
-    QTest::newRow("help")
-        << QByteArray("mnuHelpContents_Click") << words("fraHelp")
-        << words("fraWorksheet fraMain fraAbout fraGame1 fraGame2 fraGame3 fraMyBrowser")
-        << QStringList() << words("mnuOptions") << words("Timer2 Timer3") << false;
-    QTest::newRow("about")
-        << QByteArray("mnuHelpAbout_Click") << words("fraAbout")
-        << words("fraWorksheet fraMain fraHelp fraGame1 fraGame2 fraGame3 fraMyBrowser")
-        << QStringList() << words("mnuOptions") << words("Timer2 Timer3") << true;
-    QTest::newRow("about ok") << QByteArray("cmdOkAbout_Click") << words("fraMain fraMyBrowser")
-                              << words("fraAbout fraHelp fraWorksheet")
-                              << words("mnuOptShowReport mnuOptions") << QStringList()
-                              << QStringList() << false;
-    QTest::newRow("show report") << QByteArray("mnuOptShowReport_Click") << words("fraLog")
-                                 << QStringList() << QStringList() << QStringList() << QStringList()
-                                 << false;
-    QTest::newRow("hide report") << QByteArray("mnuOptHideReport_Click") << QStringList()
-                                 << words("fraLog") << QStringList() << QStringList()
-                                 << QStringList() << false;
+        << true << true;
+    row("time trial", "mnuGamesTime_Click")
+        << u"fraGame3"_s << u"fraMyBrowser"_s << words("mnuOptions mnuOptOperAdd mnuOptOperSub")
+        << words("mnuOptOperMult mnuOptOperDiv mnuOptShowReport") << false << true;
+    row("worksheet", "mnuOptionsWorksheet_Click")
+        << u"fraWorksheet"_s << u"fraWorksheet"_s << QStringList() << words("mnuOptions") << true
+        << false;
+    row("help", "mnuHelpContents_Click")
+        << u"fraHelp"_s << u"fraHelp"_s << QStringList() << words("mnuOptions") << true << false;
+    row("about", "mnuHelpAbout_Click")
+        << u"fraAbout"_s << u"fraAbout"_s << QStringList() << words("mnuOptions") << true << true;
+    row("about ok", "cmdOkAbout_Click")
+        << u"fraMain"_s << report << words("mnuOptShowReport mnuOptions") << QStringList() << false
+        << false;
 }
 
-// Every frame, menu and timer starts in the state opposite to the one the
-// handler should leave, and everything the handler should not touch must
-// keep the state it had.
-void ScreenSwitchingTest::screenEntrySwitchesFramesMenusAndTimers()
+// Every entry is tried from several screens: the practice screen with the
+// report panel on, the worksheet lying over that report panel, and the About
+// screen and the Missing Operation game with the report panel off. The game
+// timers run and the trial's clock shows a time beforehand; a menu item the
+// entry does not name keeps its state, and so does every other timer.
+void ScreenSwitchingTest::screenEntryShowsItsScreenAndChangesNothingElse()
 {
     QFETCH(QByteArray, handler);
-    QFETCH(QStringList, shows);
-    QFETCH(QStringList, hides);
-    QFETCH(QStringList, enables);
-    QFETCH(QStringList, disables);
-    QFETCH(QStringList, stops);
+    QFETCH(QString, left);
+    QFETCH(QString, right);
+    QFETCH(QStringList, offered);
+    QFETCH(QStringList, withdrawn);
+    QFETCH(bool, stopsGames);
     QFETCH(bool, clearsClock);
 
-    testsupport::TutorFixture fixture;
-    MainWindow &window = fixture.window();
-
-    for (int pass = 0; pass < 2; ++pass) {
-        // Untouched frames are tried both shown and hidden.
-        const bool untouchedShown = pass == 0;
-        for (const QString &frame : AllFrames)
-            named<QWidget>(&window, frame)
-                ->setVisible(hides.contains(frame) || (!shows.contains(frame) && untouchedShown));
-        for (const QString &name : enables)
-            setMenuEnabled(&window, name, false);
-        for (const QString &name : disables)
-            setMenuEnabled(&window, name, true);
-        for (const QString &timer : AllTimers)
-            named<QTimer>(&window, timer)->start();
+    const QStringList menus = words("mnuFile mnuOptions mnuGames mnuHelp mnuOptDiffLev0 "
+                                    "mnuOptOperAdd mnuOptOperSub mnuOptOperMult mnuOptOperDiv "
+                                    "mnuOptShowReport");
+    const QList<QStringList> startingPoints = { words("mnuFileWork_Click mnuOptShowReport_Click"),
+        words("mnuFileWork_Click mnuOptShowReport_Click mnuOptionsWorksheet_Click"),
+        words("mnuHelpAbout_Click"), words("mnuGamesMissingOper_Click") };
+    for (const QStringList &steps : startingPoints) {
+        testsupport::TutorFixture fixture;
+        MainWindow &window = fixture.window();
+        for (const QString &step : steps)
+            testsupport::invokeHandler(&window, step.toLatin1().constData());
+        const bool reportOn = isShown(window, "fraLog");
+        for (const char *timer : { "Timer2", "Timer3" })
+            named<QTimer>(&window, QString::fromLatin1(timer))->start();
         auto *clock = named<QLabel>(&window, QStringLiteral("lblGame3TimeKeep"));
         clock->setText(QStringLiteral("42"));
+        QMap<QString, bool> menuBefore;
+        for (const QString &name : menus)
+            menuBefore[name] = menuEntry(&window, name)->isEnabled();
+        // The worksheet's message timer runs with its own message.
+        const QStringList timers = words("Timer1 Timer2 Timer3 Timer4");
+        QMap<QString, bool> timerBefore;
+        for (const QString &timer : timers)
+            timerBefore[timer] = named<QTimer>(&window, timer)->isActive();
 
         QVERIFY(testsupport::invokeHandler(&window, handler.constData()));
 
-        for (const QString &frame : AllFrames) {
-            const bool expectShown
-                = shows.contains(frame) || (!hides.contains(frame) && untouchedShown);
-            QVERIFY2(named<QWidget>(&window, frame)->isHidden() != expectShown, qPrintable(frame));
+        const QString from = steps.join(QLatin1Char(' '));
+        const auto seen = [&window](const char *area) {
+            QWidget *frame = testsupport::frameSeenOver(
+                window, named<QWidget>(&window, QString::fromLatin1(area)));
+            return frame ? frame->objectName() : QString();
+        };
+        const QString rightExpected
+            = right == u"report"_s ? (reportOn ? u"fraLog"_s : u"fraMyBrowser"_s) : right;
+        QVERIFY2(seen("fraMain") == left, qPrintable(from + u" left: "_s + seen("fraMain")));
+        QVERIFY2(seen("fraMyBrowser") == rightExpected,
+            qPrintable(from + u" right: "_s + seen("fraMyBrowser")));
+        for (const QString &name : menus) {
+            // A hidden item is offered in no state.
+            if (!menuEntry(&window, name)->isVisible())
+                continue;
+            const bool expected
+                = offered.contains(name) || (!withdrawn.contains(name) && menuBefore[name]);
+            QVERIFY2(
+                menuEntry(&window, name)->isEnabled() == expected, qPrintable(from + u' ' + name));
         }
-        for (const QString &name : enables)
-            QVERIFY2(menuEntry(&window, name)->isEnabled(), qPrintable(name));
-        for (const QString &name : disables)
-            QVERIFY2(!menuEntry(&window, name)->isEnabled(), qPrintable(name));
-        for (const QString &timer : AllTimers)
-            QVERIFY2(named<QTimer>(&window, timer)->isActive() != stops.contains(timer),
-                qPrintable(timer));
+        for (const QString &timer : timers) {
+            const bool stopped = stopsGames && (timer == u"Timer2"_s || timer == u"Timer3"_s);
+            QVERIFY2(named<QTimer>(&window, timer)->isActive() == (timerBefore[timer] && !stopped),
+                qPrintable(from + u' ' + timer));
+        }
         QCOMPARE(clock->text(), clearsClock ? QString() : QStringLiteral("42"));
     }
 }
@@ -233,8 +226,10 @@ void ScreenSwitchingTest::workModeFocusesAnswerAndDrawsFreshProblem()
     MainWindow &window = fixture.window();
     QVERIFY(QTest::qWaitForWindowActive(&window));
     testsupport::invokeHandler(&window, "mnuGamesMissingNum_Click");
-    window.state().Operand1 = 0;
-    window.state().Operand2 = 0;
+    testsupport::changeState(window, [&](TutorState &state) {
+        state.Operand1 = 0;
+        state.Operand2 = 0;
+    });
     testsupport::invokeHandler(&window, "mnuFileWork_Click");
     QVERIFY(named<QLineEdit>(&window, QStringLiteral("txtAnswer"))->hasFocus());
     QVERIFY(window.state().Operand1 >= 1 && window.state().Operand2 >= 1);
@@ -260,7 +255,8 @@ void ScreenSwitchingTest::workModeChecksCurrentOperation()
     MainWindow &window = fixture.window();
     // The Missing Operation screen takes every check mark off first.
     testsupport::invokeHandler(&window, "mnuGamesMissingOper_Click");
-    window.state().OperationCode = qint16(operation);
+    testsupport::changeState(
+        window, [&](TutorState &state) { state.OperationCode = qint16(operation); });
     testsupport::invokeHandler(&window, "mnuFileWork_Click");
     QVERIFY(named<QAction>(&window, item)->isChecked());
 }

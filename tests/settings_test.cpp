@@ -1,6 +1,6 @@
 #include "app/main_window.h"
-#include "practice/level_range.h"
-#include "practice/number_text.h"
+#include "rules/level_range.h"
+#include "rules/number_text.h"
 #include "tests/test_support.h"
 
 #include <QAction>
@@ -159,7 +159,7 @@ void SettingsTest::operationCommandSwitchesSignsItemsAndChecks()
     MainWindow &window = fixture.window();
     testsupport::invokeHandler(&window, "mnuOptOperDiv_Click");
     testsupport::invokeHandler(&window, "mnuOptOperSub_Click");
-    window.state().Operand1 = 0;
+    testsupport::changeState(window, [&](TutorState &state) { state.Operand1 = 0; });
 
     QVERIFY(testsupport::invokeHandler(&window, handler.constData()));
     QCOMPARE(window.state().OperationCode, qint16(operation));
@@ -221,7 +221,7 @@ void SettingsTest::repeatingACommandDrawsAgain()
     for (const char *handler : { "mnuOptDiffLev0_Click", "mnuOptOperAdd_Click" }) {
         bool drewAgain = false;
         for (int i = 0; i < 20 && !drewAgain; ++i) {
-            window.state().Operand1 = 0;
+            testsupport::changeState(window, [&](TutorState &state) { state.Operand1 = 0; });
             testsupport::invokeHandler(&window, handler);
             drewAgain = window.state().Operand1 != 0;
         }
@@ -320,12 +320,14 @@ void SettingsTest::resetZeroesEveryCounterAndNothingElse()
              "lblCorrectGame2", "lblIncorrectGame2" })
         QCOMPARE(named<QLabel>(&window, QString::fromLatin1(label))->text(), QStringLiteral("0"));
 
-    TutorState &state = window.state();
-    state.MissingNumberCorrectCount = 3;
-    state.MissingNumberIncorrectCount = 4;
-    state.MissingOperationCorrectCount = 5;
-    state.MissingOperationIncorrectCount = 6;
-    state.TimeTrialScore = 7;
+    testsupport::changeState(window, [](TutorState &state) {
+        state.MissingNumberCorrectCount = 3;
+        state.MissingNumberIncorrectCount = 4;
+        state.MissingOperationCorrectCount = 5;
+        state.MissingOperationIncorrectCount = 6;
+        state.TimeTrialScore = 7;
+    });
+    const TutorState &state = window.state();
     testsupport::answerPractice(window, QStringLiteral("1"));
     const float first = state.Operand1;
     testsupport::invokeHandler(&window, "mnuOptScoreHide_Click");

@@ -1,6 +1,6 @@
 #include "app/main_window.h"
 #include "app/splash_window.h"
-#include "practice/number_text.h"
+#include "rules/number_text.h"
 #include "tests/test_support.h"
 
 #include <QAction>
@@ -349,8 +349,10 @@ void StartupTest::formLoadRunsOnlyOnce()
 {
     testsupport::TutorFixture fixture;
     MainWindow &window = fixture.window();
-    window.state().LevelCode = 3;
-    window.state().Operand1 = 99;
+    testsupport::changeState(window, [&](TutorState &state) {
+        state.LevelCode = 3;
+        state.Operand1 = 99;
+    });
     window.hide();
     window.show();
     QCOMPARE(window.state().LevelCode, qint16(3));

@@ -104,9 +104,18 @@ bool isShown(QObject &window, const char *name)
 
 void setPracticeProblem(MainWindow &window, float first, float second, qint16 operationCode)
 {
-    window.state().Operand1 = first;
-    window.state().Operand2 = second;
-    window.state().OperationCode = operationCode;
+    changeState(window, [=](TutorState &state) {
+        state.Operand1 = first;
+        state.Operand2 = second;
+        state.OperationCode = operationCode;
+    });
+}
+
+void changeState(MainWindow &window, const std::function<void(TutorState &)> &change)
+{
+    TutorState state = window.state();
+    change(state);
+    window.session().restore(state);
 }
 
 void answerPractice(MainWindow &window, const QString &typed)

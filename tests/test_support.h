@@ -8,6 +8,7 @@
 #include <QTemporaryDir>
 #include <QUrl>
 
+#include <functional>
 #include <memory>
 
 class QTimer;
@@ -38,6 +39,11 @@ bool isShown(QObject &window, const char *name);
 
 // Puts a known problem in front of the pupil, as if it had been drawn.
 void setPracticeProblem(MainWindow &window, float first, float second, qint16 operationCode);
+
+// Puts the run's record in a state no command leads to in a test's time (a
+// counter at its limit, a level code never given out) through the session,
+// which announces it to every screen.
+void changeState(MainWindow &window, const std::function<void(TutorState &)> &change);
 
 // Types into the practice answer box with real key events and presses Enter.
 void answerPractice(MainWindow &window, const QString &typed);

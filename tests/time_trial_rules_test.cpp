@@ -1,6 +1,6 @@
-#include "games/time_trial_rules.h"
+#include "rules/time_trial_rules.h"
 
-#include "practice/level_range.h"
+#include "rules/level_range.h"
 
 #include <QByteArray>
 #include <QColor>

@@ -1,5 +1,5 @@
 #include "app/main_window.h"
-#include "practice/number_text.h"
+#include "rules/number_text.h"
 #include "tests/test_support.h"
 
 #include <QAction>
@@ -248,8 +248,10 @@ void TimeTrialTest::openingShowsTheIdleGame()
     testsupport::TutorFixture fixture;
     MainWindow &window = fixture.window();
     QVERIFY(testsupport::invokeHandler(&window, operationHandler.constData()));
-    window.state().TimeTrialScore = 9;
-    window.state().TimeTrialFirst = 0;
+    testsupport::changeState(window, [&](TutorState &state) {
+        state.TimeTrialScore = 9;
+        state.TimeTrialFirst = 0;
+    });
     openGame(window);
 
     QCOMPARE(window.state().OperationCode, qint16(operation));
@@ -450,7 +452,7 @@ void TimeTrialTest::scoreStopsAtItsLargestValue()
     MainWindow &window = fixture.window();
     openGame(window);
     startTrial(window);
-    window.state().TimeTrialScore = 32767;
+    testsupport::changeState(window, [&](TutorState &state) { state.TimeTrialScore = 32767; });
     answerTrial(window, rightAnswer(window));
     QCOMPARE(window.state().TimeTrialScore, qint16(32767));
     QCOMPARE(labelText(window, "lblCorrectGame3"), QStringLiteral("32767"));
@@ -488,14 +490,18 @@ void TimeTrialTest::textWithoutDigitNeverScoresEvenForZero()
     QCOMPARE(window.state().TimeTrialScore, qint16(1));
 
     // 6 - 6: an empty box or a letter costs the point, only "0" earns it.
-    window.state().TimeTrialFirst = 6;
-    window.state().TimeTrialSecond = 6;
+    testsupport::changeState(window, [&](TutorState &state) {
+        state.TimeTrialFirst = 6;
+        state.TimeTrialSecond = 6;
+    });
     answerTrial(window, QString());
     QCOMPARE(window.state().TimeTrialScore, qint16(0));
     answerTrial(window, rightAnswer(window));
     QCOMPARE(window.state().TimeTrialScore, qint16(1));
-    window.state().TimeTrialFirst = 6;
-    window.state().TimeTrialSecond = 6;
+    testsupport::changeState(window, [&](TutorState &state) {
+        state.TimeTrialFirst = 6;
+        state.TimeTrialSecond = 6;
+    });
     answerTrial(window, QStringLiteral("x"));
     QCOMPARE(window.state().TimeTrialScore, qint16(0));
     answerTrial(window, QStringLiteral("0"));
@@ -618,8 +624,10 @@ void TimeTrialTest::trialNeverTouchesThePracticeProblem()
 {
     testsupport::TutorFixture fixture;
     MainWindow &window = fixture.window();
-    window.state().Operand1 = 77;
-    window.state().Operand2 = 88;
+    testsupport::changeState(window, [&](TutorState &state) {
+        state.Operand1 = 77;
+        state.Operand2 = 88;
+    });
     openGame(window);
     startTrial(window);
     for (int i = 0; i < 5; ++i) {
@@ -648,11 +656,13 @@ void TimeTrialTest::settingsCommandsRedrawTheTrialProblem()
     testsupport::TutorFixture fixture;
     MainWindow &window = fixture.window();
     openGame(window);
-    TutorState &state = window.state();
+    const TutorState &state = window.state();
     for (int i = 0; i < 20; ++i) {
         // Zero lies outside every level's range: a redraw always replaces it.
-        state.TimeTrialFirst = 0;
-        state.TimeTrialSecond = 0;
+        testsupport::changeState(window, [](TutorState &changed) {
+            changed.TimeTrialFirst = 0;
+            changed.TimeTrialSecond = 0;
+        });
         QVERIFY(testsupport::invokeHandler(&window, command.constData()));
         if (!redraws) {
             QCOMPARE(state.TimeTrialFirst, qint16(0));
@@ -669,7 +679,7 @@ void TimeTrialTest::unknownLevelDrawsAsExpert()
 {
     testsupport::TutorFixture fixture;
     MainWindow &window = fixture.window();
-    window.state().LevelCode = 9;
+    testsupport::changeState(window, [&](TutorState &state) { state.LevelCode = 9; });
     QVERIFY(testsupport::invokeHandler(&window, "NewTimeTrialProblem"));
     QCOMPARE(window.state().LevelCode, qint16(4));
     QVERIFY(inRange(window.state().TimeTrialFirst, 10, 100));

@@ -1,4 +1,4 @@
-#include "practice/whole_number.h"
+#include "rules/whole_number.h"
 
 #include <QTest>
 

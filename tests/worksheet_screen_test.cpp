@@ -1,5 +1,5 @@
-#include "app/colour_contrast.h"
 #include "app/main_window.h"
+#include "base/colour_contrast.h"
 #include "tests/test_support.h"
 
 #include <QAbstractButton>
@@ -701,7 +701,8 @@ void WorksheetScreenTest::fullWorksheetTakesNoMoreProblems()
     MainWindow &window = readyWorksheet(fixture, u"Warm Up"_s, u"Addition"_s);
     createProblems(window, 2);
     // As if 32 765 problems had been created already.
-    window.state().WorksheetProblemCount = 32766;
+    testsupport::changeState(
+        window, [&](TutorState &state) { state.WorksheetProblemCount = 32766; });
     createProblem(window);
     QCOMPARE(window.state().WorksheetProblemCount, qint16(32767));
     QCOMPARE(labelText(window, "lblProblemNum"), u"32767"_s);

@@ -1,14 +1,13 @@
 #include "worksheet/worksheet_screen.h"
 
-#include "app/colour_contrast.h"
-#include "app/controls.h"
-#include "app/file_saver.h"
-#include "app/fixed_row_list.h"
-#include "app/tutor_state.h"
-#include "practice/level_range.h"
-#include "practice/number_text.h"
-#include "practice/practice_problem.h"
-#include "practice/practice_screen.h"
+#include "base/colour_contrast.h"
+#include "base/controls.h"
+#include "base/file_saver.h"
+#include "base/fixed_row_list.h"
+#include "rules/level_and_operation.h"
+#include "rules/level_range.h"
+#include "rules/number_text.h"
+#include "rules/practice_problem.h"
 
 #include <QCheckBox>
 #include <QColor>
@@ -33,7 +32,6 @@ using controls::twips;
 namespace {
 
 const QString ComicSans = QStringLiteral("Comic Sans MS");
-const QString FlagSet = QStringLiteral("Set");
 
 const QString ClearedMessage
     = QStringLiteral("Current Worksheet Cleared  --  Ready to create new worksheet.");
@@ -67,12 +65,13 @@ constexpr std::array<RowMarker, 3> RowMarkers
 struct OperationEntry
 {
     const char *name;
-    qint16 code;
+    tutor::Operation operation;
 };
 
 // No Division here; a Division chosen before entering still applies.
-constexpr std::array<OperationEntry, 3> Operations
-    = { { { "Addition", 1 }, { "Subtraction", 2 }, { "Multiplication", 3 } } };
+constexpr std::array<OperationEntry, 3> Operations = { { { "Addition", tutor::Operation::Addition },
+    { "Subtraction", tutor::Operation::Subtraction },
+    { "Multiplication", tutor::Operation::Multiplication } } };
 
 QStringList operationNames()
 {
@@ -85,8 +84,8 @@ QStringList operationNames()
 QStringList levelNames()
 {
     QStringList names;
-    for (qint16 level = 0; level <= 4; ++level)
-        names << tutor::levelName(level);
+    for (tutor::Level level : tutor::AllLevels)
+        names << tutor::levelName(tutor::code(level));
     return names;
 }
 
@@ -134,10 +133,9 @@ QLabel *heading(QWidget *parent, const QString &name, const QString &text, const
 } // namespace
 
 WorksheetScreen::WorksheetScreen(
-    TutorState &state, PracticeScreen *practice, const QString &applicationFolder, QWidget *parent)
+    TutorSession &session, const QString &applicationFolder, QWidget *parent)
     : QFrame(parent)
-    , m_state(state)
-    , m_practice(practice)
+    , m_session(session)
     , m_applicationFolder(applicationFolder)
 {
     controls::setUpScreen(
@@ -218,6 +216,9 @@ WorksheetScreen::WorksheetScreen(
 
     m_tmrWorksheet = controls::timer(this, QStringLiteral("tmrWorksheet"), 10000);
     connect(m_tmrWorksheet, &QTimer::timeout, this, &WorksheetScreen::tmrWorksheet_Timer);
+    connect(&m_session, &TutorSession::worksheetProblemCountChanged, this, [this]() {
+        m_lblProblemNum->setText(tutor::plainNumberText(m_session.state().WorksheetProblemCount));
+    });
 
     // As on entering: nothing picked yet, the optional fields locked.
     m_cmdCreateProblem->setEnabled(false);
@@ -271,20 +272,27 @@ void WorksheetScreen::open()
     controls::refill(m_cmbOperation, operationNames());
     controls::refill(m_cmbDifficulty, levelNames());
     m_cmdClearWorksheet->setFocus();
-    m_state.WorksheetOperationChosen.clear();
-    m_state.WorksheetLevelChosen.clear();
+    m_session.startWorksheet();
     cmdClearWorksheet_Click();
+}
+
+void WorksheetScreen::stopMessageTimer()
+{
+    m_tmrWorksheet->stop();
 }
 
 void WorksheetScreen::cmbDifficulty_Click()
 {
     if (m_cmbDifficulty->currentIndex() < 0)
         return;
-    const qint16 level = static_cast<qint16>(levelNames().indexOf(m_cmbDifficulty->currentText()));
+    const qsizetype level = levelNames().indexOf(m_cmbDifficulty->currentText());
     if (level < 0)
         return;
-    emit levelPicked(level);
-    notePick(m_state.WorksheetLevelChosen, m_state.WorksheetOperationChosen);
+    // A pick chooses for the whole program, as the menu would.
+    m_session.chooseLevel(tutor::AllLevels.at(level));
+    // "Create Problem" is offered once each list has had a pick since entering.
+    if (m_session.noteWorksheetLevelPicked())
+        m_cmdCreateProblem->setEnabled(true);
 }
 
 void WorksheetScreen::cmbOperation_Click()
@@ -296,34 +304,23 @@ void WorksheetScreen::cmbOperation_Click()
         [&picked](const OperationEntry &entry) { return picked == QLatin1String(entry.name); });
     if (operation == Operations.end())
         return;
-    emit operationPicked(operation->code);
-    notePick(m_state.WorksheetOperationChosen, m_state.WorksheetLevelChosen);
-}
-
-// "Create Problem" is offered once each list has had a pick since entering.
-void WorksheetScreen::notePick(QString &pickedFlag, const QString &otherFlag)
-{
-    if (otherFlag == FlagSet)
+    m_session.chooseOperation(operation->operation);
+    if (m_session.noteWorksheetOperationPicked())
         m_cmdCreateProblem->setEnabled(true);
-    else
-        pickedFlag = FlagSet;
 }
 
 void WorksheetScreen::cmdCreateProblem_Click()
 {
-    if (m_state.WorksheetProblemCount >= MaximumProblems) {
+    const std::optional<tutor::PracticeProblem> problem = m_session.addWorksheetProblem();
+    if (!problem) {
         showStatus(FullMessage);
         return;
     }
-    ++m_state.WorksheetProblemCount;
-    m_lblProblemNum->setText(tutor::plainNumberText(m_state.WorksheetProblemCount));
-
-    m_practice->NewPracticeProblem();
-    const qint16 operation = m_state.OperationCode;
+    const qint16 operation = m_session.state().OperationCode;
     const qint16 answer
-        = tutor::expectedAnswer(m_state.Operand1, m_state.Operand2, operation).value_or(0);
-    appendRow({ tutor::plainNumberText(m_state.Operand1), tutor::operationSign(operation),
-        tutor::plainNumberText(m_state.Operand2), tutor::plainNumberText(answer) });
+        = tutor::expectedAnswer(problem->operand1, problem->operand2, operation).value_or(0);
+    appendRow({ tutor::plainNumberText(problem->operand1), tutor::operationSign(operation),
+        tutor::plainNumberText(problem->operand2), tutor::plainNumberText(answer) });
 }
 
 void WorksheetScreen::appendRow(const tutor::WorksheetRow &row)
@@ -339,8 +336,7 @@ void WorksheetScreen::appendRow(const tutor::WorksheetRow &row)
 
 void WorksheetScreen::cmdClearWorksheet_Click()
 {
-    m_state.WorksheetProblemCount = 0;
-    m_lblProblemNum->setText(QStringLiteral("0"));
+    m_session.clearWorksheet();
     for (QListWidget *column : std::as_const(m_lists)) {
         column->clear();
         column->scrollToTop();
@@ -400,7 +396,8 @@ void WorksheetScreen::cmdSaveAnswer_Click()
 
 QList<tutor::WorksheetRow> WorksheetScreen::rows() const
 {
-    const int count = qBound(0, int(m_state.WorksheetProblemCount), m_lists.first()->count());
+    const int count
+        = qBound(0, int(m_session.state().WorksheetProblemCount), m_lists.first()->count());
     QList<tutor::WorksheetRow> result;
     result.reserve(count);
     for (int row = 0; row < count; ++row)

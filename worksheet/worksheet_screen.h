@@ -1,11 +1,11 @@
 #pragma once
 
+#include "session/tutor_session.h"
 #include "worksheet/worksheet_writer.h"
 
 #include <QFrame>
 #include <QList>
 
-class PracticeScreen;
 class QCheckBox;
 class QComboBox;
 class QLabel;
@@ -13,7 +13,6 @@ class QLineEdit;
 class QListWidget;
 class QPushButton;
 class QTimer;
-struct TutorState;
 
 // The worksheet builder, where a teacher makes a worksheet and its answer key.
 class WorksheetScreen : public QFrame
@@ -22,22 +21,17 @@ class WorksheetScreen : public QFrame
     Q_DISABLE_COPY_MOVE(WorksheetScreen)
 
 public:
-    // The problem counter is 16-bit, so a worksheet holds this many at most.
-    static constexpr qint16 MaximumProblems = 32767;
+    static constexpr qint16 MaximumProblems = TutorSession::MaximumWorksheetProblems;
 
-    WorksheetScreen(TutorState &state, PracticeScreen *practice, const QString &applicationFolder,
-        QWidget *parent);
+    WorksheetScreen(TutorSession &session, const QString &applicationFolder, QWidget *parent);
 
     // The screen's own steps on entering it, after the switch: a new, empty
     // worksheet with nothing picked yet.
     void open();
 
-    QTimer *messageTimer() const { return m_tmrWorksheet; }
+    void stopMessageTimer();
 
 signals:
-    // A pick in the lists chooses through the same commands as the menus.
-    void levelPicked(qint16 levelCode);
-    void operationPicked(qint16 operationCode);
     void optionalInformationChecked();
 
 public slots:
@@ -54,15 +48,13 @@ private:
     QListWidget *worksheetList(const QString &name, int left, int width);
     QLabel *addRowLabel(const QString &name, int row);
     void numberRowMarkers();
-    void notePick(QString &pickedFlag, const QString &otherFlag);
     void appendRow(const tutor::WorksheetRow &row);
     QList<tutor::WorksheetRow> rows() const;
     void save(const QString &relativePath, const QByteArray &bytes);
     void showStatus(const QString &text, const QString &folder = QString());
     void setOptionalFieldsEditable(bool editable);
 
-    TutorState &m_state;
-    PracticeScreen *m_practice = nullptr;
+    TutorSession &m_session;
     const QString m_applicationFolder;
     QComboBox *m_cmbDifficulty = nullptr;
     QComboBox *m_cmbOperation = nullptr;

@@ -1,17 +1,12 @@
-#include "games/missing_games.h"
+#include "rules/missing_games.h"
 
-#include "practice/level_range.h"
-#include "practice/number_reader.h"
+#include "rules/level_and_operation.h"
+#include "rules/level_range.h"
+#include "rules/number_reader.h"
 
 #include <algorithm>
 
 namespace tutor {
-
-namespace {
-
-constexpr qint16 Expert = 4;
-
-} // namespace
 
 MissingNumberProblem missingNumberProblem(
     qint16 levelCode, qint16 operationCode, double first, double second)
@@ -20,15 +15,16 @@ MissingNumberProblem missingNumberProblem(
     const auto b = static_cast<qint16>(levelNumber(levelCode, second));
     const qint16 smaller = std::min(a, b);
     const qint16 larger = std::max(a, b);
-    if (operationCode == 1)
+    if (operationCode == code(Operation::Addition))
         return { smaller, larger };
     return { larger, smaller };
 }
 
 qint16 missingNumber(const MissingNumberProblem &problem, qint16 operationCode)
 {
-    return static_cast<qint16>(
-        operationCode == 1 ? problem.bottom - problem.top : problem.top - problem.bottom);
+    return static_cast<qint16>(operationCode == code(Operation::Addition)
+            ? problem.bottom - problem.top
+            : problem.top - problem.bottom);
 }
 
 bool isMissingNumber(QStringView typed, qint16 hidden)
@@ -43,16 +39,17 @@ MissingOperationProblem missingOperationProblem(
     const auto a = static_cast<qint16>(levelNumber(levelCode, first));
     const auto b = static_cast<qint16>(levelNumber(levelCode, second));
     // k runs from 10 to 100 at every level, which is Expert's range.
-    switch (levelNumber(Expert, operation) % 3) {
+    switch (levelNumber(code(Level::Expert), operation) % 3) {
     case 0:
-        return { a, b, static_cast<qint16>(a + b), 1 };
+        return { a, b, static_cast<qint16>(a + b), code(Operation::Addition) };
     case 1: {
         const qint16 larger = std::max(a, b);
         const qint16 smaller = std::min(a, b);
-        return { larger, smaller, static_cast<qint16>(larger - smaller), 2 };
+        return { larger, smaller, static_cast<qint16>(larger - smaller),
+            code(Operation::Subtraction) };
     }
     default:
-        return { a, b, static_cast<qint16>(a * b), 3 };
+        return { a, b, static_cast<qint16>(a * b), code(Operation::Multiplication) };
     }
 }
 
@@ -62,12 +59,12 @@ bool operationGivesResult(const MissingOperationProblem &problem, qint16 chosenO
     // but a stray state must not overflow either.
     const int first = problem.first;
     const int second = problem.second;
-    switch (chosenOperation) {
-    case 1:
+    switch (Operation(chosenOperation)) {
+    case Operation::Addition:
         return first + second == problem.result;
-    case 2:
+    case Operation::Subtraction:
         return first - second == problem.result;
-    case 3:
+    case Operation::Multiplication:
         return first * second == problem.result;
     default:
         return false;

@@ -1,4 +1,4 @@
-#include "app/colour_contrast.h"
+#include "base/colour_contrast.h"
 
 #include <QColor>
 

@@ -1,7 +1,7 @@
-#include "app/controls.h"
+#include "base/controls.h"
 
-#include "app/fixed_row_list.h"
-#include "app/invisible_characters.h"
+#include "base/fixed_row_list.h"
+#include "base/invisible_characters.h"
 
 #include <QCheckBox>
 #include <QColor>

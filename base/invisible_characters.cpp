@@ -1,4 +1,4 @@
-#include "app/invisible_characters.h"
+#include "base/invisible_characters.h"
 
 #include <QChar>
 

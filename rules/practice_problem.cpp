@@ -1,17 +1,12 @@
-#include "practice/practice_problem.h"
+#include "rules/practice_problem.h"
 
-#include "practice/level_range.h"
-#include "practice/whole_number.h"
+#include "rules/level_and_operation.h"
+#include "rules/level_range.h"
+#include "rules/whole_number.h"
 
 #include <utility>
 
 namespace tutor {
-
-namespace {
-
-constexpr qint16 subtractionCode = 2;
-
-} // namespace
 
 PracticeProblem drawPracticeProblem(
     qint16 levelCode, qint16 operationCode, ClockSeededRandom &random)
@@ -20,21 +15,21 @@ PracticeProblem drawPracticeProblem(
     problem.operand1 = static_cast<float>(random.levelNumber(levelCode));
     problem.operand2 = static_cast<float>(random.levelNumber(levelCode));
     // Children at these levels have not met negative numbers yet.
-    if (operationCode == subtractionCode && problem.operand2 > problem.operand1)
+    if (operationCode == code(Operation::Subtraction) && problem.operand2 > problem.operand1)
         std::swap(problem.operand1, problem.operand2);
     return problem;
 }
 
 QString operationSign(qint16 operationCode)
 {
-    switch (operationCode) {
-    case 1:
+    switch (Operation(operationCode)) {
+    case Operation::Addition:
         return QStringLiteral("+");
-    case 2:
+    case Operation::Subtraction:
         return QStringLiteral("-");
-    case 3:
+    case Operation::Multiplication:
         return QStringLiteral("*");
-    case 4:
+    case Operation::Division:
         return QStringLiteral("/");
     default:
         return QString();
@@ -45,14 +40,14 @@ std::optional<qint16> expectedAnswer(float operand1, float operand2, qint16 oper
 {
     const double first = operand1;
     const double second = operand2;
-    switch (operationCode) {
-    case 1:
+    switch (Operation(operationCode)) {
+    case Operation::Addition:
         return roundToInt16(first + second);
-    case 2:
+    case Operation::Subtraction:
         return roundToInt16(first - second);
-    case 3:
+    case Operation::Multiplication:
         return roundToInt16(first * second);
-    case 4:
+    case Operation::Division:
         return roundToInt16(first / second);
     default:
         return std::nullopt;

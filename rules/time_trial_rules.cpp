@@ -1,8 +1,9 @@
-#include "games/time_trial_rules.h"
+#include "rules/time_trial_rules.h"
 
-#include "practice/number_reader.h"
-#include "practice/practice_problem.h"
-#include "practice/whole_number.h"
+#include "rules/level_and_operation.h"
+#include "rules/number_reader.h"
+#include "rules/practice_problem.h"
+#include "rules/whole_number.h"
 
 namespace tutor {
 
@@ -19,10 +20,10 @@ std::optional<double> timeTrialAnswer(const TimeTrialProblem &problem, qint16 op
 {
     const double first = problem.first;
     const double second = problem.second;
-    switch (operationCode) {
-    case 1:
+    switch (Operation(operationCode)) {
+    case Operation::Addition:
         return first + second;
-    case 2:
+    case Operation::Subtraction:
         return first - second;
     default:
         return std::nullopt;

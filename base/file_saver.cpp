@@ -1,4 +1,4 @@
-#include "app/file_saver.h"
+#include "base/file_saver.h"
 
 #include <QCoreApplication>
 #include <QDir>

@@ -1,6 +1,6 @@
-#include "practice/sum_layout.h"
+#include "base/sum_layout.h"
 
-#include "app/controls.h"
+#include "base/controls.h"
 
 #include <QFrame>
 #include <QGroupBox>

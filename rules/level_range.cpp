@@ -1,4 +1,6 @@
-#include "practice/level_range.h"
+#include "rules/level_range.h"
+
+#include "rules/level_and_operation.h"
 
 #include <atomic>
 #include <chrono>
@@ -9,14 +11,14 @@ namespace tutor {
 
 LevelRange levelRange(qint16 levelCode)
 {
-    switch (levelCode) {
-    case 0: // Warm Up
+    switch (Level(levelCode)) {
+    case Level::WarmUp:
         return { 10, 1 };
-    case 1: // Beginner
+    case Level::Beginner:
         return { 25, 1 };
-    case 2: // Intermediate
+    case Level::Intermediate:
         return { 41, 1 };
-    case 3: // Advanced
+    case Level::Advanced:
         return { 66, 10 };
     default: // Expert, also for codes that were never given out
         return { 91, 10 };
@@ -25,21 +27,23 @@ LevelRange levelRange(qint16 levelCode)
 
 qint16 knownLevelCode(qint16 levelCode)
 {
-    return levelCode >= 0 && levelCode <= 4 ? levelCode : qint16(4);
+    return levelCode >= code(Level::WarmUp) && levelCode <= code(Level::Expert)
+        ? levelCode
+        : code(Level::Expert);
 }
 
 QString levelName(qint16 levelCode)
 {
-    switch (levelCode) {
-    case 0:
+    switch (Level(levelCode)) {
+    case Level::WarmUp:
         return QStringLiteral("Warm Up");
-    case 1:
+    case Level::Beginner:
         return QStringLiteral("Beginner");
-    case 2:
+    case Level::Intermediate:
         return QStringLiteral("Intermediate");
-    case 3:
+    case Level::Advanced:
         return QStringLiteral("Advanced");
-    case 4:
+    case Level::Expert:
         return QStringLiteral("Expert");
     default:
         return QString();

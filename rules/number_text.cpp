@@ -1,4 +1,4 @@
-#include "practice/number_text.h"
+#include "rules/number_text.h"
 
 #include <QLocale>
 

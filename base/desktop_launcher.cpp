@@ -1,6 +1,6 @@
-#include "app/desktop_launcher.h"
+#include "base/desktop_launcher.h"
 
-#include "app/message_box.h"
+#include "base/message_box.h"
 
 #include <QDesktopServices>
 #include <QDir>

@@ -1,0 +1,283 @@
+#include "session/tutor_session.h"
+
+#include "rules/level_range.h"
+#include "rules/missing_games.h"
+#include "rules/number_reader.h"
+#include "rules/number_text.h"
+#include "rules/time_trial_rules.h"
+#include "rules/whole_number.h"
+
+using tutor::Level;
+using tutor::Operation;
+
+namespace {
+
+const QString FlagSet = QStringLiteral("Set");
+
+} // namespace
+
+TutorSession::TutorSession(QObject *parent)
+    : QObject(parent)
+{ }
+
+void TutorSession::restore(const TutorState &state)
+{
+    m_state = state;
+    emit levelChanged(Level(m_state.LevelCode));
+    emit operationChanged(Operation(m_state.OperationCode));
+    emit scoresChanged();
+    emit practiceProblemChanged();
+    emit missingNumberProblemChanged();
+    emit missingOperationProblemChanged();
+    emit timeTrialProblemChanged();
+    emit worksheetProblemCountChanged();
+}
+
+void TutorSession::start()
+{
+    m_state.OperationCode = tutor::code(Operation::Addition);
+    m_state.LevelCode = tutor::code(Level::WarmUp);
+    m_state.TimeLimitSeconds = -1;
+    emit operationChanged(Operation::Addition);
+    emit levelChanged(Level::WarmUp);
+    emit scoresChanged();
+    drawPracticeProblem();
+}
+
+void TutorSession::chooseLevel(Level level)
+{
+    m_state.LevelCode = tutor::code(level);
+    emit levelChanged(level);
+    drawPracticeProblem();
+    drawGameProblems();
+}
+
+void TutorSession::chooseOperation(Operation operation)
+{
+    m_state.OperationCode = tutor::code(operation);
+    emit operationChanged(operation);
+    drawPracticeProblem();
+    if (tutor::isGameOperation(operation))
+        drawGameProblems();
+}
+
+void TutorSession::drawGameProblems()
+{
+    drawMissingNumberProblem();
+    drawMissingOperationProblem();
+    drawTimeTrialProblem();
+}
+
+void TutorSession::resetScores()
+{
+    m_state.CorrectCount = 0;
+    m_state.IncorrectCount = 0;
+    m_state.MissingNumberCorrectCount = 0;
+    m_state.MissingNumberIncorrectCount = 0;
+    m_state.MissingOperationCorrectCount = 0;
+    m_state.MissingOperationIncorrectCount = 0;
+    emit scoresChanged();
+}
+
+void TutorSession::setBrowserTarget(const QString &path)
+{
+    m_state.BrowserTarget = path;
+}
+
+void TutorSession::settleOnKnownLevel()
+{
+    const qint16 known = tutor::knownLevelCode(m_state.LevelCode);
+    if (known == m_state.LevelCode)
+        return;
+    m_state.LevelCode = known;
+    emit levelChanged(Level(known));
+}
+
+void TutorSession::drawPracticeProblem()
+{
+    tutor::ClockSeededRandom random;
+    const tutor::PracticeProblem problem
+        = tutor::drawPracticeProblem(m_state.LevelCode, m_state.OperationCode, random);
+    m_state.Operand1 = problem.operand1;
+    m_state.Operand2 = problem.operand2;
+    emit practiceProblemChanged();
+}
+
+bool TutorSession::answerPracticeProblem(QStringView typed)
+{
+    const std::optional<double> read = tutor::readTypedAnswer(typed);
+    const std::optional<qint16> given = read ? tutor::roundToInt16(*read) : std::optional<qint16>();
+    const std::optional<qint16> expected
+        = tutor::expectedAnswer(m_state.Operand1, m_state.Operand2, m_state.OperationCode);
+    const bool right = given && expected && *given == *expected;
+    if (right) {
+        m_state.CorrectCount = tutor::countedUp(m_state.CorrectCount);
+        m_state.LastVerdict = QStringLiteral("Right");
+    } else {
+        m_state.IncorrectCount = tutor::countedUp(m_state.IncorrectCount);
+        m_state.LastVerdict = QStringLiteral("Wrong");
+    }
+    emit scoresChanged();
+    return right;
+}
+
+tutor::LogRow TutorSession::logPracticeProblem(const QString &typed)
+{
+    m_state.LoggedCorrectAnswer
+        = tutor::expectedAnswer(m_state.Operand1, m_state.Operand2, m_state.OperationCode)
+              .value_or(0);
+    return { tutor::plainNumberText(m_state.Operand1), tutor::operationSign(m_state.OperationCode),
+        tutor::plainNumberText(m_state.Operand2), typed,
+        tutor::plainNumberText(m_state.LoggedCorrectAnswer), m_state.LastVerdict };
+}
+
+void TutorSession::resetMissingNumberScore()
+{
+    m_state.MissingNumberCorrectCount = 0;
+    m_state.MissingNumberIncorrectCount = 0;
+    emit scoresChanged();
+}
+
+void TutorSession::drawMissingNumberProblem()
+{
+    settleOnKnownLevel();
+    tutor::ClockSeededRandom random;
+    const double first = random.unit();
+    const double second = random.unit();
+    const tutor::MissingNumberProblem problem
+        = tutor::missingNumberProblem(m_state.LevelCode, m_state.OperationCode, first, second);
+    m_state.MissingNumberTop = problem.top;
+    m_state.MissingNumberBottom = problem.bottom;
+    emit missingNumberProblemChanged();
+}
+
+bool TutorSession::answerMissingNumber(QStringView typed)
+{
+    const tutor::MissingNumberProblem problem { m_state.MissingNumberTop,
+        m_state.MissingNumberBottom };
+    m_state.MissingNumberAnswer = tutor::missingNumber(problem, m_state.OperationCode);
+    const bool right = tutor::isMissingNumber(typed, m_state.MissingNumberAnswer);
+    if (right)
+        m_state.MissingNumberCorrectCount = tutor::countedUp(m_state.MissingNumberCorrectCount);
+    else
+        m_state.MissingNumberIncorrectCount = tutor::countedUp(m_state.MissingNumberIncorrectCount);
+    emit scoresChanged();
+    return right;
+}
+
+void TutorSession::resetMissingOperationScore()
+{
+    m_state.MissingOperationCorrectCount = 0;
+    m_state.MissingOperationIncorrectCount = 0;
+    emit scoresChanged();
+}
+
+void TutorSession::drawMissingOperationProblem()
+{
+    settleOnKnownLevel();
+    tutor::ClockSeededRandom random;
+    const double first = random.unit();
+    const double second = random.unit();
+    const double operation = random.unit();
+    const tutor::MissingOperationProblem problem
+        = tutor::missingOperationProblem(m_state.LevelCode, first, second, operation);
+    m_state.MissingOperationFirst = problem.first;
+    m_state.MissingOperationSecond = problem.second;
+    m_state.MissingOperationResult = problem.result;
+    m_state.MissingOperationCode = problem.operationCode;
+    emit missingOperationProblemChanged();
+}
+
+bool TutorSession::answerMissingOperation(qint16 chosenOperation)
+{
+    const tutor::MissingOperationProblem problem { m_state.MissingOperationFirst,
+        m_state.MissingOperationSecond, m_state.MissingOperationResult,
+        m_state.MissingOperationCode };
+    const bool right = tutor::operationGivesResult(problem, chosenOperation);
+    if (right)
+        m_state.MissingOperationCorrectCount
+            = tutor::countedUp(m_state.MissingOperationCorrectCount);
+    else
+        m_state.MissingOperationIncorrectCount
+            = tutor::countedUp(m_state.MissingOperationIncorrectCount);
+    emit scoresChanged();
+    return right;
+}
+
+void TutorSession::drawTimeTrialProblem()
+{
+    tutor::ClockSeededRandom random;
+    settleOnKnownLevel();
+    const tutor::TimeTrialProblem problem
+        = tutor::drawTimeTrialProblem(m_state.LevelCode, m_state.OperationCode, random);
+    m_state.TimeTrialFirst = problem.first;
+    m_state.TimeTrialSecond = problem.second;
+    emit timeTrialProblemChanged();
+}
+
+void TutorSession::resetTimeTrialScore()
+{
+    m_state.TimeTrialScore = 0;
+    emit scoresChanged();
+}
+
+void TutorSession::startTimeTrial(qint16 seconds)
+{
+    m_state.TimeLimitSeconds = seconds;
+    m_state.TimeTrialLimitText = QString::number(seconds);
+}
+
+void TutorSession::tickTimeTrialClock()
+{
+    m_state.TimeLimitSeconds -= 1;
+}
+
+bool TutorSession::answerTimeTrial(QStringView typed)
+{
+    const bool right = tutor::isRightTimeTrialAnswer(
+        typed, { m_state.TimeTrialFirst, m_state.TimeTrialSecond }, m_state.OperationCode);
+    m_state.TimeTrialScore = tutor::timeTrialScoreAfter(m_state.TimeTrialScore, right);
+    emit scoresChanged();
+    return right;
+}
+
+void TutorSession::startWorksheet()
+{
+    m_state.WorksheetOperationChosen.clear();
+    m_state.WorksheetLevelChosen.clear();
+    clearWorksheet();
+}
+
+void TutorSession::clearWorksheet()
+{
+    m_state.WorksheetProblemCount = 0;
+    emit worksheetProblemCountChanged();
+}
+
+// The first pick only sets its own flag; a pick in either list once the other
+// has had one makes both lists picked.
+bool TutorSession::noteWorksheetLevelPicked()
+{
+    if (m_state.WorksheetOperationChosen == FlagSet)
+        return true;
+    m_state.WorksheetLevelChosen = FlagSet;
+    return false;
+}
+
+bool TutorSession::noteWorksheetOperationPicked()
+{
+    if (m_state.WorksheetLevelChosen == FlagSet)
+        return true;
+    m_state.WorksheetOperationChosen = FlagSet;
+    return false;
+}
+
+std::optional<tutor::PracticeProblem> TutorSession::addWorksheetProblem()
+{
+    if (m_state.WorksheetProblemCount >= MaximumWorksheetProblems)
+        return std::nullopt;
+    ++m_state.WorksheetProblemCount;
+    emit worksheetProblemCountChanged();
+    drawPracticeProblem();
+    return tutor::PracticeProblem { m_state.Operand1, m_state.Operand2 };
+}
