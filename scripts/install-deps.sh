@@ -1,10 +1,10 @@
 #!/bin/sh
 # Installs the Debian packages needed to build, run, test and benchmark the
-# tutor.
+# tutor. poppler-utils reads printed worksheets back in the tests.
 # Checks first, so a second run is quick and needs no network.
 set -eu
 
-PACKAGES="cmake ninja-build g++ make qt6-base-dev qt6-qpa-plugins fonts-liberation2 fonts-comic-neue libbenchmark-dev"
+PACKAGES="cmake ninja-build g++ make qt6-base-dev qt6-qpa-plugins fonts-liberation2 fonts-comic-neue libbenchmark-dev poppler-utils"
 
 missing=""
 for pkg in $PACKAGES; do

@@ -11,6 +11,8 @@
 #include <QListWidget>
 #include <QMessageBox>
 #include <QMetaMethod>
+#include <QProcess>
+#include <QRegularExpression>
 #include <QTimer>
 #include <QtTest>
 
@@ -166,6 +168,17 @@ TutorFixture::TutorFixture()
 }
 
 TutorFixture::~TutorFixture() = default;
+
+QStringList pdfWords(const QString &path)
+{
+    QProcess reader;
+    reader.start(
+        QStringLiteral("pdftotext"), { QStringLiteral("-raw"), path, QStringLiteral("-") });
+    if (!reader.waitForFinished(60000) || reader.exitCode() != 0)
+        return { QStringLiteral("<pdftotext failed: ") + reader.errorString() + QLatin1Char('>') };
+    return QString::fromUtf8(reader.readAllStandardOutput())
+        .split(QRegularExpression(QStringLiteral("\\s+")), Qt::SkipEmptyParts);
+}
 
 MessageBoxCloser::MessageBoxCloser()
     : m_poll(new QTimer(this))

@@ -85,6 +85,10 @@ QByteArray fileBytes(const QString &path);
 // leaves behind, half-written leftovers included.
 QStringList everythingUnder(const QString &folder);
 
+// The words of a PDF file in the order they were drawn, as pdftotext reads
+// them.
+QStringList pdfWords(const QString &path);
+
 // Closes every message box that appears while it lives, noting its texts.
 class MessageBoxCloser : public QObject
 {
