@@ -15,7 +15,12 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QPageSize>
+#include <QPrintPreviewDialog>
+#include <QPrintPreviewWidget>
+#include <QPrinter>
 #include <QPushButton>
+#include <QRegularExpression>
 #include <QScrollBar>
 #include <QTemporaryDir>
 #include <QTimer>
@@ -245,6 +250,53 @@ void wheel(QListWidget *list, int notches)
     QCoreApplication::sendEvent(list->viewport(), &event);
 }
 
+// Opens "Print...", sets the preview's printer to write a PDF file on `paper`
+// and prints from the preview, as its print button does; false when no
+// preview opened.
+bool printToPdf(MainWindow &window, const QString &path, bool withKey,
+    QPageSize::PageSizeId paper = QPageSize::A4)
+{
+    bool printed = false;
+    QTimer::singleShot(0, &window, [&]() {
+        auto *preview = named<QPrintPreviewDialog>(&window, u"dlgPrintWorksheet"_s);
+        if (!preview)
+            return;
+        auto *key = named<QCheckBox>(preview, u"chkIncludeAnswerKey"_s);
+        if (key && key->isChecked() != withKey)
+            key->click();
+        QPrinter *printer = preview->printer();
+        printer->setOutputFormat(QPrinter::PdfFormat);
+        printer->setOutputFileName(path);
+        printer->setPageSize(QPageSize(paper));
+        preview->findChild<QPrintPreviewWidget *>()->print();
+        preview->accept();
+        printed = key != nullptr;
+    });
+    button(window, "cmdPrintWorksheet")->click();
+    return printed;
+}
+
+// Whether each group of words stands, whole and in order, somewhere after the
+// group before it.
+bool inOrder(const QStringList &words, const QList<QStringList> &groups, QString *missing)
+{
+    qsizetype at = 0;
+    for (const QStringList &group : groups) {
+        for (;;) {
+            at = words.indexOf(group.first(), at);
+            if (at < 0) {
+                *missing = group.join(u' ');
+                return false;
+            }
+            if (words.mid(at, group.size()) == group)
+                break;
+            ++at;
+        }
+        at += group.size();
+    }
+    return true;
+}
+
 } // namespace
 
 class WorksheetScreenTest : public QObject
@@ -276,7 +328,7 @@ private slots:
     void threePlusSevenIsWrittenAsInTheExample();
     void optionalFieldsAreWrittenEvenWhenUnchecked_data();
     void optionalFieldsAreWrittenEvenWhenUnchecked();
-    void savingReplacesTheEarlierFile();
+    void savingKeepsTheEarlierFileAndReplacesIt();
     void failedSaveSaysSoAndKeepsWhatWasThere_data();
     void failedSaveSaysSoAndKeepsWhatWasThere();
     void longFolderNamesNeverHideTheFileOrTheReason_data();
@@ -286,14 +338,19 @@ private slots:
     void messagesGoWhenTheirTimerRunsOut();
     void optionalInformationUnlocksTheFieldsAndShowsScoreCard();
     void reenteringClearsButKeepsTheOptionalInformation();
+
+    void printedPagesHoldEveryProblemAndTheKey_data();
+    void printedPagesHoldEveryProblemAndTheKey();
+    void unwritablePdfSaysSoWithoutSuccess();
 };
 
 void WorksheetScreenTest::everyHandlerExistsOnce_data()
 {
     QTest::addColumn<QByteArray>("handler");
-    for (const char *handler : { "cmbDifficulty_Click", "cmbOperation_Click",
-             "cmdCreateProblem_Click", "cmdClearWorksheet_Click", "chkIncludeOptional_Click",
-             "tmrWorksheet_Timer", "cmdSaveWorksheet_Click", "cmdSaveAnswer_Click" })
+    for (const char *handler :
+        { "cmbDifficulty_Click", "cmbOperation_Click", "cmdCreateProblem_Click",
+            "cmdClearWorksheet_Click", "chkIncludeOptional_Click", "tmrWorksheet_Timer",
+            "cmdSaveWorksheet_Click", "cmdSaveAnswer_Click", "cmdPrintWorksheet_Click" })
         QTest::newRow(handler) << QByteArray(handler);
 }
 
@@ -316,6 +373,8 @@ void WorksheetScreenTest::enteringShowsAnEmptyWorksheetWithNothingPicked()
     QCOMPARE(window.state().WorksheetProblemCount, qint16(0));
     QCOMPARE(message(window), ClearedMessage);
     QVERIFY(!button(window, "cmdCreateProblem")->isEnabled());
+    // Nothing to print yet.
+    QVERIFY(!button(window, "cmdPrintWorksheet")->isEnabled());
     for (const char *name : { "cmdClearWorksheet", "cmdSaveWorksheet", "cmdSaveAnswer" })
         QVERIFY2(button(window, name)->isEnabled(), name);
     QCOMPARE(window.focusWidget(), button(window, "cmdClearWorksheet"));
@@ -356,7 +415,7 @@ void WorksheetScreenTest::screenFitsTheWindowWithoutOverlaps()
 
     const QList<QWidget *> controls
         = screen->findChildren<QWidget *>(QString(), Qt::FindDirectChildrenOnly);
-    QCOMPARE(controls.size(), 26);
+    QCOMPARE(controls.size(), 27);
     for (QWidget *control : controls) {
         const QRect place = control->geometry().translated(screen->pos());
         QVERIFY2(client.contains(place), qPrintable(control->objectName()));
@@ -515,8 +574,12 @@ void WorksheetScreenTest::createProblemWaitsForBothPicks()
     QCOMPARE(button(window, "cmdCreateProblem")->isEnabled(), enabled);
     enterWorksheet(window);
     QVERIFY(!button(window, "cmdCreateProblem")->isEnabled());
+    // Nothing to print yet.
+    QVERIFY(!button(window, "cmdPrintWorksheet")->isEnabled());
     QVERIFY(pickOperation(window, u"Addition"_s));
     QVERIFY(!button(window, "cmdCreateProblem")->isEnabled());
+    // Nothing to print yet.
+    QVERIFY(!button(window, "cmdPrintWorksheet")->isEnabled());
 }
 
 void WorksheetScreenTest::levelPickWorksWhileDivisionDisablesItsMenuItem()
@@ -534,6 +597,8 @@ void WorksheetScreenTest::levelPickWorksWhileDivisionDisablesItsMenuItem()
     QCOMPARE(labelText(window, "lblCurLev"), u"Expert"_s);
     QVERIFY(window.state().Operand1 >= 10); // drawn at the new level
     QVERIFY(!button(window, "cmdCreateProblem")->isEnabled());
+    // Nothing to print yet.
+    QVERIFY(!button(window, "cmdPrintWorksheet")->isEnabled());
 
     QVERIFY(pickOperation(window, u"Multiplication"_s));
     QVERIFY(button(window, "cmdCreateProblem")->isEnabled());
@@ -858,7 +923,7 @@ void WorksheetScreenTest::optionalFieldsAreWrittenEvenWhenUnchecked()
     QCOMPARE(testsupport::fileBytes(answerSheetPath(fixture)), expectedAnswerSheet(problems));
 }
 
-void WorksheetScreenTest::savingReplacesTheEarlierFile()
+void WorksheetScreenTest::savingKeepsTheEarlierFileAndReplacesIt()
 {
     testsupport::TutorFixture fixture;
     MainWindow &window = fixture.window();
@@ -878,6 +943,38 @@ void WorksheetScreenTest::savingReplacesTheEarlierFile()
     QCOMPARE(testsupport::fileBytes(answerSheetPath(fixture)), expectedAnswerSheet(second));
     QCOMPARE(QDir(fixture.folder() + u"/worksheets"_s).entryList(QDir::Files),
         QStringList({ u"OrviAnswersheet.txt"_s, u"OrviWorksheet.txt"_s }));
+
+    // The first worksheet and its answers wait in "earlier", under the time
+    // they were saved; saving the same worksheet again keeps no copy.
+    const QString earlier = fixture.folder() + u"/worksheets/earlier"_s;
+    const QStringList kept = QDir(earlier).entryList(QDir::Files);
+    QCOMPARE(kept.size(), 2);
+    for (const QString &name : kept) {
+        const bool answers = name.startsWith(u"OrviAnswersheet "_s);
+        QVERIFY2(answers || name.startsWith(u"OrviWorksheet "_s), qPrintable(name));
+        QVERIFY2(QRegularExpression(u"^\\w+ \\d{4}-\\d\\d-\\d\\d \\d\\d-\\d\\d-\\d\\d\\.txt$"_s)
+                     .match(name)
+                     .hasMatch(),
+            qPrintable(name));
+        QCOMPARE(testsupport::fileBytes(earlier + u'/' + name),
+            answers ? expectedAnswerSheet(first) : expectedWorksheet({}, {}, first));
+    }
+    saveBoth(window);
+    QCOMPARE(QDir(earlier).entryList(QDir::Files), kept);
+
+    // When the earlier file cannot be kept, nothing is replaced.
+    QVERIFY(QDir(earlier).removeRecursively());
+    QFile inTheWay(earlier);
+    QVERIFY(inTheWay.open(QIODevice::WriteOnly));
+    inTheWay.close();
+    button(window, "cmdClearWorksheet")->click();
+    createProblems(window, 2);
+    button(window, "cmdSaveWorksheet")->click();
+    const QString shown = wholeMessage(window);
+    QVERIFY2(shown.startsWith(u"Save failed - "_s + QDir::toNativeSeparators(worksheetPath(fixture))
+                 + u": "_s + u"a file named earlier is in the way"_s),
+        qPrintable(shown));
+    QCOMPARE(testsupport::fileBytes(worksheetPath(fixture)), expectedWorksheet({}, {}, second));
 }
 
 void WorksheetScreenTest::failedSaveSaysSoAndKeepsWhatWasThere_data()
@@ -1142,6 +1239,94 @@ void WorksheetScreenTest::reenteringClearsButKeepsTheOptionalInformation()
     QVERIFY(field(window, "txtClassName")->isEnabled());
     saveBoth(window);
     QCOMPARE(testsupport::fileBytes(worksheetPath(fixture)), expectedWorksheet("Ms Roe", "4C", {}));
+}
+
+void WorksheetScreenTest::printedPagesHoldEveryProblemAndTheKey_data()
+{
+    QTest::addColumn<bool>("withKey");
+    QTest::addColumn<int>("paper");
+    QTest::addColumn<QString>("lastPage");
+    QTest::newRow("with the key, A4") << true << int(QPageSize::A4) << u"Page 3 of 3"_s;
+    QTest::newRow("without the key, A4") << false << int(QPageSize::A4) << u"Page 2 of 2"_s;
+    QTest::newRow("with the key, Letter") << true << int(QPageSize::Letter) << u"Page 3 of 3"_s;
+}
+
+// 30 problems, Addition then Multiplication, with the teacher and the class:
+// two worksheet pages and, when asked for, one page of answers, which match
+// the answer sheet's.
+void WorksheetScreenTest::printedPagesHoldEveryProblemAndTheKey()
+{
+    QFETCH(bool, withKey);
+    QFETCH(int, paper);
+    QFETCH(QString, lastPage);
+    testsupport::TutorFixture fixture;
+    MainWindow &window = readyWorksheet(fixture, u"Intermediate"_s, u"Addition"_s);
+    QList<Problem> problems = createProblems(window, 20);
+    QVERIFY(pickOperation(window, u"Multiplication"_s));
+    problems += createProblems(window, 10);
+    named<QCheckBox>(&window, u"chkIncludeOptional"_s)->click();
+    QTest::keyClicks(named<QLineEdit>(&window, u"txtTeachersName"_s), u"Ms Ada"_s);
+    QTest::keyClicks(named<QLineEdit>(&window, u"txtClassName"_s), u"4B"_s);
+    QVERIFY(button(window, "cmdPrintWorksheet")->isEnabled());
+
+    const QString pdf = fixture.folder() + u"/worksheet.pdf"_s;
+    QVERIFY(printToPdf(window, pdf, withKey, QPageSize::PageSizeId(paper)));
+    const QStringList words = testsupport::pdfWords(pdf);
+    const QString text = words.join(u' ');
+    QVERIFY2(text.startsWith(u"Orvi Math Tutor Worksheet"_s), qPrintable(text.left(200)));
+    QVERIFY(text.contains(u"Teacher: Ms Ada Class: 4B"_s));
+    QVERIFY(text.contains(u"Page 1 of "_s + lastPage.back()));
+    QVERIFY(text.endsWith(lastPage));
+
+    QList<QStringList> sums;
+    QList<QStringList> answers;
+    for (qsizetype i = 0; i < problems.size(); ++i) {
+        const Problem &p = problems.at(i);
+        const QString sign = p.sign == "*" ? u"\u00d7"_s : QString::fromLatin1(p.sign);
+        const QString number = QString::number(i + 1) + u'.';
+        sums << QStringList { number, QString::fromLatin1(p.first), sign,
+            QString::fromLatin1(p.second) };
+        answers << QStringList { number, QString::fromLatin1(p.first), sign,
+            QString::fromLatin1(p.second), u"="_s, QString::fromLatin1(p.answer) };
+    }
+    QString missing;
+    QVERIFY2(inOrder(words, sums, &missing), qPrintable(missing));
+    if (withKey) {
+        QVERIFY(inOrder(words, sums + answers, &missing));
+        // The key's answers are the answer sheet's.
+        button(window, "cmdSaveAnswer")->click();
+        const QByteArray sheet = testsupport::fileBytes(answerSheetPath(fixture));
+        for (const QStringList &answer : answers)
+            QVERIFY(sheet.contains(answer.join(u' ')
+                                       .section(u' ', 1)
+                                       .replace(u"\u00d7"_s, u"*"_s)
+                                       .replace(u" = "_s, u"  =   "_s)
+                                       .toLatin1()));
+    } else {
+        QVERIFY(!words.contains(u"="_s));
+        QVERIFY(!text.contains(u"Answer Key"_s));
+    }
+}
+
+// A PDF that cannot be written is told in a message with the reason, and
+// the status line claims nothing.
+void WorksheetScreenTest::unwritablePdfSaysSoWithoutSuccess()
+{
+    testsupport::TutorFixture fixture;
+    MainWindow &window = readyWorksheet(fixture, u"Warm Up"_s, u"Addition"_s);
+    createProblems(window, 3);
+    const QString pdf = fixture.folder() + u"/no such folder/worksheet.pdf"_s;
+    testsupport::MessageBoxCloser closer;
+    printToPdf(window, pdf, true);
+    QCOMPARE(closer.texts.size(), 1);
+    const QString told = closer.texts.first();
+    QVERIFY2(told.startsWith(u"The worksheet could not be saved as PDF to "_s
+                 + QDir::toNativeSeparators(pdf) + u": "_s),
+        qPrintable(told));
+    QVERIFY(
+        told.size() > (u"The worksheet could not be saved as PDF to "_s + pdf + u": "_s).size());
+    QVERIFY(!QFileInfo::exists(pdf));
+    QVERIFY(!wholeMessage(window).contains(u"PDF"_s));
 }
 
 QTEST_MAIN(WorksheetScreenTest)

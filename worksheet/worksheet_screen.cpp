@@ -2,30 +2,47 @@
 
 #include "base/colour_contrast.h"
 #include "base/controls.h"
+#include "base/earlier_copies.h"
 #include "base/file_saver.h"
 #include "base/fixed_row_list.h"
+#include "base/message_box.h"
 #include "rules/level_and_operation.h"
 #include "rules/level_range.h"
 #include "rules/number_text.h"
 #include "rules/practice_problem.h"
+#include "worksheet/worksheet_print.h"
 
 #include <QCheckBox>
 #include <QColor>
 #include <QComboBox>
+#include <QDate>
 #include <QDir>
+#include <QFile>
+#include <QFileInfo>
 #include <QFontMetrics>
+#include <QGuiApplication>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QLocale>
+#include <QPageSize>
+#include <QPaintEngine>
 #include <QPalette>
+#include <QPrintPreviewDialog>
+#include <QPrintPreviewWidget>
+#include <QPrinter>
+#include <QPrinterInfo>
+#include <QProgressDialog>
 #include <QPushButton>
 #include <QScrollBar>
 #include <QStringList>
 #include <QTextDocument>
 #include <QTimer>
+#include <QToolBar>
 
 #include <algorithm>
 #include <array>
+#include <memory>
 
 using controls::twips;
 
@@ -122,6 +139,19 @@ QString fittedMessage(
     return shortened(kept, everywhere);
 }
 
+// The system's reason why a PDF file cannot be written, found by trying.
+QString pdfFailureReason(const QString &path)
+{
+    const bool existed = QFileInfo::exists(path);
+    QFile probe(path);
+    if (!probe.open(QIODevice::WriteOnly | QIODevice::Append))
+        return probe.errorString();
+    probe.close();
+    if (!existed)
+        QFile::remove(path);
+    return QStringLiteral("the file could not be written");
+}
+
 QLabel *heading(QWidget *parent, const QString &name, const QString &text, const QRect &geometry)
 {
     QLabel *label = controls::label(parent, name, text, geometry);
@@ -192,6 +222,10 @@ WorksheetScreen::WorksheetScreen(
     auto *cmdSaveAnswer = controls::button(this, QStringLiteral("cmdSaveAnswer"),
         QStringLiteral("Save As Answer Sheet"), twips(3960, 3315, 1800, 435));
     connect(cmdSaveAnswer, &QPushButton::clicked, this, &WorksheetScreen::cmdSaveAnswer_Click);
+    m_cmdPrintWorksheet = controls::button(this, QStringLiteral("cmdPrintWorksheet"),
+        QStringLiteral("Print..."), twips(3960, 3915, 1800, 435));
+    connect(m_cmdPrintWorksheet, &QPushButton::clicked, this,
+        &WorksheetScreen::cmdPrintWorksheet_Click);
 
     // The worksheet on the right: four lists that read as one table.
     heading(this, QStringLiteral("Label6"), QStringLiteral("Your Current Worksheet"),
@@ -217,11 +251,15 @@ WorksheetScreen::WorksheetScreen(
     m_tmrWorksheet = controls::timer(this, QStringLiteral("tmrWorksheet"), 10000);
     connect(m_tmrWorksheet, &QTimer::timeout, this, &WorksheetScreen::tmrWorksheet_Timer);
     connect(&m_session, &TutorSession::worksheetProblemCountChanged, this, [this]() {
-        m_lblProblemNum->setText(tutor::plainNumberText(m_session.state().WorksheetProblemCount));
+        const qint16 count = m_session.state().WorksheetProblemCount;
+        m_lblProblemNum->setText(tutor::plainNumberText(count));
+        m_cmdPrintWorksheet->setEnabled(count > 0);
     });
 
-    // As on entering: nothing picked yet, the optional fields locked.
+    // As on entering: nothing picked yet, nothing to print, the optional
+    // fields locked.
     m_cmdCreateProblem->setEnabled(false);
+    m_cmdPrintWorksheet->setEnabled(false);
     setOptionalFieldsEditable(false);
 }
 
@@ -394,6 +432,99 @@ void WorksheetScreen::cmdSaveAnswer_Click()
     save(tutor::answerSheetRelativePath(), tutor::answerSheetBytes(rows()));
 }
 
+void WorksheetScreen::cmdPrintWorksheet_Click()
+{
+    QPrinter printer(QPrinter::HighResolution);
+    // Without a printer of the desktop's own, the PDF takes the paper of the
+    // user's country.
+    if (QPrinterInfo::defaultPrinter().isNull()) {
+        printer.setPageSize(QLocale().measurementSystem() == QLocale::ImperialUSSystem
+                ? QPageSize(QPageSize::Letter)
+                : QPageSize(QPageSize::A4));
+    }
+    // Wide enough for any printer's unprintable edge.
+    printer.setPageMargins(QMarginsF(15, 15, 15, 15), QPageLayout::Millimeter);
+    printer.setDocName(QStringLiteral("Orvi Math Tutor Worksheet"));
+
+    QPrintPreviewDialog preview(&printer, this);
+    preview.setObjectName(QStringLiteral("dlgPrintWorksheet"));
+    preview.setWindowTitle(QStringLiteral("Print Worksheet"));
+    auto *withKey = new QCheckBox(QStringLiteral("Include answer key"), &preview);
+    withKey->setObjectName(QStringLiteral("chkIncludeAnswerKey"));
+    withKey->setChecked(m_includeAnswerKey);
+    if (auto *tools = preview.findChild<QToolBar *>()) {
+        tools->addSeparator();
+        tools->addWidget(withKey);
+    }
+    auto *view = preview.findChild<QPrintPreviewWidget *>();
+    connect(withKey, &QCheckBox::toggled, &preview, [this, view](bool checked) {
+        m_includeAnswerKey = checked;
+        if (view)
+            view->updatePreview();
+    });
+    connect(&preview, &QPrintPreviewDialog::paintRequested, this, &WorksheetScreen::paintPrint);
+    preview.exec();
+}
+
+// Called for the preview and again for the real print run. Only the real run
+// of a long worksheet shows its progress and can be cancelled.
+void WorksheetScreen::paintPrint(QPrinter *printer)
+{
+    const tutor::WorksheetPrint content { m_txtTeachersName->text(), m_txtClassName->text(),
+        QDate::currentDate(), rows(), m_includeAnswerKey };
+    const bool toPdf = printer->outputFormat() == QPrinter::PdfFormat;
+    const bool preview
+        = printer->paintEngine() && printer->paintEngine()->type() == QPaintEngine::Picture;
+    std::unique_ptr<QProgressDialog> progress;
+    if (!preview) {
+        progress = std::make_unique<QProgressDialog>(
+            QStringLiteral("Printing the worksheet..."), QStringLiteral("Cancel"), 0, 0, window());
+        progress->setObjectName(QStringLiteral("dlgPrintProgress"));
+        progress->setWindowModality(Qt::WindowModal);
+        progress->setMinimumDuration(500);
+    }
+    // Every page of a long worksheet is drawn for the preview; that takes a
+    // moment.
+    if (preview)
+        QGuiApplication::setOverrideCursor(Qt::WaitCursor);
+    const tutor::PrintOutcome outcome
+        = tutor::printWorksheet(*printer, content, [&progress](int done, int total) {
+              if (!progress)
+                  return true;
+              progress->setMaximum(total);
+              progress->setValue(done);
+              return !progress->wasCanceled();
+          });
+    if (preview) {
+        QGuiApplication::restoreOverrideCursor();
+        return;
+    }
+    progress.reset();
+    const QString target
+        = toPdf ? QDir::toNativeSeparators(printer->outputFileName()) : printer->printerName();
+    switch (outcome) {
+    case tutor::PrintOutcome::Printed:
+        showStatus(toPdf ? QStringLiteral("Worksheet saved as PDF - ") + target
+                         : QStringLiteral("Worksheet sent to the printer ") + target);
+        break;
+    case tutor::PrintOutcome::Cancelled:
+        // A cancelled PDF is not a worksheet; nothing half-written stays.
+        if (toPdf)
+            QFile::remove(printer->outputFileName());
+        showStatus(QStringLiteral("Printing cancelled - nothing was printed."));
+        break;
+    case tutor::PrintOutcome::Failed: {
+        const QString text = toPdf
+            ? QString(QStringLiteral("The worksheet could not be saved as PDF to ") + target
+                + QStringLiteral(": ") + pdfFailureReason(printer->outputFileName()))
+            : QString(QStringLiteral("The worksheet could not be sent to the printer ") + target
+                + QLatin1Char('.'));
+        showMessage(this, text);
+        break;
+    }
+    }
+}
+
 QList<tutor::WorksheetRow> WorksheetScreen::rows() const
 {
     const int count
@@ -406,13 +537,24 @@ QList<tutor::WorksheetRow> WorksheetScreen::rows() const
     return result;
 }
 
+// Last week's worksheet is not lost to this week's: a different file the save
+// would replace moves into "earlier" first, and back when the save fails.
 void WorksheetScreen::save(const QString &relativePath, const QByteArray &bytes)
 {
-    const SaveResult result
-        = saveWholeFile(m_applicationFolder + QLatin1Char('/') + relativePath, bytes);
+    const QString path = m_applicationFolder + QLatin1Char('/') + relativePath;
+    const QString folder = QDir::toNativeSeparators(m_applicationFolder);
+    const KeepResult kept = keepEarlierCopy(path, bytes);
+    if (!kept.ok) {
+        showStatus(
+            tutor::worksheetSaveFailedMessage(QDir::toNativeSeparators(path), kept.error), folder);
+        return;
+    }
+    const SaveResult result = saveWholeFile(path, bytes);
+    if (!result.ok)
+        putEarlierCopyBack(path, kept);
     showStatus(result.ok ? tutor::worksheetSavedMessage(result.path)
                          : tutor::worksheetSaveFailedMessage(result.path, result.error),
-        QDir::toNativeSeparators(m_applicationFolder));
+        folder);
 }
 
 // `folder`, where the message names it, may be shortened to fit the line;

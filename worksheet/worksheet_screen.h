@@ -11,6 +11,7 @@ class QComboBox;
 class QLabel;
 class QLineEdit;
 class QListWidget;
+class QPrinter;
 class QPushButton;
 class QTimer;
 
@@ -43,6 +44,9 @@ public slots:
     void tmrWorksheet_Timer();
     void cmdSaveWorksheet_Click();
     void cmdSaveAnswer_Click();
+    // Opens the print preview, from which the worksheet goes to a printer or
+    // a PDF file.
+    void cmdPrintWorksheet_Click();
 
 private:
     QListWidget *worksheetList(const QString &name, int left, int width);
@@ -53,6 +57,7 @@ private:
     void save(const QString &relativePath, const QByteArray &bytes);
     void showStatus(const QString &text, const QString &folder = QString());
     void setOptionalFieldsEditable(bool editable);
+    void paintPrint(QPrinter *printer);
 
     TutorSession &m_session;
     const QString m_applicationFolder;
@@ -68,6 +73,8 @@ private:
     QList<QListWidget *> m_lists;
     // Label20, Label23, Label33: beside the first, tenth and twentieth rows
     QList<QLabel *> m_rowMarkers;
+    QPushButton *m_cmdPrintWorksheet = nullptr;
+    bool m_includeAnswerKey = true;
     QLabel *m_lblWorksheetMessage = nullptr;
     QTimer *m_tmrWorksheet = nullptr;
 };
