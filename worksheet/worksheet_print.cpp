@@ -41,8 +41,7 @@ public:
     PagePainter(QPainter &painter, double pixelsPerMm)
         : m_painter(painter)
         , m_scale(pixelsPerMm)
-    {
-    }
+    { }
 
     const Fonts &fonts() const { return m_fonts; }
 
@@ -174,8 +173,11 @@ PrintOutcome printWorksheet(QPrinter &printer, const WorksheetPrint &content,
             const PagePlace place = key ? plan.keyPlace(problem) : plan.sheetPlace(problem);
             const double cellWidth = key ? PagePlan::KeyCellWidth : PagePlan::SheetCellWidth;
             const double cellHeight = key ? PagePlan::KeyCellHeight : PagePlan::SheetCellHeight;
+            // The grid stands in the middle of the page's width.
+            const int columns = key ? plan.keyGrid().columns : plan.sheetGrid().columns;
+            const double left = std::max(0.0, (width - columns * cellWidth) / 2);
             const QPointF at(
-                place.column * cellWidth, PagePlan::HeaderHeight + place.row * cellHeight);
+                left + place.column * cellWidth, PagePlan::HeaderHeight + place.row * cellHeight);
             if (key)
                 paintKeyLine(page, at, problem + 1, content.rows.at(problem));
             else
