@@ -2,7 +2,7 @@
 BUILD_DIR := build
 JOBS := 2
 
-.PHONY: all run test bench build configure deps clean
+.PHONY: all run test bench build configure deps clean package screenshots
 
 all: build
 
@@ -24,6 +24,14 @@ test: build
 bench: configure
 	cmake --build $(BUILD_DIR) --parallel $(JOBS) --target benchmarks
 	cmake --build $(BUILD_DIR) --target run_benchmarks
+
+# A Debian package of the installed program, in $(BUILD_DIR).
+package: build
+	cmake --build $(BUILD_DIR) --target package
+
+# Pictures of every screen for the README and the metainfo, in docs/screenshots.
+screenshots: build
+	cmake --build $(BUILD_DIR) --target screenshots
 
 clean:
 	rm -rf $(BUILD_DIR)

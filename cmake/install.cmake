@@ -1,0 +1,1 @@
+# What `cmake --install` lays out and what `make package` builds.

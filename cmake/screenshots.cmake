@@ -1,0 +1,2 @@
+# `make screenshots`: pictures of every screen.
+add_custom_target(screenshots)
