@@ -125,7 +125,7 @@ const std::vector<ScreenRow> &screenTable()
 
 MainWindow::MainWindow(const QString &applicationFolder, QWidget *parent)
     : QMainWindow(parent)
-    , m_applicationFolder(applicationFolder)
+    , m_folders(applicationFolder, ProgramFolders::userDocumentsFolder())
 {
     prepareTutorLookAndFeel();
     setObjectName(QStringLiteral("frmMain"));
@@ -141,15 +141,16 @@ MainWindow::MainWindow(const QString &applicationFolder, QWidget *parent)
     // The window takes exactly the size of the menu bar and the client area.
     layout()->setSizeConstraint(QLayout::SetFixedSize);
 
-    m_fraLog = new ReportPanel(applicationFolder, client);
+    m_fraLog = new ReportPanel(m_folders.reportsFolder(), client);
     m_fraGame1 = new MissingNumberScreen(m_session, client);
     m_fraGame2 = new MissingOperationScreen(m_session, client);
     m_fraGame3 = new TimeTrialScreen(m_session, client);
     m_fraMain = new PracticeScreen(m_session, client);
     m_fraMyBrowser = new BrowserPanel(client);
-    m_fraWorksheet = new WorksheetScreen(m_session, applicationFolder, client);
+    m_fraWorksheet = new WorksheetScreen(m_session, m_folders.worksheetsFolder(), client);
     m_fraHelp = new HelpScreen(client);
-    m_fraAbout = new AboutScreen(applicationFolder, client);
+    m_fraAbout = new AboutScreen(m_folders.shippedFile(QStringLiteral("ReadMe.txt")),
+        m_folders.shippedFile(QStringLiteral("Support.txt")), client);
     // Overlapping screens are stacked bottom first: a raised frame lies on top.
     for (QWidget *frame : frames())
         frame->raise();
@@ -334,11 +335,6 @@ void MainWindow::enterScreen(ScreenEntry entry)
         m_fraGame3->clearClock();
 }
 
-QString MainWindow::shippedFile(const QString &relativePath) const
-{
-    return m_applicationFolder + QLatin1Char('/') + relativePath;
-}
-
 void MainWindow::mnuFileWork_Click()
 {
     enterScreen(ScreenEntry::WorkMode);
@@ -398,7 +394,7 @@ void MainWindow::mnuOptionsWorksheet_Click()
 void MainWindow::mnuHelpContents_Click()
 {
     enterScreen(ScreenEntry::Help);
-    m_session.setBrowserTarget(shippedFile(QStringLiteral("help/mhelp.html")));
+    m_session.setBrowserTarget(m_folders.shippedFile(QStringLiteral("help/mhelp.html")));
     m_fraHelp->showPage(state().BrowserTarget);
 }
 
@@ -511,13 +507,13 @@ void MainWindow::mnuFileResetScore_Click()
 
 void MainWindow::mnuFileResetMB_Click()
 {
-    m_session.setBrowserTarget(shippedFile(QStringLiteral("html/mbrows.html")));
+    m_session.setBrowserTarget(m_folders.shippedFile(QStringLiteral("html/mbrows.html")));
     m_fraMyBrowser->showPage(state().BrowserTarget);
 }
 
 void MainWindow::mnuHelpWorksheet_Click()
 {
-    openLocalFile(this, shippedFile(QStringLiteral("worksheets/worktutorial.html")));
+    openLocalFile(this, m_folders.shippedFile(QStringLiteral("worksheets/worktutorial.html")));
     stopGamesForOutsideLink();
 }
 

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "app/main_menu.h"
+#include "base/program_folders.h"
 #include "rules/level_and_operation.h"
 #include "session/tutor_session.h"
 
@@ -34,7 +35,7 @@ public:
 
     const TutorState &state() const { return m_session.state(); }
     TutorSession &session() { return m_session; }
-    QString applicationFolder() const { return m_applicationFolder; }
+    const ProgramFolders &folders() const { return m_folders; }
 
 public slots:
     void mnuFileWork_Click();
@@ -84,10 +85,8 @@ private:
     void stopGamesForOutsideLink();
     // The nine screen frames, bottom first.
     std::array<QWidget *, 9> frames() const;
-    // The path of a file the program ships, under the application folder.
-    QString shippedFile(const QString &relativePath) const;
 
-    const QString m_applicationFolder;
+    const ProgramFolders m_folders;
     TutorSession m_session;
     MainMenu m_menu;
     bool m_loaded = false;

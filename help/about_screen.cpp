@@ -35,9 +35,10 @@ QLabel *creditText(
 
 } // namespace
 
-AboutScreen::AboutScreen(const QString &applicationFolder, QWidget *parent)
+AboutScreen::AboutScreen(const QString &readMe, const QString &support, QWidget *parent)
     : QFrame(parent)
-    , m_applicationFolder(applicationFolder)
+    , m_readMe(readMe)
+    , m_support(support)
 {
     controls::setUpScreen(
         this, QStringLiteral("fraAbout"), controls::twips(-120, -120, 10695, 4935));
@@ -185,10 +186,10 @@ void AboutScreen::lblEmail_Click()
 
 void AboutScreen::cmdReadMe_Click()
 {
-    openLocalFile(window(), m_applicationFolder + QStringLiteral("/ReadMe.txt"));
+    openLocalFile(window(), m_readMe);
 }
 
 void AboutScreen::cmdSupport_Click()
 {
-    openLocalFile(window(), m_applicationFolder + QStringLiteral("/Support.txt"));
+    openLocalFile(window(), m_support);
 }

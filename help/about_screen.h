@@ -12,7 +12,8 @@ class AboutScreen : public QFrame
     Q_DISABLE_COPY_MOVE(AboutScreen)
 
 public:
-    AboutScreen(const QString &applicationFolder, QWidget *parent);
+    // "Open READ ME" and "Support Orvi" open these two texts.
+    AboutScreen(const QString &readMe, const QString &support, QWidget *parent);
 
     void focusOk();
 
@@ -33,7 +34,8 @@ private:
     void addNotices();
     QLabel *addLink(const QString &name, const QString &text, const QRect &geometry);
 
-    const QString m_applicationFolder;
+    const QString m_readMe;
+    const QString m_support;
     QLabel *m_lblWeb = nullptr;
     QLabel *m_lblEmail = nullptr;
     QPushButton *m_cmdOkAbout = nullptr;

@@ -27,9 +27,9 @@ constexpr int TableRightTwips = 3960;
 
 } // namespace
 
-ReportPanel::ReportPanel(const QString &applicationFolder, QWidget *parent)
+ReportPanel::ReportPanel(const QString &reportsFolder, QWidget *parent)
     : QFrame(parent)
-    , m_applicationFolder(applicationFolder)
+    , m_reportsFolder(reportsFolder)
 {
     controls::setUpScreen(this, QStringLiteral("fraLog"), twips(4680, -120, 5775, 4935));
 
@@ -223,7 +223,7 @@ QList<tutor::LogRow> ReportPanel::logRows() const
 
 QString ReportPanel::reportPath(const QString &name) const
 {
-    return m_applicationFolder + QStringLiteral("/reports/") + tutor::reportFileName(name);
+    return m_reportsFolder + QLatin1Char('/') + tutor::reportFileName(name);
 }
 
 void ReportPanel::setCoveringScreens(std::initializer_list<QWidget *> screens)

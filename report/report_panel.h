@@ -25,7 +25,8 @@ public:
     // The counters that run over the log are 16-bit.
     static constexpr int MaximumRows = 32767;
 
-    ReportPanel(const QString &applicationFolder, QWidget *parent);
+    // Reports are written into `reportsFolder`, made when first needed.
+    ReportPanel(const QString &reportsFolder, QWidget *parent);
 
     // Each showing starts with an empty name and "Print Html" disabled.
     void prepareForShowing();
@@ -63,7 +64,7 @@ private:
     QList<tutor::LogRow> logRows() const;
     QString reportPath(const QString &name) const;
 
-    const QString m_applicationFolder;
+    const QString m_reportsFolder;
     QList<QListWidget *> m_columns;
     QScrollBar *m_scrollBar = nullptr;
     QLabel *m_logFull = nullptr;

@@ -2,15 +2,19 @@
 #include "base/desktop_launcher.h"
 #include "base/file_saver.h"
 #include "base/message_box.h"
+#include "base/program_folders.h"
 #include "tests/test_support.h"
 
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QLineEdit>
 #include <QTemporaryDir>
 #include <QUrl>
 #include <QWidget>
 #include <QtTest>
+
+using namespace Qt::StringLiterals;
 
 class AppServicesTest : public QObject
 {
@@ -35,7 +39,28 @@ private slots:
 
     void textBoxesDropInvisibleCharacters_data();
     void textBoxesDropInvisibleCharacters();
+
+    void foldersFollowWhereTheProgramLies_data();
+    void foldersFollowWhereTheProgramLies();
+    void installedCopyKeepsReportsAndWorksheetsInDocuments();
 };
+
+namespace {
+
+const QString ApplicationId = QStringLiteral("org.example.OrviMathTutor");
+
+// Lays out a program under `prefix` as an install does: the executable's
+// folder, and the shipped pages and texts under share/.
+QString installUnder(const QString &prefix)
+{
+    QDir().mkpath(prefix + QStringLiteral("/bin"));
+    const QString pages = prefix + QStringLiteral("/share/") + ApplicationId;
+    QDir().mkpath(pages);
+    testsupport::copyShippedFiles(pages);
+    return prefix + QStringLiteral("/bin");
+}
+
+} // namespace
 
 void AppServicesTest::savedFileHoldsExactBytes()
 {
@@ -250,6 +275,84 @@ void AppServicesTest::textBoxesDropInvisibleCharacters()
     QLineEdit *box = controls::textBox(&parent, QStringLiteral("txtAnswer"), maxLength, QRect());
     box->insert(pasted);
     QCOMPARE(box->text(), kept);
+}
+
+void AppServicesTest::foldersFollowWhereTheProgramLies_data()
+{
+    QTest::addColumn<QString>("layout");
+    QTest::addColumn<bool>("filesBesideProgram");
+    // The build tree and a portable copy: pages beside the program.
+    QTest::newRow("pages beside, writable folder") << u"portable"_s << true;
+    // A path through a plain file cannot be written, not even by root.
+    QTest::newRow("pages beside, folder cannot be written") << u"unwritable"_s << false;
+    // Installed: pages under ../share/<id>; even a folder the user may
+    // write, such as a prefix in the home folder, is not for user files.
+    QTest::newRow("installed under a prefix") << u"installed"_s << false;
+}
+
+void AppServicesTest::foldersFollowWhereTheProgramLies()
+{
+    QFETCH(QString, layout);
+    QFETCH(bool, filesBesideProgram);
+    QTemporaryDir root;
+    const QString documents = root.filePath(QStringLiteral("home/Documents/Orvi Math Tutor"));
+    QString program = root.filePath(QStringLiteral("portable"));
+    QString pages = program;
+    if (layout == u"unwritable"_s) {
+        QFile plain(root.filePath(QStringLiteral("plain")));
+        QVERIFY(plain.open(QIODevice::WriteOnly));
+        program = pages = plain.fileName() + QStringLiteral("/orvi");
+    } else if (layout == u"installed"_s) {
+        program = installUnder(root.filePath(QStringLiteral("usr")));
+        pages = root.filePath(QStringLiteral("usr/share/")) + ApplicationId;
+    } else {
+        QDir().mkpath(program);
+        testsupport::copyShippedFiles(program);
+    }
+
+    const ProgramFolders folders(program, documents);
+    QCOMPARE(folders.shippedFile(u"help/mhelp.html"_s), pages + u"/help/mhelp.html"_s);
+    const QString userFiles = filesBesideProgram ? program : documents;
+    QCOMPARE(folders.reportsFolder(), userFiles + u"/reports"_s);
+    QCOMPARE(folders.worksheetsFolder(), userFiles + u"/worksheets"_s);
+    // Deciding leaves nothing behind.
+    QCOMPARE(QDir(program).entryList(QDir::Files | QDir::Hidden).filter(u"write"_s), QStringList());
+}
+
+// A report printed and a worksheet saved by an installed copy land in the
+// documents folder of the user's home, made on first use, and the messages
+// name them there.
+void AppServicesTest::installedCopyKeepsReportsAndWorksheetsInDocuments()
+{
+    QTemporaryDir root;
+    const QByteArray home = qgetenv("HOME");
+    qputenv("HOME", root.filePath(QStringLiteral("home")).toLocal8Bit());
+    const QString documents = ProgramFolders::userDocumentsFolder();
+    QVERIFY2(documents.startsWith(root.path()), qPrintable(documents));
+    QVERIFY(!QFileInfo::exists(documents));
+    {
+        MainWindow window(installUnder(root.filePath(QStringLiteral("usr"))));
+        window.show();
+        testsupport::UrlCapture browser;
+        testsupport::MessageBoxCloser closer;
+        testsupport::answerPractice(window, u"1"_s);
+        testsupport::invokeHandler(&window, "mnuOptShowReport_Click");
+        QTest::keyClicks(testsupport::named<QLineEdit>(&window, u"txtNameReport"_s), u"Ann"_s);
+        QVERIFY(testsupport::invokeHandler(&window, "cmdPrintReport_Click"));
+        QCOMPARE(browser.urls,
+            QList<QUrl>({ QUrl::fromLocalFile(documents + u"/reports/AnnOrviReport.html"_s) }));
+
+        testsupport::invokeHandler(&window, "mnuOptionsWorksheet_Click");
+        QVERIFY(testsupport::invokeHandler(&window, "cmdSaveWorksheet_Click"));
+        const QString worksheet = documents + u"/worksheets/OrviWorksheet.txt"_s;
+        QVERIFY(QFileInfo(worksheet).isFile());
+        QVERIFY(testsupport::labelText(window, "lblWorksheetMessage")
+                    .endsWith(QDir::toNativeSeparators(worksheet)));
+        QVERIFY(closer.texts.isEmpty());
+    }
+    qputenv("HOME", home);
+    QVERIFY(QFileInfo(documents + u"/reports/AnnOrviReport.html"_s).isFile());
+    QVERIFY(!QFileInfo::exists(root.filePath(QStringLiteral("usr/bin/reports"))));
 }
 
 QTEST_MAIN(AppServicesTest)

@@ -78,8 +78,9 @@ int runScenario(const QString &scenario, const QString &folder)
         // saved and reported as the screen does it.
         const QList<tutor::WorksheetRow> rows(
             WorksheetScreen::MaximumProblems, { u"57"_s, u"*"_s, u"83"_s, u"4731"_s });
-        const SaveResult result = saveWholeFile(folder + u'/' + tutor::worksheetRelativePath(),
-            tutor::worksheetBytes(QString(), QString(), rows));
+        const SaveResult result
+            = saveWholeFile(folder + u"/worksheets/"_s + tutor::worksheetFileName(),
+                tutor::worksheetBytes(QString(), QString(), rows));
         told << (result.ok ? tutor::worksheetSavedMessage(result.path)
                            : tutor::worksheetSaveFailedMessage(result.path, result.error));
     } else if (scenario == u"report") {

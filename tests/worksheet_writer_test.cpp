@@ -124,8 +124,8 @@ void WorksheetWriterTest::teachersNameKeepsItsLettersWithoutByteOrderMark()
 
 void WorksheetWriterTest::statusTextsNameTheFile()
 {
-    QCOMPARE(tutor::worksheetRelativePath(), u"worksheets/OrviWorksheet.txt"_s);
-    QCOMPARE(tutor::answerSheetRelativePath(), u"worksheets/OrviAnswersheet.txt"_s);
+    QCOMPARE(tutor::worksheetFileName(), u"OrviWorksheet.txt"_s);
+    QCOMPARE(tutor::answerSheetFileName(), u"OrviAnswersheet.txt"_s);
     QCOMPARE(tutor::worksheetSavedMessage(u"/opt/orvi/worksheets/OrviWorksheet.txt"_s),
         u"Save Succesfull - Available in /opt/orvi/worksheets/OrviWorksheet.txt"_s);
     QCOMPARE(tutor::worksheetSaveFailedMessage(

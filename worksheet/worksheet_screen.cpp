@@ -163,10 +163,10 @@ QLabel *heading(QWidget *parent, const QString &name, const QString &text, const
 } // namespace
 
 WorksheetScreen::WorksheetScreen(
-    TutorSession &session, const QString &applicationFolder, QWidget *parent)
+    TutorSession &session, const QString &worksheetsFolder, QWidget *parent)
     : QFrame(parent)
     , m_session(session)
-    , m_applicationFolder(applicationFolder)
+    , m_worksheetsFolder(worksheetsFolder)
 {
     controls::setUpScreen(
         this, QStringLiteral("fraWorksheet"), controls::twips(-120, -120, 10575, 4935));
@@ -423,13 +423,13 @@ void WorksheetScreen::tmrWorksheet_Timer()
 void WorksheetScreen::cmdSaveWorksheet_Click()
 {
     // The fields are written whether or not the box is checked now.
-    save(tutor::worksheetRelativePath(),
+    save(tutor::worksheetFileName(),
         tutor::worksheetBytes(m_txtTeachersName->text(), m_txtClassName->text(), rows()));
 }
 
 void WorksheetScreen::cmdSaveAnswer_Click()
 {
-    save(tutor::answerSheetRelativePath(), tutor::answerSheetBytes(rows()));
+    save(tutor::answerSheetFileName(), tutor::answerSheetBytes(rows()));
 }
 
 void WorksheetScreen::cmdPrintWorksheet_Click()
@@ -539,10 +539,10 @@ QList<tutor::WorksheetRow> WorksheetScreen::rows() const
 
 // Last week's worksheet is not lost to this week's: a different file the save
 // would replace moves into "earlier" first, and back when the save fails.
-void WorksheetScreen::save(const QString &relativePath, const QByteArray &bytes)
+void WorksheetScreen::save(const QString &fileName, const QByteArray &bytes)
 {
-    const QString path = m_applicationFolder + QLatin1Char('/') + relativePath;
-    const QString folder = QDir::toNativeSeparators(m_applicationFolder);
+    const QString path = m_worksheetsFolder + QLatin1Char('/') + fileName;
+    const QString folder = QDir::toNativeSeparators(m_worksheetsFolder);
     const KeepResult kept = keepEarlierCopy(path, bytes);
     if (!kept.ok) {
         showStatus(

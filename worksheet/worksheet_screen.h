@@ -24,7 +24,9 @@ class WorksheetScreen : public QFrame
 public:
     static constexpr qint16 MaximumProblems = TutorSession::MaximumWorksheetProblems;
 
-    WorksheetScreen(TutorSession &session, const QString &applicationFolder, QWidget *parent);
+    // The two files are written into `worksheetsFolder`, made when first
+    // needed.
+    WorksheetScreen(TutorSession &session, const QString &worksheetsFolder, QWidget *parent);
 
     // The screen's own steps on entering it, after the switch: a new, empty
     // worksheet with nothing picked yet.
@@ -54,13 +56,13 @@ private:
     void numberRowMarkers();
     void appendRow(const tutor::WorksheetRow &row);
     QList<tutor::WorksheetRow> rows() const;
-    void save(const QString &relativePath, const QByteArray &bytes);
+    void save(const QString &fileName, const QByteArray &bytes);
     void showStatus(const QString &text, const QString &folder = QString());
     void setOptionalFieldsEditable(bool editable);
     void paintPrint(QPrinter *printer);
 
     TutorSession &m_session;
-    const QString m_applicationFolder;
+    const QString m_worksheetsFolder;
     QComboBox *m_cmbDifficulty = nullptr;
     QComboBox *m_cmbOperation = nullptr;
     QLabel *m_lblProblemNum = nullptr;

@@ -56,11 +56,6 @@ QByteArray answerSheetBytes(const QList<WorksheetRow> &rows)
         });
 }
 
-QString worksheetFolderName()
-{
-    return u"worksheets"_s;
-}
-
 QString worksheetFileName()
 {
     return u"OrviWorksheet.txt"_s;
@@ -69,16 +64,6 @@ QString worksheetFileName()
 QString answerSheetFileName()
 {
     return u"OrviAnswersheet.txt"_s;
-}
-
-QString worksheetRelativePath()
-{
-    return worksheetFolderName() + u'/' + worksheetFileName();
-}
-
-QString answerSheetRelativePath()
-{
-    return worksheetFolderName() + u'/' + answerSheetFileName();
 }
 
 QString worksheetSavedMessage(const QString &path)

@@ -25,12 +25,9 @@ QByteArray worksheetBytes(
 // The answer key to the same problems, with the answers filled in.
 QByteArray answerSheetBytes(const QList<WorksheetRow> &rows);
 
-// Where the two files go, relative to the program's folder.
-QString worksheetFolderName(); // "worksheets"
+// The names of the two files in the worksheets folder.
 QString worksheetFileName(); // "OrviWorksheet.txt"
 QString answerSheetFileName(); // "OrviAnswersheet.txt"
-QString worksheetRelativePath(); // "worksheets/OrviWorksheet.txt"
-QString answerSheetRelativePath(); // "worksheets/OrviAnswersheet.txt"
 
 // The status line after a save, naming the file that was written, or the
 // file that was not and the system's reason.

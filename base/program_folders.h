@@ -1,0 +1,34 @@
+#pragma once
+
+#include <QString>
+
+// Every folder the program reads from or writes to, decided once at start.
+// The pages and texts it ships lie beside the executable in the build tree
+// or a portable copy, and under <prefix>/share/<application id> in an
+// installed copy. Reports and worksheets go beside a copy whose own folder
+// can be written; an installed copy, or one in a folder the user cannot
+// write, keeps them in the user's documents folder instead.
+class ProgramFolders
+{
+public:
+    // For the program whose executable lies in `applicationFolder`, with the
+    // user's own files, when they cannot go beside the program, in
+    // `documentsFolder` (created on first use).
+    ProgramFolders(const QString &applicationFolder, const QString &documentsFolder);
+
+    // The documents folder the desktop names, under "Orvi Math Tutor".
+    static QString userDocumentsFolder();
+
+    // A page or text the program ships: "help/mhelp.html", "ReadMe.txt".
+    QString shippedFile(const QString &relativePath) const;
+    QString reportsFolder() const;
+    QString worksheetsFolder() const;
+    // The folder that holds the reports and worksheets folders.
+    QString userFilesFolder() const { return m_userFiles; }
+    bool isInstalled() const { return m_installed; }
+
+private:
+    QString m_shipped;
+    QString m_userFiles;
+    bool m_installed = false;
+};
