@@ -1,10 +1,12 @@
 #!/bin/sh
 # Installs the Debian packages needed to build, run, test and benchmark the
-# tutor. poppler-utils reads printed worksheets back in the tests.
+# tutor. poppler-utils reads printed worksheets back in the tests;
+# desktop-file-utils and appstream check the desktop entry and metainfo;
+# dpkg-dev and file let the package list the C and C++ libraries it needs.
 # Checks first, so a second run is quick and needs no network.
 set -eu
 
-PACKAGES="cmake ninja-build g++ make qt6-base-dev qt6-qpa-plugins fonts-liberation2 fonts-comic-neue libbenchmark-dev poppler-utils"
+PACKAGES="cmake ninja-build g++ make qt6-base-dev qt6-qpa-plugins fonts-liberation2 fonts-comic-neue libbenchmark-dev poppler-utils desktop-file-utils appstream dpkg-dev file"
 
 missing=""
 for pkg in $PACKAGES; do
