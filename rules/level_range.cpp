@@ -68,16 +68,28 @@ namespace {
 // Two generators made within one clock tick still get different seeds.
 std::atomic<std::uint64_t> generatorsMade { 0 };
 
+std::atomic<bool> seedIsFixed { false };
+std::atomic<std::uint64_t> fixedSeed { 0 };
+
 } // namespace
 
 ClockSeededRandom::ClockSeededRandom()
 {
-    const auto ticks = static_cast<std::uint64_t>(
-        std::chrono::high_resolution_clock::now().time_since_epoch().count());
+    const auto base = seedIsFixed.load(std::memory_order_relaxed)
+        ? fixedSeed.load(std::memory_order_relaxed)
+        : static_cast<std::uint64_t>(
+            std::chrono::high_resolution_clock::now().time_since_epoch().count());
     const std::uint64_t serial = generatorsMade.fetch_add(1, std::memory_order_relaxed);
-    std::seed_seq seed { static_cast<std::uint32_t>(ticks), static_cast<std::uint32_t>(ticks >> 32),
+    std::seed_seq seed { static_cast<std::uint32_t>(base), static_cast<std::uint32_t>(base >> 32),
         static_cast<std::uint32_t>(serial), static_cast<std::uint32_t>(serial >> 32) };
     m_engine.seed(seed);
+}
+
+void useFixedSeed(quint64 seed)
+{
+    fixedSeed.store(seed, std::memory_order_relaxed);
+    generatorsMade.store(0, std::memory_order_relaxed);
+    seedIsFixed.store(true, std::memory_order_relaxed);
 }
 
 double ClockSeededRandom::unit()

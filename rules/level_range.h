@@ -46,4 +46,9 @@ private:
     std::mt19937_64 m_engine;
 };
 
+// From now on every ClockSeededRandom is seeded from `seed` and the running
+// count, which starts again at zero, instead of the clock: the same steps
+// then draw the same problems. For pictures of the screens, never for pupils.
+void useFixedSeed(quint64 seed);
+
 } // namespace tutor

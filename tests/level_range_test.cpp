@@ -6,6 +6,7 @@
 #include <algorithm>
 #include <array>
 #include <cmath>
+#include <functional>
 #include <vector>
 
 class LevelRangeTest : public QObject
@@ -23,6 +24,7 @@ private slots:
     void drawsReachEveryNumberAndNoOther();
     void unitValuesStayBelowOne();
     void generatorsMadeBackToBackDiffer();
+    void fixedSeedRepeatsTheDraws();
 };
 
 void LevelRangeTest::levelCoversItsNumbers_data()
@@ -136,6 +138,26 @@ void LevelRangeTest::generatorsMadeBackToBackDiffer()
         secondValues[i] = second.unit();
     }
     QVERIFY(firstValues != secondValues);
+}
+
+void LevelRangeTest::fixedSeedRepeatsTheDraws()
+{
+    // Several generators per run, as several problems are drawn: the whole
+    // run repeats, not just its first draw.
+    const auto run = []() {
+        tutor::useFixedSeed(1);
+        std::vector<int> numbers;
+        for (int problem = 0; problem < 4; ++problem) {
+            tutor::ClockSeededRandom random;
+            numbers.push_back(random.levelNumber(4));
+            numbers.push_back(random.levelNumber(4));
+        }
+        return numbers;
+    };
+    const std::vector<int> first = run();
+    QCOMPARE(run(), first);
+    // Still draws, not one number over and over.
+    QVERIFY(std::adjacent_find(first.begin(), first.end(), std::not_equal_to<>()) != first.end());
 }
 
 QTEST_APPLESS_MAIN(LevelRangeTest)
