@@ -1,5 +1,6 @@
 #include "app/main_window.h"
 #include "app/splash_window.h"
+#include "base/maker_info.h"
 
 #include <QApplication>
 
@@ -9,13 +10,17 @@ int main(int argc, char *argv[])
 {
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Orvi Math Tutor"));
+    // The desktop matches the window to the installed menu entry and icon.
+    QGuiApplication::setDesktopFileName(QString::fromLatin1(tutor::ApplicationId));
 
     const QString applicationFolder = QCoreApplication::applicationDirPath();
     std::unique_ptr<MainWindow> mainWindow;
-    SplashWindow splash([&]() {
+    // Gone once it closes, so screen readers no longer find it.
+    auto *splash = new SplashWindow([&]() {
         mainWindow = std::make_unique<MainWindow>(applicationFolder);
         return mainWindow.get();
     });
-    splash.show();
+    splash->setAttribute(Qt::WA_DeleteOnClose);
+    splash->show();
     return app.exec();
 }

@@ -17,7 +17,8 @@ SplashWindow::SplashWindow(MainWindowFactory makeMainWindow)
     setObjectName(QStringLiteral("frmSplash"));
     setFixedSize(398, 200);
     controls::picture(this, QStringLiteral("Image1"), QStringLiteral(":/pictures/title.png"),
-        QRect(0, 0, 400, 200));
+        QRect(0, 0, 400, 200))
+        ->setAccessibleName(QStringLiteral("Orvi Math Tutor"));
 
     m_timer1 = controls::timer(this, QStringLiteral("Timer1"), 3000);
     connect(m_timer1, &QTimer::timeout, this, &SplashWindow::Timer1_Timer);

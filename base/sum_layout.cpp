@@ -30,6 +30,8 @@ QFrame *feedbackFrame(QWidget *parent, const FeedbackNames &names, const QRect &
         QRect(wordPlace.topLeft(), QSize(image->x() - FeedbackGap, wordPlace.height())));
     word->setFont(controls::font(SansSerif, 9.75, true));
     word->setWordWrap(false);
+    image->setAccessibleName(caption);
+    frame->setAccessibleName(caption);
     return frame;
 }
 
@@ -62,10 +64,15 @@ OperationSigns operationSigns(
     const QString pictures[]
         = { QStringLiteral(":/pictures/plus.png"), QStringLiteral(":/pictures/minus.png"),
               QStringLiteral(":/pictures/times.png"), QStringLiteral(":/pictures/divide.png") };
+    // The sign as it is said.
+    const QString words[] = { QStringLiteral("plus"), QStringLiteral("minus"),
+        QStringLiteral("times"), QStringLiteral("divided by") };
     OperationSigns signs;
     for (std::size_t i = 0; i < names.size(); ++i) {
-        if (!names[i].isEmpty())
+        if (!names[i].isEmpty()) {
             signs.byOperation[i] = controls::picture(parent, names[i], pictures[i], geometry);
+            signs.byOperation[i]->setAccessibleName(words[i]);
+        }
     }
     return signs;
 }
@@ -83,8 +90,10 @@ void OperationSigns::show(qint16 operationCode) const
 void rule(QWidget *parent, const std::array<QString, 3> &names, int leftTwips, int topTwips)
 {
     const QString bar = QStringLiteral(":/pictures/bar.png");
-    for (int i = 0; i < 3; ++i)
-        controls::picture(parent, names[i], bar, twips(leftTwips + i * 240, topTwips, 480, 480));
+    for (int i = 0; i < 3; ++i) {
+        controls::picture(parent, names[i], bar, twips(leftTwips + i * 240, topTwips, 480, 480))
+            ->setAccessibleName(QStringLiteral("line under the sum"));
+    }
 }
 
 QFrame *correctFrame(QWidget *parent, const FeedbackNames &names, const QRect &geometry)
@@ -114,6 +123,15 @@ void Feedback::timeUp() const
 void Feedback::hide() const
 {
     controls::setShown({ tryAgain, correct }, false);
+}
+
+void ScoreCard::show(qint16 right, qint16 wrong) const
+{
+    correct->setText(QString::number(right));
+    incorrect->setText(QString::number(wrong));
+    // The number alone does not say what it counts.
+    correct->setAccessibleName(QStringLiteral("%1 correct").arg(right));
+    incorrect->setAccessibleName(QStringLiteral("%1 incorrect").arg(wrong));
 }
 
 ScoreCard scoreCard(QWidget *parent, const ScoreCardNames &names, const QRect &geometry)

@@ -67,6 +67,9 @@ struct ScoreCard
     QGroupBox *frame = nullptr;
     QLabel *correct = nullptr;
     QLabel *incorrect = nullptr;
+
+    // The two counters, for the eye and the ear.
+    void show(qint16 right, qint16 wrong) const;
 };
 struct ScoreCardNames
 {

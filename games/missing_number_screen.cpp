@@ -1,7 +1,9 @@
 #include "games/missing_number_screen.h"
 
+#include "base/accessibility.h"
 #include "base/controls.h"
 #include "rules/number_text.h"
+#include "rules/spoken_sum.h"
 #include "session/tutor_session.h"
 
 #include <QEvent>
@@ -62,9 +64,10 @@ MissingNumberScreen::MissingNumberScreen(TutorSession &session, QWidget *parent)
             QStringLiteral("lblIncorrectHeadingGame1"), QStringLiteral("Incorrect :"),
             QStringLiteral("lblCorrectGame1"), QStringLiteral("lblIncorrectGame1") },
         twips(240, 3480, 2295, 1215));
-    m_fraInfoGame1 = card.frame;
-    m_lblCorrectGame1 = card.correct;
-    m_lblIncorrectGame1 = card.incorrect;
+    m_card = card;
+    access::name(m_txtAnswerGame1, QStringLiteral("The missing number"));
+    m_lblNum1Game1->setAccessibleDescription(QStringLiteral("first number"));
+    m_lblNum2Game1->setAccessibleDescription(QStringLiteral("result"));
 
     m_feedback.timer = controls::timer(this, QStringLiteral("Timer4"), 1450);
     connect(m_feedback.timer, &QTimer::timeout, this, &MissingNumberScreen::Timer4_Timer);
@@ -79,7 +82,7 @@ MissingNumberScreen::MissingNumberScreen(TutorSession &session, QWidget *parent)
 
 void MissingNumberScreen::setScoreCardShown(bool shown)
 {
-    m_fraInfoGame1->setVisible(shown);
+    m_card.frame->setVisible(shown);
 }
 
 void MissingNumberScreen::startFeedbackTimer()
@@ -90,8 +93,7 @@ void MissingNumberScreen::startFeedbackTimer()
 void MissingNumberScreen::showScore()
 {
     const TutorState &state = m_session.state();
-    m_lblCorrectGame1->setText(tutor::plainNumberText(state.MissingNumberCorrectCount));
-    m_lblIncorrectGame1->setText(tutor::plainNumberText(state.MissingNumberIncorrectCount));
+    m_card.show(state.MissingNumberCorrectCount, state.MissingNumberIncorrectCount);
 }
 
 void MissingNumberScreen::open()
@@ -111,6 +113,14 @@ void MissingNumberScreen::showProblem()
 {
     m_lblNum1Game1->setText(tutor::plainNumberText(m_session.state().MissingNumberTop));
     m_lblNum2Game1->setText(tutor::plainNumberText(m_session.state().MissingNumberBottom));
+    if (!m_judging)
+        m_txtAnswerGame1->setAccessibleDescription(spokenProblem());
+}
+
+QString MissingNumberScreen::spokenProblem() const
+{
+    return tutor::spokenMissingNumber(
+        m_lblNum1Game1->text(), m_session.state().OperationCode, m_lblNum2Game1->text());
 }
 
 bool MissingNumberScreen::eventFilter(QObject *watched, QEvent *event)
@@ -124,12 +134,19 @@ bool MissingNumberScreen::eventFilter(QObject *watched, QEvent *event)
 
 void MissingNumberScreen::CheckMissingNumberAnswer()
 {
+    m_judging = true;
     const bool right = m_session.answerMissingNumber(m_txtAnswerGame1->text());
     m_feedback.showVerdict(right);
     m_txtAnswerGame1->clear();
     m_txtAnswerGame1->setFocus();
     // No second try: "Try Again" means the next problem.
     NewMissingNumberProblem();
+    m_judging = false;
+    const TutorState &state = m_session.state();
+    access::announce(m_txtAnswerGame1,
+        tutor::spokenVerdict(right,
+            tutor::spokenScore(state.MissingNumberCorrectCount, state.MissingNumberIncorrectCount),
+            spokenProblem()));
 }
 
 void MissingNumberScreen::Timer4_Timer()

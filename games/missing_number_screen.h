@@ -39,6 +39,7 @@ protected:
 
 private:
     void showProblem();
+    QString spokenProblem() const;
     // The score card shows the game's two counters.
     void showScore();
 
@@ -48,7 +49,7 @@ private:
     QLabel *m_lblNum2Game1 = nullptr;
     QLineEdit *m_txtAnswerGame1 = nullptr;
     sumlayout::Feedback m_feedback; // fraCorrectGame1, fraIncorrectGame1 and Timer4
-    QGroupBox *m_fraInfoGame1 = nullptr;
-    QLabel *m_lblCorrectGame1 = nullptr;
-    QLabel *m_lblIncorrectGame1 = nullptr;
+    sumlayout::ScoreCard m_card; // fraInfoGame1, lblCorrectGame1 and lblIncorrectGame1
+    // While an answer is judged, the next sum is told with the verdict.
+    bool m_judging = false;
 };

@@ -1,8 +1,10 @@
 #include "games/missing_operation_screen.h"
 
+#include "base/accessibility.h"
 #include "base/controls.h"
 #include "rules/level_and_operation.h"
 #include "rules/number_text.h"
+#include "rules/spoken_sum.h"
 #include "session/tutor_session.h"
 
 #include <QGroupBox>
@@ -62,9 +64,11 @@ MissingOperationScreen::MissingOperationScreen(TutorSession &session, QWidget *p
             QStringLiteral("lblIncorrectHeadingGame2"), QStringLiteral("Incorrect :"),
             QStringLiteral("lblCorrectGame2"), QStringLiteral("lblIncorrectGame2") },
         twips(240, 3480, 2295, 1215));
-    m_fraInfoGame2 = card.frame;
-    m_lblCorrectGame2 = card.correct;
-    m_lblIncorrectGame2 = card.incorrect;
+    m_card = card;
+    m_lblNum1Game2->setAccessibleDescription(QStringLiteral("first number"));
+    m_lblNum2Game2->setAccessibleDescription(QStringLiteral("second number"));
+    m_lblNum3Game2->setAccessibleDescription(QStringLiteral("result"));
+    question->setAccessibleName(QStringLiteral("missing sign"));
 
     // Clearing the buttons after a verdict emits no click, so every answer
     // is judged once.
@@ -95,14 +99,13 @@ void MissingOperationScreen::stopFeedback()
 
 void MissingOperationScreen::setScoreCardShown(bool shown)
 {
-    m_fraInfoGame2->setVisible(shown);
+    m_card.frame->setVisible(shown);
 }
 
 void MissingOperationScreen::showScore()
 {
     const TutorState &state = m_session.state();
-    m_lblCorrectGame2->setText(tutor::plainNumberText(state.MissingOperationCorrectCount));
-    m_lblIncorrectGame2->setText(tutor::plainNumberText(state.MissingOperationIncorrectCount));
+    m_card.show(state.MissingOperationCorrectCount, state.MissingOperationIncorrectCount);
 }
 
 void MissingOperationScreen::open()
@@ -124,6 +127,14 @@ void MissingOperationScreen::showProblem()
     m_lblNum1Game2->setText(tutor::plainNumberText(state.MissingOperationFirst));
     m_lblNum2Game2->setText(tutor::plainNumberText(state.MissingOperationSecond));
     m_lblNum3Game2->setText(tutor::plainNumberText(state.MissingOperationResult));
+    for (QRadioButton *button : { m_optAddGame2, m_optSubGame2, m_optMulGame2 })
+        button->setAccessibleDescription(spokenProblem());
+}
+
+QString MissingOperationScreen::spokenProblem() const
+{
+    return tutor::spokenMissingOperation(
+        m_lblNum1Game2->text(), m_lblNum2Game2->text(), m_lblNum3Game2->text());
 }
 
 void MissingOperationScreen::optAddGame2_Click()
@@ -155,10 +166,19 @@ qint16 MissingOperationScreen::chosenOperation() const
 
 void MissingOperationScreen::CheckMissingOperationAnswer()
 {
-    m_feedback.showVerdict(m_session.answerMissingOperation(chosenOperation()));
+    const bool right = m_session.answerMissingOperation(chosenOperation());
+    m_feedback.showVerdict(right);
     // No second try: "Try Again" means the next problem.
     NewMissingOperationProblem();
     clearOptionButtons();
+    // The pupil answered with the button that has the keyboard.
+    QWidget *answered = focusWidget() ? focusWidget() : m_optAddGame2;
+    const TutorState &state = m_session.state();
+    access::announce(answered,
+        tutor::spokenVerdict(right,
+            tutor::spokenScore(
+                state.MissingOperationCorrectCount, state.MissingOperationIncorrectCount),
+            spokenProblem()));
 }
 
 // An auto-exclusive button ignores being unchecked, so exclusivity is lifted

@@ -41,6 +41,7 @@ public slots:
 
 private:
     void showProblem();
+    QString spokenProblem() const;
     // The score card shows the game's two counters.
     void showScore();
     // The operation code of the selected option button; 0 when none is.
@@ -55,7 +56,5 @@ private:
     QRadioButton *m_optSubGame2 = nullptr;
     QRadioButton *m_optMulGame2 = nullptr;
     sumlayout::Feedback m_feedback; // fraCorrectGame2, fraIncorrectGame2 and Timer2
-    QGroupBox *m_fraInfoGame2 = nullptr;
-    QLabel *m_lblCorrectGame2 = nullptr;
-    QLabel *m_lblIncorrectGame2 = nullptr;
+    sumlayout::ScoreCard m_card; // fraInfoGame2, lblCorrectGame2 and lblIncorrectGame2
 };

@@ -1,9 +1,11 @@
 #include "games/time_trial_screen.h"
 
+#include "base/accessibility.h"
 #include "base/controls.h"
 #include "base/sum_layout.h"
 #include "rules/level_and_operation.h"
 #include "rules/number_text.h"
+#include "rules/spoken_sum.h"
 #include "rules/time_trial_rules.h"
 #include "session/tutor_session.h"
 
@@ -105,6 +107,11 @@ TimeTrialScreen::TimeTrialScreen(TutorSession &session, QWidget *parent)
     m_lblCorrectGame3 = controls::label(
         this, QStringLiteral("lblCorrectGame3"), QString(), twips(3600, 2820, 975, 495));
     m_lblCorrectGame3->setFont(controls::font(SansSerif, 13.5));
+    m_lblCorrectGame3->setAccessibleDescription(QStringLiteral("correct answers"));
+    m_lblGame3TimeKeep->setAccessibleDescription(QStringLiteral("seconds left"));
+    access::name(m_txtAnswerGame3, QStringLiteral("Your answer"));
+    m_lblNum1Game3->setAccessibleDescription(QStringLiteral("first number"));
+    m_lblNum2Game3->setAccessibleDescription(QStringLiteral("second number"));
     m_lblCorrectGame3->setAlignment(Qt::AlignCenter);
     controls::setBackground(m_lblCorrectGame3, QColor(0, 255, 0));
 
@@ -191,6 +198,14 @@ void TimeTrialScreen::showProblem()
 {
     m_lblNum1Game3->setText(tutor::plainNumberText(m_session.state().TimeTrialFirst));
     m_lblNum2Game3->setText(tutor::plainNumberText(m_session.state().TimeTrialSecond));
+    if (!m_judging)
+        m_txtAnswerGame3->setAccessibleDescription(spokenProblem());
+}
+
+QString TimeTrialScreen::spokenProblem() const
+{
+    return tutor::spokenSum(
+        m_lblNum1Game3->text(), m_session.state().OperationCode, m_lblNum2Game3->text());
 }
 
 void TimeTrialScreen::cmdStartGame3_Click()
@@ -258,12 +273,18 @@ bool TimeTrialScreen::eventFilter(QObject *watched, QEvent *event)
 
 void TimeTrialScreen::CheckTimeTrialAnswer()
 {
+    m_judging = true;
     const bool right = m_session.answerTimeTrial(m_txtAnswerGame3->text());
     m_txtAnswerGame3->clear();
     // A wrong answer keeps the problem for another try.
     if (right)
         NewTimeTrialProblem();
     m_txtAnswerGame3->setFocus();
+    m_judging = false;
+    access::announce(m_txtAnswerGame3,
+        tutor::spokenVerdict(right,
+            QStringLiteral("Score %1.").arg(m_session.state().TimeTrialScore), spokenProblem(),
+            right));
 }
 
 void TimeTrialScreen::cmdStopGame3_Click()

@@ -59,6 +59,7 @@ private:
     void showIdleClock();
     void showOnlyButton(QPushButton *shown);
     void showProblem();
+    QString spokenProblem() const;
     void showScore();
     void showTimeLeft();
     QColor lightThreeDColour() const;
@@ -79,4 +80,6 @@ private:
     QLabel *m_lblGame3ResultsScore = nullptr;
     QLabel *m_lblGame3ResultsTime = nullptr;
     QTimer *m_timer3 = nullptr;
+    // While an answer is judged, the next sum is told with the verdict.
+    bool m_judging = false;
 };

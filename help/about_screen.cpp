@@ -10,6 +10,7 @@
 #include <QLabel>
 #include <QMouseEvent>
 #include <QPushButton>
+#include <QShortcut>
 #include <QUrl>
 
 using controls::twips;
@@ -47,6 +48,10 @@ AboutScreen::AboutScreen(const QString &readMe, const QString &support, QWidget 
     m_cmdOkAbout = controls::button(
         this, QStringLiteral("cmdOkAbout"), QStringLiteral("Ok"), twips(8400, 2760, 1815, 375));
     connect(m_cmdOkAbout, &QPushButton::clicked, this, &AboutScreen::okClicked);
+    // Escape leaves as "Ok" does, as it leaves any dialog.
+    auto *leave = new QShortcut(QKeySequence(Qt::Key_Escape), this);
+    leave->setContext(Qt::WidgetWithChildrenShortcut);
+    connect(leave, &QShortcut::activated, this, &AboutScreen::okClicked);
     m_cmdReadMe = controls::button(this, QStringLiteral("cmdReadMe"),
         QStringLiteral("Open READ ME"), twips(8400, 3360, 1815, 375));
     m_cmdSupport = controls::button(this, QStringLiteral("cmdSupport"),
@@ -143,7 +148,8 @@ void AboutScreen::addNotices()
 
     // Below the thank-you line and right of the notice, clear of both.
     controls::picture(this, QStringLiteral("Image18"), QStringLiteral(":/pictures/about.png"),
-        twips(8040, 900, 2475, 1800));
+        twips(8040, 900, 2475, 1800))
+        ->setAccessibleName(QStringLiteral("Orvi Math Tutor"));
 
     controls::label(this, QStringLiteral("Label10"),
         QStringLiteral("Orvi Math Tutor 1.0 - Copyright \u00a9 2026 The Orvi Math Tutor team"),

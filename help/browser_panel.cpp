@@ -14,6 +14,7 @@ BrowserPanel::BrowserPanel(QWidget *parent)
         this, QStringLiteral("fraMyBrowser"), controls::twips(4680, -120, 5775, 4935));
 
     m_wbrMyBrowser = new PageView(this, QStringLiteral("wbrMyBrowser"), twips(0, 120, 5655, 4335));
+    m_wbrMyBrowser->setAccessibleName(QStringLiteral("Start page"));
     controls::label(this, QStringLiteral("Label1"),
         QStringLiteral("Some D-Avuvodu Features Require An Internet Connection"),
         twips(720, 4560, 4335, 255));

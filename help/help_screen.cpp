@@ -14,6 +14,7 @@ HelpScreen::HelpScreen(QWidget *parent)
         this, QStringLiteral("fraHelp"), controls::twips(-120, -120, 10575, 4935));
 
     m_wbrHelp = new PageView(this, QStringLiteral("wbrHelp"), twips(240, 240, 10215, 4215));
+    m_wbrHelp->setAccessibleName(QStringLiteral("Help page"));
     QLabel *copyright = controls::label(this, QStringLiteral("Label9"),
         QStringLiteral("Orvi Math Tutor 1.0 \u00a9 2026 The Orvi Math Tutor team"),
         twips(3360, 4560, 3975, 255));

@@ -1,10 +1,12 @@
 #include "practice/practice_screen.h"
 
+#include "base/accessibility.h"
 #include "base/controls.h"
 #include "base/sum_layout.h"
 #include "rules/level_range.h"
 #include "rules/log_row.h"
 #include "rules/number_text.h"
+#include "rules/spoken_sum.h"
 #include "session/tutor_session.h"
 
 #include <QColor>
@@ -74,9 +76,10 @@ PracticeScreen::PracticeScreen(TutorSession &session, QWidget *parent)
             QStringLiteral("Correct:"), QStringLiteral("Label4"), QStringLiteral("Incorrect:"),
             QStringLiteral("lblCorrect"), QStringLiteral("lblIncorrect") },
         twips(240, 3480, 2295, 1215));
-    m_fraInfo = card.frame;
-    m_lblCorrect = card.correct;
-    m_lblIncorrect = card.incorrect;
+    m_card = card;
+    access::name(m_txtAnswer, QStringLiteral("Your answer"));
+    m_lblNum1->setAccessibleDescription(QStringLiteral("first number"));
+    m_lblNum2->setAccessibleDescription(QStringLiteral("second number"));
 
     m_feedback.timer = controls::timer(this, QStringLiteral("Timer1"), 2000);
     connect(m_feedback.timer, &QTimer::timeout, this, &PracticeScreen::Timer1_Timer);
@@ -93,17 +96,23 @@ void PracticeScreen::showProblem()
 {
     m_lblNum1->setText(tutor::plainNumberText(m_session.state().Operand1));
     m_lblNum2->setText(tutor::plainNumberText(m_session.state().Operand2));
+    if (!m_judging)
+        m_txtAnswer->setAccessibleDescription(spokenProblem());
+}
+
+QString PracticeScreen::spokenProblem() const
+{
+    return tutor::spokenSum(m_lblNum1->text(), m_session.state().OperationCode, m_lblNum2->text());
 }
 
 void PracticeScreen::showScore()
 {
-    m_lblCorrect->setText(tutor::plainNumberText(m_session.state().CorrectCount));
-    m_lblIncorrect->setText(tutor::plainNumberText(m_session.state().IncorrectCount));
+    m_card.show(m_session.state().CorrectCount, m_session.state().IncorrectCount);
 }
 
 void PracticeScreen::setScoreCardShown(bool shown)
 {
-    m_fraInfo->setVisible(shown);
+    m_card.frame->setVisible(shown);
 }
 
 void PracticeScreen::stopFeedback()
@@ -146,11 +155,17 @@ bool PracticeScreen::eventFilter(QObject *watched, QEvent *event)
 
 void PracticeScreen::CheckPracticeAnswer()
 {
+    m_judging = true;
     const bool right = m_session.answerPracticeProblem(m_txtAnswer->text());
     // A new verdict replaces the shown one and gets its full two seconds.
     m_feedback.showVerdict(right);
     m_txtAnswer->setFocus();
     LogPracticeProblem();
+    m_judging = false;
+    const TutorState &state = m_session.state();
+    access::announce(m_txtAnswer,
+        tutor::spokenVerdict(
+            right, tutor::spokenScore(state.CorrectCount, state.IncorrectCount), spokenProblem()));
 }
 
 void PracticeScreen::LogPracticeProblem()

@@ -47,6 +47,7 @@ protected:
 private:
     void showProblem();
     void showScore();
+    QString spokenProblem() const;
 
     TutorSession &m_session;
     QLabel *m_lblCurLev = nullptr;
@@ -55,7 +56,7 @@ private:
     QLabel *m_lblNum2 = nullptr;
     QLineEdit *m_txtAnswer = nullptr;
     sumlayout::Feedback m_feedback; // fraCorrect, fraIncorrect and Timer1
-    QGroupBox *m_fraInfo = nullptr;
-    QLabel *m_lblCorrect = nullptr;
-    QLabel *m_lblIncorrect = nullptr;
+    sumlayout::ScoreCard m_card; // fraInfo, lblCorrect and lblIncorrect
+    // While an answer is judged, the next sum is told with the verdict.
+    bool m_judging = false;
 };

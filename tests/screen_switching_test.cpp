@@ -297,6 +297,11 @@ void ScreenSwitchingTest::aboutFocusesOkAndEnterPressesIt()
     QTest::keyClick(ok, Qt::Key_Return);
     QVERIFY(named<QWidget>(&window, QStringLiteral("fraAbout"))->isHidden());
     QVERIFY(!named<QWidget>(&window, QStringLiteral("fraMain"))->isHidden());
+    // Escape leaves the same way.
+    testsupport::invokeHandler(&window, "mnuHelpAbout_Click");
+    QTest::keyClick(ok, Qt::Key_Escape);
+    QVERIFY(named<QWidget>(&window, QStringLiteral("fraAbout"))->isHidden());
+    QVERIFY(!named<QWidget>(&window, QStringLiteral("fraMain"))->isHidden());
 }
 
 void ScreenSwitchingTest::okFromGameReturnsToPracticeWithGameHidden()

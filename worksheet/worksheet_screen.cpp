@@ -1,6 +1,7 @@
 #include "worksheet/worksheet_screen.h"
 
 #include "base/colour_contrast.h"
+#include "base/accessibility.h"
 #include "base/controls.h"
 #include "base/earlier_copies.h"
 #include "base/file_saver.h"
@@ -205,6 +206,12 @@ WorksheetScreen::WorksheetScreen(
         this, QStringLiteral("Label36"), QStringLiteral("Class Name"), twips(360, 4020, 1200, 255));
     m_txtClassName
         = controls::textBox(this, QStringLiteral("txtClassName"), 0, twips(1560, 3960, 2040, 345));
+    // Their labels stand beside them but are not tied to them.
+    access::name(m_cmbDifficulty, QStringLiteral("Difficulty"));
+    access::name(m_cmbOperation, QStringLiteral("Operation"));
+    access::name(m_txtTeachersName, QStringLiteral("Teachers Name"));
+    access::name(m_txtClassName, QStringLiteral("Class Name"));
+    m_lblProblemNum->setAccessibleDescription(QStringLiteral("number of problems"));
 
     // The four commands in the middle.
     m_cmdCreateProblem = controls::button(this, QStringLiteral("cmdCreateProblem"),
@@ -235,6 +242,10 @@ WorksheetScreen::WorksheetScreen(
     worksheetList(QStringLiteral("lstWorksheetOper"), OperatorColumnTwips, 750);
     worksheetList(QStringLiteral("lstWorksheetNum2"), 8070, 1080);
     worksheetList(QStringLiteral("lstWorksheetAnswer"), 9150, TableRightTwips - 9150);
+    const QString columnNames[] = { QStringLiteral("First numbers"), QStringLiteral("Signs"),
+        QStringLiteral("Second numbers"), QStringLiteral("Answers") };
+    for (qsizetype i = 0; i < m_lists.size(); ++i)
+        access::name(m_lists.at(i), columnNames[i]);
     controls::scrollTogether(m_lists);
     // One scroll bar, at the table's right edge, is enough for all four.
     m_lists.last()->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);

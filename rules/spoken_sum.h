@@ -1,0 +1,30 @@
+#pragma once
+
+#include <QString>
+#include <QtGlobal>
+
+// Sums as a screen reader says them.
+namespace tutor {
+
+// "plus", "minus", "times" or "divided by" for operation codes 1 to 4; empty
+// for any other code.
+QString operationWord(qint16 operationCode);
+
+// "6 plus 1 equals what?"
+QString spokenSum(const QString &first, qint16 operationCode, const QString &second);
+
+// The Missing Number game's sum: "7 plus what equals 12?"
+QString spokenMissingNumber(const QString &top, qint16 operationCode, const QString &bottom);
+
+// The Missing Operation game's sum: "12 what 4 equals 16? Addition,
+// Subtraction or Multiplication?"
+QString spokenMissingOperation(const QString &first, const QString &second, const QString &result);
+
+// "3 right, 1 wrong."
+QString spokenScore(qint16 right, qint16 wrong);
+
+// What follows an answer: "Correct! 3 right, 1 wrong. Next: 3 plus 4 equals
+// what?"; without "Next:" when the same sum is to be tried again.
+QString spokenVerdict(bool right, const QString &score, const QString &sum, bool newSum = true);
+
+} // namespace tutor
