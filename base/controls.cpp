@@ -10,6 +10,7 @@
 #include <QFont>
 #include <QKeyEvent>
 #include <QGroupBox>
+#include <QGuiApplication>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
@@ -54,6 +55,21 @@ public:
     }
 };
 
+// QPixmap never picks an @2x file by itself, though one loaded by that name
+// takes ratio 2 and so keeps its size on screen. QIcon's pick at ratios such
+// as 1.25 comes out a fraction of a pixel smaller. The application's ratio is
+// asked because a label is made before its window knows its screen.
+QPixmap sharpestPixmap(const QString &resource)
+{
+    if (qGuiApp->devicePixelRatio() > 1.0) {
+        const int dot = resource.lastIndexOf(QLatin1Char('.'));
+        const QPixmap doubled(resource.left(dot) + QLatin1String("@2x") + resource.mid(dot));
+        if (!doubled.isNull())
+            return doubled;
+    }
+    return QPixmap(resource);
+}
+
 } // namespace
 
 QRect twips(int left, int top, int width, int height)
@@ -95,7 +111,7 @@ QLabel *picture(
     QWidget *parent, const QString &name, const QString &resource, const QRect &geometry)
 {
     auto *result = place(new QLabel(parent), name, geometry);
-    result->setPixmap(QPixmap(resource));
+    result->setPixmap(sharpestPixmap(resource));
     result->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     return result;
 }
