@@ -1,0 +1,170 @@
+#include "app/main_window.h"
+#include "tests/test_support.h"
+
+#include <QAccessible>
+#include <QAccessibleInterface>
+#include <QApplication>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QtTest>
+
+using namespace Qt::StringLiterals;
+using testsupport::named;
+
+namespace {
+
+QString accessibleText(QObject *object, QAccessible::Text text)
+{
+    QAccessibleInterface *face = QAccessible::queryAccessibleInterface(object);
+    return face ? face->text(text) : QString();
+}
+
+// Every news sent to assistive technology while it lives.
+struct Listener
+{
+    Listener()
+    {
+        heard().clear();
+        // As when a screen reader listens.
+        QAccessible::setActive(true);
+        QAccessible::installUpdateHandler([](QAccessibleEvent *event) {
+            if (event->type() == QAccessible::NameChanged
+                || event->type() == QAccessible::DescriptionChanged)
+                heard() << accessibleText(event->object(), QAccessible::Description) + u" | "_s
+                        + accessibleText(event->object(), QAccessible::Name);
+        });
+    }
+    ~Listener()
+    {
+        QAccessible::installUpdateHandler(nullptr);
+        QAccessible::setActive(false);
+    }
+    static QStringList &heard()
+    {
+        static QStringList news;
+        return news;
+    }
+};
+
+} // namespace
+
+class AccessibilityTest : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void tabReachesAndNamesEveryControl_data();
+    void tabReachesAndNamesEveryControl();
+    void answersAreToldWithTheNextSum_data();
+    void answersAreToldWithTheNextSum();
+};
+
+void AccessibilityTest::tabReachesAndNamesEveryControl_data()
+{
+    QTest::addColumn<QStringList>("steps");
+    QTest::newRow("practice") << QStringList { u"mnuFileWork_Click"_s };
+    QTest::newRow("report panel") << QStringList { u"mnuOptShowReport_Click"_s };
+    QTest::newRow("worksheet") << QStringList { u"mnuOptionsWorksheet_Click"_s };
+    QTest::newRow("missing number") << QStringList { u"mnuGamesMissingNum_Click"_s };
+    QTest::newRow("missing operation") << QStringList { u"mnuGamesMissingOper_Click"_s };
+    QTest::newRow("time trial") << QStringList { u"mnuGamesTime_Click"_s };
+    QTest::newRow("time trial running")
+        << QStringList { u"mnuGamesTime_Click"_s, u"cmdStartGame3_Click"_s };
+    QTest::newRow("help") << QStringList { u"mnuHelpContents_Click"_s };
+    QTest::newRow("about") << QStringList { u"mnuHelpAbout_Click"_s };
+}
+
+// From the control that has the keyboard, Tab goes round every control a
+// user can reach on the screen, and each says what it is.
+void AccessibilityTest::tabReachesAndNamesEveryControl()
+{
+    QFETCH(QStringList, steps);
+    testsupport::TutorFixture fixture;
+    MainWindow &window = fixture.window();
+    QVERIFY(QTest::qWaitForWindowActive(&window));
+    for (const QString &step : steps)
+        QVERIFY(testsupport::invokeHandler(&window, step.toLatin1().constData()));
+
+    QSet<QWidget *> reachable;
+    for (QWidget *widget : window.centralWidget()->findChildren<QWidget *>()) {
+        if ((widget->focusPolicy() & Qt::TabFocus) && widget->isVisible() && widget->isEnabled()
+            && widget->window() == &window)
+            reachable.insert(widget);
+    }
+    QVERIFY(!reachable.isEmpty());
+    QWidget *start = QApplication::focusWidget();
+    QVERIFY(start);
+    QSet<QWidget *> reached;
+    for (int press = 0; press < 400 && reached.size() < reachable.size(); ++press) {
+        QWidget *focused = QApplication::focusWidget();
+        reached.insert(focused);
+        QVERIFY2(!accessibleText(focused, QAccessible::Name).trimmed().isEmpty(),
+            qPrintable(focused->objectName()));
+        QTest::keyClick(focused, Qt::Key_Tab);
+    }
+    // A group of option buttons is one stop; arrows move inside it.
+    const auto reachedGroupOf = [&reached](QWidget *widget) {
+        if (!qobject_cast<QRadioButton *>(widget))
+            return false;
+        for (QWidget *other : reached) {
+            if (qobject_cast<QRadioButton *>(other)
+                && other->parentWidget() == widget->parentWidget())
+                return true;
+        }
+        return false;
+    };
+    QStringList missed;
+    for (QWidget *widget : reachable) {
+        if (!reached.contains(widget) && !reachedGroupOf(widget))
+            missed << widget->objectName();
+    }
+    QVERIFY2(missed.isEmpty(), qPrintable(missed.join(u", "_s)));
+}
+
+void AccessibilityTest::answersAreToldWithTheNextSum_data()
+{
+    QTest::addColumn<QByteArray>("screen");
+    QTest::addColumn<QString>("box");
+    QTest::addColumn<QString>("typed");
+    QTest::addColumn<QString>("told");
+    QTest::newRow("practice, right") << QByteArray("mnuFileWork_Click") << u"txtAnswer"_s << u"7"_s
+                                     << u"Correct! 1 right, 0 wrong. Next: "_s;
+    QTest::newRow("practice, wrong") << QByteArray("mnuFileWork_Click") << u"txtAnswer"_s << u"8"_s
+                                     << u"Try Again. 0 right, 1 wrong. Next: "_s;
+    QTest::newRow("missing number, wrong")
+        << QByteArray("mnuGamesMissingNum_Click") << u"txtAnswerGame1"_s << u"x"_s
+        << u"Try Again. 0 right, 1 wrong. Next: "_s;
+}
+
+// After Enter the answer box's description carries the verdict, the score
+// and the next sum, and the change is sent to assistive technology.
+void AccessibilityTest::answersAreToldWithTheNextSum()
+{
+    QFETCH(QByteArray, screen);
+    QFETCH(QString, box);
+    QFETCH(QString, typed);
+    QFETCH(QString, told);
+    testsupport::TutorFixture fixture;
+    MainWindow &window = fixture.window();
+    QVERIFY(testsupport::invokeHandler(&window, screen.constData()));
+    testsupport::setPracticeProblem(window, 3, 4, 1);
+    auto *answer = named<QLineEdit>(&window, box);
+    answer->setFocus();
+    Listener listener;
+    QTest::keyClicks(answer, typed);
+    QTest::keyClick(answer, Qt::Key_Return);
+    const QString description = accessibleText(answer, QAccessible::Description);
+    QVERIFY2(description.startsWith(told), qPrintable(description));
+    QVERIFY2(description.endsWith(u"?"_s), qPrintable(description));
+    // The offscreen platform has no accessibility bridge, and Qt passes no
+    // event on without one; where there is one, the change is sent.
+    if (QAccessible::isActive()) {
+        QVERIFY2(Listener::heard().contains(
+                     description + u" | "_s + accessibleText(answer, QAccessible::Name)),
+            qPrintable(Listener::heard().join(u"\n"_s)));
+    }
+}
+
+QTEST_MAIN(AccessibilityTest)
+#include "accessibility_test.moc"
