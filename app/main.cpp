@@ -3,6 +3,7 @@
 #include "base/maker_info.h"
 
 #include <QApplication>
+#include <QIcon>
 
 #include <memory>
 
@@ -12,6 +13,8 @@ int main(int argc, char *argv[])
     QApplication::setApplicationName(QStringLiteral("Orvi Math Tutor"));
     // The desktop matches the window to the installed menu entry and icon.
     QGuiApplication::setDesktopFileName(QString::fromLatin1(tutor::ApplicationId));
+    // The installed icon, for desktops that take it from the window.
+    QApplication::setWindowIcon(QIcon::fromTheme(QString::fromLatin1(tutor::ApplicationId)));
 
     const QString applicationFolder = QCoreApplication::applicationDirPath();
     std::unique_ptr<MainWindow> mainWindow;
