@@ -143,6 +143,33 @@ void ReportPanel::followSelection(QListWidget *list)
     }
 }
 
+// A list's rows tell assistive technology whether they show by where they lie
+// in the list, not by whether the list shows; a hidden panel's lists have no
+// height, so their rows say they are hidden. The rows in sight stay put.
+void ReportPanel::hideEvent(QHideEvent *event)
+{
+    if (m_listHeight == 0) {
+        m_listHeight = m_columns.first()->height();
+        const int top = m_columns.first()->verticalScrollBar()->value();
+        for (QListWidget *column : std::as_const(m_columns))
+            column->resize(column->width(), 0);
+        m_columns.first()->verticalScrollBar()->setValue(top);
+    }
+    QFrame::hideEvent(event);
+}
+
+void ReportPanel::showEvent(QShowEvent *event)
+{
+    if (m_listHeight > 0) {
+        const int top = m_columns.first()->verticalScrollBar()->value();
+        for (QListWidget *column : std::as_const(m_columns))
+            column->resize(column->width(), m_listHeight);
+        m_listHeight = 0;
+        m_columns.first()->verticalScrollBar()->setValue(top);
+    }
+    QFrame::showEvent(event);
+}
+
 void ReportPanel::prepareForShowing()
 {
     m_cmdPrintReport->setEnabled(false);

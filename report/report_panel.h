@@ -54,6 +54,8 @@ public slots:
 
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
+    void showEvent(QShowEvent *event) override;
+    void hideEvent(QHideEvent *event) override;
 
 private:
     QListWidget *logList(const QString &name, int left, int width);
@@ -72,4 +74,5 @@ private:
     QLineEdit *m_txtNameReport = nullptr;
     QPushButton *m_cmdPrintReport = nullptr;
     QList<QWidget *> m_coveringScreens;
+    int m_listHeight = 0;
 };

@@ -5,6 +5,7 @@
 #include <QAccessibleInterface>
 #include <QApplication>
 #include <QLineEdit>
+#include <QWidget>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QtTest>
@@ -58,6 +59,7 @@ private slots:
     void tabReachesAndNamesEveryControl();
     void answersAreToldWithTheNextSum_data();
     void answersAreToldWithTheNextSum();
+    void hiddenLogRowsSayTheyAreHidden();
 };
 
 void AccessibilityTest::tabReachesAndNamesEveryControl_data()
@@ -164,6 +166,28 @@ void AccessibilityTest::answersAreToldWithTheNextSum()
                      description + u" | "_s + accessibleText(answer, QAccessible::Name)),
             qPrintable(Listener::heard().join(u"\n"_s)));
     }
+}
+
+// Rows of the session log say they show only while the report panel does.
+void AccessibilityTest::hiddenLogRowsSayTheyAreHidden()
+{
+    testsupport::TutorFixture fixture;
+    MainWindow &window = fixture.window();
+    for (const QString &typed : { u"1"_s, u"2"_s, u"3"_s })
+        testsupport::answerPractice(window, typed);
+    QAccessibleInterface *list
+        = QAccessible::queryAccessibleInterface(named<QWidget>(&window, u"lstLogRW"_s));
+    const auto rowsShowing = [list]() {
+        int showing = 0;
+        for (int i = 0; i < list->childCount(); ++i)
+            showing += list->child(i)->state().invisible ? 0 : 1;
+        return showing;
+    };
+    QVERIFY(rowsShowing() == 0);
+    testsupport::invokeHandler(&window, "mnuOptShowReport_Click");
+    QCOMPARE(rowsShowing(), 3);
+    testsupport::invokeHandler(&window, "mnuOptHideReport_Click");
+    QCOMPARE(rowsShowing(), 0);
 }
 
 QTEST_MAIN(AccessibilityTest)
