@@ -65,7 +65,7 @@ MissingNumberScreen::MissingNumberScreen(TutorSession &session, QWidget *parent)
             QStringLiteral("lblCorrectGame1"), QStringLiteral("lblIncorrectGame1") },
         twips(240, 3480, 2295, 1215));
     m_card = card;
-    access::name(m_txtAnswerGame1, QStringLiteral("The missing number"));
+    m_txtAnswerGame1->setAccessibleName(QStringLiteral("The missing number"));
     m_lblNum1Game1->setAccessibleDescription(QStringLiteral("first number"));
     m_lblNum2Game1->setAccessibleDescription(QStringLiteral("result"));
 

@@ -109,7 +109,7 @@ TimeTrialScreen::TimeTrialScreen(TutorSession &session, QWidget *parent)
     m_lblCorrectGame3->setFont(controls::font(SansSerif, 13.5));
     m_lblCorrectGame3->setAccessibleDescription(QStringLiteral("correct answers"));
     m_lblGame3TimeKeep->setAccessibleDescription(QStringLiteral("seconds left"));
-    access::name(m_txtAnswerGame3, QStringLiteral("Your answer"));
+    m_txtAnswerGame3->setAccessibleName(QStringLiteral("Your answer"));
     m_lblNum1Game3->setAccessibleDescription(QStringLiteral("first number"));
     m_lblNum2Game3->setAccessibleDescription(QStringLiteral("second number"));
     m_lblCorrectGame3->setAlignment(Qt::AlignCenter);

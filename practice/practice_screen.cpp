@@ -77,7 +77,7 @@ PracticeScreen::PracticeScreen(TutorSession &session, QWidget *parent)
             QStringLiteral("lblCorrect"), QStringLiteral("lblIncorrect") },
         twips(240, 3480, 2295, 1215));
     m_card = card;
-    access::name(m_txtAnswer, QStringLiteral("Your answer"));
+    m_txtAnswer->setAccessibleName(QStringLiteral("Your answer"));
     m_lblNum1->setAccessibleDescription(QStringLiteral("first number"));
     m_lblNum2->setAccessibleDescription(QStringLiteral("second number"));
 

@@ -1,6 +1,5 @@
 #include "report/report_panel.h"
 
-#include "base/accessibility.h"
 #include "base/controls.h"
 #include "base/desktop_launcher.h"
 #include "base/file_saver.h"
@@ -47,7 +46,7 @@ ReportPanel::ReportPanel(const QString &reportsFolder, QWidget *parent)
         QStringLiteral("Second numbers"), QStringLiteral("Your answers"),
         QStringLiteral("Correct answers"), QStringLiteral("Right or wrong") };
     for (qsizetype i = 0; i < m_columns.size(); ++i)
-        access::name(m_columns.at(i), columnNames[i]);
+        m_columns.at(i)->setAccessibleName(columnNames[i]);
 
     // The lists' own bars lie under their neighbours; this one moves all six.
     m_scrollBar = new QScrollBar(Qt::Vertical, this);
@@ -97,7 +96,7 @@ ReportPanel::ReportPanel(const QString &reportsFolder, QWidget *parent)
     m_txtNameReport
         = controls::textBox(this, QStringLiteral("txtNameReport"), 0, twips(4200, 3120, 1335, 375));
     m_txtNameReport->installEventFilter(this);
-    access::name(m_txtNameReport, QStringLiteral("Your name"));
+    m_txtNameReport->setAccessibleName(QStringLiteral("Your name"));
 }
 
 QListWidget *ReportPanel::logList(const QString &name, int left, int width)

@@ -1,7 +1,6 @@
 #include "worksheet/worksheet_screen.h"
 
 #include "base/colour_contrast.h"
-#include "base/accessibility.h"
 #include "base/controls.h"
 #include "base/earlier_copies.h"
 #include "base/file_saver.h"
@@ -207,10 +206,10 @@ WorksheetScreen::WorksheetScreen(
     m_txtClassName
         = controls::textBox(this, QStringLiteral("txtClassName"), 0, twips(1560, 3960, 2040, 345));
     // Their labels stand beside them but are not tied to them.
-    access::name(m_cmbDifficulty, QStringLiteral("Difficulty"));
-    access::name(m_cmbOperation, QStringLiteral("Operation"));
-    access::name(m_txtTeachersName, QStringLiteral("Teachers Name"));
-    access::name(m_txtClassName, QStringLiteral("Class Name"));
+    m_cmbDifficulty->setAccessibleName(QStringLiteral("Difficulty"));
+    m_cmbOperation->setAccessibleName(QStringLiteral("Operation"));
+    m_txtTeachersName->setAccessibleName(QStringLiteral("Teachers Name"));
+    m_txtClassName->setAccessibleName(QStringLiteral("Class Name"));
     m_lblProblemNum->setAccessibleDescription(QStringLiteral("number of problems"));
 
     // The four commands in the middle.
@@ -245,7 +244,7 @@ WorksheetScreen::WorksheetScreen(
     const QString columnNames[] = { QStringLiteral("First numbers"), QStringLiteral("Signs"),
         QStringLiteral("Second numbers"), QStringLiteral("Answers") };
     for (qsizetype i = 0; i < m_lists.size(); ++i)
-        access::name(m_lists.at(i), columnNames[i]);
+        m_lists.at(i)->setAccessibleName(columnNames[i]);
     controls::scrollTogether(m_lists);
     // One scroll bar, at the table's right edge, is enough for all four.
     m_lists.last()->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
