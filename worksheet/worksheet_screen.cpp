@@ -42,7 +42,6 @@
 
 #include <algorithm>
 #include <array>
-#include <memory>
 
 using controls::twips;
 
@@ -476,40 +475,37 @@ void WorksheetScreen::cmdPrintWorksheet_Click()
     preview.exec();
 }
 
-// Called for the preview and again for the real print run. Only the real run
-// of a long worksheet shows its progress and can be cancelled.
+// A real print run of a long worksheet shows its progress and can be
+// cancelled; the dialog is gone before the outcome is told.
+tutor::PrintOutcome WorksheetScreen::printWithProgress(
+    QPrinter &printer, const tutor::WorksheetPrint &content)
+{
+    QProgressDialog progress(
+        QStringLiteral("Printing the worksheet..."), QStringLiteral("Cancel"), 0, 0, window());
+    progress.setObjectName(QStringLiteral("dlgPrintProgress"));
+    progress.setWindowModality(Qt::WindowModal);
+    progress.setMinimumDuration(500);
+    return tutor::printWorksheet(printer, content, [&progress](int done, int total) {
+        progress.setMaximum(total);
+        progress.setValue(done);
+        return !progress.wasCanceled();
+    });
+}
+
+// Called for the preview and again for the real print run.
 void WorksheetScreen::paintPrint(QPrinter *printer)
 {
     const tutor::WorksheetPrint content { m_txtTeachersName->text(), m_txtClassName->text(),
         QDate::currentDate(), rows(), m_includeAnswerKey };
-    const bool toPdf = printer->outputFormat() == QPrinter::PdfFormat;
-    const bool preview
-        = printer->paintEngine() && printer->paintEngine()->type() == QPaintEngine::Picture;
-    std::unique_ptr<QProgressDialog> progress;
-    if (!preview) {
-        progress = std::make_unique<QProgressDialog>(
-            QStringLiteral("Printing the worksheet..."), QStringLiteral("Cancel"), 0, 0, window());
-        progress->setObjectName(QStringLiteral("dlgPrintProgress"));
-        progress->setWindowModality(Qt::WindowModal);
-        progress->setMinimumDuration(500);
-    }
-    // Every page of a long worksheet is drawn for the preview; that takes a
-    // moment.
-    if (preview)
+    // The preview draws every page of a long worksheet; that takes a moment.
+    if (printer->paintEngine() && printer->paintEngine()->type() == QPaintEngine::Picture) {
         QGuiApplication::setOverrideCursor(Qt::WaitCursor);
-    const tutor::PrintOutcome outcome
-        = tutor::printWorksheet(*printer, content, [&progress](int done, int total) {
-              if (!progress)
-                  return true;
-              progress->setMaximum(total);
-              progress->setValue(done);
-              return !progress->wasCanceled();
-          });
-    if (preview) {
+        tutor::printWorksheet(*printer, content);
         QGuiApplication::restoreOverrideCursor();
         return;
     }
-    progress.reset();
+    const tutor::PrintOutcome outcome = printWithProgress(*printer, content);
+    const bool toPdf = printer->outputFormat() == QPrinter::PdfFormat;
     const QString target
         = toPdf ? QDir::toNativeSeparators(printer->outputFileName()) : printer->printerName();
     switch (outcome) {

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "session/tutor_session.h"
+#include "worksheet/worksheet_print.h"
 #include "worksheet/worksheet_writer.h"
 
 #include <QFrame>
@@ -60,6 +61,7 @@ private:
     void showStatus(const QString &text, const QString &folder = QString());
     void setOptionalFieldsEditable(bool editable);
     void paintPrint(QPrinter *printer);
+    tutor::PrintOutcome printWithProgress(QPrinter &printer, const tutor::WorksheetPrint &content);
 
     TutorSession &m_session;
     const QString m_worksheetsFolder;
