@@ -35,7 +35,6 @@ public:
 
     const TutorState &state() const { return m_session.state(); }
     TutorSession &session() { return m_session; }
-    const ProgramFolders &folders() const { return m_folders; }
 
 public slots:
     void mnuFileWork_Click();

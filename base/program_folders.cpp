@@ -25,10 +25,9 @@ ProgramFolders::ProgramFolders(const QString &applicationFolder, const QString &
 {
     const QString installedPages = QDir::cleanPath(applicationFolder + QStringLiteral("/../share/")
         + QString::fromLatin1(tutor::ApplicationId));
-    m_installed = QFileInfo(installedPages + QStringLiteral("/html")).isDir();
-    m_shipped = m_installed ? installedPages : applicationFolder;
-    m_userFiles
-        = !m_installed && canWriteIn(applicationFolder) ? applicationFolder : documentsFolder;
+    const bool installed = QFileInfo(installedPages + QStringLiteral("/html")).isDir();
+    m_shipped = installed ? installedPages : applicationFolder;
+    m_userFiles = !installed && canWriteIn(applicationFolder) ? applicationFolder : documentsFolder;
 }
 
 QString ProgramFolders::userDocumentsFolder()

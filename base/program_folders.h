@@ -23,12 +23,9 @@ public:
     QString shippedFile(const QString &relativePath) const;
     QString reportsFolder() const;
     QString worksheetsFolder() const;
-    // The folder that holds the reports and worksheets folders.
-    QString userFilesFolder() const { return m_userFiles; }
-    bool isInstalled() const { return m_installed; }
 
 private:
     QString m_shipped;
+    // The folder that holds the reports and worksheets folders.
     QString m_userFiles;
-    bool m_installed = false;
 };
