@@ -1,6 +1,7 @@
 #include "base/sum_layout.h"
 
 #include "base/controls.h"
+#include "rules/spoken_sum.h"
 
 #include <QFrame>
 #include <QGroupBox>
@@ -64,14 +65,12 @@ OperationSigns operationSigns(
     const QString pictures[]
         = { QStringLiteral(":/pictures/plus.png"), QStringLiteral(":/pictures/minus.png"),
               QStringLiteral(":/pictures/times.png"), QStringLiteral(":/pictures/divide.png") };
-    // The sign as it is said.
-    const QString words[] = { QStringLiteral("plus"), QStringLiteral("minus"),
-        QStringLiteral("times"), QStringLiteral("divided by") };
     OperationSigns signs;
     for (std::size_t i = 0; i < names.size(); ++i) {
         if (!names[i].isEmpty()) {
             signs.byOperation[i] = controls::picture(parent, names[i], pictures[i], geometry);
-            signs.byOperation[i]->setAccessibleName(words[i]);
+            // The sign as it is said.
+            signs.byOperation[i]->setAccessibleName(tutor::operationWord(qint16(i + 1)));
         }
     }
     return signs;

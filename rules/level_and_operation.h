@@ -27,8 +27,6 @@ enum class Operation : qint16 {
 
 inline constexpr std::array<Level, 5> AllLevels
     = { Level::WarmUp, Level::Beginner, Level::Intermediate, Level::Advanced, Level::Expert };
-inline constexpr std::array<Operation, 4> AllOperations = { Operation::Addition,
-    Operation::Subtraction, Operation::Multiplication, Operation::Division };
 
 constexpr qint16 code(Level level)
 {

@@ -37,7 +37,6 @@ public:
     // A written sum: two numbers, a rule and at least 8 mm to write the answer.
     static constexpr double SheetCellWidth = 42;
     static constexpr double SheetCellHeight = 38;
-    static constexpr double AnswerSpace = 12;
     // One answer line of the key.
     static constexpr double KeyCellWidth = 45;
     static constexpr double KeyCellHeight = 7;

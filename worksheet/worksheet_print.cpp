@@ -33,6 +33,17 @@ struct Fonts
     QFont numbers = pupilFont(18, true);
 };
 
+// The printed form of a sign: the practice screen's times and division
+// signs rather than the text file's "*" and "/".
+QString printedSign(const QString &sign)
+{
+    if (sign == QLatin1String("*"))
+        return QString(QChar(0x00D7));
+    if (sign == QLatin1String("/"))
+        return QString(QChar(0x00F7));
+    return sign;
+}
+
 // Paints in millimetres from the top left of the printable area, keeping
 // text at its point size whatever the printer's resolution.
 class PagePainter
@@ -133,15 +144,6 @@ void paintKeyLine(PagePainter &page, QPointF at, int number, const WorksheetRow 
 }
 
 } // namespace
-
-QString printedSign(const QString &sign)
-{
-    if (sign == QLatin1String("*"))
-        return QString(QChar(0x00D7));
-    if (sign == QLatin1String("/"))
-        return QString(QChar(0x00F7));
-    return sign;
-}
 
 PrintOutcome printWorksheet(QPrinter &printer, const WorksheetPrint &content,
     const std::function<bool(int, int)> &keepGoing)

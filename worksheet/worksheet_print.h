@@ -24,10 +24,6 @@ struct WorksheetPrint
 
 enum class PrintOutcome { Printed, Cancelled, Failed };
 
-// The printed form of a sign: the practice screen's times and division
-// signs rather than the text file's "*" and "/".
-QString printedSign(const QString &sign);
-
 // Paints the worksheet pages and, when asked, the answer key pages onto the
 // printer, only the pages of its page range when it has one. After each page
 // `keepGoing(pagesDone, pagesToDo)` is asked whether to go on; no answer
