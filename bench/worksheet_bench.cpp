@@ -6,7 +6,6 @@
 #include "tests/test_support.h"
 
 #include <QApplication>
-#include <QComboBox>
 #include <QElapsedTimer>
 #include <QLabel>
 #include <QMetaObject>
@@ -23,20 +22,12 @@ constexpr int Sample = 1000;
 // The worksheet filled by the first benchmark, saved by the others.
 std::unique_ptr<testsupport::TutorFixture> filledFixture;
 
-void pick(MainWindow &window, const char *comboName, const QString &entry)
-{
-    auto *combo = testsupport::named<QComboBox>(&window, QString::fromLatin1(comboName));
-    const int index = combo->findText(entry);
-    combo->setCurrentIndex(index);
-    emit combo->activated(index);
-}
-
 // The largest numbers and answers make the longest rows and files.
 QObject *openWorksheet(MainWindow &window)
 {
     testsupport::invokeHandler(&window, "mnuOptionsWorksheet_Click");
-    pick(window, "cmbDifficulty", QStringLiteral("Expert"));
-    pick(window, "cmbOperation", QStringLiteral("Multiplication"));
+    testsupport::pickEntry(&window, "cmbDifficulty", QStringLiteral("Expert"));
+    testsupport::pickEntry(&window, "cmbOperation", QStringLiteral("Multiplication"));
     return testsupport::handlerOwner(&window, "cmdCreateProblem_Click");
 }
 

@@ -5,7 +5,6 @@
 #include "worksheet/worksheet_writer.h"
 
 #include <QApplication>
-#include <QComboBox>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -43,20 +42,12 @@ const QString PartWrittenReason = u"the disk is full or the file could not be wr
 
 // ---- The child: one save on a file system that runs full.
 
-void pick(MainWindow &window, const char *comboName, const QString &entry)
-{
-    auto *combo = named<QComboBox>(&window, QString::fromLatin1(comboName));
-    const int index = combo->findText(entry);
-    combo->setCurrentIndex(index);
-    emit combo->activated(index);
-}
-
 // Fills the worksheet with `problems` Warm Up additions and presses `save`.
 void saveWorksheet(MainWindow &window, int problems, const char *save)
 {
     testsupport::invokeHandler(&window, "mnuOptionsWorksheet_Click");
-    pick(window, "cmbDifficulty", u"Warm Up"_s);
-    pick(window, "cmbOperation", u"Addition"_s);
+    testsupport::pickEntry(&window, "cmbDifficulty", u"Warm Up"_s);
+    testsupport::pickEntry(&window, "cmbOperation", u"Addition"_s);
     for (int i = 0; i < problems; ++i)
         testsupport::invokeHandler(&window, "cmdCreateProblem_Click");
     testsupport::invokeHandler(&window, save);

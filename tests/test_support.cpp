@@ -1,6 +1,7 @@
 #include "tests/test_support.h"
 
 #include <QApplication>
+#include <QComboBox>
 #include <QDesktopServices>
 #include <QDir>
 #include <QDirIterator>
@@ -118,6 +119,17 @@ void changeState(MainWindow &window, const std::function<void(TutorState &)> &ch
     TutorState state = window.state();
     change(state);
     window.session().restore(state);
+}
+
+bool pickEntry(QObject *window, const char *comboName, const QString &entry)
+{
+    auto *combo = named<QComboBox>(window, QString::fromLatin1(comboName));
+    const int index = combo ? combo->findText(entry) : -1;
+    if (index < 0)
+        return false;
+    combo->setCurrentIndex(index);
+    emit combo->activated(index);
+    return true;
 }
 
 void answerPractice(MainWindow &window, const QString &typed)

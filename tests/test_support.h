@@ -45,6 +45,10 @@ void setPracticeProblem(MainWindow &window, float first, float second, qint16 op
 // which announces it to every screen.
 void changeState(MainWindow &window, const std::function<void(TutorState &)> &change);
 
+// Picks the entry with this text in the named combo box, as a click in its
+// drop-down list does; false when there is no such entry.
+bool pickEntry(QObject *window, const char *comboName, const QString &entry);
+
 // Types into the practice answer box with real key events and presses Enter.
 void answerPractice(MainWindow &window, const QString &typed);
 

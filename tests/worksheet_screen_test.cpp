@@ -95,26 +95,14 @@ void enterWorksheet(MainWindow &window)
     testsupport::invokeHandler(&window, "mnuOptionsWorksheet_Click");
 }
 
-// Picks an entry as a click in the drop-down list does.
-bool pick(MainWindow &window, const char *comboName, const QString &entry)
-{
-    auto *combo = named<QComboBox>(&window, QString::fromLatin1(comboName));
-    const int index = combo->findText(entry);
-    if (index < 0)
-        return false;
-    combo->setCurrentIndex(index);
-    emit combo->activated(index);
-    return true;
-}
-
 bool pickLevel(MainWindow &window, const QString &level)
 {
-    return pick(window, "cmbDifficulty", level);
+    return testsupport::pickEntry(&window, "cmbDifficulty", level);
 }
 
 bool pickOperation(MainWindow &window, const QString &operation)
 {
-    return pick(window, "cmbOperation", operation);
+    return testsupport::pickEntry(&window, "cmbOperation", operation);
 }
 
 // The worksheet screen with a level and an operation picked, so that "Create

@@ -88,20 +88,15 @@ void report(MainWindow &window)
     typeInto(window, "txtNameReport", QStringLiteral("Sam"), false);
 }
 
-void pick(MainWindow &window, const char *comboName, int index)
-{
-    auto *combo = control<QComboBox>(window, comboName);
-    combo->setCurrentIndex(index);
-    emit combo->activated(index);
-}
-
 void worksheet(MainWindow &window)
 {
     call(window, "mnuOptionsWorksheet_Click");
     // Five problems from each level, the operations taking turns.
     for (int problem = 0; problem < 25; ++problem) {
-        pick(window, "cmbDifficulty", problem / 5);
-        pick(window, "cmbOperation", problem % 3);
+        testsupport::pickEntry(&window, "cmbDifficulty",
+            control<QComboBox>(window, "cmbDifficulty")->itemText(problem / 5));
+        testsupport::pickEntry(&window, "cmbOperation",
+            control<QComboBox>(window, "cmbOperation")->itemText(problem % 3));
         control<QAbstractButton>(window, "cmdCreateProblem")->click();
     }
     // The status line has long cleared by the time a teacher has made 25.
