@@ -202,6 +202,11 @@ void dropInvisibleCharacters(QLineEdit *box)
     box->setValidator(new InvisibleCharacterStripper(box));
 }
 
+void emptyBox(QLineEdit *box)
+{
+    box->setText(QString());
+}
+
 void scrollTogether(const QList<QListWidget *> &lists)
 {
     for (QListWidget *list : lists) {

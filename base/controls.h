@@ -62,6 +62,12 @@ void setTextColour(QWidget *widget, const QColor &colour);
 // can split or disguise a line of a file written later.
 void dropInvisibleCharacters(QLineEdit *box);
 
+// Empties a box that is emptied again and again (after each answer, each
+// report). QLineEdit::clear() keeps an undo step every time and never lets
+// go of them, so memory grew with every answer; a fresh text starts a fresh
+// history.
+void emptyBox(QLineEdit *box);
+
 // Lists that read as columns of one table: scrolling any of them, by wheel,
 // keys or bar, moves them all, so a row never stands beside another's.
 void scrollTogether(const QList<QListWidget *> &lists);

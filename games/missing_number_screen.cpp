@@ -137,7 +137,7 @@ void MissingNumberScreen::CheckMissingNumberAnswer()
     m_judging = true;
     const bool right = m_session.answerMissingNumber(m_txtAnswerGame1->text());
     m_feedback.showVerdict(right);
-    m_txtAnswerGame1->clear();
+    controls::emptyBox(m_txtAnswerGame1);
     m_txtAnswerGame1->setFocus();
     // No second try: "Try Again" means the next problem.
     NewMissingNumberProblem();

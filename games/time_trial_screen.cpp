@@ -237,7 +237,7 @@ void TimeTrialScreen::Timer3_Timer()
         showOnlyButton(m_cmdResetGame3);
         controls::setBackground(m_txtAnswerGame3, lightThreeDColour());
         m_txtAnswerGame3->setEnabled(false);
-        m_txtAnswerGame3->clear();
+        controls::emptyBox(m_txtAnswerGame3);
         // The menus stay locked until "Reset".
         return;
     }
@@ -275,7 +275,7 @@ void TimeTrialScreen::CheckTimeTrialAnswer()
 {
     m_judging = true;
     const bool right = m_session.answerTimeTrial(m_txtAnswerGame3->text());
-    m_txtAnswerGame3->clear();
+    controls::emptyBox(m_txtAnswerGame3);
     // A wrong answer keeps the problem for another try.
     if (right)
         NewTimeTrialProblem();
@@ -293,7 +293,7 @@ void TimeTrialScreen::cmdStopGame3_Click()
     m_txtAnswerGame3->setEnabled(false);
     controls::setBackground(m_txtAnswerGame3, lightThreeDColour());
     returnToIdle();
-    m_txtAnswerGame3->clear();
+    controls::emptyBox(m_txtAnswerGame3);
 }
 
 void TimeTrialScreen::cmdResetGame3_Click()

@@ -171,7 +171,7 @@ void PracticeScreen::CheckPracticeAnswer()
 void PracticeScreen::LogPracticeProblem()
 {
     emit problemAnswered(m_session.logPracticeProblem(m_txtAnswer->text()));
-    m_txtAnswer->clear();
+    controls::emptyBox(m_txtAnswer);
     NewPracticeProblem();
 }
 

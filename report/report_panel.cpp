@@ -172,7 +172,7 @@ void ReportPanel::showEvent(QShowEvent *event)
 void ReportPanel::prepareForShowing()
 {
     m_cmdPrintReport->setEnabled(false);
-    m_txtNameReport->clear();
+    controls::emptyBox(m_txtNameReport);
 }
 
 bool ReportPanel::appendRow(const tutor::LogRow &row)
