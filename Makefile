@@ -2,7 +2,7 @@
 BUILD_DIR := build
 JOBS := 2
 
-.PHONY: all run test bench build configure deps clean package screenshots
+.PHONY: all run test bench build configure deps clean package screenshots soak
 
 all: build
 
@@ -20,6 +20,10 @@ run: build
 
 test: build
 	cd $(BUILD_DIR) && QT_QPA_PLATFORM=offscreen ctest --output-on-failure --timeout 120 --parallel $(JOBS)
+
+# The random walk of the tests, 100 000 steps long; SOAK_SEED=<n> replays one.
+soak: build
+	QT_QPA_PLATFORM=offscreen SOAK_STEPS=$${SOAK_STEPS:-100000} ./$(BUILD_DIR)/tests/soak_test
 
 bench: configure
 	cmake --build $(BUILD_DIR) --parallel $(JOBS) --target benchmarks
