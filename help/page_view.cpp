@@ -45,6 +45,9 @@ void PageView::showPage(const QString &path)
         reload();
     else
         setSource(page);
+    // A page shown afresh starts a new visit: the links followed before it
+    // would otherwise be kept, one entry each, for as long as the program runs.
+    clearHistory();
 }
 
 QVariant PageView::loadResource(int type, const QUrl &name)

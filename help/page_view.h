@@ -17,7 +17,8 @@ class PageView : public QTextBrowser
 public:
     PageView(QWidget *parent, const QString &name, const QRect &geometry);
 
-    // Loads the page anew, even when it is the one already shown.
+    // Loads the page anew, even when it is the one already shown, with no
+    // way back to the pages of the visit before.
     void showPage(const QString &path);
 
     QVariant loadResource(int type, const QUrl &name) override;

@@ -228,6 +228,7 @@ void PageViewTest::contentsAlwaysShowsHelpStartAnew()
     QCOMPARE(window.state().BrowserTarget, contents);
     QCOMPARE(helpView(window)->source(), QUrl::fromLocalFile(contents));
     QVERIFY(helpView(window)->toPlainText().contains(expectedText));
+    QVERIFY(!helpView(window)->isBackwardAvailable());
 }
 
 void PageViewTest::helpPagesLeadToEachOtherAndBack()
