@@ -35,3 +35,15 @@ screenshots: build
 
 clean:
 	rm -rf $(BUILD_DIR)
+
+# libFuzzer on the number reader for FUZZ_SECONDS, in a clang build of its
+# own; it adds what it finds to fuzz/corpus, which every `make test` replays.
+FUZZ_BUILD_DIR := build-fuzz
+FUZZ_SECONDS := 600
+
+.PHONY: fuzz
+fuzz:
+	./scripts/install-deps.sh fuzz
+	cmake -S . -B $(FUZZ_BUILD_DIR) -G Ninja -DCMAKE_CXX_COMPILER=clang++ -DTUTOR_LIBFUZZER=ON
+	cmake --build $(FUZZ_BUILD_DIR) --parallel $(JOBS) --target number_reader_fuzzer
+	./scripts/run-fuzzer.sh $(FUZZ_BUILD_DIR) $(FUZZ_SECONDS)
