@@ -2,7 +2,7 @@
 BUILD_DIR := build
 JOBS := 2
 
-.PHONY: all run test bench build configure deps clean package screenshots soak sanitize
+.PHONY: all run test bench build configure deps clean package screenshots soak sanitize fuzz
 
 all: build
 
@@ -51,4 +51,15 @@ screenshots: build
 	cmake --build $(BUILD_DIR) --target screenshots
 
 clean:
-	rm -rf $(BUILD_DIR) $(SANITIZE_DIR)
+	rm -rf $(BUILD_DIR) $(SANITIZE_DIR) $(FUZZ_BUILD_DIR)
+
+# libFuzzer on the number reader for FUZZ_SECONDS, in a clang build of its
+# own; it adds what it finds to fuzz/corpus, which every `make test` replays.
+FUZZ_BUILD_DIR := build-fuzz
+FUZZ_SECONDS := 600
+
+fuzz:
+	./scripts/install-deps.sh fuzz
+	cmake -S . -B $(FUZZ_BUILD_DIR) -G Ninja -DCMAKE_CXX_COMPILER=clang++ -DTUTOR_LIBFUZZER=ON
+	cmake --build $(FUZZ_BUILD_DIR) --parallel $(JOBS) --target number_reader_fuzzer
+	./scripts/run-fuzzer.sh $(FUZZ_BUILD_DIR) $(FUZZ_SECONDS)

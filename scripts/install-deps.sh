@@ -4,9 +4,14 @@
 # desktop-file-utils and appstream check the desktop entry and metainfo;
 # dpkg-dev and file let the package list the C and C++ libraries it needs.
 # Checks first, so a second run is quick and needs no network.
+# With the argument "fuzz" it also installs clang and its libFuzzer runtime,
+# which only `make fuzz` needs.
 set -eu
 
 PACKAGES="cmake ninja-build g++ make qt6-base-dev qt6-qpa-plugins fonts-liberation2 fonts-comic-neue libbenchmark-dev poppler-utils desktop-file-utils appstream dpkg-dev file"
+if [ "${1:-}" = fuzz ]; then
+    PACKAGES="$PACKAGES clang libclang-rt-14-dev"
+fi
 
 missing=""
 for pkg in $PACKAGES; do
