@@ -31,7 +31,6 @@ sanitize: deps
 	cd $(SANITIZE_DIR) && QT_QPA_PLATFORM=offscreen \
 		ASAN_OPTIONS=detect_leaks=1:abort_on_error=1:strict_string_checks=1:detect_stack_use_after_return=1 \
 		UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 \
-		LSAN_OPTIONS=suppressions=$(CURDIR)/scripts/leak-suppressions.txt:print_suppressions=0 \
 		ctest --output-on-failure --timeout 600 --parallel $(JOBS) --label-exclude package
 
 # The random walk of the tests, 100 000 steps long; SOAK_SEED=<n> replays one.
