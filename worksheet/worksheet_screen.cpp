@@ -544,7 +544,9 @@ QList<tutor::WorksheetRow> WorksheetScreen::rows() const
 }
 
 // Last week's worksheet is not lost to this week's: a different file the save
-// would replace moves into "earlier" first, and back when the save fails.
+// would replace is kept in "earlier" first. It stays in place until the new
+// one replaces it whole, so a save cut off anywhere loses neither; a failed
+// save takes the copy away again, as the file is still there.
 void WorksheetScreen::save(const QString &fileName, const QByteArray &bytes)
 {
     const QString path = m_worksheetsFolder + QLatin1Char('/') + fileName;
@@ -557,7 +559,7 @@ void WorksheetScreen::save(const QString &fileName, const QByteArray &bytes)
     }
     const SaveResult result = saveWholeFile(path, bytes);
     if (!result.ok)
-        putEarlierCopyBack(path, kept);
+        dropEarlierCopy(path, kept);
     showStatus(result.ok ? tutor::worksheetSavedMessage(result.path)
                          : tutor::worksheetSaveFailedMessage(result.path, result.error),
         folder);
