@@ -523,15 +523,19 @@ void WorksheetScreen::printPdf(const QPrinter &printer, const tutor::WorksheetPr
     QSaveFile file(printer.outputFileName());
     SaveResult saved = openWholeFile(file);
     if (saved.ok) {
-        QPdfWriter writer(&file);
-        writer.setPageLayout(printer.pageLayout());
-        writer.setResolution(printer.resolution());
-        writer.setTitle(printer.docName());
-        writer.setCreator(printer.creator());
-        writer.setPdfVersion(printer.pdfVersion());
-        if (printer.printRange() == QPrinter::PageRange)
-            writer.setPageRanges(printer.pageRanges());
-        const tutor::PrintOutcome outcome = printWithProgress(writer, content, &file);
+        tutor::PrintOutcome outcome = tutor::PrintOutcome::Failed;
+        {
+            // Gone, with all it wrote, before the file is finished.
+            QPdfWriter writer(&file);
+            writer.setPageLayout(printer.pageLayout());
+            writer.setResolution(printer.resolution());
+            writer.setTitle(printer.docName());
+            writer.setCreator(printer.creator());
+            writer.setPdfVersion(printer.pdfVersion());
+            if (printer.printRange() == QPrinter::PageRange)
+                writer.setPageRanges(printer.pageRanges());
+            outcome = printWithProgress(writer, content, &file);
+        }
         if (outcome == tutor::PrintOutcome::Cancelled && file.error() == QFileDevice::NoError) {
             file.cancelWriting();
             showStatus(QStringLiteral("Printing cancelled - nothing was printed."));
