@@ -7,9 +7,17 @@
 #include <QFileInfo>
 #include <QLocale>
 
+#include <filesystem>
+#include <system_error>
+
 namespace {
 
 const QString FolderName = QStringLiteral("earlier");
+
+std::filesystem::path systemPath(const QString &path)
+{
+    return QFileInfo(path).filesystemFilePath();
+}
 
 bool holdsBytes(const QString &path, const QByteArray &bytes)
 {
@@ -18,7 +26,20 @@ bool holdsBytes(const QString &path, const QByteArray &bytes)
     return file.size() == bytes.size() && file.open(QIODevice::ReadOnly) && file.readAll() == bytes;
 }
 
-// A dangling link counts as taken too: moving a file onto it could write
+// Whether `copy` holds what `file` holds: a second name for it, or a file
+// with the same bytes. A link to it is no copy: it would follow the file.
+bool isCopyOf(const QString &copy, const QString &file)
+{
+    if (QFileInfo(copy).isSymLink())
+        return false;
+    std::error_code unknown;
+    if (std::filesystem::equivalent(systemPath(copy), systemPath(file), unknown))
+        return true;
+    QFile original(file);
+    return original.open(QIODevice::ReadOnly) && holdsBytes(copy, original.readAll());
+}
+
+// A dangling link counts as taken too: a copy written onto it could land
 // wherever it points.
 bool isTaken(const QString &path)
 {
@@ -36,8 +57,8 @@ QString earlierName(const QFileInfo &file, const QString &stamp, int number)
     return name;
 }
 
-// Qt's reasons for a failed move come from its copying fallback ("Cannot
-// remove source file") and would not tell the user which folder refused.
+// The system's reason for a refused link or copy ("Permission denied") would
+// not tell the user which folder refused.
 bool isReadOnly(const QString &folder)
 {
     const QFileInfo entry(folder);
@@ -57,6 +78,19 @@ KeepResult failure(const QString &reason)
     return result;
 }
 
+KeepResult keptAt(const QString &path, bool madeNow)
+{
+    KeepResult result;
+    result.keptPath = path;
+    result.madeNow = madeNow;
+    return result;
+}
+
+bool isUnknown(const QString &reason)
+{
+    return reason.isEmpty() || reason == QCoreApplication::translate("QIODevice", "Unknown error");
+}
+
 } // namespace
 
 KeepResult keepEarlierCopy(const QString &path, const QByteArray &newBytes)
@@ -64,48 +98,67 @@ KeepResult keepEarlierCopy(const QString &path, const QByteArray &newBytes)
     const QFileInfo file(path);
     if (!file.isFile() || holdsBytes(path, newBytes))
         return {};
+    // The save could not put its file there either.
+    if (isReadOnly(file.absolutePath()))
+        return failure(readOnlyReason(file.absolutePath()));
 
     const QString folder = file.absolutePath() + QLatin1Char('/') + FolderName;
     if (isTaken(folder) && !QFileInfo(folder).isDir())
         return failure(QStringLiteral("a file named earlier is in the way"));
-    if (!QDir().mkpath(folder)) {
-        return failure(isReadOnly(file.absolutePath())
-                ? readOnlyReason(file.absolutePath())
-                : QStringLiteral("the folder earlier could not be created"));
+    std::error_code refused;
+    std::filesystem::create_directory(systemPath(folder), refused);
+    if (refused) {
+        return failure(QStringLiteral("the folder earlier could not be created: ")
+            + QString::fromLocal8Bit(refused.message().c_str()));
     }
 
+    // The file the save replaces, whatever links lead to it.
+    const QString source = file.canonicalFilePath();
     // The C locale keeps the digits plain whatever the user's language.
     const QString stamp
         = QLocale::c().toString(file.lastModified(), QStringLiteral("yyyy-MM-dd HH-mm-ss"));
-    QFile earlier(path);
     for (int number = 1;; ++number) {
         const QString target = folder + QLatin1Char('/') + earlierName(file, stamp, number);
-        if (isTaken(target))
+        if (isTaken(target)) {
+            if (isCopyOf(target, source))
+                return keptAt(target, false);
             continue;
-        if (earlier.rename(target)) {
-            KeepResult result;
-            result.keptPath = target;
-            return result;
         }
+        std::error_code unlinked;
+        std::filesystem::create_hard_link(systemPath(source), systemPath(target), unlinked);
+        if (!unlinked)
+            return keptAt(target, true);
         // Another program may have taken the name in the meantime.
+        if (unlinked == std::errc::file_exists)
+            continue;
+        // A file system without links (a memory stick, some network shares)
+        // gets a copy; Qt writes it under a passing name, so it appears whole
+        // or not at all.
+        QFile original(source);
+        if (original.copy(target))
+            return keptAt(target, true);
         if (isTaken(target))
             continue;
         for (const QString &refusing : { file.absolutePath(), folder }) {
             if (isReadOnly(refusing))
                 return failure(readOnlyReason(refusing));
         }
-        const QString reason = earlier.errorString();
-        if (reason.isEmpty() || reason == QCoreApplication::translate("QIODevice", "Unknown error"))
-            return failure(QStringLiteral("the file could not be moved into the folder earlier"));
+        const QString reason = original.errorString();
+        if (isUnknown(reason))
+            return failure(QStringLiteral("the file could not be copied into the folder earlier"));
         return failure(reason);
     }
 }
 
-bool putEarlierCopyBack(const QString &path, const KeepResult &kept)
+bool dropEarlierCopy(const QString &path, const KeepResult &kept)
 {
-    if (kept.keptPath.isEmpty())
+    if (!kept.madeNow)
         return true;
-    if (isTaken(path) || !QFile::rename(kept.keptPath, path))
+    // Only while the file is still the one copied: a save that failed after
+    // all put its file in place must not cost the earlier one.
+    if (!isCopyOf(kept.keptPath, path))
+        return false;
+    if (!QFile::remove(kept.keptPath))
         return false;
     QDir().rmdir(QFileInfo(kept.keptPath).absolutePath()); // only when nothing else is in it
     return true;

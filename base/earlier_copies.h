@@ -6,22 +6,29 @@
 struct KeepResult
 {
     bool ok = true;
-    QString keptPath; // where the earlier file now is; empty when nothing was kept
+    QString keptPath; // the earlier copy of the file; empty when none was needed
+    bool madeNow = false; // this call made the copy (rather than finding it there)
     QString error; // the system's reason when ok is false
 };
 
 // Call before `path` is replaced by `newBytes`, so that a save never loses the
-// file it replaces. When a file is there and its bytes differ from newBytes, it
-// is moved into the folder "earlier" beside it and named after the time it was
-// last saved, e.g. "OrviWorksheet 2026-12-07 14-05-33.txt"; a name already
+// file it replaces. When a file is there and its bytes differ from newBytes, a
+// copy of it goes into the folder "earlier" beside it, named after the time it
+// was last saved, e.g. "OrviWorksheet 2026-12-07 14-05-33.txt"; a name already
 // taken there gets " (2)", " (3)", ... before the extension, so no earlier copy
-// is ever replaced. Nothing happens when there is no file yet or it already
-// holds newBytes. When ok is false the file is still at `path`, and the caller
-// must not replace it.
+// is ever replaced. The file itself stays where it is until the save replaces
+// it whole, so a save cut off at any point leaves the file or its successor.
+// The copy is a second name for the same file where the file system allows
+// it, so it takes no room; elsewhere the bytes are copied. A copy of this very
+// file already there (from a save that was cut off) serves again. Nothing
+// happens when there is no file yet or it already holds newBytes. When ok is
+// false the caller must not replace the file.
 KeepResult keepEarlierCopy(const QString &path, const QByteArray &newBytes);
 
-// Undoes keepEarlierCopy() after the save that followed it failed: the kept
-// file goes back to `path`, and the folder "earlier" goes when that leaves it
-// empty. Nothing is replaced: false when something is at `path` again or the
-// move fails. True when nothing had been kept.
-bool putEarlierCopyBack(const QString &path, const KeepResult &kept);
+// After the save that followed keepEarlierCopy() failed, the file is still
+// there unchanged, so a copy made just for that save would only repeat it and
+// the next save would make yet another: that copy goes, and the folder
+// "earlier" with it when that leaves it empty. A copy that was there before
+// stays, and so does the copy when the file at `path` is no longer the one
+// copied. False when the copy stays for that reason or could not be removed.
+bool dropEarlierCopy(const QString &path, const KeepResult &kept);

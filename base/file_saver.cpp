@@ -5,6 +5,9 @@
 #include <QFileInfo>
 #include <QSaveFile>
 
+#include <filesystem>
+#include <system_error>
+
 namespace {
 
 // What went wrong, in the system's words where it gave any. A write that
@@ -19,41 +22,69 @@ QString failureReason(const QSaveFile &file)
                     : reason;
 }
 
-} // namespace
-
-SaveResult saveWholeFile(const QString &path, const QByteArray &bytes)
+SaveResult failed(const QSaveFile &file)
 {
     SaveResult result;
-    result.path = QDir::toNativeSeparators(path);
+    result.path = QDir::toNativeSeparators(file.fileName());
+    result.error = failureReason(file);
+    return result;
+}
 
-    const QString folder = QFileInfo(path).absolutePath();
-    if (!QDir().mkpath(folder)) {
-        result.error = QStringLiteral("The folder %1 could not be created.")
-                           .arg(QDir::toNativeSeparators(folder));
-        return result;
-    }
+} // namespace
 
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly)) {
-        result.error = failureReason(file);
-        return result;
-    }
+SaveResult openWholeFile(QSaveFile &file)
+{
+    if (!file.open(QIODevice::WriteOnly))
+        return failed(file);
+    SaveResult result;
+    result.ok = true;
+    result.path = QDir::toNativeSeparators(file.fileName());
+    return result;
+}
+
+SaveResult finishWholeFile(QSaveFile &file)
+{
     // A small write only fills Qt's buffer, and commit() in Qt 6.4 ignores a
     // failure of its own final flush: it would put an empty file in place of
     // the earlier one and report success. Flushing here first lets a full
     // disk fail while the earlier file is still there.
-    if (file.write(bytes) != bytes.size() || !file.flush()
-        || file.error() != QFileDevice::NoError) {
-        result.error = failureReason(file);
+    if (!file.flush() || file.error() != QFileDevice::NoError) {
+        const SaveResult result = failed(file);
         file.cancelWriting();
         return result;
     }
     // commit() can also return true while closing the file set an error: the
     // new file is then not to be trusted, so the user must not hear success.
-    if (!file.commit() || file.error() != QFileDevice::NoError) {
-        result.error = failureReason(file);
+    if (!file.commit() || file.error() != QFileDevice::NoError)
+        return failed(file);
+    SaveResult result;
+    result.ok = true;
+    result.path = QDir::toNativeSeparators(file.fileName());
+    return result;
+}
+
+SaveResult saveWholeFile(const QString &path, const QByteArray &bytes)
+{
+    const QFileInfo folder(QFileInfo(path).absolutePath());
+    std::error_code refused;
+    std::filesystem::create_directories(folder.filesystemAbsoluteFilePath(), refused);
+    if (refused) {
+        SaveResult result;
+        result.path = QDir::toNativeSeparators(path);
+        result.error = QStringLiteral("The folder %1 could not be created: %2")
+                           .arg(QDir::toNativeSeparators(folder.absoluteFilePath()),
+                               QString::fromLocal8Bit(refused.message().c_str()));
         return result;
     }
-    result.ok = true;
-    return result;
+
+    QSaveFile file(path);
+    const SaveResult opened = openWholeFile(file);
+    if (!opened.ok)
+        return opened;
+    if (file.write(bytes) != bytes.size()) {
+        const SaveResult result = failed(file);
+        file.cancelWriting();
+        return result;
+    }
+    return finishWholeFile(file);
 }

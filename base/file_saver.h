@@ -3,7 +3,7 @@
 #include <QByteArray>
 #include <QString>
 
-class QWidget;
+class QSaveFile;
 
 struct SaveResult
 {
@@ -18,3 +18,11 @@ struct SaveResult
 // short counts as a failure, with a reason the user can read. A missing folder
 // is created.
 SaveResult saveWholeFile(const QString &path, const QByteArray &bytes);
+
+// The same for a file written piece by piece, a printed PDF say, into a
+// QSaveFile on its path: openWholeFile() opens it (it makes no folder), and
+// finishWholeFile() puts it in place of the old file only when every byte
+// was written. The old file stays whole until then; a file never finished
+// (cancelWriting(), or a failure here) is thrown away.
+SaveResult openWholeFile(QSaveFile &file);
+SaveResult finishWholeFile(QSaveFile &file);

@@ -1,4 +1,5 @@
 #include "base/earlier_copies.h"
+#include "base/file_saver.h"
 #include "tests/test_support.h"
 
 #include <QDateTime>
@@ -16,6 +17,7 @@ namespace {
 const QByteArray LastWeek = "Name: ____  Date: ____\r\n1.  7 + 5 = ____\r\n";
 const QByteArray ThisWeek = "Name: ____  Date: ____\r\n1.  9 * 3 = ____\r\n";
 const QString SavedAt = u"OrviWorksheet 2026-12-07 14-05-33"_s;
+const QByteArray OtherCopy = "a copy kept before";
 
 void writeFile(const QString &path, const QByteArray &bytes)
 {
@@ -54,16 +56,18 @@ class EarlierCopiesTest : public QObject
 private slots:
     void aReplacedFileIsKept_data();
     void aReplacedFileIsKept();
-    void aFailedSaveGetsTheFileBack();
+    void aFailedSaveDropsTheCopyItMade();
 };
 
 void EarlierCopiesTest::aReplacedFileIsKept_data()
 {
     QTest::addColumn<QByteArray>("before"); // the worksheet's bytes; null for no file
     QTest::addColumn<QStringList>("alreadyKept"); // copies in earlier/ beforehand
+    QTest::addColumn<QString>("alreadyHolds"); // "other", "same bytes", "this file" (a link)
     QTest::addColumn<QString>("inTheWay"); // "file", "read-only", or empty
     QTest::addColumn<bool>("ok");
-    QTest::addColumn<QString>("kept"); // where the worksheet went, below the folder
+    QTest::addColumn<QString>("kept"); // where the earlier copy is, below the folder
+    QTest::addColumn<bool>("madeNow");
     QTest::addColumn<QStringList>("after"); // everything in the folder afterwards
 
     const QString worksheet = u"OrviWorksheet.txt"_s;
@@ -71,35 +75,48 @@ void EarlierCopiesTest::aReplacedFileIsKept_data()
     const QString second = u"earlier/"_s + SavedAt + u" (2).txt"_s;
     const QString third = u"earlier/"_s + SavedAt + u" (3).txt"_s;
     const QStringList none;
+    const QString other = u"other"_s;
 
-    QTest::newRow("no file yet") << QByteArray() << none << QString() << true << QString() << none;
-    QTest::newRow("same bytes") << ThisWeek << none << QString() << true << QString()
-                                << QStringList { worksheet };
-    QTest::newRow("different bytes") << LastWeek << none << QString() << true << keptName
-                                     << QStringList { u"earlier"_s, keptName };
-    QTest::newRow("empty file") << QByteArray("") << none << QString() << true << keptName
-                                << QStringList { u"earlier"_s, keptName };
-    QTest::newRow("name taken") << LastWeek << QStringList { keptName } << QString() << true
-                                << second << QStringList { u"earlier"_s, keptName, second };
+    QTest::newRow("no file yet") << QByteArray() << none << other << QString() << true << QString()
+                                 << false << none;
+    QTest::newRow("same bytes") << ThisWeek << none << other << QString() << true << QString()
+                                << false << QStringList { worksheet };
+    QTest::newRow("different bytes") << LastWeek << none << other << QString() << true << keptName
+                                     << true << QStringList { u"earlier"_s, keptName, worksheet };
+    QTest::newRow("empty file") << QByteArray("") << none << other << QString() << true << keptName
+                                << true << QStringList { u"earlier"_s, keptName, worksheet };
+    QTest::newRow("name taken") << LastWeek << QStringList { keptName } << other << QString()
+                                << true << second << true
+                                << QStringList { u"earlier"_s, keptName, second, worksheet };
     QTest::newRow("two names taken")
-        << LastWeek << QStringList { keptName, second } << QString() << true << third
-        << QStringList { u"earlier"_s, keptName, second, third };
-    QTest::newRow("a file named earlier") << LastWeek << none << u"file"_s << false << QString()
-                                          << QStringList { u"earlier"_s, worksheet };
-    QTest::newRow("read-only folder")
-        << LastWeek << none << u"read-only"_s << false << QString() << QStringList { worksheet };
+        << LastWeek << QStringList { keptName, second } << other << QString() << true << third
+        << true << QStringList { u"earlier"_s, keptName, second, third, worksheet };
+    // A save cut off after keeping its copy left one already; it serves again.
+    QTest::newRow("kept already as a link")
+        << LastWeek << QStringList { keptName } << u"this file"_s << QString() << true << keptName
+        << false << QStringList { u"earlier"_s, keptName, worksheet };
+    QTest::newRow("kept already as a copy")
+        << LastWeek << QStringList { keptName } << u"same bytes"_s << QString() << true << keptName
+        << false << QStringList { u"earlier"_s, keptName, worksheet };
+    QTest::newRow("a file named earlier")
+        << LastWeek << none << other << u"file"_s << false << QString() << false
+        << QStringList { u"earlier"_s, worksheet };
+    QTest::newRow("read-only folder") << LastWeek << none << other << u"read-only"_s << false
+                                      << QString() << false << QStringList { worksheet };
     QTest::newRow("read-only earlier folder")
-        << LastWeek << QStringList { keptName } << u"read-only"_s << false << QString()
-        << QStringList { u"earlier"_s, keptName, worksheet };
+        << LastWeek << QStringList { keptName } << other << u"read-only"_s << false << QString()
+        << false << QStringList { u"earlier"_s, keptName, worksheet };
 }
 
 void EarlierCopiesTest::aReplacedFileIsKept()
 {
     QFETCH(QByteArray, before);
     QFETCH(QStringList, alreadyKept);
+    QFETCH(QString, alreadyHolds);
     QFETCH(QString, inTheWay);
     QFETCH(bool, ok);
     QFETCH(QString, kept);
+    QFETCH(bool, madeNow);
     QFETCH(QStringList, after);
 
     if (inTheWay == u"read-only" && geteuid() == 0)
@@ -110,13 +127,17 @@ void EarlierCopiesTest::aReplacedFileIsKept()
     const QString path = folder.filePath(u"OrviWorksheet.txt"_s);
     if (!before.isNull())
         writeFile(path, before);
-    const QByteArray otherCopy = "a copy kept before";
     if (!alreadyKept.isEmpty())
         QVERIFY(QDir(folder.path()).mkdir(u"earlier"_s));
-    for (const QString &name : alreadyKept)
-        writeFile(folder.filePath(name), otherCopy);
+    const QByteArray keptBefore = alreadyHolds == u"other" ? OtherCopy : before;
+    for (const QString &name : alreadyKept) {
+        if (alreadyHolds == u"this file")
+            QCOMPARE(link(QFile::encodeName(path), QFile::encodeName(folder.filePath(name))), 0);
+        else
+            writeFile(folder.filePath(name), keptBefore);
+    }
     if (inTheWay == u"file")
-        writeFile(folder.filePath(u"earlier"_s), otherCopy);
+        writeFile(folder.filePath(u"earlier"_s), OtherCopy);
     ReadOnlyFolder readOnly(inTheWay == u"read-only"
             ? folder.filePath(alreadyKept.isEmpty() ? u"."_s : u"earlier"_s)
             : QString());
@@ -129,44 +150,61 @@ void EarlierCopiesTest::aReplacedFileIsKept()
     QCOMPARE(result.keptPath.isEmpty() ? QString()
                                        : QDir(folder.path()).relativeFilePath(result.keptPath),
         kept);
+    QCOMPARE(result.madeNow, madeNow);
     after.sort();
     QCOMPARE(testsupport::everythingUnder(folder.path()), after);
-    if (!kept.isEmpty())
-        QCOMPARE(testsupport::fileBytes(result.keptPath), before);
-    else if (!before.isNull())
+    // The file stays where it is until the save replaces it.
+    if (!before.isNull())
         QCOMPARE(testsupport::fileBytes(path), before);
     for (const QString &name : alreadyKept)
-        QCOMPARE(testsupport::fileBytes(folder.filePath(name)), otherCopy);
+        QCOMPARE(testsupport::fileBytes(folder.filePath(name)), keptBefore);
+    if (kept.isEmpty())
+        return;
+    // The copy keeps the earlier bytes once the save has replaced the file.
+    QVERIFY(saveWholeFile(path, ThisWeek).ok);
+    QCOMPARE(testsupport::fileBytes(result.keptPath), before);
 }
 
-void EarlierCopiesTest::aFailedSaveGetsTheFileBack()
+void EarlierCopiesTest::aFailedSaveDropsTheCopyItMade()
 {
     QTemporaryDir folder;
     QVERIFY(folder.isValid());
     const QString path = folder.filePath(u"OrviWorksheet.txt"_s);
     writeFile(path, LastWeek);
 
-    // The first save makes the folder earlier, so putting back removes it.
+    // The first save makes the folder earlier; after it failed, the copy
+    // would only repeat the file, so it goes and the folder with it.
     const KeepResult first = keepEarlierCopy(path, ThisWeek);
     QVERIFY2(first.ok, qPrintable(first.error));
-    QVERIFY(putEarlierCopyBack(path, first));
+    QVERIFY(dropEarlierCopy(path, first));
     QCOMPARE(testsupport::everythingUnder(folder.path()), QStringList { u"OrviWorksheet.txt"_s });
     QCOMPARE(testsupport::fileBytes(path), LastWeek);
 
-    // A folder that holds other copies stays, and nothing is put back over
-    // a file that is there.
+    // A folder that holds other copies stays, and so does a copy found there.
+    const QString keptBefore = folder.filePath(u"earlier/"_s + SavedAt + u".txt"_s);
     QVERIFY(QDir(folder.path()).mkdir(u"earlier"_s));
-    writeFile(folder.filePath(u"earlier/"_s + SavedAt + u".txt"_s), "a copy kept before");
+    writeFile(keptBefore, LastWeek);
     const QStringList before = testsupport::everythingUnder(folder.path());
-    const KeepResult second = keepEarlierCopy(path, ThisWeek);
-    QVERIFY2(second.ok, qPrintable(second.error));
-    writeFile(path, ThisWeek);
-    QVERIFY(!putEarlierCopyBack(path, second));
-    QCOMPARE(testsupport::fileBytes(path), ThisWeek);
-    QVERIFY(QFile::remove(path));
-    QVERIFY(putEarlierCopyBack(path, second));
+    const KeepResult found = keepEarlierCopy(path, ThisWeek);
+    QVERIFY2(found.ok, qPrintable(found.error));
+    QCOMPARE(found.keptPath, keptBefore);
+    QVERIFY(dropEarlierCopy(path, found));
     QCOMPARE(testsupport::everythingUnder(folder.path()), before);
-    QCOMPARE(testsupport::fileBytes(path), LastWeek);
+    QVERIFY(QFile::remove(keptBefore));
+    writeFile(folder.filePath(u"earlier/"_s + SavedAt + u".txt"_s), OtherCopy);
+    const KeepResult second = keepEarlierCopy(path, ThisWeek);
+    QVERIFY2(second.ok && second.madeNow, qPrintable(second.error));
+    QVERIFY(dropEarlierCopy(path, second));
+    QCOMPARE(testsupport::everythingUnder(folder.path()), before);
+
+    // A save that put its file in place after all, yet reported a failure,
+    // must not cost the earlier file its only copy.
+    const KeepResult third = keepEarlierCopy(path, ThisWeek);
+    QVERIFY2(third.ok && third.madeNow, qPrintable(third.error));
+    QVERIFY(saveWholeFile(path, ThisWeek).ok);
+    QVERIFY(!dropEarlierCopy(path, third));
+    QCOMPARE(testsupport::fileBytes(third.keptPath), LastWeek);
+    QCOMPARE(testsupport::fileBytes(path), ThisWeek);
 }
 
 QTEST_GUILESS_MAIN(EarlierCopiesTest)

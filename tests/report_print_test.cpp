@@ -412,6 +412,8 @@ void ReportPrintTest::failedWriteKeepsEarlierFilesAndSaysWhy()
     kept.write("kept");
     kept.close();
     const QStringList before = testsupport::everythingUnder(fixture.folder());
+    const QString reason
+        = testsupport::whyNotWritable(reportPath(fixture.folder(), u"AnnOrviReport.html"_s));
 
     QVERIFY(QTest::qWaitForWindowActive(&window));
     printReport(window, u"Ann"_s);
@@ -422,6 +424,7 @@ void ReportPrintTest::failedWriteKeepsEarlierFilesAndSaysWhy()
         qPrintable(message));
     // Below the first line: the system's reason.
     QVERIFY2(!message.section(u'\n', 1).trimmed().isEmpty(), qPrintable(message));
+    QVERIFY2(message.trimmed().endsWith(reason), qPrintable(message + u" / "_s + reason));
     QCOMPARE(testsupport::fileBytes(keptPath), QByteArray("kept"));
     QCOMPARE(testsupport::everythingUnder(fixture.folder()), before); // no half-written leftovers
     QVERIFY(capture.urls.isEmpty());

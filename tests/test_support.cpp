@@ -14,6 +14,7 @@
 #include <QMetaMethod>
 #include <QProcess>
 #include <QRegularExpression>
+#include <QSaveFile>
 #include <QTimer>
 #include <QtTest>
 
@@ -233,6 +234,15 @@ UrlCapture::~UrlCapture()
 void UrlCapture::capture(const QUrl &url)
 {
     urls << url;
+}
+
+QString whyNotWritable(const QString &path)
+{
+    QSaveFile probe(path);
+    if (!probe.open(QIODevice::WriteOnly))
+        return probe.errorString();
+    probe.cancelWriting();
+    return QStringLiteral("<nothing: ") + path + QStringLiteral(" can be written>");
 }
 
 } // namespace testsupport

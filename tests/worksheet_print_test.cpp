@@ -3,6 +3,7 @@
 #include "worksheet/worksheet_print.h"
 
 #include <QPageSize>
+#include <QPdfWriter>
 #include <QPrinter>
 #include <QTemporaryDir>
 #include <QtTest>
@@ -142,17 +143,27 @@ void WorksheetPrintTest::printRunDrawsItsPageRangeAndStopsWhenTold_data()
     QTest::addColumn<int>("stopAfter"); // pages; 0 runs to the end
     QTest::addColumn<QStringList>("pages");
     QTest::addColumn<int>("outcome");
+    // "printer", "printer, every page chosen" (after a range was typed), or
+    // "PDF writer", which a PDF file is printed through.
+    QTest::addColumn<QString>("device");
     const QString of = QStringLiteral(" of 6");
     QStringList all;
     for (int page = 1; page <= 6; ++page)
         all << QStringLiteral("Page %1").arg(page) + of;
-    QTest::newRow("every page") << 0 << 0 << 0 << all << int(tutor::PrintOutcome::Printed);
-    QTest::newRow("pages 2 to 3") << 2 << 3 << 0 << all.mid(1, 2)
-                                  << int(tutor::PrintOutcome::Printed);
-    QTest::newRow("the key's pages")
-        << 6 << 9 << 0 << all.mid(5) << int(tutor::PrintOutcome::Printed);
+    const int printed = int(tutor::PrintOutcome::Printed);
+    const QString printer = QStringLiteral("printer");
+    const QString writer = QStringLiteral("PDF writer");
+    QTest::newRow("every page") << 0 << 0 << 0 << all << printed << printer;
+    QTest::newRow("pages 2 to 3") << 2 << 3 << 0 << all.mid(1, 2) << printed << printer;
+    QTest::newRow("the key's pages") << 6 << 9 << 0 << all.mid(5) << printed << printer;
     QTest::newRow("cancelled after two")
-        << 0 << 0 << 2 << QStringList() << int(tutor::PrintOutcome::Cancelled);
+        << 0 << 0 << 2 << QStringList() << int(tutor::PrintOutcome::Cancelled) << printer;
+    QTest::newRow("every page chosen after typing 2 to 3")
+        << 2 << 3 << 0 << all << printed << QStringLiteral("printer, every page chosen");
+    QTest::newRow("PDF writer, every page") << 0 << 0 << 0 << all << printed << writer;
+    QTest::newRow("PDF writer, pages 2 to 3") << 2 << 3 << 0 << all.mid(1, 2) << printed << writer;
+    QTest::newRow("PDF writer, cancelled after two")
+        << 0 << 0 << 2 << QStringList() << int(tutor::PrintOutcome::Cancelled) << writer;
 }
 
 // 120 problems on A4: five worksheet pages and one of answers.
@@ -163,6 +174,7 @@ void WorksheetPrintTest::printRunDrawsItsPageRangeAndStopsWhenTold()
     QFETCH(int, stopAfter);
     QFETCH(QStringList, pages);
     QFETCH(int, outcome);
+    QFETCH(QString, device);
 
     tutor::WorksheetPrint content { QString(), QString(), QDate(2026, 12, 7), {}, true };
     for (int k = 1; k <= 120; ++k)
@@ -173,11 +185,17 @@ void WorksheetPrintTest::printRunDrawsItsPageRangeAndStopsWhenTold()
     QPrinter printer(QPrinter::HighResolution);
     printer.setOutputFormat(QPrinter::PdfFormat);
     printer.setOutputFileName(pdf);
-    printer.setPageSize(QPageSize(QPageSize::A4));
-    printer.setPageMargins(QMarginsF(15, 15, 15, 15), QPageLayout::Millimeter);
+    QPdfWriter writer(pdf);
+    QPagedPaintDevice &paper = device == QStringLiteral("PDF writer")
+        ? static_cast<QPagedPaintDevice &>(writer)
+        : static_cast<QPagedPaintDevice &>(printer);
+    paper.setPageSize(QPageSize(QPageSize::A4));
+    paper.setPageMargins(QMarginsF(15, 15, 15, 15), QPageLayout::Millimeter);
     if (from > 0) {
-        printer.setPrintRange(QPrinter::PageRange);
         printer.setFromTo(from, to);
+        printer.setPrintRange(
+            device == QStringLiteral("printer") ? QPrinter::PageRange : QPrinter::AllPages);
+        writer.setPageRanges(printer.pageRanges());
     }
     QList<int> progress;
     QList<int> totals;
@@ -187,7 +205,7 @@ void WorksheetPrintTest::printRunDrawsItsPageRangeAndStopsWhenTold()
         return stopAfter == 0 || done < stopAfter;
     };
 
-    QCOMPARE(int(tutor::printWorksheet(printer, content, keepGoing)), outcome);
+    QCOMPARE(int(tutor::printWorksheet(paper, content, keepGoing)), outcome);
     if (stopAfter > 0) {
         QCOMPARE(progress, QList<int>({ 1, 2 }));
         return;

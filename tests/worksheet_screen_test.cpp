@@ -329,6 +329,7 @@ private slots:
 
     void printedPagesHoldEveryProblemAndTheKey_data();
     void printedPagesHoldEveryProblemAndTheKey();
+    void unwritablePdfSaysSoWithoutSuccess_data();
     void unwritablePdfSaysSoWithoutSuccess();
 };
 
@@ -972,6 +973,7 @@ void WorksheetScreenTest::failedSaveSaysSoAndKeepsWhatWasThere_data()
     QTest::newRow("worksheet name is a folder") << false << false;
     QTest::newRow("answer sheet name is a folder") << true << false;
     QTest::newRow("worksheets is a file") << false << true;
+    QTest::newRow("worksheets is a file, answer sheet") << true << true;
 }
 
 void WorksheetScreenTest::failedSaveSaysSoAndKeepsWhatWasThere()
@@ -994,12 +996,15 @@ void WorksheetScreenTest::failedSaveSaysSoAndKeepsWhatWasThere()
     QVERIFY(earlier.open(QIODevice::WriteOnly));
     earlier.write("earlier");
     earlier.close();
+    const QString reason = testsupport::whyNotWritable(target);
+    const QStringList before = testsupport::everythingUnder(fixture.folder());
 
     button(window, answerSheet ? "cmdSaveAnswer" : "cmdSaveWorksheet")->click();
     const QString shown = wholeMessage(window);
     QVERIFY2(shown.startsWith(u"Save failed - "_s + target + u": "_s), qPrintable(shown));
-    QVERIFY(shown.size() > (u"Save failed - "_s + target + u": "_s).size()); // the reason
+    QVERIFY2(shown.endsWith(reason), qPrintable(shown + u" / "_s + reason));
     QVERIFY(!shown.contains(u"Succesfull"_s));
+    QCOMPARE(testsupport::everythingUnder(fixture.folder()), before); // nothing half written
     QVERIFY(messageTimer(window)->isActive());
     QCOMPARE(testsupport::fileBytes(keeper), QByteArray("earlier"));
     QCOMPARE(QFileInfo(target).isDir(), !folderIsAFile);
@@ -1296,25 +1301,60 @@ void WorksheetScreenTest::printedPagesHoldEveryProblemAndTheKey()
     }
 }
 
-// A PDF that cannot be written is told in a message with the reason, and
-// the status line claims nothing.
+void WorksheetScreenTest::unwritablePdfSaysSoWithoutSuccess_data()
+{
+    QTest::addColumn<QString>("inTheWay"); // "file", "folder" or empty
+    QTest::addColumn<QString>("pdfName"); // below the program's folder
+    QTest::newRow("no such folder") << QString() << u"no such folder/worksheet.pdf"_s;
+    QTest::newRow("its folder is a file") << u"file"_s << u"printed/worksheet.pdf"_s;
+    QTest::newRow("its name is a folder") << u"folder"_s << u"printed/worksheet.pdf"_s;
+}
+
+// A PDF that cannot be written is told in a message with the system's reason,
+// the status line claims nothing, whatever is in the way stays as it was, and
+// the next print goes where it can.
 void WorksheetScreenTest::unwritablePdfSaysSoWithoutSuccess()
 {
+    QFETCH(QString, inTheWay);
+    QFETCH(QString, pdfName);
     testsupport::TutorFixture fixture;
     MainWindow &window = readyWorksheet(fixture, u"Warm Up"_s, u"Addition"_s);
     createProblems(window, 3);
-    const QString pdf = fixture.folder() + u"/no such folder/worksheet.pdf"_s;
+    const QString pdf = fixture.folder() + u'/' + pdfName;
+    QString keeper;
+    if (inTheWay == u"file") {
+        keeper = QFileInfo(pdf).absolutePath();
+    } else if (inTheWay == u"folder") {
+        QVERIFY(QDir().mkpath(pdf));
+        keeper = pdf + u"/earlier.pdf"_s;
+    }
+    if (!keeper.isEmpty()) {
+        QFile earlier(keeper);
+        QVERIFY(earlier.open(QIODevice::WriteOnly));
+        earlier.write("earlier");
+    }
+    const QString reason = testsupport::whyNotWritable(pdf);
+    const QStringList before = testsupport::everythingUnder(fixture.folder());
+
     testsupport::MessageBoxCloser closer;
     printToPdf(window, pdf, true);
     QCOMPARE(closer.texts.size(), 1);
-    const QString told = closer.texts.first();
-    QVERIFY2(told.startsWith(u"The worksheet could not be saved as PDF to "_s
-                 + QDir::toNativeSeparators(pdf) + u": "_s),
-        qPrintable(told));
-    QVERIFY(
-        told.size() > (u"The worksheet could not be saved as PDF to "_s + pdf + u": "_s).size());
-    QVERIFY(!QFileInfo::exists(pdf));
+    const QString told = closer.texts.first().trimmed();
+    const QString start = u"The worksheet could not be saved as PDF to "_s
+        + QDir::toNativeSeparators(pdf) + u": "_s;
+    QVERIFY2(told.startsWith(start), qPrintable(told));
+    QVERIFY2(told.endsWith(reason), qPrintable(told + u" / "_s + reason));
     QVERIFY(!wholeMessage(window).contains(u"PDF"_s));
+    QCOMPARE(testsupport::everythingUnder(fixture.folder()), before);
+    if (!keeper.isEmpty())
+        QCOMPARE(testsupport::fileBytes(keeper), QByteArray("earlier"));
+    QCOMPARE(QFileInfo(pdf).isDir(), inTheWay == u"folder");
+
+    const QString elsewhere = fixture.folder() + u"/worksheet.pdf"_s;
+    printToPdf(window, elsewhere, true);
+    QCOMPARE(closer.texts.size(), 1);
+    QCOMPARE(wholeMessage(window), u"Worksheet saved as PDF - "_s + elsewhere);
+    QVERIFY(testsupport::pdfWords(elsewhere).join(u' ').startsWith(u"Orvi Math Tutor Worksheet"_s));
 }
 
 QTEST_MAIN(WorksheetScreenTest)

@@ -5,6 +5,8 @@
 #include <QFont>
 #include <QLocale>
 #include <QPageLayout>
+#include <QPageRanges>
+#include <QPagedPaintDevice>
 #include <QPainter>
 #include <QPen>
 #include <QPrinter>
@@ -143,31 +145,42 @@ void paintKeyLine(PagePainter &page, QPointF at, int number, const WorksheetRow 
             .arg(row.number1, printedSign(row.operation), row.number2, row.answer));
 }
 
+// A printer keeps the range last typed into its dialog even when the user
+// then asked for every page.
+QPageRanges chosenPages(const QPagedPaintDevice &device)
+{
+    const auto *printer = dynamic_cast<const QPrinter *>(&device);
+    if (printer && printer->printRange() != QPrinter::PageRange)
+        return {};
+    return device.pageRanges();
+}
+
 } // namespace
 
-PrintOutcome printWorksheet(QPrinter &printer, const WorksheetPrint &content,
+PrintOutcome printWorksheet(QPagedPaintDevice &device, const WorksheetPrint &content,
     const std::function<bool(int, int)> &keepGoing)
 {
-    const QSizeF printable = printer.pageLayout().paintRect(QPageLayout::Millimeter).size();
+    const QSizeF printable = device.pageLayout().paintRect(QPageLayout::Millimeter).size();
     const PagePlan plan(int(content.rows.size()), printable, content.withKey);
 
     int first = 0;
     int last = plan.pageCount() - 1;
-    if (printer.printRange() == QPrinter::PageRange && printer.fromPage() > 0) {
-        first = printer.fromPage() - 1;
-        last = std::min(last, printer.toPage() - 1);
+    const QPageRanges pages = chosenPages(device);
+    if (!pages.isEmpty()) {
+        first = pages.firstPage() - 1;
+        last = std::min(last, pages.lastPage() - 1);
     }
 
     QPainter painter;
-    if (!painter.begin(&printer))
+    if (!painter.begin(&device))
         return PrintOutcome::Failed;
-    PagePainter page(painter, printer.resolution() / 25.4);
+    PagePainter page(painter, device.logicalDpiX() / 25.4);
     const double width = printable.width();
     const double height = printable.height();
     const int toDo = std::max(0, last - first + 1);
     for (int pageIndex = first; pageIndex <= last; ++pageIndex) {
         if (pageIndex > first)
-            printer.newPage();
+            device.newPage();
         const bool key = plan.isKeyPage(pageIndex);
         paintHeader(page, content, width, key);
         for (int problem = plan.firstProblemOn(pageIndex);
@@ -187,7 +200,10 @@ PrintOutcome printWorksheet(QPrinter &printer, const WorksheetPrint &content,
         }
         paintFooter(page, width, height, pageIndex + 1, plan.pageCount());
         if (keepGoing && !keepGoing(pageIndex - first + 1, toDo)) {
-            printer.abort();
+            // A printer drops the job; a file is thrown away by whoever
+            // gave it.
+            if (auto *printer = dynamic_cast<QPrinter *>(&device))
+                printer->abort();
             painter.end();
             return PrintOutcome::Cancelled;
         }

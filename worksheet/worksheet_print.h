@@ -8,7 +8,7 @@
 
 #include <functional>
 
-class QPrinter;
+class QPagedPaintDevice;
 
 namespace tutor {
 
@@ -24,12 +24,13 @@ struct WorksheetPrint
 
 enum class PrintOutcome { Printed, Cancelled, Failed };
 
-// Paints the worksheet pages and, when asked, the answer key pages onto the
-// printer, only the pages of its page range when it has one. After each page
-// `keepGoing(pagesDone, pagesToDo)` is asked whether to go on; no answer
-// there stops the print run. Failed when the printer cannot be painted on
-// (a PDF file that cannot be opened, say).
-PrintOutcome printWorksheet(QPrinter &printer, const WorksheetPrint &content,
+// Paints the worksheet pages and, when asked, the answer key pages onto a
+// printer or a PDF writer, only the pages of its page range when it has one.
+// After each page `keepGoing(pagesDone, pagesToDo)` is asked whether to go
+// on; no answer there stops the print run (a printer's job is then dropped).
+// Failed when the device cannot be painted on (a PDF file that cannot be
+// opened, say).
+PrintOutcome printWorksheet(QPagedPaintDevice &device, const WorksheetPrint &content,
     const std::function<bool(int, int)> &keepGoing = {});
 
 } // namespace tutor

@@ -17,8 +17,6 @@
 #include <QComboBox>
 #include <QDate>
 #include <QDir>
-#include <QFile>
-#include <QFileInfo>
 #include <QFontMetrics>
 #include <QGuiApplication>
 #include <QLabel>
@@ -28,12 +26,14 @@
 #include <QPageSize>
 #include <QPaintEngine>
 #include <QPalette>
+#include <QPdfWriter>
 #include <QPrintPreviewDialog>
 #include <QPrintPreviewWidget>
 #include <QPrinter>
 #include <QPrinterInfo>
 #include <QProgressDialog>
 #include <QPushButton>
+#include <QSaveFile>
 #include <QScrollBar>
 #include <QStringList>
 #include <QTextDocument>
@@ -136,19 +136,6 @@ QString fittedMessage(
             tooMany = middle;
     }
     return shortened(kept, everywhere);
-}
-
-// The system's reason why a PDF file cannot be written, found by trying.
-QString pdfFailureReason(const QString &path)
-{
-    const bool existed = QFileInfo::exists(path);
-    QFile probe(path);
-    if (!probe.open(QIODevice::WriteOnly | QIODevice::Append))
-        return probe.errorString();
-    probe.close();
-    if (!existed)
-        QFile::remove(path);
-    return QStringLiteral("the file could not be written");
 }
 
 QLabel *heading(QWidget *parent, const QString &name, const QString &text, const QRect &geometry)
@@ -476,19 +463,20 @@ void WorksheetScreen::cmdPrintWorksheet_Click()
 }
 
 // A real print run of a long worksheet shows its progress and can be
-// cancelled; the dialog is gone before the outcome is told.
+// cancelled; the dialog is gone before the outcome is told. A print into a
+// file stops at the first page after the file could not be written.
 tutor::PrintOutcome WorksheetScreen::printWithProgress(
-    QPrinter &printer, const tutor::WorksheetPrint &content)
+    QPagedPaintDevice &device, const tutor::WorksheetPrint &content, const QFileDevice *file)
 {
     QProgressDialog progress(
         QStringLiteral("Printing the worksheet..."), QStringLiteral("Cancel"), 0, 0, window());
     progress.setObjectName(QStringLiteral("dlgPrintProgress"));
     progress.setWindowModality(Qt::WindowModal);
     progress.setMinimumDuration(500);
-    return tutor::printWorksheet(printer, content, [&progress](int done, int total) {
+    return tutor::printWorksheet(device, content, [&progress, file](int done, int total) {
         progress.setMaximum(total);
         progress.setValue(done);
-        return !progress.wasCanceled();
+        return !progress.wasCanceled() && !(file && file->error() != QFileDevice::NoError);
     });
 }
 
@@ -504,31 +492,70 @@ void WorksheetScreen::paintPrint(QPrinter *printer)
         QGuiApplication::restoreOverrideCursor();
         return;
     }
-    const tutor::PrintOutcome outcome = printWithProgress(*printer, content);
-    const bool toPdf = printer->outputFormat() == QPrinter::PdfFormat;
-    const QString target
-        = toPdf ? QDir::toNativeSeparators(printer->outputFileName()) : printer->printerName();
-    switch (outcome) {
+    if (printer->outputFormat() == QPrinter::PdfFormat) {
+        printPdf(*printer, content);
+        return;
+    }
+    const QString target = printer->printerName();
+    switch (printWithProgress(*printer, content)) {
     case tutor::PrintOutcome::Printed:
-        showStatus(toPdf ? QStringLiteral("Worksheet saved as PDF - ") + target
-                         : QStringLiteral("Worksheet sent to the printer ") + target);
+        showStatus(QStringLiteral("Worksheet sent to the printer ") + target);
         break;
     case tutor::PrintOutcome::Cancelled:
-        // A cancelled PDF is not a worksheet; nothing half-written stays.
-        if (toPdf)
-            QFile::remove(printer->outputFileName());
         showStatus(QStringLiteral("Printing cancelled - nothing was printed."));
         break;
-    case tutor::PrintOutcome::Failed: {
-        const QString text = toPdf
-            ? QString(QStringLiteral("The worksheet could not be saved as PDF to ") + target
-                + QStringLiteral(": ") + pdfFailureReason(printer->outputFileName()))
-            : QString(QStringLiteral("The worksheet could not be sent to the printer ") + target
+    case tutor::PrintOutcome::Failed:
+        showMessage(this,
+            QStringLiteral("The worksheet could not be sent to the printer ") + target
                 + QLatin1Char('.'));
-        showMessage(this, text);
         break;
     }
+}
+
+// Qt's printer would write the PDF straight into the file, so a print cut
+// off or stopped by a full disk would leave half a PDF where the last one
+// was. The pages go into a file of their own instead, with the printer's
+// paper, margins, resolution, page range and title, and it takes the old
+// one's place only once the last page is in it; a cancelled print leaves
+// the old file as it was.
+void WorksheetScreen::printPdf(const QPrinter &printer, const tutor::WorksheetPrint &content)
+{
+    QSaveFile file(printer.outputFileName());
+    SaveResult saved = openWholeFile(file);
+    if (saved.ok) {
+        tutor::PrintOutcome outcome = tutor::PrintOutcome::Failed;
+        {
+            // Gone, with all it wrote, before the file is finished.
+            QPdfWriter writer(&file);
+            writer.setPageLayout(printer.pageLayout());
+            writer.setResolution(printer.resolution());
+            writer.setTitle(printer.docName());
+            writer.setCreator(printer.creator());
+            writer.setPdfVersion(printer.pdfVersion());
+            if (printer.printRange() == QPrinter::PageRange)
+                writer.setPageRanges(printer.pageRanges());
+            outcome = printWithProgress(writer, content, &file);
+        }
+        if (outcome == tutor::PrintOutcome::Cancelled && file.error() == QFileDevice::NoError) {
+            file.cancelWriting();
+            showStatus(QStringLiteral("Printing cancelled - nothing was printed."));
+            return;
+        }
+        if (outcome == tutor::PrintOutcome::Failed) {
+            file.cancelWriting();
+            saved.ok = false;
+            saved.error = QStringLiteral("the pages could not be drawn");
+        } else {
+            saved = finishWholeFile(file);
+        }
     }
+    if (saved.ok) {
+        showStatus(QStringLiteral("Worksheet saved as PDF - ") + saved.path);
+        return;
+    }
+    showMessage(this,
+        QStringLiteral("The worksheet could not be saved as PDF to ") + saved.path
+            + QStringLiteral(": ") + saved.error);
 }
 
 QList<tutor::WorksheetRow> WorksheetScreen::rows() const
@@ -544,7 +571,9 @@ QList<tutor::WorksheetRow> WorksheetScreen::rows() const
 }
 
 // Last week's worksheet is not lost to this week's: a different file the save
-// would replace moves into "earlier" first, and back when the save fails.
+// would replace is kept in "earlier" first. It stays in place until the new
+// one replaces it whole, so a save cut off anywhere loses neither; a failed
+// save takes the copy away again, as the file is still there.
 void WorksheetScreen::save(const QString &fileName, const QByteArray &bytes)
 {
     const QString path = m_worksheetsFolder + QLatin1Char('/') + fileName;
@@ -557,7 +586,7 @@ void WorksheetScreen::save(const QString &fileName, const QByteArray &bytes)
     }
     const SaveResult result = saveWholeFile(path, bytes);
     if (!result.ok)
-        putEarlierCopyBack(path, kept);
+        dropEarlierCopy(path, kept);
     showStatus(result.ok ? tutor::worksheetSavedMessage(result.path)
                          : tutor::worksheetSaveFailedMessage(result.path, result.error),
         folder);

@@ -9,9 +9,11 @@
 
 class QCheckBox;
 class QComboBox;
+class QFileDevice;
 class QLabel;
 class QLineEdit;
 class QListWidget;
+class QPagedPaintDevice;
 class QPrinter;
 class QPushButton;
 class QTimer;
@@ -61,7 +63,9 @@ private:
     void showStatus(const QString &text, const QString &folder = QString());
     void setOptionalFieldsEditable(bool editable);
     void paintPrint(QPrinter *printer);
-    tutor::PrintOutcome printWithProgress(QPrinter &printer, const tutor::WorksheetPrint &content);
+    void printPdf(const QPrinter &printer, const tutor::WorksheetPrint &content);
+    tutor::PrintOutcome printWithProgress(QPagedPaintDevice &device,
+        const tutor::WorksheetPrint &content, const QFileDevice *file = nullptr);
 
     TutorSession &m_session;
     const QString m_worksheetsFolder;
