@@ -8,7 +8,6 @@
 
 #include <QAbstractButton>
 #include <QApplication>
-#include <QCheckBox>
 #include <QComboBox>
 #include <QDir>
 #include <QFile>
@@ -18,9 +17,6 @@
 #include <QListWidget>
 #include <QMenu>
 #include <QMenuBar>
-#include <QPrintPreviewDialog>
-#include <QPrintPreviewWidget>
-#include <QPrinter>
 #include <QRegularExpression>
 #include <QTimer>
 #include <QtTest>
@@ -212,7 +208,7 @@ private:
     void tickTimer();
     QString randomText();
     QString rightAnswerFor(const QLineEdit *box) const;
-    void printWorksheet(QAbstractButton *button);
+    void printWorksheet();
     void checkReport(const QUrl &url, int rows, int right);
     void checkSheet(const QString &fileName, int rows);
 
@@ -277,7 +273,7 @@ void Walk::clickButton()
     note(u"click "_s + button->objectName());
     const QString name = button->objectName();
     if (name == u"cmdPrintWorksheet") {
-        printWorksheet(button);
+        printWorksheet();
         return;
     }
     const int rows = testsupport::logRowCount(m_window);
@@ -295,39 +291,15 @@ void Walk::clickButton()
         checkSheet(u"OrviAnswersheet.txt"_s, sheetRows);
 }
 
-// The preview opens modal: from inside it, print to a PDF file or close it.
-void Walk::printWorksheet(QAbstractButton *button)
+// Prints from the preview to a PDF file, which must be whole.
+void Walk::printWorksheet()
 {
     const QString path = m_folder + u"/pdf/sheet "_s + QString::number(++m_pdfNumber) + u".pdf"_s;
     QDir().mkpath(QFileInfo(path).path());
-    const bool print = chance(60);
-    const bool withKey = chance(50);
-    bool opened = false;
-    QTimer::singleShot(0, &m_window, [&]() {
-        auto *preview = named<QPrintPreviewDialog>(&m_window, u"dlgPrintWorksheet"_s);
-        if (!preview)
-            return;
-        opened = true;
-        if (!print) {
-            preview->reject();
-            return;
-        }
-        auto *key = named<QCheckBox>(preview, u"chkIncludeAnswerKey"_s);
-        if (key && key->isChecked() != withKey)
-            key->click();
-        QPrinter *printer = preview->printer();
-        printer->setOutputFormat(QPrinter::PdfFormat);
-        printer->setOutputFileName(path);
-        preview->findChild<QPrintPreviewWidget *>()->print();
-        preview->accept();
-    });
-    button->click();
-    if (!opened) {
+    if (!testsupport::printToPdf(m_window, path, chance(50))) {
         fail(u"Print... opened no preview"_s);
         return;
     }
-    if (!print)
-        return;
     const QByteArray pdf = testsupport::fileBytes(path);
     if (!pdf.startsWith("%PDF-") || !pdf.trimmed().endsWith("%%EOF"))
         fail(u"the worksheet PDF is not whole: "_s + path);

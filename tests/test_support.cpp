@@ -1,6 +1,7 @@
 #include "tests/test_support.h"
 
 #include <QApplication>
+#include <QCheckBox>
 #include <QComboBox>
 #include <QDesktopServices>
 #include <QDir>
@@ -12,7 +13,11 @@
 #include <QListWidget>
 #include <QMessageBox>
 #include <QMetaMethod>
+#include <QPrintPreviewDialog>
+#include <QPrintPreviewWidget>
+#include <QPrinter>
 #include <QProcess>
+#include <QPushButton>
 #include <QRegularExpression>
 #include <QSaveFile>
 #include <QTimer>
@@ -217,6 +222,28 @@ void MessageBoxCloser::closeOpenBoxes()
         shownAsPlainText << plain;
         box->done(QMessageBox::Ok);
     }
+}
+
+bool printToPdf(MainWindow &window, const QString &path, bool withKey, QPageSize::PageSizeId paper)
+{
+    bool printed = false;
+    QTimer::singleShot(0, &window, [&]() {
+        auto *preview = named<QPrintPreviewDialog>(&window, QStringLiteral("dlgPrintWorksheet"));
+        if (!preview)
+            return;
+        auto *key = named<QCheckBox>(preview, QStringLiteral("chkIncludeAnswerKey"));
+        if (key && key->isChecked() != withKey)
+            key->click();
+        QPrinter *printer = preview->printer();
+        printer->setOutputFormat(QPrinter::PdfFormat);
+        printer->setOutputFileName(path);
+        printer->setPageSize(QPageSize(paper));
+        preview->findChild<QPrintPreviewWidget *>()->print();
+        preview->accept();
+        printed = key != nullptr;
+    });
+    named<QPushButton>(&window, QStringLiteral("cmdPrintWorksheet"))->click();
+    return printed;
 }
 
 UrlCapture::UrlCapture()

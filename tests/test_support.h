@@ -3,6 +3,7 @@
 #include "app/main_window.h"
 
 #include <QList>
+#include <QPageSize>
 #include <QObject>
 #include <QStringList>
 #include <QTemporaryDir>
@@ -92,6 +93,12 @@ QStringList everythingUnder(const QString &folder);
 // The words of a PDF file in the order they were drawn, as pdftotext reads
 // them.
 QStringList pdfWords(const QString &path);
+
+// Opens "Print...", sets the preview's printer to write a PDF file on `paper`
+// and prints from the preview, as its print button does; false when no
+// preview opened.
+bool printToPdf(MainWindow &window, const QString &path, bool withKey,
+    QPageSize::PageSizeId paper = QPageSize::A4);
 
 // Closes every message box that appears while it lives, noting its texts.
 class MessageBoxCloser : public QObject

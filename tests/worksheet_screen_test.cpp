@@ -16,9 +16,6 @@
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPageSize>
-#include <QPrintPreviewDialog>
-#include <QPrintPreviewWidget>
-#include <QPrinter>
 #include <QPushButton>
 #include <QRegularExpression>
 #include <QScrollBar>
@@ -236,32 +233,6 @@ void wheel(QListWidget *list, int notches)
     QWheelEvent event(inside, list->viewport()->mapToGlobal(inside), QPoint(),
         QPoint(0, 120 * notches), Qt::NoButton, Qt::NoModifier, Qt::NoScrollPhase, false);
     QCoreApplication::sendEvent(list->viewport(), &event);
-}
-
-// Opens "Print...", sets the preview's printer to write a PDF file on `paper`
-// and prints from the preview, as its print button does; false when no
-// preview opened.
-bool printToPdf(MainWindow &window, const QString &path, bool withKey,
-    QPageSize::PageSizeId paper = QPageSize::A4)
-{
-    bool printed = false;
-    QTimer::singleShot(0, &window, [&]() {
-        auto *preview = named<QPrintPreviewDialog>(&window, u"dlgPrintWorksheet"_s);
-        if (!preview)
-            return;
-        auto *key = named<QCheckBox>(preview, u"chkIncludeAnswerKey"_s);
-        if (key && key->isChecked() != withKey)
-            key->click();
-        QPrinter *printer = preview->printer();
-        printer->setOutputFormat(QPrinter::PdfFormat);
-        printer->setOutputFileName(path);
-        printer->setPageSize(QPageSize(paper));
-        preview->findChild<QPrintPreviewWidget *>()->print();
-        preview->accept();
-        printed = key != nullptr;
-    });
-    button(window, "cmdPrintWorksheet")->click();
-    return printed;
 }
 
 // Whether each group of words stands, whole and in order, somewhere after the
@@ -1263,7 +1234,7 @@ void WorksheetScreenTest::printedPagesHoldEveryProblemAndTheKey()
     QVERIFY(button(window, "cmdPrintWorksheet")->isEnabled());
 
     const QString pdf = fixture.folder() + u"/worksheet.pdf"_s;
-    QVERIFY(printToPdf(window, pdf, withKey, QPageSize::PageSizeId(paper)));
+    QVERIFY(testsupport::printToPdf(window, pdf, withKey, QPageSize::PageSizeId(paper)));
     const QStringList words = testsupport::pdfWords(pdf);
     const QString text = words.join(u' ');
     QVERIFY2(text.startsWith(u"Orvi Math Tutor Worksheet"_s), qPrintable(text.left(200)));
@@ -1337,7 +1308,7 @@ void WorksheetScreenTest::unwritablePdfSaysSoWithoutSuccess()
     const QStringList before = testsupport::everythingUnder(fixture.folder());
 
     testsupport::MessageBoxCloser closer;
-    printToPdf(window, pdf, true);
+    testsupport::printToPdf(window, pdf, true);
     QCOMPARE(closer.texts.size(), 1);
     const QString told = closer.texts.first().trimmed();
     const QString start = u"The worksheet could not be saved as PDF to "_s
@@ -1351,7 +1322,7 @@ void WorksheetScreenTest::unwritablePdfSaysSoWithoutSuccess()
     QCOMPARE(QFileInfo(pdf).isDir(), inTheWay == u"folder");
 
     const QString elsewhere = fixture.folder() + u"/worksheet.pdf"_s;
-    printToPdf(window, elsewhere, true);
+    testsupport::printToPdf(window, elsewhere, true);
     QCOMPARE(closer.texts.size(), 1);
     QCOMPARE(wholeMessage(window), u"Worksheet saved as PDF - "_s + elsewhere);
     QVERIFY(testsupport::pdfWords(elsewhere).join(u' ').startsWith(u"Orvi Math Tutor Worksheet"_s));
