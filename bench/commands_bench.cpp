@@ -362,6 +362,9 @@ struct Command
 {
     QString label;
     QByteArray handler;
+    QString objectName;
+    bool isButton = false;
+    // The item or button in the window at hand (see inWindow()).
     QAction *item = nullptr;
     QPushButton *button = nullptr;
     // Writes a file or prints: may take up to 100 ms, and beyond that must
@@ -431,7 +434,7 @@ std::vector<Command> allCommands(MainWindow &window)
                   Command command;
                   command.label = label;
                   command.handler = item->objectName().toLatin1() + "_Click";
-                  command.item = item;
+                  command.objectName = item->objectName();
                   commands.push_back(command);
               }
           };
@@ -446,7 +449,8 @@ std::vector<Command> allCommands(MainWindow &window)
             + plainCaption(button->text())
             + (button->text().endsWith(QStringLiteral("...")) ? QStringLiteral("...") : QString());
         command.handler = button->objectName().toLatin1() + "_Click";
-        command.button = button;
+        command.objectName = button->objectName();
+        command.isButton = true;
         commands.push_back(command);
     }
 
@@ -610,10 +614,10 @@ Timing timeOnPlace(Tutor &tutor, const Command &command, Size size, Place place)
 Command inWindow(const Command &command, MainWindow &window)
 {
     Command here = command;
-    if (command.item)
-        here.item = window.findChild<QAction *>(command.item->objectName());
-    if (command.button)
-        here.button = window.findChild<QPushButton *>(command.button->objectName());
+    if (command.isButton)
+        here.button = window.findChild<QPushButton *>(command.objectName);
+    else
+        here.item = window.findChild<QAction *>(command.objectName);
     return here;
 }
 
@@ -787,22 +791,23 @@ int main(int argc, char **argv)
     std::vector<Command> commands;
     std::vector<Result> results;
     {
-        std::map<Size, std::unique_ptr<Tutor>> tutors;
-        const auto tutor = [&tutors](Size size) -> Tutor & {
-            std::unique_ptr<Tutor> &made = tutors[size];
-            if (!made)
-                made = std::make_unique<Tutor>();
-            return *made;
+        // One window at a time, so that no other window's timers tick
+        // into a measurement.
+        std::unique_ptr<Tutor> current;
+        const auto tutor = [&current]() -> Tutor & {
+            if (!current)
+                current = std::make_unique<Tutor>();
+            return *current;
         };
-        commands = allCommands(tutor(Size::Empty).window());
+        commands = allCommands(tutor().window());
         commands.erase(std::remove_if(commands.begin(), commands.end(),
                            [&only](const Command &c) { return !c.label.contains(only); }),
             commands.end());
         results.resize(commands.size());
         std::vector<std::vector<Place>> where;
         for (const Command &command : commands)
-            where.push_back(placesFor(
-                tutor(Size::Screenful), inWindow(command, tutor(Size::Screenful).window())));
+            where.push_back(placesFor(tutor(), inWindow(command, tutor().window())));
+        current.reset();
 
         // Place by place, so that the full window makes its rows again only
         // where a command has taken them away or left the worksheet.
@@ -828,14 +833,15 @@ int main(int argc, char **argv)
                     if (place == Place::WorksheetOneShort
                         && (size != Size::Full || command.handler != "cmdCreateProblem_Click"))
                         continue;
-                    const Timing timing = timeOnPlace(
-                        tutor(size), inWindow(command, tutor(size).window()), size, place);
+                    const Timing timing
+                        = timeOnPlace(tutor(), inWindow(command, tutor().window()), size, place);
                     Timing &slowest = results[i].*slot;
                     if (timing.ms > slowest.ms)
                         slowest = timing;
                     slowest.sawProgress = slowest.sawProgress || timing.sawProgress;
                 }
             }
+            current.reset();
             std::fprintf(stderr, "  took %.0f s\n", double(took.elapsed()) / 1e3);
         };
         std::fprintf(stderr, "Timing every command with an empty session...\n");
