@@ -6,105 +6,6 @@
 #include <QScrollBar>
 #include <QStyleOptionViewItem>
 
-#include <memory>
-#include <unordered_set>
-#include <vector>
-
-namespace {
-
-// A row that keeps its text itself instead of in a list of roles, which a
-// plain row allocates apart. Rows with the same text share it, and the rows
-// come from blocks kept for the next rows: a long list's rows are then a few
-// large allocations rather than hundreds of thousands of small ones, which
-// the heap is slow to take back. Used on the GUI thread only.
-class TextRow final : public QListWidgetItem
-{
-public:
-    explicit TextRow(const QString &text)
-        : m_text(sharedText(text))
-    { }
-
-    QVariant data(int role) const override
-    {
-        const QVariant value = QListWidgetItem::data(role);
-        if (!value.isValid() && (role == Qt::DisplayRole || role == Qt::EditRole) && m_text)
-            return *m_text;
-        return value;
-    }
-
-    // A new text goes with the other roles, where the list hears of it.
-    void setData(int role, const QVariant &value) override
-    {
-        if (role == Qt::DisplayRole || role == Qt::EditRole)
-            m_text = nullptr;
-        QListWidgetItem::setData(role, value);
-    }
-
-    QListWidgetItem *clone() const override { return new TextRow(*this); }
-
-    static void *operator new(std::size_t size);
-    static void operator delete(void *row);
-
-private:
-    TextRow(const TextRow &other) = default;
-
-    static const QString *sharedText(const QString &text);
-
-    const QString *m_text;
-};
-
-struct RowPool
-{
-    std::vector<std::unique_ptr<char[]>> blocks;
-    char *next = nullptr; // the unused rest of the newest block
-    std::size_t left = 0;
-    void *freed = nullptr; // freed rows, each holding the next one's address
-};
-
-RowPool &rowPool()
-{
-    static RowPool pool;
-    return pool;
-}
-
-constexpr std::size_t RowsPerBlock = 1024;
-
-void *TextRow::operator new(std::size_t size)
-{
-    RowPool &pool = rowPool();
-    if (pool.freed) {
-        void *row = pool.freed;
-        pool.freed = *static_cast<void **>(row);
-        return row;
-    }
-    if (pool.left < size) {
-        pool.blocks.push_back(std::make_unique<char[]>(RowsPerBlock * size));
-        pool.next = pool.blocks.back().get();
-        pool.left = RowsPerBlock * size;
-    }
-    void *row = pool.next;
-    pool.next += size;
-    pool.left -= size;
-    return row;
-}
-
-void TextRow::operator delete(void *row)
-{
-    RowPool &pool = rowPool();
-    *static_cast<void **>(row) = pool.freed;
-    pool.freed = row;
-}
-
-// The same few numbers and words fill most rows. Each text is kept once, for
-// good, where it never moves.
-const QString *TextRow::sharedText(const QString &text)
-{
-    static std::unordered_set<QString> texts;
-    return &*texts.insert(text).first;
-}
-
-} // namespace
-
 FixedRowList::FixedRowList(int rowHeight, QWidget *parent)
     : QListWidget(parent)
     , m_rowHeight(qMax(1, rowHeight))
@@ -119,11 +20,6 @@ int FixedRowList::oneLineRowHeight(QWidget *parent)
     QListWidget probe(parent);
     probe.addItem(QStringLiteral("0"));
     return probe.sizeHintForRow(0);
-}
-
-QListWidgetItem *FixedRowList::textRow(const QString &text)
-{
-    return new TextRow(text);
 }
 
 int FixedRowList::visibleRows() const

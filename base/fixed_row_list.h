@@ -19,12 +19,6 @@ public:
     // `parent`, so a fixed-row list looks like any other.
     static int oneLineRowHeight(QWidget *parent);
 
-    // A row showing `text`, for addItem(): it reads, changes and paints as
-    // `new QListWidgetItem(text)` does, but takes about half the memory and
-    // is freed several times faster, so that clearing tens of thousands of
-    // rows stays quick.
-    static QListWidgetItem *textRow(const QString &text);
-
     int rowHeight() const { return m_rowHeight; }
 
     QRect visualRect(const QModelIndex &index) const override;

@@ -3,7 +3,6 @@
 #include "base/controls.h"
 #include "base/desktop_launcher.h"
 #include "base/file_saver.h"
-#include "base/fixed_row_list.h"
 #include "base/message_box.h"
 #include "report/report_writer.h"
 
@@ -185,7 +184,7 @@ bool ReportPanel::appendRow(const tutor::LogRow &row)
     const QString entries[] = { row.number1, row.operation, row.number2, row.yourAnswer,
         row.correctAnswer, row.verdict };
     for (int i = 0; i < m_columns.size(); ++i) {
-        m_columns.at(i)->addItem(FixedRowList::textRow(entries[i]));
+        m_columns.at(i)->addItem(entries[i]);
     }
     if (rowCount() >= MaximumRows)
         m_logFull->show();

@@ -1,25 +1,21 @@
 #include "base/fixed_row_list.h"
 
 #include <QImage>
-#include <QSignalSpy>
 #include <QScrollBar>
 #include <QtTest>
-
-#include <memory>
 
 namespace {
 
 constexpr int RowHeight = 13;
 
-// A shown list of `rows` numbered rows with room for ten of them, made as
-// the program makes its rows.
+// A shown list of `rows` numbered rows with room for ten of them.
 struct ShownList
 {
     explicit ShownList(int rows)
     {
         list.resize(120, 10 * RowHeight + 2 * list.frameWidth());
         for (int row = 0; row < rows; ++row)
-            list.addItem(FixedRowList::textRow(QString::number(row)));
+            list.addItem(QString::number(row));
         list.show();
         QCoreApplication::processEvents();
     }
@@ -53,7 +49,6 @@ private slots:
     void appendedRowsCanBeScrolledToAndArePainted();
     void clearingEmptiesTheScrollRange();
     void clicksAndKeysPickRowsWhenAllowed();
-    void textRowsActLikePlainRows();
 };
 
 void FixedRowListTest::rowsStandOneRowHeightApart_data()
@@ -176,37 +171,6 @@ void FixedRowListTest::clicksAndKeysPickRowsWhenAllowed()
     list.clearSelection();
     QTest::mouseClick(list.viewport(), Qt::LeftButton, {}, QPoint(4, 3));
     QVERIFY(list.selectedItems().isEmpty());
-}
-
-void FixedRowListTest::textRowsActLikePlainRows()
-{
-    ShownList shown(0);
-    FixedRowList &list = shown.list;
-    // The rows of a cleared list make way for new ones; each keeps its text.
-    for (int round = 0; round < 3; ++round) {
-        list.clear();
-        for (int row = 0; row < 30; ++row)
-            list.addItem(FixedRowList::textRow(QString::number(round * 100 + row % 7)));
-        QCOMPARE(list.count(), 30);
-        QCOMPARE(list.item(29)->text(), QString::number(round * 100 + 29 % 7));
-    }
-    QListWidgetItem *row = list.item(3);
-    QListWidgetItem plain(QStringLiteral("203"));
-    for (int role : { Qt::DisplayRole, Qt::EditRole, Qt::ToolTipRole })
-        QCOMPARE(row->data(role), plain.data(role));
-    QCOMPARE(row->flags(), plain.flags());
-    QCOMPARE(list.findItems(QStringLiteral("203"), Qt::MatchExactly).size(), 4);
-
-    // A changed text shows, and the list hears of it; a copy keeps it.
-    QSignalSpy changed(list.model(), &QAbstractItemModel::dataChanged);
-    row->setText(QStringLiteral("Wrong"));
-    QCOMPARE(changed.size(), 1);
-    QCOMPARE(list.model()->index(3, 0).data().toString(), QStringLiteral("Wrong"));
-    row->setToolTip(QStringLiteral("tip"));
-    QCOMPARE(row->text(), QStringLiteral("Wrong"));
-    const std::unique_ptr<QListWidgetItem> copy(list.item(4)->clone());
-    QCOMPARE(copy->text(), QStringLiteral("204"));
-    QVERIFY(rowShowsText(list, 3));
 }
 
 QTEST_MAIN(FixedRowListTest)

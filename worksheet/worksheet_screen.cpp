@@ -362,7 +362,7 @@ void WorksheetScreen::appendRow(const tutor::WorksheetRow &row)
     const std::array<const QString *, 4> entries
         = { &row.number1, &row.operation, &row.number2, &row.answer };
     for (qsizetype column = 0; column < m_lists.size(); ++column)
-        m_lists.at(column)->addItem(FixedRowList::textRow(*entries.at(column)));
+        m_lists.at(column)->addItem(*entries.at(column));
     // The newest row is the one the teacher wants to see.
     for (QListWidget *column : std::as_const(m_lists))
         column->scrollToBottom();
