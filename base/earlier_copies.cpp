@@ -139,10 +139,9 @@ KeepResult keepEarlierCopy(const QString &path, const QByteArray &newBytes)
             return keptAt(target, true);
         if (isTaken(target))
             continue;
-        for (const QString &refusing : { file.absolutePath(), folder }) {
-            if (isReadOnly(refusing))
-                return failure(readOnlyReason(refusing));
-        }
+        // The file's own folder was checked above.
+        if (isReadOnly(folder))
+            return failure(readOnlyReason(folder));
         const QString reason = original.errorString();
         if (isUnknown(reason))
             return failure(QStringLiteral("the file could not be copied into the folder earlier"));

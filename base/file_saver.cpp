@@ -30,16 +30,29 @@ SaveResult failed(const QSaveFile &file)
     return result;
 }
 
+// A file that went wrong is thrown away, its reason taken first.
+SaveResult abandoned(QSaveFile &file)
+{
+    const SaveResult result = failed(file);
+    file.cancelWriting();
+    return result;
+}
+
+SaveResult succeeded(const QSaveFile &file)
+{
+    SaveResult result;
+    result.ok = true;
+    result.path = QDir::toNativeSeparators(file.fileName());
+    return result;
+}
+
 } // namespace
 
 SaveResult openWholeFile(QSaveFile &file)
 {
     if (!file.open(QIODevice::WriteOnly))
         return failed(file);
-    SaveResult result;
-    result.ok = true;
-    result.path = QDir::toNativeSeparators(file.fileName());
-    return result;
+    return succeeded(file);
 }
 
 SaveResult finishWholeFile(QSaveFile &file)
@@ -48,19 +61,13 @@ SaveResult finishWholeFile(QSaveFile &file)
     // failure of its own final flush: it would put an empty file in place of
     // the earlier one and report success. Flushing here first lets a full
     // disk fail while the earlier file is still there.
-    if (!file.flush() || file.error() != QFileDevice::NoError) {
-        const SaveResult result = failed(file);
-        file.cancelWriting();
-        return result;
-    }
+    if (!file.flush() || file.error() != QFileDevice::NoError)
+        return abandoned(file);
     // commit() can also return true while closing the file set an error: the
     // new file is then not to be trusted, so the user must not hear success.
     if (!file.commit() || file.error() != QFileDevice::NoError)
         return failed(file);
-    SaveResult result;
-    result.ok = true;
-    result.path = QDir::toNativeSeparators(file.fileName());
-    return result;
+    return succeeded(file);
 }
 
 SaveResult saveWholeFile(const QString &path, const QByteArray &bytes)
@@ -81,10 +88,7 @@ SaveResult saveWholeFile(const QString &path, const QByteArray &bytes)
     const SaveResult opened = openWholeFile(file);
     if (!opened.ok)
         return opened;
-    if (file.write(bytes) != bytes.size()) {
-        const SaveResult result = failed(file);
-        file.cancelWriting();
-        return result;
-    }
+    if (file.write(bytes) != bytes.size())
+        return abandoned(file);
     return finishWholeFile(file);
 }
