@@ -25,7 +25,6 @@
 #include <malloc.h>
 #include <optional>
 #include <random>
-#include <unistd.h>
 
 using namespace Qt::StringLiterals;
 using testsupport::named;
