@@ -142,6 +142,8 @@ MainWindow::MainWindow(const QString &applicationFolder, QWidget *parent)
     layout()->setSizeConstraint(QLayout::SetFixedSize);
 
     m_fraLog = new ReportPanel(m_folders.reportsFolder(), client);
+    if (m_folders.userFilesMovedAway())
+        m_fraLog->tellWhereReportsGo();
     m_fraGame1 = new MissingNumberScreen(m_session, client);
     m_fraGame2 = new MissingOperationScreen(m_session, client);
     m_fraGame3 = new TimeTrialScreen(m_session, client);

@@ -1,50 +1,68 @@
 #include "base/earlier_copies.h"
 
-#include <QCoreApplication>
 #include <QDateTime>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QLocale>
+#include <QRegularExpression>
 
-#include <filesystem>
-#include <system_error>
+#include <algorithm>
+#include <cerrno>
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+#include <vector>
 
 namespace {
 
 const QString FolderName = QStringLiteral("earlier");
 
-std::filesystem::path systemPath(const QString &path)
+QByteArray encoded(const QString &name)
 {
-    return QFileInfo(path).filesystemFilePath();
+    return QFile::encodeName(name);
+}
+
+// The file's bytes, read without following a link in its place.
+bool readWhole(const QString &path, QByteArray *bytes)
+{
+    const int descriptor = ::open(encoded(path).constData(), O_RDONLY | O_NOFOLLOW | O_CLOEXEC);
+    if (descriptor < 0)
+        return false;
+    QFile file;
+    const bool read = file.open(descriptor, QIODevice::ReadOnly, QFileDevice::AutoCloseHandle);
+    if (read)
+        *bytes = file.readAll();
+    else
+        ::close(descriptor);
+    return read && file.error() == QFileDevice::NoError;
 }
 
 bool holdsBytes(const QString &path, const QByteArray &bytes)
 {
     // A file that cannot be read might still differ, so it is kept.
-    QFile file(path);
-    return file.size() == bytes.size() && file.open(QIODevice::ReadOnly) && file.readAll() == bytes;
+    QByteArray held;
+    return QFileInfo(path).size() == bytes.size() && readWhole(path, &held) && held == bytes;
+}
+
+bool sameEntry(const struct stat &one, const struct stat &other)
+{
+    return one.st_dev == other.st_dev && one.st_ino == other.st_ino;
 }
 
 // Whether `copy` holds what `file` holds: a second name for it, or a file
 // with the same bytes. A link to it is no copy: it would follow the file.
 bool isCopyOf(const QString &copy, const QString &file)
 {
-    if (QFileInfo(copy).isSymLink())
+    struct stat copied = {};
+    struct stat original = {};
+    if (::lstat(encoded(copy).constData(), &copied) != 0 || !S_ISREG(copied.st_mode)
+        || ::lstat(encoded(file).constData(), &original) != 0 || !S_ISREG(original.st_mode))
         return false;
-    std::error_code unknown;
-    if (std::filesystem::equivalent(systemPath(copy), systemPath(file), unknown))
+    if (sameEntry(copied, original))
         return true;
-    QFile original(file);
-    return original.open(QIODevice::ReadOnly) && holdsBytes(copy, original.readAll());
-}
-
-// A dangling link counts as taken too: a copy written onto it could land
-// wherever it points.
-bool isTaken(const QString &path)
-{
-    const QFileInfo entry(path);
-    return entry.exists() || entry.isSymLink();
+    QByteArray bytes;
+    return readWhole(file, &bytes) && holdsBytes(copy, bytes);
 }
 
 QString earlierName(const QFileInfo &file, const QString &stamp, int number)
@@ -57,17 +75,15 @@ QString earlierName(const QFileInfo &file, const QString &stamp, int number)
     return name;
 }
 
-// The system's reason for a refused link or copy ("Permission denied") would
-// not tell the user which folder refused.
-bool isReadOnly(const QString &folder)
+// Names earlierName() makes for `file`, with the stamp and number captured.
+QRegularExpression earlierNamePattern(const QFileInfo &file)
 {
-    const QFileInfo entry(folder);
-    return entry.isDir() && !entry.isWritable();
-}
-
-QString readOnlyReason(const QString &folder)
-{
-    return QStringLiteral("the folder %1 is read-only").arg(QFileInfo(folder).fileName());
+    const QString suffix = file.suffix().isEmpty()
+        ? QString()
+        : QRegularExpression::escape(QLatin1Char('.') + file.suffix());
+    return QRegularExpression(QLatin1Char('^') + QRegularExpression::escape(file.completeBaseName())
+        + QStringLiteral(" (\\d{4}-\\d\\d-\\d\\d \\d\\d-\\d\\d-\\d\\d)(?: \\((\\d+)\\))?") + suffix
+        + QLatin1Char('$'));
 }
 
 KeepResult failure(const QString &reason)
@@ -86,9 +102,21 @@ KeepResult keptAt(const QString &path, bool madeNow)
     return result;
 }
 
-bool isUnknown(const QString &reason)
+// File systems without hard links say so in several ways.
+bool cannotLink(int error)
 {
-    return reason.isEmpty() || reason == QCoreApplication::translate("QIODevice", "Unknown error");
+    return error == EPERM || error == EOPNOTSUPP || error == EMLINK || error == EXDEV
+        || error == ENOSYS;
+}
+
+// A copy cut off by a kill leaves only its staging name, which the program
+// alone makes; the next save of the same file clears it.
+void clearCutOffCopy(const QString &earlierFolder, const QString &fileName)
+{
+    struct stat entry = {};
+    if (::lstat(encoded(earlierFolder).constData(), &entry) != 0 || !S_ISDIR(entry.st_mode))
+        return;
+    QFile::remove(earlierFolder + QLatin1Char('/') + WholeFile::stagingNameFor(fileName));
 }
 
 } // namespace
@@ -96,56 +124,76 @@ bool isUnknown(const QString &reason)
 KeepResult keepEarlierCopy(const QString &path, const QByteArray &newBytes)
 {
     const QFileInfo file(path);
-    if (!file.isFile() || holdsBytes(path, newBytes))
+    const QString folderPath = file.absolutePath();
+    const QString earlierPath = folderPath + QLatin1Char('/') + FolderName;
+    clearCutOffCopy(earlierPath, file.fileName());
+
+    // No file yet, or a link or anything else the save replaces without
+    // losing what it leads to.
+    struct stat entry = {};
+    if (::lstat(encoded(path).constData(), &entry) != 0 || !S_ISREG(entry.st_mode))
+        return {};
+    if (holdsBytes(path, newBytes))
         return {};
     // The save could not put its file there either.
-    if (isReadOnly(file.absolutePath()))
-        return failure(readOnlyReason(file.absolutePath()));
+    if (::access(encoded(folderPath).constData(), W_OK) != 0)
+        return failure(saveFailureReason(errno, folderPath));
 
-    const QString folder = file.absolutePath() + QLatin1Char('/') + FolderName;
-    if (isTaken(folder) && !QFileInfo(folder).isDir())
-        return failure(QStringLiteral("a file named earlier is in the way"));
-    std::error_code refused;
-    std::filesystem::create_directory(systemPath(folder), refused);
-    if (refused) {
+    QString refused;
+    SaveFolder folder;
+    if (!folder.open(folderPath, SaveFolder::Missing::Fail, &refused))
+        return failure(refused);
+    struct stat earlierEntry = {};
+    if (::lstat(encoded(earlierPath).constData(), &earlierEntry) != 0
+        && ::mkdirat(folder.descriptor(), encoded(FolderName).constData(), 0777) != 0) {
         return failure(QStringLiteral("the folder earlier could not be created: ")
-            + QString::fromLocal8Bit(refused.message().c_str()));
+            + saveFailureReason(errno, folderPath));
     }
+    SaveFolder earlier;
+    if (!earlier.open(earlierPath, SaveFolder::Missing::Fail, &refused))
+        return failure(refused);
 
-    // The file the save replaces, whatever links lead to it.
-    const QString source = file.canonicalFilePath();
     // The C locale keeps the digits plain whatever the user's language.
     const QString stamp
         = QLocale::c().toString(file.lastModified(), QStringLiteral("yyyy-MM-dd HH-mm-ss"));
     for (int number = 1;; ++number) {
-        const QString target = folder + QLatin1Char('/') + earlierName(file, stamp, number);
-        if (isTaken(target)) {
-            if (isCopyOf(target, source))
+        const QString name = earlierName(file, stamp, number);
+        const QString target = earlierPath + QLatin1Char('/') + name;
+        struct stat taken = {};
+        if (::fstatat(earlier.descriptor(), encoded(name).constData(), &taken, AT_SYMLINK_NOFOLLOW)
+                == 0
+            || errno != ENOENT) {
+            if (isCopyOf(target, path))
                 return keptAt(target, false);
             continue;
         }
-        std::error_code unlinked;
-        std::filesystem::create_hard_link(systemPath(source), systemPath(target), unlinked);
-        if (!unlinked)
-            return keptAt(target, true);
-        // Another program may have taken the name in the meantime.
-        if (unlinked == std::errc::file_exists)
-            continue;
+        if (!savesteps::withoutLinks()) {
+            if (::linkat(folder.descriptor(), encoded(file.fileName()).constData(),
+                    earlier.descriptor(), encoded(name).constData(), 0)
+                == 0)
+                return keptAt(target, true);
+            // Another program may have taken the name in the meantime.
+            if (errno == EEXIST)
+                continue;
+            if (!cannotLink(errno))
+                return failure(saveFailureReason(errno, earlierPath));
+        }
         // A file system without links (a memory stick, some network shares)
-        // gets a copy; Qt writes it under a passing name, so it appears whole
-        // or not at all.
-        QFile original(source);
-        if (original.copy(target))
-            return keptAt(target, true);
-        if (isTaken(target))
-            continue;
-        // The file's own folder was checked above.
-        if (isReadOnly(folder))
-            return failure(readOnlyReason(folder));
-        const QString reason = original.errorString();
-        if (isUnknown(reason))
-            return failure(QStringLiteral("the file could not be copied into the folder earlier"));
-        return failure(reason);
+        // gets a copy, written whole like any save.
+        QByteArray bytes;
+        if (!readWhole(path, &bytes))
+            return failure(QStringLiteral("the file could not be read to keep a copy of it"));
+        WholeFile copy(target, WholeFile::stagingNameFor(file.fileName()));
+        SaveResult copied = copy.begin();
+        if (copied.ok) {
+            copy.write(bytes);
+            copied = copy.finish();
+        }
+        if (!copied.ok)
+            return failure(copied.error);
+        // The copy is dated as the file was, as a link would be.
+        QFile(target).setFileTime(file.lastModified(), QFileDevice::FileModificationTime);
+        return keptAt(target, true);
     }
 }
 
@@ -161,4 +209,44 @@ bool dropEarlierCopy(const QString &path, const KeepResult &kept)
         return false;
     QDir().rmdir(QFileInfo(kept.keptPath).absolutePath()); // only when nothing else is in it
     return true;
+}
+
+void pruneEarlierCopies(const QString &path, int kept)
+{
+    const QFileInfo file(path);
+    QDir earlier(file.absolutePath() + QLatin1Char('/') + FolderName);
+    const QRegularExpression pattern = earlierNamePattern(file);
+    struct Copy
+    {
+        QString stamp;
+        int number;
+        QString name;
+    };
+    std::vector<Copy> copies;
+    // Links are never the program's own copies.
+    for (const QString &name : earlier.entryList(QDir::Files | QDir::Hidden | QDir::NoSymLinks)) {
+        const QRegularExpressionMatch match = pattern.match(name);
+        if (match.hasMatch())
+            copies.push_back({ match.captured(1), qMax(1, match.captured(2).toInt()), name });
+    }
+    if (int(copies.size()) <= kept)
+        return;
+    std::sort(copies.begin(), copies.end(), [](const Copy &one, const Copy &other) {
+        return one.stamp != other.stamp ? one.stamp < other.stamp : one.number < other.number;
+    });
+    for (std::size_t at = 0; at + std::size_t(kept) < copies.size(); ++at)
+        earlier.remove(copies.at(at).name);
+}
+
+SaveResult saveKeepingEarlierCopy(const QString &path, const QByteArray &bytes)
+{
+    const KeepResult kept = keepEarlierCopy(path, bytes);
+    if (!kept.ok)
+        return { false, QDir::toNativeSeparators(path), kept.error };
+    const SaveResult saved = saveWholeFile(path, bytes);
+    if (!saved.ok)
+        dropEarlierCopy(path, kept);
+    else if (kept.madeNow)
+        pruneEarlierCopies(path);
+    return saved;
 }

@@ -2,12 +2,34 @@
 
 #include "base/maker_info.h"
 
+#include <QCoreApplication>
 #include <QDir>
+#include <QFile>
 #include <QFileInfo>
 #include <QStandardPaths>
 #include <QTemporaryFile>
 
+#include <pwd.h>
+#include <unistd.h>
+
 namespace {
+
+// The home folder the system's user list gives, for when HOME is unset.
+QString listedHome()
+{
+    const passwd *entry = getpwuid(geteuid());
+    return entry && entry->pw_dir ? QFile::decodeName(entry->pw_dir) : QString();
+}
+
+// Without HOME, Qt forms every per-user path from "/" ("//Documents",
+// "//.config"); the home the system lists for the user stands in for it.
+void fillInUnsetHome()
+{
+    const QString home = listedHome();
+    if (qEnvironmentVariableIsEmpty("HOME") && QDir::isAbsolutePath(home))
+        qputenv("HOME", QFile::encodeName(home));
+}
+Q_COREAPP_STARTUP_FUNCTION(fillInUnsetHome)
 
 // Whether a file can really be made in the folder: permissions, read-only
 // mounts and a path through a plain file all show here, for root too.
@@ -27,13 +49,33 @@ ProgramFolders::ProgramFolders(const QString &applicationFolder, const QString &
         + QString::fromLatin1(tutor::ApplicationId));
     const bool installed = QFileInfo(installedPages + QStringLiteral("/html")).isDir();
     m_shipped = installed ? installedPages : applicationFolder;
-    m_userFiles = !installed && canWriteIn(applicationFolder) ? applicationFolder : documentsFolder;
+    const bool besideProgram = !installed && canWriteIn(applicationFolder);
+    m_userFiles = besideProgram ? applicationFolder : documentsFolder;
+    m_movedAway = !installed && !besideProgram;
 }
 
 QString ProgramFolders::userDocumentsFolder()
 {
-    return QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation)
-        + QStringLiteral("/Orvi Math Tutor");
+    if (qEnvironmentVariableIsEmpty("HOME")) {
+        const QString home = listedHome();
+        // No home at all: a folder of the user's own under the system's
+        // temporary folder is still better than the root folder.
+        return QDir::isAbsolutePath(home) && home != QDir::rootPath()
+            ? home + QStringLiteral("/Documents/Orvi Math Tutor")
+            : QDir::tempPath() + QStringLiteral("/Orvi Math Tutor %1").arg(geteuid());
+    }
+    return QDir::cleanPath(QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation)
+        + QStringLiteral("/Orvi Math Tutor"));
+}
+
+bool ProgramFolders::userFilesMovedAway() const
+{
+    return m_movedAway;
+}
+
+QString ProgramFolders::userFilesFolder() const
+{
+    return m_userFiles;
 }
 
 QString ProgramFolders::shippedFile(const QString &relativePath) const

@@ -16,16 +16,22 @@ public:
     // `documentsFolder` (created on first use).
     ProgramFolders(const QString &applicationFolder, const QString &documentsFolder);
 
-    // The documents folder the desktop names, under "Orvi Math Tutor".
+    // The documents folder the desktop names, under "Orvi Math Tutor"; with
+    // HOME unset, the one in the home the system lists for the user.
     static QString userDocumentsFolder();
 
     // A page or text the program ships: "help/mhelp.html", "ReadMe.txt".
     QString shippedFile(const QString &relativePath) const;
     QString reportsFolder() const;
     QString worksheetsFolder() const;
+    // The folder that holds the reports and worksheets folders.
+    QString userFilesFolder() const;
+    // A portable copy whose own folder cannot be written keeps the user's
+    // files in the documents folder, where the user would not look first.
+    bool userFilesMovedAway() const;
 
 private:
     QString m_shipped;
-    // The folder that holds the reports and worksheets folders.
     QString m_userFiles;
+    bool m_movedAway = false;
 };

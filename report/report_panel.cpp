@@ -6,7 +6,9 @@
 #include "base/message_box.h"
 #include "report/report_writer.h"
 
+#include <QDir>
 #include <QEvent>
+#include <QFileInfo>
 #include <QItemSelectionModel>
 #include <QKeyEvent>
 #include <QLabel>
@@ -232,9 +234,22 @@ void ReportPanel::cmdPrintReport_Click()
         return;
     }
 
+    if (m_tellWhereReportsGo) {
+        m_tellWhereReportsGo = false;
+        showMessage(this,
+            QStringLiteral("Your report was saved in %1.")
+                .arg(QDir::toNativeSeparators(QFileInfo(path).absolutePath())),
+            QStringLiteral("The program's own folder cannot be written, so reports are kept "
+                           "there."));
+    }
     openSavedPage(this, path, QStringLiteral("Your report"));
     emit showReportRequested();
     emit reportPrinted();
+}
+
+void ReportPanel::tellWhereReportsGo()
+{
+    m_tellWhereReportsGo = true;
 }
 
 void ReportPanel::keepNameForCorrection()

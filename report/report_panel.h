@@ -40,6 +40,10 @@ public:
     // focus and no keys, so nothing unseen can be pressed.
     void setCoveringScreens(std::initializer_list<QWidget *> screens);
 
+    // The reports folder is not where the pupil would look (a portable copy
+    // that cannot write its own folder): the first report saved says where.
+    void tellWhereReportsGo();
+
 signals:
     void showReportRequested();
     // The report was written; whatever the browser did, the pupil's next
@@ -75,4 +79,5 @@ private:
     QPushButton *m_cmdPrintReport = nullptr;
     QList<QWidget *> m_coveringScreens;
     int m_listHeight = 0;
+    bool m_tellWhereReportsGo = false;
 };

@@ -26,6 +26,7 @@
 #include <QTimer>
 #include <QtTest>
 
+#include <algorithm>
 #include <cerrno>
 #include <chrono>
 #include <csignal>
@@ -42,25 +43,32 @@ using testsupport::named;
 
 // A full disk cannot be had on demand, so each case runs this executable
 // again as a child whose file size limit (RLIMIT_FSIZE) makes every write
-// past it fail as a full disk would. The child saves once through the
-// screens and prints what the user was shown; the parent checks it and the
-// files left behind.
+// past it fail as a full disk would; left to the system, such a write ends
+// the program with SIGXFSZ. The child saves once through the screens and
+// prints what the user was shown; the parent checks it and the files left
+// behind.
 //
-// A save cut off by a crash or a power cut is had by SIGKILL: a child sets up
-// the longest file of each kind once and saves it again and again, each time
-// in a forked copy of itself, which the parent kills at a random moment of
-// the save.
+// A save cut off by a crash or a power cut is had by SIGKILL: each child
+// sets up the longest file of its kind and saves it once, and the parent
+// kills it at a random moment of the save, or the save kills itself at one
+// of its steps.
 
 namespace {
 
 const char ScenarioVariable[] = "ORVI_SAVE_FAULT_SCENARIO";
 const char FolderVariable[] = "ORVI_SAVE_FAULT_FOLDER";
+// The file a killed save writes, below the folder.
+const char TargetVariable[] = "ORVI_SAVE_FAULT_TARGET";
+// "opened", "written", "named" or "replaced", or "copy <step>": the step of
+// the save (or of the earlier copy's) at which the child kills itself.
+const char StopVariable[] = "ORVI_SAVE_FAULT_STOP";
+// Set to 1 for saves as on a memory stick without hard links.
+const char WithoutLinksVariable[] = "ORVI_SAVE_FAULT_WITHOUT_LINKS";
 // Set to a seed printed by an earlier run to kill at the same moments again.
 const char SeedVariable[] = "ORVI_SAVE_FAULT_SEED";
 const QString PdfTarget = u"printed/worksheet.pdf"_s;
 
 const QByteArray EarlierContents = "kept from the last good save\r\nsecond line\r\n";
-const QString PartWrittenReason = u"the disk is full or the file could not be written whole"_s;
 
 // ---- The child: one save on a file system that runs full.
 
@@ -151,7 +159,7 @@ int runScenario(const QString &scenario, const QString &folder)
     return 0;
 }
 
-// ---- The child whose saves are killed.
+// ---- The child whose save is killed.
 
 void tell(const QByteArray &line)
 {
@@ -159,14 +167,8 @@ void tell(const QByteArray &line)
     std::fflush(stdout);
 }
 
-QByteArray heard()
-{
-    char line[64] = {};
-    return std::fgets(line, sizeof line, stdin) ? QByteArray(line).trimmed() : QByteArray();
-}
-
 // Whole lists at once: creating or answering 32 767 problems one by one
-// would take far longer than the saves they are for.
+// would take far longer than the save they are for.
 void fillLists(MainWindow &window, const QStringList &names, int rows)
 {
     for (qsizetype column = 0; column < names.size(); ++column) {
@@ -178,42 +180,48 @@ void fillLists(MainWindow &window, const QStringList &names, int rows)
     }
 }
 
-// Says "ready", then saves once for every "save" the parent sends, each time
-// in a forked copy of this process: the copy says "saving <pid>" as it starts
-// and "saved <microseconds>" once the save handler has returned. When the
-// parent says "reap", this process reports how the copy ended ("ended
-// killed" or "ended <exit code>"); until then the copy's pid cannot be given
-// to another process, so the parent's SIGKILL cannot hit a stranger.
-void serveSaves(const std::function<void()> &save)
+// Where a save is to stop, killed, on purpose: "<step>" of the file itself or
+// "copy <step>" of the earlier copy kept of it.
+savesteps::Step stopStep = savesteps::Step::Opened;
+bool stopInCopy = false;
+QString stopPath;
+
+void killAtStop(savesteps::Step step, const QString &path)
 {
-    tell("ready\n");
-    while (heard() == "save") {
-        const pid_t saver = fork();
-        if (saver == 0) {
-            tell("saving " + QByteArray::number(getpid()) + '\n');
-            QElapsedTimer clock;
-            clock.start();
-            save();
-            tell("saved " + QByteArray::number(clock.nsecsElapsed() / 1000) + '\n');
-            _exit(0);
-        }
-        if (saver < 0 || heard() != "reap")
-            return;
-        int status = 0;
-        waitpid(saver, &status, 0);
-        tell(WIFSIGNALED(status) && WTERMSIG(status) == SIGKILL
-                ? QByteArray("ended killed\n")
-                : "ended " + QByteArray::number(WEXITSTATUS(status)) + '\n');
-    }
+    const bool isCopy = QFileInfo(path).dir().dirName() == u"earlier"_s;
+    if (step == stopStep && isCopy == stopInCopy && (isCopy || path == stopPath))
+        std::raise(SIGKILL);
 }
 
+const QStringList StepNames = { u"opened"_s, u"written"_s, u"named"_s, u"replaced"_s };
+
+// Sets up the longest file of its kind, says "saving", saves it once and
+// says "saved <microseconds>". The parent kills it at a moment of its
+// choosing, or the save kills itself at the step ORVI_SAVE_FAULT_STOP names.
 // `kind` is "report", "worksheet", "answers" or "pdf".
-int runSaveServer(const QString &kind, int rows, const QString &folder)
+int runKilledSave(const QString &kind, int rows, const QString &folder, const QString &target)
 {
+    if (qEnvironmentVariableIntValue(WithoutLinksVariable) != 0)
+        savesteps::setWithoutLinks(true);
+    const QString stop = qEnvironmentVariable(StopVariable);
+    if (!stop.isEmpty()) {
+        stopInCopy = stop.startsWith(u"copy "_s);
+        stopStep = savesteps::Step(StepNames.indexOf(stop.section(u' ', -1)));
+        stopPath = QFileInfo(folder + u'/' + target).absoluteFilePath();
+        savesteps::setHook(killAtStop);
+    }
+
     MainWindow window(folder);
     window.show();
     testsupport::UrlCapture capture;
     testsupport::MessageBoxCloser closer;
+    QElapsedTimer clock;
+    const auto saveOnce = [&clock](const std::function<void()> &save) {
+        tell("saving\n");
+        clock.start();
+        save();
+        tell("saved " + QByteArray::number(clock.nsecsElapsed() / 1000) + '\n');
+    };
     if (kind == u"report") {
         testsupport::invokeHandler(&window, "mnuOptShowReport_Click");
         fillLists(window,
@@ -221,7 +229,7 @@ int runSaveServer(const QString &kind, int rows, const QString &folder)
                 u"lstLogCorrAn"_s, u"lstLogRW"_s },
             rows);
         QTest::keyClicks(named<QLineEdit>(&window, u"txtNameReport"_s), u"Ann"_s);
-        serveSaves([&window]() { testsupport::invokeHandler(&window, "cmdPrintReport_Click"); });
+        saveOnce([&window]() { testsupport::invokeHandler(&window, "cmdPrintReport_Click"); });
         return 0;
     }
     testsupport::invokeHandler(&window, "mnuOptionsWorksheet_Click");
@@ -232,10 +240,11 @@ int runSaveServer(const QString &kind, int rows, const QString &folder)
     testsupport::changeState(
         window, [rows](TutorState &state) { state.WorksheetProblemCount = qint16(rows); });
     if (kind == u"pdf") {
-        inPrintPreview(window, folder + u'/' + PdfTarget,
-            [](QPrintPreviewWidget *preview) { serveSaves([preview]() { preview->print(); }); });
+        inPrintPreview(window, folder + u'/' + target, [&saveOnce](QPrintPreviewWidget *preview) {
+            saveOnce([preview]() { preview->print(); });
+        });
     } else {
-        serveSaves([&window, kind]() {
+        saveOnce([&window, kind]() {
             testsupport::invokeHandler(
                 &window, kind == u"answers" ? "cmdSaveAnswer_Click" : "cmdSaveWorksheet_Click");
         });
@@ -274,50 +283,76 @@ QByteArray withoutTimeOfMaking(QByteArray bytes)
     return bytes;
 }
 
-// How one save that the parent meant to kill ended.
+// One save in a child of its own, as the parent meant to end it.
+struct KillPlan
+{
+    QString kind;
+    int rows = 0;
+    QString folder;
+    QString target;
+    bool withoutLinks = false;
+};
+
 struct KilledSave
 {
-    bool saved = false; // the save handler had returned before the kill
-    bool killed = false; // SIGKILL ended the copy, not its own exit
+    bool saved = false; // the save had finished before the kill
+    bool killed = false; // the kill ended the child, not its own exit
+    qint64 microseconds = 0; // how long the finished save took
     QByteArray trouble; // what went wrong between the two processes
 };
 
-// Has the child save once and kills the saving copy `delay` microseconds
-// after it started; a negative delay lets it finish. `saveMicroseconds`
-// gets the save's length when it finished.
-KilledSave saveAndKill(QProcess &child, qint64 delay, qint64 *saveMicroseconds = nullptr)
+// Starts a child for one save and kills it `delay` microseconds after the
+// save began; a negative delay lets it finish, and `stop` has the save kill
+// itself at that step. The child is started afresh, never forked from a
+// running Qt program, which can hang on a lock another thread held.
+KilledSave saveAndKill(const KillPlan &plan, qint64 delay, const QString &stop = QString())
 {
     KilledSave result;
-    child.write("save\n");
-    child.waitForBytesWritten();
+    QProcess child;
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    environment.insert(
+        QString::fromLatin1(ScenarioVariable), u"kill %1 %2"_s.arg(plan.kind).arg(plan.rows));
+    environment.insert(QString::fromLatin1(FolderVariable), plan.folder);
+    environment.insert(QString::fromLatin1(TargetVariable), plan.target);
+    environment.insert(QString::fromLatin1(StopVariable), stop);
+    environment.insert(
+        QString::fromLatin1(WithoutLinksVariable), plan.withoutLinks ? u"1"_s : u"0"_s);
+    environment.insert(u"QT_QPA_PLATFORM"_s, u"offscreen"_s);
+    // A PDF lists its fonts in the order of a hash, which differs from one
+    // process to the next unless the seed is fixed.
+    environment.insert(u"QT_HASH_SEED"_s, u"0"_s);
+    child.setProcessEnvironment(environment);
+    child.start(QCoreApplication::applicationFilePath(), QStringList());
     const QByteArray started = nextLine(child);
-    if (!started.startsWith("saving ")) {
+    if (started != "saving") {
         result.trouble = started;
         return result;
     }
     if (delay >= 0) {
         std::this_thread::sleep_for(std::chrono::microseconds(delay));
-        ::kill(pid_t(started.mid(7).toLongLong()), SIGKILL);
+        // Not yet waited for, so the number is still this child's.
+        ::kill(pid_t(child.processId()), SIGKILL);
     }
-    child.write("reap\n");
-    child.waitForBytesWritten();
-    for (QByteArray line = nextLine(child);; line = nextLine(child)) {
-        if (line.startsWith("saved ")) {
-            result.saved = true;
-            if (saveMicroseconds)
-                *saveMicroseconds = line.mid(6).toLongLong();
-        } else if (line == "ended killed") {
-            result.killed = true;
-            return result;
-        } else if (line.startsWith("ended ")) {
-            if (line != "ended 0")
-                result.trouble = line;
-            return result;
-        } else {
-            result.trouble = line;
-            return result;
-        }
+    if (!child.waitForFinished(60000)) {
+        result.trouble = "the child did not end";
+        return result;
     }
+    result.killed = child.exitStatus() == QProcess::CrashExit;
+    const QByteArray said = child.readAllStandardOutput().trimmed();
+    if (said.startsWith("saved ")) {
+        result.saved = true;
+        result.microseconds = said.mid(6).toLongLong();
+    } else if (!said.isEmpty()) {
+        result.trouble = said;
+    }
+    if (!result.killed && child.exitCode() != 0)
+        result.trouble += "exit code " + QByteArray::number(child.exitCode());
+    return result;
+}
+
+bool isStagingName(const QString &entry)
+{
+    return QFileInfo(entry).fileName().endsWith(u".orvi-saving"_s);
 }
 
 } // namespace
@@ -343,24 +378,23 @@ void SaveFaultsTest::fullDiskFailsTheSaveAndKeepsTheEarlierFile_data()
 
     const QString report = u"Cannot write the report %1.\n"_s;
     const QString status = u"Save failed - %1: "_s;
-    // Nothing fits: the system names the cause.
+    // The system names the cause, however much fitted.
     const QString tooLarge = QString::fromLocal8Bit(std::strerror(EFBIG));
 
     // The report of an empty log, about 2 KiB, only goes into Qt's buffer.
     QTest::newRow("short report, nothing fits")
         << u"report"_s << 0LL << u"reports/AnnOrviReport.html"_s << report << tooLarge;
     QTest::newRow("short report, part fits")
-        << u"report"_s << 100LL << u"reports/AnnOrviReport.html"_s << report << PartWrittenReason;
+        << u"report"_s << 100LL << u"reports/AnnOrviReport.html"_s << report << tooLarge;
     QTest::newRow("worksheet of 30, nothing fits")
         << u"worksheet 30"_s << 0LL << u"worksheets/OrviWorksheet.txt"_s << status << tooLarge;
     // 640 problems come to 13 to 15 KiB, just below Qt's 16 KiB buffer.
     QTest::newRow("answer sheet of 640, part fits")
-        << u"answers 640"_s << 4096LL << u"worksheets/OrviAnswersheet.txt"_s << status
-        << PartWrittenReason;
+        << u"answers 640"_s << 4096LL << u"worksheets/OrviAnswersheet.txt"_s << status << tooLarge;
     // The most problems the screen takes: about 1 MiB, written past the buffer.
     QTest::newRow("largest worksheet, part fits")
         << u"largest worksheet"_s << 65536LL << u"worksheets/OrviWorksheet.txt"_s << status
-        << PartWrittenReason;
+        << tooLarge;
     const QString pdf = u"The worksheet could not be saved as PDF to %1: "_s;
     QTest::newRow("PDF of 30, nothing fits") << u"pdf 30"_s << 0LL << PdfTarget << pdf << tooLarge;
     // About 60 KiB: the print stops at the first page after a write failed.
@@ -393,9 +427,9 @@ void SaveFaultsTest::fullDiskFailsTheSaveAndKeepsTheEarlierFile()
     environment.insert(QString::fromLatin1(FolderVariable), folder.path());
     environment.insert(u"QT_QPA_PLATFORM"_s, u"offscreen"_s);
     child.setProcessEnvironment(environment);
+    // The program itself must keep a write past the limit from killing it.
     child.setChildProcessModifier([fileLimit] {
-        // A write past the limit then fails with EFBIG instead of killing.
-        std::signal(SIGXFSZ, SIG_IGN);
+        std::signal(SIGXFSZ, SIG_DFL);
         const rlimit limit { rlim_t(fileLimit), rlim_t(fileLimit) };
         setrlimit(RLIMIT_FSIZE, &limit);
     });
@@ -426,29 +460,41 @@ void SaveFaultsTest::killedSaveLeavesTheOldFileOrTheNewOneWhole_data()
     QTest::addColumn<QString>("kind");
     QTest::addColumn<int>("rows"); // problems on the worksheet, answers in the report
     QTest::addColumn<QString>("target");
+    QTest::addColumn<bool>("withoutLinks"); // as on a FAT or exFAT memory stick
+    QTest::addColumn<QStringList>("stops"); // steps each save is stopped at once on purpose
 
+    const QStringList steps { u"opened"_s, u"written"_s, u"named"_s, u"replaced"_s };
+    const QStringList copySteps = steps + QStringList { u"copy opened"_s, u"copy named"_s };
     // The report shows the first 100 answers, but reads every one to count.
     QTest::newRow("report of 32767 answers")
-        << u"report"_s << 32767 << u"reports/AnnOrviReport.html"_s;
+        << u"report"_s << 32767 << u"reports/AnnOrviReport.html"_s << false << steps;
     QTest::newRow("worksheet of 32767")
-        << u"worksheet"_s << 32767 << u"worksheets/OrviWorksheet.txt"_s;
+        << u"worksheet"_s << 32767 << u"worksheets/OrviWorksheet.txt"_s << false << steps;
     QTest::newRow("answer sheet of 32767")
-        << u"answers"_s << 32767 << u"worksheets/OrviAnswersheet.txt"_s;
+        << u"answers"_s << 32767 << u"worksheets/OrviAnswersheet.txt"_s << false << steps;
     // A PDF of all 32 767 problems has 1 615 pages and takes ten seconds and
-    // more to print: fifty kills in it would take minutes. The same steps run
+    // more to print: many kills in it would take minutes. The same steps run
     // on 50 pages.
-    QTest::newRow("PDF of 1000") << u"pdf"_s << 1000 << PdfTarget;
+    QTest::newRow("PDF of 1000") << u"pdf"_s << 1000 << PdfTarget << false << steps;
+    QTest::newRow("worksheet without links")
+        << u"worksheet"_s << 32767 << u"worksheets/OrviWorksheet.txt"_s << true << copySteps;
+    QTest::newRow("PDF without links") << u"pdf"_s << 1000 << PdfTarget << true << steps;
 }
 
 // Kill the save anywhere and the file is the earlier one or the new one,
-// each whole, with nothing half written beside it; the earlier copies kept
-// of a worksheet are whole too.
+// each whole. Beside it may be left only whole earlier copies and the one
+// name the program saves under before the file is replaced, which the next
+// save of the same file removes. Every step of a save is stopped at once on
+// purpose, the moment between naming the new file and putting it in place
+// among them, and the rest at random moments.
 void SaveFaultsTest::killedSaveLeavesTheOldFileOrTheNewOneWhole()
 {
     QFETCH(QString, kind);
     QFETCH(int, rows);
     QFETCH(QString, target);
-    const int kills = 50;
+    QFETCH(bool, withoutLinks);
+    QFETCH(QStringList, stops);
+    const int randomKills = 16;
 
     const quint32 seed = qEnvironmentVariableIsSet(SeedVariable)
         ? quint32(qEnvironmentVariableIntValue(SeedVariable))
@@ -464,22 +510,21 @@ void SaveFaultsTest::killedSaveLeavesTheOldFileOrTheNewOneWhole()
     const QString path = folder.filePath(target);
     QVERIFY(QDir().mkpath(QFileInfo(path).absolutePath()));
     QVERIFY(writeFile(path, EarlierContents));
-
-    QProcess child;
-    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
-    environment.insert(QString::fromLatin1(ScenarioVariable), u"kill %1 %2"_s.arg(kind).arg(rows));
-    environment.insert(QString::fromLatin1(FolderVariable), folder.path());
-    environment.insert(u"QT_QPA_PLATFORM"_s, u"offscreen"_s);
-    child.setProcessEnvironment(environment);
-    child.start(QCoreApplication::applicationFilePath(), QStringList());
-    QCOMPARE(nextLine(child), QByteArray("ready"));
-    const qint64 setUp = clock.elapsed();
+    const KillPlan plan { kind, rows, folder.path(), target, withoutLinks };
+    const QDir saves = QFileInfo(path).dir();
+    const auto leftovers = [&saves]() {
+        QStringList staging = testsupport::everythingUnder(saves.path());
+        staging.erase(std::remove_if(staging.begin(), staging.end(),
+                          [](const QString &entry) { return !isStagingName(entry); }),
+            staging.end());
+        return staging;
+    };
 
     // One save left to finish: the new file, and how long a save takes.
-    qint64 saveLength = 0;
-    const KilledSave finished = saveAndKill(child, -1, &saveLength);
+    const KilledSave finished = saveAndKill(plan, -1);
     QVERIFY2(finished.trouble.isEmpty(), finished.trouble.constData());
-    QVERIFY(finished.saved && saveLength > 0);
+    QVERIFY(finished.saved && finished.microseconds > 0);
+    const qint64 saveLength = finished.microseconds;
     const QByteArray newBytes = testsupport::fileBytes(path);
     QVERIFY(newBytes != EarlierContents);
     const bool isPdf = kind == u"pdf";
@@ -487,30 +532,34 @@ void SaveFaultsTest::killedSaveLeavesTheOldFileOrTheNewOneWhole()
         QVERIFY2(newBytes.startsWith("%PDF-") && newBytes.trimmed().endsWith("%%EOF"),
             newBytes.left(20).constData());
     const QByteArray expectedNew = isPdf ? withoutTimeOfMaking(newBytes) : newBytes;
+    QCOMPARE(leftovers(), QStringList());
     QVERIFY(writeFile(path, EarlierContents));
 
-    // Besides the file, only whole copies of the earlier file may appear in
-    // its folder, and only among the earlier copies.
-    const QDir saves = QFileInfo(path).dir();
-    const QString earlier = u"earlier"_s;
     QSet<QString> seen;
     for (const QString &entry : testsupport::everythingUnder(saves.path()))
         seen.insert(entry);
     int leftOld = 0;
     int leftNew = 0;
     int finishedFirst = 0;
+    const int kills = int(stops.size()) + randomKills;
     for (int kill = 1; kill <= kills; ++kill) {
+        const QString stop = stops.value(kill - 1);
         // Anywhere in the save, and every other kill in its second half,
         // where the files are written once the bytes are made.
         const qint64 from = kill % 2 == 0 ? saveLength / 2 : 0;
-        const qint64 delay = from + qint64(random.bounded(quint64(saveLength - from)));
-        const KilledSave save = saveAndKill(child, delay);
-        const QByteArray where = u"kill %1 of %2, %3 us into a save of %4 us"_s.arg(kill)
-                                     .arg(kills)
-                                     .arg(delay)
-                                     .arg(saveLength)
-                                     .toUtf8();
+        const qint64 delay
+            = stop.isEmpty() ? from + qint64(random.bounded(quint64(saveLength - from))) : -1;
+        const KilledSave save = saveAndKill(plan, delay, stop);
+        const QByteArray where
+            = (stop.isEmpty() ? u"kill %1 of %2, %3 us into a save of %4 us"_s.arg(kill)
+                                    .arg(kills)
+                                    .arg(delay)
+                                    .arg(saveLength)
+                              : u"kill %1 of %2, at the step %3"_s.arg(kill).arg(kills).arg(stop))
+                  .toUtf8();
         QVERIFY2(save.trouble.isEmpty(), QByteArray(where + ": " + save.trouble).constData());
+        if (!stop.isEmpty())
+            QVERIFY2(save.killed, QByteArray(where + ": the save never got there").constData());
         finishedFirst += save.killed ? 0 : 1;
 
         const QByteArray now = testsupport::fileBytes(path);
@@ -520,13 +569,20 @@ void SaveFaultsTest::killedSaveLeavesTheOldFileOrTheNewOneWhole()
             QByteArray(where + ": the file holds " + QByteArray::number(now.size()) + " bytes")
                 .constData());
         for (const QString &entry : testsupport::everythingUnder(saves.path())) {
-            if (seen.contains(entry))
+            if (seen.contains(entry) || isStagingName(entry))
                 continue;
-            const bool wholeCopy = entry == earlier
-                || (QFileInfo(entry).path() == earlier
+            const bool wholeCopy = entry == u"earlier"_s
+                || (QFileInfo(entry).path() == u"earlier"_s
                     && testsupport::fileBytes(saves.filePath(entry)) == EarlierContents);
             QVERIFY2(wholeCopy, QByteArray(where + ": left behind " + entry.toUtf8()).constData());
             seen.insert(entry);
+        }
+        // Between naming the new file and putting it in place, a kill leaves
+        // it whole under the one name the program makes for it.
+        if (stop == u"named"_s) {
+            const QString staging = WholeFile::stagingNameFor(QFileInfo(path).fileName());
+            const QByteArray staged = testsupport::fileBytes(saves.filePath(staging));
+            QCOMPARE(isPdf ? withoutTimeOfMaking(staged) : staged, expectedNew);
         }
         if (isNew) {
             ++leftNew;
@@ -535,14 +591,14 @@ void SaveFaultsTest::killedSaveLeavesTheOldFileOrTheNewOneWhole()
             ++leftOld;
         }
     }
-    child.write("quit\n");
-    child.closeWriteChannel();
-    QVERIFY(child.waitForFinished(60000));
-    QCOMPARE(child.exitCode(), 0);
-    qInfo("%d kills in %.2f s (setting up %.2f s, one save %.3f s): %d left the earlier file, "
-          "%d the new one; %d saves had finished before their kill",
-        kills, clock.elapsed() / 1000.0, setUp / 1000.0, saveLength / 1e6, leftOld, leftNew,
-        finishedFirst);
+
+    // The next save clears whatever the kills left under the saving names.
+    const KilledSave last = saveAndKill(plan, -1);
+    QVERIFY2(last.trouble.isEmpty() && last.saved, last.trouble.constData());
+    QCOMPARE(leftovers(), QStringList());
+    qInfo("%d kills in %.2f s (one save %.3f s): %d left the earlier file, %d the new one; "
+          "%d saves had finished before their kill",
+        kills, clock.elapsed() / 1000.0, saveLength / 1e6, leftOld, leftNew, finishedFirst);
 }
 
 int main(int argc, char *argv[])
@@ -551,8 +607,8 @@ int main(int argc, char *argv[])
     const QString scenario = qEnvironmentVariable(ScenarioVariable);
     if (scenario.startsWith(u"kill "_s)) {
         const QStringList parts = scenario.split(u' ');
-        return runSaveServer(
-            parts.value(1), parts.value(2).toInt(), qEnvironmentVariable(FolderVariable));
+        return runKilledSave(parts.value(1), parts.value(2).toInt(),
+            qEnvironmentVariable(FolderVariable), qEnvironmentVariable(TargetVariable));
     }
     if (!scenario.isEmpty())
         return runScenario(scenario, qEnvironmentVariable(FolderVariable));

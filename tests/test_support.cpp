@@ -1,5 +1,7 @@
 #include "tests/test_support.h"
 
+#include "base/file_saver.h"
+
 #include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
@@ -19,7 +21,6 @@
 #include <QProcess>
 #include <QPushButton>
 #include <QRegularExpression>
-#include <QSaveFile>
 #include <QTimer>
 #include <QtTest>
 
@@ -265,10 +266,11 @@ void UrlCapture::capture(const QUrl &url)
 
 QString whyNotWritable(const QString &path)
 {
-    QSaveFile probe(path);
-    if (!probe.open(QIODevice::WriteOnly))
-        return probe.errorString();
-    probe.cancelWriting();
+    WholeFile probe(path);
+    const SaveResult opened = probe.begin(SaveFolder::Missing::Fail);
+    if (!opened.ok)
+        return opened.error;
+    probe.abandon();
     return QStringLiteral("<nothing: ") + path + QStringLiteral(" can be written>");
 }
 

@@ -135,8 +135,8 @@ public slots:
     void capture(const QUrl &url);
 };
 
-// The system's reason for not writing a file at `path` (a folder has its
-// name, its folder is a plain file, ...), as Qt passes it on: what a failed
+// The reason a file cannot be written at `path` (a folder has its name, its
+// folder is a plain file, ...), as the program's saves find it: what a failed
 // save must show the user.
 QString whyNotWritable(const QString &path);
 

@@ -33,7 +33,6 @@
 #include <QPrinterInfo>
 #include <QProgressDialog>
 #include <QPushButton>
-#include <QSaveFile>
 #include <QScrollBar>
 #include <QStringList>
 #include <QTextDocument>
@@ -317,6 +316,7 @@ void WorksheetScreen::stopMessageTimer()
 
 void WorksheetScreen::cmbDifficulty_Click()
 {
+    endLastingStatus();
     if (m_cmbDifficulty->currentIndex() < 0)
         return;
     const qsizetype level = levelNames().indexOf(m_cmbDifficulty->currentText());
@@ -331,6 +331,7 @@ void WorksheetScreen::cmbDifficulty_Click()
 
 void WorksheetScreen::cmbOperation_Click()
 {
+    endLastingStatus();
     if (m_cmbOperation->currentIndex() < 0)
         return;
     const QString picked = m_cmbOperation->currentText();
@@ -345,6 +346,7 @@ void WorksheetScreen::cmbOperation_Click()
 
 void WorksheetScreen::cmdCreateProblem_Click()
 {
+    endLastingStatus();
     const std::optional<tutor::PracticeProblem> problem = m_session.addWorksheetProblem();
     if (!problem) {
         showStatus(FullMessage);
@@ -381,6 +383,7 @@ void WorksheetScreen::cmdClearWorksheet_Click()
 
 void WorksheetScreen::chkIncludeOptional_Click()
 {
+    endLastingStatus();
     if (m_chkIncludeOptional->isChecked()) {
         emit optionalInformationChecked();
         setOptionalFieldsEditable(true);
@@ -411,6 +414,7 @@ void WorksheetScreen::setOptionalFieldsEditable(bool editable)
 
 void WorksheetScreen::tmrWorksheet_Timer()
 {
+    m_statusLastsUntilNextAction = false;
     m_lblWorksheetMessage->clear();
     m_lblWorksheetMessage->setToolTip(QString());
     m_tmrWorksheet->stop();
@@ -430,6 +434,7 @@ void WorksheetScreen::cmdSaveAnswer_Click()
 
 void WorksheetScreen::cmdPrintWorksheet_Click()
 {
+    endLastingStatus();
     QPrinter printer(QPrinter::HighResolution);
     // Without a printer of the desktop's own, the PDF takes the paper of the
     // user's country.
@@ -466,7 +471,7 @@ void WorksheetScreen::cmdPrintWorksheet_Click()
 // cancelled; the dialog is gone before the outcome is told. A print into a
 // file stops at the first page after the file could not be written.
 tutor::PrintOutcome WorksheetScreen::printWithProgress(
-    QPagedPaintDevice &device, const tutor::WorksheetPrint &content, const QFileDevice *file)
+    QPagedPaintDevice &device, const tutor::WorksheetPrint &content, const WholeFile *file)
 {
     QProgressDialog progress(
         QStringLiteral("Printing the worksheet..."), QStringLiteral("Cancel"), 0, 0, window());
@@ -476,7 +481,7 @@ tutor::PrintOutcome WorksheetScreen::printWithProgress(
     return tutor::printWorksheet(device, content, [&progress, file](int done, int total) {
         progress.setMaximum(total);
         progress.setValue(done);
-        return !progress.wasCanceled() && !(file && file->error() != QFileDevice::NoError);
+        return !progress.wasCanceled() && !(file && file->hasFailed());
     });
 }
 
@@ -520,8 +525,9 @@ void WorksheetScreen::paintPrint(QPrinter *printer)
 // the old file as it was.
 void WorksheetScreen::printPdf(const QPrinter &printer, const tutor::WorksheetPrint &content)
 {
-    QSaveFile file(printer.outputFileName());
-    SaveResult saved = openWholeFile(file);
+    WholeFile file(printer.outputFileName());
+    // The teacher picked the folder; a missing one is a mistyped name.
+    SaveResult saved = file.begin(SaveFolder::Missing::Fail);
     if (saved.ok) {
         tutor::PrintOutcome outcome = tutor::PrintOutcome::Failed;
         {
@@ -536,17 +542,17 @@ void WorksheetScreen::printPdf(const QPrinter &printer, const tutor::WorksheetPr
                 writer.setPageRanges(printer.pageRanges());
             outcome = printWithProgress(writer, content, &file);
         }
-        if (outcome == tutor::PrintOutcome::Cancelled && file.error() == QFileDevice::NoError) {
-            file.cancelWriting();
+        if (outcome == tutor::PrintOutcome::Cancelled && !file.hasFailed()) {
+            file.abandon();
             showStatus(QStringLiteral("Printing cancelled - nothing was printed."));
             return;
         }
         if (outcome == tutor::PrintOutcome::Failed) {
-            file.cancelWriting();
+            file.abandon();
             saved.ok = false;
             saved.error = QStringLiteral("the pages could not be drawn");
         } else {
-            saved = finishWholeFile(file);
+            saved = file.finish();
         }
     }
     if (saved.ok) {
@@ -571,36 +577,41 @@ QList<tutor::WorksheetRow> WorksheetScreen::rows() const
 }
 
 // Last week's worksheet is not lost to this week's: a different file the save
-// would replace is kept in "earlier" first. It stays in place until the new
-// one replaces it whole, so a save cut off anywhere loses neither; a failed
-// save takes the copy away again, as the file is still there.
+// would replace is kept in "earlier" first, and the newest of those stay.
 void WorksheetScreen::save(const QString &fileName, const QByteArray &bytes)
 {
     const QString path = m_worksheetsFolder + QLatin1Char('/') + fileName;
     const QString folder = QDir::toNativeSeparators(m_worksheetsFolder);
-    const KeepResult kept = keepEarlierCopy(path, bytes);
-    if (!kept.ok) {
-        showStatus(
-            tutor::worksheetSaveFailedMessage(QDir::toNativeSeparators(path), kept.error), folder);
+    const SaveResult result = saveKeepingEarlierCopy(path, bytes);
+    if (result.ok) {
+        showStatus(tutor::worksheetSavedMessage(result.path), folder);
         return;
     }
-    const SaveResult result = saveWholeFile(path, bytes);
-    if (!result.ok)
-        dropEarlierCopy(path, kept);
-    showStatus(result.ok ? tutor::worksheetSavedMessage(result.path)
-                         : tutor::worksheetSaveFailedMessage(result.path, result.error),
-        folder);
+    // A failure must not slip by while the teacher looks away: it stays
+    // until the next thing the teacher does here.
+    showStatus(tutor::worksheetSaveFailedMessage(result.path, result.error), folder,
+        StatusLasts::UntilNextAction);
 }
 
 // `folder`, where the message names it, may be shortened to fit the line;
 // the tool tip always holds the whole message.
-void WorksheetScreen::showStatus(const QString &text, const QString &folder)
+void WorksheetScreen::showStatus(const QString &text, const QString &folder, StatusLasts lasts)
 {
     m_lblWorksheetMessage->setText(fittedMessage(text, folder, m_lblWorksheetMessage->fontMetrics(),
         m_lblWorksheetMessage->contentsRect().width()));
     // A tool tip that looks like markup would be shown as markup.
     m_lblWorksheetMessage->setToolTip(
         Qt::mightBeRichText(text) ? Qt::convertFromPlainText(text) : text);
-    // Every message gets its full ten seconds.
-    m_tmrWorksheet->start();
+    m_statusLastsUntilNextAction = lasts == StatusLasts::UntilNextAction;
+    // Every other message gets its full ten seconds.
+    if (m_statusLastsUntilNextAction)
+        m_tmrWorksheet->stop();
+    else
+        m_tmrWorksheet->start();
+}
+
+void WorksheetScreen::endLastingStatus()
+{
+    if (m_statusLastsUntilNextAction)
+        tmrWorksheet_Timer();
 }

@@ -9,7 +9,6 @@
 
 class QCheckBox;
 class QComboBox;
-class QFileDevice;
 class QLabel;
 class QLineEdit;
 class QListWidget;
@@ -17,6 +16,7 @@ class QPagedPaintDevice;
 class QPrinter;
 class QPushButton;
 class QTimer;
+class WholeFile;
 
 // The worksheet builder, where a teacher makes a worksheet and its answer key.
 class WorksheetScreen : public QFrame
@@ -60,12 +60,15 @@ private:
     void appendRow(const tutor::WorksheetRow &row);
     QList<tutor::WorksheetRow> rows() const;
     void save(const QString &fileName, const QByteArray &bytes);
-    void showStatus(const QString &text, const QString &folder = QString());
+    enum class StatusLasts { TenSeconds, UntilNextAction };
+    void showStatus(const QString &text, const QString &folder = QString(),
+        StatusLasts lasts = StatusLasts::TenSeconds);
+    void endLastingStatus();
     void setOptionalFieldsEditable(bool editable);
     void paintPrint(QPrinter *printer);
     void printPdf(const QPrinter &printer, const tutor::WorksheetPrint &content);
     tutor::PrintOutcome printWithProgress(QPagedPaintDevice &device,
-        const tutor::WorksheetPrint &content, const QFileDevice *file = nullptr);
+        const tutor::WorksheetPrint &content, const WholeFile *file = nullptr);
 
     TutorSession &m_session;
     const QString m_worksheetsFolder;
@@ -85,4 +88,5 @@ private:
     bool m_includeAnswerKey = true;
     QLabel *m_lblWorksheetMessage = nullptr;
     QTimer *m_tmrWorksheet = nullptr;
+    bool m_statusLastsUntilNextAction = false;
 };
