@@ -14,6 +14,11 @@
 #include <QWidget>
 #include <QtTest>
 
+#include <cerrno>
+#include <cstring>
+#include <pwd.h>
+#include <unistd.h>
+
 using namespace Qt::StringLiterals;
 
 class AppServicesTest : public QObject
@@ -26,6 +31,10 @@ private slots:
     void saveCreatesMissingFolder();
     void failedSaveKeepsEarlierStateAndSaysWhy();
     void saveUnderARegularFileFails();
+    void savesNeverWriteThroughAnotherUsersLink_data();
+    void savesNeverWriteThroughAnotherUsersLink();
+    void failureNamesItsRealCause_data();
+    void failureNamesItsRealCause();
 
     void messageIsModalBoxWithProgramTitle();
     void messageShowsMarkupAsWritten();
@@ -42,7 +51,9 @@ private slots:
 
     void foldersFollowWhereTheProgramLies_data();
     void foldersFollowWhereTheProgramLies();
-    void installedCopyKeepsReportsAndWorksheetsInDocuments();
+    void userFilesOutsideTheProgramAreFoundAndNamed_data();
+    void userFilesOutsideTheProgramAreFoundAndNamed();
+    void unsetHomeStillFindsTheDocumentsFolder();
 };
 
 namespace {
@@ -124,6 +135,115 @@ void AppServicesTest::saveUnderARegularFileFails()
     QVERIFY(result.error.contains(QStringLiteral("worksheets")));
     QCOMPARE(testsupport::fileBytes(folder.filePath(QStringLiteral("worksheets"))),
         QByteArrayLiteral("not a folder"));
+}
+
+void AppServicesTest::savesNeverWriteThroughAnotherUsersLink_data()
+{
+    QTest::addColumn<QString>("fileLink"); // the file's place holds a link: "private", "nowhere"
+    QTest::addColumn<QString>("folderLink"); // the folder's place: "own", "another's", "nowhere"
+    QTest::addColumn<QString>("says"); // part of the reason; empty when the save works
+
+    // A link planted where the report goes is replaced by the report; the
+    // file it led to, someone's private one, stays as it was.
+    QTest::newRow("file is a link to a private file") << u"private"_s << QString() << QString();
+    QTest::newRow("file is a link that leads nowhere") << u"nowhere"_s << QString() << QString();
+    // The user's own link to a folder elsewhere is the user's choice.
+    QTest::newRow("folder is the user's own link") << QString() << u"own"_s << QString();
+    QTest::newRow("folder is another user's link")
+        << QString() << u"another's"_s << u"the folder reports is a link that belongs to"_s;
+    QTest::newRow("folder link leads nowhere")
+        << QString() << u"nowhere"_s << u"the folder reports is a link that leads nowhere"_s;
+}
+
+void AppServicesTest::savesNeverWriteThroughAnotherUsersLink()
+{
+    QFETCH(QString, fileLink);
+    QFETCH(QString, folderLink);
+    QFETCH(QString, says);
+
+    QTemporaryDir root;
+    const QString reports = root.filePath(u"reports"_s);
+    const QString elsewhere = root.filePath(u"elsewhere"_s);
+    const QString privateFile = elsewhere + u"/.bashrc"_s;
+    QVERIFY(QDir().mkpath(elsewhere));
+    QFile secret(privateFile);
+    QVERIFY(secret.open(QIODevice::WriteOnly));
+    secret.write("private");
+    secret.close();
+    const QString path = reports + u"/AnnOrviReport.html"_s;
+    if (folderLink.isEmpty())
+        QVERIFY(QDir().mkpath(reports));
+    else
+        QVERIFY(QFile::link(
+            folderLink == u"nowhere"_s ? root.filePath(u"gone"_s) : elsewhere, reports));
+    if (folderLink == u"another's"_s
+        && (geteuid() != 0 || lchown(QFile::encodeName(reports).constData(), 65534, 65534) != 0))
+        QSKIP("only root can give a link to another user");
+    if (!fileLink.isEmpty())
+        QVERIFY(
+            QFile::link(fileLink == u"private"_s ? privateFile : root.filePath(u"gone"_s), path));
+
+    const SaveResult result = saveWholeFile(path, QByteArrayLiteral("<head>\r\n"));
+
+    QCOMPARE(result.ok, says.isEmpty());
+    QVERIFY2(result.error.startsWith(says), qPrintable(result.error));
+    QCOMPARE(testsupport::fileBytes(privateFile), QByteArrayLiteral("private"));
+    if (says.isEmpty()) {
+        QVERIFY(!QFileInfo(path).isSymLink());
+        QCOMPARE(testsupport::fileBytes(path), QByteArrayLiteral("<head>\r\n"));
+        if (folderLink == u"own"_s)
+            QVERIFY(QFileInfo::exists(elsewhere + u"/AnnOrviReport.html"_s));
+    } else {
+        QCOMPARE(QDir(elsewhere).entryList(QDir::Files | QDir::Hidden), QStringList(u".bashrc"_s));
+    }
+}
+
+void AppServicesTest::failureNamesItsRealCause_data()
+{
+    QTest::addColumn<int>("error");
+    QTest::addColumn<bool>("ownedByAnother");
+    QTest::addColumn<bool>("writable");
+    QTest::addColumn<bool>("noFreeInodes");
+    QTest::addColumn<QString>("reason");
+
+    const QString full = QString::fromLocal8Bit(std::strerror(ENOSPC));
+    QTest::newRow("disk full") << ENOSPC << false << true << false << full;
+    QTest::newRow("no free inode")
+        << ENOSPC << false << true << true
+        << u"the disk holds as many files as it can (no free inode is left), though it may have "
+           "space"_s;
+    // One run with sudo leaves the folder to root.
+    QTest::newRow("folder of root")
+        << EACCES << true << false << false
+        << u"the folder worksheets belongs to the user root, not to you"_s;
+    QTest::newRow("read-only folder")
+        << EACCES << false << false << false << u"the folder worksheets is read-only"_s;
+    QTest::newRow("read-only disk")
+        << EROFS << false << true << false
+        << u"the folder worksheets is on a disk that can only be read"_s;
+    QTest::newRow("quota") << EDQUOT << false << true << false
+                           << u"your share of the disk (your quota) is used up"_s;
+    QTest::newRow("write cut short without a reason")
+        << 0 << false << true << false
+        << u"the disk is full or the file could not be written whole"_s;
+    QTest::newRow("anything else")
+        << EIO << false << true << false << QString::fromLocal8Bit(std::strerror(EIO));
+}
+
+void AppServicesTest::failureNamesItsRealCause()
+{
+    QFETCH(int, error);
+    QFETCH(bool, ownedByAnother);
+    QFETCH(bool, writable);
+    QFETCH(bool, noFreeInodes);
+    QFETCH(QString, reason);
+    FolderFacts facts;
+    facts.name = u"worksheets"_s;
+    facts.ownedByAnother = ownedByAnother;
+    facts.owner = ownedByAnother ? u"root"_s : QString();
+    facts.writable = writable;
+    facts.noFreeInodes = noFreeInodes;
+    QCOMPARE(saveFailureReason(error, facts), reason);
 }
 
 void AppServicesTest::messageIsModalBoxWithProgramTitle()
@@ -319,28 +439,59 @@ void AppServicesTest::foldersFollowWhereTheProgramLies()
     QCOMPARE(QDir(program).entryList(QDir::Files | QDir::Hidden).filter(u"write"_s), QStringList());
 }
 
-// A report printed and a worksheet saved by an installed copy land in the
-// documents folder of the user's home, made on first use, and the messages
-// name them there.
-void AppServicesTest::installedCopyKeepsReportsAndWorksheetsInDocuments()
+void AppServicesTest::userFilesOutsideTheProgramAreFoundAndNamed_data()
 {
+    QTest::addColumn<bool>("installed");
+    QTest::addColumn<bool>("saysWhere"); // the first report tells where it went
+
+    // That is where an installed program keeps them; the README says so.
+    QTest::newRow("installed copy") << true << false;
+    // A copy run from a folder it cannot write would put them somewhere
+    // the teacher does not look: the first report says where.
+    QTest::newRow("portable copy that cannot write its folder") << false << true;
+}
+
+// A report printed and a worksheet saved by an installed copy, or by one
+// that cannot write its own folder, land in the documents folder of the
+// user's home, made on first use, and the messages name them there.
+void AppServicesTest::userFilesOutsideTheProgramAreFoundAndNamed()
+{
+    QFETCH(bool, installed);
+    QFETCH(bool, saysWhere);
     QTemporaryDir root;
     const QByteArray home = qgetenv("HOME");
     qputenv("HOME", root.filePath(QStringLiteral("home")).toLocal8Bit());
     const QString documents = ProgramFolders::userDocumentsFolder();
     QVERIFY2(documents.startsWith(root.path()), qPrintable(documents));
     QVERIFY(!QFileInfo::exists(documents));
+    QString program = root.filePath(QStringLiteral("plain/orvi"));
+    if (installed) {
+        program = installUnder(root.filePath(QStringLiteral("usr")));
+    } else {
+        // A path through a plain file cannot be written, not even by root.
+        QFile plain(root.filePath(QStringLiteral("plain")));
+        QVERIFY(plain.open(QIODevice::WriteOnly));
+    }
     {
-        MainWindow window(installUnder(root.filePath(QStringLiteral("usr"))));
+        MainWindow window(program);
         window.show();
         testsupport::UrlCapture browser;
         testsupport::MessageBoxCloser closer;
         testsupport::answerPractice(window, u"1"_s);
-        testsupport::invokeHandler(&window, "mnuOptShowReport_Click");
-        QTest::keyClicks(testsupport::named<QLineEdit>(&window, u"txtNameReport"_s), u"Ann"_s);
-        QVERIFY(testsupport::invokeHandler(&window, "cmdPrintReport_Click"));
-        QCOMPARE(browser.urls,
-            QList<QUrl>({ QUrl::fromLocalFile(documents + u"/reports/AnnOrviReport.html"_s) }));
+        const QString report = documents + u"/reports/AnnOrviReport.html"_s;
+        for (int print = 1; print <= 2; ++print) {
+            testsupport::invokeHandler(&window, "mnuOptShowReport_Click");
+            QTest::keyClicks(testsupport::named<QLineEdit>(&window, u"txtNameReport"_s), u"Ann"_s);
+            QVERIFY(testsupport::invokeHandler(&window, "cmdPrintReport_Click"));
+        }
+        QCOMPARE(browser.urls, QList<QUrl>(2, QUrl::fromLocalFile(report)));
+        // Once is enough.
+        QCOMPARE(closer.texts.size(), saysWhere ? 1 : 0);
+        if (saysWhere) {
+            QVERIFY2(
+                closer.texts.first().contains(QDir::toNativeSeparators(documents + u"/reports"_s)),
+                qPrintable(closer.texts.first()));
+        }
 
         testsupport::invokeHandler(&window, "mnuOptionsWorksheet_Click");
         QVERIFY(testsupport::invokeHandler(&window, "cmdSaveWorksheet_Click"));
@@ -348,11 +499,24 @@ void AppServicesTest::installedCopyKeepsReportsAndWorksheetsInDocuments()
         QVERIFY(QFileInfo(worksheet).isFile());
         QVERIFY(testsupport::labelText(window, "lblWorksheetMessage")
                     .endsWith(QDir::toNativeSeparators(worksheet)));
-        QVERIFY(closer.texts.isEmpty());
     }
     qputenv("HOME", home);
     QVERIFY(QFileInfo(documents + u"/reports/AnnOrviReport.html"_s).isFile());
     QVERIFY(!QFileInfo::exists(root.filePath(QStringLiteral("usr/bin/reports"))));
+}
+
+// With HOME unset, Qt would form "//Documents/..."; the home the system
+// lists for the user serves instead.
+void AppServicesTest::unsetHomeStillFindsTheDocumentsFolder()
+{
+    const QByteArray home = qgetenv("HOME");
+    qunsetenv("HOME");
+    const QString documents = ProgramFolders::userDocumentsFolder();
+    qputenv("HOME", home);
+    const passwd *user = getpwuid(geteuid());
+    QVERIFY(user && user->pw_dir);
+    QCOMPARE(documents, QFile::decodeName(user->pw_dir) + u"/Documents/Orvi Math Tutor"_s);
+    QVERIFY(!documents.startsWith(u"//"_s));
 }
 
 QTEST_MAIN(AppServicesTest)

@@ -70,7 +70,8 @@ QByteArray fileBytes(const QString &path)
 QStringList everythingUnder(const QString &folder)
 {
     QStringList found;
-    QDirIterator it(folder, QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot,
+    // System shows links that lead nowhere too.
+    QDirIterator it(folder, QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot,
         QDirIterator::Subdirectories);
     while (it.hasNext())
         found << QDir(folder).relativeFilePath(it.next());
