@@ -261,7 +261,8 @@ void countRefusals(QtMsgType type, const QMessageLogContext &context, const QStr
         ++refusingCapture->refused;
         return;
     }
-    earlierMessageHandler(type, context, message);
+    if (earlierMessageHandler)
+        earlierMessageHandler(type, context, message);
 }
 
 } // namespace
