@@ -26,6 +26,15 @@ QString shownPath(const QString &path)
     return QDir::toNativeSeparators(QFileInfo(path).absoluteFilePath());
 }
 
+// The kind of program the desktop would have started for the file.
+QString programFor(const QString &path)
+{
+    const QString suffix = QFileInfo(path).suffix().toLower();
+    return suffix == QLatin1String("html") || suffix == QLatin1String("htm")
+        ? QStringLiteral("web browser")
+        : QStringLiteral("text editor");
+}
+
 } // namespace
 
 bool openLocalFile(QWidget *parent, const QString &path)
@@ -38,8 +47,11 @@ bool openLocalFile(QWidget *parent, const QString &path)
             QStringLiteral("The file is missing."));
         return false;
     case Handover::NoProgram:
+        // The file is there: say what was missing and how to reach the file.
         showMessage(parent, QStringLiteral("Cannot open %1.").arg(shownPath(path)),
-            QStringLiteral("No program on this computer could be started to show it."));
+            QStringLiteral("No %1 could be started to show it. You can open the file from "
+                           "that folder yourself.")
+                .arg(programFor(path)));
         return false;
     }
     return false;

@@ -311,6 +311,7 @@ void AppServicesTest::desktopThatCannotOpenIsReported()
 
 void AppServicesTest::failedLaunchSaysWhatBecameOfTheFile_data()
 {
+    QTest::addColumn<QString>("file");
     QTest::addColumn<bool>("justSaved"); // a page the program has just written
     QTest::addColumn<bool>("fileExists");
     QTest::addColumn<QStringList>("says"); // besides the file's full path
@@ -318,20 +319,25 @@ void AppServicesTest::failedLaunchSaysWhatBecameOfTheFile_data()
 
     // Nothing was saved: opening failed, and that is all there is to say.
     QTest::newRow("shipped text, no program")
-        << false << true
-        << QStringList { QStringLiteral("Cannot open"), QStringLiteral("No program") }
+        << QStringLiteral("ReadMe.txt") << false << true
+        << QStringList { QStringLiteral("Cannot open"), QStringLiteral("No text editor"),
+               QStringLiteral("open the file from that folder yourself") }
         << QStringList { QStringLiteral("saved") };
+    QTest::newRow("shipped page, no program")
+        << QStringLiteral("worksheets/worktutorial.html") << false << true
+        << QStringList { QStringLiteral("Cannot open"), QStringLiteral("No web browser") }
+        << QStringList { QStringLiteral("saved"), QStringLiteral("editor") };
     QTest::newRow("shipped text missing")
-        << false << false
+        << QStringLiteral("Support.txt") << false << false
         << QStringList { QStringLiteral("Cannot open"), QStringLiteral("missing") }
-        << QStringList { QStringLiteral("saved") };
+        << QStringList { QStringLiteral("saved"), QStringLiteral("yourself") };
     // The save worked: the message must not read like a failed one.
     QTest::newRow("saved report, no browser")
-        << true << true
+        << QStringLiteral("reports/AnnOrviReport.html") << true << true
         << QStringList { QStringLiteral("Your report was saved as"), QStringLiteral("web browser") }
         << QStringList { QStringLiteral("Cannot"), QStringLiteral("not saved") };
     QTest::newRow("saved report gone before it was shown")
-        << true << false
+        << QStringLiteral("reports/AnnOrviReport.html") << true << false
         << QStringList { QStringLiteral("Your report was saved as"),
                QStringLiteral("no longer there") }
         << QStringList { QStringLiteral("Cannot"), QStringLiteral("not saved") };
@@ -339,21 +345,24 @@ void AppServicesTest::failedLaunchSaysWhatBecameOfTheFile_data()
 
 void AppServicesTest::failedLaunchSaysWhatBecameOfTheFile()
 {
+    QFETCH(QString, file);
     QFETCH(bool, justSaved);
     QFETCH(bool, fileExists);
     QFETCH(QStringList, says);
     QFETCH(QStringList, neverSays);
 
     QTemporaryDir folder;
-    const QString path = folder.filePath(QStringLiteral("reports/AnnOrviReport.html"));
+    const QString path = folder.filePath(file);
     if (fileExists)
         QVERIFY(saveWholeFile(path, QByteArrayLiteral("<head>\r\n")).ok);
-    // Without a captured handler the headless desktop cannot open anything.
+    testsupport::UrlCapture desktop(testsupport::UrlCapture::Refuse);
     testsupport::MessageBoxCloser closer;
     const bool opened = justSaved ? openSavedPage(nullptr, path, QStringLiteral("Your report"))
                                   : openLocalFile(nullptr, path);
 
     QVERIFY(!opened);
+    // Only a file that is there is handed over at all.
+    QCOMPARE(desktop.refused, fileExists ? 1 : 0);
     QCOMPARE(closer.texts.size(), 1);
     const QString message = closer.texts.first();
     QVERIFY2(message.contains(QDir::toNativeSeparators(path)), qPrintable(message));

@@ -67,13 +67,30 @@ class HelpMenuTest : public QObject
 private slots:
     void commandHandsOverOneAddress_data();
     void commandHandsOverOneAddress();
-    void missingFileIsReportedNotHandedOver_data();
-    void missingFileIsReportedNotHandedOver();
+    void localFileThatCannotBeShownIsReported_data();
+    void localFileThatCannotBeShownIsReported();
 };
 
-// Columns shared by both tables: the handler, the file it opens (relative to
-// the application folder) or else the address, and whether it is a Help menu
-// command that also stops the timed games.
+// The commands that hand a shipped file to the desktop: the file relative to
+// the application folder, whether it is a Help menu command that also stops
+// the timed games, and the program that shows the file.
+struct LocalCommand
+{
+    const char *row;
+    const char *handler;
+    const char *file;
+    bool stopsGames;
+    const char *program;
+};
+const LocalCommand LocalCommands[] = {
+    { "worksheet tutorial", "mnuHelpWorksheet_Click", "worksheets/worktutorial.html", true,
+        "web browser" },
+    { "read me", "cmdReadMe_Click", "ReadMe.txt", false, "text editor" },
+    { "support", "cmdSupport_Click", "Support.txt", false, "text editor" },
+};
+
+// Columns: the handler, the file it opens or else the address, and whether
+// it stops the timed games.
 static void addCommandRows(bool localOnly)
 {
     QTest::addColumn<QByteArray>("handler");
@@ -81,13 +98,11 @@ static void addCommandRows(bool localOnly)
     QTest::addColumn<QUrl>("address");
     QTest::addColumn<bool>("stopsGames");
 
-    QTest::newRow("worksheet tutorial")
-        << QByteArray("mnuHelpWorksheet_Click") << QStringLiteral("worksheets/worktutorial.html")
-        << QUrl() << true;
-    QTest::newRow("read me") << QByteArray("cmdReadMe_Click") << QStringLiteral("ReadMe.txt")
-                             << QUrl() << false;
-    QTest::newRow("support") << QByteArray("cmdSupport_Click") << QStringLiteral("Support.txt")
-                             << QUrl() << false;
+    for (const LocalCommand &command : LocalCommands) {
+        QTest::newRow(command.row)
+            << QByteArray(command.handler) << QString::fromLatin1(command.file) << QUrl()
+            << command.stopsGames;
+    }
     if (localOnly)
         return;
     const QUrl home(QString::fromUtf8(tutor::MakerHomePage));
@@ -135,31 +150,51 @@ void HelpMenuTest::commandHandsOverOneAddress()
     QCOMPARE(windowState(window), before);
 }
 
-void HelpMenuTest::missingFileIsReportedNotHandedOver_data()
+void HelpMenuTest::localFileThatCannotBeShownIsReported_data()
 {
-    addCommandRows(true);
+    QTest::addColumn<QByteArray>("handler");
+    QTest::addColumn<QString>("file");
+    QTest::addColumn<bool>("stopsGames");
+    QTest::addColumn<bool>("fileThere"); // there, but no program can start to show it
+    QTest::addColumn<QString>("says"); // besides the file's full path
+    for (const LocalCommand &command : LocalCommands) {
+        for (const bool fileThere : { false, true }) {
+            QTest::addRow("%s, %s", command.row, fileThere ? "no program" : "missing")
+                << QByteArray(command.handler) << QString::fromLatin1(command.file)
+                << command.stopsGames << fileThere
+                << (fileThere ? QStringLiteral("No ") + QString::fromLatin1(command.program)
+                              : QStringLiteral("missing"));
+        }
+    }
 }
 
-void HelpMenuTest::missingFileIsReportedNotHandedOver()
+// The user is told which file could not be shown, and the program carries
+// on with the command's other steps.
+void HelpMenuTest::localFileThatCannotBeShownIsReported()
 {
     QFETCH(QByteArray, handler);
     QFETCH(QString, file);
     QFETCH(bool, stopsGames);
+    QFETCH(bool, fileThere);
+    QFETCH(QString, says);
     testsupport::TutorFixture fixture;
     MainWindow &window = fixture.window();
     const QString path = fixture.folder() + QLatin1Char('/') + file;
-    QVERIFY(QFile::remove(path));
+    if (!fileThere)
+        QVERIFY(QFile::remove(path));
     startGameTimers(window);
-    testsupport::UrlCapture capture;
+    testsupport::UrlCapture capture(
+        fileThere ? testsupport::UrlCapture::Refuse : testsupport::UrlCapture::Accept);
     testsupport::MessageBoxCloser closer;
 
     QVERIFY(testsupport::invokeHandler(&window, handler.constData()));
 
+    QCOMPARE(capture.refused, fileThere ? 1 : 0);
     QVERIFY(capture.urls.isEmpty());
     QCOMPARE(closer.texts.size(), 1);
-    QVERIFY2(closer.texts.first().contains(QDir::toNativeSeparators(path)),
-        qPrintable(closer.texts.first()));
-    // The program carries on with the command's other steps.
+    const QString message = closer.texts.first();
+    QVERIFY2(message.contains(QDir::toNativeSeparators(path)), qPrintable(message));
+    QVERIFY2(message.contains(says), qPrintable(message));
     QCOMPARE(timer(window, "Timer3")->isActive(), !stopsGames);
     QCOMPARE(timeLabel(window)->text(), stopsGames ? QString() : QStringLiteral("42"));
 }

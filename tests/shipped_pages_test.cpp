@@ -1,9 +1,14 @@
+#include "session/tutor_session.h"
+#include "worksheet/worksheet_screen.h"
+
 #include <QDir>
 #include <QDirIterator>
 #include <QFile>
 #include <QFileInfo>
+#include <QPushButton>
 #include <QRegularExpression>
 #include <QSet>
+#include <QTemporaryDir>
 #include <QUrl>
 #include <QtTest>
 
@@ -61,6 +66,8 @@ private slots:
     void everyReferenceResolvesToShippedFile_data();
     void everyReferenceResolvesToShippedFile();
     void contentsAndHelpPagesLinkBothWays();
+    void worksheetPagesNameEveryButton_data();
+    void worksheetPagesNameEveryButton();
 };
 
 void ShippedPagesTest::everyOpenedFileIsBesideTheProgram_data()
@@ -138,6 +145,44 @@ void ShippedPagesTest::contentsAndHelpPagesLinkBothWays()
         QVERIFY2(listed.contains(page), qPrintable(page));
         QVERIFY2(references(readAll(help.filePath(page))).contains(QStringLiteral("mhelp.html")),
             qPrintable(page));
+    }
+}
+
+void ShippedPagesTest::worksheetPagesNameEveryButton_data()
+{
+    QTest::addColumn<QString>("page");
+    QTest::newRow("help") << QStringLiteral("help/worksheet.html");
+    QTest::newRow("tutorial") << QStringLiteral("worksheets/worktutorial.html");
+}
+
+// A teacher follows these pages with the screen in front of them: every
+// button is named, and a page that counts the buttons counts them right.
+void ShippedPagesTest::worksheetPagesNameEveryButton()
+{
+    QFETCH(QString, page);
+    const QString text = readAll(SourceFolder + QLatin1Char('/') + page).simplified();
+    QVERIFY(!text.isEmpty());
+    TutorSession session;
+    QTemporaryDir folder;
+    WorksheetScreen screen(session, folder.path(), nullptr);
+    const QList<QPushButton *> buttons = screen.findChildren<QPushButton *>();
+    QVERIFY(!buttons.isEmpty());
+    for (const QPushButton *button : buttons) {
+        const QString caption = button->text().remove(QLatin1Char('&'));
+        QVERIFY2(text.contains(caption), qPrintable(caption));
+    }
+
+    const QStringList counts = { QStringLiteral("one"), QStringLiteral("two"),
+        QStringLiteral("three"), QStringLiteral("four"), QStringLiteral("five"),
+        QStringLiteral("six"), QStringLiteral("seven"), QStringLiteral("eight") };
+    static const QRegularExpression counted(
+        QStringLiteral("\\b(%1) buttons\\b").arg(counts.join(QLatin1Char('|'))),
+        QRegularExpression::CaseInsensitiveOption);
+    auto it = counted.globalMatch(text);
+    while (it.hasNext()) {
+        const QRegularExpressionMatch match = it.next();
+        QVERIFY2(counts.indexOf(match.captured(1).toLower()) + 1 == buttons.size(),
+            qPrintable(match.captured(0)));
     }
 }
 

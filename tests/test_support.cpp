@@ -248,16 +248,47 @@ bool printToPdf(MainWindow &window, const QString &path, bool withKey, QPageSize
     return printed;
 }
 
-UrlCapture::UrlCapture()
+namespace {
+
+// A handler name UrlCapture has no slot for: Qt's call to it fails, so
+// openUrl answers false, and Qt warns once per hand-over.
+constexpr char RefusingHandler[] = "noProgramCanStart";
+UrlCapture *refusingCapture = nullptr;
+QtMessageHandler earlierMessageHandler = nullptr;
+
+void countRefusals(QtMsgType type, const QMessageLogContext &context, const QString &message)
 {
-    for (const QString &scheme : UrlSchemes)
-        QDesktopServices::setUrlHandler(scheme, this, "capture");
+    if (refusingCapture && type == QtWarningMsg
+        && message.contains(QLatin1String(RefusingHandler))) {
+        ++refusingCapture->refused;
+        return;
+    }
+    if (earlierMessageHandler)
+        earlierMessageHandler(type, context, message);
+}
+
+} // namespace
+
+UrlCapture::UrlCapture(Answer answer)
+{
+    for (const QString &scheme : UrlSchemes) {
+        QDesktopServices::setUrlHandler(
+            scheme, this, answer == Refuse ? RefusingHandler : "capture");
+    }
+    if (answer == Refuse) {
+        refusingCapture = this;
+        earlierMessageHandler = qInstallMessageHandler(countRefusals);
+    }
 }
 
 UrlCapture::~UrlCapture()
 {
     for (const QString &scheme : UrlSchemes)
         QDesktopServices::unsetUrlHandler(scheme);
+    if (refusingCapture == this) {
+        qInstallMessageHandler(earlierMessageHandler);
+        refusingCapture = nullptr;
+    }
 }
 
 void UrlCapture::capture(const QUrl &url)

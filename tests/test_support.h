@@ -120,16 +120,19 @@ private:
 };
 
 // Captures what would be handed to the desktop's browser, mail program or
-// editor instead of starting them.
+// editor instead of starting them. A refusing capture makes every hand-over
+// fail, as when no such program can be started, and only counts them.
 class UrlCapture : public QObject
 {
     Q_OBJECT
 
 public:
-    UrlCapture();
+    enum Answer { Accept, Refuse };
+    explicit UrlCapture(Answer answer = Accept);
     ~UrlCapture() override;
 
     QList<QUrl> urls;
+    int refused = 0;
 
 public slots:
     void capture(const QUrl &url);
