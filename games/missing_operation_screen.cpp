@@ -71,13 +71,15 @@ MissingOperationScreen::MissingOperationScreen(TutorSession &session, QWidget *p
     question->setAccessibleName(QStringLiteral("missing sign"));
 
     // Clearing the buttons after a verdict emits no click, so every answer
-    // is judged once.
-    connect(
-        m_optAddGame2, &QRadioButton::clicked, this, &MissingOperationScreen::optAddGame2_Click);
-    connect(
-        m_optSubGame2, &QRadioButton::clicked, this, &MissingOperationScreen::optSubGame2_Click);
-    connect(
-        m_optMulGame2, &QRadioButton::clicked, this, &MissingOperationScreen::optMulGame2_Click);
+    // is judged once. A click that comes too soon after an answer to be meant
+    // for the new problem answers nothing and leaves no button selected.
+    const auto clear = [this]() { clearOptionButtons(); };
+    m_answerClicks.route(
+        m_optAddGame2, [this]() { optAddGame2_Click(); }, clear);
+    m_answerClicks.route(
+        m_optSubGame2, [this]() { optSubGame2_Click(); }, clear);
+    m_answerClicks.route(
+        m_optMulGame2, [this]() { optMulGame2_Click(); }, clear);
 
     m_feedback.timer = controls::timer(this, QStringLiteral("Timer2"), 1450);
     connect(m_feedback.timer, &QTimer::timeout, this, &MissingOperationScreen::Timer2_Timer);

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "base/click_guard.h"
 #include "base/sum_layout.h"
 
 #include <QFrame>
@@ -57,4 +58,7 @@ private:
     QRadioButton *m_optMulGame2 = nullptr;
     sumlayout::Feedback m_feedback; // fraCorrectGame2, fraIncorrectGame2 and Timer2
     sumlayout::ScoreCard m_card; // fraInfoGame2, lblCorrectGame2 and lblIncorrectGame2
+    // The three answer buttons share one guard: the second click of a double
+    // click would answer the next problem unseen, on whichever button.
+    ClickGuard m_answerClicks;
 };

@@ -148,9 +148,11 @@ TimeTrialScreen::TimeTrialScreen(TutorSession &session, QWidget *parent)
 
     m_timer3 = controls::timer(this, QStringLiteral("Timer3"), 1000);
     connect(m_timer3, &QTimer::timeout, this, &TimeTrialScreen::Timer3_Timer);
-    connect(m_cmdStartGame3, &QPushButton::clicked, this, &TimeTrialScreen::cmdStartGame3_Click);
-    connect(m_cmdStopGame3, &QPushButton::clicked, this, &TimeTrialScreen::cmdStopGame3_Click);
-    connect(m_cmdResetGame3, &QPushButton::clicked, this, &TimeTrialScreen::cmdResetGame3_Click);
+    // Start, Stop and Reset take each other's place at a click, so the second
+    // click of a double click would press the button just put there.
+    m_buttonClicks.route(m_cmdStartGame3, [this]() { cmdStartGame3_Click(); });
+    m_buttonClicks.route(m_cmdStopGame3, [this]() { cmdStopGame3_Click(); });
+    m_buttonClicks.route(m_cmdResetGame3, [this]() { cmdResetGame3_Click(); });
 
     connect(
         &m_session, &TutorSession::timeTrialProblemChanged, this, &TimeTrialScreen::showProblem);

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "base/click_guard.h"
 #include "base/sum_layout.h"
 
 #include <QFrame>
@@ -80,6 +81,7 @@ private:
     QLabel *m_lblGame3ResultsScore = nullptr;
     QLabel *m_lblGame3ResultsTime = nullptr;
     QTimer *m_timer3 = nullptr;
+    ClickGuard m_buttonClicks; // one for Start, Stop and Reset, which share a place
     // While an answer is judged, the next sum is told with the verdict.
     bool m_judging = false;
 };

@@ -3,9 +3,11 @@
 
 #include <QAction>
 #include <QGroupBox>
+#include <QGuiApplication>
 #include <QLabel>
 #include <QRadioButton>
 #include <QSignalSpy>
+#include <QStyleHints>
 #include <QTimer>
 #include <QtTest>
 
@@ -25,11 +27,17 @@ QRadioButton *option(MainWindow &window, const QString &name)
     return named<QRadioButton>(&window, name);
 }
 
-// A click on the button's round indicator, where a pupil would click.
+// Where a pupil clicks a button: on its round indicator.
+QPoint indicator(QRadioButton *button)
+{
+    return QPoint(7, button->height() / 2);
+}
+
+// A click of its own, a while after any other.
 void click(MainWindow &window, const QString &name)
 {
     QRadioButton *button = option(window, name);
-    QTest::mouseClick(button, Qt::LeftButton, Qt::NoModifier, QPoint(7, button->height() / 2));
+    testsupport::clickAfterAPause(button, indicator(button));
 }
 
 int answersCounted(MainWindow &window)
@@ -100,6 +108,8 @@ private slots:
     void clickedOperationIsJudgedByItsResult_data();
     void clickedOperationIsJudgedByItsResult();
     void eachClickCountsOnce();
+    void aClickTooSoonAfterAnAnswerAnswersNothing_data();
+    void aClickTooSoonAfterAnAnswerAnswersNothing();
     void spaceOnAFocusedButtonAnswersOnce();
     void drawsStayInTheLevelRangeAndNeverDivide_data();
     void drawsStayInTheLevelRangeAndNeverDivide();
@@ -224,6 +234,65 @@ void MissingOperationScreenTest::eachClickCountsOnce()
     }
     // Selected and cleared once a round, and judged only on the click.
     QCOMPARE(toggles.count(), 6);
+}
+
+void MissingOperationScreenTest::aClickTooSoonAfterAnAnswerAnswersNothing_data()
+{
+    QTest::addColumn<QString>("first");
+    QTest::addColumn<QString>("second");
+    QTest::addColumn<int>("gap"); // milliseconds between the clicks; -1: one double click
+    QTest::addColumn<int>("answers");
+    const int interval = QGuiApplication::styleHints()->mouseDoubleClickInterval();
+    const auto row
+        = [](const char *name, const char *first, const char *second, int gap, int answers) {
+              QTest::newRow(name) << QString::fromLatin1(first) << QString::fromLatin1(second)
+                                  << gap << answers;
+          };
+    row("double click on addition", "optAddGame2", "optAddGame2", -1, 1);
+    row("double click on subtraction", "optSubGame2", "optSubGame2", -1, 1);
+    row("double click on multiplication", "optMulGame2", "optMulGame2", -1, 1);
+    row("two clicks at once", "optSubGame2", "optSubGame2", 0, 1);
+    row("another button at once", "optAddGame2", "optMulGame2", 0, 1);
+    row("just inside the interval", "optMulGame2", "optAddGame2", interval - 1, 1);
+    row("as the interval ends", "optMulGame2", "optAddGame2", interval, 2);
+    row("well after", "optSubGame2", "optSubGame2", 3 * interval, 2);
+}
+
+// The second click of a double click would answer the problem the first one
+// just put there, before the pupil has seen it.
+void MissingOperationScreenTest::aClickTooSoonAfterAnAnswerAnswersNothing()
+{
+    QFETCH(QString, first);
+    QFETCH(QString, second);
+    QFETCH(int, gap);
+    QFETCH(int, answers);
+    testsupport::TutorFixture fixture;
+    MainWindow &window = fixture.window();
+    testsupport::invokeHandler(&window, "mnuGamesMissingOper_Click");
+    QSignalSpy draws(&window.session(), &TutorSession::missingOperationProblemChanged);
+    testsupport::pauseBeforeNextClick();
+    QRadioButton *button = option(window, first);
+    if (gap < 0) {
+        QTest::mousePress(button, Qt::LeftButton, Qt::NoModifier, indicator(button));
+        QTest::mouseRelease(button, Qt::LeftButton, Qt::NoModifier, indicator(button));
+        QTest::mouseDClick(button, Qt::LeftButton, Qt::NoModifier, indicator(button));
+        QTest::mouseRelease(button, Qt::LeftButton, Qt::NoModifier, indicator(button));
+    } else {
+        QTest::mouseClick(button, Qt::LeftButton, Qt::NoModifier, indicator(button));
+        testsupport::letTimePass(gap);
+        QTest::mouseClick(option(window, second), Qt::LeftButton, Qt::NoModifier,
+            indicator(option(window, second)));
+    }
+    QCOMPARE(answersCounted(window), answers);
+    QCOMPARE(labelText(window, "lblCorrectGame2").toInt()
+            + labelText(window, "lblIncorrectGame2").toInt(),
+        answers);
+    // One new problem for each answer, and no choice left on the unanswered one.
+    QCOMPARE(int(draws.count()), answers);
+    verifyNoOptionSelected(window);
+    // The click after a pause answers again.
+    click(window, second);
+    QCOMPARE(answersCounted(window), answers + 1);
 }
 
 void MissingOperationScreenTest::spaceOnAFocusedButtonAnswersOnce()

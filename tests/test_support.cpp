@@ -1,5 +1,6 @@
 #include "tests/test_support.h"
 
+#include "base/click_guard.h"
 #include "base/file_saver.h"
 
 #include <QApplication>
@@ -10,6 +11,7 @@
 #include <QDirIterator>
 #include <QFile>
 #include <QFileInfo>
+#include <QGuiApplication>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
@@ -21,6 +23,7 @@
 #include <QProcess>
 #include <QPushButton>
 #include <QRegularExpression>
+#include <QStyleHints>
 #include <QTimer>
 #include <QtTest>
 
@@ -180,14 +183,45 @@ void addGameRedrawRows()
     QTest::newRow("division") << QByteArray("mnuOptOperDiv_Click") << false << 0 << 0;
 }
 
+namespace {
+
+// The click guards' clock while a fixture lives; it only moves forward.
+qint64 clickClock = 0;
+int fixturesAlive = 0;
+
+} // namespace
+
+void letTimePass(qint64 milliseconds)
+{
+    clickClock += milliseconds;
+}
+
+void pauseBeforeNextClick()
+{
+    letTimePass(QGuiApplication::styleHints()->mouseDoubleClickInterval());
+}
+
+void clickAfterAPause(QWidget *widget, QPoint place)
+{
+    pauseBeforeNextClick();
+    QTest::mouseClick(widget, Qt::LeftButton, Qt::NoModifier, place);
+}
+
 TutorFixture::TutorFixture()
 {
+    if (fixturesAlive++ == 0)
+        ClickGuard::setClock([]() { return clickClock; });
     copyShippedFiles(m_folder.path());
     m_window = std::make_unique<MainWindow>(m_folder.path());
     m_window->show();
 }
 
-TutorFixture::~TutorFixture() = default;
+TutorFixture::~TutorFixture()
+{
+    m_window.reset();
+    if (--fixturesAlive == 0)
+        ClickGuard::setClock({});
+}
 
 QStringList pdfWords(const QString &path)
 {

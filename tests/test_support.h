@@ -5,6 +5,7 @@
 #include <QList>
 #include <QPageSize>
 #include <QObject>
+#include <QPoint>
 #include <QStringList>
 #include <QTemporaryDir>
 #include <QUrl>
@@ -62,6 +63,17 @@ int logRowCount(MainWindow &window);
 // the redrawn numbers lie in (the operation rows start from Warm Up).
 // Columns: command (QByteArray), redraws (bool), lowest, highest (int).
 void addGameRedrawRows();
+
+// While a fixture lives, the clock the buttons' click guards read stands
+// still until a test moves it on: two clicks in a row are then a double click,
+// however slowly the test runs, and a test says where the pupil paused.
+void letTimePass(qint64 milliseconds);
+// Lets the desktop's double-click interval pass, so that the next click
+// counts as a click of its own.
+void pauseBeforeNextClick();
+// A left click after such a pause, in the middle of `widget` unless `place`
+// is given.
+void clickAfterAPause(QWidget *widget, QPoint place = QPoint());
 
 // A main window over a fresh temporary application folder that holds copies
 // of the shipped pages and texts, shown so that its start-up has run.

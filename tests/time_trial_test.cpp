@@ -4,6 +4,7 @@
 
 #include <QAction>
 #include <QGroupBox>
+#include <QGuiApplication>
 #include <QImage>
 #include <QLabel>
 #include <QLineEdit>
@@ -13,6 +14,7 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QStyle>
+#include <QStyleHints>
 #include <QTextBrowser>
 #include <QTimer>
 #include <QtTest>
@@ -110,7 +112,7 @@ void openGame(MainWindow &window)
 
 void startTrial(MainWindow &window)
 {
-    QTest::mouseClick(control<QPushButton>(window, "cmdStartGame3"), Qt::LeftButton);
+    testsupport::clickAfterAPause(control<QPushButton>(window, "cmdStartGame3"));
 }
 
 void runOut(MainWindow &window, int ticks)
@@ -165,6 +167,8 @@ private slots:
     void scoreStopsAtItsLargestValue();
     void subtractionIsNeverNegative();
     void textWithoutDigitNeverScoresEvenForZero();
+    void aClickTooSoonAfterStartStopOrResetDoesNothing_data();
+    void aClickTooSoonAfterStartStopOrResetDoesNothing();
     void stopAndResetReturnToIdle_data();
     void stopAndResetReturnToIdle();
     void practiceIsJudgedByItsSignAfterwards_data();
@@ -328,7 +332,7 @@ void TimeTrialTest::thirtySecondTrialRunsTickByTick()
     answerTrial(window, rightAnswer(window));
     QCOMPARE(window.state().TimeTrialScore, qint16(score));
 
-    QTest::mouseClick(control<QPushButton>(window, "cmdResetGame3"), Qt::LeftButton);
+    testsupport::clickAfterAPause(control<QPushButton>(window, "cmdResetGame3"));
     QVERIFY(menusEnabled(window, true));
     QVERIFY(control(window, "fraGame3Results")->isHidden());
 }
@@ -508,6 +512,57 @@ void TimeTrialTest::textWithoutDigitNeverScoresEvenForZero()
     QCOMPARE(window.state().TimeTrialScore, qint16(1));
 }
 
+void TimeTrialTest::aClickTooSoonAfterStartStopOrResetDoesNothing_data()
+{
+    QTest::addColumn<int>("ticks"); // before the first click; -1: not started
+    QTest::addColumn<int>("gap"); // milliseconds between the clicks; -1: one double click
+    QTest::addColumn<bool>("running"); // afterwards
+    const int interval = QGuiApplication::styleHints()->mouseDoubleClickInterval();
+    QTest::newRow("double click on start") << -1 << -1 << true;
+    QTest::newRow("double click on stop") << 5 << -1 << false;
+    QTest::newRow("double click on reset") << 31 << -1 << false;
+    QTest::newRow("stop just inside the interval") << -1 << interval - 1 << true;
+    QTest::newRow("stop as the interval ends") << -1 << interval << false;
+    QTest::newRow("start just inside the interval after stop") << 5 << interval - 1 << false;
+    QTest::newRow("start just inside the interval after reset") << 31 << interval - 1 << false;
+    QTest::newRow("start as the interval ends after reset") << 31 << interval << true;
+}
+
+// Start, Stop and Reset take each other's place, so the second click of a
+// double click lands on the button the first one has just put there.
+void TimeTrialTest::aClickTooSoonAfterStartStopOrResetDoesNothing()
+{
+    QFETCH(int, ticks);
+    QFETCH(int, gap);
+    QFETCH(bool, running);
+    testsupport::TutorFixture fixture;
+    MainWindow &window = fixture.window();
+    openGame(window);
+    if (ticks >= 0) {
+        startTrial(window);
+        runOut(window, ticks);
+    }
+    const auto shownButton
+        = [&window]() { return named<QPushButton>(&window, visibleButtons(window).value(0)); };
+    testsupport::pauseBeforeNextClick();
+    QPushButton *first = shownButton();
+    if (gap < 0) {
+        QTest::mousePress(first, Qt::LeftButton);
+        QTest::mouseRelease(first, Qt::LeftButton);
+        QTest::mouseDClick(shownButton(), Qt::LeftButton);
+        QTest::mouseRelease(shownButton(), Qt::LeftButton);
+    } else {
+        QTest::mouseClick(first, Qt::LeftButton);
+        testsupport::letTimePass(gap);
+        QTest::mouseClick(shownButton(), Qt::LeftButton);
+    }
+    QCOMPARE(visibleButtons(window),
+        QStringList(running ? QStringLiteral("cmdStopGame3") : QStringLiteral("cmdStartGame3")));
+    QCOMPARE(control<QTimer>(window, "Timer3")->isActive(), running);
+    QCOMPARE(control(window, "txtAnswerGame3")->isEnabled(), running);
+    QVERIFY(menusEnabled(window, !running));
+}
+
 void TimeTrialTest::stopAndResetReturnToIdle_data()
 {
     QTest::addColumn<int>("ticks"); // -1: not started
@@ -550,7 +605,7 @@ void TimeTrialTest::stopAndResetReturnToIdle()
     } else {
         auto *pressed = named<QPushButton>(&window, button);
         QVERIFY(pressed->isVisible());
-        QTest::mouseClick(pressed, Qt::LeftButton);
+        testsupport::clickAfterAPause(pressed);
     }
 
     QVERIFY(!control<QTimer>(window, "Timer3")->isActive());
@@ -607,7 +662,7 @@ void TimeTrialTest::practiceIsJudgedByItsSignAfterwards()
     openGame(window);
     startTrial(window);
     runOut(window, ticks);
-    QTest::mouseClick(named<QPushButton>(&window, button), Qt::LeftButton);
+    testsupport::clickAfterAPause(named<QPushButton>(&window, button));
     testsupport::invokeHandler(&window, "mnuFileWork_Click");
 
     QVERIFY(!control(window, "imgPlus")->isHidden());

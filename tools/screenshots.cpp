@@ -132,8 +132,10 @@ const char *operationButton(MainWindow &window, bool right)
 void missingOperationGame(MainWindow &window)
 {
     call(window, "mnuGamesMissingOper_Click");
-    for (bool right : { true, true, false, true })
+    for (bool right : { true, true, false, true }) {
+        testsupport::pauseBeforeNextClick();
         control<QAbstractButton>(window, operationButton(window, right))->click();
+    }
 }
 
 QString trialAnswer(MainWindow &window, bool right)
