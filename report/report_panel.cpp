@@ -150,6 +150,7 @@ void ReportPanel::followSelection(QListWidget *list)
 void ReportPanel::hideEvent(QHideEvent *event)
 {
     if (m_listHeight == 0) {
+        m_endWasInSight = endInSight();
         m_listHeight = m_columns.first()->height();
         const int top = m_columns.first()->verticalScrollBar()->value();
         for (QListWidget *column : std::as_const(m_columns))
@@ -167,8 +168,21 @@ void ReportPanel::showEvent(QShowEvent *event)
             column->resize(column->width(), m_listHeight);
         m_listHeight = 0;
         m_columns.first()->verticalScrollBar()->setValue(top);
+        // Rows answered while the panel was away come into sight with it.
+        if (m_endWasInSight)
+            m_columns.first()->scrollToBottom();
     }
     QFrame::showEvent(event);
+}
+
+// Whether the pupil sees the log's last row, or would on showing the panel:
+// a panel put away keeps its lists without height, so it remembers.
+bool ReportPanel::endInSight() const
+{
+    if (m_listHeight > 0)
+        return m_endWasInSight;
+    const QScrollBar *bar = m_columns.first()->verticalScrollBar();
+    return bar->value() >= bar->maximum();
 }
 
 void ReportPanel::prepareForShowing()
@@ -185,9 +199,14 @@ bool ReportPanel::appendRow(const tutor::LogRow &row)
     }
     const QString entries[] = { row.number1, row.operation, row.number2, row.yourAnswer,
         row.correctAnswer, row.verdict };
+    // A pupil reading the newest rows sees each new one; one who scrolled up
+    // to older rows keeps their place.
+    const bool followEnd = endInSight();
     for (int i = 0; i < m_columns.size(); ++i) {
         m_columns.at(i)->addItem(entries[i]);
     }
+    if (followEnd && m_listHeight == 0)
+        m_columns.first()->scrollToBottom();
     if (rowCount() >= MaximumRows)
         m_logFull->show();
     return true;

@@ -66,6 +66,7 @@ private:
     void lightRow(int row);
     void followSelection(QListWidget *list);
     void updateCoverage();
+    bool endInSight() const;
     void keepNameForCorrection();
     QList<tutor::LogRow> logRows() const;
     QString reportPath(const QString &name) const;
@@ -78,6 +79,7 @@ private:
     QLineEdit *m_txtNameReport = nullptr;
     QPushButton *m_cmdPrintReport = nullptr;
     QList<QWidget *> m_coveringScreens;
-    int m_listHeight = 0;
+    int m_listHeight = 0; // the lists' height while the panel is put away
+    bool m_endWasInSight = true;
     bool m_tellWhereReportsGo = false;
 };

@@ -48,6 +48,8 @@ private slots:
     void hiddenPanelStillLogs();
     void fullLogStillJudgesAndSaysSo();
     void columnsScrollAndSelectTogether();
+    void newestAnswerComesIntoSightUnlessReadingOlderRows_data();
+    void newestAnswerComesIntoSightUnlessReadingOlderRows();
     void rowsStandLevelAndWholeAcrossColumns();
     void coveredPanelTakesNoFocusOrKeys();
 };
@@ -416,6 +418,7 @@ void PracticeLoopTest::columnsScrollAndSelectTogether()
         QCOMPARE(column->verticalScrollBarPolicy(), Qt::ScrollBarAlwaysOff);
 
     // The wheel over one column moves all six.
+    bar->setValue(0);
     QWidget *viewport = columns.at(3)->viewport();
     QWheelEvent wheel(QPointF(5, 5), viewport->mapToGlobal(QPointF(5, 5)), QPoint(),
         QPoint(0, -120), Qt::NoButton, Qt::NoModifier, Qt::NoScrollPhase, false);
@@ -441,6 +444,54 @@ void PracticeLoopTest::columnsScrollAndSelectTogether()
     QCOMPARE(testsupport::logRow(window, 11).at(3), QStringLiteral("11"));
 }
 
+void PracticeLoopTest::newestAnswerComesIntoSightUnlessReadingOlderRows_data()
+{
+    QTest::addColumn<bool>("shownBefore"); // the panel shown for the first answers
+    QTest::addColumn<bool>("readingOlder"); // then scrolled up to the first row
+    QTest::addColumn<bool>("putAway"); // hidden for the later answers
+    QTest::addColumn<bool>("newestInSight");
+    QTest::newRow("reading the newest") << true << false << false << true;
+    QTest::newRow("reading older rows") << true << true << false << false;
+    QTest::newRow("put away at the newest") << true << false << true << true;
+    QTest::newRow("put away at older rows") << true << true << true << false;
+    QTest::newRow("first shown after the answers") << false << false << false << true;
+}
+
+void PracticeLoopTest::newestAnswerComesIntoSightUnlessReadingOlderRows()
+{
+    QFETCH(bool, shownBefore);
+    QFETCH(bool, readingOlder);
+    QFETCH(bool, putAway);
+    QFETCH(bool, newestInSight);
+    testsupport::TutorFixture fixture;
+    MainWindow &window = fixture.window();
+    if (shownBefore)
+        testsupport::invokeHandler(&window, "mnuOptShowReport_Click");
+    for (int i = 0; i < 30; ++i)
+        testsupport::answerPractice(window, QString::number(i));
+    auto *bar = named<QScrollBar>(&window, QStringLiteral("scrLog"));
+    if (readingOlder)
+        bar->setValue(0);
+    if (putAway)
+        testsupport::invokeHandler(&window, "mnuOptHideReport_Click");
+    for (int i = 30; i < 45; ++i)
+        testsupport::answerPractice(window, QString::number(i));
+    if (putAway || !shownBefore)
+        testsupport::invokeHandler(&window, "mnuOptShowReport_Click");
+    QCoreApplication::processEvents();
+
+    QVERIFY(bar->maximum() > 0);
+    QCOMPARE(bar->value(), newestInSight ? bar->maximum() : 0);
+    for (const char *name :
+        { "lstLogNum1", "lstLogOper", "lstLogNum2", "lstLogYourAn", "lstLogCorrAn", "lstLogRW" }) {
+        auto *column = named<QListWidget>(&window, QString::fromLatin1(name));
+        const int row = newestInSight ? 44 : 0;
+        QVERIFY2(
+            column->viewport()->rect().contains(column->visualItemRect(column->item(row))), name);
+    }
+    QCOMPARE(testsupport::logRow(window, 44).at(3), QStringLiteral("44"));
+}
+
 void PracticeLoopTest::rowsStandLevelAndWholeAcrossColumns()
 {
     testsupport::TutorFixture fixture;
@@ -455,6 +506,8 @@ void PracticeLoopTest::rowsStandLevelAndWholeAcrossColumns()
         for (const char *column : { "lstLogNum1", "lstLogOper", "lstLogNum2", "lstLogYourAn",
                  "lstLogCorrAn", "lstLogRW" })
             columns << named<QListWidget>(&window, QString::fromLatin1(column));
+        // The newest rows are in sight; the layout is read from the top.
+        columns.first()->scrollToTop();
         const QRect first = columns.first()->visualItemRect(columns.first()->item(0));
         const int step
             = columns.first()->visualItemRect(columns.first()->item(1)).top() - first.top();
