@@ -115,8 +115,12 @@ const std::vector<ScreenRow> &screenTable()
         { ScreenEntry::About, { F::About },
             { F::Worksheet, F::Main, F::Help, F::Game1, F::Game2, F::Game3, F::MyBrowser }, {},
             { M::Options }, { T::MissingOperationFeedback, T::TimeTrialClock }, false, true },
+        // Back to practice as by Work Mode: every operation practice offers,
+        // whichever game greyed some out before the About screen.
         { ScreenEntry::AboutOk, { F::Main, F::MyBrowser }, { F::About, F::Help, F::Worksheet },
-            { M::ShowReport, M::Options }, {}, {} },
+            { M::ShowReport, M::Options, M::WarmUp, M::Addition, M::Subtraction, M::Multiplication,
+                M::Division },
+            {}, {} },
     };
     return table;
 }
@@ -342,9 +346,16 @@ void MainWindow::mnuFileWork_Click()
     enterScreen(ScreenEntry::WorkMode);
     m_fraMain->hideFeedback();
     m_fraMain->focusAnswer();
+    checkCurrentOperation();
+    m_fraMain->NewPracticeProblem();
+}
+
+// Missing Operation takes every operation's check mark off; practice shows
+// the one its problems use.
+void MainWindow::checkCurrentOperation()
+{
     if (QAction *current = m_menu.operationItem(state().OperationCode))
         current->setChecked(true);
-    m_fraMain->NewPracticeProblem();
 }
 
 void MainWindow::mnuFileExit_Click()
@@ -383,8 +394,7 @@ void MainWindow::settleOnGameOperation()
     const Operation current = Operation(state().OperationCode);
     if (current == Operation::Multiplication || current == Operation::Division)
         m_session.chooseOperation(Operation::Subtraction);
-    if (QAction *item = m_menu.operationItem(state().OperationCode))
-        item->setChecked(true);
+    checkCurrentOperation();
 }
 
 void MainWindow::mnuOptionsWorksheet_Click()
@@ -409,6 +419,7 @@ void MainWindow::mnuHelpAbout_Click()
 void MainWindow::cmdOkAbout_Click()
 {
     enterScreen(ScreenEntry::AboutOk);
+    checkCurrentOperation();
     // Back to practice, ready for the next answer.
     m_fraMain->focusAnswer();
 }

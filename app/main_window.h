@@ -80,6 +80,7 @@ private:
     void enterScreen(ScreenEntry entry);
     void setScoreCardsShown(bool shown);
     void settleOnGameOperation();
+    void checkCurrentOperation();
     void setMenusEnabled(bool enabled);
     void stopGamesForOutsideLink();
     // The nine screen frames, bottom first.

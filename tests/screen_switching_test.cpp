@@ -79,7 +79,8 @@ private slots:
     void missingOperationTakesEveryOperationCheckOff();
     void aboutFocusesOkAndEnterPressesIt();
     void okFromGameReturnsToPracticeWithGameHidden();
-    void okKeepsOperationItemsAsGameLeftThem();
+    void backToPracticeOffersWhatPracticeAllows_data();
+    void backToPracticeOffersWhatPracticeAllows();
     void showReportClearsNameAndDisablesPrint();
     void wholeWindowScreensCoverReportPanel_data();
     void wholeWindowScreensCoverReportPanel();
@@ -145,8 +146,10 @@ void ScreenSwitchingTest::screenEntryShowsItsScreenAndChangesNothingElse_data()
     row("about", "mnuHelpAbout_Click")
         << u"fraAbout"_s << u"fraAbout"_s << QStringList() << words("mnuOptions") << true << true;
     row("about ok", "cmdOkAbout_Click")
-        << u"fraMain"_s << report << words("mnuOptShowReport mnuOptions") << QStringList() << false
-        << false;
+        << u"fraMain"_s << report
+        << words("mnuOptShowReport mnuOptions mnuOptDiffLev0 mnuOptOperAdd mnuOptOperSub "
+                 "mnuOptOperMult mnuOptOperDiv")
+        << QStringList() << false << false;
 }
 
 // Every entry is tried from several screens: the practice screen with the
@@ -319,20 +322,74 @@ void ScreenSwitchingTest::okFromGameReturnsToPracticeWithGameHidden()
     }
 }
 
-void ScreenSwitchingTest::okKeepsOperationItemsAsGameLeftThem()
+void ScreenSwitchingTest::backToPracticeOffersWhatPracticeAllows_data()
 {
+    QTest::addColumn<QStringList>("steps");
+    QTest::addColumn<int>("operation"); // the one practice then uses
+    const std::pair<const char *, const char *> earlier[]
+        = { { "division", "mnuOptDiffLev1_Click mnuOptOperDiv_Click" },
+              { "multiplication", "mnuOptDiffLev4_Click mnuOptOperMult_Click" } };
+    // Where the pupil went, and the operation practice has afterwards when
+    // it had Division (4) or Multiplication (3) before.
+    struct Visit
+    {
+        const char *name;
+        const char *steps;
+        int afterDivision;
+        int afterMultiplication;
+    };
+    const Visit visits[] = {
+        { "missing number", "mnuGamesMissingNum_Click", 2, 2 },
+        { "missing operation", "mnuGamesMissingOper_Click", 4, 3 },
+        { "time trial", "mnuGamesTime_Click", 2, 2 },
+        // Stop goes back to Warm Up Addition.
+        { "time trial stopped", "mnuGamesTime_Click cmdStartGame3_Click cmdStopGame3_Click", 1, 1 },
+        { "worksheet", "mnuOptionsWorksheet_Click", 4, 3 },
+        { "help", "mnuHelpContents_Click", 4, 3 },
+    };
+    const std::pair<const char *, const char *> waysBack[]
+        = { { "about ok", "mnuHelpAbout_Click cmdOkAbout_Click" },
+              { "work mode", "mnuFileWork_Click" } };
+    for (const auto &[operationName, choose] : earlier) {
+        for (const Visit &visit : visits) {
+            for (const auto &[wayName, back] : waysBack) {
+                const bool division = QByteArray(operationName) == "division";
+                QTest::addRow("%s, %s, %s", operationName, visit.name, wayName)
+                    << words(choose) + words(visit.steps) + words(back)
+                    << (division ? visit.afterDivision : visit.afterMultiplication);
+            }
+        }
+    }
+}
+
+// Whatever a game greyed out, practice offers all four operations again with
+// the check mark on the one it uses, and the levels that operation allows:
+// Division only the two lowest.
+void ScreenSwitchingTest::backToPracticeOffersWhatPracticeAllows()
+{
+    QFETCH(QStringList, steps);
+    QFETCH(int, operation);
     testsupport::TutorFixture fixture;
     MainWindow &window = fixture.window();
-    testsupport::invokeHandler(&window, "mnuGamesMissingNum_Click");
-    testsupport::invokeHandler(&window, "mnuHelpAbout_Click");
-    testsupport::invokeHandler(&window, "cmdOkAbout_Click");
-    QVERIFY(!named<QAction>(&window, QStringLiteral("mnuOptOperMult"))->isEnabled());
-    QVERIFY(!named<QAction>(&window, QStringLiteral("mnuOptOperDiv"))->isEnabled());
-    QVERIFY(named<QMenu>(&window, QStringLiteral("mnuOptions"))->menuAction()->isEnabled());
-    // Only Work Mode gives them back.
-    testsupport::invokeHandler(&window, "mnuFileWork_Click");
-    QVERIFY(named<QAction>(&window, QStringLiteral("mnuOptOperMult"))->isEnabled());
-    QVERIFY(named<QAction>(&window, QStringLiteral("mnuOptOperDiv"))->isEnabled());
+    for (const QString &step : steps)
+        QVERIFY2(
+            testsupport::invokeHandler(&window, step.toLatin1().constData()), qPrintable(step));
+
+    QVERIFY(isShown(window, "fraMain"));
+    QCOMPARE(window.state().OperationCode, qint16(operation));
+    const QStringList operations
+        = words("mnuOptOperAdd mnuOptOperSub mnuOptOperMult mnuOptOperDiv");
+    for (int code = 1; code <= 4; ++code) {
+        QAction *item = named<QAction>(&window, operations.at(code - 1));
+        QVERIFY2(item->isEnabled(), qPrintable(item->objectName()));
+        QCOMPARE(item->isChecked(), code == operation);
+    }
+    for (const QString &level : words("mnuOptDiffLev0 mnuOptDiffLev1"))
+        QVERIFY2(menuEntry(&window, level)->isEnabled(), qPrintable(level));
+    for (const QString &level : words("mnuOptDiffLev2 mnuOptDiffLev3 mnuOptDiffLev4"))
+        QVERIFY2(menuEntry(&window, level)->isEnabled() == (operation != 4), qPrintable(level));
+    for (const QString &menu : words("mnuFile mnuOptions mnuGames mnuHelp mnuOptShowReport"))
+        QVERIFY2(menuEntry(&window, menu)->isEnabled(), qPrintable(menu));
 }
 
 void ScreenSwitchingTest::showReportClearsNameAndDisablesPrint()
