@@ -1387,8 +1387,7 @@ void WorksheetScreenTest::answerKeyChoiceStaysInSightAndIsKept()
 {
     testsupport::TutorFixture fixture;
     MainWindow &window = readyWorksheet(fixture, u"Warm Up"_s, u"Addition"_s);
-    // Eleven worksheet pages and two of answers on A4, nine and two on
-    // Letter.
+    // More than ten worksheet pages on A4 or Letter.
     createProblems(window, 250);
 
     const KeyChoice first = previewKeyChoice(window, [](QCheckBox *key) { key->click(); });
@@ -1397,17 +1396,18 @@ void WorksheetScreenTest::answerKeyChoiceStaysInSightAndIsKept()
     QVERIFY(first.reachedByTab);
     QVERIFY(!first.checked);
 
+    int pagesWithout = 0;
     int pagesWithKey = 0;
-    const KeyChoice again = previewKeyChoice(window, [&pagesWithKey](QCheckBox *key) {
-        const int pagesBefore = key->window()->findChild<QPrintPreviewWidget *>()->pageCount();
+    const KeyChoice again = previewKeyChoice(window, [&](QCheckBox *key) {
+        pagesWithout = key->window()->findChild<QPrintPreviewWidget *>()->pageCount();
         // The space bar, as well as a click.
         QTest::keyClick(key, Qt::Key_Space);
         pagesWithKey = key->window()->findChild<QPrintPreviewWidget *>()->pageCount();
-        QTest::qCompare(pagesWithKey - pagesBefore, 2, "the key's pages", "2", __FILE__, __LINE__);
     });
     QVERIFY(again.inSight);
     QVERIFY(again.checked);
-    QVERIFY(pagesWithKey >= 10);
+    QVERIFY(pagesWithout >= 10);
+    QVERIFY(pagesWithKey > pagesWithout);
     QCOMPARE(again.pages, pagesWithKey);
     QCOMPARE(previewKeyChoice(window).pages, pagesWithKey);
 
