@@ -2,12 +2,18 @@
 #include "worksheet/page_plan.h"
 #include "worksheet/worksheet_print.h"
 
+#include <QImage>
 #include <QPageSize>
 #include <QPdfWriter>
 #include <QPrinter>
+#include <QProcess>
+#include <QRegularExpression>
 #include <QTemporaryDir>
 #include <QtTest>
 
+#include <functional>
+
+using namespace Qt::StringLiterals;
 using tutor::PagePlace;
 using tutor::PagePlan;
 
@@ -19,6 +25,81 @@ namespace {
 QSizeF printable(QPageSize::PageSizeId paper)
 {
     return QPageSize(paper).size(QPageSize::Millimeter) - QSizeF(30, 30);
+}
+
+constexpr int Dpi = 300;
+
+// A4 with the worksheet's margins, printed into `pdf`.
+bool printA4(const QString &pdf, const tutor::WorksheetPrint &content)
+{
+    QPdfWriter writer(pdf);
+    writer.setPageSize(QPageSize(QPageSize::A4));
+    writer.setPageMargins(QMarginsF(15, 15, 15, 15), QPageLayout::Millimeter);
+    return tutor::printWorksheet(writer, content) == tutor::PrintOutcome::Printed;
+}
+
+// A page of a PDF as a reader shows it, in greys; a null image when it
+// cannot be drawn.
+QImage pdfPage(const QString &pdf, int page)
+{
+    const QString prefix = pdf + QStringLiteral("-page");
+    const QString number = QString::number(page);
+    QProcess drawer;
+    drawer.start(QStringLiteral("pdftoppm"),
+        { QStringLiteral("-r"), QString::number(Dpi), QStringLiteral("-gray"), QStringLiteral("-f"),
+            number, QStringLiteral("-l"), number, QStringLiteral("-singlefile"), pdf, prefix });
+    if (!drawer.waitForFinished(60000) || drawer.exitCode() != 0)
+        return {};
+    return QImage(prefix + QStringLiteral(".pgm")).convertToFormat(QImage::Format_Grayscale8);
+}
+
+// A word of a PDF, and whether it lies inside the worksheet's 15 mm margins.
+struct WordBox
+{
+    QString text;
+    bool onPrintablePart = false;
+};
+
+QList<WordBox> pdfWordBoxes(const QString &pdf)
+{
+    QProcess reader;
+    reader.start(
+        QStringLiteral("pdftotext"), { QStringLiteral("-bbox"), pdf, QStringLiteral("-") });
+    if (!reader.waitForFinished(60000) || reader.exitCode() != 0)
+        return {};
+    const QString boxes = QString::fromUtf8(reader.readAllStandardOutput());
+    const QRegularExpression page(uR"x(<page width="([\d.]+)" height="([\d.]+)")x"_s);
+    const QRegularExpression word(
+        uR"x(<word xMin="([\d.]+)" yMin="([\d.]+)" xMax="([\d.]+)" yMax="([\d.]+)">([^<]*)<)x"_s);
+    const QRegularExpressionMatch size = page.match(boxes);
+    const double margin = 15 / 25.4 * 72 - 1; // points, less one for rounding
+    const QRectF printable = QRectF(0, 0, size.captured(1).toDouble(), size.captured(2).toDouble())
+                                 .adjusted(margin, margin, -margin, -margin);
+    QList<WordBox> words;
+    for (const QRegularExpressionMatch &found : word.globalMatch(boxes)) {
+        const QRectF box(QPointF(found.captured(1).toDouble(), found.captured(2).toDouble()),
+            QPointF(found.captured(3).toDouble(), found.captured(4).toDouble()));
+        words.append({ found.captured(5), printable.contains(box) });
+    }
+    return words;
+}
+
+// The box around the ink of `page` that `without` lacks: what one change
+// to the worksheet added to the page.
+QRect inkOnlyIn(const QImage &page, const QImage &without)
+{
+    QRect ink;
+    if (page.size() != without.size())
+        return ink;
+    for (int y = 0; y < page.height(); ++y) {
+        const uchar *with = page.constScanLine(y);
+        const uchar *other = without.constScanLine(y);
+        for (int x = 0; x < page.width(); ++x) {
+            if (with[x] < 128 && other[x] - with[x] > 64)
+                ink |= QRect(x, y, 1, 1);
+        }
+    }
+    return ink;
 }
 
 } // namespace
@@ -34,6 +115,10 @@ private slots:
     void everyProblemHasOnePlace();
     void printRunDrawsItsPageRangeAndStopsWhenTold_data();
     void printRunDrawsItsPageRangeAndStopsWhenTold();
+    void signsStandAsTallAsTheDigits_data();
+    void signsStandAsTallAsTheDigits();
+    void teacherAndClassStayOnThePage_data();
+    void teacherAndClassStayOnThePage();
 };
 
 // A4 holds 4 x 6 sums a page and 4 x 33 key lines; Letter, shorter, 4 x 5
@@ -220,6 +305,128 @@ void WorksheetPrintTest::printRunDrawsItsPageRangeAndStopsWhenTold()
             printed << footer;
     }
     QCOMPARE(printed, pages);
+}
+
+void WorksheetPrintTest::signsStandAsTallAsTheDigits_data()
+{
+    QTest::addColumn<QString>("operation");
+    // The sign's inked height over a digit's: the minus has only its stroke.
+    QTest::addColumn<double>("lowest");
+    QTest::addColumn<double>("highest");
+    QTest::newRow("plus") << u"+"_s << 0.9 << 1.1;
+    QTest::newRow("minus") << u"-"_s << 0.06 << 0.25;
+    QTest::newRow("times") << u"*"_s << 0.9 << 1.1;
+    QTest::newRow("divided by") << u"/"_s << 0.9 << 1.1;
+}
+
+// On the worksheet's sum and on the key's answer line alike, the sign is as
+// tall and as wide as a digit of the numbers beside it is tall, and stands at
+// the digits' middle.
+void WorksheetPrintTest::signsStandAsTallAsTheDigits()
+{
+    QFETCH(QString, operation);
+    QFETCH(double, lowest);
+    QFETCH(double, highest);
+
+    QTemporaryDir folder;
+    const auto printed = [&](const QString &name, const tutor::WorksheetRow &row) {
+        const QString pdf = folder.filePath(name + u".pdf"_s);
+        const tutor::WorksheetPrint content { u"Ms Ada"_s, u"4B"_s, QDate(2026, 12, 7), { row },
+            true };
+        return printA4(pdf, content) ? pdf : QString();
+    };
+    const QString whole = printed(u"whole"_s, { u"8"_s, operation, u"8"_s, u"8"_s });
+    const QString noSign = printed(u"no sign"_s, { u"8"_s, QString(), u"8"_s, u"8"_s });
+    // On the worksheet the second number is the last on its line; in the key
+    // the answer is.
+    const QString noSecond = printed(u"no second"_s, { u"8"_s, operation, QString(), u"8"_s });
+    const QString noAnswer = printed(u"no answer"_s, { u"8"_s, operation, u"8"_s, QString() });
+    QVERIFY(!whole.isEmpty() && !noSign.isEmpty() && !noSecond.isEmpty() && !noAnswer.isEmpty());
+
+    for (int page : { 1, 2 }) {
+        const QString where = page == 1 ? u"worksheet"_s : u"key"_s;
+        const QImage shown = pdfPage(whole, page);
+        QVERIFY(!shown.isNull());
+        const QRect sign = inkOnlyIn(shown, pdfPage(noSign, page));
+        const QRect digit = inkOnlyIn(shown, pdfPage(page == 1 ? noSecond : noAnswer, page));
+        QVERIFY2(!sign.isEmpty() && digit.height() > 10, qPrintable(where));
+        const double height = double(sign.height()) / digit.height();
+        const double width = double(sign.width()) / digit.height();
+        QVERIFY2(height >= lowest && height <= highest,
+            qPrintable(where + u": height "_s + QString::number(height)));
+        QVERIFY2(width >= 0.9 && width <= 1.1,
+            qPrintable(where + u": width "_s + QString::number(width)));
+        const double offCentre = std::abs(sign.center().y() - digit.center().y());
+        QVERIFY2(offCentre <= 0.1 * digit.height(),
+            qPrintable(where + u": "_s + QString::number(offCentre) + u" px off the middle"_s));
+        QVERIFY2(sign.right() < digit.left(), qPrintable(where));
+    }
+}
+
+void WorksheetPrintTest::teacherAndClassStayOnThePage_data()
+{
+    QTest::addColumn<QString>("teacher");
+    QTest::addColumn<QString>("className");
+    QTest::addColumn<bool>("teacherWhole");
+    QTest::addColumn<bool>("classWhole");
+    const QString longName = u"Ada Augusta King Countess of Lovelace Byron"_s;
+    const QString veryLong = QStringList(5, longName).join(u' ');
+    QTest::newRow("short names") << u"Ms Ada"_s << u"4B"_s << true << true;
+    QTest::newRow("a long teacher's name that fits") << longName << u"4B"_s << true << true;
+    QTest::newRow("both long, fitting together") << longName << longName << true << true;
+    QTest::newRow("a teacher's name too long") << veryLong << u"4B Maple Room"_s << false << true;
+    QTest::newRow("a class name too long") << u"Ms Ada"_s << veryLong << true << false;
+    QTest::newRow("both too long") << veryLong << veryLong << false << false;
+    QTest::newRow("a long teacher's name and no class") << veryLong << QString() << false << true;
+    QTest::newRow("a long class name and no teacher") << QString() << veryLong << true << false;
+}
+
+// Both names are on every page, whole when they fit; when they do not, the
+// one too long is shortened with "…", and the class is never left out.
+// Nothing runs into the page's margin.
+void WorksheetPrintTest::teacherAndClassStayOnThePage()
+{
+    QFETCH(QString, teacher);
+    QFETCH(QString, className);
+    QFETCH(bool, teacherWhole);
+    QFETCH(bool, classWhole);
+
+    QTemporaryDir folder;
+    const QString pdf = folder.filePath(u"names.pdf"_s);
+    const tutor::WorksheetPrint content { teacher, className, QDate(2026, 12, 7),
+        { { u"8"_s, u"*"_s, u"8"_s, u"64"_s } }, true };
+    QVERIFY(printA4(pdf, content));
+    const QString text = testsupport::pdfWords(pdf).join(u' ');
+
+    const auto check = [&text](const QString &label, const QString &name, bool whole) {
+        if (name.isEmpty()) {
+            QVERIFY2(!text.contains(label), qPrintable(text));
+            return;
+        }
+        // Twice: on the worksheet page and on the key's.
+        if (whole) {
+            QCOMPARE(text.count(label + name), 2);
+            return;
+        }
+        const QRegularExpression shortened(
+            QRegularExpression::escape(label) + u"([^\u2026]*)\u2026"_s);
+        auto found = shortened.globalMatch(text);
+        int times = 0;
+        while (found.hasNext()) {
+            const QString kept = found.next().captured(1).trimmed();
+            QVERIFY2(kept.size() >= 10 && name.startsWith(kept), qPrintable(kept));
+            ++times;
+        }
+        QCOMPARE(times, 2);
+    };
+    check(u"Teacher: "_s, teacher, teacherWhole);
+    check(u"Class: "_s, className, classWhole);
+
+    // Every word inside the margins, where the printer can print it.
+    const QList<WordBox> words = pdfWordBoxes(pdf);
+    QVERIFY(words.size() > 10);
+    for (const WordBox &word : words)
+        QVERIFY2(word.onPrintablePart, qPrintable(word.text));
 }
 
 QTEST_MAIN(WorksheetPrintTest)

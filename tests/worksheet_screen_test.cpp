@@ -16,16 +16,22 @@
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPageSize>
+#include <QPrintDialog>
+#include <QPrintPreviewDialog>
+#include <QPrintPreviewWidget>
+#include <QPrinter>
 #include <QPushButton>
 #include <QRegularExpression>
 #include <QScrollBar>
 #include <QTemporaryDir>
 #include <QTimer>
+#include <QToolBar>
 #include <QWheelEvent>
 #include <QtTest>
 
 #include <algorithm>
 #include <cmath>
+#include <functional>
 
 using namespace Qt::StringLiterals;
 using testsupport::named;
@@ -256,6 +262,50 @@ bool inOrder(const QStringList &words, const QList<QStringList> &groups, QString
     return true;
 }
 
+// What the preview shows of the answer key choice.
+struct KeyChoice
+{
+    bool found = false;
+    bool inSight = false; // shown whole inside the dialog, in no tool bar
+    bool reachedByTab = false;
+    bool checked = false;
+    int pages = 0;
+};
+
+// Opens "Print...", notes how the preview shows the answer key choice, lets
+// `change` work on the check box and closes the preview unprinted.
+KeyChoice previewKeyChoice(MainWindow &window, const std::function<void(QCheckBox *)> &change = {})
+{
+    KeyChoice seen;
+    QTimer::singleShot(0, &window, [&]() {
+        auto *preview = named<QPrintPreviewDialog>(&window, u"dlgPrintWorksheet"_s);
+        auto *key = preview ? named<QCheckBox>(preview, u"chkIncludeAnswerKey"_s) : nullptr;
+        if (!key) {
+            if (preview)
+                preview->reject();
+            return;
+        }
+        preview->activateWindow();
+        seen.found = QTest::qWaitForWindowActive(preview);
+        const QRect place(key->mapTo(preview, QPoint()), key->size());
+        bool inToolBar = false;
+        for (QWidget *up = key; up; up = up->parentWidget())
+            inToolBar = inToolBar || qobject_cast<QToolBar *>(up);
+        seen.inSight = key->isVisible() && preview->rect().contains(place) && !inToolBar;
+        // Tab leads to it from wherever the focus is in the dialog.
+        for (int presses = 0; presses < 30 && QApplication::focusWidget() != key; ++presses)
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+        seen.reachedByTab = QApplication::focusWidget() == key;
+        if (change)
+            change(key);
+        seen.checked = key->isChecked();
+        seen.pages = preview->findChild<QPrintPreviewWidget *>()->pageCount();
+        preview->reject();
+    });
+    button(window, "cmdPrintWorksheet")->click();
+    return seen;
+}
+
 } // namespace
 
 class WorksheetScreenTest : public QObject
@@ -302,6 +352,8 @@ private slots:
     void printedPagesHoldEveryProblemAndTheKey();
     void unwritablePdfSaysSoWithoutSuccess_data();
     void unwritablePdfSaysSoWithoutSuccess();
+    void answerKeyChoiceStaysInSightAndIsKept();
+    void pdfIsProposedInTheWorksheetsFolder();
 };
 
 void WorksheetScreenTest::everyHandlerExistsOnce_data()
@@ -1326,6 +1378,86 @@ void WorksheetScreenTest::unwritablePdfSaysSoWithoutSuccess()
     QCOMPARE(closer.texts.size(), 1);
     QCOMPARE(wholeMessage(window), u"Worksheet saved as PDF - "_s + elsewhere);
     QVERIFY(testsupport::pdfWords(elsewhere).join(u' ').startsWith(u"Orvi Math Tutor Worksheet"_s));
+}
+
+// With a worksheet of many pages the choice of the answer key stays in sight
+// and in the Tab order; what it shows is what the pages hold, and the next
+// preview shows the choice last made.
+void WorksheetScreenTest::answerKeyChoiceStaysInSightAndIsKept()
+{
+    testsupport::TutorFixture fixture;
+    MainWindow &window = readyWorksheet(fixture, u"Warm Up"_s, u"Addition"_s);
+    // More than ten worksheet pages on A4 or Letter.
+    createProblems(window, 250);
+
+    const KeyChoice first = previewKeyChoice(window, [](QCheckBox *key) { key->click(); });
+    QVERIFY(first.found);
+    QVERIFY(first.inSight);
+    QVERIFY(first.reachedByTab);
+    QVERIFY(!first.checked);
+
+    int pagesWithout = 0;
+    int pagesWithKey = 0;
+    const KeyChoice again = previewKeyChoice(window, [&](QCheckBox *key) {
+        pagesWithout = key->window()->findChild<QPrintPreviewWidget *>()->pageCount();
+        // The space bar, as well as a click.
+        QTest::keyClick(key, Qt::Key_Space);
+        pagesWithKey = key->window()->findChild<QPrintPreviewWidget *>()->pageCount();
+    });
+    QVERIFY(again.inSight);
+    QVERIFY(again.checked);
+    QVERIFY(pagesWithout >= 10);
+    QVERIFY(pagesWithKey > pagesWithout);
+    QCOMPARE(again.pages, pagesWithKey);
+    QCOMPARE(previewKeyChoice(window).pages, pagesWithKey);
+
+    // Unchecked, it prints no key.
+    const QString pdf = fixture.folder() + u"/worksheet.pdf"_s;
+    QVERIFY(testsupport::printToPdf(window, pdf, false));
+    QVERIFY(!testsupport::pdfWords(pdf).join(u' ').contains(u"Answer Key"_s));
+    QVERIFY(!previewKeyChoice(window).checked);
+}
+
+// "Print to File (PDF)" proposes a file in the worksheets folder, beside the
+// saved worksheets, while the printer proposed stays the desktop's own.
+void WorksheetScreenTest::pdfIsProposedInTheWorksheetsFolder()
+{
+    testsupport::TutorFixture fixture;
+    MainWindow &window = readyWorksheet(fixture, u"Warm Up"_s, u"Addition"_s);
+    createProblems(window, 3);
+    const QString proposed = fixture.folder() + u"/worksheets/OrviWorksheet.pdf"_s;
+    QVERIFY(QDir(fixture.folder() + u"/worksheets"_s).removeRecursively());
+
+    QString fileName;
+    int format = -1;
+    QStringList fields;
+    QTimer::singleShot(0, &window, [&]() {
+        auto *preview = named<QPrintPreviewDialog>(&window, u"dlgPrintWorksheet"_s);
+        if (!preview)
+            return;
+        fileName = preview->printer()->outputFileName();
+        format = preview->printer()->outputFormat();
+        // The print dialog that the preview's print button opens.
+        QTimer::singleShot(0, preview, [&fields, preview]() {
+            if (auto *dialog = preview->findChild<QPrintDialog *>()) {
+                for (const QLineEdit *field : dialog->findChildren<QLineEdit *>())
+                    fields << field->text();
+                dialog->reject();
+            }
+        });
+        for (QAction *action : preview->findChildren<QAction *>()) {
+            if (action->text() == u"Print"_s)
+                action->trigger();
+        }
+        preview->reject();
+    });
+    button(window, "cmdPrintWorksheet")->click();
+
+    QCOMPARE(fileName, proposed);
+    QCOMPARE(format, int(QPrinter().outputFormat()));
+    QVERIFY2(fields.contains(QDir::toNativeSeparators(proposed)), qPrintable(fields.join(u'|')));
+    // The folder is there for it.
+    QVERIFY(QFileInfo(proposed).absoluteDir().exists());
 }
 
 QTEST_MAIN(WorksheetScreenTest)

@@ -3,13 +3,18 @@
 #include "worksheet/page_plan.h"
 
 #include <QFont>
+#include <QFontMetricsF>
 #include <QLocale>
 #include <QPageLayout>
 #include <QPageRanges>
+#include <QPaintEngine>
 #include <QPagedPaintDevice>
 #include <QPainter>
 #include <QPen>
 #include <QPrinter>
+
+#include <algorithm>
+#include <cmath>
 
 namespace tutor {
 
@@ -63,14 +68,39 @@ public:
         return { left * m_scale, top * m_scale, width * m_scale, height * m_scale };
     }
 
+    QRectF area(const QRectF &mmRect) const
+    {
+        return area(mmRect.left(), mmRect.top(), mmRect.width(), mmRect.height());
+    }
+
     void text(const QRectF &mmRect, int flags, const QFont &font, const QString &text)
     {
-        if (&font != m_font) {
-            m_painter.setFont(font);
-            m_font = &font;
-        }
-        m_painter.drawText(
-            area(mmRect.left(), mmRect.top(), mmRect.width(), mmRect.height()), flags, text);
+        useFont(font);
+        m_painter.drawText(area(mmRect), flags, text);
+    }
+
+    // One line of text from the left of `mmRect`, standing where text()
+    // would centre it, but without laying it out; returns its width in
+    // millimetres.
+    double textFrom(const QRectF &mmRect, const QFont &font, const QString &text)
+    {
+        const Measures &measures = measure(font);
+        const QRectF place = area(mmRect);
+        useFont(font);
+        m_painter.drawText(QPointF(place.left(), place.center().y() + measures.baseLine), text);
+        return measures.metrics.horizontalAdvance(text) / m_scale;
+    }
+
+    // The width of a text in millimetres, and the text shortened with "…"
+    // to fit a width.
+    double width(const QFont &font, const QString &text)
+    {
+        return measure(font).metrics.horizontalAdvance(text) / m_scale;
+    }
+
+    QString elided(const QFont &font, const QString &text, double mmWidth)
+    {
+        return measure(font).metrics.elidedText(text, Qt::ElideRight, mmWidth * m_scale);
     }
 
     void line(double left, double top, double right, double width)
@@ -83,12 +113,141 @@ public:
         m_painter.setPen(Qt::black);
     }
 
+    double sign(const QRectF &mmRect, const QFont &font, const QString &operation);
+
 private:
+    // Of one font on this device, in pixels: where a line of text centred in
+    // a rectangle has its base line, below the rectangle's middle, and the
+    // digits' height and top above the base line.
+    struct Measures
+    {
+        QFontMetricsF metrics;
+        double baseLine = 0;
+        double digitHeight = 0;
+        double digitTop = 0;
+    };
+
+    // Measured once for each font in turn: a long worksheet paints thousands
+    // of lines.
+    const Measures &measure(const QFont &font)
+    {
+        if (&font != m_measured) {
+            const QFontMetricsF metrics(font, m_painter.device());
+            const QRectF digits = metrics.tightBoundingRect(QStringLiteral("0123456789"));
+            m_measures = { metrics, (metrics.ascent() - metrics.descent()) / 2, digits.height(),
+                -digits.top() };
+            m_measured = &font;
+        }
+        return m_measures;
+    }
+
+    void useFont(const QFont &font)
+    {
+        if (&font != m_font) {
+            m_painter.setFont(font);
+            m_font = &font;
+        }
+    }
+
     QPainter &m_painter;
     double m_scale;
     Fonts m_fonts;
     const QFont *m_font = nullptr;
+    const QFont *m_measured = nullptr;
+    Measures m_measures { QFontMetricsF(QFont()) };
 };
+
+// The fonts' own signs are far smaller than their digits (a times sign a
+// third of their height reads as a dot), so the four signs are drawn, as tall
+// as the digits written with `font` and about as heavy as their strokes. The
+// sign starts at the left of `mmRect`, as wide as it is tall, and stands
+// where a digit centred in it would. An unseen copy of the character stays in
+// the PDF's text, so that the sums still read whole when searched or copied.
+// Returns the width taken in millimetres.
+double PagePainter::sign(const QRectF &mmRect, const QFont &font, const QString &operation)
+{
+    const QString shown = printedSign(operation);
+    const Measures &measures = measure(font);
+    const double height = measures.digitHeight;
+    const QRectF place = area(mmRect);
+    const double baseLine = place.center().y() + measures.baseLine;
+    const QRectF box(place.left(), baseLine - measures.digitTop, height, height);
+    const double stroke = height * (font.bold() ? 0.15 : 0.09);
+    const QPointF middle = box.center();
+    const double half = height / 2;
+    const QPointF across(half, 0);
+    const QPointF down(0, half);
+
+    // Text takes only the pen's colour, so this pen stays for the numbers
+    // and the next sign: fewer changes of pen keep long prints quick.
+    const QPen pen(Qt::black, stroke, Qt::SolidLine, Qt::FlatCap);
+    m_painter.setPen(pen);
+    if (operation == QLatin1String("+")) {
+        m_painter.drawLine(middle - across, middle + across);
+        m_painter.drawLine(middle - down, middle + down);
+    } else if (operation == QLatin1String("-")) {
+        m_painter.drawLine(middle - across, middle + across);
+    } else if (operation == QLatin1String("*")) {
+        // Square ends stick out of a slanting line by half the stroke at 45°.
+        const double reach = half - stroke / (2 * std::sqrt(2.0));
+        m_painter.drawLine(middle + QPointF(-reach, -reach), middle + QPointF(reach, reach));
+        m_painter.drawLine(middle + QPointF(-reach, reach), middle + QPointF(reach, -reach));
+    } else if (operation == QLatin1String("/")) {
+        m_painter.drawLine(middle - across, middle + across);
+        const double dot = stroke * 0.75;
+        m_painter.setPen(Qt::NoPen);
+        m_painter.setBrush(Qt::black);
+        m_painter.drawEllipse(middle - down + QPointF(0, dot), dot, dot);
+        m_painter.drawEllipse(middle + down - QPointF(0, dot), dot, dot);
+        m_painter.setBrush(Qt::NoBrush);
+        m_painter.setPen(pen);
+    } else {
+        // Anything else is written as it is, in a place no narrower.
+        return std::max(height / m_scale, textFrom(mmRect, font, shown));
+    }
+    // Only a PDF keeps text to search or copy; the preview has no use for it.
+    if (m_painter.paintEngine() && m_painter.paintEngine()->type() == QPaintEngine::Pdf) {
+        m_painter.setPen(Qt::transparent);
+        useFont(font);
+        m_painter.drawText(QPointF(box.left(), baseLine), shown);
+        m_painter.setPen(pen);
+    }
+    return height / m_scale;
+}
+
+// The teacher and the class, each written whole when both fit on the line.
+// When they do not, the shorter keeps its whole text if it takes no more
+// than half the line, and the other is shortened with "…" to the rest; two
+// long names share the line half and half. Neither is ever left out.
+QString teacherAndClass(
+    PagePainter &page, const QFont &font, const WorksheetPrint &content, double lineWidth)
+{
+    const QString gap = QStringLiteral("    ");
+    QString teacher;
+    QString className;
+    if (!content.teachersName.isEmpty())
+        teacher = QStringLiteral("Teacher: ") + content.teachersName;
+    if (!content.className.isEmpty())
+        className = QStringLiteral("Class: ") + content.className;
+    if (teacher.isEmpty() || className.isEmpty())
+        return page.elided(font, teacher + className, lineWidth);
+
+    const double teacherWidth = page.width(font, teacher);
+    const double classWidth = page.width(font, className);
+    const double room = lineWidth - page.width(font, gap);
+    if (teacherWidth + classWidth > room) {
+        const double half = room / 2;
+        if (classWidth <= half) {
+            teacher = page.elided(font, teacher, room - classWidth);
+        } else if (teacherWidth <= half) {
+            className = page.elided(font, className, room - teacherWidth);
+        } else {
+            teacher = page.elided(font, teacher, half);
+            className = page.elided(font, className, half);
+        }
+    }
+    return teacher + gap + className;
+}
 
 void paintHeader(PagePainter &page, const WorksheetPrint &content, double width, bool key)
 {
@@ -98,13 +257,8 @@ void paintHeader(PagePainter &page, const WorksheetPrint &content, double width,
         key ? Title + QStringLiteral(" - Answer Key") : Title);
     page.text(QRectF(0, 0, width, 9), Qt::AlignRight | Qt::AlignVCenter, small,
         QLocale().toString(content.date, QLocale::LongFormat));
-    QStringList about;
-    if (!content.teachersName.isEmpty())
-        about << QStringLiteral("Teacher: ") + content.teachersName;
-    if (!content.className.isEmpty())
-        about << QStringLiteral("Class: ") + content.className;
     page.text(QRectF(0, 10, width, 6), Qt::AlignLeft | Qt::AlignVCenter, small,
-        about.join(QStringLiteral("    ")));
+        teacherAndClass(page, small, content, width));
     if (!key)
         page.text(QRectF(0, 16, width, 6), Qt::AlignLeft | Qt::AlignVCenter, small,
             QStringLiteral("Name: ______________________________"));
@@ -129,20 +283,21 @@ void paintSum(PagePainter &page, QPointF at, int number, const WorksheetRow &row
     const double right = at.x() + w - 8;
     page.text(QRectF(at.x() + 10, at.y() + 2, right - at.x() - 10, 9),
         Qt::AlignRight | Qt::AlignVCenter, numbers, row.number1);
-    page.text(QRectF(at.x() + 8, at.y() + 11, 8, 9), Qt::AlignLeft | Qt::AlignVCenter, numbers,
-        printedSign(row.operation));
+    page.sign(QRectF(at.x() + 8, at.y() + 11, 8, 9), numbers, row.operation);
     page.text(QRectF(at.x() + 16, at.y() + 11, right - at.x() - 16, 9),
         Qt::AlignRight | Qt::AlignVCenter, numbers, row.number2);
     page.line(at.x() + 8, at.y() + 22, right, 0.5);
 }
 
+// "12.  7 × 8 = 56", the sign drawn between the texts.
 void paintKeyLine(PagePainter &page, QPointF at, int number, const WorksheetRow &row)
 {
-    page.text(QRectF(at.x(), at.y(), PagePlan::KeyCellWidth - 2, PagePlan::KeyCellHeight),
-        Qt::AlignLeft | Qt::AlignVCenter, page.fonts().small,
-        QStringLiteral("%1.  %2 %3 %4 = %5")
-            .arg(number)
-            .arg(row.number1, printedSign(row.operation), row.number2, row.answer));
+    const QFont &small = page.fonts().small;
+    QRectF place(at, QSizeF(PagePlan::KeyCellWidth - 2, PagePlan::KeyCellHeight));
+    place.setLeft(place.left()
+        + page.textFrom(place, small, QStringLiteral("%1.  %2 ").arg(number).arg(row.number1)));
+    place.setLeft(place.left() + page.sign(place, small, row.operation));
+    page.textFrom(place, small, QStringLiteral(" %1 = %2").arg(row.number2, row.answer));
 }
 
 // A printer keeps the range last typed into its dialog even when the user

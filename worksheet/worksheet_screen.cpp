@@ -19,7 +19,9 @@
 #include <QDir>
 #include <QFontMetrics>
 #include <QGuiApplication>
+#include <QHBoxLayout>
 #include <QLabel>
+#include <QLayout>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QLocale>
@@ -37,7 +39,6 @@
 #include <QStringList>
 #include <QTextDocument>
 #include <QTimer>
-#include <QToolBar>
 
 #include <algorithm>
 #include <array>
@@ -446,17 +447,31 @@ void WorksheetScreen::cmdPrintWorksheet_Click()
     // Wide enough for any printer's unprintable edge.
     printer.setPageMargins(QMarginsF(15, 15, 15, 15), QPageLayout::Millimeter);
     printer.setDocName(QStringLiteral("Orvi Math Tutor Worksheet"));
+    // "Print to File (PDF)" proposes the worksheets folder, beside the saved
+    // text files, while a printer of the desktop's stays the one proposed: a
+    // PDF name would turn the printer into a PDF writer.
+    if (QDir().mkpath(m_worksheetsFolder)) {
+        const QPrinter::OutputFormat format = printer.outputFormat();
+        printer.setOutputFileName(m_worksheetsFolder + QStringLiteral("/OrviWorksheet.pdf"));
+        printer.setOutputFormat(format);
+    }
 
     QPrintPreviewDialog preview(&printer, this);
     preview.setObjectName(QStringLiteral("dlgPrintWorksheet"));
     preview.setWindowTitle(QStringLiteral("Print Worksheet"));
-    auto *withKey = new QCheckBox(QStringLiteral("Include answer key"), &preview);
+    // A row of its own under the pages: in the tool bar a long worksheet's
+    // page count pushed it out of sight. It shows what the pages will hold,
+    // as last chosen.
+    auto *keyRow = new QWidget(&preview);
+    keyRow->setObjectName(QStringLiteral("answerKeyRow"));
+    auto *withKey = new QCheckBox(QStringLiteral("Include &answer key"), keyRow);
     withKey->setObjectName(QStringLiteral("chkIncludeAnswerKey"));
     withKey->setChecked(m_includeAnswerKey);
-    if (auto *tools = preview.findChild<QToolBar *>()) {
-        tools->addSeparator();
-        tools->addWidget(withKey);
-    }
+    auto *rowLayout = new QHBoxLayout(keyRow);
+    rowLayout->addWidget(withKey);
+    rowLayout->addStretch();
+    if (QLayout *dialogLayout = preview.layout())
+        dialogLayout->addWidget(keyRow);
     auto *view = preview.findChild<QPrintPreviewWidget *>();
     connect(withKey, &QCheckBox::toggled, &preview, [this, view](bool checked) {
         m_includeAnswerKey = checked;
