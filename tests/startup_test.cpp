@@ -304,8 +304,10 @@ void StartupTest::startMenuStates()
             checked << action->objectName();
     }
     checked.sort();
+    // With no window size chosen, the window follows the desktop.
     QCOMPARE(checked,
-        QStringList({ QStringLiteral("mnuOptDiffLev0"), QStringLiteral("mnuOptOperAdd") }));
+        QStringList({ QStringLiteral("mnuOptDiffLev0"), QStringLiteral("mnuOptOperAdd"),
+            QStringLiteral("mnuOptSizeDesktop") }));
 
     for (const char *menu : { "mnuFile", "mnuOptions", "mnuGames", "mnuHelp" })
         QVERIFY2(named<QMenu>(&window, QString::fromLatin1(menu))->menuAction()->isEnabled(), menu);
@@ -401,7 +403,9 @@ void StartupTest::menuBarHasEveryItemInOrder_data()
                                     QStringLiteral("-hyphen12"),
                                     QStringLiteral("mnuOptShowReport Show &Report"),
                                     QStringLiteral("mnuOptHideReport Hide &Report"),
-                                    QStringLiteral("mnuOptionsWorksheet &Create Worksheet") };
+                                    QStringLiteral("mnuOptionsWorksheet &Create Worksheet"),
+                                    QStringLiteral("-hyphenWindowSize"),
+                                    QStringLiteral("mnuOptWindowSize Window &Size") };
     QTest::newRow("difficulty") << QStringLiteral("mnuOptDiff") << QStringLiteral("&Difficulty")
                                 << QStringList { QStringLiteral("mnuOptDiffLev0 &Warm Up"),
                                        QStringLiteral("mnuOptDiffLev1 &Beginner"),
@@ -416,6 +420,13 @@ void StartupTest::menuBarHasEveryItemInOrder_data()
     QTest::newRow("score card") << QStringLiteral("mnuOptScore") << QStringLiteral("&Score Card")
                                 << QStringList { QStringLiteral("mnuOptScoreHide &Hide"),
                                        QStringLiteral("mnuOptScoreShow &Show") };
+    QTest::newRow("window size") << QStringLiteral("mnuOptWindowSize")
+                                 << QStringLiteral("Window &Size")
+                                 << QStringList { QStringLiteral(
+                                                      "mnuOptSizeDesktop &Desktop's Own Scale"),
+                                        QStringLiteral("mnuOptSize100 &100 %"),
+                                        QStringLiteral("mnuOptSize150 1&50 %"),
+                                        QStringLiteral("mnuOptSize200 &200 %") };
     QTest::newRow("games") << QStringLiteral("mnuGames") << QStringLiteral("&Games")
                            << QStringList { QStringLiteral("mnuGamesMissingNum Missing &Number"),
                                   QStringLiteral("mnuGamesMissingOper Missing &Operation"),
