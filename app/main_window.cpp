@@ -146,6 +146,10 @@ MainWindow::MainWindow(const QString &applicationFolder, QWidget *parent)
     m_menu = buildMainMenu(menuBar());
     // The window takes exactly the size of the menu bar and the client area.
     layout()->setSizeConstraint(QLayout::SetFixedSize);
+    // A window that cannot grow offers no maximise button, so a window
+    // manager does not spread its frame over the screen around it.
+    setWindowFlags(Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint
+        | Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint);
     m_menu.windowSizeItem(tutor::storedWindowSize())->setChecked(true);
 
     m_fraLog = new ReportPanel(m_folders.reportsFolder(), client);

@@ -137,6 +137,10 @@ void StartupTest::mainWindowHasFixedClientAreaAndCaption()
     QCOMPARE(window.windowTitle(), QStringLiteral("Orvi Math Tutor"));
     QCOMPARE(window.centralWidget()->size(), QSize(694, 317));
     QCOMPARE(window.minimumSize(), window.maximumSize());
+    // Nothing offers to maximise a window that cannot grow.
+    QVERIFY(!(window.windowFlags() & Qt::WindowMaximizeButtonHint));
+    QVERIFY(window.windowFlags() & Qt::WindowMinimizeButtonHint);
+    QVERIFY(window.windowFlags() & Qt::WindowCloseButtonHint);
     QCOMPARE(window.centralWidget()->y(), window.menuBar()->height());
     QCOMPARE(window.height(), 317 + window.menuBar()->height());
     QCOMPARE(window.width(), 694);
