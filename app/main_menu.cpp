@@ -1,5 +1,7 @@
 #include "app/main_menu.h"
 
+#include "app/window_size.h"
+
 #include <QAction>
 #include <QActionGroup>
 #include <QKeySequence>
@@ -64,6 +66,21 @@ std::array<QAction *, 4> MainMenu::operationItems() const
     return { mnuOptOperAdd, mnuOptOperSub, mnuOptOperMult, mnuOptOperDiv };
 }
 
+QAction *MainMenu::windowSizeItem(tutor::WindowSize size) const
+{
+    switch (size) {
+    case tutor::WindowSize::Desktop:
+        return mnuOptSizeDesktop;
+    case tutor::WindowSize::Percent100:
+        return mnuOptSize100;
+    case tutor::WindowSize::Percent150:
+        return mnuOptSize150;
+    case tutor::WindowSize::Percent200:
+        return mnuOptSize200;
+    }
+    return nullptr;
+}
+
 MainMenu buildMainMenu(QMenuBar *bar)
 {
     MainMenu m;
@@ -116,6 +133,18 @@ MainMenu buildMainMenu(QMenuBar *bar)
         = addItem(m.mnuOptions, QStringLiteral("mnuOptHideReport"), QStringLiteral("Hide &Report"));
     m.mnuOptionsWorksheet = addItem(
         m.mnuOptions, QStringLiteral("mnuOptionsWorksheet"), QStringLiteral("&Create Worksheet"));
+    addSeparator(m.mnuOptions, QStringLiteral("hyphenWindowSize"));
+    m.mnuOptWindowSize
+        = addMenu(m.mnuOptions, QStringLiteral("mnuOptWindowSize"), QStringLiteral("Window &Size"));
+    auto *sizeGroup = new QActionGroup(m.mnuOptWindowSize);
+    m.mnuOptSizeDesktop = addRadioItem(m.mnuOptWindowSize, sizeGroup,
+        QStringLiteral("mnuOptSizeDesktop"), QStringLiteral("&Desktop's Own Scale"));
+    m.mnuOptSize100 = addRadioItem(
+        m.mnuOptWindowSize, sizeGroup, QStringLiteral("mnuOptSize100"), QStringLiteral("&100 %"));
+    m.mnuOptSize150 = addRadioItem(
+        m.mnuOptWindowSize, sizeGroup, QStringLiteral("mnuOptSize150"), QStringLiteral("1&50 %"));
+    m.mnuOptSize200 = addRadioItem(
+        m.mnuOptWindowSize, sizeGroup, QStringLiteral("mnuOptSize200"), QStringLiteral("&200 %"));
 
     m.mnuGames = addMenu(bar, QStringLiteral("mnuGames"), QStringLiteral("&Games"));
     m.mnuGamesMissingNum = addItem(

@@ -7,9 +7,13 @@
 class QAction;
 class QMenu;
 class QMenuBar;
+namespace tutor {
+enum class WindowSize;
+}
 
 // The main window's menu bar. Every menu and item carries its design name as
-// objectName; the level and operation items are checkable radio groups.
+// objectName; the level, operation and window size items are checkable
+// radio groups.
 struct MainMenu
 {
     QMenu *mnuFile = nullptr;
@@ -32,6 +36,11 @@ struct MainMenu
     QAction *mnuOptShowReport = nullptr;
     QAction *mnuOptHideReport = nullptr;
     QAction *mnuOptionsWorksheet = nullptr;
+    QMenu *mnuOptWindowSize = nullptr;
+    QAction *mnuOptSizeDesktop = nullptr;
+    QAction *mnuOptSize100 = nullptr;
+    QAction *mnuOptSize150 = nullptr;
+    QAction *mnuOptSize200 = nullptr;
 
     QMenu *mnuGames = nullptr;
     QAction *mnuGamesMissingNum = nullptr;
@@ -51,6 +60,8 @@ struct MainMenu
     QAction *levelItem(qint16 levelCode) const;
     // The four operation items, Addition first.
     std::array<QAction *, 4> operationItems() const;
+    // The item of a window size.
+    QAction *windowSizeItem(tutor::WindowSize size) const;
 };
 
 MainMenu buildMainMenu(QMenuBar *bar);

@@ -1,8 +1,10 @@
 #include "app/main_window.h"
 
+#include "app/window_size.h"
 #include "base/controls.h"
 #include "base/desktop_launcher.h"
 #include "base/fonts.h"
+#include "base/message_box.h"
 #include "games/missing_number_screen.h"
 #include "games/missing_operation_screen.h"
 #include "games/time_trial_screen.h"
@@ -144,6 +146,11 @@ MainWindow::MainWindow(const QString &applicationFolder, QWidget *parent)
     m_menu = buildMainMenu(menuBar());
     // The window takes exactly the size of the menu bar and the client area.
     layout()->setSizeConstraint(QLayout::SetFixedSize);
+    // A window that cannot grow offers no maximise button, so a window
+    // manager does not spread its frame over the screen around it.
+    setWindowFlags(Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint
+        | Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint);
+    m_menu.windowSizeItem(tutor::storedWindowSize())->setChecked(true);
 
     m_fraLog = new ReportPanel(m_folders.reportsFolder(), client);
     if (m_folders.userFilesMovedAway())
@@ -211,6 +218,11 @@ void MainWindow::connectMenu()
         m_menu.mnuHelpWorksheet, &QAction::triggered, this, &MainWindow::mnuHelpWorksheet_Click);
     connect(m_menu.mnuHelpOrviWeb, &QAction::triggered, this, &MainWindow::mnuHelpOrviWeb_Click);
     connect(m_menu.mnuHelpWeb, &QAction::triggered, this, &MainWindow::mnuHelpWeb_Click);
+    connect(
+        m_menu.mnuOptSizeDesktop, &QAction::triggered, this, &MainWindow::mnuOptSizeDesktop_Click);
+    connect(m_menu.mnuOptSize100, &QAction::triggered, this, &MainWindow::mnuOptSize100_Click);
+    connect(m_menu.mnuOptSize150, &QAction::triggered, this, &MainWindow::mnuOptSize150_Click);
+    connect(m_menu.mnuOptSize200, &QAction::triggered, this, &MainWindow::mnuOptSize200_Click);
 
     connect(m_fraMain, &PracticeScreen::problemAnswered, m_fraLog, &ReportPanel::appendRow);
     connect(m_fraLog, &ReportPanel::showReportRequested, this, &MainWindow::mnuOptShowReport_Click);
@@ -549,4 +561,33 @@ void MainWindow::stopGamesForOutsideLink()
     m_fraGame2->stopFeedback();
     m_fraGame3->stopClock();
     m_fraGame3->clearClock();
+}
+
+void MainWindow::mnuOptSizeDesktop_Click()
+{
+    chooseWindowSize(tutor::WindowSize::Desktop);
+}
+
+void MainWindow::mnuOptSize100_Click()
+{
+    chooseWindowSize(tutor::WindowSize::Percent100);
+}
+
+void MainWindow::mnuOptSize150_Click()
+{
+    chooseWindowSize(tutor::WindowSize::Percent150);
+}
+
+void MainWindow::mnuOptSize200_Click()
+{
+    chooseWindowSize(tutor::WindowSize::Percent200);
+}
+
+// The pupil's session goes on; the new size shows from the next start.
+void MainWindow::chooseWindowSize(tutor::WindowSize size)
+{
+    const tutor::WindowSizeChoice choice = tutor::chooseWindowSize(size);
+    m_menu.windowSizeItem(choice.kept)->setChecked(true);
+    if (!choice.message.isEmpty())
+        showMessage(this, choice.message, choice.details);
 }

@@ -21,6 +21,9 @@ class TimeTrialScreen;
 class WorksheetScreen;
 // The commands that enter a screen, each with its row of the screen table.
 enum class ScreenEntry;
+namespace tutor {
+enum class WindowSize;
+}
 
 // The one main window: builds every screen at its fixed place, the menu bar
 // and the switching between screens, and owns the run's session.
@@ -67,6 +70,11 @@ public slots:
     void mnuHelpOrviWeb_Click();
     void mnuHelpWeb_Click();
 
+    void mnuOptSizeDesktop_Click();
+    void mnuOptSize100_Click();
+    void mnuOptSize150_Click();
+    void mnuOptSize200_Click();
+
 protected:
     void showEvent(QShowEvent *event) override;
     void closeEvent(QCloseEvent *event) override;
@@ -83,6 +91,7 @@ private:
     void checkCurrentOperation();
     void setMenusEnabled(bool enabled);
     void stopGamesForOutsideLink();
+    void chooseWindowSize(tutor::WindowSize size);
     // The nine screen frames, bottom first.
     std::array<QWidget *, 9> frames() const;
 

@@ -1,9 +1,12 @@
 #include "app/main_window.h"
+#include "app/window_size.h"
 #include "rules/level_range.h"
 #include "rules/number_text.h"
 #include "tests/test_support.h"
 
 #include <QAction>
+#include <QDir>
+#include <QFile>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -11,6 +14,9 @@
 
 using testsupport::isShown;
 using testsupport::named;
+using tutor::WindowSize;
+
+Q_DECLARE_METATYPE(tutor::WindowSize)
 
 namespace {
 
@@ -50,6 +56,8 @@ private slots:
     void functionKeysChooseLevelsAndOperations();
     void scoreCardsHideAndShowTogether();
     void resetZeroesEveryCounterAndNothingElse();
+    void windowSizeIsKeptForTheNextStart_data();
+    void windowSizeIsKeptForTheNextStart();
 };
 
 void SettingsTest::levelCommandSetsLevelCaptionAndCheckMark_data()
@@ -340,6 +348,77 @@ void SettingsTest::resetZeroesEveryCounterAndNothingElse()
     QCOMPARE(state.Operand1, first);
     QCOMPARE(testsupport::logRowCount(window), 1);
     QVERIFY(!isShown(window, "fraInfo"));
+}
+
+void SettingsTest::windowSizeIsKeptForTheNextStart_data()
+{
+    QTest::addColumn<WindowSize>("before");
+    QTest::addColumn<bool>("writable"); // false: a folder stands where the file belongs
+    QTest::addColumn<QByteArray>("handler");
+    QTest::addColumn<QString>("checked"); // also at the next start
+    QTest::addColumn<QString>("told"); // what the message names; empty: no message
+
+    QTest::newRow("150 %") << WindowSize::Desktop << true << QByteArray("mnuOptSize150_Click")
+                           << QStringLiteral("mnuOptSize150") << QStringLiteral("150 %");
+    QTest::newRow("200 %") << WindowSize::Percent150 << true << QByteArray("mnuOptSize200_Click")
+                           << QStringLiteral("mnuOptSize200") << QStringLiteral("200 %");
+    QTest::newRow("100 %") << WindowSize::Percent200 << true << QByteArray("mnuOptSize100_Click")
+                           << QStringLiteral("mnuOptSize100") << QStringLiteral("100 %");
+    QTest::newRow("back to the desktop's scale")
+        << WindowSize::Percent100 << true << QByteArray("mnuOptSizeDesktop_Click")
+        << QStringLiteral("mnuOptSizeDesktop") << QStringLiteral("desktop's own scale");
+    QTest::newRow("the size already chosen")
+        << WindowSize::Percent150 << true << QByteArray("mnuOptSize150_Click")
+        << QStringLiteral("mnuOptSize150") << QString();
+    QTest::newRow("settings file cannot be written")
+        << WindowSize::Desktop << false << QByteArray("mnuOptSize200_Click")
+        << QStringLiteral("mnuOptSizeDesktop") << QStringLiteral("Cannot write");
+}
+
+void SettingsTest::windowSizeIsKeptForTheNextStart()
+{
+    QFETCH(WindowSize, before);
+    QFETCH(bool, writable);
+    QFETCH(QByteArray, handler);
+    QFETCH(QString, checked);
+    QFETCH(QString, told);
+    testsupport::useTemporarySettings();
+    const QString settingsFile = tutor::settingsFilePath();
+    QDir(settingsFile).removeRecursively();
+    QFile::remove(settingsFile);
+    QVERIFY(tutor::storeWindowSize(before));
+    if (!writable) {
+        QVERIFY(QFile::remove(settingsFile));
+        QVERIFY(QDir().mkpath(settingsFile));
+    }
+
+    {
+        testsupport::TutorFixture fixture;
+        MainWindow &window = fixture.window();
+        testsupport::answerPractice(window, QStringLiteral("1"));
+        const float problem = window.state().Operand1;
+        const QSize size = window.size();
+        testsupport::MessageBoxCloser closer;
+        QVERIFY(testsupport::invokeHandler(&window, handler.constData()));
+        QCOMPARE(checkedItems(window, QStringLiteral("mnuOptSize")), QStringList(checked));
+        if (told.isEmpty()) {
+            QVERIFY(closer.texts.isEmpty());
+        } else {
+            QCOMPARE(closer.texts.size(), 1);
+            QVERIFY2(closer.texts.first().contains(told, Qt::CaseInsensitive),
+                qPrintable(closer.texts.first()));
+            QCOMPARE(closer.texts.first().contains(QStringLiteral("next time")), writable);
+            QCOMPARE(closer.texts.first().contains(settingsFile), !writable);
+        }
+        // The pupil's session goes on in the same window.
+        QVERIFY(window.isVisible());
+        QCOMPARE(window.size(), size);
+        QCOMPARE(window.state().Operand1, problem);
+        QCOMPARE(testsupport::logRowCount(window), 1);
+    }
+
+    testsupport::TutorFixture nextStart;
+    QCOMPARE(checkedItems(nextStart.window(), QStringLiteral("mnuOptSize")), QStringList(checked));
 }
 
 QTEST_MAIN(SettingsTest)

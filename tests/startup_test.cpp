@@ -137,6 +137,10 @@ void StartupTest::mainWindowHasFixedClientAreaAndCaption()
     QCOMPARE(window.windowTitle(), QStringLiteral("Orvi Math Tutor"));
     QCOMPARE(window.centralWidget()->size(), QSize(694, 317));
     QCOMPARE(window.minimumSize(), window.maximumSize());
+    // Nothing offers to maximise a window that cannot grow.
+    QVERIFY(!(window.windowFlags() & Qt::WindowMaximizeButtonHint));
+    QVERIFY(window.windowFlags() & Qt::WindowMinimizeButtonHint);
+    QVERIFY(window.windowFlags() & Qt::WindowCloseButtonHint);
     QCOMPARE(window.centralWidget()->y(), window.menuBar()->height());
     QCOMPARE(window.height(), 317 + window.menuBar()->height());
     QCOMPARE(window.width(), 694);
@@ -304,8 +308,10 @@ void StartupTest::startMenuStates()
             checked << action->objectName();
     }
     checked.sort();
+    // With no window size chosen, the window follows the desktop.
     QCOMPARE(checked,
-        QStringList({ QStringLiteral("mnuOptDiffLev0"), QStringLiteral("mnuOptOperAdd") }));
+        QStringList({ QStringLiteral("mnuOptDiffLev0"), QStringLiteral("mnuOptOperAdd"),
+            QStringLiteral("mnuOptSizeDesktop") }));
 
     for (const char *menu : { "mnuFile", "mnuOptions", "mnuGames", "mnuHelp" })
         QVERIFY2(named<QMenu>(&window, QString::fromLatin1(menu))->menuAction()->isEnabled(), menu);
@@ -401,7 +407,9 @@ void StartupTest::menuBarHasEveryItemInOrder_data()
                                     QStringLiteral("-hyphen12"),
                                     QStringLiteral("mnuOptShowReport Show &Report"),
                                     QStringLiteral("mnuOptHideReport Hide &Report"),
-                                    QStringLiteral("mnuOptionsWorksheet &Create Worksheet") };
+                                    QStringLiteral("mnuOptionsWorksheet &Create Worksheet"),
+                                    QStringLiteral("-hyphenWindowSize"),
+                                    QStringLiteral("mnuOptWindowSize Window &Size") };
     QTest::newRow("difficulty") << QStringLiteral("mnuOptDiff") << QStringLiteral("&Difficulty")
                                 << QStringList { QStringLiteral("mnuOptDiffLev0 &Warm Up"),
                                        QStringLiteral("mnuOptDiffLev1 &Beginner"),
@@ -416,6 +424,13 @@ void StartupTest::menuBarHasEveryItemInOrder_data()
     QTest::newRow("score card") << QStringLiteral("mnuOptScore") << QStringLiteral("&Score Card")
                                 << QStringList { QStringLiteral("mnuOptScoreHide &Hide"),
                                        QStringLiteral("mnuOptScoreShow &Show") };
+    QTest::newRow("window size") << QStringLiteral("mnuOptWindowSize")
+                                 << QStringLiteral("Window &Size")
+                                 << QStringList { QStringLiteral(
+                                                      "mnuOptSizeDesktop &Desktop's Own Scale"),
+                                        QStringLiteral("mnuOptSize100 &100 %"),
+                                        QStringLiteral("mnuOptSize150 1&50 %"),
+                                        QStringLiteral("mnuOptSize200 &200 %") };
     QTest::newRow("games") << QStringLiteral("mnuGames") << QStringLiteral("&Games")
                            << QStringList { QStringLiteral("mnuGamesMissingNum Missing &Number"),
                                   QStringLiteral("mnuGamesMissingOper Missing &Operation"),

@@ -23,6 +23,7 @@
 #include <QProcess>
 #include <QPushButton>
 #include <QRegularExpression>
+#include <QSettings>
 #include <QStyleHints>
 #include <QTimer>
 #include <QtTest>
@@ -207,10 +208,17 @@ void clickAfterAPause(QWidget *widget, QPoint place)
     QTest::mouseClick(widget, Qt::LeftButton, Qt::NoModifier, place);
 }
 
+void useTemporarySettings()
+{
+    static QTemporaryDir folder;
+    QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, folder.path());
+}
+
 TutorFixture::TutorFixture()
 {
     if (fixturesAlive++ == 0)
         ClickGuard::setClock([]() { return clickClock; });
+    useTemporarySettings();
     copyShippedFiles(m_folder.path());
     m_window = std::make_unique<MainWindow>(m_folder.path());
     m_window->show();

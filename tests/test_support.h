@@ -75,8 +75,14 @@ void pauseBeforeNextClick();
 // is given.
 void clickAfterAPause(QWidget *widget, QPoint place = QPoint());
 
+// Points the program's settings at a temporary folder that lasts as long as
+// the test program, so no test reads or changes the user's own. Every
+// TutorFixture calls it; call it before anything else reads the settings.
+void useTemporarySettings();
+
 // A main window over a fresh temporary application folder that holds copies
-// of the shipped pages and texts, shown so that its start-up has run.
+// of the shipped pages and texts, shown so that its start-up has run. Its
+// settings are those of useTemporarySettings().
 class TutorFixture
 {
 public:

@@ -1,0 +1,138 @@
+#include "app/window_size.h"
+
+#include <QProcessEnvironment>
+#include <QSettings>
+#include <QVariant>
+
+#include <iterator>
+
+namespace tutor {
+
+namespace {
+
+const QString SizeKey = QStringLiteral("Window/Size");
+
+// The stored texts, in the order of WindowSize.
+const QString SizeTexts[] = { QStringLiteral("desktop"), QStringLiteral("100"),
+    QStringLiteral("150"), QStringLiteral("200") };
+
+// Every variable by which Qt takes a scale or a font resolution from the
+// environment.
+const char *const QtScalingVariables[]
+    = { "QT_SCALE_FACTOR", "QT_SCREEN_SCALE_FACTORS", "QT_ENABLE_HIGHDPI_SCALING", "QT_FONT_DPI" };
+
+// Named in full, so that it can be read before the application object has
+// its name, which is when Qt's scale must be set.
+QSettings tutorSettings()
+{
+    return QSettings(QSettings::NativeFormat, QSettings::UserScope,
+        QStringLiteral("Orvi Math Tutor"), QStringLiteral("Orvi Math Tutor"));
+}
+
+// Screen pixels for each of the window's own pixels; 0 for the desktop's
+// own scale, which the desktop decides.
+qreal scaleFactor(WindowSize size)
+{
+    switch (size) {
+    case WindowSize::Desktop:
+        return 0;
+    case WindowSize::Percent100:
+        return 1;
+    case WindowSize::Percent150:
+        return 1.5;
+    case WindowSize::Percent200:
+        return 2;
+    }
+    return 0;
+}
+
+// Whether whoever started the program set one of Qt's scaling variables.
+bool environmentDecidesScale(const QProcessEnvironment &environment)
+{
+    for (const char *name : QtScalingVariables) {
+        if (!environment.value(QString::fromLatin1(name)).isEmpty())
+            return true;
+    }
+    return false;
+}
+
+} // namespace
+
+WindowSize storedWindowSize()
+{
+    const QString stored = tutorSettings().value(SizeKey).toString();
+    for (int size = 0; size < int(std::size(SizeTexts)); ++size) {
+        if (stored == SizeTexts[size])
+            return WindowSize(size);
+    }
+    return WindowSize::Desktop;
+}
+
+bool storeWindowSize(WindowSize size)
+{
+    QSettings settings = tutorSettings();
+    const QVariant before = settings.value(SizeKey);
+    settings.setValue(SizeKey, SizeTexts[int(size)]);
+    settings.sync();
+    if (settings.status() == QSettings::NoError)
+        return true;
+    // Qt keeps an unwritten value for the rest of the run; what the next
+    // start will read is the value before.
+    if (before.isValid())
+        settings.setValue(SizeKey, before);
+    else
+        settings.remove(SizeKey);
+    return false;
+}
+
+QString settingsFilePath()
+{
+    return tutorSettings().fileName();
+}
+
+std::vector<EnvironmentVariable> scalingVariables(
+    WindowSize size, const QProcessEnvironment &environment)
+{
+    if (size == WindowSize::Desktop || environmentDecidesScale(environment))
+        return {};
+    return { { "QT_ENABLE_HIGHDPI_SCALING", "0" }, { "QT_FONT_DPI", "96" },
+        { "QT_SCALE_FACTOR", QByteArray::number(scaleFactor(size)) } };
+}
+
+std::vector<EnvironmentVariable> setScalingForStoredSize()
+{
+    const std::vector<EnvironmentVariable> variables
+        = scalingVariables(storedWindowSize(), QProcessEnvironment::systemEnvironment());
+    for (const EnvironmentVariable &variable : variables)
+        qputenv(variable.name.constData(), variable.value);
+    return variables;
+}
+
+void clearEnvironment(const std::vector<EnvironmentVariable> &variables)
+{
+    for (const EnvironmentVariable &variable : variables)
+        qunsetenv(variable.name.constData());
+}
+
+WindowSizeChoice chooseWindowSize(WindowSize size)
+{
+    const WindowSize stored = storedWindowSize();
+    if (size == stored)
+        return { size, QString(), QString() };
+    if (!storeWindowSize(size)) {
+        return { stored, QStringLiteral("Cannot keep the window size."),
+            QStringLiteral("Cannot write %1.").arg(settingsFilePath()) };
+    }
+    const QString message = size == WindowSize::Desktop
+        ? QStringLiteral("The window will follow the desktop's own scale the next time Orvi Math "
+                         "Tutor starts.")
+        : QStringLiteral("The window will be shown at %1 % the next time Orvi Math Tutor starts.")
+              .arg(SizeTexts[int(size)]);
+    if (!environmentDecidesScale(QProcessEnvironment::systemEnvironment()))
+        return { size, message, QString() };
+    return { size, message,
+        QStringLiteral("A scale set for this computer (QT_SCALE_FACTOR or another of Qt's scaling "
+                       "variables) decides the size instead while it is set.") };
+}
+
+} // namespace tutor
