@@ -45,11 +45,6 @@ bool holdsBytes(const QString &path, const QByteArray &bytes)
     return QFileInfo(path).size() == bytes.size() && readWhole(path, &held) && held == bytes;
 }
 
-bool sameEntry(const struct stat &one, const struct stat &other)
-{
-    return one.st_dev == other.st_dev && one.st_ino == other.st_ino;
-}
-
 // Whether `copy` holds what `file` holds: a second name for it, or a file
 // with the same bytes. A link to it is no copy: it would follow the file.
 bool isCopyOf(const QString &copy, const QString &file)
@@ -59,7 +54,7 @@ bool isCopyOf(const QString &copy, const QString &file)
     if (::lstat(encoded(copy).constData(), &copied) != 0 || !S_ISREG(copied.st_mode)
         || ::lstat(encoded(file).constData(), &original) != 0 || !S_ISREG(original.st_mode))
         return false;
-    if (sameEntry(copied, original))
+    if (isSameEntry(copied, original))
         return true;
     QByteArray bytes;
     return readWhole(file, &bytes) && holdsBytes(copy, bytes);

@@ -33,12 +33,12 @@ QString folderName(const QString &path)
     return name.isEmpty() ? QDir::toNativeSeparators(path) : name;
 }
 
-bool sameEntry(const struct stat &one, const struct stat &other)
+} // namespace
+
+bool isSameEntry(const struct stat &one, const struct stat &other)
 {
     return one.st_dev == other.st_dev && one.st_ino == other.st_ino;
 }
-
-} // namespace
 
 QString saveFailureReason(int error, const FolderFacts &facts)
 {
@@ -161,8 +161,8 @@ bool SaveFolder::open(const QString &path, Missing missing, QString *error)
     struct stat opened = {};
     const bool unchanged = ::lstat(native.constData(), &now) == 0
         && ::fstat(m_descriptor, &opened) == 0 && bool(S_ISLNK(now.st_mode)) == linked
-        && sameEntry(now, entry) && now.st_uid == entry.st_uid
-        && (linked || sameEntry(opened, entry));
+        && isSameEntry(now, entry) && now.st_uid == entry.st_uid
+        && (linked || isSameEntry(opened, entry));
     if (!unchanged) {
         close();
         return fail(

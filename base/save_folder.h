@@ -2,6 +2,8 @@
 
 #include <QString>
 
+struct stat;
+
 // What is known of a folder when a save into it failed, so the user hears the
 // real cause rather than the system's bare word for it.
 struct FolderFacts
@@ -19,6 +21,10 @@ QString saveFailureReason(int error, const FolderFacts &facts);
 
 // The same, with the facts read off the folder at `folderPath`.
 QString saveFailureReason(int error, const QString &folderPath);
+
+// Whether two entries that stat() found are one and the same file: two
+// names of it, or the same name looked up twice.
+bool isSameEntry(const struct stat &one, const struct stat &other);
 
 // A folder files are saved into, held open, so that every step of a save
 // happens inside the folder that was checked, whatever is renamed around it
