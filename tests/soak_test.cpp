@@ -597,7 +597,9 @@ void SoakTest::randomUseKeepsEveryPromise()
 #if defined(__SANITIZE_ADDRESS__)
     QSKIP("AddressSanitizer holds freed memory back, so resident memory says nothing here");
 #endif
-    QVERIFY2(finalMemory.own - settledMemory.own < 1024 * 1024,
+    // Font and glyph caches (each new PDF or print size fills its own) settle
+    // at about 1.2 MiB over any walk length; a leak of 200 bytes a step shows.
+    QVERIFY2(finalMemory.own - settledMemory.own < 2 * 1024 * 1024,
         qPrintable(u"memory grew by %1 KiB from step %2 to step %3"_s
                        .arg((finalMemory.own - settledMemory.own) / 1024)
                        .arg(settled)
