@@ -1,0 +1,23 @@
+#include "rules/worksheet_problem.h"
+
+#include "rules/number_text.h"
+#include "rules/practice_problem.h"
+
+namespace tutor {
+
+QString worksheetColumnText(const WorksheetProblem &problem, WorksheetColumn column)
+{
+    switch (column) {
+    case WorksheetColumn::Number1:
+        return plainNumberText(problem.operand1);
+    case WorksheetColumn::Sign:
+        return operationSign(code(problem.operation));
+    case WorksheetColumn::Number2:
+        return plainNumberText(problem.operand2);
+    case WorksheetColumn::Answer:
+        return plainNumberText(problem.answer);
+    }
+    return QString();
+}
+
+} // namespace tutor
