@@ -152,7 +152,7 @@ MainWindow::MainWindow(const QString &applicationFolder, QWidget *parent)
         | Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint);
     m_menu.windowSizeItem(tutor::storedWindowSize())->setChecked(true);
 
-    m_fraLog = new ReportPanel(m_folders.reportsFolder(), client);
+    m_fraLog = new ReportPanel(m_session.log(), m_folders.reportsFolder(), client);
     if (m_folders.userFilesMovedAway())
         m_fraLog->tellWhereReportsGo();
     m_fraGame1 = new MissingNumberScreen(m_session, client);
@@ -224,7 +224,6 @@ void MainWindow::connectMenu()
     connect(m_menu.mnuOptSize150, &QAction::triggered, this, &MainWindow::mnuOptSize150_Click);
     connect(m_menu.mnuOptSize200, &QAction::triggered, this, &MainWindow::mnuOptSize200_Click);
 
-    connect(m_fraMain, &PracticeScreen::problemAnswered, m_fraLog, &ReportPanel::appendRow);
     connect(m_fraLog, &ReportPanel::showReportRequested, this, &MainWindow::mnuOptShowReport_Click);
     connect(m_fraLog, &ReportPanel::reportPrinted, m_fraMain, &PracticeScreen::focusAnswer);
     connect(m_fraWorksheet, &WorksheetScreen::optionalInformationChecked, m_fraMain,

@@ -13,7 +13,6 @@
 #include <QGuiApplication>
 #include <QLabel>
 #include <QLineEdit>
-#include <QListWidget>
 #include <QPalette>
 #include <QPixmap>
 #include <QPushButton>
@@ -159,7 +158,7 @@ void refill(QComboBox *box, const QStringList &entries)
     box->setCurrentIndex(-1);
 }
 
-QListWidget *listBox(QWidget *parent, const QString &name, const QRect &geometry)
+FixedRowList *listBox(QWidget *parent, const QString &name, const QRect &geometry)
 {
     // Appending costs the same however long the list grows.
     return place(new FixedRowList(FixedRowList::oneLineRowHeight(parent), parent), name, geometry);
@@ -207,12 +206,12 @@ void emptyBox(QLineEdit *box)
     box->setText(QString());
 }
 
-void scrollTogether(const QList<QListWidget *> &lists)
+void scrollTogether(const QList<FixedRowList *> &lists)
 {
-    for (QListWidget *list : lists) {
+    for (FixedRowList *list : lists) {
         QObject::connect(
             list->verticalScrollBar(), &QScrollBar::valueChanged, list, [lists](int value) {
-                for (QListWidget *other : lists)
+                for (FixedRowList *other : lists)
                     other->verticalScrollBar()->setValue(value);
             });
     }

@@ -8,8 +8,6 @@
 #include "app/main_window.h"
 #include "app/splash_window.h"
 #include "base/maker_info.h"
-#include "report/report_panel.h"
-#include "rules/log_row.h"
 
 #include <QApplication>
 #include <QComboBox>
@@ -88,13 +86,20 @@ void pick(QObject *window, const char *comboName, const QString &entry)
 // way: the rows are what counts here, not how they came.
 void fillToTheBrim(MainWindow &window)
 {
-    auto *report = window.findChild<ReportPanel *>();
-    for (int k = 0; k < ReportPanel::MaximumRows; ++k) {
+    SessionLog &log = window.session().log();
+    for (int k = 0; k < SessionLog::MaximumRows; ++k) {
         const int first = 10 + k % 91;
         const int second = 10 + (k * 7) % 91;
-        report->appendRow({ QString::number(first), QStringLiteral("*"), QString::number(second),
-            QString::number(first * second), QString::number(first * second),
-            QStringLiteral("Right") });
+        tutor::AnsweredProblem answer;
+        answer.operation = tutor::Operation::Multiplication;
+        answer.level = tutor::Level::Expert;
+        answer.operand1 = float(first);
+        answer.operand2 = float(second);
+        answer.typed = QString::number(first * second);
+        answer.expected = qint16(first * second);
+        answer.verdict = tutor::Verdict::Right;
+        answer.answeredAt = QDateTime::currentDateTimeUtc();
+        log.append(answer);
         // Between clicks the event loop runs; without it, events pile up.
         if (k % 64 == 63)
             QCoreApplication::processEvents();

@@ -4,7 +4,6 @@
 #include "base/controls.h"
 #include "base/sum_layout.h"
 #include "rules/level_range.h"
-#include "rules/log_row.h"
 #include "rules/number_text.h"
 #include "rules/spoken_sum.h"
 #include "session/tutor_session.h"
@@ -170,7 +169,7 @@ void PracticeScreen::CheckPracticeAnswer()
 
 void PracticeScreen::LogPracticeProblem()
 {
-    emit problemAnswered(m_session.logPracticeProblem(m_txtAnswer->text()));
+    m_session.logPracticeProblem(m_txtAnswer->text());
     controls::emptyBox(m_txtAnswer);
     NewPracticeProblem();
 }

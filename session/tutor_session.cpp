@@ -7,6 +7,8 @@
 #include "rules/time_trial_rules.h"
 #include "rules/whole_number.h"
 
+#include <limits>
+
 using tutor::Level;
 using tutor::Operation;
 
@@ -18,7 +20,13 @@ const QString FlagSet = QStringLiteral("Set");
 
 TutorSession::TutorSession(QObject *parent)
     : QObject(parent)
+    , m_clock([]() { return QDateTime::currentDateTimeUtc(); })
 { }
+
+void TutorSession::setClock(Clock clock)
+{
+    m_clock = std::move(clock);
+}
 
 void TutorSession::restore(const TutorState &state)
 {
@@ -100,6 +108,7 @@ void TutorSession::drawPracticeProblem()
         = tutor::drawPracticeProblem(m_state.LevelCode, m_state.OperationCode, random);
     m_state.Operand1 = problem.operand1;
     m_state.Operand2 = problem.operand2;
+    m_practiceProblemShownAt = m_clock();
     emit practiceProblemChanged();
 }
 
@@ -121,14 +130,27 @@ bool TutorSession::answerPracticeProblem(QStringView typed)
     return right;
 }
 
-tutor::LogRow TutorSession::logPracticeProblem(const QString &typed)
+bool TutorSession::logPracticeProblem(const QString &typed)
 {
     m_state.LoggedCorrectAnswer
         = tutor::expectedAnswer(m_state.Operand1, m_state.Operand2, m_state.OperationCode)
               .value_or(0);
-    return { tutor::plainNumberText(m_state.Operand1), tutor::operationSign(m_state.OperationCode),
-        tutor::plainNumberText(m_state.Operand2), typed,
-        tutor::plainNumberText(m_state.LoggedCorrectAnswer), m_state.LastVerdict };
+    tutor::AnsweredProblem answer;
+    answer.operation = Operation(m_state.OperationCode);
+    answer.level = Level(m_state.LevelCode);
+    answer.operand1 = m_state.Operand1;
+    answer.operand2 = m_state.Operand2;
+    answer.typed = typed;
+    answer.expected = m_state.LoggedCorrectAnswer;
+    answer.verdict = m_state.LastVerdict == QLatin1String("Right") ? tutor::Verdict::Right
+                                                                   : tutor::Verdict::Wrong;
+    answer.answeredAt = m_clock();
+    const qint64 thinking = m_practiceProblemShownAt.isValid()
+        ? m_practiceProblemShownAt.msecsTo(answer.answeredAt)
+        : 0;
+    answer.thinkingMs
+        = qint32(qBound(qint64(0), thinking, qint64(std::numeric_limits<qint32>::max())));
+    return m_log.append(answer);
 }
 
 void TutorSession::resetMissingNumberScore()
@@ -251,6 +273,7 @@ void TutorSession::startWorksheet()
 void TutorSession::clearWorksheet()
 {
     m_state.WorksheetProblemCount = 0;
+    m_worksheet.clear();
     emit worksheetProblemCountChanged();
 }
 
@@ -272,12 +295,21 @@ bool TutorSession::noteWorksheetOperationPicked()
     return false;
 }
 
-std::optional<tutor::PracticeProblem> TutorSession::addWorksheetProblem()
+bool TutorSession::addWorksheetProblem()
 {
-    if (m_state.WorksheetProblemCount >= MaximumWorksheetProblems)
-        return std::nullopt;
+    if (m_state.WorksheetProblemCount >= MaximumWorksheetProblems || m_worksheet.isFull())
+        return false;
     ++m_state.WorksheetProblemCount;
     emit worksheetProblemCountChanged();
     drawPracticeProblem();
-    return tutor::PracticeProblem { m_state.Operand1, m_state.Operand2 };
+    tutor::WorksheetProblem problem;
+    problem.level = Level(m_state.LevelCode);
+    problem.operation = Operation(m_state.OperationCode);
+    problem.operand1 = m_state.Operand1;
+    problem.operand2 = m_state.Operand2;
+    problem.answer
+        = tutor::expectedAnswer(m_state.Operand1, m_state.Operand2, m_state.OperationCode)
+              .value_or(0);
+    m_worksheet.append(problem);
+    return true;
 }
