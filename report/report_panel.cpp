@@ -5,6 +5,8 @@
 #include "base/file_saver.h"
 #include "base/message_box.h"
 #include "report/report_writer.h"
+#include "rules/log_row.h"
+#include "rules/practice_problem.h"
 
 #include <QDir>
 #include <QEvent>
@@ -18,6 +20,7 @@
 #include <QScrollBar>
 #include <QSignalBlocker>
 #include <QSize>
+#include <QStringList>
 
 using controls::twips;
 
@@ -26,6 +29,26 @@ namespace {
 // Where the table's one visible scroll bar stands: at the right edge of the
 // last column, just left of the strip with the buttons.
 constexpr int TableRightTwips = 3960;
+
+// Stands in until the session keeps the log itself: an answered problem read
+// back from the texts of one row of the lists.
+tutor::AnsweredProblem answerFromTexts(const QStringList &texts)
+{
+    tutor::AnsweredProblem answer;
+    answer.operand1 = texts.at(0).toFloat();
+    answer.operation = tutor::Operation(0);
+    for (qint16 code = 1; code <= 4; ++code) {
+        if (tutor::operationSign(code) == texts.at(1))
+            answer.operation = tutor::Operation(code);
+    }
+    answer.operand2 = texts.at(2).toFloat();
+    answer.typed = texts.at(3);
+    answer.expected = texts.at(4).toShort();
+    answer.verdict = texts.at(5) == tutor::verdictText(tutor::Verdict::Right)
+        ? tutor::Verdict::Right
+        : tutor::Verdict::Wrong;
+    return answer;
+}
 
 } // namespace
 
@@ -277,16 +300,17 @@ void ReportPanel::keepNameForCorrection()
     m_txtNameReport->setFocus();
 }
 
-QList<tutor::LogRow> ReportPanel::logRows() const
+QList<tutor::AnsweredProblem> ReportPanel::logRows() const
 {
-    QList<tutor::LogRow> rows;
-    rows.reserve(rowCount());
+    QList<tutor::AnsweredProblem> answers;
+    answers.reserve(rowCount());
     for (int row = 0; row < rowCount(); ++row) {
-        rows.append({ m_columns.at(0)->item(row)->text(), m_columns.at(1)->item(row)->text(),
-            m_columns.at(2)->item(row)->text(), m_columns.at(3)->item(row)->text(),
-            m_columns.at(4)->item(row)->text(), m_columns.at(5)->item(row)->text() });
+        QStringList texts;
+        for (const QListWidget *column : m_columns)
+            texts << column->item(row)->text();
+        answers.append(answerFromTexts(texts));
     }
-    return rows;
+    return answers;
 }
 
 QString ReportPanel::reportPath(const QString &name) const

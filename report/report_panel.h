@@ -11,8 +11,9 @@ class QPushButton;
 class QScrollBar;
 
 namespace tutor {
+struct AnsweredProblem;
 struct LogRow;
-}
+} // namespace tutor
 
 // The report panel: the session log as six side-by-side lists that read as
 // one table, the "Clear Report" button, the pupil's name and "Print Html".
@@ -68,7 +69,7 @@ private:
     void updateCoverage();
     bool endInSight() const;
     void keepNameForCorrection();
-    QList<tutor::LogRow> logRows() const;
+    QList<tutor::AnsweredProblem> logRows() const;
     QString reportPath(const QString &name) const;
 
     const QString m_reportsFolder;
