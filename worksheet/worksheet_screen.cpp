@@ -356,16 +356,15 @@ void WorksheetScreen::cmdCreateProblem_Click()
     const qint16 operation = m_session.state().OperationCode;
     const qint16 answer
         = tutor::expectedAnswer(problem->operand1, problem->operand2, operation).value_or(0);
-    appendRow({ tutor::plainNumberText(problem->operand1), tutor::operationSign(operation),
-        tutor::plainNumberText(problem->operand2), tutor::plainNumberText(answer) });
+    appendRow({ tutor::Level(m_session.state().LevelCode), tutor::Operation(operation),
+        problem->operand1, problem->operand2, answer });
 }
 
-void WorksheetScreen::appendRow(const tutor::WorksheetRow &row)
+void WorksheetScreen::appendRow(const tutor::WorksheetProblem &problem)
 {
-    const std::array<const QString *, 4> entries
-        = { &row.number1, &row.operation, &row.number2, &row.answer };
     for (qsizetype column = 0; column < m_lists.size(); ++column)
-        m_lists.at(column)->addItem(*entries.at(column));
+        m_lists.at(column)->addItem(
+            tutor::worksheetColumnText(problem, tutor::WorksheetColumn(column)));
     // The newest row is the one the teacher wants to see.
     for (QListWidget *column : std::as_const(m_lists))
         column->scrollToBottom();
@@ -579,15 +578,26 @@ void WorksheetScreen::printPdf(const QPrinter &printer, const tutor::WorksheetPr
             + QStringLiteral(": ") + saved.error);
 }
 
-QList<tutor::WorksheetRow> WorksheetScreen::rows() const
+// Stands in until the session keeps the worksheet itself: the problems read
+// back from the texts of the lists.
+QList<tutor::WorksheetProblem> WorksheetScreen::rows() const
 {
     const int count
         = qBound(0, int(m_session.state().WorksheetProblemCount), m_lists.first()->count());
-    QList<tutor::WorksheetRow> result;
+    QList<tutor::WorksheetProblem> result;
     result.reserve(count);
-    for (int row = 0; row < count; ++row)
-        result.append({ m_lists.at(0)->item(row)->text(), m_lists.at(1)->item(row)->text(),
-            m_lists.at(2)->item(row)->text(), m_lists.at(3)->item(row)->text() });
+    for (int row = 0; row < count; ++row) {
+        tutor::WorksheetProblem problem;
+        problem.operand1 = m_lists.at(0)->item(row)->text().toFloat();
+        problem.operation = tutor::Operation(0);
+        for (qint16 code = 1; code <= 4; ++code) {
+            if (tutor::operationSign(code) == m_lists.at(1)->item(row)->text())
+                problem.operation = tutor::Operation(code);
+        }
+        problem.operand2 = m_lists.at(2)->item(row)->text().toFloat();
+        problem.answer = m_lists.at(3)->item(row)->text().toShort();
+        result.append(problem);
+    }
     return result;
 }
 

@@ -57,8 +57,8 @@ private:
     QListWidget *worksheetList(const QString &name, int left, int width);
     QLabel *addRowLabel(const QString &name, int row);
     void numberRowMarkers();
-    void appendRow(const tutor::WorksheetRow &row);
-    QList<tutor::WorksheetRow> rows() const;
+    void appendRow(const tutor::WorksheetProblem &problem);
+    QList<tutor::WorksheetProblem> rows() const;
     void save(const QString &fileName, const QByteArray &bytes);
     enum class StatusLasts { TenSeconds, UntilNextAction };
     void showStatus(const QString &text, const QString &folder = QString(),
