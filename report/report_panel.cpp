@@ -243,17 +243,7 @@ void ReportPanel::cmdPrintReport_Click()
     }
 
     const QString path = reportPath(name);
-    // Until the writer takes typed rows.
-    QList<tutor::LogRow> rows;
-    for (const tutor::AnsweredProblem &answer : m_log.answers()) {
-        using C = tutor::LogColumn;
-        rows.append({ tutor::logColumnText(answer, C::Number1),
-            tutor::logColumnText(answer, C::Sign), tutor::logColumnText(answer, C::Number2),
-            tutor::logColumnText(answer, C::YourAnswer),
-            tutor::logColumnText(answer, C::CorrectAnswer),
-            tutor::logColumnText(answer, C::Verdict) });
-    }
-    const SaveResult saved = saveWholeFile(path, tutor::reportBytes(name, rows));
+    const SaveResult saved = saveWholeFile(path, tutor::reportBytes(name, m_log.answers()));
     if (!saved.ok) {
         // The name stays, so the pupil can try again once the cause is put
         // right; an earlier report of that name is still whole.

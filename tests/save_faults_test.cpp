@@ -113,8 +113,8 @@ int runScenario(const QString &scenario, const QString &folder)
         // As many problems as the screen takes. Creating them one by one
         // there takes seconds, so the writer makes the bytes and they are
         // saved and reported as the screen does it.
-        const QList<tutor::WorksheetRow> rows(
-            WorksheetScreen::MaximumProblems, { u"57"_s, u"*"_s, u"83"_s, u"4731"_s });
+        const QList<tutor::WorksheetProblem> rows(WorksheetScreen::MaximumProblems,
+            { tutor::Level::Expert, tutor::Operation::Multiplication, 57, 83, 4731 });
         const SaveResult result
             = saveWholeFile(folder + u"/worksheets/"_s + tutor::worksheetFileName(),
                 tutor::worksheetBytes(QString(), QString(), rows));

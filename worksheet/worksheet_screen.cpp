@@ -408,12 +408,14 @@ void WorksheetScreen::cmdSaveWorksheet_Click()
 {
     // The fields are written whether or not the box is checked now.
     save(tutor::worksheetFileName(),
-        tutor::worksheetBytes(m_txtTeachersName->text(), m_txtClassName->text(), rows()));
+        tutor::worksheetBytes(m_txtTeachersName->text(), m_txtClassName->text(),
+            m_session.worksheetDraft().problems()));
 }
 
 void WorksheetScreen::cmdSaveAnswer_Click()
 {
-    save(tutor::answerSheetFileName(), tutor::answerSheetBytes(rows()));
+    save(tutor::answerSheetFileName(),
+        tutor::answerSheetBytes(m_session.worksheetDraft().problems()));
 }
 
 void WorksheetScreen::cmdPrintWorksheet_Click()
@@ -487,7 +489,7 @@ tutor::PrintOutcome WorksheetScreen::printWithProgress(
 void WorksheetScreen::paintPrint(QPrinter *printer)
 {
     const tutor::WorksheetPrint content { m_txtTeachersName->text(), m_txtClassName->text(),
-        QDate::currentDate(), rows(), m_includeAnswerKey };
+        QDate::currentDate(), m_session.worksheetDraft().problems(), m_includeAnswerKey };
     // The preview draws every page of a long worksheet; that takes a moment.
     if (printer->paintEngine() && printer->paintEngine()->type() == QPaintEngine::Picture) {
         QGuiApplication::setOverrideCursor(Qt::WaitCursor);
@@ -560,20 +562,6 @@ void WorksheetScreen::printPdf(const QPrinter &printer, const tutor::WorksheetPr
     showMessage(this,
         QStringLiteral("The worksheet could not be saved as PDF to ") + saved.path
             + QStringLiteral(": ") + saved.error);
-}
-
-// Until the writers take typed rows.
-QList<tutor::WorksheetRow> WorksheetScreen::rows() const
-{
-    QList<tutor::WorksheetRow> result;
-    for (const tutor::WorksheetProblem &problem : m_session.worksheetDraft().problems()) {
-        using C = tutor::WorksheetColumn;
-        result.append({ tutor::worksheetColumnText(problem, C::Number1),
-            tutor::worksheetColumnText(problem, C::Sign),
-            tutor::worksheetColumnText(problem, C::Number2),
-            tutor::worksheetColumnText(problem, C::Answer) });
-    }
-    return result;
 }
 
 // Last week's worksheet is not lost to this week's: a different file the save

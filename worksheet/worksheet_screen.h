@@ -57,7 +57,6 @@ private:
     void worksheetList(const QString &name, int left, int width);
     QLabel *addRowLabel(const QString &name, int row);
     void numberRowMarkers();
-    QList<tutor::WorksheetRow> rows() const;
     void save(const QString &fileName, const QByteArray &bytes);
     enum class StatusLasts { TenSeconds, UntilNextAction };
     void showStatus(const QString &text, const QString &folder = QString(),
