@@ -206,8 +206,8 @@ void TimeTrialScreen::showProblem()
 
 QString TimeTrialScreen::spokenProblem() const
 {
-    return tutor::spokenSum(
-        m_lblNum1Game3->text(), m_session.state().OperationCode, m_lblNum2Game3->text());
+    return tutor::spokenSum(m_lblNum1Game3->text(),
+        tutor::Operation(m_session.state().OperationCode), m_lblNum2Game3->text());
 }
 
 void TimeTrialScreen::cmdStartGame3_Click()

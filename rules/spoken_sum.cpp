@@ -1,12 +1,10 @@
 #include "rules/spoken_sum.h"
 
-#include "rules/level_and_operation.h"
-
 namespace tutor {
 
-QString operationWord(qint16 operationCode)
+QString operationWord(Operation operation)
 {
-    switch (Operation(operationCode)) {
+    switch (operation) {
     case Operation::Addition:
         return QStringLiteral("plus");
     case Operation::Subtraction:
@@ -20,15 +18,15 @@ QString operationWord(qint16 operationCode)
     }
 }
 
-QString spokenSum(const QString &first, qint16 operationCode, const QString &second)
+QString spokenSum(const QString &first, Operation operation, const QString &second)
 {
-    return first + QLatin1Char(' ') + operationWord(operationCode) + QLatin1Char(' ') + second
+    return first + QLatin1Char(' ') + operationWord(operation) + QLatin1Char(' ') + second
         + QStringLiteral(" equals what?");
 }
 
-QString spokenMissingNumber(const QString &top, qint16 operationCode, const QString &bottom)
+QString spokenMissingNumber(const QString &top, Operation operation, const QString &bottom)
 {
-    return top + QLatin1Char(' ') + operationWord(operationCode) + QStringLiteral(" what equals ")
+    return top + QLatin1Char(' ') + operationWord(operation) + QStringLiteral(" what equals ")
         + bottom + QLatin1Char('?');
 }
 

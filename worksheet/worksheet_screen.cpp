@@ -101,7 +101,7 @@ QStringList levelNames()
 {
     QStringList names;
     for (tutor::Level level : tutor::AllLevels)
-        names << tutor::levelName(tutor::code(level));
+        names << tutor::levelName(level);
     return names;
 }
 
@@ -353,7 +353,7 @@ void WorksheetScreen::cmdCreateProblem_Click()
         showStatus(FullMessage);
         return;
     }
-    const qint16 operation = m_session.state().OperationCode;
+    const auto operation = tutor::Operation(m_session.state().OperationCode);
     const qint16 answer
         = tutor::expectedAnswer(problem->operand1, problem->operand2, operation).value_or(0);
     appendRow({ tutor::plainNumberText(problem->operand1), tutor::operationSign(operation),
