@@ -5,7 +5,8 @@
 #include <QString>
 #include <QtGlobal>
 
-// Sums as a screen reader says them.
+// Sums as a screen reader says them. Each is made from one whole sentence
+// with placeholders for what changes, so its words stay together.
 namespace tutor {
 
 // "plus", "minus", "times" or "divided by"; empty for an operation holding
