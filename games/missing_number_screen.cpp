@@ -119,8 +119,8 @@ void MissingNumberScreen::showProblem()
 
 QString MissingNumberScreen::spokenProblem() const
 {
-    return tutor::spokenMissingNumber(
-        m_lblNum1Game1->text(), m_session.state().OperationCode, m_lblNum2Game1->text());
+    return tutor::spokenMissingNumber(m_lblNum1Game1->text(),
+        tutor::Operation(m_session.state().OperationCode), m_lblNum2Game1->text());
 }
 
 bool MissingNumberScreen::eventFilter(QObject *watched, QEvent *event)

@@ -86,7 +86,7 @@ PracticeScreen::PracticeScreen(TutorSession &session, QWidget *parent)
     connect(&m_session, &TutorSession::practiceProblemChanged, this, &PracticeScreen::showProblem);
     connect(&m_session, &TutorSession::scoresChanged, this, &PracticeScreen::showScore);
     connect(&m_session, &TutorSession::levelChanged, this,
-        [this](tutor::Level level) { m_lblCurLev->setText(tutor::levelName(tutor::code(level))); });
+        [this](tutor::Level level) { m_lblCurLev->setText(tutor::levelName(level)); });
     connect(&m_session, &TutorSession::operationChanged, this,
         [this](tutor::Operation operation) { m_signs.show(tutor::code(operation)); });
 }
@@ -101,7 +101,8 @@ void PracticeScreen::showProblem()
 
 QString PracticeScreen::spokenProblem() const
 {
-    return tutor::spokenSum(m_lblNum1->text(), m_session.state().OperationCode, m_lblNum2->text());
+    return tutor::spokenSum(
+        m_lblNum1->text(), tutor::Operation(m_session.state().OperationCode), m_lblNum2->text());
 }
 
 void PracticeScreen::showScore()

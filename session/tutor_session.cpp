@@ -94,18 +94,18 @@ void TutorSession::setBrowserTarget(const QString &path)
 
 void TutorSession::settleOnKnownLevel()
 {
-    const qint16 known = tutor::knownLevelCode(m_state.LevelCode);
-    if (known == m_state.LevelCode)
+    const Level known = tutor::knownLevel(Level(m_state.LevelCode));
+    if (tutor::code(known) == m_state.LevelCode)
         return;
-    m_state.LevelCode = known;
-    emit levelChanged(Level(known));
+    m_state.LevelCode = tutor::code(known);
+    emit levelChanged(known);
 }
 
 void TutorSession::drawPracticeProblem()
 {
     tutor::ClockSeededRandom random;
-    const tutor::PracticeProblem problem
-        = tutor::drawPracticeProblem(m_state.LevelCode, m_state.OperationCode, random);
+    const tutor::PracticeProblem problem = tutor::drawPracticeProblem(
+        Level(m_state.LevelCode), Operation(m_state.OperationCode), random);
     m_state.Operand1 = problem.operand1;
     m_state.Operand2 = problem.operand2;
     m_practiceProblemShownAt = m_clock();
@@ -116,8 +116,8 @@ bool TutorSession::answerPracticeProblem(QStringView typed)
 {
     const std::optional<double> read = tutor::readTypedAnswer(typed);
     const std::optional<qint16> given = read ? tutor::roundToInt16(*read) : std::optional<qint16>();
-    const std::optional<qint16> expected
-        = tutor::expectedAnswer(m_state.Operand1, m_state.Operand2, m_state.OperationCode);
+    const std::optional<qint16> expected = tutor::expectedAnswer(
+        m_state.Operand1, m_state.Operand2, Operation(m_state.OperationCode));
     const bool right = given && expected && *given == *expected;
     if (right) {
         m_state.CorrectCount = tutor::countedUp(m_state.CorrectCount);
@@ -132,11 +132,11 @@ bool TutorSession::answerPracticeProblem(QStringView typed)
 
 bool TutorSession::logPracticeProblem(const QString &typed)
 {
+    const auto operation = Operation(m_state.OperationCode);
     m_state.LoggedCorrectAnswer
-        = tutor::expectedAnswer(m_state.Operand1, m_state.Operand2, m_state.OperationCode)
-              .value_or(0);
+        = tutor::expectedAnswer(m_state.Operand1, m_state.Operand2, operation).value_or(0);
     tutor::AnsweredProblem answer;
-    answer.operation = Operation(m_state.OperationCode);
+    answer.operation = operation;
     answer.level = Level(m_state.LevelCode);
     answer.operand1 = m_state.Operand1;
     answer.operand2 = m_state.Operand2;
@@ -166,8 +166,8 @@ void TutorSession::drawMissingNumberProblem()
     tutor::ClockSeededRandom random;
     const double first = random.unit();
     const double second = random.unit();
-    const tutor::MissingNumberProblem problem
-        = tutor::missingNumberProblem(m_state.LevelCode, m_state.OperationCode, first, second);
+    const tutor::MissingNumberProblem problem = tutor::missingNumberProblem(
+        Level(m_state.LevelCode), Operation(m_state.OperationCode), first, second);
     m_state.MissingNumberTop = problem.top;
     m_state.MissingNumberBottom = problem.bottom;
     emit missingNumberProblemChanged();
@@ -177,7 +177,7 @@ bool TutorSession::answerMissingNumber(QStringView typed)
 {
     const tutor::MissingNumberProblem problem { m_state.MissingNumberTop,
         m_state.MissingNumberBottom };
-    m_state.MissingNumberAnswer = tutor::missingNumber(problem, m_state.OperationCode);
+    m_state.MissingNumberAnswer = tutor::missingNumber(problem, Operation(m_state.OperationCode));
     const bool right = tutor::isMissingNumber(typed, m_state.MissingNumberAnswer);
     if (right)
         m_state.MissingNumberCorrectCount = tutor::countedUp(m_state.MissingNumberCorrectCount);
@@ -202,11 +202,11 @@ void TutorSession::drawMissingOperationProblem()
     const double second = random.unit();
     const double operation = random.unit();
     const tutor::MissingOperationProblem problem
-        = tutor::missingOperationProblem(m_state.LevelCode, first, second, operation);
+        = tutor::missingOperationProblem(Level(m_state.LevelCode), first, second, operation);
     m_state.MissingOperationFirst = problem.first;
     m_state.MissingOperationSecond = problem.second;
     m_state.MissingOperationResult = problem.result;
-    m_state.MissingOperationCode = problem.operationCode;
+    m_state.MissingOperationCode = tutor::code(problem.operation);
     emit missingOperationProblemChanged();
 }
 
@@ -214,8 +214,8 @@ bool TutorSession::answerMissingOperation(qint16 chosenOperation)
 {
     const tutor::MissingOperationProblem problem { m_state.MissingOperationFirst,
         m_state.MissingOperationSecond, m_state.MissingOperationResult,
-        m_state.MissingOperationCode };
-    const bool right = tutor::operationGivesResult(problem, chosenOperation);
+        Operation(m_state.MissingOperationCode) };
+    const bool right = tutor::operationGivesResult(problem, Operation(chosenOperation));
     if (right)
         m_state.MissingOperationCorrectCount
             = tutor::countedUp(m_state.MissingOperationCorrectCount);
@@ -230,8 +230,8 @@ void TutorSession::drawTimeTrialProblem()
 {
     tutor::ClockSeededRandom random;
     settleOnKnownLevel();
-    const tutor::TimeTrialProblem problem
-        = tutor::drawTimeTrialProblem(m_state.LevelCode, m_state.OperationCode, random);
+    const tutor::TimeTrialProblem problem = tutor::drawTimeTrialProblem(
+        Level(m_state.LevelCode), Operation(m_state.OperationCode), random);
     m_state.TimeTrialFirst = problem.first;
     m_state.TimeTrialSecond = problem.second;
     emit timeTrialProblemChanged();
@@ -256,8 +256,8 @@ void TutorSession::tickTimeTrialClock()
 
 bool TutorSession::answerTimeTrial(QStringView typed)
 {
-    const bool right = tutor::isRightTimeTrialAnswer(
-        typed, { m_state.TimeTrialFirst, m_state.TimeTrialSecond }, m_state.OperationCode);
+    const bool right = tutor::isRightTimeTrialAnswer(typed,
+        { m_state.TimeTrialFirst, m_state.TimeTrialSecond }, Operation(m_state.OperationCode));
     m_state.TimeTrialScore = tutor::timeTrialScoreAfter(m_state.TimeTrialScore, right);
     emit scoresChanged();
     return right;
@@ -308,8 +308,7 @@ bool TutorSession::addWorksheetProblem()
     problem.operand1 = m_state.Operand1;
     problem.operand2 = m_state.Operand2;
     problem.answer
-        = tutor::expectedAnswer(m_state.Operand1, m_state.Operand2, m_state.OperationCode)
-              .value_or(0);
+        = tutor::expectedAnswer(m_state.Operand1, m_state.Operand2, problem.operation).value_or(0);
     m_worksheet.append(problem);
     return true;
 }

@@ -382,8 +382,8 @@ QString Walk::rightAnswerFor(const QLineEdit *box) const
     const TutorState &state = m_window.state();
     const QString name = box->objectName();
     if (name == u"txtAnswer") {
-        const auto answer
-            = tutor::expectedAnswer(state.Operand1, state.Operand2, state.OperationCode);
+        const auto answer = tutor::expectedAnswer(
+            state.Operand1, state.Operand2, tutor::Operation(state.OperationCode));
         return answer ? QString::number(*answer) : QString();
     }
     if (name == u"txtAnswerGame1")
@@ -467,7 +467,7 @@ bool inRange(double first, double second, std::optional<qint16> levelCode)
 {
     if (!levelCode)
         return true;
-    const tutor::LevelRange range = tutor::levelRange(*levelCode);
+    const tutor::LevelRange range = tutor::levelRange(tutor::Level(*levelCode));
     return first >= range.lowest && first <= range.highest() && second >= range.lowest
         && second <= range.highest();
 }

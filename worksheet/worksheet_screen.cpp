@@ -103,7 +103,7 @@ void fillLevels(QComboBox *box)
 {
     controls::refill(box, {});
     for (tutor::Level level : tutor::AllLevels)
-        box->addItem(tutor::levelName(tutor::code(level)), QVariant::fromValue(level));
+        box->addItem(tutor::levelName(level), QVariant::fromValue(level));
     box->setCurrentIndex(-1);
 }
 
