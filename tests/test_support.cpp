@@ -28,6 +28,37 @@
 #include <QTimer>
 #include <QtTest>
 
+// The session's one door for tests, named in TutorSession as its friend.
+struct TutorSessionTestAccess
+{
+    static void restore(TutorSession &session, const TutorState &state)
+    {
+        const TutorState before = session.m_state;
+        session.m_state = state;
+        emit session.levelChanged(tutor::Level(state.LevelCode));
+        emit session.operationChanged(tutor::Operation(state.OperationCode));
+        emit session.practiceScoreChanged(state.CorrectCount, state.IncorrectCount);
+        emit session.missingNumberScoreChanged(
+            state.MissingNumberCorrectCount, state.MissingNumberIncorrectCount);
+        emit session.missingOperationScoreChanged(
+            state.MissingOperationCorrectCount, state.MissingOperationIncorrectCount);
+        emit session.timeTrialScoreChanged(state.TimeTrialScore);
+        emit session.practiceProblemChanged(state.Operand1, state.Operand2);
+        emit session.missingNumberProblemChanged(state.MissingNumberTop, state.MissingNumberBottom);
+        emit session.missingOperationProblemChanged(state.MissingOperationFirst,
+            state.MissingOperationSecond, state.MissingOperationResult);
+        emit session.timeTrialProblemChanged(state.TimeTrialFirst, state.TimeTrialSecond);
+        emit session.worksheetProblemCountChanged(state.WorksheetProblemCount);
+        // The idle Time Trial shows no clock: it is told only a new limit.
+        if (state.TimeLimitSeconds != before.TimeLimitSeconds)
+            emit session.timeTrialClockChanged(state.TimeLimitSeconds);
+        if (state.WorksheetLevelChosen != before.WorksheetLevelChosen
+            || state.WorksheetOperationChosen != before.WorksheetOperationChosen)
+            emit session.worksheetPicksChanged(
+                !state.WorksheetLevelChosen.isEmpty(), !state.WorksheetOperationChosen.isEmpty());
+    }
+};
+
 namespace testsupport {
 
 namespace {
@@ -130,7 +161,12 @@ void changeState(MainWindow &window, const std::function<void(TutorState &)> &ch
 {
     TutorState state = window.state();
     change(state);
-    window.session().restore(state);
+    restoreSession(window.session(), state);
+}
+
+void restoreSession(TutorSession &session, const TutorState &state)
+{
+    TutorSessionTestAccess::restore(session, state);
 }
 
 bool pickEntry(QObject *window, const char *comboName, const QString &entry)

@@ -46,6 +46,9 @@ void setPracticeProblem(MainWindow &window, float first, float second, qint16 op
 // counter at its limit, a level code never given out) through the session,
 // which announces it to every screen.
 void changeState(MainWindow &window, const std::function<void(TutorState &)> &change);
+// Takes over a whole record, as a resumed session would, and announces every
+// part of it.
+void restoreSession(TutorSession &session, const TutorState &state);
 
 // Picks the entry with this text in the named combo box, as a click in its
 // drop-down list does; false when there is no such entry.
