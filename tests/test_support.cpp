@@ -203,23 +203,6 @@ int logRowCount(MainWindow &window)
     return named<QListWidget>(&window, QStringLiteral("lstLogNum1"))->count();
 }
 
-void addGameRedrawRows()
-{
-    QTest::addColumn<QByteArray>("command");
-    QTest::addColumn<bool>("redraws");
-    QTest::addColumn<int>("lowest");
-    QTest::addColumn<int>("highest");
-    QTest::newRow("warm up") << QByteArray("mnuOptDiffLev0_Click") << true << 1 << 10;
-    QTest::newRow("beginner") << QByteArray("mnuOptDiffLev1_Click") << true << 1 << 25;
-    QTest::newRow("intermediate") << QByteArray("mnuOptDiffLev2_Click") << true << 1 << 41;
-    QTest::newRow("advanced") << QByteArray("mnuOptDiffLev3_Click") << true << 10 << 75;
-    QTest::newRow("expert") << QByteArray("mnuOptDiffLev4_Click") << true << 10 << 100;
-    QTest::newRow("addition") << QByteArray("mnuOptOperAdd_Click") << true << 1 << 10;
-    QTest::newRow("subtraction") << QByteArray("mnuOptOperSub_Click") << true << 1 << 10;
-    QTest::newRow("multiplication") << QByteArray("mnuOptOperMult_Click") << false << 0 << 0;
-    QTest::newRow("division") << QByteArray("mnuOptOperDiv_Click") << false << 0 << 0;
-}
-
 namespace {
 
 // The click guards' clock while a fixture lives; it only moves forward.

@@ -61,12 +61,6 @@ void answerPractice(MainWindow &window, const QString &typed);
 QStringList logRow(MainWindow &window, int row);
 int logRowCount(MainWindow &window);
 
-// Data rows for the games' redraw tests: each level command and each
-// operation command, whether it redraws the games' problems, and the range
-// the redrawn numbers lie in (the operation rows start from Warm Up).
-// Columns: command (QByteArray), redraws (bool), lowest, highest (int).
-void addGameRedrawRows();
-
 // While a fixture lives, the clock the buttons' click guards read stands
 // still until a test moves it on: two clicks in a row are then a double click,
 // however slowly the test runs, and a test says where the pupil paused.
