@@ -40,6 +40,7 @@ soak: build
 bench: configure
 	cmake --build $(BUILD_DIR) --parallel $(JOBS) --target benchmarks
 	cmake --build $(BUILD_DIR) --target run_benchmarks
+	cmake --build $(BUILD_DIR) --target run_startup_probe
 
 # A Debian package of the installed program, in $(BUILD_DIR).
 package: build

@@ -17,8 +17,6 @@ int main(int argc, char *argv[])
     QApplication::setApplicationName(QStringLiteral("Orvi Math Tutor"));
     // The desktop matches the window to the installed menu entry and icon.
     QGuiApplication::setDesktopFileName(QString::fromLatin1(tutor::ApplicationId));
-    // The installed icon, for desktops that take it from the window.
-    QApplication::setWindowIcon(QIcon::fromTheme(QString::fromLatin1(tutor::ApplicationId)));
 
     const QString applicationFolder = QCoreApplication::applicationDirPath();
     std::unique_ptr<MainWindow> mainWindow;
@@ -28,6 +26,12 @@ int main(int argc, char *argv[])
         return mainWindow.get();
     });
     splash->setAttribute(Qt::WA_DeleteOnClose);
+    // The installed icon, for desktops that take it from the window. Finding
+    // it reads the desktop's icon theme, which takes longer than showing the
+    // splash, so it is looked up while the splash is on screen.
+    splash->doOnceShown([] {
+        QApplication::setWindowIcon(QIcon::fromTheme(QString::fromLatin1(tutor::ApplicationId)));
+    });
     splash->show();
     return app.exec();
 }

@@ -2,10 +2,10 @@
 
 #include "app/window_size.h"
 #include "base/controls.h"
-#include "base/screen.h"
 #include "base/desktop_launcher.h"
 #include "base/fonts.h"
 #include "base/message_box.h"
+#include "base/screen.h"
 #include "games/missing_number_screen.h"
 #include "games/missing_operation_screen.h"
 #include "games/time_trial_screen.h"
@@ -65,7 +65,7 @@ MainWindow::MainWindow(const QString &applicationFolder, QWidget *parent)
         | Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint);
     m_menu.windowSizeItem(tutor::storedWindowSize())->setChecked(true);
 
-    m_fraLog = new ReportPanel(m_folders.reportsFolder(), client);
+    m_fraLog = new ReportPanel(m_session.log(), m_folders.reportsFolder(), client);
     if (m_folders.userFilesMovedAway())
         m_fraLog->tellWhereReportsGo();
     m_fraGame1 = new MissingNumberScreen(m_session, client);
@@ -142,7 +142,6 @@ void MainWindow::connectMenu()
     connect(m_menu.mnuOptSize150, &QAction::triggered, this, &MainWindow::mnuOptSize150_Click);
     connect(m_menu.mnuOptSize200, &QAction::triggered, this, &MainWindow::mnuOptSize200_Click);
 
-    connect(m_fraMain, &PracticeScreen::problemAnswered, m_fraLog, &ReportPanel::appendRow);
     connect(m_fraLog, &ReportPanel::showReportRequested, this, &MainWindow::mnuOptShowReport_Click);
     connect(m_fraLog, &ReportPanel::reportPrinted, m_fraMain, &PracticeScreen::focusAnswer);
     connect(m_fraWorksheet, &WorksheetScreen::optionalInformationChecked, m_fraMain,

@@ -9,6 +9,8 @@
 #include <QShowEvent>
 #include <QTimer>
 
+#include <utility>
+
 SplashWindow::SplashWindow(MainWindowFactory makeMainWindow)
     : QWidget(nullptr, Qt::SplashScreen | Qt::FramelessWindowHint)
     , m_makeMainWindow(std::move(makeMainWindow))
@@ -36,6 +38,25 @@ void SplashWindow::showEvent(QShowEvent *event)
     QWidget::showEvent(event);
 }
 
+void SplashWindow::doOnceShown(std::function<void()> work)
+{
+    m_workOnceShown = std::move(work);
+}
+
+void SplashWindow::paintEvent(QPaintEvent *event)
+{
+    QWidget::paintEvent(event);
+    // Queued, so that the title is drawn and on screen before the work begins.
+    if (m_workOnceShown)
+        QMetaObject::invokeMethod(this, &SplashWindow::runWorkOnceShown, Qt::QueuedConnection);
+}
+
+void SplashWindow::runWorkOnceShown()
+{
+    if (const std::function<void()> work = std::exchange(m_workOnceShown, nullptr))
+        work();
+}
+
 void SplashWindow::closeEvent(QCloseEvent *event)
 {
     // Closed by hand before its time: no main window appears afterwards.
@@ -49,6 +70,7 @@ void SplashWindow::Timer1_Timer()
     if (m_mainWindowShown)
         return;
     m_mainWindowShown = true;
+    runWorkOnceShown();
     if (MainWindow *mainWindow = m_makeMainWindow())
         mainWindow->show();
     close();

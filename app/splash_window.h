@@ -19,16 +19,25 @@ public:
 
     explicit SplashWindow(MainWindowFactory makeMainWindow);
 
+    // Work that need not hold up the title, such as looking the window icon
+    // up in the desktop's icon theme: done once the splash has been painted,
+    // or before the main window is built if that comes first.
+    void doOnceShown(std::function<void()> work);
+
 public slots:
     // Builds and shows the main window, then closes the splash.
     void Timer1_Timer();
 
 protected:
     void showEvent(QShowEvent *event) override;
+    void paintEvent(QPaintEvent *event) override;
     void closeEvent(QCloseEvent *event) override;
 
 private:
+    void runWorkOnceShown();
+
     MainWindowFactory m_makeMainWindow;
+    std::function<void()> m_workOnceShown;
     QTimer *m_timer1 = nullptr;
     bool m_mainWindowShown = false;
 };

@@ -101,8 +101,13 @@ std::vector<EnvironmentVariable> scalingVariables(
 
 std::vector<EnvironmentVariable> setScalingForStoredSize()
 {
+    // The desktop's own scale sets nothing, whatever the environment holds;
+    // reading the whole environment would only delay the start.
+    const WindowSize size = storedWindowSize();
+    if (size == WindowSize::Desktop)
+        return {};
     const std::vector<EnvironmentVariable> variables
-        = scalingVariables(storedWindowSize(), QProcessEnvironment::systemEnvironment());
+        = scalingVariables(size, QProcessEnvironment::systemEnvironment());
     for (const EnvironmentVariable &variable : variables)
         qputenv(variable.name.constData(), variable.value);
     return variables;

@@ -11,11 +11,12 @@
 #include <QKeyEvent>
 #include <QGroupBox>
 #include <QGuiApplication>
+#include <QImageReader>
 #include <QLabel>
 #include <QLineEdit>
-#include <QListWidget>
 #include <QPalette>
 #include <QPixmap>
+#include <QPixmapCache>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QScrollBar>
@@ -55,6 +56,24 @@ public:
     }
 };
 
+// A picture among the resources, all PNG files. Named so, the reader goes
+// straight to its PNG decoder instead of first loading every image plugin to
+// ask whether one reads the file better, which would cost the splash as long
+// as its own title. Kept in the pixmap cache, so that the screens showing the
+// same sign share one copy.
+QPixmap resourcePixmap(const QString &resource)
+{
+    QPixmap pixmap;
+    if (QPixmapCache::find(resource, &pixmap))
+        return pixmap;
+    QImageReader reader(resource, "png");
+    reader.setAutoDetectImageFormat(false);
+    pixmap = QPixmap::fromImageReader(&reader);
+    if (!pixmap.isNull())
+        QPixmapCache::insert(resource, pixmap);
+    return pixmap;
+}
+
 // QPixmap never picks an @2x file by itself, though one loaded by that name
 // takes ratio 2 and so keeps its size on screen. QIcon's pick at ratios such
 // as 1.25 comes out a fraction of a pixel smaller. The application's ratio is
@@ -63,11 +82,12 @@ QPixmap sharpestPixmap(const QString &resource)
 {
     if (qGuiApp->devicePixelRatio() > 1.0) {
         const int dot = resource.lastIndexOf(QLatin1Char('.'));
-        const QPixmap doubled(resource.left(dot) + QLatin1String("@2x") + resource.mid(dot));
+        const QPixmap doubled
+            = resourcePixmap(resource.left(dot) + QLatin1String("@2x") + resource.mid(dot));
         if (!doubled.isNull())
             return doubled;
     }
-    return QPixmap(resource);
+    return resourcePixmap(resource);
 }
 
 } // namespace
@@ -159,7 +179,7 @@ void refill(QComboBox *box, const QStringList &entries)
     box->setCurrentIndex(-1);
 }
 
-QListWidget *listBox(QWidget *parent, const QString &name, const QRect &geometry)
+FixedRowList *listBox(QWidget *parent, const QString &name, const QRect &geometry)
 {
     // Appending costs the same however long the list grows.
     return place(new FixedRowList(FixedRowList::oneLineRowHeight(parent), parent), name, geometry);
@@ -207,12 +227,12 @@ void emptyBox(QLineEdit *box)
     box->setText(QString());
 }
 
-void scrollTogether(const QList<QListWidget *> &lists)
+void scrollTogether(const QList<FixedRowList *> &lists)
 {
-    for (QListWidget *list : lists) {
+    for (FixedRowList *list : lists) {
         QObject::connect(
             list->verticalScrollBar(), &QScrollBar::valueChanged, list, [lists](int value) {
-                for (QListWidget *other : lists)
+                for (FixedRowList *other : lists)
                     other->verticalScrollBar()->setValue(value);
             });
     }

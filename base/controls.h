@@ -16,7 +16,7 @@ class QFont;
 class QGroupBox;
 class QLabel;
 class QLineEdit;
-class QListWidget;
+class FixedRowList;
 class QPushButton;
 class QRadioButton;
 class QTimer;
@@ -50,7 +50,7 @@ QCheckBox *checkBox(
 QComboBox *comboBox(QWidget *parent, const QString &name, const QRect &geometry);
 // Replaces a drop-down list's entries and leaves none of them picked.
 void refill(QComboBox *box, const QStringList &entries);
-QListWidget *listBox(QWidget *parent, const QString &name, const QRect &geometry);
+FixedRowList *listBox(QWidget *parent, const QString &name, const QRect &geometry);
 QTimer *timer(QObject *parent, const QString &name, int intervalMs);
 
 QFont font(const QString &family, qreal pointSize, bool bold = false);
@@ -70,7 +70,7 @@ void emptyBox(QLineEdit *box);
 
 // Lists that read as columns of one table: scrolling any of them, by wheel,
 // keys or bar, moves them all, so a row never stands beside another's.
-void scrollTogether(const QList<QListWidget *> &lists);
+void scrollTogether(const QList<FixedRowList *> &lists);
 
 // Whether the event is a press of Enter, on the main keys or the keypad: the
 // key that hands in a typed answer.

@@ -1,13 +1,14 @@
 #include "base/fixed_row_list.h"
 
 #include <QItemSelection>
+#include <QListWidget>
 #include <QPaintEvent>
 #include <QPainter>
 #include <QScrollBar>
 #include <QStyleOptionViewItem>
 
 FixedRowList::FixedRowList(int rowHeight, QWidget *parent)
-    : QListWidget(parent)
+    : QListView(parent)
     , m_rowHeight(qMax(1, rowHeight))
 {
     setUniformItemSizes(true);
@@ -20,6 +21,22 @@ int FixedRowList::oneLineRowHeight(QWidget *parent)
     QListWidget probe(parent);
     probe.addItem(QStringLiteral("0"));
     return probe.sizeHintForRow(0);
+}
+
+int FixedRowList::rowCount() const
+{
+    return model() ? model()->rowCount(rootIndex()) : 0;
+}
+
+int FixedRowList::currentRow() const
+{
+    const QModelIndex current = currentIndex();
+    return current.isValid() ? current.row() : -1;
+}
+
+QModelIndex FixedRowList::rowIndex(int row) const
+{
+    return model()->index(row, modelColumn(), rootIndex());
 }
 
 int FixedRowList::visibleRows() const
@@ -45,9 +62,9 @@ QRect FixedRowList::visualRect(const QModelIndex &index) const
 QModelIndex FixedRowList::indexAt(const QPoint &point) const
 {
     const int row = rowAt(point.y());
-    if (row < 0 || row >= count() || !viewport()->rect().contains(point))
+    if (row < 0 || row >= rowCount() || !viewport()->rect().contains(point))
         return QModelIndex();
-    return model()->index(row, 0, rootIndex());
+    return rowIndex(row);
 }
 
 void FixedRowList::scrollTo(const QModelIndex &index, ScrollHint hint)
@@ -103,7 +120,7 @@ int FixedRowList::verticalOffset() const
 
 QModelIndex FixedRowList::moveCursor(CursorAction cursorAction, Qt::KeyboardModifiers)
 {
-    const int rows = count();
+    const int rows = rowCount();
     if (rows == 0)
         return QModelIndex();
     int row = currentRow();
@@ -131,7 +148,7 @@ QModelIndex FixedRowList::moveCursor(CursorAction cursorAction, Qt::KeyboardModi
     default:
         break;
     }
-    return model()->index(qBound(0, row, rows - 1), 0, rootIndex());
+    return rowIndex(qBound(0, row, rows - 1));
 }
 
 void FixedRowList::setSelection(const QRect &rect, QItemSelectionModel::SelectionFlags command)
@@ -140,11 +157,10 @@ void FixedRowList::setSelection(const QRect &rect, QItemSelectionModel::Selectio
         return;
     const QRect area = rect.normalized();
     const int top = qMax(0, rowAt(area.top()));
-    const int bottom = qMin(count() - 1, rowAt(area.bottom()));
+    const int bottom = qMin(rowCount() - 1, rowAt(area.bottom()));
     QItemSelection selection;
     if (top <= bottom)
-        selection.select(
-            model()->index(top, 0, rootIndex()), model()->index(bottom, 0, rootIndex()));
+        selection.select(rowIndex(top), rowIndex(bottom));
     selectionModel()->select(selection, command);
 }
 
@@ -164,7 +180,7 @@ void FixedRowList::updateGeometries()
     const int height = viewport()->height();
     verticalScrollBar()->setSingleStep(m_rowHeight);
     verticalScrollBar()->setPageStep(height);
-    verticalScrollBar()->setRange(0, qMax(0, count() * m_rowHeight - height));
+    verticalScrollBar()->setRange(0, qMax(0, rowCount() * m_rowHeight - height));
     horizontalScrollBar()->setRange(0, 0);
     QAbstractItemView::updateGeometries();
 }
@@ -176,7 +192,7 @@ void FixedRowList::scrollContentsBy(int, int)
 
 QSize FixedRowList::viewportSizeHint() const
 {
-    return QSize(viewport()->width(), count() * m_rowHeight);
+    return QSize(viewport()->width(), rowCount() * m_rowHeight);
 }
 
 // Paints only the rows in sight, whatever the list's length.
@@ -186,9 +202,9 @@ void FixedRowList::paintEvent(QPaintEvent *event)
     QStyleOptionViewItem option;
     initViewItemOption(&option);
     const QRect area = event->rect();
-    const int last = qMin(count() - 1, rowAt(area.bottom()));
+    const int last = qMin(rowCount() - 1, rowAt(area.bottom()));
     for (int row = qMax(0, rowAt(area.top())); row <= last; ++row) {
-        const QModelIndex index = model()->index(row, 0, rootIndex());
+        const QModelIndex index = rowIndex(row);
         QStyleOptionViewItem rowOption = option;
         rowOption.rect = visualRect(index);
         if (selectionModel() && selectionModel()->isSelected(index))

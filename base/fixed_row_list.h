@@ -1,13 +1,14 @@
 #pragma once
 
-#include <QListWidget>
+#include <QListView>
 
-// A list box whose rows all have one height, laid out by arithmetic. A plain
-// list widget lays out every row again each time one is appended, so filling
-// it gets slower the longer it grows (about 2 ms per append at 30 000 rows);
-// here an append costs the same at any length. The scroll bar counts pixels,
-// a wheel step or an arrow moves whole rows.
-class FixedRowList : public QListWidget
+// A list box showing one column of a model, whose rows all have one height,
+// laid out by arithmetic. A plain list view lays out every row again each
+// time one is appended, so filling it gets slower the longer it grows (about
+// 2 ms per append at 30 000 rows); here an append costs the same at any
+// length, and a reset of any length costs nothing. The scroll bar counts
+// pixels, a wheel step or an arrow moves whole rows.
+class FixedRowList : public QListView
 {
     Q_OBJECT
     Q_DISABLE_COPY_MOVE(FixedRowList)
@@ -20,6 +21,9 @@ public:
     static int oneLineRowHeight(QWidget *parent);
 
     int rowHeight() const { return m_rowHeight; }
+    int rowCount() const;
+    // The row of the current index; -1 when there is none.
+    int currentRow() const;
 
     QRect visualRect(const QModelIndex &index) const override;
     QModelIndex indexAt(const QPoint &point) const override;
@@ -43,6 +47,7 @@ protected:
 private:
     int visibleRows() const;
     int rowAt(int y) const;
+    QModelIndex rowIndex(int row) const;
 
     const int m_rowHeight;
 };

@@ -70,7 +70,7 @@ OperationSigns operationSigns(
         if (!names[i].isEmpty()) {
             signs.byOperation[i] = controls::picture(parent, names[i], pictures[i], geometry);
             // The sign as it is said.
-            signs.byOperation[i]->setAccessibleName(tutor::operationWord(qint16(i + 1)));
+            signs.byOperation[i]->setAccessibleName(tutor::operationWord(tutor::Operation(i + 1)));
         }
     }
     return signs;

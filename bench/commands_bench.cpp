@@ -9,8 +9,6 @@
 
 #include "app/main_window.h"
 #include "base/program_folders.h"
-#include "report/report_panel.h"
-#include "rules/log_row.h"
 #include "tests/test_support.h"
 #include "worksheet/worksheet_writer.h"
 
@@ -20,7 +18,7 @@
 #include <QElapsedTimer>
 #include <QFile>
 #include <QLineEdit>
-#include <QListWidget>
+#include <QAbstractItemView>
 #include <QMenu>
 #include <QMenuBar>
 #include <QPrintPreviewDialog>
@@ -46,7 +44,7 @@
 
 namespace {
 
-constexpr int FullLog = ReportPanel::MaximumRows;
+constexpr int FullLog = SessionLog::MaximumRows;
 constexpr int FullWorksheet = TutorSession::MaximumWorksheetProblems;
 // Runs per command and screen; the median counts. Commands that take a
 // quarter of a second or more, or after which the rows must be made anew,
@@ -146,15 +144,23 @@ Amount amount(Size size)
 }
 
 // One row of the full log: an Expert multiplication, now and then wrong.
-tutor::LogRow logRow(int k)
+tutor::AnsweredProblem logRow(int k)
 {
     const int first = 10 + k % 91;
     const int second = 10 + (k * 7) % 91;
     const bool right = k % 5 != 4;
     const int product = first * second;
-    return { QString::number(first), QStringLiteral("*"), QString::number(second),
-        QString::number(right ? product : product + 1), QString::number(product),
-        right ? QStringLiteral("Right") : QStringLiteral("Wrong") };
+    tutor::AnsweredProblem answer;
+    answer.operation = tutor::Operation::Multiplication;
+    answer.level = tutor::Level::Expert;
+    answer.operand1 = float(first);
+    answer.operand2 = float(second);
+    answer.typed = QString::number(right ? product : product + 1);
+    answer.expected = qint16(product);
+    answer.verdict = right ? tutor::Verdict::Right : tutor::Verdict::Wrong;
+    answer.answeredAt = QDateTime::currentDateTimeUtc();
+    answer.thinkingMs = 2000 + k % 3000;
+    return answer;
 }
 
 // A main window on a fresh temporary application folder, as the tests
@@ -181,10 +187,11 @@ public:
             qFatal("no handler %s", handler);
     }
 
-    ReportPanel *report() { return m_window->findChild<ReportPanel *>(); }
     int worksheetRows()
     {
-        return named<QListWidget>(m_window.get(), QStringLiteral("lstWorksheetNum1"))->count();
+        return named<QAbstractItemView>(m_window.get(), QStringLiteral("lstWorksheetNum1"))
+            ->model()
+            ->rowCount();
     }
     bool shown(const char *name) { return testsupport::isShown(*m_window, name); }
 
@@ -194,11 +201,11 @@ public:
     // reading them costs most with.
     void fillLog(int rows)
     {
-        ReportPanel *panel = report();
-        if (panel->rowCount() > rows)
+        SessionLog &log = m_window->session().log();
+        if (log.size() > rows)
             call("cmdClearReport_Click");
-        for (int k = panel->rowCount(); k < rows; ++k) {
-            panel->appendRow(logRow(k));
+        for (int k = log.size(); k < rows; ++k) {
+            log.append(logRow(k));
             catchUp(k);
         }
     }
@@ -229,7 +236,7 @@ public:
 
         const Amount rows = amount(size);
         const int worksheet = rows.problems - (place == Place::WorksheetOneShort ? 1 : 0);
-        bool remade = report()->rowCount() != rows.log;
+        bool remade = m_window->session().log().size() != rows.log;
         fillLog(rows.log);
         const bool onWorksheet = place == Place::Worksheet || place == Place::WorksheetOneShort;
         if (onWorksheet && shown("fraWorksheet") && worksheetRows() == worksheet

@@ -21,12 +21,12 @@ tutor::WorksheetPrint fullWorksheet()
 {
     tutor::WorksheetPrint content { QStringLiteral("Ms Ada Lovelace"),
         QStringLiteral("Year 4 Blue"), QDate(2026, 12, 7), {}, true };
-    content.rows.reserve(FullWorksheet);
+    content.problems.reserve(FullWorksheet);
     for (int k = 0; k < FullWorksheet; ++k) {
         const int first = 10 + k % 91;
         const int second = 10 + (k * 7) % 91;
-        content.rows.append({ QString::number(first), QStringLiteral("*"), QString::number(second),
-            QString::number(first * second) });
+        content.problems.append({ tutor::Level::Expert, tutor::Operation::Multiplication,
+            float(first), float(second), qint16(first * second) });
     }
     return content;
 }

@@ -1,25 +1,36 @@
 // Starts as the tutor's main() does, in a process of its own, and prints what
 // the start cost: processor time from the process's start until the splash
-// has been painted, the main window's construction and first showing, and
-// the memory in use idle and with full data. The commands benchmark runs it
-// several times and reports the medians. Usage: startup_probe <folder with
-// the shipped pages> [--full], or startup_probe --bare.
+// has been painted, the work put off until then, the main window's
+// construction and first showing, and the memory in use idle and with full
+// data. The commands benchmark runs it several times and reports the
+// medians.
+//
+// Usage: startup_probe <folder with the shipped pages> [--full | --splash]
+//        startup_probe --bare
+//        startup_probe --compare <folder with the shipped pages> [starts [rounds]]
+// --splash stops once the splash is painted; --bare shows an empty window
+// instead; --compare starts the splash and the empty window in turn (9 of
+// each in each of 3 rounds unless told) and prints how much longer the
+// splash takes.
 
 #include "app/main_window.h"
 #include "app/splash_window.h"
+#include "app/window_size.h"
 #include "base/maker_info.h"
-#include "report/report_panel.h"
-#include "rules/log_row.h"
 
 #include <QApplication>
 #include <QComboBox>
 #include <QEvent>
 #include <QFile>
 #include <QIcon>
+#include <QProcess>
 
+#include <algorithm>
 #include <cstdio>
 #include <ctime>
+#include <map>
 #include <memory>
+#include <vector>
 
 namespace {
 
@@ -29,6 +40,14 @@ double processCpuMs()
     timespec now {};
     clock_gettime(CLOCK_PROCESS_CPUTIME_ID, &now);
     return double(now.tv_sec) * 1e3 + double(now.tv_nsec) / 1e6;
+}
+
+// The monotonic clock, which the probes of a comparison share, in ns.
+qint64 monotonicNs()
+{
+    timespec now {};
+    clock_gettime(CLOCK_MONOTONIC, &now);
+    return qint64(now.tv_sec) * 1000000000 + now.tv_nsec;
 }
 
 // Resident memory now, in KiB.
@@ -88,13 +107,20 @@ void pick(QObject *window, const char *comboName, const QString &entry)
 // way: the rows are what counts here, not how they came.
 void fillToTheBrim(MainWindow &window)
 {
-    auto *report = window.findChild<ReportPanel *>();
-    for (int k = 0; k < ReportPanel::MaximumRows; ++k) {
+    SessionLog &log = window.session().log();
+    for (int k = 0; k < SessionLog::MaximumRows; ++k) {
         const int first = 10 + k % 91;
         const int second = 10 + (k * 7) % 91;
-        report->appendRow({ QString::number(first), QStringLiteral("*"), QString::number(second),
-            QString::number(first * second), QString::number(first * second),
-            QStringLiteral("Right") });
+        tutor::AnsweredProblem answer;
+        answer.operation = tutor::Operation::Multiplication;
+        answer.level = tutor::Level::Expert;
+        answer.operand1 = float(first);
+        answer.operand2 = float(second);
+        answer.typed = QString::number(first * second);
+        answer.expected = qint16(first * second);
+        answer.verdict = tutor::Verdict::Right;
+        answer.answeredAt = QDateTime::currentDateTimeUtc();
+        log.append(answer);
         // Between clicks the event loop runs; without it, events pile up.
         if (k % 64 == 63)
             QCoreApplication::processEvents();
@@ -122,6 +148,67 @@ void showAndPaint(QWidget &window)
     window.removeEventFilter(&painting);
 }
 
+double median(std::vector<double> values)
+{
+    std::sort(values.begin(), values.end());
+    const std::size_t middle = values.size() / 2;
+    return values.size() % 2 == 1 ? values[middle] : (values[middle - 1] + values[middle]) / 2;
+}
+
+// One start of this probe in a process of its own: its figures by name, and
+// the wall-clock time from launching it to its first painting.
+std::map<QString, double> startOnce(const QStringList &arguments)
+{
+    QProcess process;
+    const qint64 launched = monotonicNs();
+    process.start(QCoreApplication::applicationFilePath(), arguments);
+    if (!process.waitForFinished(300000) || process.exitCode() != 0)
+        qFatal("startup_probe failed: %s", qPrintable(process.errorString()));
+    std::map<QString, double> figures;
+    const auto lines
+        = QString::fromLatin1(process.readAllStandardOutput()).split(QLatin1Char('\n'));
+    for (const QString &line : lines) {
+        const qsizetype equals = line.indexOf(QLatin1Char('='));
+        if (equals > 0)
+            figures[line.left(equals)] = line.mid(equals + 1).toDouble();
+    }
+    figures[QStringLiteral("launch_ms")] = (figures[QStringLiteral("painted_ns")] - launched) / 1e6;
+    return figures;
+}
+
+// The splash against an empty window, started in turn so that whatever else
+// the machine does weighs on both alike, in rounds that show the spread: the
+// medians of processor time and of the time from launch to the first
+// painting, and their ratios.
+int compare(const QString &applicationFolder, int starts, int rounds)
+{
+    std::printf("\nStart-up against an empty Qt window of the splash's size (%s platform), "
+                "medians of %d starts each, taken in turn; ms\n\n",
+        qPrintable(qEnvironmentVariable("QT_QPA_PLATFORM", QStringLiteral("default"))), starts);
+    std::printf("| Round | Processor time: splash | empty window | ratio | From launch: splash | "
+                "empty window | ratio |\n");
+    std::printf("|---|---:|---:|---:|---:|---:|---:|\n");
+    for (int round = 1; round <= rounds; ++round) {
+        std::vector<double> splashCpu;
+        std::vector<double> splashLaunch;
+        std::vector<double> bareCpu;
+        std::vector<double> bareLaunch;
+        for (int start = 0; start < starts; ++start) {
+            auto splash = startOnce({ applicationFolder, QStringLiteral("--splash") });
+            splashCpu.push_back(splash[QStringLiteral("splash_cpu_ms")]);
+            splashLaunch.push_back(splash[QStringLiteral("launch_ms")]);
+            auto bare = startOnce({ QStringLiteral("--bare") });
+            bareCpu.push_back(bare[QStringLiteral("bare_cpu_ms")]);
+            bareLaunch.push_back(bare[QStringLiteral("launch_ms")]);
+        }
+        std::printf("| %d | %.1f | %.1f | %.2f× | %.1f | %.1f | %.2f× |\n", round,
+            median(splashCpu), median(bareCpu), median(splashCpu) / median(bareCpu),
+            median(splashLaunch), median(bareLaunch), median(splashLaunch) / median(bareLaunch));
+        std::fflush(stdout);
+    }
+    return 0;
+}
+
 } // namespace
 
 int main(int argc, char *argv[])
@@ -133,18 +220,28 @@ int main(int argc, char *argv[])
         QWidget window;
         window.resize(398, 200);
         showAndPaint(window);
+        const qint64 painted = monotonicNs();
         std::printf("bare_cpu_ms=%.3f\n", processCpuMs());
+        std::printf("painted_ns=%lld\n", static_cast<long long>(painted));
         return 0;
+    }
+    if (argc > 2 && qstrcmp(argv[1], "--compare") == 0) {
+        QCoreApplication app(argc, argv);
+        const int starts = argc > 3 ? std::max(1, QByteArray(argv[3]).toInt()) : 9;
+        const int rounds = argc > 4 ? std::max(1, QByteArray(argv[4]).toInt()) : 3;
+        return compare(QString::fromLocal8Bit(argv[2]), starts, rounds);
     }
 
     // As main() starts the tutor.
+    const auto scaling = tutor::setScalingForStoredSize();
     QApplication app(argc, argv);
+    tutor::clearEnvironment(scaling);
     QApplication::setApplicationName(QStringLiteral("Orvi Math Tutor"));
     QGuiApplication::setDesktopFileName(QString::fromLatin1(tutor::ApplicationId));
-    QApplication::setWindowIcon(QIcon::fromTheme(QString::fromLatin1(tutor::ApplicationId)));
     if (argc < 2) {
-        std::fprintf(
-            stderr, "usage: startup_probe <folder with the shipped pages> [--full] | --bare\n");
+        std::fprintf(stderr,
+            "usage: startup_probe <folder with the shipped pages> [--full | --splash] | --bare | "
+            "--compare <folder> [starts [rounds]]\n");
         return 2;
     }
     const QString applicationFolder = QString::fromLocal8Bit(argv[1]);
@@ -154,8 +251,23 @@ int main(int argc, char *argv[])
         mainWindow = std::make_unique<MainWindow>(applicationFolder);
         return mainWindow.get();
     });
+    bool shownWorkDone = false;
+    splash.doOnceShown([&shownWorkDone] {
+        QApplication::setWindowIcon(QIcon::fromTheme(QString::fromLatin1(tutor::ApplicationId)));
+        shownWorkDone = true;
+    });
     showAndPaint(splash);
-    std::printf("splash_cpu_ms=%.3f\n", processCpuMs());
+    const qint64 painted = monotonicNs();
+    const double splashCpu = processCpuMs();
+    std::printf("splash_cpu_ms=%.3f\n", splashCpu);
+    std::printf("painted_ns=%lld\n", static_cast<long long>(painted));
+
+    // What waits until the splash is on screen, done while it shows.
+    while (!shownWorkDone)
+        QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents);
+    std::printf("shown_work_cpu_ms=%.3f\n", processCpuMs() - splashCpu);
+    if (argc > 2 && qstrcmp(argv[2], "--splash") == 0)
+        return 0;
 
     // What the splash's timer does after three seconds.
     const double beforeWindow = processCpuMs();

@@ -117,7 +117,7 @@ void MissingNumberScreen::showProblem(qint16 top, qint16 bottom)
 QString MissingNumberScreen::spokenProblem() const
 {
     return tutor::spokenMissingNumber(
-        m_lblNum1Game1->text(), tutor::code(m_session.operation()), m_lblNum2Game1->text());
+        m_lblNum1Game1->text(), m_session.operation(), m_lblNum2Game1->text());
 }
 
 bool MissingNumberScreen::eventFilter(QObject *watched, QEvent *event)

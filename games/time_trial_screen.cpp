@@ -21,6 +21,7 @@
 
 #include <initializer_list>
 #include <optional>
+#include <utility>
 
 using controls::twips;
 
@@ -28,6 +29,19 @@ namespace {
 
 const QString SansSerif = QStringLiteral("MS Sans Serif");
 const QString ComicSans = QStringLiteral("Comic Sans MS");
+
+// The results' two lines, each one sentence around its value. The value has a
+// label of its own placed just after the words, so each sentence holds exactly
+// the spaces its word labels show.
+const QString AnsweredSentence = QStringLiteral("You answered%1");
+const QString RightInSentence = QStringLiteral("right, in %1seconds.");
+
+// The words before a sentence's placeholder and the words after it.
+std::pair<QString, QString> aroundValue(const QString &sentence)
+{
+    const qsizetype at = sentence.indexOf(QLatin1String("%1"));
+    return { sentence.first(at), sentence.sliced(at + 2) };
+}
 
 // Pieces of one line of text in different fonts, placed so that their letters
 // stand on one baseline near the bottom of the place they were given. Each
@@ -117,6 +131,8 @@ TimeTrialScreen::TimeTrialScreen(TutorSession &session, QWidget *parent)
     // Two lines, "You answered" N / "right, in " T "seconds.": every piece of a
     // line stands on the same baseline, so the larger values read as one
     // sentence.
+    const QString answeredWords = aroundValue(AnsweredSentence).first;
+    const auto [rightInWords, secondsWords] = aroundValue(RightInSentence);
     auto resultText
         = [this](const QString &name, const QString &text, int left, int top, int width) {
               QLabel *piece
@@ -130,15 +146,15 @@ TimeTrialScreen::TimeTrialScreen(TutorSession &session, QWidget *parent)
         controls::setTextColour(value, QColor(0, 0, 192));
         return value;
     };
-    QLabel *answered = resultText(
-        QStringLiteral("lblResultsAnsweredGame3"), QStringLiteral("You answered"), 240, 300, 1215);
+    QLabel *answered
+        = resultText(QStringLiteral("lblResultsAnsweredGame3"), answeredWords, 240, 300, 1215);
     m_lblGame3ResultsScore = resultValue(QStringLiteral("lblGame3ResultsScore"), 1380, 300, 975);
     setOnOneBaseline({ answered, m_lblGame3ResultsScore });
-    QLabel *rightIn = resultText(
-        QStringLiteral("lblResultsRightGame3"), QStringLiteral("right, in "), 240, 780, 855);
+    QLabel *rightIn
+        = resultText(QStringLiteral("lblResultsRightGame3"), rightInWords, 240, 780, 855);
     m_lblGame3ResultsTime = resultValue(QStringLiteral("lblGame3ResultsTime"), 1020, 780, 555);
-    QLabel *seconds = resultText(
-        QStringLiteral("lblResultsSecondsGame3"), QStringLiteral("seconds."), 1620, 780, 855);
+    QLabel *seconds
+        = resultText(QStringLiteral("lblResultsSecondsGame3"), secondsWords, 1620, 780, 855);
     setOnOneBaseline({ rightIn, m_lblGame3ResultsTime, seconds });
 
     m_fraGame3Results->hide();
@@ -202,8 +218,7 @@ void TimeTrialScreen::showProblem(qint16 first, qint16 second)
 
 QString TimeTrialScreen::spokenProblem() const
 {
-    return tutor::spokenSum(
-        m_lblNum1Game3->text(), tutor::code(m_session.operation()), m_lblNum2Game3->text());
+    return tutor::spokenSum(m_lblNum1Game3->text(), m_session.operation(), m_lblNum2Game3->text());
 }
 
 void TimeTrialScreen::cmdStartGame3_Click()

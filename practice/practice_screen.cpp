@@ -4,7 +4,6 @@
 #include "base/controls.h"
 #include "base/sum_layout.h"
 #include "rules/level_range.h"
-#include "rules/log_row.h"
 #include "rules/number_text.h"
 #include "rules/spoken_sum.h"
 #include "session/tutor_session.h"
@@ -86,7 +85,7 @@ PracticeScreen::PracticeScreen(TutorSession &session, QWidget *parent)
     connect(&m_session, &TutorSession::practiceScoreChanged, this,
         [this](qint16 right, qint16 wrong) { m_card.show(right, wrong); });
     connect(&m_session, &TutorSession::levelChanged, this,
-        [this](tutor::Level level) { m_lblCurLev->setText(tutor::levelName(tutor::code(level))); });
+        [this](tutor::Level level) { m_lblCurLev->setText(tutor::levelName(level)); });
     connect(&m_session, &TutorSession::operationChanged, this,
         [this](tutor::Operation operation) { m_signs.show(tutor::code(operation)); });
 }
@@ -101,8 +100,7 @@ void PracticeScreen::showProblem(float first, float second)
 
 QString PracticeScreen::spokenProblem() const
 {
-    return tutor::spokenSum(
-        m_lblNum1->text(), tutor::code(m_session.operation()), m_lblNum2->text());
+    return tutor::spokenSum(m_lblNum1->text(), m_session.operation(), m_lblNum2->text());
 }
 
 void PracticeScreen::enter()
@@ -171,7 +169,7 @@ void PracticeScreen::CheckPracticeAnswer()
 
 void PracticeScreen::LogPracticeProblem()
 {
-    emit problemAnswered(m_session.logPracticeProblem(m_txtAnswer->text()));
+    m_session.logPracticeProblem(m_txtAnswer->text());
     controls::emptyBox(m_txtAnswer);
     NewPracticeProblem();
 }

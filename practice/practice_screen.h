@@ -8,10 +8,6 @@ class QLabel;
 class QLineEdit;
 class TutorSession;
 
-namespace tutor {
-struct LogRow;
-}
-
 // The practice screen ("Work Mode"): the problem written as a column sum, the
 // answer box, the feedback pictures, the current level and the score card.
 class PracticeScreen : public Screen
@@ -29,10 +25,6 @@ public:
 
     void hideFeedback();
     void focusAnswer();
-
-signals:
-    // A problem was answered: the session log takes it as its next row.
-    void problemAnswered(const tutor::LogRow &row);
 
 public slots:
     // Draws the next problem for the current level and operation and shows it.

@@ -3,8 +3,11 @@
 #include "base/controls.h"
 #include "base/desktop_launcher.h"
 #include "base/file_saver.h"
+#include "base/fixed_row_list.h"
 #include "base/message_box.h"
+#include "base/record_column_model.h"
 #include "report/report_writer.h"
+#include "session/session_log.h"
 
 #include <QDir>
 #include <QEvent>
@@ -13,10 +16,9 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
-#include <QListWidget>
 #include <QPushButton>
+#include <QScopedValueRollback>
 #include <QScrollBar>
-#include <QSignalBlocker>
 #include <QSize>
 
 using controls::twips;
@@ -29,8 +31,9 @@ constexpr int TableRightTwips = 3960;
 
 } // namespace
 
-ReportPanel::ReportPanel(const QString &reportsFolder, QWidget *parent)
+ReportPanel::ReportPanel(SessionLog &log, const QString &reportsFolder, QWidget *parent)
     : Screen(QStringLiteral("fraLog"), twips(4680, -120, 5775, 4935), parent)
+    , m_log(log)
     , m_reportsFolder(reportsFolder)
 {
     // Created left to right: each list lies over the right-hand part of its
@@ -97,18 +100,24 @@ ReportPanel::ReportPanel(const QString &reportsFolder, QWidget *parent)
         = controls::textBox(this, QStringLiteral("txtNameReport"), 0, twips(4200, 3120, 1335, 375));
     m_txtNameReport->installEventFilter(this);
     m_txtNameReport->setAccessibleName(QStringLiteral("Your name"));
+
+    connect(&m_log, &SessionLog::appended, this, &ReportPanel::followAppend);
+    connect(&m_log, &SessionLog::cleared, m_logFull, &QWidget::hide);
 }
 
-QListWidget *ReportPanel::logList(const QString &name, int left, int width)
+void ReportPanel::logList(const QString &name, int left, int width)
 {
-    QListWidget *list = controls::listBox(this, name, twips(left, 600, width, 4155));
+    FixedRowList *list = controls::listBox(this, name, twips(left, 600, width, 4155));
     list->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     list->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    const auto column = tutor::LogColumn(m_columns.size());
+    list->setModel(new RecordColumnModel<SessionLog, tutor::AnsweredProblem, tutor::LogColumn>(
+        m_log, &SessionLog::answers, column, tutor::logColumnText, list));
     m_columns << list;
-    connect(list, &QListWidget::currentRowChanged, this, &ReportPanel::lightRow);
-    connect(
-        list, &QListWidget::itemSelectionChanged, this, [this, list]() { followSelection(list); });
-    return list;
+    connect(list->selectionModel(), &QItemSelectionModel::currentRowChanged, this,
+        [this](const QModelIndex &current) { lightRow(current.isValid() ? current.row() : -1); });
+    connect(list->selectionModel(), &QItemSelectionModel::selectionChanged, this,
+        [this, list]() { followSelection(list); });
 }
 
 // The row the pupil moves to, by click, arrow key or by tabbing into a column,
@@ -116,24 +125,28 @@ QListWidget *ReportPanel::logList(const QString &name, int left, int width)
 // current without selecting it.
 void ReportPanel::lightRow(int row)
 {
-    for (QListWidget *column : std::as_const(m_columns)) {
-        const QSignalBlocker blocker(column);
+    if (m_followingPick)
+        return;
+    const QScopedValueRollback<bool> following(m_followingPick, true);
+    for (FixedRowList *column : std::as_const(m_columns)) {
         if (row >= 0)
-            column->setCurrentRow(row, QItemSelectionModel::ClearAndSelect);
+            column->setCurrentIndex(column->model()->index(row, 0));
         else if (column->currentRow() >= 0)
-            column->setCurrentRow(row);
+            column->selectionModel()->clearCurrentIndex();
     }
 }
 
 // A row unlit in one column (Ctrl+click) goes dark in all six.
-void ReportPanel::followSelection(QListWidget *list)
+void ReportPanel::followSelection(FixedRowList *list)
 {
-    const QList<QListWidgetItem *> picked = list->selectedItems();
-    const int row = picked.isEmpty() ? -1 : list->row(picked.first());
-    for (QListWidget *column : std::as_const(m_columns)) {
+    if (m_followingPick)
+        return;
+    const QScopedValueRollback<bool> following(m_followingPick, true);
+    const QModelIndexList picked = list->selectionModel()->selectedIndexes();
+    const int row = picked.isEmpty() ? -1 : picked.first().row();
+    for (FixedRowList *column : std::as_const(m_columns)) {
         if (column == list)
             continue;
-        const QSignalBlocker blocker(column);
         if (row >= 0)
             column->selectionModel()->select(
                 column->model()->index(row, 0), QItemSelectionModel::ClearAndSelect);
@@ -151,7 +164,7 @@ void ReportPanel::hideEvent(QHideEvent *event)
         m_endWasInSight = endInSight();
         m_listHeight = m_columns.first()->height();
         const int top = m_columns.first()->verticalScrollBar()->value();
-        for (QListWidget *column : std::as_const(m_columns))
+        for (FixedRowList *column : std::as_const(m_columns))
             column->resize(column->width(), 0);
         m_columns.first()->verticalScrollBar()->setValue(top);
     }
@@ -162,7 +175,7 @@ void ReportPanel::showEvent(QShowEvent *event)
 {
     if (m_listHeight > 0) {
         const int top = m_columns.first()->verticalScrollBar()->value();
-        for (QListWidget *column : std::as_const(m_columns))
+        for (FixedRowList *column : std::as_const(m_columns))
             column->resize(column->width(), m_listHeight);
         m_listHeight = 0;
         m_columns.first()->verticalScrollBar()->setValue(top);
@@ -189,37 +202,24 @@ void ReportPanel::prepareForShowing()
     controls::emptyBox(m_txtNameReport);
 }
 
-bool ReportPanel::appendRow(const tutor::LogRow &row)
+// A pupil reading the newest rows sees each new one; one who scrolled up to
+// older rows keeps their place. The end was in sight if the bar stood at its
+// end before the new row made the table longer by one.
+void ReportPanel::followAppend()
 {
-    if (rowCount() >= MaximumRows) {
-        m_logFull->show();
-        return false;
-    }
-    const QString entries[] = { row.number1, row.operation, row.number2, row.yourAnswer,
-        row.correctAnswer, row.verdict };
-    // A pupil reading the newest rows sees each new one; one who scrolled up
-    // to older rows keeps their place.
-    const bool followEnd = endInSight();
-    for (int i = 0; i < m_columns.size(); ++i) {
-        m_columns.at(i)->addItem(entries[i]);
-    }
+    const QScrollBar *bar = m_columns.first()->verticalScrollBar();
+    const int rowHeight = m_columns.first()->rowHeight();
+    const bool followEnd
+        = m_listHeight > 0 ? m_endWasInSight : bar->value() >= bar->maximum() - rowHeight;
     if (followEnd && m_listHeight == 0)
         m_columns.first()->scrollToBottom();
-    if (rowCount() >= MaximumRows)
+    if (m_log.isFull())
         m_logFull->show();
-    return true;
-}
-
-int ReportPanel::rowCount() const
-{
-    return m_columns.first()->count();
 }
 
 void ReportPanel::cmdClearReport_Click()
 {
-    for (QListWidget *column : std::as_const(m_columns))
-        column->clear();
-    m_logFull->hide();
+    m_log.clear();
     emit showReportRequested();
 }
 
@@ -241,7 +241,7 @@ void ReportPanel::cmdPrintReport_Click()
     }
 
     const QString path = reportPath(name);
-    const SaveResult saved = saveWholeFile(path, tutor::reportBytes(name, logRows()));
+    const SaveResult saved = saveWholeFile(path, tutor::reportBytes(name, m_log.answers()));
     if (!saved.ok) {
         // The name stays, so the pupil can try again once the cause is put
         // right; an earlier report of that name is still whole.
@@ -273,18 +273,6 @@ void ReportPanel::keepNameForCorrection()
 {
     m_cmdPrintReport->setEnabled(true);
     m_txtNameReport->setFocus();
-}
-
-QList<tutor::LogRow> ReportPanel::logRows() const
-{
-    QList<tutor::LogRow> rows;
-    rows.reserve(rowCount());
-    for (int row = 0; row < rowCount(); ++row) {
-        rows.append({ m_columns.at(0)->item(row)->text(), m_columns.at(1)->item(row)->text(),
-            m_columns.at(2)->item(row)->text(), m_columns.at(3)->item(row)->text(),
-            m_columns.at(4)->item(row)->text(), m_columns.at(5)->item(row)->text() });
-    }
-    return rows;
 }
 
 QString ReportPanel::reportPath(const QString &name) const

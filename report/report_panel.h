@@ -4,37 +4,27 @@
 
 #include <initializer_list>
 
+class FixedRowList;
 class QLabel;
 class QLineEdit;
-class QListWidget;
 class QPushButton;
 class QScrollBar;
-
-namespace tutor {
-struct LogRow;
-}
+class SessionLog;
 
 // The report panel: the session log as six side-by-side lists that read as
 // one table, the "Clear Report" button, the pupil's name and "Print Html".
+// The lists show the log; the panel never holds a row of its own.
 class ReportPanel : public Screen
 {
     Q_OBJECT
     Q_DISABLE_COPY_MOVE(ReportPanel)
 
 public:
-    // The counters that run over the log are 16-bit.
-    static constexpr int MaximumRows = 32767;
-
     // Reports are written into `reportsFolder`, made when first needed.
-    ReportPanel(const QString &reportsFolder, QWidget *parent);
+    ReportPanel(SessionLog &log, const QString &reportsFolder, QWidget *parent);
 
     // Each showing starts with an empty name and "Print Html" disabled.
     void prepareForShowing();
-
-    // Adds one answered problem as the log's last row. When the log is full
-    // nothing is added, the panel says so, and false comes back.
-    bool appendRow(const tutor::LogRow &row);
-    int rowCount() const;
 
     // While one of these screens lies over the panel, the panel takes no
     // focus and no keys, so nothing unseen can be pressed.
@@ -62,17 +52,18 @@ protected:
     void hideEvent(QHideEvent *event) override;
 
 private:
-    QListWidget *logList(const QString &name, int left, int width);
+    void logList(const QString &name, int left, int width);
     void lightRow(int row);
-    void followSelection(QListWidget *list);
+    void followSelection(FixedRowList *list);
+    void followAppend();
     void updateCoverage();
     bool endInSight() const;
     void keepNameForCorrection();
-    QList<tutor::LogRow> logRows() const;
     QString reportPath(const QString &name) const;
 
+    SessionLog &m_log;
     const QString m_reportsFolder;
-    QList<QListWidget *> m_columns;
+    QList<FixedRowList *> m_columns;
     QScrollBar *m_scrollBar = nullptr;
     QLabel *m_logFull = nullptr;
     QPushButton *m_cmdClearReport = nullptr;
@@ -81,5 +72,6 @@ private:
     QList<QWidget *> m_coveringScreens;
     int m_listHeight = 0; // the lists' height while the panel is put away
     bool m_endWasInSight = true;
+    bool m_followingPick = false; // while one pick is carried to every column
     bool m_tellWhereReportsGo = false;
 };

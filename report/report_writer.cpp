@@ -15,6 +15,35 @@ namespace tutor {
 
 namespace {
 
+// The report's fixed texts in one place, so that they can be translated
+// whole: %1 stands for the pupil's name or a link's address, and the
+// markup around them stays in the code below.
+namespace words {
+constexpr char Title[] = "Orvi Progress Report For -- %1";
+constexpr char Heading[] = "%1's Orvi Session Report";
+constexpr char Notice[] = "Orvi Math Tutor is free for everyone to use and share; to learn "
+                          "more, <a href=\"%1\">Click Here</a>";
+constexpr char Number1[] = "Number 1";
+constexpr char Operation[] = "Operation";
+constexpr char Number2[] = "Number 2";
+constexpr char YourAnswer[] = "%1's Answer";
+constexpr char CorrectAnswer[] = "Correct Answer";
+constexpr char RightOrWrong[] = "Right/Wrong";
+constexpr char Summary[] = "Session Summary";
+constexpr char ProblemCount[] = "# Problems";
+constexpr char RightCount[] = "# Right";
+constexpr char WrongCount[] = "# Wrong";
+constexpr char Percentage[] = "Percentage";
+constexpr char Credit[] = "This report was made with the free <a href=\"%1\">Orvi Math Tutor</a>.";
+constexpr char Copyright[]
+    = "Report layout &copy; 2026 <a href=\"mailto:%1\">the Orvi Math Tutor team</a>";
+} // namespace words
+
+QString phrase(const char *words)
+{
+    return QString::fromUtf8(words);
+}
+
 // More rows would make the report too long to print; the summary still
 // counts them all.
 constexpr qsizetype MostRowsShown = 100;
@@ -31,37 +60,25 @@ QString maker(const char *address)
     return escaped(QString::fromUtf8(address));
 }
 
-QString notice()
+// A white heading on navy over a column of the log or of the summary.
+QString columnHeading(const QString &heading)
 {
-    return u"Orvi Math Tutor is free for everyone to use and share; to learn more, <a href=\""_s
-        + maker(MakerDownloadPage) + u"\">Click Here</a>"_s;
-}
-
-// Ends in the link: the footer puts the full stop after it.
-QString credit()
-{
-    return u"This report was made with the free <a href=\""_s + maker(MakerHomePage)
-        + u"\">Orvi Math Tutor</a>"_s;
-}
-
-QString copyright()
-{
-    return u"Report layout &copy; 2026 <a href=\"mailto:"_s + maker(MakerMailAddress)
-        + u"\">the Orvi Math Tutor team</a>"_s;
+    return u"<td align=center bgcolor=navy><font color=white>&nbsp;<u>"_s + heading
+        + u"</u>&nbsp;</font></td>"_s;
 }
 
 // Even rows are plain and end after the last data cell; odd rows are grey
 // and close with a spacer cell as well.
-QString problemRow(const LogRow &row, bool grey)
+QString problemRow(const AnsweredProblem &answer, bool grey)
 {
     const QString cell = grey ? u"<td align=center bgcolor=C0C0C0>"_s : u"<td align=center>"_s;
     const QString spacer
         = grey ? u"<td bgcolor=C0C0C0>&nbsp;&nbsp;</td>"_s : u"<td>&nbsp;&nbsp;</td>"_s;
 
     QString line = u"<tr>"_s + spacer;
-    for (const QString *field : { &row.number1, &row.operation, &row.number2, &row.yourAnswer,
-             &row.correctAnswer, &row.verdict })
-        line += cell + escaped(*field) + u"</td>"_s;
+    for (const LogColumn column : { LogColumn::Number1, LogColumn::Sign, LogColumn::Number2,
+             LogColumn::YourAnswer, LogColumn::CorrectAnswer, LogColumn::Verdict })
+        line += cell + escaped(logColumnText(answer, column)) + u"</td>"_s;
     if (grey)
         line += spacer;
     return line + u"</tr>"_s;
@@ -104,14 +121,14 @@ QString characterName(char32_t c)
 
 } // namespace
 
-QByteArray reportBytes(const QString &name, const QList<LogRow> &log)
+QByteArray reportBytes(const QString &name, const QList<AnsweredProblem> &log)
 {
     int right = 0;
     int wrong = 0;
-    for (const LogRow &row : log) {
-        if (row.verdict == u"Right")
+    for (const AnsweredProblem &answer : log) {
+        if (answer.verdict == Verdict::Right)
             ++right;
-        else if (row.verdict == u"Wrong")
+        else
             ++wrong;
     }
     const int total = right + wrong;
@@ -122,40 +139,34 @@ QByteArray reportBytes(const QString &name, const QList<LogRow> &log)
     const auto line = [&text](const QString &content) { text += content + u"\r\n"_s; };
 
     line(u"<head>"_s);
-    line(u"<title>Orvi Progress Report For -- "_s + who + u"</title>"_s);
+    line(u"<title>"_s + phrase(words::Title).arg(who) + u"</title>"_s);
     line(QString());
     line(u"<body link=navy alink=navy vlink=navy bgcolor=gray>"_s);
     line(u"<div align=\"center\">"_s);
     line(u"<table cellpadding=0 cellspacing=0 border=0>"_s);
-    line(u"<tr><td colspan=8 align=center><u><font size=5>"_s + who
-        + u"'s Orvi Session Report</font></u>. <br><font size=2>"_s + notice()
+    line(u"<tr><td colspan=8 align=center><u><font size=5>"_s + phrase(words::Heading).arg(who)
+        + u"</font></u>. <br><font size=2>"_s + phrase(words::Notice).arg(maker(MakerDownloadPage))
         + u"</font><br><br></td></tr>"_s);
-    line(u"<tr><td align=center bgcolor=navy>&nbsp;&nbsp;</td>"
-         "<td align=center bgcolor=navy><font color=white>&nbsp;<u>Number 1</u>&nbsp;</font></td>"
-         "<td align=center bgcolor=navy><font color=white>&nbsp;<u>Operation</u>&nbsp;</font></td>"
-         "<td align=center bgcolor=navy><font color=white>&nbsp;<u>Number 2</u>&nbsp;</font></td>"
-         "<td align=center bgcolor=navy><font color=white>&nbsp;<u>"_s
-        + who
-        + u"'s Answer</u>&nbsp;</font></td>"
-          "<td align=center bgcolor=navy><font color=white>&nbsp;<u>Correct Answer</u>&nbsp;"
-          "</font></td>"
-          "<td align=center bgcolor=navy><font color=white>&nbsp;<u>Right/Wrong</u>&nbsp;"
-          "</font></td>"
-          "<td bgcolor=navy>&nbsp;&nbsp;</td></tr>"_s);
+    line(u"<tr><td align=center bgcolor=navy>&nbsp;&nbsp;</td>"_s
+        + columnHeading(phrase(words::Number1)) + columnHeading(phrase(words::Operation))
+        + columnHeading(phrase(words::Number2)) + columnHeading(phrase(words::YourAnswer).arg(who))
+        + columnHeading(phrase(words::CorrectAnswer)) + columnHeading(phrase(words::RightOrWrong))
+        + u"<td bgcolor=navy>&nbsp;&nbsp;</td></tr>"_s);
 
     const qsizetype shown = qMin(log.size(), MostRowsShown);
     for (qsizetype k = 0; k < shown; ++k)
         line(problemRow(log.at(k), k % 2 == 1));
 
     line(u"<br><br>"_s);
-    line(u"<tr><td colspan=8 align=center><font color=white><br><br><u>Session Summary</u>"
-         "</font></td></tr>"_s);
+    line(u"<tr><td colspan=8 align=center><font color=white><br><br><u>"_s + phrase(words::Summary)
+        + u"</u></font></td></tr>"_s);
+    // The first heading keeps its own, different markup.
     line(u"<tr><td>&nbsp;&nbsp;</td><td>&nbsp;&nbsp;</td>"
-         "<td bgcolor=navy><font align=center color=white>&nbsp;<u># Problems</u>&nbsp;</font></td>"
-         "<td align=center bgcolor=navy><font color=white>&nbsp;<u># Right</u>&nbsp;</font></td>"
-         "<td align=center bgcolor=navy><font color=white>&nbsp;<u># Wrong</u>&nbsp;</font></td>"
-         "<td align=center bgcolor=navy><font color=white>&nbsp;<u>Percentage</u>&nbsp;</font></td>"
-         "<td>&nbsp;&nbsp;</td><td>&nbsp;&nbsp;</td></tr>"_s);
+         "<td bgcolor=navy><font align=center color=white>&nbsp;<u>"_s
+        + phrase(words::ProblemCount) + u"</u>&nbsp;</font></td>"_s
+        + columnHeading(phrase(words::RightCount)) + columnHeading(phrase(words::WrongCount))
+        + columnHeading(phrase(words::Percentage))
+        + u"<td>&nbsp;&nbsp;</td><td>&nbsp;&nbsp;</td></tr>"_s);
     // The share is written as the reader writes decimals: the decimal
     // separator of the user's own settings, so "66,7%" in German ones.
     const QString percent = percentText(fraction, QLocale().decimalPoint());
@@ -165,8 +176,9 @@ QByteArray reportBytes(const QString &name, const QList<LogRow> &log)
         + figureEnd + figure + QString::number(right) + figureEnd + figure + QString::number(wrong)
         + figureEnd + figure + percent + figureEnd
         + u"<td>&nbsp;&nbsp;</td><td>&nbsp;&nbsp;</td></tr>"_s);
-    line(u"<tr><td colspan=8 align=center><br><hr><font size=2 color=white>"_s + credit()
-        + u".<br>"_s + copyright() + u"</font></td></tr>"_s);
+    line(u"<tr><td colspan=8 align=center><br><hr><font size=2 color=white>"_s
+        + phrase(words::Credit).arg(maker(MakerHomePage)) + u"<br>"_s
+        + phrase(words::Copyright).arg(maker(MakerMailAddress)) + u"</font></td></tr>"_s);
     line(u"</table>"_s);
     line(u"</div>"_s);
     line(u"</body>"_s);

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "rules/log_row.h"
+#include "rules/answered_problem.h"
 
 #include <QByteArray>
 #include <QList>
@@ -10,11 +10,11 @@ namespace tutor {
 
 // The whole HTML progress report for the pupil `name`: 17 lines plus one per
 // logged problem, at most 100 problems shown, every line ending in CR LF. The
-// summary counts the whole log ("Right" and "Wrong" exactly; other verdicts
-// count in neither). The name and the log are HTML-escaped. All-ASCII text
+// summary counts the whole log by each answer's verdict. The name and what
+// the pupil typed are HTML-escaped. All-ASCII text
 // gives plain ASCII bytes; otherwise the file is UTF-8 with a byte-order mark,
 // so that a browser does not guess another encoding.
-QByteArray reportBytes(const QString &name, const QList<LogRow> &log);
+QByteArray reportBytes(const QString &name, const QList<AnsweredProblem> &log);
 
 // The report's file name inside the reports folder: "AnnOrviReport.html".
 QString reportFileName(const QString &name);

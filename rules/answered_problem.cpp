@@ -16,7 +16,7 @@ QString logColumnText(const AnsweredProblem &answer, LogColumn column)
     case LogColumn::Number1:
         return plainNumberText(answer.operand1);
     case LogColumn::Sign:
-        return operationSign(code(answer.operation));
+        return operationSign(answer.operation);
     case LogColumn::Number2:
         return plainNumberText(answer.operand2);
     case LogColumn::YourAnswer:

@@ -1,7 +1,5 @@
 #include "rules/level_range.h"
 
-#include "rules/level_and_operation.h"
-
 #include <atomic>
 #include <chrono>
 #include <cmath>
@@ -9,9 +7,9 @@
 
 namespace tutor {
 
-LevelRange levelRange(qint16 levelCode)
+LevelRange levelRange(Level level)
 {
-    switch (Level(levelCode)) {
+    switch (level) {
     case Level::WarmUp:
         return { 10, 1 };
     case Level::Beginner:
@@ -25,16 +23,15 @@ LevelRange levelRange(qint16 levelCode)
     }
 }
 
-qint16 knownLevelCode(qint16 levelCode)
+Level knownLevel(Level level)
 {
-    return levelCode >= code(Level::WarmUp) && levelCode <= code(Level::Expert)
-        ? levelCode
-        : code(Level::Expert);
+    const bool known = code(level) >= code(Level::WarmUp) && code(level) <= code(Level::Expert);
+    return known ? level : Level::Expert;
 }
 
-QString levelName(qint16 levelCode)
+QString levelName(Level level)
 {
-    switch (Level(levelCode)) {
+    switch (level) {
     case Level::WarmUp:
         return QStringLiteral("Warm Up");
     case Level::Beginner:
@@ -50,9 +47,9 @@ QString levelName(qint16 levelCode)
     }
 }
 
-int levelNumber(qint16 levelCode, double r)
+int levelNumber(Level level, double r)
 {
-    const LevelRange range = levelRange(levelCode);
+    const LevelRange range = levelRange(level);
     const double number = std::floor(r * range.count + range.lowest);
     // Rounding in the product could reach highest + 1 for r just below 1;
     // the clamp also keeps an r outside [0, 1) or NaN from an unchecked cast.
@@ -101,9 +98,9 @@ double ClockSeededRandom::unit()
     return static_cast<double>(m_engine() >> 11) * twoToMinus53;
 }
 
-int ClockSeededRandom::levelNumber(qint16 levelCode)
+int ClockSeededRandom::levelNumber(Level level)
 {
-    return tutor::levelNumber(levelCode, unit());
+    return tutor::levelNumber(level, unit());
 }
 
 } // namespace tutor

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "rules/level_and_operation.h"
+
 #include <QString>
 #include <QtGlobal>
 
@@ -9,7 +11,7 @@ namespace tutor {
 
 // The whole numbers a difficulty level draws from: count values starting at
 // lowest. Warm Up 1..10, Beginner 1..25, Intermediate 1..41, Advanced 10..75,
-// Expert 10..100. Any level code outside 0..4 is treated as Expert.
+// Expert 10..100. A level holding a code outside 0..4 is treated as Expert.
 struct LevelRange
 {
     int count = 0;
@@ -17,18 +19,18 @@ struct LevelRange
     int highest() const { return lowest + count - 1; }
 };
 
-LevelRange levelRange(qint16 levelCode);
+LevelRange levelRange(Level level);
 
-// The level code a game keeps after drawing: the code itself for 0..4, and
-// Expert (4) for any other value, so the code always names a real level.
-qint16 knownLevelCode(qint16 levelCode);
+// The level a game keeps after drawing: the level itself for codes 0..4, and
+// Expert for any other code, so it always names a real level.
+Level knownLevel(Level level);
 
 // The level's name as the pupil sees it: "Warm Up", "Beginner",
 // "Intermediate", "Advanced" or "Expert"; empty for any other code.
-QString levelName(qint16 levelCode);
+QString levelName(Level level);
 
 // Int(r * count + lowest) for a uniform r in [0, 1): the level's number for r.
-int levelNumber(qint16 levelCode, double r);
+int levelNumber(Level level, double r);
 
 // Uniform values in [0, 1) from a generator seeded afresh, from the
 // high-resolution clock and a running count, each time one is made. Every
@@ -40,7 +42,7 @@ public:
     ClockSeededRandom();
 
     double unit();
-    int levelNumber(qint16 levelCode);
+    int levelNumber(Level level);
 
 private:
     std::mt19937_64 m_engine;

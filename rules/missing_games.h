@@ -1,5 +1,7 @@
 #pragma once
 
+#include "rules/level_and_operation.h"
+
 #include <QStringView>
 #include <QtGlobal>
 
@@ -17,27 +19,26 @@ struct MissingNumberProblem
 
 // Draws the first number from `first`, then the second from `second`, in the
 // level's range, and orders them so the hidden number is never negative:
-// Addition (operation code 1) puts the smaller on top, any other code the
-// larger.
+// Addition puts the smaller on top, any other operation (or code) the larger.
 MissingNumberProblem missingNumberProblem(
-    qint16 levelCode, qint16 operationCode, double first, double second);
+    Level level, Operation operation, double first, double second);
 
 // The hidden number of a problem ordered as above for the same operation.
-qint16 missingNumber(const MissingNumberProblem &problem, qint16 operationCode);
+qint16 missingNumber(const MissingNumberProblem &problem, Operation operation);
 
 // Whether the typed text reads as the hidden number. Reading takes the number
 // at the start of the text, so "04" and "4.0" are 4, while "4.5" is not; a
 // text without a digit ("four", an empty box) is never the hidden number.
 bool isMissingNumber(QStringView typed, qint16 hidden);
 
-// first (operation) second = result; the operation coded as in the menus:
-// 1 Addition, 2 Subtraction, 3 Multiplication.
+// first (operation) second = result, the operation being Addition,
+// Subtraction or Multiplication.
 struct MissingOperationProblem
 {
     qint16 first = 0;
     qint16 second = 0;
     qint16 result = 0;
-    qint16 operationCode = 0;
+    Operation operation {};
 };
 
 // Draws the two numbers from `first` and `second` in the level's range and the
@@ -45,11 +46,11 @@ struct MissingOperationProblem
 // 3 picks Addition (0), Subtraction (1) or Multiplication (2). Subtraction
 // puts the larger number first, so no result is negative.
 MissingOperationProblem missingOperationProblem(
-    qint16 levelCode, double first, double second, double operation);
+    Level level, double first, double second, double operation);
 
 // Whether the chosen operation applied to the two numbers gives the result:
-// 2 and 2 with 4 fit both Addition and Multiplication. Any code other than
-// 1, 2 or 3 (no choice at all) fits nothing.
-bool operationGivesResult(const MissingOperationProblem &problem, qint16 chosenOperation);
+// 2 and 2 with 4 fit both Addition and Multiplication. Division, or any other
+// code (0 for no choice at all), fits nothing.
+bool operationGivesResult(const MissingOperationProblem &problem, Operation chosen);
 
 } // namespace tutor

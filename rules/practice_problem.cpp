@@ -1,6 +1,5 @@
 #include "rules/practice_problem.h"
 
-#include "rules/level_and_operation.h"
 #include "rules/level_range.h"
 #include "rules/whole_number.h"
 
@@ -8,21 +7,20 @@
 
 namespace tutor {
 
-PracticeProblem drawPracticeProblem(
-    qint16 levelCode, qint16 operationCode, ClockSeededRandom &random)
+PracticeProblem drawPracticeProblem(Level level, Operation operation, ClockSeededRandom &random)
 {
     PracticeProblem problem;
-    problem.operand1 = static_cast<float>(random.levelNumber(levelCode));
-    problem.operand2 = static_cast<float>(random.levelNumber(levelCode));
+    problem.operand1 = static_cast<float>(random.levelNumber(level));
+    problem.operand2 = static_cast<float>(random.levelNumber(level));
     // Children at these levels have not met negative numbers yet.
-    if (operationCode == code(Operation::Subtraction) && problem.operand2 > problem.operand1)
+    if (operation == Operation::Subtraction && problem.operand2 > problem.operand1)
         std::swap(problem.operand1, problem.operand2);
     return problem;
 }
 
-QString operationSign(qint16 operationCode)
+QString operationSign(Operation operation)
 {
-    switch (Operation(operationCode)) {
+    switch (operation) {
     case Operation::Addition:
         return QStringLiteral("+");
     case Operation::Subtraction:
@@ -36,11 +34,11 @@ QString operationSign(qint16 operationCode)
     }
 }
 
-std::optional<qint16> expectedAnswer(float operand1, float operand2, qint16 operationCode)
+std::optional<qint16> expectedAnswer(float operand1, float operand2, Operation operation)
 {
     const double first = operand1;
     const double second = operand2;
-    switch (Operation(operationCode)) {
+    switch (operation) {
     case Operation::Addition:
         return roundToInt16(first + second);
     case Operation::Subtraction:

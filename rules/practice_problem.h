@@ -1,5 +1,7 @@
 #pragma once
 
+#include "rules/level_and_operation.h"
+
 #include <QString>
 #include <QtGlobal>
 
@@ -17,19 +19,18 @@ struct PracticeProblem
 };
 
 // Draws the first number, then the second, from the level's range. For
-// Subtraction (operation code 2) the larger number comes first so the
-// difference is never negative; other operations keep the drawn order.
-PracticeProblem drawPracticeProblem(
-    qint16 levelCode, qint16 operationCode, ClockSeededRandom &random);
+// Subtraction the larger number comes first so the difference is never
+// negative; other operations keep the drawn order.
+PracticeProblem drawPracticeProblem(Level level, Operation operation, ClockSeededRandom &random);
 
-// The sign of an operation code as the log and the worksheets write it:
-// "+", "-", "*" or "/" for 1 to 4; empty for any other code.
-QString operationSign(qint16 operationCode);
+// The sign of an operation as the log and the worksheets write it: "+", "-",
+// "*" or "/"; empty for an operation holding any other code.
+QString operationSign(Operation operation);
 
 // The answer a problem expects: the exact result (a floating quotient for
 // Division) rounded to a 16-bit whole number, halves to the even neighbour,
 // so 7 / 2 expects 4 and 5 / 2 expects 2. Empty for an unknown operation or a
 // result beyond 16 bits.
-std::optional<qint16> expectedAnswer(float operand1, float operand2, qint16 operationCode);
+std::optional<qint16> expectedAnswer(float operand1, float operand2, Operation operation);
 
 } // namespace tutor

@@ -1,12 +1,13 @@
 #include "rules/spoken_sum.h"
 
-#include "rules/level_and_operation.h"
-
 namespace tutor {
 
-QString operationWord(qint16 operationCode)
+// Every sentence below fills its placeholders in one pass, so a filled-in text
+// is never searched for placeholders of its own.
+
+QString operationWord(Operation operation)
 {
-    switch (Operation(operationCode)) {
+    switch (operation) {
     case Operation::Addition:
         return QStringLiteral("plus");
     case Operation::Subtraction:
@@ -20,22 +21,57 @@ QString operationWord(qint16 operationCode)
     }
 }
 
-QString spokenSum(const QString &first, qint16 operationCode, const QString &second)
+QString spokenSum(const QString &first, Operation operation, const QString &second)
 {
-    return first + QLatin1Char(' ') + operationWord(operationCode) + QLatin1Char(' ') + second
-        + QStringLiteral(" equals what?");
+    QString sentence;
+    switch (operation) {
+    case Operation::Addition:
+        sentence = QStringLiteral("%1 plus %2 equals what?");
+        break;
+    case Operation::Subtraction:
+        sentence = QStringLiteral("%1 minus %2 equals what?");
+        break;
+    case Operation::Multiplication:
+        sentence = QStringLiteral("%1 times %2 equals what?");
+        break;
+    case Operation::Division:
+        sentence = QStringLiteral("%1 divided by %2 equals what?");
+        break;
+    default:
+        // A code no menu gives out has no word; its place stays empty.
+        sentence = QStringLiteral("%1  %2 equals what?");
+        break;
+    }
+    return sentence.arg(first, second);
 }
 
-QString spokenMissingNumber(const QString &top, qint16 operationCode, const QString &bottom)
+QString spokenMissingNumber(const QString &top, Operation operation, const QString &bottom)
 {
-    return top + QLatin1Char(' ') + operationWord(operationCode) + QStringLiteral(" what equals ")
-        + bottom + QLatin1Char('?');
+    QString sentence;
+    switch (operation) {
+    case Operation::Addition:
+        sentence = QStringLiteral("%1 plus what equals %2?");
+        break;
+    case Operation::Subtraction:
+        sentence = QStringLiteral("%1 minus what equals %2?");
+        break;
+    case Operation::Multiplication:
+        sentence = QStringLiteral("%1 times what equals %2?");
+        break;
+    case Operation::Division:
+        sentence = QStringLiteral("%1 divided by what equals %2?");
+        break;
+    default:
+        sentence = QStringLiteral("%1  what equals %2?");
+        break;
+    }
+    return sentence.arg(top, bottom);
 }
 
 QString spokenMissingOperation(const QString &first, const QString &second, const QString &result)
 {
-    return first + QStringLiteral(" what ") + second + QStringLiteral(" equals ") + result
-        + QStringLiteral("? Addition, Subtraction or Multiplication?");
+    return QStringLiteral("%1 what %2 equals %3? Addition, Subtraction or Multiplication?")
+        .arg(first, second, result);
 }
 
 QString spokenScore(qint16 right, qint16 wrong)
@@ -45,8 +81,10 @@ QString spokenScore(qint16 right, qint16 wrong)
 
 QString spokenVerdict(bool right, const QString &score, const QString &sum, bool newSum)
 {
-    return (right ? QStringLiteral("Correct! ") : QStringLiteral("Try Again. ")) + score
-        + (newSum ? QStringLiteral(" Next: ") : QStringLiteral(" ")) + sum;
+    const QString sentence = right
+        ? (newSum ? QStringLiteral("Correct! %1 Next: %2") : QStringLiteral("Correct! %1 %2"))
+        : (newSum ? QStringLiteral("Try Again. %1 Next: %2") : QStringLiteral("Try Again. %1 %2"));
+    return sentence.arg(score, sum);
 }
 
 } // namespace tutor

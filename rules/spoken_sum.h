@@ -1,20 +1,23 @@
 #pragma once
 
+#include "rules/level_and_operation.h"
+
 #include <QString>
 #include <QtGlobal>
 
-// Sums as a screen reader says them.
+// Sums as a screen reader says them. Each is made from one whole sentence
+// with placeholders for what changes, so its words stay together.
 namespace tutor {
 
-// "plus", "minus", "times" or "divided by" for operation codes 1 to 4; empty
-// for any other code.
-QString operationWord(qint16 operationCode);
+// "plus", "minus", "times" or "divided by"; empty for an operation holding
+// any other code.
+QString operationWord(Operation operation);
 
 // "6 plus 1 equals what?"
-QString spokenSum(const QString &first, qint16 operationCode, const QString &second);
+QString spokenSum(const QString &first, Operation operation, const QString &second);
 
 // The Missing Number game's sum: "7 plus what equals 12?"
-QString spokenMissingNumber(const QString &top, qint16 operationCode, const QString &bottom);
+QString spokenMissingNumber(const QString &top, Operation operation, const QString &bottom);
 
 // The Missing Operation game's sum: "12 what 4 equals 16? Addition,
 // Subtraction or Multiplication?"

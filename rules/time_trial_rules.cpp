@@ -1,26 +1,24 @@
 #include "rules/time_trial_rules.h"
 
-#include "rules/level_and_operation.h"
 #include "rules/number_reader.h"
 #include "rules/practice_problem.h"
 #include "rules/whole_number.h"
 
 namespace tutor {
 
-TimeTrialProblem drawTimeTrialProblem(
-    qint16 levelCode, qint16 operationCode, ClockSeededRandom &random)
+TimeTrialProblem drawTimeTrialProblem(Level level, Operation operation, ClockSeededRandom &random)
 {
     // The same draws and the same Subtraction order as a practice problem;
     // every level's numbers fit 16 bits.
-    const PracticeProblem drawn = drawPracticeProblem(levelCode, operationCode, random);
+    const PracticeProblem drawn = drawPracticeProblem(level, operation, random);
     return { static_cast<qint16>(drawn.operand1), static_cast<qint16>(drawn.operand2) };
 }
 
-std::optional<double> timeTrialAnswer(const TimeTrialProblem &problem, qint16 operationCode)
+std::optional<double> timeTrialAnswer(const TimeTrialProblem &problem, Operation operation)
 {
     const double first = problem.first;
     const double second = problem.second;
-    switch (Operation(operationCode)) {
+    switch (operation) {
     case Operation::Addition:
         return first + second;
     case Operation::Subtraction:
@@ -30,10 +28,9 @@ std::optional<double> timeTrialAnswer(const TimeTrialProblem &problem, qint16 op
     }
 }
 
-bool isRightTimeTrialAnswer(
-    QStringView typed, const TimeTrialProblem &problem, qint16 operationCode)
+bool isRightTimeTrialAnswer(QStringView typed, const TimeTrialProblem &problem, Operation operation)
 {
-    const std::optional<double> answer = timeTrialAnswer(problem, operationCode);
+    const std::optional<double> answer = timeTrialAnswer(problem, operation);
     const std::optional<double> typedAnswer = readTypedAnswer(typed);
     return answer && typedAnswer && *typedAnswer == *answer;
 }

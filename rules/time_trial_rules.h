@@ -1,5 +1,7 @@
 #pragma once
 
+#include "rules/level_and_operation.h"
+
 #include <QColor>
 #include <QStringView>
 #include <QtGlobal>
@@ -18,19 +20,17 @@ struct TimeTrialProblem
 };
 
 // Draws the first number, then the second, from the level's range; for
-// Subtraction (operation code 2) the larger comes first, so no answer is
-// ever negative.
-TimeTrialProblem drawTimeTrialProblem(
-    qint16 levelCode, qint16 operationCode, ClockSeededRandom &random);
+// Subtraction the larger comes first, so no answer is ever negative.
+TimeTrialProblem drawTimeTrialProblem(Level level, Operation operation, ClockSeededRandom &random);
 
 // first + second for Addition, first - second for Subtraction; empty for any
 // other operation, which the game never offers.
-std::optional<double> timeTrialAnswer(const TimeTrialProblem &problem, qint16 operationCode);
+std::optional<double> timeTrialAnswer(const TimeTrialProblem &problem, Operation operation);
 
 // The typed text read as a number and compared with the answer; a text
 // without a digit (an empty box, "x") is never right.
 bool isRightTimeTrialAnswer(
-    QStringView typed, const TimeTrialProblem &problem, qint16 operationCode);
+    QStringView typed, const TimeTrialProblem &problem, Operation operation);
 
 // A right answer scores a point, up to 32767; a wrong one takes a point off,
 // never going below 0.

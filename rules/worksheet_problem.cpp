@@ -11,7 +11,7 @@ QString worksheetColumnText(const WorksheetProblem &problem, WorksheetColumn col
     case WorksheetColumn::Number1:
         return plainNumberText(problem.operand1);
     case WorksheetColumn::Sign:
-        return operationSign(code(problem.operation));
+        return operationSign(problem.operation);
     case WorksheetColumn::Number2:
         return plainNumberText(problem.operand2);
     case WorksheetColumn::Answer:

@@ -7,6 +7,8 @@
 #include "rules/time_trial_rules.h"
 #include "rules/whole_number.h"
 
+#include <limits>
+
 using tutor::Level;
 using tutor::Operation;
 
@@ -18,7 +20,13 @@ const QString FlagSet = QStringLiteral("Set");
 
 TutorSession::TutorSession(QObject *parent)
     : QObject(parent)
+    , m_clock([]() { return QDateTime::currentDateTimeUtc(); })
 { }
+
+void TutorSession::setClock(Clock clock)
+{
+    m_clock = std::move(clock);
+}
 
 TutorSession::Score TutorSession::missingNumberScore() const
 {
@@ -85,20 +93,21 @@ void TutorSession::resetScores()
 
 void TutorSession::settleOnKnownLevel()
 {
-    const qint16 known = tutor::knownLevelCode(m_state.LevelCode);
-    if (known == m_state.LevelCode)
+    const Level known = tutor::knownLevel(Level(m_state.LevelCode));
+    if (tutor::code(known) == m_state.LevelCode)
         return;
-    m_state.LevelCode = known;
-    emit levelChanged(Level(known));
+    m_state.LevelCode = tutor::code(known);
+    emit levelChanged(known);
 }
 
 void TutorSession::drawPracticeProblem()
 {
     tutor::ClockSeededRandom random;
-    const tutor::PracticeProblem problem
-        = tutor::drawPracticeProblem(m_state.LevelCode, m_state.OperationCode, random);
+    const tutor::PracticeProblem problem = tutor::drawPracticeProblem(
+        Level(m_state.LevelCode), Operation(m_state.OperationCode), random);
     m_state.Operand1 = problem.operand1;
     m_state.Operand2 = problem.operand2;
+    m_practiceProblemShownAt = m_clock();
     emit practiceProblemChanged(m_state.Operand1, m_state.Operand2);
 }
 
@@ -106,8 +115,8 @@ bool TutorSession::answerPracticeProblem(QStringView typed)
 {
     const std::optional<double> read = tutor::readTypedAnswer(typed);
     const std::optional<qint16> given = read ? tutor::roundToInt16(*read) : std::optional<qint16>();
-    const std::optional<qint16> expected
-        = tutor::expectedAnswer(m_state.Operand1, m_state.Operand2, m_state.OperationCode);
+    const std::optional<qint16> expected = tutor::expectedAnswer(
+        m_state.Operand1, m_state.Operand2, Operation(m_state.OperationCode));
     const bool right = given && expected && *given == *expected;
     if (right) {
         m_state.CorrectCount = tutor::countedUp(m_state.CorrectCount);
@@ -120,14 +129,27 @@ bool TutorSession::answerPracticeProblem(QStringView typed)
     return right;
 }
 
-tutor::LogRow TutorSession::logPracticeProblem(const QString &typed)
+bool TutorSession::logPracticeProblem(const QString &typed)
 {
+    const auto operation = Operation(m_state.OperationCode);
     m_state.LoggedCorrectAnswer
-        = tutor::expectedAnswer(m_state.Operand1, m_state.Operand2, m_state.OperationCode)
-              .value_or(0);
-    return { tutor::plainNumberText(m_state.Operand1), tutor::operationSign(m_state.OperationCode),
-        tutor::plainNumberText(m_state.Operand2), typed,
-        tutor::plainNumberText(m_state.LoggedCorrectAnswer), m_state.LastVerdict };
+        = tutor::expectedAnswer(m_state.Operand1, m_state.Operand2, operation).value_or(0);
+    tutor::AnsweredProblem answer;
+    answer.operation = operation;
+    answer.level = Level(m_state.LevelCode);
+    answer.operand1 = m_state.Operand1;
+    answer.operand2 = m_state.Operand2;
+    answer.typed = typed;
+    answer.expected = m_state.LoggedCorrectAnswer;
+    answer.verdict = m_state.LastVerdict == QLatin1String("Right") ? tutor::Verdict::Right
+                                                                   : tutor::Verdict::Wrong;
+    answer.answeredAt = m_clock();
+    const qint64 thinking = m_practiceProblemShownAt.isValid()
+        ? m_practiceProblemShownAt.msecsTo(answer.answeredAt)
+        : 0;
+    answer.thinkingMs
+        = qint32(qBound(qint64(0), thinking, qint64(std::numeric_limits<qint32>::max())));
+    return m_log.append(answer);
 }
 
 void TutorSession::resetMissingNumberScore()
@@ -143,8 +165,8 @@ void TutorSession::drawMissingNumberProblem()
     tutor::ClockSeededRandom random;
     const double first = random.unit();
     const double second = random.unit();
-    const tutor::MissingNumberProblem problem
-        = tutor::missingNumberProblem(m_state.LevelCode, m_state.OperationCode, first, second);
+    const tutor::MissingNumberProblem problem = tutor::missingNumberProblem(
+        Level(m_state.LevelCode), Operation(m_state.OperationCode), first, second);
     m_state.MissingNumberTop = problem.top;
     m_state.MissingNumberBottom = problem.bottom;
     emit missingNumberProblemChanged(m_state.MissingNumberTop, m_state.MissingNumberBottom);
@@ -154,7 +176,7 @@ bool TutorSession::answerMissingNumber(QStringView typed)
 {
     const tutor::MissingNumberProblem problem { m_state.MissingNumberTop,
         m_state.MissingNumberBottom };
-    m_state.MissingNumberAnswer = tutor::missingNumber(problem, m_state.OperationCode);
+    m_state.MissingNumberAnswer = tutor::missingNumber(problem, Operation(m_state.OperationCode));
     const bool right = tutor::isMissingNumber(typed, m_state.MissingNumberAnswer);
     if (right)
         m_state.MissingNumberCorrectCount = tutor::countedUp(m_state.MissingNumberCorrectCount);
@@ -180,11 +202,11 @@ void TutorSession::drawMissingOperationProblem()
     const double second = random.unit();
     const double operation = random.unit();
     const tutor::MissingOperationProblem problem
-        = tutor::missingOperationProblem(m_state.LevelCode, first, second, operation);
+        = tutor::missingOperationProblem(Level(m_state.LevelCode), first, second, operation);
     m_state.MissingOperationFirst = problem.first;
     m_state.MissingOperationSecond = problem.second;
     m_state.MissingOperationResult = problem.result;
-    m_state.MissingOperationCode = problem.operationCode;
+    m_state.MissingOperationCode = tutor::code(problem.operation);
     emit missingOperationProblemChanged(m_state.MissingOperationFirst,
         m_state.MissingOperationSecond, m_state.MissingOperationResult);
 }
@@ -193,8 +215,8 @@ bool TutorSession::answerMissingOperation(qint16 chosenOperation)
 {
     const tutor::MissingOperationProblem problem { m_state.MissingOperationFirst,
         m_state.MissingOperationSecond, m_state.MissingOperationResult,
-        m_state.MissingOperationCode };
-    const bool right = tutor::operationGivesResult(problem, chosenOperation);
+        Operation(m_state.MissingOperationCode) };
+    const bool right = tutor::operationGivesResult(problem, Operation(chosenOperation));
     if (right)
         m_state.MissingOperationCorrectCount
             = tutor::countedUp(m_state.MissingOperationCorrectCount);
@@ -210,8 +232,8 @@ void TutorSession::drawTimeTrialProblem()
 {
     tutor::ClockSeededRandom random;
     settleOnKnownLevel();
-    const tutor::TimeTrialProblem problem
-        = tutor::drawTimeTrialProblem(m_state.LevelCode, m_state.OperationCode, random);
+    const tutor::TimeTrialProblem problem = tutor::drawTimeTrialProblem(
+        Level(m_state.LevelCode), Operation(m_state.OperationCode), random);
     m_state.TimeTrialFirst = problem.first;
     m_state.TimeTrialSecond = problem.second;
     emit timeTrialProblemChanged(m_state.TimeTrialFirst, m_state.TimeTrialSecond);
@@ -238,8 +260,8 @@ void TutorSession::tickTimeTrialClock()
 
 bool TutorSession::answerTimeTrial(QStringView typed)
 {
-    const bool right = tutor::isRightTimeTrialAnswer(
-        typed, { m_state.TimeTrialFirst, m_state.TimeTrialSecond }, m_state.OperationCode);
+    const bool right = tutor::isRightTimeTrialAnswer(typed,
+        { m_state.TimeTrialFirst, m_state.TimeTrialSecond }, Operation(m_state.OperationCode));
     m_state.TimeTrialScore = tutor::timeTrialScoreAfter(m_state.TimeTrialScore, right);
     emit timeTrialScoreChanged(m_state.TimeTrialScore);
     return right;
@@ -256,6 +278,7 @@ void TutorSession::startWorksheet()
 void TutorSession::clearWorksheet()
 {
     m_state.WorksheetProblemCount = 0;
+    m_worksheet.clear();
     emit worksheetProblemCountChanged(0);
 }
 
@@ -279,12 +302,20 @@ void TutorSession::announceWorksheetPicks()
         m_state.WorksheetLevelChosen == FlagSet, m_state.WorksheetOperationChosen == FlagSet);
 }
 
-std::optional<tutor::PracticeProblem> TutorSession::addWorksheetProblem()
+bool TutorSession::addWorksheetProblem()
 {
-    if (m_state.WorksheetProblemCount >= MaximumWorksheetProblems)
-        return std::nullopt;
+    if (m_state.WorksheetProblemCount >= MaximumWorksheetProblems || m_worksheet.isFull())
+        return false;
     ++m_state.WorksheetProblemCount;
     emit worksheetProblemCountChanged(m_state.WorksheetProblemCount);
     drawPracticeProblem();
-    return tutor::PracticeProblem { m_state.Operand1, m_state.Operand2 };
+    tutor::WorksheetProblem problem;
+    problem.level = Level(m_state.LevelCode);
+    problem.operation = Operation(m_state.OperationCode);
+    problem.operand1 = m_state.Operand1;
+    problem.operand2 = m_state.Operand2;
+    problem.answer
+        = tutor::expectedAnswer(m_state.Operand1, m_state.Operand2, problem.operation).value_or(0);
+    m_worksheet.append(problem);
+    return true;
 }

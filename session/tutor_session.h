@@ -1,13 +1,16 @@
 #pragma once
 
 #include "rules/level_and_operation.h"
-#include "rules/log_row.h"
 #include "rules/practice_problem.h"
+#include "session/session_log.h"
 #include "session/tutor_state.h"
+#include "session/worksheet_draft.h"
 
+#include <QDateTime>
 #include <QObject>
 #include <QStringView>
 
+#include <functional>
 #include <optional>
 
 // Tests reach the record through this, to put it where no command leads in
@@ -24,7 +27,8 @@ class TutorSession : public QObject
 
 public:
     // A worksheet's problem counter is 16-bit.
-    static constexpr qint16 MaximumWorksheetProblems = 32767;
+    static constexpr qint16 MaximumWorksheetProblems = WorksheetDraft::MaximumProblems;
+    using Clock = std::function<QDateTime()>;
 
     // A score card's two counters.
     struct Score
@@ -36,6 +40,15 @@ public:
     explicit TutorSession(QObject *parent = nullptr);
 
     const TutorState &state() const { return m_state; }
+    // Every practice answer since the report was last cleared.
+    SessionLog &log() { return m_log; }
+    const SessionLog &log() const { return m_log; }
+    // The worksheet being built.
+    const WorksheetDraft &worksheetDraft() const { return m_worksheet; }
+
+    // When answers are given (UTC) and how long the pupil thought; tests set
+    // a clock of their own.
+    void setClock(Clock clock);
 
     tutor::Operation operation() const { return tutor::Operation(m_state.OperationCode); }
     Score practiceScore() const { return { m_state.CorrectCount, m_state.IncorrectCount }; }
@@ -63,9 +76,9 @@ public:
     // Judges the typed answer against the current problem and counts the
     // verdict. A text without a digit, or a number beyond 16 bits, is wrong.
     bool answerPracticeProblem(QStringView typed);
-    // The current problem as the log keeps it, with the typed answer and the
-    // last verdict.
-    tutor::LogRow logPracticeProblem(const QString &typed);
+    // Adds the current problem, the typed answer and the last verdict to the
+    // log; false when the log is full and keeps it out.
+    bool logPracticeProblem(const QString &typed);
 
     void resetMissingNumberScore();
     void drawMissingNumberProblem();
@@ -92,9 +105,9 @@ public:
     // had one since the worksheet started.
     bool noteWorksheetLevelPicked();
     bool noteWorksheetOperationPicked();
-    // A new practice problem counted onto the worksheet; nothing when the
+    // A new practice problem counted onto the worksheet; false when the
     // worksheet is full.
-    std::optional<tutor::PracticeProblem> addWorksheetProblem();
+    bool addWorksheetProblem();
 
 signals:
     void levelChanged(tutor::Level level);
@@ -125,4 +138,8 @@ private:
     void announceWorksheetPicks();
 
     TutorState m_state;
+    SessionLog m_log;
+    WorksheetDraft m_worksheet;
+    Clock m_clock;
+    QDateTime m_practiceProblemShownAt;
 };

@@ -2,31 +2,47 @@
 
 #include <QImage>
 #include <QScrollBar>
+#include <QStandardItemModel>
 #include <QtTest>
+
+using namespace Qt::StringLiterals;
 
 namespace {
 
 constexpr int RowHeight = 13;
 
-// A shown list of `rows` numbered rows with room for ten of them.
+// A shown list of `rows` numbered rows with room for ten of them: the second
+// column of a table, as the log's lists show theirs.
 struct ShownList
 {
     explicit ShownList(int rows)
     {
+        model.setColumnCount(2);
+        list.setModel(&model);
+        list.setModelColumn(1);
         list.resize(120, 10 * RowHeight + 2 * list.frameWidth());
         for (int row = 0; row < rows; ++row)
-            list.addItem(QString::number(row));
+            add(row);
         list.show();
         QCoreApplication::processEvents();
     }
 
+    void add(int row)
+    {
+        model.appendRow({ new QStandardItem(u"other"_s), new QStandardItem(QString::number(row)) });
+    }
+
+    QModelIndex index(int row) const { return model.index(row, 1); }
+
+    QStandardItemModel model;
     FixedRowList list { RowHeight, nullptr };
 };
 
 // Whether anything but the background is painted inside the row's place.
-bool rowShowsText(FixedRowList &list, int row)
+bool rowShowsText(ShownList &shown, int row)
 {
-    const QRect place = list.visualItemRect(list.item(row));
+    FixedRowList &list = shown.list;
+    const QRect place = list.visualRect(shown.index(row));
     const QImage image = list.viewport()->grab(place).toImage();
     const QRgb background = list.viewport()->palette().color(QPalette::Base).rgb();
     for (int y = 0; y < image.height(); ++y)
@@ -47,6 +63,7 @@ private slots:
     void rowsStandOneRowHeightApart();
     void scrollingMovesWholeRows();
     void appendedRowsCanBeScrolledToAndArePainted();
+    void clearingEmptiesTheScrollRange_data();
     void clearingEmptiesTheScrollRange();
     void clicksAndKeysPickRowsWhenAllowed();
 };
@@ -73,10 +90,11 @@ void FixedRowListTest::rowsStandOneRowHeightApart()
     FixedRowList &list = shown.list;
     list.verticalScrollBar()->setValue(top * RowHeight);
 
-    const QRect place = list.visualItemRect(list.item(row));
+    const QRect place = list.visualRect(shown.index(row));
     QCOMPARE(place, QRect(0, y, list.viewport()->width(), RowHeight));
     const bool inSight = y >= 0 && y < list.viewport()->height();
-    QCOMPARE(list.itemAt(QPoint(4, y + RowHeight / 2)), inSight ? list.item(row) : nullptr);
+    QCOMPARE(
+        list.indexAt(QPoint(4, y + RowHeight / 2)), inSight ? shown.index(row) : QModelIndex());
 }
 
 void FixedRowListTest::scrollingMovesWholeRows()
@@ -88,13 +106,9 @@ void FixedRowListTest::scrollingMovesWholeRows()
     QCOMPARE(bar->maximum(), 15 * RowHeight); // 25 rows, 10 in sight
     QCOMPARE(bar->pageStep(), 10 * RowHeight);
 
-    // Through the list widget's own call as well as the view's.
-    for (bool asWidget : { false, true }) {
-        const auto scrollTo = [&list, asWidget](int row, QAbstractItemView::ScrollHint hint) {
-            if (asWidget)
-                list.QListWidget::scrollToItem(list.item(row), hint);
-            else
-                list.scrollTo(list.model()->index(row, 0), hint);
+    {
+        const auto scrollTo = [&shown, &list](int row, QAbstractItemView::ScrollHint hint) {
+            list.scrollTo(shown.index(row), hint);
             return list.verticalScrollBar()->value() / RowHeight; // the top row
         };
         bar->setValue(0);
@@ -118,31 +132,43 @@ void FixedRowListTest::appendedRowsCanBeScrolledToAndArePainted()
     ShownList shown(0);
     FixedRowList &list = shown.list;
     for (int row = 0; row < 40; ++row) {
-        list.addItem(QString::number(row));
+        shown.add(row);
         list.scrollToBottom();
         QCoreApplication::processEvents();
         QCOMPARE(list.verticalScrollBar()->maximum(), qMax(0, row + 1 - 10) * RowHeight);
         QCOMPARE(list.verticalScrollBar()->value(), list.verticalScrollBar()->maximum());
-        QVERIFY(list.viewport()->rect().contains(list.visualItemRect(list.item(row))));
+        QVERIFY(list.viewport()->rect().contains(list.visualRect(shown.index(row))));
     }
-    QVERIFY(rowShowsText(list, 39));
-    QVERIFY(rowShowsText(list, 30));
+    QVERIFY(rowShowsText(shown, 39));
+    QVERIFY(rowShowsText(shown, 30));
     list.scrollToTop();
-    QVERIFY(rowShowsText(list, 0));
+    QVERIFY(rowShowsText(shown, 0));
+}
+
+void FixedRowListTest::clearingEmptiesTheScrollRange_data()
+{
+    QTest::addColumn<bool>("byReset");
+    QTest::newRow("rows removed") << false;
+    QTest::newRow("model reset") << true;
 }
 
 void FixedRowListTest::clearingEmptiesTheScrollRange()
 {
+    QFETCH(bool, byReset);
     ShownList shown(30);
     FixedRowList &list = shown.list;
     list.scrollToBottom();
-    list.clear();
+    if (byReset)
+        shown.model.clear();
+    else
+        shown.model.removeRows(0, shown.model.rowCount());
     QCoreApplication::processEvents();
     QCOMPARE(list.verticalScrollBar()->maximum(), 0);
     QCOMPARE(list.verticalScrollBar()->value(), 0);
-    QCOMPARE(list.itemAt(QPoint(4, 4)), nullptr);
-    list.addItem(QStringLiteral("again"));
-    QCOMPARE(list.visualItemRect(list.item(0)).top(), 0);
+    QCOMPARE(list.indexAt(QPoint(4, 4)), QModelIndex());
+    shown.add(0);
+    QCOMPARE(list.visualRect(shown.index(0)).top(), 0);
+    QVERIFY(rowShowsText(shown, 0));
 }
 
 void FixedRowListTest::clicksAndKeysPickRowsWhenAllowed()
@@ -153,7 +179,7 @@ void FixedRowListTest::clicksAndKeysPickRowsWhenAllowed()
     list.verticalScrollBar()->setValue(4 * RowHeight);
     QTest::mouseClick(list.viewport(), Qt::LeftButton, {}, QPoint(4, 2 * RowHeight + 3));
     QCOMPARE(list.currentRow(), 6);
-    QCOMPARE(list.selectedItems(), QList<QListWidgetItem *>({ list.item(6) }));
+    QCOMPARE(list.selectionModel()->selectedIndexes(), QModelIndexList({ shown.index(6) }));
 
     list.setFocus();
     QTest::keyClick(&list, Qt::Key_Down);
@@ -170,7 +196,7 @@ void FixedRowListTest::clicksAndKeysPickRowsWhenAllowed()
     list.setSelectionMode(QAbstractItemView::NoSelection);
     list.clearSelection();
     QTest::mouseClick(list.viewport(), Qt::LeftButton, {}, QPoint(4, 3));
-    QVERIFY(list.selectedItems().isEmpty());
+    QVERIFY(list.selectionModel()->selectedIndexes().isEmpty());
 }
 
 QTEST_MAIN(FixedRowListTest)

@@ -46,10 +46,10 @@ void LevelRangeTest::levelCoversItsNumbers()
     QFETCH(int, lowest);
     QFETCH(int, highest);
 
-    const tutor::LevelRange range = tutor::levelRange(static_cast<qint16>(level));
+    const tutor::LevelRange range = tutor::levelRange(tutor::Level(level));
     QCOMPARE(range.lowest, lowest);
     QCOMPARE(range.highest(), highest);
-    QCOMPARE(tutor::knownLevelCode(static_cast<qint16>(level)), static_cast<qint16>(level));
+    QCOMPARE(tutor::knownLevel(tutor::Level(level)), tutor::Level(level));
 }
 
 void LevelRangeTest::unknownLevelIsExpert_data()
@@ -66,11 +66,11 @@ void LevelRangeTest::unknownLevelIsExpert()
 {
     QFETCH(int, level);
 
-    const tutor::LevelRange range = tutor::levelRange(static_cast<qint16>(level));
+    const tutor::LevelRange range = tutor::levelRange(tutor::Level(level));
     QCOMPARE(range.lowest, 10);
     QCOMPARE(range.highest(), 100);
-    QCOMPARE(tutor::levelNumber(static_cast<qint16>(level), 0.5), 55);
-    QCOMPARE(tutor::knownLevelCode(static_cast<qint16>(level)), qint16(4));
+    QCOMPARE(tutor::levelNumber(tutor::Level(level), 0.5), 55);
+    QCOMPARE(tutor::knownLevel(tutor::Level(level)), tutor::Level::Expert);
 }
 
 void LevelRangeTest::endsOfUnitIntervalGiveEndsOfRange_data()
@@ -84,9 +84,8 @@ void LevelRangeTest::endsOfUnitIntervalGiveEndsOfRange()
     QFETCH(int, lowest);
     QFETCH(int, highest);
 
-    const auto code = static_cast<qint16>(level);
-    QCOMPARE(tutor::levelNumber(code, 0.0), lowest);
-    QCOMPARE(tutor::levelNumber(code, std::nextafter(1.0, 0.0)), highest);
+    QCOMPARE(tutor::levelNumber(tutor::Level(level), 0.0), lowest);
+    QCOMPARE(tutor::levelNumber(tutor::Level(level), std::nextafter(1.0, 0.0)), highest);
 }
 
 void LevelRangeTest::drawsReachEveryNumberAndNoOther_data()
@@ -103,7 +102,7 @@ void LevelRangeTest::drawsReachEveryNumberAndNoOther()
     tutor::ClockSeededRandom random;
     std::vector<int> seen(std::size_t(highest - lowest + 1), 0);
     for (int i = 0; i < 20000; ++i) {
-        const int number = random.levelNumber(static_cast<qint16>(level));
+        const int number = random.levelNumber(tutor::Level(level));
         QVERIFY2(number >= lowest && number <= highest, qPrintable(QString::number(number)));
         ++seen[std::size_t(number - lowest)];
     }
@@ -149,8 +148,8 @@ void LevelRangeTest::fixedSeedRepeatsTheDraws()
         std::vector<int> numbers;
         for (int problem = 0; problem < 4; ++problem) {
             tutor::ClockSeededRandom random;
-            numbers.push_back(random.levelNumber(4));
-            numbers.push_back(random.levelNumber(4));
+            numbers.push_back(random.levelNumber(tutor::Level::Expert));
+            numbers.push_back(random.levelNumber(tutor::Level::Expert));
         }
         return numbers;
     };

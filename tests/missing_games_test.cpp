@@ -14,7 +14,7 @@ namespace {
 // The uniform value that draws `number` at `level`: the middle of its slice.
 double drawing(int level, int number)
 {
-    const tutor::LevelRange range = tutor::levelRange(static_cast<qint16>(level));
+    const tutor::LevelRange range = tutor::levelRange(tutor::Level(level));
     return (number - range.lowest + 0.5) / range.count;
 }
 
@@ -63,7 +63,7 @@ void MissingGamesTest::gamesDrawAtKnownLevelOrExpert()
 {
     QFETCH(int, level);
     QFETCH(int, drawnAt);
-    QCOMPARE(tutor::knownLevelCode(static_cast<qint16>(level)), qint16(drawnAt));
+    QCOMPARE(tutor::knownLevel(tutor::Level(level)), tutor::Level(drawnAt));
 }
 
 void MissingGamesTest::missingNumberIsNeverNegative_data()
@@ -100,10 +100,10 @@ void MissingGamesTest::missingNumberIsNeverNegative()
     QFETCH(int, hidden);
 
     const tutor::MissingNumberProblem problem = tutor::missingNumberProblem(
-        qint16(level), qint16(operation), drawing(level, a), drawing(level, b));
+        tutor::Level(level), tutor::Operation(operation), drawing(level, a), drawing(level, b));
     QCOMPARE(problem.top, qint16(top));
     QCOMPARE(problem.bottom, qint16(bottom));
-    QCOMPARE(tutor::missingNumber(problem, qint16(operation)), qint16(hidden));
+    QCOMPARE(tutor::missingNumber(problem, tutor::Operation(operation)), qint16(hidden));
 }
 
 void MissingGamesTest::missingNumberDrawsStayInLevelRange_data()
@@ -125,9 +125,10 @@ void MissingGamesTest::missingNumberDrawsStayInLevelRange()
     QFETCH(int, highest);
 
     // The ends of [0, 1) give the ends of the range, for both orders.
-    for (qint16 operation : { qint16(1), qint16(2) }) {
+    for (tutor::Operation operation :
+        { tutor::Operation::Addition, tutor::Operation::Subtraction }) {
         const tutor::MissingNumberProblem widest
-            = tutor::missingNumberProblem(qint16(level), operation, 0.0, JustBelowOne);
+            = tutor::missingNumberProblem(tutor::Level(level), operation, 0.0, JustBelowOne);
         QCOMPARE(tutor::missingNumber(widest, operation), qint16(highest - lowest));
         QCOMPARE(std::min(widest.top, widest.bottom), qint16(lowest));
         QCOMPARE(std::max(widest.top, widest.bottom), qint16(highest));
@@ -135,11 +136,12 @@ void MissingGamesTest::missingNumberDrawsStayInLevelRange()
 
     tutor::ClockSeededRandom random;
     for (int i = 0; i < 2000; ++i) {
-        const qint16 operation = i % 2 ? 1 : 2;
+        const tutor::Operation operation
+            = i % 2 ? tutor::Operation::Addition : tutor::Operation::Subtraction;
         const double first = random.unit();
         const double second = random.unit();
         const tutor::MissingNumberProblem problem
-            = tutor::missingNumberProblem(qint16(level), operation, first, second);
+            = tutor::missingNumberProblem(tutor::Level(level), operation, first, second);
         QVERIFY(problem.top >= lowest && problem.top <= highest);
         QVERIFY(problem.bottom >= lowest && problem.bottom <= highest);
         const qint16 hidden = tutor::missingNumber(problem, operation);
@@ -214,25 +216,29 @@ void MissingGamesTest::missingOperationProblemIsBuiltFromThreeDraws()
     QFETCH(int, operation);
 
     const tutor::MissingOperationProblem problem = tutor::missingOperationProblem(
-        qint16(level), drawing(level, a), drawing(level, b), drawing(4, k));
+        tutor::Level(level), drawing(level, a), drawing(level, b), drawing(4, k));
     QCOMPARE(problem.first, qint16(first));
     QCOMPARE(problem.second, qint16(second));
     QCOMPARE(problem.result, qint16(result));
-    QCOMPARE(problem.operationCode, qint16(operation));
+    QCOMPARE(problem.operation, tutor::Operation(operation));
 }
 
 void MissingGamesTest::subtractionComesUpOneTimeInThirtyMore()
 {
     std::array<int, 4> drawn {};
     for (int k = 10; k <= 100; ++k)
-        ++drawn[tutor::missingOperationProblem(0, 0.5, 0.5, drawing(4, k)).operationCode];
+        ++drawn[tutor::code(
+            tutor::missingOperationProblem(tutor::Level::WarmUp, 0.5, 0.5, drawing(4, k))
+                .operation)];
     QCOMPARE(drawn[0], 0);
     QCOMPARE(drawn[1], 30);
     QCOMPARE(drawn[2], 31);
     QCOMPARE(drawn[3], 30);
     // The ends of [0, 1) are k = 10 and k = 100.
-    QCOMPARE(tutor::missingOperationProblem(0, 0.5, 0.5, 0.0).operationCode, qint16(2));
-    QCOMPARE(tutor::missingOperationProblem(0, 0.5, 0.5, JustBelowOne).operationCode, qint16(2));
+    QCOMPARE(tutor::missingOperationProblem(tutor::Level::WarmUp, 0.5, 0.5, 0.0).operation,
+        tutor::Operation::Subtraction);
+    QCOMPARE(tutor::missingOperationProblem(tutor::Level::WarmUp, 0.5, 0.5, JustBelowOne).operation,
+        tutor::Operation::Subtraction);
 }
 
 void MissingGamesTest::missingOperationDrawsStayInLevelRange_data()
@@ -254,15 +260,15 @@ void MissingGamesTest::missingOperationDrawsStayInLevelRange()
         const double second = random.unit();
         const double operation = random.unit();
         const tutor::MissingOperationProblem problem
-            = tutor::missingOperationProblem(qint16(level), first, second, operation);
+            = tutor::missingOperationProblem(tutor::Level(level), first, second, operation);
         QVERIFY(problem.first >= lowest && problem.first <= highest);
         QVERIFY(problem.second >= lowest && problem.second <= highest);
         QVERIFY(problem.result >= 0);
         // The drawn operation always fits its own result.
-        QVERIFY(tutor::operationGivesResult(problem, problem.operationCode));
-        if (problem.operationCode == 2)
+        QVERIFY(tutor::operationGivesResult(problem, problem.operation));
+        if (problem.operation == tutor::Operation::Subtraction)
             QVERIFY(problem.first >= problem.second);
-        operations.insert(problem.operationCode);
+        operations.insert(tutor::code(problem.operation));
         numbers.insert(problem.first);
     }
     QCOMPARE(operations, (std::set<int> { 1, 2, 3 }));
@@ -304,8 +310,8 @@ void MissingGamesTest::anyOperationGivingTheResultIsRight()
     QFETCH(bool, right);
 
     const tutor::MissingOperationProblem problem { qint16(first), qint16(second), qint16(result),
-        0 };
-    QCOMPARE(tutor::operationGivesResult(problem, qint16(chosen)), right);
+        tutor::Operation(0) };
+    QCOMPARE(tutor::operationGivesResult(problem, tutor::Operation(chosen)), right);
 }
 
 QTEST_MAIN(MissingGamesTest)

@@ -5,7 +5,7 @@
 #include <QAction>
 #include <QLabel>
 #include <QLineEdit>
-#include <QListWidget>
+#include <QListView>
 #include <QPushButton>
 #include <QScrollBar>
 #include <QTimer>
@@ -311,7 +311,8 @@ void PracticeLoopTest::clearReportEmptiesLogButKeepsScore()
         named<QPushButton>(&window, QStringLiteral("cmdClearReport")), Qt::LeftButton);
     for (const char *column :
         { "lstLogNum1", "lstLogOper", "lstLogNum2", "lstLogYourAn", "lstLogCorrAn", "lstLogRW" })
-        QCOMPARE(named<QListWidget>(&window, QString::fromLatin1(column))->count(), 0);
+        QCOMPARE(
+            testsupport::listRowCount(named<QListView>(&window, QString::fromLatin1(column))), 0);
     QVERIFY(frame(window, "fraLog")->isVisible());
     QVERIFY(name->text().isEmpty());
     QVERIFY(!print->isEnabled());
@@ -367,13 +368,10 @@ void PracticeLoopTest::fullLogStillJudgesAndSaysSo()
     testsupport::TutorFixture fixture;
     MainWindow &window = fixture.window();
     testsupport::invokeHandler(&window, "mnuOptShowReport_Click");
-    // Fill the log directly: answering 32 767 times by keys would be slow.
     const QStringList columns = { QStringLiteral("lstLogNum1"), QStringLiteral("lstLogOper"),
         QStringLiteral("lstLogNum2"), QStringLiteral("lstLogYourAn"),
         QStringLiteral("lstLogCorrAn"), QStringLiteral("lstLogRW") };
-    const QStringList filler(32766, QStringLiteral("1"));
-    for (const QString &column : columns)
-        named<QListWidget>(&window, column)->addItems(filler);
+    testsupport::fillLog(window, 32766);
     auto *full = named<QLabel>(&window, QStringLiteral("lblLogFull"));
     QVERIFY(full->isHidden());
 
@@ -386,7 +384,7 @@ void PracticeLoopTest::fullLogStillJudgesAndSaysSo()
     testsupport::answerPractice(window, QStringLiteral("6"));
     QCOMPARE(testsupport::logRowCount(window), 32767);
     for (const QString &column : columns)
-        QCOMPARE(named<QListWidget>(&window, column)->count(), 32767);
+        QCOMPARE(testsupport::listRowCount(named<QListView>(&window, column)), 32767);
     QCOMPARE(window.state().CorrectCount, qint16(1));
     QCOMPARE(window.state().IncorrectCount, qint16(1));
     QVERIFY(named<QLineEdit>(&window, QStringLiteral("txtAnswer"))->text().isEmpty());
@@ -407,14 +405,14 @@ void PracticeLoopTest::columnsScrollAndSelectTogether()
         testsupport::answerPractice(window, QString::number(i));
     QCoreApplication::processEvents();
 
-    QList<QListWidget *> columns;
+    QList<QListView *> columns;
     for (const char *column :
         { "lstLogNum1", "lstLogOper", "lstLogNum2", "lstLogYourAn", "lstLogCorrAn", "lstLogRW" })
-        columns << named<QListWidget>(&window, QString::fromLatin1(column));
+        columns << named<QListView>(&window, QString::fromLatin1(column));
     auto *bar = named<QScrollBar>(&window, QStringLiteral("scrLog"));
     QVERIFY(bar && bar->isVisible());
     QVERIFY(bar->maximum() > 0);
-    for (QListWidget *column : columns)
+    for (QListView *column : columns)
         QCOMPARE(column->verticalScrollBarPolicy(), Qt::ScrollBarAlwaysOff);
 
     // The wheel over one column moves all six.
@@ -425,22 +423,22 @@ void PracticeLoopTest::columnsScrollAndSelectTogether()
     QCoreApplication::sendEvent(viewport, &wheel);
     const int scrolled = columns.at(3)->verticalScrollBar()->value();
     QVERIFY(scrolled > 0);
-    for (QListWidget *column : columns)
+    for (QListView *column : columns)
         QCOMPARE(column->verticalScrollBar()->value(), scrolled);
     QCOMPARE(bar->value(), scrolled);
 
     // The table's own bar moves them too.
     bar->setValue(bar->maximum());
-    for (QListWidget *column : columns)
+    for (QListView *column : columns)
         QCOMPARE(column->verticalScrollBar()->value(), bar->maximum());
 
     // A row picked in one column is picked in all, and keys move them together.
-    columns.at(0)->setCurrentRow(10);
-    for (QListWidget *column : columns)
-        QCOMPARE(column->currentRow(), 10);
+    columns.at(0)->setCurrentIndex(columns.at(0)->model()->index(10, 0));
+    for (QListView *column : columns)
+        QCOMPARE(testsupport::currentRow(column), 10);
     QTest::keyClick(columns.at(5), Qt::Key_Down);
-    for (QListWidget *column : columns)
-        QCOMPARE(column->currentRow(), 11);
+    for (QListView *column : columns)
+        QCOMPARE(testsupport::currentRow(column), 11);
     QCOMPARE(testsupport::logRow(window, 11).at(3), QStringLiteral("11"));
 }
 
@@ -484,10 +482,9 @@ void PracticeLoopTest::newestAnswerComesIntoSightUnlessReadingOlderRows()
     QCOMPARE(bar->value(), newestInSight ? bar->maximum() : 0);
     for (const char *name :
         { "lstLogNum1", "lstLogOper", "lstLogNum2", "lstLogYourAn", "lstLogCorrAn", "lstLogRW" }) {
-        auto *column = named<QListWidget>(&window, QString::fromLatin1(name));
+        auto *column = named<QListView>(&window, QString::fromLatin1(name));
         const int row = newestInSight ? 44 : 0;
-        QVERIFY2(
-            column->viewport()->rect().contains(column->visualItemRect(column->item(row))), name);
+        QVERIFY2(column->viewport()->rect().contains(testsupport::rowRect(column, row)), name);
     }
     QCOMPARE(testsupport::logRow(window, 44).at(3), QStringLiteral("44"));
 }
@@ -502,22 +499,21 @@ void PracticeLoopTest::rowsStandLevelAndWholeAcrossColumns()
             testsupport::answerPractice(window, QString::number(i));
         QCoreApplication::processEvents();
 
-        QList<QListWidget *> columns;
+        QList<QListView *> columns;
         for (const char *column : { "lstLogNum1", "lstLogOper", "lstLogNum2", "lstLogYourAn",
                  "lstLogCorrAn", "lstLogRW" })
-            columns << named<QListWidget>(&window, QString::fromLatin1(column));
+            columns << named<QListView>(&window, QString::fromLatin1(column));
         // The newest rows are in sight; the layout is read from the top.
         columns.first()->scrollToTop();
-        const QRect first = columns.first()->visualItemRect(columns.first()->item(0));
-        const int step
-            = columns.first()->visualItemRect(columns.first()->item(1)).top() - first.top();
+        const QRect first = testsupport::rowRect(columns.first(), 0);
+        const int step = testsupport::rowRect(columns.first(), 1).top() - first.top();
         QCOMPARE(first.top(), 0);
         QVERIFY2(first.height() >= columns.first()->fontMetrics().height(),
             qPrintable(QString::number(first.height())));
         QCOMPARE(step, first.height()); // no gaps between rows
-        for (QListWidget *column : columns) {
+        for (QListView *column : columns) {
             for (int row : { 0, 1, 17, 29 }) {
-                const QRect rect = column->visualItemRect(column->item(row));
+                const QRect rect = testsupport::rowRect(column, row);
                 QCOMPARE(rect.top(), row * step);
                 QCOMPARE(rect.height(), first.height());
                 QCOMPARE(rect.width(), column->viewport()->width());

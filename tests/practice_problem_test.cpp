@@ -55,12 +55,12 @@ void PracticeProblemTest::subtractionNeverGoesBelowZero()
 {
     QFETCH(int, level);
 
-    const auto code = static_cast<qint16>(level);
-    const tutor::LevelRange range = tutor::levelRange(code);
+    const tutor::LevelRange range = tutor::levelRange(tutor::Level(level));
     tutor::ClockSeededRandom random;
     bool sawDifferentNumbers = false;
     for (int i = 0; i < draws; ++i) {
-        const tutor::PracticeProblem problem = tutor::drawPracticeProblem(code, 2, random);
+        const tutor::PracticeProblem problem = tutor::drawPracticeProblem(
+            tutor::Level(level), tutor::Operation::Subtraction, random);
         QVERIFY2(problem.operand1 >= problem.operand2, problemText(problem).constData());
         QVERIFY2(isWholeWithin(problem.operand1, range), problemText(problem).constData());
         QVERIFY2(isWholeWithin(problem.operand2, range), problemText(problem).constData());
@@ -74,7 +74,8 @@ void PracticeProblemTest::subtractionKeepsEqualNumbers()
     tutor::ClockSeededRandom random;
     int equal = 0;
     for (int i = 0; i < draws; ++i) {
-        const tutor::PracticeProblem problem = tutor::drawPracticeProblem(0, 2, random);
+        const tutor::PracticeProblem problem = tutor::drawPracticeProblem(
+            tutor::Level::WarmUp, tutor::Operation::Subtraction, random);
         equal += problem.operand1 == problem.operand2;
     }
     // About one Warm Up draw in ten gives the same number twice.
@@ -94,12 +95,12 @@ void PracticeProblemTest::otherOperationsKeepDrawnOrder()
 {
     QFETCH(int, operation);
 
-    const tutor::LevelRange range = tutor::levelRange(0);
+    const tutor::LevelRange range = tutor::levelRange(tutor::Level::WarmUp);
     tutor::ClockSeededRandom random;
     int secondLarger = 0;
     for (int i = 0; i < draws; ++i) {
         const tutor::PracticeProblem problem
-            = tutor::drawPracticeProblem(0, static_cast<qint16>(operation), random);
+            = tutor::drawPracticeProblem(tutor::Level::WarmUp, tutor::Operation(operation), random);
         QVERIFY2(isWholeWithin(problem.operand1, range), problemText(problem).constData());
         QVERIFY2(isWholeWithin(problem.operand2, range), problemText(problem).constData());
         secondLarger += problem.operand2 > problem.operand1;
@@ -137,19 +138,21 @@ void PracticeProblemTest::expectedAnswerRoundsHalvesToEven()
     QFETCH(float, second);
     QFETCH(int, operation);
     QFETCH(int, expected);
-    const std::optional<qint16> answer = tutor::expectedAnswer(first, second, qint16(operation));
+    const std::optional<qint16> answer
+        = tutor::expectedAnswer(first, second, tutor::Operation(operation));
     QVERIFY(answer.has_value());
     QCOMPARE(int(*answer), expected);
 }
 
 void PracticeProblemTest::operationSignsAsWritten()
 {
-    QCOMPARE(tutor::operationSign(1), QStringLiteral("+"));
-    QCOMPARE(tutor::operationSign(2), QStringLiteral("-"));
-    QCOMPARE(tutor::operationSign(3), QStringLiteral("*"));
-    QCOMPARE(tutor::operationSign(4), QStringLiteral("/"));
-    QVERIFY(tutor::operationSign(0).isEmpty());
-    QVERIFY(!tutor::expectedAnswer(1, 2, 5).has_value());
+    using tutor::Operation;
+    QCOMPARE(tutor::operationSign(Operation::Addition), QStringLiteral("+"));
+    QCOMPARE(tutor::operationSign(Operation::Subtraction), QStringLiteral("-"));
+    QCOMPARE(tutor::operationSign(Operation::Multiplication), QStringLiteral("*"));
+    QCOMPARE(tutor::operationSign(Operation::Division), QStringLiteral("/"));
+    QVERIFY(tutor::operationSign(Operation(0)).isEmpty());
+    QVERIFY(!tutor::expectedAnswer(1, 2, Operation(5)).has_value());
 }
 
 QTEST_APPLESS_MAIN(PracticeProblemTest)

@@ -10,7 +10,7 @@
 #include <QFileInfo>
 #include <QImage>
 #include <QLineEdit>
-#include <QListWidget>
+#include <QListView>
 #include <QLocale>
 #include <QPalette>
 #include <QPushButton>
@@ -70,12 +70,12 @@ const char *const LogColumns[]
 
 // The share of a log cell, as far as the window shows it (the columns lie
 // over one another), that is painted in the highlight colour.
-double litShare(MainWindow &window, const QImage &shot, QListWidget *column, int row)
+double litShare(MainWindow &window, const QImage &shot, QListView *column, int row)
 {
     const QColor highlight = column->palette().color(
         column->isActiveWindow() ? QPalette::Active : QPalette::Inactive, QPalette::Highlight);
     // A pixel in from each edge, clear of the focus frame.
-    const QRect cell = column->visualItemRect(column->item(row)).adjusted(2, 2, -2, -2);
+    const QRect cell = testsupport::rowRect(column, row).adjusted(2, 2, -2, -2);
     int shown = 0;
     int lit = 0;
     for (int y = cell.top(); y <= cell.bottom(); ++y) {
@@ -501,19 +501,19 @@ void ReportPrintTest::pickedRowLightsInAllSixColumns()
     QVERIFY(QTest::qWaitForWindowActive(&window));
     answerAll(window, { { 3, 7, 1, QString() }, { 3, 7, 1, u"10"_s }, { 3, 7, 1, u"11"_s } });
     testsupport::invokeHandler(&window, "mnuOptShowReport_Click");
-    auto *picked = named<QListWidget>(&window, QString::fromLatin1(column));
+    auto *picked = named<QListView>(&window, QString::fromLatin1(column));
 
     if (byTab) {
         // From the answer box, Tab on until the log has the focus.
         for (int presses = 0; presses < 20; ++presses) {
-            if (qobject_cast<QListWidget *>(QApplication::focusWidget()))
+            if (qobject_cast<QListView *>(QApplication::focusWidget()))
                 break;
             QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
         }
         QCOMPARE(QApplication::focusWidget(), picked);
     } else {
         // A place on the row where the window shows this column.
-        const QRect cell = picked->visualItemRect(picked->item(clickedRow));
+        const QRect cell = testsupport::rowRect(picked, clickedRow);
         const QPoint place(cell.left() + 4, cell.center().y());
         QCOMPARE(window.childAt(picked->viewport()->mapTo(&window, place)), picked->viewport());
         QTest::mouseClick(picked->viewport(), Qt::LeftButton, {}, place);
@@ -525,12 +525,9 @@ void ReportPrintTest::pickedRowLightsInAllSixColumns()
 
     const QImage shot = window.grab().toImage();
     for (const char *name : LogColumns) {
-        auto *list = named<QListWidget>(&window, QString::fromLatin1(name));
-        const QList<QListWidgetItem *> lit = litRow >= 0
-            ? QList<QListWidgetItem *>({ list->item(litRow) })
-            : QList<QListWidgetItem *>();
-        QCOMPARE(list->selectedItems(), lit);
-        for (int row = 0; row < list->count(); ++row) {
+        auto *list = named<QListView>(&window, QString::fromLatin1(name));
+        for (int row = 0; row < testsupport::listRowCount(list); ++row) {
+            QCOMPARE(testsupport::isRowSelected(list, row), row == litRow);
             const double share = litShare(window, shot, list, row);
             const QByteArray where = u"%1 row %2: %3"_s.arg(name).arg(row).arg(share).toUtf8();
             if (row == litRow)

@@ -14,15 +14,30 @@ using testsupport::asciiReport;
 using testsupport::greyRow;
 using testsupport::plainRow;
 using testsupport::reportText;
-using tutor::LogRow;
+using tutor::AnsweredProblem;
+using tutor::Operation;
+using tutor::Verdict;
 
-Q_DECLARE_METATYPE(QList<LogRow>)
+Q_DECLARE_METATYPE(QList<AnsweredProblem>)
 
 namespace {
 
-LogRow sum(const QString &yours, const QString &verdict)
+AnsweredProblem answered(float first, Operation operation, float second, const QString &yours,
+    qint16 expected, Verdict verdict)
 {
-    return { u"3"_s, u"+"_s, u"7"_s, yours, u"10"_s, verdict };
+    AnsweredProblem answer;
+    answer.operation = operation;
+    answer.operand1 = first;
+    answer.operand2 = second;
+    answer.typed = yours;
+    answer.expected = expected;
+    answer.verdict = verdict;
+    return answer;
+}
+
+AnsweredProblem sum(const QString &yours, Verdict verdict)
+{
+    return answered(3, Operation::Addition, 7, yours, 10, verdict);
 }
 
 } // namespace
@@ -55,24 +70,26 @@ void ReportWriterTest::initTestCase()
 void ReportWriterTest::wholeReportIsWrittenLineForLine_data()
 {
     QTest::addColumn<QString>("name");
-    QTest::addColumn<QList<LogRow>>("log");
+    QTest::addColumn<QList<AnsweredProblem>>("log");
     QTest::addColumn<QByteArray>("expected");
 
     const QString ten = u"10"_s;
 
-    QTest::newRow("empty log") << u"Ann"_s << QList<LogRow>()
+    QTest::newRow("empty log") << u"Ann"_s << QList<AnsweredProblem>()
                                << asciiReport(u"Ann"_s, {}, u"0"_s, u"0"_s, u"0"_s, u".%"_s);
 
-    QTest::newRow("one right") << u"Ann"_s << QList<LogRow> { sum(ten, u"Right"_s) }
+    QTest::newRow("one right") << u"Ann"_s << QList<AnsweredProblem> { sum(ten, Verdict::Right) }
                                << asciiReport(u"Ann"_s,
                                       { plainRow(u"3"_s, u"+"_s, u"7"_s, ten, ten, u"Right"_s) },
                                       u"1"_s, u"1"_s, u"0"_s, u"100.%"_s);
 
     QTest::newRow("3 of 4 right")
         << u"Ann"_s
-        << QList<LogRow> { { u"12"_s, u"-"_s, u"5"_s, u"7"_s, u"7"_s, u"Right"_s },
-               { u"6"_s, u"*"_s, u"7"_s, u"43"_s, u"42"_s, u"Wrong"_s },
-               { u"9"_s, u"/"_s, u"3"_s, u"3"_s, u"3"_s, u"Right"_s }, sum(ten, u"Right"_s) }
+        << QList<AnsweredProblem> { answered(
+                                        12, Operation::Subtraction, 5, u"7"_s, 7, Verdict::Right),
+               answered(6, Operation::Multiplication, 7, u"43"_s, 42, Verdict::Wrong),
+               answered(9, Operation::Division, 3, u"3"_s, 3, Verdict::Right),
+               sum(ten, Verdict::Right) }
         << asciiReport(u"Ann"_s,
                { plainRow(u"12"_s, u"-"_s, u"5"_s, u"7"_s, u"7"_s, u"Right"_s),
                    greyRow(u"6"_s, u"*"_s, u"7"_s, u"43"_s, u"42"_s, u"Wrong"_s),
@@ -82,74 +99,77 @@ void ReportWriterTest::wholeReportIsWrittenLineForLine_data()
 
     QTest::newRow("2 of 3 right")
         << u"Ann"_s
-        << QList<LogRow> { sum(ten, u"Right"_s), sum(u"11"_s, u"Wrong"_s), sum(ten, u"Right"_s) }
+        << QList<AnsweredProblem> { sum(ten, Verdict::Right), sum(u"11"_s, Verdict::Wrong),
+               sum(ten, Verdict::Right) }
         << asciiReport(u"Ann"_s,
                { plainRow(u"3"_s, u"+"_s, u"7"_s, ten, ten, u"Right"_s),
                    greyRow(u"3"_s, u"+"_s, u"7"_s, u"11"_s, ten, u"Wrong"_s),
                    plainRow(u"3"_s, u"+"_s, u"7"_s, ten, ten, u"Right"_s) },
                u"3"_s, u"2"_s, u"1"_s, u"66.7%"_s);
 
-    QTest::newRow("empty name") << QString() << QList<LogRow> { sum(ten, u"Right"_s) }
+    QTest::newRow("empty name") << QString() << QList<AnsweredProblem> { sum(ten, Verdict::Right) }
                                 << asciiReport(QString(),
                                        { plainRow(u"3"_s, u"+"_s, u"7"_s, ten, ten, u"Right"_s) },
                                        u"1"_s, u"1"_s, u"0"_s, u"100.%"_s);
 
     QTest::newRow("answers as typed")
-        << u"Ann"_s << QList<LogRow> { sum(u"12a"_s, u"Wrong"_s), sum(QString(), u"Wrong"_s) }
+        << u"Ann"_s
+        << QList<AnsweredProblem> { sum(u"12a"_s, Verdict::Wrong), sum(QString(), Verdict::Wrong) }
         << asciiReport(u"Ann"_s,
                { plainRow(u"3"_s, u"+"_s, u"7"_s, u"12a"_s, ten, u"Wrong"_s),
                    greyRow(u"3"_s, u"+"_s, u"7"_s, QString(), ten, u"Wrong"_s) },
                u"2"_s, u"0"_s, u"2"_s, u".%"_s);
 
-    // Only "Right" and "Wrong" exactly are counted; other verdicts are
-    // still listed.
-    QTest::newRow("other verdicts")
+    // Each answer counts by its verdict, whatever words the pupil typed;
+    // those are listed exactly as typed.
+    QTest::newRow("verdict words typed as answers")
         << u"Ann"_s
-        << QList<LogRow> { sum(ten, u"Right"_s), sum(ten, u"right"_s), sum(u"9"_s, u"WRONG"_s),
-               sum(u"9"_s, u"Wrong "_s), sum(u"9"_s, QString()), sum(u"9"_s, u"Wrong"_s) }
+        << QList<AnsweredProblem> { sum(ten, Verdict::Right), sum(u"right"_s, Verdict::Wrong),
+               sum(u"WRONG"_s, Verdict::Wrong), sum(u"Wrong "_s, Verdict::Wrong),
+               sum(u"OK"_s, Verdict::Wrong), sum(u"9"_s, Verdict::Wrong) }
         << asciiReport(u"Ann"_s,
                { plainRow(u"3"_s, u"+"_s, u"7"_s, ten, ten, u"Right"_s),
-                   greyRow(u"3"_s, u"+"_s, u"7"_s, ten, ten, u"right"_s),
-                   plainRow(u"3"_s, u"+"_s, u"7"_s, u"9"_s, ten, u"WRONG"_s),
-                   greyRow(u"3"_s, u"+"_s, u"7"_s, u"9"_s, ten, u"Wrong "_s),
-                   plainRow(u"3"_s, u"+"_s, u"7"_s, u"9"_s, ten, QString()),
+                   greyRow(u"3"_s, u"+"_s, u"7"_s, u"right"_s, ten, u"Wrong"_s),
+                   plainRow(u"3"_s, u"+"_s, u"7"_s, u"WRONG"_s, ten, u"Wrong"_s),
+                   greyRow(u"3"_s, u"+"_s, u"7"_s, u"Wrong "_s, ten, u"Wrong"_s),
+                   plainRow(u"3"_s, u"+"_s, u"7"_s, u"OK"_s, ten, u"Wrong"_s),
                    greyRow(u"3"_s, u"+"_s, u"7"_s, u"9"_s, ten, u"Wrong"_s) },
-               u"2"_s, u"1"_s, u"1"_s, u"50.%"_s);
+               u"6"_s, u"1"_s, u"5"_s, u"16.7%"_s);
 
-    QTest::newRow("only other verdicts")
-        << u"Ann"_s << QList<LogRow> { sum(ten, u"OK"_s) }
-        << asciiReport(u"Ann"_s, { plainRow(u"3"_s, u"+"_s, u"7"_s, ten, ten, u"OK"_s) }, u"0"_s,
-               u"0"_s, u"0"_s, u".%"_s);
+    QTest::newRow("typed Right judged wrong")
+        << u"Ann"_s << QList<AnsweredProblem> { sum(u"Right"_s, Verdict::Wrong) }
+        << asciiReport(u"Ann"_s, { plainRow(u"3"_s, u"+"_s, u"7"_s, u"Right"_s, ten, u"Wrong"_s) },
+               u"1"_s, u"0"_s, u"1"_s, u".%"_s);
 
     // Markup typed by the pupil shows as typed and cannot change the page.
     QTest::newRow("ampersand name")
-        << u"Tom & Ann"_s << QList<LogRow>()
+        << u"Tom & Ann"_s << QList<AnsweredProblem>()
         << asciiReport(u"Tom &amp; Ann"_s, {}, u"0"_s, u"0"_s, u"0"_s, u".%"_s);
 
-    QTest::newRow("markup name") << u"<b>\"q\""_s << QList<LogRow>()
+    QTest::newRow("markup name") << u"<b>\"q\""_s << QList<AnsweredProblem>()
                                  << asciiReport(u"&lt;b&gt;&quot;q&quot;"_s, {}, u"0"_s, u"0"_s,
                                         u"0"_s, u".%"_s);
 
     QTest::newRow("apostrophe kept")
-        << u"O'Neil"_s << QList<LogRow>()
+        << u"O'Neil"_s << QList<AnsweredProblem>()
         << asciiReport(u"O'Neil"_s, {}, u"0"_s, u"0"_s, u"0"_s, u".%"_s);
 
-    QTest::newRow("markup in every field")
+    QTest::newRow("markup in typed answers")
         << u"Ann"_s
-        << QList<LogRow> { { u"1&"_s, u"<"_s, u">"_s, u"<b>"_s, u"\"q\""_s, u"<i>"_s },
-               { u"&amp;"_s, u"\""_s, u"2"_s, u"a&b"_s, u"<"_s, u"Right"_s } }
+        << QList<AnsweredProblem> { sum(u"<b>"_s, Verdict::Wrong), sum(u"\"q\""_s, Verdict::Wrong),
+               sum(u"&amp;"_s, Verdict::Wrong), sum(u"a&b<i>"_s, Verdict::Wrong) }
         << asciiReport(u"Ann"_s,
-               { plainRow(u"1&amp;"_s, u"&lt;"_s, u"&gt;"_s, u"&lt;b&gt;"_s, u"&quot;q&quot;"_s,
-                     u"&lt;i&gt;"_s),
-                   greyRow(
-                       u"&amp;amp;"_s, u"&quot;"_s, u"2"_s, u"a&amp;b"_s, u"&lt;"_s, u"Right"_s) },
-               u"1"_s, u"1"_s, u"0"_s, u"100.%"_s);
+               { plainRow(u"3"_s, u"+"_s, u"7"_s, u"&lt;b&gt;"_s, ten, u"Wrong"_s),
+                   greyRow(u"3"_s, u"+"_s, u"7"_s, u"&quot;q&quot;"_s, ten, u"Wrong"_s),
+                   plainRow(u"3"_s, u"+"_s, u"7"_s, u"&amp;amp;"_s, ten, u"Wrong"_s),
+                   greyRow(u"3"_s, u"+"_s, u"7"_s, u"a&amp;b&lt;i&gt;"_s, ten, u"Wrong"_s) },
+               u"4"_s, u"0"_s, u"4"_s, u".%"_s);
 }
 
 void ReportWriterTest::wholeReportIsWrittenLineForLine()
 {
     QFETCH(QString, name);
-    QFETCH(QList<LogRow>, log);
+    QFETCH(QList<AnsweredProblem>, log);
     QFETCH(QByteArray, expected);
 
     QCOMPARE(tutor::reportBytes(name, log), expected);
@@ -158,13 +178,14 @@ void ReportWriterTest::wholeReportIsWrittenLineForLine()
 void ReportWriterTest::onlyFirstHundredRowsShownButAllCounted()
 {
     // Rows 0, 3, 6 ... are wrong: 50 of the 150, 34 of the first 100.
-    QList<LogRow> log;
+    QList<AnsweredProblem> log;
     QStringList rows;
     for (int i = 0; i < 150; ++i) {
         const QString n1 = QString::number(i);
         const QString yours = i % 3 == 0 ? u"0"_s : n1;
         const QString verdict = i % 3 == 0 ? u"Wrong"_s : u"Right"_s;
-        log.append({ n1, u"+"_s, u"0"_s, yours, n1, verdict });
+        log.append(answered(float(i), Operation::Addition, 0, yours, qint16(i),
+            i % 3 == 0 ? Verdict::Wrong : Verdict::Right));
         if (i < 100) {
             rows.append(i % 2 == 0 ? plainRow(n1, u"+"_s, u"0"_s, yours, n1, verdict)
                                    : greyRow(n1, u"+"_s, u"0"_s, yours, n1, verdict));
@@ -180,21 +201,22 @@ void ReportWriterTest::onlyFirstHundredRowsShownButAllCounted()
 void ReportWriterTest::nonAsciiTextGivesUtf8WithByteOrderMark_data()
 {
     QTest::addColumn<QString>("name");
-    QTest::addColumn<QList<LogRow>>("log");
+    QTest::addColumn<QList<AnsweredProblem>>("log");
     QTest::addColumn<QByteArray>("expected");
     QTest::addColumn<QByteArray>("encodedText");
 
     const QString ten = u"10"_s;
     const QByteArray mark = "\xEF\xBB\xBF";
 
-    QTest::newRow("name") << u"Zo\u00EB"_s << QList<LogRow> { sum(ten, u"Right"_s) }
+    QTest::newRow("name") << u"Zo\u00EB"_s << QList<AnsweredProblem> { sum(ten, Verdict::Right) }
                           << mark
             + reportText(u"Zo\u00EB"_s, { plainRow(u"3"_s, u"+"_s, u"7"_s, ten, ten, u"Right"_s) },
                 u"1"_s, u"1"_s, u"0"_s, u"100.%"_s)
                   .toUtf8()
                           << QByteArray("<font size=5>Zo\xC3\xAB's Orvi Session Report");
 
-    QTest::newRow("answer only") << u"Ann"_s << QList<LogRow> { sum(u"\u0141ucja"_s, u"Wrong"_s) }
+    QTest::newRow("answer only") << u"Ann"_s
+                                 << QList<AnsweredProblem> { sum(u"\u0141ucja"_s, Verdict::Wrong) }
                                  << mark
             + reportText(u"Ann"_s,
                 { plainRow(u"3"_s, u"+"_s, u"7"_s, u"\u0141ucja"_s, ten, u"Wrong"_s) }, u"1"_s,
@@ -202,7 +224,7 @@ void ReportWriterTest::nonAsciiTextGivesUtf8WithByteOrderMark_data()
                   .toUtf8() << QByteArray("<td align=center>\xC5\x81ucja</td>");
 
     QTest::newRow("escaped and non-ascii")
-        << u"Zo\u00EB & Ann"_s << QList<LogRow>()
+        << u"Zo\u00EB & Ann"_s << QList<AnsweredProblem>()
         << mark + reportText(u"Zo\u00EB &amp; Ann"_s, {}, u"0"_s, u"0"_s, u"0"_s, u".%"_s).toUtf8()
         << QByteArray("For -- Zo\xC3\xAB &amp; Ann</title>\r\n");
 }
@@ -210,7 +232,7 @@ void ReportWriterTest::nonAsciiTextGivesUtf8WithByteOrderMark_data()
 void ReportWriterTest::nonAsciiTextGivesUtf8WithByteOrderMark()
 {
     QFETCH(QString, name);
-    QFETCH(QList<LogRow>, log);
+    QFETCH(QList<AnsweredProblem>, log);
     QFETCH(QByteArray, expected);
     QFETCH(QByteArray, encodedText);
 

@@ -15,7 +15,6 @@
 #include <QJsonObject>
 #include <QLabel>
 #include <QLineEdit>
-#include <QListWidget>
 #include <QPrintPreviewDialog>
 #include <QPrintPreviewWidget>
 #include <QPrinter>
@@ -114,8 +113,8 @@ int runScenario(const QString &scenario, const QString &folder)
         // As many problems as the screen takes. Creating them one by one
         // there takes seconds, so the writer makes the bytes and they are
         // saved and reported as the screen does it.
-        const QList<tutor::WorksheetRow> rows(
-            WorksheetScreen::MaximumProblems, { u"57"_s, u"*"_s, u"83"_s, u"4731"_s });
+        const QList<tutor::WorksheetProblem> rows(WorksheetScreen::MaximumProblems,
+            { tutor::Level::Expert, tutor::Operation::Multiplication, 57, 83, 4731 });
         const SaveResult result
             = saveWholeFile(folder + u"/worksheets/"_s + tutor::worksheetFileName(),
                 tutor::worksheetBytes(QString(), QString(), rows));
@@ -167,19 +166,6 @@ void tell(const QByteArray &line)
     std::fflush(stdout);
 }
 
-// Whole lists at once: creating or answering 32 767 problems one by one
-// would take far longer than the save they are for.
-void fillLists(MainWindow &window, const QStringList &names, int rows)
-{
-    for (qsizetype column = 0; column < names.size(); ++column) {
-        QStringList entries;
-        entries.reserve(rows);
-        for (int row = 1; row <= rows; ++row)
-            entries << QString::number(row * (column + 1));
-        named<QListWidget>(&window, names.at(column))->addItems(entries);
-    }
-}
-
 // Where a save is to stop, killed, on purpose: "<step>" of the file itself or
 // "copy <step>" of the earlier copy kept of it.
 savesteps::Step stopStep = savesteps::Step::Opened;
@@ -224,21 +210,13 @@ int runKilledSave(const QString &kind, int rows, const QString &folder, const QS
     };
     if (kind == u"report") {
         testsupport::invokeHandler(&window, "mnuOptShowReport_Click");
-        fillLists(window,
-            { u"lstLogNum1"_s, u"lstLogOper"_s, u"lstLogNum2"_s, u"lstLogYourAn"_s,
-                u"lstLogCorrAn"_s, u"lstLogRW"_s },
-            rows);
+        testsupport::fillLog(window, rows);
         QTest::keyClicks(named<QLineEdit>(&window, u"txtNameReport"_s), u"Ann"_s);
         saveOnce([&window]() { testsupport::invokeHandler(&window, "cmdPrintReport_Click"); });
         return 0;
     }
     testsupport::invokeHandler(&window, "mnuOptionsWorksheet_Click");
-    fillLists(window,
-        { u"lstWorksheetNum1"_s, u"lstWorksheetOper"_s, u"lstWorksheetNum2"_s,
-            u"lstWorksheetAnswer"_s },
-        rows);
-    testsupport::changeState(
-        window, [rows](TutorState &state) { state.WorksheetProblemCount = qint16(rows); });
+    testsupport::fillWorksheet(window, rows);
     if (kind == u"pdf") {
         inPrintPreview(window, folder + u'/' + target, [&saveOnce](QPrintPreviewWidget *preview) {
             saveOnce([preview]() { preview->print(); });

@@ -15,7 +15,7 @@
 #include <QGuiApplication>
 #include <QLabel>
 #include <QLineEdit>
-#include <QListWidget>
+#include <QListView>
 #include <QMenu>
 #include <QMenuBar>
 #include <QRegularExpression>
@@ -283,16 +283,16 @@ void Walk::clickButton()
     if (name == u"cmdPrintReport") {
         // The log as it stands when the report is written.
         const int rows = testsupport::logRowCount(m_window);
-        const int right = int(named<QListWidget>(&m_window, u"lstLogRW"_s)
-                                  ->findItems(u"Right"_s, Qt::MatchExactly)
-                                  .size());
+        const int right = int(
+            testsupport::listTexts(named<QListView>(&m_window, u"lstLogRW"_s)).count(u"Right"_s));
         const qsizetype launches = m_urls.urls.size();
         button->click();
         if (m_urls.urls.size() > launches)
             checkReport(m_urls.urls.last(), rows, right);
         return;
     }
-    const int sheetRows = named<QListWidget>(&m_window, u"lstWorksheetNum1"_s)->count();
+    const int sheetRows
+        = testsupport::listRowCount(named<QListView>(&m_window, u"lstWorksheetNum1"_s));
     button->click();
     if (name == u"cmdSaveWorksheet")
         checkSheet(u"OrviWorksheet.txt"_s, sheetRows);
@@ -382,8 +382,8 @@ QString Walk::rightAnswerFor(const QLineEdit *box) const
     const TutorState &state = m_window.state();
     const QString name = box->objectName();
     if (name == u"txtAnswer") {
-        const auto answer
-            = tutor::expectedAnswer(state.Operand1, state.Operand2, state.OperationCode);
+        const auto answer = tutor::expectedAnswer(
+            state.Operand1, state.Operand2, tutor::Operation(state.OperationCode));
         return answer ? QString::number(*answer) : QString();
     }
     if (name == u"txtAnswerGame1")
@@ -467,7 +467,7 @@ bool inRange(double first, double second, std::optional<qint16> levelCode)
 {
     if (!levelCode)
         return true;
-    const tutor::LevelRange range = tutor::levelRange(*levelCode);
+    const tutor::LevelRange range = tutor::levelRange(tutor::Level(*levelCode));
     return first >= range.lowest && first <= range.highest() && second >= range.lowest
         && second <= range.highest();
 }
@@ -514,9 +514,9 @@ QString Walk::brokenPromise() const
                                      u"lstLogYourAn"_s, u"lstLogCorrAn"_s, u"lstLogRW"_s },
              QStringList { u"lstWorksheetNum1"_s, u"lstWorksheetOper"_s, u"lstWorksheetNum2"_s,
                  u"lstWorksheetAnswer"_s } }) {
-        const int rows = named<QListWidget>(&m_window, columns.first())->count();
+        const int rows = testsupport::listRowCount(named<QListView>(&m_window, columns.first()));
         for (const QString &column : columns) {
-            if (named<QListWidget>(&m_window, column)->count() != rows)
+            if (testsupport::listRowCount(named<QListView>(&m_window, column)) != rows)
                 return column + u" is out of step with "_s + columns.first();
         }
     }

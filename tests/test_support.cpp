@@ -2,6 +2,7 @@
 
 #include "base/click_guard.h"
 #include "base/file_saver.h"
+#include "rules/level_range.h"
 
 #include <QApplication>
 #include <QCheckBox>
@@ -14,7 +15,7 @@
 #include <QGuiApplication>
 #include <QLabel>
 #include <QLineEdit>
-#include <QListWidget>
+#include <QListView>
 #include <QMessageBox>
 #include <QMetaMethod>
 #include <QPrintPreviewDialog>
@@ -191,16 +192,82 @@ QStringList logRow(MainWindow &window, int row)
 {
     QStringList entries;
     for (const char *column :
-        { "lstLogNum1", "lstLogOper", "lstLogNum2", "lstLogYourAn", "lstLogCorrAn", "lstLogRW" }) {
-        QListWidgetItem *item = named<QListWidget>(&window, QString::fromLatin1(column))->item(row);
-        entries << (item ? item->text() : QStringLiteral("<missing>"));
-    }
+        { "lstLogNum1", "lstLogOper", "lstLogNum2", "lstLogYourAn", "lstLogCorrAn", "lstLogRW" })
+        entries << listText(named<QAbstractItemView>(&window, QString::fromLatin1(column)), row);
     return entries;
 }
 
 int logRowCount(MainWindow &window)
 {
-    return named<QListWidget>(&window, QStringLiteral("lstLogNum1"))->count();
+    return listRowCount(named<QAbstractItemView>(&window, QStringLiteral("lstLogNum1")));
+}
+
+namespace {
+
+QModelIndex listIndex(const QAbstractItemView *list, int row)
+{
+    const auto *view = qobject_cast<const QListView *>(list);
+    return list->model()->index(row, view ? view->modelColumn() : 0, list->rootIndex());
+}
+
+} // namespace
+
+int listRowCount(const QAbstractItemView *list)
+{
+    return list->model()->rowCount(list->rootIndex());
+}
+
+QString listText(const QAbstractItemView *list, int row)
+{
+    const QModelIndex index = listIndex(list, row);
+    return index.isValid() ? index.data(Qt::DisplayRole).toString() : QStringLiteral("<missing>");
+}
+
+QStringList listTexts(const QAbstractItemView *list)
+{
+    QStringList texts;
+    for (int row = 0; row < listRowCount(list); ++row)
+        texts << listText(list, row);
+    return texts;
+}
+
+bool isRowSelected(const QAbstractItemView *list, int row)
+{
+    return list->selectionModel()->isSelected(listIndex(list, row));
+}
+
+QRect rowRect(const QAbstractItemView *list, int row)
+{
+    return list->visualRect(listIndex(list, row));
+}
+
+int currentRow(const QAbstractItemView *list)
+{
+    const QModelIndex current = list->currentIndex();
+    return current.isValid() ? current.row() : -1;
+}
+
+void fillLog(MainWindow &window, int rows)
+{
+    SessionLog &log = window.session().log();
+    tutor::AnsweredProblem answer;
+    for (int row = log.size() + 1, last = log.size() + rows; row <= last; ++row) {
+        answer.operand1 = float(row);
+        answer.operand2 = 2;
+        answer.operation = tutor::Operation::Multiplication;
+        answer.expected = qint16(row * 2);
+        answer.typed = QString::number(row * 2);
+        answer.verdict = tutor::Verdict::Right;
+        log.append(answer);
+    }
+}
+
+void fillWorksheet(MainWindow &window, int rows)
+{
+    // The same problems every time, so a file saved from them is known.
+    tutor::useFixedSeed(quint64(rows));
+    for (int row = 0; row < rows; ++row)
+        window.session().addWorksheetProblem();
 }
 
 namespace {

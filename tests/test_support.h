@@ -13,6 +13,7 @@
 #include <functional>
 #include <memory>
 
+class QAbstractItemView;
 class QTimer;
 
 namespace testsupport {
@@ -60,6 +61,25 @@ void answerPractice(MainWindow &window, const QString &typed);
 // The six entries of one row of the session log, left to right.
 QStringList logRow(MainWindow &window, int row);
 int logRowCount(MainWindow &window);
+
+// What a list shows: its rows, and the text of row `row` of the view's own
+// column of its model ("<missing>" beyond its rows).
+int listRowCount(const QAbstractItemView *list);
+QString listText(const QAbstractItemView *list, int row);
+QStringList listTexts(const QAbstractItemView *list);
+// Whether row `row` of the list is lit; where it stands in the viewport;
+// the list's current row (-1: none).
+bool isRowSelected(const QAbstractItemView *list, int row);
+QRect rowRect(const QAbstractItemView *list, int row);
+int currentRow(const QAbstractItemView *list);
+
+// Fills the session log, or the worksheet, with `rows` more rows at once:
+// answering or creating 32 767 problems by keys would take far too long.
+// Log row i (from 1) asks i * 2 and was answered right; the worksheet's
+// problems are drawn from a fixed seed, the same for the same count, and
+// every later draw of the test is too.
+void fillLog(MainWindow &window, int rows);
+void fillWorksheet(MainWindow &window, int rows);
 
 // While a fixture lives, the clock the buttons' click guards read stands
 // still until a test moves it on: two clicks in a row are then a double click,

@@ -62,7 +62,7 @@ void TimeTrialRulesTest::drawsStayInTheLevelsRange()
     bool sawHighest = false;
     for (int i = 0; i < draws; ++i) {
         const tutor::TimeTrialProblem problem
-            = tutor::drawTimeTrialProblem(qint16(level), qint16(operation), random);
+            = tutor::drawTimeTrialProblem(tutor::Level(level), tutor::Operation(operation), random);
         for (const qint16 number : { problem.first, problem.second }) {
             QVERIFY2(number >= lowest && number <= highest, problemText(problem).constData());
             sawLowest = sawLowest || number == lowest;
@@ -78,9 +78,11 @@ void TimeTrialRulesTest::subtractionPutsTheLargerFirst()
     tutor::ClockSeededRandom random;
     int secondLargerInAdditions = 0;
     for (int i = 0; i < draws; ++i) {
-        const tutor::TimeTrialProblem difference = tutor::drawTimeTrialProblem(0, 2, random);
+        const tutor::TimeTrialProblem difference = tutor::drawTimeTrialProblem(
+            tutor::Level::WarmUp, tutor::Operation::Subtraction, random);
         QVERIFY2(difference.first >= difference.second, problemText(difference).constData());
-        const tutor::TimeTrialProblem sum = tutor::drawTimeTrialProblem(0, 1, random);
+        const tutor::TimeTrialProblem sum
+            = tutor::drawTimeTrialProblem(tutor::Level::WarmUp, tutor::Operation::Addition, random);
         secondLargerInAdditions += sum.second > sum.first;
     }
     // Additions keep the drawn order: the second is larger in about 45%.
@@ -128,8 +130,8 @@ void TimeTrialRulesTest::answerIsJudgedAsTyped()
     QFETCH(int, operation);
     QFETCH(QString, typed);
     QFETCH(bool, right);
-    QCOMPARE(
-        tutor::isRightTimeTrialAnswer(typed, { qint16(first), qint16(second) }, qint16(operation)),
+    QCOMPARE(tutor::isRightTimeTrialAnswer(
+                 typed, { qint16(first), qint16(second) }, tutor::Operation(operation)),
         right);
 }
 

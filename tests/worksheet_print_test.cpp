@@ -263,8 +263,8 @@ void WorksheetPrintTest::printRunDrawsItsPageRangeAndStopsWhenTold()
 
     tutor::WorksheetPrint content { QString(), QString(), QDate(2026, 12, 7), {}, true };
     for (int k = 1; k <= 120; ++k)
-        content.rows.append({ QString::number(k), QStringLiteral("+"), QStringLiteral("1"),
-            QString::number(k + 1) });
+        content.problems.append(
+            { tutor::Level::WarmUp, tutor::Operation::Addition, float(k), 1, qint16(k + 1) });
     QTemporaryDir folder;
     const QString pdf = folder.filePath(QStringLiteral("worksheet.pdf"));
     QPrinter printer(QPrinter::HighResolution);
@@ -309,14 +309,14 @@ void WorksheetPrintTest::printRunDrawsItsPageRangeAndStopsWhenTold()
 
 void WorksheetPrintTest::signsStandAsTallAsTheDigits_data()
 {
-    QTest::addColumn<QString>("operation");
+    QTest::addColumn<int>("operation");
     // The sign's inked height over a digit's: the minus has only its stroke.
     QTest::addColumn<double>("lowest");
     QTest::addColumn<double>("highest");
-    QTest::newRow("plus") << u"+"_s << 0.9 << 1.1;
-    QTest::newRow("minus") << u"-"_s << 0.06 << 0.25;
-    QTest::newRow("times") << u"*"_s << 0.9 << 1.1;
-    QTest::newRow("divided by") << u"/"_s << 0.9 << 1.1;
+    QTest::newRow("plus") << int(tutor::Operation::Addition) << 0.9 << 1.1;
+    QTest::newRow("minus") << int(tutor::Operation::Subtraction) << 0.06 << 0.25;
+    QTest::newRow("times") << int(tutor::Operation::Multiplication) << 0.9 << 1.1;
+    QTest::newRow("divided by") << int(tutor::Operation::Division) << 0.9 << 1.1;
 }
 
 // On the worksheet's sum and on the key's answer line alike, the sign is as
@@ -324,23 +324,24 @@ void WorksheetPrintTest::signsStandAsTallAsTheDigits_data()
 // the digits' middle.
 void WorksheetPrintTest::signsStandAsTallAsTheDigits()
 {
-    QFETCH(QString, operation);
+    QFETCH(int, operation);
     QFETCH(double, lowest);
     QFETCH(double, highest);
 
     QTemporaryDir folder;
-    const auto printed = [&](const QString &name, const tutor::WorksheetRow &row) {
+    const auto printed = [&](const QString &name, int code, float second, qint16 answer) {
         const QString pdf = folder.filePath(name + u".pdf"_s);
-        const tutor::WorksheetPrint content { u"Ms Ada"_s, u"4B"_s, QDate(2026, 12, 7), { row },
-            true };
+        const tutor::WorksheetPrint content { u"Ms Ada"_s, u"4B"_s, QDate(2026, 12, 7),
+            { { tutor::Level::WarmUp, tutor::Operation(code), 8, second, answer } }, true };
         return printA4(pdf, content) ? pdf : QString();
     };
-    const QString whole = printed(u"whole"_s, { u"8"_s, operation, u"8"_s, u"8"_s });
-    const QString noSign = printed(u"no sign"_s, { u"8"_s, QString(), u"8"_s, u"8"_s });
-    // On the worksheet the second number is the last on its line; in the key
-    // the answer is.
-    const QString noSecond = printed(u"no second"_s, { u"8"_s, operation, QString(), u"8"_s });
-    const QString noAnswer = printed(u"no answer"_s, { u"8"_s, operation, u"8"_s, QString() });
+    // An operation of no known code leaves the sign's place empty.
+    const QString whole = printed(u"whole"_s, operation, 88, 88);
+    const QString noSign = printed(u"no sign"_s, 0, 88, 88);
+    // The digit to measure is the one "88" has over "8": on the worksheet the
+    // second number's first, set right; in the key the answer's last.
+    const QString noSecond = printed(u"no second"_s, operation, 8, 88);
+    const QString noAnswer = printed(u"no answer"_s, operation, 88, 8);
     QVERIFY(!whole.isEmpty() && !noSign.isEmpty() && !noSecond.isEmpty() && !noAnswer.isEmpty());
 
     for (int page : { 1, 2 }) {
@@ -394,7 +395,7 @@ void WorksheetPrintTest::teacherAndClassStayOnThePage()
     QTemporaryDir folder;
     const QString pdf = folder.filePath(u"names.pdf"_s);
     const tutor::WorksheetPrint content { teacher, className, QDate(2026, 12, 7),
-        { { u"8"_s, u"*"_s, u"8"_s, u"64"_s } }, true };
+        { { tutor::Level::WarmUp, tutor::Operation::Multiplication, 8, 8, 64 } }, true };
     QVERIFY(printA4(pdf, content));
     const QString text = testsupport::pdfWords(pdf).join(u' ');
 

@@ -14,7 +14,7 @@
 #include <QImage>
 #include <QLabel>
 #include <QLineEdit>
-#include <QListWidget>
+#include <QListView>
 #include <QPageSize>
 #include <QPrintDialog>
 #include <QPrintPreviewDialog>
@@ -57,9 +57,9 @@ struct Problem
     QByteArray answer;
 };
 
-QListWidget *list(MainWindow &window, const char *name)
+QListView *list(MainWindow &window, const char *name)
 {
-    return named<QListWidget>(&window, QString::fromLatin1(name));
+    return named<QListView>(&window, QString::fromLatin1(name));
 }
 
 QPushButton *button(MainWindow &window, const char *name)
@@ -152,10 +152,8 @@ QList<Problem> createProblems(MainWindow &window, int count)
 QStringList rowOnScreen(MainWindow &window, int row)
 {
     QStringList entries;
-    for (const char *name : ListNames) {
-        QListWidgetItem *item = list(window, name)->item(row);
-        entries << (item ? item->text() : u"<missing>"_s);
-    }
+    for (const char *name : ListNames)
+        entries << testsupport::listText(list(window, name), row);
     return entries;
 }
 
@@ -233,7 +231,7 @@ void typeCharacters(QWidget *box, const QString &text)
             QTest::Click, box, Qt::Key_unknown, QString::fromUcs4(&c, 1), Qt::NoModifier);
 }
 
-void wheel(QListWidget *list, int notches)
+void wheel(QListView *list, int notches)
 {
     const QPointF inside(5, 5);
     QWheelEvent event(inside, list->viewport()->mapToGlobal(inside), QPoint(),
@@ -380,7 +378,7 @@ void WorksheetScreenTest::enteringShowsAnEmptyWorksheetWithNothingPicked()
     enterWorksheet(window);
 
     for (const char *name : ListNames)
-        QCOMPARE(list(window, name)->count(), 0);
+        QCOMPARE(testsupport::listRowCount(list(window, name)), 0);
     QCOMPARE(labelText(window, "lblProblemNum"), u"0"_s);
     QCOMPARE(window.state().WorksheetProblemCount, qint16(0));
     QCOMPARE(message(window), ClearedMessage);
@@ -497,7 +495,7 @@ void WorksheetScreenTest::rowNumbersStandBesideTheirRows()
     MainWindow &window = readyWorksheet(fixture, u"Warm Up"_s, u"Addition"_s);
     for (int i = 0; i < problems; ++i)
         button(window, "cmdCreateProblem")->click();
-    QListWidget *first = list(window, "lstWorksheetNum1");
+    QListView *first = list(window, "lstWorksheetNum1");
     // The teacher scrolls the table by its one scroll bar or by the wheel
     // over any column.
     QScrollBar *bar = list(window, "lstWorksheetAnswer")->verticalScrollBar();
@@ -511,7 +509,7 @@ void WorksheetScreenTest::rowNumbersStandBesideTheirRows()
         else if (step == u"bar page up"_s)
             bar->triggerAction(QAbstractSlider::SliderPageStepSub);
         else if (step == u"bar drag"_s)
-            bar->setSliderPosition(first->visualItemRect(first->item(0)).height() * 7 / 3);
+            bar->setSliderPosition(testsupport::rowRect(first, 0).height() * 7 / 3);
         else if (step == u"clear"_s)
             button(window, "cmdClearWorksheet")->click();
         else if (step == u"create"_s)
@@ -530,9 +528,9 @@ void WorksheetScreenTest::rowNumbersStandBesideTheirRows()
         QVERIFY(label->geometry().right() < first->x());
         // Level with the row it names, when that row exists.
         const int row = topRow + place - 1;
-        if (row >= first->count())
+        if (row >= testsupport::listRowCount(first))
             continue;
-        const QRect rowRect = first->visualItemRect(first->item(row));
+        const QRect rowRect = testsupport::rowRect(first, row);
         const QPoint rowCentre = first->viewport()->mapTo(label->parentWidget(), rowRect.center());
         // A bar dragged into a row leaves part of that row out of sight.
         const bool wholeRows = first->verticalScrollBar()->value() % rowRect.height() == 0;
@@ -541,7 +539,7 @@ void WorksheetScreenTest::rowNumbersStandBesideTheirRows()
             name);
     }
     // A worksheet that fits is never scrolled away from its first row.
-    if (first->count() <= 20)
+    if (testsupport::listRowCount(first) <= 20)
         QCOMPARE(first->verticalScrollBar()->value(), 0);
 }
 
@@ -684,10 +682,10 @@ void WorksheetScreenTest::eachCreateAddsOneRowAndShowsIt()
         QCOMPARE(window.state().WorksheetProblemCount, qint16(count));
         const int value = list(window, "lstWorksheetNum1")->verticalScrollBar()->value();
         for (const char *name : ListNames) {
-            QListWidget *column = list(window, name);
-            QCOMPARE(column->count(), count);
+            QListView *column = list(window, name);
+            QCOMPARE(testsupport::listRowCount(column), count);
             // The newest row is in sight in every column, level with the others.
-            const QRect newest = column->visualItemRect(column->item(count - 1));
+            const QRect newest = testsupport::rowRect(column, count - 1);
             QVERIFY2(column->viewport()->rect().contains(newest), name);
             QCOMPARE(column->verticalScrollBar()->value(), value);
         }
@@ -707,18 +705,18 @@ void WorksheetScreenTest::listsOnlyDisplayButScrollTogether()
     createProblems(window, 60);
 
     for (const char *name : ListNames) {
-        QListWidget *column = list(window, name);
+        QListView *column = list(window, name);
         QVERIFY2(column->isEnabled(), name);
         QCOMPARE(column->focusPolicy(), Qt::NoFocus);
         QCOMPARE(column->selectionMode(), QAbstractItemView::NoSelection);
-        QTest::mouseClick(column->viewport(), Qt::LeftButton, {},
-            column->visualItemRect(column->item(59)).center());
-        QVERIFY2(column->selectedItems().isEmpty(), name);
+        QTest::mouseClick(
+            column->viewport(), Qt::LeftButton, {}, testsupport::rowRect(column, 59).center());
+        QVERIFY2(!testsupport::isRowSelected(column, 59), name);
         QVERIFY2(!column->hasFocus(), name);
     }
 
     // Scrolling any column moves all four.
-    QListWidget *operators = list(window, "lstWorksheetOper");
+    QListView *operators = list(window, "lstWorksheetOper");
     const int before = operators->verticalScrollBar()->value();
     wheel(operators, 1);
     const int after = operators->verticalScrollBar()->value();
@@ -783,7 +781,7 @@ void WorksheetScreenTest::fullWorksheetTakesNoMoreProblems()
     createProblem(window);
     QCOMPARE(window.state().WorksheetProblemCount, qint16(32767));
     QCOMPARE(labelText(window, "lblProblemNum"), u"32767"_s);
-    QCOMPARE(list(window, "lstWorksheetNum1")->count(), 3);
+    QCOMPARE(testsupport::listRowCount(list(window, "lstWorksheetNum1")), 3);
 
     testsupport::invokeHandler(&window, "tmrWorksheet_Timer");
     for (int press = 0; press < 2; ++press) {
@@ -791,7 +789,7 @@ void WorksheetScreenTest::fullWorksheetTakesNoMoreProblems()
         QCOMPARE(window.state().WorksheetProblemCount, qint16(32767));
         QCOMPARE(labelText(window, "lblProblemNum"), u"32767"_s);
         for (const char *name : ListNames)
-            QCOMPARE(list(window, name)->count(), 3);
+            QCOMPARE(testsupport::listRowCount(list(window, name)), 3);
         QVERIFY(message(window).startsWith(u"Worksheet Full"_s));
         QVERIFY(message(window).contains(u"32767"_s));
         QVERIFY(messageTimer(window)->isActive());
@@ -801,7 +799,7 @@ void WorksheetScreenTest::fullWorksheetTakesNoMoreProblems()
     button(window, "cmdClearWorksheet")->click();
     createProblem(window);
     QCOMPARE(window.state().WorksheetProblemCount, qint16(1));
-    QCOMPARE(list(window, "lstWorksheetAnswer")->count(), 1);
+    QCOMPARE(testsupport::listRowCount(list(window, "lstWorksheetAnswer")), 1);
 }
 
 void WorksheetScreenTest::savedFilesMatchByteForByte_data()
@@ -1125,7 +1123,7 @@ void WorksheetScreenTest::clearEmptiesTheWorksheetAndSaysSo()
 
     QTest::mouseClick(button(window, "cmdClearWorksheet"), Qt::LeftButton);
     for (const char *name : ListNames)
-        QCOMPARE(list(window, name)->count(), 0);
+        QCOMPARE(testsupport::listRowCount(list(window, name)), 0);
     QCOMPARE(labelText(window, "lblProblemNum"), u"0"_s);
     QCOMPARE(window.state().WorksheetProblemCount, qint16(0));
     QCOMPARE(message(window), ClearedMessage);
@@ -1233,10 +1231,10 @@ void WorksheetScreenTest::reenteringClearsButKeepsTheOptionalInformation()
     field(window, "txtClassName")->insert(u"4C"_s);
 
     testsupport::invokeHandler(&window, "mnuHelpAbout_Click");
-    QCOMPARE(list(window, "lstWorksheetNum1")->count(), 4); // kept while away
+    QCOMPARE(testsupport::listRowCount(list(window, "lstWorksheetNum1")), 4); // kept while away
     enterWorksheet(window);
     for (const char *name : ListNames)
-        QCOMPARE(list(window, name)->count(), 0);
+        QCOMPARE(testsupport::listRowCount(list(window, name)), 0);
     QCOMPARE(labelText(window, "lblProblemNum"), u"0"_s);
     QCOMPARE(message(window), ClearedMessage);
     QVERIFY(check->isChecked());

@@ -6,9 +6,10 @@
 #include <QTest>
 
 using namespace Qt::StringLiterals;
-using tutor::WorksheetRow;
+using tutor::Operation;
+using tutor::WorksheetProblem;
 
-Q_DECLARE_METATYPE(QList<WorksheetRow>)
+Q_DECLARE_METATYPE(QList<WorksheetProblem>)
 
 namespace {
 
@@ -17,6 +18,11 @@ namespace {
 const QByteArray NameLine = "Name:________________                               ";
 const QByteArray DateLine = "Date:________________                               ";
 const QByteArray AnswerKeyLine = "Name: ANSWER KEY                               ";
+
+WorksheetProblem problem(float first, Operation operation, float second, qint16 answer)
+{
+    return { tutor::Level::WarmUp, operation, first, second, answer };
+}
 
 // Joins the lines of a file, each ending in CR LF.
 QByteArray fileOf(const QList<QByteArray> &lines)
@@ -45,24 +51,26 @@ void WorksheetWriterTest::bothSheetsAreWrittenLineForLine_data()
 {
     QTest::addColumn<QString>("teacher");
     QTest::addColumn<QString>("className");
-    QTest::addColumn<QList<WorksheetRow>>("rows");
+    QTest::addColumn<QList<WorksheetProblem>>("problems");
     QTest::addColumn<QByteArray>("worksheet");
     QTest::addColumn<QByteArray>("answers");
 
-    QTest::newRow("no problems") << QString() << QString() << QList<WorksheetRow>()
+    QTest::newRow("no problems") << QString() << QString() << QList<WorksheetProblem>()
                                  << fileOf({ NameLine, "", DateLine, "" })
                                  << fileOf({ AnswerKeyLine, "", DateLine, "" });
 
     QTest::newRow("three plus seven")
-        << QString() << QString() << QList<WorksheetRow> { { u"3"_s, u"+"_s, u"7"_s, u"10"_s } }
+        << QString() << QString()
+        << QList<WorksheetProblem> { problem(3, Operation::Addition, 7, 10) }
         << fileOf({ NameLine, "", DateLine, "", "1)  3 + 7  =   __________", "" })
         << fileOf({ AnswerKeyLine, "", DateLine, "", "1)  3 + 7  =   10", "" });
 
     QTest::newRow("optional fields")
         << u"Mrs Lee"_s << u"Class 3B"_s
-        << QList<WorksheetRow> { { u"3"_s, u"+"_s, u"7"_s, u"10"_s },
-               { u"12"_s, u"-"_s, u"5"_s, u"7"_s }, { u"100"_s, u"*"_s, u"100"_s, u"10000"_s },
-               { u"9"_s, u"/"_s, u"4"_s, u"2"_s } }
+        << QList<WorksheetProblem> { problem(3, Operation::Addition, 7, 10),
+               problem(12, Operation::Subtraction, 5, 7),
+               problem(100, Operation::Multiplication, 100, 10000),
+               problem(9, Operation::Division, 4, 2) }
         << fileOf({ NameLine + "Mrs Lee", "", DateLine + "Class 3B", "",
                "1)  3 + 7  =   __________", "", "2)  12 - 5  =   __________", "",
                "3)  100 * 100  =   __________", "", "4)  9 / 4  =   __________", "" })
@@ -70,7 +78,8 @@ void WorksheetWriterTest::bothSheetsAreWrittenLineForLine_data()
                "", "3)  100 * 100  =   10000", "", "4)  9 / 4  =   2", "" });
 
     QTest::newRow("only class name")
-        << QString() << u"Class 3B"_s << QList<WorksheetRow> { { u"1"_s, u"+"_s, u"1"_s, u"2"_s } }
+        << QString() << u"Class 3B"_s
+        << QList<WorksheetProblem> { problem(1, Operation::Addition, 1, 2) }
         << fileOf({ NameLine, "", DateLine + "Class 3B", "", "1)  1 + 1  =   __________", "" })
         << fileOf({ AnswerKeyLine, "", DateLine, "", "1)  1 + 1  =   2", "" });
 }
@@ -79,27 +88,27 @@ void WorksheetWriterTest::bothSheetsAreWrittenLineForLine()
 {
     QFETCH(QString, teacher);
     QFETCH(QString, className);
-    QFETCH(QList<WorksheetRow>, rows);
+    QFETCH(QList<WorksheetProblem>, problems);
     QFETCH(QByteArray, worksheet);
     QFETCH(QByteArray, answers);
 
-    QCOMPARE(tutor::worksheetBytes(teacher, className, rows), worksheet);
-    QCOMPARE(tutor::answerSheetBytes(rows), answers);
+    QCOMPARE(tutor::worksheetBytes(teacher, className, problems), worksheet);
+    QCOMPARE(tutor::answerSheetBytes(problems), answers);
 }
 
 void WorksheetWriterTest::problemNumbersAreNotPadded()
 {
-    QList<WorksheetRow> rows;
+    QList<WorksheetProblem> problems;
     QList<QByteArray> worksheetLines = { NameLine, "", DateLine, "" };
     QList<QByteArray> answerLines = { AnswerKeyLine, "", DateLine, "" };
     for (int k = 1; k <= 100; ++k) {
-        rows.append({ u"2"_s, u"+"_s, u"2"_s, u"4"_s });
+        problems.append(problem(2, Operation::Addition, 2, 4));
         worksheetLines += { QByteArray::number(k) + ")  2 + 2  =   __________", "" };
         answerLines += { QByteArray::number(k) + ")  2 + 2  =   4", "" };
     }
 
-    const QByteArray worksheet = tutor::worksheetBytes(QString(), QString(), rows);
-    const QByteArray answers = tutor::answerSheetBytes(rows);
+    const QByteArray worksheet = tutor::worksheetBytes(QString(), QString(), problems);
+    const QByteArray answers = tutor::answerSheetBytes(problems);
     QCOMPARE(worksheet, fileOf(worksheetLines));
     QCOMPARE(answers, fileOf(answerLines));
 
@@ -115,9 +124,9 @@ void WorksheetWriterTest::problemNumbersAreNotPadded()
 
 void WorksheetWriterTest::teachersNameKeepsItsLettersWithoutByteOrderMark()
 {
-    const QList<WorksheetRow> rows = { { u"3"_s, u"+"_s, u"7"_s, u"10"_s } };
+    const QList<WorksheetProblem> problems = { problem(3, Operation::Addition, 7, 10) };
 
-    QCOMPARE(tutor::worksheetBytes(u"\u0141ucja M\u00FCller"_s, u"Klasse 3\u00E4"_s, rows),
+    QCOMPARE(tutor::worksheetBytes(u"\u0141ucja M\u00FCller"_s, u"Klasse 3\u00E4"_s, problems),
         fileOf({ NameLine + "\xC5\x81ucja M\xC3\xBCller", "", DateLine + "Klasse 3\xC3\xA4", "",
             "1)  3 + 7  =   __________", "" }));
 }
@@ -131,6 +140,10 @@ void WorksheetWriterTest::statusTextsNameTheFile()
     QCOMPARE(tutor::worksheetSaveFailedMessage(
                  u"/opt/orvi/worksheets/OrviAnswersheet.txt"_s, u"Is a directory"_s),
         u"Save failed - /opt/orvi/worksheets/OrviAnswersheet.txt: Is a directory"_s);
+    // A folder's name may hold a per cent sign and a digit; it stays as it is.
+    QCOMPARE(tutor::worksheetSaveFailedMessage(
+                 u"/home/ann/100%2/OrviWorksheet.txt"_s, u"No space left on device"_s),
+        u"Save failed - /home/ann/100%2/OrviWorksheet.txt: No space left on device"_s);
 }
 
 QTEST_APPLESS_MAIN(WorksheetWriterTest)

@@ -57,8 +57,8 @@ void typeInto(MainWindow &window, const char *box, const QString &text, bool ent
 QString practiceAnswer(MainWindow &window, bool right)
 {
     const TutorState &state = window.state();
-    const int answer
-        = tutor::expectedAnswer(state.Operand1, state.Operand2, state.OperationCode).value_or(0);
+    const auto operation = tutor::Operation(state.OperationCode);
+    const int answer = tutor::expectedAnswer(state.Operand1, state.Operand2, operation).value_or(0);
     return QString::number(right ? answer : answer + 1);
 }
 
@@ -109,8 +109,8 @@ void worksheet(MainWindow &window)
 QString missingNumber(MainWindow &window, bool right)
 {
     const TutorState &state = window.state();
-    const int hidden = tutor::missingNumber(
-        { state.MissingNumberTop, state.MissingNumberBottom }, state.OperationCode);
+    const int hidden = tutor::missingNumber({ state.MissingNumberTop, state.MissingNumberBottom },
+        tutor::Operation(state.OperationCode));
     return QString::number(right ? hidden : hidden + 1);
 }
 

@@ -20,8 +20,23 @@ namespace tutor {
 
 namespace {
 
+// The printed worksheet's fixed texts in one place, so that they can be
+// translated whole; %1 and on stand for the texts and numbers put in.
+namespace words {
+constexpr char Title[] = "Orvi Math Tutor Worksheet";
+constexpr char KeyTitle[] = "Orvi Math Tutor Worksheet - Answer Key";
+constexpr char Teacher[] = "Teacher: %1";
+constexpr char Class[] = "Class: %1";
+constexpr char PupilsName[] = "Name: ______________________________";
+constexpr char PageNumber[] = "Page %1 of %2";
+} // namespace words
+
+QString phrase(const char *words)
+{
+    return QString::fromUtf8(words);
+}
+
 const QString PupilFont = QStringLiteral("Comic Sans MS");
-const QString Title = QStringLiteral("Orvi Math Tutor Worksheet");
 
 QFont pupilFont(qreal pointSize, bool bold = false)
 {
@@ -39,17 +54,6 @@ struct Fonts
     QFont footer = pupilFont(9);
     QFont numbers = pupilFont(18, true);
 };
-
-// The printed form of a sign: the practice screen's times and division
-// signs rather than the text file's "*" and "/".
-QString printedSign(const QString &sign)
-{
-    if (sign == QLatin1String("*"))
-        return QString(QChar(0x00D7));
-    if (sign == QLatin1String("/"))
-        return QString(QChar(0x00F7));
-    return sign;
-}
 
 // Paints in millimetres from the top left of the printable area, keeping
 // text at its point size whatever the printer's resolution.
@@ -113,7 +117,7 @@ public:
         m_painter.setPen(Qt::black);
     }
 
-    double sign(const QRectF &mmRect, const QFont &font, const QString &operation);
+    double sign(const QRectF &mmRect, const QFont &font, Operation operation);
 
 private:
     // Of one font on this device, in pixels: where a line of text centred in
@@ -161,12 +165,13 @@ private:
 // third of their height reads as a dot), so the four signs are drawn, as tall
 // as the digits written with `font` and about as heavy as their strokes. The
 // sign starts at the left of `mmRect`, as wide as it is tall, and stands
-// where a digit centred in it would. An unseen copy of the character stays in
-// the PDF's text, so that the sums still read whole when searched or copied.
+// where a digit centred in it would. An unseen copy of the character (the
+// practice screen's times and division signs rather than the text file's "*"
+// and "/") stays in the PDF's text, so that the sums still read whole when
+// searched or copied. An operation of no known code leaves its place empty.
 // Returns the width taken in millimetres.
-double PagePainter::sign(const QRectF &mmRect, const QFont &font, const QString &operation)
+double PagePainter::sign(const QRectF &mmRect, const QFont &font, Operation operation)
 {
-    const QString shown = printedSign(operation);
     const Measures &measures = measure(font);
     const double height = measures.digitHeight;
     const QRectF place = area(mmRect);
@@ -182,17 +187,26 @@ double PagePainter::sign(const QRectF &mmRect, const QFont &font, const QString 
     // and the next sign: fewer changes of pen keep long prints quick.
     const QPen pen(Qt::black, stroke, Qt::SolidLine, Qt::FlatCap);
     m_painter.setPen(pen);
-    if (operation == QLatin1String("+")) {
+    QChar shown;
+    switch (operation) {
+    case Operation::Addition:
         m_painter.drawLine(middle - across, middle + across);
         m_painter.drawLine(middle - down, middle + down);
-    } else if (operation == QLatin1String("-")) {
+        shown = u'+';
+        break;
+    case Operation::Subtraction:
         m_painter.drawLine(middle - across, middle + across);
-    } else if (operation == QLatin1String("*")) {
+        shown = u'-';
+        break;
+    case Operation::Multiplication: {
         // Square ends stick out of a slanting line by half the stroke at 45°.
         const double reach = half - stroke / (2 * std::sqrt(2.0));
         m_painter.drawLine(middle + QPointF(-reach, -reach), middle + QPointF(reach, reach));
         m_painter.drawLine(middle + QPointF(-reach, reach), middle + QPointF(reach, -reach));
-    } else if (operation == QLatin1String("/")) {
+        shown = QChar(0x00D7);
+        break;
+    }
+    case Operation::Division: {
         m_painter.drawLine(middle - across, middle + across);
         const double dot = stroke * 0.75;
         m_painter.setPen(Qt::NoPen);
@@ -201,15 +215,17 @@ double PagePainter::sign(const QRectF &mmRect, const QFont &font, const QString 
         m_painter.drawEllipse(middle + down - QPointF(0, dot), dot, dot);
         m_painter.setBrush(Qt::NoBrush);
         m_painter.setPen(pen);
-    } else {
-        // Anything else is written as it is, in a place no narrower.
-        return std::max(height / m_scale, textFrom(mmRect, font, shown));
+        shown = QChar(0x00F7);
+        break;
+    }
+    default:
+        return height / m_scale;
     }
     // Only a PDF keeps text to search or copy; the preview has no use for it.
     if (m_painter.paintEngine() && m_painter.paintEngine()->type() == QPaintEngine::Pdf) {
         m_painter.setPen(Qt::transparent);
         useFont(font);
-        m_painter.drawText(QPointF(box.left(), baseLine), shown);
+        m_painter.drawText(QPointF(box.left(), baseLine), QString(shown));
         m_painter.setPen(pen);
     }
     return height / m_scale;
@@ -226,9 +242,9 @@ QString teacherAndClass(
     QString teacher;
     QString className;
     if (!content.teachersName.isEmpty())
-        teacher = QStringLiteral("Teacher: ") + content.teachersName;
+        teacher = phrase(words::Teacher).arg(content.teachersName);
     if (!content.className.isEmpty())
-        className = QStringLiteral("Class: ") + content.className;
+        className = phrase(words::Class).arg(content.className);
     if (teacher.isEmpty() || className.isEmpty())
         return page.elided(font, teacher + className, lineWidth);
 
@@ -254,14 +270,14 @@ void paintHeader(PagePainter &page, const WorksheetPrint &content, double width,
     const QFont &title = page.fonts().title;
     const QFont &small = page.fonts().small;
     page.text(QRectF(0, 0, width, 9), Qt::AlignLeft | Qt::AlignVCenter, title,
-        key ? Title + QStringLiteral(" - Answer Key") : Title);
+        phrase(key ? words::KeyTitle : words::Title));
     page.text(QRectF(0, 0, width, 9), Qt::AlignRight | Qt::AlignVCenter, small,
         QLocale().toString(content.date, QLocale::LongFormat));
     page.text(QRectF(0, 10, width, 6), Qt::AlignLeft | Qt::AlignVCenter, small,
         teacherAndClass(page, small, content, width));
     if (!key)
         page.text(QRectF(0, 16, width, 6), Qt::AlignLeft | Qt::AlignVCenter, small,
-            QStringLiteral("Name: ______________________________"));
+            phrase(words::PupilsName));
     page.line(0, PagePlan::HeaderHeight - 1.5, width, 0.3);
 }
 
@@ -269,12 +285,12 @@ void paintFooter(PagePainter &page, double width, double height, int pageNumber,
 {
     page.text(QRectF(0, height - PagePlan::FooterHeight, width, PagePlan::FooterHeight),
         Qt::AlignHCenter | Qt::AlignBottom, page.fonts().footer,
-        QStringLiteral("Page %1 of %2").arg(pageNumber).arg(pageCount));
+        phrase(words::PageNumber).arg(QString::number(pageNumber), QString::number(pageCount)));
 }
 
 // A written sum: the first number over the sign and the second number, a
 // rule, then room to write the answer.
-void paintSum(PagePainter &page, QPointF at, int number, const WorksheetRow &row)
+void paintSum(PagePainter &page, QPointF at, int number, const WorksheetProblem &problem)
 {
     const double w = PagePlan::SheetCellWidth;
     page.text(QRectF(at.x(), at.y(), 10, 6), Qt::AlignLeft | Qt::AlignTop, page.fonts().footer,
@@ -282,22 +298,30 @@ void paintSum(PagePainter &page, QPointF at, int number, const WorksheetRow &row
     const QFont &numbers = page.fonts().numbers;
     const double right = at.x() + w - 8;
     page.text(QRectF(at.x() + 10, at.y() + 2, right - at.x() - 10, 9),
-        Qt::AlignRight | Qt::AlignVCenter, numbers, row.number1);
-    page.sign(QRectF(at.x() + 8, at.y() + 11, 8, 9), numbers, row.operation);
+        Qt::AlignRight | Qt::AlignVCenter, numbers,
+        worksheetColumnText(problem, WorksheetColumn::Number1));
+    page.sign(QRectF(at.x() + 8, at.y() + 11, 8, 9), numbers, problem.operation);
     page.text(QRectF(at.x() + 16, at.y() + 11, right - at.x() - 16, 9),
-        Qt::AlignRight | Qt::AlignVCenter, numbers, row.number2);
+        Qt::AlignRight | Qt::AlignVCenter, numbers,
+        worksheetColumnText(problem, WorksheetColumn::Number2));
     page.line(at.x() + 8, at.y() + 22, right, 0.5);
 }
 
 // "12.  7 × 8 = 56", the sign drawn between the texts.
-void paintKeyLine(PagePainter &page, QPointF at, int number, const WorksheetRow &row)
+void paintKeyLine(PagePainter &page, QPointF at, int number, const WorksheetProblem &problem)
 {
     const QFont &small = page.fonts().small;
     QRectF place(at, QSizeF(PagePlan::KeyCellWidth - 2, PagePlan::KeyCellHeight));
     place.setLeft(place.left()
-        + page.textFrom(place, small, QStringLiteral("%1.  %2 ").arg(number).arg(row.number1)));
-    place.setLeft(place.left() + page.sign(place, small, row.operation));
-    page.textFrom(place, small, QStringLiteral(" %1 = %2").arg(row.number2, row.answer));
+        + page.textFrom(place, small,
+            QStringLiteral("%1.  %2 ")
+                .arg(QString::number(number),
+                    worksheetColumnText(problem, WorksheetColumn::Number1))));
+    place.setLeft(place.left() + page.sign(place, small, problem.operation));
+    page.textFrom(place, small,
+        QStringLiteral(" %1 = %2")
+            .arg(worksheetColumnText(problem, WorksheetColumn::Number2),
+                worksheetColumnText(problem, WorksheetColumn::Answer)));
 }
 
 // A printer keeps the range last typed into its dialog even when the user
@@ -316,7 +340,7 @@ PrintOutcome printWorksheet(QPagedPaintDevice &device, const WorksheetPrint &con
     const std::function<bool(int, int)> &keepGoing)
 {
     const QSizeF printable = device.pageLayout().paintRect(QPageLayout::Millimeter).size();
-    const PagePlan plan(int(content.rows.size()), printable, content.withKey);
+    const PagePlan plan(int(content.problems.size()), printable, content.withKey);
 
     int first = 0;
     int last = plan.pageCount() - 1;
@@ -349,9 +373,9 @@ PrintOutcome printWorksheet(QPagedPaintDevice &device, const WorksheetPrint &con
             const QPointF at(
                 left + place.column * cellWidth, PagePlan::HeaderHeight + place.row * cellHeight);
             if (key)
-                paintKeyLine(page, at, problem + 1, content.rows.at(problem));
+                paintKeyLine(page, at, problem + 1, content.problems.at(problem));
             else
-                paintSum(page, at, problem + 1, content.rows.at(problem));
+                paintSum(page, at, problem + 1, content.problems.at(problem));
         }
         paintFooter(page, width, height, pageIndex + 1, plan.pageCount());
         if (keepGoing && !keepGoing(pageIndex - first + 1, toDo)) {

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "worksheet/worksheet_writer.h"
+#include "rules/worksheet_problem.h"
 
 #include <QDate>
 #include <QList>
@@ -18,7 +18,7 @@ struct WorksheetPrint
     QString teachersName;
     QString className;
     QDate date;
-    QList<WorksheetRow> rows;
+    QList<WorksheetProblem> problems;
     bool withKey = true;
 };
 

@@ -6,6 +6,7 @@
 #include "base/file_saver.h"
 #include "base/fixed_row_list.h"
 #include "base/message_box.h"
+#include "base/record_column_model.h"
 #include "rules/level_and_operation.h"
 #include "rules/level_range.h"
 #include "rules/number_text.h"
@@ -23,7 +24,6 @@
 #include <QLabel>
 #include <QLayout>
 #include <QLineEdit>
-#include <QListWidget>
 #include <QLocale>
 #include <QPageSize>
 #include <QPaintEngine>
@@ -89,20 +89,22 @@ constexpr std::array<OperationEntry, 3> Operations = { { { "Addition", tutor::Op
     { "Subtraction", tutor::Operation::Subtraction },
     { "Multiplication", tutor::Operation::Multiplication } } };
 
-QStringList operationNames()
+// Each entry carries its operation or level as item data: the shown name is
+// only for the eye.
+void fillOperations(QComboBox *box)
 {
-    QStringList names;
+    controls::refill(box, {});
     for (const OperationEntry &operation : Operations)
-        names << QString::fromLatin1(operation.name);
-    return names;
+        box->addItem(QString::fromLatin1(operation.name), QVariant::fromValue(operation.operation));
+    box->setCurrentIndex(-1);
 }
 
-QStringList levelNames()
+void fillLevels(QComboBox *box)
 {
-    QStringList names;
+    controls::refill(box, {});
     for (tutor::Level level : tutor::AllLevels)
-        names << tutor::levelName(tutor::code(level));
-    return names;
+        box->addItem(tutor::levelName(level), QVariant::fromValue(level));
+    box->setCurrentIndex(-1);
 }
 
 // The status line has room for one line. A message too long for it gives up
@@ -257,10 +259,14 @@ WorksheetScreen::WorksheetScreen(
 
 // The lists only display: they take no selection and no focus, but stay
 // enabled so that they still scroll, and they always scroll together.
-QListWidget *WorksheetScreen::worksheetList(const QString &name, int left, int width)
+void WorksheetScreen::worksheetList(const QString &name, int left, int width)
 {
     auto *list = new FixedRowList(RowHeight, this);
     list->setObjectName(name);
+    list->setModel(
+        new RecordColumnModel<WorksheetDraft, tutor::WorksheetProblem, tutor::WorksheetColumn>(
+            m_session.worksheetDraft(), &WorksheetDraft::problems,
+            tutor::WorksheetColumn(m_lists.size()), tutor::worksheetColumnText, list));
     list->setSelectionMode(QAbstractItemView::NoSelection);
     list->setFocusPolicy(Qt::NoFocus);
     list->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
@@ -268,14 +274,13 @@ QListWidget *WorksheetScreen::worksheetList(const QString &name, int left, int w
     list->setGeometry(
         place.left(), place.top(), place.width(), VisibleRows * RowHeight + 2 * list->frameWidth());
     m_lists << list;
-    return list;
 }
 
 // Numbers beside the first, tenth and twentieth rows in sight help count the
 // rows.
 QLabel *WorksheetScreen::addRowLabel(const QString &name, int row)
 {
-    const QListWidget *first = m_lists.first();
+    const FixedRowList *first = m_lists.first();
     const QRect place = twips(RowMarkerLeftTwips, 0, RowMarkerWidthTwips, 0);
     QLabel *label = controls::label(this, name, QString::number(row),
         QRect(place.left(), first->y() + first->frameWidth() + (row - 1) * RowHeight, place.width(),
@@ -299,8 +304,8 @@ void WorksheetScreen::enter()
 {
     setOptionalFieldsEditable(false);
     m_cmdCreateProblem->setEnabled(false);
-    controls::refill(m_cmbOperation, operationNames());
-    controls::refill(m_cmbDifficulty, levelNames());
+    fillOperations(m_cmbOperation);
+    fillLevels(m_cmbDifficulty);
     m_cmdClearWorksheet->setFocus();
     m_session.startWorksheet();
     cmdClearWorksheet_Click();
@@ -314,13 +319,11 @@ void WorksheetScreen::stopTimers()
 void WorksheetScreen::cmbDifficulty_Click()
 {
     endLastingStatus();
-    if (m_cmbDifficulty->currentIndex() < 0)
-        return;
-    const qsizetype level = levelNames().indexOf(m_cmbDifficulty->currentText());
-    if (level < 0)
+    const QVariant level = m_cmbDifficulty->currentData();
+    if (!level.isValid())
         return;
     // A pick chooses for the whole program, as the menu would.
-    m_session.chooseLevel(tutor::AllLevels.at(level));
+    m_session.chooseLevel(level.value<tutor::Level>());
     // "Create Problem" is offered once each list has had a pick since entering.
     if (m_session.noteWorksheetLevelPicked())
         m_cmdCreateProblem->setEnabled(true);
@@ -329,14 +332,10 @@ void WorksheetScreen::cmbDifficulty_Click()
 void WorksheetScreen::cmbOperation_Click()
 {
     endLastingStatus();
-    if (m_cmbOperation->currentIndex() < 0)
+    const QVariant operation = m_cmbOperation->currentData();
+    if (!operation.isValid())
         return;
-    const QString picked = m_cmbOperation->currentText();
-    const auto operation = std::find_if(Operations.begin(), Operations.end(),
-        [&picked](const OperationEntry &entry) { return picked == QLatin1String(entry.name); });
-    if (operation == Operations.end())
-        return;
-    m_session.chooseOperation(operation->operation);
+    m_session.chooseOperation(operation.value<tutor::Operation>());
     if (m_session.noteWorksheetOperationPicked())
         m_cmdCreateProblem->setEnabled(true);
 }
@@ -344,36 +343,20 @@ void WorksheetScreen::cmbOperation_Click()
 void WorksheetScreen::cmdCreateProblem_Click()
 {
     endLastingStatus();
-    const std::optional<tutor::PracticeProblem> problem = m_session.addWorksheetProblem();
-    if (!problem) {
+    if (!m_session.addWorksheetProblem()) {
         showStatus(FullMessage);
         return;
     }
-    const qint16 operation = m_session.state().OperationCode;
-    const qint16 answer
-        = tutor::expectedAnswer(problem->operand1, problem->operand2, operation).value_or(0);
-    appendRow({ tutor::plainNumberText(problem->operand1), tutor::operationSign(operation),
-        tutor::plainNumberText(problem->operand2), tutor::plainNumberText(answer) });
-}
-
-void WorksheetScreen::appendRow(const tutor::WorksheetRow &row)
-{
-    const std::array<const QString *, 4> entries
-        = { &row.number1, &row.operation, &row.number2, &row.answer };
-    for (qsizetype column = 0; column < m_lists.size(); ++column)
-        m_lists.at(column)->addItem(*entries.at(column));
     // The newest row is the one the teacher wants to see.
-    for (QListWidget *column : std::as_const(m_lists))
+    for (FixedRowList *column : std::as_const(m_lists))
         column->scrollToBottom();
 }
 
 void WorksheetScreen::cmdClearWorksheet_Click()
 {
     m_session.clearWorksheet();
-    for (QListWidget *column : std::as_const(m_lists)) {
-        column->clear();
+    for (FixedRowList *column : std::as_const(m_lists))
         column->scrollToTop();
-    }
     numberRowMarkers();
     showStatus(ClearedMessage);
 }
@@ -421,12 +404,14 @@ void WorksheetScreen::cmdSaveWorksheet_Click()
 {
     // The fields are written whether or not the box is checked now.
     save(tutor::worksheetFileName(),
-        tutor::worksheetBytes(m_txtTeachersName->text(), m_txtClassName->text(), rows()));
+        tutor::worksheetBytes(m_txtTeachersName->text(), m_txtClassName->text(),
+            m_session.worksheetDraft().problems()));
 }
 
 void WorksheetScreen::cmdSaveAnswer_Click()
 {
-    save(tutor::answerSheetFileName(), tutor::answerSheetBytes(rows()));
+    save(tutor::answerSheetFileName(),
+        tutor::answerSheetBytes(m_session.worksheetDraft().problems()));
 }
 
 void WorksheetScreen::cmdPrintWorksheet_Click()
@@ -500,7 +485,7 @@ tutor::PrintOutcome WorksheetScreen::printWithProgress(
 void WorksheetScreen::paintPrint(QPrinter *printer)
 {
     const tutor::WorksheetPrint content { m_txtTeachersName->text(), m_txtClassName->text(),
-        QDate::currentDate(), rows(), m_includeAnswerKey };
+        QDate::currentDate(), m_session.worksheetDraft().problems(), m_includeAnswerKey };
     // The preview draws every page of a long worksheet; that takes a moment.
     if (printer->paintEngine() && printer->paintEngine()->type() == QPaintEngine::Picture) {
         QGuiApplication::setOverrideCursor(Qt::WaitCursor);
@@ -573,18 +558,6 @@ void WorksheetScreen::printPdf(const QPrinter &printer, const tutor::WorksheetPr
     showMessage(this,
         QStringLiteral("The worksheet could not be saved as PDF to ") + saved.path
             + QStringLiteral(": ") + saved.error);
-}
-
-QList<tutor::WorksheetRow> WorksheetScreen::rows() const
-{
-    const int count
-        = qBound(0, int(m_session.state().WorksheetProblemCount), m_lists.first()->count());
-    QList<tutor::WorksheetRow> result;
-    result.reserve(count);
-    for (int row = 0; row < count; ++row)
-        result.append({ m_lists.at(0)->item(row)->text(), m_lists.at(1)->item(row)->text(),
-            m_lists.at(2)->item(row)->text(), m_lists.at(3)->item(row)->text() });
-    return result;
 }
 
 // Last week's worksheet is not lost to this week's: a different file the save

@@ -7,11 +7,11 @@
 
 #include <QList>
 
+class FixedRowList;
 class QCheckBox;
 class QComboBox;
 class QLabel;
 class QLineEdit;
-class QListWidget;
 class QPagedPaintDevice;
 class QPrinter;
 class QPushButton;
@@ -53,11 +53,9 @@ public slots:
     void cmdPrintWorksheet_Click();
 
 private:
-    QListWidget *worksheetList(const QString &name, int left, int width);
+    void worksheetList(const QString &name, int left, int width);
     QLabel *addRowLabel(const QString &name, int row);
     void numberRowMarkers();
-    void appendRow(const tutor::WorksheetRow &row);
-    QList<tutor::WorksheetRow> rows() const;
     void save(const QString &fileName, const QByteArray &bytes);
     enum class StatusLasts { TenSeconds, UntilNextAction };
     void showStatus(const QString &text, const QString &folder = QString(),
@@ -80,7 +78,7 @@ private:
     QLineEdit *m_txtTeachersName = nullptr;
     QLineEdit *m_txtClassName = nullptr;
     // lstWorksheetNum1, lstWorksheetOper, lstWorksheetNum2, lstWorksheetAnswer
-    QList<QListWidget *> m_lists;
+    QList<FixedRowList *> m_lists;
     // Label20, Label23, Label33: beside the first, tenth and twentieth rows
     QList<QLabel *> m_rowMarkers;
     QPushButton *m_cmdPrintWorksheet = nullptr;

@@ -1,7 +1,6 @@
 #include "worksheet/worksheet_writer.h"
 
 #include <QStringList>
-#include <QStringView>
 
 using namespace Qt::StringLiterals;
 
@@ -9,50 +8,70 @@ namespace tutor {
 
 namespace {
 
-// The blanks of the header lines, wide enough to write on once printed.
-constexpr QStringView NameBlank = u"Name:________________";
-constexpr QStringView DateBlank = u"Date:________________";
+// The worksheet files' fixed texts and the save messages in one place, so
+// that they can be translated whole. The blanks of the header lines are wide
+// enough to write on once printed; %1 and on stand for the texts put in.
+namespace words {
+constexpr char NameBlank[] = "Name:________________";
+constexpr char DateBlank[] = "Date:________________";
+constexpr char AnswerKey[] = "Name: ANSWER KEY";
+// "1)  3 + 7  =   ": nothing is padded, so wider numbers push the rest along.
+constexpr char Problem[] = "%1)  %2 %3 %4  =   %5";
+constexpr char AnswerBlank[] = "__________";
+// Teachers know this wording, spelling and all; keep it as it is.
+constexpr char Saved[] = "Save Succesfull - Available in %1";
+constexpr char SaveFailed[] = "Save failed - %1: %2";
+} // namespace words
+
+QString phrase(const char *words)
+{
+    return QString::fromUtf8(words);
+}
 
 QString gap()
 {
     return QString(31, u' ');
 }
 
-// "1)  3 + 7": nothing is padded, so wider numbers push the rest along.
-QString problemText(qsizetype number, const WorksheetRow &row)
+// The problem's line, with `answer` after the equals sign.
+QString problemLine(qsizetype number, const WorksheetProblem &problem, const QString &answer)
 {
-    return QString::number(number) + u")  "_s + row.number1 + u' ' + row.operation + u' '
-        + row.number2;
+    return phrase(words::Problem)
+        .arg(QString::number(number), worksheetColumnText(problem, WorksheetColumn::Number1),
+            worksheetColumnText(problem, WorksheetColumn::Sign),
+            worksheetColumnText(problem, WorksheetColumn::Number2), answer);
 }
 
 // Each line is followed by an empty one, to leave room for working.
-QByteArray sheetBytes(const QStringList &header, const QList<WorksheetRow> &rows,
-    QString (*lineFor)(qsizetype, const WorksheetRow &))
+QByteArray sheetBytes(const QStringList &header, const QList<WorksheetProblem> &problems,
+    QString (*lineFor)(qsizetype, const WorksheetProblem &))
 {
     QString text;
     for (const QString &line : header)
         text += line + u"\r\n\r\n"_s;
-    for (qsizetype k = 0; k < rows.size(); ++k)
-        text += lineFor(k + 1, rows.at(k)) + u"\r\n\r\n"_s;
+    for (qsizetype k = 0; k < problems.size(); ++k)
+        text += lineFor(k + 1, problems.at(k)) + u"\r\n\r\n"_s;
     return text.toUtf8();
 }
 
 } // namespace
 
 QByteArray worksheetBytes(
-    const QString &teachersName, const QString &className, const QList<WorksheetRow> &rows)
+    const QString &teachersName, const QString &className, const QList<WorksheetProblem> &problems)
 {
-    return sheetBytes({ NameBlank + gap() + teachersName, DateBlank + gap() + className }, rows,
-        [](qsizetype number, const WorksheetRow &row) -> QString {
-            return problemText(number, row) + u"  =   __________"_s;
+    return sheetBytes({ phrase(words::NameBlank) + gap() + teachersName,
+                          phrase(words::DateBlank) + gap() + className },
+        problems, [](qsizetype number, const WorksheetProblem &problem) -> QString {
+            return problemLine(number, problem, phrase(words::AnswerBlank));
         });
 }
 
-QByteArray answerSheetBytes(const QList<WorksheetRow> &rows)
+QByteArray answerSheetBytes(const QList<WorksheetProblem> &problems)
 {
-    return sheetBytes({ u"Name: ANSWER KEY"_s + gap(), DateBlank + gap() }, rows,
-        [](qsizetype number, const WorksheetRow &row) -> QString {
-            return problemText(number, row) + u"  =   "_s + row.answer;
+    return sheetBytes({ phrase(words::AnswerKey) + gap(), phrase(words::DateBlank) + gap() },
+        problems, [](qsizetype number, const WorksheetProblem &problem) -> QString {
+            return problemLine(
+                number, problem, worksheetColumnText(problem, WorksheetColumn::Answer));
         });
 }
 
@@ -68,13 +87,12 @@ QString answerSheetFileName()
 
 QString worksheetSavedMessage(const QString &path)
 {
-    // Teachers know this wording, spelling and all; keep it as it is.
-    return u"Save Succesfull - Available in "_s + path;
+    return phrase(words::Saved).arg(path);
 }
 
 QString worksheetSaveFailedMessage(const QString &path, const QString &reason)
 {
-    return u"Save failed - "_s + path + u": "_s + reason;
+    return phrase(words::SaveFailed).arg(path, reason);
 }
 
 } // namespace tutor
