@@ -138,7 +138,7 @@ bool SaveFolder::open(const QString &path, Missing missing, QString *error)
                                        "followed")
                             .arg(name,
                                 owner.isEmpty() ? QStringLiteral("another user")
-                                                : QStringLiteral("the user ") + owner));
+                                                : QStringLiteral("the user %1").arg(owner)));
         }
         struct stat target = {};
         if (::stat(native.constData(), &target) != 0) {

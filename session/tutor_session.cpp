@@ -121,9 +121,11 @@ bool TutorSession::answerPracticeProblem(QStringView typed)
     if (right) {
         m_state.CorrectCount = tutor::countedUp(m_state.CorrectCount);
         m_state.LastVerdict = QStringLiteral("Right");
+        m_lastVerdict = tutor::Verdict::Right;
     } else {
         m_state.IncorrectCount = tutor::countedUp(m_state.IncorrectCount);
         m_state.LastVerdict = QStringLiteral("Wrong");
+        m_lastVerdict = tutor::Verdict::Wrong;
     }
     emit practiceScoreChanged(m_state.CorrectCount, m_state.IncorrectCount);
     return right;
@@ -141,8 +143,7 @@ bool TutorSession::logPracticeProblem(const QString &typed)
     answer.operand2 = m_state.Operand2;
     answer.typed = typed;
     answer.expected = m_state.LoggedCorrectAnswer;
-    answer.verdict = m_state.LastVerdict == QLatin1String("Right") ? tutor::Verdict::Right
-                                                                   : tutor::Verdict::Wrong;
+    answer.verdict = m_lastVerdict;
     answer.answeredAt = m_clock();
     const qint64 thinking = m_practiceProblemShownAt.isValid()
         ? m_practiceProblemShownAt.msecsTo(answer.answeredAt)

@@ -142,4 +142,6 @@ private:
     WorksheetDraft m_worksheet;
     Clock m_clock;
     QDateTime m_practiceProblemShownAt;
+    // The record keeps the verdict as a word; the log takes it from here.
+    tutor::Verdict m_lastVerdict = tutor::Verdict::Wrong;
 };

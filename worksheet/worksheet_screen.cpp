@@ -51,9 +51,10 @@ const QString ComicSans = QStringLiteral("Comic Sans MS");
 
 const QString ClearedMessage
     = QStringLiteral("Current Worksheet Cleared  --  Ready to create new worksheet.");
-const QString FullMessage = QStringLiteral("Worksheet Full  --  A worksheet holds at most ")
-    + QString::number(WorksheetScreen::MaximumProblems)
-    + QStringLiteral(" problems. Save it, or clear it to start again.");
+const QString FullMessage
+    = QStringLiteral("Worksheet Full  --  A worksheet holds at most %1 problems. Save it, or clear "
+                     "it to start again.")
+          .arg(WorksheetScreen::MaximumProblems);
 
 // Tight rows, so that twenty of them fit between the heading and the
 // status line.
@@ -500,15 +501,14 @@ void WorksheetScreen::paintPrint(QPrinter *printer)
     const QString target = printer->printerName();
     switch (printWithProgress(*printer, content)) {
     case tutor::PrintOutcome::Printed:
-        showStatus(QStringLiteral("Worksheet sent to the printer ") + target);
+        showStatus(QStringLiteral("Worksheet sent to the printer %1").arg(target));
         break;
     case tutor::PrintOutcome::Cancelled:
         showStatus(QStringLiteral("Printing cancelled - nothing was printed."));
         break;
     case tutor::PrintOutcome::Failed:
-        showMessage(this,
-            QStringLiteral("The worksheet could not be sent to the printer ") + target
-                + QLatin1Char('.'));
+        showMessage(
+            this, QStringLiteral("The worksheet could not be sent to the printer %1.").arg(target));
         break;
     }
 }
@@ -552,12 +552,12 @@ void WorksheetScreen::printPdf(const QPrinter &printer, const tutor::WorksheetPr
         }
     }
     if (saved.ok) {
-        showStatus(QStringLiteral("Worksheet saved as PDF - ") + saved.path);
+        showStatus(QStringLiteral("Worksheet saved as PDF - %1").arg(saved.path));
         return;
     }
     showMessage(this,
-        QStringLiteral("The worksheet could not be saved as PDF to ") + saved.path
-            + QStringLiteral(": ") + saved.error);
+        QStringLiteral("The worksheet could not be saved as PDF to %1: %2")
+            .arg(saved.path, saved.error));
 }
 
 // Last week's worksheet is not lost to this week's: a different file the save
