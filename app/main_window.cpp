@@ -5,6 +5,7 @@
 #include "base/desktop_launcher.h"
 #include "base/fonts.h"
 #include "base/message_box.h"
+#include "base/screen.h"
 #include "games/missing_number_screen.h"
 #include "games/missing_operation_screen.h"
 #include "games/time_trial_screen.h"
@@ -26,106 +27,18 @@
 #include <QTimer>
 #include <QUrl>
 
+#include <algorithm>
 #include <array>
-#include <vector>
+#include <iterator>
+#include <type_traits>
 
 using tutor::Level;
 using tutor::Operation;
-
-enum class ScreenEntry {
-    Start,
-    WorkMode,
-    MissingNumber,
-    MissingOperation,
-    TimeTrial,
-    Worksheet,
-    Help,
-    About,
-    AboutOk,
-};
 
 namespace {
 
 constexpr int ClientWidth = 694;
 constexpr int ClientHeight = 317;
-
-// The nine screen frames, bottom first.
-enum class Frame { Game1, Game2, Game3, Main, MyBrowser, Log, Worksheet, Help, About };
-// The menus and menu items a screen entry enables or disables.
-enum class MenuEntry {
-    Options,
-    WarmUp,
-    Addition,
-    Subtraction,
-    Multiplication,
-    Division,
-    ShowReport
-};
-// The timers a screen entry stops.
-enum class Timer { PracticeFeedback, MissingOperationFeedback, TimeTrialClock, WorksheetMessage };
-
-// What entering a screen switches before the screen's own steps. Frames and
-// menus not named keep their state; only the game entries hide the report
-// panel, which the whole-window screens merely cover.
-struct ScreenRow
-{
-    ScreenEntry entry;
-    std::vector<Frame> shows;
-    std::vector<Frame> hides;
-    std::vector<MenuEntry> enables;
-    std::vector<MenuEntry> disables;
-    std::vector<Timer> stops;
-    bool hidesReport = false; // through "Hide Report" itself
-    bool clearsTrialClock = false;
-};
-
-// Each screen entry's switching steps, row by row.
-const std::vector<ScreenRow> &screenTable()
-{
-    using F = Frame;
-    using M = MenuEntry;
-    using T = Timer;
-    static const std::vector<ScreenRow> table = {
-        { ScreenEntry::Start, { F::Main },
-            { F::Help, F::About, F::Game1, F::Game2, F::Game3, F::Worksheet, F::Log }, {}, {},
-            { T::PracticeFeedback, T::MissingOperationFeedback, T::TimeTrialClock,
-                T::WorksheetMessage } },
-        { ScreenEntry::WorkMode, { F::Main, F::MyBrowser },
-            { F::Help, F::About, F::Game1, F::Game2, F::Game3, F::Worksheet },
-            { M::Options, M::WarmUp, M::Addition, M::Subtraction, M::Multiplication, M::Division,
-                M::ShowReport },
-            {}, {} },
-        { ScreenEntry::MissingNumber, { F::Game1, F::MyBrowser },
-            { F::Main, F::Help, F::About, F::Game2, F::Game3, F::Worksheet },
-            { M::Options, M::Addition, M::Subtraction },
-            { M::Multiplication, M::Division, M::ShowReport },
-            { T::MissingOperationFeedback, T::TimeTrialClock }, true, true },
-        { ScreenEntry::MissingOperation, { F::Game2, F::MyBrowser },
-            { F::Main, F::Help, F::About, F::Game1, F::Game3, F::Worksheet }, { M::Options },
-            { M::Addition, M::Subtraction, M::Multiplication, M::Division, M::ShowReport },
-            { T::MissingOperationFeedback, T::TimeTrialClock }, true, true },
-        { ScreenEntry::TimeTrial, { F::Game3, F::MyBrowser },
-            { F::Main, F::Help, F::About, F::Game1, F::Game2, F::Worksheet },
-            { M::Options, M::Addition, M::Subtraction },
-            { M::Multiplication, M::Division, M::ShowReport }, {}, true, true },
-        { ScreenEntry::Worksheet, { F::Worksheet },
-            { F::Help, F::Main, F::About, F::Game1, F::Game2, F::Game3, F::MyBrowser }, {},
-            { M::Options }, { T::MissingOperationFeedback, T::TimeTrialClock } },
-        { ScreenEntry::Help, { F::Help },
-            { F::Worksheet, F::Main, F::About, F::Game1, F::Game2, F::Game3, F::MyBrowser }, {},
-            { M::Options }, { T::MissingOperationFeedback, T::TimeTrialClock } },
-        { ScreenEntry::About, { F::About },
-            { F::Worksheet, F::Main, F::Help, F::Game1, F::Game2, F::Game3, F::MyBrowser }, {},
-            { M::Options }, { T::MissingOperationFeedback, T::TimeTrialClock }, false, true },
-        // Back to practice as by Work Mode: every operation practice offers,
-        // whichever game greyed some out before the About screen.
-        { ScreenEntry::AboutOk, { F::Main, F::MyBrowser }, { F::About, F::Help, F::Worksheet },
-            { M::ShowReport, M::Options, M::WarmUp, M::Addition, M::Subtraction, M::Multiplication,
-                M::Division },
-            {}, {} },
-    };
-    return table;
-}
 
 } // namespace
 
@@ -156,7 +69,7 @@ MainWindow::MainWindow(const QString &applicationFolder, QWidget *parent)
     if (m_folders.userFilesMovedAway())
         m_fraLog->tellWhereReportsGo();
     m_fraGame1 = new MissingNumberScreen(m_session, client);
-    m_fraGame2 = new MissingOperationScreen(m_session, client);
+    auto *game2 = new MissingOperationScreen(m_session, client);
     m_fraGame3 = new TimeTrialScreen(m_session, client);
     m_fraMain = new PracticeScreen(m_session, client);
     m_fraMyBrowser = new BrowserPanel(client);
@@ -164,10 +77,21 @@ MainWindow::MainWindow(const QString &applicationFolder, QWidget *parent)
     m_fraHelp = new HelpScreen(client);
     m_fraAbout = new AboutScreen(m_folders.shippedFile(QStringLiteral("ReadMe.txt")),
         m_folders.shippedFile(QStringLiteral("Support.txt")), client);
+    Screen *const stack[] = { m_fraGame1, game2, m_fraGame3, m_fraMain, m_fraMyBrowser, m_fraLog,
+        m_fraWorksheet, m_fraHelp, m_fraAbout };
+    static_assert(std::extent_v<decltype(stack)> == FrameCount, "one screen for every Frame");
+    std::copy(std::begin(stack), std::end(stack), m_screens.begin());
     // Overlapping screens are stacked bottom first: a raised frame lies on top.
-    for (QWidget *frame : frames())
-        frame->raise();
+    for (Screen *screen : m_screens)
+        screen->raise();
     m_fraLog->setCoveringScreens({ m_fraWorksheet, m_fraHelp, m_fraAbout });
+
+    QAction *const switched[] = { m_menu.mnuOptions->menuAction(),
+        m_menu.levelItem(tutor::code(Level::WarmUp)), m_menu.mnuOptOperAdd, m_menu.mnuOptOperSub,
+        m_menu.mnuOptOperMult, m_menu.mnuOptOperDiv, m_menu.mnuOptShowReport };
+    static_assert(
+        std::extent_v<decltype(switched)> == MenuEntryCount, "one item for every MenuEntry");
+    std::copy(std::begin(switched), std::end(switched), m_switchedMenus.begin());
 
     connectMenu();
     connectSession();
@@ -175,12 +99,6 @@ MainWindow::MainWindow(const QString &applicationFolder, QWidget *parent)
 }
 
 MainWindow::~MainWindow() = default;
-
-std::array<QWidget *, 9> MainWindow::frames() const
-{
-    return { m_fraGame1, m_fraGame2, m_fraGame3, m_fraMain, m_fraMyBrowser, m_fraLog,
-        m_fraWorksheet, m_fraHelp, m_fraAbout };
-}
 
 void MainWindow::connectMenu()
 {
@@ -311,61 +229,44 @@ void MainWindow::centreOnScreen()
 
 void MainWindow::enterScreen(ScreenEntry entry)
 {
-    const std::vector<ScreenRow> &table = screenTable();
-    const auto row = std::find_if(table.begin(), table.end(),
-        [entry](const ScreenRow &candidate) { return candidate.entry == entry; });
-    Q_ASSERT(row != table.end());
-
-    const std::array<QWidget *, 9> all = frames();
-    if (row->hidesReport)
+    const ScreenRow &row = screenRow(entry);
+    if (row.steps.testFlag(EntryStep::HideReport))
         mnuOptHideReport_Click();
-    for (Frame frame : row->shows)
-        all.at(std::size_t(frame))->show();
-    for (Frame frame : row->hides)
-        all.at(std::size_t(frame))->hide();
+    for (Frame shown : row.shows)
+        frame(shown)->show();
+    for (Frame hidden : row.hides)
+        frame(hidden)->hide();
+    for (MenuEntry menu : row.enables)
+        m_switchedMenus.at(std::size_t(menu))->setEnabled(true);
+    for (MenuEntry menu : row.disables)
+        m_switchedMenus.at(std::size_t(menu))->setEnabled(false);
+    for (Frame stopped : row.stops)
+        frame(stopped)->stopTimers();
+    for (Frame left : row.leaves)
+        frame(left)->leave();
 
-    const std::array<QAction *, 7> menus = { m_menu.mnuOptions->menuAction(),
-        m_menu.levelItem(tutor::code(Level::WarmUp)), m_menu.mnuOptOperAdd, m_menu.mnuOptOperSub,
-        m_menu.mnuOptOperMult, m_menu.mnuOptOperDiv, m_menu.mnuOptShowReport };
-    for (MenuEntry menu : row->enables)
-        menus.at(std::size_t(menu))->setEnabled(true);
-    for (MenuEntry menu : row->disables)
-        menus.at(std::size_t(menu))->setEnabled(false);
-
-    for (Timer timer : row->stops) {
-        switch (timer) {
-        case Timer::PracticeFeedback:
-            m_fraMain->stopFeedback();
-            break;
-        case Timer::MissingOperationFeedback:
-            m_fraGame2->stopFeedback();
-            break;
-        case Timer::TimeTrialClock:
-            m_fraGame3->stopClock();
-            break;
-        case Timer::WorksheetMessage:
-            m_fraWorksheet->stopMessageTimer();
-            break;
-        }
+    if (row.steps.testFlag(EntryStep::CheckCurrentOperation))
+        checkCurrentOperation();
+    if (row.steps.testFlag(EntryStep::SettleOnGameOperation))
+        settleOnGameOperation();
+    if (row.steps.testFlag(EntryStep::UncheckOperations)) {
+        for (QAction *item : m_menu.operationItems())
+            item->setChecked(false);
     }
-    if (row->clearsTrialClock)
-        m_fraGame3->clearClock();
+    if (row.steps.testFlag(EntryStep::EnterScreen))
+        frame(row.shows.front())->enter();
 }
 
 void MainWindow::mnuFileWork_Click()
 {
     enterScreen(ScreenEntry::WorkMode);
-    m_fraMain->hideFeedback();
-    m_fraMain->focusAnswer();
-    checkCurrentOperation();
-    m_fraMain->NewPracticeProblem();
 }
 
 // Missing Operation takes every operation's check mark off; practice shows
 // the one its problems use.
 void MainWindow::checkCurrentOperation()
 {
-    if (QAction *current = m_menu.operationItem(state().OperationCode))
+    if (QAction *current = m_menu.operationItem(tutor::code(m_session.operation())))
         current->setChecked(true);
 }
 
@@ -377,32 +278,23 @@ void MainWindow::mnuFileExit_Click()
 void MainWindow::mnuGamesMissingNum_Click()
 {
     enterScreen(ScreenEntry::MissingNumber);
-    settleOnGameOperation();
-    m_fraGame1->open();
 }
 
 void MainWindow::mnuGamesMissingOper_Click()
 {
     enterScreen(ScreenEntry::MissingOperation);
-    m_fraGame2->hideFeedback();
-    for (QAction *item : m_menu.operationItems())
-        item->setChecked(false);
-    m_fraGame2->open();
 }
 
 void MainWindow::mnuGamesTime_Click()
 {
     enterScreen(ScreenEntry::TimeTrial);
-    m_fraGame3->hideResults();
-    settleOnGameOperation();
-    m_fraGame3->open();
 }
 
 // A game opened while Multiplication or Division is current switches the
 // whole program to Subtraction; the check mark goes on the game's operation.
 void MainWindow::settleOnGameOperation()
 {
-    const Operation current = Operation(state().OperationCode);
+    const Operation current = m_session.operation();
     if (current == Operation::Multiplication || current == Operation::Division)
         m_session.chooseOperation(Operation::Subtraction);
     checkCurrentOperation();
@@ -411,26 +303,28 @@ void MainWindow::settleOnGameOperation()
 void MainWindow::mnuOptionsWorksheet_Click()
 {
     enterScreen(ScreenEntry::Worksheet);
-    m_fraWorksheet->open();
 }
 
 void MainWindow::mnuHelpContents_Click()
 {
     enterScreen(ScreenEntry::Help);
-    m_session.setBrowserTarget(m_folders.shippedFile(QStringLiteral("help/mhelp.html")));
-    m_fraHelp->showPage(state().BrowserTarget);
+    m_fraHelp->showPage(browseTo(QStringLiteral("help/mhelp.html")));
+}
+
+QString MainWindow::browseTo(const QString &shippedFile)
+{
+    m_browserTarget = m_folders.shippedFile(shippedFile);
+    return m_browserTarget;
 }
 
 void MainWindow::mnuHelpAbout_Click()
 {
     enterScreen(ScreenEntry::About);
-    m_fraAbout->focusOk();
 }
 
 void MainWindow::cmdOkAbout_Click()
 {
     enterScreen(ScreenEntry::AboutOk);
-    checkCurrentOperation();
     // Back to practice, ready for the next answer.
     m_fraMain->focusAnswer();
 }
@@ -513,9 +407,8 @@ void MainWindow::mnuOptScoreShow_Click()
 
 void MainWindow::setScoreCardsShown(bool shown)
 {
-    m_fraMain->setScoreCardShown(shown);
-    m_fraGame1->setScoreCardShown(shown);
-    m_fraGame2->setScoreCardShown(shown);
+    for (Screen *screen : m_screens)
+        screen->setScoreCardShown(shown);
     QAction *offered = shown ? m_menu.mnuOptScoreHide : m_menu.mnuOptScoreShow;
     QAction *withdrawn = shown ? m_menu.mnuOptScoreShow : m_menu.mnuOptScoreHide;
     offered->setVisible(true);
@@ -531,8 +424,7 @@ void MainWindow::mnuFileResetScore_Click()
 
 void MainWindow::mnuFileResetMB_Click()
 {
-    m_session.setBrowserTarget(m_folders.shippedFile(QStringLiteral("html/mbrows.html")));
-    m_fraMyBrowser->showPage(state().BrowserTarget);
+    m_fraMyBrowser->showPage(browseTo(QStringLiteral("html/mbrows.html")));
 }
 
 void MainWindow::mnuHelpWorksheet_Click()
@@ -557,9 +449,8 @@ void MainWindow::mnuHelpWeb_Click()
 // Trial's clock without leaving the current screen.
 void MainWindow::stopGamesForOutsideLink()
 {
-    m_fraGame2->stopFeedback();
-    m_fraGame3->stopClock();
-    m_fraGame3->clearClock();
+    for (Frame game : { Frame::Game2, Frame::Game3 })
+        frame(game)->leave();
 }
 
 void MainWindow::mnuOptSizeDesktop_Click()

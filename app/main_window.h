@@ -1,6 +1,7 @@
 #pragma once
 
 #include "app/main_menu.h"
+#include "app/screen_table.h"
 #include "base/program_folders.h"
 #include "rules/level_and_operation.h"
 #include "session/tutor_session.h"
@@ -17,10 +18,9 @@ class MissingNumberScreen;
 class MissingOperationScreen;
 class PracticeScreen;
 class ReportPanel;
+class Screen;
 class TimeTrialScreen;
 class WorksheetScreen;
-// The commands that enter a screen, each with its row of the screen table.
-enum class ScreenEntry;
 namespace tutor {
 enum class WindowSize;
 }
@@ -38,6 +38,8 @@ public:
 
     const TutorState &state() const { return m_session.state(); }
     TutorSession &session() { return m_session; }
+    // The page the help screen or the browser panel was last sent to.
+    QString browserTarget() const { return m_browserTarget; }
 
 public slots:
     void mnuFileWork_Click();
@@ -84,25 +86,31 @@ private:
     void connectMenu();
     void connectSession();
     void centreOnScreen();
-    // The switching steps every screen entry begins with.
+    // Switches to a screen by its row of the screen table.
     void enterScreen(ScreenEntry entry);
+    Screen *frame(Frame which) const { return m_screens.at(std::size_t(which)); }
     void setScoreCardsShown(bool shown);
     void settleOnGameOperation();
     void checkCurrentOperation();
     void setMenusEnabled(bool enabled);
     void stopGamesForOutsideLink();
     void chooseWindowSize(tutor::WindowSize size);
-    // The nine screen frames, bottom first.
-    std::array<QWidget *, 9> frames() const;
+    // The path of a shipped page, noted as the page last browsed to.
+    QString browseTo(const QString &shippedFile);
 
     const ProgramFolders m_folders;
     TutorSession m_session;
     MainMenu m_menu;
     bool m_loaded = false;
+    QString m_browserTarget;
 
-    // Bottom first: a later sibling lies on top of an earlier one.
+    // Every screen frame by its Frame, bottom first: a later sibling lies
+    // on top of an earlier one.
+    std::array<Screen *, FrameCount> m_screens {};
+    // The menus and items the screen table switches, by their MenuEntry.
+    std::array<QAction *, MenuEntryCount> m_switchedMenus {};
+    // The screens the window wires or steers beyond the table.
     MissingNumberScreen *m_fraGame1 = nullptr;
-    MissingOperationScreen *m_fraGame2 = nullptr;
     TimeTrialScreen *m_fraGame3 = nullptr;
     PracticeScreen *m_fraMain = nullptr;
     BrowserPanel *m_fraMyBrowser = nullptr;

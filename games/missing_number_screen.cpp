@@ -15,12 +15,9 @@
 using controls::twips;
 
 MissingNumberScreen::MissingNumberScreen(TutorSession &session, QWidget *parent)
-    : QFrame(parent)
+    : Screen(QStringLiteral("fraGame1"), twips(-120, -120, 4815, 4935), parent)
     , m_session(session)
 {
-    controls::setUpScreen(
-        this, QStringLiteral("fraGame1"), controls::twips(-120, -120, 4815, 4935));
-
     m_lblNum1Game1
         = sumlayout::numberLabel(this, QStringLiteral("lblNum1Game1"), twips(1080, 480, 735, 495));
     m_signs = sumlayout::operationSigns(this,
@@ -74,7 +71,8 @@ MissingNumberScreen::MissingNumberScreen(TutorSession &session, QWidget *parent)
 
     connect(&m_session, &TutorSession::missingNumberProblemChanged, this,
         &MissingNumberScreen::showProblem);
-    connect(&m_session, &TutorSession::scoresChanged, this, &MissingNumberScreen::showScore);
+    connect(&m_session, &TutorSession::missingNumberScoreChanged, this,
+        [this](qint16 right, qint16 wrong) { m_card.show(right, wrong); });
     // Only Addition and Subtraction have a sign here; others leave it.
     connect(&m_session, &TutorSession::operationChanged, this,
         [this](tutor::Operation operation) { m_signs.show(tutor::code(operation)); });
@@ -90,13 +88,12 @@ void MissingNumberScreen::startFeedbackTimer()
     m_feedback.timer->start();
 }
 
-void MissingNumberScreen::showScore()
+void MissingNumberScreen::stopTimers()
 {
-    const TutorState &state = m_session.state();
-    m_card.show(state.MissingNumberCorrectCount, state.MissingNumberIncorrectCount);
+    m_feedback.timer->stop();
 }
 
-void MissingNumberScreen::open()
+void MissingNumberScreen::enter()
 {
     m_session.resetMissingNumberScore();
     // Whatever was typed before stays in the box.
@@ -109,18 +106,18 @@ void MissingNumberScreen::NewMissingNumberProblem()
     m_session.drawMissingNumberProblem();
 }
 
-void MissingNumberScreen::showProblem()
+void MissingNumberScreen::showProblem(qint16 top, qint16 bottom)
 {
-    m_lblNum1Game1->setText(tutor::plainNumberText(m_session.state().MissingNumberTop));
-    m_lblNum2Game1->setText(tutor::plainNumberText(m_session.state().MissingNumberBottom));
+    m_lblNum1Game1->setText(tutor::plainNumberText(top));
+    m_lblNum2Game1->setText(tutor::plainNumberText(bottom));
     if (!m_judging)
         m_txtAnswerGame1->setAccessibleDescription(spokenProblem());
 }
 
 QString MissingNumberScreen::spokenProblem() const
 {
-    return tutor::spokenMissingNumber(m_lblNum1Game1->text(),
-        tutor::Operation(m_session.state().OperationCode), m_lblNum2Game1->text());
+    return tutor::spokenMissingNumber(
+        m_lblNum1Game1->text(), m_session.operation(), m_lblNum2Game1->text());
 }
 
 bool MissingNumberScreen::eventFilter(QObject *watched, QEvent *event)
@@ -142,11 +139,9 @@ void MissingNumberScreen::CheckMissingNumberAnswer()
     // No second try: "Try Again" means the next problem.
     NewMissingNumberProblem();
     m_judging = false;
-    const TutorState &state = m_session.state();
+    const TutorSession::Score score = m_session.missingNumberScore();
     access::announce(m_txtAnswerGame1,
-        tutor::spokenVerdict(right,
-            tutor::spokenScore(state.MissingNumberCorrectCount, state.MissingNumberIncorrectCount),
-            spokenProblem()));
+        tutor::spokenVerdict(right, tutor::spokenScore(score.right, score.wrong), spokenProblem()));
 }
 
 void MissingNumberScreen::Timer4_Timer()

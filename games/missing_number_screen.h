@@ -1,8 +1,7 @@
 #pragma once
 
+#include "base/screen.h"
 #include "base/sum_layout.h"
-
-#include <QFrame>
 
 class QGroupBox;
 class QLabel;
@@ -10,7 +9,7 @@ class QLineEdit;
 class TutorSession;
 
 // The Missing Number game: a sum with its second number hidden behind "?".
-class MissingNumberScreen : public QFrame
+class MissingNumberScreen : public Screen
 {
     Q_OBJECT
     Q_DISABLE_COPY_MOVE(MissingNumberScreen)
@@ -18,11 +17,10 @@ class MissingNumberScreen : public QFrame
 public:
     MissingNumberScreen(TutorSession &session, QWidget *parent);
 
-    // The game's own steps on opening it, after the screen switch: a fresh
-    // score, the answer box ready for typing and a new problem.
-    void open();
-
-    void setScoreCardShown(bool shown);
+    // A fresh score, the answer box ready for typing and a new problem.
+    void enter() override;
+    void stopTimers() override;
+    void setScoreCardShown(bool shown) override;
     // The feedback timer's first tick hides the frames the game starts with.
     void startFeedbackTimer();
 
@@ -38,10 +36,8 @@ protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
-    void showProblem();
+    void showProblem(qint16 top, qint16 bottom);
     QString spokenProblem() const;
-    // The score card shows the game's two counters.
-    void showScore();
 
     TutorSession &m_session;
     QLabel *m_lblNum1Game1 = nullptr;

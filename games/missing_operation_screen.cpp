@@ -15,12 +15,9 @@
 using controls::twips;
 
 MissingOperationScreen::MissingOperationScreen(TutorSession &session, QWidget *parent)
-    : QFrame(parent)
+    : Screen(QStringLiteral("fraGame2"), twips(-120, -120, 4815, 4935), parent)
     , m_session(session)
 {
-    controls::setUpScreen(
-        this, QStringLiteral("fraGame2"), controls::twips(-120, -120, 4815, 4935));
-
     m_lblNum1Game2
         = sumlayout::numberLabel(this, QStringLiteral("lblNum1Game2"), twips(1080, 480, 735, 495));
     QLabel *question = controls::label(
@@ -86,15 +83,11 @@ MissingOperationScreen::MissingOperationScreen(TutorSession &session, QWidget *p
 
     connect(&m_session, &TutorSession::missingOperationProblemChanged, this,
         &MissingOperationScreen::showProblem);
-    connect(&m_session, &TutorSession::scoresChanged, this, &MissingOperationScreen::showScore);
+    connect(&m_session, &TutorSession::missingOperationScoreChanged, this,
+        [this](qint16 right, qint16 wrong) { m_card.show(right, wrong); });
 }
 
-void MissingOperationScreen::hideFeedback()
-{
-    m_feedback.hide();
-}
-
-void MissingOperationScreen::stopFeedback()
+void MissingOperationScreen::stopTimers()
 {
     m_feedback.timer->stop();
 }
@@ -104,14 +97,9 @@ void MissingOperationScreen::setScoreCardShown(bool shown)
     m_card.frame->setVisible(shown);
 }
 
-void MissingOperationScreen::showScore()
+void MissingOperationScreen::enter()
 {
-    const TutorState &state = m_session.state();
-    m_card.show(state.MissingOperationCorrectCount, state.MissingOperationIncorrectCount);
-}
-
-void MissingOperationScreen::open()
-{
+    m_feedback.hide();
     m_session.resetMissingOperationScore();
     NewMissingOperationProblem();
     // The pupil answers with these buttons, so the keyboard starts there.
@@ -123,12 +111,11 @@ void MissingOperationScreen::NewMissingOperationProblem()
     m_session.drawMissingOperationProblem();
 }
 
-void MissingOperationScreen::showProblem()
+void MissingOperationScreen::showProblem(qint16 first, qint16 second, qint16 result)
 {
-    const TutorState &state = m_session.state();
-    m_lblNum1Game2->setText(tutor::plainNumberText(state.MissingOperationFirst));
-    m_lblNum2Game2->setText(tutor::plainNumberText(state.MissingOperationSecond));
-    m_lblNum3Game2->setText(tutor::plainNumberText(state.MissingOperationResult));
+    m_lblNum1Game2->setText(tutor::plainNumberText(first));
+    m_lblNum2Game2->setText(tutor::plainNumberText(second));
+    m_lblNum3Game2->setText(tutor::plainNumberText(result));
     for (QRadioButton *button : { m_optAddGame2, m_optSubGame2, m_optMulGame2 })
         button->setAccessibleDescription(spokenProblem());
 }
@@ -175,12 +162,9 @@ void MissingOperationScreen::CheckMissingOperationAnswer()
     clearOptionButtons();
     // The pupil answered with the button that has the keyboard.
     QWidget *answered = focusWidget() ? focusWidget() : m_optAddGame2;
-    const TutorState &state = m_session.state();
+    const TutorSession::Score score = m_session.missingOperationScore();
     access::announce(answered,
-        tutor::spokenVerdict(right,
-            tutor::spokenScore(
-                state.MissingOperationCorrectCount, state.MissingOperationIncorrectCount),
-            spokenProblem()));
+        tutor::spokenVerdict(right, tutor::spokenScore(score.right, score.wrong), spokenProblem()));
 }
 
 // An auto-exclusive button ignores being unchecked, so exclusivity is lifted

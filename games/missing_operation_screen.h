@@ -1,9 +1,8 @@
 #pragma once
 
 #include "base/click_guard.h"
+#include "base/screen.h"
 #include "base/sum_layout.h"
-
-#include <QFrame>
 
 class QGroupBox;
 class QLabel;
@@ -12,7 +11,7 @@ class TutorSession;
 
 // The Missing Operation game: two numbers and their result; the pupil picks
 // the operation that was used.
-class MissingOperationScreen : public QFrame
+class MissingOperationScreen : public Screen
 {
     Q_OBJECT
     Q_DISABLE_COPY_MOVE(MissingOperationScreen)
@@ -20,13 +19,10 @@ class MissingOperationScreen : public QFrame
 public:
     MissingOperationScreen(TutorSession &session, QWidget *parent);
 
-    // The game's own steps on opening it, after the screen switch: a fresh
-    // score and a new problem.
-    void open();
-
-    void hideFeedback();
-    void stopFeedback();
-    void setScoreCardShown(bool shown);
+    // No verdict showing, a fresh score and a new problem.
+    void enter() override;
+    void stopTimers() override;
+    void setScoreCardShown(bool shown) override;
 
 public slots:
     // Draws and shows a new problem at the current level; the game draws its
@@ -41,10 +37,8 @@ public slots:
     void Timer2_Timer();
 
 private:
-    void showProblem();
+    void showProblem(qint16 first, qint16 second, qint16 result);
     QString spokenProblem() const;
-    // The score card shows the game's two counters.
-    void showScore();
     // The operation code of the selected option button; 0 when none is.
     qint16 chosenOperation() const;
     void clearOptionButtons();

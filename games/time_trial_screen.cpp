@@ -66,12 +66,9 @@ void setOnOneBaseline(std::initializer_list<QLabel *> pieces)
 } // namespace
 
 TimeTrialScreen::TimeTrialScreen(TutorSession &session, QWidget *parent)
-    : QFrame(parent)
+    : Screen(QStringLiteral("fraGame3"), twips(-120, -120, 4815, 4935), parent)
     , m_session(session)
 {
-    controls::setUpScreen(
-        this, QStringLiteral("fraGame3"), controls::twips(-120, -120, 4815, 4935));
-
     m_lblNum1Game3
         = sumlayout::numberLabel(this, QStringLiteral("lblNum1Game3"), twips(1080, 480, 735, 495));
     m_signs = sumlayout::operationSigns(this,
@@ -172,15 +169,23 @@ TimeTrialScreen::TimeTrialScreen(TutorSession &session, QWidget *parent)
 
     connect(
         &m_session, &TutorSession::timeTrialProblemChanged, this, &TimeTrialScreen::showProblem);
-    connect(&m_session, &TutorSession::scoresChanged, this, &TimeTrialScreen::showScore);
+    connect(&m_session, &TutorSession::timeTrialScoreChanged, this,
+        [this](qint16 score) { m_lblCorrectGame3->setText(tutor::plainNumberText(score)); });
+    connect(&m_session, &TutorSession::timeTrialClockChanged, this, &TimeTrialScreen::showTimeLeft);
     // Only Addition and Subtraction have a sign here; others leave it.
     connect(&m_session, &TutorSession::operationChanged, this,
         [this](tutor::Operation operation) { m_signs.show(tutor::code(operation)); });
 }
 
-void TimeTrialScreen::stopClock()
+void TimeTrialScreen::stopTimers()
 {
     m_timer3->stop();
+}
+
+void TimeTrialScreen::leave()
+{
+    stopTimers();
+    m_lblGame3TimeKeep->clear();
 }
 
 void TimeTrialScreen::selectThirtySeconds()
@@ -188,18 +193,9 @@ void TimeTrialScreen::selectThirtySeconds()
     m_opt30secs->setChecked(true);
 }
 
-void TimeTrialScreen::clearClock()
-{
-    m_lblGame3TimeKeep->clear();
-}
-
-void TimeTrialScreen::hideResults()
+void TimeTrialScreen::enter()
 {
     m_fraGame3Results->hide();
-}
-
-void TimeTrialScreen::open()
-{
     showIdleClock();
     showOnlyButton(m_cmdStartGame3);
     m_session.resetTimeTrialScore();
@@ -212,18 +208,17 @@ void TimeTrialScreen::NewTimeTrialProblem()
     m_session.drawTimeTrialProblem();
 }
 
-void TimeTrialScreen::showProblem()
+void TimeTrialScreen::showProblem(qint16 first, qint16 second)
 {
-    m_lblNum1Game3->setText(tutor::plainNumberText(m_session.state().TimeTrialFirst));
-    m_lblNum2Game3->setText(tutor::plainNumberText(m_session.state().TimeTrialSecond));
+    m_lblNum1Game3->setText(tutor::plainNumberText(first));
+    m_lblNum2Game3->setText(tutor::plainNumberText(second));
     if (!m_judging)
         m_txtAnswerGame3->setAccessibleDescription(spokenProblem());
 }
 
 QString TimeTrialScreen::spokenProblem() const
 {
-    return tutor::spokenSum(m_lblNum1Game3->text(),
-        tutor::Operation(m_session.state().OperationCode), m_lblNum2Game3->text());
+    return tutor::spokenSum(m_lblNum1Game3->text(), m_session.operation(), m_lblNum2Game3->text());
 }
 
 void TimeTrialScreen::cmdStartGame3_Click()
@@ -237,7 +232,6 @@ void TimeTrialScreen::cmdStartGame3_Click()
     m_opt30secs->setEnabled(false);
     m_opt60secs->setEnabled(false);
     showOnlyButton(m_cmdStopGame3);
-    showTimeLeft();
     m_txtAnswerGame3->setEnabled(true);
     // The desktop's own text-box colour, so a dark theme stays readable.
     controls::setBackground(m_txtAnswerGame3, palette().color(QPalette::Base));
@@ -248,7 +242,7 @@ void TimeTrialScreen::cmdStartGame3_Click()
 
 void TimeTrialScreen::Timer3_Timer()
 {
-    const float secondsLeft = m_session.state().TimeLimitSeconds;
+    const float secondsLeft = m_session.timeTrialSecondsLeft();
     if (secondsLeft == 0) {
         m_timer3->stop();
         ShowTimeTrialResults();
@@ -262,19 +256,18 @@ void TimeTrialScreen::Timer3_Timer()
     if (const std::optional<QColor> colour = tutor::clockColourBeforeTick(secondsLeft))
         controls::setBackground(m_lblGame3TimeKeep, *colour);
     m_session.tickTimeTrialClock();
-    showTimeLeft();
 }
 
-void TimeTrialScreen::showTimeLeft()
+void TimeTrialScreen::showTimeLeft(float secondsLeft)
 {
-    m_lblGame3TimeKeep->setText(tutor::plainNumberText(m_session.state().TimeLimitSeconds));
+    m_lblGame3TimeKeep->setText(tutor::plainNumberText(secondsLeft));
 }
 
 void TimeTrialScreen::ShowTimeTrialResults()
 {
     m_fraGame3Results->show();
-    m_lblGame3ResultsScore->setText(tutor::plainNumberText(m_session.state().TimeTrialScore));
-    m_lblGame3ResultsTime->setText(m_session.state().TimeTrialLimitText);
+    m_lblGame3ResultsScore->setText(tutor::plainNumberText(m_session.timeTrialScore()));
+    m_lblGame3ResultsTime->setText(m_session.timeTrialLimitText());
     emit browserFocusRequested();
 }
 
@@ -300,9 +293,8 @@ void TimeTrialScreen::CheckTimeTrialAnswer()
     m_txtAnswerGame3->setFocus();
     m_judging = false;
     access::announce(m_txtAnswerGame3,
-        tutor::spokenVerdict(right,
-            QStringLiteral("Score %1.").arg(m_session.state().TimeTrialScore), spokenProblem(),
-            right));
+        tutor::spokenVerdict(right, QStringLiteral("Score %1.").arg(m_session.timeTrialScore()),
+            spokenProblem(), right));
 }
 
 void TimeTrialScreen::cmdStopGame3_Click()
@@ -347,11 +339,6 @@ void TimeTrialScreen::showIdleClock()
 void TimeTrialScreen::showOnlyButton(QPushButton *shown)
 {
     controls::showOnly({ m_cmdStartGame3, m_cmdStopGame3, m_cmdResetGame3 }, shown);
-}
-
-void TimeTrialScreen::showScore()
-{
-    m_lblCorrectGame3->setText(tutor::plainNumberText(m_session.state().TimeTrialScore));
 }
 
 // The palette's name for the desktop's light 3-D colour is Midlight; its Light

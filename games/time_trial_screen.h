@@ -1,9 +1,8 @@
 #pragma once
 
 #include "base/click_guard.h"
+#include "base/screen.h"
 #include "base/sum_layout.h"
-
-#include <QFrame>
 
 class QGroupBox;
 class QLabel;
@@ -14,7 +13,7 @@ class QTimer;
 class TutorSession;
 
 // The Time Trial game: as many sums as possible against the clock.
-class TimeTrialScreen : public QFrame
+class TimeTrialScreen : public Screen
 {
     Q_OBJECT
     Q_DISABLE_COPY_MOVE(TimeTrialScreen)
@@ -22,14 +21,14 @@ class TimeTrialScreen : public QFrame
 public:
     TimeTrialScreen(TutorSession &session, QWidget *parent);
 
-    // The game's own steps on opening it, after the screen switch: the idle
-    // state with a fresh problem.
-    void open();
+    // The idle game, no results showing, with a fresh problem.
+    void enter() override;
+    // Stops the clock.
+    void stopTimers() override;
+    // Stops the clock and blanks it.
+    void leave() override;
 
     void selectThirtySeconds();
-    void stopClock();
-    void clearClock();
-    void hideResults();
 
 signals:
     // While a trial runs or its results show, no menu can be opened.
@@ -59,10 +58,9 @@ private:
     void returnToIdle();
     void showIdleClock();
     void showOnlyButton(QPushButton *shown);
-    void showProblem();
+    void showProblem(qint16 first, qint16 second);
     QString spokenProblem() const;
-    void showScore();
-    void showTimeLeft();
+    void showTimeLeft(float secondsLeft);
     QColor lightThreeDColour() const;
 
     TutorSession &m_session;

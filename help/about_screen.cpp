@@ -37,13 +37,10 @@ QLabel *creditText(
 } // namespace
 
 AboutScreen::AboutScreen(const QString &readMe, const QString &support, QWidget *parent)
-    : QFrame(parent)
+    : Screen(QStringLiteral("fraAbout"), twips(-120, -120, 10695, 4935), parent)
     , m_readMe(readMe)
     , m_support(support)
 {
-    controls::setUpScreen(
-        this, QStringLiteral("fraAbout"), controls::twips(-120, -120, 10695, 4935));
-
     // Ok first: it takes the focus on opening and leads the tab order.
     m_cmdOkAbout = controls::button(
         this, QStringLiteral("cmdOkAbout"), QStringLiteral("Ok"), twips(8400, 2760, 1815, 375));
@@ -175,7 +172,7 @@ bool AboutScreen::eventFilter(QObject *watched, QEvent *event)
     return QFrame::eventFilter(watched, event);
 }
 
-void AboutScreen::focusOk()
+void AboutScreen::enter()
 {
     m_cmdOkAbout->setFocus();
 }

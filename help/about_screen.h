@@ -1,12 +1,12 @@
 #pragma once
 
-#include <QFrame>
+#include "base/screen.h"
 
 class QLabel;
 class QPushButton;
 
 // The About screen: credits, notices and links, left with "Ok".
-class AboutScreen : public QFrame
+class AboutScreen : public Screen
 {
     Q_OBJECT
     Q_DISABLE_COPY_MOVE(AboutScreen)
@@ -15,7 +15,8 @@ public:
     // "Open READ ME" and "Support Orvi" open these two texts.
     AboutScreen(const QString &readMe, const QString &support, QWidget *parent);
 
-    void focusOk();
+    // "Ok" takes the keyboard.
+    void enter() override;
 
 signals:
     void okClicked();

@@ -8,11 +8,8 @@
 using controls::twips;
 
 BrowserPanel::BrowserPanel(QWidget *parent)
-    : QFrame(parent)
+    : Screen(QStringLiteral("fraMyBrowser"), twips(4680, -120, 5775, 4935), parent)
 {
-    controls::setUpScreen(
-        this, QStringLiteral("fraMyBrowser"), controls::twips(4680, -120, 5775, 4935));
-
     m_wbrMyBrowser = new PageView(this, QStringLiteral("wbrMyBrowser"), twips(0, 120, 5655, 4335));
     m_wbrMyBrowser->setAccessibleName(QStringLiteral("Start page"));
     controls::label(this, QStringLiteral("Label1"),

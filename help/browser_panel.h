@@ -1,12 +1,12 @@
 #pragma once
 
-#include <QFrame>
+#include "base/screen.h"
 
 class PageView;
 
 // The right-hand panel that shows the program's start page and whatever the
 // pupil follows from it.
-class BrowserPanel : public QFrame
+class BrowserPanel : public Screen
 {
     Q_OBJECT
     Q_DISABLE_COPY_MOVE(BrowserPanel)

@@ -8,11 +8,8 @@
 using controls::twips;
 
 HelpScreen::HelpScreen(QWidget *parent)
-    : QFrame(parent)
+    : Screen(QStringLiteral("fraHelp"), twips(-120, -120, 10575, 4935), parent)
 {
-    controls::setUpScreen(
-        this, QStringLiteral("fraHelp"), controls::twips(-120, -120, 10575, 4935));
-
     m_wbrHelp = new PageView(this, QStringLiteral("wbrHelp"), twips(240, 240, 10215, 4215));
     m_wbrHelp->setAccessibleName(QStringLiteral("Help page"));
     QLabel *copyright = controls::label(this, QStringLiteral("Label9"),

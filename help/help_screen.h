@@ -1,11 +1,11 @@
 #pragma once
 
-#include <QFrame>
+#include "base/screen.h"
 
 class PageView;
 
 // The help screen: the program's help pages, shown across the whole window.
-class HelpScreen : public QFrame
+class HelpScreen : public Screen
 {
     Q_OBJECT
     Q_DISABLE_COPY_MOVE(HelpScreen)

@@ -24,11 +24,9 @@ const QString SansSerif = QStringLiteral("MS Sans Serif");
 } // namespace
 
 PracticeScreen::PracticeScreen(TutorSession &session, QWidget *parent)
-    : QFrame(parent)
+    : Screen(QStringLiteral("fraMain"), twips(-120, -120, 4815, 4935), parent)
     , m_session(session)
 {
-    controls::setUpScreen(this, QStringLiteral("fraMain"), controls::twips(-120, -120, 4815, 4935));
-
     auto *frmSettings = controls::groupBox(this, QStringLiteral("frmSettings"),
         QStringLiteral("Current Level"), twips(2640, 3720, 1935, 735));
     m_lblCurLev = controls::label(
@@ -84,30 +82,32 @@ PracticeScreen::PracticeScreen(TutorSession &session, QWidget *parent)
     connect(m_feedback.timer, &QTimer::timeout, this, &PracticeScreen::Timer1_Timer);
 
     connect(&m_session, &TutorSession::practiceProblemChanged, this, &PracticeScreen::showProblem);
-    connect(&m_session, &TutorSession::scoresChanged, this, &PracticeScreen::showScore);
+    connect(&m_session, &TutorSession::practiceScoreChanged, this,
+        [this](qint16 right, qint16 wrong) { m_card.show(right, wrong); });
     connect(&m_session, &TutorSession::levelChanged, this,
         [this](tutor::Level level) { m_lblCurLev->setText(tutor::levelName(level)); });
     connect(&m_session, &TutorSession::operationChanged, this,
         [this](tutor::Operation operation) { m_signs.show(tutor::code(operation)); });
 }
 
-void PracticeScreen::showProblem()
+void PracticeScreen::showProblem(float first, float second)
 {
-    m_lblNum1->setText(tutor::plainNumberText(m_session.state().Operand1));
-    m_lblNum2->setText(tutor::plainNumberText(m_session.state().Operand2));
+    m_lblNum1->setText(tutor::plainNumberText(first));
+    m_lblNum2->setText(tutor::plainNumberText(second));
     if (!m_judging)
         m_txtAnswer->setAccessibleDescription(spokenProblem());
 }
 
 QString PracticeScreen::spokenProblem() const
 {
-    return tutor::spokenSum(
-        m_lblNum1->text(), tutor::Operation(m_session.state().OperationCode), m_lblNum2->text());
+    return tutor::spokenSum(m_lblNum1->text(), m_session.operation(), m_lblNum2->text());
 }
 
-void PracticeScreen::showScore()
+void PracticeScreen::enter()
 {
-    m_card.show(m_session.state().CorrectCount, m_session.state().IncorrectCount);
+    hideFeedback();
+    focusAnswer();
+    NewPracticeProblem();
 }
 
 void PracticeScreen::setScoreCardShown(bool shown)
@@ -115,7 +115,7 @@ void PracticeScreen::setScoreCardShown(bool shown)
     m_card.frame->setVisible(shown);
 }
 
-void PracticeScreen::stopFeedback()
+void PracticeScreen::stopTimers()
 {
     m_feedback.timer->stop();
 }
@@ -162,10 +162,9 @@ void PracticeScreen::CheckPracticeAnswer()
     m_txtAnswer->setFocus();
     LogPracticeProblem();
     m_judging = false;
-    const TutorState &state = m_session.state();
+    const TutorSession::Score score = m_session.practiceScore();
     access::announce(m_txtAnswer,
-        tutor::spokenVerdict(
-            right, tutor::spokenScore(state.CorrectCount, state.IncorrectCount), spokenProblem()));
+        tutor::spokenVerdict(right, tutor::spokenScore(score.right, score.wrong), spokenProblem()));
 }
 
 void PracticeScreen::LogPracticeProblem()

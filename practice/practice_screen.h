@@ -1,8 +1,7 @@
 #pragma once
 
+#include "base/screen.h"
 #include "base/sum_layout.h"
-
-#include <QFrame>
 
 class QGroupBox;
 class QLabel;
@@ -11,7 +10,7 @@ class TutorSession;
 
 // The practice screen ("Work Mode"): the problem written as a column sum, the
 // answer box, the feedback pictures, the current level and the score card.
-class PracticeScreen : public QFrame
+class PracticeScreen : public Screen
 {
     Q_OBJECT
     Q_DISABLE_COPY_MOVE(PracticeScreen)
@@ -19,10 +18,13 @@ class PracticeScreen : public QFrame
 public:
     PracticeScreen(TutorSession &session, QWidget *parent);
 
+    // No verdict showing, the answer box ready and a new problem.
+    void enter() override;
+    void stopTimers() override;
+    void setScoreCardShown(bool shown) override;
+
     void hideFeedback();
-    void stopFeedback();
     void focusAnswer();
-    void setScoreCardShown(bool shown);
 
 public slots:
     // Draws the next problem for the current level and operation and shows it.
@@ -37,8 +39,7 @@ protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
-    void showProblem();
-    void showScore();
+    void showProblem(float first, float second);
     QString spokenProblem() const;
 
     TutorSession &m_session;

@@ -32,12 +32,10 @@ constexpr int TableRightTwips = 3960;
 } // namespace
 
 ReportPanel::ReportPanel(SessionLog &log, const QString &reportsFolder, QWidget *parent)
-    : QFrame(parent)
+    : Screen(QStringLiteral("fraLog"), twips(4680, -120, 5775, 4935), parent)
     , m_log(log)
     , m_reportsFolder(reportsFolder)
 {
-    controls::setUpScreen(this, QStringLiteral("fraLog"), twips(4680, -120, 5775, 4935));
-
     // Created left to right: each list lies over the right-hand part of its
     // left neighbour, so the six read as one table of six columns.
     logList(QStringLiteral("lstLogNum1"), 120, 1335);

@@ -1,6 +1,6 @@
 #pragma once
 
-#include <QFrame>
+#include "base/screen.h"
 
 #include <initializer_list>
 
@@ -14,7 +14,7 @@ class SessionLog;
 // The report panel: the session log as six side-by-side lists that read as
 // one table, the "Clear Report" button, the pupil's name and "Print Html".
 // The lists show the log; the panel never holds a row of its own.
-class ReportPanel : public QFrame
+class ReportPanel : public Screen
 {
     Q_OBJECT
     Q_DISABLE_COPY_MOVE(ReportPanel)

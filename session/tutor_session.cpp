@@ -28,17 +28,14 @@ void TutorSession::setClock(Clock clock)
     m_clock = std::move(clock);
 }
 
-void TutorSession::restore(const TutorState &state)
+TutorSession::Score TutorSession::missingNumberScore() const
 {
-    m_state = state;
-    emit levelChanged(Level(m_state.LevelCode));
-    emit operationChanged(Operation(m_state.OperationCode));
-    emit scoresChanged();
-    emit practiceProblemChanged();
-    emit missingNumberProblemChanged();
-    emit missingOperationProblemChanged();
-    emit timeTrialProblemChanged();
-    emit worksheetProblemCountChanged();
+    return { m_state.MissingNumberCorrectCount, m_state.MissingNumberIncorrectCount };
+}
+
+TutorSession::Score TutorSession::missingOperationScore() const
+{
+    return { m_state.MissingOperationCorrectCount, m_state.MissingOperationIncorrectCount };
 }
 
 void TutorSession::start()
@@ -48,7 +45,12 @@ void TutorSession::start()
     m_state.TimeLimitSeconds = -1;
     emit operationChanged(Operation::Addition);
     emit levelChanged(Level::WarmUp);
-    emit scoresChanged();
+    emit practiceScoreChanged(m_state.CorrectCount, m_state.IncorrectCount);
+    emit missingNumberScoreChanged(
+        m_state.MissingNumberCorrectCount, m_state.MissingNumberIncorrectCount);
+    emit missingOperationScoreChanged(
+        m_state.MissingOperationCorrectCount, m_state.MissingOperationIncorrectCount);
+    emit timeTrialScoreChanged(m_state.TimeTrialScore);
     drawPracticeProblem();
 }
 
@@ -84,12 +86,9 @@ void TutorSession::resetScores()
     m_state.MissingNumberIncorrectCount = 0;
     m_state.MissingOperationCorrectCount = 0;
     m_state.MissingOperationIncorrectCount = 0;
-    emit scoresChanged();
-}
-
-void TutorSession::setBrowserTarget(const QString &path)
-{
-    m_state.BrowserTarget = path;
+    emit practiceScoreChanged(0, 0);
+    emit missingNumberScoreChanged(0, 0);
+    emit missingOperationScoreChanged(0, 0);
 }
 
 void TutorSession::settleOnKnownLevel()
@@ -109,7 +108,7 @@ void TutorSession::drawPracticeProblem()
     m_state.Operand1 = problem.operand1;
     m_state.Operand2 = problem.operand2;
     m_practiceProblemShownAt = m_clock();
-    emit practiceProblemChanged();
+    emit practiceProblemChanged(m_state.Operand1, m_state.Operand2);
 }
 
 bool TutorSession::answerPracticeProblem(QStringView typed)
@@ -128,7 +127,7 @@ bool TutorSession::answerPracticeProblem(QStringView typed)
         m_state.LastVerdict = QStringLiteral("Wrong");
         m_lastVerdict = tutor::Verdict::Wrong;
     }
-    emit scoresChanged();
+    emit practiceScoreChanged(m_state.CorrectCount, m_state.IncorrectCount);
     return right;
 }
 
@@ -158,7 +157,7 @@ void TutorSession::resetMissingNumberScore()
 {
     m_state.MissingNumberCorrectCount = 0;
     m_state.MissingNumberIncorrectCount = 0;
-    emit scoresChanged();
+    emit missingNumberScoreChanged(0, 0);
 }
 
 void TutorSession::drawMissingNumberProblem()
@@ -171,7 +170,7 @@ void TutorSession::drawMissingNumberProblem()
         Level(m_state.LevelCode), Operation(m_state.OperationCode), first, second);
     m_state.MissingNumberTop = problem.top;
     m_state.MissingNumberBottom = problem.bottom;
-    emit missingNumberProblemChanged();
+    emit missingNumberProblemChanged(m_state.MissingNumberTop, m_state.MissingNumberBottom);
 }
 
 bool TutorSession::answerMissingNumber(QStringView typed)
@@ -184,7 +183,8 @@ bool TutorSession::answerMissingNumber(QStringView typed)
         m_state.MissingNumberCorrectCount = tutor::countedUp(m_state.MissingNumberCorrectCount);
     else
         m_state.MissingNumberIncorrectCount = tutor::countedUp(m_state.MissingNumberIncorrectCount);
-    emit scoresChanged();
+    emit missingNumberScoreChanged(
+        m_state.MissingNumberCorrectCount, m_state.MissingNumberIncorrectCount);
     return right;
 }
 
@@ -192,7 +192,7 @@ void TutorSession::resetMissingOperationScore()
 {
     m_state.MissingOperationCorrectCount = 0;
     m_state.MissingOperationIncorrectCount = 0;
-    emit scoresChanged();
+    emit missingOperationScoreChanged(0, 0);
 }
 
 void TutorSession::drawMissingOperationProblem()
@@ -208,7 +208,8 @@ void TutorSession::drawMissingOperationProblem()
     m_state.MissingOperationSecond = problem.second;
     m_state.MissingOperationResult = problem.result;
     m_state.MissingOperationCode = tutor::code(problem.operation);
-    emit missingOperationProblemChanged();
+    emit missingOperationProblemChanged(m_state.MissingOperationFirst,
+        m_state.MissingOperationSecond, m_state.MissingOperationResult);
 }
 
 bool TutorSession::answerMissingOperation(qint16 chosenOperation)
@@ -223,7 +224,8 @@ bool TutorSession::answerMissingOperation(qint16 chosenOperation)
     else
         m_state.MissingOperationIncorrectCount
             = tutor::countedUp(m_state.MissingOperationIncorrectCount);
-    emit scoresChanged();
+    emit missingOperationScoreChanged(
+        m_state.MissingOperationCorrectCount, m_state.MissingOperationIncorrectCount);
     return right;
 }
 
@@ -235,24 +237,26 @@ void TutorSession::drawTimeTrialProblem()
         Level(m_state.LevelCode), Operation(m_state.OperationCode), random);
     m_state.TimeTrialFirst = problem.first;
     m_state.TimeTrialSecond = problem.second;
-    emit timeTrialProblemChanged();
+    emit timeTrialProblemChanged(m_state.TimeTrialFirst, m_state.TimeTrialSecond);
 }
 
 void TutorSession::resetTimeTrialScore()
 {
     m_state.TimeTrialScore = 0;
-    emit scoresChanged();
+    emit timeTrialScoreChanged(0);
 }
 
 void TutorSession::startTimeTrial(qint16 seconds)
 {
     m_state.TimeLimitSeconds = seconds;
     m_state.TimeTrialLimitText = QString::number(seconds);
+    emit timeTrialClockChanged(m_state.TimeLimitSeconds);
 }
 
 void TutorSession::tickTimeTrialClock()
 {
     m_state.TimeLimitSeconds -= 1;
+    emit timeTrialClockChanged(m_state.TimeLimitSeconds);
 }
 
 bool TutorSession::answerTimeTrial(QStringView typed)
@@ -260,7 +264,7 @@ bool TutorSession::answerTimeTrial(QStringView typed)
     const bool right = tutor::isRightTimeTrialAnswer(typed,
         { m_state.TimeTrialFirst, m_state.TimeTrialSecond }, Operation(m_state.OperationCode));
     m_state.TimeTrialScore = tutor::timeTrialScoreAfter(m_state.TimeTrialScore, right);
-    emit scoresChanged();
+    emit timeTrialScoreChanged(m_state.TimeTrialScore);
     return right;
 }
 
@@ -268,6 +272,7 @@ void TutorSession::startWorksheet()
 {
     m_state.WorksheetOperationChosen.clear();
     m_state.WorksheetLevelChosen.clear();
+    announceWorksheetPicks();
     clearWorksheet();
 }
 
@@ -275,25 +280,27 @@ void TutorSession::clearWorksheet()
 {
     m_state.WorksheetProblemCount = 0;
     m_worksheet.clear();
-    emit worksheetProblemCountChanged();
+    emit worksheetProblemCountChanged(0);
 }
 
-// The first pick only sets its own flag; a pick in either list once the other
-// has had one makes both lists picked.
 bool TutorSession::noteWorksheetLevelPicked()
 {
-    if (m_state.WorksheetOperationChosen == FlagSet)
-        return true;
     m_state.WorksheetLevelChosen = FlagSet;
-    return false;
+    announceWorksheetPicks();
+    return m_state.WorksheetOperationChosen == FlagSet;
 }
 
 bool TutorSession::noteWorksheetOperationPicked()
 {
-    if (m_state.WorksheetLevelChosen == FlagSet)
-        return true;
     m_state.WorksheetOperationChosen = FlagSet;
-    return false;
+    announceWorksheetPicks();
+    return m_state.WorksheetLevelChosen == FlagSet;
+}
+
+void TutorSession::announceWorksheetPicks()
+{
+    emit worksheetPicksChanged(
+        m_state.WorksheetLevelChosen == FlagSet, m_state.WorksheetOperationChosen == FlagSet);
 }
 
 bool TutorSession::addWorksheetProblem()
@@ -301,7 +308,7 @@ bool TutorSession::addWorksheetProblem()
     if (m_state.WorksheetProblemCount >= MaximumWorksheetProblems || m_worksheet.isFull())
         return false;
     ++m_state.WorksheetProblemCount;
-    emit worksheetProblemCountChanged();
+    emit worksheetProblemCountChanged(m_state.WorksheetProblemCount);
     drawPracticeProblem();
     tutor::WorksheetProblem problem;
     problem.level = Level(m_state.LevelCode);

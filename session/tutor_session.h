@@ -13,9 +13,13 @@
 #include <functional>
 #include <optional>
 
-// The run's one TutorState and every way of changing it. Screens read the
-// record and call these verbs; whatever a verb changes is announced, so each
-// screen and the menus follow through their connections.
+// Tests reach the record through this, to put it where no command leads in
+// a test's time; it is defined by the tests alone.
+struct TutorSessionTestAccess;
+
+// The run's one TutorState and every way of changing it. Screens call these
+// verbs and follow the signals, which carry what changed; the few values a
+// screen needs between signals have getters.
 class TutorSession : public QObject
 {
     Q_OBJECT
@@ -25,6 +29,13 @@ public:
     // A worksheet's problem counter is 16-bit.
     static constexpr qint16 MaximumWorksheetProblems = WorksheetDraft::MaximumProblems;
     using Clock = std::function<QDateTime()>;
+
+    // A score card's two counters.
+    struct Score
+    {
+        qint16 right = 0;
+        qint16 wrong = 0;
+    };
 
     explicit TutorSession(QObject *parent = nullptr);
 
@@ -39,12 +50,18 @@ public:
     // a clock of their own.
     void setClock(Clock clock);
 
-    // Takes over a whole record, as a resumed session would, and announces
-    // every part of it.
-    void restore(const TutorState &state);
+    tutor::Operation operation() const { return tutor::Operation(m_state.OperationCode); }
+    Score practiceScore() const { return { m_state.CorrectCount, m_state.IncorrectCount }; }
+    Score missingNumberScore() const;
+    Score missingOperationScore() const;
+    qint16 timeTrialScore() const { return m_state.TimeTrialScore; }
+    float timeTrialSecondsLeft() const { return m_state.TimeLimitSeconds; }
+    // The limit the running or last trial started from, as its results show it.
+    QString timeTrialLimitText() const { return m_state.TimeTrialLimitText; }
 
-    // The start of a run: Warm Up Addition, no time limit, the score cards at
-    // 0 and the first practice problem.
+    // The start of a run: Warm Up Addition, the score cards at 0 and the
+    // first practice problem. No trial runs, so the time limit is -1 and no
+    // clock is told.
     void start();
 
     // A new level or operation gives every screen a problem of the new kind;
@@ -54,7 +71,6 @@ public:
     void chooseOperation(tutor::Operation operation);
     // Zeroes the practice and the two missing-games score cards.
     void resetScores();
-    void setBrowserTarget(const QString &path);
 
     void drawPracticeProblem();
     // Judges the typed answer against the current problem and counts the
@@ -85,7 +101,8 @@ public:
     // A new worksheet: no problems, neither list picked yet.
     void startWorksheet();
     void clearWorksheet();
-    // Whether both lists have now had a pick since the worksheet started.
+    // Notes a pick in one of the worksheet's two lists; true once both have
+    // had one since the worksheet started.
     bool noteWorksheetLevelPicked();
     bool noteWorksheetOperationPicked();
     // A new practice problem counted onto the worksheet; false when the
@@ -95,18 +112,30 @@ public:
 signals:
     void levelChanged(tutor::Level level);
     void operationChanged(tutor::Operation operation);
-    // Any counter of a score card, the Time Trial's included.
-    void scoresChanged();
-    void practiceProblemChanged();
-    void missingNumberProblemChanged();
-    void missingOperationProblemChanged();
-    void timeTrialProblemChanged();
-    void worksheetProblemCountChanged();
+
+    void practiceScoreChanged(qint16 right, qint16 wrong);
+    void missingNumberScoreChanged(qint16 right, qint16 wrong);
+    void missingOperationScoreChanged(qint16 right, qint16 wrong);
+    void timeTrialScoreChanged(qint16 score);
+
+    void practiceProblemChanged(float first, float second);
+    void missingNumberProblemChanged(qint16 top, qint16 bottom);
+    // The operation drawn stays unsaid: it is what the pupil finds.
+    void missingOperationProblemChanged(qint16 first, qint16 second, qint16 result);
+    void timeTrialProblemChanged(qint16 first, qint16 second);
+    // The seconds a running trial has left, from its start to 0.
+    void timeTrialClockChanged(float secondsLeft);
+
+    void worksheetProblemCountChanged(qint16 count);
+    void worksheetPicksChanged(bool levelPicked, bool operationPicked);
 
 private:
+    friend struct TutorSessionTestAccess;
+
     // The games keep a level code that names a real level.
     void settleOnKnownLevel();
     void drawGameProblems();
+    void announceWorksheetPicks();
 
     TutorState m_state;
     SessionLog m_log;

@@ -3,9 +3,9 @@
 #include <QString>
 #include <QtGlobal>
 
-// Everything the main window remembers during a run. One instance, owned by
-// the main window and lent to its screens; nothing of it is ever saved, so
-// every start begins from these zero or empty values.
+// Everything the program remembers of a pupil's run. One instance, owned by
+// the TutorSession; nothing of it is ever saved, so every start begins from
+// these zero or empty values.
 struct TutorState
 {
     float Operand1 = 0;
@@ -13,7 +13,6 @@ struct TutorState
     float TimeLimitSeconds = 0;
     qint16 OperationCode = 0; // 1 Addition, 2 Subtraction, 3 Multiplication, 4 Division
     qint16 LevelCode = 0; // 0 Warm Up .. 4 Expert
-    QString BrowserTarget;
     QString TimeTrialLimitText;
     qint16 MissingNumberAnswer = 0;
     qint16 MissingNumberCorrectCount = 0;

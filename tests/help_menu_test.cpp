@@ -37,7 +37,7 @@ QMap<QString, QVariant> windowState(MainWindow &window)
             && timer->objectName() != QLatin1String("Timer3"))
             state[timer->objectName()] = timer->isActive();
     }
-    state[QStringLiteral("BrowserTarget")] = window.state().BrowserTarget;
+    state[QStringLiteral("BrowserTarget")] = window.browserTarget();
     return state;
 }
 

@@ -69,15 +69,7 @@ private slots:
     void openingFromMultiplicationOrDivisionSwitchesToSubtraction_data();
     void openingFromMultiplicationOrDivisionSwitchesToSubtraction();
     void everyOpeningShowsZeroAndFocusesTheBox();
-    void resetWhileOpenZeroesCardAndKeepsProblem();
-    void scoreCardFollowsHideAndShow();
-    void countersStopAtTheirLargestValue();
     void startUpShowsNoFeedbackUntilAnAnswer();
-    void verdictShowsAloneUntilTimer4Ticks();
-    void secondVerdictReplacesFirstAndGetsFullTime();
-    void gameNeverChangesThePracticeProblem();
-    void levelAndAdditionSubtractionCommandsRedraw_data();
-    void levelAndAdditionSubtractionCommandsRedraw();
 };
 
 void MissingNumberScreenTest::screenReadsAsDesigned()
@@ -223,12 +215,6 @@ void MissingNumberScreenTest::drawsStayInTheLevelRange()
     // Spread over the range, not stuck on one number.
     QVERIFY(smallest < lowest + (highest - lowest) / 4);
     QVERIFY(largest > highest - (highest - lowest) / 4);
-
-    // A level code that was never given out draws at Expert, and says so.
-    testsupport::changeState(window, [&](TutorState &state) { state.LevelCode = 9; });
-    testsupport::invokeHandler(&window, "NewMissingNumberProblem");
-    QCOMPARE(window.state().LevelCode, qint16(4));
-    verifyShownProblem(window, 10, 100);
 }
 
 void MissingNumberScreenTest::openingFromMultiplicationOrDivisionSwitchesToSubtraction_data()
@@ -295,61 +281,6 @@ void MissingNumberScreenTest::everyOpeningShowsZeroAndFocusesTheBox()
     QCOMPARE(answerBox(window)->text(), QStringLiteral("7"));
 }
 
-void MissingNumberScreenTest::resetWhileOpenZeroesCardAndKeepsProblem()
-{
-    testsupport::TutorFixture fixture;
-    MainWindow &window = fixture.window();
-    testsupport::invokeHandler(&window, "mnuGamesMissingNum_Click");
-    answer(window, QStringLiteral("1"));
-    answer(window, QStringLiteral("1"));
-    const QString top = labelText(window, "lblNum1Game1");
-    const QString bottom = labelText(window, "lblNum2Game1");
-    testsupport::invokeHandler(&window, "mnuFileResetScore_Click");
-    QCOMPARE(labelText(window, "lblCorrectGame1"), QStringLiteral("0"));
-    QCOMPARE(labelText(window, "lblIncorrectGame1"), QStringLiteral("0"));
-    QCOMPARE(labelText(window, "lblNum1Game1"), top);
-    QCOMPARE(labelText(window, "lblNum2Game1"), bottom);
-    // Counting starts again from zero.
-    setProblem(window, 1, 3, 7);
-    answer(window, QStringLiteral("4"));
-    QCOMPARE(labelText(window, "lblCorrectGame1"), QStringLiteral("1"));
-}
-
-void MissingNumberScreenTest::scoreCardFollowsHideAndShow()
-{
-    testsupport::TutorFixture fixture;
-    MainWindow &window = fixture.window();
-    testsupport::invokeHandler(&window, "mnuOptScoreHide_Click");
-    testsupport::invokeHandler(&window, "mnuGamesMissingNum_Click");
-    QVERIFY(!isShown(window, "fraInfoGame1"));
-    setProblem(window, 1, 3, 7);
-    answer(window, QStringLiteral("4"));
-    QCOMPARE(labelText(window, "lblCorrectGame1"), QStringLiteral("1"));
-    testsupport::invokeHandler(&window, "mnuOptScoreShow_Click");
-    QVERIFY(named<QWidget>(&window, QStringLiteral("fraInfoGame1"))->isVisible());
-    testsupport::invokeHandler(&window, "mnuGamesMissingNum_Click");
-    QVERIFY(isShown(window, "fraInfoGame1"));
-}
-
-void MissingNumberScreenTest::countersStopAtTheirLargestValue()
-{
-    testsupport::TutorFixture fixture;
-    MainWindow &window = fixture.window();
-    testsupport::invokeHandler(&window, "mnuGamesMissingNum_Click");
-    testsupport::changeState(window, [&](TutorState &state) {
-        state.MissingNumberCorrectCount = 32767;
-        state.MissingNumberIncorrectCount = 32767;
-    });
-    setProblem(window, 1, 3, 7);
-    answer(window, QStringLiteral("4"));
-    setProblem(window, 1, 3, 7);
-    answer(window, QStringLiteral("5"));
-    QCOMPARE(window.state().MissingNumberCorrectCount, qint16(32767));
-    QCOMPARE(window.state().MissingNumberIncorrectCount, qint16(32767));
-    QCOMPARE(labelText(window, "lblCorrectGame1"), QStringLiteral("32767"));
-    QCOMPARE(labelText(window, "lblIncorrectGame1"), QStringLiteral("32767"));
-}
-
 void MissingNumberScreenTest::startUpShowsNoFeedbackUntilAnAnswer()
 {
     testsupport::TutorFixture fixture;
@@ -362,94 +293,6 @@ void MissingNumberScreenTest::startUpShowsNoFeedbackUntilAnAnswer()
     QVERIFY(!isShown(window, "fraIncorrectGame1"));
     QVERIFY(testsupport::invokeHandler(&window, "Timer4_Timer"));
     QVERIFY(!timer4->isActive());
-}
-
-void MissingNumberScreenTest::verdictShowsAloneUntilTimer4Ticks()
-{
-    testsupport::TutorFixture fixture;
-    MainWindow &window = fixture.window();
-    auto *timer4 = named<QTimer>(&window, QStringLiteral("Timer4"));
-    testsupport::invokeHandler(&window, "mnuGamesMissingNum_Click");
-    testsupport::invokeHandler(&window, "Timer4_Timer");
-    setProblem(window, 2, 7, 3);
-    answer(window, QStringLiteral("4"));
-    QVERIFY(isShown(window, "fraCorrectGame1"));
-    QVERIFY(timer4->isActive());
-    // Leaving the screen does not stop the flash; its tick does.
-    testsupport::invokeHandler(&window, "mnuFileWork_Click");
-    QVERIFY(timer4->isActive());
-    testsupport::invokeHandler(&window, "Timer4_Timer");
-    QVERIFY(!isShown(window, "fraCorrectGame1"));
-    QVERIFY(!isShown(window, "fraIncorrectGame1"));
-    QVERIFY(!timer4->isActive());
-}
-
-void MissingNumberScreenTest::secondVerdictReplacesFirstAndGetsFullTime()
-{
-    testsupport::TutorFixture fixture;
-    MainWindow &window = fixture.window();
-    auto *timer4 = named<QTimer>(&window, QStringLiteral("Timer4"));
-    testsupport::invokeHandler(&window, "mnuGamesMissingNum_Click");
-    setProblem(window, 1, 3, 7);
-    answer(window, QStringLiteral("4"));
-    QTest::qWait(400);
-    setProblem(window, 1, 3, 7);
-    answer(window, QStringLiteral("5"));
-    // Never both at once.
-    QVERIFY(!isShown(window, "fraCorrectGame1"));
-    QVERIFY(isShown(window, "fraIncorrectGame1"));
-    // Without the restart at most 1050 ms would be left (coarse timers may
-    // report up to 5% less than the full interval).
-    QVERIFY2(timer4->remainingTime() > 1300, qPrintable(QString::number(timer4->remainingTime())));
-}
-
-void MissingNumberScreenTest::gameNeverChangesThePracticeProblem()
-{
-    testsupport::TutorFixture fixture;
-    MainWindow &window = fixture.window();
-    const float first = window.state().Operand1;
-    const float second = window.state().Operand2;
-    const QString shownFirst = labelText(window, "lblNum1");
-
-    testsupport::invokeHandler(&window, "mnuGamesMissingNum_Click");
-    answer(window, QStringLiteral("3"));
-    for (int i = 0; i < 20; ++i)
-        testsupport::invokeHandler(&window, "NewMissingNumberProblem");
-    QCOMPARE(window.state().Operand1, first);
-    QCOMPARE(window.state().Operand2, second);
-
-    // "Ok" on the About screen returns to the practice problem as it was,
-    // and the practice checker still judges that problem.
-    testsupport::invokeHandler(&window, "mnuHelpAbout_Click");
-    testsupport::invokeHandler(&window, "cmdOkAbout_Click");
-    QCOMPARE(labelText(window, "lblNum1"), shownFirst);
-    testsupport::answerPractice(window, QString::number(int(first + second)));
-    QCOMPARE(window.state().LastVerdict, QStringLiteral("Right"));
-}
-
-void MissingNumberScreenTest::levelAndAdditionSubtractionCommandsRedraw_data()
-{
-    testsupport::addGameRedrawRows();
-}
-
-void MissingNumberScreenTest::levelAndAdditionSubtractionCommandsRedraw()
-{
-    QFETCH(QByteArray, command);
-    QFETCH(bool, redraws);
-    QFETCH(int, lowest);
-    QFETCH(int, highest);
-
-    testsupport::TutorFixture fixture;
-    MainWindow &window = fixture.window();
-    // Drawn from the practice screen too, with the game hidden.
-    setProblem(window, 1, 0, 0);
-    QVERIFY(testsupport::invokeHandler(&window, command.constData()));
-    if (redraws) {
-        verifyShownProblem(window, lowest, highest);
-    } else {
-        QCOMPARE(labelText(window, "lblNum1Game1"), QStringLiteral("x"));
-        QCOMPARE(window.state().MissingNumberTop, qint16(0));
-    }
 }
 
 QTEST_MAIN(MissingNumberScreenTest)

@@ -115,14 +115,6 @@ private slots:
     void drawsStayInTheLevelRangeAndNeverDivide();
     void openingHidesFeedbackAndShowsZero();
     void operationItemsAreOffAndALevelRedrawsAtOnce();
-    void resetWhileOpenZeroesCardAndKeepsProblem();
-    void scoreCardFollowsHideAndShow();
-    void countersStopAtTheirLargestValue();
-    void verdictShowsAloneUntilTimer2Ticks();
-    void secondVerdictReplacesFirstAndGetsFullTime();
-    void gameNeverChangesThePracticeProblem();
-    void levelAndAdditionSubtractionCommandsRedraw_data();
-    void levelAndAdditionSubtractionCommandsRedraw();
 };
 
 void MissingOperationScreenTest::screenReadsAsDesigned()
@@ -353,12 +345,6 @@ void MissingOperationScreenTest::drawsStayInTheLevelRangeAndNeverDivide()
     QCOMPARE(operations, (std::set<int> { 1, 2, 3 }));
     QVERIFY(largestResult <= highest * highest);
     QVERIFY(largestResult > highest * highest / 4);
-
-    // A level code that was never given out draws at Expert, and says so.
-    testsupport::changeState(window, [&](TutorState &state) { state.LevelCode = -3; });
-    testsupport::invokeHandler(&window, "NewMissingOperationProblem");
-    QCOMPARE(window.state().LevelCode, qint16(4));
-    verifyShownProblem(window, 10, 100);
 }
 
 void MissingOperationScreenTest::openingHidesFeedbackAndShowsZero()
@@ -397,138 +383,6 @@ void MissingOperationScreenTest::operationItemsAreOffAndALevelRedrawsAtOnce()
     setProblem(window, 1, 1, 2, 1);
     named<QAction>(&window, QStringLiteral("mnuOptDiffLev4"))->trigger();
     verifyShownProblem(window, 10, 100);
-}
-
-void MissingOperationScreenTest::resetWhileOpenZeroesCardAndKeepsProblem()
-{
-    testsupport::TutorFixture fixture;
-    MainWindow &window = fixture.window();
-    testsupport::invokeHandler(&window, "mnuGamesMissingOper_Click");
-    click(window, QStringLiteral("optAddGame2"));
-    click(window, QStringLiteral("optMulGame2"));
-    const QString result = labelText(window, "lblNum3Game2");
-    testsupport::invokeHandler(&window, "mnuFileResetScore_Click");
-    QCOMPARE(labelText(window, "lblCorrectGame2"), QStringLiteral("0"));
-    QCOMPARE(labelText(window, "lblIncorrectGame2"), QStringLiteral("0"));
-    QCOMPARE(labelText(window, "lblNum3Game2"), result);
-    setProblem(window, 9, 4, 5, 2);
-    click(window, QStringLiteral("optSubGame2"));
-    QCOMPARE(labelText(window, "lblCorrectGame2"), QStringLiteral("1"));
-}
-
-void MissingOperationScreenTest::scoreCardFollowsHideAndShow()
-{
-    testsupport::TutorFixture fixture;
-    MainWindow &window = fixture.window();
-    testsupport::invokeHandler(&window, "mnuOptScoreHide_Click");
-    testsupport::invokeHandler(&window, "mnuGamesMissingOper_Click");
-    QVERIFY(!isShown(window, "fraInfoGame2"));
-    setProblem(window, 9, 4, 5, 2);
-    click(window, QStringLiteral("optSubGame2"));
-    QCOMPARE(labelText(window, "lblCorrectGame2"), QStringLiteral("1"));
-    testsupport::invokeHandler(&window, "mnuOptScoreShow_Click");
-    QVERIFY(named<QWidget>(&window, QStringLiteral("fraInfoGame2"))->isVisible());
-    QCOMPARE(labelText(window, "lblCorrectGame2"), QStringLiteral("1"));
-}
-
-void MissingOperationScreenTest::countersStopAtTheirLargestValue()
-{
-    testsupport::TutorFixture fixture;
-    MainWindow &window = fixture.window();
-    testsupport::invokeHandler(&window, "mnuGamesMissingOper_Click");
-    testsupport::changeState(window, [&](TutorState &state) {
-        state.MissingOperationCorrectCount = 32767;
-        state.MissingOperationIncorrectCount = 32767;
-    });
-    setProblem(window, 9, 4, 5, 2);
-    click(window, QStringLiteral("optSubGame2"));
-    setProblem(window, 9, 4, 5, 2);
-    click(window, QStringLiteral("optAddGame2"));
-    QCOMPARE(window.state().MissingOperationCorrectCount, qint16(32767));
-    QCOMPARE(window.state().MissingOperationIncorrectCount, qint16(32767));
-    QCOMPARE(labelText(window, "lblCorrectGame2"), QStringLiteral("32767"));
-    QCOMPARE(labelText(window, "lblIncorrectGame2"), QStringLiteral("32767"));
-}
-
-void MissingOperationScreenTest::verdictShowsAloneUntilTimer2Ticks()
-{
-    testsupport::TutorFixture fixture;
-    MainWindow &window = fixture.window();
-    auto *timer2 = named<QTimer>(&window, QStringLiteral("Timer2"));
-    testsupport::invokeHandler(&window, "mnuGamesMissingOper_Click");
-    setProblem(window, 9, 4, 5, 2);
-    click(window, QStringLiteral("optMulGame2"));
-    QVERIFY(isShown(window, "fraIncorrectGame2"));
-    QVERIFY(!isShown(window, "fraCorrectGame2"));
-    QVERIFY(timer2->isActive());
-    QVERIFY(testsupport::invokeHandler(&window, "Timer2_Timer"));
-    QVERIFY(!isShown(window, "fraCorrectGame2"));
-    QVERIFY(!isShown(window, "fraIncorrectGame2"));
-    QVERIFY(!timer2->isActive());
-}
-
-void MissingOperationScreenTest::secondVerdictReplacesFirstAndGetsFullTime()
-{
-    testsupport::TutorFixture fixture;
-    MainWindow &window = fixture.window();
-    auto *timer2 = named<QTimer>(&window, QStringLiteral("Timer2"));
-    testsupport::invokeHandler(&window, "mnuGamesMissingOper_Click");
-    setProblem(window, 9, 4, 5, 2);
-    click(window, QStringLiteral("optAddGame2"));
-    QTest::qWait(400);
-    setProblem(window, 9, 4, 5, 2);
-    click(window, QStringLiteral("optSubGame2"));
-    // Never both at once.
-    QVERIFY(isShown(window, "fraCorrectGame2"));
-    QVERIFY(!isShown(window, "fraIncorrectGame2"));
-    // Without the restart at most 1050 ms would be left (coarse timers may
-    // report up to 5% less than the full interval).
-    QVERIFY2(timer2->remainingTime() > 1300, qPrintable(QString::number(timer2->remainingTime())));
-}
-
-void MissingOperationScreenTest::gameNeverChangesThePracticeProblem()
-{
-    testsupport::TutorFixture fixture;
-    MainWindow &window = fixture.window();
-    const float first = window.state().Operand1;
-    const float second = window.state().Operand2;
-    testsupport::invokeHandler(&window, "mnuGamesMissingOper_Click");
-    for (const QString &name : OptionButtons)
-        click(window, name);
-    for (int i = 0; i < 20; ++i)
-        testsupport::invokeHandler(&window, "NewMissingOperationProblem");
-    QCOMPARE(window.state().Operand1, first);
-    QCOMPARE(window.state().Operand2, second);
-
-    testsupport::invokeHandler(&window, "mnuHelpAbout_Click");
-    testsupport::invokeHandler(&window, "cmdOkAbout_Click");
-    testsupport::answerPractice(window, QString::number(int(first + second)));
-    QCOMPARE(window.state().LastVerdict, QStringLiteral("Right"));
-}
-
-void MissingOperationScreenTest::levelAndAdditionSubtractionCommandsRedraw_data()
-{
-    testsupport::addGameRedrawRows();
-}
-
-void MissingOperationScreenTest::levelAndAdditionSubtractionCommandsRedraw()
-{
-    QFETCH(QByteArray, command);
-    QFETCH(bool, redraws);
-    QFETCH(int, lowest);
-    QFETCH(int, highest);
-
-    testsupport::TutorFixture fixture;
-    MainWindow &window = fixture.window();
-    // Drawn from the practice screen too, with the game hidden.
-    setProblem(window, 0, 0, 0, 0);
-    QVERIFY(testsupport::invokeHandler(&window, command.constData()));
-    if (redraws) {
-        verifyShownProblem(window, lowest, highest);
-    } else {
-        QCOMPARE(labelText(window, "lblNum3Game2"), QStringLiteral("x"));
-        QCOMPARE(window.state().MissingOperationCode, qint16(0));
-    }
 }
 
 QTEST_MAIN(MissingOperationScreenTest)

@@ -225,7 +225,7 @@ void PageViewTest::contentsAlwaysShowsHelpStartAnew()
         QVERIFY(writeFile(contents, "<p>Fresh contents</p>"));
     testsupport::invokeHandler(&window, "mnuHelpContents_Click");
 
-    QCOMPARE(window.state().BrowserTarget, contents);
+    QCOMPARE(window.browserTarget(), contents);
     QCOMPARE(helpView(window)->source(), QUrl::fromLocalFile(contents));
     QVERIFY(helpView(window)->toPlainText().contains(expectedText));
     QVERIFY(!helpView(window)->isBackwardAvailable());
@@ -244,7 +244,7 @@ void PageViewTest::helpPagesLeadToEachOtherAndBack()
     QCOMPARE(
         view->source(), QUrl::fromLocalFile(fixture.folder() + QStringLiteral("/help/mhelp.html")));
     // Following links is the view's own business: the program's target stays.
-    QCOMPARE(window.state().BrowserTarget, fixture.folder() + QStringLiteral("/help/mhelp.html"));
+    QCOMPARE(window.browserTarget(), fixture.folder() + QStringLiteral("/help/mhelp.html"));
 }
 
 void PageViewTest::resetBrowserWorksBehindReportPanel()
@@ -261,7 +261,7 @@ void PageViewTest::resetBrowserWorksBehindReportPanel()
     testsupport::invokeHandler(&window, "mnuOptShowReport_Click");
     testsupport::invokeHandler(&window, "mnuFileResetMB_Click");
     QCOMPARE(frameSeenOver(window, report), report);
-    QCOMPARE(window.state().BrowserTarget, startPage);
+    QCOMPARE(window.browserTarget(), startPage);
 
     testsupport::invokeHandler(&window, "mnuOptHideReport_Click");
     QCOMPARE(frameSeenOver(window, browser), browser);
@@ -297,7 +297,7 @@ void PageViewTest::bothViewsShowNoteForMissingPage()
     const QString shown = named<QTextBrowser>(&window, view)->toPlainText();
     QVERIFY2(shown.contains(QStringLiteral("Page not found")), qPrintable(shown));
     QVERIFY2(shown.contains(QDir::toNativeSeparators(path)), qPrintable(shown));
-    QCOMPARE(window.state().BrowserTarget, path);
+    QCOMPARE(window.browserTarget(), path);
 }
 
 void PageViewTest::startUpWithoutStartPageShowsNote()

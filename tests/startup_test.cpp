@@ -277,7 +277,8 @@ void StartupTest::startStateRecordHoldsStartValues()
     QCOMPARE(state.OperationCode, qint16(1));
     QCOMPARE(state.LevelCode, qint16(0));
     QCOMPARE(state.TimeLimitSeconds, -1.0f);
-    QCOMPARE(state.BrowserTarget, fixture.folder() + QStringLiteral("/html/mbrows.html"));
+    QCOMPARE(
+        fixture.window().browserTarget(), fixture.folder() + QStringLiteral("/html/mbrows.html"));
     // Everything the later screens own starts at zero or empty.
     QVERIFY(state.TimeTrialLimitText.isEmpty());
     QVERIFY(state.LastVerdict.isEmpty());

@@ -29,6 +29,37 @@
 #include <QTimer>
 #include <QtTest>
 
+// The session's one door for tests, named in TutorSession as its friend.
+struct TutorSessionTestAccess
+{
+    static void restore(TutorSession &session, const TutorState &state)
+    {
+        const TutorState before = session.m_state;
+        session.m_state = state;
+        emit session.levelChanged(tutor::Level(state.LevelCode));
+        emit session.operationChanged(tutor::Operation(state.OperationCode));
+        emit session.practiceScoreChanged(state.CorrectCount, state.IncorrectCount);
+        emit session.missingNumberScoreChanged(
+            state.MissingNumberCorrectCount, state.MissingNumberIncorrectCount);
+        emit session.missingOperationScoreChanged(
+            state.MissingOperationCorrectCount, state.MissingOperationIncorrectCount);
+        emit session.timeTrialScoreChanged(state.TimeTrialScore);
+        emit session.practiceProblemChanged(state.Operand1, state.Operand2);
+        emit session.missingNumberProblemChanged(state.MissingNumberTop, state.MissingNumberBottom);
+        emit session.missingOperationProblemChanged(state.MissingOperationFirst,
+            state.MissingOperationSecond, state.MissingOperationResult);
+        emit session.timeTrialProblemChanged(state.TimeTrialFirst, state.TimeTrialSecond);
+        emit session.worksheetProblemCountChanged(state.WorksheetProblemCount);
+        // The idle Time Trial shows no clock: it is told only a new limit.
+        if (state.TimeLimitSeconds != before.TimeLimitSeconds)
+            emit session.timeTrialClockChanged(state.TimeLimitSeconds);
+        if (state.WorksheetLevelChosen != before.WorksheetLevelChosen
+            || state.WorksheetOperationChosen != before.WorksheetOperationChosen)
+            emit session.worksheetPicksChanged(
+                !state.WorksheetLevelChosen.isEmpty(), !state.WorksheetOperationChosen.isEmpty());
+    }
+};
+
 namespace testsupport {
 
 namespace {
@@ -131,7 +162,12 @@ void changeState(MainWindow &window, const std::function<void(TutorState &)> &ch
 {
     TutorState state = window.state();
     change(state);
-    window.session().restore(state);
+    restoreSession(window.session(), state);
+}
+
+void restoreSession(TutorSession &session, const TutorState &state)
+{
+    TutorSessionTestAccess::restore(session, state);
 }
 
 bool pickEntry(QObject *window, const char *comboName, const QString &entry)
@@ -232,23 +268,6 @@ void fillWorksheet(MainWindow &window, int rows)
     tutor::useFixedSeed(quint64(rows));
     for (int row = 0; row < rows; ++row)
         window.session().addWorksheetProblem();
-}
-
-void addGameRedrawRows()
-{
-    QTest::addColumn<QByteArray>("command");
-    QTest::addColumn<bool>("redraws");
-    QTest::addColumn<int>("lowest");
-    QTest::addColumn<int>("highest");
-    QTest::newRow("warm up") << QByteArray("mnuOptDiffLev0_Click") << true << 1 << 10;
-    QTest::newRow("beginner") << QByteArray("mnuOptDiffLev1_Click") << true << 1 << 25;
-    QTest::newRow("intermediate") << QByteArray("mnuOptDiffLev2_Click") << true << 1 << 41;
-    QTest::newRow("advanced") << QByteArray("mnuOptDiffLev3_Click") << true << 10 << 75;
-    QTest::newRow("expert") << QByteArray("mnuOptDiffLev4_Click") << true << 10 << 100;
-    QTest::newRow("addition") << QByteArray("mnuOptOperAdd_Click") << true << 1 << 10;
-    QTest::newRow("subtraction") << QByteArray("mnuOptOperSub_Click") << true << 1 << 10;
-    QTest::newRow("multiplication") << QByteArray("mnuOptOperMult_Click") << false << 0 << 0;
-    QTest::newRow("division") << QByteArray("mnuOptOperDiv_Click") << false << 0 << 0;
 }
 
 namespace {

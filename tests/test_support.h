@@ -47,6 +47,9 @@ void setPracticeProblem(MainWindow &window, float first, float second, qint16 op
 // counter at its limit, a level code never given out) through the session,
 // which announces it to every screen.
 void changeState(MainWindow &window, const std::function<void(TutorState &)> &change);
+// Takes over a whole record, as a resumed session would, and announces every
+// part of it.
+void restoreSession(TutorSession &session, const TutorState &state);
 
 // Picks the entry with this text in the named combo box, as a click in its
 // drop-down list does; false when there is no such entry.
@@ -77,12 +80,6 @@ int currentRow(const QAbstractItemView *list);
 // every later draw of the test is too.
 void fillLog(MainWindow &window, int rows);
 void fillWorksheet(MainWindow &window, int rows);
-
-// Data rows for the games' redraw tests: each level command and each
-// operation command, whether it redraws the games' problems, and the range
-// the redrawn numbers lie in (the operation rows start from Warm Up).
-// Columns: command (QByteArray), redraws (bool), lowest, highest (int).
-void addGameRedrawRows();
 
 // While a fixture lives, the clock the buttons' click guards read stands
 // still until a test moves it on: two clicks in a row are then a double click,

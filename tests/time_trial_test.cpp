@@ -151,8 +151,6 @@ class TimeTrialTest : public QObject
     Q_OBJECT
 
 private slots:
-    void everyHandlerExistsOnce_data();
-    void everyHandlerExistsOnce();
     void screenReadsAsDesigned();
     void openingShowsTheIdleGame_data();
     void openingShowsTheIdleGame();
@@ -173,29 +171,9 @@ private slots:
     void stopAndResetReturnToIdle();
     void practiceIsJudgedByItsSignAfterwards_data();
     void practiceIsJudgedByItsSignAfterwards();
-    void trialNeverTouchesThePracticeProblem();
-    void settingsCommandsRedrawTheTrialProblem_data();
-    void settingsCommandsRedrawTheTrialProblem();
-    void unknownLevelDrawsAsExpert();
     void shortcutsDoNothingDuringATrial();
     void closingDuringATrialStopsTheClock();
 };
-
-void TimeTrialTest::everyHandlerExistsOnce_data()
-{
-    QTest::addColumn<QByteArray>("handler");
-    for (const char *handler :
-        { "cmdStartGame3_Click", "cmdStopGame3_Click", "cmdResetGame3_Click", "Timer3_Timer",
-            "NewTimeTrialProblem", "CheckTimeTrialAnswer", "ShowTimeTrialResults" })
-        QTest::newRow(handler) << QByteArray(handler);
-}
-
-void TimeTrialTest::everyHandlerExistsOnce()
-{
-    QFETCH(QByteArray, handler);
-    testsupport::TutorFixture fixture;
-    QVERIFY(testsupport::handlerOwner(&fixture.window(), handler.constData()));
-}
 
 void TimeTrialTest::screenReadsAsDesigned()
 {
@@ -673,72 +651,6 @@ void TimeTrialTest::practiceIsJudgedByItsSignAfterwards()
     testsupport::answerPractice(window, QString::number(int(state.Operand1 + state.Operand2)));
     QCOMPARE(state.CorrectCount, qint16(1));
     QCOMPARE(testsupport::logRow(window, 0).at(1), QStringLiteral("+"));
-}
-
-void TimeTrialTest::trialNeverTouchesThePracticeProblem()
-{
-    testsupport::TutorFixture fixture;
-    MainWindow &window = fixture.window();
-    testsupport::changeState(window, [&](TutorState &state) {
-        state.Operand1 = 77;
-        state.Operand2 = 88;
-    });
-    openGame(window);
-    startTrial(window);
-    for (int i = 0; i < 5; ++i) {
-        answerTrial(window, rightAnswer(window));
-        answerTrial(window, wrongAnswer(window));
-        tick(window);
-        QVERIFY(testsupport::invokeHandler(&window, "NewTimeTrialProblem"));
-    }
-    runOut(window, 31);
-    QCOMPARE(window.state().Operand1, 77.0f);
-    QCOMPARE(window.state().Operand2, 88.0f);
-    QCOMPARE(window.state().CorrectCount, qint16(0));
-}
-
-void TimeTrialTest::settingsCommandsRedrawTheTrialProblem_data()
-{
-    testsupport::addGameRedrawRows();
-}
-
-void TimeTrialTest::settingsCommandsRedrawTheTrialProblem()
-{
-    QFETCH(QByteArray, command);
-    QFETCH(bool, redraws);
-    QFETCH(int, lowest);
-    QFETCH(int, highest);
-    testsupport::TutorFixture fixture;
-    MainWindow &window = fixture.window();
-    openGame(window);
-    const TutorState &state = window.state();
-    for (int i = 0; i < 20; ++i) {
-        // Zero lies outside every level's range: a redraw always replaces it.
-        testsupport::changeState(window, [](TutorState &changed) {
-            changed.TimeTrialFirst = 0;
-            changed.TimeTrialSecond = 0;
-        });
-        QVERIFY(testsupport::invokeHandler(&window, command.constData()));
-        if (!redraws) {
-            QCOMPARE(state.TimeTrialFirst, qint16(0));
-            continue;
-        }
-        QVERIFY(inRange(state.TimeTrialFirst, lowest, highest));
-        QVERIFY(inRange(state.TimeTrialSecond, lowest, highest));
-        QVERIFY(state.OperationCode != 2 || state.TimeTrialFirst >= state.TimeTrialSecond);
-        QVERIFY(trialProblemShown(window));
-    }
-}
-
-void TimeTrialTest::unknownLevelDrawsAsExpert()
-{
-    testsupport::TutorFixture fixture;
-    MainWindow &window = fixture.window();
-    testsupport::changeState(window, [&](TutorState &state) { state.LevelCode = 9; });
-    QVERIFY(testsupport::invokeHandler(&window, "NewTimeTrialProblem"));
-    QCOMPARE(window.state().LevelCode, qint16(4));
-    QVERIFY(inRange(window.state().TimeTrialFirst, 10, 100));
-    QVERIFY(inRange(window.state().TimeTrialSecond, 10, 100));
 }
 
 void TimeTrialTest::shortcutsDoNothingDuringATrial()

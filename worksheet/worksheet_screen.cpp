@@ -153,13 +153,10 @@ QLabel *heading(QWidget *parent, const QString &name, const QString &text, const
 
 WorksheetScreen::WorksheetScreen(
     TutorSession &session, const QString &worksheetsFolder, QWidget *parent)
-    : QFrame(parent)
+    : Screen(QStringLiteral("fraWorksheet"), twips(-120, -120, 10575, 4935), parent)
     , m_session(session)
     , m_worksheetsFolder(worksheetsFolder)
 {
-    controls::setUpScreen(
-        this, QStringLiteral("fraWorksheet"), controls::twips(-120, -120, 10575, 4935));
-
     // Settings on the left.
     heading(this, QStringLiteral("Label7"), QStringLiteral("Select Worksheet Settings"),
         twips(360, 180, 3240, 390));
@@ -249,8 +246,7 @@ WorksheetScreen::WorksheetScreen(
 
     m_tmrWorksheet = controls::timer(this, QStringLiteral("tmrWorksheet"), 10000);
     connect(m_tmrWorksheet, &QTimer::timeout, this, &WorksheetScreen::tmrWorksheet_Timer);
-    connect(&m_session, &TutorSession::worksheetProblemCountChanged, this, [this]() {
-        const qint16 count = m_session.state().WorksheetProblemCount;
+    connect(&m_session, &TutorSession::worksheetProblemCountChanged, this, [this](qint16 count) {
         m_lblProblemNum->setText(tutor::plainNumberText(count));
         m_cmdPrintWorksheet->setEnabled(count > 0);
     });
@@ -305,7 +301,7 @@ void WorksheetScreen::numberRowMarkers()
             ->setText(QString::number(topRow + RowMarkers.at(marker).row));
 }
 
-void WorksheetScreen::open()
+void WorksheetScreen::enter()
 {
     setOptionalFieldsEditable(false);
     m_cmdCreateProblem->setEnabled(false);
@@ -316,7 +312,7 @@ void WorksheetScreen::open()
     cmdClearWorksheet_Click();
 }
 
-void WorksheetScreen::stopMessageTimer()
+void WorksheetScreen::stopTimers()
 {
     m_tmrWorksheet->stop();
 }

@@ -1,10 +1,10 @@
 #pragma once
 
+#include "base/screen.h"
 #include "session/tutor_session.h"
 #include "worksheet/worksheet_print.h"
 #include "worksheet/worksheet_writer.h"
 
-#include <QFrame>
 #include <QList>
 
 class FixedRowList;
@@ -19,7 +19,7 @@ class QTimer;
 class WholeFile;
 
 // The worksheet builder, where a teacher makes a worksheet and its answer key.
-class WorksheetScreen : public QFrame
+class WorksheetScreen : public Screen
 {
     Q_OBJECT
     Q_DISABLE_COPY_MOVE(WorksheetScreen)
@@ -31,11 +31,10 @@ public:
     // needed.
     WorksheetScreen(TutorSession &session, const QString &worksheetsFolder, QWidget *parent);
 
-    // The screen's own steps on entering it, after the switch: a new, empty
-    // worksheet with nothing picked yet.
-    void open();
-
-    void stopMessageTimer();
+    // A new, empty worksheet with nothing picked yet.
+    void enter() override;
+    // Stops the time-out of the message line.
+    void stopTimers() override;
 
 signals:
     void optionalInformationChecked();

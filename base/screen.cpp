@@ -1,0 +1,25 @@
+#include "base/screen.h"
+
+#include "base/controls.h"
+
+#include <QRect>
+#include <QString>
+
+Screen::Screen(const QString &name, const QRect &geometry, QWidget *parent)
+    : QFrame(parent)
+{
+    controls::setUpScreen(this, name, geometry);
+}
+
+Screen::~Screen() = default;
+
+void Screen::enter() { }
+
+void Screen::stopTimers() { }
+
+void Screen::leave()
+{
+    stopTimers();
+}
+
+void Screen::setScoreCardShown(bool) { }

@@ -1,0 +1,32 @@
+#pragma once
+
+#include <QFrame>
+
+class QRect;
+class QString;
+
+// One of the main window's screen frames, as the window switches between
+// them: every screen is entered, stopped, left and asked to show its score
+// card alike. A screen without a step leaves its hook empty.
+class Screen : public QFrame
+{
+    Q_OBJECT
+    Q_DISABLE_COPY_MOVE(Screen)
+
+public:
+    // Names and places the frame; it paints its own background, so it hides
+    // whatever lies below it.
+    Screen(const QString &name, const QRect &geometry, QWidget *parent);
+    ~Screen() override;
+
+    // The screen's own steps once the switch has shown it: a fresh score, a
+    // new problem, the keyboard where the pupil starts.
+    virtual void enter();
+    // Stops whatever ticks on the screen: a verdict's flash, a clock, a
+    // message's time-out.
+    virtual void stopTimers();
+    // The pupil has gone elsewhere: the timers stop and whatever would show a
+    // stale value on return is blanked.
+    virtual void leave();
+    virtual void setScoreCardShown(bool shown);
+};
