@@ -111,8 +111,8 @@ void ReportPanel::logList(const QString &name, int left, int width)
     list->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     list->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     const auto column = tutor::LogColumn(m_columns.size());
-    list->setModel(new RecordColumnModel<SessionLog, tutor::AnsweredProblem, tutor::LogColumn>(
-        m_log, &SessionLog::answers, column, tutor::logColumnText, list));
+    list->setModel(new RecordColumnModel<SessionLog, tutor::LogColumn>(
+        m_log, column, tutor::logColumnText, list));
     m_columns << list;
     connect(list->selectionModel(), &QItemSelectionModel::currentRowChanged, this,
         [this](const QModelIndex &current) { lightRow(current.isValid() ? current.row() : -1); });

@@ -1,36 +1,16 @@
 #pragma once
 
 #include "rules/worksheet_problem.h"
-
-#include <QList>
-#include <QObject>
+#include "session/record_store.h"
 
 // The problems of the worksheet being built, in the order they were made:
 // the data behind the worksheet screen, its two files and its print.
-class WorksheetDraft : public QObject
+class WorksheetDraft final : public RecordStore<tutor::WorksheetProblem>
 {
-    Q_OBJECT
-    Q_DISABLE_COPY_MOVE(WorksheetDraft)
-
 public:
-    // A worksheet's problem counter is 16-bit.
-    static constexpr int MaximumProblems = 32767;
+    static constexpr int MaximumProblems = MaximumRows;
 
-    explicit WorksheetDraft(QObject *parent = nullptr);
+    using RecordStore::RecordStore;
 
-    const QList<tutor::WorksheetProblem> &problems() const { return m_problems; }
-    int size() const { return int(m_problems.size()); }
-    bool isFull() const { return size() >= MaximumProblems; }
-
-    // Adds the problem as the last row; a full worksheet keeps it out and
-    // says no.
-    bool append(const tutor::WorksheetProblem &problem);
-    void clear();
-
-signals:
-    void appended(int row, const tutor::WorksheetProblem &problem);
-    void cleared();
-
-private:
-    QList<tutor::WorksheetProblem> m_problems;
+    const QList<tutor::WorksheetProblem> &problems() const { return records(); }
 };

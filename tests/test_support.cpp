@@ -2,7 +2,6 @@
 
 #include "base/click_guard.h"
 #include "base/file_saver.h"
-#include "rules/level_range.h"
 
 #include <QApplication>
 #include <QCheckBox>
@@ -57,6 +56,25 @@ struct TutorSessionTestAccess
             || state.WorksheetOperationChosen != before.WorksheetOperationChosen)
             emit session.worksheetPicksChanged(
                 !state.WorksheetLevelChosen.isEmpty(), !state.WorksheetOperationChosen.isEmpty());
+    }
+
+    // Row i (from 1) is i + 2 = i + 2 at Expert: the same rows every time.
+    static void addWorksheetProblems(TutorSession &session, int rows)
+    {
+        QList<tutor::WorksheetProblem> problems;
+        tutor::WorksheetProblem problem;
+        problem.level = tutor::Level::Expert;
+        problem.operation = tutor::Operation::Addition;
+        problem.operand2 = 2;
+        for (int row = session.m_worksheet.size() + 1, last = session.m_worksheet.size() + rows;
+             row <= last; ++row) {
+            problem.operand1 = float(row);
+            problem.answer = qint16(row + 2);
+            problems.append(problem);
+        }
+        session.m_worksheet.append(problems);
+        session.m_state.WorksheetProblemCount = qint16(session.m_worksheet.size());
+        emit session.worksheetProblemCountChanged(session.m_state.WorksheetProblemCount);
     }
 };
 
@@ -250,6 +268,7 @@ int currentRow(const QAbstractItemView *list)
 void fillLog(MainWindow &window, int rows)
 {
     SessionLog &log = window.session().log();
+    QList<tutor::AnsweredProblem> answers;
     tutor::AnsweredProblem answer;
     for (int row = log.size() + 1, last = log.size() + rows; row <= last; ++row) {
         answer.operand1 = float(row);
@@ -258,16 +277,14 @@ void fillLog(MainWindow &window, int rows)
         answer.expected = qint16(row * 2);
         answer.typed = QString::number(row * 2);
         answer.verdict = tutor::Verdict::Right;
-        log.append(answer);
+        answers.append(answer);
     }
+    log.append(answers);
 }
 
 void fillWorksheet(MainWindow &window, int rows)
 {
-    // The same problems every time, so a file saved from them is known.
-    tutor::useFixedSeed(quint64(rows));
-    for (int row = 0; row < rows; ++row)
-        window.session().addWorksheetProblem();
+    TutorSessionTestAccess::addWorksheetProblems(window.session(), rows);
 }
 
 namespace {

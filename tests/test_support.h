@@ -75,9 +75,8 @@ int currentRow(const QAbstractItemView *list);
 
 // Fills the session log, or the worksheet, with `rows` more rows at once:
 // answering or creating 32 767 problems by keys would take far too long.
-// Log row i (from 1) asks i * 2 and was answered right; the worksheet's
-// problems are drawn from a fixed seed, the same for the same count, and
-// every later draw of the test is too.
+// Log row i (from 1) asks i * 2 and was answered right; worksheet row i asks
+// i + 2.
 void fillLog(MainWindow &window, int rows);
 void fillWorksheet(MainWindow &window, int rows);
 

@@ -265,8 +265,7 @@ void WorksheetScreen::worksheetList(const QString &name, int left, int width)
     auto *list = new FixedRowList(RowHeight, this);
     list->setObjectName(name);
     list->setModel(
-        new RecordColumnModel<WorksheetDraft, tutor::WorksheetProblem, tutor::WorksheetColumn>(
-            m_session.worksheetDraft(), &WorksheetDraft::problems,
+        new RecordColumnModel<WorksheetDraft, tutor::WorksheetColumn>(m_session.worksheetDraft(),
             tutor::WorksheetColumn(m_lists.size()), tutor::worksheetColumnText, list));
     list->setSelectionMode(QAbstractItemView::NoSelection);
     list->setFocusPolicy(Qt::NoFocus);
