@@ -7,8 +7,10 @@
 #include <QtTest>
 
 #include <functional>
+#include <limits>
 #include <memory>
 
+using namespace Qt::StringLiterals;
 using tutor::Level;
 using tutor::Operation;
 
@@ -176,6 +178,9 @@ private slots:
     void answersCountOnTheirOwnCard();
     void countersStopAtSixteenBits_data();
     void countersStopAtSixteenBits();
+    void logKeepsEachAnswerAsGiven_data();
+    void logKeepsEachAnswerAsGiven();
+    void fullLogKeepsTheNextAnswerOut();
     void fullWorksheetTakesNoMoreProblems();
     void unknownLevelCodesSettleOnExpertInTheGames_data();
     void unknownLevelCodesSettleOnExpertInTheGames();
@@ -426,6 +431,100 @@ void TutorSessionTest::countersStopAtSixteenBits()
     QCOMPARE(session->timeTrialScore(), qint16(32767));
 }
 
+void TutorSessionTest::logKeepsEachAnswerAsGiven_data()
+{
+    QTest::addColumn<int>("operation");
+    QTest::addColumn<float>("first");
+    QTest::addColumn<float>("second");
+    QTest::addColumn<QString>("typed");
+    QTest::addColumn<int>("expected");
+    QTest::addColumn<bool>("right");
+    QTest::addColumn<qint64>("thinkingMs"); // from the problem drawn to the answer
+    QTest::addColumn<int>("loggedMs");
+    QTest::newRow("right sum") << 1 << 3.0f << 4.0f << u"7"_s << 7 << true << 2500LL << 2500;
+    QTest::newRow("wrong difference") << 2 << 9.0f << 4.0f << u"4"_s << 5 << false << 800LL << 800;
+    QTest::newRow("typed kept as typed")
+        << 3 << 6.0f << 7.0f << u" 42."_s << 42 << true << 0LL << 0;
+    QTest::newRow("no digit") << 4 << 8.0f << 2.0f << u"four"_s << 4 << false << 1LL << 1;
+    QTest::newRow("rounded quotient") << 4 << 7.0f << 2.0f << u"4"_s << 4 << true << 10LL << 10;
+    QTest::newRow("a clock set back counts as no time")
+        << 1 << 1.0f << 1.0f << u"2"_s << 2 << true << -5000LL << 0;
+    QTest::newRow("a month away is cut at the counter's end")
+        << 1 << 1.0f << 1.0f << u"2"_s << 2 << true << 31LL * 24 * 3600 * 1000
+        << std::numeric_limits<qint32>::max();
+}
+
+void TutorSessionTest::logKeepsEachAnswerAsGiven()
+{
+    QFETCH(int, operation);
+    QFETCH(float, first);
+    QFETCH(float, second);
+    QFETCH(QString, typed);
+    QFETCH(int, expected);
+    QFETCH(bool, right);
+    QFETCH(qint64, thinkingMs);
+    QFETCH(int, loggedMs);
+
+    TutorSession session;
+    QDateTime now = QDateTime(QDate(2026, 3, 2), QTime(9, 30), Qt::UTC);
+    session.setClock([&now]() { return now; });
+    session.start();
+    session.chooseLevel(Level::Advanced);
+    session.chooseOperation(Operation(operation));
+    restore(session, [first, second](TutorState &state) {
+        state.Operand1 = first;
+        state.Operand2 = second;
+    });
+    now = now.addMSecs(thinkingMs);
+    QSignalSpy appended(&session.log(), &SessionLog::appended);
+
+    QCOMPARE(session.answerPracticeProblem(typed), right);
+    QVERIFY(session.logPracticeProblem(typed));
+    QCOMPARE(appended.count(), 1);
+    QCOMPARE(appended.last().at(0).toInt(), 0);
+    QCOMPARE(session.log().size(), 1);
+    const tutor::AnsweredProblem &answer = session.log().answers().first();
+    QCOMPARE(answer.operation, Operation(operation));
+    QCOMPARE(answer.level, Level::Advanced);
+    QCOMPARE(answer.operand1, first);
+    QCOMPARE(answer.operand2, second);
+    QCOMPARE(answer.typed, typed);
+    QCOMPARE(answer.expected, qint16(expected));
+    QCOMPARE(answer.verdict, right ? tutor::Verdict::Right : tutor::Verdict::Wrong);
+    QCOMPARE(answer.answeredAt, now);
+    QCOMPARE(answer.answeredAt.timeSpec(), Qt::UTC);
+    QCOMPARE(answer.thinkingMs, loggedMs);
+    // What the record shows of it stays as it always was.
+    QCOMPARE(session.state().LastVerdict, right ? u"Right"_s : u"Wrong"_s);
+    QCOMPARE(session.state().LoggedCorrectAnswer, qint16(expected));
+}
+
+// A full log keeps the next answer out and says nothing; a clear empties it
+// with one announcement.
+void TutorSessionTest::fullLogKeepsTheNextAnswerOut()
+{
+    const std::unique_ptr<TutorSession> session = startedSession();
+    SessionLog &log = session->log();
+    QCOMPARE(log.append(QList<tutor::AnsweredProblem>(SessionLog::MaximumRows - 1)),
+        SessionLog::MaximumRows - 1);
+    session->answerPracticeProblem(u"1"_s);
+    QVERIFY(session->logPracticeProblem(u"1"_s));
+    QVERIFY(log.isFull());
+    QSignalSpy appended(&log, &SessionLog::appended);
+    QSignalSpy cleared(&log, &SessionLog::cleared);
+    QVERIFY(!session->logPracticeProblem(u"2"_s));
+    QCOMPARE(log.append(QList<tutor::AnsweredProblem>(3)), 0);
+    QCOMPARE(log.size(), SessionLog::MaximumRows);
+    QCOMPARE(log.answers().last().typed, u"1"_s);
+    QCOMPARE(appended.count(), 0);
+    log.clear();
+    QCOMPARE(cleared.count(), 1);
+    QCOMPARE(log.size(), 0);
+    QVERIFY(session->logPracticeProblem(u"3"_s));
+    QCOMPARE(appended.count(), 1);
+    QCOMPARE(appended.last(), QVariantList({ 0, 0 }));
+}
+
 void TutorSessionTest::fullWorksheetTakesNoMoreProblems()
 {
     const std::unique_ptr<TutorSession> session = startedSession();
@@ -433,15 +532,31 @@ void TutorSessionTest::fullWorksheetTakesNoMoreProblems()
         state.WorksheetProblemCount = TutorSession::MaximumWorksheetProblems - 1;
     });
     Announcements heard(*session);
+    QSignalSpy added(&session->worksheetDraft(), &WorksheetDraft::appended);
     QVERIFY(session->addWorksheetProblem());
     QCOMPARE(heard.last(QStringLiteral("worksheetProblemCountChanged")),
         QVariantList({ qint16(32767) }));
+    QCOMPARE(added.count(), 1);
+    // The problem drawn for it, with the answer it expects.
+    const tutor::WorksheetProblem problem = session->worksheetDraft().problems().last();
+    QCOMPARE(problem.operand1, session->state().Operand1);
+    QCOMPARE(problem.operand2, session->state().Operand2);
+    QCOMPARE(problem.operation, Operation::Addition);
+    QCOMPARE(problem.level, Level::WarmUp);
+    QCOMPARE(problem.answer, qint16(problem.operand1 + problem.operand2));
     heard.clear();
     const float first = session->state().Operand1;
     QVERIFY(!session->addWorksheetProblem());
     QVERIFY(heard.seen().isEmpty());
+    QCOMPARE(added.count(), 1);
     QCOMPARE(session->state().WorksheetProblemCount, qint16(32767));
     QCOMPARE(session->state().Operand1, first);
+
+    QSignalSpy cleared(&session->worksheetDraft(), &WorksheetDraft::cleared);
+    session->clearWorksheet();
+    QCOMPARE(cleared.count(), 1);
+    QCOMPARE(session->worksheetDraft().size(), 0);
+    QCOMPARE(session->state().WorksheetProblemCount, qint16(0));
 }
 
 void TutorSessionTest::unknownLevelCodesSettleOnExpertInTheGames_data()
