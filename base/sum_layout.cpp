@@ -76,13 +76,14 @@ OperationSigns operationSigns(
     return signs;
 }
 
-void OperationSigns::show(qint16 operationCode) const
+void OperationSigns::show(tutor::Operation operation) const
 {
-    if (operationCode < 1 || operationCode > 4 || !byOperation[operationCode - 1])
+    const int index = tutor::code(operation) - 1;
+    if (index < 0 || index >= int(byOperation.size()) || !byOperation[std::size_t(index)])
         return;
     for (QLabel *sign : byOperation) {
         if (sign)
-            sign->setVisible(sign == byOperation[operationCode - 1]);
+            sign->setVisible(sign == byOperation[std::size_t(index)]);
     }
 }
 

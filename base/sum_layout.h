@@ -1,5 +1,7 @@
 #pragma once
 
+#include "rules/level_and_operation.h"
+
 #include <QColor>
 #include <QRect>
 #include <QString>
@@ -26,7 +28,7 @@ struct OperationSigns
 
     // Shows the operation's sign and hides the others; an operation the
     // screen has no sign for leaves the signs as they are.
-    void show(qint16 operationCode) const;
+    void show(tutor::Operation operation) const;
 };
 // `names` by operation, Addition first; an empty name makes no picture.
 OperationSigns operationSigns(

@@ -75,7 +75,7 @@ MissingNumberScreen::MissingNumberScreen(TutorSession &session, QWidget *parent)
         [this](qint16 right, qint16 wrong) { m_card.show(right, wrong); });
     // Only Addition and Subtraction have a sign here; others leave it.
     connect(&m_session, &TutorSession::operationChanged, this,
-        [this](tutor::Operation operation) { m_signs.show(tutor::code(operation)); });
+        [this](tutor::Operation operation) { m_signs.show(operation); });
 }
 
 void MissingNumberScreen::setScoreCardShown(bool shown)

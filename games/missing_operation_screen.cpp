@@ -141,16 +141,16 @@ void MissingOperationScreen::optMulGame2_Click()
     CheckMissingOperationAnswer();
 }
 
-qint16 MissingOperationScreen::chosenOperation() const
+std::optional<tutor::Operation> MissingOperationScreen::chosenOperation() const
 {
     using tutor::Operation;
     if (m_optAddGame2->isChecked())
-        return tutor::code(Operation::Addition);
+        return Operation::Addition;
     if (m_optSubGame2->isChecked())
-        return tutor::code(Operation::Subtraction);
+        return Operation::Subtraction;
     if (m_optMulGame2->isChecked())
-        return tutor::code(Operation::Multiplication);
-    return 0;
+        return Operation::Multiplication;
+    return std::nullopt;
 }
 
 void MissingOperationScreen::CheckMissingOperationAnswer()

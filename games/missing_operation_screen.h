@@ -3,6 +3,9 @@
 #include "base/click_guard.h"
 #include "base/screen.h"
 #include "base/sum_layout.h"
+#include "rules/level_and_operation.h"
+
+#include <optional>
 
 class QGroupBox;
 class QLabel;
@@ -40,7 +43,7 @@ private:
     void showProblem(qint16 first, qint16 second, qint16 result);
     QString spokenProblem() const;
     // The operation code of the selected option button; 0 when none is.
-    qint16 chosenOperation() const;
+    std::optional<tutor::Operation> chosenOperation() const;
     void clearOptionButtons();
 
     TutorSession &m_session;

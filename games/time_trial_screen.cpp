@@ -174,7 +174,7 @@ TimeTrialScreen::TimeTrialScreen(TutorSession &session, QWidget *parent)
     connect(&m_session, &TutorSession::timeTrialClockChanged, this, &TimeTrialScreen::showTimeLeft);
     // Only Addition and Subtraction have a sign here; others leave it.
     connect(&m_session, &TutorSession::operationChanged, this,
-        [this](tutor::Operation operation) { m_signs.show(tutor::code(operation)); });
+        [this](tutor::Operation operation) { m_signs.show(operation); });
 }
 
 void TimeTrialScreen::stopTimers()

@@ -87,7 +87,7 @@ PracticeScreen::PracticeScreen(TutorSession &session, QWidget *parent)
     connect(&m_session, &TutorSession::levelChanged, this,
         [this](tutor::Level level) { m_lblCurLev->setText(tutor::levelName(level)); });
     connect(&m_session, &TutorSession::operationChanged, this,
-        [this](tutor::Operation operation) { m_signs.show(tutor::code(operation)); });
+        [this](tutor::Operation operation) { m_signs.show(operation); });
 }
 
 void PracticeScreen::showProblem(float first, float second)

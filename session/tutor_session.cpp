@@ -212,12 +212,12 @@ void TutorSession::drawMissingOperationProblem()
         m_state.MissingOperationSecond, m_state.MissingOperationResult);
 }
 
-bool TutorSession::answerMissingOperation(qint16 chosenOperation)
+bool TutorSession::answerMissingOperation(std::optional<Operation> chosen)
 {
     const tutor::MissingOperationProblem problem { m_state.MissingOperationFirst,
         m_state.MissingOperationSecond, m_state.MissingOperationResult,
         Operation(m_state.MissingOperationCode) };
-    const bool right = tutor::operationGivesResult(problem, Operation(chosenOperation));
+    const bool right = chosen && tutor::operationGivesResult(problem, *chosen);
     if (right)
         m_state.MissingOperationCorrectCount
             = tutor::countedUp(m_state.MissingOperationCorrectCount);

@@ -88,7 +88,7 @@ public:
     void resetMissingOperationScore();
     void drawMissingOperationProblem();
     // Any operation that gives the shown result is right (0: none chosen).
-    bool answerMissingOperation(qint16 chosenOperation);
+    bool answerMissingOperation(std::optional<tutor::Operation> chosen);
 
     void drawTimeTrialProblem();
     void resetTimeTrialScore();

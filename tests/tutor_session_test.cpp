@@ -9,6 +9,7 @@
 #include <functional>
 #include <limits>
 #include <memory>
+#include <optional>
 
 using namespace Qt::StringLiterals;
 using tutor::Level;
@@ -133,7 +134,8 @@ Verb verbNamed(const QByteArray &name)
         { "answer missing number", [](TutorSession &s) { s.answerMissingNumber(u"3"); } },
         { "reset missing operation", [](TutorSession &s) { s.resetMissingOperationScore(); } },
         { "draw missing operation", [](TutorSession &s) { s.drawMissingOperationProblem(); } },
-        { "answer missing operation", [](TutorSession &s) { s.answerMissingOperation(1); } },
+        { "answer missing operation",
+            [](TutorSession &s) { s.answerMissingOperation(Operation::Addition); } },
         { "draw time trial", [](TutorSession &s) { s.drawTimeTrialProblem(); } },
         { "reset time trial", [](TutorSession &s) { s.resetTimeTrialScore(); } },
         { "start time trial", [](TutorSession &s) { s.startTimeTrial(30); } },
@@ -154,6 +156,13 @@ std::unique_ptr<TutorSession> startedSession()
     auto session = std::make_unique<TutorSession>();
     session->start();
     return session;
+}
+
+// A Missing Operation pick by its code; 0 is none.
+std::optional<Operation> chosenOperation(const QString &code)
+{
+    const int picked = code.toInt();
+    return picked == 0 ? std::nullopt : std::optional<Operation>(Operation(picked));
 }
 
 void restore(TutorSession &session, const std::function<void(TutorState &)> &change)
@@ -352,7 +361,7 @@ void TutorSessionTest::answersCountOnTheirOwnCard()
         if (game == "missing number")
             return session->answerMissingNumber(typed);
         if (game == "missing operation")
-            return session->answerMissingOperation(qint16(typed.toInt()));
+            return session->answerMissingOperation(chosenOperation(typed));
         return session->answerTimeTrial(typed);
     }();
     QCOMPARE(judged, right);
@@ -415,7 +424,7 @@ void TutorSessionTest::countersStopAtSixteenBits()
     else if (game == "missing number")
         session->answerMissingNumber(typed);
     else if (game == "missing operation")
-        session->answerMissingOperation(qint16(typed.toInt()));
+        session->answerMissingOperation(chosenOperation(typed));
     else
         session->answerTimeTrial(typed);
 
