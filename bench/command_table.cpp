@@ -211,6 +211,23 @@ Verdicts judge(const Command &command, const Result &result)
     return verdicts;
 }
 
+Verdicts judgeMemory(double idleMiB, double fullMiB)
+{
+    Verdicts verdicts;
+    verdicts.growth = QStringLiteral("—");
+    const auto judgeOne = [&verdicts](double mib, double goal, const QString &what) -> QString {
+        if (mib < 0)
+            return QStringLiteral("— ") + what;
+        const bool met = mib <= goal;
+        verdicts.met = verdicts.met && met;
+        return (met ? QStringLiteral("✓ ≤ ") : QStringLiteral("✗ > "))
+            + QString::number(goal, 'f', 0) + QLatin1Char(' ') + what;
+    };
+    verdicts.time = judgeOne(idleMiB, IdleMemoryGoalMiB, QStringLiteral("idle"))
+        + QStringLiteral("; ") + judgeOne(fullMiB, FullMemoryGoalMiB, QStringLiteral("full"));
+    return verdicts;
+}
+
 QString ms(double value)
 {
     if (value < 0)

@@ -18,6 +18,9 @@ constexpr double CommandGoalMs = 16.0;
 constexpr double SaveGoalMs = 100.0;
 // How much more than with an empty session a command may cost at full data.
 constexpr double GrowthGoal = 1.5;
+// Resident memory, idle after start and with the log and worksheet full.
+constexpr double IdleMemoryGoalMiB = 32.0;
+constexpr double FullMemoryGoalMiB = 50.0;
 
 // A menu item or a button, and how a user gives it.
 struct Command
@@ -75,6 +78,8 @@ struct Verdicts
 };
 
 Verdicts judge(const Command &command, const Result &result);
+// Each figure below 0 when not measured.
+Verdicts judgeMemory(double idleMiB, double fullMiB);
 
 // Milliseconds with as many places as tell something; "—" when not timed.
 QString ms(double value);

@@ -352,6 +352,7 @@ int main(int argc, char **argv)
         const auto found = probe.find(QString::fromLatin1(name));
         return found == probe.end() ? -1.0 : found->second;
     };
+    bool missedMemory = false;
     if (!probe.empty()) {
         printLine(QStringLiteral("| Start-up: process start to the splash painted | %1 | | "
                                  "(%2 starts) | | |")
@@ -365,12 +366,18 @@ int main(int argc, char **argv)
                                  "(%2 starts) | | |")
                       .arg(ms(figure("window_cpu_ms")))
                       .arg(ProbeRuns));
+        const double idle = figure("idle_rss_kb") / 1024;
+        const double full = figure("full_rss_kb") / 1024;
+        const Verdicts memory = judgeMemory(idle, full);
+        missedMemory = !memory.met;
         printLine(QStringLiteral("| Memory in use (RSS, MiB): idle after start; full data | %1 "
-                                 "| %2 | | | |")
-                      .arg(QString::number(figure("idle_rss_kb") / 1024, 'f', 1),
-                          QString::number(figure("full_rss_kb") / 1024, 'f', 1)));
+                                 "| %2 | | %3 | %4 |")
+                      .arg(QString::number(idle, 'f', 1), QString::number(full, 'f', 1),
+                          memory.time, memory.growth));
     }
     printLine(QString());
     printLine(QStringLiteral("%1 of %2 commands miss a goal.").arg(missed).arg(commands.size()));
+    if (missedMemory)
+        printLine(QStringLiteral("Memory in use misses its goal."));
     return 0;
 }
