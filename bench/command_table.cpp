@@ -49,7 +49,7 @@ const std::map<QByteArray, QString> &dataWalkers()
         { "mnuFileExit_Click", QStringLiteral("frees every row") },
         { "mnuOptionsWorksheet_Click", QStringLiteral("a new worksheet drops the old one's rows") },
         { "cmdClearReport_Click", QStringLiteral("drops every logged row") },
-        { "cmdPrintReport_Click", QStringLiteral("writes every logged row") },
+        { "cmdPrintReport_Click", QStringLiteral("counts every logged row") },
         { "cmdClearWorksheet_Click", QStringLiteral("drops every problem") },
         { "cmdSaveWorksheet_Click", QStringLiteral("writes every problem") },
         { "cmdSaveAnswer_Click", QStringLiteral("writes every problem") },
