@@ -76,8 +76,7 @@ QString problemRow(const AnsweredProblem &answer, bool grey)
         = grey ? u"<td bgcolor=C0C0C0>&nbsp;&nbsp;</td>"_s : u"<td>&nbsp;&nbsp;</td>"_s;
 
     QString line = u"<tr>"_s + spacer;
-    for (const LogColumn column : { LogColumn::Number1, LogColumn::Sign, LogColumn::Number2,
-             LogColumn::YourAnswer, LogColumn::CorrectAnswer, LogColumn::Verdict })
+    for (const LogColumn column : LogColumns)
         line += cell + escaped(logColumnText(answer, column)) + u"</td>"_s;
     if (grey)
         line += spacer;

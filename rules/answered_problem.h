@@ -6,6 +6,8 @@
 #include <QString>
 #include <QtGlobal>
 
+#include <array>
+
 namespace tutor {
 
 enum class Verdict : quint8 { Right, Wrong };
@@ -28,7 +30,8 @@ struct AnsweredProblem
 // The six columns of the log, left to right, as the report panel and the
 // HTML report show them.
 enum class LogColumn { Number1, Sign, Number2, YourAnswer, CorrectAnswer, Verdict };
-inline constexpr int LogColumnCount = 6;
+inline constexpr std::array<LogColumn, 6> LogColumns = { LogColumn::Number1, LogColumn::Sign,
+    LogColumn::Number2, LogColumn::YourAnswer, LogColumn::CorrectAnswer, LogColumn::Verdict };
 
 // The text of one column of an answered problem: "7", "+", "5", what was
 // typed exactly, "12", "Right".

@@ -20,7 +20,6 @@ struct WorksheetProblem
 // The four columns of the worksheet, left to right, as the screen, the
 // files and the printed pages show them.
 enum class WorksheetColumn { Number1, Sign, Number2, Answer };
-inline constexpr int WorksheetColumnCount = 4;
 
 // The text of one column: "7", "*", "5", "35".
 QString worksheetColumnText(const WorksheetProblem &problem, WorksheetColumn column);
