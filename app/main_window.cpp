@@ -85,6 +85,7 @@ MainWindow::MainWindow(const QString &applicationFolder, QWidget *parent)
     for (Screen *screen : m_screens)
         screen->raise();
     m_fraLog->setCoveringScreens({ m_fraWorksheet, m_fraHelp, m_fraAbout });
+    m_fraLog->setCoveredScreens({ m_fraMyBrowser });
 
     QAction *const switched[] = { m_menu.mnuOptions->menuAction(),
         m_menu.levelItem(tutor::code(Level::WarmUp)), m_menu.mnuOptOperAdd, m_menu.mnuOptOperSub,

@@ -1,8 +1,265 @@
 #include "base/accessibility.h"
 
+#include <QAbstractButton>
+#include <QAbstractItemView>
+#include <QAccessible>
+#include <QAccessibleActionInterface>
+#include <QAccessibleWidget>
+#include <QComboBox>
+#include <QEvent>
+#include <QFrame>
+#include <QGroupBox>
+#include <QKeySequence>
+#include <QLineEdit>
+#include <QRadioButton>
 #include <QWidget>
 
 namespace access {
+
+namespace {
+
+const char *const DecorativeProperty = "decorativePicture";
+const char *const KeptPickProperty = "pickKeptForTheEar";
+
+// Lets a kept pick go once the keyboard leaves its button, and says so.
+class PickRelease : public QObject
+{
+public:
+    using QObject::QObject;
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override
+    {
+        if (event->type() == QEvent::FocusOut && watched->property(KeptPickProperty).toBool()) {
+            watched->setProperty(KeptPickProperty, false);
+            QAccessible::State changed;
+            changed.checked = true;
+            QAccessibleStateChangeEvent news(watched, changed);
+            QAccessible::updateAccessibility(&news);
+        }
+        return QObject::eventFilter(watched, event);
+    }
+};
+
+bool isDecorative(const QAccessibleInterface *face)
+{
+    return face && face->object() && face->object()->property(DecorativeProperty).toBool();
+}
+
+// A drop-down list whose accessible name, when it has one, stays its name.
+// The name is read when asked, not when the interface is made: with a
+// screen reader listening, the interface may be made while the list is
+// built, before it is named.
+class NamedComboBox : public QAccessibleWidget
+{
+public:
+    explicit NamedComboBox(QComboBox *box)
+        : QAccessibleWidget(box, QAccessible::ComboBox)
+    { }
+
+    QString text(QAccessible::Text t) const override
+    {
+        if (t == QAccessible::Value)
+            return pickedText();
+        QString result = QAccessibleWidget::text(t);
+        if (t == QAccessible::Name && result.isEmpty())
+            result = pickedText();
+        return result;
+    }
+
+    QAccessible::State state() const override
+    {
+        QAccessible::State result = QAccessibleWidget::state();
+        result.expandable = true;
+        result.expanded = box()->view() && box()->view()->isVisible();
+        result.editable = box()->isEditable();
+        return result;
+    }
+
+    // The drop-down list, and the text box of an editable one.
+    int childCount() const override { return box()->isEditable() ? 2 : 1; }
+
+    QAccessibleInterface *child(int index) const override
+    {
+        if (index == 0)
+            return QAccessible::queryAccessibleInterface(box()->view());
+        if (index == 1 && box()->isEditable())
+            return QAccessible::queryAccessibleInterface(box()->lineEdit());
+        return nullptr;
+    }
+
+    int indexOfChild(const QAccessibleInterface *child) const override
+    {
+        if (!child)
+            return -1;
+        if (child->object() == box()->view())
+            return 0;
+        if (box()->isEditable() && child->object() == box()->lineEdit())
+            return 1;
+        return -1;
+    }
+
+    QAccessibleInterface *childAt(int, int) const override { return nullptr; }
+
+    QStringList actionNames() const override
+    {
+        return QStringList { showMenuAction(), pressAction() } + QAccessibleWidget::actionNames();
+    }
+
+    void doAction(const QString &actionName) override
+    {
+        if (actionName == showMenuAction() || actionName == pressAction()) {
+            if (box()->view()->isVisible())
+                box()->hidePopup();
+            else
+                box()->showPopup();
+        } else {
+            QAccessibleWidget::doAction(actionName);
+        }
+    }
+
+private:
+    QComboBox *box() const { return static_cast<QComboBox *>(widget()); }
+
+    QString pickedText() const
+    {
+        return box()->isEditable() ? box()->lineEdit()->text() : box()->currentText();
+    }
+};
+
+// A plain frame that leaves its decorative pictures out of its children.
+class FrameWithoutDecoration : public QAccessibleWidget
+{
+public:
+    FrameWithoutDecoration(QWidget *frame, QAccessible::Role role)
+        : QAccessibleWidget(frame, role)
+    { }
+
+    int childCount() const override { return int(shownChildren().size()); }
+
+    QAccessibleInterface *child(int index) const override
+    {
+        const QList<QAccessibleInterface *> children = shownChildren();
+        return index >= 0 && index < children.size() ? children.at(index) : nullptr;
+    }
+
+    int indexOfChild(const QAccessibleInterface *child) const override
+    {
+        return int(shownChildren().indexOf(const_cast<QAccessibleInterface *>(child)));
+    }
+
+private:
+    QList<QAccessibleInterface *> shownChildren() const
+    {
+        QList<QAccessibleInterface *> children;
+        for (int i = 0; i < QAccessibleWidget::childCount(); ++i) {
+            QAccessibleInterface *candidate = QAccessibleWidget::child(i);
+            if (candidate && !isDecorative(candidate))
+                children << candidate;
+        }
+        return children;
+    }
+};
+
+// An option button. Qt's own says the caption of the group box around it
+// as its label, and a screen reader says that caption already as the group
+// the button lies in: heard twice. The group alone says it here.
+class OptionButton : public QAccessibleWidget
+{
+public:
+    explicit OptionButton(QRadioButton *button)
+        : QAccessibleWidget(button, QAccessible::RadioButton)
+    { }
+
+    QString text(QAccessible::Text t) const override
+    {
+        QString result = QAccessibleWidget::text(t);
+        if (!result.isEmpty())
+            return result;
+        if (t == QAccessible::Name)
+            return captionWithoutMnemonic();
+        if (t == QAccessible::Accelerator)
+            return QKeySequence::mnemonic(button()->text()).toString(QKeySequence::NativeText);
+        return result;
+    }
+
+    QAccessible::State state() const override
+    {
+        QAccessible::State result = QAccessibleWidget::state();
+        result.checkable = true;
+        result.checked = button()->isChecked() || button()->property(KeptPickProperty).toBool();
+        result.pressed = button()->isDown();
+        return result;
+    }
+
+    QList<QPair<QAccessibleInterface *, QAccessible::Relation>> relations(
+        QAccessible::Relation match) const override
+    {
+        QList<QPair<QAccessibleInterface *, QAccessible::Relation>> result;
+        const QObject *group = qobject_cast<QGroupBox *>(button()->parentWidget());
+        for (const auto &relation : QAccessibleWidget::relations(match)) {
+            if (!(relation.second & QAccessible::Label) || !relation.first
+                || relation.first->object() != group)
+                result << relation;
+        }
+        return result;
+    }
+
+    QStringList actionNames() const override
+    {
+        QStringList names;
+        if (button()->isEnabled())
+            names << toggleAction();
+        return names + QAccessibleWidget::actionNames();
+    }
+
+    void doAction(const QString &actionName) override
+    {
+        if (actionName == toggleAction() || actionName == pressAction()) {
+            if (button()->isEnabled())
+                button()->click();
+        } else {
+            QAccessibleWidget::doAction(actionName);
+        }
+    }
+
+private:
+    QRadioButton *button() const { return static_cast<QRadioButton *>(widget()); }
+
+    // "&&" shows one "&"; a single "&" marks the key and shows nothing.
+    QString captionWithoutMnemonic() const
+    {
+        const QString caption = button()->text();
+        QString result;
+        for (qsizetype i = 0; i < caption.size(); ++i) {
+            if (caption.at(i) == QLatin1Char('&') && i + 1 < caption.size())
+                ++i;
+            result += caption.at(i);
+        }
+        return result;
+    }
+};
+
+QAccessibleInterface *interfaceFor(const QString &className, QObject *object)
+{
+    if (className == QLatin1String("QComboBox")) {
+        if (auto *box = qobject_cast<QComboBox *>(object))
+            return new NamedComboBox(box);
+    }
+    if (className == QLatin1String("QRadioButton")) {
+        if (auto *button = qobject_cast<QRadioButton *>(object))
+            return new OptionButton(button);
+    }
+    // Reached only for frames no more particular interface took: plain
+    // frames and the screens. They keep the role Qt gives a frame.
+    if (className == QLatin1String("QFrame")) {
+        if (auto *frame = qobject_cast<QFrame *>(object))
+            return new FrameWithoutDecoration(frame, QAccessible::Border);
+    }
+    return nullptr;
+}
+
+} // namespace
 
 void announce(QWidget *widget, const QString &news)
 {
@@ -10,6 +267,31 @@ void announce(QWidget *widget, const QString &news)
     if (widget->accessibleDescription() == news)
         widget->setAccessibleDescription(QString());
     widget->setAccessibleDescription(news);
+}
+
+void installInterfaces()
+{
+    static bool installed = false;
+    if (installed)
+        return;
+    installed = true;
+    // A factory installed later is asked first, so these come before Qt's.
+    QAccessible::installFactory(interfaceFor);
+}
+
+void keepPickHeard(QAbstractButton *button)
+{
+    installInterfaces();
+    if (!button->property(KeptPickProperty).isValid())
+        button->installEventFilter(new PickRelease(button));
+    button->setProperty(KeptPickProperty, true);
+}
+
+void markDecorative(QWidget *picture)
+{
+    installInterfaces();
+    picture->setProperty(DecorativeProperty, true);
+    picture->setAccessibleName(QString());
 }
 
 } // namespace access

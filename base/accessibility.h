@@ -2,6 +2,7 @@
 
 #include <QString>
 
+class QAbstractButton;
 class QWidget;
 
 // What assistive technology hears of the controls.
@@ -13,5 +14,24 @@ namespace access {
 // bridge), so the news becomes the description, whose change the widget
 // sends; news equal to the present description is sent again all the same.
 void announce(QWidget *widget, const QString &news);
+
+// The program's own accessible interfaces, installed on the first call:
+// a drop-down list with an accessible name keeps it as its name and tells
+// the picked entry as its value (Qt's own on Linux says the entry as the
+// name, so "Difficulty" is lost after a pick), an option button in a group
+// box is not labelled by the group's caption, which is heard as the group's
+// name already, and plain frames leave their decorative pictures out of
+// what they list.
+void installInterfaces();
+
+// A picture that only decorates: it has no name and is not listed among
+// its frame's accessible children, so a screen reader never comes upon it.
+void markDecorative(QWidget *picture);
+
+// An option button whose pick was judged and cleared with the verdict keeps
+// sounding picked until the keyboard leaves it: a screen reader would
+// otherwise say "not selected" between the pick and the verdict, as if the
+// pick had failed. Only what assistive technology hears changes.
+void keepPickHeard(QAbstractButton *button);
 
 } // namespace access

@@ -1,5 +1,6 @@
 #include "base/controls.h"
 
+#include "base/accessibility.h"
 #include "base/fixed_row_list.h"
 #include "base/invisible_characters.h"
 
@@ -99,6 +100,8 @@ QRect twips(int left, int top, int width, int height)
 
 void setUpScreen(QFrame *screen, const QString &name, const QRect &geometry)
 {
+    // Before anything on a screen is asked what it says.
+    access::installInterfaces();
     place(screen, name, geometry);
     screen->setAutoFillBackground(true);
 }
@@ -168,6 +171,7 @@ QCheckBox *checkBox(
 
 QComboBox *comboBox(QWidget *parent, const QString &name, const QRect &geometry)
 {
+    access::installInterfaces();
     return place(new QComboBox(parent), name, geometry);
 }
 

@@ -1,5 +1,6 @@
 #include "base/sum_layout.h"
 
+#include "base/accessibility.h"
 #include "base/controls.h"
 #include "rules/spoken_sum.h"
 
@@ -90,9 +91,10 @@ void OperationSigns::show(tutor::Operation operation) const
 void rule(QWidget *parent, const std::array<QString, 3> &names, int leftTwips, int topTwips)
 {
     const QString bar = QStringLiteral(":/pictures/bar.png");
+    // The rule only draws the sum as on paper: the spoken sum says "equals".
     for (int i = 0; i < 3; ++i) {
-        controls::picture(parent, names[i], bar, twips(leftTwips + i * 240, topTwips, 480, 480))
-            ->setAccessibleName(QStringLiteral("line under the sum"));
+        access::markDecorative(controls::picture(
+            parent, names[i], bar, twips(leftTwips + i * 240, topTwips, 480, 480)));
     }
 }
 

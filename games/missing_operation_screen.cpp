@@ -155,10 +155,19 @@ std::optional<tutor::Operation> MissingOperationScreen::chosenOperation() const
 
 void MissingOperationScreen::CheckMissingOperationAnswer()
 {
+    QRadioButton *picked = nullptr;
+    for (QRadioButton *button : { m_optAddGame2, m_optSubGame2, m_optMulGame2 }) {
+        if (button->isChecked())
+            picked = button;
+    }
     const bool right = m_session.answerMissingOperation(chosenOperation());
     m_feedback.showVerdict(right);
     // No second try: "Try Again" means the next problem.
     NewMissingOperationProblem();
+    // Cleared on screen at once; to the ear the pick stays until the keys
+    // move on, so the verdict is not preceded by "not selected".
+    if (picked)
+        access::keepPickHeard(picked);
     clearOptionButtons();
     // The pupil answered with the button that has the keyboard.
     QWidget *answered = focusWidget() ? focusWidget() : m_optAddGame2;

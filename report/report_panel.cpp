@@ -289,6 +289,19 @@ void ReportPanel::setCoveringScreens(std::initializer_list<QWidget *> screens)
     updateCoverage();
 }
 
+void ReportPanel::setCoveredScreens(std::initializer_list<QWidget *> screens)
+{
+    m_coveredScreens << screens;
+    installEventFilter(this);
+    updateCovered();
+}
+
+void ReportPanel::updateCovered()
+{
+    for (QWidget *screen : std::as_const(m_coveredScreens))
+        screen->setEnabled(isHidden());
+}
+
 void ReportPanel::updateCoverage()
 {
     bool covered = false;
@@ -306,7 +319,9 @@ bool ReportPanel::eventFilter(QObject *watched, QEvent *event)
             && key->key() != Qt::Key_Backtab)
             m_cmdPrintReport->setEnabled(true);
     } else if (event->type() == QEvent::ShowToParent || event->type() == QEvent::HideToParent) {
-        if (m_coveringScreens.contains(qobject_cast<QWidget *>(watched)))
+        if (watched == this)
+            updateCovered();
+        else if (m_coveringScreens.contains(qobject_cast<QWidget *>(watched)))
             updateCoverage();
     }
     return QFrame::eventFilter(watched, event);

@@ -29,6 +29,9 @@ public:
     // While one of these screens lies over the panel, the panel takes no
     // focus and no keys, so nothing unseen can be pressed.
     void setCoveringScreens(std::initializer_list<QWidget *> screens);
+    // The screens the panel lies over take no focus while it shows, so Tab
+    // never reaches what cannot be seen.
+    void setCoveredScreens(std::initializer_list<QWidget *> screens);
 
     // The reports folder is not where the pupil would look (a portable copy
     // that cannot write its own folder): the first report saved says where.
@@ -57,6 +60,7 @@ private:
     void followSelection(FixedRowList *list);
     void followAppend();
     void updateCoverage();
+    void updateCovered();
     bool endInSight() const;
     void keepNameForCorrection();
     QString reportPath(const QString &name) const;
@@ -70,6 +74,7 @@ private:
     QLineEdit *m_txtNameReport = nullptr;
     QPushButton *m_cmdPrintReport = nullptr;
     QList<QWidget *> m_coveringScreens;
+    QList<QWidget *> m_coveredScreens;
     int m_listHeight = 0; // the lists' height while the panel is put away
     bool m_endWasInSight = true;
     bool m_followingPick = false; // while one pick is carried to every column

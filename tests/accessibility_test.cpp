@@ -1,9 +1,11 @@
 #include "app/main_window.h"
 #include "tests/test_support.h"
 
+#include <QAbstractItemView>
 #include <QAccessible>
 #include <QAccessibleInterface>
 #include <QApplication>
+#include <QComboBox>
 #include <QLineEdit>
 #include <QWidget>
 #include <QPushButton>
@@ -60,6 +62,11 @@ private slots:
     void answersAreToldWithTheNextSum_data();
     void answersAreToldWithTheNextSum();
     void hiddenLogRowsSayTheyAreHidden();
+    void dropDownListsKeepTheirNameAfterAPick_data();
+    void dropDownListsKeepTheirNameAfterAPick();
+    void decorativePicturesAreNotListed_data();
+    void decorativePicturesAreNotListed();
+    void anAnsweredPickSoundsPickedUntilTheKeyboardMoves();
 };
 
 void AccessibilityTest::tabReachesAndNamesEveryControl_data()
@@ -97,11 +104,34 @@ void AccessibilityTest::tabReachesAndNamesEveryControl()
     QVERIFY(!reachable.isEmpty());
     QWidget *start = QApplication::focusWidget();
     QVERIFY(start);
+    // The screen frame a control lies on, and the one a user sees over it.
+    QWidget *const client = window.centralWidget();
+    const auto screenOf = [client](QWidget *widget) {
+        while (widget && widget->parentWidget() != client)
+            widget = widget->parentWidget();
+        return widget;
+    };
     QSet<QWidget *> reached;
     for (int press = 0; press < 400 && reached.size() < reachable.size(); ++press) {
         QWidget *focused = QApplication::focusWidget();
         reached.insert(focused);
         QVERIFY2(!accessibleText(focused, QAccessible::Name).trimmed().isEmpty(),
+            qPrintable(focused->objectName()));
+        // The group around an option button is said once, as its group.
+        QStringList around;
+        QAccessibleInterface *face = QAccessible::queryAccessibleInterface(focused);
+        for (QAccessibleInterface *up = face->parent(); up; up = up->parent()) {
+            if (!up->text(QAccessible::Name).isEmpty())
+                around << up->text(QAccessible::Name);
+        }
+        for (const auto &label : face->relations(QAccessible::Label)) {
+            QVERIFY2(!qobject_cast<QRadioButton *>(focused)
+                    || !around.contains(label.first->text(QAccessible::Name)),
+                qPrintable(focused->objectName()));
+        }
+        // Tab never lands on a control that another screen covers.
+        const QPoint middle = focused->mapTo(client, focused->rect().center());
+        QVERIFY2(screenOf(client->childAt(middle)) == screenOf(focused),
             qPrintable(focused->objectName()));
         QTest::keyClick(focused, Qt::Key_Tab);
     }
@@ -188,6 +218,98 @@ void AccessibilityTest::hiddenLogRowsSayTheyAreHidden()
     QCOMPARE(rowsShowing(), 3);
     testsupport::invokeHandler(&window, "mnuOptHideReport_Click");
     QCOMPARE(rowsShowing(), 0);
+}
+
+void AccessibilityTest::dropDownListsKeepTheirNameAfterAPick_data()
+{
+    QTest::addColumn<QString>("list");
+    QTest::newRow("difficulty") << u"cmbDifficulty"_s;
+    QTest::newRow("operation") << u"cmbOperation"_s;
+}
+
+// A pick with the keys changes what the list says it holds, never what it
+// is called.
+void AccessibilityTest::dropDownListsKeepTheirNameAfterAPick()
+{
+    QFETCH(QString, list);
+    testsupport::TutorFixture fixture;
+    MainWindow &window = fixture.window();
+    QVERIFY(testsupport::invokeHandler(&window, "mnuOptionsWorksheet_Click"));
+    auto *box = named<QComboBox>(&window, list);
+    const QString name = accessibleText(box, QAccessible::Name);
+    QVERIFY(!name.isEmpty());
+    box->setFocus();
+    QTest::keyClick(box, Qt::Key_Down);
+    QVERIFY(!box->currentText().isEmpty());
+    QCOMPARE(accessibleText(box, QAccessible::Name), name);
+    QCOMPARE(accessibleText(box, QAccessible::Value), box->currentText());
+    QAccessibleInterface *face = QAccessible::queryAccessibleInterface(box);
+    QCOMPARE(face->role(), QAccessible::ComboBox);
+    // The entries stay reachable for the screen reader to list.
+    QCOMPARE(face->child(0)->object(), static_cast<QObject *>(box->view()));
+}
+
+void AccessibilityTest::decorativePicturesAreNotListed_data()
+{
+    QTest::addColumn<QByteArray>("screen");
+    QTest::addColumn<QStringList>("pictures");
+    QTest::newRow("practice") << QByteArray("mnuFileWork_Click")
+                              << QStringList { u"Image1"_s, u"Image2"_s, u"Image11"_s };
+    QTest::newRow("missing number") << QByteArray("mnuGamesMissingNum_Click")
+                                    << QStringList { u"Image13"_s, u"Image14"_s, u"Image15"_s };
+    QTest::newRow("missing operation") << QByteArray("mnuGamesMissingOper_Click")
+                                       << QStringList { u"Image4"_s, u"Image5"_s, u"Image6"_s };
+    QTest::newRow("time trial") << QByteArray("mnuGamesTime_Click")
+                                << QStringList { u"Image8"_s, u"Image9"_s, u"Image10"_s };
+}
+
+// The rule under a sum only draws it as on paper: a screen reader neither
+// finds it among its frame's children nor hears a name for it, while the
+// sum's numbers stay listed.
+void AccessibilityTest::decorativePicturesAreNotListed()
+{
+    QFETCH(QByteArray, screen);
+    QFETCH(QStringList, pictures);
+    testsupport::TutorFixture fixture;
+    MainWindow &window = fixture.window();
+    QVERIFY(testsupport::invokeHandler(&window, screen.constData()));
+    for (const QString &name : pictures) {
+        auto *picture = named<QWidget>(&window, name);
+        QVERIFY2(accessibleText(picture, QAccessible::Name).isEmpty(), qPrintable(name));
+        QAccessibleInterface *frame
+            = QAccessible::queryAccessibleInterface(picture->parentWidget());
+        QObjectList listed;
+        for (int i = 0; i < frame->childCount(); ++i)
+            listed << frame->child(i)->object();
+        QVERIFY2(!listed.contains(picture), qPrintable(name));
+        QVERIFY(frame->indexOfChild(QAccessible::queryAccessibleInterface(picture)) < 0);
+        QVERIFY(listed.size() > 1);
+        for (int i = 0; i < frame->childCount(); ++i)
+            QCOMPARE(frame->indexOfChild(frame->child(i)), i);
+    }
+}
+
+// Space on an option button answers, and the buttons are cleared for the
+// next problem at once; heard "not selected" just then, the pick would sound
+// as if it had failed, so it sounds picked until the keyboard moves on.
+void AccessibilityTest::anAnsweredPickSoundsPickedUntilTheKeyboardMoves()
+{
+    testsupport::TutorFixture fixture;
+    MainWindow &window = fixture.window();
+    QVERIFY(QTest::qWaitForWindowActive(&window));
+    QVERIFY(testsupport::invokeHandler(&window, "mnuGamesMissingOper_Click"));
+    auto *subtraction = named<QRadioButton>(&window, u"optSubGame2"_s);
+    subtraction->setFocus();
+    QTest::keyClick(subtraction, Qt::Key_Space);
+    QCOMPARE(
+        window.state().MissingOperationCorrectCount + window.state().MissingOperationIncorrectCount,
+        1);
+    QVERIFY(!subtraction->isChecked());
+    QAccessibleInterface *face = QAccessible::queryAccessibleInterface(subtraction);
+    QVERIFY(face->state().checked);
+    QTest::keyClick(subtraction, Qt::Key_Down);
+    QVERIFY(!subtraction->hasFocus());
+    QVERIFY(!face->state().checked);
 }
 
 QTEST_MAIN(AccessibilityTest)
