@@ -149,8 +149,6 @@ void MainWindow::connectMenu()
         [this]() { m_fraMain->setScoreCardShown(true); });
     connect(m_fraGame3, &TimeTrialScreen::menusLocked, this,
         [this](bool locked) { setMenusEnabled(!locked); });
-    connect(m_fraGame3, &TimeTrialScreen::browserFocusRequested, m_fraMyBrowser,
-        &BrowserPanel::focusPage);
 }
 
 // The check marks follow the session's level and operation, whichever

@@ -36,6 +36,12 @@ const QString ComicSans = QStringLiteral("Comic Sans MS");
 const QString AnsweredSentence = QStringLiteral("You answered%1");
 const QString RightInSentence = QStringLiteral("right, in %1seconds.");
 
+// What a screen reader says of the clock: once when time runs short, and the
+// result when it has run out.
+constexpr int ShortTimeSeconds = 10;
+const QString TimeLeftSentence = QStringLiteral("%1 seconds left.");
+const QString TimeUpSentence = QStringLiteral("Time is up. You answered %1 right in %2 seconds.");
+
 // The words before a sentence's placeholder and the words after it.
 std::pair<QString, QString> aroundValue(const QString &sentence)
 {
@@ -157,6 +163,9 @@ TimeTrialScreen::TimeTrialScreen(TutorSession &session, QWidget *parent)
         = resultText(QStringLiteral("lblResultsSecondsGame3"), secondsWords, 1620, 780, 855);
     setOnOneBaseline({ rightIn, m_lblGame3ResultsTime, seconds });
 
+    // The results take the keyboard when time is up, so they can be reached
+    // again by Tab while they show.
+    m_fraGame3Results->setFocusPolicy(Qt::StrongFocus);
     m_fraGame3Results->hide();
 
     m_timer3 = controls::timer(this, QStringLiteral("Timer3"), 1000);
@@ -236,6 +245,8 @@ void TimeTrialScreen::cmdStartGame3_Click()
     // The desktop's own text-box colour, so a dark theme stays readable.
     controls::setBackground(m_txtAnswerGame3, palette().color(QPalette::Base));
     m_txtAnswerGame3->setFocus();
+    // The last trial's time note is old news.
+    m_cmdStopGame3->setAccessibleDescription(QString());
     emit menusLocked(true);
     m_timer3->start();
 }
@@ -256,6 +267,19 @@ void TimeTrialScreen::Timer3_Timer()
     if (const std::optional<QColor> colour = tutor::clockColourBeforeTick(secondsLeft))
         controls::setBackground(m_lblGame3TimeKeep, *colour);
     m_session.tickTimeTrialClock();
+    if (m_session.timeTrialSecondsLeft() == ShortTimeSeconds)
+        tellTimeLeft(ShortTimeSeconds);
+}
+
+// Told to whichever has the keyboard during a trial: Stop, or else the answer
+// box, whose description goes on with the sum to answer.
+void TimeTrialScreen::tellTimeLeft(int secondsLeft)
+{
+    const QString news = TimeLeftSentence.arg(secondsLeft);
+    if (window()->focusWidget() == m_cmdStopGame3)
+        access::announce(m_cmdStopGame3, news);
+    else
+        access::announce(m_txtAnswerGame3, news + u' ' + spokenProblem());
 }
 
 void TimeTrialScreen::showTimeLeft(float secondsLeft)
@@ -268,7 +292,11 @@ void TimeTrialScreen::ShowTimeTrialResults()
     m_fraGame3Results->show();
     m_lblGame3ResultsScore->setText(tutor::plainNumberText(m_session.timeTrialScore()));
     m_lblGame3ResultsTime->setText(m_session.timeTrialLimitText());
-    emit browserFocusRequested();
+    // Told before the results take the keyboard, so the screen reader says it
+    // once, with the focus, and never a result from an earlier trial.
+    access::announce(m_fraGame3Results,
+        TimeUpSentence.arg(m_lblGame3ResultsScore->text(), m_lblGame3ResultsTime->text()));
+    m_fraGame3Results->setFocus();
 }
 
 bool TimeTrialScreen::eventFilter(QObject *watched, QEvent *event)

@@ -33,8 +33,6 @@ public:
 signals:
     // While a trial runs or its results show, no menu can be opened.
     void menusLocked(bool locked);
-    // The results hand the keyboard to the browser panel.
-    void browserFocusRequested();
 
 public slots:
     void cmdStartGame3_Click();
@@ -61,6 +59,7 @@ private:
     void showProblem(qint16 first, qint16 second);
     QString spokenProblem() const;
     void showTimeLeft(float secondsLeft);
+    void tellTimeLeft(int secondsLeft);
     QColor lightThreeDColour() const;
 
     TutorSession &m_session;

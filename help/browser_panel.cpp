@@ -21,8 +21,3 @@ void BrowserPanel::showPage(const QString &path)
 {
     m_wbrMyBrowser->showPage(path);
 }
-
-void BrowserPanel::focusPage()
-{
-    m_wbrMyBrowser->setFocus();
-}

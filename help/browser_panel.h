@@ -17,9 +17,6 @@ public:
     // Loads the page anew, even when it is the one already shown.
     void showPage(const QString &path);
 
-    // The page takes the keyboard, so the pupil can scroll it.
-    void focusPage();
-
 private:
     PageView *m_wbrMyBrowser = nullptr;
 };

@@ -67,6 +67,8 @@ private slots:
     void decorativePicturesAreNotListed_data();
     void decorativePicturesAreNotListed();
     void anAnsweredPickSoundsPickedUntilTheKeyboardMoves();
+    void timeTrialTellsTimeShortAndTheResult_data();
+    void timeTrialTellsTimeShortAndTheResult();
 };
 
 void AccessibilityTest::tabReachesAndNamesEveryControl_data()
@@ -80,6 +82,9 @@ void AccessibilityTest::tabReachesAndNamesEveryControl_data()
     QTest::newRow("time trial") << QStringList { u"mnuGamesTime_Click"_s };
     QTest::newRow("time trial running")
         << QStringList { u"mnuGamesTime_Click"_s, u"cmdStartGame3_Click"_s };
+    QTest::newRow("time trial results")
+        << QStringList { u"mnuGamesTime_Click"_s, u"cmdStartGame3_Click"_s }
+            + QStringList(31, u"Timer3_Timer"_s);
     QTest::newRow("help") << QStringList { u"mnuHelpContents_Click"_s };
     QTest::newRow("about") << QStringList { u"mnuHelpAbout_Click"_s };
 }
@@ -310,6 +315,59 @@ void AccessibilityTest::anAnsweredPickSoundsPickedUntilTheKeyboardMoves()
     QTest::keyClick(subtraction, Qt::Key_Down);
     QVERIFY(!subtraction->hasFocus());
     QVERIFY(!face->state().checked);
+}
+
+void AccessibilityTest::timeTrialTellsTimeShortAndTheResult_data()
+{
+    QTest::addColumn<QString>("limit");
+    QTest::addColumn<QString>("keyboard"); // what has it while the clock runs
+    QTest::addColumn<bool>("keepsSum"); // the note goes on with the sum to answer
+    QTest::newRow("thirty seconds, answering") << u"opt30secs"_s << u"txtAnswerGame3"_s << true;
+    QTest::newRow("sixty seconds, on Stop") << u"opt60secs"_s << u"cmdStopGame3"_s << false;
+}
+
+// What has the keyboard hears once that ten seconds are left; at time up the
+// keyboard goes to the results, which say them; the next trial starts
+// without the old note.
+void AccessibilityTest::timeTrialTellsTimeShortAndTheResult()
+{
+    QFETCH(QString, limit);
+    QFETCH(QString, keyboard);
+    QFETCH(bool, keepsSum);
+    testsupport::TutorFixture fixture;
+    MainWindow &window = fixture.window();
+    QVERIFY(QTest::qWaitForWindowActive(&window));
+    QVERIFY(testsupport::invokeHandler(&window, "mnuGamesTime_Click"));
+    named<QRadioButton>(&window, limit)->setChecked(true);
+    QVERIFY(testsupport::invokeHandler(&window, "cmdStartGame3_Click"));
+    auto *listener = named<QWidget>(&window, keyboard);
+    listener->setFocus();
+    const QString sum = accessibleText(listener, QAccessible::Description);
+    const int seconds = int(window.state().TimeLimitSeconds);
+
+    QStringList news; // each change, after the second the clock shows
+    for (int second = 0; second < seconds; ++second) {
+        const QString before = accessibleText(listener, QAccessible::Description);
+        QVERIFY(testsupport::invokeHandler(&window, "Timer3_Timer"));
+        const QString now = accessibleText(listener, QAccessible::Description);
+        if (now != before)
+            news << testsupport::labelText(window, "lblGame3TimeKeep") + u": "_s + now;
+    }
+    const QString note = u"10: 10 seconds left."_s + (keepsSum ? u" "_s + sum : QString());
+    QCOMPARE(news, QStringList(note));
+    QVERIFY(listener->hasFocus());
+
+    QVERIFY(testsupport::invokeHandler(&window, "Timer3_Timer"));
+    QWidget *focused = QApplication::focusWidget();
+    QVERIFY(focused);
+    QCOMPARE(focused->objectName(), u"fraGame3Results"_s);
+    QCOMPARE(accessibleText(focused, QAccessible::Description),
+        u"Time is up. You answered 0 right in %1 seconds."_s.arg(seconds));
+
+    QVERIFY(testsupport::invokeHandler(&window, "cmdResetGame3_Click"));
+    QVERIFY(testsupport::invokeHandler(&window, "cmdStartGame3_Click"));
+    const QString fresh = accessibleText(listener, QAccessible::Description);
+    QVERIFY2(!fresh.contains(u"seconds left"_s), qPrintable(fresh));
 }
 
 QTEST_MAIN(AccessibilityTest)

@@ -15,10 +15,10 @@
 #include <QRadioButton>
 #include <QStyle>
 #include <QStyleHints>
-#include <QTextBrowser>
 #include <QTimer>
 #include <QtTest>
 
+using namespace Qt::StringLiterals;
 using testsupport::labelText;
 using testsupport::named;
 
@@ -283,6 +283,8 @@ void TimeTrialTest::thirtySecondTrialRunsTickByTick()
         QCOMPARE(clockColour(window), clockColourShowing(shown));
         QVERIFY(menusEnabled(window, false));
         QVERIFY(control(window, "fraGame3Results")->isHidden());
+        if (shown == 10) // told, with the sum still to answer
+            QVERIFY(box->accessibleDescription().startsWith(u"10 seconds left. "_s));
         if (shown % 7 == 0) {
             answerTrial(window, rightAnswer(window));
             QCOMPARE(labelText(window, "lblCorrectGame3"), QString::number(++score));
@@ -303,7 +305,10 @@ void TimeTrialTest::thirtySecondTrialRunsTickByTick()
     QVERIFY(!box->isEnabled());
     QVERIFY(box->text().isEmpty());
     QCOMPARE(shownColour(window, box), lightThreeDColour(window));
-    QVERIFY(control<QTextBrowser>(window, "wbrMyBrowser")->hasFocus());
+    // The keyboard goes to the results, which say them, not to the start page.
+    QVERIFY(control(window, "fraGame3Results")->hasFocus());
+    QCOMPARE(control(window, "fraGame3Results")->accessibleDescription(),
+        u"Time is up. You answered %1 right in 30 seconds."_s.arg(score));
     QVERIFY(menusEnabled(window, false));
 
     // The finished trial takes no more answers.
@@ -369,6 +374,8 @@ void TimeTrialTest::chosenLimitRunsAndShowsInResults()
     QVERIFY(!control(window, "fraGame3Results")->isHidden());
     QCOMPARE(labelText(window, "lblGame3ResultsScore"), QStringLiteral("0"));
     QCOMPARE(labelText(window, "lblGame3ResultsTime"), QString::number(limit));
+    QCOMPARE(control(window, "fraGame3Results")->accessibleDescription(),
+        u"Time is up. You answered 0 right in %1 seconds."_s.arg(limit));
 }
 
 void TimeTrialTest::scoreNeverGoesBelowZero_data()
