@@ -187,13 +187,15 @@ void ReportPanel::showEvent(QShowEvent *event)
 }
 
 // Whether the pupil sees the log's last row, or would on showing the panel:
-// a panel put away keeps its lists without height, so it remembers.
-bool ReportPanel::endInSight() const
+// a panel put away keeps its lists without height, so it remembers. Rows
+// just added have made the table `grownBy` pixels longer since the pupil
+// last looked.
+bool ReportPanel::endInSight(int grownBy) const
 {
     if (m_listHeight > 0)
         return m_endWasInSight;
     const QScrollBar *bar = m_columns.first()->verticalScrollBar();
-    return bar->value() >= bar->maximum();
+    return bar->value() >= bar->maximum() - grownBy;
 }
 
 void ReportPanel::prepareForShowing()
@@ -203,15 +205,11 @@ void ReportPanel::prepareForShowing()
 }
 
 // A pupil reading the newest rows sees each new one; one who scrolled up to
-// older rows keeps their place. The end was in sight if the bar stood at its
-// end before the new row made the table longer by one.
-void ReportPanel::followAppend()
+// older rows keeps their place. A panel put away follows when it shows again.
+void ReportPanel::followAppend(int first, int last)
 {
-    const QScrollBar *bar = m_columns.first()->verticalScrollBar();
-    const int rowHeight = m_columns.first()->rowHeight();
-    const bool followEnd
-        = m_listHeight > 0 ? m_endWasInSight : bar->value() >= bar->maximum() - rowHeight;
-    if (followEnd && m_listHeight == 0)
+    const int grownBy = (last - first + 1) * m_columns.first()->rowHeight();
+    if (m_listHeight == 0 && endInSight(grownBy))
         m_columns.first()->scrollToBottom();
     if (m_log.isFull())
         m_logFull->show();

@@ -58,10 +58,10 @@ private:
     void logList(const QString &name, int left, int width);
     void lightRow(int row);
     void followSelection(FixedRowList *list);
-    void followAppend();
+    void followAppend(int first, int last);
     void updateCoverage();
     void updateCovered();
-    bool endInSight() const;
+    bool endInSight(int grownBy = 0) const;
     void keepNameForCorrection();
     QString reportPath(const QString &name) const;
 
