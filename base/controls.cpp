@@ -175,11 +175,12 @@ QComboBox *comboBox(QWidget *parent, const QString &name, const QRect &geometry)
     return place(new QComboBox(parent), name, geometry);
 }
 
-void refill(QComboBox *box, const QStringList &entries)
+void refill(QComboBox *box, const QList<std::pair<QString, QVariant>> &entries)
 {
     box->clear();
-    box->addItems(entries);
-    // addItems picks the first entry; a fresh list has nothing picked yet.
+    for (const auto &[text, data] : entries)
+        box->addItem(text, data);
+    // Adding picks the first entry; a fresh list has nothing picked yet.
     box->setCurrentIndex(-1);
 }
 

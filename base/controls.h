@@ -5,8 +5,10 @@
 #include <QRect>
 #include <QString>
 #include <QStringList>
+#include <QVariant>
 
 #include <initializer_list>
+#include <utility>
 
 class QCheckBox;
 class QColor;
@@ -48,8 +50,9 @@ QRadioButton *optionButton(
 QCheckBox *checkBox(
     QWidget *parent, const QString &name, const QString &caption, const QRect &geometry);
 QComboBox *comboBox(QWidget *parent, const QString &name, const QRect &geometry);
-// Replaces a drop-down list's entries and leaves none of them picked.
-void refill(QComboBox *box, const QStringList &entries);
+// Replaces a drop-down list's entries, each shown text with the data it
+// stands for, and leaves none of them picked.
+void refill(QComboBox *box, const QList<std::pair<QString, QVariant>> &entries);
 FixedRowList *listBox(QWidget *parent, const QString &name, const QRect &geometry);
 QTimer *timer(QObject *parent, const QString &name, int intervalMs);
 

@@ -94,18 +94,19 @@ constexpr std::array<OperationEntry, 3> Operations = { { { "Addition", tutor::Op
 // only for the eye.
 void fillOperations(QComboBox *box)
 {
-    controls::refill(box, {});
+    QList<std::pair<QString, QVariant>> entries;
     for (const OperationEntry &operation : Operations)
-        box->addItem(QString::fromLatin1(operation.name), QVariant::fromValue(operation.operation));
-    box->setCurrentIndex(-1);
+        entries.append(
+            { QString::fromLatin1(operation.name), QVariant::fromValue(operation.operation) });
+    controls::refill(box, entries);
 }
 
 void fillLevels(QComboBox *box)
 {
-    controls::refill(box, {});
+    QList<std::pair<QString, QVariant>> entries;
     for (tutor::Level level : tutor::AllLevels)
-        box->addItem(tutor::levelName(level), QVariant::fromValue(level));
-    box->setCurrentIndex(-1);
+        entries.append({ tutor::levelName(level), QVariant::fromValue(level) });
+    controls::refill(box, entries);
 }
 
 // The status line has room for one line. A message too long for it gives up
