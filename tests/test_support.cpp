@@ -58,7 +58,7 @@ struct TutorSessionTestAccess
                 !state.WorksheetLevelChosen.isEmpty(), !state.WorksheetOperationChosen.isEmpty());
     }
 
-    // Row i (from 1) is i + 2 = i + 2 at Expert: the same rows every time.
+    // Row i (from 1) asks i + 2 at Expert: the same rows every time.
     static void addWorksheetProblems(TutorSession &session, int rows)
     {
         QList<tutor::WorksheetProblem> problems;
