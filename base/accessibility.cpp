@@ -6,12 +6,16 @@
 #include <QAccessibleActionInterface>
 #include <QAccessibleWidget>
 #include <QComboBox>
+#include <QDBusConnection>
+#include <QDBusMessage>
+#include <QDBusVariant>
 #include <QEvent>
 #include <QFrame>
 #include <QGroupBox>
 #include <QKeySequence>
 #include <QLineEdit>
 #include <QRadioButton>
+#include <QVariantMap>
 #include <QWidget>
 
 namespace access {
@@ -259,6 +263,35 @@ QAccessibleInterface *interfaceFor(const QString &className, QObject *object)
     return nullptr;
 }
 
+#if QT_VERSION < QT_VERSION_CHECK(6, 8, 0)
+// Tells the desktop's accessibility bus that `widget`'s description became
+// `news`, with the text itself, as a screen reader needs it. Qt up to 6.7 has
+// no way to announce, and its Linux bridge (seen in 6.4) sends a description
+// change with a reference to the object where the new text belongs, which
+// Orca refuses to speak. So the signal goes once more by hand, through the
+// bridge's own connection and under the object's path there, as if the
+// bridge had sent it right. Without a bridge connected nothing is sent.
+bool sendDescriptionToBus(QWidget *widget, const QString &news)
+{
+    if (!QAccessible::isActive())
+        return false;
+    // The name under which Qt's bridge opens its connection to the bus.
+    QDBusConnection bus(QStringLiteral("a11y"));
+    if (!bus.isConnected())
+        return false;
+    QAccessibleInterface *face = QAccessible::queryAccessibleInterface(widget);
+    if (!face)
+        return false;
+    const QString path
+        = QStringLiteral("/org/a11y/atspi/accessible/") + QString::number(QAccessible::uniqueId(face));
+    QDBusMessage signal = QDBusMessage::createSignal(
+        path, QStringLiteral("org.a11y.atspi.Event.Object"), QStringLiteral("PropertyChange"));
+    signal.setArguments({ QStringLiteral("accessible-description"), 0, 0,
+        QVariant::fromValue(QDBusVariant(news)), QVariantMap() });
+    return bus.send(signal);
+}
+#endif
+
 } // namespace
 
 void announce(QWidget *widget, const QString &news)
@@ -267,6 +300,12 @@ void announce(QWidget *widget, const QString &news)
     if (widget->accessibleDescription() == news)
         widget->setAccessibleDescription(QString());
     widget->setAccessibleDescription(news);
+#if QT_VERSION >= QT_VERSION_CHECK(6, 8, 0)
+    QAccessibleAnnouncementEvent announcement(widget, news);
+    QAccessible::updateAccessibility(&announcement);
+#else
+    sendDescriptionToBus(widget, news);
+#endif
 }
 
 void installInterfaces()
