@@ -3,14 +3,14 @@
 # tutor. poppler-utils reads printed worksheets back in the tests;
 # desktop-file-utils and appstream check the desktop entry and metainfo;
 # dpkg-dev and file let the package list the C and C++ libraries it needs.
-# xvfb, dbus-daemon and at-spi2-core give the screen reader test a display
+# xvfb (with its keyboard maps), dbus-daemon and at-spi2-core give the screen reader test a display
 # and the desktop's accessibility bus of its own.
 # Checks first, so a second run is quick and needs no network.
 # With the argument "fuzz" it also installs clang and its libFuzzer runtime,
 # which only `make fuzz` needs.
 set -eu
 
-PACKAGES="cmake ninja-build g++ make qt6-base-dev qt6-qpa-plugins fonts-liberation2 fonts-comic-neue libbenchmark-dev poppler-utils desktop-file-utils appstream dpkg-dev file xvfb dbus-daemon at-spi2-core"
+PACKAGES="cmake ninja-build g++ make qt6-base-dev qt6-qpa-plugins fonts-liberation2 fonts-comic-neue libbenchmark-dev poppler-utils desktop-file-utils appstream dpkg-dev file xvfb xkb-data dbus-daemon at-spi2-core"
 if [ "${1:-}" = fuzz ]; then
     PACKAGES="$PACKAGES clang libclang-rt-14-dev"
 fi
