@@ -3,8 +3,8 @@
 # tutor. poppler-utils reads printed worksheets back in the tests;
 # desktop-file-utils and appstream check the desktop entry and metainfo;
 # dpkg-dev and file let the package list the C and C++ libraries it needs.
-# xvfb (with its keyboard maps), dbus-daemon and at-spi2-core give the screen reader test a display
-# and the desktop's accessibility bus of its own.
+# xvfb (with its keyboard maps), dbus-daemon and at-spi2-core give the
+# screen reader test a display and the desktop's accessibility bus.
 # Checks first, so a second run is quick and needs no network.
 # With the argument "fuzz" it also installs clang and its libFuzzer runtime,
 # which only `make fuzz` needs.
