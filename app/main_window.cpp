@@ -1,6 +1,7 @@
 #include "app/main_window.h"
 
 #include "app/window_size.h"
+#include "base/accessibility.h"
 #include "base/controls.h"
 #include "base/desktop_launcher.h"
 #include "base/fonts.h"
@@ -346,46 +347,64 @@ void MainWindow::mnuOptHideReport_Click()
 void MainWindow::mnuOptDiffLev0_Click()
 {
     m_session.chooseLevel(Level::WarmUp);
+    tellChoice(m_menu.levelItem(0));
 }
 
 void MainWindow::mnuOptDiffLev1_Click()
 {
     m_session.chooseLevel(Level::Beginner);
+    tellChoice(m_menu.levelItem(1));
 }
 
 void MainWindow::mnuOptDiffLev2_Click()
 {
     m_session.chooseLevel(Level::Intermediate);
+    tellChoice(m_menu.levelItem(2));
 }
 
 void MainWindow::mnuOptDiffLev3_Click()
 {
     m_session.chooseLevel(Level::Advanced);
+    tellChoice(m_menu.levelItem(3));
 }
 
 void MainWindow::mnuOptDiffLev4_Click()
 {
     m_session.chooseLevel(Level::Expert);
+    tellChoice(m_menu.levelItem(4));
 }
 
 void MainWindow::mnuOptOperAdd_Click()
 {
     m_session.chooseOperation(Operation::Addition);
+    tellChoice(m_menu.mnuOptOperAdd);
 }
 
 void MainWindow::mnuOptOperSub_Click()
 {
     m_session.chooseOperation(Operation::Subtraction);
+    tellChoice(m_menu.mnuOptOperSub);
 }
 
 void MainWindow::mnuOptOperMult_Click()
 {
     m_session.chooseOperation(Operation::Multiplication);
+    tellChoice(m_menu.mnuOptOperMult);
 }
 
 void MainWindow::mnuOptOperDiv_Click()
 {
     m_session.chooseOperation(Operation::Division);
+    tellChoice(m_menu.mnuOptOperDiv);
+}
+
+// The level and operation keys change what is asked without a word on
+// screen near the keyboard; the control that has it says what was chosen,
+// and keeps saying what it said before.
+void MainWindow::tellChoice(const QAction *item)
+{
+    if (QWidget *focused = focusWidget())
+        access::tell(focused, item->text().remove(u'&') + QStringLiteral(" chosen."));
 }
 
 void MainWindow::setMenusEnabled(bool enabled)

@@ -92,6 +92,7 @@ private:
     void setScoreCardsShown(bool shown);
     void settleOnGameOperation();
     void checkCurrentOperation();
+    void tellChoice(const QAction *item);
     void setMenusEnabled(bool enabled);
     void stopGamesForOutsideLink();
     void chooseWindowSize(tutor::WindowSize size);

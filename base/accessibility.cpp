@@ -282,8 +282,8 @@ bool sendDescriptionToBus(QWidget *widget, const QString &news)
     QAccessibleInterface *face = QAccessible::queryAccessibleInterface(widget);
     if (!face)
         return false;
-    const QString path
-        = QStringLiteral("/org/a11y/atspi/accessible/") + QString::number(QAccessible::uniqueId(face));
+    const QString path = QStringLiteral("/org/a11y/atspi/accessible/")
+        + QString::number(QAccessible::uniqueId(face));
     QDBusMessage signal = QDBusMessage::createSignal(
         path, QStringLiteral("org.a11y.atspi.Event.Object"), QStringLiteral("PropertyChange"));
     signal.setArguments({ QStringLiteral("accessible-description"), 0, 0,
@@ -306,6 +306,13 @@ void announce(QWidget *widget, const QString &news)
 #else
     sendDescriptionToBus(widget, news);
 #endif
+}
+
+void tell(QWidget *widget, const QString &news)
+{
+    const QString standing = widget->accessibleDescription();
+    announce(widget, standing.isEmpty() ? news : news + u' ' + standing);
+    widget->setAccessibleDescription(standing);
 }
 
 void installInterfaces()

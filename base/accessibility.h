@@ -15,6 +15,12 @@ namespace access {
 // sends; news equal to the present description is sent again all the same.
 void announce(QWidget *widget, const QString &news);
 
+// Tells news that leaves what the control says of itself as it was, such
+// as a level chosen by key while a sum waits for its answer: the news, and
+// then what the control says, are sent as a change of description, which is
+// then put back.
+void tell(QWidget *widget, const QString &news);
+
 // The program's own accessible interfaces, installed on the first call:
 // a drop-down list with an accessible name keeps it as its name and tells
 // the picked entry as its value (Qt's own on Linux says the entry as the

@@ -32,8 +32,9 @@ QFrame *feedbackFrame(QWidget *parent, const FeedbackNames &names, const QRect &
         QRect(wordPlace.topLeft(), QSize(image->x() - FeedbackGap, wordPlace.height())));
     word->setFont(controls::font(SansSerif, 9.75, true));
     word->setWordWrap(false);
-    image->setAccessibleName(caption);
-    frame->setAccessibleName(caption);
+    // The word says it; a picture and a frame of the same name would have it
+    // heard three times.
+    access::markDecorative(image);
     return frame;
 }
 

@@ -54,11 +54,10 @@ public:
         m_bus = QDBusConnection::connectToBus(address, u"screen reader"_s);
         if (!m_bus.isConnected())
             return u"Cannot join the accessibility bus at "_s + address;
-        const QDBusMessage registered = m_bus.call(QDBusMessage::createMethodCall(
-            u"org.a11y.atspi.Registry"_s, u"/org/a11y/atspi/registry"_s,
-            u"org.a11y.atspi.Registry"_s, u"RegisterEvent"_s)
-                << u"object:property-change:accessible-description"_s << QStringList()
-                << QString());
+        const QDBusMessage registered = m_bus.call(
+            QDBusMessage::createMethodCall(u"org.a11y.atspi.Registry"_s,
+                u"/org/a11y/atspi/registry"_s, u"org.a11y.atspi.Registry"_s, u"RegisterEvent"_s)
+            << u"object:property-change:accessible-description"_s << QStringList() << QString());
         if (registered.type() != QDBusMessage::ReplyMessage)
             return u"The registry refused: "_s + registered.errorMessage();
         if (!m_bus.connect(QString(), QString(), u"org.a11y.atspi.Event.Object"_s,
@@ -99,8 +98,8 @@ QString rightAnswer(MainWindow &window, const QString &box)
     const TutorState &state = window.state();
     const auto operation = tutor::Operation(state.OperationCode);
     if (box == u"txtAnswerGame1"_s)
-        return QString::number(tutor::missingNumber(
-            { state.MissingNumberTop, state.MissingNumberBottom }, operation));
+        return QString::number(
+            tutor::missingNumber({ state.MissingNumberTop, state.MissingNumberBottom }, operation));
     if (box == u"txtAnswerGame3"_s)
         return QString::number(qint64(std::llround(
             tutor::timeTrialAnswer({ state.TimeTrialFirst, state.TimeTrialSecond }, operation)
@@ -149,6 +148,8 @@ private slots:
     void everyVerdictArrivesWithItsText_data();
     void everyVerdictArrivesWithItsText();
     void timeTrialTellsTimeShortAndTheResult();
+    void levelAndOperationKeysAreHeard_data();
+    void levelAndOperationKeysAreHeard();
 
 private:
     // Waits until the bus brings a description change from `widget` that
@@ -203,9 +204,8 @@ void ScreenReaderBusTest::everyVerdictArrivesWithItsText_data()
         << QByteArray("mnuGamesMissingNum_Click") << QByteArray() << u"txtAnswerGame1"_s;
     QTest::newRow("missing operation")
         << QByteArray("mnuGamesMissingOper_Click") << QByteArray() << QString();
-    QTest::newRow("time trial")
-        << QByteArray("mnuGamesTime_Click") << QByteArray("cmdStartGame3_Click")
-        << u"txtAnswerGame3"_s;
+    QTest::newRow("time trial") << QByteArray("mnuGamesTime_Click")
+                                << QByteArray("cmdStartGame3_Click") << u"txtAnswerGame3"_s;
 }
 
 // A right and a wrong answer each reach the bus with the verdict itself, in
@@ -270,6 +270,39 @@ void ScreenReaderBusTest::timeTrialTellsTimeShortAndTheResult()
     QCOMPARE(results->objectName(), u"fraGame3Results"_s);
     QVERIFY2(hears(results, u"Time is up. You answered 0 right in %1 seconds."_s.arg(seconds)),
         heardSoFar().constData());
+}
+
+void ScreenReaderBusTest::levelAndOperationKeysAreHeard_data()
+{
+    QTest::addColumn<QByteArray>("handler");
+    QTest::addColumn<QString>("news");
+    QTest::addColumn<QString>("sum"); // what the answer box says afterwards
+    QTest::newRow("F2") << QByteArray("mnuOptDiffLev2_Click") << u"Intermediate chosen."_s
+                        << u"%1 plus %2 equals what?"_s;
+    QTest::newRow("Ctrl+F2") << QByteArray("mnuOptOperSub_Click") << u"Subtraction chosen."_s
+                             << u"%1 minus %2 equals what?"_s;
+}
+
+// A level or an operation chosen by its key while a sum waits is heard with
+// the sum now shown, which the answer box goes on saying.
+void ScreenReaderBusTest::levelAndOperationKeysAreHeard()
+{
+    QFETCH(QByteArray, handler);
+    QFETCH(QString, news);
+    QFETCH(QString, sum);
+    testsupport::TutorFixture fixture;
+    MainWindow &window = fixture.window();
+    QVERIFY(hasKeyboard(window));
+    QVERIFY(testsupport::invokeHandler(&window, "mnuFileWork_Click"));
+    testsupport::setPracticeProblem(window, 3, 4, 1);
+    auto *answer = named<QLineEdit>(&window, u"txtAnswer"_s);
+    answer->setFocus();
+    m_ear.heard.clear();
+    QVERIFY(testsupport::invokeHandler(&window, handler.constData()));
+    const QString shown = sum.arg(
+        testsupport::labelText(window, "lblNum1"), testsupport::labelText(window, "lblNum2"));
+    QVERIFY2(hears(answer, news + u' ' + shown), heardSoFar().constData());
+    QCOMPARE(QAccessible::queryAccessibleInterface(answer)->text(QAccessible::Description), shown);
 }
 
 QTEST_MAIN(ScreenReaderBusTest)
