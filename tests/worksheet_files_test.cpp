@@ -361,6 +361,12 @@ void WorksheetFilesTest::failedSaveSaysSoAndKeepsWhatWasThere()
     QVERIFY2(shown.startsWith(u"Save failed - "_s + target + u": "_s), qPrintable(shown));
     QVERIFY2(shown.endsWith(reason), qPrintable(shown + u" / "_s + reason));
     QVERIFY(!shown.contains(u"Succesfull"_s));
+    // The button keeping the keyboard tells the same to a screen reader.
+    QCOMPARE(
+        button(window, answerSheet ? "cmdSaveAnswer" : "cmdSaveWorksheet")->accessibleDescription(),
+        (answerSheet ? u"The answer sheet could not be saved as %1: %2."_s
+                     : u"The worksheet could not be saved as %1: %2."_s)
+            .arg(target, reason));
     QCOMPARE(testsupport::everythingUnder(fixture.folder()), before); // nothing half written
     QCOMPARE(testsupport::fileBytes(keeper), QByteArray("earlier"));
     QCOMPARE(QFileInfo(target).isDir(), !folderIsAFile);

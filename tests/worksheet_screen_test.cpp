@@ -552,6 +552,8 @@ void WorksheetScreenTest::fullWorksheetTakesNoMoreProblems()
         QVERIFY(message(window).startsWith(u"Worksheet Full"_s));
         QVERIFY(message(window).contains(u"32767"_s));
         QVERIFY(messageTimer(window)->isActive());
+        // Told to a screen reader as well, every time.
+        QVERIFY(button(window, "cmdCreateProblem")->accessibleDescription().contains(u"32767"_s));
     }
 
     // Clearing makes room again.

@@ -1,5 +1,6 @@
 #include "worksheet/worksheet_screen.h"
 
+#include "base/accessibility.h"
 #include "base/colour_contrast.h"
 #include "base/controls.h"
 #include "base/earlier_copies.h"
@@ -11,16 +12,21 @@
 #include "rules/level_range.h"
 #include "rules/number_text.h"
 #include "rules/practice_problem.h"
+#include "rules/spoken_sum.h"
 #include "worksheet/worksheet_print.h"
 
+#include <QAction>
 #include <QCheckBox>
 #include <QColor>
 #include <QComboBox>
+#include <QCoreApplication>
 #include <QDate>
 #include <QDir>
 #include <QFontMetrics>
+#include <QGraphicsView>
 #include <QGuiApplication>
 #include <QHBoxLayout>
+#include <QKeySequence>
 #include <QLabel>
 #include <QLayout>
 #include <QLineEdit>
@@ -39,6 +45,7 @@
 #include <QStringList>
 #include <QTextDocument>
 #include <QTimer>
+#include <QToolBar>
 
 #include <algorithm>
 #include <array>
@@ -55,6 +62,34 @@ const QString FullMessage
     = QStringLiteral("Worksheet Full  --  A worksheet holds at most %1 problems. Save it, or clear "
                      "it to start again.")
           .arg(WorksheetScreen::MaximumProblems);
+
+// What a screen reader is told after each command, as whole sentences with
+// placeholders; the status line's texts are for the eye and stay as they are.
+namespace news {
+constexpr char LevelPicked[] = "Difficulty %1.";
+constexpr char OperationPicked[] = "Operation %1.";
+// Added to the pick that makes "Create Problem" usable, which the eye sees.
+constexpr char CreateReady[] = " Create Problem is ready.";
+constexpr char ProblemAdded[] = "Problem %1 added: %2 %3 %4.";
+constexpr char Full[]
+    = "The worksheet is full: it holds at most %1 problems. Save it, or clear it to start again.";
+constexpr char Cleared[] = "Worksheet cleared.";
+constexpr char WorksheetSaved[] = "Worksheet saved as %1.";
+constexpr char AnswerSheetSaved[] = "Answer sheet saved as %1.";
+constexpr char WorksheetNotSaved[] = "The worksheet could not be saved as %1: %2.";
+constexpr char AnswerSheetNotSaved[] = "The answer sheet could not be saved as %1: %2.";
+constexpr char SavedAsPdf[] = "Worksheet saved as PDF: %1.";
+constexpr char Printed[] = "Worksheet sent to the printer %1.";
+constexpr char PrintCancelled[] = "Printing cancelled. Nothing was printed.";
+// The preview's page view names how many pages will be printed.
+constexpr char OnePage[] = "1 page";
+constexpr char Pages[] = "%1 pages";
+} // namespace news
+
+QString sentence(const char *words)
+{
+    return QString::fromUtf8(words);
+}
 
 // Tight rows, so that twenty of them fit between the heading and the
 // status line.
@@ -142,6 +177,56 @@ QString fittedMessage(
     return shortened(kept, everywhere);
 }
 
+// The preview as a teacher uses it by keyboard and by ear. Its tool bar
+// buttons take no focus, and walking some twenty picture buttons for the two
+// that matter would be slow by ear, so Print and Close stand as real buttons
+// at the end of `row`, in the Tab order, Print the default: Return prints
+// from anywhere but Close. Print and Ctrl+P trigger the tool bar's own print
+// command, so the print dialog and the pages are those of its button. The
+// page view, the first stop, is named and says how many pages there are;
+// the tool bar's two fields get names.
+void addKeyboardCommands(QPrintPreviewDialog &preview, QWidget *row, QBoxLayout *rowLayout)
+{
+    const QString printText = QCoreApplication::translate("QPrintPreviewDialog", "Print");
+    for (QAction *action : preview.findChildren<QAction *>()) {
+        if (action->text() != printText)
+            continue;
+        action->setShortcut(QKeySequence::Print);
+        auto *print = new QPushButton(QStringLiteral("&Print"), row);
+        print->setObjectName(QStringLiteral("cmdPrintFromPreview"));
+        print->setDefault(true);
+        QObject::connect(print, &QPushButton::clicked, action, &QAction::trigger);
+        rowLayout->addWidget(print);
+        break;
+    }
+    auto *close = new QPushButton(QStringLiteral("&Close"), row);
+    close->setObjectName(QStringLiteral("cmdClosePreview"));
+    QObject::connect(close, &QPushButton::clicked, &preview, &QDialog::reject);
+    rowLayout->addWidget(close);
+
+    if (auto *toolBar = preview.findChild<QToolBar *>()) {
+        for (QComboBox *zoom : toolBar->findChildren<QComboBox *>())
+            zoom->setAccessibleName(QStringLiteral("Zoom"));
+        for (QLineEdit *field : toolBar->findChildren<QLineEdit *>()) {
+            if (!qobject_cast<QComboBox *>(field->parentWidget()))
+                field->setAccessibleName(QStringLiteral("Page number"));
+        }
+    }
+    auto *view = preview.findChild<QPrintPreviewWidget *>();
+    auto *pages = view ? view->findChild<QGraphicsView *>() : nullptr;
+    if (!pages)
+        return;
+    pages->setAccessibleName(QStringLiteral("Worksheet pages"));
+    QObject::connect(view, &QPrintPreviewWidget::previewChanged, pages, [view, pages]() {
+        const int count = view->pageCount();
+        pages->setAccessibleDescription(
+            count == 1 ? sentence(news::OnePage) : sentence(news::Pages).arg(count));
+    });
+    // The preview itself would take the focus, unnamed, where nothing reads.
+    view->setFocusProxy(pages);
+    pages->setFocus();
+}
+
 QLabel *heading(QWidget *parent, const QString &name, const QString &text, const QRect &geometry)
 {
     QLabel *label = controls::label(parent, name, text, geometry);
@@ -208,13 +293,13 @@ WorksheetScreen::WorksheetScreen(
         QStringLiteral("Clear Worksheet"), twips(3960, 1575, 1800, 435));
     connect(m_cmdClearWorksheet, &QPushButton::clicked, this,
         &WorksheetScreen::cmdClearWorksheet_Click);
-    auto *cmdSaveWorksheet = controls::button(this, QStringLiteral("cmdSaveWorksheet"),
+    m_cmdSaveWorksheet = controls::button(this, QStringLiteral("cmdSaveWorksheet"),
         QStringLiteral("Save As Worksheet"), twips(3960, 2715, 1800, 435));
     connect(
-        cmdSaveWorksheet, &QPushButton::clicked, this, &WorksheetScreen::cmdSaveWorksheet_Click);
-    auto *cmdSaveAnswer = controls::button(this, QStringLiteral("cmdSaveAnswer"),
+        m_cmdSaveWorksheet, &QPushButton::clicked, this, &WorksheetScreen::cmdSaveWorksheet_Click);
+    m_cmdSaveAnswer = controls::button(this, QStringLiteral("cmdSaveAnswer"),
         QStringLiteral("Save As Answer Sheet"), twips(3960, 3315, 1800, 435));
-    connect(cmdSaveAnswer, &QPushButton::clicked, this, &WorksheetScreen::cmdSaveAnswer_Click);
+    connect(m_cmdSaveAnswer, &QPushButton::clicked, this, &WorksheetScreen::cmdSaveAnswer_Click);
     m_cmdPrintWorksheet = controls::button(this, QStringLiteral("cmdPrintWorksheet"),
         QStringLiteral("Print..."), twips(3960, 3915, 1800, 435));
     connect(m_cmdPrintWorksheet, &QPushButton::clicked, this,
@@ -325,9 +410,11 @@ void WorksheetScreen::cmbDifficulty_Click()
         return;
     // A pick chooses for the whole program, as the menu would.
     m_session.chooseLevel(level.value<tutor::Level>());
+    const bool wasReady = m_cmdCreateProblem->isEnabled();
     // "Create Problem" is offered once each list has had a pick since entering.
     if (m_session.noteWorksheetLevelPicked())
         m_cmdCreateProblem->setEnabled(true);
+    tellPick(m_cmbDifficulty, sentence(news::LevelPicked), wasReady);
 }
 
 void WorksheetScreen::cmbOperation_Click()
@@ -337,8 +424,20 @@ void WorksheetScreen::cmbOperation_Click()
     if (!operation.isValid())
         return;
     m_session.chooseOperation(operation.value<tutor::Operation>());
+    const bool wasReady = m_cmdCreateProblem->isEnabled();
     if (m_session.noteWorksheetOperationPicked())
         m_cmdCreateProblem->setEnabled(true);
+    tellPick(m_cmbOperation, sentence(news::OperationPicked), wasReady);
+}
+
+// The arrow keys on a closed list pick as well, so every pick is told; the
+// list keeps its name, but a screen reader says nothing of a new value.
+void WorksheetScreen::tellPick(QComboBox *list, const QString &picked, bool wasReady)
+{
+    QString told = picked.arg(list->currentText());
+    if (!wasReady && m_cmdCreateProblem->isEnabled())
+        told += sentence(news::CreateReady);
+    access::announce(list, told);
 }
 
 void WorksheetScreen::cmdCreateProblem_Click()
@@ -346,11 +445,20 @@ void WorksheetScreen::cmdCreateProblem_Click()
     endLastingStatus();
     if (!m_session.addWorksheetProblem()) {
         showStatus(FullMessage);
+        access::announce(m_cmdCreateProblem, sentence(news::Full).arg(MaximumProblems));
         return;
     }
     // The newest row is the one the teacher wants to see.
     for (FixedRowList *column : std::as_const(m_lists))
         column->scrollToBottom();
+    const QList<tutor::WorksheetProblem> &problems = m_session.worksheetDraft().problems();
+    const tutor::WorksheetProblem &added = problems.last();
+    access::announce(m_cmdCreateProblem,
+        sentence(news::ProblemAdded)
+            .arg(QString::number(problems.size()),
+                tutor::worksheetColumnText(added, tutor::WorksheetColumn::Number1),
+                tutor::operationWord(added.operation),
+                tutor::worksheetColumnText(added, tutor::WorksheetColumn::Number2)));
 }
 
 void WorksheetScreen::cmdClearWorksheet_Click()
@@ -360,6 +468,7 @@ void WorksheetScreen::cmdClearWorksheet_Click()
         column->scrollToTop();
     numberRowMarkers();
     showStatus(ClearedMessage);
+    access::announce(m_cmdClearWorksheet, sentence(news::Cleared));
 }
 
 void WorksheetScreen::chkIncludeOptional_Click()
@@ -404,15 +513,14 @@ void WorksheetScreen::tmrWorksheet_Timer()
 void WorksheetScreen::cmdSaveWorksheet_Click()
 {
     // The fields are written whether or not the box is checked now.
-    save(tutor::worksheetFileName(),
+    save(SavedFile::Worksheet,
         tutor::worksheetBytes(m_txtTeachersName->text(), m_txtClassName->text(),
             m_session.worksheetDraft().problems()));
 }
 
 void WorksheetScreen::cmdSaveAnswer_Click()
 {
-    save(tutor::answerSheetFileName(),
-        tutor::answerSheetBytes(m_session.worksheetDraft().problems()));
+    save(SavedFile::AnswerSheet, tutor::answerSheetBytes(m_session.worksheetDraft().problems()));
 }
 
 void WorksheetScreen::cmdPrintWorksheet_Click()
@@ -452,6 +560,7 @@ void WorksheetScreen::cmdPrintWorksheet_Click()
     auto *rowLayout = new QHBoxLayout(keyRow);
     rowLayout->addWidget(withKey);
     rowLayout->addStretch();
+    addKeyboardCommands(preview, keyRow, rowLayout);
     if (QLayout *dialogLayout = preview.layout())
         dialogLayout->addWidget(keyRow);
     auto *view = preview.findChild<QPrintPreviewWidget *>();
@@ -482,7 +591,9 @@ tutor::PrintOutcome WorksheetScreen::printWithProgress(
     });
 }
 
-// Called for the preview and again for the real print run.
+// Called for the preview and again for the real print run. The news of a
+// print waits on "Print...", where the keyboard comes back once the preview
+// has closed.
 void WorksheetScreen::paintPrint(QPrinter *printer)
 {
     const tutor::WorksheetPrint content { m_txtTeachersName->text(), m_txtClassName->text(),
@@ -502,9 +613,11 @@ void WorksheetScreen::paintPrint(QPrinter *printer)
     switch (printWithProgress(*printer, content)) {
     case tutor::PrintOutcome::Printed:
         showStatus(QStringLiteral("Worksheet sent to the printer %1").arg(target));
+        access::announce(m_cmdPrintWorksheet, sentence(news::Printed).arg(target));
         break;
     case tutor::PrintOutcome::Cancelled:
         showStatus(QStringLiteral("Printing cancelled - nothing was printed."));
+        access::announce(m_cmdPrintWorksheet, sentence(news::PrintCancelled));
         break;
     case tutor::PrintOutcome::Failed:
         showMessage(
@@ -541,6 +654,7 @@ void WorksheetScreen::printPdf(const QPrinter &printer, const tutor::WorksheetPr
         if (outcome == tutor::PrintOutcome::Cancelled && !file.hasFailed()) {
             file.abandon();
             showStatus(QStringLiteral("Printing cancelled - nothing was printed."));
+            access::announce(m_cmdPrintWorksheet, sentence(news::PrintCancelled));
             return;
         }
         if (outcome == tutor::PrintOutcome::Failed) {
@@ -553,6 +667,7 @@ void WorksheetScreen::printPdf(const QPrinter &printer, const tutor::WorksheetPr
     }
     if (saved.ok) {
         showStatus(QStringLiteral("Worksheet saved as PDF - %1").arg(saved.path));
+        access::announce(m_cmdPrintWorksheet, sentence(news::SavedAsPdf).arg(saved.path));
         return;
     }
     showMessage(this,
@@ -562,19 +677,27 @@ void WorksheetScreen::printPdf(const QPrinter &printer, const tutor::WorksheetPr
 
 // Last week's worksheet is not lost to this week's: a different file the save
 // would replace is kept in "earlier" first, and the newest of those stay.
-void WorksheetScreen::save(const QString &fileName, const QByteArray &bytes)
+void WorksheetScreen::save(SavedFile saved, const QByteArray &bytes)
 {
-    const QString path = m_worksheetsFolder + QLatin1Char('/') + fileName;
+    const bool worksheet = saved == SavedFile::Worksheet;
+    const QString path = m_worksheetsFolder + QLatin1Char('/')
+        + (worksheet ? tutor::worksheetFileName() : tutor::answerSheetFileName());
     const QString folder = QDir::toNativeSeparators(m_worksheetsFolder);
     const SaveResult result = saveKeepingEarlierCopy(path, bytes);
+    QPushButton *button = worksheet ? m_cmdSaveWorksheet : m_cmdSaveAnswer;
     if (result.ok) {
         showStatus(tutor::worksheetSavedMessage(result.path), folder);
+        access::announce(button,
+            sentence(worksheet ? news::WorksheetSaved : news::AnswerSheetSaved).arg(result.path));
         return;
     }
     // A failure must not slip by while the teacher looks away: it stays
     // until the next thing the teacher does here.
     showStatus(tutor::worksheetSaveFailedMessage(result.path, result.error), folder,
         StatusLasts::UntilNextAction);
+    access::announce(button,
+        sentence(worksheet ? news::WorksheetNotSaved : news::AnswerSheetNotSaved)
+            .arg(result.path, result.error));
 }
 
 // `folder`, where the message names it, may be shortened to fit the line;

@@ -56,7 +56,9 @@ private:
     void worksheetList(const QString &name, int left, int width);
     QLabel *addRowLabel(const QString &name, int row);
     void numberRowMarkers();
-    void save(const QString &fileName, const QByteArray &bytes);
+    void tellPick(QComboBox *list, const QString &picked, bool wasReady);
+    enum class SavedFile { Worksheet, AnswerSheet };
+    void save(SavedFile saved, const QByteArray &bytes);
     enum class StatusLasts { TenSeconds, UntilNextAction };
     void showStatus(const QString &text, const QString &folder = QString(),
         StatusLasts lasts = StatusLasts::TenSeconds);
@@ -74,6 +76,8 @@ private:
     QLabel *m_lblProblemNum = nullptr;
     QPushButton *m_cmdCreateProblem = nullptr;
     QPushButton *m_cmdClearWorksheet = nullptr;
+    QPushButton *m_cmdSaveWorksheet = nullptr;
+    QPushButton *m_cmdSaveAnswer = nullptr;
     QCheckBox *m_chkIncludeOptional = nullptr;
     QLineEdit *m_txtTeachersName = nullptr;
     QLineEdit *m_txtClassName = nullptr;
