@@ -22,3 +22,8 @@ void HelpScreen::showPage(const QString &path)
 {
     m_wbrHelp->showPage(path);
 }
+
+void HelpScreen::enter()
+{
+    m_wbrHelp->setFocus();
+}
