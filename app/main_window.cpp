@@ -54,6 +54,7 @@ MainWindow::MainWindow(const QString &applicationFolder, QWidget *parent)
 
     auto *client = new QWidget(this);
     client->setObjectName(QStringLiteral("client"));
+    access::listShownPartsOnly(client);
     client->setFixedSize(ClientWidth, ClientHeight);
     setCentralWidget(client);
 

@@ -23,6 +23,7 @@ namespace access {
 namespace {
 
 const char *const DecorativeProperty = "decorativePicture";
+const char *const ShownOnlyProperty = "listsShownPartsOnly";
 const char *const KeptPickProperty = "pickKeptForTheEar";
 
 // Lets a kept pick go once the keyboard leaves its button, and says so.
@@ -45,9 +46,15 @@ protected:
     }
 };
 
-bool isDecorative(const QAccessibleInterface *face)
+// A decorative picture, or a part hidden for now: a screen reader walking
+// the window would otherwise read what no one sees, such as the screens
+// behind the one in front.
+bool isLeftOut(const QAccessibleInterface *face)
 {
-    return face && face->object() && face->object()->property(DecorativeProperty).toBool();
+    if (!face || !face->object())
+        return false;
+    const auto *widget = qobject_cast<const QWidget *>(face->object());
+    return face->object()->property(DecorativeProperty).toBool() || (widget && widget->isHidden());
 }
 
 // A drop-down list whose accessible name, when it has one, stays its name.
@@ -131,11 +138,11 @@ private:
     }
 };
 
-// A plain frame that leaves its decorative pictures out of its children.
-class FrameWithoutDecoration : public QAccessibleWidget
+// A plain frame that lists only the parts a user sees.
+class ShownPartsFrame : public QAccessibleWidget
 {
 public:
-    FrameWithoutDecoration(QWidget *frame, QAccessible::Role role)
+    ShownPartsFrame(QWidget *frame, QAccessible::Role role)
         : QAccessibleWidget(frame, role)
     { }
 
@@ -158,7 +165,7 @@ private:
         QList<QAccessibleInterface *> children;
         for (int i = 0; i < QAccessibleWidget::childCount(); ++i) {
             QAccessibleInterface *candidate = QAccessibleWidget::child(i);
-            if (candidate && !isDecorative(candidate))
+            if (candidate && !isLeftOut(candidate))
                 children << candidate;
         }
         return children;
@@ -258,8 +265,10 @@ QAccessibleInterface *interfaceFor(const QString &className, QObject *object)
     // frames and the screens. They keep the role Qt gives a frame.
     if (className == QLatin1String("QFrame")) {
         if (auto *frame = qobject_cast<QFrame *>(object))
-            return new FrameWithoutDecoration(frame, QAccessible::Border);
+            return new ShownPartsFrame(frame, QAccessible::Border);
     }
+    if (className == QLatin1String("QWidget") && object->property(ShownOnlyProperty).toBool())
+        return new ShownPartsFrame(static_cast<QWidget *>(object), QAccessible::Client);
     return nullptr;
 }
 
@@ -331,6 +340,12 @@ void keepPickHeard(QAbstractButton *button)
     if (!button->property(KeptPickProperty).isValid())
         button->installEventFilter(new PickRelease(button));
     button->setProperty(KeptPickProperty, true);
+}
+
+void listShownPartsOnly(QWidget *area)
+{
+    installInterfaces();
+    area->setProperty(ShownOnlyProperty, true);
 }
 
 void markDecorative(QWidget *picture)

@@ -26,9 +26,13 @@ void tell(QWidget *widget, const QString &news);
 // the picked entry as its value (Qt's own on Linux says the entry as the
 // name, so "Difficulty" is lost after a pick), an option button in a group
 // box is not labelled by the group's caption, which is heard as the group's
-// name already, and plain frames leave their decorative pictures out of
-// what they list.
+// name already, and plain frames leave their decorative pictures and their
+// hidden parts out of what they list.
 void installInterfaces();
+
+// A plain area that, like a frame, lists only its parts that are not hidden:
+// the window's client area, which holds every screen, shown or not.
+void listShownPartsOnly(QWidget *area);
 
 // A picture that only decorates: it has no name and is not listed among
 // its frame's accessible children, so a screen reader never comes upon it.

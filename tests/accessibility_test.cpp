@@ -66,6 +66,8 @@ private slots:
     void dropDownListsKeepTheirNameAfterAPick();
     void decorativePicturesAreNotListed_data();
     void decorativePicturesAreNotListed();
+    void hiddenScreensAndPartsAreNotListed_data();
+    void hiddenScreensAndPartsAreNotListed();
     void anAnsweredPickSoundsPickedUntilTheKeyboardMoves();
     void timeTrialTellsTimeShortAndTheResult_data();
     void timeTrialTellsTimeShortAndTheResult();
@@ -296,6 +298,58 @@ void AccessibilityTest::decorativePicturesAreNotListed()
         for (int i = 0; i < frame->childCount(); ++i)
             QCOMPARE(frame->indexOfChild(frame->child(i)), i);
     }
+}
+
+void AccessibilityTest::hiddenScreensAndPartsAreNotListed_data()
+{
+    QTest::addColumn<QByteArray>("screen");
+    QTest::addColumn<QString>("front"); // the screen the keyboard works on
+    QTest::addColumn<QStringList>("shownScreens"); // it and the one beside it
+    QTest::addColumn<QString>("hiddenPart"); // hidden on it until news comes
+    QTest::newRow("practice") << QByteArray("mnuFileWork_Click") << u"fraMain"_s
+                              << QStringList { u"fraMain"_s, u"fraMyBrowser"_s } << u"fraCorrect"_s;
+    QTest::newRow("missing number")
+        << QByteArray("mnuGamesMissingNum_Click") << u"fraGame1"_s
+        << QStringList { u"fraGame1"_s, u"fraMyBrowser"_s } << u"fraIncorrectGame1"_s;
+    QTest::newRow("time trial") << QByteArray("mnuGamesTime_Click") << u"fraGame3"_s
+                                << QStringList { u"fraGame3"_s, u"fraMyBrowser"_s }
+                                << u"fraGame3Results"_s;
+}
+
+// A screen reader walking the window finds the screen in front and what
+// shows on it, not the screens behind nor parts hidden for now; a part
+// that shows is found.
+void AccessibilityTest::hiddenScreensAndPartsAreNotListed()
+{
+    QFETCH(QByteArray, screen);
+    QFETCH(QString, front);
+    QFETCH(QStringList, shownScreens);
+    QFETCH(QString, hiddenPart);
+    testsupport::TutorFixture fixture;
+    MainWindow &window = fixture.window();
+    QVERIFY(testsupport::invokeHandler(&window, screen.constData()));
+    const auto listed = [](QWidget *widget) {
+        QAccessibleInterface *face = QAccessible::queryAccessibleInterface(widget);
+        QObjectList children;
+        for (int i = 0; i < face->childCount(); ++i) {
+            children << face->child(i)->object();
+            if (face->indexOfChild(face->child(i)) != i)
+                return QObjectList();
+        }
+        return children;
+    };
+    QStringList screens;
+    for (const QObject *shown : listed(window.centralWidget()))
+        screens << shown->objectName();
+    screens.sort();
+    QCOMPARE(screens, shownScreens);
+    auto *frontScreen = named<QWidget>(&window, front);
+    auto *part = named<QWidget>(&window, hiddenPart);
+    QVERIFY(part->isHidden());
+    QVERIFY(!listed(frontScreen).isEmpty());
+    QVERIFY(!listed(part->parentWidget()).contains(part));
+    part->show();
+    QVERIFY(listed(part->parentWidget()).contains(part));
 }
 
 // Space on an option button answers, and the buttons are cleared for the
