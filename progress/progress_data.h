@@ -1,0 +1,89 @@
+#pragma once
+
+#include "rules/level_and_operation.h"
+
+#include <QDate>
+#include <QDateTime>
+#include <QList>
+#include <QString>
+#include <QtGlobal>
+
+#include <array>
+#include <optional>
+
+// What the progress screens show, worked out from the kept answers. Plain
+// values, so the screens can be shown and tested without a database.
+namespace progress {
+
+// Answers in some span of time: how many, how many right, and the median
+// milliseconds an answer took (none without answers).
+struct Tally
+{
+    int answers = 0;
+    int right = 0;
+    std::optional<qint64> medianMillis;
+};
+
+// One operation's tallies for a pupil: today, the last 7 and the last 30
+// days (today included), all modes together.
+struct OperationProgress
+{
+    tutor::Operation operation = tutor::Operation::Addition;
+    Tally today;
+    Tally lastWeek;
+    Tally lastMonth;
+};
+
+// One day of practice (practice mode only), for the charts.
+struct DayProgress
+{
+    QDate day; // local calendar day
+    Tally tally;
+};
+
+// How a pupil does on one fact, judged by the latest answers to it.
+enum class FactState : quint8 {
+    NotSeen, // never asked
+    WrongLately, // the latest answer was wrong
+    RightButSlow, // the latest answer was right, but took QuickMillis or more
+    RightAndQuick, // the latest answer was right, within QuickMillis
+};
+inline constexpr qint64 QuickMillis = 3000;
+
+// First operand 0..12 down, second operand 0..12 across, for one operation.
+// A fact outside 0..12 is not shown.
+struct FactGrid
+{
+    tutor::Operation operation = tutor::Operation::Addition;
+    std::array<std::array<FactState, 13>, 13> cells {}; // [first][second]
+};
+
+// Everything "My Progress" shows of one pupil.
+struct PupilProgress
+{
+    QString name;
+    QDateTime worked; // when this was worked out (UTC)
+    QList<OperationProgress> operations; // the four, in menu order
+    QList<DayProgress> days; // the last 30 days, oldest first, every day present
+    QList<FactGrid> facts; // the four operations, in menu order
+};
+
+// One operation's answers of all time.
+struct OperationTally
+{
+    tutor::Operation operation = tutor::Operation::Addition;
+    Tally tally;
+};
+
+// One pupil's line in the class overview.
+struct PupilTotals
+{
+    qint64 pupilId = 0;
+    QString name;
+    Tally all;
+    int daysPractised = 0;
+    QDateTime lastPractised; // UTC; invalid when never
+    QList<OperationTally> byOperation; // all time, the four in menu order
+};
+
+} // namespace progress

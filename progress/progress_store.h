@@ -1,0 +1,94 @@
+#pragma once
+
+#include "progress/progress_data.h"
+#include "rules/attempt.h"
+
+#include <QDateTime>
+#include <QList>
+#include <QString>
+#include <QtGlobal>
+
+#include <functional>
+#include <memory>
+#include <optional>
+
+class QIODevice;
+
+namespace progress {
+
+struct Pupil
+{
+    qint64 id = 0;
+    QString name;
+};
+
+// What opening the progress file found and did.
+struct OpenResult
+{
+    enum Outcome {
+        Opened, // an existing file, checked and brought up to date
+        Created, // no file yet: a fresh one
+        DamagedMovedAside, // failed its check: moved to `movedAsideTo`, a fresh one started
+        NewerVersion, // written by a newer version: read only, never written
+        Unavailable, // the folder or file cannot be used at all: nothing is kept
+    };
+    Outcome outcome = Unavailable;
+    QString movedAsideTo; // DamagedMovedAside only
+    QString reason; // why, for NewerVersion and Unavailable, in words for the user
+};
+
+// Every pupil of this computer and every answer they gave, kept in one
+// database file. Each answer is one transaction, on disk when record()
+// returns true. Only ProgressFile (progress_file.h) knows the file is
+// SQLite; the statements here are plain SQL.
+class ProgressStore
+{
+public:
+    // The file is opened by open(), not here, so a window can show first.
+    explicit ProgressStore(const QString &filePath);
+    ~ProgressStore();
+    ProgressStore(const ProgressStore &) = delete;
+    ProgressStore &operator=(const ProgressStore &) = delete;
+
+    // Opens the file, creating or migrating it, checks it, and makes the
+    // day's backup in "backups" beside it. `now` is the UTC time.
+    OpenResult open(const QDateTime &now);
+    bool isOpen() const;
+    bool isWritable() const; // open, and not a newer version's file
+    QString filePath() const;
+    // The last failure, in words for the user; empty after a success.
+    QString lastError() const;
+
+    // Pupils sorted by name, as people sort them (case and accents aside).
+    QList<Pupil> pupils() const;
+    // The pupil's id, adding the pupil when new; none when nothing can be
+    // kept. Names are kept as given, trimmed; an empty name is refused.
+    std::optional<qint64> addPupil(const QString &name);
+    bool renamePupil(qint64 pupilId, const QString &name); // false if taken
+    bool deletePupil(qint64 pupilId); // with every answer of theirs
+
+    // Keeps one answer of the pupil's; true once it is on disk.
+    bool record(qint64 pupilId, const tutor::Attempt &attempt);
+    // The pupil's answers from `since` (UTC) on, oldest first.
+    QList<tutor::Attempt> attempts(qint64 pupilId, const QDateTime &since = QDateTime()) const;
+    qint64 attemptCount() const; // of every pupil
+
+    // What "My Progress" shows, worked out at `now` (UTC; days are the
+    // local calendar's).
+    PupilProgress progress(qint64 pupilId, const QDateTime &now) const;
+    // Every pupil's line of the class overview, sorted by name.
+    QList<PupilTotals> classOverview() const;
+
+    // Every answer of every pupil as CSV (RFC 4180, UTF-8, CR LF, a header
+    // row), pupils by name and answers oldest first. `step` is told how far
+    // it got and may stop it by returning false. False when stopped or when
+    // writing failed.
+    bool exportCsv(QIODevice &out, const std::function<bool(qint64 done, qint64 total)> &step
+        = {}) const;
+
+private:
+    struct Private;
+    std::unique_ptr<Private> d;
+};
+
+} // namespace progress
