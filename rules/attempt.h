@@ -6,6 +6,8 @@
 #include <QString>
 #include <QtGlobal>
 
+#include <optional>
+
 namespace tutor {
 
 // Where an answer was given.
@@ -33,5 +35,23 @@ struct Attempt
     bool correct = false;
     qint64 millis = 0; // from the problem shown to the answer
 };
+
+// A Missing Operation sign as an attempt keeps it: "+", "-" or "x" (as the
+// game's buttons show it), "" for no pick or any other operation.
+inline QString attemptSign(std::optional<Operation> operation)
+{
+    if (!operation)
+        return QString();
+    switch (*operation) {
+    case Operation::Addition:
+        return QStringLiteral("+");
+    case Operation::Subtraction:
+        return QStringLiteral("-");
+    case Operation::Multiplication:
+        return QStringLiteral("x");
+    default:
+        return QString();
+    }
+}
 
 } // namespace tutor

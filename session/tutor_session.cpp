@@ -16,6 +16,19 @@ namespace {
 
 const QString FlagSet = QStringLiteral("Set");
 
+// Milliseconds from a problem shown to its answer, none for a clock set back
+// and at most what a 32-bit counter holds.
+qint32 thinkingMillis(const QDateTime &shownAt, const QDateTime &answeredAt)
+{
+    const qint64 thinking = shownAt.isValid() ? shownAt.msecsTo(answeredAt) : 0;
+    return qint32(qBound(qint64(0), thinking, qint64(std::numeric_limits<qint32>::max())));
+}
+
+QString expectedText(std::optional<double> expected)
+{
+    return expected ? tutor::plainNumberText(*expected) : QString();
+}
+
 } // namespace
 
 TutorSession::TutorSession(QObject *parent)
@@ -128,7 +141,25 @@ bool TutorSession::answerPracticeProblem(QStringView typed)
         m_lastVerdict = tutor::Verdict::Wrong;
     }
     emit practiceScoreChanged(m_state.CorrectCount, m_state.IncorrectCount);
+    tutor::Attempt attempt;
+    attempt.operation = Operation(m_state.OperationCode);
+    attempt.first = m_state.Operand1;
+    attempt.second = m_state.Operand2;
+    attempt.typed = typed.toString();
+    attempt.expected = expected ? QString::number(*expected) : QString();
+    attempt.correct = right;
+    announceAttempt(tutor::AnswerMode::Practice, attempt, m_practiceProblemShownAt);
     return right;
+}
+
+void TutorSession::announceAttempt(
+    tutor::AnswerMode mode, tutor::Attempt attempt, const QDateTime &shownAt)
+{
+    attempt.answeredAt = m_clock().toUTC();
+    attempt.mode = mode;
+    attempt.level = Level(m_state.LevelCode);
+    attempt.millis = thinkingMillis(shownAt, attempt.answeredAt);
+    emit attemptMade(attempt);
 }
 
 bool TutorSession::logPracticeProblem(const QString &typed)
@@ -145,11 +176,7 @@ bool TutorSession::logPracticeProblem(const QString &typed)
     answer.expected = m_state.LoggedCorrectAnswer;
     answer.verdict = m_lastVerdict;
     answer.answeredAt = m_clock();
-    const qint64 thinking = m_practiceProblemShownAt.isValid()
-        ? m_practiceProblemShownAt.msecsTo(answer.answeredAt)
-        : 0;
-    answer.thinkingMs
-        = qint32(qBound(qint64(0), thinking, qint64(std::numeric_limits<qint32>::max())));
+    answer.thinkingMs = thinkingMillis(m_practiceProblemShownAt, answer.answeredAt);
     return m_log.append(answer);
 }
 
@@ -170,6 +197,7 @@ void TutorSession::drawMissingNumberProblem()
         Level(m_state.LevelCode), Operation(m_state.OperationCode), first, second);
     m_state.MissingNumberTop = problem.top;
     m_state.MissingNumberBottom = problem.bottom;
+    m_missingNumberShownAt = m_clock();
     emit missingNumberProblemChanged(m_state.MissingNumberTop, m_state.MissingNumberBottom);
 }
 
@@ -185,6 +213,15 @@ bool TutorSession::answerMissingNumber(QStringView typed)
         m_state.MissingNumberIncorrectCount = tutor::countedUp(m_state.MissingNumberIncorrectCount);
     emit missingNumberScoreChanged(
         m_state.MissingNumberCorrectCount, m_state.MissingNumberIncorrectCount);
+    // top + hidden = bottom (or top - hidden): the pupil supplied the second.
+    tutor::Attempt attempt;
+    attempt.operation = Operation(m_state.OperationCode);
+    attempt.first = m_state.MissingNumberTop;
+    attempt.second = m_state.MissingNumberAnswer;
+    attempt.typed = typed.toString();
+    attempt.expected = QString::number(m_state.MissingNumberAnswer);
+    attempt.correct = right;
+    announceAttempt(tutor::AnswerMode::MissingNumber, attempt, m_missingNumberShownAt);
     return right;
 }
 
@@ -208,6 +245,7 @@ void TutorSession::drawMissingOperationProblem()
     m_state.MissingOperationSecond = problem.second;
     m_state.MissingOperationResult = problem.result;
     m_state.MissingOperationCode = tutor::code(problem.operation);
+    m_missingOperationShownAt = m_clock();
     emit missingOperationProblemChanged(m_state.MissingOperationFirst,
         m_state.MissingOperationSecond, m_state.MissingOperationResult);
 }
@@ -226,6 +264,14 @@ bool TutorSession::answerMissingOperation(std::optional<Operation> chosen)
             = tutor::countedUp(m_state.MissingOperationIncorrectCount);
     emit missingOperationScoreChanged(
         m_state.MissingOperationCorrectCount, m_state.MissingOperationIncorrectCount);
+    tutor::Attempt attempt;
+    attempt.operation = problem.operation;
+    attempt.first = problem.first;
+    attempt.second = problem.second;
+    attempt.typed = tutor::attemptSign(chosen);
+    attempt.expected = tutor::attemptSign(problem.operation);
+    attempt.correct = right;
+    announceAttempt(tutor::AnswerMode::MissingOperation, attempt, m_missingOperationShownAt);
     return right;
 }
 
@@ -237,6 +283,7 @@ void TutorSession::drawTimeTrialProblem()
         Level(m_state.LevelCode), Operation(m_state.OperationCode), random);
     m_state.TimeTrialFirst = problem.first;
     m_state.TimeTrialSecond = problem.second;
+    m_timeTrialShownAt = m_clock();
     emit timeTrialProblemChanged(m_state.TimeTrialFirst, m_state.TimeTrialSecond);
 }
 
@@ -250,6 +297,8 @@ void TutorSession::startTimeTrial(qint16 seconds)
 {
     m_state.TimeLimitSeconds = seconds;
     m_state.TimeTrialLimitText = QString::number(seconds);
+    // The problem waited on screen for the start; the answering starts now.
+    m_timeTrialShownAt = m_clock();
     emit timeTrialClockChanged(m_state.TimeLimitSeconds);
 }
 
@@ -261,10 +310,21 @@ void TutorSession::tickTimeTrialClock()
 
 bool TutorSession::answerTimeTrial(QStringView typed)
 {
-    const bool right = tutor::isRightTimeTrialAnswer(typed,
-        { m_state.TimeTrialFirst, m_state.TimeTrialSecond }, Operation(m_state.OperationCode));
+    const tutor::TimeTrialProblem problem { m_state.TimeTrialFirst, m_state.TimeTrialSecond };
+    const auto operation = Operation(m_state.OperationCode);
+    const bool right = tutor::isRightTimeTrialAnswer(typed, problem, operation);
     m_state.TimeTrialScore = tutor::timeTrialScoreAfter(m_state.TimeTrialScore, right);
     emit timeTrialScoreChanged(m_state.TimeTrialScore);
+    // A wrong answer leaves the problem up: a second try counts from when it
+    // was first shown.
+    tutor::Attempt attempt;
+    attempt.operation = operation;
+    attempt.first = problem.first;
+    attempt.second = problem.second;
+    attempt.typed = typed.toString();
+    attempt.expected = expectedText(tutor::timeTrialAnswer(problem, operation));
+    attempt.correct = right;
+    announceAttempt(tutor::AnswerMode::TimeTrial, attempt, m_timeTrialShownAt);
     return right;
 }
 

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "rules/attempt.h"
 #include "rules/level_and_operation.h"
 #include "rules/practice_problem.h"
 #include "session/session_log.h"
@@ -129,6 +130,10 @@ signals:
     void worksheetProblemCountChanged(qint16 count);
     void worksheetPicksChanged(bool levelPicked, bool operationPicked);
 
+    // Every answer in practice and the three games, the moment it is judged,
+    // as it is kept across sessions.
+    void attemptMade(const tutor::Attempt &attempt);
+
 private:
     friend struct TutorSessionTestAccess;
 
@@ -136,12 +141,19 @@ private:
     void settleOnKnownLevel();
     void drawGameProblems();
     void announceWorksheetPicks();
+    // Tells an answer judged now, in `mode`, of a problem shown at `shownAt`.
+    void announceAttempt(tutor::AnswerMode mode, tutor::Attempt attempt, const QDateTime &shownAt);
 
     TutorState m_state;
     SessionLog m_log;
     WorksheetDraft m_worksheet;
     Clock m_clock;
     QDateTime m_practiceProblemShownAt;
+    QDateTime m_missingNumberShownAt;
+    QDateTime m_missingOperationShownAt;
+    // The problem's draw, or the trial's start when that came later: answers
+    // count only from then.
+    QDateTime m_timeTrialShownAt;
     // The record keeps the verdict as a word; the log takes it from here.
     tutor::Verdict m_lastVerdict = tutor::Verdict::Wrong;
 };

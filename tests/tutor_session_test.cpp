@@ -37,6 +37,7 @@ public:
         watch(session, "timeTrialClockChanged", &TutorSession::timeTrialClockChanged);
         watch(session, "worksheetProblemCountChanged", &TutorSession::worksheetProblemCountChanged);
         watch(session, "worksheetPicksChanged", &TutorSession::worksheetPicksChanged);
+        watch(session, "attemptMade", &TutorSession::attemptMade);
     }
 
     // The names of the signals seen, each as often as it came, sorted.
@@ -249,6 +250,7 @@ void TutorSessionTest::everyVerbAnnouncesWhatItChangesWithTheNewValues_data()
     const QString clock = QStringLiteral("timeTrialClockChanged");
     const QString count = QStringLiteral("worksheetProblemCountChanged");
     const QString picks = QStringLiteral("worksheetPicksChanged");
+    const QString attempt = QStringLiteral("attemptMade");
     const auto row = [](const char *verb, QStringList announced) {
         announced.sort();
         QTest::newRow(verb) << QByteArray(verb) << announced;
@@ -261,18 +263,18 @@ void TutorSessionTest::everyVerbAnnouncesWhatItChangesWithTheNewValues_data()
     // The Time Trial keeps its score.
     row("reset scores", { practiceScore, missingNumberScore, missingOperationScore });
     row("draw practice", { practice });
-    row("answer practice", { practiceScore });
+    row("answer practice", { practiceScore, attempt });
     row("reset missing number", { missingNumberScore });
     row("draw missing number", { missingNumber });
-    row("answer missing number", { missingNumberScore });
+    row("answer missing number", { missingNumberScore, attempt });
     row("reset missing operation", { missingOperationScore });
     row("draw missing operation", { missingOperation });
-    row("answer missing operation", { missingOperationScore });
+    row("answer missing operation", { missingOperationScore, attempt });
     row("draw time trial", { timeTrial });
     row("reset time trial", { timeTrialScore });
     row("start time trial", { clock });
     row("tick", { clock });
-    row("answer time trial", { timeTrialScore });
+    row("answer time trial", { timeTrialScore, attempt });
     row("start worksheet", { picks, count });
     row("clear worksheet", { count });
     row("pick worksheet level", { picks });
@@ -300,8 +302,11 @@ void TutorSessionTest::everyVerbAnnouncesWhatItChangesWithTheNewValues()
     act(*session);
 
     QCOMPARE(heard.seen(), announced);
-    for (const QString &name : announced)
-        QCOMPARE(heard.last(name), expectedValues(name, *session));
+    for (const QString &name : announced) {
+        // An attempt's fields are checked where each game is answered.
+        if (name != u"attemptMade"_s)
+            QCOMPARE(heard.last(name), expectedValues(name, *session));
+    }
 }
 
 void TutorSessionTest::answersCountOnTheirOwnCard_data()
@@ -330,6 +335,8 @@ void TutorSessionTest::answersCountOnTheirOwnCard_data()
         << QByteArray("missing operation") << QStringLiteral("1") << false;
     QTest::newRow("missing operation none")
         << QByteArray("missing operation") << QStringLiteral("0") << false;
+    QTest::newRow("missing operation times")
+        << QByteArray("missing operation") << QStringLiteral("3") << false;
     QTest::newRow("time trial right") << QByteArray("time trial") << QStringLiteral("8") << true;
     QTest::newRow("time trial wrong") << QByteArray("time trial") << QStringLiteral("9") << false;
 }
@@ -378,7 +385,38 @@ void TutorSessionTest::answersCountOnTheirOwnCard()
     verifyScore("missing number", session->missingNumberScore());
     verifyScore("missing operation", session->missingOperationScore());
     QCOMPARE(session->timeTrialScore(), qint16(game != "time trial" ? 2 : right ? 3 : 1));
-    QCOMPARE(heard.seen().size(), 1);
+    // Besides the card, the answer is told once as it is kept.
+    QCOMPARE(heard.seen().size(), 2);
+    const QVariantList told = heard.last(u"attemptMade"_s);
+    QCOMPARE(told.size(), 1);
+    const auto attempt = told.first().value<tutor::Attempt>();
+    struct Kept
+    {
+        tutor::AnswerMode mode;
+        Operation operation;
+        double first;
+        double second;
+        QString expected;
+    };
+    const QMap<QByteArray, Kept> kept = {
+        { "practice", { tutor::AnswerMode::Practice, Operation::Addition, 7, 5, u"12"_s } },
+        { "missing number",
+            { tutor::AnswerMode::MissingNumber, Operation::Addition, 3, 4, u"4"_s } },
+        { "missing operation",
+            { tutor::AnswerMode::MissingOperation, Operation::Subtraction, 9, 4, u"-"_s } },
+        { "time trial", { tutor::AnswerMode::TimeTrial, Operation::Addition, 6, 2, u"8"_s } },
+    };
+    const Kept expected = kept.value(game);
+    QCOMPARE(attempt.mode, expected.mode);
+    QCOMPARE(attempt.level, Level::WarmUp);
+    QCOMPARE(attempt.operation, expected.operation);
+    QCOMPARE(attempt.first, expected.first);
+    QCOMPARE(attempt.second, expected.second);
+    const QStringList signs = { QString(), u"+"_s, u"-"_s, u"x"_s };
+    QCOMPARE(attempt.typed, game == "missing operation" ? signs.value(typed.toInt()) : typed);
+    QCOMPARE(attempt.expected, expected.expected);
+    QCOMPARE(attempt.correct, right);
+    QCOMPARE(attempt.answeredAt.timeSpec(), Qt::UTC);
     // An answer never draws the next problem by itself.
     QCOMPARE(session->state().Operand1, 7.0f);
     QCOMPARE(session->state().MissingNumberTop, qint16(3));
@@ -428,7 +466,9 @@ void TutorSessionTest::countersStopAtSixteenBits()
     else
         session->answerTimeTrial(typed);
 
-    const QString announced = heard.seen().value(0);
+    QStringList seen = heard.seen();
+    QCOMPARE(seen.removeAll(u"attemptMade"_s), 1);
+    const QString announced = seen.value(0);
     QVERIFY(!announced.isEmpty());
     for (const QVariant &counter : heard.last(announced))
         QCOMPARE(counter.value<qint16>(), qint16(32767));
@@ -486,6 +526,7 @@ void TutorSessionTest::logKeepsEachAnswerAsGiven()
     });
     now = now.addMSecs(thinkingMs);
     QSignalSpy appended(&session.log(), &SessionLog::appended);
+    QSignalSpy kept(&session, &TutorSession::attemptMade);
 
     QCOMPARE(session.answerPracticeProblem(typed), right);
     QVERIFY(session.logPracticeProblem(typed));
@@ -503,6 +544,11 @@ void TutorSessionTest::logKeepsEachAnswerAsGiven()
     QCOMPARE(answer.answeredAt, now);
     QCOMPARE(answer.answeredAt.timeSpec(), Qt::UTC);
     QCOMPARE(answer.thinkingMs, loggedMs);
+    // What is kept across sessions took as long.
+    QCOMPARE(kept.count(), 1);
+    const auto attempt = kept.first().first().value<tutor::Attempt>();
+    QCOMPARE(attempt.answeredAt, now);
+    QCOMPARE(attempt.millis, qint64(loggedMs));
     // What the record shows of it stays as it always was.
     QCOMPARE(session.state().LastVerdict, right ? u"Right"_s : u"Wrong"_s);
     QCOMPARE(session.state().LoggedCorrectAnswer, qint16(expected));
