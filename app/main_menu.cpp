@@ -154,6 +154,14 @@ MainMenu buildMainMenu(QMenuBar *bar)
     m.mnuGamesTime
         = addItem(m.mnuGames, QStringLiteral("mnuGamesTime"), QStringLiteral("&Time Trial"));
 
+    m.mnuPupil = addMenu(bar, QStringLiteral("mnuPupil"), QStringLiteral("&Pupil"));
+    m.mnuPupilChoose
+        = addItem(m.mnuPupil, QStringLiteral("mnuPupilChoose"), QStringLiteral("&Choose Pupil..."));
+    m.mnuPupilProgress
+        = addItem(m.mnuPupil, QStringLiteral("mnuPupilProgress"), QStringLiteral("My &Progress"));
+    m.mnuPupilClass
+        = addItem(m.mnuPupil, QStringLiteral("mnuPupilClass"), QStringLiteral("&Class Overview"));
+
     m.mnuHelp = addMenu(bar, QStringLiteral("mnuHelp"), QStringLiteral("&Help"));
     m.mnuHelpContents
         = addItem(m.mnuHelp, QStringLiteral("mnuHelpContents"), QStringLiteral("&Contents..."));

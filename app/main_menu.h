@@ -47,6 +47,11 @@ struct MainMenu
     QAction *mnuGamesMissingOper = nullptr;
     QAction *mnuGamesTime = nullptr;
 
+    QMenu *mnuPupil = nullptr;
+    QAction *mnuPupilChoose = nullptr;
+    QAction *mnuPupilProgress = nullptr;
+    QAction *mnuPupilClass = nullptr;
+
     QMenu *mnuHelp = nullptr;
     QAction *mnuHelpContents = nullptr;
     QAction *mnuHelpWorksheet = nullptr;

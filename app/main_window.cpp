@@ -15,6 +15,7 @@
 #include "help/help_screen.h"
 #include "help/maker_links.h"
 #include "practice/practice_screen.h"
+#include "progress/pupil_dialog.h"
 #include "report/report_panel.h"
 #include "worksheet/worksheet_screen.h"
 
@@ -40,16 +41,18 @@ namespace {
 
 constexpr int ClientWidth = 694;
 constexpr int ClientHeight = 317;
+const QString ProgramTitle = QStringLiteral("Orvi Math Tutor");
 
 } // namespace
 
 MainWindow::MainWindow(const QString &applicationFolder, QWidget *parent)
     : QMainWindow(parent)
     , m_folders(applicationFolder, ProgramFolders::userDocumentsFolder())
+    , m_pupil(m_folders.dataFolder(), this)
 {
     prepareTutorLookAndFeel();
     setObjectName(QStringLiteral("frmMain"));
-    setWindowTitle(QStringLiteral("Orvi Math Tutor"));
+    setWindowTitle(ProgramTitle);
     setFont(controls::font(QStringLiteral("MS Sans Serif"), 8.25));
 
     auto *client = new QWidget(this);
@@ -144,6 +147,10 @@ void MainWindow::connectMenu()
     connect(m_menu.mnuOptSize100, &QAction::triggered, this, &MainWindow::mnuOptSize100_Click);
     connect(m_menu.mnuOptSize150, &QAction::triggered, this, &MainWindow::mnuOptSize150_Click);
     connect(m_menu.mnuOptSize200, &QAction::triggered, this, &MainWindow::mnuOptSize200_Click);
+    connect(m_menu.mnuPupilChoose, &QAction::triggered, this, &MainWindow::mnuPupilChoose_Click);
+    connect(
+        m_menu.mnuPupilProgress, &QAction::triggered, this, &MainWindow::mnuPupilProgress_Click);
+    connect(m_menu.mnuPupilClass, &QAction::triggered, this, &MainWindow::mnuPupilClass_Click);
 
     connect(m_fraLog, &ReportPanel::showReportRequested, this, &MainWindow::mnuOptShowReport_Click);
     connect(m_fraLog, &ReportPanel::reportPrinted, m_fraMain, &PracticeScreen::focusAnswer);
@@ -170,6 +177,8 @@ void MainWindow::connectSession()
         if (QAction *item = m_menu.operationItem(tutor::code(operation)))
             item->setChecked(true);
     });
+    connect(&m_session, &TutorSession::attemptMade, this,
+        [this](const tutor::Attempt &attempt) { m_pupil.keep(attempt); });
 }
 
 void MainWindow::showEvent(QShowEvent *event)
@@ -178,6 +187,8 @@ void MainWindow::showEvent(QShowEvent *event)
     if (!m_loaded) {
         m_loaded = true;
         formLoad();
+        // Checking the progress file waits until the window is up.
+        QTimer::singleShot(0, this, [this]() { m_pupil.openIfKept(); });
     }
     QMainWindow::showEvent(event);
 }
@@ -410,7 +421,8 @@ void MainWindow::tellChoice(const QAction *item)
 
 void MainWindow::setMenusEnabled(bool enabled)
 {
-    for (QMenu *menu : { m_menu.mnuFile, m_menu.mnuOptions, m_menu.mnuGames, m_menu.mnuHelp })
+    for (QMenu *menu :
+        { m_menu.mnuFile, m_menu.mnuOptions, m_menu.mnuGames, m_menu.mnuPupil, m_menu.mnuHelp })
         menu->setEnabled(enabled);
 }
 
@@ -499,4 +511,52 @@ void MainWindow::chooseWindowSize(tutor::WindowSize size)
     m_menu.windowSizeItem(choice.kept)->setChecked(true);
     if (!choice.message.isEmpty())
         showMessage(this, choice.message, choice.details);
+}
+
+void MainWindow::mnuPupilChoose_Click()
+{
+    if (!m_pupil.open()) {
+        m_pupil.tellUnavailable();
+        return;
+    }
+    auto *dialog = new PupilDialog(m_pupil.pupilNames(), this);
+    dialog->setAttribute(Qt::WA_DeleteOnClose);
+    connect(
+        dialog, &QDialog::accepted, this, [this, dialog]() { choosePupil(dialog->chosenName()); });
+    dialog->open();
+}
+
+void MainWindow::choosePupil(const QString &name)
+{
+    if (!m_pupil.choose(name))
+        return;
+    // "[*]" in a title stands for the modified mark; doubled, it shows as itself.
+    QString shown = progress::shownPupilName(m_pupil.name());
+    shown.replace(QStringLiteral("[*]"), QStringLiteral("[*][*]"));
+    setWindowTitle(ProgramTitle + QStringLiteral(" - ") + shown);
+}
+
+void MainWindow::mnuPupilProgress_Click()
+{
+    progressCanBeShown();
+}
+
+void MainWindow::mnuPupilClass_Click()
+{
+    progressCanBeShown();
+}
+
+bool MainWindow::progressCanBeShown()
+{
+    if (!m_pupil.isChosen()) {
+        showMessage(this,
+            QStringLiteral("No pupil is chosen, so no progress is kept. Choose a pupil first "
+                           "with Pupil, Choose Pupil."));
+        return false;
+    }
+    if (!m_pupil.store().isOpen()) {
+        m_pupil.tellUnavailable();
+        return false;
+    }
+    return true;
 }

@@ -3,6 +3,7 @@
 #include "app/main_menu.h"
 #include "app/screen_table.h"
 #include "base/program_folders.h"
+#include "progress/current_pupil.h"
 #include "rules/level_and_operation.h"
 #include "session/tutor_session.h"
 
@@ -40,6 +41,8 @@ public:
     TutorSession &session() { return m_session; }
     // The page the help screen or the browser panel was last sent to.
     QString browserTarget() const { return m_browserTarget; }
+    // Who is practising, and the progress file their answers go to.
+    progress::CurrentPupil &pupil() { return m_pupil; }
 
 public slots:
     void mnuFileWork_Click();
@@ -77,6 +80,13 @@ public slots:
     void mnuOptSize150_Click();
     void mnuOptSize200_Click();
 
+    void mnuPupilChoose_Click();
+    void mnuPupilProgress_Click();
+    void mnuPupilClass_Click();
+    // Makes the named pupil current, adding them when new; the dialog of
+    // "Choose Pupil..." calls it.
+    void choosePupil(const QString &name);
+
 protected:
     void showEvent(QShowEvent *event) override;
     void closeEvent(QCloseEvent *event) override;
@@ -98,9 +108,13 @@ private:
     void chooseWindowSize(tutor::WindowSize size);
     // The path of a shipped page, noted as the page last browsed to.
     QString browseTo(const QString &shippedFile);
+    // Whether a progress screen has a pupil and a file to show; tells the
+    // user why not. The progress screens are shown from here once built.
+    bool progressCanBeShown();
 
     const ProgramFolders m_folders;
     TutorSession m_session;
+    progress::CurrentPupil m_pupil;
     MainMenu m_menu;
     bool m_loaded = false;
     QString m_browserTarget;

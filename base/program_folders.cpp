@@ -43,7 +43,8 @@ bool canWriteIn(const QString &folder)
 
 } // namespace
 
-ProgramFolders::ProgramFolders(const QString &applicationFolder, const QString &documentsFolder)
+ProgramFolders::ProgramFolders(
+    const QString &applicationFolder, const QString &documentsFolder, const QString &userDataFolder)
 {
     const QString installedPages = QDir::cleanPath(applicationFolder + QStringLiteral("/../share/")
         + QString::fromLatin1(tutor::ApplicationId));
@@ -51,21 +52,40 @@ ProgramFolders::ProgramFolders(const QString &applicationFolder, const QString &
     m_shipped = installed ? installedPages : applicationFolder;
     const bool besideProgram = !installed && canWriteIn(applicationFolder);
     m_userFiles = besideProgram ? applicationFolder : documentsFolder;
+    m_data = besideProgram ? applicationFolder + QStringLiteral("/progress") : userDataFolder;
     m_movedAway = !installed && !besideProgram;
 }
 
-QString ProgramFolders::userDocumentsFolder()
+namespace {
+
+// A folder of the user's own, `inHome` below the home when HOME is unset, or
+// the one the desktop names for `location` with "Orvi Math Tutor" below it.
+QString usersOwnFolder(QStandardPaths::StandardLocation location, const QString &inHome)
 {
+    const QString own = QStringLiteral("Orvi Math Tutor");
     if (qEnvironmentVariableIsEmpty("HOME")) {
         const QString home = listedHome();
         // No home at all: a folder of the user's own under the system's
         // temporary folder is still better than the root folder.
-        return QDir::isAbsolutePath(home) && home != QDir::rootPath()
-            ? home + QStringLiteral("/Documents/Orvi Math Tutor")
-            : QDir::tempPath() + QStringLiteral("/Orvi Math Tutor %1").arg(geteuid());
+        if (QDir::isAbsolutePath(home) && home != QDir::rootPath())
+            return home + u'/' + inHome + u'/' + own;
+        return QDir::tempPath() + u'/' + own + QStringLiteral(" %1").arg(geteuid());
     }
-    return QDir::cleanPath(QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation)
-        + QStringLiteral("/Orvi Math Tutor"));
+    return QDir::cleanPath(QStandardPaths::writableLocation(location) + u'/' + own);
+}
+
+} // namespace
+
+QString ProgramFolders::userDocumentsFolder()
+{
+    return usersOwnFolder(QStandardPaths::DocumentsLocation, QStringLiteral("Documents"));
+}
+
+// Named as the desktop's per-program data folder whatever the program is
+// called while it runs, so tests and the program look in the same place.
+QString ProgramFolders::userDataFolder()
+{
+    return usersOwnFolder(QStandardPaths::GenericDataLocation, QStringLiteral(".local/share"));
 }
 
 bool ProgramFolders::userFilesMovedAway() const
@@ -76,6 +96,11 @@ bool ProgramFolders::userFilesMovedAway() const
 QString ProgramFolders::userFilesFolder() const
 {
     return m_userFiles;
+}
+
+QString ProgramFolders::dataFolder() const
+{
+    return m_data;
 }
 
 QString ProgramFolders::shippedFile(const QString &relativePath) const

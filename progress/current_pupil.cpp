@@ -1,0 +1,133 @@
+#include "progress/current_pupil.h"
+
+#include "base/message_box.h"
+
+#include <QDateTime>
+#include <QDir>
+#include <QFileInfo>
+#include <QTimer>
+#include <QWidget>
+
+namespace progress {
+
+namespace {
+
+const QString ProgressFileName = QStringLiteral("progress.sqlite");
+
+} // namespace
+
+CurrentPupil::CurrentPupil(const QString &dataFolder, QWidget *window)
+    : m_store(dataFolder + u'/' + ProgressFileName)
+    , m_window(window)
+{ }
+
+void CurrentPupil::openIfKept()
+{
+    if (QFileInfo::exists(m_store.filePath()))
+        open();
+}
+
+bool CurrentPupil::open()
+{
+    if (!m_openTried) {
+        m_openTried = true;
+        tellOpened(m_store.open(QDateTime::currentDateTimeUtc()));
+    }
+    return m_store.isOpen();
+}
+
+void CurrentPupil::tellOpened(const OpenResult &opened)
+{
+    const QString file = QDir::toNativeSeparators(m_store.filePath());
+    switch (opened.outcome) {
+    case OpenResult::Opened:
+    case OpenResult::Created:
+        return;
+    case OpenResult::DamagedMovedAside:
+        showMessage(m_window,
+            QStringLiteral("The pupils' progress file was damaged. It has been moved aside and a "
+                           "fresh one started."),
+            QStringLiteral("The damaged file is kept as %1.")
+                .arg(QDir::toNativeSeparators(opened.movedAsideTo)));
+        return;
+    case OpenResult::NewerVersion:
+        showMessage(m_window,
+            QStringLiteral("The pupils' progress file was written by a newer version of Orvi "
+                           "Math Tutor. It can be read, but nothing is added to it: answers "
+                           "given now are not kept."),
+            file + QStringLiteral(": ") + opened.reason);
+        return;
+    case OpenResult::Unavailable:
+        m_unavailableReason = file + QStringLiteral(": ") + opened.reason;
+        tellUnavailable();
+        return;
+    }
+}
+
+void CurrentPupil::tellUnavailable()
+{
+    showMessage(m_window,
+        QStringLiteral("The pupils' progress cannot be kept: nothing will be kept this time."),
+        m_unavailableReason);
+}
+
+QStringList CurrentPupil::pupilNames()
+{
+    QStringList names;
+    if (!open())
+        return names;
+    for (const Pupil &pupil : m_store.pupils())
+        names << pupil.name;
+    return names;
+}
+
+bool CurrentPupil::choose(const QString &name)
+{
+    if (!open())
+        return false;
+    // A file only read still lets its pupils be chosen to see their progress.
+    std::optional<qint64> id;
+    QString kept = name.trimmed();
+    for (const Pupil &pupil : m_store.pupils()) {
+        if (pupil.name == kept) {
+            id = pupil.id;
+            break;
+        }
+    }
+    if (!id)
+        id = m_store.addPupil(name);
+    if (!id) {
+        showMessage(m_window, QStringLiteral("The pupil could not be chosen."),
+            QDir::toNativeSeparators(m_store.filePath()) + QStringLiteral(": ")
+                + m_store.lastError());
+        return false;
+    }
+    for (const Pupil &pupil : m_store.pupils()) {
+        if (pupil.id == *id)
+            kept = pupil.name;
+    }
+    m_id = id;
+    m_name = kept;
+    return true;
+}
+
+void CurrentPupil::keep(const tutor::Attempt &attempt)
+{
+    // A newer version's file was said to be read only when it was opened.
+    if (!m_id || !m_store.isWritable())
+        return;
+    if (m_store.record(*m_id, attempt) || m_recordFailureTold)
+        return;
+    m_recordFailureTold = true;
+    const QString details
+        = QDir::toNativeSeparators(m_store.filePath()) + QStringLiteral(": ") + m_store.lastError();
+    // Told once the answer has been judged and shown, not in the middle of it.
+    QTimer::singleShot(0, m_window, [window = m_window, details]() {
+        showMessage(window,
+            QStringLiteral("An answer could not be kept in the pupils' progress. Practice goes "
+                           "on; this is said once."),
+            details);
+    });
+}
+
+} // namespace progress

@@ -1,0 +1,61 @@
+#pragma once
+
+#include "progress/progress_store.h"
+#include "rules/attempt.h"
+
+#include <QString>
+#include <QStringList>
+#include <QtGlobal>
+
+#include <optional>
+
+class QWidget;
+
+namespace progress {
+
+// Who is practising, and the progress file their answers go to. Nothing is
+// kept until a pupil is chosen. Trouble with the file is told once a run, in
+// a message over `window`, and the program goes on without it.
+class CurrentPupil
+{
+public:
+    CurrentPupil(const QString &dataFolder, QWidget *window);
+    CurrentPupil(const CurrentPupil &) = delete;
+    CurrentPupil &operator=(const CurrentPupil &) = delete;
+
+    // Opens a progress file left by earlier runs, so that its check and the
+    // day's backup are done; with none there, nothing is made yet.
+    void openIfKept();
+    // Opens the file once a run, making it when new; false when it cannot
+    // be used, which has then been told.
+    bool open();
+    // Says again why the file cannot be used, when the user asks for it.
+    void tellUnavailable();
+
+    // This computer's pupils by name; opens the file first.
+    QStringList pupilNames();
+    // Makes the pupil of this name current, adding them when new; false,
+    // with the reason told, when they can be neither found nor added.
+    bool choose(const QString &name);
+    bool isChosen() const { return m_id.has_value(); }
+    std::optional<qint64> id() const { return m_id; }
+    QString name() const { return m_name; }
+
+    // Keeps an answer for the current pupil; nothing without one.
+    void keep(const tutor::Attempt &attempt);
+
+    ProgressStore &store() { return m_store; }
+
+private:
+    void tellOpened(const OpenResult &opened);
+
+    ProgressStore m_store;
+    QWidget *m_window = nullptr;
+    bool m_openTried = false;
+    bool m_recordFailureTold = false;
+    QString m_unavailableReason;
+    std::optional<qint64> m_id;
+    QString m_name;
+};
+
+} // namespace progress
