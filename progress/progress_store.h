@@ -83,8 +83,8 @@ public:
     // row), pupils by name and answers oldest first. `step` is told how far
     // it got and may stop it by returning false. False when stopped or when
     // writing failed.
-    bool exportCsv(
-        QIODevice &out, const std::function<bool(qint64 done, qint64 total)> &step = {}) const;
+    bool exportCsv(QIODevice &out, const std::function<bool(qint64 done, qint64 total)> &step
+        = {}) const;
 
     // Keeps many answers of the pupil's in one transaction: for filling a
     // file fast, as the benchmark does.
