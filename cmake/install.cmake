@@ -60,8 +60,10 @@ set(CPACK_DEBIAN_PACKAGE_MAINTAINER "${CPACK_PACKAGE_CONTACT}")
 set(CPACK_DEBIAN_PACKAGE_SECTION education)
 set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
 set(CPACK_DEBIAN_PACKAGE_HOMEPAGE "${ORVI_HOME_PAGE}")
-# Loaded at run time, so no look-up of linked libraries can find them.
-set(CPACK_DEBIAN_PACKAGE_DEPENDS "qt6-qpa-plugins, fonts-liberation2, fonts-comic-neue")
+# Loaded at run time, so no look-up of linked libraries can find them: the
+# SQLite driver opens the pupils' progress file.
+set(CPACK_DEBIAN_PACKAGE_DEPENDS
+    "qt6-qpa-plugins, libqt6sql6-sqlite, fonts-liberation2, fonts-comic-neue")
 # The linked libraries: dpkg-shlibdeps names them with their lowest versions
 # (it needs `file` as well); without it they are listed by hand.
 find_program(TUTOR_DPKG_SHLIBDEPS dpkg-shlibdeps)
@@ -70,7 +72,7 @@ if(TUTOR_DPKG_SHLIBDEPS AND TUTOR_FILE_PROGRAM)
     set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 else()
     string(APPEND CPACK_DEBIAN_PACKAGE_DEPENDS
-        ", libqt6core6, libqt6gui6, libqt6widgets6, libqt6printsupport6, libc6, libstdc++6")
+        ", libqt6core6, libqt6gui6, libqt6widgets6, libqt6printsupport6, libqt6sql6, libc6, libstdc++6")
 endif()
 
 include(CPack)

@@ -1,0 +1,46 @@
+#pragma once
+
+#include "progress/progress_data.h"
+#include "rules/attempt.h"
+
+#include <QDateTime>
+#include <QList>
+#include <QString>
+#include <QtGlobal>
+
+#include <array>
+#include <optional>
+
+// The sums behind the progress screens, worked out from answers already
+// read: no database and no widgets, so each rule is tested on its own.
+namespace progress {
+
+// The four operations in menu order.
+inline constexpr std::array<tutor::Operation, 4> MenuOperations = { tutor::Operation::Addition,
+    tutor::Operation::Subtraction, tutor::Operation::Multiplication, tutor::Operation::Division };
+
+// One answer as a tally counts it.
+struct Answer
+{
+    bool correct = false;
+    qint64 millis = 0;
+};
+
+// The middle time; of an even count the mean of the two middle ones,
+// rounded down. None without times.
+std::optional<qint64> medianMillis(QList<qint64> millis);
+
+Tally tallyOf(const QList<Answer> &answers);
+
+// How a fact stands by its latest answer (none: never asked).
+FactState factState(const std::optional<Answer> &latest);
+
+// What "My Progress" shows of a pupil with these answers (any order) at
+// `now` (UTC); days are the local calendar's.
+PupilProgress pupilProgress(
+    const QString &name, const QList<tutor::Attempt> &attempts, const QDateTime &now);
+
+// The pupil's line of the class overview from all their answers.
+PupilTotals pupilTotals(qint64 pupilId, const QString &name, const QList<tutor::Attempt> &attempts);
+
+} // namespace progress

@@ -1,0 +1,813 @@
+#include "progress/progress_store.h"
+#include "progress/progress_file.h"
+#include "progress/progress_stats.h"
+#include "rules/level_range.h"
+
+#include <QCollator>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QHash>
+#include <QIODevice>
+#include <QSqlDatabase>
+#include <QSqlError>
+#include <QSqlQuery>
+#include <QTemporaryFile>
+#include <QVariant>
+
+#include <algorithm>
+#include <array>
+#include <vector>
+
+using namespace Qt::StringLiterals;
+
+namespace progress {
+
+namespace {
+
+// The statements that bring a file from the version before to `version`.
+// A new version adds a step at the end; a step once shipped never changes,
+// as files written by it are out there.
+struct Migration
+{
+    int version;
+    std::vector<const char *> statements;
+};
+
+const std::vector<Migration> &migrations()
+{
+    static const std::vector<Migration> list {
+        { 1,
+            {
+                "CREATE TABLE schema_version (version INTEGER NOT NULL)",
+                "INSERT INTO schema_version (version) VALUES (0)",
+                "CREATE TABLE pupil (id INTEGER PRIMARY KEY, name VARCHAR(200) NOT NULL UNIQUE)",
+                "CREATE TABLE attempt (id INTEGER PRIMARY KEY,"
+                " pupil_id INTEGER NOT NULL REFERENCES pupil (id) ON DELETE CASCADE,"
+                " answered_at CHAR(24) NOT NULL, mode SMALLINT NOT NULL,"
+                " level SMALLINT NOT NULL, operation SMALLINT NOT NULL,"
+                " first DOUBLE PRECISION NOT NULL, second DOUBLE PRECISION NOT NULL,"
+                " typed VARCHAR(40) NOT NULL, expected VARCHAR(40) NOT NULL,"
+                " correct SMALLINT NOT NULL, millis BIGINT NOT NULL)",
+                // A pupil's answers in time order: reading, "My Progress", export.
+                "CREATE INDEX attempt_by_time ON attempt (pupil_id, answered_at)",
+                // Counts and middle times per operation and in all, for the
+                // class overview, read off the indexes alone.
+                "CREATE INDEX attempt_by_operation ON attempt (pupil_id, operation, millis, "
+                "correct)",
+                "CREATE INDEX attempt_by_speed ON attempt (pupil_id, millis)",
+                // The local days each pupil answered on.
+                "CREATE TABLE practice_day ("
+                " pupil_id INTEGER NOT NULL REFERENCES pupil (id) ON DELETE CASCADE,"
+                " practised_on CHAR(10) NOT NULL, PRIMARY KEY (pupil_id, practised_on))",
+            } },
+    };
+    return list;
+}
+
+int knownVersion()
+{
+    return migrations().back().version;
+}
+
+constexpr int LongestName = 200;
+
+QString native(const QString &path)
+{
+    return QDir::toNativeSeparators(path);
+}
+
+QString cannotKeep(const QString &why)
+{
+    return u"Pupils' progress cannot be kept: %1."_s.arg(why);
+}
+
+// Timestamps are kept as fixed-width ISO 8601 text in UTC, which sorts as
+// time does in any database.
+QString timeText(const QDateTime &time)
+{
+    return time.toUTC().toString(Qt::ISODateWithMs);
+}
+
+int digits(const QString &text, int from, int count)
+{
+    int value = 0;
+    for (int at = from; at < from + count; ++at)
+        value = value * 10 + (text.at(at).unicode() - u'0');
+    return value;
+}
+
+// Read back by hand: thousands of answers are read per screen, and the
+// general parser is many times slower on this one fixed shape.
+QDateTime timeFromText(const QString &text)
+{
+    if (text.size() == 24 && text.at(10) == u'T' && text.at(23) == u'Z') {
+        const QDate date(digits(text, 0, 4), digits(text, 5, 2), digits(text, 8, 2));
+        const QTime time(
+            digits(text, 11, 2), digits(text, 14, 2), digits(text, 17, 2), digits(text, 20, 3));
+        if (date.isValid() && time.isValid())
+            return QDateTime(date, time, Qt::UTC);
+    }
+    return QDateTime::fromString(text, Qt::ISODateWithMs).toUTC();
+}
+
+const char AttemptColumns[] = "answered_at, mode, level, operation, first, second, typed, "
+                              "expected, correct, millis";
+
+tutor::Attempt attemptFromRow(const QSqlQuery &query)
+{
+    tutor::Attempt attempt;
+    attempt.answeredAt = timeFromText(query.value(0).toString());
+    attempt.mode = tutor::AnswerMode(query.value(1).toInt());
+    attempt.level = tutor::Level(query.value(2).toInt());
+    attempt.operation = tutor::Operation(query.value(3).toInt());
+    attempt.first = query.value(4).toDouble();
+    attempt.second = query.value(5).toDouble();
+    attempt.typed = query.value(6).toString();
+    attempt.expected = query.value(7).toString();
+    attempt.correct = query.value(8).toInt() != 0;
+    attempt.millis = query.value(9).toLongLong();
+    return attempt;
+}
+
+QString modeWord(tutor::AnswerMode mode)
+{
+    switch (mode) {
+    case tutor::AnswerMode::Practice:
+        return u"practice"_s;
+    case tutor::AnswerMode::MissingNumber:
+        return u"missing number"_s;
+    case tutor::AnswerMode::MissingOperation:
+        return u"missing operation"_s;
+    case tutor::AnswerMode::TimeTrial:
+        return u"time trial"_s;
+    }
+    return QString::number(qint16(mode));
+}
+
+QString operationWord(tutor::Operation operation)
+{
+    switch (operation) {
+    case tutor::Operation::Addition:
+        return u"addition"_s;
+    case tutor::Operation::Subtraction:
+        return u"subtraction"_s;
+    case tutor::Operation::Multiplication:
+        return u"multiplication"_s;
+    case tutor::Operation::Division:
+        return u"division"_s;
+    }
+    return QString::number(tutor::code(operation));
+}
+
+QString levelWord(tutor::Level level)
+{
+    const QString name = tutor::levelName(level);
+    return name.isEmpty() ? QString::number(tutor::code(level)) : name;
+}
+
+// One CSV field: quoted when it holds a comma, a quote or a line break,
+// with its quotes doubled.
+void appendField(QByteArray &line, const QString &text)
+{
+    const QByteArray bytes = text.toUtf8();
+    const bool quote = bytes.contains(',') || bytes.contains('"') || bytes.contains('\r')
+        || bytes.contains('\n');
+    if (!quote) {
+        line += bytes;
+        return;
+    }
+    line += '"';
+    for (const char byte : bytes) {
+        if (byte == '"')
+            line += '"';
+        line += byte;
+    }
+    line += '"';
+}
+
+QString numberText(double value)
+{
+    return QString::number(value, 'g', QLocale::FloatingPointShortest);
+}
+
+} // namespace
+
+struct ProgressStore::Private
+{
+    explicit Private(const QString &path)
+        : path(path)
+        , file(path)
+    { }
+
+    QSqlDatabase db() const { return file.database(); }
+    void forgetQueries()
+    {
+        insertAttempt.reset();
+        insertDay.reset();
+    }
+    void shut()
+    {
+        forgetQueries();
+        file.close();
+        isOpen = false;
+        writable = false;
+    }
+    bool exec(QSqlQuery &query)
+    {
+        if (query.exec())
+            return true;
+        error = query.lastError();
+        return false;
+    }
+    bool exec(const QString &statement)
+    {
+        QSqlQuery query(db());
+        if (query.exec(statement))
+            return true;
+        error = query.lastError();
+        return false;
+    }
+    // Reads the version the file was last brought to; 0 for a new file.
+    std::optional<int> version()
+    {
+        if (!db().tables().contains(u"schema_version"_s))
+            return 0;
+        QSqlQuery query(db());
+        if (!query.exec(u"SELECT version FROM schema_version"_s) || !query.next()) {
+            error = query.lastError();
+            return std::nullopt;
+        }
+        return query.value(0).toInt();
+    }
+    bool migrate(int from)
+    {
+        for (const Migration &migration : migrations()) {
+            if (migration.version <= from)
+                continue;
+            QSqlDatabase database = db();
+            if (!database.transaction()) {
+                error = database.lastError();
+                return false;
+            }
+            bool done = true;
+            for (const char *statement : migration.statements)
+                done = done && exec(QString::fromLatin1(statement));
+            QSqlQuery mark(database);
+            mark.prepare(u"UPDATE schema_version SET version = ?"_s);
+            mark.addBindValue(migration.version);
+            done = done && exec(mark);
+            if (!done || !database.commit()) {
+                if (done)
+                    error = database.lastError();
+                database.rollback();
+                return false;
+            }
+        }
+        return true;
+    }
+    bool prepare()
+    {
+        insertAttempt = std::make_unique<QSqlQuery>(db());
+        insertDay = std::make_unique<QSqlQuery>(db());
+        const bool ready
+            = insertAttempt->prepare(
+                  u"INSERT INTO attempt (pupil_id, %1) VALUES (?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?)"_s
+                      .arg(QLatin1String(AttemptColumns)))
+            && insertDay->prepare(
+                u"INSERT INTO practice_day (pupil_id, practised_on) SELECT ?, ? FROM pupil"
+                " WHERE id = ? AND NOT EXISTS (SELECT 1 FROM practice_day"
+                " WHERE pupil_id = ? AND practised_on = ?)"_s);
+        if (!ready)
+            error = insertAttempt->lastError().isValid() ? insertAttempt->lastError()
+                                                         : insertDay->lastError();
+        return ready;
+    }
+    // One answer, inside a transaction already begun.
+    bool insert(qint64 pupilId, const tutor::Attempt &attempt)
+    {
+        if (!attempt.answeredAt.isValid())
+            return false;
+        QSqlQuery &row = *insertAttempt;
+        row.bindValue(0, pupilId);
+        row.bindValue(1, timeText(attempt.answeredAt));
+        row.bindValue(2, int(attempt.mode));
+        row.bindValue(3, int(attempt.level));
+        row.bindValue(4, int(attempt.operation));
+        row.bindValue(5, attempt.first);
+        row.bindValue(6, attempt.second);
+        row.bindValue(7, attempt.typed);
+        row.bindValue(8, attempt.expected);
+        row.bindValue(9, attempt.correct ? 1 : 0);
+        row.bindValue(10, attempt.millis);
+        if (!exec(row))
+            return false;
+        const QString day = attempt.answeredAt.toLocalTime().date().toString(Qt::ISODate);
+        QSqlQuery &days = *insertDay;
+        days.bindValue(0, pupilId);
+        days.bindValue(1, day);
+        days.bindValue(2, pupilId);
+        days.bindValue(3, pupilId);
+        days.bindValue(4, day);
+        return exec(days);
+    }
+    // Runs `write` in one transaction; true once it is committed.
+    template<typename Write> bool inTransaction(const QString &what, Write write)
+    {
+        if (!writable) {
+            message = isOpen ? u"The progress file %1 was written by a newer version of the "
+                               u"program, so nothing more is kept in it."_s.arg(native(path))
+                             : u"No progress file is open."_s;
+            return false;
+        }
+        error = QSqlError();
+        QSqlDatabase database = db();
+        bool done = database.transaction();
+        if (!done)
+            error = database.lastError();
+        done = done && write();
+        if (done && !database.commit()) {
+            error = database.lastError();
+            done = false;
+        }
+        if (!done) {
+            database.rollback();
+            message = error.isValid()
+                ? u"%1 could not be kept in %2: %3"_s.arg(what, native(path), error.text())
+                : u"%1 could not be kept in %2."_s.arg(what, native(path));
+            return false;
+        }
+        message.clear();
+        return true;
+    }
+    QString pupilName(qint64 pupilId) const
+    {
+        QSqlQuery query(db());
+        query.prepare(u"SELECT name FROM pupil WHERE id = ?"_s);
+        query.addBindValue(pupilId);
+        if (query.exec() && query.next())
+            return query.value(0).toString();
+        return QString();
+    }
+    std::optional<qint64> pupilNamed(const QString &name) const
+    {
+        QSqlQuery query(db());
+        query.prepare(u"SELECT id FROM pupil WHERE name = ?"_s);
+        query.addBindValue(name);
+        if (query.exec() && query.next())
+            return query.value(0).toLongLong();
+        return std::nullopt;
+    }
+    // The `index`th and the next time of the pupil's answers by speed, of one
+    // operation or of all.
+    std::optional<qint64> median(qint64 pupilId, std::optional<int> operation, int answers) const
+    {
+        if (answers <= 0)
+            return std::nullopt;
+        QSqlQuery query(db());
+        query.setForwardOnly(true);
+        query.prepare(operation ? u"SELECT millis FROM attempt WHERE pupil_id = ? AND operation = ?"
+                                  " ORDER BY millis LIMIT ? OFFSET ?"_s
+                                : u"SELECT millis FROM attempt WHERE pupil_id = ?"
+                                  " ORDER BY millis LIMIT ? OFFSET ?"_s);
+        query.addBindValue(pupilId);
+        if (operation)
+            query.addBindValue(*operation);
+        query.addBindValue(answers % 2 == 0 ? 2 : 1);
+        query.addBindValue((answers - 1) / 2);
+        QList<qint64> middle;
+        if (query.exec()) {
+            while (query.next())
+                middle << query.value(0).toLongLong();
+        }
+        return medianMillis(middle);
+    }
+
+    QString path;
+    ProgressFile file;
+    bool isOpen = false;
+    bool writable = false;
+    QSqlError error;
+    QString message;
+    std::unique_ptr<QSqlQuery> insertAttempt;
+    std::unique_ptr<QSqlQuery> insertDay;
+};
+
+ProgressStore::ProgressStore(const QString &filePath)
+    : d(std::make_unique<Private>(filePath))
+{ }
+
+ProgressStore::~ProgressStore()
+{
+    d->shut();
+}
+
+OpenResult ProgressStore::open(const QDateTime &now)
+{
+    d->shut();
+    const QDateTime time = now.isValid() ? now.toUTC() : QDateTime::currentDateTimeUtc();
+    OpenResult result;
+    const auto unavailable = [this, &result](const QString &why) {
+        d->shut();
+        result.outcome = OpenResult::Unavailable;
+        result.reason = cannotKeep(why);
+        d->message = result.reason;
+        return result;
+    };
+
+    const QFileInfo info(d->path);
+    const QString folder = info.absolutePath();
+    if (!QDir().mkpath(folder))
+        return unavailable(u"the folder %1 cannot be made"_s.arg(native(folder)));
+    {
+        QTemporaryFile probe(QDir(folder).filePath(u"write-test-XXXXXX"_s));
+        if (!probe.open())
+            return unavailable(u"nothing can be written in the folder %1"_s.arg(native(folder)));
+    }
+    bool existed = info.exists() && info.size() > 0;
+    if (info.exists()) {
+        QFile file(d->path);
+        if (!file.open(QIODevice::ReadWrite))
+            return unavailable(u"the file %1 cannot be read and written (%2)"_s.arg(
+                native(d->path), file.errorString()));
+    }
+
+    result.outcome = existed ? OpenResult::Opened : OpenResult::Created;
+    int version = 0;
+    if (existed) {
+        // Looked at read-only first: a newer version's file is never written.
+        if (!d->file.open(true))
+            return unavailable(
+                u"the file %1 cannot be opened (%2)"_s.arg(native(d->path), d->file.lastError()));
+        const ProgressFile::Check check = d->file.quickCheck();
+        std::optional<int> found;
+        if (check == ProgressFile::Check::Sound)
+            found = d->version();
+        if (check == ProgressFile::Check::Unreadable
+            || (check == ProgressFile::Check::Sound && !found))
+            return unavailable(u"the file %1 cannot be read (%2)"_s.arg(
+                native(d->path), found ? d->file.lastError() : d->error.text()));
+        if (check == ProgressFile::Check::Damaged) {
+            d->file.close();
+            QString why;
+            const QString moved = ProgressFile::moveAside(d->path, time, &why);
+            if (moved.isEmpty())
+                return unavailable(u"the file %1 is damaged and cannot be moved aside (%2)"_s.arg(
+                    native(d->path), why));
+            result.outcome = OpenResult::DamagedMovedAside;
+            result.movedAsideTo = moved;
+            result.reason = u"The progress file %1 was damaged. It was moved to %2 and a new, "
+                            u"empty file was started."_s.arg(native(d->path), native(moved));
+        } else if (*found > knownVersion()) {
+            d->isOpen = true;
+            result.outcome = OpenResult::NewerVersion;
+            result.reason = u"The progress file %1 was written by a newer version of the program. "
+                            u"It is shown but nothing is added to it, so that version can "
+                            u"still use it."_s.arg(native(d->path));
+            d->message.clear();
+            return result;
+        } else {
+            version = *found;
+        }
+        d->file.close();
+    }
+
+    if (!d->file.open(false))
+        return unavailable(
+            u"the file %1 cannot be opened (%2)"_s.arg(native(d->path), d->file.lastError()));
+    if (!d->file.useSafeSettings())
+        return unavailable(
+            u"the file %1 cannot be written (%2)"_s.arg(native(d->path), d->file.lastError()));
+    if (!d->migrate(version) || !d->prepare())
+        return unavailable(
+            u"the file %1 cannot be written (%2)"_s.arg(native(d->path), d->error.text()));
+    d->isOpen = true;
+    d->writable = true;
+    d->message.clear();
+    // A failed backup leaves the file itself as good as before; the next
+    // start tries again.
+    d->file.backUp(time);
+    return result;
+}
+
+bool ProgressStore::isOpen() const
+{
+    return d->isOpen;
+}
+
+bool ProgressStore::isWritable() const
+{
+    return d->writable;
+}
+
+QString ProgressStore::filePath() const
+{
+    return d->path;
+}
+
+QString ProgressStore::lastError() const
+{
+    return d->message;
+}
+
+QList<Pupil> ProgressStore::pupils() const
+{
+    QList<Pupil> list;
+    if (!d->isOpen)
+        return list;
+    QSqlQuery query(d->db());
+    query.setForwardOnly(true);
+    if (query.exec(u"SELECT id, name FROM pupil"_s)) {
+        while (query.next())
+            list.append({ query.value(0).toLongLong(), query.value(1).toString() });
+    }
+    // The "C" locale of a bare system sorts by code, Émile after Zoe.
+    QCollator collator(QLocale().language() == QLocale::C ? QLocale(QLocale::English) : QLocale());
+    collator.setCaseSensitivity(Qt::CaseInsensitive);
+    collator.setNumericMode(true);
+    std::sort(list.begin(), list.end(), [&collator](const Pupil &one, const Pupil &other) {
+        const int order = collator.compare(one.name, other.name);
+        if (order != 0)
+            return order < 0;
+        return one.name != other.name ? one.name < other.name : one.id < other.id;
+    });
+    return list;
+}
+
+std::optional<qint64> ProgressStore::addPupil(const QString &name)
+{
+    const QString kept = name.trimmed();
+    if (kept.isEmpty() || kept.size() > LongestName) {
+        d->message = kept.isEmpty()
+            ? u"A pupil needs a name."_s
+            : u"A pupil's name may be at most %1 characters long."_s.arg(LongestName);
+        return std::nullopt;
+    }
+    if (d->isOpen) {
+        if (const std::optional<qint64> known = d->pupilNamed(kept)) {
+            d->message.clear();
+            return known;
+        }
+    }
+    std::optional<qint64> id;
+    const bool added = d->inTransaction(u"The pupil %1"_s.arg(kept), [this, &kept, &id]() {
+        QSqlQuery query(d->db());
+        query.prepare(u"INSERT INTO pupil (name) VALUES (?)"_s);
+        query.addBindValue(kept);
+        if (!d->exec(query))
+            return false;
+        id = query.lastInsertId().toLongLong();
+        return true;
+    });
+    return added ? id : std::nullopt;
+}
+
+bool ProgressStore::renamePupil(qint64 pupilId, const QString &name)
+{
+    const QString kept = name.trimmed();
+    if (kept.isEmpty() || kept.size() > LongestName) {
+        d->message = kept.isEmpty()
+            ? u"A pupil needs a name."_s
+            : u"A pupil's name may be at most %1 characters long."_s.arg(LongestName);
+        return false;
+    }
+    if (d->isOpen) {
+        const std::optional<qint64> other = d->pupilNamed(kept);
+        if (other && *other != pupilId) {
+            d->message = u"There is already a pupil called %1."_s.arg(kept);
+            return false;
+        }
+    }
+    bool found = false;
+    const bool renamed = d->inTransaction(u"The new name %1"_s.arg(kept), [&]() {
+        QSqlQuery query(d->db());
+        query.prepare(u"UPDATE pupil SET name = ? WHERE id = ?"_s);
+        query.addBindValue(kept);
+        query.addBindValue(pupilId);
+        if (!d->exec(query))
+            return false;
+        found = query.numRowsAffected() == 1;
+        return true;
+    });
+    if (renamed && !found)
+        d->message = u"There is no such pupil."_s;
+    return renamed && found;
+}
+
+bool ProgressStore::deletePupil(qint64 pupilId)
+{
+    bool found = false;
+    const bool deleted = d->inTransaction(u"The removal of a pupil"_s, [&]() {
+        QSqlQuery query(d->db());
+        for (const QString &statement : { u"DELETE FROM practice_day WHERE pupil_id = ?"_s,
+                 u"DELETE FROM attempt WHERE pupil_id = ?"_s,
+                 u"DELETE FROM pupil WHERE id = ?"_s }) {
+            query.prepare(statement);
+            query.addBindValue(pupilId);
+            if (!d->exec(query))
+                return false;
+        }
+        found = query.numRowsAffected() == 1;
+        return true;
+    });
+    if (deleted && !found)
+        d->message = u"There is no such pupil."_s;
+    return deleted && found;
+}
+
+bool ProgressStore::record(qint64 pupilId, const tutor::Attempt &attempt)
+{
+    return d->inTransaction(u"The answer"_s, [&]() { return d->insert(pupilId, attempt); });
+}
+
+bool ProgressStore::recordMany(qint64 pupilId, const QList<tutor::Attempt> &attempts)
+{
+    return d->inTransaction(u"The answers"_s, [&]() {
+        for (const tutor::Attempt &attempt : attempts) {
+            if (!d->insert(pupilId, attempt))
+                return false;
+        }
+        return true;
+    });
+}
+
+QList<tutor::Attempt> ProgressStore::attempts(qint64 pupilId, const QDateTime &since) const
+{
+    QList<tutor::Attempt> list;
+    if (!d->isOpen)
+        return list;
+    QSqlQuery query(d->db());
+    query.setForwardOnly(true);
+    const QString columns = QLatin1String(AttemptColumns);
+    if (since.isValid()) {
+        query.prepare(u"SELECT %1 FROM attempt WHERE pupil_id = ? AND answered_at >= ?"
+                      " ORDER BY answered_at, id"_s.arg(columns));
+        query.addBindValue(pupilId);
+        query.addBindValue(timeText(since));
+    } else {
+        query.prepare(
+            u"SELECT %1 FROM attempt WHERE pupil_id = ? ORDER BY answered_at, id"_s.arg(columns));
+        query.addBindValue(pupilId);
+    }
+    if (query.exec()) {
+        while (query.next())
+            list.append(attemptFromRow(query));
+    }
+    return list;
+}
+
+qint64 ProgressStore::attemptCount() const
+{
+    if (!d->isOpen)
+        return 0;
+    QSqlQuery query(d->db());
+    if (query.exec(u"SELECT COUNT(*) FROM attempt"_s) && query.next())
+        return query.value(0).toLongLong();
+    return 0;
+}
+
+PupilProgress ProgressStore::progress(qint64 pupilId, const QDateTime &now) const
+{
+    const QDateTime time = now.isValid() ? now.toUTC() : QDateTime::currentDateTimeUtc();
+    if (!d->isOpen)
+        return pupilProgress(QString(), {}, time);
+    return pupilProgress(d->pupilName(pupilId), attempts(pupilId), time);
+}
+
+QList<PupilTotals> ProgressStore::classOverview() const
+{
+    QList<PupilTotals> lines;
+    if (!d->isOpen)
+        return lines;
+    const QList<Pupil> everyone = pupils();
+    QHash<qint64, qsizetype> lineOf;
+    for (const Pupil &pupil : everyone) {
+        PupilTotals line;
+        line.pupilId = pupil.id;
+        line.name = pupil.name;
+        for (const tutor::Operation operation : MenuOperations)
+            line.byOperation.append({ operation, Tally() });
+        lineOf.insert(pupil.id, lines.size());
+        lines.append(line);
+    }
+
+    QSqlQuery counts(d->db());
+    counts.setForwardOnly(true);
+    if (counts.exec(u"SELECT pupil_id, operation, COUNT(*), SUM(correct) FROM attempt"
+                    " GROUP BY pupil_id, operation"_s)) {
+        while (counts.next()) {
+            const auto line = lineOf.constFind(counts.value(0).toLongLong());
+            if (line == lineOf.constEnd())
+                continue;
+            PupilTotals &totals = lines[*line];
+            const int answers = counts.value(2).toInt();
+            const int right = counts.value(3).toInt();
+            totals.all.answers += answers;
+            totals.all.right += right;
+            for (OperationTally &tally : totals.byOperation) {
+                if (tutor::code(tally.operation) == counts.value(1).toInt()) {
+                    tally.tally.answers = answers;
+                    tally.tally.right = right;
+                }
+            }
+        }
+    }
+    QSqlQuery days(d->db());
+    days.setForwardOnly(true);
+    if (days.exec(u"SELECT pupil_id, COUNT(*) FROM practice_day GROUP BY pupil_id"_s)) {
+        while (days.next()) {
+            const auto line = lineOf.constFind(days.value(0).toLongLong());
+            if (line != lineOf.constEnd())
+                lines[*line].daysPractised = days.value(1).toInt();
+        }
+    }
+    QSqlQuery latest(d->db());
+    latest.prepare(u"SELECT MAX(answered_at) FROM attempt WHERE pupil_id = ?"_s);
+    for (PupilTotals &totals : lines) {
+        if (totals.all.answers == 0)
+            continue;
+        latest.bindValue(0, totals.pupilId);
+        if (latest.exec() && latest.next())
+            totals.lastPractised = timeFromText(latest.value(0).toString());
+        totals.all.medianMillis = d->median(totals.pupilId, std::nullopt, totals.all.answers);
+        for (OperationTally &tally : totals.byOperation)
+            tally.tally.medianMillis
+                = d->median(totals.pupilId, tutor::code(tally.operation), tally.tally.answers);
+    }
+    return lines;
+}
+
+bool ProgressStore::exportCsv(
+    QIODevice &out, const std::function<bool(qint64 done, qint64 total)> &step) const
+{
+    QByteArray buffer = "pupil,answered_at,mode,level,operation,first,second,typed,expected,"
+                        "correct,millis\r\n";
+    const qint64 total = attemptCount();
+    qint64 done = 0;
+    const auto flush = [&out, &buffer]() {
+        const bool written = out.write(buffer) == buffer.size();
+        buffer.clear();
+        return written;
+    };
+    if (step && !step(0, total))
+        return false;
+    if (d->isOpen) {
+        QSqlQuery query(d->db());
+        query.setForwardOnly(true);
+        query.prepare(u"SELECT %1 FROM attempt WHERE pupil_id = ? ORDER BY answered_at, id"_s.arg(
+            QLatin1String(AttemptColumns)));
+        for (const Pupil &pupil : pupils()) {
+            QByteArray name;
+            appendField(name, pupil.name);
+            query.bindValue(0, pupil.id);
+            if (!query.exec())
+                return false;
+            while (query.next()) {
+                buffer += name;
+                buffer += ',';
+                buffer += query.value(0).toString().toLatin1();
+                buffer += ',';
+                buffer += modeWord(tutor::AnswerMode(query.value(1).toInt())).toUtf8();
+                buffer += ',';
+                appendField(buffer, levelWord(tutor::Level(query.value(2).toInt())));
+                buffer += ',';
+                buffer += operationWord(tutor::Operation(query.value(3).toInt())).toUtf8();
+                buffer += ',';
+                buffer += numberText(query.value(4).toDouble()).toLatin1();
+                buffer += ',';
+                buffer += numberText(query.value(5).toDouble()).toLatin1();
+                buffer += ',';
+                appendField(buffer, query.value(6).toString());
+                buffer += ',';
+                appendField(buffer, query.value(7).toString());
+                buffer += ',';
+                buffer += query.value(8).toInt() != 0 ? '1' : '0';
+                buffer += ',';
+                buffer += QByteArray::number(query.value(9).toLongLong());
+                buffer += "\r\n";
+                ++done;
+                if (done % 4096 == 0) {
+                    if (!flush())
+                        return false;
+                    if (step && !step(done, total))
+                        return false;
+                }
+            }
+        }
+    }
+    if (!flush())
+        return false;
+    return !step || step(done, total);
+}
+
+bool ProgressStore::integrityOk() const
+{
+    return d->isOpen && d->file.integrityOk();
+}
+
+int ProgressStore::schemaVersion()
+{
+    return knownVersion();
+}
+
+} // namespace progress
