@@ -36,29 +36,27 @@ bool CurrentPupil::open()
     return m_store.isOpen();
 }
 
+// The store's reasons name the file and say what happened to it.
 void CurrentPupil::tellOpened(const OpenResult &opened)
 {
-    const QString file = QDir::toNativeSeparators(m_store.filePath());
     switch (opened.outcome) {
     case OpenResult::Opened:
     case OpenResult::Created:
         return;
     case OpenResult::DamagedMovedAside:
         showMessage(m_window,
-            QStringLiteral("The pupils' progress file was damaged. It has been moved aside and a "
+            QStringLiteral("The pupils' progress file was damaged, so it was moved aside and a "
                            "fresh one started."),
-            QStringLiteral("The damaged file is kept as %1.")
-                .arg(QDir::toNativeSeparators(opened.movedAsideTo)));
+            opened.reason);
         return;
     case OpenResult::NewerVersion:
         showMessage(m_window,
-            QStringLiteral("The pupils' progress file was written by a newer version of Orvi "
-                           "Math Tutor. It can be read, but nothing is added to it: answers "
-                           "given now are not kept."),
-            file + QStringLiteral(": ") + opened.reason);
+            QStringLiteral("The pupils' progress file comes from a newer version of Orvi Math "
+                           "Tutor. It is only read: answers given now are not kept."),
+            opened.reason);
         return;
     case OpenResult::Unavailable:
-        m_unavailableReason = file + QStringLiteral(": ") + opened.reason;
+        m_unavailableReason = opened.reason;
         tellUnavailable();
         return;
     }
@@ -69,6 +67,12 @@ void CurrentPupil::tellUnavailable()
     showMessage(m_window,
         QStringLiteral("The pupils' progress cannot be kept: nothing will be kept this time."),
         m_unavailableReason);
+}
+
+QString CurrentPupil::storeError() const
+{
+    const QString error = m_store.lastError();
+    return error.isEmpty() ? QDir::toNativeSeparators(m_store.filePath()) : error;
 }
 
 QStringList CurrentPupil::pupilNames()
@@ -97,9 +101,7 @@ bool CurrentPupil::choose(const QString &name)
     if (!id)
         id = m_store.addPupil(name);
     if (!id) {
-        showMessage(m_window, QStringLiteral("The pupil could not be chosen."),
-            QDir::toNativeSeparators(m_store.filePath()) + QStringLiteral(": ")
-                + m_store.lastError());
+        showMessage(m_window, QStringLiteral("The pupil could not be chosen."), storeError());
         return false;
     }
     for (const Pupil &pupil : m_store.pupils()) {
@@ -119,8 +121,7 @@ void CurrentPupil::keep(const tutor::Attempt &attempt)
     if (m_store.record(*m_id, attempt) || m_recordFailureTold)
         return;
     m_recordFailureTold = true;
-    const QString details
-        = QDir::toNativeSeparators(m_store.filePath()) + QStringLiteral(": ") + m_store.lastError();
+    const QString details = storeError();
     // Told once the answer has been judged and shown, not in the middle of it.
     QTimer::singleShot(0, m_window, [window = m_window, details]() {
         showMessage(window,

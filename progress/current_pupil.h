@@ -48,6 +48,8 @@ public:
 
 private:
     void tellOpened(const OpenResult &opened);
+    // The store's last failure, or at least the file's name.
+    QString storeError() const;
 
     ProgressStore m_store;
     QWidget *m_window = nullptr;

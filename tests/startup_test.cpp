@@ -449,6 +449,10 @@ void StartupTest::menuBarHasEveryItemInOrder_data()
                            << QStringList { QStringLiteral("mnuGamesMissingNum Missing &Number"),
                                   QStringLiteral("mnuGamesMissingOper Missing &Operation"),
                                   QStringLiteral("mnuGamesTime &Time Trial") };
+    QTest::newRow("pupil") << QStringLiteral("mnuPupil") << QStringLiteral("&Pupil")
+                           << QStringList { QStringLiteral("mnuPupilChoose &Choose Pupil..."),
+                                  QStringLiteral("mnuPupilProgress My &Progress"),
+                                  QStringLiteral("mnuPupilClass &Class Overview") };
     QTest::newRow("help") << QStringLiteral("mnuHelp") << QStringLiteral("&Help")
                           << QStringList { QStringLiteral("mnuHelpContents &Contents..."),
                                  QStringLiteral("mnuHelpWorksheet &Worksheet Tutorial..."),
@@ -486,7 +490,8 @@ void StartupTest::menuBarHasEveryItemInOrder()
             barOrder << action->menu()->objectName();
         QCOMPARE(barOrder,
             QStringList({ QStringLiteral("mnuFile"), QStringLiteral("mnuOptions"),
-                QStringLiteral("mnuGames"), QStringLiteral("mnuHelp") }));
+                QStringLiteral("mnuGames"), QStringLiteral("mnuPupil"),
+                QStringLiteral("mnuHelp") }));
     }
 }
 

@@ -318,11 +318,16 @@ void useTemporarySettings()
 }
 
 TutorFixture::TutorFixture()
+    : TutorFixture([](const QString &) {})
+{ }
+
+TutorFixture::TutorFixture(const std::function<void(const QString &folder)> &prepare)
 {
     if (fixturesAlive++ == 0)
         ClickGuard::setClock([]() { return clickClock; });
     useTemporarySettings();
     copyShippedFiles(m_folder.path());
+    prepare(m_folder.path());
     m_window = std::make_unique<MainWindow>(m_folder.path());
     m_window->show();
 }

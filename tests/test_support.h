@@ -103,6 +103,9 @@ class TutorFixture
 {
 public:
     TutorFixture();
+    // With `prepare` given the folder, once the shipped files are there and
+    // before the window is built: files a start-up should find.
+    explicit TutorFixture(const std::function<void(const QString &folder)> &prepare);
     ~TutorFixture();
 
     MainWindow &window() { return *m_window; }

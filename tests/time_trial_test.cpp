@@ -29,7 +29,7 @@ const QColor PaleRedClock(255, 192, 192);
 const QColor RedderClock(255, 128, 128);
 const QColor RedClock(255, 0, 0);
 const QStringList Menus = { QStringLiteral("mnuFile"), QStringLiteral("mnuOptions"),
-    QStringLiteral("mnuGames"), QStringLiteral("mnuHelp") };
+    QStringLiteral("mnuGames"), QStringLiteral("mnuPupil"), QStringLiteral("mnuHelp") };
 
 template<typename T = QWidget> T *control(MainWindow &window, const char *name)
 {

@@ -1,0 +1,506 @@
+// Choosing who practises, and every answer kept for them across sessions.
+
+#include "base/maker_info.h"
+#include "progress/progress_store.h"
+#include "progress/pupil_dialog.h"
+#include "tests/test_support.h"
+
+#include <QDialog>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QLineEdit>
+#include <QListView>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QSqlDatabase>
+#include <QSqlQuery>
+#include <QWindow>
+#include <QtTest>
+
+using namespace Qt::StringLiterals;
+using testsupport::named;
+using tutor::AnswerMode;
+using tutor::Operation;
+
+namespace {
+
+const QString Title = u"Orvi Math Tutor"_s;
+
+QString progressFile(const QString &folder)
+{
+    return folder + u"/progress/progress.sqlite"_s;
+}
+
+QStringList pupilNames(progress::ProgressStore &store)
+{
+    QStringList names;
+    for (const progress::Pupil &pupil : store.pupils())
+        names << pupil.name;
+    return names;
+}
+
+// The title as the desktop shows it.
+QString shownTitle(MainWindow &window)
+{
+    return window.windowHandle() ? window.windowHandle()->title() : u"<no window>"_s;
+}
+
+// Opens "Choose Pupil...": the dialog waits for the keyboard without
+// holding up the program.
+QDialog *openChooser(MainWindow &window)
+{
+    if (!testsupport::invokeHandler(&window, "mnuPupilChoose_Click"))
+        return nullptr;
+    QDialog *dialog = named<QDialog>(&window, u"dlgChoosePupil"_s);
+    return dialog && dialog->isVisible() ? dialog : nullptr;
+}
+
+// Answers once in practice or a game, as the pupil does, a problem put in
+// front of them: 3 + 4 in practice, 3 + ? = 7, 9 ? 4 = 5 (drawn as -) and
+// 6 + 2 in the Time Trial.
+void answer(MainWindow &window, AnswerMode mode, const QString &typed)
+{
+    switch (mode) {
+    case AnswerMode::Practice:
+        testsupport::setPracticeProblem(window, 3, 4, 1);
+        testsupport::answerPractice(window, typed);
+        return;
+    case AnswerMode::MissingNumber: {
+        testsupport::invokeHandler(&window, "mnuGamesMissingNum_Click");
+        testsupport::changeState(window, [](TutorState &state) {
+            state.MissingNumberTop = 3;
+            state.MissingNumberBottom = 7;
+        });
+        auto *box = named<QLineEdit>(&window, u"txtAnswerGame1"_s);
+        QTest::keyClicks(box, typed);
+        QTest::keyClick(box, Qt::Key_Return);
+        return;
+    }
+    case AnswerMode::MissingOperation:
+        testsupport::invokeHandler(&window, "mnuGamesMissingOper_Click");
+        testsupport::changeState(window, [](TutorState &state) {
+            state.MissingOperationFirst = 9;
+            state.MissingOperationSecond = 4;
+            state.MissingOperationResult = 5;
+            state.MissingOperationCode = 2;
+        });
+        testsupport::clickAfterAPause(named<QRadioButton>(&window, typed));
+        return;
+    case AnswerMode::TimeTrial: {
+        testsupport::invokeHandler(&window, "mnuGamesTime_Click");
+        testsupport::clickAfterAPause(named<QPushButton>(&window, u"cmdStartGame3"_s));
+        testsupport::changeState(window, [](TutorState &state) {
+            state.TimeTrialFirst = 6;
+            state.TimeTrialSecond = 2;
+        });
+        auto *box = named<QLineEdit>(&window, u"txtAnswerGame3"_s);
+        QTest::keyClicks(box, typed);
+        QTest::keyClick(box, Qt::Key_Return);
+        return;
+    }
+    }
+}
+
+} // namespace
+
+class PupilsTest : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void progressLivesWithTheUsersFiles_data();
+    void progressLivesWithTheUsersFiles();
+    void choosingMakesThePupilCurrentAndNamesThemSafely_data();
+    void choosingMakesThePupilCurrentAndNamesThemSafely();
+    void everyAnswerIsKeptForTheChosenPupilOnly_data();
+    void everyAnswerIsKeptForTheChosenPupilOnly();
+    void theDialogChoosesByKeyboard_data();
+    void theDialogChoosesByKeyboard();
+    void progressNeedsAPupil();
+    void troubleWithTheProgressFileIsToldOnce_data();
+    void troubleWithTheProgressFileIsToldOnce();
+};
+
+void PupilsTest::progressLivesWithTheUsersFiles_data()
+{
+    QTest::addColumn<QString>("layout");
+    QTest::addColumn<bool>("besideProgram");
+    QTest::newRow("portable copy that can write its folder") << u"portable"_s << true;
+    // A path through a plain file cannot be written, not even by root.
+    QTest::newRow("portable copy that cannot") << u"unwritable"_s << false;
+    QTest::newRow("installed copy") << u"installed"_s << false;
+}
+
+void PupilsTest::progressLivesWithTheUsersFiles()
+{
+    QFETCH(QString, layout);
+    QFETCH(bool, besideProgram);
+    QTemporaryDir root;
+    QString program = root.filePath(u"portable"_s);
+    if (layout == u"unwritable"_s) {
+        QFile plain(root.filePath(u"plain"_s));
+        QVERIFY(plain.open(QIODevice::WriteOnly));
+        program = plain.fileName() + u"/orvi"_s;
+    } else if (layout == u"installed"_s) {
+        program = root.filePath(u"usr/bin"_s);
+        QVERIFY(QDir().mkpath(
+            root.filePath(u"usr/share/"_s + QLatin1String(tutor::ApplicationId) + u"/html"_s)));
+        QVERIFY(QDir().mkpath(program));
+    } else {
+        QVERIFY(QDir().mkpath(program));
+    }
+    const QString data = root.filePath(u"home/.local/share/Orvi Math Tutor"_s);
+    const ProgramFolders folders(program, root.filePath(u"home/Documents/Orvi Math Tutor"_s), data);
+    QCOMPARE(folders.dataFolder(), besideProgram ? program + u"/progress"_s : data);
+
+    // The user's own is where the desktop keeps programs' data.
+    const QByteArray home = qgetenv("HOME");
+    const QByteArray dataHome = qgetenv("XDG_DATA_HOME");
+    qputenv("HOME", QFile::encodeName(root.filePath(u"home"_s)));
+    qunsetenv("XDG_DATA_HOME");
+    const QString usersOwn = ProgramFolders::userDataFolder();
+    qputenv("HOME", home);
+    if (!dataHome.isNull())
+        qputenv("XDG_DATA_HOME", dataHome);
+    QCOMPARE(usersOwn, data);
+}
+
+void PupilsTest::choosingMakesThePupilCurrentAndNamesThemSafely_data()
+{
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<QString>("kept");
+    QTest::addColumn<QString>("shown"); // in the title and the dialog's list
+
+    QTest::newRow("plain") << u"Ann"_s << u"Ann"_s << u"Ann"_s;
+    QTest::newRow("blanks around") << u"  Ann Lee "_s << u"Ann Lee"_s << u"Ann Lee"_s;
+    QTest::newRow("quotes") << u"Nell \"Nellie\" O'Neil"_s << u"Nell \"Nellie\" O'Neil"_s
+                            << u"Nell \"Nellie\" O'Neil"_s;
+    QTest::newRow("comma") << u"Lee, Ann"_s << u"Lee, Ann"_s << u"Lee, Ann"_s;
+    QTest::newRow("line breaks") << u"Ann\nLee\r\nJr"_s << u"Ann\nLee\r\nJr"_s << u"Ann Lee Jr"_s;
+    QTest::newRow("markup") << u"<script>alert(1)</script>"_s << u"<script>alert(1)</script>"_s
+                            << u"<script>alert(1)</script>"_s;
+    // A direction override would turn the rest of the title around.
+    QTest::newRow("right-to-left marks")
+        << u"\u202EAnn\u200F"_s << u"\u202EAnn\u200F"_s << u"Ann"_s;
+    QTest::newRow("right-to-left letters")
+        << u"\u05D3\u05E0\u05D4"_s << u"\u05D3\u05E0\u05D4"_s << u"\u05D3\u05E0\u05D4"_s;
+    // "[*]" in a title is where the desktop puts a changed-file mark.
+    QTest::newRow("title mark") << u"Star [*]"_s << u"Star [*]"_s << u"Star [*]"_s;
+}
+
+void PupilsTest::choosingMakesThePupilCurrentAndNamesThemSafely()
+{
+    QFETCH(QString, name);
+    QFETCH(QString, kept);
+    QFETCH(QString, shown);
+    testsupport::TutorFixture fixture;
+    testsupport::MessageBoxCloser closer;
+    MainWindow &window = fixture.window();
+    QCOMPARE(shownTitle(window), Title);
+
+    window.choosePupil(name);
+    QVERIFY(window.pupil().isChosen());
+    QCOMPARE(window.pupil().name(), kept);
+    QCOMPARE(shownTitle(window), Title + u" - "_s + shown);
+    progress::ProgressStore &store = window.pupil().store();
+    QCOMPARE(pupilNames(store), QStringList(kept));
+    QVERIFY(QFileInfo(progressFile(fixture.folder())).isFile());
+
+    // Chosen again, by name or in the dialog, the pupil is the same one.
+    const std::optional<qint64> id = window.pupil().id();
+    window.choosePupil(name);
+    QDialog *dialog = openChooser(window);
+    QVERIFY(dialog);
+    auto *list = named<QListView>(dialog, u"lstPupils"_s);
+    QCOMPARE(testsupport::listTexts(list), QStringList(shown));
+    QTest::keyClick(named<QLineEdit>(dialog, u"txtPupilName"_s), Qt::Key_Down);
+    QTest::keyClick(named<QLineEdit>(dialog, u"txtPupilName"_s), Qt::Key_Return);
+    QVERIFY(!dialog->isVisible());
+    QCOMPARE(window.pupil().id(), id);
+    QCOMPARE(pupilNames(store), QStringList(kept));
+    QCOMPARE(shownTitle(window), Title + u" - "_s + shown);
+    QCOMPARE(closer.texts, QStringList());
+}
+
+void PupilsTest::everyAnswerIsKeptForTheChosenPupilOnly_data()
+{
+    QTest::addColumn<AnswerMode>("mode");
+    QTest::addColumn<QString>("given"); // typed, or the button clicked
+    QTest::addColumn<bool>("chosen");
+    QTest::addColumn<Operation>("operation");
+    QTest::addColumn<double>("first");
+    QTest::addColumn<double>("second");
+    QTest::addColumn<QString>("typed");
+    QTest::addColumn<QString>("expected");
+    QTest::addColumn<bool>("correct");
+
+    QTest::newRow("practice") << AnswerMode::Practice << u"7"_s << true << Operation::Addition
+                              << 3.0 << 4.0 << u"7"_s << u"7"_s << true;
+    QTest::newRow("practice, typed kept as typed")
+        << AnswerMode::Practice << u"7.2 "_s << true << Operation::Addition << 3.0 << 4.0
+        << u"7.2 "_s << u"7"_s << true;
+    QTest::newRow("missing number")
+        << AnswerMode::MissingNumber << u"5"_s << true << Operation::Addition << 3.0 << 4.0
+        << u"5"_s << u"4"_s << false;
+    QTest::newRow("missing operation")
+        << AnswerMode::MissingOperation << u"optSubGame2"_s << true << Operation::Subtraction << 9.0
+        << 4.0 << u"-"_s << u"-"_s << true;
+    QTest::newRow("missing operation, times")
+        << AnswerMode::MissingOperation << u"optMulGame2"_s << true << Operation::Subtraction << 9.0
+        << 4.0 << u"x"_s << u"-"_s << false;
+    QTest::newRow("time trial") << AnswerMode::TimeTrial << u"8"_s << true << Operation::Addition
+                                << 6.0 << 2.0 << u"8"_s << u"8"_s << true;
+    for (const auto &[mode, given] :
+        { std::pair { AnswerMode::Practice, u"7"_s }, { AnswerMode::MissingNumber, u"4"_s },
+            { AnswerMode::MissingOperation, u"optSubGame2"_s },
+            { AnswerMode::TimeTrial, u"8"_s } }) {
+        QTest::addRow("no pupil, mode %d", int(mode))
+            << mode << given << false << Operation::Addition << 0.0 << 0.0 << QString() << QString()
+            << false;
+    }
+}
+
+void PupilsTest::everyAnswerIsKeptForTheChosenPupilOnly()
+{
+    QFETCH(AnswerMode, mode);
+    QFETCH(QString, given);
+    QFETCH(bool, chosen);
+    QFETCH(Operation, operation);
+    QFETCH(double, first);
+    QFETCH(double, second);
+    QFETCH(QString, typed);
+    QFETCH(QString, expected);
+    QFETCH(bool, correct);
+    testsupport::TutorFixture fixture;
+    testsupport::MessageBoxCloser closer;
+    MainWindow &window = fixture.window();
+    if (chosen)
+        window.choosePupil(u"Ann"_s);
+    const QDateTime before = QDateTime::currentDateTimeUtc();
+
+    answer(window, mode, given);
+    const QDateTime after = QDateTime::currentDateTimeUtc();
+    QCOMPARE(closer.texts, QStringList());
+    if (!chosen) {
+        // Not even a file is made.
+        QVERIFY(!QFileInfo::exists(progressFile(fixture.folder())));
+        window.choosePupil(u"Ann"_s);
+        QCOMPARE(window.pupil().store().attemptCount(), 0);
+        return;
+    }
+    const QList<tutor::Attempt> kept = window.pupil().store().attempts(*window.pupil().id());
+    QCOMPARE(kept.size(), 1);
+    const tutor::Attempt &attempt = kept.first();
+    QCOMPARE(attempt.mode, mode);
+    QCOMPARE(attempt.level, tutor::Level::WarmUp);
+    QCOMPARE(attempt.operation, operation);
+    QCOMPARE(attempt.first, first);
+    QCOMPARE(attempt.second, second);
+    QCOMPARE(attempt.typed, typed);
+    QCOMPARE(attempt.expected, expected);
+    QCOMPARE(attempt.correct, correct);
+    // Kept to the millisecond.
+    QVERIFY2(attempt.answeredAt >= before.addMSecs(-1) && attempt.answeredAt <= after,
+        qPrintable(attempt.answeredAt.toString(Qt::ISODateWithMs)));
+    QVERIFY(attempt.millis >= 0);
+}
+
+void PupilsTest::theDialogChoosesByKeyboard_data()
+{
+    QTest::addColumn<QStringList>("keys"); // text typed, or "<Down>", "<Up>", "<Enter>", ...
+    QTest::addColumn<QString>("current"); // empty: none chosen
+    QTest::addColumn<QStringList>("pupils");
+    QTest::addColumn<QStringList>("listed"); // before the last key
+
+    const QStringList both = { u"Ann"_s, u"Bob"_s };
+    QTest::newRow("a new name and Enter add a pupil")
+        << QStringList { u"Cy"_s, u"<Enter>"_s } << u"Cy"_s
+        << QStringList { u"Ann"_s, u"Bob"_s, u"Cy"_s } << QStringList();
+    QTest::newRow("Down and Enter take the first pupil")
+        << QStringList { u"<Down>"_s, u"<Enter>"_s } << u"Ann"_s << both << both;
+    QTest::newRow("Up goes round to the last")
+        << QStringList { u"<Up>"_s, u"<Enter>"_s } << u"Bob"_s << both << both;
+    QTest::newRow("typing narrows the list") << QStringList { u"o"_s, u"<Down>"_s, u"<Enter>"_s }
+                                             << u"Bob"_s << both << QStringList { u"Bob"_s };
+    QTest::newRow("a name already there is taken, whatever its case")
+        << QStringList { u"bob"_s, u"<Enter>"_s } << u"Bob"_s << both << QStringList { u"Bob"_s };
+    QTest::newRow("a name only begun adds a pupil")
+        << QStringList { u"An"_s, u"<Enter>"_s } << u"An"_s
+        << QStringList { u"An"_s, u"Ann"_s, u"Bob"_s } << QStringList { u"Ann"_s };
+    QTest::newRow("Enter in the list takes its pupil")
+        << QStringList { u"<Tab>"_s, u"<Down>"_s, u"<Enter>"_s } << u"Bob"_s << both << both;
+    QTest::newRow("a double click takes its pupil")
+        << QStringList { u"<DoubleClick 1>"_s } << u"Bob"_s << both << both;
+    QTest::newRow("Enter on nothing does nothing")
+        << QStringList { u"  "_s, u"<Enter>"_s } << QString() << both << both;
+    QTest::newRow("Escape leaves everything as it was")
+        << QStringList { u"Cy"_s, u"<Escape>"_s } << QString() << both << QStringList();
+}
+
+void PupilsTest::theDialogChoosesByKeyboard()
+{
+    QFETCH(QStringList, keys);
+    QFETCH(QString, current);
+    QFETCH(QStringList, pupils);
+    QFETCH(QStringList, listed);
+    testsupport::TutorFixture fixture;
+    testsupport::MessageBoxCloser closer;
+    MainWindow &window = fixture.window();
+    QVERIFY(window.pupil().open());
+    for (const QString &name : { u"Bob"_s, u"Ann"_s })
+        QVERIFY(window.pupil().store().addPupil(name));
+
+    QDialog *dialog = openChooser(window);
+    QVERIFY(dialog);
+    QCOMPARE(dialog->windowTitle(), u"Choose Pupil"_s);
+    auto *box = named<QLineEdit>(dialog, u"txtPupilName"_s);
+    auto *list = named<QListView>(dialog, u"lstPupils"_s);
+    QVERIFY(box && list);
+    // Every part is named for a screen reader.
+    for (QWidget *part : { static_cast<QWidget *>(box), static_cast<QWidget *>(list),
+             static_cast<QWidget *>(named<QPushButton>(dialog, u"cmdChoosePupil"_s)),
+             static_cast<QWidget *>(named<QPushButton>(dialog, u"cmdCancelPupil"_s)) }) {
+        QVERIFY(part);
+        QVERIFY2(!part->accessibleName().isEmpty() || !part->property("text").toString().isEmpty(),
+            qPrintable(part->objectName()));
+    }
+    QVERIFY(QTest::qWaitForWindowActive(dialog));
+    QCOMPARE(QApplication::focusWidget(), box);
+
+    QPointer<QDialog> watched(dialog);
+    for (qsizetype at = 0; at < keys.size(); ++at) {
+        const QString &key = keys.at(at);
+        if (at == keys.size() - 1 && !listed.isEmpty())
+            QCOMPARE(testsupport::listTexts(list), listed);
+        QWidget *focused = QApplication::focusWidget();
+        if (key == u"<Enter>")
+            QTest::keyClick(focused, Qt::Key_Return);
+        else if (key == u"<Down>")
+            QTest::keyClick(focused, Qt::Key_Down);
+        else if (key == u"<Up>")
+            QTest::keyClick(focused, Qt::Key_Up);
+        else if (key == u"<Escape>")
+            QTest::keyClick(focused, Qt::Key_Escape);
+        else if (key == u"<Tab>")
+            QTest::keyClick(focused, Qt::Key_Tab);
+        else if (key.startsWith(u"<DoubleClick")) {
+            // A double click comes after the click that begins it.
+            const QPoint row
+                = testsupport::rowRect(list, key.section(u' ', 1).chopped(1).toInt()).center();
+            QTest::mouseClick(list->viewport(), Qt::LeftButton, Qt::NoModifier, row);
+            QTest::mouseDClick(list->viewport(), Qt::LeftButton, Qt::NoModifier, row);
+        } else
+            QTest::keyClicks(box, key);
+    }
+
+    QCOMPARE(pupilNames(window.pupil().store()), pupils);
+    QCOMPARE(window.pupil().isChosen(), !current.isEmpty());
+    QCOMPARE(window.pupil().name(), current);
+    QCOMPARE(shownTitle(window), current.isEmpty() ? Title : Title + u" - "_s + current);
+    // Closed once a pupil is taken; left open when nothing could be.
+    const bool closes = !current.isEmpty() || keys.last() == u"<Escape>";
+    QCOMPARE(watched && watched->isVisible(), !closes);
+    QCOMPARE(closer.texts, QStringList());
+}
+
+// Without a pupil there is no progress to show, and the user is told so.
+void PupilsTest::progressNeedsAPupil()
+{
+    testsupport::TutorFixture fixture;
+    testsupport::MessageBoxCloser closer;
+    MainWindow &window = fixture.window();
+    for (const char *handler : { "mnuPupilProgress_Click", "mnuPupilClass_Click" })
+        QVERIFY(testsupport::invokeHandler(&window, handler));
+    QCOMPARE(closer.texts.size(), 2);
+    for (const QString &text : std::as_const(closer.texts))
+        QVERIFY2(text.contains(u"No pupil is chosen"_s), qPrintable(text));
+    QVERIFY(!QFileInfo::exists(progressFile(fixture.folder())));
+
+    window.choosePupil(u"Ann"_s);
+    for (const char *handler : { "mnuPupilProgress_Click", "mnuPupilClass_Click" })
+        QVERIFY(testsupport::invokeHandler(&window, handler));
+    QCOMPARE(closer.texts.size(), 2);
+}
+
+void PupilsTest::troubleWithTheProgressFileIsToldOnce_data()
+{
+    QTest::addColumn<QString>("trouble");
+    QTest::addColumn<QString>("told");
+    QTest::addColumn<int>("kept"); // answers kept afterwards; -1: none can be
+
+    QTest::newRow("data folder cannot be made")
+        << u"folder is a file"_s << u"cannot be kept: nothing will be kept"_s << -1;
+    QTest::newRow("damaged file") << u"damaged"_s << u"damaged"_s << 2;
+    QTest::newRow("file of a newer version") << u"newer"_s << u"newer version"_s << 0;
+}
+
+void PupilsTest::troubleWithTheProgressFileIsToldOnce()
+{
+    QFETCH(QString, trouble);
+    QFETCH(QString, told);
+    QFETCH(int, kept);
+    testsupport::MessageBoxCloser closer;
+    testsupport::TutorFixture fixture([&trouble](const QString &folder) {
+        const QString file = progressFile(folder);
+        QDir().mkpath(QFileInfo(file).path());
+        if (trouble == u"folder is a file"_s) {
+            QDir(QFileInfo(file).path()).removeRecursively();
+            QFile plain(QFileInfo(file).path());
+            QVERIFY(plain.open(QIODevice::WriteOnly));
+        } else if (trouble == u"damaged"_s) {
+            QFile damaged(file);
+            QVERIFY(damaged.open(QIODevice::WriteOnly));
+            damaged.write(QByteArray(8192, 'x'));
+        } else {
+            {
+                progress::ProgressStore store(file);
+                store.open(QDateTime::currentDateTimeUtc());
+                QVERIFY(store.addPupil(u"Ann"_s));
+            }
+            {
+                auto database = QSqlDatabase::addDatabase(u"QSQLITE"_s, u"newer"_s);
+                database.setDatabaseName(file);
+                QVERIFY(database.open());
+                QVERIFY(QSqlQuery(database).exec(u"UPDATE schema_version SET version = 999"_s));
+                database.close();
+            }
+            QSqlDatabase::removeDatabase(u"newer"_s);
+        }
+    });
+    MainWindow &window = fixture.window();
+    // A file already there is looked at once the window is up.
+    QCoreApplication::processEvents();
+    QCOMPARE(closer.texts.size(), trouble == u"folder is a file"_s ? 0 : 1);
+
+    window.choosePupil(u"Ann"_s);
+    for (const QString &given : { u"7"_s, u"8"_s })
+        answer(window, AnswerMode::Practice, given);
+    window.choosePupil(u"Ann"_s);
+    QCoreApplication::processEvents();
+
+    // The program goes on, and says it once.
+    QCOMPARE(window.state().CorrectCount, qint16(1));
+    QCOMPARE(window.state().IncorrectCount, qint16(1));
+    QCOMPARE(closer.texts.size(), 1);
+    QVERIFY2(closer.texts.first().contains(told), qPrintable(closer.texts.first()));
+    QVERIFY(closer.shownAsPlainText.first());
+    if (kept < 0) {
+        QVERIFY(!window.pupil().isChosen());
+        QCOMPARE(shownTitle(window), Title);
+        return;
+    }
+    QVERIFY(window.pupil().isChosen());
+    QCOMPARE(window.pupil().store().attempts(*window.pupil().id()).size(), kept);
+    if (trouble == u"damaged"_s) {
+        QVERIFY2(closer.texts.first().contains(QDir::toNativeSeparators(fixture.folder())),
+            qPrintable(closer.texts.first()));
+        QCOMPARE(QDir(fixture.folder() + u"/progress"_s)
+                     .entryList({ u"progress*.sqlite"_s }, QDir::Files)
+                     .size(),
+            2);
+    }
+}
+
+QTEST_MAIN(PupilsTest)
+#include "pupils_test.moc"
