@@ -515,10 +515,8 @@ void MainWindow::chooseWindowSize(tutor::WindowSize size)
 
 void MainWindow::mnuPupilChoose_Click()
 {
-    if (!m_pupil.open()) {
-        m_pupil.tellUnavailable();
+    if (!m_pupil.openOrTellWhyNot())
         return;
-    }
     auto *dialog = new PupilDialog(m_pupil.pupilNames(), this);
     dialog->setAttribute(Qt::WA_DeleteOnClose);
     connect(
@@ -554,9 +552,5 @@ bool MainWindow::progressCanBeShown()
                            "with Pupil, Choose Pupil."));
         return false;
     }
-    if (!m_pupil.store().isOpen()) {
-        m_pupil.tellUnavailable();
-        return false;
-    }
-    return true;
+    return m_pupil.openOrTellWhyNot();
 }

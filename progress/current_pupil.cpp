@@ -62,6 +62,16 @@ void CurrentPupil::tellOpened(const OpenResult &opened)
     }
 }
 
+bool CurrentPupil::openOrTellWhyNot()
+{
+    const bool toldOnOpening = !m_openTried;
+    if (open())
+        return true;
+    if (!toldOnOpening)
+        tellUnavailable();
+    return false;
+}
+
 void CurrentPupil::tellUnavailable()
 {
     showMessage(m_window,

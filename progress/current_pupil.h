@@ -29,8 +29,9 @@ public:
     // Opens the file once a run, making it when new; false when it cannot
     // be used, which has then been told.
     bool open();
-    // Says again why the file cannot be used, when the user asks for it.
-    void tellUnavailable();
+    // Opens the file as open() does; when it cannot be used, and that was
+    // told at an earlier try, says why again: the user asked for it.
+    bool openOrTellWhyNot();
 
     // This computer's pupils by name; opens the file first.
     QStringList pupilNames();
@@ -48,6 +49,7 @@ public:
 
 private:
     void tellOpened(const OpenResult &opened);
+    void tellUnavailable();
     // The store's last failure, or at least the file's name.
     QString storeError() const;
 

@@ -488,6 +488,11 @@ void PupilsTest::troubleWithTheProgressFileIsToldOnce()
     if (kept < 0) {
         QVERIFY(!window.pupil().isChosen());
         QCOMPARE(shownTitle(window), Title);
+        // Asked for the pupils, it says why again, and no dialog opens.
+        QVERIFY(testsupport::invokeHandler(&window, "mnuPupilChoose_Click"));
+        QCOMPARE(closer.texts.size(), 2);
+        QCOMPARE(closer.texts.last(), closer.texts.first());
+        QVERIFY(!named<QDialog>(&window, u"dlgChoosePupil"_s));
         return;
     }
     QVERIFY(window.pupil().isChosen());
