@@ -433,6 +433,8 @@ void PupilsTest::troubleWithTheProgressFileIsToldOnce_data()
         << u"folder is a file"_s << u"cannot be kept: nothing will be kept"_s << -1;
     QTest::newRow("damaged file") << u"damaged"_s << u"damaged"_s << 2;
     QTest::newRow("file of a newer version") << u"newer"_s << u"newer version"_s << 0;
+    // Answers refused one after another are told of once.
+    QTest::newRow("answers refused") << u"pupil gone meanwhile"_s << u"could not be kept"_s << 0;
 }
 
 void PupilsTest::troubleWithTheProgressFileIsToldOnce()
@@ -452,7 +454,7 @@ void PupilsTest::troubleWithTheProgressFileIsToldOnce()
             QFile damaged(file);
             QVERIFY(damaged.open(QIODevice::WriteOnly));
             damaged.write(QByteArray(8192, 'x'));
-        } else {
+        } else if (trouble == u"newer"_s) {
             {
                 progress::ProgressStore store(file);
                 store.open(QDateTime::currentDateTimeUtc());
@@ -471,9 +473,11 @@ void PupilsTest::troubleWithTheProgressFileIsToldOnce()
     MainWindow &window = fixture.window();
     // A file already there is looked at once the window is up.
     QCoreApplication::processEvents();
-    QCOMPARE(closer.texts.size(), trouble == u"folder is a file"_s ? 0 : 1);
+    QCOMPARE(closer.texts.size(), trouble == u"damaged"_s || trouble == u"newer"_s ? 1 : 0);
 
     window.choosePupil(u"Ann"_s);
+    if (trouble == u"pupil gone meanwhile"_s)
+        QVERIFY(window.pupil().store().deletePupil(*window.pupil().id()));
     for (const QString &given : { u"7"_s, u"8"_s })
         answer(window, AnswerMode::Practice, given);
     window.choosePupil(u"Ann"_s);
