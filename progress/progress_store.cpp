@@ -419,8 +419,8 @@ struct ProgressStore::Private
             return query.value(0).toLongLong();
         return std::nullopt;
     }
-    // The `index`th and the next time of the pupil's answers by speed, of one
-    // operation or of all.
+    // The middle time of the pupil's `answers` answers, of one operation or
+    // of all: read off the index by speed, the one or two in the middle only.
     std::optional<qint64> median(qint64 pupilId, std::optional<int> operation, int answers) const
     {
         if (answers <= 0)
