@@ -527,22 +527,28 @@ void ProgressStoreTest::damagedFileIsMovedAsideAndAFreshOneStarted()
 
 void ProgressStoreTest::unusableFolderKeepsNothingAndSaysWhere_data()
 {
-    QTest::addColumn<bool>("readOnly"); // else the folder's place is taken by a file
-    QTest::newRow("a file where the folder should be") << false;
-    QTest::newRow("read-only folder") << true;
+    QTest::addColumn<QString>("blocked");
+    QTest::newRow("a file where the folder should be") << u"file for folder"_s;
+    QTest::newRow("read-only folder") << u"folder"_s;
+    QTest::newRow("read-only file") << u"file"_s;
 }
 
 void ProgressStoreTest::unusableFolderKeepsNothingAndSaysWhere()
 {
-    QFETCH(bool, readOnly);
+    QFETCH(QString, blocked);
     QTemporaryDir root;
     const QString folder = root.filePath(u"data"_s);
+    const QString path = QDir(folder).filePath(u"progress.sqlite"_s);
+    const bool readOnly = blocked != u"file for folder"_s;
+    const QString locked = blocked == u"file"_s ? path : folder;
     if (readOnly) {
         QVERIFY(QDir().mkpath(folder));
-        QVERIFY(QFile::setPermissions(folder, QFile::ReadOwner | QFile::ExeOwner));
-        QFile probe(QDir(folder).filePath(u"probe"_s));
-        if (probe.open(QIODevice::WriteOnly)) {
-            QFile::setPermissions(folder, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+        if (blocked == u"file"_s)
+            QVERIFY(ProgressStore(path).open(Now).outcome == OpenResult::Created);
+        QVERIFY(QFile::setPermissions(locked, QFile::ReadOwner | QFile::ExeOwner));
+        QFile probe(blocked == u"file"_s ? path : QDir(folder).filePath(u"probe"_s));
+        if (probe.open(QIODevice::WriteOnly | QIODevice::Append)) {
+            QFile::setPermissions(locked, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
             QSKIP("permissions do not stop this user (root) from writing");
         }
     } else {
@@ -550,12 +556,12 @@ void ProgressStoreTest::unusableFolderKeepsNothingAndSaysWhere()
         QVERIFY(file.open(QIODevice::WriteOnly));
     }
 
-    ProgressStore store(QDir(folder).filePath(u"progress.sqlite"_s));
+    ProgressStore store(path);
     const OpenResult opened = store.open(Now);
     if (readOnly)
-        QFile::setPermissions(folder, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+        QFile::setPermissions(locked, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
     QCOMPARE(opened.outcome, OpenResult::Unavailable);
-    QVERIFY2(opened.reason.contains(QDir::toNativeSeparators(folder)), qPrintable(opened.reason));
+    QVERIFY2(opened.reason.contains(QDir::toNativeSeparators(locked)), qPrintable(opened.reason));
     QVERIFY(!store.isOpen());
     QVERIFY(!store.isWritable());
     QVERIFY(!store.addPupil(u"Ann"_s));
