@@ -485,7 +485,7 @@ OpenResult ProgressStore::open(const QDateTime &now)
     if (!QDir().mkpath(folder))
         return unavailable(u"the folder %1 cannot be made"_s.arg(native(folder)));
     {
-        QTemporaryFile probe(QDir(folder).filePath(u"write-test-XXXXXX"_s));
+        QTemporaryFile probe(d->path + u".write-test-XXXXXX"_s);
         if (!probe.open())
             return unavailable(u"nothing can be written in the folder %1"_s.arg(native(folder)));
     }

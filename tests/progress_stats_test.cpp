@@ -226,7 +226,8 @@ void ProgressStatsTest::factsOutsideTheGridAreLeftOut()
         attempt.second = second;
         answers << attempt;
     }
-    const progress::FactGrid &grid = progress::pupilProgress(u"Ann"_s, answers, Now).facts.at(3);
+    const progress::PupilProgress shown = progress::pupilProgress(u"Ann"_s, answers, Now);
+    const progress::FactGrid &grid = shown.facts.at(3);
     int seen = 0;
     for (const auto &row : grid.cells)
         seen += int(std::count(row.begin(), row.end(), FactState::WrongLately));
