@@ -1,6 +1,11 @@
 #pragma once
 
 #include <QListView>
+#include <QPointer>
+
+#include <functional>
+
+class QAccessibleInterface;
 
 // A list box showing one column of a model, whose rows all have one height,
 // laid out by arithmetic. A plain list view lays out every row again each
@@ -25,15 +30,35 @@ public:
     // The row of the current index; -1 when there is none.
     int currentRow() const;
 
+    // Side-by-side lists that read as one table take one stop of the
+    // keyboard and one voice: this list. A screen reader hears its rows as
+    // `sentence` makes them from the row number (0 first), and each move of
+    // the current row while it has the focus as that row's sentence.
+    void readRowsAs(std::function<QString(int row)> sentence);
+    // This list is only drawn: it takes no focus, assistive technology hears
+    // nothing of it, and a click on one of its rows hands the keyboard to
+    // `stop`, which reads the rows for it.
+    void leaveKeyboardTo(FixedRowList *stop);
+    // What a screen reader hears of a row: the sentence given, else the
+    // row's own text.
+    QString spokenRow(int row) const;
+    bool isDrawnOnly() const { return !m_stop.isNull(); }
+
     QRect visualRect(const QModelIndex &index) const override;
     QModelIndex indexAt(const QPoint &point) const override;
     void scrollTo(const QModelIndex &index, ScrollHint hint = EnsureVisible) override;
     void doItemsLayout() override;
+    void reset() override;
 
 protected slots:
     void rowsInserted(const QModelIndex &parent, int start, int end) override;
 
 protected:
+    void currentChanged(const QModelIndex &current, const QModelIndex &previous) override;
+    void selectionChanged(
+        const QItemSelection &selected, const QItemSelection &deselected) override;
+    void focusInEvent(QFocusEvent *event) override;
+    void mousePressEvent(QMouseEvent *event) override;
     int horizontalOffset() const override;
     int verticalOffset() const override;
     QModelIndex moveCursor(CursorAction cursorAction, Qt::KeyboardModifiers modifiers) override;
@@ -48,6 +73,14 @@ private:
     int visibleRows() const;
     int rowAt(int y) const;
     QModelIndex rowIndex(int row) const;
+    bool speaksForItself() const { return !m_sentence && m_stop.isNull(); }
+    void tellRow(int row);
+    void forgetInterface();
+    static QAccessibleInterface *accessibleFace(const QString &className, QObject *object);
 
     const int m_rowHeight;
+    std::function<QString(int row)> m_sentence;
+    QPointer<FixedRowList> m_stop;
+    bool m_entering = false; // taking the focus, which tells the row after
+    bool m_rowToTell = false; // the focus came and no row was told since
 };

@@ -1,6 +1,7 @@
 #include "progress/progress_file.h"
 
 #include <QAtomicInt>
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -10,6 +11,7 @@
 #include <QVariant>
 
 #include <algorithm>
+#include <csignal>
 
 using namespace Qt::StringLiterals;
 
@@ -18,6 +20,14 @@ namespace progress {
 namespace {
 
 QAtomicInt connectionCount;
+
+// Past a file size limit (`ulimit -f`) the system ends the program with
+// SIGXFSZ; ignored, the write fails and is told like a full disk.
+void ignoreFileSizeSignal()
+{
+    std::signal(SIGXFSZ, SIG_IGN);
+}
+Q_COREAPP_STARTUP_FUNCTION(ignoreFileSizeSignal)
 
 // SQLite's primary result codes that mean the file itself is bad.
 constexpr int SqliteCorrupt = 11;

@@ -17,6 +17,8 @@
 
 #include <algorithm>
 #include <array>
+#include <cmath>
+#include <functional>
 #include <vector>
 
 using namespace Qt::StringLiterals;
@@ -51,15 +53,18 @@ const std::vector<Migration> &migrations()
                 " correct SMALLINT NOT NULL, millis BIGINT NOT NULL)",
                 // A pupil's answers in time order: reading, "My Progress", export.
                 "CREATE INDEX attempt_by_time ON attempt (pupil_id, answered_at)",
-                // Counts and middle times per operation and in all, for the
-                // class overview, read off the indexes alone.
-                "CREATE INDEX attempt_by_operation ON attempt (pupil_id, operation, millis, "
-                "correct)",
+                // Middle times per operation and in all, for the class
+                // overview, read off the indexes alone.
+                "CREATE INDEX attempt_by_operation ON attempt (pupil_id, operation, millis)",
                 "CREATE INDEX attempt_by_speed ON attempt (pupil_id, millis)",
-                // The local days each pupil answered on.
-                "CREATE TABLE practice_day ("
+                // Each pupil's answers per local day and operation, kept up
+                // with every answer: the class overview's counts and days
+                // without reading every answer.
+                "CREATE TABLE day_tally ("
                 " pupil_id INTEGER NOT NULL REFERENCES pupil (id) ON DELETE CASCADE,"
-                " practised_on CHAR(10) NOT NULL, PRIMARY KEY (pupil_id, practised_on))",
+                " practised_on CHAR(10) NOT NULL, operation SMALLINT NOT NULL,"
+                " answers INTEGER NOT NULL, right_answers INTEGER NOT NULL,"
+                " PRIMARY KEY (pupil_id, practised_on, operation))",
             } },
     };
     return list;
@@ -186,10 +191,36 @@ void appendField(QByteArray &line, const QString &text)
     line += '"';
 }
 
-QString numberText(double value)
+QByteArray numberText(double value)
 {
-    return QString::number(value, 'g', QLocale::FloatingPointShortest);
+    // Whole numbers, nearly all of them, the quick way.
+    if (value >= -1e15 && value <= 1e15 && std::floor(value) == value)
+        return QByteArray::number(qint64(value));
+    return QByteArray::number(value, 'g', QLocale::FloatingPointShortest);
 }
+
+// The CSV's words for the codes of one column, each made once.
+class Words
+{
+public:
+    explicit Words(const std::function<QString(int)> &word)
+        : m_word(word)
+    { }
+    const QByteArray &operator()(int code)
+    {
+        auto found = m_made.constFind(code);
+        if (found == m_made.constEnd()) {
+            QByteArray field;
+            appendField(field, m_word(code));
+            found = m_made.insert(code, field);
+        }
+        return *found;
+    }
+
+private:
+    std::function<QString(int)> m_word;
+    QHash<int, QByteArray> m_made;
+};
 
 } // namespace
 
@@ -204,6 +235,7 @@ struct ProgressStore::Private
     void forgetQueries()
     {
         insertAttempt.reset();
+        countDay.reset();
         insertDay.reset();
     }
     void shut()
@@ -269,19 +301,39 @@ struct ProgressStore::Private
     bool prepare()
     {
         insertAttempt = std::make_unique<QSqlQuery>(db());
+        countDay = std::make_unique<QSqlQuery>(db());
         insertDay = std::make_unique<QSqlQuery>(db());
-        const bool ready
-            = insertAttempt->prepare(
-                  u"INSERT INTO attempt (pupil_id, %1) VALUES (?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?)"_s
-                      .arg(QLatin1String(AttemptColumns)))
-            && insertDay->prepare(
-                u"INSERT INTO practice_day (pupil_id, practised_on) SELECT ?, ? FROM pupil"
-                " WHERE id = ? AND NOT EXISTS (SELECT 1 FROM practice_day"
-                " WHERE pupil_id = ? AND practised_on = ?)"_s);
-        if (!ready)
-            error = insertAttempt->lastError().isValid() ? insertAttempt->lastError()
-                                                         : insertDay->lastError();
-        return ready;
+        const QList<std::pair<QSqlQuery *, QString>> statements {
+            { insertAttempt.get(),
+                u"INSERT INTO attempt (pupil_id, %1) VALUES (?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?)"_s
+                    .arg(QLatin1String(AttemptColumns)) },
+            { countDay.get(),
+                u"UPDATE day_tally SET answers = answers + 1, right_answers = right_answers + ?"
+                " WHERE pupil_id = ? AND practised_on = ? AND operation = ?"_s },
+            { insertDay.get(),
+                u"INSERT INTO day_tally (pupil_id, practised_on, operation, answers,"
+                " right_answers) VALUES (?, ?, ?, 1, ?)"_s },
+        };
+        for (const auto &[query, statement] : statements) {
+            if (!query->prepare(statement)) {
+                error = query->lastError();
+                return false;
+            }
+        }
+        return true;
+    }
+    // The answer's local day, as text. Finding it asks the system for the
+    // time zone each time, so the last day found is kept for the next answer.
+    QString localDay(const QDateTime &at)
+    {
+        const qint64 ms = at.toMSecsSinceEpoch();
+        if (ms < dayFrom || ms >= dayUntil) {
+            const QDate day = at.toLocalTime().date();
+            dayFrom = day.startOfDay().toMSecsSinceEpoch();
+            dayUntil = day.addDays(1).startOfDay().toMSecsSinceEpoch();
+            dayText = day.toString(Qt::ISODate);
+        }
+        return dayText;
     }
     // One answer, inside a transaction already begun.
     bool insert(qint64 pupilId, const tutor::Attempt &attempt)
@@ -302,14 +354,23 @@ struct ProgressStore::Private
         row.bindValue(10, attempt.millis);
         if (!exec(row))
             return false;
-        const QString day = attempt.answeredAt.toLocalTime().date().toString(Qt::ISODate);
-        QSqlQuery &days = *insertDay;
-        days.bindValue(0, pupilId);
-        days.bindValue(1, day);
-        days.bindValue(2, pupilId);
-        days.bindValue(3, pupilId);
-        days.bindValue(4, day);
-        return exec(days);
+        const QString day = localDay(attempt.answeredAt);
+        const int right = attempt.correct ? 1 : 0;
+        QSqlQuery &count = *countDay;
+        count.bindValue(0, right);
+        count.bindValue(1, pupilId);
+        count.bindValue(2, day);
+        count.bindValue(3, int(attempt.operation));
+        if (!exec(count))
+            return false;
+        if (count.numRowsAffected() > 0)
+            return true;
+        QSqlQuery &first = *insertDay;
+        first.bindValue(0, pupilId);
+        first.bindValue(1, day);
+        first.bindValue(2, int(attempt.operation));
+        first.bindValue(3, right);
+        return exec(first);
     }
     // Runs `write` in one transaction; true once it is committed.
     template<typename Write> bool inTransaction(const QString &what, Write write)
@@ -358,8 +419,8 @@ struct ProgressStore::Private
             return query.value(0).toLongLong();
         return std::nullopt;
     }
-    // The `index`th and the next time of the pupil's answers by speed, of one
-    // operation or of all.
+    // The middle time of the pupil's `answers` answers, of one operation or
+    // of all: read off the index by speed, the one or two in the middle only.
     std::optional<qint64> median(qint64 pupilId, std::optional<int> operation, int answers) const
     {
         if (answers <= 0)
@@ -390,7 +451,11 @@ struct ProgressStore::Private
     QSqlError error;
     QString message;
     std::unique_ptr<QSqlQuery> insertAttempt;
+    std::unique_ptr<QSqlQuery> countDay;
     std::unique_ptr<QSqlQuery> insertDay;
+    qint64 dayFrom = 0;
+    qint64 dayUntil = 0;
+    QString dayText;
 };
 
 ProgressStore::ProgressStore(const QString &filePath)
@@ -420,7 +485,7 @@ OpenResult ProgressStore::open(const QDateTime &now)
     if (!QDir().mkpath(folder))
         return unavailable(u"the folder %1 cannot be made"_s.arg(native(folder)));
     {
-        QTemporaryFile probe(QDir(folder).filePath(u"write-test-XXXXXX"_s));
+        QTemporaryFile probe(d->path + u".write-test-XXXXXX"_s);
         if (!probe.open())
             return unavailable(u"nothing can be written in the folder %1"_s.arg(native(folder)));
     }
@@ -599,7 +664,7 @@ bool ProgressStore::deletePupil(qint64 pupilId)
     bool found = false;
     const bool deleted = d->inTransaction(u"The removal of a pupil"_s, [&]() {
         QSqlQuery query(d->db());
-        for (const QString &statement : { u"DELETE FROM practice_day WHERE pupil_id = ?"_s,
+        for (const QString &statement : { u"DELETE FROM day_tally WHERE pupil_id = ?"_s,
                  u"DELETE FROM attempt WHERE pupil_id = ?"_s,
                  u"DELETE FROM pupil WHERE id = ?"_s }) {
             query.prepare(statement);
@@ -693,8 +758,8 @@ QList<PupilTotals> ProgressStore::classOverview() const
 
     QSqlQuery counts(d->db());
     counts.setForwardOnly(true);
-    if (counts.exec(u"SELECT pupil_id, operation, COUNT(*), SUM(correct) FROM attempt"
-                    " GROUP BY pupil_id, operation"_s)) {
+    if (counts.exec(u"SELECT pupil_id, operation, SUM(answers), SUM(right_answers)"
+                    " FROM day_tally GROUP BY pupil_id, operation"_s)) {
         while (counts.next()) {
             const auto line = lineOf.constFind(counts.value(0).toLongLong());
             if (line == lineOf.constEnd())
@@ -714,7 +779,8 @@ QList<PupilTotals> ProgressStore::classOverview() const
     }
     QSqlQuery days(d->db());
     days.setForwardOnly(true);
-    if (days.exec(u"SELECT pupil_id, COUNT(*) FROM practice_day GROUP BY pupil_id"_s)) {
+    if (days.exec(
+            u"SELECT pupil_id, COUNT(DISTINCT practised_on) FROM day_tally GROUP BY pupil_id"_s)) {
         while (days.next()) {
             const auto line = lineOf.constFind(days.value(0).toLongLong());
             if (line != lineOf.constEnd())
@@ -751,6 +817,9 @@ bool ProgressStore::exportCsv(
     };
     if (step && !step(0, total))
         return false;
+    Words modes([](int code) { return modeWord(tutor::AnswerMode(code)); });
+    Words levels([](int code) { return levelWord(tutor::Level(code)); });
+    Words operations([](int code) { return operationWord(tutor::Operation(code)); });
     if (d->isOpen) {
         QSqlQuery query(d->db());
         query.setForwardOnly(true);
@@ -767,15 +836,15 @@ bool ProgressStore::exportCsv(
                 buffer += ',';
                 buffer += query.value(0).toString().toLatin1();
                 buffer += ',';
-                buffer += modeWord(tutor::AnswerMode(query.value(1).toInt())).toUtf8();
+                buffer += modes(query.value(1).toInt());
                 buffer += ',';
-                appendField(buffer, levelWord(tutor::Level(query.value(2).toInt())));
+                buffer += levels(query.value(2).toInt());
                 buffer += ',';
-                buffer += operationWord(tutor::Operation(query.value(3).toInt())).toUtf8();
+                buffer += operations(query.value(3).toInt());
                 buffer += ',';
-                buffer += numberText(query.value(4).toDouble()).toLatin1();
+                buffer += numberText(query.value(4).toDouble());
                 buffer += ',';
-                buffer += numberText(query.value(5).toDouble()).toLatin1();
+                buffer += numberText(query.value(5).toDouble());
                 buffer += ',';
                 appendField(buffer, query.value(6).toString());
                 buffer += ',';

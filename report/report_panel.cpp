@@ -1,5 +1,6 @@
 #include "report/report_panel.h"
 
+#include "base/accessibility.h"
 #include "base/controls.h"
 #include "base/desktop_launcher.h"
 #include "base/file_saver.h"
@@ -7,8 +8,12 @@
 #include "base/message_box.h"
 #include "base/record_column_model.h"
 #include "report/report_writer.h"
+#include "rules/spoken_log.h"
 #include "session/session_log.h"
 
+#include <QAccessible>
+#include <QAccessibleWidget>
+#include <QApplication>
 #include <QDir>
 #include <QEvent>
 #include <QFileInfo>
@@ -29,6 +34,49 @@ namespace {
 // last column, just left of the strip with the buttons.
 constexpr int TableRightTwips = 3960;
 
+// The panel as assistive technology knows it: the log is its first list,
+// which reads the rows for all six; the lists only drawn are left out.
+class PanelFace : public QAccessibleWidget
+{
+public:
+    explicit PanelFace(QWidget *panel)
+        : QAccessibleWidget(panel, QAccessible::Border)
+    { }
+
+    int childCount() const override { return int(heardChildren().size()); }
+
+    QAccessibleInterface *child(int index) const override
+    {
+        const QList<QAccessibleInterface *> children = heardChildren();
+        return index >= 0 && index < children.size() ? children.at(index) : nullptr;
+    }
+
+    int indexOfChild(const QAccessibleInterface *child) const override
+    {
+        return int(heardChildren().indexOf(const_cast<QAccessibleInterface *>(child)));
+    }
+
+private:
+    QList<QAccessibleInterface *> heardChildren() const
+    {
+        QList<QAccessibleInterface *> children;
+        for (int i = 0; i < QAccessibleWidget::childCount(); ++i) {
+            QAccessibleInterface *candidate = QAccessibleWidget::child(i);
+            const auto *list
+                = candidate ? qobject_cast<FixedRowList *>(candidate->object()) : nullptr;
+            if (candidate && !(list && list->isDrawnOnly()))
+                children << candidate;
+        }
+        return children;
+    }
+};
+
+QAccessibleInterface *panelFace(const QString &className, QObject *object)
+{
+    auto *panel = qobject_cast<ReportPanel *>(object);
+    return panel && className == QLatin1String("ReportPanel") ? new PanelFace(panel) : nullptr;
+}
+
 } // namespace
 
 ReportPanel::ReportPanel(SessionLog &log, const QString &reportsFolder, QWidget *parent)
@@ -44,12 +92,28 @@ ReportPanel::ReportPanel(SessionLog &log, const QString &reportsFolder, QWidget 
     logList(QStringLiteral("lstLogYourAn"), 1680, 975);
     logList(QStringLiteral("lstLogCorrAn"), 2400, 975);
     logList(QStringLiteral("lstLogRW"), 3120, 1215);
-    // The column headings are plain labels: the lists say what they hold.
-    const QString columnNames[] = { QStringLiteral("First numbers"), QStringLiteral("Signs"),
-        QStringLiteral("Second numbers"), QStringLiteral("Your answers"),
-        QStringLiteral("Correct answers"), QStringLiteral("Right or wrong") };
-    for (qsizetype i = 0; i < m_columns.size(); ++i)
-        m_columns.at(i)->setAccessibleName(columnNames[i]);
+    // The six lists are one table to the eye and one list to the ear: the
+    // first takes the keyboard and reads each row as a sentence; the other
+    // five are only drawn.
+    FixedRowList *heard = m_columns.first();
+    heard->readRowsAs(
+        [this](int row) { return tutor::spokenLogRow(row + 1, m_log.answers().at(row)); });
+    heard->setAccessibleName(QStringLiteral("Answers so far"));
+    for (FixedRowList *column : std::as_const(m_columns)) {
+        if (column != heard)
+            column->leaveKeyboardTo(heard);
+    }
+    static const bool faceInstalled = [] {
+        QAccessible::installFactory(panelFace);
+        return true;
+    }();
+    Q_UNUSED(faceInstalled)
+    // An interface made while the panel was built gives way to the panel's own.
+    QAccessibleInterface *face = QAccessible::queryAccessibleInterface(this);
+    if (face && !dynamic_cast<PanelFace *>(face)) {
+        QAccessible::deleteAccessibleInterface(QAccessible::uniqueId(face));
+        QAccessible::queryAccessibleInterface(this);
+    }
 
     // The lists' own bars lie under their neighbours; this one moves all six.
     m_scrollBar = new QScrollBar(Qt::Vertical, this);
@@ -103,6 +167,9 @@ ReportPanel::ReportPanel(SessionLog &log, const QString &reportsFolder, QWidget 
 
     connect(&m_log, &SessionLog::appended, this, &ReportPanel::followAppend);
     connect(&m_log, &SessionLog::cleared, m_logFull, &QWidget::hide);
+    // Its own showing and hiding: the screens under it and a screen reader
+    // follow.
+    installEventFilter(this);
 }
 
 void ReportPanel::logList(const QString &name, int left, int width)
@@ -120,7 +187,7 @@ void ReportPanel::logList(const QString &name, int left, int width)
         [this, list]() { followSelection(list); });
 }
 
-// The row the pupil moves to, by click, arrow key or by tabbing into a column,
+// The row the pupil moves to, by click, arrow key or by tabbing into the log,
 // lights in all six columns, the one moved in too: tabbing in makes a row
 // current without selecting it.
 void ReportPanel::lightRow(int row)
@@ -202,6 +269,23 @@ void ReportPanel::prepareForShowing()
 {
     m_cmdPrintReport->setEnabled(false);
     controls::emptyBox(m_txtNameReport);
+    // A panel coming up is heard once the screen under it has let the
+    // keyboard go.
+    m_tellWhatItHolds = true;
+    if (!isHidden())
+        tellWhatItHolds();
+}
+
+// The pupil hears how many answers the panel holds where the keyboard is.
+void ReportPanel::tellWhatItHolds()
+{
+    if (!m_tellWhatItHolds)
+        return;
+    m_tellWhatItHolds = false;
+    QWidget *focused = QApplication::focusWidget();
+    if (!focused || focused->window() != window())
+        focused = m_columns.first();
+    access::announce(focused, tutor::spokenLogShown(m_log.size()));
 }
 
 // A pupil reading the newest rows sees each new one; one who scrolled up to
@@ -290,14 +374,22 @@ void ReportPanel::setCoveringScreens(std::initializer_list<QWidget *> screens)
 void ReportPanel::setCoveredScreens(std::initializer_list<QWidget *> screens)
 {
     m_coveredScreens << screens;
-    installEventFilter(this);
     updateCovered();
 }
 
 void ReportPanel::updateCovered()
 {
-    for (QWidget *screen : std::as_const(m_coveredScreens))
+    // A screen that is disabled drops the keyboard; the keyboard on a page
+    // the panel now covers comes onto the log instead of going nowhere.
+    const QWidget *focused = QApplication::focusWidget();
+    bool focusCovered = false;
+    for (QWidget *screen : std::as_const(m_coveredScreens)) {
+        focusCovered = focusCovered
+            || (!isHidden() && focused && (screen == focused || screen->isAncestorOf(focused)));
         screen->setEnabled(isHidden());
+    }
+    if (focusCovered)
+        m_columns.first()->setFocus(Qt::OtherFocusReason);
 }
 
 void ReportPanel::updateCoverage()
@@ -317,9 +409,11 @@ bool ReportPanel::eventFilter(QObject *watched, QEvent *event)
             && key->key() != Qt::Key_Backtab)
             m_cmdPrintReport->setEnabled(true);
     } else if (event->type() == QEvent::ShowToParent || event->type() == QEvent::HideToParent) {
-        if (watched == this)
+        if (watched == this) {
             updateCovered();
-        else if (m_coveringScreens.contains(qobject_cast<QWidget *>(watched)))
+            if (event->type() == QEvent::ShowToParent)
+                tellWhatItHolds();
+        } else if (m_coveringScreens.contains(qobject_cast<QWidget *>(watched)))
             updateCoverage();
     }
     return QFrame::eventFilter(watched, event);

@@ -12,7 +12,8 @@ class QScrollBar;
 class SessionLog;
 
 // The report panel: the session log as six side-by-side lists that read as
-// one table, the "Clear Report" button, the pupil's name and "Print Html".
+// one table (and, to a screen reader, as one list of sentences), the "Clear
+// Report" button, the pupil's name and "Print Html".
 // The lists show the log; the panel never holds a row of its own.
 class ReportPanel : public Screen
 {
@@ -23,7 +24,8 @@ public:
     // Reports are written into `reportsFolder`, made when first needed.
     ReportPanel(SessionLog &log, const QString &reportsFolder, QWidget *parent);
 
-    // Each showing starts with an empty name and "Print Html" disabled.
+    // Each showing starts with an empty name and "Print Html" disabled, and
+    // tells a screen reader how many answers the panel holds.
     void prepareForShowing();
 
     // While one of these screens lies over the panel, the panel takes no
@@ -61,6 +63,7 @@ private:
     void followAppend(int first, int last);
     void updateCoverage();
     void updateCovered();
+    void tellWhatItHolds();
     bool endInSight(int grownBy = 0) const;
     void keepNameForCorrection();
     QString reportPath(const QString &name) const;
@@ -79,4 +82,5 @@ private:
     bool m_endWasInSight = true;
     bool m_followingPick = false; // while one pick is carried to every column
     bool m_tellWhereReportsGo = false;
+    bool m_tellWhatItHolds = false; // on the next showing
 };

@@ -1,5 +1,6 @@
 #include "base/fixed_row_list.h"
 
+#include <QAccessible>
 #include <QImage>
 #include <QScrollBar>
 #include <QStandardItemModel>
@@ -52,6 +53,53 @@ bool rowShowsText(ShownList &shown, int row)
     return false;
 }
 
+// Three lists side by side over one model: one as a plain list, one read
+// as sentences, one only drawn that leaves the keyboard to the reading one.
+struct ListsSideBySide
+{
+    ListsSideBySide()
+    {
+        for (int row = 0; row < 30; ++row)
+            model.appendRow(new QStandardItem(QString::number(row)));
+        for (FixedRowList *list : lists()) {
+            list->setModel(&model);
+            list->setGeometry(int(lists().indexOf(list)) * 100, 0, 100, 10 * RowHeight);
+        }
+        reading.readRowsAs([](int row) { return u"Row %1 of 30"_s.arg(row + 1); });
+        drawn.leaveKeyboardTo(&reading);
+        window.show();
+    }
+
+    QList<FixedRowList *> lists() { return { &plain, &reading, &drawn }; }
+
+    QStandardItemModel model;
+    QWidget window;
+    FixedRowList plain { RowHeight, &window };
+    FixedRowList reading { RowHeight, &window };
+    FixedRowList drawn { RowHeight, &window };
+};
+
+// Every message Qt's accessibility prints while it lives.
+struct AccessibilityMessages
+{
+    AccessibilityMessages()
+    {
+        printed().clear();
+        previous = qInstallMessageHandler(
+            [](QtMsgType, const QMessageLogContext &, const QString &message) {
+                if (message.contains(u"QAccessible"_s))
+                    printed() << message;
+            });
+    }
+    ~AccessibilityMessages() { qInstallMessageHandler(previous); }
+    static QStringList &printed()
+    {
+        static QStringList messages;
+        return messages;
+    }
+    QtMessageHandler previous = nullptr;
+};
+
 } // namespace
 
 class FixedRowListTest : public QObject
@@ -66,6 +114,8 @@ private slots:
     void clearingEmptiesTheScrollRange_data();
     void clearingEmptiesTheScrollRange();
     void clicksAndKeysPickRowsWhenAllowed();
+    void listIsHeardAsItIsMeant_data();
+    void listIsHeardAsItIsMeant();
 };
 
 void FixedRowListTest::rowsStandOneRowHeightApart_data()
@@ -197,6 +247,58 @@ void FixedRowListTest::clicksAndKeysPickRowsWhenAllowed()
     list.clearSelection();
     QTest::mouseClick(list.viewport(), Qt::LeftButton, {}, QPoint(4, 3));
     QVERIFY(list.selectionModel()->selectedIndexes().isEmpty());
+}
+
+void FixedRowListTest::listIsHeardAsItIsMeant_data()
+{
+    QTest::addColumn<int>("which"); // plain, reading, drawn
+    QTest::addColumn<bool>("takesFocus");
+    QTest::addColumn<QString>("thirdRowHeard");
+    QTest::addColumn<int>("focusAfterClick"); // which list has the keyboard
+    QTest::addColumn<QString>("told"); // the reading list's news after
+
+    QTest::newRow("plain, as Qt hears it") << 0 << true << u"2"_s << 0 << QString();
+    QTest::newRow("read as sentences") << 1 << true << u"Row 3 of 30"_s << 1 << u"Row 2 of 30"_s;
+    QTest::newRow("only drawn") << 2 << false << u"2"_s << 1 << QString();
+}
+
+// A list read as sentences is heard row by row as its sentences and tells
+// the row clicked; a list only drawn takes no focus, hands a click's
+// keyboard to the reading list and is not focusable for a reader; a plain
+// list stays as Qt makes it. The lists the program makes ask nothing of Qt
+// that makes it print.
+void FixedRowListTest::listIsHeardAsItIsMeant()
+{
+    QFETCH(int, which);
+    QFETCH(bool, takesFocus);
+    QFETCH(QString, thirdRowHeard);
+    QFETCH(int, focusAfterClick);
+    QFETCH(QString, told);
+
+    AccessibilityMessages messages;
+    ListsSideBySide side;
+    QVERIFY(QTest::qWaitForWindowActive(&side.window));
+    FixedRowList *list = side.lists().at(which);
+    QAccessibleInterface *face = QAccessible::queryAccessibleInterface(list);
+    QCOMPARE(list->focusPolicy() != Qt::NoFocus, takesFocus);
+    QCOMPARE(bool(face->state().focusable), takesFocus);
+    QCOMPARE(face->childCount(), 30);
+    QCOMPARE(face->child(2)->text(QAccessible::Name), thirdRowHeard);
+    QCOMPARE(face->indexOfChild(face->child(2)), 2);
+    if (which != 0) {
+        // Only rows are children; the viewport and scroll bars are not.
+        for (QWidget *part : list->findChildren<QWidget *>()) {
+            if (QAccessibleInterface *partFace = QAccessible::queryAccessibleInterface(part))
+                QCOMPARE(face->indexOfChild(partFace), -1);
+        }
+        QVERIFY2(messages.printed().isEmpty(), qPrintable(messages.printed().join(u'\n')));
+    }
+
+    QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, QPoint(4, RowHeight + 3));
+    QCoreApplication::processEvents(); // the row is told once the focus has settled
+    QCOMPARE(list->currentRow(), 1);
+    QCOMPARE(QApplication::focusWidget(), side.lists().at(focusAfterClick));
+    QCOMPARE(side.reading.accessibleDescription(), told);
 }
 
 QTEST_MAIN(FixedRowListTest)

@@ -118,7 +118,7 @@ package)
     [ "$(dpkg-deb -f "$deb" Package)" = orvi-math-tutor ] || fail "the package is not named orvi-math-tutor"
     depends=$(dpkg-deb -f "$deb" Depends)
     names=$(echo "$depends" | tr ',|' '\n' | sed 's/(.*//; s/[[:space:]]//g')
-    for pkg in libc6 libstdc++6 libqt6core6 libqt6gui6 libqt6widgets6 libqt6printsupport6 libqt6sql6 \
+    for pkg in libc6 libstdc++6 libqt6core6 libqt6gui6 libqt6widgets6 libqt6printsupport6 \
         qt6-qpa-plugins libqt6sql6-sqlite fonts-liberation2 fonts-comic-neue; do
         echo "$names" | grep -qxF "$pkg" || fail "Depends does not name $pkg: $depends"
     done

@@ -9,9 +9,20 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QSqlDatabase>
+#include <QSqlError>
 #include <QSqlQuery>
 #include <QTemporaryDir>
+#include <QProcess>
+#include <QProcessEnvironment>
+#include <QRandomGenerator>
 #include <QtTest>
+
+#include <csignal>
+#include <cstdio>
+#include <cstdlib>
+#include <ctime>
+#include <sys/resource.h>
+#include <unistd.h>
 
 using namespace Qt::StringLiterals;
 using progress::OpenResult;
@@ -55,6 +66,136 @@ bool sameAttempt(const tutor::Attempt &one, const tutor::Attempt &other)
         && one.correct == other.correct && one.millis == other.millis;
 }
 
+QByteArray fileBytes(const QString &path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+// Runs statements on the file straight through the driver, as another
+// program or an older version of this one would.
+bool runOnFile(const QString &path, const QStringList &statements)
+{
+    bool done = true;
+    {
+        QSqlDatabase db = QSqlDatabase::addDatabase(u"QSQLITE"_s, u"raw"_s);
+        db.setDatabaseName(path);
+        done = db.open();
+        QSqlQuery query(db);
+        for (const QString &statement : statements) {
+            if (done && !query.exec(statement)) {
+                qWarning("%s: %s", qPrintable(statement), qPrintable(query.lastError().text()));
+                done = false;
+            }
+        }
+    }
+    QSqlDatabase::removeDatabase(u"raw"_s);
+    return done;
+}
+
+// The tables as version 1 wrote them. Files of that version are out there:
+// these stay as they are whatever later versions do.
+const QStringList VersionOne {
+    u"CREATE TABLE schema_version (version INTEGER NOT NULL)"_s,
+    u"INSERT INTO schema_version (version) VALUES (1)"_s,
+    u"CREATE TABLE pupil (id INTEGER PRIMARY KEY, name VARCHAR(200) NOT NULL UNIQUE)"_s,
+    u"CREATE TABLE attempt (id INTEGER PRIMARY KEY,"
+    " pupil_id INTEGER NOT NULL REFERENCES pupil (id) ON DELETE CASCADE,"
+    " answered_at CHAR(24) NOT NULL, mode SMALLINT NOT NULL,"
+    " level SMALLINT NOT NULL, operation SMALLINT NOT NULL,"
+    " first DOUBLE PRECISION NOT NULL, second DOUBLE PRECISION NOT NULL,"
+    " typed VARCHAR(40) NOT NULL, expected VARCHAR(40) NOT NULL,"
+    " correct SMALLINT NOT NULL, millis BIGINT NOT NULL)"_s,
+    u"CREATE INDEX attempt_by_time ON attempt (pupil_id, answered_at)"_s,
+    u"CREATE INDEX attempt_by_operation ON attempt (pupil_id, operation, millis)"_s,
+    u"CREATE INDEX attempt_by_speed ON attempt (pupil_id, millis)"_s,
+    u"CREATE TABLE day_tally ("
+    " pupil_id INTEGER NOT NULL REFERENCES pupil (id) ON DELETE CASCADE,"
+    " practised_on CHAR(10) NOT NULL, operation SMALLINT NOT NULL,"
+    " answers INTEGER NOT NULL, right_answers INTEGER NOT NULL,"
+    " PRIMARY KEY (pupil_id, practised_on, operation))"_s,
+    u"INSERT INTO pupil (id, name) VALUES (4, 'Ann')"_s,
+    u"INSERT INTO attempt (pupil_id, answered_at, mode, level, operation, first, second, typed,"
+    " expected, correct, millis) VALUES (4, '2026-11-02T09:15:00.250Z', 1, 1, 3, 7, 8, '54',"
+    " '56', 0, 4100)"_s,
+    u"INSERT INTO day_tally VALUES (4, '2026-11-02', 3, 1, 0)"_s,
+};
+
+int versionOf(const QString &path)
+{
+    int version = -1;
+    {
+        QSqlDatabase db = QSqlDatabase::addDatabase(u"QSQLITE"_s, u"version"_s);
+        db.setDatabaseName(path);
+        db.setConnectOptions(u"QSQLITE_OPEN_READONLY"_s);
+        QSqlQuery query(db);
+        if (db.open() && query.exec(u"SELECT version FROM schema_version"_s) && query.next())
+            version = query.value(0).toInt();
+    }
+    QSqlDatabase::removeDatabase(u"version"_s);
+    return version;
+}
+
+QStringList filesIn(const QString &folder)
+{
+    return QDir(folder).entryList(QDir::Files, QDir::Name);
+}
+
+// A few pupils' answers of every kind over two months, the same each run.
+QList<tutor::Attempt> someAnswers(quint32 seed, int count)
+{
+    QRandomGenerator random(seed);
+    QList<tutor::Attempt> answers;
+    for (int index = 0; index < count; ++index) {
+        const QDateTime at = Now.addSecs(-qint64(random.bounded(60 * 24 * 3600)));
+        const auto operation = tutor::Operation(1 + random.bounded(4));
+        const double first = random.bounded(14);
+        const double second = random.bounded(14);
+        const bool right = random.bounded(4) != 0;
+        answers << answer(at, operation, first, second, right ? u"1"_s : u"2"_s, u"1"_s,
+            random.bounded(9000), tutor::AnswerMode(1 + random.bounded(4)));
+    }
+    return answers;
+}
+
+// A device that takes nothing, as a disk with no room left.
+class FullDevice : public QIODevice
+{
+protected:
+    qint64 readData(char *, qint64) override { return -1; }
+    qint64 writeData(const char *, qint64) override { return -1; }
+};
+
+const char FullDiskVariable[] = "ORVI_PROGRESS_FULL_DISK";
+
+// The child of the full disk test: keeps answers until one fails, then
+// prints how many were kept and what the user would be told.
+int keepAnswersUntilFull(const QString &path)
+{
+    ProgressStore store(path);
+    const OpenResult opened = store.open(Now);
+    if (opened.outcome != OpenResult::Opened) {
+        std::printf("not opened: %s\n", qPrintable(opened.reason));
+        return 2;
+    }
+    const qint64 pupil = store.pupils().value(0).id;
+    int kept = 0;
+    QString told;
+    for (int index = 0; index < 20000 && told.isEmpty(); ++index) {
+        if (store.record(pupil,
+                answer(Now.addMSecs(index), tutor::Operation::Addition, 1, 1, u"2"_s, u"2"_s, 700)))
+            ++kept;
+        else
+            told = store.lastError();
+    }
+    // Once full, it stays full: the next answer fails as well, whole.
+    const bool nextFailed
+        = !store.record(pupil, answer(Now, tutor::Operation::Addition, 1, 1, u"2"_s, u"2"_s, 1));
+    std::printf("%d\n%s\n%s\n", kept, nextFailed ? "failed again" : "kept after all",
+        qPrintable(told.simplified()));
+    return 0;
+}
+
 } // namespace
 
 class ProgressStoreTest : public QObject
@@ -67,6 +208,18 @@ private slots:
     void pupilsAreSortedAsPeopleSortThem();
     void renameToATakenNameIsRefused();
     void deletingAPupilRemovesTheirHistory();
+    void screensGetWhatTheAnswersAddUpTo();
+    void fileOfEveryEarlierVersionIsBroughtUpToDate_data();
+    void fileOfEveryEarlierVersionIsBroughtUpToDate();
+    void newerVersionsFileIsReadButNeverWritten();
+    void damagedFileIsMovedAsideAndAFreshOneStarted_data();
+    void damagedFileIsMovedAsideAndAFreshOneStarted();
+    void unusableFolderKeepsNothingAndSaysWhere_data();
+    void unusableFolderKeepsNothingAndSaysWhere();
+    void fullDiskFailsTheAnswerWholeAndKeepsTheRest();
+    void backupIsMadeOnceADayAndOldOnesPruned();
+    void csvHoldsEveryAnswerExactly();
+    void csvExportCanBeStopped();
 };
 
 void ProgressStoreTest::answersReadBackAsRecorded_data()
@@ -162,9 +315,417 @@ void ProgressStoreTest::deletingAPupilRemovesTheirHistory()
     QCOMPARE(store.progress(again, Now).operations.first().lastMonth.answers, 0);
 }
 
+void ProgressStoreTest::screensGetWhatTheAnswersAddUpTo()
+{
+    QTemporaryDir folder;
+    ProgressStore store(folder.filePath(u"progress.sqlite"_s));
+    store.open(Now);
+    const QList<QString> pupils { u"Cy"_s, u"Ann"_s, u"Bob"_s, u"Dee"_s };
+    QHash<QString, QList<tutor::Attempt>> given;
+    for (int index = 0; index < 3; ++index) {
+        const qint64 id = *store.addPupil(pupils.at(index));
+        given.insert(pupils.at(index), someAnswers(quint32(index + 1), 300 + 50 * index));
+        for (const tutor::Attempt &attempt : given.value(pupils.at(index)))
+            QVERIFY(store.record(id, attempt));
+    }
+    store.addPupil(pupils.at(3)); // never answered
+
+    const QList<progress::PupilTotals> overview = store.classOverview();
+    QCOMPARE(overview.size(), 4);
+    for (qsizetype line = 0; line < overview.size(); ++line) {
+        const progress::PupilTotals &got = overview.at(line);
+        const progress::PupilTotals expected
+            = progress::pupilTotals(got.pupilId, got.name, given.value(got.name));
+        QCOMPARE(got.name, (QStringList { u"Ann"_s, u"Bob"_s, u"Cy"_s, u"Dee"_s }).at(line));
+        QCOMPARE(got.all.answers, expected.all.answers);
+        QCOMPARE(got.all.right, expected.all.right);
+        QCOMPARE(got.all.medianMillis, expected.all.medianMillis);
+        QCOMPARE(got.daysPractised, expected.daysPractised);
+        QCOMPARE(got.lastPractised, expected.lastPractised);
+        QCOMPARE(got.byOperation.size(), 4);
+        for (int operation = 0; operation < 4; ++operation) {
+            const progress::OperationTally &tally = got.byOperation.at(operation);
+            QCOMPARE(tally.operation, expected.byOperation.at(operation).operation);
+            QCOMPARE(tally.tally.answers, expected.byOperation.at(operation).tally.answers);
+            QCOMPARE(tally.tally.right, expected.byOperation.at(operation).tally.right);
+            QCOMPARE(
+                tally.tally.medianMillis, expected.byOperation.at(operation).tally.medianMillis);
+        }
+    }
+
+    const qint64 bob = overview.at(1).pupilId;
+    const progress::PupilProgress shown = store.progress(bob, Now);
+    const progress::PupilProgress expected
+        = progress::pupilProgress(u"Bob"_s, given.value(u"Bob"_s), Now);
+    QCOMPARE(shown.name, u"Bob"_s);
+    QCOMPARE(shown.days.size(), 30);
+    for (int day = 0; day < 30; ++day)
+        QCOMPARE(shown.days.at(day).tally.answers, expected.days.at(day).tally.answers);
+    for (int operation = 0; operation < 4; ++operation) {
+        QCOMPARE(shown.operations.at(operation).lastMonth.medianMillis,
+            expected.operations.at(operation).lastMonth.medianMillis);
+        QVERIFY(shown.facts.at(operation).cells == expected.facts.at(operation).cells);
+    }
+}
+
+void ProgressStoreTest::fileOfEveryEarlierVersionIsBroughtUpToDate_data()
+{
+    QTest::addColumn<QStringList>("statements"); // empty: no file at all
+    QTest::addColumn<bool>("emptyFile");
+    QTest::addColumn<int>("outcome");
+    QTest::addColumn<QStringList>("pupils");
+
+    QTest::newRow("no file") << QStringList() << false << int(OpenResult::Created) << QStringList();
+    QTest::newRow("empty file") << QStringList() << true << int(OpenResult::Created)
+                                << QStringList();
+    QTest::newRow("version 1") << VersionOne << false << int(OpenResult::Opened)
+                               << QStringList { u"Ann"_s };
+}
+
+void ProgressStoreTest::fileOfEveryEarlierVersionIsBroughtUpToDate()
+{
+    QFETCH(QStringList, statements);
+    QFETCH(bool, emptyFile);
+    QFETCH(int, outcome);
+    QFETCH(QStringList, pupils);
+
+    QTemporaryDir folder;
+    const QString path = folder.filePath(u"progress.sqlite"_s);
+    if (emptyFile) {
+        QFile file(path);
+        QVERIFY(file.open(QIODevice::WriteOnly));
+    }
+    if (!statements.isEmpty())
+        QVERIFY(runOnFile(path, statements));
+    const QList<tutor::Attempt> before = [&]() {
+        ProgressStore store(path);
+        const OpenResult opened = store.open(Now);
+        return opened.outcome == OpenResult::Outcome(outcome) && store.isWritable()
+            ? store.attempts(store.pupils().value(0).id)
+            : QList<tutor::Attempt> { tutor::Attempt() };
+    }();
+    QCOMPARE(versionOf(path), ProgressStore::schemaVersion());
+
+    // What was kept reads back, and more can be kept.
+    ProgressStore store(path);
+    QCOMPARE(store.open(Now).outcome, OpenResult::Opened);
+    QCOMPARE(names(store.pupils()), pupils);
+    QCOMPARE(store.attempts(store.pupils().value(0).id).size(), before.size());
+    if (!pupils.isEmpty()) {
+        const qint64 ann = store.pupils().first().id;
+        QCOMPARE(before.size(), 1);
+        QVERIFY(sameAttempt(before.first(),
+            answer(QDateTime(QDate(2026, 11, 2), QTime(9, 15, 0, 250), Qt::UTC),
+                tutor::Operation::Multiplication, 7, 8, u"54"_s, u"56"_s, 4100)));
+        QVERIFY(store.record(
+            ann, answer(Now, tutor::Operation::Multiplication, 7, 8, u"56"_s, u"56"_s, 900)));
+        QCOMPARE(store.classOverview().first().daysPractised, 2);
+        QCOMPARE(store.classOverview().first().byOperation.at(2).tally.answers, 2);
+    }
+    const std::optional<qint64> bee = store.addPupil(u"Bee"_s);
+    QVERIFY(bee);
+    QVERIFY(store.record(*bee, answer(Now, tutor::Operation::Addition, 1, 1, u"2"_s, u"2"_s, 5)));
+    QVERIFY(store.integrityOk());
+}
+
+void ProgressStoreTest::newerVersionsFileIsReadButNeverWritten()
+{
+    QTemporaryDir folder;
+    const QString path = folder.filePath(u"progress.sqlite"_s);
+    {
+        ProgressStore store(path);
+        store.open(Now);
+        const qint64 ann = *store.addPupil(u"Ann"_s);
+        QVERIFY(
+            store.record(ann, answer(Now, tutor::Operation::Addition, 1, 2, u"3"_s, u"3"_s, 5)));
+    }
+    QVERIFY(runOnFile(path,
+        { u"UPDATE schema_version SET version = %1"_s.arg(ProgressStore::schemaVersion() + 1),
+            u"CREATE TABLE from_the_future (x INTEGER)"_s }));
+    const QByteArray bytes = fileBytes(path);
+    const QStringList backups = filesIn(folder.filePath(u"backups"_s));
+
+    {
+        ProgressStore store(path);
+        const OpenResult opened = store.open(Now.addDays(1));
+        QCOMPARE(opened.outcome, OpenResult::NewerVersion);
+        QVERIFY2(opened.reason.contains(QDir::toNativeSeparators(path)), qPrintable(opened.reason));
+        QVERIFY(opened.reason.contains(u"newer version"_s));
+        QVERIFY(store.isOpen());
+        QVERIFY(!store.isWritable());
+        // Shown as it is...
+        QCOMPARE(names(store.pupils()), QStringList { u"Ann"_s });
+        const qint64 ann = store.pupils().first().id;
+        QCOMPARE(store.attempts(ann).size(), 1);
+        QCOMPARE(store.classOverview().first().all.answers, 1);
+        QBuffer csv;
+        csv.open(QIODevice::WriteOnly);
+        QVERIFY(store.exportCsv(csv));
+        // ...but nothing is added, renamed or removed.
+        QVERIFY(
+            !store.record(ann, answer(Now, tutor::Operation::Addition, 1, 2, u"3"_s, u"3"_s, 5)));
+        QVERIFY(!store.lastError().isEmpty());
+        QVERIFY(!store.addPupil(u"Bob"_s));
+        QVERIFY(!store.renamePupil(ann, u"Anna"_s));
+        QVERIFY(!store.deletePupil(ann));
+    }
+    QCOMPARE(fileBytes(path), bytes);
+    QCOMPARE(filesIn(folder.filePath(u"backups"_s)), backups);
+    QCOMPARE(versionOf(path), ProgressStore::schemaVersion() + 1);
+}
+
+void ProgressStoreTest::damagedFileIsMovedAsideAndAFreshOneStarted_data()
+{
+    QTest::addColumn<qint64>("from"); // where garbage starts; -1: the whole file
+    QTest::addColumn<qint64>("length");
+    QTest::newRow("garbage over the whole file") << -1LL << 0LL;
+    QTest::newRow("garbage over the header") << 0LL << 100LL;
+    QTest::newRow("garbage over pages in the middle") << 3LL * 4096 << 4LL * 4096;
+}
+
+void ProgressStoreTest::damagedFileIsMovedAsideAndAFreshOneStarted()
+{
+    QFETCH(qint64, from);
+    QFETCH(qint64, length);
+    QTemporaryDir folder;
+    const QString path = folder.filePath(u"progress.sqlite"_s);
+    {
+        ProgressStore store(path);
+        store.open(Now);
+        const qint64 ann = *store.addPupil(u"Ann"_s);
+        QVERIFY(store.recordMany(ann, someAnswers(5, 3000)));
+    }
+    QFile file(path);
+    QVERIFY(file.open(QIODevice::ReadWrite));
+    if (from < 0) {
+        from = 0;
+        length = file.size();
+    }
+    QVERIFY(file.size() >= from + length);
+    QByteArray garbage(length, 'x');
+    for (qint64 at = 0; at < length; ++at)
+        garbage[at] = char(at * 37 + 11);
+    file.seek(from);
+    QCOMPARE(file.write(garbage), length);
+    file.close();
+    const QByteArray damaged = fileBytes(path);
+
+    const QDateTime when(QDate(2026, 12, 9), QTime(13, 30, 5), Qt::UTC); // 08:30:05 here
+    ProgressStore store(path);
+    const OpenResult opened = store.open(when);
+    QCOMPARE(opened.outcome, OpenResult::DamagedMovedAside);
+    const QString aside = folder.filePath(u"progress-damaged-2026-12-09T083005.sqlite"_s);
+    QCOMPARE(opened.movedAsideTo, aside);
+    QCOMPARE(fileBytes(aside), damaged);
+    QVERIFY2(opened.reason.contains(QDir::toNativeSeparators(aside)), qPrintable(opened.reason));
+    QVERIFY(store.isWritable());
+    QCOMPARE(store.pupils().size(), 0);
+    QVERIFY(store.record(*store.addPupil(u"Ann"_s),
+        answer(when, tutor::Operation::Addition, 1, 2, u"3"_s, u"3"_s, 5)));
+    QVERIFY(store.integrityOk());
+}
+
+void ProgressStoreTest::unusableFolderKeepsNothingAndSaysWhere_data()
+{
+    QTest::addColumn<QString>("blocked");
+    QTest::newRow("a file where the folder should be") << u"file for folder"_s;
+    QTest::newRow("read-only folder") << u"folder"_s;
+    QTest::newRow("read-only file") << u"file"_s;
+}
+
+void ProgressStoreTest::unusableFolderKeepsNothingAndSaysWhere()
+{
+    QFETCH(QString, blocked);
+    QTemporaryDir root;
+    const QString folder = root.filePath(u"data"_s);
+    const QString path = QDir(folder).filePath(u"progress.sqlite"_s);
+    const bool readOnly = blocked != u"file for folder"_s;
+    const QString locked = blocked == u"file"_s ? path : folder;
+    if (readOnly) {
+        QVERIFY(QDir().mkpath(folder));
+        if (blocked == u"file"_s)
+            QVERIFY(ProgressStore(path).open(Now).outcome == OpenResult::Created);
+        QVERIFY(QFile::setPermissions(locked, QFile::ReadOwner | QFile::ExeOwner));
+        QFile probe(blocked == u"file"_s ? path : QDir(folder).filePath(u"probe"_s));
+        if (probe.open(QIODevice::WriteOnly | QIODevice::Append)) {
+            QFile::setPermissions(locked, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+            QSKIP("permissions do not stop this user (root) from writing");
+        }
+    } else {
+        QFile file(folder);
+        QVERIFY(file.open(QIODevice::WriteOnly));
+    }
+
+    ProgressStore store(path);
+    const OpenResult opened = store.open(Now);
+    if (readOnly)
+        QFile::setPermissions(locked, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+    QCOMPARE(opened.outcome, OpenResult::Unavailable);
+    QVERIFY2(opened.reason.contains(QDir::toNativeSeparators(locked)), qPrintable(opened.reason));
+    QVERIFY(!store.isOpen());
+    QVERIFY(!store.isWritable());
+    QVERIFY(!store.addPupil(u"Ann"_s));
+    QVERIFY(!store.record(1, answer(Now, tutor::Operation::Addition, 1, 2, u"3"_s, u"3"_s, 5)));
+    QVERIFY(!store.lastError().isEmpty());
+    QCOMPARE(store.pupils().size(), 0);
+    QCOMPARE(store.classOverview().size(), 0);
+    QCOMPARE(store.attemptCount(), 0);
+}
+
+// A full disk cannot be had on demand: the test runs itself again as a child
+// whose file size limit (RLIMIT_FSIZE) fails every write past it as a full
+// disk would.
+void ProgressStoreTest::fullDiskFailsTheAnswerWholeAndKeepsTheRest()
+{
+    QTemporaryDir folder;
+    const QString path = folder.filePath(u"progress.sqlite"_s);
+    {
+        ProgressStore store(path); // and the day's backup, so the child makes none
+        store.open(Now);
+        QVERIFY(store.addPupil(u"Ann"_s));
+    }
+    const qint64 limit = QFileInfo(path).size() + 64 * 1024;
+
+    QProcess child;
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    environment.insert(QString::fromLatin1(FullDiskVariable), path);
+    child.setProcessEnvironment(environment);
+    // The store itself must keep a write past the limit from killing it.
+    child.setChildProcessModifier([limit] {
+        std::signal(SIGXFSZ, SIG_DFL);
+        const rlimit fileLimit { rlim_t(limit), rlim_t(limit) };
+        setrlimit(RLIMIT_FSIZE, &fileLimit);
+    });
+    child.start(QCoreApplication::applicationFilePath(), QStringList());
+    QVERIFY(child.waitForFinished(60000));
+    const QByteArray errors = child.readAllStandardError();
+    QCOMPARE(child.exitStatus(), QProcess::NormalExit);
+    QVERIFY2(child.exitCode() == 0, errors.constData());
+    const QStringList said = QString::fromUtf8(child.readAllStandardOutput()).split(u'\n');
+    QCOMPARE(said.size(), 4);
+    const int kept = said.at(0).toInt();
+    QVERIFY2(kept > 0 && kept < 20000, qPrintable(said.join(u" / "_s)));
+    QCOMPARE(said.at(1), u"failed again"_s);
+    QVERIFY2(said.at(2).contains(QDir::toNativeSeparators(path)), qPrintable(said.at(2)));
+
+    // Every answer told as kept is there, and nothing of the one that failed.
+    ProgressStore store(path);
+    QCOMPARE(store.open(Now).outcome, OpenResult::Opened);
+    QVERIFY(store.integrityOk());
+    QCOMPARE(store.attemptCount(), kept);
+    QCOMPARE(store.classOverview().first().all.answers, kept);
+}
+
+void ProgressStoreTest::backupIsMadeOnceADayAndOldOnesPruned()
+{
+    QTemporaryDir folder;
+    const QString path = folder.filePath(u"progress.sqlite"_s);
+    const QString backups = folder.filePath(u"backups"_s);
+    qint64 pupil = 0;
+    // Forty days, opened twice each, with an answer kept each day.
+    for (int day = 39; day >= 0; --day) {
+        for (int time = 0; time < 2; ++time) {
+            ProgressStore store(path);
+            const QDateTime now = Now.addDays(-day).addSecs(time * 3600);
+            QVERIFY(store.open(now).outcome != OpenResult::Unavailable);
+            pupil = *store.addPupil(u"Ann"_s);
+            QVERIFY(store.record(
+                pupil, answer(now, tutor::Operation::Addition, 1, 2, u"3"_s, u"3"_s, 5)));
+        }
+        if (day == 1) // a copy cut off by a crash
+            QVERIFY(QFile(QDir(backups).filePath(u"progress-2026-12-09.sqlite.partial"_s))
+                        .open(QIODevice::WriteOnly));
+    }
+    QCOMPARE(filesIn(backups),
+        (QStringList { u"progress-2026-12-03.sqlite"_s, u"progress-2026-12-04.sqlite"_s,
+            u"progress-2026-12-05.sqlite"_s, u"progress-2026-12-06.sqlite"_s,
+            u"progress-2026-12-07.sqlite"_s, u"progress-2026-12-08.sqlite"_s,
+            u"progress-2026-12-09.sqlite"_s, u"progress-2026-W47.sqlite"_s,
+            u"progress-2026-W48.sqlite"_s, u"progress-2026-W49.sqlite"_s,
+            u"progress-2026-W50.sqlite"_s }));
+
+    // A backup is the file as it was at the day's first start: a whole
+    // database, to be opened as it is.
+    const QString copy = folder.filePath(u"copy.sqlite"_s);
+    QVERIFY(QFile::copy(QDir(backups).filePath(u"progress-2026-12-09.sqlite"_s), copy));
+    ProgressStore restored(copy);
+    QCOMPARE(restored.open(Now).outcome, OpenResult::Opened);
+    QCOMPARE(restored.attemptCount(), 2 * 39);
+    QVERIFY(restored.integrityOk());
+}
+
+void ProgressStoreTest::csvHoldsEveryAnswerExactly()
+{
+    QTemporaryDir folder;
+    ProgressStore store(folder.filePath(u"progress.sqlite"_s));
+    store.open(Now);
+    const qint64 zed = *store.addPupil(u"Zed"_s);
+    const qint64 ann = *store.addPupil(u"Ann \"Bee\", Jr.\nsecond line"_s);
+    const qint64 rtl = *store.addPupil(u"<script>\u200Fנועה"_s);
+    QVERIFY(
+        store.record(zed, answer(Now, tutor::Operation::Division, 12, 4, u"3"_s, u"3"_s, 1500)));
+    tutor::Attempt trial = answer(Now.addSecs(-90), tutor::Operation::Subtraction, 0.5, 12.25,
+        u"1,5"_s, u"-11.75"_s, 20, tutor::AnswerMode::TimeTrial);
+    trial.level = tutor::Level::Expert;
+    QVERIFY(store.record(ann, trial));
+    QVERIFY(store.record(ann,
+        answer(Now.addSecs(-3600), tutor::Operation::Addition, 2, 3, u"x"_s, u"+"_s, 4000,
+            tutor::AnswerMode::MissingOperation)));
+    tutor::Attempt missing = answer(Now.addMSecs(-1), tutor::Operation::Multiplication, 7, 8,
+        u"\"56\""_s, u"56"_s, 0, tutor::AnswerMode::MissingNumber);
+    missing.level = tutor::Level::WarmUp;
+    QVERIFY(store.record(rtl, missing));
+
+    QBuffer csv;
+    csv.open(QIODevice::WriteOnly);
+    QList<std::pair<qint64, qint64>> steps;
+    QVERIFY(store.exportCsv(csv, [&steps](qint64 done, qint64 total) {
+        steps.append({ done, total });
+        return true;
+    }));
+    const QByteArray expected
+        = "pupil,answered_at,mode,level,operation,first,second,typed,expected,correct,millis\r\n"
+          "<script>\u200F\u05E0\u05D5\u05E2\u05D4,2026-12-09T08:29:59.999Z,missing number,"
+          "Warm Up,multiplication,7,8,\"\"\"56\"\"\",56,0,0\r\n"
+          "\"Ann \"\"Bee\"\", Jr.\nsecond line\",2026-12-09T07:30:00.000Z,missing operation,"
+          "Beginner,addition,2,3,x,+,0,4000\r\n"
+          "\"Ann \"\"Bee\"\", Jr.\nsecond line\",2026-12-09T08:28:30.000Z,time trial,Expert,"
+          "subtraction,0.5,12.25,\"1,5\",-11.75,0,20\r\n"
+          "Zed,2026-12-09T08:30:00.000Z,practice,Beginner,division,12,4,3,3,1,1500\r\n";
+    QCOMPARE(csv.data(), expected);
+    QCOMPARE(steps.first(), std::make_pair(0LL, 4LL));
+    QCOMPARE(steps.last(), std::make_pair(4LL, 4LL));
+}
+
+void ProgressStoreTest::csvExportCanBeStopped()
+{
+    QTemporaryDir folder;
+    ProgressStore store(folder.filePath(u"progress.sqlite"_s));
+    store.open(Now);
+    QVERIFY(store.recordMany(*store.addPupil(u"Ann"_s), someAnswers(3, 10000)));
+    QBuffer csv;
+    csv.open(QIODevice::WriteOnly);
+    qint64 reached = 0;
+    QVERIFY(!store.exportCsv(csv, [&reached](qint64 done, qint64 total) {
+        reached = done;
+        return done < total / 2;
+    }));
+    QVERIFY(reached >= 5000 && reached < 10000);
+    FullDevice full;
+    full.open(QIODevice::WriteOnly);
+    QVERIFY(!store.exportCsv(full));
+}
+
 int main(int argc, char *argv[])
 {
+    // Local days and dated names are checked five hours behind UTC, with no
+    // time zone files needed.
+    qputenv("TZ", "XST5");
+    tzset();
     QCoreApplication app(argc, argv);
+    const QString fullDisk = qEnvironmentVariable(FullDiskVariable);
+    if (!fullDisk.isEmpty())
+        return keepAnswersUntilFull(fullDisk);
     ProgressStoreTest test;
     QTEST_SET_MAIN_SOURCE_PATH
     return QTest::qExec(&test, argc, argv);

@@ -13,22 +13,17 @@
 #include "rules/number_text.h"
 #include "rules/practice_problem.h"
 #include "rules/spoken_sum.h"
+#include "worksheet/print_preview.h"
 #include "worksheet/worksheet_print.h"
 
-#include <QAction>
 #include <QCheckBox>
 #include <QColor>
 #include <QComboBox>
-#include <QCoreApplication>
 #include <QDate>
 #include <QDir>
 #include <QFontMetrics>
-#include <QGraphicsView>
 #include <QGuiApplication>
-#include <QHBoxLayout>
-#include <QKeySequence>
 #include <QLabel>
-#include <QLayout>
 #include <QLineEdit>
 #include <QLocale>
 #include <QPageSize>
@@ -45,7 +40,6 @@
 #include <QStringList>
 #include <QTextDocument>
 #include <QTimer>
-#include <QToolBar>
 
 #include <algorithm>
 #include <array>
@@ -81,9 +75,6 @@ constexpr char AnswerSheetNotSaved[] = "The answer sheet could not be saved as %
 constexpr char SavedAsPdf[] = "Worksheet saved as PDF: %1.";
 constexpr char Printed[] = "Worksheet sent to the printer %1.";
 constexpr char PrintCancelled[] = "Printing cancelled. Nothing was printed.";
-// The preview's page view names how many pages will be printed.
-constexpr char OnePage[] = "1 page";
-constexpr char Pages[] = "%1 pages";
 } // namespace news
 
 QString sentence(const char *words)
@@ -175,56 +166,6 @@ QString fittedMessage(
             tooMany = middle;
     }
     return shortened(kept, everywhere);
-}
-
-// The preview as a teacher uses it by keyboard and by ear. Its tool bar
-// buttons take no focus, and walking some twenty picture buttons for the two
-// that matter would be slow by ear, so Print and Close stand as real buttons
-// at the end of `row`, in the Tab order, Print the default: Return prints
-// from anywhere but Close. Print and Ctrl+P trigger the tool bar's own print
-// command, so the print dialog and the pages are those of its button. The
-// page view, the first stop, is named and says how many pages there are;
-// the tool bar's two fields get names.
-void addKeyboardCommands(QPrintPreviewDialog &preview, QWidget *row, QBoxLayout *rowLayout)
-{
-    const QString printText = QCoreApplication::translate("QPrintPreviewDialog", "Print");
-    for (QAction *action : preview.findChildren<QAction *>()) {
-        if (action->text() != printText)
-            continue;
-        action->setShortcut(QKeySequence::Print);
-        auto *print = new QPushButton(QStringLiteral("&Print"), row);
-        print->setObjectName(QStringLiteral("cmdPrintFromPreview"));
-        print->setDefault(true);
-        QObject::connect(print, &QPushButton::clicked, action, &QAction::trigger);
-        rowLayout->addWidget(print);
-        break;
-    }
-    auto *close = new QPushButton(QStringLiteral("&Close"), row);
-    close->setObjectName(QStringLiteral("cmdClosePreview"));
-    QObject::connect(close, &QPushButton::clicked, &preview, &QDialog::reject);
-    rowLayout->addWidget(close);
-
-    if (auto *toolBar = preview.findChild<QToolBar *>()) {
-        for (QComboBox *zoom : toolBar->findChildren<QComboBox *>())
-            zoom->setAccessibleName(QStringLiteral("Zoom"));
-        for (QLineEdit *field : toolBar->findChildren<QLineEdit *>()) {
-            if (!qobject_cast<QComboBox *>(field->parentWidget()))
-                field->setAccessibleName(QStringLiteral("Page number"));
-        }
-    }
-    auto *view = preview.findChild<QPrintPreviewWidget *>();
-    auto *pages = view ? view->findChild<QGraphicsView *>() : nullptr;
-    if (!pages)
-        return;
-    pages->setAccessibleName(QStringLiteral("Worksheet pages"));
-    QObject::connect(view, &QPrintPreviewWidget::previewChanged, pages, [view, pages]() {
-        const int count = view->pageCount();
-        pages->setAccessibleDescription(
-            count == 1 ? sentence(news::OnePage) : sentence(news::Pages).arg(count));
-    });
-    // The preview itself would take the focus, unnamed, where nothing reads.
-    view->setFocusProxy(pages);
-    pages->setFocus();
 }
 
 QLabel *heading(QWidget *parent, const QString &name, const QString &text, const QRect &geometry)
@@ -549,20 +490,7 @@ void WorksheetScreen::cmdPrintWorksheet_Click()
     QPrintPreviewDialog preview(&printer, this);
     preview.setObjectName(QStringLiteral("dlgPrintWorksheet"));
     preview.setWindowTitle(QStringLiteral("Print Worksheet"));
-    // A row of its own under the pages: in the tool bar a long worksheet's
-    // page count pushed it out of sight. It shows what the pages will hold,
-    // as last chosen.
-    auto *keyRow = new QWidget(&preview);
-    keyRow->setObjectName(QStringLiteral("answerKeyRow"));
-    auto *withKey = new QCheckBox(QStringLiteral("Include &answer key"), keyRow);
-    withKey->setObjectName(QStringLiteral("chkIncludeAnswerKey"));
-    withKey->setChecked(m_includeAnswerKey);
-    auto *rowLayout = new QHBoxLayout(keyRow);
-    rowLayout->addWidget(withKey);
-    rowLayout->addStretch();
-    addKeyboardCommands(preview, keyRow, rowLayout);
-    if (QLayout *dialogLayout = preview.layout())
-        dialogLayout->addWidget(keyRow);
+    QCheckBox *withKey = addPreviewRow(preview, m_includeAnswerKey);
     auto *view = preview.findChild<QPrintPreviewWidget *>();
     connect(withKey, &QCheckBox::toggled, &preview, [this, view](bool checked) {
         m_includeAnswerKey = checked;

@@ -1,0 +1,423 @@
+#include "base/chart_view.h"
+
+#include "base/accessibility.h"
+
+#include <QFontMetrics>
+#include <QKeyEvent>
+#include <QLocale>
+#include <QMouseEvent>
+#include <QPainter>
+#include <QPainterPath>
+#include <QStyle>
+#include <QStyleOptionFocusRect>
+
+#include <cmath>
+
+using namespace Qt::StringLiterals;
+
+namespace {
+
+constexpr int Margin = 4;
+
+// The smallest of 1, 2, 5 times a power of ten at or above `value`.
+double roundTop(double value)
+{
+    if (value <= 1.0)
+        return 1.0;
+    const double power = std::pow(10.0, std::floor(std::log10(value)));
+    for (const double step : { 1.0, 2.0, 5.0, 10.0 }) {
+        if (value <= step * power + 1e-9)
+            return step * power;
+    }
+    return 10.0 * power;
+}
+
+// Quarters where they are whole figures (0, 25, 50, 75, 100 %; 2 s in
+// halves), otherwise fifths (1, 2, 3, 4, 5 s); halves in a low chart.
+int axisSteps(double top, double plotHeight)
+{
+    const bool quarters = std::fmod(top, 4.0) == 0.0 || top == 2.0;
+    if (plotHeight < 80)
+        return quarters ? 2 : 1;
+    return quarters ? 4 : 5;
+}
+
+void drawFocusFrame(QWidget *widget, QPainter &painter)
+{
+    if (!widget->hasFocus())
+        return;
+    QStyleOptionFocusRect option;
+    option.initFrom(widget);
+    option.rect = widget->rect().adjusted(1, 1, -1, -1);
+    widget->style()->drawPrimitive(QStyle::PE_FrameFocusRect, &option, &painter, widget);
+}
+
+} // namespace
+
+ChartView::ChartView(QWidget *parent, const QString &name, const QRect &geometry)
+    : QWidget(parent)
+{
+    setObjectName(name);
+    setGeometry(geometry);
+    setFocusPolicy(Qt::StrongFocus);
+    setAttribute(Qt::WA_OpaquePaintEvent);
+}
+
+void ChartView::setTitle(const QString &title)
+{
+    m_title = title;
+    setAccessibleName(title);
+    update();
+}
+
+void ChartView::setStyle(Style style)
+{
+    m_style = style;
+    update();
+}
+
+void ChartView::setAxis(std::optional<double> top, const QString &unit)
+{
+    m_top = top;
+    m_unit = unit;
+    update();
+}
+
+void ChartView::setValues(const QList<std::optional<double>> &values, const QStringList &labels)
+{
+    m_values = values;
+    m_labels = labels;
+    update();
+}
+
+void ChartView::setEmptyText(const QString &text)
+{
+    m_emptyText = text;
+    update();
+}
+
+double ChartView::axisTop() const
+{
+    if (m_top)
+        return *m_top;
+    double highest = 0.0;
+    for (const std::optional<double> &value : m_values) {
+        if (value)
+            highest = qMax(highest, *value);
+    }
+    return roundTop(highest);
+}
+
+QString ChartView::axisText(double value) const
+{
+    const bool whole = std::abs(value - std::round(value)) < 1e-9;
+    const QString figure = QLocale().toString(value, 'f', whole ? 0 : 1);
+    return m_unit.isEmpty() ? figure : figure + u" "_s + m_unit;
+}
+
+QRectF ChartView::plotArea() const
+{
+    const QFontMetrics metrics(font());
+    const double top = axisTop();
+    int axisWidth = 0;
+    for (int step = 0; step <= 5; ++step)
+        axisWidth = qMax(axisWidth, metrics.horizontalAdvance(axisText(top * step / 5.0)));
+    axisWidth = qMax(axisWidth, metrics.horizontalAdvance(axisText(top * 3 / 4.0)));
+    const int titleHeight = m_title.isEmpty() ? 0 : metrics.height() + Margin;
+    const QRectF area(
+        Margin + axisWidth + Margin, Margin + titleHeight + metrics.height() / 2.0, 0, 0);
+    return QRectF(area.topLeft(),
+        QPointF(width() - Margin - metrics.averageCharWidth(),
+            height() - Margin - metrics.height() - Margin));
+}
+
+std::optional<QPointF> ChartView::valuePoint(int index) const
+{
+    if (index < 0 || index >= m_values.size() || !m_values.at(index))
+        return std::nullopt;
+    const QRectF plot = plotArea();
+    const double slot = plot.width() / m_values.size();
+    const double share = qBound(0.0, *m_values.at(index) / axisTop(), 1.0);
+    return QPointF(plot.left() + slot * (index + 0.5), plot.bottom() - share * plot.height());
+}
+
+QSize ChartView::sizeHint() const
+{
+    return QSize(220, 160);
+}
+
+void ChartView::paintEvent(QPaintEvent *)
+{
+    QPainter painter(this);
+    painter.fillRect(rect(), m_background);
+    painter.setRenderHint(QPainter::Antialiasing);
+    const QFontMetrics metrics(font());
+    const QRectF plot = plotArea();
+
+    if (!m_title.isEmpty()) {
+        QFont bold = font();
+        bold.setBold(true);
+        painter.setFont(bold);
+        painter.setPen(m_text);
+        painter.drawText(QRectF(Margin, Margin, width() - 2 * Margin, metrics.height()),
+            Qt::AlignLeft | Qt::AlignVCenter, m_title);
+        painter.setFont(font());
+    }
+
+    // Axis figures with light lines across at each quarter.
+    const double top = axisTop();
+    const int steps = axisSteps(top, plot.height());
+    for (int step = 0; step <= steps; ++step) {
+        const double y = plot.bottom() - plot.height() * step / steps;
+        painter.setPen(QPen(step == 0 ? m_text : m_grid, 1));
+        painter.drawLine(QPointF(plot.left(), y), QPointF(plot.right(), y));
+        painter.setPen(m_text);
+        painter.drawText(
+            QRectF(0, y - metrics.height() / 2.0, plot.left() - Margin, metrics.height()),
+            Qt::AlignRight | Qt::AlignVCenter, axisText(top * step / steps));
+    }
+    painter.setPen(QPen(m_text, 1));
+    painter.drawLine(plot.bottomLeft(), plot.topLeft());
+
+    // Day labels under the first, the middle and the last day.
+    const qsizetype count = m_values.size();
+    if (count > 0) {
+        const double slot = plot.width() / count;
+        QList<qsizetype> labelled { 0 };
+        if (count > 2)
+            labelled << count / 2;
+        if (count > 1)
+            labelled << count - 1;
+        for (const qsizetype index : std::as_const(labelled)) {
+            if (index >= m_labels.size())
+                continue;
+            const QString label = m_labels.at(index);
+            const double textWidth = metrics.horizontalAdvance(label);
+            double left = plot.left() + slot * (index + 0.5) - textWidth / 2.0;
+            left = qBound(0.0, left, width() - textWidth);
+            painter.drawText(
+                QRectF(left, plot.bottom() + Margin / 2.0, textWidth + 1, metrics.height()),
+                Qt::AlignLeft | Qt::AlignTop, label);
+        }
+    }
+
+    bool anyValue = false;
+    for (const std::optional<double> &value : std::as_const(m_values))
+        anyValue = anyValue || value.has_value();
+    if (!anyValue) {
+        painter.setPen(m_text);
+        painter.drawText(plot, Qt::AlignCenter | Qt::TextWordWrap, m_emptyText);
+    } else if (m_style == Style::Bars) {
+        const double slot = plot.width() / count;
+        const double barWidth = qMax(1.0, slot * 0.7);
+        for (int index = 0; index < count; ++index) {
+            const std::optional<QPointF> point = valuePoint(index);
+            if (!point)
+                continue;
+            painter.fillRect(QRectF(point->x() - barWidth / 2.0, point->y(), barWidth,
+                                 plot.bottom() - point->y()),
+                m_series);
+        }
+    } else {
+        // Consecutive days are joined; a day without a value breaks the line.
+        painter.setPen(QPen(m_series, 2));
+        for (int index = 1; index < count; ++index) {
+            const std::optional<QPointF> before = valuePoint(index - 1);
+            const std::optional<QPointF> point = valuePoint(index);
+            if (before && point)
+                painter.drawLine(*before, *point);
+        }
+        painter.setBrush(m_series);
+        painter.setPen(Qt::NoPen);
+        for (int index = 0; index < count; ++index) {
+            if (const std::optional<QPointF> point = valuePoint(index))
+                painter.drawEllipse(*point, 2.5, 2.5);
+        }
+    }
+    drawFocusFrame(this, painter);
+}
+
+CellGridView::CellGridView(QWidget *parent, const QString &name, const QRect &geometry)
+    : QWidget(parent)
+{
+    setObjectName(name);
+    setGeometry(geometry);
+    setFocusPolicy(Qt::StrongFocus);
+    setAttribute(Qt::WA_OpaquePaintEvent);
+}
+
+void CellGridView::setLooks(const QList<StateLook> &looks)
+{
+    m_looks = looks;
+    update();
+}
+
+void CellGridView::setHeadings(
+    const QStringList &rows, const QStringList &columns, const QString &corner)
+{
+    m_rowHeadings = rows;
+    m_columnHeadings = columns;
+    m_corner = corner;
+    update();
+}
+
+void CellGridView::setStates(const QList<QList<int>> &states)
+{
+    m_states = states;
+    update();
+}
+
+void CellGridView::setCellWords(const std::function<QString(int, int)> &words)
+{
+    m_cellWords = words;
+}
+
+int CellGridView::state(int row, int column) const
+{
+    if (row < 0 || row >= m_states.size() || column < 0 || column >= m_states.at(row).size())
+        return -1;
+    return m_states.at(row).at(column);
+}
+
+QColor CellGridView::cellColour(int row, int column) const
+{
+    const int cellState = state(row, column);
+    if (cellState < 0 || cellState >= m_looks.size())
+        return m_background;
+    return m_looks.at(cellState).colour;
+}
+
+QSize CellGridView::cellSize() const
+{
+    const QFontMetrics metrics(font());
+    const int rows = int(m_rowHeadings.size()) + 1;
+    const int columns = int(m_columnHeadings.size()) + 1;
+    const int legendLines = int(m_looks.size() + 1) / 2;
+    const int legendHeight = legendLines * (metrics.height() + 2) + Margin;
+    const int across = (width() - 2 * Margin) / qMax(1, columns);
+    const int down = qMax(4, (height() - 2 * Margin - legendHeight) / qMax(1, rows));
+    // A little wider than high where there is room, so two-digit headings fit.
+    return QSize(qMax(4, qMin(across, down * 4 / 3)), qMin(down, across));
+}
+
+QPoint CellGridView::gridOrigin() const
+{
+    const QSize size = cellSize();
+    const int gridWidth = size.width() * int(m_columnHeadings.size() + 1);
+    return QPoint((width() - gridWidth) / 2 + size.width(), Margin + size.height());
+}
+
+QRect CellGridView::cellRect(int row, int column) const
+{
+    const QSize size = cellSize();
+    return QRect(gridOrigin() + QPoint(column * size.width(), row * size.height()), size);
+}
+
+void CellGridView::paintEvent(QPaintEvent *)
+{
+    QPainter painter(this);
+    painter.fillRect(rect(), m_background);
+    const QFontMetrics metrics(font());
+    const QSize size = cellSize();
+    const QPoint origin = gridOrigin();
+
+    painter.setPen(m_text);
+    painter.drawText(
+        QRect(origin - QPoint(size.width(), size.height()), size), Qt::AlignCenter, m_corner);
+    for (int column = 0; column < m_columnHeadings.size(); ++column) {
+        painter.drawText(QRect(origin + QPoint(column * size.width(), -size.height()), size),
+            Qt::AlignCenter, m_columnHeadings.at(column));
+    }
+    for (int row = 0; row < m_rowHeadings.size(); ++row) {
+        painter.drawText(QRect(origin + QPoint(-size.width(), row * size.height()), size),
+            Qt::AlignCenter, m_rowHeadings.at(row));
+    }
+
+    const QColor lines(0x80, 0x80, 0x80);
+    for (int row = 0; row < m_rowHeadings.size(); ++row) {
+        for (int column = 0; column < m_columnHeadings.size(); ++column) {
+            const QRect cell = cellRect(row, column);
+            painter.fillRect(cell, cellColour(row, column));
+            const int cellState = state(row, column);
+            if (cellState >= 0 && cellState < m_looks.size() && m_looks.at(cellState).hatched)
+                painter.fillRect(cell, QBrush(Qt::white, Qt::BDiagPattern));
+            painter.setPen(lines);
+            painter.drawRect(cell.adjusted(0, 0, -1, -1));
+        }
+    }
+    if (hasFocus() && !m_rowHeadings.isEmpty() && !m_columnHeadings.isEmpty()) {
+        painter.setPen(QPen(Qt::black, 2));
+        painter.drawRect(cellRect(m_row, m_column).adjusted(1, 1, -1, -1));
+    }
+
+    // The legend: two states to a line under the grid.
+    const int legendTop = origin.y() + int(m_rowHeadings.size()) * size.height() + Margin;
+    const int half = (width() - 2 * Margin) / 2;
+    const int swatch = metrics.height() - 4;
+    for (int index = 0; index < m_looks.size(); ++index) {
+        const StateLook &look = m_looks.at(index);
+        const QPoint at(
+            Margin + (index % 2) * half, legendTop + (index / 2) * (metrics.height() + 2));
+        const QRect box(at + QPoint(0, 2), QSize(swatch, swatch));
+        painter.fillRect(box, look.colour);
+        if (look.hatched)
+            painter.fillRect(box, QBrush(Qt::white, Qt::BDiagPattern));
+        painter.setPen(lines);
+        painter.drawRect(box.adjusted(0, 0, -1, -1));
+        painter.setPen(m_text);
+        painter.drawText(
+            QRect(at + QPoint(swatch + Margin, 0), QSize(half - swatch - Margin, metrics.height())),
+            Qt::AlignLeft | Qt::AlignVCenter, look.legend);
+    }
+    drawFocusFrame(this, painter);
+}
+
+void CellGridView::moveTo(int row, int column)
+{
+    m_row = qBound(0, row, qMax(0, int(m_rowHeadings.size()) - 1));
+    m_column = qBound(0, column, qMax(0, int(m_columnHeadings.size()) - 1));
+    update();
+    if (m_cellWords)
+        access::tell(this, m_cellWords(m_row, m_column));
+}
+
+void CellGridView::keyPressEvent(QKeyEvent *event)
+{
+    switch (event->key()) {
+    case Qt::Key_Left:
+        moveTo(m_row, m_column - 1);
+        break;
+    case Qt::Key_Right:
+        moveTo(m_row, m_column + 1);
+        break;
+    case Qt::Key_Up:
+        moveTo(m_row - 1, m_column);
+        break;
+    case Qt::Key_Down:
+        moveTo(m_row + 1, m_column);
+        break;
+    case Qt::Key_Home:
+        moveTo(m_row, 0);
+        break;
+    case Qt::Key_End:
+        moveTo(m_row, int(m_columnHeadings.size()) - 1);
+        break;
+    default:
+        QWidget::keyPressEvent(event);
+        return;
+    }
+    event->accept();
+}
+
+void CellGridView::mousePressEvent(QMouseEvent *event)
+{
+    setFocus(Qt::MouseFocusReason);
+    for (int row = 0; row < m_rowHeadings.size(); ++row) {
+        for (int column = 0; column < m_columnHeadings.size(); ++column) {
+            if (cellRect(row, column).contains(event->position().toPoint())) {
+                moveTo(row, column);
+                return;
+            }
+        }
+    }
+}

@@ -1,0 +1,184 @@
+#include "progress/progress_store.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QElapsedTimer>
+#include <QFile>
+#include <QFileInfo>
+#include <QTemporaryDir>
+
+#include <benchmark/benchmark.h>
+
+#include <algorithm>
+#include <cstdio>
+#include <ctime>
+#include <random>
+
+using namespace Qt::StringLiterals;
+
+namespace {
+
+constexpr int Pupils = 30;
+constexpr int Days = 200;
+constexpr int AnswersPerDay = 100;
+constexpr int Runs = 5;
+
+const QDateTime Now(QDate(2026, 12, 9), QTime(15, 0), Qt::UTC);
+
+qint64 threadCpuNs()
+{
+    timespec now {};
+    clock_gettime(CLOCK_THREAD_CPUTIME_ID, &now);
+    return qint64(now.tv_sec) * 1000000000 + now.tv_nsec;
+}
+
+// A school day of answers: each day an hour from 9:00, in every mode and
+// operation, mostly right, taking half a second to eight.
+QList<tutor::Attempt> daysOfAnswers(std::mt19937 &random)
+{
+    QList<tutor::Attempt> answers;
+    answers.reserve(Days * AnswersPerDay);
+    for (int day = Days - 1; day >= 0; --day) {
+        const QDateTime start(Now.date().addDays(-day), QTime(9, 0), Qt::UTC);
+        for (int index = 0; index < AnswersPerDay; ++index) {
+            tutor::Attempt attempt;
+            attempt.answeredAt = start.addMSecs(qint64(index) * 36000 + int(random() % 1000));
+            attempt.mode = tutor::AnswerMode(1 + random() % 4);
+            attempt.level = tutor::Level(random() % 5);
+            attempt.operation = tutor::Operation(1 + random() % 4);
+            attempt.first = double(random() % 13);
+            attempt.second = double(random() % 13);
+            const int expected = int(attempt.first + attempt.second);
+            attempt.expected = QString::number(expected);
+            attempt.correct = random() % 5 != 0;
+            attempt.typed = attempt.correct ? attempt.expected : QString::number(expected + 1);
+            attempt.millis = 500 + qint64(random() % 7500);
+            answers.append(attempt);
+        }
+    }
+    return answers;
+}
+
+// The middle of several runs, in milliseconds.
+template<typename Run> double middleMs(Run run)
+{
+    QList<double> times;
+    for (int index = 0; index < Runs; ++index) {
+        QElapsedTimer clock;
+        clock.start();
+        run();
+        times << clock.nsecsElapsed() / 1e6;
+    }
+    std::sort(times.begin(), times.end());
+    return times.at(Runs / 2);
+}
+
+qint64 bytesOf(const QString &path)
+{
+    qint64 bytes = 0;
+    for (const QString &part : QStringList { path, path + u"-wal"_s, path + u"-shm"_s })
+        bytes += QFileInfo(part).size();
+    return bytes;
+}
+
+// Fills a progress file with 30 pupils' 200 days of 100 answers, then times
+// what the screens ask of it, against the goals.
+void progressFileAtFullSize(benchmark::State &state)
+{
+    for (auto _ : state) {
+        QTemporaryDir folder;
+        // Kept for a look inside when asked.
+        folder.setAutoRemove(qEnvironmentVariableIsEmpty("ORVI_KEEP_PROGRESS_BENCH"));
+        const QString path = folder.filePath(u"progress.sqlite"_s);
+        QList<qint64> ids;
+        QElapsedTimer clock;
+        clock.start();
+        {
+            progress::ProgressStore store(path);
+            store.open(Now);
+            std::mt19937 random(24);
+            for (int pupil = 0; pupil < Pupils; ++pupil) {
+                const qint64 id = *store.addPupil(u"Pupil %1"_s.arg(pupil + 1));
+                ids << id;
+                store.recordMany(id, daysOfAnswers(random));
+            }
+        }
+        const double fillS = clock.nsecsElapsed() / 1e9;
+
+        progress::ProgressStore store(path);
+        clock.restart();
+        store.open(Now.addDays(1)); // with the day's backup
+        const double openMs = clock.nsecsElapsed() / 1e6;
+        double reopenMs = 0;
+        {
+            progress::ProgressStore again(path);
+            clock.restart();
+            again.open(Now.addDays(1).addSecs(60)); // the backup made already
+            reopenMs = clock.nsecsElapsed() / 1e6;
+        }
+        const qint64 attempts = store.attemptCount();
+        const qint64 fileBytes = bytesOf(path);
+
+        int shown = 0;
+        const double progressMs = middleMs(
+            [&]() { shown += store.progress(ids.at(shown % Pupils), Now).operations.size(); });
+        const double overviewMs = middleMs([&]() { shown += store.classOverview().size(); });
+        QFile csv(folder.filePath(u"OrviProgress.csv"_s));
+        csv.open(QIODevice::WriteOnly);
+        clock.restart();
+        const qint64 exportCpuNs = threadCpuNs();
+        store.exportCsv(csv, [](qint64, qint64) { return true; });
+        csv.close();
+        const double exportS = clock.nsecsElapsed() / 1e9;
+        const double exportCpuS = (threadCpuNs() - exportCpuNs) / 1e9;
+
+        // Answers one by one, each its own transaction synced to the disk.
+        std::mt19937 random(7);
+        const QList<tutor::Attempt> more = daysOfAnswers(random).mid(0, 200);
+        qint64 cpuNs = 0;
+        clock.restart();
+        for (const tutor::Attempt &attempt : more) {
+            const qint64 before = threadCpuNs();
+            store.record(ids.first(), attempt);
+            cpuNs += threadCpuNs() - before;
+        }
+        const double recordWallMs = clock.nsecsElapsed() / 1e6 / double(more.size());
+        const double recordCpuMs = cpuNs / 1e6 / double(more.size());
+
+        state.counters["progress_ms"] = progressMs;
+        std::printf(
+            "\nProgress file of %lld answers (%d pupils x %d days x %d), filled in %.1f s\n",
+            static_cast<long long>(attempts), Pupils, Days, AnswersPerDay, fillS);
+        std::printf("  %-36s %10s %10s\n", "", "measured", "goal");
+        std::printf("  %-36s %8.1f MB %7d MB\n", "file size", fileBytes / 1e6, 100);
+        std::printf("  %-36s %7.0f ms %10s\n", "open (check and daily backup)", openMs, "-");
+        std::printf("  %-36s %7.0f ms %10s\n", "open again that day (check only)", reopenMs, "-");
+        std::printf("  %-36s %7.1f ms %7d ms\n", "My Progress (middle of 5)", progressMs, 200);
+        std::printf("  %-36s %7.1f ms %7d ms\n", "Class Overview (middle of 5)", overviewMs, 200);
+        std::printf("  %-36s %8.2f s %8d s\n", "CSV export", exportS, 3);
+        std::printf("  %-36s %8.2f s %10s\n", "CSV export: processor time", exportCpuS, "-");
+        std::printf(
+            "  %-36s %7.3f ms %7d ms\n", "record(): processor time per answer", recordCpuMs, 1);
+        std::printf(
+            "  %-36s %7.3f ms %10s\n", "record(): wall time with disk sync", recordWallMs, "-");
+        std::printf("  (%d rows shown; the CSV is %.1f MB)\n", shown,
+            QFileInfo(csv.fileName()).size() / 1e6);
+        if (!folder.autoRemove())
+            std::printf("  kept in %s\n", qPrintable(folder.path()));
+    }
+}
+
+} // namespace
+
+BENCHMARK(progressFileAtFullSize)->Iterations(1)->Unit(benchmark::kSecond);
+
+int main(int argc, char **argv)
+{
+    QCoreApplication app(argc, argv);
+    benchmark::Initialize(&argc, argv);
+    if (benchmark::ReportUnrecognizedArguments(argc, argv))
+        return 1;
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    return 0;
+}

@@ -1,0 +1,315 @@
+#include "progress/class_model.h"
+
+#include "progress/progress_words.h"
+
+#include <QDateTime>
+
+#include <algorithm>
+
+using namespace Qt::StringLiterals;
+
+namespace {
+
+constexpr std::array<tutor::Operation, 4> Operations = { tutor::Operation::Addition,
+    tutor::Operation::Subtraction, tutor::Operation::Multiplication, tutor::Operation::Division };
+
+progress::Tally operationTally(const progress::PupilTotals &pupil, tutor::Operation operation)
+{
+    for (const progress::OperationTally &tally : pupil.byOperation) {
+        if (tally.operation == operation)
+            return tally.tally;
+    }
+    return progress::Tally();
+}
+
+// Which figure of a tally a column shows, counted from Answers.
+enum class Figure { Answers, Share, Median };
+
+QVariant figureKey(const progress::Tally &tally, Figure figure)
+{
+    switch (figure) {
+    case Figure::Answers:
+        return tally.answers;
+    case Figure::Share:
+        return tally.answers > 0 ? QVariant(double(tally.right) / tally.answers) : QVariant();
+    case Figure::Median:
+        return tally.medianMillis ? QVariant(*tally.medianMillis) : QVariant();
+    }
+    return QVariant();
+}
+
+QString figureText(const progress::Tally &tally, Figure figure)
+{
+    switch (figure) {
+    case Figure::Answers:
+        return QString::number(tally.answers);
+    case Figure::Share:
+        return progress::percentText(tally);
+    case Figure::Median:
+        return progress::secondsText(tally.medianMillis);
+    }
+    return QString();
+}
+
+// Names as a teacher sorts them: "bea" beside "Ben", whatever the case,
+// and "Pupil 9" before "Pupil 10". The collator's own numeric mode is not
+// there without ICU, so runs of digits are compared here by their value.
+int nameOrder(const QCollator &collator, const QString &left, const QString &right)
+{
+    qsizetype i = 0;
+    qsizetype j = 0;
+    while (i < left.size() && j < right.size()) {
+        const bool leftDigits = left.at(i).isDigit();
+        const bool rightDigits = right.at(j).isDigit();
+        qsizetype iEnd = i;
+        while (iEnd < left.size() && left.at(iEnd).isDigit() == leftDigits)
+            ++iEnd;
+        qsizetype jEnd = j;
+        while (jEnd < right.size() && right.at(jEnd).isDigit() == rightDigits)
+            ++jEnd;
+        const QString leftRun = left.mid(i, iEnd - i);
+        const QString rightRun = right.mid(j, jEnd - j);
+        int comparison = 0;
+        if (leftDigits && rightDigits) {
+            const double leftValue = leftRun.toDouble();
+            const double rightValue = rightRun.toDouble();
+            comparison = leftValue < rightValue ? -1 : leftValue > rightValue ? 1 : 0;
+        }
+        // Folded by hand: without ICU the collator keeps case apart.
+        if (comparison == 0)
+            comparison = collator.compare(leftRun.toCaseFolded(), rightRun.toCaseFolded());
+        if (comparison != 0)
+            return comparison;
+        i = iEnd;
+        j = jEnd;
+    }
+    return (i < left.size()) - (j < right.size());
+}
+
+} // namespace
+
+ClassModel::ClassModel(QObject *parent)
+    : QAbstractTableModel(parent)
+{ }
+
+void ClassModel::setPupils(const QList<progress::PupilTotals> &pupils)
+{
+    beginResetModel();
+    m_pupils = pupils;
+    endResetModel();
+    if (m_sortColumn >= 0 && m_sortColumn < columnCount())
+        sort(m_sortColumn, m_sortOrder);
+}
+
+void ClassModel::setEachOperationShown(bool shown)
+{
+    if (shown == m_eachOperation)
+        return;
+    const int extra = int(Operations.size()) * ColumnsPerOperation;
+    if (shown) {
+        beginInsertColumns(QModelIndex(), FirstOperationColumn, FirstOperationColumn + extra - 1);
+        m_eachOperation = true;
+        endInsertColumns();
+    } else {
+        beginRemoveColumns(QModelIndex(), FirstOperationColumn, FirstOperationColumn + extra - 1);
+        m_eachOperation = false;
+        endRemoveColumns();
+    }
+}
+
+int ClassModel::rowOf(qint64 pupilId) const
+{
+    for (int row = 0; row < m_pupils.size(); ++row) {
+        if (m_pupils.at(row).pupilId == pupilId)
+            return row;
+    }
+    return -1;
+}
+
+int ClassModel::rowCount(const QModelIndex &parent) const
+{
+    return parent.isValid() ? 0 : int(m_pupils.size());
+}
+
+int ClassModel::columnCount(const QModelIndex &parent) const
+{
+    if (parent.isValid())
+        return 0;
+    return FirstOperationColumn
+        + (m_eachOperation ? int(Operations.size()) * ColumnsPerOperation : 0);
+}
+
+QString ClassModel::columnName(int column) const
+{
+    switch (column) {
+    case Name:
+        return u"Name"_s;
+    case Answers:
+        return u"Answers"_s;
+    case ShareRight:
+        return u"Share right"_s;
+    case MedianTime:
+        return u"Median time"_s;
+    case DaysPractised:
+        return u"Days practised"_s;
+    case LastPractised:
+        return u"Last practised"_s;
+    default:
+        break;
+    }
+    const int offset = column - FirstOperationColumn;
+    if (offset < 0 || offset >= columnCount() - FirstOperationColumn)
+        return QString();
+    const QString operation = progress::operationName(Operations.at(offset / ColumnsPerOperation));
+    static const std::array<QString, 3> figures
+        = { u"answers"_s, u"share right"_s, u"median time"_s };
+    return operation + u" "_s + figures.at(offset % ColumnsPerOperation);
+}
+
+QVariant ClassModel::sortKey(const progress::PupilTotals &pupil, int column) const
+{
+    switch (column) {
+    case Name:
+        return pupil.name;
+    case Answers:
+        return figureKey(pupil.all, Figure::Answers);
+    case ShareRight:
+        return figureKey(pupil.all, Figure::Share);
+    case MedianTime:
+        return figureKey(pupil.all, Figure::Median);
+    case DaysPractised:
+        return pupil.daysPractised;
+    case LastPractised:
+        return pupil.lastPractised.isValid() ? QVariant(pupil.lastPractised) : QVariant();
+    default:
+        break;
+    }
+    const int offset = column - FirstOperationColumn;
+    return figureKey(operationTally(pupil, Operations.at(offset / ColumnsPerOperation)),
+        Figure(offset % ColumnsPerOperation));
+}
+
+QVariant ClassModel::data(const QModelIndex &index, int role) const
+{
+    if (!index.isValid() || index.row() >= m_pupils.size() || index.column() >= columnCount())
+        return QVariant();
+    const progress::PupilTotals &pupil = m_pupils.at(index.row());
+    const int column = index.column();
+    if (role == Qt::TextAlignmentRole) {
+        return column == Name ? QVariant(Qt::AlignLeft | Qt::AlignVCenter)
+                              : QVariant(Qt::AlignRight | Qt::AlignVCenter);
+    }
+    if (role == Qt::UserRole)
+        return sortKey(pupil, column);
+    if (role != Qt::DisplayRole && role != Qt::AccessibleTextRole)
+        return QVariant();
+
+    QString text;
+    switch (column) {
+    case Name:
+        text = pupil.name;
+        break;
+    case Answers:
+        text = figureText(pupil.all, Figure::Answers);
+        break;
+    case ShareRight:
+        text = figureText(pupil.all, Figure::Share);
+        break;
+    case MedianTime:
+        text = figureText(pupil.all, Figure::Median);
+        break;
+    case DaysPractised:
+        text = QString::number(pupil.daysPractised);
+        break;
+    case LastPractised:
+        text = progress::dateText(pupil.lastPractised);
+        break;
+    default: {
+        const int offset = column - FirstOperationColumn;
+        text = figureText(operationTally(pupil, Operations.at(offset / ColumnsPerOperation)),
+            Figure(offset % ColumnsPerOperation));
+    }
+    }
+    // A screen reader hears whose figure and which one it is.
+    if (role == Qt::AccessibleTextRole && column != Name)
+        return QString(pupil.name + u", "_s + columnName(column).toLower() + u": "_s + text);
+    return text;
+}
+
+QVariant ClassModel::headerData(int section, Qt::Orientation orientation, int role) const
+{
+    if (orientation != Qt::Horizontal)
+        return QAbstractTableModel::headerData(section, orientation, role);
+    // An operation's headings take two lines, so its columns stay narrow.
+    if (role == Qt::DisplayRole) {
+        QString heading = columnName(section);
+        if (section >= FirstOperationColumn)
+            heading[heading.indexOf(u' ')] = u'\n';
+        return heading;
+    }
+    if (role == Qt::AccessibleTextRole)
+        return columnName(section);
+    if (role == Qt::InitialSortOrderRole)
+        return int(firstOrder(section));
+    return QVariant();
+}
+
+Qt::SortOrder ClassModel::firstOrder(int column)
+{
+    return column == Name ? Qt::AscendingOrder : Qt::DescendingOrder;
+}
+
+QString ClassModel::sortSentence(int column, Qt::SortOrder order) const
+{
+    const bool ascending = order == Qt::AscendingOrder;
+    QString way;
+    if (column == Name)
+        way = ascending ? u"A to Z"_s : u"Z to A"_s;
+    else if (column == LastPractised)
+        way = ascending ? u"oldest first"_s : u"newest first"_s;
+    else
+        way = ascending ? u"lowest first"_s : u"highest first"_s;
+    return u"Sorted by "_s + columnName(column).toLower() + u", "_s + way + u"."_s;
+}
+
+void ClassModel::sort(int column, Qt::SortOrder order)
+{
+    if (column < 0 || column >= columnCount())
+        return;
+    m_sortColumn = column;
+    m_sortOrder = order;
+    emit layoutAboutToBeChanged({}, QAbstractItemModel::VerticalSortHint);
+    const QModelIndexList before = persistentIndexList();
+    QList<qint64> ids;
+    for (const QModelIndex &index : before)
+        ids << m_pupils.at(index.row()).pupilId;
+
+    const bool ascending = order == Qt::AscendingOrder;
+    std::stable_sort(m_pupils.begin(), m_pupils.end(),
+        [this, column, ascending](
+            const progress::PupilTotals &left, const progress::PupilTotals &right) {
+            const QVariant a = sortKey(left, column);
+            const QVariant b = sortKey(right, column);
+            // Missing figures go last either way.
+            if (!a.isValid() || !b.isValid())
+                return a.isValid() && !b.isValid();
+            int comparison = 0;
+            if (column == Name) {
+                comparison = nameOrder(m_collator, a.toString(), b.toString());
+                if (comparison == 0)
+                    comparison = a.toString().compare(b.toString());
+            } else {
+                const QPartialOrdering order = QVariant::compare(a, b);
+                comparison = order == QPartialOrdering::Less ? -1
+                    : order == QPartialOrdering::Greater     ? 1
+                                                             : 0;
+            }
+            return ascending ? comparison < 0 : comparison > 0;
+        });
+
+    QModelIndexList after;
+    for (qsizetype k = 0; k < before.size(); ++k)
+        after << index(rowOf(ids.at(k)), before.at(k).column());
+    changePersistentIndexList(before, after);
+    emit layoutChanged({}, QAbstractItemModel::VerticalSortHint);
+}

@@ -1,0 +1,210 @@
+#include "progress/class_screen.h"
+
+#include "base/accessibility.h"
+#include "base/controls.h"
+#include "progress/class_model.h"
+#include "progress/progress_words.h"
+
+#include <QCheckBox>
+#include <QHeaderView>
+#include <QInputDialog>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QTableView>
+
+using namespace Qt::StringLiterals;
+
+namespace {
+
+// Places inside the client area: the screen frame stands 8 pixels up and
+// left of it, as every screen covering the whole area does.
+QRect inClient(int left, int top, int width, int height)
+{
+    return QRect(left + 8, top + 8, width, height);
+}
+
+const QString ProgramName = u"Orvi Math Tutor"_s;
+
+// Names are shown as written, never read as markup.
+void showLabelsAsPlainText(QWidget *dialog)
+{
+    for (QLabel *label : dialog->findChildren<QLabel *>())
+        label->setTextFormat(Qt::PlainText);
+}
+
+} // namespace
+
+ClassScreen::ClassScreen(QWidget *parent)
+    : Screen(u"fraClass"_s, controls::twips(-120, -120, 10575, 4935), parent)
+{
+    m_title = controls::label(this, u"lblClassTitle"_s, QString(), inClient(4, 4, 686, 22));
+    QFont titleFont = m_title->font();
+    titleFont.setBold(true);
+    titleFont.setPointSizeF(titleFont.pointSizeF() * 1.2);
+    m_title->setFont(titleFont);
+
+    m_model = new ClassModel(this);
+    m_table = new QTableView(this);
+    m_table->setObjectName(u"tblClass"_s);
+    m_table->setGeometry(inClient(4, 30, 686, 250));
+    m_table->setModel(m_model);
+    m_table->setAccessibleName(u"Pupils of this computer"_s);
+    m_table->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    m_table->setSelectionMode(QAbstractItemView::SingleSelection);
+    m_table->setSelectionBehavior(QAbstractItemView::SelectRows);
+    // One stop for Tab; the arrow keys move between the cells.
+    m_table->setTabKeyNavigation(false);
+    m_table->verticalHeader()->hide();
+    m_table->verticalHeader()->setDefaultSectionSize(21);
+    m_table->horizontalHeader()->setDefaultSectionSize(104);
+    m_table->horizontalHeader()->setSectionsClickable(true);
+    m_table->setColumnWidth(ClassModel::Name, 160);
+    m_table->setSortingEnabled(true);
+    m_table->horizontalHeader()->setSortIndicator(ClassModel::Name, Qt::AscendingOrder);
+    connect(m_table->horizontalHeader(), &QHeaderView::sortIndicatorChanged, this,
+        &ClassScreen::announceSort);
+    connect(m_table->selectionModel(), &QItemSelectionModel::currentChanged, this,
+        &ClassScreen::updateButtons);
+
+    m_eachOperation = controls::checkBox(
+        this, u"chkEachOperation"_s, u"Show &each operation"_s, inClient(4, 288, 168, 22));
+    connect(m_eachOperation, &QCheckBox::clicked, this, &ClassScreen::chkEachOperation_Click);
+    m_sort = controls::button(
+        this, u"cmdSortColumn"_s, u"S&ort by Column"_s, inClient(176, 286, 138, 26));
+    m_sort->setAccessibleDescription(u"Sorts the table by the column of the current cell; "
+                                     "again, the other way round."_s);
+    connect(m_sort, &QPushButton::clicked, this, &ClassScreen::cmdSortColumn_Click);
+    m_rename
+        = controls::button(this, u"cmdRenamePupil"_s, u"&Rename..."_s, inClient(336, 286, 110, 26));
+    connect(m_rename, &QPushButton::clicked, this, &ClassScreen::cmdRenamePupil_Click);
+    m_delete
+        = controls::button(this, u"cmdDeletePupil"_s, u"&Delete..."_s, inClient(452, 286, 110, 26));
+    connect(m_delete, &QPushButton::clicked, this, &ClassScreen::cmdDeletePupil_Click);
+    m_export
+        = controls::button(this, u"cmdExportCsv"_s, u"Export &CSV"_s, inClient(580, 286, 110, 26));
+    connect(m_export, &QPushButton::clicked, this, &ClassScreen::cmdExportCsv_Click);
+
+    setTabOrder(m_table, m_eachOperation);
+    setTabOrder(m_eachOperation, m_sort);
+    setTabOrder(m_sort, m_rename);
+    setTabOrder(m_rename, m_delete);
+    setTabOrder(m_delete, m_export);
+
+    showClass({});
+}
+
+void ClassScreen::showClass(const QList<progress::PupilTotals> &pupils)
+{
+    const std::optional<progress::PupilTotals> current = currentPupil();
+    const int column = qMax(0, m_table->currentIndex().column());
+    m_model->setPupils(pupils);
+    const int count = int(pupils.size());
+    m_title->setText(
+        count == 1 ? u"Class overview: 1 pupil"_s : u"Class overview: %1 pupils"_s.arg(count));
+    int row = current ? m_model->rowOf(current->pupilId) : -1;
+    if (row < 0 && count > 0)
+        row = 0;
+    if (row >= 0)
+        m_table->setCurrentIndex(m_model->index(row, qMin(column, m_model->columnCount() - 1)));
+    updateButtons();
+}
+
+std::optional<progress::PupilTotals> ClassScreen::currentPupil() const
+{
+    const QModelIndex index = m_table->currentIndex();
+    if (!index.isValid() || index.row() >= m_model->rowCount())
+        return std::nullopt;
+    return m_model->pupil(index.row());
+}
+
+void ClassScreen::enter()
+{
+    m_table->setFocus();
+}
+
+void ClassScreen::updateButtons()
+{
+    const bool any = currentPupil().has_value();
+    m_rename->setEnabled(any);
+    m_delete->setEnabled(any);
+    m_sort->setEnabled(m_model->rowCount() > 0);
+}
+
+void ClassScreen::announceSort(int column, Qt::SortOrder order)
+{
+    access::announce(m_table, m_model->sortSentence(column, order));
+}
+
+void ClassScreen::chkEachOperation_Click()
+{
+    const bool shown = m_eachOperation->isChecked();
+    m_model->setEachOperationShown(shown);
+    for (int column = ClassModel::FirstOperationColumn; column < m_model->columnCount(); ++column)
+        m_table->setColumnWidth(column, 86);
+    QHeaderView *header = m_table->horizontalHeader();
+    // A sort by a column that is gone falls back to the names.
+    if (header->sortIndicatorSection() >= m_model->columnCount())
+        header->setSortIndicator(ClassModel::Name, Qt::AscendingOrder);
+    access::announce(m_eachOperation,
+        shown ? u"Columns for each operation shown."_s : u"Columns for each operation hidden."_s);
+}
+
+void ClassScreen::cmdSortColumn_Click()
+{
+    QHeaderView *header = m_table->horizontalHeader();
+    const int column = qMax(0, m_table->currentIndex().column());
+    Qt::SortOrder order = ClassModel::firstOrder(column);
+    if (header->sortIndicatorSection() == column) {
+        order = header->sortIndicatorOrder() == Qt::AscendingOrder ? Qt::DescendingOrder
+                                                                   : Qt::AscendingOrder;
+    }
+    header->setSortIndicator(column, order);
+    m_table->setFocus();
+}
+
+void ClassScreen::cmdRenamePupil_Click()
+{
+    const std::optional<progress::PupilTotals> pupil = currentPupil();
+    if (!pupil)
+        return;
+    QInputDialog dialog(this);
+    dialog.setObjectName(u"dlgRenamePupil"_s);
+    dialog.setWindowTitle(ProgramName);
+    dialog.setInputMode(QInputDialog::TextInput);
+    dialog.setLabelText(u"New name for %1:"_s.arg(progress::nameInText(pupil->name)));
+    dialog.setTextValue(pupil->name);
+    showLabelsAsPlainText(&dialog);
+    if (auto *box = dialog.findChild<QLineEdit *>())
+        controls::dropInvisibleCharacters(box);
+    if (dialog.exec() != QDialog::Accepted)
+        return;
+    const QString name = dialog.textValue().trimmed();
+    if (!name.isEmpty() && name != pupil->name)
+        emit renameRequested(pupil->pupilId, name);
+    m_table->setFocus();
+}
+
+void ClassScreen::cmdDeletePupil_Click()
+{
+    const std::optional<progress::PupilTotals> pupil = currentPupil();
+    if (!pupil)
+        return;
+    const QString name = progress::nameInText(pupil->name);
+    QMessageBox box(QMessageBox::Question, ProgramName,
+        u"Delete %1 and all of %2's answers?"_s.arg(name, name), QMessageBox::Yes | QMessageBox::No,
+        this);
+    box.setObjectName(u"dlgDeletePupil"_s);
+    box.setTextFormat(Qt::PlainText);
+    box.setDefaultButton(QMessageBox::No);
+    box.setEscapeButton(QMessageBox::No);
+    if (box.exec() == QMessageBox::Yes)
+        emit deleteRequested(pupil->pupilId);
+    m_table->setFocus();
+}
+
+void ClassScreen::cmdExportCsv_Click()
+{
+    emit exportRequested();
+}

@@ -1,0 +1,53 @@
+#pragma once
+
+#include "base/screen.h"
+#include "progress/progress_data.h"
+
+class ClassModel;
+class QCheckBox;
+class QLabel;
+class QPushButton;
+class QTableView;
+
+// "Class Overview": every pupil of this computer in a sortable table, with
+// renaming, deleting and the CSV export. It never touches the kept answers
+// itself: it asks through its signals, and shows what showClass() gives it.
+class ClassScreen : public Screen
+{
+    Q_OBJECT
+    Q_DISABLE_COPY_MOVE(ClassScreen)
+
+public:
+    explicit ClassScreen(QWidget *parent);
+
+    void showClass(const QList<progress::PupilTotals> &pupils);
+    // The pupil of the table's current row; none when the table is empty.
+    std::optional<progress::PupilTotals> currentPupil() const;
+
+    void enter() override;
+
+public slots:
+    void chkEachOperation_Click();
+    void cmdSortColumn_Click();
+    void cmdRenamePupil_Click();
+    void cmdDeletePupil_Click();
+    void cmdExportCsv_Click();
+
+signals:
+    void renameRequested(qint64 pupilId, const QString &newName);
+    void deleteRequested(qint64 pupilId);
+    void exportRequested();
+
+private:
+    void updateButtons();
+    void announceSort(int column, Qt::SortOrder order);
+
+    ClassModel *m_model = nullptr;
+    QLabel *m_title = nullptr;
+    QTableView *m_table = nullptr;
+    QCheckBox *m_eachOperation = nullptr;
+    QPushButton *m_sort = nullptr;
+    QPushButton *m_rename = nullptr;
+    QPushButton *m_delete = nullptr;
+    QPushButton *m_export = nullptr;
+};

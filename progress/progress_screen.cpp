@@ -1,0 +1,225 @@
+#include "progress/progress_screen.h"
+
+#include "base/chart_view.h"
+#include "base/controls.h"
+#include "progress/progress_words.h"
+
+#include <QComboBox>
+#include <QHeaderView>
+#include <QLabel>
+#include <QLocale>
+#include <QPushButton>
+#include <QStandardItemModel>
+#include <QTableView>
+
+using namespace Qt::StringLiterals;
+
+namespace {
+
+// Places inside the client area: the screen frame stands 8 pixels up and
+// left of it, as every screen covering the whole area does.
+QRect inClient(int left, int top, int width, int height)
+{
+    return QRect(left + 8, top + 8, width, height);
+}
+
+constexpr std::array<tutor::Operation, 4> Operations = { tutor::Operation::Addition,
+    tutor::Operation::Subtraction, tutor::Operation::Multiplication, tutor::Operation::Division };
+
+constexpr std::array<progress::FactState, 4> States
+    = { progress::FactState::NotSeen, progress::FactState::WrongLately,
+          progress::FactState::RightButSlow, progress::FactState::RightAndQuick };
+
+QStringList numbersUpTo12()
+{
+    QStringList numbers;
+    for (int number = 0; number <= 12; ++number)
+        numbers << QString::number(number);
+    return numbers;
+}
+
+} // namespace
+
+ProgressScreen::ProgressScreen(QWidget *parent)
+    : Screen(u"fraProgress"_s, controls::twips(-120, -120, 10575, 4935), parent)
+{
+    m_title = controls::label(this, u"lblProgressTitle"_s, QString(), inClient(4, 4, 420, 22));
+    QFont titleFont = m_title->font();
+    titleFont.setBold(true);
+    titleFont.setPointSizeF(titleFont.pointSizeF() * 1.2);
+    m_title->setFont(titleFont);
+
+    m_tableModel = new QStandardItemModel(0, 4, this);
+    m_tableModel->setHorizontalHeaderLabels(
+        { u"Operation"_s, u"Today"_s, u"Last 7 days"_s, u"Last 30 days"_s });
+    m_table = new QTableView(this);
+    m_table->setObjectName(u"tblProgress"_s);
+    m_table->setGeometry(inClient(4, 30, 426, 111));
+    m_table->setModel(m_tableModel);
+    m_table->setAccessibleName(u"Answers, share right and median time of each operation"_s);
+    m_table->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    m_table->setSelectionMode(QAbstractItemView::SingleSelection);
+    // One stop for Tab; the arrow keys move between the cells.
+    m_table->setTabKeyNavigation(false);
+    m_table->verticalHeader()->hide();
+    m_table->verticalHeader()->setDefaultSectionSize(21);
+    m_table->horizontalHeader()->setStretchLastSection(true);
+    m_table->setColumnWidth(0, 96);
+    m_table->setColumnWidth(1, 106);
+    m_table->setColumnWidth(2, 106);
+    m_table->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+
+    auto *key = controls::label(this, u"lblProgressKey"_s,
+        u"Each cell: answers \u00b7 share right \u00b7 median time"_s, inClient(4, 142, 426, 16));
+    key->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+
+    m_shareChart = new ChartView(this, u"chtShareRight"_s, inClient(4, 160, 211, 153));
+    m_shareChart->setTitle(u"Share right per day"_s);
+    m_shareChart->setAxis(100.0, u"%"_s);
+    m_shareChart->setStyle(ChartView::Style::Bars);
+    m_shareChart->setEmptyText(u"No practice in the last 30 days"_s);
+    m_medianChart = new ChartView(this, u"chtMedianTime"_s, inClient(219, 160, 211, 153));
+    m_medianChart->setTitle(u"Median time per day"_s);
+    m_medianChart->setAxis(std::nullopt, u"s"_s);
+    m_medianChart->setStyle(ChartView::Style::Line);
+    m_medianChart->setEmptyText(u"No practice in the last 30 days"_s);
+
+    auto *factsLabel
+        = controls::label(this, u"lblFactsOperation"_s, u"&Facts of:"_s, inClient(440, 30, 66, 22));
+    m_factsOperation = controls::comboBox(this, u"cboFactsOperation"_s, inClient(508, 30, 182, 22));
+    for (const tutor::Operation operation : Operations)
+        m_factsOperation->addItem(progress::operationName(operation), int(tutor::code(operation)));
+    m_factsOperation->setCurrentIndex(0);
+    m_factsOperation->setAccessibleName(u"Facts of"_s);
+    factsLabel->setBuddy(m_factsOperation);
+    connect(
+        m_factsOperation, &QComboBox::activated, this, &ProgressScreen::cboFactsOperation_Click);
+
+    m_facts = new CellGridView(this, u"grdFacts"_s, inClient(440, 56, 250, 257));
+    QList<CellGridView::StateLook> looks;
+    for (const progress::FactState state : States) {
+        looks.append({ factColour(state), progress::factStateName(state),
+            state == progress::FactState::WrongLately });
+    }
+    m_facts->setLooks(looks);
+
+    m_print = controls::button(
+        this, u"cmdPrintProgress"_s, u"&Print Progress"_s, inClient(560, 2, 130, 24));
+    connect(m_print, &QPushButton::clicked, this, &ProgressScreen::cmdPrintProgress_Click);
+
+    setTabOrder(m_table, m_shareChart);
+    setTabOrder(m_shareChart, m_medianChart);
+    setTabOrder(m_medianChart, m_factsOperation);
+    setTabOrder(m_factsOperation, m_facts);
+    setTabOrder(m_facts, m_print);
+
+    showProgress(progress::PupilProgress());
+}
+
+QColor ProgressScreen::factColour(progress::FactState state)
+{
+    switch (state) {
+    case progress::FactState::NotSeen:
+        return QColor(0xee, 0xee, 0xee);
+    case progress::FactState::WrongLately:
+        return QColor(0xc0, 0x39, 0x2b);
+    case progress::FactState::RightButSlow:
+        return QColor(0xf2, 0xc0, 0x3c);
+    case progress::FactState::RightAndQuick:
+        return QColor(0x2e, 0x7d, 0x32);
+    }
+    return QColor(Qt::white);
+}
+
+void ProgressScreen::showProgress(const progress::PupilProgress &progress)
+{
+    m_progress = progress;
+    m_title->setText(progress.name.isEmpty()
+            ? u"Progress"_s
+            : u"Progress of "_s + progress::nameInText(progress.name));
+    m_title->setAccessibleName(m_title->text());
+
+    const QStringList spans { u"Today"_s, u"Last 7 days"_s, u"Last 30 days"_s };
+    m_tableModel->setRowCount(0);
+    QStringList sentences;
+    for (const progress::OperationProgress &operation : progress.operations) {
+        const QString name = progress::operationName(operation.operation);
+        QList<QStandardItem *> row { new QStandardItem(name) };
+        const std::array<const progress::Tally *, 3> tallies
+            = { &operation.today, &operation.lastWeek, &operation.lastMonth };
+        for (int span = 0; span < 3; ++span) {
+            auto *item = new QStandardItem(progress::tallyCell(*tallies.at(span)));
+            item->setData(QString(name + u", "_s
+                              + progress::tallySentence(spans.at(span), *tallies.at(span))),
+                Qt::AccessibleTextRole);
+            item->setTextAlignment(Qt::AlignCenter);
+            row << item;
+        }
+        for (QStandardItem *item : std::as_const(row))
+            item->setEditable(false);
+        m_tableModel->appendRow(row);
+        sentences << progress::weekSentence(operation);
+    }
+    m_table->setAccessibleDescription(sentences.join(u' '));
+    if (m_tableModel->rowCount() > 0 && !m_table->currentIndex().isValid())
+        m_table->setCurrentIndex(m_tableModel->index(0, 0));
+
+    QList<std::optional<double>> shares;
+    QList<std::optional<double>> medians;
+    QStringList labels;
+    for (const progress::DayProgress &day : progress.days) {
+        const std::optional<int> percent = progress::percentRight(day.tally);
+        shares << (percent ? std::optional<double>(*percent) : std::nullopt);
+        medians << (day.tally.answers > 0 && day.tally.medianMillis
+                ? std::optional<double>(double(*day.tally.medianMillis) / 1000.0)
+                : std::nullopt);
+        labels << QLocale().toString(day.day, u"d MMM"_s);
+    }
+    m_shareChart->setValues(shares, labels);
+    m_shareChart->setAccessibleDescription(progress::shareChartSentence(progress.days));
+    m_medianChart->setValues(medians, labels);
+    m_medianChart->setAccessibleDescription(progress::medianChartSentence(progress.days));
+
+    showFacts();
+}
+
+void ProgressScreen::showFacts()
+{
+    const auto operation = tutor::Operation(m_factsOperation->currentData().toInt());
+    progress::FactGrid grid;
+    grid.operation = operation;
+    for (const progress::FactGrid &facts : std::as_const(m_progress.facts)) {
+        if (facts.operation == operation)
+            grid = facts;
+    }
+    QList<QList<int>> states;
+    for (const auto &row : grid.cells) {
+        QList<int> line;
+        for (const progress::FactState state : row)
+            line << int(state);
+        states << line;
+    }
+    m_facts->setHeadings(numbersUpTo12(), numbersUpTo12(), progress::operationSign(operation));
+    m_facts->setStates(states);
+    m_facts->setCellWords([grid](int first, int second) {
+        return progress::factSentence(
+            grid.operation, first, second, grid.cells.at(first).at(second));
+    });
+    m_facts->setAccessibleName(progress::operationName(operation) + u" facts"_s);
+    m_facts->setAccessibleDescription(progress::factsSentence(grid));
+}
+
+void ProgressScreen::enter()
+{
+    m_table->setFocus();
+}
+
+void ProgressScreen::cmdPrintProgress_Click()
+{
+    emit printRequested();
+}
+
+void ProgressScreen::cboFactsOperation_Click()
+{
+    showFacts();
+}

@@ -1,0 +1,58 @@
+#pragma once
+
+#include "progress/progress_data.h"
+
+#include <QList>
+#include <QString>
+
+#include <optional>
+
+// The progress screens' and the progress report's words: figures as text and
+// the sentences a screen reader speaks for a chart or a table. Plain
+// functions, so each sentence is checked without a window.
+namespace progress {
+
+QString operationName(tutor::Operation operation); // "Multiplication"
+QString operationSign(tutor::Operation operation); // "×"
+QString factStateName(FactState state); // "Right but slow"
+
+// The share right in whole percent, rounded; none without answers.
+std::optional<int> percentRight(const Tally &tally);
+// "86 %", or "–" without answers.
+QString percentText(const Tally &tally);
+// "2.4 s" (one decimal, the user's decimal separator), or "–" for none.
+QString secondsText(std::optional<qint64> millis);
+// "2.4 seconds", "1 second", or an empty text for none.
+QString secondsWords(std::optional<qint64> millis);
+// A last-practised moment as a local date, "2026-12-08"; "never" when invalid.
+QString dateText(const QDateTime &moment);
+
+// A table cell: "40 · 85 % · 2.4 s", or "none" without answers.
+QString tallyCell(const Tally &tally);
+// The same in words for a screen reader: "Last 7 days: 40 answers, 85 % right,
+// median 2.4 seconds." or "Today: no answers."
+QString tallySentence(const QString &span, const Tally &tally);
+
+// How the last 7 days compare with the 23 days before them:
+// "Multiplication: 86 % right this week, up from 74 %."
+QString weekSentence(const OperationProgress &operation);
+
+// What the two day charts show, over the given days (oldest first).
+QString shareChartSentence(const QList<DayProgress> &days);
+QString medianChartSentence(const QList<DayProgress> &days);
+
+// What the facts grid shows: how many facts stand in each state, and the
+// facts answered wrong lately (the first ten).
+QString factsSentence(const FactGrid &grid);
+// One cell of it: "7 × 8: wrong lately."
+QString factSentence(tutor::Operation operation, int first, int second, FactState state);
+
+// A pupil's name inside other words: invisible marks left out, and a name
+// with right-to-left letters kept apart (first-strong isolate), so it cannot
+// turn the words around it.
+QString nameInText(const QString &name);
+
+// Count of facts in each state, in the order of FactState.
+std::array<int, 4> factCounts(const FactGrid &grid);
+
+} // namespace progress

@@ -1,0 +1,351 @@
+#include "progress/progress_report.h"
+#include "progress/progress_words.h"
+
+#include <QByteArray>
+#include <QDate>
+#include <QList>
+#include <QLocale>
+#include <QPoint>
+#include <QString>
+#include <QTest>
+
+#include <optional>
+
+using namespace Qt::StringLiterals;
+using progress::DayProgress;
+using progress::FactGrid;
+using progress::FactState;
+using progress::OperationProgress;
+using progress::PupilProgress;
+using progress::Tally;
+using tutor::Operation;
+
+Q_DECLARE_METATYPE(progress::Tally)
+Q_DECLARE_METATYPE(progress::OperationProgress)
+Q_DECLARE_METATYPE(QList<progress::DayProgress>)
+Q_DECLARE_METATYPE(progress::FactGrid)
+Q_DECLARE_METATYPE(progress::PupilProgress)
+
+namespace {
+
+Tally tally(int answers, int right, std::optional<qint64> median = std::nullopt)
+{
+    return Tally { answers, right, median };
+}
+
+OperationProgress operation(Operation which, Tally week, Tally month)
+{
+    OperationProgress result;
+    result.operation = which;
+    result.lastWeek = week;
+    result.lastMonth = month;
+    return result;
+}
+
+// Days from 1 December 2026, each with its tally; a tally of no answers is
+// a day without practice.
+QList<DayProgress> days(const QList<Tally> &tallies)
+{
+    QList<DayProgress> result;
+    for (qsizetype k = 0; k < tallies.size(); ++k)
+        result.append(DayProgress { QDate(2026, 12, 1).addDays(k), tallies.at(k) });
+    return result;
+}
+
+FactGrid grid(Operation which, const QList<std::pair<QPoint, FactState>> &facts)
+{
+    FactGrid result;
+    result.operation = which;
+    for (const auto &[fact, state] : facts)
+        result.cells.at(fact.x()).at(fact.y()) = state;
+    return result;
+}
+
+// A pupil with one operation and two days of practice, the first of 1
+// December having none.
+PupilProgress smallProgress(const QString &name)
+{
+    PupilProgress progress;
+    progress.name = name;
+    progress.worked = QDateTime(QDate(2026, 12, 3), QTime(9, 30), Qt::UTC);
+    OperationProgress addition;
+    addition.today = tally(4, 3, 2500);
+    addition.lastWeek = tally(10, 8, 2000);
+    addition.lastMonth = tally(10, 8, 2000);
+    progress.operations = { addition };
+    progress.days = days({ tally(0, 0), tally(6, 5, 1800), tally(4, 3, 2500) });
+    return progress;
+}
+
+QByteArray crlf(const QStringList &lines)
+{
+    return (lines.join(u"\r\n"_s) + u"\r\n"_s).toUtf8();
+}
+
+} // namespace
+
+class ProgressWordsTest : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void initTestCase();
+    void tallyReadsAsCellAndSentence_data();
+    void tallyReadsAsCellAndSentence();
+    void weekIsComparedWithTheWeeksBefore_data();
+    void weekIsComparedWithTheWeeksBefore();
+    void chartsAreToldInWords_data();
+    void chartsAreToldInWords();
+    void factsGridIsToldInWords_data();
+    void factsGridIsToldInWords();
+    void namesStayApartFromTheWordsAround_data();
+    void namesStayApartFromTheWordsAround();
+    void reportIsWrittenLineForLine();
+    void reportEscapesEveryText_data();
+    void reportEscapesEveryText();
+    void reportWithoutPracticeSaysSo();
+};
+
+void ProgressWordsTest::initTestCase()
+{
+    // Figures with a point and English month names, whatever this machine's
+    // settings.
+    QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates));
+}
+
+void ProgressWordsTest::tallyReadsAsCellAndSentence_data()
+{
+    QTest::addColumn<Tally>("tally");
+    QTest::addColumn<QString>("cell");
+    QTest::addColumn<QString>("sentence");
+
+    QTest::newRow("no answers") << tally(0, 0) << u"none"_s << u"Today: no answers."_s;
+    QTest::newRow("one answer") << tally(1, 1, 1000) << u"1 \u00b7 100 % \u00b7 1.0 s"_s
+                                << u"Today: 1 answer, 100 % right, median 1.0 second."_s;
+    QTest::newRow("share rounds half up") << tally(8, 7, 2345) << u"8 \u00b7 88 % \u00b7 2.3 s"_s
+                                          << u"Today: 8 answers, 88 % right, median 2.3 seconds."_s;
+    QTest::newRow("none right") << tally(3, 0, 12050) << u"3 \u00b7 0 % \u00b7 12.1 s"_s
+                                << u"Today: 3 answers, 0 % right, median 12.1 seconds."_s;
+    QTest::newRow("without a median")
+        << tally(2, 1) << u"2 \u00b7 50 % \u00b7 \u2013"_s << u"Today: 2 answers, 50 % right."_s;
+}
+
+void ProgressWordsTest::tallyReadsAsCellAndSentence()
+{
+    QFETCH(Tally, tally);
+    QFETCH(QString, cell);
+    QFETCH(QString, sentence);
+    QCOMPARE(progress::tallyCell(tally), cell);
+    QCOMPARE(progress::tallySentence(u"Today"_s, tally), sentence);
+}
+
+void ProgressWordsTest::weekIsComparedWithTheWeeksBefore_data()
+{
+    QTest::addColumn<OperationProgress>("progress");
+    QTest::addColumn<QString>("sentence");
+
+    const Operation times = Operation::Multiplication;
+    QTest::newRow("no answers at all") << operation(times, tally(0, 0), tally(0, 0))
+                                       << u"Multiplication: no answers in the last 30 days."_s;
+    QTest::newRow("up") << operation(times, tally(50, 43), tally(100, 80))
+                        << u"Multiplication: 86 % right this week, up from 74 %."_s;
+    QTest::newRow("down") << operation(Operation::Division, tally(10, 5), tally(30, 25))
+                          << u"Division: 50 % right this week, down from 100 %."_s;
+    QTest::newRow("same") << operation(Operation::Addition, tally(4, 3), tally(8, 6))
+                          << u"Addition: 75 % right this week, the same as the weeks before."_s;
+    QTest::newRow("only this week")
+        << operation(times, tally(4, 1), tally(4, 1)) << u"Multiplication: 25 % right this week."_s;
+    QTest::newRow("only the weeks before") << operation(Operation::Subtraction, tally(0, 0),
+        tally(5, 4)) << u"Subtraction: no answers this week, 80 % right in the weeks before."_s;
+}
+
+void ProgressWordsTest::weekIsComparedWithTheWeeksBefore()
+{
+    QFETCH(OperationProgress, progress);
+    QFETCH(QString, sentence);
+    QCOMPARE(progress::weekSentence(progress), sentence);
+}
+
+void ProgressWordsTest::chartsAreToldInWords_data()
+{
+    QTest::addColumn<QList<DayProgress>>("days");
+    QTest::addColumn<QString>("share");
+    QTest::addColumn<QString>("median");
+
+    QTest::newRow("no days") << QList<DayProgress>()
+                             << u"Share right per day over the last 30 days: no practice yet."_s
+                             << u"Median time per day over the last 30 days: no practice yet."_s;
+    QTest::newRow("days without answers")
+        << days({ tally(0, 0), tally(0, 0) })
+        << u"Share right per day over the last 30 days: no practice yet."_s
+        << u"Median time per day over the last 30 days: no practice yet."_s;
+    QTest::newRow("one day") << days({ tally(0, 0), tally(4, 3, 2000), tally(0, 0) })
+                             << u"Share right per day over the last 30 days: practised on 1 day, "
+                                "75 % each day, latest 75 % on 2 December."_s
+                             << u"Median time per day over the last 30 days: practised on 1 day, "
+                                "2.0 seconds each day, latest 2.0 seconds on 2 December."_s;
+    QTest::newRow("days with gaps")
+        << days({ tally(10, 6, 4200), tally(0, 0), tally(20, 19, 1800), tally(5, 4, 2500) })
+        << u"Share right per day over the last 30 days: practised on 3 days, from 60 % to 95 %, "
+           "latest 80 % on 4 December."_s
+        << u"Median time per day over the last 30 days: practised on 3 days, from 1.8 seconds "
+           "to 4.2 seconds, latest 2.5 seconds on 4 December."_s;
+}
+
+void ProgressWordsTest::chartsAreToldInWords()
+{
+    QFETCH(QList<DayProgress>, days);
+    QFETCH(QString, share);
+    QFETCH(QString, median);
+    QCOMPARE(progress::shareChartSentence(days), share);
+    QCOMPARE(progress::medianChartSentence(days), median);
+}
+
+void ProgressWordsTest::factsGridIsToldInWords_data()
+{
+    QTest::addColumn<FactGrid>("grid");
+    QTest::addColumn<QString>("sentence");
+
+    QTest::newRow("nothing seen")
+        << grid(Operation::Addition, {})
+        << u"Addition facts 0 to 12: 0 right and quick, 0 right but slow, 0 wrong lately, "
+           "169 not seen."_s;
+    QTest::newRow("some of each")
+        << grid(Operation::Multiplication,
+               { { QPoint(7, 8), FactState::WrongLately },
+                   { QPoint(2, 2), FactState::RightAndQuick },
+                   { QPoint(6, 9), FactState::WrongLately },
+                   { QPoint(3, 4), FactState::RightButSlow } })
+        << u"Multiplication facts 0 to 12: 1 right and quick, 1 right but slow, 2 wrong lately, "
+           "165 not seen. Wrong lately: 6 \u00d7 9, 7 \u00d7 8."_s;
+    QList<std::pair<QPoint, FactState>> manyWrong;
+    for (int second = 0; second <= 11; ++second)
+        manyWrong.append({ QPoint(1, second), FactState::WrongLately });
+    QTest::newRow("more than ten wrong")
+        << grid(Operation::Subtraction, manyWrong)
+        << u"Subtraction facts 0 to 12: 0 right and quick, 0 right but slow, 12 wrong lately, "
+           "157 not seen. Wrong lately: 1 \u2212 0, 1 \u2212 1, 1 \u2212 2, 1 \u2212 3, "
+           "1 \u2212 4, 1 \u2212 5, 1 \u2212 6, 1 \u2212 7, 1 \u2212 8, 1 \u2212 9, and more."_s;
+}
+
+void ProgressWordsTest::factsGridIsToldInWords()
+{
+    QFETCH(FactGrid, grid);
+    QFETCH(QString, sentence);
+    QCOMPARE(progress::factsSentence(grid), sentence);
+}
+
+void ProgressWordsTest::namesStayApartFromTheWordsAround_data()
+{
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<QString>("shown");
+
+    QTest::newRow("plain") << u"Ann"_s << u"Ann"_s;
+    QTest::newRow("markup stays text") << u"<b>Ann</b>"_s << u"<b>Ann</b>"_s;
+    QTest::newRow("right-to-left override left out") << u"\u202eAnn"_s << u"Ann"_s;
+    QTest::newRow("hebrew kept apart")
+        << u"\u05d3\u05e0\u05d4"_s << u"\u2068\u05d3\u05e0\u05d4\u2069"_s;
+    QTest::newRow("stray isolate end left out") << u"\u05d3\u2069x"_s << u"\u2068\u05d3x\u2069"_s;
+}
+
+void ProgressWordsTest::namesStayApartFromTheWordsAround()
+{
+    QFETCH(QString, name);
+    QFETCH(QString, shown);
+    QCOMPARE(progress::nameInText(name), shown);
+}
+
+void ProgressWordsTest::reportIsWrittenLineForLine()
+{
+    const QByteArray expected = crlf({
+        u"<!DOCTYPE html>"_s,
+        u"<html>"_s,
+        u"<head>"_s,
+        u"<meta charset=\"utf-8\">"_s,
+        u"<title>Orvi Progress Report For -- Ann</title>"_s,
+        u"<style>table{border-collapse:collapse}th,td{border:1px solid #777;padding:2px 8px;"
+        "text-align:center}th{background:navy;color:white}</style>"_s,
+        u"</head>"_s,
+        u"<body>"_s,
+        u"<h1><bdi>Ann</bdi>'s Orvi Progress Report</h1>"_s,
+        u"<p>Worked out on 2026-12-03 09:30 UTC.</p>"_s,
+        u"<h2>Each operation</h2>"_s,
+        u"<table>"_s,
+        u"<tr><th>Operation</th><th colspan=3>Today</th><th colspan=3>Last 7 days</th>"
+        "<th colspan=3>Last 30 days</th></tr>"_s,
+        u"<tr><th></th><th>Answers</th><th>Right</th><th>Median time</th><th>Answers</th>"
+        "<th>Right</th><th>Median time</th><th>Answers</th><th>Right</th><th>Median time</th>"
+        "</tr>"_s,
+        u"<tr><td>Addition</td><td>4</td><td>75 %</td><td>2.5 s</td><td>10</td><td>80 %</td>"
+        "<td>2.0 s</td><td>10</td><td>80 %</td><td>2.0 s</td></tr>"_s,
+        u"</table>"_s,
+        u"<h2>Days of practice in the last 30 days</h2>"_s,
+        u"<table>"_s,
+        u"<tr><th>Day</th><th>Answers</th><th>Right</th><th>Median time</th></tr>"_s,
+        u"<tr><td>2026-12-02</td><td>6</td><td>83 %</td><td>1.8 s</td></tr>"_s,
+        u"<tr><td>2026-12-03</td><td>4</td><td>75 %</td><td>2.5 s</td></tr>"_s,
+        u"</table>"_s,
+        u"<p><small>This report was made with the free <a href=\"https://orvi.example.org/\">"
+        "Orvi Math Tutor</a>.</small></p>"_s,
+        u"</body>"_s,
+        u"</html>"_s,
+    });
+    QCOMPARE(progress::progressReportBytes(smallProgress(u"Ann"_s)), expected);
+    QCOMPARE(progress::progressReportFileName(u"Ann"_s), u"AnnOrviProgress.html"_s);
+}
+
+void ProgressWordsTest::reportEscapesEveryText_data()
+{
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<QString>("title");
+    QTest::addColumn<QString>("heading");
+
+    QTest::newRow("script") << u"<script>alert(1)</script>"_s
+                            << u"<title>Orvi Progress Report For -- &lt;script&gt;alert(1)&lt;/"
+                               "script&gt;</title>"_s
+                            << u"<h1><bdi>&lt;script&gt;alert(1)&lt;/script&gt;</bdi>"_s;
+    QTest::newRow("quotes and ampersand")
+        << u"Ann \"A\" & 'B'"_s
+        << u"<title>Orvi Progress Report For -- Ann &quot;A&quot; &amp; 'B'</title>"_s
+        << u"<h1><bdi>Ann &quot;A&quot; &amp; 'B'</bdi>"_s;
+    QTest::newRow("right-to-left mark")
+        << u"\u202e\u05d3\u05e0\u05d4"_s
+        << u"<title>Orvi Progress Report For -- \u05d3\u05e0\u05d4</title>"_s
+        << u"<h1><bdi>\u202e\u05d3\u05e0\u05d4</bdi>"_s;
+}
+
+void ProgressWordsTest::reportEscapesEveryText()
+{
+    QFETCH(QString, name);
+    QFETCH(QString, title);
+    QFETCH(QString, heading);
+    QByteArray bytes = progress::progressReportBytes(smallProgress(name));
+    const QByteArray mark("\xEF\xBB\xBF");
+    // Non-ASCII text comes with a byte-order mark, so no browser guesses.
+    QCOMPARE(bytes.startsWith(mark), !name.isEmpty() && name.at(0).unicode() > 0x7F);
+    if (bytes.startsWith(mark))
+        bytes.remove(0, mark.size());
+    const QString text = QString::fromUtf8(bytes);
+    QVERIFY2(text.contains(title + u"\r\n"_s), qPrintable(text));
+    QVERIFY2(text.contains(heading), qPrintable(text));
+    QVERIFY(!text.contains(u"<script"_s));
+    QCOMPARE(text.count(u"<h1>"_s), 1);
+}
+
+void ProgressWordsTest::reportWithoutPracticeSaysSo()
+{
+    PupilProgress progress;
+    progress.name = u"Ben"_s;
+    for (const Operation which : { Operation::Addition, Operation::Subtraction,
+             Operation::Multiplication, Operation::Division }) {
+        progress.operations.append(operation(which, tally(0, 0), tally(0, 0)));
+    }
+    progress.days = days(QList<Tally>(30, tally(0, 0)));
+    const QString text = QString::fromUtf8(progress::progressReportBytes(progress));
+    QVERIFY(text.contains(u"<p>No practice in the last 30 days.</p>\r\n"_s));
+    QVERIFY(text.contains(u"<tr><td>Division</td><td>0</td><td>\u2013</td><td>\u2013</td>"_s));
+    QVERIFY(!text.contains(u"Worked out"_s));
+}
+
+QTEST_GUILESS_MAIN(ProgressWordsTest)
+#include "progress_words_test.moc"
