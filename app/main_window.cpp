@@ -15,6 +15,9 @@
 #include "help/help_screen.h"
 #include "help/maker_links.h"
 #include "practice/practice_screen.h"
+#include "progress/class_screen.h"
+#include "progress/progress_actions.h"
+#include "progress/progress_screen.h"
 #include "progress/pupil_dialog.h"
 #include "report/report_panel.h"
 #include "worksheet/worksheet_screen.h"
@@ -80,16 +83,19 @@ MainWindow::MainWindow(const QString &applicationFolder, QWidget *parent)
     m_fraMyBrowser = new BrowserPanel(client);
     m_fraWorksheet = new WorksheetScreen(m_session, m_folders.worksheetsFolder(), client);
     m_fraHelp = new HelpScreen(client);
+    m_fraProgress = new ProgressScreen(client);
+    m_fraClass = new ClassScreen(client);
     m_fraAbout = new AboutScreen(m_folders.shippedFile(QStringLiteral("ReadMe.txt")),
         m_folders.shippedFile(QStringLiteral("Support.txt")), client);
     Screen *const stack[] = { m_fraGame1, game2, m_fraGame3, m_fraMain, m_fraMyBrowser, m_fraLog,
-        m_fraWorksheet, m_fraHelp, m_fraAbout };
+        m_fraWorksheet, m_fraHelp, m_fraProgress, m_fraClass, m_fraAbout };
     static_assert(std::extent_v<decltype(stack)> == FrameCount, "one screen for every Frame");
     std::copy(std::begin(stack), std::end(stack), m_screens.begin());
     // Overlapping screens are stacked bottom first: a raised frame lies on top.
     for (Screen *screen : m_screens)
         screen->raise();
-    m_fraLog->setCoveringScreens({ m_fraWorksheet, m_fraHelp, m_fraAbout });
+    m_fraLog->setCoveringScreens(
+        { m_fraWorksheet, m_fraHelp, m_fraProgress, m_fraClass, m_fraAbout });
     m_fraLog->setCoveredScreens({ m_fraMyBrowser });
 
     QAction *const switched[] = { m_menu.mnuOptions->menuAction(),
@@ -98,6 +104,12 @@ MainWindow::MainWindow(const QString &applicationFolder, QWidget *parent)
     static_assert(
         std::extent_v<decltype(switched)> == MenuEntryCount, "one item for every MenuEntry");
     std::copy(std::begin(switched), std::end(switched), m_switchedMenus.begin());
+
+    m_progressActions = new progress::ProgressActions(
+        m_pupil, m_fraProgress, m_fraClass, m_folders.reportsFolder(), this);
+    m_progressActions->setClock([this]() { return m_session.now(); });
+    connect(m_progressActions, &progress::ProgressActions::currentPupilChanged, this,
+        &MainWindow::showPupilInTitle);
 
     connectMenu();
     connectSession();
@@ -526,8 +538,16 @@ void MainWindow::mnuPupilChoose_Click()
 
 void MainWindow::choosePupil(const QString &name)
 {
-    if (!m_pupil.choose(name))
+    if (m_pupil.choose(name))
+        showPupilInTitle();
+}
+
+void MainWindow::showPupilInTitle()
+{
+    if (!m_pupil.isChosen()) {
+        setWindowTitle(ProgramTitle);
         return;
+    }
     // "[*]" in a title stands for the modified mark; doubled, it shows as itself.
     QString shown = progress::shownPupilName(m_pupil.name());
     shown.replace(QStringLiteral("[*]"), QStringLiteral("[*][*]"));
@@ -536,21 +556,12 @@ void MainWindow::choosePupil(const QString &name)
 
 void MainWindow::mnuPupilProgress_Click()
 {
-    progressCanBeShown();
+    if (m_progressActions->fillProgress())
+        enterScreen(ScreenEntry::Progress);
 }
 
 void MainWindow::mnuPupilClass_Click()
 {
-    progressCanBeShown();
-}
-
-bool MainWindow::progressCanBeShown()
-{
-    if (!m_pupil.isChosen()) {
-        showMessage(this,
-            QStringLiteral("No pupil is chosen, so no progress is kept. Choose a pupil first "
-                           "with Pupil, Choose Pupil."));
-        return false;
-    }
-    return m_pupil.openOrTellWhyNot();
+    if (m_progressActions->fillClass())
+        enterScreen(ScreenEntry::Class);
 }

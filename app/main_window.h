@@ -14,14 +14,19 @@
 
 class AboutScreen;
 class BrowserPanel;
+class ClassScreen;
 class HelpScreen;
 class MissingNumberScreen;
 class MissingOperationScreen;
 class PracticeScreen;
+class ProgressScreen;
 class ReportPanel;
 class Screen;
 class TimeTrialScreen;
 class WorksheetScreen;
+namespace progress {
+class ProgressActions;
+}
 namespace tutor {
 enum class WindowSize;
 }
@@ -108,9 +113,8 @@ private:
     void chooseWindowSize(tutor::WindowSize size);
     // The path of a shipped page, noted as the page last browsed to.
     QString browseTo(const QString &shippedFile);
-    // Whether a progress screen has a pupil and a file to show; tells the
-    // user why not. The progress screens are shown from here once built.
-    bool progressCanBeShown();
+    // The current pupil's name in the window title, or the program's alone.
+    void showPupilInTitle();
 
     const ProgramFolders m_folders;
     TutorSession m_session;
@@ -133,4 +137,7 @@ private:
     WorksheetScreen *m_fraWorksheet = nullptr;
     HelpScreen *m_fraHelp = nullptr;
     AboutScreen *m_fraAbout = nullptr;
+    ProgressScreen *m_fraProgress = nullptr;
+    ClassScreen *m_fraClass = nullptr;
+    progress::ProgressActions *m_progressActions = nullptr;
 };

@@ -5,8 +5,21 @@
 #include <cstddef>
 #include <vector>
 
-// The nine screen frames, bottom first: a later one lies on top.
-enum class Frame { Game1, Game2, Game3, Main, MyBrowser, Log, Worksheet, Help, About, Count };
+// The screen frames, bottom first: a later one lies on top.
+enum class Frame {
+    Game1,
+    Game2,
+    Game3,
+    Main,
+    MyBrowser,
+    Log,
+    Worksheet,
+    Help,
+    Progress,
+    Class,
+    About,
+    Count
+};
 inline constexpr std::size_t FrameCount = std::size_t(Frame::Count);
 
 // The menus and menu items a screen entry enables or disables.
@@ -31,6 +44,8 @@ enum class ScreenEntry {
     TimeTrial,
     Worksheet,
     Help,
+    Progress,
+    Class,
     About,
     AboutOk,
 };

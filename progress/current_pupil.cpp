@@ -1,6 +1,7 @@
 #include "progress/current_pupil.h"
 
 #include "base/message_box.h"
+#include "progress/pupil_dialog.h"
 
 #include <QDateTime>
 #include <QDir>
@@ -139,6 +140,36 @@ void CurrentPupil::keep(const tutor::Attempt &attempt)
                            "on; this is said once."),
             details);
     });
+}
+
+} // namespace progress
+
+namespace progress {
+
+bool CurrentPupil::rename(qint64 pupilId, const QString &name)
+{
+    if (!m_store.renamePupil(pupilId, name)) {
+        showMessage(m_window,
+            QStringLiteral("The pupil could not be renamed %1.").arg(shownPupilName(name)),
+            storeError());
+        return false;
+    }
+    if (m_id == pupilId)
+        m_name = name.trimmed();
+    return true;
+}
+
+bool CurrentPupil::remove(qint64 pupilId)
+{
+    if (!m_store.deletePupil(pupilId)) {
+        showMessage(m_window, QStringLiteral("The pupil could not be deleted."), storeError());
+        return false;
+    }
+    if (m_id == pupilId) {
+        m_id.reset();
+        m_name.clear();
+    }
+    return true;
 }
 
 } // namespace progress

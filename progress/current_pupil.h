@@ -42,6 +42,11 @@ public:
     std::optional<qint64> id() const { return m_id; }
     QString name() const { return m_name; }
 
+    // Renames or deletes a pupil in the file; the current pupil follows.
+    // False, with the reason told, when the file refused.
+    bool rename(qint64 pupilId, const QString &name);
+    bool remove(qint64 pupilId);
+
     // Keeps an answer for the current pupil; nothing without one.
     void keep(const tutor::Attempt &attempt);
 

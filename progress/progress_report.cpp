@@ -6,6 +6,8 @@
 
 #include <QLocale>
 
+#include <algorithm>
+
 using namespace Qt::StringLiterals;
 
 namespace progress {
@@ -124,7 +126,19 @@ QByteArray progressReportBytes(const PupilProgress &progress)
 
 QString progressReportFileName(const QString &name)
 {
-    return name + u"OrviProgress.html"_s;
+    // The name becomes part of a file name in the reports folder: only
+    // letters, digits, blanks, hyphens and underscores stay, so no name can
+    // leave the folder or be refused by the system.
+    QString kept;
+    for (const QChar c : name.trimmed().left(60)) {
+        if (c.isLetterOrNumber() || c == u' ' || c == u'-' || c == u'_')
+            kept += c;
+        else
+            kept += u'_';
+    }
+    if (std::none_of(kept.cbegin(), kept.cend(), [](QChar c) { return c.isLetterOrNumber(); }))
+        kept = u"Pupil"_s;
+    return kept + u"OrviProgress.html"_s;
 }
 
 } // namespace progress

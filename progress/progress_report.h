@@ -17,6 +17,7 @@ namespace progress {
 QByteArray progressReportBytes(const PupilProgress &progress);
 
 // The report's file name inside the reports folder: "AnnOrviProgress.html".
+// Characters a file name cannot safely hold become "_".
 QString progressReportFileName(const QString &name);
 
 } // namespace progress

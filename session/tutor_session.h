@@ -50,6 +50,8 @@ public:
     // When answers are given (UTC) and how long the pupil thought; tests set
     // a clock of their own.
     void setClock(Clock clock);
+    // The time on that clock, UTC.
+    QDateTime now() const { return m_clock().toUTC(); }
 
     tutor::Operation operation() const { return tutor::Operation(m_state.OperationCode); }
     Score practiceScore() const { return { m_state.CorrectCount, m_state.IncorrectCount }; }

@@ -292,6 +292,11 @@ void ProgressWordsTest::reportIsWrittenLineForLine()
     });
     QCOMPARE(progress::progressReportBytes(smallProgress(u"Ann"_s)), expected);
     QCOMPARE(progress::progressReportFileName(u"Ann"_s), u"AnnOrviProgress.html"_s);
+    // A name never leads the file out of the reports folder.
+    QCOMPARE(
+        progress::progressReportFileName(u"../../etc/x"_s), u"______etc_xOrviProgress.html"_s);
+    QCOMPARE(progress::progressReportFileName(u"Zoë O'Neil"_s), u"Zoë O_NeilOrviProgress.html"_s);
+    QCOMPARE(progress::progressReportFileName(u" / "_s), u"PupilOrviProgress.html"_s);
 }
 
 void ProgressWordsTest::reportEscapesEveryText_data()

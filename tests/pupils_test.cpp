@@ -1,10 +1,12 @@
 // Choosing who practises, and every answer kept for them across sessions.
 
 #include "base/maker_info.h"
+#include "progress/class_screen.h"
 #include "progress/progress_store.h"
 #include "progress/pupil_dialog.h"
 #include "tests/test_support.h"
 
+#include <QAbstractItemView>
 #include <QDialog>
 #include <QDir>
 #include <QFile>
@@ -118,6 +120,7 @@ private slots:
     void theDialogChoosesByKeyboard_data();
     void theDialogChoosesByKeyboard();
     void progressNeedsAPupil();
+    void progressScreensShowAndActOnWhatWasKept();
     void troubleWithTheProgressFileIsToldOnce_data();
     void troubleWithTheProgressFileIsToldOnce();
 };
@@ -421,6 +424,57 @@ void PupilsTest::progressNeedsAPupil()
     for (const char *handler : { "mnuPupilProgress_Click", "mnuPupilClass_Click" })
         QVERIFY(testsupport::invokeHandler(&window, handler));
     QCOMPARE(closer.texts.size(), 2);
+}
+
+// My Progress and the class overview show what was kept; the progress
+// report and the export land in the reports folder; renaming and deleting
+// the current pupil show in the title.
+void PupilsTest::progressScreensShowAndActOnWhatWasKept()
+{
+    testsupport::TutorFixture fixture;
+    testsupport::MessageBoxCloser closer;
+    testsupport::UrlCapture browser;
+    MainWindow &window = fixture.window();
+    window.choosePupil(u"Ann \"<b>\""_s);
+    answer(window, AnswerMode::Practice, u"7"_s);
+    answer(window, AnswerMode::Practice, u"8"_s);
+
+    QVERIFY(testsupport::invokeHandler(&window, "mnuPupilProgress_Click"));
+    QVERIFY(testsupport::isShown(window, "fraProgress"));
+    QVERIFY(!testsupport::isShown(window, "fraMain"));
+    auto *progressTable = named<QAbstractItemView>(&window, u"tblProgress"_s);
+    QVERIFY(progressTable);
+    const QString addition = progressTable->model()->index(0, 1).data().toString();
+    QVERIFY2(addition.startsWith(u"2 "_s), qPrintable(addition));
+
+    QVERIFY(testsupport::invokeHandler(&window, "cmdPrintProgress_Click"));
+    const QString report = fixture.folder() + u"/reports/Ann __b__OrviProgress.html"_s;
+    QVERIFY2(QFileInfo::exists(report),
+        qPrintable(testsupport::everythingUnder(fixture.folder()).join(u'\n')));
+    QVERIFY(testsupport::fileBytes(report).contains("Ann &quot;&lt;b&gt;&quot;"));
+    QCOMPARE(browser.urls, QList<QUrl> { QUrl::fromLocalFile(report) });
+
+    QVERIFY(testsupport::invokeHandler(&window, "mnuPupilClass_Click"));
+    QVERIFY(testsupport::isShown(window, "fraClass"));
+    QVERIFY(!testsupport::isShown(window, "fraProgress"));
+    auto *classTable = named<QAbstractItemView>(&window, u"tblClass"_s);
+    QCOMPARE(classTable->model()->rowCount(), 1);
+    QVERIFY(testsupport::invokeHandler(&window, "cmdExportCsv_Click"));
+    const QByteArray csv
+        = testsupport::fileBytes(fixture.folder() + u"/reports/OrviProgress.csv"_s);
+    QCOMPARE(csv.count("\r\n"), 3);
+    QVERIFY2(csv.contains("\"Ann \"\"<b>\"\"\",") && csv.contains(",practice,"), csv.constData());
+
+    progress::ProgressStore &store = window.pupil().store();
+    const qint64 id = *window.pupil().id();
+    emit named<ClassScreen>(&window, u"fraClass"_s)->renameRequested(id, u"Bea"_s);
+    QCOMPARE(shownTitle(window), Title + u" - Bea"_s);
+    QCOMPARE(pupilNames(store), QStringList { u"Bea"_s });
+    emit named<ClassScreen>(&window, u"fraClass"_s)->deleteRequested(id);
+    QCOMPARE(shownTitle(window), Title);
+    QVERIFY(pupilNames(store).isEmpty());
+    QCOMPARE(classTable->model()->rowCount(), 0);
+    QVERIFY(store.attempts(id).isEmpty());
 }
 
 void PupilsTest::troubleWithTheProgressFileIsToldOnce_data()

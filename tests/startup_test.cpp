@@ -184,6 +184,8 @@ void StartupTest::framesLieAtTheirPlaces_data()
     QTest::newRow("report") << QStringLiteral("fraLog") << QRect(312, -8, 385, 329);
     QTest::newRow("worksheet") << QStringLiteral("fraWorksheet") << QRect(-8, -8, 705, 329);
     QTest::newRow("help") << QStringLiteral("fraHelp") << QRect(-8, -8, 705, 329);
+    QTest::newRow("progress") << QStringLiteral("fraProgress") << QRect(-8, -8, 705, 329);
+    QTest::newRow("class") << QStringLiteral("fraClass") << QRect(-8, -8, 705, 329);
     QTest::newRow("about") << QStringLiteral("fraAbout") << QRect(-8, -8, 713, 329);
     QTest::newRow("browser view") << QStringLiteral("wbrMyBrowser") << QRect(0, 8, 377, 289);
     QTest::newRow("help view") << QStringLiteral("wbrHelp") << QRect(16, 16, 681, 281);
@@ -211,7 +213,7 @@ void StartupTest::framesAreStackedBottomFirst()
     const QStringList bottomFirst = { QStringLiteral("fraGame1"), QStringLiteral("fraGame2"),
         QStringLiteral("fraGame3"), QStringLiteral("fraMain"), QStringLiteral("fraMyBrowser"),
         QStringLiteral("fraLog"), QStringLiteral("fraWorksheet"), QStringLiteral("fraHelp"),
-        QStringLiteral("fraAbout") };
+        QStringLiteral("fraProgress"), QStringLiteral("fraClass"), QStringLiteral("fraAbout") };
     QStringList frames;
     for (QObject *child : client->children()) {
         if (child->isWidgetType())
@@ -246,7 +248,7 @@ void StartupTest::startScreenShowsPracticeAndBrowser()
     for (const char *shown : { "fraMain", "fraInfo", "fraMyBrowser" })
         QVERIFY2(!named<QWidget>(&window, QString::fromLatin1(shown))->isHidden(), shown);
     for (const char *hidden : { "fraHelp", "fraAbout", "fraIncorrect", "fraCorrect", "fraGame1",
-             "fraGame2", "fraGame3", "fraWorksheet", "fraLog" })
+             "fraGame2", "fraGame3", "fraWorksheet", "fraLog", "fraProgress", "fraClass" })
         QVERIFY2(named<QWidget>(&window, QString::fromLatin1(hidden))->isHidden(), hidden);
 }
 

@@ -15,6 +15,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QListView>
+#include <QInputDialog>
 #include <QMessageBox>
 #include <QMetaMethod>
 #include <QPrintPreviewDialog>
@@ -361,6 +362,15 @@ void MessageBoxCloser::closeOpenBoxes()
 {
     const auto widgets = QApplication::topLevelWidgets();
     for (QWidget *widget : widgets) {
+        // A question for a text (a new name) is answered with Cancel.
+        if (auto *question = qobject_cast<QInputDialog *>(widget);
+            question && question->isVisible()) {
+            titles << question->windowTitle();
+            texts << question->labelText();
+            shownAsPlainText << true;
+            question->reject();
+            continue;
+        }
         auto *box = qobject_cast<QMessageBox *>(widget);
         if (!box || !box->isVisible())
             continue;

@@ -137,7 +137,8 @@ QStringList pdfWords(const QString &path);
 bool printToPdf(MainWindow &window, const QString &path, bool withKey,
     QPageSize::PageSizeId paper = QPageSize::A4);
 
-// Closes every message box that appears while it lives, noting its texts.
+// Closes every message box that appears while it lives, noting its texts;
+// a question for a text is cancelled.
 class MessageBoxCloser : public QObject
 {
     Q_OBJECT

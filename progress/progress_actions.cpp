@@ -1,0 +1,164 @@
+#include "progress/progress_actions.h"
+
+#include "base/desktop_launcher.h"
+#include "base/file_saver.h"
+#include "base/message_box.h"
+#include "progress/class_screen.h"
+#include "progress/current_pupil.h"
+#include "progress/progress_report.h"
+#include "progress/progress_screen.h"
+
+#include <QDir>
+#include <QFileInfo>
+#include <QProgressDialog>
+#include <QWidget>
+
+namespace progress {
+
+ProgressActions::ProgressActions(CurrentPupil &pupil, ProgressScreen *progressScreen,
+    ClassScreen *classScreen, const QString &reportsFolder, QWidget *window)
+    : QObject(window)
+    , m_pupil(pupil)
+    , m_progressScreen(progressScreen)
+    , m_classScreen(classScreen)
+    , m_reportsFolder(reportsFolder)
+    , m_window(window)
+    , m_clock([]() { return QDateTime::currentDateTimeUtc(); })
+{
+    connect(
+        m_progressScreen, &ProgressScreen::printRequested, this, &ProgressActions::printProgress);
+    connect(m_classScreen, &ClassScreen::exportRequested, this, &ProgressActions::exportCsv);
+    connect(m_classScreen, &ClassScreen::renameRequested, this, &ProgressActions::rename);
+    connect(m_classScreen, &ClassScreen::deleteRequested, this, &ProgressActions::remove);
+}
+
+void ProgressActions::setClock(std::function<QDateTime()> clock)
+{
+    m_clock = std::move(clock);
+}
+
+namespace {
+
+void tellNoPupil(QWidget *window)
+{
+    showMessage(window,
+        QStringLiteral("No pupil is chosen, so no progress is kept. Choose a pupil first "
+                       "with Pupil, Choose Pupil."));
+}
+
+} // namespace
+
+bool ProgressActions::fillProgress()
+{
+    if (!m_pupil.isChosen()) {
+        tellNoPupil(m_window);
+        return false;
+    }
+    if (!m_pupil.openOrTellWhyNot())
+        return false;
+    PupilProgress shown = m_pupil.store().progress(*m_pupil.id(), m_clock());
+    shown.name = m_pupil.name();
+    m_progressScreen->showProgress(shown);
+    return true;
+}
+
+bool ProgressActions::fillClass()
+{
+    // The class belongs to the teacher: no pupil needs to be chosen once
+    // pupils are kept; before that, nothing is made.
+    if (!m_pupil.isChosen() && !QFileInfo::exists(m_pupil.store().filePath())) {
+        tellNoPupil(m_window);
+        return false;
+    }
+    if (!m_pupil.openOrTellWhyNot())
+        return false;
+    m_classScreen->showClass(m_pupil.store().classOverview());
+    return true;
+}
+
+QString ProgressActions::reportPath(const QString &name) const
+{
+    return m_reportsFolder + u'/' + progressReportFileName(name);
+}
+
+QString ProgressActions::exportPath() const
+{
+    return m_reportsFolder + QStringLiteral("/OrviProgress.csv");
+}
+
+void ProgressActions::printProgress()
+{
+    const PupilProgress &shown = m_progressScreen->shownProgress();
+    const SaveResult saved = saveWholeFile(reportPath(shown.name), progressReportBytes(shown));
+    if (!saved.ok) {
+        showMessage(m_window,
+            QStringLiteral("Cannot write the progress report %1.")
+                .arg(QDir::toNativeSeparators(saved.path)),
+            saved.error);
+        return;
+    }
+    openSavedPage(m_window, saved.path, QStringLiteral("The progress report"));
+}
+
+// Every answer of every pupil; a long file shows its progress and can be
+// cancelled, which leaves an earlier export whole.
+void ProgressActions::exportCsv()
+{
+    if (!m_pupil.openOrTellWhyNot())
+        return;
+    WholeFile file(exportPath());
+    SaveResult saved = file.begin();
+    if (saved.ok) {
+        QProgressDialog progress(
+            QStringLiteral("Exporting every answer..."), QStringLiteral("Cancel"), 0, 0, m_window);
+        progress.setObjectName(QStringLiteral("dlgExportProgress"));
+        progress.setWindowModality(Qt::WindowModal);
+        progress.setMinimumDuration(500);
+        const bool written = m_pupil.store().exportCsv(file, [&](qint64 done, qint64 total) {
+            // The dialog counts in int; a share keeps it in range.
+            progress.setMaximum(1000);
+            progress.setValue(total > 0 ? int(done * 1000 / total) : 0);
+            return !progress.wasCanceled() && !file.hasFailed();
+        });
+        progress.reset();
+        if (!written && progress.wasCanceled()) {
+            file.abandon();
+            return;
+        }
+        // After a failed write, finish() refuses and says why.
+        if (written || file.hasFailed()) {
+            saved = file.finish();
+        } else {
+            file.abandon();
+            saved = SaveResult { false, file.fileName(), m_pupil.store().lastError() };
+        }
+    }
+    if (!saved.ok) {
+        showMessage(m_window,
+            QStringLiteral("Cannot write the export %1.")
+                .arg(QDir::toNativeSeparators(exportPath())),
+            saved.error);
+        return;
+    }
+    showMessage(m_window,
+        QStringLiteral("Every answer was exported to %1.")
+            .arg(QDir::toNativeSeparators(saved.path)));
+}
+
+void ProgressActions::rename(qint64 pupilId, const QString &name)
+{
+    const bool wasCurrent = m_pupil.id() == pupilId;
+    if (m_pupil.rename(pupilId, name) && wasCurrent)
+        emit currentPupilChanged();
+    fillClass();
+}
+
+void ProgressActions::remove(qint64 pupilId)
+{
+    const bool wasCurrent = m_pupil.id() == pupilId;
+    if (m_pupil.remove(pupilId) && wasCurrent)
+        emit currentPupilChanged();
+    fillClass();
+}
+
+} // namespace progress

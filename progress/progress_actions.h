@@ -1,0 +1,58 @@
+#pragma once
+
+#include <QDateTime>
+#include <QObject>
+#include <QString>
+
+#include <functional>
+
+class ClassScreen;
+class ProgressScreen;
+class QWidget;
+
+namespace progress {
+
+class CurrentPupil;
+
+// What the two progress screens ask of the kept answers: they are filled
+// from the progress file when shown, and the report, the export, renaming
+// and deleting a pupil are carried out here, each told to the user.
+class ProgressActions : public QObject
+{
+    Q_OBJECT
+
+public:
+    ProgressActions(CurrentPupil &pupil, ProgressScreen *progressScreen, ClassScreen *classScreen,
+        const QString &reportsFolder, QWidget *window);
+
+    // The clock "today" is read from; tests set it.
+    void setClock(std::function<QDateTime()> clock);
+
+    // Fills a screen from the file; false when there is nothing to show,
+    // which has been told.
+    bool fillProgress();
+    bool fillClass();
+
+    // Where the progress report of `name`, and the export, are written.
+    QString reportPath(const QString &name) const;
+    QString exportPath() const;
+
+signals:
+    // The current pupil was renamed or deleted.
+    void currentPupilChanged();
+
+private:
+    void printProgress();
+    void exportCsv();
+    void rename(qint64 pupilId, const QString &name);
+    void remove(qint64 pupilId);
+
+    CurrentPupil &m_pupil;
+    ProgressScreen *m_progressScreen = nullptr;
+    ClassScreen *m_classScreen = nullptr;
+    QString m_reportsFolder;
+    QWidget *m_window = nullptr;
+    std::function<QDateTime()> m_clock;
+};
+
+} // namespace progress
