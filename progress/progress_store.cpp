@@ -1,6 +1,7 @@
 #include "progress/progress_store.h"
 #include "progress/progress_file.h"
 #include "progress/progress_stats.h"
+#include "progress/progress_words.h"
 #include "rules/level_range.h"
 
 #include <QCollator>
@@ -150,19 +151,11 @@ QString modeWord(tutor::AnswerMode mode)
     return QString::number(qint16(mode));
 }
 
+// The export writes the names shown on screen in small letters.
 QString operationWord(tutor::Operation operation)
 {
-    switch (operation) {
-    case tutor::Operation::Addition:
-        return u"addition"_s;
-    case tutor::Operation::Subtraction:
-        return u"subtraction"_s;
-    case tutor::Operation::Multiplication:
-        return u"multiplication"_s;
-    case tutor::Operation::Division:
-        return u"division"_s;
-    }
-    return QString::number(tutor::code(operation));
+    const QString name = operationName(operation);
+    return name.isEmpty() ? QString::number(tutor::code(operation)) : name.toLower();
 }
 
 QString levelWord(tutor::Level level)
