@@ -114,14 +114,16 @@ void ProgressActions::exportCsv()
         progress.setObjectName(QStringLiteral("dlgExportProgress"));
         progress.setWindowModality(Qt::WindowModal);
         progress.setMinimumDuration(500);
+        // The dialog counts in int; a share in thousandths keeps it in range.
+        progress.setMaximum(1000);
         const bool written = m_pupil.store().exportCsv(file, [&](qint64 done, qint64 total) {
-            // The dialog counts in int; a share keeps it in range.
-            progress.setMaximum(1000);
             progress.setValue(total > 0 ? int(done * 1000 / total) : 0);
             return !progress.wasCanceled() && !file.hasFailed();
         });
+        // Read before reset(), which forgets a cancel.
+        const bool cancelled = progress.wasCanceled();
         progress.reset();
-        if (!written && progress.wasCanceled()) {
+        if (!written && cancelled) {
             file.abandon();
             return;
         }
