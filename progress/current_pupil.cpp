@@ -100,27 +100,16 @@ bool CurrentPupil::choose(const QString &name)
 {
     if (!open())
         return false;
-    // A file only read still lets its pupils be chosen to see their progress.
-    std::optional<qint64> id;
-    QString kept = name.trimmed();
-    for (const Pupil &pupil : m_store.pupils()) {
-        if (pupil.name == kept) {
-            id = pupil.id;
-            break;
-        }
-    }
-    if (!id)
-        id = m_store.addPupil(name);
+    // The store finds a pupil it keeps, also in a file only read, where the
+    // pupil can still be chosen to see their progress, and adds a new one.
+    const std::optional<qint64> id = m_store.addPupil(name);
     if (!id) {
         showMessage(m_window, QStringLiteral("The pupil could not be chosen."), storeError());
         return false;
     }
-    for (const Pupil &pupil : m_store.pupils()) {
-        if (pupil.id == *id)
-            kept = pupil.name;
-    }
     m_id = id;
-    m_name = kept;
+    // Kept as the store keeps it.
+    m_name = name.trimmed();
     return true;
 }
 
