@@ -115,10 +115,20 @@ bool CurrentPupil::choose(const QString &name)
 
 void CurrentPupil::keep(const tutor::Attempt &attempt)
 {
+    keepWith([&]() { return m_store.record(*m_id, attempt); });
+}
+
+void CurrentPupil::keep(const tutor::Attempt &attempt, const tutor::FactCard &card)
+{
+    keepWith([&]() { return m_store.record(*m_id, attempt, card); });
+}
+
+void CurrentPupil::keepWith(const std::function<bool()> &record)
+{
     // A newer version's file was said to be read only when it was opened.
     if (!m_id || !m_store.isWritable())
         return;
-    if (m_store.record(*m_id, attempt) || m_recordFailureTold)
+    if (record() || m_recordFailureTold)
         return;
     m_recordFailureTold = true;
     const QString details = storeError();

@@ -7,6 +7,7 @@
 #include <QStringList>
 #include <QtGlobal>
 
+#include <functional>
 #include <optional>
 
 class QWidget;
@@ -49,10 +50,13 @@ public:
 
     // Keeps an answer for the current pupil; nothing without one.
     void keep(const tutor::Attempt &attempt);
+    // Keeps a My Facts answer with the card it moved, in one transaction.
+    void keep(const tutor::Attempt &attempt, const tutor::FactCard &card);
 
     ProgressStore &store() { return m_store; }
 
 private:
+    void keepWith(const std::function<bool()> &record);
     void tellOpened(const OpenResult &opened);
     void tellUnavailable();
     // The store's last failure, or at least the file's name.

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "rules/fact_schedule.h"
 #include "rules/level_and_operation.h"
 
 #include <QDate>
@@ -56,6 +57,11 @@ struct FactGrid
 {
     tutor::Operation operation = tutor::Operation::Addition;
     std::array<std::array<FactState, 13>, 13> cells {}; // [first][second]
+    // With My Facts kept for the operation, the grid shows each family's box
+    // instead, by the family's two numbers ([low][high] and [high][low]; see
+    // tutor::FactFamily), -1 for a family never asked.
+    bool byBox = false;
+    std::array<std::array<qint8, 13>, 13> boxes {};
 };
 
 // Everything "My Progress" shows of one pupil.
@@ -84,6 +90,9 @@ struct PupilTotals
     int daysPractised = 0;
     QDateTime lastPractised; // UTC; invalid when never
     QList<OperationTally> byOperation; // all time, the four in menu order
+    // My Facts families missed tutor::MissesToFlag times or more, most
+    // missed first: they need teaching.
+    QList<tutor::FactFamily> needsTeaching;
 };
 
 } // namespace progress

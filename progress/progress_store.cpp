@@ -872,4 +872,24 @@ int ProgressStore::schemaVersion()
     return knownVersion();
 }
 
+QList<tutor::FactCard> ProgressStore::factCards(qint64, std::optional<tutor::Operation>) const
+{
+    return {}; // FIXME: kept cards
+}
+
+bool ProgressStore::record(qint64 pupilId, const tutor::Attempt &attempt, const tutor::FactCard &)
+{
+    return record(pupilId, attempt); // FIXME: the card in the same transaction
+}
+
+int ProgressStore::quickSeconds() const
+{
+    return DefaultQuickSeconds; // FIXME: kept setting
+}
+
+bool ProgressStore::setQuickSeconds(int)
+{
+    return false; // FIXME: kept setting
+}
+
 } // namespace progress

@@ -2,6 +2,7 @@
 
 #include "progress/progress_data.h"
 #include "rules/attempt.h"
+#include "rules/fact_schedule.h"
 
 #include <QDateTime>
 #include <QList>
@@ -83,8 +84,22 @@ public:
     // row), pupils by name and answers oldest first. `step` is told how far
     // it got and may stop it by returning false. False when stopped or when
     // writing failed.
-    bool exportCsv(QIODevice &out, const std::function<bool(qint64 done, qint64 total)> &step
-        = {}) const;
+    bool exportCsv(
+        QIODevice &out, const std::function<bool(qint64 done, qint64 total)> &step = {}) const;
+
+    // My Facts: what is kept of the pupil's fact families, of one operation
+    // or of all four, in the order of tutor::factFamilies(); families never
+    // asked are left out.
+    QList<tutor::FactCard> factCards(
+        qint64 pupilId, std::optional<tutor::Operation> operation = std::nullopt) const;
+    // Keeps one My Facts answer and the card it moved, in one transaction;
+    // true once both are on disk.
+    bool record(qint64 pupilId, const tutor::Attempt &attempt, const tutor::FactCard &card);
+    // The seconds within which a right answer counts as quick: 1 to 10, set
+    // by the teacher for every pupil; DefaultQuickSeconds until set.
+    static constexpr int DefaultQuickSeconds = 3;
+    int quickSeconds() const;
+    bool setQuickSeconds(int seconds); // false when out of range or not kept
 
     // Keeps many answers of the pupil's in one transaction: for filling a
     // file fast, as the benchmark does.

@@ -1,0 +1,320 @@
+#include "rules/fact_schedule.h"
+
+#include <algorithm>
+#include <cmath>
+
+namespace tutor {
+
+namespace {
+
+qint16 largestNumber(Operation operation)
+{
+    return operation == Operation::Addition || operation == Operation::Subtraction ? LargestAddend
+                                                                                   : LargestFactor;
+}
+
+QChar signOf(Operation operation)
+{
+    switch (operation) {
+    case Operation::Addition:
+        return QLatin1Char('+');
+    case Operation::Subtraction:
+        return QChar(0x2212);
+    case Operation::Multiplication:
+        return QChar(0x00D7);
+    case Operation::Division:
+        return QChar(0x00F7);
+    }
+    return QLatin1Char('?');
+}
+
+std::optional<qint16> wholeIn(double value, qint16 largest)
+{
+    if (!(value >= 0 && value <= largest) || std::floor(value) != value)
+        return std::nullopt;
+    return qint16(value);
+}
+
+std::optional<FactFamily> family(
+    Operation operation, std::optional<qint16> a, std::optional<qint16> b)
+{
+    if (!a || !b)
+        return std::nullopt;
+    return FactFamily { operation, std::min(*a, *b), std::max(*a, *b) };
+}
+
+} // namespace
+
+QList<FactFamily> factFamilies(Operation operation)
+{
+    QList<FactFamily> families;
+    const qint16 largest = largestNumber(operation);
+    for (qint16 high = 0; high <= largest; ++high) {
+        for (qint16 low = 0; low <= high; ++low) {
+            if (operation == Operation::Division && high == 0)
+                continue; // 0 / 0 has no answer
+            families.append({ operation, low, high });
+        }
+    }
+    return families;
+}
+
+QList<Fact> familyFacts(const FactFamily &family)
+{
+    const qint16 a = family.low;
+    const qint16 b = family.high;
+    QList<Fact> facts;
+    const auto add = [&facts, &family](qint16 first, qint16 second, qint16 answer) {
+        const Fact fact { family.operation, first, second, answer };
+        if (!facts.contains(fact))
+            facts.append(fact);
+    };
+    switch (family.operation) {
+    case Operation::Addition:
+        add(a, b, qint16(a + b));
+        add(b, a, qint16(a + b));
+        break;
+    case Operation::Subtraction:
+        add(qint16(a + b), a, b);
+        add(qint16(a + b), b, a);
+        break;
+    case Operation::Multiplication:
+        add(a, b, qint16(a * b));
+        add(b, a, qint16(a * b));
+        break;
+    case Operation::Division:
+        if (a != 0)
+            add(qint16(a * b), a, b);
+        if (b != 0)
+            add(qint16(a * b), b, a);
+        break;
+    }
+    return facts;
+}
+
+std::optional<FactFamily> familyOf(Operation operation, double first, double second)
+{
+    const qint16 largest = largestNumber(operation);
+    switch (operation) {
+    case Operation::Addition:
+    case Operation::Multiplication:
+        return family(operation, wholeIn(first, largest), wholeIn(second, largest));
+    case Operation::Subtraction:
+        return family(operation, wholeIn(first - second, largest), wholeIn(second, largest));
+    case Operation::Division:
+        if (second == 0)
+            return std::nullopt;
+        return family(operation, wholeIn(first / second, largest), wholeIn(second, largest));
+    }
+    return std::nullopt;
+}
+
+QString writtenFact(const Fact &fact)
+{
+    return QStringLiteral("%1 %2 %3 = %4")
+        .arg(fact.first)
+        .arg(signOf(fact.operation))
+        .arg(fact.second)
+        .arg(fact.answer);
+}
+
+void applyAnswer(FactCard &card, bool right, bool quick, const QDate &day)
+{
+    const bool firstToday = card.lastSeen != day;
+    // A new fact is due at once; box 0 is asked again the same day.
+    const bool due = !card.seen() || (card.due <= day && (firstToday || card.box == 0));
+    if (!card.seen())
+        card.firstSeen = day;
+    ++card.answers;
+    if (!right) {
+        card.box = 1;
+        ++card.misses;
+        card.quickDays = 0;
+        // Right after being shown the answer is not knowing it.
+        card.lastQuickDay = day;
+    } else if (quick) {
+        if (due)
+            card.box = std::min(card.box + 1, BoxCount - 1);
+        if (card.lastQuickDay != day) {
+            ++card.quickDays;
+            card.lastQuickDay = day;
+        }
+    }
+    card.box = std::clamp(card.box, 0, BoxCount - 1);
+    card.due = day.addDays(BoxGapDays.at(std::size_t(card.box)));
+    card.lastSeen = day;
+}
+
+QList<FactCard> weakestFirst(QList<FactCard> cards)
+{
+    cards.removeIf([](const FactCard &card) { return !card.seen(); });
+    std::stable_sort(cards.begin(), cards.end(), [](const FactCard &a, const FactCard &b) {
+        return std::tuple(a.box, -a.misses, a.lastSeen, a.family)
+            < std::tuple(b.box, -b.misses, b.lastSeen, b.family);
+    });
+    return cards;
+}
+
+FactSchedule::FactSchedule(Operation operation, const QList<FactCard> &cards)
+    : m_operation(operation)
+    , m_order(factFamilies(operation))
+{
+    for (const FactFamily &family : std::as_const(m_order)) {
+        FactCard card;
+        card.family = family;
+        m_cards.insert(family, card);
+    }
+    for (const FactCard &card : cards) {
+        if (m_cards.contains(card.family))
+            m_cards.insert(card.family, card);
+    }
+}
+
+void FactSchedule::startRound(const QDate &day)
+{
+    if (m_day == day)
+        return;
+    m_day = day;
+    m_roundAnswers = 0;
+    m_roundMisses = 0;
+}
+
+int FactSchedule::newFactsAllowed() const
+{
+    // Misses to facts seen before; a new fact is expected to be missed.
+    const double missShare = m_roundAnswers >= 8 ? double(m_roundMisses) / m_roundAnswers : 0.0;
+    const int allowed = missShare < 0.2 ? MaxNewPerRound
+        : missShare < 0.3               ? 2
+        : missShare < 0.4               ? 1
+                                        : 0;
+    const auto broughtInToday = std::count_if(m_cards.cbegin(), m_cards.cend(),
+        [this](const FactCard &card) { return card.firstSeen == m_day; });
+    return std::max(0, std::min(allowed, MaxNewPerRound) - int(broughtInToday));
+}
+
+int FactSchedule::seenCount() const
+{
+    return int(std::count_if(
+        m_cards.cbegin(), m_cards.cend(), [](const FactCard &card) { return card.seen(); }));
+}
+
+// The last few facts are not asked again at once, unless there are too few
+// to choose from.
+bool FactSchedule::recentlyAsked(const FactFamily &family) const
+{
+    const int window = std::min<int>(RetryWithin, seenCount() - 1);
+    return m_recent.mid(0, std::max(0, window)).contains(family);
+}
+
+Fact FactSchedule::factToAsk(const FactCard &card) const
+{
+    // The twins take turns.
+    const QList<Fact> facts = familyFacts(card.family);
+    return facts.at(card.answers % facts.size());
+}
+
+Fact FactSchedule::next(const QDate &day)
+{
+    startRound(day);
+    if (!m_retries.isEmpty() && m_retries.firstKey() <= m_asked)
+        return m_retries.first();
+
+    const FactCard *dueUnknown = nullptr;
+    const FactCard *dueKnown = nullptr;
+    const FactCard *aheadUnknown = nullptr;
+    const FactCard *aheadKnown = nullptr;
+    const FactCard *firstNew = nullptr;
+    // Earliest due first; among facts not due, those not yet asked today.
+    const auto dueSooner
+        = [](const FactCard *a, const FactCard &b) { return !a || b.due < a->due; };
+    const auto aheadSooner = [&day](const FactCard *a, const FactCard &b) {
+        const auto rank = [&day](const FactCard &card) {
+            return std::tuple(card.lastSeen == day && card.firstSeen != day, card.due);
+        };
+        return !a || rank(b) < rank(*a);
+    };
+    for (const FactFamily &family : std::as_const(m_order)) {
+        const FactCard &card = m_cards[family];
+        if (!card.seen()) {
+            if (!firstNew)
+                firstNew = &card;
+            continue;
+        }
+        if (recentlyAsked(family))
+            continue;
+        const bool unknown = card.box <= 1;
+        if (card.isDue(day)) {
+            const FactCard *&best = unknown ? dueUnknown : dueKnown;
+            if (dueSooner(best, card))
+                best = &card;
+        } else {
+            const FactCard *&best = unknown ? aheadUnknown : aheadKnown;
+            if (aheadSooner(best, card))
+                best = &card;
+        }
+    }
+
+    const bool unknownsTurn = m_sinceUnknown >= KnownPerUnknown;
+    const FactCard *chosen = nullptr;
+    if (dueUnknown && (unknownsTurn || !dueKnown))
+        chosen = dueUnknown;
+    else if (dueKnown)
+        chosen = dueKnown;
+    else if (firstNew && (unknownsTurn || !aheadKnown) && newFactsAllowed() > 0)
+        chosen = firstNew;
+    else if (aheadKnown && (!unknownsTurn || !aheadUnknown))
+        chosen = aheadKnown;
+    else if (aheadUnknown)
+        chosen = aheadUnknown;
+    else
+        chosen = firstNew ? firstNew : &m_cards[m_order.first()];
+    return factToAsk(*chosen);
+}
+
+FactCard FactSchedule::answer(const Fact &fact, bool right, bool quick, const QDate &day)
+{
+    startRound(day);
+    const std::optional<FactFamily> family = familyOf(fact.operation, fact.first, fact.second);
+    if (!family || !m_cards.contains(*family))
+        return FactCard {};
+    FactCard &card = m_cards[*family];
+
+    const bool retry
+        = !m_retries.isEmpty() && m_retries.firstKey() <= m_asked && m_retries.first() == fact;
+    if (retry)
+        m_retries.erase(m_retries.begin());
+    if (card.seen()) {
+        ++m_roundAnswers;
+        if (!right)
+            ++m_roundMisses;
+    }
+    const bool unknown = !card.seen() || card.box <= 1;
+    m_sinceUnknown = unknown && !retry ? 0 : m_sinceUnknown + 1;
+
+    applyAnswer(card, right, quick, day);
+    if (!right)
+        m_retries.insert(m_asked + RetryWithin, fact);
+    ++m_asked;
+    m_recent.removeAll(*family);
+    m_recent.prepend(*family);
+    m_recent.resize(std::min<qsizetype>(m_recent.size(), RetryWithin));
+    return card;
+}
+
+QList<FactCard> FactSchedule::cards() const
+{
+    QList<FactCard> cards;
+    cards.reserve(m_order.size());
+    for (const FactFamily &family : m_order)
+        cards.append(m_cards.value(family));
+    return cards;
+}
+
+const FactCard &FactSchedule::card(const FactFamily &family) const
+{
+    static const FactCard none;
+    const auto found = m_cards.constFind(family);
+    return found == m_cards.cend() ? none : *found;
+}
+
+} // namespace tutor

@@ -1,0 +1,167 @@
+#pragma once
+
+#include "rules/level_and_operation.h"
+
+#include <QDate>
+#include <QHash>
+#include <QList>
+#include <QMap>
+#include <QString>
+#include <QtGlobal>
+
+#include <array>
+#include <tuple>
+#include <optional>
+
+// "My Facts": the number facts of each operation, what a pupil knows of each,
+// and the order they are asked in. Facts are kept by family: a fact and its
+// turned-round twin (3 x 4 and 4 x 3, or 7 - 3 and 7 - 4) share what is
+// known of them, but both are asked.
+namespace tutor {
+
+// The two numbers a family is made of, the smaller first: a + b and a x b
+// for Addition and Multiplication, (a + b) - a and (a x b) / a for their
+// inverses.
+struct FactFamily
+{
+    Operation operation = Operation::Addition;
+    qint16 low = 0;
+    qint16 high = 0;
+
+    friend bool operator==(const FactFamily &a, const FactFamily &b)
+    {
+        return a.operation == b.operation && a.low == b.low && a.high == b.high;
+    }
+    friend bool operator!=(const FactFamily &a, const FactFamily &b) { return !(a == b); }
+    friend bool operator<(const FactFamily &a, const FactFamily &b)
+    {
+        return std::tuple(code(a.operation), a.low, a.high)
+            < std::tuple(code(b.operation), b.low, b.high);
+    }
+};
+
+inline size_t qHash(const FactFamily &family, size_t seed = 0)
+{
+    return ::qHash(
+        quint32(code(family.operation)) << 16 | quint32(family.low) << 8 | quint32(family.high),
+        seed);
+}
+
+// One fact as it is asked: "first operation second = answer".
+struct Fact
+{
+    Operation operation = Operation::Addition;
+    qint16 first = 0;
+    qint16 second = 0;
+    qint16 answer = 0;
+
+    friend bool operator==(const Fact &a, const Fact &b)
+    {
+        return a.operation == b.operation && a.first == b.first && a.second == b.second;
+    }
+};
+
+// Addition a + b with a, b from 0 to 10; Subtraction c - b with c up to 20;
+// Multiplication a x b with a, b from 0 to 12; Division c / b with b not 0.
+inline constexpr qint16 LargestAddend = 10;
+inline constexpr qint16 LargestFactor = 12;
+
+// The operation's families, easiest first (smaller numbers first): the order
+// new facts are brought in.
+QList<FactFamily> factFamilies(Operation operation);
+// The one or two facts of a family (one when both numbers are the same, or
+// for 0 / b, whose twin would divide by 0).
+QList<Fact> familyFacts(const FactFamily &family);
+// The family a problem belongs to; none for a problem that is not a fact.
+std::optional<FactFamily> familyOf(Operation operation, double first, double second);
+// The fact as the eye reads it: "7 × 8 = 56", "9 − 4 = 5", "56 ÷ 8 = 7".
+QString writtenFact(const Fact &fact);
+
+// The boxes a family moves through, and the days until it is asked again
+// from each.
+inline constexpr int BoxCount = 6;
+inline constexpr std::array<int, BoxCount> BoxGapDays = { 0, 1, 3, 7, 14, 30 };
+// Quick right answers on this many different days make a fact known.
+inline constexpr int DaysToKnow = 3;
+// A fact missed this often needs a teacher's help.
+inline constexpr int MissesToFlag = 6;
+
+// What is known of one family for one pupil. Days are the local calendar's.
+struct FactCard
+{
+    FactFamily family;
+    int box = 0;
+    QDate due; // first day it is asked again
+    QDate firstSeen; // invalid: never asked
+    QDate lastSeen;
+    int quickDays = 0; // different days with a quick right answer since the last miss
+    QDate lastQuickDay;
+    int misses = 0; // every wrong answer
+    int answers = 0; // every answer
+
+    bool seen() const { return firstSeen.isValid(); }
+    bool known() const { return quickDays >= DaysToKnow; }
+    bool needsTeaching() const { return misses >= MissesToFlag; }
+    bool isDue(const QDate &day) const { return seen() && due <= day; }
+};
+
+// Moves a card for one answer on `day`. Right and quick: up one box, once a
+// day and only when the fact was due (or new), so asking early does not skip
+// boxes. Wrong: back to box 1, due the next day. Right but slow: it stays.
+void applyAnswer(FactCard &card, bool right, bool quick, const QDate &day);
+
+// The pupil's weakest families first: lowest box, then most missed, then
+// longest unseen. Unseen families are left out.
+QList<FactCard> weakestFirst(QList<FactCard> cards);
+
+// Which fact of one operation to ask next, for one pupil. A round is a day's
+// practice: due facts first, then at most MaxNewPerRound new facts (fewer
+// when the pupil misses many), each new or unknown fact among about
+// KnownPerUnknown known ones, and a missed fact again within RetryWithin
+// problems (and, from box 1, on the next day).
+class FactSchedule
+{
+public:
+    static constexpr int MaxNewPerRound = 3;
+    static constexpr int KnownPerUnknown = 7;
+    static constexpr int RetryWithin = 3;
+
+    // `cards` are what is kept for the operation's families; families not
+    // among them are new.
+    FactSchedule(Operation operation, const QList<FactCard> &cards);
+
+    Operation operation() const { return m_operation; }
+    // The fact to ask next on `day`.
+    Fact next(const QDate &day);
+    // Counts the answer to `fact` given on `day` and returns its family's card
+    // as it now stands, to be kept.
+    FactCard answer(const Fact &fact, bool right, bool quick, const QDate &day);
+
+    // Every family of the operation, asked or not, in the order new ones are
+    // brought in.
+    QList<FactCard> cards() const;
+    const FactCard &card(const FactFamily &family) const;
+
+private:
+    void startRound(const QDate &day);
+    int newFactsAllowed() const;
+    Fact factToAsk(const FactCard &card) const;
+    bool recentlyAsked(const FactFamily &family) const;
+    int seenCount() const;
+
+    Operation m_operation;
+    QList<FactFamily> m_order;
+    QHash<FactFamily, FactCard> m_cards;
+    // The round: its day, answers and misses to facts seen before.
+    QDate m_day;
+    int m_roundAnswers = 0;
+    int m_roundMisses = 0;
+    // Problems asked since the last unknown fact.
+    int m_sinceUnknown = KnownPerUnknown;
+    // Counts every problem asked; missed facts wait for their number here.
+    qint64 m_asked = 0;
+    QMap<qint64, Fact> m_retries;
+    QList<FactFamily> m_recent; // the latest first
+};
+
+} // namespace tutor
