@@ -181,14 +181,19 @@ void FactSchedule::startRound(const QDate &day)
 
 int FactSchedule::newFactsAllowed() const
 {
-    // Misses to facts seen before; a new fact is expected to be missed.
-    const double missShare = m_roundAnswers >= 8 ? double(m_roundMisses) / m_roundAnswers : 0.0;
+    // Misses to facts seen before (a new fact is expected to be missed), as
+    // if two more answers had been right, so one early miss is not "many".
+    const double missShare = double(m_roundMisses) / (m_roundAnswers + 2);
     const int allowed = missShare < 0.2 ? MaxNewPerRound
         : missShare < 0.3               ? 2
         : missShare < 0.4               ? 1
                                         : 0;
-    const auto broughtInToday = std::count_if(m_cards.cbegin(), m_cards.cend(),
-        [this](const FactCard &card) { return card.firstSeen == m_day; });
+    // A new fact answered right and quick at once was known already: it
+    // takes no place of a new one.
+    const auto broughtInToday
+        = std::count_if(m_cards.cbegin(), m_cards.cend(), [this](const FactCard &card) {
+              return card.firstSeen == m_day && (card.misses > 0 || card.box == 0);
+          });
     return std::max(0, std::min(allowed, MaxNewPerRound) - int(broughtInToday));
 }
 
@@ -283,12 +288,13 @@ FactCard FactSchedule::answer(const Fact &fact, bool right, bool quick, const QD
         = !m_retries.isEmpty() && m_retries.firstKey() <= m_asked && m_retries.first() == fact;
     if (retry)
         m_retries.erase(m_retries.begin());
-    if (card.seen()) {
+    // Right just after being shown says little of what the pupil knows.
+    if (card.seen() && !retry) {
         ++m_roundAnswers;
         if (!right)
             ++m_roundMisses;
     }
-    const bool unknown = !card.seen() || card.box <= 1;
+    const bool unknown = card.seen() ? card.box <= 1 : !(right && quick);
     m_sinceUnknown = unknown && !retry ? 0 : m_sinceUnknown + 1;
 
     applyAnswer(card, right, quick, day);
