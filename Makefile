@@ -2,7 +2,7 @@
 BUILD_DIR := build
 JOBS := 2
 
-.PHONY: all run test bench build configure deps clean package screenshots soak sanitize fuzz
+.PHONY: all run test bench build configure deps clean package screenshots soak sanitize fuzz translations
 
 all: build
 
@@ -36,6 +36,10 @@ sanitize: deps
 # The random walk of the tests, 100 000 steps long; SOAK_SEED=<n> replays one.
 soak: build
 	QT_QPA_PLATFORM=offscreen SOAK_STEPS=$${SOAK_STEPS:-100000} ./$(BUILD_DIR)/tests/soak_test
+
+# Brings translations/*.ts up to date with the texts in the sources.
+translations: configure
+	cmake --build $(BUILD_DIR) --target translations
 
 bench: configure
 	cmake --build $(BUILD_DIR) --parallel $(JOBS) --target benchmarks

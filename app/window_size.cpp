@@ -1,5 +1,7 @@
 #include "app/window_size.h"
 
+#include "base/program_settings.h"
+
 #include <QProcessEnvironment>
 #include <QSettings>
 #include <QVariant>
@@ -20,14 +22,6 @@ const QString SizeTexts[] = { QStringLiteral("desktop"), QStringLiteral("100"),
 // environment.
 const char *const QtScalingVariables[]
     = { "QT_SCALE_FACTOR", "QT_SCREEN_SCALE_FACTORS", "QT_ENABLE_HIGHDPI_SCALING", "QT_FONT_DPI" };
-
-// Named in full, so that it can be read before the application object has
-// its name, which is when Qt's scale must be set.
-QSettings tutorSettings()
-{
-    return QSettings(QSettings::NativeFormat, QSettings::UserScope,
-        QStringLiteral("Orvi Math Tutor"), QStringLiteral("Orvi Math Tutor"));
-}
 
 // Screen pixels for each of the window's own pixels; 0 for the desktop's
 // own scale, which the desktop decides.
@@ -60,7 +54,7 @@ bool environmentDecidesScale(const QProcessEnvironment &environment)
 
 WindowSize storedWindowSize()
 {
-    const QString stored = tutorSettings().value(SizeKey).toString();
+    const QString stored = programSettings().value(SizeKey).toString();
     for (int size = 0; size < int(std::size(SizeTexts)); ++size) {
         if (stored == SizeTexts[size])
             return WindowSize(size);
@@ -70,7 +64,7 @@ WindowSize storedWindowSize()
 
 bool storeWindowSize(WindowSize size)
 {
-    QSettings settings = tutorSettings();
+    QSettings settings = programSettings();
     const QVariant before = settings.value(SizeKey);
     settings.setValue(SizeKey, SizeTexts[int(size)]);
     settings.sync();
@@ -87,7 +81,7 @@ bool storeWindowSize(WindowSize size)
 
 QString settingsFilePath()
 {
-    return tutorSettings().fileName();
+    return programSettings().fileName();
 }
 
 std::vector<EnvironmentVariable> scalingVariables(

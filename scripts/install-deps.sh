@@ -1,7 +1,9 @@
 #!/bin/sh
 # Installs the Debian packages needed to build, run, test and benchmark the
-# tutor. libqt6sql6-sqlite opens the pupils' progress file; poppler-utils
-# reads printed worksheets back in the tests;
+# tutor. libqt6sql6-sqlite opens the pupils' progress file; qt6-tools-dev and
+# qt6-l10n-tools make the translations, and qt6-translations-l10n gives Qt's
+# own dialogs in the same languages; poppler-utils reads printed worksheets
+# back in the tests;
 # desktop-file-utils and appstream check the desktop entry and metainfo;
 # dpkg-dev and file let the package list the C and C++ libraries it needs.
 # xvfb (with its keyboard maps), dbus-daemon and at-spi2-core give the
@@ -11,7 +13,7 @@
 # which only `make fuzz` needs.
 set -eu
 
-PACKAGES="cmake ninja-build g++ make qt6-base-dev qt6-qpa-plugins libqt6sql6-sqlite fonts-liberation2 fonts-comic-neue libbenchmark-dev poppler-utils desktop-file-utils appstream dpkg-dev file xvfb xkb-data dbus-daemon at-spi2-core"
+PACKAGES="cmake ninja-build g++ make qt6-base-dev qt6-qpa-plugins qt6-tools-dev qt6-l10n-tools qt6-translations-l10n libqt6sql6-sqlite fonts-liberation2 fonts-comic-neue libbenchmark-dev poppler-utils desktop-file-utils appstream dpkg-dev file xvfb xkb-data dbus-daemon at-spi2-core"
 if [ "${1:-}" = fuzz ]; then
     PACKAGES="$PACKAGES clang libclang-rt-14-dev"
 fi

@@ -1,0 +1,140 @@
+#include "base/language.h"
+
+#include "base/program_settings.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QLibraryInfo>
+#include <QTranslator>
+
+#include <algorithm>
+#include <memory>
+
+namespace {
+
+const QString LanguageKey = QStringLiteral("Interface/Language");
+// Where the build puts the compiled translations, one orvi_<code>.qm each.
+const QString TranslationsFolder = QStringLiteral(":/translations");
+const QString FilePrefix = QStringLiteral("orvi");
+// The language the program is written in, spoken with no translation.
+const QString English = QStringLiteral("en");
+
+struct Spoken
+{
+    std::unique_ptr<QTranslator> own;
+    std::unique_ptr<QTranslator> qt;
+    QString code = English;
+};
+
+Spoken &spoken()
+{
+    static Spoken state;
+    return state;
+}
+
+void removeTranslators()
+{
+    Spoken &state = spoken();
+    for (auto *translator : { &state.own, &state.qt }) {
+        if (*translator) {
+            QCoreApplication::removeTranslator(translator->get());
+            translator->reset();
+        }
+    }
+    state.code = English;
+}
+
+QString nameInItself(const QLocale &locale, const QString &code)
+{
+    QString name = locale.nativeLanguageName();
+    if (!name.isEmpty())
+        name[0] = name.at(0).toUpper();
+    // A language shipped for one country says which.
+    if (code.contains(QLatin1Char('_')))
+        name += QStringLiteral(" (%1)").arg(locale.nativeTerritoryName());
+    return name.isEmpty() ? code : name;
+}
+
+void speakChosenLanguage()
+{
+    language::speak(language::chosenLanguage());
+}
+
+} // namespace
+
+Q_COREAPP_STARTUP_FUNCTION(speakChosenLanguage)
+
+namespace language {
+
+QList<ShippedLanguage> shippedLanguages()
+{
+    QList<ShippedLanguage> languages = { { English, QStringLiteral("English") } };
+    const QStringList files
+        = QDir(TranslationsFolder).entryList({ FilePrefix + QStringLiteral("_*.qm") }, QDir::Files);
+    for (const QString &file : files) {
+        const QString code = file.mid(FilePrefix.size() + 1).chopped(3);
+        languages.append({ code, nameInItself(QLocale(code), code) });
+    }
+    std::sort(
+        languages.begin(), languages.end(), [](const ShippedLanguage &a, const ShippedLanguage &b) {
+            return QString::localeAwareCompare(a.name, b.name) < 0;
+        });
+    return languages;
+}
+
+QString chosenLanguage()
+{
+    const QString code = programSettings().value(LanguageKey).toString();
+    const QList<ShippedLanguage> shipped = shippedLanguages();
+    const bool known = std::any_of(shipped.cbegin(), shipped.cend(),
+        [&code](const ShippedLanguage &language) { return language.code == code; });
+    return known ? code : QString();
+}
+
+bool keepChosenLanguage(const QString &code)
+{
+    QSettings settings = programSettings();
+    if (code.isEmpty())
+        settings.remove(LanguageKey);
+    else
+        settings.setValue(LanguageKey, code);
+    settings.sync();
+    return settings.status() == QSettings::NoError;
+}
+
+void speak(const QString &code)
+{
+    removeTranslators();
+    if (code == English)
+        return;
+    const QLocale locale = code.isEmpty() ? QLocale::system() : QLocale(code);
+    auto own = std::make_unique<QTranslator>();
+    // Finds the best of the desktop's languages, and "pt" for "pt_PT" too.
+    if (!own->load(locale, FilePrefix, QStringLiteral("_"), TranslationsFolder))
+        return;
+    Spoken &state = spoken();
+    state.code = own->language();
+    if (state.code.isEmpty())
+        state.code = locale.name();
+    QCoreApplication::installTranslator(own.get());
+    state.own = std::move(own);
+    // Qt's own dialogs in the same language, where Qt has it.
+    auto qt = std::make_unique<QTranslator>();
+    if (qt->load(QLocale(state.code), QStringLiteral("qtbase"), QStringLiteral("_"),
+            QLibraryInfo::path(QLibraryInfo::TranslationsPath))) {
+        QCoreApplication::installTranslator(qt.get());
+        state.qt = std::move(qt);
+    }
+}
+
+QString spokenLanguage()
+{
+    return spoken().code;
+}
+
+QLocale spokenLocale()
+{
+    return spoken().own ? QLocale(spoken().code) : QLocale();
+}
+
+} // namespace language
