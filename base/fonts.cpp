@@ -1,5 +1,7 @@
 #include "base/fonts.h"
 
+#include "base/text_fit.h"
+
 #include <QFont>
 #include <QString>
 #include <QStringList>
@@ -19,6 +21,8 @@ void prepareTutorLookAndFeel()
     prepared = true;
 
     initPictures();
+    // A text longer than its place, as a translation may be, still reads whole.
+    textfit::fitEveryText();
 
     const QString sans = QStringLiteral("Liberation Sans");
     QFont::insertSubstitution(QStringLiteral("MS Sans Serif"), sans);

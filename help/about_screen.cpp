@@ -3,6 +3,7 @@
 #include "base/controls.h"
 #include "base/desktop_launcher.h"
 #include "base/maker_info.h"
+#include "base/text_fit.h"
 #include "help/maker_links.h"
 
 #include <QColor>
@@ -72,8 +73,8 @@ void AboutScreen::addCredits()
         { "Label53", 360, 2520 }, { "Label52", 600, 3120 }, { "Label54", 480, 3720 } };
     // Created first, so that every heading and name lies above its leader.
     for (const auto &leader : leaders) {
-        creditText(this, QString::fromLatin1(leader.name), dots,
-            twips(leader.left, leader.top, 3615, 255), true);
+        textfit::letRunPast(creditText(this, QString::fromLatin1(leader.name), dots,
+            twips(leader.left, leader.top, 3615, 255), true));
     }
 
     // A label without a buddy shows its text as it is: one "&" is one "&".

@@ -1,0 +1,32 @@
+#pragma once
+
+class QWidget;
+
+// Texts in fixed places: the screens keep their places in every language, so
+// a longer text must still be read whole. A text that does not fit takes a
+// second line where its label has room for one, otherwise a smaller size of
+// its font, down to MinimumPointSize; a shorter text gets the widget's own
+// font back.
+namespace textfit {
+
+inline constexpr double MinimumPointSize = 8;
+
+// Whether the widget's own text shows whole in its place: a label, a push
+// button, a check box or option button, a group box's caption or the text of
+// every entry of a combo box. A widget with no text of its own shows it whole.
+bool showsWhole(const QWidget *widget);
+
+// Marks a text meant to run past its place, as a row of leader dots does:
+// it is neither fitted nor counted as cut.
+void letRunPast(QWidget *widget);
+
+// Fits the widget's text as above. Nothing changes for a text that fits with
+// the widget's own font.
+void fit(QWidget *widget);
+
+// Fits every text of the application just before it is painted, so that a
+// text set at any time, in any language, is fitted. Once is enough; later
+// calls do nothing.
+void fitEveryText();
+
+} // namespace textfit
