@@ -2,6 +2,7 @@
 // so a text that does not fit takes a smaller font or a second line.
 
 #include "base/text_fit.h"
+#include "tests/pseudo_language.h"
 #include "tests/test_support.h"
 
 #include <QAbstractButton>
@@ -67,13 +68,30 @@ class TextFitTest : public QObject
     Q_OBJECT
 
 private slots:
+    void everyScreenShowsItsTextsWhole_data();
     void everyScreenShowsItsTextsWhole();
     void aLongTextTakesASmallerFontOrASecondLine_data();
     void aLongTextTakesASmallerFontOrASecondLine();
 };
 
+void TextFitTest::everyScreenShowsItsTextsWhole_data()
+{
+    QTest::addColumn<int>("language"); // a PseudoLanguage::Kind, or -1 for English
+
+    QTest::newRow("English") << -1;
+    QTest::newRow("40 % longer") << int(PseudoLanguage::Longer);
+    QTest::newRow("right to left") << int(PseudoLanguage::Mirrored);
+}
+
 void TextFitTest::everyScreenShowsItsTextsWhole()
 {
+    QFETCH(int, language);
+
+    std::unique_ptr<PseudoLanguage> pseudo;
+    if (language >= 0) {
+        pseudo = std::make_unique<PseudoLanguage>(PseudoLanguage::Kind(language));
+        QCoreApplication::installTranslator(pseudo.get());
+    }
     testsupport::TutorFixture fixture;
     MainWindow &window = fixture.window();
     testsupport::MessageBoxCloser closer;
