@@ -2,6 +2,7 @@
 
 #include "base/controls.h"
 
+#include <QEvent>
 #include <QRect>
 #include <QString>
 
@@ -23,3 +24,12 @@ void Screen::leave()
 }
 
 void Screen::setScoreCardShown(bool) { }
+
+void Screen::retranslate() { }
+
+void Screen::changeEvent(QEvent *event)
+{
+    if (event->type() == QEvent::LanguageChange)
+        retranslate();
+    QFrame::changeEvent(event);
+}

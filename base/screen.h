@@ -29,4 +29,12 @@ public:
     // stale value on return is blanked.
     virtual void leave();
     virtual void setScoreCardShown(bool shown);
+
+protected:
+    // Sets every text the screen shows in the language spoken now, the
+    // texts worked out from what the screen shows included. Each screen
+    // calls its own at the end of its constructor; the base calls it again
+    // whenever the language changes.
+    virtual void retranslate();
+    void changeEvent(QEvent *event) override;
 };
