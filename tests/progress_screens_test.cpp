@@ -177,6 +177,7 @@ private slots:
     void factsGridColoursEachState_data();
     void factsGridColoursEachState();
     void factsGridFollowsTheChosenOperation();
+    void factsGridShowsMyFactsByBox();
     void factsGridCellsAreReachedByArrows();
     void progressWithoutAnswersSaysSo();
     void printAsksForTheReport();
@@ -385,6 +386,57 @@ void ProgressScreensTest::factsGridFollowsTheChosenOperation()
     // New figures keep the operation chosen.
     m_progress->showProgress(sampleProgress());
     QCOMPARE(grid->accessibleName(), u"Division facts"_s);
+}
+
+void ProgressScreensTest::factsGridShowsMyFactsByBox()
+{
+    // Multiplication kept by box: 7 x 8 in each box in turn, 2 x 3 known.
+    PupilProgress sample = sampleProgress();
+    FactGrid &times = sample.facts[2];
+    times.byBox = true;
+    for (auto &row : times.boxes)
+        row.fill(-1);
+    times.boxes[2][3] = times.boxes[3][2] = 5;
+    auto *grid = named<CellGridView>(m_progress, u"grdFacts"_s);
+    auto *key = named<QLabel>(m_progress, u"lblFactsByBox"_s);
+    const QRect plainPlace = grid->geometry();
+
+    QColor lighter = ProgressScreen::boxColour(-1);
+    QCOMPARE(lighter, QColor(Qt::white)); // never asked: blank
+    for (int box = 0; box < tutor::BoxCount; ++box) {
+        times.boxes[7][8] = times.boxes[8][7] = qint8(box);
+        m_progress->showProgress(sample);
+        QVERIFY(testsupport::pickEntry(m_progress, "cboFactsOperation", u"Multiplication"_s));
+        // Each box darker than the one before, by enough to tell apart in
+        // any colour vision.
+        const QColor colour = ProgressScreen::boxColour(box);
+        QVERIFY2(colour.lightnessF() < lighter.lightnessF()
+                && tutor::contrastRatio(colour, lighter) >= 1.25,
+            qPrintable(QString::number(box)));
+        lighter = colour;
+        const QImage picture = grid->grab().toImage();
+        for (const QPoint place : { QPoint(7, 8), QPoint(8, 7) }) {
+            QCOMPARE(grid->cellColour(place.x(), place.y()), colour);
+            QCOMPARE(picture.pixelColor(grid->cellRect(place.x(), place.y()).center()), colour);
+        }
+    }
+    QCOMPARE(grid->cellColour(3, 2), ProgressScreen::boxColour(5));
+    QCOMPARE(grid->cellColour(4, 4), ProgressScreen::boxColour(-1));
+    // The focus frame still shows on the strongest box.
+    QVERIFY(tutor::contrastRatio(ProgressScreen::boxColour(5), Qt::black) >= 3.0);
+    QVERIFY(!key->isHidden());
+    QVERIFY(!key->geometry().intersects(grid->geometry()));
+    QVERIFY(grid->cellRect(12, 12).bottom() < grid->height());
+    QCOMPARE(grid->accessibleDescription(), progress::factsSentence(times));
+
+    // An operation without cards shows its facts as before.
+    QVERIFY(testsupport::pickEntry(m_progress, "cboFactsOperation", u"Addition"_s));
+    QVERIFY(key->isHidden());
+    QCOMPARE(grid->geometry(), plainPlace);
+    QCOMPARE(grid->cellColour(5, 0),
+        ProgressScreen::factColour(
+            grid->state(5, 0) == 0 ? FactState::NotSeen : FactState(grid->state(5, 0))));
+    QCOMPARE(grid->accessibleDescription(), progress::factsSentence(sample.facts.at(0)));
 }
 
 void ProgressScreensTest::factsGridCellsAreReachedByArrows()
