@@ -18,6 +18,7 @@
 #include <QMessageBox>
 #include <QPushButton>
 #include <QSignalSpy>
+#include <QSpinBox>
 #include <QTableView>
 #include <QTest>
 #include <QTimer>
@@ -189,6 +190,8 @@ private slots:
     void classSortsByKeyboard();
     void namesSortByTheirNumbers();
     void eachOperationAddsColumns();
+    void factsThatNeedTeachingHaveTheirColumn();
+    void quickAnswerTimeIsSetByTheTeacher();
     void deleteAsksFirstAndDefaultsToNo();
     void renameAsksForTheNewName();
     void exportIsAskedFor();
@@ -645,6 +648,88 @@ void ProgressScreensTest::eachOperationAddsColumns()
     QTest::mouseClick(each, Qt::LeftButton);
     QCOMPARE(model->columnCount(), 6);
     QCOMPARE(columnTexts(model, 0), QStringList({ u"Ann"_s, u"bea"_s, u"Carl"_s, u"Dora"_s }));
+}
+
+void ProgressScreensTest::factsThatNeedTeachingHaveTheirColumn()
+{
+    using tutor::FactFamily;
+    QList<PupilTotals> pupils = sampleClass();
+    pupils[0].needsTeaching = { FactFamily { Operation::Multiplication, 7, 8 } }; // bea
+    pupils[1].needsTeaching = { FactFamily { Operation::Division, 3, 4 },
+        FactFamily { Operation::Subtraction, 3, 4 }, FactFamily { Operation::Addition, 6, 6 } };
+    m_class->showClass(pupils);
+    auto *table = named<QTableView>(m_class, u"tblClass"_s);
+    const QAbstractItemModel *model = table->model();
+    const int column = ClassModel::NeedsTeaching;
+    QCOMPARE(model->columnCount(), column + 1);
+    QCOMPARE(model->headerData(column, Qt::Horizontal).toString(), u"Needs teaching"_s);
+    QCOMPARE(columnTexts(model, column),
+        QStringList({ u"12 ÷ 3, 7 − 3, 6 + 6"_s, u"7 × 8"_s, QString(), QString() }));
+    QCOMPARE(model->index(1, column).data(Qt::AccessibleTextRole).toString(),
+        u"bea, needs teaching: 7 × 8"_s);
+    QCOMPARE(model->index(2, column).data(Qt::AccessibleTextRole).toString(),
+        u"Carl, needs teaching: nothing"_s);
+    QVERIFY(model->index(1, column)
+                .data(Qt::ToolTipRole)
+                .toString()
+                .contains(u"needs teaching"_s, Qt::CaseInsensitive));
+    QVERIFY(table->columnWidth(column)
+        >= table->fontMetrics().horizontalAdvance(model->index(0, column).data().toString()));
+
+    // Sorted by how many, most first; then the other way round.
+    table->setCurrentIndex(model->index(0, column));
+    QVERIFY(QMetaObject::invokeMethod(m_class, "cmdSortColumn_Click"));
+    QCOMPARE(columnTexts(model, ClassModel::Name).mid(0, 2), QStringList({ u"Ann"_s, u"bea"_s }));
+    QCOMPARE(table->accessibleDescription(), u"Sorted by needs teaching, highest first."_s);
+    QVERIFY(QMetaObject::invokeMethod(m_class, "cmdSortColumn_Click"));
+    QCOMPARE(columnTexts(model, ClassModel::Name).mid(2), QStringList({ u"bea"_s, u"Ann"_s }));
+
+    // Each operation's columns follow it.
+    QTest::mouseClick(named<QCheckBox>(m_class, u"chkEachOperation"_s), Qt::LeftButton);
+    QCOMPARE(model->columnCount(), column + 1 + 4 * 3);
+    QCOMPARE(model->headerData(column + 1, Qt::Horizontal).toString(), u"Addition\nanswers"_s);
+    QCOMPARE(model->headerData(column, Qt::Horizontal).toString(), u"Needs teaching"_s);
+    // Without facts to teach, the column goes.
+    m_class->showClass(sampleClass());
+    QCOMPARE(model->columnCount(), column + 4 * 3);
+    QCOMPARE(model->headerData(column, Qt::Horizontal).toString(), u"Addition\nanswers"_s);
+}
+
+void ProgressScreensTest::quickAnswerTimeIsSetByTheTeacher()
+{
+    auto *seconds = named<QSpinBox>(m_class, u"spnQuickSeconds"_s);
+    QVERIFY(seconds);
+    QSignalSpy changes(m_class, &ClassScreen::quickSecondsChanged);
+    // Shown once the file gives it, without a change of its own.
+    QVERIFY(seconds->isHidden());
+    m_class->showQuickSeconds(4);
+    QVERIFY(!seconds->isHidden());
+    QCOMPARE(seconds->value(), 4);
+    QCOMPARE(changes.count(), 0);
+    QCOMPARE(seconds->minimum(), 1);
+    QCOMPARE(seconds->maximum(), 10);
+    QCOMPARE(seconds->text(), u"4 s"_s);
+
+    // Changed by keyboard; a typed figure past the range is held to it.
+    seconds->setFocus();
+    QTest::keyClick(seconds, Qt::Key_Up);
+    QCOMPARE(changes.count(), 1);
+    QCOMPARE(changes.at(0).at(0).toInt(), 5);
+    seconds->setValue(42);
+    QCOMPARE(changes.last().at(0).toInt(), 10);
+    auto *label = named<QLabel>(m_class, u"lblQuickSeconds"_s);
+    QCOMPARE(label->buddy(), seconds);
+
+    // Whole on the title row, beside the title.
+    auto *title = named<QLabel>(m_class, u"lblClassTitle"_s);
+    for (QWidget *part : { static_cast<QWidget *>(label), static_cast<QWidget *>(seconds) }) {
+        QVERIFY(!part->geometry().intersects(title->geometry()));
+        QVERIFY(part->geometry().top() < named<QTableView>(m_class, u"tblClass"_s)->y());
+        QVERIFY2(part->sizeHint().width() <= part->width(), qPrintable(part->objectName()));
+    }
+    QVERIFY(title->sizeHint().width() <= title->width());
+    m_class->showClass(QList<PupilTotals>(120, sampleClass().first()));
+    QVERIFY(title->sizeHint().width() <= title->width());
 }
 
 void ProgressScreensTest::deleteAsksFirstAndDefaultsToNo()
