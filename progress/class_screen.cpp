@@ -16,6 +16,8 @@
 #include <QSpinBox>
 #include <QTableView>
 
+#include <algorithm>
+
 using namespace Qt::StringLiterals;
 
 namespace {
@@ -124,8 +126,14 @@ void ClassScreen::showClass(const QList<progress::PupilTotals> &pupils)
     const int column = qMax(0, m_table->currentIndex().column());
     m_model->setPupils(pupils);
     const int count = int(pupils.size());
-    m_title->setText(
-        count == 1 ? u"Class overview: 1 pupil"_s : u"Class overview: %1 pupils"_s.arg(count));
+    QString title
+        = count == 1 ? u"Class overview: 1 pupil"_s : u"Class overview: %1 pupils"_s.arg(count);
+    // Said on top, as the column may lie beyond the table's right edge.
+    const auto toTeach = std::count_if(pupils.cbegin(), pupils.cend(),
+        [](const progress::PupilTotals &pupil) { return !pupil.needsTeaching.isEmpty(); });
+    if (toTeach > 0)
+        title += u", %1 with facts to teach"_s.arg(toTeach);
+    m_title->setText(title);
     int row = current ? m_model->rowOf(current->pupilId) : -1;
     if (row < 0 && count > 0)
         row = 0;

@@ -728,7 +728,11 @@ void ProgressScreensTest::quickAnswerTimeIsSetByTheTeacher()
         QVERIFY2(part->sizeHint().width() <= part->width(), qPrintable(part->objectName()));
     }
     QVERIFY(title->sizeHint().width() <= title->width());
-    m_class->showClass(QList<PupilTotals>(120, sampleClass().first()));
+    QList<PupilTotals> many(120, sampleClass().first());
+    for (PupilTotals &pupil : many)
+        pupil.needsTeaching = { tutor::FactFamily { Operation::Multiplication, 12, 12 } };
+    m_class->showClass(many);
+    QCOMPARE(title->text(), u"Class overview: 120 pupils, 120 with facts to teach"_s);
     QVERIFY(title->sizeHint().width() <= title->width());
 }
 
