@@ -124,7 +124,17 @@ void ClassScreen::showClass(const QList<progress::PupilTotals> &pupils)
 {
     const std::optional<progress::PupilTotals> current = currentPupil();
     const int column = qMax(0, m_table->currentIndex().column());
+    const bool hadNeedsTeaching = m_model->isNeedsTeachingShown();
     m_model->setPupils(pupils);
+    if (m_model->isNeedsTeachingShown() != hadNeedsTeaching) {
+        // The columns after Last practised moved: a sort by one of them
+        // starts again from the names, and they take their widths anew.
+        QHeaderView *header = m_table->horizontalHeader();
+        if (header->sortIndicatorSection() >= ClassModel::NeedsTeaching)
+            header->setSortIndicator(ClassModel::Name, Qt::AscendingOrder);
+        for (int each = m_model->firstOperationColumn(); each < m_model->columnCount(); ++each)
+            m_table->setColumnWidth(each, 86);
+    }
     const int count = int(pupils.size());
     QString title
         = count == 1 ? u"Class overview: 1 pupil"_s : u"Class overview: %1 pupils"_s.arg(count);

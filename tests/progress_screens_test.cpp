@@ -689,9 +689,12 @@ void ProgressScreensTest::factsThatNeedTeachingHaveTheirColumn()
     QCOMPARE(model->columnCount(), column + 1 + 4 * 3);
     QCOMPARE(model->headerData(column + 1, Qt::Horizontal).toString(), u"Addition\nanswers"_s);
     QCOMPARE(model->headerData(column, Qt::Horizontal).toString(), u"Needs teaching"_s);
-    // Without facts to teach, the column goes.
+    // Without facts to teach, the column goes, and its sort with it.
     m_class->showClass(sampleClass());
     QCOMPARE(model->columnCount(), column + 4 * 3);
+    QCOMPARE(columnTexts(model, ClassModel::Name),
+        QStringList({ u"Ann"_s, u"bea"_s, u"Carl"_s, u"Dora"_s }));
+    QCOMPARE(table->columnWidth(column), table->columnWidth(column + 1));
     QCOMPARE(model->headerData(column, Qt::Horizontal).toString(), u"Addition\nanswers"_s);
 }
 
