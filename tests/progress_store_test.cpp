@@ -212,12 +212,20 @@ int keepAnswersUntilFull(const QString &path)
     const qint64 pupil = store.pupils().value(0).id;
     int kept = 0;
     QString told;
+    // Every other answer is a My Facts answer, kept with its card.
+    tutor::FactCard card = newCard(tutor::Operation::Addition, 1, 1);
     for (int index = 0; index < 20000 && told.isEmpty(); ++index) {
-        if (store.record(pupil,
-                answer(Now.addMSecs(index), tutor::Operation::Addition, 1, 1, u"2"_s, u"2"_s, 700)))
+        const tutor::Attempt attempt
+            = answer(Now.addMSecs(index), tutor::Operation::Addition, 1, 1, u"2"_s, u"2"_s, 700);
+        const tutor::FactCard moved = answered(card, true, true, Now.date());
+        const bool withCard = index % 2 == 1;
+        if (withCard ? store.record(pupil, attempt, moved) : store.record(pupil, attempt)) {
             ++kept;
-        else
+            if (withCard)
+                card = moved;
+        } else {
             told = store.lastError();
+        }
     }
     // Once full, it stays full: the next answer fails as well, whole.
     const bool nextFailed
@@ -790,6 +798,8 @@ void ProgressStoreTest::fullDiskFailsTheAnswerWholeAndKeepsTheRest()
     QVERIFY(store.integrityOk());
     QCOMPARE(store.attemptCount(), kept);
     QCOMPARE(store.classOverview().first().all.answers, kept);
+    // The card counts the My Facts answers kept, not the one that failed.
+    QCOMPARE(store.factCards(store.pupils().value(0).id).value(0).answers, kept / 2);
 }
 
 void ProgressStoreTest::backupIsMadeOnceADayAndOldOnesPruned()
