@@ -22,6 +22,7 @@ constexpr int Pupils = 30;
 constexpr int Days = 200;
 constexpr int AnswersPerDay = 100;
 constexpr int Runs = 5;
+constexpr int FactCards = 10; // per pupil and operation
 
 const QDateTime Now(QDate(2026, 12, 9), QTime(15, 0), Qt::UTC);
 
@@ -59,6 +60,39 @@ QList<tutor::Attempt> daysOfAnswers(std::mt19937 &random)
     return answers;
 }
 
+// My Facts of one pupil: the first families of each operation, some of them
+// missed often, each kept with an answer of its own as practice keeps them.
+int keepFactCards(progress::ProgressStore &store, qint64 pupil, std::mt19937 &random)
+{
+    int kept = 0;
+    for (const tutor::Operation operation :
+        { tutor::Operation::Addition, tutor::Operation::Subtraction,
+            tutor::Operation::Multiplication, tutor::Operation::Division }) {
+        const QList<tutor::FactFamily> families = tutor::factFamilies(operation).mid(0, FactCards);
+        for (const tutor::FactFamily &family : families) {
+            tutor::FactCard card;
+            card.family = family;
+            const int misses = int(random() % 9);
+            for (int miss = 0; miss < misses; ++miss)
+                tutor::applyAnswer(card, false, false, Now.date().addDays(-10 + miss));
+            tutor::applyAnswer(card, true, true, Now.date());
+            const tutor::Fact fact = tutor::familyFacts(family).first();
+            tutor::Attempt attempt;
+            attempt.answeredAt = Now;
+            attempt.mode = tutor::AnswerMode::Practice;
+            attempt.operation = operation;
+            attempt.first = fact.first;
+            attempt.second = fact.second;
+            attempt.expected = QString::number(fact.answer);
+            attempt.typed = attempt.expected;
+            attempt.correct = true;
+            attempt.millis = 1500;
+            kept += store.record(pupil, attempt, card) ? 1 : 0;
+        }
+    }
+    return kept;
+}
+
 // The middle of several runs, in milliseconds.
 template<typename Run> double middleMs(Run run)
 {
@@ -91,6 +125,7 @@ void progressFileAtFullSize(benchmark::State &state)
         folder.setAutoRemove(qEnvironmentVariableIsEmpty("ORVI_KEEP_PROGRESS_BENCH"));
         const QString path = folder.filePath(u"progress.sqlite"_s);
         QList<qint64> ids;
+        int cards = 0;
         QElapsedTimer clock;
         clock.start();
         {
@@ -101,6 +136,7 @@ void progressFileAtFullSize(benchmark::State &state)
                 const qint64 id = *store.addPupil(u"Pupil %1"_s.arg(pupil + 1));
                 ids << id;
                 store.recordMany(id, daysOfAnswers(random));
+                cards += keepFactCards(store, id, random);
             }
         }
         const double fillS = clock.nsecsElapsed() / 1e9;
@@ -122,7 +158,14 @@ void progressFileAtFullSize(benchmark::State &state)
         int shown = 0;
         const double progressMs = middleMs(
             [&]() { shown += store.progress(ids.at(shown % Pupils), Now).operations.size(); });
-        const double overviewMs = middleMs([&]() { shown += store.classOverview().size(); });
+        int toTeach = 0;
+        const double overviewMs = middleMs([&]() {
+            const QList<progress::PupilTotals> lines = store.classOverview();
+            shown += lines.size();
+            toTeach = 0;
+            for (const progress::PupilTotals &line : lines)
+                toTeach += line.needsTeaching.size();
+        });
         QFile csv(folder.filePath(u"OrviProgress.csv"_s));
         csv.open(QIODevice::WriteOnly);
         clock.restart();
@@ -161,8 +204,8 @@ void progressFileAtFullSize(benchmark::State &state)
             "  %-36s %7.3f ms %7d ms\n", "record(): processor time per answer", recordCpuMs, 1);
         std::printf(
             "  %-36s %7.3f ms %10s\n", "record(): wall time with disk sync", recordWallMs, "-");
-        std::printf("  (%d rows shown; the CSV is %.1f MB)\n", shown,
-            QFileInfo(csv.fileName()).size() / 1e6);
+        std::printf("  (%d rows shown; the CSV is %.1f MB; %d My Facts cards, %d facts to teach)\n",
+            shown, QFileInfo(csv.fileName()).size() / 1e6, cards, toTeach);
         if (!folder.autoRemove())
             std::printf("  kept in %s\n", qPrintable(folder.path()));
     }

@@ -96,6 +96,8 @@ void ClassModel::setPupils(const QList<progress::PupilTotals> &pupils)
 {
     beginResetModel();
     m_pupils = pupils;
+    m_needsTeaching = std::any_of(m_pupils.cbegin(), m_pupils.cend(),
+        [](const progress::PupilTotals &pupil) { return !pupil.needsTeaching.isEmpty(); });
     endResetModel();
     if (m_sortColumn >= 0 && m_sortColumn < columnCount())
         sort(m_sortColumn, m_sortOrder);
@@ -107,11 +109,13 @@ void ClassModel::setEachOperationShown(bool shown)
         return;
     const int extra = int(Operations.size()) * ColumnsPerOperation;
     if (shown) {
-        beginInsertColumns(QModelIndex(), FirstOperationColumn, FirstOperationColumn + extra - 1);
+        beginInsertColumns(
+            QModelIndex(), firstOperationColumn(), firstOperationColumn() + extra - 1);
         m_eachOperation = true;
         endInsertColumns();
     } else {
-        beginRemoveColumns(QModelIndex(), FirstOperationColumn, FirstOperationColumn + extra - 1);
+        beginRemoveColumns(
+            QModelIndex(), firstOperationColumn(), firstOperationColumn() + extra - 1);
         m_eachOperation = false;
         endRemoveColumns();
     }
@@ -126,6 +130,11 @@ int ClassModel::rowOf(qint64 pupilId) const
     return -1;
 }
 
+int ClassModel::firstOperationColumn() const
+{
+    return NeedsTeaching + (m_needsTeaching ? 1 : 0);
+}
+
 int ClassModel::rowCount(const QModelIndex &parent) const
 {
     return parent.isValid() ? 0 : int(m_pupils.size());
@@ -135,7 +144,7 @@ int ClassModel::columnCount(const QModelIndex &parent) const
 {
     if (parent.isValid())
         return 0;
-    return FirstOperationColumn
+    return firstOperationColumn()
         + (m_eachOperation ? int(Operations.size()) * ColumnsPerOperation : 0);
 }
 
@@ -157,8 +166,10 @@ QString ClassModel::columnName(int column) const
     default:
         break;
     }
-    const int offset = column - FirstOperationColumn;
-    if (offset < 0 || offset >= columnCount() - FirstOperationColumn)
+    if (m_needsTeaching && column == NeedsTeaching)
+        return u"Needs teaching"_s;
+    const int offset = column - firstOperationColumn();
+    if (offset < 0 || offset >= columnCount() - firstOperationColumn())
         return QString();
     const QString operation = progress::operationName(Operations.at(offset / ColumnsPerOperation));
     static const std::array<QString, 3> figures
@@ -184,7 +195,9 @@ QVariant ClassModel::sortKey(const progress::PupilTotals &pupil, int column) con
     default:
         break;
     }
-    const int offset = column - FirstOperationColumn;
+    if (m_needsTeaching && column == NeedsTeaching)
+        return int(pupil.needsTeaching.size());
+    const int offset = column - firstOperationColumn();
     return figureKey(operationTally(pupil, Operations.at(offset / ColumnsPerOperation)),
         Figure(offset % ColumnsPerOperation));
 }
@@ -195,12 +208,24 @@ QVariant ClassModel::data(const QModelIndex &index, int role) const
         return QVariant();
     const progress::PupilTotals &pupil = m_pupils.at(index.row());
     const int column = index.column();
+    const bool needs = m_needsTeaching && column == NeedsTeaching;
     if (role == Qt::TextAlignmentRole) {
-        return column == Name ? QVariant(Qt::AlignLeft | Qt::AlignVCenter)
-                              : QVariant(Qt::AlignRight | Qt::AlignVCenter);
+        return column == Name || needs ? QVariant(Qt::AlignLeft | Qt::AlignVCenter)
+                                       : QVariant(Qt::AlignRight | Qt::AlignVCenter);
     }
     if (role == Qt::UserRole)
         return sortKey(pupil, column);
+    if (needs && (role == Qt::ToolTipRole || role == Qt::AccessibleTextRole)) {
+        const QString facts = progress::familiesText(pupil.needsTeaching);
+        if (role == Qt::ToolTipRole) {
+            return facts.isEmpty() ? QVariant()
+                                   : QVariant(u"Needs teaching, each missed %1 times or more: %2"_s
+                                                  .arg(tutor::MissesToFlag)
+                                                  .arg(facts));
+        }
+        return QString(
+            pupil.name + u", needs teaching: "_s + (facts.isEmpty() ? u"nothing"_s : facts));
+    }
     if (role != Qt::DisplayRole && role != Qt::AccessibleTextRole)
         return QVariant();
 
@@ -224,8 +249,14 @@ QVariant ClassModel::data(const QModelIndex &index, int role) const
     case LastPractised:
         text = progress::dateText(pupil.lastPractised);
         break;
+    case NeedsTeaching:
+        if (needs) {
+            text = progress::familiesText(pupil.needsTeaching);
+            break;
+        }
+        [[fallthrough]];
     default: {
-        const int offset = column - FirstOperationColumn;
+        const int offset = column - firstOperationColumn();
         text = figureText(operationTally(pupil, Operations.at(offset / ColumnsPerOperation)),
             Figure(offset % ColumnsPerOperation));
     }
@@ -243,7 +274,7 @@ QVariant ClassModel::headerData(int section, Qt::Orientation orientation, int ro
     // An operation's headings take two lines, so its columns stay narrow.
     if (role == Qt::DisplayRole) {
         QString heading = columnName(section);
-        if (section >= FirstOperationColumn)
+        if (section >= firstOperationColumn())
             heading[heading.indexOf(u' ')] = u'\n';
         return heading;
     }

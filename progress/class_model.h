@@ -7,8 +7,9 @@
 #include <QList>
 
 // The class overview's table: one row per pupil with their answers, share
-// right, median time, days practised and last day of practice, and on
-// request the answers, share right and median time of each operation.
+// right, median time, days practised and last day of practice; the My Facts
+// facts that need teaching once any pupil has some; and on request the
+// answers, share right and median time of each operation.
 // Sorting goes by the figures themselves, so 9 comes before 10 and dates go
 // by time; a pupil without a figure comes last whichever way.
 class ClassModel : public QAbstractTableModel
@@ -24,7 +25,9 @@ public:
         MedianTime,
         DaysPractised,
         LastPractised,
-        FirstOperationColumn, // then answers, share right, median time per operation
+        // Shown only while some pupil has facts that need teaching; then
+        // the operations' columns follow it.
+        NeedsTeaching,
     };
     static constexpr int ColumnsPerOperation = 3;
 
@@ -33,6 +36,10 @@ public:
     void setPupils(const QList<progress::PupilTotals> &pupils);
     void setEachOperationShown(bool shown);
     bool isEachOperationShown() const { return m_eachOperation; }
+    bool isNeedsTeachingShown() const { return m_needsTeaching; }
+    // Where the answers, share right and median time of each operation
+    // begin, when shown.
+    int firstOperationColumn() const;
 
     const progress::PupilTotals &pupil(int row) const { return m_pupils.at(row); }
     int rowOf(qint64 pupilId) const; // -1 when not listed
@@ -58,6 +65,7 @@ private:
     QList<progress::PupilTotals> m_pupils;
     QCollator m_collator;
     bool m_eachOperation = false;
+    bool m_needsTeaching = false;
     int m_sortColumn = -1;
     Qt::SortOrder m_sortOrder = Qt::AscendingOrder;
 };

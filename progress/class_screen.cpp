@@ -12,7 +12,11 @@
 #include <QLineEdit>
 #include <QMessageBox>
 #include <QPushButton>
+#include <QSignalBlocker>
+#include <QSpinBox>
 #include <QTableView>
+
+#include <algorithm>
 
 using namespace Qt::StringLiterals;
 
@@ -39,11 +43,31 @@ void showLabelsAsPlainText(QWidget *dialog)
 ClassScreen::ClassScreen(QWidget *parent)
     : Screen(u"fraClass"_s, controls::twips(-120, -120, 10575, 4935), parent)
 {
-    m_title = controls::label(this, u"lblClassTitle"_s, QString(), inClient(4, 4, 686, 22));
+    m_title = controls::label(this, u"lblClassTitle"_s, QString(), inClient(4, 4, 400, 22));
     QFont titleFont = m_title->font();
     titleFont.setBold(true);
     titleFont.setPointSizeF(titleFont.pointSizeF() * 1.2);
     m_title->setFont(titleFont);
+
+    // The teacher's one My Facts setting, for every pupil; shown once a
+    // progress file gives it.
+    m_quickLabel = controls::label(
+        this, u"lblQuickSeconds"_s, u"&Quick answer within"_s, inClient(410, 4, 206, 22));
+    m_quickLabel->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    m_quickSeconds = new QSpinBox(this);
+    m_quickSeconds->setObjectName(u"spnQuickSeconds"_s);
+    m_quickSeconds->setGeometry(inClient(622, 4, 68, 22));
+    m_quickSeconds->setRange(1, 10);
+    m_quickSeconds->setSuffix(u" s"_s);
+    m_quickSeconds->setAccessibleName(u"Quick answer within, seconds"_s);
+    m_quickSeconds->setAccessibleDescription(
+        u"In My Facts, a right answer given within this many seconds counts as quick, "
+        "for every pupil."_s);
+    // Typed figures count once the teacher leaves the box or presses Enter.
+    m_quickSeconds->setKeyboardTracking(false);
+    m_quickLabel->setBuddy(m_quickSeconds);
+    connect(m_quickSeconds, &QSpinBox::valueChanged, this, &ClassScreen::quickSecondsChanged);
+    controls::setShown({ m_quickLabel, m_quickSeconds }, false);
 
     m_model = new ClassModel(this);
     m_table = new QTableView(this);
@@ -86,6 +110,7 @@ ClassScreen::ClassScreen(QWidget *parent)
         = controls::button(this, u"cmdExportCsv"_s, u"Export &CSV"_s, inClient(580, 286, 110, 26));
     connect(m_export, &QPushButton::clicked, this, &ClassScreen::cmdExportCsv_Click);
 
+    setTabOrder(m_quickSeconds, m_table);
     setTabOrder(m_table, m_eachOperation);
     setTabOrder(m_eachOperation, m_sort);
     setTabOrder(m_sort, m_rename);
@@ -99,16 +124,41 @@ void ClassScreen::showClass(const QList<progress::PupilTotals> &pupils)
 {
     const std::optional<progress::PupilTotals> current = currentPupil();
     const int column = qMax(0, m_table->currentIndex().column());
+    const bool hadNeedsTeaching = m_model->isNeedsTeachingShown();
     m_model->setPupils(pupils);
+    if (m_model->isNeedsTeachingShown() != hadNeedsTeaching) {
+        // The columns after Last practised moved: a sort by one of them
+        // starts again from the names, and they take their widths anew.
+        QHeaderView *header = m_table->horizontalHeader();
+        if (header->sortIndicatorSection() >= ClassModel::NeedsTeaching)
+            header->setSortIndicator(ClassModel::Name, Qt::AscendingOrder);
+        for (int each = m_model->firstOperationColumn(); each < m_model->columnCount(); ++each)
+            m_table->setColumnWidth(each, 86);
+    }
     const int count = int(pupils.size());
-    m_title->setText(
-        count == 1 ? u"Class overview: 1 pupil"_s : u"Class overview: %1 pupils"_s.arg(count));
+    QString title
+        = count == 1 ? u"Class overview: 1 pupil"_s : u"Class overview: %1 pupils"_s.arg(count);
+    // Said on top, as the column may lie beyond the table's right edge.
+    const auto toTeach = std::count_if(pupils.cbegin(), pupils.cend(),
+        [](const progress::PupilTotals &pupil) { return !pupil.needsTeaching.isEmpty(); });
+    if (toTeach > 0)
+        title += u", %1 with facts to teach"_s.arg(toTeach);
+    m_title->setText(title);
     int row = current ? m_model->rowOf(current->pupilId) : -1;
     if (row < 0 && count > 0)
         row = 0;
     if (row >= 0)
         m_table->setCurrentIndex(m_model->index(row, qMin(column, m_model->columnCount() - 1)));
+    if (m_model->isNeedsTeachingShown())
+        m_table->setColumnWidth(ClassModel::NeedsTeaching, 150);
     updateButtons();
+}
+
+void ClassScreen::showQuickSeconds(int seconds)
+{
+    const QSignalBlocker quiet(m_quickSeconds);
+    m_quickSeconds->setValue(seconds);
+    controls::setShown({ m_quickLabel, m_quickSeconds }, true);
 }
 
 std::optional<progress::PupilTotals> ClassScreen::currentPupil() const
@@ -141,7 +191,7 @@ void ClassScreen::chkEachOperation_Click()
 {
     const bool shown = m_eachOperation->isChecked();
     m_model->setEachOperationShown(shown);
-    for (int column = ClassModel::FirstOperationColumn; column < m_model->columnCount(); ++column)
+    for (int column = m_model->firstOperationColumn(); column < m_model->columnCount(); ++column)
         m_table->setColumnWidth(column, 86);
     QHeaderView *header = m_table->horizontalHeader();
     // A sort by a column that is gone falls back to the names.

@@ -7,6 +7,7 @@ class ClassModel;
 class QCheckBox;
 class QLabel;
 class QPushButton;
+class QSpinBox;
 class QTableView;
 
 // "Class Overview": every pupil of this computer in a sortable table, with
@@ -23,6 +24,9 @@ public:
     void showClass(const QList<progress::PupilTotals> &pupils);
     // The pupil of the table's current row; none when the table is empty.
     std::optional<progress::PupilTotals> currentPupil() const;
+    // The seconds within which a right My Facts answer counts as quick, as
+    // kept; the setting is shown from then on. Emits nothing.
+    void showQuickSeconds(int seconds);
 
     void enter() override;
 
@@ -37,6 +41,8 @@ signals:
     void renameRequested(qint64 pupilId, const QString &newName);
     void deleteRequested(qint64 pupilId);
     void exportRequested();
+    // The teacher chose another time for a quick answer.
+    void quickSecondsChanged(int seconds);
 
 private:
     void updateButtons();
@@ -44,6 +50,8 @@ private:
 
     ClassModel *m_model = nullptr;
     QLabel *m_title = nullptr;
+    QLabel *m_quickLabel = nullptr;
+    QSpinBox *m_quickSeconds = nullptr;
     QTableView *m_table = nullptr;
     QCheckBox *m_eachOperation = nullptr;
     QPushButton *m_sort = nullptr;

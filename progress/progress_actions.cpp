@@ -30,6 +30,8 @@ ProgressActions::ProgressActions(CurrentPupil &pupil, ProgressScreen *progressSc
     connect(m_classScreen, &ClassScreen::exportRequested, this, &ProgressActions::exportCsv);
     connect(m_classScreen, &ClassScreen::renameRequested, this, &ProgressActions::rename);
     connect(m_classScreen, &ClassScreen::deleteRequested, this, &ProgressActions::remove);
+    connect(
+        m_classScreen, &ClassScreen::quickSecondsChanged, this, &ProgressActions::keepQuickSeconds);
 }
 
 void ProgressActions::setClock(std::function<QDateTime()> clock)
@@ -73,6 +75,7 @@ bool ProgressActions::fillClass()
     if (!m_pupil.openOrTellWhyNot())
         return false;
     m_classScreen->showClass(m_pupil.store().classOverview());
+    m_classScreen->showQuickSeconds(m_pupil.store().quickSeconds());
     return true;
 }
 
@@ -145,6 +148,20 @@ void ProgressActions::exportCsv()
     showMessage(m_window,
         QStringLiteral("Every answer was exported to %1.")
             .arg(QDir::toNativeSeparators(saved.path)));
+}
+
+// The teacher's time for a quick answer; when the file will not keep it, the
+// box goes back to the time kept.
+void ProgressActions::keepQuickSeconds(int seconds)
+{
+    ProgressStore &store = m_pupil.store();
+    if (store.setQuickSeconds(seconds))
+        return;
+    showMessage(m_window,
+        QStringLiteral("The time for a quick answer could not be changed to %1 seconds.")
+            .arg(seconds),
+        store.lastError());
+    m_classScreen->showQuickSeconds(store.quickSeconds());
 }
 
 void ProgressActions::rename(qint64 pupilId, const QString &name)

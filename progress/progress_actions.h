@@ -46,6 +46,7 @@ private:
     void exportCsv();
     void rename(qint64 pupilId, const QString &name);
     void remove(qint64 pupilId);
+    void keepQuickSeconds(int seconds);
 
     CurrentPupil &m_pupil;
     ProgressScreen *m_progressScreen = nullptr;

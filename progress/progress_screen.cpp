@@ -12,6 +12,9 @@
 #include <QStandardItemModel>
 #include <QTableView>
 
+#include <algorithm>
+#include <array>
+
 using namespace Qt::StringLiterals;
 
 namespace {
@@ -29,6 +32,31 @@ constexpr std::array<tutor::Operation, 4> Operations = { tutor::Operation::Addit
 constexpr std::array<progress::FactState, 4> States
     = { progress::FactState::NotSeen, progress::FactState::WrongLately,
           progress::FactState::RightButSlow, progress::FactState::RightAndQuick };
+
+// The facts grid, and where it stands by box with the key above it.
+const QRect FactsPlace = inClient(440, 56, 250, 257);
+const QRect BoxesKeyPlace = inClient(440, 56, 250, 16);
+const QRect FactsByBoxPlace = inClient(440, 74, 250, 239);
+
+QList<CellGridView::StateLook> factLooks()
+{
+    QList<CellGridView::StateLook> looks;
+    for (const progress::FactState state : States) {
+        looks.append({ ProgressScreen::factColour(state), progress::factStateName(state),
+            state == progress::FactState::WrongLately });
+    }
+    return looks;
+}
+
+// A state per box. A family never asked has none and stays blank, which
+// keeps the legend to three lines and the cells big enough to read.
+QList<CellGridView::StateLook> boxLooks()
+{
+    QList<CellGridView::StateLook> looks;
+    for (int box = 0; box < tutor::BoxCount; ++box)
+        looks.append({ ProgressScreen::boxColour(box), progress::boxName(box), false });
+    return looks;
+}
 
 QStringList numbersUpTo12()
 {
@@ -95,13 +123,12 @@ ProgressScreen::ProgressScreen(QWidget *parent)
     connect(
         m_factsOperation, &QComboBox::activated, this, &ProgressScreen::cboFactsOperation_Click);
 
-    m_facts = new CellGridView(this, u"grdFacts"_s, inClient(440, 56, 250, 257));
-    QList<CellGridView::StateLook> looks;
-    for (const progress::FactState state : States) {
-        looks.append({ factColour(state), progress::factStateName(state),
-            state == progress::FactState::WrongLately });
-    }
-    m_facts->setLooks(looks);
+    m_boxesKey = controls::label(
+        this, u"lblFactsByBox"_s, u"Rows and columns: a fact's two parts"_s, BoxesKeyPlace);
+    m_boxesKey->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+    m_boxesKey->hide();
+    m_facts = new CellGridView(this, u"grdFacts"_s, FactsPlace);
+    m_facts->setLooks(factLooks());
 
     m_print = controls::button(
         this, u"cmdPrintProgress"_s, u"&Print Progress"_s, inClient(560, 2, 130, 24));
@@ -129,6 +156,17 @@ QColor ProgressScreen::factColour(progress::FactState state)
         return QColor(0x2e, 0x7d, 0x32);
     }
     return QColor(Qt::white);
+}
+
+QColor ProgressScreen::boxColour(int box)
+{
+    // One hue from blank to a strong blue, each step darker than the last,
+    // so the order reads in any colour vision, and the focus frame still
+    // shows on the strongest. Blank is the grid's own background.
+    static const std::array<QColor, tutor::BoxCount + 1> colours = { QColor(0xff, 0xff, 0xff),
+        QColor(0xca, 0xde, 0xf0), QColor(0x8d, 0xc1, 0xdd), QColor(0x5d, 0xa4, 0xd1),
+        QColor(0x39, 0x89, 0xc2), QColor(0x20, 0x6f, 0xb4), QColor(0x0f, 0x5a, 0xa3) };
+    return colours.at(std::size_t(std::clamp(box, -1, tutor::BoxCount - 1) + 1));
 }
 
 void ProgressScreen::showProgress(const progress::PupilProgress &progress)
@@ -193,18 +231,39 @@ void ProgressScreen::showFacts()
             grid = facts;
     }
     QList<QList<int>> states;
-    for (const auto &row : grid.cells) {
-        QList<int> line;
-        for (const progress::FactState state : row)
-            line << int(state);
-        states << line;
+    if (grid.byBox) {
+        for (const auto &row : grid.boxes) {
+            QList<int> line;
+            for (const qint8 box : row)
+                line << std::clamp(int(box), -1, tutor::BoxCount - 1);
+            states << line;
+        }
+    } else {
+        for (const auto &row : grid.cells) {
+            QList<int> line;
+            for (const progress::FactState state : row)
+                line << int(state);
+            states << line;
+        }
     }
-    m_facts->setHeadings(numbersUpTo12(), numbersUpTo12(), progress::operationSign(operation));
+    // By box, a cell holds a family: its two numbers, whatever the operation.
+    m_boxesKey->setVisible(grid.byBox);
+    m_facts->setGeometry(grid.byBox ? FactsByBoxPlace : FactsPlace);
+    m_facts->setLooks(grid.byBox ? boxLooks() : factLooks());
+    m_facts->setHeadings(numbersUpTo12(), numbersUpTo12(),
+        grid.byBox ? QString() : progress::operationSign(operation));
     m_facts->setStates(states);
-    m_facts->setCellWords([grid](int first, int second) {
-        return progress::factSentence(
-            grid.operation, first, second, grid.cells.at(first).at(second));
-    });
+    if (grid.byBox) {
+        m_facts->setCellWords([grid](int row, int column) {
+            return progress::boxSentence(
+                grid.operation, row, column, grid.boxes.at(row).at(column));
+        });
+    } else {
+        m_facts->setCellWords([grid](int first, int second) {
+            return progress::factSentence(
+                grid.operation, first, second, grid.cells.at(first).at(second));
+        });
+    }
     m_facts->setAccessibleName(progress::operationName(operation) + u" facts"_s);
     m_facts->setAccessibleDescription(progress::factsSentence(grid));
 }

@@ -28,6 +28,8 @@ public:
 
     // The colour a facts grid cell has in each state.
     static QColor factColour(progress::FactState state);
+    // The colour of a My Facts box, light to strong: -1 (never asked) to 5.
+    static QColor boxColour(int box);
 
     void enter() override;
 
@@ -50,5 +52,6 @@ private:
     ChartView *m_medianChart = nullptr;
     QComboBox *m_factsOperation = nullptr;
     CellGridView *m_facts = nullptr;
+    QLabel *m_boxesKey = nullptr;
     QPushButton *m_print = nullptr;
 };

@@ -67,6 +67,21 @@ const std::vector<Migration> &migrations()
                 " answers INTEGER NOT NULL, right_answers INTEGER NOT NULL,"
                 " PRIMARY KEY (pupil_id, practised_on, operation))",
             } },
+        { 2,
+            {
+                // My Facts: what each pupil knows of each fact family. Days
+                // are Julian day numbers of the local calendar, NULL for none.
+                "CREATE TABLE fact_card ("
+                " pupil_id INTEGER NOT NULL REFERENCES pupil (id) ON DELETE CASCADE,"
+                " operation SMALLINT NOT NULL, low SMALLINT NOT NULL, high SMALLINT NOT NULL,"
+                " box SMALLINT NOT NULL, due_day INTEGER, first_seen INTEGER, last_seen INTEGER,"
+                " quick_days INTEGER NOT NULL, last_quick_day INTEGER,"
+                " misses INTEGER NOT NULL, answers INTEGER NOT NULL,"
+                " PRIMARY KEY (pupil_id, operation, low, high))",
+                // The teacher's choices, one row each.
+                "CREATE TABLE setting (name VARCHAR(40) NOT NULL PRIMARY KEY,"
+                " value VARCHAR(200) NOT NULL)",
+            } },
     };
     return list;
 }
@@ -215,6 +230,84 @@ private:
     QHash<int, QByteArray> m_made;
 };
 
+const char CardColumns[] = "operation, low, high, box, due_day, first_seen, last_seen, "
+                           "quick_days, last_quick_day, misses, answers";
+
+const QString QuickSecondsSetting = u"quick_seconds"_s;
+constexpr int FewestQuickSeconds = 1;
+constexpr int MostQuickSeconds = 10;
+
+QVariant dayValue(const QDate &day)
+{
+    return day.isValid() ? QVariant(day.toJulianDay()) : QVariant(QMetaType::fromType<qint64>());
+}
+
+QDate dayFromValue(const QVariant &value)
+{
+    bool number = false;
+    const qint64 julian = value.toLongLong(&number);
+    return value.isNull() || !number ? QDate() : QDate::fromJulianDay(julian);
+}
+
+// One of the operation's families: its two numbers in order and in range.
+bool isFamily(const tutor::FactFamily &family)
+{
+    const qint16 largest = family.operation == tutor::Operation::Addition
+            || family.operation == tutor::Operation::Subtraction
+        ? tutor::LargestAddend
+        : tutor::LargestFactor;
+    const bool known = std::find(MenuOperations.cbegin(), MenuOperations.cend(), family.operation)
+        != MenuOperations.cend();
+    return known && family.low >= 0 && family.low <= family.high && family.high <= largest
+        && !(family.operation == tutor::Operation::Division && family.high == 0);
+}
+
+// A card as kept; none for a row no program of ours writes, so a damaged
+// row is left out rather than shown.
+std::optional<tutor::FactCard> cardFromRow(const QSqlQuery &query)
+{
+    tutor::FactCard card;
+    card.family.operation = tutor::Operation(query.value(0).toInt());
+    card.family.low = qint16(query.value(1).toInt());
+    card.family.high = qint16(query.value(2).toInt());
+    if (!isFamily(card.family))
+        return std::nullopt;
+    card.box = std::clamp(query.value(3).toInt(), 0, tutor::BoxCount - 1);
+    card.due = dayFromValue(query.value(4));
+    card.firstSeen = dayFromValue(query.value(5));
+    card.lastSeen = dayFromValue(query.value(6));
+    card.quickDays = std::max(0, query.value(7).toInt());
+    card.lastQuickDay = dayFromValue(query.value(8));
+    card.misses = std::max(0, query.value(9).toInt());
+    card.answers = std::max(0, query.value(10).toInt());
+    if (!card.seen())
+        return std::nullopt;
+    return card;
+}
+
+// Each operation with kept cards shows its families' boxes in its grid, a
+// family at both of its places, every other cell never asked.
+void showBoxes(QList<FactGrid> &grids, const QList<tutor::FactCard> &cards)
+{
+    for (FactGrid &grid : grids) {
+        for (const tutor::FactCard &card : cards) {
+            if (card.family.operation != grid.operation)
+                continue;
+            if (!grid.byBox) {
+                grid.byBox = true;
+                for (auto &row : grid.boxes)
+                    row.fill(-1);
+            }
+            const auto low = std::size_t(card.family.low);
+            const auto high = std::size_t(card.family.high);
+            if (high < grid.boxes.size()) {
+                grid.boxes.at(low).at(high) = qint8(card.box);
+                grid.boxes.at(high).at(low) = qint8(card.box);
+            }
+        }
+    }
+}
+
 } // namespace
 
 struct ProgressStore::Private
@@ -230,6 +323,8 @@ struct ProgressStore::Private
         insertAttempt.reset();
         countDay.reset();
         insertDay.reset();
+        updateCard.reset();
+        insertCard.reset();
     }
     void shut()
     {
@@ -296,6 +391,8 @@ struct ProgressStore::Private
         insertAttempt = std::make_unique<QSqlQuery>(db());
         countDay = std::make_unique<QSqlQuery>(db());
         insertDay = std::make_unique<QSqlQuery>(db());
+        updateCard = std::make_unique<QSqlQuery>(db());
+        insertCard = std::make_unique<QSqlQuery>(db());
         const QList<std::pair<QSqlQuery *, QString>> statements {
             { insertAttempt.get(),
                 u"INSERT INTO attempt (pupil_id, %1) VALUES (?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?)"_s
@@ -306,6 +403,14 @@ struct ProgressStore::Private
             { insertDay.get(),
                 u"INSERT INTO day_tally (pupil_id, practised_on, operation, answers,"
                 " right_answers) VALUES (?, ?, ?, 1, ?)"_s },
+            { updateCard.get(),
+                u"UPDATE fact_card SET box = ?, due_day = ?, first_seen = ?, last_seen = ?,"
+                " quick_days = ?, last_quick_day = ?, misses = ?, answers = ?"
+                " WHERE pupil_id = ? AND operation = ? AND low = ? AND high = ?"_s },
+            { insertCard.get(),
+                u"INSERT INTO fact_card (box, due_day, first_seen, last_seen, quick_days,"
+                " last_quick_day, misses, answers, pupil_id, operation, low, high)"
+                " VALUES (?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?)"_s },
         };
         for (const auto &[query, statement] : statements) {
             if (!query->prepare(statement)) {
@@ -364,6 +469,26 @@ struct ProgressStore::Private
         first.bindValue(2, int(attempt.operation));
         first.bindValue(3, right);
         return exec(first);
+    }
+    // One card, in place of the one kept, inside a transaction already begun.
+    bool keep(qint64 pupilId, const tutor::FactCard &card)
+    {
+        if (!isFamily(card.family) || !card.seen())
+            return false;
+        const QVariantList values { std::clamp(card.box, 0, tutor::BoxCount - 1),
+            dayValue(card.due), dayValue(card.firstSeen), dayValue(card.lastSeen),
+            std::max(0, card.quickDays), dayValue(card.lastQuickDay), std::max(0, card.misses),
+            std::max(0, card.answers), pupilId, int(card.family.operation), int(card.family.low),
+            int(card.family.high) };
+        for (QSqlQuery *query : { updateCard.get(), insertCard.get() }) {
+            for (int index = 0; index < values.size(); ++index)
+                query->bindValue(index, values.at(index));
+            if (!exec(*query))
+                return false;
+            if (query->numRowsAffected() > 0)
+                return true;
+        }
+        return false;
     }
     // Runs `write` in one transaction; true once it is committed.
     template<typename Write> bool inTransaction(const QString &what, Write write)
@@ -446,6 +571,8 @@ struct ProgressStore::Private
     std::unique_ptr<QSqlQuery> insertAttempt;
     std::unique_ptr<QSqlQuery> countDay;
     std::unique_ptr<QSqlQuery> insertDay;
+    std::unique_ptr<QSqlQuery> updateCard;
+    std::unique_ptr<QSqlQuery> insertCard;
     qint64 dayFrom = 0;
     qint64 dayUntil = 0;
     QString dayText;
@@ -658,6 +785,7 @@ bool ProgressStore::deletePupil(qint64 pupilId)
     const bool deleted = d->inTransaction(u"The removal of a pupil"_s, [&]() {
         QSqlQuery query(d->db());
         for (const QString &statement : { u"DELETE FROM day_tally WHERE pupil_id = ?"_s,
+                 u"DELETE FROM fact_card WHERE pupil_id = ?"_s,
                  u"DELETE FROM attempt WHERE pupil_id = ?"_s,
                  u"DELETE FROM pupil WHERE id = ?"_s }) {
             query.prepare(statement);
@@ -729,7 +857,9 @@ PupilProgress ProgressStore::progress(qint64 pupilId, const QDateTime &now) cons
     const QDateTime time = now.isValid() ? now.toUTC() : QDateTime::currentDateTimeUtc();
     if (!d->isOpen)
         return pupilProgress(QString(), {}, time);
-    return pupilProgress(d->pupilName(pupilId), attempts(pupilId), time);
+    PupilProgress shown = pupilProgress(d->pupilName(pupilId), attempts(pupilId), time);
+    showBoxes(shown.facts, factCards(pupilId));
+    return shown;
 }
 
 QList<PupilTotals> ProgressStore::classOverview() const
@@ -778,6 +908,21 @@ QList<PupilTotals> ProgressStore::classOverview() const
             const auto line = lineOf.constFind(days.value(0).toLongLong());
             if (line != lineOf.constEnd())
                 lines[*line].daysPractised = days.value(1).toInt();
+        }
+    }
+    // Facts missed often, most missed first, for every pupil at once.
+    QSqlQuery flagged(d->db());
+    flagged.setForwardOnly(true);
+    flagged.prepare(u"SELECT pupil_id, operation, low, high FROM fact_card WHERE misses >= ?"
+                    " ORDER BY pupil_id, misses DESC, operation, high, low"_s);
+    flagged.addBindValue(tutor::MissesToFlag);
+    if (flagged.exec()) {
+        while (flagged.next()) {
+            const auto line = lineOf.constFind(flagged.value(0).toLongLong());
+            const tutor::FactFamily family { tutor::Operation(flagged.value(1).toInt()),
+                qint16(flagged.value(2).toInt()), qint16(flagged.value(3).toInt()) };
+            if (line != lineOf.constEnd() && isFamily(family))
+                lines[*line].needsTeaching.append(family);
         }
     }
     QSqlQuery latest(d->db());
@@ -872,24 +1017,73 @@ int ProgressStore::schemaVersion()
     return knownVersion();
 }
 
-QList<tutor::FactCard> ProgressStore::factCards(qint64, std::optional<tutor::Operation>) const
+QList<tutor::FactCard> ProgressStore::factCards(
+    qint64 pupilId, std::optional<tutor::Operation> operation) const
 {
-    return {}; // FIXME: kept cards
+    QList<tutor::FactCard> cards;
+    if (!d->isOpen)
+        return cards;
+    QSqlQuery query(d->db());
+    query.setForwardOnly(true);
+    // The order of tutor::factFamilies(): by the larger number, then the smaller.
+    query.prepare(
+        u"SELECT %1 FROM fact_card WHERE pupil_id = ?%2 ORDER BY operation, high, low"_s.arg(
+            QLatin1String(CardColumns), operation ? u" AND operation = ?"_s : QString()));
+    query.addBindValue(pupilId);
+    if (operation)
+        query.addBindValue(int(*operation));
+    if (query.exec()) {
+        while (query.next()) {
+            if (const std::optional<tutor::FactCard> card = cardFromRow(query))
+                cards.append(*card);
+        }
+    }
+    return cards;
 }
 
-bool ProgressStore::record(qint64 pupilId, const tutor::Attempt &attempt, const tutor::FactCard &)
+bool ProgressStore::record(
+    qint64 pupilId, const tutor::Attempt &attempt, const tutor::FactCard &card)
 {
-    return record(pupilId, attempt); // FIXME: the card in the same transaction
+    return d->inTransaction(
+        u"The answer"_s, [&]() { return d->insert(pupilId, attempt) && d->keep(pupilId, card); });
 }
 
 int ProgressStore::quickSeconds() const
 {
-    return DefaultQuickSeconds; // FIXME: kept setting
+    if (!d->isOpen)
+        return DefaultQuickSeconds;
+    QSqlQuery query(d->db());
+    query.prepare(u"SELECT value FROM setting WHERE name = ?"_s);
+    query.addBindValue(QuickSecondsSetting);
+    if (!query.exec() || !query.next())
+        return DefaultQuickSeconds;
+    bool number = false;
+    const int seconds = query.value(0).toString().trimmed().toInt(&number);
+    return number ? std::clamp(seconds, FewestQuickSeconds, MostQuickSeconds) : DefaultQuickSeconds;
 }
 
-bool ProgressStore::setQuickSeconds(int)
+bool ProgressStore::setQuickSeconds(int seconds)
 {
-    return false; // FIXME: kept setting
+    if (seconds < FewestQuickSeconds || seconds > MostQuickSeconds) {
+        d->message
+            = u"A quick answer is one given within %1 to %2 seconds."_s.arg(FewestQuickSeconds)
+                  .arg(MostQuickSeconds);
+        return false;
+    }
+    return d->inTransaction(u"The time for a quick answer"_s, [&]() {
+        QSqlQuery query(d->db());
+        query.prepare(u"UPDATE setting SET value = ? WHERE name = ?"_s);
+        query.addBindValue(QString::number(seconds));
+        query.addBindValue(QuickSecondsSetting);
+        if (!d->exec(query))
+            return false;
+        if (query.numRowsAffected() > 0)
+            return true;
+        query.prepare(u"INSERT INTO setting (name, value) VALUES (?, ?)"_s);
+        query.addBindValue(QuickSecondsSetting);
+        query.addBindValue(QString::number(seconds));
+        return d->exec(query);
+    });
 }
 
 } // namespace progress

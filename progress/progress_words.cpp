@@ -222,6 +222,51 @@ QString nameInText(const QString &name)
     return visible;
 }
 
+namespace {
+
+QString factText(const tutor::Fact &fact)
+{
+    return u"%1 %2 %3"_s.arg(fact.first).arg(operationSign(fact.operation)).arg(fact.second);
+}
+
+// The operation's families by their two numbers, as a grid by box holds them.
+int boxOf(const FactGrid &grid, const tutor::FactFamily &family)
+{
+    return grid.boxes.at(std::size_t(family.low)).at(std::size_t(family.high));
+}
+
+QString boxesSentence(const FactGrid &grid)
+{
+    const QList<tutor::FactFamily> families = tutor::factFamilies(grid.operation);
+    std::array<int, tutor::BoxCount> counts {};
+    int asked = 0;
+    for (const tutor::FactFamily &family : families) {
+        const int box = boxOf(grid, family);
+        if (box >= 0 && box < tutor::BoxCount) {
+            ++counts.at(std::size_t(box));
+            ++asked;
+        }
+    }
+    QStringList boxes;
+    for (int box = tutor::BoxCount - 1; box >= 0; --box) {
+        if (counts.at(std::size_t(box)) > 0)
+            boxes << u"%1 %2"_s.arg(counts.at(std::size_t(box))).arg(boxName(box).toLower());
+    }
+    QString sentence = operationName(grid.operation)
+        + u" facts by box, a fact and its turned-round twin counted once: %1 of %2 asked"_s
+              .arg(asked)
+              .arg(families.size());
+    if (!boxes.isEmpty())
+        sentence += u", "_s + boxes.join(u", "_s);
+    // 3 and 4 make a family in every operation.
+    const tutor::FactFamily example { grid.operation, 3, 4 };
+    return sentence
+        + u". Rows and columns are a fact's two parts: %1 is at 3 and 4."_s.arg(
+            familyText(example));
+}
+
+} // namespace
+
 std::array<int, 4> factCounts(const FactGrid &grid)
 {
     std::array<int, 4> counts {};
@@ -234,6 +279,8 @@ std::array<int, 4> factCounts(const FactGrid &grid)
 
 QString factsSentence(const FactGrid &grid)
 {
+    if (grid.byBox)
+        return boxesSentence(grid);
     constexpr int MostListed = 10;
     const std::array<int, 4> counts = factCounts(grid);
     const auto count = [&counts](FactState state) { return counts.at(std::size_t(state)); };
@@ -263,6 +310,56 @@ QString factSentence(tutor::Operation operation, int first, int second, FactStat
         .arg(operationSign(operation))
         .arg(second)
         .arg(factStateName(state).toLower());
+}
+
+QString boxName(int box)
+{
+    switch (box) {
+    case 0:
+        return u"New"_s;
+    case 1:
+        return u"Learning"_s;
+    case 2:
+        return u"Practising"_s;
+    case 3:
+        return u"Getting quick"_s;
+    case 4:
+        return u"Quick"_s;
+    case 5:
+        return u"Known"_s;
+    default:
+        break;
+    }
+    return u"Not asked yet"_s;
+}
+
+QString familyText(const tutor::FactFamily &family)
+{
+    const QList<tutor::Fact> facts = tutor::familyFacts(family);
+    return facts.isEmpty() ? QString() : factText(facts.first());
+}
+
+QString familiesText(const QList<tutor::FactFamily> &families)
+{
+    QStringList texts;
+    for (const tutor::FactFamily &family : families)
+        texts << familyText(family);
+    return texts.join(u", "_s);
+}
+
+QString boxSentence(tutor::Operation operation, int row, int column, int box)
+{
+    const tutor::FactFamily family { operation, qint16(qMin(row, column)),
+        qint16(qMax(row, column)) };
+    const QList<tutor::FactFamily> families = tutor::factFamilies(operation);
+    if (!families.contains(family)) {
+        return u"%1 and %2: not among the %3 facts."_s.arg(row).arg(column).arg(
+            operationName(operation).toLower());
+    }
+    QStringList facts;
+    for (const tutor::Fact &fact : tutor::familyFacts(family))
+        facts << factText(fact);
+    return facts.join(u" and "_s) + u": "_s + boxName(box).toLower() + u"."_s;
 }
 
 } // namespace progress

@@ -42,10 +42,22 @@ QString shareChartSentence(const QList<DayProgress> &days);
 QString medianChartSentence(const QList<DayProgress> &days);
 
 // What the facts grid shows: how many facts stand in each state, and the
-// facts answered wrong lately (the first ten).
+// facts answered wrong lately (the first ten); by box, how many of the
+// operation's families are in each box, and how to read the grid.
 QString factsSentence(const FactGrid &grid);
 // One cell of it: "7 × 8: wrong lately."
 QString factSentence(tutor::Operation operation, int first, int second, FactState state);
+
+// My Facts, kept by family (see tutor::FactFamily).
+// A box in words a pupil and a teacher read: "New" (box 0) to "Known"
+// (box 5); "Not asked yet" for -1.
+QString boxName(int box);
+// A family by its first fact, without the answer: "7 × 8", "56 ÷ 7".
+QString familyText(const tutor::FactFamily &family);
+// Families as a short list: "7 × 8, 6 × 9"; empty for none.
+QString familiesText(const QList<tutor::FactFamily> &families);
+// One cell of it, by the family's two numbers: "7 × 8 and 8 × 7: learning."
+QString boxSentence(tutor::Operation operation, int row, int column, int box);
 
 // A pupil's name inside other words: invisible marks left out, and a name
 // with right-to-left letters kept apart (first-strong isolate), so it cannot

@@ -18,6 +18,7 @@
 #include <QMessageBox>
 #include <QPushButton>
 #include <QSignalSpy>
+#include <QSpinBox>
 #include <QTableView>
 #include <QTest>
 #include <QTimer>
@@ -177,6 +178,7 @@ private slots:
     void factsGridColoursEachState_data();
     void factsGridColoursEachState();
     void factsGridFollowsTheChosenOperation();
+    void factsGridShowsMyFactsByBox();
     void factsGridCellsAreReachedByArrows();
     void progressWithoutAnswersSaysSo();
     void printAsksForTheReport();
@@ -188,6 +190,8 @@ private slots:
     void classSortsByKeyboard();
     void namesSortByTheirNumbers();
     void eachOperationAddsColumns();
+    void factsThatNeedTeachingHaveTheirColumn();
+    void quickAnswerTimeIsSetByTheTeacher();
     void deleteAsksFirstAndDefaultsToNo();
     void renameAsksForTheNewName();
     void exportIsAskedFor();
@@ -385,6 +389,56 @@ void ProgressScreensTest::factsGridFollowsTheChosenOperation()
     // New figures keep the operation chosen.
     m_progress->showProgress(sampleProgress());
     QCOMPARE(grid->accessibleName(), u"Division facts"_s);
+}
+
+void ProgressScreensTest::factsGridShowsMyFactsByBox()
+{
+    // Multiplication kept by box: 7 x 8 in each box in turn, 2 x 3 known.
+    PupilProgress sample = sampleProgress();
+    FactGrid &times = sample.facts[2];
+    times.byBox = true;
+    for (auto &row : times.boxes)
+        row.fill(-1);
+    times.boxes[2][3] = times.boxes[3][2] = 5;
+    auto *grid = named<CellGridView>(m_progress, u"grdFacts"_s);
+    auto *key = named<QLabel>(m_progress, u"lblFactsByBox"_s);
+    const QRect plainPlace = grid->geometry();
+
+    QColor lighter = ProgressScreen::boxColour(-1);
+    QCOMPARE(lighter, QColor(Qt::white)); // never asked: blank
+    for (int box = 0; box < tutor::BoxCount; ++box) {
+        times.boxes[7][8] = times.boxes[8][7] = qint8(box);
+        m_progress->showProgress(sample);
+        QVERIFY(testsupport::pickEntry(m_progress, "cboFactsOperation", u"Multiplication"_s));
+        // Each box darker than the one before, by enough to tell apart in
+        // any colour vision.
+        const QColor colour = ProgressScreen::boxColour(box);
+        QVERIFY2(colour.lightnessF() < lighter.lightnessF()
+                && tutor::contrastRatio(colour, lighter) >= 1.25,
+            qPrintable(QString::number(box)));
+        lighter = colour;
+        const QImage picture = grid->grab().toImage();
+        for (const QPoint place : { QPoint(7, 8), QPoint(8, 7) }) {
+            QCOMPARE(grid->cellColour(place.x(), place.y()), colour);
+            QCOMPARE(picture.pixelColor(grid->cellRect(place.x(), place.y()).center()), colour);
+        }
+    }
+    QCOMPARE(grid->cellColour(3, 2), ProgressScreen::boxColour(5));
+    QCOMPARE(grid->cellColour(4, 4), ProgressScreen::boxColour(-1));
+    // The focus frame still shows on the strongest box.
+    QVERIFY(tutor::contrastRatio(ProgressScreen::boxColour(5), Qt::black) >= 3.0);
+    QVERIFY(!key->isHidden());
+    QVERIFY(!key->geometry().intersects(grid->geometry()));
+    QVERIFY(grid->cellRect(12, 12).bottom() < grid->height());
+    QCOMPARE(grid->accessibleDescription(), progress::factsSentence(times));
+
+    // An operation without cards shows its facts as before.
+    QVERIFY(testsupport::pickEntry(m_progress, "cboFactsOperation", u"Addition"_s));
+    QVERIFY(key->isHidden());
+    QCOMPARE(grid->geometry(), plainPlace);
+    // Addition's grid has state (first + second + 1) % 4 at each fact.
+    QCOMPARE(grid->cellColour(5, 0), ProgressScreen::factColour(FactState::RightButSlow));
+    QCOMPARE(grid->accessibleDescription(), progress::factsSentence(sample.facts.at(0)));
 }
 
 void ProgressScreensTest::factsGridCellsAreReachedByArrows()
@@ -594,6 +648,95 @@ void ProgressScreensTest::eachOperationAddsColumns()
     QTest::mouseClick(each, Qt::LeftButton);
     QCOMPARE(model->columnCount(), 6);
     QCOMPARE(columnTexts(model, 0), QStringList({ u"Ann"_s, u"bea"_s, u"Carl"_s, u"Dora"_s }));
+}
+
+void ProgressScreensTest::factsThatNeedTeachingHaveTheirColumn()
+{
+    using tutor::FactFamily;
+    QList<PupilTotals> pupils = sampleClass();
+    pupils[0].needsTeaching = { FactFamily { Operation::Multiplication, 7, 8 } }; // bea
+    pupils[1].needsTeaching = { FactFamily { Operation::Division, 3, 4 },
+        FactFamily { Operation::Subtraction, 3, 4 }, FactFamily { Operation::Addition, 6, 6 } };
+    m_class->showClass(pupils);
+    auto *table = named<QTableView>(m_class, u"tblClass"_s);
+    const QAbstractItemModel *model = table->model();
+    const int column = ClassModel::NeedsTeaching;
+    QCOMPARE(model->columnCount(), column + 1);
+    QCOMPARE(model->headerData(column, Qt::Horizontal).toString(), u"Needs teaching"_s);
+    QCOMPARE(columnTexts(model, column),
+        QStringList({ u"12 ÷ 3, 7 − 3, 6 + 6"_s, u"7 × 8"_s, QString(), QString() }));
+    QCOMPARE(model->index(1, column).data(Qt::AccessibleTextRole).toString(),
+        u"bea, needs teaching: 7 × 8"_s);
+    QCOMPARE(model->index(2, column).data(Qt::AccessibleTextRole).toString(),
+        u"Carl, needs teaching: nothing"_s);
+    QVERIFY(model->index(1, column)
+                .data(Qt::ToolTipRole)
+                .toString()
+                .contains(u"needs teaching"_s, Qt::CaseInsensitive));
+    QVERIFY(table->columnWidth(column)
+        >= table->fontMetrics().horizontalAdvance(model->index(0, column).data().toString()));
+
+    // Sorted by how many, most first; then the other way round.
+    table->setCurrentIndex(model->index(0, column));
+    QVERIFY(QMetaObject::invokeMethod(m_class, "cmdSortColumn_Click"));
+    QCOMPARE(columnTexts(model, ClassModel::Name).mid(0, 2), QStringList({ u"Ann"_s, u"bea"_s }));
+    QCOMPARE(table->accessibleDescription(), u"Sorted by needs teaching, highest first."_s);
+    QVERIFY(QMetaObject::invokeMethod(m_class, "cmdSortColumn_Click"));
+    QCOMPARE(columnTexts(model, ClassModel::Name).mid(2), QStringList({ u"bea"_s, u"Ann"_s }));
+
+    // Each operation's columns follow it.
+    QTest::mouseClick(named<QCheckBox>(m_class, u"chkEachOperation"_s), Qt::LeftButton);
+    QCOMPARE(model->columnCount(), column + 1 + 4 * 3);
+    QCOMPARE(model->headerData(column + 1, Qt::Horizontal).toString(), u"Addition\nanswers"_s);
+    QCOMPARE(model->headerData(column, Qt::Horizontal).toString(), u"Needs teaching"_s);
+    // Without facts to teach, the column goes, and its sort with it.
+    m_class->showClass(sampleClass());
+    QCOMPARE(model->columnCount(), column + 4 * 3);
+    QCOMPARE(columnTexts(model, ClassModel::Name),
+        QStringList({ u"Ann"_s, u"bea"_s, u"Carl"_s, u"Dora"_s }));
+    QCOMPARE(table->columnWidth(column), table->columnWidth(column + 1));
+    QCOMPARE(model->headerData(column, Qt::Horizontal).toString(), u"Addition\nanswers"_s);
+}
+
+void ProgressScreensTest::quickAnswerTimeIsSetByTheTeacher()
+{
+    auto *seconds = named<QSpinBox>(m_class, u"spnQuickSeconds"_s);
+    QVERIFY(seconds);
+    QSignalSpy changes(m_class, &ClassScreen::quickSecondsChanged);
+    // Shown once the file gives it, without a change of its own.
+    QVERIFY(seconds->isHidden());
+    m_class->showQuickSeconds(4);
+    QVERIFY(!seconds->isHidden());
+    QCOMPARE(seconds->value(), 4);
+    QCOMPARE(changes.count(), 0);
+    QCOMPARE(seconds->minimum(), 1);
+    QCOMPARE(seconds->maximum(), 10);
+    QCOMPARE(seconds->text(), u"4 s"_s);
+
+    // Changed by keyboard; a typed figure past the range is held to it.
+    seconds->setFocus();
+    QTest::keyClick(seconds, Qt::Key_Up);
+    QCOMPARE(changes.count(), 1);
+    QCOMPARE(changes.at(0).at(0).toInt(), 5);
+    seconds->setValue(42);
+    QCOMPARE(changes.last().at(0).toInt(), 10);
+    auto *label = named<QLabel>(m_class, u"lblQuickSeconds"_s);
+    QCOMPARE(label->buddy(), seconds);
+
+    // Whole on the title row, beside the title.
+    auto *title = named<QLabel>(m_class, u"lblClassTitle"_s);
+    for (QWidget *part : { static_cast<QWidget *>(label), static_cast<QWidget *>(seconds) }) {
+        QVERIFY(!part->geometry().intersects(title->geometry()));
+        QVERIFY(part->geometry().top() < named<QTableView>(m_class, u"tblClass"_s)->y());
+        QVERIFY2(part->sizeHint().width() <= part->width(), qPrintable(part->objectName()));
+    }
+    QVERIFY(title->sizeHint().width() <= title->width());
+    QList<PupilTotals> many(120, sampleClass().first());
+    for (PupilTotals &pupil : many)
+        pupil.needsTeaching = { tutor::FactFamily { Operation::Multiplication, 12, 12 } };
+    m_class->showClass(many);
+    QCOMPARE(title->text(), u"Class overview: 120 pupils, 120 with facts to teach"_s);
+    QVERIFY(title->sizeHint().width() <= title->width());
 }
 
 void ProgressScreensTest::deleteAsksFirstAndDefaultsToNo()

@@ -136,6 +136,37 @@ int versionOf(const QString &path)
     return version;
 }
 
+// A card as one answer on `day` leaves it, from `before`.
+tutor::FactCard answered(tutor::FactCard before, bool right, bool quick, const QDate &day)
+{
+    tutor::applyAnswer(before, right, quick, day);
+    return before;
+}
+
+tutor::FactCard newCard(tutor::Operation operation, qint16 low, qint16 high)
+{
+    tutor::FactCard card;
+    card.family = { operation, low, high };
+    return card;
+}
+
+bool sameCard(const tutor::FactCard &one, const tutor::FactCard &other)
+{
+    return one.family == other.family && one.box == other.box && one.due == other.due
+        && one.firstSeen == other.firstSeen && one.lastSeen == other.lastSeen
+        && one.quickDays == other.quickDays && one.lastQuickDay == other.lastQuickDay
+        && one.misses == other.misses && one.answers == other.answers;
+}
+
+// The answer a card's fact was given, right or not.
+tutor::Attempt factAnswer(const tutor::FactCard &card, bool right, const QDateTime &at)
+{
+    const tutor::Fact fact = tutor::familyFacts(card.family).first();
+    const QString expected = QString::number(fact.answer);
+    return answer(at, fact.operation, fact.first, fact.second,
+        right ? expected : QString::number(fact.answer + 1), expected, right ? 1200 : 5000);
+}
+
 QStringList filesIn(const QString &folder)
 {
     return QDir(folder).entryList(QDir::Files, QDir::Name);
@@ -181,12 +212,20 @@ int keepAnswersUntilFull(const QString &path)
     const qint64 pupil = store.pupils().value(0).id;
     int kept = 0;
     QString told;
+    // Every other answer is a My Facts answer, kept with its card.
+    tutor::FactCard card = newCard(tutor::Operation::Addition, 1, 1);
     for (int index = 0; index < 20000 && told.isEmpty(); ++index) {
-        if (store.record(pupil,
-                answer(Now.addMSecs(index), tutor::Operation::Addition, 1, 1, u"2"_s, u"2"_s, 700)))
+        const tutor::Attempt attempt
+            = answer(Now.addMSecs(index), tutor::Operation::Addition, 1, 1, u"2"_s, u"2"_s, 700);
+        const tutor::FactCard moved = answered(card, true, true, Now.date());
+        const bool withCard = index % 2 == 1;
+        if (withCard ? store.record(pupil, attempt, moved) : store.record(pupil, attempt)) {
             ++kept;
-        else
+            if (withCard)
+                card = moved;
+        } else {
             told = store.lastError();
+        }
     }
     // Once full, it stays full: the next answer fails as well, whole.
     const bool nextFailed
@@ -209,6 +248,9 @@ private slots:
     void renameToATakenNameIsRefused();
     void deletingAPupilRemovesTheirHistory();
     void screensGetWhatTheAnswersAddUpTo();
+    void factCardsAreKeptWithTheirAnswer();
+    void quickAnswerTimeIsKeptForEveryPupil_data();
+    void quickAnswerTimeIsKeptForEveryPupil();
     void fileOfEveryEarlierVersionIsBroughtUpToDate_data();
     void fileOfEveryEarlierVersionIsBroughtUpToDate();
     void newerVersionsFileIsReadButNeverWritten();
@@ -304,7 +346,11 @@ void ProgressStoreTest::deletingAPupilRemovesTheirHistory()
     for (const qint64 pupil : { ann, bob, ann })
         QVERIFY(store.record(
             pupil, answer(Now, tutor::Operation::Addition, 1, 1, u"2"_s, u"2"_s, 800)));
+    const tutor::FactCard card
+        = answered(newCard(tutor::Operation::Addition, 1, 1), true, true, Now.date());
+    QVERIFY(store.record(ann, factAnswer(card, true, Now), card));
     QVERIFY(store.deletePupil(ann));
+    QCOMPARE(store.factCards(ann).size(), 0);
     QCOMPARE(names(store.pupils()), QStringList { u"Bob"_s });
     QCOMPARE(store.attempts(ann).size(), 0);
     QCOMPARE(store.attemptCount(), 1);
@@ -312,6 +358,7 @@ void ProgressStoreTest::deletingAPupilRemovesTheirHistory()
     // A pupil of the same name later starts afresh.
     const qint64 again = *store.addPupil(u"Ann"_s);
     QCOMPARE(store.attempts(again).size(), 0);
+    QCOMPARE(store.factCards(again).size(), 0);
     QCOMPARE(store.progress(again, Now).operations.first().lastMonth.answers, 0);
 }
 
@@ -368,6 +415,131 @@ void ProgressStoreTest::screensGetWhatTheAnswersAddUpTo()
     }
 }
 
+void ProgressStoreTest::factCardsAreKeptWithTheirAnswer()
+{
+    QTemporaryDir folder;
+    ProgressStore store(folder.filePath(u"progress.sqlite"_s));
+    store.open(Now);
+    const qint64 ann = *store.addPupil(u"Ann"_s);
+    const qint64 bob = *store.addPupil(u"Bob"_s);
+    const QDate today = Now.toLocalTime().date();
+
+    // Given out of order, over two days; 7 x 8 moved twice, missed on the second.
+    tutor::FactCard seven
+        = answered(newCard(tutor::Operation::Multiplication, 7, 8), true, true, today.addDays(-1));
+    QVERIFY(store.record(ann, factAnswer(seven, true, Now.addDays(-1)), seven));
+    seven = answered(seven, false, false, today);
+    const tutor::FactCard nine
+        = answered(newCard(tutor::Operation::Subtraction, 0, 9), true, false, today);
+    const tutor::FactCard two
+        = answered(newCard(tutor::Operation::Multiplication, 2, 3), true, true, today);
+    const tutor::FactCard five
+        = answered(newCard(tutor::Operation::Multiplication, 5, 5), false, false, today);
+    for (const tutor::FactCard &card : { seven, nine, two, five })
+        QVERIFY2(store.record(ann, factAnswer(card, card.misses == 0, Now), card),
+            qPrintable(store.lastError()));
+    QVERIFY(!nine.lastQuickDay.isValid()); // kept as none
+
+    // Read by the next start, in the order families are brought in.
+    ProgressStore again(store.filePath());
+    QCOMPARE(again.open(Now).outcome, OpenResult::Opened);
+    const QList<tutor::FactCard> kept = again.factCards(ann);
+    QCOMPARE(kept.size(), 4);
+    QVERIFY(sameCard(kept.at(0), nine));
+    QVERIFY(sameCard(kept.at(1), two));
+    QVERIFY(sameCard(kept.at(2), five));
+    QVERIFY(sameCard(kept.at(3), seven));
+    QCOMPARE(again.factCards(ann, tutor::Operation::Multiplication).size(), 3);
+    QCOMPARE(again.factCards(ann, tutor::Operation::Division).size(), 0);
+    QCOMPARE(again.factCards(bob).size(), 0);
+    // Each answer is kept as any other, counted in its day.
+    QCOMPARE(again.attempts(ann).size(), 5);
+    QCOMPARE(again.classOverview().first().daysPractised, 2);
+
+    // The grid of an operation with cards shows each family's box at both
+    // of its places; the others stay as the answers make them.
+    const progress::PupilProgress shown = again.progress(ann, Now);
+    const progress::FactGrid &times = shown.facts.at(2);
+    QVERIFY(times.byBox);
+    QCOMPARE(times.boxes.at(8).at(7), qint8(seven.box));
+    QCOMPARE(times.boxes.at(7).at(8), qint8(seven.box));
+    QCOMPARE(times.boxes.at(3).at(2), qint8(two.box));
+    QCOMPARE(times.boxes.at(5).at(5), qint8(five.box));
+    QCOMPARE(times.boxes.at(12).at(12), qint8(-1));
+    QVERIFY(shown.facts.at(1).byBox);
+    QCOMPARE(shown.facts.at(1).boxes.at(9).at(0), qint8(nine.box));
+    QVERIFY(!shown.facts.at(0).byBox);
+    QVERIFY(!shown.facts.at(3).byBox);
+    QCOMPARE(shown.facts.at(3).cells, again.progress(bob, Now).facts.at(3).cells);
+
+    // A card that is no fact fails its answer with it: nothing of either is kept.
+    const tutor::FactCard stray
+        = answered(newCard(tutor::Operation::Addition, 11, 11), true, true, today);
+    QVERIFY(!again.record(ann, factAnswer(seven, true, Now), stray));
+    QVERIFY(!again.lastError().isEmpty());
+    QCOMPARE(again.attempts(ann).size(), 5);
+    QCOMPARE(again.classOverview().first().all.answers, 5);
+    QCOMPARE(again.factCards(ann).size(), 4);
+
+    // Facts missed six times or more need teaching, most missed first.
+    tutor::FactCard often = newCard(tutor::Operation::Division, 3, 4);
+    tutor::FactCard oftener = newCard(tutor::Operation::Addition, 6, 7);
+    for (int miss = 0; miss < tutor::MissesToFlag + 1; ++miss) {
+        if (miss > 0)
+            often = answered(often, false, false, today);
+        oftener = answered(oftener, false, false, today);
+    }
+    seven.misses = tutor::MissesToFlag - 1;
+    for (const tutor::FactCard &card : { often, oftener, seven })
+        QVERIFY(again.record(bob, factAnswer(card, false, Now), card));
+    const QList<progress::PupilTotals> overview = again.classOverview();
+    QCOMPARE(overview.at(0).needsTeaching, QList<tutor::FactFamily>());
+    QCOMPARE(overview.at(1).needsTeaching, (QList { oftener.family, often.family }));
+}
+
+void ProgressStoreTest::quickAnswerTimeIsKeptForEveryPupil_data()
+{
+    QTest::addColumn<QString>("stored"); // in the file before; empty: none
+    QTest::addColumn<std::optional<int>>("set"); // then asked for
+    QTest::addColumn<bool>("accepted");
+    QTest::addColumn<int>("read");
+
+    const std::optional<int> none;
+    QTest::newRow("never set") << QString() << none << false << 3;
+    QTest::newRow("fastest") << QString() << std::optional(1) << true << 1;
+    QTest::newRow("slowest") << QString() << std::optional(10) << true << 10;
+    QTest::newRow("changed") << u"4"_s << std::optional(7) << true << 7;
+    QTest::newRow("too fast") << QString() << std::optional(0) << false << 3;
+    QTest::newRow("too slow") << u"4"_s << std::optional(11) << false << 4;
+    QTest::newRow("below nothing") << u"4"_s << std::optional(-3) << false << 4;
+    QTest::newRow("not a number in the file") << u"quick"_s << none << false << 3;
+    QTest::newRow("too long in the file") << u"60"_s << none << false << 10;
+}
+
+void ProgressStoreTest::quickAnswerTimeIsKeptForEveryPupil()
+{
+    QFETCH(QString, stored);
+    QFETCH(std::optional<int>, set);
+    QFETCH(bool, accepted);
+    QFETCH(int, read);
+    QTemporaryDir folder;
+    const QString path = folder.filePath(u"progress.sqlite"_s);
+    QCOMPARE(ProgressStore(path).open(Now).outcome, OpenResult::Created);
+    if (!stored.isEmpty())
+        QVERIFY(runOnFile(path,
+            { u"INSERT INTO setting (name, value) VALUES ('quick_seconds', '%1')"_s.arg(stored) }));
+    if (set) {
+        ProgressStore store(path);
+        store.open(Now);
+        QCOMPARE(store.setQuickSeconds(*set), accepted);
+        QCOMPARE(store.lastError().isEmpty(), accepted);
+    }
+    // Read by the next start.
+    ProgressStore store(path);
+    store.open(Now);
+    QCOMPARE(store.quickSeconds(), read);
+}
+
 void ProgressStoreTest::fileOfEveryEarlierVersionIsBroughtUpToDate_data()
 {
     QTest::addColumn<QStringList>("statements"); // empty: no file at all
@@ -421,7 +593,14 @@ void ProgressStoreTest::fileOfEveryEarlierVersionIsBroughtUpToDate()
             ann, answer(Now, tutor::Operation::Multiplication, 7, 8, u"56"_s, u"56"_s, 900)));
         QCOMPARE(store.classOverview().first().daysPractised, 2);
         QCOMPARE(store.classOverview().first().byOperation.at(2).tally.answers, 2);
+        // My Facts is kept from then on.
+        const tutor::FactCard card
+            = answered(newCard(tutor::Operation::Multiplication, 7, 8), true, true, Now.date());
+        QVERIFY(store.record(ann, factAnswer(card, true, Now), card));
+        QCOMPARE(store.factCards(ann).size(), 1);
     }
+    QCOMPARE(store.quickSeconds(), ProgressStore::DefaultQuickSeconds);
+    QVERIFY(store.setQuickSeconds(5));
     const std::optional<qint64> bee = store.addPupil(u"Bee"_s);
     QVERIFY(bee);
     QVERIFY(store.record(*bee, answer(Now, tutor::Operation::Addition, 1, 1, u"2"_s, u"2"_s, 5)));
@@ -468,6 +647,11 @@ void ProgressStoreTest::newerVersionsFileIsReadButNeverWritten()
         QVERIFY(!store.addPupil(u"Bob"_s));
         QVERIFY(!store.renamePupil(ann, u"Anna"_s));
         QVERIFY(!store.deletePupil(ann));
+        const tutor::FactCard card
+            = answered(newCard(tutor::Operation::Addition, 1, 2), true, true, Now.date());
+        QVERIFY(!store.record(ann, factAnswer(card, true, Now), card));
+        QVERIFY(!store.setQuickSeconds(5));
+        QCOMPARE(store.quickSeconds(), ProgressStore::DefaultQuickSeconds);
     }
     QCOMPARE(fileBytes(path), bytes);
     QCOMPARE(filesIn(folder.filePath(u"backups"_s)), backups);
@@ -614,6 +798,8 @@ void ProgressStoreTest::fullDiskFailsTheAnswerWholeAndKeepsTheRest()
     QVERIFY(store.integrityOk());
     QCOMPARE(store.attemptCount(), kept);
     QCOMPARE(store.classOverview().first().all.answers, kept);
+    // The card counts the My Facts answers kept, not the one that failed.
+    QCOMPARE(store.factCards(store.pupils().value(0).id).value(0).answers, kept / 2);
 }
 
 void ProgressStoreTest::backupIsMadeOnceADayAndOldOnesPruned()

@@ -61,6 +61,21 @@ FactGrid grid(Operation which, const QList<std::pair<QPoint, FactState>> &facts)
     return result;
 }
 
+// A grid by box: each family given at its two places, every other never asked.
+FactGrid boxGrid(Operation which, const QList<std::pair<QPoint, int>> &families)
+{
+    FactGrid result;
+    result.operation = which;
+    result.byBox = true;
+    for (auto &row : result.boxes)
+        row.fill(-1);
+    for (const auto &[family, box] : families) {
+        result.boxes.at(family.x()).at(family.y()) = qint8(box);
+        result.boxes.at(family.y()).at(family.x()) = qint8(box);
+    }
+    return result;
+}
+
 // A pupil with one operation and two days of practice, the first of 1
 // December having none.
 PupilProgress smallProgress(const QString &name)
@@ -98,6 +113,8 @@ private slots:
     void chartsAreToldInWords();
     void factsGridIsToldInWords_data();
     void factsGridIsToldInWords();
+    void factFamilyCellsAreToldInWords_data();
+    void factFamilyCellsAreToldInWords();
     void namesStayApartFromTheWordsAround_data();
     void namesStayApartFromTheWordsAround();
     void reportIsWrittenLineForLine();
@@ -226,6 +243,55 @@ void ProgressWordsTest::factsGridIsToldInWords_data()
         << u"Subtraction facts 0 to 12: 0 right and quick, 0 right but slow, 12 wrong lately, "
            "157 not seen. Wrong lately: 1 \u2212 0, 1 \u2212 1, 1 \u2212 2, 1 \u2212 3, "
            "1 \u2212 4, 1 \u2212 5, 1 \u2212 6, 1 \u2212 7, 1 \u2212 8, 1 \u2212 9, and more."_s;
+    QTest::newRow("by box, none asked")
+        << boxGrid(Operation::Addition, {})
+        << u"Addition facts by box, a fact and its turned-round twin counted once: 0 of 66 "
+           "asked. Rows and columns are a fact's two parts: 3 + 4 is at 3 and 4."_s;
+    // Cells past 10 are no addition or subtraction facts, whatever they hold.
+    QTest::newRow("by box, some in each")
+        << boxGrid(Operation::Subtraction,
+               { { QPoint(3, 4), 5 }, { QPoint(0, 9), 5 }, { QPoint(2, 2), 1 },
+                   { QPoint(6, 10), 0 }, { QPoint(11, 12), 4 } })
+        << u"Subtraction facts by box, a fact and its turned-round twin counted once: 4 of 66 "
+           "asked, 2 known, 1 learning, 1 new. Rows and columns are a fact's two parts: "
+           "7 \u2212 3 is at 3 and 4."_s;
+    QTest::newRow("by box, division")
+        << boxGrid(Operation::Division, { { QPoint(0, 1), 2 }, { QPoint(12, 12), 3 } })
+        << u"Division facts by box, a fact and its turned-round twin counted once: 2 of 90 "
+           "asked, 1 getting quick, 1 practising. Rows and columns are a fact's two parts: "
+           "12 \u00f7 3 is at 3 and 4."_s;
+}
+
+void ProgressWordsTest::factFamilyCellsAreToldInWords_data()
+{
+    QTest::addColumn<Operation>("operation");
+    QTest::addColumn<QPoint>("cell");
+    QTest::addColumn<int>("box");
+    QTest::addColumn<QString>("sentence");
+
+    QTest::newRow("a fact and its twin")
+        << Operation::Multiplication << QPoint(8, 7) << 1 << u"7 × 8 and 8 × 7: learning."_s;
+    QTest::newRow("subtraction by its parts")
+        << Operation::Subtraction << QPoint(3, 4) << 5 << u"7 − 3 and 7 − 4: known."_s;
+    QTest::newRow("division by its parts")
+        << Operation::Division << QPoint(7, 8) << 0 << u"56 ÷ 7 and 56 ÷ 8: new."_s;
+    QTest::newRow("a double has no twin")
+        << Operation::Addition << QPoint(6, 6) << 3 << u"6 + 6: getting quick."_s;
+    QTest::newRow("nothing divides by 0")
+        << Operation::Division << QPoint(0, 5) << -1 << u"0 ÷ 5: not asked yet."_s;
+    QTest::newRow("beyond the addition facts") << Operation::Addition << QPoint(11, 3) << -1
+                                               << u"11 and 3: not among the addition facts."_s;
+    QTest::newRow("0 and 0 divide nothing")
+        << Operation::Division << QPoint(0, 0) << -1 << u"0 and 0: not among the division facts."_s;
+}
+
+void ProgressWordsTest::factFamilyCellsAreToldInWords()
+{
+    QFETCH(Operation, operation);
+    QFETCH(QPoint, cell);
+    QFETCH(int, box);
+    QFETCH(QString, sentence);
+    QCOMPARE(progress::boxSentence(operation, cell.x(), cell.y(), box), sentence);
 }
 
 void ProgressWordsTest::factsGridIsToldInWords()
@@ -293,8 +359,7 @@ void ProgressWordsTest::reportIsWrittenLineForLine()
     QCOMPARE(progress::progressReportBytes(smallProgress(u"Ann"_s)), expected);
     QCOMPARE(progress::progressReportFileName(u"Ann"_s), u"AnnOrviProgress.html"_s);
     // A name never leads the file out of the reports folder.
-    QCOMPARE(
-        progress::progressReportFileName(u"../../etc/x"_s), u"______etc_xOrviProgress.html"_s);
+    QCOMPARE(progress::progressReportFileName(u"../../etc/x"_s), u"______etc_xOrviProgress.html"_s);
     QCOMPARE(progress::progressReportFileName(u"Zoë O'Neil"_s), u"Zoë O_NeilOrviProgress.html"_s);
     QCOMPARE(progress::progressReportFileName(u" / "_s), u"PupilOrviProgress.html"_s);
 }

@@ -15,6 +15,7 @@
 #include <QListView>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QSpinBox>
 #include <QSqlDatabase>
 #include <QSqlQuery>
 #include <QWindow>
@@ -466,6 +467,20 @@ void PupilsTest::progressScreensShowAndActOnWhatWasKept()
     QVERIFY2(csv.contains("\"Ann \"\"<b>\"\"\",") && csv.contains(",practice,"), csv.constData());
 
     progress::ProgressStore &store = window.pupil().store();
+    // The teacher's time for a quick answer is the file's; a time it will
+    // not keep is told, and the box goes back.
+    auto *seconds = named<QSpinBox>(&window, u"spnQuickSeconds"_s);
+    QVERIFY(seconds->isVisible());
+    QCOMPARE(seconds->value(), progress::ProgressStore::DefaultQuickSeconds);
+    const qsizetype told = closer.texts.size();
+    seconds->setValue(6);
+    QCOMPARE(store.quickSeconds(), 6);
+    QCOMPARE(closer.texts.size(), told);
+    emit named<ClassScreen>(&window, u"fraClass"_s)->quickSecondsChanged(11);
+    QCOMPARE(closer.texts.size(), told + 1);
+    QVERIFY2(closer.texts.last().contains(u"quick answer"_s), qPrintable(closer.texts.last()));
+    QCOMPARE(seconds->value(), 6);
+
     const qint64 id = *window.pupil().id();
     emit named<ClassScreen>(&window, u"fraClass"_s)->renameRequested(id, u"Bea"_s);
     QCOMPARE(shownTitle(window), Title + u" - Bea"_s);
