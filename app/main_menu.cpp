@@ -119,6 +119,14 @@ MainMenu buildMainMenu(QMenuBar *bar)
         QStringLiteral("&Multiplication"), QKeySequence(Qt::CTRL | Qt::Key_F3));
     m.mnuOptOperDiv = addRadioItem(m.mnuOptOper, operationGroup, QStringLiteral("mnuOptOperDiv"),
         QStringLiteral("&Division"), QKeySequence(Qt::CTRL | Qt::Key_F4));
+    // Offered once a pupil is chosen: it asks that pupil's own facts.
+    m.mnuOptMyFacts
+        = addItem(m.mnuOptions, QStringLiteral("mnuOptMyFacts"), QStringLiteral("&My Facts"));
+    m.mnuOptMyFacts->setCheckable(true);
+    m.mnuOptMyFacts->setEnabled(false);
+    m.mnuOptMyFacts->setStatusTip(
+        QStringLiteral("Practise the pupil's own facts, each asked again when it is due; choose "
+                       "a pupil first."));
 
     m.mnuOptScore
         = addMenu(m.mnuOptions, QStringLiteral("mnuOptScore"), QStringLiteral("&Score Card"));

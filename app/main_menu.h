@@ -30,6 +30,7 @@ struct MainMenu
     QAction *mnuOptOperSub = nullptr;
     QAction *mnuOptOperMult = nullptr;
     QAction *mnuOptOperDiv = nullptr;
+    QAction *mnuOptMyFacts = nullptr;
     QMenu *mnuOptScore = nullptr;
     QAction *mnuOptScoreHide = nullptr;
     QAction *mnuOptScoreShow = nullptr;
