@@ -248,6 +248,13 @@ WorksheetScreen::WorksheetScreen(
         QStringLiteral("Worksheet of My Facts"), twips(3960, 2175, 1800, 435));
     connect(m_cmdMyFactsWorksheet, &QPushButton::clicked, this,
         &WorksheetScreen::cmdMyFactsWorksheet_Click);
+    // The column's longest caption: where the desktop's font needs it, the
+    // button grows to the left, into the free space beside the settings,
+    // never into the row numbers.
+    const int overflow
+        = std::max(0, m_cmdMyFactsWorksheet->sizeHint().width() - m_cmdMyFactsWorksheet->width());
+    m_cmdMyFactsWorksheet->setGeometry(
+        m_cmdMyFactsWorksheet->geometry().adjusted(-overflow, 0, 0, 0));
     m_cmdSaveWorksheet = controls::button(this, QStringLiteral("cmdSaveWorksheet"),
         QStringLiteral("Save As Worksheet"), twips(3960, 2715, 1800, 435));
     connect(
