@@ -115,8 +115,6 @@ MainWindow::MainWindow(const QString &applicationFolder, QWidget *parent)
         &MainWindow::followPupil);
 
     m_myFacts = new progress::MyFacts(m_pupil, m_session, this);
-    for (std::size_t level = 0; level < m_levelTips.size(); ++level)
-        m_levelTips[level] = m_menu.levels[level]->statusTip();
     connect(m_myFacts, &progress::MyFacts::switched, this, &MainWindow::showMyFacts);
 
     connectMenu();
@@ -193,6 +191,8 @@ void MainWindow::connectSession()
             item->setChecked(true);
     });
     connect(&m_session, &TutorSession::operationChanged, this, [this](Operation operation) {
+        // The current level stays as it is, even when its item is now
+        // disabled.
         enableLevelItems();
         if (QAction *item = m_menu.operationItem(tutor::code(operation)))
             item->setChecked(true);
@@ -201,26 +201,9 @@ void MainWindow::connectSession()
         [this](const tutor::Attempt &attempt) { m_myFacts->keep(attempt); });
 }
 
-// Division is offered at the two lowest levels only; the current level stays
-// as it is, even when its item is now disabled. My Facts asks by the pupil's
-// own facts, not by level.
 void MainWindow::enableLevelItems()
 {
-    const bool byFacts = m_myFacts->isOn();
-    const bool division = m_session.operation() == Operation::Division;
-    for (Level level : { Level::Intermediate, Level::Advanced, Level::Expert })
-        m_menu.levelItem(tutor::code(level))->setEnabled(!division && !byFacts);
-    for (std::size_t level = 0; level < m_levelTips.size(); ++level) {
-        QAction *item = m_menu.levels[level];
-        if (byFacts)
-            item->setEnabled(false);
-        else if (level <= std::size_t(tutor::code(Level::Beginner)))
-            item->setEnabled(true);
-        item->setStatusTip(byFacts
-                ? QStringLiteral("My Facts is on: the pupil's own facts are asked, whatever the "
-                                 "level. Turn it off to choose a level.")
-                : m_levelTips[level]);
-    }
+    m_menu.enableLevelItems(m_myFacts->isOn(), m_session.operation() == Operation::Division);
 }
 
 void MainWindow::showEvent(QShowEvent *event)

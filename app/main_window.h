@@ -122,8 +122,7 @@ private:
     // My Facts turned on or off: its menu item, the level items and the
     // practice screen.
     void showMyFacts(bool on);
-    // The level items a user may choose now: not while My Facts is on, and
-    // Division only at the two lowest levels.
+    // The level items a user may choose now.
     void enableLevelItems();
 
     const ProgramFolders m_folders;
@@ -151,6 +150,4 @@ private:
     ClassScreen *m_fraClass = nullptr;
     progress::ProgressActions *m_progressActions = nullptr;
     progress::MyFacts *m_myFacts = nullptr;
-    // The level items' own status tips, given back when My Facts goes off.
-    std::array<QString, 5> m_levelTips;
 };
