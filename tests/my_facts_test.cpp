@@ -341,6 +341,16 @@ void MyFactsTest::cardsAreKeptForTheNextRun()
     }
     QVERIFY(window.pupil().store().factCards(ann, Operation::Addition).isEmpty());
 
+    // Another pupil starts from the beginning, with My Facts still on.
+    QVERIFY(testsupport::invokeHandler(&window, "mnuFileWork_Click"));
+    QVERIFY(testsupport::invokeHandler(&window, "mnuOptOperMult_Click"));
+    const QString first
+        = factText(tutor::FactSchedule(Operation::Multiplication, {}).next(Noon.date()));
+    QVERIFY(factText(shownFact(window)) != first);
+    window.choosePupil(u"Bob"_s);
+    QVERIFY(myFactsItem(window)->isChecked());
+    QCOMPARE(factText(shownFact(window)), first);
+
     // The next day, in a run of its own.
     MainWindow next(fixture.folder());
     next.show();
