@@ -1,6 +1,7 @@
 #include "app/main_menu.h"
 
 #include "app/window_size.h"
+#include "rules/level_and_operation.h"
 
 #include <QAction>
 #include <QActionGroup>
@@ -81,6 +82,18 @@ QAction *MainMenu::windowSizeItem(tutor::WindowSize size) const
     return nullptr;
 }
 
+void MainMenu::enableLevelItems(bool myFacts, bool division) const
+{
+    for (std::size_t level = 0; level < levels.size(); ++level) {
+        const bool upper = level > std::size_t(tutor::code(tutor::Level::Beginner));
+        levels[level]->setEnabled(!myFacts && !(upper && division));
+        levels[level]->setStatusTip(myFacts
+                ? QStringLiteral("My Facts is on: the pupil's own facts are asked, whatever the "
+                                 "level. Turn it off to choose a level.")
+                : levelTips[level]);
+    }
+}
+
 MainMenu buildMainMenu(QMenuBar *bar)
 {
     MainMenu m;
@@ -106,6 +119,7 @@ MainMenu buildMainMenu(QMenuBar *bar)
     for (int level = 0; level < 5; ++level) {
         m.levels[level] = addRadioItem(m.mnuOptDiff, levelGroup,
             QStringLiteral("mnuOptDiffLev%1").arg(level), levelCaptions[level], levelKeys[level]);
+        m.levelTips[level] = m.levels[level]->statusTip();
     }
 
     m.mnuOptOper
@@ -119,6 +133,14 @@ MainMenu buildMainMenu(QMenuBar *bar)
         QStringLiteral("&Multiplication"), QKeySequence(Qt::CTRL | Qt::Key_F3));
     m.mnuOptOperDiv = addRadioItem(m.mnuOptOper, operationGroup, QStringLiteral("mnuOptOperDiv"),
         QStringLiteral("&Division"), QKeySequence(Qt::CTRL | Qt::Key_F4));
+    // Offered once a pupil is chosen: it asks that pupil's own facts.
+    m.mnuOptMyFacts
+        = addItem(m.mnuOptions, QStringLiteral("mnuOptMyFacts"), QStringLiteral("&My Facts"));
+    m.mnuOptMyFacts->setCheckable(true);
+    m.mnuOptMyFacts->setEnabled(false);
+    m.mnuOptMyFacts->setStatusTip(
+        QStringLiteral("Practise the pupil's own facts, each asked again when it is due; choose "
+                       "a pupil first."));
 
     m.mnuOptScore
         = addMenu(m.mnuOptions, QStringLiteral("mnuOptScore"), QStringLiteral("&Score Card"));

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QString>
 #include <QtGlobal>
 
 #include <array>
@@ -30,6 +31,7 @@ struct MainMenu
     QAction *mnuOptOperSub = nullptr;
     QAction *mnuOptOperMult = nullptr;
     QAction *mnuOptOperDiv = nullptr;
+    QAction *mnuOptMyFacts = nullptr;
     QMenu *mnuOptScore = nullptr;
     QAction *mnuOptScoreHide = nullptr;
     QAction *mnuOptScoreShow = nullptr;
@@ -67,6 +69,13 @@ struct MainMenu
     std::array<QAction *, 4> operationItems() const;
     // The item of a window size.
     QAction *windowSizeItem(tutor::WindowSize size) const;
+    // The level items a user may choose: none while My Facts asks the
+    // pupil's own facts (their tips then say why), and with Division only
+    // the two lowest.
+    void enableLevelItems(bool myFacts, bool division) const;
+
+    // The level items' own status tips, given back when My Facts goes off.
+    std::array<QString, 5> levelTips;
 };
 
 MainMenu buildMainMenu(QMenuBar *bar);

@@ -16,6 +16,7 @@
 #include "help/maker_links.h"
 #include "practice/practice_screen.h"
 #include "progress/class_screen.h"
+#include "progress/my_facts.h"
 #include "progress/progress_actions.h"
 #include "progress/progress_screen.h"
 #include "progress/pupil_dialog.h"
@@ -110,6 +111,11 @@ MainWindow::MainWindow(const QString &applicationFolder, QWidget *parent)
     m_progressActions->setClock([this]() { return m_session.now(); });
     connect(m_progressActions, &progress::ProgressActions::currentPupilChanged, this,
         &MainWindow::showPupilInTitle);
+    connect(m_progressActions, &progress::ProgressActions::currentPupilChanged, this,
+        &MainWindow::followPupil);
+
+    m_myFacts = new progress::MyFacts(m_pupil, m_session, this);
+    connect(m_myFacts, &progress::MyFacts::switched, this, &MainWindow::showMyFacts);
 
     connectMenu();
     connectSession();
@@ -145,6 +151,7 @@ void MainWindow::connectMenu()
     connect(m_menu.mnuOptOperSub, &QAction::triggered, this, &MainWindow::mnuOptOperSub_Click);
     connect(m_menu.mnuOptOperMult, &QAction::triggered, this, &MainWindow::mnuOptOperMult_Click);
     connect(m_menu.mnuOptOperDiv, &QAction::triggered, this, &MainWindow::mnuOptOperDiv_Click);
+    connect(m_menu.mnuOptMyFacts, &QAction::triggered, this, &MainWindow::mnuOptMyFacts_Click);
     connect(m_menu.mnuOptScoreHide, &QAction::triggered, this, &MainWindow::mnuOptScoreHide_Click);
     connect(m_menu.mnuOptScoreShow, &QAction::triggered, this, &MainWindow::mnuOptScoreShow_Click);
     connect(
@@ -170,6 +177,8 @@ void MainWindow::connectMenu()
         [this]() { m_fraMain->setScoreCardShown(true); });
     connect(m_fraGame3, &TimeTrialScreen::menusLocked, this,
         [this](bool locked) { setMenusEnabled(!locked); });
+    connect(m_fraWorksheet, &WorksheetScreen::myFactsWorksheetRequested, this,
+        [this]() { m_fraWorksheet->addProblems(m_myFacts->weakestFacts()); });
 }
 
 // The check marks follow the session's level and operation, whichever
@@ -182,15 +191,19 @@ void MainWindow::connectSession()
             item->setChecked(true);
     });
     connect(&m_session, &TutorSession::operationChanged, this, [this](Operation operation) {
-        // Division is offered at the two lowest levels only; the current
-        // level stays as it is, even when its item is now disabled.
-        for (Level level : { Level::Intermediate, Level::Advanced, Level::Expert })
-            m_menu.levelItem(tutor::code(level))->setEnabled(operation != Operation::Division);
+        // The current level stays as it is, even when its item is now
+        // disabled.
+        enableLevelItems();
         if (QAction *item = m_menu.operationItem(tutor::code(operation)))
             item->setChecked(true);
     });
     connect(&m_session, &TutorSession::attemptMade, this,
-        [this](const tutor::Attempt &attempt) { m_pupil.keep(attempt); });
+        [this](const tutor::Attempt &attempt) { m_myFacts->keep(attempt); });
+}
+
+void MainWindow::enableLevelItems()
+{
+    m_menu.enableLevelItems(m_myFacts->isOn(), m_session.operation() == Operation::Division);
 }
 
 void MainWindow::showEvent(QShowEvent *event)
@@ -264,6 +277,8 @@ void MainWindow::enterScreen(ScreenEntry entry)
         m_switchedMenus.at(std::size_t(menu))->setEnabled(true);
     for (MenuEntry menu : row.disables)
         m_switchedMenus.at(std::size_t(menu))->setEnabled(false);
+    if (m_myFacts->isOn())
+        enableLevelItems();
     for (Frame stopped : row.stops)
         frame(stopped)->stopTimers();
     for (Frame left : row.leaves)
@@ -538,8 +553,29 @@ void MainWindow::mnuPupilChoose_Click()
 
 void MainWindow::choosePupil(const QString &name)
 {
-    if (m_pupil.choose(name))
-        showPupilInTitle();
+    if (!m_pupil.choose(name))
+        return;
+    showPupilInTitle();
+    followPupil();
+}
+
+void MainWindow::followPupil()
+{
+    m_menu.mnuOptMyFacts->setEnabled(m_pupil.isChosen());
+    m_fraWorksheet->setMyFactsAvailable(m_pupil.isChosen());
+    m_myFacts->followPupil();
+}
+
+void MainWindow::mnuOptMyFacts_Click()
+{
+    m_myFacts->setOn(!m_myFacts->isOn());
+}
+
+void MainWindow::showMyFacts(bool on)
+{
+    m_menu.mnuOptMyFacts->setChecked(on);
+    enableLevelItems();
+    m_fraMain->setFactsMode(on);
 }
 
 void MainWindow::showPupilInTitle()

@@ -25,8 +25,9 @@ class Screen;
 class TimeTrialScreen;
 class WorksheetScreen;
 namespace progress {
+class MyFacts;
 class ProgressActions;
-}
+} // namespace progress
 namespace tutor {
 enum class WindowSize;
 }
@@ -71,6 +72,7 @@ public slots:
     void mnuOptOperSub_Click();
     void mnuOptOperMult_Click();
     void mnuOptOperDiv_Click();
+    void mnuOptMyFacts_Click();
     void mnuOptScoreHide_Click();
     void mnuOptScoreShow_Click();
     void mnuFileResetScore_Click();
@@ -115,6 +117,13 @@ private:
     QString browseTo(const QString &shippedFile);
     // The current pupil's name in the window title, or the program's alone.
     void showPupilInTitle();
+    // What is offered for the current pupil, after one was chosen or lost.
+    void followPupil();
+    // My Facts turned on or off: its menu item, the level items and the
+    // practice screen.
+    void showMyFacts(bool on);
+    // The level items a user may choose now.
+    void enableLevelItems();
 
     const ProgramFolders m_folders;
     TutorSession m_session;
@@ -140,4 +149,5 @@ private:
     ProgressScreen *m_fraProgress = nullptr;
     ClassScreen *m_fraClass = nullptr;
     progress::ProgressActions *m_progressActions = nullptr;
+    progress::MyFacts *m_myFacts = nullptr;
 };

@@ -3,8 +3,10 @@
 #include "base/accessibility.h"
 #include "base/controls.h"
 #include "base/sum_layout.h"
+#include "rules/fact_schedule.h"
 #include "rules/level_range.h"
 #include "rules/number_text.h"
+#include "rules/practice_problem.h"
 #include "rules/spoken_sum.h"
 #include "session/tutor_session.h"
 
@@ -15,11 +17,33 @@
 #include <QLineEdit>
 #include <QTimer>
 
+#include <cmath>
+#include <optional>
+
 using controls::twips;
 
 namespace {
 
 const QString SansSerif = QStringLiteral("MS Sans Serif");
+
+std::optional<qint16> wholeNumber(float number)
+{
+    if (!(number >= 0 && number <= 32767) || std::floor(number) != number)
+        return std::nullopt;
+    return qint16(number);
+}
+
+// The judged problem as a fact with its answer; none for numbers no fact
+// could hold.
+std::optional<tutor::Fact> answeredFact(float first, float second, tutor::Operation operation)
+{
+    const std::optional<qint16> a = wholeNumber(first);
+    const std::optional<qint16> b = wholeNumber(second);
+    const std::optional<qint16> answer = tutor::expectedAnswer(first, second, operation);
+    if (!a || !b || !answer)
+        return std::nullopt;
+    return tutor::Fact { operation, *a, *b, *answer };
+}
 
 } // namespace
 
@@ -78,14 +102,22 @@ PracticeScreen::PracticeScreen(TutorSession &session, QWidget *parent)
     m_lblNum1->setAccessibleDescription(QStringLiteral("first number"));
     m_lblNum2->setAccessibleDescription(QStringLiteral("second number"));
 
+    // Under "Try Again", beside the picture; a long sum takes two lines.
+    const QWidget *tryAgainWord
+        = m_feedback.tryAgain->findChild<QLabel *>(QStringLiteral("Label5"));
+    const int rightSumTop = tryAgainWord->geometry().bottom() + 1;
+    m_lblRightSum = controls::label(m_feedback.tryAgain, QStringLiteral("lblRightSum"), QString(),
+        QRect(0, rightSumTop, tryAgainWord->width(), m_feedback.tryAgain->height() - rightSumTop));
+    m_lblRightSum->setFont(controls::font(SansSerif, 9.75, true));
+    m_lblRightSum->hide();
+
     m_feedback.timer = controls::timer(this, QStringLiteral("Timer1"), 2000);
     connect(m_feedback.timer, &QTimer::timeout, this, &PracticeScreen::Timer1_Timer);
 
     connect(&m_session, &TutorSession::practiceProblemChanged, this, &PracticeScreen::showProblem);
     connect(&m_session, &TutorSession::practiceScoreChanged, this,
         [this](qint16 right, qint16 wrong) { m_card.show(right, wrong); });
-    connect(&m_session, &TutorSession::levelChanged, this,
-        [this](tutor::Level level) { m_lblCurLev->setText(tutor::levelName(level)); });
+    connect(&m_session, &TutorSession::levelChanged, this, &PracticeScreen::showLevel);
     connect(&m_session, &TutorSession::operationChanged, this,
         [this](tutor::Operation operation) { m_signs.show(operation); });
 }
@@ -96,6 +128,22 @@ void PracticeScreen::showProblem(float first, float second)
     m_lblNum2->setText(tutor::plainNumberText(second));
     if (!m_judging)
         m_txtAnswer->setAccessibleDescription(spokenProblem());
+}
+
+void PracticeScreen::showLevel()
+{
+    m_lblCurLev->setText(m_factsMode ? QStringLiteral("My Facts")
+                                     : tutor::levelName(tutor::Level(m_session.state().LevelCode)));
+}
+
+void PracticeScreen::setFactsMode(bool on)
+{
+    m_factsMode = on;
+    showLevel();
+    if (!on) {
+        m_lblRightSum->hide();
+        m_lblRightSum->clear();
+    }
 }
 
 QString PracticeScreen::spokenProblem() const
@@ -156,15 +204,29 @@ bool PracticeScreen::eventFilter(QObject *watched, QEvent *event)
 void PracticeScreen::CheckPracticeAnswer()
 {
     m_judging = true;
+    const std::optional<tutor::Fact> judged = answeredFact(
+        m_session.state().Operand1, m_session.state().Operand2, m_session.operation());
     const bool right = m_session.answerPracticeProblem(m_txtAnswer->text());
+    // In My Facts a miss is followed at once by the right answer.
+    const bool showRightSum = m_factsMode && !right && judged;
+    m_lblRightSum->setText(showRightSum ? tutor::writtenFact(*judged) : QString());
+    m_lblRightSum->setVisible(showRightSum);
     // A new verdict replaces the shown one and gets its full two seconds.
     m_feedback.showVerdict(right);
     m_txtAnswer->setFocus();
     LogPracticeProblem();
     m_judging = false;
     const TutorSession::Score score = m_session.practiceScore();
-    access::announce(m_txtAnswer,
-        tutor::spokenVerdict(right, tutor::spokenScore(score.right, score.wrong), spokenProblem()));
+    const QString spokenScore = tutor::spokenScore(score.right, score.wrong);
+    if (showRightSum) {
+        access::announce(m_txtAnswer,
+            tutor::spokenMissWithRightSum(
+                tutor::spokenRightSum(QString::number(judged->first), judged->operation,
+                    QString::number(judged->second), QString::number(judged->answer)),
+                spokenScore, spokenProblem()));
+        return;
+    }
+    access::announce(m_txtAnswer, tutor::spokenVerdict(right, spokenScore, spokenProblem()));
 }
 
 void PracticeScreen::LogPracticeProblem()

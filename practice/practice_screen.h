@@ -25,6 +25,9 @@ public:
 
     void hideFeedback();
     void focusAnswer();
+    // "My Facts": the level gives way to the pupil's own facts, and a missed
+    // answer is followed by the right sum, on screen and in words.
+    void setFactsMode(bool on);
 
 public slots:
     // Draws the next problem for the current level and operation and shows it.
@@ -40,6 +43,7 @@ protected:
 
 private:
     void showProblem(float first, float second);
+    void showLevel();
     QString spokenProblem() const;
 
     TutorSession &m_session;
@@ -50,6 +54,8 @@ private:
     QLineEdit *m_txtAnswer = nullptr;
     sumlayout::Feedback m_feedback; // fraCorrect, fraIncorrect and Timer1
     sumlayout::ScoreCard m_card; // fraInfo, lblCorrect and lblIncorrect
+    QLabel *m_lblRightSum = nullptr; // in fraIncorrect, in My Facts only
+    bool m_factsMode = false;
     // While an answer is judged, the next sum is told with the verdict.
     bool m_judging = false;
 };

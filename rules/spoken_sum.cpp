@@ -87,4 +87,33 @@ QString spokenVerdict(bool right, const QString &score, const QString &sum, bool
     return sentence.arg(score, sum);
 }
 
+QString spokenRightSum(
+    const QString &first, Operation operation, const QString &second, const QString &answer)
+{
+    QString sentence;
+    switch (operation) {
+    case Operation::Addition:
+        sentence = QStringLiteral("%1 plus %2 equals %3.");
+        break;
+    case Operation::Subtraction:
+        sentence = QStringLiteral("%1 minus %2 equals %3.");
+        break;
+    case Operation::Multiplication:
+        sentence = QStringLiteral("%1 times %2 equals %3.");
+        break;
+    case Operation::Division:
+        sentence = QStringLiteral("%1 divided by %2 equals %3.");
+        break;
+    default:
+        sentence = QStringLiteral("%1  %2 equals %3.");
+        break;
+    }
+    return sentence.arg(first, second, answer);
+}
+
+QString spokenMissWithRightSum(const QString &rightSum, const QString &score, const QString &sum)
+{
+    return QStringLiteral("Try Again. %1 %2 Next: %3").arg(rightSum, score, sum);
+}
+
 } // namespace tutor

@@ -26,6 +26,15 @@ QString spokenMissingOperation(const QString &first, const QString &second, cons
 // "3 right, 1 wrong."
 QString spokenScore(qint16 right, qint16 wrong);
 
+// A sum with its answer, as said when the pupil missed it: "7 times 8
+// equals 56."
+QString spokenRightSum(
+    const QString &first, Operation operation, const QString &second, const QString &answer);
+
+// What follows a missed answer when the right sum is said with it: "Try
+// Again. 7 times 8 equals 56. 3 right, 1 wrong. Next: 6 times 7 equals what?"
+QString spokenMissWithRightSum(const QString &rightSum, const QString &score, const QString &sum);
+
 // What follows an answer: "Correct! 3 right, 1 wrong. Next: 3 plus 4 equals
 // what?"; without "Next:" when the same sum is to be tried again.
 QString spokenVerdict(bool right, const QString &score, const QString &sum, bool newSum = true);

@@ -113,11 +113,28 @@ void TutorSession::settleOnKnownLevel()
     emit levelChanged(known);
 }
 
+void TutorSession::setPracticeSource(PracticeSource source)
+{
+    m_practiceSource = std::move(source);
+}
+
 void TutorSession::drawPracticeProblem()
 {
+    std::optional<tutor::PracticeProblem> problem;
+    if (m_practiceSource)
+        problem = m_practiceSource(Operation(m_state.OperationCode));
+    showPracticeProblem(problem ? *problem : randomPracticeProblem());
+}
+
+tutor::PracticeProblem TutorSession::randomPracticeProblem() const
+{
     tutor::ClockSeededRandom random;
-    const tutor::PracticeProblem problem = tutor::drawPracticeProblem(
+    return tutor::drawPracticeProblem(
         Level(m_state.LevelCode), Operation(m_state.OperationCode), random);
+}
+
+void TutorSession::showPracticeProblem(const tutor::PracticeProblem &problem)
+{
     m_state.Operand1 = problem.operand1;
     m_state.Operand2 = problem.operand2;
     m_practiceProblemShownAt = m_clock();
@@ -369,7 +386,7 @@ bool TutorSession::addWorksheetProblem()
         return false;
     ++m_state.WorksheetProblemCount;
     emit worksheetProblemCountChanged(m_state.WorksheetProblemCount);
-    drawPracticeProblem();
+    showPracticeProblem(randomPracticeProblem());
     tutor::WorksheetProblem problem;
     problem.level = Level(m_state.LevelCode);
     problem.operation = Operation(m_state.OperationCode);
@@ -377,6 +394,16 @@ bool TutorSession::addWorksheetProblem()
     problem.operand2 = m_state.Operand2;
     problem.answer
         = tutor::expectedAnswer(m_state.Operand1, m_state.Operand2, problem.operation).value_or(0);
+    m_worksheet.append(problem);
+    return true;
+}
+
+bool TutorSession::addWorksheetProblem(const tutor::WorksheetProblem &problem)
+{
+    if (m_state.WorksheetProblemCount >= MaximumWorksheetProblems || m_worksheet.isFull())
+        return false;
+    ++m_state.WorksheetProblemCount;
+    emit worksheetProblemCountChanged(m_state.WorksheetProblemCount);
     m_worksheet.append(problem);
     return true;
 }

@@ -30,6 +30,9 @@ public:
     // A worksheet's problem counter is 16-bit.
     static constexpr qint16 MaximumWorksheetProblems = WorksheetDraft::MaximumProblems;
     using Clock = std::function<QDateTime()>;
+    // Where practice problems come from instead of the level's random draw;
+    // nothing given falls back to that draw.
+    using PracticeSource = std::function<std::optional<tutor::PracticeProblem>(tutor::Operation)>;
 
     // A score card's two counters.
     struct Score
@@ -75,6 +78,8 @@ public:
     // Zeroes the practice and the two missing-games score cards.
     void resetScores();
 
+    // Sets (or, when empty, removes) where practice problems come from.
+    void setPracticeSource(PracticeSource source);
     void drawPracticeProblem();
     // Judges the typed answer against the current problem and counts the
     // verdict. A text without a digit, or a number beyond 16 bits, is wrong.
@@ -109,8 +114,11 @@ public:
     bool noteWorksheetLevelPicked();
     bool noteWorksheetOperationPicked();
     // A new practice problem counted onto the worksheet; false when the
-    // worksheet is full.
+    // worksheet is full. It is always the level's random draw.
     bool addWorksheetProblem();
+    // A problem made elsewhere, added to the worksheet as it is; false when
+    // the worksheet is full.
+    bool addWorksheetProblem(const tutor::WorksheetProblem &problem);
 
 signals:
     void levelChanged(tutor::Level level);
@@ -141,6 +149,8 @@ private:
 
     // The games keep a level code that names a real level.
     void settleOnKnownLevel();
+    tutor::PracticeProblem randomPracticeProblem() const;
+    void showPracticeProblem(const tutor::PracticeProblem &problem);
     void drawGameProblems();
     void announceWorksheetPicks();
     // Tells an answer judged now, in `mode`, of a problem shown at `shownAt`.
@@ -150,6 +160,7 @@ private:
     SessionLog m_log;
     WorksheetDraft m_worksheet;
     Clock m_clock;
+    PracticeSource m_practiceSource;
     QDateTime m_practiceProblemShownAt;
     QDateTime m_missingNumberShownAt;
     QDateTime m_missingOperationShownAt;

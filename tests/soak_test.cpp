@@ -2,6 +2,8 @@
 // step what a user would notice going wrong. SOAK_STEPS sets its length and
 // SOAK_SEED replays a walk that failed; the seed is printed at the start.
 
+#include "progress/my_facts.h"
+#include "rules/fact_schedule.h"
 #include "rules/level_range.h"
 #include "rules/practice_problem.h"
 #include "tests/test_support.h"
@@ -104,6 +106,7 @@ private:
 struct DrawLevels
 {
     std::optional<qint16> practice;
+    bool practiceFromMyFacts = false; // a fact of the pupil's instead
     std::optional<qint16> missingNumber;
     std::optional<qint16> missingOperation;
     std::optional<qint16> timeTrial;
@@ -127,8 +130,14 @@ public:
     {
         TutorSession &session = window.session();
         auto level = [this]() { return m_window.state().LevelCode; };
+        const auto *facts = window.findChild<progress::MyFacts *>();
         QObject::connect(&session, &TutorSession::practiceProblemChanged,
-            [this, level]() { m_levels.practice = level(); });
+            [this, level, facts](float first, float second) {
+                m_levels.practice = level();
+                const std::optional<tutor::Fact> asked = facts->askedFact();
+                m_levels.practiceFromMyFacts
+                    = asked && asked->first == first && asked->second == second;
+            });
         QObject::connect(&session, &TutorSession::missingNumberProblemChanged,
             [this, level]() { m_levels.missingNumber = level(); });
         QObject::connect(&session, &TutorSession::missingOperationProblemChanged,
@@ -524,7 +533,12 @@ QString Walk::brokenPromise() const
 
     // Every problem within the range of the level it was drawn at.
     const std::pair<const char *, bool> problems[] = {
-        { "practice", inRange(state.Operand1, state.Operand2, m_levels.practice) },
+        { "practice",
+            m_levels.practiceFromMyFacts
+                ? tutor::familyOf(
+                    tutor::Operation(state.OperationCode), state.Operand1, state.Operand2)
+                      .has_value()
+                : inRange(state.Operand1, state.Operand2, m_levels.practice) },
         { "missing number",
             inRange(state.MissingNumberTop, state.MissingNumberBottom, m_levels.missingNumber) },
         { "missing operation",

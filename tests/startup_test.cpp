@@ -419,6 +419,7 @@ void StartupTest::menuBarHasEveryItemInOrder_data()
     QTest::newRow("options") << QStringLiteral("mnuOptions") << QStringLiteral("&Options")
                              << QStringList { QStringLiteral("mnuOptDiff &Difficulty"),
                                     QStringLiteral("mnuOptOper &Operation"),
+                                    QStringLiteral("mnuOptMyFacts &My Facts"),
                                     QStringLiteral("mnuOptScore &Score Card"),
                                     QStringLiteral("-hyphen12"),
                                     QStringLiteral("mnuOptShowReport Show &Report"),

@@ -184,7 +184,7 @@ void WorksheetScreenTest::screenFitsTheWindowWithoutOverlaps()
 
     const QList<QWidget *> controls
         = screen->findChildren<QWidget *>(QString(), Qt::FindDirectChildrenOnly);
-    QCOMPARE(controls.size(), 27);
+    QCOMPARE(controls.size(), 28);
     for (QWidget *control : controls) {
         const QRect place = control->geometry().translated(screen->pos());
         QVERIFY2(client.contains(place), qPrintable(control->objectName()));

@@ -52,6 +52,11 @@ const QString ComicSans = QStringLiteral("Comic Sans MS");
 
 const QString ClearedMessage
     = QStringLiteral("Current Worksheet Cleared  --  Ready to create new worksheet.");
+const QString FactsAddedMessage
+    = QStringLiteral("%1 problems added from My Facts  --  %2 problems on the worksheet.");
+const QString FactsAddedTillFullMessage
+    = QStringLiteral("Worksheet Full  --  %1 of %2 problems from My Facts added; a worksheet "
+                     "holds at most %3 problems.");
 const QString FullMessage
     = QStringLiteral("Worksheet Full  --  A worksheet holds at most %1 problems. Save it, or clear "
                      "it to start again.")
@@ -68,6 +73,11 @@ constexpr char ProblemAdded[] = "Problem %1 added: %2 %3 %4.";
 constexpr char Full[]
     = "The worksheet is full: it holds at most %1 problems. Save it, or clear it to start again.";
 constexpr char Cleared[] = "Worksheet cleared.";
+constexpr char FactsAdded[] = "%1 problems added from My Facts, with their answers. The worksheet "
+                              "has %2 problems.";
+constexpr char FactsAddedTillFull[]
+    = "%1 of %2 problems added from My Facts, with their answers: the worksheet is full at %3 "
+      "problems.";
 constexpr char WorksheetSaved[] = "Worksheet saved as %1.";
 constexpr char AnswerSheetSaved[] = "Answer sheet saved as %1.";
 constexpr char WorksheetNotSaved[] = "The worksheet could not be saved as %1: %2.";
@@ -234,6 +244,17 @@ WorksheetScreen::WorksheetScreen(
         QStringLiteral("Clear Worksheet"), twips(3960, 1575, 1800, 435));
     connect(m_cmdClearWorksheet, &QPushButton::clicked, this,
         &WorksheetScreen::cmdClearWorksheet_Click);
+    m_cmdMyFactsWorksheet = controls::button(this, QStringLiteral("cmdMyFactsWorksheet"),
+        QStringLiteral("Worksheet of My Facts"), twips(3960, 2175, 1800, 435));
+    connect(m_cmdMyFactsWorksheet, &QPushButton::clicked, this,
+        &WorksheetScreen::cmdMyFactsWorksheet_Click);
+    // The column's longest caption: where the desktop's font needs it, the
+    // button grows to the left, into the free space beside the settings,
+    // never into the row numbers.
+    const int overflow
+        = std::max(0, m_cmdMyFactsWorksheet->sizeHint().width() - m_cmdMyFactsWorksheet->width());
+    m_cmdMyFactsWorksheet->setGeometry(
+        m_cmdMyFactsWorksheet->geometry().adjusted(-overflow, 0, 0, 0));
     m_cmdSaveWorksheet = controls::button(this, QStringLiteral("cmdSaveWorksheet"),
         QStringLiteral("Save As Worksheet"), twips(3960, 2715, 1800, 435));
     connect(
@@ -282,6 +303,7 @@ WorksheetScreen::WorksheetScreen(
     // fields locked.
     m_cmdCreateProblem->setEnabled(false);
     m_cmdPrintWorksheet->setEnabled(false);
+    m_cmdMyFactsWorksheet->setEnabled(false);
     setOptionalFieldsEditable(false);
 }
 
@@ -410,6 +432,43 @@ void WorksheetScreen::cmdClearWorksheet_Click()
     numberRowMarkers();
     showStatus(ClearedMessage);
     access::announce(m_cmdClearWorksheet, sentence(news::Cleared));
+}
+
+void WorksheetScreen::setMyFactsAvailable(bool available)
+{
+    m_cmdMyFactsWorksheet->setEnabled(available);
+}
+
+void WorksheetScreen::cmdMyFactsWorksheet_Click()
+{
+    endLastingStatus();
+    emit myFactsWorksheetRequested();
+}
+
+void WorksheetScreen::addProblems(const QList<tutor::WorksheetProblem> &problems)
+{
+    endLastingStatus();
+    qsizetype added = 0;
+    while (added < problems.size() && m_session.addWorksheetProblem(problems.at(added)))
+        ++added;
+    if (added == 0 && !problems.isEmpty()) {
+        showStatus(FullMessage);
+        access::announce(m_cmdMyFactsWorksheet, sentence(news::Full).arg(MaximumProblems));
+        return;
+    }
+    for (FixedRowList *column : std::as_const(m_lists))
+        column->scrollToBottom();
+    const QString count = QString::number(added);
+    const QString total = QString::number(m_session.worksheetDraft().problems().size());
+    if (added < problems.size()) {
+        const QString asked = QString::number(problems.size());
+        showStatus(FactsAddedTillFullMessage.arg(count, asked).arg(MaximumProblems));
+        access::announce(m_cmdMyFactsWorksheet,
+            sentence(news::FactsAddedTillFull).arg(count, asked).arg(MaximumProblems));
+        return;
+    }
+    showStatus(FactsAddedMessage.arg(count, total));
+    access::announce(m_cmdMyFactsWorksheet, sentence(news::FactsAdded).arg(count, total));
 }
 
 void WorksheetScreen::chkIncludeOptional_Click()

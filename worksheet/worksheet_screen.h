@@ -36,14 +36,22 @@ public:
     // Stops the time-out of the message line.
     void stopTimers() override;
 
+    // "Worksheet of My Facts" is offered while a pupil is chosen.
+    void setMyFactsAvailable(bool available);
+    // Adds the problems after those already there, as many as fit, and says
+    // how many were added.
+    void addProblems(const QList<tutor::WorksheetProblem> &problems);
+
 signals:
     void optionalInformationChecked();
+    void myFactsWorksheetRequested();
 
 public slots:
     void cmbDifficulty_Click();
     void cmbOperation_Click();
     void cmdCreateProblem_Click();
     void cmdClearWorksheet_Click();
+    void cmdMyFactsWorksheet_Click();
     void chkIncludeOptional_Click();
     void tmrWorksheet_Timer();
     void cmdSaveWorksheet_Click();
@@ -76,6 +84,7 @@ private:
     QLabel *m_lblProblemNum = nullptr;
     QPushButton *m_cmdCreateProblem = nullptr;
     QPushButton *m_cmdClearWorksheet = nullptr;
+    QPushButton *m_cmdMyFactsWorksheet = nullptr;
     QPushButton *m_cmdSaveWorksheet = nullptr;
     QPushButton *m_cmdSaveAnswer = nullptr;
     QCheckBox *m_chkIncludeOptional = nullptr;

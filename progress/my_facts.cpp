@@ -1,0 +1,183 @@
+#include "progress/my_facts.h"
+
+#include "progress/current_pupil.h"
+#include "session/tutor_session.h"
+
+#include <QDateTime>
+#include <QMap>
+
+using tutor::Operation;
+
+namespace progress {
+
+namespace {
+
+// Only the four operations have facts; a code no menu gives out is left to
+// the level's draw.
+bool hasFacts(Operation operation)
+{
+    switch (operation) {
+    case Operation::Addition:
+    case Operation::Subtraction:
+    case Operation::Multiplication:
+    case Operation::Division:
+        return true;
+    }
+    return false;
+}
+
+QDate localDay(const QDateTime &time)
+{
+    return time.toLocalTime().date();
+}
+
+} // namespace
+
+MyFacts::MyFacts(CurrentPupil &pupil, TutorSession &session, QObject *parent)
+    : QObject(parent)
+    , m_pupil(pupil)
+    , m_session(session)
+{ }
+
+void MyFacts::setOn(bool on)
+{
+    on = on && m_pupil.isChosen();
+    const bool changed = on != m_on;
+    m_on = on;
+    if (changed) {
+        m_asked.reset();
+        if (on)
+            m_session.setPracticeSource(
+                [this](Operation operation) { return nextProblem(operation); });
+        else
+            m_session.setPracticeSource({});
+    }
+    // Told even when nothing changed, so a menu item that toggled itself
+    // shows the truth again.
+    emit switched(m_on);
+    if (changed)
+        m_session.drawPracticeProblem();
+}
+
+void MyFacts::followPupil()
+{
+    if (!m_pupil.isChosen()) {
+        setOn(false);
+        m_schedules.clear();
+        m_schedulesPupil.reset();
+        return;
+    }
+    if (m_schedulesPupil == m_pupil.id())
+        return;
+    m_schedules.clear();
+    m_schedulesPupil = m_pupil.id();
+    m_asked.reset();
+    // The new pupil's own facts from the next problem on.
+    if (m_on)
+        m_session.drawPracticeProblem();
+}
+
+QDate MyFacts::today() const
+{
+    return localDay(m_session.now());
+}
+
+tutor::FactSchedule &MyFacts::schedule(Operation operation)
+{
+    if (m_schedulesPupil != m_pupil.id()) {
+        m_schedules.clear();
+        m_schedulesPupil = m_pupil.id();
+    }
+    auto found = m_schedules.find(operation);
+    if (found == m_schedules.end()) {
+        const tutor::FactSchedule read(
+            operation, m_pupil.store().factCards(*m_pupil.id(), operation));
+        found = m_schedules.emplace(operation, read).first;
+    }
+    return found->second;
+}
+
+std::optional<tutor::PracticeProblem> MyFacts::nextProblem(Operation operation)
+{
+    m_asked.reset();
+    if (!m_on || !m_pupil.isChosen() || !hasFacts(operation))
+        return std::nullopt;
+    m_asked = schedule(operation).next(today());
+    return tutor::PracticeProblem { float(m_asked->first), float(m_asked->second) };
+}
+
+bool MyFacts::isAskedFact(const tutor::Attempt &attempt) const
+{
+    return m_asked && attempt.mode == tutor::AnswerMode::Practice
+        && attempt.operation == m_asked->operation && attempt.first == m_asked->first
+        && attempt.second == m_asked->second;
+}
+
+void MyFacts::keep(const tutor::Attempt &attempt)
+{
+    if (!m_on || !m_pupil.isChosen() || !isAskedFact(attempt)) {
+        m_pupil.keep(attempt);
+        return;
+    }
+    // The answer was timed on the session's clock; its day is that clock's.
+    const bool quick = attempt.millis < qint64(m_pupil.store().quickSeconds()) * 1000;
+    const tutor::FactCard card
+        = schedule(attempt.operation)
+              .answer(*m_asked, attempt.correct, quick, localDay(attempt.answeredAt));
+    m_pupil.keep(attempt, card);
+}
+
+QList<tutor::WorksheetProblem> MyFacts::weakestFacts(int count)
+{
+    QList<tutor::WorksheetProblem> problems;
+    if (!m_pupil.isChosen() || count <= 0)
+        return problems;
+    const qint64 pupil = *m_pupil.id();
+    // What is kept, and what this run's schedules learnt beyond it when the
+    // file could not keep it.
+    QMap<tutor::FactFamily, tutor::FactCard> cards;
+    for (const tutor::FactCard &card : m_pupil.store().factCards(pupil))
+        cards.insert(card.family, card);
+    if (m_schedulesPupil == pupil) {
+        for (const auto &[operation, schedule] : m_schedules) {
+            for (const tutor::FactCard &card : schedule.cards()) {
+                if (card.seen())
+                    cards.insert(card.family, card);
+            }
+        }
+    }
+
+    const auto level = tutor::Level(m_session.state().LevelCode);
+    const auto add = [&problems, level](const tutor::FactFamily &family) {
+        const QList<tutor::Fact> facts = tutor::familyFacts(family);
+        if (facts.isEmpty())
+            return;
+        const tutor::Fact &fact = facts.first();
+        tutor::WorksheetProblem problem;
+        problem.level = level;
+        problem.operation = fact.operation;
+        problem.operand1 = fact.first;
+        problem.operand2 = fact.second;
+        problem.answer = fact.answer;
+        problems.append(problem);
+    };
+    for (const tutor::FactCard &card : tutor::weakestFirst(cards.values())) {
+        if (problems.size() >= count)
+            return problems;
+        add(card.family);
+    }
+    // A pupil who has answered few facts gets the next ones practice would
+    // bring in.
+    const Operation operation = m_session.operation();
+    if (!hasFacts(operation))
+        return problems;
+    for (const tutor::FactFamily &family : tutor::factFamilies(operation)) {
+        if (problems.size() >= count)
+            break;
+        if (!cards.contains(family))
+            add(family);
+    }
+    return problems;
+}
+
+} // namespace progress
