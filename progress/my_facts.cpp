@@ -12,20 +12,6 @@ namespace progress {
 
 namespace {
 
-// Only the four operations have facts; a code no menu gives out is left to
-// the level's draw.
-bool hasFacts(Operation operation)
-{
-    switch (operation) {
-    case Operation::Addition:
-    case Operation::Subtraction:
-    case Operation::Multiplication:
-    case Operation::Division:
-        return true;
-    }
-    return false;
-}
-
 QDate localDay(const QDateTime &time)
 {
     return time.toLocalTime().date();
@@ -100,7 +86,7 @@ tutor::FactSchedule &MyFacts::schedule(Operation operation)
 std::optional<tutor::PracticeProblem> MyFacts::nextProblem(Operation operation)
 {
     m_asked.reset();
-    if (!m_on || !m_pupil.isChosen() || !hasFacts(operation))
+    if (!m_on || !m_pupil.isChosen() || !tutor::hasFacts(operation))
         return std::nullopt;
     m_asked = schedule(operation).next(today());
     return tutor::PracticeProblem { float(m_asked->first), float(m_asked->second) };
@@ -169,7 +155,7 @@ QList<tutor::WorksheetProblem> MyFacts::weakestFacts(int count)
     // A pupil who has answered few facts gets the next ones practice would
     // bring in.
     const Operation operation = m_session.operation();
-    if (!hasFacts(operation))
+    if (!tutor::hasFacts(operation))
         return problems;
     for (const tutor::FactFamily &family : tutor::factFamilies(operation)) {
         if (problems.size() >= count)

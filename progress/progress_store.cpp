@@ -249,19 +249,6 @@ QDate dayFromValue(const QVariant &value)
     return value.isNull() || !number ? QDate() : QDate::fromJulianDay(julian);
 }
 
-// One of the operation's families: its two numbers in order and in range.
-bool isFamily(const tutor::FactFamily &family)
-{
-    const qint16 largest = family.operation == tutor::Operation::Addition
-            || family.operation == tutor::Operation::Subtraction
-        ? tutor::LargestAddend
-        : tutor::LargestFactor;
-    const bool known = std::find(MenuOperations.cbegin(), MenuOperations.cend(), family.operation)
-        != MenuOperations.cend();
-    return known && family.low >= 0 && family.low <= family.high && family.high <= largest
-        && !(family.operation == tutor::Operation::Division && family.high == 0);
-}
-
 // A card as kept; none for a row no program of ours writes, so a damaged
 // row is left out rather than shown.
 std::optional<tutor::FactCard> cardFromRow(const QSqlQuery &query)
@@ -270,7 +257,7 @@ std::optional<tutor::FactCard> cardFromRow(const QSqlQuery &query)
     card.family.operation = tutor::Operation(query.value(0).toInt());
     card.family.low = qint16(query.value(1).toInt());
     card.family.high = qint16(query.value(2).toInt());
-    if (!isFamily(card.family))
+    if (!tutor::isFactFamily(card.family))
         return std::nullopt;
     card.box = std::clamp(query.value(3).toInt(), 0, tutor::BoxCount - 1);
     card.due = dayFromValue(query.value(4));
@@ -473,7 +460,7 @@ struct ProgressStore::Private
     // One card, in place of the one kept, inside a transaction already begun.
     bool keep(qint64 pupilId, const tutor::FactCard &card)
     {
-        if (!isFamily(card.family) || !card.seen())
+        if (!tutor::isFactFamily(card.family) || !card.seen())
             return false;
         const QVariantList values { std::clamp(card.box, 0, tutor::BoxCount - 1),
             dayValue(card.due), dayValue(card.firstSeen), dayValue(card.lastSeen),
@@ -921,7 +908,7 @@ QList<PupilTotals> ProgressStore::classOverview() const
             const auto line = lineOf.constFind(flagged.value(0).toLongLong());
             const tutor::FactFamily family { tutor::Operation(flagged.value(1).toInt()),
                 qint16(flagged.value(2).toInt()), qint16(flagged.value(3).toInt()) };
-            if (line != lineOf.constEnd() && isFamily(family))
+            if (line != lineOf.constEnd() && tutor::isFactFamily(family))
                 lines[*line].needsTeaching.append(family);
         }
     }

@@ -45,6 +45,25 @@ std::optional<FactFamily> family(
 
 } // namespace
 
+bool hasFacts(Operation operation)
+{
+    switch (operation) {
+    case Operation::Addition:
+    case Operation::Subtraction:
+    case Operation::Multiplication:
+    case Operation::Division:
+        return true;
+    }
+    return false;
+}
+
+bool isFactFamily(const FactFamily &family)
+{
+    return hasFacts(family.operation) && family.low >= 0 && family.low <= family.high
+        && family.high <= largestNumber(family.operation)
+        && !(family.operation == Operation::Division && family.high == 0);
+}
+
 QList<FactFamily> factFamilies(Operation operation)
 {
     QList<FactFamily> families;

@@ -66,6 +66,12 @@ struct Fact
 inline constexpr qint16 LargestAddend = 10;
 inline constexpr qint16 LargestFactor = 12;
 
+// Whether the operation has facts: the four of the menus do.
+bool hasFacts(Operation operation);
+// Whether a family is one of its operation's: its numbers in order and in
+// range, and no division by 0.
+bool isFactFamily(const FactFamily &family);
+
 // The operation's families, easiest first (smaller numbers first): the order
 // new facts are brought in.
 QList<FactFamily> factFamilies(Operation operation);

@@ -128,8 +128,11 @@ void FactScheduleTest::everyFactBelongsToItsFamily()
     const QList<FactFamily> all = tutor::factFamilies(operation);
     QCOMPARE(all.size(), families);
     QCOMPARE(QSet<FactFamily>(all.cbegin(), all.cend()).size(), families);
+    QVERIFY(!tutor::isFactFamily(family(operation, 0, all.last().high + 1)));
+    QVERIFY(!tutor::isFactFamily(family(operation, 2, 1)));
     int largest = 0;
     for (const FactFamily &member : all) {
+        QVERIFY(tutor::isFactFamily(member));
         const QList<Fact> facts = tutor::familyFacts(member);
         QVERIFY(!facts.isEmpty());
         QVERIFY(facts.size() == 1 || facts.first().first != facts.last().first
