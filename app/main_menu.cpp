@@ -1,6 +1,7 @@
 #include "app/main_menu.h"
 
 #include "app/window_size.h"
+#include "base/language.h"
 #include "rules/level_and_operation.h"
 
 #include <QAction>
@@ -94,6 +95,15 @@ void MainMenu::enableLevelItems(bool myFacts, bool division) const
     }
 }
 
+QAction *MainMenu::languageItem(const QString &code) const
+{
+    for (QAction *item : languageItems) {
+        if (item->data().toString() == code)
+            return item;
+    }
+    return mnuOptLanguageSystem;
+}
+
 MainMenu buildMainMenu(QMenuBar *bar)
 {
     MainMenu m;
@@ -167,6 +177,20 @@ MainMenu buildMainMenu(QMenuBar *bar)
         m.mnuOptWindowSize, sizeGroup, QStringLiteral("mnuOptSize150"), QStringLiteral("1&50 %"));
     m.mnuOptSize200 = addRadioItem(
         m.mnuOptWindowSize, sizeGroup, QStringLiteral("mnuOptSize200"), QStringLiteral("&200 %"));
+    // Each language by its own name, so that a pupil finds theirs whatever
+    // language the program speaks now.
+    m.mnuOptLanguage
+        = addMenu(m.mnuOptions, QStringLiteral("mnuOptLanguage"), QStringLiteral("&Language"));
+    auto *languageGroup = new QActionGroup(m.mnuOptLanguage);
+    m.mnuOptLanguageSystem = addRadioItem(m.mnuOptLanguage, languageGroup,
+        QStringLiteral("mnuOptLanguageSystem"), QStringLiteral("&System default"));
+    addSeparator(m.mnuOptLanguage, QStringLiteral("hyphenLanguages"));
+    for (const language::ShippedLanguage &shipped : language::shippedLanguages()) {
+        QAction *item = addRadioItem(m.mnuOptLanguage, languageGroup,
+            QStringLiteral("mnuOptLanguage_%1").arg(shipped.code), shipped.name);
+        item->setData(shipped.code);
+        m.languageItems.append(item);
+    }
 
     m.mnuGames = addMenu(bar, QStringLiteral("mnuGames"), QStringLiteral("&Games"));
     m.mnuGamesMissingNum = addItem(

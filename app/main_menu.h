@@ -1,6 +1,8 @@
 #pragma once
 
 #include <QString>
+#include <QList>
+#include <QString>
 #include <QtGlobal>
 
 #include <array>
@@ -43,6 +45,10 @@ struct MainMenu
     QAction *mnuOptSize100 = nullptr;
     QAction *mnuOptSize150 = nullptr;
     QAction *mnuOptSize200 = nullptr;
+    QMenu *mnuOptLanguage = nullptr;
+    QAction *mnuOptLanguageSystem = nullptr;
+    // One item a shipped language, in its own name, carrying its code as data.
+    QList<QAction *> languageItems;
 
     QMenu *mnuGames = nullptr;
     QAction *mnuGamesMissingNum = nullptr;
@@ -67,6 +73,8 @@ struct MainMenu
     QAction *levelItem(qint16 levelCode) const;
     // The four operation items, Addition first.
     std::array<QAction *, 4> operationItems() const;
+    // The item of a language code, the desktop's for an empty one.
+    QAction *languageItem(const QString &code) const;
     // The item of a window size.
     QAction *windowSizeItem(tutor::WindowSize size) const;
     // The level items a user may choose: none while My Facts asks the

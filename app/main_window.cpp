@@ -5,7 +5,9 @@
 #include "base/controls.h"
 #include "base/desktop_launcher.h"
 #include "base/fonts.h"
+#include "base/language.h"
 #include "base/message_box.h"
+#include "base/program_settings.h"
 #include "base/screen.h"
 #include "games/missing_number_screen.h"
 #include "games/missing_operation_screen.h"
@@ -166,6 +168,13 @@ void MainWindow::connectMenu()
     connect(m_menu.mnuOptSize100, &QAction::triggered, this, &MainWindow::mnuOptSize100_Click);
     connect(m_menu.mnuOptSize150, &QAction::triggered, this, &MainWindow::mnuOptSize150_Click);
     connect(m_menu.mnuOptSize200, &QAction::triggered, this, &MainWindow::mnuOptSize200_Click);
+    connect(m_menu.mnuOptLanguageSystem, &QAction::triggered, this,
+        [this]() { chooseLanguage(QString()); });
+    for (QAction *item : std::as_const(m_menu.languageItems)) {
+        connect(item, &QAction::triggered, this,
+            [this, item]() { chooseLanguage(item->data().toString()); });
+    }
+    m_menu.languageItem(language::chosenLanguage())->setChecked(true);
     connect(m_menu.mnuPupilChoose, &QAction::triggered, this, &MainWindow::mnuPupilChoose_Click);
     connect(
         m_menu.mnuPupilProgress, &QAction::triggered, this, &MainWindow::mnuPupilProgress_Click);
@@ -538,6 +547,16 @@ void MainWindow::chooseWindowSize(tutor::WindowSize size)
     m_menu.windowSizeItem(choice.kept)->setChecked(true);
     if (!choice.message.isEmpty())
         showMessage(this, choice.message, choice.details);
+}
+
+void MainWindow::chooseLanguage(const QString &code)
+{
+    m_menu.languageItem(code)->setChecked(true);
+    language::speak(code);
+    if (!language::keepChosenLanguage(code)) {
+        showMessage(this, QStringLiteral("Cannot keep the language for the next start."),
+            QStringLiteral("Cannot write %1.").arg(programSettings().fileName()));
+    }
 }
 
 void MainWindow::mnuPupilChoose_Click()

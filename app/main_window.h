@@ -93,6 +93,9 @@ public slots:
     // Makes the named pupil current, adding them when new; the dialog of
     // "Choose Pupil..." calls it.
     void choosePupil(const QString &name);
+    // Speaks a shipped language (empty: the desktop's) from now on, and
+    // keeps the choice for the next start; Options -> Language calls it.
+    void chooseLanguage(const QString &code);
 
 protected:
     void showEvent(QShowEvent *event) override;

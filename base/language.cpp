@@ -44,14 +44,23 @@ void removeTranslators()
     state.code = English;
 }
 
-QString nameInItself(const QLocale &locale, const QString &code)
+//: The name of the language you translate into, in that language:
+//: "Deutsch", "Español", "Português (Brasil)".
+const char *const OwnName = QT_TRANSLATE_NOOP("Language", "English");
+
+// A translation names its own language; a file without the name is called
+// by what Qt knows of its code.
+QString nameInItself(const QString &file, const QString &code)
 {
-    QString name = locale.nativeLanguageName();
+    QTranslator translator;
+    if (translator.load(file)) {
+        const QString name = translator.translate("Language", OwnName);
+        if (!name.isEmpty())
+            return name;
+    }
+    QString name = QLocale(code).nativeLanguageName();
     if (!name.isEmpty())
         name[0] = name.at(0).toUpper();
-    // A language shipped for one country says which.
-    if (code.contains(QLatin1Char('_')))
-        name += QStringLiteral(" (%1)").arg(locale.nativeTerritoryName());
     return name.isEmpty() ? code : name;
 }
 
@@ -73,7 +82,8 @@ QList<ShippedLanguage> shippedLanguages()
         = QDir(TranslationsFolder).entryList({ FilePrefix + QStringLiteral("_*.qm") }, QDir::Files);
     for (const QString &file : files) {
         const QString code = file.mid(FilePrefix.size() + 1).chopped(3);
-        languages.append({ code, nameInItself(QLocale(code), code) });
+        languages.append(
+            { code, nameInItself(TranslationsFolder + QLatin1Char('/') + file, code) });
     }
     std::sort(
         languages.begin(), languages.end(), [](const ShippedLanguage &a, const ShippedLanguage &b) {

@@ -1,5 +1,6 @@
 #include "app/main_window.h"
 #include "app/window_size.h"
+#include "base/language.h"
 #include "rules/level_range.h"
 #include "rules/number_text.h"
 #include "tests/test_support.h"
@@ -58,6 +59,8 @@ private slots:
     void resetZeroesEveryCounterAndNothingElse();
     void windowSizeIsKeptForTheNextStart_data();
     void windowSizeIsKeptForTheNextStart();
+    void languageIsSpokenAtOnceAndKept_data();
+    void languageIsSpokenAtOnceAndKept();
 };
 
 void SettingsTest::levelCommandSetsLevelCaptionAndCheckMark_data()
@@ -423,3 +426,48 @@ void SettingsTest::windowSizeIsKeptForTheNextStart()
 
 QTEST_MAIN(SettingsTest)
 #include "settings_test.moc"
+
+void SettingsTest::languageIsSpokenAtOnceAndKept_data()
+{
+    QTest::addColumn<QString>("item");
+    QTest::addColumn<QString>("spoken");
+    QTest::addColumn<QString>("print"); // the preview's button, from our own translation
+    QTest::addColumn<QString>("cancel"); // Qt's own dialogs
+
+    QTest::newRow("German") << QStringLiteral("mnuOptLanguage_de") << QStringLiteral("de")
+                            << QStringLiteral("Drucken") << QStringLiteral("Abbrechen");
+    QTest::newRow("Brazilian Portuguese")
+        << QStringLiteral("mnuOptLanguage_pt_BR") << QStringLiteral("pt_BR")
+        << QStringLiteral("Imprimir") << QStringLiteral("Cancelar");
+    // The tests' desktop speaks English.
+    QTest::newRow("system default")
+        << QStringLiteral("mnuOptLanguageSystem") << QStringLiteral("en") << QStringLiteral("Print")
+        << QStringLiteral("Cancel");
+}
+
+void SettingsTest::languageIsSpokenAtOnceAndKept()
+{
+    QFETCH(QString, item);
+    QFETCH(QString, spoken);
+    QFETCH(QString, print);
+    QFETCH(QString, cancel);
+    testsupport::useTemporarySettings();
+    // An earlier test may have left the file unwritable.
+    const QString settingsFile = tutor::settingsFilePath();
+    QDir(settingsFile).removeRecursively();
+    QFile::remove(settingsFile);
+    {
+        testsupport::TutorFixture fixture;
+        testsupport::MessageBoxCloser closer;
+        named<QAction>(&fixture.window(), item)->trigger();
+        QCOMPARE(language::spokenLanguage(), spoken);
+        QCOMPARE(QCoreApplication::translate("QPrintPreviewDialog", "Print"), print);
+        QCOMPARE(QCoreApplication::translate("QPlatformTheme", "Cancel"), cancel);
+        QVERIFY2(closer.texts.isEmpty(), qPrintable(closer.texts.join(u'|')));
+    }
+    // The next start speaks it and checks its item.
+    testsupport::TutorFixture again;
+    QCOMPARE(checkedItems(again.window(), QStringLiteral("mnuOptLanguage")), QStringList(item));
+    language::speak(QString());
+    QCOMPARE(language::spokenLanguage(), QStringLiteral("en"));
+}

@@ -324,10 +324,10 @@ void StartupTest::startMenuStates()
             checked << action->objectName();
     }
     checked.sort();
-    // With no window size chosen, the window follows the desktop.
+    // With no window size or language chosen, both follow the desktop.
     QCOMPARE(checked,
-        QStringList({ QStringLiteral("mnuOptDiffLev0"), QStringLiteral("mnuOptOperAdd"),
-            QStringLiteral("mnuOptSizeDesktop") }));
+        QStringList({ QStringLiteral("mnuOptDiffLev0"), QStringLiteral("mnuOptLanguageSystem"),
+            QStringLiteral("mnuOptOperAdd"), QStringLiteral("mnuOptSizeDesktop") }));
 
     for (const char *menu : { "mnuFile", "mnuOptions", "mnuGames", "mnuHelp" })
         QVERIFY2(named<QMenu>(&window, QString::fromLatin1(menu))->menuAction()->isEnabled(), menu);
@@ -426,7 +426,8 @@ void StartupTest::menuBarHasEveryItemInOrder_data()
                                     QStringLiteral("mnuOptHideReport Hide &Report"),
                                     QStringLiteral("mnuOptionsWorksheet &Create Worksheet"),
                                     QStringLiteral("-hyphenWindowSize"),
-                                    QStringLiteral("mnuOptWindowSize Window &Size") };
+                                    QStringLiteral("mnuOptWindowSize Window &Size"),
+                                    QStringLiteral("mnuOptLanguage &Language") };
     QTest::newRow("difficulty") << QStringLiteral("mnuOptDiff") << QStringLiteral("&Difficulty")
                                 << QStringList { QStringLiteral("mnuOptDiffLev0 &Warm Up"),
                                        QStringLiteral("mnuOptDiffLev1 &Beginner"),
@@ -448,6 +449,16 @@ void StartupTest::menuBarHasEveryItemInOrder_data()
                                         QStringLiteral("mnuOptSize100 &100 %"),
                                         QStringLiteral("mnuOptSize150 1&50 %"),
                                         QStringLiteral("mnuOptSize200 &200 %") };
+    // Each language in its own name.
+    QTest::newRow("language") << QStringLiteral("mnuOptLanguage") << QStringLiteral("&Language")
+                              << QStringList { QStringLiteral(
+                                                   "mnuOptLanguageSystem &System default"),
+                                     QStringLiteral("-hyphenLanguages"),
+                                     QStringLiteral("mnuOptLanguage_de Deutsch"),
+                                     QStringLiteral("mnuOptLanguage_en English"),
+                                     QStringLiteral("mnuOptLanguage_es Español"),
+                                     QStringLiteral("mnuOptLanguage_fr Français"),
+                                     QStringLiteral("mnuOptLanguage_pt_BR Português (Brasil)") };
     QTest::newRow("games") << QStringLiteral("mnuGames") << QStringLiteral("&Games")
                            << QStringList { QStringLiteral("mnuGamesMissingNum Missing &Number"),
                                   QStringLiteral("mnuGamesMissingOper Missing &Operation"),
