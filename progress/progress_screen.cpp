@@ -3,6 +3,7 @@
 #include "base/chart_view.h"
 #include "base/controls.h"
 #include "progress/progress_words.h"
+#include "rules/fact_schedule.h"
 
 #include <QComboBox>
 #include <QHeaderView>
@@ -250,8 +251,8 @@ void ProgressScreen::showFacts()
     m_boxesKey->setVisible(grid.byBox);
     m_facts->setGeometry(grid.byBox ? FactsByBoxPlace : FactsPlace);
     m_facts->setLooks(grid.byBox ? boxLooks() : factLooks());
-    m_facts->setHeadings(numbersUpTo12(), numbersUpTo12(),
-        grid.byBox ? QString() : progress::operationSign(operation));
+    m_facts->setHeadings(
+        numbersUpTo12(), numbersUpTo12(), grid.byBox ? QString() : tutor::writtenSign(operation));
     m_facts->setStates(states);
     if (grid.byBox) {
         m_facts->setCellWords([grid](int row, int column) {

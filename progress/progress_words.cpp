@@ -1,6 +1,7 @@
 #include "progress/progress_words.h"
 
 #include "base/invisible_characters.h"
+#include "rules/fact_schedule.h"
 
 #include <QDate>
 #include <QLocale>
@@ -59,21 +60,6 @@ QString operationName(tutor::Operation operation)
         return u"Multiplication"_s;
     case tutor::Operation::Division:
         return u"Division"_s;
-    }
-    return QString();
-}
-
-QString operationSign(tutor::Operation operation)
-{
-    switch (operation) {
-    case tutor::Operation::Addition:
-        return u"+"_s;
-    case tutor::Operation::Subtraction:
-        return u"\u2212"_s;
-    case tutor::Operation::Multiplication:
-        return u"\u00d7"_s;
-    case tutor::Operation::Division:
-        return u"\u00f7"_s;
     }
     return QString();
 }
@@ -224,11 +210,6 @@ QString nameInText(const QString &name)
 
 namespace {
 
-QString factText(const tutor::Fact &fact)
-{
-    return u"%1 %2 %3"_s.arg(fact.first).arg(operationSign(fact.operation)).arg(fact.second);
-}
-
 // The operation's families by their two numbers, as a grid by box holds them.
 int boxOf(const FactGrid &grid, const tutor::FactFamily &family)
 {
@@ -294,7 +275,8 @@ QString factsSentence(const FactGrid &grid)
     for (int first = 0; first < 13; ++first) {
         for (int second = 0; second < 13; ++second) {
             if (grid.cells.at(first).at(second) == FactState::WrongLately)
-                wrong << u"%1 %2 %3"_s.arg(first).arg(operationSign(grid.operation)).arg(second);
+                wrong
+                    << u"%1 %2 %3"_s.arg(first).arg(tutor::writtenSign(grid.operation)).arg(second);
         }
     }
     if (wrong.isEmpty())
@@ -307,7 +289,7 @@ QString factsSentence(const FactGrid &grid)
 QString factSentence(tutor::Operation operation, int first, int second, FactState state)
 {
     return u"%1 %2 %3: %4."_s.arg(first)
-        .arg(operationSign(operation))
+        .arg(tutor::writtenSign(operation))
         .arg(second)
         .arg(factStateName(state).toLower());
 }
@@ -336,7 +318,7 @@ QString boxName(int box)
 QString familyText(const tutor::FactFamily &family)
 {
     const QList<tutor::Fact> facts = tutor::familyFacts(family);
-    return facts.isEmpty() ? QString() : factText(facts.first());
+    return facts.isEmpty() ? QString() : tutor::writtenSum(facts.first());
 }
 
 QString familiesText(const QList<tutor::FactFamily> &families)
@@ -358,7 +340,7 @@ QString boxSentence(tutor::Operation operation, int row, int column, int box)
     }
     QStringList facts;
     for (const tutor::Fact &fact : tutor::familyFacts(family))
-        facts << factText(fact);
+        facts << tutor::writtenSum(fact);
     return facts.join(u" and "_s) + u": "_s + boxName(box).toLower() + u"."_s;
 }
 

@@ -13,7 +13,6 @@
 namespace progress {
 
 QString operationName(tutor::Operation operation); // "Multiplication"
-QString operationSign(tutor::Operation operation); // "×"
 QString factStateName(FactState state); // "Right but slow"
 
 // The share right in whole percent, rounded; none without answers.

@@ -13,21 +13,6 @@ qint16 largestNumber(Operation operation)
                                                                                    : LargestFactor;
 }
 
-QChar signOf(Operation operation)
-{
-    switch (operation) {
-    case Operation::Addition:
-        return QLatin1Char('+');
-    case Operation::Subtraction:
-        return QChar(0x2212);
-    case Operation::Multiplication:
-        return QChar(0x00D7);
-    case Operation::Division:
-        return QChar(0x00F7);
-    }
-    return QLatin1Char('?');
-}
-
 std::optional<qint16> wholeIn(double value, qint16 largest)
 {
     if (!(value >= 0 && value <= largest) || std::floor(value) != value)
@@ -128,13 +113,32 @@ std::optional<FactFamily> familyOf(Operation operation, double first, double sec
     return std::nullopt;
 }
 
+QString writtenSign(Operation operation)
+{
+    switch (operation) {
+    case Operation::Addition:
+        return QStringLiteral("+");
+    case Operation::Subtraction:
+        return QStringLiteral("\u2212");
+    case Operation::Multiplication:
+        return QStringLiteral("\u00D7");
+    case Operation::Division:
+        return QStringLiteral("\u00F7");
+    }
+    return QString();
+}
+
+QString writtenSum(const Fact &fact)
+{
+    return QStringLiteral("%1 %2 %3")
+        .arg(fact.first)
+        .arg(writtenSign(fact.operation))
+        .arg(fact.second);
+}
+
 QString writtenFact(const Fact &fact)
 {
-    return QStringLiteral("%1 %2 %3 = %4")
-        .arg(fact.first)
-        .arg(signOf(fact.operation))
-        .arg(fact.second)
-        .arg(fact.answer);
+    return QStringLiteral("%1 = %2").arg(writtenSum(fact)).arg(fact.answer);
 }
 
 void applyAnswer(FactCard &card, bool right, bool quick, const QDate &day)

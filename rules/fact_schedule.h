@@ -80,6 +80,11 @@ QList<FactFamily> factFamilies(Operation operation);
 QList<Fact> familyFacts(const FactFamily &family);
 // The family a problem belongs to; none for a problem that is not a fact.
 std::optional<FactFamily> familyOf(Operation operation, double first, double second);
+// The sign as the eye reads it: "+", "−", "×" or "÷"; empty for an
+// operation holding any other code.
+QString writtenSign(Operation operation);
+// The fact without its answer: "7 × 8".
+QString writtenSum(const Fact &fact);
 // The fact as the eye reads it: "7 × 8 = 56", "9 − 4 = 5", "56 ÷ 8 = 7".
 QString writtenFact(const Fact &fact);
 

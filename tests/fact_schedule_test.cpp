@@ -196,8 +196,10 @@ void FactScheduleTest::factsAreWrittenWithTheirSigns()
 
     const FactFamily member = *tutor::familyOf(operation, first, second);
     for (const Fact &fact : tutor::familyFacts(member)) {
-        if (fact.first == first && fact.second == second)
+        if (fact.first == first && fact.second == second) {
             QCOMPARE(tutor::writtenFact(fact), written);
+            QCOMPARE(tutor::writtenSum(fact), written.section(u" = "_s, 0, 0));
+        }
     }
 }
 
