@@ -6,7 +6,6 @@
 #include "rules/fact_schedule.h"
 #include "rules/level_range.h"
 #include "rules/number_text.h"
-#include "rules/practice_problem.h"
 #include "rules/spoken_sum.h"
 #include "session/tutor_session.h"
 
@@ -17,7 +16,6 @@
 #include <QLineEdit>
 #include <QTimer>
 
-#include <cmath>
 #include <optional>
 
 using controls::twips;
@@ -25,25 +23,6 @@ using controls::twips;
 namespace {
 
 const QString SansSerif = QStringLiteral("MS Sans Serif");
-
-std::optional<qint16> wholeNumber(float number)
-{
-    if (!(number >= 0 && number <= 32767) || std::floor(number) != number)
-        return std::nullopt;
-    return qint16(number);
-}
-
-// The judged problem as a fact with its answer; none for numbers no fact
-// could hold.
-std::optional<tutor::Fact> answeredFact(float first, float second, tutor::Operation operation)
-{
-    const std::optional<qint16> a = wholeNumber(first);
-    const std::optional<qint16> b = wholeNumber(second);
-    const std::optional<qint16> answer = tutor::expectedAnswer(first, second, operation);
-    if (!a || !b || !answer)
-        return std::nullopt;
-    return tutor::Fact { operation, *a, *b, *answer };
-}
 
 } // namespace
 
@@ -204,8 +183,8 @@ bool PracticeScreen::eventFilter(QObject *watched, QEvent *event)
 void PracticeScreen::CheckPracticeAnswer()
 {
     m_judging = true;
-    const std::optional<tutor::Fact> judged = answeredFact(
-        m_session.state().Operand1, m_session.state().Operand2, m_session.operation());
+    const std::optional<tutor::Fact> judged = tutor::factOf(
+        m_session.operation(), m_session.state().Operand1, m_session.state().Operand2);
     const bool right = m_session.answerPracticeProblem(m_txtAnswer->text());
     // In My Facts a miss is followed at once by the right answer.
     const bool showRightSum = m_factsMode && !right && judged;

@@ -113,6 +113,18 @@ std::optional<FactFamily> familyOf(Operation operation, double first, double sec
     return std::nullopt;
 }
 
+std::optional<Fact> factOf(Operation operation, double first, double second)
+{
+    const std::optional<FactFamily> member = familyOf(operation, first, second);
+    if (!member)
+        return std::nullopt;
+    for (const Fact &fact : familyFacts(*member)) {
+        if (fact.first == first && fact.second == second)
+            return fact;
+    }
+    return std::nullopt;
+}
+
 QString writtenSign(Operation operation)
 {
     switch (operation) {

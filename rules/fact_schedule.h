@@ -85,6 +85,9 @@ std::optional<FactFamily> familyOf(Operation operation, double first, double sec
 QString writtenSign(Operation operation);
 // The fact without its answer: "7 × 8".
 QString writtenSum(const Fact &fact);
+// The problem as a fact with its answer; none for a problem that is not a
+// fact.
+std::optional<Fact> factOf(Operation operation, double first, double second);
 // The fact as the eye reads it: "7 × 8 = 56", "9 − 4 = 5", "56 ÷ 8 = 7".
 QString writtenFact(const Fact &fact);
 

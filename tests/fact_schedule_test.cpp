@@ -139,6 +139,7 @@ void FactScheduleTest::everyFactBelongsToItsFamily()
             || facts.first().second != facts.last().second);
         for (const Fact &fact : facts) {
             QCOMPARE(tutor::familyOf(operation, fact.first, fact.second), member);
+            QCOMPARE(tutor::factOf(operation, fact.first, fact.second), fact);
             const double exact = operation == Operation::Addition ? fact.first + fact.second
                 : operation == Operation::Subtraction             ? fact.first - fact.second
                 : operation == Operation::Multiplication          ? fact.first * fact.second
@@ -172,6 +173,7 @@ void FactScheduleTest::problemsThatAreNoFact()
     QFETCH(double, second);
 
     QVERIFY(!tutor::familyOf(operation, first, second));
+    QVERIFY(!tutor::factOf(operation, first, second));
 }
 
 void FactScheduleTest::factsAreWrittenWithTheirSigns_data()
