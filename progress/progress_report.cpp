@@ -3,6 +3,7 @@
 #include "base/invisible_characters.h"
 #include "base/maker_info.h"
 #include "progress/progress_words.h"
+#include "rules/html_bytes.h"
 
 #include <QLocale>
 
@@ -24,15 +25,6 @@ QString escaped(const QString &text)
 QString isolatedHtmlName(const QString &name)
 {
     return u"<bdi>"_s + escaped(name) + u"</bdi>"_s;
-}
-
-bool isAscii(const QString &text)
-{
-    for (const QChar c : text) {
-        if (c.unicode() > 0x7F)
-            return false;
-    }
-    return true;
 }
 
 QString cell(const QString &text)
@@ -119,9 +111,7 @@ QByteArray progressReportBytes(const PupilProgress &progress)
     line(u"</body>"_s);
     line(u"</html>"_s);
 
-    if (isAscii(text))
-        return text.toLatin1();
-    return QByteArray("\xEF\xBB\xBF") + text.toUtf8();
+    return tutor::htmlFileBytes(text);
 }
 
 QString progressReportFileName(const QString &name)

@@ -3,6 +3,7 @@
 #include "base/invisible_characters.h"
 #include "base/maker_info.h"
 #include "report/percent_text.h"
+#include "rules/html_bytes.h"
 
 #include <QChar>
 #include <QList>
@@ -81,15 +82,6 @@ QString problemRow(const AnsweredProblem &answer, bool grey)
     if (grey)
         line += spacer;
     return line + u"</tr>"_s;
-}
-
-bool isAscii(const QString &text)
-{
-    for (const QChar c : text) {
-        if (c.unicode() > 0x7F)
-            return false;
-    }
-    return true;
 }
 
 // Characters that would let a name break out of the reports folder, that
@@ -183,11 +175,7 @@ QByteArray reportBytes(const QString &name, const QList<AnsweredProblem> &log)
     line(u"</body>"_s);
     line(u"</html>"_s);
 
-    if (isAscii(text))
-        return text.toLatin1();
-    // Without the mark a browser may read a local file in a legacy code page
-    // and garble names such as "Zoë".
-    return QByteArray("\xEF\xBB\xBF") + text.toUtf8();
+    return tutor::htmlFileBytes(text);
 }
 
 QString reportFileName(const QString &name)
