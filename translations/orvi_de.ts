@@ -34,6 +34,194 @@
     </message>
 </context>
 <context>
+    <name>ReportPanel</name>
+    <message>
+        <source>Answers so far</source>
+        <translation>Bisherige Antworten</translation>
+    </message>
+    <message>
+        <source>Number1</source>
+        <extracomment>Column heading over the sums&apos; first numbers.</extracomment>
+        <translation>Zahl 1</translation>
+    </message>
+    <message>
+        <source>Number 2</source>
+        <extracomment>Column heading over the sums&apos; second numbers.</extracomment>
+        <translation>Zahl 2</translation>
+    </message>
+    <message>
+        <source>  Your Answer</source>
+        <extracomment>Column heading over what the pupil typed; two lines fit.</extracomment>
+        <translation>Deine Antwort</translation>
+    </message>
+    <message>
+        <source>Correct Answer</source>
+        <extracomment>Column heading; two lines fit.</extracomment>
+        <translation>Richtige Antwort</translation>
+    </message>
+    <message>
+        <source>Last Problem</source>
+        <translation>Letzte Aufgabe</translation>
+    </message>
+    <message>
+        <source>Enter Your Name:</source>
+        <translation>Dein Name:</translation>
+    </message>
+    <message>
+        <source>The report is full. Press &quot;Clear Report&quot; to start a new one.</source>
+        <extracomment>&quot;Clear Report&quot; is the caption of the button beside it, spelt as that button is.</extracomment>
+        <translation>Der Bericht ist voll. Drücke „Bericht löschen“, um einen neuen zu beginnen.</translation>
+    </message>
+    <message>
+        <source>Clear Report</source>
+        <translation>Bericht löschen</translation>
+    </message>
+    <message>
+        <source>Print Html</source>
+        <extracomment>Writes the report as a web page and opens it in the web browser.</extracomment>
+        <translation>HTML drucken</translation>
+    </message>
+    <message>
+        <source>Your name</source>
+        <translation>Dein Name</translation>
+    </message>
+    <message>
+        <source>This name cannot be used for a report.</source>
+        <translation>Dieser Name kann nicht für einen Bericht verwendet werden.</translation>
+    </message>
+    <message>
+        <source>Cannot write the report %1.</source>
+        <translation>Der Bericht %1 kann nicht geschrieben werden.</translation>
+    </message>
+    <message>
+        <source>Your report was saved in %1.</source>
+        <translation>Dein Bericht wurde in %1 gespeichert.</translation>
+    </message>
+    <message>
+        <source>The program&apos;s own folder cannot be written, so reports are kept there.</source>
+        <translation>In den Ordner des Programms kann nicht geschrieben werden, deshalb werden die Berichte dort aufbewahrt.</translation>
+    </message>
+    <message>
+        <source>Your report</source>
+        <extracomment>The subject of a message such as &quot;Your report was saved as &lt;file&gt;.&quot;</extracomment>
+        <translation>Dein Bericht</translation>
+    </message>
+</context>
+<context>
+    <name>ReportWriter</name>
+    <message>
+        <source>Orvi Progress Report For -- %1</source>
+        <translation>Orvi-Lernbericht für -- %1</translation>
+    </message>
+    <message>
+        <source>%1&apos;s Orvi Session Report</source>
+        <extracomment>%1 is the pupil&apos;s name.</extracomment>
+        <translation>Orvi-Sitzungsbericht von %1</translation>
+    </message>
+    <message>
+        <source>Orvi Math Tutor is free for everyone to use and share; to learn more, &lt;a href=&quot;%1&quot;&gt;Click Here&lt;/a&gt;</source>
+        <translation>Orvi Math Tutor ist für alle kostenlos und darf weitergegeben werden; mehr dazu: &lt;a href=&quot;%1&quot;&gt;hier klicken&lt;/a&gt;</translation>
+    </message>
+    <message>
+        <source>Number 1</source>
+        <translation>Zahl 1</translation>
+    </message>
+    <message>
+        <source>Operation</source>
+        <translation>Rechenzeichen</translation>
+    </message>
+    <message>
+        <source>Number 2</source>
+        <translation>Zahl 2</translation>
+    </message>
+    <message>
+        <source>%1&apos;s Answer</source>
+        <extracomment>Column heading over what the pupil typed; %1 is the pupil&apos;s name.</extracomment>
+        <translation>Antwort von %1</translation>
+    </message>
+    <message>
+        <source>Correct Answer</source>
+        <translation>Richtige Antwort</translation>
+    </message>
+    <message>
+        <source>Right/Wrong</source>
+        <extracomment>Column heading over each answer&apos;s verdict.</extracomment>
+        <translation>Richtig/Falsch</translation>
+    </message>
+    <message>
+        <source>Session Summary</source>
+        <translation>Zusammenfassung der Sitzung</translation>
+    </message>
+    <message>
+        <source># Problems</source>
+        <extracomment>&quot;#&quot; reads &quot;number of&quot;.</extracomment>
+        <translation>Anzahl Aufgaben</translation>
+    </message>
+    <message>
+        <source># Right</source>
+        <translation>Anzahl richtig</translation>
+    </message>
+    <message>
+        <source># Wrong</source>
+        <translation>Anzahl falsch</translation>
+    </message>
+    <message>
+        <source>Percentage</source>
+        <translation>Prozent</translation>
+    </message>
+    <message>
+        <source>This report was made with the free &lt;a href=&quot;%1&quot;&gt;Orvi Math Tutor&lt;/a&gt;.</source>
+        <translation>Dieser Bericht wurde mit dem kostenlosen &lt;a href=&quot;%1&quot;&gt;Orvi Math Tutor&lt;/a&gt; erstellt.</translation>
+    </message>
+    <message>
+        <source>Report layout &amp;copy; 2026 &lt;a href=&quot;mailto:%1&quot;&gt;the Orvi Math Tutor team&lt;/a&gt;</source>
+        <translation>Berichtsgestaltung &amp;copy; 2026 &lt;a href=&quot;mailto:%1&quot;&gt;das Orvi-Math-Tutor-Team&lt;/a&gt;</translation>
+    </message>
+    <message>
+        <source>The name has a tab, which cannot be part of a file name. Please leave it out.</source>
+        <translation>Der Name enthält einen Tabulator, der nicht in einem Dateinamen stehen darf. Bitte lass ihn weg.</translation>
+    </message>
+    <message>
+        <source>The name has a line break, which cannot be part of a file name. Please leave it out.</source>
+        <translation>Der Name enthält einen Zeilenumbruch, der nicht in einem Dateinamen stehen darf. Bitte lass ihn weg.</translation>
+    </message>
+    <message>
+        <source>The name has half of a character (%1), which cannot be part of a file name. Please leave it out.</source>
+        <extracomment>%1 is a character code such as U+D800.</extracomment>
+        <translation>Der Name enthält ein halbes Zeichen (%1), das nicht in einem Dateinamen stehen darf. Bitte lass es weg.</translation>
+    </message>
+    <message>
+        <source>The name has an invisible character (%1), which cannot be part of a file name. Please leave it out.</source>
+        <extracomment>%1 is a character code such as U+200B.</extracomment>
+        <translation>Der Name enthält ein unsichtbares Zeichen (%1), das nicht in einem Dateinamen stehen darf. Bitte lass es weg.</translation>
+    </message>
+    <message>
+        <source>The name has the character &apos;%1&apos;, which cannot be part of a file name. Please leave it out.</source>
+        <extracomment>%1 is the character itself, such as / or ?.</extracomment>
+        <translation>Der Name enthält das Zeichen „%1“, das nicht in einem Dateinamen stehen darf. Bitte lass es weg.</translation>
+    </message>
+    <message>
+        <source>The name cannot be just &quot;.&quot; or &quot;..&quot;. Please use letters.</source>
+        <translation>Der Name darf nicht nur „.“ oder „..“ sein. Bitte nimm Buchstaben.</translation>
+    </message>
+    <message numerus="yes">
+        <source>The name is too long for a file name: it has %n characters, and only the first %1 of them fit.</source>
+        <extracomment>%n characters in the name; %1 of them fit.</extracomment>
+        <translation>
+            <numerusform>Der Name ist zu lang für einen Dateinamen: Er hat %n Zeichen, und nur die ersten %1 davon passen hinein.</numerusform>
+            <numerusform>Der Name ist zu lang für einen Dateinamen: Er hat %n Zeichen, und nur die ersten %1 davon passen hinein.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>The name is too long: it has %n characters, and a name can have at most %1.</source>
+        <extracomment>%n characters in the name; %1 is the most a name can have.</extracomment>
+        <translation>
+            <numerusform>Der Name ist zu lang: Er hat %n Zeichen, und ein Name darf höchstens %1 haben.</numerusform>
+            <numerusform>Der Name ist zu lang: Er hat %n Zeichen, und ein Name darf höchstens %1 haben.</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
     <name>SpokenLog</name>
     <message>
         <source>Row %1: %2 plus %3, you answered %4, right answer %5, %6</source>

@@ -34,6 +34,194 @@
     </message>
 </context>
 <context>
+    <name>ReportPanel</name>
+    <message>
+        <source>Answers so far</source>
+        <translation>Respuestas hasta ahora</translation>
+    </message>
+    <message>
+        <source>Number1</source>
+        <extracomment>Column heading over the sums&apos; first numbers.</extracomment>
+        <translation>Número 1</translation>
+    </message>
+    <message>
+        <source>Number 2</source>
+        <extracomment>Column heading over the sums&apos; second numbers.</extracomment>
+        <translation>Número 2</translation>
+    </message>
+    <message>
+        <source>  Your Answer</source>
+        <extracomment>Column heading over what the pupil typed; two lines fit.</extracomment>
+        <translation>Tu número</translation>
+    </message>
+    <message>
+        <source>Correct Answer</source>
+        <extracomment>Column heading; two lines fit.</extracomment>
+        <translation>Respuesta correcta</translation>
+    </message>
+    <message>
+        <source>Last Problem</source>
+        <translation>Último ejercicio</translation>
+    </message>
+    <message>
+        <source>Enter Your Name:</source>
+        <translation>Tu nombre:</translation>
+    </message>
+    <message>
+        <source>The report is full. Press &quot;Clear Report&quot; to start a new one.</source>
+        <extracomment>&quot;Clear Report&quot; is the caption of the button beside it, spelt as that button is.</extracomment>
+        <translation>El informe está lleno. Pulsa «Borrar informe» para empezar uno nuevo.</translation>
+    </message>
+    <message>
+        <source>Clear Report</source>
+        <translation>Borrar informe</translation>
+    </message>
+    <message>
+        <source>Print Html</source>
+        <extracomment>Writes the report as a web page and opens it in the web browser.</extracomment>
+        <translation>Imprimir HTML</translation>
+    </message>
+    <message>
+        <source>Your name</source>
+        <translation>Tu nombre</translation>
+    </message>
+    <message>
+        <source>This name cannot be used for a report.</source>
+        <translation>Este nombre no se puede usar para un informe.</translation>
+    </message>
+    <message>
+        <source>Cannot write the report %1.</source>
+        <translation>No se puede guardar el informe %1.</translation>
+    </message>
+    <message>
+        <source>Your report was saved in %1.</source>
+        <translation>Tu informe se ha guardado en %1.</translation>
+    </message>
+    <message>
+        <source>The program&apos;s own folder cannot be written, so reports are kept there.</source>
+        <translation>No se puede escribir en la carpeta del programa, así que los informes se guardan allí.</translation>
+    </message>
+    <message>
+        <source>Your report</source>
+        <extracomment>The subject of a message such as &quot;Your report was saved as &lt;file&gt;.&quot;</extracomment>
+        <translation>Tu informe</translation>
+    </message>
+</context>
+<context>
+    <name>ReportWriter</name>
+    <message>
+        <source>Orvi Progress Report For -- %1</source>
+        <translation>Informe de progreso de Orvi de -- %1</translation>
+    </message>
+    <message>
+        <source>%1&apos;s Orvi Session Report</source>
+        <extracomment>%1 is the pupil&apos;s name.</extracomment>
+        <translation>Informe de la sesión de Orvi de %1</translation>
+    </message>
+    <message>
+        <source>Orvi Math Tutor is free for everyone to use and share; to learn more, &lt;a href=&quot;%1&quot;&gt;Click Here&lt;/a&gt;</source>
+        <translation>Orvi Math Tutor es gratuito para que todos lo usen y compartan; para saber más, &lt;a href=&quot;%1&quot;&gt;haz clic aquí&lt;/a&gt;</translation>
+    </message>
+    <message>
+        <source>Number 1</source>
+        <translation>Número 1</translation>
+    </message>
+    <message>
+        <source>Operation</source>
+        <translation>Operación</translation>
+    </message>
+    <message>
+        <source>Number 2</source>
+        <translation>Número 2</translation>
+    </message>
+    <message>
+        <source>%1&apos;s Answer</source>
+        <extracomment>Column heading over what the pupil typed; %1 is the pupil&apos;s name.</extracomment>
+        <translation>Respuesta de %1</translation>
+    </message>
+    <message>
+        <source>Correct Answer</source>
+        <translation>Respuesta correcta</translation>
+    </message>
+    <message>
+        <source>Right/Wrong</source>
+        <extracomment>Column heading over each answer&apos;s verdict.</extracomment>
+        <translation>Bien/Mal</translation>
+    </message>
+    <message>
+        <source>Session Summary</source>
+        <translation>Resumen de la sesión</translation>
+    </message>
+    <message>
+        <source># Problems</source>
+        <extracomment>&quot;#&quot; reads &quot;number of&quot;.</extracomment>
+        <translation>Nº de ejercicios</translation>
+    </message>
+    <message>
+        <source># Right</source>
+        <translation>Nº de aciertos</translation>
+    </message>
+    <message>
+        <source># Wrong</source>
+        <translation>Nº de errores</translation>
+    </message>
+    <message>
+        <source>Percentage</source>
+        <translation>Porcentaje</translation>
+    </message>
+    <message>
+        <source>This report was made with the free &lt;a href=&quot;%1&quot;&gt;Orvi Math Tutor&lt;/a&gt;.</source>
+        <translation>Este informe se ha hecho con el programa gratuito &lt;a href=&quot;%1&quot;&gt;Orvi Math Tutor&lt;/a&gt;.</translation>
+    </message>
+    <message>
+        <source>Report layout &amp;copy; 2026 &lt;a href=&quot;mailto:%1&quot;&gt;the Orvi Math Tutor team&lt;/a&gt;</source>
+        <translation>Diseño del informe &amp;copy; 2026 &lt;a href=&quot;mailto:%1&quot;&gt;el equipo de Orvi Math Tutor&lt;/a&gt;</translation>
+    </message>
+    <message>
+        <source>The name has a tab, which cannot be part of a file name. Please leave it out.</source>
+        <translation>El nombre tiene un tabulador, que no puede formar parte de un nombre de archivo. Quítalo, por favor.</translation>
+    </message>
+    <message>
+        <source>The name has a line break, which cannot be part of a file name. Please leave it out.</source>
+        <translation>El nombre tiene un salto de línea, que no puede formar parte de un nombre de archivo. Quítalo, por favor.</translation>
+    </message>
+    <message>
+        <source>The name has half of a character (%1), which cannot be part of a file name. Please leave it out.</source>
+        <extracomment>%1 is a character code such as U+D800.</extracomment>
+        <translation>El nombre tiene medio carácter (%1), que no puede formar parte de un nombre de archivo. Quítalo, por favor.</translation>
+    </message>
+    <message>
+        <source>The name has an invisible character (%1), which cannot be part of a file name. Please leave it out.</source>
+        <extracomment>%1 is a character code such as U+200B.</extracomment>
+        <translation>El nombre tiene un carácter invisible (%1), que no puede formar parte de un nombre de archivo. Quítalo, por favor.</translation>
+    </message>
+    <message>
+        <source>The name has the character &apos;%1&apos;, which cannot be part of a file name. Please leave it out.</source>
+        <extracomment>%1 is the character itself, such as / or ?.</extracomment>
+        <translation>El nombre tiene el carácter «%1», que no puede formar parte de un nombre de archivo. Quítalo, por favor.</translation>
+    </message>
+    <message>
+        <source>The name cannot be just &quot;.&quot; or &quot;..&quot;. Please use letters.</source>
+        <translation>El nombre no puede ser solo «.» o «..». Usa letras, por favor.</translation>
+    </message>
+    <message numerus="yes">
+        <source>The name is too long for a file name: it has %n characters, and only the first %1 of them fit.</source>
+        <extracomment>%n characters in the name; %1 of them fit.</extracomment>
+        <translation>
+            <numerusform>El nombre es demasiado largo para un nombre de archivo: tiene %n carácter y solo caben los primeros %1.</numerusform>
+            <numerusform>El nombre es demasiado largo para un nombre de archivo: tiene %n caracteres y solo caben los primeros %1.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>The name is too long: it has %n characters, and a name can have at most %1.</source>
+        <extracomment>%n characters in the name; %1 is the most a name can have.</extracomment>
+        <translation>
+            <numerusform>El nombre es demasiado largo: tiene %n carácter y un nombre puede tener como mucho %1.</numerusform>
+            <numerusform>El nombre es demasiado largo: tiene %n caracteres y un nombre puede tener como mucho %1.</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
     <name>SpokenLog</name>
     <message>
         <source>Row %1: %2 plus %3, you answered %4, right answer %5, %6</source>

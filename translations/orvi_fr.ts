@@ -34,6 +34,194 @@
     </message>
 </context>
 <context>
+    <name>ReportPanel</name>
+    <message>
+        <source>Answers so far</source>
+        <translation>Réponses jusqu&apos;ici</translation>
+    </message>
+    <message>
+        <source>Number1</source>
+        <extracomment>Column heading over the sums&apos; first numbers.</extracomment>
+        <translation>Nombre 1</translation>
+    </message>
+    <message>
+        <source>Number 2</source>
+        <extracomment>Column heading over the sums&apos; second numbers.</extracomment>
+        <translation>Nombre 2</translation>
+    </message>
+    <message>
+        <source>  Your Answer</source>
+        <extracomment>Column heading over what the pupil typed; two lines fit.</extracomment>
+        <translation>Ta réponse</translation>
+    </message>
+    <message>
+        <source>Correct Answer</source>
+        <extracomment>Column heading; two lines fit.</extracomment>
+        <translation>Bonne réponse</translation>
+    </message>
+    <message>
+        <source>Last Problem</source>
+        <translation>Dernier calcul</translation>
+    </message>
+    <message>
+        <source>Enter Your Name:</source>
+        <translation>Écris ton nom :</translation>
+    </message>
+    <message>
+        <source>The report is full. Press &quot;Clear Report&quot; to start a new one.</source>
+        <extracomment>&quot;Clear Report&quot; is the caption of the button beside it, spelt as that button is.</extracomment>
+        <translation>Le rapport est plein. Clique sur « Effacer le rapport » pour en commencer un nouveau.</translation>
+    </message>
+    <message>
+        <source>Clear Report</source>
+        <translation>Effacer le rapport</translation>
+    </message>
+    <message>
+        <source>Print Html</source>
+        <extracomment>Writes the report as a web page and opens it in the web browser.</extracomment>
+        <translation>Imprimer HTML</translation>
+    </message>
+    <message>
+        <source>Your name</source>
+        <translation>Ton nom</translation>
+    </message>
+    <message>
+        <source>This name cannot be used for a report.</source>
+        <translation>Ce nom ne peut pas servir pour un rapport.</translation>
+    </message>
+    <message>
+        <source>Cannot write the report %1.</source>
+        <translation>Impossible d&apos;écrire le rapport %1.</translation>
+    </message>
+    <message>
+        <source>Your report was saved in %1.</source>
+        <translation>Ton rapport a été enregistré dans %1.</translation>
+    </message>
+    <message>
+        <source>The program&apos;s own folder cannot be written, so reports are kept there.</source>
+        <translation>Le dossier du programme n&apos;est pas accessible en écriture, les rapports sont donc gardés là.</translation>
+    </message>
+    <message>
+        <source>Your report</source>
+        <extracomment>The subject of a message such as &quot;Your report was saved as &lt;file&gt;.&quot;</extracomment>
+        <translation>Ton rapport</translation>
+    </message>
+</context>
+<context>
+    <name>ReportWriter</name>
+    <message>
+        <source>Orvi Progress Report For -- %1</source>
+        <translation>Rapport de progrès Orvi de -- %1</translation>
+    </message>
+    <message>
+        <source>%1&apos;s Orvi Session Report</source>
+        <extracomment>%1 is the pupil&apos;s name.</extracomment>
+        <translation>Rapport de séance Orvi de %1</translation>
+    </message>
+    <message>
+        <source>Orvi Math Tutor is free for everyone to use and share; to learn more, &lt;a href=&quot;%1&quot;&gt;Click Here&lt;/a&gt;</source>
+        <translation>Orvi Math Tutor est gratuit, chacun peut l&apos;utiliser et le partager ; pour en savoir plus, &lt;a href=&quot;%1&quot;&gt;clique ici&lt;/a&gt;</translation>
+    </message>
+    <message>
+        <source>Number 1</source>
+        <translation>Nombre 1</translation>
+    </message>
+    <message>
+        <source>Operation</source>
+        <translation>Opération</translation>
+    </message>
+    <message>
+        <source>Number 2</source>
+        <translation>Nombre 2</translation>
+    </message>
+    <message>
+        <source>%1&apos;s Answer</source>
+        <extracomment>Column heading over what the pupil typed; %1 is the pupil&apos;s name.</extracomment>
+        <translation>Réponse de %1</translation>
+    </message>
+    <message>
+        <source>Correct Answer</source>
+        <translation>Bonne réponse</translation>
+    </message>
+    <message>
+        <source>Right/Wrong</source>
+        <extracomment>Column heading over each answer&apos;s verdict.</extracomment>
+        <translation>Juste/Faux</translation>
+    </message>
+    <message>
+        <source>Session Summary</source>
+        <translation>Bilan de la séance</translation>
+    </message>
+    <message>
+        <source># Problems</source>
+        <extracomment>&quot;#&quot; reads &quot;number of&quot;.</extracomment>
+        <translation>Nombre de calculs</translation>
+    </message>
+    <message>
+        <source># Right</source>
+        <translation>Justes</translation>
+    </message>
+    <message>
+        <source># Wrong</source>
+        <translation>Faux</translation>
+    </message>
+    <message>
+        <source>Percentage</source>
+        <translation>Pourcentage</translation>
+    </message>
+    <message>
+        <source>This report was made with the free &lt;a href=&quot;%1&quot;&gt;Orvi Math Tutor&lt;/a&gt;.</source>
+        <translation>Ce rapport a été fait avec le logiciel gratuit &lt;a href=&quot;%1&quot;&gt;Orvi Math Tutor&lt;/a&gt;.</translation>
+    </message>
+    <message>
+        <source>Report layout &amp;copy; 2026 &lt;a href=&quot;mailto:%1&quot;&gt;the Orvi Math Tutor team&lt;/a&gt;</source>
+        <translation>Mise en page du rapport &amp;copy; 2026 &lt;a href=&quot;mailto:%1&quot;&gt;l&apos;équipe d&apos;Orvi Math Tutor&lt;/a&gt;</translation>
+    </message>
+    <message>
+        <source>The name has a tab, which cannot be part of a file name. Please leave it out.</source>
+        <translation>Le nom contient une tabulation, qui ne peut pas faire partie d&apos;un nom de fichier. Enlève-la, s&apos;il te plaît.</translation>
+    </message>
+    <message>
+        <source>The name has a line break, which cannot be part of a file name. Please leave it out.</source>
+        <translation>Le nom contient un retour à la ligne, qui ne peut pas faire partie d&apos;un nom de fichier. Enlève-le, s&apos;il te plaît.</translation>
+    </message>
+    <message>
+        <source>The name has half of a character (%1), which cannot be part of a file name. Please leave it out.</source>
+        <extracomment>%1 is a character code such as U+D800.</extracomment>
+        <translation>Le nom contient un demi-caractère (%1), qui ne peut pas faire partie d&apos;un nom de fichier. Enlève-le, s&apos;il te plaît.</translation>
+    </message>
+    <message>
+        <source>The name has an invisible character (%1), which cannot be part of a file name. Please leave it out.</source>
+        <extracomment>%1 is a character code such as U+200B.</extracomment>
+        <translation>Le nom contient un caractère invisible (%1), qui ne peut pas faire partie d&apos;un nom de fichier. Enlève-le, s&apos;il te plaît.</translation>
+    </message>
+    <message>
+        <source>The name has the character &apos;%1&apos;, which cannot be part of a file name. Please leave it out.</source>
+        <extracomment>%1 is the character itself, such as / or ?.</extracomment>
+        <translation>Le nom contient le caractère « %1 », qui ne peut pas faire partie d&apos;un nom de fichier. Enlève-le, s&apos;il te plaît.</translation>
+    </message>
+    <message>
+        <source>The name cannot be just &quot;.&quot; or &quot;..&quot;. Please use letters.</source>
+        <translation>Le nom ne peut pas être seulement « . » ou « .. ». Utilise des lettres, s&apos;il te plaît.</translation>
+    </message>
+    <message numerus="yes">
+        <source>The name is too long for a file name: it has %n characters, and only the first %1 of them fit.</source>
+        <extracomment>%n characters in the name; %1 of them fit.</extracomment>
+        <translation>
+            <numerusform>Le nom est trop long pour un nom de fichier : il a %n caractère, et seuls les %1 premiers tiennent.</numerusform>
+            <numerusform>Le nom est trop long pour un nom de fichier : il a %n caractères, et seuls les %1 premiers tiennent.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>The name is too long: it has %n characters, and a name can have at most %1.</source>
+        <extracomment>%n characters in the name; %1 is the most a name can have.</extracomment>
+        <translation>
+            <numerusform>Le nom est trop long : il a %n caractère, et un nom peut en avoir %1 au plus.</numerusform>
+            <numerusform>Le nom est trop long : il a %n caractères, et un nom peut en avoir %1 au plus.</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
     <name>SpokenLog</name>
     <message>
         <source>Row %1: %2 plus %3, you answered %4, right answer %5, %6</source>

@@ -34,6 +34,194 @@
     </message>
 </context>
 <context>
+    <name>ReportPanel</name>
+    <message>
+        <source>Answers so far</source>
+        <translation>Respostas até agora</translation>
+    </message>
+    <message>
+        <source>Number1</source>
+        <extracomment>Column heading over the sums&apos; first numbers.</extracomment>
+        <translation>Número 1</translation>
+    </message>
+    <message>
+        <source>Number 2</source>
+        <extracomment>Column heading over the sums&apos; second numbers.</extracomment>
+        <translation>Número 2</translation>
+    </message>
+    <message>
+        <source>  Your Answer</source>
+        <extracomment>Column heading over what the pupil typed; two lines fit.</extracomment>
+        <translation>Sua resposta</translation>
+    </message>
+    <message>
+        <source>Correct Answer</source>
+        <extracomment>Column heading; two lines fit.</extracomment>
+        <translation>Resposta certa</translation>
+    </message>
+    <message>
+        <source>Last Problem</source>
+        <translation>Último exercício</translation>
+    </message>
+    <message>
+        <source>Enter Your Name:</source>
+        <translation>Digite seu nome:</translation>
+    </message>
+    <message>
+        <source>The report is full. Press &quot;Clear Report&quot; to start a new one.</source>
+        <extracomment>&quot;Clear Report&quot; is the caption of the button beside it, spelt as that button is.</extracomment>
+        <translation>O relatório está cheio. Clique em “Limpar relatório” para começar um novo.</translation>
+    </message>
+    <message>
+        <source>Clear Report</source>
+        <translation>Limpar relatório</translation>
+    </message>
+    <message>
+        <source>Print Html</source>
+        <extracomment>Writes the report as a web page and opens it in the web browser.</extracomment>
+        <translation>Imprimir HTML</translation>
+    </message>
+    <message>
+        <source>Your name</source>
+        <translation>Seu nome</translation>
+    </message>
+    <message>
+        <source>This name cannot be used for a report.</source>
+        <translation>Este nome não pode ser usado em um relatório.</translation>
+    </message>
+    <message>
+        <source>Cannot write the report %1.</source>
+        <translation>Não é possível gravar o relatório %1.</translation>
+    </message>
+    <message>
+        <source>Your report was saved in %1.</source>
+        <translation>Seu relatório foi salvo em %1.</translation>
+    </message>
+    <message>
+        <source>The program&apos;s own folder cannot be written, so reports are kept there.</source>
+        <translation>Não é possível gravar na pasta do programa, por isso os relatórios ficam lá.</translation>
+    </message>
+    <message>
+        <source>Your report</source>
+        <extracomment>The subject of a message such as &quot;Your report was saved as &lt;file&gt;.&quot;</extracomment>
+        <translation>Seu relatório</translation>
+    </message>
+</context>
+<context>
+    <name>ReportWriter</name>
+    <message>
+        <source>Orvi Progress Report For -- %1</source>
+        <translation>Relatório de progresso Orvi de -- %1</translation>
+    </message>
+    <message>
+        <source>%1&apos;s Orvi Session Report</source>
+        <extracomment>%1 is the pupil&apos;s name.</extracomment>
+        <translation>Relatório da sessão Orvi de %1</translation>
+    </message>
+    <message>
+        <source>Orvi Math Tutor is free for everyone to use and share; to learn more, &lt;a href=&quot;%1&quot;&gt;Click Here&lt;/a&gt;</source>
+        <translation>O Orvi Math Tutor é gratuito para todos usarem e compartilharem; para saber mais, &lt;a href=&quot;%1&quot;&gt;clique aqui&lt;/a&gt;</translation>
+    </message>
+    <message>
+        <source>Number 1</source>
+        <translation>Número 1</translation>
+    </message>
+    <message>
+        <source>Operation</source>
+        <translation>Operação</translation>
+    </message>
+    <message>
+        <source>Number 2</source>
+        <translation>Número 2</translation>
+    </message>
+    <message>
+        <source>%1&apos;s Answer</source>
+        <extracomment>Column heading over what the pupil typed; %1 is the pupil&apos;s name.</extracomment>
+        <translation>Resposta de %1</translation>
+    </message>
+    <message>
+        <source>Correct Answer</source>
+        <translation>Resposta certa</translation>
+    </message>
+    <message>
+        <source>Right/Wrong</source>
+        <extracomment>Column heading over each answer&apos;s verdict.</extracomment>
+        <translation>Certo/Errado</translation>
+    </message>
+    <message>
+        <source>Session Summary</source>
+        <translation>Resumo da sessão</translation>
+    </message>
+    <message>
+        <source># Problems</source>
+        <extracomment>&quot;#&quot; reads &quot;number of&quot;.</extracomment>
+        <translation>Nº de exercícios</translation>
+    </message>
+    <message>
+        <source># Right</source>
+        <translation>Nº de acertos</translation>
+    </message>
+    <message>
+        <source># Wrong</source>
+        <translation>Nº de erros</translation>
+    </message>
+    <message>
+        <source>Percentage</source>
+        <translation>Porcentagem</translation>
+    </message>
+    <message>
+        <source>This report was made with the free &lt;a href=&quot;%1&quot;&gt;Orvi Math Tutor&lt;/a&gt;.</source>
+        <translation>Este relatório foi feito com o programa gratuito &lt;a href=&quot;%1&quot;&gt;Orvi Math Tutor&lt;/a&gt;.</translation>
+    </message>
+    <message>
+        <source>Report layout &amp;copy; 2026 &lt;a href=&quot;mailto:%1&quot;&gt;the Orvi Math Tutor team&lt;/a&gt;</source>
+        <translation>Layout do relatório &amp;copy; 2026 &lt;a href=&quot;mailto:%1&quot;&gt;a equipe do Orvi Math Tutor&lt;/a&gt;</translation>
+    </message>
+    <message>
+        <source>The name has a tab, which cannot be part of a file name. Please leave it out.</source>
+        <translation>O nome tem uma tabulação, que não pode fazer parte de um nome de arquivo. Por favor, tire-a.</translation>
+    </message>
+    <message>
+        <source>The name has a line break, which cannot be part of a file name. Please leave it out.</source>
+        <translation>O nome tem uma quebra de linha, que não pode fazer parte de um nome de arquivo. Por favor, tire-a.</translation>
+    </message>
+    <message>
+        <source>The name has half of a character (%1), which cannot be part of a file name. Please leave it out.</source>
+        <extracomment>%1 is a character code such as U+D800.</extracomment>
+        <translation>O nome tem meio caractere (%1), que não pode fazer parte de um nome de arquivo. Por favor, tire-o.</translation>
+    </message>
+    <message>
+        <source>The name has an invisible character (%1), which cannot be part of a file name. Please leave it out.</source>
+        <extracomment>%1 is a character code such as U+200B.</extracomment>
+        <translation>O nome tem um caractere invisível (%1), que não pode fazer parte de um nome de arquivo. Por favor, tire-o.</translation>
+    </message>
+    <message>
+        <source>The name has the character &apos;%1&apos;, which cannot be part of a file name. Please leave it out.</source>
+        <extracomment>%1 is the character itself, such as / or ?.</extracomment>
+        <translation>O nome tem o caractere “%1”, que não pode fazer parte de um nome de arquivo. Por favor, tire-o.</translation>
+    </message>
+    <message>
+        <source>The name cannot be just &quot;.&quot; or &quot;..&quot;. Please use letters.</source>
+        <translation>O nome não pode ser só “.” ou “..”. Por favor, use letras.</translation>
+    </message>
+    <message numerus="yes">
+        <source>The name is too long for a file name: it has %n characters, and only the first %1 of them fit.</source>
+        <extracomment>%n characters in the name; %1 of them fit.</extracomment>
+        <translation>
+            <numerusform>O nome é longo demais para um nome de arquivo: ele tem %n caractere, e só cabem os primeiros %1.</numerusform>
+            <numerusform>O nome é longo demais para um nome de arquivo: ele tem %n caracteres, e só cabem os primeiros %1.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>The name is too long: it has %n characters, and a name can have at most %1.</source>
+        <extracomment>%n characters in the name; %1 is the most a name can have.</extracomment>
+        <translation>
+            <numerusform>O nome é longo demais: ele tem %n caractere, e um nome pode ter no máximo %1.</numerusform>
+            <numerusform>O nome é longo demais: ele tem %n caracteres, e um nome pode ter no máximo %1.</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
     <name>SpokenLog</name>
     <message>
         <source>Row %1: %2 plus %3, you answered %4, right answer %5, %6</source>
