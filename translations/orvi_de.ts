@@ -27,6 +27,64 @@
     </message>
 </context>
 <context>
+    <name>MissingNumberScreen</name>
+    <message>
+        <source>The Missing Number Is :</source>
+        <translation>Die fehlende Zahl ist:</translation>
+    </message>
+    <message>
+        <source>The missing number</source>
+        <translation>Die fehlende Zahl</translation>
+    </message>
+    <message>
+        <source>first number</source>
+        <translation>erste Zahl</translation>
+    </message>
+    <message>
+        <source>result</source>
+        <extracomment>The number below the rule: what the sum comes to.</extracomment>
+        <translation>Ergebnis</translation>
+    </message>
+</context>
+<context>
+    <name>MissingOperationScreen</name>
+    <message>
+        <source>Operation Used :</source>
+        <translation>Rechenart:</translation>
+    </message>
+    <message>
+        <source>Addition</source>
+        <extracomment>One of the three answers: the sum was an addition.</extracomment>
+        <translation>Addition</translation>
+    </message>
+    <message>
+        <source>Subtraction</source>
+        <translation>Subtraktion</translation>
+    </message>
+    <message>
+        <source>Multiplication</source>
+        <translation>Multiplikation</translation>
+    </message>
+    <message>
+        <source>first number</source>
+        <translation>erste Zahl</translation>
+    </message>
+    <message>
+        <source>second number</source>
+        <translation>zweite Zahl</translation>
+    </message>
+    <message>
+        <source>result</source>
+        <extracomment>The number below the rule: what the sum comes to.</extracomment>
+        <translation>Ergebnis</translation>
+    </message>
+    <message>
+        <source>missing sign</source>
+        <extracomment>The &quot;?&quot; where the sum&apos;s operation sign would stand.</extracomment>
+        <translation>fehlendes Rechenzeichen</translation>
+    </message>
+</context>
+<context>
     <name>QPrintPreviewDialog</name>
     <message>
         <source>Print</source>
@@ -222,6 +280,23 @@
     </message>
 </context>
 <context>
+    <name>ScoreCard</name>
+    <message>
+        <source>Current Score</source>
+        <translation>Punktestand</translation>
+    </message>
+    <message>
+        <source>Correct :</source>
+        <extracomment>The heading over the count of right answers.</extracomment>
+        <translation>Richtig:</translation>
+    </message>
+    <message>
+        <source>Incorrect :</source>
+        <extracomment>The heading over the count of wrong answers.</extracomment>
+        <translation>Falsch:</translation>
+    </message>
+</context>
+<context>
     <name>SpokenLog</name>
     <message>
         <source>Row %1: %2 plus %3, you answered %4, right answer %5, %6</source>
@@ -264,6 +339,97 @@
             <numerusform>Bericht angezeigt: %n Antwort.</numerusform>
             <numerusform>Bericht angezeigt: %n Antworten.</numerusform>
         </translation>
+    </message>
+</context>
+<context>
+    <name>TimeTrialScreen</name>
+    <message>
+        <source>Time Limit :</source>
+        <translation>Zeitlimit:</translation>
+    </message>
+    <message>
+        <source>30 Seconds</source>
+        <translation>30 Sekunden</translation>
+    </message>
+    <message>
+        <source>60 Seconds</source>
+        <translation>60 Sekunden</translation>
+    </message>
+    <message>
+        <source>Start</source>
+        <extracomment>Starts the clock.</extracomment>
+        <translation>Start</translation>
+    </message>
+    <message>
+        <source>Stop</source>
+        <extracomment>Stops the clock before time is up.</extracomment>
+        <translation>Stopp</translation>
+    </message>
+    <message>
+        <source>Reset</source>
+        <extracomment>Back to a new trial once time is up.</extracomment>
+        <translation>Zurücksetzen</translation>
+    </message>
+    <message>
+        <source> Time Left</source>
+        <extracomment>The heading beside the clock; the leading space keeps it off the edge.</extracomment>
+        <translation> Restzeit</translation>
+    </message>
+    <message>
+        <source>Correct Answers :</source>
+        <translation>Richtige Antworten:</translation>
+    </message>
+    <message>
+        <source>correct answers</source>
+        <translation>richtige Antworten</translation>
+    </message>
+    <message>
+        <source>seconds left</source>
+        <translation>verbleibende Sekunden</translation>
+    </message>
+    <message>
+        <source>Your answer</source>
+        <translation>Deine Antwort</translation>
+    </message>
+    <message>
+        <source>first number</source>
+        <translation>erste Zahl</translation>
+    </message>
+    <message>
+        <source>second number</source>
+        <translation>zweite Zahl</translation>
+    </message>
+    <message>
+        <source>Results</source>
+        <translation>Ergebnis</translation>
+    </message>
+    <message>
+        <source>You answered%1</source>
+        <extracomment>The results&apos; first line; %1 is the number of right answers, shown large just after the words. Nothing may follow %1 on this line.</extracomment>
+        <translation>Du hast%1</translation>
+    </message>
+    <message>
+        <source>right, in %1seconds.</source>
+        <extracomment>The results&apos; second line, after &quot;You answered N&quot;; %1 is the time limit, shown large, so the space before &quot;seconds&quot; is left out.</extracomment>
+        <translation>richtig in %1Sekunden.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n seconds left.</source>
+        <translation>
+            <numerusform>Noch %n Sekunde.</numerusform>
+            <numerusform>Noch %n Sekunden.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Time is up. You answered %n right in %1 seconds.</source>
+        <translation>
+            <numerusform>Die Zeit ist um. Du hast %n richtig in %1 Sekunden.</numerusform>
+            <numerusform>Die Zeit ist um. Du hast %n richtig in %1 Sekunden.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Score %1.</source>
+        <translation>Punkte: %1.</translation>
     </message>
 </context>
 <context>

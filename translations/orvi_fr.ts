@@ -27,6 +27,64 @@
     </message>
 </context>
 <context>
+    <name>MissingNumberScreen</name>
+    <message>
+        <source>The Missing Number Is :</source>
+        <translation>Le nombre manquant est :</translation>
+    </message>
+    <message>
+        <source>The missing number</source>
+        <translation>Le nombre manquant</translation>
+    </message>
+    <message>
+        <source>first number</source>
+        <translation>premier nombre</translation>
+    </message>
+    <message>
+        <source>result</source>
+        <extracomment>The number below the rule: what the sum comes to.</extracomment>
+        <translation>résultat</translation>
+    </message>
+</context>
+<context>
+    <name>MissingOperationScreen</name>
+    <message>
+        <source>Operation Used :</source>
+        <translation>Opération utilisée :</translation>
+    </message>
+    <message>
+        <source>Addition</source>
+        <extracomment>One of the three answers: the sum was an addition.</extracomment>
+        <translation>Addition</translation>
+    </message>
+    <message>
+        <source>Subtraction</source>
+        <translation>Soustraction</translation>
+    </message>
+    <message>
+        <source>Multiplication</source>
+        <translation>Multiplication</translation>
+    </message>
+    <message>
+        <source>first number</source>
+        <translation>premier nombre</translation>
+    </message>
+    <message>
+        <source>second number</source>
+        <translation>deuxième nombre</translation>
+    </message>
+    <message>
+        <source>result</source>
+        <extracomment>The number below the rule: what the sum comes to.</extracomment>
+        <translation>résultat</translation>
+    </message>
+    <message>
+        <source>missing sign</source>
+        <extracomment>The &quot;?&quot; where the sum&apos;s operation sign would stand.</extracomment>
+        <translation>signe manquant</translation>
+    </message>
+</context>
+<context>
     <name>QPrintPreviewDialog</name>
     <message>
         <source>Print</source>
@@ -222,6 +280,23 @@
     </message>
 </context>
 <context>
+    <name>ScoreCard</name>
+    <message>
+        <source>Current Score</source>
+        <translation>Score actuel</translation>
+    </message>
+    <message>
+        <source>Correct :</source>
+        <extracomment>The heading over the count of right answers.</extracomment>
+        <translation>Justes :</translation>
+    </message>
+    <message>
+        <source>Incorrect :</source>
+        <extracomment>The heading over the count of wrong answers.</extracomment>
+        <translation>Fausses :</translation>
+    </message>
+</context>
+<context>
     <name>SpokenLog</name>
     <message>
         <source>Row %1: %2 plus %3, you answered %4, right answer %5, %6</source>
@@ -264,6 +339,97 @@
             <numerusform>Rapport affiché : %n réponse.</numerusform>
             <numerusform>Rapport affiché : %n réponses.</numerusform>
         </translation>
+    </message>
+</context>
+<context>
+    <name>TimeTrialScreen</name>
+    <message>
+        <source>Time Limit :</source>
+        <translation>Temps limite :</translation>
+    </message>
+    <message>
+        <source>30 Seconds</source>
+        <translation>30 secondes</translation>
+    </message>
+    <message>
+        <source>60 Seconds</source>
+        <translation>60 secondes</translation>
+    </message>
+    <message>
+        <source>Start</source>
+        <extracomment>Starts the clock.</extracomment>
+        <translation>Démarrer</translation>
+    </message>
+    <message>
+        <source>Stop</source>
+        <extracomment>Stops the clock before time is up.</extracomment>
+        <translation>Arrêter</translation>
+    </message>
+    <message>
+        <source>Reset</source>
+        <extracomment>Back to a new trial once time is up.</extracomment>
+        <translation>Recommencer</translation>
+    </message>
+    <message>
+        <source> Time Left</source>
+        <extracomment>The heading beside the clock; the leading space keeps it off the edge.</extracomment>
+        <translation> Il reste</translation>
+    </message>
+    <message>
+        <source>Correct Answers :</source>
+        <translation>Bonnes réponses :</translation>
+    </message>
+    <message>
+        <source>correct answers</source>
+        <translation>bonnes réponses</translation>
+    </message>
+    <message>
+        <source>seconds left</source>
+        <translation>secondes restantes</translation>
+    </message>
+    <message>
+        <source>Your answer</source>
+        <translation>Ta réponse</translation>
+    </message>
+    <message>
+        <source>first number</source>
+        <translation>premier nombre</translation>
+    </message>
+    <message>
+        <source>second number</source>
+        <translation>deuxième nombre</translation>
+    </message>
+    <message>
+        <source>Results</source>
+        <translation>Résultats</translation>
+    </message>
+    <message>
+        <source>You answered%1</source>
+        <extracomment>The results&apos; first line; %1 is the number of right answers, shown large just after the words. Nothing may follow %1 on this line.</extracomment>
+        <translation>Tu as réussi%1</translation>
+    </message>
+    <message>
+        <source>right, in %1seconds.</source>
+        <extracomment>The results&apos; second line, after &quot;You answered N&quot;; %1 is the time limit, shown large, so the space before &quot;seconds&quot; is left out.</extracomment>
+        <translation>calculs en %1secondes.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n seconds left.</source>
+        <translation>
+            <numerusform>Il reste %n seconde.</numerusform>
+            <numerusform>Il reste %n secondes.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Time is up. You answered %n right in %1 seconds.</source>
+        <translation>
+            <numerusform>Le temps est écoulé. Tu as réussi %n calcul en %1 secondes.</numerusform>
+            <numerusform>Le temps est écoulé. Tu as réussi %n calculs en %1 secondes.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Score %1.</source>
+        <translation>Score : %1.</translation>
     </message>
 </context>
 <context>

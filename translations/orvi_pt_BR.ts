@@ -27,6 +27,64 @@
     </message>
 </context>
 <context>
+    <name>MissingNumberScreen</name>
+    <message>
+        <source>The Missing Number Is :</source>
+        <translation>O número que falta é:</translation>
+    </message>
+    <message>
+        <source>The missing number</source>
+        <translation>O número que falta</translation>
+    </message>
+    <message>
+        <source>first number</source>
+        <translation>primeiro número</translation>
+    </message>
+    <message>
+        <source>result</source>
+        <extracomment>The number below the rule: what the sum comes to.</extracomment>
+        <translation>resultado</translation>
+    </message>
+</context>
+<context>
+    <name>MissingOperationScreen</name>
+    <message>
+        <source>Operation Used :</source>
+        <translation>Operação usada:</translation>
+    </message>
+    <message>
+        <source>Addition</source>
+        <extracomment>One of the three answers: the sum was an addition.</extracomment>
+        <translation>Adição</translation>
+    </message>
+    <message>
+        <source>Subtraction</source>
+        <translation>Subtração</translation>
+    </message>
+    <message>
+        <source>Multiplication</source>
+        <translation>Multiplicação</translation>
+    </message>
+    <message>
+        <source>first number</source>
+        <translation>primeiro número</translation>
+    </message>
+    <message>
+        <source>second number</source>
+        <translation>segundo número</translation>
+    </message>
+    <message>
+        <source>result</source>
+        <extracomment>The number below the rule: what the sum comes to.</extracomment>
+        <translation>resultado</translation>
+    </message>
+    <message>
+        <source>missing sign</source>
+        <extracomment>The &quot;?&quot; where the sum&apos;s operation sign would stand.</extracomment>
+        <translation>sinal que falta</translation>
+    </message>
+</context>
+<context>
     <name>QPrintPreviewDialog</name>
     <message>
         <source>Print</source>
@@ -222,6 +280,23 @@
     </message>
 </context>
 <context>
+    <name>ScoreCard</name>
+    <message>
+        <source>Current Score</source>
+        <translation>Placar atual</translation>
+    </message>
+    <message>
+        <source>Correct :</source>
+        <extracomment>The heading over the count of right answers.</extracomment>
+        <translation>Acertos:</translation>
+    </message>
+    <message>
+        <source>Incorrect :</source>
+        <extracomment>The heading over the count of wrong answers.</extracomment>
+        <translation>Erros:</translation>
+    </message>
+</context>
+<context>
     <name>SpokenLog</name>
     <message>
         <source>Row %1: %2 plus %3, you answered %4, right answer %5, %6</source>
@@ -264,6 +339,97 @@
             <numerusform>Relatório exibido: %n resposta.</numerusform>
             <numerusform>Relatório exibido: %n respostas.</numerusform>
         </translation>
+    </message>
+</context>
+<context>
+    <name>TimeTrialScreen</name>
+    <message>
+        <source>Time Limit :</source>
+        <translation>Tempo limite:</translation>
+    </message>
+    <message>
+        <source>30 Seconds</source>
+        <translation>30 segundos</translation>
+    </message>
+    <message>
+        <source>60 Seconds</source>
+        <translation>60 segundos</translation>
+    </message>
+    <message>
+        <source>Start</source>
+        <extracomment>Starts the clock.</extracomment>
+        <translation>Iniciar</translation>
+    </message>
+    <message>
+        <source>Stop</source>
+        <extracomment>Stops the clock before time is up.</extracomment>
+        <translation>Parar</translation>
+    </message>
+    <message>
+        <source>Reset</source>
+        <extracomment>Back to a new trial once time is up.</extracomment>
+        <translation>Reiniciar</translation>
+    </message>
+    <message>
+        <source> Time Left</source>
+        <extracomment>The heading beside the clock; the leading space keeps it off the edge.</extracomment>
+        <translation> Faltam</translation>
+    </message>
+    <message>
+        <source>Correct Answers :</source>
+        <translation>Respostas certas:</translation>
+    </message>
+    <message>
+        <source>correct answers</source>
+        <translation>respostas certas</translation>
+    </message>
+    <message>
+        <source>seconds left</source>
+        <translation>segundos restantes</translation>
+    </message>
+    <message>
+        <source>Your answer</source>
+        <translation>Sua resposta</translation>
+    </message>
+    <message>
+        <source>first number</source>
+        <translation>primeiro número</translation>
+    </message>
+    <message>
+        <source>second number</source>
+        <translation>segundo número</translation>
+    </message>
+    <message>
+        <source>Results</source>
+        <translation>Resultados</translation>
+    </message>
+    <message>
+        <source>You answered%1</source>
+        <extracomment>The results&apos; first line; %1 is the number of right answers, shown large just after the words. Nothing may follow %1 on this line.</extracomment>
+        <translation>Você acertou%1</translation>
+    </message>
+    <message>
+        <source>right, in %1seconds.</source>
+        <extracomment>The results&apos; second line, after &quot;You answered N&quot;; %1 is the time limit, shown large, so the space before &quot;seconds&quot; is left out.</extracomment>
+        <translation>em %1segundos.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n seconds left.</source>
+        <translation>
+            <numerusform>Falta %n segundo.</numerusform>
+            <numerusform>Faltam %n segundos.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Time is up. You answered %n right in %1 seconds.</source>
+        <translation>
+            <numerusform>O tempo acabou. Você acertou %n em %1 segundos.</numerusform>
+            <numerusform>O tempo acabou. Você acertou %n em %1 segundos.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Score %1.</source>
+        <translation>Pontos: %1.</translation>
     </message>
 </context>
 <context>
