@@ -2,6 +2,97 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="de">
 <context>
+    <name>AboutScreen</name>
+    <message>
+        <source>Ok</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Open READ ME</source>
+        <extracomment>Opens the read-me file that comes with the program.</extracomment>
+        <translation>LIESMICH öffnen</translation>
+    </message>
+    <message>
+        <source>Support Orvi</source>
+        <extracomment>Opens the page that tells how to help the program&apos;s makers.</extracomment>
+        <translation>Orvi unterstützen</translation>
+    </message>
+    <message>
+        <source>Coding &amp; Design</source>
+        <extracomment>A credit heading; one &quot;&amp;&quot; shows as it is.</extracomment>
+        <translation>Code &amp; Design</translation>
+    </message>
+    <message>
+        <source>The Orvi Math Tutor team</source>
+        <translation>Orvi-Math-Tutor-Team</translation>
+    </message>
+    <message>
+        <source>Testing</source>
+        <extracomment>A credit heading: who tried the program out.</extracomment>
+        <translation>Tests</translation>
+    </message>
+    <message>
+        <source>Class 3B pupils</source>
+        <translation>Kinder der 3B</translation>
+    </message>
+    <message>
+        <source>Class 4A</source>
+        <translation>Klasse 4A</translation>
+    </message>
+    <message>
+        <source>Parent helpers</source>
+        <translation>Helfende Eltern</translation>
+    </message>
+    <message>
+        <source>Website</source>
+        <translation>Webseite</translation>
+    </message>
+    <message>
+        <source>E-mail</source>
+        <translation>E-Mail</translation>
+    </message>
+    <message>
+        <source>Thank you for using Orvi Math Tutor!</source>
+        <translation>Danke, dass du Orvi Math Tutor benutzt!</translation>
+    </message>
+    <message>
+        <source>Orvi Math Tutor is free. You may copy it and pass it on to pupils, schools and families, as long as you pass it on whole and unchanged and ask no money for it. It comes without any warranty.
+
+Please send error reports, suggestions and questions to %1. Every message helps us make the tutor better.</source>
+        <extracomment>%1 is the makers&apos; e-mail address.</extracomment>
+        <translation>Orvi Math Tutor ist kostenlos. Du darfst es kopieren und an Schülerinnen und Schüler, Schulen und Familien weitergeben, solange du es vollständig und unverändert weitergibst und kein Geld dafür verlangst. Es gibt keinerlei Gewährleistung.
+
+Bitte schicke Fehlermeldungen, Vorschläge und Fragen an %1. Jede Nachricht hilft uns, das Programm zu verbessern.</translation>
+    </message>
+    <message>
+        <source>Orvi Math Tutor 1.0 - Copyright © 2026 The Orvi Math Tutor team</source>
+        <translation>Orvi Math Tutor 1.0 - Copyright © 2026 Orvi-Math-Tutor-Team</translation>
+    </message>
+</context>
+<context>
+    <name>BrowserPanel</name>
+    <message>
+        <source>Start page</source>
+        <translation>Startseite</translation>
+    </message>
+    <message>
+        <source>Some D-Avuvodu Features Require An Internet Connection</source>
+        <extracomment>&quot;D-Avuvodu&quot; is a name: it stays as it is.</extracomment>
+        <translation>Manche D-Avuvodu-Funktionen brauchen Internet</translation>
+    </message>
+</context>
+<context>
+    <name>HelpScreen</name>
+    <message>
+        <source>Help page</source>
+        <translation>Hilfeseite</translation>
+    </message>
+    <message>
+        <source>Orvi Math Tutor 1.0 © 2026 The Orvi Math Tutor team</source>
+        <translation>Orvi Math Tutor 1.0 © 2026 Orvi-Math-Tutor-Team</translation>
+    </message>
+</context>
+<context>
     <name>Levels</name>
     <message>
         <source>Warm Up</source>
@@ -82,6 +173,29 @@
         <source>missing sign</source>
         <extracomment>The &quot;?&quot; where the sum&apos;s operation sign would stand.</extracomment>
         <translation>fehlendes Rechenzeichen</translation>
+    </message>
+</context>
+<context>
+    <name>PageView</name>
+    <message>
+        <source>&lt;h3&gt;Page not found&lt;/h3&gt;&lt;p&gt;The page &lt;b&gt;%1&lt;/b&gt; is not there. It may have been moved or deleted.&lt;/p&gt;&lt;p&gt;Choose another page from the menus, or put the file back.&lt;/p&gt;</source>
+        <extracomment>Shown in place of a help page that is missing; %1 is its file.</extracomment>
+        <translation>&lt;h3&gt;Seite nicht gefunden&lt;/h3&gt;&lt;p&gt;Die Seite &lt;b&gt;%1&lt;/b&gt; ist nicht da. Vielleicht wurde sie verschoben oder gelöscht.&lt;/p&gt;&lt;p&gt;Wähle eine andere Seite aus den Menüs oder lege die Datei zurück.&lt;/p&gt;</translation>
+    </message>
+    <message>
+        <source>Link: %1, writes an e-mail to %2</source>
+        <extracomment>Said of a link; %1 is its text, %2 the mail address.</extracomment>
+        <translation>Link: %1, schreibt eine E-Mail an %2</translation>
+    </message>
+    <message>
+        <source>Link: %1, opens %2 in the web browser</source>
+        <extracomment>Said of a link; %1 is its text, %2 the web address.</extracomment>
+        <translation>Link: %1, öffnet %2 im Webbrowser</translation>
+    </message>
+    <message>
+        <source>Link: %1</source>
+        <extracomment>Said of a link to another page of the program; %1 is its text.</extracomment>
+        <translation>Link: %1</translation>
     </message>
 </context>
 <context>

@@ -2,6 +2,97 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="es">
 <context>
+    <name>AboutScreen</name>
+    <message>
+        <source>Ok</source>
+        <translation>Aceptar</translation>
+    </message>
+    <message>
+        <source>Open READ ME</source>
+        <extracomment>Opens the read-me file that comes with the program.</extracomment>
+        <translation>Abrir LÉAME</translation>
+    </message>
+    <message>
+        <source>Support Orvi</source>
+        <extracomment>Opens the page that tells how to help the program&apos;s makers.</extracomment>
+        <translation>Apoyar a Orvi</translation>
+    </message>
+    <message>
+        <source>Coding &amp; Design</source>
+        <extracomment>A credit heading; one &quot;&amp;&quot; shows as it is.</extracomment>
+        <translation>Código y diseño</translation>
+    </message>
+    <message>
+        <source>The Orvi Math Tutor team</source>
+        <translation>Equipo Orvi Math Tutor</translation>
+    </message>
+    <message>
+        <source>Testing</source>
+        <extracomment>A credit heading: who tried the program out.</extracomment>
+        <translation>Pruebas</translation>
+    </message>
+    <message>
+        <source>Class 3B pupils</source>
+        <translation>Alumnos de 3B</translation>
+    </message>
+    <message>
+        <source>Class 4A</source>
+        <translation>Clase 4A</translation>
+    </message>
+    <message>
+        <source>Parent helpers</source>
+        <translation>Familias</translation>
+    </message>
+    <message>
+        <source>Website</source>
+        <translation>Sitio web</translation>
+    </message>
+    <message>
+        <source>E-mail</source>
+        <translation>Correo</translation>
+    </message>
+    <message>
+        <source>Thank you for using Orvi Math Tutor!</source>
+        <translation>¡Gracias por usar Orvi Math Tutor!</translation>
+    </message>
+    <message>
+        <source>Orvi Math Tutor is free. You may copy it and pass it on to pupils, schools and families, as long as you pass it on whole and unchanged and ask no money for it. It comes without any warranty.
+
+Please send error reports, suggestions and questions to %1. Every message helps us make the tutor better.</source>
+        <extracomment>%1 is the makers&apos; e-mail address.</extracomment>
+        <translation>Orvi Math Tutor es gratuito. Puedes copiarlo y pasárselo a alumnos, colegios y familias, siempre que lo pases completo y sin cambios y no pidas dinero por él. Se ofrece sin ninguna garantía.
+
+Envía los errores, sugerencias y preguntas a %1. Cada mensaje nos ayuda a mejorar el programa.</translation>
+    </message>
+    <message>
+        <source>Orvi Math Tutor 1.0 - Copyright © 2026 The Orvi Math Tutor team</source>
+        <translation>Orvi Math Tutor 1.0 - Copyright © 2026 Equipo Orvi Math Tutor</translation>
+    </message>
+</context>
+<context>
+    <name>BrowserPanel</name>
+    <message>
+        <source>Start page</source>
+        <translation>Página de inicio</translation>
+    </message>
+    <message>
+        <source>Some D-Avuvodu Features Require An Internet Connection</source>
+        <extracomment>&quot;D-Avuvodu&quot; is a name: it stays as it is.</extracomment>
+        <translation>Algunas funciones de D-Avuvodu necesitan internet</translation>
+    </message>
+</context>
+<context>
+    <name>HelpScreen</name>
+    <message>
+        <source>Help page</source>
+        <translation>Página de ayuda</translation>
+    </message>
+    <message>
+        <source>Orvi Math Tutor 1.0 © 2026 The Orvi Math Tutor team</source>
+        <translation>Orvi Math Tutor 1.0 © 2026 Equipo Orvi Math Tutor</translation>
+    </message>
+</context>
+<context>
     <name>Levels</name>
     <message>
         <source>Warm Up</source>
@@ -82,6 +173,29 @@
         <source>missing sign</source>
         <extracomment>The &quot;?&quot; where the sum&apos;s operation sign would stand.</extracomment>
         <translation>signo que falta</translation>
+    </message>
+</context>
+<context>
+    <name>PageView</name>
+    <message>
+        <source>&lt;h3&gt;Page not found&lt;/h3&gt;&lt;p&gt;The page &lt;b&gt;%1&lt;/b&gt; is not there. It may have been moved or deleted.&lt;/p&gt;&lt;p&gt;Choose another page from the menus, or put the file back.&lt;/p&gt;</source>
+        <extracomment>Shown in place of a help page that is missing; %1 is its file.</extracomment>
+        <translation>&lt;h3&gt;Página no encontrada&lt;/h3&gt;&lt;p&gt;La página &lt;b&gt;%1&lt;/b&gt; no está. Puede que se haya movido o borrado.&lt;/p&gt;&lt;p&gt;Elige otra página en los menús o vuelve a poner el archivo en su sitio.&lt;/p&gt;</translation>
+    </message>
+    <message>
+        <source>Link: %1, writes an e-mail to %2</source>
+        <extracomment>Said of a link; %1 is its text, %2 the mail address.</extracomment>
+        <translation>Enlace: %1, escribe un correo a %2</translation>
+    </message>
+    <message>
+        <source>Link: %1, opens %2 in the web browser</source>
+        <extracomment>Said of a link; %1 is its text, %2 the web address.</extracomment>
+        <translation>Enlace: %1, abre %2 en el navegador</translation>
+    </message>
+    <message>
+        <source>Link: %1</source>
+        <extracomment>Said of a link to another page of the program; %1 is its text.</extracomment>
+        <translation>Enlace: %1</translation>
     </message>
 </context>
 <context>

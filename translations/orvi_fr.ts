@@ -2,6 +2,97 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="fr">
 <context>
+    <name>AboutScreen</name>
+    <message>
+        <source>Ok</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Open READ ME</source>
+        <extracomment>Opens the read-me file that comes with the program.</extracomment>
+        <translation>Ouvrir LISEZ-MOI</translation>
+    </message>
+    <message>
+        <source>Support Orvi</source>
+        <extracomment>Opens the page that tells how to help the program&apos;s makers.</extracomment>
+        <translation>Soutenir Orvi</translation>
+    </message>
+    <message>
+        <source>Coding &amp; Design</source>
+        <extracomment>A credit heading; one &quot;&amp;&quot; shows as it is.</extracomment>
+        <translation>Code et design</translation>
+    </message>
+    <message>
+        <source>The Orvi Math Tutor team</source>
+        <translation>Équipe Orvi Math Tutor</translation>
+    </message>
+    <message>
+        <source>Testing</source>
+        <extracomment>A credit heading: who tried the program out.</extracomment>
+        <translation>Tests</translation>
+    </message>
+    <message>
+        <source>Class 3B pupils</source>
+        <translation>Élèves de la 3B</translation>
+    </message>
+    <message>
+        <source>Class 4A</source>
+        <translation>Classe 4A</translation>
+    </message>
+    <message>
+        <source>Parent helpers</source>
+        <translation>Parents</translation>
+    </message>
+    <message>
+        <source>Website</source>
+        <translation>Site web</translation>
+    </message>
+    <message>
+        <source>E-mail</source>
+        <translation>E-mail</translation>
+    </message>
+    <message>
+        <source>Thank you for using Orvi Math Tutor!</source>
+        <translation>Merci d&apos;utiliser Orvi Math Tutor !</translation>
+    </message>
+    <message>
+        <source>Orvi Math Tutor is free. You may copy it and pass it on to pupils, schools and families, as long as you pass it on whole and unchanged and ask no money for it. It comes without any warranty.
+
+Please send error reports, suggestions and questions to %1. Every message helps us make the tutor better.</source>
+        <extracomment>%1 is the makers&apos; e-mail address.</extracomment>
+        <translation>Orvi Math Tutor est gratuit. Tu peux le copier et le donner à des élèves, des écoles et des familles, à condition de le transmettre complet et sans modification, et sans demander d&apos;argent. Il est fourni sans aucune garantie.
+
+Envoie les signalements d&apos;erreurs, les suggestions et les questions à %1. Chaque message nous aide à améliorer le logiciel.</translation>
+    </message>
+    <message>
+        <source>Orvi Math Tutor 1.0 - Copyright © 2026 The Orvi Math Tutor team</source>
+        <translation>Orvi Math Tutor 1.0 - Copyright © 2026 Équipe Orvi Math Tutor</translation>
+    </message>
+</context>
+<context>
+    <name>BrowserPanel</name>
+    <message>
+        <source>Start page</source>
+        <translation>Page d&apos;accueil</translation>
+    </message>
+    <message>
+        <source>Some D-Avuvodu Features Require An Internet Connection</source>
+        <extracomment>&quot;D-Avuvodu&quot; is a name: it stays as it is.</extracomment>
+        <translation>Certaines fonctions de D-Avuvodu demandent Internet</translation>
+    </message>
+</context>
+<context>
+    <name>HelpScreen</name>
+    <message>
+        <source>Help page</source>
+        <translation>Page d&apos;aide</translation>
+    </message>
+    <message>
+        <source>Orvi Math Tutor 1.0 © 2026 The Orvi Math Tutor team</source>
+        <translation>Orvi Math Tutor 1.0 © 2026 Équipe Orvi Math Tutor</translation>
+    </message>
+</context>
+<context>
     <name>Levels</name>
     <message>
         <source>Warm Up</source>
@@ -82,6 +173,29 @@
         <source>missing sign</source>
         <extracomment>The &quot;?&quot; where the sum&apos;s operation sign would stand.</extracomment>
         <translation>signe manquant</translation>
+    </message>
+</context>
+<context>
+    <name>PageView</name>
+    <message>
+        <source>&lt;h3&gt;Page not found&lt;/h3&gt;&lt;p&gt;The page &lt;b&gt;%1&lt;/b&gt; is not there. It may have been moved or deleted.&lt;/p&gt;&lt;p&gt;Choose another page from the menus, or put the file back.&lt;/p&gt;</source>
+        <extracomment>Shown in place of a help page that is missing; %1 is its file.</extracomment>
+        <translation>&lt;h3&gt;Page introuvable&lt;/h3&gt;&lt;p&gt;La page &lt;b&gt;%1&lt;/b&gt; n&apos;est pas là. Elle a peut-être été déplacée ou supprimée.&lt;/p&gt;&lt;p&gt;Choisis une autre page dans les menus, ou remets le fichier en place.&lt;/p&gt;</translation>
+    </message>
+    <message>
+        <source>Link: %1, writes an e-mail to %2</source>
+        <extracomment>Said of a link; %1 is its text, %2 the mail address.</extracomment>
+        <translation>Lien : %1, écrit un courriel à %2</translation>
+    </message>
+    <message>
+        <source>Link: %1, opens %2 in the web browser</source>
+        <extracomment>Said of a link; %1 is its text, %2 the web address.</extracomment>
+        <translation>Lien : %1, ouvre %2 dans le navigateur</translation>
+    </message>
+    <message>
+        <source>Link: %1</source>
+        <extracomment>Said of a link to another page of the program; %1 is its text.</extracomment>
+        <translation>Lien : %1</translation>
     </message>
 </context>
 <context>

@@ -2,6 +2,97 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="pt_BR">
 <context>
+    <name>AboutScreen</name>
+    <message>
+        <source>Ok</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Open READ ME</source>
+        <extracomment>Opens the read-me file that comes with the program.</extracomment>
+        <translation>Abrir LEIA-ME</translation>
+    </message>
+    <message>
+        <source>Support Orvi</source>
+        <extracomment>Opens the page that tells how to help the program&apos;s makers.</extracomment>
+        <translation>Apoiar o Orvi</translation>
+    </message>
+    <message>
+        <source>Coding &amp; Design</source>
+        <extracomment>A credit heading; one &quot;&amp;&quot; shows as it is.</extracomment>
+        <translation>Código e design</translation>
+    </message>
+    <message>
+        <source>The Orvi Math Tutor team</source>
+        <translation>Equipe Orvi Math Tutor</translation>
+    </message>
+    <message>
+        <source>Testing</source>
+        <extracomment>A credit heading: who tried the program out.</extracomment>
+        <translation>Testes</translation>
+    </message>
+    <message>
+        <source>Class 3B pupils</source>
+        <translation>Alunos da turma 3B</translation>
+    </message>
+    <message>
+        <source>Class 4A</source>
+        <translation>Turma 4A</translation>
+    </message>
+    <message>
+        <source>Parent helpers</source>
+        <translation>Pais voluntários</translation>
+    </message>
+    <message>
+        <source>Website</source>
+        <translation>Site</translation>
+    </message>
+    <message>
+        <source>E-mail</source>
+        <translation>E-mail</translation>
+    </message>
+    <message>
+        <source>Thank you for using Orvi Math Tutor!</source>
+        <translation>Obrigado por usar o Orvi Math Tutor!</translation>
+    </message>
+    <message>
+        <source>Orvi Math Tutor is free. You may copy it and pass it on to pupils, schools and families, as long as you pass it on whole and unchanged and ask no money for it. It comes without any warranty.
+
+Please send error reports, suggestions and questions to %1. Every message helps us make the tutor better.</source>
+        <extracomment>%1 is the makers&apos; e-mail address.</extracomment>
+        <translation>O Orvi Math Tutor é gratuito. Você pode copiá-lo e passá-lo a alunos, escolas e famílias, desde que o passe completo e sem alterações e não cobre nada por ele. Ele é fornecido sem nenhuma garantia.
+
+Envie relatos de erros, sugestões e perguntas para %1. Cada mensagem nos ajuda a melhorar o programa.</translation>
+    </message>
+    <message>
+        <source>Orvi Math Tutor 1.0 - Copyright © 2026 The Orvi Math Tutor team</source>
+        <translation>Orvi Math Tutor 1.0 - Copyright © 2026 Equipe Orvi Math Tutor</translation>
+    </message>
+</context>
+<context>
+    <name>BrowserPanel</name>
+    <message>
+        <source>Start page</source>
+        <translation>Página inicial</translation>
+    </message>
+    <message>
+        <source>Some D-Avuvodu Features Require An Internet Connection</source>
+        <extracomment>&quot;D-Avuvodu&quot; is a name: it stays as it is.</extracomment>
+        <translation>Alguns recursos do D-Avuvodu precisam de internet</translation>
+    </message>
+</context>
+<context>
+    <name>HelpScreen</name>
+    <message>
+        <source>Help page</source>
+        <translation>Página de ajuda</translation>
+    </message>
+    <message>
+        <source>Orvi Math Tutor 1.0 © 2026 The Orvi Math Tutor team</source>
+        <translation>Orvi Math Tutor 1.0 © 2026 Equipe Orvi Math Tutor</translation>
+    </message>
+</context>
+<context>
     <name>Levels</name>
     <message>
         <source>Warm Up</source>
@@ -82,6 +173,29 @@
         <source>missing sign</source>
         <extracomment>The &quot;?&quot; where the sum&apos;s operation sign would stand.</extracomment>
         <translation>sinal que falta</translation>
+    </message>
+</context>
+<context>
+    <name>PageView</name>
+    <message>
+        <source>&lt;h3&gt;Page not found&lt;/h3&gt;&lt;p&gt;The page &lt;b&gt;%1&lt;/b&gt; is not there. It may have been moved or deleted.&lt;/p&gt;&lt;p&gt;Choose another page from the menus, or put the file back.&lt;/p&gt;</source>
+        <extracomment>Shown in place of a help page that is missing; %1 is its file.</extracomment>
+        <translation>&lt;h3&gt;Página não encontrada&lt;/h3&gt;&lt;p&gt;A página &lt;b&gt;%1&lt;/b&gt; não está lá. Ela pode ter sido movida ou apagada.&lt;/p&gt;&lt;p&gt;Escolha outra página nos menus ou coloque o arquivo de volta.&lt;/p&gt;</translation>
+    </message>
+    <message>
+        <source>Link: %1, writes an e-mail to %2</source>
+        <extracomment>Said of a link; %1 is its text, %2 the mail address.</extracomment>
+        <translation>Link: %1, escreve um e-mail para %2</translation>
+    </message>
+    <message>
+        <source>Link: %1, opens %2 in the web browser</source>
+        <extracomment>Said of a link; %1 is its text, %2 the web address.</extracomment>
+        <translation>Link: %1, abre %2 no navegador</translation>
+    </message>
+    <message>
+        <source>Link: %1</source>
+        <extracomment>Said of a link to another page of the program; %1 is its text.</extracomment>
+        <translation>Link: %1</translation>
     </message>
 </context>
 <context>
