@@ -16,7 +16,7 @@ folders="app base games help practice progress report rules session worksheet"
 # lupdate over the sources into the given .ts files; no line numbers, so a
 # moved line changes nothing.
 run_lupdate() {
-    (cd "$root" && "$LUPDATE" -silent -locations none -no-obsolete -extensions cpp,h \
+    (cd "$root" && "$LUPDATE" -silent -locations none -no-obsolete -extensions cpp,h -I "$root" \
         $folders -ts "$@")
 }
 
