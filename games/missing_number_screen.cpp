@@ -6,6 +6,7 @@
 #include "rules/spoken_sum.h"
 #include "session/tutor_session.h"
 
+#include <QCoreApplication>
 #include <QEvent>
 #include <QGroupBox>
 #include <QLabel>
@@ -33,10 +34,10 @@ MissingNumberScreen::MissingNumberScreen(TutorSession &session, QWidget *parent)
     m_lblNum2Game1
         = sumlayout::numberLabel(this, QStringLiteral("lblNum2Game1"), twips(1080, 2280, 735, 495));
 
-    auto *frame7 = controls::groupBox(this, QStringLiteral("Frame7"),
-        QStringLiteral("The Missing Number Is :"), twips(2400, 360, 2175, 1095));
-    m_txtAnswerGame1
-        = controls::textBox(frame7, QStringLiteral("txtAnswerGame1"), 4, twips(600, 360, 975, 495));
+    m_frame7 = controls::groupBox(
+        this, QStringLiteral("Frame7"), QString(), twips(2400, 360, 2175, 1095));
+    m_txtAnswerGame1 = controls::textBox(
+        m_frame7, QStringLiteral("txtAnswerGame1"), 4, twips(600, 360, 975, 495));
     m_txtAnswerGame1->setFont(controls::font(QStringLiteral("MS Sans Serif"), 13.5));
     m_txtAnswerGame1->setAlignment(Qt::AlignRight);
     m_txtAnswerGame1->installEventFilter(this);
@@ -56,15 +57,11 @@ MissingNumberScreen::MissingNumberScreen(TutorSession &session, QWidget *parent)
     m_feedback.hide();
 
     const sumlayout::ScoreCard card = sumlayout::scoreCard(this,
-        { QStringLiteral("fraInfoGame1"), QStringLiteral("Current Score"),
-            QStringLiteral("lblCorrectHeadingGame1"), QStringLiteral("Correct :"),
-            QStringLiteral("lblIncorrectHeadingGame1"), QStringLiteral("Incorrect :"),
+        { QStringLiteral("fraInfoGame1"), QString(), QStringLiteral("lblCorrectHeadingGame1"),
+            QString(), QStringLiteral("lblIncorrectHeadingGame1"), QString(),
             QStringLiteral("lblCorrectGame1"), QStringLiteral("lblIncorrectGame1") },
         twips(240, 3480, 2295, 1215));
     m_card = card;
-    m_txtAnswerGame1->setAccessibleName(QStringLiteral("The missing number"));
-    m_lblNum1Game1->setAccessibleDescription(QStringLiteral("first number"));
-    m_lblNum2Game1->setAccessibleDescription(QStringLiteral("result"));
 
     m_feedback.timer = controls::timer(this, QStringLiteral("Timer4"), 1450);
     connect(m_feedback.timer, &QTimer::timeout, this, &MissingNumberScreen::Timer4_Timer);
@@ -76,6 +73,27 @@ MissingNumberScreen::MissingNumberScreen(TutorSession &session, QWidget *parent)
     // Only Addition and Subtraction have a sign here; others leave it.
     connect(&m_session, &TutorSession::operationChanged, this,
         [this](tutor::Operation operation) { m_signs.show(operation); });
+
+    retranslate();
+}
+
+void MissingNumberScreen::retranslate()
+{
+    m_frame7->setTitle(tr("The Missing Number Is :"));
+    m_card.frame->setTitle(QCoreApplication::translate("ScoreCard", "Current Score"));
+    //: The heading over the count of right answers.
+    m_card.frame->findChild<QLabel *>(QStringLiteral("lblCorrectHeadingGame1"))
+        ->setText(QCoreApplication::translate("ScoreCard", "Correct :"));
+    //: The heading over the count of wrong answers.
+    m_card.frame->findChild<QLabel *>(QStringLiteral("lblIncorrectHeadingGame1"))
+        ->setText(QCoreApplication::translate("ScoreCard", "Incorrect :"));
+    m_txtAnswerGame1->setAccessibleName(tr("The missing number"));
+    m_lblNum1Game1->setAccessibleDescription(tr("first number"));
+    //: The number below the rule: what the sum comes to.
+    m_lblNum2Game1->setAccessibleDescription(tr("result"));
+    // The sum to answer, said in the language now spoken.
+    if (!m_lblNum1Game1->text().isEmpty())
+        m_txtAnswerGame1->setAccessibleDescription(spokenProblem());
 }
 
 void MissingNumberScreen::setScoreCardShown(bool shown)

@@ -33,6 +33,7 @@ public slots:
     void Timer4_Timer();
 
 protected:
+    void retranslate() override;
     bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
@@ -43,6 +44,7 @@ private:
     QLabel *m_lblNum1Game1 = nullptr;
     sumlayout::OperationSigns m_signs;
     QLabel *m_lblNum2Game1 = nullptr;
+    QGroupBox *m_frame7 = nullptr;
     QLineEdit *m_txtAnswerGame1 = nullptr;
     sumlayout::Feedback m_feedback; // fraCorrectGame1, fraIncorrectGame1 and Timer4
     sumlayout::ScoreCard m_card; // fraInfoGame1, lblCorrectGame1 and lblIncorrectGame1

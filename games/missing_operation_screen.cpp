@@ -7,6 +7,7 @@
 #include "rules/spoken_sum.h"
 #include "session/tutor_session.h"
 
+#include <QCoreApplication>
 #include <QGroupBox>
 #include <QLabel>
 #include <QRadioButton>
@@ -20,10 +21,10 @@ MissingOperationScreen::MissingOperationScreen(TutorSession &session, QWidget *p
 {
     m_lblNum1Game2
         = sumlayout::numberLabel(this, QStringLiteral("lblNum1Game2"), twips(1080, 480, 735, 495));
-    QLabel *question = controls::label(
+    m_question = controls::label(
         this, QStringLiteral("Label24"), QStringLiteral("?"), twips(360, 1200, 615, 615));
-    question->setFont(controls::font(QStringLiteral("Arial"), 26.25));
-    question->setAlignment(Qt::AlignCenter);
+    m_question->setFont(controls::font(QStringLiteral("Arial"), 26.25));
+    m_question->setAlignment(Qt::AlignCenter);
     m_lblNum2Game2
         = sumlayout::numberLabel(this, QStringLiteral("lblNum2Game2"), twips(1080, 1320, 735, 495));
     sumlayout::rule(this,
@@ -33,14 +34,14 @@ MissingOperationScreen::MissingOperationScreen(TutorSession &session, QWidget *p
         = sumlayout::numberLabel(this, QStringLiteral("lblNum3Game2"), twips(720, 2280, 1095, 495));
     m_lblNum3Game2->setText(QStringLiteral("9999"));
 
-    auto *frame4 = controls::groupBox(this, QStringLiteral("Frame4"),
-        QStringLiteral("Operation Used :"), twips(2400, 360, 2175, 1335));
-    m_optAddGame2 = controls::optionButton(frame4, QStringLiteral("optAddGame2"),
-        QStringLiteral("Addition"), twips(240, 300, 1800, 300));
-    m_optSubGame2 = controls::optionButton(frame4, QStringLiteral("optSubGame2"),
-        QStringLiteral("Subtraction"), twips(240, 630, 1800, 300));
-    m_optMulGame2 = controls::optionButton(frame4, QStringLiteral("optMulGame2"),
-        QStringLiteral("Multiplication"), twips(240, 960, 1800, 300));
+    m_frame4 = controls::groupBox(
+        this, QStringLiteral("Frame4"), QString(), twips(2400, 360, 2175, 1335));
+    m_optAddGame2 = controls::optionButton(
+        m_frame4, QStringLiteral("optAddGame2"), QString(), twips(240, 300, 1800, 300));
+    m_optSubGame2 = controls::optionButton(
+        m_frame4, QStringLiteral("optSubGame2"), QString(), twips(240, 630, 1800, 300));
+    m_optMulGame2 = controls::optionButton(
+        m_frame4, QStringLiteral("optMulGame2"), QString(), twips(240, 960, 1800, 300));
 
     // Out to the edge of the screen, so that word and picture keep apart.
     const QRect feedbackPlace = twips(2640, 1800, 2160, 2295);
@@ -56,16 +57,11 @@ MissingOperationScreen::MissingOperationScreen(TutorSession &session, QWidget *p
     m_feedback.hide();
 
     const sumlayout::ScoreCard card = sumlayout::scoreCard(this,
-        { QStringLiteral("fraInfoGame2"), QStringLiteral("Current Score"),
-            QStringLiteral("lblCorrectHeadingGame2"), QStringLiteral("Correct :"),
-            QStringLiteral("lblIncorrectHeadingGame2"), QStringLiteral("Incorrect :"),
+        { QStringLiteral("fraInfoGame2"), QString(), QStringLiteral("lblCorrectHeadingGame2"),
+            QString(), QStringLiteral("lblIncorrectHeadingGame2"), QString(),
             QStringLiteral("lblCorrectGame2"), QStringLiteral("lblIncorrectGame2") },
         twips(240, 3480, 2295, 1215));
     m_card = card;
-    m_lblNum1Game2->setAccessibleDescription(QStringLiteral("first number"));
-    m_lblNum2Game2->setAccessibleDescription(QStringLiteral("second number"));
-    m_lblNum3Game2->setAccessibleDescription(QStringLiteral("result"));
-    question->setAccessibleName(QStringLiteral("missing sign"));
 
     // Clearing the buttons after a verdict emits no click, so every answer
     // is judged once. A click that comes too soon after an answer to be meant
@@ -85,6 +81,33 @@ MissingOperationScreen::MissingOperationScreen(TutorSession &session, QWidget *p
         &MissingOperationScreen::showProblem);
     connect(&m_session, &TutorSession::missingOperationScoreChanged, this,
         [this](qint16 right, qint16 wrong) { m_card.show(right, wrong); });
+
+    retranslate();
+}
+
+void MissingOperationScreen::retranslate()
+{
+    m_frame4->setTitle(tr("Operation Used :"));
+    //: One of the three answers: the sum was an addition.
+    m_optAddGame2->setText(tr("Addition"));
+    m_optSubGame2->setText(tr("Subtraction"));
+    m_optMulGame2->setText(tr("Multiplication"));
+    m_card.frame->setTitle(QCoreApplication::translate("ScoreCard", "Current Score"));
+    //: The heading over the count of right answers.
+    m_card.frame->findChild<QLabel *>(QStringLiteral("lblCorrectHeadingGame2"))
+        ->setText(QCoreApplication::translate("ScoreCard", "Correct :"));
+    //: The heading over the count of wrong answers.
+    m_card.frame->findChild<QLabel *>(QStringLiteral("lblIncorrectHeadingGame2"))
+        ->setText(QCoreApplication::translate("ScoreCard", "Incorrect :"));
+    m_lblNum1Game2->setAccessibleDescription(tr("first number"));
+    m_lblNum2Game2->setAccessibleDescription(tr("second number"));
+    //: The number below the rule: what the sum comes to.
+    m_lblNum3Game2->setAccessibleDescription(tr("result"));
+    //: The "?" where the sum's operation sign would stand.
+    m_question->setAccessibleName(tr("missing sign"));
+    // The sum to answer, said in the language now spoken.
+    if (!m_lblNum1Game2->text().isEmpty())
+        showProblemDescription();
 }
 
 void MissingOperationScreen::stopTimers()
@@ -116,6 +139,11 @@ void MissingOperationScreen::showProblem(qint16 first, qint16 second, qint16 res
     m_lblNum1Game2->setText(tutor::plainNumberText(first));
     m_lblNum2Game2->setText(tutor::plainNumberText(second));
     m_lblNum3Game2->setText(tutor::plainNumberText(result));
+    showProblemDescription();
+}
+
+void MissingOperationScreen::showProblemDescription()
+{
     for (QRadioButton *button : { m_optAddGame2, m_optSubGame2, m_optMulGame2 })
         button->setAccessibleDescription(spokenProblem());
 }

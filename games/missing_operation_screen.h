@@ -39,8 +39,12 @@ public slots:
     void optMulGame2_Click();
     void Timer2_Timer();
 
+protected:
+    void retranslate() override;
+
 private:
     void showProblem(qint16 first, qint16 second, qint16 result);
+    void showProblemDescription();
     QString spokenProblem() const;
     // The operation code of the selected option button; 0 when none is.
     std::optional<tutor::Operation> chosenOperation() const;
@@ -50,6 +54,8 @@ private:
     QLabel *m_lblNum1Game2 = nullptr;
     QLabel *m_lblNum2Game2 = nullptr;
     QLabel *m_lblNum3Game2 = nullptr;
+    QLabel *m_question = nullptr;
+    QGroupBox *m_frame4 = nullptr;
     QRadioButton *m_optAddGame2 = nullptr;
     QRadioButton *m_optSubGame2 = nullptr;
     QRadioButton *m_optMulGame2 = nullptr;

@@ -30,17 +30,8 @@ namespace {
 const QString SansSerif = QStringLiteral("MS Sans Serif");
 const QString ComicSans = QStringLiteral("Comic Sans MS");
 
-// The results' two lines, each one sentence around its value. The value has a
-// label of its own placed just after the words, so each sentence holds exactly
-// the spaces its word labels show.
-const QString AnsweredSentence = QStringLiteral("You answered%1");
-const QString RightInSentence = QStringLiteral("right, in %1seconds.");
-
-// What a screen reader says of the clock: once when time runs short, and the
-// result when it has run out.
+// The time left when a screen reader is told it, once, as it runs short.
 constexpr int ShortTimeSeconds = 10;
-const QString TimeLeftSentence = QStringLiteral("%1 seconds left.");
-const QString TimeUpSentence = QStringLiteral("Time is up. You answered %1 right in %2 seconds.");
 
 // The words before a sentence's placeholder and the words after it.
 std::pair<QString, QString> aroundValue(const QString &sentence)
@@ -92,76 +83,64 @@ TimeTrialScreen::TimeTrialScreen(TutorSession &session, QWidget *parent)
     m_txtAnswerGame3->setEnabled(false);
     m_txtAnswerGame3->installEventFilter(this);
 
-    auto *frame2 = controls::groupBox(this, QStringLiteral("Frame2"),
-        QStringLiteral("Time Limit :"), twips(2400, 360, 2175, 1095));
-    m_opt30secs = controls::optionButton(frame2, QStringLiteral("opt30secs"),
-        QStringLiteral("30 Seconds"), twips(240, 330, 1695, 300));
-    m_opt60secs = controls::optionButton(frame2, QStringLiteral("opt60secs"),
-        QStringLiteral("60 Seconds"), twips(240, 660, 1695, 300));
+    m_frame2 = controls::groupBox(
+        this, QStringLiteral("Frame2"), QString(), twips(2400, 360, 2175, 1095));
+    m_opt30secs = controls::optionButton(
+        m_frame2, QStringLiteral("opt30secs"), QString(), twips(240, 330, 1695, 300));
+    m_opt60secs = controls::optionButton(
+        m_frame2, QStringLiteral("opt60secs"), QString(), twips(240, 660, 1695, 300));
 
     // Start, Stop and Reset share one place; only one shows at a time.
     const QRect buttonPlace = twips(2400, 1560, 2175, 495);
-    m_cmdStartGame3 = controls::button(
-        this, QStringLiteral("cmdStartGame3"), QStringLiteral("Start"), buttonPlace);
-    m_cmdStopGame3 = controls::button(
-        this, QStringLiteral("cmdStopGame3"), QStringLiteral("Stop"), buttonPlace);
-    m_cmdResetGame3 = controls::button(
-        this, QStringLiteral("cmdResetGame3"), QStringLiteral("Reset"), buttonPlace);
+    m_cmdStartGame3
+        = controls::button(this, QStringLiteral("cmdStartGame3"), QString(), buttonPlace);
+    m_cmdStopGame3 = controls::button(this, QStringLiteral("cmdStopGame3"), QString(), buttonPlace);
+    m_cmdResetGame3
+        = controls::button(this, QStringLiteral("cmdResetGame3"), QString(), buttonPlace);
     controls::setShown({ m_cmdStopGame3, m_cmdResetGame3 }, false);
 
-    QLabel *clockTitle = controls::label(this, QStringLiteral("Label18"),
-        QStringLiteral(" Time Left"), twips(2400, 2340, 1155, 255));
-    clockTitle->setFont(controls::font(SansSerif, 8.25, true));
+    m_clockTitle
+        = controls::label(this, QStringLiteral("Label18"), QString(), twips(2400, 2340, 1155, 255));
+    m_clockTitle->setFont(controls::font(SansSerif, 8.25, true));
     m_lblGame3TimeKeep = controls::label(this, QStringLiteral("lblGame3TimeKeep"),
         QStringLiteral(" 60"), twips(3600, 2220, 975, 495));
     m_lblGame3TimeKeep->setFont(controls::font(ComicSans, 14.25, true));
     m_lblGame3TimeKeep->setAlignment(Qt::AlignCenter);
     controls::setBackground(m_lblGame3TimeKeep, tutor::IdleClockColour);
 
-    QLabel *scoreTitle = controls::label(this, QStringLiteral("Label21"),
-        QStringLiteral("Correct Answers :"), twips(2400, 2820, 1155, 495));
-    scoreTitle->setFont(controls::font(SansSerif, 8.25, true));
+    m_scoreTitle
+        = controls::label(this, QStringLiteral("Label21"), QString(), twips(2400, 2820, 1155, 495));
+    m_scoreTitle->setFont(controls::font(SansSerif, 8.25, true));
     m_lblCorrectGame3 = controls::label(
         this, QStringLiteral("lblCorrectGame3"), QString(), twips(3600, 2820, 975, 495));
     m_lblCorrectGame3->setFont(controls::font(SansSerif, 13.5));
-    m_lblCorrectGame3->setAccessibleDescription(QStringLiteral("correct answers"));
-    m_lblGame3TimeKeep->setAccessibleDescription(QStringLiteral("seconds left"));
-    m_txtAnswerGame3->setAccessibleName(QStringLiteral("Your answer"));
-    m_lblNum1Game3->setAccessibleDescription(QStringLiteral("first number"));
-    m_lblNum2Game3->setAccessibleDescription(QStringLiteral("second number"));
     m_lblCorrectGame3->setAlignment(Qt::AlignCenter);
     controls::setBackground(m_lblCorrectGame3, QColor(0, 255, 0));
 
-    m_fraGame3Results = controls::groupBox(this, QStringLiteral("fraGame3Results"),
-        QStringLiteral("Results"), twips(240, 3420, 4335, 1335));
+    m_fraGame3Results = controls::groupBox(
+        this, QStringLiteral("fraGame3Results"), QString(), twips(240, 3420, 4335, 1335));
     // Two lines, "You answered" N / "right, in " T "seconds.": every piece of a
     // line stands on the same baseline, so the larger values read as one
     // sentence.
-    const QString answeredWords = aroundValue(AnsweredSentence).first;
-    const auto [rightInWords, secondsWords] = aroundValue(RightInSentence);
-    auto resultText
-        = [this](const QString &name, const QString &text, int left, int top, int width) {
-              QLabel *piece
-                  = controls::label(m_fraGame3Results, name, text, twips(left, top, width, 435));
-              piece->setWordWrap(false);
-              return piece;
-          };
+    auto resultText = [this](const QString &name, int left, int top, int width) {
+        QLabel *piece
+            = controls::label(m_fraGame3Results, name, QString(), twips(left, top, width, 435));
+        piece->setWordWrap(false);
+        return piece;
+    };
     auto resultValue = [&](const QString &name, int left, int top, int width) {
-        QLabel *value = resultText(name, QString(), left, top, width);
+        QLabel *value = resultText(name, left, top, width);
         value->setFont(controls::font(ComicSans, 14.25));
         controls::setTextColour(value, QColor(0, 0, 192));
         return value;
     };
-    QLabel *answered
-        = resultText(QStringLiteral("lblResultsAnsweredGame3"), answeredWords, 240, 300, 1215);
+    m_resultsAnswered = resultText(QStringLiteral("lblResultsAnsweredGame3"), 240, 300, 1215);
     m_lblGame3ResultsScore = resultValue(QStringLiteral("lblGame3ResultsScore"), 1380, 300, 975);
-    setOnOneBaseline({ answered, m_lblGame3ResultsScore });
-    QLabel *rightIn
-        = resultText(QStringLiteral("lblResultsRightGame3"), rightInWords, 240, 780, 855);
+    setOnOneBaseline({ m_resultsAnswered, m_lblGame3ResultsScore });
+    m_resultsRightIn = resultText(QStringLiteral("lblResultsRightGame3"), 240, 780, 855);
     m_lblGame3ResultsTime = resultValue(QStringLiteral("lblGame3ResultsTime"), 1020, 780, 555);
-    QLabel *seconds
-        = resultText(QStringLiteral("lblResultsSecondsGame3"), secondsWords, 1620, 780, 855);
-    setOnOneBaseline({ rightIn, m_lblGame3ResultsTime, seconds });
+    m_resultsSeconds = resultText(QStringLiteral("lblResultsSecondsGame3"), 1620, 780, 855);
+    setOnOneBaseline({ m_resultsRightIn, m_lblGame3ResultsTime, m_resultsSeconds });
 
     // The results take the keyboard when time is up, so they can be reached
     // again by Tab while they show.
@@ -184,6 +163,44 @@ TimeTrialScreen::TimeTrialScreen(TutorSession &session, QWidget *parent)
     // Only Addition and Subtraction have a sign here; others leave it.
     connect(&m_session, &TutorSession::operationChanged, this,
         [this](tutor::Operation operation) { m_signs.show(operation); });
+
+    retranslate();
+}
+
+void TimeTrialScreen::retranslate()
+{
+    m_frame2->setTitle(tr("Time Limit :"));
+    m_opt30secs->setText(tr("30 Seconds"));
+    m_opt60secs->setText(tr("60 Seconds"));
+    //: Starts the clock.
+    m_cmdStartGame3->setText(tr("Start"));
+    //: Stops the clock before time is up.
+    m_cmdStopGame3->setText(tr("Stop"));
+    //: Back to a new trial once time is up.
+    m_cmdResetGame3->setText(tr("Reset"));
+    //: The heading beside the clock; the leading space keeps it off the edge.
+    m_clockTitle->setText(tr(" Time Left"));
+    m_scoreTitle->setText(tr("Correct Answers :"));
+    m_lblCorrectGame3->setAccessibleDescription(tr("correct answers"));
+    m_lblGame3TimeKeep->setAccessibleDescription(tr("seconds left"));
+    m_txtAnswerGame3->setAccessibleName(tr("Your answer"));
+    m_lblNum1Game3->setAccessibleDescription(tr("first number"));
+    m_lblNum2Game3->setAccessibleDescription(tr("second number"));
+    m_fraGame3Results->setTitle(tr("Results"));
+    // The results' two lines, each one sentence around its value. The value
+    // has a label of its own placed just after the words, so each sentence
+    // holds exactly the spaces its word labels show.
+    //: The results' first line; %1 is the number of right answers, shown
+    //: large just after the words. Nothing may follow %1 on this line.
+    m_resultsAnswered->setText(aroundValue(tr("You answered%1")).first);
+    //: The results' second line, after "You answered N"; %1 is the time
+    //: limit, shown large, so the space before "seconds" is left out.
+    const auto [rightInWords, secondsWords] = aroundValue(tr("right, in %1seconds."));
+    m_resultsRightIn->setText(rightInWords);
+    m_resultsSeconds->setText(secondsWords);
+    // The sum to answer, said in the language now spoken.
+    if (!m_lblNum1Game3->text().isEmpty())
+        m_txtAnswerGame3->setAccessibleDescription(spokenProblem());
 }
 
 void TimeTrialScreen::stopTimers()
@@ -275,7 +292,7 @@ void TimeTrialScreen::Timer3_Timer()
 // box, whose description goes on with the sum to answer.
 void TimeTrialScreen::tellTimeLeft(int secondsLeft)
 {
-    const QString news = TimeLeftSentence.arg(secondsLeft);
+    const QString news = tr("%n seconds left.", nullptr, secondsLeft);
     if (window()->focusWidget() == m_cmdStopGame3)
         access::announce(m_cmdStopGame3, news);
     else
@@ -295,7 +312,8 @@ void TimeTrialScreen::ShowTimeTrialResults()
     // Told before the results take the keyboard, so the screen reader says it
     // once, with the focus, and never a result from an earlier trial.
     access::announce(m_fraGame3Results,
-        TimeUpSentence.arg(m_lblGame3ResultsScore->text(), m_lblGame3ResultsTime->text()));
+        tr("Time is up. You answered %n right in %1 seconds.", nullptr, m_session.timeTrialScore())
+            .arg(m_lblGame3ResultsTime->text()));
     m_fraGame3Results->setFocus();
 }
 
@@ -321,8 +339,8 @@ void TimeTrialScreen::CheckTimeTrialAnswer()
     m_txtAnswerGame3->setFocus();
     m_judging = false;
     access::announce(m_txtAnswerGame3,
-        tutor::spokenVerdict(right, QStringLiteral("Score %1.").arg(m_session.timeTrialScore()),
-            spokenProblem(), right));
+        tutor::spokenVerdict(
+            right, tr("Score %1.").arg(m_session.timeTrialScore()), spokenProblem(), right));
 }
 
 void TimeTrialScreen::cmdStopGame3_Click()

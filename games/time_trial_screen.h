@@ -49,6 +49,7 @@ public slots:
     void ShowTimeTrialResults();
 
 protected:
+    void retranslate() override;
     bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
@@ -67,16 +68,22 @@ private:
     sumlayout::OperationSigns m_signs;
     QLabel *m_lblNum2Game3 = nullptr;
     QLineEdit *m_txtAnswerGame3 = nullptr;
+    QGroupBox *m_frame2 = nullptr;
     QRadioButton *m_opt30secs = nullptr;
     QRadioButton *m_opt60secs = nullptr;
     QPushButton *m_cmdStartGame3 = nullptr;
     QPushButton *m_cmdStopGame3 = nullptr;
     QPushButton *m_cmdResetGame3 = nullptr;
+    QLabel *m_clockTitle = nullptr;
     QLabel *m_lblGame3TimeKeep = nullptr;
+    QLabel *m_scoreTitle = nullptr;
     QLabel *m_lblCorrectGame3 = nullptr;
     QGroupBox *m_fraGame3Results = nullptr;
+    QLabel *m_resultsAnswered = nullptr;
     QLabel *m_lblGame3ResultsScore = nullptr;
+    QLabel *m_resultsRightIn = nullptr;
     QLabel *m_lblGame3ResultsTime = nullptr;
+    QLabel *m_resultsSeconds = nullptr;
     QTimer *m_timer3 = nullptr;
     ClickGuard m_buttonClicks; // one for Start, Stop and Reset, which share a place
     // While an answer is judged, the next sum is told with the verdict.

@@ -44,21 +44,52 @@ AboutScreen::AboutScreen(const QString &readMe, const QString &support, QWidget 
 {
     // Ok first: it takes the focus on opening and leads the tab order.
     m_cmdOkAbout = controls::button(
-        this, QStringLiteral("cmdOkAbout"), QStringLiteral("Ok"), twips(8400, 2760, 1815, 375));
+        this, QStringLiteral("cmdOkAbout"), QString(), twips(8400, 2760, 1815, 375));
     connect(m_cmdOkAbout, &QPushButton::clicked, this, &AboutScreen::okClicked);
     // Escape leaves as "Ok" does, as it leaves any dialog.
     auto *leave = new QShortcut(QKeySequence(Qt::Key_Escape), this);
     leave->setContext(Qt::WidgetWithChildrenShortcut);
     connect(leave, &QShortcut::activated, this, &AboutScreen::okClicked);
-    m_cmdReadMe = controls::button(this, QStringLiteral("cmdReadMe"),
-        QStringLiteral("Open READ ME"), twips(8400, 3360, 1815, 375));
-    m_cmdSupport = controls::button(this, QStringLiteral("cmdSupport"),
-        QStringLiteral("Support Orvi"), twips(8400, 3960, 1815, 375));
+    m_cmdReadMe = controls::button(
+        this, QStringLiteral("cmdReadMe"), QString(), twips(8400, 3360, 1815, 375));
+    m_cmdSupport = controls::button(
+        this, QStringLiteral("cmdSupport"), QString(), twips(8400, 3960, 1815, 375));
     connect(m_cmdReadMe, &QPushButton::clicked, this, &AboutScreen::cmdReadMe_Click);
     connect(m_cmdSupport, &QPushButton::clicked, this, &AboutScreen::cmdSupport_Click);
 
     addCredits();
     addNotices();
+    retranslate();
+}
+
+void AboutScreen::retranslate()
+{
+    m_cmdOkAbout->setText(tr("Ok"));
+    //: Opens the read-me file that comes with the program.
+    m_cmdReadMe->setText(tr("Open READ ME"));
+    //: Opens the page that tells how to help the program's makers.
+    m_cmdSupport->setText(tr("Support Orvi"));
+    //: A credit heading; one "&" shows as it is.
+    m_codingHeading->setText(tr("Coding & Design"));
+    m_codingName->setText(tr("The Orvi Math Tutor team"));
+    //: A credit heading: who tried the program out.
+    const QString testing = tr("Testing");
+    for (QLabel *heading : std::as_const(m_testingHeadings))
+        heading->setText(testing);
+    m_testers[0]->setText(tr("Class 3B pupils"));
+    m_testers[1]->setText(tr("Class 4A"));
+    m_testers[2]->setText(tr("Parent helpers"));
+    m_websiteHeading->setText(tr("Website"));
+    m_mailHeading->setText(tr("E-mail"));
+    m_thanks->setText(tr("Thank you for using Orvi Math Tutor!"));
+    //: %1 is the makers' e-mail address.
+    m_notice->setText(tr("Orvi Math Tutor is free. You may copy it and pass it on to pupils, "
+                         "schools and families, as long as you pass it on whole and unchanged "
+                         "and ask no money for it. It comes without any warranty.\n\n"
+                         "Please send error reports, suggestions and questions to %1. "
+                         "Every message helps us make the tutor better.")
+                          .arg(QString::fromUtf8(tutor::MakerMailAddress)));
+    m_version->setText(tr("Orvi Math Tutor 1.0 - Copyright \u00a9 2026 The Orvi Math Tutor team"));
 }
 
 void AboutScreen::addCredits()
@@ -78,35 +109,34 @@ void AboutScreen::addCredits()
     }
 
     // A label without a buddy shows its text as it is: one "&" is one "&".
-    creditText(this, QStringLiteral("Label16"), QStringLiteral("Coding & Design"),
-        twips(240, 720, 1455, 255), true);
+    m_codingHeading
+        = creditText(this, QStringLiteral("Label16"), QString(), twips(240, 720, 1455, 255), true);
     // Wide enough for the whole name; it ends where the testers' names end.
-    creditText(this, QStringLiteral("Label14"), QStringLiteral("The Orvi Math Tutor team"),
-        twips(2760, 720, 1935, 255), false);
+    m_codingName = creditText(
+        this, QStringLiteral("Label14"), QString(), twips(2760, 720, 1935, 255), false);
 
     const struct
     {
         const char *heading;
         const char *name;
-        const char *tester;
         int left;
         int top;
-    } testers[] = { { "Label49", "Label58", "Class 3B pupils", 3240, 1320 },
-        { "Label56", "Label50", "Class 4A", 3600, 1920 },
-        { "Label46", "Label59", "Parent helpers", 3360, 2520 } };
-    for (const auto &tester : testers) {
-        creditText(this, QString::fromLatin1(tester.heading), QStringLiteral("Testing"),
+    } testers[] = { { "Label49", "Label58", 3240, 1320 }, { "Label56", "Label50", 3600, 1920 },
+        { "Label46", "Label59", 3360, 2520 } };
+    for (std::size_t i = 0; i < m_testers.size(); ++i) {
+        const auto &tester = testers[i];
+        m_testingHeadings << creditText(this, QString::fromLatin1(tester.heading), QString(),
             twips(240, tester.top, 735, 255), true);
-        creditText(this, QString::fromLatin1(tester.name), QString::fromLatin1(tester.tester),
+        m_testers[i] = creditText(this, QString::fromLatin1(tester.name), QString(),
             twips(tester.left, tester.top, CreditsRight - tester.left, 255), false);
     }
 
-    creditText(this, QStringLiteral("Label57"), QStringLiteral("Website"),
-        twips(240, 3120, 735, 255), true);
+    m_websiteHeading
+        = creditText(this, QStringLiteral("Label57"), QString(), twips(240, 3120, 735, 255), true);
     m_lblWeb = addLink(QStringLiteral("lblWeb"), QString::fromUtf8(tutor::MakerHomePage),
         twips(2400, 3120, 2055, 255));
-    creditText(this, QStringLiteral("Label55"), QStringLiteral("E-mail"),
-        twips(240, 3720, 615, 255), true);
+    m_mailHeading
+        = creditText(this, QStringLiteral("Label55"), QString(), twips(240, 3720, 615, 255), true);
     m_lblEmail = addLink(QStringLiteral("lblEmail"), QString::fromUtf8(tutor::MakerMailAddress),
         twips(2760, 3720, 1695, 255));
 }
@@ -124,34 +154,27 @@ QLabel *AboutScreen::addLink(const QString &name, const QString &text, const QRe
 
 void AboutScreen::addNotices()
 {
-    QLabel *thanks = controls::label(this, QStringLiteral("Label12"),
-        QStringLiteral("Thank you for using Orvi Math Tutor!"), twips(5520, 480, 4335, 375));
-    thanks->setFont(controls::font(QStringLiteral("MS Sans Serif"), 12, true));
-    thanks->setWordWrap(false);
-    thanks->setAlignment(Qt::AlignCenter);
+    m_thanks
+        = controls::label(this, QStringLiteral("Label12"), QString(), twips(5520, 480, 4335, 375));
+    m_thanks->setFont(controls::font(QStringLiteral("MS Sans Serif"), 12, true));
+    m_thanks->setWordWrap(false);
+    m_thanks->setAlignment(Qt::AlignCenter);
     // White text needs a dark ground to be read on the light screen.
-    controls::setBackground(thanks, QColor(0x13, 0x30, 0x7f));
-    controls::setTextColour(thanks, Qt::white);
+    controls::setBackground(m_thanks, QColor(0x13, 0x30, 0x7f));
+    controls::setTextColour(m_thanks, Qt::white);
 
-    const QString mail = QString::fromUtf8(tutor::MakerMailAddress);
-    QLabel *notice = controls::label(this, QStringLiteral("Label13"),
-        QStringLiteral("Orvi Math Tutor is free. You may copy it and pass it on to pupils, "
-                       "schools and families, as long as you pass it on whole and unchanged "
-                       "and ask no money for it. It comes without any warranty.\n\n"
-                       "Please send error reports, suggestions and questions to %1. "
-                       "Every message helps us make the tutor better.")
-            .arg(mail),
-        twips(4800, 1440, 3195, 2535));
-    controls::setTextColour(notice, Qt::black);
+    m_notice = controls::label(
+        this, QStringLiteral("Label13"), QString(), twips(4800, 1440, 3195, 2535));
+    controls::setTextColour(m_notice, Qt::black);
 
     // Below the thank-you line and right of the notice, clear of both.
     controls::picture(this, QStringLiteral("Image18"), QStringLiteral(":/pictures/about.png"),
         twips(8040, 900, 2475, 1800))
         ->setAccessibleName(QStringLiteral("Orvi Math Tutor"));
 
-    controls::label(this, QStringLiteral("Label10"),
-        QStringLiteral("Orvi Math Tutor 1.0 - Copyright \u00a9 2026 The Orvi Math Tutor team"),
-        twips(2640, 4560, 5415, 255));
+    // Out to the buttons' right edge: room for a longer line.
+    m_version
+        = controls::label(this, QStringLiteral("Label10"), QString(), twips(2640, 4560, 7575, 255));
 }
 
 bool AboutScreen::eventFilter(QObject *watched, QEvent *event)

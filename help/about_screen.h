@@ -2,6 +2,10 @@
 
 #include "base/screen.h"
 
+#include <QList>
+
+#include <array>
+
 class QLabel;
 class QPushButton;
 
@@ -28,6 +32,7 @@ public slots:
     void cmdSupport_Click();
 
 protected:
+    void retranslate() override;
     bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
@@ -37,6 +42,15 @@ private:
 
     const QString m_readMe;
     const QString m_support;
+    QLabel *m_codingHeading = nullptr;
+    QLabel *m_codingName = nullptr;
+    QList<QLabel *> m_testingHeadings;
+    std::array<QLabel *, 3> m_testers {};
+    QLabel *m_websiteHeading = nullptr;
+    QLabel *m_mailHeading = nullptr;
+    QLabel *m_thanks = nullptr;
+    QLabel *m_notice = nullptr;
+    QLabel *m_version = nullptr;
     QLabel *m_lblWeb = nullptr;
     QLabel *m_lblEmail = nullptr;
     QPushButton *m_cmdOkAbout = nullptr;

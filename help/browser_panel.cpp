@@ -11,10 +11,16 @@ BrowserPanel::BrowserPanel(QWidget *parent)
     : Screen(QStringLiteral("fraMyBrowser"), twips(4680, -120, 5775, 4935), parent)
 {
     m_wbrMyBrowser = new PageView(this, QStringLiteral("wbrMyBrowser"), twips(0, 120, 5655, 4335));
-    m_wbrMyBrowser->setAccessibleName(QStringLiteral("Start page"));
-    controls::label(this, QStringLiteral("Label1"),
-        QStringLiteral("Some D-Avuvodu Features Require An Internet Connection"),
-        twips(720, 4560, 4335, 255));
+    m_connectionNote
+        = controls::label(this, QStringLiteral("Label1"), QString(), twips(720, 4560, 4335, 255));
+    retranslate();
+}
+
+void BrowserPanel::retranslate()
+{
+    m_wbrMyBrowser->setAccessibleName(tr("Start page"));
+    //: "D-Avuvodu" is a name: it stays as it is.
+    m_connectionNote->setText(tr("Some D-Avuvodu Features Require An Internet Connection"));
 }
 
 void BrowserPanel::showPage(const QString &path)

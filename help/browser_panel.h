@@ -3,6 +3,7 @@
 #include "base/screen.h"
 
 class PageView;
+class QLabel;
 
 // The right-hand panel that shows the program's start page and whatever the
 // pupil follows from it.
@@ -17,6 +18,10 @@ public:
     // Loads the page anew, even when it is the one already shown.
     void showPage(const QString &path);
 
+protected:
+    void retranslate() override;
+
 private:
     PageView *m_wbrMyBrowser = nullptr;
+    QLabel *m_connectionNote = nullptr;
 };

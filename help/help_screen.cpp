@@ -11,11 +11,18 @@ HelpScreen::HelpScreen(QWidget *parent)
     : Screen(QStringLiteral("fraHelp"), twips(-120, -120, 10575, 4935), parent)
 {
     m_wbrHelp = new PageView(this, QStringLiteral("wbrHelp"), twips(240, 240, 10215, 4215));
-    m_wbrHelp->setAccessibleName(QStringLiteral("Help page"));
-    QLabel *copyright = controls::label(this, QStringLiteral("Label9"),
-        QStringLiteral("Orvi Math Tutor 1.0 \u00a9 2026 The Orvi Math Tutor team"),
-        twips(3360, 4560, 3975, 255));
-    copyright->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
+    // Centred on the same point as ever, with room on both sides for a
+    // longer line.
+    m_copyright
+        = controls::label(this, QStringLiteral("Label9"), QString(), twips(1560, 4560, 7575, 255));
+    m_copyright->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
+    retranslate();
+}
+
+void HelpScreen::retranslate()
+{
+    m_wbrHelp->setAccessibleName(tr("Help page"));
+    m_copyright->setText(tr("Orvi Math Tutor 1.0 \u00a9 2026 The Orvi Math Tutor team"));
 }
 
 void HelpScreen::showPage(const QString &path)

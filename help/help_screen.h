@@ -3,6 +3,7 @@
 #include "base/screen.h"
 
 class PageView;
+class QLabel;
 
 // The help screen: the program's help pages, shown across the whole window.
 class HelpScreen : public Screen
@@ -19,6 +20,10 @@ public:
     // The page takes the keyboard, so a screen reader reads it from the top.
     void enter() override;
 
+protected:
+    void retranslate() override;
+
 private:
     PageView *m_wbrHelp = nullptr;
+    QLabel *m_copyright = nullptr;
 };

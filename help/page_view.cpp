@@ -4,6 +4,7 @@
 #include "base/desktop_launcher.h"
 #include "help/page_view_access.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
 #include <QRect>
@@ -17,9 +18,11 @@ namespace {
 
 QString missingPageNote(const QString &path)
 {
-    return QStringLiteral("<h3>Page not found</h3>"
-                          "<p>The page <b>%1</b> is not there. It may have been moved or deleted."
-                          "</p><p>Choose another page from the menus, or put the file back.</p>")
+    //: Shown in place of a help page that is missing; %1 is its file.
+    return QCoreApplication::translate("PageView",
+        "<h3>Page not found</h3>"
+        "<p>The page <b>%1</b> is not there. It may have been moved or deleted."
+        "</p><p>Choose another page from the menus, or put the file back.</p>")
         .arg(QDir::toNativeSeparators(path).toHtmlEscaped());
 }
 
@@ -35,12 +38,16 @@ bool opensOutside(const QUrl &link)
 QString linkNews(const QString &text, const QUrl &link)
 {
     if (link.scheme() == QLatin1String("mailto"))
-        return QStringLiteral("Link: %1, writes an e-mail to %2").arg(text, link.path());
+        //: Said of a link; %1 is its text, %2 the mail address.
+        return QCoreApplication::translate("PageView", "Link: %1, writes an e-mail to %2")
+            .arg(text, link.path());
     if (opensOutside(link)) {
-        return QStringLiteral("Link: %1, opens %2 in the web browser")
+        //: Said of a link; %1 is its text, %2 the web address.
+        return QCoreApplication::translate("PageView", "Link: %1, opens %2 in the web browser")
             .arg(text, link.toDisplayString());
     }
-    return QStringLiteral("Link: %1").arg(text);
+    //: Said of a link to another page of the program; %1 is its text.
+    return QCoreApplication::translate("PageView", "Link: %1").arg(text);
 }
 
 } // namespace

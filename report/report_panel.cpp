@@ -98,7 +98,6 @@ ReportPanel::ReportPanel(SessionLog &log, const QString &reportsFolder, QWidget 
     FixedRowList *heard = m_columns.first();
     heard->readRowsAs(
         [this](int row) { return tutor::spokenLogRow(row + 1, m_log.answers().at(row)); });
-    heard->setAccessibleName(QStringLiteral("Answers so far"));
     for (FixedRowList *column : std::as_const(m_columns)) {
         if (column != heard)
             column->leaveKeyboardTo(heard);
@@ -132,44 +131,72 @@ ReportPanel::ReportPanel(SessionLog &log, const QString &reportsFolder, QWidget 
         m_scrollBar->setPageStep(leading->pageStep());
     });
 
-    controls::label(
-        this, QStringLiteral("Label39"), QStringLiteral("Number1"), twips(120, 240, 735, 255));
-    controls::label(
-        this, QStringLiteral("Label41"), QStringLiteral("Number 2"), twips(960, 240, 735, 255));
-    controls::label(this, QStringLiteral("Label42"), QStringLiteral("  Your Answer"),
-        twips(1800, 120, 615, 375));
-    controls::label(this, QStringLiteral("Label43"), QStringLiteral("Correct Answer"),
-        twips(2520, 120, 615, 375));
+    // The headings reach down to the lists and across to the next heading,
+    // so a longer word still fits; the English words stand and wrap as they
+    // always did.
+    m_number1Heading
+        = controls::label(this, QStringLiteral("Label39"), QString(), twips(120, 240, 840, 360));
+    m_number2Heading
+        = controls::label(this, QStringLiteral("Label41"), QString(), twips(960, 240, 840, 360));
+    m_yourAnswerHeading
+        = controls::label(this, QStringLiteral("Label42"), QString(), twips(1800, 120, 720, 480));
+    m_correctAnswerHeading
+        = controls::label(this, QStringLiteral("Label43"), QString(), twips(2520, 120, 900, 480));
 
     QFrame *frame5
         = controls::frame(this, QStringLiteral("Frame5"), twips(TableRightTwips, 600, 1695, 4215));
     frame5->setAutoFillBackground(true);
-    controls::label(frame5, QStringLiteral("Label44"), QStringLiteral("Last Problem"),
-        twips(120, 0, 1095, 255));
-    controls::label(frame5, QStringLiteral("Label11"), QStringLiteral("Enter Your Name:"),
-        twips(240, 2280, 1335, 255));
-    m_logFull = controls::label(frame5, QStringLiteral("lblLogFull"),
-        QStringLiteral("The report is full. Press \"Clear Report\" to start a new one."),
-        twips(240, 1200, 1335, 975));
+    // Across the strip and two lines deep: room for a longer heading.
+    m_lastProblemHeading
+        = controls::label(frame5, QStringLiteral("Label44"), QString(), twips(120, 0, 1455, 480));
+    m_nameHeading = controls::label(
+        frame5, QStringLiteral("Label11"), QString(), twips(240, 2280, 1335, 255));
+    m_logFull = controls::label(
+        frame5, QStringLiteral("lblLogFull"), QString(), twips(240, 1200, 1335, 975));
     controls::setTextColour(m_logFull, QColor(160, 0, 0));
     m_logFull->hide();
 
-    m_cmdClearReport = controls::button(this, QStringLiteral("cmdClearReport"),
-        QStringLiteral("Clear Report"), twips(4200, 1320, 1335, 375));
+    m_cmdClearReport = controls::button(
+        this, QStringLiteral("cmdClearReport"), QString(), twips(4200, 1320, 1335, 375));
     connect(m_cmdClearReport, &QPushButton::clicked, this, &ReportPanel::cmdClearReport_Click);
-    m_cmdPrintReport = controls::button(this, QStringLiteral("cmdPrintReport"),
-        QStringLiteral("Print Html"), twips(4200, 3600, 1335, 375));
+    m_cmdPrintReport = controls::button(
+        this, QStringLiteral("cmdPrintReport"), QString(), twips(4200, 3600, 1335, 375));
     connect(m_cmdPrintReport, &QPushButton::clicked, this, &ReportPanel::cmdPrintReport_Click);
     m_txtNameReport
         = controls::textBox(this, QStringLiteral("txtNameReport"), 0, twips(4200, 3120, 1335, 375));
     m_txtNameReport->installEventFilter(this);
-    m_txtNameReport->setAccessibleName(QStringLiteral("Your name"));
 
     connect(&m_log, &SessionLog::appended, this, &ReportPanel::followAppend);
     connect(&m_log, &SessionLog::cleared, m_logFull, &QWidget::hide);
     // Its own showing and hiding: the screens under it and a screen reader
     // follow.
     installEventFilter(this);
+
+    retranslate();
+}
+
+void ReportPanel::retranslate()
+{
+    m_columns.first()->setAccessibleName(tr("Answers so far"));
+    //: Column heading over the sums' first numbers.
+    m_number1Heading->setText(tr("Number1"));
+    //: Column heading over the sums' second numbers.
+    m_number2Heading->setText(tr("Number 2"));
+    //: Column heading over what the pupil typed; two lines fit.
+    m_yourAnswerHeading->setText(tr("  Your Answer"));
+    //: Column heading; two lines fit.
+    m_correctAnswerHeading->setText(tr("Correct Answer"));
+    m_lastProblemHeading->setText(tr("Last Problem"));
+    m_nameHeading->setText(tr("Enter Your Name:"));
+    //: "Clear Report" is the caption of the button beside it, spelt as that button is.
+    m_logFull->setText(tr("The report is full. Press \"Clear Report\" to start a new one."));
+    m_cmdClearReport->setText(tr("Clear Report"));
+    //: Writes the report as a web page and opens it in the web browser.
+    m_cmdPrintReport->setText(tr("Print Html"));
+    m_txtNameReport->setAccessibleName(tr("Your name"));
+    // The verdicts in the last column are words too.
+    for (FixedRowList *column : std::as_const(m_columns))
+        column->viewport()->update();
 }
 
 void ReportPanel::logList(const QString &name, int left, int width)
@@ -317,7 +344,7 @@ void ReportPanel::cmdPrintReport_Click()
     // which rule it breaks, to correct it and print again.
     const QString problem = tutor::reportNameProblem(name);
     if (!problem.isEmpty()) {
-        showMessage(this, QStringLiteral("This name cannot be used for a report."), problem);
+        showMessage(this, tr("This name cannot be used for a report."), problem);
         keepNameForCorrection();
         return;
     }
@@ -327,8 +354,7 @@ void ReportPanel::cmdPrintReport_Click()
     if (!saved.ok) {
         // The name stays, so the pupil can try again once the cause is put
         // right; an earlier report of that name is still whole.
-        showMessage(
-            this, QStringLiteral("Cannot write the report %1.").arg(saved.path), saved.error);
+        showMessage(this, tr("Cannot write the report %1.").arg(saved.path), saved.error);
         keepNameForCorrection();
         return;
     }
@@ -336,12 +362,12 @@ void ReportPanel::cmdPrintReport_Click()
     if (m_tellWhereReportsGo) {
         m_tellWhereReportsGo = false;
         showMessage(this,
-            QStringLiteral("Your report was saved in %1.")
+            tr("Your report was saved in %1.")
                 .arg(QDir::toNativeSeparators(QFileInfo(path).absolutePath())),
-            QStringLiteral("The program's own folder cannot be written, so reports are kept "
-                           "there."));
+            tr("The program's own folder cannot be written, so reports are kept there."));
     }
-    openSavedPage(this, path, QStringLiteral("Your report"));
+    //: The subject of a message such as "Your report was saved as <file>."
+    openSavedPage(this, path, tr("Your report"));
     emit showReportRequested();
     emit reportPrinted();
 }

@@ -52,6 +52,7 @@ public slots:
     void cmdPrintReport_Click();
 
 protected:
+    void retranslate() override;
     bool eventFilter(QObject *watched, QEvent *event) override;
     void showEvent(QShowEvent *event) override;
     void hideEvent(QHideEvent *event) override;
@@ -72,6 +73,12 @@ private:
     const QString m_reportsFolder;
     QList<FixedRowList *> m_columns;
     QScrollBar *m_scrollBar = nullptr;
+    QLabel *m_number1Heading = nullptr;
+    QLabel *m_number2Heading = nullptr;
+    QLabel *m_yourAnswerHeading = nullptr;
+    QLabel *m_correctAnswerHeading = nullptr;
+    QLabel *m_lastProblemHeading = nullptr;
+    QLabel *m_nameHeading = nullptr;
     QLabel *m_logFull = nullptr;
     QPushButton *m_cmdClearReport = nullptr;
     QLineEdit *m_txtNameReport = nullptr;

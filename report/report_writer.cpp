@@ -1,11 +1,13 @@
 #include "report/report_writer.h"
 
 #include "base/invisible_characters.h"
+#include "base/language.h"
 #include "base/maker_info.h"
 #include "report/percent_text.h"
 #include "rules/html_bytes.h"
 
 #include <QChar>
+#include <QCoreApplication>
 #include <QList>
 #include <QLocale>
 #include <QStringView>
@@ -20,29 +22,35 @@ namespace {
 // whole: %1 stands for the pupil's name or a link's address, and the
 // markup around them stays in the code below.
 namespace words {
-constexpr char Title[] = "Orvi Progress Report For -- %1";
-constexpr char Heading[] = "%1's Orvi Session Report";
-constexpr char Notice[] = "Orvi Math Tutor is free for everyone to use and share; to learn "
-                          "more, <a href=\"%1\">Click Here</a>";
-constexpr char Number1[] = "Number 1";
-constexpr char Operation[] = "Operation";
-constexpr char Number2[] = "Number 2";
-constexpr char YourAnswer[] = "%1's Answer";
-constexpr char CorrectAnswer[] = "Correct Answer";
-constexpr char RightOrWrong[] = "Right/Wrong";
-constexpr char Summary[] = "Session Summary";
-constexpr char ProblemCount[] = "# Problems";
-constexpr char RightCount[] = "# Right";
-constexpr char WrongCount[] = "# Wrong";
-constexpr char Percentage[] = "Percentage";
-constexpr char Credit[] = "This report was made with the free <a href=\"%1\">Orvi Math Tutor</a>.";
-constexpr char Copyright[]
-    = "Report layout &copy; 2026 <a href=\"mailto:%1\">the Orvi Math Tutor team</a>";
+const char *const Title = QT_TRANSLATE_NOOP("ReportWriter", "Orvi Progress Report For -- %1");
+//: %1 is the pupil's name.
+const char *const Heading = QT_TRANSLATE_NOOP("ReportWriter", "%1's Orvi Session Report");
+const char *const Notice = QT_TRANSLATE_NOOP("ReportWriter",
+    "Orvi Math Tutor is free for everyone to use and share; to learn "
+    "more, <a href=\"%1\">Click Here</a>");
+const char *const Number1 = QT_TRANSLATE_NOOP("ReportWriter", "Number 1");
+const char *const Operation = QT_TRANSLATE_NOOP("ReportWriter", "Operation");
+const char *const Number2 = QT_TRANSLATE_NOOP("ReportWriter", "Number 2");
+//: Column heading over what the pupil typed; %1 is the pupil's name.
+const char *const YourAnswer = QT_TRANSLATE_NOOP("ReportWriter", "%1's Answer");
+const char *const CorrectAnswer = QT_TRANSLATE_NOOP("ReportWriter", "Correct Answer");
+//: Column heading over each answer's verdict.
+const char *const RightOrWrong = QT_TRANSLATE_NOOP("ReportWriter", "Right/Wrong");
+const char *const Summary = QT_TRANSLATE_NOOP("ReportWriter", "Session Summary");
+//: "#" reads "number of".
+const char *const ProblemCount = QT_TRANSLATE_NOOP("ReportWriter", "# Problems");
+const char *const RightCount = QT_TRANSLATE_NOOP("ReportWriter", "# Right");
+const char *const WrongCount = QT_TRANSLATE_NOOP("ReportWriter", "# Wrong");
+const char *const Percentage = QT_TRANSLATE_NOOP("ReportWriter", "Percentage");
+const char *const Credit = QT_TRANSLATE_NOOP(
+    "ReportWriter", "This report was made with the free <a href=\"%1\">Orvi Math Tutor</a>.");
+const char *const Copyright = QT_TRANSLATE_NOOP(
+    "ReportWriter", "Report layout &copy; 2026 <a href=\"mailto:%1\">the Orvi Math Tutor team</a>");
 } // namespace words
 
 QString phrase(const char *words)
 {
-    return QString::fromUtf8(words);
+    return QCoreApplication::translate("ReportWriter", words);
 }
 
 // More rows would make the report too long to print; the summary still
@@ -93,21 +101,39 @@ bool isUnsafeCharacter(char32_t c)
     return isInvisibleCharacter(c);
 }
 
-// A refused character as the pupil can recognise it: a visible one as
-// itself, an invisible one by a word or by its code, since it shows as
-// nothing in the name box.
-QString characterName(char32_t c)
+// Why a refused character cannot be in the name, naming it as the pupil can
+// recognise it: a visible one as itself, an invisible one by a word or by its
+// code, since it shows as nothing in the name box.
+QString characterProblem(char32_t c)
 {
     if (c == u'\t')
-        return u"a tab"_s;
-    if (c == u'\n' || c == u'\r' || c == 0x2028 || c == 0x2029)
-        return u"a line break"_s;
+        return QCoreApplication::translate("ReportWriter",
+            "The name has a tab, which cannot be part of a file name. Please leave it out.");
+    if (c == u'\n' || c == u'\r' || c == 0x2028 || c == 0x2029) {
+        return QCoreApplication::translate("ReportWriter",
+            "The name has a line break, which cannot be part of a file name. Please leave "
+            "it out.");
+    }
     const QString code = u"U+"_s + QString::number(uint(c), 16).toUpper().rightJustified(4, u'0');
-    if (QChar::isSurrogate(c))
-        return u"half of a character (%1)"_s.arg(code);
-    if (isInvisibleCharacter(c))
-        return u"an invisible character (%1)"_s.arg(code);
-    return u"the character '%1'"_s.arg(QString::fromUcs4(&c, 1));
+    if (QChar::isSurrogate(c)) {
+        //: %1 is a character code such as U+D800.
+        return QCoreApplication::translate("ReportWriter",
+            "The name has half of a character (%1), which cannot be part of a file name. "
+            "Please leave it out.")
+            .arg(code);
+    }
+    if (isInvisibleCharacter(c)) {
+        //: %1 is a character code such as U+200B.
+        return QCoreApplication::translate("ReportWriter",
+            "The name has an invisible character (%1), which cannot be part of a file "
+            "name. Please leave it out.")
+            .arg(code);
+    }
+    //: %1 is the character itself, such as / or ?.
+    return QCoreApplication::translate("ReportWriter",
+        "The name has the character '%1', which cannot be part of a file name. Please "
+        "leave it out.")
+        .arg(QString::fromUcs4(&c, 1));
 }
 
 } // namespace
@@ -160,7 +186,7 @@ QByteArray reportBytes(const QString &name, const QList<AnsweredProblem> &log)
         + u"<td>&nbsp;&nbsp;</td><td>&nbsp;&nbsp;</td></tr>"_s);
     // The share is written as the reader writes decimals: the decimal
     // separator of the user's own settings, so "66,7%" in German ones.
-    const QString percent = percentText(fraction, QLocale().decimalPoint());
+    const QString percent = percentText(fraction, language::spokenLocale().decimalPoint());
     const QString figure = u"<td align=center><font color=white>&nbsp;"_s;
     const QString figureEnd = u"&nbsp;</font></td>"_s;
     line(u"<tr><td>&nbsp;&nbsp;</td><td>&nbsp;&nbsp;</td>"_s + figure + QString::number(total)
@@ -186,7 +212,8 @@ QString reportFileName(const QString &name)
 QString reportNameProblem(const QString &name)
 {
     if (name == u"." || name == u"..")
-        return u"The name cannot be just \".\" or \"..\". Please use letters."_s;
+        return QCoreApplication::translate(
+            "ReportWriter", "The name cannot be just \".\" or \"..\". Please use letters.");
 
     // Characters, not UTF-16 units: a pupil counts an emoji as one.
     QList<char32_t> characters;
@@ -198,10 +225,8 @@ QString reportNameProblem(const QString &name)
             ++i;
         }
         // Half a surrogate pair has no file-name spelling either.
-        if (QChar::isSurrogate(c) || isUnsafeCharacter(c)) {
-            return u"The name has %1, which cannot be part of a file name. Please leave it out."_s
-                .arg(characterName(c));
-        }
+        if (QChar::isSurrogate(c) || isUnsafeCharacter(c))
+            return characterProblem(c);
         characters.append(c);
     }
 
@@ -216,13 +241,18 @@ QString reportNameProblem(const QString &name)
         ++fitting;
     }
     if (fitting < qMin(characters.size(), LongestName)) {
-        return u"The name is too long for a file name: it has %1 characters, and only the "
-               "first %2 of them fit."_s.arg(characters.size())
-                   .arg(fitting);
+        //: %n characters in the name; %1 of them fit.
+        return QCoreApplication::translate("ReportWriter",
+            "The name is too long for a file name: it has %n characters, and only the first %1 "
+            "of them fit.",
+            nullptr, int(characters.size()))
+            .arg(fitting);
     }
     if (characters.size() > LongestName) {
-        return u"The name is too long: it has %1 characters, and a name can have at most %2."_s
-            .arg(characters.size())
+        //: %n characters in the name; %1 is the most a name can have.
+        return QCoreApplication::translate("ReportWriter",
+            "The name is too long: it has %n characters, and a name can have at most %1.", nullptr,
+            int(characters.size()))
             .arg(LongestName);
     }
     return QString();

@@ -3,11 +3,17 @@
 #include "rules/number_text.h"
 #include "rules/practice_problem.h"
 
+#include <QCoreApplication>
+
 namespace tutor {
 
 QString verdictText(Verdict verdict)
 {
-    return verdict == Verdict::Right ? QStringLiteral("Right") : QStringLiteral("Wrong");
+    //: The verdict on an answer, as the log and the report write it.
+    return verdict == Verdict::Right
+        ? QCoreApplication::translate("Verdicts", "Right")
+        //: The verdict on an answer, as the log and the report write it.
+        : QCoreApplication::translate("Verdicts", "Wrong");
 }
 
 QString logColumnText(const AnsweredProblem &answer, LogColumn column)

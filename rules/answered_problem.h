@@ -37,7 +37,8 @@ inline constexpr std::array<LogColumn, 6> LogColumns = { LogColumn::Number1, Log
 // typed exactly, "12", "Right".
 QString logColumnText(const AnsweredProblem &answer, LogColumn column);
 
-// "Right" or "Wrong", as the log and the report write a verdict.
+// "Right" or "Wrong", as the log and the report write a verdict, in the
+// language spoken.
 QString verdictText(Verdict verdict);
 
 } // namespace tutor

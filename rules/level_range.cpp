@@ -1,5 +1,7 @@
 #include "rules/level_range.h"
 
+#include <QCoreApplication>
+
 #include <atomic>
 #include <chrono>
 #include <cmath>
@@ -33,15 +35,17 @@ QString levelName(Level level)
 {
     switch (level) {
     case Level::WarmUp:
-        return QStringLiteral("Warm Up");
+        //: The easiest of the five difficulty levels.
+        return QCoreApplication::translate("Levels", "Warm Up");
     case Level::Beginner:
-        return QStringLiteral("Beginner");
+        return QCoreApplication::translate("Levels", "Beginner");
     case Level::Intermediate:
-        return QStringLiteral("Intermediate");
+        return QCoreApplication::translate("Levels", "Intermediate");
     case Level::Advanced:
-        return QStringLiteral("Advanced");
+        return QCoreApplication::translate("Levels", "Advanced");
     case Level::Expert:
-        return QStringLiteral("Expert");
+        //: The hardest of the five difficulty levels.
+        return QCoreApplication::translate("Levels", "Expert");
     default:
         return QString();
     }

@@ -25,8 +25,8 @@ LevelRange levelRange(Level level);
 // Expert for any other code, so it always names a real level.
 Level knownLevel(Level level);
 
-// The level's name as the pupil sees it: "Warm Up", "Beginner",
-// "Intermediate", "Advanced" or "Expert"; empty for any other code.
+// The level's name as the pupil sees it, in the language spoken: "Warm Up",
+// "Beginner", "Intermediate", "Advanced" or "Expert"; empty for any other code.
 QString levelName(Level level);
 
 // Int(r * count + lowest) for a uniform r in [0, 1): the level's number for r.

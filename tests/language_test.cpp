@@ -1,0 +1,131 @@
+// The screens speak the language chosen, texts worked out from what they show
+// included, and English again the moment it is chosen back, in the same
+// window.
+
+#include "base/language.h"
+#include "report/report_writer.h"
+#include "tests/test_support.h"
+
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QtTest>
+
+using namespace Qt::StringLiterals;
+using testsupport::labelText;
+using testsupport::named;
+
+namespace {
+
+QString timeLimitCaption(MainWindow &window)
+{
+    return named<QGroupBox>(&window, u"Frame2"_s)->title();
+}
+
+// What the game and report screens show in words, to see it change and
+// come back whole.
+QStringList shownWords(MainWindow &window)
+{
+    return { timeLimitCaption(window), named<QGroupBox>(&window, u"fraInfoGame1"_s)->title(),
+        named<QGroupBox>(&window, u"Frame4"_s)->title(), labelText(window, "lblResultsRightGame3"),
+        labelText(window, "Label44"), named<QPushButton>(&window, u"cmdClearReport"_s)->text(),
+        named<QPushButton>(&window, u"cmdOkAbout"_s)->text() };
+}
+
+// One right answer in a 30-second trial, then the clock runs out.
+void playTrialWithOneRightAnswer(MainWindow &window)
+{
+    QVERIFY(testsupport::invokeHandler(&window, "mnuGamesTime_Click"));
+    testsupport::clickAfterAPause(named<QPushButton>(&window, u"cmdStartGame3"_s));
+    const TutorState &state = window.state();
+    auto *box = named<QLineEdit>(&window, u"txtAnswerGame3"_s);
+    QTest::keyClicks(box, QString::number(state.TimeTrialFirst + state.TimeTrialSecond));
+    QTest::keyClick(box, Qt::Key_Return);
+    for (int tick = 0; tick <= 30; ++tick)
+        QVERIFY(testsupport::invokeHandler(&window, "Timer3_Timer"));
+}
+
+// Speaks `code` and lets the window take the change: Qt hands it to every
+// window as a posted event.
+void speak(const QString &code)
+{
+    language::speak(code);
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::LanguageChange);
+}
+
+} // namespace
+
+class LanguageTest : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void cleanup();
+    void screensSpeakGermanThenEnglishAgain();
+    void everyShippedLanguageLoads_data();
+    void everyShippedLanguageLoads();
+};
+
+void LanguageTest::cleanup()
+{
+    language::speak(u"en"_s);
+}
+
+void LanguageTest::screensSpeakGermanThenEnglishAgain()
+{
+    testsupport::TutorFixture fixture;
+    MainWindow &window = fixture.window();
+    const QStringList english = shownWords(window);
+
+    speak(u"de"_s);
+    QCOMPARE(language::spokenLanguage(), u"de"_s);
+    QCOMPARE(timeLimitCaption(window), u"Zeitlimit:"_s);
+    QCOMPARE(labelText(window, "Label44"), u"Letzte Aufgabe"_s);
+    window.session().chooseLevel(tutor::Level::Expert);
+    QCOMPARE(labelText(window, "lblCurLev"), u"Profi"_s);
+
+    playTrialWithOneRightAnswer(window);
+    QCOMPARE(labelText(window, "lblResultsAnsweredGame3"), u"Du hast"_s);
+    QCOMPARE(named<QWidget>(&window, u"fraGame3Results"_s)->accessibleDescription(),
+        u"Die Zeit ist um. Du hast 1 richtig in 30 Sekunden."_s);
+
+    testsupport::setPracticeProblem(window, 3, 4, 1);
+    testsupport::answerPractice(window, u"7"_s);
+    const QString report
+        = QString::fromUtf8(tutor::reportBytes(u"Ann"_s, window.session().log().answers()));
+    QVERIFY(report.contains(u"Orvi-Sitzungsbericht von Ann"_s));
+    QVERIFY(report.contains(u">Richtig</td>"_s));
+    QVERIFY(report.contains(u"100,%"_s));
+
+    speak(u"en"_s);
+    QCOMPARE(language::spokenLanguage(), u"en"_s);
+    QCOMPARE(shownWords(window), english);
+    QVERIFY(QString::fromLatin1(tutor::reportBytes(u"Ann"_s, window.session().log().answers()))
+                .contains(u">Right</td>"_s));
+}
+
+void LanguageTest::everyShippedLanguageLoads_data()
+{
+    QTest::addColumn<QString>("code");
+    QTest::addColumn<QString>("caption");
+
+    QTest::newRow("German") << u"de"_s << u"Zeitlimit:"_s;
+    QTest::newRow("Spanish") << u"es"_s << u"Tiempo límite:"_s;
+    QTest::newRow("French") << u"fr"_s << u"Temps limite :"_s;
+    QTest::newRow("Brazilian Portuguese") << u"pt_BR"_s << u"Tempo limite:"_s;
+}
+
+void LanguageTest::everyShippedLanguageLoads()
+{
+    QFETCH(QString, code);
+    QFETCH(QString, caption);
+    testsupport::TutorFixture fixture;
+
+    speak(code);
+    QCOMPARE(language::spokenLanguage(), code);
+    QCOMPARE(timeLimitCaption(fixture.window()), caption);
+}
+
+QTEST_MAIN(LanguageTest)
+#include "language_test.moc"
