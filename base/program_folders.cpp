@@ -1,5 +1,6 @@
 #include "base/program_folders.h"
 
+#include "base/language.h"
 #include "base/maker_info.h"
 
 #include <QCoreApplication>
@@ -105,6 +106,18 @@ QString ProgramFolders::dataFolder() const
 
 QString ProgramFolders::shippedFile(const QString &relativePath) const
 {
+    const QString spoken = language::spokenLanguage();
+    if (spoken != QLatin1String("en")) {
+        QStringList codes { spoken };
+        if (spoken.contains(QLatin1Char('_')))
+            codes << spoken.section(QLatin1Char('_'), 0, 0);
+        for (const QString &code : std::as_const(codes)) {
+            const QString translated
+                = m_shipped + QStringLiteral("/languages/") + code + QLatin1Char('/') + relativePath;
+            if (QFileInfo::exists(translated))
+                return translated;
+        }
+    }
     return m_shipped + QLatin1Char('/') + relativePath;
 }
 

@@ -27,7 +27,9 @@ public:
     // with HOME unset, the one in the home the system lists for the user.
     static QString userDataFolder();
 
-    // A page or text the program ships: "help/mhelp.html", "ReadMe.txt".
+    // A page or text the program ships: "help/mhelp.html", "ReadMe.txt", in
+    // the language spoken when it ships one there ("languages/pt_BR/...",
+    // then "languages/pt/..."), else the English one.
     QString shippedFile(const QString &relativePath) const;
     QString reportsFolder() const;
     QString worksheetsFolder() const;

@@ -13,6 +13,10 @@ install(TARGETS orvi-math-tutor RUNTIME DESTINATION "${CMAKE_INSTALL_BINDIR}")
 
 install(DIRECTORY "${TUTOR_RESOURCES_DIR}/html" "${TUTOR_RESOURCES_DIR}/help"
     DESTINATION "${TUTOR_SHARE_DIR}")
+# Pages and texts in other languages, each in languages/<code>/ as above.
+if(IS_DIRECTORY "${TUTOR_RESOURCES_DIR}/languages")
+    install(DIRECTORY "${TUTOR_RESOURCES_DIR}/languages" DESTINATION "${TUTOR_SHARE_DIR}")
+endif()
 install(FILES "${TUTOR_RESOURCES_DIR}/worksheets/worktutorial.html"
     DESTINATION "${TUTOR_SHARE_DIR}/worksheets")
 install(FILES "${TUTOR_RESOURCES_DIR}/ReadMe.txt" "${TUTOR_RESOURCES_DIR}/Support.txt"
@@ -61,9 +65,10 @@ set(CPACK_DEBIAN_PACKAGE_SECTION education)
 set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
 set(CPACK_DEBIAN_PACKAGE_HOMEPAGE "${ORVI_HOME_PAGE}")
 # Loaded at run time, so no look-up of linked libraries can find them: the
-# SQLite driver opens the pupils' progress file.
+# SQLite driver opens the pupils' progress file, and Qt's own translations speak
+# the print and message dialogs in the pupil's language.
 set(CPACK_DEBIAN_PACKAGE_DEPENDS
-    "qt6-qpa-plugins, libqt6sql6-sqlite, fonts-liberation2, fonts-comic-neue")
+    "qt6-qpa-plugins, libqt6sql6-sqlite, qt6-translations-l10n, fonts-liberation2, fonts-comic-neue")
 # The linked libraries: dpkg-shlibdeps names them with their lowest versions
 # (it needs `file` as well); without it they are listed by hand.
 find_program(TUTOR_DPKG_SHLIBDEPS dpkg-shlibdeps)

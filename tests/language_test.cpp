@@ -3,6 +3,7 @@
 // window.
 
 #include "base/language.h"
+#include "base/program_folders.h"
 #include "report/report_writer.h"
 #include "tests/test_support.h"
 
@@ -10,6 +11,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QTemporaryDir>
 #include <QtTest>
 
 using namespace Qt::StringLiterals;
@@ -65,6 +67,8 @@ private slots:
     void screensSpeakGermanThenEnglishAgain();
     void everyShippedLanguageLoads_data();
     void everyShippedLanguageLoads();
+    void pagesComeInTheLanguageSpokenElseInEnglish_data();
+    void pagesComeInTheLanguageSpokenElseInEnglish();
 };
 
 void LanguageTest::cleanup()
@@ -125,6 +129,43 @@ void LanguageTest::everyShippedLanguageLoads()
     speak(code);
     QCOMPARE(language::spokenLanguage(), code);
     QCOMPARE(timeLimitCaption(fixture.window()), caption);
+}
+
+void LanguageTest::pagesComeInTheLanguageSpokenElseInEnglish_data()
+{
+    QTest::addColumn<QString>("code");
+    QTest::addColumn<QString>("page");
+    QTest::addColumn<QString>("shownFrom"); // relative to the program's folder
+
+    QTest::newRow("English") << u"en"_s << u"help/mhelp.html"_s << u"help/mhelp.html"_s;
+    QTest::newRow("German page") << u"de"_s << u"help/mhelp.html"_s
+                                 << u"languages/de/help/mhelp.html"_s;
+    QTest::newRow("German text") << u"de"_s << u"ReadMe.txt"_s << u"languages/de/ReadMe.txt"_s;
+    QTest::newRow("Brazilian page from the Portuguese folder")
+        << u"pt_BR"_s << u"help/mhelp.html"_s << u"languages/pt/help/mhelp.html"_s;
+    QTest::newRow("missing in Brazilian Portuguese: English")
+        << u"pt_BR"_s << u"ReadMe.txt"_s << u"ReadMe.txt"_s;
+}
+
+void LanguageTest::pagesComeInTheLanguageSpokenElseInEnglish()
+{
+    QFETCH(QString, code);
+    QFETCH(QString, page);
+    QFETCH(QString, shownFrom);
+    QTemporaryDir root;
+    const QString program = root.filePath(u"program"_s);
+    for (const QString &file : { u"help/mhelp.html"_s, u"ReadMe.txt"_s,
+             u"languages/de/help/mhelp.html"_s, u"languages/de/ReadMe.txt"_s,
+             u"languages/pt/help/mhelp.html"_s }) {
+        QVERIFY(QDir().mkpath(QFileInfo(program + u'/' + file).path()));
+        QFile shipped(program + u'/' + file);
+        QVERIFY(shipped.open(QIODevice::WriteOnly));
+    }
+    const ProgramFolders folders(
+        program, root.filePath(u"documents"_s), root.filePath(u"data"_s));
+
+    speak(code);
+    QCOMPARE(folders.shippedFile(page), program + u'/' + shownFrom);
 }
 
 QTEST_MAIN(LanguageTest)
