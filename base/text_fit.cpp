@@ -22,6 +22,7 @@ namespace {
 // The widget's own font and word wrap, kept while a smaller one stands in.
 const char OwnFont[] = "textFitOwnFont";
 const char OwnWrap[] = "textFitOwnWrap";
+const char OwnPlace[] = "textFitOwnPlace";
 // The font fitting gave it, and what it was fitted for.
 const char FittedFont[] = "textFitFont";
 const char FittedFor[] = "textFitFor";
@@ -166,10 +167,121 @@ bool inFixedPlace(const QWidget *widget)
     return parent && !parent->layout() && !widget->isWindow();
 }
 
-QString fittingKey(const QWidget *widget, const QFont &own)
+QString fittingKey(const QWidget *widget, const QRect &place, const QFont &own)
 {
-    return textOf(widget) + QChar(0) + QString::number(widget->width()) + QLatin1Char('x')
-        + QString::number(widget->height()) + QChar(0) + own.key();
+    return textOf(widget) + QChar(0) + QString::number(place.width()) + QLatin1Char('x')
+        + QString::number(place.height()) + QChar(0) + own.key();
+}
+
+// Keeps the widget's text where it reads: a sibling's edge less this much.
+constexpr int Gap = 2;
+
+// The part of the parent that shows: each ancestor up to the window cuts it.
+QRect shownPart(const QWidget *parent)
+{
+    QRect shown = parent->contentsRect();
+    for (const QWidget *ancestor = parent; !ancestor->isWindow() && ancestor->parentWidget();) {
+        ancestor = ancestor->parentWidget();
+        shown &= QRect(parent->mapFrom(ancestor, QPoint(0, 0)), ancestor->size());
+    }
+    return shown;
+}
+
+// The room free of every sibling around the place, within the
+// part of the parent that shows. A sibling the place lies on wholly, such as
+// a picture under the text, does not count; hidden ones do, since they may
+// show later.
+QRect freeRoom(const QWidget *widget, const QRect &place)
+{
+    const QWidget *parent = widget->parentWidget();
+    const QRect bounds = shownPart(parent);
+    QList<QRect> others;
+    for (const QObject *child : parent->children()) {
+        const auto *sibling = qobject_cast<const QWidget *>(child);
+        if (sibling && sibling != widget && !sibling->isWindow()
+            && !sibling->geometry().contains(place))
+            others << sibling->geometry();
+    }
+    int left = bounds.left();
+    int right = bounds.right();
+    // Places that share no more than a gap's width stand side by side.
+    for (const QRect &other : std::as_const(others)) {
+        if (other.bottom() < place.top() + Gap || other.top() > place.bottom() - Gap)
+            continue;
+        if (other.left() > place.left())
+            right = qMin(right, other.left() - Gap);
+        if (other.right() < place.right())
+            left = qMax(left, other.right() + Gap);
+    }
+    QRect room = place;
+    room.setLeft(qMin(left, place.left()));
+    room.setRight(qMax(right, place.right()));
+    // Above and below, only a label can take further lines.
+    if (qobject_cast<const QLabel *>(widget)) {
+        int top = bounds.top();
+        int bottom = bounds.bottom();
+        for (const QRect &other : std::as_const(others)) {
+            if (other.right() < room.left() + Gap || other.left() > room.right() - Gap)
+                continue;
+            if (other.top() > place.top())
+                bottom = qMin(bottom, other.top() - Gap);
+            if (other.bottom() < place.bottom())
+                top = qMax(top, other.bottom() + Gap);
+        }
+        room.setTop(qMin(top, place.top()));
+        room.setBottom(qMax(bottom, place.bottom()));
+    }
+    return room;
+}
+
+// The side a wider place grows from: both ways alike for a label or a
+// button, which leaves the most room to the neighbours on either side; away
+// from the indicator or the caption's start for the others.
+Qt::Alignment startingSide(const QWidget *widget)
+{
+    if (qobject_cast<const QLabel *>(widget) || qobject_cast<const QPushButton *>(widget))
+        return Qt::AlignHCenter;
+    return widget->layoutDirection() == Qt::RightToLeft ? Qt::AlignRight : Qt::AlignLeft;
+}
+
+// Whether the widget shows whole in its font, first on one line, then, for
+// a label that has room for them, on more.
+bool showsWholeWrapping(QWidget *widget)
+{
+    if (textfit::showsWhole(widget))
+        return true;
+    auto *label = qobject_cast<QLabel *>(widget);
+    // As in showsWhole, the last line's descent may touch the edge.
+    const QFontMetrics metrics = widget->fontMetrics();
+    if (label && !label->wordWrap()
+        && label->contentsRect().height() + metrics.descent() >= 2 * metrics.lineSpacing()) {
+        label->setWordWrap(true);
+        if (textfit::showsWhole(widget))
+            return true;
+        label->setWordWrap(false);
+    }
+    return false;
+}
+
+// Fits the widget in its present place, from its own font down to the
+// smallest; false when even that is cut.
+bool fitsInPlace(QWidget *widget, const QFont &own)
+{
+    widget->setFont(own);
+    if (showsWholeWrapping(widget))
+        return true;
+    if (own.pointSizeF() <= 0)
+        return false;
+    QFont smaller = own;
+    // Half a point at a time, the smallest size last.
+    for (double size = own.pointSizeF() - 0.5; size > textfit::MinimumPointSize - 0.5;
+         size -= 0.5) {
+        smaller.setPointSizeF(qMax(size, textfit::MinimumPointSize));
+        widget->setFont(smaller);
+        if (showsWholeWrapping(widget))
+            return true;
+    }
+    return false;
 }
 
 class TextFitter : public QObject
@@ -188,6 +300,104 @@ protected:
         return QObject::eventFilter(watched, event);
     }
 };
+
+// The place widened to `width` within `room` from the given side, then the
+// other way as far as it must.
+QRect widened(const QRect &place, const QRect &room, int width, Qt::Alignment side)
+{
+    const int extra = width - place.width();
+    const int leftSpare = place.left() - room.left();
+    const int rightSpare = room.right() - place.right();
+    int toLeft = 0;
+    int toRight = 0;
+    if (side & Qt::AlignRight) {
+        toLeft = qMin(extra, leftSpare);
+        toRight = extra - toLeft;
+    } else if (side & Qt::AlignHCenter) {
+        toLeft = qMin(extra / 2, leftSpare);
+        toRight = qMin(extra - toLeft, rightSpare);
+        toLeft = extra - toRight;
+    } else {
+        toRight = qMin(extra, rightSpare);
+        toLeft = extra - toRight;
+    }
+    return place.adjusted(-toLeft, 0, toRight, 0);
+}
+
+// The least of `room` the text needs: the width it reads whole in on the
+// place's lines, else the whole width and the lines it needs; in its own
+// font where the room allows, else the largest smaller one. When the whole
+// room is not enough, the widget takes all of it at its smallest font.
+void takeRoom(QWidget *widget, const QFont &own, const QRect &place, const QRect &room)
+{
+    const Qt::Alignment side = startingSide(widget);
+    auto taller = [&](int width, int height) {
+        const QRect wide = widened(place, room, width, side);
+        const int extra = height - place.height();
+        const int below = qMin(extra, room.bottom() - place.bottom());
+        return wide.adjusted(0, below - extra, 0, below);
+    };
+    // Smallest n in [low, high] with fits(n), or -1.
+    auto least = [](int low, int high, auto fits) {
+        if (!fits(high))
+            return -1;
+        while (low < high) {
+            const int middle = low + (high - low) / 2;
+            if (fits(middle))
+                high = middle;
+            else
+                low = middle + 1;
+        }
+        return low;
+    };
+    for (const bool ownFontOnly : { true, false }) {
+        auto fitsIn = [&](const QRect &rect) {
+            widget->setGeometry(rect);
+            if (!ownFontOnly)
+                return fitsInPlace(widget, own);
+            widget->setFont(own);
+            return showsWholeWrapping(widget);
+        };
+        // Wider first, then further lines below, then above.
+        const int width = least(
+            place.width(), room.width(), [&](int w) { return fitsIn(taller(w, place.height())); });
+        if (width >= 0) {
+            fitsIn(taller(width, place.height()));
+            return;
+        }
+        const int height = least(
+            place.height(), room.height(), [&](int h) { return fitsIn(taller(room.width(), h)); });
+        if (height >= 0) {
+            fitsIn(taller(room.width(), height));
+            return;
+        }
+    }
+    widget->setGeometry(taller(room.width(), room.height()));
+    fitsInPlace(widget, own);
+}
+
+// Widens a group box in a fixed place into the free room to the side its
+// caption ends on, so that a text inside it has more room; false when there
+// is none. The group's own place is kept, as for a fitted text.
+bool widenGroup(QWidget *group)
+{
+    if (!qobject_cast<QGroupBox *>(group) || !inFixedPlace(group))
+        return false;
+    const QVariant ownPlace = group->property(OwnPlace);
+    const QRect place = group->geometry();
+    const QRect room = freeRoom(group, place);
+    QRect wider = place;
+    if (group->layoutDirection() == Qt::RightToLeft)
+        wider.setLeft(room.left());
+    else
+        wider.setRight(room.right());
+    if (wider == place)
+        return false;
+    if (!ownPlace.isValid())
+        group->setProperty(OwnPlace, place);
+    group->setGeometry(wider);
+    return true;
+}
 
 } // namespace
 
@@ -229,7 +439,9 @@ void fit(QWidget *widget)
     }
     const QVariant ownFont = widget->property(OwnFont);
     const QFont own = ownFont.isValid() ? ownFont.value<QFont>() : widget->font();
-    const QString key = fittingKey(widget, own);
+    const QVariant ownPlace = widget->property(OwnPlace);
+    const QRect place = ownPlace.isValid() ? ownPlace.toRect() : widget->geometry();
+    const QString key = fittingKey(widget, place, own);
     if (widget->property(FittedFor).toString() == key)
         return;
 
@@ -239,6 +451,9 @@ void fit(QWidget *widget)
         if (label)
             label->setWordWrap(widget->property(OwnWrap).toBool());
     }
+    if (ownPlace.isValid())
+        widget->setGeometry(place);
+    widget->setProperty(OwnPlace, QVariant());
     widget->setProperty(FittedFor, key);
     widget->setProperty(FittedFont, QVariant());
     if (showsWhole(widget))
@@ -247,21 +462,20 @@ void fit(QWidget *widget)
     widget->setProperty(OwnFont, own);
     if (label)
         widget->setProperty(OwnWrap, label->wordWrap());
-    // A second line where the label has room for one.
-    if (label && !label->wordWrap()
-        && label->contentsRect().height() >= 2 * label->fontMetrics().lineSpacing()) {
-        label->setWordWrap(true);
-        if (showsWhole(widget))
-            return;
-    }
-    if (own.pointSizeF() <= 0)
-        return;
-    QFont smaller = own;
-    for (double size = own.pointSizeF() - 0.5; size >= MinimumPointSize; size -= 0.5) {
-        smaller.setPointSizeF(size);
-        widget->setFont(smaller);
-        if (showsWhole(widget))
-            break;
+    // Its own place first, then the free room around it, taken only as far
+    // as the text needs, then the same in a wider group where it lies in one.
+    if (!fitsInPlace(widget, own) && inFixedPlace(widget)) {
+        QRect room = freeRoom(widget, place);
+        if (room != place) {
+            widget->setProperty(OwnPlace, place);
+            takeRoom(widget, own, place, room);
+        }
+        if (!showsWhole(widget) && widenGroup(widget->parentWidget())) {
+            widget->setGeometry(place);
+            room = freeRoom(widget, place);
+            widget->setProperty(OwnPlace, place);
+            takeRoom(widget, own, place, room);
+        }
     }
     widget->setProperty(FittedFont, widget->font());
 }

@@ -5,8 +5,10 @@ class QWidget;
 // Texts in fixed places: the screens keep their places in every language, so
 // a longer text must still be read whole. A text that does not fit takes a
 // second line where its label has room for one, otherwise a smaller size of
-// its font, down to MinimumPointSize; a shorter text gets the widget's own
-// font back.
+// its font, down to MinimumPointSize. Where even that is cut, it takes the
+// free room around its place that no sibling uses, as little as it needs,
+// and in a group box with free room beside it, a wider group. A shorter text
+// gets the widget's own font and place back.
 namespace textfit {
 
 inline constexpr double MinimumPointSize = 8;

@@ -132,14 +132,14 @@ ReportPanel::ReportPanel(SessionLog &log, const QString &reportsFolder, QWidget 
     });
 
     // The headings reach down to the lists and across to the next heading,
-    // so a longer word still fits; the English words stand and wrap as they
-    // always did.
+    // and each starts over its own column, so a longer word still fits; the
+    // English words wrap as they always did.
     m_number1Heading
         = controls::label(this, QStringLiteral("Label39"), QString(), twips(120, 240, 840, 360));
     m_number2Heading
         = controls::label(this, QStringLiteral("Label41"), QString(), twips(960, 240, 840, 360));
     m_yourAnswerHeading
-        = controls::label(this, QStringLiteral("Label42"), QString(), twips(1800, 120, 720, 480));
+        = controls::label(this, QStringLiteral("Label42"), QString(), twips(1680, 120, 840, 480));
     m_correctAnswerHeading
         = controls::label(this, QStringLiteral("Label43"), QString(), twips(2520, 120, 900, 480));
 

@@ -10,18 +10,41 @@ namespace {
 // with its letter.
 const QRegularExpression Kept(QStringLiteral("%(?:\\d+|n|L\\d+)|<[^>]*>|&[a-zA-Z]+;|&&|&."));
 
+// Each word grows by its share of the 40 %, as a short word of its own after
+// it, so that a longer text can break between words as a real one can.
 QString longer(const QString &plain)
 {
     static const QString From = QStringLiteral("aeiouAEIOUcnyCNY");
     static const QString To = QStringLiteral("áéíóúÁÉÍÓÚçñýÇÑÝ");
+    const qsizetype extra = (plain.size() * 4 + 9) / 10;
+    qsizetype letters = 0;
+    for (const QChar letter : plain)
+        letters += letter.isSpace() ? 0 : 1;
     QString text;
+    qsizetype added = 0;
+    qsizetype seen = 0;
+    auto pad = [&] {
+        // Up to this word's share of the whole, rounded up.
+        const qsizetype due = letters ? (extra * seen + letters - 1) / letters : extra;
+        if (due - added >= 2) {
+            text += QLatin1Char(' ');
+            ++added;
+        }
+        for (; added < due; ++added)
+            text += QStringLiteral("ãŵ").at(added % 2);
+    };
     for (const QChar letter : plain) {
+        if (letter.isSpace()) {
+            pad();
+            text += letter;
+            continue;
+        }
+        ++seen;
         const qsizetype at = From.indexOf(letter);
         text += at >= 0 ? To.at(at) : letter;
     }
-    const qsizetype extra = (plain.size() * 4 + 9) / 10;
-    for (qsizetype i = 0; i < extra; ++i)
-        text += QStringLiteral("ãŵ").at(i % 2);
+    seen = letters;
+    pad();
     return text;
 }
 

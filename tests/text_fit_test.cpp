@@ -1,6 +1,7 @@
 // Every text on every screen is read whole: the screens keep their places,
 // so a text that does not fit takes a smaller font or a second line.
 
+#include "base/language.h"
 #include "base/text_fit.h"
 #include "tests/pseudo_language.h"
 #include "tests/test_support.h"
@@ -10,6 +11,7 @@
 #include <QGroupBox>
 #include <QLabel>
 #include <QMenuBar>
+#include <QScopeGuard>
 #include <QtTest>
 
 using namespace Qt::StringLiterals;
@@ -76,21 +78,29 @@ private slots:
 
 void TextFitTest::everyScreenShowsItsTextsWhole_data()
 {
-    QTest::addColumn<int>("language"); // a PseudoLanguage::Kind, or -1 for English
+    QTest::addColumn<QString>("code"); // a shipped language
+    QTest::addColumn<int>("pseudo"); // a PseudoLanguage::Kind over it, or -1
 
-    QTest::newRow("English") << -1;
-    QTest::newRow("40 % longer") << int(PseudoLanguage::Longer);
-    QTest::newRow("right to left") << int(PseudoLanguage::Mirrored);
+    QTest::newRow("English") << u"en"_s << -1;
+    for (const language::ShippedLanguage &shipped : language::shippedLanguages()) {
+        if (shipped.code != u"en"_s)
+            QTest::newRow(qPrintable(shipped.name)) << shipped.code << -1;
+    }
+    QTest::newRow("40 % longer") << u"en"_s << int(PseudoLanguage::Longer);
+    QTest::newRow("right to left") << u"en"_s << int(PseudoLanguage::Mirrored);
 }
 
 void TextFitTest::everyScreenShowsItsTextsWhole()
 {
-    QFETCH(int, language);
+    QFETCH(QString, code);
+    QFETCH(int, pseudo);
 
-    std::unique_ptr<PseudoLanguage> pseudo;
-    if (language >= 0) {
-        pseudo = std::make_unique<PseudoLanguage>(PseudoLanguage::Kind(language));
-        QCoreApplication::installTranslator(pseudo.get());
+    language::speak(code);
+    const auto english = qScopeGuard([] { language::speak(u"en"_s); });
+    std::unique_ptr<PseudoLanguage> pseudoLanguage;
+    if (pseudo >= 0) {
+        pseudoLanguage = std::make_unique<PseudoLanguage>(PseudoLanguage::Kind(pseudo));
+        QCoreApplication::installTranslator(pseudoLanguage.get());
     }
     testsupport::TutorFixture fixture;
     MainWindow &window = fixture.window();
@@ -107,41 +117,58 @@ void TextFitTest::everyScreenShowsItsTextsWhole()
 void TextFitTest::aLongTextTakesASmallerFontOrASecondLine_data()
 {
     QTest::addColumn<int>("height");
+    QTest::addColumn<int>("roomBeside"); // free pixels before the next widget
     QTest::addColumn<QString>("text");
     QTest::addColumn<bool>("wraps");
     QTest::addColumn<bool>("smaller");
+    QTest::addColumn<bool>("wider");
 
-    QTest::newRow("fits: stays as it is") << 20 << u"Score"_s << false << false;
+    QTest::newRow("fits: stays as it is") << 20 << 0 << u"Score"_s << false << false << false;
     QTest::newRow("no room for a second line: smaller")
-        << 20 << u"Puntuación de hoy"_s << false << true;
-    QTest::newRow("room for a second line: wraps") << 44 << u"Puntuación de hoy"_s << true << false;
+        << 20 << 0 << u"Puntuación de hoy"_s << false << true << false;
+    QTest::newRow("room for a second line: wraps")
+        << 44 << 0 << u"Puntuación de hoy"_s << true << false << false;
+    QTest::newRow("too long even when smaller, room beside: wider")
+        << 20 << 400 << u"Puntuación de hoy y de ayer"_s << false << false << true;
 }
 
 void TextFitTest::aLongTextTakesASmallerFontOrASecondLine()
 {
     QFETCH(int, height);
+    QFETCH(int, roomBeside);
     QFETCH(QString, text);
     QFETCH(bool, wraps);
     QFETCH(bool, smaller);
+    QFETCH(bool, wider);
 
     QWidget place;
+    place.resize(800, 200);
     auto *label = new QLabel(u"Score"_s, &place);
     QFont font = label->font();
     font.setPointSizeF(12);
     label->setFont(font);
-    label->setGeometry(0, 0, label->fontMetrics().horizontalAdvance(u"Puntuación de"_s), height);
+    const QRect own(0, 0, label->fontMetrics().horizontalAdvance(u"Puntuación de"_s), height);
+    label->setGeometry(own);
+    // A neighbour on the right and one below, so that only the room beside is free.
+    new QLabel(u"Next"_s, &place);
+    place.findChildren<QLabel *>().last()->setGeometry(own.right() + 1 + roomBeside, 0, 50, 20);
+    new QLabel(u"Below"_s, &place);
+    place.findChildren<QLabel *>().last()->setGeometry(0, height, 800, 20);
     label->setText(text);
     textfit::fit(label);
     QVERIFY(textfit::showsWhole(label));
     QCOMPARE(label->wordWrap(), wraps);
     QCOMPARE(label->font().pointSizeF() < 12, smaller);
     QVERIFY(label->font().pointSizeF() >= textfit::MinimumPointSize);
+    QCOMPARE(label->width() > own.width(), wider);
+    QVERIFY(label->geometry().right() < own.right() + 1 + roomBeside);
 
-    // Back to a short text: the label's own font and one line again.
+    // Back to a short text: the label's own font, place and one line again.
     label->setText(u"Score"_s);
     textfit::fit(label);
     QCOMPARE(label->font().pointSizeF(), 12.0);
     QVERIFY(!label->wordWrap());
+    QCOMPARE(label->geometry(), own);
 }
 
 QTEST_MAIN(TextFitTest)
