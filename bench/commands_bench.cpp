@@ -215,6 +215,8 @@ ExitTimings timeExit(Size size)
 std::map<QString, double> probeFigures()
 {
     const QString probe = QCoreApplication::applicationDirPath() + QStringLiteral("/startup_probe");
+    const QString emptyWindow
+        = QCoreApplication::applicationDirPath() + QStringLiteral("/empty_window");
     std::map<QString, std::vector<double>> samples;
     for (int run = 0; run < ProbeRuns; ++run) {
         QTemporaryDir folder;
@@ -224,9 +226,9 @@ std::map<QString, double> probeFigures()
         QStringList arguments { folder.path() };
         if (run == ProbeRuns - 1)
             arguments << QStringLiteral("--full");
-        for (const QStringList &start : { arguments, QStringList { QStringLiteral("--bare") } }) {
+        for (const QString &program : { probe, emptyWindow }) {
             QProcess process;
-            process.start(probe, start);
+            process.start(program, program == probe ? arguments : QStringList());
             if (!process.waitForFinished(300000) || process.exitCode() != 0)
                 qFatal("startup_probe failed: %s", qPrintable(process.errorString()));
             const auto lines

@@ -6,16 +6,18 @@
 // medians.
 //
 // Usage: startup_probe <folder with the shipped pages> [--full | --splash]
-//        startup_probe --bare
 //        startup_probe --compare <folder with the shipped pages> [starts [rounds]]
-// --splash stops once the splash is painted; --bare shows an empty window
-// instead; --compare starts the splash and the empty window in turn (9 of
-// each in each of 3 rounds unless told) and prints how much longer the
-// splash takes.
+//        startup_probe --switch <folder with the shipped pages>
+// --splash stops once the splash is painted; --compare starts the splash and
+// the empty window of empty_window, beside this probe, in turn (9 of
+// each in each of 3 rounds unless told), once in each language the program
+// speaks, and prints how much longer the splash takes; --switch shows the
+// main window and times changing it to each language.
 
 #include "app/main_window.h"
 #include "app/splash_window.h"
 #include "app/window_size.h"
+#include "base/language.h"
 #include "base/maker_info.h"
 
 #include <QApplication>
@@ -23,7 +25,9 @@
 #include <QEvent>
 #include <QFile>
 #include <QIcon>
+#include <QElapsedTimer>
 #include <QProcess>
+#include <QTemporaryDir>
 
 #include <algorithm>
 #include <cstdio>
@@ -157,11 +161,13 @@ double median(std::vector<double> values)
 
 // One start of this probe in a process of its own: its figures by name, and
 // the wall-clock time from launching it to its first painting.
-std::map<QString, double> startOnce(const QStringList &arguments)
+std::map<QString, double> startOnce(
+    const QString &program, const QStringList &arguments, const QProcessEnvironment &environment)
 {
     QProcess process;
+    process.setProcessEnvironment(environment);
     const qint64 launched = monotonicNs();
-    process.start(QCoreApplication::applicationFilePath(), arguments);
+    process.start(program, arguments);
     if (!process.waitForFinished(300000) || process.exitCode() != 0)
         qFatal("startup_probe failed: %s", qPrintable(process.errorString()));
     std::map<QString, double> figures;
@@ -179,31 +185,82 @@ std::map<QString, double> startOnce(const QStringList &arguments)
 // The splash against an empty window, started in turn so that whatever else
 // the machine does weighs on both alike, in rounds that show the spread: the
 // medians of processor time and of the time from launch to the first
-// painting, and their ratios.
+// painting, and their ratios. Each language the program speaks has its
+// rounds, chosen as a desktop chooses it, with no setting kept.
 int compare(const QString &applicationFolder, int starts, int rounds)
 {
     std::printf("\nStart-up against an empty Qt window of the splash's size (%s platform), "
                 "medians of %d starts each, taken in turn; ms\n\n",
         qPrintable(qEnvironmentVariable("QT_QPA_PLATFORM", QStringLiteral("default"))), starts);
-    std::printf("| Round | Processor time: splash | empty window | ratio | From launch: splash | "
-                "empty window | ratio |\n");
-    std::printf("|---|---:|---:|---:|---:|---:|---:|\n");
-    for (int round = 1; round <= rounds; ++round) {
-        std::vector<double> splashCpu;
-        std::vector<double> splashLaunch;
-        std::vector<double> bareCpu;
-        std::vector<double> bareLaunch;
-        for (int start = 0; start < starts; ++start) {
-            auto splash = startOnce({ applicationFolder, QStringLiteral("--splash") });
-            splashCpu.push_back(splash[QStringLiteral("splash_cpu_ms")]);
-            splashLaunch.push_back(splash[QStringLiteral("launch_ms")]);
-            auto bare = startOnce({ QStringLiteral("--bare") });
-            bareCpu.push_back(bare[QStringLiteral("bare_cpu_ms")]);
-            bareLaunch.push_back(bare[QStringLiteral("launch_ms")]);
+    std::printf("| Language | Round | Processor time: splash | empty window | ratio | "
+                "From launch: splash | empty window | ratio |\n");
+    std::printf("|---|---|---:|---:|---:|---:|---:|---:|\n");
+    QTemporaryDir noSettings;
+    const QString emptyWindow
+        = QCoreApplication::applicationDirPath() + QStringLiteral("/empty_window");
+    const auto languages = language::shippedLanguages();
+    for (const language::ShippedLanguage &spoken : languages) {
+        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+        environment.insert(QStringLiteral("XDG_CONFIG_HOME"), noSettings.path());
+        environment.insert(QStringLiteral("LANGUAGE"), spoken.code);
+        environment.insert(QStringLiteral("LC_ALL"), spoken.code + QStringLiteral(".UTF-8"));
+        for (int round = 1; round <= rounds; ++round) {
+            std::vector<double> splashCpu;
+            std::vector<double> splashLaunch;
+            std::vector<double> bareCpu;
+            std::vector<double> bareLaunch;
+            for (int start = 0; start < starts; ++start) {
+                auto splash = startOnce(QCoreApplication::applicationFilePath(),
+                    { applicationFolder, QStringLiteral("--splash") }, environment);
+                splashCpu.push_back(splash[QStringLiteral("splash_cpu_ms")]);
+                splashLaunch.push_back(splash[QStringLiteral("launch_ms")]);
+                auto bare = startOnce(emptyWindow, {}, environment);
+                bareCpu.push_back(bare[QStringLiteral("bare_cpu_ms")]);
+                bareLaunch.push_back(bare[QStringLiteral("launch_ms")]);
+            }
+            std::printf("| %s | %d | %.1f | %.1f | %.2f× | %.1f | %.1f | %.2f× |\n",
+                qPrintable(spoken.name), round, median(splashCpu), median(bareCpu),
+                median(splashCpu) / median(bareCpu), median(splashLaunch), median(bareLaunch),
+                median(splashLaunch) / median(bareLaunch));
+            std::fflush(stdout);
         }
-        std::printf("| %d | %.1f | %.1f | %.2f× | %.1f | %.1f | %.2f× |\n", round,
-            median(splashCpu), median(bareCpu), median(splashCpu) / median(bareCpu),
-            median(splashLaunch), median(bareLaunch), median(splashLaunch) / median(bareLaunch));
+    }
+    return 0;
+}
+
+// The main window on its start page, changed to each language: the time until every screen has
+// taken the change and the window has been painted again, the median of several changes; ms.
+int timeSwitches(const QString &applicationFolder)
+{
+    MainWindow window(applicationFolder);
+    showAndPaint(window);
+    std::printf("\nChanging the language of the shown window (%s platform), medians of 9; ms\n\n",
+        qPrintable(qEnvironmentVariable("QT_QPA_PLATFORM", QStringLiteral("default"))));
+    std::printf("| To | Wall-clock | Processor time |\n|---|---:|---:|\n");
+    const auto languages = language::shippedLanguages();
+    for (const language::ShippedLanguage &spoken : languages) {
+        std::vector<double> wall;
+        std::vector<double> cpu;
+        // To the language and away again: to English, or from English to
+        // another language.
+        const QString away
+            = spoken.code == QLatin1String("en") ? languages.last().code : QStringLiteral("en");
+        for (int change = 0; change < 9; ++change) {
+            for (const QString &code : { spoken.code, away }) {
+                QElapsedTimer clock;
+                clock.start();
+                const double cpuBefore = processCpuMs();
+                language::speak(code);
+                QCoreApplication::sendPostedEvents(nullptr, QEvent::LanguageChange);
+                window.repaint();
+                QCoreApplication::processEvents();
+                if (code == spoken.code) {
+                    wall.push_back(double(clock.nsecsElapsed()) / 1e6);
+                    cpu.push_back(processCpuMs() - cpuBefore);
+                }
+            }
+        }
+        std::printf("| %s | %.1f | %.1f |\n", qPrintable(spoken.name), median(wall), median(cpu));
         std::fflush(stdout);
     }
     return 0;
@@ -213,18 +270,6 @@ int compare(const QString &applicationFolder, int starts, int rounds)
 
 int main(int argc, char *argv[])
 {
-    // For comparison: the same time for an empty window of the splash's size,
-    // the least any Qt program spends before showing something.
-    if (argc > 1 && qstrcmp(argv[1], "--bare") == 0) {
-        QApplication app(argc, argv);
-        QWidget window;
-        window.resize(398, 200);
-        showAndPaint(window);
-        const qint64 painted = monotonicNs();
-        std::printf("bare_cpu_ms=%.3f\n", processCpuMs());
-        std::printf("painted_ns=%lld\n", static_cast<long long>(painted));
-        return 0;
-    }
     if (argc > 2 && qstrcmp(argv[1], "--compare") == 0) {
         QCoreApplication app(argc, argv);
         const int starts = argc > 3 ? std::max(1, QByteArray(argv[3]).toInt()) : 9;
@@ -240,10 +285,12 @@ int main(int argc, char *argv[])
     QGuiApplication::setDesktopFileName(QString::fromLatin1(tutor::ApplicationId));
     if (argc < 2) {
         std::fprintf(stderr,
-            "usage: startup_probe <folder with the shipped pages> [--full | --splash] | --bare | "
-            "--compare <folder> [starts [rounds]]\n");
+            "usage: startup_probe <folder with the shipped pages> [--full | --splash] | "
+            "--compare <folder> [starts [rounds]] | --switch <folder>\n");
         return 2;
     }
+    if (argc > 2 && qstrcmp(argv[1], "--switch") == 0)
+        return timeSwitches(QString::fromLocal8Bit(argv[2]));
     const QString applicationFolder = QString::fromLocal8Bit(argv[1]);
 
     std::unique_ptr<MainWindow> mainWindow;
