@@ -195,29 +195,52 @@ void ShippedPagesTest::worksheetPagesNameEveryButton_data()
     // "one" to "eight" and the word for buttons, as a page counts them.
     QTest::addColumn<QStringList>("counts");
     QTest::addColumn<QString>("buttonWord");
-    const QStringList english = { QStringLiteral("one"), QStringLiteral("two"),
-        QStringLiteral("three"), QStringLiteral("four"), QStringLiteral("five"),
-        QStringLiteral("six"), QStringLiteral("seven"), QStringLiteral("eight") };
-    const QStringList german = { QStringLiteral("eine"), QStringLiteral("zwei"),
-        QStringLiteral("drei"), QStringLiteral("vier"), QStringLiteral("fünf"),
-        QStringLiteral("sechs"), QStringLiteral("sieben"), QStringLiteral("acht") };
-    const QStringList french = { QStringLiteral("un"), QStringLiteral("deux"),
-        QStringLiteral("trois"), QStringLiteral("quatre"), QStringLiteral("cinq"),
-        QStringLiteral("six"), QStringLiteral("sept"), QStringLiteral("huit") };
-    const QString buttons = QStringLiteral("buttons");
-    QTest::newRow("help") << QStringLiteral("help/worksheet.html") << QStringLiteral("en")
-                          << english << buttons;
-    QTest::newRow("tutorial") << QStringLiteral("worksheets/worktutorial.html")
-                              << QStringLiteral("en") << english << buttons;
-    QTest::newRow("de help") << QStringLiteral("languages/de/help/worksheet.html")
-                             << QStringLiteral("de") << german << QStringLiteral("Schaltflächen");
-    QTest::newRow("de tutorial") << QStringLiteral("languages/de/worksheets/worktutorial.html")
-                                 << QStringLiteral("de") << german
-                                 << QStringLiteral("Schaltflächen");
-    QTest::newRow("fr help") << QStringLiteral("languages/fr/help/worksheet.html")
-                             << QStringLiteral("fr") << french << QStringLiteral("boutons");
-    QTest::newRow("fr tutorial") << QStringLiteral("languages/fr/worksheets/worktutorial.html")
-                                 << QStringLiteral("fr") << french << QStringLiteral("boutons");
+    struct Counting
+    {
+        QString code;
+        QStringList counts;
+        QString buttons;
+    };
+    const QList<Counting> languages = {
+        { QStringLiteral("en"),
+            { QStringLiteral("one"), QStringLiteral("two"), QStringLiteral("three"),
+                QStringLiteral("four"), QStringLiteral("five"), QStringLiteral("six"),
+                QStringLiteral("seven"), QStringLiteral("eight") },
+            QStringLiteral("buttons") },
+        { QStringLiteral("de"),
+            { QStringLiteral("eine"), QStringLiteral("zwei"), QStringLiteral("drei"),
+                QStringLiteral("vier"), QStringLiteral("fünf"), QStringLiteral("sechs"),
+                QStringLiteral("sieben"), QStringLiteral("acht") },
+            QStringLiteral("Schaltflächen") },
+        { QStringLiteral("es"),
+            { QStringLiteral("uno"), QStringLiteral("dos"), QStringLiteral("tres"),
+                QStringLiteral("cuatro"), QStringLiteral("cinco"), QStringLiteral("seis"),
+                QStringLiteral("siete"), QStringLiteral("ocho") },
+            QStringLiteral("botones") },
+        { QStringLiteral("fr"),
+            { QStringLiteral("un"), QStringLiteral("deux"), QStringLiteral("trois"),
+                QStringLiteral("quatre"), QStringLiteral("cinq"), QStringLiteral("six"),
+                QStringLiteral("sept"), QStringLiteral("huit") },
+            QStringLiteral("boutons") },
+        { QStringLiteral("pt_BR"),
+            { QStringLiteral("um"), QStringLiteral("dois"), QStringLiteral("três"),
+                QStringLiteral("quatro"), QStringLiteral("cinco"), QStringLiteral("seis"),
+                QStringLiteral("sete"), QStringLiteral("oito") },
+            QStringLiteral("botões") },
+    };
+    const QStringList folders = languageFolders();
+    for (const Counting &language : languages) {
+        const QString folder = language.code == QLatin1String("en")
+            ? QString()
+            : QStringLiteral("languages/") + language.code + QLatin1Char('/');
+        if (!folder.isEmpty() && !folders.contains(folder.chopped(1)))
+            continue;
+        for (const char *page : { "help/worksheet.html", "worksheets/worktutorial.html" }) {
+            const QString path = folder + QLatin1String(page);
+            QTest::newRow(qPrintable(path))
+                << path << language.code << language.counts << language.buttons;
+        }
+    }
 }
 
 // A teacher follows these pages with the screen in front of them: every
