@@ -1,3 +1,4 @@
+#include "base/language.h"
 #include "session/tutor_session.h"
 #include "worksheet/worksheet_screen.h"
 
@@ -7,6 +8,7 @@
 #include <QFileInfo>
 #include <QPushButton>
 #include <QRegularExpression>
+#include <QScopeGuard>
 #include <QSet>
 #include <QTemporaryDir>
 #include <QUrl>
@@ -48,6 +50,17 @@ bool hasAnchor(const QString &page, const QString &anchor)
             QRegularExpression::CaseInsensitiveOption));
 }
 
+// Every language's own copies of the pages and texts, "languages/de" and on,
+// each checked as the English ones are.
+QStringList languageFolders()
+{
+    const QDir languages(SourceFolder + QStringLiteral("/languages"));
+    QStringList folders;
+    for (const QString &code : languages.entryList(QDir::Dirs | QDir::NoDotAndDotDot, QDir::Name))
+        folders << QStringLiteral("languages/") + code;
+    return folders;
+}
+
 bool opensOutside(const QUrl &address)
 {
     return address.scheme() == QLatin1String("http") || address.scheme() == QLatin1String("https")
@@ -65,6 +78,7 @@ private slots:
     void everyOpenedFileIsBesideTheProgram();
     void everyReferenceResolvesToShippedFile_data();
     void everyReferenceResolvesToShippedFile();
+    void contentsAndHelpPagesLinkBothWays_data();
     void contentsAndHelpPagesLinkBothWays();
     void worksheetPagesNameEveryButton_data();
     void worksheetPagesNameEveryButton();
@@ -73,9 +87,16 @@ private slots:
 void ShippedPagesTest::everyOpenedFileIsBesideTheProgram_data()
 {
     QTest::addColumn<QString>("file");
-    for (const char *file : { "help/mhelp.html", "html/mbrows.html", "worksheets/worktutorial.html",
-             "ReadMe.txt", "Support.txt" })
-        QTest::newRow(file) << QString::fromLatin1(file);
+    // A language that has its own pages has all of them: the program shows
+    // each language's copy where there is one.
+    for (const QString &folder : QStringList { QString() } + languageFolders()) {
+        for (const char *file : { "help/mhelp.html", "html/mbrows.html",
+                 "worksheets/worktutorial.html", "ReadMe.txt", "Support.txt" }) {
+            const QString path = folder.isEmpty() ? QString::fromLatin1(file)
+                                                  : folder + QLatin1Char('/') + QLatin1String(file);
+            QTest::newRow(qPrintable(path)) << path;
+        }
+    }
 }
 
 void ShippedPagesTest::everyOpenedFileIsBesideTheProgram()
@@ -89,8 +110,14 @@ void ShippedPagesTest::everyOpenedFileIsBesideTheProgram()
 void ShippedPagesTest::everyReferenceResolvesToShippedFile_data()
 {
     QTest::addColumn<QString>("page");
-    for (const char *folder : { "help", "html", "worksheets" }) {
-        QDirIterator it(SourceFolder + QLatin1Char('/') + QLatin1String(folder),
+    QStringList folders;
+    for (const QString &language : QStringList { QString() } + languageFolders()) {
+        for (const char *folder : { "help", "html", "worksheets" })
+            folders << (language.isEmpty() ? QString() : language + QLatin1Char('/'))
+                    + QLatin1String(folder);
+    }
+    for (const QString &folder : folders) {
+        QDirIterator it(SourceFolder + QLatin1Char('/') + folder,
             { QStringLiteral("*.html"), QStringLiteral("*.htm") }, QDir::Files);
         while (it.hasNext()) {
             const QString path = it.next();
@@ -130,15 +157,28 @@ void ShippedPagesTest::everyReferenceResolvesToShippedFile()
     }
 }
 
+void ShippedPagesTest::contentsAndHelpPagesLinkBothWays_data()
+{
+    QTest::addColumn<QString>("folder");
+    QTest::newRow("help") << QStringLiteral("help");
+    for (const QString &language : languageFolders())
+        QTest::newRow(qPrintable(language)) << language + QStringLiteral("/help");
+}
+
 // A help page that the contents do not list can never be reached, and every
 // page leads back to the contents.
 void ShippedPagesTest::contentsAndHelpPagesLinkBothWays()
 {
-    const QDir help(SourceFolder + QStringLiteral("/help"));
+    QFETCH(QString, folder);
+    const QDir help(SourceFolder + QLatin1Char('/') + folder);
     const QStringList linked = references(readAll(help.filePath(QStringLiteral("mhelp.html"))));
     const QSet<QString> listed(linked.cbegin(), linked.cend());
     const QStringList pages = help.entryList({ QStringLiteral("*.html") }, QDir::Files);
     QVERIFY(pages.size() > 1);
+    // A language's contents list its own pages, so it needs every one of them.
+    QCOMPARE(pages,
+        QDir(SourceFolder + QStringLiteral("/help"))
+            .entryList({ QStringLiteral("*.html") }, QDir::Files));
     for (const QString &page : pages) {
         if (page == QLatin1String("mhelp.html"))
             continue;
@@ -151,8 +191,56 @@ void ShippedPagesTest::contentsAndHelpPagesLinkBothWays()
 void ShippedPagesTest::worksheetPagesNameEveryButton_data()
 {
     QTest::addColumn<QString>("page");
-    QTest::newRow("help") << QStringLiteral("help/worksheet.html");
-    QTest::newRow("tutorial") << QStringLiteral("worksheets/worktutorial.html");
+    QTest::addColumn<QString>("code");
+    // "one" to "eight" and the word for buttons, as a page counts them.
+    QTest::addColumn<QStringList>("counts");
+    QTest::addColumn<QString>("buttonWord");
+    struct Counting
+    {
+        QString code;
+        QStringList counts;
+        QString buttons;
+    };
+    const QList<Counting> languages = {
+        { QStringLiteral("en"),
+            { QStringLiteral("one"), QStringLiteral("two"), QStringLiteral("three"),
+                QStringLiteral("four"), QStringLiteral("five"), QStringLiteral("six"),
+                QStringLiteral("seven"), QStringLiteral("eight") },
+            QStringLiteral("buttons") },
+        { QStringLiteral("de"),
+            { QStringLiteral("eine"), QStringLiteral("zwei"), QStringLiteral("drei"),
+                QStringLiteral("vier"), QStringLiteral("fünf"), QStringLiteral("sechs"),
+                QStringLiteral("sieben"), QStringLiteral("acht") },
+            QStringLiteral("Schaltflächen") },
+        { QStringLiteral("es"),
+            { QStringLiteral("uno"), QStringLiteral("dos"), QStringLiteral("tres"),
+                QStringLiteral("cuatro"), QStringLiteral("cinco"), QStringLiteral("seis"),
+                QStringLiteral("siete"), QStringLiteral("ocho") },
+            QStringLiteral("botones") },
+        { QStringLiteral("fr"),
+            { QStringLiteral("un"), QStringLiteral("deux"), QStringLiteral("trois"),
+                QStringLiteral("quatre"), QStringLiteral("cinq"), QStringLiteral("six"),
+                QStringLiteral("sept"), QStringLiteral("huit") },
+            QStringLiteral("boutons") },
+        { QStringLiteral("pt_BR"),
+            { QStringLiteral("um"), QStringLiteral("dois"), QStringLiteral("três"),
+                QStringLiteral("quatro"), QStringLiteral("cinco"), QStringLiteral("seis"),
+                QStringLiteral("sete"), QStringLiteral("oito") },
+            QStringLiteral("botões") },
+    };
+    const QStringList folders = languageFolders();
+    for (const Counting &language : languages) {
+        const QString folder = language.code == QLatin1String("en")
+            ? QString()
+            : QStringLiteral("languages/") + language.code + QLatin1Char('/');
+        if (!folder.isEmpty() && !folders.contains(folder.chopped(1)))
+            continue;
+        for (const char *page : { "help/worksheet.html", "worksheets/worktutorial.html" }) {
+            const QString path = folder + QLatin1String(page);
+            QTest::newRow(qPrintable(path))
+                << path << language.code << language.counts << language.buttons;
+        }
+    }
 }
 
 // A teacher follows these pages with the screen in front of them: every
@@ -160,8 +248,19 @@ void ShippedPagesTest::worksheetPagesNameEveryButton_data()
 void ShippedPagesTest::worksheetPagesNameEveryButton()
 {
     QFETCH(QString, page);
+    QFETCH(QString, code);
+    QFETCH(QStringList, counts);
+    QFETCH(QString, buttonWord);
     const QString text = readAll(SourceFolder + QLatin1Char('/') + page).simplified();
     QVERIFY(!text.isEmpty());
+    // The page names the buttons as the screen shows them in its language.
+    language::speak(code);
+    const auto speakEnglishAgain = qScopeGuard([] { language::speak(QStringLiteral("en")); });
+    QCOMPARE(language::spokenLanguage(), code);
+    if (code != QLatin1String("en")
+        && QCoreApplication::translate("WorksheetScreen", "Create Problem")
+            == QLatin1String("Create Problem"))
+        QSKIP("The worksheet screen does not speak this language yet.");
     TutorSession session;
     QTemporaryDir folder;
     WorksheetScreen screen(session, folder.path(), nullptr);
@@ -172,12 +271,9 @@ void ShippedPagesTest::worksheetPagesNameEveryButton()
         QVERIFY2(text.contains(caption), qPrintable(caption));
     }
 
-    const QStringList counts = { QStringLiteral("one"), QStringLiteral("two"),
-        QStringLiteral("three"), QStringLiteral("four"), QStringLiteral("five"),
-        QStringLiteral("six"), QStringLiteral("seven"), QStringLiteral("eight") };
-    static const QRegularExpression counted(
-        QStringLiteral("\\b(%1) buttons\\b").arg(counts.join(QLatin1Char('|'))),
-        QRegularExpression::CaseInsensitiveOption);
+    const QRegularExpression counted(
+        QStringLiteral("\\b(%1) %2\\b").arg(counts.join(QLatin1Char('|')), buttonWord),
+        QRegularExpression::CaseInsensitiveOption | QRegularExpression::UseUnicodePropertiesOption);
     auto it = counted.globalMatch(text);
     while (it.hasNext()) {
         const QRegularExpressionMatch match = it.next();
