@@ -13,6 +13,8 @@
 namespace progress {
 
 QString operationName(tutor::Operation operation); // "Multiplication"
+// The same inside a sentence: "multiplication" in English.
+QString operationInSentence(tutor::Operation operation);
 QString factStateName(FactState state); // "Right but slow"
 
 // The share right in whole percent, rounded; none without answers.
@@ -51,6 +53,8 @@ QString factSentence(tutor::Operation operation, int first, int second, FactStat
 // A box in words a pupil and a teacher read: "New" (box 0) to "Known"
 // (box 5); "Not asked yet" for -1.
 QString boxName(int box);
+// The same inside a sentence: "learning" in English.
+QString boxInSentence(int box);
 // A family by its first fact, without the answer: "7 × 8", "56 ÷ 7".
 QString familyText(const tutor::FactFamily &family);
 // Families as a short list: "7 × 8, 6 × 9"; empty for none.
