@@ -6,6 +6,7 @@
 
 #include <QCoreApplication>
 #include <QDate>
+#include <QGuiApplication>
 #include <QLocale>
 #include <QStringList>
 
@@ -25,6 +26,14 @@ class ProgressWords
 };
 
 const QString Missing = u"\u2013"_s; // en dash: no figure
+
+// A fact such as "7 × 8" reads left to right in every language: in a
+// right-to-left one it is kept apart (left-to-right isolate), or its
+// numbers would swap places.
+QString leftToRight(const QString &fact)
+{
+    return QGuiApplication::isRightToLeft() ? u"\u2066"_s + fact + u"\u2069"_s : fact;
+}
 
 // Right and answers of the days before the last week, within the month.
 Tally earlierWeeks(const OperationProgress &operation)
@@ -377,9 +386,10 @@ QString factsSentence(const FactGrid &grid)
     QStringList wrong;
     for (int first = 0; first < 13; ++first) {
         for (int second = 0; second < 13; ++second) {
-            if (grid.cells.at(first).at(second) == FactState::WrongLately)
-                wrong
-                    << u"%1 %2 %3"_s.arg(first).arg(tutor::writtenSign(grid.operation)).arg(second);
+            if (grid.cells.at(first).at(second) == FactState::WrongLately) {
+                wrong << leftToRight(
+                    u"%1 %2 %3"_s.arg(first).arg(tutor::writtenSign(grid.operation)).arg(second));
+            }
         }
     }
     if (wrong.isEmpty())
@@ -394,7 +404,8 @@ QString factsSentence(const FactGrid &grid)
 
 QString factSentence(tutor::Operation operation, int first, int second, FactState state)
 {
-    const QString fact = u"%1 %2 %3"_s.arg(first).arg(tutor::writtenSign(operation)).arg(second);
+    const QString fact
+        = leftToRight(u"%1 %2 %3"_s.arg(first).arg(tutor::writtenSign(operation)).arg(second));
     //: %1 is a fact: "7 × 8"; %2 its state: "wrong lately".
     return ProgressWords::tr("%1: %2.").arg(fact, stateInSentence(state));
 }
@@ -453,7 +464,7 @@ QString boxInSentence(int box)
 QString familyText(const tutor::FactFamily &family)
 {
     const QList<tutor::Fact> facts = tutor::familyFacts(family);
-    return facts.isEmpty() ? QString() : tutor::writtenSum(facts.first());
+    return facts.isEmpty() ? QString() : leftToRight(tutor::writtenSum(facts.first()));
 }
 
 QString familiesText(const QList<tutor::FactFamily> &families)
@@ -478,7 +489,7 @@ QString boxSentence(tutor::Operation operation, int row, int column, int box)
     }
     QStringList facts;
     for (const tutor::Fact &fact : tutor::familyFacts(family))
-        facts << tutor::writtenSum(fact);
+        facts << leftToRight(tutor::writtenSum(fact));
     if (facts.size() == 2) {
         //: %1 and %2 are facts: "7 × 8", "8 × 7"; %3 their box inside a sentence: "learning".
         return ProgressWords::tr("%1 and %2: %3.")
