@@ -25,7 +25,8 @@ QString percentText(const Tally &tally);
 QString secondsText(std::optional<qint64> millis);
 // "2.4 seconds", "1 second", or an empty text for none.
 QString secondsWords(std::optional<qint64> millis);
-// A last-practised moment as a local date, "2026-12-08"; "never" when invalid.
+// A last-practised moment as a local date: "2026-12-08" in English, the
+// language's short form otherwise ("08.12.26"); "never" when invalid.
 QString dateText(const QDateTime &moment);
 
 // A table cell: "40 · 85 % · 2.4 s", or "none" without answers.
