@@ -152,29 +152,98 @@ QString ClassModel::columnName(int column) const
 {
     switch (column) {
     case Name:
-        return u"Name"_s;
+        //: Column heading: the pupil's name.
+        return tr("Name");
     case Answers:
-        return u"Answers"_s;
+        //: Column heading: how many answers.
+        return tr("Answers");
     case ShareRight:
-        return u"Share right"_s;
+        //: Column heading: the share of answers that were right, in percent.
+        return tr("Share right");
     case MedianTime:
-        return u"Median time"_s;
+        //: Column heading: the median time taken for an answer.
+        return tr("Median time");
     case DaysPractised:
-        return u"Days practised"_s;
+        return tr("Days practised");
     case LastPractised:
-        return u"Last practised"_s;
+        //: Column heading: the day of the last practice.
+        return tr("Last practised");
     default:
         break;
     }
     if (m_needsTeaching && column == NeedsTeaching)
-        return u"Needs teaching"_s;
+        //: Column heading: facts this pupil often gets wrong.
+        return tr("Needs teaching");
     const int offset = column - firstOperationColumn();
     if (offset < 0 || offset >= columnCount() - firstOperationColumn())
         return QString();
     const QString operation = progress::operationName(Operations.at(offset / ColumnsPerOperation));
-    static const std::array<QString, 3> figures
-        = { u"answers"_s, u"share right"_s, u"median time"_s };
-    return operation + u" "_s + figures.at(offset % ColumnsPerOperation);
+    switch (Figure(offset % ColumnsPerOperation)) {
+    case Figure::Answers:
+        //: Column heading: %1 is an operation, "Addition answers".
+        return tr("%1 answers", "heading").arg(operation);
+    case Figure::Share:
+        //: Column heading: %1 is an operation, "Addition share right".
+        return tr("%1 share right", "heading").arg(operation);
+    case Figure::Median:
+        //: Column heading: %1 is an operation, "Addition median time".
+        return tr("%1 median time", "heading").arg(operation);
+    }
+    return QString();
+}
+
+QString ClassModel::columnInSentence(int column) const
+{
+    switch (column) {
+    case Name:
+        //: A column inside a sentence: "Sorted by name, A to Z."
+        return tr("name");
+    case Answers:
+        //: A column inside a sentence: "Sorted by answers, highest first."
+        return tr("answers");
+    case ShareRight:
+        //: A column inside a sentence: "Sorted by share right, highest first."
+        return tr("share right");
+    case MedianTime:
+        //: A column inside a sentence.
+        return tr("median time");
+    case DaysPractised:
+        //: A column inside a sentence.
+        return tr("days practised");
+    case LastPractised:
+        //: A column inside a sentence: "Sorted by last practised, newest first."
+        return tr("last practised");
+    default:
+        break;
+    }
+    if (m_needsTeaching && column == NeedsTeaching)
+        //: A column inside a sentence.
+        return tr("needs teaching");
+    const int offset = column - firstOperationColumn();
+    if (offset < 0 || offset >= columnCount() - firstOperationColumn())
+        return QString();
+    const QString operation
+        = progress::operationInSentence(Operations.at(offset / ColumnsPerOperation));
+    switch (Figure(offset % ColumnsPerOperation)) {
+    case Figure::Answers:
+        //: A column inside a sentence: %1 is an operation, "addition answers".
+        return tr("%1 answers", "in a sentence").arg(operation);
+    case Figure::Share:
+        //: A column inside a sentence: "addition share right".
+        return tr("%1 share right", "in a sentence").arg(operation);
+    case Figure::Median:
+        //: A column inside a sentence: "addition median time".
+        return tr("%1 median time", "in a sentence").arg(operation);
+    }
+    return QString();
+}
+
+void ClassModel::retranslate()
+{
+    if (columnCount() > 0)
+        emit headerDataChanged(Qt::Horizontal, 0, columnCount() - 1);
+    if (rowCount() > 0 && columnCount() > 0)
+        emit dataChanged(index(0, 0), index(rowCount() - 1, columnCount() - 1));
 }
 
 QVariant ClassModel::sortKey(const progress::PupilTotals &pupil, int column) const
@@ -218,13 +287,15 @@ QVariant ClassModel::data(const QModelIndex &index, int role) const
     if (needs && (role == Qt::ToolTipRole || role == Qt::AccessibleTextRole)) {
         const QString facts = progress::familiesText(pupil.needsTeaching);
         if (role == Qt::ToolTipRole) {
+            //: %1 lists facts: "7 × 8, 6 × 9".
             return facts.isEmpty() ? QVariant()
-                                   : QVariant(u"Needs teaching, each missed %1 times or more: %2"_s
-                                                  .arg(tutor::MissesToFlag)
+                                   : QVariant(tr("Needs teaching, each missed %n times or more: %1",
+                                       nullptr, tutor::MissesToFlag)
                                                   .arg(facts));
         }
-        return QString(
-            pupil.name + u", needs teaching: "_s + (facts.isEmpty() ? u"nothing"_s : facts));
+        //: %1 is a pupil's name; %2 lists facts: "7 × 8, 6 × 9".
+        return tr("%1, needs teaching: %2")
+            .arg(pupil.name, facts.isEmpty() ? tr("nothing", "no facts to teach") : facts);
     }
     if (role != Qt::DisplayRole && role != Qt::AccessibleTextRole)
         return QVariant();
@@ -263,7 +334,9 @@ QVariant ClassModel::data(const QModelIndex &index, int role) const
     }
     // A screen reader hears whose figure and which one it is.
     if (role == Qt::AccessibleTextRole && column != Name)
-        return QString(pupil.name + u", "_s + columnName(column).toLower() + u": "_s + text);
+        //: A table cell for a screen reader: the pupil's name, the column, the figure:
+        //: "Ann, share right: 85 %".
+        return tr("%1, %2: %3").arg(pupil.name, columnInSentence(column), text);
     return text;
 }
 
@@ -274,8 +347,9 @@ QVariant ClassModel::headerData(int section, Qt::Orientation orientation, int ro
     // An operation's headings take two lines, so its columns stay narrow.
     if (role == Qt::DisplayRole) {
         QString heading = columnName(section);
-        if (section >= firstOperationColumn())
-            heading[heading.indexOf(u' ')] = u'\n';
+        const qsizetype space = heading.indexOf(u' ');
+        if (section >= firstOperationColumn() && space >= 0)
+            heading[space] = u'\n';
         return heading;
     }
     if (role == Qt::AccessibleTextRole)
@@ -295,12 +369,13 @@ QString ClassModel::sortSentence(int column, Qt::SortOrder order) const
     const bool ascending = order == Qt::AscendingOrder;
     QString way;
     if (column == Name)
-        way = ascending ? u"A to Z"_s : u"Z to A"_s;
+        way = ascending ? tr("A to Z") : tr("Z to A");
     else if (column == LastPractised)
-        way = ascending ? u"oldest first"_s : u"newest first"_s;
+        way = ascending ? tr("oldest first") : tr("newest first");
     else
-        way = ascending ? u"lowest first"_s : u"highest first"_s;
-    return u"Sorted by "_s + columnName(column).toLower() + u", "_s + way + u"."_s;
+        way = ascending ? tr("lowest first") : tr("highest first");
+    //: %1 is a column inside a sentence: "share right"; %2 the order: "highest first".
+    return tr("Sorted by %1, %2.").arg(columnInSentence(column), way);
 }
 
 void ClassModel::sort(int column, Qt::SortOrder order)

@@ -49,6 +49,8 @@ public:
     // The order a first sort by `column` takes: names A to Z, figures
     // highest first, dates newest first.
     static Qt::SortOrder firstOrder(int column);
+    // Every heading and cell speaks the language spoken now.
+    void retranslate();
 
     int rowCount(const QModelIndex &parent = QModelIndex()) const override;
     int columnCount(const QModelIndex &parent = QModelIndex()) const override;
@@ -61,6 +63,8 @@ private:
     // What is sorted by: a number, a name or a time; invalid when none.
     QVariant sortKey(const progress::PupilTotals &pupil, int column) const;
     QString columnName(int column) const;
+    // The same inside a sentence: "share right" in English.
+    QString columnInSentence(int column) const;
 
     QList<progress::PupilTotals> m_pupils;
     QCollator m_collator;

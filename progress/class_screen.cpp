@@ -16,8 +16,6 @@
 #include <QSpinBox>
 #include <QTableView>
 
-#include <algorithm>
-
 using namespace Qt::StringLiterals;
 
 namespace {
@@ -51,18 +49,14 @@ ClassScreen::ClassScreen(QWidget *parent)
 
     // The teacher's one My Facts setting, for every pupil; shown once a
     // progress file gives it.
-    m_quickLabel = controls::label(
-        this, u"lblQuickSeconds"_s, u"&Quick answer within"_s, inClient(410, 4, 206, 22));
+    m_quickLabel
+        = controls::label(this, u"lblQuickSeconds"_s, QString(), inClient(410, 4, 206, 22));
     m_quickLabel->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
     m_quickSeconds = new QSpinBox(this);
     m_quickSeconds->setObjectName(u"spnQuickSeconds"_s);
     m_quickSeconds->setGeometry(inClient(622, 4, 68, 22));
     m_quickSeconds->setRange(1, 10);
     m_quickSeconds->setSuffix(u" s"_s);
-    m_quickSeconds->setAccessibleName(u"Quick answer within, seconds"_s);
-    m_quickSeconds->setAccessibleDescription(
-        u"In My Facts, a right answer given within this many seconds counts as quick, "
-        "for every pupil."_s);
     // Typed figures count once the teacher leaves the box or presses Enter.
     m_quickSeconds->setKeyboardTracking(false);
     m_quickLabel->setBuddy(m_quickSeconds);
@@ -74,7 +68,6 @@ ClassScreen::ClassScreen(QWidget *parent)
     m_table->setObjectName(u"tblClass"_s);
     m_table->setGeometry(inClient(4, 30, 686, 250));
     m_table->setModel(m_model);
-    m_table->setAccessibleName(u"Pupils of this computer"_s);
     m_table->setEditTriggers(QAbstractItemView::NoEditTriggers);
     m_table->setSelectionMode(QAbstractItemView::SingleSelection);
     m_table->setSelectionBehavior(QAbstractItemView::SelectRows);
@@ -92,22 +85,16 @@ ClassScreen::ClassScreen(QWidget *parent)
     connect(m_table->selectionModel(), &QItemSelectionModel::currentChanged, this,
         &ClassScreen::updateButtons);
 
-    m_eachOperation = controls::checkBox(
-        this, u"chkEachOperation"_s, u"Show &each operation"_s, inClient(4, 288, 168, 22));
+    m_eachOperation
+        = controls::checkBox(this, u"chkEachOperation"_s, QString(), inClient(4, 288, 168, 22));
     connect(m_eachOperation, &QCheckBox::clicked, this, &ClassScreen::chkEachOperation_Click);
-    m_sort = controls::button(
-        this, u"cmdSortColumn"_s, u"S&ort by Column"_s, inClient(176, 286, 138, 26));
-    m_sort->setAccessibleDescription(u"Sorts the table by the column of the current cell; "
-                                     "again, the other way round."_s);
+    m_sort = controls::button(this, u"cmdSortColumn"_s, QString(), inClient(176, 286, 138, 26));
     connect(m_sort, &QPushButton::clicked, this, &ClassScreen::cmdSortColumn_Click);
-    m_rename
-        = controls::button(this, u"cmdRenamePupil"_s, u"&Rename..."_s, inClient(336, 286, 110, 26));
+    m_rename = controls::button(this, u"cmdRenamePupil"_s, QString(), inClient(336, 286, 110, 26));
     connect(m_rename, &QPushButton::clicked, this, &ClassScreen::cmdRenamePupil_Click);
-    m_delete
-        = controls::button(this, u"cmdDeletePupil"_s, u"&Delete..."_s, inClient(452, 286, 110, 26));
+    m_delete = controls::button(this, u"cmdDeletePupil"_s, QString(), inClient(452, 286, 110, 26));
     connect(m_delete, &QPushButton::clicked, this, &ClassScreen::cmdDeletePupil_Click);
-    m_export
-        = controls::button(this, u"cmdExportCsv"_s, u"Export &CSV"_s, inClient(580, 286, 110, 26));
+    m_export = controls::button(this, u"cmdExportCsv"_s, QString(), inClient(580, 286, 110, 26));
     connect(m_export, &QPushButton::clicked, this, &ClassScreen::cmdExportCsv_Click);
 
     setTabOrder(m_quickSeconds, m_table);
@@ -118,6 +105,44 @@ ClassScreen::ClassScreen(QWidget *parent)
     setTabOrder(m_delete, m_export);
 
     showClass({});
+    retranslate();
+}
+
+void ClassScreen::retranslate()
+{
+    //: Beside a box of seconds: "Quick answer within 3 s".
+    m_quickLabel->setText(tr("&Quick answer within"));
+    m_quickSeconds->setAccessibleName(tr("Quick answer within, seconds"));
+    m_quickSeconds->setAccessibleDescription(
+        tr("In My Facts, a right answer given within this many seconds counts as quick, "
+           "for every pupil."));
+    m_table->setAccessibleName(tr("Pupils of this computer"));
+    m_eachOperation->setText(tr("Show &each operation"));
+    m_sort->setText(tr("S&ort by Column"));
+    m_sort->setAccessibleDescription(
+        tr("Sorts the table by the column of the current cell; again, the other way round."));
+    m_rename->setText(tr("&Rename..."));
+    m_delete->setText(tr("&Delete..."));
+    //: Writes every answer of every pupil to a file a spreadsheet opens.
+    m_export->setText(tr("Export &CSV"));
+    m_model->retranslate();
+    showTitle();
+}
+
+void ClassScreen::showTitle()
+{
+    const int count = m_model->rowCount();
+    QString title = count == 1 ? tr("Class overview: 1 pupil")
+                               : tr("Class overview: %n pupils", nullptr, count);
+    // Said on top, as the column may lie beyond the table's right edge.
+    int toTeach = 0;
+    for (int row = 0; row < count; ++row)
+        toTeach += m_model->pupil(row).needsTeaching.isEmpty() ? 0 : 1;
+    if (toTeach > 0) {
+        //: Follows "Class overview: 12 pupils".
+        title += tr(", %n with facts to teach", nullptr, toTeach);
+    }
+    m_title->setText(title);
 }
 
 void ClassScreen::showClass(const QList<progress::PupilTotals> &pupils)
@@ -136,14 +161,7 @@ void ClassScreen::showClass(const QList<progress::PupilTotals> &pupils)
             m_table->setColumnWidth(each, 86);
     }
     const int count = int(pupils.size());
-    QString title
-        = count == 1 ? u"Class overview: 1 pupil"_s : u"Class overview: %1 pupils"_s.arg(count);
-    // Said on top, as the column may lie beyond the table's right edge.
-    const auto toTeach = std::count_if(pupils.cbegin(), pupils.cend(),
-        [](const progress::PupilTotals &pupil) { return !pupil.needsTeaching.isEmpty(); });
-    if (toTeach > 0)
-        title += u", %1 with facts to teach"_s.arg(toTeach);
-    m_title->setText(title);
+    showTitle();
     int row = current ? m_model->rowOf(current->pupilId) : -1;
     if (row < 0 && count > 0)
         row = 0;
@@ -198,7 +216,7 @@ void ClassScreen::chkEachOperation_Click()
     if (header->sortIndicatorSection() >= m_model->columnCount())
         header->setSortIndicator(ClassModel::Name, Qt::AscendingOrder);
     access::announce(m_eachOperation,
-        shown ? u"Columns for each operation shown."_s : u"Columns for each operation hidden."_s);
+        shown ? tr("Columns for each operation shown.") : tr("Columns for each operation hidden."));
 }
 
 void ClassScreen::cmdSortColumn_Click()
@@ -223,7 +241,7 @@ void ClassScreen::cmdRenamePupil_Click()
     dialog.setObjectName(u"dlgRenamePupil"_s);
     dialog.setWindowTitle(ProgramName);
     dialog.setInputMode(QInputDialog::TextInput);
-    dialog.setLabelText(u"New name for %1:"_s.arg(progress::nameInText(pupil->name)));
+    dialog.setLabelText(tr("New name for %1:").arg(progress::nameInText(pupil->name)));
     dialog.setTextValue(pupil->name);
     showLabelsAsPlainText(&dialog);
     if (auto *box = dialog.findChild<QLineEdit *>())
@@ -243,8 +261,9 @@ void ClassScreen::cmdDeletePupil_Click()
         return;
     const QString name = progress::nameInText(pupil->name);
     QMessageBox box(QMessageBox::Question, ProgramName,
-        u"Delete %1 and all of %2's answers?"_s.arg(name, name), QMessageBox::Yes | QMessageBox::No,
-        this);
+        //: %1 and %2 are the same pupil's name.
+        tr("Delete %1 and all of %2's answers?").arg(name, name),
+        QMessageBox::Yes | QMessageBox::No, this);
     box.setObjectName(u"dlgDeletePupil"_s);
     box.setTextFormat(Qt::PlainText);
     box.setDefaultButton(QMessageBox::No);

@@ -44,7 +44,11 @@ signals:
     // The teacher chose another time for a quick answer.
     void quickSecondsChanged(int seconds);
 
+protected:
+    void retranslate() override;
+
 private:
+    void showTitle();
     void updateButtons();
     void announceSort(int column, Qt::SortOrder order);
 

@@ -46,14 +46,14 @@ void CurrentPupil::tellOpened(const OpenResult &opened)
         return;
     case OpenResult::DamagedMovedAside:
         showMessage(m_window,
-            QStringLiteral("The pupils' progress file was damaged, so it was moved aside and a "
-                           "fresh one started."),
+            tr("The pupils' progress file was damaged, so it was moved aside and a "
+               "fresh one started."),
             opened.reason);
         return;
     case OpenResult::NewerVersion:
         showMessage(m_window,
-            QStringLiteral("The pupils' progress file comes from a newer version of Orvi Math "
-                           "Tutor. It is only read: answers given now are not kept."),
+            tr("The pupils' progress file comes from a newer version of Orvi Math "
+               "Tutor. It is only read: answers given now are not kept."),
             opened.reason);
         return;
     case OpenResult::Unavailable:
@@ -76,7 +76,7 @@ bool CurrentPupil::openOrTellWhyNot()
 void CurrentPupil::tellUnavailable()
 {
     showMessage(m_window,
-        QStringLiteral("The pupils' progress cannot be kept: nothing will be kept this time."),
+        tr("The pupils' progress cannot be kept: nothing will be kept this time."),
         m_unavailableReason);
 }
 
@@ -104,7 +104,7 @@ bool CurrentPupil::choose(const QString &name)
     // pupil can still be chosen to see their progress, and adds a new one.
     const std::optional<qint64> id = m_store.addPupil(name);
     if (!id) {
-        showMessage(m_window, QStringLiteral("The pupil could not be chosen."), storeError());
+        showMessage(m_window, tr("The pupil could not be chosen."), storeError());
         return false;
     }
     m_id = id;
@@ -135,8 +135,8 @@ void CurrentPupil::keepWith(const std::function<bool()> &record)
     // Told once the answer has been judged and shown, not in the middle of it.
     QTimer::singleShot(0, m_window, [window = m_window, details]() {
         showMessage(window,
-            QStringLiteral("An answer could not be kept in the pupils' progress. Practice goes "
-                           "on; this is said once."),
+            tr("An answer could not be kept in the pupils' progress. Practice goes "
+               "on; this is said once."),
             details);
     });
 }
@@ -148,8 +148,7 @@ namespace progress {
 bool CurrentPupil::rename(qint64 pupilId, const QString &name)
 {
     if (!m_store.renamePupil(pupilId, name)) {
-        showMessage(m_window,
-            QStringLiteral("The pupil could not be renamed %1.").arg(shownPupilName(name)),
+        showMessage(m_window, tr("The pupil could not be renamed %1.").arg(shownPupilName(name)),
             storeError());
         return false;
     }
@@ -161,7 +160,7 @@ bool CurrentPupil::rename(qint64 pupilId, const QString &name)
 bool CurrentPupil::remove(qint64 pupilId)
 {
     if (!m_store.deletePupil(pupilId)) {
-        showMessage(m_window, QStringLiteral("The pupil could not be deleted."), storeError());
+        showMessage(m_window, tr("The pupil could not be deleted."), storeError());
         return false;
     }
     if (m_id == pupilId) {

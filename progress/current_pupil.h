@@ -3,6 +3,7 @@
 #include "progress/progress_store.h"
 #include "rules/attempt.h"
 
+#include <QCoreApplication>
 #include <QString>
 #include <QStringList>
 #include <QtGlobal>
@@ -19,6 +20,8 @@ namespace progress {
 // a message over `window`, and the program goes on without it.
 class CurrentPupil
 {
+    Q_DECLARE_TR_FUNCTIONS(CurrentPupil)
+
 public:
     CurrentPupil(const QString &dataFolder, QWidget *window);
     CurrentPupil(const CurrentPupil &) = delete;

@@ -44,8 +44,9 @@ namespace {
 void tellNoPupil(QWidget *window)
 {
     showMessage(window,
-        QStringLiteral("No pupil is chosen, so no progress is kept. Choose a pupil first "
-                       "with Pupil, Choose Pupil."));
+        //: "Pupil" and "Choose Pupil" are the menu and its item, spelt as the menu shows them.
+        ProgressActions::tr("No pupil is chosen, so no progress is kept. Choose a pupil first "
+                            "with Pupil, Choose Pupil."));
 }
 
 } // namespace
@@ -95,12 +96,12 @@ void ProgressActions::printProgress()
     const SaveResult saved = saveWholeFile(reportPath(shown.name), progressReportBytes(shown));
     if (!saved.ok) {
         showMessage(m_window,
-            QStringLiteral("Cannot write the progress report %1.")
-                .arg(QDir::toNativeSeparators(saved.path)),
+            tr("Cannot write the progress report %1.").arg(QDir::toNativeSeparators(saved.path)),
             saved.error);
         return;
     }
-    openSavedPage(m_window, saved.path, QStringLiteral("The progress report"));
+    //: Begins "%1 was saved as %2."
+    openSavedPage(m_window, saved.path, tr("The progress report"));
 }
 
 // Every answer of every pupil; a long file shows its progress and can be
@@ -112,8 +113,7 @@ void ProgressActions::exportCsv()
     WholeFile file(exportPath());
     SaveResult saved = file.begin();
     if (saved.ok) {
-        QProgressDialog progress(
-            QStringLiteral("Exporting every answer..."), QStringLiteral("Cancel"), 0, 0, m_window);
+        QProgressDialog progress(tr("Exporting every answer..."), tr("Cancel"), 0, 0, m_window);
         progress.setObjectName(QStringLiteral("dlgExportProgress"));
         progress.setWindowModality(Qt::WindowModal);
         progress.setMinimumDuration(500);
@@ -140,14 +140,12 @@ void ProgressActions::exportCsv()
     }
     if (!saved.ok) {
         showMessage(m_window,
-            QStringLiteral("Cannot write the export %1.")
-                .arg(QDir::toNativeSeparators(exportPath())),
+            tr("Cannot write the export %1.").arg(QDir::toNativeSeparators(exportPath())),
             saved.error);
         return;
     }
-    showMessage(m_window,
-        QStringLiteral("Every answer was exported to %1.")
-            .arg(QDir::toNativeSeparators(saved.path)));
+    showMessage(
+        m_window, tr("Every answer was exported to %1.").arg(QDir::toNativeSeparators(saved.path)));
 }
 
 // The teacher's time for a quick answer; when the file will not keep it, the
@@ -158,8 +156,7 @@ void ProgressActions::keepQuickSeconds(int seconds)
     if (store.setQuickSeconds(seconds))
         return;
     showMessage(m_window,
-        QStringLiteral("The time for a quick answer could not be changed to %1 seconds.")
-            .arg(seconds),
+        tr("The time for a quick answer could not be changed to %1 seconds.").arg(seconds),
         store.lastError());
     m_classScreen->showQuickSeconds(store.quickSeconds());
 }

@@ -147,7 +147,7 @@ bool ProgressFile::useSafeSettings()
         return false;
     }
     if (mode.value(0).toString().compare(u"wal"_s, Qt::CaseInsensitive) != 0) {
-        m_lastError = u"the journal cannot be kept beside the file"_s;
+        m_lastError = tr("the journal cannot be kept beside the file");
         return false;
     }
     return exec(u"PRAGMA synchronous=FULL"_s) && exec(u"PRAGMA foreign_keys=ON"_s);
@@ -227,7 +227,7 @@ bool ProgressFile::backUp(const QDateTime &now)
     const QDir folder(backupFolder(m_path));
     if (!folder.exists() && !QDir().mkpath(folder.path())) {
         m_lastError
-            = u"the folder %1 cannot be made"_s.arg(QDir::toNativeSeparators(folder.path()));
+            = tr("the folder %1 cannot be made").arg(QDir::toNativeSeparators(folder.path()));
         return false;
     }
     const QString daily = folder.filePath(dailyBackupName(m_path, today));

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QCoreApplication>
 #include <QDate>
 #include <QDateTime>
 #include <QSqlDatabase>
@@ -14,6 +15,8 @@ namespace progress {
 // database could take over by replacing this one class.
 class ProgressFile
 {
+    Q_DECLARE_TR_FUNCTIONS(ProgressFile)
+
 public:
     // How a file stood up to its check.
     enum class Check {

@@ -1,10 +1,12 @@
 #include "progress/progress_report.h"
 
 #include "base/invisible_characters.h"
+#include "base/language.h"
 #include "base/maker_info.h"
 #include "progress/progress_words.h"
 #include "rules/html_bytes.h"
 
+#include <QCoreApplication>
 #include <QLocale>
 
 #include <algorithm>
@@ -14,6 +16,24 @@ using namespace Qt::StringLiterals;
 namespace progress {
 
 namespace {
+
+// The context the report's words are translated in.
+class ProgressReport
+{
+    Q_DECLARE_TR_FUNCTIONS(ProgressReport)
+};
+
+bool englishSpoken()
+{
+    return language::spokenLanguage() == u"en"_s;
+}
+
+// A day as the reader writes it; in English, as the report always had it.
+QString dayText(const QDate &day)
+{
+    return englishSpoken() ? day.toString(Qt::ISODate)
+                           : language::spokenLocale().toString(day, QLocale::ShortFormat);
+}
 
 QString escaped(const QString &text)
 {
@@ -55,29 +75,44 @@ QByteArray progressReportBytes(const PupilProgress &progress)
     // there instead.
     const QString plainName = tutor::withoutInvisibleCharacters(progress.name);
     line(u"<!DOCTYPE html>"_s);
-    line(u"<html>"_s);
+    // A screen reader reads the report in its language.
+    line(englishSpoken() ? u"<html>"_s
+                         : u"<html lang=\"%1\">"_s.arg(language::spokenLocale().bcp47Name()));
     line(u"<head>"_s);
     line(u"<meta charset=\"utf-8\">"_s);
-    line(u"<title>"_s + escaped(u"Orvi Progress Report For -- "_s + plainName) + u"</title>"_s);
+    //: The web page's title; %1 is the pupil's name.
+    line(u"<title>"_s + escaped(ProgressReport::tr("Orvi Progress Report For -- %1").arg(plainName))
+        + u"</title>"_s);
     line(u"<style>table{border-collapse:collapse}th,td{border:1px solid #777;"
          "padding:2px 8px;text-align:center}th{background:navy;color:white}</style>"_s);
     line(u"</head>"_s);
     line(u"<body>"_s);
-    line(u"<h1>"_s + isolatedHtmlName(progress.name) + escaped(u"'s Orvi Progress Report"_s)
+    //: The report's heading; %1 is the pupil's name.
+    line(u"<h1>"_s
+        + escaped(ProgressReport::tr("%1's Orvi Progress Report"))
+              .arg(isolatedHtmlName(progress.name))
         + u"</h1>"_s);
     if (progress.worked.isValid()) {
-        line(u"<p>Worked out on "_s
-            + escaped(progress.worked.toUTC().toString(u"yyyy-MM-dd HH:mm"_s)) + u" UTC.</p>"_s);
+        const QDateTime worked = progress.worked.toUTC();
+        const QString when = englishSpoken()
+            ? worked.toString(u"yyyy-MM-dd HH:mm"_s)
+            : language::spokenLocale().toString(worked, QLocale::ShortFormat);
+        //: %1 is a date and time in UTC.
+        line(u"<p>"_s + escaped(ProgressReport::tr("Worked out on %1 UTC.").arg(when)) + u"</p>"_s);
     }
 
-    line(u"<h2>Each operation</h2>"_s);
+    line(u"<h2>"_s + escaped(ProgressReport::tr("Each operation")) + u"</h2>"_s);
     line(u"<table>"_s);
-    line(u"<tr>"_s + headingCell(u"Operation"_s) + headingCell(u"Today"_s, 3)
-        + headingCell(u"Last 7 days"_s, 3) + headingCell(u"Last 30 days"_s, 3) + u"</tr>"_s);
+    line(u"<tr>"_s + headingCell(ProgressReport::tr("Operation"))
+        + headingCell(ProgressReport::tr("Today"), 3)
+        + headingCell(ProgressReport::tr("Last 7 days"), 3)
+        + headingCell(ProgressReport::tr("Last 30 days"), 3) + u"</tr>"_s);
     QString subheadings = u"<tr>"_s + headingCell(QString());
     for (int span = 0; span < 3; ++span) {
-        subheadings
-            += headingCell(u"Answers"_s) + headingCell(u"Right"_s) + headingCell(u"Median time"_s);
+        subheadings += headingCell(ProgressReport::tr("Answers"))
+            //: Column heading: how many answers were right, in percent.
+            + headingCell(ProgressReport::tr("Right", "share of answers"))
+            + headingCell(ProgressReport::tr("Median time"));
     }
     line(subheadings + u"</tr>"_s);
     for (const OperationProgress &operation : progress.operations) {
@@ -86,28 +121,34 @@ QByteArray progressReportBytes(const PupilProgress &progress)
     }
     line(u"</table>"_s);
 
-    line(u"<h2>Days of practice in the last 30 days</h2>"_s);
+    line(u"<h2>"_s + escaped(ProgressReport::tr("Days of practice in the last 30 days"))
+        + u"</h2>"_s);
     bool practised = false;
     for (const DayProgress &day : progress.days)
         practised = practised || day.tally.answers > 0;
     if (!practised) {
-        line(u"<p>No practice in the last 30 days.</p>"_s);
+        line(
+            u"<p>"_s + escaped(ProgressReport::tr("No practice in the last 30 days.")) + u"</p>"_s);
     } else {
         line(u"<table>"_s);
-        line(u"<tr>"_s + headingCell(u"Day"_s) + headingCell(u"Answers"_s) + headingCell(u"Right"_s)
-            + headingCell(u"Median time"_s) + u"</tr>"_s);
+        line(u"<tr>"_s + headingCell(ProgressReport::tr("Day"))
+            + headingCell(ProgressReport::tr("Answers"))
+            + headingCell(ProgressReport::tr("Right", "share of answers"))
+            + headingCell(ProgressReport::tr("Median time")) + u"</tr>"_s);
         for (const DayProgress &day : progress.days) {
             if (day.tally.answers <= 0)
                 continue;
-            line(u"<tr>"_s + cell(day.day.toString(Qt::ISODate)) + tallyCells(day.tally)
-                + u"</tr>"_s);
+            line(u"<tr>"_s + cell(dayText(day.day)) + tallyCells(day.tally) + u"</tr>"_s);
         }
         line(u"</table>"_s);
     }
 
-    line(u"<p><small>This report was made with the free <a href=\""_s
-        + escaped(QString::fromUtf8(tutor::MakerHomePage))
-        + u"\">Orvi Math Tutor</a>.</small></p>"_s);
+    const QString link = u"<a href=\""_s + escaped(QString::fromUtf8(tutor::MakerHomePage))
+        + u"\">Orvi Math Tutor</a>"_s;
+    //: %1 is the program's name, a link to its web page.
+    line(u"<p><small>"_s
+        + escaped(ProgressReport::tr("This report was made with the free %1.")).arg(link)
+        + u"</small></p>"_s);
     line(u"</body>"_s);
     line(u"</html>"_s);
 

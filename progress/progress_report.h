@@ -13,7 +13,9 @@ namespace progress {
 // 30. Every line ends in CR LF. Every text is HTML-escaped and the name is
 // kept apart from the text around it, so a name written right to left cannot
 // turn that text around. All-ASCII text gives plain ASCII bytes; otherwise
-// the file is UTF-8 with a byte-order mark, as the session report.
+// the file is UTF-8 with a byte-order mark, as the session report. It is
+// written in the language spoken, its days and figures in that language's
+// form.
 QByteArray progressReportBytes(const PupilProgress &progress);
 
 // The report's file name inside the reports folder: "AnnOrviProgress.html".

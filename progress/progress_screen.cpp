@@ -2,6 +2,7 @@
 
 #include "base/chart_view.h"
 #include "base/controls.h"
+#include "base/language.h"
 #include "progress/progress_words.h"
 #include "rules/fact_schedule.h"
 
@@ -79,13 +80,10 @@ ProgressScreen::ProgressScreen(QWidget *parent)
     m_title->setFont(titleFont);
 
     m_tableModel = new QStandardItemModel(0, 4, this);
-    m_tableModel->setHorizontalHeaderLabels(
-        { u"Operation"_s, u"Today"_s, u"Last 7 days"_s, u"Last 30 days"_s });
     m_table = new QTableView(this);
     m_table->setObjectName(u"tblProgress"_s);
     m_table->setGeometry(inClient(4, 30, 426, 111));
     m_table->setModel(m_tableModel);
-    m_table->setAccessibleName(u"Answers, share right and median time of each operation"_s);
     m_table->setEditTriggers(QAbstractItemView::NoEditTriggers);
     m_table->setSelectionMode(QAbstractItemView::SingleSelection);
     // One stop for Tab; the arrow keys move between the cells.
@@ -98,41 +96,33 @@ ProgressScreen::ProgressScreen(QWidget *parent)
     m_table->setColumnWidth(2, 106);
     m_table->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
 
-    auto *key = controls::label(this, u"lblProgressKey"_s,
-        u"Each cell: answers \u00b7 share right \u00b7 median time"_s, inClient(4, 142, 426, 16));
-    key->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+    m_key = controls::label(this, u"lblProgressKey"_s, QString(), inClient(4, 142, 426, 16));
+    m_key->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
 
     m_shareChart = new ChartView(this, u"chtShareRight"_s, inClient(4, 160, 211, 153));
-    m_shareChart->setTitle(u"Share right per day"_s);
     m_shareChart->setAxis(100.0, u"%"_s);
     m_shareChart->setStyle(ChartView::Style::Bars);
-    m_shareChart->setEmptyText(u"No practice in the last 30 days"_s);
     m_medianChart = new ChartView(this, u"chtMedianTime"_s, inClient(219, 160, 211, 153));
-    m_medianChart->setTitle(u"Median time per day"_s);
     m_medianChart->setAxis(std::nullopt, u"s"_s);
     m_medianChart->setStyle(ChartView::Style::Line);
-    m_medianChart->setEmptyText(u"No practice in the last 30 days"_s);
 
-    auto *factsLabel
-        = controls::label(this, u"lblFactsOperation"_s, u"&Facts of:"_s, inClient(440, 30, 66, 22));
+    m_factsLabel
+        = controls::label(this, u"lblFactsOperation"_s, QString(), inClient(440, 30, 66, 22));
     m_factsOperation = controls::comboBox(this, u"cboFactsOperation"_s, inClient(508, 30, 182, 22));
     for (const tutor::Operation operation : Operations)
-        m_factsOperation->addItem(progress::operationName(operation), int(tutor::code(operation)));
+        m_factsOperation->addItem(QString(), int(tutor::code(operation)));
     m_factsOperation->setCurrentIndex(0);
-    m_factsOperation->setAccessibleName(u"Facts of"_s);
-    factsLabel->setBuddy(m_factsOperation);
+    m_factsLabel->setBuddy(m_factsOperation);
     connect(
         m_factsOperation, &QComboBox::activated, this, &ProgressScreen::cboFactsOperation_Click);
 
-    m_boxesKey = controls::label(
-        this, u"lblFactsByBox"_s, u"Rows and columns: a fact's two parts"_s, BoxesKeyPlace);
+    m_boxesKey = controls::label(this, u"lblFactsByBox"_s, QString(), BoxesKeyPlace);
     m_boxesKey->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
     m_boxesKey->hide();
     m_facts = new CellGridView(this, u"grdFacts"_s, FactsPlace);
     m_facts->setLooks(factLooks());
 
-    m_print = controls::button(
-        this, u"cmdPrintProgress"_s, u"&Print Progress"_s, inClient(560, 2, 130, 24));
+    m_print = controls::button(this, u"cmdPrintProgress"_s, QString(), inClient(560, 2, 130, 24));
     connect(m_print, &QPushButton::clicked, this, &ProgressScreen::cmdPrintProgress_Click);
 
     setTabOrder(m_table, m_shareChart);
@@ -141,7 +131,35 @@ ProgressScreen::ProgressScreen(QWidget *parent)
     setTabOrder(m_factsOperation, m_facts);
     setTabOrder(m_facts, m_print);
 
-    showProgress(progress::PupilProgress());
+    retranslate();
+}
+
+void ProgressScreen::retranslate()
+{
+    m_tableModel->setHorizontalHeaderLabels(
+        { tr("Operation"), tr("Today"), tr("Last 7 days"), tr("Last 30 days") });
+    m_table->setAccessibleName(tr("Answers, share right and median time of each operation"));
+    m_key->setText(tr("Each cell: answers · share right · median time"));
+    m_shareChart->setTitle(tr("Share right per day"));
+    m_shareChart->setEmptyText(tr("No practice in the last 30 days"));
+    m_medianChart->setTitle(tr("Median time per day"));
+    m_medianChart->setEmptyText(tr("No practice in the last 30 days"));
+    //: Before a list of the operations: the facts of which one the grid shows.
+    m_factsLabel->setText(tr("&Facts of:"));
+    m_factsOperation->setAccessibleName(tr("Facts of"));
+    for (int item = 0; item < m_factsOperation->count(); ++item) {
+        m_factsOperation->setItemText(item,
+            progress::operationName(tutor::Operation(m_factsOperation->itemData(item).toInt())));
+    }
+    //: Above a grid of facts: its rows and columns are a fact's two numbers.
+    m_boxesKey->setText(tr("Rows and columns: a fact's two parts"));
+    //: Writes the progress report as a web page and opens it.
+    m_print->setText(tr("&Print Progress"));
+    // The table is filled anew: the cell the pupil stood on stays current.
+    const QModelIndex current = m_table->currentIndex();
+    showProgress(m_progress);
+    if (current.isValid() && current.row() < m_tableModel->rowCount())
+        m_table->setCurrentIndex(m_tableModel->index(current.row(), current.column()));
 }
 
 QColor ProgressScreen::factColour(progress::FactState state)
@@ -174,11 +192,12 @@ void ProgressScreen::showProgress(const progress::PupilProgress &progress)
 {
     m_progress = progress;
     m_title->setText(progress.name.isEmpty()
-            ? u"Progress"_s
-            : u"Progress of "_s + progress::nameInText(progress.name));
+            ? tr("Progress")
+            //: %1 is the pupil's name.
+            : tr("Progress of %1").arg(progress::nameInText(progress.name)));
     m_title->setAccessibleName(m_title->text());
 
-    const QStringList spans { u"Today"_s, u"Last 7 days"_s, u"Last 30 days"_s };
+    const QStringList spans { tr("Today"), tr("Last 7 days"), tr("Last 30 days") };
     m_tableModel->setRowCount(0);
     QStringList sentences;
     for (const progress::OperationProgress &operation : progress.operations) {
@@ -188,8 +207,10 @@ void ProgressScreen::showProgress(const progress::PupilProgress &progress)
             = { &operation.today, &operation.lastWeek, &operation.lastMonth };
         for (int span = 0; span < 3; ++span) {
             auto *item = new QStandardItem(progress::tallyCell(*tallies.at(span)));
-            item->setData(QString(name + u", "_s
-                              + progress::tallySentence(spans.at(span), *tallies.at(span))),
+            //: A table cell for a screen reader: the operation, then what it holds:
+            //: "Addition, Today: 40 answers, 85 % right."
+            item->setData(
+                tr("%1, %2").arg(name, progress::tallySentence(spans.at(span), *tallies.at(span))),
                 Qt::AccessibleTextRole);
             item->setTextAlignment(Qt::AlignCenter);
             row << item;
@@ -212,7 +233,7 @@ void ProgressScreen::showProgress(const progress::PupilProgress &progress)
         medians << (day.tally.answers > 0 && day.tally.medianMillis
                 ? std::optional<double>(double(*day.tally.medianMillis) / 1000.0)
                 : std::nullopt);
-        labels << QLocale().toString(day.day, u"d MMM"_s);
+        labels << language::spokenLocale().toString(day.day, u"d MMM"_s);
     }
     m_shareChart->setValues(shares, labels);
     m_shareChart->setAccessibleDescription(progress::shareChartSentence(progress.days));
@@ -265,7 +286,8 @@ void ProgressScreen::showFacts()
                 grid.operation, first, second, grid.cells.at(first).at(second));
         });
     }
-    m_facts->setAccessibleName(progress::operationName(operation) + u" facts"_s);
+    //: %1 is an operation: "Multiplication facts".
+    m_facts->setAccessibleName(tr("%1 facts").arg(progress::operationName(operation)));
     m_facts->setAccessibleDescription(progress::factsSentence(grid));
 }
 

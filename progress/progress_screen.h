@@ -41,12 +41,17 @@ signals:
     // The pupil asks for the progress report of what is shown.
     void printRequested();
 
+protected:
+    void retranslate() override;
+
 private:
     void showFacts();
 
     progress::PupilProgress m_progress;
     QLabel *m_title = nullptr;
     QTableView *m_table = nullptr;
+    QLabel *m_key = nullptr;
+    QLabel *m_factsLabel = nullptr;
     QStandardItemModel *m_tableModel = nullptr;
     ChartView *m_shareChart = nullptr;
     ChartView *m_medianChart = nullptr;

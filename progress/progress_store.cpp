@@ -100,7 +100,8 @@ QString native(const QString &path)
 
 QString cannotKeep(const QString &why)
 {
-    return u"Pupils' progress cannot be kept: %1."_s.arg(why);
+    //: %1 says why, in words that start in lower case: "the folder /home/ann/x cannot be made".
+    return ProgressStore::tr("Pupils' progress cannot be kept: %1.").arg(why);
 }
 
 // Timestamps are kept as fixed-width ISO 8601 text in UTC, which sorts as
@@ -155,22 +156,26 @@ QString modeWord(tutor::AnswerMode mode)
 {
     switch (mode) {
     case tutor::AnswerMode::Practice:
-        return u"practice"_s;
+        //: Where an answer was given, in the export's "mode" column.
+        return ProgressStore::tr("practice", "export");
     case tutor::AnswerMode::MissingNumber:
-        return u"missing number"_s;
+        //: Where an answer was given: the missing-number game.
+        return ProgressStore::tr("missing number", "export");
     case tutor::AnswerMode::MissingOperation:
-        return u"missing operation"_s;
+        //: Where an answer was given: the missing-operation game.
+        return ProgressStore::tr("missing operation", "export");
     case tutor::AnswerMode::TimeTrial:
-        return u"time trial"_s;
+        //: Where an answer was given: the time trial game.
+        return ProgressStore::tr("time trial", "export");
     }
     return QString::number(qint16(mode));
 }
 
-// The export writes the names shown on screen in small letters.
+// The export writes the names shown on screen as they stand in a sentence.
 QString operationWord(tutor::Operation operation)
 {
-    const QString name = operationName(operation);
-    return name.isEmpty() ? QString::number(tutor::code(operation)) : name.toLower();
+    const QString name = operationInSentence(operation);
+    return name.isEmpty() ? QString::number(tutor::code(operation)) : name;
 }
 
 QString levelWord(tutor::Level level)
@@ -481,9 +486,11 @@ struct ProgressStore::Private
     template<typename Write> bool inTransaction(const QString &what, Write write)
     {
         if (!writable) {
-            message = isOpen ? u"The progress file %1 was written by a newer version of the "
-                               u"program, so nothing more is kept in it."_s.arg(native(path))
-                             : u"No progress file is open."_s;
+            message = isOpen ? ProgressStore::tr("The progress file %1 was written by a newer "
+                                                 "version of the program, so nothing more is "
+                                                 "kept in it.")
+                                   .arg(native(path))
+                             : ProgressStore::tr("No progress file is open.");
             return false;
         }
         error = QSqlError();
@@ -498,9 +505,13 @@ struct ProgressStore::Private
         }
         if (!done) {
             database.rollback();
+            //: %1 is what was not kept: "The answer", "The pupil Ann"; %2 a file;
+            //: %3 the database's own words.
             message = error.isValid()
-                ? u"%1 could not be kept in %2: %3"_s.arg(what, native(path), error.text())
-                : u"%1 could not be kept in %2."_s.arg(what, native(path));
+                ? ProgressStore::tr("%1 could not be kept in %2: %3")
+                      .arg(what, native(path), error.text())
+                //: %1 is what was not kept: "The answer", "The pupil Ann"; %2 a file.
+                : ProgressStore::tr("%1 could not be kept in %2.").arg(what, native(path));
             return false;
         }
         message.clear();
@@ -590,18 +601,24 @@ OpenResult ProgressStore::open(const QDateTime &now)
     const QFileInfo info(d->path);
     const QString folder = info.absolutePath();
     if (!QDir().mkpath(folder))
-        return unavailable(u"the folder %1 cannot be made"_s.arg(native(folder)));
+        return unavailable(
+            //: Follows "Pupils' progress cannot be kept:".
+            ProgressStore::tr("the folder %1 cannot be made").arg(native(folder)));
     {
         QTemporaryFile probe(d->path + u".write-test-XXXXXX"_s);
         if (!probe.open())
-            return unavailable(u"nothing can be written in the folder %1"_s.arg(native(folder)));
+            return unavailable(
+                //: Follows "Pupils' progress cannot be kept:".
+                ProgressStore::tr("nothing can be written in the folder %1").arg(native(folder)));
     }
     bool existed = info.exists() && info.size() > 0;
     if (info.exists()) {
         QFile file(d->path);
         if (!file.open(QIODevice::ReadWrite))
-            return unavailable(u"the file %1 cannot be read and written (%2)"_s.arg(
-                native(d->path), file.errorString()));
+            return unavailable(
+                //: Follows "Pupils' progress cannot be kept:"; %2 is the system's own words.
+                ProgressStore::tr("the file %1 cannot be read and written (%2)")
+                    .arg(native(d->path), file.errorString()));
     }
 
     result.outcome = existed ? OpenResult::Opened : OpenResult::Created;
@@ -610,32 +627,40 @@ OpenResult ProgressStore::open(const QDateTime &now)
         // Looked at read-only first: a newer version's file is never written.
         if (!d->file.open(true))
             return unavailable(
-                u"the file %1 cannot be opened (%2)"_s.arg(native(d->path), d->file.lastError()));
+                //: Follows "Pupils' progress cannot be kept:"; %2 is the system's own words.
+                ProgressStore::tr("the file %1 cannot be opened (%2)")
+                    .arg(native(d->path), d->file.lastError()));
         const ProgressFile::Check check = d->file.quickCheck();
         std::optional<int> found;
         if (check == ProgressFile::Check::Sound)
             found = d->version();
         if (check == ProgressFile::Check::Unreadable
             || (check == ProgressFile::Check::Sound && !found))
-            return unavailable(u"the file %1 cannot be read (%2)"_s.arg(
-                native(d->path), found ? d->file.lastError() : d->error.text()));
+            return unavailable(
+                //: Follows "Pupils' progress cannot be kept:"; %2 is the system's own words.
+                ProgressStore::tr("the file %1 cannot be read (%2)")
+                    .arg(native(d->path), found ? d->file.lastError() : d->error.text()));
         if (check == ProgressFile::Check::Damaged) {
             d->file.close();
             QString why;
             const QString moved = ProgressFile::moveAside(d->path, time, &why);
             if (moved.isEmpty())
-                return unavailable(u"the file %1 is damaged and cannot be moved aside (%2)"_s.arg(
-                    native(d->path), why));
+                return unavailable(
+                    //: Follows "Pupils' progress cannot be kept:"; %2 is the system's own words.
+                    ProgressStore::tr("the file %1 is damaged and cannot be moved aside (%2)")
+                        .arg(native(d->path), why));
             result.outcome = OpenResult::DamagedMovedAside;
             result.movedAsideTo = moved;
-            result.reason = u"The progress file %1 was damaged. It was moved to %2 and a new, "
-                            u"empty file was started."_s.arg(native(d->path), native(moved));
+            result.reason = ProgressStore::tr("The progress file %1 was damaged. It was moved to "
+                                              "%2 and a new, empty file was started.")
+                                .arg(native(d->path), native(moved));
         } else if (*found > knownVersion()) {
             d->isOpen = true;
             result.outcome = OpenResult::NewerVersion;
-            result.reason = u"The progress file %1 was written by a newer version of the program. "
-                            u"It is shown but nothing is added to it, so that version can "
-                            u"still use it."_s.arg(native(d->path));
+            result.reason = ProgressStore::tr("The progress file %1 was written by a newer version "
+                                              "of the program. It is shown but nothing is added "
+                                              "to it, so that version can still use it.")
+                                .arg(native(d->path));
             d->message.clear();
             return result;
         } else {
@@ -645,14 +670,15 @@ OpenResult ProgressStore::open(const QDateTime &now)
     }
 
     if (!d->file.open(false))
-        return unavailable(
-            u"the file %1 cannot be opened (%2)"_s.arg(native(d->path), d->file.lastError()));
+        return unavailable(ProgressStore::tr("the file %1 cannot be opened (%2)")
+                               .arg(native(d->path), d->file.lastError()));
     if (!d->file.useSafeSettings())
-        return unavailable(
-            u"the file %1 cannot be written (%2)"_s.arg(native(d->path), d->file.lastError()));
+        //: Follows "Pupils' progress cannot be kept:"; %2 is the system's own words.
+        return unavailable(ProgressStore::tr("the file %1 cannot be written (%2)")
+                               .arg(native(d->path), d->file.lastError()));
     if (!d->migrate(version) || !d->prepare())
-        return unavailable(
-            u"the file %1 cannot be written (%2)"_s.arg(native(d->path), d->error.text()));
+        return unavailable(ProgressStore::tr("the file %1 cannot be written (%2)")
+                               .arg(native(d->path), d->error.text()));
     d->isOpen = true;
     d->writable = true;
     d->message.clear();
@@ -711,8 +737,9 @@ std::optional<qint64> ProgressStore::addPupil(const QString &name)
     const QString kept = name.trimmed();
     if (kept.isEmpty() || kept.size() > LongestName) {
         d->message = kept.isEmpty()
-            ? u"A pupil needs a name."_s
-            : u"A pupil's name may be at most %1 characters long."_s.arg(LongestName);
+            ? ProgressStore::tr("A pupil needs a name.")
+            : ProgressStore::tr("A pupil's name may be at most %1 characters long.")
+                  .arg(LongestName);
         return std::nullopt;
     }
     if (d->isOpen) {
@@ -722,7 +749,9 @@ std::optional<qint64> ProgressStore::addPupil(const QString &name)
         }
     }
     std::optional<qint64> id;
-    const bool added = d->inTransaction(u"The pupil %1"_s.arg(kept), [this, &kept, &id]() {
+    //: Begins "%1 could not be kept in %2": %1 is the pupil's name.
+    const QString what = ProgressStore::tr("The pupil %1").arg(kept);
+    const bool added = d->inTransaction(what, [this, &kept, &id]() {
         QSqlQuery query(d->db());
         query.prepare(u"INSERT INTO pupil (name) VALUES (?)"_s);
         query.addBindValue(kept);
@@ -739,19 +768,22 @@ bool ProgressStore::renamePupil(qint64 pupilId, const QString &name)
     const QString kept = name.trimmed();
     if (kept.isEmpty() || kept.size() > LongestName) {
         d->message = kept.isEmpty()
-            ? u"A pupil needs a name."_s
-            : u"A pupil's name may be at most %1 characters long."_s.arg(LongestName);
+            ? ProgressStore::tr("A pupil needs a name.")
+            : ProgressStore::tr("A pupil's name may be at most %1 characters long.")
+                  .arg(LongestName);
         return false;
     }
     if (d->isOpen) {
         const std::optional<qint64> other = d->pupilNamed(kept);
         if (other && *other != pupilId) {
-            d->message = u"There is already a pupil called %1."_s.arg(kept);
+            d->message = ProgressStore::tr("There is already a pupil called %1.").arg(kept);
             return false;
         }
     }
     bool found = false;
-    const bool renamed = d->inTransaction(u"The new name %1"_s.arg(kept), [&]() {
+    //: Begins "%1 could not be kept in %2": %1 is a pupil's new name.
+    const QString what = ProgressStore::tr("The new name %1").arg(kept);
+    const bool renamed = d->inTransaction(what, [&]() {
         QSqlQuery query(d->db());
         query.prepare(u"UPDATE pupil SET name = ? WHERE id = ?"_s);
         query.addBindValue(kept);
@@ -762,14 +794,16 @@ bool ProgressStore::renamePupil(qint64 pupilId, const QString &name)
         return true;
     });
     if (renamed && !found)
-        d->message = u"There is no such pupil."_s;
+        d->message = ProgressStore::tr("There is no such pupil.");
     return renamed && found;
 }
 
 bool ProgressStore::deletePupil(qint64 pupilId)
 {
     bool found = false;
-    const bool deleted = d->inTransaction(u"The removal of a pupil"_s, [&]() {
+    //: Begins "%1 could not be kept in %2".
+    const QString what = ProgressStore::tr("The removal of a pupil");
+    const bool deleted = d->inTransaction(what, [&]() {
         QSqlQuery query(d->db());
         for (const QString &statement : { u"DELETE FROM day_tally WHERE pupil_id = ?"_s,
                  u"DELETE FROM fact_card WHERE pupil_id = ?"_s,
@@ -784,18 +818,22 @@ bool ProgressStore::deletePupil(qint64 pupilId)
         return true;
     });
     if (deleted && !found)
-        d->message = u"There is no such pupil."_s;
+        d->message = ProgressStore::tr("There is no such pupil.");
     return deleted && found;
 }
 
 bool ProgressStore::record(qint64 pupilId, const tutor::Attempt &attempt)
 {
-    return d->inTransaction(u"The answer"_s, [&]() { return d->insert(pupilId, attempt); });
+    //: Begins "%1 could not be kept in %2".
+    const QString what = ProgressStore::tr("The answer");
+    return d->inTransaction(what, [&]() { return d->insert(pupilId, attempt); });
 }
 
 bool ProgressStore::recordMany(qint64 pupilId, const QList<tutor::Attempt> &attempts)
 {
-    return d->inTransaction(u"The answers"_s, [&]() {
+    //: Begins "%1 could not be kept in %2".
+    const QString what = ProgressStore::tr("The answers");
+    return d->inTransaction(what, [&]() {
         for (const tutor::Attempt &attempt : attempts) {
             if (!d->insert(pupilId, attempt))
                 return false;
@@ -931,8 +969,38 @@ QList<PupilTotals> ProgressStore::classOverview() const
 bool ProgressStore::exportCsv(
     QIODevice &out, const std::function<bool(qint64 done, qint64 total)> &step) const
 {
-    QByteArray buffer = "pupil,answered_at,mode,level,operation,first,second,typed,expected,"
-                        "correct,millis\r\n";
+    // Nothing reads the file back: it is for a teacher's spreadsheet, so its
+    // headings are in the language spoken, the figures in the file's one
+    // fixed form.
+    const QStringList headings {
+        //: Heading of the export's column of pupils' names; one word, no blanks is best.
+        tr("pupil", "export column"),
+        //: Heading of the column of when each answer was given (a UTC time).
+        tr("answered_at", "export column"),
+        //: Heading of the column of where each answer was given: practice, a game.
+        tr("mode", "export column"),
+        tr("level", "export column"),
+        tr("operation", "export column"),
+        //: Heading of the column of a sum's first number.
+        tr("first", "export column"),
+        //: Heading of the column of a sum's second number.
+        tr("second", "export column"),
+        //: Heading of the column of what the pupil typed.
+        tr("typed", "export column"),
+        //: Heading of the column of the right answer.
+        tr("expected", "export column"),
+        //: Heading of the column of 1 for a right answer, 0 for a wrong one.
+        tr("correct", "export column"),
+        //: Heading of the column of the time taken, in milliseconds.
+        tr("millis", "export column"),
+    };
+    QByteArray buffer;
+    for (const QString &heading : headings) {
+        if (!buffer.isEmpty())
+            buffer += ',';
+        appendField(buffer, heading);
+    }
+    buffer += "\r\n";
     const qint64 total = attemptCount();
     qint64 done = 0;
     const auto flush = [&out, &buffer]() {
@@ -1031,8 +1099,10 @@ QList<tutor::FactCard> ProgressStore::factCards(
 bool ProgressStore::record(
     qint64 pupilId, const tutor::Attempt &attempt, const tutor::FactCard &card)
 {
+    //: Begins "%1 could not be kept in %2".
+    const QString what = ProgressStore::tr("The answer");
     return d->inTransaction(
-        u"The answer"_s, [&]() { return d->insert(pupilId, attempt) && d->keep(pupilId, card); });
+        what, [&]() { return d->insert(pupilId, attempt) && d->keep(pupilId, card); });
 }
 
 int ProgressStore::quickSeconds() const
@@ -1052,12 +1122,14 @@ int ProgressStore::quickSeconds() const
 bool ProgressStore::setQuickSeconds(int seconds)
 {
     if (seconds < FewestQuickSeconds || seconds > MostQuickSeconds) {
-        d->message
-            = u"A quick answer is one given within %1 to %2 seconds."_s.arg(FewestQuickSeconds)
-                  .arg(MostQuickSeconds);
+        d->message = ProgressStore::tr("A quick answer is one given within %1 to %2 seconds.")
+                         .arg(FewestQuickSeconds)
+                         .arg(MostQuickSeconds);
         return false;
     }
-    return d->inTransaction(u"The time for a quick answer"_s, [&]() {
+    //: Begins "%1 could not be kept in %2".
+    const QString what = ProgressStore::tr("The time for a quick answer");
+    return d->inTransaction(what, [&]() {
         QSqlQuery query(d->db());
         query.prepare(u"UPDATE setting SET value = ? WHERE name = ?"_s);
         query.addBindValue(QString::number(seconds));

@@ -4,6 +4,7 @@
 #include "rules/attempt.h"
 #include "rules/fact_schedule.h"
 
+#include <QCoreApplication>
 #include <QDateTime>
 #include <QList>
 #include <QString>
@@ -44,6 +45,8 @@ struct OpenResult
 // SQLite; the statements here are plain SQL.
 class ProgressStore
 {
+    Q_DECLARE_TR_FUNCTIONS(ProgressStore)
+
 public:
     // The file is opened by open(), not here, so a window can show first.
     explicit ProgressStore(const QString &filePath);

@@ -1,9 +1,12 @@
 #include "progress/progress_words.h"
 
 #include "base/invisible_characters.h"
+#include "base/language.h"
 #include "rules/fact_schedule.h"
 
+#include <QCoreApplication>
 #include <QDate>
+#include <QGuiApplication>
 #include <QLocale>
 #include <QStringList>
 
@@ -16,7 +19,21 @@ namespace progress {
 
 namespace {
 
+// The context these words are translated in.
+class ProgressWords
+{
+    Q_DECLARE_TR_FUNCTIONS(ProgressWords)
+};
+
 const QString Missing = u"\u2013"_s; // en dash: no figure
+
+// A fact such as "7 × 8" reads left to right in every language: in a
+// right-to-left one it is kept apart (left-to-right isolate), or its
+// numbers would swap places.
+QString leftToRight(const QString &fact)
+{
+    return QGuiApplication::isRightToLeft() ? u"\u2066"_s + fact + u"\u2069"_s : fact;
+}
 
 // Right and answers of the days before the last week, within the month.
 Tally earlierWeeks(const OperationProgress &operation)
@@ -29,7 +46,7 @@ Tally earlierWeeks(const OperationProgress &operation)
 
 QString dayText(const QDate &day)
 {
-    return QLocale().toString(day, u"d MMMM"_s);
+    return language::spokenLocale().toString(day, u"d MMMM"_s);
 }
 
 QList<const DayProgress *> practisedDays(const QList<DayProgress> &days)
@@ -44,7 +61,8 @@ QList<const DayProgress *> practisedDays(const QList<DayProgress> &days)
 
 QString dayCount(qsizetype days)
 {
-    return days == 1 ? u"1 day"_s : u"%1 days"_s.arg(days);
+    return days == 1 ? ProgressWords::tr("1 day")
+                     : ProgressWords::tr("%n days", nullptr, int(days));
 }
 
 } // namespace
@@ -53,13 +71,32 @@ QString operationName(tutor::Operation operation)
 {
     switch (operation) {
     case tutor::Operation::Addition:
-        return u"Addition"_s;
+        return ProgressWords::tr("Addition");
     case tutor::Operation::Subtraction:
-        return u"Subtraction"_s;
+        return ProgressWords::tr("Subtraction");
     case tutor::Operation::Multiplication:
-        return u"Multiplication"_s;
+        return ProgressWords::tr("Multiplication");
     case tutor::Operation::Division:
-        return u"Division"_s;
+        return ProgressWords::tr("Division");
+    }
+    return QString();
+}
+
+QString operationInSentence(tutor::Operation operation)
+{
+    switch (operation) {
+    case tutor::Operation::Addition:
+        //: The operation's name inside a sentence, as in "not among the addition facts".
+        return ProgressWords::tr("addition");
+    case tutor::Operation::Subtraction:
+        //: The operation's name inside a sentence.
+        return ProgressWords::tr("subtraction");
+    case tutor::Operation::Multiplication:
+        //: The operation's name inside a sentence.
+        return ProgressWords::tr("multiplication");
+    case tutor::Operation::Division:
+        //: The operation's name inside a sentence.
+        return ProgressWords::tr("division");
     }
     return QString();
 }
@@ -68,16 +105,41 @@ QString factStateName(FactState state)
 {
     switch (state) {
     case FactState::NotSeen:
-        return u"Not seen"_s;
+        //: A fact the pupil has not been asked yet.
+        return ProgressWords::tr("Not seen");
     case FactState::WrongLately:
-        return u"Wrong lately"_s;
+        return ProgressWords::tr("Wrong lately");
     case FactState::RightButSlow:
-        return u"Right but slow"_s;
+        return ProgressWords::tr("Right but slow");
     case FactState::RightAndQuick:
-        return u"Right and quick"_s;
+        return ProgressWords::tr("Right and quick");
     }
     return QString();
 }
+
+namespace {
+
+// The same inside a sentence: "7 × 8: wrong lately."
+QString stateInSentence(FactState state)
+{
+    switch (state) {
+    case FactState::NotSeen:
+        //: A fact's state inside a sentence: "7 × 8: not seen."
+        return ProgressWords::tr("not seen");
+    case FactState::WrongLately:
+        //: A fact's state inside a sentence: "7 × 8: wrong lately."
+        return ProgressWords::tr("wrong lately");
+    case FactState::RightButSlow:
+        //: A fact's state inside a sentence.
+        return ProgressWords::tr("right but slow");
+    case FactState::RightAndQuick:
+        //: A fact's state inside a sentence.
+        return ProgressWords::tr("right and quick");
+    }
+    return QString();
+}
+
+} // namespace
 
 std::optional<int> percentRight(const Tally &tally)
 {
@@ -89,49 +151,67 @@ std::optional<int> percentRight(const Tally &tally)
 QString percentText(const Tally &tally)
 {
     const std::optional<int> percent = percentRight(tally);
-    return percent ? u"%1 %"_s.arg(*percent) : Missing;
+    //: A share right in whole percent.
+    return percent ? ProgressWords::tr("%1 %").arg(*percent) : Missing;
 }
 
 QString secondsText(std::optional<qint64> millis)
 {
     if (!millis)
         return Missing;
-    return QLocale().toString(double(*millis) / 1000.0, 'f', 1) + u" s"_s;
+    //: Seconds, shortened.
+    return ProgressWords::tr("%1 s").arg(
+        language::spokenLocale().toString(double(*millis) / 1000.0, 'f', 1));
 }
 
 QString secondsWords(std::optional<qint64> millis)
 {
     if (!millis)
         return QString();
-    const QString figure = QLocale().toString(double(*millis) / 1000.0, 'f', 1);
-    return figure + (*millis == 1000 ? u" second"_s : u" seconds"_s);
+    const QString figure = language::spokenLocale().toString(double(*millis) / 1000.0, 'f', 1);
+    //: %1 is "1.0" or "1,0": one second exactly.
+    return *millis == 1000 ? ProgressWords::tr("%1 second").arg(figure)
+                           : ProgressWords::tr("%1 seconds").arg(figure);
 }
 
 QString dateText(const QDateTime &moment)
 {
     if (!moment.isValid())
-        return u"never"_s;
-    return moment.toLocalTime().date().toString(Qt::ISODate);
+        //: When a pupil last practised: never.
+        return ProgressWords::tr("never");
+    const QDate day = moment.toLocalTime().date();
+    return language::spokenLanguage() == u"en"_s
+        ? day.toString(Qt::ISODate)
+        : language::spokenLocale().toString(day, QLocale::ShortFormat);
 }
 
 QString tallyCell(const Tally &tally)
 {
     if (tally.answers <= 0)
-        return u"none"_s;
+        //: A table cell: no answers in that time.
+        return ProgressWords::tr("none");
     return u"%1 \u00b7 %2 \u00b7 %3"_s.arg(tally.answers)
         .arg(percentText(tally), secondsText(tally.medianMillis));
 }
 
 QString tallySentence(const QString &span, const Tally &tally)
 {
+    //: %1 is a time: "Today", "Last 7 days".
     if (tally.answers <= 0)
-        return span + u": no answers."_s;
-    QString sentence = span + u": "_s
-        + (tally.answers == 1 ? u"1 answer"_s : u"%1 answers"_s.arg(tally.answers)) + u", "_s
-        + percentText(tally) + u" right"_s;
-    if (tally.medianMillis)
-        sentence += u", median "_s + secondsWords(tally.medianMillis);
-    return sentence + u"."_s;
+        return ProgressWords::tr("%1: no answers.").arg(span);
+    const QString percent = percentText(tally);
+    const int n = tally.answers;
+    if (!tally.medianMillis) {
+        return n == 1
+            ? ProgressWords::tr("%1: 1 answer, %2 right.").arg(span, percent)
+            : ProgressWords::tr("%1: %n answers, %2 right.", nullptr, n).arg(span, percent);
+    }
+    const QString median = secondsWords(tally.medianMillis);
+    //: %1 is a time: "Today"; %2 a share: "85 %"; %3 seconds: "2.4 seconds".
+    return n == 1
+        ? ProgressWords::tr("%1: 1 answer, %2 right, median %3.").arg(span, percent, median)
+        : ProgressWords::tr("%1: %n answers, %2 right, median %3.", nullptr, n)
+              .arg(span, percent, median);
 }
 
 QString weekSentence(const OperationProgress &operation)
@@ -139,26 +219,38 @@ QString weekSentence(const OperationProgress &operation)
     const QString name = operationName(operation.operation);
     const std::optional<int> week = percentRight(operation.lastWeek);
     const std::optional<int> before = percentRight(earlierWeeks(operation));
+    //: %1 is an operation: "Multiplication".
     if (!week && !before)
-        return name + u": no answers in the last 30 days."_s;
-    if (!week)
-        return name + u": no answers this week, %1 % right in the weeks before."_s.arg(*before);
-    const QString start = name + u": %1 % right this week"_s.arg(*week);
+        return ProgressWords::tr("%1: no answers in the last 30 days.").arg(name);
+    if (!week) {
+        return ProgressWords::tr("%1: no answers this week, %2 % right in the weeks before.")
+            .arg(name)
+            .arg(*before);
+    }
     if (!before)
-        return start + u"."_s;
-    if (*week > *before)
-        return start + u", up from %1 %."_s.arg(*before);
-    if (*week < *before)
-        return start + u", down from %1 %."_s.arg(*before);
-    return start + u", the same as the weeks before."_s;
+        return ProgressWords::tr("%1: %2 % right this week.").arg(name).arg(*week);
+    if (*week > *before) {
+        return ProgressWords::tr("%1: %2 % right this week, up from %3 %.")
+            .arg(name)
+            .arg(*week)
+            .arg(*before);
+    }
+    if (*week < *before) {
+        return ProgressWords::tr("%1: %2 % right this week, down from %3 %.")
+            .arg(name)
+            .arg(*week)
+            .arg(*before);
+    }
+    return ProgressWords::tr("%1: %2 % right this week, the same as the weeks before.")
+        .arg(name)
+        .arg(*week);
 }
 
 QString shareChartSentence(const QList<DayProgress> &days)
 {
-    const QString start = u"Share right per day over the last 30 days: "_s;
     const QList<const DayProgress *> practised = practisedDays(days);
     if (practised.isEmpty())
-        return start + u"no practice yet."_s;
+        return ProgressWords::tr("Share right per day over the last 30 days: no practice yet.");
     int lowest = 100;
     int highest = 0;
     for (const DayProgress *day : practised) {
@@ -167,22 +259,27 @@ QString shareChartSentence(const QList<DayProgress> &days)
         highest = qMax(highest, percent);
     }
     const DayProgress *latest = practised.last();
-    QString range = lowest == highest ? u"%1 % each day"_s.arg(lowest)
-                                      : u"from %1 % to %2 %"_s.arg(lowest).arg(highest);
-    return start + u"practised on "_s + dayCount(practised.size()) + u", "_s + range
-        + u", latest "_s + percentText(latest->tally) + u" on "_s + dayText(latest->day) + u"."_s;
+    //: Shares right: "85 % each day".
+    QString range = lowest == highest
+        ? ProgressWords::tr("%1 % each day").arg(lowest)
+        //: Shares right: "from 60 % to 85 %".
+        : ProgressWords::tr("from %1 % to %2 %").arg(lowest).arg(highest);
+    //: %1 is a count of days: "3 days"; %2 the shares: "from 60 % to 85 %"; %3 a share;
+    //: %4 a day: "8 December".
+    return ProgressWords::tr(
+        "Share right per day over the last 30 days: practised on %1, %2, latest %3 on %4.")
+        .arg(dayCount(practised.size()), range, percentText(latest->tally), dayText(latest->day));
 }
 
 QString medianChartSentence(const QList<DayProgress> &days)
 {
-    const QString start = u"Median time per day over the last 30 days: "_s;
     QList<const DayProgress *> timed;
     for (const DayProgress *day : practisedDays(days)) {
         if (day->tally.medianMillis)
             timed.append(day);
     }
     if (timed.isEmpty())
-        return start + u"no practice yet."_s;
+        return ProgressWords::tr("Median time per day over the last 30 days: no practice yet.");
     qint64 lowest = *timed.first()->tally.medianMillis;
     qint64 highest = lowest;
     for (const DayProgress *day : std::as_const(timed)) {
@@ -190,11 +287,17 @@ QString medianChartSentence(const QList<DayProgress> &days)
         highest = qMax(highest, *day->tally.medianMillis);
     }
     const DayProgress *latest = timed.last();
+    //: Times: "2.4 seconds each day".
     const QString range = lowest == highest
-        ? QString(secondsWords(lowest) + u" each day"_s)
-        : QString(u"from "_s + secondsWords(lowest) + u" to "_s + secondsWords(highest));
-    return start + u"practised on "_s + dayCount(timed.size()) + u", "_s + range + u", latest "_s
-        + secondsWords(latest->tally.medianMillis) + u" on "_s + dayText(latest->day) + u"."_s;
+        ? ProgressWords::tr("%1 each day").arg(secondsWords(lowest))
+        //: Times: "from 2.4 seconds to 5.0 seconds".
+        : ProgressWords::tr("from %1 to %2").arg(secondsWords(lowest), secondsWords(highest));
+    //: %1 is a count of days: "3 days"; %2 the times: "from 2.4 seconds to 5.0 seconds";
+    //: %3 a time; %4 a day: "8 December".
+    return ProgressWords::tr(
+        "Median time per day over the last 30 days: practised on %1, %2, latest %3 on %4.")
+        .arg(dayCount(timed.size()), range, secondsWords(latest->tally.medianMillis),
+            dayText(latest->day));
 }
 
 QString nameInText(const QString &name)
@@ -230,20 +333,27 @@ QString boxesSentence(const FactGrid &grid)
     }
     QStringList boxes;
     for (int box = tutor::BoxCount - 1; box >= 0; --box) {
-        if (counts.at(std::size_t(box)) > 0)
-            boxes << u"%1 %2"_s.arg(counts.at(std::size_t(box))).arg(boxName(box).toLower());
+        if (counts.at(std::size_t(box)) > 0) {
+            //: How many facts stand in a box: "3 learning".
+            boxes << ProgressWords::tr("%1 %2", "facts in a box")
+                         .arg(counts.at(std::size_t(box)))
+                         .arg(boxInSentence(box));
+        }
     }
-    QString sentence = operationName(grid.operation)
-        + u" facts by box, a fact and its turned-round twin counted once: %1 of %2 asked"_s
-              .arg(asked)
-              .arg(families.size());
+    //: %1 is an operation: "Multiplication"; the facts are kept in boxes from "New" to "Known".
+    QString sentence = ProgressWords::tr(
+        "%1 facts by box, a fact and its turned-round twin counted once: %2 of %3 asked")
+                           .arg(operationName(grid.operation))
+                           .arg(asked)
+                           .arg(families.size());
     if (!boxes.isEmpty())
         sentence += u", "_s + boxes.join(u", "_s);
     // 3 and 4 make a family in every operation.
     const tutor::FactFamily example { grid.operation, 3, 4 };
-    return sentence
-        + u". Rows and columns are a fact's two parts: %1 is at 3 and 4."_s.arg(
-            familyText(example));
+    //: %1 is a fact: "3 × 4".
+    return sentence + u". "_s
+        + ProgressWords::tr("Rows and columns are a fact's two parts: %1 is at 3 and 4.")
+              .arg(familyText(example));
 }
 
 } // namespace
@@ -265,60 +375,96 @@ QString factsSentence(const FactGrid &grid)
     constexpr int MostListed = 10;
     const std::array<int, 4> counts = factCounts(grid);
     const auto count = [&counts](FactState state) { return counts.at(std::size_t(state)); };
-    QString sentence = operationName(grid.operation)
-        + u" facts 0 to 12: %1 right and quick, %2 right but slow, %3 wrong lately, %4 not seen."_s
-              .arg(count(FactState::RightAndQuick))
-              .arg(count(FactState::RightButSlow))
-              .arg(count(FactState::WrongLately))
-              .arg(count(FactState::NotSeen));
+    //: %1 is an operation: "Multiplication".
+    QString sentence = ProgressWords::tr("%1 facts 0 to 12: %2 right and quick, %3 right but "
+                                         "slow, %4 wrong lately, %5 not seen.")
+                           .arg(operationName(grid.operation))
+                           .arg(count(FactState::RightAndQuick))
+                           .arg(count(FactState::RightButSlow))
+                           .arg(count(FactState::WrongLately))
+                           .arg(count(FactState::NotSeen));
     QStringList wrong;
     for (int first = 0; first < 13; ++first) {
         for (int second = 0; second < 13; ++second) {
-            if (grid.cells.at(first).at(second) == FactState::WrongLately)
-                wrong
-                    << u"%1 %2 %3"_s.arg(first).arg(tutor::writtenSign(grid.operation)).arg(second);
+            if (grid.cells.at(first).at(second) == FactState::WrongLately) {
+                wrong << leftToRight(
+                    u"%1 %2 %3"_s.arg(first).arg(tutor::writtenSign(grid.operation)).arg(second));
+            }
         }
     }
     if (wrong.isEmpty())
         return sentence;
     const bool more = wrong.size() > MostListed;
-    sentence += u" Wrong lately: "_s + wrong.mid(0, MostListed).join(u", "_s);
-    return sentence + (more ? u", and more."_s : u"."_s);
+    const QString listed = wrong.mid(0, MostListed).join(u", "_s);
+    //: %1 lists facts: "7 × 8, 6 × 9".
+    return sentence + u" "_s
+        + (more ? ProgressWords::tr("Wrong lately: %1, and more.").arg(listed)
+                : ProgressWords::tr("Wrong lately: %1.").arg(listed));
 }
 
 QString factSentence(tutor::Operation operation, int first, int second, FactState state)
 {
-    return u"%1 %2 %3: %4."_s.arg(first)
-        .arg(tutor::writtenSign(operation))
-        .arg(second)
-        .arg(factStateName(state).toLower());
+    const QString fact
+        = leftToRight(u"%1 %2 %3"_s.arg(first).arg(tutor::writtenSign(operation)).arg(second));
+    //: %1 is a fact: "7 × 8"; %2 its state: "wrong lately".
+    return ProgressWords::tr("%1: %2.").arg(fact, stateInSentence(state));
 }
 
 QString boxName(int box)
 {
     switch (box) {
     case 0:
-        return u"New"_s;
+        //: The first of the boxes facts move through, from "New" to "Known".
+        return ProgressWords::tr("New", "box");
     case 1:
-        return u"Learning"_s;
+        return ProgressWords::tr("Learning", "box");
     case 2:
-        return u"Practising"_s;
+        return ProgressWords::tr("Practising", "box");
     case 3:
-        return u"Getting quick"_s;
+        return ProgressWords::tr("Getting quick", "box");
     case 4:
-        return u"Quick"_s;
+        return ProgressWords::tr("Quick", "box");
     case 5:
-        return u"Known"_s;
+        //: The last box: the fact is known.
+        return ProgressWords::tr("Known", "box");
     default:
         break;
     }
-    return u"Not asked yet"_s;
+    return ProgressWords::tr("Not asked yet", "box");
+}
+
+QString boxInSentence(int box)
+{
+    switch (box) {
+    case 0:
+        //: A box's name inside a sentence: "7 × 8 and 8 × 7: new."
+        return ProgressWords::tr("new", "box");
+    case 1:
+        //: A box's name inside a sentence: "7 × 8 and 8 × 7: learning."
+        return ProgressWords::tr("learning", "box");
+    case 2:
+        //: A box's name inside a sentence.
+        return ProgressWords::tr("practising", "box");
+    case 3:
+        //: A box's name inside a sentence.
+        return ProgressWords::tr("getting quick", "box");
+    case 4:
+        //: A box's name inside a sentence.
+        return ProgressWords::tr("quick", "box");
+    case 5:
+        //: A box's name inside a sentence.
+        return ProgressWords::tr("known", "box");
+    default:
+        break;
+    }
+    //: A box's name inside a sentence.
+    return ProgressWords::tr("not asked yet", "box");
 }
 
 QString familyText(const tutor::FactFamily &family)
 {
     const QList<tutor::Fact> facts = tutor::familyFacts(family);
-    return facts.isEmpty() ? QString() : tutor::writtenSum(facts.first());
+    return facts.isEmpty() ? QString() : leftToRight(tutor::writtenSum(facts.first()));
 }
 
 QString familiesText(const QList<tutor::FactFamily> &families)
@@ -335,13 +481,21 @@ QString boxSentence(tutor::Operation operation, int row, int column, int box)
         qint16(qMax(row, column)) };
     const QList<tutor::FactFamily> families = tutor::factFamilies(operation);
     if (!families.contains(family)) {
-        return u"%1 and %2: not among the %3 facts."_s.arg(row).arg(column).arg(
-            operationName(operation).toLower());
+        //: %1 and %2 are numbers; %3 an operation inside a sentence: "multiplication".
+        return ProgressWords::tr("%1 and %2: not among the %3 facts.")
+            .arg(row)
+            .arg(column)
+            .arg(operationInSentence(operation));
     }
     QStringList facts;
     for (const tutor::Fact &fact : tutor::familyFacts(family))
-        facts << tutor::writtenSum(fact);
-    return facts.join(u" and "_s) + u": "_s + boxName(box).toLower() + u"."_s;
+        facts << leftToRight(tutor::writtenSum(fact));
+    if (facts.size() == 2) {
+        //: %1 and %2 are facts: "7 × 8", "8 × 7"; %3 their box inside a sentence: "learning".
+        return ProgressWords::tr("%1 and %2: %3.")
+            .arg(facts.at(0), facts.at(1), boxInSentence(box));
+    }
+    return ProgressWords::tr("%1: %2.").arg(facts.join(u", "_s), boxInSentence(box));
 }
 
 } // namespace progress

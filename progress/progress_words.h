@@ -13,6 +13,8 @@
 namespace progress {
 
 QString operationName(tutor::Operation operation); // "Multiplication"
+// The same inside a sentence: "multiplication" in English.
+QString operationInSentence(tutor::Operation operation);
 QString factStateName(FactState state); // "Right but slow"
 
 // The share right in whole percent, rounded; none without answers.
@@ -23,7 +25,8 @@ QString percentText(const Tally &tally);
 QString secondsText(std::optional<qint64> millis);
 // "2.4 seconds", "1 second", or an empty text for none.
 QString secondsWords(std::optional<qint64> millis);
-// A last-practised moment as a local date, "2026-12-08"; "never" when invalid.
+// A last-practised moment as a local date: "2026-12-08" in English, the
+// language's short form otherwise ("08.12.26"); "never" when invalid.
 QString dateText(const QDateTime &moment);
 
 // A table cell: "40 · 85 % · 2.4 s", or "none" without answers.
@@ -51,6 +54,8 @@ QString factSentence(tutor::Operation operation, int first, int second, FactStat
 // A box in words a pupil and a teacher read: "New" (box 0) to "Known"
 // (box 5); "Not asked yet" for -1.
 QString boxName(int box);
+// The same inside a sentence: "learning" in English.
+QString boxInSentence(int box);
 // A family by its first fact, without the answer: "7 × 8", "56 ÷ 7".
 QString familyText(const tutor::FactFamily &family);
 // Families as a short list: "7 × 8, 6 × 9"; empty for none.

@@ -46,7 +46,7 @@ PupilDialog::PupilDialog(const QStringList &pupils, QWidget *parent)
     , m_shown(new QSortFilterProxyModel(this))
 {
     setObjectName(QStringLiteral("dlgChoosePupil"));
-    setWindowTitle(QStringLiteral("Choose Pupil"));
+    setWindowTitle(tr("Choose Pupil"));
     for (const QString &name : pupils) {
         auto *row = new QStandardItem(progress::shownPupilName(name));
         row->setData(name, KeptNameRole);
@@ -56,32 +56,31 @@ PupilDialog::PupilDialog(const QStringList &pupils, QWidget *parent)
     m_shown->setSourceModel(m_pupils);
     m_shown->setFilterCaseSensitivity(Qt::CaseInsensitive);
 
-    auto *nameLabel = new QLabel(QStringLiteral("&Name:"), this);
+    auto *nameLabel = new QLabel(tr("&Name:"), this);
     m_txtPupilName = new QLineEdit(this);
     m_txtPupilName->setObjectName(QStringLiteral("txtPupilName"));
     m_txtPupilName->setMaxLength(MaximumNameLength);
     controls::dropInvisibleCharacters(m_txtPupilName);
-    m_txtPupilName->setAccessibleName(QStringLiteral("Pupil's name"));
+    m_txtPupilName->setAccessibleName(tr("Pupil's name"));
     m_txtPupilName->setAccessibleDescription(
-        QStringLiteral("Type to find a pupil. Down and Up move through the pupils found; Enter "
-                       "takes the one highlighted, or adds the typed name as a new pupil."));
+        tr("Type to find a pupil. Down and Up move through the pupils found; Enter takes the one "
+           "highlighted, or adds the typed name as a new pupil."));
     nameLabel->setBuddy(m_txtPupilName);
 
-    auto *listLabel = new QLabel(QStringLiteral("&Pupils on this computer:"), this);
+    auto *listLabel = new QLabel(tr("&Pupils on this computer:"), this);
     m_lstPupils = new QListView(this);
     m_lstPupils->setObjectName(QStringLiteral("lstPupils"));
     m_lstPupils->setModel(m_shown);
     m_lstPupils->setEditTriggers(QAbstractItemView::NoEditTriggers);
     m_lstPupils->setSelectionMode(QAbstractItemView::SingleSelection);
     m_lstPupils->setUniformItemSizes(true);
-    m_lstPupils->setAccessibleName(QStringLiteral("Pupils on this computer"));
-    m_lstPupils->setAccessibleDescription(
-        QStringLiteral("Enter or a double click takes the pupil."));
+    m_lstPupils->setAccessibleName(tr("Pupils on this computer"));
+    m_lstPupils->setAccessibleDescription(tr("Enter or a double click takes the pupil."));
     listLabel->setBuddy(m_lstPupils);
 
-    m_cmdChoosePupil = new QPushButton(QStringLiteral("&Choose"), this);
+    m_cmdChoosePupil = new QPushButton(tr("&Choose"), this);
     m_cmdChoosePupil->setObjectName(QStringLiteral("cmdChoosePupil"));
-    auto *cancel = new QPushButton(QStringLiteral("Cancel"), this);
+    auto *cancel = new QPushButton(tr("Cancel"), this);
     cancel->setObjectName(QStringLiteral("cmdCancelPupil"));
 
     auto *buttons = new QHBoxLayout;
@@ -155,10 +154,8 @@ void PupilDialog::moveHighlight(int rows)
     highlight(m_shown->index(row, 0));
     // The keyboard stays in the name box: say which pupil Enter now takes.
     access::tell(m_txtPupilName,
-        QStringLiteral("%1, %2 of %3.")
-            .arg(m_shown->index(row, 0).data().toString())
-            .arg(row + 1)
-            .arg(count));
+        //: The pupil Enter takes, and where it stands in the list: "Ann, 2 of 5."
+        tr("%1, %2 of %3.").arg(m_shown->index(row, 0).data().toString()).arg(row + 1).arg(count));
 }
 
 void PupilDialog::highlight(const QModelIndex &row)

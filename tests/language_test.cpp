@@ -7,6 +7,7 @@
 #include "report/report_writer.h"
 #include "tests/test_support.h"
 
+#include <QAbstractItemView>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -69,6 +70,7 @@ private slots:
     void everyShippedLanguageLoads();
     void pagesComeInTheLanguageSpokenElseInEnglish_data();
     void pagesComeInTheLanguageSpokenElseInEnglish();
+    void progressScreensAndFilesSpeakGermanThenEnglishAgain();
 };
 
 void LanguageTest::cleanup()
@@ -154,18 +156,71 @@ void LanguageTest::pagesComeInTheLanguageSpokenElseInEnglish()
     QFETCH(QString, shownFrom);
     QTemporaryDir root;
     const QString program = root.filePath(u"program"_s);
-    for (const QString &file : { u"help/mhelp.html"_s, u"ReadMe.txt"_s,
-             u"languages/de/help/mhelp.html"_s, u"languages/de/ReadMe.txt"_s,
-             u"languages/pt/help/mhelp.html"_s }) {
+    for (const QString &file :
+        { u"help/mhelp.html"_s, u"ReadMe.txt"_s, u"languages/de/help/mhelp.html"_s,
+            u"languages/de/ReadMe.txt"_s, u"languages/pt/help/mhelp.html"_s }) {
         QVERIFY(QDir().mkpath(QFileInfo(program + u'/' + file).path()));
         QFile shipped(program + u'/' + file);
         QVERIFY(shipped.open(QIODevice::WriteOnly));
     }
-    const ProgramFolders folders(
-        program, root.filePath(u"documents"_s), root.filePath(u"data"_s));
+    const ProgramFolders folders(program, root.filePath(u"documents"_s), root.filePath(u"data"_s));
 
     speak(code);
     QCOMPARE(folders.shippedFile(page), program + u'/' + shownFrom);
+}
+
+// My Progress, the class overview, the progress report and the export for a
+// teacher's spreadsheet speak German; what the progress file keeps is read
+// back in English alike.
+void LanguageTest::progressScreensAndFilesSpeakGermanThenEnglishAgain()
+{
+    testsupport::TutorFixture fixture;
+    testsupport::MessageBoxCloser closer;
+    testsupport::UrlCapture browser;
+    MainWindow &window = fixture.window();
+    window.choosePupil(u"Ann"_s);
+    testsupport::setPracticeProblem(window, 3, 4, 1);
+    testsupport::answerPractice(window, u"7"_s);
+    const QString reports = fixture.folder() + u"/reports/"_s;
+
+    speak(u"de"_s);
+    QVERIFY(testsupport::invokeHandler(&window, "mnuPupilProgress_Click"));
+    QCOMPARE(labelText(window, "lblProgressTitle"), u"Fortschritt von Ann"_s);
+    const QAbstractItemModel *progress
+        = named<QAbstractItemView>(&window, u"tblProgress"_s)->model();
+    QCOMPARE(progress->headerData(0, Qt::Horizontal).toString(), u"Rechenart"_s);
+    QVERIFY(testsupport::invokeHandler(&window, "cmdPrintProgress_Click"));
+    const QString report
+        = QString::fromUtf8(testsupport::fileBytes(reports + u"AnnOrviProgress.html"_s));
+    QVERIFY2(report.contains(u"<h1>Orvi-Fortschrittsbericht von <bdi>Ann</bdi></h1>"_s),
+        qPrintable(report));
+    QVERIFY(report.contains(u"<html lang=\"de\">"_s));
+
+    QVERIFY(testsupport::invokeHandler(&window, "mnuPupilClass_Click"));
+    QCOMPARE(labelText(window, "lblClassTitle"), u"Klassenübersicht: 1 Schüler"_s);
+    const QAbstractItemModel *pupils = named<QAbstractItemView>(&window, u"tblClass"_s)->model();
+    QCOMPARE(pupils->headerData(2, Qt::Horizontal).toString(), u"Anteil richtig"_s);
+    // A date as a German teacher writes it: 09.12.26.
+    const QString lastPractised = pupils->index(0, 5).data().toString();
+    QVERIFY2(QRegularExpression(u"^\\d\\d\\.\\d\\d\\.\\d\\d$"_s).match(lastPractised).hasMatch(),
+        qPrintable(lastPractised));
+    QVERIFY(testsupport::invokeHandler(&window, "cmdExportCsv_Click"));
+    const QByteArray german = testsupport::fileBytes(reports + u"OrviProgress.csv"_s);
+    QVERIFY2(german.startsWith("Schüler,beantwortet_am,Modus,Stufe,Rechenart,erste_Zahl,"),
+        german.constData());
+    QVERIFY2(
+        german.contains("\r\nAnn,") && german.contains(",Üben,") && german.contains(",Addition,"),
+        german.constData());
+
+    // The screen on show takes English back at once.
+    speak(u"en"_s);
+    QCOMPARE(labelText(window, "lblClassTitle"), u"Class overview: 1 pupil"_s);
+    QCOMPARE(pupils->headerData(2, Qt::Horizontal).toString(), u"Share right"_s);
+    QCOMPARE(pupils->index(0, 5).data().toString(), QDate::currentDate().toString(Qt::ISODate));
+    QVERIFY(testsupport::invokeHandler(&window, "cmdExportCsv_Click"));
+    const QByteArray english = testsupport::fileBytes(reports + u"OrviProgress.csv"_s);
+    QVERIFY(english.startsWith("pupil,answered_at,mode,level,operation,first,"));
+    QVERIFY(english.contains(",practice,") && english.contains(",addition,"));
 }
 
 QTEST_MAIN(LanguageTest)

@@ -82,6 +82,278 @@ Bitte schicke Fehlermeldungen, Vorschläge und Fragen an %1. Jede Nachricht hilf
     </message>
 </context>
 <context>
+    <name>ClassModel</name>
+    <message>
+        <source>Name</source>
+        <extracomment>Column heading: the pupil&apos;s name.</extracomment>
+        <translation>Name</translation>
+    </message>
+    <message>
+        <source>Answers</source>
+        <extracomment>Column heading: how many answers.</extracomment>
+        <translation>Antworten</translation>
+    </message>
+    <message>
+        <source>Share right</source>
+        <extracomment>Column heading: the share of answers that were right, in percent.</extracomment>
+        <translation>Anteil richtig</translation>
+    </message>
+    <message>
+        <source>Median time</source>
+        <extracomment>Column heading: the median time taken for an answer.</extracomment>
+        <translation>Medianzeit</translation>
+    </message>
+    <message>
+        <source>Days practised</source>
+        <translation>Übungstage</translation>
+    </message>
+    <message>
+        <source>Last practised</source>
+        <extracomment>Column heading: the day of the last practice.</extracomment>
+        <translation>Zuletzt geübt</translation>
+    </message>
+    <message>
+        <source>Needs teaching</source>
+        <extracomment>Column heading: facts this pupil often gets wrong.</extracomment>
+        <translation>Förderbedarf</translation>
+    </message>
+    <message>
+        <source>%1 answers</source>
+        <comment>heading</comment>
+        <extracomment>Column heading: %1 is an operation, &quot;Addition answers&quot;.</extracomment>
+        <translation>%1: Antworten</translation>
+    </message>
+    <message>
+        <source>%1 share right</source>
+        <comment>heading</comment>
+        <extracomment>Column heading: %1 is an operation, &quot;Addition share right&quot;.</extracomment>
+        <translation>%1: Anteil richtig</translation>
+    </message>
+    <message>
+        <source>%1 median time</source>
+        <comment>heading</comment>
+        <extracomment>Column heading: %1 is an operation, &quot;Addition median time&quot;.</extracomment>
+        <translation>%1: Medianzeit</translation>
+    </message>
+    <message>
+        <source>name</source>
+        <extracomment>A column inside a sentence: &quot;Sorted by name, A to Z.&quot;</extracomment>
+        <translation>Name</translation>
+    </message>
+    <message>
+        <source>answers</source>
+        <extracomment>A column inside a sentence: &quot;Sorted by answers, highest first.&quot;</extracomment>
+        <translation>Antworten</translation>
+    </message>
+    <message>
+        <source>share right</source>
+        <extracomment>A column inside a sentence: &quot;Sorted by share right, highest first.&quot;</extracomment>
+        <translation>Anteil richtig</translation>
+    </message>
+    <message>
+        <source>median time</source>
+        <extracomment>A column inside a sentence.</extracomment>
+        <translation>Medianzeit</translation>
+    </message>
+    <message>
+        <source>days practised</source>
+        <extracomment>A column inside a sentence.</extracomment>
+        <translation>Übungstage</translation>
+    </message>
+    <message>
+        <source>last practised</source>
+        <extracomment>A column inside a sentence: &quot;Sorted by last practised, newest first.&quot;</extracomment>
+        <translation>zuletzt geübt</translation>
+    </message>
+    <message>
+        <source>needs teaching</source>
+        <extracomment>A column inside a sentence.</extracomment>
+        <translation>Förderbedarf</translation>
+    </message>
+    <message>
+        <source>%1 answers</source>
+        <comment>in a sentence</comment>
+        <extracomment>A column inside a sentence: %1 is an operation, &quot;addition answers&quot;.</extracomment>
+        <translation>Antworten bei der %1</translation>
+    </message>
+    <message>
+        <source>%1 share right</source>
+        <comment>in a sentence</comment>
+        <extracomment>A column inside a sentence: &quot;addition share right&quot;.</extracomment>
+        <translation>Anteil richtig bei der %1</translation>
+    </message>
+    <message>
+        <source>%1 median time</source>
+        <comment>in a sentence</comment>
+        <extracomment>A column inside a sentence: &quot;addition median time&quot;.</extracomment>
+        <translation>Medianzeit bei der %1</translation>
+    </message>
+    <message numerus="yes">
+        <source>Needs teaching, each missed %n times or more: %1</source>
+        <extracomment>%1 lists facts: &quot;7 × 8, 6 × 9&quot;.</extracomment>
+        <translation>
+            <numerusform>Förderbedarf, jeweils %n-mal oder öfter falsch: %1</numerusform>
+            <numerusform>Förderbedarf, jeweils %n-mal oder öfter falsch: %1</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1, needs teaching: %2</source>
+        <extracomment>%1 is a pupil&apos;s name; %2 lists facts: &quot;7 × 8, 6 × 9&quot;.</extracomment>
+        <translation>%1, Förderbedarf: %2</translation>
+    </message>
+    <message>
+        <source>nothing</source>
+        <comment>no facts to teach</comment>
+        <translation>nichts</translation>
+    </message>
+    <message>
+        <source>%1, %2: %3</source>
+        <extracomment>A table cell for a screen reader: the pupil&apos;s name, the column, the figure: &quot;Ann, share right: 85 %&quot;.</extracomment>
+        <translation>%1, %2: %3</translation>
+    </message>
+    <message>
+        <source>A to Z</source>
+        <translation>A bis Z</translation>
+    </message>
+    <message>
+        <source>Z to A</source>
+        <translation>Z bis A</translation>
+    </message>
+    <message>
+        <source>oldest first</source>
+        <translation>älteste zuerst</translation>
+    </message>
+    <message>
+        <source>newest first</source>
+        <translation>neueste zuerst</translation>
+    </message>
+    <message>
+        <source>lowest first</source>
+        <translation>niedrigste zuerst</translation>
+    </message>
+    <message>
+        <source>highest first</source>
+        <translation>höchste zuerst</translation>
+    </message>
+    <message>
+        <source>Sorted by %1, %2.</source>
+        <extracomment>%1 is a column inside a sentence: &quot;share right&quot;; %2 the order: &quot;highest first&quot;.</extracomment>
+        <translation>Sortiert nach %1, %2.</translation>
+    </message>
+</context>
+<context>
+    <name>ClassScreen</name>
+    <message>
+        <source>&amp;Quick answer within</source>
+        <extracomment>Beside a box of seconds: &quot;Quick answer within 3 s&quot;.</extracomment>
+        <translation>&amp;Schnelle Antwort in</translation>
+    </message>
+    <message>
+        <source>Quick answer within, seconds</source>
+        <translation>Schnelle Antwort in, Sekunden</translation>
+    </message>
+    <message>
+        <source>In My Facts, a right answer given within this many seconds counts as quick, for every pupil.</source>
+        <translation>In „Meine Aufgaben“ zählt eine richtige Antwort innerhalb so vieler Sekunden als schnell, für alle Schüler.</translation>
+    </message>
+    <message>
+        <source>Pupils of this computer</source>
+        <translation>Schüler an diesem Computer</translation>
+    </message>
+    <message>
+        <source>Show &amp;each operation</source>
+        <translation>&amp;Jede Rechenart zeigen</translation>
+    </message>
+    <message>
+        <source>S&amp;ort by Column</source>
+        <translation>Nach Spalte s&amp;ortieren</translation>
+    </message>
+    <message>
+        <source>Sorts the table by the column of the current cell; again, the other way round.</source>
+        <translation>Sortiert die Tabelle nach der Spalte der aktuellen Zelle; noch einmal: andersherum.</translation>
+    </message>
+    <message>
+        <source>&amp;Rename...</source>
+        <translation>&amp;Umbenennen...</translation>
+    </message>
+    <message>
+        <source>&amp;Delete...</source>
+        <translation>&amp;Löschen...</translation>
+    </message>
+    <message>
+        <source>Export &amp;CSV</source>
+        <extracomment>Writes every answer of every pupil to a file a spreadsheet opens.</extracomment>
+        <translation>&amp;CSV exportieren</translation>
+    </message>
+    <message>
+        <source>Class overview: 1 pupil</source>
+        <translation>Klassenübersicht: 1 Schüler</translation>
+    </message>
+    <message numerus="yes">
+        <source>Class overview: %n pupils</source>
+        <translation>
+            <numerusform>Klassenübersicht: %n Schüler</numerusform>
+            <numerusform>Klassenübersicht: %n Schüler</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>, %n with facts to teach</source>
+        <extracomment>Follows &quot;Class overview: 12 pupils&quot;.</extracomment>
+        <translation>
+            <numerusform>, %n mit Förderbedarf</numerusform>
+            <numerusform>, %n mit Förderbedarf</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Columns for each operation shown.</source>
+        <translation>Spalten für jede Rechenart eingeblendet.</translation>
+    </message>
+    <message>
+        <source>Columns for each operation hidden.</source>
+        <translation>Spalten für jede Rechenart ausgeblendet.</translation>
+    </message>
+    <message>
+        <source>New name for %1:</source>
+        <translation>Neuer Name für %1:</translation>
+    </message>
+    <message>
+        <source>Delete %1 and all of %2&apos;s answers?</source>
+        <extracomment>%1 and %2 are the same pupil&apos;s name.</extracomment>
+        <translation>%1 und alle Antworten von %2 löschen?</translation>
+    </message>
+</context>
+<context>
+    <name>CurrentPupil</name>
+    <message>
+        <source>The pupils&apos; progress file was damaged, so it was moved aside and a fresh one started.</source>
+        <translation>Die Fortschrittsdatei der Schüler war beschädigt. Sie wurde beiseitegelegt und eine neue begonnen.</translation>
+    </message>
+    <message>
+        <source>The pupils&apos; progress file comes from a newer version of Orvi Math Tutor. It is only read: answers given now are not kept.</source>
+        <translation>Die Fortschrittsdatei der Schüler stammt aus einer neueren Version von Orvi Math Tutor. Sie wird nur gelesen: Antworten von jetzt werden nicht gespeichert.</translation>
+    </message>
+    <message>
+        <source>The pupils&apos; progress cannot be kept: nothing will be kept this time.</source>
+        <translation>Der Fortschritt der Schüler kann nicht gespeichert werden: Diesmal wird nichts gespeichert.</translation>
+    </message>
+    <message>
+        <source>The pupil could not be chosen.</source>
+        <translation>Der Schüler konnte nicht gewählt werden.</translation>
+    </message>
+    <message>
+        <source>An answer could not be kept in the pupils&apos; progress. Practice goes on; this is said once.</source>
+        <translation>Eine Antwort konnte nicht im Fortschritt der Schüler gespeichert werden. Das Üben geht weiter; dieser Hinweis kommt nur einmal.</translation>
+    </message>
+    <message>
+        <source>The pupil could not be renamed %1.</source>
+        <translation>Der Schüler konnte nicht in %1 umbenannt werden.</translation>
+    </message>
+    <message>
+        <source>The pupil could not be deleted.</source>
+        <translation>Der Schüler konnte nicht gelöscht werden.</translation>
+    </message>
+</context>
+<context>
     <name>HelpScreen</name>
     <message>
         <source>Help page</source>
@@ -204,6 +476,744 @@ Bitte schicke Fehlermeldungen, Vorschläge und Fragen an %1. Jede Nachricht hilf
         <source>Link: %1</source>
         <extracomment>Said of a link to another page of the program; %1 is its text.</extracomment>
         <translation>Link: %1</translation>
+    </message>
+</context>
+<context>
+    <name>ProgressFile</name>
+    <message>
+        <source>the journal cannot be kept beside the file</source>
+        <translation>das Journal kann nicht neben der Datei angelegt werden</translation>
+    </message>
+    <message>
+        <source>the folder %1 cannot be made</source>
+        <translation>der Ordner %1 kann nicht angelegt werden</translation>
+    </message>
+</context>
+<context>
+    <name>ProgressReport</name>
+    <message>
+        <source>Orvi Progress Report For -- %1</source>
+        <extracomment>The web page&apos;s title; %1 is the pupil&apos;s name.</extracomment>
+        <translation>Orvi-Fortschrittsbericht von -- %1</translation>
+    </message>
+    <message>
+        <source>%1&apos;s Orvi Progress Report</source>
+        <extracomment>The report&apos;s heading; %1 is the pupil&apos;s name.</extracomment>
+        <translation>Orvi-Fortschrittsbericht von %1</translation>
+    </message>
+    <message>
+        <source>Worked out on %1 UTC.</source>
+        <extracomment>%1 is a date and time in UTC.</extracomment>
+        <translation>Erstellt am %1 UTC.</translation>
+    </message>
+    <message>
+        <source>Each operation</source>
+        <translation>Jede Rechenart</translation>
+    </message>
+    <message>
+        <source>Operation</source>
+        <translation>Rechenart</translation>
+    </message>
+    <message>
+        <source>Today</source>
+        <translation>Heute</translation>
+    </message>
+    <message>
+        <source>Last 7 days</source>
+        <translation>Letzte 7 Tage</translation>
+    </message>
+    <message>
+        <source>Last 30 days</source>
+        <translation>Letzte 30 Tage</translation>
+    </message>
+    <message>
+        <source>Answers</source>
+        <translation>Antworten</translation>
+    </message>
+    <message>
+        <source>Right</source>
+        <comment>share of answers</comment>
+        <extracomment>Column heading: how many answers were right, in percent.</extracomment>
+        <translation>Richtig</translation>
+    </message>
+    <message>
+        <source>Median time</source>
+        <translation>Medianzeit</translation>
+    </message>
+    <message>
+        <source>Days of practice in the last 30 days</source>
+        <translation>Übungstage in den letzten 30 Tagen</translation>
+    </message>
+    <message>
+        <source>No practice in the last 30 days.</source>
+        <translation>In den letzten 30 Tagen nicht geübt.</translation>
+    </message>
+    <message>
+        <source>Day</source>
+        <translation>Tag</translation>
+    </message>
+    <message>
+        <source>This report was made with the free %1.</source>
+        <extracomment>%1 is the program&apos;s name, a link to its web page.</extracomment>
+        <translation>Dieser Bericht wurde mit dem kostenlosen %1 erstellt.</translation>
+    </message>
+</context>
+<context>
+    <name>ProgressScreen</name>
+    <message>
+        <source>Operation</source>
+        <translation>Rechenart</translation>
+    </message>
+    <message>
+        <source>Today</source>
+        <translation>Heute</translation>
+    </message>
+    <message>
+        <source>Last 7 days</source>
+        <translation>Letzte 7 Tage</translation>
+    </message>
+    <message>
+        <source>Last 30 days</source>
+        <translation>Letzte 30 Tage</translation>
+    </message>
+    <message>
+        <source>Answers, share right and median time of each operation</source>
+        <translation>Antworten, Anteil richtig und Medianzeit jeder Rechenart</translation>
+    </message>
+    <message>
+        <source>Each cell: answers · share right · median time</source>
+        <translation>Jede Zelle: Antworten · Anteil richtig · Medianzeit</translation>
+    </message>
+    <message>
+        <source>Share right per day</source>
+        <translation>Anteil richtig pro Tag</translation>
+    </message>
+    <message>
+        <source>No practice in the last 30 days</source>
+        <translation>In den letzten 30 Tagen nicht geübt</translation>
+    </message>
+    <message>
+        <source>Median time per day</source>
+        <translation>Medianzeit pro Tag</translation>
+    </message>
+    <message>
+        <source>&amp;Facts of:</source>
+        <extracomment>Before a list of the operations: the facts of which one the grid shows.</extracomment>
+        <translation>&amp;Aufgaben:</translation>
+    </message>
+    <message>
+        <source>Facts of</source>
+        <translation>Aufgaben</translation>
+    </message>
+    <message>
+        <source>Rows and columns: a fact&apos;s two parts</source>
+        <extracomment>Above a grid of facts: its rows and columns are a fact&apos;s two numbers.</extracomment>
+        <translation>Zeilen und Spalten: die zwei Zahlen</translation>
+    </message>
+    <message>
+        <source>&amp;Print Progress</source>
+        <extracomment>Writes the progress report as a web page and opens it.</extracomment>
+        <translation>Fortschritt &amp;drucken</translation>
+    </message>
+    <message>
+        <source>Progress</source>
+        <translation>Fortschritt</translation>
+    </message>
+    <message>
+        <source>Progress of %1</source>
+        <translation>Fortschritt von %1</translation>
+    </message>
+    <message>
+        <source>%1, %2</source>
+        <extracomment>A table cell for a screen reader: the operation, then what it holds: &quot;Addition, Today: 40 answers, 85 % right.&quot;</extracomment>
+        <translation>%1, %2</translation>
+    </message>
+    <message>
+        <source>%1 facts</source>
+        <extracomment>%1 is an operation: &quot;Multiplication facts&quot;.</extracomment>
+        <translation>Aufgaben zur %1</translation>
+    </message>
+</context>
+<context>
+    <name>ProgressStore</name>
+    <message>
+        <source>Pupils&apos; progress cannot be kept: %1.</source>
+        <extracomment>%1 says why, in words that start in lower case: &quot;the folder /home/ann/x cannot be made&quot;.</extracomment>
+        <translation>Der Fortschritt der Schüler kann nicht gespeichert werden: %1.</translation>
+    </message>
+    <message>
+        <source>practice</source>
+        <comment>export</comment>
+        <extracomment>Where an answer was given, in the export&apos;s &quot;mode&quot; column.</extracomment>
+        <translation>Üben</translation>
+    </message>
+    <message>
+        <source>missing number</source>
+        <comment>export</comment>
+        <extracomment>Where an answer was given: the missing-number game.</extracomment>
+        <translation>Fehlende Zahl</translation>
+    </message>
+    <message>
+        <source>missing operation</source>
+        <comment>export</comment>
+        <extracomment>Where an answer was given: the missing-operation game.</extracomment>
+        <translation>Fehlendes Rechenzeichen</translation>
+    </message>
+    <message>
+        <source>time trial</source>
+        <comment>export</comment>
+        <extracomment>Where an answer was given: the time trial game.</extracomment>
+        <translation>Gegen die Uhr</translation>
+    </message>
+    <message>
+        <source>The progress file %1 was written by a newer version of the program, so nothing more is kept in it.</source>
+        <translation>Die Fortschrittsdatei %1 wurde von einer neueren Version des Programms geschrieben; darum wird nichts mehr darin gespeichert.</translation>
+    </message>
+    <message>
+        <source>No progress file is open.</source>
+        <translation>Es ist keine Fortschrittsdatei geöffnet.</translation>
+    </message>
+    <message>
+        <source>%1 could not be kept in %2: %3</source>
+        <extracomment>%1 is what was not kept: &quot;The answer&quot;, &quot;The pupil Ann&quot;; %2 a file; %3 the database&apos;s own words.</extracomment>
+        <translation>%1 – Speichern in %2 nicht möglich: %3</translation>
+    </message>
+    <message>
+        <source>%1 could not be kept in %2.</source>
+        <extracomment>%1 is what was not kept: &quot;The answer&quot;, &quot;The pupil Ann&quot;; %2 a file.</extracomment>
+        <translation>%1 – Speichern in %2 nicht möglich.</translation>
+    </message>
+    <message>
+        <source>the folder %1 cannot be made</source>
+        <extracomment>Follows &quot;Pupils&apos; progress cannot be kept:&quot;.</extracomment>
+        <translation>der Ordner %1 kann nicht angelegt werden</translation>
+    </message>
+    <message>
+        <source>nothing can be written in the folder %1</source>
+        <extracomment>Follows &quot;Pupils&apos; progress cannot be kept:&quot;.</extracomment>
+        <translation>im Ordner %1 kann nichts geschrieben werden</translation>
+    </message>
+    <message>
+        <source>the file %1 cannot be read and written (%2)</source>
+        <extracomment>Follows &quot;Pupils&apos; progress cannot be kept:&quot;; %2 is the system&apos;s own words.</extracomment>
+        <translation>die Datei %1 kann nicht gelesen und geschrieben werden (%2)</translation>
+    </message>
+    <message>
+        <source>the file %1 cannot be opened (%2)</source>
+        <extracomment>Follows &quot;Pupils&apos; progress cannot be kept:&quot;; %2 is the system&apos;s own words.</extracomment>
+        <translation>die Datei %1 kann nicht geöffnet werden (%2)</translation>
+    </message>
+    <message>
+        <source>the file %1 cannot be read (%2)</source>
+        <extracomment>Follows &quot;Pupils&apos; progress cannot be kept:&quot;; %2 is the system&apos;s own words.</extracomment>
+        <translation>die Datei %1 kann nicht gelesen werden (%2)</translation>
+    </message>
+    <message>
+        <source>the file %1 is damaged and cannot be moved aside (%2)</source>
+        <extracomment>Follows &quot;Pupils&apos; progress cannot be kept:&quot;; %2 is the system&apos;s own words.</extracomment>
+        <translation>die Datei %1 ist beschädigt und kann nicht beiseitegelegt werden (%2)</translation>
+    </message>
+    <message>
+        <source>The progress file %1 was damaged. It was moved to %2 and a new, empty file was started.</source>
+        <translation>Die Fortschrittsdatei %1 war beschädigt. Sie wurde nach %2 verschoben und eine neue, leere Datei begonnen.</translation>
+    </message>
+    <message>
+        <source>The progress file %1 was written by a newer version of the program. It is shown but nothing is added to it, so that version can still use it.</source>
+        <translation>Die Fortschrittsdatei %1 wurde von einer neueren Version des Programms geschrieben. Sie wird angezeigt, aber nichts wird hinzugefügt, damit jene Version sie weiter nutzen kann.</translation>
+    </message>
+    <message>
+        <source>the file %1 cannot be written (%2)</source>
+        <extracomment>Follows &quot;Pupils&apos; progress cannot be kept:&quot;; %2 is the system&apos;s own words.</extracomment>
+        <translation>die Datei %1 kann nicht geschrieben werden (%2)</translation>
+    </message>
+    <message>
+        <source>A pupil needs a name.</source>
+        <translation>Ein Schüler braucht einen Namen.</translation>
+    </message>
+    <message>
+        <source>A pupil&apos;s name may be at most %1 characters long.</source>
+        <translation>Der Name eines Schülers darf höchstens %1 Zeichen lang sein.</translation>
+    </message>
+    <message>
+        <source>The pupil %1</source>
+        <extracomment>Begins &quot;%1 could not be kept in %2&quot;: %1 is the pupil&apos;s name.</extracomment>
+        <translation>Schüler %1</translation>
+    </message>
+    <message>
+        <source>There is already a pupil called %1.</source>
+        <translation>Es gibt schon einen Schüler namens %1.</translation>
+    </message>
+    <message>
+        <source>The new name %1</source>
+        <extracomment>Begins &quot;%1 could not be kept in %2&quot;: %1 is a pupil&apos;s new name.</extracomment>
+        <translation>Neuer Name %1</translation>
+    </message>
+    <message>
+        <source>There is no such pupil.</source>
+        <translation>Diesen Schüler gibt es nicht.</translation>
+    </message>
+    <message>
+        <source>The removal of a pupil</source>
+        <extracomment>Begins &quot;%1 could not be kept in %2&quot;.</extracomment>
+        <translation>Löschen eines Schülers</translation>
+    </message>
+    <message>
+        <source>The answer</source>
+        <extracomment>Begins &quot;%1 could not be kept in %2&quot;.</extracomment>
+        <translation>Antwort</translation>
+    </message>
+    <message>
+        <source>The answers</source>
+        <extracomment>Begins &quot;%1 could not be kept in %2&quot;.</extracomment>
+        <translation>Antworten</translation>
+    </message>
+    <message>
+        <source>pupil</source>
+        <comment>export column</comment>
+        <extracomment>Heading of the export&apos;s column of pupils&apos; names; one word, no blanks is best.</extracomment>
+        <translation>Schüler</translation>
+    </message>
+    <message>
+        <source>answered_at</source>
+        <comment>export column</comment>
+        <extracomment>Heading of the column of when each answer was given (a UTC time).</extracomment>
+        <translation>beantwortet_am</translation>
+    </message>
+    <message>
+        <source>mode</source>
+        <comment>export column</comment>
+        <extracomment>Heading of the column of where each answer was given: practice, a game.</extracomment>
+        <translation>Modus</translation>
+    </message>
+    <message>
+        <source>level</source>
+        <comment>export column</comment>
+        <translation>Stufe</translation>
+    </message>
+    <message>
+        <source>operation</source>
+        <comment>export column</comment>
+        <translation>Rechenart</translation>
+    </message>
+    <message>
+        <source>first</source>
+        <comment>export column</comment>
+        <extracomment>Heading of the column of a sum&apos;s first number.</extracomment>
+        <translation>erste_Zahl</translation>
+    </message>
+    <message>
+        <source>second</source>
+        <comment>export column</comment>
+        <extracomment>Heading of the column of a sum&apos;s second number.</extracomment>
+        <translation>zweite_Zahl</translation>
+    </message>
+    <message>
+        <source>typed</source>
+        <comment>export column</comment>
+        <extracomment>Heading of the column of what the pupil typed.</extracomment>
+        <translation>eingegeben</translation>
+    </message>
+    <message>
+        <source>expected</source>
+        <comment>export column</comment>
+        <extracomment>Heading of the column of the right answer.</extracomment>
+        <translation>erwartet</translation>
+    </message>
+    <message>
+        <source>correct</source>
+        <comment>export column</comment>
+        <extracomment>Heading of the column of 1 for a right answer, 0 for a wrong one.</extracomment>
+        <translation>richtig</translation>
+    </message>
+    <message>
+        <source>millis</source>
+        <comment>export column</comment>
+        <extracomment>Heading of the column of the time taken, in milliseconds.</extracomment>
+        <translation>Millisekunden</translation>
+    </message>
+    <message>
+        <source>A quick answer is one given within %1 to %2 seconds.</source>
+        <translation>Eine schnelle Antwort kommt innerhalb von %1 bis %2 Sekunden.</translation>
+    </message>
+    <message>
+        <source>The time for a quick answer</source>
+        <extracomment>Begins &quot;%1 could not be kept in %2&quot;.</extracomment>
+        <translation>Zeit für eine schnelle Antwort</translation>
+    </message>
+</context>
+<context>
+    <name>ProgressWords</name>
+    <message>
+        <source>1 day</source>
+        <translation>1 Tag</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n days</source>
+        <translation>
+            <numerusform>%n Tag</numerusform>
+            <numerusform>%n Tagen</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Addition</source>
+        <translation>Addition</translation>
+    </message>
+    <message>
+        <source>Subtraction</source>
+        <translation>Subtraktion</translation>
+    </message>
+    <message>
+        <source>Multiplication</source>
+        <translation>Multiplikation</translation>
+    </message>
+    <message>
+        <source>Division</source>
+        <translation>Division</translation>
+    </message>
+    <message>
+        <source>addition</source>
+        <extracomment>The operation&apos;s name inside a sentence, as in &quot;not among the addition facts&quot;.</extracomment>
+        <translation>Addition</translation>
+    </message>
+    <message>
+        <source>subtraction</source>
+        <extracomment>The operation&apos;s name inside a sentence.</extracomment>
+        <translation>Subtraktion</translation>
+    </message>
+    <message>
+        <source>multiplication</source>
+        <extracomment>The operation&apos;s name inside a sentence.</extracomment>
+        <translation>Multiplikation</translation>
+    </message>
+    <message>
+        <source>division</source>
+        <extracomment>The operation&apos;s name inside a sentence.</extracomment>
+        <translation>Division</translation>
+    </message>
+    <message>
+        <source>Not seen</source>
+        <extracomment>A fact the pupil has not been asked yet.</extracomment>
+        <translation>Noch nicht gestellt</translation>
+    </message>
+    <message>
+        <source>Wrong lately</source>
+        <translation>Zuletzt falsch</translation>
+    </message>
+    <message>
+        <source>Right but slow</source>
+        <translation>Richtig, aber langsam</translation>
+    </message>
+    <message>
+        <source>Right and quick</source>
+        <translation>Richtig und schnell</translation>
+    </message>
+    <message>
+        <source>not seen</source>
+        <extracomment>A fact&apos;s state inside a sentence: &quot;7 × 8: not seen.&quot;</extracomment>
+        <translation>noch nicht gestellt</translation>
+    </message>
+    <message>
+        <source>wrong lately</source>
+        <extracomment>A fact&apos;s state inside a sentence: &quot;7 × 8: wrong lately.&quot;</extracomment>
+        <translation>zuletzt falsch</translation>
+    </message>
+    <message>
+        <source>right but slow</source>
+        <extracomment>A fact&apos;s state inside a sentence.</extracomment>
+        <translation>richtig, aber langsam</translation>
+    </message>
+    <message>
+        <source>right and quick</source>
+        <extracomment>A fact&apos;s state inside a sentence.</extracomment>
+        <translation>richtig und schnell</translation>
+    </message>
+    <message>
+        <source>%1 %</source>
+        <extracomment>A share right in whole percent.</extracomment>
+        <translation>%1 %</translation>
+    </message>
+    <message>
+        <source>%1 s</source>
+        <extracomment>Seconds, shortened.</extracomment>
+        <translation>%1 s</translation>
+    </message>
+    <message>
+        <source>%1 second</source>
+        <extracomment>%1 is &quot;1.0&quot; or &quot;1,0&quot;: one second exactly.</extracomment>
+        <translation>%1 Sekunde</translation>
+    </message>
+    <message>
+        <source>%1 seconds</source>
+        <translation>%1 Sekunden</translation>
+    </message>
+    <message>
+        <source>never</source>
+        <extracomment>When a pupil last practised: never.</extracomment>
+        <translation>nie</translation>
+    </message>
+    <message>
+        <source>none</source>
+        <extracomment>A table cell: no answers in that time.</extracomment>
+        <translation>keine</translation>
+    </message>
+    <message>
+        <source>%1: no answers.</source>
+        <extracomment>%1 is a time: &quot;Today&quot;, &quot;Last 7 days&quot;.</extracomment>
+        <translation>%1: keine Antworten.</translation>
+    </message>
+    <message>
+        <source>%1: 1 answer, %2 right.</source>
+        <translation>%1: 1 Antwort, %2 richtig.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1: %n answers, %2 right.</source>
+        <translation>
+            <numerusform>%1: %n Antwort, %2 richtig.</numerusform>
+            <numerusform>%1: %n Antworten, %2 richtig.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1: 1 answer, %2 right, median %3.</source>
+        <extracomment>%1 is a time: &quot;Today&quot;; %2 a share: &quot;85 %&quot;; %3 seconds: &quot;2.4 seconds&quot;.</extracomment>
+        <translation>%1: 1 Antwort, %2 richtig, Median %3.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1: %n answers, %2 right, median %3.</source>
+        <translation>
+            <numerusform>%1: %n Antwort, %2 richtig, Median %3.</numerusform>
+            <numerusform>%1: %n Antworten, %2 richtig, Median %3.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1: no answers in the last 30 days.</source>
+        <extracomment>%1 is an operation: &quot;Multiplication&quot;.</extracomment>
+        <translation>%1: keine Antworten in den letzten 30 Tagen.</translation>
+    </message>
+    <message>
+        <source>%1: no answers this week, %2 % right in the weeks before.</source>
+        <translation>%1: keine Antworten diese Woche, %2 % richtig in den Wochen davor.</translation>
+    </message>
+    <message>
+        <source>%1: %2 % right this week.</source>
+        <translation>%1: %2 % richtig diese Woche.</translation>
+    </message>
+    <message>
+        <source>%1: %2 % right this week, up from %3 %.</source>
+        <translation>%1: %2 % richtig diese Woche, mehr als vorher (%3 %).</translation>
+    </message>
+    <message>
+        <source>%1: %2 % right this week, down from %3 %.</source>
+        <translation>%1: %2 % richtig diese Woche, weniger als vorher (%3 %).</translation>
+    </message>
+    <message>
+        <source>%1: %2 % right this week, the same as the weeks before.</source>
+        <translation>%1: %2 % richtig diese Woche, genauso wie in den Wochen davor.</translation>
+    </message>
+    <message>
+        <source>Share right per day over the last 30 days: no practice yet.</source>
+        <translation>Anteil richtig pro Tag in den letzten 30 Tagen: noch nicht geübt.</translation>
+    </message>
+    <message>
+        <source>%1 % each day</source>
+        <extracomment>Shares right: &quot;85 % each day&quot;.</extracomment>
+        <translation>jeden Tag %1 %</translation>
+    </message>
+    <message>
+        <source>from %1 % to %2 %</source>
+        <extracomment>Shares right: &quot;from 60 % to 85 %&quot;.</extracomment>
+        <translation>von %1 % bis %2 %</translation>
+    </message>
+    <message>
+        <source>Share right per day over the last 30 days: practised on %1, %2, latest %3 on %4.</source>
+        <extracomment>%1 is a count of days: &quot;3 days&quot;; %2 the shares: &quot;from 60 % to 85 %&quot;; %3 a share; %4 a day: &quot;8 December&quot;.</extracomment>
+        <translation>Anteil richtig pro Tag in den letzten 30 Tagen: an %1 geübt, %2, zuletzt %3 am %4.</translation>
+    </message>
+    <message>
+        <source>Median time per day over the last 30 days: no practice yet.</source>
+        <translation>Medianzeit pro Tag in den letzten 30 Tagen: noch nicht geübt.</translation>
+    </message>
+    <message>
+        <source>%1 each day</source>
+        <extracomment>Times: &quot;2.4 seconds each day&quot;.</extracomment>
+        <translation>jeden Tag %1</translation>
+    </message>
+    <message>
+        <source>from %1 to %2</source>
+        <extracomment>Times: &quot;from 2.4 seconds to 5.0 seconds&quot;.</extracomment>
+        <translation>von %1 bis %2</translation>
+    </message>
+    <message>
+        <source>Median time per day over the last 30 days: practised on %1, %2, latest %3 on %4.</source>
+        <extracomment>%1 is a count of days: &quot;3 days&quot;; %2 the times: &quot;from 2.4 seconds to 5.0 seconds&quot;; %3 a time; %4 a day: &quot;8 December&quot;.</extracomment>
+        <translation>Medianzeit pro Tag in den letzten 30 Tagen: an %1 geübt, %2, zuletzt %3 am %4.</translation>
+    </message>
+    <message>
+        <source>%1 %2</source>
+        <comment>facts in a box</comment>
+        <extracomment>How many facts stand in a box: &quot;3 learning&quot;.</extracomment>
+        <translation>%1 %2</translation>
+    </message>
+    <message>
+        <source>%1 facts by box, a fact and its turned-round twin counted once: %2 of %3 asked</source>
+        <extracomment>%1 is an operation: &quot;Multiplication&quot;; the facts are kept in boxes from &quot;New&quot; to &quot;Known&quot;.</extracomment>
+        <translation>%1, Aufgaben nach Fach, eine Aufgabe und ihre Tauschaufgabe einmal gezählt: %2 von %3 gestellt</translation>
+    </message>
+    <message>
+        <source>Rows and columns are a fact&apos;s two parts: %1 is at 3 and 4.</source>
+        <extracomment>%1 is a fact: &quot;3 × 4&quot;.</extracomment>
+        <translation>Zeilen und Spalten sind die zwei Zahlen einer Aufgabe: %1 steht bei 3 und 4.</translation>
+    </message>
+    <message>
+        <source>%1 facts 0 to 12: %2 right and quick, %3 right but slow, %4 wrong lately, %5 not seen.</source>
+        <extracomment>%1 is an operation: &quot;Multiplication&quot;.</extracomment>
+        <translation>%1, Aufgaben von 0 bis 12: %2 richtig und schnell, %3 richtig, aber langsam, %4 zuletzt falsch, %5 noch nicht gestellt.</translation>
+    </message>
+    <message>
+        <source>Wrong lately: %1, and more.</source>
+        <extracomment>%1 lists facts: &quot;7 × 8, 6 × 9&quot;.</extracomment>
+        <translation>Zuletzt falsch: %1 und weitere.</translation>
+    </message>
+    <message>
+        <source>Wrong lately: %1.</source>
+        <translation>Zuletzt falsch: %1.</translation>
+    </message>
+    <message>
+        <source>%1: %2.</source>
+        <extracomment>%1 is a fact: &quot;7 × 8&quot;; %2 its state: &quot;wrong lately&quot;.</extracomment>
+        <translation>%1: %2.</translation>
+    </message>
+    <message>
+        <source>New</source>
+        <comment>box</comment>
+        <extracomment>The first of the boxes facts move through, from &quot;New&quot; to &quot;Known&quot;.</extracomment>
+        <translation>Neu</translation>
+    </message>
+    <message>
+        <source>Learning</source>
+        <comment>box</comment>
+        <translation>Am Lernen</translation>
+    </message>
+    <message>
+        <source>Practising</source>
+        <comment>box</comment>
+        <translation>Am Üben</translation>
+    </message>
+    <message>
+        <source>Getting quick</source>
+        <comment>box</comment>
+        <translation>Wird schneller</translation>
+    </message>
+    <message>
+        <source>Quick</source>
+        <comment>box</comment>
+        <translation>Schnell</translation>
+    </message>
+    <message>
+        <source>Known</source>
+        <comment>box</comment>
+        <extracomment>The last box: the fact is known.</extracomment>
+        <translation>Gekonnt</translation>
+    </message>
+    <message>
+        <source>Not asked yet</source>
+        <comment>box</comment>
+        <translation>Noch nicht gestellt</translation>
+    </message>
+    <message>
+        <source>new</source>
+        <comment>box</comment>
+        <extracomment>A box&apos;s name inside a sentence: &quot;7 × 8 and 8 × 7: new.&quot;</extracomment>
+        <translation>neu</translation>
+    </message>
+    <message>
+        <source>learning</source>
+        <comment>box</comment>
+        <extracomment>A box&apos;s name inside a sentence: &quot;7 × 8 and 8 × 7: learning.&quot;</extracomment>
+        <translation>am Lernen</translation>
+    </message>
+    <message>
+        <source>practising</source>
+        <comment>box</comment>
+        <extracomment>A box&apos;s name inside a sentence.</extracomment>
+        <translation>am Üben</translation>
+    </message>
+    <message>
+        <source>getting quick</source>
+        <comment>box</comment>
+        <extracomment>A box&apos;s name inside a sentence.</extracomment>
+        <translation>wird schneller</translation>
+    </message>
+    <message>
+        <source>quick</source>
+        <comment>box</comment>
+        <extracomment>A box&apos;s name inside a sentence.</extracomment>
+        <translation>schnell</translation>
+    </message>
+    <message>
+        <source>known</source>
+        <comment>box</comment>
+        <extracomment>A box&apos;s name inside a sentence.</extracomment>
+        <translation>gekonnt</translation>
+    </message>
+    <message>
+        <source>not asked yet</source>
+        <comment>box</comment>
+        <extracomment>A box&apos;s name inside a sentence.</extracomment>
+        <translation>noch nicht gestellt</translation>
+    </message>
+    <message>
+        <source>%1 and %2: not among the %3 facts.</source>
+        <extracomment>%1 and %2 are numbers; %3 an operation inside a sentence: &quot;multiplication&quot;.</extracomment>
+        <translation>%1 und %2: nicht unter den Aufgaben zur %3.</translation>
+    </message>
+    <message>
+        <source>%1 and %2: %3.</source>
+        <extracomment>%1 and %2 are facts: &quot;7 × 8&quot;, &quot;8 × 7&quot;; %3 their box inside a sentence: &quot;learning&quot;.</extracomment>
+        <translation>%1 und %2: %3.</translation>
+    </message>
+</context>
+<context>
+    <name>PupilDialog</name>
+    <message>
+        <source>Choose Pupil</source>
+        <translation>Schüler wählen</translation>
+    </message>
+    <message>
+        <source>&amp;Name:</source>
+        <translation>&amp;Name:</translation>
+    </message>
+    <message>
+        <source>Pupil&apos;s name</source>
+        <translation>Name des Schülers</translation>
+    </message>
+    <message>
+        <source>Type to find a pupil. Down and Up move through the pupils found; Enter takes the one highlighted, or adds the typed name as a new pupil.</source>
+        <translation>Tippen, um einen Schüler zu finden. Pfeil nach unten und oben gehen durch die gefundenen Schüler; Eingabe nimmt den markierten oder legt den getippten Namen als neuen Schüler an.</translation>
+    </message>
+    <message>
+        <source>&amp;Pupils on this computer:</source>
+        <translation>&amp;Schüler an diesem Computer:</translation>
+    </message>
+    <message>
+        <source>Pupils on this computer</source>
+        <translation>Schüler an diesem Computer</translation>
+    </message>
+    <message>
+        <source>Enter or a double click takes the pupil.</source>
+        <translation>Eingabe oder ein Doppelklick nimmt den Schüler.</translation>
+    </message>
+    <message>
+        <source>&amp;Choose</source>
+        <translation>&amp;Wählen</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Abbrechen</translation>
+    </message>
+    <message>
+        <source>%1, %2 of %3.</source>
+        <extracomment>The pupil Enter takes, and where it stands in the list: &quot;Ann, 2 of 5.&quot;</extracomment>
+        <translation>%1, %2 von %3.</translation>
     </message>
 </context>
 <context>
@@ -564,6 +1574,43 @@ Bitte schicke Fehlermeldungen, Vorschläge und Fragen an %1. Jede Nachricht hilf
     <message>
         <source>Wrong</source>
         <translation>Falsch</translation>
+    </message>
+</context>
+<context>
+    <name>progress::ProgressActions</name>
+    <message>
+        <source>No pupil is chosen, so no progress is kept. Choose a pupil first with Pupil, Choose Pupil.</source>
+        <extracomment>&quot;Pupil&quot; and &quot;Choose Pupil&quot; are the menu and its item, spelt as the menu shows them.</extracomment>
+        <translation>Es ist kein Schüler gewählt, darum wird kein Fortschritt gespeichert. Wähle zuerst einen Schüler mit Schüler, Schüler wählen.</translation>
+    </message>
+    <message>
+        <source>Cannot write the progress report %1.</source>
+        <translation>Der Fortschrittsbericht %1 kann nicht geschrieben werden.</translation>
+    </message>
+    <message>
+        <source>The progress report</source>
+        <extracomment>Begins &quot;%1 was saved as %2.&quot;</extracomment>
+        <translation>Der Fortschrittsbericht</translation>
+    </message>
+    <message>
+        <source>Exporting every answer...</source>
+        <translation>Alle Antworten werden exportiert...</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Abbrechen</translation>
+    </message>
+    <message>
+        <source>Cannot write the export %1.</source>
+        <translation>Der Export %1 kann nicht geschrieben werden.</translation>
+    </message>
+    <message>
+        <source>Every answer was exported to %1.</source>
+        <translation>Alle Antworten wurden nach %1 exportiert.</translation>
+    </message>
+    <message>
+        <source>The time for a quick answer could not be changed to %1 seconds.</source>
+        <translation>Die Zeit für eine schnelle Antwort konnte nicht auf %1 Sekunden geändert werden.</translation>
     </message>
 </context>
 </TS>

@@ -82,6 +82,278 @@ Envía los errores, sugerencias y preguntas a %1. Cada mensaje nos ayuda a mejor
     </message>
 </context>
 <context>
+    <name>ClassModel</name>
+    <message>
+        <source>Name</source>
+        <extracomment>Column heading: the pupil&apos;s name.</extracomment>
+        <translation>Nombre</translation>
+    </message>
+    <message>
+        <source>Answers</source>
+        <extracomment>Column heading: how many answers.</extracomment>
+        <translation>Respuestas</translation>
+    </message>
+    <message>
+        <source>Share right</source>
+        <extracomment>Column heading: the share of answers that were right, in percent.</extracomment>
+        <translation>Aciertos</translation>
+    </message>
+    <message>
+        <source>Median time</source>
+        <extracomment>Column heading: the median time taken for an answer.</extracomment>
+        <translation>Tiempo mediano</translation>
+    </message>
+    <message>
+        <source>Days practised</source>
+        <translation>Días de práctica</translation>
+    </message>
+    <message>
+        <source>Last practised</source>
+        <extracomment>Column heading: the day of the last practice.</extracomment>
+        <translation>Última práctica</translation>
+    </message>
+    <message>
+        <source>Needs teaching</source>
+        <extracomment>Column heading: facts this pupil often gets wrong.</extracomment>
+        <translation>Necesita refuerzo</translation>
+    </message>
+    <message>
+        <source>%1 answers</source>
+        <comment>heading</comment>
+        <extracomment>Column heading: %1 is an operation, &quot;Addition answers&quot;.</extracomment>
+        <translation>%1: respuestas</translation>
+    </message>
+    <message>
+        <source>%1 share right</source>
+        <comment>heading</comment>
+        <extracomment>Column heading: %1 is an operation, &quot;Addition share right&quot;.</extracomment>
+        <translation>%1: aciertos</translation>
+    </message>
+    <message>
+        <source>%1 median time</source>
+        <comment>heading</comment>
+        <extracomment>Column heading: %1 is an operation, &quot;Addition median time&quot;.</extracomment>
+        <translation>%1: tiempo mediano</translation>
+    </message>
+    <message>
+        <source>name</source>
+        <extracomment>A column inside a sentence: &quot;Sorted by name, A to Z.&quot;</extracomment>
+        <translation>nombre</translation>
+    </message>
+    <message>
+        <source>answers</source>
+        <extracomment>A column inside a sentence: &quot;Sorted by answers, highest first.&quot;</extracomment>
+        <translation>respuestas</translation>
+    </message>
+    <message>
+        <source>share right</source>
+        <extracomment>A column inside a sentence: &quot;Sorted by share right, highest first.&quot;</extracomment>
+        <translation>aciertos</translation>
+    </message>
+    <message>
+        <source>median time</source>
+        <extracomment>A column inside a sentence.</extracomment>
+        <translation>tiempo mediano</translation>
+    </message>
+    <message>
+        <source>days practised</source>
+        <extracomment>A column inside a sentence.</extracomment>
+        <translation>días de práctica</translation>
+    </message>
+    <message>
+        <source>last practised</source>
+        <extracomment>A column inside a sentence: &quot;Sorted by last practised, newest first.&quot;</extracomment>
+        <translation>última práctica</translation>
+    </message>
+    <message>
+        <source>needs teaching</source>
+        <extracomment>A column inside a sentence.</extracomment>
+        <translation>necesita refuerzo</translation>
+    </message>
+    <message>
+        <source>%1 answers</source>
+        <comment>in a sentence</comment>
+        <extracomment>A column inside a sentence: %1 is an operation, &quot;addition answers&quot;.</extracomment>
+        <translation>respuestas de %1</translation>
+    </message>
+    <message>
+        <source>%1 share right</source>
+        <comment>in a sentence</comment>
+        <extracomment>A column inside a sentence: &quot;addition share right&quot;.</extracomment>
+        <translation>aciertos de %1</translation>
+    </message>
+    <message>
+        <source>%1 median time</source>
+        <comment>in a sentence</comment>
+        <extracomment>A column inside a sentence: &quot;addition median time&quot;.</extracomment>
+        <translation>tiempo mediano de %1</translation>
+    </message>
+    <message numerus="yes">
+        <source>Needs teaching, each missed %n times or more: %1</source>
+        <extracomment>%1 lists facts: &quot;7 × 8, 6 × 9&quot;.</extracomment>
+        <translation>
+            <numerusform>Necesita refuerzo, cada uno fallado %n vez o más: %1</numerusform>
+            <numerusform>Necesita refuerzo, cada uno fallado %n veces o más: %1</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1, needs teaching: %2</source>
+        <extracomment>%1 is a pupil&apos;s name; %2 lists facts: &quot;7 × 8, 6 × 9&quot;.</extracomment>
+        <translation>%1, necesita refuerzo: %2</translation>
+    </message>
+    <message>
+        <source>nothing</source>
+        <comment>no facts to teach</comment>
+        <translation>nada</translation>
+    </message>
+    <message>
+        <source>%1, %2: %3</source>
+        <extracomment>A table cell for a screen reader: the pupil&apos;s name, the column, the figure: &quot;Ann, share right: 85 %&quot;.</extracomment>
+        <translation>%1, %2: %3</translation>
+    </message>
+    <message>
+        <source>A to Z</source>
+        <translation>de la A a la Z</translation>
+    </message>
+    <message>
+        <source>Z to A</source>
+        <translation>de la Z a la A</translation>
+    </message>
+    <message>
+        <source>oldest first</source>
+        <translation>primero los más antiguos</translation>
+    </message>
+    <message>
+        <source>newest first</source>
+        <translation>primero los más recientes</translation>
+    </message>
+    <message>
+        <source>lowest first</source>
+        <translation>primero los más bajos</translation>
+    </message>
+    <message>
+        <source>highest first</source>
+        <translation>primero los más altos</translation>
+    </message>
+    <message>
+        <source>Sorted by %1, %2.</source>
+        <extracomment>%1 is a column inside a sentence: &quot;share right&quot;; %2 the order: &quot;highest first&quot;.</extracomment>
+        <translation>Ordenado por %1, %2.</translation>
+    </message>
+</context>
+<context>
+    <name>ClassScreen</name>
+    <message>
+        <source>&amp;Quick answer within</source>
+        <extracomment>Beside a box of seconds: &quot;Quick answer within 3 s&quot;.</extracomment>
+        <translation>Respuesta &amp;rápida en</translation>
+    </message>
+    <message>
+        <source>Quick answer within, seconds</source>
+        <translation>Respuesta rápida en, segundos</translation>
+    </message>
+    <message>
+        <source>In My Facts, a right answer given within this many seconds counts as quick, for every pupil.</source>
+        <translation>En Mis cálculos, una respuesta correcta dada en estos segundos o menos cuenta como rápida, para todos los alumnos.</translation>
+    </message>
+    <message>
+        <source>Pupils of this computer</source>
+        <translation>Alumnos de este ordenador</translation>
+    </message>
+    <message>
+        <source>Show &amp;each operation</source>
+        <translation>Mostrar cada o&amp;peración</translation>
+    </message>
+    <message>
+        <source>S&amp;ort by Column</source>
+        <translation>&amp;Ordenar por columna</translation>
+    </message>
+    <message>
+        <source>Sorts the table by the column of the current cell; again, the other way round.</source>
+        <translation>Ordena la tabla por la columna de la celda actual; otra vez, en el orden contrario.</translation>
+    </message>
+    <message>
+        <source>&amp;Rename...</source>
+        <translation>Cambiar &amp;nombre...</translation>
+    </message>
+    <message>
+        <source>&amp;Delete...</source>
+        <translation>&amp;Eliminar...</translation>
+    </message>
+    <message>
+        <source>Export &amp;CSV</source>
+        <extracomment>Writes every answer of every pupil to a file a spreadsheet opens.</extracomment>
+        <translation>Exportar &amp;CSV</translation>
+    </message>
+    <message>
+        <source>Class overview: 1 pupil</source>
+        <translation>Resumen de la clase: 1 alumno</translation>
+    </message>
+    <message numerus="yes">
+        <source>Class overview: %n pupils</source>
+        <translation>
+            <numerusform>Resumen de la clase: %n alumno</numerusform>
+            <numerusform>Resumen de la clase: %n alumnos</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>, %n with facts to teach</source>
+        <extracomment>Follows &quot;Class overview: 12 pupils&quot;.</extracomment>
+        <translation>
+            <numerusform>, %n con cálculos por reforzar</numerusform>
+            <numerusform>, %n con cálculos por reforzar</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Columns for each operation shown.</source>
+        <translation>Columnas de cada operación visibles.</translation>
+    </message>
+    <message>
+        <source>Columns for each operation hidden.</source>
+        <translation>Columnas de cada operación ocultas.</translation>
+    </message>
+    <message>
+        <source>New name for %1:</source>
+        <translation>Nuevo nombre para %1:</translation>
+    </message>
+    <message>
+        <source>Delete %1 and all of %2&apos;s answers?</source>
+        <extracomment>%1 and %2 are the same pupil&apos;s name.</extracomment>
+        <translation>¿Eliminar a %1 y todas las respuestas de %2?</translation>
+    </message>
+</context>
+<context>
+    <name>CurrentPupil</name>
+    <message>
+        <source>The pupils&apos; progress file was damaged, so it was moved aside and a fresh one started.</source>
+        <translation>El archivo de progreso de los alumnos estaba dañado, así que se ha apartado y se ha empezado uno nuevo.</translation>
+    </message>
+    <message>
+        <source>The pupils&apos; progress file comes from a newer version of Orvi Math Tutor. It is only read: answers given now are not kept.</source>
+        <translation>El archivo de progreso de los alumnos procede de una versión más reciente de Orvi Math Tutor. Solo se lee: las respuestas de ahora no se guardan.</translation>
+    </message>
+    <message>
+        <source>The pupils&apos; progress cannot be kept: nothing will be kept this time.</source>
+        <translation>No se puede guardar el progreso de los alumnos: esta vez no se guardará nada.</translation>
+    </message>
+    <message>
+        <source>The pupil could not be chosen.</source>
+        <translation>No se ha podido elegir al alumno.</translation>
+    </message>
+    <message>
+        <source>An answer could not be kept in the pupils&apos; progress. Practice goes on; this is said once.</source>
+        <translation>No se ha podido guardar una respuesta en el progreso de los alumnos. La práctica continúa; este aviso solo aparece una vez.</translation>
+    </message>
+    <message>
+        <source>The pupil could not be renamed %1.</source>
+        <translation>No se ha podido cambiar el nombre del alumno a %1.</translation>
+    </message>
+    <message>
+        <source>The pupil could not be deleted.</source>
+        <translation>No se ha podido eliminar al alumno.</translation>
+    </message>
+</context>
+<context>
     <name>HelpScreen</name>
     <message>
         <source>Help page</source>
@@ -204,6 +476,744 @@ Envía los errores, sugerencias y preguntas a %1. Cada mensaje nos ayuda a mejor
         <source>Link: %1</source>
         <extracomment>Said of a link to another page of the program; %1 is its text.</extracomment>
         <translation>Enlace: %1</translation>
+    </message>
+</context>
+<context>
+    <name>ProgressFile</name>
+    <message>
+        <source>the journal cannot be kept beside the file</source>
+        <translation>el diario no se puede guardar junto al archivo</translation>
+    </message>
+    <message>
+        <source>the folder %1 cannot be made</source>
+        <translation>no se puede crear la carpeta %1</translation>
+    </message>
+</context>
+<context>
+    <name>ProgressReport</name>
+    <message>
+        <source>Orvi Progress Report For -- %1</source>
+        <extracomment>The web page&apos;s title; %1 is the pupil&apos;s name.</extracomment>
+        <translation>Informe de progreso de Orvi de -- %1</translation>
+    </message>
+    <message>
+        <source>%1&apos;s Orvi Progress Report</source>
+        <extracomment>The report&apos;s heading; %1 is the pupil&apos;s name.</extracomment>
+        <translation>Informe de progreso de Orvi de %1</translation>
+    </message>
+    <message>
+        <source>Worked out on %1 UTC.</source>
+        <extracomment>%1 is a date and time in UTC.</extracomment>
+        <translation>Calculado el %1 UTC.</translation>
+    </message>
+    <message>
+        <source>Each operation</source>
+        <translation>Cada operación</translation>
+    </message>
+    <message>
+        <source>Operation</source>
+        <translation>Operación</translation>
+    </message>
+    <message>
+        <source>Today</source>
+        <translation>Hoy</translation>
+    </message>
+    <message>
+        <source>Last 7 days</source>
+        <translation>Últimos 7 días</translation>
+    </message>
+    <message>
+        <source>Last 30 days</source>
+        <translation>Últimos 30 días</translation>
+    </message>
+    <message>
+        <source>Answers</source>
+        <translation>Respuestas</translation>
+    </message>
+    <message>
+        <source>Right</source>
+        <comment>share of answers</comment>
+        <extracomment>Column heading: how many answers were right, in percent.</extracomment>
+        <translation>Aciertos</translation>
+    </message>
+    <message>
+        <source>Median time</source>
+        <translation>Tiempo mediano</translation>
+    </message>
+    <message>
+        <source>Days of practice in the last 30 days</source>
+        <translation>Días de práctica en los últimos 30 días</translation>
+    </message>
+    <message>
+        <source>No practice in the last 30 days.</source>
+        <translation>Sin práctica en los últimos 30 días.</translation>
+    </message>
+    <message>
+        <source>Day</source>
+        <translation>Día</translation>
+    </message>
+    <message>
+        <source>This report was made with the free %1.</source>
+        <extracomment>%1 is the program&apos;s name, a link to its web page.</extracomment>
+        <translation>Este informe se ha hecho con el programa gratuito %1.</translation>
+    </message>
+</context>
+<context>
+    <name>ProgressScreen</name>
+    <message>
+        <source>Operation</source>
+        <translation>Operación</translation>
+    </message>
+    <message>
+        <source>Today</source>
+        <translation>Hoy</translation>
+    </message>
+    <message>
+        <source>Last 7 days</source>
+        <translation>Últimos 7 días</translation>
+    </message>
+    <message>
+        <source>Last 30 days</source>
+        <translation>Últimos 30 días</translation>
+    </message>
+    <message>
+        <source>Answers, share right and median time of each operation</source>
+        <translation>Respuestas, aciertos y tiempo mediano de cada operación</translation>
+    </message>
+    <message>
+        <source>Each cell: answers · share right · median time</source>
+        <translation>Cada celda: respuestas · aciertos · tiempo mediano</translation>
+    </message>
+    <message>
+        <source>Share right per day</source>
+        <translation>Aciertos por día</translation>
+    </message>
+    <message>
+        <source>No practice in the last 30 days</source>
+        <translation>Sin práctica en los últimos 30 días</translation>
+    </message>
+    <message>
+        <source>Median time per day</source>
+        <translation>Tiempo mediano por día</translation>
+    </message>
+    <message>
+        <source>&amp;Facts of:</source>
+        <extracomment>Before a list of the operations: the facts of which one the grid shows.</extracomment>
+        <translation>&amp;Cálculos:</translation>
+    </message>
+    <message>
+        <source>Facts of</source>
+        <translation>Cálculos</translation>
+    </message>
+    <message>
+        <source>Rows and columns: a fact&apos;s two parts</source>
+        <extracomment>Above a grid of facts: its rows and columns are a fact&apos;s two numbers.</extracomment>
+        <translation>Filas y columnas: los dos números</translation>
+    </message>
+    <message>
+        <source>&amp;Print Progress</source>
+        <extracomment>Writes the progress report as a web page and opens it.</extracomment>
+        <translation>&amp;Imprimir progreso</translation>
+    </message>
+    <message>
+        <source>Progress</source>
+        <translation>Progreso</translation>
+    </message>
+    <message>
+        <source>Progress of %1</source>
+        <translation>Progreso de %1</translation>
+    </message>
+    <message>
+        <source>%1, %2</source>
+        <extracomment>A table cell for a screen reader: the operation, then what it holds: &quot;Addition, Today: 40 answers, 85 % right.&quot;</extracomment>
+        <translation>%1, %2</translation>
+    </message>
+    <message>
+        <source>%1 facts</source>
+        <extracomment>%1 is an operation: &quot;Multiplication facts&quot;.</extracomment>
+        <translation>%1: cálculos</translation>
+    </message>
+</context>
+<context>
+    <name>ProgressStore</name>
+    <message>
+        <source>Pupils&apos; progress cannot be kept: %1.</source>
+        <extracomment>%1 says why, in words that start in lower case: &quot;the folder /home/ann/x cannot be made&quot;.</extracomment>
+        <translation>No se puede guardar el progreso de los alumnos: %1.</translation>
+    </message>
+    <message>
+        <source>practice</source>
+        <comment>export</comment>
+        <extracomment>Where an answer was given, in the export&apos;s &quot;mode&quot; column.</extracomment>
+        <translation>práctica</translation>
+    </message>
+    <message>
+        <source>missing number</source>
+        <comment>export</comment>
+        <extracomment>Where an answer was given: the missing-number game.</extracomment>
+        <translation>número que falta</translation>
+    </message>
+    <message>
+        <source>missing operation</source>
+        <comment>export</comment>
+        <extracomment>Where an answer was given: the missing-operation game.</extracomment>
+        <translation>operación que falta</translation>
+    </message>
+    <message>
+        <source>time trial</source>
+        <comment>export</comment>
+        <extracomment>Where an answer was given: the time trial game.</extracomment>
+        <translation>contrarreloj</translation>
+    </message>
+    <message>
+        <source>The progress file %1 was written by a newer version of the program, so nothing more is kept in it.</source>
+        <translation>El archivo de progreso %1 lo escribió una versión más reciente del programa, así que no se guarda nada más en él.</translation>
+    </message>
+    <message>
+        <source>No progress file is open.</source>
+        <translation>No hay ningún archivo de progreso abierto.</translation>
+    </message>
+    <message>
+        <source>%1 could not be kept in %2: %3</source>
+        <extracomment>%1 is what was not kept: &quot;The answer&quot;, &quot;The pupil Ann&quot;; %2 a file; %3 the database&apos;s own words.</extracomment>
+        <translation>No se ha podido guardar %1 en %2: %3</translation>
+    </message>
+    <message>
+        <source>%1 could not be kept in %2.</source>
+        <extracomment>%1 is what was not kept: &quot;The answer&quot;, &quot;The pupil Ann&quot;; %2 a file.</extracomment>
+        <translation>No se ha podido guardar %1 en %2.</translation>
+    </message>
+    <message>
+        <source>the folder %1 cannot be made</source>
+        <extracomment>Follows &quot;Pupils&apos; progress cannot be kept:&quot;.</extracomment>
+        <translation>no se puede crear la carpeta %1</translation>
+    </message>
+    <message>
+        <source>nothing can be written in the folder %1</source>
+        <extracomment>Follows &quot;Pupils&apos; progress cannot be kept:&quot;.</extracomment>
+        <translation>no se puede escribir nada en la carpeta %1</translation>
+    </message>
+    <message>
+        <source>the file %1 cannot be read and written (%2)</source>
+        <extracomment>Follows &quot;Pupils&apos; progress cannot be kept:&quot;; %2 is the system&apos;s own words.</extracomment>
+        <translation>el archivo %1 no se puede leer y escribir (%2)</translation>
+    </message>
+    <message>
+        <source>the file %1 cannot be opened (%2)</source>
+        <extracomment>Follows &quot;Pupils&apos; progress cannot be kept:&quot;; %2 is the system&apos;s own words.</extracomment>
+        <translation>el archivo %1 no se puede abrir (%2)</translation>
+    </message>
+    <message>
+        <source>the file %1 cannot be read (%2)</source>
+        <extracomment>Follows &quot;Pupils&apos; progress cannot be kept:&quot;; %2 is the system&apos;s own words.</extracomment>
+        <translation>el archivo %1 no se puede leer (%2)</translation>
+    </message>
+    <message>
+        <source>the file %1 is damaged and cannot be moved aside (%2)</source>
+        <extracomment>Follows &quot;Pupils&apos; progress cannot be kept:&quot;; %2 is the system&apos;s own words.</extracomment>
+        <translation>el archivo %1 está dañado y no se puede apartar (%2)</translation>
+    </message>
+    <message>
+        <source>The progress file %1 was damaged. It was moved to %2 and a new, empty file was started.</source>
+        <translation>El archivo de progreso %1 estaba dañado. Se ha movido a %2 y se ha empezado un archivo nuevo y vacío.</translation>
+    </message>
+    <message>
+        <source>The progress file %1 was written by a newer version of the program. It is shown but nothing is added to it, so that version can still use it.</source>
+        <translation>El archivo de progreso %1 lo escribió una versión más reciente del programa. Se muestra, pero no se le añade nada, para que esa versión pueda seguir usándolo.</translation>
+    </message>
+    <message>
+        <source>the file %1 cannot be written (%2)</source>
+        <extracomment>Follows &quot;Pupils&apos; progress cannot be kept:&quot;; %2 is the system&apos;s own words.</extracomment>
+        <translation>el archivo %1 no se puede escribir (%2)</translation>
+    </message>
+    <message>
+        <source>A pupil needs a name.</source>
+        <translation>Un alumno necesita un nombre.</translation>
+    </message>
+    <message>
+        <source>A pupil&apos;s name may be at most %1 characters long.</source>
+        <translation>El nombre de un alumno puede tener como máximo %1 caracteres.</translation>
+    </message>
+    <message>
+        <source>The pupil %1</source>
+        <extracomment>Begins &quot;%1 could not be kept in %2&quot;: %1 is the pupil&apos;s name.</extracomment>
+        <translation>el alumno %1</translation>
+    </message>
+    <message>
+        <source>There is already a pupil called %1.</source>
+        <translation>Ya hay un alumno llamado %1.</translation>
+    </message>
+    <message>
+        <source>The new name %1</source>
+        <extracomment>Begins &quot;%1 could not be kept in %2&quot;: %1 is a pupil&apos;s new name.</extracomment>
+        <translation>el nuevo nombre %1</translation>
+    </message>
+    <message>
+        <source>There is no such pupil.</source>
+        <translation>No existe ese alumno.</translation>
+    </message>
+    <message>
+        <source>The removal of a pupil</source>
+        <extracomment>Begins &quot;%1 could not be kept in %2&quot;.</extracomment>
+        <translation>la eliminación de un alumno</translation>
+    </message>
+    <message>
+        <source>The answer</source>
+        <extracomment>Begins &quot;%1 could not be kept in %2&quot;.</extracomment>
+        <translation>la respuesta</translation>
+    </message>
+    <message>
+        <source>The answers</source>
+        <extracomment>Begins &quot;%1 could not be kept in %2&quot;.</extracomment>
+        <translation>las respuestas</translation>
+    </message>
+    <message>
+        <source>pupil</source>
+        <comment>export column</comment>
+        <extracomment>Heading of the export&apos;s column of pupils&apos; names; one word, no blanks is best.</extracomment>
+        <translation>alumno</translation>
+    </message>
+    <message>
+        <source>answered_at</source>
+        <comment>export column</comment>
+        <extracomment>Heading of the column of when each answer was given (a UTC time).</extracomment>
+        <translation>respondido_el</translation>
+    </message>
+    <message>
+        <source>mode</source>
+        <comment>export column</comment>
+        <extracomment>Heading of the column of where each answer was given: practice, a game.</extracomment>
+        <translation>modo</translation>
+    </message>
+    <message>
+        <source>level</source>
+        <comment>export column</comment>
+        <translation>nivel</translation>
+    </message>
+    <message>
+        <source>operation</source>
+        <comment>export column</comment>
+        <translation>operación</translation>
+    </message>
+    <message>
+        <source>first</source>
+        <comment>export column</comment>
+        <extracomment>Heading of the column of a sum&apos;s first number.</extracomment>
+        <translation>primer_número</translation>
+    </message>
+    <message>
+        <source>second</source>
+        <comment>export column</comment>
+        <extracomment>Heading of the column of a sum&apos;s second number.</extracomment>
+        <translation>segundo_número</translation>
+    </message>
+    <message>
+        <source>typed</source>
+        <comment>export column</comment>
+        <extracomment>Heading of the column of what the pupil typed.</extracomment>
+        <translation>escrito</translation>
+    </message>
+    <message>
+        <source>expected</source>
+        <comment>export column</comment>
+        <extracomment>Heading of the column of the right answer.</extracomment>
+        <translation>esperado</translation>
+    </message>
+    <message>
+        <source>correct</source>
+        <comment>export column</comment>
+        <extracomment>Heading of the column of 1 for a right answer, 0 for a wrong one.</extracomment>
+        <translation>correcto</translation>
+    </message>
+    <message>
+        <source>millis</source>
+        <comment>export column</comment>
+        <extracomment>Heading of the column of the time taken, in milliseconds.</extracomment>
+        <translation>milisegundos</translation>
+    </message>
+    <message>
+        <source>A quick answer is one given within %1 to %2 seconds.</source>
+        <translation>Una respuesta rápida es la que se da en %1 a %2 segundos.</translation>
+    </message>
+    <message>
+        <source>The time for a quick answer</source>
+        <extracomment>Begins &quot;%1 could not be kept in %2&quot;.</extracomment>
+        <translation>el tiempo de una respuesta rápida</translation>
+    </message>
+</context>
+<context>
+    <name>ProgressWords</name>
+    <message>
+        <source>1 day</source>
+        <translation>1 día</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n days</source>
+        <translation>
+            <numerusform>%n día</numerusform>
+            <numerusform>%n días</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Addition</source>
+        <translation>Suma</translation>
+    </message>
+    <message>
+        <source>Subtraction</source>
+        <translation>Resta</translation>
+    </message>
+    <message>
+        <source>Multiplication</source>
+        <translation>Multiplicación</translation>
+    </message>
+    <message>
+        <source>Division</source>
+        <translation>División</translation>
+    </message>
+    <message>
+        <source>addition</source>
+        <extracomment>The operation&apos;s name inside a sentence, as in &quot;not among the addition facts&quot;.</extracomment>
+        <translation>suma</translation>
+    </message>
+    <message>
+        <source>subtraction</source>
+        <extracomment>The operation&apos;s name inside a sentence.</extracomment>
+        <translation>resta</translation>
+    </message>
+    <message>
+        <source>multiplication</source>
+        <extracomment>The operation&apos;s name inside a sentence.</extracomment>
+        <translation>multiplicación</translation>
+    </message>
+    <message>
+        <source>division</source>
+        <extracomment>The operation&apos;s name inside a sentence.</extracomment>
+        <translation>división</translation>
+    </message>
+    <message>
+        <source>Not seen</source>
+        <extracomment>A fact the pupil has not been asked yet.</extracomment>
+        <translation>Aún sin hacer</translation>
+    </message>
+    <message>
+        <source>Wrong lately</source>
+        <translation>Fallado hace poco</translation>
+    </message>
+    <message>
+        <source>Right but slow</source>
+        <translation>Bien, pero lento</translation>
+    </message>
+    <message>
+        <source>Right and quick</source>
+        <translation>Bien y rápido</translation>
+    </message>
+    <message>
+        <source>not seen</source>
+        <extracomment>A fact&apos;s state inside a sentence: &quot;7 × 8: not seen.&quot;</extracomment>
+        <translation>aún sin hacer</translation>
+    </message>
+    <message>
+        <source>wrong lately</source>
+        <extracomment>A fact&apos;s state inside a sentence: &quot;7 × 8: wrong lately.&quot;</extracomment>
+        <translation>fallado hace poco</translation>
+    </message>
+    <message>
+        <source>right but slow</source>
+        <extracomment>A fact&apos;s state inside a sentence.</extracomment>
+        <translation>bien, pero lento</translation>
+    </message>
+    <message>
+        <source>right and quick</source>
+        <extracomment>A fact&apos;s state inside a sentence.</extracomment>
+        <translation>bien y rápido</translation>
+    </message>
+    <message>
+        <source>%1 %</source>
+        <extracomment>A share right in whole percent.</extracomment>
+        <translation>%1 %</translation>
+    </message>
+    <message>
+        <source>%1 s</source>
+        <extracomment>Seconds, shortened.</extracomment>
+        <translation>%1 s</translation>
+    </message>
+    <message>
+        <source>%1 second</source>
+        <extracomment>%1 is &quot;1.0&quot; or &quot;1,0&quot;: one second exactly.</extracomment>
+        <translation>%1 segundo</translation>
+    </message>
+    <message>
+        <source>%1 seconds</source>
+        <translation>%1 segundos</translation>
+    </message>
+    <message>
+        <source>never</source>
+        <extracomment>When a pupil last practised: never.</extracomment>
+        <translation>nunca</translation>
+    </message>
+    <message>
+        <source>none</source>
+        <extracomment>A table cell: no answers in that time.</extracomment>
+        <translation>ninguna</translation>
+    </message>
+    <message>
+        <source>%1: no answers.</source>
+        <extracomment>%1 is a time: &quot;Today&quot;, &quot;Last 7 days&quot;.</extracomment>
+        <translation>%1: sin respuestas.</translation>
+    </message>
+    <message>
+        <source>%1: 1 answer, %2 right.</source>
+        <translation>%1: 1 respuesta, %2 de aciertos.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1: %n answers, %2 right.</source>
+        <translation>
+            <numerusform>%1: %n respuesta, %2 de aciertos.</numerusform>
+            <numerusform>%1: %n respuestas, %2 de aciertos.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1: 1 answer, %2 right, median %3.</source>
+        <extracomment>%1 is a time: &quot;Today&quot;; %2 a share: &quot;85 %&quot;; %3 seconds: &quot;2.4 seconds&quot;.</extracomment>
+        <translation>%1: 1 respuesta, %2 de aciertos, mediana %3.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1: %n answers, %2 right, median %3.</source>
+        <translation>
+            <numerusform>%1: %n respuesta, %2 de aciertos, mediana %3.</numerusform>
+            <numerusform>%1: %n respuestas, %2 de aciertos, mediana %3.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1: no answers in the last 30 days.</source>
+        <extracomment>%1 is an operation: &quot;Multiplication&quot;.</extracomment>
+        <translation>%1: sin respuestas en los últimos 30 días.</translation>
+    </message>
+    <message>
+        <source>%1: no answers this week, %2 % right in the weeks before.</source>
+        <translation>%1: sin respuestas esta semana, %2 % de aciertos en las semanas anteriores.</translation>
+    </message>
+    <message>
+        <source>%1: %2 % right this week.</source>
+        <translation>%1: %2 % de aciertos esta semana.</translation>
+    </message>
+    <message>
+        <source>%1: %2 % right this week, up from %3 %.</source>
+        <translation>%1: %2 % de aciertos esta semana, más que antes (%3 %).</translation>
+    </message>
+    <message>
+        <source>%1: %2 % right this week, down from %3 %.</source>
+        <translation>%1: %2 % de aciertos esta semana, menos que antes (%3 %).</translation>
+    </message>
+    <message>
+        <source>%1: %2 % right this week, the same as the weeks before.</source>
+        <translation>%1: %2 % de aciertos esta semana, igual que en las semanas anteriores.</translation>
+    </message>
+    <message>
+        <source>Share right per day over the last 30 days: no practice yet.</source>
+        <translation>Aciertos por día en los últimos 30 días: aún sin práctica.</translation>
+    </message>
+    <message>
+        <source>%1 % each day</source>
+        <extracomment>Shares right: &quot;85 % each day&quot;.</extracomment>
+        <translation>%1 % cada día</translation>
+    </message>
+    <message>
+        <source>from %1 % to %2 %</source>
+        <extracomment>Shares right: &quot;from 60 % to 85 %&quot;.</extracomment>
+        <translation>del %1 % al %2 %</translation>
+    </message>
+    <message>
+        <source>Share right per day over the last 30 days: practised on %1, %2, latest %3 on %4.</source>
+        <extracomment>%1 is a count of days: &quot;3 days&quot;; %2 the shares: &quot;from 60 % to 85 %&quot;; %3 a share; %4 a day: &quot;8 December&quot;.</extracomment>
+        <translation>Aciertos por día en los últimos 30 días: práctica en %1, %2, el último %3 el %4.</translation>
+    </message>
+    <message>
+        <source>Median time per day over the last 30 days: no practice yet.</source>
+        <translation>Tiempo mediano por día en los últimos 30 días: aún sin práctica.</translation>
+    </message>
+    <message>
+        <source>%1 each day</source>
+        <extracomment>Times: &quot;2.4 seconds each day&quot;.</extracomment>
+        <translation>%1 cada día</translation>
+    </message>
+    <message>
+        <source>from %1 to %2</source>
+        <extracomment>Times: &quot;from 2.4 seconds to 5.0 seconds&quot;.</extracomment>
+        <translation>de %1 a %2</translation>
+    </message>
+    <message>
+        <source>Median time per day over the last 30 days: practised on %1, %2, latest %3 on %4.</source>
+        <extracomment>%1 is a count of days: &quot;3 days&quot;; %2 the times: &quot;from 2.4 seconds to 5.0 seconds&quot;; %3 a time; %4 a day: &quot;8 December&quot;.</extracomment>
+        <translation>Tiempo mediano por día en los últimos 30 días: práctica en %1, %2, el último %3 el %4.</translation>
+    </message>
+    <message>
+        <source>%1 %2</source>
+        <comment>facts in a box</comment>
+        <extracomment>How many facts stand in a box: &quot;3 learning&quot;.</extracomment>
+        <translation>%1 %2</translation>
+    </message>
+    <message>
+        <source>%1 facts by box, a fact and its turned-round twin counted once: %2 of %3 asked</source>
+        <extracomment>%1 is an operation: &quot;Multiplication&quot;; the facts are kept in boxes from &quot;New&quot; to &quot;Known&quot;.</extracomment>
+        <translation>%1, cálculos por caja, un cálculo y su gemelo invertido contados una vez: %2 de %3 preguntados</translation>
+    </message>
+    <message>
+        <source>Rows and columns are a fact&apos;s two parts: %1 is at 3 and 4.</source>
+        <extracomment>%1 is a fact: &quot;3 × 4&quot;.</extracomment>
+        <translation>Las filas y columnas son los dos números de un cálculo: %1 está en 3 y 4.</translation>
+    </message>
+    <message>
+        <source>%1 facts 0 to 12: %2 right and quick, %3 right but slow, %4 wrong lately, %5 not seen.</source>
+        <extracomment>%1 is an operation: &quot;Multiplication&quot;.</extracomment>
+        <translation>%1, cálculos del 0 al 12: %2 bien y rápido, %3 bien pero lento, %4 fallados hace poco, %5 aún sin hacer.</translation>
+    </message>
+    <message>
+        <source>Wrong lately: %1, and more.</source>
+        <extracomment>%1 lists facts: &quot;7 × 8, 6 × 9&quot;.</extracomment>
+        <translation>Fallados hace poco: %1 y más.</translation>
+    </message>
+    <message>
+        <source>Wrong lately: %1.</source>
+        <translation>Fallados hace poco: %1.</translation>
+    </message>
+    <message>
+        <source>%1: %2.</source>
+        <extracomment>%1 is a fact: &quot;7 × 8&quot;; %2 its state: &quot;wrong lately&quot;.</extracomment>
+        <translation>%1: %2.</translation>
+    </message>
+    <message>
+        <source>New</source>
+        <comment>box</comment>
+        <extracomment>The first of the boxes facts move through, from &quot;New&quot; to &quot;Known&quot;.</extracomment>
+        <translation>Nuevo</translation>
+    </message>
+    <message>
+        <source>Learning</source>
+        <comment>box</comment>
+        <translation>Aprendiendo</translation>
+    </message>
+    <message>
+        <source>Practising</source>
+        <comment>box</comment>
+        <translation>Practicando</translation>
+    </message>
+    <message>
+        <source>Getting quick</source>
+        <comment>box</comment>
+        <translation>Ganando rapidez</translation>
+    </message>
+    <message>
+        <source>Quick</source>
+        <comment>box</comment>
+        <translation>Rápido</translation>
+    </message>
+    <message>
+        <source>Known</source>
+        <comment>box</comment>
+        <extracomment>The last box: the fact is known.</extracomment>
+        <translation>Dominado</translation>
+    </message>
+    <message>
+        <source>Not asked yet</source>
+        <comment>box</comment>
+        <translation>Aún sin preguntar</translation>
+    </message>
+    <message>
+        <source>new</source>
+        <comment>box</comment>
+        <extracomment>A box&apos;s name inside a sentence: &quot;7 × 8 and 8 × 7: new.&quot;</extracomment>
+        <translation>nuevo</translation>
+    </message>
+    <message>
+        <source>learning</source>
+        <comment>box</comment>
+        <extracomment>A box&apos;s name inside a sentence: &quot;7 × 8 and 8 × 7: learning.&quot;</extracomment>
+        <translation>aprendiendo</translation>
+    </message>
+    <message>
+        <source>practising</source>
+        <comment>box</comment>
+        <extracomment>A box&apos;s name inside a sentence.</extracomment>
+        <translation>practicando</translation>
+    </message>
+    <message>
+        <source>getting quick</source>
+        <comment>box</comment>
+        <extracomment>A box&apos;s name inside a sentence.</extracomment>
+        <translation>ganando rapidez</translation>
+    </message>
+    <message>
+        <source>quick</source>
+        <comment>box</comment>
+        <extracomment>A box&apos;s name inside a sentence.</extracomment>
+        <translation>rápido</translation>
+    </message>
+    <message>
+        <source>known</source>
+        <comment>box</comment>
+        <extracomment>A box&apos;s name inside a sentence.</extracomment>
+        <translation>dominado</translation>
+    </message>
+    <message>
+        <source>not asked yet</source>
+        <comment>box</comment>
+        <extracomment>A box&apos;s name inside a sentence.</extracomment>
+        <translation>aún sin preguntar</translation>
+    </message>
+    <message>
+        <source>%1 and %2: not among the %3 facts.</source>
+        <extracomment>%1 and %2 are numbers; %3 an operation inside a sentence: &quot;multiplication&quot;.</extracomment>
+        <translation>%1 y %2: no forman parte de los cálculos de %3.</translation>
+    </message>
+    <message>
+        <source>%1 and %2: %3.</source>
+        <extracomment>%1 and %2 are facts: &quot;7 × 8&quot;, &quot;8 × 7&quot;; %3 their box inside a sentence: &quot;learning&quot;.</extracomment>
+        <translation>%1 y %2: %3.</translation>
+    </message>
+</context>
+<context>
+    <name>PupilDialog</name>
+    <message>
+        <source>Choose Pupil</source>
+        <translation>Elegir alumno</translation>
+    </message>
+    <message>
+        <source>&amp;Name:</source>
+        <translation>&amp;Nombre:</translation>
+    </message>
+    <message>
+        <source>Pupil&apos;s name</source>
+        <translation>Nombre del alumno</translation>
+    </message>
+    <message>
+        <source>Type to find a pupil. Down and Up move through the pupils found; Enter takes the one highlighted, or adds the typed name as a new pupil.</source>
+        <translation>Escribe para buscar un alumno. Abajo y Arriba recorren los alumnos encontrados; Intro elige el resaltado o añade el nombre escrito como alumno nuevo.</translation>
+    </message>
+    <message>
+        <source>&amp;Pupils on this computer:</source>
+        <translation>&amp;Alumnos de este ordenador:</translation>
+    </message>
+    <message>
+        <source>Pupils on this computer</source>
+        <translation>Alumnos de este ordenador</translation>
+    </message>
+    <message>
+        <source>Enter or a double click takes the pupil.</source>
+        <translation>Intro o un doble clic elige al alumno.</translation>
+    </message>
+    <message>
+        <source>&amp;Choose</source>
+        <translation>&amp;Elegir</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Cancelar</translation>
+    </message>
+    <message>
+        <source>%1, %2 of %3.</source>
+        <extracomment>The pupil Enter takes, and where it stands in the list: &quot;Ann, 2 of 5.&quot;</extracomment>
+        <translation>%1, %2 de %3.</translation>
     </message>
 </context>
 <context>
@@ -564,6 +1574,43 @@ Envía los errores, sugerencias y preguntas a %1. Cada mensaje nos ayuda a mejor
     <message>
         <source>Wrong</source>
         <translation>Mal</translation>
+    </message>
+</context>
+<context>
+    <name>progress::ProgressActions</name>
+    <message>
+        <source>No pupil is chosen, so no progress is kept. Choose a pupil first with Pupil, Choose Pupil.</source>
+        <extracomment>&quot;Pupil&quot; and &quot;Choose Pupil&quot; are the menu and its item, spelt as the menu shows them.</extracomment>
+        <translation>No hay ningún alumno elegido, así que no se guarda el progreso. Elige primero un alumno con Alumno, Elegir alumno.</translation>
+    </message>
+    <message>
+        <source>Cannot write the progress report %1.</source>
+        <translation>No se puede escribir el informe de progreso %1.</translation>
+    </message>
+    <message>
+        <source>The progress report</source>
+        <extracomment>Begins &quot;%1 was saved as %2.&quot;</extracomment>
+        <translation>El informe de progreso</translation>
+    </message>
+    <message>
+        <source>Exporting every answer...</source>
+        <translation>Exportando todas las respuestas...</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Cancelar</translation>
+    </message>
+    <message>
+        <source>Cannot write the export %1.</source>
+        <translation>No se puede escribir la exportación %1.</translation>
+    </message>
+    <message>
+        <source>Every answer was exported to %1.</source>
+        <translation>Todas las respuestas se han exportado a %1.</translation>
+    </message>
+    <message>
+        <source>The time for a quick answer could not be changed to %1 seconds.</source>
+        <translation>No se ha podido cambiar el tiempo de una respuesta rápida a %1 segundos.</translation>
     </message>
 </context>
 </TS>

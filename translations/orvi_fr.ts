@@ -82,6 +82,278 @@ Envoie les signalements d&apos;erreurs, les suggestions et les questions à %1. 
     </message>
 </context>
 <context>
+    <name>ClassModel</name>
+    <message>
+        <source>Name</source>
+        <extracomment>Column heading: the pupil&apos;s name.</extracomment>
+        <translation>Nom</translation>
+    </message>
+    <message>
+        <source>Answers</source>
+        <extracomment>Column heading: how many answers.</extracomment>
+        <translation>Réponses</translation>
+    </message>
+    <message>
+        <source>Share right</source>
+        <extracomment>Column heading: the share of answers that were right, in percent.</extracomment>
+        <translation>Réussite</translation>
+    </message>
+    <message>
+        <source>Median time</source>
+        <extracomment>Column heading: the median time taken for an answer.</extracomment>
+        <translation>Temps médian</translation>
+    </message>
+    <message>
+        <source>Days practised</source>
+        <translation>Jours d’entraînement</translation>
+    </message>
+    <message>
+        <source>Last practised</source>
+        <extracomment>Column heading: the day of the last practice.</extracomment>
+        <translation>Dernier entraînement</translation>
+    </message>
+    <message>
+        <source>Needs teaching</source>
+        <extracomment>Column heading: facts this pupil often gets wrong.</extracomment>
+        <translation>À retravailler</translation>
+    </message>
+    <message>
+        <source>%1 answers</source>
+        <comment>heading</comment>
+        <extracomment>Column heading: %1 is an operation, &quot;Addition answers&quot;.</extracomment>
+        <translation>%1&#xa0;: réponses</translation>
+    </message>
+    <message>
+        <source>%1 share right</source>
+        <comment>heading</comment>
+        <extracomment>Column heading: %1 is an operation, &quot;Addition share right&quot;.</extracomment>
+        <translation>%1&#xa0;: réussite</translation>
+    </message>
+    <message>
+        <source>%1 median time</source>
+        <comment>heading</comment>
+        <extracomment>Column heading: %1 is an operation, &quot;Addition median time&quot;.</extracomment>
+        <translation>%1&#xa0;: temps médian</translation>
+    </message>
+    <message>
+        <source>name</source>
+        <extracomment>A column inside a sentence: &quot;Sorted by name, A to Z.&quot;</extracomment>
+        <translation>nom</translation>
+    </message>
+    <message>
+        <source>answers</source>
+        <extracomment>A column inside a sentence: &quot;Sorted by answers, highest first.&quot;</extracomment>
+        <translation>réponses</translation>
+    </message>
+    <message>
+        <source>share right</source>
+        <extracomment>A column inside a sentence: &quot;Sorted by share right, highest first.&quot;</extracomment>
+        <translation>réussite</translation>
+    </message>
+    <message>
+        <source>median time</source>
+        <extracomment>A column inside a sentence.</extracomment>
+        <translation>temps médian</translation>
+    </message>
+    <message>
+        <source>days practised</source>
+        <extracomment>A column inside a sentence.</extracomment>
+        <translation>jours d’entraînement</translation>
+    </message>
+    <message>
+        <source>last practised</source>
+        <extracomment>A column inside a sentence: &quot;Sorted by last practised, newest first.&quot;</extracomment>
+        <translation>dernier entraînement</translation>
+    </message>
+    <message>
+        <source>needs teaching</source>
+        <extracomment>A column inside a sentence.</extracomment>
+        <translation>à retravailler</translation>
+    </message>
+    <message>
+        <source>%1 answers</source>
+        <comment>in a sentence</comment>
+        <extracomment>A column inside a sentence: %1 is an operation, &quot;addition answers&quot;.</extracomment>
+        <translation>réponses en %1</translation>
+    </message>
+    <message>
+        <source>%1 share right</source>
+        <comment>in a sentence</comment>
+        <extracomment>A column inside a sentence: &quot;addition share right&quot;.</extracomment>
+        <translation>réussite en %1</translation>
+    </message>
+    <message>
+        <source>%1 median time</source>
+        <comment>in a sentence</comment>
+        <extracomment>A column inside a sentence: &quot;addition median time&quot;.</extracomment>
+        <translation>temps médian en %1</translation>
+    </message>
+    <message numerus="yes">
+        <source>Needs teaching, each missed %n times or more: %1</source>
+        <extracomment>%1 lists facts: &quot;7 × 8, 6 × 9&quot;.</extracomment>
+        <translation>
+            <numerusform>À retravailler, chacun raté %n fois ou plus&#xa0;: %1</numerusform>
+            <numerusform>À retravailler, chacun raté %n fois ou plus&#xa0;: %1</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1, needs teaching: %2</source>
+        <extracomment>%1 is a pupil&apos;s name; %2 lists facts: &quot;7 × 8, 6 × 9&quot;.</extracomment>
+        <translation>%1, à retravailler&#xa0;: %2</translation>
+    </message>
+    <message>
+        <source>nothing</source>
+        <comment>no facts to teach</comment>
+        <translation>rien</translation>
+    </message>
+    <message>
+        <source>%1, %2: %3</source>
+        <extracomment>A table cell for a screen reader: the pupil&apos;s name, the column, the figure: &quot;Ann, share right: 85 %&quot;.</extracomment>
+        <translation>%1, %2&#xa0;: %3</translation>
+    </message>
+    <message>
+        <source>A to Z</source>
+        <translation>de A à Z</translation>
+    </message>
+    <message>
+        <source>Z to A</source>
+        <translation>de Z à A</translation>
+    </message>
+    <message>
+        <source>oldest first</source>
+        <translation>les plus anciens d’abord</translation>
+    </message>
+    <message>
+        <source>newest first</source>
+        <translation>les plus récents d’abord</translation>
+    </message>
+    <message>
+        <source>lowest first</source>
+        <translation>les plus bas d’abord</translation>
+    </message>
+    <message>
+        <source>highest first</source>
+        <translation>les plus hauts d’abord</translation>
+    </message>
+    <message>
+        <source>Sorted by %1, %2.</source>
+        <extracomment>%1 is a column inside a sentence: &quot;share right&quot;; %2 the order: &quot;highest first&quot;.</extracomment>
+        <translation>Trié par %1, %2.</translation>
+    </message>
+</context>
+<context>
+    <name>ClassScreen</name>
+    <message>
+        <source>&amp;Quick answer within</source>
+        <extracomment>Beside a box of seconds: &quot;Quick answer within 3 s&quot;.</extracomment>
+        <translation>Réponse ra&amp;pide en</translation>
+    </message>
+    <message>
+        <source>Quick answer within, seconds</source>
+        <translation>Réponse rapide en, secondes</translation>
+    </message>
+    <message>
+        <source>In My Facts, a right answer given within this many seconds counts as quick, for every pupil.</source>
+        <translation>Dans Mes calculs, une réponse juste donnée en ce nombre de secondes ou moins compte comme rapide, pour tous les élèves.</translation>
+    </message>
+    <message>
+        <source>Pupils of this computer</source>
+        <translation>Élèves de cet ordinateur</translation>
+    </message>
+    <message>
+        <source>Show &amp;each operation</source>
+        <translation>Afficher chaque &amp;opération</translation>
+    </message>
+    <message>
+        <source>S&amp;ort by Column</source>
+        <translation>&amp;Trier par colonne</translation>
+    </message>
+    <message>
+        <source>Sorts the table by the column of the current cell; again, the other way round.</source>
+        <translation>Trie le tableau selon la colonne de la cellule actuelle&#xa0;; une seconde fois, dans l’autre sens.</translation>
+    </message>
+    <message>
+        <source>&amp;Rename...</source>
+        <translation>&amp;Renommer...</translation>
+    </message>
+    <message>
+        <source>&amp;Delete...</source>
+        <translation>&amp;Supprimer...</translation>
+    </message>
+    <message>
+        <source>Export &amp;CSV</source>
+        <extracomment>Writes every answer of every pupil to a file a spreadsheet opens.</extracomment>
+        <translation>Exporter en &amp;CSV</translation>
+    </message>
+    <message>
+        <source>Class overview: 1 pupil</source>
+        <translation>Vue de la classe&#xa0;: 1 élève</translation>
+    </message>
+    <message numerus="yes">
+        <source>Class overview: %n pupils</source>
+        <translation>
+            <numerusform>Vue de la classe&#xa0;: %n élève</numerusform>
+            <numerusform>Vue de la classe&#xa0;: %n élèves</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>, %n with facts to teach</source>
+        <extracomment>Follows &quot;Class overview: 12 pupils&quot;.</extracomment>
+        <translation>
+            <numerusform>, %n avec des calculs à retravailler</numerusform>
+            <numerusform>, %n avec des calculs à retravailler</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Columns for each operation shown.</source>
+        <translation>Colonnes de chaque opération affichées.</translation>
+    </message>
+    <message>
+        <source>Columns for each operation hidden.</source>
+        <translation>Colonnes de chaque opération masquées.</translation>
+    </message>
+    <message>
+        <source>New name for %1:</source>
+        <translation>Nouveau nom pour %1&#xa0;:</translation>
+    </message>
+    <message>
+        <source>Delete %1 and all of %2&apos;s answers?</source>
+        <extracomment>%1 and %2 are the same pupil&apos;s name.</extracomment>
+        <translation>Supprimer %1 et toutes les réponses de %2&#xa0;?</translation>
+    </message>
+</context>
+<context>
+    <name>CurrentPupil</name>
+    <message>
+        <source>The pupils&apos; progress file was damaged, so it was moved aside and a fresh one started.</source>
+        <translation>Le fichier des progrès des élèves était endommagé&#xa0;: il a été mis de côté et un nouveau a été commencé.</translation>
+    </message>
+    <message>
+        <source>The pupils&apos; progress file comes from a newer version of Orvi Math Tutor. It is only read: answers given now are not kept.</source>
+        <translation>Le fichier des progrès des élèves vient d’une version plus récente d’Orvi Math Tutor. Il est seulement lu&#xa0;: les réponses données maintenant ne sont pas enregistrées.</translation>
+    </message>
+    <message>
+        <source>The pupils&apos; progress cannot be kept: nothing will be kept this time.</source>
+        <translation>Les progrès des élèves ne peuvent pas être enregistrés&#xa0;: rien ne sera enregistré cette fois.</translation>
+    </message>
+    <message>
+        <source>The pupil could not be chosen.</source>
+        <translation>L’élève n’a pas pu être choisi.</translation>
+    </message>
+    <message>
+        <source>An answer could not be kept in the pupils&apos; progress. Practice goes on; this is said once.</source>
+        <translation>Une réponse n’a pas pu être enregistrée dans les progrès des élèves. L’entraînement continue&#xa0;; ce message n’apparaît qu’une fois.</translation>
+    </message>
+    <message>
+        <source>The pupil could not be renamed %1.</source>
+        <translation>L’élève n’a pas pu être renommé %1.</translation>
+    </message>
+    <message>
+        <source>The pupil could not be deleted.</source>
+        <translation>L’élève n’a pas pu être supprimé.</translation>
+    </message>
+</context>
+<context>
     <name>HelpScreen</name>
     <message>
         <source>Help page</source>
@@ -204,6 +476,744 @@ Envoie les signalements d&apos;erreurs, les suggestions et les questions à %1. 
         <source>Link: %1</source>
         <extracomment>Said of a link to another page of the program; %1 is its text.</extracomment>
         <translation>Lien : %1</translation>
+    </message>
+</context>
+<context>
+    <name>ProgressFile</name>
+    <message>
+        <source>the journal cannot be kept beside the file</source>
+        <translation>le journal ne peut pas être tenu à côté du fichier</translation>
+    </message>
+    <message>
+        <source>the folder %1 cannot be made</source>
+        <translation>le dossier %1 ne peut pas être créé</translation>
+    </message>
+</context>
+<context>
+    <name>ProgressReport</name>
+    <message>
+        <source>Orvi Progress Report For -- %1</source>
+        <extracomment>The web page&apos;s title; %1 is the pupil&apos;s name.</extracomment>
+        <translation>Rapport de progrès Orvi de -- %1</translation>
+    </message>
+    <message>
+        <source>%1&apos;s Orvi Progress Report</source>
+        <extracomment>The report&apos;s heading; %1 is the pupil&apos;s name.</extracomment>
+        <translation>Rapport de progrès Orvi de %1</translation>
+    </message>
+    <message>
+        <source>Worked out on %1 UTC.</source>
+        <extracomment>%1 is a date and time in UTC.</extracomment>
+        <translation>Calculé le %1 UTC.</translation>
+    </message>
+    <message>
+        <source>Each operation</source>
+        <translation>Chaque opération</translation>
+    </message>
+    <message>
+        <source>Operation</source>
+        <translation>Opération</translation>
+    </message>
+    <message>
+        <source>Today</source>
+        <translation>Aujourd’hui</translation>
+    </message>
+    <message>
+        <source>Last 7 days</source>
+        <translation>7 derniers jours</translation>
+    </message>
+    <message>
+        <source>Last 30 days</source>
+        <translation>30 derniers jours</translation>
+    </message>
+    <message>
+        <source>Answers</source>
+        <translation>Réponses</translation>
+    </message>
+    <message>
+        <source>Right</source>
+        <comment>share of answers</comment>
+        <extracomment>Column heading: how many answers were right, in percent.</extracomment>
+        <translation>Réussite</translation>
+    </message>
+    <message>
+        <source>Median time</source>
+        <translation>Temps médian</translation>
+    </message>
+    <message>
+        <source>Days of practice in the last 30 days</source>
+        <translation>Jours d’entraînement des 30 derniers jours</translation>
+    </message>
+    <message>
+        <source>No practice in the last 30 days.</source>
+        <translation>Aucun entraînement ces 30 derniers jours.</translation>
+    </message>
+    <message>
+        <source>Day</source>
+        <translation>Jour</translation>
+    </message>
+    <message>
+        <source>This report was made with the free %1.</source>
+        <extracomment>%1 is the program&apos;s name, a link to its web page.</extracomment>
+        <translation>Ce rapport a été fait avec le logiciel gratuit %1.</translation>
+    </message>
+</context>
+<context>
+    <name>ProgressScreen</name>
+    <message>
+        <source>Operation</source>
+        <translation>Opération</translation>
+    </message>
+    <message>
+        <source>Today</source>
+        <translation>Aujourd’hui</translation>
+    </message>
+    <message>
+        <source>Last 7 days</source>
+        <translation>7 derniers jours</translation>
+    </message>
+    <message>
+        <source>Last 30 days</source>
+        <translation>30 derniers jours</translation>
+    </message>
+    <message>
+        <source>Answers, share right and median time of each operation</source>
+        <translation>Réponses, réussite et temps médian de chaque opération</translation>
+    </message>
+    <message>
+        <source>Each cell: answers · share right · median time</source>
+        <translation>Chaque case&#xa0;: réponses · réussite · temps médian</translation>
+    </message>
+    <message>
+        <source>Share right per day</source>
+        <translation>Réussite par jour</translation>
+    </message>
+    <message>
+        <source>No practice in the last 30 days</source>
+        <translation>Aucun entraînement ces 30 derniers jours</translation>
+    </message>
+    <message>
+        <source>Median time per day</source>
+        <translation>Temps médian par jour</translation>
+    </message>
+    <message>
+        <source>&amp;Facts of:</source>
+        <extracomment>Before a list of the operations: the facts of which one the grid shows.</extracomment>
+        <translation>&amp;Calculs&#xa0;:</translation>
+    </message>
+    <message>
+        <source>Facts of</source>
+        <translation>Calculs</translation>
+    </message>
+    <message>
+        <source>Rows and columns: a fact&apos;s two parts</source>
+        <extracomment>Above a grid of facts: its rows and columns are a fact&apos;s two numbers.</extracomment>
+        <translation>Lignes et colonnes&#xa0;: les deux nombres</translation>
+    </message>
+    <message>
+        <source>&amp;Print Progress</source>
+        <extracomment>Writes the progress report as a web page and opens it.</extracomment>
+        <translation>&amp;Imprimer les progrès</translation>
+    </message>
+    <message>
+        <source>Progress</source>
+        <translation>Progrès</translation>
+    </message>
+    <message>
+        <source>Progress of %1</source>
+        <translation>Progrès de %1</translation>
+    </message>
+    <message>
+        <source>%1, %2</source>
+        <extracomment>A table cell for a screen reader: the operation, then what it holds: &quot;Addition, Today: 40 answers, 85 % right.&quot;</extracomment>
+        <translation>%1, %2</translation>
+    </message>
+    <message>
+        <source>%1 facts</source>
+        <extracomment>%1 is an operation: &quot;Multiplication facts&quot;.</extracomment>
+        <translation>%1&#xa0;: calculs</translation>
+    </message>
+</context>
+<context>
+    <name>ProgressStore</name>
+    <message>
+        <source>Pupils&apos; progress cannot be kept: %1.</source>
+        <extracomment>%1 says why, in words that start in lower case: &quot;the folder /home/ann/x cannot be made&quot;.</extracomment>
+        <translation>Les progrès des élèves ne peuvent pas être enregistrés&#xa0;: %1.</translation>
+    </message>
+    <message>
+        <source>practice</source>
+        <comment>export</comment>
+        <extracomment>Where an answer was given, in the export&apos;s &quot;mode&quot; column.</extracomment>
+        <translation>exercice</translation>
+    </message>
+    <message>
+        <source>missing number</source>
+        <comment>export</comment>
+        <extracomment>Where an answer was given: the missing-number game.</extracomment>
+        <translation>nombre manquant</translation>
+    </message>
+    <message>
+        <source>missing operation</source>
+        <comment>export</comment>
+        <extracomment>Where an answer was given: the missing-operation game.</extracomment>
+        <translation>opération manquante</translation>
+    </message>
+    <message>
+        <source>time trial</source>
+        <comment>export</comment>
+        <extracomment>Where an answer was given: the time trial game.</extracomment>
+        <translation>contre la montre</translation>
+    </message>
+    <message>
+        <source>The progress file %1 was written by a newer version of the program, so nothing more is kept in it.</source>
+        <translation>Le fichier de progrès %1 a été écrit par une version plus récente du programme&#xa0;: rien de plus n’y est enregistré.</translation>
+    </message>
+    <message>
+        <source>No progress file is open.</source>
+        <translation>Aucun fichier de progrès n’est ouvert.</translation>
+    </message>
+    <message>
+        <source>%1 could not be kept in %2: %3</source>
+        <extracomment>%1 is what was not kept: &quot;The answer&quot;, &quot;The pupil Ann&quot;; %2 a file; %3 the database&apos;s own words.</extracomment>
+        <translation>Impossible d’enregistrer %1 dans %2&#xa0;: %3</translation>
+    </message>
+    <message>
+        <source>%1 could not be kept in %2.</source>
+        <extracomment>%1 is what was not kept: &quot;The answer&quot;, &quot;The pupil Ann&quot;; %2 a file.</extracomment>
+        <translation>Impossible d’enregistrer %1 dans %2.</translation>
+    </message>
+    <message>
+        <source>the folder %1 cannot be made</source>
+        <extracomment>Follows &quot;Pupils&apos; progress cannot be kept:&quot;.</extracomment>
+        <translation>le dossier %1 ne peut pas être créé</translation>
+    </message>
+    <message>
+        <source>nothing can be written in the folder %1</source>
+        <extracomment>Follows &quot;Pupils&apos; progress cannot be kept:&quot;.</extracomment>
+        <translation>rien ne peut être écrit dans le dossier %1</translation>
+    </message>
+    <message>
+        <source>the file %1 cannot be read and written (%2)</source>
+        <extracomment>Follows &quot;Pupils&apos; progress cannot be kept:&quot;; %2 is the system&apos;s own words.</extracomment>
+        <translation>le fichier %1 ne peut pas être lu et écrit (%2)</translation>
+    </message>
+    <message>
+        <source>the file %1 cannot be opened (%2)</source>
+        <extracomment>Follows &quot;Pupils&apos; progress cannot be kept:&quot;; %2 is the system&apos;s own words.</extracomment>
+        <translation>le fichier %1 ne peut pas être ouvert (%2)</translation>
+    </message>
+    <message>
+        <source>the file %1 cannot be read (%2)</source>
+        <extracomment>Follows &quot;Pupils&apos; progress cannot be kept:&quot;; %2 is the system&apos;s own words.</extracomment>
+        <translation>le fichier %1 ne peut pas être lu (%2)</translation>
+    </message>
+    <message>
+        <source>the file %1 is damaged and cannot be moved aside (%2)</source>
+        <extracomment>Follows &quot;Pupils&apos; progress cannot be kept:&quot;; %2 is the system&apos;s own words.</extracomment>
+        <translation>le fichier %1 est endommagé et ne peut pas être mis de côté (%2)</translation>
+    </message>
+    <message>
+        <source>The progress file %1 was damaged. It was moved to %2 and a new, empty file was started.</source>
+        <translation>Le fichier de progrès %1 était endommagé. Il a été déplacé vers %2 et un nouveau fichier vide a été commencé.</translation>
+    </message>
+    <message>
+        <source>The progress file %1 was written by a newer version of the program. It is shown but nothing is added to it, so that version can still use it.</source>
+        <translation>Le fichier de progrès %1 a été écrit par une version plus récente du programme. Il est affiché mais rien n’y est ajouté, pour que cette version puisse encore l’utiliser.</translation>
+    </message>
+    <message>
+        <source>the file %1 cannot be written (%2)</source>
+        <extracomment>Follows &quot;Pupils&apos; progress cannot be kept:&quot;; %2 is the system&apos;s own words.</extracomment>
+        <translation>le fichier %1 ne peut pas être écrit (%2)</translation>
+    </message>
+    <message>
+        <source>A pupil needs a name.</source>
+        <translation>Un élève a besoin d’un nom.</translation>
+    </message>
+    <message>
+        <source>A pupil&apos;s name may be at most %1 characters long.</source>
+        <translation>Le nom d’un élève peut compter au plus %1 caractères.</translation>
+    </message>
+    <message>
+        <source>The pupil %1</source>
+        <extracomment>Begins &quot;%1 could not be kept in %2&quot;: %1 is the pupil&apos;s name.</extracomment>
+        <translation>l’élève %1</translation>
+    </message>
+    <message>
+        <source>There is already a pupil called %1.</source>
+        <translation>Il y a déjà un élève nommé %1.</translation>
+    </message>
+    <message>
+        <source>The new name %1</source>
+        <extracomment>Begins &quot;%1 could not be kept in %2&quot;: %1 is a pupil&apos;s new name.</extracomment>
+        <translation>le nouveau nom %1</translation>
+    </message>
+    <message>
+        <source>There is no such pupil.</source>
+        <translation>Cet élève n’existe pas.</translation>
+    </message>
+    <message>
+        <source>The removal of a pupil</source>
+        <extracomment>Begins &quot;%1 could not be kept in %2&quot;.</extracomment>
+        <translation>la suppression d’un élève</translation>
+    </message>
+    <message>
+        <source>The answer</source>
+        <extracomment>Begins &quot;%1 could not be kept in %2&quot;.</extracomment>
+        <translation>la réponse</translation>
+    </message>
+    <message>
+        <source>The answers</source>
+        <extracomment>Begins &quot;%1 could not be kept in %2&quot;.</extracomment>
+        <translation>les réponses</translation>
+    </message>
+    <message>
+        <source>pupil</source>
+        <comment>export column</comment>
+        <extracomment>Heading of the export&apos;s column of pupils&apos; names; one word, no blanks is best.</extracomment>
+        <translation>élève</translation>
+    </message>
+    <message>
+        <source>answered_at</source>
+        <comment>export column</comment>
+        <extracomment>Heading of the column of when each answer was given (a UTC time).</extracomment>
+        <translation>répondu_le</translation>
+    </message>
+    <message>
+        <source>mode</source>
+        <comment>export column</comment>
+        <extracomment>Heading of the column of where each answer was given: practice, a game.</extracomment>
+        <translation>mode</translation>
+    </message>
+    <message>
+        <source>level</source>
+        <comment>export column</comment>
+        <translation>niveau</translation>
+    </message>
+    <message>
+        <source>operation</source>
+        <comment>export column</comment>
+        <translation>opération</translation>
+    </message>
+    <message>
+        <source>first</source>
+        <comment>export column</comment>
+        <extracomment>Heading of the column of a sum&apos;s first number.</extracomment>
+        <translation>premier_nombre</translation>
+    </message>
+    <message>
+        <source>second</source>
+        <comment>export column</comment>
+        <extracomment>Heading of the column of a sum&apos;s second number.</extracomment>
+        <translation>second_nombre</translation>
+    </message>
+    <message>
+        <source>typed</source>
+        <comment>export column</comment>
+        <extracomment>Heading of the column of what the pupil typed.</extracomment>
+        <translation>saisi</translation>
+    </message>
+    <message>
+        <source>expected</source>
+        <comment>export column</comment>
+        <extracomment>Heading of the column of the right answer.</extracomment>
+        <translation>attendu</translation>
+    </message>
+    <message>
+        <source>correct</source>
+        <comment>export column</comment>
+        <extracomment>Heading of the column of 1 for a right answer, 0 for a wrong one.</extracomment>
+        <translation>juste</translation>
+    </message>
+    <message>
+        <source>millis</source>
+        <comment>export column</comment>
+        <extracomment>Heading of the column of the time taken, in milliseconds.</extracomment>
+        <translation>millisecondes</translation>
+    </message>
+    <message>
+        <source>A quick answer is one given within %1 to %2 seconds.</source>
+        <translation>Une réponse rapide est donnée en %1 à %2 secondes.</translation>
+    </message>
+    <message>
+        <source>The time for a quick answer</source>
+        <extracomment>Begins &quot;%1 could not be kept in %2&quot;.</extracomment>
+        <translation>le temps d’une réponse rapide</translation>
+    </message>
+</context>
+<context>
+    <name>ProgressWords</name>
+    <message>
+        <source>1 day</source>
+        <translation>1 jour</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n days</source>
+        <translation>
+            <numerusform>%n jour</numerusform>
+            <numerusform>%n jours</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Addition</source>
+        <translation>Addition</translation>
+    </message>
+    <message>
+        <source>Subtraction</source>
+        <translation>Soustraction</translation>
+    </message>
+    <message>
+        <source>Multiplication</source>
+        <translation>Multiplication</translation>
+    </message>
+    <message>
+        <source>Division</source>
+        <translation>Division</translation>
+    </message>
+    <message>
+        <source>addition</source>
+        <extracomment>The operation&apos;s name inside a sentence, as in &quot;not among the addition facts&quot;.</extracomment>
+        <translation>addition</translation>
+    </message>
+    <message>
+        <source>subtraction</source>
+        <extracomment>The operation&apos;s name inside a sentence.</extracomment>
+        <translation>soustraction</translation>
+    </message>
+    <message>
+        <source>multiplication</source>
+        <extracomment>The operation&apos;s name inside a sentence.</extracomment>
+        <translation>multiplication</translation>
+    </message>
+    <message>
+        <source>division</source>
+        <extracomment>The operation&apos;s name inside a sentence.</extracomment>
+        <translation>division</translation>
+    </message>
+    <message>
+        <source>Not seen</source>
+        <extracomment>A fact the pupil has not been asked yet.</extracomment>
+        <translation>Pas encore vu</translation>
+    </message>
+    <message>
+        <source>Wrong lately</source>
+        <translation>Raté récemment</translation>
+    </message>
+    <message>
+        <source>Right but slow</source>
+        <translation>Juste mais lent</translation>
+    </message>
+    <message>
+        <source>Right and quick</source>
+        <translation>Juste et rapide</translation>
+    </message>
+    <message>
+        <source>not seen</source>
+        <extracomment>A fact&apos;s state inside a sentence: &quot;7 × 8: not seen.&quot;</extracomment>
+        <translation>pas encore vu</translation>
+    </message>
+    <message>
+        <source>wrong lately</source>
+        <extracomment>A fact&apos;s state inside a sentence: &quot;7 × 8: wrong lately.&quot;</extracomment>
+        <translation>raté récemment</translation>
+    </message>
+    <message>
+        <source>right but slow</source>
+        <extracomment>A fact&apos;s state inside a sentence.</extracomment>
+        <translation>juste mais lent</translation>
+    </message>
+    <message>
+        <source>right and quick</source>
+        <extracomment>A fact&apos;s state inside a sentence.</extracomment>
+        <translation>juste et rapide</translation>
+    </message>
+    <message>
+        <source>%1 %</source>
+        <extracomment>A share right in whole percent.</extracomment>
+        <translation>%1&#xa0;%</translation>
+    </message>
+    <message>
+        <source>%1 s</source>
+        <extracomment>Seconds, shortened.</extracomment>
+        <translation>%1&#xa0;s</translation>
+    </message>
+    <message>
+        <source>%1 second</source>
+        <extracomment>%1 is &quot;1.0&quot; or &quot;1,0&quot;: one second exactly.</extracomment>
+        <translation>%1 seconde</translation>
+    </message>
+    <message>
+        <source>%1 seconds</source>
+        <translation>%1 secondes</translation>
+    </message>
+    <message>
+        <source>never</source>
+        <extracomment>When a pupil last practised: never.</extracomment>
+        <translation>jamais</translation>
+    </message>
+    <message>
+        <source>none</source>
+        <extracomment>A table cell: no answers in that time.</extracomment>
+        <translation>aucune</translation>
+    </message>
+    <message>
+        <source>%1: no answers.</source>
+        <extracomment>%1 is a time: &quot;Today&quot;, &quot;Last 7 days&quot;.</extracomment>
+        <translation>%1&#xa0;: aucune réponse.</translation>
+    </message>
+    <message>
+        <source>%1: 1 answer, %2 right.</source>
+        <translation>%1&#xa0;: 1 réponse, %2 de réussite.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1: %n answers, %2 right.</source>
+        <translation>
+            <numerusform>%1&#xa0;: %n réponse, %2 de réussite.</numerusform>
+            <numerusform>%1&#xa0;: %n réponses, %2 de réussite.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1: 1 answer, %2 right, median %3.</source>
+        <extracomment>%1 is a time: &quot;Today&quot;; %2 a share: &quot;85 %&quot;; %3 seconds: &quot;2.4 seconds&quot;.</extracomment>
+        <translation>%1&#xa0;: 1 réponse, %2 de réussite, médiane %3.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1: %n answers, %2 right, median %3.</source>
+        <translation>
+            <numerusform>%1&#xa0;: %n réponse, %2 de réussite, médiane %3.</numerusform>
+            <numerusform>%1&#xa0;: %n réponses, %2 de réussite, médiane %3.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1: no answers in the last 30 days.</source>
+        <extracomment>%1 is an operation: &quot;Multiplication&quot;.</extracomment>
+        <translation>%1&#xa0;: aucune réponse ces 30 derniers jours.</translation>
+    </message>
+    <message>
+        <source>%1: no answers this week, %2 % right in the weeks before.</source>
+        <translation>%1&#xa0;: aucune réponse cette semaine, %2&#xa0;% de réussite les semaines précédentes.</translation>
+    </message>
+    <message>
+        <source>%1: %2 % right this week.</source>
+        <translation>%1&#xa0;: %2&#xa0;% de réussite cette semaine.</translation>
+    </message>
+    <message>
+        <source>%1: %2 % right this week, up from %3 %.</source>
+        <translation>%1&#xa0;: %2&#xa0;% de réussite cette semaine, en hausse par rapport à %3&#xa0;%.</translation>
+    </message>
+    <message>
+        <source>%1: %2 % right this week, down from %3 %.</source>
+        <translation>%1&#xa0;: %2&#xa0;% de réussite cette semaine, en baisse par rapport à %3&#xa0;%.</translation>
+    </message>
+    <message>
+        <source>%1: %2 % right this week, the same as the weeks before.</source>
+        <translation>%1&#xa0;: %2&#xa0;% de réussite cette semaine, comme les semaines précédentes.</translation>
+    </message>
+    <message>
+        <source>Share right per day over the last 30 days: no practice yet.</source>
+        <translation>Réussite par jour sur les 30 derniers jours&#xa0;: pas encore d’entraînement.</translation>
+    </message>
+    <message>
+        <source>%1 % each day</source>
+        <extracomment>Shares right: &quot;85 % each day&quot;.</extracomment>
+        <translation>%1&#xa0;% chaque jour</translation>
+    </message>
+    <message>
+        <source>from %1 % to %2 %</source>
+        <extracomment>Shares right: &quot;from 60 % to 85 %&quot;.</extracomment>
+        <translation>de %1&#xa0;% à %2&#xa0;%</translation>
+    </message>
+    <message>
+        <source>Share right per day over the last 30 days: practised on %1, %2, latest %3 on %4.</source>
+        <extracomment>%1 is a count of days: &quot;3 days&quot;; %2 the shares: &quot;from 60 % to 85 %&quot;; %3 a share; %4 a day: &quot;8 December&quot;.</extracomment>
+        <translation>Réussite par jour sur les 30 derniers jours&#xa0;: entraînement sur %1, %2, dernier %3 le %4.</translation>
+    </message>
+    <message>
+        <source>Median time per day over the last 30 days: no practice yet.</source>
+        <translation>Temps médian par jour sur les 30 derniers jours&#xa0;: pas encore d’entraînement.</translation>
+    </message>
+    <message>
+        <source>%1 each day</source>
+        <extracomment>Times: &quot;2.4 seconds each day&quot;.</extracomment>
+        <translation>%1 chaque jour</translation>
+    </message>
+    <message>
+        <source>from %1 to %2</source>
+        <extracomment>Times: &quot;from 2.4 seconds to 5.0 seconds&quot;.</extracomment>
+        <translation>de %1 à %2</translation>
+    </message>
+    <message>
+        <source>Median time per day over the last 30 days: practised on %1, %2, latest %3 on %4.</source>
+        <extracomment>%1 is a count of days: &quot;3 days&quot;; %2 the times: &quot;from 2.4 seconds to 5.0 seconds&quot;; %3 a time; %4 a day: &quot;8 December&quot;.</extracomment>
+        <translation>Temps médian par jour sur les 30 derniers jours&#xa0;: entraînement sur %1, %2, dernier %3 le %4.</translation>
+    </message>
+    <message>
+        <source>%1 %2</source>
+        <comment>facts in a box</comment>
+        <extracomment>How many facts stand in a box: &quot;3 learning&quot;.</extracomment>
+        <translation>%1 %2</translation>
+    </message>
+    <message>
+        <source>%1 facts by box, a fact and its turned-round twin counted once: %2 of %3 asked</source>
+        <extracomment>%1 is an operation: &quot;Multiplication&quot;; the facts are kept in boxes from &quot;New&quot; to &quot;Known&quot;.</extracomment>
+        <translation>%1, calculs par boîte, un calcul et son jumeau inversé comptés une fois&#xa0;: %2 sur %3 posés</translation>
+    </message>
+    <message>
+        <source>Rows and columns are a fact&apos;s two parts: %1 is at 3 and 4.</source>
+        <extracomment>%1 is a fact: &quot;3 × 4&quot;.</extracomment>
+        <translation>Les lignes et les colonnes sont les deux nombres d’un calcul&#xa0;: %1 est en 3 et 4.</translation>
+    </message>
+    <message>
+        <source>%1 facts 0 to 12: %2 right and quick, %3 right but slow, %4 wrong lately, %5 not seen.</source>
+        <extracomment>%1 is an operation: &quot;Multiplication&quot;.</extracomment>
+        <translation>%1, calculs de 0 à 12&#xa0;: %2 justes et rapides, %3 justes mais lents, %4 ratés récemment, %5 pas encore vus.</translation>
+    </message>
+    <message>
+        <source>Wrong lately: %1, and more.</source>
+        <extracomment>%1 lists facts: &quot;7 × 8, 6 × 9&quot;.</extracomment>
+        <translation>Ratés récemment&#xa0;: %1, et d’autres.</translation>
+    </message>
+    <message>
+        <source>Wrong lately: %1.</source>
+        <translation>Ratés récemment&#xa0;: %1.</translation>
+    </message>
+    <message>
+        <source>%1: %2.</source>
+        <extracomment>%1 is a fact: &quot;7 × 8&quot;; %2 its state: &quot;wrong lately&quot;.</extracomment>
+        <translation>%1&#xa0;: %2.</translation>
+    </message>
+    <message>
+        <source>New</source>
+        <comment>box</comment>
+        <extracomment>The first of the boxes facts move through, from &quot;New&quot; to &quot;Known&quot;.</extracomment>
+        <translation>Nouveau</translation>
+    </message>
+    <message>
+        <source>Learning</source>
+        <comment>box</comment>
+        <translation>En apprentissage</translation>
+    </message>
+    <message>
+        <source>Practising</source>
+        <comment>box</comment>
+        <translation>En entraînement</translation>
+    </message>
+    <message>
+        <source>Getting quick</source>
+        <comment>box</comment>
+        <translation>Gagne en vitesse</translation>
+    </message>
+    <message>
+        <source>Quick</source>
+        <comment>box</comment>
+        <translation>Rapide</translation>
+    </message>
+    <message>
+        <source>Known</source>
+        <comment>box</comment>
+        <extracomment>The last box: the fact is known.</extracomment>
+        <translation>Acquis</translation>
+    </message>
+    <message>
+        <source>Not asked yet</source>
+        <comment>box</comment>
+        <translation>Pas encore posé</translation>
+    </message>
+    <message>
+        <source>new</source>
+        <comment>box</comment>
+        <extracomment>A box&apos;s name inside a sentence: &quot;7 × 8 and 8 × 7: new.&quot;</extracomment>
+        <translation>nouveau</translation>
+    </message>
+    <message>
+        <source>learning</source>
+        <comment>box</comment>
+        <extracomment>A box&apos;s name inside a sentence: &quot;7 × 8 and 8 × 7: learning.&quot;</extracomment>
+        <translation>en apprentissage</translation>
+    </message>
+    <message>
+        <source>practising</source>
+        <comment>box</comment>
+        <extracomment>A box&apos;s name inside a sentence.</extracomment>
+        <translation>en entraînement</translation>
+    </message>
+    <message>
+        <source>getting quick</source>
+        <comment>box</comment>
+        <extracomment>A box&apos;s name inside a sentence.</extracomment>
+        <translation>gagne en vitesse</translation>
+    </message>
+    <message>
+        <source>quick</source>
+        <comment>box</comment>
+        <extracomment>A box&apos;s name inside a sentence.</extracomment>
+        <translation>rapide</translation>
+    </message>
+    <message>
+        <source>known</source>
+        <comment>box</comment>
+        <extracomment>A box&apos;s name inside a sentence.</extracomment>
+        <translation>acquis</translation>
+    </message>
+    <message>
+        <source>not asked yet</source>
+        <comment>box</comment>
+        <extracomment>A box&apos;s name inside a sentence.</extracomment>
+        <translation>pas encore posé</translation>
+    </message>
+    <message>
+        <source>%1 and %2: not among the %3 facts.</source>
+        <extracomment>%1 and %2 are numbers; %3 an operation inside a sentence: &quot;multiplication&quot;.</extracomment>
+        <translation>%1 et %2&#xa0;: pas parmi les calculs en %3.</translation>
+    </message>
+    <message>
+        <source>%1 and %2: %3.</source>
+        <extracomment>%1 and %2 are facts: &quot;7 × 8&quot;, &quot;8 × 7&quot;; %3 their box inside a sentence: &quot;learning&quot;.</extracomment>
+        <translation>%1 et %2&#xa0;: %3.</translation>
+    </message>
+</context>
+<context>
+    <name>PupilDialog</name>
+    <message>
+        <source>Choose Pupil</source>
+        <translation>Choisir un élève</translation>
+    </message>
+    <message>
+        <source>&amp;Name:</source>
+        <translation>&amp;Nom&#xa0;:</translation>
+    </message>
+    <message>
+        <source>Pupil&apos;s name</source>
+        <translation>Nom de l’élève</translation>
+    </message>
+    <message>
+        <source>Type to find a pupil. Down and Up move through the pupils found; Enter takes the one highlighted, or adds the typed name as a new pupil.</source>
+        <translation>Tapez pour trouver un élève. Bas et Haut parcourent les élèves trouvés&#xa0;; Entrée prend celui qui est en surbrillance, ou ajoute le nom tapé comme nouvel élève.</translation>
+    </message>
+    <message>
+        <source>&amp;Pupils on this computer:</source>
+        <translation>É&amp;lèves de cet ordinateur&#xa0;:</translation>
+    </message>
+    <message>
+        <source>Pupils on this computer</source>
+        <translation>Élèves de cet ordinateur</translation>
+    </message>
+    <message>
+        <source>Enter or a double click takes the pupil.</source>
+        <translation>Entrée ou un double-clic prend l’élève.</translation>
+    </message>
+    <message>
+        <source>&amp;Choose</source>
+        <translation>&amp;Choisir</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Annuler</translation>
+    </message>
+    <message>
+        <source>%1, %2 of %3.</source>
+        <extracomment>The pupil Enter takes, and where it stands in the list: &quot;Ann, 2 of 5.&quot;</extracomment>
+        <translation>%1, %2 sur %3.</translation>
     </message>
 </context>
 <context>
@@ -564,6 +1574,43 @@ Envoie les signalements d&apos;erreurs, les suggestions et les questions à %1. 
     <message>
         <source>Wrong</source>
         <translation>Faux</translation>
+    </message>
+</context>
+<context>
+    <name>progress::ProgressActions</name>
+    <message>
+        <source>No pupil is chosen, so no progress is kept. Choose a pupil first with Pupil, Choose Pupil.</source>
+        <extracomment>&quot;Pupil&quot; and &quot;Choose Pupil&quot; are the menu and its item, spelt as the menu shows them.</extracomment>
+        <translation>Aucun élève n’est choisi, donc aucun progrès n’est enregistré. Choisissez d’abord un élève avec Élève, Choisir un élève.</translation>
+    </message>
+    <message>
+        <source>Cannot write the progress report %1.</source>
+        <translation>Impossible d’écrire le rapport de progrès %1.</translation>
+    </message>
+    <message>
+        <source>The progress report</source>
+        <extracomment>Begins &quot;%1 was saved as %2.&quot;</extracomment>
+        <translation>Le rapport de progrès</translation>
+    </message>
+    <message>
+        <source>Exporting every answer...</source>
+        <translation>Export de toutes les réponses...</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Annuler</translation>
+    </message>
+    <message>
+        <source>Cannot write the export %1.</source>
+        <translation>Impossible d’écrire l’export %1.</translation>
+    </message>
+    <message>
+        <source>Every answer was exported to %1.</source>
+        <translation>Toutes les réponses ont été exportées vers %1.</translation>
+    </message>
+    <message>
+        <source>The time for a quick answer could not be changed to %1 seconds.</source>
+        <translation>Le temps d’une réponse rapide n’a pas pu être changé en %1 secondes.</translation>
     </message>
 </context>
 </TS>

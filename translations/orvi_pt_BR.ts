@@ -82,6 +82,278 @@ Envie relatos de erros, sugestões e perguntas para %1. Cada mensagem nos ajuda 
     </message>
 </context>
 <context>
+    <name>ClassModel</name>
+    <message>
+        <source>Name</source>
+        <extracomment>Column heading: the pupil&apos;s name.</extracomment>
+        <translation>Nome</translation>
+    </message>
+    <message>
+        <source>Answers</source>
+        <extracomment>Column heading: how many answers.</extracomment>
+        <translation>Respostas</translation>
+    </message>
+    <message>
+        <source>Share right</source>
+        <extracomment>Column heading: the share of answers that were right, in percent.</extracomment>
+        <translation>Acertos</translation>
+    </message>
+    <message>
+        <source>Median time</source>
+        <extracomment>Column heading: the median time taken for an answer.</extracomment>
+        <translation>Tempo mediano</translation>
+    </message>
+    <message>
+        <source>Days practised</source>
+        <translation>Dias de prática</translation>
+    </message>
+    <message>
+        <source>Last practised</source>
+        <extracomment>Column heading: the day of the last practice.</extracomment>
+        <translation>Última prática</translation>
+    </message>
+    <message>
+        <source>Needs teaching</source>
+        <extracomment>Column heading: facts this pupil often gets wrong.</extracomment>
+        <translation>Precisa de reforço</translation>
+    </message>
+    <message>
+        <source>%1 answers</source>
+        <comment>heading</comment>
+        <extracomment>Column heading: %1 is an operation, &quot;Addition answers&quot;.</extracomment>
+        <translation>%1: respostas</translation>
+    </message>
+    <message>
+        <source>%1 share right</source>
+        <comment>heading</comment>
+        <extracomment>Column heading: %1 is an operation, &quot;Addition share right&quot;.</extracomment>
+        <translation>%1: acertos</translation>
+    </message>
+    <message>
+        <source>%1 median time</source>
+        <comment>heading</comment>
+        <extracomment>Column heading: %1 is an operation, &quot;Addition median time&quot;.</extracomment>
+        <translation>%1: tempo mediano</translation>
+    </message>
+    <message>
+        <source>name</source>
+        <extracomment>A column inside a sentence: &quot;Sorted by name, A to Z.&quot;</extracomment>
+        <translation>nome</translation>
+    </message>
+    <message>
+        <source>answers</source>
+        <extracomment>A column inside a sentence: &quot;Sorted by answers, highest first.&quot;</extracomment>
+        <translation>respostas</translation>
+    </message>
+    <message>
+        <source>share right</source>
+        <extracomment>A column inside a sentence: &quot;Sorted by share right, highest first.&quot;</extracomment>
+        <translation>acertos</translation>
+    </message>
+    <message>
+        <source>median time</source>
+        <extracomment>A column inside a sentence.</extracomment>
+        <translation>tempo mediano</translation>
+    </message>
+    <message>
+        <source>days practised</source>
+        <extracomment>A column inside a sentence.</extracomment>
+        <translation>dias de prática</translation>
+    </message>
+    <message>
+        <source>last practised</source>
+        <extracomment>A column inside a sentence: &quot;Sorted by last practised, newest first.&quot;</extracomment>
+        <translation>última prática</translation>
+    </message>
+    <message>
+        <source>needs teaching</source>
+        <extracomment>A column inside a sentence.</extracomment>
+        <translation>precisa de reforço</translation>
+    </message>
+    <message>
+        <source>%1 answers</source>
+        <comment>in a sentence</comment>
+        <extracomment>A column inside a sentence: %1 is an operation, &quot;addition answers&quot;.</extracomment>
+        <translation>respostas de %1</translation>
+    </message>
+    <message>
+        <source>%1 share right</source>
+        <comment>in a sentence</comment>
+        <extracomment>A column inside a sentence: &quot;addition share right&quot;.</extracomment>
+        <translation>acertos de %1</translation>
+    </message>
+    <message>
+        <source>%1 median time</source>
+        <comment>in a sentence</comment>
+        <extracomment>A column inside a sentence: &quot;addition median time&quot;.</extracomment>
+        <translation>tempo mediano de %1</translation>
+    </message>
+    <message numerus="yes">
+        <source>Needs teaching, each missed %n times or more: %1</source>
+        <extracomment>%1 lists facts: &quot;7 × 8, 6 × 9&quot;.</extracomment>
+        <translation>
+            <numerusform>Precisa de reforço, cada uma errada %n vez ou mais: %1</numerusform>
+            <numerusform>Precisa de reforço, cada uma errada %n vezes ou mais: %1</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1, needs teaching: %2</source>
+        <extracomment>%1 is a pupil&apos;s name; %2 lists facts: &quot;7 × 8, 6 × 9&quot;.</extracomment>
+        <translation>%1, precisa de reforço: %2</translation>
+    </message>
+    <message>
+        <source>nothing</source>
+        <comment>no facts to teach</comment>
+        <translation>nada</translation>
+    </message>
+    <message>
+        <source>%1, %2: %3</source>
+        <extracomment>A table cell for a screen reader: the pupil&apos;s name, the column, the figure: &quot;Ann, share right: 85 %&quot;.</extracomment>
+        <translation>%1, %2: %3</translation>
+    </message>
+    <message>
+        <source>A to Z</source>
+        <translation>de A a Z</translation>
+    </message>
+    <message>
+        <source>Z to A</source>
+        <translation>de Z a A</translation>
+    </message>
+    <message>
+        <source>oldest first</source>
+        <translation>mais antigos primeiro</translation>
+    </message>
+    <message>
+        <source>newest first</source>
+        <translation>mais recentes primeiro</translation>
+    </message>
+    <message>
+        <source>lowest first</source>
+        <translation>menores primeiro</translation>
+    </message>
+    <message>
+        <source>highest first</source>
+        <translation>maiores primeiro</translation>
+    </message>
+    <message>
+        <source>Sorted by %1, %2.</source>
+        <extracomment>%1 is a column inside a sentence: &quot;share right&quot;; %2 the order: &quot;highest first&quot;.</extracomment>
+        <translation>Ordenado por %1, %2.</translation>
+    </message>
+</context>
+<context>
+    <name>ClassScreen</name>
+    <message>
+        <source>&amp;Quick answer within</source>
+        <extracomment>Beside a box of seconds: &quot;Quick answer within 3 s&quot;.</extracomment>
+        <translation>Resposta &amp;rápida em</translation>
+    </message>
+    <message>
+        <source>Quick answer within, seconds</source>
+        <translation>Resposta rápida em, segundos</translation>
+    </message>
+    <message>
+        <source>In My Facts, a right answer given within this many seconds counts as quick, for every pupil.</source>
+        <translation>Em Minhas contas, uma resposta certa dada dentro desses segundos conta como rápida, para todos os alunos.</translation>
+    </message>
+    <message>
+        <source>Pupils of this computer</source>
+        <translation>Alunos deste computador</translation>
+    </message>
+    <message>
+        <source>Show &amp;each operation</source>
+        <translation>Mostrar cada &amp;operação</translation>
+    </message>
+    <message>
+        <source>S&amp;ort by Column</source>
+        <translation>Or&amp;denar por coluna</translation>
+    </message>
+    <message>
+        <source>Sorts the table by the column of the current cell; again, the other way round.</source>
+        <translation>Ordena a tabela pela coluna da célula atual; de novo, na ordem inversa.</translation>
+    </message>
+    <message>
+        <source>&amp;Rename...</source>
+        <translation>Re&amp;nomear...</translation>
+    </message>
+    <message>
+        <source>&amp;Delete...</source>
+        <translation>&amp;Excluir...</translation>
+    </message>
+    <message>
+        <source>Export &amp;CSV</source>
+        <extracomment>Writes every answer of every pupil to a file a spreadsheet opens.</extracomment>
+        <translation>Exportar &amp;CSV</translation>
+    </message>
+    <message>
+        <source>Class overview: 1 pupil</source>
+        <translation>Visão geral da turma: 1 aluno</translation>
+    </message>
+    <message numerus="yes">
+        <source>Class overview: %n pupils</source>
+        <translation>
+            <numerusform>Visão geral da turma: %n aluno</numerusform>
+            <numerusform>Visão geral da turma: %n alunos</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>, %n with facts to teach</source>
+        <extracomment>Follows &quot;Class overview: 12 pupils&quot;.</extracomment>
+        <translation>
+            <numerusform>, %n com contas para reforçar</numerusform>
+            <numerusform>, %n com contas para reforçar</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Columns for each operation shown.</source>
+        <translation>Colunas de cada operação exibidas.</translation>
+    </message>
+    <message>
+        <source>Columns for each operation hidden.</source>
+        <translation>Colunas de cada operação ocultas.</translation>
+    </message>
+    <message>
+        <source>New name for %1:</source>
+        <translation>Novo nome para %1:</translation>
+    </message>
+    <message>
+        <source>Delete %1 and all of %2&apos;s answers?</source>
+        <extracomment>%1 and %2 are the same pupil&apos;s name.</extracomment>
+        <translation>Excluir %1 e todas as respostas de %2?</translation>
+    </message>
+</context>
+<context>
+    <name>CurrentPupil</name>
+    <message>
+        <source>The pupils&apos; progress file was damaged, so it was moved aside and a fresh one started.</source>
+        <translation>O arquivo de progresso dos alunos estava danificado; ele foi separado e um novo foi iniciado.</translation>
+    </message>
+    <message>
+        <source>The pupils&apos; progress file comes from a newer version of Orvi Math Tutor. It is only read: answers given now are not kept.</source>
+        <translation>O arquivo de progresso dos alunos vem de uma versão mais nova do Orvi Math Tutor. Ele só é lido: as respostas dadas agora não são guardadas.</translation>
+    </message>
+    <message>
+        <source>The pupils&apos; progress cannot be kept: nothing will be kept this time.</source>
+        <translation>Não é possível guardar o progresso dos alunos: nada será guardado desta vez.</translation>
+    </message>
+    <message>
+        <source>The pupil could not be chosen.</source>
+        <translation>Não foi possível escolher o aluno.</translation>
+    </message>
+    <message>
+        <source>An answer could not be kept in the pupils&apos; progress. Practice goes on; this is said once.</source>
+        <translation>Não foi possível guardar uma resposta no progresso dos alunos. A prática continua; este aviso aparece só uma vez.</translation>
+    </message>
+    <message>
+        <source>The pupil could not be renamed %1.</source>
+        <translation>Não foi possível renomear o aluno para %1.</translation>
+    </message>
+    <message>
+        <source>The pupil could not be deleted.</source>
+        <translation>Não foi possível excluir o aluno.</translation>
+    </message>
+</context>
+<context>
     <name>HelpScreen</name>
     <message>
         <source>Help page</source>
@@ -204,6 +476,744 @@ Envie relatos de erros, sugestões e perguntas para %1. Cada mensagem nos ajuda 
         <source>Link: %1</source>
         <extracomment>Said of a link to another page of the program; %1 is its text.</extracomment>
         <translation>Link: %1</translation>
+    </message>
+</context>
+<context>
+    <name>ProgressFile</name>
+    <message>
+        <source>the journal cannot be kept beside the file</source>
+        <translation>o diário não pode ser mantido ao lado do arquivo</translation>
+    </message>
+    <message>
+        <source>the folder %1 cannot be made</source>
+        <translation>a pasta %1 não pode ser criada</translation>
+    </message>
+</context>
+<context>
+    <name>ProgressReport</name>
+    <message>
+        <source>Orvi Progress Report For -- %1</source>
+        <extracomment>The web page&apos;s title; %1 is the pupil&apos;s name.</extracomment>
+        <translation>Relatório de progresso Orvi de -- %1</translation>
+    </message>
+    <message>
+        <source>%1&apos;s Orvi Progress Report</source>
+        <extracomment>The report&apos;s heading; %1 is the pupil&apos;s name.</extracomment>
+        <translation>Relatório de progresso Orvi de %1</translation>
+    </message>
+    <message>
+        <source>Worked out on %1 UTC.</source>
+        <extracomment>%1 is a date and time in UTC.</extracomment>
+        <translation>Calculado em %1 UTC.</translation>
+    </message>
+    <message>
+        <source>Each operation</source>
+        <translation>Cada operação</translation>
+    </message>
+    <message>
+        <source>Operation</source>
+        <translation>Operação</translation>
+    </message>
+    <message>
+        <source>Today</source>
+        <translation>Hoje</translation>
+    </message>
+    <message>
+        <source>Last 7 days</source>
+        <translation>Últimos 7 dias</translation>
+    </message>
+    <message>
+        <source>Last 30 days</source>
+        <translation>Últimos 30 dias</translation>
+    </message>
+    <message>
+        <source>Answers</source>
+        <translation>Respostas</translation>
+    </message>
+    <message>
+        <source>Right</source>
+        <comment>share of answers</comment>
+        <extracomment>Column heading: how many answers were right, in percent.</extracomment>
+        <translation>Acertos</translation>
+    </message>
+    <message>
+        <source>Median time</source>
+        <translation>Tempo mediano</translation>
+    </message>
+    <message>
+        <source>Days of practice in the last 30 days</source>
+        <translation>Dias de prática nos últimos 30 dias</translation>
+    </message>
+    <message>
+        <source>No practice in the last 30 days.</source>
+        <translation>Nenhuma prática nos últimos 30 dias.</translation>
+    </message>
+    <message>
+        <source>Day</source>
+        <translation>Dia</translation>
+    </message>
+    <message>
+        <source>This report was made with the free %1.</source>
+        <extracomment>%1 is the program&apos;s name, a link to its web page.</extracomment>
+        <translation>Este relatório foi feito com o programa gratuito %1.</translation>
+    </message>
+</context>
+<context>
+    <name>ProgressScreen</name>
+    <message>
+        <source>Operation</source>
+        <translation>Operação</translation>
+    </message>
+    <message>
+        <source>Today</source>
+        <translation>Hoje</translation>
+    </message>
+    <message>
+        <source>Last 7 days</source>
+        <translation>Últimos 7 dias</translation>
+    </message>
+    <message>
+        <source>Last 30 days</source>
+        <translation>Últimos 30 dias</translation>
+    </message>
+    <message>
+        <source>Answers, share right and median time of each operation</source>
+        <translation>Respostas, acertos e tempo mediano de cada operação</translation>
+    </message>
+    <message>
+        <source>Each cell: answers · share right · median time</source>
+        <translation>Cada célula: respostas · acertos · tempo mediano</translation>
+    </message>
+    <message>
+        <source>Share right per day</source>
+        <translation>Acertos por dia</translation>
+    </message>
+    <message>
+        <source>No practice in the last 30 days</source>
+        <translation>Nenhuma prática nos últimos 30 dias</translation>
+    </message>
+    <message>
+        <source>Median time per day</source>
+        <translation>Tempo mediano por dia</translation>
+    </message>
+    <message>
+        <source>&amp;Facts of:</source>
+        <extracomment>Before a list of the operations: the facts of which one the grid shows.</extracomment>
+        <translation>&amp;Contas:</translation>
+    </message>
+    <message>
+        <source>Facts of</source>
+        <translation>Contas</translation>
+    </message>
+    <message>
+        <source>Rows and columns: a fact&apos;s two parts</source>
+        <extracomment>Above a grid of facts: its rows and columns are a fact&apos;s two numbers.</extracomment>
+        <translation>Linhas e colunas: os dois números</translation>
+    </message>
+    <message>
+        <source>&amp;Print Progress</source>
+        <extracomment>Writes the progress report as a web page and opens it.</extracomment>
+        <translation>&amp;Imprimir progresso</translation>
+    </message>
+    <message>
+        <source>Progress</source>
+        <translation>Progresso</translation>
+    </message>
+    <message>
+        <source>Progress of %1</source>
+        <translation>Progresso de %1</translation>
+    </message>
+    <message>
+        <source>%1, %2</source>
+        <extracomment>A table cell for a screen reader: the operation, then what it holds: &quot;Addition, Today: 40 answers, 85 % right.&quot;</extracomment>
+        <translation>%1, %2</translation>
+    </message>
+    <message>
+        <source>%1 facts</source>
+        <extracomment>%1 is an operation: &quot;Multiplication facts&quot;.</extracomment>
+        <translation>%1: contas</translation>
+    </message>
+</context>
+<context>
+    <name>ProgressStore</name>
+    <message>
+        <source>Pupils&apos; progress cannot be kept: %1.</source>
+        <extracomment>%1 says why, in words that start in lower case: &quot;the folder /home/ann/x cannot be made&quot;.</extracomment>
+        <translation>Não é possível guardar o progresso dos alunos: %1.</translation>
+    </message>
+    <message>
+        <source>practice</source>
+        <comment>export</comment>
+        <extracomment>Where an answer was given, in the export&apos;s &quot;mode&quot; column.</extracomment>
+        <translation>prática</translation>
+    </message>
+    <message>
+        <source>missing number</source>
+        <comment>export</comment>
+        <extracomment>Where an answer was given: the missing-number game.</extracomment>
+        <translation>número que falta</translation>
+    </message>
+    <message>
+        <source>missing operation</source>
+        <comment>export</comment>
+        <extracomment>Where an answer was given: the missing-operation game.</extracomment>
+        <translation>operação que falta</translation>
+    </message>
+    <message>
+        <source>time trial</source>
+        <comment>export</comment>
+        <extracomment>Where an answer was given: the time trial game.</extracomment>
+        <translation>contra o relógio</translation>
+    </message>
+    <message>
+        <source>The progress file %1 was written by a newer version of the program, so nothing more is kept in it.</source>
+        <translation>O arquivo de progresso %1 foi gravado por uma versão mais nova do programa, por isso nada mais é guardado nele.</translation>
+    </message>
+    <message>
+        <source>No progress file is open.</source>
+        <translation>Nenhum arquivo de progresso está aberto.</translation>
+    </message>
+    <message>
+        <source>%1 could not be kept in %2: %3</source>
+        <extracomment>%1 is what was not kept: &quot;The answer&quot;, &quot;The pupil Ann&quot;; %2 a file; %3 the database&apos;s own words.</extracomment>
+        <translation>Não foi possível guardar %1 em %2: %3</translation>
+    </message>
+    <message>
+        <source>%1 could not be kept in %2.</source>
+        <extracomment>%1 is what was not kept: &quot;The answer&quot;, &quot;The pupil Ann&quot;; %2 a file.</extracomment>
+        <translation>Não foi possível guardar %1 em %2.</translation>
+    </message>
+    <message>
+        <source>the folder %1 cannot be made</source>
+        <extracomment>Follows &quot;Pupils&apos; progress cannot be kept:&quot;.</extracomment>
+        <translation>a pasta %1 não pode ser criada</translation>
+    </message>
+    <message>
+        <source>nothing can be written in the folder %1</source>
+        <extracomment>Follows &quot;Pupils&apos; progress cannot be kept:&quot;.</extracomment>
+        <translation>nada pode ser gravado na pasta %1</translation>
+    </message>
+    <message>
+        <source>the file %1 cannot be read and written (%2)</source>
+        <extracomment>Follows &quot;Pupils&apos; progress cannot be kept:&quot;; %2 is the system&apos;s own words.</extracomment>
+        <translation>o arquivo %1 não pode ser lido e gravado (%2)</translation>
+    </message>
+    <message>
+        <source>the file %1 cannot be opened (%2)</source>
+        <extracomment>Follows &quot;Pupils&apos; progress cannot be kept:&quot;; %2 is the system&apos;s own words.</extracomment>
+        <translation>o arquivo %1 não pode ser aberto (%2)</translation>
+    </message>
+    <message>
+        <source>the file %1 cannot be read (%2)</source>
+        <extracomment>Follows &quot;Pupils&apos; progress cannot be kept:&quot;; %2 is the system&apos;s own words.</extracomment>
+        <translation>o arquivo %1 não pode ser lido (%2)</translation>
+    </message>
+    <message>
+        <source>the file %1 is damaged and cannot be moved aside (%2)</source>
+        <extracomment>Follows &quot;Pupils&apos; progress cannot be kept:&quot;; %2 is the system&apos;s own words.</extracomment>
+        <translation>o arquivo %1 está danificado e não pode ser separado (%2)</translation>
+    </message>
+    <message>
+        <source>The progress file %1 was damaged. It was moved to %2 and a new, empty file was started.</source>
+        <translation>O arquivo de progresso %1 estava danificado. Ele foi movido para %2 e um arquivo novo e vazio foi iniciado.</translation>
+    </message>
+    <message>
+        <source>The progress file %1 was written by a newer version of the program. It is shown but nothing is added to it, so that version can still use it.</source>
+        <translation>O arquivo de progresso %1 foi gravado por uma versão mais nova do programa. Ele é exibido, mas nada é acrescentado, para que essa versão ainda possa usá-lo.</translation>
+    </message>
+    <message>
+        <source>the file %1 cannot be written (%2)</source>
+        <extracomment>Follows &quot;Pupils&apos; progress cannot be kept:&quot;; %2 is the system&apos;s own words.</extracomment>
+        <translation>o arquivo %1 não pode ser gravado (%2)</translation>
+    </message>
+    <message>
+        <source>A pupil needs a name.</source>
+        <translation>Um aluno precisa de um nome.</translation>
+    </message>
+    <message>
+        <source>A pupil&apos;s name may be at most %1 characters long.</source>
+        <translation>O nome de um aluno pode ter no máximo %1 caracteres.</translation>
+    </message>
+    <message>
+        <source>The pupil %1</source>
+        <extracomment>Begins &quot;%1 could not be kept in %2&quot;: %1 is the pupil&apos;s name.</extracomment>
+        <translation>o aluno %1</translation>
+    </message>
+    <message>
+        <source>There is already a pupil called %1.</source>
+        <translation>Já existe um aluno chamado %1.</translation>
+    </message>
+    <message>
+        <source>The new name %1</source>
+        <extracomment>Begins &quot;%1 could not be kept in %2&quot;: %1 is a pupil&apos;s new name.</extracomment>
+        <translation>o novo nome %1</translation>
+    </message>
+    <message>
+        <source>There is no such pupil.</source>
+        <translation>Esse aluno não existe.</translation>
+    </message>
+    <message>
+        <source>The removal of a pupil</source>
+        <extracomment>Begins &quot;%1 could not be kept in %2&quot;.</extracomment>
+        <translation>a exclusão de um aluno</translation>
+    </message>
+    <message>
+        <source>The answer</source>
+        <extracomment>Begins &quot;%1 could not be kept in %2&quot;.</extracomment>
+        <translation>a resposta</translation>
+    </message>
+    <message>
+        <source>The answers</source>
+        <extracomment>Begins &quot;%1 could not be kept in %2&quot;.</extracomment>
+        <translation>as respostas</translation>
+    </message>
+    <message>
+        <source>pupil</source>
+        <comment>export column</comment>
+        <extracomment>Heading of the export&apos;s column of pupils&apos; names; one word, no blanks is best.</extracomment>
+        <translation>aluno</translation>
+    </message>
+    <message>
+        <source>answered_at</source>
+        <comment>export column</comment>
+        <extracomment>Heading of the column of when each answer was given (a UTC time).</extracomment>
+        <translation>respondido_em</translation>
+    </message>
+    <message>
+        <source>mode</source>
+        <comment>export column</comment>
+        <extracomment>Heading of the column of where each answer was given: practice, a game.</extracomment>
+        <translation>modo</translation>
+    </message>
+    <message>
+        <source>level</source>
+        <comment>export column</comment>
+        <translation>nível</translation>
+    </message>
+    <message>
+        <source>operation</source>
+        <comment>export column</comment>
+        <translation>operação</translation>
+    </message>
+    <message>
+        <source>first</source>
+        <comment>export column</comment>
+        <extracomment>Heading of the column of a sum&apos;s first number.</extracomment>
+        <translation>primeiro_número</translation>
+    </message>
+    <message>
+        <source>second</source>
+        <comment>export column</comment>
+        <extracomment>Heading of the column of a sum&apos;s second number.</extracomment>
+        <translation>segundo_número</translation>
+    </message>
+    <message>
+        <source>typed</source>
+        <comment>export column</comment>
+        <extracomment>Heading of the column of what the pupil typed.</extracomment>
+        <translation>digitado</translation>
+    </message>
+    <message>
+        <source>expected</source>
+        <comment>export column</comment>
+        <extracomment>Heading of the column of the right answer.</extracomment>
+        <translation>esperado</translation>
+    </message>
+    <message>
+        <source>correct</source>
+        <comment>export column</comment>
+        <extracomment>Heading of the column of 1 for a right answer, 0 for a wrong one.</extracomment>
+        <translation>correto</translation>
+    </message>
+    <message>
+        <source>millis</source>
+        <comment>export column</comment>
+        <extracomment>Heading of the column of the time taken, in milliseconds.</extracomment>
+        <translation>milissegundos</translation>
+    </message>
+    <message>
+        <source>A quick answer is one given within %1 to %2 seconds.</source>
+        <translation>Uma resposta rápida é dada em %1 a %2 segundos.</translation>
+    </message>
+    <message>
+        <source>The time for a quick answer</source>
+        <extracomment>Begins &quot;%1 could not be kept in %2&quot;.</extracomment>
+        <translation>o tempo de uma resposta rápida</translation>
+    </message>
+</context>
+<context>
+    <name>ProgressWords</name>
+    <message>
+        <source>1 day</source>
+        <translation>1 dia</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n days</source>
+        <translation>
+            <numerusform>%n dia</numerusform>
+            <numerusform>%n dias</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Addition</source>
+        <translation>Adição</translation>
+    </message>
+    <message>
+        <source>Subtraction</source>
+        <translation>Subtração</translation>
+    </message>
+    <message>
+        <source>Multiplication</source>
+        <translation>Multiplicação</translation>
+    </message>
+    <message>
+        <source>Division</source>
+        <translation>Divisão</translation>
+    </message>
+    <message>
+        <source>addition</source>
+        <extracomment>The operation&apos;s name inside a sentence, as in &quot;not among the addition facts&quot;.</extracomment>
+        <translation>adição</translation>
+    </message>
+    <message>
+        <source>subtraction</source>
+        <extracomment>The operation&apos;s name inside a sentence.</extracomment>
+        <translation>subtração</translation>
+    </message>
+    <message>
+        <source>multiplication</source>
+        <extracomment>The operation&apos;s name inside a sentence.</extracomment>
+        <translation>multiplicação</translation>
+    </message>
+    <message>
+        <source>division</source>
+        <extracomment>The operation&apos;s name inside a sentence.</extracomment>
+        <translation>divisão</translation>
+    </message>
+    <message>
+        <source>Not seen</source>
+        <extracomment>A fact the pupil has not been asked yet.</extracomment>
+        <translation>Ainda não feita</translation>
+    </message>
+    <message>
+        <source>Wrong lately</source>
+        <translation>Errada recentemente</translation>
+    </message>
+    <message>
+        <source>Right but slow</source>
+        <translation>Certa, mas devagar</translation>
+    </message>
+    <message>
+        <source>Right and quick</source>
+        <translation>Certa e rápida</translation>
+    </message>
+    <message>
+        <source>not seen</source>
+        <extracomment>A fact&apos;s state inside a sentence: &quot;7 × 8: not seen.&quot;</extracomment>
+        <translation>ainda não feita</translation>
+    </message>
+    <message>
+        <source>wrong lately</source>
+        <extracomment>A fact&apos;s state inside a sentence: &quot;7 × 8: wrong lately.&quot;</extracomment>
+        <translation>errada recentemente</translation>
+    </message>
+    <message>
+        <source>right but slow</source>
+        <extracomment>A fact&apos;s state inside a sentence.</extracomment>
+        <translation>certa, mas devagar</translation>
+    </message>
+    <message>
+        <source>right and quick</source>
+        <extracomment>A fact&apos;s state inside a sentence.</extracomment>
+        <translation>certa e rápida</translation>
+    </message>
+    <message>
+        <source>%1 %</source>
+        <extracomment>A share right in whole percent.</extracomment>
+        <translation>%1%</translation>
+    </message>
+    <message>
+        <source>%1 s</source>
+        <extracomment>Seconds, shortened.</extracomment>
+        <translation>%1 s</translation>
+    </message>
+    <message>
+        <source>%1 second</source>
+        <extracomment>%1 is &quot;1.0&quot; or &quot;1,0&quot;: one second exactly.</extracomment>
+        <translation>%1 segundo</translation>
+    </message>
+    <message>
+        <source>%1 seconds</source>
+        <translation>%1 segundos</translation>
+    </message>
+    <message>
+        <source>never</source>
+        <extracomment>When a pupil last practised: never.</extracomment>
+        <translation>nunca</translation>
+    </message>
+    <message>
+        <source>none</source>
+        <extracomment>A table cell: no answers in that time.</extracomment>
+        <translation>nenhuma</translation>
+    </message>
+    <message>
+        <source>%1: no answers.</source>
+        <extracomment>%1 is a time: &quot;Today&quot;, &quot;Last 7 days&quot;.</extracomment>
+        <translation>%1: nenhuma resposta.</translation>
+    </message>
+    <message>
+        <source>%1: 1 answer, %2 right.</source>
+        <translation>%1: 1 resposta, %2 de acertos.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1: %n answers, %2 right.</source>
+        <translation>
+            <numerusform>%1: %n resposta, %2 de acertos.</numerusform>
+            <numerusform>%1: %n respostas, %2 de acertos.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1: 1 answer, %2 right, median %3.</source>
+        <extracomment>%1 is a time: &quot;Today&quot;; %2 a share: &quot;85 %&quot;; %3 seconds: &quot;2.4 seconds&quot;.</extracomment>
+        <translation>%1: 1 resposta, %2 de acertos, mediana %3.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1: %n answers, %2 right, median %3.</source>
+        <translation>
+            <numerusform>%1: %n resposta, %2 de acertos, mediana %3.</numerusform>
+            <numerusform>%1: %n respostas, %2 de acertos, mediana %3.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1: no answers in the last 30 days.</source>
+        <extracomment>%1 is an operation: &quot;Multiplication&quot;.</extracomment>
+        <translation>%1: nenhuma resposta nos últimos 30 dias.</translation>
+    </message>
+    <message>
+        <source>%1: no answers this week, %2 % right in the weeks before.</source>
+        <translation>%1: nenhuma resposta nesta semana, %2% de acertos nas semanas anteriores.</translation>
+    </message>
+    <message>
+        <source>%1: %2 % right this week.</source>
+        <translation>%1: %2% de acertos nesta semana.</translation>
+    </message>
+    <message>
+        <source>%1: %2 % right this week, up from %3 %.</source>
+        <translation>%1: %2% de acertos nesta semana, acima dos %3% de antes.</translation>
+    </message>
+    <message>
+        <source>%1: %2 % right this week, down from %3 %.</source>
+        <translation>%1: %2% de acertos nesta semana, abaixo dos %3% de antes.</translation>
+    </message>
+    <message>
+        <source>%1: %2 % right this week, the same as the weeks before.</source>
+        <translation>%1: %2% de acertos nesta semana, igual às semanas anteriores.</translation>
+    </message>
+    <message>
+        <source>Share right per day over the last 30 days: no practice yet.</source>
+        <translation>Acertos por dia nos últimos 30 dias: ainda sem prática.</translation>
+    </message>
+    <message>
+        <source>%1 % each day</source>
+        <extracomment>Shares right: &quot;85 % each day&quot;.</extracomment>
+        <translation>%1% todo dia</translation>
+    </message>
+    <message>
+        <source>from %1 % to %2 %</source>
+        <extracomment>Shares right: &quot;from 60 % to 85 %&quot;.</extracomment>
+        <translation>de %1% a %2%</translation>
+    </message>
+    <message>
+        <source>Share right per day over the last 30 days: practised on %1, %2, latest %3 on %4.</source>
+        <extracomment>%1 is a count of days: &quot;3 days&quot;; %2 the shares: &quot;from 60 % to 85 %&quot;; %3 a share; %4 a day: &quot;8 December&quot;.</extracomment>
+        <translation>Acertos por dia nos últimos 30 dias: prática em %1, %2, o último %3 em %4.</translation>
+    </message>
+    <message>
+        <source>Median time per day over the last 30 days: no practice yet.</source>
+        <translation>Tempo mediano por dia nos últimos 30 dias: ainda sem prática.</translation>
+    </message>
+    <message>
+        <source>%1 each day</source>
+        <extracomment>Times: &quot;2.4 seconds each day&quot;.</extracomment>
+        <translation>%1 todo dia</translation>
+    </message>
+    <message>
+        <source>from %1 to %2</source>
+        <extracomment>Times: &quot;from 2.4 seconds to 5.0 seconds&quot;.</extracomment>
+        <translation>de %1 a %2</translation>
+    </message>
+    <message>
+        <source>Median time per day over the last 30 days: practised on %1, %2, latest %3 on %4.</source>
+        <extracomment>%1 is a count of days: &quot;3 days&quot;; %2 the times: &quot;from 2.4 seconds to 5.0 seconds&quot;; %3 a time; %4 a day: &quot;8 December&quot;.</extracomment>
+        <translation>Tempo mediano por dia nos últimos 30 dias: prática em %1, %2, o último %3 em %4.</translation>
+    </message>
+    <message>
+        <source>%1 %2</source>
+        <comment>facts in a box</comment>
+        <extracomment>How many facts stand in a box: &quot;3 learning&quot;.</extracomment>
+        <translation>%1 %2</translation>
+    </message>
+    <message>
+        <source>%1 facts by box, a fact and its turned-round twin counted once: %2 of %3 asked</source>
+        <extracomment>%1 is an operation: &quot;Multiplication&quot;; the facts are kept in boxes from &quot;New&quot; to &quot;Known&quot;.</extracomment>
+        <translation>%1, contas por caixa, uma conta e sua gêmea invertida contadas uma vez: %2 de %3 feitas</translation>
+    </message>
+    <message>
+        <source>Rows and columns are a fact&apos;s two parts: %1 is at 3 and 4.</source>
+        <extracomment>%1 is a fact: &quot;3 × 4&quot;.</extracomment>
+        <translation>As linhas e colunas são os dois números de uma conta: %1 fica em 3 e 4.</translation>
+    </message>
+    <message>
+        <source>%1 facts 0 to 12: %2 right and quick, %3 right but slow, %4 wrong lately, %5 not seen.</source>
+        <extracomment>%1 is an operation: &quot;Multiplication&quot;.</extracomment>
+        <translation>%1, contas de 0 a 12: %2 certas e rápidas, %3 certas mas devagar, %4 erradas recentemente, %5 ainda não feitas.</translation>
+    </message>
+    <message>
+        <source>Wrong lately: %1, and more.</source>
+        <extracomment>%1 lists facts: &quot;7 × 8, 6 × 9&quot;.</extracomment>
+        <translation>Erradas recentemente: %1 e outras.</translation>
+    </message>
+    <message>
+        <source>Wrong lately: %1.</source>
+        <translation>Erradas recentemente: %1.</translation>
+    </message>
+    <message>
+        <source>%1: %2.</source>
+        <extracomment>%1 is a fact: &quot;7 × 8&quot;; %2 its state: &quot;wrong lately&quot;.</extracomment>
+        <translation>%1: %2.</translation>
+    </message>
+    <message>
+        <source>New</source>
+        <comment>box</comment>
+        <extracomment>The first of the boxes facts move through, from &quot;New&quot; to &quot;Known&quot;.</extracomment>
+        <translation>Novo</translation>
+    </message>
+    <message>
+        <source>Learning</source>
+        <comment>box</comment>
+        <translation>Aprendendo</translation>
+    </message>
+    <message>
+        <source>Practising</source>
+        <comment>box</comment>
+        <translation>Praticando</translation>
+    </message>
+    <message>
+        <source>Getting quick</source>
+        <comment>box</comment>
+        <translation>Ganhando rapidez</translation>
+    </message>
+    <message>
+        <source>Quick</source>
+        <comment>box</comment>
+        <translation>Rápido</translation>
+    </message>
+    <message>
+        <source>Known</source>
+        <comment>box</comment>
+        <extracomment>The last box: the fact is known.</extracomment>
+        <translation>Dominado</translation>
+    </message>
+    <message>
+        <source>Not asked yet</source>
+        <comment>box</comment>
+        <translation>Ainda não perguntado</translation>
+    </message>
+    <message>
+        <source>new</source>
+        <comment>box</comment>
+        <extracomment>A box&apos;s name inside a sentence: &quot;7 × 8 and 8 × 7: new.&quot;</extracomment>
+        <translation>novo</translation>
+    </message>
+    <message>
+        <source>learning</source>
+        <comment>box</comment>
+        <extracomment>A box&apos;s name inside a sentence: &quot;7 × 8 and 8 × 7: learning.&quot;</extracomment>
+        <translation>aprendendo</translation>
+    </message>
+    <message>
+        <source>practising</source>
+        <comment>box</comment>
+        <extracomment>A box&apos;s name inside a sentence.</extracomment>
+        <translation>praticando</translation>
+    </message>
+    <message>
+        <source>getting quick</source>
+        <comment>box</comment>
+        <extracomment>A box&apos;s name inside a sentence.</extracomment>
+        <translation>ganhando rapidez</translation>
+    </message>
+    <message>
+        <source>quick</source>
+        <comment>box</comment>
+        <extracomment>A box&apos;s name inside a sentence.</extracomment>
+        <translation>rápido</translation>
+    </message>
+    <message>
+        <source>known</source>
+        <comment>box</comment>
+        <extracomment>A box&apos;s name inside a sentence.</extracomment>
+        <translation>dominado</translation>
+    </message>
+    <message>
+        <source>not asked yet</source>
+        <comment>box</comment>
+        <extracomment>A box&apos;s name inside a sentence.</extracomment>
+        <translation>ainda não perguntado</translation>
+    </message>
+    <message>
+        <source>%1 and %2: not among the %3 facts.</source>
+        <extracomment>%1 and %2 are numbers; %3 an operation inside a sentence: &quot;multiplication&quot;.</extracomment>
+        <translation>%1 e %2: não fazem parte das contas de %3.</translation>
+    </message>
+    <message>
+        <source>%1 and %2: %3.</source>
+        <extracomment>%1 and %2 are facts: &quot;7 × 8&quot;, &quot;8 × 7&quot;; %3 their box inside a sentence: &quot;learning&quot;.</extracomment>
+        <translation>%1 e %2: %3.</translation>
+    </message>
+</context>
+<context>
+    <name>PupilDialog</name>
+    <message>
+        <source>Choose Pupil</source>
+        <translation>Escolher aluno</translation>
+    </message>
+    <message>
+        <source>&amp;Name:</source>
+        <translation>&amp;Nome:</translation>
+    </message>
+    <message>
+        <source>Pupil&apos;s name</source>
+        <translation>Nome do aluno</translation>
+    </message>
+    <message>
+        <source>Type to find a pupil. Down and Up move through the pupils found; Enter takes the one highlighted, or adds the typed name as a new pupil.</source>
+        <translation>Digite para achar um aluno. Para baixo e Para cima percorrem os alunos achados; Enter escolhe o destacado ou adiciona o nome digitado como novo aluno.</translation>
+    </message>
+    <message>
+        <source>&amp;Pupils on this computer:</source>
+        <translation>&amp;Alunos deste computador:</translation>
+    </message>
+    <message>
+        <source>Pupils on this computer</source>
+        <translation>Alunos deste computador</translation>
+    </message>
+    <message>
+        <source>Enter or a double click takes the pupil.</source>
+        <translation>Enter ou um clique duplo escolhe o aluno.</translation>
+    </message>
+    <message>
+        <source>&amp;Choose</source>
+        <translation>&amp;Escolher</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Cancelar</translation>
+    </message>
+    <message>
+        <source>%1, %2 of %3.</source>
+        <extracomment>The pupil Enter takes, and where it stands in the list: &quot;Ann, 2 of 5.&quot;</extracomment>
+        <translation>%1, %2 de %3.</translation>
     </message>
 </context>
 <context>
@@ -564,6 +1574,43 @@ Envie relatos de erros, sugestões e perguntas para %1. Cada mensagem nos ajuda 
     <message>
         <source>Wrong</source>
         <translation>Errado</translation>
+    </message>
+</context>
+<context>
+    <name>progress::ProgressActions</name>
+    <message>
+        <source>No pupil is chosen, so no progress is kept. Choose a pupil first with Pupil, Choose Pupil.</source>
+        <extracomment>&quot;Pupil&quot; and &quot;Choose Pupil&quot; are the menu and its item, spelt as the menu shows them.</extracomment>
+        <translation>Nenhum aluno foi escolhido, por isso nenhum progresso é guardado. Escolha primeiro um aluno em Aluno, Escolher aluno.</translation>
+    </message>
+    <message>
+        <source>Cannot write the progress report %1.</source>
+        <translation>Não é possível gravar o relatório de progresso %1.</translation>
+    </message>
+    <message>
+        <source>The progress report</source>
+        <extracomment>Begins &quot;%1 was saved as %2.&quot;</extracomment>
+        <translation>O relatório de progresso</translation>
+    </message>
+    <message>
+        <source>Exporting every answer...</source>
+        <translation>Exportando todas as respostas...</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Cancelar</translation>
+    </message>
+    <message>
+        <source>Cannot write the export %1.</source>
+        <translation>Não é possível gravar a exportação %1.</translation>
+    </message>
+    <message>
+        <source>Every answer was exported to %1.</source>
+        <translation>Todas as respostas foram exportadas para %1.</translation>
+    </message>
+    <message>
+        <source>The time for a quick answer could not be changed to %1 seconds.</source>
+        <translation>Não foi possível mudar o tempo de uma resposta rápida para %1 segundos.</translation>
     </message>
 </context>
 </TS>
