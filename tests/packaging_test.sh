@@ -27,23 +27,33 @@ fail() {
     exit 1
 }
 
+# The pages and texts, in English and in each language with pages of its own.
+shipped_pages() {
+    cat <<LIST
+ReadMe.txt
+Support.txt
+html/mbrows.html
+help/mhelp.html
+help/missing_number.html
+help/missing_operation.html
+help/practice.html
+help/report.html
+help/settings.html
+help/time_trial.html
+help/worksheet.html
+worksheets/worktutorial.html
+LIST
+}
+
 expected_files() {
     share=usr/share/$id
     {
+        shipped_pages | sed "s|^|$share/|"
+        for language in de es fr pt_BR; do
+            shipped_pages | sed "s|^|$share/languages/$language/|"
+        done
         cat <<LIST
 usr/bin/orvi-math-tutor
-$share/ReadMe.txt
-$share/Support.txt
-$share/html/mbrows.html
-$share/help/mhelp.html
-$share/help/missing_number.html
-$share/help/missing_operation.html
-$share/help/practice.html
-$share/help/report.html
-$share/help/settings.html
-$share/help/time_trial.html
-$share/help/worksheet.html
-$share/worksheets/worktutorial.html
 usr/share/applications/$id.desktop
 usr/share/metainfo/$id.metainfo.xml
 usr/share/icons/hicolor/scalable/apps/$id.svg
@@ -119,7 +129,7 @@ package)
     depends=$(dpkg-deb -f "$deb" Depends)
     names=$(echo "$depends" | tr ',|' '\n' | sed 's/(.*//; s/[[:space:]]//g')
     for pkg in libc6 libstdc++6 libqt6core6 libqt6gui6 libqt6widgets6 libqt6printsupport6 \
-        qt6-qpa-plugins libqt6sql6-sqlite fonts-liberation2 fonts-comic-neue; do
+        qt6-qpa-plugins libqt6sql6-sqlite qt6-translations-l10n fonts-liberation2 fonts-comic-neue; do
         echo "$names" | grep -qxF "$pkg" || fail "Depends does not name $pkg: $depends"
     done
     ;;
