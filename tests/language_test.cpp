@@ -6,7 +6,9 @@
 #include "base/program_folders.h"
 #include "report/report_writer.h"
 #include "tests/test_support.h"
+#include "tests/worksheet_test_support.h"
 
+#include <QComboBox>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -69,6 +71,7 @@ private slots:
     void everyShippedLanguageLoads();
     void pagesComeInTheLanguageSpokenElseInEnglish_data();
     void pagesComeInTheLanguageSpokenElseInEnglish();
+    void practiceAndWorksheetSpeakTheLanguage();
 };
 
 void LanguageTest::cleanup()
@@ -154,18 +157,52 @@ void LanguageTest::pagesComeInTheLanguageSpokenElseInEnglish()
     QFETCH(QString, shownFrom);
     QTemporaryDir root;
     const QString program = root.filePath(u"program"_s);
-    for (const QString &file : { u"help/mhelp.html"_s, u"ReadMe.txt"_s,
-             u"languages/de/help/mhelp.html"_s, u"languages/de/ReadMe.txt"_s,
-             u"languages/pt/help/mhelp.html"_s }) {
+    for (const QString &file :
+        { u"help/mhelp.html"_s, u"ReadMe.txt"_s, u"languages/de/help/mhelp.html"_s,
+            u"languages/de/ReadMe.txt"_s, u"languages/pt/help/mhelp.html"_s }) {
         QVERIFY(QDir().mkpath(QFileInfo(program + u'/' + file).path()));
         QFile shipped(program + u'/' + file);
         QVERIFY(shipped.open(QIODevice::WriteOnly));
     }
-    const ProgramFolders folders(
-        program, root.filePath(u"documents"_s), root.filePath(u"data"_s));
+    const ProgramFolders folders(program, root.filePath(u"documents"_s), root.filePath(u"data"_s));
 
     speak(code);
     QCOMPARE(folders.shippedFile(page), program + u'/' + shownFrom);
+}
+
+// The practice screen says its sum in the language spoken; the worksheet
+// screen keeps its picks through a change of language and writes its files in
+// the language spoken, and in English byte for byte again once it is back.
+void LanguageTest::practiceAndWorksheetSpeakTheLanguage()
+{
+    testsupport::TutorFixture fixture;
+    MainWindow &window = fixture.window();
+    testsupport::setPracticeProblem(window, 3, 4, 1);
+
+    speak(u"de"_s);
+    QCOMPARE(named<QGroupBox>(&window, u"fraInfo"_s)->title(), u"Deine Punktekarte"_s);
+    QCOMPARE(named<QLineEdit>(&window, u"txtAnswer"_s)->accessibleDescription(),
+        u"Wie viel ist 3 plus 4?"_s);
+
+    speak(u"en"_s);
+    worksheettest::readyWorksheet(fixture, u"Expert"_s, u"Subtraction"_s);
+    const QList<worksheettest::Problem> problems = worksheettest::createProblems(window, 2);
+    speak(u"de"_s);
+    QCOMPARE(named<QComboBox>(&window, u"cmbDifficulty"_s)->currentText(), u"Profi"_s);
+    QCOMPARE(named<QComboBox>(&window, u"cmbOperation"_s)->currentText(), u"Subtraktion"_s);
+    worksheettest::saveBoth(window);
+    const QString worksheet
+        = QString::fromUtf8(testsupport::fileBytes(worksheettest::worksheetPath(fixture)));
+    QVERIFY2(worksheet.contains(u"\r\nDatum:________________"_s), qPrintable(worksheet));
+    const QByteArray answerSheet = testsupport::fileBytes(worksheettest::answerSheetPath(fixture));
+    QVERIFY2(answerSheet.startsWith(u"Name: LÖSUNGEN"_s.toUtf8()), answerSheet.constData());
+
+    speak(u"en"_s);
+    worksheettest::saveBoth(window);
+    QCOMPARE(testsupport::fileBytes(worksheettest::worksheetPath(fixture)),
+        worksheettest::expectedWorksheet({}, {}, problems));
+    QCOMPARE(testsupport::fileBytes(worksheettest::answerSheetPath(fixture)),
+        worksheettest::expectedAnswerSheet(problems));
 }
 
 QTEST_MAIN(LanguageTest)
