@@ -195,7 +195,7 @@ void LanguageTest::practiceAndWorksheetSpeakTheLanguage()
         = QString::fromUtf8(testsupport::fileBytes(worksheettest::worksheetPath(fixture)));
     QVERIFY2(worksheet.contains(u"\r\nDatum:________________"_s), qPrintable(worksheet));
     const QByteArray answerSheet = testsupport::fileBytes(worksheettest::answerSheetPath(fixture));
-    QVERIFY2(answerSheet.startsWith(u"Name: LÖSUNGEN"_s.toUtf8()), answerSheet.constData());
+    QVERIFY2(answerSheet.startsWith(u"Name: LÖSUNGSBLATT"_s.toUtf8()), answerSheet.constData());
 
     speak(u"en"_s);
     worksheettest::saveBoth(window);

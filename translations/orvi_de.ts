@@ -265,7 +265,7 @@ Bitte schicke Fehlermeldungen, Vorschläge und Fragen an %1. Jede Nachricht hilf
     </message>
     <message>
         <source>Include &amp;answer key</source>
-        <translation>&amp;Lösungen mitdrucken</translation>
+        <translation>&amp;Lösungsblatt mitdrucken</translation>
     </message>
 </context>
 <context>
@@ -778,7 +778,7 @@ Bitte schicke Fehlermeldungen, Vorschläge und Fragen an %1. Jede Nachricht hilf
     <message>
         <source>Name: ANSWER KEY</source>
         <extracomment>The answer key file&apos;s first line, in place of the pupil&apos;s name.</extracomment>
-        <translation>Name: LÖSUNGEN</translation>
+        <translation>Name: LÖSUNGSBLATT</translation>
     </message>
     <message>
         <source>Save Succesfull - Available in %1</source>
@@ -801,7 +801,7 @@ Bitte schicke Fehlermeldungen, Vorschläge und Fragen an %1. Jede Nachricht hilf
     <message>
         <source>Orvi Math Tutor Worksheet - Answer Key</source>
         <extracomment>The title of the printed answer key&apos;s pages.</extracomment>
-        <translation>Orvi Math Tutor - Arbeitsblatt - Lösungen</translation>
+        <translation>Orvi Math Tutor - Lösungsblatt</translation>
     </message>
     <message>
         <source>Teacher: %1</source>

@@ -227,7 +227,7 @@ Envía los errores, sugerencias y preguntas a %1. Cada mensaje nos ayuda a mejor
     <message>
         <source>My Facts</source>
         <extracomment>In place of the level while the pupil practises their own facts.</extracomment>
-        <translation>Mis operaciones</translation>
+        <translation>Mis cálculos</translation>
     </message>
 </context>
 <context>
@@ -835,14 +835,14 @@ Envía los errores, sugerencias y preguntas a %1. Cada mensaje nos ayuda a mejor
         <source>%n problems added from My Facts  --  %1 problems on the worksheet.</source>
         <extracomment>%n problems were added from the pupil&apos;s own facts; %1 is how many the worksheet now has.</extracomment>
         <translation>
-            <numerusform>%n ejercicio añadido de «Mis operaciones»  --  Ejercicios en la ficha: %1.</numerusform>
-            <numerusform>%n ejercicios añadidos de «Mis operaciones»  --  Ejercicios en la ficha: %1.</numerusform>
+            <numerusform>%n ejercicio añadido de «Mis cálculos»  --  Ejercicios en la ficha: %1.</numerusform>
+            <numerusform>%n ejercicios añadidos de «Mis cálculos»  --  Ejercicios en la ficha: %1.</numerusform>
         </translation>
     </message>
     <message>
         <source>Worksheet Full  --  %1 of %2 problems from My Facts added; a worksheet holds at most %3 problems.</source>
         <extracomment>%1 of the %2 problems asked for were added before the worksheet was full; %3 is the most it holds.</extracomment>
-        <translation>Ficha llena  --  Añadidos %1 de %2 ejercicios de «Mis operaciones»; una ficha admite como máximo %3 ejercicios.</translation>
+        <translation>Ficha llena  --  Añadidos %1 de %2 ejercicios de «Mis cálculos»; una ficha admite como máximo %3 ejercicios.</translation>
     </message>
     <message>
         <source>Worksheet Full  --  A worksheet holds at most %1 problems. Save it, or clear it to start again.</source>
@@ -912,14 +912,14 @@ Envía los errores, sugerencias y preguntas a %1. Cada mensaje nos ayuda a mejor
         <source>%n problems added from My Facts, with their answers. The worksheet has %1 problems.</source>
         <extracomment>%n problems were added from the pupil&apos;s own facts; %1 is how many the worksheet now has.</extracomment>
         <translation>
-            <numerusform>%n ejercicio añadido de «Mis operaciones», con su resultado. Ejercicios en la ficha: %1.</numerusform>
-            <numerusform>%n ejercicios añadidos de «Mis operaciones», con sus resultados. Ejercicios en la ficha: %1.</numerusform>
+            <numerusform>%n ejercicio añadido de «Mis cálculos», con su resultado. Ejercicios en la ficha: %1.</numerusform>
+            <numerusform>%n ejercicios añadidos de «Mis cálculos», con sus resultados. Ejercicios en la ficha: %1.</numerusform>
         </translation>
     </message>
     <message>
         <source>%1 of %2 problems added from My Facts, with their answers: the worksheet is full at %3 problems.</source>
         <extracomment>%1 of the %2 problems asked for were added; %3 is the most a worksheet holds.</extracomment>
-        <translation>Añadidos %1 de %2 ejercicios de «Mis operaciones», con sus resultados: la ficha está llena con %3 ejercicios.</translation>
+        <translation>Añadidos %1 de %2 ejercicios de «Mis cálculos», con sus resultados: la ficha está llena con %3 ejercicios.</translation>
     </message>
     <message>
         <source>Worksheet saved as %1.</source>
@@ -1014,7 +1014,7 @@ Envía los errores, sugerencias y preguntas a %1. Cada mensaje nos ayuda a mejor
     <message>
         <source>Worksheet of My Facts</source>
         <extracomment>Makes a worksheet of the pupil&apos;s own facts.</extracomment>
-        <translation>Ficha de «Mis operaciones»</translation>
+        <translation>Ficha de «Mis cálculos»</translation>
     </message>
     <message>
         <source>Save As Worksheet</source>

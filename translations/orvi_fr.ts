@@ -615,12 +615,12 @@ Envoie les signalements d&apos;erreurs, les suggestions et les questions à %1. 
     <message>
         <source>Correct! %1 Next: %2</source>
         <extracomment>After a right answer: %1 the score, %2 the next sum to answer. &quot;Correct!&quot; as the screen shows it.</extracomment>
-        <translation>Correct ! %1 Suivant : %2</translation>
+        <translation>Bravo ! %1 Suivant : %2</translation>
     </message>
     <message>
         <source>Correct! %1 %2</source>
         <extracomment>After a right answer, the same sum asked again: %1 the score, %2 the sum.</extracomment>
-        <translation>Correct ! %1 %2</translation>
+        <translation>Bravo ! %1 %2</translation>
     </message>
     <message>
         <source>Try Again. %1 Next: %2</source>

@@ -227,7 +227,7 @@ Envie relatos de erros, sugestões e perguntas para %1. Cada mensagem nos ajuda 
     <message>
         <source>My Facts</source>
         <extracomment>In place of the level while the pupil practises their own facts.</extracomment>
-        <translation>Meus fatos</translation>
+        <translation>Minhas contas</translation>
     </message>
 </context>
 <context>
@@ -615,12 +615,12 @@ Envie relatos de erros, sugestões e perguntas para %1. Cada mensagem nos ajuda 
     <message>
         <source>Correct! %1 Next: %2</source>
         <extracomment>After a right answer: %1 the score, %2 the next sum to answer. &quot;Correct!&quot; as the screen shows it.</extracomment>
-        <translation>Correto! %1 Próximo: %2</translation>
+        <translation>Certo! %1 Próximo: %2</translation>
     </message>
     <message>
         <source>Correct! %1 %2</source>
         <extracomment>After a right answer, the same sum asked again: %1 the score, %2 the sum.</extracomment>
-        <translation>Correto! %1 %2</translation>
+        <translation>Certo! %1 %2</translation>
     </message>
     <message>
         <source>Try Again. %1 Next: %2</source>
@@ -835,18 +835,18 @@ Envie relatos de erros, sugestões e perguntas para %1. Cada mensagem nos ajuda 
         <source>%n problems added from My Facts  --  %1 problems on the worksheet.</source>
         <extracomment>%n problems were added from the pupil&apos;s own facts; %1 is how many the worksheet now has.</extracomment>
         <translation>
-            <numerusform>%n exercício adicionado de “Meus fatos”  --  Exercícios na folha: %1.</numerusform>
-            <numerusform>%n exercícios adicionados de “Meus fatos”  --  Exercícios na folha: %1.</numerusform>
+            <numerusform>%n exercício adicionado de “Minhas contas”  --  Exercícios na folha de atividades: %1.</numerusform>
+            <numerusform>%n exercícios adicionados de “Minhas contas”  --  Exercícios na folha de atividades: %1.</numerusform>
         </translation>
     </message>
     <message>
         <source>Worksheet Full  --  %1 of %2 problems from My Facts added; a worksheet holds at most %3 problems.</source>
         <extracomment>%1 of the %2 problems asked for were added before the worksheet was full; %3 is the most it holds.</extracomment>
-        <translation>Folha cheia  --  %1 de %2 exercícios de “Meus fatos” adicionados; uma folha comporta no máximo %3 exercícios.</translation>
+        <translation>Folha de atividades cheia  --  %1 de %2 exercícios de “Minhas contas” adicionados; uma folha de atividades comporta no máximo %3 exercícios.</translation>
     </message>
     <message>
         <source>Worksheet Full  --  A worksheet holds at most %1 problems. Save it, or clear it to start again.</source>
-        <translation>Folha cheia  --  Uma folha comporta no máximo %1 exercícios. Salve-a ou limpe-a para começar de novo.</translation>
+        <translation>Folha de atividades cheia  --  Uma folha de atividades comporta no máximo %1 exercícios. Salve-a ou limpe-a para começar de novo.</translation>
     </message>
     <message>
         <source>Worksheet sent to the printer %1</source>
@@ -902,7 +902,7 @@ Envie relatos de erros, sugestões e perguntas para %1. Cada mensagem nos ajuda 
     <message>
         <source>The worksheet is full: it holds at most %1 problems. Save it, or clear it to start again.</source>
         <extracomment>%1 is the most problems a worksheet holds.</extracomment>
-        <translation>A folha está cheia: comporta no máximo %1 exercícios. Salve-a ou limpe-a para começar de novo.</translation>
+        <translation>A folha de atividades está cheia: comporta no máximo %1 exercícios. Salve-a ou limpe-a para começar de novo.</translation>
     </message>
     <message>
         <source>Worksheet cleared.</source>
@@ -912,14 +912,14 @@ Envie relatos de erros, sugestões e perguntas para %1. Cada mensagem nos ajuda 
         <source>%n problems added from My Facts, with their answers. The worksheet has %1 problems.</source>
         <extracomment>%n problems were added from the pupil&apos;s own facts; %1 is how many the worksheet now has.</extracomment>
         <translation>
-            <numerusform>%n exercício adicionado de “Meus fatos”, com o resultado. Exercícios na folha: %1.</numerusform>
-            <numerusform>%n exercícios adicionados de “Meus fatos”, com os resultados. Exercícios na folha: %1.</numerusform>
+            <numerusform>%n exercício adicionado de “Minhas contas”, com o resultado. Exercícios na folha de atividades: %1.</numerusform>
+            <numerusform>%n exercícios adicionados de “Minhas contas”, com os resultados. Exercícios na folha de atividades: %1.</numerusform>
         </translation>
     </message>
     <message>
         <source>%1 of %2 problems added from My Facts, with their answers: the worksheet is full at %3 problems.</source>
         <extracomment>%1 of the %2 problems asked for were added; %3 is the most a worksheet holds.</extracomment>
-        <translation>%1 de %2 exercícios de “Meus fatos” adicionados, com os resultados: a folha está cheia com %3 exercícios.</translation>
+        <translation>%1 de %2 exercícios de “Minhas contas” adicionados, com os resultados: a folha de atividades está cheia com %3 exercícios.</translation>
     </message>
     <message>
         <source>Worksheet saved as %1.</source>
@@ -967,7 +967,7 @@ Envie relatos de erros, sugestões e perguntas para %1. Cada mensagem nos ajuda 
     </message>
     <message>
         <source>Select Worksheet Settings</source>
-        <translation>Configurar a folha</translation>
+        <translation>Configurar a folha de atividades</translation>
     </message>
     <message>
         <source>Difficulty</source>
@@ -1009,16 +1009,16 @@ Envie relatos de erros, sugestões e perguntas para %1. Cada mensagem nos ajuda 
     </message>
     <message>
         <source>Clear Worksheet</source>
-        <translation>Limpar a folha</translation>
+        <translation>Limpar folha de atividades</translation>
     </message>
     <message>
         <source>Worksheet of My Facts</source>
         <extracomment>Makes a worksheet of the pupil&apos;s own facts.</extracomment>
-        <translation>Folha de “Meus fatos”</translation>
+        <translation>Folha de atividades de “Minhas contas”</translation>
     </message>
     <message>
         <source>Save As Worksheet</source>
-        <translation>Salvar como folha</translation>
+        <translation>Salvar como folha de atividades</translation>
     </message>
     <message>
         <source>Save As Answer Sheet</source>
