@@ -86,9 +86,12 @@ PracticeScreen::PracticeScreen(TutorSession &session, QWidget *parent)
     m_lblRightSum = controls::label(m_feedback.tryAgain, QStringLiteral("lblRightSum"), QString(),
         QRect(0, rightSumTop, tryAgainWord->width(), m_feedback.tryAgain->height() - rightSumTop));
     m_lblRightSum->setFont(controls::font(SansSerif, 9.75, true));
-    // A sum reads left to right in every language.
-    m_lblRightSum->setLayoutDirection(Qt::LeftToRight);
     m_lblRightSum->hide();
+    // A sum is written left to right, units under units, in every language;
+    // a right-to-left one would swap the numbers' alignment.
+    for (QWidget *inSum :
+        std::initializer_list<QWidget *> { m_lblNum1, m_lblNum2, m_txtAnswer, m_lblRightSum })
+        inSum->setLayoutDirection(Qt::LeftToRight);
 
     m_feedback.timer = controls::timer(this, QStringLiteral("Timer1"), 2000);
     connect(m_feedback.timer, &QTimer::timeout, this, &PracticeScreen::Timer1_Timer);

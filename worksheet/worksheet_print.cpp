@@ -372,6 +372,10 @@ PrintOutcome printWorksheet(QPagedPaintDevice &device, const WorksheetPrint &con
             device.newPage();
         const bool key = plan.isKeyPage(pageIndex);
         paintHeader(page, content, width, key);
+        // Sums are written left to right, units under units, in every
+        // language; the header and footer follow the language's direction.
+        const Qt::LayoutDirection pageDirection = painter.layoutDirection();
+        painter.setLayoutDirection(Qt::LeftToRight);
         for (int problem = plan.firstProblemOn(pageIndex);
              problem < plan.endOfProblemsOn(pageIndex); ++problem) {
             const PagePlace place = key ? plan.keyPlace(problem) : plan.sheetPlace(problem);
@@ -387,6 +391,7 @@ PrintOutcome printWorksheet(QPagedPaintDevice &device, const WorksheetPrint &con
             else
                 paintSum(page, at, problem + 1, content.problems.at(problem));
         }
+        painter.setLayoutDirection(pageDirection);
         paintFooter(page, width, height, pageIndex + 1, plan.pageCount());
         if (keepGoing && !keepGoing(pageIndex - first + 1, toDo)) {
             // A printer drops the job; a file is thrown away by whoever

@@ -425,6 +425,8 @@ void WorksheetScreen::worksheetList(const QString &name, int left, int width)
     list->setSelectionMode(QAbstractItemView::NoSelection);
     list->setFocusPolicy(Qt::NoFocus);
     list->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    // The table reads as sums, left to right in every language.
+    list->setLayoutDirection(Qt::LeftToRight);
     const QRect place = twips(left, ListTopTwips, width, 0);
     list->setGeometry(
         place.left(), place.top(), place.width(), VisibleRows * RowHeight + 2 * list->frameWidth());
