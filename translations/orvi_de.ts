@@ -980,7 +980,7 @@ Bitte schicke Fehlermeldungen, Vorschläge und Fragen an %1. Jede Nachricht hilf
     </message>
     <message>
         <source># of Problems</source>
-        <translation>Anzahl Aufgaben</translation>
+        <translation>Aufgaben</translation>
     </message>
     <message>
         <source>Optional Information</source>
@@ -993,7 +993,7 @@ Bitte schicke Fehlermeldungen, Vorschläge und Fragen an %1. Jede Nachricht hilf
     <message>
         <source>Teachers Name</source>
         <extracomment>The teacher&apos;s name, written on the worksheet.</extracomment>
-        <translation>Name der Lehrkraft</translation>
+        <translation>Lehrkraft</translation>
     </message>
     <message>
         <source>Class Name</source>
@@ -1018,12 +1018,12 @@ Bitte schicke Fehlermeldungen, Vorschläge und Fragen an %1. Jede Nachricht hilf
     </message>
     <message>
         <source>Save As Worksheet</source>
-        <translation>Als Arbeitsblatt speichern</translation>
+        <translation>Arbeitsblatt speichern</translation>
     </message>
     <message>
         <source>Save As Answer Sheet</source>
         <extracomment>Saves the answer key.</extracomment>
-        <translation>Als Lösungsblatt speichern</translation>
+        <translation>Lösungsblatt speichern</translation>
     </message>
     <message>
         <source>Print...</source>

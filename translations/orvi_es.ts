@@ -993,7 +993,7 @@ Envía los errores, sugerencias y preguntas a %1. Cada mensaje nos ayuda a mejor
     <message>
         <source>Teachers Name</source>
         <extracomment>The teacher&apos;s name, written on the worksheet.</extracomment>
-        <translation>Nombre del docente</translation>
+        <translation>Docente</translation>
     </message>
     <message>
         <source>Class Name</source>
@@ -1023,7 +1023,7 @@ Envía los errores, sugerencias y preguntas a %1. Cada mensaje nos ayuda a mejor
     <message>
         <source>Save As Answer Sheet</source>
         <extracomment>Saves the answer key.</extracomment>
-        <translation>Guardar como solucionario</translation>
+        <translation>Guardar solucionario</translation>
     </message>
     <message>
         <source>Print...</source>

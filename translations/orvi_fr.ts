@@ -980,7 +980,7 @@ Envoie les signalements d&apos;erreurs, les suggestions et les questions à %1. 
     </message>
     <message>
         <source># of Problems</source>
-        <translation>Nombre de calculs</translation>
+        <translation>Nb de calculs</translation>
     </message>
     <message>
         <source>Optional Information</source>
@@ -993,7 +993,7 @@ Envoie les signalements d&apos;erreurs, les suggestions et les questions à %1. 
     <message>
         <source>Teachers Name</source>
         <extracomment>The teacher&apos;s name, written on the worksheet.</extracomment>
-        <translation>Nom de l&apos;enseignant</translation>
+        <translation>Enseignant</translation>
     </message>
     <message>
         <source>Class Name</source>

@@ -993,7 +993,7 @@ Envie relatos de erros, sugestões e perguntas para %1. Cada mensagem nos ajuda 
     <message>
         <source>Teachers Name</source>
         <extracomment>The teacher&apos;s name, written on the worksheet.</extracomment>
-        <translation>Nome do professor</translation>
+        <translation>Professor</translation>
     </message>
     <message>
         <source>Class Name</source>
@@ -1009,7 +1009,7 @@ Envie relatos de erros, sugestões e perguntas para %1. Cada mensagem nos ajuda 
     </message>
     <message>
         <source>Clear Worksheet</source>
-        <translation>Limpar folha de atividades</translation>
+        <translation>Limpar folha</translation>
     </message>
     <message>
         <source>Worksheet of My Facts</source>
@@ -1018,7 +1018,7 @@ Envie relatos de erros, sugestões e perguntas para %1. Cada mensagem nos ajuda 
     </message>
     <message>
         <source>Save As Worksheet</source>
-        <translation>Salvar como folha de atividades</translation>
+        <translation>Salvar folha</translation>
     </message>
     <message>
         <source>Save As Answer Sheet</source>
