@@ -10,6 +10,7 @@
 #include "session/tutor_session.h"
 
 #include <QColor>
+#include <QCoreApplication>
 #include <QEvent>
 #include <QGroupBox>
 #include <QLabel>
@@ -30,10 +31,10 @@ PracticeScreen::PracticeScreen(TutorSession &session, QWidget *parent)
     : Screen(QStringLiteral("fraMain"), twips(-120, -120, 4815, 4935), parent)
     , m_session(session)
 {
-    auto *frmSettings = controls::groupBox(this, QStringLiteral("frmSettings"),
-        QStringLiteral("Current Level"), twips(2640, 3720, 1935, 735));
+    m_frmSettings = controls::groupBox(
+        this, QStringLiteral("frmSettings"), QString(), twips(2640, 3720, 1935, 735));
     m_lblCurLev = controls::label(
-        frmSettings, QStringLiteral("lblCurLev"), QString(), twips(120, 240, 1695, 375));
+        m_frmSettings, QStringLiteral("lblCurLev"), QString(), twips(120, 240, 1695, 375));
     m_lblCurLev->setFont(controls::font(SansSerif, 12, true));
     m_lblCurLev->setAlignment(Qt::AlignCenter);
     controls::setBackground(m_lblCurLev, QColor(255, 255, 192));
@@ -72,14 +73,11 @@ PracticeScreen::PracticeScreen(TutorSession &session, QWidget *parent)
         feedbackPlace);
 
     const sumlayout::ScoreCard card = sumlayout::scoreCard(this,
-        { QStringLiteral("fraInfo"), QStringLiteral("Your Score Card"), QStringLiteral("Label3"),
-            QStringLiteral("Correct:"), QStringLiteral("Label4"), QStringLiteral("Incorrect:"),
-            QStringLiteral("lblCorrect"), QStringLiteral("lblIncorrect") },
+        { QStringLiteral("fraInfo"), QString(), QStringLiteral("Label3"), QString(),
+            QStringLiteral("Label4"), QString(), QStringLiteral("lblCorrect"),
+            QStringLiteral("lblIncorrect") },
         twips(240, 3480, 2295, 1215));
     m_card = card;
-    m_txtAnswer->setAccessibleName(QStringLiteral("Your answer"));
-    m_lblNum1->setAccessibleDescription(QStringLiteral("first number"));
-    m_lblNum2->setAccessibleDescription(QStringLiteral("second number"));
 
     // Under "Try Again", beside the picture; a long sum takes two lines.
     const QWidget *tryAgainWord
@@ -89,6 +87,11 @@ PracticeScreen::PracticeScreen(TutorSession &session, QWidget *parent)
         QRect(0, rightSumTop, tryAgainWord->width(), m_feedback.tryAgain->height() - rightSumTop));
     m_lblRightSum->setFont(controls::font(SansSerif, 9.75, true));
     m_lblRightSum->hide();
+    // A sum is written left to right, units under units, in every language;
+    // a right-to-left one would swap the numbers' alignment.
+    for (QWidget *inSum :
+        std::initializer_list<QWidget *> { m_lblNum1, m_lblNum2, m_txtAnswer, m_lblRightSum })
+        inSum->setLayoutDirection(Qt::LeftToRight);
 
     m_feedback.timer = controls::timer(this, QStringLiteral("Timer1"), 2000);
     connect(m_feedback.timer, &QTimer::timeout, this, &PracticeScreen::Timer1_Timer);
@@ -99,6 +102,27 @@ PracticeScreen::PracticeScreen(TutorSession &session, QWidget *parent)
     connect(&m_session, &TutorSession::levelChanged, this, &PracticeScreen::showLevel);
     connect(&m_session, &TutorSession::operationChanged, this,
         [this](tutor::Operation operation) { m_signs.show(operation); });
+
+    retranslate();
+}
+
+void PracticeScreen::retranslate()
+{
+    m_frmSettings->setTitle(tr("Current Level"));
+    m_card.frame->setTitle(QCoreApplication::translate("ScoreCard", "Your Score Card"));
+    //: The heading over the count of right answers.
+    m_card.frame->findChild<QLabel *>(QStringLiteral("Label3"))
+        ->setText(QCoreApplication::translate("ScoreCard", "Correct:"));
+    //: The heading over the count of wrong answers.
+    m_card.frame->findChild<QLabel *>(QStringLiteral("Label4"))
+        ->setText(QCoreApplication::translate("ScoreCard", "Incorrect:"));
+    m_txtAnswer->setAccessibleName(tr("Your answer"));
+    m_lblNum1->setAccessibleDescription(tr("first number"));
+    m_lblNum2->setAccessibleDescription(tr("second number"));
+    showLevel();
+    // The sum to answer, said in the language now spoken.
+    if (!m_lblNum1->text().isEmpty())
+        m_txtAnswer->setAccessibleDescription(spokenProblem());
 }
 
 void PracticeScreen::showProblem(float first, float second)
@@ -111,8 +135,9 @@ void PracticeScreen::showProblem(float first, float second)
 
 void PracticeScreen::showLevel()
 {
-    m_lblCurLev->setText(m_factsMode ? QStringLiteral("My Facts")
-                                     : tutor::levelName(tutor::Level(m_session.state().LevelCode)));
+    //: In place of the level while the pupil practises their own facts.
+    m_lblCurLev->setText(
+        m_factsMode ? tr("My Facts") : tutor::levelName(tutor::Level(m_session.state().LevelCode)));
 }
 
 void PracticeScreen::setFactsMode(bool on)

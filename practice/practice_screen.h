@@ -39,6 +39,7 @@ public slots:
     void Timer1_Timer();
 
 protected:
+    void retranslate() override;
     bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
@@ -47,6 +48,7 @@ private:
     QString spokenProblem() const;
 
     TutorSession &m_session;
+    QGroupBox *m_frmSettings = nullptr;
     QLabel *m_lblCurLev = nullptr;
     QLabel *m_lblNum1 = nullptr;
     sumlayout::OperationSigns m_signs;

@@ -1,5 +1,7 @@
 #include "rules/spoken_sum.h"
 
+#include <QCoreApplication>
+
 namespace tutor {
 
 // Every sentence below fills its placeholders in one pass, so a filled-in text
@@ -9,13 +11,14 @@ QString operationWord(Operation operation)
 {
     switch (operation) {
     case Operation::Addition:
-        return QStringLiteral("plus");
+        //: The sign's name as a screen reader says it, and in a sum read out.
+        return QCoreApplication::translate("SpokenSum", "plus");
     case Operation::Subtraction:
-        return QStringLiteral("minus");
+        return QCoreApplication::translate("SpokenSum", "minus");
     case Operation::Multiplication:
-        return QStringLiteral("times");
+        return QCoreApplication::translate("SpokenSum", "times");
     case Operation::Division:
-        return QStringLiteral("divided by");
+        return QCoreApplication::translate("SpokenSum", "divided by");
     default:
         return QString();
     }
@@ -26,20 +29,22 @@ QString spokenSum(const QString &first, Operation operation, const QString &seco
     QString sentence;
     switch (operation) {
     case Operation::Addition:
-        sentence = QStringLiteral("%1 plus %2 equals what?");
+        //: The sum to answer, read out. %1 and %2 are its numbers.
+        sentence = QCoreApplication::translate("SpokenSum", "%1 plus %2 equals what?");
         break;
     case Operation::Subtraction:
-        sentence = QStringLiteral("%1 minus %2 equals what?");
+        sentence = QCoreApplication::translate("SpokenSum", "%1 minus %2 equals what?");
         break;
     case Operation::Multiplication:
-        sentence = QStringLiteral("%1 times %2 equals what?");
+        sentence = QCoreApplication::translate("SpokenSum", "%1 times %2 equals what?");
         break;
     case Operation::Division:
-        sentence = QStringLiteral("%1 divided by %2 equals what?");
+        sentence = QCoreApplication::translate("SpokenSum", "%1 divided by %2 equals what?");
         break;
     default:
         // A code no menu gives out has no word; its place stays empty.
-        sentence = QStringLiteral("%1  %2 equals what?");
+        //: An operation with no name: its word is left out.
+        sentence = QCoreApplication::translate("SpokenSum", "%1  %2 equals what?");
         break;
     }
     return sentence.arg(first, second);
@@ -50,19 +55,22 @@ QString spokenMissingNumber(const QString &top, Operation operation, const QStri
     QString sentence;
     switch (operation) {
     case Operation::Addition:
-        sentence = QStringLiteral("%1 plus what equals %2?");
+        //: The Missing Number game's sum, read out: %1 the number above, %2 what the sum comes
+        //: to.
+        sentence = QCoreApplication::translate("SpokenSum", "%1 plus what equals %2?");
         break;
     case Operation::Subtraction:
-        sentence = QStringLiteral("%1 minus what equals %2?");
+        sentence = QCoreApplication::translate("SpokenSum", "%1 minus what equals %2?");
         break;
     case Operation::Multiplication:
-        sentence = QStringLiteral("%1 times what equals %2?");
+        sentence = QCoreApplication::translate("SpokenSum", "%1 times what equals %2?");
         break;
     case Operation::Division:
-        sentence = QStringLiteral("%1 divided by what equals %2?");
+        sentence = QCoreApplication::translate("SpokenSum", "%1 divided by what equals %2?");
         break;
     default:
-        sentence = QStringLiteral("%1  what equals %2?");
+        //: An operation with no name: its word is left out.
+        sentence = QCoreApplication::translate("SpokenSum", "%1  what equals %2?");
         break;
     }
     return sentence.arg(top, bottom);
@@ -70,20 +78,37 @@ QString spokenMissingNumber(const QString &top, Operation operation, const QStri
 
 QString spokenMissingOperation(const QString &first, const QString &second, const QString &result)
 {
-    return QStringLiteral("%1 what %2 equals %3? Addition, Subtraction or Multiplication?")
+    //: The Missing Operation game's sum, read out, and the three answers it offers.
+    return QCoreApplication::translate(
+        "SpokenSum", "%1 what %2 equals %3? Addition, Subtraction or Multiplication?")
         .arg(first, second, result);
 }
 
 QString spokenScore(qint16 right, qint16 wrong)
 {
-    return QStringLiteral("%1 right, %2 wrong.").arg(right).arg(wrong);
+    //: The score card, read out: %1 answers right, %2 wrong.
+    return QCoreApplication::translate("SpokenSum", "%1 right, %2 wrong.")
+        .arg(QString::number(right), QString::number(wrong));
 }
 
 QString spokenVerdict(bool right, const QString &score, const QString &sum, bool newSum)
 {
-    const QString sentence = right
-        ? (newSum ? QStringLiteral("Correct! %1 Next: %2") : QStringLiteral("Correct! %1 %2"))
-        : (newSum ? QStringLiteral("Try Again. %1 Next: %2") : QStringLiteral("Try Again. %1 %2"));
+    QString sentence;
+    if (right && newSum) {
+        //: After a right answer: %1 the score, %2 the next sum to answer. "Correct!" as the
+        //: screen shows it.
+        sentence = QCoreApplication::translate("SpokenSum", "Correct! %1 Next: %2");
+    } else if (right) {
+        //: After a right answer, the same sum asked again: %1 the score, %2 the sum.
+        sentence = QCoreApplication::translate("SpokenSum", "Correct! %1 %2");
+    } else if (newSum) {
+        //: After a wrong answer: %1 the score, %2 the next sum. "Try Again" as the screen
+        //: shows it.
+        sentence = QCoreApplication::translate("SpokenSum", "Try Again. %1 Next: %2");
+    } else {
+        //: After a wrong answer, the same sum to try again: %1 the score, %2 the sum.
+        sentence = QCoreApplication::translate("SpokenSum", "Try Again. %1 %2");
+    }
     return sentence.arg(score, sum);
 }
 
@@ -93,19 +118,21 @@ QString spokenRightSum(
     QString sentence;
     switch (operation) {
     case Operation::Addition:
-        sentence = QStringLiteral("%1 plus %2 equals %3.");
+        //: A sum with its answer, read out after a miss: %1 and %2 its numbers, %3 the answer.
+        sentence = QCoreApplication::translate("SpokenSum", "%1 plus %2 equals %3.");
         break;
     case Operation::Subtraction:
-        sentence = QStringLiteral("%1 minus %2 equals %3.");
+        sentence = QCoreApplication::translate("SpokenSum", "%1 minus %2 equals %3.");
         break;
     case Operation::Multiplication:
-        sentence = QStringLiteral("%1 times %2 equals %3.");
+        sentence = QCoreApplication::translate("SpokenSum", "%1 times %2 equals %3.");
         break;
     case Operation::Division:
-        sentence = QStringLiteral("%1 divided by %2 equals %3.");
+        sentence = QCoreApplication::translate("SpokenSum", "%1 divided by %2 equals %3.");
         break;
     default:
-        sentence = QStringLiteral("%1  %2 equals %3.");
+        //: An operation with no name: its word is left out.
+        sentence = QCoreApplication::translate("SpokenSum", "%1  %2 equals %3.");
         break;
     }
     return sentence.arg(first, second, answer);
@@ -113,7 +140,10 @@ QString spokenRightSum(
 
 QString spokenMissWithRightSum(const QString &rightSum, const QString &score, const QString &sum)
 {
-    return QStringLiteral("Try Again. %1 %2 Next: %3").arg(rightSum, score, sum);
+    //: After a miss in My Facts: %1 the right sum with its answer, %2 the score, %3 the next
+    //: sum.
+    return QCoreApplication::translate("SpokenSum", "Try Again. %1 %2 Next: %3")
+        .arg(rightSum, score, sum);
 }
 
 } // namespace tutor

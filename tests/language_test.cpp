@@ -6,8 +6,10 @@
 #include "base/program_folders.h"
 #include "report/report_writer.h"
 #include "tests/test_support.h"
+#include "tests/worksheet_test_support.h"
 
 #include <QAbstractItemView>
+#include <QComboBox>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -71,6 +73,7 @@ private slots:
     void pagesComeInTheLanguageSpokenElseInEnglish_data();
     void pagesComeInTheLanguageSpokenElseInEnglish();
     void progressScreensAndFilesSpeakGermanThenEnglishAgain();
+    void practiceAndWorksheetSpeakTheLanguage();
 };
 
 void LanguageTest::cleanup()
@@ -221,6 +224,39 @@ void LanguageTest::progressScreensAndFilesSpeakGermanThenEnglishAgain()
     const QByteArray english = testsupport::fileBytes(reports + u"OrviProgress.csv"_s);
     QVERIFY(english.startsWith("pupil,answered_at,mode,level,operation,first,"));
     QVERIFY(english.contains(",practice,") && english.contains(",addition,"));
+// The practice screen says its sum in the language spoken; the worksheet
+// screen keeps its picks through a change of language and writes its files in
+// the language spoken, and in English byte for byte again once it is back.
+void LanguageTest::practiceAndWorksheetSpeakTheLanguage()
+{
+    testsupport::TutorFixture fixture;
+    MainWindow &window = fixture.window();
+    testsupport::setPracticeProblem(window, 3, 4, 1);
+
+    speak(u"de"_s);
+    QCOMPARE(named<QGroupBox>(&window, u"fraInfo"_s)->title(), u"Deine Punktekarte"_s);
+    QCOMPARE(named<QLineEdit>(&window, u"txtAnswer"_s)->accessibleDescription(),
+        u"Wie viel ist 3 plus 4?"_s);
+
+    speak(u"en"_s);
+    worksheettest::readyWorksheet(fixture, u"Expert"_s, u"Subtraction"_s);
+    const QList<worksheettest::Problem> problems = worksheettest::createProblems(window, 2);
+    speak(u"de"_s);
+    QCOMPARE(named<QComboBox>(&window, u"cmbDifficulty"_s)->currentText(), u"Profi"_s);
+    QCOMPARE(named<QComboBox>(&window, u"cmbOperation"_s)->currentText(), u"Subtraktion"_s);
+    worksheettest::saveBoth(window);
+    const QString worksheet
+        = QString::fromUtf8(testsupport::fileBytes(worksheettest::worksheetPath(fixture)));
+    QVERIFY2(worksheet.contains(u"\r\nDatum:________________"_s), qPrintable(worksheet));
+    const QByteArray answerSheet = testsupport::fileBytes(worksheettest::answerSheetPath(fixture));
+    QVERIFY2(answerSheet.startsWith(u"Name: LÖSUNGSBLATT"_s.toUtf8()), answerSheet.constData());
+
+    speak(u"en"_s);
+    worksheettest::saveBoth(window);
+    QCOMPARE(testsupport::fileBytes(worksheettest::worksheetPath(fixture)),
+        worksheettest::expectedWorksheet({}, {}, problems));
+    QCOMPARE(testsupport::fileBytes(worksheettest::answerSheetPath(fixture)),
+        worksheettest::expectedAnswerSheet(problems));
 }
 
 QTEST_MAIN(LanguageTest)

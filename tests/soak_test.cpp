@@ -3,10 +3,12 @@
 // SOAK_SEED replays a walk that failed; the seed is printed at the start.
 
 #include "progress/my_facts.h"
+#include "rules/answered_problem.h"
 #include "rules/fact_schedule.h"
 #include "rules/level_range.h"
 #include "rules/practice_problem.h"
 #include "tests/test_support.h"
+#include "worksheet/worksheet_writer.h"
 
 #include <QAbstractButton>
 #include <QApplication>
@@ -293,7 +295,8 @@ void Walk::clickButton()
         // The log as it stands when the report is written.
         const int rows = testsupport::logRowCount(m_window);
         const int right = int(
-            testsupport::listTexts(named<QListView>(&m_window, u"lstLogRW"_s)).count(u"Right"_s));
+            testsupport::listTexts(named<QListView>(&m_window, u"lstLogRW"_s))
+                .count(tutor::verdictText(tutor::Verdict::Right)));
         const qsizetype launches = m_urls.urls.size();
         button->click();
         if (m_urls.urls.size() > launches)
@@ -339,8 +342,11 @@ void Walk::checkReport(const QUrl &url, int rows, int right)
         return;
     }
     // The figures of the summary, under its headings: problems, right, wrong.
+    // The walk may have chosen any language.
+    const QByteArray problemsHeading
+        = QCoreApplication::translate("ReportWriter", "# Problems").toUtf8();
     const auto headings = std::find_if(lines.cbegin(), lines.cend(),
-        [](const QByteArray &line) { return line.contains("# Problems"); });
+        [&problemsHeading](const QByteArray &line) { return line.contains(problemsHeading); });
     const QString summary = headings != lines.cend() && headings + 1 != lines.cend()
         ? QString::fromUtf8(*(headings + 1))
         : QString();
@@ -359,10 +365,11 @@ void Walk::checkReport(const QUrl &url, int rows, int right)
 
 void Walk::checkSheet(const QString &fileName, int rows)
 {
-    const QString status = testsupport::labelText(m_window, "lblWorksheetMessage");
+    const auto *message = testsupport::named<QLabel>(&m_window, u"lblWorksheetMessage"_s);
     const QString path = m_folder + u"/worksheets/"_s + fileName;
-    if (!status.startsWith(u"Save Succesfull"_s)) {
-        fail(u"saving "_s + fileName + u" said: "_s + status);
+    // In whatever language the walk chose last; the tool tip holds it whole.
+    if (message->toolTip() != tutor::worksheetSavedMessage(QDir::toNativeSeparators(path))) {
+        fail(u"saving "_s + fileName + u" said: "_s + message->text());
         return;
     }
     static const QRegularExpression problemLine(

@@ -479,6 +479,68 @@ Bitte schicke Fehlermeldungen, Vorschläge und Fragen an %1. Jede Nachricht hilf
     </message>
 </context>
 <context>
+    <name>PracticeScreen</name>
+    <message>
+        <source>Current Level</source>
+        <translation>Aktuelle Stufe</translation>
+    </message>
+    <message>
+        <source>Your answer</source>
+        <translation>Deine Antwort</translation>
+    </message>
+    <message>
+        <source>first number</source>
+        <translation>erste Zahl</translation>
+    </message>
+    <message>
+        <source>second number</source>
+        <translation>zweite Zahl</translation>
+    </message>
+    <message>
+        <source>My Facts</source>
+        <extracomment>In place of the level while the pupil practises their own facts.</extracomment>
+        <translation>Meine Aufgaben</translation>
+    </message>
+</context>
+<context>
+    <name>PrintPreview</name>
+    <message>
+        <source>&amp;Print</source>
+        <translation>&amp;Drucken</translation>
+    </message>
+    <message>
+        <source>&amp;Close</source>
+        <translation>&amp;Schließen</translation>
+    </message>
+    <message>
+        <source>Zoom</source>
+        <translation>Zoom</translation>
+    </message>
+    <message>
+        <source>Page number</source>
+        <translation>Seitennummer</translation>
+    </message>
+    <message>
+        <source>Worksheet pages</source>
+        <translation>Seiten des Arbeitsblatts</translation>
+    </message>
+    <message>
+        <source>1 page</source>
+        <translation>1 Seite</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n pages</source>
+        <translation>
+            <numerusform>%n Seite</numerusform>
+            <numerusform>%n Seiten</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Include &amp;answer key</source>
+        <translation>&amp;Lösungsblatt mitdrucken</translation>
+    </message>
+</context>
+<context>
     <name>ProgressFile</name>
     <message>
         <source>the journal cannot be kept beside the file</source>
@@ -1427,6 +1489,20 @@ Bitte schicke Fehlermeldungen, Vorschläge und Fragen an %1. Jede Nachricht hilf
         <extracomment>The heading over the count of wrong answers.</extracomment>
         <translation>Falsch:</translation>
     </message>
+    <message>
+        <source>Your Score Card</source>
+        <translation>Deine Punktekarte</translation>
+    </message>
+    <message>
+        <source>Correct:</source>
+        <extracomment>The heading over the count of right answers.</extracomment>
+        <translation>Richtig:</translation>
+    </message>
+    <message>
+        <source>Incorrect:</source>
+        <extracomment>The heading over the count of wrong answers.</extracomment>
+        <translation>Falsch:</translation>
+    </message>
 </context>
 <context>
     <name>SpokenLog</name>
@@ -1471,6 +1547,127 @@ Bitte schicke Fehlermeldungen, Vorschläge und Fragen an %1. Jede Nachricht hilf
             <numerusform>Bericht angezeigt: %n Antwort.</numerusform>
             <numerusform>Bericht angezeigt: %n Antworten.</numerusform>
         </translation>
+    </message>
+</context>
+<context>
+    <name>SpokenSum</name>
+    <message>
+        <source>plus</source>
+        <extracomment>The sign&apos;s name as a screen reader says it, and in a sum read out.</extracomment>
+        <translation>plus</translation>
+    </message>
+    <message>
+        <source>minus</source>
+        <translation>minus</translation>
+    </message>
+    <message>
+        <source>times</source>
+        <translation>mal</translation>
+    </message>
+    <message>
+        <source>divided by</source>
+        <translation>geteilt durch</translation>
+    </message>
+    <message>
+        <source>%1 plus %2 equals what?</source>
+        <extracomment>The sum to answer, read out. %1 and %2 are its numbers.</extracomment>
+        <translation>Wie viel ist %1 plus %2?</translation>
+    </message>
+    <message>
+        <source>%1 minus %2 equals what?</source>
+        <translation>Wie viel ist %1 minus %2?</translation>
+    </message>
+    <message>
+        <source>%1 times %2 equals what?</source>
+        <translation>Wie viel ist %1 mal %2?</translation>
+    </message>
+    <message>
+        <source>%1 divided by %2 equals what?</source>
+        <translation>Wie viel ist %1 geteilt durch %2?</translation>
+    </message>
+    <message>
+        <source>%1  %2 equals what?</source>
+        <extracomment>An operation with no name: its word is left out.</extracomment>
+        <translation>Wie viel ist %1  %2?</translation>
+    </message>
+    <message>
+        <source>%1 plus what equals %2?</source>
+        <extracomment>The Missing Number game&apos;s sum, read out: %1 the number above, %2 what the sum comes to.</extracomment>
+        <translation>%1 plus wie viel ergibt %2?</translation>
+    </message>
+    <message>
+        <source>%1 minus what equals %2?</source>
+        <translation>%1 minus wie viel ergibt %2?</translation>
+    </message>
+    <message>
+        <source>%1 times what equals %2?</source>
+        <translation>%1 mal wie viel ergibt %2?</translation>
+    </message>
+    <message>
+        <source>%1 divided by what equals %2?</source>
+        <translation>%1 geteilt durch wie viel ergibt %2?</translation>
+    </message>
+    <message>
+        <source>%1  what equals %2?</source>
+        <extracomment>An operation with no name: its word is left out.</extracomment>
+        <translation>%1  wie viel ergibt %2?</translation>
+    </message>
+    <message>
+        <source>%1 what %2 equals %3? Addition, Subtraction or Multiplication?</source>
+        <extracomment>The Missing Operation game&apos;s sum, read out, and the three answers it offers.</extracomment>
+        <translation>%1 was %2 ergibt %3? Addition, Subtraktion oder Multiplikation?</translation>
+    </message>
+    <message>
+        <source>%1 right, %2 wrong.</source>
+        <extracomment>The score card, read out: %1 answers right, %2 wrong.</extracomment>
+        <translation>Richtig: %1, falsch: %2.</translation>
+    </message>
+    <message>
+        <source>Correct! %1 Next: %2</source>
+        <extracomment>After a right answer: %1 the score, %2 the next sum to answer. &quot;Correct!&quot; as the screen shows it.</extracomment>
+        <translation>Richtig! %1 Nächste Aufgabe: %2</translation>
+    </message>
+    <message>
+        <source>Correct! %1 %2</source>
+        <extracomment>After a right answer, the same sum asked again: %1 the score, %2 the sum.</extracomment>
+        <translation>Richtig! %1 %2</translation>
+    </message>
+    <message>
+        <source>Try Again. %1 Next: %2</source>
+        <extracomment>After a wrong answer: %1 the score, %2 the next sum. &quot;Try Again&quot; as the screen shows it.</extracomment>
+        <translation>Versuch es noch mal. %1 Nächste Aufgabe: %2</translation>
+    </message>
+    <message>
+        <source>Try Again. %1 %2</source>
+        <extracomment>After a wrong answer, the same sum to try again: %1 the score, %2 the sum.</extracomment>
+        <translation>Versuch es noch mal. %1 %2</translation>
+    </message>
+    <message>
+        <source>%1 plus %2 equals %3.</source>
+        <extracomment>A sum with its answer, read out after a miss: %1 and %2 its numbers, %3 the answer.</extracomment>
+        <translation>%1 plus %2 ist %3.</translation>
+    </message>
+    <message>
+        <source>%1 minus %2 equals %3.</source>
+        <translation>%1 minus %2 ist %3.</translation>
+    </message>
+    <message>
+        <source>%1 times %2 equals %3.</source>
+        <translation>%1 mal %2 ist %3.</translation>
+    </message>
+    <message>
+        <source>%1 divided by %2 equals %3.</source>
+        <translation>%1 geteilt durch %2 ist %3.</translation>
+    </message>
+    <message>
+        <source>%1  %2 equals %3.</source>
+        <extracomment>An operation with no name: its word is left out.</extracomment>
+        <translation>%1  %2 ist %3.</translation>
+    </message>
+    <message>
+        <source>Try Again. %1 %2 Next: %3</source>
+        <extracomment>After a miss in My Facts: %1 the right sum with its answer, %2 the score, %3 the next sum.</extracomment>
+        <translation>Versuch es noch mal. %1 %2 Nächste Aufgabe: %3</translation>
     </message>
 </context>
 <context>
@@ -1574,6 +1771,325 @@ Bitte schicke Fehlermeldungen, Vorschläge und Fragen an %1. Jede Nachricht hilf
     <message>
         <source>Wrong</source>
         <translation>Falsch</translation>
+    </message>
+</context>
+<context>
+    <name>WorksheetFiles</name>
+    <message>
+        <source>Name:________________</source>
+        <extracomment>The worksheet file&apos;s first line: where the pupil writes their name.</extracomment>
+        <translation>Name:________________</translation>
+    </message>
+    <message>
+        <source>Date:________________</source>
+        <extracomment>The worksheet file&apos;s second line: where the date is written.</extracomment>
+        <translation>Datum:________________</translation>
+    </message>
+    <message>
+        <source>Name: ANSWER KEY</source>
+        <extracomment>The answer key file&apos;s first line, in place of the pupil&apos;s name.</extracomment>
+        <translation>Name: LÖSUNGSBLATT</translation>
+    </message>
+    <message>
+        <source>Save Succesfull - Available in %1</source>
+        <extracomment>The status line after a save; %1 is the file&apos;s path.</extracomment>
+        <translation>Gespeichert - zu finden in %1</translation>
+    </message>
+    <message>
+        <source>Save failed - %1: %2</source>
+        <extracomment>The status line after a failed save; %1 is the file&apos;s path, %2 the system&apos;s reason.</extracomment>
+        <translation>Speichern fehlgeschlagen - %1: %2</translation>
+    </message>
+</context>
+<context>
+    <name>WorksheetPrint</name>
+    <message>
+        <source>Orvi Math Tutor Worksheet</source>
+        <extracomment>The printed worksheet&apos;s title.</extracomment>
+        <translation>Orvi Math Tutor - Arbeitsblatt</translation>
+    </message>
+    <message>
+        <source>Orvi Math Tutor Worksheet - Answer Key</source>
+        <extracomment>The title of the printed answer key&apos;s pages.</extracomment>
+        <translation>Orvi Math Tutor - Lösungsblatt</translation>
+    </message>
+    <message>
+        <source>Teacher: %1</source>
+        <extracomment>Under the title; %1 is the teacher&apos;s name.</extracomment>
+        <translation>Lehrkraft: %1</translation>
+    </message>
+    <message>
+        <source>Class: %1</source>
+        <extracomment>Under the title; %1 is the class&apos;s name.</extracomment>
+        <translation>Klasse: %1</translation>
+    </message>
+    <message>
+        <source>Name: ______________________________</source>
+        <extracomment>Where the pupil writes their name; the line is theirs to write on.</extracomment>
+        <translation>Name: ______________________________</translation>
+    </message>
+    <message>
+        <source>Page %1 of %2</source>
+        <extracomment>The page&apos;s footer.</extracomment>
+        <translation>Seite %1 von %2</translation>
+    </message>
+</context>
+<context>
+    <name>WorksheetScreen</name>
+    <message>
+        <source>Current Worksheet Cleared  --  Ready to create new worksheet.</source>
+        <extracomment>The status line after &quot;Clear Worksheet&quot;.</extracomment>
+        <translation>Arbeitsblatt geleert  --  Bereit für ein neues Arbeitsblatt.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n problems added from My Facts  --  %1 problems on the worksheet.</source>
+        <extracomment>%n problems were added from the pupil&apos;s own facts; %1 is how many the worksheet now has.</extracomment>
+        <translation>
+            <numerusform>%n Aufgabe aus „Meine Aufgaben“ hinzugefügt  --  Aufgaben auf dem Arbeitsblatt: %1.</numerusform>
+            <numerusform>%n Aufgaben aus „Meine Aufgaben“ hinzugefügt  --  Aufgaben auf dem Arbeitsblatt: %1.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Worksheet Full  --  %1 of %2 problems from My Facts added; a worksheet holds at most %3 problems.</source>
+        <extracomment>%1 of the %2 problems asked for were added before the worksheet was full; %3 is the most it holds.</extracomment>
+        <translation>Arbeitsblatt voll  --  %1 von %2 Aufgaben aus „Meine Aufgaben“ hinzugefügt; ein Arbeitsblatt fasst höchstens %3 Aufgaben.</translation>
+    </message>
+    <message>
+        <source>Worksheet Full  --  A worksheet holds at most %1 problems. Save it, or clear it to start again.</source>
+        <translation>Arbeitsblatt voll  --  Ein Arbeitsblatt fasst höchstens %1 Aufgaben. Speichern Sie es oder leeren Sie es, um neu zu beginnen.</translation>
+    </message>
+    <message>
+        <source>Worksheet sent to the printer %1</source>
+        <extracomment>%1 names the printer.</extracomment>
+        <translation>Arbeitsblatt an den Drucker %1 gesendet</translation>
+    </message>
+    <message>
+        <source>Printing cancelled - nothing was printed.</source>
+        <translation>Drucken abgebrochen - es wurde nichts gedruckt.</translation>
+    </message>
+    <message>
+        <source>Worksheet saved as PDF - %1</source>
+        <extracomment>%1 is the PDF file&apos;s path.</extracomment>
+        <translation>Arbeitsblatt als PDF gespeichert - %1</translation>
+    </message>
+    <message>
+        <source>Difficulty %1.</source>
+        <extracomment>Told when a difficulty level is picked; %1 is its name.</extracomment>
+        <translation>Schwierigkeit %1.</translation>
+    </message>
+    <message>
+        <source>Operation %1.</source>
+        <extracomment>Told when an operation is picked; %1 is its name.</extracomment>
+        <translation>Rechenart %1.</translation>
+    </message>
+    <message>
+        <source> Create Problem is ready.</source>
+        <extracomment>Added after the pick that makes the &quot;Create Problem&quot; button usable; keeps its leading space.</extracomment>
+        <translation> „Aufgabe erstellen“ ist bereit.</translation>
+    </message>
+    <message>
+        <source>Problem %1 added: %2 plus %3.</source>
+        <extracomment>%1 is the problem&apos;s number on the worksheet, %2 and %3 its two numbers.</extracomment>
+        <translation>Aufgabe %1 hinzugefügt: %2 plus %3.</translation>
+    </message>
+    <message>
+        <source>Problem %1 added: %2 minus %3.</source>
+        <translation>Aufgabe %1 hinzugefügt: %2 minus %3.</translation>
+    </message>
+    <message>
+        <source>Problem %1 added: %2 times %3.</source>
+        <translation>Aufgabe %1 hinzugefügt: %2 mal %3.</translation>
+    </message>
+    <message>
+        <source>Problem %1 added: %2 divided by %3.</source>
+        <translation>Aufgabe %1 hinzugefügt: %2 geteilt durch %3.</translation>
+    </message>
+    <message>
+        <source>Problem %1 added: %2  %3.</source>
+        <extracomment>An operation with no name: its word is left out.</extracomment>
+        <translation>Aufgabe %1 hinzugefügt: %2  %3.</translation>
+    </message>
+    <message>
+        <source>The worksheet is full: it holds at most %1 problems. Save it, or clear it to start again.</source>
+        <extracomment>%1 is the most problems a worksheet holds.</extracomment>
+        <translation>Das Arbeitsblatt ist voll: Es fasst höchstens %1 Aufgaben. Speichern Sie es oder leeren Sie es, um neu zu beginnen.</translation>
+    </message>
+    <message>
+        <source>Worksheet cleared.</source>
+        <translation>Arbeitsblatt geleert.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n problems added from My Facts, with their answers. The worksheet has %1 problems.</source>
+        <extracomment>%n problems were added from the pupil&apos;s own facts; %1 is how many the worksheet now has.</extracomment>
+        <translation>
+            <numerusform>%n Aufgabe aus „Meine Aufgaben“ mit Lösung hinzugefügt. Aufgaben auf dem Arbeitsblatt: %1.</numerusform>
+            <numerusform>%n Aufgaben aus „Meine Aufgaben“ mit Lösungen hinzugefügt. Aufgaben auf dem Arbeitsblatt: %1.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1 of %2 problems added from My Facts, with their answers: the worksheet is full at %3 problems.</source>
+        <extracomment>%1 of the %2 problems asked for were added; %3 is the most a worksheet holds.</extracomment>
+        <translation>%1 von %2 Aufgaben aus „Meine Aufgaben“ mit Lösungen hinzugefügt: Das Arbeitsblatt ist mit %3 Aufgaben voll.</translation>
+    </message>
+    <message>
+        <source>Worksheet saved as %1.</source>
+        <extracomment>%1 is the file&apos;s path.</extracomment>
+        <translation>Arbeitsblatt gespeichert als %1.</translation>
+    </message>
+    <message>
+        <source>Answer sheet saved as %1.</source>
+        <translation>Lösungsblatt gespeichert als %1.</translation>
+    </message>
+    <message>
+        <source>The worksheet could not be saved as %1: %2.</source>
+        <extracomment>%1 is the file&apos;s path, %2 the system&apos;s reason.</extracomment>
+        <translation>Das Arbeitsblatt konnte nicht als %1 gespeichert werden: %2.</translation>
+    </message>
+    <message>
+        <source>The answer sheet could not be saved as %1: %2.</source>
+        <translation>Das Lösungsblatt konnte nicht als %1 gespeichert werden: %2.</translation>
+    </message>
+    <message>
+        <source>Worksheet saved as PDF: %1.</source>
+        <extracomment>%1 is the PDF file&apos;s path.</extracomment>
+        <translation>Arbeitsblatt als PDF gespeichert: %1.</translation>
+    </message>
+    <message>
+        <source>Worksheet sent to the printer %1.</source>
+        <extracomment>%1 names the printer.</extracomment>
+        <translation>Arbeitsblatt an den Drucker %1 gesendet.</translation>
+    </message>
+    <message>
+        <source>Printing cancelled. Nothing was printed.</source>
+        <translation>Drucken abgebrochen. Es wurde nichts gedruckt.</translation>
+    </message>
+    <message>
+        <source>Addition</source>
+        <translation>Addition</translation>
+    </message>
+    <message>
+        <source>Subtraction</source>
+        <translation>Subtraktion</translation>
+    </message>
+    <message>
+        <source>Multiplication</source>
+        <translation>Multiplikation</translation>
+    </message>
+    <message>
+        <source>Select Worksheet Settings</source>
+        <translation>Arbeitsblatt einstellen</translation>
+    </message>
+    <message>
+        <source>Difficulty</source>
+        <extracomment>The level of the problems made.</extracomment>
+        <translation>Schwierigkeit</translation>
+    </message>
+    <message>
+        <source>Operation</source>
+        <translation>Rechenart</translation>
+    </message>
+    <message>
+        <source># of Problems</source>
+        <translation>Aufgaben</translation>
+    </message>
+    <message>
+        <source>Optional Information</source>
+        <translation>Zusätzliche Angaben</translation>
+    </message>
+    <message>
+        <source>Include Optional Information</source>
+        <translation>Zusätzliche Angaben aufnehmen</translation>
+    </message>
+    <message>
+        <source>Teachers Name</source>
+        <extracomment>The teacher&apos;s name, written on the worksheet.</extracomment>
+        <translation>Lehrkraft</translation>
+    </message>
+    <message>
+        <source>Class Name</source>
+        <translation>Klasse</translation>
+    </message>
+    <message>
+        <source>number of problems</source>
+        <translation>Anzahl der Aufgaben</translation>
+    </message>
+    <message>
+        <source>Create Problem</source>
+        <translation>Aufgabe erstellen</translation>
+    </message>
+    <message>
+        <source>Clear Worksheet</source>
+        <translation>Arbeitsblatt leeren</translation>
+    </message>
+    <message>
+        <source>Worksheet of My Facts</source>
+        <extracomment>Makes a worksheet of the pupil&apos;s own facts.</extracomment>
+        <translation>Arbeitsblatt aus „Meine Aufgaben“</translation>
+    </message>
+    <message>
+        <source>Save As Worksheet</source>
+        <translation>Arbeitsblatt speichern</translation>
+    </message>
+    <message>
+        <source>Save As Answer Sheet</source>
+        <extracomment>Saves the answer key.</extracomment>
+        <translation>Lösungsblatt speichern</translation>
+    </message>
+    <message>
+        <source>Print...</source>
+        <translation>Drucken...</translation>
+    </message>
+    <message>
+        <source>Your Current Worksheet</source>
+        <translation>Aktuelles Arbeitsblatt</translation>
+    </message>
+    <message>
+        <source>First numbers</source>
+        <translation>Erste Zahlen</translation>
+    </message>
+    <message>
+        <source>Signs</source>
+        <translation>Rechenzeichen</translation>
+    </message>
+    <message>
+        <source>Second numbers</source>
+        <translation>Zweite Zahlen</translation>
+    </message>
+    <message>
+        <source>Answers</source>
+        <translation>Ergebnisse</translation>
+    </message>
+    <message>
+        <source>Orvi Math Tutor Worksheet</source>
+        <extracomment>The print job&apos;s and the PDF&apos;s title.</extracomment>
+        <translation>Orvi Math Tutor - Arbeitsblatt</translation>
+    </message>
+    <message>
+        <source>Print Worksheet</source>
+        <translation>Arbeitsblatt drucken</translation>
+    </message>
+    <message>
+        <source>Printing the worksheet...</source>
+        <translation>Das Arbeitsblatt wird gedruckt...</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Abbrechen</translation>
+    </message>
+    <message>
+        <source>The worksheet could not be sent to the printer %1.</source>
+        <extracomment>%1 names the printer.</extracomment>
+        <translation>Das Arbeitsblatt konnte nicht an den Drucker %1 gesendet werden.</translation>
+    </message>
+    <message>
+        <source>the pages could not be drawn</source>
+        <extracomment>The reason a PDF was not saved, put into a sentence after a colon.</extracomment>
+        <translation>die Seiten konnten nicht gezeichnet werden</translation>
+    </message>
+    <message>
+        <source>The worksheet could not be saved as PDF to %1: %2</source>
+        <extracomment>%1 is the PDF file&apos;s path, %2 the reason.</extracomment>
+        <translation>Das Arbeitsblatt konnte nicht als PDF unter %1 gespeichert werden: %2</translation>
     </message>
 </context>
 <context>

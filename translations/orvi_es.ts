@@ -479,6 +479,68 @@ Envía los errores, sugerencias y preguntas a %1. Cada mensaje nos ayuda a mejor
     </message>
 </context>
 <context>
+    <name>PracticeScreen</name>
+    <message>
+        <source>Current Level</source>
+        <translation>Nivel actual</translation>
+    </message>
+    <message>
+        <source>Your answer</source>
+        <translation>Tu respuesta</translation>
+    </message>
+    <message>
+        <source>first number</source>
+        <translation>primer número</translation>
+    </message>
+    <message>
+        <source>second number</source>
+        <translation>segundo número</translation>
+    </message>
+    <message>
+        <source>My Facts</source>
+        <extracomment>In place of the level while the pupil practises their own facts.</extracomment>
+        <translation>Mis cálculos</translation>
+    </message>
+</context>
+<context>
+    <name>PrintPreview</name>
+    <message>
+        <source>&amp;Print</source>
+        <translation>&amp;Imprimir</translation>
+    </message>
+    <message>
+        <source>&amp;Close</source>
+        <translation>&amp;Cerrar</translation>
+    </message>
+    <message>
+        <source>Zoom</source>
+        <translation>Zoom</translation>
+    </message>
+    <message>
+        <source>Page number</source>
+        <translation>Número de página</translation>
+    </message>
+    <message>
+        <source>Worksheet pages</source>
+        <translation>Páginas de la ficha</translation>
+    </message>
+    <message>
+        <source>1 page</source>
+        <translation>1 página</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n pages</source>
+        <translation>
+            <numerusform>%n página</numerusform>
+            <numerusform>%n páginas</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Include &amp;answer key</source>
+        <translation>Incluir &amp;solucionario</translation>
+    </message>
+</context>
+<context>
     <name>ProgressFile</name>
     <message>
         <source>the journal cannot be kept beside the file</source>
@@ -1427,6 +1489,20 @@ Envía los errores, sugerencias y preguntas a %1. Cada mensaje nos ayuda a mejor
         <extracomment>The heading over the count of wrong answers.</extracomment>
         <translation>Errores:</translation>
     </message>
+    <message>
+        <source>Your Score Card</source>
+        <translation>Tu tarjeta de puntuación</translation>
+    </message>
+    <message>
+        <source>Correct:</source>
+        <extracomment>The heading over the count of right answers.</extracomment>
+        <translation>Aciertos:</translation>
+    </message>
+    <message>
+        <source>Incorrect:</source>
+        <extracomment>The heading over the count of wrong answers.</extracomment>
+        <translation>Errores:</translation>
+    </message>
 </context>
 <context>
     <name>SpokenLog</name>
@@ -1471,6 +1547,127 @@ Envía los errores, sugerencias y preguntas a %1. Cada mensaje nos ayuda a mejor
             <numerusform>Informe a la vista: %n respuesta.</numerusform>
             <numerusform>Informe a la vista: %n respuestas.</numerusform>
         </translation>
+    </message>
+</context>
+<context>
+    <name>SpokenSum</name>
+    <message>
+        <source>plus</source>
+        <extracomment>The sign&apos;s name as a screen reader says it, and in a sum read out.</extracomment>
+        <translation>más</translation>
+    </message>
+    <message>
+        <source>minus</source>
+        <translation>menos</translation>
+    </message>
+    <message>
+        <source>times</source>
+        <translation>por</translation>
+    </message>
+    <message>
+        <source>divided by</source>
+        <translation>entre</translation>
+    </message>
+    <message>
+        <source>%1 plus %2 equals what?</source>
+        <extracomment>The sum to answer, read out. %1 and %2 are its numbers.</extracomment>
+        <translation>¿Cuánto es %1 más %2?</translation>
+    </message>
+    <message>
+        <source>%1 minus %2 equals what?</source>
+        <translation>¿Cuánto es %1 menos %2?</translation>
+    </message>
+    <message>
+        <source>%1 times %2 equals what?</source>
+        <translation>¿Cuánto es %1 por %2?</translation>
+    </message>
+    <message>
+        <source>%1 divided by %2 equals what?</source>
+        <translation>¿Cuánto es %1 entre %2?</translation>
+    </message>
+    <message>
+        <source>%1  %2 equals what?</source>
+        <extracomment>An operation with no name: its word is left out.</extracomment>
+        <translation>¿Cuánto es %1  %2?</translation>
+    </message>
+    <message>
+        <source>%1 plus what equals %2?</source>
+        <extracomment>The Missing Number game&apos;s sum, read out: %1 the number above, %2 what the sum comes to.</extracomment>
+        <translation>¿%1 más cuánto da %2?</translation>
+    </message>
+    <message>
+        <source>%1 minus what equals %2?</source>
+        <translation>¿%1 menos cuánto da %2?</translation>
+    </message>
+    <message>
+        <source>%1 times what equals %2?</source>
+        <translation>¿%1 por cuánto da %2?</translation>
+    </message>
+    <message>
+        <source>%1 divided by what equals %2?</source>
+        <translation>¿%1 entre cuánto da %2?</translation>
+    </message>
+    <message>
+        <source>%1  what equals %2?</source>
+        <extracomment>An operation with no name: its word is left out.</extracomment>
+        <translation>¿%1  cuánto da %2?</translation>
+    </message>
+    <message>
+        <source>%1 what %2 equals %3? Addition, Subtraction or Multiplication?</source>
+        <extracomment>The Missing Operation game&apos;s sum, read out, and the three answers it offers.</extracomment>
+        <translation>¿%1 qué %2 da %3? ¿Suma, Resta o Multiplicación?</translation>
+    </message>
+    <message>
+        <source>%1 right, %2 wrong.</source>
+        <extracomment>The score card, read out: %1 answers right, %2 wrong.</extracomment>
+        <translation>Aciertos: %1, errores: %2.</translation>
+    </message>
+    <message>
+        <source>Correct! %1 Next: %2</source>
+        <extracomment>After a right answer: %1 the score, %2 the next sum to answer. &quot;Correct!&quot; as the screen shows it.</extracomment>
+        <translation>¡Correcto! %1 Siguiente: %2</translation>
+    </message>
+    <message>
+        <source>Correct! %1 %2</source>
+        <extracomment>After a right answer, the same sum asked again: %1 the score, %2 the sum.</extracomment>
+        <translation>¡Correcto! %1 %2</translation>
+    </message>
+    <message>
+        <source>Try Again. %1 Next: %2</source>
+        <extracomment>After a wrong answer: %1 the score, %2 the next sum. &quot;Try Again&quot; as the screen shows it.</extracomment>
+        <translation>Inténtalo otra vez. %1 Siguiente: %2</translation>
+    </message>
+    <message>
+        <source>Try Again. %1 %2</source>
+        <extracomment>After a wrong answer, the same sum to try again: %1 the score, %2 the sum.</extracomment>
+        <translation>Inténtalo otra vez. %1 %2</translation>
+    </message>
+    <message>
+        <source>%1 plus %2 equals %3.</source>
+        <extracomment>A sum with its answer, read out after a miss: %1 and %2 its numbers, %3 the answer.</extracomment>
+        <translation>%1 más %2 es igual a %3.</translation>
+    </message>
+    <message>
+        <source>%1 minus %2 equals %3.</source>
+        <translation>%1 menos %2 es igual a %3.</translation>
+    </message>
+    <message>
+        <source>%1 times %2 equals %3.</source>
+        <translation>%1 por %2 es igual a %3.</translation>
+    </message>
+    <message>
+        <source>%1 divided by %2 equals %3.</source>
+        <translation>%1 entre %2 es igual a %3.</translation>
+    </message>
+    <message>
+        <source>%1  %2 equals %3.</source>
+        <extracomment>An operation with no name: its word is left out.</extracomment>
+        <translation>%1  %2 es igual a %3.</translation>
+    </message>
+    <message>
+        <source>Try Again. %1 %2 Next: %3</source>
+        <extracomment>After a miss in My Facts: %1 the right sum with its answer, %2 the score, %3 the next sum.</extracomment>
+        <translation>Inténtalo otra vez. %1 %2 Siguiente: %3</translation>
     </message>
 </context>
 <context>
@@ -1574,6 +1771,325 @@ Envía los errores, sugerencias y preguntas a %1. Cada mensaje nos ayuda a mejor
     <message>
         <source>Wrong</source>
         <translation>Mal</translation>
+    </message>
+</context>
+<context>
+    <name>WorksheetFiles</name>
+    <message>
+        <source>Name:________________</source>
+        <extracomment>The worksheet file&apos;s first line: where the pupil writes their name.</extracomment>
+        <translation>Nombre:________________</translation>
+    </message>
+    <message>
+        <source>Date:________________</source>
+        <extracomment>The worksheet file&apos;s second line: where the date is written.</extracomment>
+        <translation>Fecha:________________</translation>
+    </message>
+    <message>
+        <source>Name: ANSWER KEY</source>
+        <extracomment>The answer key file&apos;s first line, in place of the pupil&apos;s name.</extracomment>
+        <translation>Nombre: SOLUCIONARIO</translation>
+    </message>
+    <message>
+        <source>Save Succesfull - Available in %1</source>
+        <extracomment>The status line after a save; %1 is the file&apos;s path.</extracomment>
+        <translation>Guardado correctamente - disponible en %1</translation>
+    </message>
+    <message>
+        <source>Save failed - %1: %2</source>
+        <extracomment>The status line after a failed save; %1 is the file&apos;s path, %2 the system&apos;s reason.</extracomment>
+        <translation>No se pudo guardar - %1: %2</translation>
+    </message>
+</context>
+<context>
+    <name>WorksheetPrint</name>
+    <message>
+        <source>Orvi Math Tutor Worksheet</source>
+        <extracomment>The printed worksheet&apos;s title.</extracomment>
+        <translation>Orvi Math Tutor - Ficha</translation>
+    </message>
+    <message>
+        <source>Orvi Math Tutor Worksheet - Answer Key</source>
+        <extracomment>The title of the printed answer key&apos;s pages.</extracomment>
+        <translation>Orvi Math Tutor - Ficha - Solucionario</translation>
+    </message>
+    <message>
+        <source>Teacher: %1</source>
+        <extracomment>Under the title; %1 is the teacher&apos;s name.</extracomment>
+        <translation>Docente: %1</translation>
+    </message>
+    <message>
+        <source>Class: %1</source>
+        <extracomment>Under the title; %1 is the class&apos;s name.</extracomment>
+        <translation>Clase: %1</translation>
+    </message>
+    <message>
+        <source>Name: ______________________________</source>
+        <extracomment>Where the pupil writes their name; the line is theirs to write on.</extracomment>
+        <translation>Nombre: ______________________________</translation>
+    </message>
+    <message>
+        <source>Page %1 of %2</source>
+        <extracomment>The page&apos;s footer.</extracomment>
+        <translation>Página %1 de %2</translation>
+    </message>
+</context>
+<context>
+    <name>WorksheetScreen</name>
+    <message>
+        <source>Current Worksheet Cleared  --  Ready to create new worksheet.</source>
+        <extracomment>The status line after &quot;Clear Worksheet&quot;.</extracomment>
+        <translation>Ficha vaciada  --  Lista para crear una ficha nueva.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n problems added from My Facts  --  %1 problems on the worksheet.</source>
+        <extracomment>%n problems were added from the pupil&apos;s own facts; %1 is how many the worksheet now has.</extracomment>
+        <translation>
+            <numerusform>%n ejercicio añadido de «Mis cálculos»  --  Ejercicios en la ficha: %1.</numerusform>
+            <numerusform>%n ejercicios añadidos de «Mis cálculos»  --  Ejercicios en la ficha: %1.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Worksheet Full  --  %1 of %2 problems from My Facts added; a worksheet holds at most %3 problems.</source>
+        <extracomment>%1 of the %2 problems asked for were added before the worksheet was full; %3 is the most it holds.</extracomment>
+        <translation>Ficha llena  --  Añadidos %1 de %2 ejercicios de «Mis cálculos»; una ficha admite como máximo %3 ejercicios.</translation>
+    </message>
+    <message>
+        <source>Worksheet Full  --  A worksheet holds at most %1 problems. Save it, or clear it to start again.</source>
+        <translation>Ficha llena  --  Una ficha admite como máximo %1 ejercicios. Guárdela o vacíela para empezar de nuevo.</translation>
+    </message>
+    <message>
+        <source>Worksheet sent to the printer %1</source>
+        <extracomment>%1 names the printer.</extracomment>
+        <translation>Ficha enviada a la impresora %1</translation>
+    </message>
+    <message>
+        <source>Printing cancelled - nothing was printed.</source>
+        <translation>Impresión cancelada - no se imprimió nada.</translation>
+    </message>
+    <message>
+        <source>Worksheet saved as PDF - %1</source>
+        <extracomment>%1 is the PDF file&apos;s path.</extracomment>
+        <translation>Ficha guardada como PDF - %1</translation>
+    </message>
+    <message>
+        <source>Difficulty %1.</source>
+        <extracomment>Told when a difficulty level is picked; %1 is its name.</extracomment>
+        <translation>Dificultad %1.</translation>
+    </message>
+    <message>
+        <source>Operation %1.</source>
+        <extracomment>Told when an operation is picked; %1 is its name.</extracomment>
+        <translation>Operación %1.</translation>
+    </message>
+    <message>
+        <source> Create Problem is ready.</source>
+        <extracomment>Added after the pick that makes the &quot;Create Problem&quot; button usable; keeps its leading space.</extracomment>
+        <translation> «Crear ejercicio» está listo.</translation>
+    </message>
+    <message>
+        <source>Problem %1 added: %2 plus %3.</source>
+        <extracomment>%1 is the problem&apos;s number on the worksheet, %2 and %3 its two numbers.</extracomment>
+        <translation>Ejercicio %1 añadido: %2 más %3.</translation>
+    </message>
+    <message>
+        <source>Problem %1 added: %2 minus %3.</source>
+        <translation>Ejercicio %1 añadido: %2 menos %3.</translation>
+    </message>
+    <message>
+        <source>Problem %1 added: %2 times %3.</source>
+        <translation>Ejercicio %1 añadido: %2 por %3.</translation>
+    </message>
+    <message>
+        <source>Problem %1 added: %2 divided by %3.</source>
+        <translation>Ejercicio %1 añadido: %2 entre %3.</translation>
+    </message>
+    <message>
+        <source>Problem %1 added: %2  %3.</source>
+        <extracomment>An operation with no name: its word is left out.</extracomment>
+        <translation>Ejercicio %1 añadido: %2  %3.</translation>
+    </message>
+    <message>
+        <source>The worksheet is full: it holds at most %1 problems. Save it, or clear it to start again.</source>
+        <extracomment>%1 is the most problems a worksheet holds.</extracomment>
+        <translation>La ficha está llena: admite como máximo %1 ejercicios. Guárdela o vacíela para empezar de nuevo.</translation>
+    </message>
+    <message>
+        <source>Worksheet cleared.</source>
+        <translation>Ficha vaciada.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n problems added from My Facts, with their answers. The worksheet has %1 problems.</source>
+        <extracomment>%n problems were added from the pupil&apos;s own facts; %1 is how many the worksheet now has.</extracomment>
+        <translation>
+            <numerusform>%n ejercicio añadido de «Mis cálculos», con su resultado. Ejercicios en la ficha: %1.</numerusform>
+            <numerusform>%n ejercicios añadidos de «Mis cálculos», con sus resultados. Ejercicios en la ficha: %1.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1 of %2 problems added from My Facts, with their answers: the worksheet is full at %3 problems.</source>
+        <extracomment>%1 of the %2 problems asked for were added; %3 is the most a worksheet holds.</extracomment>
+        <translation>Añadidos %1 de %2 ejercicios de «Mis cálculos», con sus resultados: la ficha está llena con %3 ejercicios.</translation>
+    </message>
+    <message>
+        <source>Worksheet saved as %1.</source>
+        <extracomment>%1 is the file&apos;s path.</extracomment>
+        <translation>Ficha guardada como %1.</translation>
+    </message>
+    <message>
+        <source>Answer sheet saved as %1.</source>
+        <translation>Solucionario guardado como %1.</translation>
+    </message>
+    <message>
+        <source>The worksheet could not be saved as %1: %2.</source>
+        <extracomment>%1 is the file&apos;s path, %2 the system&apos;s reason.</extracomment>
+        <translation>No se pudo guardar la ficha como %1: %2.</translation>
+    </message>
+    <message>
+        <source>The answer sheet could not be saved as %1: %2.</source>
+        <translation>No se pudo guardar el solucionario como %1: %2.</translation>
+    </message>
+    <message>
+        <source>Worksheet saved as PDF: %1.</source>
+        <extracomment>%1 is the PDF file&apos;s path.</extracomment>
+        <translation>Ficha guardada como PDF: %1.</translation>
+    </message>
+    <message>
+        <source>Worksheet sent to the printer %1.</source>
+        <extracomment>%1 names the printer.</extracomment>
+        <translation>Ficha enviada a la impresora %1.</translation>
+    </message>
+    <message>
+        <source>Printing cancelled. Nothing was printed.</source>
+        <translation>Impresión cancelada. No se imprimió nada.</translation>
+    </message>
+    <message>
+        <source>Addition</source>
+        <translation>Suma</translation>
+    </message>
+    <message>
+        <source>Subtraction</source>
+        <translation>Resta</translation>
+    </message>
+    <message>
+        <source>Multiplication</source>
+        <translation>Multiplicación</translation>
+    </message>
+    <message>
+        <source>Select Worksheet Settings</source>
+        <translation>Ajustes de la ficha</translation>
+    </message>
+    <message>
+        <source>Difficulty</source>
+        <extracomment>The level of the problems made.</extracomment>
+        <translation>Dificultad</translation>
+    </message>
+    <message>
+        <source>Operation</source>
+        <translation>Operación</translation>
+    </message>
+    <message>
+        <source># of Problems</source>
+        <translation>Nº de ejercicios</translation>
+    </message>
+    <message>
+        <source>Optional Information</source>
+        <translation>Datos opcionales</translation>
+    </message>
+    <message>
+        <source>Include Optional Information</source>
+        <translation>Incluir datos opcionales</translation>
+    </message>
+    <message>
+        <source>Teachers Name</source>
+        <extracomment>The teacher&apos;s name, written on the worksheet.</extracomment>
+        <translation>Docente</translation>
+    </message>
+    <message>
+        <source>Class Name</source>
+        <translation>Clase</translation>
+    </message>
+    <message>
+        <source>number of problems</source>
+        <translation>número de ejercicios</translation>
+    </message>
+    <message>
+        <source>Create Problem</source>
+        <translation>Crear ejercicio</translation>
+    </message>
+    <message>
+        <source>Clear Worksheet</source>
+        <translation>Vaciar la ficha</translation>
+    </message>
+    <message>
+        <source>Worksheet of My Facts</source>
+        <extracomment>Makes a worksheet of the pupil&apos;s own facts.</extracomment>
+        <translation>Ficha de «Mis cálculos»</translation>
+    </message>
+    <message>
+        <source>Save As Worksheet</source>
+        <translation>Guardar como ficha</translation>
+    </message>
+    <message>
+        <source>Save As Answer Sheet</source>
+        <extracomment>Saves the answer key.</extracomment>
+        <translation>Guardar solucionario</translation>
+    </message>
+    <message>
+        <source>Print...</source>
+        <translation>Imprimir...</translation>
+    </message>
+    <message>
+        <source>Your Current Worksheet</source>
+        <translation>Ficha actual</translation>
+    </message>
+    <message>
+        <source>First numbers</source>
+        <translation>Primeros números</translation>
+    </message>
+    <message>
+        <source>Signs</source>
+        <translation>Signos</translation>
+    </message>
+    <message>
+        <source>Second numbers</source>
+        <translation>Segundos números</translation>
+    </message>
+    <message>
+        <source>Answers</source>
+        <translation>Resultados</translation>
+    </message>
+    <message>
+        <source>Orvi Math Tutor Worksheet</source>
+        <extracomment>The print job&apos;s and the PDF&apos;s title.</extracomment>
+        <translation>Orvi Math Tutor - Ficha</translation>
+    </message>
+    <message>
+        <source>Print Worksheet</source>
+        <translation>Imprimir la ficha</translation>
+    </message>
+    <message>
+        <source>Printing the worksheet...</source>
+        <translation>Imprimiendo la ficha...</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Cancelar</translation>
+    </message>
+    <message>
+        <source>The worksheet could not be sent to the printer %1.</source>
+        <extracomment>%1 names the printer.</extracomment>
+        <translation>No se pudo enviar la ficha a la impresora %1.</translation>
+    </message>
+    <message>
+        <source>the pages could not be drawn</source>
+        <extracomment>The reason a PDF was not saved, put into a sentence after a colon.</extracomment>
+        <translation>no se pudieron dibujar las páginas</translation>
+    </message>
+    <message>
+        <source>The worksheet could not be saved as PDF to %1: %2</source>
+        <extracomment>%1 is the PDF file&apos;s path, %2 the reason.</extracomment>
+        <translation>No se pudo guardar la ficha como PDF en %1: %2</translation>
     </message>
 </context>
 <context>

@@ -479,6 +479,68 @@ Envoie les signalements d&apos;erreurs, les suggestions et les questions à %1. 
     </message>
 </context>
 <context>
+    <name>PracticeScreen</name>
+    <message>
+        <source>Current Level</source>
+        <translation>Niveau actuel</translation>
+    </message>
+    <message>
+        <source>Your answer</source>
+        <translation>Ta réponse</translation>
+    </message>
+    <message>
+        <source>first number</source>
+        <translation>premier nombre</translation>
+    </message>
+    <message>
+        <source>second number</source>
+        <translation>deuxième nombre</translation>
+    </message>
+    <message>
+        <source>My Facts</source>
+        <extracomment>In place of the level while the pupil practises their own facts.</extracomment>
+        <translation>Mes calculs</translation>
+    </message>
+</context>
+<context>
+    <name>PrintPreview</name>
+    <message>
+        <source>&amp;Print</source>
+        <translation>&amp;Imprimer</translation>
+    </message>
+    <message>
+        <source>&amp;Close</source>
+        <translation>&amp;Fermer</translation>
+    </message>
+    <message>
+        <source>Zoom</source>
+        <translation>Zoom</translation>
+    </message>
+    <message>
+        <source>Page number</source>
+        <translation>Numéro de page</translation>
+    </message>
+    <message>
+        <source>Worksheet pages</source>
+        <translation>Pages de la fiche</translation>
+    </message>
+    <message>
+        <source>1 page</source>
+        <translation>1 page</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n pages</source>
+        <translation>
+            <numerusform>%n page</numerusform>
+            <numerusform>%n pages</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Include &amp;answer key</source>
+        <translation>Inclure le &amp;corrigé</translation>
+    </message>
+</context>
+<context>
     <name>ProgressFile</name>
     <message>
         <source>the journal cannot be kept beside the file</source>
@@ -1427,6 +1489,20 @@ Envoie les signalements d&apos;erreurs, les suggestions et les questions à %1. 
         <extracomment>The heading over the count of wrong answers.</extracomment>
         <translation>Fausses :</translation>
     </message>
+    <message>
+        <source>Your Score Card</source>
+        <translation>Ta carte de score</translation>
+    </message>
+    <message>
+        <source>Correct:</source>
+        <extracomment>The heading over the count of right answers.</extracomment>
+        <translation>Justes :</translation>
+    </message>
+    <message>
+        <source>Incorrect:</source>
+        <extracomment>The heading over the count of wrong answers.</extracomment>
+        <translation>Fausses :</translation>
+    </message>
 </context>
 <context>
     <name>SpokenLog</name>
@@ -1471,6 +1547,127 @@ Envoie les signalements d&apos;erreurs, les suggestions et les questions à %1. 
             <numerusform>Rapport affiché : %n réponse.</numerusform>
             <numerusform>Rapport affiché : %n réponses.</numerusform>
         </translation>
+    </message>
+</context>
+<context>
+    <name>SpokenSum</name>
+    <message>
+        <source>plus</source>
+        <extracomment>The sign&apos;s name as a screen reader says it, and in a sum read out.</extracomment>
+        <translation>plus</translation>
+    </message>
+    <message>
+        <source>minus</source>
+        <translation>moins</translation>
+    </message>
+    <message>
+        <source>times</source>
+        <translation>fois</translation>
+    </message>
+    <message>
+        <source>divided by</source>
+        <translation>divisé par</translation>
+    </message>
+    <message>
+        <source>%1 plus %2 equals what?</source>
+        <extracomment>The sum to answer, read out. %1 and %2 are its numbers.</extracomment>
+        <translation>Combien font %1 plus %2 ?</translation>
+    </message>
+    <message>
+        <source>%1 minus %2 equals what?</source>
+        <translation>Combien font %1 moins %2 ?</translation>
+    </message>
+    <message>
+        <source>%1 times %2 equals what?</source>
+        <translation>Combien font %1 fois %2 ?</translation>
+    </message>
+    <message>
+        <source>%1 divided by %2 equals what?</source>
+        <translation>Combien font %1 divisé par %2 ?</translation>
+    </message>
+    <message>
+        <source>%1  %2 equals what?</source>
+        <extracomment>An operation with no name: its word is left out.</extracomment>
+        <translation>Combien font %1  %2 ?</translation>
+    </message>
+    <message>
+        <source>%1 plus what equals %2?</source>
+        <extracomment>The Missing Number game&apos;s sum, read out: %1 the number above, %2 what the sum comes to.</extracomment>
+        <translation>%1 plus combien égale %2 ?</translation>
+    </message>
+    <message>
+        <source>%1 minus what equals %2?</source>
+        <translation>%1 moins combien égale %2 ?</translation>
+    </message>
+    <message>
+        <source>%1 times what equals %2?</source>
+        <translation>%1 fois combien égale %2 ?</translation>
+    </message>
+    <message>
+        <source>%1 divided by what equals %2?</source>
+        <translation>%1 divisé par combien égale %2 ?</translation>
+    </message>
+    <message>
+        <source>%1  what equals %2?</source>
+        <extracomment>An operation with no name: its word is left out.</extracomment>
+        <translation>%1  combien égale %2 ?</translation>
+    </message>
+    <message>
+        <source>%1 what %2 equals %3? Addition, Subtraction or Multiplication?</source>
+        <extracomment>The Missing Operation game&apos;s sum, read out, and the three answers it offers.</extracomment>
+        <translation>%1 quelle opération %2 égale %3 ? Addition, Soustraction ou Multiplication ?</translation>
+    </message>
+    <message>
+        <source>%1 right, %2 wrong.</source>
+        <extracomment>The score card, read out: %1 answers right, %2 wrong.</extracomment>
+        <translation>Justes : %1, fausses : %2.</translation>
+    </message>
+    <message>
+        <source>Correct! %1 Next: %2</source>
+        <extracomment>After a right answer: %1 the score, %2 the next sum to answer. &quot;Correct!&quot; as the screen shows it.</extracomment>
+        <translation>Bravo ! %1 Suivant : %2</translation>
+    </message>
+    <message>
+        <source>Correct! %1 %2</source>
+        <extracomment>After a right answer, the same sum asked again: %1 the score, %2 the sum.</extracomment>
+        <translation>Bravo ! %1 %2</translation>
+    </message>
+    <message>
+        <source>Try Again. %1 Next: %2</source>
+        <extracomment>After a wrong answer: %1 the score, %2 the next sum. &quot;Try Again&quot; as the screen shows it.</extracomment>
+        <translation>Essaie encore. %1 Suivant : %2</translation>
+    </message>
+    <message>
+        <source>Try Again. %1 %2</source>
+        <extracomment>After a wrong answer, the same sum to try again: %1 the score, %2 the sum.</extracomment>
+        <translation>Essaie encore. %1 %2</translation>
+    </message>
+    <message>
+        <source>%1 plus %2 equals %3.</source>
+        <extracomment>A sum with its answer, read out after a miss: %1 and %2 its numbers, %3 the answer.</extracomment>
+        <translation>%1 plus %2 égale %3.</translation>
+    </message>
+    <message>
+        <source>%1 minus %2 equals %3.</source>
+        <translation>%1 moins %2 égale %3.</translation>
+    </message>
+    <message>
+        <source>%1 times %2 equals %3.</source>
+        <translation>%1 fois %2 égale %3.</translation>
+    </message>
+    <message>
+        <source>%1 divided by %2 equals %3.</source>
+        <translation>%1 divisé par %2 égale %3.</translation>
+    </message>
+    <message>
+        <source>%1  %2 equals %3.</source>
+        <extracomment>An operation with no name: its word is left out.</extracomment>
+        <translation>%1  %2 égale %3.</translation>
+    </message>
+    <message>
+        <source>Try Again. %1 %2 Next: %3</source>
+        <extracomment>After a miss in My Facts: %1 the right sum with its answer, %2 the score, %3 the next sum.</extracomment>
+        <translation>Essaie encore. %1 %2 Suivant : %3</translation>
     </message>
 </context>
 <context>
@@ -1574,6 +1771,325 @@ Envoie les signalements d&apos;erreurs, les suggestions et les questions à %1. 
     <message>
         <source>Wrong</source>
         <translation>Faux</translation>
+    </message>
+</context>
+<context>
+    <name>WorksheetFiles</name>
+    <message>
+        <source>Name:________________</source>
+        <extracomment>The worksheet file&apos;s first line: where the pupil writes their name.</extracomment>
+        <translation>Nom :________________</translation>
+    </message>
+    <message>
+        <source>Date:________________</source>
+        <extracomment>The worksheet file&apos;s second line: where the date is written.</extracomment>
+        <translation>Date :________________</translation>
+    </message>
+    <message>
+        <source>Name: ANSWER KEY</source>
+        <extracomment>The answer key file&apos;s first line, in place of the pupil&apos;s name.</extracomment>
+        <translation>Nom : CORRIGÉ</translation>
+    </message>
+    <message>
+        <source>Save Succesfull - Available in %1</source>
+        <extracomment>The status line after a save; %1 is the file&apos;s path.</extracomment>
+        <translation>Enregistrement réussi - disponible dans %1</translation>
+    </message>
+    <message>
+        <source>Save failed - %1: %2</source>
+        <extracomment>The status line after a failed save; %1 is the file&apos;s path, %2 the system&apos;s reason.</extracomment>
+        <translation>Échec de l&apos;enregistrement - %1 : %2</translation>
+    </message>
+</context>
+<context>
+    <name>WorksheetPrint</name>
+    <message>
+        <source>Orvi Math Tutor Worksheet</source>
+        <extracomment>The printed worksheet&apos;s title.</extracomment>
+        <translation>Orvi Math Tutor - Fiche</translation>
+    </message>
+    <message>
+        <source>Orvi Math Tutor Worksheet - Answer Key</source>
+        <extracomment>The title of the printed answer key&apos;s pages.</extracomment>
+        <translation>Orvi Math Tutor - Fiche - Corrigé</translation>
+    </message>
+    <message>
+        <source>Teacher: %1</source>
+        <extracomment>Under the title; %1 is the teacher&apos;s name.</extracomment>
+        <translation>Enseignant : %1</translation>
+    </message>
+    <message>
+        <source>Class: %1</source>
+        <extracomment>Under the title; %1 is the class&apos;s name.</extracomment>
+        <translation>Classe : %1</translation>
+    </message>
+    <message>
+        <source>Name: ______________________________</source>
+        <extracomment>Where the pupil writes their name; the line is theirs to write on.</extracomment>
+        <translation>Nom : ______________________________</translation>
+    </message>
+    <message>
+        <source>Page %1 of %2</source>
+        <extracomment>The page&apos;s footer.</extracomment>
+        <translation>Page %1 sur %2</translation>
+    </message>
+</context>
+<context>
+    <name>WorksheetScreen</name>
+    <message>
+        <source>Current Worksheet Cleared  --  Ready to create new worksheet.</source>
+        <extracomment>The status line after &quot;Clear Worksheet&quot;.</extracomment>
+        <translation>Fiche vidée  --  Prête pour une nouvelle fiche.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n problems added from My Facts  --  %1 problems on the worksheet.</source>
+        <extracomment>%n problems were added from the pupil&apos;s own facts; %1 is how many the worksheet now has.</extracomment>
+        <translation>
+            <numerusform>%n calcul ajouté depuis « Mes calculs »  --  Calculs sur la fiche : %1.</numerusform>
+            <numerusform>%n calculs ajoutés depuis « Mes calculs »  --  Calculs sur la fiche : %1.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Worksheet Full  --  %1 of %2 problems from My Facts added; a worksheet holds at most %3 problems.</source>
+        <extracomment>%1 of the %2 problems asked for were added before the worksheet was full; %3 is the most it holds.</extracomment>
+        <translation>Fiche pleine  --  %1 calculs sur %2 ajoutés depuis « Mes calculs » ; une fiche contient au plus %3 calculs.</translation>
+    </message>
+    <message>
+        <source>Worksheet Full  --  A worksheet holds at most %1 problems. Save it, or clear it to start again.</source>
+        <translation>Fiche pleine  --  Une fiche contient au plus %1 calculs. Enregistrez-la ou videz-la pour recommencer.</translation>
+    </message>
+    <message>
+        <source>Worksheet sent to the printer %1</source>
+        <extracomment>%1 names the printer.</extracomment>
+        <translation>Fiche envoyée à l&apos;imprimante %1</translation>
+    </message>
+    <message>
+        <source>Printing cancelled - nothing was printed.</source>
+        <translation>Impression annulée - rien n&apos;a été imprimé.</translation>
+    </message>
+    <message>
+        <source>Worksheet saved as PDF - %1</source>
+        <extracomment>%1 is the PDF file&apos;s path.</extracomment>
+        <translation>Fiche enregistrée en PDF - %1</translation>
+    </message>
+    <message>
+        <source>Difficulty %1.</source>
+        <extracomment>Told when a difficulty level is picked; %1 is its name.</extracomment>
+        <translation>Difficulté %1.</translation>
+    </message>
+    <message>
+        <source>Operation %1.</source>
+        <extracomment>Told when an operation is picked; %1 is its name.</extracomment>
+        <translation>Opération %1.</translation>
+    </message>
+    <message>
+        <source> Create Problem is ready.</source>
+        <extracomment>Added after the pick that makes the &quot;Create Problem&quot; button usable; keeps its leading space.</extracomment>
+        <translation> « Créer un calcul » est prêt.</translation>
+    </message>
+    <message>
+        <source>Problem %1 added: %2 plus %3.</source>
+        <extracomment>%1 is the problem&apos;s number on the worksheet, %2 and %3 its two numbers.</extracomment>
+        <translation>Calcul %1 ajouté : %2 plus %3.</translation>
+    </message>
+    <message>
+        <source>Problem %1 added: %2 minus %3.</source>
+        <translation>Calcul %1 ajouté : %2 moins %3.</translation>
+    </message>
+    <message>
+        <source>Problem %1 added: %2 times %3.</source>
+        <translation>Calcul %1 ajouté : %2 fois %3.</translation>
+    </message>
+    <message>
+        <source>Problem %1 added: %2 divided by %3.</source>
+        <translation>Calcul %1 ajouté : %2 divisé par %3.</translation>
+    </message>
+    <message>
+        <source>Problem %1 added: %2  %3.</source>
+        <extracomment>An operation with no name: its word is left out.</extracomment>
+        <translation>Calcul %1 ajouté : %2  %3.</translation>
+    </message>
+    <message>
+        <source>The worksheet is full: it holds at most %1 problems. Save it, or clear it to start again.</source>
+        <extracomment>%1 is the most problems a worksheet holds.</extracomment>
+        <translation>La fiche est pleine : elle contient au plus %1 calculs. Enregistrez-la ou videz-la pour recommencer.</translation>
+    </message>
+    <message>
+        <source>Worksheet cleared.</source>
+        <translation>Fiche vidée.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n problems added from My Facts, with their answers. The worksheet has %1 problems.</source>
+        <extracomment>%n problems were added from the pupil&apos;s own facts; %1 is how many the worksheet now has.</extracomment>
+        <translation>
+            <numerusform>%n calcul ajouté depuis « Mes calculs », avec son résultat. Calculs sur la fiche : %1.</numerusform>
+            <numerusform>%n calculs ajoutés depuis « Mes calculs », avec leurs résultats. Calculs sur la fiche : %1.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1 of %2 problems added from My Facts, with their answers: the worksheet is full at %3 problems.</source>
+        <extracomment>%1 of the %2 problems asked for were added; %3 is the most a worksheet holds.</extracomment>
+        <translation>%1 calculs sur %2 ajoutés depuis « Mes calculs », avec leurs résultats : la fiche est pleine avec %3 calculs.</translation>
+    </message>
+    <message>
+        <source>Worksheet saved as %1.</source>
+        <extracomment>%1 is the file&apos;s path.</extracomment>
+        <translation>Fiche enregistrée sous %1.</translation>
+    </message>
+    <message>
+        <source>Answer sheet saved as %1.</source>
+        <translation>Corrigé enregistré sous %1.</translation>
+    </message>
+    <message>
+        <source>The worksheet could not be saved as %1: %2.</source>
+        <extracomment>%1 is the file&apos;s path, %2 the system&apos;s reason.</extracomment>
+        <translation>La fiche n&apos;a pas pu être enregistrée sous %1 : %2.</translation>
+    </message>
+    <message>
+        <source>The answer sheet could not be saved as %1: %2.</source>
+        <translation>Le corrigé n&apos;a pas pu être enregistré sous %1 : %2.</translation>
+    </message>
+    <message>
+        <source>Worksheet saved as PDF: %1.</source>
+        <extracomment>%1 is the PDF file&apos;s path.</extracomment>
+        <translation>Fiche enregistrée en PDF : %1.</translation>
+    </message>
+    <message>
+        <source>Worksheet sent to the printer %1.</source>
+        <extracomment>%1 names the printer.</extracomment>
+        <translation>Fiche envoyée à l&apos;imprimante %1.</translation>
+    </message>
+    <message>
+        <source>Printing cancelled. Nothing was printed.</source>
+        <translation>Impression annulée. Rien n&apos;a été imprimé.</translation>
+    </message>
+    <message>
+        <source>Addition</source>
+        <translation>Addition</translation>
+    </message>
+    <message>
+        <source>Subtraction</source>
+        <translation>Soustraction</translation>
+    </message>
+    <message>
+        <source>Multiplication</source>
+        <translation>Multiplication</translation>
+    </message>
+    <message>
+        <source>Select Worksheet Settings</source>
+        <translation>Réglages de la fiche</translation>
+    </message>
+    <message>
+        <source>Difficulty</source>
+        <extracomment>The level of the problems made.</extracomment>
+        <translation>Difficulté</translation>
+    </message>
+    <message>
+        <source>Operation</source>
+        <translation>Opération</translation>
+    </message>
+    <message>
+        <source># of Problems</source>
+        <translation>Nb de calculs</translation>
+    </message>
+    <message>
+        <source>Optional Information</source>
+        <translation>Informations facultatives</translation>
+    </message>
+    <message>
+        <source>Include Optional Information</source>
+        <translation>Ajouter les informations facultatives</translation>
+    </message>
+    <message>
+        <source>Teachers Name</source>
+        <extracomment>The teacher&apos;s name, written on the worksheet.</extracomment>
+        <translation>Enseignant</translation>
+    </message>
+    <message>
+        <source>Class Name</source>
+        <translation>Classe</translation>
+    </message>
+    <message>
+        <source>number of problems</source>
+        <translation>nombre de calculs</translation>
+    </message>
+    <message>
+        <source>Create Problem</source>
+        <translation>Créer un calcul</translation>
+    </message>
+    <message>
+        <source>Clear Worksheet</source>
+        <translation>Vider la fiche</translation>
+    </message>
+    <message>
+        <source>Worksheet of My Facts</source>
+        <extracomment>Makes a worksheet of the pupil&apos;s own facts.</extracomment>
+        <translation>Fiche de « Mes calculs »</translation>
+    </message>
+    <message>
+        <source>Save As Worksheet</source>
+        <translation>Enregistrer la fiche</translation>
+    </message>
+    <message>
+        <source>Save As Answer Sheet</source>
+        <extracomment>Saves the answer key.</extracomment>
+        <translation>Enregistrer le corrigé</translation>
+    </message>
+    <message>
+        <source>Print...</source>
+        <translation>Imprimer...</translation>
+    </message>
+    <message>
+        <source>Your Current Worksheet</source>
+        <translation>Fiche en cours</translation>
+    </message>
+    <message>
+        <source>First numbers</source>
+        <translation>Premiers nombres</translation>
+    </message>
+    <message>
+        <source>Signs</source>
+        <translation>Signes</translation>
+    </message>
+    <message>
+        <source>Second numbers</source>
+        <translation>Deuxièmes nombres</translation>
+    </message>
+    <message>
+        <source>Answers</source>
+        <translation>Résultats</translation>
+    </message>
+    <message>
+        <source>Orvi Math Tutor Worksheet</source>
+        <extracomment>The print job&apos;s and the PDF&apos;s title.</extracomment>
+        <translation>Orvi Math Tutor - Fiche</translation>
+    </message>
+    <message>
+        <source>Print Worksheet</source>
+        <translation>Imprimer la fiche</translation>
+    </message>
+    <message>
+        <source>Printing the worksheet...</source>
+        <translation>Impression de la fiche...</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Annuler</translation>
+    </message>
+    <message>
+        <source>The worksheet could not be sent to the printer %1.</source>
+        <extracomment>%1 names the printer.</extracomment>
+        <translation>La fiche n&apos;a pas pu être envoyée à l&apos;imprimante %1.</translation>
+    </message>
+    <message>
+        <source>the pages could not be drawn</source>
+        <extracomment>The reason a PDF was not saved, put into a sentence after a colon.</extracomment>
+        <translation>les pages n&apos;ont pas pu être dessinées</translation>
+    </message>
+    <message>
+        <source>The worksheet could not be saved as PDF to %1: %2</source>
+        <extracomment>%1 is the PDF file&apos;s path, %2 the reason.</extracomment>
+        <translation>La fiche n&apos;a pas pu être enregistrée en PDF dans %1 : %2</translation>
     </message>
 </context>
 <context>

@@ -31,35 +31,37 @@ void addKeyboardCommands(QPrintPreviewDialog &preview, QWidget *row, QBoxLayout 
         if (action->text() != printText)
             continue;
         action->setShortcut(QKeySequence::Print);
-        auto *print = new QPushButton(QStringLiteral("&Print"), row);
+        auto *print = new QPushButton(QCoreApplication::translate("PrintPreview", "&Print"), row);
         print->setObjectName(QStringLiteral("cmdPrintFromPreview"));
         print->setDefault(true);
         QObject::connect(print, &QPushButton::clicked, action, &QAction::trigger);
         rowLayout->addWidget(print);
         break;
     }
-    auto *close = new QPushButton(QStringLiteral("&Close"), row);
+    auto *close = new QPushButton(QCoreApplication::translate("PrintPreview", "&Close"), row);
     close->setObjectName(QStringLiteral("cmdClosePreview"));
     QObject::connect(close, &QPushButton::clicked, &preview, &QDialog::reject);
     rowLayout->addWidget(close);
 
     if (auto *toolBar = preview.findChild<QToolBar *>()) {
         for (QComboBox *zoom : toolBar->findChildren<QComboBox *>())
-            zoom->setAccessibleName(QStringLiteral("Zoom"));
+            zoom->setAccessibleName(QCoreApplication::translate("PrintPreview", "Zoom"));
         for (QLineEdit *field : toolBar->findChildren<QLineEdit *>()) {
             if (!qobject_cast<QComboBox *>(field->parentWidget()))
-                field->setAccessibleName(QStringLiteral("Page number"));
+                field->setAccessibleName(
+                    QCoreApplication::translate("PrintPreview", "Page number"));
         }
     }
     auto *view = preview.findChild<QPrintPreviewWidget *>();
     auto *pages = view ? view->findChild<QGraphicsView *>() : nullptr;
     if (!pages)
         return;
-    pages->setAccessibleName(QStringLiteral("Worksheet pages"));
+    pages->setAccessibleName(QCoreApplication::translate("PrintPreview", "Worksheet pages"));
     QObject::connect(view, &QPrintPreviewWidget::previewChanged, pages, [view, pages]() {
         const int count = view->pageCount();
-        pages->setAccessibleDescription(
-            count == 1 ? QStringLiteral("1 page") : QStringLiteral("%1 pages").arg(count));
+        pages->setAccessibleDescription(count == 1
+                ? QCoreApplication::translate("PrintPreview", "1 page")
+                : QCoreApplication::translate("PrintPreview", "%n pages", nullptr, count));
     });
     // The preview itself would take the focus, unnamed, where nothing reads.
     view->setFocusProxy(pages);
@@ -75,7 +77,8 @@ QCheckBox *addPreviewRow(QPrintPreviewDialog &preview, bool includeKey)
     // as last chosen.
     auto *keyRow = new QWidget(&preview);
     keyRow->setObjectName(QStringLiteral("answerKeyRow"));
-    auto *withKey = new QCheckBox(QStringLiteral("Include &answer key"), keyRow);
+    auto *withKey
+        = new QCheckBox(QCoreApplication::translate("PrintPreview", "Include &answer key"), keyRow);
     withKey->setObjectName(QStringLiteral("chkIncludeAnswerKey"));
     withKey->setChecked(includeKey);
     auto *rowLayout = new QHBoxLayout(keyRow);

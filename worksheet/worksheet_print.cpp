@@ -1,7 +1,9 @@
 #include "worksheet/worksheet_print.h"
 
+#include "base/language.h"
 #include "worksheet/page_plan.h"
 
+#include <QCoreApplication>
 #include <QFont>
 #include <QFontMetricsF>
 #include <QLocale>
@@ -23,17 +25,25 @@ namespace {
 // The printed worksheet's fixed texts in one place, so that they can be
 // translated whole; %1 and on stand for the texts and numbers put in.
 namespace words {
-constexpr char Title[] = "Orvi Math Tutor Worksheet";
-constexpr char KeyTitle[] = "Orvi Math Tutor Worksheet - Answer Key";
-constexpr char Teacher[] = "Teacher: %1";
-constexpr char Class[] = "Class: %1";
-constexpr char PupilsName[] = "Name: ______________________________";
-constexpr char PageNumber[] = "Page %1 of %2";
+//: The printed worksheet's title.
+constexpr char Title[] = QT_TRANSLATE_NOOP("WorksheetPrint", "Orvi Math Tutor Worksheet");
+//: The title of the printed answer key's pages.
+constexpr char KeyTitle[]
+    = QT_TRANSLATE_NOOP("WorksheetPrint", "Orvi Math Tutor Worksheet - Answer Key");
+//: Under the title; %1 is the teacher's name.
+constexpr char Teacher[] = QT_TRANSLATE_NOOP("WorksheetPrint", "Teacher: %1");
+//: Under the title; %1 is the class's name.
+constexpr char Class[] = QT_TRANSLATE_NOOP("WorksheetPrint", "Class: %1");
+//: Where the pupil writes their name; the line is theirs to write on.
+constexpr char PupilsName[]
+    = QT_TRANSLATE_NOOP("WorksheetPrint", "Name: ______________________________");
+//: The page's footer.
+constexpr char PageNumber[] = QT_TRANSLATE_NOOP("WorksheetPrint", "Page %1 of %2");
 } // namespace words
 
 QString phrase(const char *words)
 {
-    return QString::fromUtf8(words);
+    return QCoreApplication::translate("WorksheetPrint", words);
 }
 
 const QString PupilFont = QStringLiteral("Comic Sans MS");
@@ -272,7 +282,7 @@ void paintHeader(PagePainter &page, const WorksheetPrint &content, double width,
     page.text(QRectF(0, 0, width, 9), Qt::AlignLeft | Qt::AlignVCenter, title,
         phrase(key ? words::KeyTitle : words::Title));
     page.text(QRectF(0, 0, width, 9), Qt::AlignRight | Qt::AlignVCenter, small,
-        QLocale().toString(content.date, QLocale::LongFormat));
+        language::spokenLocale().toString(content.date, QLocale::LongFormat));
     page.text(QRectF(0, 10, width, 6), Qt::AlignLeft | Qt::AlignVCenter, small,
         teacherAndClass(page, small, content, width));
     if (!key)
@@ -362,6 +372,10 @@ PrintOutcome printWorksheet(QPagedPaintDevice &device, const WorksheetPrint &con
             device.newPage();
         const bool key = plan.isKeyPage(pageIndex);
         paintHeader(page, content, width, key);
+        // Sums are written left to right, units under units, in every
+        // language; the header and footer follow the language's direction.
+        const Qt::LayoutDirection pageDirection = painter.layoutDirection();
+        painter.setLayoutDirection(Qt::LeftToRight);
         for (int problem = plan.firstProblemOn(pageIndex);
              problem < plan.endOfProblemsOn(pageIndex); ++problem) {
             const PagePlace place = key ? plan.keyPlace(problem) : plan.sheetPlace(problem);
@@ -377,6 +391,7 @@ PrintOutcome printWorksheet(QPagedPaintDevice &device, const WorksheetPrint &con
             else
                 paintSum(page, at, problem + 1, content.problems.at(problem));
         }
+        painter.setLayoutDirection(pageDirection);
         paintFooter(page, width, height, pageIndex + 1, plan.pageCount());
         if (keepGoing && !keepGoing(pageIndex - first + 1, toDo)) {
             // A printer drops the job; a file is thrown away by whoever

@@ -19,6 +19,7 @@
 #include <QCheckBox>
 #include <QColor>
 #include <QComboBox>
+#include <QCoreApplication>
 #include <QDate>
 #include <QDir>
 #include <QFontMetrics>
@@ -50,46 +51,106 @@ namespace {
 
 const QString ComicSans = QStringLiteral("Comic Sans MS");
 
-const QString ClearedMessage
-    = QStringLiteral("Current Worksheet Cleared  --  Ready to create new worksheet.");
-const QString FactsAddedMessage
-    = QStringLiteral("%1 problems added from My Facts  --  %2 problems on the worksheet.");
-const QString FactsAddedTillFullMessage
-    = QStringLiteral("Worksheet Full  --  %1 of %2 problems from My Facts added; a worksheet "
-                     "holds at most %3 problems.");
-const QString FullMessage
-    = QStringLiteral("Worksheet Full  --  A worksheet holds at most %1 problems. Save it, or clear "
-                     "it to start again.")
-          .arg(WorksheetScreen::MaximumProblems);
+// The status line's texts, for the eye.
+namespace status {
+//: The status line after "Clear Worksheet".
+constexpr char Cleared[] = QT_TRANSLATE_NOOP(
+    "WorksheetScreen", "Current Worksheet Cleared  --  Ready to create new worksheet.");
+//: %n problems were added from the pupil's own facts; %1 is how many the worksheet now has.
+constexpr char FactsAdded[] = QT_TRANSLATE_N_NOOP(
+    "WorksheetScreen", "%n problems added from My Facts  --  %1 problems on the worksheet.");
+//: %1 of the %2 problems asked for were added before the worksheet was full; %3 is the most
+//: it holds.
+constexpr char FactsAddedTillFull[] = QT_TRANSLATE_NOOP("WorksheetScreen",
+    "Worksheet Full  --  %1 of %2 problems from My Facts added; a worksheet holds at most %3 "
+    "problems.");
+constexpr char Full[] = QT_TRANSLATE_NOOP("WorksheetScreen",
+    "Worksheet Full  --  A worksheet holds at most %1 problems. Save it, or clear it to start "
+    "again.");
+//: %1 names the printer.
+constexpr char Printed[] = QT_TRANSLATE_NOOP("WorksheetScreen", "Worksheet sent to the printer %1");
+constexpr char PrintCancelled[]
+    = QT_TRANSLATE_NOOP("WorksheetScreen", "Printing cancelled - nothing was printed.");
+//: %1 is the PDF file's path.
+constexpr char SavedAsPdf[] = QT_TRANSLATE_NOOP("WorksheetScreen", "Worksheet saved as PDF - %1");
+} // namespace status
 
 // What a screen reader is told after each command, as whole sentences with
-// placeholders; the status line's texts are for the eye and stay as they are.
+// placeholders.
 namespace news {
-constexpr char LevelPicked[] = "Difficulty %1.";
-constexpr char OperationPicked[] = "Operation %1.";
+//: Told when a difficulty level is picked; %1 is its name.
+constexpr char LevelPicked[] = QT_TRANSLATE_NOOP("WorksheetScreen", "Difficulty %1.");
+//: Told when an operation is picked; %1 is its name.
+constexpr char OperationPicked[] = QT_TRANSLATE_NOOP("WorksheetScreen", "Operation %1.");
 // Added to the pick that makes "Create Problem" usable, which the eye sees.
-constexpr char CreateReady[] = " Create Problem is ready.";
-constexpr char ProblemAdded[] = "Problem %1 added: %2 %3 %4.";
-constexpr char Full[]
-    = "The worksheet is full: it holds at most %1 problems. Save it, or clear it to start again.";
-constexpr char Cleared[] = "Worksheet cleared.";
-constexpr char FactsAdded[] = "%1 problems added from My Facts, with their answers. The worksheet "
-                              "has %2 problems.";
-constexpr char FactsAddedTillFull[]
-    = "%1 of %2 problems added from My Facts, with their answers: the worksheet is full at %3 "
-      "problems.";
-constexpr char WorksheetSaved[] = "Worksheet saved as %1.";
-constexpr char AnswerSheetSaved[] = "Answer sheet saved as %1.";
-constexpr char WorksheetNotSaved[] = "The worksheet could not be saved as %1: %2.";
-constexpr char AnswerSheetNotSaved[] = "The answer sheet could not be saved as %1: %2.";
-constexpr char SavedAsPdf[] = "Worksheet saved as PDF: %1.";
-constexpr char Printed[] = "Worksheet sent to the printer %1.";
-constexpr char PrintCancelled[] = "Printing cancelled. Nothing was printed.";
+//: Added after the pick that makes the "Create Problem" button usable; keeps its leading space.
+constexpr char CreateReady[] = QT_TRANSLATE_NOOP("WorksheetScreen", " Create Problem is ready.");
+// The new problem, one whole sentence for each operation.
+//: %1 is the problem's number on the worksheet, %2 and %3 its two numbers.
+constexpr char AdditionAdded[]
+    = QT_TRANSLATE_NOOP("WorksheetScreen", "Problem %1 added: %2 plus %3.");
+constexpr char SubtractionAdded[]
+    = QT_TRANSLATE_NOOP("WorksheetScreen", "Problem %1 added: %2 minus %3.");
+constexpr char MultiplicationAdded[]
+    = QT_TRANSLATE_NOOP("WorksheetScreen", "Problem %1 added: %2 times %3.");
+constexpr char DivisionAdded[]
+    = QT_TRANSLATE_NOOP("WorksheetScreen", "Problem %1 added: %2 divided by %3.");
+//: An operation with no name: its word is left out.
+constexpr char UnnamedAdded[] = QT_TRANSLATE_NOOP("WorksheetScreen", "Problem %1 added: %2  %3.");
+//: %1 is the most problems a worksheet holds.
+constexpr char Full[] = QT_TRANSLATE_NOOP("WorksheetScreen",
+    "The worksheet is full: it holds at most %1 problems. Save it, or clear it to start again.");
+constexpr char Cleared[] = QT_TRANSLATE_NOOP("WorksheetScreen", "Worksheet cleared.");
+//: %n problems were added from the pupil's own facts; %1 is how many the worksheet now has.
+constexpr char FactsAdded[] = QT_TRANSLATE_N_NOOP("WorksheetScreen",
+    "%n problems added from My Facts, with their answers. The worksheet has %1 problems.");
+//: %1 of the %2 problems asked for were added; %3 is the most a worksheet holds.
+constexpr char FactsAddedTillFull[] = QT_TRANSLATE_NOOP("WorksheetScreen",
+    "%1 of %2 problems added from My Facts, with their answers: the worksheet is full at %3 "
+    "problems.");
+//: %1 is the file's path.
+constexpr char WorksheetSaved[] = QT_TRANSLATE_NOOP("WorksheetScreen", "Worksheet saved as %1.");
+constexpr char AnswerSheetSaved[]
+    = QT_TRANSLATE_NOOP("WorksheetScreen", "Answer sheet saved as %1.");
+//: %1 is the file's path, %2 the system's reason.
+constexpr char WorksheetNotSaved[]
+    = QT_TRANSLATE_NOOP("WorksheetScreen", "The worksheet could not be saved as %1: %2.");
+constexpr char AnswerSheetNotSaved[]
+    = QT_TRANSLATE_NOOP("WorksheetScreen", "The answer sheet could not be saved as %1: %2.");
+//: %1 is the PDF file's path.
+constexpr char SavedAsPdf[] = QT_TRANSLATE_NOOP("WorksheetScreen", "Worksheet saved as PDF: %1.");
+//: %1 names the printer.
+constexpr char Printed[]
+    = QT_TRANSLATE_NOOP("WorksheetScreen", "Worksheet sent to the printer %1.");
+constexpr char PrintCancelled[]
+    = QT_TRANSLATE_NOOP("WorksheetScreen", "Printing cancelled. Nothing was printed.");
 } // namespace news
 
-QString sentence(const char *words)
+// One of the sentences above in the language spoken; `count` fills %n.
+QString sentence(const char *words, int count = -1)
 {
-    return QString::fromUtf8(words);
+    return QCoreApplication::translate("WorksheetScreen", words, nullptr, count);
+}
+
+QString fullMessage()
+{
+    return sentence(status::Full).arg(WorksheetScreen::MaximumProblems);
+}
+
+QString problemAdded(tutor::Operation operation)
+{
+    switch (operation) {
+    case tutor::Operation::Addition:
+        return sentence(news::AdditionAdded);
+    case tutor::Operation::Subtraction:
+        return sentence(news::SubtractionAdded);
+    case tutor::Operation::Multiplication:
+        return sentence(news::MultiplicationAdded);
+    case tutor::Operation::Division:
+        return sentence(news::DivisionAdded);
+    default:
+        return sentence(news::UnnamedAdded);
+    }
 }
 
 // Tight rows, so that twenty of them fit between the heading and the
@@ -122,9 +183,11 @@ struct OperationEntry
 };
 
 // No Division here; a Division chosen before entering still applies.
-constexpr std::array<OperationEntry, 3> Operations = { { { "Addition", tutor::Operation::Addition },
-    { "Subtraction", tutor::Operation::Subtraction },
-    { "Multiplication", tutor::Operation::Multiplication } } };
+constexpr std::array<OperationEntry, 3> Operations
+    = { { { QT_TRANSLATE_NOOP("WorksheetScreen", "Addition"), tutor::Operation::Addition },
+        { QT_TRANSLATE_NOOP("WorksheetScreen", "Subtraction"), tutor::Operation::Subtraction },
+        { QT_TRANSLATE_NOOP("WorksheetScreen", "Multiplication"),
+            tutor::Operation::Multiplication } } };
 
 // Each entry carries its operation or level as item data: the shown name is
 // only for the eye.
@@ -132,9 +195,26 @@ void fillOperations(QComboBox *box)
 {
     QList<std::pair<QString, QVariant>> entries;
     for (const OperationEntry &operation : Operations)
-        entries.append(
-            { QString::fromLatin1(operation.name), QVariant::fromValue(operation.operation) });
+        entries.append({ sentence(operation.name), QVariant::fromValue(operation.operation) });
     controls::refill(box, entries);
+}
+
+// The entries' names in the language spoken, the pick kept.
+void renameOperations(QComboBox *box)
+{
+    for (int i = 0; i < box->count(); ++i) {
+        const auto operation = box->itemData(i).value<tutor::Operation>();
+        for (const OperationEntry &entry : Operations) {
+            if (entry.operation == operation)
+                box->setItemText(i, sentence(entry.name));
+        }
+    }
+}
+
+void renameLevels(QComboBox *box)
+{
+    for (int i = 0; i < box->count(); ++i)
+        box->setItemText(i, tutor::levelName(box->itemData(i).value<tutor::Level>()));
 }
 
 void fillLevels(QComboBox *box)
@@ -195,90 +275,67 @@ WorksheetScreen::WorksheetScreen(
     , m_worksheetsFolder(worksheetsFolder)
 {
     // Settings on the left.
-    heading(this, QStringLiteral("Label7"), QStringLiteral("Select Worksheet Settings"),
-        twips(360, 180, 3240, 390));
-    controls::label(
-        this, QStringLiteral("Label8"), QStringLiteral("Difficulty"), twips(360, 720, 1200, 255));
+    heading(this, QStringLiteral("Label7"), QString(), twips(360, 180, 3240, 390));
+    controls::label(this, QStringLiteral("Label8"), QString(), twips(360, 720, 1200, 255));
     m_cmbDifficulty
         = controls::comboBox(this, QStringLiteral("cmbDifficulty"), twips(360, 975, 2400, 345));
     connect(m_cmbDifficulty, &QComboBox::activated, this, &WorksheetScreen::cmbDifficulty_Click);
-    controls::label(
-        this, QStringLiteral("Label15"), QStringLiteral("Operation"), twips(360, 1440, 1200, 255));
+    controls::label(this, QStringLiteral("Label15"), QString(), twips(360, 1440, 1200, 255));
     m_cmbOperation
         = controls::comboBox(this, QStringLiteral("cmbOperation"), twips(360, 1695, 2400, 345));
     connect(m_cmbOperation, &QComboBox::activated, this, &WorksheetScreen::cmbOperation_Click);
-    controls::label(this, QStringLiteral("Label37"), QStringLiteral("# of Problems"),
-        twips(360, 2220, 1200, 255));
+    controls::label(this, QStringLiteral("Label37"), QString(), twips(360, 2220, 1200, 255));
     m_lblProblemNum = controls::label(
         this, QStringLiteral("lblProblemNum"), QStringLiteral("0"), twips(1680, 2175, 1080, 345));
     m_lblProblemNum->setFrameStyle(QFrame::Panel | QFrame::Sunken);
     m_lblProblemNum->setAlignment(Qt::AlignCenter);
 
-    heading(this, QStringLiteral("Label34"), QStringLiteral("Optional Information"),
-        twips(360, 2700, 3240, 390));
-    m_chkIncludeOptional = controls::checkBox(this, QStringLiteral("chkIncludeOptional"),
-        QStringLiteral("Include Optional Information"), twips(360, 3120, 3240, 300));
+    heading(this, QStringLiteral("Label34"), QString(), twips(360, 2700, 3240, 390));
+    m_chkIncludeOptional = controls::checkBox(
+        this, QStringLiteral("chkIncludeOptional"), QString(), twips(360, 3120, 3240, 300));
     connect(m_chkIncludeOptional, &QCheckBox::clicked, this,
         &WorksheetScreen::chkIncludeOptional_Click);
-    controls::label(this, QStringLiteral("Label35"), QStringLiteral("Teachers Name"),
-        twips(360, 3570, 1200, 255));
+    controls::label(this, QStringLiteral("Label35"), QString(), twips(360, 3570, 1200, 255));
     m_txtTeachersName = controls::textBox(
         this, QStringLiteral("txtTeachersName"), 0, twips(1560, 3510, 2040, 345));
-    controls::label(
-        this, QStringLiteral("Label36"), QStringLiteral("Class Name"), twips(360, 4020, 1200, 255));
+    controls::label(this, QStringLiteral("Label36"), QString(), twips(360, 4020, 1200, 255));
     m_txtClassName
         = controls::textBox(this, QStringLiteral("txtClassName"), 0, twips(1560, 3960, 2040, 345));
-    // Their labels stand beside them but are not tied to them.
-    m_cmbDifficulty->setAccessibleName(QStringLiteral("Difficulty"));
-    m_cmbOperation->setAccessibleName(QStringLiteral("Operation"));
-    m_txtTeachersName->setAccessibleName(QStringLiteral("Teachers Name"));
-    m_txtClassName->setAccessibleName(QStringLiteral("Class Name"));
-    m_lblProblemNum->setAccessibleDescription(QStringLiteral("number of problems"));
 
     // The four commands in the middle.
-    m_cmdCreateProblem = controls::button(this, QStringLiteral("cmdCreateProblem"),
-        QStringLiteral("Create Problem"), twips(3960, 975, 1800, 435));
+    m_cmdCreateProblem = controls::button(
+        this, QStringLiteral("cmdCreateProblem"), QString(), twips(3960, 975, 1800, 435));
     connect(
         m_cmdCreateProblem, &QPushButton::clicked, this, &WorksheetScreen::cmdCreateProblem_Click);
-    m_cmdClearWorksheet = controls::button(this, QStringLiteral("cmdClearWorksheet"),
-        QStringLiteral("Clear Worksheet"), twips(3960, 1575, 1800, 435));
+    m_cmdClearWorksheet = controls::button(
+        this, QStringLiteral("cmdClearWorksheet"), QString(), twips(3960, 1575, 1800, 435));
     connect(m_cmdClearWorksheet, &QPushButton::clicked, this,
         &WorksheetScreen::cmdClearWorksheet_Click);
-    m_cmdMyFactsWorksheet = controls::button(this, QStringLiteral("cmdMyFactsWorksheet"),
-        QStringLiteral("Worksheet of My Facts"), twips(3960, 2175, 1800, 435));
+    m_myFactsPlace = twips(3960, 2175, 1800, 435);
+    m_cmdMyFactsWorksheet
+        = controls::button(this, QStringLiteral("cmdMyFactsWorksheet"), QString(), m_myFactsPlace);
     connect(m_cmdMyFactsWorksheet, &QPushButton::clicked, this,
         &WorksheetScreen::cmdMyFactsWorksheet_Click);
-    // The column's longest caption: where the desktop's font needs it, the
-    // button grows to the left, into the free space beside the settings,
-    // never into the row numbers.
-    const int overflow
-        = std::max(0, m_cmdMyFactsWorksheet->sizeHint().width() - m_cmdMyFactsWorksheet->width());
-    m_cmdMyFactsWorksheet->setGeometry(
-        m_cmdMyFactsWorksheet->geometry().adjusted(-overflow, 0, 0, 0));
-    m_cmdSaveWorksheet = controls::button(this, QStringLiteral("cmdSaveWorksheet"),
-        QStringLiteral("Save As Worksheet"), twips(3960, 2715, 1800, 435));
+    m_cmdSaveWorksheet = controls::button(
+        this, QStringLiteral("cmdSaveWorksheet"), QString(), twips(3960, 2715, 1800, 435));
     connect(
         m_cmdSaveWorksheet, &QPushButton::clicked, this, &WorksheetScreen::cmdSaveWorksheet_Click);
-    m_cmdSaveAnswer = controls::button(this, QStringLiteral("cmdSaveAnswer"),
-        QStringLiteral("Save As Answer Sheet"), twips(3960, 3315, 1800, 435));
+    m_cmdSaveAnswer = controls::button(
+        this, QStringLiteral("cmdSaveAnswer"), QString(), twips(3960, 3315, 1800, 435));
     connect(m_cmdSaveAnswer, &QPushButton::clicked, this, &WorksheetScreen::cmdSaveAnswer_Click);
-    m_cmdPrintWorksheet = controls::button(this, QStringLiteral("cmdPrintWorksheet"),
-        QStringLiteral("Print..."), twips(3960, 3915, 1800, 435));
+    m_cmdPrintWorksheet = controls::button(
+        this, QStringLiteral("cmdPrintWorksheet"), QString(), twips(3960, 3915, 1800, 435));
     connect(m_cmdPrintWorksheet, &QPushButton::clicked, this,
         &WorksheetScreen::cmdPrintWorksheet_Click);
 
     // The worksheet on the right: four lists that read as one table.
-    heading(this, QStringLiteral("Label6"), QStringLiteral("Your Current Worksheet"),
+    heading(this, QStringLiteral("Label6"), QString(),
         twips(TableLeftTwips, 180, TableRightTwips - TableLeftTwips, 390));
     worksheetList(
         QStringLiteral("lstWorksheetNum1"), TableLeftTwips, OperatorColumnTwips - TableLeftTwips);
     worksheetList(QStringLiteral("lstWorksheetOper"), OperatorColumnTwips, 750);
     worksheetList(QStringLiteral("lstWorksheetNum2"), 8070, 1080);
     worksheetList(QStringLiteral("lstWorksheetAnswer"), 9150, TableRightTwips - 9150);
-    const QString columnNames[] = { QStringLiteral("First numbers"), QStringLiteral("Signs"),
-        QStringLiteral("Second numbers"), QStringLiteral("Answers") };
-    for (qsizetype i = 0; i < m_lists.size(); ++i)
-        m_lists.at(i)->setAccessibleName(columnNames[i]);
     controls::scrollTogether(m_lists);
     // One scroll bar, at the table's right edge, is enough for all four.
     m_lists.last()->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
@@ -305,6 +362,55 @@ WorksheetScreen::WorksheetScreen(
     m_cmdPrintWorksheet->setEnabled(false);
     m_cmdMyFactsWorksheet->setEnabled(false);
     setOptionalFieldsEditable(false);
+
+    retranslate();
+}
+
+void WorksheetScreen::retranslate()
+{
+    const auto setText = [this](const char *name, const QString &text) {
+        findChild<QLabel *>(QString::fromLatin1(name))->setText(text);
+    };
+    setText("Label7", tr("Select Worksheet Settings"));
+    //: The level of the problems made.
+    setText("Label8", tr("Difficulty"));
+    setText("Label15", tr("Operation"));
+    setText("Label37", tr("# of Problems"));
+    setText("Label34", tr("Optional Information"));
+    m_chkIncludeOptional->setText(tr("Include Optional Information"));
+    //: The teacher's name, written on the worksheet.
+    setText("Label35", tr("Teachers Name"));
+    setText("Label36", tr("Class Name"));
+    // Their labels stand beside them but are not tied to them.
+    m_cmbDifficulty->setAccessibleName(tr("Difficulty"));
+    m_cmbOperation->setAccessibleName(tr("Operation"));
+    m_txtTeachersName->setAccessibleName(tr("Teachers Name"));
+    m_txtClassName->setAccessibleName(tr("Class Name"));
+    m_lblProblemNum->setAccessibleDescription(tr("number of problems"));
+    renameLevels(m_cmbDifficulty);
+    renameOperations(m_cmbOperation);
+
+    m_cmdCreateProblem->setText(tr("Create Problem"));
+    m_cmdClearWorksheet->setText(tr("Clear Worksheet"));
+    //: Makes a worksheet of the pupil's own facts.
+    m_cmdMyFactsWorksheet->setText(tr("Worksheet of My Facts"));
+    // The column's longest caption: where the desktop's font needs it, the
+    // button grows to the left, into the free space beside the settings,
+    // never into the row numbers.
+    m_cmdMyFactsWorksheet->setGeometry(m_myFactsPlace);
+    const int overflow
+        = std::max(0, m_cmdMyFactsWorksheet->sizeHint().width() - m_cmdMyFactsWorksheet->width());
+    m_cmdMyFactsWorksheet->setGeometry(m_myFactsPlace.adjusted(-overflow, 0, 0, 0));
+    m_cmdSaveWorksheet->setText(tr("Save As Worksheet"));
+    //: Saves the answer key.
+    m_cmdSaveAnswer->setText(tr("Save As Answer Sheet"));
+    m_cmdPrintWorksheet->setText(tr("Print..."));
+
+    setText("Label6", tr("Your Current Worksheet"));
+    const QString columnNames[]
+        = { tr("First numbers"), tr("Signs"), tr("Second numbers"), tr("Answers") };
+    for (qsizetype i = 0; i < m_lists.size(); ++i)
+        m_lists.at(i)->setAccessibleName(columnNames[i]);
 }
 
 // The lists only display: they take no selection and no focus, but stay
@@ -319,6 +425,8 @@ void WorksheetScreen::worksheetList(const QString &name, int left, int width)
     list->setSelectionMode(QAbstractItemView::NoSelection);
     list->setFocusPolicy(Qt::NoFocus);
     list->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    // The table reads as sums, left to right in every language.
+    list->setLayoutDirection(Qt::LeftToRight);
     const QRect place = twips(left, ListTopTwips, width, 0);
     list->setGeometry(
         place.left(), place.top(), place.width(), VisibleRows * RowHeight + 2 * list->frameWidth());
@@ -407,7 +515,7 @@ void WorksheetScreen::cmdCreateProblem_Click()
 {
     endLastingStatus();
     if (!m_session.addWorksheetProblem()) {
-        showStatus(FullMessage);
+        showStatus(fullMessage());
         access::announce(m_cmdCreateProblem, sentence(news::Full).arg(MaximumProblems));
         return;
     }
@@ -417,10 +525,9 @@ void WorksheetScreen::cmdCreateProblem_Click()
     const QList<tutor::WorksheetProblem> &problems = m_session.worksheetDraft().problems();
     const tutor::WorksheetProblem &added = problems.last();
     access::announce(m_cmdCreateProblem,
-        sentence(news::ProblemAdded)
+        problemAdded(added.operation)
             .arg(QString::number(problems.size()),
                 tutor::worksheetColumnText(added, tutor::WorksheetColumn::Number1),
-                tutor::operationWord(added.operation),
                 tutor::worksheetColumnText(added, tutor::WorksheetColumn::Number2)));
 }
 
@@ -430,7 +537,7 @@ void WorksheetScreen::cmdClearWorksheet_Click()
     for (FixedRowList *column : std::as_const(m_lists))
         column->scrollToTop();
     numberRowMarkers();
-    showStatus(ClearedMessage);
+    showStatus(sentence(status::Cleared));
     access::announce(m_cmdClearWorksheet, sentence(news::Cleared));
 }
 
@@ -452,7 +559,7 @@ void WorksheetScreen::addProblems(const QList<tutor::WorksheetProblem> &problems
     while (added < problems.size() && m_session.addWorksheetProblem(problems.at(added)))
         ++added;
     if (added == 0 && !problems.isEmpty()) {
-        showStatus(FullMessage);
+        showStatus(fullMessage());
         access::announce(m_cmdMyFactsWorksheet, sentence(news::Full).arg(MaximumProblems));
         return;
     }
@@ -462,13 +569,14 @@ void WorksheetScreen::addProblems(const QList<tutor::WorksheetProblem> &problems
     const QString total = QString::number(m_session.worksheetDraft().problems().size());
     if (added < problems.size()) {
         const QString asked = QString::number(problems.size());
-        showStatus(FactsAddedTillFullMessage.arg(count, asked).arg(MaximumProblems));
-        access::announce(m_cmdMyFactsWorksheet,
-            sentence(news::FactsAddedTillFull).arg(count, asked).arg(MaximumProblems));
+        const QString most = QString::number(MaximumProblems);
+        showStatus(sentence(status::FactsAddedTillFull).arg(count, asked, most));
+        access::announce(
+            m_cmdMyFactsWorksheet, sentence(news::FactsAddedTillFull).arg(count, asked, most));
         return;
     }
-    showStatus(FactsAddedMessage.arg(count, total));
-    access::announce(m_cmdMyFactsWorksheet, sentence(news::FactsAdded).arg(count, total));
+    showStatus(sentence(status::FactsAdded, int(added)).arg(total));
+    access::announce(m_cmdMyFactsWorksheet, sentence(news::FactsAdded, int(added)).arg(total));
 }
 
 void WorksheetScreen::chkIncludeOptional_Click()
@@ -536,7 +644,8 @@ void WorksheetScreen::cmdPrintWorksheet_Click()
     }
     // Wide enough for any printer's unprintable edge.
     printer.setPageMargins(QMarginsF(15, 15, 15, 15), QPageLayout::Millimeter);
-    printer.setDocName(QStringLiteral("Orvi Math Tutor Worksheet"));
+    //: The print job's and the PDF's title.
+    printer.setDocName(tr("Orvi Math Tutor Worksheet"));
     // "Print to File (PDF)" proposes the worksheets folder, beside the saved
     // text files, while a printer of the desktop's stays the one proposed: a
     // PDF name would turn the printer into a PDF writer.
@@ -548,7 +657,7 @@ void WorksheetScreen::cmdPrintWorksheet_Click()
 
     QPrintPreviewDialog preview(&printer, this);
     preview.setObjectName(QStringLiteral("dlgPrintWorksheet"));
-    preview.setWindowTitle(QStringLiteral("Print Worksheet"));
+    preview.setWindowTitle(tr("Print Worksheet"));
     QCheckBox *withKey = addPreviewRow(preview, m_includeAnswerKey);
     auto *view = preview.findChild<QPrintPreviewWidget *>();
     connect(withKey, &QCheckBox::toggled, &preview, [this, view](bool checked) {
@@ -566,8 +675,7 @@ void WorksheetScreen::cmdPrintWorksheet_Click()
 tutor::PrintOutcome WorksheetScreen::printWithProgress(
     QPagedPaintDevice &device, const tutor::WorksheetPrint &content, const WholeFile *file)
 {
-    QProgressDialog progress(
-        QStringLiteral("Printing the worksheet..."), QStringLiteral("Cancel"), 0, 0, window());
+    QProgressDialog progress(tr("Printing the worksheet..."), tr("Cancel"), 0, 0, window());
     progress.setObjectName(QStringLiteral("dlgPrintProgress"));
     progress.setWindowModality(Qt::WindowModal);
     progress.setMinimumDuration(500);
@@ -599,16 +707,16 @@ void WorksheetScreen::paintPrint(QPrinter *printer)
     const QString target = printer->printerName();
     switch (printWithProgress(*printer, content)) {
     case tutor::PrintOutcome::Printed:
-        showStatus(QStringLiteral("Worksheet sent to the printer %1").arg(target));
+        showStatus(sentence(status::Printed).arg(target));
         access::announce(m_cmdPrintWorksheet, sentence(news::Printed).arg(target));
         break;
     case tutor::PrintOutcome::Cancelled:
-        showStatus(QStringLiteral("Printing cancelled - nothing was printed."));
+        showStatus(sentence(status::PrintCancelled));
         access::announce(m_cmdPrintWorksheet, sentence(news::PrintCancelled));
         break;
     case tutor::PrintOutcome::Failed:
-        showMessage(
-            this, QStringLiteral("The worksheet could not be sent to the printer %1.").arg(target));
+        //: %1 names the printer.
+        showMessage(this, tr("The worksheet could not be sent to the printer %1.").arg(target));
         break;
     }
 }
@@ -640,26 +748,27 @@ void WorksheetScreen::printPdf(const QPrinter &printer, const tutor::WorksheetPr
         }
         if (outcome == tutor::PrintOutcome::Cancelled && !file.hasFailed()) {
             file.abandon();
-            showStatus(QStringLiteral("Printing cancelled - nothing was printed."));
+            showStatus(sentence(status::PrintCancelled));
             access::announce(m_cmdPrintWorksheet, sentence(news::PrintCancelled));
             return;
         }
         if (outcome == tutor::PrintOutcome::Failed) {
             file.abandon();
             saved.ok = false;
-            saved.error = QStringLiteral("the pages could not be drawn");
+            //: The reason a PDF was not saved, put into a sentence after a colon.
+            saved.error = tr("the pages could not be drawn");
         } else {
             saved = file.finish();
         }
     }
     if (saved.ok) {
-        showStatus(QStringLiteral("Worksheet saved as PDF - %1").arg(saved.path));
+        showStatus(sentence(status::SavedAsPdf).arg(saved.path));
         access::announce(m_cmdPrintWorksheet, sentence(news::SavedAsPdf).arg(saved.path));
         return;
     }
-    showMessage(this,
-        QStringLiteral("The worksheet could not be saved as PDF to %1: %2")
-            .arg(saved.path, saved.error));
+    //: %1 is the PDF file's path, %2 the reason.
+    showMessage(
+        this, tr("The worksheet could not be saved as PDF to %1: %2").arg(saved.path, saved.error));
 }
 
 // Last week's worksheet is not lost to this week's: a different file the save

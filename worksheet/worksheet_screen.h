@@ -6,6 +6,7 @@
 #include "worksheet/worksheet_writer.h"
 
 #include <QList>
+#include <QRect>
 
 class FixedRowList;
 class QCheckBox;
@@ -60,6 +61,9 @@ public slots:
     // a PDF file.
     void cmdPrintWorksheet_Click();
 
+protected:
+    void retranslate() override;
+
 private:
     void worksheetList(const QString &name, int left, int width);
     QLabel *addRowLabel(const QString &name, int row);
@@ -85,6 +89,8 @@ private:
     QPushButton *m_cmdCreateProblem = nullptr;
     QPushButton *m_cmdClearWorksheet = nullptr;
     QPushButton *m_cmdMyFactsWorksheet = nullptr;
+    // Its place before it grows to the left for a long caption.
+    QRect m_myFactsPlace;
     QPushButton *m_cmdSaveWorksheet = nullptr;
     QPushButton *m_cmdSaveAnswer = nullptr;
     QCheckBox *m_chkIncludeOptional = nullptr;

@@ -1,5 +1,6 @@
 #include "worksheet/worksheet_writer.h"
 
+#include <QCoreApplication>
 #include <QStringList>
 
 using namespace Qt::StringLiterals;
@@ -11,21 +12,28 @@ namespace {
 // The worksheet files' fixed texts and the save messages in one place, so
 // that they can be translated whole. The blanks of the header lines are wide
 // enough to write on once printed; %1 and on stand for the texts put in.
+// Nothing reads the files back: they are for people, in the language spoken.
 namespace words {
-constexpr char NameBlank[] = "Name:________________";
-constexpr char DateBlank[] = "Date:________________";
-constexpr char AnswerKey[] = "Name: ANSWER KEY";
+//: The worksheet file's first line: where the pupil writes their name.
+constexpr char NameBlank[] = QT_TRANSLATE_NOOP("WorksheetFiles", "Name:________________");
+//: The worksheet file's second line: where the date is written.
+constexpr char DateBlank[] = QT_TRANSLATE_NOOP("WorksheetFiles", "Date:________________");
+//: The answer key file's first line, in place of the pupil's name.
+constexpr char AnswerKey[] = QT_TRANSLATE_NOOP("WorksheetFiles", "Name: ANSWER KEY");
 // "1)  3 + 7  =   ": nothing is padded, so wider numbers push the rest along.
+// Signs and numbers only, the same in every language.
 constexpr char Problem[] = "%1)  %2 %3 %4  =   %5";
 constexpr char AnswerBlank[] = "__________";
 // Teachers know this wording, spelling and all; keep it as it is.
-constexpr char Saved[] = "Save Succesfull - Available in %1";
-constexpr char SaveFailed[] = "Save failed - %1: %2";
+//: The status line after a save; %1 is the file's path.
+constexpr char Saved[] = QT_TRANSLATE_NOOP("WorksheetFiles", "Save Succesfull - Available in %1");
+//: The status line after a failed save; %1 is the file's path, %2 the system's reason.
+constexpr char SaveFailed[] = QT_TRANSLATE_NOOP("WorksheetFiles", "Save failed - %1: %2");
 } // namespace words
 
 QString phrase(const char *words)
 {
-    return QString::fromUtf8(words);
+    return QCoreApplication::translate("WorksheetFiles", words);
 }
 
 QString gap()
@@ -36,7 +44,7 @@ QString gap()
 // The problem's line, with `answer` after the equals sign.
 QString problemLine(qsizetype number, const WorksheetProblem &problem, const QString &answer)
 {
-    return phrase(words::Problem)
+    return QString::fromLatin1(words::Problem)
         .arg(QString::number(number), worksheetColumnText(problem, WorksheetColumn::Number1),
             worksheetColumnText(problem, WorksheetColumn::Sign),
             worksheetColumnText(problem, WorksheetColumn::Number2), answer);
@@ -62,7 +70,7 @@ QByteArray worksheetBytes(
     return sheetBytes({ phrase(words::NameBlank) + gap() + teachersName,
                           phrase(words::DateBlank) + gap() + className },
         problems, [](qsizetype number, const WorksheetProblem &problem) -> QString {
-            return problemLine(number, problem, phrase(words::AnswerBlank));
+            return problemLine(number, problem, QString::fromLatin1(words::AnswerBlank));
         });
 }
 
