@@ -262,6 +262,18 @@ void MainWindow::closeEvent(QCloseEvent *event)
     QMainWindow::closeEvent(event);
 }
 
+// Every screen retranslates itself; the menus and the title are the
+// window's own.
+void MainWindow::changeEvent(QEvent *event)
+{
+    if (event->type() == QEvent::LanguageChange) {
+        m_menu.retranslate();
+        enableLevelItems();
+        showPupilInTitle();
+    }
+    QMainWindow::changeEvent(event);
+}
+
 void MainWindow::centreOnScreen()
 {
     const QScreen *screen = this->screen();

@@ -126,6 +126,207 @@ Bitte schicke Fehlermeldungen, Vorschläge und Fragen an %1. Jede Nachricht hilf
     </message>
 </context>
 <context>
+    <name>MainMenu</name>
+    <message>
+        <source>My Facts is on: the pupil&apos;s own facts are asked, whatever the level. Turn it off to choose a level.</source>
+        <translation>Meine Aufgaben ist an: Es kommen die eigenen Aufgaben des Schülers dran, egal auf welcher Stufe. Zum Wählen einer Stufe ausschalten.</translation>
+    </message>
+    <message>
+        <source>&amp;File</source>
+        <translation>&amp;Datei</translation>
+    </message>
+    <message>
+        <source>&amp;Work Mode</source>
+        <translation>&amp;Übungsmodus</translation>
+    </message>
+    <message>
+        <source>Reset &amp;Score Card</source>
+        <translation>&amp;Punktekarte zurücksetzen</translation>
+    </message>
+    <message>
+        <source>Reset &amp;D-Avuvodu</source>
+        <extracomment>D-Avuvodu is the name of the browser panel; keep it as it is.</extracomment>
+        <translation>&amp;D-Avuvodu zurücksetzen</translation>
+    </message>
+    <message>
+        <source>&amp;Exit</source>
+        <translation>&amp;Beenden</translation>
+    </message>
+    <message>
+        <source>&amp;Options</source>
+        <translation>&amp;Optionen</translation>
+    </message>
+    <message>
+        <source>&amp;Difficulty</source>
+        <translation>&amp;Schwierigkeit</translation>
+    </message>
+    <message>
+        <source>&amp;Warm Up</source>
+        <comment>level</comment>
+        <translation>&amp;Aufwärmen</translation>
+    </message>
+    <message>
+        <source>&amp;Beginner</source>
+        <comment>level</comment>
+        <translation>A&amp;nfänger</translation>
+    </message>
+    <message>
+        <source>&amp;Intermediate</source>
+        <comment>level</comment>
+        <translation>&amp;Mittel</translation>
+    </message>
+    <message>
+        <source>&amp;Advanced</source>
+        <comment>level</comment>
+        <translation>&amp;Fortgeschritten</translation>
+    </message>
+    <message>
+        <source>&amp;Expert</source>
+        <comment>level</comment>
+        <translation>&amp;Profi</translation>
+    </message>
+    <message>
+        <source>&amp;Operation</source>
+        <translation>&amp;Rechenart</translation>
+    </message>
+    <message>
+        <source>&amp;Addition</source>
+        <translation>&amp;Addition</translation>
+    </message>
+    <message>
+        <source>&amp;Subtraction</source>
+        <translation>&amp;Subtraktion</translation>
+    </message>
+    <message>
+        <source>&amp;Multiplication</source>
+        <translation>&amp;Multiplikation</translation>
+    </message>
+    <message>
+        <source>&amp;Division</source>
+        <translation>&amp;Division</translation>
+    </message>
+    <message>
+        <source>&amp;My Facts</source>
+        <translation>&amp;Meine Aufgaben</translation>
+    </message>
+    <message>
+        <source>Practise the pupil&apos;s own facts, each asked again when it is due; choose a pupil first.</source>
+        <translation>Übt die eigenen Aufgaben des Schülers; jede kommt wieder dran, wenn sie fällig ist. Zuerst einen Schüler wählen.</translation>
+    </message>
+    <message>
+        <source>&amp;Score Card</source>
+        <translation>&amp;Punktekarte</translation>
+    </message>
+    <message>
+        <source>&amp;Hide</source>
+        <comment>score card</comment>
+        <translation>&amp;Ausblenden</translation>
+    </message>
+    <message>
+        <source>&amp;Show</source>
+        <comment>score card</comment>
+        <translation>&amp;Anzeigen</translation>
+    </message>
+    <message>
+        <source>Show &amp;Report</source>
+        <translation>&amp;Bericht anzeigen</translation>
+    </message>
+    <message>
+        <source>Hide &amp;Report</source>
+        <translation>&amp;Bericht ausblenden</translation>
+    </message>
+    <message>
+        <source>&amp;Create Worksheet</source>
+        <translation>&amp;Arbeitsblatt erstellen</translation>
+    </message>
+    <message>
+        <source>Window &amp;Size</source>
+        <translation>&amp;Fenstergröße</translation>
+    </message>
+    <message>
+        <source>&amp;Desktop&apos;s Own Scale</source>
+        <translation>Skalierung des &amp;Desktops</translation>
+    </message>
+    <message>
+        <source>&amp;100 %</source>
+        <translation>&amp;100 %</translation>
+    </message>
+    <message>
+        <source>1&amp;50 %</source>
+        <translation>1&amp;50 %</translation>
+    </message>
+    <message>
+        <source>&amp;200 %</source>
+        <translation>&amp;200 %</translation>
+    </message>
+    <message>
+        <source>&amp;Language</source>
+        <translation>Sprac&amp;he</translation>
+    </message>
+    <message>
+        <source>&amp;System default</source>
+        <extracomment>Follows the language of the desktop.</extracomment>
+        <translation>&amp;Systemstandard</translation>
+    </message>
+    <message>
+        <source>&amp;Games</source>
+        <translation>&amp;Spiele</translation>
+    </message>
+    <message>
+        <source>Missing &amp;Number</source>
+        <translation>Fehlende &amp;Zahl</translation>
+    </message>
+    <message>
+        <source>Missing &amp;Operation</source>
+        <translation>Fehlendes &amp;Rechenzeichen</translation>
+    </message>
+    <message>
+        <source>&amp;Time Trial</source>
+        <translation>&amp;Gegen die Uhr</translation>
+    </message>
+    <message>
+        <source>&amp;Pupil</source>
+        <translation>&amp;Schüler</translation>
+    </message>
+    <message>
+        <source>&amp;Choose Pupil...</source>
+        <translation>Schüler &amp;wählen...</translation>
+    </message>
+    <message>
+        <source>My &amp;Progress</source>
+        <translation>Mein &amp;Fortschritt</translation>
+    </message>
+    <message>
+        <source>&amp;Class Overview</source>
+        <translation>&amp;Klassenübersicht</translation>
+    </message>
+    <message>
+        <source>&amp;Help</source>
+        <translation>&amp;Hilfe</translation>
+    </message>
+    <message>
+        <source>&amp;Contents...</source>
+        <translation>&amp;Inhalt...</translation>
+    </message>
+    <message>
+        <source>&amp;Worksheet Tutorial...</source>
+        <translation>&amp;Anleitung zum Arbeitsblatt...</translation>
+    </message>
+    <message>
+        <source>&amp;Orvi&apos;s Official Web Page</source>
+        <translation>&amp;Offizielle Webseite von Orvi</translation>
+    </message>
+    <message>
+        <source>&amp;Visit Falwick Dot Com</source>
+        <extracomment>Falwick Dot Com is the makers&apos; web site; keep the name as it is.</extracomment>
+        <translation>Falwick Dot Com &amp;besuchen</translation>
+    </message>
+    <message>
+        <source>&amp;About Orvi Math Tutor</source>
+        <translation>Ü&amp;ber Orvi Math Tutor</translation>
+    </message>
+</context>
+<context>
     <name>MissingNumberScreen</name>
     <message>
         <source>The Missing Number Is :</source>

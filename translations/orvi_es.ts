@@ -126,6 +126,207 @@ Envía los errores, sugerencias y preguntas a %1. Cada mensaje nos ayuda a mejor
     </message>
 </context>
 <context>
+    <name>MainMenu</name>
+    <message>
+        <source>My Facts is on: the pupil&apos;s own facts are asked, whatever the level. Turn it off to choose a level.</source>
+        <translation>Mis cálculos está activado: se preguntan los cálculos propios del alumno, sea cual sea el nivel. Desactívalo para elegir un nivel.</translation>
+    </message>
+    <message>
+        <source>&amp;File</source>
+        <translation>&amp;Archivo</translation>
+    </message>
+    <message>
+        <source>&amp;Work Mode</source>
+        <translation>&amp;Modo de práctica</translation>
+    </message>
+    <message>
+        <source>Reset &amp;Score Card</source>
+        <translation>Reiniciar &amp;tarjeta de puntuación</translation>
+    </message>
+    <message>
+        <source>Reset &amp;D-Avuvodu</source>
+        <extracomment>D-Avuvodu is the name of the browser panel; keep it as it is.</extracomment>
+        <translation>Reiniciar &amp;D-Avuvodu</translation>
+    </message>
+    <message>
+        <source>&amp;Exit</source>
+        <translation>&amp;Salir</translation>
+    </message>
+    <message>
+        <source>&amp;Options</source>
+        <translation>&amp;Opciones</translation>
+    </message>
+    <message>
+        <source>&amp;Difficulty</source>
+        <translation>&amp;Dificultad</translation>
+    </message>
+    <message>
+        <source>&amp;Warm Up</source>
+        <comment>level</comment>
+        <translation>&amp;Calentamiento</translation>
+    </message>
+    <message>
+        <source>&amp;Beginner</source>
+        <comment>level</comment>
+        <translation>&amp;Principiante</translation>
+    </message>
+    <message>
+        <source>&amp;Intermediate</source>
+        <comment>level</comment>
+        <translation>&amp;Intermedio</translation>
+    </message>
+    <message>
+        <source>&amp;Advanced</source>
+        <comment>level</comment>
+        <translation>&amp;Avanzado</translation>
+    </message>
+    <message>
+        <source>&amp;Expert</source>
+        <comment>level</comment>
+        <translation>&amp;Experto</translation>
+    </message>
+    <message>
+        <source>&amp;Operation</source>
+        <translation>&amp;Operación</translation>
+    </message>
+    <message>
+        <source>&amp;Addition</source>
+        <translation>&amp;Suma</translation>
+    </message>
+    <message>
+        <source>&amp;Subtraction</source>
+        <translation>&amp;Resta</translation>
+    </message>
+    <message>
+        <source>&amp;Multiplication</source>
+        <translation>&amp;Multiplicación</translation>
+    </message>
+    <message>
+        <source>&amp;Division</source>
+        <translation>&amp;División</translation>
+    </message>
+    <message>
+        <source>&amp;My Facts</source>
+        <translation>Mis &amp;cálculos</translation>
+    </message>
+    <message>
+        <source>Practise the pupil&apos;s own facts, each asked again when it is due; choose a pupil first.</source>
+        <translation>Practica los cálculos propios del alumno; cada uno vuelve cuando le toca. Elige antes un alumno.</translation>
+    </message>
+    <message>
+        <source>&amp;Score Card</source>
+        <translation>&amp;Tarjeta de puntuación</translation>
+    </message>
+    <message>
+        <source>&amp;Hide</source>
+        <comment>score card</comment>
+        <translation>&amp;Ocultar</translation>
+    </message>
+    <message>
+        <source>&amp;Show</source>
+        <comment>score card</comment>
+        <translation>&amp;Mostrar</translation>
+    </message>
+    <message>
+        <source>Show &amp;Report</source>
+        <translation>Mostrar &amp;informe</translation>
+    </message>
+    <message>
+        <source>Hide &amp;Report</source>
+        <translation>Ocultar &amp;informe</translation>
+    </message>
+    <message>
+        <source>&amp;Create Worksheet</source>
+        <translation>Crear &amp;ficha</translation>
+    </message>
+    <message>
+        <source>Window &amp;Size</source>
+        <translation>Tamaño de &amp;ventana</translation>
+    </message>
+    <message>
+        <source>&amp;Desktop&apos;s Own Scale</source>
+        <translation>Escala del &amp;escritorio</translation>
+    </message>
+    <message>
+        <source>&amp;100 %</source>
+        <translation>&amp;100 %</translation>
+    </message>
+    <message>
+        <source>1&amp;50 %</source>
+        <translation>1&amp;50 %</translation>
+    </message>
+    <message>
+        <source>&amp;200 %</source>
+        <translation>&amp;200 %</translation>
+    </message>
+    <message>
+        <source>&amp;Language</source>
+        <translation>Idio&amp;ma</translation>
+    </message>
+    <message>
+        <source>&amp;System default</source>
+        <extracomment>Follows the language of the desktop.</extracomment>
+        <translation>Predeterminado del &amp;sistema</translation>
+    </message>
+    <message>
+        <source>&amp;Games</source>
+        <translation>&amp;Juegos</translation>
+    </message>
+    <message>
+        <source>Missing &amp;Number</source>
+        <translation>&amp;Número que falta</translation>
+    </message>
+    <message>
+        <source>Missing &amp;Operation</source>
+        <translation>&amp;Operación que falta</translation>
+    </message>
+    <message>
+        <source>&amp;Time Trial</source>
+        <translation>&amp;Contrarreloj</translation>
+    </message>
+    <message>
+        <source>&amp;Pupil</source>
+        <translation>&amp;Alumno</translation>
+    </message>
+    <message>
+        <source>&amp;Choose Pupil...</source>
+        <translation>&amp;Elegir alumno...</translation>
+    </message>
+    <message>
+        <source>My &amp;Progress</source>
+        <translation>Mi &amp;progreso</translation>
+    </message>
+    <message>
+        <source>&amp;Class Overview</source>
+        <translation>Resumen de la &amp;clase</translation>
+    </message>
+    <message>
+        <source>&amp;Help</source>
+        <translation>A&amp;yuda</translation>
+    </message>
+    <message>
+        <source>&amp;Contents...</source>
+        <translation>&amp;Contenido...</translation>
+    </message>
+    <message>
+        <source>&amp;Worksheet Tutorial...</source>
+        <translation>&amp;Tutorial de fichas...</translation>
+    </message>
+    <message>
+        <source>&amp;Orvi&apos;s Official Web Page</source>
+        <translation>Página web &amp;oficial de Orvi</translation>
+    </message>
+    <message>
+        <source>&amp;Visit Falwick Dot Com</source>
+        <extracomment>Falwick Dot Com is the makers&apos; web site; keep the name as it is.</extracomment>
+        <translation>&amp;Visitar Falwick Dot Com</translation>
+    </message>
+    <message>
+        <source>&amp;About Orvi Math Tutor</source>
+        <translation>&amp;Acerca de Orvi Math Tutor</translation>
+    </message>
+</context>
+<context>
     <name>MissingNumberScreen</name>
     <message>
         <source>The Missing Number Is :</source>

@@ -126,6 +126,207 @@ Envoie les signalements d&apos;erreurs, les suggestions et les questions à %1. 
     </message>
 </context>
 <context>
+    <name>MainMenu</name>
+    <message>
+        <source>My Facts is on: the pupil&apos;s own facts are asked, whatever the level. Turn it off to choose a level.</source>
+        <translation>Mes calculs est activé : on pose les calculs propres à l&apos;élève, quel que soit le niveau. Désactive-le pour choisir un niveau.</translation>
+    </message>
+    <message>
+        <source>&amp;File</source>
+        <translation>&amp;Fichier</translation>
+    </message>
+    <message>
+        <source>&amp;Work Mode</source>
+        <translation>Mode &amp;exercice</translation>
+    </message>
+    <message>
+        <source>Reset &amp;Score Card</source>
+        <translation>Remettre la carte de &amp;score à zéro</translation>
+    </message>
+    <message>
+        <source>Reset &amp;D-Avuvodu</source>
+        <extracomment>D-Avuvodu is the name of the browser panel; keep it as it is.</extracomment>
+        <translation>Réinitialiser &amp;D-Avuvodu</translation>
+    </message>
+    <message>
+        <source>&amp;Exit</source>
+        <translation>&amp;Quitter</translation>
+    </message>
+    <message>
+        <source>&amp;Options</source>
+        <translation>&amp;Options</translation>
+    </message>
+    <message>
+        <source>&amp;Difficulty</source>
+        <translation>&amp;Difficulté</translation>
+    </message>
+    <message>
+        <source>&amp;Warm Up</source>
+        <comment>level</comment>
+        <translation>É&amp;chauffement</translation>
+    </message>
+    <message>
+        <source>&amp;Beginner</source>
+        <comment>level</comment>
+        <translation>&amp;Débutant</translation>
+    </message>
+    <message>
+        <source>&amp;Intermediate</source>
+        <comment>level</comment>
+        <translation>&amp;Intermédiaire</translation>
+    </message>
+    <message>
+        <source>&amp;Advanced</source>
+        <comment>level</comment>
+        <translation>&amp;Avancé</translation>
+    </message>
+    <message>
+        <source>&amp;Expert</source>
+        <comment>level</comment>
+        <translation>&amp;Expert</translation>
+    </message>
+    <message>
+        <source>&amp;Operation</source>
+        <translation>&amp;Opération</translation>
+    </message>
+    <message>
+        <source>&amp;Addition</source>
+        <translation>&amp;Addition</translation>
+    </message>
+    <message>
+        <source>&amp;Subtraction</source>
+        <translation>&amp;Soustraction</translation>
+    </message>
+    <message>
+        <source>&amp;Multiplication</source>
+        <translation>&amp;Multiplication</translation>
+    </message>
+    <message>
+        <source>&amp;Division</source>
+        <translation>&amp;Division</translation>
+    </message>
+    <message>
+        <source>&amp;My Facts</source>
+        <translation>&amp;Mes calculs</translation>
+    </message>
+    <message>
+        <source>Practise the pupil&apos;s own facts, each asked again when it is due; choose a pupil first.</source>
+        <translation>Fait travailler les calculs propres à l&apos;élève ; chacun revient quand c&apos;est le moment. Choisis d&apos;abord un élève.</translation>
+    </message>
+    <message>
+        <source>&amp;Score Card</source>
+        <translation>Carte de &amp;score</translation>
+    </message>
+    <message>
+        <source>&amp;Hide</source>
+        <comment>score card</comment>
+        <translation>&amp;Masquer</translation>
+    </message>
+    <message>
+        <source>&amp;Show</source>
+        <comment>score card</comment>
+        <translation>&amp;Afficher</translation>
+    </message>
+    <message>
+        <source>Show &amp;Report</source>
+        <translation>Afficher le &amp;rapport</translation>
+    </message>
+    <message>
+        <source>Hide &amp;Report</source>
+        <translation>Masquer le &amp;rapport</translation>
+    </message>
+    <message>
+        <source>&amp;Create Worksheet</source>
+        <translation>Créer une &amp;fiche</translation>
+    </message>
+    <message>
+        <source>Window &amp;Size</source>
+        <translation>&amp;Taille de la fenêtre</translation>
+    </message>
+    <message>
+        <source>&amp;Desktop&apos;s Own Scale</source>
+        <translation>Échelle du &amp;bureau</translation>
+    </message>
+    <message>
+        <source>&amp;100 %</source>
+        <translation>&amp;100 %</translation>
+    </message>
+    <message>
+        <source>1&amp;50 %</source>
+        <translation>1&amp;50 %</translation>
+    </message>
+    <message>
+        <source>&amp;200 %</source>
+        <translation>&amp;200 %</translation>
+    </message>
+    <message>
+        <source>&amp;Language</source>
+        <translation>&amp;Langue</translation>
+    </message>
+    <message>
+        <source>&amp;System default</source>
+        <extracomment>Follows the language of the desktop.</extracomment>
+        <translation>Langue du &amp;système</translation>
+    </message>
+    <message>
+        <source>&amp;Games</source>
+        <translation>&amp;Jeux</translation>
+    </message>
+    <message>
+        <source>Missing &amp;Number</source>
+        <translation>&amp;Nombre manquant</translation>
+    </message>
+    <message>
+        <source>Missing &amp;Operation</source>
+        <translation>&amp;Opération manquante</translation>
+    </message>
+    <message>
+        <source>&amp;Time Trial</source>
+        <translation>&amp;Contre la montre</translation>
+    </message>
+    <message>
+        <source>&amp;Pupil</source>
+        <translation>É&amp;lève</translation>
+    </message>
+    <message>
+        <source>&amp;Choose Pupil...</source>
+        <translation>&amp;Choisir un élève...</translation>
+    </message>
+    <message>
+        <source>My &amp;Progress</source>
+        <translation>Mes &amp;progrès</translation>
+    </message>
+    <message>
+        <source>&amp;Class Overview</source>
+        <translation>&amp;Vue de la classe</translation>
+    </message>
+    <message>
+        <source>&amp;Help</source>
+        <translation>&amp;Aide</translation>
+    </message>
+    <message>
+        <source>&amp;Contents...</source>
+        <translation>&amp;Sommaire...</translation>
+    </message>
+    <message>
+        <source>&amp;Worksheet Tutorial...</source>
+        <translation>&amp;Tutoriel des fiches...</translation>
+    </message>
+    <message>
+        <source>&amp;Orvi&apos;s Official Web Page</source>
+        <translation>Page web &amp;officielle d&apos;Orvi</translation>
+    </message>
+    <message>
+        <source>&amp;Visit Falwick Dot Com</source>
+        <extracomment>Falwick Dot Com is the makers&apos; web site; keep the name as it is.</extracomment>
+        <translation>&amp;Visiter Falwick Dot Com</translation>
+    </message>
+    <message>
+        <source>&amp;About Orvi Math Tutor</source>
+        <translation>À &amp;propos d&apos;Orvi Math Tutor</translation>
+    </message>
+</context>
+<context>
     <name>MissingNumberScreen</name>
     <message>
         <source>The Missing Number Is :</source>

@@ -126,6 +126,207 @@ Envie relatos de erros, sugestões e perguntas para %1. Cada mensagem nos ajuda 
     </message>
 </context>
 <context>
+    <name>MainMenu</name>
+    <message>
+        <source>My Facts is on: the pupil&apos;s own facts are asked, whatever the level. Turn it off to choose a level.</source>
+        <translation>Minhas contas está ligado: as contas do próprio aluno são pedidas, seja qual for o nível. Desligue para escolher um nível.</translation>
+    </message>
+    <message>
+        <source>&amp;File</source>
+        <translation>&amp;Arquivo</translation>
+    </message>
+    <message>
+        <source>&amp;Work Mode</source>
+        <translation>Modo de &amp;prática</translation>
+    </message>
+    <message>
+        <source>Reset &amp;Score Card</source>
+        <translation>&amp;Zerar placar</translation>
+    </message>
+    <message>
+        <source>Reset &amp;D-Avuvodu</source>
+        <extracomment>D-Avuvodu is the name of the browser panel; keep it as it is.</extracomment>
+        <translation>Reiniciar &amp;D-Avuvodu</translation>
+    </message>
+    <message>
+        <source>&amp;Exit</source>
+        <translation>&amp;Sair</translation>
+    </message>
+    <message>
+        <source>&amp;Options</source>
+        <translation>&amp;Opções</translation>
+    </message>
+    <message>
+        <source>&amp;Difficulty</source>
+        <translation>&amp;Dificuldade</translation>
+    </message>
+    <message>
+        <source>&amp;Warm Up</source>
+        <comment>level</comment>
+        <translation>A&amp;quecimento</translation>
+    </message>
+    <message>
+        <source>&amp;Beginner</source>
+        <comment>level</comment>
+        <translation>&amp;Iniciante</translation>
+    </message>
+    <message>
+        <source>&amp;Intermediate</source>
+        <comment>level</comment>
+        <translation>I&amp;ntermediário</translation>
+    </message>
+    <message>
+        <source>&amp;Advanced</source>
+        <comment>level</comment>
+        <translation>&amp;Avançado</translation>
+    </message>
+    <message>
+        <source>&amp;Expert</source>
+        <comment>level</comment>
+        <translation>&amp;Especialista</translation>
+    </message>
+    <message>
+        <source>&amp;Operation</source>
+        <translation>&amp;Operação</translation>
+    </message>
+    <message>
+        <source>&amp;Addition</source>
+        <translation>&amp;Adição</translation>
+    </message>
+    <message>
+        <source>&amp;Subtraction</source>
+        <translation>&amp;Subtração</translation>
+    </message>
+    <message>
+        <source>&amp;Multiplication</source>
+        <translation>&amp;Multiplicação</translation>
+    </message>
+    <message>
+        <source>&amp;Division</source>
+        <translation>&amp;Divisão</translation>
+    </message>
+    <message>
+        <source>&amp;My Facts</source>
+        <translation>&amp;Minhas contas</translation>
+    </message>
+    <message>
+        <source>Practise the pupil&apos;s own facts, each asked again when it is due; choose a pupil first.</source>
+        <translation>Pratica as contas do próprio aluno; cada uma volta na hora certa. Escolha um aluno antes.</translation>
+    </message>
+    <message>
+        <source>&amp;Score Card</source>
+        <translation>&amp;Placar</translation>
+    </message>
+    <message>
+        <source>&amp;Hide</source>
+        <comment>score card</comment>
+        <translation>&amp;Ocultar</translation>
+    </message>
+    <message>
+        <source>&amp;Show</source>
+        <comment>score card</comment>
+        <translation>&amp;Mostrar</translation>
+    </message>
+    <message>
+        <source>Show &amp;Report</source>
+        <translation>Mostrar &amp;relatório</translation>
+    </message>
+    <message>
+        <source>Hide &amp;Report</source>
+        <translation>Ocultar &amp;relatório</translation>
+    </message>
+    <message>
+        <source>&amp;Create Worksheet</source>
+        <translation>Criar &amp;folha de atividades</translation>
+    </message>
+    <message>
+        <source>Window &amp;Size</source>
+        <translation>&amp;Tamanho da janela</translation>
+    </message>
+    <message>
+        <source>&amp;Desktop&apos;s Own Scale</source>
+        <translation>Escala da á&amp;rea de trabalho</translation>
+    </message>
+    <message>
+        <source>&amp;100 %</source>
+        <translation>&amp;100%</translation>
+    </message>
+    <message>
+        <source>1&amp;50 %</source>
+        <translation>1&amp;50%</translation>
+    </message>
+    <message>
+        <source>&amp;200 %</source>
+        <translation>&amp;200%</translation>
+    </message>
+    <message>
+        <source>&amp;Language</source>
+        <translation>&amp;Idioma</translation>
+    </message>
+    <message>
+        <source>&amp;System default</source>
+        <extracomment>Follows the language of the desktop.</extracomment>
+        <translation>Padrão do &amp;sistema</translation>
+    </message>
+    <message>
+        <source>&amp;Games</source>
+        <translation>&amp;Jogos</translation>
+    </message>
+    <message>
+        <source>Missing &amp;Number</source>
+        <translation>&amp;Número que falta</translation>
+    </message>
+    <message>
+        <source>Missing &amp;Operation</source>
+        <translation>&amp;Operação que falta</translation>
+    </message>
+    <message>
+        <source>&amp;Time Trial</source>
+        <translation>Contra o &amp;relógio</translation>
+    </message>
+    <message>
+        <source>&amp;Pupil</source>
+        <translation>Al&amp;uno</translation>
+    </message>
+    <message>
+        <source>&amp;Choose Pupil...</source>
+        <translation>&amp;Escolher aluno...</translation>
+    </message>
+    <message>
+        <source>My &amp;Progress</source>
+        <translation>Meu &amp;progresso</translation>
+    </message>
+    <message>
+        <source>&amp;Class Overview</source>
+        <translation>&amp;Visão geral da turma</translation>
+    </message>
+    <message>
+        <source>&amp;Help</source>
+        <translation>Aj&amp;uda</translation>
+    </message>
+    <message>
+        <source>&amp;Contents...</source>
+        <translation>&amp;Conteúdo...</translation>
+    </message>
+    <message>
+        <source>&amp;Worksheet Tutorial...</source>
+        <translation>&amp;Tutorial da folha de atividades...</translation>
+    </message>
+    <message>
+        <source>&amp;Orvi&apos;s Official Web Page</source>
+        <translation>Página &amp;oficial do Orvi</translation>
+    </message>
+    <message>
+        <source>&amp;Visit Falwick Dot Com</source>
+        <extracomment>Falwick Dot Com is the makers&apos; web site; keep the name as it is.</extracomment>
+        <translation>&amp;Visitar Falwick Dot Com</translation>
+    </message>
+    <message>
+        <source>&amp;About Orvi Math Tutor</source>
+        <translation>&amp;Sobre o Orvi Math Tutor</translation>
+    </message>
+</context>
+<context>
     <name>MissingNumberScreen</name>
     <message>
         <source>The Missing Number Is :</source>
