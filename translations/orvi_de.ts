@@ -82,6 +82,39 @@ Bitte schicke Fehlermeldungen, Vorschläge und Fragen an %1. Jede Nachricht hilf
     </message>
 </context>
 <context>
+    <name>DesktopLauncher</name>
+    <message>
+        <source>No web browser could be started to show it. You can open the file from that folder yourself.</source>
+        <translation>Es konnte kein Webbrowser gestartet werden, um sie zu zeigen. Du kannst die Datei selbst in diesem Ordner öffnen.</translation>
+    </message>
+    <message>
+        <source>No text editor could be started to show it. You can open the file from that folder yourself.</source>
+        <translation>Es konnte kein Texteditor gestartet werden, um sie zu zeigen. Du kannst die Datei selbst in diesem Ordner öffnen.</translation>
+    </message>
+    <message>
+        <source>Cannot open %1.</source>
+        <translation>%1 kann nicht geöffnet werden.</translation>
+    </message>
+    <message>
+        <source>The file is missing.</source>
+        <translation>Die Datei fehlt.</translation>
+    </message>
+    <message>
+        <source>%1 was saved as %2.</source>
+        <extracomment>%1 names what was saved, such as &quot;The progress report&quot;; %2 is the file.</extracomment>
+        <translation>%1 wurde als %2 gespeichert.</translation>
+    </message>
+    <message>
+        <source>%1 was saved as %2, but it is no longer there.</source>
+        <extracomment>%1 names what was saved, such as &quot;The progress report&quot;; %2 is the file.</extracomment>
+        <translation>%1 wurde als %2 gespeichert, ist aber nicht mehr da.</translation>
+    </message>
+    <message>
+        <source>No web browser or mail program could be started.</source>
+        <translation>Es konnte kein Webbrowser und kein E-Mail-Programm gestartet werden.</translation>
+    </message>
+</context>
+<context>
     <name>HelpScreen</name>
     <message>
         <source>Help page</source>
@@ -327,6 +360,27 @@ Bitte schicke Fehlermeldungen, Vorschläge und Fragen an %1. Jede Nachricht hilf
     </message>
 </context>
 <context>
+    <name>MainWindow</name>
+    <message>
+        <source>%1 chosen.</source>
+        <extracomment>Heard after a level or operation was chosen by its key; %1 is its name.</extracomment>
+        <translation>%1 gewählt.</translation>
+    </message>
+    <message>
+        <source>Cannot keep the language for the next start.</source>
+        <translation>Die Sprache kann nicht für den nächsten Start gespeichert werden.</translation>
+    </message>
+    <message>
+        <source>Cannot write %1.</source>
+        <translation>%1 kann nicht geschrieben werden.</translation>
+    </message>
+    <message>
+        <source>Orvi Math Tutor - %1</source>
+        <extracomment>The window&apos;s title while a pupil is chosen; %1 is the pupil&apos;s name.</extracomment>
+        <translation>Orvi Math Tutor - %1</translation>
+    </message>
+</context>
+<context>
     <name>MissingNumberScreen</name>
     <message>
         <source>The Missing Number Is :</source>
@@ -483,9 +537,14 @@ Bitte schicke Fehlermeldungen, Vorschläge und Fragen an %1. Jede Nachricht hilf
         <translation>In den Ordner des Programms kann nicht geschrieben werden, deshalb werden die Berichte dort aufbewahrt.</translation>
     </message>
     <message>
-        <source>Your report</source>
-        <extracomment>The subject of a message such as &quot;Your report was saved as &lt;file&gt;.&quot;</extracomment>
-        <translation>Dein Bericht</translation>
+        <source>Your report was saved as %1.</source>
+        <extracomment>%1 is the report&apos;s file.</extracomment>
+        <translation>Dein Bericht wurde als %1 gespeichert.</translation>
+    </message>
+    <message>
+        <source>Your report was saved as %1, but it is no longer there.</source>
+        <extracomment>%1 is the report&apos;s file.</extracomment>
+        <translation>Dein Bericht wurde als %1 gespeichert, ist aber nicht mehr da.</translation>
     </message>
 </context>
 <context>
@@ -603,6 +662,81 @@ Bitte schicke Fehlermeldungen, Vorschläge und Fragen an %1. Jede Nachricht hilf
     </message>
 </context>
 <context>
+    <name>SaveFailure</name>
+    <message>
+        <source>the folder %1 could not be created: %2</source>
+        <translation>der Ordner %1 konnte nicht angelegt werden: %2</translation>
+    </message>
+    <message>
+        <source>the file could not be read to keep a copy of it</source>
+        <translation>die Datei konnte nicht gelesen werden, um eine Kopie davon aufzuheben</translation>
+    </message>
+    <message>
+        <source>a folder named %1 is in the way</source>
+        <translation>ein Ordner namens %1 ist im Weg</translation>
+    </message>
+    <message>
+        <source>the file was not open for writing</source>
+        <translation>die Datei war nicht zum Schreiben geöffnet</translation>
+    </message>
+    <message>
+        <source>the disk is full or the file could not be written whole</source>
+        <translation>der Datenträger ist voll oder die Datei konnte nicht vollständig geschrieben werden</translation>
+    </message>
+    <message>
+        <source>the disk holds as many files as it can (no free inode is left), though it may have space</source>
+        <translation>auf dem Datenträger haben keine weiteren Dateien Platz (kein freier Inode mehr), auch wenn noch Speicher frei sein kann</translation>
+    </message>
+    <message>
+        <source>the folder %1 belongs to another user</source>
+        <translation>der Ordner %1 gehört einem anderen Benutzer</translation>
+    </message>
+    <message>
+        <source>the folder %1 belongs to the user %2, not to you</source>
+        <translation>der Ordner %1 gehört dem Benutzer %2, nicht dir</translation>
+    </message>
+    <message>
+        <source>the folder %1 is read-only</source>
+        <translation>der Ordner %1 ist schreibgeschützt</translation>
+    </message>
+    <message>
+        <source>the folder %1 is on a disk that can only be read</source>
+        <translation>der Ordner %1 liegt auf einem Datenträger, der nur gelesen werden kann</translation>
+    </message>
+    <message>
+        <source>your share of the disk (your quota) is used up</source>
+        <translation>dein Anteil am Datenträger (dein Kontingent) ist aufgebraucht</translation>
+    </message>
+    <message>
+        <source>the folder %1 does not exist</source>
+        <translation>den Ordner %1 gibt es nicht</translation>
+    </message>
+    <message>
+        <source>The folder %1 could not be created: %2</source>
+        <translation>Der Ordner %1 konnte nicht angelegt werden: %2</translation>
+    </message>
+    <message>
+        <source>the folder %1 is a link that belongs to another user, so it is not followed</source>
+        <translation>der Ordner %1 ist eine Verknüpfung, die einem anderen Benutzer gehört, und wird darum nicht verfolgt</translation>
+    </message>
+    <message>
+        <source>the folder %1 is a link that belongs to the user %2, so it is not followed</source>
+        <translation>der Ordner %1 ist eine Verknüpfung, die dem Benutzer %2 gehört, und wird darum nicht verfolgt</translation>
+    </message>
+    <message>
+        <source>the folder %1 is a link that leads nowhere</source>
+        <translation>der Ordner %1 ist eine Verknüpfung, die ins Leere führt</translation>
+    </message>
+    <message>
+        <source>a file named %1 is in the way</source>
+        <translation>eine Datei namens %1 ist im Weg</translation>
+    </message>
+    <message>
+        <source>the folder %1 was changed by someone else while saving</source>
+        <translation>der Ordner %1 wurde beim Speichern von jemand anderem geändert</translation>
+    </message>
+</context>
+<context>
     <name>ScoreCard</name>
     <message>
         <source>Current Score</source>
@@ -662,6 +796,29 @@ Bitte schicke Fehlermeldungen, Vorschläge und Fragen an %1. Jede Nachricht hilf
             <numerusform>Bericht angezeigt: %n Antwort.</numerusform>
             <numerusform>Bericht angezeigt: %n Antworten.</numerusform>
         </translation>
+    </message>
+</context>
+<context>
+    <name>SumLayout</name>
+    <message>
+        <source>Correct!</source>
+        <extracomment>Shown beside a picture when the answer is right.</extracomment>
+        <translation>Richtig!</translation>
+    </message>
+    <message>
+        <source>Try Again</source>
+        <extracomment>Shown beside a picture when the answer is wrong.</extracomment>
+        <translation>Versuch es noch mal</translation>
+    </message>
+    <message>
+        <source>%1 correct</source>
+        <extracomment>Heard for the score card&apos;s count of right answers.</extracomment>
+        <translation>Richtig: %1</translation>
+    </message>
+    <message>
+        <source>%1 incorrect</source>
+        <extracomment>Heard for the score card&apos;s count of wrong answers.</extracomment>
+        <translation>Falsch: %1</translation>
     </message>
 </context>
 <context>
@@ -765,6 +922,29 @@ Bitte schicke Fehlermeldungen, Vorschläge und Fragen an %1. Jede Nachricht hilf
     <message>
         <source>Wrong</source>
         <translation>Falsch</translation>
+    </message>
+</context>
+<context>
+    <name>WindowSize</name>
+    <message>
+        <source>Cannot keep the window size.</source>
+        <translation>Die Fenstergröße kann nicht gespeichert werden.</translation>
+    </message>
+    <message>
+        <source>Cannot write %1.</source>
+        <translation>%1 kann nicht geschrieben werden.</translation>
+    </message>
+    <message>
+        <source>The window will follow the desktop&apos;s own scale the next time Orvi Math Tutor starts.</source>
+        <translation>Das Fenster folgt beim nächsten Start von Orvi Math Tutor der Skalierung des Desktops.</translation>
+    </message>
+    <message>
+        <source>The window will be shown at %1 % the next time Orvi Math Tutor starts.</source>
+        <translation>Das Fenster wird beim nächsten Start von Orvi Math Tutor mit %1 % gezeigt.</translation>
+    </message>
+    <message>
+        <source>A scale set for this computer (QT_SCALE_FACTOR or another of Qt&apos;s scaling variables) decides the size instead while it is set.</source>
+        <translation>Eine für diesen Computer eingestellte Skalierung (QT_SCALE_FACTOR oder eine andere Skalierungsvariable von Qt) bestimmt stattdessen die Größe, solange sie gesetzt ist.</translation>
     </message>
 </context>
 </TS>

@@ -82,6 +82,39 @@ Envía los errores, sugerencias y preguntas a %1. Cada mensaje nos ayuda a mejor
     </message>
 </context>
 <context>
+    <name>DesktopLauncher</name>
+    <message>
+        <source>No web browser could be started to show it. You can open the file from that folder yourself.</source>
+        <translation>No se ha podido abrir ningún navegador para mostrarlo. Puedes abrir el archivo tú mismo desde esa carpeta.</translation>
+    </message>
+    <message>
+        <source>No text editor could be started to show it. You can open the file from that folder yourself.</source>
+        <translation>No se ha podido abrir ningún editor de textos para mostrarlo. Puedes abrir el archivo tú mismo desde esa carpeta.</translation>
+    </message>
+    <message>
+        <source>Cannot open %1.</source>
+        <translation>No se puede abrir %1.</translation>
+    </message>
+    <message>
+        <source>The file is missing.</source>
+        <translation>Falta el archivo.</translation>
+    </message>
+    <message>
+        <source>%1 was saved as %2.</source>
+        <extracomment>%1 names what was saved, such as &quot;The progress report&quot;; %2 is the file.</extracomment>
+        <translation>%1 se ha guardado como %2.</translation>
+    </message>
+    <message>
+        <source>%1 was saved as %2, but it is no longer there.</source>
+        <extracomment>%1 names what was saved, such as &quot;The progress report&quot;; %2 is the file.</extracomment>
+        <translation>%1 se ha guardado como %2, pero ya no está.</translation>
+    </message>
+    <message>
+        <source>No web browser or mail program could be started.</source>
+        <translation>No se ha podido abrir ningún navegador ni programa de correo.</translation>
+    </message>
+</context>
+<context>
     <name>HelpScreen</name>
     <message>
         <source>Help page</source>
@@ -327,6 +360,27 @@ Envía los errores, sugerencias y preguntas a %1. Cada mensaje nos ayuda a mejor
     </message>
 </context>
 <context>
+    <name>MainWindow</name>
+    <message>
+        <source>%1 chosen.</source>
+        <extracomment>Heard after a level or operation was chosen by its key; %1 is its name.</extracomment>
+        <translation>%1: elegido.</translation>
+    </message>
+    <message>
+        <source>Cannot keep the language for the next start.</source>
+        <translation>No se puede guardar el idioma para el próximo inicio.</translation>
+    </message>
+    <message>
+        <source>Cannot write %1.</source>
+        <translation>No se puede escribir %1.</translation>
+    </message>
+    <message>
+        <source>Orvi Math Tutor - %1</source>
+        <extracomment>The window&apos;s title while a pupil is chosen; %1 is the pupil&apos;s name.</extracomment>
+        <translation>Orvi Math Tutor - %1</translation>
+    </message>
+</context>
+<context>
     <name>MissingNumberScreen</name>
     <message>
         <source>The Missing Number Is :</source>
@@ -483,9 +537,14 @@ Envía los errores, sugerencias y preguntas a %1. Cada mensaje nos ayuda a mejor
         <translation>No se puede escribir en la carpeta del programa, así que los informes se guardan allí.</translation>
     </message>
     <message>
-        <source>Your report</source>
-        <extracomment>The subject of a message such as &quot;Your report was saved as &lt;file&gt;.&quot;</extracomment>
-        <translation>Tu informe</translation>
+        <source>Your report was saved as %1.</source>
+        <extracomment>%1 is the report&apos;s file.</extracomment>
+        <translation>Tu informe se ha guardado como %1.</translation>
+    </message>
+    <message>
+        <source>Your report was saved as %1, but it is no longer there.</source>
+        <extracomment>%1 is the report&apos;s file.</extracomment>
+        <translation>Tu informe se ha guardado como %1, pero ya no está.</translation>
     </message>
 </context>
 <context>
@@ -603,6 +662,81 @@ Envía los errores, sugerencias y preguntas a %1. Cada mensaje nos ayuda a mejor
     </message>
 </context>
 <context>
+    <name>SaveFailure</name>
+    <message>
+        <source>the folder %1 could not be created: %2</source>
+        <translation>no se ha podido crear la carpeta %1: %2</translation>
+    </message>
+    <message>
+        <source>the file could not be read to keep a copy of it</source>
+        <translation>no se ha podido leer el archivo para guardar una copia</translation>
+    </message>
+    <message>
+        <source>a folder named %1 is in the way</source>
+        <translation>una carpeta llamada %1 lo impide</translation>
+    </message>
+    <message>
+        <source>the file was not open for writing</source>
+        <translation>el archivo no estaba abierto para escribir</translation>
+    </message>
+    <message>
+        <source>the disk is full or the file could not be written whole</source>
+        <translation>el disco está lleno o el archivo no se ha podido escribir entero</translation>
+    </message>
+    <message>
+        <source>the disk holds as many files as it can (no free inode is left), though it may have space</source>
+        <translation>el disco no admite más archivos (no quedan inodos libres), aunque puede que tenga espacio</translation>
+    </message>
+    <message>
+        <source>the folder %1 belongs to another user</source>
+        <translation>la carpeta %1 pertenece a otro usuario</translation>
+    </message>
+    <message>
+        <source>the folder %1 belongs to the user %2, not to you</source>
+        <translation>la carpeta %1 pertenece al usuario %2, no a ti</translation>
+    </message>
+    <message>
+        <source>the folder %1 is read-only</source>
+        <translation>la carpeta %1 es de solo lectura</translation>
+    </message>
+    <message>
+        <source>the folder %1 is on a disk that can only be read</source>
+        <translation>la carpeta %1 está en un disco que solo se puede leer</translation>
+    </message>
+    <message>
+        <source>your share of the disk (your quota) is used up</source>
+        <translation>tu parte del disco (tu cuota) se ha agotado</translation>
+    </message>
+    <message>
+        <source>the folder %1 does not exist</source>
+        <translation>la carpeta %1 no existe</translation>
+    </message>
+    <message>
+        <source>The folder %1 could not be created: %2</source>
+        <translation>No se ha podido crear la carpeta %1: %2</translation>
+    </message>
+    <message>
+        <source>the folder %1 is a link that belongs to another user, so it is not followed</source>
+        <translation>la carpeta %1 es un enlace que pertenece a otro usuario, así que no se sigue</translation>
+    </message>
+    <message>
+        <source>the folder %1 is a link that belongs to the user %2, so it is not followed</source>
+        <translation>la carpeta %1 es un enlace que pertenece al usuario %2, así que no se sigue</translation>
+    </message>
+    <message>
+        <source>the folder %1 is a link that leads nowhere</source>
+        <translation>la carpeta %1 es un enlace que no lleva a ninguna parte</translation>
+    </message>
+    <message>
+        <source>a file named %1 is in the way</source>
+        <translation>un archivo llamado %1 lo impide</translation>
+    </message>
+    <message>
+        <source>the folder %1 was changed by someone else while saving</source>
+        <translation>otra persona ha cambiado la carpeta %1 mientras se guardaba</translation>
+    </message>
+</context>
+<context>
     <name>ScoreCard</name>
     <message>
         <source>Current Score</source>
@@ -662,6 +796,29 @@ Envía los errores, sugerencias y preguntas a %1. Cada mensaje nos ayuda a mejor
             <numerusform>Informe a la vista: %n respuesta.</numerusform>
             <numerusform>Informe a la vista: %n respuestas.</numerusform>
         </translation>
+    </message>
+</context>
+<context>
+    <name>SumLayout</name>
+    <message>
+        <source>Correct!</source>
+        <extracomment>Shown beside a picture when the answer is right.</extracomment>
+        <translation>¡Correcto!</translation>
+    </message>
+    <message>
+        <source>Try Again</source>
+        <extracomment>Shown beside a picture when the answer is wrong.</extracomment>
+        <translation>Inténtalo otra vez</translation>
+    </message>
+    <message>
+        <source>%1 correct</source>
+        <extracomment>Heard for the score card&apos;s count of right answers.</extracomment>
+        <translation>Aciertos: %1</translation>
+    </message>
+    <message>
+        <source>%1 incorrect</source>
+        <extracomment>Heard for the score card&apos;s count of wrong answers.</extracomment>
+        <translation>Errores: %1</translation>
     </message>
 </context>
 <context>
@@ -765,6 +922,29 @@ Envía los errores, sugerencias y preguntas a %1. Cada mensaje nos ayuda a mejor
     <message>
         <source>Wrong</source>
         <translation>Mal</translation>
+    </message>
+</context>
+<context>
+    <name>WindowSize</name>
+    <message>
+        <source>Cannot keep the window size.</source>
+        <translation>No se puede guardar el tamaño de la ventana.</translation>
+    </message>
+    <message>
+        <source>Cannot write %1.</source>
+        <translation>No se puede escribir %1.</translation>
+    </message>
+    <message>
+        <source>The window will follow the desktop&apos;s own scale the next time Orvi Math Tutor starts.</source>
+        <translation>La ventana seguirá la escala del escritorio la próxima vez que se abra Orvi Math Tutor.</translation>
+    </message>
+    <message>
+        <source>The window will be shown at %1 % the next time Orvi Math Tutor starts.</source>
+        <translation>La ventana se mostrará al %1 % la próxima vez que se abra Orvi Math Tutor.</translation>
+    </message>
+    <message>
+        <source>A scale set for this computer (QT_SCALE_FACTOR or another of Qt&apos;s scaling variables) decides the size instead while it is set.</source>
+        <translation>Mientras esté definida, una escala fijada para este ordenador (QT_SCALE_FACTOR u otra variable de escala de Qt) decide el tamaño.</translation>
     </message>
 </context>
 </TS>

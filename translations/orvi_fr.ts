@@ -82,6 +82,39 @@ Envoie les signalements d&apos;erreurs, les suggestions et les questions à %1. 
     </message>
 </context>
 <context>
+    <name>DesktopLauncher</name>
+    <message>
+        <source>No web browser could be started to show it. You can open the file from that folder yourself.</source>
+        <translation>Aucun navigateur web n&apos;a pu être lancé pour l&apos;afficher. Tu peux ouvrir le fichier toi-même depuis ce dossier.</translation>
+    </message>
+    <message>
+        <source>No text editor could be started to show it. You can open the file from that folder yourself.</source>
+        <translation>Aucun éditeur de texte n&apos;a pu être lancé pour l&apos;afficher. Tu peux ouvrir le fichier toi-même depuis ce dossier.</translation>
+    </message>
+    <message>
+        <source>Cannot open %1.</source>
+        <translation>Impossible d&apos;ouvrir %1.</translation>
+    </message>
+    <message>
+        <source>The file is missing.</source>
+        <translation>Le fichier est introuvable.</translation>
+    </message>
+    <message>
+        <source>%1 was saved as %2.</source>
+        <extracomment>%1 names what was saved, such as &quot;The progress report&quot;; %2 is the file.</extracomment>
+        <translation>%1 a été enregistré sous %2.</translation>
+    </message>
+    <message>
+        <source>%1 was saved as %2, but it is no longer there.</source>
+        <extracomment>%1 names what was saved, such as &quot;The progress report&quot;; %2 is the file.</extracomment>
+        <translation>%1 a été enregistré sous %2, mais il n&apos;est plus là.</translation>
+    </message>
+    <message>
+        <source>No web browser or mail program could be started.</source>
+        <translation>Aucun navigateur web ni logiciel de courriel n&apos;a pu être lancé.</translation>
+    </message>
+</context>
+<context>
     <name>HelpScreen</name>
     <message>
         <source>Help page</source>
@@ -327,6 +360,27 @@ Envoie les signalements d&apos;erreurs, les suggestions et les questions à %1. 
     </message>
 </context>
 <context>
+    <name>MainWindow</name>
+    <message>
+        <source>%1 chosen.</source>
+        <extracomment>Heard after a level or operation was chosen by its key; %1 is its name.</extracomment>
+        <translation>%1 : choisi.</translation>
+    </message>
+    <message>
+        <source>Cannot keep the language for the next start.</source>
+        <translation>Impossible de garder la langue pour le prochain démarrage.</translation>
+    </message>
+    <message>
+        <source>Cannot write %1.</source>
+        <translation>Impossible d&apos;écrire %1.</translation>
+    </message>
+    <message>
+        <source>Orvi Math Tutor - %1</source>
+        <extracomment>The window&apos;s title while a pupil is chosen; %1 is the pupil&apos;s name.</extracomment>
+        <translation>Orvi Math Tutor - %1</translation>
+    </message>
+</context>
+<context>
     <name>MissingNumberScreen</name>
     <message>
         <source>The Missing Number Is :</source>
@@ -483,9 +537,14 @@ Envoie les signalements d&apos;erreurs, les suggestions et les questions à %1. 
         <translation>Le dossier du programme n&apos;est pas accessible en écriture, les rapports sont donc gardés là.</translation>
     </message>
     <message>
-        <source>Your report</source>
-        <extracomment>The subject of a message such as &quot;Your report was saved as &lt;file&gt;.&quot;</extracomment>
-        <translation>Ton rapport</translation>
+        <source>Your report was saved as %1.</source>
+        <extracomment>%1 is the report&apos;s file.</extracomment>
+        <translation>Ton rapport a été enregistré sous %1.</translation>
+    </message>
+    <message>
+        <source>Your report was saved as %1, but it is no longer there.</source>
+        <extracomment>%1 is the report&apos;s file.</extracomment>
+        <translation>Ton rapport a été enregistré sous %1, mais il n&apos;est plus là.</translation>
     </message>
 </context>
 <context>
@@ -603,6 +662,81 @@ Envoie les signalements d&apos;erreurs, les suggestions et les questions à %1. 
     </message>
 </context>
 <context>
+    <name>SaveFailure</name>
+    <message>
+        <source>the folder %1 could not be created: %2</source>
+        <translation>le dossier %1 n&apos;a pas pu être créé : %2</translation>
+    </message>
+    <message>
+        <source>the file could not be read to keep a copy of it</source>
+        <translation>le fichier n&apos;a pas pu être lu pour en garder une copie</translation>
+    </message>
+    <message>
+        <source>a folder named %1 is in the way</source>
+        <translation>un dossier nommé %1 bloque le passage</translation>
+    </message>
+    <message>
+        <source>the file was not open for writing</source>
+        <translation>le fichier n&apos;était pas ouvert en écriture</translation>
+    </message>
+    <message>
+        <source>the disk is full or the file could not be written whole</source>
+        <translation>le disque est plein ou le fichier n&apos;a pas pu être écrit en entier</translation>
+    </message>
+    <message>
+        <source>the disk holds as many files as it can (no free inode is left), though it may have space</source>
+        <translation>le disque ne peut plus contenir de fichiers (plus d&apos;inode libre), même s&apos;il lui reste peut-être de la place</translation>
+    </message>
+    <message>
+        <source>the folder %1 belongs to another user</source>
+        <translation>le dossier %1 appartient à un autre utilisateur</translation>
+    </message>
+    <message>
+        <source>the folder %1 belongs to the user %2, not to you</source>
+        <translation>le dossier %1 appartient à l&apos;utilisateur %2, pas à toi</translation>
+    </message>
+    <message>
+        <source>the folder %1 is read-only</source>
+        <translation>le dossier %1 est en lecture seule</translation>
+    </message>
+    <message>
+        <source>the folder %1 is on a disk that can only be read</source>
+        <translation>le dossier %1 est sur un disque en lecture seule</translation>
+    </message>
+    <message>
+        <source>your share of the disk (your quota) is used up</source>
+        <translation>ta part du disque (ton quota) est épuisée</translation>
+    </message>
+    <message>
+        <source>the folder %1 does not exist</source>
+        <translation>le dossier %1 n&apos;existe pas</translation>
+    </message>
+    <message>
+        <source>The folder %1 could not be created: %2</source>
+        <translation>Le dossier %1 n&apos;a pas pu être créé : %2</translation>
+    </message>
+    <message>
+        <source>the folder %1 is a link that belongs to another user, so it is not followed</source>
+        <translation>le dossier %1 est un lien qui appartient à un autre utilisateur, il n&apos;est donc pas suivi</translation>
+    </message>
+    <message>
+        <source>the folder %1 is a link that belongs to the user %2, so it is not followed</source>
+        <translation>le dossier %1 est un lien qui appartient à l&apos;utilisateur %2, il n&apos;est donc pas suivi</translation>
+    </message>
+    <message>
+        <source>the folder %1 is a link that leads nowhere</source>
+        <translation>le dossier %1 est un lien qui ne mène nulle part</translation>
+    </message>
+    <message>
+        <source>a file named %1 is in the way</source>
+        <translation>un fichier nommé %1 bloque le passage</translation>
+    </message>
+    <message>
+        <source>the folder %1 was changed by someone else while saving</source>
+        <translation>le dossier %1 a été modifié par quelqu&apos;un d&apos;autre pendant l&apos;enregistrement</translation>
+    </message>
+</context>
+<context>
     <name>ScoreCard</name>
     <message>
         <source>Current Score</source>
@@ -662,6 +796,29 @@ Envoie les signalements d&apos;erreurs, les suggestions et les questions à %1. 
             <numerusform>Rapport affiché : %n réponse.</numerusform>
             <numerusform>Rapport affiché : %n réponses.</numerusform>
         </translation>
+    </message>
+</context>
+<context>
+    <name>SumLayout</name>
+    <message>
+        <source>Correct!</source>
+        <extracomment>Shown beside a picture when the answer is right.</extracomment>
+        <translation>Bravo !</translation>
+    </message>
+    <message>
+        <source>Try Again</source>
+        <extracomment>Shown beside a picture when the answer is wrong.</extracomment>
+        <translation>Essaie encore</translation>
+    </message>
+    <message>
+        <source>%1 correct</source>
+        <extracomment>Heard for the score card&apos;s count of right answers.</extracomment>
+        <translation>Justes : %1</translation>
+    </message>
+    <message>
+        <source>%1 incorrect</source>
+        <extracomment>Heard for the score card&apos;s count of wrong answers.</extracomment>
+        <translation>Fausses : %1</translation>
     </message>
 </context>
 <context>
@@ -765,6 +922,29 @@ Envoie les signalements d&apos;erreurs, les suggestions et les questions à %1. 
     <message>
         <source>Wrong</source>
         <translation>Faux</translation>
+    </message>
+</context>
+<context>
+    <name>WindowSize</name>
+    <message>
+        <source>Cannot keep the window size.</source>
+        <translation>Impossible de garder la taille de la fenêtre.</translation>
+    </message>
+    <message>
+        <source>Cannot write %1.</source>
+        <translation>Impossible d&apos;écrire %1.</translation>
+    </message>
+    <message>
+        <source>The window will follow the desktop&apos;s own scale the next time Orvi Math Tutor starts.</source>
+        <translation>La fenêtre suivra l&apos;échelle du bureau au prochain démarrage d&apos;Orvi Math Tutor.</translation>
+    </message>
+    <message>
+        <source>The window will be shown at %1 % the next time Orvi Math Tutor starts.</source>
+        <translation>La fenêtre s&apos;affichera à %1 % au prochain démarrage d&apos;Orvi Math Tutor.</translation>
+    </message>
+    <message>
+        <source>A scale set for this computer (QT_SCALE_FACTOR or another of Qt&apos;s scaling variables) decides the size instead while it is set.</source>
+        <translation>Tant qu&apos;elle est définie, une échelle réglée pour cet ordinateur (QT_SCALE_FACTOR ou une autre variable d&apos;échelle de Qt) décide de la taille.</translation>
     </message>
 </context>
 </TS>
