@@ -808,7 +808,7 @@ Bitte schicke Fehlermeldungen, Vorschläge und Fragen an %1. Jede Nachricht hilf
     <message>
         <source>Try Again</source>
         <extracomment>Shown beside a picture when the answer is wrong.</extracomment>
-        <translation>Versuch es noch mal</translation>
+        <translation>Noch mal!</translation>
     </message>
     <message>
         <source>%1 correct</source>

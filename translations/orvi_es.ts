@@ -808,7 +808,7 @@ Envía los errores, sugerencias y preguntas a %1. Cada mensaje nos ayuda a mejor
     <message>
         <source>Try Again</source>
         <extracomment>Shown beside a picture when the answer is wrong.</extracomment>
-        <translation>Inténtalo otra vez</translation>
+        <translation>¡Otra vez!</translation>
     </message>
     <message>
         <source>%1 correct</source>

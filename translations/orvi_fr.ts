@@ -808,7 +808,7 @@ Envoie les signalements d&apos;erreurs, les suggestions et les questions à %1. 
     <message>
         <source>Try Again</source>
         <extracomment>Shown beside a picture when the answer is wrong.</extracomment>
-        <translation>Essaie encore</translation>
+        <translation>Réessaie !</translation>
     </message>
     <message>
         <source>%1 correct</source>

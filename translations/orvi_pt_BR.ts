@@ -808,7 +808,7 @@ Envie relatos de erros, sugestões e perguntas para %1. Cada mensagem nos ajuda 
     <message>
         <source>Try Again</source>
         <extracomment>Shown beside a picture when the answer is wrong.</extracomment>
-        <translation>Tente de novo</translation>
+        <translation>Outra vez!</translation>
     </message>
     <message>
         <source>%1 correct</source>
