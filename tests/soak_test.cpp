@@ -3,6 +3,7 @@
 // SOAK_SEED replays a walk that failed; the seed is printed at the start.
 
 #include "progress/my_facts.h"
+#include "rules/answered_problem.h"
 #include "rules/fact_schedule.h"
 #include "rules/level_range.h"
 #include "rules/practice_problem.h"
@@ -292,8 +293,8 @@ void Walk::clickButton()
     if (name == u"cmdPrintReport") {
         // The log as it stands when the report is written.
         const int rows = testsupport::logRowCount(m_window);
-        const int right = int(
-            testsupport::listTexts(named<QListView>(&m_window, u"lstLogRW"_s)).count(u"Right"_s));
+        const int right = int(testsupport::listTexts(named<QListView>(&m_window, u"lstLogRW"_s))
+                                  .count(tutor::verdictText(tutor::Verdict::Right)));
         const qsizetype launches = m_urls.urls.size();
         button->click();
         if (m_urls.urls.size() > launches)
@@ -339,8 +340,10 @@ void Walk::checkReport(const QUrl &url, int rows, int right)
         return;
     }
     // The figures of the summary, under its headings: problems, right, wrong.
+    // The walk may have chosen another language: the headings are in it.
+    const QByteArray problems = QCoreApplication::translate("ReportWriter", "# Problems").toUtf8();
     const auto headings = std::find_if(lines.cbegin(), lines.cend(),
-        [](const QByteArray &line) { return line.contains("# Problems"); });
+        [&problems](const QByteArray &line) { return line.contains(problems); });
     const QString summary = headings != lines.cend() && headings + 1 != lines.cend()
         ? QString::fromUtf8(*(headings + 1))
         : QString();
