@@ -12,9 +12,9 @@
 
 namespace {
 
-QMenu *addMenu(QWidget *parent, const QString &name, const QString &caption)
+QMenu *addMenu(QWidget *parent, const QString &name)
 {
-    auto *menu = new QMenu(caption, parent);
+    auto *menu = new QMenu(parent);
     menu->setObjectName(name);
     if (auto *bar = qobject_cast<QMenuBar *>(parent))
         bar->addMenu(menu);
@@ -23,10 +23,9 @@ QMenu *addMenu(QWidget *parent, const QString &name, const QString &caption)
     return menu;
 }
 
-QAction *addItem(QMenu *menu, const QString &name, const QString &caption,
-    const QKeySequence &shortcut = QKeySequence())
+QAction *addItem(QMenu *menu, const QString &name, const QKeySequence &shortcut = QKeySequence())
 {
-    QAction *item = menu->addAction(caption);
+    QAction *item = menu->addAction(QString());
     item->setObjectName(name);
     item->setShortcut(shortcut);
     return item;
@@ -38,10 +37,10 @@ void addSeparator(QMenu *menu, const QString &name)
 }
 
 // Exactly one item of the group carries the check mark after any command.
-QAction *addRadioItem(QMenu *menu, QActionGroup *group, const QString &name, const QString &caption,
+QAction *addRadioItem(QMenu *menu, QActionGroup *group, const QString &name,
     const QKeySequence &shortcut = QKeySequence())
 {
-    QAction *item = addItem(menu, name, caption, shortcut);
+    QAction *item = addItem(menu, name, shortcut);
     item->setCheckable(true);
     group->addAction(item);
     return item;
@@ -89,10 +88,68 @@ void MainMenu::enableLevelItems(bool myFacts, bool division) const
         const bool upper = level > std::size_t(tutor::code(tutor::Level::Beginner));
         levels[level]->setEnabled(!myFacts && !(upper && division));
         levels[level]->setStatusTip(myFacts
-                ? QStringLiteral("My Facts is on: the pupil's own facts are asked, whatever the "
-                                 "level. Turn it off to choose a level.")
+                ? tr("My Facts is on: the pupil's own facts are asked, whatever the level. Turn it "
+                     "off to choose a level.")
                 : levelTips[level]);
     }
+}
+
+void MainMenu::retranslate()
+{
+    mnuFile->setTitle(tr("&File"));
+    mnuFileWork->setText(tr("&Work Mode"));
+    mnuFileResetScore->setText(tr("Reset &Score Card"));
+    //: D-Avuvodu is the name of the browser panel; keep it as it is.
+    mnuFileResetMB->setText(tr("Reset &D-Avuvodu"));
+    mnuFileExit->setText(tr("&Exit"));
+
+    mnuOptions->setTitle(tr("&Options"));
+    mnuOptDiff->setTitle(tr("&Difficulty"));
+    levels[0]->setText(tr("&Warm Up", "level"));
+    levels[1]->setText(tr("&Beginner", "level"));
+    levels[2]->setText(tr("&Intermediate", "level"));
+    levels[3]->setText(tr("&Advanced", "level"));
+    levels[4]->setText(tr("&Expert", "level"));
+    mnuOptOper->setTitle(tr("&Operation"));
+    mnuOptOperAdd->setText(tr("&Addition"));
+    mnuOptOperSub->setText(tr("&Subtraction"));
+    mnuOptOperMult->setText(tr("&Multiplication"));
+    mnuOptOperDiv->setText(tr("&Division"));
+    mnuOptMyFacts->setText(tr("&My Facts"));
+    mnuOptMyFacts->setStatusTip(tr("Practise the pupil's own facts, each asked again when it is "
+                                   "due; choose a pupil first."));
+    mnuOptScore->setTitle(tr("&Score Card"));
+    mnuOptScoreHide->setText(tr("&Hide", "score card"));
+    mnuOptScoreShow->setText(tr("&Show", "score card"));
+    mnuOptShowReport->setText(tr("Show &Report"));
+    mnuOptHideReport->setText(tr("Hide &Report"));
+    mnuOptionsWorksheet->setText(tr("&Create Worksheet"));
+    mnuOptWindowSize->setTitle(tr("Window &Size"));
+    mnuOptSizeDesktop->setText(tr("&Desktop's Own Scale"));
+    mnuOptSize100->setText(tr("&100 %"));
+    mnuOptSize150->setText(tr("1&50 %"));
+    mnuOptSize200->setText(tr("&200 %"));
+    mnuOptLanguage->setTitle(tr("&Language"));
+    //: Follows the language of the desktop.
+    mnuOptLanguageSystem->setText(tr("&System default"));
+
+    mnuGames->setTitle(tr("&Games"));
+    mnuGamesMissingNum->setText(tr("Missing &Number"));
+    mnuGamesMissingOper->setText(tr("Missing &Operation"));
+    mnuGamesTime->setText(tr("&Time Trial"));
+
+    mnuPupil->setTitle(tr("&Pupil"));
+    mnuPupilChoose->setText(tr("&Choose Pupil..."));
+    mnuPupilProgress->setText(tr("My &Progress"));
+    mnuPupilClass->setText(tr("&Class Overview"));
+
+    mnuHelp->setTitle(tr("&Help"));
+    mnuHelpContents->setText(tr("&Contents..."));
+    mnuHelpWorksheet->setText(tr("&Worksheet Tutorial..."));
+    mnuHelpOrviWeb->setText(tr("&Orvi's Official Web Page"));
+    //: Falwick Dot Com is the makers' web site; keep the name as it is.
+    mnuHelpWeb->setText(tr("&Visit Falwick Dot Com"));
+    mnuHelpAbout->setText(tr("&About Orvi Math Tutor"));
 }
 
 QAction *MainMenu::languageItem(const QString &code) const
@@ -108,119 +165,89 @@ MainMenu buildMainMenu(QMenuBar *bar)
 {
     MainMenu m;
 
-    m.mnuFile = addMenu(bar, QStringLiteral("mnuFile"), QStringLiteral("&File"));
-    m.mnuFileWork = addItem(m.mnuFile, QStringLiteral("mnuFileWork"), QStringLiteral("&Work Mode"));
+    m.mnuFile = addMenu(bar, QStringLiteral("mnuFile"));
+    m.mnuFileWork = addItem(m.mnuFile, QStringLiteral("mnuFileWork"));
     addSeparator(m.mnuFile, QStringLiteral("hyphen10"));
-    m.mnuFileResetScore = addItem(
-        m.mnuFile, QStringLiteral("mnuFileResetScore"), QStringLiteral("Reset &Score Card"));
-    m.mnuFileResetMB
-        = addItem(m.mnuFile, QStringLiteral("mnuFileResetMB"), QStringLiteral("Reset &D-Avuvodu"));
+    m.mnuFileResetScore = addItem(m.mnuFile, QStringLiteral("mnuFileResetScore"));
+    m.mnuFileResetMB = addItem(m.mnuFile, QStringLiteral("mnuFileResetMB"));
     addSeparator(m.mnuFile, QStringLiteral("hyphen9"));
-    m.mnuFileExit = addItem(m.mnuFile, QStringLiteral("mnuFileExit"), QStringLiteral("&Exit"));
+    m.mnuFileExit = addItem(m.mnuFile, QStringLiteral("mnuFileExit"));
 
-    m.mnuOptions = addMenu(bar, QStringLiteral("mnuOptions"), QStringLiteral("&Options"));
-    m.mnuOptDiff
-        = addMenu(m.mnuOptions, QStringLiteral("mnuOptDiff"), QStringLiteral("&Difficulty"));
+    m.mnuOptions = addMenu(bar, QStringLiteral("mnuOptions"));
+    m.mnuOptDiff = addMenu(m.mnuOptions, QStringLiteral("mnuOptDiff"));
     auto *levelGroup = new QActionGroup(m.mnuOptDiff);
-    const QString levelCaptions[] = { QStringLiteral("&Warm Up"), QStringLiteral("&Beginner"),
-        QStringLiteral("&Intermediate"), QStringLiteral("&Advanced"), QStringLiteral("&Expert") };
     const QKeySequence levelKeys[] = { QKeySequence(), QKeySequence(Qt::Key_F1),
         QKeySequence(Qt::Key_F2), QKeySequence(Qt::Key_F3), QKeySequence(Qt::Key_F4) };
     for (int level = 0; level < 5; ++level) {
         m.levels[level] = addRadioItem(m.mnuOptDiff, levelGroup,
-            QStringLiteral("mnuOptDiffLev%1").arg(level), levelCaptions[level], levelKeys[level]);
+            QStringLiteral("mnuOptDiffLev%1").arg(level), levelKeys[level]);
         m.levelTips[level] = m.levels[level]->statusTip();
     }
 
-    m.mnuOptOper
-        = addMenu(m.mnuOptions, QStringLiteral("mnuOptOper"), QStringLiteral("&Operation"));
+    m.mnuOptOper = addMenu(m.mnuOptions, QStringLiteral("mnuOptOper"));
     auto *operationGroup = new QActionGroup(m.mnuOptOper);
     m.mnuOptOperAdd = addRadioItem(m.mnuOptOper, operationGroup, QStringLiteral("mnuOptOperAdd"),
-        QStringLiteral("&Addition"), QKeySequence(Qt::CTRL | Qt::Key_F1));
+        QKeySequence(Qt::CTRL | Qt::Key_F1));
     m.mnuOptOperSub = addRadioItem(m.mnuOptOper, operationGroup, QStringLiteral("mnuOptOperSub"),
-        QStringLiteral("&Subtraction"), QKeySequence(Qt::CTRL | Qt::Key_F2));
+        QKeySequence(Qt::CTRL | Qt::Key_F2));
     m.mnuOptOperMult = addRadioItem(m.mnuOptOper, operationGroup, QStringLiteral("mnuOptOperMult"),
-        QStringLiteral("&Multiplication"), QKeySequence(Qt::CTRL | Qt::Key_F3));
+        QKeySequence(Qt::CTRL | Qt::Key_F3));
     m.mnuOptOperDiv = addRadioItem(m.mnuOptOper, operationGroup, QStringLiteral("mnuOptOperDiv"),
-        QStringLiteral("&Division"), QKeySequence(Qt::CTRL | Qt::Key_F4));
+        QKeySequence(Qt::CTRL | Qt::Key_F4));
     // Offered once a pupil is chosen: it asks that pupil's own facts.
-    m.mnuOptMyFacts
-        = addItem(m.mnuOptions, QStringLiteral("mnuOptMyFacts"), QStringLiteral("&My Facts"));
+    m.mnuOptMyFacts = addItem(m.mnuOptions, QStringLiteral("mnuOptMyFacts"));
     m.mnuOptMyFacts->setCheckable(true);
     m.mnuOptMyFacts->setEnabled(false);
-    m.mnuOptMyFacts->setStatusTip(
-        QStringLiteral("Practise the pupil's own facts, each asked again when it is due; choose "
-                       "a pupil first."));
 
-    m.mnuOptScore
-        = addMenu(m.mnuOptions, QStringLiteral("mnuOptScore"), QStringLiteral("&Score Card"));
-    m.mnuOptScoreHide
-        = addItem(m.mnuOptScore, QStringLiteral("mnuOptScoreHide"), QStringLiteral("&Hide"));
-    m.mnuOptScoreShow
-        = addItem(m.mnuOptScore, QStringLiteral("mnuOptScoreShow"), QStringLiteral("&Show"));
+    m.mnuOptScore = addMenu(m.mnuOptions, QStringLiteral("mnuOptScore"));
+    m.mnuOptScoreHide = addItem(m.mnuOptScore, QStringLiteral("mnuOptScoreHide"));
+    m.mnuOptScoreShow = addItem(m.mnuOptScore, QStringLiteral("mnuOptScoreShow"));
     addSeparator(m.mnuOptions, QStringLiteral("hyphen12"));
-    m.mnuOptShowReport
-        = addItem(m.mnuOptions, QStringLiteral("mnuOptShowReport"), QStringLiteral("Show &Report"));
-    m.mnuOptHideReport
-        = addItem(m.mnuOptions, QStringLiteral("mnuOptHideReport"), QStringLiteral("Hide &Report"));
-    m.mnuOptionsWorksheet = addItem(
-        m.mnuOptions, QStringLiteral("mnuOptionsWorksheet"), QStringLiteral("&Create Worksheet"));
+    m.mnuOptShowReport = addItem(m.mnuOptions, QStringLiteral("mnuOptShowReport"));
+    m.mnuOptHideReport = addItem(m.mnuOptions, QStringLiteral("mnuOptHideReport"));
+    m.mnuOptionsWorksheet = addItem(m.mnuOptions, QStringLiteral("mnuOptionsWorksheet"));
     addSeparator(m.mnuOptions, QStringLiteral("hyphenWindowSize"));
-    m.mnuOptWindowSize
-        = addMenu(m.mnuOptions, QStringLiteral("mnuOptWindowSize"), QStringLiteral("Window &Size"));
+    m.mnuOptWindowSize = addMenu(m.mnuOptions, QStringLiteral("mnuOptWindowSize"));
     auto *sizeGroup = new QActionGroup(m.mnuOptWindowSize);
-    m.mnuOptSizeDesktop = addRadioItem(m.mnuOptWindowSize, sizeGroup,
-        QStringLiteral("mnuOptSizeDesktop"), QStringLiteral("&Desktop's Own Scale"));
-    m.mnuOptSize100 = addRadioItem(
-        m.mnuOptWindowSize, sizeGroup, QStringLiteral("mnuOptSize100"), QStringLiteral("&100 %"));
-    m.mnuOptSize150 = addRadioItem(
-        m.mnuOptWindowSize, sizeGroup, QStringLiteral("mnuOptSize150"), QStringLiteral("1&50 %"));
-    m.mnuOptSize200 = addRadioItem(
-        m.mnuOptWindowSize, sizeGroup, QStringLiteral("mnuOptSize200"), QStringLiteral("&200 %"));
+    m.mnuOptSizeDesktop
+        = addRadioItem(m.mnuOptWindowSize, sizeGroup, QStringLiteral("mnuOptSizeDesktop"));
+    m.mnuOptSize100 = addRadioItem(m.mnuOptWindowSize, sizeGroup, QStringLiteral("mnuOptSize100"));
+    m.mnuOptSize150 = addRadioItem(m.mnuOptWindowSize, sizeGroup, QStringLiteral("mnuOptSize150"));
+    m.mnuOptSize200 = addRadioItem(m.mnuOptWindowSize, sizeGroup, QStringLiteral("mnuOptSize200"));
     // Each language by its own name, so that a pupil finds theirs whatever
     // language the program speaks now.
-    m.mnuOptLanguage
-        = addMenu(m.mnuOptions, QStringLiteral("mnuOptLanguage"), QStringLiteral("&Language"));
+    m.mnuOptLanguage = addMenu(m.mnuOptions, QStringLiteral("mnuOptLanguage"));
     auto *languageGroup = new QActionGroup(m.mnuOptLanguage);
-    m.mnuOptLanguageSystem = addRadioItem(m.mnuOptLanguage, languageGroup,
-        QStringLiteral("mnuOptLanguageSystem"), QStringLiteral("&System default"));
+    m.mnuOptLanguageSystem
+        = addRadioItem(m.mnuOptLanguage, languageGroup, QStringLiteral("mnuOptLanguageSystem"));
     addSeparator(m.mnuOptLanguage, QStringLiteral("hyphenLanguages"));
     for (const language::ShippedLanguage &shipped : language::shippedLanguages()) {
-        QAction *item = addRadioItem(m.mnuOptLanguage, languageGroup,
-            QStringLiteral("mnuOptLanguage_%1").arg(shipped.code), shipped.name);
+        QAction *item = addRadioItem(
+            m.mnuOptLanguage, languageGroup, QStringLiteral("mnuOptLanguage_%1").arg(shipped.code));
+        item->setText(shipped.name);
         item->setData(shipped.code);
         m.languageItems.append(item);
     }
 
-    m.mnuGames = addMenu(bar, QStringLiteral("mnuGames"), QStringLiteral("&Games"));
-    m.mnuGamesMissingNum = addItem(
-        m.mnuGames, QStringLiteral("mnuGamesMissingNum"), QStringLiteral("Missing &Number"));
-    m.mnuGamesMissingOper = addItem(
-        m.mnuGames, QStringLiteral("mnuGamesMissingOper"), QStringLiteral("Missing &Operation"));
-    m.mnuGamesTime
-        = addItem(m.mnuGames, QStringLiteral("mnuGamesTime"), QStringLiteral("&Time Trial"));
+    m.mnuGames = addMenu(bar, QStringLiteral("mnuGames"));
+    m.mnuGamesMissingNum = addItem(m.mnuGames, QStringLiteral("mnuGamesMissingNum"));
+    m.mnuGamesMissingOper = addItem(m.mnuGames, QStringLiteral("mnuGamesMissingOper"));
+    m.mnuGamesTime = addItem(m.mnuGames, QStringLiteral("mnuGamesTime"));
 
-    m.mnuPupil = addMenu(bar, QStringLiteral("mnuPupil"), QStringLiteral("&Pupil"));
-    m.mnuPupilChoose
-        = addItem(m.mnuPupil, QStringLiteral("mnuPupilChoose"), QStringLiteral("&Choose Pupil..."));
-    m.mnuPupilProgress
-        = addItem(m.mnuPupil, QStringLiteral("mnuPupilProgress"), QStringLiteral("My &Progress"));
-    m.mnuPupilClass
-        = addItem(m.mnuPupil, QStringLiteral("mnuPupilClass"), QStringLiteral("&Class Overview"));
+    m.mnuPupil = addMenu(bar, QStringLiteral("mnuPupil"));
+    m.mnuPupilChoose = addItem(m.mnuPupil, QStringLiteral("mnuPupilChoose"));
+    m.mnuPupilProgress = addItem(m.mnuPupil, QStringLiteral("mnuPupilProgress"));
+    m.mnuPupilClass = addItem(m.mnuPupil, QStringLiteral("mnuPupilClass"));
 
-    m.mnuHelp = addMenu(bar, QStringLiteral("mnuHelp"), QStringLiteral("&Help"));
-    m.mnuHelpContents
-        = addItem(m.mnuHelp, QStringLiteral("mnuHelpContents"), QStringLiteral("&Contents..."));
-    m.mnuHelpWorksheet = addItem(
-        m.mnuHelp, QStringLiteral("mnuHelpWorksheet"), QStringLiteral("&Worksheet Tutorial..."));
+    m.mnuHelp = addMenu(bar, QStringLiteral("mnuHelp"));
+    m.mnuHelpContents = addItem(m.mnuHelp, QStringLiteral("mnuHelpContents"));
+    m.mnuHelpWorksheet = addItem(m.mnuHelp, QStringLiteral("mnuHelpWorksheet"));
     addSeparator(m.mnuHelp, QStringLiteral("hyphen22"));
-    m.mnuHelpOrviWeb = addItem(
-        m.mnuHelp, QStringLiteral("mnuHelpOrviWeb"), QStringLiteral("&Orvi's Official Web Page"));
-    m.mnuHelpWeb = addItem(
-        m.mnuHelp, QStringLiteral("mnuHelpWeb"), QStringLiteral("&Visit Falwick Dot Com"));
+    m.mnuHelpOrviWeb = addItem(m.mnuHelp, QStringLiteral("mnuHelpOrviWeb"));
+    m.mnuHelpWeb = addItem(m.mnuHelp, QStringLiteral("mnuHelpWeb"));
     addSeparator(m.mnuHelp, QStringLiteral("hyphen4"));
-    m.mnuHelpAbout = addItem(
-        m.mnuHelp, QStringLiteral("mnuHelpAbout"), QStringLiteral("&About Orvi Math Tutor"));
+    m.mnuHelpAbout = addItem(m.mnuHelp, QStringLiteral("mnuHelpAbout"));
 
+    m.retranslate();
     return m;
 }

@@ -1,6 +1,6 @@
 #pragma once
 
-#include <QString>
+#include <QCoreApplication>
 #include <QList>
 #include <QString>
 #include <QtGlobal>
@@ -19,6 +19,9 @@ enum class WindowSize;
 // radio groups.
 struct MainMenu
 {
+    Q_DECLARE_TR_FUNCTIONS(MainMenu)
+
+public:
     QMenu *mnuFile = nullptr;
     QAction *mnuFileWork = nullptr;
     QAction *mnuFileResetScore = nullptr;
@@ -81,6 +84,9 @@ struct MainMenu
     // pupil's own facts (their tips then say why), and with Division only
     // the two lowest.
     void enableLevelItems(bool myFacts, bool division) const;
+    // Sets every caption and tip in the language spoken now; the language
+    // items keep their own names.
+    void retranslate();
 
     // The level items' own status tips, given back when My Facts goes off.
     std::array<QString, 5> levelTips;

@@ -262,6 +262,19 @@ void MainWindow::closeEvent(QCloseEvent *event)
     QMainWindow::closeEvent(event);
 }
 
+// Every screen retranslates itself; the menus and the title are the
+// window's own.
+void MainWindow::changeEvent(QEvent *event)
+{
+    if (event->type() == QEvent::LanguageChange) {
+        m_menu.retranslate();
+        enableLevelItems();
+        showPupilInTitle();
+        followLanguageInPages();
+    }
+    QMainWindow::changeEvent(event);
+}
+
 void MainWindow::centreOnScreen()
 {
     const QScreen *screen = this->screen();
@@ -365,6 +378,22 @@ QString MainWindow::browseTo(const QString &shippedFile)
     return m_browserTarget;
 }
 
+// A page shown stays the same page, now in the language spoken when it has
+// one; a page that would not change is left as it is, scrolled where it was.
+void MainWindow::followLanguageInPages()
+{
+    m_fraAbout->setShippedTexts(m_folders.shippedFile(QStringLiteral("ReadMe.txt")),
+        m_folders.shippedFile(QStringLiteral("Support.txt")));
+    if (!m_browserTarget.isEmpty())
+        m_browserTarget = m_folders.shippedFileAgain(m_browserTarget);
+    const QString help = m_fraHelp->shownPage();
+    if (!help.isEmpty() && m_folders.shippedFileAgain(help) != help)
+        m_fraHelp->showPage(m_folders.shippedFileAgain(help));
+    const QString start = m_fraMyBrowser->shownPage();
+    if (!start.isEmpty() && m_folders.shippedFileAgain(start) != start)
+        m_fraMyBrowser->showPage(m_folders.shippedFileAgain(start));
+}
+
 void MainWindow::mnuHelpAbout_Click()
 {
     enterScreen(ScreenEntry::About);
@@ -452,7 +481,8 @@ void MainWindow::mnuOptOperDiv_Click()
 void MainWindow::tellChoice(const QAction *item)
 {
     if (QWidget *focused = focusWidget())
-        access::tell(focused, item->text().remove(u'&') + QStringLiteral(" chosen."));
+        //: Heard after a level or operation was chosen by its key; %1 is its name.
+        access::tell(focused, tr("%1 chosen.").arg(item->text().remove(u'&')));
 }
 
 void MainWindow::setMenusEnabled(bool enabled)
@@ -554,8 +584,8 @@ void MainWindow::chooseLanguage(const QString &code)
     m_menu.languageItem(code)->setChecked(true);
     language::speak(code);
     if (!language::keepChosenLanguage(code)) {
-        showMessage(this, QStringLiteral("Cannot keep the language for the next start."),
-            QStringLiteral("Cannot write %1.").arg(programSettings().fileName()));
+        showMessage(this, tr("Cannot keep the language for the next start."),
+            tr("Cannot write %1.").arg(programSettings().fileName()));
     }
 }
 
@@ -606,7 +636,8 @@ void MainWindow::showPupilInTitle()
     // "[*]" in a title stands for the modified mark; doubled, it shows as itself.
     QString shown = progress::shownPupilName(m_pupil.name());
     shown.replace(QStringLiteral("[*]"), QStringLiteral("[*][*]"));
-    setWindowTitle(ProgramTitle + QStringLiteral(" - ") + shown);
+    //: The window's title while a pupil is chosen; %1 is the pupil's name.
+    setWindowTitle(tr("Orvi Math Tutor - %1").arg(shown));
 }
 
 void MainWindow::mnuPupilProgress_Click()

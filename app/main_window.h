@@ -100,6 +100,7 @@ public slots:
 protected:
     void showEvent(QShowEvent *event) override;
     void closeEvent(QCloseEvent *event) override;
+    void changeEvent(QEvent *event) override;
 
 private:
     void formLoad();
@@ -118,6 +119,9 @@ private:
     void chooseWindowSize(tutor::WindowSize size);
     // The path of a shipped page, noted as the page last browsed to.
     QString browseTo(const QString &shippedFile);
+    // The pages and texts on offer, and the pages shown, in the language
+    // spoken now.
+    void followLanguageInPages();
     // The current pupil's name in the window title, or the program's alone.
     void showPupilInTitle();
     // What is offered for the current pupil, after one was chosen or lost.

@@ -2,6 +2,7 @@
 
 #include "base/program_settings.h"
 
+#include <QCoreApplication>
 #include <QProcessEnvironment>
 #include <QSettings>
 #include <QVariant>
@@ -119,19 +120,22 @@ WindowSizeChoice chooseWindowSize(WindowSize size)
     if (size == stored)
         return { size, QString(), QString() };
     if (!storeWindowSize(size)) {
-        return { stored, QStringLiteral("Cannot keep the window size."),
-            QStringLiteral("Cannot write %1.").arg(settingsFilePath()) };
+        return { stored, QCoreApplication::translate("WindowSize", "Cannot keep the window size."),
+            QCoreApplication::translate("WindowSize", "Cannot write %1.").arg(settingsFilePath()) };
     }
     const QString message = size == WindowSize::Desktop
-        ? QStringLiteral("The window will follow the desktop's own scale the next time Orvi Math "
-                         "Tutor starts.")
-        : QStringLiteral("The window will be shown at %1 % the next time Orvi Math Tutor starts.")
+        ? QCoreApplication::translate("WindowSize",
+            "The window will follow the desktop's own scale the next time Orvi Math Tutor starts.")
+        //: %1 is the size chosen: 100, 150 or 200.
+        : QCoreApplication::translate(
+            "WindowSize", "The window will be shown at %1 % the next time Orvi Math Tutor starts.")
               .arg(SizeTexts[int(size)]);
     if (!environmentDecidesScale(QProcessEnvironment::systemEnvironment()))
         return { size, message, QString() };
     return { size, message,
-        QStringLiteral("A scale set for this computer (QT_SCALE_FACTOR or another of Qt's scaling "
-                       "variables) decides the size instead while it is set.") };
+        QCoreApplication::translate("WindowSize",
+            "A scale set for this computer (QT_SCALE_FACTOR or another of Qt's scaling "
+            "variables) decides the size instead while it is set.") };
 }
 
 } // namespace tutor

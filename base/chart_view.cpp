@@ -1,6 +1,7 @@
 #include "base/chart_view.h"
 
 #include "base/accessibility.h"
+#include "base/language.h"
 
 #include <QFontMetrics>
 #include <QKeyEvent>
@@ -111,7 +112,7 @@ double ChartView::axisTop() const
 QString ChartView::axisText(double value) const
 {
     const bool whole = std::abs(value - std::round(value)) < 1e-9;
-    const QString figure = QLocale().toString(value, 'f', whole ? 0 : 1);
+    const QString figure = language::spokenLocale().toString(value, 'f', whole ? 0 : 1);
     return m_unit.isEmpty() ? figure : figure + u" "_s + m_unit;
 }
 

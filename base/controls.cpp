@@ -91,6 +91,26 @@ QPixmap sharpestPixmap(const QString &resource)
     return resourcePixmap(resource);
 }
 
+// Sets a widget's texts again after each change of language.
+class LanguageFollower : public QObject
+{
+public:
+    LanguageFollower(QObject *parent, std::function<void()> setTexts)
+        : QObject(parent)
+        , m_setTexts(std::move(setTexts))
+    { }
+
+    bool eventFilter(QObject *watched, QEvent *event) override
+    {
+        if (event->type() == QEvent::LanguageChange)
+            m_setTexts();
+        return QObject::eventFilter(watched, event);
+    }
+
+private:
+    std::function<void()> m_setTexts;
+};
+
 } // namespace
 
 QRect twips(int left, int top, int width, int height)
@@ -261,6 +281,12 @@ void showOnly(std::initializer_list<QWidget *> group, const QWidget *shown)
 {
     for (QWidget *widget : group)
         widget->setVisible(widget == shown);
+}
+
+void keepTranslated(QWidget *widget, std::function<void()> setTexts)
+{
+    setTexts();
+    widget->installEventFilter(new LanguageFollower(widget, std::move(setTexts)));
 }
 
 } // namespace controls

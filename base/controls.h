@@ -7,6 +7,7 @@
 #include <QStringList>
 #include <QVariant>
 
+#include <functional>
 #include <initializer_list>
 #include <utility>
 
@@ -74,6 +75,10 @@ void emptyBox(QLineEdit *box);
 // Lists that read as columns of one table: scrolling any of them, by wheel,
 // keys or bar, moves them all, so a row never stands beside another's.
 void scrollTogether(const QList<FixedRowList *> &lists);
+
+// Calls `setTexts` now and again whenever `widget` hears that the language
+// changed: for texts of shared pieces that no screen's retranslate() sets.
+void keepTranslated(QWidget *widget, std::function<void()> setTexts);
 
 // Whether the event is a press of Enter, on the main keys or the keypad: the
 // key that hands in a typed answer.

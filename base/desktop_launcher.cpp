@@ -2,6 +2,7 @@
 
 #include "base/message_box.h"
 
+#include <QCoreApplication>
 #include <QDesktopServices>
 #include <QDir>
 #include <QFileInfo>
@@ -26,13 +27,18 @@ QString shownPath(const QString &path)
     return QDir::toNativeSeparators(QFileInfo(path).absoluteFilePath());
 }
 
-// The kind of program the desktop would have started for the file.
-QString programFor(const QString &path)
+// Says that the program the desktop would have started for the file did not
+// start.
+QString noProgramFor(const QString &path)
 {
     const QString suffix = QFileInfo(path).suffix().toLower();
     return suffix == QLatin1String("html") || suffix == QLatin1String("htm")
-        ? QStringLiteral("web browser")
-        : QStringLiteral("text editor");
+        ? QCoreApplication::translate("DesktopLauncher",
+            "No web browser could be started to show it. You can open the file from that "
+            "folder yourself.")
+        : QCoreApplication::translate("DesktopLauncher",
+            "No text editor could be started to show it. You can open the file from that "
+            "folder yourself.");
 }
 
 } // namespace
@@ -43,15 +49,34 @@ bool openLocalFile(QWidget *parent, const QString &path)
     case Handover::Opened:
         return true;
     case Handover::Missing:
-        showMessage(parent, QStringLiteral("Cannot open %1.").arg(shownPath(path)),
-            QStringLiteral("The file is missing."));
+        showMessage(parent,
+            QCoreApplication::translate("DesktopLauncher", "Cannot open %1.").arg(shownPath(path)),
+            QCoreApplication::translate("DesktopLauncher", "The file is missing."));
         return false;
     case Handover::NoProgram:
         // The file is there: say what was missing and how to reach the file.
-        showMessage(parent, QStringLiteral("Cannot open %1.").arg(shownPath(path)),
-            QStringLiteral("No %1 could be started to show it. You can open the file from "
-                           "that folder yourself.")
-                .arg(programFor(path)));
+        showMessage(parent,
+            QCoreApplication::translate("DesktopLauncher", "Cannot open %1.").arg(shownPath(path)),
+            noProgramFor(path));
+        return false;
+    }
+    return false;
+}
+
+bool openSavedPage(QWidget *parent, const QString &path, const SavedPageWords &words)
+{
+    switch (handOver(path)) {
+    case Handover::Opened:
+        return true;
+    case Handover::Missing:
+        // Saved, then taken away before it could be shown.
+        showMessage(parent, words.savedButGone.arg(shownPath(path)));
+        return false;
+    case Handover::NoProgram:
+        showMessage(parent, words.saved.arg(shownPath(path)),
+            QCoreApplication::translate("DesktopLauncher",
+                "No web browser could be started to show it. You can open the file from that "
+                "folder yourself."));
         return false;
     }
     return false;
@@ -59,29 +84,23 @@ bool openLocalFile(QWidget *parent, const QString &path)
 
 bool openSavedPage(QWidget *parent, const QString &path, const QString &what)
 {
-    switch (handOver(path)) {
-    case Handover::Opened:
-        return true;
-    case Handover::Missing:
-        // Saved, then taken away before it could be shown.
-        showMessage(parent,
-            QStringLiteral("%1 was saved as %2, but it is no longer there.")
-                .arg(what, shownPath(path)));
-        return false;
-    case Handover::NoProgram:
-        showMessage(parent, QStringLiteral("%1 was saved as %2.").arg(what, shownPath(path)),
-            QStringLiteral("No web browser could be started to show it. You can open the "
-                           "file from that folder yourself."));
-        return false;
-    }
-    return false;
+    //: %1 names what was saved, such as "The progress report"; %2 is the file.
+    const QString saved = QCoreApplication::translate("DesktopLauncher", "%1 was saved as %2.");
+    //: %1 names what was saved, such as "The progress report"; %2 is the file.
+    const QString gone = QCoreApplication::translate(
+        "DesktopLauncher", "%1 was saved as %2, but it is no longer there.");
+    return openSavedPage(parent, path,
+        { saved.arg(what, QStringLiteral("%1")), gone.arg(what, QStringLiteral("%1")) });
 }
 
 bool openWebAddress(QWidget *parent, const QUrl &address)
 {
     if (!QDesktopServices::openUrl(address)) {
-        showMessage(parent, QStringLiteral("Cannot open %1.").arg(address.toDisplayString()),
-            QStringLiteral("No web browser or mail program could be started."));
+        showMessage(parent,
+            QCoreApplication::translate("DesktopLauncher", "Cannot open %1.")
+                .arg(address.toDisplayString()),
+            QCoreApplication::translate(
+                "DesktopLauncher", "No web browser or mail program could be started."));
         return false;
     }
     return true;

@@ -11,8 +11,18 @@ class QWidget;
 bool openLocalFile(QWidget *parent, const QString &path);
 bool openWebAddress(QWidget *parent, const QUrl &address);
 
+// What is said of a page that was saved but could not be shown, each a whole
+// sentence in the language spoken, with %1 for the file.
+struct SavedPageWords
+{
+    QString saved; // "Your report was saved as %1."
+    QString savedButGone; // "Your report was saved as %1, but it is no longer there."
+};
+
 // Shows a page the program has just saved, such as a report, in the desktop's
 // web browser. The page stays saved whatever happens here, so when no browser
-// starts the message says that `what` ("Your report") was saved and where,
-// rather than reading like a failed save.
+// starts the message says that it was saved and where, rather than reading
+// like a failed save.
+bool openSavedPage(QWidget *parent, const QString &path, const SavedPageWords &words);
+// The same, for a page named by `what` ("Your report") put into a sentence.
 bool openSavedPage(QWidget *parent, const QString &path, const QString &what);

@@ -1,5 +1,6 @@
 #include "base/earlier_copies.h"
 
+#include <QCoreApplication>
 #include <QDateTime>
 #include <QDir>
 #include <QFile>
@@ -141,8 +142,9 @@ KeepResult keepEarlierCopy(const QString &path, const QByteArray &newBytes)
     struct stat earlierEntry = {};
     if (::lstat(encoded(earlierPath).constData(), &earlierEntry) != 0
         && ::mkdirat(folder.descriptor(), encoded(FolderName).constData(), 0777) != 0) {
-        return failure(QStringLiteral("the folder earlier could not be created: ")
-            + saveFailureReason(errno, folderPath));
+        return failure(
+            QCoreApplication::translate("SaveFailure", "the folder %1 could not be created: %2")
+                .arg(FolderName, saveFailureReason(errno, folderPath)));
     }
     SaveFolder earlier;
     if (!earlier.open(earlierPath, SaveFolder::Missing::Fail, &refused))
@@ -177,7 +179,8 @@ KeepResult keepEarlierCopy(const QString &path, const QByteArray &newBytes)
         // gets a copy, written whole like any save.
         QByteArray bytes;
         if (!readWhole(path, &bytes))
-            return failure(QStringLiteral("the file could not be read to keep a copy of it"));
+            return failure(QCoreApplication::translate(
+                "SaveFailure", "the file could not be read to keep a copy of it"));
         WholeFile copy(target, WholeFile::stagingNameFor(file.fileName()));
         SaveResult copied = copy.begin();
         if (copied.ok) {

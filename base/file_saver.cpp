@@ -108,7 +108,9 @@ SaveResult WholeFile::begin(SaveFolder::Missing missing)
     struct stat existing = {};
     if (::fstatat(folder, encoded(m_name).constData(), &existing, AT_SYMLINK_NOFOLLOW) == 0) {
         if (S_ISDIR(existing.st_mode))
-            return failure(QStringLiteral("a folder named %1 is in the way").arg(m_name));
+            return failure(
+                QCoreApplication::translate("SaveFailure", "a folder named %1 is in the way")
+                    .arg(m_name));
         if (S_ISREG(existing.st_mode))
             mode = existing.st_mode & 0777;
     }
@@ -178,7 +180,8 @@ bool WholeFile::writeOut()
 SaveResult WholeFile::finish()
 {
     if (m_descriptor < 0)
-        return failure(QStringLiteral("the file was not open for writing"));
+        return failure(
+            QCoreApplication::translate("SaveFailure", "the file was not open for writing"));
     if (m_failed || !writeOut())
         return failure(m_error);
     if (::fsync(m_descriptor) != 0)
@@ -211,7 +214,9 @@ SaveResult WholeFile::finish()
     if (::renameat(folder, staging.constData(), folder, encoded(m_name).constData()) != 0) {
         const int refused = errno;
         if (refused == EISDIR || refused == ENOTEMPTY)
-            return failure(QStringLiteral("a folder named %1 is in the way").arg(m_name));
+            return failure(
+                QCoreApplication::translate("SaveFailure", "a folder named %1 is in the way")
+                    .arg(m_name));
         return failure(refused);
     }
     m_staged = false;

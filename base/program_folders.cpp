@@ -112,13 +112,24 @@ QString ProgramFolders::shippedFile(const QString &relativePath) const
         if (spoken.contains(QLatin1Char('_')))
             codes << spoken.section(QLatin1Char('_'), 0, 0);
         for (const QString &code : std::as_const(codes)) {
-            const QString translated
-                = m_shipped + QStringLiteral("/languages/") + code + QLatin1Char('/') + relativePath;
+            const QString translated = m_shipped + QStringLiteral("/languages/") + code
+                + QLatin1Char('/') + relativePath;
             if (QFileInfo::exists(translated))
                 return translated;
         }
     }
     return m_shipped + QLatin1Char('/') + relativePath;
+}
+
+QString ProgramFolders::shippedFileAgain(const QString &path) const
+{
+    const QString root = m_shipped + QLatin1Char('/');
+    if (!path.startsWith(root))
+        return path;
+    QString relative = path.mid(root.size());
+    if (relative.startsWith(QLatin1String("languages/")))
+        relative = relative.section(QLatin1Char('/'), 2); // past "languages/<code>/"
+    return shippedFile(relative);
 }
 
 QString ProgramFolders::reportsFolder() const

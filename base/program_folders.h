@@ -31,6 +31,10 @@ public:
     // the language spoken when it ships one there ("languages/pt_BR/...",
     // then "languages/pt/..."), else the English one.
     QString shippedFile(const QString &relativePath) const;
+    // The shipped file at `path`, whatever language it was picked for, as
+    // shippedFile() picks it for the language spoken now. A path outside the
+    // shipped pages comes back as it is.
+    QString shippedFileAgain(const QString &path) const;
     QString reportsFolder() const;
     QString worksheetsFolder() const;
     // The folder that holds the reports and worksheets folders.

@@ -1,5 +1,6 @@
 #include "base/save_folder.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -45,27 +46,35 @@ QString saveFailureReason(int error, const FolderFacts &facts)
     switch (error) {
     case 0:
         // A write that stopped part-way without a word from the system.
-        return QStringLiteral("the disk is full or the file could not be written whole");
+        return QCoreApplication::translate(
+            "SaveFailure", "the disk is full or the file could not be written whole");
     case ENOSPC:
         if (facts.noFreeInodes)
-            return QStringLiteral("the disk holds as many files as it can (no free inode is "
-                                  "left), though it may have space");
+            return QCoreApplication::translate("SaveFailure",
+                "the disk holds as many files as it can (no free inode is "
+                "left), though it may have space");
         break;
     case EACCES:
     case EPERM:
         if (facts.ownedByAnother) {
-            return facts.owner.isEmpty()
-                ? QStringLiteral("the folder %1 belongs to another user").arg(facts.name)
-                : QStringLiteral("the folder %1 belongs to the user %2, not to you")
-                      .arg(facts.name, facts.owner);
+            return facts.owner.isEmpty() ? QCoreApplication::translate(
+                       "SaveFailure", "the folder %1 belongs to another user")
+                                               .arg(facts.name)
+                                         : QCoreApplication::translate("SaveFailure",
+                                             "the folder %1 belongs to the user %2, not to you")
+                                               .arg(facts.name, facts.owner);
         }
         if (!facts.writable)
-            return QStringLiteral("the folder %1 is read-only").arg(facts.name);
+            return QCoreApplication::translate("SaveFailure", "the folder %1 is read-only")
+                .arg(facts.name);
         break;
     case EROFS:
-        return QStringLiteral("the folder %1 is on a disk that can only be read").arg(facts.name);
+        return QCoreApplication::translate(
+            "SaveFailure", "the folder %1 is on a disk that can only be read")
+            .arg(facts.name);
     case EDQUOT:
-        return QStringLiteral("your share of the disk (your quota) is used up");
+        return QCoreApplication::translate(
+            "SaveFailure", "your share of the disk (your quota) is used up");
     default:
         break;
     }
@@ -116,7 +125,8 @@ bool SaveFolder::open(const QString &path, Missing missing, QString *error)
     if (::lstat(native.constData(), &entry) != 0) {
         const int lookedUp = errno;
         if (lookedUp == ENOENT && missing == Missing::Fail)
-            return fail(QStringLiteral("the folder %1 does not exist").arg(name));
+            return fail(QCoreApplication::translate("SaveFailure", "the folder %1 does not exist")
+                            .arg(name));
         if (lookedUp != ENOENT)
             return fail(saveFailureReason(lookedUp, QFileInfo(m_path).absolutePath()));
         std::error_code refused;
@@ -125,8 +135,9 @@ bool SaveFolder::open(const QString &path, Missing missing, QString *error)
         if (refused || ::lstat(native.constData(), &entry) != 0) {
             const QString reason
                 = refused ? QString::fromLocal8Bit(refused.message().c_str()) : systemReason(errno);
-            return fail(QStringLiteral("The folder %1 could not be created: %2")
-                            .arg(QDir::toNativeSeparators(m_path), reason));
+            return fail(
+                QCoreApplication::translate("SaveFailure", "The folder %1 could not be created: %2")
+                    .arg(QDir::toNativeSeparators(m_path), reason));
         }
     }
 
@@ -134,22 +145,30 @@ bool SaveFolder::open(const QString &path, Missing missing, QString *error)
     if (linked) {
         if (entry.st_uid != geteuid()) {
             const QString owner = loginName(entry.st_uid);
-            return fail(QStringLiteral("the folder %1 is a link that belongs to %2, so it is not "
-                                       "followed")
-                            .arg(name,
-                                owner.isEmpty() ? QStringLiteral("another user")
-                                                : QStringLiteral("the user %1").arg(owner)));
+            return fail(owner.isEmpty()
+                    ? QCoreApplication::translate("SaveFailure",
+                        "the folder %1 is a link that belongs to another user, so it is not "
+                        "followed")
+                          .arg(name)
+                    : QCoreApplication::translate("SaveFailure",
+                        "the folder %1 is a link that belongs to the user %2, so it is not "
+                        "followed")
+                          .arg(name, owner));
         }
         struct stat target = {};
         if (::stat(native.constData(), &target) != 0) {
             if (errno == ENOENT || errno == ELOOP)
-                return fail(QStringLiteral("the folder %1 is a link that leads nowhere").arg(name));
+                return fail(QCoreApplication::translate(
+                    "SaveFailure", "the folder %1 is a link that leads nowhere")
+                                .arg(name));
             return fail(systemReason(errno));
         }
         if (!S_ISDIR(target.st_mode))
-            return fail(QStringLiteral("a file named %1 is in the way").arg(name));
+            return fail(QCoreApplication::translate("SaveFailure", "a file named %1 is in the way")
+                            .arg(name));
     } else if (!S_ISDIR(entry.st_mode)) {
-        return fail(QStringLiteral("a file named %1 is in the way").arg(name));
+        return fail(
+            QCoreApplication::translate("SaveFailure", "a file named %1 is in the way").arg(name));
     }
 
     m_descriptor = ::open(native.constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
@@ -165,8 +184,9 @@ bool SaveFolder::open(const QString &path, Missing missing, QString *error)
         && (linked || isSameEntry(opened, entry));
     if (!unchanged) {
         close();
-        return fail(
-            QStringLiteral("the folder %1 was changed by someone else while saving").arg(name));
+        return fail(QCoreApplication::translate(
+            "SaveFailure", "the folder %1 was changed by someone else while saving")
+                        .arg(name));
     }
     return true;
 }

@@ -4,6 +4,7 @@
 #include "base/controls.h"
 #include "rules/spoken_sum.h"
 
+#include <QCoreApplication>
 #include <QFrame>
 #include <QGroupBox>
 #include <QLabel>
@@ -21,15 +22,17 @@ constexpr int FeedbackGap = 4; // pixels between a feedback word and its picture
 // The word stands at the left edge and the picture at the right, so the two
 // never touch however wide the word comes out in the desktop's font.
 QFrame *feedbackFrame(QWidget *parent, const FeedbackNames &names, const QRect &geometry,
-    const QString &picture, const QString &caption)
+    const QString &picture, const char *caption)
 {
     QFrame *frame = controls::frame(parent, names.frame, geometry);
     const QRect picturePlace = twips(0, 120, 975, 2100);
     QLabel *image = controls::picture(frame, names.picture, picture,
         picturePlace.translated(geometry.width() - picturePlace.width(), 0));
     const QRect wordPlace = twips(0, 1200, 0, 375);
-    QLabel *word = controls::label(frame, names.caption, caption,
+    QLabel *word = controls::label(frame, names.caption, QString(),
         QRect(wordPlace.topLeft(), QSize(image->x() - FeedbackGap, wordPlace.height())));
+    controls::keepTranslated(word,
+        [word, caption]() { word->setText(QCoreApplication::translate("SumLayout", caption)); });
     word->setFont(controls::font(SansSerif, 9.75, true));
     word->setWordWrap(false);
     // The word says it; a picture and a frame of the same name would have it
@@ -102,13 +105,15 @@ void rule(QWidget *parent, const std::array<QString, 3> &names, int leftTwips, i
 QFrame *correctFrame(QWidget *parent, const FeedbackNames &names, const QRect &geometry)
 {
     return feedbackFrame(parent, names, geometry, QStringLiteral(":/pictures/correct.png"),
-        QStringLiteral("Correct!"));
+        //: Shown beside a picture when the answer is right.
+        QT_TRANSLATE_NOOP("SumLayout", "Correct!"));
 }
 
 QFrame *tryAgainFrame(QWidget *parent, const FeedbackNames &names, const QRect &geometry)
 {
     return feedbackFrame(parent, names, geometry, QStringLiteral(":/pictures/try_again.png"),
-        QStringLiteral("Try Again"));
+        //: Shown beside a picture when the answer is wrong.
+        QT_TRANSLATE_NOOP("SumLayout", "Try Again"));
 }
 
 void Feedback::showVerdict(bool right) const
@@ -132,9 +137,20 @@ void ScoreCard::show(qint16 right, qint16 wrong) const
 {
     correct->setText(QString::number(right));
     incorrect->setText(QString::number(wrong));
-    // The number alone does not say what it counts.
-    correct->setAccessibleName(QStringLiteral("%1 correct").arg(right));
-    incorrect->setAccessibleName(QStringLiteral("%1 incorrect").arg(wrong));
+    nameCounters();
+}
+
+// The number alone does not say what it counts.
+void ScoreCard::nameCounters() const
+{
+    if (correct->text().isEmpty())
+        return;
+    //: Heard for the score card's count of right answers.
+    correct->setAccessibleName(
+        QCoreApplication::translate("SumLayout", "%1 correct").arg(correct->text()));
+    //: Heard for the score card's count of wrong answers.
+    incorrect->setAccessibleName(
+        QCoreApplication::translate("SumLayout", "%1 incorrect").arg(incorrect->text()));
 }
 
 ScoreCard scoreCard(QWidget *parent, const ScoreCardNames &names, const QRect &geometry)
@@ -149,6 +165,7 @@ ScoreCard scoreCard(QWidget *parent, const ScoreCardNames &names, const QRect &g
         = scoreLabel(card.frame, names.correct, twips(240, 480, 735, 495), CorrectScoreColour);
     card.incorrect
         = scoreLabel(card.frame, names.incorrect, twips(1200, 480, 735, 495), IncorrectScoreColour);
+    controls::keepTranslated(card.frame, [card]() { card.nameCounters(); });
     return card;
 }
 

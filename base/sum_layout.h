@@ -72,6 +72,8 @@ struct ScoreCard
 
     // The two counters, for the eye and the ear.
     void show(qint16 right, qint16 wrong) const;
+    // The counters' names for the ear, from the numbers shown.
+    void nameCounters() const;
 };
 struct ScoreCardNames
 {

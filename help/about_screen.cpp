@@ -211,6 +211,12 @@ void AboutScreen::lblEmail_Click()
     openWebAddress(window(), makerlinks::mailLink());
 }
 
+void AboutScreen::setShippedTexts(const QString &readMe, const QString &support)
+{
+    m_readMe = readMe;
+    m_support = support;
+}
+
 void AboutScreen::cmdReadMe_Click()
 {
     openLocalFile(window(), m_readMe);

@@ -18,6 +18,8 @@ class AboutScreen : public Screen
 public:
     // "Open READ ME" and "Support Orvi" open these two texts.
     AboutScreen(const QString &readMe, const QString &support, QWidget *parent);
+    // The two texts in another language.
+    void setShippedTexts(const QString &readMe, const QString &support);
 
     // "Ok" takes the keyboard.
     void enter() override;
@@ -40,8 +42,8 @@ private:
     void addNotices();
     QLabel *addLink(const QString &name, const QString &text, const QRect &geometry);
 
-    const QString m_readMe;
-    const QString m_support;
+    QString m_readMe;
+    QString m_support;
     QLabel *m_codingHeading = nullptr;
     QLabel *m_codingName = nullptr;
     QList<QLabel *> m_testingHeadings;

@@ -27,3 +27,8 @@ void BrowserPanel::showPage(const QString &path)
 {
     m_wbrMyBrowser->showPage(path);
 }
+
+QString BrowserPanel::shownPage() const
+{
+    return m_wbrMyBrowser->source().toLocalFile();
+}

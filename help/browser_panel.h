@@ -17,6 +17,9 @@ public:
 
     // Loads the page anew, even when it is the one already shown.
     void showPage(const QString &path);
+    // The file of the page shown now, links followed included; empty before
+    // the first.
+    QString shownPage() const;
 
 protected:
     void retranslate() override;

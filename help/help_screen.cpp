@@ -30,6 +30,11 @@ void HelpScreen::showPage(const QString &path)
     m_wbrHelp->showPage(path);
 }
 
+QString HelpScreen::shownPage() const
+{
+    return m_wbrHelp->source().toLocalFile();
+}
+
 void HelpScreen::enter()
 {
     m_wbrHelp->setFocus();

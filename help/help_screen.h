@@ -16,6 +16,9 @@ public:
 
     // Loads the page anew, even when it is the one already shown.
     void showPage(const QString &path);
+    // The file of the page shown now, links followed included; empty before
+    // the first.
+    QString shownPage() const;
 
     // The page takes the keyboard, so a screen reader reads it from the top.
     void enter() override;

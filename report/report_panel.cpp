@@ -366,8 +366,11 @@ void ReportPanel::cmdPrintReport_Click()
                 .arg(QDir::toNativeSeparators(QFileInfo(path).absolutePath())),
             tr("The program's own folder cannot be written, so reports are kept there."));
     }
-    //: The subject of a message such as "Your report was saved as <file>."
-    openSavedPage(this, path, tr("Your report"));
+    //: %1 is the report's file.
+    openSavedPage(this, path,
+        { tr("Your report was saved as %1."),
+            //: %1 is the report's file.
+            tr("Your report was saved as %1, but it is no longer there.") });
     emit showReportRequested();
     emit reportPrinted();
 }

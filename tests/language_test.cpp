@@ -13,8 +13,10 @@
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMenu>
 #include <QPushButton>
 #include <QTemporaryDir>
+#include <QTextBrowser>
 #include <QtTest>
 
 using namespace Qt::StringLiterals;
@@ -74,6 +76,7 @@ private slots:
     void pagesComeInTheLanguageSpokenElseInEnglish();
     void progressScreensAndFilesSpeakGermanThenEnglishAgain();
     void practiceAndWorksheetSpeakTheLanguage();
+    void menusFeedbackAndShownPagesFollowTheLanguage();
 };
 
 void LanguageTest::cleanup()
@@ -257,6 +260,48 @@ void LanguageTest::practiceAndWorksheetSpeakTheLanguage()
         worksheettest::expectedWorksheet({}, {}, problems));
     QCOMPARE(testsupport::fileBytes(worksheettest::answerSheetPath(fixture)),
         worksheettest::expectedAnswerSheet(problems));
+void LanguageTest::menusFeedbackAndShownPagesFollowTheLanguage()
+{
+    const QStringList germanFiles { u"help/mhelp.html"_s, u"html/mbrows.html"_s, u"ReadMe.txt"_s };
+    testsupport::TutorFixture fixture([&germanFiles](const QString &folder) {
+        for (const QString &file : germanFiles) {
+            const QString path = folder + u"/languages/de/"_s + file;
+            QVERIFY(QDir().mkpath(QFileInfo(path).path()));
+            QFile page(path);
+            QVERIFY(page.open(QIODevice::WriteOnly));
+            page.write("<p>Deutsch</p>");
+        }
+    });
+    MainWindow &window = fixture.window();
+    const QString german = fixture.folder() + u"/languages/de/"_s;
+    auto *help = named<QTextBrowser>(&window, u"wbrHelp"_s);
+    auto *start = named<QTextBrowser>(&window, u"wbrMyBrowser"_s);
+    QVERIFY(testsupport::invokeHandler(&window, "mnuHelpContents_Click"));
+    testsupport::setPracticeProblem(window, 3, 4, 1);
+    testsupport::answerPractice(window, u"7"_s);
+
+    speak(u"de"_s);
+    QCOMPARE(named<QMenu>(&window, u"mnuFile"_s)->title(), u"&Datei"_s);
+    QCOMPARE(named<QAction>(&window, u"mnuOptDiffLev4"_s)->text(), u"&Profi"_s);
+    QCOMPARE(labelText(window, "Label2"), u"Richtig!"_s);
+    QCOMPARE(named<QLabel>(&window, u"lblCorrect"_s)->accessibleName(), u"Richtig: 1"_s);
+    // The pages on screen are the same pages, now in German.
+    QCOMPARE(help->source(), QUrl::fromLocalFile(german + u"help/mhelp.html"_s));
+    QCOMPARE(start->source(), QUrl::fromLocalFile(german + u"html/mbrows.html"_s));
+    QCOMPARE(window.browserTarget(), german + u"help/mhelp.html"_s);
+    {
+        testsupport::UrlCapture desktop;
+        QVERIFY(testsupport::invokeHandler(&window, "mnuHelpAbout_Click"));
+        named<QPushButton>(&window, u"cmdReadMe"_s)->click();
+        QCOMPARE(desktop.urls, QList<QUrl>({ QUrl::fromLocalFile(german + u"ReadMe.txt"_s) }));
+    }
+
+    speak(u"en"_s);
+    QCOMPARE(named<QMenu>(&window, u"mnuFile"_s)->title(), u"&File"_s);
+    QCOMPARE(labelText(window, "Label2"), u"Correct!"_s);
+    QCOMPARE(named<QLabel>(&window, u"lblCorrect"_s)->accessibleName(), u"1 correct"_s);
+    QCOMPARE(help->source(), QUrl::fromLocalFile(fixture.folder() + u"/help/mhelp.html"_s));
+    QCOMPARE(start->source(), QUrl::fromLocalFile(fixture.folder() + u"/html/mbrows.html"_s));
 }
 
 QTEST_MAIN(LanguageTest)

@@ -354,6 +354,39 @@ Bitte schicke Fehlermeldungen, Vorschläge und Fragen an %1. Jede Nachricht hilf
     </message>
 </context>
 <context>
+    <name>DesktopLauncher</name>
+    <message>
+        <source>No web browser could be started to show it. You can open the file from that folder yourself.</source>
+        <translation>Es konnte kein Webbrowser gestartet werden, um sie zu zeigen. Du kannst die Datei selbst in diesem Ordner öffnen.</translation>
+    </message>
+    <message>
+        <source>No text editor could be started to show it. You can open the file from that folder yourself.</source>
+        <translation>Es konnte kein Texteditor gestartet werden, um sie zu zeigen. Du kannst die Datei selbst in diesem Ordner öffnen.</translation>
+    </message>
+    <message>
+        <source>Cannot open %1.</source>
+        <translation>%1 kann nicht geöffnet werden.</translation>
+    </message>
+    <message>
+        <source>The file is missing.</source>
+        <translation>Die Datei fehlt.</translation>
+    </message>
+    <message>
+        <source>%1 was saved as %2.</source>
+        <extracomment>%1 names what was saved, such as &quot;The progress report&quot;; %2 is the file.</extracomment>
+        <translation>%1 wurde als %2 gespeichert.</translation>
+    </message>
+    <message>
+        <source>%1 was saved as %2, but it is no longer there.</source>
+        <extracomment>%1 names what was saved, such as &quot;The progress report&quot;; %2 is the file.</extracomment>
+        <translation>%1 wurde als %2 gespeichert, ist aber nicht mehr da.</translation>
+    </message>
+    <message>
+        <source>No web browser or mail program could be started.</source>
+        <translation>Es konnte kein Webbrowser und kein E-Mail-Programm gestartet werden.</translation>
+    </message>
+</context>
+<context>
     <name>HelpScreen</name>
     <message>
         <source>Help page</source>
@@ -395,6 +428,228 @@ Bitte schicke Fehlermeldungen, Vorschläge und Fragen an %1. Jede Nachricht hilf
         <source>Expert</source>
         <extracomment>The hardest of the five difficulty levels.</extracomment>
         <translation>Profi</translation>
+    </message>
+</context>
+<context>
+    <name>MainMenu</name>
+    <message>
+        <source>My Facts is on: the pupil&apos;s own facts are asked, whatever the level. Turn it off to choose a level.</source>
+        <translation>Meine Aufgaben ist an: Es kommen die eigenen Aufgaben des Schülers dran, egal auf welcher Stufe. Zum Wählen einer Stufe ausschalten.</translation>
+    </message>
+    <message>
+        <source>&amp;File</source>
+        <translation>&amp;Datei</translation>
+    </message>
+    <message>
+        <source>&amp;Work Mode</source>
+        <translation>&amp;Übungsmodus</translation>
+    </message>
+    <message>
+        <source>Reset &amp;Score Card</source>
+        <translation>&amp;Punktekarte zurücksetzen</translation>
+    </message>
+    <message>
+        <source>Reset &amp;D-Avuvodu</source>
+        <extracomment>D-Avuvodu is the name of the browser panel; keep it as it is.</extracomment>
+        <translation>&amp;D-Avuvodu zurücksetzen</translation>
+    </message>
+    <message>
+        <source>&amp;Exit</source>
+        <translation>&amp;Beenden</translation>
+    </message>
+    <message>
+        <source>&amp;Options</source>
+        <translation>&amp;Optionen</translation>
+    </message>
+    <message>
+        <source>&amp;Difficulty</source>
+        <translation>&amp;Schwierigkeit</translation>
+    </message>
+    <message>
+        <source>&amp;Warm Up</source>
+        <comment>level</comment>
+        <translation>&amp;Aufwärmen</translation>
+    </message>
+    <message>
+        <source>&amp;Beginner</source>
+        <comment>level</comment>
+        <translation>A&amp;nfänger</translation>
+    </message>
+    <message>
+        <source>&amp;Intermediate</source>
+        <comment>level</comment>
+        <translation>&amp;Mittel</translation>
+    </message>
+    <message>
+        <source>&amp;Advanced</source>
+        <comment>level</comment>
+        <translation>&amp;Fortgeschritten</translation>
+    </message>
+    <message>
+        <source>&amp;Expert</source>
+        <comment>level</comment>
+        <translation>&amp;Profi</translation>
+    </message>
+    <message>
+        <source>&amp;Operation</source>
+        <translation>&amp;Rechenart</translation>
+    </message>
+    <message>
+        <source>&amp;Addition</source>
+        <translation>&amp;Addition</translation>
+    </message>
+    <message>
+        <source>&amp;Subtraction</source>
+        <translation>&amp;Subtraktion</translation>
+    </message>
+    <message>
+        <source>&amp;Multiplication</source>
+        <translation>&amp;Multiplikation</translation>
+    </message>
+    <message>
+        <source>&amp;Division</source>
+        <translation>&amp;Division</translation>
+    </message>
+    <message>
+        <source>&amp;My Facts</source>
+        <translation>&amp;Meine Aufgaben</translation>
+    </message>
+    <message>
+        <source>Practise the pupil&apos;s own facts, each asked again when it is due; choose a pupil first.</source>
+        <translation>Übt die eigenen Aufgaben des Schülers; jede kommt wieder dran, wenn sie fällig ist. Zuerst einen Schüler wählen.</translation>
+    </message>
+    <message>
+        <source>&amp;Score Card</source>
+        <translation>&amp;Punktekarte</translation>
+    </message>
+    <message>
+        <source>&amp;Hide</source>
+        <comment>score card</comment>
+        <translation>&amp;Ausblenden</translation>
+    </message>
+    <message>
+        <source>&amp;Show</source>
+        <comment>score card</comment>
+        <translation>&amp;Anzeigen</translation>
+    </message>
+    <message>
+        <source>Show &amp;Report</source>
+        <translation>&amp;Bericht anzeigen</translation>
+    </message>
+    <message>
+        <source>Hide &amp;Report</source>
+        <translation>&amp;Bericht ausblenden</translation>
+    </message>
+    <message>
+        <source>&amp;Create Worksheet</source>
+        <translation>&amp;Arbeitsblatt erstellen</translation>
+    </message>
+    <message>
+        <source>Window &amp;Size</source>
+        <translation>&amp;Fenstergröße</translation>
+    </message>
+    <message>
+        <source>&amp;Desktop&apos;s Own Scale</source>
+        <translation>Skalierung des &amp;Desktops</translation>
+    </message>
+    <message>
+        <source>&amp;100 %</source>
+        <translation>&amp;100 %</translation>
+    </message>
+    <message>
+        <source>1&amp;50 %</source>
+        <translation>1&amp;50 %</translation>
+    </message>
+    <message>
+        <source>&amp;200 %</source>
+        <translation>&amp;200 %</translation>
+    </message>
+    <message>
+        <source>&amp;Language</source>
+        <translation>Sprac&amp;he</translation>
+    </message>
+    <message>
+        <source>&amp;System default</source>
+        <extracomment>Follows the language of the desktop.</extracomment>
+        <translation>&amp;Systemstandard</translation>
+    </message>
+    <message>
+        <source>&amp;Games</source>
+        <translation>&amp;Spiele</translation>
+    </message>
+    <message>
+        <source>Missing &amp;Number</source>
+        <translation>Fehlende &amp;Zahl</translation>
+    </message>
+    <message>
+        <source>Missing &amp;Operation</source>
+        <translation>Fehlendes &amp;Rechenzeichen</translation>
+    </message>
+    <message>
+        <source>&amp;Time Trial</source>
+        <translation>&amp;Gegen die Uhr</translation>
+    </message>
+    <message>
+        <source>&amp;Pupil</source>
+        <translation>&amp;Schüler</translation>
+    </message>
+    <message>
+        <source>&amp;Choose Pupil...</source>
+        <translation>Schüler &amp;wählen...</translation>
+    </message>
+    <message>
+        <source>My &amp;Progress</source>
+        <translation>Mein &amp;Fortschritt</translation>
+    </message>
+    <message>
+        <source>&amp;Class Overview</source>
+        <translation>&amp;Klassenübersicht</translation>
+    </message>
+    <message>
+        <source>&amp;Help</source>
+        <translation>&amp;Hilfe</translation>
+    </message>
+    <message>
+        <source>&amp;Contents...</source>
+        <translation>&amp;Inhalt...</translation>
+    </message>
+    <message>
+        <source>&amp;Worksheet Tutorial...</source>
+        <translation>&amp;Anleitung zum Arbeitsblatt...</translation>
+    </message>
+    <message>
+        <source>&amp;Orvi&apos;s Official Web Page</source>
+        <translation>&amp;Offizielle Webseite von Orvi</translation>
+    </message>
+    <message>
+        <source>&amp;Visit Falwick Dot Com</source>
+        <extracomment>Falwick Dot Com is the makers&apos; web site; keep the name as it is.</extracomment>
+        <translation>Falwick Dot Com &amp;besuchen</translation>
+    </message>
+    <message>
+        <source>&amp;About Orvi Math Tutor</source>
+        <translation>Ü&amp;ber Orvi Math Tutor</translation>
+    </message>
+</context>
+<context>
+    <name>MainWindow</name>
+    <message>
+        <source>%1 chosen.</source>
+        <extracomment>Heard after a level or operation was chosen by its key; %1 is its name.</extracomment>
+        <translation>%1 gewählt.</translation>
+    </message>
+    <message>
+        <source>Cannot keep the language for the next start.</source>
+        <translation>Die Sprache kann nicht für den nächsten Start gespeichert werden.</translation>
+    </message>
+    <message>
+        <source>Cannot write %1.</source>
+        <translation>%1 kann nicht geschrieben werden.</translation>
+    </message>
+    <message>
+        <source>Orvi Math Tutor - %1</source>
+        <extracomment>The window&apos;s title while a pupil is chosen; %1 is the pupil&apos;s name.</extracomment>
+        <translation>Orvi Math Tutor - %1</translation>
     </message>
 </context>
 <context>
@@ -1354,9 +1609,14 @@ Bitte schicke Fehlermeldungen, Vorschläge und Fragen an %1. Jede Nachricht hilf
         <translation>In den Ordner des Programms kann nicht geschrieben werden, deshalb werden die Berichte dort aufbewahrt.</translation>
     </message>
     <message>
-        <source>Your report</source>
-        <extracomment>The subject of a message such as &quot;Your report was saved as &lt;file&gt;.&quot;</extracomment>
-        <translation>Dein Bericht</translation>
+        <source>Your report was saved as %1.</source>
+        <extracomment>%1 is the report&apos;s file.</extracomment>
+        <translation>Dein Bericht wurde als %1 gespeichert.</translation>
+    </message>
+    <message>
+        <source>Your report was saved as %1, but it is no longer there.</source>
+        <extracomment>%1 is the report&apos;s file.</extracomment>
+        <translation>Dein Bericht wurde als %1 gespeichert, ist aber nicht mehr da.</translation>
     </message>
 </context>
 <context>
@@ -1471,6 +1731,81 @@ Bitte schicke Fehlermeldungen, Vorschläge und Fragen an %1. Jede Nachricht hilf
             <numerusform>Der Name ist zu lang: Er hat %n Zeichen, und ein Name darf höchstens %1 haben.</numerusform>
             <numerusform>Der Name ist zu lang: Er hat %n Zeichen, und ein Name darf höchstens %1 haben.</numerusform>
         </translation>
+    </message>
+</context>
+<context>
+    <name>SaveFailure</name>
+    <message>
+        <source>the folder %1 could not be created: %2</source>
+        <translation>der Ordner %1 konnte nicht angelegt werden: %2</translation>
+    </message>
+    <message>
+        <source>the file could not be read to keep a copy of it</source>
+        <translation>die Datei konnte nicht gelesen werden, um eine Kopie davon aufzuheben</translation>
+    </message>
+    <message>
+        <source>a folder named %1 is in the way</source>
+        <translation>ein Ordner namens %1 ist im Weg</translation>
+    </message>
+    <message>
+        <source>the file was not open for writing</source>
+        <translation>die Datei war nicht zum Schreiben geöffnet</translation>
+    </message>
+    <message>
+        <source>the disk is full or the file could not be written whole</source>
+        <translation>der Datenträger ist voll oder die Datei konnte nicht vollständig geschrieben werden</translation>
+    </message>
+    <message>
+        <source>the disk holds as many files as it can (no free inode is left), though it may have space</source>
+        <translation>auf dem Datenträger haben keine weiteren Dateien Platz (kein freier Inode mehr), auch wenn noch Speicher frei sein kann</translation>
+    </message>
+    <message>
+        <source>the folder %1 belongs to another user</source>
+        <translation>der Ordner %1 gehört einem anderen Benutzer</translation>
+    </message>
+    <message>
+        <source>the folder %1 belongs to the user %2, not to you</source>
+        <translation>der Ordner %1 gehört dem Benutzer %2, nicht dir</translation>
+    </message>
+    <message>
+        <source>the folder %1 is read-only</source>
+        <translation>der Ordner %1 ist schreibgeschützt</translation>
+    </message>
+    <message>
+        <source>the folder %1 is on a disk that can only be read</source>
+        <translation>der Ordner %1 liegt auf einem Datenträger, der nur gelesen werden kann</translation>
+    </message>
+    <message>
+        <source>your share of the disk (your quota) is used up</source>
+        <translation>dein Anteil am Datenträger (dein Kontingent) ist aufgebraucht</translation>
+    </message>
+    <message>
+        <source>the folder %1 does not exist</source>
+        <translation>den Ordner %1 gibt es nicht</translation>
+    </message>
+    <message>
+        <source>The folder %1 could not be created: %2</source>
+        <translation>Der Ordner %1 konnte nicht angelegt werden: %2</translation>
+    </message>
+    <message>
+        <source>the folder %1 is a link that belongs to another user, so it is not followed</source>
+        <translation>der Ordner %1 ist eine Verknüpfung, die einem anderen Benutzer gehört, und wird darum nicht verfolgt</translation>
+    </message>
+    <message>
+        <source>the folder %1 is a link that belongs to the user %2, so it is not followed</source>
+        <translation>der Ordner %1 ist eine Verknüpfung, die dem Benutzer %2 gehört, und wird darum nicht verfolgt</translation>
+    </message>
+    <message>
+        <source>the folder %1 is a link that leads nowhere</source>
+        <translation>der Ordner %1 ist eine Verknüpfung, die ins Leere führt</translation>
+    </message>
+    <message>
+        <source>a file named %1 is in the way</source>
+        <translation>eine Datei namens %1 ist im Weg</translation>
+    </message>
+    <message>
+        <source>the folder %1 was changed by someone else while saving</source>
+        <translation>der Ordner %1 wurde beim Speichern von jemand anderem geändert</translation>
     </message>
 </context>
 <context>
@@ -1671,6 +2006,29 @@ Bitte schicke Fehlermeldungen, Vorschläge und Fragen an %1. Jede Nachricht hilf
     </message>
 </context>
 <context>
+    <name>SumLayout</name>
+    <message>
+        <source>Correct!</source>
+        <extracomment>Shown beside a picture when the answer is right.</extracomment>
+        <translation>Richtig!</translation>
+    </message>
+    <message>
+        <source>Try Again</source>
+        <extracomment>Shown beside a picture when the answer is wrong.</extracomment>
+        <translation>Noch mal!</translation>
+    </message>
+    <message>
+        <source>%1 correct</source>
+        <extracomment>Heard for the score card&apos;s count of right answers.</extracomment>
+        <translation>Richtig: %1</translation>
+    </message>
+    <message>
+        <source>%1 incorrect</source>
+        <extracomment>Heard for the score card&apos;s count of wrong answers.</extracomment>
+        <translation>Falsch: %1</translation>
+    </message>
+</context>
+<context>
     <name>TimeTrialScreen</name>
     <message>
         <source>Time Limit :</source>
@@ -1771,6 +2129,29 @@ Bitte schicke Fehlermeldungen, Vorschläge und Fragen an %1. Jede Nachricht hilf
     <message>
         <source>Wrong</source>
         <translation>Falsch</translation>
+    </message>
+</context>
+<context>
+    <name>WindowSize</name>
+    <message>
+        <source>Cannot keep the window size.</source>
+        <translation>Die Fenstergröße kann nicht gespeichert werden.</translation>
+    </message>
+    <message>
+        <source>Cannot write %1.</source>
+        <translation>%1 kann nicht geschrieben werden.</translation>
+    </message>
+    <message>
+        <source>The window will follow the desktop&apos;s own scale the next time Orvi Math Tutor starts.</source>
+        <translation>Das Fenster folgt beim nächsten Start von Orvi Math Tutor der Skalierung des Desktops.</translation>
+    </message>
+    <message>
+        <source>The window will be shown at %1 % the next time Orvi Math Tutor starts.</source>
+        <translation>Das Fenster wird beim nächsten Start von Orvi Math Tutor mit %1 % gezeigt.</translation>
+    </message>
+    <message>
+        <source>A scale set for this computer (QT_SCALE_FACTOR or another of Qt&apos;s scaling variables) decides the size instead while it is set.</source>
+        <translation>Eine für diesen Computer eingestellte Skalierung (QT_SCALE_FACTOR oder eine andere Skalierungsvariable von Qt) bestimmt stattdessen die Größe, solange sie gesetzt ist.</translation>
     </message>
 </context>
 <context>

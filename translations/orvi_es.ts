@@ -354,6 +354,39 @@ Envía los errores, sugerencias y preguntas a %1. Cada mensaje nos ayuda a mejor
     </message>
 </context>
 <context>
+    <name>DesktopLauncher</name>
+    <message>
+        <source>No web browser could be started to show it. You can open the file from that folder yourself.</source>
+        <translation>No se ha podido abrir ningún navegador para mostrarlo. Puedes abrir el archivo tú mismo desde esa carpeta.</translation>
+    </message>
+    <message>
+        <source>No text editor could be started to show it. You can open the file from that folder yourself.</source>
+        <translation>No se ha podido abrir ningún editor de textos para mostrarlo. Puedes abrir el archivo tú mismo desde esa carpeta.</translation>
+    </message>
+    <message>
+        <source>Cannot open %1.</source>
+        <translation>No se puede abrir %1.</translation>
+    </message>
+    <message>
+        <source>The file is missing.</source>
+        <translation>Falta el archivo.</translation>
+    </message>
+    <message>
+        <source>%1 was saved as %2.</source>
+        <extracomment>%1 names what was saved, such as &quot;The progress report&quot;; %2 is the file.</extracomment>
+        <translation>%1 se ha guardado como %2.</translation>
+    </message>
+    <message>
+        <source>%1 was saved as %2, but it is no longer there.</source>
+        <extracomment>%1 names what was saved, such as &quot;The progress report&quot;; %2 is the file.</extracomment>
+        <translation>%1 se ha guardado como %2, pero ya no está.</translation>
+    </message>
+    <message>
+        <source>No web browser or mail program could be started.</source>
+        <translation>No se ha podido abrir ningún navegador ni programa de correo.</translation>
+    </message>
+</context>
+<context>
     <name>HelpScreen</name>
     <message>
         <source>Help page</source>
@@ -395,6 +428,228 @@ Envía los errores, sugerencias y preguntas a %1. Cada mensaje nos ayuda a mejor
         <source>Expert</source>
         <extracomment>The hardest of the five difficulty levels.</extracomment>
         <translation>Experto</translation>
+    </message>
+</context>
+<context>
+    <name>MainMenu</name>
+    <message>
+        <source>My Facts is on: the pupil&apos;s own facts are asked, whatever the level. Turn it off to choose a level.</source>
+        <translation>Mis cálculos está activado: se preguntan los cálculos propios del alumno, sea cual sea el nivel. Desactívalo para elegir un nivel.</translation>
+    </message>
+    <message>
+        <source>&amp;File</source>
+        <translation>&amp;Archivo</translation>
+    </message>
+    <message>
+        <source>&amp;Work Mode</source>
+        <translation>&amp;Modo de práctica</translation>
+    </message>
+    <message>
+        <source>Reset &amp;Score Card</source>
+        <translation>Reiniciar &amp;tarjeta de puntuación</translation>
+    </message>
+    <message>
+        <source>Reset &amp;D-Avuvodu</source>
+        <extracomment>D-Avuvodu is the name of the browser panel; keep it as it is.</extracomment>
+        <translation>Reiniciar &amp;D-Avuvodu</translation>
+    </message>
+    <message>
+        <source>&amp;Exit</source>
+        <translation>&amp;Salir</translation>
+    </message>
+    <message>
+        <source>&amp;Options</source>
+        <translation>&amp;Opciones</translation>
+    </message>
+    <message>
+        <source>&amp;Difficulty</source>
+        <translation>&amp;Dificultad</translation>
+    </message>
+    <message>
+        <source>&amp;Warm Up</source>
+        <comment>level</comment>
+        <translation>&amp;Calentamiento</translation>
+    </message>
+    <message>
+        <source>&amp;Beginner</source>
+        <comment>level</comment>
+        <translation>&amp;Principiante</translation>
+    </message>
+    <message>
+        <source>&amp;Intermediate</source>
+        <comment>level</comment>
+        <translation>&amp;Intermedio</translation>
+    </message>
+    <message>
+        <source>&amp;Advanced</source>
+        <comment>level</comment>
+        <translation>&amp;Avanzado</translation>
+    </message>
+    <message>
+        <source>&amp;Expert</source>
+        <comment>level</comment>
+        <translation>&amp;Experto</translation>
+    </message>
+    <message>
+        <source>&amp;Operation</source>
+        <translation>&amp;Operación</translation>
+    </message>
+    <message>
+        <source>&amp;Addition</source>
+        <translation>&amp;Suma</translation>
+    </message>
+    <message>
+        <source>&amp;Subtraction</source>
+        <translation>&amp;Resta</translation>
+    </message>
+    <message>
+        <source>&amp;Multiplication</source>
+        <translation>&amp;Multiplicación</translation>
+    </message>
+    <message>
+        <source>&amp;Division</source>
+        <translation>&amp;División</translation>
+    </message>
+    <message>
+        <source>&amp;My Facts</source>
+        <translation>Mis &amp;cálculos</translation>
+    </message>
+    <message>
+        <source>Practise the pupil&apos;s own facts, each asked again when it is due; choose a pupil first.</source>
+        <translation>Practica los cálculos propios del alumno; cada uno vuelve cuando le toca. Elige antes un alumno.</translation>
+    </message>
+    <message>
+        <source>&amp;Score Card</source>
+        <translation>&amp;Tarjeta de puntuación</translation>
+    </message>
+    <message>
+        <source>&amp;Hide</source>
+        <comment>score card</comment>
+        <translation>&amp;Ocultar</translation>
+    </message>
+    <message>
+        <source>&amp;Show</source>
+        <comment>score card</comment>
+        <translation>&amp;Mostrar</translation>
+    </message>
+    <message>
+        <source>Show &amp;Report</source>
+        <translation>Mostrar &amp;informe</translation>
+    </message>
+    <message>
+        <source>Hide &amp;Report</source>
+        <translation>Ocultar &amp;informe</translation>
+    </message>
+    <message>
+        <source>&amp;Create Worksheet</source>
+        <translation>Crear &amp;ficha</translation>
+    </message>
+    <message>
+        <source>Window &amp;Size</source>
+        <translation>Tamaño de &amp;ventana</translation>
+    </message>
+    <message>
+        <source>&amp;Desktop&apos;s Own Scale</source>
+        <translation>Escala del &amp;escritorio</translation>
+    </message>
+    <message>
+        <source>&amp;100 %</source>
+        <translation>&amp;100 %</translation>
+    </message>
+    <message>
+        <source>1&amp;50 %</source>
+        <translation>1&amp;50 %</translation>
+    </message>
+    <message>
+        <source>&amp;200 %</source>
+        <translation>&amp;200 %</translation>
+    </message>
+    <message>
+        <source>&amp;Language</source>
+        <translation>Idio&amp;ma</translation>
+    </message>
+    <message>
+        <source>&amp;System default</source>
+        <extracomment>Follows the language of the desktop.</extracomment>
+        <translation>Predeterminado del &amp;sistema</translation>
+    </message>
+    <message>
+        <source>&amp;Games</source>
+        <translation>&amp;Juegos</translation>
+    </message>
+    <message>
+        <source>Missing &amp;Number</source>
+        <translation>&amp;Número que falta</translation>
+    </message>
+    <message>
+        <source>Missing &amp;Operation</source>
+        <translation>&amp;Operación que falta</translation>
+    </message>
+    <message>
+        <source>&amp;Time Trial</source>
+        <translation>&amp;Contrarreloj</translation>
+    </message>
+    <message>
+        <source>&amp;Pupil</source>
+        <translation>&amp;Alumno</translation>
+    </message>
+    <message>
+        <source>&amp;Choose Pupil...</source>
+        <translation>&amp;Elegir alumno...</translation>
+    </message>
+    <message>
+        <source>My &amp;Progress</source>
+        <translation>Mi &amp;progreso</translation>
+    </message>
+    <message>
+        <source>&amp;Class Overview</source>
+        <translation>Resumen de la &amp;clase</translation>
+    </message>
+    <message>
+        <source>&amp;Help</source>
+        <translation>A&amp;yuda</translation>
+    </message>
+    <message>
+        <source>&amp;Contents...</source>
+        <translation>&amp;Contenido...</translation>
+    </message>
+    <message>
+        <source>&amp;Worksheet Tutorial...</source>
+        <translation>&amp;Tutorial de fichas...</translation>
+    </message>
+    <message>
+        <source>&amp;Orvi&apos;s Official Web Page</source>
+        <translation>Página web &amp;oficial de Orvi</translation>
+    </message>
+    <message>
+        <source>&amp;Visit Falwick Dot Com</source>
+        <extracomment>Falwick Dot Com is the makers&apos; web site; keep the name as it is.</extracomment>
+        <translation>&amp;Visitar Falwick Dot Com</translation>
+    </message>
+    <message>
+        <source>&amp;About Orvi Math Tutor</source>
+        <translation>&amp;Acerca de Orvi Math Tutor</translation>
+    </message>
+</context>
+<context>
+    <name>MainWindow</name>
+    <message>
+        <source>%1 chosen.</source>
+        <extracomment>Heard after a level or operation was chosen by its key; %1 is its name.</extracomment>
+        <translation>%1: elegido.</translation>
+    </message>
+    <message>
+        <source>Cannot keep the language for the next start.</source>
+        <translation>No se puede guardar el idioma para el próximo inicio.</translation>
+    </message>
+    <message>
+        <source>Cannot write %1.</source>
+        <translation>No se puede escribir %1.</translation>
+    </message>
+    <message>
+        <source>Orvi Math Tutor - %1</source>
+        <extracomment>The window&apos;s title while a pupil is chosen; %1 is the pupil&apos;s name.</extracomment>
+        <translation>Orvi Math Tutor - %1</translation>
     </message>
 </context>
 <context>
@@ -1354,9 +1609,14 @@ Envía los errores, sugerencias y preguntas a %1. Cada mensaje nos ayuda a mejor
         <translation>No se puede escribir en la carpeta del programa, así que los informes se guardan allí.</translation>
     </message>
     <message>
-        <source>Your report</source>
-        <extracomment>The subject of a message such as &quot;Your report was saved as &lt;file&gt;.&quot;</extracomment>
-        <translation>Tu informe</translation>
+        <source>Your report was saved as %1.</source>
+        <extracomment>%1 is the report&apos;s file.</extracomment>
+        <translation>Tu informe se ha guardado como %1.</translation>
+    </message>
+    <message>
+        <source>Your report was saved as %1, but it is no longer there.</source>
+        <extracomment>%1 is the report&apos;s file.</extracomment>
+        <translation>Tu informe se ha guardado como %1, pero ya no está.</translation>
     </message>
 </context>
 <context>
@@ -1471,6 +1731,81 @@ Envía los errores, sugerencias y preguntas a %1. Cada mensaje nos ayuda a mejor
             <numerusform>El nombre es demasiado largo: tiene %n carácter y un nombre puede tener como mucho %1.</numerusform>
             <numerusform>El nombre es demasiado largo: tiene %n caracteres y un nombre puede tener como mucho %1.</numerusform>
         </translation>
+    </message>
+</context>
+<context>
+    <name>SaveFailure</name>
+    <message>
+        <source>the folder %1 could not be created: %2</source>
+        <translation>no se ha podido crear la carpeta %1: %2</translation>
+    </message>
+    <message>
+        <source>the file could not be read to keep a copy of it</source>
+        <translation>no se ha podido leer el archivo para guardar una copia</translation>
+    </message>
+    <message>
+        <source>a folder named %1 is in the way</source>
+        <translation>una carpeta llamada %1 lo impide</translation>
+    </message>
+    <message>
+        <source>the file was not open for writing</source>
+        <translation>el archivo no estaba abierto para escribir</translation>
+    </message>
+    <message>
+        <source>the disk is full or the file could not be written whole</source>
+        <translation>el disco está lleno o el archivo no se ha podido escribir entero</translation>
+    </message>
+    <message>
+        <source>the disk holds as many files as it can (no free inode is left), though it may have space</source>
+        <translation>el disco no admite más archivos (no quedan inodos libres), aunque puede que tenga espacio</translation>
+    </message>
+    <message>
+        <source>the folder %1 belongs to another user</source>
+        <translation>la carpeta %1 pertenece a otro usuario</translation>
+    </message>
+    <message>
+        <source>the folder %1 belongs to the user %2, not to you</source>
+        <translation>la carpeta %1 pertenece al usuario %2, no a ti</translation>
+    </message>
+    <message>
+        <source>the folder %1 is read-only</source>
+        <translation>la carpeta %1 es de solo lectura</translation>
+    </message>
+    <message>
+        <source>the folder %1 is on a disk that can only be read</source>
+        <translation>la carpeta %1 está en un disco que solo se puede leer</translation>
+    </message>
+    <message>
+        <source>your share of the disk (your quota) is used up</source>
+        <translation>tu parte del disco (tu cuota) se ha agotado</translation>
+    </message>
+    <message>
+        <source>the folder %1 does not exist</source>
+        <translation>la carpeta %1 no existe</translation>
+    </message>
+    <message>
+        <source>The folder %1 could not be created: %2</source>
+        <translation>No se ha podido crear la carpeta %1: %2</translation>
+    </message>
+    <message>
+        <source>the folder %1 is a link that belongs to another user, so it is not followed</source>
+        <translation>la carpeta %1 es un enlace que pertenece a otro usuario, así que no se sigue</translation>
+    </message>
+    <message>
+        <source>the folder %1 is a link that belongs to the user %2, so it is not followed</source>
+        <translation>la carpeta %1 es un enlace que pertenece al usuario %2, así que no se sigue</translation>
+    </message>
+    <message>
+        <source>the folder %1 is a link that leads nowhere</source>
+        <translation>la carpeta %1 es un enlace que no lleva a ninguna parte</translation>
+    </message>
+    <message>
+        <source>a file named %1 is in the way</source>
+        <translation>un archivo llamado %1 lo impide</translation>
+    </message>
+    <message>
+        <source>the folder %1 was changed by someone else while saving</source>
+        <translation>otra persona ha cambiado la carpeta %1 mientras se guardaba</translation>
     </message>
 </context>
 <context>
@@ -1671,6 +2006,29 @@ Envía los errores, sugerencias y preguntas a %1. Cada mensaje nos ayuda a mejor
     </message>
 </context>
 <context>
+    <name>SumLayout</name>
+    <message>
+        <source>Correct!</source>
+        <extracomment>Shown beside a picture when the answer is right.</extracomment>
+        <translation>¡Correcto!</translation>
+    </message>
+    <message>
+        <source>Try Again</source>
+        <extracomment>Shown beside a picture when the answer is wrong.</extracomment>
+        <translation>¡Otra vez!</translation>
+    </message>
+    <message>
+        <source>%1 correct</source>
+        <extracomment>Heard for the score card&apos;s count of right answers.</extracomment>
+        <translation>Aciertos: %1</translation>
+    </message>
+    <message>
+        <source>%1 incorrect</source>
+        <extracomment>Heard for the score card&apos;s count of wrong answers.</extracomment>
+        <translation>Errores: %1</translation>
+    </message>
+</context>
+<context>
     <name>TimeTrialScreen</name>
     <message>
         <source>Time Limit :</source>
@@ -1771,6 +2129,29 @@ Envía los errores, sugerencias y preguntas a %1. Cada mensaje nos ayuda a mejor
     <message>
         <source>Wrong</source>
         <translation>Mal</translation>
+    </message>
+</context>
+<context>
+    <name>WindowSize</name>
+    <message>
+        <source>Cannot keep the window size.</source>
+        <translation>No se puede guardar el tamaño de la ventana.</translation>
+    </message>
+    <message>
+        <source>Cannot write %1.</source>
+        <translation>No se puede escribir %1.</translation>
+    </message>
+    <message>
+        <source>The window will follow the desktop&apos;s own scale the next time Orvi Math Tutor starts.</source>
+        <translation>La ventana seguirá la escala del escritorio la próxima vez que se abra Orvi Math Tutor.</translation>
+    </message>
+    <message>
+        <source>The window will be shown at %1 % the next time Orvi Math Tutor starts.</source>
+        <translation>La ventana se mostrará al %1 % la próxima vez que se abra Orvi Math Tutor.</translation>
+    </message>
+    <message>
+        <source>A scale set for this computer (QT_SCALE_FACTOR or another of Qt&apos;s scaling variables) decides the size instead while it is set.</source>
+        <translation>Mientras esté definida, una escala fijada para este ordenador (QT_SCALE_FACTOR u otra variable de escala de Qt) decide el tamaño.</translation>
     </message>
 </context>
 <context>

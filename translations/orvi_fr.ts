@@ -354,6 +354,39 @@ Envoie les signalements d&apos;erreurs, les suggestions et les questions à %1. 
     </message>
 </context>
 <context>
+    <name>DesktopLauncher</name>
+    <message>
+        <source>No web browser could be started to show it. You can open the file from that folder yourself.</source>
+        <translation>Aucun navigateur web n&apos;a pu être lancé pour l&apos;afficher. Tu peux ouvrir le fichier toi-même depuis ce dossier.</translation>
+    </message>
+    <message>
+        <source>No text editor could be started to show it. You can open the file from that folder yourself.</source>
+        <translation>Aucun éditeur de texte n&apos;a pu être lancé pour l&apos;afficher. Tu peux ouvrir le fichier toi-même depuis ce dossier.</translation>
+    </message>
+    <message>
+        <source>Cannot open %1.</source>
+        <translation>Impossible d&apos;ouvrir %1.</translation>
+    </message>
+    <message>
+        <source>The file is missing.</source>
+        <translation>Le fichier est introuvable.</translation>
+    </message>
+    <message>
+        <source>%1 was saved as %2.</source>
+        <extracomment>%1 names what was saved, such as &quot;The progress report&quot;; %2 is the file.</extracomment>
+        <translation>%1 a été enregistré sous %2.</translation>
+    </message>
+    <message>
+        <source>%1 was saved as %2, but it is no longer there.</source>
+        <extracomment>%1 names what was saved, such as &quot;The progress report&quot;; %2 is the file.</extracomment>
+        <translation>%1 a été enregistré sous %2, mais il n&apos;est plus là.</translation>
+    </message>
+    <message>
+        <source>No web browser or mail program could be started.</source>
+        <translation>Aucun navigateur web ni logiciel de courriel n&apos;a pu être lancé.</translation>
+    </message>
+</context>
+<context>
     <name>HelpScreen</name>
     <message>
         <source>Help page</source>
@@ -395,6 +428,228 @@ Envoie les signalements d&apos;erreurs, les suggestions et les questions à %1. 
         <source>Expert</source>
         <extracomment>The hardest of the five difficulty levels.</extracomment>
         <translation>Expert</translation>
+    </message>
+</context>
+<context>
+    <name>MainMenu</name>
+    <message>
+        <source>My Facts is on: the pupil&apos;s own facts are asked, whatever the level. Turn it off to choose a level.</source>
+        <translation>Mes calculs est activé : on pose les calculs propres à l&apos;élève, quel que soit le niveau. Désactive-le pour choisir un niveau.</translation>
+    </message>
+    <message>
+        <source>&amp;File</source>
+        <translation>&amp;Fichier</translation>
+    </message>
+    <message>
+        <source>&amp;Work Mode</source>
+        <translation>Mode &amp;exercice</translation>
+    </message>
+    <message>
+        <source>Reset &amp;Score Card</source>
+        <translation>Remettre la carte de &amp;score à zéro</translation>
+    </message>
+    <message>
+        <source>Reset &amp;D-Avuvodu</source>
+        <extracomment>D-Avuvodu is the name of the browser panel; keep it as it is.</extracomment>
+        <translation>Réinitialiser &amp;D-Avuvodu</translation>
+    </message>
+    <message>
+        <source>&amp;Exit</source>
+        <translation>&amp;Quitter</translation>
+    </message>
+    <message>
+        <source>&amp;Options</source>
+        <translation>&amp;Options</translation>
+    </message>
+    <message>
+        <source>&amp;Difficulty</source>
+        <translation>&amp;Difficulté</translation>
+    </message>
+    <message>
+        <source>&amp;Warm Up</source>
+        <comment>level</comment>
+        <translation>É&amp;chauffement</translation>
+    </message>
+    <message>
+        <source>&amp;Beginner</source>
+        <comment>level</comment>
+        <translation>&amp;Débutant</translation>
+    </message>
+    <message>
+        <source>&amp;Intermediate</source>
+        <comment>level</comment>
+        <translation>&amp;Intermédiaire</translation>
+    </message>
+    <message>
+        <source>&amp;Advanced</source>
+        <comment>level</comment>
+        <translation>&amp;Avancé</translation>
+    </message>
+    <message>
+        <source>&amp;Expert</source>
+        <comment>level</comment>
+        <translation>&amp;Expert</translation>
+    </message>
+    <message>
+        <source>&amp;Operation</source>
+        <translation>&amp;Opération</translation>
+    </message>
+    <message>
+        <source>&amp;Addition</source>
+        <translation>&amp;Addition</translation>
+    </message>
+    <message>
+        <source>&amp;Subtraction</source>
+        <translation>&amp;Soustraction</translation>
+    </message>
+    <message>
+        <source>&amp;Multiplication</source>
+        <translation>&amp;Multiplication</translation>
+    </message>
+    <message>
+        <source>&amp;Division</source>
+        <translation>&amp;Division</translation>
+    </message>
+    <message>
+        <source>&amp;My Facts</source>
+        <translation>&amp;Mes calculs</translation>
+    </message>
+    <message>
+        <source>Practise the pupil&apos;s own facts, each asked again when it is due; choose a pupil first.</source>
+        <translation>Fait travailler les calculs propres à l&apos;élève ; chacun revient quand c&apos;est le moment. Choisis d&apos;abord un élève.</translation>
+    </message>
+    <message>
+        <source>&amp;Score Card</source>
+        <translation>Carte de &amp;score</translation>
+    </message>
+    <message>
+        <source>&amp;Hide</source>
+        <comment>score card</comment>
+        <translation>&amp;Masquer</translation>
+    </message>
+    <message>
+        <source>&amp;Show</source>
+        <comment>score card</comment>
+        <translation>&amp;Afficher</translation>
+    </message>
+    <message>
+        <source>Show &amp;Report</source>
+        <translation>Afficher le &amp;rapport</translation>
+    </message>
+    <message>
+        <source>Hide &amp;Report</source>
+        <translation>Masquer le &amp;rapport</translation>
+    </message>
+    <message>
+        <source>&amp;Create Worksheet</source>
+        <translation>Créer une &amp;fiche</translation>
+    </message>
+    <message>
+        <source>Window &amp;Size</source>
+        <translation>&amp;Taille de la fenêtre</translation>
+    </message>
+    <message>
+        <source>&amp;Desktop&apos;s Own Scale</source>
+        <translation>Échelle du &amp;bureau</translation>
+    </message>
+    <message>
+        <source>&amp;100 %</source>
+        <translation>&amp;100 %</translation>
+    </message>
+    <message>
+        <source>1&amp;50 %</source>
+        <translation>1&amp;50 %</translation>
+    </message>
+    <message>
+        <source>&amp;200 %</source>
+        <translation>&amp;200 %</translation>
+    </message>
+    <message>
+        <source>&amp;Language</source>
+        <translation>&amp;Langue</translation>
+    </message>
+    <message>
+        <source>&amp;System default</source>
+        <extracomment>Follows the language of the desktop.</extracomment>
+        <translation>Langue du &amp;système</translation>
+    </message>
+    <message>
+        <source>&amp;Games</source>
+        <translation>&amp;Jeux</translation>
+    </message>
+    <message>
+        <source>Missing &amp;Number</source>
+        <translation>&amp;Nombre manquant</translation>
+    </message>
+    <message>
+        <source>Missing &amp;Operation</source>
+        <translation>&amp;Opération manquante</translation>
+    </message>
+    <message>
+        <source>&amp;Time Trial</source>
+        <translation>&amp;Contre la montre</translation>
+    </message>
+    <message>
+        <source>&amp;Pupil</source>
+        <translation>É&amp;lève</translation>
+    </message>
+    <message>
+        <source>&amp;Choose Pupil...</source>
+        <translation>&amp;Choisir un élève...</translation>
+    </message>
+    <message>
+        <source>My &amp;Progress</source>
+        <translation>Mes &amp;progrès</translation>
+    </message>
+    <message>
+        <source>&amp;Class Overview</source>
+        <translation>&amp;Vue de la classe</translation>
+    </message>
+    <message>
+        <source>&amp;Help</source>
+        <translation>&amp;Aide</translation>
+    </message>
+    <message>
+        <source>&amp;Contents...</source>
+        <translation>&amp;Sommaire...</translation>
+    </message>
+    <message>
+        <source>&amp;Worksheet Tutorial...</source>
+        <translation>&amp;Tutoriel des fiches...</translation>
+    </message>
+    <message>
+        <source>&amp;Orvi&apos;s Official Web Page</source>
+        <translation>Page web &amp;officielle d&apos;Orvi</translation>
+    </message>
+    <message>
+        <source>&amp;Visit Falwick Dot Com</source>
+        <extracomment>Falwick Dot Com is the makers&apos; web site; keep the name as it is.</extracomment>
+        <translation>&amp;Visiter Falwick Dot Com</translation>
+    </message>
+    <message>
+        <source>&amp;About Orvi Math Tutor</source>
+        <translation>À &amp;propos d&apos;Orvi Math Tutor</translation>
+    </message>
+</context>
+<context>
+    <name>MainWindow</name>
+    <message>
+        <source>%1 chosen.</source>
+        <extracomment>Heard after a level or operation was chosen by its key; %1 is its name.</extracomment>
+        <translation>%1 : choisi.</translation>
+    </message>
+    <message>
+        <source>Cannot keep the language for the next start.</source>
+        <translation>Impossible de garder la langue pour le prochain démarrage.</translation>
+    </message>
+    <message>
+        <source>Cannot write %1.</source>
+        <translation>Impossible d&apos;écrire %1.</translation>
+    </message>
+    <message>
+        <source>Orvi Math Tutor - %1</source>
+        <extracomment>The window&apos;s title while a pupil is chosen; %1 is the pupil&apos;s name.</extracomment>
+        <translation>Orvi Math Tutor - %1</translation>
     </message>
 </context>
 <context>
@@ -1354,9 +1609,14 @@ Envoie les signalements d&apos;erreurs, les suggestions et les questions à %1. 
         <translation>Le dossier du programme n&apos;est pas accessible en écriture, les rapports sont donc gardés là.</translation>
     </message>
     <message>
-        <source>Your report</source>
-        <extracomment>The subject of a message such as &quot;Your report was saved as &lt;file&gt;.&quot;</extracomment>
-        <translation>Ton rapport</translation>
+        <source>Your report was saved as %1.</source>
+        <extracomment>%1 is the report&apos;s file.</extracomment>
+        <translation>Ton rapport a été enregistré sous %1.</translation>
+    </message>
+    <message>
+        <source>Your report was saved as %1, but it is no longer there.</source>
+        <extracomment>%1 is the report&apos;s file.</extracomment>
+        <translation>Ton rapport a été enregistré sous %1, mais il n&apos;est plus là.</translation>
     </message>
 </context>
 <context>
@@ -1471,6 +1731,81 @@ Envoie les signalements d&apos;erreurs, les suggestions et les questions à %1. 
             <numerusform>Le nom est trop long : il a %n caractère, et un nom peut en avoir %1 au plus.</numerusform>
             <numerusform>Le nom est trop long : il a %n caractères, et un nom peut en avoir %1 au plus.</numerusform>
         </translation>
+    </message>
+</context>
+<context>
+    <name>SaveFailure</name>
+    <message>
+        <source>the folder %1 could not be created: %2</source>
+        <translation>le dossier %1 n&apos;a pas pu être créé : %2</translation>
+    </message>
+    <message>
+        <source>the file could not be read to keep a copy of it</source>
+        <translation>le fichier n&apos;a pas pu être lu pour en garder une copie</translation>
+    </message>
+    <message>
+        <source>a folder named %1 is in the way</source>
+        <translation>un dossier nommé %1 bloque le passage</translation>
+    </message>
+    <message>
+        <source>the file was not open for writing</source>
+        <translation>le fichier n&apos;était pas ouvert en écriture</translation>
+    </message>
+    <message>
+        <source>the disk is full or the file could not be written whole</source>
+        <translation>le disque est plein ou le fichier n&apos;a pas pu être écrit en entier</translation>
+    </message>
+    <message>
+        <source>the disk holds as many files as it can (no free inode is left), though it may have space</source>
+        <translation>le disque ne peut plus contenir de fichiers (plus d&apos;inode libre), même s&apos;il lui reste peut-être de la place</translation>
+    </message>
+    <message>
+        <source>the folder %1 belongs to another user</source>
+        <translation>le dossier %1 appartient à un autre utilisateur</translation>
+    </message>
+    <message>
+        <source>the folder %1 belongs to the user %2, not to you</source>
+        <translation>le dossier %1 appartient à l&apos;utilisateur %2, pas à toi</translation>
+    </message>
+    <message>
+        <source>the folder %1 is read-only</source>
+        <translation>le dossier %1 est en lecture seule</translation>
+    </message>
+    <message>
+        <source>the folder %1 is on a disk that can only be read</source>
+        <translation>le dossier %1 est sur un disque en lecture seule</translation>
+    </message>
+    <message>
+        <source>your share of the disk (your quota) is used up</source>
+        <translation>ta part du disque (ton quota) est épuisée</translation>
+    </message>
+    <message>
+        <source>the folder %1 does not exist</source>
+        <translation>le dossier %1 n&apos;existe pas</translation>
+    </message>
+    <message>
+        <source>The folder %1 could not be created: %2</source>
+        <translation>Le dossier %1 n&apos;a pas pu être créé : %2</translation>
+    </message>
+    <message>
+        <source>the folder %1 is a link that belongs to another user, so it is not followed</source>
+        <translation>le dossier %1 est un lien qui appartient à un autre utilisateur, il n&apos;est donc pas suivi</translation>
+    </message>
+    <message>
+        <source>the folder %1 is a link that belongs to the user %2, so it is not followed</source>
+        <translation>le dossier %1 est un lien qui appartient à l&apos;utilisateur %2, il n&apos;est donc pas suivi</translation>
+    </message>
+    <message>
+        <source>the folder %1 is a link that leads nowhere</source>
+        <translation>le dossier %1 est un lien qui ne mène nulle part</translation>
+    </message>
+    <message>
+        <source>a file named %1 is in the way</source>
+        <translation>un fichier nommé %1 bloque le passage</translation>
+    </message>
+    <message>
+        <source>the folder %1 was changed by someone else while saving</source>
+        <translation>le dossier %1 a été modifié par quelqu&apos;un d&apos;autre pendant l&apos;enregistrement</translation>
     </message>
 </context>
 <context>
@@ -1671,6 +2006,29 @@ Envoie les signalements d&apos;erreurs, les suggestions et les questions à %1. 
     </message>
 </context>
 <context>
+    <name>SumLayout</name>
+    <message>
+        <source>Correct!</source>
+        <extracomment>Shown beside a picture when the answer is right.</extracomment>
+        <translation>Bravo !</translation>
+    </message>
+    <message>
+        <source>Try Again</source>
+        <extracomment>Shown beside a picture when the answer is wrong.</extracomment>
+        <translation>Réessaie !</translation>
+    </message>
+    <message>
+        <source>%1 correct</source>
+        <extracomment>Heard for the score card&apos;s count of right answers.</extracomment>
+        <translation>Justes : %1</translation>
+    </message>
+    <message>
+        <source>%1 incorrect</source>
+        <extracomment>Heard for the score card&apos;s count of wrong answers.</extracomment>
+        <translation>Fausses : %1</translation>
+    </message>
+</context>
+<context>
     <name>TimeTrialScreen</name>
     <message>
         <source>Time Limit :</source>
@@ -1771,6 +2129,29 @@ Envoie les signalements d&apos;erreurs, les suggestions et les questions à %1. 
     <message>
         <source>Wrong</source>
         <translation>Faux</translation>
+    </message>
+</context>
+<context>
+    <name>WindowSize</name>
+    <message>
+        <source>Cannot keep the window size.</source>
+        <translation>Impossible de garder la taille de la fenêtre.</translation>
+    </message>
+    <message>
+        <source>Cannot write %1.</source>
+        <translation>Impossible d&apos;écrire %1.</translation>
+    </message>
+    <message>
+        <source>The window will follow the desktop&apos;s own scale the next time Orvi Math Tutor starts.</source>
+        <translation>La fenêtre suivra l&apos;échelle du bureau au prochain démarrage d&apos;Orvi Math Tutor.</translation>
+    </message>
+    <message>
+        <source>The window will be shown at %1 % the next time Orvi Math Tutor starts.</source>
+        <translation>La fenêtre s&apos;affichera à %1 % au prochain démarrage d&apos;Orvi Math Tutor.</translation>
+    </message>
+    <message>
+        <source>A scale set for this computer (QT_SCALE_FACTOR or another of Qt&apos;s scaling variables) decides the size instead while it is set.</source>
+        <translation>Tant qu&apos;elle est définie, une échelle réglée pour cet ordinateur (QT_SCALE_FACTOR ou une autre variable d&apos;échelle de Qt) décide de la taille.</translation>
     </message>
 </context>
 <context>

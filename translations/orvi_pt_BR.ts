@@ -354,6 +354,39 @@ Envie relatos de erros, sugestões e perguntas para %1. Cada mensagem nos ajuda 
     </message>
 </context>
 <context>
+    <name>DesktopLauncher</name>
+    <message>
+        <source>No web browser could be started to show it. You can open the file from that folder yourself.</source>
+        <translation>Nenhum navegador pôde ser aberto para mostrá-lo. Você pode abrir o arquivo nessa pasta.</translation>
+    </message>
+    <message>
+        <source>No text editor could be started to show it. You can open the file from that folder yourself.</source>
+        <translation>Nenhum editor de texto pôde ser aberto para mostrá-lo. Você pode abrir o arquivo nessa pasta.</translation>
+    </message>
+    <message>
+        <source>Cannot open %1.</source>
+        <translation>Não é possível abrir %1.</translation>
+    </message>
+    <message>
+        <source>The file is missing.</source>
+        <translation>O arquivo não existe.</translation>
+    </message>
+    <message>
+        <source>%1 was saved as %2.</source>
+        <extracomment>%1 names what was saved, such as &quot;The progress report&quot;; %2 is the file.</extracomment>
+        <translation>%1 foi salvo como %2.</translation>
+    </message>
+    <message>
+        <source>%1 was saved as %2, but it is no longer there.</source>
+        <extracomment>%1 names what was saved, such as &quot;The progress report&quot;; %2 is the file.</extracomment>
+        <translation>%1 foi salvo como %2, mas não está mais lá.</translation>
+    </message>
+    <message>
+        <source>No web browser or mail program could be started.</source>
+        <translation>Nenhum navegador ou programa de e-mail pôde ser aberto.</translation>
+    </message>
+</context>
+<context>
     <name>HelpScreen</name>
     <message>
         <source>Help page</source>
@@ -395,6 +428,228 @@ Envie relatos de erros, sugestões e perguntas para %1. Cada mensagem nos ajuda 
         <source>Expert</source>
         <extracomment>The hardest of the five difficulty levels.</extracomment>
         <translation>Especialista</translation>
+    </message>
+</context>
+<context>
+    <name>MainMenu</name>
+    <message>
+        <source>My Facts is on: the pupil&apos;s own facts are asked, whatever the level. Turn it off to choose a level.</source>
+        <translation>Minhas contas está ligado: as contas do próprio aluno são pedidas, seja qual for o nível. Desligue para escolher um nível.</translation>
+    </message>
+    <message>
+        <source>&amp;File</source>
+        <translation>&amp;Arquivo</translation>
+    </message>
+    <message>
+        <source>&amp;Work Mode</source>
+        <translation>Modo de &amp;prática</translation>
+    </message>
+    <message>
+        <source>Reset &amp;Score Card</source>
+        <translation>&amp;Zerar placar</translation>
+    </message>
+    <message>
+        <source>Reset &amp;D-Avuvodu</source>
+        <extracomment>D-Avuvodu is the name of the browser panel; keep it as it is.</extracomment>
+        <translation>Reiniciar &amp;D-Avuvodu</translation>
+    </message>
+    <message>
+        <source>&amp;Exit</source>
+        <translation>&amp;Sair</translation>
+    </message>
+    <message>
+        <source>&amp;Options</source>
+        <translation>&amp;Opções</translation>
+    </message>
+    <message>
+        <source>&amp;Difficulty</source>
+        <translation>&amp;Dificuldade</translation>
+    </message>
+    <message>
+        <source>&amp;Warm Up</source>
+        <comment>level</comment>
+        <translation>A&amp;quecimento</translation>
+    </message>
+    <message>
+        <source>&amp;Beginner</source>
+        <comment>level</comment>
+        <translation>&amp;Iniciante</translation>
+    </message>
+    <message>
+        <source>&amp;Intermediate</source>
+        <comment>level</comment>
+        <translation>I&amp;ntermediário</translation>
+    </message>
+    <message>
+        <source>&amp;Advanced</source>
+        <comment>level</comment>
+        <translation>&amp;Avançado</translation>
+    </message>
+    <message>
+        <source>&amp;Expert</source>
+        <comment>level</comment>
+        <translation>&amp;Especialista</translation>
+    </message>
+    <message>
+        <source>&amp;Operation</source>
+        <translation>&amp;Operação</translation>
+    </message>
+    <message>
+        <source>&amp;Addition</source>
+        <translation>&amp;Adição</translation>
+    </message>
+    <message>
+        <source>&amp;Subtraction</source>
+        <translation>&amp;Subtração</translation>
+    </message>
+    <message>
+        <source>&amp;Multiplication</source>
+        <translation>&amp;Multiplicação</translation>
+    </message>
+    <message>
+        <source>&amp;Division</source>
+        <translation>&amp;Divisão</translation>
+    </message>
+    <message>
+        <source>&amp;My Facts</source>
+        <translation>&amp;Minhas contas</translation>
+    </message>
+    <message>
+        <source>Practise the pupil&apos;s own facts, each asked again when it is due; choose a pupil first.</source>
+        <translation>Pratica as contas do próprio aluno; cada uma volta na hora certa. Escolha um aluno antes.</translation>
+    </message>
+    <message>
+        <source>&amp;Score Card</source>
+        <translation>&amp;Placar</translation>
+    </message>
+    <message>
+        <source>&amp;Hide</source>
+        <comment>score card</comment>
+        <translation>&amp;Ocultar</translation>
+    </message>
+    <message>
+        <source>&amp;Show</source>
+        <comment>score card</comment>
+        <translation>&amp;Mostrar</translation>
+    </message>
+    <message>
+        <source>Show &amp;Report</source>
+        <translation>Mostrar &amp;relatório</translation>
+    </message>
+    <message>
+        <source>Hide &amp;Report</source>
+        <translation>Ocultar &amp;relatório</translation>
+    </message>
+    <message>
+        <source>&amp;Create Worksheet</source>
+        <translation>Criar &amp;folha de atividades</translation>
+    </message>
+    <message>
+        <source>Window &amp;Size</source>
+        <translation>&amp;Tamanho da janela</translation>
+    </message>
+    <message>
+        <source>&amp;Desktop&apos;s Own Scale</source>
+        <translation>Escala da á&amp;rea de trabalho</translation>
+    </message>
+    <message>
+        <source>&amp;100 %</source>
+        <translation>&amp;100%</translation>
+    </message>
+    <message>
+        <source>1&amp;50 %</source>
+        <translation>1&amp;50%</translation>
+    </message>
+    <message>
+        <source>&amp;200 %</source>
+        <translation>&amp;200%</translation>
+    </message>
+    <message>
+        <source>&amp;Language</source>
+        <translation>&amp;Idioma</translation>
+    </message>
+    <message>
+        <source>&amp;System default</source>
+        <extracomment>Follows the language of the desktop.</extracomment>
+        <translation>Padrão do &amp;sistema</translation>
+    </message>
+    <message>
+        <source>&amp;Games</source>
+        <translation>&amp;Jogos</translation>
+    </message>
+    <message>
+        <source>Missing &amp;Number</source>
+        <translation>&amp;Número que falta</translation>
+    </message>
+    <message>
+        <source>Missing &amp;Operation</source>
+        <translation>&amp;Operação que falta</translation>
+    </message>
+    <message>
+        <source>&amp;Time Trial</source>
+        <translation>Contra o &amp;relógio</translation>
+    </message>
+    <message>
+        <source>&amp;Pupil</source>
+        <translation>Al&amp;uno</translation>
+    </message>
+    <message>
+        <source>&amp;Choose Pupil...</source>
+        <translation>&amp;Escolher aluno...</translation>
+    </message>
+    <message>
+        <source>My &amp;Progress</source>
+        <translation>Meu &amp;progresso</translation>
+    </message>
+    <message>
+        <source>&amp;Class Overview</source>
+        <translation>&amp;Visão geral da turma</translation>
+    </message>
+    <message>
+        <source>&amp;Help</source>
+        <translation>Aj&amp;uda</translation>
+    </message>
+    <message>
+        <source>&amp;Contents...</source>
+        <translation>&amp;Conteúdo...</translation>
+    </message>
+    <message>
+        <source>&amp;Worksheet Tutorial...</source>
+        <translation>&amp;Tutorial da folha de atividades...</translation>
+    </message>
+    <message>
+        <source>&amp;Orvi&apos;s Official Web Page</source>
+        <translation>Página &amp;oficial do Orvi</translation>
+    </message>
+    <message>
+        <source>&amp;Visit Falwick Dot Com</source>
+        <extracomment>Falwick Dot Com is the makers&apos; web site; keep the name as it is.</extracomment>
+        <translation>&amp;Visitar Falwick Dot Com</translation>
+    </message>
+    <message>
+        <source>&amp;About Orvi Math Tutor</source>
+        <translation>&amp;Sobre o Orvi Math Tutor</translation>
+    </message>
+</context>
+<context>
+    <name>MainWindow</name>
+    <message>
+        <source>%1 chosen.</source>
+        <extracomment>Heard after a level or operation was chosen by its key; %1 is its name.</extracomment>
+        <translation>%1: escolhido.</translation>
+    </message>
+    <message>
+        <source>Cannot keep the language for the next start.</source>
+        <translation>Não é possível guardar o idioma para a próxima vez.</translation>
+    </message>
+    <message>
+        <source>Cannot write %1.</source>
+        <translation>Não é possível gravar %1.</translation>
+    </message>
+    <message>
+        <source>Orvi Math Tutor - %1</source>
+        <extracomment>The window&apos;s title while a pupil is chosen; %1 is the pupil&apos;s name.</extracomment>
+        <translation>Orvi Math Tutor - %1</translation>
     </message>
 </context>
 <context>
@@ -1354,9 +1609,14 @@ Envie relatos de erros, sugestões e perguntas para %1. Cada mensagem nos ajuda 
         <translation>Não é possível gravar na pasta do programa, por isso os relatórios ficam lá.</translation>
     </message>
     <message>
-        <source>Your report</source>
-        <extracomment>The subject of a message such as &quot;Your report was saved as &lt;file&gt;.&quot;</extracomment>
-        <translation>Seu relatório</translation>
+        <source>Your report was saved as %1.</source>
+        <extracomment>%1 is the report&apos;s file.</extracomment>
+        <translation>Seu relatório foi salvo como %1.</translation>
+    </message>
+    <message>
+        <source>Your report was saved as %1, but it is no longer there.</source>
+        <extracomment>%1 is the report&apos;s file.</extracomment>
+        <translation>Seu relatório foi salvo como %1, mas não está mais lá.</translation>
     </message>
 </context>
 <context>
@@ -1471,6 +1731,81 @@ Envie relatos de erros, sugestões e perguntas para %1. Cada mensagem nos ajuda 
             <numerusform>O nome é longo demais: ele tem %n caractere, e um nome pode ter no máximo %1.</numerusform>
             <numerusform>O nome é longo demais: ele tem %n caracteres, e um nome pode ter no máximo %1.</numerusform>
         </translation>
+    </message>
+</context>
+<context>
+    <name>SaveFailure</name>
+    <message>
+        <source>the folder %1 could not be created: %2</source>
+        <translation>não foi possível criar a pasta %1: %2</translation>
+    </message>
+    <message>
+        <source>the file could not be read to keep a copy of it</source>
+        <translation>não foi possível ler o arquivo para guardar uma cópia</translation>
+    </message>
+    <message>
+        <source>a folder named %1 is in the way</source>
+        <translation>uma pasta chamada %1 está no caminho</translation>
+    </message>
+    <message>
+        <source>the file was not open for writing</source>
+        <translation>o arquivo não estava aberto para gravação</translation>
+    </message>
+    <message>
+        <source>the disk is full or the file could not be written whole</source>
+        <translation>o disco está cheio ou o arquivo não pôde ser gravado inteiro</translation>
+    </message>
+    <message>
+        <source>the disk holds as many files as it can (no free inode is left), though it may have space</source>
+        <translation>o disco não comporta mais arquivos (não há inodes livres), embora possa ter espaço</translation>
+    </message>
+    <message>
+        <source>the folder %1 belongs to another user</source>
+        <translation>a pasta %1 pertence a outro usuário</translation>
+    </message>
+    <message>
+        <source>the folder %1 belongs to the user %2, not to you</source>
+        <translation>a pasta %1 pertence ao usuário %2, não a você</translation>
+    </message>
+    <message>
+        <source>the folder %1 is read-only</source>
+        <translation>a pasta %1 é somente leitura</translation>
+    </message>
+    <message>
+        <source>the folder %1 is on a disk that can only be read</source>
+        <translation>a pasta %1 está em um disco que só pode ser lido</translation>
+    </message>
+    <message>
+        <source>your share of the disk (your quota) is used up</source>
+        <translation>sua parte do disco (sua cota) acabou</translation>
+    </message>
+    <message>
+        <source>the folder %1 does not exist</source>
+        <translation>a pasta %1 não existe</translation>
+    </message>
+    <message>
+        <source>The folder %1 could not be created: %2</source>
+        <translation>Não foi possível criar a pasta %1: %2</translation>
+    </message>
+    <message>
+        <source>the folder %1 is a link that belongs to another user, so it is not followed</source>
+        <translation>a pasta %1 é um link que pertence a outro usuário, então não é seguido</translation>
+    </message>
+    <message>
+        <source>the folder %1 is a link that belongs to the user %2, so it is not followed</source>
+        <translation>a pasta %1 é um link que pertence ao usuário %2, então não é seguido</translation>
+    </message>
+    <message>
+        <source>the folder %1 is a link that leads nowhere</source>
+        <translation>a pasta %1 é um link que não leva a lugar nenhum</translation>
+    </message>
+    <message>
+        <source>a file named %1 is in the way</source>
+        <translation>um arquivo chamado %1 está no caminho</translation>
+    </message>
+    <message>
+        <source>the folder %1 was changed by someone else while saving</source>
+        <translation>a pasta %1 foi alterada por outra pessoa durante a gravação</translation>
     </message>
 </context>
 <context>
@@ -1671,6 +2006,29 @@ Envie relatos de erros, sugestões e perguntas para %1. Cada mensagem nos ajuda 
     </message>
 </context>
 <context>
+    <name>SumLayout</name>
+    <message>
+        <source>Correct!</source>
+        <extracomment>Shown beside a picture when the answer is right.</extracomment>
+        <translation>Certo!</translation>
+    </message>
+    <message>
+        <source>Try Again</source>
+        <extracomment>Shown beside a picture when the answer is wrong.</extracomment>
+        <translation>Outra vez!</translation>
+    </message>
+    <message>
+        <source>%1 correct</source>
+        <extracomment>Heard for the score card&apos;s count of right answers.</extracomment>
+        <translation>Acertos: %1</translation>
+    </message>
+    <message>
+        <source>%1 incorrect</source>
+        <extracomment>Heard for the score card&apos;s count of wrong answers.</extracomment>
+        <translation>Erros: %1</translation>
+    </message>
+</context>
+<context>
     <name>TimeTrialScreen</name>
     <message>
         <source>Time Limit :</source>
@@ -1771,6 +2129,29 @@ Envie relatos de erros, sugestões e perguntas para %1. Cada mensagem nos ajuda 
     <message>
         <source>Wrong</source>
         <translation>Errado</translation>
+    </message>
+</context>
+<context>
+    <name>WindowSize</name>
+    <message>
+        <source>Cannot keep the window size.</source>
+        <translation>Não é possível guardar o tamanho da janela.</translation>
+    </message>
+    <message>
+        <source>Cannot write %1.</source>
+        <translation>Não é possível gravar %1.</translation>
+    </message>
+    <message>
+        <source>The window will follow the desktop&apos;s own scale the next time Orvi Math Tutor starts.</source>
+        <translation>A janela vai seguir a escala da área de trabalho na próxima vez que o Orvi Math Tutor abrir.</translation>
+    </message>
+    <message>
+        <source>The window will be shown at %1 % the next time Orvi Math Tutor starts.</source>
+        <translation>A janela vai aparecer em %1% na próxima vez que o Orvi Math Tutor abrir.</translation>
+    </message>
+    <message>
+        <source>A scale set for this computer (QT_SCALE_FACTOR or another of Qt&apos;s scaling variables) decides the size instead while it is set.</source>
+        <translation>Enquanto estiver definida, uma escala configurada neste computador (QT_SCALE_FACTOR ou outra variável de escala do Qt) decide o tamanho.</translation>
     </message>
 </context>
 <context>
