@@ -227,6 +227,8 @@ void LanguageTest::progressScreensAndFilesSpeakGermanThenEnglishAgain()
     const QByteArray english = testsupport::fileBytes(reports + u"OrviProgress.csv"_s);
     QVERIFY(english.startsWith("pupil,answered_at,mode,level,operation,first,"));
     QVERIFY(english.contains(",practice,") && english.contains(",addition,"));
+}
+
 // The practice screen says its sum in the language spoken; the worksheet
 // screen keeps its picks through a change of language and writes its files in
 // the language spoken, and in English byte for byte again once it is back.
@@ -260,6 +262,8 @@ void LanguageTest::practiceAndWorksheetSpeakTheLanguage()
         worksheettest::expectedWorksheet({}, {}, problems));
     QCOMPARE(testsupport::fileBytes(worksheettest::answerSheetPath(fixture)),
         worksheettest::expectedAnswerSheet(problems));
+}
+
 void LanguageTest::menusFeedbackAndShownPagesFollowTheLanguage()
 {
     const QStringList germanFiles { u"help/mhelp.html"_s, u"html/mbrows.html"_s, u"ReadMe.txt"_s };
