@@ -1,5 +1,6 @@
-// Every text on every screen is read whole: the screens keep their places,
-// so a text that does not fit takes a smaller font or a second line.
+// Every text on every screen is read whole in every language: the screens
+// keep their places, so a text that does not fit takes a smaller font, a
+// second line or free room beside it; and every menu key opens one entry.
 
 #include "base/language.h"
 #include "base/text_fit.h"
@@ -10,6 +11,7 @@
 #include <QComboBox>
 #include <QGroupBox>
 #include <QLabel>
+#include <QMenu>
 #include <QMenuBar>
 #include <QScopeGuard>
 #include <QtTest>
@@ -63,6 +65,39 @@ QStringList cutTexts(MainWindow &window)
     return cut;
 }
 
+// The key after "&" in a menu text, lower case, or none.
+QChar shortcutKey(const QString &text)
+{
+    for (qsizetype at = 0; at + 1 < text.size(); ++at) {
+        if (text.at(at) == u'&') {
+            if (text.at(at + 1) != u'&')
+                return text.at(at + 1).toLower();
+            ++at;
+        }
+    }
+    return QChar();
+}
+
+// The menus, by name, in which two entries share a shortcut key, where the
+// key then only cycles between them, with the entries that do.
+QMap<QString, QString> clashingShortcuts(QWidget *menu)
+{
+    QMap<QString, QString> clashes;
+    QHash<QChar, QString> taken;
+    for (QAction *entry : menu->actions()) {
+        if (!entry->isVisible() || entry->isSeparator())
+            continue;
+        const QChar key = shortcutKey(entry->text());
+        if (!key.isNull() && taken.contains(key))
+            clashes[menu->objectName()]
+                += u"\"%1\" and \"%2\" "_s.arg(taken.value(key), entry->text());
+        taken.insert(key, entry->text());
+        if (entry->menu())
+            clashes.insert(clashingShortcuts(entry->menu()));
+    }
+    return clashes;
+}
+
 } // namespace
 
 class TextFitTest : public QObject
@@ -112,6 +147,23 @@ void TextFitTest::everyScreenShowsItsTextsWhole()
         QVERIFY2(
             cut.isEmpty(), qPrintable(u"%1: %2"_s.arg(QLatin1String(command), cut.join(u"; "_s))));
     }
+    // The verdicts, shown only after an answer.
+    QVERIFY(testsupport::invokeHandler(&window, "mnuFileWork_Click"));
+    for (const QString &answer : { u"1"_s, u"7"_s }) {
+        testsupport::setPracticeProblem(window, 3, 4, 1);
+        testsupport::answerPractice(window, answer);
+        const QStringList cut = cutTexts(window);
+        QVERIFY2(cut.isEmpty(), qPrintable(u"answer %1: %2"_s.arg(answer, cut.join(u"; "_s))));
+    }
+
+    // A translation adds no shared key to a menu whose English keys differ.
+    const QMap<QString, QString> clashes = clashingShortcuts(window.menuBar());
+    pseudoLanguage.reset();
+    language::speak(u"en"_s);
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::LanguageChange);
+    const QMap<QString, QString> englishClashes = clashingShortcuts(window.menuBar());
+    for (auto clash = clashes.cbegin(); clash != clashes.cend(); ++clash)
+        QVERIFY2(englishClashes.contains(clash.key()), qPrintable(clash.value()));
 }
 
 void TextFitTest::aLongTextTakesASmallerFontOrASecondLine_data()

@@ -530,7 +530,7 @@ Bitte schicke Fehlermeldungen, Vorschläge und Fragen an %1. Jede Nachricht hilf
     <message>
         <source>&amp;Show</source>
         <comment>score card</comment>
-        <translation>&amp;Anzeigen</translation>
+        <translation>A&amp;nzeigen</translation>
     </message>
     <message>
         <source>Show &amp;Report</source>
@@ -591,7 +591,7 @@ Bitte schicke Fehlermeldungen, Vorschläge und Fragen an %1. Jede Nachricht hilf
     </message>
     <message>
         <source>&amp;Pupil</source>
-        <translation>&amp;Schüler</translation>
+        <translation>S&amp;chüler</translation>
     </message>
     <message>
         <source>&amp;Choose Pupil...</source>
@@ -628,7 +628,7 @@ Bitte schicke Fehlermeldungen, Vorschläge und Fragen an %1. Jede Nachricht hilf
     </message>
     <message>
         <source>&amp;About Orvi Math Tutor</source>
-        <translation>Ü&amp;ber Orvi Math Tutor</translation>
+        <translation>&amp;Über Orvi Math Tutor</translation>
     </message>
 </context>
 <context>
@@ -2015,7 +2015,7 @@ Bitte schicke Fehlermeldungen, Vorschläge und Fragen an %1. Jede Nachricht hilf
     <message>
         <source>Try Again</source>
         <extracomment>Shown beside a picture when the answer is wrong.</extracomment>
-        <translation>Noch mal!</translation>
+        <translation>Versuch es noch mal</translation>
     </message>
     <message>
         <source>%1 correct</source>

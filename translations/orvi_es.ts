@@ -591,7 +591,7 @@ Envía los errores, sugerencias y preguntas a %1. Cada mensaje nos ayuda a mejor
     </message>
     <message>
         <source>&amp;Pupil</source>
-        <translation>&amp;Alumno</translation>
+        <translation>A&amp;lumno</translation>
     </message>
     <message>
         <source>&amp;Choose Pupil...</source>
@@ -2015,7 +2015,7 @@ Envía los errores, sugerencias y preguntas a %1. Cada mensaje nos ayuda a mejor
     <message>
         <source>Try Again</source>
         <extracomment>Shown beside a picture when the answer is wrong.</extracomment>
-        <translation>¡Otra vez!</translation>
+        <translation>Inténtalo otra vez</translation>
     </message>
     <message>
         <source>%1 correct</source>

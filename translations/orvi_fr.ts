@@ -2015,7 +2015,7 @@ Envoie les signalements d&apos;erreurs, les suggestions et les questions à %1. 
     <message>
         <source>Try Again</source>
         <extracomment>Shown beside a picture when the answer is wrong.</extracomment>
-        <translation>Réessaie !</translation>
+        <translation>Essaie encore</translation>
     </message>
     <message>
         <source>%1 correct</source>

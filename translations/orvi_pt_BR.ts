@@ -591,7 +591,7 @@ Envie relatos de erros, sugestões e perguntas para %1. Cada mensagem nos ajuda 
     </message>
     <message>
         <source>&amp;Pupil</source>
-        <translation>Al&amp;uno</translation>
+        <translation>A&amp;luno</translation>
     </message>
     <message>
         <source>&amp;Choose Pupil...</source>
@@ -2015,7 +2015,7 @@ Envie relatos de erros, sugestões e perguntas para %1. Cada mensagem nos ajuda 
     <message>
         <source>Try Again</source>
         <extracomment>Shown beside a picture when the answer is wrong.</extracomment>
-        <translation>Outra vez!</translation>
+        <translation>Tente de novo</translation>
     </message>
     <message>
         <source>%1 correct</source>
