@@ -57,8 +57,10 @@ QLabel *numberLabel(QWidget *parent, const QString &name, const QRect &geometry)
 {
     QLabel *number = controls::label(parent, name, QString(), geometry);
     number->setFont(controls::font(SansSerif, 13.5));
-    // Units under units, as a sum is written on paper.
+    // Units under units, as a sum is written on paper, and left to right in
+    // every language: a right-to-left one would swap the alignment.
     number->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    number->setLayoutDirection(Qt::LeftToRight);
     number->setWordWrap(false);
     controls::setBackground(number, Qt::white);
     return number;

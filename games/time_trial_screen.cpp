@@ -78,6 +78,8 @@ TimeTrialScreen::TimeTrialScreen(TutorSession &session, QWidget *parent)
         1800);
     m_txtAnswerGame3
         = controls::textBox(this, QStringLiteral("txtAnswerGame3"), 4, twips(1080, 2280, 735, 495));
+    // Under the sum, units under units, in every language.
+    m_txtAnswerGame3->setLayoutDirection(Qt::LeftToRight);
     m_txtAnswerGame3->setFont(controls::font(SansSerif, 13.5));
     m_txtAnswerGame3->setAlignment(Qt::AlignRight);
     m_txtAnswerGame3->setEnabled(false);

@@ -87,11 +87,10 @@ PracticeScreen::PracticeScreen(TutorSession &session, QWidget *parent)
         QRect(0, rightSumTop, tryAgainWord->width(), m_feedback.tryAgain->height() - rightSumTop));
     m_lblRightSum->setFont(controls::font(SansSerif, 9.75, true));
     m_lblRightSum->hide();
-    // A sum is written left to right, units under units, in every language;
-    // a right-to-left one would swap the numbers' alignment.
-    for (QWidget *inSum :
-        std::initializer_list<QWidget *> { m_lblNum1, m_lblNum2, m_txtAnswer, m_lblRightSum })
-        inSum->setLayoutDirection(Qt::LeftToRight);
+    // The answer under the sum and the right sum are written left to right,
+    // as the sum's numbers are, in every language.
+    m_txtAnswer->setLayoutDirection(Qt::LeftToRight);
+    m_lblRightSum->setLayoutDirection(Qt::LeftToRight);
 
     m_feedback.timer = controls::timer(this, QStringLiteral("Timer1"), 2000);
     connect(m_feedback.timer, &QTimer::timeout, this, &PracticeScreen::Timer1_Timer);
