@@ -82,17 +82,6 @@ bool openSavedPage(QWidget *parent, const QString &path, const SavedPageWords &w
     return false;
 }
 
-bool openSavedPage(QWidget *parent, const QString &path, const QString &what)
-{
-    //: %1 names what was saved, such as "The progress report"; %2 is the file.
-    const QString saved = QCoreApplication::translate("DesktopLauncher", "%1 was saved as %2.");
-    //: %1 names what was saved, such as "The progress report"; %2 is the file.
-    const QString gone = QCoreApplication::translate(
-        "DesktopLauncher", "%1 was saved as %2, but it is no longer there.");
-    return openSavedPage(parent, path,
-        { saved.arg(what, QStringLiteral("%1")), gone.arg(what, QStringLiteral("%1")) });
-}
-
 bool openWebAddress(QWidget *parent, const QUrl &address)
 {
     if (!QDesktopServices::openUrl(address)) {

@@ -24,5 +24,3 @@ struct SavedPageWords
 // starts the message says that it was saved and where, rather than reading
 // like a failed save.
 bool openSavedPage(QWidget *parent, const QString &path, const SavedPageWords &words);
-// The same, for a page named by `what` ("Your report") put into a sentence.
-bool openSavedPage(QWidget *parent, const QString &path, const QString &what);

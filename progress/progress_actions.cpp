@@ -100,8 +100,11 @@ void ProgressActions::printProgress()
             saved.error);
         return;
     }
-    //: Begins "%1 was saved as %2."
-    openSavedPage(m_window, saved.path, tr("The progress report"));
+    //: %1 is the report's file.
+    openSavedPage(m_window, saved.path,
+        { tr("The progress report was saved as %1."),
+            //: %1 is the report's file.
+            tr("The progress report was saved as %1, but it is no longer there.") });
 }
 
 // Every answer of every pupil; a long file shows its progress and can be

@@ -60,6 +60,9 @@ namespace {
 
 const QString ApplicationId = QStringLiteral("org.example.OrviMathTutor");
 
+const SavedPageWords ReportWords { QStringLiteral("Your report was saved as %1."),
+    QStringLiteral("Your report was saved as %1, but it is no longer there.") };
+
 // Lays out a program under `prefix` as an install does: the executable's
 // folder, and the shipped pages and texts under share/.
 QString installUnder(const QString &prefix)
@@ -285,7 +288,7 @@ void AppServicesTest::existingLocalFileIsHandedOverOnce()
     testsupport::MessageBoxCloser closer;
     QVERIFY(openLocalFile(nullptr, path));
     QCOMPARE(capture.urls, QList<QUrl>({ QUrl::fromLocalFile(path) }));
-    QVERIFY(openSavedPage(nullptr, path, QStringLiteral("Your report")));
+    QVERIFY(openSavedPage(nullptr, path, ReportWords));
     QCOMPARE(capture.urls, QList<QUrl>({ QUrl::fromLocalFile(path), QUrl::fromLocalFile(path) }));
     QVERIFY(closer.texts.isEmpty());
 }
@@ -357,8 +360,8 @@ void AppServicesTest::failedLaunchSaysWhatBecameOfTheFile()
         QVERIFY(saveWholeFile(path, QByteArrayLiteral("<head>\r\n")).ok);
     testsupport::UrlCapture desktop(testsupport::UrlCapture::Refuse);
     testsupport::MessageBoxCloser closer;
-    const bool opened = justSaved ? openSavedPage(nullptr, path, QStringLiteral("Your report"))
-                                  : openLocalFile(nullptr, path);
+    const bool opened
+        = justSaved ? openSavedPage(nullptr, path, ReportWords) : openLocalFile(nullptr, path);
 
     QVERIFY(!opened);
     // Only a file that is there is handed over at all.

@@ -372,16 +372,6 @@ Bitte schicke Fehlermeldungen, Vorschläge und Fragen an %1. Jede Nachricht hilf
         <translation>Die Datei fehlt.</translation>
     </message>
     <message>
-        <source>%1 was saved as %2.</source>
-        <extracomment>%1 names what was saved, such as &quot;The progress report&quot;; %2 is the file.</extracomment>
-        <translation>%1 wurde als %2 gespeichert.</translation>
-    </message>
-    <message>
-        <source>%1 was saved as %2, but it is no longer there.</source>
-        <extracomment>%1 names what was saved, such as &quot;The progress report&quot;; %2 is the file.</extracomment>
-        <translation>%1 wurde als %2 gespeichert, ist aber nicht mehr da.</translation>
-    </message>
-    <message>
         <source>No web browser or mail program could be started.</source>
         <translation>Es konnte kein Webbrowser und kein E-Mail-Programm gestartet werden.</translation>
     </message>
@@ -2485,11 +2475,6 @@ Bitte schicke Fehlermeldungen, Vorschläge und Fragen an %1. Jede Nachricht hilf
         <translation>Der Fortschrittsbericht %1 kann nicht geschrieben werden.</translation>
     </message>
     <message>
-        <source>The progress report</source>
-        <extracomment>Begins &quot;%1 was saved as %2.&quot;</extracomment>
-        <translation>Der Fortschrittsbericht</translation>
-    </message>
-    <message>
         <source>Exporting every answer...</source>
         <translation>Alle Antworten werden exportiert...</translation>
     </message>
@@ -2508,6 +2493,16 @@ Bitte schicke Fehlermeldungen, Vorschläge und Fragen an %1. Jede Nachricht hilf
     <message>
         <source>The time for a quick answer could not be changed to %1 seconds.</source>
         <translation>Die Zeit für eine schnelle Antwort konnte nicht auf %1 Sekunden geändert werden.</translation>
+    </message>
+    <message>
+        <source>The progress report was saved as %1.</source>
+        <extracomment>%1 is the report&apos;s file.</extracomment>
+        <translation>Der Fortschrittsbericht wurde als %1 gespeichert.</translation>
+    </message>
+    <message>
+        <source>The progress report was saved as %1, but it is no longer there.</source>
+        <extracomment>%1 is the report&apos;s file.</extracomment>
+        <translation>Der Fortschrittsbericht wurde als %1 gespeichert, ist aber nicht mehr da.</translation>
     </message>
 </context>
 </TS>

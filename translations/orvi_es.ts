@@ -372,16 +372,6 @@ Envía los errores, sugerencias y preguntas a %1. Cada mensaje nos ayuda a mejor
         <translation>Falta el archivo.</translation>
     </message>
     <message>
-        <source>%1 was saved as %2.</source>
-        <extracomment>%1 names what was saved, such as &quot;The progress report&quot;; %2 is the file.</extracomment>
-        <translation>%1 se ha guardado como %2.</translation>
-    </message>
-    <message>
-        <source>%1 was saved as %2, but it is no longer there.</source>
-        <extracomment>%1 names what was saved, such as &quot;The progress report&quot;; %2 is the file.</extracomment>
-        <translation>%1 se ha guardado como %2, pero ya no está.</translation>
-    </message>
-    <message>
         <source>No web browser or mail program could be started.</source>
         <translation>No se ha podido abrir ningún navegador ni programa de correo.</translation>
     </message>
@@ -2485,11 +2475,6 @@ Envía los errores, sugerencias y preguntas a %1. Cada mensaje nos ayuda a mejor
         <translation>No se puede escribir el informe de progreso %1.</translation>
     </message>
     <message>
-        <source>The progress report</source>
-        <extracomment>Begins &quot;%1 was saved as %2.&quot;</extracomment>
-        <translation>El informe de progreso</translation>
-    </message>
-    <message>
         <source>Exporting every answer...</source>
         <translation>Exportando todas las respuestas...</translation>
     </message>
@@ -2508,6 +2493,16 @@ Envía los errores, sugerencias y preguntas a %1. Cada mensaje nos ayuda a mejor
     <message>
         <source>The time for a quick answer could not be changed to %1 seconds.</source>
         <translation>No se ha podido cambiar el tiempo de una respuesta rápida a %1 segundos.</translation>
+    </message>
+    <message>
+        <source>The progress report was saved as %1.</source>
+        <extracomment>%1 is the report&apos;s file.</extracomment>
+        <translation>El informe de progreso se ha guardado como %1.</translation>
+    </message>
+    <message>
+        <source>The progress report was saved as %1, but it is no longer there.</source>
+        <extracomment>%1 is the report&apos;s file.</extracomment>
+        <translation>El informe de progreso se ha guardado como %1, pero ya no está.</translation>
     </message>
 </context>
 </TS>

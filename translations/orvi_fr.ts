@@ -372,16 +372,6 @@ Envoie les signalements d&apos;erreurs, les suggestions et les questions à %1. 
         <translation>Le fichier est introuvable.</translation>
     </message>
     <message>
-        <source>%1 was saved as %2.</source>
-        <extracomment>%1 names what was saved, such as &quot;The progress report&quot;; %2 is the file.</extracomment>
-        <translation>%1 a été enregistré sous %2.</translation>
-    </message>
-    <message>
-        <source>%1 was saved as %2, but it is no longer there.</source>
-        <extracomment>%1 names what was saved, such as &quot;The progress report&quot;; %2 is the file.</extracomment>
-        <translation>%1 a été enregistré sous %2, mais il n&apos;est plus là.</translation>
-    </message>
-    <message>
         <source>No web browser or mail program could be started.</source>
         <translation>Aucun navigateur web ni logiciel de courriel n&apos;a pu être lancé.</translation>
     </message>
@@ -2485,11 +2475,6 @@ Envoie les signalements d&apos;erreurs, les suggestions et les questions à %1. 
         <translation>Impossible d’écrire le rapport de progrès %1.</translation>
     </message>
     <message>
-        <source>The progress report</source>
-        <extracomment>Begins &quot;%1 was saved as %2.&quot;</extracomment>
-        <translation>Le rapport de progrès</translation>
-    </message>
-    <message>
         <source>Exporting every answer...</source>
         <translation>Export de toutes les réponses...</translation>
     </message>
@@ -2508,6 +2493,16 @@ Envoie les signalements d&apos;erreurs, les suggestions et les questions à %1. 
     <message>
         <source>The time for a quick answer could not be changed to %1 seconds.</source>
         <translation>Le temps d’une réponse rapide n’a pas pu être changé en %1 secondes.</translation>
+    </message>
+    <message>
+        <source>The progress report was saved as %1.</source>
+        <extracomment>%1 is the report&apos;s file.</extracomment>
+        <translation>Le rapport de progrès a été enregistré sous %1.</translation>
+    </message>
+    <message>
+        <source>The progress report was saved as %1, but it is no longer there.</source>
+        <extracomment>%1 is the report&apos;s file.</extracomment>
+        <translation>Le rapport de progrès a été enregistré sous %1, mais il n&apos;est plus là.</translation>
     </message>
 </context>
 </TS>

@@ -372,16 +372,6 @@ Envie relatos de erros, sugestões e perguntas para %1. Cada mensagem nos ajuda 
         <translation>O arquivo não existe.</translation>
     </message>
     <message>
-        <source>%1 was saved as %2.</source>
-        <extracomment>%1 names what was saved, such as &quot;The progress report&quot;; %2 is the file.</extracomment>
-        <translation>%1 foi salvo como %2.</translation>
-    </message>
-    <message>
-        <source>%1 was saved as %2, but it is no longer there.</source>
-        <extracomment>%1 names what was saved, such as &quot;The progress report&quot;; %2 is the file.</extracomment>
-        <translation>%1 foi salvo como %2, mas não está mais lá.</translation>
-    </message>
-    <message>
         <source>No web browser or mail program could be started.</source>
         <translation>Nenhum navegador ou programa de e-mail pôde ser aberto.</translation>
     </message>
@@ -2485,11 +2475,6 @@ Envie relatos de erros, sugestões e perguntas para %1. Cada mensagem nos ajuda 
         <translation>Não é possível gravar o relatório de progresso %1.</translation>
     </message>
     <message>
-        <source>The progress report</source>
-        <extracomment>Begins &quot;%1 was saved as %2.&quot;</extracomment>
-        <translation>O relatório de progresso</translation>
-    </message>
-    <message>
         <source>Exporting every answer...</source>
         <translation>Exportando todas as respostas...</translation>
     </message>
@@ -2508,6 +2493,16 @@ Envie relatos de erros, sugestões e perguntas para %1. Cada mensagem nos ajuda 
     <message>
         <source>The time for a quick answer could not be changed to %1 seconds.</source>
         <translation>Não foi possível mudar o tempo de uma resposta rápida para %1 segundos.</translation>
+    </message>
+    <message>
+        <source>The progress report was saved as %1.</source>
+        <extracomment>%1 is the report&apos;s file.</extracomment>
+        <translation>O relatório de progresso foi salvo como %1.</translation>
+    </message>
+    <message>
+        <source>The progress report was saved as %1, but it is no longer there.</source>
+        <extracomment>%1 is the report&apos;s file.</extracomment>
+        <translation>O relatório de progresso foi salvo como %1, mas não está mais lá.</translation>
     </message>
 </context>
 </TS>
