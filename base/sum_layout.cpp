@@ -75,9 +75,12 @@ OperationSigns operationSigns(
     OperationSigns signs;
     for (std::size_t i = 0; i < names.size(); ++i) {
         if (!names[i].isEmpty()) {
-            signs.byOperation[i] = controls::picture(parent, names[i], pictures[i], geometry);
-            // The sign as it is said.
-            signs.byOperation[i]->setAccessibleName(tutor::operationWord(tutor::Operation(i + 1)));
+            QLabel *sign = controls::picture(parent, names[i], pictures[i], geometry);
+            signs.byOperation[i] = sign;
+            // The sign as it is said, in the language spoken.
+            const auto operation = tutor::Operation(i + 1);
+            controls::keepTranslated(sign,
+                [sign, operation]() { sign->setAccessibleName(tutor::operationWord(operation)); });
         }
     }
     return signs;

@@ -236,12 +236,13 @@ void LanguageTest::practiceAndWorksheetSpeakTheLanguage()
 {
     testsupport::TutorFixture fixture;
     MainWindow &window = fixture.window();
-    testsupport::setPracticeProblem(window, 3, 4, 1);
+    testsupport::setPracticeProblem(window, 3, 4, 3);
 
     speak(u"de"_s);
     QCOMPARE(named<QGroupBox>(&window, u"fraInfo"_s)->title(), u"Deine Punktekarte"_s);
     QCOMPARE(named<QLineEdit>(&window, u"txtAnswer"_s)->accessibleDescription(),
-        u"Wie viel ist 3 plus 4?"_s);
+        u"Wie viel ist 3 mal 4?"_s);
+    QCOMPARE(named<QLabel>(&window, u"imgMultiply"_s)->accessibleName(), u"mal"_s);
 
     speak(u"en"_s);
     worksheettest::readyWorksheet(fixture, u"Expert"_s, u"Subtraction"_s);
