@@ -64,6 +64,17 @@ QString nameInItself(const QString &file, const QString &code)
     return name.isEmpty() ? code : name;
 }
 
+// The codes of the translations built in, read from their file names alone,
+// which costs the start next to nothing.
+QStringList translatedCodes()
+{
+    QStringList codes
+        = QDir(TranslationsFolder).entryList({ FilePrefix + QStringLiteral("_*.qm") }, QDir::Files);
+    for (QString &file : codes)
+        file = file.mid(FilePrefix.size() + 1).chopped(3);
+    return codes;
+}
+
 void speakChosenLanguage()
 {
     language::speak(language::chosenLanguage());
@@ -78,12 +89,11 @@ namespace language {
 QList<ShippedLanguage> shippedLanguages()
 {
     QList<ShippedLanguage> languages = { { English, QStringLiteral("English") } };
-    const QStringList files
-        = QDir(TranslationsFolder).entryList({ FilePrefix + QStringLiteral("_*.qm") }, QDir::Files);
-    for (const QString &file : files) {
-        const QString code = file.mid(FilePrefix.size() + 1).chopped(3);
-        languages.append(
-            { code, nameInItself(TranslationsFolder + QLatin1Char('/') + file, code) });
+    const QStringList codes = translatedCodes();
+    for (const QString &code : codes) {
+        const QString file = TranslationsFolder + QLatin1Char('/') + FilePrefix + QLatin1Char('_')
+            + code + QStringLiteral(".qm");
+        languages.append({ code, nameInItself(file, code) });
     }
     std::sort(
         languages.begin(), languages.end(), [](const ShippedLanguage &a, const ShippedLanguage &b) {
@@ -95,10 +105,7 @@ QList<ShippedLanguage> shippedLanguages()
 QString chosenLanguage()
 {
     const QString code = programSettings().value(LanguageKey).toString();
-    const QList<ShippedLanguage> shipped = shippedLanguages();
-    const bool known = std::any_of(shipped.cbegin(), shipped.cend(),
-        [&code](const ShippedLanguage &language) { return language.code == code; });
-    return known ? code : QString();
+    return code == English || translatedCodes().contains(code) ? code : QString();
 }
 
 bool keepChosenLanguage(const QString &code)
