@@ -27,6 +27,9 @@ fail() {
     exit 1
 }
 
+# Every language with pages of its own has a folder of them here.
+languages=$(cd "$(dirname "$0")/../resources/languages" 2>/dev/null && pwd || echo /nonexistent)
+
 # The pages and texts, in English and in each language with pages of its own.
 shipped_pages() {
     cat <<LIST
@@ -49,8 +52,9 @@ expected_files() {
     share=usr/share/$id
     {
         shipped_pages | sed "s|^|$share/|"
-        for language in de es fr pt_BR; do
-            shipped_pages | sed "s|^|$share/languages/$language/|"
+        for folder in "$languages"/*/; do
+            [ -d "$folder" ] || continue
+            shipped_pages | sed "s|^|$share/languages/$(basename "$folder")/|"
         done
         cat <<LIST
 usr/bin/orvi-math-tutor
