@@ -161,16 +161,21 @@ void ScoreCard::nameCounters() const
 ScoreCard scoreCard(QWidget *parent, const ScoreCardNames &names, const QRect &geometry)
 {
     ScoreCard card;
-    card.frame = controls::groupBox(parent, names.frame, names.caption, geometry);
-    controls::label(
-        card.frame, names.correctHeading, names.correctCaption, twips(240, 240, 735, 255));
-    controls::label(
-        card.frame, names.incorrectHeading, names.incorrectCaption, twips(1200, 240, 735, 255));
+    card.frame = controls::groupBox(parent, names.frame, QString(), geometry);
+    QLabel *correctHeading
+        = controls::label(card.frame, names.correctHeading, QString(), twips(240, 240, 735, 255));
+    QLabel *incorrectHeading = controls::label(
+        card.frame, names.incorrectHeading, QString(), twips(1200, 240, 735, 255));
     card.correct
         = scoreLabel(card.frame, names.correct, twips(240, 480, 735, 495), CorrectScoreColour);
     card.incorrect
         = scoreLabel(card.frame, names.incorrect, twips(1200, 480, 735, 495), IncorrectScoreColour);
-    controls::keepTranslated(card.frame, [card]() { card.nameCounters(); });
+    controls::keepTranslated(card.frame, [card, names, correctHeading, incorrectHeading]() {
+        card.frame->setTitle(QCoreApplication::translate("ScoreCard", names.caption));
+        correctHeading->setText(QCoreApplication::translate("ScoreCard", names.correctCaption));
+        incorrectHeading->setText(QCoreApplication::translate("ScoreCard", names.incorrectCaption));
+        card.nameCounters();
+    });
     return card;
 }
 

@@ -75,14 +75,17 @@ struct ScoreCard
     // The counters' names for the ear, from the numbers shown.
     void nameCounters() const;
 };
+// The card's widgets by name, and its caption and headings as written in
+// English in the "ScoreCard" context (marked with QT_TRANSLATE_NOOP), which
+// the card shows in the language spoken.
 struct ScoreCardNames
 {
     QString frame;
-    QString caption;
+    const char *caption;
     QString correctHeading;
-    QString correctCaption;
+    const char *correctCaption;
     QString incorrectHeading;
-    QString incorrectCaption;
+    const char *incorrectCaption;
     QString correct;
     QString incorrect;
 };

@@ -57,9 +57,13 @@ MissingNumberScreen::MissingNumberScreen(TutorSession &session, QWidget *parent)
     m_feedback.hide();
 
     const sumlayout::ScoreCard card = sumlayout::scoreCard(this,
-        { QStringLiteral("fraInfoGame1"), QString(), QStringLiteral("lblCorrectHeadingGame1"),
-            QString(), QStringLiteral("lblIncorrectHeadingGame1"), QString(),
-            QStringLiteral("lblCorrectGame1"), QStringLiteral("lblIncorrectGame1") },
+        { QStringLiteral("fraInfoGame1"), QT_TRANSLATE_NOOP("ScoreCard", "Current Score"),
+            QStringLiteral("lblCorrectHeadingGame1"),
+            //: The heading over the count of right answers.
+            QT_TRANSLATE_NOOP("ScoreCard", "Correct :"), QStringLiteral("lblIncorrectHeadingGame1"),
+            //: The heading over the count of wrong answers.
+            QT_TRANSLATE_NOOP("ScoreCard", "Incorrect :"), QStringLiteral("lblCorrectGame1"),
+            QStringLiteral("lblIncorrectGame1") },
         twips(240, 3480, 2295, 1215));
     m_card = card;
 
@@ -80,13 +84,6 @@ MissingNumberScreen::MissingNumberScreen(TutorSession &session, QWidget *parent)
 void MissingNumberScreen::retranslate()
 {
     m_frame7->setTitle(tr("The Missing Number Is :"));
-    m_card.frame->setTitle(QCoreApplication::translate("ScoreCard", "Current Score"));
-    //: The heading over the count of right answers.
-    m_card.frame->findChild<QLabel *>(QStringLiteral("lblCorrectHeadingGame1"))
-        ->setText(QCoreApplication::translate("ScoreCard", "Correct :"));
-    //: The heading over the count of wrong answers.
-    m_card.frame->findChild<QLabel *>(QStringLiteral("lblIncorrectHeadingGame1"))
-        ->setText(QCoreApplication::translate("ScoreCard", "Incorrect :"));
     m_txtAnswerGame1->setAccessibleName(tr("The missing number"));
     m_lblNum1Game1->setAccessibleDescription(tr("first number"));
     //: The number below the rule: what the sum comes to.

@@ -57,9 +57,13 @@ MissingOperationScreen::MissingOperationScreen(TutorSession &session, QWidget *p
     m_feedback.hide();
 
     const sumlayout::ScoreCard card = sumlayout::scoreCard(this,
-        { QStringLiteral("fraInfoGame2"), QString(), QStringLiteral("lblCorrectHeadingGame2"),
-            QString(), QStringLiteral("lblIncorrectHeadingGame2"), QString(),
-            QStringLiteral("lblCorrectGame2"), QStringLiteral("lblIncorrectGame2") },
+        { QStringLiteral("fraInfoGame2"), QT_TRANSLATE_NOOP("ScoreCard", "Current Score"),
+            QStringLiteral("lblCorrectHeadingGame2"),
+            //: The heading over the count of right answers.
+            QT_TRANSLATE_NOOP("ScoreCard", "Correct :"), QStringLiteral("lblIncorrectHeadingGame2"),
+            //: The heading over the count of wrong answers.
+            QT_TRANSLATE_NOOP("ScoreCard", "Incorrect :"), QStringLiteral("lblCorrectGame2"),
+            QStringLiteral("lblIncorrectGame2") },
         twips(240, 3480, 2295, 1215));
     m_card = card;
 
@@ -92,13 +96,6 @@ void MissingOperationScreen::retranslate()
     m_optAddGame2->setText(tr("Addition"));
     m_optSubGame2->setText(tr("Subtraction"));
     m_optMulGame2->setText(tr("Multiplication"));
-    m_card.frame->setTitle(QCoreApplication::translate("ScoreCard", "Current Score"));
-    //: The heading over the count of right answers.
-    m_card.frame->findChild<QLabel *>(QStringLiteral("lblCorrectHeadingGame2"))
-        ->setText(QCoreApplication::translate("ScoreCard", "Correct :"));
-    //: The heading over the count of wrong answers.
-    m_card.frame->findChild<QLabel *>(QStringLiteral("lblIncorrectHeadingGame2"))
-        ->setText(QCoreApplication::translate("ScoreCard", "Incorrect :"));
     m_lblNum1Game2->setAccessibleDescription(tr("first number"));
     m_lblNum2Game2->setAccessibleDescription(tr("second number"));
     //: The number below the rule: what the sum comes to.

@@ -73,8 +73,12 @@ PracticeScreen::PracticeScreen(TutorSession &session, QWidget *parent)
         feedbackPlace);
 
     const sumlayout::ScoreCard card = sumlayout::scoreCard(this,
-        { QStringLiteral("fraInfo"), QString(), QStringLiteral("Label3"), QString(),
-            QStringLiteral("Label4"), QString(), QStringLiteral("lblCorrect"),
+        { QStringLiteral("fraInfo"), QT_TRANSLATE_NOOP("ScoreCard", "Your Score Card"),
+            QStringLiteral("Label3"),
+            //: The heading over the count of right answers.
+            QT_TRANSLATE_NOOP("ScoreCard", "Correct:"), QStringLiteral("Label4"),
+            //: The heading over the count of wrong answers.
+            QT_TRANSLATE_NOOP("ScoreCard", "Incorrect:"), QStringLiteral("lblCorrect"),
             QStringLiteral("lblIncorrect") },
         twips(240, 3480, 2295, 1215));
     m_card = card;
@@ -108,13 +112,6 @@ PracticeScreen::PracticeScreen(TutorSession &session, QWidget *parent)
 void PracticeScreen::retranslate()
 {
     m_frmSettings->setTitle(tr("Current Level"));
-    m_card.frame->setTitle(QCoreApplication::translate("ScoreCard", "Your Score Card"));
-    //: The heading over the count of right answers.
-    m_card.frame->findChild<QLabel *>(QStringLiteral("Label3"))
-        ->setText(QCoreApplication::translate("ScoreCard", "Correct:"));
-    //: The heading over the count of wrong answers.
-    m_card.frame->findChild<QLabel *>(QStringLiteral("Label4"))
-        ->setText(QCoreApplication::translate("ScoreCard", "Incorrect:"));
     m_txtAnswer->setAccessibleName(tr("Your answer"));
     m_lblNum1->setAccessibleDescription(tr("first number"));
     m_lblNum2->setAccessibleDescription(tr("second number"));
