@@ -4,40 +4,19 @@
 // its start-up work (its translations among it) is counted here. Prints the
 // figures startup_probe compares with its own.
 
+#include "bench/show_and_paint.h"
+
 #include <QApplication>
-#include <QEvent>
-#include <QWidget>
 
 #include <cstdio>
 #include <ctime>
-
-namespace {
-
-class PaintSeen : public QObject
-{
-public:
-    bool seen = false;
-
-protected:
-    bool eventFilter(QObject *watched, QEvent *event) override
-    {
-        seen = seen || event->type() == QEvent::Paint;
-        return QObject::eventFilter(watched, event);
-    }
-};
-
-} // namespace
 
 int main(int argc, char *argv[])
 {
     QApplication app(argc, argv);
     QWidget window;
     window.resize(398, 200);
-    PaintSeen painting;
-    window.installEventFilter(&painting);
-    window.show();
-    while (!painting.seen)
-        QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents);
+    showAndPaint(window);
     timespec now {};
     clock_gettime(CLOCK_MONOTONIC, &now);
     const long long painted = static_cast<long long>(now.tv_sec) * 1000000000 + now.tv_nsec;

@@ -19,6 +19,7 @@
 #include "app/window_size.h"
 #include "base/language.h"
 #include "base/maker_info.h"
+#include "bench/show_and_paint.h"
 
 #include <QApplication>
 #include <QComboBox>
@@ -67,21 +68,6 @@ long residentKb()
     }
     return -1;
 }
-
-// Notes that a window's painting has begun; the events being handled then
-// finish it, title picture and all.
-class PaintSeen : public QObject
-{
-public:
-    bool seen = false;
-
-protected:
-    bool eventFilter(QObject *watched, QEvent *event) override
-    {
-        seen = seen || event->type() == QEvent::Paint;
-        return QObject::eventFilter(watched, event);
-    }
-};
 
 // The window or screen that has the handler slot.
 QObject *handlerOwner(QObject *window, const char *handler)
@@ -139,17 +125,6 @@ void fillToTheBrim(MainWindow &window)
         if (k % 64 == 63)
             QCoreApplication::processEvents();
     }
-}
-
-// Shows `window` and returns once it has been painted.
-void showAndPaint(QWidget &window)
-{
-    PaintSeen painting;
-    window.installEventFilter(&painting);
-    window.show();
-    while (!painting.seen)
-        QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents);
-    window.removeEventFilter(&painting);
 }
 
 double median(std::vector<double> values)
