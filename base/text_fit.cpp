@@ -7,6 +7,7 @@
 #include <QEvent>
 #include <QFontMetrics>
 #include <QGroupBox>
+#include <QHeaderView>
 #include <QLabel>
 #include <QLayout>
 #include <QPushButton>
@@ -399,9 +400,42 @@ bool widenGroup(QWidget *group)
     return true;
 }
 
+// The width a column needs for its heading: the room the style leaves
+// around the heading's text in the column now, and the text.
+int headingWidth(const QHeaderView *header, int section)
+{
+    QStyleOptionHeader option;
+    option.initFrom(header);
+    option.rect = QRect(0, 0, header->sectionSize(section), header->height());
+    option.section = section;
+    option.orientation = header->orientation();
+    option.text = header->model()->headerData(section, header->orientation()).toString();
+    option.textAlignment = header->defaultAlignment();
+    if (header->isSortIndicatorShown() && header->sortIndicatorSection() == section) {
+        option.sortIndicator = header->sortIndicatorOrder() == Qt::AscendingOrder
+            ? QStyleOptionHeader::SortDown
+            : QStyleOptionHeader::SortUp;
+    }
+    const QRect label = header->style()->subElementRect(QStyle::SE_HeaderLabel, &option, header);
+    return option.rect.width() - label.width() + header->fontMetrics().size(0, option.text).width();
+}
+
 } // namespace
 
 namespace textfit {
+
+bool headingShowsWhole(const QHeaderView *header, int section)
+{
+    return header->sectionSize(section) >= headingWidth(header, section);
+}
+
+void widenToHeadings(QHeaderView *header)
+{
+    for (int section = 0; section < header->count(); ++section) {
+        if (!header->isSectionHidden(section) && !headingShowsWhole(header, section))
+            header->resizeSection(section, headingWidth(header, section));
+    }
+}
 
 void letRunPast(QWidget *widget)
 {

@@ -1,5 +1,6 @@
 #pragma once
 
+class QHeaderView;
 class QWidget;
 
 // Texts in fixed places: the screens keep their places in every language, so
@@ -30,5 +31,13 @@ void fit(QWidget *widget);
 // text set at any time, in any language, is fitted. Once is enough; later
 // calls do nothing.
 void fitEveryText();
+
+// Whether a table's column heading shows whole in its column, as the style
+// lays out the heading's text there.
+bool headingShowsWhole(const QHeaderView *header, int section);
+
+// Widens every column whose heading would be cut to just the width it needs;
+// a column wide enough keeps its width.
+void widenToHeadings(QHeaderView *header);
 
 } // namespace textfit

@@ -2,6 +2,7 @@
 
 #include "base/accessibility.h"
 #include "base/controls.h"
+#include "base/text_fit.h"
 #include "progress/class_model.h"
 #include "progress/progress_words.h"
 
@@ -127,6 +128,7 @@ void ClassScreen::retranslate()
     m_export->setText(tr("Export &CSV"));
     m_model->retranslate();
     showTitle();
+    textfit::widenToHeadings(m_table->horizontalHeader());
 }
 
 void ClassScreen::showTitle()
@@ -169,6 +171,7 @@ void ClassScreen::showClass(const QList<progress::PupilTotals> &pupils)
         m_table->setCurrentIndex(m_model->index(row, qMin(column, m_model->columnCount() - 1)));
     if (m_model->isNeedsTeachingShown())
         m_table->setColumnWidth(ClassModel::NeedsTeaching, 150);
+    textfit::widenToHeadings(m_table->horizontalHeader());
     updateButtons();
 }
 
@@ -211,6 +214,7 @@ void ClassScreen::chkEachOperation_Click()
     m_model->setEachOperationShown(shown);
     for (int column = m_model->firstOperationColumn(); column < m_model->columnCount(); ++column)
         m_table->setColumnWidth(column, 86);
+    textfit::widenToHeadings(m_table->horizontalHeader());
     QHeaderView *header = m_table->horizontalHeader();
     // A sort by a column that is gone falls back to the names.
     if (header->sortIndicatorSection() >= m_model->columnCount())

@@ -8,8 +8,10 @@
 #include "tests/test_support.h"
 
 #include <QAbstractButton>
+#include <QCheckBox>
 #include <QComboBox>
 #include <QGroupBox>
+#include <QHeaderView>
 #include <QLabel>
 #include <QMenu>
 #include <QMenuBar>
@@ -56,6 +58,17 @@ QStringList cutTexts(MainWindow &window)
             continue;
         if (!textfit::showsWhole(widget))
             cut << describe(widget);
+    }
+    // A column heading is not cut either: its column is wide enough for it.
+    for (QHeaderView *header : window.findChildren<QHeaderView *>()) {
+        if (!header->isVisibleTo(&window) || header->orientation() != Qt::Horizontal)
+            continue;
+        for (int section = 0; section < header->count(); ++section) {
+            if (!header->isSectionHidden(section) && !textfit::headingShowsWhole(header, section))
+                cut << u"heading \"%1\" (%2 px)"_s
+                           .arg(header->model()->headerData(section, Qt::Horizontal).toString())
+                           .arg(header->sectionSize(section));
+        }
     }
     QMenuBar *bar = window.menuBar();
     for (QAction *menu : bar->actions()) {
@@ -169,6 +182,12 @@ void TextFitTest::everyScreenShowsItsTextsWhole()
         QVERIFY2(
             cut.isEmpty(), qPrintable(u"%1: %2"_s.arg(QLatin1String(command), cut.join(u"; "_s))));
     }
+    // The class overview with a column for each operation.
+    QVERIFY(testsupport::invokeHandler(&window, "mnuPupilClass_Click"));
+    QTest::mouseClick(named<QCheckBox>(&window, u"chkEachOperation"_s), Qt::LeftButton);
+    const QStringList cutInColumns = cutTexts(window);
+    QVERIFY2(cutInColumns.isEmpty(), qPrintable(cutInColumns.join(u"; "_s)));
+
     // The verdicts, shown only after an answer, and after a miss in My Facts
     // the right sum, which stays "3 + 4 = 7" as the sum's numbers do.
     QVERIFY(testsupport::invokeHandler(&window, "mnuFileWork_Click"));
