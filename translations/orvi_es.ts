@@ -1549,7 +1549,7 @@ Envía los errores, sugerencias y preguntas a %1. Cada mensaje nos ayuda a mejor
     <message>
         <source>  Your Answer</source>
         <extracomment>Column heading over what the pupil typed; two lines fit.</extracomment>
-        <translation>Tu número</translation>
+        <translation>Tu respuesta</translation>
     </message>
     <message>
         <source>Correct Answer</source>
