@@ -21,6 +21,11 @@ using namespace Qt::StringLiterals;
 
 namespace {
 
+// The columns' own widths: a column is widened only for a longer heading.
+constexpr int NameWidth = 160;
+constexpr int OperationWidth = 86;
+constexpr int NeedsTeachingWidth = 150;
+
 // Places inside the client area: the screen frame stands 8 pixels up and
 // left of it, as every screen covering the whole area does.
 QRect inClient(int left, int top, int width, int height)
@@ -78,7 +83,7 @@ ClassScreen::ClassScreen(QWidget *parent)
     m_table->verticalHeader()->setDefaultSectionSize(21);
     m_table->horizontalHeader()->setDefaultSectionSize(104);
     m_table->horizontalHeader()->setSectionsClickable(true);
-    m_table->setColumnWidth(ClassModel::Name, 160);
+    m_table->setColumnWidth(ClassModel::Name, NameWidth);
     m_table->setSortingEnabled(true);
     m_table->horizontalHeader()->setSortIndicator(ClassModel::Name, Qt::AscendingOrder);
     connect(m_table->horizontalHeader(), &QHeaderView::sortIndicatorChanged, this,
@@ -128,6 +133,18 @@ void ClassScreen::retranslate()
     m_export->setText(tr("Export &CSV"));
     m_model->retranslate();
     showTitle();
+    // Each column starts again from its own width, so that columns widened
+    // for one language's headings narrow again for another's.
+    for (int column = 0; column < m_model->columnCount(); ++column) {
+        int width = m_table->horizontalHeader()->defaultSectionSize();
+        if (column == ClassModel::Name)
+            width = NameWidth;
+        else if (column >= m_model->firstOperationColumn())
+            width = OperationWidth;
+        else if (m_model->isNeedsTeachingShown() && column == ClassModel::NeedsTeaching)
+            width = NeedsTeachingWidth;
+        m_table->setColumnWidth(column, width);
+    }
     textfit::widenToHeadings(m_table->horizontalHeader());
 }
 
@@ -160,7 +177,7 @@ void ClassScreen::showClass(const QList<progress::PupilTotals> &pupils)
         if (header->sortIndicatorSection() >= ClassModel::NeedsTeaching)
             header->setSortIndicator(ClassModel::Name, Qt::AscendingOrder);
         for (int each = m_model->firstOperationColumn(); each < m_model->columnCount(); ++each)
-            m_table->setColumnWidth(each, 86);
+            m_table->setColumnWidth(each, OperationWidth);
     }
     const int count = int(pupils.size());
     showTitle();
@@ -170,7 +187,7 @@ void ClassScreen::showClass(const QList<progress::PupilTotals> &pupils)
     if (row >= 0)
         m_table->setCurrentIndex(m_model->index(row, qMin(column, m_model->columnCount() - 1)));
     if (m_model->isNeedsTeachingShown())
-        m_table->setColumnWidth(ClassModel::NeedsTeaching, 150);
+        m_table->setColumnWidth(ClassModel::NeedsTeaching, NeedsTeachingWidth);
     textfit::widenToHeadings(m_table->horizontalHeader());
     updateButtons();
 }
@@ -213,7 +230,7 @@ void ClassScreen::chkEachOperation_Click()
     const bool shown = m_eachOperation->isChecked();
     m_model->setEachOperationShown(shown);
     for (int column = m_model->firstOperationColumn(); column < m_model->columnCount(); ++column)
-        m_table->setColumnWidth(column, 86);
+        m_table->setColumnWidth(column, OperationWidth);
     textfit::widenToHeadings(m_table->horizontalHeader());
     QHeaderView *header = m_table->horizontalHeader();
     // A sort by a column that is gone falls back to the names.

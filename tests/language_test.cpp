@@ -15,6 +15,7 @@
 #include <QLineEdit>
 #include <QMenu>
 #include <QPushButton>
+#include <QTableView>
 #include <QTemporaryDir>
 #include <QTextBrowser>
 #include <QtTest>
@@ -227,6 +228,20 @@ void LanguageTest::progressScreensAndFilesSpeakGermanThenEnglishAgain()
     const QByteArray english = testsupport::fileBytes(reports + u"OrviProgress.csv"_s);
     QVERIFY(english.startsWith("pupil,answered_at,mode,level,operation,first,"));
     QVERIFY(english.contains(",practice,") && english.contains(",addition,"));
+
+    // Columns widened for French headings narrow again in English.
+    const auto *table = named<QTableView>(&window, u"tblClass"_s);
+    auto widths = [table] {
+        QList<int> each;
+        for (int column = 0; column < table->model()->columnCount(); ++column)
+            each << table->columnWidth(column);
+        return each;
+    };
+    const QList<int> englishWidths = widths();
+    speak(u"fr"_s);
+    QVERIFY(widths() != englishWidths);
+    speak(u"en"_s);
+    QCOMPARE(widths(), englishWidths);
 }
 
 // The practice screen says its sum in the language spoken; the worksheet
