@@ -499,17 +499,11 @@ void fit(QWidget *widget)
     // Its own place first, then the free room around it, taken only as far
     // as the text needs, then the same in a wider group where it lies in one.
     if (!fitsInPlace(widget, own) && inFixedPlace(widget)) {
-        QRect room = freeRoom(widget, place);
-        if (room != place) {
-            widget->setProperty(OwnPlace, place);
-            takeRoom(widget, own, place, room);
-        }
-        if (!showsWhole(widget) && widenGroup(widget->parentWidget())) {
+        widget->setProperty(OwnPlace, place);
+        do {
             widget->setGeometry(place);
-            room = freeRoom(widget, place);
-            widget->setProperty(OwnPlace, place);
-            takeRoom(widget, own, place, room);
-        }
+            takeRoom(widget, own, place, freeRoom(widget, place));
+        } while (!showsWhole(widget) && widenGroup(widget->parentWidget()));
     }
     widget->setProperty(FittedFont, widget->font());
 }
