@@ -386,12 +386,14 @@ void MainWindow::followLanguageInPages()
         m_folders.shippedFile(QStringLiteral("Support.txt")));
     if (!m_browserTarget.isEmpty())
         m_browserTarget = m_folders.shippedFileAgain(m_browserTarget);
-    const QString help = m_fraHelp->shownPage();
-    if (!help.isEmpty() && m_folders.shippedFileAgain(help) != help)
-        m_fraHelp->showPage(m_folders.shippedFileAgain(help));
-    const QString start = m_fraMyBrowser->shownPage();
-    if (!start.isEmpty() && m_folders.shippedFileAgain(start) != start)
-        m_fraMyBrowser->showPage(m_folders.shippedFileAgain(start));
+    auto follow = [this](auto *pages) {
+        const QString shown = pages->shownPage();
+        const QString again = m_folders.shippedFileAgain(shown);
+        if (!shown.isEmpty() && again != shown)
+            pages->showPage(again);
+    };
+    follow(m_fraHelp);
+    follow(m_fraMyBrowser);
 }
 
 void MainWindow::mnuHelpAbout_Click()
