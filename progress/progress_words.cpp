@@ -155,20 +155,29 @@ QString percentText(const Tally &tally)
     return percent ? ProgressWords::tr("%1 %").arg(*percent) : Missing;
 }
 
+namespace {
+
+// Seconds to a tenth, as the language spoken writes them: "2.4", "2,4".
+QString secondsFigure(qint64 millis)
+{
+    return language::spokenLocale().toString(double(millis) / 1000.0, 'f', 1);
+}
+
+} // namespace
+
 QString secondsText(std::optional<qint64> millis)
 {
     if (!millis)
         return Missing;
     //: Seconds, shortened.
-    return ProgressWords::tr("%1 s").arg(
-        language::spokenLocale().toString(double(*millis) / 1000.0, 'f', 1));
+    return ProgressWords::tr("%1 s").arg(secondsFigure(*millis));
 }
 
 QString secondsWords(std::optional<qint64> millis)
 {
     if (!millis)
         return QString();
-    const QString figure = language::spokenLocale().toString(double(*millis) / 1000.0, 'f', 1);
+    const QString figure = secondsFigure(*millis);
     //: %1 is "1.0" or "1,0": one second exactly.
     return *millis == 1000 ? ProgressWords::tr("%1 second").arg(figure)
                            : ProgressWords::tr("%1 seconds").arg(figure);
