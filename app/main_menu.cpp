@@ -90,7 +90,7 @@ void MainMenu::enableLevelItems(bool myFacts, bool division) const
         levels[level]->setStatusTip(myFacts
                 ? tr("My Facts is on: the pupil's own facts are asked, whatever the level. Turn it "
                      "off to choose a level.")
-                : levelTips[level]);
+                : QString());
     }
 }
 
@@ -181,7 +181,6 @@ MainMenu buildMainMenu(QMenuBar *bar)
     for (int level = 0; level < 5; ++level) {
         m.levels[level] = addRadioItem(m.mnuOptDiff, levelGroup,
             QStringLiteral("mnuOptDiffLev%1").arg(level), levelKeys[level]);
-        m.levelTips[level] = m.levels[level]->statusTip();
     }
 
     m.mnuOptOper = addMenu(m.mnuOptions, QStringLiteral("mnuOptOper"));

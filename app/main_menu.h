@@ -87,9 +87,6 @@ public:
     // Sets every caption and tip in the language spoken now; the language
     // items keep their own names.
     void retranslate();
-
-    // The level items' own status tips, given back when My Facts goes off.
-    std::array<QString, 5> levelTips;
 };
 
 MainMenu buildMainMenu(QMenuBar *bar);
