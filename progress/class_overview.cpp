@@ -1,0 +1,88 @@
+#include "progress/progress_store.h"
+#include "progress/progress_store_private.h"
+#include "progress/progress_words.h"
+
+#include <QHash>
+
+namespace progress {
+
+QList<PupilTotals> ProgressStore::classOverview() const
+{
+    QList<PupilTotals> lines;
+    if (!d->isOpen)
+        return lines;
+    const QList<Pupil> everyone = pupils();
+    QHash<qint64, qsizetype> lineOf;
+    for (const Pupil &pupil : everyone) {
+        PupilTotals line;
+        line.pupilId = pupil.id;
+        line.name = pupil.name;
+        for (const tutor::Operation operation : MenuOperations)
+            line.byOperation.append({ operation, Tally() });
+        lineOf.insert(pupil.id, lines.size());
+        lines.append(line);
+    }
+
+    QSqlQuery counts(d->db());
+    counts.setForwardOnly(true);
+    if (counts.exec(u"SELECT pupil_id, operation, SUM(answers), SUM(right_answers)"
+                    " FROM day_tally GROUP BY pupil_id, operation"_s)) {
+        while (counts.next()) {
+            const auto line = lineOf.constFind(counts.value(0).toLongLong());
+            if (line == lineOf.constEnd())
+                continue;
+            PupilTotals &totals = lines[*line];
+            const int answers = counts.value(2).toInt();
+            const int right = counts.value(3).toInt();
+            totals.all.answers += answers;
+            totals.all.right += right;
+            for (OperationTally &tally : totals.byOperation) {
+                if (tutor::code(tally.operation) == counts.value(1).toInt()) {
+                    tally.tally.answers = answers;
+                    tally.tally.right = right;
+                }
+            }
+        }
+    }
+    QSqlQuery days(d->db());
+    days.setForwardOnly(true);
+    if (days.exec(
+            u"SELECT pupil_id, COUNT(DISTINCT practised_on) FROM day_tally GROUP BY pupil_id"_s)) {
+        while (days.next()) {
+            const auto line = lineOf.constFind(days.value(0).toLongLong());
+            if (line != lineOf.constEnd())
+                lines[*line].daysPractised = days.value(1).toInt();
+        }
+    }
+    // Facts missed often, most missed first, for every pupil at once.
+    QSqlQuery flagged(d->db());
+    flagged.setForwardOnly(true);
+    flagged.prepare(u"SELECT pupil_id, operation, low, high FROM fact_card WHERE misses >= ?"
+                    " ORDER BY pupil_id, misses DESC, operation, high, low"_s);
+    flagged.addBindValue(tutor::MissesToFlag);
+    if (flagged.exec()) {
+        while (flagged.next()) {
+            const auto line = lineOf.constFind(flagged.value(0).toLongLong());
+            const tutor::FactFamily family { tutor::Operation(flagged.value(1).toInt()),
+                qint16(flagged.value(2).toInt()), qint16(flagged.value(3).toInt()) };
+            if (line != lineOf.constEnd() && tutor::isFactFamily(family))
+                lines[*line].needsTeaching.append(family);
+        }
+    }
+    QSqlQuery latest(d->db());
+    latest.prepare(u"SELECT MAX(answered_at) FROM attempt WHERE pupil_id = ?"_s);
+    for (PupilTotals &totals : lines) {
+        if (totals.all.answers == 0)
+            continue;
+        latest.bindValue(0, totals.pupilId);
+        if (latest.exec() && latest.next())
+            totals.lastPractised = timeFromText(latest.value(0).toString());
+        totals.all.medianMillis = d->median(totals.pupilId, std::nullopt, totals.all.answers);
+        for (OperationTally &tally : totals.byOperation)
+            tally.tally.medianMillis
+                = d->median(totals.pupilId, tutor::code(tally.operation), tally.tally.answers);
+    }
+    return lines;
+}
+
+} // namespace progress

@@ -1,0 +1,299 @@
+#pragma once
+
+// Shared by the files that carry out the progress store's work; nothing
+// outside them includes it.
+
+#include "progress/progress_file.h"
+#include "progress/progress_stats.h"
+#include "progress/progress_store.h"
+#include "progress/store_schema.h"
+#include "progress/stored_rows.h"
+
+#include <QSqlDatabase>
+#include <QSqlError>
+#include <QSqlQuery>
+#include <QVariant>
+
+#include <algorithm>
+#include <memory>
+#include <optional>
+
+namespace progress {
+
+using namespace Qt::StringLiterals;
+
+struct ProgressStore::Private
+{
+    explicit Private(const QString &path)
+        : path(path)
+        , file(path)
+    { }
+
+    QSqlDatabase db() const { return file.database(); }
+    void forgetQueries()
+    {
+        insertAttempt.reset();
+        countDay.reset();
+        insertDay.reset();
+        updateCard.reset();
+        insertCard.reset();
+    }
+    void shut()
+    {
+        forgetQueries();
+        file.close();
+        isOpen = false;
+        writable = false;
+    }
+    bool exec(QSqlQuery &query)
+    {
+        if (query.exec())
+            return true;
+        error = query.lastError();
+        return false;
+    }
+    bool exec(const QString &statement)
+    {
+        QSqlQuery query(db());
+        if (query.exec(statement))
+            return true;
+        error = query.lastError();
+        return false;
+    }
+    // Reads the version the file was last brought to; 0 for a new file.
+    std::optional<int> version()
+    {
+        if (!db().tables().contains(u"schema_version"_s))
+            return 0;
+        QSqlQuery query(db());
+        if (!query.exec(u"SELECT version FROM schema_version"_s) || !query.next()) {
+            error = query.lastError();
+            return std::nullopt;
+        }
+        return query.value(0).toInt();
+    }
+    bool migrate(int from)
+    {
+        for (const Migration &migration : migrations()) {
+            if (migration.version <= from)
+                continue;
+            QSqlDatabase database = db();
+            if (!database.transaction()) {
+                error = database.lastError();
+                return false;
+            }
+            bool done = true;
+            for (const char *statement : migration.statements)
+                done = done && exec(QString::fromLatin1(statement));
+            QSqlQuery mark(database);
+            mark.prepare(u"UPDATE schema_version SET version = ?"_s);
+            mark.addBindValue(migration.version);
+            done = done && exec(mark);
+            if (!done || !database.commit()) {
+                if (done)
+                    error = database.lastError();
+                database.rollback();
+                return false;
+            }
+        }
+        return true;
+    }
+    bool prepare()
+    {
+        insertAttempt = std::make_unique<QSqlQuery>(db());
+        countDay = std::make_unique<QSqlQuery>(db());
+        insertDay = std::make_unique<QSqlQuery>(db());
+        updateCard = std::make_unique<QSqlQuery>(db());
+        insertCard = std::make_unique<QSqlQuery>(db());
+        const QList<std::pair<QSqlQuery *, QString>> statements {
+            { insertAttempt.get(),
+                u"INSERT INTO attempt (pupil_id, %1) VALUES (?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?)"_s
+                    .arg(QLatin1String(AttemptColumns)) },
+            { countDay.get(),
+                u"UPDATE day_tally SET answers = answers + 1, right_answers = right_answers + ?"
+                " WHERE pupil_id = ? AND practised_on = ? AND operation = ?"_s },
+            { insertDay.get(),
+                u"INSERT INTO day_tally (pupil_id, practised_on, operation, answers,"
+                " right_answers) VALUES (?, ?, ?, 1, ?)"_s },
+            { updateCard.get(),
+                u"UPDATE fact_card SET box = ?, due_day = ?, first_seen = ?, last_seen = ?,"
+                " quick_days = ?, last_quick_day = ?, misses = ?, answers = ?"
+                " WHERE pupil_id = ? AND operation = ? AND low = ? AND high = ?"_s },
+            { insertCard.get(),
+                u"INSERT INTO fact_card (box, due_day, first_seen, last_seen, quick_days,"
+                " last_quick_day, misses, answers, pupil_id, operation, low, high)"
+                " VALUES (?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?)"_s },
+        };
+        for (const auto &[query, statement] : statements) {
+            if (!query->prepare(statement)) {
+                error = query->lastError();
+                return false;
+            }
+        }
+        return true;
+    }
+    // The answer's local day, as text. Finding it asks the system for the
+    // time zone each time, so the last day found is kept for the next answer.
+    QString localDay(const QDateTime &at)
+    {
+        const qint64 ms = at.toMSecsSinceEpoch();
+        if (ms < dayFrom || ms >= dayUntil) {
+            const QDate day = at.toLocalTime().date();
+            dayFrom = day.startOfDay().toMSecsSinceEpoch();
+            dayUntil = day.addDays(1).startOfDay().toMSecsSinceEpoch();
+            dayText = day.toString(Qt::ISODate);
+        }
+        return dayText;
+    }
+    // One answer, inside a transaction already begun.
+    bool insert(qint64 pupilId, const tutor::Attempt &attempt)
+    {
+        if (!attempt.answeredAt.isValid())
+            return false;
+        QSqlQuery &row = *insertAttempt;
+        row.bindValue(0, pupilId);
+        row.bindValue(1, timeText(attempt.answeredAt));
+        row.bindValue(2, int(attempt.mode));
+        row.bindValue(3, int(attempt.level));
+        row.bindValue(4, int(attempt.operation));
+        row.bindValue(5, attempt.first);
+        row.bindValue(6, attempt.second);
+        row.bindValue(7, attempt.typed);
+        row.bindValue(8, attempt.expected);
+        row.bindValue(9, attempt.correct ? 1 : 0);
+        row.bindValue(10, attempt.millis);
+        if (!exec(row))
+            return false;
+        const QString day = localDay(attempt.answeredAt);
+        const int right = attempt.correct ? 1 : 0;
+        QSqlQuery &count = *countDay;
+        count.bindValue(0, right);
+        count.bindValue(1, pupilId);
+        count.bindValue(2, day);
+        count.bindValue(3, int(attempt.operation));
+        if (!exec(count))
+            return false;
+        if (count.numRowsAffected() > 0)
+            return true;
+        QSqlQuery &first = *insertDay;
+        first.bindValue(0, pupilId);
+        first.bindValue(1, day);
+        first.bindValue(2, int(attempt.operation));
+        first.bindValue(3, right);
+        return exec(first);
+    }
+    // One card, in place of the one kept, inside a transaction already begun.
+    bool keep(qint64 pupilId, const tutor::FactCard &card)
+    {
+        if (!tutor::isFactFamily(card.family) || !card.seen())
+            return false;
+        const QVariantList values { std::clamp(card.box, 0, tutor::BoxCount - 1),
+            dayValue(card.due), dayValue(card.firstSeen), dayValue(card.lastSeen),
+            std::max(0, card.quickDays), dayValue(card.lastQuickDay), std::max(0, card.misses),
+            std::max(0, card.answers), pupilId, int(card.family.operation), int(card.family.low),
+            int(card.family.high) };
+        for (QSqlQuery *query : { updateCard.get(), insertCard.get() }) {
+            for (int index = 0; index < values.size(); ++index)
+                query->bindValue(index, values.at(index));
+            if (!exec(*query))
+                return false;
+            if (query->numRowsAffected() > 0)
+                return true;
+        }
+        return false;
+    }
+    // Runs `write` in one transaction; true once it is committed.
+    template<typename Write> bool inTransaction(const QString &what, Write write)
+    {
+        if (!writable) {
+            message = isOpen ? ProgressStore::tr("The progress file %1 was written by a newer "
+                                                 "version of the program, so nothing more is "
+                                                 "kept in it.")
+                                   .arg(native(path))
+                             : ProgressStore::tr("No progress file is open.");
+            return false;
+        }
+        error = QSqlError();
+        QSqlDatabase database = db();
+        bool done = database.transaction();
+        if (!done)
+            error = database.lastError();
+        done = done && write();
+        if (done && !database.commit()) {
+            error = database.lastError();
+            done = false;
+        }
+        if (!done) {
+            database.rollback();
+            //: %1 is what was not kept: "The answer", "The pupil Ann"; %2 a file;
+            //: %3 the database's own words.
+            message = error.isValid()
+                ? ProgressStore::tr("%1 could not be kept in %2: %3")
+                      .arg(what, native(path), error.text())
+                //: %1 is what was not kept: "The answer", "The pupil Ann"; %2 a file.
+                : ProgressStore::tr("%1 could not be kept in %2.").arg(what, native(path));
+            return false;
+        }
+        message.clear();
+        return true;
+    }
+    QString pupilName(qint64 pupilId) const
+    {
+        QSqlQuery query(db());
+        query.prepare(u"SELECT name FROM pupil WHERE id = ?"_s);
+        query.addBindValue(pupilId);
+        if (query.exec() && query.next())
+            return query.value(0).toString();
+        return QString();
+    }
+    std::optional<qint64> pupilNamed(const QString &name) const
+    {
+        QSqlQuery query(db());
+        query.prepare(u"SELECT id FROM pupil WHERE name = ?"_s);
+        query.addBindValue(name);
+        if (query.exec() && query.next())
+            return query.value(0).toLongLong();
+        return std::nullopt;
+    }
+    // The middle time of the pupil's `answers` answers, of one operation or
+    // of all: read off the index by speed, the one or two in the middle only.
+    std::optional<qint64> median(qint64 pupilId, std::optional<int> operation, int answers) const
+    {
+        if (answers <= 0)
+            return std::nullopt;
+        QSqlQuery query(db());
+        query.setForwardOnly(true);
+        query.prepare(operation ? u"SELECT millis FROM attempt WHERE pupil_id = ? AND operation = ?"
+                                  " ORDER BY millis LIMIT ? OFFSET ?"_s
+                                : u"SELECT millis FROM attempt WHERE pupil_id = ?"
+                                  " ORDER BY millis LIMIT ? OFFSET ?"_s);
+        query.addBindValue(pupilId);
+        if (operation)
+            query.addBindValue(*operation);
+        query.addBindValue(answers % 2 == 0 ? 2 : 1);
+        query.addBindValue((answers - 1) / 2);
+        QList<qint64> middle;
+        if (query.exec()) {
+            while (query.next())
+                middle << query.value(0).toLongLong();
+        }
+        return medianMillis(middle);
+    }
+
+    QString path;
+    ProgressFile file;
+    bool isOpen = false;
+    bool writable = false;
+    QSqlError error;
+    QString message;
+    std::unique_ptr<QSqlQuery> insertAttempt;
+    std::unique_ptr<QSqlQuery> countDay;
+    std::unique_ptr<QSqlQuery> insertDay;
+    std::unique_ptr<QSqlQuery> updateCard;
+    std::unique_ptr<QSqlQuery> insertCard;
+    qint64 dayFrom = 0;
+    qint64 dayUntil = 0;
+    QString dayText;
+};
+
+} // namespace progress

@@ -1,0 +1,59 @@
+#include "progress/store_schema.h"
+
+namespace progress {
+
+const std::vector<Migration> &migrations()
+{
+    static const std::vector<Migration> list {
+        { 1,
+            {
+                "CREATE TABLE schema_version (version INTEGER NOT NULL)",
+                "INSERT INTO schema_version (version) VALUES (0)",
+                "CREATE TABLE pupil (id INTEGER PRIMARY KEY, name VARCHAR(200) NOT NULL UNIQUE)",
+                "CREATE TABLE attempt (id INTEGER PRIMARY KEY,"
+                " pupil_id INTEGER NOT NULL REFERENCES pupil (id) ON DELETE CASCADE,"
+                " answered_at CHAR(24) NOT NULL, mode SMALLINT NOT NULL,"
+                " level SMALLINT NOT NULL, operation SMALLINT NOT NULL,"
+                " first DOUBLE PRECISION NOT NULL, second DOUBLE PRECISION NOT NULL,"
+                " typed VARCHAR(40) NOT NULL, expected VARCHAR(40) NOT NULL,"
+                " correct SMALLINT NOT NULL, millis BIGINT NOT NULL)",
+                // A pupil's answers in time order: reading, "My Progress", export.
+                "CREATE INDEX attempt_by_time ON attempt (pupil_id, answered_at)",
+                // Middle times per operation and in all, for the class
+                // overview, read off the indexes alone.
+                "CREATE INDEX attempt_by_operation ON attempt (pupil_id, operation, millis)",
+                "CREATE INDEX attempt_by_speed ON attempt (pupil_id, millis)",
+                // Each pupil's answers per local day and operation, kept up
+                // with every answer: the class overview's counts and days
+                // without reading every answer.
+                "CREATE TABLE day_tally ("
+                " pupil_id INTEGER NOT NULL REFERENCES pupil (id) ON DELETE CASCADE,"
+                " practised_on CHAR(10) NOT NULL, operation SMALLINT NOT NULL,"
+                " answers INTEGER NOT NULL, right_answers INTEGER NOT NULL,"
+                " PRIMARY KEY (pupil_id, practised_on, operation))",
+            } },
+        { 2,
+            {
+                // My Facts: what each pupil knows of each fact family. Days
+                // are Julian day numbers of the local calendar, NULL for none.
+                "CREATE TABLE fact_card ("
+                " pupil_id INTEGER NOT NULL REFERENCES pupil (id) ON DELETE CASCADE,"
+                " operation SMALLINT NOT NULL, low SMALLINT NOT NULL, high SMALLINT NOT NULL,"
+                " box SMALLINT NOT NULL, due_day INTEGER, first_seen INTEGER, last_seen INTEGER,"
+                " quick_days INTEGER NOT NULL, last_quick_day INTEGER,"
+                " misses INTEGER NOT NULL, answers INTEGER NOT NULL,"
+                " PRIMARY KEY (pupil_id, operation, low, high))",
+                // The teacher's choices, one row each.
+                "CREATE TABLE setting (name VARCHAR(40) NOT NULL PRIMARY KEY,"
+                " value VARCHAR(200) NOT NULL)",
+            } },
+    };
+    return list;
+}
+
+int knownVersion()
+{
+    return migrations().back().version;
+}
+
+} // namespace progress

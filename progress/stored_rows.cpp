@@ -1,0 +1,95 @@
+#include "progress/stored_rows.h"
+
+#include <QSqlQuery>
+
+#include <algorithm>
+
+namespace progress {
+
+namespace {
+
+int digits(const QString &text, int from, int count)
+{
+    int value = 0;
+    for (int at = from; at < from + count; ++at)
+        value = value * 10 + (text.at(at).unicode() - u'0');
+    return value;
+}
+
+} // namespace
+
+QString timeText(const QDateTime &time)
+{
+    return time.toUTC().toString(Qt::ISODateWithMs);
+}
+
+// Read back by hand: thousands of answers are read per screen, and the
+// general parser is many times slower on this one fixed shape.
+QDateTime timeFromText(const QString &text)
+{
+    if (text.size() == 24 && text.at(10) == u'T' && text.at(23) == u'Z') {
+        const QDate date(digits(text, 0, 4), digits(text, 5, 2), digits(text, 8, 2));
+        const QTime time(
+            digits(text, 11, 2), digits(text, 14, 2), digits(text, 17, 2), digits(text, 20, 3));
+        if (date.isValid() && time.isValid())
+            return QDateTime(date, time, Qt::UTC);
+    }
+    return QDateTime::fromString(text, Qt::ISODateWithMs).toUTC();
+}
+
+const char AttemptColumns[] = "answered_at, mode, level, operation, first, second, typed, "
+                              "expected, correct, millis";
+
+tutor::Attempt attemptFromRow(const QSqlQuery &query)
+{
+    tutor::Attempt attempt;
+    attempt.answeredAt = timeFromText(query.value(0).toString());
+    attempt.mode = tutor::AnswerMode(query.value(1).toInt());
+    attempt.level = tutor::Level(query.value(2).toInt());
+    attempt.operation = tutor::Operation(query.value(3).toInt());
+    attempt.first = query.value(4).toDouble();
+    attempt.second = query.value(5).toDouble();
+    attempt.typed = query.value(6).toString();
+    attempt.expected = query.value(7).toString();
+    attempt.correct = query.value(8).toInt() != 0;
+    attempt.millis = query.value(9).toLongLong();
+    return attempt;
+}
+
+const char CardColumns[] = "operation, low, high, box, due_day, first_seen, last_seen, "
+                           "quick_days, last_quick_day, misses, answers";
+
+QVariant dayValue(const QDate &day)
+{
+    return day.isValid() ? QVariant(day.toJulianDay()) : QVariant(QMetaType::fromType<qint64>());
+}
+
+QDate dayFromValue(const QVariant &value)
+{
+    bool number = false;
+    const qint64 julian = value.toLongLong(&number);
+    return value.isNull() || !number ? QDate() : QDate::fromJulianDay(julian);
+}
+
+std::optional<tutor::FactCard> cardFromRow(const QSqlQuery &query)
+{
+    tutor::FactCard card;
+    card.family.operation = tutor::Operation(query.value(0).toInt());
+    card.family.low = qint16(query.value(1).toInt());
+    card.family.high = qint16(query.value(2).toInt());
+    if (!tutor::isFactFamily(card.family))
+        return std::nullopt;
+    card.box = std::clamp(query.value(3).toInt(), 0, tutor::BoxCount - 1);
+    card.due = dayFromValue(query.value(4));
+    card.firstSeen = dayFromValue(query.value(5));
+    card.lastSeen = dayFromValue(query.value(6));
+    card.quickDays = std::max(0, query.value(7).toInt());
+    card.lastQuickDay = dayFromValue(query.value(8));
+    card.misses = std::max(0, query.value(9).toInt());
+    card.answers = std::max(0, query.value(10).toInt());
+    if (!card.seen())
+        return std::nullopt;
+    return card;
+}
+
+} // namespace progress

@@ -1,0 +1,43 @@
+#pragma once
+
+#include "rules/attempt.h"
+#include "rules/fact_schedule.h"
+
+#include <QDate>
+#include <QDateTime>
+#include <QDir>
+#include <QString>
+#include <QVariant>
+
+#include <optional>
+
+class QSqlQuery;
+
+// How answers, fact cards and times stand in the progress file's rows.
+namespace progress {
+
+// Timestamps are kept as fixed-width ISO 8601 text in UTC, which sorts as
+// time does in any database.
+QString timeText(const QDateTime &time);
+QDateTime timeFromText(const QString &text);
+
+// The columns of an answer, in the order attemptFromRow() reads them.
+extern const char AttemptColumns[];
+tutor::Attempt attemptFromRow(const QSqlQuery &query);
+
+// The columns of a card, in the order cardFromRow() reads them.
+extern const char CardColumns[];
+// A card as kept; none for a row no program of ours writes, so a damaged
+// row is left out rather than shown.
+std::optional<tutor::FactCard> cardFromRow(const QSqlQuery &query);
+
+// Days are Julian day numbers of the local calendar, NULL for none.
+QVariant dayValue(const QDate &day);
+QDate dayFromValue(const QVariant &value);
+
+inline QString native(const QString &path)
+{
+    return QDir::toNativeSeparators(path);
+}
+
+} // namespace progress
