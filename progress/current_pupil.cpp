@@ -14,13 +14,23 @@ namespace progress {
 namespace {
 
 const QString ProgressFileName = QStringLiteral("progress.sqlite");
+// Answers that wait for another window to let go of the file are tried
+// again this often.
+constexpr int PendingRetryMillis = 250;
 
 } // namespace
 
 CurrentPupil::CurrentPupil(const QString &dataFolder, QWidget *window)
     : m_store(dataFolder + u'/' + ProgressFileName)
     , m_window(window)
-{ }
+    , m_pendingRetry(new QTimer(window))
+{
+    m_pendingRetry->setObjectName(QStringLiteral("tmrPendingAnswers"));
+    m_pendingRetry->setSingleShot(true);
+    m_pendingRetry->setInterval(PendingRetryMillis);
+    QObject::connect(
+        m_pendingRetry, &QTimer::timeout, m_window, [this]() { writePendingAnswers(); });
+}
 
 void CurrentPupil::openIfKept()
 {
@@ -118,9 +128,9 @@ void CurrentPupil::keep(const tutor::Attempt &attempt)
     keepWith([&]() { return m_store.record(*m_id, attempt); });
 }
 
-void CurrentPupil::keep(const tutor::Attempt &attempt, const tutor::FactCard &card)
+void CurrentPupil::keep(const tutor::Attempt &attempt, const CardMove &move, tutor::FactCard *kept)
 {
-    keepWith([&]() { return m_store.record(*m_id, attempt, card); });
+    keepWith([&]() { return m_store.record(*m_id, attempt, move, kept); });
 }
 
 void CurrentPupil::keepWith(const std::function<bool()> &record)
@@ -128,7 +138,23 @@ void CurrentPupil::keepWith(const std::function<bool()> &record)
     // A newer version's file was said to be read only when it was opened.
     if (!m_id || !m_store.isWritable())
         return;
-    if (record() || m_recordFailureTold)
+    if (!record())
+        tellRecordFailure();
+    if (m_store.pendingCount() > 0)
+        m_pendingRetry->start();
+}
+
+void CurrentPupil::writePendingAnswers()
+{
+    if (m_store.writePending())
+        return;
+    // Still held by another window, or failing for a reason of its own.
+    m_pendingRetry->start();
+}
+
+void CurrentPupil::tellRecordFailure()
+{
+    if (m_recordFailureTold)
         return;
     m_recordFailureTold = true;
     const QString details = storeError();

@@ -11,6 +11,7 @@
 #include <functional>
 #include <optional>
 
+class QTimer;
 class QWidget;
 
 namespace progress {
@@ -53,13 +54,18 @@ public:
 
     // Keeps an answer for the current pupil; nothing without one.
     void keep(const tutor::Attempt &attempt);
-    // Keeps a My Facts answer with the card it moved, in one transaction.
-    void keep(const tutor::Attempt &attempt, const tutor::FactCard &card);
+    // Keeps a My Facts answer with the move of its card, in one transaction;
+    // `kept` gets the card as written.
+    void keep(const tutor::Attempt &attempt, const CardMove &move, tutor::FactCard *kept);
+    // Writes the answers that wait for the file, when it can be had; the
+    // window tries again on its own a little later while any wait.
+    void writePendingAnswers();
 
     ProgressStore &store() { return m_store; }
 
 private:
     void keepWith(const std::function<bool()> &record);
+    void tellRecordFailure();
     void tellOpened(const OpenResult &opened);
     void tellUnavailable();
     // The store's last failure, or at least the file's name.
@@ -69,6 +75,7 @@ private:
     QWidget *m_window = nullptr;
     bool m_openTried = false;
     bool m_recordFailureTold = false;
+    QTimer *m_pendingRetry = nullptr;
     QString m_unavailableReason;
     std::optional<qint64> m_id;
     QString m_name;

@@ -107,10 +107,14 @@ void MyFacts::keep(const tutor::Attempt &attempt)
     }
     // The answer was timed on the session's clock; its day is that clock's.
     const bool quick = attempt.millis < qint64(m_pupil.store().quickSeconds()) * 1000;
-    const tutor::FactCard card
-        = schedule(attempt.operation)
-              .answer(*m_asked, attempt.correct, quick, localDay(attempt.answeredAt));
-    m_pupil.keep(attempt, card);
+    const QDate day = localDay(attempt.answeredAt);
+    tutor::FactSchedule &facts = schedule(attempt.operation);
+    const tutor::FactCard worked = facts.answer(*m_asked, attempt.correct, quick, day);
+    // The file moves the card as it holds it, which another window may have
+    // moved too; the schedule goes on from that.
+    tutor::FactCard kept = worked;
+    m_pupil.keep(attempt, CardMove { worked.family, quick, day }, &kept);
+    facts.takeKept(kept);
 }
 
 QList<tutor::WorksheetProblem> MyFacts::weakestFacts(int count)

@@ -58,6 +58,10 @@ ProgressStore::ProgressStore(const QString &filePath)
 
 ProgressStore::~ProgressStore()
 {
+    // Answers still waiting at the end get a last, longer try; what is left
+    // stays on disk for the next start.
+    if (d->writable)
+        d->writePending(Private::AnswerWaitMillis * 10);
     d->shut();
 }
 
@@ -157,6 +161,9 @@ OpenResult ProgressStore::open(const QDateTime &now)
                                .arg(native(d->path), d->error.text()));
     d->isOpen = true;
     d->writable = true;
+    // Answers of copies that ended before they could write them; what
+    // cannot be written now stays for the next start.
+    d->writeLeftOver();
     d->message.clear();
     // A failed backup leaves the file itself as good as before; the next
     // start tries again.
@@ -300,9 +307,23 @@ bool ProgressStore::deletePupil(qint64 pupilId)
 
 bool ProgressStore::record(qint64 pupilId, const tutor::Attempt &attempt)
 {
-    //: Begins "%1 could not be kept in %2".
-    const QString what = ProgressStore::tr("The answer");
-    return d->inTransaction(what, [&]() { return d->insert(pupilId, attempt); });
+    return d->record({ QUuid::createUuid(), pupilId, QString(), attempt, std::nullopt }, nullptr);
+}
+
+bool ProgressStore::record(
+    qint64 pupilId, const tutor::Attempt &attempt, const CardMove &move, tutor::FactCard *kept)
+{
+    return d->record({ QUuid::createUuid(), pupilId, QString(), attempt, move }, kept);
+}
+
+int ProgressStore::pendingCount() const
+{
+    return int(d->pending.answers().size());
+}
+
+bool ProgressStore::writePending()
+{
+    return d->writePending(Private::AnswerWaitMillis);
 }
 
 bool ProgressStore::recordMany(qint64 pupilId, const QList<tutor::Attempt> &attempts)

@@ -39,6 +39,15 @@ struct OpenResult
     QString reason; // why, for NewerVersion and Unavailable, in words for the user
 };
 
+// How one My Facts answer moves its family's card: on `day` (the local
+// calendar's), quick or not, right as the answer was.
+struct CardMove
+{
+    tutor::FactFamily family;
+    bool quick = false;
+    QDate day;
+};
+
 // Every pupil of this computer and every answer they gave, kept in one
 // database file. Each answer is one transaction, on disk when record()
 // returns true. Only ProgressFile (progress_file.h) knows the file is
@@ -71,8 +80,21 @@ public:
     bool renamePupil(qint64 pupilId, const QString &name); // false if taken
     bool deletePupil(qint64 pupilId); // with every answer of theirs
 
-    // Keeps one answer of the pupil's; true once it is on disk.
+    // Keeps one answer of the pupil's; true once it is on disk: in the file,
+    // or, when another copy of the program holds the file longer than a
+    // pupil should wait, among the answers pending for it, which are written
+    // in order before any later one.
     bool record(qint64 pupilId, const tutor::Attempt &attempt);
+    // Keeps a My Facts answer and moves its family's card in the same
+    // transaction, from the card as the file holds it then: another copy of
+    // the program may have moved it meanwhile. `kept` gets the card as
+    // written, and is left as it is when the answer had to wait.
+    bool record(qint64 pupilId, const tutor::Attempt &attempt, const CardMove &move,
+        tutor::FactCard *kept = nullptr);
+    // Answers waiting for the file, and writing them now if the file can be
+    // had soon enough; true when none is left.
+    int pendingCount() const;
+    bool writePending();
     // The pupil's answers from `since` (UTC) on, oldest first.
     QList<tutor::Attempt> attempts(qint64 pupilId, const QDateTime &since = QDateTime()) const;
     qint64 attemptCount() const; // of every pupil
@@ -95,8 +117,9 @@ public:
     // asked are left out.
     QList<tutor::FactCard> factCards(
         qint64 pupilId, std::optional<tutor::Operation> operation = std::nullopt) const;
-    // Keeps one My Facts answer and the card it moved, in one transaction;
-    // true once both are on disk.
+    // Keeps one answer and puts `card` in place of the one kept, in one
+    // transaction; true once both are on disk. For filling a file, as tests
+    // and the benchmark do: practice moves cards with a CardMove.
     bool record(qint64 pupilId, const tutor::Attempt &attempt, const tutor::FactCard &card);
     // The seconds within which a right answer counts as quick: 1 to 10, set
     // by the teacher for every pupil; DefaultQuickSeconds until set.

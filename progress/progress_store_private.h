@@ -3,6 +3,7 @@
 // Shared by the files that carry out the progress store's work; nothing
 // outside them includes it.
 
+#include "progress/pending_answers.h"
 #include "progress/progress_file.h"
 #include "progress/progress_stats.h"
 #include "progress/progress_store.h"
@@ -12,6 +13,7 @@
 #include <QSqlDatabase>
 #include <QSqlError>
 #include <QSqlQuery>
+#include <QUuid>
 #include <QVariant>
 
 #include <algorithm>
@@ -44,6 +46,7 @@ struct ProgressStore::Private
         file.close();
         isOpen = false;
         writable = false;
+        currentWaitMillis = LongWaitMillis;
     }
     bool exec(QSqlQuery &query)
     {
@@ -72,23 +75,28 @@ struct ProgressStore::Private
         }
         return query.value(0).toInt();
     }
+    // Brings a file found at version `from` up to date, one version a
+    // transaction. Another copy of the program may be doing the same at the
+    // same moment: each step holds the file for writing from its start and
+    // looks again at the version reached before it does anything.
     bool migrate(int from)
     {
         for (const Migration &migration : migrations()) {
             if (migration.version <= from)
                 continue;
             QSqlDatabase database = db();
-            if (!database.transaction()) {
-                error = database.lastError();
+            if (!exec(u"BEGIN IMMEDIATE"_s))
                 return false;
+            const std::optional<int> reached = version();
+            bool done = reached.has_value();
+            if (done && *reached < migration.version) {
+                for (const char *statement : migration.statements)
+                    done = done && exec(QString::fromLatin1(statement));
+                QSqlQuery mark(database);
+                mark.prepare(u"UPDATE schema_version SET version = ?"_s);
+                mark.addBindValue(migration.version);
+                done = done && exec(mark);
             }
-            bool done = true;
-            for (const char *statement : migration.statements)
-                done = done && exec(QString::fromLatin1(statement));
-            QSqlQuery mark(database);
-            mark.prepare(u"UPDATE schema_version SET version = ?"_s);
-            mark.addBindValue(migration.version);
-            done = done && exec(mark);
             if (!done || !database.commit()) {
                 if (done)
                     error = database.lastError();
@@ -107,8 +115,9 @@ struct ProgressStore::Private
         insertCard = std::make_unique<QSqlQuery>(db());
         const QList<std::pair<QSqlQuery *, QString>> statements {
             { insertAttempt.get(),
-                u"INSERT INTO attempt (pupil_id, %1) VALUES (?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?)"_s
-                    .arg(QLatin1String(AttemptColumns)) },
+                u"INSERT INTO attempt (pupil_id, answer_id, %1)"
+                " VALUES (?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?) ON CONFLICT DO NOTHING"_s.arg(
+                    QLatin1String(AttemptColumns)) },
             { countDay.get(),
                 u"UPDATE day_tally SET answers = answers + 1, right_answers = right_answers + ?"
                 " WHERE pupil_id = ? AND practised_on = ? AND operation = ?"_s },
@@ -145,25 +154,31 @@ struct ProgressStore::Private
         }
         return dayText;
     }
-    // One answer, inside a transaction already begun.
-    bool insert(qint64 pupilId, const tutor::Attempt &attempt)
+    // One answer, inside a transaction already begun: true once it is in
+    // the file, also when it was there already (written by an earlier try);
+    // `added` tells which.
+    bool insert(qint64 pupilId, const tutor::Attempt &attempt, const QUuid &id, bool *added)
     {
         if (!attempt.answeredAt.isValid())
             return false;
         QSqlQuery &row = *insertAttempt;
         row.bindValue(0, pupilId);
-        row.bindValue(1, timeText(attempt.answeredAt));
-        row.bindValue(2, int(attempt.mode));
-        row.bindValue(3, int(attempt.level));
-        row.bindValue(4, int(attempt.operation));
-        row.bindValue(5, attempt.first);
-        row.bindValue(6, attempt.second);
-        row.bindValue(7, attempt.typed);
-        row.bindValue(8, attempt.expected);
-        row.bindValue(9, attempt.correct ? 1 : 0);
-        row.bindValue(10, attempt.millis);
+        row.bindValue(1, id.toRfc4122());
+        row.bindValue(2, timeText(attempt.answeredAt));
+        row.bindValue(3, int(attempt.mode));
+        row.bindValue(4, int(attempt.level));
+        row.bindValue(5, int(attempt.operation));
+        row.bindValue(6, attempt.first);
+        row.bindValue(7, attempt.second);
+        row.bindValue(8, attempt.typed);
+        row.bindValue(9, attempt.expected);
+        row.bindValue(10, attempt.correct ? 1 : 0);
+        row.bindValue(11, attempt.millis);
         if (!exec(row))
             return false;
+        *added = row.numRowsAffected() > 0;
+        if (!*added)
+            return true;
         const QString day = localDay(attempt.answeredAt);
         const int right = attempt.correct ? 1 : 0;
         QSqlQuery &count = *countDay;
@@ -181,6 +196,137 @@ struct ProgressStore::Private
         first.bindValue(2, int(attempt.operation));
         first.bindValue(3, right);
         return exec(first);
+    }
+    bool insert(qint64 pupilId, const tutor::Attempt &attempt)
+    {
+        bool added = false;
+        return insert(pupilId, attempt, QUuid::createUuid(), &added);
+    }
+    // Moves the card of `move`'s family for one answer, from the card as the
+    // file holds it now, inside a transaction already begun.
+    bool move(qint64 pupilId, const CardMove &move, bool right, tutor::FactCard *kept)
+    {
+        QSqlQuery query(db());
+        query.prepare(u"SELECT %1 FROM fact_card"
+                      " WHERE pupil_id = ? AND operation = ? AND low = ? AND high = ?"_s.arg(
+                          QLatin1String(CardColumns)));
+        query.addBindValue(pupilId);
+        query.addBindValue(int(move.family.operation));
+        query.addBindValue(int(move.family.low));
+        query.addBindValue(int(move.family.high));
+        if (!exec(query))
+            return false;
+        std::optional<tutor::FactCard> card;
+        if (query.next())
+            card = cardFromRow(query);
+        query.finish();
+        if (!card) {
+            card = tutor::FactCard();
+            card->family = move.family;
+        }
+        tutor::applyAnswer(*card, right, move.quick, move.day);
+        if (!keep(pupilId, *card))
+            return false;
+        if (kept)
+            *kept = *card;
+        return true;
+    }
+    // One answer on its way, with its card's move, inside a transaction
+    // already begun.
+    bool write(const PendingAnswer &answer, tutor::FactCard *kept)
+    {
+        bool added = false;
+        if (!insert(answer.pupilId, answer.attempt, answer.id, &added))
+            return false;
+        if (!added || !answer.move)
+            return true;
+        return move(answer.pupilId, *answer.move, answer.attempt.correct, kept);
+    }
+    // The pupil a pending answer belongs to in this file: the same id under
+    // the same name, or else the pupil of that name; none when they are gone.
+    std::optional<qint64> pupilOf(const PendingAnswer &answer) const
+    {
+        const QString named = pupilName(answer.pupilId);
+        if (!named.isEmpty() && (named == answer.pupilName || answer.pupilName.isEmpty()))
+            return answer.pupilId;
+        return answer.pupilName.isEmpty() ? std::nullopt : pupilNamed(answer.pupilName);
+    }
+    // Writes the answers in order in one transaction; those of pupils no
+    // longer in the file go with them.
+    bool writeAll(const QList<PendingAnswer> &answers, int waitMillis)
+    {
+        //: Begins "%1 could not be kept in %2".
+        const QString what = ProgressStore::tr("The answers");
+        return inTransaction(
+            what,
+            [&]() {
+                for (PendingAnswer answer : answers) {
+                    const std::optional<qint64> pupil = pupilOf(answer);
+                    if (!pupil)
+                        continue;
+                    answer.pupilId = *pupil;
+                    if (!write(answer, nullptr))
+                        return false;
+                }
+                return true;
+            },
+            waitMillis);
+    }
+    // Keeps one answer: written at once, or, while another copy of the
+    // program keeps the file longer than a pupil should wait, or other
+    // answers already wait, among the pending ones, in order.
+    bool record(const PendingAnswer &answer, tutor::FactCard *kept)
+    {
+        //: Begins "%1 could not be kept in %2".
+        const QString what = ProgressStore::tr("The answer");
+        if (pending.isEmpty() || !writable) {
+            if (inTransaction(
+                    what, [&]() { return write(answer, kept); }, AnswerWaitMillis))
+                return true;
+            if (!busy)
+                return false;
+        }
+        PendingAnswer waiting = answer;
+        waiting.pupilName = pupilName(answer.pupilId);
+        if (!pending.add(waiting)) {
+            message = pending.lastError();
+            return false;
+        }
+        message.clear();
+        writePending(AnswerWaitMillis);
+        return true;
+    }
+    // Writes the answers waiting, if the file can be had soon enough; true
+    // when none is left.
+    bool writePending(int waitMillis)
+    {
+        if (pending.isEmpty())
+            return true;
+        if (!writeAll(pending.answers(), waitMillis))
+            return false;
+        pending.clear();
+        return true;
+    }
+    // Answers that copies of the program could not write before they ended.
+    bool writeLeftOver()
+    {
+        PendingAnswers::LeftOver left(path);
+        if (left.answers().isEmpty())
+            return true;
+        if (!writeAll(left.answers(), LongWaitMillis))
+            return false;
+        left.remove();
+        return true;
+    }
+    // How long a statement waits for another copy of the program to let go
+    // of the file.
+    void waitAtMost(int millis)
+    {
+        if (millis == currentWaitMillis)
+            return;
+        QSqlQuery query(db());
+        if (query.exec(u"PRAGMA busy_timeout = %1"_s.arg(millis)))
+            currentWaitMillis = millis;
     }
     // One card, in place of the one kept, inside a transaction already begun.
     bool keep(qint64 pupilId, const tutor::FactCard &card)
@@ -202,9 +348,14 @@ struct ProgressStore::Private
         }
         return false;
     }
-    // Runs `write` in one transaction; true once it is committed.
-    template<typename Write> bool inTransaction(const QString &what, Write write)
+    // Runs `write` in one transaction that holds the file for writing from
+    // its start, waiting at most `waitMillis` for another copy of the
+    // program; true once it is committed. `busy` tells whether it failed
+    // for that wait alone.
+    template<typename Write>
+    bool inTransaction(const QString &what, Write write, int waitMillis = LongWaitMillis)
     {
+        busy = false;
         if (!writable) {
             message = isOpen ? ProgressStore::tr("The progress file %1 was written by a newer "
                                                  "version of the program, so nothing more is "
@@ -214,13 +365,14 @@ struct ProgressStore::Private
             return false;
         }
         error = QSqlError();
+        waitAtMost(waitMillis);
         QSqlDatabase database = db();
-        bool done = database.transaction();
-        if (!done)
-            error = database.lastError();
+        bool done = exec(u"BEGIN IMMEDIATE"_s);
+        busy = !done && isBusy(error);
         done = done && write();
         if (done && !database.commit()) {
             error = database.lastError();
+            busy = isBusy(error);
             done = false;
         }
         if (!done) {
@@ -236,6 +388,12 @@ struct ProgressStore::Private
         }
         message.clear();
         return true;
+    }
+    // Another connection holds the file: SQLite's busy and locked codes.
+    static bool isBusy(const QSqlError &error)
+    {
+        const int code = error.nativeErrorCode().toInt() & 0xff;
+        return code == 5 || code == 6;
     }
     QString pupilName(qint64 pupilId) const
     {
@@ -280,8 +438,17 @@ struct ProgressStore::Private
         return medianMillis(middle);
     }
 
+    // A pupil waits this long at most for another copy of the program to
+    // finish writing; beyond it their answer waits among the pending ones.
+    static constexpr int AnswerWaitMillis = 100;
+    // Changes of the file's tables, pupils and settings may wait longer.
+    static constexpr int LongWaitMillis = 5000;
+
     QString path;
     ProgressFile file;
+    PendingAnswers pending { path };
+    int currentWaitMillis = LongWaitMillis;
+    bool busy = false;
     bool isOpen = false;
     bool writable = false;
     QSqlError error;

@@ -47,6 +47,14 @@ const std::vector<Migration> &migrations()
                 "CREATE TABLE setting (name VARCHAR(40) NOT NULL PRIMARY KEY,"
                 " value VARCHAR(200) NOT NULL)",
             } },
+        { 3,
+            {
+                // Each answer's own random id, made when it was given: an
+                // answer written again after a wait or a kill is known and
+                // kept once. Answers of earlier versions have none.
+                "ALTER TABLE attempt ADD COLUMN answer_id BLOB",
+                "CREATE UNIQUE INDEX attempt_by_answer_id ON attempt (answer_id)",
+            } },
     };
     return list;
 }

@@ -358,4 +358,11 @@ const FactCard &FactSchedule::card(const FactFamily &family) const
     return found == m_cards.cend() ? none : *found;
 }
 
+void FactSchedule::takeKept(const FactCard &card)
+{
+    const auto found = m_cards.find(card.family);
+    if (found != m_cards.end())
+        *found = card;
+}
+
 } // namespace tutor

@@ -155,6 +155,9 @@ public:
     // brought in.
     QList<FactCard> cards() const;
     const FactCard &card(const FactFamily &family) const;
+    // The card as it was kept, which another copy of the program may have
+    // moved too, in place of the one worked out here.
+    void takeKept(const FactCard &card);
 
 private:
     void startRound(const QDate &day);

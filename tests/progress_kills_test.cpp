@@ -1,5 +1,10 @@
 #include "progress/progress_store.h"
 
+#include <QDir>
+#include <QSqlDatabase>
+#include <QSqlError>
+#include <QSqlQuery>
+
 #include <QCoreApplication>
 #include <QElapsedTimer>
 #include <QProcess>
@@ -23,7 +28,8 @@ using progress::ProgressStore;
 // again) keeps answers one by one and prints each answer's number once
 // record() has returned true, as the verdict would then show; the parent
 // kills it with SIGKILL at a random moment, then opens the file as the next
-// start does and checks it.
+// start does and checks it. Two copies of the program on one file are
+// children too, started together.
 
 namespace {
 
@@ -31,6 +37,12 @@ const char FileVariable[] = "ORVI_PROGRESS_KILL_FILE";
 const char FirstVariable[] = "ORVI_PROGRESS_KILL_FIRST";
 // Set to a seed printed by an earlier run to kill at the same moments again.
 const char SeedVariable[] = "ORVI_PROGRESS_KILL_SEED";
+// What a child of the two-copies tests does: "answer", "facts" or "wait".
+const char RoleVariable[] = "ORVI_PROGRESS_CHILD";
+constexpr int CopyAnswers = 60;
+// The facts both copies answer in My Facts, each moved by either.
+const QList<tutor::FactFamily> SharedFamilies { { tutor::Operation::Multiplication, 3, 4 },
+    { tutor::Operation::Multiplication, 6, 7 }, { tutor::Operation::Addition, 2, 5 } };
 
 const QDateTime Now(QDate(2026, 12, 9), QTime(8, 30), Qt::UTC);
 
@@ -68,6 +80,89 @@ int answerUntilKilled(const QString &path, qint64 first)
     }
 }
 
+// A copy of the program started beside another: opens the file (new or
+// old), finds or adds Ann and answers, numbering answers from `first`.
+int answerBesideAnother(const QString &path, qint64 first, const QByteArray &role)
+{
+    ProgressStore store(path);
+    const OpenResult opened = store.open(Now);
+    if (opened.outcome != OpenResult::Opened && opened.outcome != OpenResult::Created) {
+        std::printf("not opened: %s\n", qPrintable(opened.reason));
+        return 2;
+    }
+    const std::optional<qint64> ann = store.addPupil(u"Ann"_s);
+    if (!ann) {
+        std::printf("no pupil: %s\n", qPrintable(store.lastError()));
+        return 3;
+    }
+    for (qint64 number = first; number < first + CopyAnswers; ++number) {
+        tutor::Attempt attempt = numbered(number);
+        bool kept = false;
+        if (role == "facts") {
+            const tutor::FactFamily family = SharedFamilies.at(number % SharedFamilies.size());
+            attempt.operation = family.operation;
+            attempt.correct = number % 2 == 0;
+            kept = store.record(*ann, attempt, progress::CardMove { family, true, Now.date() });
+        } else {
+            kept = store.record(*ann, attempt);
+        }
+        if (!kept) {
+            std::printf("failed: %s\n", qPrintable(store.lastError()));
+            return 4;
+        }
+        if (role == "wait")
+            std::printf("%lld %d\n", static_cast<long long>(number), store.pendingCount());
+    }
+    std::fflush(stdout);
+    if (role == "wait") {
+        // Killed while the answers wait for the file.
+        for (;;)
+            std::this_thread::sleep_for(std::chrono::seconds(1));
+    }
+    return store.writePending() ? 0 : 5;
+}
+
+QProcess *startCopy(const QString &path, qint64 first, const QString &role, QObject *parent)
+{
+    auto *child = new QProcess(parent);
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    environment.insert(QString::fromLatin1(FileVariable), path);
+    environment.insert(QString::fromLatin1(FirstVariable), QString::number(first));
+    environment.insert(QString::fromLatin1(RoleVariable), role);
+    child->setProcessEnvironment(environment);
+    child->start(QCoreApplication::applicationFilePath(), QStringList());
+    return child;
+}
+
+// Another copy of the program in the middle of a long write: holds the file
+// for writing until it is let go.
+class HeldFile
+{
+public:
+    explicit HeldFile(const QString &path)
+    {
+        QSqlDatabase db = QSqlDatabase::addDatabase(u"QSQLITE"_s, u"holder"_s);
+        db.setDatabaseName(path);
+        held = db.open() && QSqlQuery(db).exec(u"BEGIN IMMEDIATE"_s);
+    }
+    ~HeldFile()
+    {
+        {
+            QSqlDatabase db = QSqlDatabase::database(u"holder"_s, false);
+            QSqlQuery(db).exec(u"ROLLBACK"_s);
+            db.close();
+        }
+        QSqlDatabase::removeDatabase(u"holder"_s);
+    }
+    bool held = false;
+};
+
+QStringList pendingFiles(const QString &path)
+{
+    const QFileInfo file(path);
+    return file.dir().entryList({ file.fileName() + u"-pending-*"_s }, QDir::Files);
+}
+
 } // namespace
 
 class ProgressKillsTest : public QObject
@@ -76,6 +171,9 @@ class ProgressKillsTest : public QObject
 
 private slots:
     void killedWhileAnsweringLosesNoShownAnswer();
+    void twoCopiesOnOneFileLoseAndOverwriteNothing_data();
+    void twoCopiesOnOneFileLoseAndOverwriteNothing();
+    void answerWaitsForTheOtherCopyWithoutHoldingThePupil();
 };
 
 void ProgressKillsTest::killedWhileAnsweringLosesNoShownAnswer()
@@ -148,10 +246,161 @@ void ProgressKillsTest::killedWhileAnsweringLosesNoShownAnswer()
         clock.elapsed() / 1000.0, static_cast<long long>(shown.size()), killedBeforeAnswering);
 }
 
+void ProgressKillsTest::twoCopiesOnOneFileLoseAndOverwriteNothing_data()
+{
+    QTest::addColumn<bool>("olderFile");
+    QTest::addColumn<QString>("role");
+    QTest::newRow("new file, practice") << false << u"answer"_s;
+    QTest::newRow("older file, practice") << true << u"answer"_s;
+    QTest::newRow("new file, My Facts") << false << u"facts"_s;
+    QTest::newRow("older file, My Facts") << true << u"facts"_s;
+}
+
+// Two windows started together: both open and bring the file up to date,
+// find the one Ann, and every answer of either is kept once; in My Facts
+// each card counts every answer of both.
+void ProgressKillsTest::twoCopiesOnOneFileLoseAndOverwriteNothing()
+{
+    QFETCH(bool, olderFile);
+    QFETCH(QString, role);
+    constexpr int Trials = 6;
+    for (int trial = 1; trial <= Trials; ++trial) {
+        QTemporaryDir folder;
+        const QString path = folder.filePath(u"progress.sqlite"_s);
+        if (olderFile) {
+            // A file as the first version left it, with Ann in it.
+            QSqlDatabase db = QSqlDatabase::addDatabase(u"QSQLITE"_s, u"older"_s);
+            db.setDatabaseName(path);
+            QVERIFY(db.open());
+            QSqlQuery query(db);
+            for (const char *statement : { "CREATE TABLE schema_version (version INTEGER NOT NULL)",
+                     "INSERT INTO schema_version (version) VALUES (1)",
+                     "CREATE TABLE pupil (id INTEGER PRIMARY KEY,"
+                     " name VARCHAR(200) NOT NULL UNIQUE)",
+                     "CREATE TABLE attempt (id INTEGER PRIMARY KEY,"
+                     " pupil_id INTEGER NOT NULL REFERENCES pupil (id) ON DELETE CASCADE,"
+                     " answered_at CHAR(24) NOT NULL, mode SMALLINT NOT NULL,"
+                     " level SMALLINT NOT NULL, operation SMALLINT NOT NULL,"
+                     " first DOUBLE PRECISION NOT NULL, second DOUBLE PRECISION NOT NULL,"
+                     " typed VARCHAR(40) NOT NULL, expected VARCHAR(40) NOT NULL,"
+                     " correct SMALLINT NOT NULL, millis BIGINT NOT NULL)",
+                     "CREATE TABLE day_tally ("
+                     " pupil_id INTEGER NOT NULL REFERENCES pupil (id) ON DELETE CASCADE,"
+                     " practised_on CHAR(10) NOT NULL, operation SMALLINT NOT NULL,"
+                     " answers INTEGER NOT NULL, right_answers INTEGER NOT NULL,"
+                     " PRIMARY KEY (pupil_id, practised_on, operation))",
+                     "INSERT INTO pupil (id, name) VALUES (1, 'Ann')" })
+                QVERIFY2(query.exec(QString::fromLatin1(statement)),
+                    qPrintable(query.lastError().text()));
+            query.finish();
+            db.close();
+        }
+        QSqlDatabase::removeDatabase(u"older"_s);
+
+        QObject parent;
+        QProcess *one = startCopy(path, 1000, role, &parent);
+        QProcess *other = startCopy(path, 2000, role, &parent);
+        for (QProcess *child : { one, other }) {
+            QVERIFY(child->waitForFinished(60000));
+            const QByteArray said = child->readAllStandardOutput();
+            QVERIFY2(child->exitStatus() == QProcess::NormalExit && child->exitCode() == 0,
+                qPrintable(u"trial %1: %2"_s.arg(trial).arg(QString::fromUtf8(said))));
+        }
+
+        ProgressStore store(path);
+        QCOMPARE(store.open(Now).outcome, OpenResult::Opened);
+        QCOMPARE(store.pupils().size(), 1);
+        const qint64 ann = store.pupils().first().id;
+        QSet<QString> kept;
+        for (const tutor::Attempt &attempt : store.attempts(ann))
+            kept.insert(attempt.typed);
+        QCOMPARE(kept.size(), 2 * CopyAnswers);
+        QCOMPARE(store.attempts(ann).size(), 2 * CopyAnswers);
+        QCOMPARE(store.classOverview().value(0).all.answers, 2 * CopyAnswers);
+        if (role == u"facts"_s) {
+            int moved = 0;
+            for (const tutor::FactCard &card : store.factCards(ann))
+                moved += card.answers;
+            QCOMPARE(moved, 2 * CopyAnswers);
+        }
+        QVERIFY(pendingFiles(path).isEmpty());
+    }
+}
+
+// Another window holds the file: the answer waits no longer than a pupil
+// notices, is written in order once the file is free, and a window killed
+// while its answers wait loses none of them.
+void ProgressKillsTest::answerWaitsForTheOtherCopyWithoutHoldingThePupil()
+{
+    QTemporaryDir folder;
+    const QString path = folder.filePath(u"progress.sqlite"_s);
+    ProgressStore store(path);
+    QCOMPARE(store.open(Now).outcome, OpenResult::Created);
+    const qint64 ann = *store.addPupil(u"Ann"_s);
+    QVERIFY(store.record(ann, numbered(1)));
+    {
+        HeldFile other(path);
+        QVERIFY(other.held);
+        QElapsedTimer waited;
+        waited.start();
+        QVERIFY2(store.record(ann, numbered(2)), qPrintable(store.lastError()));
+        QVERIFY2(waited.elapsed() < 400, qPrintable(QString::number(waited.elapsed())));
+        // A later answer waits behind it, My Facts too.
+        QVERIFY(store.record(ann, numbered(3),
+            progress::CardMove { { tutor::Operation::Multiplication, 3, 4 }, true, Now.date() }));
+        QCOMPARE(store.pendingCount(), 2);
+        QVERIFY(!store.writePending());
+        QCOMPARE(pendingFiles(path).size(), 1);
+    }
+    QVERIFY(store.writePending());
+    QCOMPARE(store.pendingCount(), 0);
+    QStringList typed;
+    for (const tutor::Attempt &attempt : store.attempts(ann))
+        typed << attempt.typed;
+    QCOMPARE(typed, (QStringList { u"1"_s, u"2"_s, u"3"_s }));
+    QCOMPARE(store.factCards(ann).value(0).answers, 1);
+
+    // Killed with answers waiting: the next start writes them, once.
+    {
+        QObject parent;
+        QProcess *child = nullptr;
+        {
+            HeldFile other(path);
+            QVERIFY(other.held);
+            child = startCopy(path, 100, u"wait"_s, &parent);
+            QVERIFY(child->waitForStarted(10000));
+            const QByteArray last = QByteArray::number(100 + CopyAnswers - 1) + ' ';
+            QByteArray said;
+            while (!said.contains(last) && child->waitForReadyRead(30000))
+                said += child->readAllStandardOutput();
+            QVERIFY2(said.contains(last), said.constData());
+            ::kill(pid_t(child->processId()), SIGKILL);
+            QVERIFY(child->waitForFinished(10000));
+        }
+        const QStringList left = pendingFiles(path);
+        QCOMPARE(left.size(), 1);
+        // A line the kill cut short is no answer; the whole ones are.
+        QFile cut(QFileInfo(path).dir().filePath(left.first()));
+        QVERIFY(cut.open(QIODevice::Append));
+        QVERIFY(cut.write("{\"id\":\"") > 0);
+    }
+    ProgressStore next(path);
+    QCOMPARE(next.open(Now).outcome, OpenResult::Opened);
+    QCOMPARE(next.attempts(ann).size(), 3 + CopyAnswers);
+    QCOMPARE(next.classOverview().value(0).all.answers, 3 + CopyAnswers);
+    QVERIFY(pendingFiles(path).isEmpty());
+    ProgressStore again(path);
+    QCOMPARE(again.open(Now).outcome, OpenResult::Opened);
+    QCOMPARE(again.attempts(ann).size(), 3 + CopyAnswers);
+}
+
 int main(int argc, char *argv[])
 {
     QCoreApplication app(argc, argv);
     const QString path = qEnvironmentVariable(FileVariable);
+    const QByteArray role = qgetenv(RoleVariable);
+    if (!path.isEmpty() && !role.isEmpty())
+        return answerBesideAnother(path, qEnvironmentVariable(FirstVariable).toLongLong(), role);
     if (!path.isEmpty())
         return answerUntilKilled(path, qEnvironmentVariable(FirstVariable).toLongLong());
     ProgressKillsTest test;

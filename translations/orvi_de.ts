@@ -724,6 +724,14 @@ Bitte schicke Fehlermeldungen, Vorschläge und Fragen an %1. Jede Nachricht hilf
     </message>
 </context>
 <context>
+    <name>PendingAnswers</name>
+    <message>
+        <source>Answers waiting for the progress file cannot be kept in %1: %2.</source>
+        <extracomment>%1 is a file, %2 the system&apos;s own words.</extracomment>
+        <translation>Antworten, die auf die Fortschrittsdatei warten, können nicht in %1 aufbewahrt werden: %2.</translation>
+    </message>
+</context>
+<context>
     <name>PracticeScreen</name>
     <message>
         <source>Current Level</source>

@@ -724,6 +724,14 @@ Envía los errores, sugerencias y preguntas a %1. Cada mensaje nos ayuda a mejor
     </message>
 </context>
 <context>
+    <name>PendingAnswers</name>
+    <message>
+        <source>Answers waiting for the progress file cannot be kept in %1: %2.</source>
+        <extracomment>%1 is a file, %2 the system&apos;s own words.</extracomment>
+        <translation>Las respuestas que esperan al archivo de progreso no se pueden guardar en %1: %2.</translation>
+    </message>
+</context>
+<context>
     <name>PracticeScreen</name>
     <message>
         <source>Current Level</source>

@@ -724,6 +724,14 @@ Envoie les signalements d&apos;erreurs, les suggestions et les questions à %1. 
     </message>
 </context>
 <context>
+    <name>PendingAnswers</name>
+    <message>
+        <source>Answers waiting for the progress file cannot be kept in %1: %2.</source>
+        <extracomment>%1 is a file, %2 the system&apos;s own words.</extracomment>
+        <translation>Les réponses qui attendent le fichier de progrès ne peuvent pas être gardées dans %1&#x202f;: %2.</translation>
+    </message>
+</context>
+<context>
     <name>PracticeScreen</name>
     <message>
         <source>Current Level</source>

@@ -724,6 +724,14 @@ Envie relatos de erros, sugestões e perguntas para %1. Cada mensagem nos ajuda 
     </message>
 </context>
 <context>
+    <name>PendingAnswers</name>
+    <message>
+        <source>Answers waiting for the progress file cannot be kept in %1: %2.</source>
+        <extracomment>%1 is a file, %2 the system&apos;s own words.</extracomment>
+        <translation>As respostas que aguardam o arquivo de progresso não podem ser guardadas em %1: %2.</translation>
+    </message>
+</context>
+<context>
     <name>PracticeScreen</name>
     <message>
         <source>Current Level</source>
