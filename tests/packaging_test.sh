@@ -36,11 +36,17 @@ shipped_pages() {
 ReadMe.txt
 Support.txt
 html/mbrows.html
+help/choose_pupil.html
+help/class_overview.html
+help/language.html
 help/mhelp.html
 help/missing_number.html
 help/missing_operation.html
+help/my_facts.html
+help/my_progress.html
 help/practice.html
 help/report.html
+help/restore_backup.html
 help/settings.html
 help/time_trial.html
 help/worksheet.html
