@@ -115,6 +115,8 @@ MainWindow::MainWindow(const QString &applicationFolder, QWidget *parent)
         &MainWindow::showPupilInTitle);
     connect(m_progressActions, &progress::ProgressActions::currentPupilChanged, this,
         &MainWindow::followPupil);
+    connect(m_progressActions, &progress::ProgressActions::pupilRemoved, this,
+        &MainWindow::showWhetherAnswersAreKept);
 
     m_myFacts = new progress::MyFacts(m_pupil, m_session, this);
     connect(m_myFacts, &progress::MyFacts::switched, this, &MainWindow::showMyFacts);
@@ -222,7 +224,10 @@ void MainWindow::showEvent(QShowEvent *event)
         m_loaded = true;
         formLoad();
         // Checking the progress file waits until the window is up.
-        QTimer::singleShot(0, this, [this]() { m_pupil.openIfKept(); });
+        QTimer::singleShot(0, this, [this]() {
+            m_pupil.openIfKept();
+            showWhetherAnswersAreKept();
+        });
     }
     QMainWindow::showEvent(event);
 }
@@ -597,8 +602,13 @@ void MainWindow::mnuPupilChoose_Click()
         return;
     auto *dialog = new PupilDialog(m_pupil.pupilNames(), this);
     dialog->setAttribute(Qt::WA_DeleteOnClose);
-    connect(
-        dialog, &QDialog::accepted, this, [this, dialog]() { choosePupil(dialog->chosenName()); });
+    dialog->setNobodyOffered(m_pupil.isChosen());
+    connect(dialog, &QDialog::accepted, this, [this, dialog]() {
+        if (dialog->choseNobody())
+            chooseNoPupil();
+        else
+            choosePupil(dialog->chosenName());
+    });
     dialog->open();
 }
 
@@ -610,8 +620,23 @@ void MainWindow::choosePupil(const QString &name)
     followPupil();
 }
 
+void MainWindow::chooseNoPupil()
+{
+    m_pupil.chooseNobody();
+    showPupilInTitle();
+    followPupil();
+}
+
+// Where the pupil looks, whether their answers are kept; a computer that
+// keeps no pupils shows nothing.
+void MainWindow::showWhetherAnswersAreKept()
+{
+    m_fraMain->setNobodyChosenShown(!m_pupil.isChosen() && m_pupil.anyPupilKept());
+}
+
 void MainWindow::followPupil()
 {
+    showWhetherAnswersAreKept();
     m_menu.mnuOptMyFacts->setEnabled(m_pupil.isChosen());
     m_fraWorksheet->setMyFactsAvailable(m_pupil.isChosen());
     m_myFacts->followPupil();

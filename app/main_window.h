@@ -93,6 +93,9 @@ public slots:
     // Makes the named pupil current, adding them when new; the dialog of
     // "Choose Pupil..." calls it.
     void choosePupil(const QString &name);
+    // Practice goes on with nobody chosen, and nothing is kept; "No Pupil"
+    // in that dialog calls it.
+    void chooseNoPupil();
     // Speaks a shipped language (empty: the desktop's) from now on, and
     // keeps the choice for the next start; Options -> Language calls it.
     void chooseLanguage(const QString &code);
@@ -126,6 +129,7 @@ private:
     void showPupilInTitle();
     // What is offered for the current pupil, after one was chosen or lost.
     void followPupil();
+    void showWhetherAnswersAreKept();
     // My Facts turned on or off: its menu item, the level items and the
     // practice screen.
     void showMyFacts(bool on);

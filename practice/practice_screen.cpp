@@ -96,6 +96,11 @@ PracticeScreen::PracticeScreen(TutorSession &session, QWidget *parent)
     m_txtAnswer->setLayoutDirection(Qt::LeftToRight);
     m_lblRightSum->setLayoutDirection(Qt::LeftToRight);
 
+    // Under the answer box, where the pupil looks after each answer.
+    m_lblNobodyChosen = controls::label(
+        fraData, QStringLiteral("lblNobodyChosen"), QString(), twips(120, 2700, 4095, 405));
+    m_lblNobodyChosen->hide();
+
     m_feedback.timer = controls::timer(this, QStringLiteral("Timer1"), 2000);
     connect(m_feedback.timer, &QTimer::timeout, this, &PracticeScreen::Timer1_Timer);
 
@@ -115,6 +120,9 @@ void PracticeScreen::retranslate()
     m_txtAnswer->setAccessibleName(tr("Your answer"));
     m_lblNum1->setAccessibleDescription(tr("first number"));
     m_lblNum2->setAccessibleDescription(tr("second number"));
+    //: "Pupil" and "Choose Pupil" are the menu and its item, spelt as the menu shows them.
+    m_lblNobodyChosen->setText(
+        tr("Nobody is chosen, so your answers are not kept: Pupil, Choose Pupil."));
     showLevel();
     // The sum to answer, said in the language now spoken.
     if (!m_lblNum1->text().isEmpty())
@@ -144,6 +152,11 @@ void PracticeScreen::setFactsMode(bool on)
         m_lblRightSum->hide();
         m_lblRightSum->clear();
     }
+}
+
+void PracticeScreen::setNobodyChosenShown(bool shown)
+{
+    m_lblNobodyChosen->setVisible(shown);
 }
 
 QString PracticeScreen::spokenProblem() const

@@ -28,6 +28,9 @@ public:
     // "My Facts": the level gives way to the pupil's own facts, and a missed
     // answer is followed by the right sum, on screen and in words.
     void setFactsMode(bool on);
+    // Says under the sum that nobody is chosen, so answers are not kept:
+    // only on a computer that keeps pupils, where a pupil would expect it.
+    void setNobodyChosenShown(bool shown);
 
 public slots:
     // Draws the next problem for the current level and operation and shows it.
@@ -57,6 +60,7 @@ private:
     sumlayout::Feedback m_feedback; // fraCorrect, fraIncorrect and Timer1
     sumlayout::ScoreCard m_card; // fraInfo, lblCorrect and lblIncorrect
     QLabel *m_lblRightSum = nullptr; // in fraIncorrect, in My Facts only
+    QLabel *m_lblNobodyChosen = nullptr;
     bool m_factsMode = false;
     // While an answer is judged, the next sum is told with the verdict.
     bool m_judging = false;

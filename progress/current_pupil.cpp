@@ -118,9 +118,22 @@ bool CurrentPupil::choose(const QString &name)
         return false;
     }
     m_id = id;
-    // Kept as the store keeps it.
-    m_name = name.trimmed();
+    // As the store keeps it: "tom li" chooses "Tom Li".
+    m_name = m_store.pupilName(*id);
+    if (m_name.isEmpty())
+        m_name = name.trimmed();
     return true;
+}
+
+void CurrentPupil::chooseNobody()
+{
+    m_id.reset();
+    m_name.clear();
+}
+
+bool CurrentPupil::anyPupilKept() const
+{
+    return m_store.isOpen() && !m_store.pupils().isEmpty();
 }
 
 void CurrentPupil::keep(const tutor::Attempt &attempt)

@@ -43,6 +43,10 @@ public:
     // Makes the pupil of this name current, adding them when new; false,
     // with the reason told, when they can be neither found nor added.
     bool choose(const QString &name);
+    // Practice goes on for nobody: nothing is kept until a pupil is chosen.
+    void chooseNobody();
+    // Whether the progress file, once open, holds any pupil; never opens it.
+    bool anyPupilKept() const;
     bool isChosen() const { return m_id.has_value(); }
     std::optional<qint64> id() const { return m_id; }
     QString name() const { return m_name; }

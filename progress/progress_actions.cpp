@@ -61,6 +61,7 @@ bool ProgressActions::fillProgress()
         return false;
     PupilProgress shown = m_pupil.store().progress(*m_pupil.id(), m_clock());
     shown.name = m_pupil.name();
+    m_shownPupilId = *m_pupil.id();
     m_progressScreen->showProgress(shown);
     return true;
 }
@@ -80,9 +81,12 @@ bool ProgressActions::fillClass()
     return true;
 }
 
-QString ProgressActions::reportPath(const QString &name) const
+QString ProgressActions::reportPath(qint64 pupilId, const QString &name) const
 {
-    return m_reportsFolder + u'/' + progressReportFileName(name);
+    QStringList everyName;
+    for (const Pupil &pupil : m_pupil.store().pupils())
+        everyName << pupil.name;
+    return m_reportsFolder + u'/' + progressReportFileName(name, pupilId, everyName);
 }
 
 QString ProgressActions::exportPath() const
@@ -93,7 +97,8 @@ QString ProgressActions::exportPath() const
 void ProgressActions::printProgress()
 {
     const PupilProgress &shown = m_progressScreen->shownProgress();
-    const SaveResult saved = saveWholeFile(reportPath(shown.name), progressReportBytes(shown));
+    const SaveResult saved
+        = saveWholeFile(reportPath(m_shownPupilId, shown.name), progressReportBytes(shown));
     if (!saved.ok) {
         showMessage(m_window,
             tr("Cannot write the progress report %1.").arg(QDir::toNativeSeparators(saved.path)),
@@ -175,8 +180,11 @@ void ProgressActions::rename(qint64 pupilId, const QString &name)
 void ProgressActions::remove(qint64 pupilId)
 {
     const bool wasCurrent = m_pupil.id() == pupilId;
-    if (m_pupil.remove(pupilId) && wasCurrent)
-        emit currentPupilChanged();
+    if (m_pupil.remove(pupilId)) {
+        if (wasCurrent)
+            emit currentPupilChanged();
+        emit pupilRemoved();
+    }
     fillClass();
 }
 

@@ -3,6 +3,7 @@
 #include <QDateTime>
 #include <QObject>
 #include <QString>
+#include <QtGlobal>
 
 #include <functional>
 
@@ -33,13 +34,15 @@ public:
     bool fillProgress();
     bool fillClass();
 
-    // Where the progress report of `name`, and the export, are written.
-    QString reportPath(const QString &name) const;
+    // Where the progress report of the pupil, and the export, are written.
+    QString reportPath(qint64 pupilId, const QString &name) const;
     QString exportPath() const;
 
 signals:
     // The current pupil was renamed or deleted.
     void currentPupilChanged();
+    // A pupil was deleted from the file, the current one or another.
+    void pupilRemoved();
 
 private:
     void printProgress();
@@ -54,6 +57,7 @@ private:
     QString m_reportsFolder;
     QWidget *m_window = nullptr;
     std::function<QDateTime()> m_clock;
+    qint64 m_shownPupilId = 0; // whose progress the screen shows
 };
 
 } // namespace progress

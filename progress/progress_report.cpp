@@ -4,6 +4,7 @@
 #include "base/language.h"
 #include "base/maker_info.h"
 #include "progress/progress_words.h"
+#include "progress/pupil_names.h"
 #include "rules/html_bytes.h"
 
 #include <QCoreApplication>
@@ -16,6 +17,9 @@ using namespace Qt::StringLiterals;
 namespace progress {
 
 namespace {
+
+// Longer names are cut in the file's name; the report holds them whole.
+constexpr int LongestNameInFileName = 60;
 
 // The context the report's words are translated in.
 class ProgressReport
@@ -155,21 +159,32 @@ QByteArray progressReportBytes(const PupilProgress &progress)
     return tutor::htmlFileBytes(text);
 }
 
-QString progressReportFileName(const QString &name)
+QString progressReportFileName(
+    const QString &name, qint64 pupilId, const QStringList &everyPupilsName)
 {
     // The name becomes part of a file name in the reports folder: only
     // letters, digits, blanks, hyphens and underscores stay, so no name can
     // leave the folder or be refused by the system.
+    const QString trimmed = name.trimmed();
     QString kept;
-    for (const QChar c : name.trimmed().left(60)) {
+    for (const QChar c : trimmed.left(LongestNameInFileName)) {
         if (c.isLetterOrNumber() || c == u' ' || c == u'-' || c == u'_')
             kept += c;
         else
             kept += u'_';
     }
-    if (std::none_of(kept.cbegin(), kept.cend(), [](QChar c) { return c.isLetterOrNumber(); }))
-        kept = u"Pupil"_s;
-    return kept + u"OrviProgress.html"_s;
+    const bool named
+        = std::any_of(kept.cbegin(), kept.cend(), [](QChar c) { return c.isLetterOrNumber(); });
+    // A name written as it is could still meet another pupil's file where
+    // case is ignored: "Ann" and "ann" from a file of an older version.
+    const QString key = pupilNameKey(trimmed);
+    const auto sharing = std::count_if(everyPupilsName.cbegin(), everyPupilsName.cend(),
+        [&key](const QString &other) { return pupilNameKey(other) == key; });
+    if (named && kept == trimmed && sharing <= 1)
+        return kept + u"OrviProgress.html"_s;
+    // Any other name is told apart by the pupil's number, after the part
+    // that every name written as it is ends in, so it meets none of them.
+    return (named ? kept : u"Pupil"_s) + u"OrviProgress-"_s + QString::number(pupilId) + u".html"_s;
 }
 
 } // namespace progress

@@ -4,6 +4,8 @@
 
 #include <QByteArray>
 #include <QString>
+#include <QStringList>
+#include <QtGlobal>
 
 namespace progress {
 
@@ -18,8 +20,14 @@ namespace progress {
 // form.
 QByteArray progressReportBytes(const PupilProgress &progress);
 
-// The report's file name inside the reports folder: "AnnOrviProgress.html".
-// Characters a file name cannot safely hold become "_".
-QString progressReportFileName(const QString &name);
+// The report's file name inside the reports folder: "AnnOrviProgress.html"
+// for a name of letters, digits, blanks, hyphens and underscores, of at most
+// 60 characters, that no other pupil's name matches but for case. Any other
+// name has the characters a file name cannot safely hold as "_" and the
+// pupil's id after it: "Tom _ JerryOrviProgress-7.html". `everyPupilsName`
+// holds the name of every pupil of the progress file, this one's too; no two
+// of them get the same file, even where the file system ignores case.
+QString progressReportFileName(
+    const QString &name, qint64 pupilId, const QStringList &everyPupilsName);
 
 } // namespace progress

@@ -215,26 +215,44 @@ QList<Pupil> ProgressStore::pupils() const
     return list;
 }
 
+namespace {
+
+// Why a name cannot be kept, in words for the user; empty when it can.
+QString refusedName(const QString &kept)
+{
+    if (isBlankName(kept))
+        return ProgressStore::tr("A pupil needs a name.");
+    if (kept.size() > LongestName)
+        return ProgressStore::tr("A pupil's name may be at most %1 characters long.")
+            .arg(LongestName);
+    return QString();
+}
+
+} // namespace
+
 std::optional<qint64> ProgressStore::addPupil(const QString &name)
 {
     const QString kept = name.trimmed();
-    if (kept.isEmpty() || kept.size() > LongestName) {
-        d->message = kept.isEmpty()
-            ? ProgressStore::tr("A pupil needs a name.")
-            : ProgressStore::tr("A pupil's name may be at most %1 characters long.")
-                  .arg(LongestName);
+    d->message = refusedName(kept);
+    if (!d->message.isEmpty())
         return std::nullopt;
-    }
-    if (d->isOpen) {
-        if (const std::optional<qint64> known = d->pupilNamed(kept)) {
-            d->message.clear();
-            return known;
-        }
-    }
+    std::optional<Pupil> known;
+    // A newer version's file is only read, but its pupils can still be
+    // chosen to see their progress.
+    if (d->isOpen && !d->writable && d->findPupil(kept, known) && known)
+        return known->id;
     std::optional<qint64> id;
     //: Begins "%1 could not be kept in %2": %1 is the pupil's name.
     const QString what = ProgressStore::tr("The pupil %1").arg(kept);
-    const bool added = d->inTransaction(what, [this, &kept, &id]() {
+    // Looked for inside the transaction: another program on the same file
+    // may be adding the same pupil at this moment.
+    const bool added = d->inTransaction(what, [this, &kept, &id, &known]() {
+        if (!d->claimFile() || !d->findPupil(kept, known))
+            return false;
+        if (known) {
+            id = known->id;
+            return true;
+        }
         QSqlQuery query(d->db());
         query.prepare(u"INSERT INTO pupil (name) VALUES (?)"_s);
         query.addBindValue(kept);
@@ -249,24 +267,18 @@ std::optional<qint64> ProgressStore::addPupil(const QString &name)
 bool ProgressStore::renamePupil(qint64 pupilId, const QString &name)
 {
     const QString kept = name.trimmed();
-    if (kept.isEmpty() || kept.size() > LongestName) {
-        d->message = kept.isEmpty()
-            ? ProgressStore::tr("A pupil needs a name.")
-            : ProgressStore::tr("A pupil's name may be at most %1 characters long.")
-                  .arg(LongestName);
+    d->message = refusedName(kept);
+    if (!d->message.isEmpty())
         return false;
-    }
-    if (d->isOpen) {
-        const std::optional<qint64> other = d->pupilNamed(kept);
-        if (other && *other != pupilId) {
-            d->message = ProgressStore::tr("There is already a pupil called %1.").arg(kept);
-            return false;
-        }
-    }
     bool found = false;
+    std::optional<Pupil> other;
     //: Begins "%1 could not be kept in %2": %1 is a pupil's new name.
     const QString what = ProgressStore::tr("The new name %1").arg(kept);
     const bool renamed = d->inTransaction(what, [&]() {
+        if (!d->claimFile() || !d->findPupil(kept, other, pupilId))
+            return false;
+        if (other)
+            return true;
         QSqlQuery query(d->db());
         query.prepare(u"UPDATE pupil SET name = ? WHERE id = ?"_s);
         query.addBindValue(kept);
@@ -276,9 +288,18 @@ bool ProgressStore::renamePupil(qint64 pupilId, const QString &name)
         found = query.numRowsAffected() == 1;
         return true;
     });
+    if (renamed && other) {
+        d->message = ProgressStore::tr("There is already a pupil called %1.").arg(other->name);
+        return false;
+    }
     if (renamed && !found)
         d->message = ProgressStore::tr("There is no such pupil.");
     return renamed && found;
+}
+
+QString ProgressStore::pupilName(qint64 pupilId) const
+{
+    return d->isOpen ? d->pupilName(pupilId) : QString();
 }
 
 bool ProgressStore::deletePupil(qint64 pupilId)

@@ -75,9 +75,13 @@ public:
     // Pupils sorted by name, as people sort them (case and accents aside).
     QList<Pupil> pupils() const;
     // The pupil's id, adding the pupil when new; none when nothing can be
-    // kept. Names are kept as given, trimmed; an empty name is refused.
+    // kept. A name stands for the pupil of the same key (pupil_names.h):
+    // "tom li" finds "Tom Li". Names are kept as given, trimmed; a name
+    // with nothing to see is refused.
     std::optional<qint64> addPupil(const QString &name);
-    bool renamePupil(qint64 pupilId, const QString &name); // false if taken
+    // False when another pupil's name has the new name's key.
+    bool renamePupil(qint64 pupilId, const QString &name);
+    QString pupilName(qint64 pupilId) const; // empty for none
     bool deletePupil(qint64 pupilId); // with every answer of theirs
 
     // Keeps one answer of the pupil's; true once it is on disk: in the file,

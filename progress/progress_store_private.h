@@ -7,6 +7,7 @@
 #include "progress/progress_file.h"
 #include "progress/progress_stats.h"
 #include "progress/progress_store.h"
+#include "progress/pupil_names.h"
 #include "progress/store_schema.h"
 #include "progress/stored_rows.h"
 
@@ -404,15 +405,40 @@ struct ProgressStore::Private
             return query.value(0).toString();
         return QString();
     }
-    std::optional<qint64> pupilNamed(const QString &name) const
+    // The pupil a name stands for, apart from `otherThan`: the one of
+    // exactly that name, or else the first whose name has the same key. A
+    // file of an older version may hold two names of one key: both stay.
+    // False when the pupils cannot be read.
+    bool findPupil(const QString &name, std::optional<Pupil> &found,
+        std::optional<qint64> otherThan = std::nullopt)
     {
+        found.reset();
         QSqlQuery query(db());
-        query.prepare(u"SELECT id FROM pupil WHERE name = ?"_s);
-        query.addBindValue(name);
-        if (query.exec() && query.next())
-            return query.value(0).toLongLong();
-        return std::nullopt;
+        query.setForwardOnly(true);
+        if (!query.exec(u"SELECT id, name FROM pupil ORDER BY id"_s)) {
+            error = query.lastError();
+            return false;
+        }
+        const QString key = pupilNameKey(name);
+        while (query.next()) {
+            const Pupil pupil { query.value(0).toLongLong(), query.value(1).toString() };
+            if (pupil.id == otherThan)
+                continue;
+            if (pupil.name == name) {
+                found = pupil;
+                return true;
+            }
+            if (!found && pupilNameKey(pupil.name) == key)
+                found = pupil;
+        }
+        return true;
     }
+    // The first statement of a transaction that reads before it writes. A
+    // transaction begun plainly takes the file for writing at its first
+    // write, and fails there when another program wrote after its first
+    // read; writing first, it waits for that program and then reads what it
+    // wrote. It changes nothing.
+    bool claimFile() { return exec(u"UPDATE pupil SET name = name WHERE 0"_s); }
     // The middle time of the pupil's `answers` answers, of one operation or
     // of all: read off the index by speed, the one or two in the middle only.
     std::optional<qint64> median(qint64 pupilId, std::optional<int> operation, int answers) const

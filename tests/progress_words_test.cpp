@@ -118,6 +118,8 @@ private slots:
     void namesStayApartFromTheWordsAround_data();
     void namesStayApartFromTheWordsAround();
     void reportIsWrittenLineForLine();
+    void reportFileNamesNeverMeet_data();
+    void reportFileNamesNeverMeet();
     void reportEscapesEveryText_data();
     void reportEscapesEveryText();
     void reportWithoutPracticeSaysSo();
@@ -357,11 +359,61 @@ void ProgressWordsTest::reportIsWrittenLineForLine()
         u"</html>"_s,
     });
     QCOMPARE(progress::progressReportBytes(smallProgress(u"Ann"_s)), expected);
-    QCOMPARE(progress::progressReportFileName(u"Ann"_s), u"AnnOrviProgress.html"_s);
+    QCOMPARE(
+        progress::progressReportFileName(u"Ann"_s, 1, { u"Ann"_s }), u"AnnOrviProgress.html"_s);
+}
+
+void ProgressWordsTest::reportFileNamesNeverMeet_data()
+{
+    QTest::addColumn<QStringList>("pupils"); // their ids are 1, 2, ...
+    QTest::addColumn<QStringList>("files");
+
+    QTest::newRow("plain names as they are")
+        << QStringList { u"Ann"_s, u"Ann Lee"_s, u"Zoë-Mai_2"_s }
+        << QStringList { u"AnnOrviProgress.html"_s, u"Ann LeeOrviProgress.html"_s,
+               u"Zoë-Mai_2OrviProgress.html"_s };
     // A name never leads the file out of the reports folder.
-    QCOMPARE(progress::progressReportFileName(u"../../etc/x"_s), u"______etc_xOrviProgress.html"_s);
-    QCOMPARE(progress::progressReportFileName(u"Zoë O'Neil"_s), u"Zoë O_NeilOrviProgress.html"_s);
-    QCOMPARE(progress::progressReportFileName(u" / "_s), u"PupilOrviProgress.html"_s);
+    QTest::newRow("path") << QStringList { u"../../etc/x"_s }
+                          << QStringList { u"______etc_xOrviProgress-1.html"_s };
+    QTest::newRow("no letters") << QStringList { u" / "_s,
+        u"Pupil"_s } << QStringList { u"PupilOrviProgress-1.html"_s, u"PupilOrviProgress.html"_s };
+    QTest::newRow("unsafe characters alike")
+        << QStringList { u"Tom & Jerry"_s, u"Tom ? Jerry"_s, u"Tom _ Jerry"_s }
+        << QStringList { u"Tom _ JerryOrviProgress-1.html"_s, u"Tom _ JerryOrviProgress-2.html"_s,
+               u"Tom _ JerryOrviProgress.html"_s };
+    QTest::newRow("named like another's file")
+        << QStringList { u"Tom & Jerry"_s, u"Tom _ JerryOrviProgress-1"_s, u"Tom _ Jerry-1"_s }
+        << QStringList { u"Tom _ JerryOrviProgress-1.html"_s,
+               u"Tom _ JerryOrviProgress-1OrviProgress.html"_s,
+               u"Tom _ Jerry-1OrviProgress.html"_s };
+    // An older version kept names that differ only in case.
+    QTest::newRow("case apart") << QStringList { u"Ann"_s, u"ANN"_s, u"Bo"_s }
+                                << QStringList { u"AnnOrviProgress-1.html"_s,
+                                       u"ANNOrviProgress-2.html"_s, u"BoOrviProgress.html"_s };
+    QTest::newRow("blanks apart") << QStringList { u"Ann Lee"_s, u"Ann  Lee"_s }
+                                  << QStringList { u"Ann LeeOrviProgress-1.html"_s,
+                                         u"Ann  LeeOrviProgress-2.html"_s };
+    const QString longName = QString(60, u'a');
+    QTest::newRow("cut at 60 characters")
+        << QStringList { longName, longName + u'b', longName + u'c' }
+        << QStringList { longName + u"OrviProgress.html"_s, longName + u"OrviProgress-2.html"_s,
+               longName + u"OrviProgress-3.html"_s };
+}
+
+void ProgressWordsTest::reportFileNamesNeverMeet()
+{
+    QFETCH(QStringList, pupils);
+    QFETCH(QStringList, files);
+    QStringList made;
+    for (qsizetype at = 0; at < pupils.size(); ++at)
+        made << progress::progressReportFileName(pupils.at(at), at + 1, pupils);
+    QCOMPARE(made, files);
+    // Not even a file system that ignores case puts two in one file.
+    QStringList folded;
+    for (const QString &file : std::as_const(made))
+        folded << file.toCaseFolded();
+    folded.removeDuplicates();
+    QCOMPARE(folded.size(), made.size());
 }
 
 void ProgressWordsTest::reportEscapesEveryText_data()

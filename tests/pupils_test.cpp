@@ -4,6 +4,7 @@
 #include "progress/class_screen.h"
 #include "progress/progress_store.h"
 #include "progress/pupil_dialog.h"
+#include "progress/pupil_names.h"
 #include "tests/test_support.h"
 
 #include <QAbstractItemView>
@@ -11,6 +12,7 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QLabel>
 #include <QLineEdit>
 #include <QListView>
 #include <QPushButton>
@@ -55,8 +57,12 @@ QDialog *openChooser(MainWindow &window)
 {
     if (!testsupport::invokeHandler(&window, "mnuPupilChoose_Click"))
         return nullptr;
-    QDialog *dialog = named<QDialog>(&window, u"dlgChoosePupil"_s);
-    return dialog && dialog->isVisible() ? dialog : nullptr;
+    // One closed before may wait to be deleted.
+    for (QDialog *dialog : window.findChildren<QDialog *>(u"dlgChoosePupil"_s)) {
+        if (dialog->isVisible())
+            return dialog;
+    }
+    return nullptr;
 }
 
 // Answers once in practice or a game, as the pupil does, a problem put in
@@ -114,6 +120,8 @@ class PupilsTest : public QObject
 private slots:
     void progressLivesWithTheUsersFiles_data();
     void progressLivesWithTheUsersFiles();
+    void namesStandForOnePupilEach_data();
+    void namesStandForOnePupilEach();
     void choosingMakesThePupilCurrentAndNamesThemSafely_data();
     void choosingMakesThePupilCurrentAndNamesThemSafely();
     void everyAnswerIsKeptForTheChosenPupilOnly_data();
@@ -170,6 +178,43 @@ void PupilsTest::progressLivesWithTheUsersFiles()
     QCOMPARE(usersOwn, data);
 }
 
+void PupilsTest::namesStandForOnePupilEach_data()
+{
+    QTest::addColumn<QString>("typed");
+    QTest::addColumn<QString>("pupil");
+    QTest::addColumn<bool>("samePupil");
+    QTest::addColumn<bool>("finds"); // the typed name finds the pupil
+    QTest::addColumn<bool>("blank"); // the typed name has nothing to see
+
+    QTest::newRow("case") << u"tom li"_s << u"Tom Li"_s << true << true << false;
+    QTest::newRow("blanks around and inside")
+        << u" tom \u00a0 li "_s << u"Tom Li"_s << true << true << false;
+    QTest::newRow("line break") << u"Ann\r\nLee"_s << u"Ann Lee"_s << true << true << false;
+    QTest::newRow("accent apart or composed")
+        << u"Zoe\u0308"_s << u"Zo\u00eb"_s << true << true << false;
+    QTest::newRow("invisible marks") << u"\u202eAnn\u200f"_s << u"Ann"_s << true << true << false;
+    QTest::newRow("accents aside") << u"zoe"_s << u"Zo\u00eb"_s << false << true << false;
+    QTest::newRow("part of a name") << u"O\u00cb L"_s << u"Zoe Li"_s << false << true << false;
+    QTest::newRow("another name") << u"Anna"_s << u"Ann"_s << false << false << false;
+    QTest::newRow("fillers and joiners")
+        << u"\u3164\u200d\u2800"_s << u"Ann"_s << false << false << true;
+    QTest::newRow("format marks and blanks")
+        << u"\u2060\u00a0\ufe0f\u200c"_s << u"Ann"_s << false << false << true;
+    QTest::newRow("a letter among fillers") << u"\u3164A"_s << u"Ann"_s << false << false << false;
+}
+
+void PupilsTest::namesStandForOnePupilEach()
+{
+    QFETCH(QString, typed);
+    QFETCH(QString, pupil);
+    QFETCH(bool, samePupil);
+    QFETCH(bool, finds);
+    QFETCH(bool, blank);
+    QCOMPARE(progress::pupilNameKey(typed) == progress::pupilNameKey(pupil), samePupil);
+    QCOMPARE(progress::pupilSearchKey(pupil).contains(progress::pupilSearchKey(typed)), finds);
+    QCOMPARE(progress::isBlankName(typed), blank);
+}
+
 void PupilsTest::choosingMakesThePupilCurrentAndNamesThemSafely_data()
 {
     QTest::addColumn<QString>("name");
@@ -224,6 +269,23 @@ void PupilsTest::choosingMakesThePupilCurrentAndNamesThemSafely()
     QCOMPARE(window.pupil().id(), id);
     QCOMPARE(pupilNames(store), QStringList(kept));
     QCOMPARE(shownTitle(window), Title + u" - "_s + shown);
+    QVERIFY(!testsupport::isShown(window, "lblNobodyChosen"));
+
+    // Choosing nobody: practice goes on, kept for no one, and the pupil's
+    // screen says so.
+    dialog = openChooser(window);
+    QVERIFY(dialog);
+    auto *nobody = named<QPushButton>(dialog, u"cmdNoPupil"_s);
+    QVERIFY(nobody && nobody->isVisible());
+    QVERIFY(!nobody->accessibleDescription().isEmpty());
+    nobody->click();
+    QVERIFY(!dialog->isVisible());
+    QVERIFY(!window.pupil().isChosen());
+    QCOMPARE(shownTitle(window), Title);
+    QVERIFY(testsupport::isShown(window, "lblNobodyChosen"));
+    answer(window, AnswerMode::Practice, u"7"_s);
+    QCOMPARE(store.attemptCount(), 0);
+    QCOMPARE(pupilNames(store), QStringList(kept));
     QCOMPARE(closer.texts, QStringList());
 }
 
@@ -320,18 +382,36 @@ void PupilsTest::theDialogChoosesByKeyboard_data()
     const QStringList both = { u"Ann"_s, u"Bob"_s };
     QTest::newRow("a new name and Enter add a pupil")
         << QStringList { u"Cy"_s, u"<Enter>"_s } << u"Cy"_s
-        << QStringList { u"Ann"_s, u"Bob"_s, u"Cy"_s } << QStringList();
+        << QStringList { u"Ann"_s, u"Bob"_s, u"Cy"_s } << QStringList { u"Add pupil \"Cy\""_s };
     QTest::newRow("Down and Enter take the first pupil")
         << QStringList { u"<Down>"_s, u"<Enter>"_s } << u"Ann"_s << both << both;
     QTest::newRow("Up goes round to the last")
         << QStringList { u"<Up>"_s, u"<Enter>"_s } << u"Bob"_s << both << both;
-    QTest::newRow("typing narrows the list") << QStringList { u"o"_s, u"<Down>"_s, u"<Enter>"_s }
-                                             << u"Bob"_s << both << QStringList { u"Bob"_s };
+    QTest::newRow("typing narrows the list") << QStringList { u"o"_s, u"<Down>"_s,
+        u"<Enter>"_s } << u"Bob"_s << both << QStringList { u"Bob"_s, u"Add pupil \"o\""_s };
     QTest::newRow("a name already there is taken, whatever its case")
         << QStringList { u"bob"_s, u"<Enter>"_s } << u"Bob"_s << both << QStringList { u"Bob"_s };
-    QTest::newRow("a name only begun adds a pupil")
-        << QStringList { u"An"_s, u"<Enter>"_s } << u"An"_s
-        << QStringList { u"An"_s, u"Ann"_s, u"Bob"_s } << QStringList { u"Ann"_s };
+    QTest::newRow("a name only begun takes the pupil found") << QStringList { u"An"_s,
+        u"<Enter>"_s } << u"Ann"_s << both << QStringList { u"Ann"_s, u"Add pupil \"An\""_s };
+    QTest::newRow("a name only begun is added from its own entry")
+        << QStringList { u"An"_s, u"<Tab>"_s, u"<Down>"_s, u"<Enter>"_s } << u"An"_s
+        << QStringList { u"An"_s, u"Ann"_s, u"Bob"_s }
+        << QStringList { u"Ann"_s, u"Add pupil \"An\""_s };
+    QTest::newRow("accents and case aside, the pupil is found") << QStringList { u" \u00c1NN"_s,
+        u"<Enter>"_s } << u"Ann"_s << both << QStringList { u"Ann"_s, u"Add pupil \"\u00c1NN\""_s };
+    QTest::newRow("a name of nothing to see is never offered")
+        << QStringList { u"\u3164\u2800"_s, u"<Enter>"_s } << QString() << both << QStringList();
+    // The characters left are shown once few are; a longer name is cut
+    // where the pupil sees it, not later.
+    const QString longest(60, u'z');
+    QTest::newRow("the characters left are shown near the end")
+        << QStringList { longest.left(55), u"<Enter>"_s } << longest.left(55)
+        << QStringList { u"Ann"_s, u"Bob"_s, longest.left(55) }
+        << QStringList { u"Add pupil \"%1\""_s.arg(longest.left(55)) };
+    QTest::newRow("a name is cut at 60 characters as it is typed")
+        << QStringList { longest + u"zz"_s, u"<Enter>"_s } << longest
+        << QStringList { u"Ann"_s, u"Bob"_s, longest }
+        << QStringList { u"Add pupil \"%1\""_s.arg(longest) };
     QTest::newRow("Enter in the list takes its pupil")
         << QStringList { u"<Tab>"_s, u"<Down>"_s, u"<Enter>"_s } << u"Bob"_s << both << both;
     QTest::newRow("a double click takes its pupil")
@@ -371,12 +451,17 @@ void PupilsTest::theDialogChoosesByKeyboard()
     }
     QVERIFY(QTest::qWaitForWindowActive(dialog));
     QCOMPARE(QApplication::focusWidget(), box);
+    // Nobody is chosen: "No Pupil" has nothing to change.
+    QVERIFY(!named<QPushButton>(dialog, u"cmdNoPupil"_s)->isVisible());
 
     QPointer<QDialog> watched(dialog);
     for (qsizetype at = 0; at < keys.size(); ++at) {
         const QString &key = keys.at(at);
         if (at == keys.size() - 1 && !listed.isEmpty())
             QCOMPARE(testsupport::listTexts(list), listed);
+        if (at == keys.size() - 1)
+            QCOMPARE(named<QLabel>(dialog, u"lblRoomLeft"_s)->text().contains(u"left"_s),
+                box->text().size() > 50);
         QWidget *focused = QApplication::focusWidget();
         if (key == u"<Enter>")
             QTest::keyClick(focused, Qt::Key_Return);
@@ -394,8 +479,11 @@ void PupilsTest::theDialogChoosesByKeyboard()
                 = testsupport::rowRect(list, key.section(u' ', 1).chopped(1).toInt()).center();
             QTest::mouseClick(list->viewport(), Qt::LeftButton, Qt::NoModifier, row);
             QTest::mouseDClick(list->viewport(), Qt::LeftButton, Qt::NoModifier, row);
-        } else
-            QTest::keyClicks(box, key);
+        } else {
+            // Typed a character at a time; QTest spells out only ASCII keys.
+            for (const QChar c : key)
+                QTest::sendKeyEvent(QTest::Click, box, Qt::Key_unknown, QString(c), Qt::NoModifier);
+        }
     }
 
     QCOMPARE(pupilNames(window.pupil().store()), pupils);
@@ -425,6 +513,23 @@ void PupilsTest::progressNeedsAPupil()
     for (const char *handler : { "mnuPupilProgress_Click", "mnuPupilClass_Click" })
         QVERIFY(testsupport::invokeHandler(&window, handler));
     QCOMPARE(closer.texts.size(), 2);
+    QVERIFY(!testsupport::isShown(window, "lblNobodyChosen"));
+
+    // Where pupils are kept, the practice screen says from the start that
+    // nobody is chosen; a computer without pupils never says it.
+    testsupport::TutorFixture keeping([](const QString &folder) {
+        progress::ProgressStore store(progressFile(folder));
+        store.open(QDateTime::currentDateTimeUtc());
+        QVERIFY(store.addPupil(u"Ann"_s));
+    });
+    testsupport::TutorFixture keepingNone;
+    QCoreApplication::processEvents();
+    QVERIFY(testsupport::isShown(keeping.window(), "lblNobodyChosen"));
+    QVERIFY(!testsupport::isShown(keepingNone.window(), "lblNobodyChosen"));
+    keeping.window().choosePupil(u"ann"_s);
+    QCOMPARE(keeping.window().pupil().name(), u"Ann"_s);
+    QVERIFY(!testsupport::isShown(keeping.window(), "lblNobodyChosen"));
+    QCOMPARE(closer.texts.size(), 2);
 }
 
 // My Progress and the class overview show what was kept; the progress
@@ -449,7 +554,7 @@ void PupilsTest::progressScreensShowAndActOnWhatWasKept()
     QVERIFY2(addition.startsWith(u"2 "_s), qPrintable(addition));
 
     QVERIFY(testsupport::invokeHandler(&window, "cmdPrintProgress_Click"));
-    const QString report = fixture.folder() + u"/reports/Ann __b__OrviProgress.html"_s;
+    const QString report = fixture.folder() + u"/reports/Ann __b__OrviProgress-1.html"_s;
     QVERIFY2(QFileInfo::exists(report),
         qPrintable(testsupport::everythingUnder(fixture.folder()).join(u'\n')));
     QVERIFY(testsupport::fileBytes(report).contains("Ann &quot;&lt;b&gt;&quot;"));
@@ -487,6 +592,8 @@ void PupilsTest::progressScreensShowAndActOnWhatWasKept()
     QCOMPARE(pupilNames(store), QStringList { u"Bea"_s });
     emit named<ClassScreen>(&window, u"fraClass"_s)->deleteRequested(id);
     QCOMPARE(shownTitle(window), Title);
+    // No pupil is left whose answers could be kept.
+    QVERIFY(!testsupport::isShown(window, "lblNobodyChosen"));
     QVERIFY(pupilNames(store).isEmpty());
     QCOMPARE(classTable->model()->rowCount(), 0);
     QVERIFY(store.attempts(id).isEmpty());

@@ -200,6 +200,12 @@ void TextFitTest::everyScreenShowsItsTextsWhole()
         const QStringList turned = sumsTurnedRound(window);
         QVERIFY2(turned.isEmpty(), qPrintable(turned.join(u"; "_s)));
     }
+    // With pupils kept and nobody chosen, the practice screen says so.
+    QVERIFY(testsupport::invokeHandler(&window, "chooseNoPupil"));
+    QVERIFY(testsupport::invokeHandler(&window, "mnuFileWork_Click"));
+    QVERIFY(testsupport::isShown(window, "lblNobodyChosen"));
+    const QStringList cutForNobody = cutTexts(window);
+    QVERIFY2(cutForNobody.isEmpty(), qPrintable(cutForNobody.join(u"; "_s)));
     QCOMPARE(window.isRightToLeft(), pseudo == PseudoLanguage::Mirrored);
 
     // A translation adds no shared key to a menu whose English keys differ.

@@ -754,6 +754,11 @@ Bitte schicke Fehlermeldungen, Vorschläge und Fragen an %1. Jede Nachricht hilf
         <extracomment>In place of the level while the pupil practises their own facts.</extracomment>
         <translation>Meine Aufgaben</translation>
     </message>
+    <message>
+        <source>Nobody is chosen, so your answers are not kept: Pupil, Choose Pupil.</source>
+        <extracomment>&quot;Pupil&quot; and &quot;Choose Pupil&quot; are the menu and its item, spelt as the menu shows them.</extracomment>
+        <translation>Niemand ist gewählt, darum werden deine Antworten nicht gespeichert: Schüler, Schüler wählen.</translation>
+    </message>
 </context>
 <context>
     <name>PrintPreview</name>
@@ -1502,10 +1507,6 @@ Bitte schicke Fehlermeldungen, Vorschläge und Fragen an %1. Jede Nachricht hilf
         <translation>Name des Schülers</translation>
     </message>
     <message>
-        <source>Type to find a pupil. Down and Up move through the pupils found; Enter takes the one highlighted, or adds the typed name as a new pupil.</source>
-        <translation>Tippen, um einen Schüler zu finden. Pfeil nach unten und oben gehen durch die gefundenen Schüler; Eingabe nimmt den markierten oder legt den getippten Namen als neuen Schüler an.</translation>
-    </message>
-    <message>
         <source>&amp;Pupils on this computer:</source>
         <translation>&amp;Schüler an diesem Computer:</translation>
     </message>
@@ -1529,6 +1530,36 @@ Bitte schicke Fehlermeldungen, Vorschläge und Fragen an %1. Jede Nachricht hilf
         <source>%1, %2 of %3.</source>
         <extracomment>The pupil Enter takes, and where it stands in the list: &quot;Ann, 2 of 5.&quot;</extracomment>
         <translation>%1, %2 von %3.</translation>
+    </message>
+    <message>
+        <source>Type to find a pupil. Down and Up move through the pupils found; Enter takes the one highlighted. A name that is no pupil&apos;s is added from the last entry of the list.</source>
+        <translation>Tippen, um einen Schüler zu finden. Pfeil nach unten und oben gehen durch die gefundenen Schüler; Eingabe nimmt den markierten. Ein Name, der noch keinem Schüler gehört, wird mit dem letzten Eintrag der Liste hinzugefügt.</translation>
+    </message>
+    <message>
+        <source>N&amp;o Pupil</source>
+        <translation>&amp;Kein Schüler</translation>
+    </message>
+    <message>
+        <source>Practice goes on, but no answer is kept until a pupil is chosen.</source>
+        <translation>Das Üben geht weiter, aber keine Antwort wird gespeichert, bis ein Schüler gewählt ist.</translation>
+    </message>
+    <message>
+        <source>Add pupil &quot;%1&quot;</source>
+        <extracomment>The list&apos;s last entry, which adds the typed name as a new pupil.</extracomment>
+        <translation>Schüler „%1“ hinzufügen</translation>
+    </message>
+    <message>
+        <source>A name may be up to %1 characters long.</source>
+        <translation>Ein Name darf bis zu %1 Zeichen lang sein.</translation>
+    </message>
+    <message>
+        <source>Characters left: %1.</source>
+        <extracomment>How many more characters the pupil&apos;s name may have, when only a few.</extracomment>
+        <translation>Verbleibende Zeichen: %1.</translation>
+    </message>
+    <message>
+        <source>No characters left: a name may be up to %1 characters long.</source>
+        <translation>Keine Zeichen mehr frei: Ein Name darf bis zu %1 Zeichen lang sein.</translation>
     </message>
 </context>
 <context>

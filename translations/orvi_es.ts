@@ -754,6 +754,11 @@ Envía los errores, sugerencias y preguntas a %1. Cada mensaje nos ayuda a mejor
         <extracomment>In place of the level while the pupil practises their own facts.</extracomment>
         <translation>Mis cálculos</translation>
     </message>
+    <message>
+        <source>Nobody is chosen, so your answers are not kept: Pupil, Choose Pupil.</source>
+        <extracomment>&quot;Pupil&quot; and &quot;Choose Pupil&quot; are the menu and its item, spelt as the menu shows them.</extracomment>
+        <translation>No hay nadie elegido, así que tus respuestas no se guardan: Alumno, Elegir alumno.</translation>
+    </message>
 </context>
 <context>
     <name>PrintPreview</name>
@@ -1502,10 +1507,6 @@ Envía los errores, sugerencias y preguntas a %1. Cada mensaje nos ayuda a mejor
         <translation>Nombre del alumno</translation>
     </message>
     <message>
-        <source>Type to find a pupil. Down and Up move through the pupils found; Enter takes the one highlighted, or adds the typed name as a new pupil.</source>
-        <translation>Escribe para buscar un alumno. Abajo y Arriba recorren los alumnos encontrados; Intro elige el resaltado o añade el nombre escrito como alumno nuevo.</translation>
-    </message>
-    <message>
         <source>&amp;Pupils on this computer:</source>
         <translation>&amp;Alumnos de este ordenador:</translation>
     </message>
@@ -1529,6 +1530,36 @@ Envía los errores, sugerencias y preguntas a %1. Cada mensaje nos ayuda a mejor
         <source>%1, %2 of %3.</source>
         <extracomment>The pupil Enter takes, and where it stands in the list: &quot;Ann, 2 of 5.&quot;</extracomment>
         <translation>%1, %2 de %3.</translation>
+    </message>
+    <message>
+        <source>Type to find a pupil. Down and Up move through the pupils found; Enter takes the one highlighted. A name that is no pupil&apos;s is added from the last entry of the list.</source>
+        <translation>Escribe para buscar un alumno. Abajo y Arriba recorren los alumnos encontrados; Intro elige el resaltado. Un nombre que no es de ningún alumno se añade con la última entrada de la lista.</translation>
+    </message>
+    <message>
+        <source>N&amp;o Pupil</source>
+        <translation>&amp;Sin alumno</translation>
+    </message>
+    <message>
+        <source>Practice goes on, but no answer is kept until a pupil is chosen.</source>
+        <translation>La práctica sigue, pero no se guarda ninguna respuesta hasta que se elija un alumno.</translation>
+    </message>
+    <message>
+        <source>Add pupil &quot;%1&quot;</source>
+        <extracomment>The list&apos;s last entry, which adds the typed name as a new pupil.</extracomment>
+        <translation>Añadir alumno «%1»</translation>
+    </message>
+    <message>
+        <source>A name may be up to %1 characters long.</source>
+        <translation>Un nombre puede tener hasta %1 caracteres.</translation>
+    </message>
+    <message>
+        <source>Characters left: %1.</source>
+        <extracomment>How many more characters the pupil&apos;s name may have, when only a few.</extracomment>
+        <translation>Caracteres restantes: %1.</translation>
+    </message>
+    <message>
+        <source>No characters left: a name may be up to %1 characters long.</source>
+        <translation>No quedan caracteres: un nombre puede tener hasta %1 caracteres.</translation>
     </message>
 </context>
 <context>

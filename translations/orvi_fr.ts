@@ -754,6 +754,11 @@ Envoie les signalements d&apos;erreurs, les suggestions et les questions à %1. 
         <extracomment>In place of the level while the pupil practises their own facts.</extracomment>
         <translation>Mes calculs</translation>
     </message>
+    <message>
+        <source>Nobody is chosen, so your answers are not kept: Pupil, Choose Pupil.</source>
+        <extracomment>&quot;Pupil&quot; and &quot;Choose Pupil&quot; are the menu and its item, spelt as the menu shows them.</extracomment>
+        <translation>Personne n’est choisi, donc tes réponses ne sont pas enregistrées&#x202f;: Élève, Choisir un élève.</translation>
+    </message>
 </context>
 <context>
     <name>PrintPreview</name>
@@ -1502,10 +1507,6 @@ Envoie les signalements d&apos;erreurs, les suggestions et les questions à %1. 
         <translation>Nom de l’élève</translation>
     </message>
     <message>
-        <source>Type to find a pupil. Down and Up move through the pupils found; Enter takes the one highlighted, or adds the typed name as a new pupil.</source>
-        <translation>Tapez pour trouver un élève. Bas et Haut parcourent les élèves trouvés&#xa0;; Entrée prend celui qui est en surbrillance, ou ajoute le nom tapé comme nouvel élève.</translation>
-    </message>
-    <message>
         <source>&amp;Pupils on this computer:</source>
         <translation>É&amp;lèves de cet ordinateur&#xa0;:</translation>
     </message>
@@ -1529,6 +1530,36 @@ Envoie les signalements d&apos;erreurs, les suggestions et les questions à %1. 
         <source>%1, %2 of %3.</source>
         <extracomment>The pupil Enter takes, and where it stands in the list: &quot;Ann, 2 of 5.&quot;</extracomment>
         <translation>%1, %2 sur %3.</translation>
+    </message>
+    <message>
+        <source>Type to find a pupil. Down and Up move through the pupils found; Enter takes the one highlighted. A name that is no pupil&apos;s is added from the last entry of the list.</source>
+        <translation>Tape pour trouver un élève. Bas et Haut parcourent les élèves trouvés&#x202f;; Entrée prend celui qui est en surbrillance. Un nom qui n’est celui d’aucun élève s’ajoute par la dernière entrée de la liste.</translation>
+    </message>
+    <message>
+        <source>N&amp;o Pupil</source>
+        <translation>&amp;Aucun élève</translation>
+    </message>
+    <message>
+        <source>Practice goes on, but no answer is kept until a pupil is chosen.</source>
+        <translation>L’entraînement continue, mais aucune réponse n’est enregistrée tant qu’aucun élève n’est choisi.</translation>
+    </message>
+    <message>
+        <source>Add pupil &quot;%1&quot;</source>
+        <extracomment>The list&apos;s last entry, which adds the typed name as a new pupil.</extracomment>
+        <translation>Ajouter l’élève «&#x202f;%1&#x202f;»</translation>
+    </message>
+    <message>
+        <source>A name may be up to %1 characters long.</source>
+        <translation>Un nom peut compter jusqu’à %1 caractères.</translation>
+    </message>
+    <message>
+        <source>Characters left: %1.</source>
+        <extracomment>How many more characters the pupil&apos;s name may have, when only a few.</extracomment>
+        <translation>Caractères restants&#x202f;: %1.</translation>
+    </message>
+    <message>
+        <source>No characters left: a name may be up to %1 characters long.</source>
+        <translation>Plus aucun caractère&#x202f;: un nom peut compter jusqu’à %1 caractères.</translation>
     </message>
 </context>
 <context>

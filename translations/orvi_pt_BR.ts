@@ -754,6 +754,11 @@ Envie relatos de erros, sugestões e perguntas para %1. Cada mensagem nos ajuda 
         <extracomment>In place of the level while the pupil practises their own facts.</extracomment>
         <translation>Minhas contas</translation>
     </message>
+    <message>
+        <source>Nobody is chosen, so your answers are not kept: Pupil, Choose Pupil.</source>
+        <extracomment>&quot;Pupil&quot; and &quot;Choose Pupil&quot; are the menu and its item, spelt as the menu shows them.</extracomment>
+        <translation>Ninguém foi escolhido, por isso suas respostas não são guardadas: Aluno, Escolher aluno.</translation>
+    </message>
 </context>
 <context>
     <name>PrintPreview</name>
@@ -1502,10 +1507,6 @@ Envie relatos de erros, sugestões e perguntas para %1. Cada mensagem nos ajuda 
         <translation>Nome do aluno</translation>
     </message>
     <message>
-        <source>Type to find a pupil. Down and Up move through the pupils found; Enter takes the one highlighted, or adds the typed name as a new pupil.</source>
-        <translation>Digite para achar um aluno. Para baixo e Para cima percorrem os alunos achados; Enter escolhe o destacado ou adiciona o nome digitado como novo aluno.</translation>
-    </message>
-    <message>
         <source>&amp;Pupils on this computer:</source>
         <translation>&amp;Alunos deste computador:</translation>
     </message>
@@ -1529,6 +1530,36 @@ Envie relatos de erros, sugestões e perguntas para %1. Cada mensagem nos ajuda 
         <source>%1, %2 of %3.</source>
         <extracomment>The pupil Enter takes, and where it stands in the list: &quot;Ann, 2 of 5.&quot;</extracomment>
         <translation>%1, %2 de %3.</translation>
+    </message>
+    <message>
+        <source>Type to find a pupil. Down and Up move through the pupils found; Enter takes the one highlighted. A name that is no pupil&apos;s is added from the last entry of the list.</source>
+        <translation>Digite para achar um aluno. Para baixo e Para cima percorrem os alunos achados; Enter escolhe o destacado. Um nome que não é de nenhum aluno é adicionado pela última entrada da lista.</translation>
+    </message>
+    <message>
+        <source>N&amp;o Pupil</source>
+        <translation>Nen&amp;hum aluno</translation>
+    </message>
+    <message>
+        <source>Practice goes on, but no answer is kept until a pupil is chosen.</source>
+        <translation>A prática continua, mas nenhuma resposta é guardada até que um aluno seja escolhido.</translation>
+    </message>
+    <message>
+        <source>Add pupil &quot;%1&quot;</source>
+        <extracomment>The list&apos;s last entry, which adds the typed name as a new pupil.</extracomment>
+        <translation>Adicionar aluno “%1”</translation>
+    </message>
+    <message>
+        <source>A name may be up to %1 characters long.</source>
+        <translation>Um nome pode ter até %1 caracteres.</translation>
+    </message>
+    <message>
+        <source>Characters left: %1.</source>
+        <extracomment>How many more characters the pupil&apos;s name may have, when only a few.</extracomment>
+        <translation>Caracteres restantes: %1.</translation>
+    </message>
+    <message>
+        <source>No characters left: a name may be up to %1 characters long.</source>
+        <translation>Não restam caracteres: um nome pode ter até %1 caracteres.</translation>
     </message>
 </context>
 <context>
