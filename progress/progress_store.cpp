@@ -247,7 +247,7 @@ std::optional<qint64> ProgressStore::addPupil(const QString &name)
     // Looked for inside the transaction: another program on the same file
     // may be adding the same pupil at this moment.
     const bool added = d->inTransaction(what, [this, &kept, &id, &known]() {
-        if (!d->claimFile() || !d->findPupil(kept, known))
+        if (!d->findPupil(kept, known))
             return false;
         if (known) {
             id = known->id;
@@ -275,7 +275,7 @@ bool ProgressStore::renamePupil(qint64 pupilId, const QString &name)
     //: Begins "%1 could not be kept in %2": %1 is a pupil's new name.
     const QString what = ProgressStore::tr("The new name %1").arg(kept);
     const bool renamed = d->inTransaction(what, [&]() {
-        if (!d->claimFile() || !d->findPupil(kept, other, pupilId))
+        if (!d->findPupil(kept, other, pupilId))
             return false;
         if (other)
             return true;

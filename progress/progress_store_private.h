@@ -245,12 +245,15 @@ struct ProgressStore::Private
     }
     // The pupil a pending answer belongs to in this file: the same id under
     // the same name, or else the pupil of that name; none when they are gone.
-    std::optional<qint64> pupilOf(const PendingAnswer &answer) const
+    std::optional<qint64> pupilOf(const PendingAnswer &answer)
     {
         const QString named = pupilName(answer.pupilId);
         if (!named.isEmpty() && (named == answer.pupilName || answer.pupilName.isEmpty()))
             return answer.pupilId;
-        return answer.pupilName.isEmpty() ? std::nullopt : pupilNamed(answer.pupilName);
+        std::optional<Pupil> found;
+        if (answer.pupilName.isEmpty() || !findPupil(answer.pupilName, found) || !found)
+            return std::nullopt;
+        return found->id;
     }
     // Writes the answers in order in one transaction; those of pupils no
     // longer in the file go with them.
@@ -433,12 +436,6 @@ struct ProgressStore::Private
         }
         return true;
     }
-    // The first statement of a transaction that reads before it writes. A
-    // transaction begun plainly takes the file for writing at its first
-    // write, and fails there when another program wrote after its first
-    // read; writing first, it waits for that program and then reads what it
-    // wrote. It changes nothing.
-    bool claimFile() { return exec(u"UPDATE pupil SET name = name WHERE 0"_s); }
     // The middle time of the pupil's `answers` answers, of one operation or
     // of all: read off the index by speed, the one or two in the middle only.
     std::optional<qint64> median(qint64 pupilId, std::optional<int> operation, int answers) const
