@@ -1,4 +1,5 @@
 #include "progress/progress_store.h"
+#include "progress/export_fields.h"
 #include "progress/progress_store_private.h"
 #include "progress/progress_words.h"
 #include "rules/level_range.h"
@@ -19,7 +20,7 @@ QString modeWord(tutor::AnswerMode mode)
 {
     switch (mode) {
     case tutor::AnswerMode::Practice:
-        //: Where an answer was given, in the export's "mode" column.
+        //: Where an answer was given, in the export's "Activity" column.
         return ProgressStore::tr("practice", "export");
     case tutor::AnswerMode::MissingNumber:
         //: Where an answer was given: the missing-number game.
@@ -47,26 +48,6 @@ QString levelWord(tutor::Level level)
     return name.isEmpty() ? QString::number(tutor::code(level)) : name;
 }
 
-// One CSV field: quoted when it holds a comma, a quote or a line break,
-// with its quotes doubled.
-void appendField(QByteArray &line, const QString &text)
-{
-    const QByteArray bytes = text.toUtf8();
-    const bool quote = bytes.contains(',') || bytes.contains('"') || bytes.contains('\r')
-        || bytes.contains('\n');
-    if (!quote) {
-        line += bytes;
-        return;
-    }
-    line += '"';
-    for (const char byte : bytes) {
-        if (byte == '"')
-            line += '"';
-        line += byte;
-    }
-    line += '"';
-}
-
 QByteArray numberText(double value)
 {
     // Whole numbers, nearly all of them, the quick way.
@@ -86,9 +67,7 @@ public:
     {
         auto found = m_made.constFind(code);
         if (found == m_made.constEnd()) {
-            QByteArray field;
-            appendField(field, m_word(code));
-            found = m_made.insert(code, field);
+            found = m_made.insert(code, csvField(m_word(code)));
         }
         return *found;
     }
@@ -104,35 +83,39 @@ bool ProgressStore::exportCsv(
     QIODevice &out, const std::function<bool(qint64 done, qint64 total)> &step) const
 {
     // Nothing reads the file back: it is for a teacher's spreadsheet, so its
-    // headings are in the language spoken, the figures in the file's one
-    // fixed form.
+    // headings are in the teacher's words and language, its figures in the
+    // file's one fixed form.
     const QStringList headings {
-        //: Heading of the export's column of pupils' names; one word, no blanks is best.
-        tr("pupil", "export column"),
-        //: Heading of the column of when each answer was given (a UTC time).
-        tr("answered_at", "export column"),
-        //: Heading of the column of where each answer was given: practice, a game.
-        tr("mode", "export column"),
-        tr("level", "export column"),
-        tr("operation", "export column"),
+        //: Heading of the export's column of pupils' names.
+        tr("Pupil", "export column"),
+        //: Heading of the column of when each answer was given: the local date and time with
+        //: its offset from UTC, as in 2026-12-09T09:30:05.250+01:00.
+        tr("Date and time", "export column"),
+        //: Heading of the column of where each answer was given: in practice or in which game.
+        tr("Activity", "export column"),
+        //: Heading of the column of the level: Warm Up, Beginner...
+        tr("Level", "export column"),
+        //: Heading of the column of the operation: addition, subtraction...
+        tr("Operation", "export column"),
         //: Heading of the column of a sum's first number.
-        tr("first", "export column"),
+        tr("First number", "export column"),
         //: Heading of the column of a sum's second number.
-        tr("second", "export column"),
-        //: Heading of the column of what the pupil typed.
-        tr("typed", "export column"),
-        //: Heading of the column of the right answer.
-        tr("expected", "export column"),
-        //: Heading of the column of 1 for a right answer, 0 for a wrong one.
-        tr("correct", "export column"),
-        //: Heading of the column of the time taken, in milliseconds.
-        tr("millis", "export column"),
+        tr("Second number", "export column"),
+        //: Heading of the column of what the pupil typed, exactly as typed.
+        tr("Answer given", "export column"),
+        //: Heading of the column of the right answer to the sum.
+        tr("Right answer", "export column"),
+        //: Heading of the column that holds 1 for a right answer and 0 for a wrong one;
+        //: keep the 1 and the 0, they are what the column holds.
+        tr("Right (1 = yes, 0 = no)", "export column"),
+        //: Heading of the column of the time each answer took, in seconds with decimals.
+        tr("Seconds taken", "export column"),
     };
-    QByteArray buffer;
-    for (const QString &heading : headings) {
-        if (!buffer.isEmpty())
+    QByteArray buffer(ByteOrderMark);
+    for (qsizetype column = 0; column < headings.size(); ++column) {
+        if (column > 0)
             buffer += ',';
-        appendField(buffer, heading);
+        appendCsvField(buffer, headings.at(column).toUtf8());
     }
     buffer += "\r\n";
     const qint64 total = attemptCount();
@@ -147,21 +130,23 @@ bool ProgressStore::exportCsv(
     Words modes([](int code) { return modeWord(tutor::AnswerMode(code)); });
     Words levels([](int code) { return levelWord(tutor::Level(code)); });
     Words operations([](int code) { return operationWord(tutor::Operation(code)); });
+    LocalTimes localTimes;
     if (d->isOpen) {
         QSqlQuery query(d->db());
         query.setForwardOnly(true);
         query.prepare(u"SELECT %1 FROM attempt WHERE pupil_id = ? ORDER BY answered_at, id"_s.arg(
             QLatin1String(AttemptColumns)));
         for (const Pupil &pupil : pupils()) {
-            QByteArray name;
-            appendField(name, pupil.name);
+            const QByteArray name = csvField(pupil.name);
             query.bindValue(0, pupil.id);
             if (!query.exec())
                 return false;
             while (query.next()) {
                 buffer += name;
                 buffer += ',';
-                buffer += query.value(0).toString().toLatin1();
+                const QDateTime answeredAt = timeFromText(query.value(0).toString());
+                if (answeredAt.isValid())
+                    localTimes.append(buffer, answeredAt.toMSecsSinceEpoch());
                 buffer += ',';
                 buffer += modes(query.value(1).toInt());
                 buffer += ',';
@@ -169,17 +154,17 @@ bool ProgressStore::exportCsv(
                 buffer += ',';
                 buffer += operations(query.value(3).toInt());
                 buffer += ',';
-                buffer += numberText(query.value(4).toDouble());
+                appendCsvField(buffer, numberText(query.value(4).toDouble()));
                 buffer += ',';
-                buffer += numberText(query.value(5).toDouble());
+                appendCsvField(buffer, numberText(query.value(5).toDouble()));
                 buffer += ',';
-                appendField(buffer, query.value(6).toString());
+                appendCsvField(buffer, query.value(6).toString().toUtf8());
                 buffer += ',';
-                appendField(buffer, query.value(7).toString());
+                appendCsvField(buffer, query.value(7).toString().toUtf8());
                 buffer += ',';
                 buffer += query.value(8).toInt() != 0 ? '1' : '0';
                 buffer += ',';
-                buffer += QByteArray::number(query.value(9).toLongLong());
+                appendCsvField(buffer, csvSeconds(query.value(9).toLongLong()));
                 buffer += "\r\n";
                 ++done;
                 if (done % 4096 == 0) {

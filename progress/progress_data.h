@@ -14,6 +14,10 @@
 
 // What the progress screens show, worked out from the kept answers. Plain
 // values, so the screens can be shown and tested without a database.
+//
+// Every count takes every answer, in practice and in the games alike: a
+// pupil's answers of one day or one operation are the same number on My
+// Progress, in its report, on the class overview and in the export.
 namespace progress {
 
 // Answers in some span of time: how many, how many right, and the median
@@ -35,7 +39,7 @@ struct OperationProgress
     Tally lastMonth;
 };
 
-// One day of practice (practice mode only), for the charts.
+// One day's answers, for the charts.
 struct DayProgress
 {
     QDate day; // local calendar day

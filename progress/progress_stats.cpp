@@ -95,7 +95,7 @@ PupilProgress pupilProgress(
     std::array<TallyBuilder, 4> todays;
     std::array<TallyBuilder, 4> weeks;
     std::array<TallyBuilder, 4> months;
-    std::array<TallyBuilder, Days> practiceDays;
+    std::array<TallyBuilder, Days> days;
     // The latest answer to each fact and when it was given.
     struct Latest
     {
@@ -126,8 +126,7 @@ PupilProgress pupilProgress(
             weeks[size_t(operation)].add(attempt.correct, attempt.millis);
         if (day == Days - 1)
             todays[size_t(operation)].add(attempt.correct, attempt.millis);
-        if (attempt.mode == tutor::AnswerMode::Practice)
-            practiceDays[size_t(day)].add(attempt.correct, attempt.millis);
+        days[size_t(day)].add(attempt.correct, attempt.millis);
     }
 
     PupilProgress result;
@@ -145,7 +144,7 @@ PupilProgress pupilProgress(
         result.facts.append(grid);
     }
     for (int day = 0; day < Days; ++day)
-        result.days.append({ firstDay.addDays(day), practiceDays[size_t(day)].tally() });
+        result.days.append({ firstDay.addDays(day), days[size_t(day)].tally() });
     return result;
 }
 

