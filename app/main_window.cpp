@@ -115,6 +115,10 @@ MainWindow::MainWindow(const QString &applicationFolder, QWidget *parent)
         &MainWindow::showPupilInTitle);
     connect(m_progressActions, &progress::ProgressActions::currentPupilChanged, this,
         &MainWindow::followPupil);
+    connect(m_progressActions, &progress::ProgressActions::pupilDeleted, &m_session,
+        &TutorSession::forgetPupil);
+    connect(m_progressActions, &progress::ProgressActions::progressLeftEmpty, this,
+        &MainWindow::mnuFileWork_Click);
 
     m_myFacts = new progress::MyFacts(m_pupil, m_session, this);
     connect(m_myFacts, &progress::MyFacts::switched, this, &MainWindow::showMyFacts);
@@ -610,11 +614,18 @@ void MainWindow::choosePupil(const QString &name)
     followPupil();
 }
 
+// Each pupil has a session of their own in this run; nobody chosen is the
+// run without a pupil.
 void MainWindow::followPupil()
 {
+    if (m_session.pupilId() != m_pupil.id()) {
+        m_fraGame3->endRunningTrial();
+        m_session.switchPupil(m_pupil.id());
+    }
     m_menu.mnuOptMyFacts->setEnabled(m_pupil.isChosen());
     m_fraWorksheet->setMyFactsAvailable(m_pupil.isChosen());
     m_myFacts->followPupil();
+    m_progressActions->followPupil();
 }
 
 void MainWindow::mnuOptMyFacts_Click()

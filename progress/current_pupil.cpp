@@ -170,4 +170,10 @@ bool CurrentPupil::remove(qint64 pupilId)
     return true;
 }
 
+void CurrentPupil::chooseNobody()
+{
+    m_id.reset();
+    m_name.clear();
+}
+
 } // namespace progress

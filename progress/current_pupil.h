@@ -42,6 +42,8 @@ public:
     // Makes the pupil of this name current, adding them when new; false,
     // with the reason told, when they can be neither found nor added.
     bool choose(const QString &name);
+    // Nobody practises from now on; answers are no longer kept.
+    void chooseNobody();
     bool isChosen() const { return m_id.has_value(); }
     std::optional<qint64> id() const { return m_id; }
     QString name() const { return m_name; }
