@@ -734,24 +734,19 @@ void TutorSessionTest::worksheetIsReadyOnceBothListsArePicked()
 
 void TutorSessionTest::eachPupilHasASessionOfTheirOwn_data()
 {
-    // Pupils by id (Zoe 1, Tom 2, "none"), answers ("right", "wrong" in
-    // practice, "number", "operation", "trial" right in a game) and "forget 1".
+    // Pupils by id (Zoe 1, Tom 2, "none"), practice answers ("+" right, "-"
+    // wrong, each logged, "t" right in the Time Trial) and "forget 1".
     QTest::addColumn<QString>("steps");
-    // The current session: practice right, wrong, log rows, the games' rights.
-    QTest::addColumn<QList<int>>("counts");
+    QTest::addColumn<QList<int>>("counts"); // right, wrong, log rows, trial score
 
-    QTest::newRow("Zoe's answers are not Tom's")
-        << u"1 right right wrong number operation trial 2"_s << QList<int> { 0, 0, 0, 0, 0, 0 };
-    QTest::newRow("Tom answers on his own")
-        << u"1 right 2 wrong wrong trial"_s << QList<int> { 0, 2, 2, 0, 0, 1 };
-    QTest::newRow("back to Zoe as she left it")
-        << u"1 right wrong number operation trial 2 right 1"_s << QList<int> { 1, 1, 2, 1, 1, 1 };
+    QTest::newRow("Zoe's answers are not Tom's") << u"1 + + - t 2"_s << QList<int> { 0, 0, 0, 0 };
+    QTest::newRow("Tom answers on his own") << u"1 + 2 - - t"_s << QList<int> { 0, 2, 2, 1 };
+    QTest::newRow("back to Zoe as she left it") << u"1 + - t 2 + 1"_s << QList<int> { 1, 1, 2, 1 };
     QTest::newRow("the run without a pupil comes back")
-        << u"right wrong 1 right right none"_s << QList<int> { 1, 1, 2, 0, 0, 0 };
-    QTest::newRow("choosing Zoe again changes nothing")
-        << u"1 right 1"_s << QList<int> { 1, 0, 1, 0, 0, 0 };
+        << u"+ - 1 + + none"_s << QList<int> { 1, 1, 2, 0 };
+    QTest::newRow("choosing Zoe again changes nothing") << u"1 + 1"_s << QList<int> { 1, 0, 1, 0 };
     QTest::newRow("a deleted pupil's id starts afresh")
-        << u"1 right 2 forget 1 1"_s << QList<int> { 0, 0, 0, 0, 0, 0 };
+        << u"1 + 2 forget 1 1"_s << QList<int> { 0, 0, 0, 0 };
 }
 
 void TutorSessionTest::eachPupilHasASessionOfTheirOwn()
@@ -762,48 +757,25 @@ void TutorSessionTest::eachPupilHasASessionOfTheirOwn()
     const QStringList words = steps.split(u' ');
     for (qsizetype at = 0; at < words.size(); ++at) {
         const QString &word = words.at(at);
-        if (word == u"right" || word == u"wrong") {
-            restore(*session, [](TutorState &state) {
-                state.Operand1 = 3;
-                state.Operand2 = 4;
-            });
-            const QString typed = word == u"right" ? u"7"_s : u"8"_s;
+        if (word == u"forget") {
+            session->forgetPupil(words.at(++at).toLongLong());
+        } else if (word == u"t") {
+            restore(*session, [](TutorState &state) { state.TimeTrialFirst = 0; });
+            session->answerTimeTrial(QString::number(session->state().TimeTrialSecond));
+        } else if (word == u"+" || word == u"-") {
+            const float sum = session->state().Operand1 + session->state().Operand2;
+            const QString typed = QString::number(word == u"+" ? sum : sum + 1);
             session->answerPracticeProblem(typed);
             session->logPracticeProblem(typed);
-        } else if (word == u"number") {
-            restore(*session, [](TutorState &state) {
-                state.MissingNumberTop = 3;
-                state.MissingNumberBottom = 7;
-            });
-            session->answerMissingNumber(u"4");
-        } else if (word == u"operation") {
-            restore(*session, [](TutorState &state) {
-                state.MissingOperationFirst = 9;
-                state.MissingOperationSecond = 4;
-                state.MissingOperationResult = 5;
-                state.MissingOperationCode = 2;
-            });
-            session->answerMissingOperation(Operation::Subtraction);
-        } else if (word == u"trial") {
-            restore(*session, [](TutorState &state) {
-                state.TimeTrialFirst = 6;
-                state.TimeTrialSecond = 2;
-            });
-            session->answerTimeTrial(u"8");
-        } else if (word == u"forget") {
-            session->forgetPupil(words.at(++at).toLongLong());
         } else {
             session->switchPupil(
                 word == u"none" ? std::nullopt : std::optional<qint64>(word.toLongLong()));
         }
     }
-
     const TutorState &state = session->state();
     QCOMPARE(QList<int>({ state.CorrectCount, state.IncorrectCount, session->log().size(),
-                 state.MissingNumberCorrectCount, state.MissingOperationCorrectCount,
                  state.TimeTrialScore }),
         counts);
-    QCOMPARE(state.MissingNumberIncorrectCount + state.MissingOperationIncorrectCount, 0);
 }
 
 QTEST_GUILESS_MAIN(TutorSessionTest)
