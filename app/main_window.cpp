@@ -115,7 +115,11 @@ MainWindow::MainWindow(const QString &applicationFolder, QWidget *parent)
         &MainWindow::showPupilInTitle);
     connect(m_progressActions, &progress::ProgressActions::currentPupilChanged, this,
         &MainWindow::followPupil);
-    connect(m_progressActions, &progress::ProgressActions::pupilRemoved, this,
+    connect(m_progressActions, &progress::ProgressActions::pupilDeleted, &m_session,
+        &TutorSession::forgetPupil);
+    connect(m_progressActions, &progress::ProgressActions::progressLeftEmpty, this,
+        &MainWindow::mnuFileWork_Click);
+    connect(m_progressActions, &progress::ProgressActions::pupilDeleted, this,
         &MainWindow::showWhetherAnswersAreKept);
 
     m_myFacts = new progress::MyFacts(m_pupil, m_session, this);
@@ -634,12 +638,19 @@ void MainWindow::showWhetherAnswersAreKept()
     m_fraMain->setNobodyChosenShown(!m_pupil.isChosen() && m_pupil.anyPupilKept());
 }
 
+// Each pupil has a session of their own in this run; nobody chosen is the
+// run without a pupil.
 void MainWindow::followPupil()
 {
     showWhetherAnswersAreKept();
+    if (m_session.pupilId() != m_pupil.id()) {
+        m_fraGame3->endRunningTrial();
+        m_session.switchPupil(m_pupil.id());
+    }
     m_menu.mnuOptMyFacts->setEnabled(m_pupil.isChosen());
     m_fraWorksheet->setMyFactsAvailable(m_pupil.isChosen());
     m_myFacts->followPupil();
+    m_progressActions->followPupil();
 }
 
 void MainWindow::mnuOptMyFacts_Click()

@@ -221,6 +221,22 @@ void TimeTrialScreen::selectThirtySeconds()
     m_opt30secs->setChecked(true);
 }
 
+void TimeTrialScreen::endRunningTrial()
+{
+    if (!m_timer3->isActive())
+        return;
+    leave();
+    showIdleClock();
+    showOnlyButton(m_cmdStartGame3);
+    m_txtAnswerGame3->setEnabled(false);
+    controls::setBackground(m_txtAnswerGame3, lightThreeDColour());
+    controls::emptyBox(m_txtAnswerGame3);
+    m_opt30secs->setEnabled(true);
+    m_opt60secs->setEnabled(true);
+    m_session.resetTimeTrialScore();
+    emit menusLocked(false);
+}
+
 void TimeTrialScreen::enter()
 {
     m_fraGame3Results->hide();

@@ -29,6 +29,10 @@ public:
     void leave() override;
 
     void selectThirtySeconds();
+    // A trial still running ends as leaving the screen ends it, without
+    // results or score: the game waits for a start again, the menus come
+    // back, and the level and operation stay. Nothing when none runs.
+    void endRunningTrial();
 
 signals:
     // While a trial runs or its results show, no menu can be opened.

@@ -13,6 +13,7 @@
 #include <QLineEdit>
 #include <QMessageBox>
 #include <QPushButton>
+#include <QScrollBar>
 #include <QSignalBlocker>
 #include <QSpinBox>
 #include <QTableView>
@@ -168,6 +169,8 @@ void ClassScreen::showClass(const QList<progress::PupilTotals> &pupils)
 {
     const std::optional<progress::PupilTotals> current = currentPupil();
     const int column = qMax(0, m_table->currentIndex().column());
+    const QPoint scrolled(
+        m_table->horizontalScrollBar()->value(), m_table->verticalScrollBar()->value());
     const bool hadNeedsTeaching = m_model->isNeedsTeachingShown();
     m_model->setPupils(pupils);
     if (m_model->isNeedsTeachingShown() != hadNeedsTeaching) {
@@ -189,6 +192,11 @@ void ClassScreen::showClass(const QList<progress::PupilTotals> &pupils)
     if (m_model->isNeedsTeachingShown())
         m_table->setColumnWidth(ClassModel::NeedsTeaching, NeedsTeachingWidth);
     textfit::widenToHeadings(m_table->horizontalHeader());
+    // Filled anew, the table stays where it was scrolled, as long as the
+    // pupil chosen is still in sight.
+    m_table->horizontalScrollBar()->setValue(scrolled.x());
+    m_table->verticalScrollBar()->setValue(scrolled.y());
+    m_table->scrollTo(m_table->currentIndex());
     updateButtons();
 }
 

@@ -9,8 +9,10 @@
 #include "progress/progress_screen.h"
 
 #include <QDir>
+#include <QEvent>
 #include <QFileInfo>
 #include <QProgressDialog>
+#include <QTimer>
 #include <QWidget>
 
 namespace progress {
@@ -32,6 +34,14 @@ ProgressActions::ProgressActions(CurrentPupil &pupil, ProgressScreen *progressSc
     connect(m_classScreen, &ClassScreen::deleteRequested, this, &ProgressActions::remove);
     connect(
         m_classScreen, &ClassScreen::quickSecondsChanged, this, &ProgressActions::keepQuickSeconds);
+
+    m_watch = new QTimer(this);
+    m_watch->setObjectName(QStringLiteral("tmrProgressWatch"));
+    m_watch->setInterval(1000);
+    connect(m_watch, &QTimer::timeout, this, &ProgressActions::tmrProgressWatch_Timer);
+    // The file is watched only while a screen shows what it holds.
+    m_progressScreen->installEventFilter(this);
+    m_classScreen->installEventFilter(this);
 }
 
 void ProgressActions::setClock(std::function<QDateTime()> clock)
@@ -59,11 +69,17 @@ bool ProgressActions::fillProgress()
     }
     if (!m_pupil.openOrTellWhyNot())
         return false;
+    showProgressNow();
+    return true;
+}
+
+void ProgressActions::showProgressNow()
+{
+    m_filledAt = m_pupil.store().changeStamp();
     PupilProgress shown = m_pupil.store().progress(*m_pupil.id(), m_clock());
     shown.name = m_pupil.name();
     m_shownPupilId = *m_pupil.id();
     m_progressScreen->showProgress(shown);
-    return true;
 }
 
 bool ProgressActions::fillClass()
@@ -76,9 +92,52 @@ bool ProgressActions::fillClass()
     }
     if (!m_pupil.openOrTellWhyNot())
         return false;
+    showClassNow();
+    return true;
+}
+
+void ProgressActions::showClassNow()
+{
+    m_filledAt = m_pupil.store().changeStamp();
     m_classScreen->showClass(m_pupil.store().classOverview());
     m_classScreen->showQuickSeconds(m_pupil.store().quickSeconds());
-    return true;
+}
+
+void ProgressActions::followPupil()
+{
+    if (!m_classScreen->isHidden())
+        showClassNow();
+    if (m_progressScreen->isHidden())
+        return;
+    if (m_pupil.isChosen()) {
+        showProgressNow();
+        return;
+    }
+    tellNoPupil(m_window);
+    emit progressLeftEmpty();
+}
+
+void ProgressActions::tmrProgressWatch_Timer()
+{
+    const bool classShown = !m_classScreen->isHidden();
+    const bool progressShown = !m_progressScreen->isHidden() && m_pupil.isChosen();
+    if ((!classShown && !progressShown) || m_pupil.store().changeStamp() == m_filledAt)
+        return;
+    if (classShown)
+        showClassNow();
+    if (progressShown)
+        showProgressNow();
+}
+
+bool ProgressActions::eventFilter(QObject *watched, QEvent *event)
+{
+    if (event->type() == QEvent::ShowToParent || event->type() == QEvent::HideToParent) {
+        if (m_progressScreen->isHidden() && m_classScreen->isHidden())
+            m_watch->stop();
+        else if (!m_watch->isActive())
+            m_watch->start();
+    }
+    return QObject::eventFilter(watched, event);
 }
 
 QString ProgressActions::reportPath(qint64 pupilId, const QString &name) const
@@ -180,11 +239,11 @@ void ProgressActions::rename(qint64 pupilId, const QString &name)
 void ProgressActions::remove(qint64 pupilId)
 {
     const bool wasCurrent = m_pupil.id() == pupilId;
-    if (m_pupil.remove(pupilId)) {
-        if (wasCurrent)
-            emit currentPupilChanged();
-        emit pupilRemoved();
-    }
+    const bool removed = m_pupil.remove(pupilId);
+    if (removed && wasCurrent)
+        emit currentPupilChanged();
+    if (removed)
+        emit pupilDeleted(pupilId);
     fillClass();
 }
 

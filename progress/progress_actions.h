@@ -6,9 +6,12 @@
 #include <QtGlobal>
 
 #include <functional>
+#include <optional>
+#include <utility>
 
 class ClassScreen;
 class ProgressScreen;
+class QTimer;
 class QWidget;
 
 namespace progress {
@@ -16,8 +19,9 @@ namespace progress {
 class CurrentPupil;
 
 // What the two progress screens ask of the kept answers: they are filled
-// from the progress file when shown, and the report, the export, renaming
-// and deleting a pupil are carried out here, each told to the user.
+// from the progress file when shown, and filled again while shown when the
+// pupil or the file changes; the report, the export, renaming and deleting
+// a pupil are carried out here, each told to the user.
 class ProgressActions : public QObject
 {
     Q_OBJECT
@@ -33,18 +37,36 @@ public:
     // which has been told.
     bool fillProgress();
     bool fillClass();
+    // The current pupil changed: a progress screen shown is filled for the
+    // new one. My Progress with nobody chosen says so and gives up its place.
+    void followPupil();
 
     // Where the progress report of the pupil, and the export, are written.
     QString reportPath(qint64 pupilId, const QString &name) const;
     QString exportPath() const;
 
+public slots:
+    // Looks about once a second, while a progress screen shows, whether the
+    // progress file changed, here or in another copy of the program, and
+    // fills the screen again only when it did.
+    void tmrProgressWatch_Timer();
+
 signals:
     // The current pupil was renamed or deleted.
     void currentPupilChanged();
-    // A pupil was deleted from the file, the current one or another.
-    void pupilRemoved();
+    // After the current pupil's news, if any: the pupil is gone from the file.
+    void pupilDeleted(qint64 pupilId);
+    // My Progress was shown while nobody became the pupil; it has nothing to
+    // show any more.
+    void progressLeftEmpty();
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
+    // Fill a screen from the file, which is open; no questions asked.
+    void showProgressNow();
+    void showClassNow();
     void printProgress();
     void exportCsv();
     void rename(qint64 pupilId, const QString &name);
@@ -58,6 +80,9 @@ private:
     QWidget *m_window = nullptr;
     std::function<QDateTime()> m_clock;
     qint64 m_shownPupilId = 0; // whose progress the screen shows
+    QTimer *m_watch = nullptr;
+    // How the file stood when a screen was last filled.
+    std::optional<std::pair<qint64, qint64>> m_filledAt;
 };
 
 } // namespace progress

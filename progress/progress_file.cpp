@@ -260,4 +260,15 @@ bool ProgressFile::backUp(const QDateTime &now)
     return made;
 }
 
+std::optional<std::pair<qint64, qint64>> ProgressFile::changeMarks() const
+{
+    QSqlQuery query(database());
+    if (!query.exec(u"PRAGMA data_version"_s) || !query.next())
+        return std::nullopt;
+    const qint64 others = query.value(0).toLongLong();
+    if (!query.exec(u"SELECT total_changes()"_s) || !query.next())
+        return std::nullopt;
+    return std::pair { others, query.value(0).toLongLong() };
+}
+
 } // namespace progress

@@ -7,6 +7,9 @@
 #include <QString>
 #include <QStringList>
 
+#include <optional>
+#include <utility>
+
 namespace progress {
 
 // Everything about the progress file that only SQLite understands: the
@@ -63,6 +66,11 @@ public:
     // Of the names in a backup folder, the copies to remove: dailies past
     // the 7 latest, weeklies past the 4 latest and unfinished copies.
     static QStringList backupsToRemove(const QString &path, const QStringList &names);
+
+    // Two counts that between them change with every commit to the file:
+    // the commits of other connections, and the rows this connection has
+    // changed. None when they cannot be read.
+    std::optional<std::pair<qint64, qint64>> changeMarks() const;
 
 private:
     bool exec(const QString &statement);

@@ -155,11 +155,7 @@ void ProgressScreen::retranslate()
     m_boxesKey->setText(tr("Rows and columns: a fact's two parts"));
     //: Writes the progress report as a web page and opens it.
     m_print->setText(tr("&Print Progress"));
-    // The table is filled anew: the cell the pupil stood on stays current.
-    const QModelIndex current = m_table->currentIndex();
     showProgress(m_progress);
-    if (current.isValid() && current.row() < m_tableModel->rowCount())
-        m_table->setCurrentIndex(m_tableModel->index(current.row(), current.column()));
 }
 
 QColor ProgressScreen::factColour(progress::FactState state)
@@ -198,6 +194,8 @@ void ProgressScreen::showProgress(const progress::PupilProgress &progress)
     m_title->setAccessibleName(m_title->text());
 
     const QStringList spans { tr("Today"), tr("Last 7 days"), tr("Last 30 days") };
+    // The table is filled anew: the cell the pupil stood on stays current.
+    const QModelIndex current = m_table->currentIndex();
     m_tableModel->setRowCount(0);
     QStringList sentences;
     for (const progress::OperationProgress &operation : progress.operations) {
@@ -221,7 +219,9 @@ void ProgressScreen::showProgress(const progress::PupilProgress &progress)
         sentences << progress::weekSentence(operation);
     }
     m_table->setAccessibleDescription(sentences.join(u' '));
-    if (m_tableModel->rowCount() > 0 && !m_table->currentIndex().isValid())
+    if (current.isValid() && current.row() < m_tableModel->rowCount())
+        m_table->setCurrentIndex(m_tableModel->index(current.row(), current.column()));
+    else if (m_tableModel->rowCount() > 0)
         m_table->setCurrentIndex(m_tableModel->index(0, 0));
 
     QList<std::optional<double>> shares;

@@ -488,4 +488,11 @@ bool ProgressStore::setQuickSeconds(int seconds)
     });
 }
 
+std::optional<std::pair<qint64, qint64>> ProgressStore::changeStamp() const
+{
+    if (!d->isOpen)
+        return std::nullopt;
+    return d->file.changeMarks();
+}
+
 } // namespace progress

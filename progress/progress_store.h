@@ -13,6 +13,7 @@
 #include <functional>
 #include <memory>
 #include <optional>
+#include <utility>
 
 class QIODevice;
 
@@ -140,6 +141,11 @@ public:
     bool integrityOk() const;
     // The version of the file's tables this program writes.
     static int schemaVersion();
+
+    // Changes whenever a pupil, an answer or a setting is committed to the
+    // file, by this store or by another program: cheap enough to ask about
+    // once a second. None while no file is open.
+    std::optional<std::pair<qint64, qint64>> changeStamp() const;
 
 private:
     struct Private;

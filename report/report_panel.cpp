@@ -165,6 +165,10 @@ ReportPanel::ReportPanel(SessionLog &log, const QString &reportsFolder, QWidget 
     m_txtNameReport
         = controls::textBox(this, QStringLiteral("txtNameReport"), 0, twips(4200, 3120, 1335, 375));
     m_txtNameReport->installEventFilter(this);
+    // The log, then these three: the order Tab takes round the panel, as
+    // focusNextPrevChild() keeps it.
+    setTabOrder(m_txtNameReport, m_cmdPrintReport);
+    setTabOrder(m_cmdPrintReport, m_cmdClearReport);
 
     connect(&m_log, &SessionLog::appended, this, &ReportPanel::followAppend);
     connect(&m_log, &SessionLog::cleared, m_logFull, &QWidget::hide);
@@ -427,6 +431,32 @@ void ReportPanel::updateCoverage()
     for (const QWidget *screen : std::as_const(m_coveringScreens))
         covered = covered || !screen->isHidden();
     setEnabled(!covered);
+}
+
+// Tab goes round the panel's own controls and never on to the practice
+// screen beside it, where an Enter would answer: the pupil goes back there
+// with a click, or with Hide Report. From there, Tab comes in at the log.
+bool ReportPanel::focusNextPrevChild(bool next)
+{
+    const QList<QWidget *> round { m_txtNameReport, m_cmdPrintReport, m_cmdClearReport,
+        m_columns.first() };
+    const QWidget *focused = QApplication::focusWidget();
+    qsizetype at = -1;
+    for (qsizetype i = 0; i < round.size(); ++i) {
+        if (focused == round.at(i) || round.at(i)->isAncestorOf(focused))
+            at = i;
+    }
+    if (at < 0)
+        return Screen::focusNextPrevChild(next);
+    for (qsizetype step = 1; step < round.size(); ++step) {
+        QWidget *candidate = round.at((at + (next ? step : round.size() - step)) % round.size());
+        if (candidate->isVisibleTo(this) && candidate->isEnabled()
+            && (candidate->focusPolicy() & Qt::TabFocus)) {
+            candidate->setFocus(next ? Qt::TabFocusReason : Qt::BacktabFocusReason);
+            return true;
+        }
+    }
+    return true;
 }
 
 bool ReportPanel::eventFilter(QObject *watched, QEvent *event)

@@ -407,3 +407,37 @@ bool TutorSession::addWorksheetProblem(const tutor::WorksheetProblem &problem)
     m_worksheet.append(problem);
     return true;
 }
+
+void TutorSession::switchPupil(std::optional<qint64> pupilId)
+{
+    if (pupilId == m_pupilId)
+        return;
+    m_pupilsAway[m_pupilId] = { practiceScore(), missingNumberScore(), missingOperationScore(),
+        m_state.TimeTrialScore, m_log.answers() };
+    PupilPart back;
+    if (const auto away = m_pupilsAway.find(pupilId); away != m_pupilsAway.end()) {
+        back = std::move(away->second);
+        m_pupilsAway.erase(away);
+    }
+    m_pupilId = pupilId;
+    m_state.CorrectCount = back.practice.right;
+    m_state.IncorrectCount = back.practice.wrong;
+    m_state.MissingNumberCorrectCount = back.missingNumber.right;
+    m_state.MissingNumberIncorrectCount = back.missingNumber.wrong;
+    m_state.MissingOperationCorrectCount = back.missingOperation.right;
+    m_state.MissingOperationIncorrectCount = back.missingOperation.wrong;
+    m_state.TimeTrialScore = back.timeTrialScore;
+    emit practiceScoreChanged(m_state.CorrectCount, m_state.IncorrectCount);
+    emit missingNumberScoreChanged(
+        m_state.MissingNumberCorrectCount, m_state.MissingNumberIncorrectCount);
+    emit missingOperationScoreChanged(
+        m_state.MissingOperationCorrectCount, m_state.MissingOperationIncorrectCount);
+    emit timeTrialScoreChanged(m_state.TimeTrialScore);
+    m_log.clear();
+    m_log.append(back.answers);
+}
+
+void TutorSession::forgetPupil(qint64 pupilId)
+{
+    m_pupilsAway.erase(pupilId);
+}

@@ -8,10 +8,12 @@
 #include "session/worksheet_draft.h"
 
 #include <QDateTime>
+#include <QList>
 #include <QObject>
 #include <QStringView>
 
 #include <functional>
+#include <map>
 #include <optional>
 
 // Tests reach the record through this, to put it where no command leads in
@@ -106,6 +108,18 @@ public:
     // A right answer scores, a wrong one costs a point.
     bool answerTimeTrial(QStringView typed);
 
+    // Whose session is current: a pupil's id, or none for the run without a
+    // pupil.
+    std::optional<qint64> pupilId() const { return m_pupilId; }
+    // Makes the pupil's own session current: the score cards, the games'
+    // scores and the report's answers become what that pupil left earlier in
+    // this run (nothing, for a pupil new to it), each announced. The level,
+    // the operation, the problems on screen and the worksheet stay.
+    void switchPupil(std::optional<qint64> pupilId);
+    // A pupil deleted from the progress file: a new pupil given the same id
+    // later starts afresh.
+    void forgetPupil(qint64 pupilId);
+
     // A new worksheet: no problems, neither list picked yet.
     void startWorksheet();
     void clearWorksheet();
@@ -147,6 +161,16 @@ signals:
 private:
     friend struct TutorSessionTestAccess;
 
+    // What a pupil's session keeps while another one is current.
+    struct PupilPart
+    {
+        Score practice;
+        Score missingNumber;
+        Score missingOperation;
+        qint16 timeTrialScore = 0;
+        QList<tutor::AnsweredProblem> answers;
+    };
+
     // The games keep a level code that names a real level.
     void settleOnKnownLevel();
     tutor::PracticeProblem randomPracticeProblem() const;
@@ -169,4 +193,7 @@ private:
     QDateTime m_timeTrialShownAt;
     // The record keeps the verdict as a word; the log takes it from here.
     tutor::Verdict m_lastVerdict = tutor::Verdict::Wrong;
+    std::optional<qint64> m_pupilId;
+    // Every other session of this run, by its pupil.
+    std::map<std::optional<qint64>, PupilPart> m_pupilsAway;
 };

@@ -148,7 +148,7 @@ void LogReadingTest::logIsOneStopAndHidesTheScreenBehind()
     QVERIFY(QTest::qWaitForWindowActive(&window));
     answerFiveAndShowReport(window);
     auto *behind = named<QWidget>(&window, u"fraMyBrowser"_s);
-    named<QLineEdit>(&window, u"txtAnswer"_s)->setFocus();
+    named<QLineEdit>(&window, u"txtNameReport"_s)->setFocus();
 
     const QList<QWidget *> reached = tabRound(key);
     QStringList logStops;

@@ -17,6 +17,7 @@
 #include <QLocale>
 #include <QMessageBox>
 #include <QPushButton>
+#include <QScrollBar>
 #include <QSignalSpy>
 #include <QSpinBox>
 #include <QTableView>
@@ -850,6 +851,22 @@ void ProgressScreensTest::refreshKeepsThePupilChosen()
     QCOMPARE(m_class->currentPupil()->pupilId, 3);
     QCOMPARE(table->currentIndex().row(), 0);
     QCOMPARE(table->currentIndex().column(), int(ClassModel::Answers));
+
+    // A long class scrolled down stays where it was, and so does the cell
+    // of My Progress.
+    QList<PupilTotals> many;
+    for (int id = 1; id <= 40; ++id)
+        many << pupil(id, u"Pupil %1"_s.arg(id), tally(id, 1), 1, utc(2026, 1, 2));
+    m_class->showClass(many);
+    table->setCurrentIndex(table->model()->index(30, ClassModel::Name));
+    const int scrolled = table->verticalScrollBar()->value();
+    QVERIFY(scrolled > 0);
+    m_class->showClass(many);
+    QCOMPARE(table->verticalScrollBar()->value(), scrolled);
+    auto *progressTable = named<QTableView>(m_progress, u"tblProgress"_s);
+    progressTable->setCurrentIndex(progressTable->model()->index(2, 3));
+    m_progress->showProgress(sampleProgress());
+    QCOMPARE(progressTable->currentIndex(), progressTable->model()->index(2, 3));
 }
 
 void ProgressScreensTest::classTabOrder()

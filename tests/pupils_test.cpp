@@ -15,11 +15,14 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QListView>
+#include <QMenu>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QSignalSpy>
 #include <QSpinBox>
 #include <QSqlDatabase>
 #include <QSqlQuery>
+#include <QTimer>
 #include <QWindow>
 #include <QtTest>
 
@@ -132,6 +135,9 @@ private slots:
     void progressScreensShowAndActOnWhatWasKept();
     void troubleWithTheProgressFileIsToldOnce_data();
     void troubleWithTheProgressFileIsToldOnce();
+    void eachPupilPractisesInASessionOfTheirOwn();
+    void progressScreensFollowThePupilAndNewAnswers_data();
+    void progressScreensFollowThePupilAndNewAnswers();
 };
 
 void PupilsTest::progressLivesWithTheUsersFiles_data()
@@ -685,6 +691,126 @@ void PupilsTest::troubleWithTheProgressFileIsToldOnce()
                      .size(),
             2);
     }
+}
+
+// Zoe's answers never reach Tom's score cards, report panel or report; a
+// trial running when the pupil changes stops; Zoe chosen again finds her
+// session as she left it, and her deletion brings back the run without a
+// pupil.
+void PupilsTest::eachPupilPractisesInASessionOfTheirOwn()
+{
+    testsupport::TutorFixture fixture;
+    testsupport::MessageBoxCloser closer;
+    testsupport::UrlCapture browser;
+    MainWindow &window = fixture.window();
+    const auto cards = [&window]() -> QString {
+        QStringList shown;
+        for (const char *label :
+            { "lblCorrect", "lblIncorrect", "lblCorrectGame1", "lblCorrectGame3" })
+            shown << testsupport::labelText(window, label);
+        return shown.join(u' ') + u" log "_s + QString::number(testsupport::logRowCount(window));
+    };
+    answer(window, AnswerMode::Practice, u"7"_s);
+    window.choosePupil(u"Zoe"_s);
+    QCOMPARE(cards(), u"0 0 0 0 log 0"_s);
+    for (const QString &given : { u"7"_s, u"9"_s })
+        answer(window, AnswerMode::Practice, given);
+    answer(window, AnswerMode::MissingNumber, u"4"_s);
+    answer(window, AnswerMode::TimeTrial, u"8"_s);
+    QCOMPARE(cards(), u"1 1 1 1 log 2"_s);
+
+    window.choosePupil(u"Tom"_s);
+    QVERIFY(!named<QTimer>(&window, u"Timer3"_s)->isActive());
+    QVERIFY(named<QMenu>(&window, u"mnuGames"_s)->menuAction()->isEnabled());
+    QVERIFY(named<QPushButton>(&window, u"cmdStartGame3"_s)->isVisible());
+    QCOMPARE(cards(), u"0 0 0 0 log 0"_s);
+    QVERIFY(testsupport::invokeHandler(&window, "mnuFileWork_Click"));
+    answer(window, AnswerMode::Practice, u"8"_s);
+    QVERIFY(testsupport::invokeHandler(&window, "mnuOptShowReport_Click"));
+    QTest::keyClicks(named<QLineEdit>(&window, u"txtNameReport"_s), u"Tom"_s);
+    QVERIFY(testsupport::invokeHandler(&window, "cmdPrintReport_Click"));
+    // The report's 17 lines and Tom's one answer.
+    QCOMPARE(
+        testsupport::fileBytes(fixture.folder() + u"/reports/TomOrviReport.html"_s).count("\r\n"),
+        18);
+
+    window.choosePupil(u"Zoe"_s);
+    // The abandoned trial scored nothing.
+    QCOMPARE(cards(), u"1 1 1 0 log 2"_s);
+    emit named<ClassScreen>(&window, u"fraClass"_s)->deleteRequested(*window.pupil().id());
+    QCOMPARE(cards(), u"1 0 0 0 log 1"_s);
+    QCOMPARE(closer.texts, QStringList());
+}
+
+void PupilsTest::progressScreensFollowThePupilAndNewAnswers_data()
+{
+    QTest::addColumn<QByteArray>("screen"); // the handler that shows it
+    QTest::addColumn<QString>("change"); // a pupil chosen, "nobody", "elsewhere", "nothing"
+    QTest::addColumn<QString>("seen"); // afterwards
+
+    const QByteArray progress = "mnuPupilProgress_Click";
+    const QByteArray overview = "mnuPupilClass_Click";
+    QTest::newRow("my progress, another pupil")
+        << progress << u"Tom"_s << u"Progress of Tom: none"_s;
+    QTest::newRow("my progress, another copy answers")
+        << progress << u"elsewhere"_s << u"Progress of Zoe: 2"_s;
+    QTest::newRow("my progress, nothing new")
+        << progress << u"nothing"_s << u"Progress of Zoe: 1"_s;
+    QTest::newRow("my progress, nobody") << progress << u"nobody"_s << u"practice"_s;
+    QTest::newRow("class overview, a new pupil") << overview << u"Tom"_s << u"Tom 0, Zoe 1"_s;
+    QTest::newRow("class overview, another copy answers")
+        << overview << u"elsewhere"_s << u"Zoe 2"_s;
+    QTest::newRow("class overview, nothing new") << overview << u"nothing"_s << u"Zoe 1"_s;
+}
+
+// While shown, My Progress and the class overview follow the pupil at once,
+// and new answers in the file, from this window or another copy of the
+// program, once the watch next looks; with nothing new they stay as they are.
+void PupilsTest::progressScreensFollowThePupilAndNewAnswers()
+{
+    QFETCH(QByteArray, screen);
+    QFETCH(QString, change);
+    QFETCH(QString, seen);
+    testsupport::TutorFixture fixture;
+    testsupport::MessageBoxCloser closer;
+    MainWindow &window = fixture.window();
+    window.choosePupil(u"Zoe"_s);
+    answer(window, AnswerMode::Practice, u"7"_s);
+    QVERIFY(testsupport::invokeHandler(&window, screen.constData()));
+    const bool mine = screen == "mnuPupilProgress_Click";
+    auto *table = named<QAbstractItemView>(&window, mine ? u"tblProgress"_s : u"tblClass"_s);
+    QSignalSpy emptied(table->model(), &QAbstractItemModel::rowsRemoved);
+    QSignalSpy reset(table->model(), &QAbstractItemModel::modelReset);
+
+    if (change == u"nobody"_s) {
+        emit named<ClassScreen>(&window, u"fraClass"_s)->deleteRequested(*window.pupil().id());
+    } else if (change == u"elsewhere"_s) {
+        progress::ProgressStore other(progressFile(fixture.folder()));
+        other.open(QDateTime::currentDateTimeUtc());
+        tutor::Attempt attempt;
+        attempt.answeredAt = QDateTime::currentDateTimeUtc();
+        attempt.typed = attempt.expected = u"7"_s;
+        QVERIFY2(other.record(*window.pupil().id(), attempt), qPrintable(other.lastError()));
+    } else if (change != u"nothing"_s) {
+        window.choosePupil(change);
+    }
+    QVERIFY(testsupport::invokeHandler(&window, "tmrProgressWatch_Timer"));
+
+    QStringList shown;
+    if (testsupport::isShown(window, "fraMain")) {
+        shown << u"practice"_s;
+    } else if (mine) {
+        shown << testsupport::labelText(window, "lblProgressTitle") + u": "_s
+                + table->model()->index(0, 1).data().toString().section(u' ', 0, 0);
+    } else {
+        for (int row = 0; row < table->model()->rowCount(); ++row)
+            shown << table->model()->index(row, 0).data().toString() + u' '
+                    + table->model()->index(row, 1).data().toString();
+    }
+    QCOMPARE(shown.join(u", "_s), seen);
+    QCOMPARE(emptied.count() + reset.count() > 0, change != u"nothing"_s && change != u"nobody"_s);
+    QCOMPARE(closer.texts.size(), change == u"nobody"_s ? 1 : 0);
+    QVERIFY(named<QTimer>(&window, u"tmrProgressWatch"_s)->isActive() == (change != u"nobody"_s));
 }
 
 QTEST_MAIN(PupilsTest)

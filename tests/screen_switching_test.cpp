@@ -1,8 +1,10 @@
 #include "app/main_window.h"
+#include "base/language.h"
 #include "tests/test_support.h"
 
 #include <QAction>
 #include <QApplication>
+#include <QFileInfo>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
@@ -12,6 +14,8 @@
 #include <QPixmap>
 #include <QTimer>
 #include <QtTest>
+
+#include <algorithm>
 
 using namespace Qt::StringLiterals;
 using testsupport::isShown;
@@ -84,6 +88,8 @@ private slots:
     void showReportClearsNameAndDisablesPrint();
     void wholeWindowScreensCoverReportPanel_data();
     void wholeWindowScreensCoverReportPanel();
+    void tabStaysOnTheReportPanelWhileItShows_data();
+    void tabStaysOnTheReportPanelWhileItShows();
     void screensKeepTheirContentsWhileHidden();
     void noTextLiesUnderOrAgainstAPicture_data();
     void noTextLiesUnderOrAgainstAPicture();
@@ -443,6 +449,85 @@ void ScreenSwitchingTest::wholeWindowScreensCoverReportPanel()
     testsupport::invokeHandler(&window, "cmdOkAbout_Click");
     seen = window.centralWidget()->childAt(report->geometry().center());
     QVERIFY(seen == report || report->isAncestorOf(seen));
+}
+
+void ScreenSwitchingTest::tabStaysOnTheReportPanelWhileItShows_data()
+{
+    QTest::addColumn<QStringList>("steps"); // handlers, or "speak" for German and back
+    QTest::addColumn<bool>("shiftTab");
+
+    QTest::newRow("fresh") << QStringList() << false;
+    QTest::newRow("fresh, backwards") << QStringList() << true;
+    QTest::newRow("after every screen")
+        << words("mnuGamesMissingNum_Click mnuGamesMissingOper_Click mnuGamesTime_Click "
+                 "mnuOptionsWorksheet_Click mnuHelpContents_Click mnuHelpAbout_Click "
+                 "cmdOkAbout_Click mnuFileWork_Click")
+        << false;
+    QTest::newRow("after the worksheet, backwards")
+        << words("mnuOptionsWorksheet_Click mnuFileWork_Click") << true;
+    QTest::newRow("after Print Html") << words("cmdPrintReport_Click") << false;
+    QTest::newRow("after Clear Report") << words("cmdClearReport_Click") << true;
+    QTest::newRow("after the language changed") << words("speak") << false;
+}
+
+// Show Report, a name typed, then Tab: the keyboard goes round the panel,
+// name box, Print Html, Clear Report, log, and never into the answer box
+// beside it, where an Enter would answer.
+void ScreenSwitchingTest::tabStaysOnTheReportPanelWhileItShows()
+{
+    QFETCH(QStringList, steps);
+    QFETCH(bool, shiftTab);
+    testsupport::TutorFixture fixture;
+    testsupport::MessageBoxCloser closer;
+    testsupport::UrlCapture browser;
+    MainWindow &window = fixture.window();
+    QVERIFY(QTest::qWaitForWindowActive(&window));
+    testsupport::answerPractice(window, u"1"_s);
+    for (const QString &step : steps) {
+        if (step == u"speak"_s) {
+            language::speak(u"de"_s);
+            language::speak(u"en"_s);
+        } else if (step.startsWith(u"cmd"_s) && step != u"cmdOkAbout_Click"_s) {
+            testsupport::invokeHandler(&window, "mnuOptShowReport_Click");
+            QTest::keyClicks(named<QLineEdit>(&window, u"txtNameReport"_s), u"Ann"_s);
+            QVERIFY(testsupport::invokeHandler(&window, qPrintable(step)));
+        } else {
+            QVERIFY(testsupport::invokeHandler(&window, qPrintable(step)));
+        }
+    }
+    testsupport::invokeHandler(&window, "mnuOptShowReport_Click");
+    auto *name = named<QLineEdit>(&window, u"txtNameReport"_s);
+    name->setFocus();
+    QTest::keyClicks(name, u"Zo"_s);
+
+    QStringList stops { name->objectName() };
+    for (int press = 0; press < 8; ++press) {
+        QTest::keyClick(QApplication::focusWidget(), shiftTab ? Qt::Key_Backtab : Qt::Key_Tab);
+        QWidget *focused = QApplication::focusWidget();
+        if (focused == name)
+            break;
+        stops << (focused ? focused->objectName() : u"<none>"_s);
+    }
+    QStringList round { u"txtNameReport"_s, u"cmdPrintReport"_s, u"cmdClearReport"_s,
+        u"lstLogNum1"_s };
+    if (shiftTab)
+        std::reverse(round.begin() + 1, round.end());
+    QCOMPARE(stops, round);
+
+    // From the answer box, where a click puts the keyboard, Tab comes into
+    // the round at the log.
+    named<QLineEdit>(&window, u"txtAnswer"_s)->setFocus();
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+    QCOMPARE(QApplication::focusWidget()->objectName(), u"lstLogNum1"_s);
+
+    // The tester's keys: one Tab from the name, then Enter, prints.
+    const int rows = testsupport::logRowCount(window);
+    name->setFocus();
+    QTest::keyClick(name, Qt::Key_Tab);
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+    QCOMPARE(testsupport::logRowCount(window), rows);
+    QCOMPARE(window.state().CorrectCount + window.state().IncorrectCount, 1);
+    QVERIFY(QFileInfo::exists(fixture.folder() + u"/reports/ZoOrviReport.html"_s));
 }
 
 void ScreenSwitchingTest::screensKeepTheirContentsWhileHidden()

@@ -147,6 +147,8 @@ Verb verbNamed(const QByteArray &name)
         { "pick worksheet level", [](TutorSession &s) { s.noteWorksheetLevelPicked(); } },
         { "pick worksheet operation", [](TutorSession &s) { s.noteWorksheetOperationPicked(); } },
         { "add worksheet problem", [](TutorSession &s) { s.addWorksheetProblem(); } },
+        { "switch to a new pupil", [](TutorSession &s) { s.switchPupil(7); } },
+        { "switch to the current pupil", [](TutorSession &s) { s.switchPupil(std::nullopt); } },
     };
     return verbs.value(name);
 }
@@ -200,6 +202,8 @@ private slots:
     void trialClockCountsDownFromItsLimit();
     void worksheetIsReadyOnceBothListsArePicked_data();
     void worksheetIsReadyOnceBothListsArePicked();
+    void eachPupilHasASessionOfTheirOwn_data();
+    void eachPupilHasASessionOfTheirOwn();
 };
 
 // A signal added to the session without a place here would go untested.
@@ -280,6 +284,11 @@ void TutorSessionTest::everyVerbAnnouncesWhatItChangesWithTheNewValues_data()
     row("pick worksheet level", { picks });
     row("pick worksheet operation", { picks });
     row("add worksheet problem", { count, practice });
+    // A pupil new to the run starts at 0 everywhere; level, operation and
+    // problems stay.
+    row("switch to a new pupil",
+        { practiceScore, missingNumberScore, missingOperationScore, timeTrialScore });
+    row("switch to the current pupil", {});
 }
 
 void TutorSessionTest::everyVerbAnnouncesWhatItChangesWithTheNewValues()
@@ -721,6 +730,52 @@ void TutorSessionTest::worksheetIsReadyOnceBothListsArePicked()
         QCOMPARE(flags.at(0).toBool() && flags.at(1).toBool(), both);
     }
     QCOMPARE(told.count(), picks.size());
+}
+
+void TutorSessionTest::eachPupilHasASessionOfTheirOwn_data()
+{
+    // Pupils by id (Zoe 1, Tom 2, "none"), practice answers ("+" right, "-"
+    // wrong, each logged, "t" right in the Time Trial) and "forget 1".
+    QTest::addColumn<QString>("steps");
+    QTest::addColumn<QList<int>>("counts"); // right, wrong, log rows, trial score
+
+    QTest::newRow("Zoe's answers are not Tom's") << u"1 + + - t 2"_s << QList<int> { 0, 0, 0, 0 };
+    QTest::newRow("Tom answers on his own") << u"1 + 2 - - t"_s << QList<int> { 0, 2, 2, 1 };
+    QTest::newRow("back to Zoe as she left it") << u"1 + - t 2 + 1"_s << QList<int> { 1, 1, 2, 1 };
+    QTest::newRow("the run without a pupil comes back")
+        << u"+ - 1 + + none"_s << QList<int> { 1, 1, 2, 0 };
+    QTest::newRow("choosing Zoe again changes nothing") << u"1 + 1"_s << QList<int> { 1, 0, 1, 0 };
+    QTest::newRow("a deleted pupil's id starts afresh")
+        << u"1 + 2 forget 1 1"_s << QList<int> { 0, 0, 0, 0 };
+}
+
+void TutorSessionTest::eachPupilHasASessionOfTheirOwn()
+{
+    QFETCH(QString, steps);
+    QFETCH(QList<int>, counts);
+    const std::unique_ptr<TutorSession> session = startedSession();
+    const QStringList words = steps.split(u' ');
+    for (qsizetype at = 0; at < words.size(); ++at) {
+        const QString &word = words.at(at);
+        if (word == u"forget") {
+            session->forgetPupil(words.at(++at).toLongLong());
+        } else if (word == u"t") {
+            restore(*session, [](TutorState &state) { state.TimeTrialFirst = 0; });
+            session->answerTimeTrial(QString::number(session->state().TimeTrialSecond));
+        } else if (word == u"+" || word == u"-") {
+            const float sum = session->state().Operand1 + session->state().Operand2;
+            const QString typed = QString::number(word == u"+" ? sum : sum + 1);
+            session->answerPracticeProblem(typed);
+            session->logPracticeProblem(typed);
+        } else {
+            session->switchPupil(
+                word == u"none" ? std::nullopt : std::optional<qint64>(word.toLongLong()));
+        }
+    }
+    const TutorState &state = session->state();
+    QCOMPARE(QList<int>({ state.CorrectCount, state.IncorrectCount, session->log().size(),
+                 state.TimeTrialScore }),
+        counts);
 }
 
 QTEST_GUILESS_MAIN(TutorSessionTest)
