@@ -352,6 +352,41 @@ Bitte schicke Fehlermeldungen, Vorschläge und Fragen an %1. Jede Nachricht hilf
         <source>The pupil could not be deleted.</source>
         <translation>Der Schüler konnte nicht gelöscht werden.</translation>
     </message>
+    <message>
+        <source>The pupils&apos; progress file %1 is missing.</source>
+        <translation>Die Fortschrittsdatei der Schüler %1 fehlt.</translation>
+    </message>
+    <message>
+        <source>Today&apos;s backup of the pupils&apos; progress could not be made. The progress itself is kept as before, and the next start tries again.</source>
+        <translation>Die heutige Sicherung des Fortschritts der Schüler konnte nicht angelegt werden. Der Fortschritt selbst wird weiter gespeichert; beim nächsten Start wird es erneut versucht.</translation>
+    </message>
+    <message>
+        <source>The newest whole backup was made on %1 (answers: %2). Restore it?</source>
+        <extracomment>%1 is the day the backup was made, %2 how many answers it holds.</extracomment>
+        <translation>Die neueste vollständige Sicherung stammt vom %1 (Antworten: %2). Möchten Sie sie wiederherstellen?</translation>
+    </message>
+    <message>
+        <source>There is no backup of the pupils&apos; progress to restore.</source>
+        <translation>Es gibt keine Sicherung des Fortschritts der Schüler, die wiederhergestellt werden könnte.</translation>
+    </message>
+    <message>
+        <source>Backups are made each day in %1.</source>
+        <extracomment>%1 is a folder.</extracomment>
+        <translation>Sicherungen werden jeden Tag in %1 angelegt.</translation>
+    </message>
+    <message>
+        <source>The backup could not be restored.</source>
+        <translation>Die Sicherung konnte nicht wiederhergestellt werden.</translation>
+    </message>
+    <message>
+        <source>The backup was restored.</source>
+        <translation>Die Sicherung wurde wiederhergestellt.</translation>
+    </message>
+    <message>
+        <source>The progress file in use before is kept as %1.</source>
+        <extracomment>%1 is a file.</extracomment>
+        <translation>Die bisher verwendete Fortschrittsdatei bleibt als %1 erhalten.</translation>
+    </message>
 </context>
 <context>
     <name>DesktopLauncher</name>
@@ -619,6 +654,10 @@ Bitte schicke Fehlermeldungen, Vorschläge und Fragen an %1. Jede Nachricht hilf
     <message>
         <source>&amp;About Orvi Math Tutor</source>
         <translation>&amp;Über Orvi Math Tutor</translation>
+    </message>
+    <message>
+        <source>&amp;Restore Backup...</source>
+        <translation>&amp;Sicherung wiederherstellen...</translation>
     </message>
 </context>
 <context>
@@ -1825,6 +1864,48 @@ Bitte schicke Fehlermeldungen, Vorschläge und Fragen an %1. Jede Nachricht hilf
             <numerusform>Der Name ist zu lang: Er hat %n Zeichen, und ein Name darf höchstens %1 haben.</numerusform>
             <numerusform>Der Name ist zu lang: Er hat %n Zeichen, und ein Name darf höchstens %1 haben.</numerusform>
         </translation>
+    </message>
+</context>
+<context>
+    <name>RestoreDialog</name>
+    <message>
+        <source>%1 (answers: %2)</source>
+        <extracomment>A backup in the list: %1 the day it was made, %2 how many answers it holds.</extracomment>
+        <translation>%1 (Antworten: %2)</translation>
+    </message>
+    <message>
+        <source>Restore Backup</source>
+        <translation>Sicherung wiederherstellen</translation>
+    </message>
+    <message>
+        <source>&amp;Backups of the pupils&apos; progress, the latest first:</source>
+        <translation>&amp;Sicherungen des Fortschritts der Schüler, die neueste zuerst:</translation>
+    </message>
+    <message>
+        <source>Backups of the pupils&apos; progress</source>
+        <translation>Sicherungen des Fortschritts der Schüler</translation>
+    </message>
+    <message>
+        <source>Enter or a double click restores the backup.</source>
+        <translation>Die Eingabetaste oder ein Doppelklick stellt die Sicherung wieder her.</translation>
+    </message>
+    <message>
+        <source>&amp;Restore</source>
+        <translation>&amp;Wiederherstellen</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Abbrechen</translation>
+    </message>
+    <message>
+        <source>Restore the backup made on %1?</source>
+        <extracomment>%1 is the day the backup was made.</extracomment>
+        <translation>Die Sicherung vom %1 wiederherstellen?</translation>
+    </message>
+    <message>
+        <source>The pupils&apos; progress goes back to what the backup holds (answers: %1). The file in use now is kept aside, not deleted.</source>
+        <extracomment>%1 is how many answers the backup holds.</extracomment>
+        <translation>Der Fortschritt der Schüler wird auf den Stand der Sicherung zurückgesetzt (Antworten: %1). Die jetzt verwendete Datei wird beiseitegelegt, nicht gelöscht.</translation>
     </message>
 </context>
 <context>

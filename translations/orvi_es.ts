@@ -352,6 +352,41 @@ Envía los errores, sugerencias y preguntas a %1. Cada mensaje nos ayuda a mejor
         <source>The pupil could not be deleted.</source>
         <translation>No se ha podido eliminar al alumno.</translation>
     </message>
+    <message>
+        <source>The pupils&apos; progress file %1 is missing.</source>
+        <translation>Falta el archivo de progreso de los alumnos %1.</translation>
+    </message>
+    <message>
+        <source>Today&apos;s backup of the pupils&apos; progress could not be made. The progress itself is kept as before, and the next start tries again.</source>
+        <translation>No se ha podido hacer la copia de seguridad de hoy del progreso de los alumnos. El progreso se sigue guardando como antes, y el próximo inicio lo volverá a intentar.</translation>
+    </message>
+    <message>
+        <source>The newest whole backup was made on %1 (answers: %2). Restore it?</source>
+        <extracomment>%1 is the day the backup was made, %2 how many answers it holds.</extracomment>
+        <translation>La copia de seguridad completa más reciente se hizo el %1 (respuestas: %2). ¿Quieres restaurarla?</translation>
+    </message>
+    <message>
+        <source>There is no backup of the pupils&apos; progress to restore.</source>
+        <translation>No hay ninguna copia de seguridad del progreso de los alumnos que restaurar.</translation>
+    </message>
+    <message>
+        <source>Backups are made each day in %1.</source>
+        <extracomment>%1 is a folder.</extracomment>
+        <translation>Las copias de seguridad se hacen cada día en %1.</translation>
+    </message>
+    <message>
+        <source>The backup could not be restored.</source>
+        <translation>No se ha podido restaurar la copia de seguridad.</translation>
+    </message>
+    <message>
+        <source>The backup was restored.</source>
+        <translation>Se ha restaurado la copia de seguridad.</translation>
+    </message>
+    <message>
+        <source>The progress file in use before is kept as %1.</source>
+        <extracomment>%1 is a file.</extracomment>
+        <translation>El archivo de progreso que se usaba antes se conserva como %1.</translation>
+    </message>
 </context>
 <context>
     <name>DesktopLauncher</name>
@@ -619,6 +654,10 @@ Envía los errores, sugerencias y preguntas a %1. Cada mensaje nos ayuda a mejor
     <message>
         <source>&amp;About Orvi Math Tutor</source>
         <translation>&amp;Acerca de Orvi Math Tutor</translation>
+    </message>
+    <message>
+        <source>&amp;Restore Backup...</source>
+        <translation>&amp;Restaurar copia de seguridad...</translation>
     </message>
 </context>
 <context>
@@ -1825,6 +1864,48 @@ Envía los errores, sugerencias y preguntas a %1. Cada mensaje nos ayuda a mejor
             <numerusform>El nombre es demasiado largo: tiene %n carácter y un nombre puede tener como mucho %1.</numerusform>
             <numerusform>El nombre es demasiado largo: tiene %n caracteres y un nombre puede tener como mucho %1.</numerusform>
         </translation>
+    </message>
+</context>
+<context>
+    <name>RestoreDialog</name>
+    <message>
+        <source>%1 (answers: %2)</source>
+        <extracomment>A backup in the list: %1 the day it was made, %2 how many answers it holds.</extracomment>
+        <translation>%1 (respuestas: %2)</translation>
+    </message>
+    <message>
+        <source>Restore Backup</source>
+        <translation>Restaurar copia de seguridad</translation>
+    </message>
+    <message>
+        <source>&amp;Backups of the pupils&apos; progress, the latest first:</source>
+        <translation>&amp;Copias de seguridad del progreso de los alumnos, la más reciente primero:</translation>
+    </message>
+    <message>
+        <source>Backups of the pupils&apos; progress</source>
+        <translation>Copias de seguridad del progreso de los alumnos</translation>
+    </message>
+    <message>
+        <source>Enter or a double click restores the backup.</source>
+        <translation>Intro o un doble clic restaura la copia de seguridad.</translation>
+    </message>
+    <message>
+        <source>&amp;Restore</source>
+        <translation>&amp;Restaurar</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Cancelar</translation>
+    </message>
+    <message>
+        <source>Restore the backup made on %1?</source>
+        <extracomment>%1 is the day the backup was made.</extracomment>
+        <translation>¿Restaurar la copia de seguridad hecha el %1?</translation>
+    </message>
+    <message>
+        <source>The pupils&apos; progress goes back to what the backup holds (answers: %1). The file in use now is kept aside, not deleted.</source>
+        <extracomment>%1 is how many answers the backup holds.</extracomment>
+        <translation>El progreso de los alumnos vuelve a lo que contiene la copia de seguridad (respuestas: %1). El archivo que se usa ahora se aparta, no se borra.</translation>
     </message>
 </context>
 <context>

@@ -352,6 +352,41 @@ Envoie les signalements d&apos;erreurs, les suggestions et les questions à %1. 
         <source>The pupil could not be deleted.</source>
         <translation>L’élève n’a pas pu être supprimé.</translation>
     </message>
+    <message>
+        <source>The pupils&apos; progress file %1 is missing.</source>
+        <translation>Le fichier des progrès des élèves %1 est introuvable.</translation>
+    </message>
+    <message>
+        <source>Today&apos;s backup of the pupils&apos; progress could not be made. The progress itself is kept as before, and the next start tries again.</source>
+        <translation>La sauvegarde du jour des progrès des élèves n&apos;a pas pu être faite. Les progrès eux-mêmes sont enregistrés comme avant, et le prochain démarrage essaiera de nouveau.</translation>
+    </message>
+    <message>
+        <source>The newest whole backup was made on %1 (answers: %2). Restore it?</source>
+        <extracomment>%1 is the day the backup was made, %2 how many answers it holds.</extracomment>
+        <translation>La sauvegarde complète la plus récente date du %1 (réponses&#x202f;: %2). Voulez-vous la restaurer&#x202f;?</translation>
+    </message>
+    <message>
+        <source>There is no backup of the pupils&apos; progress to restore.</source>
+        <translation>Il n&apos;y a aucune sauvegarde des progrès des élèves à restaurer.</translation>
+    </message>
+    <message>
+        <source>Backups are made each day in %1.</source>
+        <extracomment>%1 is a folder.</extracomment>
+        <translation>Les sauvegardes sont faites chaque jour dans %1.</translation>
+    </message>
+    <message>
+        <source>The backup could not be restored.</source>
+        <translation>La sauvegarde n&apos;a pas pu être restaurée.</translation>
+    </message>
+    <message>
+        <source>The backup was restored.</source>
+        <translation>La sauvegarde a été restaurée.</translation>
+    </message>
+    <message>
+        <source>The progress file in use before is kept as %1.</source>
+        <extracomment>%1 is a file.</extracomment>
+        <translation>Le fichier de progrès utilisé jusqu&apos;ici est conservé sous %1.</translation>
+    </message>
 </context>
 <context>
     <name>DesktopLauncher</name>
@@ -619,6 +654,10 @@ Envoie les signalements d&apos;erreurs, les suggestions et les questions à %1. 
     <message>
         <source>&amp;About Orvi Math Tutor</source>
         <translation>À &amp;propos d&apos;Orvi Math Tutor</translation>
+    </message>
+    <message>
+        <source>&amp;Restore Backup...</source>
+        <translation>&amp;Restaurer une sauvegarde...</translation>
     </message>
 </context>
 <context>
@@ -1825,6 +1864,48 @@ Envoie les signalements d&apos;erreurs, les suggestions et les questions à %1. 
             <numerusform>Le nom est trop long : il a %n caractère, et un nom peut en avoir %1 au plus.</numerusform>
             <numerusform>Le nom est trop long : il a %n caractères, et un nom peut en avoir %1 au plus.</numerusform>
         </translation>
+    </message>
+</context>
+<context>
+    <name>RestoreDialog</name>
+    <message>
+        <source>%1 (answers: %2)</source>
+        <extracomment>A backup in the list: %1 the day it was made, %2 how many answers it holds.</extracomment>
+        <translation>%1 (réponses&#x202f;: %2)</translation>
+    </message>
+    <message>
+        <source>Restore Backup</source>
+        <translation>Restaurer une sauvegarde</translation>
+    </message>
+    <message>
+        <source>&amp;Backups of the pupils&apos; progress, the latest first:</source>
+        <translation>&amp;Sauvegardes des progrès des élèves, la plus récente d&apos;abord&#x202f;:</translation>
+    </message>
+    <message>
+        <source>Backups of the pupils&apos; progress</source>
+        <translation>Sauvegardes des progrès des élèves</translation>
+    </message>
+    <message>
+        <source>Enter or a double click restores the backup.</source>
+        <translation>Entrée ou un double-clic restaure la sauvegarde.</translation>
+    </message>
+    <message>
+        <source>&amp;Restore</source>
+        <translation>&amp;Restaurer</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Annuler</translation>
+    </message>
+    <message>
+        <source>Restore the backup made on %1?</source>
+        <extracomment>%1 is the day the backup was made.</extracomment>
+        <translation>Restaurer la sauvegarde du %1&#x202f;?</translation>
+    </message>
+    <message>
+        <source>The pupils&apos; progress goes back to what the backup holds (answers: %1). The file in use now is kept aside, not deleted.</source>
+        <extracomment>%1 is how many answers the backup holds.</extracomment>
+        <translation>Les progrès des élèves reviennent à ce que contient la sauvegarde (réponses&#x202f;: %1). Le fichier utilisé maintenant est mis de côté, pas supprimé.</translation>
     </message>
 </context>
 <context>

@@ -352,6 +352,41 @@ Envie relatos de erros, sugestões e perguntas para %1. Cada mensagem nos ajuda 
         <source>The pupil could not be deleted.</source>
         <translation>Não foi possível excluir o aluno.</translation>
     </message>
+    <message>
+        <source>The pupils&apos; progress file %1 is missing.</source>
+        <translation>O arquivo de progresso dos alunos %1 não foi encontrado.</translation>
+    </message>
+    <message>
+        <source>Today&apos;s backup of the pupils&apos; progress could not be made. The progress itself is kept as before, and the next start tries again.</source>
+        <translation>Não foi possível fazer o backup de hoje do progresso dos alunos. O progresso em si continua sendo guardado como antes, e a próxima inicialização tentará de novo.</translation>
+    </message>
+    <message>
+        <source>The newest whole backup was made on %1 (answers: %2). Restore it?</source>
+        <extracomment>%1 is the day the backup was made, %2 how many answers it holds.</extracomment>
+        <translation>O backup completo mais recente foi feito em %1 (respostas: %2). Deseja restaurá-lo?</translation>
+    </message>
+    <message>
+        <source>There is no backup of the pupils&apos; progress to restore.</source>
+        <translation>Não há nenhum backup do progresso dos alunos para restaurar.</translation>
+    </message>
+    <message>
+        <source>Backups are made each day in %1.</source>
+        <extracomment>%1 is a folder.</extracomment>
+        <translation>Os backups são feitos todo dia em %1.</translation>
+    </message>
+    <message>
+        <source>The backup could not be restored.</source>
+        <translation>Não foi possível restaurar o backup.</translation>
+    </message>
+    <message>
+        <source>The backup was restored.</source>
+        <translation>O backup foi restaurado.</translation>
+    </message>
+    <message>
+        <source>The progress file in use before is kept as %1.</source>
+        <extracomment>%1 is a file.</extracomment>
+        <translation>O arquivo de progresso usado até agora foi guardado como %1.</translation>
+    </message>
 </context>
 <context>
     <name>DesktopLauncher</name>
@@ -619,6 +654,10 @@ Envie relatos de erros, sugestões e perguntas para %1. Cada mensagem nos ajuda 
     <message>
         <source>&amp;About Orvi Math Tutor</source>
         <translation>&amp;Sobre o Orvi Math Tutor</translation>
+    </message>
+    <message>
+        <source>&amp;Restore Backup...</source>
+        <translation>&amp;Restaurar backup...</translation>
     </message>
 </context>
 <context>
@@ -1825,6 +1864,48 @@ Envie relatos de erros, sugestões e perguntas para %1. Cada mensagem nos ajuda 
             <numerusform>O nome é longo demais: ele tem %n caractere, e um nome pode ter no máximo %1.</numerusform>
             <numerusform>O nome é longo demais: ele tem %n caracteres, e um nome pode ter no máximo %1.</numerusform>
         </translation>
+    </message>
+</context>
+<context>
+    <name>RestoreDialog</name>
+    <message>
+        <source>%1 (answers: %2)</source>
+        <extracomment>A backup in the list: %1 the day it was made, %2 how many answers it holds.</extracomment>
+        <translation>%1 (respostas: %2)</translation>
+    </message>
+    <message>
+        <source>Restore Backup</source>
+        <translation>Restaurar backup</translation>
+    </message>
+    <message>
+        <source>&amp;Backups of the pupils&apos; progress, the latest first:</source>
+        <translation>&amp;Backups do progresso dos alunos, o mais recente primeiro:</translation>
+    </message>
+    <message>
+        <source>Backups of the pupils&apos; progress</source>
+        <translation>Backups do progresso dos alunos</translation>
+    </message>
+    <message>
+        <source>Enter or a double click restores the backup.</source>
+        <translation>Enter ou um clique duplo restaura o backup.</translation>
+    </message>
+    <message>
+        <source>&amp;Restore</source>
+        <translation>&amp;Restaurar</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Cancelar</translation>
+    </message>
+    <message>
+        <source>Restore the backup made on %1?</source>
+        <extracomment>%1 is the day the backup was made.</extracomment>
+        <translation>Restaurar o backup feito em %1?</translation>
+    </message>
+    <message>
+        <source>The pupils&apos; progress goes back to what the backup holds (answers: %1). The file in use now is kept aside, not deleted.</source>
+        <extracomment>%1 is how many answers the backup holds.</extracomment>
+        <translation>O progresso dos alunos volta ao que o backup contém (respostas: %1). O arquivo usado agora é guardado à parte, não apagado.</translation>
     </message>
 </context>
 <context>
