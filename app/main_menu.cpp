@@ -142,6 +142,7 @@ void MainMenu::retranslate()
     mnuPupilChoose->setText(tr("&Choose Pupil..."));
     mnuPupilProgress->setText(tr("My &Progress"));
     mnuPupilClass->setText(tr("&Class Overview"));
+    mnuPupilRestore->setText(tr("&Restore Backup..."));
 
     mnuHelp->setTitle(tr("&Help"));
     mnuHelpContents->setText(tr("&Contents..."));
@@ -237,6 +238,7 @@ MainMenu buildMainMenu(QMenuBar *bar)
     m.mnuPupilChoose = addItem(m.mnuPupil, QStringLiteral("mnuPupilChoose"));
     m.mnuPupilProgress = addItem(m.mnuPupil, QStringLiteral("mnuPupilProgress"));
     m.mnuPupilClass = addItem(m.mnuPupil, QStringLiteral("mnuPupilClass"));
+    m.mnuPupilRestore = addItem(m.mnuPupil, QStringLiteral("mnuPupilRestore"));
 
     m.mnuHelp = addMenu(bar, QStringLiteral("mnuHelp"));
     m.mnuHelpContents = addItem(m.mnuHelp, QStringLiteral("mnuHelpContents"));

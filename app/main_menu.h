@@ -62,6 +62,7 @@ public:
     QAction *mnuPupilChoose = nullptr;
     QAction *mnuPupilProgress = nullptr;
     QAction *mnuPupilClass = nullptr;
+    QAction *mnuPupilRestore = nullptr;
 
     QMenu *mnuHelp = nullptr;
     QAction *mnuHelpContents = nullptr;

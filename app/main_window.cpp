@@ -22,6 +22,7 @@
 #include "progress/progress_actions.h"
 #include "progress/progress_screen.h"
 #include "progress/pupil_dialog.h"
+#include "progress/restore_dialog.h"
 #include "report/report_panel.h"
 #include "worksheet/worksheet_screen.h"
 
@@ -124,6 +125,17 @@ MainWindow::MainWindow(const QString &applicationFolder, QWidget *parent)
 
     m_myFacts = new progress::MyFacts(m_pupil, m_session, this);
     connect(m_myFacts, &progress::MyFacts::switched, this, &MainWindow::showMyFacts);
+    m_pupil.setOnRestored([this]() {
+        showPupilInTitle();
+        followPupil();
+        // A progress screen shows what the restored file holds.
+        if (!m_fraClass->isHidden())
+            mnuPupilClass_Click();
+        else if (!m_fraProgress->isHidden() && m_pupil.isChosen())
+            mnuPupilProgress_Click();
+        else if (!m_fraProgress->isHidden())
+            mnuFileWork_Click();
+    });
 
     connectMenu();
     connectSession();
@@ -185,6 +197,7 @@ void MainWindow::connectMenu()
     connect(
         m_menu.mnuPupilProgress, &QAction::triggered, this, &MainWindow::mnuPupilProgress_Click);
     connect(m_menu.mnuPupilClass, &QAction::triggered, this, &MainWindow::mnuPupilClass_Click);
+    connect(m_menu.mnuPupilRestore, &QAction::triggered, this, &MainWindow::mnuPupilRestore_Click);
 
     connect(m_fraLog, &ReportPanel::showReportRequested, this, &MainWindow::mnuOptShowReport_Click);
     connect(m_fraLog, &ReportPanel::reportPrinted, m_fraMain, &PracticeScreen::focusAnswer);
@@ -688,4 +701,16 @@ void MainWindow::mnuPupilClass_Click()
 {
     if (m_progressActions->fillClass())
         enterScreen(ScreenEntry::Class);
+}
+
+void MainWindow::mnuPupilRestore_Click()
+{
+    const QList<progress::Backup> backups = m_pupil.backupsOrTellWhyNone();
+    if (backups.isEmpty())
+        return;
+    auto *dialog = new RestoreDialog(backups, this);
+    dialog->setAttribute(Qt::WA_DeleteOnClose);
+    connect(dialog, &QDialog::accepted, this,
+        [this, dialog]() { m_pupil.restore(dialog->chosenPath()); });
+    dialog->open();
 }

@@ -90,6 +90,7 @@ public slots:
     void mnuPupilChoose_Click();
     void mnuPupilProgress_Click();
     void mnuPupilClass_Click();
+    void mnuPupilRestore_Click();
     // Makes the named pupil current, adding them when new; the dialog of
     // "Choose Pupil..." calls it.
     void choosePupil(const QString &name);

@@ -114,6 +114,8 @@ SaveResult WholeFile::begin(SaveFolder::Missing missing)
         if (S_ISREG(existing.st_mode))
             mode = existing.st_mode & 0777;
     }
+    if (m_private)
+        mode = 0600;
     // What a save cut off before left under the staging name.
     if (::unlinkat(folder, encoded(m_staging).constData(), 0) != 0 && errno != ENOENT)
         return failure(errno);

@@ -35,6 +35,9 @@ public:
     Q_DISABLE_COPY_MOVE(WholeFile)
 
     QString fileName() const { return m_path; }
+    // Only the user running the program may read the new file (0600),
+    // whatever the old one allowed. Before begin().
+    void keepPrivate() { m_private = true; }
 
     // Opens for writing, making missing folders when `missing` says so;
     // nothing shows under the file's own name yet.
@@ -69,6 +72,7 @@ private:
     bool m_unnamed = false;
     bool m_staged = false; // a file stands under the staging name
     bool m_failed = false;
+    bool m_private = false;
     int m_error = 0;
     QByteArray m_pending;
 };

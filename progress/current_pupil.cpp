@@ -1,13 +1,17 @@
 #include "progress/current_pupil.h"
 
 #include "base/message_box.h"
+#include "progress/private_files.h"
 #include "progress/pupil_dialog.h"
 
 #include <QDateTime>
 #include <QDir>
 #include <QFileInfo>
+#include <QLocale>
 #include <QTimer>
 #include <QWidget>
+
+using namespace Qt::StringLiterals;
 
 namespace progress {
 
@@ -34,8 +38,14 @@ CurrentPupil::CurrentPupil(const QString &dataFolder, QWidget *window)
 
 void CurrentPupil::openIfKept()
 {
-    if (QFileInfo::exists(m_store.filePath()))
+    // Anything standing there is looked at, a link too, and its trouble told.
+    if (lookAt(m_store.filePath()).kind != Entry::Missing) {
         open();
+        return;
+    }
+    offerNewestBackup(tr("The pupils' progress file %1 is missing.")
+                          .arg(QDir::toNativeSeparators(m_store.filePath())),
+        QString());
 }
 
 bool CurrentPupil::open()
@@ -50,16 +60,24 @@ bool CurrentPupil::open()
 // The store's reasons name the file and say what happened to it.
 void CurrentPupil::tellOpened(const OpenResult &opened)
 {
+    // The file itself is as good as before: said once a run, not at every start.
+    if (!opened.backupFailure.isEmpty() && !m_backupFailureTold) {
+        m_backupFailureTold = true;
+        showMessage(m_window,
+            tr("Today's backup of the pupils' progress could not be made. The progress "
+               "itself is kept as before, and the next start tries again."),
+            opened.backupFailure);
+    }
     switch (opened.outcome) {
     case OpenResult::Opened:
     case OpenResult::Created:
         return;
-    case OpenResult::DamagedMovedAside:
-        showMessage(m_window,
-            tr("The pupils' progress file was damaged, so it was moved aside and a "
-               "fresh one started."),
-            opened.reason);
+    case OpenResult::DamagedMovedAside: {
+        const QString text = tr("The pupils' progress file was damaged, so it was moved aside "
+                                "and a fresh one started.");
+        offerNewestBackup(text, opened.reason);
         return;
+    }
     case OpenResult::NewerVersion:
         showMessage(m_window,
             tr("The pupils' progress file comes from a newer version of Orvi Math "
@@ -81,6 +99,81 @@ bool CurrentPupil::openOrTellWhyNot()
     if (!toldOnOpening)
         tellUnavailable();
     return false;
+}
+
+bool CurrentPupil::offerNewestBackup(const QString &text, const QString &details)
+{
+    // Asked once: should the copy restored fail in its turn, a second
+    // question would only repeat the first.
+    const QList<Backup> kept = m_offering ? QList<Backup>() : m_store.backups();
+    // A backup of a file just started holds nothing worth going back to.
+    if (kept.isEmpty() || kept.first().answers == 0) {
+        if (!details.isEmpty())
+            showMessage(m_window, text, details);
+        return false;
+    }
+    const Backup &newest = kept.first();
+    const QLocale locale;
+    //: %1 is the day the backup was made, %2 how many answers it holds.
+    const QString offer = tr("The newest whole backup was made on %1 (answers: %2). Restore it?")
+                              .arg(locale.toString(newest.madeOn, QLocale::LongFormat),
+                                  locale.toString(newest.answers));
+    if (!askQuestion(m_window, text, details.isEmpty() ? offer : details + u"\n\n"_s + offer))
+        return false;
+    m_offering = true;
+    const bool restored = restore(newest.path, false);
+    m_offering = false;
+    return restored;
+}
+
+QList<Backup> CurrentPupil::backupsOrTellWhyNone()
+{
+    const QList<Backup> kept = m_store.backups();
+    if (kept.isEmpty()) {
+        showMessage(m_window, tr("There is no backup of the pupils' progress to restore."),
+            //: %1 is a folder.
+            tr("Backups are made each day in %1.")
+                .arg(QDir::toNativeSeparators(
+                    QFileInfo(m_store.filePath()).dir().filePath(u"backups"_s))));
+    }
+    return kept;
+}
+
+bool CurrentPupil::restore(const QString &backupPath)
+{
+    return restore(backupPath, true);
+}
+
+bool CurrentPupil::restore(const QString &backupPath, bool tellDone)
+{
+    m_openTried = true;
+    const Restored restored = m_store.restore(backupPath, QDateTime::currentDateTimeUtc());
+    // The pupil chosen before is found again by name in what came back.
+    const std::optional<qint64> before = m_id;
+    m_id.reset();
+    for (const Pupil &pupil : m_store.pupils()) {
+        if (before && pupil.name == m_name)
+            m_id = pupil.id;
+    }
+    if (!m_id)
+        m_name.clear();
+    if (m_onRestored)
+        m_onRestored();
+    if (!restored.done) {
+        showMessage(m_window, tr("The backup could not be restored."), restored.reason);
+        return false;
+    }
+    if (restored.opened.outcome == OpenResult::Opened) {
+        m_unavailableReason.clear();
+        if (tellDone && !restored.movedAsideTo.isEmpty())
+            showMessage(m_window, tr("The backup was restored."),
+                //: %1 is a file.
+                tr("The progress file in use before is kept as %1.")
+                    .arg(QDir::toNativeSeparators(restored.movedAsideTo)));
+        return true;
+    }
+    tellOpened(restored.opened);
+    return m_store.isOpen();
 }
 
 void CurrentPupil::tellUnavailable()

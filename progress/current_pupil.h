@@ -4,6 +4,7 @@
 #include "rules/attempt.h"
 
 #include <QCoreApplication>
+#include <QList>
 #include <QString>
 #include <QStringList>
 #include <QtGlobal>
@@ -29,7 +30,8 @@ public:
     CurrentPupil &operator=(const CurrentPupil &) = delete;
 
     // Opens a progress file left by earlier runs, so that its check and the
-    // day's backup are done; with none there, nothing is made yet.
+    // day's backup are done; with none there, nothing is made yet, and the
+    // newest backup is offered when there is one.
     void openIfKept();
     // Opens the file once a run, making it when new; false when it cannot
     // be used, which has then been told.
@@ -67,11 +69,25 @@ public:
 
     ProgressStore &store() { return m_store; }
 
+    // The backups of the progress file, the latest first; when there is
+    // none, that has been told.
+    QList<Backup> backupsOrTellWhyNone();
+    // Puts the backup in place of the progress file, which is kept aside,
+    // and finds the current pupil again by name, or makes none current.
+    // False, with the reason told, when it could not be done.
+    bool restore(const QString &backupPath);
+    // Called whenever a restore may have changed who is current.
+    void setOnRestored(std::function<void()> restored) { m_onRestored = std::move(restored); }
+
 private:
     void keepWith(const std::function<bool()> &record);
     void tellRecordFailure();
     void tellOpened(const OpenResult &opened);
     void tellUnavailable();
+    // Offers the newest backup holding answers, after `text` and `details`;
+    // true once it was restored.
+    bool offerNewestBackup(const QString &text, const QString &details);
+    bool restore(const QString &backupPath, bool tellDone);
     // The store's last failure, or at least the file's name.
     QString storeError() const;
 
@@ -80,6 +96,9 @@ private:
     bool m_openTried = false;
     bool m_recordFailureTold = false;
     QTimer *m_pendingRetry = nullptr;
+    bool m_backupFailureTold = false;
+    bool m_offering = false;
+    std::function<void()> m_onRestored;
     QString m_unavailableReason;
     std::optional<qint64> m_id;
     QString m_name;

@@ -1,17 +1,23 @@
 #include "progress/progress_file.h"
 
+#include "progress/private_files.h"
+#include "progress/wal_check.h"
+
 #include <QAtomicInt>
 #include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QRegularExpression>
 #include <QSqlError>
 #include <QSqlQuery>
 #include <QVariant>
 
 #include <algorithm>
+#include <cerrno>
 #include <csignal>
+#include <cstring>
+#include <fcntl.h>
+#include <unistd.h>
 
 using namespace Qt::StringLiterals;
 
@@ -33,9 +39,12 @@ Q_COREAPP_STARTUP_FUNCTION(ignoreFileSizeSignal)
 constexpr int SqliteCorrupt = 11;
 constexpr int SqliteNotADatabase = 26;
 
-const QString PartialSuffix = u".partial"_s;
-constexpr int DailyCopies = 7;
-constexpr int WeeklyCopies = 4;
+// The journals SQLite keeps beside the file, each named by a suffix: the
+// write-ahead journal, its shared index, and the rollback journal.
+const QString WalSuffix = u"-wal"_s;
+const QString IndexSuffix = u"-shm"_s;
+const QString RollbackSuffix = u"-journal"_s;
+constexpr qint64 WalHeaderSize = 32;
 
 QString baseName(const QString &path)
 {
@@ -46,6 +55,25 @@ QString suffix(const QString &path)
 {
     const QString found = QFileInfo(path).suffix();
     return found.isEmpty() ? QString() : u'.' + found;
+}
+
+QString native(const QString &path)
+{
+    return QDir::toNativeSeparators(path);
+}
+
+bool renamed(const QString &from, const QString &to, QString *error)
+{
+    if (::rename(QFile::encodeName(from).constData(), QFile::encodeName(to).constData()) == 0)
+        return true;
+    if (error)
+        *error = QString::fromLocal8Bit(std::strerror(errno));
+    return false;
+}
+
+bool standsThere(const QString &path)
+{
+    return lookAt(path).kind != Entry::Missing;
 }
 
 bool isFileDamage(const QSqlError &error)
@@ -153,111 +181,121 @@ bool ProgressFile::useSafeSettings()
     return exec(u"PRAGMA synchronous=FULL"_s) && exec(u"PRAGMA foreign_keys=ON"_s);
 }
 
-QString ProgressFile::moveAside(const QString &path, const QDateTime &now, QString *error)
+ProgressFile::Inspection ProgressFile::inspect(const QString &path)
+{
+    Inspection found;
+    const auto refused = [&found](const QString &reason) {
+        found.verdict = Inspection::Refused;
+        found.reason = reason;
+        return found;
+    };
+    const auto damaged = [&found](const QString &reason) {
+        found.verdict = Inspection::Damaged;
+        found.reason = reason;
+        return found;
+    };
+
+    // The file and the two journals that can hold answers are only ever
+    // used as plain files of the user's own.
+    for (const QString &part : QStringList { path, path + WalSuffix, path + RollbackSuffix }) {
+        const Entry entry = lookAt(part);
+        if (const QString why = whyRefused(part, entry); !why.isEmpty())
+            return refused(why);
+        if (entry.kind == Entry::Missing)
+            continue;
+        if (const QString why = makePrivate(part); !why.isEmpty())
+            return refused(why);
+        found.holdsData = found.holdsData || (part == path && entry.size > 0)
+            || (part == path + WalSuffix && entry.size > WalHeaderSize);
+    }
+    // The shared index holds nothing SQLite cannot build again, but one it
+    // cannot use stops the file from opening: the file goes aside with it.
+    const QString index = path + IndexSuffix;
+    const Entry indexEntry = lookAt(index);
+    if (const QString wrong = whatIsWrong(index, indexEntry); !wrong.isEmpty())
+        return damaged(wrong);
+    if (indexEntry.kind != Entry::Missing) {
+        if (const QString wrong = makePrivate(index); !wrong.isEmpty())
+            return damaged(wrong);
+    }
+
+    const QString wal = path + WalSuffix;
+    if (lookAt(wal).size > WalHeaderSize) {
+        QFile journal;
+        const int descriptor
+            = ::open(QFile::encodeName(wal).constData(), O_RDONLY | O_NOFOLLOW | O_CLOEXEC);
+        if (descriptor < 0
+            || !journal.open(descriptor, QIODevice::ReadOnly, QFile::AutoCloseHandle)) {
+            if (descriptor >= 0)
+                ::close(descriptor);
+            //: Follows "Pupils' progress cannot be kept:"; %2 is the system's own words.
+            return refused(tr("the journal %1 cannot be read (%2)")
+                               .arg(native(wal), QString::fromLocal8Bit(std::strerror(errno))));
+        }
+        if (walLosesCommits(journal))
+            //: Says what was found damaged; %1 is a file.
+            return damaged(
+                tr("its journal %1 breaks off before answers that were kept").arg(native(wal)));
+    }
+    return found;
+}
+
+QString ProgressFile::prepareFolder(const QString &folder)
+{
+    return preparePrivateFolder(folder, FolderLinks::FollowOwn);
+}
+
+QString ProgressFile::createFile(const QString &path)
+{
+    return createPrivateFile(path);
+}
+
+QString ProgressFile::moveAside(
+    const QString &path, const QDateTime &now, QString *error, Aside why)
 {
     const QFileInfo info(path);
     const QString stamp = now.toLocalTime().toString(u"yyyy-MM-ddTHHmmss"_s);
-    const QString stem = info.dir().filePath(baseName(path) + u"-damaged-"_s + stamp);
+    const QString word = why == Aside::Damaged ? u"-damaged-"_s : u"-replaced-"_s;
+    const QString stem = info.dir().filePath(baseName(path) + word + stamp);
+    const QStringList journals { WalSuffix, IndexSuffix, RollbackSuffix };
+    const auto taken = [&journals](const QString &name) {
+        return standsThere(name)
+            || std::any_of(journals.cbegin(), journals.cend(),
+                [&name](const QString &journal) { return standsThere(name + journal); });
+    };
     QString target = stem + suffix(path);
-    for (int other = 2; QFileInfo::exists(target) || QFileInfo::exists(target + u"-wal"_s); ++other)
+    for (int other = 2; taken(target); ++other)
         target = stem + u'-' + QString::number(other) + suffix(path);
-    QFile file(path);
-    if (!file.rename(target)) {
-        if (error)
-            *error = file.errorString();
-        return QString();
+
+    // The journals belong with the file they were written for: none is left
+    // behind for a fresh file to take for its own.
+    QStringList moved;
+    for (const QString &journal : journals) {
+        if (!standsThere(path + journal))
+            continue;
+        if (!renamed(path + journal, target + journal, error)) {
+            for (const QString &back : std::as_const(moved))
+                renamed(target + back, path + back, nullptr);
+            return QString();
+        }
+        moved << journal;
     }
-    // The journals belong with the file they were written for.
-    for (const QString &journal : { u"-wal"_s, u"-shm"_s }) {
-        if (QFileInfo::exists(path + journal))
-            QFile::rename(path + journal, target + journal);
+    if (standsThere(path) && !renamed(path, target, error)) {
+        for (const QString &back : std::as_const(moved))
+            renamed(target + back, path + back, nullptr);
+        return QString();
     }
     return target;
 }
 
-QString ProgressFile::backupFolder(const QString &path)
+bool ProgressFile::moveBack(const QString &aside, const QString &path)
 {
-    return QFileInfo(path).dir().filePath(u"backups"_s);
-}
-
-QString ProgressFile::dailyBackupName(const QString &path, QDate day)
-{
-    return baseName(path) + u'-' + day.toString(u"yyyy-MM-dd"_s) + suffix(path);
-}
-
-QString ProgressFile::weeklyBackupName(const QString &path, QDate day)
-{
-    int year = 0;
-    const int week = day.weekNumber(&year);
-    return baseName(path) + u'-' + QString::number(year) + u"-W"_s
-        + QString::number(week).rightJustified(2, u'0') + suffix(path);
-}
-
-QStringList ProgressFile::backupsToRemove(const QString &path, const QStringList &names)
-{
-    const QString stem = QRegularExpression::escape(baseName(path) + u'-');
-    const QString end = QRegularExpression::escape(suffix(path));
-    const QRegularExpression daily(u"^"_s + stem + u"\\d{4}-\\d{2}-\\d{2}"_s + end + u'$');
-    const QRegularExpression weekly(u"^"_s + stem + u"\\d{4}-W\\d{2}"_s + end + u'$');
-    QStringList dailies;
-    QStringList weeklies;
-    QStringList remove;
-    for (const QString &name : names) {
-        if (daily.match(name).hasMatch())
-            dailies << name;
-        else if (weekly.match(name).hasMatch())
-            weeklies << name;
-        else if (name.startsWith(baseName(path) + u'-') && name.endsWith(PartialSuffix))
-            remove << name;
+    bool back = true;
+    for (const QString &part : { QString(), WalSuffix, IndexSuffix, RollbackSuffix }) {
+        if (standsThere(aside + part))
+            back = renamed(aside + part, path + part, nullptr) && back;
     }
-    // The names sort as their dates do.
-    const auto oldest = [&remove](QStringList copies, int kept) {
-        std::sort(copies.begin(), copies.end());
-        for (qsizetype index = 0; index + kept < copies.size(); ++index)
-            remove << copies.at(index);
-    };
-    oldest(dailies, DailyCopies);
-    oldest(weeklies, WeeklyCopies);
-    return remove;
-}
-
-bool ProgressFile::backUp(const QDateTime &now)
-{
-    const QDate today = now.toLocalTime().date();
-    const QDir folder(backupFolder(m_path));
-    if (!folder.exists() && !QDir().mkpath(folder.path())) {
-        m_lastError
-            = tr("the folder %1 cannot be made").arg(QDir::toNativeSeparators(folder.path()));
-        return false;
-    }
-    const QString daily = folder.filePath(dailyBackupName(m_path, today));
-    bool made = true;
-    if (!QFileInfo::exists(daily)) {
-        // Written under another name first, so a copy cut off half way is
-        // never taken for a whole one.
-        const QString partial = daily + PartialSuffix;
-        QFile::remove(partial);
-        QSqlQuery vacuum(database());
-        vacuum.prepare(u"VACUUM INTO ?"_s);
-        vacuum.addBindValue(partial);
-        made = vacuum.exec();
-        if (!made)
-            m_lastError = vacuum.lastError().text();
-        made = made && QFile::rename(partial, daily);
-        if (!made)
-            QFile::remove(partial);
-    }
-    const QString weekly = folder.filePath(weeklyBackupName(m_path, today));
-    if (made && !QFileInfo::exists(weekly)) {
-        const QString partial = weekly + PartialSuffix;
-        QFile::remove(partial);
-        made = QFile::copy(daily, partial) && QFile::rename(partial, weekly);
-        if (!made)
-            QFile::remove(partial);
-    }
-    for (const QString &name : backupsToRemove(m_path, folder.entryList(QDir::Files)))
-        QFile::remove(folder.filePath(name));
-    return made;
+    return back;
 }
 
 std::optional<std::pair<qint64, qint64>> ProgressFile::changeMarks() const

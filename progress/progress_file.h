@@ -3,6 +3,7 @@
 #include <QCoreApplication>
 #include <QDate>
 #include <QDateTime>
+#include <QList>
 #include <QSqlDatabase>
 #include <QString>
 #include <QStringList>
@@ -11,6 +12,8 @@
 #include <utility>
 
 namespace progress {
+
+struct Backup;
 
 // Everything about the progress file that only SQLite understands: the
 // connection and its settings, the checks, moving a damaged file aside and
@@ -51,21 +54,53 @@ public:
     // returns, and the links between tables kept. Before any writing.
     bool useSafeSettings();
 
+    // What the file and its journals were found to be before SQLite opens
+    // any of them. Each is looked at without following a link; what may be
+    // used is made readable by the user alone (0600), as older versions did
+    // not.
+    struct Inspection
+    {
+        enum Verdict {
+            Usable,
+            Refused, // a link, a folder, another user's file...: left as it is
+            Damaged, // to be moved aside whole: SQLite would lose answers in it
+        };
+        Verdict verdict = Usable;
+        QString reason; // in words: why refused, or what was found damaged
+        bool holdsData = false; // the file, or its journal, has something in it
+    };
+    static Inspection inspect(const QString &path);
+    // Makes the file's folder when missing and keeps it private (0700); why
+    // it cannot be used, in words, or empty.
+    static QString prepareFolder(const QString &folder);
+    // An empty file only the user may read, for SQLite to fill: SQLite gives
+    // the journals it makes the file's own permissions.
+    static QString createFile(const QString &path);
+
     // Moves the closed file and its journals to a dated name beside it and
-    // returns that path; empty when it could not be moved.
-    static QString moveAside(const QString &path, const QDateTime &now, QString *error);
+    // returns that path; empty when it could not be moved. Links are moved,
+    // never followed.
+    enum class Aside { Damaged, Replaced };
+    static QString moveAside(
+        const QString &path, const QDateTime &now, QString *error, Aside why = Aside::Damaged);
+    // Puts a file moved aside back in its place, journals too.
+    static bool moveBack(const QString &aside, const QString &path);
 
     // The day's backup into "backups" beside the file, unless there is one
     // already, kept as the week's copy too when the week has none; then only
-    // the latest 7 daily and 4 weekly copies are kept. `now` is UTC; days
-    // and weeks are the local calendar's.
+    // the 7 daily and 4 weekly copies that hold the latest answers are kept.
+    // `now` is UTC; days and weeks are the local calendar's. The folder and
+    // the copies are private and never reached through a link.
     bool backUp(const QDateTime &now);
     static QString backupFolder(const QString &path);
     static QString dailyBackupName(const QString &path, QDate day);
     static QString weeklyBackupName(const QString &path, QDate day);
-    // Of the names in a backup folder, the copies to remove: dailies past
-    // the 7 latest, weeklies past the 4 latest and unfinished copies.
-    static QStringList backupsToRemove(const QString &path, const QStringList &names);
+    // The backups of the file at `path` that pass their check, the latest
+    // first (by the newest answer they hold, then by how many); copies
+    // holding the same answers are listed once.
+    static QList<Backup> backups(const QString &path);
+    // Copies a backup into `path`, private and written whole.
+    static QString copyBackup(const QString &backup, const QString &path);
 
     // Two counts that between them change with every commit to the file:
     // the commits of other connections, and the rows this connection has
@@ -74,6 +109,8 @@ public:
 
 private:
     bool exec(const QString &statement);
+    bool writeDailyBackup(const QString &daily);
+    static void pruneBackups(const QString &path, const QString &folder);
 
     QString m_path;
     QString m_connection;

@@ -1,4 +1,5 @@
 #include "progress/progress_store.h"
+#include "progress/private_files.h"
 #include "progress/progress_store_private.h"
 
 #include <QCollator>
@@ -16,6 +17,12 @@ namespace progress {
 namespace {
 
 constexpr int LongestName = 200;
+
+// The system's or the database's words, which are now and then empty.
+QString orUnknown(const QString &words)
+{
+    return words.trimmed().isEmpty() ? ProgressStore::tr("no reason was given") : words;
+}
 
 QString cannotKeep(const QString &why)
 {
@@ -78,12 +85,9 @@ OpenResult ProgressStore::open(const QDateTime &now)
         return result;
     };
 
-    const QFileInfo info(d->path);
-    const QString folder = info.absolutePath();
-    if (!QDir().mkpath(folder))
-        return unavailable(
-            //: Follows "Pupils' progress cannot be kept:".
-            ProgressStore::tr("the folder %1 cannot be made").arg(native(folder)));
+    const QString folder = QFileInfo(d->path).absolutePath();
+    if (const QString refused = ProgressFile::prepareFolder(folder); !refused.isEmpty())
+        return unavailable(refused);
     {
         QTemporaryFile probe(d->path + u".write-test-XXXXXX"_s);
         if (!probe.open())
@@ -91,17 +95,52 @@ OpenResult ProgressStore::open(const QDateTime &now)
                 //: Follows "Pupils' progress cannot be kept:".
                 ProgressStore::tr("nothing can be written in the folder %1").arg(native(folder)));
     }
-    bool existed = info.exists() && info.size() > 0;
-    if (info.exists()) {
+    // Looked at before SQLite opens anything: a link, another user's file
+    // or a journal SQLite would silently cut short.
+    const ProgressFile::Inspection inspected = ProgressFile::inspect(d->path);
+    if (inspected.verdict == ProgressFile::Inspection::Refused)
+        return unavailable(inspected.reason);
+    // A damaged file goes aside whole, journals and all, and never away.
+    const auto movedAside = [&](const QString &what) {
+        d->file.close();
+        QString why;
+        const QString moved = ProgressFile::moveAside(d->path, time, &why);
+        if (moved.isEmpty()) {
+            unavailable(
+                //: Follows "Pupils' progress cannot be kept:"; %2 is the system's own words.
+                ProgressStore::tr("the file %1 is damaged and cannot be moved aside (%2)")
+                    .arg(native(d->path), orUnknown(why)));
+            return false;
+        }
+        result.outcome = OpenResult::DamagedMovedAside;
+        result.movedAsideTo = moved;
+        //: %3 says what was found: "it failed its check (...)".
+        result.reason
+            = ProgressStore::tr("The progress file %1 was damaged: %3. It was moved to "
+                                "%2 with its journals, and a new, empty file was started.")
+                  .arg(native(d->path), native(moved), what);
+        return true;
+    };
+    bool existed = inspected.holdsData;
+    if (inspected.verdict == ProgressFile::Inspection::Damaged) {
+        if (!movedAside(inspected.reason))
+            return result;
+        existed = false;
+    }
+    // Made by hand, so SQLite gives the journals the same private permissions.
+    if (const QString refused = ProgressFile::createFile(d->path); !refused.isEmpty())
+        return unavailable(refused);
+    {
         QFile file(d->path);
         if (!file.open(QIODevice::ReadWrite))
             return unavailable(
                 //: Follows "Pupils' progress cannot be kept:"; %2 is the system's own words.
                 ProgressStore::tr("the file %1 cannot be read and written (%2)")
-                    .arg(native(d->path), file.errorString()));
+                    .arg(native(d->path), orUnknown(file.errorString())));
     }
 
-    result.outcome = existed ? OpenResult::Opened : OpenResult::Created;
+    if (result.outcome != OpenResult::DamagedMovedAside)
+        result.outcome = existed ? OpenResult::Opened : OpenResult::Created;
     int version = 0;
     if (existed) {
         // Looked at read-only first: a newer version's file is never written.
@@ -109,31 +148,30 @@ OpenResult ProgressStore::open(const QDateTime &now)
             return unavailable(
                 //: Follows "Pupils' progress cannot be kept:"; %2 is the system's own words.
                 ProgressStore::tr("the file %1 cannot be opened (%2)")
-                    .arg(native(d->path), d->file.lastError()));
+                    .arg(native(d->path), orUnknown(d->file.lastError())));
         const ProgressFile::Check check = d->file.quickCheck();
         std::optional<int> found;
+        d->error = QSqlError();
         if (check == ProgressFile::Check::Sound)
             found = d->version();
-        if (check == ProgressFile::Check::Unreadable
-            || (check == ProgressFile::Check::Sound && !found))
+        // A version table without its row reads as no error at all.
+        const bool versionless = check == ProgressFile::Check::Sound && !found;
+        if (check == ProgressFile::Check::Unreadable || (versionless && d->error.isValid()))
             return unavailable(
                 //: Follows "Pupils' progress cannot be kept:"; %2 is the system's own words.
                 ProgressStore::tr("the file %1 cannot be read (%2)")
-                    .arg(native(d->path), found ? d->file.lastError() : d->error.text()));
-        if (check == ProgressFile::Check::Damaged) {
-            d->file.close();
-            QString why;
-            const QString moved = ProgressFile::moveAside(d->path, time, &why);
-            if (moved.isEmpty())
-                return unavailable(
-                    //: Follows "Pupils' progress cannot be kept:"; %2 is the system's own words.
-                    ProgressStore::tr("the file %1 is damaged and cannot be moved aside (%2)")
-                        .arg(native(d->path), why));
-            result.outcome = OpenResult::DamagedMovedAside;
-            result.movedAsideTo = moved;
-            result.reason = ProgressStore::tr("The progress file %1 was damaged. It was moved to "
-                                              "%2 and a new, empty file was started.")
-                                .arg(native(d->path), native(moved));
+                    .arg(native(d->path),
+                        orUnknown(versionless ? d->error.text() : d->file.lastError())));
+        if (check == ProgressFile::Check::Damaged || versionless) {
+            const QString what = versionless
+                //: Says what was found damaged in the progress file.
+                ? ProgressStore::tr("it holds no version number of its tables")
+                //: Says what was found damaged; %1 is the database's own words.
+                : ProgressStore::tr("it failed its check (%1)").arg(orUnknown(d->file.lastError()));
+            if (!movedAside(what))
+                return result;
+            if (const QString refused = ProgressFile::createFile(d->path); !refused.isEmpty())
+                return unavailable(refused);
         } else if (*found > knownVersion()) {
             d->isOpen = true;
             result.outcome = OpenResult::NewerVersion;
@@ -151,14 +189,14 @@ OpenResult ProgressStore::open(const QDateTime &now)
 
     if (!d->file.open(false))
         return unavailable(ProgressStore::tr("the file %1 cannot be opened (%2)")
-                               .arg(native(d->path), d->file.lastError()));
+                               .arg(native(d->path), orUnknown(d->file.lastError())));
     if (!d->file.useSafeSettings())
         //: Follows "Pupils' progress cannot be kept:"; %2 is the system's own words.
         return unavailable(ProgressStore::tr("the file %1 cannot be written (%2)")
-                               .arg(native(d->path), d->file.lastError()));
+                               .arg(native(d->path), orUnknown(d->file.lastError())));
     if (!d->migrate(version) || !d->prepare())
         return unavailable(ProgressStore::tr("the file %1 cannot be written (%2)")
-                               .arg(native(d->path), d->error.text()));
+                               .arg(native(d->path), orUnknown(d->error.text())));
     d->isOpen = true;
     d->writable = true;
     // Answers of copies that ended before they could write them; what
@@ -167,7 +205,8 @@ OpenResult ProgressStore::open(const QDateTime &now)
     d->message.clear();
     // A failed backup leaves the file itself as good as before; the next
     // start tries again.
-    d->file.backUp(time);
+    if (!d->file.backUp(time))
+        result.backupFailure = orUnknown(d->file.lastError());
     return result;
 }
 
@@ -189,6 +228,39 @@ QString ProgressStore::filePath() const
 QString ProgressStore::lastError() const
 {
     return d->message;
+}
+
+QList<Backup> ProgressStore::backups() const
+{
+    return ProgressFile::backups(d->path);
+}
+
+Restored ProgressStore::restore(const QString &backupPath, const QDateTime &now)
+{
+    const QDateTime time = now.isValid() ? now.toUTC() : QDateTime::currentDateTimeUtc();
+    Restored restored;
+    d->shut();
+    QString why;
+    const QString aside
+        = ProgressFile::moveAside(d->path, time, &why, ProgressFile::Aside::Replaced);
+    if (aside.isEmpty()) {
+        //: %1 is a file, %2 the system's own words.
+        restored.reason = ProgressStore::tr("the progress file %1 cannot be moved aside (%2)")
+                              .arg(native(d->path), orUnknown(why));
+        restored.opened = open(time);
+        return restored;
+    }
+    const bool replaced = lookAt(aside).kind != Entry::Missing;
+    if (const QString failed = ProgressFile::copyBackup(backupPath, d->path); !failed.isEmpty()) {
+        ProgressFile::moveBack(aside, d->path);
+        restored.reason = failed;
+        restored.opened = open(time);
+        return restored;
+    }
+    restored.done = true;
+    restored.movedAsideTo = replaced ? aside : QString();
+    restored.opened = open(time);
+    return restored;
 }
 
 QList<Pupil> ProgressStore::pupils() const

@@ -5,6 +5,7 @@
 #include "rules/fact_schedule.h"
 
 #include <QCoreApplication>
+#include <QDate>
 #include <QDateTime>
 #include <QList>
 #include <QString>
@@ -37,7 +38,26 @@ struct OpenResult
     };
     Outcome outcome = Unavailable;
     QString movedAsideTo; // DamagedMovedAside only
-    QString reason; // why, for NewerVersion and Unavailable, in words for the user
+    QString reason; // why, for DamagedMovedAside, NewerVersion and Unavailable, in words
+    QString backupFailure; // why the day's backup could not be made, in words; empty if made
+};
+
+// A copy of the progress file kept in "backups" beside it.
+struct Backup
+{
+    QString path;
+    QDate madeOn; // the local day it was written
+    QDateTime newestAnswer; // UTC; invalid when it holds no answer
+    qint64 answers = 0;
+};
+
+// What putting a backup in place of the progress file did.
+struct Restored
+{
+    bool done = false;
+    QString movedAsideTo; // where the file it replaced is kept; empty when there was none
+    QString reason; // why not, in words, when not done
+    OpenResult opened; // the file open afterwards: the backup, or the old file when not done
 };
 
 // How one My Facts answer moves its family's card: on `day` (the local
@@ -67,6 +87,12 @@ public:
     // Opens the file, creating or migrating it, checks it, and makes the
     // day's backup in "backups" beside it. `now` is the UTC time.
     OpenResult open(const QDateTime &now);
+    // The backups beside the file that pass their check, the one with the
+    // latest answers first; copies holding the same answers are listed once.
+    QList<Backup> backups() const;
+    // Closes the file, keeps it (and its journals) aside, puts a copy of
+    // `backupPath`, one of backups(), in its place and opens that.
+    Restored restore(const QString &backupPath, const QDateTime &now);
     bool isOpen() const;
     bool isWritable() const; // open, and not a newer version's file
     QString filePath() const;

@@ -27,6 +27,7 @@
 #include <ctime>
 #include <sys/resource.h>
 #include <thread>
+#include <sys/stat.h>
 #include <unistd.h>
 
 using namespace Qt::StringLiterals;
@@ -36,6 +37,11 @@ using progress::ProgressStore;
 namespace {
 
 const QDateTime Now(QDate(2026, 12, 9), QTime(8, 30), Qt::UTC);
+
+// A write-ahead journal's header and each of its frames, at SQLite's
+// page size of 4096 bytes.
+constexpr qint64 WalHeader = 32;
+constexpr qint64 WalFrame = 24 + 4096;
 
 tutor::Attempt answer(const QDateTime &at, tutor::Operation operation, double first, double second,
     const QString &typed, const QString &expected, qint64 millis,
@@ -181,6 +187,15 @@ using Modes = QList<tutor::AnswerMode>;
 const Modes EveryMode { tutor::AnswerMode::Practice, tutor::AnswerMode::MissingNumber,
     tutor::AnswerMode::MissingOperation, tutor::AnswerMode::TimeTrial };
 
+// Who may do what with the file, as the system keeps it; -1 when missing.
+int modeOf(const QString &path)
+{
+    struct stat found = {};
+    if (::lstat(QFile::encodeName(path).constData(), &found) != 0)
+        return -1;
+    return int(found.st_mode & 07777);
+}
+
 // A few pupils' answers of every kind over two months, the same each run.
 QList<tutor::Attempt> someAnswers(quint32 seed, int count, const Modes &modes = EveryMode)
 {
@@ -270,6 +285,7 @@ private slots:
     void unusableFolderKeepsNothingAndSaysWhere_data();
     void unusableFolderKeepsNothingAndSaysWhere();
     void fullDiskFailsTheAnswerWholeAndKeepsTheRest();
+    void backupIsMadeOnceADayAndOldOnesPruned_data();
     void backupIsMadeOnceADayAndOldOnesPruned();
     void csvFieldsAreSafeAndInOneFixedForm_data();
     void csvFieldsAreSafeAndInOneFixedForm();
@@ -722,6 +738,9 @@ void ProgressStoreTest::fileOfEveryEarlierVersionIsBroughtUpToDate()
     QVERIFY(bee);
     QVERIFY(store.record(*bee, answer(Now, tutor::Operation::Addition, 1, 1, u"2"_s, u"2"_s, 5)));
     QVERIFY(store.integrityOk());
+    // Files of earlier versions were readable by all; now only by the user.
+    for (const QString &part : { QString(), u"-wal"_s, u"-shm"_s })
+        QCOMPARE(modeOf(path + part), 0600);
 }
 
 void ProgressStoreTest::newerVersionsFileIsReadButNeverWritten()
@@ -777,48 +796,102 @@ void ProgressStoreTest::newerVersionsFileIsReadButNeverWritten()
 
 void ProgressStoreTest::damagedFileIsMovedAsideAndAFreshOneStarted_data()
 {
-    QTest::addColumn<qint64>("from"); // where garbage starts; -1: the whole file
+    QTest::addColumn<QString>("part"); // the file itself, or a journal by its suffix
+    // Where garbage starts: -1 the whole part, below that so many bytes
+    // before its end; with a length of 0, a link is planted at the part.
+    QTest::addColumn<qint64>("from");
     QTest::addColumn<qint64>("length");
-    QTest::newRow("garbage over the whole file") << -1LL << 0LL;
-    QTest::newRow("garbage over the header") << 0LL << 100LL;
-    QTest::newRow("garbage over pages in the middle") << 3LL * 4096 << 4LL * 4096;
+    QTest::addColumn<bool>("movedAside");
+    QTest::newRow("garbage over the whole file") << QString() << -1LL << 0LL << true;
+    QTest::newRow("garbage over the header") << QString() << 0LL << 100LL << true;
+    QTest::newRow("garbage over pages in the middle")
+        << QString() << 3LL * 4096 << 4LL * 4096 << true;
+    // SQLite would stop at the broken frame and drop every answer after it.
+    QTest::newRow("a byte flipped in an early frame of the journal")
+        << u"-wal"_s << WalHeader + 2 * WalFrame + 24 + 100 << 1LL << true;
+    QTest::newRow("garbage over the journal's salts") << u"-wal"_s << 16LL << 16LL << true;
+    // A transaction a crash cut short was never shown as kept.
+    QTest::newRow("the last answer cut short in the journal")
+        << u"-wal"_s << -100LL << 50LL << false;
+    QTest::newRow("a link planted at the journal's index") << u"-shm"_s << 0LL << 0LL << true;
 }
 
 void ProgressStoreTest::damagedFileIsMovedAsideAndAFreshOneStarted()
 {
+    QFETCH(QString, part);
     QFETCH(qint64, from);
     QFETCH(qint64, length);
+    QFETCH(bool, movedAside);
     QTemporaryDir folder;
     const QString path = folder.filePath(u"progress.sqlite"_s);
+    qint64 kept = 3000;
     {
         ProgressStore store(path);
         store.open(Now);
         const qint64 ann = *store.addPupil(u"Ann"_s);
         QVERIFY(store.recordMany(ann, someAnswers(5, 3000)));
     }
-    QFile file(path);
-    QVERIFY(file.open(QIODevice::ReadWrite));
-    if (from < 0) {
-        from = 0;
-        length = file.size();
+    if (!part.isEmpty()) {
+        // Answers kept one by one stand in the journal until the file is
+        // closed: the file and its journal are copied as a crash leaves them.
+        const QString live = folder.filePath(u"live"_s);
+        QVERIFY(QDir().mkpath(live));
+        QVERIFY(QFile::rename(path, live + u"/progress.sqlite"_s));
+        ProgressStore store(live + u"/progress.sqlite"_s);
+        QCOMPARE(store.open(Now).outcome, OpenResult::Opened);
+        const qint64 ann = store.pupils().first().id;
+        for (const tutor::Attempt &attempt : someAnswers(6, 20))
+            QVERIFY(store.record(ann, attempt));
+        kept += 20;
+        for (const QString &copied : { QString(), u"-wal"_s })
+            QVERIFY(QFile::copy(live + u"/progress.sqlite"_s + copied, path + copied));
+        QVERIFY(QFileInfo(path + u"-wal"_s).size() > WalHeader + 20 * WalFrame);
     }
-    QVERIFY(file.size() >= from + length);
-    QByteArray garbage(length, 'x');
-    for (qint64 at = 0; at < length; ++at)
-        garbage[at] = char(at * 37 + 11);
-    file.seek(from);
-    QCOMPARE(file.write(garbage), length);
-    file.close();
+    const QString damagedPart = path + part;
+    const QString elsewhere = folder.filePath(u"elsewhere"_s);
+    const bool planted = length == 0 && from == 0;
+    if (planted) {
+        QVERIFY(QFile::link(elsewhere, damagedPart));
+    } else {
+        QFile file(damagedPart);
+        QVERIFY(file.open(QIODevice::ReadWrite));
+        if (from == -1) {
+            from = 0;
+            length = file.size();
+        } else if (from < 0) {
+            from += file.size();
+        }
+        QVERIFY(file.size() >= from + length);
+        file.seek(from);
+        QByteArray garbage = file.read(length);
+        for (qint64 at = 0; at < length; ++at)
+            garbage[at] = char(garbage.at(at) ^ char(at * 37 + 11));
+        file.seek(from);
+        QCOMPARE(file.write(garbage), length);
+    }
     const QByteArray damaged = fileBytes(path);
+    const QByteArray damagedJournal = fileBytes(path + u"-wal"_s);
 
     const QDateTime when(QDate(2026, 12, 9), QTime(13, 30, 5), Qt::UTC); // 08:30:05 here
     ProgressStore store(path);
     const OpenResult opened = store.open(when);
+    if (!movedAside) {
+        QCOMPARE(opened.outcome, OpenResult::Opened);
+        QCOMPARE(store.attemptCount(), kept - 1);
+        QVERIFY(store.integrityOk());
+        return;
+    }
     QCOMPARE(opened.outcome, OpenResult::DamagedMovedAside);
     const QString aside = folder.filePath(u"progress-damaged-2026-12-09T083005.sqlite"_s);
     QCOMPARE(opened.movedAsideTo, aside);
+    // Whole, journals and all: what SQLite would have dropped is still there.
     QCOMPARE(fileBytes(aside), damaged);
+    QCOMPARE(fileBytes(aside + u"-wal"_s), damagedJournal);
+    QCOMPARE(QFileInfo(aside + part).isSymLink(), planted);
+    QVERIFY(!QFileInfo::exists(elsewhere));
     QVERIFY2(opened.reason.contains(QDir::toNativeSeparators(aside)), qPrintable(opened.reason));
+    QVERIFY2(opened.reason.contains(QDir::toNativeSeparators(damagedPart)) || part.isEmpty(),
+        qPrintable(opened.reason));
     QVERIFY(store.isWritable());
     QCOMPARE(store.pupils().size(), 0);
     QVERIFY(store.record(*store.addPupil(u"Ann"_s),
@@ -829,40 +902,70 @@ void ProgressStoreTest::damagedFileIsMovedAsideAndAFreshOneStarted()
 void ProgressStoreTest::unusableFolderKeepsNothingAndSaysWhere_data()
 {
     QTest::addColumn<QString>("blocked");
-    QTest::newRow("a file where the folder should be") << u"file for folder"_s;
-    QTest::newRow("read-only folder") << u"folder"_s;
-    QTest::newRow("read-only file") << u"file"_s;
+    QTest::addColumn<QString>("named"); // the folder, or the file with this suffix
+    QTest::newRow("a file where the folder should be") << u"file for folder"_s << u"folder"_s;
+    QTest::newRow("read-only folder") << u"read-only"_s << u"folder"_s;
+    QTest::newRow("read-only file") << u"read-only"_s << QString();
+    // Links are never followed, whoever planted them: the program's tables
+    // would land in whatever database, or private file, they lead to.
+    QTest::newRow("a link at the file") << u"link"_s << QString();
+    QTest::newRow("a link at the journal") << u"link"_s << u"-wal"_s;
+    QTest::newRow("a link at the rollback journal") << u"link"_s << u"-journal"_s;
+    QTest::newRow("a folder at the journal") << u"folder"_s << u"-wal"_s;
+    QTest::newRow("a second name for the file") << u"hard link"_s << QString();
+    QTest::newRow("a folder of another user") << u"owner"_s << u"folder"_s;
+    QTest::newRow("a file of another user") << u"owner"_s << QString();
 }
 
 void ProgressStoreTest::unusableFolderKeepsNothingAndSaysWhere()
 {
     QFETCH(QString, blocked);
+    QFETCH(QString, named);
     QTemporaryDir root;
     const QString folder = root.filePath(u"data"_s);
     const QString path = QDir(folder).filePath(u"progress.sqlite"_s);
-    const bool readOnly = blocked != u"file for folder"_s;
-    const QString locked = blocked == u"file"_s ? path : folder;
-    if (readOnly) {
+    const QString locked = named == u"folder"_s ? folder : path + named;
+    // Another program's database, or a private file of the user's.
+    const QString other = root.filePath(u"other.sqlite"_s);
+    QVERIFY(runOnFile(other, { u"CREATE TABLE theirs (x INTEGER)"_s }));
+    const QByteArray otherBytes = fileBytes(other);
+    if (blocked == u"file for folder"_s) {
+        QFile file(folder);
+        QVERIFY(file.open(QIODevice::WriteOnly));
+    } else {
         QVERIFY(QDir().mkpath(folder));
-        if (blocked == u"file"_s)
+        if (locked != folder)
             QVERIFY(ProgressStore(path).open(Now).outcome == OpenResult::Created);
+    }
+    if (blocked == u"read-only"_s) {
         QVERIFY(QFile::setPermissions(locked, QFile::ReadOwner | QFile::ExeOwner));
-        QFile probe(blocked == u"file"_s ? path : QDir(folder).filePath(u"probe"_s));
+        QFile probe(locked == path ? path : QDir(folder).filePath(u"probe"_s));
         if (probe.open(QIODevice::WriteOnly | QIODevice::Append)) {
             QFile::setPermissions(locked, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
             QSKIP("permissions do not stop this user (root) from writing");
         }
-    } else {
-        QFile file(folder);
-        QVERIFY(file.open(QIODevice::WriteOnly));
+    } else if (blocked == u"link"_s) {
+        QFile::remove(locked);
+        QVERIFY(QFile::link(other, locked));
+    } else if (blocked == u"folder"_s && locked != folder) {
+        QVERIFY(QDir().mkpath(locked));
+    } else if (blocked == u"hard link"_s) {
+        QVERIFY(::link(QFile::encodeName(path).constData(),
+                    QFile::encodeName(root.filePath(u"second name"_s)).constData())
+            == 0);
+    } else if (blocked == u"owner"_s) {
+        if (geteuid() != 0 || ::chown(QFile::encodeName(locked).constData(), 65534, 65534) != 0)
+            QSKIP("only root can give a file to another user");
     }
+    const QByteArray before = QFileInfo(locked).isSymLink() ? QByteArray() : fileBytes(locked);
 
     ProgressStore store(path);
     const OpenResult opened = store.open(Now);
-    if (readOnly)
+    if (blocked == u"read-only"_s)
         QFile::setPermissions(locked, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
     QCOMPARE(opened.outcome, OpenResult::Unavailable);
     QVERIFY2(opened.reason.contains(QDir::toNativeSeparators(locked)), qPrintable(opened.reason));
+    QVERIFY2(!opened.reason.contains(u"()"_s), qPrintable(opened.reason));
     QVERIFY(!store.isOpen());
     QVERIFY(!store.isWritable());
     QVERIFY(!store.addPupil(u"Ann"_s));
@@ -871,6 +974,10 @@ void ProgressStoreTest::unusableFolderKeepsNothingAndSaysWhere()
     QCOMPARE(store.pupils().size(), 0);
     QCOMPARE(store.classOverview().size(), 0);
     QCOMPARE(store.attemptCount(), 0);
+    // What was found is left as it was, and nothing went through a link.
+    QCOMPARE(fileBytes(other), otherBytes);
+    if (!before.isEmpty())
+        QCOMPARE(fileBytes(locked), before);
 }
 
 // A full disk cannot be had on demand: the test runs itself again as a child
@@ -919,41 +1026,112 @@ void ProgressStoreTest::fullDiskFailsTheAnswerWholeAndKeepsTheRest()
     QCOMPARE(store.factCards(store.pupils().value(0).id).value(0).answers, kept / 2);
 }
 
+void ProgressStoreTest::backupIsMadeOnceADayAndOldOnesPruned_data()
+{
+    QTest::addColumn<int>("aheadDays"); // days answered first with the clock years ahead
+    QTest::addColumn<int>("days"); // days answered then, the last one Now
+    QTest::addColumn<QString>("planted"); // by another user before the last day
+    QTest::addColumn<QStringList>("kept");
+
+    QTest::newRow("forty days")
+        << 0 << 40 << QString()
+        << QStringList { u"progress-2026-12-03.sqlite"_s, u"progress-2026-12-04.sqlite"_s,
+               u"progress-2026-12-05.sqlite"_s, u"progress-2026-12-06.sqlite"_s,
+               u"progress-2026-12-07.sqlite"_s, u"progress-2026-12-08.sqlite"_s,
+               u"progress-2026-12-09.sqlite"_s, u"progress-2026-W47.sqlite"_s,
+               u"progress-2026-W48.sqlite"_s, u"progress-2026-W49.sqlite"_s,
+               u"progress-2026-W50.sqlite"_s };
+    // The copies named 2031 hold older answers than every copy made since.
+    QTest::newRow("a clock once set years ahead")
+        << 8 << 20 << QString()
+        << QStringList { u"progress-2026-12-03.sqlite"_s, u"progress-2026-12-04.sqlite"_s,
+               u"progress-2026-12-05.sqlite"_s, u"progress-2026-12-06.sqlite"_s,
+               u"progress-2026-12-07.sqlite"_s, u"progress-2026-12-08.sqlite"_s,
+               u"progress-2026-12-09.sqlite"_s, u"progress-2026-W47.sqlite"_s,
+               u"progress-2026-W48.sqlite"_s, u"progress-2026-W49.sqlite"_s,
+               u"progress-2026-W50.sqlite"_s };
+    // A link under a copy's name is replaced, never written through.
+    const QStringList threeDays { u"progress-2026-12-07.sqlite"_s, u"progress-2026-12-08.sqlite"_s,
+        u"progress-2026-12-09.sqlite"_s, u"progress-2026-W50.sqlite"_s };
+    QTest::newRow("a link at the day's copy")
+        << 0 << 3 << u"progress-2026-12-09.sqlite"_s << threeDays;
+    QTest::newRow("a link at the week's copy")
+        << 0 << 3 << u"progress-2026-W50.sqlite"_s << threeDays;
+    // A link in the folder's place is not followed: no copy is made.
+    QTest::newRow("a link at the backups folder") << 0 << 3 << u"."_s << QStringList();
+}
+
 void ProgressStoreTest::backupIsMadeOnceADayAndOldOnesPruned()
 {
-    QTemporaryDir folder;
-    const QString path = folder.filePath(u"progress.sqlite"_s);
-    const QString backups = folder.filePath(u"backups"_s);
-    qint64 pupil = 0;
-    // Forty days, opened twice each, with an answer kept each day.
-    for (int day = 39; day >= 0; --day) {
+    QFETCH(int, aheadDays);
+    QFETCH(int, days);
+    QFETCH(QString, planted);
+    QFETCH(QStringList, kept);
+    QTemporaryDir root;
+    // Made by the store, as the program makes its data folder.
+    const QString folder = root.filePath(u"data"_s);
+    const QString path = QDir(folder).filePath(u"progress.sqlite"_s);
+    const QString backups = QDir(folder).filePath(u"backups"_s);
+    const QString elsewhere = root.filePath(u"elsewhere"_s);
+    QVERIFY(QDir().mkpath(elsewhere));
+    QFile secret(root.filePath(u"secret"_s));
+    QVERIFY(secret.open(QIODevice::WriteOnly));
+    secret.write("the user's own");
+    secret.close();
+
+    QList<QDateTime> starts;
+    for (int day = 0; day < aheadDays; ++day)
+        starts << QDateTime(QDate(2031, 1, 1).addDays(day), QTime(8, 0), Qt::UTC);
+    for (int day = days - 1; day >= 0; --day)
+        starts << Now.addDays(-day);
+    OpenResult last;
+    // Opened twice a day, with an answer kept each time.
+    for (const QDateTime &start : std::as_const(starts)) {
+        if (start == Now && planted == u"."_s) {
+            QVERIFY(QDir(backups).removeRecursively());
+            QVERIFY(QFile::link(elsewhere, backups));
+        } else if (start == Now && !planted.isEmpty()) {
+            QFile::remove(QDir(backups).filePath(planted));
+            QVERIFY(QFile::link(secret.fileName(), QDir(backups).filePath(planted)));
+        }
         for (int time = 0; time < 2; ++time) {
             ProgressStore store(path);
-            const QDateTime now = Now.addDays(-day).addSecs(time * 3600);
-            QVERIFY(store.open(now).outcome != OpenResult::Unavailable);
-            pupil = *store.addPupil(u"Ann"_s);
+            const QDateTime now = start.addSecs(time * 3600);
+            last = store.open(now);
+            QVERIFY(last.outcome != OpenResult::Unavailable);
+            const qint64 pupil = *store.addPupil(u"Ann"_s);
             QVERIFY(store.record(
                 pupil, answer(now, tutor::Operation::Addition, 1, 2, u"3"_s, u"3"_s, 5)));
+            // Only the user may read the file and its journals, whatever the umask.
+            for (const QString &part : { QString(), u"-wal"_s, u"-shm"_s })
+                QCOMPARE(modeOf(path + part), 0600);
         }
-        if (day == 1) // a copy cut off by a crash
+        if (start == Now.addDays(-1)) // a copy cut off by a crash
             QVERIFY(QFile(QDir(backups).filePath(u"progress-2026-12-09.sqlite.partial"_s))
                         .open(QIODevice::WriteOnly));
     }
-    QCOMPARE(filesIn(backups),
-        (QStringList { u"progress-2026-12-03.sqlite"_s, u"progress-2026-12-04.sqlite"_s,
-            u"progress-2026-12-05.sqlite"_s, u"progress-2026-12-06.sqlite"_s,
-            u"progress-2026-12-07.sqlite"_s, u"progress-2026-12-08.sqlite"_s,
-            u"progress-2026-12-09.sqlite"_s, u"progress-2026-W47.sqlite"_s,
-            u"progress-2026-W48.sqlite"_s, u"progress-2026-W49.sqlite"_s,
-            u"progress-2026-W50.sqlite"_s }));
+    QCOMPARE(modeOf(folder), 0700);
+    QCOMPARE(fileBytes(secret.fileName()), QByteArray("the user's own"));
+    QVERIFY(filesIn(elsewhere).isEmpty());
+    if (kept.isEmpty()) {
+        QVERIFY(QFileInfo(backups).isSymLink());
+        QVERIFY2(last.backupFailure.contains(QDir::toNativeSeparators(backups)),
+            qPrintable(last.backupFailure));
+        return;
+    }
+    QVERIFY2(last.backupFailure.isEmpty(), qPrintable(last.backupFailure));
+    QCOMPARE(filesIn(backups), kept);
+    QCOMPARE(modeOf(backups), 0700);
+    for (const QString &copy : kept)
+        QCOMPARE(modeOf(QDir(backups).filePath(copy)), 0600);
 
     // A backup is the file as it was at the day's first start: a whole
     // database, to be opened as it is.
-    const QString copy = folder.filePath(u"copy.sqlite"_s);
+    const QString copy = root.filePath(u"copy.sqlite"_s);
     QVERIFY(QFile::copy(QDir(backups).filePath(u"progress-2026-12-09.sqlite"_s), copy));
     ProgressStore restored(copy);
     QCOMPARE(restored.open(Now).outcome, OpenResult::Opened);
-    QCOMPARE(restored.attemptCount(), 2 * 39);
+    QCOMPARE(restored.attemptCount(), 2 * (starts.size() - 1));
     QVERIFY(restored.integrityOk());
 }
 

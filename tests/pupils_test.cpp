@@ -138,6 +138,8 @@ private slots:
     void eachPupilPractisesInASessionOfTheirOwn();
     void progressScreensFollowThePupilAndNewAnswers_data();
     void progressScreensFollowThePupilAndNewAnswers();
+    void backupsAreRestoredFromTheMenuOrAfterDamage_data();
+    void backupsAreRestoredFromTheMenuOrAfterDamage();
 };
 
 void PupilsTest::progressLivesWithTheUsersFiles_data()
@@ -617,6 +619,10 @@ void PupilsTest::troubleWithTheProgressFileIsToldOnce_data()
     QTest::newRow("file of a newer version") << u"newer"_s << u"newer version"_s << 0;
     // Answers refused one after another are told of once.
     QTest::newRow("answers refused") << u"pupil gone meanwhile"_s << u"could not be kept"_s << 0;
+    QTest::newRow("a link at the file") << u"link"_s << u"symbolic link"_s << -1;
+    QTest::newRow("no version in the file") << u"no version"_s << u"damaged"_s << 2;
+    // The progress is kept all the same.
+    QTest::newRow("no backup can be made") << u"backups blocked"_s << u"backup"_s << 2;
 }
 
 void PupilsTest::troubleWithTheProgressFileIsToldOnce()
@@ -650,12 +656,37 @@ void PupilsTest::troubleWithTheProgressFileIsToldOnce()
                 database.close();
             }
             QSqlDatabase::removeDatabase(u"newer"_s);
+        } else if (trouble == u"link"_s) {
+            QFile elsewhere(folder + u"/elsewhere.sqlite"_s);
+            QVERIFY(elsewhere.open(QIODevice::WriteOnly));
+            QVERIFY(QFile::link(elsewhere.fileName(), file));
+        } else if (trouble == u"no version"_s) {
+            {
+                auto database = QSqlDatabase::addDatabase(u"QSQLITE"_s, u"versionless"_s);
+                database.setDatabaseName(file);
+                QVERIFY(database.open());
+                QVERIFY(QSqlQuery(database).exec(
+                    u"CREATE TABLE schema_version (version INTEGER NOT NULL)"_s));
+                database.close();
+            }
+            QSqlDatabase::removeDatabase(u"versionless"_s);
+        } else if (trouble == u"backups blocked"_s) {
+            {
+                progress::ProgressStore store(file);
+                store.open(QDateTime::currentDateTimeUtc());
+                QVERIFY(store.addPupil(u"Ann"_s));
+            }
+            const QString backups = QFileInfo(file).path() + u"/backups"_s;
+            QVERIFY(QDir(backups).removeRecursively());
+            QFile plain(backups);
+            QVERIFY(plain.open(QIODevice::WriteOnly));
         }
     });
     MainWindow &window = fixture.window();
     // A file already there is looked at once the window is up.
     QCoreApplication::processEvents();
-    QCOMPARE(closer.texts.size(), trouble == u"damaged"_s || trouble == u"newer"_s ? 1 : 0);
+    QCOMPARE(closer.texts.size(),
+        trouble == u"folder is a file"_s || trouble == u"pupil gone meanwhile"_s ? 0 : 1);
 
     window.choosePupil(u"Ann"_s);
     if (trouble == u"pupil gone meanwhile"_s)
@@ -811,6 +842,93 @@ void PupilsTest::progressScreensFollowThePupilAndNewAnswers()
     QCOMPARE(emptied.count() + reset.count() > 0, change != u"nothing"_s && change != u"nobody"_s);
     QCOMPARE(closer.texts.size(), change == u"nobody"_s ? 1 : 0);
     QVERIFY(named<QTimer>(&window, u"tmrProgressWatch"_s)->isActive() == (change != u"nobody"_s));
+
+void PupilsTest::backupsAreRestoredFromTheMenuOrAfterDamage_data()
+{
+    QTest::addColumn<QString>("trouble"); // what the start finds
+    QTest::addColumn<bool>("yes"); // the answer to the question asked
+    QTest::addColumn<int>("kept"); // Ann's answers afterwards
+
+    QTest::newRow("restored from the menu") << QString() << true << 2;
+    QTest::newRow("not restored after all") << QString() << false << 3;
+    QTest::newRow("offered after damage") << u"damaged"_s << true << 2;
+    QTest::newRow("offered for a missing file") << u"missing"_s << true << 2;
+    QTest::newRow("declined for a missing file") << u"missing"_s << false << 0;
+}
+
+void PupilsTest::backupsAreRestoredFromTheMenuOrAfterDamage()
+{
+    QFETCH(QString, trouble);
+    QFETCH(bool, yes);
+    QFETCH(int, kept);
+    testsupport::MessageBoxCloser closer;
+    closer.answerYes = yes;
+    const QDateTime now = QDateTime::currentDateTimeUtc();
+    // Yesterday's start backed up an empty file; today's backup holds two
+    // answers and the file a third.
+    testsupport::TutorFixture fixture([&](const QString &folder) {
+        const QString file = progressFile(folder);
+        QDir().mkpath(QFileInfo(file).path());
+        {
+            progress::ProgressStore store(file);
+            store.open(now.addDays(-1));
+            const qint64 ann = *store.addPupil(u"Ann"_s);
+            for (int given = 1; given <= 3; ++given) {
+                if (given == 3)
+                    store.open(now);
+                tutor::Attempt attempt;
+                attempt.answeredAt = now.addSecs(given - 3);
+                attempt.operation = Operation::Addition;
+                attempt.typed = attempt.expected = u"2"_s;
+                attempt.correct = true;
+                QVERIFY(store.record(ann, attempt));
+            }
+        }
+        if (trouble == u"damaged"_s) {
+            QFile damaged(file);
+            QVERIFY(damaged.open(QIODevice::WriteOnly));
+            damaged.write(QByteArray(8192, 'x'));
+        } else if (trouble == u"missing"_s) {
+            QVERIFY(QFile::remove(file));
+        }
+    });
+    MainWindow &window = fixture.window();
+    QCoreApplication::processEvents();
+    const QString today = QLocale().toString(QDate::currentDate(), QLocale::LongFormat);
+    if (!trouble.isEmpty()) {
+        // Asked at once, with the newest backup's day.
+        QCOMPARE(closer.texts.size(), 1);
+        QVERIFY2(closer.texts.first().contains(trouble) && closer.texts.first().contains(today),
+            qPrintable(closer.texts.first()));
+    } else {
+        window.choosePupil(u"Ann"_s);
+        QVERIFY(testsupport::invokeHandler(&window, "mnuPupilRestore_Click"));
+        auto *dialog = named<QDialog>(&window, u"dlgRestoreBackup"_s);
+        QVERIFY(dialog && dialog->isVisible());
+        auto *list = named<QAbstractItemView>(dialog, u"lstBackups"_s);
+        // Today's backup first; yesterday's week copy holds what its day's does.
+        QCOMPARE(testsupport::listRowCount(list), 2);
+        QVERIFY2(testsupport::listText(list, 0).contains(today), qPrintable(today));
+        QVERIFY(testsupport::listText(list, 1).contains(
+            QLocale().toString(QDate::currentDate().addDays(-1), QLocale::LongFormat)));
+        QPointer<QDialog> watched(dialog);
+        named<QPushButton>(dialog, u"cmdRestoreBackup"_s)->click();
+        QCOMPARE(watched && watched->isVisible(), !yes);
+        QCOMPARE(closer.texts.size(), yes ? 2 : 1);
+        QVERIFY(closer.texts.first().contains(today));
+        // The file in use before is kept aside, never deleted.
+        const QStringList aside = QDir(fixture.folder() + u"/progress"_s)
+                                      .entryList({ u"progress-replaced-*.sqlite"_s });
+        QCOMPARE(aside.size(), yes ? 1 : 0);
+        if (yes)
+            QVERIFY(closer.texts.last().contains(aside.first()));
+        if (watched)
+            watched->reject();
+    }
+    window.choosePupil(u"Ann"_s);
+    QVERIFY(window.pupil().isChosen());
+    QCOMPARE(shownTitle(window), Title + u" - Ann"_s);
+    QCOMPARE(window.pupil().store().attempts(*window.pupil().id()).size(), kept);
 }
 
 QTEST_MAIN(PupilsTest)

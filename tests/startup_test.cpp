@@ -466,7 +466,8 @@ void StartupTest::menuBarHasEveryItemInOrder_data()
     QTest::newRow("pupil") << QStringLiteral("mnuPupil") << QStringLiteral("&Pupil")
                            << QStringList { QStringLiteral("mnuPupilChoose &Choose Pupil..."),
                                   QStringLiteral("mnuPupilProgress My &Progress"),
-                                  QStringLiteral("mnuPupilClass &Class Overview") };
+                                  QStringLiteral("mnuPupilClass &Class Overview"),
+                                  QStringLiteral("mnuPupilRestore &Restore Backup...") };
     QTest::newRow("help") << QStringLiteral("mnuHelp") << QStringLiteral("&Help")
                           << QStringList { QStringLiteral("mnuHelpContents &Contents..."),
                                  QStringLiteral("mnuHelpWorksheet &Worksheet Tutorial..."),

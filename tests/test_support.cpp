@@ -382,7 +382,10 @@ void MessageBoxCloser::closeOpenBoxes()
                 plain = plain && label->textFormat() == Qt::PlainText;
         }
         shownAsPlainText << plain;
-        box->done(QMessageBox::Ok);
+        if (QAbstractButton *yes = box->button(QMessageBox::Yes); yes && answerYes)
+            yes->click();
+        else
+            box->done(box->button(QMessageBox::No) ? QMessageBox::No : QMessageBox::Ok);
     }
 }
 

@@ -138,7 +138,8 @@ bool printToPdf(MainWindow &window, const QString &path, bool withKey,
     QPageSize::PageSizeId paper = QPageSize::A4);
 
 // Closes every message box that appears while it lives, noting its texts;
-// a question for a text is cancelled.
+// a question for a text is cancelled, and a Yes or No question is answered
+// No unless `answerYes` says otherwise.
 class MessageBoxCloser : public QObject
 {
     Q_OBJECT
@@ -149,6 +150,7 @@ public:
     QStringList texts; // text and informative text of each box, in order
     QStringList titles;
     QList<bool> shownAsPlainText; // whether each box showed its texts as written
+    bool answerYes = false;
 
 private slots:
     void closeOpenBoxes();

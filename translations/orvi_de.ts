@@ -352,6 +352,41 @@ Bitte schicke Fehlermeldungen, Vorschläge und Fragen an %1. Jede Nachricht hilf
         <source>The pupil could not be deleted.</source>
         <translation>Der Schüler konnte nicht gelöscht werden.</translation>
     </message>
+    <message>
+        <source>The pupils&apos; progress file %1 is missing.</source>
+        <translation>Die Fortschrittsdatei der Schüler %1 fehlt.</translation>
+    </message>
+    <message>
+        <source>Today&apos;s backup of the pupils&apos; progress could not be made. The progress itself is kept as before, and the next start tries again.</source>
+        <translation>Die heutige Sicherung des Fortschritts der Schüler konnte nicht angelegt werden. Der Fortschritt selbst wird weiter gespeichert; beim nächsten Start wird es erneut versucht.</translation>
+    </message>
+    <message>
+        <source>The newest whole backup was made on %1 (answers: %2). Restore it?</source>
+        <extracomment>%1 is the day the backup was made, %2 how many answers it holds.</extracomment>
+        <translation>Die neueste vollständige Sicherung stammt vom %1 (Antworten: %2). Möchten Sie sie wiederherstellen?</translation>
+    </message>
+    <message>
+        <source>There is no backup of the pupils&apos; progress to restore.</source>
+        <translation>Es gibt keine Sicherung des Fortschritts der Schüler, die wiederhergestellt werden könnte.</translation>
+    </message>
+    <message>
+        <source>Backups are made each day in %1.</source>
+        <extracomment>%1 is a folder.</extracomment>
+        <translation>Sicherungen werden jeden Tag in %1 angelegt.</translation>
+    </message>
+    <message>
+        <source>The backup could not be restored.</source>
+        <translation>Die Sicherung konnte nicht wiederhergestellt werden.</translation>
+    </message>
+    <message>
+        <source>The backup was restored.</source>
+        <translation>Die Sicherung wurde wiederhergestellt.</translation>
+    </message>
+    <message>
+        <source>The progress file in use before is kept as %1.</source>
+        <extracomment>%1 is a file.</extracomment>
+        <translation>Die bisher verwendete Fortschrittsdatei bleibt als %1 erhalten.</translation>
+    </message>
 </context>
 <context>
     <name>DesktopLauncher</name>
@@ -620,6 +655,10 @@ Bitte schicke Fehlermeldungen, Vorschläge und Fragen an %1. Jede Nachricht hilf
         <source>&amp;About Orvi Math Tutor</source>
         <translation>&amp;Über Orvi Math Tutor</translation>
     </message>
+    <message>
+        <source>&amp;Restore Backup...</source>
+        <translation>&amp;Sicherung wiederherstellen...</translation>
+    </message>
 </context>
 <context>
     <name>MainWindow</name>
@@ -805,8 +844,93 @@ Bitte schicke Fehlermeldungen, Vorschläge und Fragen an %1. Jede Nachricht hilf
         <translation>das Journal kann nicht neben der Datei angelegt werden</translation>
     </message>
     <message>
-        <source>the folder %1 cannot be made</source>
-        <translation>der Ordner %1 kann nicht angelegt werden</translation>
+        <source>%1 cannot be looked at (%2)</source>
+        <extracomment>%1 is a file, %2 the system&apos;s own words.</extracomment>
+        <translation>%1 kann nicht geprüft werden (%2)</translation>
+    </message>
+    <message>
+        <source>%1 is a symbolic link</source>
+        <translation>%1 ist eine symbolische Verknüpfung</translation>
+    </message>
+    <message>
+        <source>%1 is a folder</source>
+        <translation>%1 ist ein Ordner</translation>
+    </message>
+    <message>
+        <source>%1 is not an ordinary file</source>
+        <translation>%1 ist keine gewöhnliche Datei</translation>
+    </message>
+    <message>
+        <source>%1 belongs to another user, not to you</source>
+        <translation>%1 gehört einem anderen Benutzer, nicht Ihnen</translation>
+    </message>
+    <message>
+        <source>%1 belongs to the user %2, not to you</source>
+        <extracomment>%2 is the other user&apos;s login name.</extracomment>
+        <translation>%1 gehört dem Benutzer %2, nicht Ihnen</translation>
+    </message>
+    <message>
+        <source>%1 has other names too (hard links), through which it could be changed</source>
+        <translation>%1 hat noch weitere Namen (harte Verknüpfungen), über die es verändert werden könnte</translation>
+    </message>
+    <message>
+        <source>move it out of the way</source>
+        <translation>verschieben Sie es an einen anderen Ort</translation>
+    </message>
+    <message>
+        <source>remove the link, or put what it leads to in its place</source>
+        <translation>entfernen Sie die Verknüpfung oder legen Sie ihr Ziel an ihre Stelle</translation>
+    </message>
+    <message>
+        <source>put a copy of it in its place</source>
+        <translation>legen Sie eine Kopie davon an seine Stelle</translation>
+    </message>
+    <message>
+        <source>%1, so it is not used: %2</source>
+        <extracomment>%1 says what is wrong (&quot;/x/progress.sqlite is a symbolic link&quot;), %2 what to do about it (&quot;move it out of the way&quot;).</extracomment>
+        <translation>%1 und wird daher nicht verwendet: %2</translation>
+    </message>
+    <message>
+        <source>%1 cannot be read (%2)</source>
+        <translation>%1 kann nicht gelesen werden (%2)</translation>
+    </message>
+    <message>
+        <source>%1 cannot be kept from other users (%2)</source>
+        <extracomment>%1 is a file, %2 the system&apos;s own words.</extracomment>
+        <translation>%1 kann nicht vor anderen Benutzern geschützt werden (%2)</translation>
+    </message>
+    <message>
+        <source>%1 cannot be made (%2)</source>
+        <extracomment>%1 is a file, %2 why, in words ending without a full stop.</extracomment>
+        <translation>%1 kann nicht angelegt werden (%2)</translation>
+    </message>
+    <message>
+        <source>the folder %1 cannot be used: %2</source>
+        <extracomment>%1 is a folder, %2 why, in words ending without a full stop.</extracomment>
+        <translation>der Ordner %1 kann nicht verwendet werden: %2</translation>
+    </message>
+    <message>
+        <source>%1 cannot be written (%2)</source>
+        <translation>%1 kann nicht geschrieben werden (%2)</translation>
+    </message>
+    <message>
+        <source>nothing can be written in the folder %1 (%2)</source>
+        <extracomment>%1 is a folder, %2 the system&apos;s own words.</extracomment>
+        <translation>im Ordner %1 kann nichts geschrieben werden (%2)</translation>
+    </message>
+    <message>
+        <source>the copy was not made whole</source>
+        <translation>die Kopie wurde nicht vollständig angelegt</translation>
+    </message>
+    <message>
+        <source>the journal %1 cannot be read (%2)</source>
+        <extracomment>Follows &quot;Pupils&apos; progress cannot be kept:&quot;; %2 is the system&apos;s own words.</extracomment>
+        <translation>das Journal %1 kann nicht gelesen werden (%2)</translation>
+    </message>
+    <message>
+        <source>its journal %1 breaks off before answers that were kept</source>
+        <extracomment>Says what was found damaged; %1 is a file.</extracomment>
+        <translation>ihr Journal %1 bricht vor Antworten ab, die bereits gespeichert waren</translation>
     </message>
 </context>
 <context>
@@ -1034,10 +1158,6 @@ Bitte schicke Fehlermeldungen, Vorschläge und Fragen an %1. Jede Nachricht hilf
         <translation>die Datei %1 ist beschädigt und kann nicht beiseitegelegt werden (%2)</translation>
     </message>
     <message>
-        <source>The progress file %1 was damaged. It was moved to %2 and a new, empty file was started.</source>
-        <translation>Die Fortschrittsdatei %1 war beschädigt. Sie wurde nach %2 verschoben und eine neue, leere Datei begonnen.</translation>
-    </message>
-    <message>
         <source>The progress file %1 was written by a newer version of the program. It is shown but nothing is added to it, so that version can still use it.</source>
         <translation>Die Fortschrittsdatei %1 wurde von einer neueren Version des Programms geschrieben. Sie wird angezeigt, aber nichts wird hinzugefügt, damit jene Version sie weiter nutzen kann.</translation>
     </message>
@@ -1161,6 +1281,29 @@ Bitte schicke Fehlermeldungen, Vorschläge und Fragen an %1. Jede Nachricht hilf
         <comment>export column</comment>
         <extracomment>Heading of the column of the time each answer took, in seconds with decimals.</extracomment>
         <translation>Benötigte Sekunden</translation>
+    </message>
+    <message>
+        <source>no reason was given</source>
+        <translation>kein Grund angegeben</translation>
+    </message>
+    <message>
+        <source>The progress file %1 was damaged: %3. It was moved to %2 with its journals, and a new, empty file was started.</source>
+        <extracomment>%3 says what was found: &quot;it failed its check (...)&quot;.</extracomment>
+        <translation>Die Fortschrittsdatei %1 war beschädigt: %3. Sie wurde mit ihren Journalen nach %2 verschoben und eine neue, leere Datei begonnen.</translation>
+    </message>
+    <message>
+        <source>it holds no version number of its tables</source>
+        <extracomment>Says what was found damaged in the progress file.</extracomment>
+        <translation>sie enthält keine Versionsnummer ihrer Tabellen</translation>
+    </message>
+    <message>
+        <source>it failed its check (%1)</source>
+        <translation>sie hat die Prüfung nicht bestanden (%1)</translation>
+    </message>
+    <message>
+        <source>the progress file %1 cannot be moved aside (%2)</source>
+        <extracomment>%1 is a file, %2 the system&apos;s own words.</extracomment>
+        <translation>die Fortschrittsdatei %1 kann nicht beiseitegelegt werden (%2)</translation>
     </message>
 </context>
 <context>
@@ -1762,6 +1905,48 @@ Bitte schicke Fehlermeldungen, Vorschläge und Fragen an %1. Jede Nachricht hilf
             <numerusform>Der Name ist zu lang: Er hat %n Zeichen, und ein Name darf höchstens %1 haben.</numerusform>
             <numerusform>Der Name ist zu lang: Er hat %n Zeichen, und ein Name darf höchstens %1 haben.</numerusform>
         </translation>
+    </message>
+</context>
+<context>
+    <name>RestoreDialog</name>
+    <message>
+        <source>%1 (answers: %2)</source>
+        <extracomment>A backup in the list: %1 the day it was made, %2 how many answers it holds.</extracomment>
+        <translation>%1 (Antworten: %2)</translation>
+    </message>
+    <message>
+        <source>Restore Backup</source>
+        <translation>Sicherung wiederherstellen</translation>
+    </message>
+    <message>
+        <source>&amp;Backups of the pupils&apos; progress, the latest first:</source>
+        <translation>&amp;Sicherungen des Fortschritts der Schüler, die neueste zuerst:</translation>
+    </message>
+    <message>
+        <source>Backups of the pupils&apos; progress</source>
+        <translation>Sicherungen des Fortschritts der Schüler</translation>
+    </message>
+    <message>
+        <source>Enter or a double click restores the backup.</source>
+        <translation>Die Eingabetaste oder ein Doppelklick stellt die Sicherung wieder her.</translation>
+    </message>
+    <message>
+        <source>&amp;Restore</source>
+        <translation>&amp;Wiederherstellen</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Abbrechen</translation>
+    </message>
+    <message>
+        <source>Restore the backup made on %1?</source>
+        <extracomment>%1 is the day the backup was made.</extracomment>
+        <translation>Die Sicherung vom %1 wiederherstellen?</translation>
+    </message>
+    <message>
+        <source>The pupils&apos; progress goes back to what the backup holds (answers: %1). The file in use now is kept aside, not deleted.</source>
+        <extracomment>%1 is how many answers the backup holds.</extracomment>
+        <translation>Der Fortschritt der Schüler wird auf den Stand der Sicherung zurückgesetzt (Antworten: %1). Die jetzt verwendete Datei wird beiseitegelegt, nicht gelöscht.</translation>
     </message>
 </context>
 <context>

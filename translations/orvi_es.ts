@@ -352,6 +352,41 @@ Envía los errores, sugerencias y preguntas a %1. Cada mensaje nos ayuda a mejor
         <source>The pupil could not be deleted.</source>
         <translation>No se ha podido eliminar al alumno.</translation>
     </message>
+    <message>
+        <source>The pupils&apos; progress file %1 is missing.</source>
+        <translation>Falta el archivo de progreso de los alumnos %1.</translation>
+    </message>
+    <message>
+        <source>Today&apos;s backup of the pupils&apos; progress could not be made. The progress itself is kept as before, and the next start tries again.</source>
+        <translation>No se ha podido hacer la copia de seguridad de hoy del progreso de los alumnos. El progreso se sigue guardando como antes, y el próximo inicio lo volverá a intentar.</translation>
+    </message>
+    <message>
+        <source>The newest whole backup was made on %1 (answers: %2). Restore it?</source>
+        <extracomment>%1 is the day the backup was made, %2 how many answers it holds.</extracomment>
+        <translation>La copia de seguridad completa más reciente se hizo el %1 (respuestas: %2). ¿Quieres restaurarla?</translation>
+    </message>
+    <message>
+        <source>There is no backup of the pupils&apos; progress to restore.</source>
+        <translation>No hay ninguna copia de seguridad del progreso de los alumnos que restaurar.</translation>
+    </message>
+    <message>
+        <source>Backups are made each day in %1.</source>
+        <extracomment>%1 is a folder.</extracomment>
+        <translation>Las copias de seguridad se hacen cada día en %1.</translation>
+    </message>
+    <message>
+        <source>The backup could not be restored.</source>
+        <translation>No se ha podido restaurar la copia de seguridad.</translation>
+    </message>
+    <message>
+        <source>The backup was restored.</source>
+        <translation>Se ha restaurado la copia de seguridad.</translation>
+    </message>
+    <message>
+        <source>The progress file in use before is kept as %1.</source>
+        <extracomment>%1 is a file.</extracomment>
+        <translation>El archivo de progreso que se usaba antes se conserva como %1.</translation>
+    </message>
 </context>
 <context>
     <name>DesktopLauncher</name>
@@ -620,6 +655,10 @@ Envía los errores, sugerencias y preguntas a %1. Cada mensaje nos ayuda a mejor
         <source>&amp;About Orvi Math Tutor</source>
         <translation>&amp;Acerca de Orvi Math Tutor</translation>
     </message>
+    <message>
+        <source>&amp;Restore Backup...</source>
+        <translation>&amp;Restaurar copia de seguridad...</translation>
+    </message>
 </context>
 <context>
     <name>MainWindow</name>
@@ -805,8 +844,93 @@ Envía los errores, sugerencias y preguntas a %1. Cada mensaje nos ayuda a mejor
         <translation>el diario no se puede guardar junto al archivo</translation>
     </message>
     <message>
-        <source>the folder %1 cannot be made</source>
-        <translation>no se puede crear la carpeta %1</translation>
+        <source>%1 cannot be looked at (%2)</source>
+        <extracomment>%1 is a file, %2 the system&apos;s own words.</extracomment>
+        <translation>%1 no se puede examinar (%2)</translation>
+    </message>
+    <message>
+        <source>%1 is a symbolic link</source>
+        <translation>%1 es un enlace simbólico</translation>
+    </message>
+    <message>
+        <source>%1 is a folder</source>
+        <translation>%1 es una carpeta</translation>
+    </message>
+    <message>
+        <source>%1 is not an ordinary file</source>
+        <translation>%1 no es un archivo normal</translation>
+    </message>
+    <message>
+        <source>%1 belongs to another user, not to you</source>
+        <translation>%1 pertenece a otro usuario, no a ti</translation>
+    </message>
+    <message>
+        <source>%1 belongs to the user %2, not to you</source>
+        <extracomment>%2 is the other user&apos;s login name.</extracomment>
+        <translation>%1 pertenece al usuario %2, no a ti</translation>
+    </message>
+    <message>
+        <source>%1 has other names too (hard links), through which it could be changed</source>
+        <translation>%1 tiene también otros nombres (enlaces duros) a través de los cuales se podría cambiar</translation>
+    </message>
+    <message>
+        <source>move it out of the way</source>
+        <translation>muévelo a otro sitio</translation>
+    </message>
+    <message>
+        <source>remove the link, or put what it leads to in its place</source>
+        <translation>quita el enlace o pon en su lugar aquello a lo que lleva</translation>
+    </message>
+    <message>
+        <source>put a copy of it in its place</source>
+        <translation>pon una copia en su lugar</translation>
+    </message>
+    <message>
+        <source>%1, so it is not used: %2</source>
+        <extracomment>%1 says what is wrong (&quot;/x/progress.sqlite is a symbolic link&quot;), %2 what to do about it (&quot;move it out of the way&quot;).</extracomment>
+        <translation>%1, así que no se usa: %2</translation>
+    </message>
+    <message>
+        <source>%1 cannot be read (%2)</source>
+        <translation>%1 no se puede leer (%2)</translation>
+    </message>
+    <message>
+        <source>%1 cannot be kept from other users (%2)</source>
+        <extracomment>%1 is a file, %2 the system&apos;s own words.</extracomment>
+        <translation>%1 no se puede proteger de otros usuarios (%2)</translation>
+    </message>
+    <message>
+        <source>%1 cannot be made (%2)</source>
+        <extracomment>%1 is a file, %2 why, in words ending without a full stop.</extracomment>
+        <translation>%1 no se puede crear (%2)</translation>
+    </message>
+    <message>
+        <source>the folder %1 cannot be used: %2</source>
+        <extracomment>%1 is a folder, %2 why, in words ending without a full stop.</extracomment>
+        <translation>la carpeta %1 no se puede usar: %2</translation>
+    </message>
+    <message>
+        <source>%1 cannot be written (%2)</source>
+        <translation>%1 no se puede escribir (%2)</translation>
+    </message>
+    <message>
+        <source>nothing can be written in the folder %1 (%2)</source>
+        <extracomment>%1 is a folder, %2 the system&apos;s own words.</extracomment>
+        <translation>no se puede escribir nada en la carpeta %1 (%2)</translation>
+    </message>
+    <message>
+        <source>the copy was not made whole</source>
+        <translation>la copia no se hizo completa</translation>
+    </message>
+    <message>
+        <source>the journal %1 cannot be read (%2)</source>
+        <extracomment>Follows &quot;Pupils&apos; progress cannot be kept:&quot;; %2 is the system&apos;s own words.</extracomment>
+        <translation>el diario %1 no se puede leer (%2)</translation>
+    </message>
+    <message>
+        <source>its journal %1 breaks off before answers that were kept</source>
+        <extracomment>Says what was found damaged; %1 is a file.</extracomment>
+        <translation>su diario %1 se corta antes de respuestas que ya estaban guardadas</translation>
     </message>
 </context>
 <context>
@@ -1034,10 +1158,6 @@ Envía los errores, sugerencias y preguntas a %1. Cada mensaje nos ayuda a mejor
         <translation>el archivo %1 está dañado y no se puede apartar (%2)</translation>
     </message>
     <message>
-        <source>The progress file %1 was damaged. It was moved to %2 and a new, empty file was started.</source>
-        <translation>El archivo de progreso %1 estaba dañado. Se ha movido a %2 y se ha empezado un archivo nuevo y vacío.</translation>
-    </message>
-    <message>
         <source>The progress file %1 was written by a newer version of the program. It is shown but nothing is added to it, so that version can still use it.</source>
         <translation>El archivo de progreso %1 lo escribió una versión más reciente del programa. Se muestra, pero no se le añade nada, para que esa versión pueda seguir usándolo.</translation>
     </message>
@@ -1161,6 +1281,29 @@ Envía los errores, sugerencias y preguntas a %1. Cada mensaje nos ayuda a mejor
         <comment>export column</comment>
         <extracomment>Heading of the column of the time each answer took, in seconds with decimals.</extracomment>
         <translation>Segundos empleados</translation>
+    </message>
+    <message>
+        <source>no reason was given</source>
+        <translation>no se dio ningún motivo</translation>
+    </message>
+    <message>
+        <source>The progress file %1 was damaged: %3. It was moved to %2 with its journals, and a new, empty file was started.</source>
+        <extracomment>%3 says what was found: &quot;it failed its check (...)&quot;.</extracomment>
+        <translation>El archivo de progreso %1 estaba dañado: %3. Se ha movido a %2 con sus diarios y se ha empezado un archivo nuevo y vacío.</translation>
+    </message>
+    <message>
+        <source>it holds no version number of its tables</source>
+        <extracomment>Says what was found damaged in the progress file.</extracomment>
+        <translation>no contiene ningún número de versión de sus tablas</translation>
+    </message>
+    <message>
+        <source>it failed its check (%1)</source>
+        <translation>no ha pasado su comprobación (%1)</translation>
+    </message>
+    <message>
+        <source>the progress file %1 cannot be moved aside (%2)</source>
+        <extracomment>%1 is a file, %2 the system&apos;s own words.</extracomment>
+        <translation>el archivo de progreso %1 no se puede apartar (%2)</translation>
     </message>
 </context>
 <context>
@@ -1762,6 +1905,48 @@ Envía los errores, sugerencias y preguntas a %1. Cada mensaje nos ayuda a mejor
             <numerusform>El nombre es demasiado largo: tiene %n carácter y un nombre puede tener como mucho %1.</numerusform>
             <numerusform>El nombre es demasiado largo: tiene %n caracteres y un nombre puede tener como mucho %1.</numerusform>
         </translation>
+    </message>
+</context>
+<context>
+    <name>RestoreDialog</name>
+    <message>
+        <source>%1 (answers: %2)</source>
+        <extracomment>A backup in the list: %1 the day it was made, %2 how many answers it holds.</extracomment>
+        <translation>%1 (respuestas: %2)</translation>
+    </message>
+    <message>
+        <source>Restore Backup</source>
+        <translation>Restaurar copia de seguridad</translation>
+    </message>
+    <message>
+        <source>&amp;Backups of the pupils&apos; progress, the latest first:</source>
+        <translation>&amp;Copias de seguridad del progreso de los alumnos, la más reciente primero:</translation>
+    </message>
+    <message>
+        <source>Backups of the pupils&apos; progress</source>
+        <translation>Copias de seguridad del progreso de los alumnos</translation>
+    </message>
+    <message>
+        <source>Enter or a double click restores the backup.</source>
+        <translation>Intro o un doble clic restaura la copia de seguridad.</translation>
+    </message>
+    <message>
+        <source>&amp;Restore</source>
+        <translation>&amp;Restaurar</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Cancelar</translation>
+    </message>
+    <message>
+        <source>Restore the backup made on %1?</source>
+        <extracomment>%1 is the day the backup was made.</extracomment>
+        <translation>¿Restaurar la copia de seguridad hecha el %1?</translation>
+    </message>
+    <message>
+        <source>The pupils&apos; progress goes back to what the backup holds (answers: %1). The file in use now is kept aside, not deleted.</source>
+        <extracomment>%1 is how many answers the backup holds.</extracomment>
+        <translation>El progreso de los alumnos vuelve a lo que contiene la copia de seguridad (respuestas: %1). El archivo que se usa ahora se aparta, no se borra.</translation>
     </message>
 </context>
 <context>

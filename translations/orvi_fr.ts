@@ -352,6 +352,41 @@ Envoie les signalements d&apos;erreurs, les suggestions et les questions à %1. 
         <source>The pupil could not be deleted.</source>
         <translation>L’élève n’a pas pu être supprimé.</translation>
     </message>
+    <message>
+        <source>The pupils&apos; progress file %1 is missing.</source>
+        <translation>Le fichier des progrès des élèves %1 est introuvable.</translation>
+    </message>
+    <message>
+        <source>Today&apos;s backup of the pupils&apos; progress could not be made. The progress itself is kept as before, and the next start tries again.</source>
+        <translation>La sauvegarde du jour des progrès des élèves n&apos;a pas pu être faite. Les progrès eux-mêmes sont enregistrés comme avant, et le prochain démarrage essaiera de nouveau.</translation>
+    </message>
+    <message>
+        <source>The newest whole backup was made on %1 (answers: %2). Restore it?</source>
+        <extracomment>%1 is the day the backup was made, %2 how many answers it holds.</extracomment>
+        <translation>La sauvegarde complète la plus récente date du %1 (réponses&#x202f;: %2). Voulez-vous la restaurer&#x202f;?</translation>
+    </message>
+    <message>
+        <source>There is no backup of the pupils&apos; progress to restore.</source>
+        <translation>Il n&apos;y a aucune sauvegarde des progrès des élèves à restaurer.</translation>
+    </message>
+    <message>
+        <source>Backups are made each day in %1.</source>
+        <extracomment>%1 is a folder.</extracomment>
+        <translation>Les sauvegardes sont faites chaque jour dans %1.</translation>
+    </message>
+    <message>
+        <source>The backup could not be restored.</source>
+        <translation>La sauvegarde n&apos;a pas pu être restaurée.</translation>
+    </message>
+    <message>
+        <source>The backup was restored.</source>
+        <translation>La sauvegarde a été restaurée.</translation>
+    </message>
+    <message>
+        <source>The progress file in use before is kept as %1.</source>
+        <extracomment>%1 is a file.</extracomment>
+        <translation>Le fichier de progrès utilisé jusqu&apos;ici est conservé sous %1.</translation>
+    </message>
 </context>
 <context>
     <name>DesktopLauncher</name>
@@ -620,6 +655,10 @@ Envoie les signalements d&apos;erreurs, les suggestions et les questions à %1. 
         <source>&amp;About Orvi Math Tutor</source>
         <translation>À &amp;propos d&apos;Orvi Math Tutor</translation>
     </message>
+    <message>
+        <source>&amp;Restore Backup...</source>
+        <translation>&amp;Restaurer une sauvegarde...</translation>
+    </message>
 </context>
 <context>
     <name>MainWindow</name>
@@ -805,8 +844,93 @@ Envoie les signalements d&apos;erreurs, les suggestions et les questions à %1. 
         <translation>le journal ne peut pas être tenu à côté du fichier</translation>
     </message>
     <message>
-        <source>the folder %1 cannot be made</source>
-        <translation>le dossier %1 ne peut pas être créé</translation>
+        <source>%1 cannot be looked at (%2)</source>
+        <extracomment>%1 is a file, %2 the system&apos;s own words.</extracomment>
+        <translation>%1 ne peut pas être examiné (%2)</translation>
+    </message>
+    <message>
+        <source>%1 is a symbolic link</source>
+        <translation>%1 est un lien symbolique</translation>
+    </message>
+    <message>
+        <source>%1 is a folder</source>
+        <translation>%1 est un dossier</translation>
+    </message>
+    <message>
+        <source>%1 is not an ordinary file</source>
+        <translation>%1 n&apos;est pas un fichier ordinaire</translation>
+    </message>
+    <message>
+        <source>%1 belongs to another user, not to you</source>
+        <translation>%1 appartient à un autre utilisateur, pas à vous</translation>
+    </message>
+    <message>
+        <source>%1 belongs to the user %2, not to you</source>
+        <extracomment>%2 is the other user&apos;s login name.</extracomment>
+        <translation>%1 appartient à l&apos;utilisateur %2, pas à vous</translation>
+    </message>
+    <message>
+        <source>%1 has other names too (hard links), through which it could be changed</source>
+        <translation>%1 a aussi d&apos;autres noms (liens physiques) par lesquels il pourrait être modifié</translation>
+    </message>
+    <message>
+        <source>move it out of the way</source>
+        <translation>déplacez-le ailleurs</translation>
+    </message>
+    <message>
+        <source>remove the link, or put what it leads to in its place</source>
+        <translation>supprimez le lien, ou mettez à sa place ce vers quoi il mène</translation>
+    </message>
+    <message>
+        <source>put a copy of it in its place</source>
+        <translation>mettez-en une copie à sa place</translation>
+    </message>
+    <message>
+        <source>%1, so it is not used: %2</source>
+        <extracomment>%1 says what is wrong (&quot;/x/progress.sqlite is a symbolic link&quot;), %2 what to do about it (&quot;move it out of the way&quot;).</extracomment>
+        <translation>%1, il n&apos;est donc pas utilisé&#x202f;: %2</translation>
+    </message>
+    <message>
+        <source>%1 cannot be read (%2)</source>
+        <translation>%1 ne peut pas être lu (%2)</translation>
+    </message>
+    <message>
+        <source>%1 cannot be kept from other users (%2)</source>
+        <extracomment>%1 is a file, %2 the system&apos;s own words.</extracomment>
+        <translation>%1 ne peut pas être protégé des autres utilisateurs (%2)</translation>
+    </message>
+    <message>
+        <source>%1 cannot be made (%2)</source>
+        <extracomment>%1 is a file, %2 why, in words ending without a full stop.</extracomment>
+        <translation>%1 ne peut pas être créé (%2)</translation>
+    </message>
+    <message>
+        <source>the folder %1 cannot be used: %2</source>
+        <extracomment>%1 is a folder, %2 why, in words ending without a full stop.</extracomment>
+        <translation>le dossier %1 ne peut pas être utilisé&#x202f;: %2</translation>
+    </message>
+    <message>
+        <source>%1 cannot be written (%2)</source>
+        <translation>%1 ne peut pas être écrit (%2)</translation>
+    </message>
+    <message>
+        <source>nothing can be written in the folder %1 (%2)</source>
+        <extracomment>%1 is a folder, %2 the system&apos;s own words.</extracomment>
+        <translation>rien ne peut être écrit dans le dossier %1 (%2)</translation>
+    </message>
+    <message>
+        <source>the copy was not made whole</source>
+        <translation>la copie n&apos;a pas été faite en entier</translation>
+    </message>
+    <message>
+        <source>the journal %1 cannot be read (%2)</source>
+        <extracomment>Follows &quot;Pupils&apos; progress cannot be kept:&quot;; %2 is the system&apos;s own words.</extracomment>
+        <translation>le journal %1 ne peut pas être lu (%2)</translation>
+    </message>
+    <message>
+        <source>its journal %1 breaks off before answers that were kept</source>
+        <extracomment>Says what was found damaged; %1 is a file.</extracomment>
+        <translation>son journal %1 s&apos;interrompt avant des réponses déjà enregistrées</translation>
     </message>
 </context>
 <context>
@@ -1034,10 +1158,6 @@ Envoie les signalements d&apos;erreurs, les suggestions et les questions à %1. 
         <translation>le fichier %1 est endommagé et ne peut pas être mis de côté (%2)</translation>
     </message>
     <message>
-        <source>The progress file %1 was damaged. It was moved to %2 and a new, empty file was started.</source>
-        <translation>Le fichier de progrès %1 était endommagé. Il a été déplacé vers %2 et un nouveau fichier vide a été commencé.</translation>
-    </message>
-    <message>
         <source>The progress file %1 was written by a newer version of the program. It is shown but nothing is added to it, so that version can still use it.</source>
         <translation>Le fichier de progrès %1 a été écrit par une version plus récente du programme. Il est affiché mais rien n’y est ajouté, pour que cette version puisse encore l’utiliser.</translation>
     </message>
@@ -1161,6 +1281,29 @@ Envoie les signalements d&apos;erreurs, les suggestions et les questions à %1. 
         <comment>export column</comment>
         <extracomment>Heading of the column of the time each answer took, in seconds with decimals.</extracomment>
         <translation>Durée en secondes</translation>
+    </message>
+    <message>
+        <source>no reason was given</source>
+        <translation>aucune raison n&apos;a été donnée</translation>
+    </message>
+    <message>
+        <source>The progress file %1 was damaged: %3. It was moved to %2 with its journals, and a new, empty file was started.</source>
+        <extracomment>%3 says what was found: &quot;it failed its check (...)&quot;.</extracomment>
+        <translation>Le fichier de progrès %1 était endommagé&#x202f;: %3. Il a été déplacé vers %2 avec ses journaux, et un nouveau fichier vide a été commencé.</translation>
+    </message>
+    <message>
+        <source>it holds no version number of its tables</source>
+        <extracomment>Says what was found damaged in the progress file.</extracomment>
+        <translation>il ne contient aucun numéro de version de ses tables</translation>
+    </message>
+    <message>
+        <source>it failed its check (%1)</source>
+        <translation>il n&apos;a pas passé sa vérification (%1)</translation>
+    </message>
+    <message>
+        <source>the progress file %1 cannot be moved aside (%2)</source>
+        <extracomment>%1 is a file, %2 the system&apos;s own words.</extracomment>
+        <translation>le fichier de progrès %1 ne peut pas être mis de côté (%2)</translation>
     </message>
 </context>
 <context>
@@ -1762,6 +1905,48 @@ Envoie les signalements d&apos;erreurs, les suggestions et les questions à %1. 
             <numerusform>Le nom est trop long : il a %n caractère, et un nom peut en avoir %1 au plus.</numerusform>
             <numerusform>Le nom est trop long : il a %n caractères, et un nom peut en avoir %1 au plus.</numerusform>
         </translation>
+    </message>
+</context>
+<context>
+    <name>RestoreDialog</name>
+    <message>
+        <source>%1 (answers: %2)</source>
+        <extracomment>A backup in the list: %1 the day it was made, %2 how many answers it holds.</extracomment>
+        <translation>%1 (réponses&#x202f;: %2)</translation>
+    </message>
+    <message>
+        <source>Restore Backup</source>
+        <translation>Restaurer une sauvegarde</translation>
+    </message>
+    <message>
+        <source>&amp;Backups of the pupils&apos; progress, the latest first:</source>
+        <translation>&amp;Sauvegardes des progrès des élèves, la plus récente d&apos;abord&#x202f;:</translation>
+    </message>
+    <message>
+        <source>Backups of the pupils&apos; progress</source>
+        <translation>Sauvegardes des progrès des élèves</translation>
+    </message>
+    <message>
+        <source>Enter or a double click restores the backup.</source>
+        <translation>Entrée ou un double-clic restaure la sauvegarde.</translation>
+    </message>
+    <message>
+        <source>&amp;Restore</source>
+        <translation>&amp;Restaurer</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Annuler</translation>
+    </message>
+    <message>
+        <source>Restore the backup made on %1?</source>
+        <extracomment>%1 is the day the backup was made.</extracomment>
+        <translation>Restaurer la sauvegarde du %1&#x202f;?</translation>
+    </message>
+    <message>
+        <source>The pupils&apos; progress goes back to what the backup holds (answers: %1). The file in use now is kept aside, not deleted.</source>
+        <extracomment>%1 is how many answers the backup holds.</extracomment>
+        <translation>Les progrès des élèves reviennent à ce que contient la sauvegarde (réponses&#x202f;: %1). Le fichier utilisé maintenant est mis de côté, pas supprimé.</translation>
     </message>
 </context>
 <context>

@@ -352,6 +352,41 @@ Envie relatos de erros, sugestões e perguntas para %1. Cada mensagem nos ajuda 
         <source>The pupil could not be deleted.</source>
         <translation>Não foi possível excluir o aluno.</translation>
     </message>
+    <message>
+        <source>The pupils&apos; progress file %1 is missing.</source>
+        <translation>O arquivo de progresso dos alunos %1 não foi encontrado.</translation>
+    </message>
+    <message>
+        <source>Today&apos;s backup of the pupils&apos; progress could not be made. The progress itself is kept as before, and the next start tries again.</source>
+        <translation>Não foi possível fazer o backup de hoje do progresso dos alunos. O progresso em si continua sendo guardado como antes, e a próxima inicialização tentará de novo.</translation>
+    </message>
+    <message>
+        <source>The newest whole backup was made on %1 (answers: %2). Restore it?</source>
+        <extracomment>%1 is the day the backup was made, %2 how many answers it holds.</extracomment>
+        <translation>O backup completo mais recente foi feito em %1 (respostas: %2). Deseja restaurá-lo?</translation>
+    </message>
+    <message>
+        <source>There is no backup of the pupils&apos; progress to restore.</source>
+        <translation>Não há nenhum backup do progresso dos alunos para restaurar.</translation>
+    </message>
+    <message>
+        <source>Backups are made each day in %1.</source>
+        <extracomment>%1 is a folder.</extracomment>
+        <translation>Os backups são feitos todo dia em %1.</translation>
+    </message>
+    <message>
+        <source>The backup could not be restored.</source>
+        <translation>Não foi possível restaurar o backup.</translation>
+    </message>
+    <message>
+        <source>The backup was restored.</source>
+        <translation>O backup foi restaurado.</translation>
+    </message>
+    <message>
+        <source>The progress file in use before is kept as %1.</source>
+        <extracomment>%1 is a file.</extracomment>
+        <translation>O arquivo de progresso usado até agora foi guardado como %1.</translation>
+    </message>
 </context>
 <context>
     <name>DesktopLauncher</name>
@@ -620,6 +655,10 @@ Envie relatos de erros, sugestões e perguntas para %1. Cada mensagem nos ajuda 
         <source>&amp;About Orvi Math Tutor</source>
         <translation>&amp;Sobre o Orvi Math Tutor</translation>
     </message>
+    <message>
+        <source>&amp;Restore Backup...</source>
+        <translation>&amp;Restaurar backup...</translation>
+    </message>
 </context>
 <context>
     <name>MainWindow</name>
@@ -805,8 +844,93 @@ Envie relatos de erros, sugestões e perguntas para %1. Cada mensagem nos ajuda 
         <translation>o diário não pode ser mantido ao lado do arquivo</translation>
     </message>
     <message>
-        <source>the folder %1 cannot be made</source>
-        <translation>a pasta %1 não pode ser criada</translation>
+        <source>%1 cannot be looked at (%2)</source>
+        <extracomment>%1 is a file, %2 the system&apos;s own words.</extracomment>
+        <translation>%1 não pode ser examinado (%2)</translation>
+    </message>
+    <message>
+        <source>%1 is a symbolic link</source>
+        <translation>%1 é um link simbólico</translation>
+    </message>
+    <message>
+        <source>%1 is a folder</source>
+        <translation>%1 é uma pasta</translation>
+    </message>
+    <message>
+        <source>%1 is not an ordinary file</source>
+        <translation>%1 não é um arquivo comum</translation>
+    </message>
+    <message>
+        <source>%1 belongs to another user, not to you</source>
+        <translation>%1 pertence a outro usuário, não a você</translation>
+    </message>
+    <message>
+        <source>%1 belongs to the user %2, not to you</source>
+        <extracomment>%2 is the other user&apos;s login name.</extracomment>
+        <translation>%1 pertence ao usuário %2, não a você</translation>
+    </message>
+    <message>
+        <source>%1 has other names too (hard links), through which it could be changed</source>
+        <translation>%1 também tem outros nomes (links físicos), pelos quais poderia ser alterado</translation>
+    </message>
+    <message>
+        <source>move it out of the way</source>
+        <translation>mova-o para outro lugar</translation>
+    </message>
+    <message>
+        <source>remove the link, or put what it leads to in its place</source>
+        <translation>remova o link ou coloque no lugar dele aquilo a que ele leva</translation>
+    </message>
+    <message>
+        <source>put a copy of it in its place</source>
+        <translation>coloque uma cópia dele no lugar</translation>
+    </message>
+    <message>
+        <source>%1, so it is not used: %2</source>
+        <extracomment>%1 says what is wrong (&quot;/x/progress.sqlite is a symbolic link&quot;), %2 what to do about it (&quot;move it out of the way&quot;).</extracomment>
+        <translation>%1, por isso não é usado: %2</translation>
+    </message>
+    <message>
+        <source>%1 cannot be read (%2)</source>
+        <translation>%1 não pode ser lido (%2)</translation>
+    </message>
+    <message>
+        <source>%1 cannot be kept from other users (%2)</source>
+        <extracomment>%1 is a file, %2 the system&apos;s own words.</extracomment>
+        <translation>%1 não pode ser protegido de outros usuários (%2)</translation>
+    </message>
+    <message>
+        <source>%1 cannot be made (%2)</source>
+        <extracomment>%1 is a file, %2 why, in words ending without a full stop.</extracomment>
+        <translation>%1 não pode ser criado (%2)</translation>
+    </message>
+    <message>
+        <source>the folder %1 cannot be used: %2</source>
+        <extracomment>%1 is a folder, %2 why, in words ending without a full stop.</extracomment>
+        <translation>a pasta %1 não pode ser usada: %2</translation>
+    </message>
+    <message>
+        <source>%1 cannot be written (%2)</source>
+        <translation>%1 não pode ser gravado (%2)</translation>
+    </message>
+    <message>
+        <source>nothing can be written in the folder %1 (%2)</source>
+        <extracomment>%1 is a folder, %2 the system&apos;s own words.</extracomment>
+        <translation>nada pode ser gravado na pasta %1 (%2)</translation>
+    </message>
+    <message>
+        <source>the copy was not made whole</source>
+        <translation>a cópia não foi feita por inteiro</translation>
+    </message>
+    <message>
+        <source>the journal %1 cannot be read (%2)</source>
+        <extracomment>Follows &quot;Pupils&apos; progress cannot be kept:&quot;; %2 is the system&apos;s own words.</extracomment>
+        <translation>o diário %1 não pode ser lido (%2)</translation>
+    </message>
+    <message>
+        <source>its journal %1 breaks off before answers that were kept</source>
+        <extracomment>Says what was found damaged; %1 is a file.</extracomment>
+        <translation>seu diário %1 se interrompe antes de respostas que já estavam guardadas</translation>
     </message>
 </context>
 <context>
@@ -1034,10 +1158,6 @@ Envie relatos de erros, sugestões e perguntas para %1. Cada mensagem nos ajuda 
         <translation>o arquivo %1 está danificado e não pode ser separado (%2)</translation>
     </message>
     <message>
-        <source>The progress file %1 was damaged. It was moved to %2 and a new, empty file was started.</source>
-        <translation>O arquivo de progresso %1 estava danificado. Ele foi movido para %2 e um arquivo novo e vazio foi iniciado.</translation>
-    </message>
-    <message>
         <source>The progress file %1 was written by a newer version of the program. It is shown but nothing is added to it, so that version can still use it.</source>
         <translation>O arquivo de progresso %1 foi gravado por uma versão mais nova do programa. Ele é exibido, mas nada é acrescentado, para que essa versão ainda possa usá-lo.</translation>
     </message>
@@ -1161,6 +1281,29 @@ Envie relatos de erros, sugestões e perguntas para %1. Cada mensagem nos ajuda 
         <comment>export column</comment>
         <extracomment>Heading of the column of the time each answer took, in seconds with decimals.</extracomment>
         <translation>Tempo em segundos</translation>
+    </message>
+    <message>
+        <source>no reason was given</source>
+        <translation>nenhum motivo foi informado</translation>
+    </message>
+    <message>
+        <source>The progress file %1 was damaged: %3. It was moved to %2 with its journals, and a new, empty file was started.</source>
+        <extracomment>%3 says what was found: &quot;it failed its check (...)&quot;.</extracomment>
+        <translation>O arquivo de progresso %1 estava danificado: %3. Ele foi movido para %2 com seus diários, e um arquivo novo e vazio foi iniciado.</translation>
+    </message>
+    <message>
+        <source>it holds no version number of its tables</source>
+        <extracomment>Says what was found damaged in the progress file.</extracomment>
+        <translation>ele não contém nenhum número de versão de suas tabelas</translation>
+    </message>
+    <message>
+        <source>it failed its check (%1)</source>
+        <translation>ele não passou na verificação (%1)</translation>
+    </message>
+    <message>
+        <source>the progress file %1 cannot be moved aside (%2)</source>
+        <extracomment>%1 is a file, %2 the system&apos;s own words.</extracomment>
+        <translation>o arquivo de progresso %1 não pode ser separado (%2)</translation>
     </message>
 </context>
 <context>
@@ -1762,6 +1905,48 @@ Envie relatos de erros, sugestões e perguntas para %1. Cada mensagem nos ajuda 
             <numerusform>O nome é longo demais: ele tem %n caractere, e um nome pode ter no máximo %1.</numerusform>
             <numerusform>O nome é longo demais: ele tem %n caracteres, e um nome pode ter no máximo %1.</numerusform>
         </translation>
+    </message>
+</context>
+<context>
+    <name>RestoreDialog</name>
+    <message>
+        <source>%1 (answers: %2)</source>
+        <extracomment>A backup in the list: %1 the day it was made, %2 how many answers it holds.</extracomment>
+        <translation>%1 (respostas: %2)</translation>
+    </message>
+    <message>
+        <source>Restore Backup</source>
+        <translation>Restaurar backup</translation>
+    </message>
+    <message>
+        <source>&amp;Backups of the pupils&apos; progress, the latest first:</source>
+        <translation>&amp;Backups do progresso dos alunos, o mais recente primeiro:</translation>
+    </message>
+    <message>
+        <source>Backups of the pupils&apos; progress</source>
+        <translation>Backups do progresso dos alunos</translation>
+    </message>
+    <message>
+        <source>Enter or a double click restores the backup.</source>
+        <translation>Enter ou um clique duplo restaura o backup.</translation>
+    </message>
+    <message>
+        <source>&amp;Restore</source>
+        <translation>&amp;Restaurar</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Cancelar</translation>
+    </message>
+    <message>
+        <source>Restore the backup made on %1?</source>
+        <extracomment>%1 is the day the backup was made.</extracomment>
+        <translation>Restaurar o backup feito em %1?</translation>
+    </message>
+    <message>
+        <source>The pupils&apos; progress goes back to what the backup holds (answers: %1). The file in use now is kept aside, not deleted.</source>
+        <extracomment>%1 is how many answers the backup holds.</extracomment>
+        <translation>O progresso dos alunos volta ao que o backup contém (respostas: %1). O arquivo usado agora é guardado à parte, não apagado.</translation>
     </message>
 </context>
 <context>
