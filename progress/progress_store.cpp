@@ -309,15 +309,18 @@ std::optional<qint64> ProgressStore::addPupil(const QString &name)
     if (!d->message.isEmpty())
         return std::nullopt;
     std::optional<Pupil> known;
-    // A newer version's file is only read, but its pupils can still be
-    // chosen to see their progress.
-    if (d->isOpen && !d->writable && d->findPupil(kept, known) && known)
+    // A pupil already kept is found without waiting for the file: another
+    // window may be writing. A newer version's file is only read, but its
+    // pupils can still be chosen to see their progress.
+    if (d->isOpen && d->findPupil(kept, known) && known) {
+        d->message.clear();
         return known->id;
+    }
     std::optional<qint64> id;
     //: Begins "%1 could not be kept in %2": %1 is the pupil's name.
     const QString what = ProgressStore::tr("The pupil %1").arg(kept);
-    // Looked for inside the transaction: another program on the same file
-    // may be adding the same pupil at this moment.
+    // Looked for again inside the transaction: another program on the same
+    // file may be adding the same pupil at this moment.
     const bool added = d->inTransaction(what, [this, &kept, &id, &known]() {
         if (!d->findPupil(kept, known))
             return false;

@@ -842,6 +842,7 @@ void PupilsTest::progressScreensFollowThePupilAndNewAnswers()
     QCOMPARE(emptied.count() + reset.count() > 0, change != u"nothing"_s && change != u"nobody"_s);
     QCOMPARE(closer.texts.size(), change == u"nobody"_s ? 1 : 0);
     QVERIFY(named<QTimer>(&window, u"tmrProgressWatch"_s)->isActive() == (change != u"nobody"_s));
+}
 
 void PupilsTest::backupsAreRestoredFromTheMenuOrAfterDamage_data()
 {
