@@ -8,6 +8,7 @@
 #include <QDir>
 #include <QFileInfo>
 #include <QLocale>
+#include <QThread>
 #include <QTimer>
 #include <QWidget>
 
@@ -36,6 +37,13 @@ CurrentPupil::CurrentPupil(const QString &dataFolder, QWidget *window)
         m_pendingRetry, &QTimer::timeout, m_window, [this]() { writePendingAnswers(); });
 }
 
+CurrentPupil::~CurrentPupil()
+{
+    // The check reads the file on a connection of its own: it ends first.
+    if (m_dayCheck)
+        m_dayCheck->wait();
+}
+
 void CurrentPupil::openIfKept()
 {
     // Anything standing there is looked at, a link too, and its trouble told.
@@ -52,9 +60,63 @@ bool CurrentPupil::open()
 {
     if (!m_openTried) {
         m_openTried = true;
-        tellOpened(m_store.open(QDateTime::currentDateTimeUtc()));
+        const QDateTime now = QDateTime::currentDateTimeUtc();
+        // The window goes on at once; the slow reading of the whole file
+        // follows on a thread of its own.
+        tellOpened(m_store.open(now, ProgressStore::Checks::Later));
+        startDayCheck(now);
     }
     return m_store.isOpen();
+}
+
+void CurrentPupil::startDayCheck(const QDateTime &now)
+{
+    if (!m_store.awaitsDayCheck() || m_dayCheck)
+        return;
+    auto found = std::make_shared<ProgressStore::DayCheck>();
+    m_dayCheckFound = found;
+    m_dayCheckTime = now;
+    const QString path = m_store.filePath();
+    const int generation = m_store.generation();
+    m_dayCheck.reset(QThread::create([found, path, now, generation]() {
+        *found = ProgressStore::checkAndBackUp(path, now, generation);
+    }));
+    m_dayCheck->setObjectName(QStringLiteral("dayCheck"));
+    QObject::connect(
+        m_dayCheck.get(), &QThread::finished, m_window, [this]() { finishDayCheck(); });
+    m_dayCheck->start(QThread::LowPriority);
+}
+
+void CurrentPupil::finishDayCheck()
+{
+    if (!m_dayCheck)
+        return;
+    m_dayCheck->wait();
+    m_dayCheck.reset();
+    const std::shared_ptr<ProgressStore::DayCheck> found = std::move(m_dayCheckFound);
+    takeDayCheck(*found, m_dayCheckTime);
+}
+
+// A damaged file went aside with the answers given since the start: once
+// the user has had the newest backup offered, the pupil is found again, or
+// added to the fresh file, and those answers are written again.
+void CurrentPupil::takeDayCheck(const ProgressStore::DayCheck &found, const QDateTime &now)
+{
+    const OpenResult taken = m_store.takeDayCheck(found, now);
+    tellOpened(taken);
+    if (taken.outcome != OpenResult::DamagedMovedAside)
+        return;
+    if (m_id) {
+        const std::optional<qint64> again = m_store.addPupil(m_name);
+        if (again)
+            m_id = again;
+        else
+            chooseNobody();
+    }
+    if (!m_store.rescueAnswers())
+        tellRecordFailure();
+    if (m_onRestored)
+        m_onRestored();
 }
 
 // The store's reasons name the file and say what happened to it.

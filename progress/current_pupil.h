@@ -4,14 +4,17 @@
 #include "rules/attempt.h"
 
 #include <QCoreApplication>
+#include <QDateTime>
 #include <QList>
 #include <QString>
 #include <QStringList>
 #include <QtGlobal>
 
 #include <functional>
+#include <memory>
 #include <optional>
 
+class QThread;
 class QTimer;
 class QWidget;
 
@@ -26,6 +29,7 @@ class CurrentPupil
 
 public:
     CurrentPupil(const QString &dataFolder, QWidget *window);
+    ~CurrentPupil();
     CurrentPupil(const CurrentPupil &) = delete;
     CurrentPupil &operator=(const CurrentPupil &) = delete;
 
@@ -39,6 +43,10 @@ public:
     // Opens the file as open() does; when it cannot be used, and that was
     // told at an earlier try, says why again: the user asked for it.
     bool openOrTellWhyNot();
+    // The file's full check and the day's backup run away from the window
+    // once it is open, and what they found is taken in when they end; this
+    // waits for them and takes it in now.
+    void finishDayCheck();
 
     // This computer's pupils by name; opens the file first.
     QStringList pupilNames();
@@ -83,6 +91,8 @@ private:
     void keepWith(const std::function<bool()> &record);
     void tellRecordFailure();
     void tellOpened(const OpenResult &opened);
+    void startDayCheck(const QDateTime &now);
+    void takeDayCheck(const ProgressStore::DayCheck &found, const QDateTime &now);
     void tellUnavailable();
     // Offers the newest backup holding answers, after `text` and `details`;
     // true once it was restored.
@@ -96,6 +106,9 @@ private:
     bool m_openTried = false;
     bool m_recordFailureTold = false;
     QTimer *m_pendingRetry = nullptr;
+    std::unique_ptr<QThread> m_dayCheck;
+    std::shared_ptr<ProgressStore::DayCheck> m_dayCheckFound;
+    QDateTime m_dayCheckTime;
     bool m_backupFailureTold = false;
     bool m_offering = false;
     std::function<void()> m_onRestored;

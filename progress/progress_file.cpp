@@ -76,14 +76,14 @@ bool standsThere(const QString &path)
     return lookAt(path).kind != Entry::Missing;
 }
 
-bool isFileDamage(const QSqlError &error)
+} // namespace
+
+bool ProgressFile::isFileDamage(const QSqlError &error)
 {
     // The extended code's low byte is the primary code.
     const int code = error.nativeErrorCode().toInt() & 0xff;
     return code == SqliteCorrupt || code == SqliteNotADatabase;
 }
-
-} // namespace
 
 ProgressFile::ProgressFile(const QString &path)
     : m_path(path)

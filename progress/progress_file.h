@@ -5,6 +5,7 @@
 #include <QDateTime>
 #include <QList>
 #include <QSqlDatabase>
+#include <QSqlError>
 #include <QString>
 #include <QStringList>
 
@@ -48,6 +49,9 @@ public:
 
     // The quick check made at every start.
     Check quickCheck();
+    // Whether a failure says the file itself is bad, rather than that it
+    // cannot be reached.
+    static bool isFileDamage(const QSqlError &error);
     // The full check, slower: what a test asks after a crash.
     bool integrityOk();
     // A write-ahead journal, each commit synced to the disk before it

@@ -24,6 +24,20 @@ QString orUnknown(const QString &words)
     return words.trimmed().isEmpty() ? ProgressStore::tr("no reason was given") : words;
 }
 
+QString movedAsideReason(const QString &path, const QString &moved, const QString &what)
+{
+    //: %3 says what was found: "it failed its check (...)".
+    return ProgressStore::tr("The progress file %1 was damaged: %3. It was moved to "
+                             "%2 with its journals, and a new, empty file was started.")
+        .arg(native(path), native(moved), what);
+}
+
+QString failedCheck(const QString &why)
+{
+    //: Says what was found damaged; %1 is the database's own words.
+    return ProgressStore::tr("it failed its check (%1)").arg(orUnknown(why));
+}
+
 QString cannotKeep(const QString &why)
 {
     //: %1 says why, in words that start in lower case: "the folder /home/ann/x cannot be made".
@@ -72,9 +86,10 @@ ProgressStore::~ProgressStore()
     d->shut();
 }
 
-OpenResult ProgressStore::open(const QDateTime &now)
+OpenResult ProgressStore::open(const QDateTime &now, Checks checks)
 {
     d->shut();
+    ++d->generation;
     const QDateTime time = now.isValid() ? now.toUTC() : QDateTime::currentDateTimeUtc();
     OpenResult result;
     const auto unavailable = [this, &result](const QString &why) {
@@ -114,11 +129,7 @@ OpenResult ProgressStore::open(const QDateTime &now)
         }
         result.outcome = OpenResult::DamagedMovedAside;
         result.movedAsideTo = moved;
-        //: %3 says what was found: "it failed its check (...)".
-        result.reason
-            = ProgressStore::tr("The progress file %1 was damaged: %3. It was moved to "
-                                "%2 with its journals, and a new, empty file was started.")
-                  .arg(native(d->path), native(moved), what);
+        result.reason = movedAsideReason(d->path, moved, what);
         return true;
     };
     bool existed = inspected.holdsData;
@@ -149,9 +160,15 @@ OpenResult ProgressStore::open(const QDateTime &now)
                 //: Follows "Pupils' progress cannot be kept:"; %2 is the system's own words.
                 ProgressStore::tr("the file %1 cannot be opened (%2)")
                     .arg(native(d->path), orUnknown(d->file.lastError())));
-        const ProgressFile::Check check = d->file.quickCheck();
+        // Left for later, the full check gives way to a read of the list of
+        // tables: a file that is no database at all says so there.
+        ProgressFile::Check check
+            = checks == Checks::Now ? d->file.quickCheck() : ProgressFile::Check::Sound;
         std::optional<int> found;
         d->error = QSqlError();
+        if (checks == Checks::Later && !d->exec(u"SELECT COUNT(*) FROM sqlite_master"_s))
+            check = ProgressFile::isFileDamage(d->error) ? ProgressFile::Check::Damaged
+                                                         : ProgressFile::Check::Unreadable;
         if (check == ProgressFile::Check::Sound)
             found = d->version();
         // A version table without its row reads as no error at all.
@@ -161,13 +178,13 @@ OpenResult ProgressStore::open(const QDateTime &now)
                 //: Follows "Pupils' progress cannot be kept:"; %2 is the system's own words.
                 ProgressStore::tr("the file %1 cannot be read (%2)")
                     .arg(native(d->path),
-                        orUnknown(versionless ? d->error.text() : d->file.lastError())));
+                        orUnknown(versionless || checks == Checks::Later ? d->error.text()
+                                                                         : d->file.lastError())));
         if (check == ProgressFile::Check::Damaged || versionless) {
             const QString what = versionless
                 //: Says what was found damaged in the progress file.
                 ? ProgressStore::tr("it holds no version number of its tables")
-                //: Says what was found damaged; %1 is the database's own words.
-                : ProgressStore::tr("it failed its check (%1)").arg(orUnknown(d->file.lastError()));
+                : failedCheck(checks == Checks::Now ? d->file.lastError() : d->error.text());
             if (!movedAside(what))
                 return result;
             if (const QString refused = ProgressFile::createFile(d->path); !refused.isEmpty())
@@ -203,11 +220,121 @@ OpenResult ProgressStore::open(const QDateTime &now)
     // cannot be written now stays for the next start.
     d->writeLeftOver();
     d->message.clear();
+    if (checks == Checks::Later) {
+        d->checking = true;
+        return result;
+    }
     // A failed backup leaves the file itself as good as before; the next
     // start tries again.
     if (!d->file.backUp(time))
         result.backupFailure = orUnknown(d->file.lastError());
     return result;
+}
+
+bool ProgressStore::awaitsDayCheck() const
+{
+    return d->checking;
+}
+
+int ProgressStore::generation() const
+{
+    return d->generation;
+}
+
+ProgressStore::DayCheck ProgressStore::checkAndBackUp(
+    const QString &path, const QDateTime &now, int generation)
+{
+    DayCheck found;
+    found.generation = generation;
+    ProgressFile file(path);
+    // What cannot be looked at now was looked at enough to be opened.
+    if (!file.open(true))
+        return found;
+    switch (file.quickCheck()) {
+    case ProgressFile::Check::Damaged:
+        found.damaged = true;
+        found.damage = failedCheck(file.lastError());
+        return found;
+    case ProgressFile::Check::Unreadable:
+        return found;
+    case ProgressFile::Check::Sound:
+        break;
+    }
+    if (!file.backUp(now.isValid() ? now.toUTC() : QDateTime::currentDateTimeUtc()))
+        found.backupFailure = orUnknown(file.lastError());
+    return found;
+}
+
+OpenResult ProgressStore::takeDayCheck(const DayCheck &check, const QDateTime &now)
+{
+    OpenResult result;
+    result.outcome = OpenResult::Opened;
+    if (check.generation != d->generation || !d->checking)
+        return result;
+    d->checking = false;
+    result.backupFailure = check.backupFailure;
+    if (!check.damaged) {
+        d->sinceOpen.clear();
+        return result;
+    }
+    // Answers given meanwhile went aside with the file: they are still known.
+    const QDateTime time = now.isValid() ? now.toUTC() : QDateTime::currentDateTimeUtc();
+    d->shut();
+    QString why;
+    const QString moved = ProgressFile::moveAside(d->path, time, &why);
+    if (moved.isEmpty()) {
+        result.outcome = OpenResult::Unavailable;
+        result.reason = cannotKeep(
+            //: Follows "Pupils' progress cannot be kept:"; %2 is the system's own words.
+            ProgressStore::tr("the file %1 is damaged and cannot be moved aside (%2)")
+                .arg(native(d->path), orUnknown(why)));
+        d->message = result.reason;
+        return result;
+    }
+    result = open(time);
+    if (result.outcome == OpenResult::Created || result.outcome == OpenResult::Opened) {
+        result.outcome = OpenResult::DamagedMovedAside;
+        result.movedAsideTo = moved;
+        result.reason = movedAsideReason(d->path, moved, check.damage);
+    }
+    return result;
+}
+
+bool ProgressStore::rescueAnswers()
+{
+    QList<PendingAnswer> rescued = d->sinceOpen;
+    rescued.append(d->pending.answers());
+    if (rescued.isEmpty())
+        return true;
+    //: Begins "%1 could not be kept in %2".
+    const QString what = ProgressStore::tr("The answers");
+    const bool written = d->inTransaction(what, [this, &rescued]() {
+        for (PendingAnswer &answer : rescued) {
+            // Whose it was cannot be known any more.
+            if (answer.pupilName.isEmpty())
+                continue;
+            std::optional<Pupil> pupil;
+            if (!d->findPupil(answer.pupilName, pupil))
+                return false;
+            if (!pupil) {
+                QSqlQuery add(d->db());
+                add.prepare(u"INSERT INTO pupil (name) VALUES (?)"_s);
+                add.addBindValue(answer.pupilName);
+                if (!d->exec(add))
+                    return false;
+                pupil = Pupil { add.lastInsertId().toLongLong(), answer.pupilName };
+            }
+            answer.pupilId = pupil->id;
+            if (!d->write(answer, nullptr))
+                return false;
+        }
+        return true;
+    });
+    if (written) {
+        d->sinceOpen.clear();
+        d->pending.clear();
+    }
+    return written;
 }
 
 bool ProgressStore::isOpen() const

@@ -85,8 +85,38 @@ public:
     ProgressStore &operator=(const ProgressStore &) = delete;
 
     // Opens the file, creating or migrating it, checks it, and makes the
-    // day's backup in "backups" beside it. `now` is the UTC time.
-    OpenResult open(const QDateTime &now);
+    // day's backup in "backups" beside it. `now` is the UTC time. The full
+    // check and the backup read the whole file, seconds of a large one: with
+    // Checks::Later they are left to checkAndBackUp(), away from the window,
+    // and open() looks only at what it cannot go on without.
+    enum class Checks { Now, Later };
+    OpenResult open(const QDateTime &now, Checks checks = Checks::Now);
+
+    // What the full check and the day's backup found, for the file opened
+    // `generation`-th by its store.
+    struct DayCheck
+    {
+        int generation = 0;
+        bool damaged = false;
+        QString damage; // what was found, in words
+        QString backupFailure; // why no backup was made, in words; empty if made
+    };
+    // Whether open() left the check to be made, and the opening it is for.
+    bool awaitsDayCheck() const;
+    int generation() const;
+    // The full check and the day's backup of the file at `path`, on a
+    // connection of their own: any thread may run them, while the file is in
+    // use. A file found damaged gets no backup.
+    static DayCheck checkAndBackUp(const QString &path, const QDateTime &now, int generation);
+    // Takes in what the check found, on the store's own thread. A damaged
+    // file is moved aside and a fresh one opened, as open() does it; the
+    // answers given since it was opened are kept until rescueAnswers(). A
+    // check made for an earlier opening is left unheeded.
+    OpenResult takeDayCheck(const DayCheck &check, const QDateTime &now);
+    // Writes again the answers given since the damaged file was opened, which
+    // went aside with it, into the file open now; their pupils are found by
+    // name, or added again.
+    bool rescueAnswers();
     // The backups beside the file that pass their check, the one with the
     // latest answers first; copies holding the same answers are listed once.
     QList<Backup> backups() const;

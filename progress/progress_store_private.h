@@ -15,6 +15,7 @@
 #include <QSqlError>
 #include <QSqlQuery>
 #include <QUuid>
+#include <QHash>
 #include <QVariant>
 
 #include <algorithm>
@@ -47,6 +48,7 @@ struct ProgressStore::Private
         file.close();
         isOpen = false;
         writable = false;
+        checking = false;
         currentWaitMillis = LongWaitMillis;
     }
     bool exec(QSqlQuery &query)
@@ -239,6 +241,15 @@ struct ProgressStore::Private
         bool added = false;
         if (!insert(answer.pupilId, answer.attempt, answer.id, &added))
             return false;
+        // Until the file has passed its check, its answers are known apart
+        // too: should it go aside, they are written again. An answer of a
+        // transaction that fails after all is known once more, harmlessly:
+        // it is written once whatever.
+        if (added && checking) {
+            sinceOpen.append(answer);
+            if (sinceOpen.last().pupilName.isEmpty())
+                sinceOpen.last().pupilName = pupilName(answer.pupilId);
+        }
         if (!added || !answer.move)
             return true;
         return move(answer.pupilId, *answer.move, answer.attempt.correct, kept);
@@ -287,7 +298,9 @@ struct ProgressStore::Private
             if (inTransaction(
                     what, [&]() { return write(answer, kept); }, AnswerWaitMillis))
                 return true;
-            if (!busy)
+            // Damage met before the file's check has told of it: the answer
+            // waits for the file that takes its place.
+            if (!busy && !(checking && ProgressFile::isFileDamage(error)))
                 return false;
         }
         PendingAnswer waiting = answer;
@@ -399,14 +412,20 @@ struct ProgressStore::Private
         const int code = error.nativeErrorCode().toInt() & 0xff;
         return code == 5 || code == 6;
     }
+    // The pupil's name as kept; a name read once is remembered for a file
+    // that can no longer be read, so their answers still find them again.
     QString pupilName(qint64 pupilId) const
     {
         QSqlQuery query(db());
         query.prepare(u"SELECT name FROM pupil WHERE id = ?"_s);
         query.addBindValue(pupilId);
-        if (query.exec() && query.next())
-            return query.value(0).toString();
-        return QString();
+        if (!query.exec())
+            return namesRead.value(pupilId);
+        if (!query.next())
+            return QString();
+        const QString name = query.value(0).toString();
+        namesRead.insert(pupilId, name);
+        return name;
     }
     // The pupil a name stands for, apart from `otherThan`: the one of
     // exactly that name, or else the first whose name has the same key. A
@@ -472,6 +491,13 @@ struct ProgressStore::Private
     PendingAnswers pending { path };
     int currentWaitMillis = LongWaitMillis;
     bool busy = false;
+    // Counts the openings, so that a check made for an earlier one is known.
+    int generation = 0;
+    // Opened with its full check still to come, and the answers written
+    // meanwhile.
+    bool checking = false;
+    QList<PendingAnswer> sinceOpen;
+    mutable QHash<qint64, QString> namesRead;
     bool isOpen = false;
     bool writable = false;
     QSqlError error;

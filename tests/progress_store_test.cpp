@@ -33,6 +33,7 @@
 using namespace Qt::StringLiterals;
 using progress::OpenResult;
 using progress::ProgressStore;
+using Checks = progress::ProgressStore::Checks;
 
 namespace {
 
@@ -802,18 +803,26 @@ void ProgressStoreTest::damagedFileIsMovedAsideAndAFreshOneStarted_data()
     QTest::addColumn<qint64>("from");
     QTest::addColumn<qint64>("length");
     QTest::addColumn<bool>("movedAside");
-    QTest::newRow("garbage over the whole file") << QString() << -1LL << 0LL << true;
-    QTest::newRow("garbage over the header") << QString() << 0LL << 100LL << true;
+    // Found by the full check that runs after the start, away from the
+    // window: the answers given meanwhile are kept all the same.
+    QTest::addColumn<bool>("foundLater");
+    QTest::newRow("garbage over the whole file") << QString() << -1LL << 0LL << true << false;
+    QTest::newRow("garbage over the header") << QString() << 0LL << 100LL << true << false;
     QTest::newRow("garbage over pages in the middle")
-        << QString() << 3LL * 4096 << 4LL * 4096 << true;
+        << QString() << 3LL * 4096 << 4LL * 4096 << true << false;
+    QTest::newRow("garbage over pages in the middle, found after the start")
+        << QString() << 3LL * 4096 << 4LL * 4096 << true << true;
     // SQLite would stop at the broken frame and drop every answer after it.
     QTest::newRow("a byte flipped in an early frame of the journal")
-        << u"-wal"_s << WalHeader + 2 * WalFrame + 24 + 100 << 1LL << true;
-    QTest::newRow("garbage over the journal's salts") << u"-wal"_s << 16LL << 16LL << true;
+        << u"-wal"_s << WalHeader + 2 * WalFrame + 24 + 100 << 1LL << true << false;
+    QTest::newRow("the same, at a start that checks later")
+        << u"-wal"_s << WalHeader + 2 * WalFrame + 24 + 100 << 1LL << true << true;
+    QTest::newRow("garbage over the journal's salts") << u"-wal"_s << 16LL << 16LL << true << false;
     // A transaction a crash cut short was never shown as kept.
     QTest::newRow("the last answer cut short in the journal")
-        << u"-wal"_s << -100LL << 50LL << false;
-    QTest::newRow("a link planted at the journal's index") << u"-shm"_s << 0LL << 0LL << true;
+        << u"-wal"_s << -100LL << 50LL << false << false;
+    QTest::newRow("a link planted at the journal's index")
+        << u"-shm"_s << 0LL << 0LL << true << false;
 }
 
 void ProgressStoreTest::damagedFileIsMovedAsideAndAFreshOneStarted()
@@ -822,6 +831,7 @@ void ProgressStoreTest::damagedFileIsMovedAsideAndAFreshOneStarted()
     QFETCH(qint64, from);
     QFETCH(qint64, length);
     QFETCH(bool, movedAside);
+    QFETCH(bool, foundLater);
     QTemporaryDir folder;
     const QString path = folder.filePath(u"progress.sqlite"_s);
     qint64 kept = 3000;
@@ -874,7 +884,23 @@ void ProgressStoreTest::damagedFileIsMovedAsideAndAFreshOneStarted()
 
     const QDateTime when(QDate(2026, 12, 9), QTime(13, 30, 5), Qt::UTC); // 08:30:05 here
     ProgressStore store(path);
-    const OpenResult opened = store.open(when);
+    OpenResult opened = store.open(when, foundLater ? Checks::Later : Checks::Now);
+    const bool journalDamage = part == u"-wal"_s;
+    if (foundLater && !journalDamage) {
+        // The window goes on with what it can read; two answers are given.
+        QCOMPARE(opened.outcome, OpenResult::Opened);
+        const std::optional<qint64> ann = store.addPupil(u"Ann"_s);
+        QVERIFY(ann);
+        for (const QString &typed : { u"3"_s, u"4"_s })
+            QVERIFY2(store.record(
+                         *ann, answer(when, tutor::Operation::Addition, 1, 2, typed, u"3"_s, 5)),
+                qPrintable(store.lastError()));
+        const ProgressStore::DayCheck check
+            = ProgressStore::checkAndBackUp(path, when, store.generation());
+        QVERIFY(check.damaged);
+        QVERIFY(check.backupFailure.isEmpty());
+        opened = store.takeDayCheck(check, when);
+    }
     if (!movedAside) {
         QCOMPARE(opened.outcome, OpenResult::Opened);
         QCOMPARE(store.attemptCount(), kept - 1);
@@ -886,13 +912,20 @@ void ProgressStoreTest::damagedFileIsMovedAsideAndAFreshOneStarted()
     QCOMPARE(opened.movedAsideTo, aside);
     // Whole, journals and all: what SQLite would have dropped is still there.
     QCOMPARE(fileBytes(aside), damaged);
-    QCOMPARE(fileBytes(aside + u"-wal"_s), damagedJournal);
+    if (!foundLater || journalDamage)
+        QCOMPARE(fileBytes(aside + u"-wal"_s), damagedJournal);
     QCOMPARE(QFileInfo(aside + part).isSymLink(), planted);
     QVERIFY(!QFileInfo::exists(elsewhere));
     QVERIFY2(opened.reason.contains(QDir::toNativeSeparators(aside)), qPrintable(opened.reason));
     QVERIFY2(opened.reason.contains(QDir::toNativeSeparators(damagedPart)) || part.isEmpty(),
         qPrintable(opened.reason));
     QVERIFY(store.isWritable());
+    QVERIFY(store.rescueAnswers());
+    if (foundLater && !journalDamage) {
+        QCOMPARE(names(store.pupils()), QStringList { u"Ann"_s });
+        QCOMPARE(store.attempts(store.pupils().first().id).size(), 2);
+        return;
+    }
     QCOMPARE(store.pupils().size(), 0);
     QVERIFY(store.record(*store.addPupil(u"Ann"_s),
         answer(when, tutor::Operation::Addition, 1, 2, u"3"_s, u"3"_s, 5)));
@@ -1032,6 +1065,9 @@ void ProgressStoreTest::backupIsMadeOnceADayAndOldOnesPruned_data()
     QTest::addColumn<int>("days"); // days answered then, the last one Now
     QTest::addColumn<QString>("planted"); // by another user before the last day
     QTest::addColumn<QStringList>("kept");
+    // The check and the backup made on a connection of their own, after the
+    // start has gone on and the first answer was kept.
+    QTest::addColumn<bool>("later");
 
     QTest::newRow("forty days")
         << 0 << 40 << QString()
@@ -1040,7 +1076,8 @@ void ProgressStoreTest::backupIsMadeOnceADayAndOldOnesPruned_data()
                u"progress-2026-12-07.sqlite"_s, u"progress-2026-12-08.sqlite"_s,
                u"progress-2026-12-09.sqlite"_s, u"progress-2026-W47.sqlite"_s,
                u"progress-2026-W48.sqlite"_s, u"progress-2026-W49.sqlite"_s,
-               u"progress-2026-W50.sqlite"_s };
+               u"progress-2026-W50.sqlite"_s }
+        << false;
     // The copies named 2031 hold older answers than every copy made since.
     QTest::newRow("a clock once set years ahead")
         << 8 << 20 << QString()
@@ -1049,16 +1086,21 @@ void ProgressStoreTest::backupIsMadeOnceADayAndOldOnesPruned_data()
                u"progress-2026-12-07.sqlite"_s, u"progress-2026-12-08.sqlite"_s,
                u"progress-2026-12-09.sqlite"_s, u"progress-2026-W47.sqlite"_s,
                u"progress-2026-W48.sqlite"_s, u"progress-2026-W49.sqlite"_s,
-               u"progress-2026-W50.sqlite"_s };
+               u"progress-2026-W50.sqlite"_s }
+        << false;
     // A link under a copy's name is replaced, never written through.
     const QStringList threeDays { u"progress-2026-12-07.sqlite"_s, u"progress-2026-12-08.sqlite"_s,
         u"progress-2026-12-09.sqlite"_s, u"progress-2026-W50.sqlite"_s };
     QTest::newRow("a link at the day's copy")
-        << 0 << 3 << u"progress-2026-12-09.sqlite"_s << threeDays;
+        << 0 << 3 << u"progress-2026-12-09.sqlite"_s << threeDays << false;
     QTest::newRow("a link at the week's copy")
-        << 0 << 3 << u"progress-2026-W50.sqlite"_s << threeDays;
+        << 0 << 3 << u"progress-2026-W50.sqlite"_s << threeDays << false;
+    QTest::newRow("three days, checked away from the window")
+        << 0 << 3 << QString() << threeDays << true;
     // A link in the folder's place is not followed: no copy is made.
-    QTest::newRow("a link at the backups folder") << 0 << 3 << u"."_s << QStringList();
+    QTest::newRow("a link at the backups folder") << 0 << 3 << u"."_s << QStringList() << false;
+    QTest::newRow("the same, checked away from the window")
+        << 0 << 3 << u"."_s << QStringList() << true;
 }
 
 void ProgressStoreTest::backupIsMadeOnceADayAndOldOnesPruned()
@@ -1067,6 +1109,7 @@ void ProgressStoreTest::backupIsMadeOnceADayAndOldOnesPruned()
     QFETCH(int, days);
     QFETCH(QString, planted);
     QFETCH(QStringList, kept);
+    QFETCH(bool, later);
     QTemporaryDir root;
     // Made by the store, as the program makes its data folder.
     const QString folder = root.filePath(u"data"_s);
@@ -1097,11 +1140,17 @@ void ProgressStoreTest::backupIsMadeOnceADayAndOldOnesPruned()
         for (int time = 0; time < 2; ++time) {
             ProgressStore store(path);
             const QDateTime now = start.addSecs(time * 3600);
-            last = store.open(now);
+            last = store.open(now, later ? Checks::Later : Checks::Now);
             QVERIFY(last.outcome != OpenResult::Unavailable);
             const qint64 pupil = *store.addPupil(u"Ann"_s);
             QVERIFY(store.record(
                 pupil, answer(now, tutor::Operation::Addition, 1, 2, u"3"_s, u"3"_s, 5)));
+            if (later) {
+                QVERIFY(store.awaitsDayCheck());
+                last = store.takeDayCheck(
+                    ProgressStore::checkAndBackUp(path, now, store.generation()), now);
+                QCOMPARE(last.outcome, OpenResult::Opened);
+            }
             // Only the user may read the file and its journals, whatever the umask.
             for (const QString &part : { QString(), u"-wal"_s, u"-shm"_s })
                 QCOMPARE(modeOf(path + part), 0600);
@@ -1125,13 +1174,13 @@ void ProgressStoreTest::backupIsMadeOnceADayAndOldOnesPruned()
     for (const QString &copy : kept)
         QCOMPARE(modeOf(QDir(backups).filePath(copy)), 0600);
 
-    // A backup is the file as it was at the day's first start: a whole
-    // database, to be opened as it is.
+    // A backup is the file as it was at the day's first start, or at its
+    // check: a whole database, to be opened as it is.
     const QString copy = root.filePath(u"copy.sqlite"_s);
     QVERIFY(QFile::copy(QDir(backups).filePath(u"progress-2026-12-09.sqlite"_s), copy));
     ProgressStore restored(copy);
     QCOMPARE(restored.open(Now).outcome, OpenResult::Opened);
-    QCOMPARE(restored.attemptCount(), 2 * (starts.size() - 1));
+    QCOMPARE(restored.attemptCount(), 2 * (starts.size() - 1) + (later ? 1 : 0));
     QVERIFY(restored.integrityOk());
 }
 

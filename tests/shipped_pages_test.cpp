@@ -239,6 +239,7 @@ ShownInLanguage readProgram()
         QTest::keyClicks(
             named<QLineEdit>(dialog, QStringLiteral("txtPupilName")), QStringLiteral("Ann"));
         named<QPushButton>(dialog, QStringLiteral("cmdChoosePupil"))->click();
+        window.pupil().finishDayCheck();
     }
     if (auto *pupilMenu = named<QMenu>(&window, QStringLiteral("mnuPupil"))) {
         const QStringList ownItems { QStringLiteral("mnuPupilChoose"),

@@ -1298,6 +1298,7 @@ Bitte schicke Fehlermeldungen, Vorschläge und Fragen an %1. Jede Nachricht hilf
     </message>
     <message>
         <source>it failed its check (%1)</source>
+        <extracomment>Says what was found damaged; %1 is the database&apos;s own words.</extracomment>
         <translation>sie hat die Prüfung nicht bestanden (%1)</translation>
     </message>
     <message>

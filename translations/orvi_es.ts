@@ -1298,6 +1298,7 @@ Envía los errores, sugerencias y preguntas a %1. Cada mensaje nos ayuda a mejor
     </message>
     <message>
         <source>it failed its check (%1)</source>
+        <extracomment>Says what was found damaged; %1 is the database&apos;s own words.</extracomment>
         <translation>no ha pasado su comprobación (%1)</translation>
     </message>
     <message>

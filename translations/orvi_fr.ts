@@ -1298,6 +1298,7 @@ Envoie les signalements d&apos;erreurs, les suggestions et les questions à %1. 
     </message>
     <message>
         <source>it failed its check (%1)</source>
+        <extracomment>Says what was found damaged; %1 is the database&apos;s own words.</extracomment>
         <translation>il n&apos;a pas passé sa vérification (%1)</translation>
     </message>
     <message>

@@ -1298,6 +1298,7 @@ Envie relatos de erros, sugestões e perguntas para %1. Cada mensagem nos ajuda 
     </message>
     <message>
         <source>it failed its check (%1)</source>
+        <extracomment>Says what was found damaged; %1 is the database&apos;s own words.</extracomment>
         <translation>ele não passou na verificação (%1)</translation>
     </message>
     <message>
