@@ -1,18 +1,25 @@
+#include "progress/current_pupil.h"
 #include "progress/progress_store.h"
 
-#include <QCoreApplication>
+#include <QApplication>
 #include <QDir>
 #include <QElapsedTimer>
 #include <QFile>
 #include <QFileInfo>
+#include <QProcess>
+#include <QProcessEnvironment>
 #include <QTemporaryDir>
+#include <QTimer>
+#include <QWidget>
 
 #include <benchmark/benchmark.h>
 
 #include <algorithm>
+#include <chrono>
 #include <cstdio>
 #include <ctime>
 #include <random>
+#include <thread>
 
 using namespace Qt::StringLiterals;
 
@@ -25,6 +32,8 @@ constexpr int Runs = 5;
 constexpr int FactCards = 10; // per pupil and operation
 
 const QDateTime Now(QDate(2026, 12, 9), QTime(15, 0), Qt::UTC);
+// The progress file a second copy of the program keeps answering into.
+const char WriterVariable[] = "ORVI_BENCH_SECOND_WINDOW";
 
 qint64 threadCpuNs()
 {
@@ -91,6 +100,106 @@ int keepFactCards(progress::ProgressStore &store, qint64 pupil, std::mt19937 &ra
         }
     }
     return kept;
+}
+
+// The longest the window's own thread went without handling its events
+// while `work` ran from it and until `done`: what a pupil sees frozen.
+template<typename Work, typename Done> double longestFreezeMs(Work work, Done done)
+{
+    QElapsedTimer clock;
+    clock.start();
+    qint64 last = 0;
+    qint64 longest = 0;
+    QTimer tick;
+    tick.setInterval(1);
+    QObject::connect(&tick, &QTimer::timeout, [&]() {
+        const qint64 now = clock.nsecsElapsed();
+        longest = std::max(longest, now - last);
+        last = now;
+    });
+    tick.start();
+    QTimer::singleShot(0, work);
+    while (!done() && clock.elapsed() < 120000)
+        QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents, 20);
+    QCoreApplication::processEvents();
+    const qint64 now = clock.nsecsElapsed();
+    return std::max(longest, now - last) / 1e6;
+}
+
+// The second copy: one answer after another, each its own transaction,
+// until it is stopped.
+int answerAsASecondWindow(const QString &path)
+{
+    progress::ProgressStore store(path);
+    store.open(Now.addDays(1));
+    const qint64 pupil = store.pupils().value(1).id;
+    std::mt19937 random(11);
+    for (const tutor::Attempt &attempt : daysOfAnswers(random)) {
+        if (!store.record(pupil, attempt))
+            return 1;
+    }
+    return 0;
+}
+
+// The window's day: the first start of the day on a file at full size, with
+// an answer given every 50 ms while the file is checked and backed up, then
+// 300 answers while a second copy of the program answers as fast as it can.
+void tellWindowFreezes(const QString &folder)
+{
+    QDir(QDir(folder).filePath(u"backups"_s)).removeRecursively();
+    QWidget window;
+    progress::CurrentPupil current(folder, &window);
+    std::mt19937 random(3);
+    const QList<tutor::Attempt> answers = daysOfAnswers(random).mid(0, 400);
+    qsizetype given = 0;
+    QElapsedTimer checked;
+    QTimer answering;
+    answering.setInterval(50);
+    QObject::connect(&answering, &QTimer::timeout,
+        [&]() { current.keep(answers.at(given++ % answers.size())); });
+    const double startMs = longestFreezeMs(
+        [&]() {
+            checked.start();
+            current.openIfKept();
+            current.choose(u"Pupil 1"_s);
+            answering.start();
+        },
+        [&]() { return checked.isValid() && !current.store().awaitsDayCheck(); });
+    const double checkS = checked.nsecsElapsed() / 1e9;
+    answering.stop();
+    const bool backedUp = !QDir(QDir(folder).filePath(u"backups"_s)).isEmpty();
+
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    environment.insert(QString::fromLatin1(WriterVariable), current.store().filePath());
+    QProcess second;
+    second.setProcessEnvironment(environment);
+    second.start(QCoreApplication::applicationFilePath(), QStringList());
+    second.waitForStarted();
+    std::this_thread::sleep_for(std::chrono::milliseconds(500));
+    QList<double> waits;
+    int waited = 0;
+    for (qsizetype index = 0; index < 300; ++index) {
+        QElapsedTimer clock;
+        clock.start();
+        current.keep(answers.at(index));
+        waits << clock.nsecsElapsed() / 1e6;
+        waited += current.store().pendingCount() > 0 ? 1 : 0;
+        QCoreApplication::processEvents();
+        std::this_thread::sleep_for(std::chrono::milliseconds(10));
+    }
+    second.kill();
+    second.waitForFinished();
+    current.store().writePending();
+    std::sort(waits.begin(), waits.end());
+    std::printf(
+        "  %-36s %7.0f ms %7d ms\n", "longest freeze at the day's first start", startMs, 100);
+    std::printf("  %-36s %8.1f s %10s\n", "  its check and backup, in the background", checkS,
+        backedUp ? "made" : "NOT MADE");
+    std::printf(
+        "  %-36s %7.0f ms %7d ms\n", "longest answer, a second window writing", waits.last(), 100);
+    std::printf(
+        "  %-36s %7.1f ms %10s\n", "  middle answer meanwhile", waits.at(waits.size() / 2), "-");
+    std::printf("  %-36s %10d %10s\n", "  answers that waited for the file", waited, "-");
 }
 
 // The middle of several runs, in milliseconds.
@@ -206,6 +315,8 @@ void progressFileAtFullSize(benchmark::State &state)
             "  %-36s %7.3f ms %10s\n", "record(): wall time with disk sync", recordWallMs, "-");
         std::printf("  (%d rows shown; the CSV is %.1f MB; %d My Facts cards, %d facts to teach)\n",
             shown, QFileInfo(csv.fileName()).size() / 1e6, cards, toTeach);
+        store.writePending();
+        tellWindowFreezes(folder.path());
         if (!folder.autoRemove())
             std::printf("  kept in %s\n", qPrintable(folder.path()));
     }
@@ -217,7 +328,9 @@ BENCHMARK(progressFileAtFullSize)->Iterations(1)->Unit(benchmark::kSecond);
 
 int main(int argc, char **argv)
 {
-    QCoreApplication app(argc, argv);
+    QApplication app(argc, argv);
+    if (const QString path = qEnvironmentVariable(WriterVariable); !path.isEmpty())
+        return answerAsASecondWindow(path);
     benchmark::Initialize(&argc, argv);
     if (benchmark::ReportUnrecognizedArguments(argc, argv))
         return 1;

@@ -178,7 +178,17 @@ bool ProgressFile::useSafeSettings()
         m_lastError = tr("the journal cannot be kept beside the file");
         return false;
     }
-    return exec(u"PRAGMA synchronous=FULL"_s) && exec(u"PRAGMA foreign_keys=ON"_s);
+    return syncEachCommit(true) && exec(u"PRAGMA foreign_keys=ON"_s);
+}
+
+bool ProgressFile::syncEachCommit(bool each)
+{
+    return exec(each ? u"PRAGMA synchronous=FULL"_s : u"PRAGMA synchronous=NORMAL"_s);
+}
+
+bool ProgressFile::syncNow()
+{
+    return exec(u"PRAGMA wal_checkpoint(PASSIVE)"_s);
 }
 
 ProgressFile::Inspection ProgressFile::inspect(const QString &path)

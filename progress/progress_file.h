@@ -57,6 +57,12 @@ public:
     // A write-ahead journal, each commit synced to the disk before it
     // returns, and the links between tables kept. Before any writing.
     bool useSafeSettings();
+    // While the whole file is read and copied for its backup, a commit that
+    // waits for the disk waits behind the copy: commits are then left in the
+    // system's keeping, safe from a crash of the program but not from a
+    // power cut, until syncNow() once the copy is done.
+    bool syncEachCommit(bool each);
+    bool syncNow();
 
     // What the file and its journals were found to be before SQLite opens
     // any of them. Each is looked at without following a link; what may be

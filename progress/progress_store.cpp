@@ -222,6 +222,7 @@ OpenResult ProgressStore::open(const QDateTime &now, Checks checks)
     d->message.clear();
     if (checks == Checks::Later) {
         d->checking = true;
+        d->file.syncEachCommit(false);
         return result;
     }
     // A failed backup leaves the file itself as good as before; the next
@@ -275,6 +276,8 @@ OpenResult ProgressStore::takeDayCheck(const DayCheck &check, const QDateTime &n
     result.backupFailure = check.backupFailure;
     if (!check.damaged) {
         d->sinceOpen.clear();
+        d->file.syncEachCommit(true);
+        d->file.syncNow();
         return result;
     }
     // Answers given meanwhile went aside with the file: they are still known.

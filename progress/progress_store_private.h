@@ -118,8 +118,11 @@ struct ProgressStore::Private
         insertCard = std::make_unique<QSqlQuery>(db());
         const QList<std::pair<QSqlQuery *, QString>> statements {
             { insertAttempt.get(),
+                // An answer written before, by a try cut short, is there
+                // already: found by its pupil and time, then its own id.
                 u"INSERT INTO attempt (pupil_id, answer_id, %1)"
-                " VALUES (?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?) ON CONFLICT DO NOTHING"_s.arg(
+                " SELECT ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ? WHERE NOT EXISTS (SELECT 1 FROM attempt"
+                " WHERE pupil_id = ? AND answered_at = ? AND answer_id = ?)"_s.arg(
                     QLatin1String(AttemptColumns)) },
             { countDay.get(),
                 u"UPDATE day_tally SET answers = answers + 1, right_answers = right_answers + ?"
@@ -177,6 +180,9 @@ struct ProgressStore::Private
         row.bindValue(9, attempt.expected);
         row.bindValue(10, attempt.correct ? 1 : 0);
         row.bindValue(11, attempt.millis);
+        row.bindValue(12, pupilId);
+        row.bindValue(13, row.boundValue(2));
+        row.bindValue(14, row.boundValue(1));
         if (!exec(row))
             return false;
         *added = row.numRowsAffected() > 0;
@@ -303,6 +309,9 @@ struct ProgressStore::Private
             if (!busy && !(checking && ProgressFile::isFileDamage(error)))
                 return false;
         }
+        // Behind answers already waiting it gets one try, with them, in
+        // order; once it has waited itself, the next try is a later one.
+        const bool waitedAlready = pending.isEmpty();
         PendingAnswer waiting = answer;
         waiting.pupilName = pupilName(answer.pupilId);
         if (!pending.add(waiting)) {
@@ -310,7 +319,8 @@ struct ProgressStore::Private
             return false;
         }
         message.clear();
-        writePending(AnswerWaitMillis);
+        if (!waitedAlready)
+            writePending(AnswerWaitMillis);
         return true;
     }
     // Writes the answers waiting, if the file can be had soon enough; true
@@ -481,8 +491,9 @@ struct ProgressStore::Private
     }
 
     // A pupil waits this long at most for another copy of the program to
-    // finish writing; beyond it their answer waits among the pending ones.
-    static constexpr int AnswerWaitMillis = 100;
+    // finish writing, well within the tenth of a second nobody notices;
+    // beyond it their answer waits among the pending ones.
+    static constexpr int AnswerWaitMillis = 80;
     // Changes of the file's tables, pupils and settings may wait longer.
     static constexpr int LongWaitMillis = 5000;
 
