@@ -22,7 +22,6 @@
 #include "progress/progress_actions.h"
 #include "progress/progress_screen.h"
 #include "progress/pupil_dialog.h"
-#include "progress/restore_dialog.h"
 #include "report/report_panel.h"
 #include "worksheet/worksheet_screen.h"
 
@@ -112,6 +111,10 @@ MainWindow::MainWindow(const QString &applicationFolder, QWidget *parent)
     m_progressActions = new progress::ProgressActions(
         m_pupil, m_fraProgress, m_fraClass, m_folders.reportsFolder(), this);
     m_progressActions->setClock([this]() { return m_session.now(); });
+    connect(
+        m_progressActions, &progress::ProgressActions::pupilChosen, this, &MainWindow::choosePupil);
+    connect(m_progressActions, &progress::ProgressActions::nobodyChosen, this,
+        &MainWindow::chooseNoPupil);
     connect(m_progressActions, &progress::ProgressActions::currentPupilChanged, this,
         &MainWindow::showPupilInTitle);
     connect(m_progressActions, &progress::ProgressActions::currentPupilChanged, this,
@@ -125,16 +128,10 @@ MainWindow::MainWindow(const QString &applicationFolder, QWidget *parent)
 
     m_myFacts = new progress::MyFacts(m_pupil, m_session, this);
     connect(m_myFacts, &progress::MyFacts::switched, this, &MainWindow::showMyFacts);
+    // A progress screen shown follows what the restored file holds.
     m_pupil.setOnRestored([this]() {
         showPupilInTitle();
         followPupil();
-        // A progress screen shows what the restored file holds.
-        if (!m_fraClass->isHidden())
-            mnuPupilClass_Click();
-        else if (!m_fraProgress->isHidden() && m_pupil.isChosen())
-            mnuPupilProgress_Click();
-        else if (!m_fraProgress->isHidden())
-            mnuFileWork_Click();
     });
 
     connectMenu();
@@ -615,18 +612,7 @@ void MainWindow::chooseLanguage(const QString &code)
 
 void MainWindow::mnuPupilChoose_Click()
 {
-    if (!m_pupil.openOrTellWhyNot())
-        return;
-    auto *dialog = new PupilDialog(m_pupil.pupilNames(), this);
-    dialog->setAttribute(Qt::WA_DeleteOnClose);
-    dialog->setNobodyOffered(m_pupil.isChosen());
-    connect(dialog, &QDialog::accepted, this, [this, dialog]() {
-        if (dialog->choseNobody())
-            chooseNoPupil();
-        else
-            choosePupil(dialog->chosenName());
-    });
-    dialog->open();
+    m_progressActions->askForPupil();
 }
 
 void MainWindow::choosePupil(const QString &name)
@@ -705,12 +691,5 @@ void MainWindow::mnuPupilClass_Click()
 
 void MainWindow::mnuPupilRestore_Click()
 {
-    const QList<progress::Backup> backups = m_pupil.backupsOrTellWhyNone();
-    if (backups.isEmpty())
-        return;
-    auto *dialog = new RestoreDialog(backups, this);
-    dialog->setAttribute(Qt::WA_DeleteOnClose);
-    connect(dialog, &QDialog::accepted, this,
-        [this, dialog]() { m_pupil.restore(dialog->chosenPath()); });
-    dialog->open();
+    m_progressActions->askForBackup();
 }

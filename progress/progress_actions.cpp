@@ -7,6 +7,8 @@
 #include "progress/current_pupil.h"
 #include "progress/progress_report.h"
 #include "progress/progress_screen.h"
+#include "progress/pupil_dialog.h"
+#include "progress/restore_dialog.h"
 
 #include <QDir>
 #include <QEvent>
@@ -138,6 +140,34 @@ bool ProgressActions::eventFilter(QObject *watched, QEvent *event)
             m_watch->start();
     }
     return QObject::eventFilter(watched, event);
+}
+
+void ProgressActions::askForPupil()
+{
+    if (!m_pupil.openOrTellWhyNot())
+        return;
+    auto *dialog = new PupilDialog(m_pupil.pupilNames(), m_window);
+    dialog->setAttribute(Qt::WA_DeleteOnClose);
+    dialog->setNobodyOffered(m_pupil.isChosen());
+    connect(dialog, &QDialog::accepted, this, [this, dialog]() {
+        if (dialog->choseNobody())
+            emit nobodyChosen();
+        else
+            emit pupilChosen(dialog->chosenName());
+    });
+    dialog->open();
+}
+
+void ProgressActions::askForBackup()
+{
+    const QList<Backup> backups = m_pupil.backupsOrTellWhyNone();
+    if (backups.isEmpty())
+        return;
+    auto *dialog = new RestoreDialog(backups, m_window);
+    dialog->setAttribute(Qt::WA_DeleteOnClose);
+    connect(dialog, &QDialog::accepted, this,
+        [this, dialog]() { m_pupil.restore(dialog->chosenPath()); });
+    dialog->open();
 }
 
 QString ProgressActions::reportPath(qint64 pupilId, const QString &name) const

@@ -41,6 +41,13 @@ public:
     // new one. My Progress with nobody chosen says so and gives up its place.
     void followPupil();
 
+    // Opens "Choose Pupil", which asks for a pupil or nobody; nothing when
+    // the file cannot be used, which has then been told.
+    void askForPupil();
+    // Opens the list of backups to restore one after asking; nothing when
+    // there is none, which has then been told.
+    void askForBackup();
+
     // Where the progress report of the pupil, and the export, are written.
     QString reportPath(qint64 pupilId, const QString &name) const;
     QString exportPath() const;
@@ -52,6 +59,9 @@ public slots:
     void tmrProgressWatch_Timer();
 
 signals:
+    // Picked in "Choose Pupil": a pupil's name, or nobody.
+    void pupilChosen(const QString &name);
+    void nobodyChosen();
     // The current pupil was renamed or deleted.
     void currentPupilChanged();
     // After the current pupil's news, if any: the pupil is gone from the file.

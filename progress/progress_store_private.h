@@ -26,6 +26,32 @@ namespace progress {
 
 using namespace Qt::StringLiterals;
 
+// The system's or the database's words, which are now and then empty.
+inline QString orUnknown(const QString &words)
+{
+    return words.trimmed().isEmpty() ? ProgressStore::tr("no reason was given") : words;
+}
+
+inline QString movedAsideReason(const QString &path, const QString &moved, const QString &what)
+{
+    //: %3 says what was found: "it failed its check (...)".
+    return ProgressStore::tr("The progress file %1 was damaged: %3. It was moved to "
+                             "%2 with its journals, and a new, empty file was started.")
+        .arg(native(path), native(moved), what);
+}
+
+inline QString failedCheck(const QString &why)
+{
+    //: Says what was found damaged; %1 is the database's own words.
+    return ProgressStore::tr("it failed its check (%1)").arg(orUnknown(why));
+}
+
+inline QString cannotKeep(const QString &why)
+{
+    //: %1 says why, in words that start in lower case: "the folder /home/ann/x cannot be made".
+    return ProgressStore::tr("Pupils' progress cannot be kept: %1.").arg(why);
+}
+
 struct ProgressStore::Private
 {
     explicit Private(const QString &path)
