@@ -1,10 +1,11 @@
 #pragma once
 
-#include "progress/progress_store.h"
+#include "progress/card_move.h"
 #include "rules/attempt.h"
 
 #include <QByteArray>
 #include <QByteArrayView>
+#include <QCoreApplication>
 #include <QList>
 #include <QString>
 #include <QUuid>

@@ -253,4 +253,15 @@ QString copyPrivately(const QString &from, const QString &to)
                              .arg(native(to), finished.error);
 }
 
+QString fileStem(const QString &path)
+{
+    return QFileInfo(path).completeBaseName();
+}
+
+QString fileEnding(const QString &path)
+{
+    const QString found = QFileInfo(path).suffix();
+    return found.isEmpty() ? QString() : u'.' + found;
+}
+
 } // namespace progress

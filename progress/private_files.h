@@ -10,6 +10,11 @@
 // carries the progress, or a copy of it, wherever they like.
 namespace progress {
 
+// A file's name without its ending, and the ending with its dot:
+// "progress" and ".sqlite"; copies and files put aside are named from them.
+QString fileStem(const QString &path);
+QString fileEnding(const QString &path);
+
 // What stands at a path, looked at without following a link.
 struct Entry
 {

@@ -36,17 +36,6 @@ const QString PartialSuffix = u".partial"_s;
 constexpr int DailyCopies = 7;
 constexpr int WeeklyCopies = 4;
 
-QString baseName(const QString &path)
-{
-    return QFileInfo(path).completeBaseName();
-}
-
-QString suffix(const QString &path)
-{
-    const QString found = QFileInfo(path).suffix();
-    return found.isEmpty() ? QString() : u'.' + found;
-}
-
 QString systemReason()
 {
     return QString::fromLocal8Bit(std::strerror(errno));
@@ -54,8 +43,8 @@ QString systemReason()
 
 QRegularExpression backupName(const QString &path, const QString &dated)
 {
-    return QRegularExpression(u"^"_s + QRegularExpression::escape(baseName(path) + u'-') + dated
-        + QRegularExpression::escape(suffix(path)) + u'$');
+    return QRegularExpression(u"^"_s + QRegularExpression::escape(fileStem(path) + u'-') + dated
+        + QRegularExpression::escape(fileEnding(path)) + u'$');
 }
 
 QRegularExpression dailyName(const QString &path)
@@ -141,7 +130,7 @@ bool holdsLater(const Backup &one, const Backup &other)
 // staging file, a copy written by an older version under another name.
 bool isLeftover(const QString &path, const QString &name)
 {
-    const QString stem = baseName(path) + u'-';
+    const QString stem = fileStem(path) + u'-';
     return (name.startsWith(u'.' + stem))
         || (name.startsWith(stem) && name.endsWith(PartialSuffix));
 }
@@ -163,15 +152,15 @@ QString ProgressFile::backupFolder(const QString &path)
 
 QString ProgressFile::dailyBackupName(const QString &path, QDate day)
 {
-    return baseName(path) + u'-' + day.toString(u"yyyy-MM-dd"_s) + suffix(path);
+    return fileStem(path) + u'-' + day.toString(u"yyyy-MM-dd"_s) + fileEnding(path);
 }
 
 QString ProgressFile::weeklyBackupName(const QString &path, QDate day)
 {
     int year = 0;
     const int week = day.weekNumber(&year);
-    return baseName(path) + u'-' + QString::number(year) + u"-W"_s
-        + QString::number(week).rightJustified(2, u'0') + suffix(path);
+    return fileStem(path) + u'-' + QString::number(year) + u"-W"_s
+        + QString::number(week).rightJustified(2, u'0') + fileEnding(path);
 }
 
 QList<Backup> ProgressFile::backups(const QString &path)
@@ -258,7 +247,7 @@ bool ProgressFile::writeDailyBackup(const QString &daily)
 {
     const QString folder = QFileInfo(daily).absolutePath();
     QByteArray pattern
-        = QFile::encodeName(QDir(folder).filePath(u'.' + baseName(m_path) + u"-XXXXXX"_s));
+        = QFile::encodeName(QDir(folder).filePath(u'.' + fileStem(m_path) + u"-XXXXXX"_s));
     if (!::mkdtemp(pattern.data())) {
         //: %1 is a folder, %2 the system's own words.
         m_lastError = tr("nothing can be written in the folder %1 (%2)")

@@ -46,17 +46,6 @@ const QString IndexSuffix = u"-shm"_s;
 const QString RollbackSuffix = u"-journal"_s;
 constexpr qint64 WalHeaderSize = 32;
 
-QString baseName(const QString &path)
-{
-    return QFileInfo(path).completeBaseName();
-}
-
-QString suffix(const QString &path)
-{
-    const QString found = QFileInfo(path).suffix();
-    return found.isEmpty() ? QString() : u'.' + found;
-}
-
 QString native(const QString &path)
 {
     return QDir::toNativeSeparators(path);
@@ -266,16 +255,16 @@ QString ProgressFile::moveAside(
     const QFileInfo info(path);
     const QString stamp = now.toLocalTime().toString(u"yyyy-MM-ddTHHmmss"_s);
     const QString word = why == Aside::Damaged ? u"-damaged-"_s : u"-replaced-"_s;
-    const QString stem = info.dir().filePath(baseName(path) + word + stamp);
+    const QString stem = info.dir().filePath(fileStem(path) + word + stamp);
     const QStringList journals { WalSuffix, IndexSuffix, RollbackSuffix };
     const auto taken = [&journals](const QString &name) {
         return standsThere(name)
             || std::any_of(journals.cbegin(), journals.cend(),
                 [&name](const QString &journal) { return standsThere(name + journal); });
     };
-    QString target = stem + suffix(path);
+    QString target = stem + fileEnding(path);
     for (int other = 2; taken(target); ++other)
-        target = stem + u'-' + QString::number(other) + suffix(path);
+        target = stem + u'-' + QString::number(other) + fileEnding(path);
 
     // The journals belong with the file they were written for: none is left
     // behind for a fresh file to take for its own.

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "progress/card_move.h"
 #include "progress/progress_data.h"
 #include "rules/attempt.h"
 #include "rules/fact_schedule.h"
@@ -58,15 +59,6 @@ struct Restored
     QString movedAsideTo; // where the file it replaced is kept; empty when there was none
     QString reason; // why not, in words, when not done
     OpenResult opened; // the file open afterwards: the backup, or the old file when not done
-};
-
-// How one My Facts answer moves its family's card: on `day` (the local
-// calendar's), quick or not, right as the answer was.
-struct CardMove
-{
-    tutor::FactFamily family;
-    bool quick = false;
-    QDate day;
 };
 
 // Every pupil of this computer and every answer they gave, kept in one

@@ -51,6 +51,16 @@ TutorSession::Score TutorSession::missingOperationScore() const
     return { m_state.MissingOperationCorrectCount, m_state.MissingOperationIncorrectCount };
 }
 
+void TutorSession::announceScores()
+{
+    emit practiceScoreChanged(m_state.CorrectCount, m_state.IncorrectCount);
+    emit missingNumberScoreChanged(
+        m_state.MissingNumberCorrectCount, m_state.MissingNumberIncorrectCount);
+    emit missingOperationScoreChanged(
+        m_state.MissingOperationCorrectCount, m_state.MissingOperationIncorrectCount);
+    emit timeTrialScoreChanged(m_state.TimeTrialScore);
+}
+
 void TutorSession::start()
 {
     m_state.OperationCode = tutor::code(Operation::Addition);
@@ -58,12 +68,7 @@ void TutorSession::start()
     m_state.TimeLimitSeconds = -1;
     emit operationChanged(Operation::Addition);
     emit levelChanged(Level::WarmUp);
-    emit practiceScoreChanged(m_state.CorrectCount, m_state.IncorrectCount);
-    emit missingNumberScoreChanged(
-        m_state.MissingNumberCorrectCount, m_state.MissingNumberIncorrectCount);
-    emit missingOperationScoreChanged(
-        m_state.MissingOperationCorrectCount, m_state.MissingOperationIncorrectCount);
-    emit timeTrialScoreChanged(m_state.TimeTrialScore);
+    announceScores();
     drawPracticeProblem();
 }
 
@@ -427,12 +432,7 @@ void TutorSession::switchPupil(std::optional<qint64> pupilId)
     m_state.MissingOperationCorrectCount = back.missingOperation.right;
     m_state.MissingOperationIncorrectCount = back.missingOperation.wrong;
     m_state.TimeTrialScore = back.timeTrialScore;
-    emit practiceScoreChanged(m_state.CorrectCount, m_state.IncorrectCount);
-    emit missingNumberScoreChanged(
-        m_state.MissingNumberCorrectCount, m_state.MissingNumberIncorrectCount);
-    emit missingOperationScoreChanged(
-        m_state.MissingOperationCorrectCount, m_state.MissingOperationIncorrectCount);
-    emit timeTrialScoreChanged(m_state.TimeTrialScore);
+    announceScores();
     m_log.clear();
     m_log.append(back.answers);
 }

@@ -161,6 +161,9 @@ signals:
 private:
     friend struct TutorSessionTestAccess;
 
+    // Every score card's counters as they stand.
+    void announceScores();
+
     // What a pupil's session keeps while another one is current.
     struct PupilPart
     {

@@ -1,4 +1,5 @@
 #include "progress/progress_store.h"
+#include "tests/older_progress_file.h"
 
 #include <QDir>
 #include <QSqlDatabase>
@@ -273,25 +274,9 @@ void ProgressKillsTest::twoCopiesOnOneFileLoseAndOverwriteNothing()
             db.setDatabaseName(path);
             QVERIFY(db.open());
             QSqlQuery query(db);
-            for (const char *statement : { "CREATE TABLE schema_version (version INTEGER NOT NULL)",
-                     "INSERT INTO schema_version (version) VALUES (1)",
-                     "CREATE TABLE pupil (id INTEGER PRIMARY KEY,"
-                     " name VARCHAR(200) NOT NULL UNIQUE)",
-                     "CREATE TABLE attempt (id INTEGER PRIMARY KEY,"
-                     " pupil_id INTEGER NOT NULL REFERENCES pupil (id) ON DELETE CASCADE,"
-                     " answered_at CHAR(24) NOT NULL, mode SMALLINT NOT NULL,"
-                     " level SMALLINT NOT NULL, operation SMALLINT NOT NULL,"
-                     " first DOUBLE PRECISION NOT NULL, second DOUBLE PRECISION NOT NULL,"
-                     " typed VARCHAR(40) NOT NULL, expected VARCHAR(40) NOT NULL,"
-                     " correct SMALLINT NOT NULL, millis BIGINT NOT NULL)",
-                     "CREATE TABLE day_tally ("
-                     " pupil_id INTEGER NOT NULL REFERENCES pupil (id) ON DELETE CASCADE,"
-                     " practised_on CHAR(10) NOT NULL, operation SMALLINT NOT NULL,"
-                     " answers INTEGER NOT NULL, right_answers INTEGER NOT NULL,"
-                     " PRIMARY KEY (pupil_id, practised_on, operation))",
-                     "INSERT INTO pupil (id, name) VALUES (1, 'Ann')" })
-                QVERIFY2(query.exec(QString::fromLatin1(statement)),
-                    qPrintable(query.lastError().text()));
+            for (const QString &statement : VersionOneTables
+                    + QStringList { u"INSERT INTO pupil (id, name) VALUES (1, 'Ann')"_s })
+                QVERIFY2(query.exec(statement), qPrintable(query.lastError().text()));
             query.finish();
             db.close();
         }

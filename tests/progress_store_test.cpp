@@ -2,6 +2,7 @@
 #include "progress/progress_file.h"
 #include "progress/progress_stats.h"
 #include "progress/progress_store.h"
+#include "tests/older_progress_file.h"
 #include "progress/progress_words.h"
 
 #include <QBuffer>
@@ -105,33 +106,16 @@ bool runOnFile(const QString &path, const QStringList &statements)
     return done;
 }
 
-// The tables as version 1 wrote them. Files of that version are out there:
-// these stay as they are whatever later versions do.
-const QStringList VersionOne {
-    u"CREATE TABLE schema_version (version INTEGER NOT NULL)"_s,
-    u"INSERT INTO schema_version (version) VALUES (1)"_s,
-    u"CREATE TABLE pupil (id INTEGER PRIMARY KEY, name VARCHAR(200) NOT NULL UNIQUE)"_s,
-    u"CREATE TABLE attempt (id INTEGER PRIMARY KEY,"
-    " pupil_id INTEGER NOT NULL REFERENCES pupil (id) ON DELETE CASCADE,"
-    " answered_at CHAR(24) NOT NULL, mode SMALLINT NOT NULL,"
-    " level SMALLINT NOT NULL, operation SMALLINT NOT NULL,"
-    " first DOUBLE PRECISION NOT NULL, second DOUBLE PRECISION NOT NULL,"
-    " typed VARCHAR(40) NOT NULL, expected VARCHAR(40) NOT NULL,"
-    " correct SMALLINT NOT NULL, millis BIGINT NOT NULL)"_s,
-    u"CREATE INDEX attempt_by_time ON attempt (pupil_id, answered_at)"_s,
-    u"CREATE INDEX attempt_by_operation ON attempt (pupil_id, operation, millis)"_s,
-    u"CREATE INDEX attempt_by_speed ON attempt (pupil_id, millis)"_s,
-    u"CREATE TABLE day_tally ("
-    " pupil_id INTEGER NOT NULL REFERENCES pupil (id) ON DELETE CASCADE,"
-    " practised_on CHAR(10) NOT NULL, operation SMALLINT NOT NULL,"
-    " answers INTEGER NOT NULL, right_answers INTEGER NOT NULL,"
-    " PRIMARY KEY (pupil_id, practised_on, operation))"_s,
-    u"INSERT INTO pupil (id, name) VALUES (4, 'Ann')"_s,
-    u"INSERT INTO attempt (pupil_id, answered_at, mode, level, operation, first, second, typed,"
-    " expected, correct, millis) VALUES (4, '2026-11-02T09:15:00.250Z', 1, 1, 3, 7, 8, '54',"
-    " '56', 0, 4100)"_s,
-    u"INSERT INTO day_tally VALUES (4, '2026-11-02', 3, 1, 0)"_s,
-};
+// A file as version 1 left it, with an answer of Ann's.
+const QStringList VersionOne = VersionOneTables
+    + QStringList {
+          u"INSERT INTO pupil (id, name) VALUES (4, 'Ann')"_s,
+          u"INSERT INTO attempt (pupil_id, answered_at, mode, level, operation, first, second, "
+          u"typed,"
+          " expected, correct, millis) VALUES (4, '2026-11-02T09:15:00.250Z', 1, 1, 3, 7, 8, '54',"
+          " '56', 0, 4100)"_s,
+          u"INSERT INTO day_tally VALUES (4, '2026-11-02', 3, 1, 0)"_s,
+      };
 
 int versionOf(const QString &path)
 {

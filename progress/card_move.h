@@ -1,0 +1,18 @@
+#pragma once
+
+#include "rules/fact_schedule.h"
+
+#include <QDate>
+
+namespace progress {
+
+// How one My Facts answer moves its family's card: on `day` (the local
+// calendar's), quick or not, right as the answer was.
+struct CardMove
+{
+    tutor::FactFamily family;
+    bool quick = false;
+    QDate day;
+};
+
+} // namespace progress
