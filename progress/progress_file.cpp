@@ -6,10 +6,12 @@
 #include <QAtomicInt>
 #include <QCoreApplication>
 #include <QDir>
+#include <QElapsedTimer>
 #include <QFile>
 #include <QFileInfo>
 #include <QSqlError>
 #include <QSqlQuery>
+#include <QThread>
 #include <QVariant>
 
 #include <algorithm>
@@ -38,6 +40,9 @@ Q_COREAPP_STARTUP_FUNCTION(ignoreFileSizeSignal)
 // SQLite's primary result codes that mean the file itself is bad.
 constexpr int SqliteCorrupt = 11;
 constexpr int SqliteNotADatabase = 26;
+// Another connection holds the file.
+constexpr int SqliteBusy = 5;
+constexpr int SqliteLocked = 6;
 
 // The journals SQLite keeps beside the file, each named by a suffix: the
 // write-ahead journal, its shared index, and the rollback journal.
@@ -67,6 +72,12 @@ bool standsThere(const QString &path)
 
 } // namespace
 
+bool ProgressFile::isBusy(const QSqlError &error)
+{
+    const int code = error.nativeErrorCode().toInt() & 0xff;
+    return code == SqliteBusy || code == SqliteLocked;
+}
+
 bool ProgressFile::isFileDamage(const QSqlError &error)
 {
     // The extended code's low byte is the primary code.
@@ -89,7 +100,7 @@ bool ProgressFile::open(bool readOnly)
     close();
     QSqlDatabase db = QSqlDatabase::addDatabase(u"QSQLITE"_s, m_connection);
     db.setDatabaseName(m_path);
-    QString options = u"QSQLITE_BUSY_TIMEOUT=5000"_s;
+    QString options = u"QSQLITE_BUSY_TIMEOUT=%1"_s.arg(BusyWaitMillis);
     if (readOnly)
         options += u";QSQLITE_OPEN_READONLY"_s;
     db.setConnectOptions(options);
@@ -158,10 +169,17 @@ bool ProgressFile::integrityOk()
 
 bool ProgressFile::useSafeSettings()
 {
+    // Another copy of the program turning the same new file to this journal
+    // at the same moment holds it a little while, and SQLite does not wait
+    // for that on its own.
+    QElapsedTimer waited;
+    waited.start();
     QSqlQuery mode(database());
-    if (!mode.exec(u"PRAGMA journal_mode=WAL"_s) || !mode.next()) {
+    while (!mode.exec(u"PRAGMA journal_mode=WAL"_s) || !mode.next()) {
         m_lastError = mode.lastError().text();
-        return false;
+        if (!isBusy(mode.lastError()) || waited.hasExpired(BusyWaitMillis))
+            return false;
+        QThread::msleep(20);
     }
     if (mode.value(0).toString().compare(u"wal"_s, Qt::CaseInsensitive) != 0) {
         m_lastError = tr("the journal cannot be kept beside the file");

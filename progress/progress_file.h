@@ -52,6 +52,10 @@ public:
     // Whether a failure says the file itself is bad, rather than that it
     // cannot be reached.
     static bool isFileDamage(const QSqlError &error);
+    // Whether a failure says only that another connection holds the file.
+    static bool isBusy(const QSqlError &error);
+    // How long a connection waits for another to let go of the file.
+    static constexpr int BusyWaitMillis = 5000;
     // The full check, slower: what a test asks after a crash.
     bool integrityOk();
     // A write-ahead journal, each commit synced to the disk before it

@@ -421,11 +421,11 @@ struct ProgressStore::Private
         waitAtMost(waitMillis);
         QSqlDatabase database = db();
         bool done = exec(u"BEGIN IMMEDIATE"_s);
-        busy = !done && isBusy(error);
+        busy = !done && ProgressFile::isBusy(error);
         done = done && write();
         if (done && !database.commit()) {
             error = database.lastError();
-            busy = isBusy(error);
+            busy = ProgressFile::isBusy(error);
             done = false;
         }
         if (!done) {
@@ -441,12 +441,6 @@ struct ProgressStore::Private
         }
         message.clear();
         return true;
-    }
-    // Another connection holds the file: SQLite's busy and locked codes.
-    static bool isBusy(const QSqlError &error)
-    {
-        const int code = error.nativeErrorCode().toInt() & 0xff;
-        return code == 5 || code == 6;
     }
     // The pupil's name as kept; a name read once is remembered for a file
     // that can no longer be read, so their answers still find them again.
@@ -521,7 +515,7 @@ struct ProgressStore::Private
     // beyond it their answer waits among the pending ones.
     static constexpr int AnswerWaitMillis = 80;
     // Changes of the file's tables, pupils and settings may wait longer.
-    static constexpr int LongWaitMillis = 5000;
+    static constexpr int LongWaitMillis = ProgressFile::BusyWaitMillis;
 
     QString path;
     ProgressFile file;
