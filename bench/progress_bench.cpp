@@ -200,6 +200,13 @@ void tellWindowFreezes(const QString &folder)
     std::printf(
         "  %-36s %7.1f ms %10s\n", "  middle answer meanwhile", waits.at(waits.size() / 2), "-");
     std::printf("  %-36s %10d %10s\n", "  answers that waited for the file", waited, "-");
+
+    // What Pupil -> Restore Backup... reads before it shows its list.
+    QElapsedTimer listed;
+    listed.start();
+    const qsizetype copies = current.store().backups().size();
+    std::printf("  %-36s %7.0f ms %10s\n", "Restore Backup's list of copies",
+        listed.nsecsElapsed() / 1e6, qPrintable(u"%1 copies"_s.arg(copies)));
 }
 
 // The middle of several runs, in milliseconds.

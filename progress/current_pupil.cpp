@@ -12,6 +12,8 @@
 #include <QTimer>
 #include <QWidget>
 
+#include <algorithm>
+
 using namespace Qt::StringLiterals;
 
 namespace progress {
@@ -168,13 +170,15 @@ bool CurrentPupil::offerNewestBackup(const QString &text, const QString &details
     // Asked once: should the copy restored fail in its turn, a second
     // question would only repeat the first.
     const QList<Backup> kept = m_offering ? QList<Backup>() : m_store.backups();
+    const auto whole = std::find_if(kept.cbegin(), kept.cend(),
+        [](const Backup &backup) { return ProgressStore::isWholeBackup(backup.path); });
     // A backup of a file just started holds nothing worth going back to.
-    if (kept.isEmpty() || kept.first().answers == 0) {
+    if (whole == kept.cend() || whole->answers == 0) {
         if (!details.isEmpty())
             showMessage(m_window, text, details);
         return false;
     }
-    const Backup &newest = kept.first();
+    const Backup &newest = *whole;
     const QLocale locale;
     //: %1 is the day the backup was made, %2 how many answers it holds.
     const QString offer = tr("The newest whole backup was made on %1 (answers: %2). Restore it?")

@@ -175,7 +175,8 @@ QList<Backup> ProgressFile::backups(const QString &path)
     for (const QString &name : QDir(folder).entryList(QDir::Files | QDir::System, QDir::Name)) {
         if (!daily.match(name).hasMatch() && !weekly.match(name).hasMatch())
             continue;
-        if (const std::optional<Backup> backup = readBackup(QDir(folder).filePath(name), true))
+        // Checked only when chosen: the check reads each whole copy.
+        if (const std::optional<Backup> backup = readBackup(QDir(folder).filePath(name), false))
             found << *backup;
     }
     std::sort(found.begin(), found.end(), holdsLater);
@@ -193,6 +194,11 @@ QList<Backup> ProgressFile::backups(const QString &path)
             *same = backup;
     }
     return listed;
+}
+
+bool ProgressFile::isWholeBackup(const QString &backup)
+{
+    return readBackup(backup, true).has_value();
 }
 
 QString ProgressFile::copyBackup(const QString &backup, const QString &path)

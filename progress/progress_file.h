@@ -109,10 +109,12 @@ public:
     static QString backupFolder(const QString &path);
     static QString dailyBackupName(const QString &path, QDate day);
     static QString weeklyBackupName(const QString &path, QDate day);
-    // The backups of the file at `path` that pass their check, the latest
-    // first (by the newest answer they hold, then by how many); copies
-    // holding the same answers are listed once.
+    // The backups of the file at `path` that can be read, the latest first
+    // (by the newest answer they hold, then by how many); copies holding the
+    // same answers are listed once.
     static QList<Backup> backups(const QString &path);
+    // Whether a backup passes its check, which reads the whole copy.
+    static bool isWholeBackup(const QString &backup);
     // Copies a backup into `path`, private and written whole.
     static QString copyBackup(const QString &backup, const QString &path);
 

@@ -109,11 +109,14 @@ public:
     // went aside with it, into the file open now; their pupils are found by
     // name, or added again.
     bool rescueAnswers();
-    // The backups beside the file that pass their check, the one with the
-    // latest answers first; copies holding the same answers are listed once.
+    // The backups beside the file that can be read, the one with the latest
+    // answers first; copies holding the same answers are listed once.
     QList<Backup> backups() const;
+    // Whether a backup passes its full check, which reads the whole copy.
+    static bool isWholeBackup(const QString &backupPath);
     // Closes the file, keeps it (and its journals) aside, puts a copy of
-    // `backupPath`, one of backups(), in its place and opens that.
+    // `backupPath`, one of backups(), in its place and opens that; a copy
+    // that fails its check is not put in place.
     Restored restore(const QString &backupPath, const QDateTime &now);
     bool isOpen() const;
     bool isWritable() const; // open, and not a newer version's file

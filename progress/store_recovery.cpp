@@ -120,10 +120,23 @@ QList<Backup> ProgressStore::backups() const
     return ProgressFile::backups(d->path);
 }
 
+bool ProgressStore::isWholeBackup(const QString &backupPath)
+{
+    return ProgressFile::isWholeBackup(backupPath);
+}
+
 Restored ProgressStore::restore(const QString &backupPath, const QDateTime &now)
 {
     const QDateTime time = now.isValid() ? now.toUTC() : QDateTime::currentDateTimeUtc();
     Restored restored;
+    if (!isWholeBackup(backupPath)) {
+        //: %1 is a backup's file.
+        restored.reason = ProgressStore::tr("the backup %1 failed its check, so it was not put "
+                                            "in place")
+                              .arg(native(backupPath));
+        restored.opened.outcome = d->isOpen ? OpenResult::Opened : OpenResult::Unavailable;
+        return restored;
+    }
     d->shut();
     QString why;
     const QString aside

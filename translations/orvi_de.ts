@@ -1306,6 +1306,11 @@ Bitte schicke Fehlermeldungen, Vorschläge und Fragen an %1. Jede Nachricht hilf
         <extracomment>%1 is a file, %2 the system&apos;s own words.</extracomment>
         <translation>die Fortschrittsdatei %1 kann nicht beiseitegelegt werden (%2)</translation>
     </message>
+    <message>
+        <source>the backup %1 failed its check, so it was not put in place</source>
+        <extracomment>%1 is a backup&apos;s file.</extracomment>
+        <translation>die Sicherung %1 hat die Prüfung nicht bestanden und wurde daher nicht übernommen</translation>
+    </message>
 </context>
 <context>
     <name>ProgressWords</name>

@@ -1306,6 +1306,11 @@ Envía los errores, sugerencias y preguntas a %1. Cada mensaje nos ayuda a mejor
         <extracomment>%1 is a file, %2 the system&apos;s own words.</extracomment>
         <translation>el archivo de progreso %1 no se puede apartar (%2)</translation>
     </message>
+    <message>
+        <source>the backup %1 failed its check, so it was not put in place</source>
+        <extracomment>%1 is a backup&apos;s file.</extracomment>
+        <translation>la copia de seguridad %1 no ha superado la comprobación, por eso no se ha puesto en su lugar</translation>
+    </message>
 </context>
 <context>
     <name>ProgressWords</name>

@@ -1306,6 +1306,11 @@ Envoie les signalements d&apos;erreurs, les suggestions et les questions à %1. 
         <extracomment>%1 is a file, %2 the system&apos;s own words.</extracomment>
         <translation>le fichier de progrès %1 ne peut pas être mis de côté (%2)</translation>
     </message>
+    <message>
+        <source>the backup %1 failed its check, so it was not put in place</source>
+        <extracomment>%1 is a backup&apos;s file.</extracomment>
+        <translation>la sauvegarde %1 n&apos;a pas passé la vérification&#xa0;: elle n&apos;a donc pas été remise en place</translation>
+    </message>
 </context>
 <context>
     <name>ProgressWords</name>

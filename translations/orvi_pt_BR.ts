@@ -1306,6 +1306,11 @@ Envie relatos de erros, sugestões e perguntas para %1. Cada mensagem nos ajuda 
         <extracomment>%1 is a file, %2 the system&apos;s own words.</extracomment>
         <translation>o arquivo de progresso %1 não pode ser separado (%2)</translation>
     </message>
+    <message>
+        <source>the backup %1 failed its check, so it was not put in place</source>
+        <extracomment>%1 is a backup&apos;s file.</extracomment>
+        <translation>o backup %1 não passou na verificação, por isso não foi colocado no lugar</translation>
+    </message>
 </context>
 <context>
     <name>ProgressWords</name>
