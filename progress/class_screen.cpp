@@ -4,6 +4,7 @@
 #include "base/controls.h"
 #include "base/text_fit.h"
 #include "progress/class_model.h"
+#include "progress/pupil_names.h"
 #include "progress/progress_words.h"
 
 #include <QCheckBox>
@@ -273,8 +274,10 @@ void ClassScreen::cmdRenamePupil_Click()
     dialog.setLabelText(tr("New name for %1:").arg(progress::nameInText(pupil->name)));
     dialog.setTextValue(pupil->name);
     showLabelsAsPlainText(&dialog);
-    if (auto *box = dialog.findChild<QLineEdit *>())
+    if (auto *box = dialog.findChild<QLineEdit *>()) {
         controls::dropInvisibleCharacters(box);
+        box->setMaxLength(progress::MaximumNameLength);
+    }
     if (dialog.exec() != QDialog::Accepted)
         return;
     const QString name = dialog.textValue().trimmed();

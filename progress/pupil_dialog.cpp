@@ -24,7 +24,6 @@ namespace {
 constexpr int KeptNameRole = Qt::UserRole + 1;
 // Set on the entry that adds the typed name as a new pupil.
 constexpr int NewPupilRole = Qt::UserRole + 2;
-constexpr int MaximumNameLength = 60;
 // From here on the characters left are counted as they are typed.
 constexpr int FewCharactersLeft = 10;
 
@@ -54,7 +53,7 @@ PupilDialog::PupilDialog(const QStringList &pupils, QWidget *parent)
     auto *nameLabel = new QLabel(tr("&Name:"), this);
     m_txtPupilName = new QLineEdit(this);
     m_txtPupilName->setObjectName(QStringLiteral("txtPupilName"));
-    m_txtPupilName->setMaxLength(MaximumNameLength);
+    m_txtPupilName->setMaxLength(progress::MaximumNameLength);
     controls::dropInvisibleCharacters(m_txtPupilName);
     m_txtPupilName->setAccessibleName(tr("Pupil's name"));
     m_txtPupilName->setAccessibleDescription(
@@ -203,18 +202,18 @@ void PupilDialog::narrowTo(const QString &typed)
 // are left and again when none are.
 void PupilDialog::showRoomLeft()
 {
-    const int left = MaximumNameLength - int(m_txtPupilName->text().size());
+    const int left = progress::MaximumNameLength - int(m_txtPupilName->text().size());
     QString text;
     int step = 2;
     if (left > FewCharactersLeft) {
-        text = tr("A name may be up to %1 characters long.").arg(MaximumNameLength);
+        text = tr("A name may be up to %1 characters long.").arg(progress::MaximumNameLength);
     } else if (left > 0) {
         //: How many more characters the pupil's name may have, when only a few.
         text = tr("Characters left: %1.").arg(left);
         step = 1;
     } else {
         text = tr("No characters left: a name may be up to %1 characters long.")
-                   .arg(MaximumNameLength);
+                   .arg(progress::MaximumNameLength);
         step = 0;
     }
     m_lblRoomLeft->setText(text);

@@ -6,6 +6,9 @@
 // letters find. Plain functions, so each rule is checked without a window.
 namespace progress {
 
+// The longest name kept, in UTF-16 units: the boxes that take a name stop there.
+constexpr int MaximumNameLength = 60;
+
 // What two names are compared by: one pupil per key. The name in Unicode's
 // composed form, case folded, blanks around it left out and every run of
 // blanks inside it one blank; invisible marks (direction marks among them)
