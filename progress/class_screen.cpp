@@ -125,7 +125,7 @@ void ClassScreen::retranslate()
            "for every pupil."));
     m_table->setAccessibleName(tr("Pupils of this computer"));
     m_eachOperation->setText(tr("Show &each operation"));
-    m_sort->setText(tr("S&ort by Column"));
+    m_sort->setText(tr("Sor&t by Column"));
     m_sort->setAccessibleDescription(
         tr("Sorts the table by the column of the current cell; again, the other way round."));
     m_rename->setText(tr("&Rename..."));
