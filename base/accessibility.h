@@ -3,6 +3,7 @@
 #include <QString>
 
 class QAbstractButton;
+class QComboBox;
 class QWidget;
 
 // What assistive technology hears of the controls.
@@ -25,10 +26,19 @@ void tell(QWidget *widget, const QString &news);
 // a drop-down list with an accessible name keeps it as its name and tells
 // the picked entry as its value (Qt's own on Linux says the entry as the
 // name, so "Difficulty" is lost after a pick), an option button in a group
-// box is not labelled by the group's caption, which is heard as the group's
-// name already, and plain frames leave their decorative pictures and their
+// box is named by its own caption, not by the group's, which is heard as the
+// group's name already, and plain frames leave their decorative pictures and their
 // hidden parts out of what they list.
 void installInterfaces();
+
+// A drop-down list that has the keyboard tells each entry newly picked,
+// with the arrow keys as well as from its list; Qt's own interface renames
+// the list instead, which the program's keeps named. Lists of the program
+// and of Qt's dialogs alike do so once a screen reader meets them.
+void tellPicks(QComboBox *box);
+// A list whose screen tells each pick itself, with what the pick brings:
+// the entry alone would be heard twice.
+void leavePicksToItsScreen(QComboBox *box);
 
 // A plain area that, like a frame, lists only its parts that are not hidden:
 // the window's client area, which holds every screen, shown or not.

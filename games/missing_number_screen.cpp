@@ -116,6 +116,11 @@ void MissingNumberScreen::enter()
     NewMissingNumberProblem();
 }
 
+void MissingNumberScreen::focusFirstControl()
+{
+    m_txtAnswerGame1->setFocus();
+}
+
 void MissingNumberScreen::NewMissingNumberProblem()
 {
     m_session.drawMissingNumberProblem();

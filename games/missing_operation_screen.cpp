@@ -126,6 +126,11 @@ void MissingOperationScreen::enter()
     m_optAddGame2->setFocus();
 }
 
+void MissingOperationScreen::focusFirstControl()
+{
+    m_optAddGame2->setFocus();
+}
+
 void MissingOperationScreen::NewMissingOperationProblem()
 {
     m_session.drawMissingOperationProblem();

@@ -375,6 +375,21 @@ void TimeTrialScreen::cmdResetGame3_Click()
     returnToIdle();
     m_txtAnswerGame3->setEnabled(false);
     NewTimeTrialProblem();
+    // Reset itself is gone; the next trial starts from here.
+    m_cmdStartGame3->setFocus();
+}
+
+// The answer box while the clock runs, else the one button shown.
+void TimeTrialScreen::focusFirstControl()
+{
+    if (m_txtAnswerGame3->isEnabled()) {
+        m_txtAnswerGame3->setFocus();
+        return;
+    }
+    for (QPushButton *button : { m_cmdStartGame3, m_cmdStopGame3, m_cmdResetGame3 }) {
+        if (!button->isHidden())
+            button->setFocus();
+    }
 }
 
 void TimeTrialScreen::returnToIdle()

@@ -191,6 +191,11 @@ void PracticeScreen::focusAnswer()
     m_txtAnswer->setFocus();
 }
 
+void PracticeScreen::focusFirstControl()
+{
+    focusAnswer();
+}
+
 void PracticeScreen::NewPracticeProblem()
 {
     m_session.drawPracticeProblem();

@@ -284,6 +284,8 @@ WorksheetScreen::WorksheetScreen(
     m_cmbOperation
         = controls::comboBox(this, QStringLiteral("cmbOperation"), twips(360, 1695, 2400, 345));
     connect(m_cmbOperation, &QComboBox::activated, this, &WorksheetScreen::cmbOperation_Click);
+    access::leavePicksToItsScreen(m_cmbDifficulty);
+    access::leavePicksToItsScreen(m_cmbOperation);
     controls::label(this, QStringLiteral("Label37"), QString(), twips(360, 2220, 1200, 255));
     m_lblProblemNum = controls::label(
         this, QStringLiteral("lblProblemNum"), QStringLiteral("0"), twips(1680, 2175, 1080, 345));
