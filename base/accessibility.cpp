@@ -27,6 +27,24 @@ const char *const ShownOnlyProperty = "listsShownPartsOnly";
 const char *const KeptPickProperty = "pickKeptForTheEar";
 const char *const ValueToldProperty = "valueToldOnChange";
 const char *const OwnPicksProperty = "picksToldByItsScreen";
+const char *const NewsProperty = "newsInDescription";
+const char *const OwnWordsProperty = "ownWordsUnderNews";
+const char *const NewsReleaseProperty = "newsTakenBackOnLeaving";
+
+// Takes news back once the keyboard leaves its control.
+class NewsRelease : public QObject
+{
+public:
+    using QObject::QObject;
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override
+    {
+        if (event->type() == QEvent::FocusOut)
+            takeBackNews(static_cast<QWidget *>(watched));
+        return QObject::eventFilter(watched, event);
+    }
+};
 
 // Lets a kept pick go once the keyboard leaves its button, and says so.
 class PickRelease : public QObject
@@ -367,6 +385,19 @@ bool sendDescriptionToBus(QWidget *widget, const QString &news)
 
 void announce(QWidget *widget, const QString &news)
 {
+    // Under news not yet taken back lie the words from before it.
+    const QVariant own = widget->property(OwnWordsProperty);
+    announce(widget, news, own.isValid() ? own.toString() : widget->accessibleDescription());
+}
+
+void announce(QWidget *widget, const QString &news, const QString &ownWords)
+{
+    if (!widget->property(NewsReleaseProperty).toBool()) {
+        widget->setProperty(NewsReleaseProperty, true);
+        widget->installEventFilter(new NewsRelease(widget));
+    }
+    widget->setProperty(NewsProperty, news);
+    widget->setProperty(OwnWordsProperty, ownWords);
     // A description set to what it already holds sends nothing.
     if (widget->accessibleDescription() == news)
         widget->setAccessibleDescription(QString());
@@ -379,11 +410,27 @@ void announce(QWidget *widget, const QString &news)
 #endif
 }
 
-void tell(QWidget *widget, const QString &news)
+void tell(QWidget *widget, const QString &news, bool thenOwnWords)
 {
     const QString standing = widget->accessibleDescription();
-    announce(widget, standing.isEmpty() ? news : news + u' ' + standing);
+    const QVariant pendingNews = widget->property(NewsProperty);
+    const QVariant pendingOwnWords = widget->property(OwnWordsProperty);
+    announce(widget, standing.isEmpty() || !thenOwnWords ? news : news + u' ' + standing);
     widget->setAccessibleDescription(standing);
+    widget->setProperty(NewsProperty, pendingNews);
+    widget->setProperty(OwnWordsProperty, pendingOwnWords);
+}
+
+void takeBackNews(QWidget *widget)
+{
+    const QVariant own = widget->property(OwnWordsProperty);
+    if (!own.isValid())
+        return;
+    // A screen that set new words of its own meanwhile keeps them.
+    if (widget->accessibleDescription() == widget->property(NewsProperty).toString())
+        widget->setAccessibleDescription(own.toString());
+    widget->setProperty(NewsProperty, QVariant());
+    widget->setProperty(OwnWordsProperty, QVariant());
 }
 
 void installInterfaces()

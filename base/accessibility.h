@@ -14,13 +14,20 @@ namespace access {
 // focused control's description (alerts are not passed on by the desktop
 // bridge), so the news becomes the description, whose change the widget
 // sends; news equal to the present description is sent again all the same.
+// The news stays the description until the keyboard leaves the control or
+// a menu's command has run; then the words from before it come back, or
+// `ownWords`, such as the next sum, where given.
 void announce(QWidget *widget, const QString &news);
+void announce(QWidget *widget, const QString &news, const QString &ownWords);
+// Puts back the words news lies over, once it has been heard.
+void takeBackNews(QWidget *widget);
 
 // Tells news that leaves what the control says of itself as it was, such
 // as a level chosen by key while a sum waits for its answer: the news, and
 // then what the control says, are sent as a change of description, which is
-// then put back.
-void tell(QWidget *widget, const QString &news);
+// then put back. Without `thenOwnWords` the news goes alone, as for a cell
+// of a grid whose description sums up the whole.
+void tell(QWidget *widget, const QString &news, bool thenOwnWords = true);
 
 // The program's own accessible interfaces, installed on the first call:
 // a drop-down list with an accessible name keeps it as its name and tells

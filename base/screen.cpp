@@ -1,5 +1,6 @@
 #include "base/screen.h"
 
+#include "base/accessibility.h"
 #include "base/controls.h"
 
 #include <QAccessible>
@@ -52,6 +53,8 @@ void Screen::settleKeyboard(QWidget *client)
     if (!window->isActiveWindow())
         window->activateWindow();
     if ((focused = window->focusWidget())) {
+        // The command's news has been heard; the control says its own words.
+        access::takeBackNews(focused);
         QAccessibleEvent news(focused, QAccessible::Focus);
         QAccessible::updateAccessibility(&news);
     }

@@ -119,7 +119,7 @@ void ClassScreen::retranslate()
 {
     //: Beside a box of seconds: "Quick answer within 3 s".
     m_quickLabel->setText(tr("&Quick answer within"));
-    m_quickSeconds->setAccessibleName(tr("Quick answer within, seconds"));
+    // Named by its label alone: a name of its own was heard after the label.
     m_quickSeconds->setAccessibleDescription(
         tr("In My Facts, a right answer given within this many seconds counts as quick, "
            "for every pupil."));
@@ -218,6 +218,7 @@ std::optional<progress::PupilTotals> ClassScreen::currentPupil() const
 void ClassScreen::enter()
 {
     m_table->setFocus();
+    access::tell(m_table, m_title->text());
 }
 
 void ClassScreen::updateButtons()

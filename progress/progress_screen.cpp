@@ -1,6 +1,7 @@
 #include "progress/progress_screen.h"
 
 #include "base/chart_view.h"
+#include "base/accessibility.h"
 #include "base/controls.h"
 #include "base/language.h"
 #include "progress/progress_words.h"
@@ -294,6 +295,7 @@ void ProgressScreen::showFacts()
 void ProgressScreen::enter()
 {
     m_table->setFocus();
+    access::tell(m_table, m_title->text());
 }
 
 void ProgressScreen::cmdPrintProgress_Click()

@@ -201,6 +201,7 @@ void AccessibilityTest::answersAreToldWithTheNextSum()
     testsupport::TutorFixture fixture;
     MainWindow &window = fixture.window();
     QVERIFY(testsupport::invokeHandler(&window, screen.constData()));
+    QVERIFY(QTest::qWaitForWindowActive(&window));
     testsupport::setPracticeProblem(window, 3, 4, 1);
     auto *answer = named<QLineEdit>(&window, box);
     answer->setFocus();
@@ -210,6 +211,11 @@ void AccessibilityTest::answersAreToldWithTheNextSum()
     const QString description = accessibleText(answer, QAccessible::Description);
     QVERIFY2(description.startsWith(told), qPrintable(description));
     QVERIFY2(description.endsWith(u"?"_s), qPrintable(description));
+    // Left and come back to, the box says the sum alone.
+    const QString sum = description.mid(description.lastIndexOf(u": "_s) + 2);
+    named<QWidget>(&window, u"wbrMyBrowser"_s)->setFocus();
+    answer->setFocus();
+    QCOMPARE(accessibleText(answer, QAccessible::Description), sum);
     // The offscreen platform has no accessibility bridge, and Qt passes no
     // event on without one; where there is one, the change is sent.
     if (QAccessible::isActive()) {
@@ -467,16 +473,23 @@ void AccessibilityTest::aMenuCommandLeavesTheKeyboardOnTheScreen_data()
     QTest::addColumn<QByteArray>("before"); // where the keyboard was
     QTest::addColumn<QString>("keys"); // Alt and the menu's key, then the item's
     QTest::addColumn<QString>("focused");
+    QTest::addColumn<bool>("sameWords"); // it says what it said before
+    QTest::addColumn<QString>("title"); // the label with the title said once
     QTest::newRow("help contents from About")
-        << QByteArray("mnuHelpAbout_Click") << u"hc"_s << u"wbrHelp"_s;
+        << QByteArray("mnuHelpAbout_Click") << u"hc"_s << u"wbrHelp"_s << false << QString();
     QTest::newRow("work mode from help")
-        << QByteArray("mnuHelpContents_Click") << u"fw"_s << u"txtAnswer"_s;
+        << QByteArray("mnuHelpContents_Click") << u"fw"_s << u"txtAnswer"_s << false << QString();
     QTest::newRow("time trial from practice")
-        << QByteArray("mnuFileWork_Click") << u"gt"_s << u"cmdStartGame3"_s;
+        << QByteArray("mnuFileWork_Click") << u"gt"_s << u"cmdStartGame3"_s << false << QString();
     QTest::newRow("missing operation from About")
-        << QByteArray("mnuHelpAbout_Click") << u"go"_s << u"optAddGame2"_s;
+        << QByteArray("mnuHelpAbout_Click") << u"go"_s << u"optAddGame2"_s << false << QString();
     QTest::newRow("show report while practising")
-        << QByteArray("mnuFileWork_Click") << u"or"_s << u"txtAnswer"_s;
+        << QByteArray("mnuFileWork_Click") << u"or"_s << u"txtAnswer"_s << true << QString();
+    QTest::newRow("my progress from practice")
+        << QByteArray("mnuFileWork_Click") << u"pp"_s << u"tblProgress"_s << false
+        << u"lblProgressTitle"_s;
+    QTest::newRow("class overview from help") << QByteArray("mnuHelpContents_Click") << u"pl"_s
+                                              << u"tblClass"_s << false << u"lblClassTitle"_s;
 }
 
 // Once a menu's command has run and the menu has closed, the keyboard is on
@@ -487,10 +500,14 @@ void AccessibilityTest::aMenuCommandLeavesTheKeyboardOnTheScreen()
     QFETCH(QByteArray, before);
     QFETCH(QString, keys);
     QFETCH(QString, focused);
+    QFETCH(bool, sameWords);
+    QFETCH(QString, title);
     testsupport::TutorFixture fixture;
     MainWindow &window = fixture.window();
     QVERIFY(QTest::qWaitForWindowActive(&window));
+    window.choosePupil(u"Ann"_s);
     QVERIFY(testsupport::invokeHandler(&window, before.constData()));
+    const QString wordsBefore = accessibleText(window.focusWidget(), QAccessible::Description);
     Listener listener;
     QTest::keyClick(&window, keys.at(0).toLatin1(), Qt::AltModifier);
     QWidget *menu = QApplication::activePopupWidget();
@@ -503,8 +520,16 @@ void AccessibilityTest::aMenuCommandLeavesTheKeyboardOnTheScreen()
     QCOMPARE(now->objectName(), focused);
     if (auto *page = qobject_cast<QTextBrowser *>(now))
         QCOMPARE(page->textCursor().position(), 0);
-    if (QAccessible::isActive())
+    // The command's news has been heard; the control says its own words.
+    if (sameWords)
+        QCOMPARE(accessibleText(now, QAccessible::Description), wordsBefore);
+    if (QAccessible::isActive()) {
         QCOMPARE(Listener::heard().filter(u"focus "_s).last(), u"focus "_s + focused);
+        if (!title.isEmpty())
+            QCOMPARE(
+                Listener::heard().filter(testsupport::labelText(window, qPrintable(title))).size(),
+                1);
+    }
 }
 
 QTEST_MAIN(AccessibilityTest)

@@ -249,10 +249,6 @@ Bitte schicke Fehlermeldungen, Vorschläge und Fragen an %1. Jede Nachricht hilf
         <translation>Schnelle &amp;Antwort in</translation>
     </message>
     <message>
-        <source>Quick answer within, seconds</source>
-        <translation>Schnelle Antwort in, Sekunden</translation>
-    </message>
-    <message>
         <source>In My Facts, a right answer given within this many seconds counts as quick, for every pupil.</source>
         <translation>In „Meine Aufgaben“ zählt eine richtige Antwort innerhalb so vieler Sekunden als schnell, für alle Schüler.</translation>
     </message>

@@ -249,10 +249,6 @@ Envía los errores, sugerencias y preguntas a %1. Cada mensaje nos ayuda a mejor
         <translation>Respuesta &amp;rápida en</translation>
     </message>
     <message>
-        <source>Quick answer within, seconds</source>
-        <translation>Respuesta rápida en, segundos</translation>
-    </message>
-    <message>
         <source>In My Facts, a right answer given within this many seconds counts as quick, for every pupil.</source>
         <translation>En Mis cálculos, una respuesta correcta dada en estos segundos o menos cuenta como rápida, para todos los alumnos.</translation>
     </message>

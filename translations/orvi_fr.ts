@@ -249,10 +249,6 @@ Envoie les signalements d&apos;erreurs, les suggestions et les questions à %1. 
         <translation>Réponse ra&amp;pide en</translation>
     </message>
     <message>
-        <source>Quick answer within, seconds</source>
-        <translation>Réponse rapide en, secondes</translation>
-    </message>
-    <message>
         <source>In My Facts, a right answer given within this many seconds counts as quick, for every pupil.</source>
         <translation>Dans Mes calculs, une réponse juste donnée en ce nombre de secondes ou moins compte comme rapide, pour tous les élèves.</translation>
     </message>

@@ -249,10 +249,6 @@ Envie relatos de erros, sugestões e perguntas para %1. Cada mensagem nos ajuda 
         <translation>Resposta &amp;rápida em</translation>
     </message>
     <message>
-        <source>Quick answer within, seconds</source>
-        <translation>Resposta rápida em, segundos</translation>
-    </message>
-    <message>
         <source>In My Facts, a right answer given within this many seconds counts as quick, for every pupil.</source>
         <translation>Em Minhas contas, uma resposta certa dada dentro desses segundos conta como rápida, para todos os alunos.</translation>
     </message>

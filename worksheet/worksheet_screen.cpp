@@ -467,7 +467,8 @@ void WorksheetScreen::enter()
     fillLevels(m_cmbDifficulty);
     m_cmdClearWorksheet->setFocus();
     m_session.startWorksheet();
-    cmdClearWorksheet_Click();
+    // Shown, not said: the screen is entered, not cleared by the teacher.
+    clearWorksheet();
 }
 
 void WorksheetScreen::stopTimers()
@@ -535,12 +536,17 @@ void WorksheetScreen::cmdCreateProblem_Click()
 
 void WorksheetScreen::cmdClearWorksheet_Click()
 {
+    clearWorksheet();
+    access::announce(m_cmdClearWorksheet, sentence(news::Cleared));
+}
+
+void WorksheetScreen::clearWorksheet()
+{
     m_session.clearWorksheet();
     for (FixedRowList *column : std::as_const(m_lists))
         column->scrollToTop();
     numberRowMarkers();
     showStatus(sentence(status::Cleared));
-    access::announce(m_cmdClearWorksheet, sentence(news::Cleared));
 }
 
 void WorksheetScreen::setMyFactsAvailable(bool available)
