@@ -124,7 +124,7 @@ void MainMenu::retranslate()
     mnuOptShowReport->setText(tr("Show &Report"));
     mnuOptHideReport->setText(tr("Hide &Report"));
     mnuOptionsWorksheet->setText(tr("&Create Worksheet"));
-    mnuOptWindowSize->setTitle(tr("Window &Size"));
+    mnuOptWindowSize->setTitle(tr("&Window Size"));
     mnuOptSizeDesktop->setText(tr("&Desktop's Own Scale"));
     mnuOptSize100->setText(tr("&100 %"));
     mnuOptSize150->setText(tr("1&50 %"));
@@ -141,7 +141,7 @@ void MainMenu::retranslate()
     mnuPupil->setTitle(tr("&Pupil"));
     mnuPupilChoose->setText(tr("&Choose Pupil..."));
     mnuPupilProgress->setText(tr("My &Progress"));
-    mnuPupilClass->setText(tr("&Class Overview"));
+    mnuPupilClass->setText(tr("C&lass Overview"));
     mnuPupilRestore->setText(tr("&Restore Backup..."));
 
     mnuHelp->setTitle(tr("&Help"));

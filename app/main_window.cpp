@@ -30,7 +30,6 @@
 #include <QLayout>
 #include <QMenu>
 #include <QMenuBar>
-#include <QScreen>
 #include <QShowEvent>
 #include <QTimer>
 #include <QUrl>
@@ -195,6 +194,10 @@ void MainWindow::connectMenu()
         m_menu.mnuPupilProgress, &QAction::triggered, this, &MainWindow::mnuPupilProgress_Click);
     connect(m_menu.mnuPupilClass, &QAction::triggered, this, &MainWindow::mnuPupilClass_Click);
     connect(m_menu.mnuPupilRestore, &QAction::triggered, this, &MainWindow::mnuPupilRestore_Click);
+    // Once the menu has closed, the keyboard is back on the screen.
+    connect(
+        menuBar(), &QMenuBar::triggered, this,
+        [this]() { Screen::settleKeyboard(centralWidget()); }, Qt::QueuedConnection);
 
     connect(m_fraLog, &ReportPanel::showReportRequested, this, &MainWindow::mnuOptShowReport_Click);
     connect(m_fraLog, &ReportPanel::reportPrinted, m_fraMain, &PracticeScreen::focusAnswer);
@@ -256,7 +259,7 @@ void MainWindow::formLoad()
     m_menu.mnuOptScoreHide->setVisible(true);
     m_menu.mnuOptHideReport->setVisible(false);
 
-    centreOnScreen();
+    tutor::centreOnScreen(this);
 
     // Warm Up Addition everywhere: check marks, caption, signs, score cards
     // and the first problem.
@@ -292,17 +295,6 @@ void MainWindow::changeEvent(QEvent *event)
         followLanguageInPages();
     }
     QMainWindow::changeEvent(event);
-}
-
-void MainWindow::centreOnScreen()
-{
-    const QScreen *screen = this->screen();
-    if (!screen)
-        return;
-    const QRect available = screen->geometry();
-    const QSize outer = frameGeometry().size();
-    move(available.x() + (available.width() - outer.width()) / 2,
-        available.y() + (available.height() - outer.height()) / 2);
 }
 
 void MainWindow::enterScreen(ScreenEntry entry)

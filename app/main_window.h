@@ -110,7 +110,6 @@ private:
     void formLoad();
     void connectMenu();
     void connectSession();
-    void centreOnScreen();
     // Switches to a screen by its row of the screen table.
     void enterScreen(ScreenEntry entry);
     Screen *frame(Frame which) const { return m_screens.at(std::size_t(which)); }

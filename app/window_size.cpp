@@ -4,8 +4,10 @@
 
 #include <QCoreApplication>
 #include <QProcessEnvironment>
+#include <QScreen>
 #include <QSettings>
 #include <QVariant>
+#include <QWidget>
 
 #include <iterator>
 
@@ -136,6 +138,17 @@ WindowSizeChoice chooseWindowSize(WindowSize size)
         QCoreApplication::translate("WindowSize",
             "A scale set for this computer (QT_SCALE_FACTOR or another of Qt's scaling "
             "variables) decides the size instead while it is set.") };
+}
+
+void centreOnScreen(QWidget *window)
+{
+    const QScreen *screen = window->screen();
+    if (!screen)
+        return;
+    const QRect available = screen->geometry();
+    const QSize outer = window->frameGeometry().size();
+    window->move(available.x() + (available.width() - outer.width()) / 2,
+        available.y() + (available.height() - outer.height()) / 2);
 }
 
 } // namespace tutor

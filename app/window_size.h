@@ -6,6 +6,7 @@
 #include <vector>
 
 class QProcessEnvironment;
+class QWidget;
 
 // How large the whole window shows: the desktop's own scale, or a fixed
 // number of screen pixels for each of the window's own. Qt reads its scale
@@ -61,5 +62,8 @@ struct WindowSizeChoice
     QString details;
 };
 WindowSizeChoice chooseWindowSize(WindowSize size);
+
+// Places `window`, frame included, in the middle of its screen.
+void centreOnScreen(QWidget *window);
 
 } // namespace tutor

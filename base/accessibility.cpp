@@ -25,6 +25,26 @@ namespace {
 const char *const DecorativeProperty = "decorativePicture";
 const char *const ShownOnlyProperty = "listsShownPartsOnly";
 const char *const KeptPickProperty = "pickKeptForTheEar";
+const char *const ValueToldProperty = "valueToldOnChange";
+const char *const OwnPicksProperty = "picksToldByItsScreen";
+const char *const NewsProperty = "newsInDescription";
+const char *const OwnWordsProperty = "ownWordsUnderNews";
+const char *const NewsReleaseProperty = "newsTakenBackOnLeaving";
+
+// Takes news back once the keyboard leaves its control.
+class NewsRelease : public QObject
+{
+public:
+    using QObject::QObject;
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override
+    {
+        if (event->type() == QEvent::FocusOut)
+            takeBackNews(static_cast<QWidget *>(watched));
+        return QObject::eventFilter(watched, event);
+    }
+};
 
 // Lets a kept pick go once the keyboard leaves its button, and says so.
 class PickRelease : public QObject
@@ -57,16 +77,72 @@ bool isLeftOut(const QAccessibleInterface *face)
     return face->object()->property(DecorativeProperty).toBool() || (widget && widget->isHidden());
 }
 
+// A drop-down list that has the keyboard tells the entry newly picked, as
+// Qt's own would by renaming itself, unless its screen tells its picks.
+void tellValueChanges(QComboBox *box)
+{
+    if (box->property(ValueToldProperty).toBool())
+        return;
+    box->setProperty(ValueToldProperty, true);
+    QObject::connect(box, &QComboBox::currentIndexChanged, box, [box](int index) {
+        if (index >= 0 && box->hasFocus() && !box->property(OwnPicksProperty).toBool())
+            tell(box, box->currentText());
+    });
+}
+
 // A drop-down list whose accessible name, when it has one, stays its name.
 // The name is read when asked, not when the interface is made: with a
 // screen reader listening, the interface may be made while the list is
 // built, before it is named.
-class NamedComboBox : public QAccessibleWidget
+// Its value is also offered as its text, read-only: Qt 6.4's bridge has no
+// other way to hand a screen reader the entry picked, which it reads from
+// there when the name is not the entry.
+class NamedComboBox : public QAccessibleWidget, public QAccessibleTextInterface
 {
 public:
     explicit NamedComboBox(QComboBox *box)
         : QAccessibleWidget(box, QAccessible::ComboBox)
-    { }
+    {
+        tellValueChanges(box);
+    }
+
+    void *interface_cast(QAccessible::InterfaceType type) override
+    {
+        if (type == QAccessible::TextInterface)
+            return static_cast<QAccessibleTextInterface *>(this);
+        return QAccessibleWidget::interface_cast(type);
+    }
+
+    // The entry picked, as a text without a caret or a selection.
+    void selection(int, int *startOffset, int *endOffset) const override
+    {
+        *startOffset = 0;
+        *endOffset = 0;
+    }
+    int selectionCount() const override { return 0; }
+    void addSelection(int, int) override { }
+    void removeSelection(int) override { }
+    void setSelection(int, int, int) override { }
+    int cursorPosition() const override { return 0; }
+    void setCursorPosition(int) override { }
+    QString text(int startOffset, int endOffset) const override
+    {
+        const QString value = pickedText();
+        startOffset = qBound(0, startOffset, int(value.size()));
+        if (endOffset < 0 || endOffset > value.size())
+            endOffset = int(value.size());
+        return value.mid(startOffset, qMax(0, endOffset - startOffset));
+    }
+    int characterCount() const override { return int(pickedText().size()); }
+    QRect characterRect(int) const override { return QRect(); }
+    int offsetAtPoint(const QPoint &) const override { return -1; }
+    void scrollToSubstring(int, int) override { }
+    QString attributes(int, int *startOffset, int *endOffset) const override
+    {
+        *startOffset = 0;
+        *endOffset = characterCount();
+        return QString();
+    }
 
     QString text(QAccessible::Text t) const override
     {
@@ -184,11 +260,15 @@ public:
 
     QString text(QAccessible::Text t) const override
     {
+        // Qt's widget falls back to the group box's caption as the name,
+        // so every button of a group would be called after the group.
+        if (t == QAccessible::Name) {
+            const QString name = button()->accessibleName();
+            return name.isEmpty() ? captionWithoutMnemonic() : name;
+        }
         QString result = QAccessibleWidget::text(t);
         if (!result.isEmpty())
             return result;
-        if (t == QAccessible::Name)
-            return captionWithoutMnemonic();
         if (t == QAccessible::Accelerator)
             return QKeySequence::mnemonic(button()->text()).toString(QKeySequence::NativeText);
         return result;
@@ -305,6 +385,19 @@ bool sendDescriptionToBus(QWidget *widget, const QString &news)
 
 void announce(QWidget *widget, const QString &news)
 {
+    // Under news not yet taken back lie the words from before it.
+    const QVariant own = widget->property(OwnWordsProperty);
+    announce(widget, news, own.isValid() ? own.toString() : widget->accessibleDescription());
+}
+
+void announce(QWidget *widget, const QString &news, const QString &ownWords)
+{
+    if (!widget->property(NewsReleaseProperty).toBool()) {
+        widget->setProperty(NewsReleaseProperty, true);
+        widget->installEventFilter(new NewsRelease(widget));
+    }
+    widget->setProperty(NewsProperty, news);
+    widget->setProperty(OwnWordsProperty, ownWords);
     // A description set to what it already holds sends nothing.
     if (widget->accessibleDescription() == news)
         widget->setAccessibleDescription(QString());
@@ -317,11 +410,27 @@ void announce(QWidget *widget, const QString &news)
 #endif
 }
 
-void tell(QWidget *widget, const QString &news)
+void tell(QWidget *widget, const QString &news, bool thenOwnWords)
 {
     const QString standing = widget->accessibleDescription();
-    announce(widget, standing.isEmpty() ? news : news + u' ' + standing);
+    const QVariant pendingNews = widget->property(NewsProperty);
+    const QVariant pendingOwnWords = widget->property(OwnWordsProperty);
+    announce(widget, standing.isEmpty() || !thenOwnWords ? news : news + u' ' + standing);
     widget->setAccessibleDescription(standing);
+    widget->setProperty(NewsProperty, pendingNews);
+    widget->setProperty(OwnWordsProperty, pendingOwnWords);
+}
+
+void takeBackNews(QWidget *widget)
+{
+    const QVariant own = widget->property(OwnWordsProperty);
+    if (!own.isValid())
+        return;
+    // A screen that set new words of its own meanwhile keeps them.
+    if (widget->accessibleDescription() == widget->property(NewsProperty).toString())
+        widget->setAccessibleDescription(own.toString());
+    widget->setProperty(NewsProperty, QVariant());
+    widget->setProperty(OwnWordsProperty, QVariant());
 }
 
 void installInterfaces()
@@ -340,6 +449,17 @@ void keepPickHeard(QAbstractButton *button)
     if (!button->property(KeptPickProperty).isValid())
         button->installEventFilter(new PickRelease(button));
     button->setProperty(KeptPickProperty, true);
+}
+
+void tellPicks(QComboBox *box)
+{
+    installInterfaces();
+    tellValueChanges(box);
+}
+
+void leavePicksToItsScreen(QComboBox *box)
+{
+    box->setProperty(OwnPicksProperty, true);
 }
 
 void listShownPartsOnly(QWidget *area)

@@ -379,7 +379,7 @@ void CellGridView::moveTo(int row, int column)
     m_column = qBound(0, column, qMax(0, int(m_columnHeadings.size()) - 1));
     update();
     if (m_cellWords)
-        access::tell(this, m_cellWords(m_row, m_column));
+        access::tell(this, m_cellWords(m_row, m_column), false);
 }
 
 void CellGridView::keyPressEvent(QKeyEvent *event)

@@ -191,8 +191,9 @@ QCheckBox *checkBox(
 
 QComboBox *comboBox(QWidget *parent, const QString &name, const QRect &geometry)
 {
-    access::installInterfaces();
-    return place(new QComboBox(parent), name, geometry);
+    auto *box = new QComboBox(parent);
+    access::tellPicks(box);
+    return place(box, name, geometry);
 }
 
 void refill(QComboBox *box, const QList<std::pair<QString, QVariant>> &entries)

@@ -30,7 +30,21 @@ public:
     virtual void leave();
     virtual void setScoreCardShown(bool shown);
 
+    // After a menu's command the keyboard stays on a control it can see in
+    // `client`, else goes to the first control of the screen in front, and a
+    // screen reader is told where it is: the menu gave it back to the window.
+    static void settleKeyboard(QWidget *client);
+
 protected:
+    // The control the keyboard starts on: the first in Tab order unless the
+    // screen says otherwise.
+    virtual void focusFirstControl();
+    // Whether the keyboard can work on this screen: panels beside or over
+    // the screens that the pupil answers on leave the keyboard to them.
+    virtual bool takesKeyboard() const;
+    // Whether a control of this panel keeps the keyboard it holds, though the
+    // panel does not take it.
+    virtual bool keepsKeyboard() const;
     // Sets every text the screen shows in the language spoken now, the
     // texts worked out from what the screen shows included. Each screen
     // calls its own at the end of its constructor; the base calls it again

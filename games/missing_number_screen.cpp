@@ -116,6 +116,11 @@ void MissingNumberScreen::enter()
     NewMissingNumberProblem();
 }
 
+void MissingNumberScreen::focusFirstControl()
+{
+    m_txtAnswerGame1->setFocus();
+}
+
 void MissingNumberScreen::NewMissingNumberProblem()
 {
     m_session.drawMissingNumberProblem();
@@ -156,7 +161,8 @@ void MissingNumberScreen::CheckMissingNumberAnswer()
     m_judging = false;
     const TutorSession::Score score = m_session.missingNumberScore();
     access::announce(m_txtAnswerGame1,
-        tutor::spokenVerdict(right, tutor::spokenScore(score.right, score.wrong), spokenProblem()));
+        tutor::spokenVerdict(right, tutor::spokenScore(score.right, score.wrong), spokenProblem()),
+        spokenProblem());
 }
 
 void MissingNumberScreen::Timer4_Timer()

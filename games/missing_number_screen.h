@@ -34,6 +34,7 @@ public slots:
 
 protected:
     void retranslate() override;
+    void focusFirstControl() override;
     bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:

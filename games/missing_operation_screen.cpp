@@ -126,6 +126,11 @@ void MissingOperationScreen::enter()
     m_optAddGame2->setFocus();
 }
 
+void MissingOperationScreen::focusFirstControl()
+{
+    m_optAddGame2->setFocus();
+}
+
 void MissingOperationScreen::NewMissingOperationProblem()
 {
     m_session.drawMissingOperationProblem();
@@ -198,7 +203,8 @@ void MissingOperationScreen::CheckMissingOperationAnswer()
     QWidget *answered = focusWidget() ? focusWidget() : m_optAddGame2;
     const TutorSession::Score score = m_session.missingOperationScore();
     access::announce(answered,
-        tutor::spokenVerdict(right, tutor::spokenScore(score.right, score.wrong), spokenProblem()));
+        tutor::spokenVerdict(right, tutor::spokenScore(score.right, score.wrong), spokenProblem()),
+        spokenProblem());
 }
 
 // An auto-exclusive button ignores being unchecked, so exclusivity is lifted

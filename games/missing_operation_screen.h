@@ -41,6 +41,7 @@ public slots:
 
 protected:
     void retranslate() override;
+    void focusFirstControl() override;
 
 private:
     void showProblem(qint16 first, qint16 second, qint16 result);

@@ -314,7 +314,7 @@ void TimeTrialScreen::tellTimeLeft(int secondsLeft)
     if (window()->focusWidget() == m_cmdStopGame3)
         access::announce(m_cmdStopGame3, news);
     else
-        access::announce(m_txtAnswerGame3, news + u' ' + spokenProblem());
+        access::announce(m_txtAnswerGame3, news + u' ' + spokenProblem(), spokenProblem());
 }
 
 void TimeTrialScreen::showTimeLeft(float secondsLeft)
@@ -358,7 +358,8 @@ void TimeTrialScreen::CheckTimeTrialAnswer()
     m_judging = false;
     access::announce(m_txtAnswerGame3,
         tutor::spokenVerdict(
-            right, tr("Score %1.").arg(m_session.timeTrialScore()), spokenProblem(), right));
+            right, tr("Score %1.").arg(m_session.timeTrialScore()), spokenProblem(), right),
+        spokenProblem());
 }
 
 void TimeTrialScreen::cmdStopGame3_Click()
@@ -375,6 +376,21 @@ void TimeTrialScreen::cmdResetGame3_Click()
     returnToIdle();
     m_txtAnswerGame3->setEnabled(false);
     NewTimeTrialProblem();
+    // Reset itself is gone; the next trial starts from here.
+    m_cmdStartGame3->setFocus();
+}
+
+// The answer box while the clock runs, else the one button shown.
+void TimeTrialScreen::focusFirstControl()
+{
+    if (m_txtAnswerGame3->isEnabled()) {
+        m_txtAnswerGame3->setFocus();
+        return;
+    }
+    for (QPushButton *button : { m_cmdStartGame3, m_cmdStopGame3, m_cmdResetGame3 }) {
+        if (!button->isHidden())
+            button->setFocus();
+    }
 }
 
 void TimeTrialScreen::returnToIdle()

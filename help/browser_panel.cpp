@@ -16,6 +16,12 @@ BrowserPanel::BrowserPanel(QWidget *parent)
     retranslate();
 }
 
+// Beside the screen the pupil works on, which keeps the keyboard.
+bool BrowserPanel::takesKeyboard() const
+{
+    return false;
+}
+
 void BrowserPanel::retranslate()
 {
     m_wbrMyBrowser->setAccessibleName(tr("Start page"));

@@ -23,6 +23,7 @@ public:
 
 protected:
     void retranslate() override;
+    bool takesKeyboard() const override;
 
 private:
     PageView *m_wbrMyBrowser = nullptr;

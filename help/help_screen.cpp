@@ -4,6 +4,7 @@
 #include "help/page_view.h"
 
 #include <QLabel>
+#include <QTextCursor>
 
 using controls::twips;
 
@@ -28,6 +29,8 @@ void HelpScreen::retranslate()
 void HelpScreen::showPage(const QString &path)
 {
     m_wbrHelp->showPage(path);
+    // Read from the top, whatever was read before.
+    m_wbrHelp->moveCursor(QTextCursor::Start);
 }
 
 QString HelpScreen::shownPage() const

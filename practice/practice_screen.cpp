@@ -191,6 +191,11 @@ void PracticeScreen::focusAnswer()
     m_txtAnswer->setFocus();
 }
 
+void PracticeScreen::focusFirstControl()
+{
+    focusAnswer();
+}
+
 void PracticeScreen::NewPracticeProblem()
 {
     m_session.drawPracticeProblem();
@@ -236,10 +241,12 @@ void PracticeScreen::CheckPracticeAnswer()
             tutor::spokenMissWithRightSum(
                 tutor::spokenRightSum(QString::number(judged->first), judged->operation,
                     QString::number(judged->second), QString::number(judged->answer)),
-                spokenScore, spokenProblem()));
+                spokenScore, spokenProblem()),
+            spokenProblem());
         return;
     }
-    access::announce(m_txtAnswer, tutor::spokenVerdict(right, spokenScore, spokenProblem()));
+    access::announce(
+        m_txtAnswer, tutor::spokenVerdict(right, spokenScore, spokenProblem()), spokenProblem());
 }
 
 void PracticeScreen::LogPracticeProblem()

@@ -43,6 +43,7 @@ public slots:
 
 protected:
     void retranslate() override;
+    void focusFirstControl() override;
     bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:

@@ -120,13 +120,13 @@ void ClassScreen::retranslate()
 {
     //: Beside a box of seconds: "Quick answer within 3 s".
     m_quickLabel->setText(tr("&Quick answer within"));
-    m_quickSeconds->setAccessibleName(tr("Quick answer within, seconds"));
+    // Named by its label alone: a name of its own was heard after the label.
     m_quickSeconds->setAccessibleDescription(
         tr("In My Facts, a right answer given within this many seconds counts as quick, "
            "for every pupil."));
     m_table->setAccessibleName(tr("Pupils of this computer"));
     m_eachOperation->setText(tr("Show &each operation"));
-    m_sort->setText(tr("S&ort by Column"));
+    m_sort->setText(tr("Sor&t by Column"));
     m_sort->setAccessibleDescription(
         tr("Sorts the table by the column of the current cell; again, the other way round."));
     m_rename->setText(tr("&Rename..."));
@@ -219,6 +219,7 @@ std::optional<progress::PupilTotals> ClassScreen::currentPupil() const
 void ClassScreen::enter()
 {
     m_table->setFocus();
+    access::tell(m_table, m_title->text());
 }
 
 void ClassScreen::updateButtons()

@@ -1,6 +1,7 @@
 #include "progress/progress_screen.h"
 
 #include "base/chart_view.h"
+#include "base/accessibility.h"
 #include "base/controls.h"
 #include "base/language.h"
 #include "progress/progress_words.h"
@@ -145,7 +146,7 @@ void ProgressScreen::retranslate()
     m_medianChart->setTitle(tr("Median time per day"));
     m_medianChart->setEmptyText(tr("No practice in the last 30 days"));
     //: Before a list of the operations: the facts of which one the grid shows.
-    m_factsLabel->setText(tr("&Facts of:"));
+    m_factsLabel->setText(tr("F&acts of:"));
     m_factsOperation->setAccessibleName(tr("Facts of"));
     for (int item = 0; item < m_factsOperation->count(); ++item) {
         m_factsOperation->setItemText(item,
@@ -154,7 +155,7 @@ void ProgressScreen::retranslate()
     //: Above a grid of facts: its rows and columns are a fact's two numbers.
     m_boxesKey->setText(tr("Rows and columns: a fact's two parts"));
     //: Writes the progress report as a web page and opens it.
-    m_print->setText(tr("&Print Progress"));
+    m_print->setText(tr("P&rint Progress"));
     showProgress(m_progress);
 }
 
@@ -294,6 +295,7 @@ void ProgressScreen::showFacts()
 void ProgressScreen::enter()
 {
     m_table->setFocus();
+    access::tell(m_table, m_title->text());
 }
 
 void ProgressScreen::cmdPrintProgress_Click()

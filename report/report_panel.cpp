@@ -179,6 +179,19 @@ ReportPanel::ReportPanel(SessionLog &log, const QString &reportsFolder, QWidget 
     retranslate();
 }
 
+// Lies over the browser beside the screen the pupil answers on, which keeps
+// the keyboard.
+bool ReportPanel::takesKeyboard() const
+{
+    return false;
+}
+
+// A teacher working on the panel's own controls stays there.
+bool ReportPanel::keepsKeyboard() const
+{
+    return true;
+}
+
 void ReportPanel::retranslate()
 {
     m_columns.first()->setAccessibleName(tr("Answers so far"));

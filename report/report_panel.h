@@ -53,6 +53,8 @@ public slots:
 
 protected:
     void retranslate() override;
+    bool takesKeyboard() const override;
+    bool keepsKeyboard() const override;
     bool eventFilter(QObject *watched, QEvent *event) override;
     bool focusNextPrevChild(bool next) override;
     void showEvent(QShowEvent *event) override;

@@ -5,11 +5,13 @@
 #include <QAccessible>
 #include <QAccessibleInterface>
 #include <QApplication>
+#include <QCheckBox>
 #include <QComboBox>
 #include <QLineEdit>
 #include <QWidget>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QTextBrowser>
 #include <QtTest>
 
 using namespace Qt::StringLiterals;
@@ -36,6 +38,8 @@ struct Listener
                 || event->type() == QAccessible::DescriptionChanged)
                 heard() << accessibleText(event->object(), QAccessible::Description) + u" | "_s
                         + accessibleText(event->object(), QAccessible::Name);
+            else if (event->type() == QAccessible::Focus)
+                heard() << u"focus "_s + event->object()->objectName();
         });
     }
     ~Listener()
@@ -71,6 +75,8 @@ private slots:
     void anAnsweredPickSoundsPickedUntilTheKeyboardMoves();
     void timeTrialTellsTimeShortAndTheResult_data();
     void timeTrialTellsTimeShortAndTheResult();
+    void aMenuCommandLeavesTheKeyboardOnTheScreen_data();
+    void aMenuCommandLeavesTheKeyboardOnTheScreen();
 };
 
 void AccessibilityTest::tabReachesAndNamesEveryControl_data()
@@ -109,6 +115,14 @@ void AccessibilityTest::tabReachesAndNamesEveryControl()
             reachable.insert(widget);
     }
     QVERIFY(!reachable.isEmpty());
+    // An option button or a check box is called what it shows, never after
+    // the group around it.
+    for (QWidget *widget : std::as_const(reachable)) {
+        if (qobject_cast<QRadioButton *>(widget) || qobject_cast<QCheckBox *>(widget)) {
+            const QString shown = static_cast<QAbstractButton *>(widget)->text().remove(u'&');
+            QCOMPARE(accessibleText(widget, QAccessible::Name), shown);
+        }
+    }
     QWidget *start = QApplication::focusWidget();
     QVERIFY(start);
     // The screen frame a control lies on, and the one a user sees over it.
@@ -187,6 +201,7 @@ void AccessibilityTest::answersAreToldWithTheNextSum()
     testsupport::TutorFixture fixture;
     MainWindow &window = fixture.window();
     QVERIFY(testsupport::invokeHandler(&window, screen.constData()));
+    QVERIFY(QTest::qWaitForWindowActive(&window));
     testsupport::setPracticeProblem(window, 3, 4, 1);
     auto *answer = named<QLineEdit>(&window, box);
     answer->setFocus();
@@ -196,6 +211,11 @@ void AccessibilityTest::answersAreToldWithTheNextSum()
     const QString description = accessibleText(answer, QAccessible::Description);
     QVERIFY2(description.startsWith(told), qPrintable(description));
     QVERIFY2(description.endsWith(u"?"_s), qPrintable(description));
+    // Left and come back to, the box says the sum alone.
+    const QString sum = description.mid(description.lastIndexOf(u": "_s) + 2);
+    named<QWidget>(&window, u"wbrMyBrowser"_s)->setFocus();
+    answer->setFocus();
+    QCOMPARE(accessibleText(answer, QAccessible::Description), sum);
     // The offscreen platform has no accessibility bridge, and Qt passes no
     // event on without one; where there is one, the change is sent.
     if (QAccessible::isActive()) {
@@ -229,29 +249,48 @@ void AccessibilityTest::hiddenLogRowsSayTheyAreHidden()
 
 void AccessibilityTest::dropDownListsKeepTheirNameAfterAPick_data()
 {
+    QTest::addColumn<QByteArray>("screen");
     QTest::addColumn<QString>("list");
-    QTest::newRow("difficulty") << u"cmbDifficulty"_s;
-    QTest::newRow("operation") << u"cmbOperation"_s;
+    QTest::addColumn<bool>("toldAlone"); // the pick is told without more news
+    QTest::newRow("difficulty") << QByteArray("mnuOptionsWorksheet_Click") << u"cmbDifficulty"_s
+                                << false;
+    QTest::newRow("operation") << QByteArray("mnuOptionsWorksheet_Click") << u"cmbOperation"_s
+                               << false;
+    QTest::newRow("facts of") << QByteArray("mnuPupilProgress_Click") << u"cboFactsOperation"_s
+                              << true;
 }
 
 // A pick with the keys changes what the list says it holds, never what it
-// is called.
+// is called; the entry picked is heard, once.
 void AccessibilityTest::dropDownListsKeepTheirNameAfterAPick()
 {
+    QFETCH(QByteArray, screen);
     QFETCH(QString, list);
+    QFETCH(bool, toldAlone);
     testsupport::TutorFixture fixture;
     MainWindow &window = fixture.window();
-    QVERIFY(testsupport::invokeHandler(&window, "mnuOptionsWorksheet_Click"));
+    window.choosePupil(u"Ann"_s);
+    QVERIFY(testsupport::invokeHandler(&window, screen.constData()));
     auto *box = named<QComboBox>(&window, list);
     const QString name = accessibleText(box, QAccessible::Name);
     QVERIFY(!name.isEmpty());
     box->setFocus();
+    Listener listener;
     QTest::keyClick(box, Qt::Key_Down);
     QVERIFY(!box->currentText().isEmpty());
     QCOMPARE(accessibleText(box, QAccessible::Name), name);
     QCOMPARE(accessibleText(box, QAccessible::Value), box->currentText());
     QAccessibleInterface *face = QAccessible::queryAccessibleInterface(box);
     QCOMPARE(face->role(), QAccessible::ComboBox);
+    // A reader takes a list's value from its text when its name is not it.
+    QAccessibleTextInterface *text = face->textInterface();
+    QVERIFY(text);
+    QCOMPARE(text->text(0, text->characterCount()), box->currentText());
+    if (QAccessible::isActive()) {
+        const QString alone = box->currentText() + u" | "_s + name;
+        QCOMPARE(Listener::heard().count(alone), toldAlone ? 1 : 0);
+        QVERIFY(!Listener::heard().isEmpty());
+    }
     // The entries stay reachable for the screen reader to list.
     QCOMPARE(face->child(0)->object(), static_cast<QObject *>(box->view()));
 }
@@ -423,9 +462,74 @@ void AccessibilityTest::timeTrialTellsTimeShortAndTheResult()
         u"Time is up. You answered 0 right in %1 seconds."_s.arg(seconds));
 
     QVERIFY(testsupport::invokeHandler(&window, "cmdResetGame3_Click"));
+    QCOMPARE(QApplication::focusWidget()->objectName(), u"cmdStartGame3"_s);
     QVERIFY(testsupport::invokeHandler(&window, "cmdStartGame3_Click"));
     const QString fresh = accessibleText(listener, QAccessible::Description);
     QVERIFY2(!fresh.contains(u"seconds left"_s), qPrintable(fresh));
+}
+
+void AccessibilityTest::aMenuCommandLeavesTheKeyboardOnTheScreen_data()
+{
+    QTest::addColumn<QByteArray>("before"); // where the keyboard was
+    QTest::addColumn<QString>("keys"); // Alt and the menu's key, then the item's
+    QTest::addColumn<QString>("focused");
+    QTest::addColumn<bool>("sameWords"); // it says what it said before
+    QTest::addColumn<QString>("title"); // the label with the title said once
+    QTest::newRow("help contents from About")
+        << QByteArray("mnuHelpAbout_Click") << u"hc"_s << u"wbrHelp"_s << false << QString();
+    QTest::newRow("work mode from help")
+        << QByteArray("mnuHelpContents_Click") << u"fw"_s << u"txtAnswer"_s << false << QString();
+    QTest::newRow("time trial from practice")
+        << QByteArray("mnuFileWork_Click") << u"gt"_s << u"cmdStartGame3"_s << false << QString();
+    QTest::newRow("missing operation from About")
+        << QByteArray("mnuHelpAbout_Click") << u"go"_s << u"optAddGame2"_s << false << QString();
+    QTest::newRow("show report while practising")
+        << QByteArray("mnuFileWork_Click") << u"or"_s << u"txtAnswer"_s << true << QString();
+    QTest::newRow("my progress from practice")
+        << QByteArray("mnuFileWork_Click") << u"pp"_s << u"tblProgress"_s << false
+        << u"lblProgressTitle"_s;
+    QTest::newRow("class overview from help") << QByteArray("mnuHelpContents_Click") << u"pl"_s
+                                              << u"tblClass"_s << false << u"lblClassTitle"_s;
+}
+
+// Once a menu's command has run and the menu has closed, the keyboard is on
+// the screen's first control, not on the window, and a screen reader is
+// told so; a help page is read from its top.
+void AccessibilityTest::aMenuCommandLeavesTheKeyboardOnTheScreen()
+{
+    QFETCH(QByteArray, before);
+    QFETCH(QString, keys);
+    QFETCH(QString, focused);
+    QFETCH(bool, sameWords);
+    QFETCH(QString, title);
+    testsupport::TutorFixture fixture;
+    MainWindow &window = fixture.window();
+    QVERIFY(QTest::qWaitForWindowActive(&window));
+    window.choosePupil(u"Ann"_s);
+    QVERIFY(testsupport::invokeHandler(&window, before.constData()));
+    const QString wordsBefore = accessibleText(window.focusWidget(), QAccessible::Description);
+    Listener listener;
+    QTest::keyClick(&window, keys.at(0).toLatin1(), Qt::AltModifier);
+    QWidget *menu = QApplication::activePopupWidget();
+    QVERIFY(menu);
+    QTest::keyClick(menu, keys.at(1).toLatin1());
+    QVERIFY(!QApplication::activePopupWidget());
+    QCoreApplication::processEvents();
+    QWidget *now = window.focusWidget();
+    QVERIFY(now);
+    QCOMPARE(now->objectName(), focused);
+    if (auto *page = qobject_cast<QTextBrowser *>(now))
+        QCOMPARE(page->textCursor().position(), 0);
+    // The command's news has been heard; the control says its own words.
+    if (sameWords)
+        QCOMPARE(accessibleText(now, QAccessible::Description), wordsBefore);
+    if (QAccessible::isActive()) {
+        QCOMPARE(Listener::heard().filter(u"focus "_s).last(), u"focus "_s + focused);
+        if (!title.isEmpty())
+            QCOMPARE(
+                Listener::heard().filter(testsupport::labelText(window, qPrintable(title))).size(),
+                1);
+    }
 }
 
 QTEST_MAIN(AccessibilityTest)

@@ -490,7 +490,7 @@ void ProgressScreensTest::printAsksForTheReport()
 {
     QSignalSpy printing(m_progress, &ProgressScreen::printRequested);
     auto *print = named<QPushButton>(m_progress, u"cmdPrintProgress"_s);
-    QCOMPARE(print->text(), u"&Print Progress"_s);
+    QCOMPARE(print->text(), u"P&rint Progress"_s);
     QTest::mouseClick(print, Qt::LeftButton);
     QCOMPARE(printing.count(), 1);
     QVERIFY(QMetaObject::invokeMethod(m_progress, "cmdPrintProgress_Click"));
@@ -608,7 +608,7 @@ void ProgressScreensTest::classSortsByKeyboard()
     QCOMPARE(QApplication::focusWidget(), table);
     QCOMPARE(m_class->currentPupil()->name, u"Ann"_s);
     // Again, by its key from the table: the other way round.
-    QCOMPARE(sort->shortcut(), QKeySequence(u"Alt+O"_s));
+    QCOMPARE(sort->shortcut(), QKeySequence(u"Alt+T"_s));
     QVERIFY(QMetaObject::invokeMethod(m_class, "cmdSortColumn_Click"));
     QCOMPARE(columnTexts(table->model(), ClassModel::Name),
         QStringList({ u"Carl"_s, u"Ann"_s, u"bea"_s, u"Dora"_s }));

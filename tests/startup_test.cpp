@@ -426,7 +426,7 @@ void StartupTest::menuBarHasEveryItemInOrder_data()
                                     QStringLiteral("mnuOptHideReport Hide &Report"),
                                     QStringLiteral("mnuOptionsWorksheet &Create Worksheet"),
                                     QStringLiteral("-hyphenWindowSize"),
-                                    QStringLiteral("mnuOptWindowSize Window &Size"),
+                                    QStringLiteral("mnuOptWindowSize &Window Size"),
                                     QStringLiteral("mnuOptLanguage &Language") };
     QTest::newRow("difficulty") << QStringLiteral("mnuOptDiff") << QStringLiteral("&Difficulty")
                                 << QStringList { QStringLiteral("mnuOptDiffLev0 &Warm Up"),
@@ -443,7 +443,7 @@ void StartupTest::menuBarHasEveryItemInOrder_data()
                                 << QStringList { QStringLiteral("mnuOptScoreHide &Hide"),
                                        QStringLiteral("mnuOptScoreShow &Show") };
     QTest::newRow("window size") << QStringLiteral("mnuOptWindowSize")
-                                 << QStringLiteral("Window &Size")
+                                 << QStringLiteral("&Window Size")
                                  << QStringList { QStringLiteral(
                                                       "mnuOptSizeDesktop &Desktop's Own Scale"),
                                         QStringLiteral("mnuOptSize100 &100 %"),
@@ -466,7 +466,7 @@ void StartupTest::menuBarHasEveryItemInOrder_data()
     QTest::newRow("pupil") << QStringLiteral("mnuPupil") << QStringLiteral("&Pupil")
                            << QStringList { QStringLiteral("mnuPupilChoose &Choose Pupil..."),
                                   QStringLiteral("mnuPupilProgress My &Progress"),
-                                  QStringLiteral("mnuPupilClass &Class Overview"),
+                                  QStringLiteral("mnuPupilClass C&lass Overview"),
                                   QStringLiteral("mnuPupilRestore &Restore Backup...") };
     QTest::newRow("help") << QStringLiteral("mnuHelp") << QStringLiteral("&Help")
                           << QStringList { QStringLiteral("mnuHelpContents &Contents..."),

@@ -144,6 +144,8 @@ private slots:
     void everyScreenShowsItsTextsWhole();
     void aLongTextTakesASmallerFontOrASecondLine_data();
     void aLongTextTakesASmallerFontOrASecondLine();
+    void altKeysOpenOneThing_data();
+    void altKeysOpenOneThing();
 };
 
 void TextFitTest::everyScreenShowsItsTextsWhole_data()
@@ -273,6 +275,60 @@ void TextFitTest::aLongTextTakesASmallerFontOrASecondLine()
     QCOMPARE(label->font().pointSizeF(), 12.0);
     QVERIFY(!label->wordWrap());
     QCOMPARE(label->geometry(), own);
+}
+
+void TextFitTest::altKeysOpenOneThing_data()
+{
+    QTest::addColumn<QString>("code");
+    QTest::addColumn<QByteArray>("command");
+    QStringList codes { u"en"_s };
+    for (const language::ShippedLanguage &shipped : language::shippedLanguages()) {
+        if (shipped.code != u"en"_s)
+            codes << shipped.code;
+    }
+    for (const QString &code : std::as_const(codes)) {
+        for (const char *command : ScreenCommands)
+            QTest::newRow(qPrintable(code + u", "_s + QLatin1String(command)))
+                << code << QByteArray(command);
+    }
+}
+
+// On every screen and in every language, Alt and a menu's key opens that
+// menu, never a control of the screen; Alt and a control's key reaches one
+// control; a key inside a menu picks one entry.
+void TextFitTest::altKeysOpenOneThing()
+{
+    QFETCH(QString, code);
+    QFETCH(QByteArray, command);
+    language::speak(code);
+    const auto english = qScopeGuard([] { language::speak(u"en"_s); });
+    testsupport::TutorFixture fixture;
+    MainWindow &window = fixture.window();
+    testsupport::MessageBoxCloser closer;
+    window.choosePupil(u"Ann"_s);
+    QVERIFY(testsupport::invokeHandler(&window, command.constData()));
+
+    const QMap<QString, QString> clashes = clashingShortcuts(window.menuBar());
+    QVERIFY2(clashes.isEmpty(), qPrintable(QStringList(clashes.values()).join(u"; "_s)));
+    QHash<QChar, QString> taken;
+    for (QAction *menu : window.menuBar()->actions())
+        taken.insert(shortcutKey(menu->text()), u"menu "_s + menu->text());
+    for (QWidget *widget : window.centralWidget()->findChildren<QWidget *>()) {
+        if (!widget->isVisibleTo(&window))
+            continue;
+        QString text;
+        if (const auto *button = qobject_cast<const QAbstractButton *>(widget))
+            text = button->text();
+        else if (const auto *label = qobject_cast<const QLabel *>(widget))
+            text = label->buddy() ? label->text() : QString();
+        else if (const auto *group = qobject_cast<const QGroupBox *>(widget))
+            text = group->title();
+        const QChar key = shortcutKey(text);
+        if (key.isNull())
+            continue;
+        QVERIFY2(!taken.contains(key), qPrintable(u"\"%1\" and %2"_s.arg(text, taken.value(key))));
+        taken.insert(key, text);
+    }
 }
 
 QTEST_MAIN(TextFitTest)

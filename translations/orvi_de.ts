@@ -246,11 +246,7 @@ Bitte schicke Fehlermeldungen, Vorschläge und Fragen an %1. Jede Nachricht hilf
     <message>
         <source>&amp;Quick answer within</source>
         <extracomment>Beside a box of seconds: &quot;Quick answer within 3 s&quot;.</extracomment>
-        <translation>&amp;Schnelle Antwort in</translation>
-    </message>
-    <message>
-        <source>Quick answer within, seconds</source>
-        <translation>Schnelle Antwort in, Sekunden</translation>
+        <translation>Schnelle &amp;Antwort in</translation>
     </message>
     <message>
         <source>In My Facts, a right answer given within this many seconds counts as quick, for every pupil.</source>
@@ -263,10 +259,6 @@ Bitte schicke Fehlermeldungen, Vorschläge und Fragen an %1. Jede Nachricht hilf
     <message>
         <source>Show &amp;each operation</source>
         <translation>&amp;Jede Rechenart zeigen</translation>
-    </message>
-    <message>
-        <source>S&amp;ort by Column</source>
-        <translation>Nach Spalte s&amp;ortieren</translation>
     </message>
     <message>
         <source>Sorts the table by the column of the current cell; again, the other way round.</source>
@@ -283,7 +275,7 @@ Bitte schicke Fehlermeldungen, Vorschläge und Fragen an %1. Jede Nachricht hilf
     <message>
         <source>Export &amp;CSV</source>
         <extracomment>Writes every answer of every pupil to a file a spreadsheet opens.</extracomment>
-        <translation>&amp;CSV exportieren</translation>
+        <translation>CSV e&amp;xportieren</translation>
     </message>
     <message>
         <source>Class overview: 1 pupil</source>
@@ -320,6 +312,10 @@ Bitte schicke Fehlermeldungen, Vorschläge und Fragen an %1. Jede Nachricht hilf
         <source>Delete %1 and all of %2&apos;s answers?</source>
         <extracomment>%1 and %2 are the same pupil&apos;s name.</extracomment>
         <translation>%1 und alle Antworten von %2 löschen?</translation>
+    </message>
+    <message>
+        <source>Sor&amp;t by Column</source>
+        <translation>Nach Spalte sor&amp;tieren</translation>
     </message>
 </context>
 <context>
@@ -570,10 +566,6 @@ Bitte schicke Fehlermeldungen, Vorschläge und Fragen an %1. Jede Nachricht hilf
         <translation>&amp;Arbeitsblatt erstellen</translation>
     </message>
     <message>
-        <source>Window &amp;Size</source>
-        <translation>&amp;Fenstergröße</translation>
-    </message>
-    <message>
         <source>&amp;Desktop&apos;s Own Scale</source>
         <translation>Skalierung des &amp;Desktops</translation>
     </message>
@@ -627,10 +619,6 @@ Bitte schicke Fehlermeldungen, Vorschläge und Fragen an %1. Jede Nachricht hilf
         <translation>Mein &amp;Fortschritt</translation>
     </message>
     <message>
-        <source>&amp;Class Overview</source>
-        <translation>&amp;Klassenübersicht</translation>
-    </message>
-    <message>
         <source>&amp;Help</source>
         <translation>&amp;Hilfe</translation>
     </message>
@@ -658,6 +646,14 @@ Bitte schicke Fehlermeldungen, Vorschläge und Fragen an %1. Jede Nachricht hilf
     <message>
         <source>&amp;Restore Backup...</source>
         <translation>&amp;Sicherung wiederherstellen...</translation>
+    </message>
+    <message>
+        <source>&amp;Window Size</source>
+        <translation>&amp;Fenstergröße</translation>
+    </message>
+    <message>
+        <source>C&amp;lass Overview</source>
+        <translation>&amp;Klassenübersicht</translation>
     </message>
 </context>
 <context>
@@ -1041,11 +1037,6 @@ Bitte schicke Fehlermeldungen, Vorschläge und Fragen an %1. Jede Nachricht hilf
         <translation>Medianzeit pro Tag</translation>
     </message>
     <message>
-        <source>&amp;Facts of:</source>
-        <extracomment>Before a list of the operations: the facts of which one the grid shows.</extracomment>
-        <translation>&amp;Aufgaben:</translation>
-    </message>
-    <message>
         <source>Facts of</source>
         <translation>Aufgaben</translation>
     </message>
@@ -1053,11 +1044,6 @@ Bitte schicke Fehlermeldungen, Vorschläge und Fragen an %1. Jede Nachricht hilf
         <source>Rows and columns: a fact&apos;s two parts</source>
         <extracomment>Above a grid of facts: its rows and columns are a fact&apos;s two numbers.</extracomment>
         <translation>Zeilen und Spalten: die zwei Zahlen</translation>
-    </message>
-    <message>
-        <source>&amp;Print Progress</source>
-        <extracomment>Writes the progress report as a web page and opens it.</extracomment>
-        <translation>Fortschritt &amp;drucken</translation>
     </message>
     <message>
         <source>Progress</source>
@@ -1076,6 +1062,16 @@ Bitte schicke Fehlermeldungen, Vorschläge und Fragen an %1. Jede Nachricht hilf
         <source>%1 facts</source>
         <extracomment>%1 is an operation: &quot;Multiplication facts&quot;.</extracomment>
         <translation>Aufgaben zur %1</translation>
+    </message>
+    <message>
+        <source>F&amp;acts of:</source>
+        <extracomment>Before a list of the operations: the facts of which one the grid shows.</extracomment>
+        <translation>&amp;Aufgaben:</translation>
+    </message>
+    <message>
+        <source>P&amp;rint Progress</source>
+        <extracomment>Writes the progress report as a web page and opens it.</extracomment>
+        <translation>Fortschritt d&amp;rucken</translation>
     </message>
 </context>
 <context>

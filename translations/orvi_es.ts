@@ -249,10 +249,6 @@ Envía los errores, sugerencias y preguntas a %1. Cada mensaje nos ayuda a mejor
         <translation>Respuesta &amp;rápida en</translation>
     </message>
     <message>
-        <source>Quick answer within, seconds</source>
-        <translation>Respuesta rápida en, segundos</translation>
-    </message>
-    <message>
         <source>In My Facts, a right answer given within this many seconds counts as quick, for every pupil.</source>
         <translation>En Mis cálculos, una respuesta correcta dada en estos segundos o menos cuenta como rápida, para todos los alumnos.</translation>
     </message>
@@ -263,10 +259,6 @@ Envía los errores, sugerencias y preguntas a %1. Cada mensaje nos ayuda a mejor
     <message>
         <source>Show &amp;each operation</source>
         <translation>Mostrar cada o&amp;peración</translation>
-    </message>
-    <message>
-        <source>S&amp;ort by Column</source>
-        <translation>&amp;Ordenar por columna</translation>
     </message>
     <message>
         <source>Sorts the table by the column of the current cell; again, the other way round.</source>
@@ -320,6 +312,10 @@ Envía los errores, sugerencias y preguntas a %1. Cada mensaje nos ayuda a mejor
         <source>Delete %1 and all of %2&apos;s answers?</source>
         <extracomment>%1 and %2 are the same pupil&apos;s name.</extracomment>
         <translation>¿Eliminar a %1 y todas las respuestas de %2?</translation>
+    </message>
+    <message>
+        <source>Sor&amp;t by Column</source>
+        <translation>Or&amp;denar por columna</translation>
     </message>
 </context>
 <context>
@@ -570,10 +566,6 @@ Envía los errores, sugerencias y preguntas a %1. Cada mensaje nos ayuda a mejor
         <translation>Crear &amp;ficha</translation>
     </message>
     <message>
-        <source>Window &amp;Size</source>
-        <translation>Tamaño de &amp;ventana</translation>
-    </message>
-    <message>
         <source>&amp;Desktop&apos;s Own Scale</source>
         <translation>Escala del &amp;escritorio</translation>
     </message>
@@ -627,10 +619,6 @@ Envía los errores, sugerencias y preguntas a %1. Cada mensaje nos ayuda a mejor
         <translation>Mi &amp;progreso</translation>
     </message>
     <message>
-        <source>&amp;Class Overview</source>
-        <translation>Resumen de la &amp;clase</translation>
-    </message>
-    <message>
         <source>&amp;Help</source>
         <translation>A&amp;yuda</translation>
     </message>
@@ -658,6 +646,14 @@ Envía los errores, sugerencias y preguntas a %1. Cada mensaje nos ayuda a mejor
     <message>
         <source>&amp;Restore Backup...</source>
         <translation>&amp;Restaurar copia de seguridad...</translation>
+    </message>
+    <message>
+        <source>&amp;Window Size</source>
+        <translation>Tamaño de &amp;ventana</translation>
+    </message>
+    <message>
+        <source>C&amp;lass Overview</source>
+        <translation>Resumen de la &amp;clase</translation>
     </message>
 </context>
 <context>
@@ -1041,11 +1037,6 @@ Envía los errores, sugerencias y preguntas a %1. Cada mensaje nos ayuda a mejor
         <translation>Tiempo mediano por día</translation>
     </message>
     <message>
-        <source>&amp;Facts of:</source>
-        <extracomment>Before a list of the operations: the facts of which one the grid shows.</extracomment>
-        <translation>&amp;Cálculos:</translation>
-    </message>
-    <message>
         <source>Facts of</source>
         <translation>Cálculos</translation>
     </message>
@@ -1053,11 +1044,6 @@ Envía los errores, sugerencias y preguntas a %1. Cada mensaje nos ayuda a mejor
         <source>Rows and columns: a fact&apos;s two parts</source>
         <extracomment>Above a grid of facts: its rows and columns are a fact&apos;s two numbers.</extracomment>
         <translation>Filas y columnas: los dos números</translation>
-    </message>
-    <message>
-        <source>&amp;Print Progress</source>
-        <extracomment>Writes the progress report as a web page and opens it.</extracomment>
-        <translation>&amp;Imprimir progreso</translation>
     </message>
     <message>
         <source>Progress</source>
@@ -1076,6 +1062,16 @@ Envía los errores, sugerencias y preguntas a %1. Cada mensaje nos ayuda a mejor
         <source>%1 facts</source>
         <extracomment>%1 is an operation: &quot;Multiplication facts&quot;.</extracomment>
         <translation>%1: cálculos</translation>
+    </message>
+    <message>
+        <source>F&amp;acts of:</source>
+        <extracomment>Before a list of the operations: the facts of which one the grid shows.</extracomment>
+        <translation>&amp;Cálculos:</translation>
+    </message>
+    <message>
+        <source>P&amp;rint Progress</source>
+        <extracomment>Writes the progress report as a web page and opens it.</extracomment>
+        <translation>&amp;Imprimir progreso</translation>
     </message>
 </context>
 <context>

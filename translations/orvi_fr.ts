@@ -249,10 +249,6 @@ Envoie les signalements d&apos;erreurs, les suggestions et les questions à %1. 
         <translation>Réponse ra&amp;pide en</translation>
     </message>
     <message>
-        <source>Quick answer within, seconds</source>
-        <translation>Réponse rapide en, secondes</translation>
-    </message>
-    <message>
         <source>In My Facts, a right answer given within this many seconds counts as quick, for every pupil.</source>
         <translation>Dans Mes calculs, une réponse juste donnée en ce nombre de secondes ou moins compte comme rapide, pour tous les élèves.</translation>
     </message>
@@ -262,11 +258,7 @@ Envoie les signalements d&apos;erreurs, les suggestions et les questions à %1. 
     </message>
     <message>
         <source>Show &amp;each operation</source>
-        <translation>Afficher chaque &amp;opération</translation>
-    </message>
-    <message>
-        <source>S&amp;ort by Column</source>
-        <translation>&amp;Trier par colonne</translation>
+        <translation>Afficher chaque opératio&amp;n</translation>
     </message>
     <message>
         <source>Sorts the table by the column of the current cell; again, the other way round.</source>
@@ -320,6 +312,10 @@ Envoie les signalements d&apos;erreurs, les suggestions et les questions à %1. 
         <source>Delete %1 and all of %2&apos;s answers?</source>
         <extracomment>%1 and %2 are the same pupil&apos;s name.</extracomment>
         <translation>Supprimer %1 et toutes les réponses de %2&#xa0;?</translation>
+    </message>
+    <message>
+        <source>Sor&amp;t by Column</source>
+        <translation>&amp;Trier par colonne</translation>
     </message>
 </context>
 <context>
@@ -570,10 +566,6 @@ Envoie les signalements d&apos;erreurs, les suggestions et les questions à %1. 
         <translation>Créer une &amp;fiche</translation>
     </message>
     <message>
-        <source>Window &amp;Size</source>
-        <translation>&amp;Taille de la fenêtre</translation>
-    </message>
-    <message>
         <source>&amp;Desktop&apos;s Own Scale</source>
         <translation>Échelle du &amp;bureau</translation>
     </message>
@@ -627,10 +619,6 @@ Envoie les signalements d&apos;erreurs, les suggestions et les questions à %1. 
         <translation>Mes &amp;progrès</translation>
     </message>
     <message>
-        <source>&amp;Class Overview</source>
-        <translation>&amp;Vue de la classe</translation>
-    </message>
-    <message>
         <source>&amp;Help</source>
         <translation>&amp;Aide</translation>
     </message>
@@ -658,6 +646,14 @@ Envoie les signalements d&apos;erreurs, les suggestions et les questions à %1. 
     <message>
         <source>&amp;Restore Backup...</source>
         <translation>&amp;Restaurer une sauvegarde...</translation>
+    </message>
+    <message>
+        <source>&amp;Window Size</source>
+        <translation>&amp;Taille de la fenêtre</translation>
+    </message>
+    <message>
+        <source>C&amp;lass Overview</source>
+        <translation>&amp;Vue de la classe</translation>
     </message>
 </context>
 <context>
@@ -1041,11 +1037,6 @@ Envoie les signalements d&apos;erreurs, les suggestions et les questions à %1. 
         <translation>Temps médian par jour</translation>
     </message>
     <message>
-        <source>&amp;Facts of:</source>
-        <extracomment>Before a list of the operations: the facts of which one the grid shows.</extracomment>
-        <translation>&amp;Calculs&#xa0;:</translation>
-    </message>
-    <message>
         <source>Facts of</source>
         <translation>Calculs</translation>
     </message>
@@ -1053,11 +1044,6 @@ Envoie les signalements d&apos;erreurs, les suggestions et les questions à %1. 
         <source>Rows and columns: a fact&apos;s two parts</source>
         <extracomment>Above a grid of facts: its rows and columns are a fact&apos;s two numbers.</extracomment>
         <translation>Lignes et colonnes&#xa0;: les deux nombres</translation>
-    </message>
-    <message>
-        <source>&amp;Print Progress</source>
-        <extracomment>Writes the progress report as a web page and opens it.</extracomment>
-        <translation>&amp;Imprimer les progrès</translation>
     </message>
     <message>
         <source>Progress</source>
@@ -1076,6 +1062,16 @@ Envoie les signalements d&apos;erreurs, les suggestions et les questions à %1. 
         <source>%1 facts</source>
         <extracomment>%1 is an operation: &quot;Multiplication facts&quot;.</extracomment>
         <translation>%1&#xa0;: calculs</translation>
+    </message>
+    <message>
+        <source>F&amp;acts of:</source>
+        <extracomment>Before a list of the operations: the facts of which one the grid shows.</extracomment>
+        <translation>&amp;Calculs&#xa0;:</translation>
+    </message>
+    <message>
+        <source>P&amp;rint Progress</source>
+        <extracomment>Writes the progress report as a web page and opens it.</extracomment>
+        <translation>&amp;Imprimer les progrès</translation>
     </message>
 </context>
 <context>

@@ -249,10 +249,6 @@ Envie relatos de erros, sugestões e perguntas para %1. Cada mensagem nos ajuda 
         <translation>Resposta &amp;rápida em</translation>
     </message>
     <message>
-        <source>Quick answer within, seconds</source>
-        <translation>Resposta rápida em, segundos</translation>
-    </message>
-    <message>
         <source>In My Facts, a right answer given within this many seconds counts as quick, for every pupil.</source>
         <translation>Em Minhas contas, uma resposta certa dada dentro desses segundos conta como rápida, para todos os alunos.</translation>
     </message>
@@ -262,11 +258,7 @@ Envie relatos de erros, sugestões e perguntas para %1. Cada mensagem nos ajuda 
     </message>
     <message>
         <source>Show &amp;each operation</source>
-        <translation>Mostrar cada &amp;operação</translation>
-    </message>
-    <message>
-        <source>S&amp;ort by Column</source>
-        <translation>Or&amp;denar por coluna</translation>
+        <translation>Mostrar cada o&amp;peração</translation>
     </message>
     <message>
         <source>Sorts the table by the column of the current cell; again, the other way round.</source>
@@ -320,6 +312,10 @@ Envie relatos de erros, sugestões e perguntas para %1. Cada mensagem nos ajuda 
         <source>Delete %1 and all of %2&apos;s answers?</source>
         <extracomment>%1 and %2 are the same pupil&apos;s name.</extracomment>
         <translation>Excluir %1 e todas as respostas de %2?</translation>
+    </message>
+    <message>
+        <source>Sor&amp;t by Column</source>
+        <translation>Or&amp;denar por coluna</translation>
     </message>
 </context>
 <context>
@@ -570,10 +566,6 @@ Envie relatos de erros, sugestões e perguntas para %1. Cada mensagem nos ajuda 
         <translation>Criar &amp;folha de atividades</translation>
     </message>
     <message>
-        <source>Window &amp;Size</source>
-        <translation>&amp;Tamanho da janela</translation>
-    </message>
-    <message>
         <source>&amp;Desktop&apos;s Own Scale</source>
         <translation>Escala da á&amp;rea de trabalho</translation>
     </message>
@@ -627,10 +619,6 @@ Envie relatos de erros, sugestões e perguntas para %1. Cada mensagem nos ajuda 
         <translation>Meu &amp;progresso</translation>
     </message>
     <message>
-        <source>&amp;Class Overview</source>
-        <translation>&amp;Visão geral da turma</translation>
-    </message>
-    <message>
         <source>&amp;Help</source>
         <translation>Aj&amp;uda</translation>
     </message>
@@ -658,6 +646,14 @@ Envie relatos de erros, sugestões e perguntas para %1. Cada mensagem nos ajuda 
     <message>
         <source>&amp;Restore Backup...</source>
         <translation>&amp;Restaurar backup...</translation>
+    </message>
+    <message>
+        <source>&amp;Window Size</source>
+        <translation>&amp;Tamanho da janela</translation>
+    </message>
+    <message>
+        <source>C&amp;lass Overview</source>
+        <translation>&amp;Visão geral da turma</translation>
     </message>
 </context>
 <context>
@@ -1041,11 +1037,6 @@ Envie relatos de erros, sugestões e perguntas para %1. Cada mensagem nos ajuda 
         <translation>Tempo mediano por dia</translation>
     </message>
     <message>
-        <source>&amp;Facts of:</source>
-        <extracomment>Before a list of the operations: the facts of which one the grid shows.</extracomment>
-        <translation>&amp;Contas:</translation>
-    </message>
-    <message>
         <source>Facts of</source>
         <translation>Contas</translation>
     </message>
@@ -1053,11 +1044,6 @@ Envie relatos de erros, sugestões e perguntas para %1. Cada mensagem nos ajuda 
         <source>Rows and columns: a fact&apos;s two parts</source>
         <extracomment>Above a grid of facts: its rows and columns are a fact&apos;s two numbers.</extracomment>
         <translation>Linhas e colunas: os dois números</translation>
-    </message>
-    <message>
-        <source>&amp;Print Progress</source>
-        <extracomment>Writes the progress report as a web page and opens it.</extracomment>
-        <translation>&amp;Imprimir progresso</translation>
     </message>
     <message>
         <source>Progress</source>
@@ -1076,6 +1062,16 @@ Envie relatos de erros, sugestões e perguntas para %1. Cada mensagem nos ajuda 
         <source>%1 facts</source>
         <extracomment>%1 is an operation: &quot;Multiplication facts&quot;.</extracomment>
         <translation>%1: contas</translation>
+    </message>
+    <message>
+        <source>F&amp;acts of:</source>
+        <extracomment>Before a list of the operations: the facts of which one the grid shows.</extracomment>
+        <translation>&amp;Contas:</translation>
+    </message>
+    <message>
+        <source>P&amp;rint Progress</source>
+        <extracomment>Writes the progress report as a web page and opens it.</extracomment>
+        <translation>&amp;Imprimir progresso</translation>
     </message>
 </context>
 <context>

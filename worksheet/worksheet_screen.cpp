@@ -284,6 +284,8 @@ WorksheetScreen::WorksheetScreen(
     m_cmbOperation
         = controls::comboBox(this, QStringLiteral("cmbOperation"), twips(360, 1695, 2400, 345));
     connect(m_cmbOperation, &QComboBox::activated, this, &WorksheetScreen::cmbOperation_Click);
+    access::leavePicksToItsScreen(m_cmbDifficulty);
+    access::leavePicksToItsScreen(m_cmbOperation);
     controls::label(this, QStringLiteral("Label37"), QString(), twips(360, 2220, 1200, 255));
     m_lblProblemNum = controls::label(
         this, QStringLiteral("lblProblemNum"), QStringLiteral("0"), twips(1680, 2175, 1080, 345));
@@ -465,7 +467,8 @@ void WorksheetScreen::enter()
     fillLevels(m_cmbDifficulty);
     m_cmdClearWorksheet->setFocus();
     m_session.startWorksheet();
-    cmdClearWorksheet_Click();
+    // Shown, not said: the screen is entered, not cleared by the teacher.
+    clearWorksheet();
 }
 
 void WorksheetScreen::stopTimers()
@@ -533,12 +536,17 @@ void WorksheetScreen::cmdCreateProblem_Click()
 
 void WorksheetScreen::cmdClearWorksheet_Click()
 {
+    clearWorksheet();
+    access::announce(m_cmdClearWorksheet, sentence(news::Cleared));
+}
+
+void WorksheetScreen::clearWorksheet()
+{
     m_session.clearWorksheet();
     for (FixedRowList *column : std::as_const(m_lists))
         column->scrollToTop();
     numberRowMarkers();
     showStatus(sentence(status::Cleared));
-    access::announce(m_cmdClearWorksheet, sentence(news::Cleared));
 }
 
 void WorksheetScreen::setMyFactsAvailable(bool available)

@@ -69,6 +69,7 @@ private:
     QLabel *addRowLabel(const QString &name, int row);
     void numberRowMarkers();
     void tellPick(QComboBox *list, const QString &picked, bool wasReady);
+    void clearWorksheet();
     enum class SavedFile { Worksheet, AnswerSheet };
     void save(SavedFile saved, const QByteArray &bytes);
     enum class StatusLasts { TenSeconds, UntilNextAction };
