@@ -101,8 +101,12 @@ bool MyFacts::isAskedFact(const tutor::Attempt &attempt) const
 
 void MyFacts::keep(const tutor::Attempt &attempt)
 {
-    if (!m_on || !m_pupil.isChosen() || !isAskedFact(attempt)) {
+    if (!m_pupil.isChosen()) {
         m_pupil.keep(attempt);
+        return;
+    }
+    if (!m_on || !isAskedFact(attempt)) {
+        keepElsewhere(attempt);
         return;
     }
     // The answer was timed on the session's clock; its day is that clock's.
@@ -115,6 +119,24 @@ void MyFacts::keep(const tutor::Attempt &attempt)
     tutor::FactCard kept = worked;
     m_pupil.keep(attempt, CardMove { worked.family, quick, day }, &kept);
     facts.takeKept(kept);
+}
+
+void MyFacts::keepElsewhere(const tutor::Attempt &attempt)
+{
+    // A fact missed in a level or a game counts towards "needs teaching".
+    const bool countsAsFact = attempt.mode != tutor::AnswerMode::MissingOperation;
+    const std::optional<tutor::FactFamily> family
+        = tutor::familyOf(attempt.operation, attempt.first, attempt.second);
+    if (attempt.correct || !countsAsFact || !family
+        || !tutor::factOf(attempt.operation, attempt.first, attempt.second)) {
+        m_pupil.keep(attempt);
+        return;
+    }
+    tutor::FactCard kept;
+    m_pupil.keep(attempt, CardMove { *family, false, localDay(attempt.answeredAt), false }, &kept);
+    const auto found = m_schedules.find(attempt.operation);
+    if (kept.seen() && m_schedulesPupil == m_pupil.id() && found != m_schedules.end())
+        found->second.takeKept(kept);
 }
 
 QList<tutor::WorksheetProblem> MyFacts::weakestFacts(int count)

@@ -64,6 +64,7 @@ private:
     tutor::FactSchedule &schedule(tutor::Operation operation);
     std::optional<tutor::PracticeProblem> nextProblem(tutor::Operation operation);
     bool isAskedFact(const tutor::Attempt &attempt) const;
+    void keepElsewhere(const tutor::Attempt &attempt);
 
     CurrentPupil &m_pupil;
     TutorSession &m_session;

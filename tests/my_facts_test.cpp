@@ -208,7 +208,11 @@ void MyFactsTest::practiceFollowsThePupilsSchedule()
         const tutor::Fact scheduled = expected.next(day);
         QCOMPARE(factText(fact), factText(scheduled));
         QCOMPARE(shownSum(window), u"%1 %2"_s.arg(fact.first).arg(fact.second));
-        waiting.removeIf([&fact](const auto &miss) { return miss.first == fact; });
+        // A comeback asks the twin when there is one.
+        waiting.removeIf([&fact](const auto &miss) {
+            return tutor::familyOf(miss.first.operation, miss.first.first, miss.first.second)
+                == tutor::familyOf(fact.operation, fact.first, fact.second);
+        });
         for (auto &[miss, since] : waiting)
             QVERIFY2(++since < 3, qPrintable(factText(miss)));
 
