@@ -620,11 +620,20 @@ void ProgressStoreTest::factCardsAreKeptWithTheirAnswer()
         oftener = answered(oftener, false, false, today);
     }
     seven.misses = tutor::MissesToFlag - 1;
+    seven.missesSinceKnown = tutor::MissesToFlag - 1;
     for (const tutor::FactCard &card : { often, oftener, seven })
         QVERIFY(again.record(bob, factAnswer(card, false, Now), card));
     const QList<progress::PupilTotals> overview = again.classOverview();
     QCOMPARE(overview.at(0).needsTeaching, QList<tutor::FactFamily>());
     QCOMPARE(overview.at(1).needsTeaching, (QList { oftener.family, often.family }));
+    // A miss in a game counts on a fact met before; one never met keeps no card.
+    const tutor::FactCard unmet = newCard(tutor::Operation::Multiplication, 2, 9);
+    for (const tutor::FactCard &card : { seven, unmet })
+        QVERIFY(again.record(bob, factAnswer(card, false, Now),
+            progress::CardMove { card.family, false, today, false }));
+    QCOMPARE(again.classOverview().at(1).needsTeaching,
+        (QList { oftener.family, seven.family, often.family }));
+    QCOMPARE(again.factCards(bob).size(), 3);
 }
 
 void ProgressStoreTest::quickAnswerTimeIsKeptForEveryPupil_data()
