@@ -153,6 +153,17 @@ QString writtenFact(const Fact &fact)
     return QStringLiteral("%1 = %2").arg(writtenSum(fact)).arg(fact.answer);
 }
 
+int boxAfterRecall(int box, qint64 daysAway)
+{
+    // Days away count: a fact recalled quickly after a long gap has shown it
+    // is held that long, up to two boxes at once.
+    int proven = box + 1;
+    while (proven < box + 2 && proven + 1 < BoxCount
+        && BoxGapDays.at(std::size_t(proven + 1)) <= daysAway)
+        ++proven;
+    return std::min(proven, BoxCount - 1);
+}
+
 void applyAnswer(FactCard &card, bool right, bool quick, const QDate &day)
 {
     const bool firstToday = card.lastSeen != day;
@@ -182,7 +193,7 @@ void applyAnswer(FactCard &card, bool right, bool quick, const QDate &day)
         --card.comebacksOwed;
     if (quick) {
         if (due && !comeback)
-            card.box = std::min(card.box + 1, BoxCount - 1);
+            card.box = boxAfterRecall(card.box, card.lastSeen.daysTo(day));
         if (card.lastQuickDay != day) {
             ++card.quickDays;
             card.lastQuickDay = day;
@@ -241,7 +252,15 @@ FactSchedule::FactSchedule(Operation operation, const QList<FactCard> &cards)
 
 void FactSchedule::startRound(const QDate &day)
 {
+    if (m_day != day)
+        m_answersToday = 0;
     m_day = day;
+}
+
+bool FactSchedule::broughtInToday() const
+{
+    return std::any_of(m_cards.cbegin(), m_cards.cend(),
+        [this](const FactCard &card) { return card.firstSeen == m_day; });
 }
 
 bool FactSchedule::isBeingLearnt(const FactCard &card) const
@@ -251,9 +270,7 @@ bool FactSchedule::isBeingLearnt(const FactCard &card) const
 
 bool FactSchedule::mayBringIn() const
 {
-    const bool broughtInToday = std::any_of(m_cards.cbegin(), m_cards.cend(),
-        [this](const FactCard &card) { return card.firstSeen == m_day; });
-    if (!broughtInToday)
+    if (!broughtInToday())
         return true; // one a day, however the pupil does
     const auto learning = std::count_if(m_cards.cbegin(), m_cards.cend(),
         [this](const FactCard &card) { return isBeingLearnt(card); });
@@ -361,7 +378,10 @@ Fact FactSchedule::next(const QDate &day)
 
     const bool unknownsTurn = m_sinceUnknown >= KnownPerUnknown;
     const FactCard *chosen = nullptr;
-    if (dueUnknown && (unknownsTurn || !dueKnown))
+    // A day's first new fact does not wait for every due one.
+    if (firstNew && unknownsTurn && m_answersToday >= KnownPerUnknown && !broughtInToday())
+        chosen = firstNew;
+    else if (dueUnknown && (unknownsTurn || !dueKnown))
         chosen = dueUnknown;
     else if (dueKnown)
         chosen = dueKnown;
@@ -407,6 +427,7 @@ FactCard FactSchedule::answer(const Fact &fact, bool right, bool quick, const QD
     applyAnswer(card, right, quick, day);
     planComebacks(card);
     m_lastAsked.insert(*family, m_asked);
+    ++m_answersToday;
     ++m_asked;
     m_recent.removeAll(*family);
     m_recent.prepend(*family);

@@ -137,6 +137,10 @@ struct FactCard
 // Right but slow: it stays. Only an answer on or after the due day sets the
 // next one: an early answer keeps the fact's place.
 void applyAnswer(FactCard &card, bool right, bool quick, const QDate &day);
+// The box a fact in `box` climbs to when recalled quickly on or after its
+// due day, `daysAway` days after it was last asked: one up, or two when the
+// gap was as long as the box above's.
+int boxAfterRecall(int box, qint64 daysAway);
 // Counts a miss to the fact given outside My Facts (a level's practice or a
 // game): the fact is no longer known, but its place is kept.
 void countMissElsewhere(FactCard &card);
@@ -187,6 +191,7 @@ public:
 private:
     void startRound(const QDate &day);
     bool mayBringIn() const;
+    bool broughtInToday() const;
     bool isBeingLearnt(const FactCard &card) const;
     Fact factToAsk(const FactCard &card) const;
     bool recentlyAsked(const FactFamily &family) const;
@@ -203,6 +208,7 @@ private:
     // The round's day, and the latest answers to facts seen before: missed
     // or not, the latest last.
     QDate m_day;
+    int m_answersToday = 0;
     QList<bool> m_paceMisses;
     // Right and quick answers in a row in this run, by family.
     QHash<FactFamily, int> m_streaks;

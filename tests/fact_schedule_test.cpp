@@ -227,6 +227,12 @@ void FactScheduleTest::boxesMoveByTheAnswer_data()
     QTest::newRow("up a box each day it is due")
         << QList<int> { 0, 1, 4, 11, 25 } << QList<bool> { true, true, true, true, true }
         << QList<bool> { true, true, true, true, true } << 5 << 30;
+    QTest::newRow("away two weeks and still quick: two boxes up")
+        << QList<int> { 0, 1, 15 } << QList<bool> { true, true, true }
+        << QList<bool> { true, true, true } << 4 << 14;
+    QTest::newRow("away two weeks, slow: stays")
+        << QList<int> { 0, 1, 15 } << QList<bool> { true, true, true }
+        << QList<bool> { true, true, false } << 2 << 3;
     QTest::newRow("box 5 is the last")
         << QList<int> { 0, 1, 4, 11, 25, 55 } << QList<bool> { true, true, true, true, true, true }
         << QList<bool> { true, true, true, true, true, true } << 5 << 30;
