@@ -97,10 +97,15 @@ Run learn(unsigned seed, const std::function<Fact(const QDate &)> &pick,
     QList<std::pair<Fact, long long>> missed;
     for (int day = 0; run.questions < GiveUpAfter; ++day) {
         const QDate date = firstDay.addDays(day);
+        // A fact missed twice in a day is left for the day.
+        QHash<FactFamily, int> missesToday;
         for (int asked = 0; asked < QuestionsPerDay; ++asked) {
             const Fact fact = pick(date);
+            const auto family = tutor::familyOf(fact.operation, fact.first, fact.second);
             missed.removeIf([&](const std::pair<Fact, long long> &miss) {
-                if (miss.first == fact)
+                // The twin coming back counts.
+                if (tutor::familyOf(miss.first.operation, miss.first.first, miss.first.second)
+                    == family)
                     return true;
                 if (run.questions - miss.second >= tutor::FactSchedule::RetryWithin) {
                     ++run.retriesLate;
@@ -109,9 +114,8 @@ Run learn(unsigned seed, const std::function<Fact(const QDate &)> &pick,
                 return false;
             });
             const double now = day + asked * SecondsPerQuestion / 86400;
-            const auto family = tutor::familyOf(fact.operation, fact.first, fact.second);
             const Learner::Answer answer = learner.answer(*family, now);
-            if (!answer.right)
+            if (!answer.right && ++missesToday[*family] < tutor::MissesToLeaveForTheDay)
                 missed.append({ fact, run.questions });
             ++run.questions;
             if (told)
