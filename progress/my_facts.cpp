@@ -145,19 +145,24 @@ QList<tutor::WorksheetProblem> MyFacts::weakestFacts(int count)
     if (!m_pupil.isChosen() || count <= 0)
         return problems;
     const qint64 pupil = *m_pupil.id();
-    // What is kept, and what this run's schedules learnt beyond it when the
-    // file could not keep it.
+    // The worksheet's operation only. What is kept, and what this run's
+    // schedule learnt beyond it when the file could not keep it.
+    const Operation operation = m_session.operation();
+    if (!tutor::hasFacts(operation))
+        return problems;
     QMap<tutor::FactFamily, tutor::FactCard> cards;
-    for (const tutor::FactCard &card : m_pupil.store().factCards(pupil))
+    for (const tutor::FactCard &card : m_pupil.store().factCards(pupil, operation))
         cards.insert(card.family, card);
-    if (m_schedulesPupil == pupil) {
-        for (const auto &[operation, schedule] : m_schedules) {
-            for (const tutor::FactCard &card : schedule.cards()) {
-                if (card.seen())
-                    cards.insert(card.family, card);
-            }
+    const auto ran = m_schedules.find(operation);
+    if (m_schedulesPupil == pupil && ran != m_schedules.end()) {
+        for (const tutor::FactCard &card : ran->second.cards()) {
+            if (card.seen())
+                cards.insert(card.family, card);
         }
     }
+    // A pupil with no facts of it learns nothing from a list of the first ones.
+    if (cards.isEmpty())
+        return problems;
 
     const auto level = tutor::Level(m_session.state().LevelCode);
     const auto add = [&problems, level](const tutor::FactFamily &family) {
@@ -180,9 +185,6 @@ QList<tutor::WorksheetProblem> MyFacts::weakestFacts(int count)
     }
     // A pupil who has answered few facts gets the next ones practice would
     // bring in.
-    const Operation operation = m_session.operation();
-    if (!tutor::hasFacts(operation))
-        return problems;
     for (const tutor::FactFamily &family : tutor::factFamilies(operation)) {
         if (problems.size() >= count)
             break;
