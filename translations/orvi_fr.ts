@@ -2697,11 +2697,11 @@ Envoie les signalements d&apos;erreurs, les suggestions et les questions à %1. 
     <message>
         <source>No My Facts of this operation practised yet  --  nothing added.</source>
         <extracomment>&quot;Worksheet of My Facts&quot; for a pupil who has practised none of the worksheet&apos;s operation.</extracomment>
-        <translation>Aucun calcul de cette opération pratiqué dans « Mes calculs » pour l’instant  --  rien n’a été ajouté.</translation>
+        <translation>Aucun calcul de cette opération pratiqué dans «&#x202f;Mes calculs&#x202f;» pour l’instant  --  rien n’a été ajouté.</translation>
     </message>
     <message>
         <source>The pupil has practised no facts of this operation in My Facts yet. Nothing was added.</source>
-        <translation>Aucun calcul de cette opération n’a encore été pratiqué dans « Mes calculs ». Rien n’a été ajouté.</translation>
+        <translation>Aucun calcul de cette opération n’a encore été pratiqué dans «&#x202f;Mes calculs&#x202f;». Rien n’a été ajouté.</translation>
     </message>
 </context>
 <context>
