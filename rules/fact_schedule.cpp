@@ -237,12 +237,19 @@ FactSchedule::FactSchedule(Operation operation, const QList<FactCard> &cards)
         if (m_cards.contains(card.family))
             m_cards.insert(card.family, card);
     }
-    // Comebacks still owed when the program last closed come first, the
-    // longest waiting first.
+    // A first comeback still owed when the program last closed comes at
+    // once, the longest waiting first; a second one as it would have.
     QList<FactCard> owed;
     for (const FactFamily &family : std::as_const(m_order)) {
-        if (m_cards[family].comebacksOwed > 0)
-            owed.append(m_cards[family]);
+        const FactCard &card = m_cards[family];
+        // Right and quick on its last day without a miss: not still being
+        // learnt, as far as a new run can tell.
+        if (card.seen() && card.lastQuickDay == card.lastSeen && card.dayMisses == 0)
+            m_streaks.insert(family, 2);
+        if (card.comebacksOwed >= ComebacksAfterMiss)
+            owed.append(card);
+        else if (card.comebacksOwed > 0)
+            m_laterComebacks.insert(ComeBackAgainWithin / 2, family);
     }
     std::stable_sort(owed.begin(), owed.end(),
         [](const FactCard &a, const FactCard &b) { return a.lastSeen < b.lastSeen; });
@@ -252,8 +259,10 @@ FactSchedule::FactSchedule(Operation operation, const QList<FactCard> &cards)
 
 void FactSchedule::startRound(const QDate &day)
 {
-    if (m_day != day)
+    if (m_day != day) {
         m_answersToday = 0;
+        m_askedToday.clear();
+    }
     m_day = day;
 }
 
@@ -268,7 +277,7 @@ bool FactSchedule::isBeingLearnt(const FactCard &card) const
     return card.seen() && card.box <= 1 && m_streaks.value(card.family) < 2;
 }
 
-bool FactSchedule::mayBringIn() const
+bool FactSchedule::mayBringIn(bool nothingDue) const
 {
     if (!broughtInToday())
         return true; // one a day, however the pupil does
@@ -276,7 +285,8 @@ bool FactSchedule::mayBringIn() const
         [this](const FactCard &card) { return isBeingLearnt(card); });
     // As if two more answers had been right, so one early miss is not "many".
     const double missShare = double(m_paceMisses.count(true)) / double(m_paceMisses.size() + 2);
-    return learning < WorkingSet && missShare < 0.25;
+    // Once the due facts are done, misses hold back only a full working set.
+    return learning < WorkingSet && (missShare < MissShareForNew || nothingDue);
 }
 
 int FactSchedule::seenCount() const
@@ -362,7 +372,8 @@ Fact FactSchedule::next(const QDate &day)
                 firstNew = &card;
             continue;
         }
-        if (recentlyAsked(family) || card.isLeftForDay(day) || card.comebacksOwed > 0)
+        if (recentlyAsked(family) || card.isLeftForDay(day) || card.comebacksOwed > 0
+            || m_askedToday.value(family) >= MostAskedADay)
             continue;
         const bool unknown = card.box <= 1;
         if (card.isDue(day)) {
@@ -379,13 +390,13 @@ Fact FactSchedule::next(const QDate &day)
     const bool unknownsTurn = m_sinceUnknown >= KnownPerUnknown;
     const FactCard *chosen = nullptr;
     // A day's first new fact does not wait for every due one.
-    if (firstNew && unknownsTurn && m_answersToday >= KnownPerUnknown && !broughtInToday())
+    if (firstNew && unknownsTurn && m_answersToday >= FirstNewAfter && !broughtInToday())
         chosen = firstNew;
     else if (dueUnknown && (unknownsTurn || !dueKnown))
         chosen = dueUnknown;
     else if (dueKnown)
         chosen = dueKnown;
-    else if (firstNew && (unknownsTurn || !aheadKnown) && mayBringIn())
+    else if (firstNew && (unknownsTurn || !aheadKnown) && mayBringIn(!dueUnknown && !dueKnown))
         chosen = firstNew;
     else if (aheadKnown && (!unknownsTurn || !aheadUnknown))
         chosen = aheadKnown;
@@ -428,6 +439,7 @@ FactCard FactSchedule::answer(const Fact &fact, bool right, bool quick, const QD
     planComebacks(card);
     m_lastAsked.insert(*family, m_asked);
     ++m_answersToday;
+    ++m_askedToday[*family];
     ++m_asked;
     m_recent.removeAll(*family);
     m_recent.prepend(*family);

@@ -165,7 +165,15 @@ public:
     static constexpr int WorkingSet = 5;
     // The latest answers to facts seen before that set the pace.
     static constexpr int PaceAnswers = 20;
-    static constexpr int KnownPerUnknown = 7;
+    static constexpr int KnownPerUnknown = 2;
+    // New facts come while fewer of the latest answers than this share
+    // were misses.
+    static constexpr double MissShareForNew = 0.4;
+    // A fact is asked at most this often a day beyond its comebacks, so
+    // none takes over a short session.
+    static constexpr int MostAskedADay = 2;
+    // A day's first new fact comes after at most this many due ones.
+    static constexpr int FirstNewAfter = 8;
     static constexpr int RetryWithin = 3;
     static constexpr int ComeBackAgainWithin = 10;
 
@@ -190,7 +198,7 @@ public:
 
 private:
     void startRound(const QDate &day);
-    bool mayBringIn() const;
+    bool mayBringIn(bool nothingDue) const;
     bool broughtInToday() const;
     bool isBeingLearnt(const FactCard &card) const;
     Fact factToAsk(const FactCard &card) const;
@@ -221,6 +229,7 @@ private:
     QMultiMap<qint64, FactFamily> m_laterComebacks;
     QList<FactFamily> m_recent; // the latest first
     QHash<FactFamily, qint64> m_lastAsked; // by the count of problems asked
+    QHash<FactFamily, int> m_askedToday;
 };
 
 } // namespace tutor
