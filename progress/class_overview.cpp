@@ -57,8 +57,9 @@ QList<PupilTotals> ProgressStore::classOverview() const
     // Facts missed often, most missed first, for every pupil at once.
     QSqlQuery flagged(d->db());
     flagged.setForwardOnly(true);
-    flagged.prepare(u"SELECT pupil_id, operation, low, high FROM fact_card WHERE misses >= ?"
-                    " ORDER BY pupil_id, misses DESC, operation, high, low"_s);
+    flagged.prepare(u"SELECT pupil_id, operation, low, high FROM fact_card"
+                    " WHERE misses_since_known >= ?"
+                    " ORDER BY pupil_id, misses_since_known DESC, operation, high, low"_s);
     flagged.addBindValue(tutor::MissesToFlag);
     if (flagged.exec()) {
         while (flagged.next()) {

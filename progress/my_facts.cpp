@@ -101,8 +101,12 @@ bool MyFacts::isAskedFact(const tutor::Attempt &attempt) const
 
 void MyFacts::keep(const tutor::Attempt &attempt)
 {
-    if (!m_on || !m_pupil.isChosen() || !isAskedFact(attempt)) {
+    if (!m_pupil.isChosen()) {
         m_pupil.keep(attempt);
+        return;
+    }
+    if (!m_on || !isAskedFact(attempt)) {
+        keepElsewhere(attempt);
         return;
     }
     // The answer was timed on the session's clock; its day is that clock's.
@@ -117,25 +121,48 @@ void MyFacts::keep(const tutor::Attempt &attempt)
     facts.takeKept(kept);
 }
 
+void MyFacts::keepElsewhere(const tutor::Attempt &attempt)
+{
+    // A fact missed in a level or a game counts towards "needs teaching".
+    const bool countsAsFact = attempt.mode != tutor::AnswerMode::MissingOperation;
+    const std::optional<tutor::FactFamily> family
+        = tutor::familyOf(attempt.operation, attempt.first, attempt.second);
+    if (attempt.correct || !countsAsFact || !family
+        || !tutor::factOf(attempt.operation, attempt.first, attempt.second)) {
+        m_pupil.keep(attempt);
+        return;
+    }
+    tutor::FactCard kept;
+    m_pupil.keep(attempt, CardMove { *family, false, localDay(attempt.answeredAt), false }, &kept);
+    const auto found = m_schedules.find(attempt.operation);
+    if (kept.seen() && m_schedulesPupil == m_pupil.id() && found != m_schedules.end())
+        found->second.takeKept(kept);
+}
+
 QList<tutor::WorksheetProblem> MyFacts::weakestFacts(int count)
 {
     QList<tutor::WorksheetProblem> problems;
     if (!m_pupil.isChosen() || count <= 0)
         return problems;
     const qint64 pupil = *m_pupil.id();
-    // What is kept, and what this run's schedules learnt beyond it when the
-    // file could not keep it.
+    // The worksheet's operation only. What is kept, and what this run's
+    // schedule learnt beyond it when the file could not keep it.
+    const Operation operation = m_session.operation();
+    if (!tutor::hasFacts(operation))
+        return problems;
     QMap<tutor::FactFamily, tutor::FactCard> cards;
-    for (const tutor::FactCard &card : m_pupil.store().factCards(pupil))
+    for (const tutor::FactCard &card : m_pupil.store().factCards(pupil, operation))
         cards.insert(card.family, card);
-    if (m_schedulesPupil == pupil) {
-        for (const auto &[operation, schedule] : m_schedules) {
-            for (const tutor::FactCard &card : schedule.cards()) {
-                if (card.seen())
-                    cards.insert(card.family, card);
-            }
+    const auto ran = m_schedules.find(operation);
+    if (m_schedulesPupil == pupil && ran != m_schedules.end()) {
+        for (const tutor::FactCard &card : ran->second.cards()) {
+            if (card.seen())
+                cards.insert(card.family, card);
         }
     }
+    // A pupil with no facts of it learns nothing from a list of the first ones.
+    if (cards.isEmpty())
+        return problems;
 
     const auto level = tutor::Level(m_session.state().LevelCode);
     const auto add = [&problems, level](const tutor::FactFamily &family) {
@@ -158,9 +185,6 @@ QList<tutor::WorksheetProblem> MyFacts::weakestFacts(int count)
     }
     // A pupil who has answered few facts gets the next ones practice would
     // bring in.
-    const Operation operation = m_session.operation();
-    if (!tutor::hasFacts(operation))
-        return problems;
     for (const tutor::FactFamily &family : tutor::factFamilies(operation)) {
         if (problems.size() >= count)
             break;

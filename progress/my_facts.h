@@ -46,9 +46,10 @@ public:
     // asked while the mode is on moves its card too, in the same transaction.
     void keep(const tutor::Attempt &attempt);
 
-    // The pupil's weakest facts of all four operations, one fact per family,
-    // topped up with the next new facts of the session's operation, each with
-    // its answer at the session's level; none without a pupil.
+    // The pupil's weakest facts of the session's operation, one fact per
+    // family, topped up with the next new facts, each with its answer at the
+    // session's level; none without a pupil or without any fact of the
+    // operation answered.
     QList<tutor::WorksheetProblem> weakestFacts(int count = WorksheetFacts);
 
     // The fact last put in front of the pupil while the mode is on.
@@ -64,6 +65,7 @@ private:
     tutor::FactSchedule &schedule(tutor::Operation operation);
     std::optional<tutor::PracticeProblem> nextProblem(tutor::Operation operation);
     bool isAskedFact(const tutor::Attempt &attempt) const;
+    void keepElsewhere(const tutor::Attempt &attempt);
 
     CurrentPupil &m_pupil;
     TutorSession &m_session;

@@ -92,10 +92,12 @@ QByteArray pendingLine(const PendingAnswer &answer)
     };
     if (answer.move) {
         const CardMove &move = *answer.move;
-        line.insert(u"card"_s,
-            QJsonObject { { u"operation"_s, int(move.family.operation) },
-                { u"low"_s, move.family.low }, { u"high"_s, move.family.high },
-                { u"quick"_s, move.quick }, { u"day"_s, move.day.toJulianDay() } });
+        QJsonObject card { { u"operation"_s, int(move.family.operation) },
+            { u"low"_s, move.family.low }, { u"high"_s, move.family.high },
+            { u"quick"_s, move.quick }, { u"day"_s, move.day.toJulianDay() } };
+        if (!move.inMyFacts)
+            card.insert(u"elsewhere"_s, true);
+        line.insert(u"card"_s, card);
     }
     return QJsonDocument(line).toJson(QJsonDocument::Compact) + '\n';
 }
@@ -128,6 +130,7 @@ std::optional<PendingAnswer> pendingFromLine(QByteArrayView line)
             qint16(card.value(u"low"_s).toInt()), qint16(card.value(u"high"_s).toInt()) };
         move.quick = card.value(u"quick"_s).toBool();
         move.day = QDate::fromJulianDay(card.value(u"day"_s).toInteger());
+        move.inMyFacts = !card.value(u"elsewhere"_s).toBool();
         answer.move = move;
     }
     if (answer.id.isNull() || answer.pupilId <= 0 || !attempt.answeredAt.isValid())

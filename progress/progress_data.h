@@ -50,10 +50,11 @@ struct DayProgress
 enum class FactState : quint8 {
     NotSeen, // never asked
     WrongLately, // the latest answer was wrong
-    RightButSlow, // the latest answer was right, but took QuickMillis or more
-    RightAndQuick, // the latest answer was right, within QuickMillis
+    RightButSlow, // the latest answer was right, but not quick
+    RightAndQuick, // the latest answer was right and quick
 };
-inline constexpr qint64 QuickMillis = 3000;
+// Quick is within the teacher's setting, this until one is made.
+inline constexpr qint64 DefaultQuickMillis = 3000;
 
 // First operand 0..12 down, second operand 0..12 across, for one operation.
 // A fact outside 0..12 is not shown.

@@ -71,17 +71,17 @@ Tally tallyOf(const QList<Answer> &answers)
     return builder.tally();
 }
 
-FactState factState(const std::optional<Answer> &latest)
+FactState factState(const std::optional<Answer> &latest, qint64 quickMillis)
 {
     if (!latest)
         return FactState::NotSeen;
     if (!latest->correct)
         return FactState::WrongLately;
-    return latest->millis >= QuickMillis ? FactState::RightButSlow : FactState::RightAndQuick;
+    return latest->millis >= quickMillis ? FactState::RightButSlow : FactState::RightAndQuick;
 }
 
-PupilProgress pupilProgress(
-    const QString &name, const QList<tutor::Attempt> &attempts, const QDateTime &now)
+PupilProgress pupilProgress(const QString &name, const QList<tutor::Attempt> &attempts,
+    const QDateTime &now, qint64 quickMillis)
 {
     constexpr int Days = 30;
     const QDate today = now.toLocalTime().date();
@@ -139,7 +139,7 @@ PupilProgress pupilProgress(
         grid.operation = MenuOperations[index];
         for (size_t row = 0; row < 13; ++row) {
             for (size_t column = 0; column < 13; ++column)
-                grid.cells[row][column] = factState(latest[index][row][column].answer);
+                grid.cells[row][column] = factState(latest[index][row][column].answer, quickMillis);
         }
         result.facts.append(grid);
     }

@@ -32,13 +32,14 @@ std::optional<qint64> medianMillis(QList<qint64> millis);
 
 Tally tallyOf(const QList<Answer> &answers);
 
-// How a fact stands by its latest answer (none: never asked).
-FactState factState(const std::optional<Answer> &latest);
+// How a fact stands by its latest answer (none: never asked); quick is
+// under `quickMillis`.
+FactState factState(const std::optional<Answer> &latest, qint64 quickMillis = DefaultQuickMillis);
 
 // What "My Progress" shows of a pupil with these answers (any order) at
 // `now` (UTC); days are the local calendar's.
-PupilProgress pupilProgress(
-    const QString &name, const QList<tutor::Attempt> &attempts, const QDateTime &now);
+PupilProgress pupilProgress(const QString &name, const QList<tutor::Attempt> &attempts,
+    const QDateTime &now, qint64 quickMillis = DefaultQuickMillis);
 
 // The pupil's line of the class overview from all their answers.
 PupilTotals pupilTotals(qint64 pupilId, const QString &name, const QList<tutor::Attempt> &attempts);

@@ -438,7 +438,8 @@ PupilProgress ProgressStore::progress(qint64 pupilId, const QDateTime &now) cons
     const QDateTime time = now.isValid() ? now.toUTC() : QDateTime::currentDateTimeUtc();
     if (!d->isOpen)
         return pupilProgress(QString(), {}, time);
-    PupilProgress shown = pupilProgress(d->pupilName(pupilId), attempts(pupilId), time);
+    PupilProgress shown = pupilProgress(
+        d->pupilName(pupilId), attempts(pupilId), time, qint64(quickSeconds()) * 1000);
     showBoxes(shown.facts, factCards(pupilId));
     return shown;
 }

@@ -158,12 +158,14 @@ struct ProgressStore::Private
                 " right_answers) VALUES (?, ?, ?, 1, ?)"_s },
             { updateCard.get(),
                 u"UPDATE fact_card SET box = ?, due_day = ?, first_seen = ?, last_seen = ?,"
-                " quick_days = ?, last_quick_day = ?, misses = ?, answers = ?"
+                " quick_days = ?, last_quick_day = ?, misses = ?, answers = ?,"
+                " misses_since_known = ?, day_misses = ?, comebacks_owed = ?"
                 " WHERE pupil_id = ? AND operation = ? AND low = ? AND high = ?"_s },
             { insertCard.get(),
                 u"INSERT INTO fact_card (box, due_day, first_seen, last_seen, quick_days,"
-                " last_quick_day, misses, answers, pupil_id, operation, low, high)"
-                " VALUES (?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?)"_s },
+                " last_quick_day, misses, answers, misses_since_known, day_misses,"
+                " comebacks_owed, pupil_id, operation, low, high)"
+                " VALUES (?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?)"_s },
         };
         for (const auto &[query, statement] : statements) {
             if (!query->prepare(statement)) {
@@ -255,11 +257,18 @@ struct ProgressStore::Private
         if (query.next())
             card = cardFromRow(query);
         query.finish();
-        if (!card) {
-            card = tutor::FactCard();
-            card->family = move.family;
+        if (!move.inMyFacts) {
+            // Elsewhere only a miss counts, and only for a fact already met.
+            if (!card || right)
+                return true;
+            tutor::countMissElsewhere(*card);
+        } else {
+            if (!card) {
+                card = tutor::FactCard();
+                card->family = move.family;
+            }
+            tutor::applyAnswer(*card, right, move.quick, move.day);
         }
-        tutor::applyAnswer(*card, right, move.quick, move.day);
         if (!keep(pupilId, *card))
             return false;
         if (kept)
@@ -389,8 +398,10 @@ struct ProgressStore::Private
         const QVariantList values { std::clamp(card.box, 0, tutor::BoxCount - 1),
             dayValue(card.due), dayValue(card.firstSeen), dayValue(card.lastSeen),
             std::max(0, card.quickDays), dayValue(card.lastQuickDay), std::max(0, card.misses),
-            std::max(0, card.answers), pupilId, int(card.family.operation), int(card.family.low),
-            int(card.family.high) };
+            std::max(0, card.answers), std::max(0, card.missesSinceKnown),
+            std::max(0, card.dayMisses),
+            std::clamp(card.comebacksOwed, 0, tutor::ComebacksAfterMiss), pupilId,
+            int(card.family.operation), int(card.family.low), int(card.family.high) };
         for (QSqlQuery *query : { updateCard.get(), insertCard.get() }) {
             for (int index = 0; index < values.size(); ++index)
                 query->bindValue(index, values.at(index));

@@ -55,6 +55,18 @@ const std::vector<Migration> &migrations()
                 // through the index by time, which costs no index of its own.
                 "ALTER TABLE attempt ADD COLUMN answer_id BLOB",
             } },
+        { 4,
+            {
+                // My Facts: misses since the fact was last known (a teacher's
+                // "needs teaching"), misses on the day it was last asked, and
+                // the comebacks still owed after a miss, so that a restart
+                // loses none. Cards kept before count every miss of a fact
+                // not known now.
+                "ALTER TABLE fact_card ADD COLUMN misses_since_known INTEGER NOT NULL DEFAULT 0",
+                "ALTER TABLE fact_card ADD COLUMN day_misses INTEGER NOT NULL DEFAULT 0",
+                "ALTER TABLE fact_card ADD COLUMN comebacks_owed INTEGER NOT NULL DEFAULT 0",
+                "UPDATE fact_card SET misses_since_known = misses WHERE quick_days < 3",
+            } },
     };
     return list;
 }

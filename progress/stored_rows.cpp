@@ -57,7 +57,8 @@ tutor::Attempt attemptFromRow(const QSqlQuery &query)
 }
 
 const char CardColumns[] = "operation, low, high, box, due_day, first_seen, last_seen, "
-                           "quick_days, last_quick_day, misses, answers";
+                           "quick_days, last_quick_day, misses, answers, misses_since_known, "
+                           "day_misses, comebacks_owed";
 
 QVariant dayValue(const QDate &day)
 {
@@ -87,6 +88,9 @@ std::optional<tutor::FactCard> cardFromRow(const QSqlQuery &query)
     card.lastQuickDay = dayFromValue(query.value(8));
     card.misses = std::max(0, query.value(9).toInt());
     card.answers = std::max(0, query.value(10).toInt());
+    card.missesSinceKnown = std::max(0, query.value(11).toInt());
+    card.dayMisses = std::max(0, query.value(12).toInt());
+    card.comebacksOwed = std::clamp(query.value(13).toInt(), 0, tutor::ComebacksAfterMiss);
     if (!card.seen())
         return std::nullopt;
     return card;

@@ -153,9 +153,22 @@ QString writtenFact(const Fact &fact)
     return QStringLiteral("%1 = %2").arg(writtenSum(fact)).arg(fact.answer);
 }
 
+int boxAfterRecall(int box, qint64 daysAway)
+{
+    // Days away count: a fact recalled quickly after a long gap has shown it
+    // is held that long, up to two boxes at once.
+    int proven = box + 1;
+    while (proven < box + 2 && proven + 1 < BoxCount
+        && BoxGapDays.at(std::size_t(proven + 1)) <= daysAway)
+        ++proven;
+    return std::min(proven, BoxCount - 1);
+}
+
 void applyAnswer(FactCard &card, bool right, bool quick, const QDate &day)
 {
     const bool firstToday = card.lastSeen != day;
+    if (firstToday)
+        card.dayMisses = 0;
     // A new fact is due at once; box 0 is asked again the same day.
     const bool due = !card.seen() || (card.due <= day && (firstToday || card.box == 0));
     if (!card.seen())
@@ -164,20 +177,41 @@ void applyAnswer(FactCard &card, bool right, bool quick, const QDate &day)
     if (!right) {
         card.box = 1;
         ++card.misses;
+        ++card.missesSinceKnown;
+        ++card.dayMisses;
         card.quickDays = 0;
         // Right after being shown the answer is not knowing it.
         card.lastQuickDay = day;
-    } else if (quick) {
-        if (due)
-            card.box = std::min(card.box + 1, BoxCount - 1);
+        card.comebacksOwed = card.dayMisses >= MissesToLeaveForTheDay ? 0 : ComebacksAfterMiss;
+        card.due = day.addDays(BoxGapDays.at(1));
+        card.lastSeen = day;
+        return;
+    }
+    // A comeback right after a miss says nothing new of the box.
+    const bool comeback = card.comebacksOwed > 0;
+    if (comeback)
+        --card.comebacksOwed;
+    if (quick) {
+        if (due && !comeback)
+            card.box = boxAfterRecall(card.box, card.lastSeen.daysTo(day));
         if (card.lastQuickDay != day) {
             ++card.quickDays;
             card.lastQuickDay = day;
         }
+        if (card.known())
+            card.missesSinceKnown = 0;
     }
     card.box = std::clamp(card.box, 0, BoxCount - 1);
-    card.due = day.addDays(BoxGapDays.at(std::size_t(card.box)));
+    if (due || !card.due.isValid())
+        card.due = day.addDays(BoxGapDays.at(std::size_t(card.box)));
     card.lastSeen = day;
+}
+
+void countMissElsewhere(FactCard &card)
+{
+    ++card.misses;
+    ++card.missesSinceKnown;
+    card.quickDays = 0;
 }
 
 QList<FactCard> weakestFirst(QList<FactCard> cards)
@@ -203,33 +237,56 @@ FactSchedule::FactSchedule(Operation operation, const QList<FactCard> &cards)
         if (m_cards.contains(card.family))
             m_cards.insert(card.family, card);
     }
+    // A first comeback still owed when the program last closed comes at
+    // once, the longest waiting first; a second one as it would have.
+    QList<FactCard> owed;
+    for (const FactFamily &family : std::as_const(m_order)) {
+        const FactCard &card = m_cards[family];
+        // Right and quick on its last day without a miss: not still being
+        // learnt, as far as a new run can tell.
+        if (card.seen() && card.lastQuickDay == card.lastSeen && card.dayMisses == 0)
+            m_streaks.insert(family, 2);
+        if (card.comebacksOwed >= ComebacksAfterMiss)
+            owed.append(card);
+        else if (card.comebacksOwed > 0)
+            m_laterComebacks.insert(ComeBackAgainWithin / 2, family);
+    }
+    std::stable_sort(owed.begin(), owed.end(),
+        [](const FactCard &a, const FactCard &b) { return a.lastSeen < b.lastSeen; });
+    for (qsizetype at = 0; at < owed.size(); ++at)
+        m_firstComebacks.insert(at - owed.size(), owed.at(at).family);
 }
 
 void FactSchedule::startRound(const QDate &day)
 {
-    if (m_day == day)
-        return;
+    if (m_day != day) {
+        m_answersToday = 0;
+        m_askedToday.clear();
+    }
     m_day = day;
-    m_roundAnswers = 0;
-    m_roundMisses = 0;
 }
 
-int FactSchedule::newFactsAllowed() const
+bool FactSchedule::broughtInToday() const
 {
-    // Misses to facts seen before (a new fact is expected to be missed), as
-    // if two more answers had been right, so one early miss is not "many".
-    const double missShare = double(m_roundMisses) / (m_roundAnswers + 2);
-    const int allowed = missShare < 0.2 ? MaxNewPerRound
-        : missShare < 0.3               ? 2
-        : missShare < 0.4               ? 1
-                                        : 0;
-    // A new fact answered right and quick at once was known already: it
-    // takes no place of a new one.
-    const auto broughtInToday
-        = std::count_if(m_cards.cbegin(), m_cards.cend(), [this](const FactCard &card) {
-              return card.firstSeen == m_day && (card.misses > 0 || card.box == 0);
-          });
-    return std::max(0, std::min(allowed, MaxNewPerRound) - int(broughtInToday));
+    return std::any_of(m_cards.cbegin(), m_cards.cend(),
+        [this](const FactCard &card) { return card.firstSeen == m_day; });
+}
+
+bool FactSchedule::isBeingLearnt(const FactCard &card) const
+{
+    return card.seen() && card.box <= 1 && m_streaks.value(card.family) < 2;
+}
+
+bool FactSchedule::mayBringIn(bool nothingDue) const
+{
+    if (!broughtInToday())
+        return true; // one a day, however the pupil does
+    const auto learning = std::count_if(m_cards.cbegin(), m_cards.cend(),
+        [this](const FactCard &card) { return isBeingLearnt(card); });
+    // As if two more answers had been right, so one early miss is not "many".
+    const double missShare = double(m_paceMisses.count(true)) / double(m_paceMisses.size() + 2);
+    // Once the due facts are done, misses hold back only a full working set.
+    return learning < WorkingSet && (missShare < MissShareForNew || nothingDue);
 }
 
 int FactSchedule::seenCount() const
@@ -253,11 +310,44 @@ Fact FactSchedule::factToAsk(const FactCard &card) const
     return facts.at(card.answers % facts.size());
 }
 
+std::optional<FactFamily> FactSchedule::comebackNow() const
+{
+    if (!m_firstComebacks.isEmpty() && m_firstComebacks.firstKey() <= m_asked)
+        return m_firstComebacks.first();
+    if (!m_laterComebacks.isEmpty() && m_laterComebacks.firstKey() <= m_asked)
+        return m_laterComebacks.first();
+    return std::nullopt;
+}
+
+void FactSchedule::planComebacks(const FactCard &card)
+{
+    m_firstComebacks.removeIf([&card](const auto &entry) { return entry.value() == card.family; });
+    m_laterComebacks.removeIf([&card](const auto &entry) { return entry.value() == card.family; });
+    if (card.comebacksOwed >= ComebacksAfterMiss)
+        m_firstComebacks.insert(m_asked + RetryWithin, card.family);
+    else if (card.comebacksOwed > 0)
+        m_laterComebacks.insert(m_asked + ComeBackAgainWithin, card.family);
+}
+
+const FactCard *FactSchedule::longestUnasked() const
+{
+    const FactCard *longest = nullptr;
+    const auto rank = [this](const FactCard &card) {
+        return std::tuple(m_lastAsked.value(card.family, -1), card.lastSeen);
+    };
+    for (const FactFamily &family : m_order) {
+        const FactCard &card = *m_cards.constFind(family);
+        if (card.seen() && !recentlyAsked(family) && (!longest || rank(card) < rank(*longest)))
+            longest = &card;
+    }
+    return longest;
+}
+
 Fact FactSchedule::next(const QDate &day)
 {
     startRound(day);
-    if (!m_retries.isEmpty() && m_retries.firstKey() <= m_asked)
-        return m_retries.first();
+    if (const std::optional<FactFamily> comeback = comebackNow())
+        return factToAsk(m_cards[*comeback]);
 
     const FactCard *dueUnknown = nullptr;
     const FactCard *dueKnown = nullptr;
@@ -267,9 +357,11 @@ Fact FactSchedule::next(const QDate &day)
     // Earliest due first; among facts not due, those not yet asked today.
     const auto dueSooner
         = [](const FactCard *a, const FactCard &b) { return !a || b.due < a->due; };
-    const auto aheadSooner = [&day](const FactCard *a, const FactCard &b) {
-        const auto rank = [&day](const FactCard &card) {
-            return std::tuple(card.lastSeen == day && card.firstSeen != day, card.due);
+    // Facts not due are asked when seen longest ago, so idle practice spreads
+    // over them all.
+    const auto aheadSooner = [this](const FactCard *a, const FactCard &b) {
+        const auto rank = [this](const FactCard &card) {
+            return std::tuple(m_lastAsked.value(card.family, -1), card.lastSeen, card.due);
         };
         return !a || rank(b) < rank(*a);
     };
@@ -280,7 +372,8 @@ Fact FactSchedule::next(const QDate &day)
                 firstNew = &card;
             continue;
         }
-        if (recentlyAsked(family))
+        if (recentlyAsked(family) || card.isLeftForDay(day) || card.comebacksOwed > 0
+            || m_askedToday.value(family) >= MostAskedADay)
             continue;
         const bool unknown = card.box <= 1;
         if (card.isDue(day)) {
@@ -296,16 +389,25 @@ Fact FactSchedule::next(const QDate &day)
 
     const bool unknownsTurn = m_sinceUnknown >= KnownPerUnknown;
     const FactCard *chosen = nullptr;
-    if (dueUnknown && (unknownsTurn || !dueKnown))
+    // A day's first new fact does not wait for every due one.
+    if (firstNew && unknownsTurn && m_answersToday >= FirstNewAfter && !broughtInToday())
+        chosen = firstNew;
+    else if (dueUnknown && (unknownsTurn || !dueKnown))
         chosen = dueUnknown;
     else if (dueKnown)
         chosen = dueKnown;
-    else if (firstNew && (unknownsTurn || !aheadKnown) && newFactsAllowed() > 0)
+    else if (firstNew && (unknownsTurn || !aheadKnown) && mayBringIn(!dueUnknown && !dueKnown))
         chosen = firstNew;
     else if (aheadKnown && (!unknownsTurn || !aheadUnknown))
         chosen = aheadKnown;
     else if (aheadUnknown)
         chosen = aheadUnknown;
+    else if (!m_firstComebacks.isEmpty())
+        chosen = &m_cards[m_firstComebacks.first()]; // early rather than a new fact too many
+    else if (!m_laterComebacks.isEmpty())
+        chosen = &m_cards[m_laterComebacks.first()];
+    else if (const FactCard *longest = longestUnasked())
+        chosen = longest; // all left for the day: better again than a pile of new ones
     else
         chosen = firstNew ? firstNew : &m_cards[m_order.first()];
     return factToAsk(*chosen);
@@ -319,22 +421,25 @@ FactCard FactSchedule::answer(const Fact &fact, bool right, bool quick, const QD
         return FactCard {};
     FactCard &card = m_cards[*family];
 
-    const bool retry
-        = !m_retries.isEmpty() && m_retries.firstKey() <= m_asked && m_retries.first() == fact;
-    if (retry)
-        m_retries.erase(m_retries.begin());
     // Right just after being shown says little of what the pupil knows.
-    if (card.seen() && !retry) {
-        ++m_roundAnswers;
-        if (!right)
-            ++m_roundMisses;
+    const bool comeback = card.comebacksOwed > 0;
+    if (card.seen() && !comeback) {
+        m_paceMisses.append(!right);
+        if (m_paceMisses.size() > PaceAnswers)
+            m_paceMisses.removeFirst();
     }
+    if (!right || !quick)
+        m_streaks.insert(*family, 0);
+    else // known at first sight counts as learnt
+        m_streaks.insert(*family, card.seen() ? m_streaks.value(*family) + 1 : 2);
     const bool unknown = card.seen() ? card.box <= 1 : !(right && quick);
-    m_sinceUnknown = unknown && !retry ? 0 : m_sinceUnknown + 1;
+    m_sinceUnknown = unknown && !comeback ? 0 : m_sinceUnknown + 1;
 
     applyAnswer(card, right, quick, day);
-    if (!right)
-        m_retries.insert(m_asked + RetryWithin, fact);
+    planComebacks(card);
+    m_lastAsked.insert(*family, m_asked);
+    ++m_answersToday;
+    ++m_askedToday[*family];
     ++m_asked;
     m_recent.removeAll(*family);
     m_recent.prepend(*family);
@@ -361,8 +466,12 @@ const FactCard &FactSchedule::card(const FactFamily &family) const
 void FactSchedule::takeKept(const FactCard &card)
 {
     const auto found = m_cards.find(card.family);
-    if (found != m_cards.end())
-        *found = card;
+    if (found == m_cards.end())
+        return;
+    const bool owedChanged = found->comebacksOwed != card.comebacksOwed;
+    *found = card;
+    if (owedChanged)
+        planComebacks(card);
 }
 
 } // namespace tutor

@@ -97,8 +97,12 @@ inline constexpr int BoxCount = 6;
 inline constexpr std::array<int, BoxCount> BoxGapDays = { 0, 1, 3, 7, 14, 30 };
 // Quick right answers on this many different days make a fact known.
 inline constexpr int DaysToKnow = 3;
-// A fact missed this often needs a teacher's help.
+// A fact missed this often since it was last known needs a teacher's help.
 inline constexpr int MissesToFlag = 6;
+// After a miss a fact comes back this often within the session; missed this
+// often in one day, it is left until the next practice day.
+inline constexpr int ComebacksAfterMiss = 2;
+inline constexpr int MissesToLeaveForTheDay = 2;
 
 // What is known of one family for one pupil. Days are the local calendar's.
 struct FactCard
@@ -112,33 +116,66 @@ struct FactCard
     QDate lastQuickDay;
     int misses = 0; // every wrong answer
     int answers = 0; // every answer
+    int missesSinceKnown = 0; // wrong answers anywhere since the fact was last known
+    int dayMisses = 0; // wrong answers on lastSeen's day
+    int comebacksOwed = 0; // times a missed fact is still to come back this session
 
     bool seen() const { return firstSeen.isValid(); }
     bool known() const { return quickDays >= DaysToKnow; }
-    bool needsTeaching() const { return misses >= MissesToFlag; }
+    bool needsTeaching() const { return missesSinceKnown >= MissesToFlag; }
     bool isDue(const QDate &day) const { return seen() && due <= day; }
+    // Missed too often today to be asked again before the next practice day.
+    bool isLeftForDay(const QDate &day) const
+    {
+        return lastSeen == day && dayMisses >= MissesToLeaveForTheDay;
+    }
 };
 
 // Moves a card for one answer on `day`. Right and quick: up one box, once a
 // day and only when the fact was due (or new), so asking early does not skip
-// boxes. Wrong: back to box 1, due the next day. Right but slow: it stays.
+// boxes. Wrong: back to box 1, due the next day, and owed its comebacks.
+// Right but slow: it stays. Only an answer on or after the due day sets the
+// next one: an early answer keeps the fact's place.
 void applyAnswer(FactCard &card, bool right, bool quick, const QDate &day);
+// The box a fact in `box` climbs to when recalled quickly on or after its
+// due day, `daysAway` days after it was last asked: one up, or two when the
+// gap was as long as the box above's.
+int boxAfterRecall(int box, qint64 daysAway);
+// Counts a miss to the fact given outside My Facts (a level's practice or a
+// game): the fact is no longer known, but its place is kept.
+void countMissElsewhere(FactCard &card);
 
 // The pupil's weakest families first: lowest box, then most missed, then
 // longest unseen. Unseen families are left out.
 QList<FactCard> weakestFirst(QList<FactCard> cards);
 
 // Which fact of one operation to ask next, for one pupil. A round is a day's
-// practice: due facts first, then at most MaxNewPerRound new facts (fewer
-// when the pupil misses many), each new or unknown fact among about
-// KnownPerUnknown known ones, and a missed fact again within RetryWithin
-// problems (and, from box 1, on the next day).
+// practice: due facts first; new facts whenever fewer than WorkingSet facts
+// are still being learnt and the pupil's recent answers are mostly right (and
+// one a day whatever); each new or unknown fact among about KnownPerUnknown
+// known ones; a missed fact again within RetryWithin problems, once more
+// within ComeBackAgainWithin, and (from box 1) on the next day, the family's
+// other fact when it has one. With nothing due and no new fact to bring in,
+// the facts seen longest ago.
 class FactSchedule
 {
 public:
-    static constexpr int MaxNewPerRound = 3;
-    static constexpr int KnownPerUnknown = 7;
+    // Facts new or in the lowest boxes, not yet right and quick twice in a
+    // row, that the pupil works on at a time.
+    static constexpr int WorkingSet = 5;
+    // The latest answers to facts seen before that set the pace.
+    static constexpr int PaceAnswers = 20;
+    static constexpr int KnownPerUnknown = 2;
+    // New facts come while fewer of the latest answers than this share
+    // were misses.
+    static constexpr double MissShareForNew = 0.4;
+    // A fact is asked at most this often a day beyond its comebacks, so
+    // none takes over a short session.
+    static constexpr int MostAskedADay = 2;
+    // A day's first new fact comes after at most this many due ones.
+    static constexpr int FirstNewAfter = 8;
     static constexpr int RetryWithin = 3;
+    static constexpr int ComeBackAgainWithin = 10;
 
     // `cards` are what is kept for the operation's families; families not
     // among them are new.
@@ -161,24 +198,38 @@ public:
 
 private:
     void startRound(const QDate &day);
-    int newFactsAllowed() const;
+    bool mayBringIn(bool nothingDue) const;
+    bool broughtInToday() const;
+    bool isBeingLearnt(const FactCard &card) const;
     Fact factToAsk(const FactCard &card) const;
     bool recentlyAsked(const FactFamily &family) const;
     int seenCount() const;
+    // The family waiting to come back now, if any.
+    std::optional<FactFamily> comebackNow() const;
+    void planComebacks(const FactCard &card);
+    // The seen family asked longest ago in this run, or never.
+    const FactCard *longestUnasked() const;
 
     Operation m_operation;
     QList<FactFamily> m_order;
     QHash<FactFamily, FactCard> m_cards;
-    // The round: its day, answers and misses to facts seen before.
+    // The round's day, and the latest answers to facts seen before: missed
+    // or not, the latest last.
     QDate m_day;
-    int m_roundAnswers = 0;
-    int m_roundMisses = 0;
+    int m_answersToday = 0;
+    QList<bool> m_paceMisses;
+    // Right and quick answers in a row in this run, by family.
+    QHash<FactFamily, int> m_streaks;
     // Problems asked since the last unknown fact.
     int m_sinceUnknown = KnownPerUnknown;
-    // Counts every problem asked; missed facts wait for their number here.
+    // Counts every problem asked; missed facts wait for their number here,
+    // the first comeback in a queue of its own so that none is late.
     qint64 m_asked = 0;
-    QMap<qint64, Fact> m_retries;
+    QMultiMap<qint64, FactFamily> m_firstComebacks;
+    QMultiMap<qint64, FactFamily> m_laterComebacks;
     QList<FactFamily> m_recent; // the latest first
+    QHash<FactFamily, qint64> m_lastAsked; // by the count of problems asked
+    QHash<FactFamily, int> m_askedToday;
 };
 
 } // namespace tutor

@@ -4,6 +4,7 @@
 #include <QTest>
 
 #include <functional>
+#include <memory>
 
 using tutor::Fact;
 using tutor::FactCard;
@@ -99,11 +100,13 @@ private slots:
     void knownAfterQuickAnswersOnThreeDays_data();
     void knownAfterQuickAnswersOnThreeDays();
     void dueFactsComeBeforeNewOnes();
-    void newFactsAreCappedEachDay_data();
-    void newFactsAreCappedEachDay();
+    void newFactsComeAtThePupilsPace_data();
+    void newFactsComeAtThePupilsPace();
     void missedFactReturnsWithinThreeProblems();
     void unknownFactsStandAmongKnownOnes();
     void twinsTakeTurns();
+    void missedFactComesBack_data();
+    void missedFactComesBack();
     void weakestFactsFirst();
 };
 
@@ -224,6 +227,12 @@ void FactScheduleTest::boxesMoveByTheAnswer_data()
     QTest::newRow("up a box each day it is due")
         << QList<int> { 0, 1, 4, 11, 25 } << QList<bool> { true, true, true, true, true }
         << QList<bool> { true, true, true, true, true } << 5 << 30;
+    QTest::newRow("away two weeks and still quick: two boxes up")
+        << QList<int> { 0, 1, 15 } << QList<bool> { true, true, true }
+        << QList<bool> { true, true, true } << 4 << 14;
+    QTest::newRow("away two weeks, slow: stays")
+        << QList<int> { 0, 1, 15 } << QList<bool> { true, true, true }
+        << QList<bool> { true, true, false } << 2 << 3;
     QTest::newRow("box 5 is the last")
         << QList<int> { 0, 1, 4, 11, 25, 55 } << QList<bool> { true, true, true, true, true, true }
         << QList<bool> { true, true, true, true, true, true } << 5 << 30;
@@ -233,9 +242,15 @@ void FactScheduleTest::boxesMoveByTheAnswer_data()
     QTest::newRow("right but slow: stays")
         << QList<int> { 0, 1, 4 } << QList<bool> { true, true, true }
         << QList<bool> { true, true, false } << 2 << 3;
-    QTest::newRow("asked before due: stays")
+    QTest::newRow("asked before due: keeps its place")
         << QList<int> { 0, 1, 2 } << QList<bool> { true, true, true }
-        << QList<bool> { true, true, true } << 2 << 3;
+        << QList<bool> { true, true, true } << 2 << 2;
+    QTest::newRow("asked early every day, still climbs")
+        << QList<int> { 0, 1, 2, 3, 4, 5 } << QList<bool> { true, true, true, true, true, true }
+        << QList<bool> { true, true, true, true, true, true } << 3 << 6;
+    QTest::newRow("slow before due: keeps its place")
+        << QList<int> { 0, 1, 3 } << QList<bool> { true, true, true }
+        << QList<bool> { true, true, false } << 2 << 1;
     QTest::newRow("once a day") << QList<int> { 0, 1, 1, 1 }
                                 << QList<bool> { true, true, true, true }
                                 << QList<bool> { true, true, true, true } << 2 << 3;
@@ -271,21 +286,31 @@ void FactScheduleTest::knownAfterQuickAnswersOnThreeDays_data()
     QTest::addColumn<QList<bool>>("right");
     QTest::addColumn<QList<bool>>("quick");
     QTest::addColumn<bool>("known");
+    QTest::addColumn<bool>("needsTeaching");
 
     QTest::newRow("three days") << QList<int> { 0, 1, 4 } << QList<bool> { true, true, true }
-                                << QList<bool> { true, true, true } << true;
+                                << QList<bool> { true, true, true } << true << false;
     QTest::newRow("three times in one day")
         << QList<int> { 0, 0, 0 } << QList<bool> { true, true, true }
-        << QList<bool> { true, true, true } << false;
+        << QList<bool> { true, true, true } << false << false;
     QTest::newRow("a slow day does not count")
         << QList<int> { 0, 1, 4 } << QList<bool> { true, true, true }
-        << QList<bool> { true, false, true } << false;
+        << QList<bool> { true, false, true } << false << false;
     QTest::newRow("a miss starts again")
         << QList<int> { 0, 1, 4, 4, 5, 6 } << QList<bool> { true, true, false, true, true, true }
-        << QList<bool> { true, true, false, true, true, true } << false;
+        << QList<bool> { true, true, false, true, true, true } << false << false;
     QTest::newRow("three days after the miss")
         << QList<int> { 0, 1, 4, 5, 6, 7 } << QList<bool> { true, true, false, true, true, true }
-        << QList<bool> { true, true, false, true, true, true } << true;
+        << QList<bool> { true, true, false, true, true, true } << true << false;
+    const QList<bool> sixMisses(6, false);
+    QTest::newRow("six misses need teaching")
+        << QList<int> { 0, 0, 1, 1, 2, 2 } << sixMisses << sixMisses << false << true;
+    QTest::newRow("known again: no longer needs teaching")
+        << QList<int> { 0, 0, 1, 1, 2, 2, 3, 4, 5 } << sixMisses + QList<bool>(3, true)
+        << sixMisses + QList<bool>(3, true) << true << false;
+    QTest::newRow("right again, not yet known: still needs teaching")
+        << QList<int> { 0, 0, 1, 1, 2, 2, 3, 4 } << sixMisses + QList<bool>(2, true)
+        << sixMisses + QList<bool>(2, true) << false << true;
 }
 
 void FactScheduleTest::knownAfterQuickAnswersOnThreeDays()
@@ -294,12 +319,19 @@ void FactScheduleTest::knownAfterQuickAnswersOnThreeDays()
     QFETCH(QList<bool>, right);
     QFETCH(QList<bool>, quick);
     QFETCH(bool, known);
+    QFETCH(bool, needsTeaching);
 
     FactCard card;
     card.family = family(Operation::Addition, 3, 4);
     for (qsizetype i = 0; i < days.size(); ++i)
         tutor::applyAnswer(card, right.at(i), quick.at(i), Monday.addDays(days.at(i)));
     QCOMPARE(card.known(), known);
+    QCOMPARE(card.needsTeaching(), needsTeaching);
+    // A miss in a game or a level counts as well, and the fact is not known.
+    const int before = card.missesSinceKnown;
+    tutor::countMissElsewhere(card);
+    QVERIFY(!card.known());
+    QCOMPARE(card.missesSinceKnown, before + 1);
 }
 
 void FactScheduleTest::dueFactsComeBeforeNewOnes()
@@ -323,32 +355,39 @@ void FactScheduleTest::dueFactsComeBeforeNewOnes()
     QCOMPARE(newOn(schedule, Monday), 0);
 }
 
-void FactScheduleTest::newFactsAreCappedEachDay_data()
+// Sixty problems on each of two days, from nothing known: how many new facts
+// came in on each day, at least and at most.
+void FactScheduleTest::newFactsComeAtThePupilsPace_data()
 {
     QTest::addColumn<bool>("struggling");
-    QTest::addColumn<int>("newOnFirstDay");
-    QTest::addColumn<int>("newOnSecondDay");
-
     QTest::addColumn<bool>("knowsThemAll");
+    QTest::addColumn<int>("fewestFirstDay");
+    QTest::addColumn<int>("mostFirstDay");
+    QTest::addColumn<int>("fewestSecondDay");
+    QTest::addColumn<int>("mostSecondDay");
 
-    QTest::newRow("a pupil who learns them") << false << 3 << 3 << false;
-    QTest::newRow("a pupil who misses many") << true << 3 << 0 << false;
+    // Missed once, then right twice: out of the working set, a new one in.
+    QTest::newRow("a pupil who learns them") << false << false << 15 << 25 << 3 << 25;
+    // Fewer, but one a day all the same.
+    QTest::newRow("a pupil who misses many") << true << false << 15 << 25 << 1 << 1;
     // Facts known at first sight are no new facts to learn; the next day
     // all sixty are due first.
-    QTest::newRow("a pupil who knows them") << false << 60 << 0 << true;
+    QTest::newRow("a pupil who knows them") << false << true << 60 << 60 << 0 << 0;
 }
 
-void FactScheduleTest::newFactsAreCappedEachDay()
+void FactScheduleTest::newFactsComeAtThePupilsPace()
 {
     QFETCH(bool, struggling);
-    QFETCH(int, newOnFirstDay);
-    QFETCH(int, newOnSecondDay);
-
     QFETCH(bool, knowsThemAll);
+    QFETCH(int, fewestFirstDay);
+    QFETCH(int, mostFirstDay);
+    QFETCH(int, fewestSecondDay);
+    QFETCH(int, mostSecondDay);
 
     FactSchedule schedule(Operation::Addition, {});
     practise(schedule, Monday, 60, knowsThemAll ? Answering(alwaysRight) : learner(schedule));
-    QCOMPARE(newOn(schedule, Monday), newOnFirstDay);
+    QVERIFY2(newOn(schedule, Monday) >= fewestFirstDay && newOn(schedule, Monday) <= mostFirstDay,
+        qPrintable(QString::number(newOn(schedule, Monday))));
 
     // The struggling pupil gets a fact seen before right only just after
     // being shown its answer.
@@ -362,8 +401,16 @@ void FactScheduleTest::newFactsAreCappedEachDay()
             missed.append(fact);
         return right;
     };
-    practise(schedule, Monday.addDays(1), 60, answering);
-    QCOMPARE(newOn(schedule, Monday.addDays(1)), newOnSecondDay);
+    const QList<Fact> asked = practise(schedule, Monday.addDays(1), 60, answering);
+    const int second = newOn(schedule, Monday.addDays(1));
+    QVERIFY2(
+        second >= fewestSecondDay && second <= mostSecondDay, qPrintable(QString::number(second)));
+    // Never a loop of the same few: no fact takes more than a fifth.
+    for (const FactFamily &member : familiesOf(asked)) {
+        const auto times = std::count_if(asked.cbegin(), asked.cend(),
+            [&member](const Fact &fact) { return familiesOf({ fact }).contains(member); });
+        QVERIFY2(times * 5 <= asked.size(), qPrintable(QString::number(times)));
+    }
 }
 
 void FactScheduleTest::missedFactReturnsWithinThreeProblems()
@@ -378,7 +425,7 @@ void FactScheduleTest::missedFactReturnsWithinThreeProblems()
         const QDate date = Monday.addDays(day);
         for (int problem = 0; problem < 40; ++problem) {
             const Fact fact = schedule.next(date);
-            if (missedAt >= 0 && fact == missed) {
+            if (missedAt >= 0 && familiesOf({ fact }) == familiesOf({ missed })) {
                 QVERIFY2(problem - missedAt <= FactSchedule::RetryWithin,
                     qPrintable(tutor::writtenFact(fact)));
                 missedAt = -1;
@@ -421,7 +468,7 @@ void FactScheduleTest::unknownFactsStandAmongKnownOnes()
             newAt.append(int(i));
         seen.insert(member);
     }
-    QCOMPARE(newAt.size(), FactSchedule::MaxNewPerRound);
+    QVERIFY(newAt.size() >= 2);
     for (qsizetype i = 1; i < newAt.size(); ++i)
         QVERIFY(newAt.at(i) - newAt.at(i - 1) > FactSchedule::KnownPerUnknown);
 }
@@ -439,10 +486,69 @@ void FactScheduleTest::twinsTakeTurns()
     QVERIFY(first.second != second.second);
 }
 
+// One fact, due today among thirty known ones that are not, answered as
+// `answers` says each time it is asked (right once the list runs out); a
+// restart after `restartAfter` problems (-1: none). Then the problems of a
+// 40-problem session at which it was asked.
+void FactScheduleTest::missedFactComesBack_data()
+{
+    QTest::addColumn<QList<bool>>("answers");
+    QTest::addColumn<int>("restartAfter");
+    QTest::addColumn<QList<int>>("askedAt");
+
+    QTest::newRow("right: not again today") << QList<bool> { true } << -1 << QList<int> { 0 };
+    QTest::newRow("missed: back in 3, then once more")
+        << QList<bool> { false } << -1
+        << QList<int> { 0, 1 + FactSchedule::RetryWithin - 1,
+               FactSchedule::RetryWithin + FactSchedule::ComeBackAgainWithin };
+    QTest::newRow("missed twice: left for the day")
+        << QList<bool> { false, false } << -1 << QList<int> { 0, FactSchedule::RetryWithin };
+    QTest::newRow("missed at its last comeback: twice, left")
+        << QList<bool> { false, true, false } << -1
+        << QList<int> { 0, FactSchedule::RetryWithin,
+               FactSchedule::RetryWithin + FactSchedule::ComeBackAgainWithin };
+    QTest::newRow("a restart keeps its comeback")
+        << QList<bool> { false } << 1 << QList<int> { 0, 1, 1 + FactSchedule::ComeBackAgainWithin };
+}
+
+void FactScheduleTest::missedFactComesBack()
+{
+    QFETCH(QList<bool>, answers);
+    QFETCH(int, restartAfter);
+    QFETCH(QList<int>, askedAt);
+
+    const FactFamily missed = family(Operation::Multiplication, 3, 4);
+    QList<FactCard> cards { seenCard(missed, 2, Monday) };
+    const QList<FactFamily> all = tutor::factFamilies(Operation::Multiplication);
+    for (const FactFamily &member : all.mid(all.size() - 30))
+        cards.append(seenCard(member, 4, Monday.addDays(5)));
+    auto schedule = std::make_unique<FactSchedule>(Operation::Multiplication, cards);
+    QList<int> asked;
+    QList<Fact> facts;
+    for (int problem = 0; problem < 40; ++problem) {
+        if (problem == restartAfter)
+            schedule = std::make_unique<FactSchedule>(Operation::Multiplication, schedule->cards());
+        const Fact fact = schedule->next(Monday);
+        bool right = true;
+        if (tutor::familyOf(fact.operation, fact.first, fact.second) == missed) {
+            right = answers.value(asked.size(), true);
+            asked.append(problem);
+            facts.append(fact);
+        }
+        schedule->answer(fact, right, right, Monday);
+    }
+    QCOMPARE(asked, askedAt);
+    // The twins take turns, comebacks included.
+    for (qsizetype i = 1; i < facts.size(); ++i)
+        QVERIFY(facts.at(i).first != facts.at(i - 1).first);
+    QCOMPARE(schedule->card(missed).needsTeaching(), false);
+}
+
 void FactScheduleTest::weakestFactsFirst()
 {
     FactCard missedOften = seenCard(family(Operation::Multiplication, 7, 8), 1, Monday);
     missedOften.misses = 7;
+    missedOften.missesSinceKnown = 7;
     FactCard missedOnce = seenCard(family(Operation::Multiplication, 6, 9), 1, Monday);
     missedOnce.misses = 1;
     const FactCard known = seenCard(family(Operation::Addition, 2, 3), 5, Monday);

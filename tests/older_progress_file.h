@@ -26,3 +26,20 @@ inline const QStringList VersionOneTables {
                    " answers INTEGER NOT NULL, right_answers INTEGER NOT NULL,"
                    " PRIMARY KEY (pupil_id, practised_on, operation))"),
 };
+
+// What versions 2 and 3 added to the tables of version 1, as they wrote them.
+inline const QStringList VersionThreeTables = VersionOneTables
+    + QStringList {
+          QStringLiteral("UPDATE schema_version SET version = 3"),
+          QStringLiteral(
+              "CREATE TABLE fact_card ("
+              " pupil_id INTEGER NOT NULL REFERENCES pupil (id) ON DELETE CASCADE,"
+              " operation SMALLINT NOT NULL, low SMALLINT NOT NULL, high SMALLINT NOT NULL,"
+              " box SMALLINT NOT NULL, due_day INTEGER, first_seen INTEGER, last_seen INTEGER,"
+              " quick_days INTEGER NOT NULL, last_quick_day INTEGER,"
+              " misses INTEGER NOT NULL, answers INTEGER NOT NULL,"
+              " PRIMARY KEY (pupil_id, operation, low, high))"),
+          QStringLiteral("CREATE TABLE setting (name VARCHAR(40) NOT NULL PRIMARY KEY,"
+                         " value VARCHAR(200) NOT NULL)"),
+          QStringLiteral("ALTER TABLE attempt ADD COLUMN answer_id BLOB"),
+      };

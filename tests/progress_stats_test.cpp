@@ -174,41 +174,51 @@ void ProgressStatsTest::factIsJudgedByItsLatestAnswer_data()
 {
     QTest::addColumn<QList<tutor::Attempt>>("answers"); // to 3 x 4
     QTest::addColumn<FactState>("state");
+    QTest::addColumn<int>("quickSeconds"); // the teacher's setting
 
     const QDateTime early = Now.addDays(-40);
     const QDateTime late = Now.addSecs(-60);
-    QTest::newRow("never asked") << QList<tutor::Attempt>() << FactState::NotSeen;
-    QTest::newRow("wrong") << QList<tutor::Attempt> { answer(late, Operation::Multiplication, false,
-        500) } << FactState::WrongLately;
+    QTest::newRow("never asked") << QList<tutor::Attempt>() << FactState::NotSeen << 3;
+    QTest::newRow("wrong") << QList<tutor::Attempt> { answer(
+        late, Operation::Multiplication, false, 500) }
+                           << FactState::WrongLately << 3;
     QTest::newRow("right, just quick enough")
         << QList<tutor::Attempt> { answer(late, Operation::Multiplication, true, 2999) }
-        << FactState::RightAndQuick;
+        << FactState::RightAndQuick << 3;
     QTest::newRow("right, just too slow")
         << QList<tutor::Attempt> { answer(late, Operation::Multiplication, true, 3000) }
-        << FactState::RightButSlow;
+        << FactState::RightButSlow << 3;
     QTest::newRow("wrong long ago, right lately")
         << QList<tutor::Attempt> { answer(early, Operation::Multiplication, false),
                answer(late, Operation::Multiplication, true, 100) }
-        << FactState::RightAndQuick;
+        << FactState::RightAndQuick << 3;
     QTest::newRow("latest listed first")
         << QList<tutor::Attempt> { answer(late, Operation::Multiplication, false),
                answer(early, Operation::Multiplication, true, 100) }
-        << FactState::WrongLately;
+        << FactState::WrongLately << 3;
     QTest::newRow("another operation's answer is not this fact's")
         << QList<tutor::Attempt> { answer(early, Operation::Multiplication, true, 100),
                answer(late, Operation::Addition, false) }
-        << FactState::RightAndQuick;
+        << FactState::RightAndQuick << 3;
     QTest::newRow("a game's answer counts")
         << QList<tutor::Attempt> { answer(early, Operation::Multiplication, true, 100),
                answer(late, Operation::Multiplication, false, 100, AnswerMode::TimeTrial) }
-        << FactState::WrongLately;
+        << FactState::WrongLately << 3;
+    QTest::newRow("the teacher allows 5 s: 4.9 s is quick")
+        << QList<tutor::Attempt> { answer(late, Operation::Multiplication, true, 4999) }
+        << FactState::RightAndQuick << 5;
+    QTest::newRow("the teacher allows 1 s: 1 s is slow")
+        << QList<tutor::Attempt> { answer(late, Operation::Multiplication, true, 1000) }
+        << FactState::RightButSlow << 1;
 }
 
 void ProgressStatsTest::factIsJudgedByItsLatestAnswer()
 {
     QFETCH(QList<tutor::Attempt>, answers);
     QFETCH(FactState, state);
-    const progress::PupilProgress shown = progress::pupilProgress(u"Ann"_s, answers, Now);
+    QFETCH(int, quickSeconds);
+    const progress::PupilProgress shown
+        = progress::pupilProgress(u"Ann"_s, answers, Now, qint64(quickSeconds) * 1000);
     QCOMPARE(shown.facts.size(), 4);
     const progress::FactGrid &grid = shown.facts.at(2);
     QCOMPARE(grid.operation, Operation::Multiplication);

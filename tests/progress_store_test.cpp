@@ -117,6 +117,16 @@ const QStringList VersionOne = VersionOneTables
           u"INSERT INTO day_tally VALUES (4, '2026-11-02', 3, 1, 0)"_s,
       };
 
+// A file as version 3 left it: Ann's answer and two of her My Facts cards,
+// 6 x 7 missed often and 6 x 9 missed as often but known since.
+const QStringList VersionThree = VersionThreeTables + VersionOne.mid(VersionOneTables.size())
+    + QStringList {
+          u"INSERT INTO fact_card VALUES (4, 3, 6, 7, 1, 2461000, 2460900, 2460999, 0, 2460999,"
+          " 7, 12)"_s,
+          u"INSERT INTO fact_card VALUES (4, 3, 6, 9, 5, 2461030, 2460900, 2461000, 3, 2461000,"
+          " 9, 30)"_s,
+      };
+
 int versionOf(const QString &path)
 {
     int version = -1;
@@ -151,7 +161,9 @@ bool sameCard(const tutor::FactCard &one, const tutor::FactCard &other)
     return one.family == other.family && one.box == other.box && one.due == other.due
         && one.firstSeen == other.firstSeen && one.lastSeen == other.lastSeen
         && one.quickDays == other.quickDays && one.lastQuickDay == other.lastQuickDay
-        && one.misses == other.misses && one.answers == other.answers;
+        && one.misses == other.misses && one.answers == other.answers
+        && one.missesSinceKnown == other.missesSinceKnown && one.dayMisses == other.dayMisses
+        && one.comebacksOwed == other.comebacksOwed;
 }
 
 // The answer a card's fact was given, right or not.
@@ -608,11 +620,20 @@ void ProgressStoreTest::factCardsAreKeptWithTheirAnswer()
         oftener = answered(oftener, false, false, today);
     }
     seven.misses = tutor::MissesToFlag - 1;
+    seven.missesSinceKnown = tutor::MissesToFlag - 1;
     for (const tutor::FactCard &card : { often, oftener, seven })
         QVERIFY(again.record(bob, factAnswer(card, false, Now), card));
     const QList<progress::PupilTotals> overview = again.classOverview();
     QCOMPARE(overview.at(0).needsTeaching, QList<tutor::FactFamily>());
     QCOMPARE(overview.at(1).needsTeaching, (QList { oftener.family, often.family }));
+    // A miss in a game counts on a fact met before; one never met keeps no card.
+    const tutor::FactCard unmet = newCard(tutor::Operation::Multiplication, 2, 9);
+    for (const tutor::FactCard &card : { seven, unmet })
+        QVERIFY(again.record(bob, factAnswer(card, false, Now),
+            progress::CardMove { card.family, false, today, false }));
+    QCOMPARE(again.classOverview().at(1).needsTeaching,
+        (QList { oftener.family, seven.family, often.family }));
+    QCOMPARE(again.factCards(bob).size(), 3);
 }
 
 void ProgressStoreTest::quickAnswerTimeIsKeptForEveryPupil_data()
@@ -664,12 +685,18 @@ void ProgressStoreTest::fileOfEveryEarlierVersionIsBroughtUpToDate_data()
     QTest::addColumn<bool>("emptyFile");
     QTest::addColumn<int>("outcome");
     QTest::addColumn<QStringList>("pupils");
+    QTest::addColumn<int>("cards"); // Ann's My Facts cards
+    QTest::addColumn<QList<tutor::FactFamily>>("toTeach");
 
-    QTest::newRow("no file") << QStringList() << false << int(OpenResult::Created) << QStringList();
+    QTest::newRow("no file") << QStringList() << false << int(OpenResult::Created) << QStringList()
+                             << 0 << QList<tutor::FactFamily>();
     QTest::newRow("empty file") << QStringList() << true << int(OpenResult::Created)
-                                << QStringList();
+                                << QStringList() << 0 << QList<tutor::FactFamily>();
     QTest::newRow("version 1") << VersionOne << false << int(OpenResult::Opened)
-                               << QStringList { u"Ann"_s };
+                               << QStringList { u"Ann"_s } << 0 << QList<tutor::FactFamily>();
+    QTest::newRow("version 3, with My Facts")
+        << VersionThree << false << int(OpenResult::Opened) << QStringList { u"Ann"_s } << 2
+        << QList { tutor::FactFamily { tutor::Operation::Multiplication, 6, 7 } };
 }
 
 void ProgressStoreTest::fileOfEveryEarlierVersionIsBroughtUpToDate()
@@ -678,6 +705,8 @@ void ProgressStoreTest::fileOfEveryEarlierVersionIsBroughtUpToDate()
     QFETCH(bool, emptyFile);
     QFETCH(int, outcome);
     QFETCH(QStringList, pupils);
+    QFETCH(int, cards);
+    QFETCH(QList<tutor::FactFamily>, toTeach);
 
     QTemporaryDir folder;
     const QString path = folder.filePath(u"progress.sqlite"_s);
@@ -704,6 +733,8 @@ void ProgressStoreTest::fileOfEveryEarlierVersionIsBroughtUpToDate()
     if (!pupils.isEmpty()) {
         const qint64 ann = store.pupils().first().id;
         QCOMPARE(before.size(), 1);
+        QCOMPARE(store.factCards(ann).size(), cards);
+        QCOMPARE(store.classOverview().first().needsTeaching, toTeach);
         QVERIFY(sameAttempt(before.first(),
             answer(QDateTime(QDate(2026, 11, 2), QTime(9, 15, 0, 250), Qt::UTC),
                 tutor::Operation::Multiplication, 7, 8, u"54"_s, u"56"_s, 4100)));
@@ -715,7 +746,7 @@ void ProgressStoreTest::fileOfEveryEarlierVersionIsBroughtUpToDate()
         const tutor::FactCard card
             = answered(newCard(tutor::Operation::Multiplication, 7, 8), true, true, Now.date());
         QVERIFY(store.record(ann, factAnswer(card, true, Now), card));
-        QCOMPARE(store.factCards(ann).size(), 1);
+        QCOMPARE(store.factCards(ann).size(), cards + 1);
     }
     QCOMPARE(store.quickSeconds(), ProgressStore::DefaultQuickSeconds);
     QVERIFY(store.setQuickSeconds(5));

@@ -2690,6 +2690,15 @@ Bitte schicke Fehlermeldungen, Vorschläge und Fragen an %1. Jede Nachricht hilf
         <extracomment>%1 is the PDF file&apos;s path, %2 the reason.</extracomment>
         <translation>Das Arbeitsblatt konnte nicht als PDF unter %1 gespeichert werden: %2</translation>
     </message>
+    <message>
+        <source>No My Facts of this operation practised yet  --  nothing added.</source>
+        <extracomment>&quot;Worksheet of My Facts&quot; for a pupil who has practised none of the worksheet&apos;s operation.</extracomment>
+        <translation>Noch keine Aufgaben dieser Rechenart in „Meine Aufgaben“ geübt  --  nichts hinzugefügt.</translation>
+    </message>
+    <message>
+        <source>The pupil has practised no facts of this operation in My Facts yet. Nothing was added.</source>
+        <translation>In „Meine Aufgaben“ wurden noch keine Aufgaben dieser Rechenart geübt. Es wurde nichts hinzugefügt.</translation>
+    </message>
 </context>
 <context>
     <name>progress::ProgressActions</name>

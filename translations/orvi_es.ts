@@ -2690,6 +2690,15 @@ Envía los errores, sugerencias y preguntas a %1. Cada mensaje nos ayuda a mejor
         <extracomment>%1 is the PDF file&apos;s path, %2 the reason.</extracomment>
         <translation>No se pudo guardar la ficha como PDF en %1: %2</translation>
     </message>
+    <message>
+        <source>No My Facts of this operation practised yet  --  nothing added.</source>
+        <extracomment>&quot;Worksheet of My Facts&quot; for a pupil who has practised none of the worksheet&apos;s operation.</extracomment>
+        <translation>Aún no se ha practicado ningún ejercicio de esta operación en «Mis cálculos»  --  no se ha añadido nada.</translation>
+    </message>
+    <message>
+        <source>The pupil has practised no facts of this operation in My Facts yet. Nothing was added.</source>
+        <translation>Todavía no se ha practicado ningún ejercicio de esta operación en «Mis cálculos». No se ha añadido nada.</translation>
+    </message>
 </context>
 <context>
     <name>progress::ProgressActions</name>

@@ -2690,6 +2690,15 @@ Envoie les signalements d&apos;erreurs, les suggestions et les questions à %1. 
         <extracomment>%1 is the PDF file&apos;s path, %2 the reason.</extracomment>
         <translation>La fiche n&apos;a pas pu être enregistrée en PDF dans %1 : %2</translation>
     </message>
+    <message>
+        <source>No My Facts of this operation practised yet  --  nothing added.</source>
+        <extracomment>&quot;Worksheet of My Facts&quot; for a pupil who has practised none of the worksheet&apos;s operation.</extracomment>
+        <translation>Aucun calcul de cette opération pratiqué dans «&#x202f;Mes calculs&#x202f;» pour l’instant  --  rien n’a été ajouté.</translation>
+    </message>
+    <message>
+        <source>The pupil has practised no facts of this operation in My Facts yet. Nothing was added.</source>
+        <translation>Aucun calcul de cette opération n’a encore été pratiqué dans «&#x202f;Mes calculs&#x202f;». Rien n’a été ajouté.</translation>
+    </message>
 </context>
 <context>
     <name>progress::ProgressActions</name>

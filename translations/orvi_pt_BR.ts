@@ -2690,6 +2690,15 @@ Envie relatos de erros, sugestões e perguntas para %1. Cada mensagem nos ajuda 
         <extracomment>%1 is the PDF file&apos;s path, %2 the reason.</extracomment>
         <translation>Não foi possível salvar a folha de atividades como PDF em %1: %2</translation>
     </message>
+    <message>
+        <source>No My Facts of this operation practised yet  --  nothing added.</source>
+        <extracomment>&quot;Worksheet of My Facts&quot; for a pupil who has practised none of the worksheet&apos;s operation.</extracomment>
+        <translation>Nenhuma conta desta operação praticada em “Minhas contas” ainda  --  nada foi adicionado.</translation>
+    </message>
+    <message>
+        <source>The pupil has practised no facts of this operation in My Facts yet. Nothing was added.</source>
+        <translation>Ainda não foi praticada nenhuma conta desta operação em “Minhas contas”. Nada foi adicionado.</translation>
+    </message>
 </context>
 <context>
     <name>progress::ProgressActions</name>

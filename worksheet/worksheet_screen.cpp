@@ -15,6 +15,7 @@
 #include "rules/spoken_sum.h"
 #include "worksheet/print_preview.h"
 #include "worksheet/worksheet_print.h"
+#include "worksheet/worksheet_sentences.h"
 
 #include <QCheckBox>
 #include <QColor>
@@ -51,82 +52,10 @@ namespace {
 
 const QString ComicSans = QStringLiteral("Comic Sans MS");
 
-// The status line's texts, for the eye.
-namespace status {
-//: The status line after "Clear Worksheet".
-constexpr char Cleared[] = QT_TRANSLATE_NOOP(
-    "WorksheetScreen", "Current Worksheet Cleared  --  Ready to create new worksheet.");
-//: %n problems were added from the pupil's own facts; %1 is how many the worksheet now has.
-constexpr char FactsAdded[] = QT_TRANSLATE_N_NOOP(
-    "WorksheetScreen", "%n problems added from My Facts  --  %1 problems on the worksheet.");
-//: %1 of the %2 problems asked for were added before the worksheet was full; %3 is the most
-//: it holds.
-constexpr char FactsAddedTillFull[] = QT_TRANSLATE_NOOP("WorksheetScreen",
-    "Worksheet Full  --  %1 of %2 problems from My Facts added; a worksheet holds at most %3 "
-    "problems.");
-constexpr char Full[] = QT_TRANSLATE_NOOP("WorksheetScreen",
-    "Worksheet Full  --  A worksheet holds at most %1 problems. Save it, or clear it to start "
-    "again.");
-//: %1 names the printer.
-constexpr char Printed[] = QT_TRANSLATE_NOOP("WorksheetScreen", "Worksheet sent to the printer %1");
-constexpr char PrintCancelled[]
-    = QT_TRANSLATE_NOOP("WorksheetScreen", "Printing cancelled - nothing was printed.");
-//: %1 is the PDF file's path.
-constexpr char SavedAsPdf[] = QT_TRANSLATE_NOOP("WorksheetScreen", "Worksheet saved as PDF - %1");
-} // namespace status
+namespace status = worksheetwords::status;
+namespace news = worksheetwords::news;
 
-// What a screen reader is told after each command, as whole sentences with
-// placeholders.
-namespace news {
-//: Told when a difficulty level is picked; %1 is its name.
-constexpr char LevelPicked[] = QT_TRANSLATE_NOOP("WorksheetScreen", "Difficulty %1.");
-//: Told when an operation is picked; %1 is its name.
-constexpr char OperationPicked[] = QT_TRANSLATE_NOOP("WorksheetScreen", "Operation %1.");
-// Added to the pick that makes "Create Problem" usable, which the eye sees.
-//: Added after the pick that makes the "Create Problem" button usable; keeps its leading space.
-constexpr char CreateReady[] = QT_TRANSLATE_NOOP("WorksheetScreen", " Create Problem is ready.");
-// The new problem, one whole sentence for each operation.
-//: %1 is the problem's number on the worksheet, %2 and %3 its two numbers.
-constexpr char AdditionAdded[]
-    = QT_TRANSLATE_NOOP("WorksheetScreen", "Problem %1 added: %2 plus %3.");
-constexpr char SubtractionAdded[]
-    = QT_TRANSLATE_NOOP("WorksheetScreen", "Problem %1 added: %2 minus %3.");
-constexpr char MultiplicationAdded[]
-    = QT_TRANSLATE_NOOP("WorksheetScreen", "Problem %1 added: %2 times %3.");
-constexpr char DivisionAdded[]
-    = QT_TRANSLATE_NOOP("WorksheetScreen", "Problem %1 added: %2 divided by %3.");
-//: An operation with no name: its word is left out.
-constexpr char UnnamedAdded[] = QT_TRANSLATE_NOOP("WorksheetScreen", "Problem %1 added: %2  %3.");
-//: %1 is the most problems a worksheet holds.
-constexpr char Full[] = QT_TRANSLATE_NOOP("WorksheetScreen",
-    "The worksheet is full: it holds at most %1 problems. Save it, or clear it to start again.");
-constexpr char Cleared[] = QT_TRANSLATE_NOOP("WorksheetScreen", "Worksheet cleared.");
-//: %n problems were added from the pupil's own facts; %1 is how many the worksheet now has.
-constexpr char FactsAdded[] = QT_TRANSLATE_N_NOOP("WorksheetScreen",
-    "%n problems added from My Facts, with their answers. The worksheet has %1 problems.");
-//: %1 of the %2 problems asked for were added; %3 is the most a worksheet holds.
-constexpr char FactsAddedTillFull[] = QT_TRANSLATE_NOOP("WorksheetScreen",
-    "%1 of %2 problems added from My Facts, with their answers: the worksheet is full at %3 "
-    "problems.");
-//: %1 is the file's path.
-constexpr char WorksheetSaved[] = QT_TRANSLATE_NOOP("WorksheetScreen", "Worksheet saved as %1.");
-constexpr char AnswerSheetSaved[]
-    = QT_TRANSLATE_NOOP("WorksheetScreen", "Answer sheet saved as %1.");
-//: %1 is the file's path, %2 the system's reason.
-constexpr char WorksheetNotSaved[]
-    = QT_TRANSLATE_NOOP("WorksheetScreen", "The worksheet could not be saved as %1: %2.");
-constexpr char AnswerSheetNotSaved[]
-    = QT_TRANSLATE_NOOP("WorksheetScreen", "The answer sheet could not be saved as %1: %2.");
-//: %1 is the PDF file's path.
-constexpr char SavedAsPdf[] = QT_TRANSLATE_NOOP("WorksheetScreen", "Worksheet saved as PDF: %1.");
-//: %1 names the printer.
-constexpr char Printed[]
-    = QT_TRANSLATE_NOOP("WorksheetScreen", "Worksheet sent to the printer %1.");
-constexpr char PrintCancelled[]
-    = QT_TRANSLATE_NOOP("WorksheetScreen", "Printing cancelled. Nothing was printed.");
-} // namespace news
-
-// One of the sentences above in the language spoken; `count` fills %n.
+// One of the sentences of worksheet_sentences.h in the language spoken; `count` fills %n.
 QString sentence(const char *words, int count = -1)
 {
     return QCoreApplication::translate("WorksheetScreen", words, nullptr, count);
@@ -563,6 +492,11 @@ void WorksheetScreen::cmdMyFactsWorksheet_Click()
 void WorksheetScreen::addProblems(const QList<tutor::WorksheetProblem> &problems)
 {
     endLastingStatus();
+    if (problems.isEmpty()) {
+        showStatus(sentence(status::NoFactsYet));
+        access::announce(m_cmdMyFactsWorksheet, sentence(news::NoFactsYet));
+        return;
+    }
     qsizetype added = 0;
     while (added < problems.size() && m_session.addWorksheetProblem(problems.at(added)))
         ++added;
