@@ -27,6 +27,33 @@ constexpr int NewPupilRole = Qt::UserRole + 2;
 // From here on the characters left are counted as they are typed.
 constexpr int FewCharactersLeft = 10;
 
+// The list of pupils, which tells assistive technology of its highlighted
+// row only while it has the keyboard: while the name box has it, the box
+// says the highlighted pupil, and a list item heard there would send a
+// screen reader into a list the keyboard is not in.
+class PupilList : public QListView
+{
+public:
+    using QListView::QListView;
+
+protected:
+    void currentChanged(const QModelIndex &current, const QModelIndex &previous) override
+    {
+        if (hasFocus())
+            QListView::currentChanged(current, previous);
+        else
+            QAbstractItemView::currentChanged(current, previous);
+    }
+
+    void selectionChanged(const QItemSelection &selected, const QItemSelection &deselected) override
+    {
+        if (hasFocus())
+            QListView::selectionChanged(selected, deselected);
+        else
+            QAbstractItemView::selectionChanged(selected, deselected);
+    }
+};
+
 } // namespace
 
 QString progress::shownPupilName(const QString &name)
@@ -56,9 +83,6 @@ PupilDialog::PupilDialog(const QStringList &pupils, QWidget *parent)
     m_txtPupilName->setMaxLength(progress::MaximumNameLength);
     controls::dropInvisibleCharacters(m_txtPupilName);
     m_txtPupilName->setAccessibleName(tr("Pupil's name"));
-    m_txtPupilName->setAccessibleDescription(
-        tr("Type to find a pupil. Down and Up move through the pupils found; Enter takes the one "
-           "highlighted. A name that is no pupil's is added from the last entry of the list."));
     nameLabel->setBuddy(m_txtPupilName);
     m_lblRoomLeft = new QLabel(this);
     m_lblRoomLeft->setObjectName(QStringLiteral("lblRoomLeft"));
@@ -67,7 +91,7 @@ PupilDialog::PupilDialog(const QStringList &pupils, QWidget *parent)
     m_lblRoomLeft->setFont(small);
 
     auto *listLabel = new QLabel(tr("&Pupils on this computer:"), this);
-    m_lstPupils = new QListView(this);
+    m_lstPupils = new PupilList(this);
     m_lstPupils->setObjectName(QStringLiteral("lstPupils"));
     m_lstPupils->setModel(m_shown);
     m_lstPupils->setEditTriggers(QAbstractItemView::NoEditTriggers);
@@ -108,6 +132,8 @@ PupilDialog::PupilDialog(const QStringList &pupils, QWidget *parent)
         qOverload<const QModelIndex &>(&PupilDialog::choose));
     connect(m_lstPupils->selectionModel(), &QItemSelectionModel::selectionChanged, this,
         &PupilDialog::offerChoice);
+    connect(m_lstPupils->selectionModel(), &QItemSelectionModel::selectionChanged, this,
+        &PupilDialog::sayHighlighted);
     connect(m_cmdChoosePupil, &QPushButton::clicked, this, &PupilDialog::chooseHighlighted);
     connect(m_cmdNoPupil, &QPushButton::clicked, this, &PupilDialog::chooseNobody);
     connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
@@ -240,10 +266,9 @@ void PupilDialog::moveHighlight(int rows)
     const bool lit = isHighlighted(current) && current.row() < count;
     const int row = lit ? qBound(0, current.row() + rows, count - 1) : rows > 0 ? 0 : count - 1;
     highlight(m_shown->index(row, 0));
-    // The keyboard stays in the name box: say which pupil Enter now takes.
-    access::tell(m_txtPupilName,
-        //: The pupil Enter takes, and where it stands in the list: "Ann, 2 of 5."
-        tr("%1, %2 of %3.").arg(m_shown->index(row, 0).data().toString()).arg(row + 1).arg(count));
+    // The keyboard stays in the name box: say which pupil Enter now takes,
+    // once, as the box's own words now say it.
+    access::tell(m_txtPupilName, m_txtPupilName->accessibleDescription(), false);
 }
 
 void PupilDialog::highlight(const QModelIndex &row)
@@ -255,6 +280,31 @@ void PupilDialog::highlight(const QModelIndex &row)
         m_lstPupils->selectionModel()->clear();
     }
     offerChoice();
+    sayHighlighted();
+}
+
+// The name box and the list are one control to the ear: the box says what
+// Enter takes, a pupil with its place among those found or the entry for a
+// new one, and how to use it while nothing is highlighted.
+void PupilDialog::sayHighlighted()
+{
+    const QModelIndex current = m_lstPupils->currentIndex();
+    QString words;
+    if (!isHighlighted(current)) {
+        words = tr("Type to find a pupil. Down and Up move through the pupils found; Enter takes "
+                   "the one highlighted. A name that is no pupil's is added from the last entry "
+                   "of the list.");
+    } else if (current.data(NewPupilRole).toBool()) {
+        words = current.data().toString();
+    } else {
+        //: The pupil Enter takes, and where it stands in the list: "Ann, 2 of 5."
+        words = tr("%1, %2 of %3.")
+                    .arg(current.data().toString())
+                    .arg(current.row() + 1)
+                    .arg(foundCount());
+    }
+    if (m_txtPupilName->accessibleDescription() != words)
+        m_txtPupilName->setAccessibleDescription(words);
 }
 
 bool PupilDialog::isHighlighted(const QModelIndex &row) const

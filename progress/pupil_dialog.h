@@ -60,6 +60,7 @@ private:
     int foundCount() const; // the pupils listed, without the entry for a new one
     void moveHighlight(int rows);
     void highlight(const QModelIndex &row);
+    void sayHighlighted();
     bool isHighlighted(const QModelIndex &row) const;
     void chooseHighlighted();
     void choose(const QModelIndex &row);

@@ -382,7 +382,9 @@ void PupilsTest::everyAnswerIsKeptForTheChosenPupilOnly()
 
 void PupilsTest::theDialogChoosesByKeyboard_data()
 {
-    QTest::addColumn<QStringList>("keys"); // text typed, or "<Down>", "<Up>", "<Enter>", ...
+    // Text typed, or "<Down>", "<Up>", "<Enter>", ...; "<Heard …>" checks
+    // what the name box says at that point.
+    QTest::addColumn<QStringList>("keys");
     QTest::addColumn<QString>("current"); // empty: none chosen
     QTest::addColumn<QStringList>("pupils");
     QTest::addColumn<QStringList>("listed"); // before the last key
@@ -420,6 +422,18 @@ void PupilsTest::theDialogChoosesByKeyboard_data()
         << QStringList { longest + u"zz"_s, u"<Enter>"_s } << longest
         << QStringList { u"Ann"_s, u"Bob"_s, longest }
         << QStringList { u"Add pupil \"%1\""_s.arg(longest) };
+    QTest::newRow("the name box says the pupil highlighted and its place")
+        << QStringList { u"<Heard Type to find a pupil.>"_s, u"<Down>"_s, u"<Heard Ann, 1 of 2.>"_s,
+               u"<Down>"_s, u"<Heard Bob, 2 of 2.>"_s, u"<Enter>"_s }
+        << u"Bob"_s << both << both;
+    QTest::newRow("back in the name box, Enter takes the pupil highlighted")
+        << QStringList { u"An"_s, u"<Tab>"_s, u"<Down>"_s, u"<Up>"_s, u"<Backtab>"_s,
+               u"<Heard Ann, 1 of 1.>"_s, u"<Enter>"_s }
+        << u"Ann"_s << both << QStringList { u"Ann"_s, u"Add pupil \"An\""_s };
+    QTest::newRow("typing again after the new entry highlights the pupil found")
+        << QStringList { u"A"_s, u"<Tab>"_s, u"<Down>"_s, u"<Backtab>"_s,
+               u"<Heard Add pupil \"A\">"_s, u"n"_s, u"<Heard Ann, 1 of 1.>"_s, u"<Enter>"_s }
+        << u"Ann"_s << both << QStringList { u"Ann"_s, u"Add pupil \"n\""_s };
     QTest::newRow("Enter in the list takes its pupil")
         << QStringList { u"<Tab>"_s, u"<Down>"_s, u"<Enter>"_s } << u"Bob"_s << both << both;
     QTest::newRow("a double click takes its pupil")
@@ -481,7 +495,14 @@ void PupilsTest::theDialogChoosesByKeyboard()
             QTest::keyClick(focused, Qt::Key_Escape);
         else if (key == u"<Tab>")
             QTest::keyClick(focused, Qt::Key_Tab);
-        else if (key.startsWith(u"<DoubleClick")) {
+        else if (key == u"<Backtab>")
+            QTest::keyClick(focused, Qt::Key_Backtab, Qt::ShiftModifier);
+        else if (key.startsWith(u"<Heard ")) {
+            QCOMPARE(QApplication::focusWidget(), box);
+            const QString words = key.mid(7).chopped(1);
+            QVERIFY2(box->accessibleDescription().startsWith(words),
+                qPrintable(box->accessibleDescription()));
+        } else if (key.startsWith(u"<DoubleClick")) {
             // A double click comes after the click that begins it.
             const QPoint row
                 = testsupport::rowRect(list, key.section(u' ', 1).chopped(1).toInt()).center();

@@ -8,7 +8,9 @@
 #include <QDBusArgument>
 #include <QDBusConnection>
 #include <QDBusMessage>
+#include <QDBusPendingCall>
 #include <QDBusVariant>
+#include <QDialog>
 #include <QLineEdit>
 #include <QRadioButton>
 #include <QtTest>
@@ -60,13 +62,50 @@ public:
             << u"object:property-change:accessible-description"_s << QStringList() << QString());
         if (registered.type() != QDBusMessage::ReplyMessage)
             return u"The registry refused: "_s + registered.errorMessage();
+        const QDBusMessage focusRegistered = m_bus.call(
+            QDBusMessage::createMethodCall(u"org.a11y.atspi.Registry"_s,
+                u"/org/a11y/atspi/registry"_s, u"org.a11y.atspi.Registry"_s, u"RegisterEvent"_s)
+            << u"object:state-changed:focused"_s << QStringList() << QString());
+        if (focusRegistered.type() != QDBusMessage::ReplyMessage)
+            return u"The registry refused: "_s + focusRegistered.errorMessage();
         if (!m_bus.connect(QString(), QString(), u"org.a11y.atspi.Event.Object"_s,
                 u"PropertyChange"_s, this, SLOT(propertyChanged(QDBusMessage))))
+            return u"Cannot listen: "_s + m_bus.lastError().message();
+        if (!m_bus.connect(QString(), QString(), u"org.a11y.atspi.Event.Object"_s,
+                u"StateChanged"_s, this, SLOT(stateChanged(QDBusMessage))))
             return u"Cannot listen: "_s + m_bus.lastError().message();
         return QString();
     }
 
+    // Asks the program, over the bus, as a screen reader asks an object
+    // about itself; the answer unwrapped, or nothing when none came.
+    QVariant ask(const QString &path, const QString &interface, const QString &method,
+        const QVariantList &arguments)
+    {
+        QDBusMessage question = QDBusMessage::createMethodCall(
+            QDBusConnection(u"a11y"_s).baseService(), path, interface, method);
+        question.setArguments(arguments);
+        // The program answers from this same thread: wait with its events.
+        const QDBusPendingCall pending = m_bus.asyncCall(question, 10000);
+        if (!QTest::qWaitFor([&]() { return pending.isFinished(); }, 10000))
+            return QVariant();
+        const QDBusMessage reply = pending.reply();
+        if (reply.type() != QDBusMessage::ReplyMessage || reply.arguments().isEmpty())
+            return QVariant();
+        const QVariant answer = reply.arguments().constFirst();
+        return answer.canConvert<QDBusVariant>() ? qvariant_cast<QDBusVariant>(answer).variant()
+                                                 : answer;
+    }
+
+    QString property(const QString &path, const QString &name)
+    {
+        return ask(path, u"org.freedesktop.DBus.Properties"_s, u"Get"_s,
+            { u"org.a11y.atspi.Accessible"_s, name })
+            .toString();
+    }
+
     QList<Heard> heard;
+    QStringList focused; // paths of the objects that took the focus, in turn
 
 private slots:
     void propertyChanged(const QDBusMessage &message)
@@ -79,6 +118,14 @@ private slots:
         const QVariant data = qvariant_cast<QDBusVariant>(arguments.at(3)).variant();
         heard << Heard { message.path(),
             data.metaType() == QMetaType::fromType<QString>() ? data.toString() : QString() };
+    }
+
+    void stateChanged(const QDBusMessage &message)
+    {
+        const QList<QVariant> arguments = message.arguments();
+        if (arguments.size() >= 2 && arguments.at(0).toString() == u"focused"_s
+            && arguments.at(1).toInt() == 1)
+            focused << message.path();
     }
 
 private:
@@ -150,6 +197,12 @@ private slots:
     void timeTrialTellsTimeShortAndTheResult();
     void levelAndOperationKeysAreHeard_data();
     void levelAndOperationKeysAreHeard();
+    void optionButtonsAreCalledByTheirCaptions_data();
+    void optionButtonsAreCalledByTheirCaptions();
+    void theAnswerBoxSaysItsSumAroundTheReport();
+    void aMenuCommandPutsTheReaderOnTheScreen_data();
+    void aMenuCommandPutsTheReaderOnTheScreen();
+    void choosePupilsNameBoxSaysThePupilHighlighted();
 
 private:
     // Waits until the bus brings a description change from `widget` that
@@ -303,6 +356,128 @@ void ScreenReaderBusTest::levelAndOperationKeysAreHeard()
         testsupport::labelText(window, "lblNum1"), testsupport::labelText(window, "lblNum2"));
     QVERIFY2(hears(answer, news + u' ' + shown), heardSoFar().constData());
     QCOMPARE(QAccessible::queryAccessibleInterface(answer)->text(QAccessible::Description), shown);
+}
+
+void ScreenReaderBusTest::optionButtonsAreCalledByTheirCaptions_data()
+{
+    QTest::addColumn<QByteArray>("screen");
+    QTest::addColumn<QString>("button");
+    QTest::newRow("addition") << QByteArray("mnuGamesMissingOper_Click") << u"optAddGame2"_s;
+    QTest::newRow("subtraction") << QByteArray("mnuGamesMissingOper_Click") << u"optSubGame2"_s;
+    QTest::newRow("multiplication") << QByteArray("mnuGamesMissingOper_Click") << u"optMulGame2"_s;
+    QTest::newRow("shorter time limit") << QByteArray("mnuGamesTime_Click") << u"opt30secs"_s;
+    QTest::newRow("longer time limit") << QByteArray("mnuGamesTime_Click") << u"opt60secs"_s;
+}
+
+// What a reader asks an option button for its name is its own caption,
+// never the title of the group around it.
+void ScreenReaderBusTest::optionButtonsAreCalledByTheirCaptions()
+{
+    QFETCH(QByteArray, screen);
+    QFETCH(QString, button);
+    testsupport::TutorFixture fixture;
+    MainWindow &window = fixture.window();
+    QVERIFY(hasKeyboard(window));
+    QVERIFY(testsupport::invokeHandler(&window, screen.constData()));
+    auto *option = named<QRadioButton>(&window, button);
+    QVERIFY(option);
+    const QString caption = option->text().remove(u'&');
+    QVERIFY(!caption.isEmpty());
+    QCOMPARE(m_ear.property(pathOnBus(option), u"Name"_s), caption);
+}
+
+// The report's news is heard, and then the answer box says the sum again:
+// when the keyboard comes back to it, and once the report is hidden.
+void ScreenReaderBusTest::theAnswerBoxSaysItsSumAroundTheReport()
+{
+    testsupport::TutorFixture fixture;
+    MainWindow &window = fixture.window();
+    QVERIFY(hasKeyboard(window));
+    QVERIFY(testsupport::invokeHandler(&window, "mnuFileWork_Click"));
+    testsupport::setPracticeProblem(window, 3, 4, 1);
+    auto *answer = named<QLineEdit>(&window, u"txtAnswer"_s);
+    answer->setFocus();
+    const QString path = pathOnBus(answer);
+    const QString sum = m_ear.property(path, u"Description"_s);
+    QVERIFY(sum.contains(testsupport::labelText(window, "lblNum1")));
+    m_ear.heard.clear();
+    for (const bool shown : { true, false }) {
+        QVERIFY(testsupport::invokeHandler(
+            &window, shown ? "mnuOptShowReport_Click" : "mnuOptHideReport_Click"));
+        if (shown) {
+            QVERIFY2(hears(answer, u"Report shown"_s), heardSoFar().constData());
+            // Away and back, as a pupil checks where they are.
+            auto *clear = named<QWidget>(&window, u"cmdClearReport"_s);
+            clear->setFocus();
+            QTRY_VERIFY(clear->hasFocus());
+            answer->setFocus();
+        }
+        QCOMPARE(QApplication::focusWidget(), answer);
+        QCOMPARE(m_ear.property(path, u"Description"_s), sum);
+    }
+}
+
+void ScreenReaderBusTest::aMenuCommandPutsTheReaderOnTheScreen_data()
+{
+    QTest::addColumn<QByteArray>("before");
+    QTest::addColumn<QString>("keys"); // the menu's key, then the item's
+    QTest::addColumn<QString>("focused");
+    QTest::newRow("help contents from About")
+        << QByteArray("mnuHelpAbout_Click") << u"hc"_s << u"wbrHelp"_s;
+    QTest::newRow("work mode from help")
+        << QByteArray("mnuHelpContents_Click") << u"fw"_s << u"txtAnswer"_s;
+}
+
+// The last object a reader is told took the focus after a menu's command is
+// the screen's first control, not the window.
+void ScreenReaderBusTest::aMenuCommandPutsTheReaderOnTheScreen()
+{
+    QFETCH(QByteArray, before);
+    QFETCH(QString, keys);
+    QFETCH(QString, focused);
+    testsupport::TutorFixture fixture;
+    MainWindow &window = fixture.window();
+    QVERIFY(hasKeyboard(window));
+    QVERIFY(testsupport::invokeHandler(&window, before.constData()));
+    m_ear.focused.clear();
+    QTest::keyClick(&window, keys.at(0).toLatin1(), Qt::AltModifier);
+    QWidget *menu = QApplication::activePopupWidget();
+    QVERIFY(menu);
+    QTest::keyClick(menu, keys.at(1).toLatin1());
+    auto *control = named<QWidget>(&window, focused);
+    QVERIFY(control);
+    const QString path = pathOnBus(control);
+    QVERIFY2(QTest::qWaitFor(
+                 [&]() { return !m_ear.focused.isEmpty() && m_ear.focused.last() == path; }, 10000),
+        qPrintable(m_ear.focused.join(u'\n')));
+}
+
+// While the keyboard is in Choose Pupil's name box, the box says the pupil
+// Enter takes and its place.
+void ScreenReaderBusTest::choosePupilsNameBoxSaysThePupilHighlighted()
+{
+    testsupport::TutorFixture fixture;
+    MainWindow &window = fixture.window();
+    QVERIFY(hasKeyboard(window));
+    QVERIFY(window.pupil().open());
+    for (const QString &name : { u"Ana"_s, u"Bob"_s })
+        QVERIFY(window.pupil().store().addPupil(name));
+    QVERIFY(testsupport::invokeHandler(&window, "mnuPupilChoose_Click"));
+    QDialog *dialog = nullptr;
+    for (QDialog *open : window.findChildren<QDialog *>(u"dlgChoosePupil"_s)) {
+        if (open->isVisible())
+            dialog = open;
+    }
+    QVERIFY(dialog);
+    auto *box = named<QLineEdit>(dialog, u"txtPupilName"_s);
+    QVERIFY(QTest::qWaitForWindowExposed(dialog));
+    dialog->activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(dialog));
+    QTRY_COMPARE(QApplication::focusWidget(), box);
+    m_ear.heard.clear();
+    QTest::keyClick(box, Qt::Key_Down);
+    QVERIFY2(hears(box, u"Ana, 1 of 2."_s), heardSoFar().constData());
+    QCOMPARE(m_ear.property(pathOnBus(box), u"Description"_s), u"Ana, 1 of 2."_s);
 }
 
 QTEST_MAIN(ScreenReaderBusTest)
