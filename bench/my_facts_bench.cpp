@@ -36,7 +36,7 @@ constexpr long long GiveUpAfter = 40000;
 const QDate FirstDay(2026, 1, 5); // a Monday
 
 enum class Kind {
-    FirstIssue, // growth 2.5 on every right answer, 0.5 days after a miss
+    Steady, // growth 2.5 on every right answer, 0.5 days after a miss
     Unequal, // some families grow much more slowly than others
     KnowsSome, // knows the 0, 1, 2, 5 and 10 times tables from the start
     Forgetful, // growth 1.6, 0.3 days after a miss
@@ -51,7 +51,7 @@ struct LearnerKind
 };
 
 const LearnerKind Learners[] = {
-    { Kind::FirstIssue, "the first issue's learner" },
+    { Kind::Steady, "steady" },
     { Kind::Unequal, "facts of unequal difficulty" },
     { Kind::KnowsSome, "knows some tables already" },
     { Kind::Forgetful, "forgetful" },
