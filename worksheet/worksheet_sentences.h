@@ -1,5 +1,7 @@
 #pragma once
 
+#include <QCoreApplication>
+#include <QString>
 #include <QtGlobal>
 
 // The worksheet screen's words: its status line for the eye, and what a
@@ -91,5 +93,11 @@ inline constexpr char Printed[]
 inline constexpr char PrintCancelled[]
     = QT_TRANSLATE_NOOP("WorksheetScreen", "Printing cancelled. Nothing was printed.");
 } // namespace news
+
+// One of the sentences above in the language spoken; `count` fills %n.
+inline QString sentence(const char *words, int count = -1)
+{
+    return QCoreApplication::translate("WorksheetScreen", words, nullptr, count);
+}
 
 } // namespace worksheetwords
