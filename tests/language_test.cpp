@@ -181,6 +181,7 @@ void LanguageTest::pagesComeInTheLanguageSpokenElseInEnglish()
 // back in English alike.
 void LanguageTest::progressScreensAndFilesSpeakGermanThenEnglishAgain()
 {
+    testsupport::sameDayFor(10);
     testsupport::TutorFixture fixture;
     testsupport::MessageBoxCloser closer;
     testsupport::UrlCapture browser;

@@ -893,6 +893,7 @@ void PupilsTest::backupsAreRestoredFromTheMenuOrAfterDamage()
     QFETCH(int, kept);
     testsupport::MessageBoxCloser closer;
     closer.answerYes = yes;
+    testsupport::sameDayFor(10);
     const QDateTime now = QDateTime::currentDateTimeUtc();
     // Yesterday's start backed up an empty file; today's backup holds two
     // answers and the file a third.

@@ -26,6 +26,7 @@
 #include <QRegularExpression>
 #include <QSettings>
 #include <QStyleHints>
+#include <QThread>
 #include <QTimer>
 #include <QtTest>
 
@@ -467,6 +468,14 @@ QString whyNotWritable(const QString &path)
         return opened.error;
     probe.abandon();
     return QStringLiteral("<nothing: ") + path + QStringLiteral(" can be written>");
+}
+
+void sameDayFor(int seconds)
+{
+    const QDateTime now = QDateTime::currentDateTime();
+    const qint64 left = now.msecsTo(now.date().addDays(1).startOfDay());
+    if (left <= seconds * 1000)
+        QThread::msleep(static_cast<unsigned long>(left + 100));
 }
 
 } // namespace testsupport

@@ -183,4 +183,9 @@ public slots:
 // save must show the user.
 QString whyNotWritable(const QString &path);
 
+// A test that reads the clock and later compares its day with what the
+// program wrote waits here, when the local day ends within `seconds`, until
+// it has turned: otherwise the two readings may fall on different days.
+void sameDayFor(int seconds);
+
 } // namespace testsupport
