@@ -5,6 +5,7 @@
 
 #include <QAccessible>
 #include <QApplication>
+#include <QComboBox>
 #include <QDBusArgument>
 #include <QDBusConnection>
 #include <QDBusMessage>
@@ -203,6 +204,7 @@ private slots:
     void aMenuCommandPutsTheReaderOnTheScreen_data();
     void aMenuCommandPutsTheReaderOnTheScreen();
     void choosePupilsNameBoxSaysThePupilHighlighted();
+    void aDropDownListSaysItsNewValue();
 
 private:
     // Waits until the bus brings a description change from `widget` that
@@ -478,6 +480,31 @@ void ScreenReaderBusTest::choosePupilsNameBoxSaysThePupilHighlighted()
     QTest::keyClick(box, Qt::Key_Down);
     QVERIFY2(hears(box, u"Ana, 1 of 2."_s), heardSoFar().constData());
     QCOMPARE(m_ear.property(pathOnBus(box), u"Description"_s), u"Ana, 1 of 2."_s);
+}
+
+// A drop-down list that takes a new entry says it, and its text, which a
+// reader reads it by, is that entry from then on.
+void ScreenReaderBusTest::aDropDownListSaysItsNewValue()
+{
+    testsupport::TutorFixture fixture;
+    MainWindow &window = fixture.window();
+    QVERIFY(hasKeyboard(window));
+    window.choosePupil(u"Ana"_s);
+    QVERIFY(testsupport::invokeHandler(&window, "mnuPupilProgress_Click"));
+    auto *box = named<QComboBox>(&window, u"cboFactsOperation"_s);
+    box->setFocus();
+    QTRY_VERIFY(box->hasFocus());
+    const QString path = pathOnBus(box);
+    const auto value = [&]() {
+        return m_ear.ask(path, u"org.a11y.atspi.Text"_s, u"GetText"_s, { 0, -1 }).toString();
+    };
+    QCOMPARE(value(), box->itemText(0));
+    m_ear.heard.clear();
+    // Keys reach the list through the display, after this returns.
+    QTest::keyClick(box, Qt::Key_Down);
+    QTRY_COMPARE(box->currentIndex(), 1);
+    QVERIFY2(hears(box, box->itemText(1)), heardSoFar().constData());
+    QCOMPARE(value(), box->itemText(1));
 }
 
 QTEST_MAIN(ScreenReaderBusTest)
