@@ -442,6 +442,7 @@ void ScreenReaderBusTest::aMenuCommandPutsTheReaderOnTheScreen()
     QVERIFY(hasKeyboard(window));
     QVERIFY(testsupport::invokeHandler(&window, before.constData()));
     m_ear.focused.clear();
+    m_ear.heard.clear();
     QTest::keyClick(&window, keys.at(0).toLatin1(), Qt::AltModifier);
     QWidget *menu = QApplication::activePopupWidget();
     QVERIFY(menu);
@@ -452,6 +453,14 @@ void ScreenReaderBusTest::aMenuCommandPutsTheReaderOnTheScreen()
     QVERIFY2(QTest::qWaitFor(
                  [&]() { return !m_ear.focused.isEmpty() && m_ear.focused.last() == path; }, 10000),
         qPrintable(m_ear.focused.join(u'\n')));
+    // What the screen says on entry is said once.
+    QStringList said;
+    for (const Heard &news : std::as_const(m_ear.heard)) {
+        if (!news.text.isEmpty()) {
+            QVERIFY2(!said.contains(news.text), heardSoFar().constData());
+            said << news.text;
+        }
+    }
 }
 
 // While the keyboard is in Choose Pupil's name box, the box says the pupil
