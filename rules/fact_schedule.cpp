@@ -259,9 +259,18 @@ FactSchedule::FactSchedule(Operation operation, const QList<FactCard> &cards)
 
 void FactSchedule::startRound(const QDate &day)
 {
-    if (m_day != day) {
-        m_answersToday = 0;
-        m_askedToday.clear();
+    if (m_day == day)
+        return;
+    m_answersToday = 0;
+    m_askedToday.clear();
+    // A run that starts in the middle of a practice day goes on from the
+    // families the file says were asked that day, once each at least, so
+    // a restart does not put off the day's first new fact.
+    for (const FactCard &card : std::as_const(m_cards)) {
+        if (card.seen() && card.lastSeen == day) {
+            ++m_answersToday;
+            m_askedToday.insert(card.family, 1);
+        }
     }
     m_day = day;
 }
@@ -285,8 +294,13 @@ bool FactSchedule::mayBringIn(bool nothingDue) const
         [this](const FactCard &card) { return isBeingLearnt(card); });
     // As if two more answers had been right, so one early miss is not "many".
     const double missShare = double(m_paceMisses.count(true)) / double(m_paceMisses.size() + 2);
-    // Once the due facts are done, misses hold back only a full working set.
-    return learning < WorkingSet && (missShare < MissShareForNew || nothingDue);
+    // Once the due facts are done, misses hold back only a full working set,
+    // and a full set only a pupil who misses much: one who goes on
+    // practising well meets new facts rather than early reviews.
+    if (nothingDue)
+        return learning < WorkingSet
+            || (missShare < MissShareForNew / 2 && learning < 2 * WorkingSet);
+    return learning < WorkingSet && missShare < MissShareForNew;
 }
 
 int FactSchedule::seenCount() const

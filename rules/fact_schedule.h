@@ -173,7 +173,7 @@ public:
     // none takes over a short session.
     static constexpr int MostAskedADay = 2;
     // A day's first new fact comes after at most this many due ones.
-    static constexpr int FirstNewAfter = 8;
+    static constexpr int FirstNewAfter = 7;
     static constexpr int RetryWithin = 3;
     static constexpr int ComeBackAgainWithin = 10;
 

@@ -102,6 +102,7 @@ private slots:
     void dueFactsComeBeforeNewOnes();
     void newFactsComeAtThePupilsPace_data();
     void newFactsComeAtThePupilsPace();
+    void aRestartDoesNotPutOffTheDaysNewFact();
     void missedFactReturnsWithinThreeProblems();
     void unknownFactsStandAmongKnownOnes();
     void twinsTakeTurns();
@@ -411,6 +412,30 @@ void FactScheduleTest::newFactsComeAtThePupilsPace()
             [&member](const Fact &fact) { return familiesOf({ fact }).contains(member); });
         QVERIFY2(times * 5 <= asked.size(), qPrintable(QString::number(times)));
     }
+}
+
+// Many facts due today: the day's first new fact comes after FirstNewAfter
+// problems, counted from the day's start even when the program started
+// again in between.
+void FactScheduleTest::aRestartDoesNotPutOffTheDaysNewFact()
+{
+    QList<FactCard> cards;
+    const QList<FactFamily> all = tutor::factFamilies(Operation::Multiplication);
+    for (const FactFamily &member : all.mid(all.size() - 30))
+        cards.append(seenCard(member, 4, Monday));
+    FactSchedule before(Operation::Multiplication, cards);
+    const int first = FactSchedule::FirstNewAfter - 2;
+    practise(before, Monday, first);
+    QCOMPARE(newOn(before, Monday), 0);
+    FactSchedule after(Operation::Multiplication, before.cards());
+    practise(after, Monday, 3);
+    QCOMPARE(newOn(after, Monday), 1);
+    // Nothing due any more and every answer right: new facts, not early
+    // reviews, even past the working set.
+    FactSchedule idle(Operation::Multiplication, {});
+    practise(idle, Monday, 40);
+    QVERIFY2(newOn(idle, Monday) > FactSchedule::WorkingSet,
+        qPrintable(QString::number(newOn(idle, Monday))));
 }
 
 void FactScheduleTest::missedFactReturnsWithinThreeProblems()
