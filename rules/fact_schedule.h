@@ -152,7 +152,8 @@ QList<FactCard> weakestFirst(QList<FactCard> cards);
 // Which fact of one operation to ask next, for one pupil. A round is a day's
 // practice: due facts first; new facts whenever fewer than WorkingSet facts
 // are still being learnt and the pupil's recent answers are mostly right (and
-// one a day whatever); each new or unknown fact among about KnownPerUnknown
+// one a day whatever; once nothing is due, up to twice as many for a pupil
+// who misses little); each new or unknown fact among about KnownPerUnknown
 // known ones; a missed fact again within RetryWithin problems, once more
 // within ComeBackAgainWithin, and (from box 1) on the next day, the family's
 // other fact when it has one. With nothing due and no new fact to bring in,
