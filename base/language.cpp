@@ -23,6 +23,8 @@ struct Spoken
 {
     std::unique_ptr<QTranslator> own;
     std::unique_ptr<QTranslator> qt;
+    // English needs no translation but for its counts: "1 answer", "2 answers".
+    std::unique_ptr<QTranslator> englishCounts;
     QString code = English;
 };
 
@@ -35,7 +37,7 @@ Spoken &spoken()
 void removeTranslators()
 {
     Spoken &state = spoken();
-    for (auto *translator : { &state.own, &state.qt }) {
+    for (auto *translator : { &state.own, &state.qt, &state.englishCounts }) {
         if (*translator) {
             QCoreApplication::removeTranslator(translator->get());
             translator->reset();
@@ -72,7 +74,18 @@ QStringList translatedCodes()
         = QDir(TranslationsFolder).entryList({ FilePrefix + QStringLiteral("_*.qm") }, QDir::Files);
     for (QString &file : codes)
         file = file.mid(FilePrefix.size() + 1).chopped(3);
+    // English's own file holds its counts only; English is spoken without it.
+    codes.removeAll(English);
     return codes;
+}
+
+void speakEnglish()
+{
+    auto counts = std::make_unique<QTranslator>();
+    if (counts->load(FilePrefix + QLatin1Char('_') + English, TranslationsFolder)) {
+        QCoreApplication::installTranslator(counts.get());
+        spoken().englishCounts = std::move(counts);
+    }
 }
 
 void speakChosenLanguage()
@@ -122,13 +135,18 @@ bool keepChosenLanguage(const QString &code)
 void speak(const QString &code)
 {
     removeTranslators();
-    if (code == English)
+    if (code == English) {
+        speakEnglish();
         return;
+    }
     const QLocale locale = code.isEmpty() ? QLocale::system() : QLocale(code);
     auto own = std::make_unique<QTranslator>();
     // Finds the best of the desktop's languages, and "pt" for "pt_PT" too.
-    if (!own->load(locale, FilePrefix, QStringLiteral("_"), TranslationsFolder))
+    if (!own->load(locale, FilePrefix, QStringLiteral("_"), TranslationsFolder)
+        || own->language() == English) {
+        speakEnglish();
         return;
+    }
     Spoken &state = spoken();
     state.code = own->language();
     if (state.code.isEmpty())

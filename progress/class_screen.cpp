@@ -153,8 +153,7 @@ void ClassScreen::retranslate()
 void ClassScreen::showTitle()
 {
     const int count = m_model->rowCount();
-    QString title = count == 1 ? tr("Class overview: 1 pupil")
-                               : tr("Class overview: %n pupils", nullptr, count);
+    QString title = tr("Class overview: %n pupils", nullptr, count);
     // Said on top, as the column may lie beyond the table's right edge.
     int toTeach = 0;
     for (int row = 0; row < count; ++row)

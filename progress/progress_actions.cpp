@@ -253,7 +253,7 @@ void ProgressActions::keepQuickSeconds(int seconds)
     if (store.setQuickSeconds(seconds))
         return;
     showMessage(m_window,
-        tr("The time for a quick answer could not be changed to %1 seconds.").arg(seconds),
+        tr("The time for a quick answer could not be changed to %n seconds.", nullptr, seconds),
         store.lastError());
     m_classScreen->showQuickSeconds(store.quickSeconds());
 }

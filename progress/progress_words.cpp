@@ -61,8 +61,8 @@ QList<const DayProgress *> practisedDays(const QList<DayProgress> &days)
 
 QString dayCount(qsizetype days)
 {
-    return days == 1 ? ProgressWords::tr("1 day")
-                     : ProgressWords::tr("%n days", nullptr, int(days));
+    //: As in "practised on 3 days".
+    return ProgressWords::tr("%n days", nullptr, int(days));
 }
 
 } // namespace
@@ -177,10 +177,13 @@ QString secondsWords(std::optional<qint64> millis)
 {
     if (!millis)
         return QString();
-    const QString figure = secondsFigure(*millis);
-    //: %1 is "1.0" or "1,0": one second exactly.
-    return *millis == 1000 ? ProgressWords::tr("%1 second").arg(figure)
-                           : ProgressWords::tr("%1 seconds").arg(figure);
+    // The figure always has a tenth, "1.0": its form follows the whole
+    // seconds, for a language that puts a figure below 2 in the singular.
+    //: %1 is a figure with one decimal: "1.0", "2.4"; the form is chosen by its
+    //: whole part (1 for "1.5"). Where a decimal figure takes the plural ("1,0
+    //: Sekunden"), give the plural in every form.
+    return ProgressWords::tr("%1 seconds", nullptr, int(*millis / 1000))
+        .arg(secondsFigure(*millis));
 }
 
 QString dateText(const QDateTime &moment)
@@ -210,17 +213,12 @@ QString tallySentence(const QString &span, const Tally &tally)
         return ProgressWords::tr("%1: no answers.").arg(span);
     const QString percent = percentText(tally);
     const int n = tally.answers;
-    if (!tally.medianMillis) {
-        return n == 1
-            ? ProgressWords::tr("%1: 1 answer, %2 right.").arg(span, percent)
-            : ProgressWords::tr("%1: %n answers, %2 right.", nullptr, n).arg(span, percent);
-    }
+    if (!tally.medianMillis)
+        return ProgressWords::tr("%1: %n answers, %2 right.", nullptr, n).arg(span, percent);
     const QString median = secondsWords(tally.medianMillis);
     //: %1 is a time: "Today"; %2 a share: "85 %"; %3 seconds: "2.4 seconds".
-    return n == 1
-        ? ProgressWords::tr("%1: 1 answer, %2 right, median %3.").arg(span, percent, median)
-        : ProgressWords::tr("%1: %n answers, %2 right, median %3.", nullptr, n)
-              .arg(span, percent, median);
+    return ProgressWords::tr("%1: %n answers, %2 right, median %3.", nullptr, n)
+        .arg(span, percent, median);
 }
 
 QString weekSentence(const OperationProgress &operation)
@@ -328,6 +326,32 @@ int boxOf(const FactGrid &grid, const tutor::FactFamily &family)
     return grid.boxes.at(std::size_t(family.low)).at(std::size_t(family.high));
 }
 
+// How many families stand in a box, in a sentence: "3 learning".
+QString boxCount(int box, int count)
+{
+    switch (box) {
+    case 0:
+        //: How many facts stand in the box "New", inside a sentence.
+        return ProgressWords::tr("%n new", "facts in a box", count);
+    case 1:
+        //: How many facts stand in the box "Learning", inside a sentence.
+        return ProgressWords::tr("%n learning", "facts in a box", count);
+    case 2:
+        //: How many facts stand in the box "Practising", inside a sentence.
+        return ProgressWords::tr("%n practising", "facts in a box", count);
+    case 3:
+        //: How many facts stand in the box "Getting quick", inside a sentence.
+        return ProgressWords::tr("%n getting quick", "facts in a box", count);
+    case 4:
+        //: How many facts stand in the box "Quick", inside a sentence.
+        return ProgressWords::tr("%n quick", "facts in a box", count);
+    default:
+        break;
+    }
+    //: How many facts stand in the box "Known", inside a sentence.
+    return ProgressWords::tr("%n known", "facts in a box", count);
+}
+
 QString boxesSentence(const FactGrid &grid)
 {
     const QList<tutor::FactFamily> families = tutor::factFamilies(grid.operation);
@@ -342,18 +366,15 @@ QString boxesSentence(const FactGrid &grid)
     }
     QStringList boxes;
     for (int box = tutor::BoxCount - 1; box >= 0; --box) {
-        if (counts.at(std::size_t(box)) > 0) {
-            //: How many facts stand in a box: "3 learning".
-            boxes << ProgressWords::tr("%1 %2", "facts in a box")
-                         .arg(counts.at(std::size_t(box)))
-                         .arg(boxInSentence(box));
-        }
+        if (counts.at(std::size_t(box)) > 0)
+            boxes << boxCount(box, counts.at(std::size_t(box)));
     }
-    //: %1 is an operation: "Multiplication"; the facts are kept in boxes from "New" to "Known".
+    //: %1 is an operation: "Multiplication"; %n facts of %2 were asked. The facts are
+    //: kept in boxes from "New" to "Known".
     QString sentence = ProgressWords::tr(
-        "%1 facts by box, a fact and its turned-round twin counted once: %2 of %3 asked")
+        "%1 facts by box, a fact and its turned-round twin counted once: %n of %2 asked", nullptr,
+        asked)
                            .arg(operationName(grid.operation))
-                           .arg(asked)
                            .arg(families.size());
     if (!boxes.isEmpty())
         sentence += u", "_s + boxes.join(u", "_s);
@@ -384,14 +405,19 @@ QString factsSentence(const FactGrid &grid)
     constexpr int MostListed = 10;
     const std::array<int, 4> counts = factCounts(grid);
     const auto count = [&counts](FactState state) { return counts.at(std::size_t(state)); };
-    //: %1 is an operation: "Multiplication".
-    QString sentence = ProgressWords::tr("%1 facts 0 to 12: %2 right and quick, %3 right but "
-                                         "slow, %4 wrong lately, %5 not seen.")
-                           .arg(operationName(grid.operation))
-                           .arg(count(FactState::RightAndQuick))
-                           .arg(count(FactState::RightButSlow))
-                           .arg(count(FactState::WrongLately))
-                           .arg(count(FactState::NotSeen));
+    //: %1 is an operation: "Multiplication"; %2 to %5 count the facts in each state:
+    //: "3 right and quick", "2 right but slow", "1 wrong lately", "163 not seen".
+    QString sentence
+        = ProgressWords::tr("%1 facts 0 to 12: %2, %3, %4, %5.")
+              .arg(operationName(grid.operation),
+                  //: How many facts are right and quick, inside a sentence.
+                  ProgressWords::tr("%n right and quick", "facts", count(FactState::RightAndQuick)),
+                  //: How many facts are right but slow, inside a sentence.
+                  ProgressWords::tr("%n right but slow", "facts", count(FactState::RightButSlow)),
+                  //: How many facts were wrong lately, inside a sentence.
+                  ProgressWords::tr("%n wrong lately", "facts", count(FactState::WrongLately)),
+                  //: How many facts were not seen yet, inside a sentence.
+                  ProgressWords::tr("%n not seen", "facts", count(FactState::NotSeen)));
     QStringList wrong;
     for (int first = 0; first < 13; ++first) {
         for (int second = 0; second < 13; ++second) {

@@ -46,9 +46,7 @@ QString spokenLogShown(int answers)
 {
     if (answers == 0)
         return QCoreApplication::translate("SpokenLog", "Report shown: no answers yet.");
-    return answers == 1
-        ? QCoreApplication::translate("SpokenLog", "Report shown: 1 answer.")
-        : QCoreApplication::translate("SpokenLog", "Report shown: %n answers.", nullptr, answers);
+    return QCoreApplication::translate("SpokenLog", "Report shown: %n answers.", nullptr, answers);
 }
 
 } // namespace tutor

@@ -13,17 +13,24 @@ LRELEASE=${LRELEASE:-/usr/lib/qt6/bin/lrelease}
 # Every folder whose code shows texts to the user.
 folders="app base games help practice progress report rules session worksheet"
 
-# lupdate over the sources into the given .ts files; no line numbers, so a
-# moved line changes nothing.
+# lupdate over the sources into the given .ts file; no line numbers, so a
+# moved line changes nothing. English is the sources' own language: its file
+# holds only the texts with a count, for their singular.
 run_lupdate() {
-    (cd "$root" && "$LUPDATE" -silent -locations none -no-obsolete -extensions cpp,h -I "$root" \
-        $folders -ts "$@")
+    only=
+    case "$1" in
+    *_en.ts) only=-pluralonly ;;
+    esac
+    (cd "$root" && "$LUPDATE" -silent -locations none -no-obsolete $only -extensions cpp,h \
+        -I "$root" $folders -ts "$1")
 }
 
 mode=${1:-}
 case "$mode" in
 update)
-    run_lupdate "$root"/translations/orvi_*.ts
+    for ts in "$root"/translations/orvi_*.ts; do
+        run_lupdate "$ts"
+    done
     ;;
 check)
     work=$(mktemp -d)

@@ -4,7 +4,9 @@
 
 #include "base/language.h"
 #include "base/program_folders.h"
+#include "progress/class_screen.h"
 #include "report/report_writer.h"
+#include "rules/spoken_log.h"
 #include "tests/test_support.h"
 #include "tests/worksheet_test_support.h"
 
@@ -73,6 +75,8 @@ private slots:
     void screensSpeakGermanThenEnglishAgain();
     void everyShippedLanguageLoads_data();
     void everyShippedLanguageLoads();
+    void countsAgreeInEveryLanguage_data();
+    void countsAgreeInEveryLanguage();
     void pagesComeInTheLanguageSpokenElseInEnglish_data();
     void pagesComeInTheLanguageSpokenElseInEnglish();
     void progressScreensAndFilesSpeakGermanThenEnglishAgain();
@@ -138,6 +142,92 @@ void LanguageTest::everyShippedLanguageLoads()
     speak(code);
     QCOMPARE(language::spokenLanguage(), code);
     QCOMPARE(timeLimitCaption(fixture.window()), caption);
+}
+
+void LanguageTest::countsAgreeInEveryLanguage_data()
+{
+    QTest::addColumn<QString>("code");
+    QTest::addColumn<int>("count");
+    QTest::addColumn<QString>("pupils"); // the class overview's title
+    QTest::addColumn<QString>("reportShown"); // told when the report panel shows
+    QTest::addColumn<QString>("trial"); // told when a 30-second Time Trial is up
+
+    const struct
+    {
+        const char *code;
+        int count;
+        QString pupils, reportShown, trial;
+    } rows[] = {
+        { "en", 0, u"Class overview: 0 pupils"_s, u"Report shown: no answers yet."_s,
+            u"Time is up. You answered 0 right in 30 seconds."_s },
+        { "en", 1, u"Class overview: 1 pupil"_s, u"Report shown: 1 answer."_s,
+            u"Time is up. You answered 1 right in 30 seconds."_s },
+        { "en", 2, u"Class overview: 2 pupils"_s, u"Report shown: 2 answers."_s,
+            u"Time is up. You answered 2 right in 30 seconds."_s },
+        { "en", 5, u"Class overview: 5 pupils"_s, u"Report shown: 5 answers."_s,
+            u"Time is up. You answered 5 right in 30 seconds."_s },
+        { "de", 0, u"Klassenübersicht: 0 Schüler"_s, u"Bericht angezeigt: noch keine Antworten."_s,
+            u"Die Zeit ist um. Du hast 0 richtig in 30 Sekunden."_s },
+        { "de", 1, u"Klassenübersicht: 1 Schüler"_s, u"Bericht angezeigt: 1 Antwort."_s,
+            u"Die Zeit ist um. Du hast 1 richtig in 30 Sekunden."_s },
+        { "de", 2, u"Klassenübersicht: 2 Schüler"_s, u"Bericht angezeigt: 2 Antworten."_s,
+            u"Die Zeit ist um. Du hast 2 richtig in 30 Sekunden."_s },
+        { "de", 5, u"Klassenübersicht: 5 Schüler"_s, u"Bericht angezeigt: 5 Antworten."_s,
+            u"Die Zeit ist um. Du hast 5 richtig in 30 Sekunden."_s },
+        { "es", 0, u"Resumen de la clase: 0 alumnos"_s,
+            u"Informe a la vista: aún no hay respuestas."_s,
+            u"Se acabó el tiempo. Has acertado 0 en 30 segundos."_s },
+        { "es", 1, u"Resumen de la clase: 1 alumno"_s, u"Informe a la vista: 1 respuesta."_s,
+            u"Se acabó el tiempo. Has acertado 1 en 30 segundos."_s },
+        { "es", 2, u"Resumen de la clase: 2 alumnos"_s, u"Informe a la vista: 2 respuestas."_s,
+            u"Se acabó el tiempo. Has acertado 2 en 30 segundos."_s },
+        { "es", 5, u"Resumen de la clase: 5 alumnos"_s, u"Informe a la vista: 5 respuestas."_s,
+            u"Se acabó el tiempo. Has acertado 5 en 30 segundos."_s },
+        // French says 0 in the singular.
+        { "fr", 0, u"Vue de la classe\u00a0: 0 élève"_s,
+            u"Rapport affiché : pas encore de réponse."_s,
+            u"Le temps est écoulé. Tu as réussi 0 calcul en 30 secondes."_s },
+        { "fr", 1, u"Vue de la classe\u00a0: 1 élève"_s, u"Rapport affiché : 1 réponse."_s,
+            u"Le temps est écoulé. Tu as réussi 1 calcul en 30 secondes."_s },
+        { "fr", 2, u"Vue de la classe\u00a0: 2 élèves"_s, u"Rapport affiché : 2 réponses."_s,
+            u"Le temps est écoulé. Tu as réussi 2 calculs en 30 secondes."_s },
+        { "fr", 5, u"Vue de la classe\u00a0: 5 élèves"_s, u"Rapport affiché : 5 réponses."_s,
+            u"Le temps est écoulé. Tu as réussi 5 calculs en 30 secondes."_s },
+        // Portuguese would say 0 in the singular too: the count follows its word.
+        { "pt_BR", 0, u"Visão geral da turma (alunos: 0)"_s,
+            u"Relatório exibido: ainda não há respostas."_s,
+            u"O tempo acabou. Você acertou 0 em 30 segundos."_s },
+        { "pt_BR", 1, u"Visão geral da turma (alunos: 1)"_s, u"Relatório exibido: 1 resposta."_s,
+            u"O tempo acabou. Você acertou 1 em 30 segundos."_s },
+        { "pt_BR", 2, u"Visão geral da turma (alunos: 2)"_s, u"Relatório exibido: 2 respostas."_s,
+            u"O tempo acabou. Você acertou 2 em 30 segundos."_s },
+        { "pt_BR", 5, u"Visão geral da turma (alunos: 5)"_s, u"Relatório exibido: 5 respostas."_s,
+            u"O tempo acabou. Você acertou 5 em 30 segundos."_s },
+    };
+    for (const auto &row : rows) {
+        QTest::addRow("%s, %d", row.code, row.count) << QString::fromLatin1(row.code) << row.count
+                                                     << row.pupils << row.reportShown << row.trial;
+    }
+}
+
+void LanguageTest::countsAgreeInEveryLanguage()
+{
+    QFETCH(QString, code);
+    QFETCH(int, count);
+    QFETCH(QString, pupils);
+    QFETCH(QString, reportShown);
+    QFETCH(QString, trial);
+    QWidget window;
+    ClassScreen classScreen(&window);
+
+    speak(code);
+    classScreen.showClass(QList<progress::PupilTotals>(count));
+    QCOMPARE(labelText(classScreen, "lblClassTitle"), pupils);
+    QCOMPARE(tutor::spokenLogShown(count), reportShown);
+    QCOMPARE(QCoreApplication::translate("TimeTrialScreen",
+                 "Time is up. You answered %n right in %1 seconds.", nullptr, count)
+                 .arg(30),
+        trial);
 }
 
 void LanguageTest::pagesComeInTheLanguageSpokenElseInEnglish_data()

@@ -1,3 +1,4 @@
+#include "base/language.h"
 #include "progress/progress_report.h"
 #include "progress/progress_words.h"
 
@@ -105,6 +106,7 @@ class ProgressWordsTest : public QObject
 
 private slots:
     void initTestCase();
+    void cleanup();
     void tallyReadsAsCellAndSentence_data();
     void tallyReadsAsCellAndSentence();
     void weekIsComparedWithTheWeeksBefore_data();
@@ -132,29 +134,79 @@ void ProgressWordsTest::initTestCase()
     QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates));
 }
 
+void ProgressWordsTest::cleanup()
+{
+    language::speak(u"en"_s);
+}
+
 void ProgressWordsTest::tallyReadsAsCellAndSentence_data()
 {
+    QTest::addColumn<QString>("code"); // the language spoken
     QTest::addColumn<Tally>("tally");
     QTest::addColumn<QString>("cell");
     QTest::addColumn<QString>("sentence");
 
-    QTest::newRow("no answers") << tally(0, 0) << u"none"_s << u"Today: no answers."_s;
-    QTest::newRow("one answer") << tally(1, 1, 1000) << u"1 \u00b7 100 % \u00b7 1.0 s"_s
-                                << u"Today: 1 answer, 100 % right, median 1.0 second."_s;
-    QTest::newRow("share rounds half up") << tally(8, 7, 2345) << u"8 \u00b7 88 % \u00b7 2.3 s"_s
-                                          << u"Today: 8 answers, 88 % right, median 2.3 seconds."_s;
-    QTest::newRow("none right") << tally(3, 0, 12050) << u"3 \u00b7 0 % \u00b7 12.1 s"_s
+    QTest::newRow("no answers") << u"en"_s << tally(0, 0) << u"none"_s << u"Today: no answers."_s;
+    // A figure with a decimal part takes the plural.
+    QTest::newRow("one answer") << u"en"_s << tally(1, 1, 1000) << u"1 \u00b7 100 % \u00b7 1.0 s"_s
+                                << u"Today: 1 answer, 100 % right, median 1.0 seconds."_s;
+    QTest::newRow("share rounds half up")
+        << u"en"_s << tally(8, 7, 2345) << u"8 \u00b7 88 % \u00b7 2.3 s"_s
+        << u"Today: 8 answers, 88 % right, median 2.3 seconds."_s;
+    QTest::newRow("none right") << u"en"_s << tally(3, 0, 12050) << u"3 \u00b7 0 % \u00b7 12.1 s"_s
                                 << u"Today: 3 answers, 0 % right, median 12.1 seconds."_s;
-    QTest::newRow("without a median")
-        << tally(2, 1) << u"2 \u00b7 50 % \u00b7 \u2013"_s << u"Today: 2 answers, 50 % right."_s;
+    QTest::newRow("without a median") << u"en"_s << tally(2, 1) << u"2 \u00b7 50 % \u00b7 \u2013"_s
+                                      << u"Today: 2 answers, 50 % right."_s;
+    QTest::newRow("five answers") << u"en"_s << tally(5, 4, 2000) << u"5 \u00b7 80 % \u00b7 2.0 s"_s
+                                  << u"Today: 5 answers, 80 % right, median 2.0 seconds."_s;
+
+    // Answers and seconds agree with their count in each language: a figure
+    // with a tenth is plural in German and Spanish, singular below 2 in
+    // French and Portuguese.
+    const struct
+    {
+        const char *code;
+        QString none, one, two, five;
+    } languages[] = {
+        { "de", u"Today: keine Antworten."_s,
+            u"Today: 1 Antwort, 100 % richtig, Median 1,0 Sekunden."_s,
+            u"Today: 2 Antworten, 50 % richtig, Median 1,5 Sekunden."_s,
+            u"Today: 5 Antworten, 80 % richtig, Median 2,0 Sekunden."_s },
+        { "es", u"Today: sin respuestas."_s,
+            u"Today: 1 respuesta, 100 % de aciertos, mediana 1,0 segundos."_s,
+            u"Today: 2 respuestas, 50 % de aciertos, mediana 1,5 segundos."_s,
+            u"Today: 5 respuestas, 80 % de aciertos, mediana 2,0 segundos."_s },
+        { "fr", u"Today\u00a0: aucune réponse."_s,
+            u"Today\u00a0: 1 réponse, 100\u00a0% de réussite, médiane 1,0 seconde."_s,
+            u"Today\u00a0: 2 réponses, 50\u00a0% de réussite, médiane 1,5 seconde."_s,
+            u"Today\u00a0: 5 réponses, 80\u00a0% de réussite, médiane 2,0 secondes."_s },
+        { "pt_BR", u"Today: nenhuma resposta."_s,
+            u"Today: 1 resposta, 100% de acertos, mediana 1,0 segundo."_s,
+            u"Today: 2 respostas, 50% de acertos, mediana 1,5 segundo."_s,
+            u"Today: 5 respostas, 80% de acertos, mediana 2,0 segundos."_s },
+    };
+    // The cell holds figures only; its words are not checked here.
+    for (const auto &each : languages) {
+        const QString code = QString::fromLatin1(each.code);
+        QTest::addRow("%s, 0 answers", each.code) << code << tally(0, 0) << QString() << each.none;
+        QTest::addRow("%s, 1 answer", each.code)
+            << code << tally(1, 1, 1000) << QString() << each.one;
+        QTest::addRow("%s, 2 answers", each.code)
+            << code << tally(2, 1, 1500) << QString() << each.two;
+        QTest::addRow("%s, 5 answers", each.code)
+            << code << tally(5, 4, 2000) << QString() << each.five;
+    }
 }
 
 void ProgressWordsTest::tallyReadsAsCellAndSentence()
 {
+    QFETCH(QString, code);
     QFETCH(Tally, tally);
     QFETCH(QString, cell);
     QFETCH(QString, sentence);
-    QCOMPARE(progress::tallyCell(tally), cell);
+    language::speak(code);
+    if (!cell.isNull())
+        QCOMPARE(progress::tallyCell(tally), cell);
     QCOMPARE(progress::tallySentence(u"Today"_s, tally), sentence);
 }
 
@@ -222,14 +274,16 @@ void ProgressWordsTest::chartsAreToldInWords()
 
 void ProgressWordsTest::factsGridIsToldInWords_data()
 {
+    QTest::addColumn<QString>("code"); // the language spoken
     QTest::addColumn<FactGrid>("grid");
     QTest::addColumn<QString>("sentence");
 
     QTest::newRow("nothing seen")
-        << grid(Operation::Addition, {})
+        << u"en"_s << grid(Operation::Addition, {})
         << u"Addition facts 0 to 12: 0 right and quick, 0 right but slow, 0 wrong lately, "
            "169 not seen."_s;
     QTest::newRow("some of each")
+        << u"en"_s
         << grid(Operation::Multiplication,
                { { QPoint(7, 8), FactState::WrongLately },
                    { QPoint(2, 2), FactState::RightAndQuick },
@@ -241,16 +295,17 @@ void ProgressWordsTest::factsGridIsToldInWords_data()
     for (int second = 0; second <= 11; ++second)
         manyWrong.append({ QPoint(1, second), FactState::WrongLately });
     QTest::newRow("more than ten wrong")
-        << grid(Operation::Subtraction, manyWrong)
+        << u"en"_s << grid(Operation::Subtraction, manyWrong)
         << u"Subtraction facts 0 to 12: 0 right and quick, 0 right but slow, 12 wrong lately, "
            "157 not seen. Wrong lately: 1 \u2212 0, 1 \u2212 1, 1 \u2212 2, 1 \u2212 3, "
            "1 \u2212 4, 1 \u2212 5, 1 \u2212 6, 1 \u2212 7, 1 \u2212 8, 1 \u2212 9, and more."_s;
     QTest::newRow("by box, none asked")
-        << boxGrid(Operation::Addition, {})
+        << u"en"_s << boxGrid(Operation::Addition, {})
         << u"Addition facts by box, a fact and its turned-round twin counted once: 0 of 66 "
            "asked. Rows and columns are a fact's two parts: 3 + 4 is at 3 and 4."_s;
     // Cells past 10 are no addition or subtraction facts, whatever they hold.
     QTest::newRow("by box, some in each")
+        << u"en"_s
         << boxGrid(Operation::Subtraction,
                { { QPoint(3, 4), 5 }, { QPoint(0, 9), 5 }, { QPoint(2, 2), 1 },
                    { QPoint(6, 10), 0 }, { QPoint(11, 12), 4 } })
@@ -258,10 +313,86 @@ void ProgressWordsTest::factsGridIsToldInWords_data()
            "asked, 2 known, 1 learning, 1 new. Rows and columns are a fact's two parts: "
            "7 \u2212 3 is at 3 and 4."_s;
     QTest::newRow("by box, division")
-        << boxGrid(Operation::Division, { { QPoint(0, 1), 2 }, { QPoint(12, 12), 3 } })
+        << u"en"_s << boxGrid(Operation::Division, { { QPoint(0, 1), 2 }, { QPoint(12, 12), 3 } })
         << u"Division facts by box, a fact and its turned-round twin counted once: 2 of 90 "
            "asked, 1 getting quick, 1 practising. Rows and columns are a fact's two parts: "
            "12 \u00f7 3 is at 3 and 4."_s;
+
+    // Each count agrees with its word in every language: 0, 1, 2 and 5 facts.
+    const FactGrid states = grid(Operation::Addition,
+        { { QPoint(2, 2), FactState::RightButSlow }, { QPoint(1, 2), FactState::WrongLately },
+            { QPoint(3, 4), FactState::WrongLately } });
+    const QList<std::pair<QPoint, int>> fiveNew { { QPoint(1, 1), 0 }, { QPoint(1, 2), 0 },
+        { QPoint(1, 3), 0 }, { QPoint(2, 2), 0 }, { QPoint(2, 3), 0 } };
+    const FactGrid quickAndNew = boxGrid(Operation::Addition,
+        QList<std::pair<QPoint, int>> {
+            { QPoint(3, 4), 3 }, { QPoint(0, 1), 4 }, { QPoint(0, 2), 4 } }
+            + fiveNew);
+    const FactGrid knownAndGettingQuick = boxGrid(
+        Operation::Addition, { { QPoint(3, 4), 5 }, { QPoint(0, 1), 3 }, { QPoint(0, 2), 3 } });
+    QTest::newRow("en, by box, 2 quick, 1 getting quick, 5 new")
+        << u"en"_s << quickAndNew
+        << u"Addition facts by box, a fact and its turned-round twin counted once: 8 of 66 "
+           "asked, 2 quick, 1 getting quick, 5 new. Rows and columns are a fact's two parts: "
+           "3 + 4 is at 3 and 4."_s;
+    QTest::newRow("de, states") << u"de"_s << states
+                                << u"Addition, Aufgaben von 0 bis 12: 0 richtig und schnell, 1 "
+                                   "richtig, aber langsam, 2 zuletzt falsch, 166 noch nicht "
+                                   "gestellt. Zuletzt falsch: 1 + 2, 3 + 4."_s;
+    const QString germanRows
+        = u" Zeilen und Spalten sind die zwei Zahlen einer Aufgabe: 3 + 4 steht bei 3 und 4."_s;
+    const QString germanBoxes
+        = u"Addition, Aufgaben nach Fach, eine Aufgabe und ihre Tauschaufgabe einmal gezählt: "_s;
+    QTest::newRow("de, by box, none asked") << u"de"_s << boxGrid(Operation::Addition, {})
+                                            << germanBoxes + u"0 von 66 gestellt."_s + germanRows;
+    QTest::newRow("de, by box, 2 quick, 1 getting quick, 5 new")
+        << u"de"_s << quickAndNew
+        << germanBoxes + u"8 von 66 gestellt, 2 schnell, 1 wird schneller, 5 neu."_s + germanRows;
+    QTest::newRow("de, by box, 1 known, 2 getting quick")
+        << u"de"_s << knownAndGettingQuick
+        << germanBoxes + u"3 von 66 gestellt, 1 gekonnt, 2 werden schneller."_s + germanRows;
+    QTest::newRow("es, states") << u"es"_s << states
+                                << u"Suma, cálculos del 0 al 12: 0 bien y rápidos, 1 bien pero "
+                                   "lento, 2 fallados hace poco, 166 aún sin hacer. Fallados hace "
+                                   "poco: 1 + 2, 3 + 4."_s;
+    const QString spanishRows = u" Las filas y columnas son los dos números de un cálculo: 3 + 4 "
+                                "está en 3 y 4."_s;
+    const QString spanishBoxes
+        = u"Suma, cálculos por caja, un cálculo y su gemelo invertido contados una vez: "_s;
+    QTest::newRow("es, by box, none asked")
+        << u"es"_s << boxGrid(Operation::Addition, {})
+        << spanishBoxes + u"0 de 66 preguntados."_s + spanishRows;
+    QTest::newRow("es, by box, 2 quick, 1 getting quick, 5 new") << u"es"_s << quickAndNew
+                                                                 << spanishBoxes
+            + u"8 de 66 preguntados, 2 rápidos, 1 ganando rapidez, 5 nuevos."_s + spanishRows;
+    QTest::newRow("fr, states") << u"fr"_s << states
+                                << u"Addition, calculs de 0 à 12\u00a0: 0 juste et rapide, 1 juste "
+                                   "mais lent, 2 ratés récemment, 166 pas encore vus. Ratés "
+                                   "récemment\u00a0: 1 + 2, 3 + 4."_s;
+    const QString frenchRows = u" Les lignes et les colonnes sont les deux nombres d’un "
+                               "calcul\u00a0: 3 + 4 est en 3 et 4."_s;
+    const QString frenchBoxes = u"Addition, calculs par boîte, un calcul et son jumeau inversé "
+                                "comptés une fois\u00a0: "_s;
+    QTest::newRow("fr, by box, none asked") << u"fr"_s << boxGrid(Operation::Addition, {})
+                                            << frenchBoxes + u"0 sur 66 posé."_s + frenchRows;
+    QTest::newRow("fr, by box, 2 quick, 1 getting quick, 5 new") << u"fr"_s << quickAndNew
+                                                                 << frenchBoxes
+            + u"8 sur 66 posés, 2 rapides, 1 gagne en vitesse, 5 nouveaux."_s + frenchRows;
+    // Portuguese says 0 in the singular: its counts stand after their words.
+    QTest::newRow("pt_BR, states")
+        << u"pt_BR"_s << states
+        << u"Adição, contas de 0 a 12 (certas e rápidas: 0, certas mas devagar: 1, erradas "
+           "recentemente: 2, ainda não feitas: 166). Erradas recentemente: 1 + 2, 3 + 4."_s;
+    const QString portugueseRows
+        = u" As linhas e colunas são os dois números de uma conta: 3 + 4 fica em 3 e 4."_s;
+    const QString portugueseBoxes
+        = u"Adição, contas por caixa, uma conta e sua gêmea invertida contadas uma vez "_s;
+    QTest::newRow("pt_BR, by box, none asked")
+        << u"pt_BR"_s << boxGrid(Operation::Addition, {})
+        << portugueseBoxes + u"(feitas: 0 de 66)."_s + portugueseRows;
+    QTest::newRow("pt_BR, by box, 2 quick, 1 getting quick, 5 new") << u"pt_BR"_s << quickAndNew
+                                                                    << portugueseBoxes
+            + u"(feitas: 8 de 66), 2 rápidas, 1 ganhando rapidez, 5 novas."_s + portugueseRows;
 }
 
 void ProgressWordsTest::factFamilyCellsAreToldInWords_data()
@@ -298,8 +429,10 @@ void ProgressWordsTest::factFamilyCellsAreToldInWords()
 
 void ProgressWordsTest::factsGridIsToldInWords()
 {
+    QFETCH(QString, code);
     QFETCH(FactGrid, grid);
     QFETCH(QString, sentence);
+    language::speak(code);
     QCOMPARE(progress::factsSentence(grid), sentence);
 }
 

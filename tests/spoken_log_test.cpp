@@ -1,3 +1,4 @@
+#include "base/language.h"
 #include "rules/spoken_log.h"
 
 #include <QString>
@@ -12,11 +13,18 @@ class SpokenLogTest : public QObject
     Q_OBJECT
 
 private slots:
+    void initTestCase();
     void rowIsOneSentence_data();
     void rowIsOneSentence();
     void shownPanelSaysHowManyAnswers_data();
     void shownPanelSaysHowManyAnswers();
 };
+
+// English as the program speaks it, its singulars ("1 answer") included.
+void SpokenLogTest::initTestCase()
+{
+    language::speak(QStringLiteral("en"));
+}
 
 void SpokenLogTest::rowIsOneSentence_data()
 {
@@ -102,5 +110,6 @@ void SpokenLogTest::shownPanelSaysHowManyAnswers()
     QCOMPARE(tutor::spokenLogShown(answers), sentence);
 }
 
-QTEST_APPLESS_MAIN(SpokenLogTest)
+// The program's translators need an application object.
+QTEST_GUILESS_MAIN(SpokenLogTest)
 #include "spoken_log_test.moc"

@@ -277,10 +277,6 @@ Bitte schicke Fehlermeldungen, Vorschläge und Fragen an %1. Jede Nachricht hilf
         <extracomment>Writes every answer of every pupil to a file a spreadsheet opens.</extracomment>
         <translation>CSV e&amp;xportieren</translation>
     </message>
-    <message>
-        <source>Class overview: 1 pupil</source>
-        <translation>Klassenübersicht: 1 Schüler</translation>
-    </message>
     <message numerus="yes">
         <source>Class overview: %n pupils</source>
         <translation>
@@ -817,10 +813,6 @@ Bitte schicke Fehlermeldungen, Vorschläge und Fragen an %1. Jede Nachricht hilf
         <source>Worksheet pages</source>
         <translation>Seiten des Arbeitsblatts</translation>
     </message>
-    <message>
-        <source>1 page</source>
-        <translation>1 Seite</translation>
-    </message>
     <message numerus="yes">
         <source>%n pages</source>
         <translation>
@@ -1310,12 +1302,9 @@ Bitte schicke Fehlermeldungen, Vorschläge und Fragen an %1. Jede Nachricht hilf
 </context>
 <context>
     <name>ProgressWords</name>
-    <message>
-        <source>1 day</source>
-        <translation>1 Tag</translation>
-    </message>
     <message numerus="yes">
         <source>%n days</source>
+        <extracomment>As in &quot;practised on 3 days&quot;.</extracomment>
         <translation>
             <numerusform>%n Tag</numerusform>
             <numerusform>%n Tagen</numerusform>
@@ -1404,14 +1393,13 @@ Bitte schicke Fehlermeldungen, Vorschläge und Fragen an %1. Jede Nachricht hilf
         <extracomment>Seconds, shortened.</extracomment>
         <translation>%1 s</translation>
     </message>
-    <message>
-        <source>%1 second</source>
-        <extracomment>%1 is &quot;1.0&quot; or &quot;1,0&quot;: one second exactly.</extracomment>
-        <translation>%1 Sekunde</translation>
-    </message>
-    <message>
+    <message numerus="yes">
         <source>%1 seconds</source>
-        <translation>%1 Sekunden</translation>
+        <extracomment>%1 is a figure with one decimal: &quot;1.0&quot;, &quot;2.4&quot;; the form is chosen by its whole part (1 for &quot;1.5&quot;). Where a decimal figure takes the plural (&quot;1,0 Sekunden&quot;), give the plural in every form.</extracomment>
+        <translation>
+            <numerusform>%1 Sekunden</numerusform>
+            <numerusform>%1 Sekunden</numerusform>
+        </translation>
     </message>
     <message>
         <source>never</source>
@@ -1428,10 +1416,6 @@ Bitte schicke Fehlermeldungen, Vorschläge und Fragen an %1. Jede Nachricht hilf
         <extracomment>%1 is a time: &quot;Today&quot;, &quot;Last 7 days&quot;.</extracomment>
         <translation>%1: keine Antworten.</translation>
     </message>
-    <message>
-        <source>%1: 1 answer, %2 right.</source>
-        <translation>%1: 1 Antwort, %2 richtig.</translation>
-    </message>
     <message numerus="yes">
         <source>%1: %n answers, %2 right.</source>
         <translation>
@@ -1439,13 +1423,9 @@ Bitte schicke Fehlermeldungen, Vorschläge und Fragen an %1. Jede Nachricht hilf
             <numerusform>%1: %n Antworten, %2 richtig.</numerusform>
         </translation>
     </message>
-    <message>
-        <source>%1: 1 answer, %2 right, median %3.</source>
-        <extracomment>%1 is a time: &quot;Today&quot;; %2 a share: &quot;85 %&quot;; %3 seconds: &quot;2.4 seconds&quot;.</extracomment>
-        <translation>%1: 1 Antwort, %2 richtig, Median %3.</translation>
-    </message>
     <message numerus="yes">
         <source>%1: %n answers, %2 right, median %3.</source>
+        <extracomment>%1 is a time: &quot;Today&quot;; %2 a share: &quot;85 %&quot;; %3 seconds: &quot;2.4 seconds&quot;.</extracomment>
         <translation>
             <numerusform>%1: %n Antwort, %2 richtig, Median %3.</numerusform>
             <numerusform>%1: %n Antworten, %2 richtig, Median %3.</numerusform>
@@ -1515,25 +1495,9 @@ Bitte schicke Fehlermeldungen, Vorschläge und Fragen an %1. Jede Nachricht hilf
         <translation>Medianzeit pro Tag in den letzten 30 Tagen: an %1 geübt, %2, zuletzt %3 am %4.</translation>
     </message>
     <message>
-        <source>%1 %2</source>
-        <comment>facts in a box</comment>
-        <extracomment>How many facts stand in a box: &quot;3 learning&quot;.</extracomment>
-        <translation>%1 %2</translation>
-    </message>
-    <message>
-        <source>%1 facts by box, a fact and its turned-round twin counted once: %2 of %3 asked</source>
-        <extracomment>%1 is an operation: &quot;Multiplication&quot;; the facts are kept in boxes from &quot;New&quot; to &quot;Known&quot;.</extracomment>
-        <translation>%1, Aufgaben nach Fach, eine Aufgabe und ihre Tauschaufgabe einmal gezählt: %2 von %3 gestellt</translation>
-    </message>
-    <message>
         <source>Rows and columns are a fact&apos;s two parts: %1 is at 3 and 4.</source>
         <extracomment>%1 is a fact: &quot;3 × 4&quot;.</extracomment>
         <translation>Zeilen und Spalten sind die zwei Zahlen einer Aufgabe: %1 steht bei 3 und 4.</translation>
-    </message>
-    <message>
-        <source>%1 facts 0 to 12: %2 right and quick, %3 right but slow, %4 wrong lately, %5 not seen.</source>
-        <extracomment>%1 is an operation: &quot;Multiplication&quot;.</extracomment>
-        <translation>%1, Aufgaben von 0 bis 12: %2 richtig und schnell, %3 richtig, aber langsam, %4 zuletzt falsch, %5 noch nicht gestellt.</translation>
     </message>
     <message>
         <source>Wrong lately: %1, and more.</source>
@@ -1637,6 +1601,109 @@ Bitte schicke Fehlermeldungen, Vorschläge und Fragen an %1. Jede Nachricht hilf
         <source>%1 and %2: %3.</source>
         <extracomment>%1 and %2 are facts: &quot;7 × 8&quot;, &quot;8 × 7&quot;; %3 their box inside a sentence: &quot;learning&quot;.</extracomment>
         <translation>%1 und %2: %3.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n new</source>
+        <comment>facts in a box</comment>
+        <extracomment>How many facts stand in the box &quot;New&quot;, inside a sentence.</extracomment>
+        <translation>
+            <numerusform>%n neu</numerusform>
+            <numerusform>%n neu</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n learning</source>
+        <comment>facts in a box</comment>
+        <extracomment>How many facts stand in the box &quot;Learning&quot;, inside a sentence.</extracomment>
+        <translation>
+            <numerusform>%n am Lernen</numerusform>
+            <numerusform>%n am Lernen</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n practising</source>
+        <comment>facts in a box</comment>
+        <extracomment>How many facts stand in the box &quot;Practising&quot;, inside a sentence.</extracomment>
+        <translation>
+            <numerusform>%n am Üben</numerusform>
+            <numerusform>%n am Üben</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n getting quick</source>
+        <comment>facts in a box</comment>
+        <extracomment>How many facts stand in the box &quot;Getting quick&quot;, inside a sentence.</extracomment>
+        <translation>
+            <numerusform>%n wird schneller</numerusform>
+            <numerusform>%n werden schneller</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n quick</source>
+        <comment>facts in a box</comment>
+        <extracomment>How many facts stand in the box &quot;Quick&quot;, inside a sentence.</extracomment>
+        <translation>
+            <numerusform>%n schnell</numerusform>
+            <numerusform>%n schnell</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n known</source>
+        <comment>facts in a box</comment>
+        <extracomment>How many facts stand in the box &quot;Known&quot;, inside a sentence.</extracomment>
+        <translation>
+            <numerusform>%n gekonnt</numerusform>
+            <numerusform>%n gekonnt</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 facts by box, a fact and its turned-round twin counted once: %n of %2 asked</source>
+        <extracomment>%1 is an operation: &quot;Multiplication&quot;; %n facts of %2 were asked. The facts are kept in boxes from &quot;New&quot; to &quot;Known&quot;.</extracomment>
+        <translation>
+            <numerusform>%1, Aufgaben nach Fach, eine Aufgabe und ihre Tauschaufgabe einmal gezählt: %n von %2 gestellt</numerusform>
+            <numerusform>%1, Aufgaben nach Fach, eine Aufgabe und ihre Tauschaufgabe einmal gezählt: %n von %2 gestellt</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1 facts 0 to 12: %2, %3, %4, %5.</source>
+        <extracomment>%1 is an operation: &quot;Multiplication&quot;; %2 to %5 count the facts in each state: &quot;3 right and quick&quot;, &quot;2 right but slow&quot;, &quot;1 wrong lately&quot;, &quot;163 not seen&quot;.</extracomment>
+        <translation>%1, Aufgaben von 0 bis 12: %2, %3, %4, %5.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n right and quick</source>
+        <comment>facts</comment>
+        <extracomment>How many facts are right and quick, inside a sentence.</extracomment>
+        <translation>
+            <numerusform>%n richtig und schnell</numerusform>
+            <numerusform>%n richtig und schnell</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n right but slow</source>
+        <comment>facts</comment>
+        <extracomment>How many facts are right but slow, inside a sentence.</extracomment>
+        <translation>
+            <numerusform>%n richtig, aber langsam</numerusform>
+            <numerusform>%n richtig, aber langsam</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n wrong lately</source>
+        <comment>facts</comment>
+        <extracomment>How many facts were wrong lately, inside a sentence.</extracomment>
+        <translation>
+            <numerusform>%n zuletzt falsch</numerusform>
+            <numerusform>%n zuletzt falsch</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n not seen</source>
+        <comment>facts</comment>
+        <extracomment>How many facts were not seen yet, inside a sentence.</extracomment>
+        <translation>
+            <numerusform>%n noch nicht gestellt</numerusform>
+            <numerusform>%n noch nicht gestellt</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -2090,10 +2157,6 @@ Bitte schicke Fehlermeldungen, Vorschläge und Fragen an %1. Jede Nachricht hilf
         <source>Report shown: no answers yet.</source>
         <translation>Bericht angezeigt: noch keine Antworten.</translation>
     </message>
-    <message>
-        <source>Report shown: 1 answer.</source>
-        <translation>Bericht angezeigt: 1 Antwort.</translation>
-    </message>
     <message numerus="yes">
         <source>Report shown: %n answers.</source>
         <translation>
@@ -2449,11 +2512,6 @@ Bitte schicke Fehlermeldungen, Vorschläge und Fragen an %1. Jede Nachricht hilf
         </translation>
     </message>
     <message>
-        <source>Worksheet Full  --  %1 of %2 problems from My Facts added; a worksheet holds at most %3 problems.</source>
-        <extracomment>%1 of the %2 problems asked for were added before the worksheet was full; %3 is the most it holds.</extracomment>
-        <translation>Arbeitsblatt voll  --  %1 von %2 Aufgaben aus „Meine Aufgaben“ hinzugefügt; ein Arbeitsblatt fasst höchstens %3 Aufgaben.</translation>
-    </message>
-    <message>
         <source>Worksheet Full  --  A worksheet holds at most %1 problems. Save it, or clear it to start again.</source>
         <translation>Arbeitsblatt voll  --  Ein Arbeitsblatt fasst höchstens %1 Aufgaben. Speichern Sie es oder leeren Sie es, um neu zu beginnen.</translation>
     </message>
@@ -2524,11 +2582,6 @@ Bitte schicke Fehlermeldungen, Vorschläge und Fragen an %1. Jede Nachricht hilf
             <numerusform>%n Aufgabe aus „Meine Aufgaben“ mit Lösung hinzugefügt. Aufgaben auf dem Arbeitsblatt: %1.</numerusform>
             <numerusform>%n Aufgaben aus „Meine Aufgaben“ mit Lösungen hinzugefügt. Aufgaben auf dem Arbeitsblatt: %1.</numerusform>
         </translation>
-    </message>
-    <message>
-        <source>%1 of %2 problems added from My Facts, with their answers: the worksheet is full at %3 problems.</source>
-        <extracomment>%1 of the %2 problems asked for were added; %3 is the most a worksheet holds.</extracomment>
-        <translation>%1 von %2 Aufgaben aus „Meine Aufgaben“ mit Lösungen hinzugefügt: Das Arbeitsblatt ist mit %3 Aufgaben voll.</translation>
     </message>
     <message>
         <source>Worksheet saved as %1.</source>
@@ -2699,6 +2752,22 @@ Bitte schicke Fehlermeldungen, Vorschläge und Fragen an %1. Jede Nachricht hilf
         <source>The pupil has practised no facts of this operation in My Facts yet. Nothing was added.</source>
         <translation>In „Meine Aufgaben“ wurden noch keine Aufgaben dieser Rechenart geübt. Es wurde nichts hinzugefügt.</translation>
     </message>
+    <message numerus="yes">
+        <source>Worksheet Full  --  %n of %1 problems from My Facts added; a worksheet holds at most %2 problems.</source>
+        <extracomment>%n of the %1 problems asked for were added before the worksheet was full; %2 is the most it holds.</extracomment>
+        <translation>
+            <numerusform>Arbeitsblatt voll  --  %n von %1 Aufgaben aus „Meine Aufgaben“ hinzugefügt; ein Arbeitsblatt fasst höchstens %2 Aufgaben.</numerusform>
+            <numerusform>Arbeitsblatt voll  --  %n von %1 Aufgaben aus „Meine Aufgaben“ hinzugefügt; ein Arbeitsblatt fasst höchstens %2 Aufgaben.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n of %1 problems added from My Facts, with their answers: the worksheet is full at %2 problems.</source>
+        <extracomment>%n of the %1 problems asked for were added; %2 is the most a worksheet holds.</extracomment>
+        <translation>
+            <numerusform>%n von %1 Aufgaben aus „Meine Aufgaben“ mit Lösungen hinzugefügt: Das Arbeitsblatt ist mit %2 Aufgaben voll.</numerusform>
+            <numerusform>%n von %1 Aufgaben aus „Meine Aufgaben“ mit Lösungen hinzugefügt: Das Arbeitsblatt ist mit %2 Aufgaben voll.</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>progress::ProgressActions</name>
@@ -2728,10 +2797,6 @@ Bitte schicke Fehlermeldungen, Vorschläge und Fragen an %1. Jede Nachricht hilf
         <translation>Alle Antworten wurden nach %1 exportiert.</translation>
     </message>
     <message>
-        <source>The time for a quick answer could not be changed to %1 seconds.</source>
-        <translation>Die Zeit für eine schnelle Antwort konnte nicht auf %1 Sekunden geändert werden.</translation>
-    </message>
-    <message>
         <source>The progress report was saved as %1.</source>
         <extracomment>%1 is the report&apos;s file.</extracomment>
         <translation>Der Fortschrittsbericht wurde als %1 gespeichert.</translation>
@@ -2740,6 +2805,13 @@ Bitte schicke Fehlermeldungen, Vorschläge und Fragen an %1. Jede Nachricht hilf
         <source>The progress report was saved as %1, but it is no longer there.</source>
         <extracomment>%1 is the report&apos;s file.</extracomment>
         <translation>Der Fortschrittsbericht wurde als %1 gespeichert, ist aber nicht mehr da.</translation>
+    </message>
+    <message numerus="yes">
+        <source>The time for a quick answer could not be changed to %n seconds.</source>
+        <translation>
+            <numerusform>Die Zeit für eine schnelle Antwort konnte nicht auf %n Sekunde geändert werden.</numerusform>
+            <numerusform>Die Zeit für eine schnelle Antwort konnte nicht auf %n Sekunden geändert werden.</numerusform>
+        </translation>
     </message>
 </context>
 </TS>

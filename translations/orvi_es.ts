@@ -277,10 +277,6 @@ Envía los errores, sugerencias y preguntas a %1. Cada mensaje nos ayuda a mejor
         <extracomment>Writes every answer of every pupil to a file a spreadsheet opens.</extracomment>
         <translation>Exportar &amp;CSV</translation>
     </message>
-    <message>
-        <source>Class overview: 1 pupil</source>
-        <translation>Resumen de la clase: 1 alumno</translation>
-    </message>
     <message numerus="yes">
         <source>Class overview: %n pupils</source>
         <translation>
@@ -817,10 +813,6 @@ Envía los errores, sugerencias y preguntas a %1. Cada mensaje nos ayuda a mejor
         <source>Worksheet pages</source>
         <translation>Páginas de la ficha</translation>
     </message>
-    <message>
-        <source>1 page</source>
-        <translation>1 página</translation>
-    </message>
     <message numerus="yes">
         <source>%n pages</source>
         <translation>
@@ -1310,12 +1302,9 @@ Envía los errores, sugerencias y preguntas a %1. Cada mensaje nos ayuda a mejor
 </context>
 <context>
     <name>ProgressWords</name>
-    <message>
-        <source>1 day</source>
-        <translation>1 día</translation>
-    </message>
     <message numerus="yes">
         <source>%n days</source>
+        <extracomment>As in &quot;practised on 3 days&quot;.</extracomment>
         <translation>
             <numerusform>%n día</numerusform>
             <numerusform>%n días</numerusform>
@@ -1404,14 +1393,13 @@ Envía los errores, sugerencias y preguntas a %1. Cada mensaje nos ayuda a mejor
         <extracomment>Seconds, shortened.</extracomment>
         <translation>%1 s</translation>
     </message>
-    <message>
-        <source>%1 second</source>
-        <extracomment>%1 is &quot;1.0&quot; or &quot;1,0&quot;: one second exactly.</extracomment>
-        <translation>%1 segundo</translation>
-    </message>
-    <message>
+    <message numerus="yes">
         <source>%1 seconds</source>
-        <translation>%1 segundos</translation>
+        <extracomment>%1 is a figure with one decimal: &quot;1.0&quot;, &quot;2.4&quot;; the form is chosen by its whole part (1 for &quot;1.5&quot;). Where a decimal figure takes the plural (&quot;1,0 Sekunden&quot;), give the plural in every form.</extracomment>
+        <translation>
+            <numerusform>%1 segundos</numerusform>
+            <numerusform>%1 segundos</numerusform>
+        </translation>
     </message>
     <message>
         <source>never</source>
@@ -1428,10 +1416,6 @@ Envía los errores, sugerencias y preguntas a %1. Cada mensaje nos ayuda a mejor
         <extracomment>%1 is a time: &quot;Today&quot;, &quot;Last 7 days&quot;.</extracomment>
         <translation>%1: sin respuestas.</translation>
     </message>
-    <message>
-        <source>%1: 1 answer, %2 right.</source>
-        <translation>%1: 1 respuesta, %2 de aciertos.</translation>
-    </message>
     <message numerus="yes">
         <source>%1: %n answers, %2 right.</source>
         <translation>
@@ -1439,13 +1423,9 @@ Envía los errores, sugerencias y preguntas a %1. Cada mensaje nos ayuda a mejor
             <numerusform>%1: %n respuestas, %2 de aciertos.</numerusform>
         </translation>
     </message>
-    <message>
-        <source>%1: 1 answer, %2 right, median %3.</source>
-        <extracomment>%1 is a time: &quot;Today&quot;; %2 a share: &quot;85 %&quot;; %3 seconds: &quot;2.4 seconds&quot;.</extracomment>
-        <translation>%1: 1 respuesta, %2 de aciertos, mediana %3.</translation>
-    </message>
     <message numerus="yes">
         <source>%1: %n answers, %2 right, median %3.</source>
+        <extracomment>%1 is a time: &quot;Today&quot;; %2 a share: &quot;85 %&quot;; %3 seconds: &quot;2.4 seconds&quot;.</extracomment>
         <translation>
             <numerusform>%1: %n respuesta, %2 de aciertos, mediana %3.</numerusform>
             <numerusform>%1: %n respuestas, %2 de aciertos, mediana %3.</numerusform>
@@ -1515,25 +1495,9 @@ Envía los errores, sugerencias y preguntas a %1. Cada mensaje nos ayuda a mejor
         <translation>Tiempo mediano por día en los últimos 30 días: práctica en %1, %2, el último %3 el %4.</translation>
     </message>
     <message>
-        <source>%1 %2</source>
-        <comment>facts in a box</comment>
-        <extracomment>How many facts stand in a box: &quot;3 learning&quot;.</extracomment>
-        <translation>%1 %2</translation>
-    </message>
-    <message>
-        <source>%1 facts by box, a fact and its turned-round twin counted once: %2 of %3 asked</source>
-        <extracomment>%1 is an operation: &quot;Multiplication&quot;; the facts are kept in boxes from &quot;New&quot; to &quot;Known&quot;.</extracomment>
-        <translation>%1, cálculos por caja, un cálculo y su gemelo invertido contados una vez: %2 de %3 preguntados</translation>
-    </message>
-    <message>
         <source>Rows and columns are a fact&apos;s two parts: %1 is at 3 and 4.</source>
         <extracomment>%1 is a fact: &quot;3 × 4&quot;.</extracomment>
         <translation>Las filas y columnas son los dos números de un cálculo: %1 está en 3 y 4.</translation>
-    </message>
-    <message>
-        <source>%1 facts 0 to 12: %2 right and quick, %3 right but slow, %4 wrong lately, %5 not seen.</source>
-        <extracomment>%1 is an operation: &quot;Multiplication&quot;.</extracomment>
-        <translation>%1, cálculos del 0 al 12: %2 bien y rápido, %3 bien pero lento, %4 fallados hace poco, %5 aún sin hacer.</translation>
     </message>
     <message>
         <source>Wrong lately: %1, and more.</source>
@@ -1637,6 +1601,109 @@ Envía los errores, sugerencias y preguntas a %1. Cada mensaje nos ayuda a mejor
         <source>%1 and %2: %3.</source>
         <extracomment>%1 and %2 are facts: &quot;7 × 8&quot;, &quot;8 × 7&quot;; %3 their box inside a sentence: &quot;learning&quot;.</extracomment>
         <translation>%1 y %2: %3.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n new</source>
+        <comment>facts in a box</comment>
+        <extracomment>How many facts stand in the box &quot;New&quot;, inside a sentence.</extracomment>
+        <translation>
+            <numerusform>%n nuevo</numerusform>
+            <numerusform>%n nuevos</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n learning</source>
+        <comment>facts in a box</comment>
+        <extracomment>How many facts stand in the box &quot;Learning&quot;, inside a sentence.</extracomment>
+        <translation>
+            <numerusform>%n aprendiendo</numerusform>
+            <numerusform>%n aprendiendo</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n practising</source>
+        <comment>facts in a box</comment>
+        <extracomment>How many facts stand in the box &quot;Practising&quot;, inside a sentence.</extracomment>
+        <translation>
+            <numerusform>%n practicando</numerusform>
+            <numerusform>%n practicando</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n getting quick</source>
+        <comment>facts in a box</comment>
+        <extracomment>How many facts stand in the box &quot;Getting quick&quot;, inside a sentence.</extracomment>
+        <translation>
+            <numerusform>%n ganando rapidez</numerusform>
+            <numerusform>%n ganando rapidez</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n quick</source>
+        <comment>facts in a box</comment>
+        <extracomment>How many facts stand in the box &quot;Quick&quot;, inside a sentence.</extracomment>
+        <translation>
+            <numerusform>%n rápido</numerusform>
+            <numerusform>%n rápidos</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n known</source>
+        <comment>facts in a box</comment>
+        <extracomment>How many facts stand in the box &quot;Known&quot;, inside a sentence.</extracomment>
+        <translation>
+            <numerusform>%n dominado</numerusform>
+            <numerusform>%n dominados</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 facts by box, a fact and its turned-round twin counted once: %n of %2 asked</source>
+        <extracomment>%1 is an operation: &quot;Multiplication&quot;; %n facts of %2 were asked. The facts are kept in boxes from &quot;New&quot; to &quot;Known&quot;.</extracomment>
+        <translation>
+            <numerusform>%1, cálculos por caja, un cálculo y su gemelo invertido contados una vez: %n de %2 preguntado</numerusform>
+            <numerusform>%1, cálculos por caja, un cálculo y su gemelo invertido contados una vez: %n de %2 preguntados</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1 facts 0 to 12: %2, %3, %4, %5.</source>
+        <extracomment>%1 is an operation: &quot;Multiplication&quot;; %2 to %5 count the facts in each state: &quot;3 right and quick&quot;, &quot;2 right but slow&quot;, &quot;1 wrong lately&quot;, &quot;163 not seen&quot;.</extracomment>
+        <translation>%1, cálculos del 0 al 12: %2, %3, %4, %5.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n right and quick</source>
+        <comment>facts</comment>
+        <extracomment>How many facts are right and quick, inside a sentence.</extracomment>
+        <translation>
+            <numerusform>%n bien y rápido</numerusform>
+            <numerusform>%n bien y rápidos</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n right but slow</source>
+        <comment>facts</comment>
+        <extracomment>How many facts are right but slow, inside a sentence.</extracomment>
+        <translation>
+            <numerusform>%n bien pero lento</numerusform>
+            <numerusform>%n bien pero lentos</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n wrong lately</source>
+        <comment>facts</comment>
+        <extracomment>How many facts were wrong lately, inside a sentence.</extracomment>
+        <translation>
+            <numerusform>%n fallado hace poco</numerusform>
+            <numerusform>%n fallados hace poco</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n not seen</source>
+        <comment>facts</comment>
+        <extracomment>How many facts were not seen yet, inside a sentence.</extracomment>
+        <translation>
+            <numerusform>%n aún sin hacer</numerusform>
+            <numerusform>%n aún sin hacer</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -2090,10 +2157,6 @@ Envía los errores, sugerencias y preguntas a %1. Cada mensaje nos ayuda a mejor
         <source>Report shown: no answers yet.</source>
         <translation>Informe a la vista: aún no hay respuestas.</translation>
     </message>
-    <message>
-        <source>Report shown: 1 answer.</source>
-        <translation>Informe a la vista: 1 respuesta.</translation>
-    </message>
     <message numerus="yes">
         <source>Report shown: %n answers.</source>
         <translation>
@@ -2449,11 +2512,6 @@ Envía los errores, sugerencias y preguntas a %1. Cada mensaje nos ayuda a mejor
         </translation>
     </message>
     <message>
-        <source>Worksheet Full  --  %1 of %2 problems from My Facts added; a worksheet holds at most %3 problems.</source>
-        <extracomment>%1 of the %2 problems asked for were added before the worksheet was full; %3 is the most it holds.</extracomment>
-        <translation>Ficha llena  --  Añadidos %1 de %2 ejercicios de «Mis cálculos»; una ficha admite como máximo %3 ejercicios.</translation>
-    </message>
-    <message>
         <source>Worksheet Full  --  A worksheet holds at most %1 problems. Save it, or clear it to start again.</source>
         <translation>Ficha llena  --  Una ficha admite como máximo %1 ejercicios. Guárdela o vacíela para empezar de nuevo.</translation>
     </message>
@@ -2524,11 +2582,6 @@ Envía los errores, sugerencias y preguntas a %1. Cada mensaje nos ayuda a mejor
             <numerusform>%n ejercicio añadido de «Mis cálculos», con su resultado. Ejercicios en la ficha: %1.</numerusform>
             <numerusform>%n ejercicios añadidos de «Mis cálculos», con sus resultados. Ejercicios en la ficha: %1.</numerusform>
         </translation>
-    </message>
-    <message>
-        <source>%1 of %2 problems added from My Facts, with their answers: the worksheet is full at %3 problems.</source>
-        <extracomment>%1 of the %2 problems asked for were added; %3 is the most a worksheet holds.</extracomment>
-        <translation>Añadidos %1 de %2 ejercicios de «Mis cálculos», con sus resultados: la ficha está llena con %3 ejercicios.</translation>
     </message>
     <message>
         <source>Worksheet saved as %1.</source>
@@ -2699,6 +2752,22 @@ Envía los errores, sugerencias y preguntas a %1. Cada mensaje nos ayuda a mejor
         <source>The pupil has practised no facts of this operation in My Facts yet. Nothing was added.</source>
         <translation>Todavía no se ha practicado ningún ejercicio de esta operación en «Mis cálculos». No se ha añadido nada.</translation>
     </message>
+    <message numerus="yes">
+        <source>Worksheet Full  --  %n of %1 problems from My Facts added; a worksheet holds at most %2 problems.</source>
+        <extracomment>%n of the %1 problems asked for were added before the worksheet was full; %2 is the most it holds.</extracomment>
+        <translation>
+            <numerusform>Ficha llena  --  Añadido %n de %1 ejercicios de «Mis cálculos»; una ficha admite como máximo %2 ejercicios.</numerusform>
+            <numerusform>Ficha llena  --  Añadidos %n de %1 ejercicios de «Mis cálculos»; una ficha admite como máximo %2 ejercicios.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n of %1 problems added from My Facts, with their answers: the worksheet is full at %2 problems.</source>
+        <extracomment>%n of the %1 problems asked for were added; %2 is the most a worksheet holds.</extracomment>
+        <translation>
+            <numerusform>Añadido %n de %1 ejercicios de «Mis cálculos», con su resultado: la ficha está llena con %2 ejercicios.</numerusform>
+            <numerusform>Añadidos %n de %1 ejercicios de «Mis cálculos», con sus resultados: la ficha está llena con %2 ejercicios.</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>progress::ProgressActions</name>
@@ -2728,10 +2797,6 @@ Envía los errores, sugerencias y preguntas a %1. Cada mensaje nos ayuda a mejor
         <translation>Todas las respuestas se han exportado a %1.</translation>
     </message>
     <message>
-        <source>The time for a quick answer could not be changed to %1 seconds.</source>
-        <translation>No se ha podido cambiar el tiempo de una respuesta rápida a %1 segundos.</translation>
-    </message>
-    <message>
         <source>The progress report was saved as %1.</source>
         <extracomment>%1 is the report&apos;s file.</extracomment>
         <translation>El informe de progreso se ha guardado como %1.</translation>
@@ -2740,6 +2805,13 @@ Envía los errores, sugerencias y preguntas a %1. Cada mensaje nos ayuda a mejor
         <source>The progress report was saved as %1, but it is no longer there.</source>
         <extracomment>%1 is the report&apos;s file.</extracomment>
         <translation>El informe de progreso se ha guardado como %1, pero ya no está.</translation>
+    </message>
+    <message numerus="yes">
+        <source>The time for a quick answer could not be changed to %n seconds.</source>
+        <translation>
+            <numerusform>No se ha podido cambiar el tiempo de una respuesta rápida a %n segundo.</numerusform>
+            <numerusform>No se ha podido cambiar el tiempo de una respuesta rápida a %n segundos.</numerusform>
+        </translation>
     </message>
 </context>
 </TS>

@@ -277,10 +277,6 @@ Envoie les signalements d&apos;erreurs, les suggestions et les questions à %1. 
         <extracomment>Writes every answer of every pupil to a file a spreadsheet opens.</extracomment>
         <translation>Exporter en &amp;CSV</translation>
     </message>
-    <message>
-        <source>Class overview: 1 pupil</source>
-        <translation>Vue de la classe&#xa0;: 1 élève</translation>
-    </message>
     <message numerus="yes">
         <source>Class overview: %n pupils</source>
         <translation>
@@ -817,10 +813,6 @@ Envoie les signalements d&apos;erreurs, les suggestions et les questions à %1. 
         <source>Worksheet pages</source>
         <translation>Pages de la fiche</translation>
     </message>
-    <message>
-        <source>1 page</source>
-        <translation>1 page</translation>
-    </message>
     <message numerus="yes">
         <source>%n pages</source>
         <translation>
@@ -1310,12 +1302,9 @@ Envoie les signalements d&apos;erreurs, les suggestions et les questions à %1. 
 </context>
 <context>
     <name>ProgressWords</name>
-    <message>
-        <source>1 day</source>
-        <translation>1 jour</translation>
-    </message>
     <message numerus="yes">
         <source>%n days</source>
+        <extracomment>As in &quot;practised on 3 days&quot;.</extracomment>
         <translation>
             <numerusform>%n jour</numerusform>
             <numerusform>%n jours</numerusform>
@@ -1404,14 +1393,13 @@ Envoie les signalements d&apos;erreurs, les suggestions et les questions à %1. 
         <extracomment>Seconds, shortened.</extracomment>
         <translation>%1&#xa0;s</translation>
     </message>
-    <message>
-        <source>%1 second</source>
-        <extracomment>%1 is &quot;1.0&quot; or &quot;1,0&quot;: one second exactly.</extracomment>
-        <translation>%1 seconde</translation>
-    </message>
-    <message>
+    <message numerus="yes">
         <source>%1 seconds</source>
-        <translation>%1 secondes</translation>
+        <extracomment>%1 is a figure with one decimal: &quot;1.0&quot;, &quot;2.4&quot;; the form is chosen by its whole part (1 for &quot;1.5&quot;). Where a decimal figure takes the plural (&quot;1,0 Sekunden&quot;), give the plural in every form.</extracomment>
+        <translation>
+            <numerusform>%1 seconde</numerusform>
+            <numerusform>%1 secondes</numerusform>
+        </translation>
     </message>
     <message>
         <source>never</source>
@@ -1428,10 +1416,6 @@ Envoie les signalements d&apos;erreurs, les suggestions et les questions à %1. 
         <extracomment>%1 is a time: &quot;Today&quot;, &quot;Last 7 days&quot;.</extracomment>
         <translation>%1&#xa0;: aucune réponse.</translation>
     </message>
-    <message>
-        <source>%1: 1 answer, %2 right.</source>
-        <translation>%1&#xa0;: 1 réponse, %2 de réussite.</translation>
-    </message>
     <message numerus="yes">
         <source>%1: %n answers, %2 right.</source>
         <translation>
@@ -1439,13 +1423,9 @@ Envoie les signalements d&apos;erreurs, les suggestions et les questions à %1. 
             <numerusform>%1&#xa0;: %n réponses, %2 de réussite.</numerusform>
         </translation>
     </message>
-    <message>
-        <source>%1: 1 answer, %2 right, median %3.</source>
-        <extracomment>%1 is a time: &quot;Today&quot;; %2 a share: &quot;85 %&quot;; %3 seconds: &quot;2.4 seconds&quot;.</extracomment>
-        <translation>%1&#xa0;: 1 réponse, %2 de réussite, médiane %3.</translation>
-    </message>
     <message numerus="yes">
         <source>%1: %n answers, %2 right, median %3.</source>
+        <extracomment>%1 is a time: &quot;Today&quot;; %2 a share: &quot;85 %&quot;; %3 seconds: &quot;2.4 seconds&quot;.</extracomment>
         <translation>
             <numerusform>%1&#xa0;: %n réponse, %2 de réussite, médiane %3.</numerusform>
             <numerusform>%1&#xa0;: %n réponses, %2 de réussite, médiane %3.</numerusform>
@@ -1515,25 +1495,9 @@ Envoie les signalements d&apos;erreurs, les suggestions et les questions à %1. 
         <translation>Temps médian par jour sur les 30 derniers jours&#xa0;: entraînement sur %1, %2, dernier %3 le %4.</translation>
     </message>
     <message>
-        <source>%1 %2</source>
-        <comment>facts in a box</comment>
-        <extracomment>How many facts stand in a box: &quot;3 learning&quot;.</extracomment>
-        <translation>%1 %2</translation>
-    </message>
-    <message>
-        <source>%1 facts by box, a fact and its turned-round twin counted once: %2 of %3 asked</source>
-        <extracomment>%1 is an operation: &quot;Multiplication&quot;; the facts are kept in boxes from &quot;New&quot; to &quot;Known&quot;.</extracomment>
-        <translation>%1, calculs par boîte, un calcul et son jumeau inversé comptés une fois&#xa0;: %2 sur %3 posés</translation>
-    </message>
-    <message>
         <source>Rows and columns are a fact&apos;s two parts: %1 is at 3 and 4.</source>
         <extracomment>%1 is a fact: &quot;3 × 4&quot;.</extracomment>
         <translation>Les lignes et les colonnes sont les deux nombres d’un calcul&#xa0;: %1 est en 3 et 4.</translation>
-    </message>
-    <message>
-        <source>%1 facts 0 to 12: %2 right and quick, %3 right but slow, %4 wrong lately, %5 not seen.</source>
-        <extracomment>%1 is an operation: &quot;Multiplication&quot;.</extracomment>
-        <translation>%1, calculs de 0 à 12&#xa0;: %2 justes et rapides, %3 justes mais lents, %4 ratés récemment, %5 pas encore vus.</translation>
     </message>
     <message>
         <source>Wrong lately: %1, and more.</source>
@@ -1637,6 +1601,109 @@ Envoie les signalements d&apos;erreurs, les suggestions et les questions à %1. 
         <source>%1 and %2: %3.</source>
         <extracomment>%1 and %2 are facts: &quot;7 × 8&quot;, &quot;8 × 7&quot;; %3 their box inside a sentence: &quot;learning&quot;.</extracomment>
         <translation>%1 et %2&#xa0;: %3.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n new</source>
+        <comment>facts in a box</comment>
+        <extracomment>How many facts stand in the box &quot;New&quot;, inside a sentence.</extracomment>
+        <translation>
+            <numerusform>%n nouveau</numerusform>
+            <numerusform>%n nouveaux</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n learning</source>
+        <comment>facts in a box</comment>
+        <extracomment>How many facts stand in the box &quot;Learning&quot;, inside a sentence.</extracomment>
+        <translation>
+            <numerusform>%n en apprentissage</numerusform>
+            <numerusform>%n en apprentissage</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n practising</source>
+        <comment>facts in a box</comment>
+        <extracomment>How many facts stand in the box &quot;Practising&quot;, inside a sentence.</extracomment>
+        <translation>
+            <numerusform>%n en entraînement</numerusform>
+            <numerusform>%n en entraînement</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n getting quick</source>
+        <comment>facts in a box</comment>
+        <extracomment>How many facts stand in the box &quot;Getting quick&quot;, inside a sentence.</extracomment>
+        <translation>
+            <numerusform>%n gagne en vitesse</numerusform>
+            <numerusform>%n gagnent en vitesse</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n quick</source>
+        <comment>facts in a box</comment>
+        <extracomment>How many facts stand in the box &quot;Quick&quot;, inside a sentence.</extracomment>
+        <translation>
+            <numerusform>%n rapide</numerusform>
+            <numerusform>%n rapides</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n known</source>
+        <comment>facts in a box</comment>
+        <extracomment>How many facts stand in the box &quot;Known&quot;, inside a sentence.</extracomment>
+        <translation>
+            <numerusform>%n acquis</numerusform>
+            <numerusform>%n acquis</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 facts by box, a fact and its turned-round twin counted once: %n of %2 asked</source>
+        <extracomment>%1 is an operation: &quot;Multiplication&quot;; %n facts of %2 were asked. The facts are kept in boxes from &quot;New&quot; to &quot;Known&quot;.</extracomment>
+        <translation>
+            <numerusform>%1, calculs par boîte, un calcul et son jumeau inversé comptés une fois&#xa0;: %n sur %2 posé</numerusform>
+            <numerusform>%1, calculs par boîte, un calcul et son jumeau inversé comptés une fois&#xa0;: %n sur %2 posés</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1 facts 0 to 12: %2, %3, %4, %5.</source>
+        <extracomment>%1 is an operation: &quot;Multiplication&quot;; %2 to %5 count the facts in each state: &quot;3 right and quick&quot;, &quot;2 right but slow&quot;, &quot;1 wrong lately&quot;, &quot;163 not seen&quot;.</extracomment>
+        <translation>%1, calculs de 0 à 12&#xa0;: %2, %3, %4, %5.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n right and quick</source>
+        <comment>facts</comment>
+        <extracomment>How many facts are right and quick, inside a sentence.</extracomment>
+        <translation>
+            <numerusform>%n juste et rapide</numerusform>
+            <numerusform>%n justes et rapides</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n right but slow</source>
+        <comment>facts</comment>
+        <extracomment>How many facts are right but slow, inside a sentence.</extracomment>
+        <translation>
+            <numerusform>%n juste mais lent</numerusform>
+            <numerusform>%n justes mais lents</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n wrong lately</source>
+        <comment>facts</comment>
+        <extracomment>How many facts were wrong lately, inside a sentence.</extracomment>
+        <translation>
+            <numerusform>%n raté récemment</numerusform>
+            <numerusform>%n ratés récemment</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n not seen</source>
+        <comment>facts</comment>
+        <extracomment>How many facts were not seen yet, inside a sentence.</extracomment>
+        <translation>
+            <numerusform>%n pas encore vu</numerusform>
+            <numerusform>%n pas encore vus</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -2090,10 +2157,6 @@ Envoie les signalements d&apos;erreurs, les suggestions et les questions à %1. 
         <source>Report shown: no answers yet.</source>
         <translation>Rapport affiché : pas encore de réponse.</translation>
     </message>
-    <message>
-        <source>Report shown: 1 answer.</source>
-        <translation>Rapport affiché : 1 réponse.</translation>
-    </message>
     <message numerus="yes">
         <source>Report shown: %n answers.</source>
         <translation>
@@ -2311,12 +2374,12 @@ Envoie les signalements d&apos;erreurs, les suggestions et les questions à %1. 
     <message>
         <source>You answered%1</source>
         <extracomment>The results&apos; first line; %1 is the number of right answers, shown large just after the words. Nothing may follow %1 on this line.</extracomment>
-        <translation>Tu as réussi%1</translation>
+        <translation>Tu en as réussi%1</translation>
     </message>
     <message>
         <source>right, in %1seconds.</source>
         <extracomment>The results&apos; second line, after &quot;You answered N&quot;; %1 is the time limit, shown large, so the space before &quot;seconds&quot; is left out.</extracomment>
-        <translation>calculs en %1secondes.</translation>
+        <translation>en %1secondes.</translation>
     </message>
     <message numerus="yes">
         <source>%n seconds left.</source>
@@ -2449,11 +2512,6 @@ Envoie les signalements d&apos;erreurs, les suggestions et les questions à %1. 
         </translation>
     </message>
     <message>
-        <source>Worksheet Full  --  %1 of %2 problems from My Facts added; a worksheet holds at most %3 problems.</source>
-        <extracomment>%1 of the %2 problems asked for were added before the worksheet was full; %3 is the most it holds.</extracomment>
-        <translation>Fiche pleine  --  %1 calculs sur %2 ajoutés depuis « Mes calculs » ; une fiche contient au plus %3 calculs.</translation>
-    </message>
-    <message>
         <source>Worksheet Full  --  A worksheet holds at most %1 problems. Save it, or clear it to start again.</source>
         <translation>Fiche pleine  --  Une fiche contient au plus %1 calculs. Enregistrez-la ou videz-la pour recommencer.</translation>
     </message>
@@ -2524,11 +2582,6 @@ Envoie les signalements d&apos;erreurs, les suggestions et les questions à %1. 
             <numerusform>%n calcul ajouté depuis « Mes calculs », avec son résultat. Calculs sur la fiche : %1.</numerusform>
             <numerusform>%n calculs ajoutés depuis « Mes calculs », avec leurs résultats. Calculs sur la fiche : %1.</numerusform>
         </translation>
-    </message>
-    <message>
-        <source>%1 of %2 problems added from My Facts, with their answers: the worksheet is full at %3 problems.</source>
-        <extracomment>%1 of the %2 problems asked for were added; %3 is the most a worksheet holds.</extracomment>
-        <translation>%1 calculs sur %2 ajoutés depuis « Mes calculs », avec leurs résultats : la fiche est pleine avec %3 calculs.</translation>
     </message>
     <message>
         <source>Worksheet saved as %1.</source>
@@ -2699,6 +2752,22 @@ Envoie les signalements d&apos;erreurs, les suggestions et les questions à %1. 
         <source>The pupil has practised no facts of this operation in My Facts yet. Nothing was added.</source>
         <translation>Aucun calcul de cette opération n’a encore été pratiqué dans «&#x202f;Mes calculs&#x202f;». Rien n’a été ajouté.</translation>
     </message>
+    <message numerus="yes">
+        <source>Worksheet Full  --  %n of %1 problems from My Facts added; a worksheet holds at most %2 problems.</source>
+        <extracomment>%n of the %1 problems asked for were added before the worksheet was full; %2 is the most it holds.</extracomment>
+        <translation>
+            <numerusform>Fiche pleine  --  %n calcul sur %1 ajouté depuis « Mes calculs » ; une fiche contient au plus %2 calculs.</numerusform>
+            <numerusform>Fiche pleine  --  %n calculs sur %1 ajoutés depuis « Mes calculs » ; une fiche contient au plus %2 calculs.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n of %1 problems added from My Facts, with their answers: the worksheet is full at %2 problems.</source>
+        <extracomment>%n of the %1 problems asked for were added; %2 is the most a worksheet holds.</extracomment>
+        <translation>
+            <numerusform>%n calcul sur %1 ajouté depuis « Mes calculs », avec son résultat : la fiche est pleine avec %2 calculs.</numerusform>
+            <numerusform>%n calculs sur %1 ajoutés depuis « Mes calculs », avec leurs résultats : la fiche est pleine avec %2 calculs.</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>progress::ProgressActions</name>
@@ -2728,10 +2797,6 @@ Envoie les signalements d&apos;erreurs, les suggestions et les questions à %1. 
         <translation>Toutes les réponses ont été exportées vers %1.</translation>
     </message>
     <message>
-        <source>The time for a quick answer could not be changed to %1 seconds.</source>
-        <translation>Le temps d’une réponse rapide n’a pas pu être changé en %1 secondes.</translation>
-    </message>
-    <message>
         <source>The progress report was saved as %1.</source>
         <extracomment>%1 is the report&apos;s file.</extracomment>
         <translation>Le rapport de progrès a été enregistré sous %1.</translation>
@@ -2740,6 +2805,13 @@ Envoie les signalements d&apos;erreurs, les suggestions et les questions à %1. 
         <source>The progress report was saved as %1, but it is no longer there.</source>
         <extracomment>%1 is the report&apos;s file.</extracomment>
         <translation>Le rapport de progrès a été enregistré sous %1, mais il n&apos;est plus là.</translation>
+    </message>
+    <message numerus="yes">
+        <source>The time for a quick answer could not be changed to %n seconds.</source>
+        <translation>
+            <numerusform>Le temps d’une réponse rapide n’a pas pu être changé en %n seconde.</numerusform>
+            <numerusform>Le temps d’une réponse rapide n’a pas pu être changé en %n secondes.</numerusform>
+        </translation>
     </message>
 </context>
 </TS>

@@ -277,15 +277,11 @@ Envie relatos de erros, sugestões e perguntas para %1. Cada mensagem nos ajuda 
         <extracomment>Writes every answer of every pupil to a file a spreadsheet opens.</extracomment>
         <translation>Exportar &amp;CSV</translation>
     </message>
-    <message>
-        <source>Class overview: 1 pupil</source>
-        <translation>Visão geral da turma: 1 aluno</translation>
-    </message>
     <message numerus="yes">
         <source>Class overview: %n pupils</source>
         <translation>
-            <numerusform>Visão geral da turma: %n aluno</numerusform>
-            <numerusform>Visão geral da turma: %n alunos</numerusform>
+            <numerusform>Visão geral da turma (alunos: %n)</numerusform>
+            <numerusform>Visão geral da turma (alunos: %n)</numerusform>
         </translation>
     </message>
     <message numerus="yes">
@@ -817,10 +813,6 @@ Envie relatos de erros, sugestões e perguntas para %1. Cada mensagem nos ajuda 
         <source>Worksheet pages</source>
         <translation>Páginas da folha de atividades</translation>
     </message>
-    <message>
-        <source>1 page</source>
-        <translation>1 página</translation>
-    </message>
     <message numerus="yes">
         <source>%n pages</source>
         <translation>
@@ -1310,12 +1302,9 @@ Envie relatos de erros, sugestões e perguntas para %1. Cada mensagem nos ajuda 
 </context>
 <context>
     <name>ProgressWords</name>
-    <message>
-        <source>1 day</source>
-        <translation>1 dia</translation>
-    </message>
     <message numerus="yes">
         <source>%n days</source>
+        <extracomment>As in &quot;practised on 3 days&quot;.</extracomment>
         <translation>
             <numerusform>%n dia</numerusform>
             <numerusform>%n dias</numerusform>
@@ -1404,14 +1393,13 @@ Envie relatos de erros, sugestões e perguntas para %1. Cada mensagem nos ajuda 
         <extracomment>Seconds, shortened.</extracomment>
         <translation>%1 s</translation>
     </message>
-    <message>
-        <source>%1 second</source>
-        <extracomment>%1 is &quot;1.0&quot; or &quot;1,0&quot;: one second exactly.</extracomment>
-        <translation>%1 segundo</translation>
-    </message>
-    <message>
+    <message numerus="yes">
         <source>%1 seconds</source>
-        <translation>%1 segundos</translation>
+        <extracomment>%1 is a figure with one decimal: &quot;1.0&quot;, &quot;2.4&quot;; the form is chosen by its whole part (1 for &quot;1.5&quot;). Where a decimal figure takes the plural (&quot;1,0 Sekunden&quot;), give the plural in every form.</extracomment>
+        <translation>
+            <numerusform>%1 segundo</numerusform>
+            <numerusform>%1 segundos</numerusform>
+        </translation>
     </message>
     <message>
         <source>never</source>
@@ -1428,10 +1416,6 @@ Envie relatos de erros, sugestões e perguntas para %1. Cada mensagem nos ajuda 
         <extracomment>%1 is a time: &quot;Today&quot;, &quot;Last 7 days&quot;.</extracomment>
         <translation>%1: nenhuma resposta.</translation>
     </message>
-    <message>
-        <source>%1: 1 answer, %2 right.</source>
-        <translation>%1: 1 resposta, %2 de acertos.</translation>
-    </message>
     <message numerus="yes">
         <source>%1: %n answers, %2 right.</source>
         <translation>
@@ -1439,13 +1423,9 @@ Envie relatos de erros, sugestões e perguntas para %1. Cada mensagem nos ajuda 
             <numerusform>%1: %n respostas, %2 de acertos.</numerusform>
         </translation>
     </message>
-    <message>
-        <source>%1: 1 answer, %2 right, median %3.</source>
-        <extracomment>%1 is a time: &quot;Today&quot;; %2 a share: &quot;85 %&quot;; %3 seconds: &quot;2.4 seconds&quot;.</extracomment>
-        <translation>%1: 1 resposta, %2 de acertos, mediana %3.</translation>
-    </message>
     <message numerus="yes">
         <source>%1: %n answers, %2 right, median %3.</source>
+        <extracomment>%1 is a time: &quot;Today&quot;; %2 a share: &quot;85 %&quot;; %3 seconds: &quot;2.4 seconds&quot;.</extracomment>
         <translation>
             <numerusform>%1: %n resposta, %2 de acertos, mediana %3.</numerusform>
             <numerusform>%1: %n respostas, %2 de acertos, mediana %3.</numerusform>
@@ -1515,25 +1495,9 @@ Envie relatos de erros, sugestões e perguntas para %1. Cada mensagem nos ajuda 
         <translation>Tempo mediano por dia nos últimos 30 dias: prática em %1, %2, o último %3 em %4.</translation>
     </message>
     <message>
-        <source>%1 %2</source>
-        <comment>facts in a box</comment>
-        <extracomment>How many facts stand in a box: &quot;3 learning&quot;.</extracomment>
-        <translation>%1 %2</translation>
-    </message>
-    <message>
-        <source>%1 facts by box, a fact and its turned-round twin counted once: %2 of %3 asked</source>
-        <extracomment>%1 is an operation: &quot;Multiplication&quot;; the facts are kept in boxes from &quot;New&quot; to &quot;Known&quot;.</extracomment>
-        <translation>%1, contas por caixa, uma conta e sua gêmea invertida contadas uma vez: %2 de %3 feitas</translation>
-    </message>
-    <message>
         <source>Rows and columns are a fact&apos;s two parts: %1 is at 3 and 4.</source>
         <extracomment>%1 is a fact: &quot;3 × 4&quot;.</extracomment>
         <translation>As linhas e colunas são os dois números de uma conta: %1 fica em 3 e 4.</translation>
-    </message>
-    <message>
-        <source>%1 facts 0 to 12: %2 right and quick, %3 right but slow, %4 wrong lately, %5 not seen.</source>
-        <extracomment>%1 is an operation: &quot;Multiplication&quot;.</extracomment>
-        <translation>%1, contas de 0 a 12: %2 certas e rápidas, %3 certas mas devagar, %4 erradas recentemente, %5 ainda não feitas.</translation>
     </message>
     <message>
         <source>Wrong lately: %1, and more.</source>
@@ -1637,6 +1601,109 @@ Envie relatos de erros, sugestões e perguntas para %1. Cada mensagem nos ajuda 
         <source>%1 and %2: %3.</source>
         <extracomment>%1 and %2 are facts: &quot;7 × 8&quot;, &quot;8 × 7&quot;; %3 their box inside a sentence: &quot;learning&quot;.</extracomment>
         <translation>%1 e %2: %3.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n new</source>
+        <comment>facts in a box</comment>
+        <extracomment>How many facts stand in the box &quot;New&quot;, inside a sentence.</extracomment>
+        <translation>
+            <numerusform>%n nova</numerusform>
+            <numerusform>%n novas</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n learning</source>
+        <comment>facts in a box</comment>
+        <extracomment>How many facts stand in the box &quot;Learning&quot;, inside a sentence.</extracomment>
+        <translation>
+            <numerusform>%n aprendendo</numerusform>
+            <numerusform>%n aprendendo</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n practising</source>
+        <comment>facts in a box</comment>
+        <extracomment>How many facts stand in the box &quot;Practising&quot;, inside a sentence.</extracomment>
+        <translation>
+            <numerusform>%n praticando</numerusform>
+            <numerusform>%n praticando</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n getting quick</source>
+        <comment>facts in a box</comment>
+        <extracomment>How many facts stand in the box &quot;Getting quick&quot;, inside a sentence.</extracomment>
+        <translation>
+            <numerusform>%n ganhando rapidez</numerusform>
+            <numerusform>%n ganhando rapidez</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n quick</source>
+        <comment>facts in a box</comment>
+        <extracomment>How many facts stand in the box &quot;Quick&quot;, inside a sentence.</extracomment>
+        <translation>
+            <numerusform>%n rápida</numerusform>
+            <numerusform>%n rápidas</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n known</source>
+        <comment>facts in a box</comment>
+        <extracomment>How many facts stand in the box &quot;Known&quot;, inside a sentence.</extracomment>
+        <translation>
+            <numerusform>%n dominada</numerusform>
+            <numerusform>%n dominadas</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 facts by box, a fact and its turned-round twin counted once: %n of %2 asked</source>
+        <extracomment>%1 is an operation: &quot;Multiplication&quot;; %n facts of %2 were asked. The facts are kept in boxes from &quot;New&quot; to &quot;Known&quot;.</extracomment>
+        <translation>
+            <numerusform>%1, contas por caixa, uma conta e sua gêmea invertida contadas uma vez (feitas: %n de %2)</numerusform>
+            <numerusform>%1, contas por caixa, uma conta e sua gêmea invertida contadas uma vez (feitas: %n de %2)</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1 facts 0 to 12: %2, %3, %4, %5.</source>
+        <extracomment>%1 is an operation: &quot;Multiplication&quot;; %2 to %5 count the facts in each state: &quot;3 right and quick&quot;, &quot;2 right but slow&quot;, &quot;1 wrong lately&quot;, &quot;163 not seen&quot;.</extracomment>
+        <translation>%1, contas de 0 a 12 (%2, %3, %4, %5).</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n right and quick</source>
+        <comment>facts</comment>
+        <extracomment>How many facts are right and quick, inside a sentence.</extracomment>
+        <translation>
+            <numerusform>certas e rápidas: %n</numerusform>
+            <numerusform>certas e rápidas: %n</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n right but slow</source>
+        <comment>facts</comment>
+        <extracomment>How many facts are right but slow, inside a sentence.</extracomment>
+        <translation>
+            <numerusform>certas mas devagar: %n</numerusform>
+            <numerusform>certas mas devagar: %n</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n wrong lately</source>
+        <comment>facts</comment>
+        <extracomment>How many facts were wrong lately, inside a sentence.</extracomment>
+        <translation>
+            <numerusform>erradas recentemente: %n</numerusform>
+            <numerusform>erradas recentemente: %n</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n not seen</source>
+        <comment>facts</comment>
+        <extracomment>How many facts were not seen yet, inside a sentence.</extracomment>
+        <translation>
+            <numerusform>ainda não feitas: %n</numerusform>
+            <numerusform>ainda não feitas: %n</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -2090,10 +2157,6 @@ Envie relatos de erros, sugestões e perguntas para %1. Cada mensagem nos ajuda 
         <source>Report shown: no answers yet.</source>
         <translation>Relatório exibido: ainda não há respostas.</translation>
     </message>
-    <message>
-        <source>Report shown: 1 answer.</source>
-        <translation>Relatório exibido: 1 resposta.</translation>
-    </message>
     <message numerus="yes">
         <source>Report shown: %n answers.</source>
         <translation>
@@ -2449,11 +2512,6 @@ Envie relatos de erros, sugestões e perguntas para %1. Cada mensagem nos ajuda 
         </translation>
     </message>
     <message>
-        <source>Worksheet Full  --  %1 of %2 problems from My Facts added; a worksheet holds at most %3 problems.</source>
-        <extracomment>%1 of the %2 problems asked for were added before the worksheet was full; %3 is the most it holds.</extracomment>
-        <translation>Folha de atividades cheia  --  %1 de %2 exercícios de “Minhas contas” adicionados; uma folha de atividades comporta no máximo %3 exercícios.</translation>
-    </message>
-    <message>
         <source>Worksheet Full  --  A worksheet holds at most %1 problems. Save it, or clear it to start again.</source>
         <translation>Folha de atividades cheia  --  Uma folha de atividades comporta no máximo %1 exercícios. Salve-a ou limpe-a para começar de novo.</translation>
     </message>
@@ -2524,11 +2582,6 @@ Envie relatos de erros, sugestões e perguntas para %1. Cada mensagem nos ajuda 
             <numerusform>%n exercício adicionado de “Minhas contas”, com o resultado. Exercícios na folha de atividades: %1.</numerusform>
             <numerusform>%n exercícios adicionados de “Minhas contas”, com os resultados. Exercícios na folha de atividades: %1.</numerusform>
         </translation>
-    </message>
-    <message>
-        <source>%1 of %2 problems added from My Facts, with their answers: the worksheet is full at %3 problems.</source>
-        <extracomment>%1 of the %2 problems asked for were added; %3 is the most a worksheet holds.</extracomment>
-        <translation>%1 de %2 exercícios de “Minhas contas” adicionados, com os resultados: a folha de atividades está cheia com %3 exercícios.</translation>
     </message>
     <message>
         <source>Worksheet saved as %1.</source>
@@ -2699,6 +2752,22 @@ Envie relatos de erros, sugestões e perguntas para %1. Cada mensagem nos ajuda 
         <source>The pupil has practised no facts of this operation in My Facts yet. Nothing was added.</source>
         <translation>Ainda não foi praticada nenhuma conta desta operação em “Minhas contas”. Nada foi adicionado.</translation>
     </message>
+    <message numerus="yes">
+        <source>Worksheet Full  --  %n of %1 problems from My Facts added; a worksheet holds at most %2 problems.</source>
+        <extracomment>%n of the %1 problems asked for were added before the worksheet was full; %2 is the most it holds.</extracomment>
+        <translation>
+            <numerusform>Folha de atividades cheia  --  %n de %1 exercícios de “Minhas contas” adicionados; uma folha de atividades comporta no máximo %2 exercícios.</numerusform>
+            <numerusform>Folha de atividades cheia  --  %n de %1 exercícios de “Minhas contas” adicionados; uma folha de atividades comporta no máximo %2 exercícios.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n of %1 problems added from My Facts, with their answers: the worksheet is full at %2 problems.</source>
+        <extracomment>%n of the %1 problems asked for were added; %2 is the most a worksheet holds.</extracomment>
+        <translation>
+            <numerusform>%n de %1 exercícios de “Minhas contas” adicionados, com os resultados: a folha de atividades está cheia com %2 exercícios.</numerusform>
+            <numerusform>%n de %1 exercícios de “Minhas contas” adicionados, com os resultados: a folha de atividades está cheia com %2 exercícios.</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>progress::ProgressActions</name>
@@ -2728,10 +2797,6 @@ Envie relatos de erros, sugestões e perguntas para %1. Cada mensagem nos ajuda 
         <translation>Todas as respostas foram exportadas para %1.</translation>
     </message>
     <message>
-        <source>The time for a quick answer could not be changed to %1 seconds.</source>
-        <translation>Não foi possível mudar o tempo de uma resposta rápida para %1 segundos.</translation>
-    </message>
-    <message>
         <source>The progress report was saved as %1.</source>
         <extracomment>%1 is the report&apos;s file.</extracomment>
         <translation>O relatório de progresso foi salvo como %1.</translation>
@@ -2740,6 +2805,13 @@ Envie relatos de erros, sugestões e perguntas para %1. Cada mensagem nos ajuda 
         <source>The progress report was saved as %1, but it is no longer there.</source>
         <extracomment>%1 is the report&apos;s file.</extracomment>
         <translation>O relatório de progresso foi salvo como %1, mas não está mais lá.</translation>
+    </message>
+    <message numerus="yes">
+        <source>The time for a quick answer could not be changed to %n seconds.</source>
+        <translation>
+            <numerusform>Não foi possível mudar o tempo de uma resposta rápida para %n segundo.</numerusform>
+            <numerusform>Não foi possível mudar o tempo de uma resposta rápida para %n segundos.</numerusform>
+        </translation>
     </message>
 </context>
 </TS>

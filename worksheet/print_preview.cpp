@@ -59,9 +59,8 @@ void addKeyboardCommands(QPrintPreviewDialog &preview, QWidget *row, QBoxLayout 
     pages->setAccessibleName(QCoreApplication::translate("PrintPreview", "Worksheet pages"));
     QObject::connect(view, &QPrintPreviewWidget::previewChanged, pages, [view, pages]() {
         const int count = view->pageCount();
-        pages->setAccessibleDescription(count == 1
-                ? QCoreApplication::translate("PrintPreview", "1 page")
-                : QCoreApplication::translate("PrintPreview", "%n pages", nullptr, count));
+        pages->setAccessibleDescription(
+            QCoreApplication::translate("PrintPreview", "%n pages", nullptr, count));
     });
     // The preview itself would take the focus, unnamed, where nothing reads.
     view->setFocusProxy(pages);

@@ -490,14 +490,13 @@ void WorksheetScreen::addProblems(const QList<tutor::WorksheetProblem> &problems
     }
     for (FixedRowList *column : std::as_const(m_lists))
         column->scrollToBottom();
-    const QString count = QString::number(added);
     const QString total = QString::number(m_session.worksheetDraft().problems().size());
     if (added < problems.size()) {
         const QString asked = QString::number(problems.size());
         const QString most = QString::number(MaximumProblems);
-        showStatus(sentence(status::FactsAddedTillFull).arg(count, asked, most));
+        showStatus(sentence(status::FactsAddedTillFull, int(added)).arg(asked, most));
         access::announce(
-            m_cmdMyFactsWorksheet, sentence(news::FactsAddedTillFull).arg(count, asked, most));
+            m_cmdMyFactsWorksheet, sentence(news::FactsAddedTillFull, int(added)).arg(asked, most));
         return;
     }
     showStatus(sentence(status::FactsAdded, int(added)).arg(total));

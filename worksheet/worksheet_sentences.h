@@ -16,10 +16,10 @@ inline constexpr char Cleared[] = QT_TRANSLATE_NOOP(
 //: %n problems were added from the pupil's own facts; %1 is how many the worksheet now has.
 inline constexpr char FactsAdded[] = QT_TRANSLATE_N_NOOP(
     "WorksheetScreen", "%n problems added from My Facts  --  %1 problems on the worksheet.");
-//: %1 of the %2 problems asked for were added before the worksheet was full; %3 is the most
+//: %n of the %1 problems asked for were added before the worksheet was full; %2 is the most
 //: it holds.
-inline constexpr char FactsAddedTillFull[] = QT_TRANSLATE_NOOP("WorksheetScreen",
-    "Worksheet Full  --  %1 of %2 problems from My Facts added; a worksheet holds at most %3 "
+inline constexpr char FactsAddedTillFull[] = QT_TRANSLATE_N_NOOP("WorksheetScreen",
+    "Worksheet Full  --  %n of %1 problems from My Facts added; a worksheet holds at most %2 "
     "problems.");
 //: "Worksheet of My Facts" for a pupil who has practised none of the worksheet's operation.
 inline constexpr char NoFactsYet[] = QT_TRANSLATE_NOOP(
@@ -70,9 +70,9 @@ inline constexpr char NoFactsYet[] = QT_TRANSLATE_NOOP("WorksheetScreen",
 //: %n problems were added from the pupil's own facts; %1 is how many the worksheet now has.
 inline constexpr char FactsAdded[] = QT_TRANSLATE_N_NOOP("WorksheetScreen",
     "%n problems added from My Facts, with their answers. The worksheet has %1 problems.");
-//: %1 of the %2 problems asked for were added; %3 is the most a worksheet holds.
-inline constexpr char FactsAddedTillFull[] = QT_TRANSLATE_NOOP("WorksheetScreen",
-    "%1 of %2 problems added from My Facts, with their answers: the worksheet is full at %3 "
+//: %n of the %1 problems asked for were added; %2 is the most a worksheet holds.
+inline constexpr char FactsAddedTillFull[] = QT_TRANSLATE_N_NOOP("WorksheetScreen",
+    "%n of %1 problems added from My Facts, with their answers: the worksheet is full at %2 "
     "problems.");
 //: %1 is the file's path.
 inline constexpr char WorksheetSaved[]
