@@ -494,8 +494,10 @@ void MainWindow::mnuOptOperDiv_Click()
 void MainWindow::tellChoice(const QAction *item)
 {
     if (QWidget *focused = focusWidget())
-        //: Heard after a level or operation was chosen by its key; %1 is its name.
-        access::tell(focused, tr("%1 chosen.").arg(item->text().remove(u'&')));
+        //: Heard after a level or operation was chosen by its key; %1 is its name as the
+        //: menu shows it, a level ("Expert") or an operation ("Multiplication"). Word it so
+        //: that it reads right with either.
+        access::tell(focused, tr("You chose %1.").arg(item->text().remove(u'&')));
 }
 
 void MainWindow::setMenusEnabled(bool enabled)
