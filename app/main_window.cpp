@@ -590,7 +590,10 @@ void MainWindow::chooseWindowSize(tutor::WindowSize size)
 {
     const tutor::WindowSizeChoice choice = tutor::chooseWindowSize(size);
     m_menu.windowSizeItem(choice.kept)->setChecked(true);
-    if (!choice.message.isEmpty())
+    // The size kept is the one asked for: the message is news, not a failure.
+    if (!choice.message.isEmpty() && choice.kept == size)
+        showGoodNews(this, choice.message, choice.details);
+    else if (!choice.message.isEmpty())
         showMessage(this, choice.message, choice.details);
 }
 

@@ -226,7 +226,7 @@ void LanguageTest::progressScreensAndFilesSpeakGermanThenEnglishAgain()
     // The screen on show takes English back at once.
     speak(u"en"_s);
     QCOMPARE(labelText(window, "lblClassTitle"), u"Class overview: 1 pupil"_s);
-    QCOMPARE(pupils->headerData(2, Qt::Horizontal).toString(), u"Share right"_s);
+    QCOMPARE(pupils->headerData(2, Qt::Horizontal).toString(), u"% right"_s);
     QCOMPARE(pupils->index(0, 5).data().toString(), QDate::currentDate().toString(Qt::ISODate));
     QVERIFY(testsupport::invokeHandler(&window, "cmdExportCsv_Click"));
     const QByteArray english = testsupport::fileBytes(reports + u"OrviProgress.csv"_s);

@@ -94,11 +94,6 @@ Envoie les signalements d&apos;erreurs, les suggestions et les questions à %1. 
         <translation>Réponses</translation>
     </message>
     <message>
-        <source>Share right</source>
-        <extracomment>Column heading: the share of answers that were right, in percent.</extracomment>
-        <translation>Réussite</translation>
-    </message>
-    <message>
         <source>Median time</source>
         <extracomment>Column heading: the median time taken for an answer.</extracomment>
         <translation>Temps médian</translation>
@@ -239,6 +234,11 @@ Envoie les signalements d&apos;erreurs, les suggestions et les questions à %1. 
         <source>Sorted by %1, %2.</source>
         <extracomment>%1 is a column inside a sentence: &quot;share right&quot;; %2 the order: &quot;highest first&quot;.</extracomment>
         <translation>Trié par %1, %2.</translation>
+    </message>
+    <message>
+        <source>% right</source>
+        <extracomment>Column heading: the share of answers that were right, in percent.</extracomment>
+        <translation>Réussite</translation>
     </message>
 </context>
 <context>
@@ -659,11 +659,6 @@ Envoie les signalements d&apos;erreurs, les suggestions et les questions à %1. 
 <context>
     <name>MainWindow</name>
     <message>
-        <source>%1 chosen.</source>
-        <extracomment>Heard after a level or operation was chosen by its key; %1 is its name.</extracomment>
-        <translation>%1 : choisi.</translation>
-    </message>
-    <message>
         <source>Cannot keep the language for the next start.</source>
         <translation>Impossible de garder la langue pour le prochain démarrage.</translation>
     </message>
@@ -675,6 +670,11 @@ Envoie les signalements d&apos;erreurs, les suggestions et les questions à %1. 
         <source>Orvi Math Tutor - %1</source>
         <extracomment>The window&apos;s title while a pupil is chosen; %1 is the pupil&apos;s name.</extracomment>
         <translation>Orvi Math Tutor - %1</translation>
+    </message>
+    <message>
+        <source>You chose %1.</source>
+        <extracomment>Heard after a level or operation was chosen by its key; %1 is its name as the menu shows it, a level (&quot;Expert&quot;) or an operation (&quot;Multiplication&quot;). Word it so that it reads right with either.</extracomment>
+        <translation>Tu as choisi&#x202f;: %1.</translation>
     </message>
 </context>
 <context>
@@ -1493,7 +1493,7 @@ Envoie les signalements d&apos;erreurs, les suggestions et les questions à %1. 
     <message>
         <source>Share right per day over the last 30 days: practised on %1, %2, latest %3 on %4.</source>
         <extracomment>%1 is a count of days: &quot;3 days&quot;; %2 the shares: &quot;from 60 % to 85 %&quot;; %3 a share; %4 a day: &quot;8 December&quot;.</extracomment>
-        <translation>Réussite par jour sur les 30 derniers jours&#xa0;: entraînement sur %1, %2, dernier %3 le %4.</translation>
+        <translation>Réussite par jour sur les 30 derniers jours&#x202f;: entraînement sur %1, %2, le dernier jour&#x202f;: %3, le %4.</translation>
     </message>
     <message>
         <source>Median time per day over the last 30 days: no practice yet.</source>
@@ -1512,7 +1512,7 @@ Envoie les signalements d&apos;erreurs, les suggestions et les questions à %1. 
     <message>
         <source>Median time per day over the last 30 days: practised on %1, %2, latest %3 on %4.</source>
         <extracomment>%1 is a count of days: &quot;3 days&quot;; %2 the times: &quot;from 2.4 seconds to 5.0 seconds&quot;; %3 a time; %4 a day: &quot;8 December&quot;.</extracomment>
-        <translation>Temps médian par jour sur les 30 derniers jours&#xa0;: entraînement sur %1, %2, dernier %3 le %4.</translation>
+        <translation>Temps médian par jour sur les 30 derniers jours&#x202f;: entraînement sur %1, %2, le dernier jour&#x202f;: %3, le %4.</translation>
     </message>
     <message>
         <source>%1 %2</source>
@@ -1634,9 +1634,51 @@ Envoie les signalements d&apos;erreurs, les suggestions et les questions à %1. 
         <translation>%1 et %2&#xa0;: pas parmi les calculs en %3.</translation>
     </message>
     <message>
-        <source>%1 and %2: %3.</source>
-        <extracomment>%1 and %2 are facts: &quot;7 × 8&quot;, &quot;8 × 7&quot;; %3 their box inside a sentence: &quot;learning&quot;.</extracomment>
-        <translation>%1 et %2&#xa0;: %3.</translation>
+        <source>d MMMM</source>
+        <comment>day and month</comment>
+        <extracomment>How the day is written inside a sentence, as a QDate format: &quot;d MMMM&quot; gives &quot;8 December&quot;. German &quot;d. MMMM&quot;, Spanish and Portuguese &quot;d &apos;de&apos; MMMM&quot;.</extracomment>
+        <translation>d MMMM</translation>
+    </message>
+    <message>
+        <source>d MMM</source>
+        <comment>day and month</comment>
+        <extracomment>A day under a chart, as a QDate format: &quot;d MMM&quot; gives &quot;8 Dec&quot;. German &quot;d. MMM&quot;.</extracomment>
+        <translation>d MMM</translation>
+    </message>
+    <message>
+        <source>%1 and %2: new.</source>
+        <extracomment>%1 and %2 are a fact and its twin: &quot;7 × 8&quot;, &quot;8 × 7&quot;. The box&apos;s word describes both.</extracomment>
+        <translation>%1 et %2&#x202f;: nouveaux.</translation>
+    </message>
+    <message>
+        <source>%1 and %2: learning.</source>
+        <extracomment>%1 and %2 are a fact and its twin: &quot;7 × 8&quot;, &quot;8 × 7&quot;.</extracomment>
+        <translation>%1 et %2&#x202f;: en apprentissage.</translation>
+    </message>
+    <message>
+        <source>%1 and %2: practising.</source>
+        <extracomment>%1 and %2 are a fact and its twin: &quot;7 × 8&quot;, &quot;8 × 7&quot;.</extracomment>
+        <translation>%1 et %2&#x202f;: en entraînement.</translation>
+    </message>
+    <message>
+        <source>%1 and %2: getting quick.</source>
+        <extracomment>%1 and %2 are a fact and its twin: &quot;7 × 8&quot;, &quot;8 × 7&quot;.</extracomment>
+        <translation>%1 et %2&#x202f;: gagnent en vitesse.</translation>
+    </message>
+    <message>
+        <source>%1 and %2: quick.</source>
+        <extracomment>%1 and %2 are a fact and its twin: &quot;7 × 8&quot;, &quot;8 × 7&quot;.</extracomment>
+        <translation>%1 et %2&#x202f;: rapides.</translation>
+    </message>
+    <message>
+        <source>%1 and %2: known.</source>
+        <extracomment>%1 and %2 are a fact and its twin: &quot;7 × 8&quot;, &quot;8 × 7&quot;.</extracomment>
+        <translation>%1 et %2&#x202f;: acquis.</translation>
+    </message>
+    <message>
+        <source>%1 and %2: not asked yet.</source>
+        <extracomment>%1 and %2 are a fact and its twin: &quot;7 × 8&quot;, &quot;8 × 7&quot;.</extracomment>
+        <translation>%1 et %2&#x202f;: pas encore posés.</translation>
     </message>
 </context>
 <context>
@@ -2168,7 +2210,7 @@ Envoie les signalements d&apos;erreurs, les suggestions et les questions à %1. 
     <message>
         <source>%1 what %2 equals %3? Addition, Subtraction or Multiplication?</source>
         <extracomment>The Missing Operation game&apos;s sum, read out, and the three answers it offers.</extracomment>
-        <translation>%1 quelle opération %2 égale %3 ? Addition, Soustraction ou Multiplication ?</translation>
+        <translation>%1, signe manquant, %2 égale %3. Addition, soustraction ou multiplication&#x202f;?</translation>
     </message>
     <message>
         <source>%1 right, %2 wrong.</source>
@@ -2600,11 +2642,6 @@ Envoie les signalements d&apos;erreurs, les suggestions et les questions à %1. 
         <translation>Ajouter les informations facultatives</translation>
     </message>
     <message>
-        <source>Teachers Name</source>
-        <extracomment>The teacher&apos;s name, written on the worksheet.</extracomment>
-        <translation>Enseignant</translation>
-    </message>
-    <message>
         <source>Class Name</source>
         <translation>Classe</translation>
     </message>
@@ -2698,6 +2735,24 @@ Envoie les signalements d&apos;erreurs, les suggestions et les questions à %1. 
     <message>
         <source>The pupil has practised no facts of this operation in My Facts yet. Nothing was added.</source>
         <translation>Aucun calcul de cette opération n’a encore été pratiqué dans «&#x202f;Mes calculs&#x202f;». Rien n’a été ajouté.</translation>
+    </message>
+    <message>
+        <source>Teacher&apos;s name</source>
+        <extracomment>The teacher&apos;s name, written on the worksheet.</extracomment>
+        <translation>Enseignant</translation>
+    </message>
+</context>
+<context>
+    <name>WrittenSign</name>
+    <message>
+        <source>×</source>
+        <extracomment>The times sign as pupils of this language write it between two numbers: &quot;7 × 8&quot;. A German class writes &quot;·&quot; (U+00B7). Screens, pictures and the printed worksheet show it; the worksheet&apos;s text files keep &quot;*&quot;.</extracomment>
+        <translation>×</translation>
+    </message>
+    <message>
+        <source>÷</source>
+        <extracomment>The division sign as pupils of this language write it between two numbers: &quot;56 ÷ 7&quot;. Many classes write &quot;:&quot; instead. Screens, pictures and the printed worksheet show it; the worksheet&apos;s text files keep &quot;/&quot;.</extracomment>
+        <translation>:</translation>
     </message>
 </context>
 <context>

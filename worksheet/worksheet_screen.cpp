@@ -306,12 +306,12 @@ void WorksheetScreen::retranslate()
     setText("Label34", tr("Optional Information"));
     m_chkIncludeOptional->setText(tr("Include Optional Information"));
     //: The teacher's name, written on the worksheet.
-    setText("Label35", tr("Teachers Name"));
+    setText("Label35", tr("Teacher's name"));
     setText("Label36", tr("Class Name"));
     // Their labels stand beside them but are not tied to them.
     m_cmbDifficulty->setAccessibleName(tr("Difficulty"));
     m_cmbOperation->setAccessibleName(tr("Operation"));
-    m_txtTeachersName->setAccessibleName(tr("Teachers Name"));
+    m_txtTeachersName->setAccessibleName(tr("Teacher's name"));
     m_txtClassName->setAccessibleName(tr("Class Name"));
     m_lblProblemNum->setAccessibleDescription(tr("number of problems"));
     renameLevels(m_cmbDifficulty);
