@@ -494,8 +494,10 @@ void MainWindow::mnuOptOperDiv_Click()
 void MainWindow::tellChoice(const QAction *item)
 {
     if (QWidget *focused = focusWidget())
-        //: Heard after a level or operation was chosen by its key; %1 is its name.
-        access::tell(focused, tr("%1 chosen.").arg(item->text().remove(u'&')));
+        //: Heard after a level or operation was chosen by its key; %1 is its name as the
+        //: menu shows it, a level ("Expert") or an operation ("Multiplication"). Word it so
+        //: that it reads right with either.
+        access::tell(focused, tr("You chose %1.").arg(item->text().remove(u'&')));
 }
 
 void MainWindow::setMenusEnabled(bool enabled)
@@ -588,7 +590,10 @@ void MainWindow::chooseWindowSize(tutor::WindowSize size)
 {
     const tutor::WindowSizeChoice choice = tutor::chooseWindowSize(size);
     m_menu.windowSizeItem(choice.kept)->setChecked(true);
-    if (!choice.message.isEmpty())
+    // The size kept is the one asked for: the message is news, not a failure.
+    if (!choice.message.isEmpty() && choice.kept == size)
+        showGoodNews(this, choice.message, choice.details);
+    else if (!choice.message.isEmpty())
         showMessage(this, choice.message, choice.details);
 }
 

@@ -159,6 +159,11 @@ QLabel *picture(
     return result;
 }
 
+void setPicture(QLabel *picture, const QString &resource)
+{
+    picture->setPixmap(sharpestPixmap(resource));
+}
+
 QLineEdit *textBox(QWidget *parent, const QString &name, int maxLength, const QRect &geometry)
 {
     auto *result = place(new QLineEdit(parent), name, geometry);

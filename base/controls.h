@@ -43,6 +43,8 @@ QGroupBox *groupBox(
 QLabel *label(QWidget *parent, const QString &name, const QString &text, const QRect &geometry);
 QLabel *picture(
     QWidget *parent, const QString &name, const QString &resource, const QRect &geometry);
+// Shows another picture in a label made by picture().
+void setPicture(QLabel *picture, const QString &resource);
 QLineEdit *textBox(QWidget *parent, const QString &name, int maxLength, const QRect &geometry);
 QPushButton *button(
     QWidget *parent, const QString &name, const QString &caption, const QRect &geometry);

@@ -25,6 +25,14 @@ void showMessage(QWidget *parent, const QString &text, const QString &details)
     showBox(box, details);
 }
 
+void showGoodNews(QWidget *parent, const QString &text, const QString &details)
+{
+    QMessageBox box(
+        QMessageBox::Information, QStringLiteral("Orvi Math Tutor"), text, QMessageBox::Ok, parent);
+    box.setObjectName(QStringLiteral("tutorMessage"));
+    showBox(box, details);
+}
+
 bool askQuestion(QWidget *parent, const QString &text, const QString &details)
 {
     QMessageBox box(QMessageBox::Question, QStringLiteral("Orvi Math Tutor"), text,

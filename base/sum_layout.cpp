@@ -2,6 +2,7 @@
 
 #include "base/accessibility.h"
 #include "base/controls.h"
+#include "rules/fact_schedule.h"
 #include "rules/spoken_sum.h"
 
 #include <QCoreApplication>
@@ -66,6 +67,22 @@ QLabel *numberLabel(QWidget *parent, const QString &name, const QRect &geometry)
     return number;
 }
 
+namespace {
+
+// The picture of the sign the language writes: a German class sees 7 · 8 and
+// 56 : 7. A sign with no picture of its own keeps the operation's usual one.
+QString signPicture(tutor::Operation operation, const QString &usual)
+{
+    const QString written = tutor::writtenSign(operation);
+    if (operation == tutor::Operation::Multiplication && written == u"\u00B7")
+        return QStringLiteral(":/pictures/dot.png");
+    if (operation == tutor::Operation::Division && written == u":")
+        return QStringLiteral(":/pictures/colon.png");
+    return usual;
+}
+
+} // namespace
+
 OperationSigns operationSigns(
     QWidget *parent, const std::array<QString, 4> &names, const QRect &geometry)
 {
@@ -77,10 +94,13 @@ OperationSigns operationSigns(
         if (!names[i].isEmpty()) {
             QLabel *sign = controls::picture(parent, names[i], pictures[i], geometry);
             signs.byOperation[i] = sign;
-            // The sign as it is said, in the language spoken.
+            // The sign as it is written and said, in the language spoken.
             const auto operation = tutor::Operation(i + 1);
-            controls::keepTranslated(sign,
-                [sign, operation]() { sign->setAccessibleName(tutor::operationWord(operation)); });
+            const QString usual = pictures[i];
+            controls::keepTranslated(sign, [sign, operation, usual]() {
+                controls::setPicture(sign, signPicture(operation, usual));
+                sign->setAccessibleName(tutor::operationWord(operation));
+            });
         }
     }
     return signs;

@@ -159,7 +159,7 @@ QString ClassModel::columnName(int column) const
         return tr("Answers");
     case ShareRight:
         //: Column heading: the share of answers that were right, in percent.
-        return tr("Share right");
+        return tr("% right");
     case MedianTime:
         //: Column heading: the median time taken for an answer.
         return tr("Median time");

@@ -232,7 +232,7 @@ bool CurrentPupil::restore(const QString &backupPath, bool tellDone)
     if (restored.opened.outcome == OpenResult::Opened) {
         m_unavailableReason.clear();
         if (tellDone && !restored.movedAsideTo.isEmpty())
-            showMessage(m_window, tr("The backup was restored."),
+            showGoodNews(m_window, tr("The backup was restored."),
                 //: %1 is a file.
                 tr("The progress file in use before is kept as %1.")
                     .arg(QDir::toNativeSeparators(restored.movedAsideTo)));

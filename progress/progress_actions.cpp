@@ -241,7 +241,7 @@ void ProgressActions::exportCsv()
             saved.error);
         return;
     }
-    showMessage(
+    showGoodNews(
         m_window, tr("Every answer was exported to %1.").arg(QDir::toNativeSeparators(saved.path)));
 }
 

@@ -234,7 +234,7 @@ void ProgressScreen::showProgress(const progress::PupilProgress &progress)
         medians << (day.tally.answers > 0 && day.tally.medianMillis
                 ? std::optional<double>(double(*day.tally.medianMillis) / 1000.0)
                 : std::nullopt);
-        labels << language::spokenLocale().toString(day.day, u"d MMM"_s);
+        labels << progress::shortDayText(day.day);
     }
     m_shareChart->setValues(shares, labels);
     m_shareChart->setAccessibleDescription(progress::shareChartSentence(progress.days));

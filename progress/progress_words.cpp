@@ -46,7 +46,15 @@ Tally earlierWeeks(const OperationProgress &operation)
 
 QString dayText(const QDate &day)
 {
-    return language::spokenLocale().toString(day, u"d MMMM"_s);
+    //: How the day is written inside a sentence, as a QDate format: "d MMMM" gives
+    //: "8 December". German "d. MMMM", Spanish and Portuguese "d 'de' MMMM".
+    return language::spokenLocale().toString(day, ProgressWords::tr("d MMMM", "day and month"));
+}
+
+// A whole percentage's figure in the language's digits.
+QString percentFigure(int percent)
+{
+    return language::spokenLocale().toString(percent);
 }
 
 QList<const DayProgress *> practisedDays(const QList<DayProgress> &days)
@@ -152,7 +160,7 @@ QString percentText(const Tally &tally)
 {
     const std::optional<int> percent = percentRight(tally);
     //: A share right in whole percent.
-    return percent ? ProgressWords::tr("%1 %").arg(*percent) : Missing;
+    return percent ? ProgressWords::tr("%1 %").arg(percentFigure(*percent)) : Missing;
 }
 
 namespace {
@@ -232,25 +240,25 @@ QString weekSentence(const OperationProgress &operation)
     if (!week) {
         return ProgressWords::tr("%1: no answers this week, %2 % right in the weeks before.")
             .arg(name)
-            .arg(*before);
+            .arg(percentFigure(*before));
     }
     if (!before)
-        return ProgressWords::tr("%1: %2 % right this week.").arg(name).arg(*week);
+        return ProgressWords::tr("%1: %2 % right this week.").arg(name).arg(percentFigure(*week));
     if (*week > *before) {
         return ProgressWords::tr("%1: %2 % right this week, up from %3 %.")
             .arg(name)
-            .arg(*week)
-            .arg(*before);
+            .arg(percentFigure(*week))
+            .arg(percentFigure(*before));
     }
     if (*week < *before) {
         return ProgressWords::tr("%1: %2 % right this week, down from %3 %.")
             .arg(name)
-            .arg(*week)
-            .arg(*before);
+            .arg(percentFigure(*week))
+            .arg(percentFigure(*before));
     }
     return ProgressWords::tr("%1: %2 % right this week, the same as the weeks before.")
         .arg(name)
-        .arg(*week);
+        .arg(percentFigure(*week));
 }
 
 QString shareChartSentence(const QList<DayProgress> &days)
@@ -268,9 +276,9 @@ QString shareChartSentence(const QList<DayProgress> &days)
     const DayProgress *latest = practised.last();
     //: Shares right: "85 % each day".
     QString range = lowest == highest
-        ? ProgressWords::tr("%1 % each day").arg(lowest)
+        ? ProgressWords::tr("%1 % each day").arg(percentFigure(lowest))
         //: Shares right: "from 60 % to 85 %".
-        : ProgressWords::tr("from %1 % to %2 %").arg(lowest).arg(highest);
+        : ProgressWords::tr("from %1 % to %2 %").arg(percentFigure(lowest), percentFigure(highest));
     //: %1 is a count of days: "3 days"; %2 the shares: "from 60 % to 85 %"; %3 a share;
     //: %4 a day: "8 December".
     return ProgressWords::tr(
@@ -305,6 +313,12 @@ QString medianChartSentence(const QList<DayProgress> &days)
         "Median time per day over the last 30 days: practised on %1, %2, latest %3 on %4.")
         .arg(dayCount(timed.size()), range, secondsWords(latest->tally.medianMillis),
             dayText(latest->day));
+}
+
+QString shortDayText(const QDate &day)
+{
+    //: A day under a chart, as a QDate format: "d MMM" gives "8 Dec". German "d. MMM".
+    return language::spokenLocale().toString(day, ProgressWords::tr("d MMM", "day and month"));
 }
 
 QString nameInText(const QString &name)
@@ -496,6 +510,40 @@ QString boxInSentence(int box)
     return ProgressWords::tr("not asked yet", "box");
 }
 
+namespace {
+
+// A fact and its twin in their box, each sentence whole, so that the box's
+// word can agree with the two facts.
+QString pairInBox(int box)
+{
+    switch (box) {
+    case 0:
+        //: %1 and %2 are a fact and its twin: "7 × 8", "8 × 7". The box's word describes both.
+        return ProgressWords::tr("%1 and %2: new.");
+    case 1:
+        //: %1 and %2 are a fact and its twin: "7 × 8", "8 × 7".
+        return ProgressWords::tr("%1 and %2: learning.");
+    case 2:
+        //: %1 and %2 are a fact and its twin: "7 × 8", "8 × 7".
+        return ProgressWords::tr("%1 and %2: practising.");
+    case 3:
+        //: %1 and %2 are a fact and its twin: "7 × 8", "8 × 7".
+        return ProgressWords::tr("%1 and %2: getting quick.");
+    case 4:
+        //: %1 and %2 are a fact and its twin: "7 × 8", "8 × 7".
+        return ProgressWords::tr("%1 and %2: quick.");
+    case 5:
+        //: %1 and %2 are a fact and its twin: "7 × 8", "8 × 7".
+        return ProgressWords::tr("%1 and %2: known.");
+    default:
+        break;
+    }
+    //: %1 and %2 are a fact and its twin: "7 × 8", "8 × 7".
+    return ProgressWords::tr("%1 and %2: not asked yet.");
+}
+
+} // namespace
+
 QString familyText(const tutor::FactFamily &family)
 {
     const QList<tutor::Fact> facts = tutor::familyFacts(family);
@@ -525,11 +573,8 @@ QString boxSentence(tutor::Operation operation, int row, int column, int box)
     QStringList facts;
     for (const tutor::Fact &fact : tutor::familyFacts(family))
         facts << leftToRight(tutor::writtenSum(fact));
-    if (facts.size() == 2) {
-        //: %1 and %2 are facts: "7 × 8", "8 × 7"; %3 their box inside a sentence: "learning".
-        return ProgressWords::tr("%1 and %2: %3.")
-            .arg(facts.at(0), facts.at(1), boxInSentence(box));
-    }
+    if (facts.size() == 2)
+        return pairInBox(box).arg(facts.at(0), facts.at(1));
     return ProgressWords::tr("%1: %2.").arg(facts.join(u", "_s), boxInSentence(box));
 }
 

@@ -25,6 +25,8 @@ QString percentText(const Tally &tally);
 QString secondsText(std::optional<qint64> millis);
 // "2.4 seconds", "1 second", or an empty text for none.
 QString secondsWords(std::optional<qint64> millis);
+// A day under a chart, as the language writes it short: "8 Dec", "8. Dez.".
+QString shortDayText(const QDate &day);
 // A last-practised moment as a local date: "2026-12-08" in English, the
 // language's short form otherwise ("08.12.26"); "never" when invalid.
 QString dateText(const QDateTime &moment);

@@ -378,7 +378,7 @@ void ReportPanel::cmdPrintReport_Click()
 
     if (m_tellWhereReportsGo) {
         m_tellWhereReportsGo = false;
-        showMessage(this,
+        showGoodNews(this,
             tr("Your report was saved in %1.")
                 .arg(QDir::toNativeSeparators(QFileInfo(path).absolutePath())),
             tr("The program's own folder cannot be written, so reports are kept there."));

@@ -1,5 +1,7 @@
 #include "rules/fact_schedule.h"
 
+#include <QCoreApplication>
+
 #include <algorithm>
 #include <cmath>
 
@@ -133,9 +135,15 @@ QString writtenSign(Operation operation)
     case Operation::Subtraction:
         return QStringLiteral("\u2212");
     case Operation::Multiplication:
-        return QStringLiteral("\u00D7");
+        //: The times sign as pupils of this language write it between two numbers: "7 × 8".
+        //: A German class writes "·" (U+00B7). Screens, pictures and the printed worksheet
+        //: show it; the worksheet's text files keep "*".
+        return QCoreApplication::translate("WrittenSign", "×");
     case Operation::Division:
-        return QStringLiteral("\u00F7");
+        //: The division sign as pupils of this language write it between two numbers:
+        //: "56 ÷ 7". Many classes write ":" instead. Screens, pictures and the printed
+        //: worksheet show it; the worksheet's text files keep "/".
+        return QCoreApplication::translate("WrittenSign", "÷");
     }
     return QString();
 }

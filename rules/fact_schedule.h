@@ -80,8 +80,8 @@ QList<FactFamily> factFamilies(Operation operation);
 QList<Fact> familyFacts(const FactFamily &family);
 // The family a problem belongs to; none for a problem that is not a fact.
 std::optional<FactFamily> familyOf(Operation operation, double first, double second);
-// The sign as the eye reads it: "+", "−", "×" or "÷"; empty for an
-// operation holding any other code.
+// The sign as the eye reads it in the language spoken, on screen and paper:
+// "+", "−", "×" ("·" in German) or "÷" (":"); empty for any other code.
 QString writtenSign(Operation operation);
 // The fact without its answer: "7 × 8".
 QString writtenSum(const Fact &fact);

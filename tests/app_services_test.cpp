@@ -5,11 +5,14 @@
 #include "base/program_folders.h"
 #include "tests/test_support.h"
 
+#include <QApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QLineEdit>
+#include <QMessageBox>
 #include <QTemporaryDir>
+#include <QTimer>
 #include <QUrl>
 #include <QWidget>
 #include <QtTest>
@@ -255,8 +258,21 @@ void AppServicesTest::messageIsModalBoxWithProgramTitle()
     parent.show();
     testsupport::MessageBoxCloser closer;
     showMessage(&parent, QStringLiteral("Cannot write the report."), QStringLiteral("Disk full."));
-    QCOMPARE(closer.titles, QStringList(QStringLiteral("Orvi Math Tutor")));
-    QCOMPARE(closer.texts, QStringList(QStringLiteral("Cannot write the report.\nDisk full.")));
+    // Good news in the same box, but never under the warning sign.
+    QList<QMessageBox::Icon> icons;
+    const auto noteIcon = [&icons] {
+        for (QWidget *widget : QApplication::topLevelWidgets()) {
+            if (auto *box = qobject_cast<QMessageBox *>(widget); box && box->isVisible())
+                icons << box->icon();
+        }
+    };
+    QTimer::singleShot(0, noteIcon);
+    showMessage(&parent, QStringLiteral("Disk full."));
+    QTimer::singleShot(0, noteIcon);
+    showGoodNews(&parent, QStringLiteral("Saved."));
+    QCOMPARE(icons, QList<QMessageBox::Icon>({ QMessageBox::Warning, QMessageBox::Information }));
+    QCOMPARE(closer.titles, QStringList(3, QStringLiteral("Orvi Math Tutor")));
+    QCOMPARE(closer.texts.last(), QStringLiteral("Saved.\n"));
 }
 
 void AppServicesTest::messageShowsMarkupAsWritten()

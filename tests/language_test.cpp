@@ -13,6 +13,8 @@
 #include <QAbstractItemView>
 #include <QComboBox>
 #include <QGroupBox>
+#include <QImage>
+#include <QPixmap>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
@@ -314,7 +316,7 @@ void LanguageTest::progressScreensAndFilesSpeakGermanThenEnglishAgain()
     // The screen on show takes English back at once.
     speak(u"en"_s);
     QCOMPARE(labelText(window, "lblClassTitle"), u"Class overview: 1 pupil"_s);
-    QCOMPARE(pupils->headerData(2, Qt::Horizontal).toString(), u"Share right"_s);
+    QCOMPARE(pupils->headerData(2, Qt::Horizontal).toString(), u"% right"_s);
     QCOMPARE(pupils->index(0, 5).data().toString(), QDate::currentDate().toString(Qt::ISODate));
     QVERIFY(testsupport::invokeHandler(&window, "cmdExportCsv_Click"));
     const QByteArray english = testsupport::fileBytes(reports + u"OrviProgress.csv"_s);
@@ -337,9 +339,11 @@ void LanguageTest::progressScreensAndFilesSpeakGermanThenEnglishAgain()
     QCOMPARE(widths(), englishWidths);
 }
 
-// The practice screen says its sum in the language spoken; the worksheet
-// screen keeps its picks through a change of language and writes its files in
-// the language spoken, and in English byte for byte again once it is back.
+// The practice screen says its sum and shows its signs in the language
+// spoken; the worksheet screen keeps its picks through a change of language,
+// lists its signs as the language writes them and writes its files in the
+// language spoken, their signs as ever, and in English byte for byte again
+// once it is back.
 void LanguageTest::practiceAndWorksheetSpeakTheLanguage()
 {
     testsupport::TutorFixture fixture;
@@ -351,17 +355,35 @@ void LanguageTest::practiceAndWorksheetSpeakTheLanguage()
     QCOMPARE(named<QLineEdit>(&window, u"txtAnswer"_s)->accessibleDescription(),
         u"Wie viel ist 3 mal 4?"_s);
     QCOMPARE(named<QLabel>(&window, u"imgMultiply"_s)->accessibleName(), u"mal"_s);
+    // A German class writes 3 · 4 and 12 : 4.
+    const auto shows = [&window](const char *sign, const QString &picture) {
+        return named<QLabel>(&window, QString::fromLatin1(sign))->pixmap().toImage()
+            == QPixmap(picture).toImage();
+    };
+    QVERIFY(shows("imgMultiply", u":/pictures/dot.png"_s));
+    QVERIFY(shows("imgDivide", u":/pictures/colon.png"_s));
 
     speak(u"en"_s);
-    worksheettest::readyWorksheet(fixture, u"Expert"_s, u"Subtraction"_s);
+    QVERIFY(shows("imgMultiply", u":/pictures/times.png"_s));
+    QVERIFY(shows("imgDivide", u":/pictures/divide.png"_s));
+    worksheettest::readyWorksheet(fixture, u"Expert"_s, u"Multiplication"_s);
     const QList<worksheettest::Problem> problems = worksheettest::createProblems(window, 2);
+    const QAbstractItemModel *signs
+        = named<QAbstractItemView>(&window, u"lstWorksheetOper"_s)->model();
+    QCOMPARE(signs->index(1, 0).data().toString(), u"*"_s);
     speak(u"de"_s);
     QCOMPARE(named<QComboBox>(&window, u"cmbDifficulty"_s)->currentText(), u"Profi"_s);
-    QCOMPARE(named<QComboBox>(&window, u"cmbOperation"_s)->currentText(), u"Subtraktion"_s);
+    QCOMPARE(named<QComboBox>(&window, u"cmbOperation"_s)->currentText(), u"Multiplikation"_s);
+    QCOMPARE(signs->index(1, 0).data().toString(), u"\u00B7"_s);
     worksheettest::saveBoth(window);
     const QString worksheet
         = QString::fromUtf8(testsupport::fileBytes(worksheettest::worksheetPath(fixture)));
     QVERIFY2(worksheet.contains(u"\r\nDatum:________________"_s), qPrintable(worksheet));
+    // The file keeps its own sign in every language.
+    const worksheettest::Problem &first = problems.first();
+    QVERIFY2(
+        worksheet.contains(QString::fromLatin1("\r\n1)  " + first.first + " * " + first.second)),
+        qPrintable(worksheet));
     const QByteArray answerSheet = testsupport::fileBytes(worksheettest::answerSheetPath(fixture));
     QVERIFY2(answerSheet.startsWith(u"Name: LÖSUNGSBLATT"_s.toUtf8()), answerSheet.constData());
 

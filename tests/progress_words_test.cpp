@@ -7,6 +7,7 @@
 #include <QList>
 #include <QLocale>
 #include <QPoint>
+#include <QScopeGuard>
 #include <QString>
 #include <QTest>
 
@@ -239,35 +240,66 @@ void ProgressWordsTest::weekIsComparedWithTheWeeksBefore()
 
 void ProgressWordsTest::chartsAreToldInWords_data()
 {
+    QTest::addColumn<QString>("language");
     QTest::addColumn<QList<DayProgress>>("days");
     QTest::addColumn<QString>("share");
     QTest::addColumn<QString>("median");
 
-    QTest::newRow("no days") << QList<DayProgress>()
+    QTest::newRow("no days") << u"en"_s << QList<DayProgress>()
                              << u"Share right per day over the last 30 days: no practice yet."_s
                              << u"Median time per day over the last 30 days: no practice yet."_s;
     QTest::newRow("days without answers")
-        << days({ tally(0, 0), tally(0, 0) })
+        << u"en"_s << days({ tally(0, 0), tally(0, 0) })
         << u"Share right per day over the last 30 days: no practice yet."_s
         << u"Median time per day over the last 30 days: no practice yet."_s;
-    QTest::newRow("one day") << days({ tally(0, 0), tally(4, 3, 2000), tally(0, 0) })
+    const QList<DayProgress> oneDay = days({ tally(0, 0), tally(4, 3, 2000), tally(0, 0) });
+    QTest::newRow("one day") << u"en"_s << oneDay
                              << u"Share right per day over the last 30 days: practised on 1 day, "
                                 "75 % each day, latest 75 % on 2 December."_s
                              << u"Median time per day over the last 30 days: practised on 1 day, "
                                 "2.0 seconds each day, latest 2.0 seconds on 2 December."_s;
     QTest::newRow("days with gaps")
+        << u"en"_s
         << days({ tally(10, 6, 4200), tally(0, 0), tally(20, 19, 1800), tally(5, 4, 2500) })
         << u"Share right per day over the last 30 days: practised on 3 days, from 60 % to 95 %, "
            "latest 80 % on 4 December."_s
         << u"Median time per day over the last 30 days: practised on 3 days, from 1.8 seconds "
            "to 4.2 seconds, latest 2.5 seconds on 4 December."_s;
+    // Days, shares and seconds as each language writes them.
+    QTest::newRow("German") << u"de"_s << oneDay
+                            << u"Anteil richtig pro Tag in den letzten 30 Tagen: an 1 Tag geübt, "
+                               "jeden Tag 75 %, zuletzt 75 % am 2. Dezember."_s
+                            << u"Medianzeit pro Tag in den letzten 30 Tagen: an 1 Tag geübt, "
+                               "jeden Tag 2,0 Sekunden, zuletzt 2,0 Sekunden am 2. Dezember."_s;
+    QTest::newRow("Spanish")
+        << u"es"_s << oneDay
+        << u"Aciertos por día en los últimos 30 días: práctica en 1 día, "
+           "75 % cada día, el último día, 75 %, el 2 de diciembre."_s
+        << u"Tiempo mediano por día en los últimos 30 días: práctica en 1 día, "
+           "2,0 segundos cada día, el último día, 2,0 segundos, el 2 de "
+           "diciembre."_s;
+    QTest::newRow("French")
+        << u"fr"_s << oneDay
+        << u"Réussite par jour sur les 30 derniers jours\u202f: entraînement sur 1 jour, "
+           "75\u00a0% chaque jour, le dernier jour\u202f: 75\u00a0%, le 2 décembre."_s
+        << u"Temps médian par jour sur les 30 derniers jours\u202f: entraînement sur 1 jour, "
+           "2,0 secondes chaque jour, le dernier jour\u202f: 2,0 secondes, le 2 décembre."_s;
+    QTest::newRow("Brazilian Portuguese")
+        << u"pt_BR"_s << oneDay
+        << u"Acertos por dia nos últimos 30 dias: prática em 1 dia, 75% todo dia, no último dia, "
+           "75%, em 2 de dezembro."_s
+        << u"Tempo mediano por dia nos últimos 30 dias: prática em 1 dia, 2,0 segundos todo dia, "
+           "no último dia, 2,0 segundos, em 2 de dezembro."_s;
 }
 
 void ProgressWordsTest::chartsAreToldInWords()
 {
+    QFETCH(QString, language);
     QFETCH(QList<DayProgress>, days);
     QFETCH(QString, share);
     QFETCH(QString, median);
+    language::speak(language);
+    const auto english = qScopeGuard([] { language::speak(u"en"_s); });
     QCOMPARE(progress::shareChartSentence(days), share);
     QCOMPARE(progress::medianChartSentence(days), median);
 }
@@ -397,33 +429,46 @@ void ProgressWordsTest::factsGridIsToldInWords_data()
 
 void ProgressWordsTest::factFamilyCellsAreToldInWords_data()
 {
+    QTest::addColumn<QString>("language");
     QTest::addColumn<Operation>("operation");
     QTest::addColumn<QPoint>("cell");
     QTest::addColumn<int>("box");
     QTest::addColumn<QString>("sentence");
 
-    QTest::newRow("a fact and its twin")
-        << Operation::Multiplication << QPoint(8, 7) << 1 << u"7 × 8 and 8 × 7: learning."_s;
+    QTest::newRow("a fact and its twin") << u"en"_s << Operation::Multiplication << QPoint(8, 7)
+                                         << 1 << u"7 × 8 and 8 × 7: learning."_s;
     QTest::newRow("subtraction by its parts")
-        << Operation::Subtraction << QPoint(3, 4) << 5 << u"7 − 3 and 7 − 4: known."_s;
+        << u"en"_s << Operation::Subtraction << QPoint(3, 4) << 5 << u"7 − 3 and 7 − 4: known."_s;
     QTest::newRow("division by its parts")
-        << Operation::Division << QPoint(7, 8) << 0 << u"56 ÷ 7 and 56 ÷ 8: new."_s;
+        << u"en"_s << Operation::Division << QPoint(7, 8) << 0 << u"56 ÷ 7 and 56 ÷ 8: new."_s;
     QTest::newRow("a double has no twin")
-        << Operation::Addition << QPoint(6, 6) << 3 << u"6 + 6: getting quick."_s;
+        << u"en"_s << Operation::Addition << QPoint(6, 6) << 3 << u"6 + 6: getting quick."_s;
     QTest::newRow("nothing divides by 0")
-        << Operation::Division << QPoint(0, 5) << -1 << u"0 ÷ 5: not asked yet."_s;
-    QTest::newRow("beyond the addition facts") << Operation::Addition << QPoint(11, 3) << -1
-                                               << u"11 and 3: not among the addition facts."_s;
-    QTest::newRow("0 and 0 divide nothing")
-        << Operation::Division << QPoint(0, 0) << -1 << u"0 and 0: not among the division facts."_s;
+        << u"en"_s << Operation::Division << QPoint(0, 5) << -1 << u"0 ÷ 5: not asked yet."_s;
+    QTest::newRow("beyond the addition facts")
+        << u"en"_s << Operation::Addition << QPoint(11, 3) << -1
+        << u"11 and 3: not among the addition facts."_s;
+    QTest::newRow("0 and 0 divide nothing") << u"en"_s << Operation::Division << QPoint(0, 0) << -1
+                                            << u"0 and 0: not among the division facts."_s;
+    // A German class writes 7 · 8 and 56 : 7.
+    QTest::newRow("German times") << u"de"_s << Operation::Multiplication << QPoint(8, 7) << 1
+                                  << u"7 \u00b7 8 und 8 \u00b7 7: am Lernen."_s;
+    QTest::newRow("German division")
+        << u"de"_s << Operation::Division << QPoint(7, 8) << 0 << u"56 : 7 und 56 : 8: neu."_s;
+    // The box's word agrees with the two facts.
+    QTest::newRow("Spanish pair") << u"es"_s << Operation::Multiplication << QPoint(8, 7) << 0
+                                  << u"7 \u00d7 8 y 8 \u00d7 7: nuevos."_s;
 }
 
 void ProgressWordsTest::factFamilyCellsAreToldInWords()
 {
+    QFETCH(QString, language);
     QFETCH(Operation, operation);
     QFETCH(QPoint, cell);
     QFETCH(int, box);
     QFETCH(QString, sentence);
+    language::speak(language);
+    const auto english = qScopeGuard([] { language::speak(u"en"_s); });
     QCOMPARE(progress::boxSentence(operation, cell.x(), cell.y(), box), sentence);
 }
 

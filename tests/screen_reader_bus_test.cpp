@@ -332,9 +332,9 @@ void ScreenReaderBusTest::levelAndOperationKeysAreHeard_data()
     QTest::addColumn<QByteArray>("handler");
     QTest::addColumn<QString>("news");
     QTest::addColumn<QString>("sum"); // what the answer box says afterwards
-    QTest::newRow("F2") << QByteArray("mnuOptDiffLev2_Click") << u"Intermediate chosen."_s
+    QTest::newRow("F2") << QByteArray("mnuOptDiffLev2_Click") << u"You chose Intermediate."_s
                         << u"%1 plus %2 equals what?"_s;
-    QTest::newRow("Ctrl+F2") << QByteArray("mnuOptOperSub_Click") << u"Subtraction chosen."_s
+    QTest::newRow("Ctrl+F2") << QByteArray("mnuOptOperSub_Click") << u"You chose Subtraction."_s
                              << u"%1 minus %2 equals what?"_s;
 }
 

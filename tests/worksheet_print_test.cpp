@@ -1,3 +1,4 @@
+#include "base/language.h"
 #include "tests/test_support.h"
 #include "worksheet/page_plan.h"
 #include "worksheet/worksheet_print.h"
@@ -8,6 +9,7 @@
 #include <QPrinter>
 #include <QProcess>
 #include <QRegularExpression>
+#include <QScopeGuard>
 #include <QTemporaryDir>
 #include <QtTest>
 
@@ -309,24 +311,45 @@ void WorksheetPrintTest::printRunDrawsItsPageRangeAndStopsWhenTold()
 
 void WorksheetPrintTest::signsStandAsTallAsTheDigits_data()
 {
+    QTest::addColumn<QString>("language");
     QTest::addColumn<int>("operation");
-    // The sign's inked height over a digit's: the minus has only its stroke.
+    // The sign's inked height and width over a digit's height: the minus has
+    // only its stroke, a dot and a colon are narrow.
     QTest::addColumn<double>("lowest");
     QTest::addColumn<double>("highest");
-    QTest::newRow("plus") << int(tutor::Operation::Addition) << 0.9 << 1.1;
-    QTest::newRow("minus") << int(tutor::Operation::Subtraction) << 0.06 << 0.25;
-    QTest::newRow("times") << int(tutor::Operation::Multiplication) << 0.9 << 1.1;
-    QTest::newRow("divided by") << int(tutor::Operation::Division) << 0.9 << 1.1;
+    QTest::addColumn<double>("narrowest");
+    QTest::addColumn<double>("widest");
+    QTest::addColumn<QString>("written"); // the sign in the PDF's text
+    const int times = int(tutor::Operation::Multiplication);
+    const int division = int(tutor::Operation::Division);
+    QTest::newRow("plus") << u"en"_s << int(tutor::Operation::Addition) << 0.9 << 1.1 << 0.9 << 1.1
+                          << u"+"_s;
+    QTest::newRow("minus") << u"en"_s << int(tutor::Operation::Subtraction) << 0.06 << 0.25 << 0.9
+                           << 1.1 << u"\u2212"_s;
+    QTest::newRow("times") << u"en"_s << times << 0.9 << 1.1 << 0.9 << 1.1 << u"\u00D7"_s;
+    QTest::newRow("divided by") << u"en"_s << division << 0.9 << 1.1 << 0.9 << 1.1 << u"\u00F7"_s;
+    QTest::newRow("German times: a raised dot")
+        << u"de"_s << times << 0.12 << 0.4 << 0.12 << 0.4 << u"\u00B7"_s;
+    QTest::newRow("German divided by: a colon")
+        << u"de"_s << division << 0.6 << 0.95 << 0.12 << 0.4 << u":"_s;
+    QTest::newRow("French divided by: a colon")
+        << u"fr"_s << division << 0.6 << 0.95 << 0.12 << 0.4 << u":"_s;
 }
 
-// On the worksheet's sum and on the key's answer line alike, the sign is as
-// tall and as wide as a digit of the numbers beside it is tall, and stands at
-// the digits' middle.
+// On the worksheet's sum and on the key's answer line alike, the sign is the
+// one the language writes, as tall as a digit of the numbers beside it (a
+// dot or colon less), and stands at the digits' middle.
 void WorksheetPrintTest::signsStandAsTallAsTheDigits()
 {
+    QFETCH(QString, language);
     QFETCH(int, operation);
     QFETCH(double, lowest);
     QFETCH(double, highest);
+    QFETCH(double, narrowest);
+    QFETCH(double, widest);
+    QFETCH(QString, written);
+    language::speak(language);
+    const auto english = qScopeGuard([] { language::speak(u"en"_s); });
 
     QTemporaryDir folder;
     const auto printed = [&](const QString &name, int code, float second, qint16 answer) {
@@ -355,13 +378,14 @@ void WorksheetPrintTest::signsStandAsTallAsTheDigits()
         const double width = double(sign.width()) / digit.height();
         QVERIFY2(height >= lowest && height <= highest,
             qPrintable(where + u": height "_s + QString::number(height)));
-        QVERIFY2(width >= 0.9 && width <= 1.1,
+        QVERIFY2(width >= narrowest && width <= widest,
             qPrintable(where + u": width "_s + QString::number(width)));
         const double offCentre = std::abs(sign.center().y() - digit.center().y());
         QVERIFY2(offCentre <= 0.1 * digit.height(),
             qPrintable(where + u": "_s + QString::number(offCentre) + u" px off the middle"_s));
         QVERIFY2(sign.right() < digit.left(), qPrintable(where));
     }
+    QVERIFY(testsupport::pdfWords(whole).contains(written));
 }
 
 void WorksheetPrintTest::teacherAndClassStayOnThePage_data()

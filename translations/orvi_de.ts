@@ -94,11 +94,6 @@ Bitte schicke Fehlermeldungen, Vorschläge und Fragen an %1. Jede Nachricht hilf
         <translation>Antworten</translation>
     </message>
     <message>
-        <source>Share right</source>
-        <extracomment>Column heading: the share of answers that were right, in percent.</extracomment>
-        <translation>Anteil richtig</translation>
-    </message>
-    <message>
         <source>Median time</source>
         <extracomment>Column heading: the median time taken for an answer.</extracomment>
         <translation>Medianzeit</translation>
@@ -239,6 +234,11 @@ Bitte schicke Fehlermeldungen, Vorschläge und Fragen an %1. Jede Nachricht hilf
         <source>Sorted by %1, %2.</source>
         <extracomment>%1 is a column inside a sentence: &quot;share right&quot;; %2 the order: &quot;highest first&quot;.</extracomment>
         <translation>Sortiert nach %1, %2.</translation>
+    </message>
+    <message>
+        <source>% right</source>
+        <extracomment>Column heading: the share of answers that were right, in percent.</extracomment>
+        <translation>Anteil richtig</translation>
     </message>
 </context>
 <context>
@@ -655,11 +655,6 @@ Bitte schicke Fehlermeldungen, Vorschläge und Fragen an %1. Jede Nachricht hilf
 <context>
     <name>MainWindow</name>
     <message>
-        <source>%1 chosen.</source>
-        <extracomment>Heard after a level or operation was chosen by its key; %1 is its name.</extracomment>
-        <translation>%1 gewählt.</translation>
-    </message>
-    <message>
         <source>Cannot keep the language for the next start.</source>
         <translation>Die Sprache kann nicht für den nächsten Start gespeichert werden.</translation>
     </message>
@@ -671,6 +666,11 @@ Bitte schicke Fehlermeldungen, Vorschläge und Fragen an %1. Jede Nachricht hilf
         <source>Orvi Math Tutor - %1</source>
         <extracomment>The window&apos;s title while a pupil is chosen; %1 is the pupil&apos;s name.</extracomment>
         <translation>Orvi Math Tutor - %1</translation>
+    </message>
+    <message>
+        <source>You chose %1.</source>
+        <extracomment>Heard after a level or operation was chosen by its key; %1 is its name as the menu shows it, a level (&quot;Expert&quot;) or an operation (&quot;Multiplication&quot;). Word it so that it reads right with either.</extracomment>
+        <translation>Du hast %1 gewählt.</translation>
     </message>
 </context>
 <context>
@@ -1597,11 +1597,6 @@ Bitte schicke Fehlermeldungen, Vorschläge und Fragen an %1. Jede Nachricht hilf
         <extracomment>%1 and %2 are numbers; %3 an operation inside a sentence: &quot;multiplication&quot;.</extracomment>
         <translation>%1 und %2: nicht unter den Aufgaben zur %3.</translation>
     </message>
-    <message>
-        <source>%1 and %2: %3.</source>
-        <extracomment>%1 and %2 are facts: &quot;7 × 8&quot;, &quot;8 × 7&quot;; %3 their box inside a sentence: &quot;learning&quot;.</extracomment>
-        <translation>%1 und %2: %3.</translation>
-    </message>
     <message numerus="yes">
         <source>%n new</source>
         <comment>facts in a box</comment>
@@ -1704,6 +1699,53 @@ Bitte schicke Fehlermeldungen, Vorschläge und Fragen an %1. Jede Nachricht hilf
             <numerusform>%n noch nicht gestellt</numerusform>
             <numerusform>%n noch nicht gestellt</numerusform>
         </translation>
+    </message>
+    <message>
+        <source>d MMMM</source>
+        <comment>day and month</comment>
+        <extracomment>How the day is written inside a sentence, as a QDate format: &quot;d MMMM&quot; gives &quot;8 December&quot;. German &quot;d. MMMM&quot;, Spanish and Portuguese &quot;d &apos;de&apos; MMMM&quot;.</extracomment>
+        <translation>d. MMMM</translation>
+    </message>
+    <message>
+        <source>d MMM</source>
+        <comment>day and month</comment>
+        <extracomment>A day under a chart, as a QDate format: &quot;d MMM&quot; gives &quot;8 Dec&quot;. German &quot;d. MMM&quot;.</extracomment>
+        <translation>d. MMM</translation>
+    </message>
+    <message>
+        <source>%1 and %2: new.</source>
+        <extracomment>%1 and %2 are a fact and its twin: &quot;7 × 8&quot;, &quot;8 × 7&quot;. The box&apos;s word describes both.</extracomment>
+        <translation>%1 und %2: neu.</translation>
+    </message>
+    <message>
+        <source>%1 and %2: learning.</source>
+        <extracomment>%1 and %2 are a fact and its twin: &quot;7 × 8&quot;, &quot;8 × 7&quot;.</extracomment>
+        <translation>%1 und %2: am Lernen.</translation>
+    </message>
+    <message>
+        <source>%1 and %2: practising.</source>
+        <extracomment>%1 and %2 are a fact and its twin: &quot;7 × 8&quot;, &quot;8 × 7&quot;.</extracomment>
+        <translation>%1 und %2: am Üben.</translation>
+    </message>
+    <message>
+        <source>%1 and %2: getting quick.</source>
+        <extracomment>%1 and %2 are a fact and its twin: &quot;7 × 8&quot;, &quot;8 × 7&quot;.</extracomment>
+        <translation>%1 und %2: werden schneller.</translation>
+    </message>
+    <message>
+        <source>%1 and %2: quick.</source>
+        <extracomment>%1 and %2 are a fact and its twin: &quot;7 × 8&quot;, &quot;8 × 7&quot;.</extracomment>
+        <translation>%1 und %2: schnell.</translation>
+    </message>
+    <message>
+        <source>%1 and %2: known.</source>
+        <extracomment>%1 and %2 are a fact and its twin: &quot;7 × 8&quot;, &quot;8 × 7&quot;.</extracomment>
+        <translation>%1 und %2: gekonnt.</translation>
+    </message>
+    <message>
+        <source>%1 and %2: not asked yet.</source>
+        <extracomment>%1 and %2 are a fact and its twin: &quot;7 × 8&quot;, &quot;8 × 7&quot;.</extracomment>
+        <translation>%1 und %2: noch nicht gestellt.</translation>
     </message>
 </context>
 <context>
@@ -2231,7 +2273,7 @@ Bitte schicke Fehlermeldungen, Vorschläge und Fragen an %1. Jede Nachricht hilf
     <message>
         <source>%1 what %2 equals %3? Addition, Subtraction or Multiplication?</source>
         <extracomment>The Missing Operation game&apos;s sum, read out, and the three answers it offers.</extracomment>
-        <translation>%1 was %2 ergibt %3? Addition, Subtraktion oder Multiplikation?</translation>
+        <translation>%1, Rechenzeichen fehlt, %2 ergibt %3. Addition, Subtraktion oder Multiplikation?</translation>
     </message>
     <message>
         <source>%1 right, %2 wrong.</source>
@@ -2653,11 +2695,6 @@ Bitte schicke Fehlermeldungen, Vorschläge und Fragen an %1. Jede Nachricht hilf
         <translation>Zusätzliche Angaben aufnehmen</translation>
     </message>
     <message>
-        <source>Teachers Name</source>
-        <extracomment>The teacher&apos;s name, written on the worksheet.</extracomment>
-        <translation>Lehrkraft</translation>
-    </message>
-    <message>
         <source>Class Name</source>
         <translation>Klasse</translation>
     </message>
@@ -2767,6 +2804,24 @@ Bitte schicke Fehlermeldungen, Vorschläge und Fragen an %1. Jede Nachricht hilf
             <numerusform>%n von %1 Aufgaben aus „Meine Aufgaben“ mit Lösungen hinzugefügt: Das Arbeitsblatt ist mit %2 Aufgaben voll.</numerusform>
             <numerusform>%n von %1 Aufgaben aus „Meine Aufgaben“ mit Lösungen hinzugefügt: Das Arbeitsblatt ist mit %2 Aufgaben voll.</numerusform>
         </translation>
+    </message>
+    <message>
+        <source>Teacher&apos;s name</source>
+        <extracomment>The teacher&apos;s name, written on the worksheet.</extracomment>
+        <translation>Lehrkraft</translation>
+    </message>
+</context>
+<context>
+    <name>WrittenSign</name>
+    <message>
+        <source>×</source>
+        <extracomment>The times sign as pupils of this language write it between two numbers: &quot;7 × 8&quot;. A German class writes &quot;·&quot; (U+00B7). Screens, pictures and the printed worksheet show it; the worksheet&apos;s text files keep &quot;*&quot;.</extracomment>
+        <translation>·</translation>
+    </message>
+    <message>
+        <source>÷</source>
+        <extracomment>The division sign as pupils of this language write it between two numbers: &quot;56 ÷ 7&quot;. Many classes write &quot;:&quot; instead. Screens, pictures and the printed worksheet show it; the worksheet&apos;s text files keep &quot;/&quot;.</extracomment>
+        <translation>:</translation>
     </message>
 </context>
 <context>

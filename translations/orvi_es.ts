@@ -94,11 +94,6 @@ Envía los errores, sugerencias y preguntas a %1. Cada mensaje nos ayuda a mejor
         <translation>Respuestas</translation>
     </message>
     <message>
-        <source>Share right</source>
-        <extracomment>Column heading: the share of answers that were right, in percent.</extracomment>
-        <translation>Aciertos</translation>
-    </message>
-    <message>
         <source>Median time</source>
         <extracomment>Column heading: the median time taken for an answer.</extracomment>
         <translation>Tiempo mediano</translation>
@@ -239,6 +234,11 @@ Envía los errores, sugerencias y preguntas a %1. Cada mensaje nos ayuda a mejor
         <source>Sorted by %1, %2.</source>
         <extracomment>%1 is a column inside a sentence: &quot;share right&quot;; %2 the order: &quot;highest first&quot;.</extracomment>
         <translation>Ordenado por %1, %2.</translation>
+    </message>
+    <message>
+        <source>% right</source>
+        <extracomment>Column heading: the share of answers that were right, in percent.</extracomment>
+        <translation>Aciertos</translation>
     </message>
 </context>
 <context>
@@ -655,11 +655,6 @@ Envía los errores, sugerencias y preguntas a %1. Cada mensaje nos ayuda a mejor
 <context>
     <name>MainWindow</name>
     <message>
-        <source>%1 chosen.</source>
-        <extracomment>Heard after a level or operation was chosen by its key; %1 is its name.</extracomment>
-        <translation>%1: elegido.</translation>
-    </message>
-    <message>
         <source>Cannot keep the language for the next start.</source>
         <translation>No se puede guardar el idioma para el próximo inicio.</translation>
     </message>
@@ -671,6 +666,11 @@ Envía los errores, sugerencias y preguntas a %1. Cada mensaje nos ayuda a mejor
         <source>Orvi Math Tutor - %1</source>
         <extracomment>The window&apos;s title while a pupil is chosen; %1 is the pupil&apos;s name.</extracomment>
         <translation>Orvi Math Tutor - %1</translation>
+    </message>
+    <message>
+        <source>You chose %1.</source>
+        <extracomment>Heard after a level or operation was chosen by its key; %1 is its name as the menu shows it, a level (&quot;Expert&quot;) or an operation (&quot;Multiplication&quot;). Word it so that it reads right with either.</extracomment>
+        <translation>Has elegido %1.</translation>
     </message>
 </context>
 <context>
@@ -1473,7 +1473,7 @@ Envía los errores, sugerencias y preguntas a %1. Cada mensaje nos ayuda a mejor
     <message>
         <source>Share right per day over the last 30 days: practised on %1, %2, latest %3 on %4.</source>
         <extracomment>%1 is a count of days: &quot;3 days&quot;; %2 the shares: &quot;from 60 % to 85 %&quot;; %3 a share; %4 a day: &quot;8 December&quot;.</extracomment>
-        <translation>Aciertos por día en los últimos 30 días: práctica en %1, %2, el último %3 el %4.</translation>
+        <translation>Aciertos por día en los últimos 30 días: práctica en %1, %2, el último día, %3, el %4.</translation>
     </message>
     <message>
         <source>Median time per day over the last 30 days: no practice yet.</source>
@@ -1492,7 +1492,7 @@ Envía los errores, sugerencias y preguntas a %1. Cada mensaje nos ayuda a mejor
     <message>
         <source>Median time per day over the last 30 days: practised on %1, %2, latest %3 on %4.</source>
         <extracomment>%1 is a count of days: &quot;3 days&quot;; %2 the times: &quot;from 2.4 seconds to 5.0 seconds&quot;; %3 a time; %4 a day: &quot;8 December&quot;.</extracomment>
-        <translation>Tiempo mediano por día en los últimos 30 días: práctica en %1, %2, el último %3 el %4.</translation>
+        <translation>Tiempo mediano por día en los últimos 30 días: práctica en %1, %2, el último día, %3, el %4.</translation>
     </message>
     <message>
         <source>Rows and columns are a fact&apos;s two parts: %1 is at 3 and 4.</source>
@@ -1597,11 +1597,6 @@ Envía los errores, sugerencias y preguntas a %1. Cada mensaje nos ayuda a mejor
         <extracomment>%1 and %2 are numbers; %3 an operation inside a sentence: &quot;multiplication&quot;.</extracomment>
         <translation>%1 y %2: no forman parte de los cálculos de %3.</translation>
     </message>
-    <message>
-        <source>%1 and %2: %3.</source>
-        <extracomment>%1 and %2 are facts: &quot;7 × 8&quot;, &quot;8 × 7&quot;; %3 their box inside a sentence: &quot;learning&quot;.</extracomment>
-        <translation>%1 y %2: %3.</translation>
-    </message>
     <message numerus="yes">
         <source>%n new</source>
         <comment>facts in a box</comment>
@@ -1704,6 +1699,53 @@ Envía los errores, sugerencias y preguntas a %1. Cada mensaje nos ayuda a mejor
             <numerusform>%n aún sin hacer</numerusform>
             <numerusform>%n aún sin hacer</numerusform>
         </translation>
+    </message>
+    <message>
+        <source>d MMMM</source>
+        <comment>day and month</comment>
+        <extracomment>How the day is written inside a sentence, as a QDate format: &quot;d MMMM&quot; gives &quot;8 December&quot;. German &quot;d. MMMM&quot;, Spanish and Portuguese &quot;d &apos;de&apos; MMMM&quot;.</extracomment>
+        <translation>d &apos;de&apos; MMMM</translation>
+    </message>
+    <message>
+        <source>d MMM</source>
+        <comment>day and month</comment>
+        <extracomment>A day under a chart, as a QDate format: &quot;d MMM&quot; gives &quot;8 Dec&quot;. German &quot;d. MMM&quot;.</extracomment>
+        <translation>d MMM</translation>
+    </message>
+    <message>
+        <source>%1 and %2: new.</source>
+        <extracomment>%1 and %2 are a fact and its twin: &quot;7 × 8&quot;, &quot;8 × 7&quot;. The box&apos;s word describes both.</extracomment>
+        <translation>%1 y %2: nuevos.</translation>
+    </message>
+    <message>
+        <source>%1 and %2: learning.</source>
+        <extracomment>%1 and %2 are a fact and its twin: &quot;7 × 8&quot;, &quot;8 × 7&quot;.</extracomment>
+        <translation>%1 y %2: aprendiendo.</translation>
+    </message>
+    <message>
+        <source>%1 and %2: practising.</source>
+        <extracomment>%1 and %2 are a fact and its twin: &quot;7 × 8&quot;, &quot;8 × 7&quot;.</extracomment>
+        <translation>%1 y %2: practicando.</translation>
+    </message>
+    <message>
+        <source>%1 and %2: getting quick.</source>
+        <extracomment>%1 and %2 are a fact and its twin: &quot;7 × 8&quot;, &quot;8 × 7&quot;.</extracomment>
+        <translation>%1 y %2: ganando rapidez.</translation>
+    </message>
+    <message>
+        <source>%1 and %2: quick.</source>
+        <extracomment>%1 and %2 are a fact and its twin: &quot;7 × 8&quot;, &quot;8 × 7&quot;.</extracomment>
+        <translation>%1 y %2: rápidos.</translation>
+    </message>
+    <message>
+        <source>%1 and %2: known.</source>
+        <extracomment>%1 and %2 are a fact and its twin: &quot;7 × 8&quot;, &quot;8 × 7&quot;.</extracomment>
+        <translation>%1 y %2: dominados.</translation>
+    </message>
+    <message>
+        <source>%1 and %2: not asked yet.</source>
+        <extracomment>%1 and %2 are a fact and its twin: &quot;7 × 8&quot;, &quot;8 × 7&quot;.</extracomment>
+        <translation>%1 y %2: aún sin preguntar.</translation>
     </message>
 </context>
 <context>
@@ -2231,7 +2273,7 @@ Envía los errores, sugerencias y preguntas a %1. Cada mensaje nos ayuda a mejor
     <message>
         <source>%1 what %2 equals %3? Addition, Subtraction or Multiplication?</source>
         <extracomment>The Missing Operation game&apos;s sum, read out, and the three answers it offers.</extracomment>
-        <translation>¿%1 qué %2 da %3? ¿Suma, Resta o Multiplicación?</translation>
+        <translation>%1, signo que falta, %2 da %3. ¿Suma, resta o multiplicación?</translation>
     </message>
     <message>
         <source>%1 right, %2 wrong.</source>
@@ -2653,11 +2695,6 @@ Envía los errores, sugerencias y preguntas a %1. Cada mensaje nos ayuda a mejor
         <translation>Incluir datos opcionales</translation>
     </message>
     <message>
-        <source>Teachers Name</source>
-        <extracomment>The teacher&apos;s name, written on the worksheet.</extracomment>
-        <translation>Docente</translation>
-    </message>
-    <message>
         <source>Class Name</source>
         <translation>Clase</translation>
     </message>
@@ -2767,6 +2804,24 @@ Envía los errores, sugerencias y preguntas a %1. Cada mensaje nos ayuda a mejor
             <numerusform>Añadido %n de %1 ejercicios de «Mis cálculos», con su resultado: la ficha está llena con %2 ejercicios.</numerusform>
             <numerusform>Añadidos %n de %1 ejercicios de «Mis cálculos», con sus resultados: la ficha está llena con %2 ejercicios.</numerusform>
         </translation>
+    </message>
+    <message>
+        <source>Teacher&apos;s name</source>
+        <extracomment>The teacher&apos;s name, written on the worksheet.</extracomment>
+        <translation>Docente</translation>
+    </message>
+</context>
+<context>
+    <name>WrittenSign</name>
+    <message>
+        <source>×</source>
+        <extracomment>The times sign as pupils of this language write it between two numbers: &quot;7 × 8&quot;. A German class writes &quot;·&quot; (U+00B7). Screens, pictures and the printed worksheet show it; the worksheet&apos;s text files keep &quot;*&quot;.</extracomment>
+        <translation>×</translation>
+    </message>
+    <message>
+        <source>÷</source>
+        <extracomment>The division sign as pupils of this language write it between two numbers: &quot;56 ÷ 7&quot;. Many classes write &quot;:&quot; instead. Screens, pictures and the printed worksheet show it; the worksheet&apos;s text files keep &quot;/&quot;.</extracomment>
+        <translation>:</translation>
     </message>
 </context>
 <context>

@@ -94,11 +94,6 @@ Envoie les signalements d&apos;erreurs, les suggestions et les questions à %1. 
         <translation>Réponses</translation>
     </message>
     <message>
-        <source>Share right</source>
-        <extracomment>Column heading: the share of answers that were right, in percent.</extracomment>
-        <translation>Réussite</translation>
-    </message>
-    <message>
         <source>Median time</source>
         <extracomment>Column heading: the median time taken for an answer.</extracomment>
         <translation>Temps médian</translation>
@@ -239,6 +234,11 @@ Envoie les signalements d&apos;erreurs, les suggestions et les questions à %1. 
         <source>Sorted by %1, %2.</source>
         <extracomment>%1 is a column inside a sentence: &quot;share right&quot;; %2 the order: &quot;highest first&quot;.</extracomment>
         <translation>Trié par %1, %2.</translation>
+    </message>
+    <message>
+        <source>% right</source>
+        <extracomment>Column heading: the share of answers that were right, in percent.</extracomment>
+        <translation>Réussite</translation>
     </message>
 </context>
 <context>
@@ -655,11 +655,6 @@ Envoie les signalements d&apos;erreurs, les suggestions et les questions à %1. 
 <context>
     <name>MainWindow</name>
     <message>
-        <source>%1 chosen.</source>
-        <extracomment>Heard after a level or operation was chosen by its key; %1 is its name.</extracomment>
-        <translation>%1 : choisi.</translation>
-    </message>
-    <message>
         <source>Cannot keep the language for the next start.</source>
         <translation>Impossible de garder la langue pour le prochain démarrage.</translation>
     </message>
@@ -671,6 +666,11 @@ Envoie les signalements d&apos;erreurs, les suggestions et les questions à %1. 
         <source>Orvi Math Tutor - %1</source>
         <extracomment>The window&apos;s title while a pupil is chosen; %1 is the pupil&apos;s name.</extracomment>
         <translation>Orvi Math Tutor - %1</translation>
+    </message>
+    <message>
+        <source>You chose %1.</source>
+        <extracomment>Heard after a level or operation was chosen by its key; %1 is its name as the menu shows it, a level (&quot;Expert&quot;) or an operation (&quot;Multiplication&quot;). Word it so that it reads right with either.</extracomment>
+        <translation>Tu as choisi : %1.</translation>
     </message>
 </context>
 <context>
@@ -1473,7 +1473,7 @@ Envoie les signalements d&apos;erreurs, les suggestions et les questions à %1. 
     <message>
         <source>Share right per day over the last 30 days: practised on %1, %2, latest %3 on %4.</source>
         <extracomment>%1 is a count of days: &quot;3 days&quot;; %2 the shares: &quot;from 60 % to 85 %&quot;; %3 a share; %4 a day: &quot;8 December&quot;.</extracomment>
-        <translation>Réussite par jour sur les 30 derniers jours&#xa0;: entraînement sur %1, %2, dernier %3 le %4.</translation>
+        <translation>Réussite par jour sur les 30 derniers jours : entraînement sur %1, %2, le dernier jour : %3, le %4.</translation>
     </message>
     <message>
         <source>Median time per day over the last 30 days: no practice yet.</source>
@@ -1492,7 +1492,7 @@ Envoie les signalements d&apos;erreurs, les suggestions et les questions à %1. 
     <message>
         <source>Median time per day over the last 30 days: practised on %1, %2, latest %3 on %4.</source>
         <extracomment>%1 is a count of days: &quot;3 days&quot;; %2 the times: &quot;from 2.4 seconds to 5.0 seconds&quot;; %3 a time; %4 a day: &quot;8 December&quot;.</extracomment>
-        <translation>Temps médian par jour sur les 30 derniers jours&#xa0;: entraînement sur %1, %2, dernier %3 le %4.</translation>
+        <translation>Temps médian par jour sur les 30 derniers jours : entraînement sur %1, %2, le dernier jour : %3, le %4.</translation>
     </message>
     <message>
         <source>Rows and columns are a fact&apos;s two parts: %1 is at 3 and 4.</source>
@@ -1597,11 +1597,6 @@ Envoie les signalements d&apos;erreurs, les suggestions et les questions à %1. 
         <extracomment>%1 and %2 are numbers; %3 an operation inside a sentence: &quot;multiplication&quot;.</extracomment>
         <translation>%1 et %2&#xa0;: pas parmi les calculs en %3.</translation>
     </message>
-    <message>
-        <source>%1 and %2: %3.</source>
-        <extracomment>%1 and %2 are facts: &quot;7 × 8&quot;, &quot;8 × 7&quot;; %3 their box inside a sentence: &quot;learning&quot;.</extracomment>
-        <translation>%1 et %2&#xa0;: %3.</translation>
-    </message>
     <message numerus="yes">
         <source>%n new</source>
         <comment>facts in a box</comment>
@@ -1660,14 +1655,14 @@ Envoie les signalements d&apos;erreurs, les suggestions et les questions à %1. 
         <source>%1 facts by box, a fact and its turned-round twin counted once: %n of %2 asked</source>
         <extracomment>%1 is an operation: &quot;Multiplication&quot;; %n facts of %2 were asked. The facts are kept in boxes from &quot;New&quot; to &quot;Known&quot;.</extracomment>
         <translation>
-            <numerusform>%1, calculs par boîte, un calcul et son jumeau inversé comptés une fois&#xa0;: %n sur %2 posé</numerusform>
-            <numerusform>%1, calculs par boîte, un calcul et son jumeau inversé comptés une fois&#xa0;: %n sur %2 posés</numerusform>
+            <numerusform>%1, calculs par boîte, un calcul et son jumeau inversé comptés une fois : %n sur %2 posé</numerusform>
+            <numerusform>%1, calculs par boîte, un calcul et son jumeau inversé comptés une fois : %n sur %2 posés</numerusform>
         </translation>
     </message>
     <message>
         <source>%1 facts 0 to 12: %2, %3, %4, %5.</source>
         <extracomment>%1 is an operation: &quot;Multiplication&quot;; %2 to %5 count the facts in each state: &quot;3 right and quick&quot;, &quot;2 right but slow&quot;, &quot;1 wrong lately&quot;, &quot;163 not seen&quot;.</extracomment>
-        <translation>%1, calculs de 0 à 12&#xa0;: %2, %3, %4, %5.</translation>
+        <translation>%1, calculs de 0 à 12 : %2, %3, %4, %5.</translation>
     </message>
     <message numerus="yes">
         <source>%n right and quick</source>
@@ -1704,6 +1699,53 @@ Envoie les signalements d&apos;erreurs, les suggestions et les questions à %1. 
             <numerusform>%n pas encore vu</numerusform>
             <numerusform>%n pas encore vus</numerusform>
         </translation>
+    </message>
+    <message>
+        <source>d MMMM</source>
+        <comment>day and month</comment>
+        <extracomment>How the day is written inside a sentence, as a QDate format: &quot;d MMMM&quot; gives &quot;8 December&quot;. German &quot;d. MMMM&quot;, Spanish and Portuguese &quot;d &apos;de&apos; MMMM&quot;.</extracomment>
+        <translation>d MMMM</translation>
+    </message>
+    <message>
+        <source>d MMM</source>
+        <comment>day and month</comment>
+        <extracomment>A day under a chart, as a QDate format: &quot;d MMM&quot; gives &quot;8 Dec&quot;. German &quot;d. MMM&quot;.</extracomment>
+        <translation>d MMM</translation>
+    </message>
+    <message>
+        <source>%1 and %2: new.</source>
+        <extracomment>%1 and %2 are a fact and its twin: &quot;7 × 8&quot;, &quot;8 × 7&quot;. The box&apos;s word describes both.</extracomment>
+        <translation>%1 et %2 : nouveaux.</translation>
+    </message>
+    <message>
+        <source>%1 and %2: learning.</source>
+        <extracomment>%1 and %2 are a fact and its twin: &quot;7 × 8&quot;, &quot;8 × 7&quot;.</extracomment>
+        <translation>%1 et %2 : en apprentissage.</translation>
+    </message>
+    <message>
+        <source>%1 and %2: practising.</source>
+        <extracomment>%1 and %2 are a fact and its twin: &quot;7 × 8&quot;, &quot;8 × 7&quot;.</extracomment>
+        <translation>%1 et %2 : en entraînement.</translation>
+    </message>
+    <message>
+        <source>%1 and %2: getting quick.</source>
+        <extracomment>%1 and %2 are a fact and its twin: &quot;7 × 8&quot;, &quot;8 × 7&quot;.</extracomment>
+        <translation>%1 et %2 : gagnent en vitesse.</translation>
+    </message>
+    <message>
+        <source>%1 and %2: quick.</source>
+        <extracomment>%1 and %2 are a fact and its twin: &quot;7 × 8&quot;, &quot;8 × 7&quot;.</extracomment>
+        <translation>%1 et %2 : rapides.</translation>
+    </message>
+    <message>
+        <source>%1 and %2: known.</source>
+        <extracomment>%1 and %2 are a fact and its twin: &quot;7 × 8&quot;, &quot;8 × 7&quot;.</extracomment>
+        <translation>%1 et %2 : acquis.</translation>
+    </message>
+    <message>
+        <source>%1 and %2: not asked yet.</source>
+        <extracomment>%1 and %2 are a fact and its twin: &quot;7 × 8&quot;, &quot;8 × 7&quot;.</extracomment>
+        <translation>%1 et %2 : pas encore posés.</translation>
     </message>
 </context>
 <context>
@@ -2231,7 +2273,7 @@ Envoie les signalements d&apos;erreurs, les suggestions et les questions à %1. 
     <message>
         <source>%1 what %2 equals %3? Addition, Subtraction or Multiplication?</source>
         <extracomment>The Missing Operation game&apos;s sum, read out, and the three answers it offers.</extracomment>
-        <translation>%1 quelle opération %2 égale %3 ? Addition, Soustraction ou Multiplication ?</translation>
+        <translation>%1, signe manquant, %2 égale %3. Addition, soustraction ou multiplication ?</translation>
     </message>
     <message>
         <source>%1 right, %2 wrong.</source>
@@ -2653,11 +2695,6 @@ Envoie les signalements d&apos;erreurs, les suggestions et les questions à %1. 
         <translation>Ajouter les informations facultatives</translation>
     </message>
     <message>
-        <source>Teachers Name</source>
-        <extracomment>The teacher&apos;s name, written on the worksheet.</extracomment>
-        <translation>Enseignant</translation>
-    </message>
-    <message>
         <source>Class Name</source>
         <translation>Classe</translation>
     </message>
@@ -2767,6 +2804,24 @@ Envoie les signalements d&apos;erreurs, les suggestions et les questions à %1. 
             <numerusform>%n calcul sur %1 ajouté depuis « Mes calculs », avec son résultat : la fiche est pleine avec %2 calculs.</numerusform>
             <numerusform>%n calculs sur %1 ajoutés depuis « Mes calculs », avec leurs résultats : la fiche est pleine avec %2 calculs.</numerusform>
         </translation>
+    </message>
+    <message>
+        <source>Teacher&apos;s name</source>
+        <extracomment>The teacher&apos;s name, written on the worksheet.</extracomment>
+        <translation>Enseignant</translation>
+    </message>
+</context>
+<context>
+    <name>WrittenSign</name>
+    <message>
+        <source>×</source>
+        <extracomment>The times sign as pupils of this language write it between two numbers: &quot;7 × 8&quot;. A German class writes &quot;·&quot; (U+00B7). Screens, pictures and the printed worksheet show it; the worksheet&apos;s text files keep &quot;*&quot;.</extracomment>
+        <translation>×</translation>
+    </message>
+    <message>
+        <source>÷</source>
+        <extracomment>The division sign as pupils of this language write it between two numbers: &quot;56 ÷ 7&quot;. Many classes write &quot;:&quot; instead. Screens, pictures and the printed worksheet show it; the worksheet&apos;s text files keep &quot;/&quot;.</extracomment>
+        <translation>:</translation>
     </message>
 </context>
 <context>

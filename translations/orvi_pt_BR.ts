@@ -94,11 +94,6 @@ Envie relatos de erros, sugestões e perguntas para %1. Cada mensagem nos ajuda 
         <translation>Respostas</translation>
     </message>
     <message>
-        <source>Share right</source>
-        <extracomment>Column heading: the share of answers that were right, in percent.</extracomment>
-        <translation>Acertos</translation>
-    </message>
-    <message>
         <source>Median time</source>
         <extracomment>Column heading: the median time taken for an answer.</extracomment>
         <translation>Tempo mediano</translation>
@@ -239,6 +234,11 @@ Envie relatos de erros, sugestões e perguntas para %1. Cada mensagem nos ajuda 
         <source>Sorted by %1, %2.</source>
         <extracomment>%1 is a column inside a sentence: &quot;share right&quot;; %2 the order: &quot;highest first&quot;.</extracomment>
         <translation>Ordenado por %1, %2.</translation>
+    </message>
+    <message>
+        <source>% right</source>
+        <extracomment>Column heading: the share of answers that were right, in percent.</extracomment>
+        <translation>Acertos</translation>
     </message>
 </context>
 <context>
@@ -655,11 +655,6 @@ Envie relatos de erros, sugestões e perguntas para %1. Cada mensagem nos ajuda 
 <context>
     <name>MainWindow</name>
     <message>
-        <source>%1 chosen.</source>
-        <extracomment>Heard after a level or operation was chosen by its key; %1 is its name.</extracomment>
-        <translation>%1: escolhido.</translation>
-    </message>
-    <message>
         <source>Cannot keep the language for the next start.</source>
         <translation>Não é possível guardar o idioma para a próxima vez.</translation>
     </message>
@@ -671,6 +666,11 @@ Envie relatos de erros, sugestões e perguntas para %1. Cada mensagem nos ajuda 
         <source>Orvi Math Tutor - %1</source>
         <extracomment>The window&apos;s title while a pupil is chosen; %1 is the pupil&apos;s name.</extracomment>
         <translation>Orvi Math Tutor - %1</translation>
+    </message>
+    <message>
+        <source>You chose %1.</source>
+        <extracomment>Heard after a level or operation was chosen by its key; %1 is its name as the menu shows it, a level (&quot;Expert&quot;) or an operation (&quot;Multiplication&quot;). Word it so that it reads right with either.</extracomment>
+        <translation>Você escolheu %1.</translation>
     </message>
 </context>
 <context>
@@ -1473,7 +1473,7 @@ Envie relatos de erros, sugestões e perguntas para %1. Cada mensagem nos ajuda 
     <message>
         <source>Share right per day over the last 30 days: practised on %1, %2, latest %3 on %4.</source>
         <extracomment>%1 is a count of days: &quot;3 days&quot;; %2 the shares: &quot;from 60 % to 85 %&quot;; %3 a share; %4 a day: &quot;8 December&quot;.</extracomment>
-        <translation>Acertos por dia nos últimos 30 dias: prática em %1, %2, o último %3 em %4.</translation>
+        <translation>Acertos por dia nos últimos 30 dias: prática em %1, %2, no último dia, %3, em %4.</translation>
     </message>
     <message>
         <source>Median time per day over the last 30 days: no practice yet.</source>
@@ -1492,7 +1492,7 @@ Envie relatos de erros, sugestões e perguntas para %1. Cada mensagem nos ajuda 
     <message>
         <source>Median time per day over the last 30 days: practised on %1, %2, latest %3 on %4.</source>
         <extracomment>%1 is a count of days: &quot;3 days&quot;; %2 the times: &quot;from 2.4 seconds to 5.0 seconds&quot;; %3 a time; %4 a day: &quot;8 December&quot;.</extracomment>
-        <translation>Tempo mediano por dia nos últimos 30 dias: prática em %1, %2, o último %3 em %4.</translation>
+        <translation>Tempo mediano por dia nos últimos 30 dias: prática em %1, %2, no último dia, %3, em %4.</translation>
     </message>
     <message>
         <source>Rows and columns are a fact&apos;s two parts: %1 is at 3 and 4.</source>
@@ -1597,11 +1597,6 @@ Envie relatos de erros, sugestões e perguntas para %1. Cada mensagem nos ajuda 
         <extracomment>%1 and %2 are numbers; %3 an operation inside a sentence: &quot;multiplication&quot;.</extracomment>
         <translation>%1 e %2: não fazem parte das contas de %3.</translation>
     </message>
-    <message>
-        <source>%1 and %2: %3.</source>
-        <extracomment>%1 and %2 are facts: &quot;7 × 8&quot;, &quot;8 × 7&quot;; %3 their box inside a sentence: &quot;learning&quot;.</extracomment>
-        <translation>%1 e %2: %3.</translation>
-    </message>
     <message numerus="yes">
         <source>%n new</source>
         <comment>facts in a box</comment>
@@ -1704,6 +1699,53 @@ Envie relatos de erros, sugestões e perguntas para %1. Cada mensagem nos ajuda 
             <numerusform>ainda não feitas: %n</numerusform>
             <numerusform>ainda não feitas: %n</numerusform>
         </translation>
+    </message>
+    <message>
+        <source>d MMMM</source>
+        <comment>day and month</comment>
+        <extracomment>How the day is written inside a sentence, as a QDate format: &quot;d MMMM&quot; gives &quot;8 December&quot;. German &quot;d. MMMM&quot;, Spanish and Portuguese &quot;d &apos;de&apos; MMMM&quot;.</extracomment>
+        <translation>d &apos;de&apos; MMMM</translation>
+    </message>
+    <message>
+        <source>d MMM</source>
+        <comment>day and month</comment>
+        <extracomment>A day under a chart, as a QDate format: &quot;d MMM&quot; gives &quot;8 Dec&quot;. German &quot;d. MMM&quot;.</extracomment>
+        <translation>d MMM</translation>
+    </message>
+    <message>
+        <source>%1 and %2: new.</source>
+        <extracomment>%1 and %2 are a fact and its twin: &quot;7 × 8&quot;, &quot;8 × 7&quot;. The box&apos;s word describes both.</extracomment>
+        <translation>%1 e %2: novas.</translation>
+    </message>
+    <message>
+        <source>%1 and %2: learning.</source>
+        <extracomment>%1 and %2 are a fact and its twin: &quot;7 × 8&quot;, &quot;8 × 7&quot;.</extracomment>
+        <translation>%1 e %2: aprendendo.</translation>
+    </message>
+    <message>
+        <source>%1 and %2: practising.</source>
+        <extracomment>%1 and %2 are a fact and its twin: &quot;7 × 8&quot;, &quot;8 × 7&quot;.</extracomment>
+        <translation>%1 e %2: praticando.</translation>
+    </message>
+    <message>
+        <source>%1 and %2: getting quick.</source>
+        <extracomment>%1 and %2 are a fact and its twin: &quot;7 × 8&quot;, &quot;8 × 7&quot;.</extracomment>
+        <translation>%1 e %2: ganhando rapidez.</translation>
+    </message>
+    <message>
+        <source>%1 and %2: quick.</source>
+        <extracomment>%1 and %2 are a fact and its twin: &quot;7 × 8&quot;, &quot;8 × 7&quot;.</extracomment>
+        <translation>%1 e %2: rápidas.</translation>
+    </message>
+    <message>
+        <source>%1 and %2: known.</source>
+        <extracomment>%1 and %2 are a fact and its twin: &quot;7 × 8&quot;, &quot;8 × 7&quot;.</extracomment>
+        <translation>%1 e %2: dominadas.</translation>
+    </message>
+    <message>
+        <source>%1 and %2: not asked yet.</source>
+        <extracomment>%1 and %2 are a fact and its twin: &quot;7 × 8&quot;, &quot;8 × 7&quot;.</extracomment>
+        <translation>%1 e %2: ainda não perguntadas.</translation>
     </message>
 </context>
 <context>
@@ -2231,7 +2273,7 @@ Envie relatos de erros, sugestões e perguntas para %1. Cada mensagem nos ajuda 
     <message>
         <source>%1 what %2 equals %3? Addition, Subtraction or Multiplication?</source>
         <extracomment>The Missing Operation game&apos;s sum, read out, and the three answers it offers.</extracomment>
-        <translation>%1 o quê %2 é igual a %3? Adição, Subtração ou Multiplicação?</translation>
+        <translation>%1, sinal que falta, %2 é igual a %3. Adição, subtração ou multiplicação?</translation>
     </message>
     <message>
         <source>%1 right, %2 wrong.</source>
@@ -2653,11 +2695,6 @@ Envie relatos de erros, sugestões e perguntas para %1. Cada mensagem nos ajuda 
         <translation>Incluir informações opcionais</translation>
     </message>
     <message>
-        <source>Teachers Name</source>
-        <extracomment>The teacher&apos;s name, written on the worksheet.</extracomment>
-        <translation>Professor</translation>
-    </message>
-    <message>
         <source>Class Name</source>
         <translation>Turma</translation>
     </message>
@@ -2767,6 +2804,24 @@ Envie relatos de erros, sugestões e perguntas para %1. Cada mensagem nos ajuda 
             <numerusform>%n de %1 exercícios de “Minhas contas” adicionados, com os resultados: a folha de atividades está cheia com %2 exercícios.</numerusform>
             <numerusform>%n de %1 exercícios de “Minhas contas” adicionados, com os resultados: a folha de atividades está cheia com %2 exercícios.</numerusform>
         </translation>
+    </message>
+    <message>
+        <source>Teacher&apos;s name</source>
+        <extracomment>The teacher&apos;s name, written on the worksheet.</extracomment>
+        <translation>Professor</translation>
+    </message>
+</context>
+<context>
+    <name>WrittenSign</name>
+    <message>
+        <source>×</source>
+        <extracomment>The times sign as pupils of this language write it between two numbers: &quot;7 × 8&quot;. A German class writes &quot;·&quot; (U+00B7). Screens, pictures and the printed worksheet show it; the worksheet&apos;s text files keep &quot;*&quot;.</extracomment>
+        <translation>×</translation>
+    </message>
+    <message>
+        <source>÷</source>
+        <extracomment>The division sign as pupils of this language write it between two numbers: &quot;56 ÷ 7&quot;. Many classes write &quot;:&quot; instead. Screens, pictures and the printed worksheet show it; the worksheet&apos;s text files keep &quot;/&quot;.</extracomment>
+        <translation>÷</translation>
     </message>
 </context>
 <context>

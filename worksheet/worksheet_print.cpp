@@ -1,6 +1,7 @@
 #include "worksheet/worksheet_print.h"
 
 #include "base/language.h"
+#include "rules/fact_schedule.h"
 #include "worksheet/page_plan.h"
 
 #include <QCoreApplication>
@@ -17,6 +18,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <initializer_list>
 
 namespace tutor {
 
@@ -176,8 +178,8 @@ private:
 // as the digits written with `font` and about as heavy as their strokes. The
 // sign starts at the left of `mmRect`, as wide as it is tall, and stands
 // where a digit centred in it would. An unseen copy of the character (the
-// practice screen's times and division signs rather than the text file's "*"
-// and "/") stays in the PDF's text, so that the sums still read whole when
+// screen's signs in the language spoken rather than the text file's "*" and
+// "/") stays in the PDF's text, so that the sums still read whole when
 // searched or copied. An operation of no known code leaves its place empty.
 // Returns the width taken in millimetres.
 double PagePainter::sign(const QRectF &mmRect, const QFont &font, Operation operation)
@@ -197,35 +199,44 @@ double PagePainter::sign(const QRectF &mmRect, const QFont &font, Operation oper
     // and the next sign: fewer changes of pen keep long prints quick.
     const QPen pen(Qt::black, stroke, Qt::SolidLine, Qt::FlatCap);
     m_painter.setPen(pen);
-    QChar shown;
+    // The sign the language writes: a German sheet has "·" and ":".
+    const QString shown = writtenSign(operation);
+    // Dots are filled without a pen; the pen comes back after them.
+    const auto dots = [this, &pen](std::initializer_list<QPointF> centres, double radius) {
+        m_painter.setPen(Qt::NoPen);
+        m_painter.setBrush(Qt::black);
+        for (const QPointF &centre : centres)
+            m_painter.drawEllipse(centre, radius, radius);
+        m_painter.setBrush(Qt::NoBrush);
+        m_painter.setPen(pen);
+    };
     switch (operation) {
     case Operation::Addition:
         m_painter.drawLine(middle - across, middle + across);
         m_painter.drawLine(middle - down, middle + down);
-        shown = u'+';
         break;
     case Operation::Subtraction:
         m_painter.drawLine(middle - across, middle + across);
-        shown = u'-';
         break;
     case Operation::Multiplication: {
+        if (shown == u"\u00B7") {
+            dots({ middle }, stroke * 1.1);
+            break;
+        }
         // Square ends stick out of a slanting line by half the stroke at 45°.
         const double reach = half - stroke / (2 * std::sqrt(2.0));
         m_painter.drawLine(middle + QPointF(-reach, -reach), middle + QPointF(reach, reach));
         m_painter.drawLine(middle + QPointF(-reach, reach), middle + QPointF(reach, -reach));
-        shown = QChar(0x00D7);
         break;
     }
     case Operation::Division: {
+        if (shown == u":") {
+            dots({ middle - down * 0.55, middle + down * 0.55 }, stroke * 0.9);
+            break;
+        }
         m_painter.drawLine(middle - across, middle + across);
         const double dot = stroke * 0.75;
-        m_painter.setPen(Qt::NoPen);
-        m_painter.setBrush(Qt::black);
-        m_painter.drawEllipse(middle - down + QPointF(0, dot), dot, dot);
-        m_painter.drawEllipse(middle + down - QPointF(0, dot), dot, dot);
-        m_painter.setBrush(Qt::NoBrush);
-        m_painter.setPen(pen);
-        shown = QChar(0x00F7);
+        dots({ middle - down + QPointF(0, dot), middle + down - QPointF(0, dot) }, dot);
         break;
     }
     default:
@@ -235,7 +246,7 @@ double PagePainter::sign(const QRectF &mmRect, const QFont &font, Operation oper
     if (m_painter.paintEngine() && m_painter.paintEngine()->type() == QPaintEngine::Pdf) {
         m_painter.setPen(Qt::transparent);
         useFont(font);
-        m_painter.drawText(QPointF(box.left(), baseLine), QString(shown));
+        m_painter.drawText(QPointF(box.left(), baseLine), shown);
         m_painter.setPen(pen);
     }
     return height / m_scale;

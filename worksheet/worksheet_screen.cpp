@@ -8,6 +8,7 @@
 #include "base/fixed_row_list.h"
 #include "base/message_box.h"
 #include "base/record_column_model.h"
+#include "rules/fact_schedule.h"
 #include "rules/level_and_operation.h"
 #include "rules/level_range.h"
 #include "rules/number_text.h"
@@ -47,6 +48,18 @@ using worksheetwords::sentence;
 QString fullMessage()
 {
     return sentence(status::Full).arg(WorksheetScreen::MaximumProblems);
+}
+
+// The lists stand for the text files, so they show "*" and "/" where the
+// language writes × and ÷, and the language's own sign where it writes
+// another ("·" and ":" in German).
+QString listedText(const tutor::WorksheetProblem &problem, tutor::WorksheetColumn column)
+{
+    const QString written = tutor::writtenSign(problem.operation);
+    const bool ownSign = column == tutor::WorksheetColumn::Sign
+        && ((problem.operation == tutor::Operation::Multiplication && written != u"×")
+            || (problem.operation == tutor::Operation::Division && written != u"÷"));
+    return ownSign ? written : tutor::worksheetColumnText(problem, column);
 }
 
 QString problemAdded(tutor::Operation operation)
@@ -293,12 +306,12 @@ void WorksheetScreen::retranslate()
     setText("Label34", tr("Optional Information"));
     m_chkIncludeOptional->setText(tr("Include Optional Information"));
     //: The teacher's name, written on the worksheet.
-    setText("Label35", tr("Teachers Name"));
+    setText("Label35", tr("Teacher's name"));
     setText("Label36", tr("Class Name"));
     // Their labels stand beside them but are not tied to them.
     m_cmbDifficulty->setAccessibleName(tr("Difficulty"));
     m_cmbOperation->setAccessibleName(tr("Operation"));
-    m_txtTeachersName->setAccessibleName(tr("Teachers Name"));
+    m_txtTeachersName->setAccessibleName(tr("Teacher's name"));
     m_txtClassName->setAccessibleName(tr("Class Name"));
     m_lblProblemNum->setAccessibleDescription(tr("number of problems"));
     renameLevels(m_cmbDifficulty);
@@ -325,6 +338,8 @@ void WorksheetScreen::retranslate()
         = { tr("First numbers"), tr("Signs"), tr("Second numbers"), tr("Answers") };
     for (qsizetype i = 0; i < m_lists.size(); ++i)
         m_lists.at(i)->setAccessibleName(columnNames[i]);
+    // The signs are the language's own in some languages.
+    m_lists.at(qsizetype(tutor::WorksheetColumn::Sign))->viewport()->update();
 }
 
 // The lists only display: they take no selection and no focus, but stay
@@ -333,9 +348,8 @@ void WorksheetScreen::worksheetList(const QString &name, int left, int width)
 {
     auto *list = new FixedRowList(RowHeight, this);
     list->setObjectName(name);
-    list->setModel(
-        new RecordColumnModel<WorksheetDraft, tutor::WorksheetColumn>(m_session.worksheetDraft(),
-            tutor::WorksheetColumn(m_lists.size()), tutor::worksheetColumnText, list));
+    list->setModel(new RecordColumnModel<WorksheetDraft, tutor::WorksheetColumn>(
+        m_session.worksheetDraft(), tutor::WorksheetColumn(m_lists.size()), listedText, list));
     list->setSelectionMode(QAbstractItemView::NoSelection);
     list->setFocusPolicy(Qt::NoFocus);
     list->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
