@@ -670,7 +670,7 @@ Envoie les signalements d&apos;erreurs, les suggestions et les questions à %1. 
     <message>
         <source>You chose %1.</source>
         <extracomment>Heard after a level or operation was chosen by its key; %1 is its name as the menu shows it, a level (&quot;Expert&quot;) or an operation (&quot;Multiplication&quot;). Word it so that it reads right with either.</extracomment>
-        <translation>Tu as choisi : %1.</translation>
+        <translation>Tu as choisi&#x202f;: %1.</translation>
     </message>
 </context>
 <context>
@@ -1473,7 +1473,7 @@ Envoie les signalements d&apos;erreurs, les suggestions et les questions à %1. 
     <message>
         <source>Share right per day over the last 30 days: practised on %1, %2, latest %3 on %4.</source>
         <extracomment>%1 is a count of days: &quot;3 days&quot;; %2 the shares: &quot;from 60 % to 85 %&quot;; %3 a share; %4 a day: &quot;8 December&quot;.</extracomment>
-        <translation>Réussite par jour sur les 30 derniers jours : entraînement sur %1, %2, le dernier jour : %3, le %4.</translation>
+        <translation>Réussite par jour sur les 30 derniers jours&#x202f;: entraînement sur %1, %2, le dernier jour&#x202f;: %3, le %4.</translation>
     </message>
     <message>
         <source>Median time per day over the last 30 days: no practice yet.</source>
@@ -1492,7 +1492,7 @@ Envoie les signalements d&apos;erreurs, les suggestions et les questions à %1. 
     <message>
         <source>Median time per day over the last 30 days: practised on %1, %2, latest %3 on %4.</source>
         <extracomment>%1 is a count of days: &quot;3 days&quot;; %2 the times: &quot;from 2.4 seconds to 5.0 seconds&quot;; %3 a time; %4 a day: &quot;8 December&quot;.</extracomment>
-        <translation>Temps médian par jour sur les 30 derniers jours : entraînement sur %1, %2, le dernier jour : %3, le %4.</translation>
+        <translation>Temps médian par jour sur les 30 derniers jours&#x202f;: entraînement sur %1, %2, le dernier jour&#x202f;: %3, le %4.</translation>
     </message>
     <message>
         <source>Rows and columns are a fact&apos;s two parts: %1 is at 3 and 4.</source>
@@ -1655,14 +1655,14 @@ Envoie les signalements d&apos;erreurs, les suggestions et les questions à %1. 
         <source>%1 facts by box, a fact and its turned-round twin counted once: %n of %2 asked</source>
         <extracomment>%1 is an operation: &quot;Multiplication&quot;; %n facts of %2 were asked. The facts are kept in boxes from &quot;New&quot; to &quot;Known&quot;.</extracomment>
         <translation>
-            <numerusform>%1, calculs par boîte, un calcul et son jumeau inversé comptés une fois : %n sur %2 posé</numerusform>
-            <numerusform>%1, calculs par boîte, un calcul et son jumeau inversé comptés une fois : %n sur %2 posés</numerusform>
+            <numerusform>%1, calculs par boîte, un calcul et son jumeau inversé comptés une fois&#xa0;: %n sur %2 posé</numerusform>
+            <numerusform>%1, calculs par boîte, un calcul et son jumeau inversé comptés une fois&#xa0;: %n sur %2 posés</numerusform>
         </translation>
     </message>
     <message>
         <source>%1 facts 0 to 12: %2, %3, %4, %5.</source>
         <extracomment>%1 is an operation: &quot;Multiplication&quot;; %2 to %5 count the facts in each state: &quot;3 right and quick&quot;, &quot;2 right but slow&quot;, &quot;1 wrong lately&quot;, &quot;163 not seen&quot;.</extracomment>
-        <translation>%1, calculs de 0 à 12 : %2, %3, %4, %5.</translation>
+        <translation>%1, calculs de 0 à 12&#xa0;: %2, %3, %4, %5.</translation>
     </message>
     <message numerus="yes">
         <source>%n right and quick</source>
@@ -1715,37 +1715,37 @@ Envoie les signalements d&apos;erreurs, les suggestions et les questions à %1. 
     <message>
         <source>%1 and %2: new.</source>
         <extracomment>%1 and %2 are a fact and its twin: &quot;7 × 8&quot;, &quot;8 × 7&quot;. The box&apos;s word describes both.</extracomment>
-        <translation>%1 et %2 : nouveaux.</translation>
+        <translation>%1 et %2&#x202f;: nouveaux.</translation>
     </message>
     <message>
         <source>%1 and %2: learning.</source>
         <extracomment>%1 and %2 are a fact and its twin: &quot;7 × 8&quot;, &quot;8 × 7&quot;.</extracomment>
-        <translation>%1 et %2 : en apprentissage.</translation>
+        <translation>%1 et %2&#x202f;: en apprentissage.</translation>
     </message>
     <message>
         <source>%1 and %2: practising.</source>
         <extracomment>%1 and %2 are a fact and its twin: &quot;7 × 8&quot;, &quot;8 × 7&quot;.</extracomment>
-        <translation>%1 et %2 : en entraînement.</translation>
+        <translation>%1 et %2&#x202f;: en entraînement.</translation>
     </message>
     <message>
         <source>%1 and %2: getting quick.</source>
         <extracomment>%1 and %2 are a fact and its twin: &quot;7 × 8&quot;, &quot;8 × 7&quot;.</extracomment>
-        <translation>%1 et %2 : gagnent en vitesse.</translation>
+        <translation>%1 et %2&#x202f;: gagnent en vitesse.</translation>
     </message>
     <message>
         <source>%1 and %2: quick.</source>
         <extracomment>%1 and %2 are a fact and its twin: &quot;7 × 8&quot;, &quot;8 × 7&quot;.</extracomment>
-        <translation>%1 et %2 : rapides.</translation>
+        <translation>%1 et %2&#x202f;: rapides.</translation>
     </message>
     <message>
         <source>%1 and %2: known.</source>
         <extracomment>%1 and %2 are a fact and its twin: &quot;7 × 8&quot;, &quot;8 × 7&quot;.</extracomment>
-        <translation>%1 et %2 : acquis.</translation>
+        <translation>%1 et %2&#x202f;: acquis.</translation>
     </message>
     <message>
         <source>%1 and %2: not asked yet.</source>
         <extracomment>%1 and %2 are a fact and its twin: &quot;7 × 8&quot;, &quot;8 × 7&quot;.</extracomment>
-        <translation>%1 et %2 : pas encore posés.</translation>
+        <translation>%1 et %2&#x202f;: pas encore posés.</translation>
     </message>
 </context>
 <context>
@@ -2273,7 +2273,7 @@ Envoie les signalements d&apos;erreurs, les suggestions et les questions à %1. 
     <message>
         <source>%1 what %2 equals %3? Addition, Subtraction or Multiplication?</source>
         <extracomment>The Missing Operation game&apos;s sum, read out, and the three answers it offers.</extracomment>
-        <translation>%1, signe manquant, %2 égale %3. Addition, soustraction ou multiplication ?</translation>
+        <translation>%1, signe manquant, %2 égale %3. Addition, soustraction ou multiplication&#x202f;?</translation>
     </message>
     <message>
         <source>%1 right, %2 wrong.</source>
