@@ -605,6 +605,134 @@ bool namesNoProgramText(const QString &text, const QString &code)
     return folders.contains(text) || typed.contains(text) || stressed.value(code).contains(text);
 }
 
+// A French text as a reader sees it: tags left out (a paragraph, line or
+// cell break as a line break), entities as the character they stand for.
+QString seenText(const QString &source)
+{
+    static const QRegularExpression hidden(
+        QStringLiteral("<(style|script)\\b.*?</\\1\\s*>|<!--.*?-->"),
+        QRegularExpression::CaseInsensitiveOption | QRegularExpression::DotMatchesEverythingOption);
+    static const QRegularExpression tag(QStringLiteral("<[a-zA-Z/!][^<>]*>"));
+    static const QRegularExpression block(
+        QStringLiteral("^</?(p|br|li|ul|ol|td|th|tr|table|div|h\\d|pre|title|dt|dd)\\b"),
+        QRegularExpression::CaseInsensitiveOption);
+    static const QRegularExpression entity(QStringLiteral("&#?\\w+;"));
+    // Qt reads no-break spaces as plain ones: those are looked up here.
+    static const QHash<QString, QString> entities {
+        { QStringLiteral("&nbsp;"), QStringLiteral("\u00a0") },
+        { QStringLiteral("&#160;"), QStringLiteral("\u00a0") },
+        { QStringLiteral("&#8239;"), QStringLiteral("\u202f") },
+        { QStringLiteral("&#xa0;"), QStringLiteral("\u00a0") },
+        { QStringLiteral("&#x202f;"), QStringLiteral("\u202f") },
+    };
+    QString text = source;
+    text.remove(hidden);
+    QString seen;
+    qsizetype at = 0;
+    const auto addText = [&seen](const QString &part) {
+        qsizetype from = 0;
+        auto it = entity.globalMatch(part);
+        while (it.hasNext()) {
+            const QRegularExpressionMatch match = it.next();
+            seen += part.mid(from, match.capturedStart() - from);
+            QString shown = entities.value(match.captured().toLower(),
+                QTextDocumentFragment::fromHtml(match.captured()).toPlainText());
+            seen += shown.size() == 1 ? shown : QStringLiteral("\ufffc");
+            from = match.capturedEnd();
+        }
+        seen += part.mid(from);
+    };
+    auto it = tag.globalMatch(text);
+    while (it.hasNext()) {
+        const QRegularExpressionMatch match = it.next();
+        addText(text.mid(at, match.capturedStart() - at));
+        if (block.match(match.captured()).hasMatch())
+            seen += u'\n';
+        at = match.capturedEnd();
+    }
+    addText(text.mid(at));
+    return seen;
+}
+
+// Where a French text lacks the no-break space French puts before ; : ! ?
+// and », after « (all narrow, U+202F) and between a number and % (U+00A0),
+// or has a blank of the other kind there; each place with the text around
+// it. Left alone: addresses, %1 placeholders, sums and times between
+// numbers (56 : 7, 10:30, 6 ? 2 = 12), "66.7%" as a report writes it, "?!".
+QStringList frenchBlanksMissing(const QString &text)
+{
+    const QChar narrow(0x202f);
+    const auto isBlank
+        = [](QChar c) { return c == u' ' || c == QChar(0x00a0) || c == QChar(0x202f); };
+    const auto isNoBreak
+        = [](QChar c) { return c == QChar(0x00a0) || c == QChar(0x202f) || c == QChar(0x2009); };
+    const auto visible = [&text, &isBlank](qsizetype at, int step) {
+        at += step;
+        while (at >= 0 && at < text.size() && isBlank(text.at(at)))
+            at += step;
+        if (at < 0 || at >= text.size())
+            return QChar();
+        // A placeholder stands for a number.
+        if (step > 0 && text.at(at) == u'%' && at + 1 < text.size() && text.at(at + 1).isDigit())
+            return text.at(at + 1);
+        return text.at(at);
+    };
+    static const QRegularExpression address(
+        QStringLiteral("\\b(?:https?|ftp|file|mailto):\\S+|\\bwww\\.\\S+"),
+        QRegularExpression::CaseInsensitiveOption);
+    QList<bool> inAddress(text.size(), false);
+    auto found = address.globalMatch(text);
+    while (found.hasNext()) {
+        const QRegularExpressionMatch match = found.next();
+        for (qsizetype at = match.capturedStart(); at < match.capturedEnd(); ++at)
+            inAddress[at] = true;
+    }
+    const QString operators = QStringLiteral("+-\u2212\u00d7\u00f7\u00b7*/=:?");
+    const QString wordEnds = QStringLiteral(")]\"'\u2019\u2026.\ufffc\u00bb");
+
+    QStringList missing;
+    for (qsizetype at = 0; at < text.size(); ++at) {
+        const QChar mark = text.at(at);
+        if (inAddress.at(at) || !QStringLiteral(";:!?\u00bb\u00ab%").contains(mark))
+            continue;
+        const QChar before = at > 0 ? text.at(at - 1) : QChar();
+        const QChar after = at + 1 < text.size() ? text.at(at + 1) : QChar();
+        bool wrong = false;
+        if (mark == u'\u00ab') {
+            wrong = after == u' ' || (isNoBreak(after) && after != narrow)
+                || (!after.isNull() && !isNoBreak(after) && after != u'\n' && after != u'\u00bb');
+        } else if (mark == u'%') {
+            const bool placeholder = after.isDigit()
+                || (after == u'L' && at + 2 < text.size() && text.at(at + 2).isDigit())
+                || after == u'n';
+            const QChar number = visible(at, -1);
+            wrong = !placeholder
+                && ((before == u' '
+                        && (number.isDigit() || (at >= 2 && text.at(at - 2).isLetterOrNumber())))
+                    || before == narrow || before == QChar(0x2009));
+        } else {
+            const QChar next = visible(at, 1);
+            const QChar previous = visible(at, -1);
+            const bool sum = (mark == u':' || mark == u'?')
+                && (next.isDigit() || (operators.contains(next) && next != u'?'))
+                && (previous.isDigit() || operators.contains(previous));
+            if (sum || (mark == u'?' && next == u'='))
+                continue;
+            if (before == u' ')
+                wrong = true;
+            else if (isNoBreak(before))
+                wrong = before != narrow && !(at >= 2 && text.at(at - 2) == u'\u00ab');
+            else if (!before.isNull() && before != u'\n')
+                wrong = !((mark == u'!' || mark == u'?') && (before == u'!' || before == u'?'))
+                    && (before.isLetterOrNumber() || wordEnds.contains(before))
+                    && (after.isNull() || !after.isLetterOrNumber());
+        }
+        if (wrong)
+            missing << text.mid(qMax<qsizetype>(0, at - 25), 35).replace(u'\n', u' ');
+    }
+    return missing;
+}
+
 bool opensOutside(const QUrl &address)
 {
     return address.scheme() == QLatin1String("http") || address.scheme() == QLatin1String("https")
@@ -628,6 +756,8 @@ private slots:
     void worksheetPagesNameEveryButton();
     void pagesNameWhatTheScreensShow_data();
     void pagesNameWhatTheScreensShow();
+    void frenchTextsKeepTheirNoBreakSpaces_data();
+    void frenchTextsKeepTheirNoBreakSpaces();
 
 private:
     // Read once per language, on its first page.
@@ -818,7 +948,7 @@ void ShippedPagesTest::worksheetPagesNameEveryButton()
     const QList<QPushButton *> buttons = screen.findChildren<QPushButton *>();
     QVERIFY(!buttons.isEmpty());
     for (const QPushButton *button : buttons) {
-        const QString caption = button->text().remove(QLatin1Char('&'));
+        const QString caption = plainWord(button->text());
         QVERIFY2(text.contains(caption), qPrintable(caption));
     }
 
@@ -928,6 +1058,42 @@ void ShippedPagesTest::pagesNameWhatTheScreensShow()
     }
     QVERIFY2(unknown.isEmpty(), qPrintable(unknown.join(QStringLiteral(" | "))));
     QVERIFY2(wrongKeys.isEmpty(), qPrintable(wrongKeys.join(QStringLiteral(" | "))));
+}
+
+void ShippedPagesTest::frenchTextsKeepTheirNoBreakSpaces_data()
+{
+    QTest::addColumn<QString>("file");
+    QTest::newRow("translations/orvi_fr.ts") << QStringLiteral("../translations/orvi_fr.ts");
+    QDirIterator pages(SourceFolder + QStringLiteral("/languages/fr"),
+        { QStringLiteral("*.html"), QStringLiteral("*.txt") }, QDir::Files,
+        QDirIterator::Subdirectories);
+    while (pages.hasNext()) {
+        const QString path = QDir(SourceFolder).relativeFilePath(pages.next());
+        QTest::newRow(qPrintable(path)) << path;
+    }
+}
+
+// French keeps "Bravo !", "Nom :", « Mes calculs » and "85 %" together on
+// one line: a screen, a page or a printed sheet never starts a line with
+// the mark.
+void ShippedPagesTest::frenchTextsKeepTheirNoBreakSpaces()
+{
+    QFETCH(QString, file);
+    QStringList texts;
+    if (file.endsWith(QLatin1String(".ts"))) {
+        static const QRegularExpression markup(QStringLiteral("<[a-zA-Z/!][^<>]*>|&#?\\w+;"));
+        for (const QString &text : programTexts(QStringLiteral("fr")))
+            texts << (text.contains(markup) ? seenText(text) : text);
+        QVERIFY(texts.size() > 100);
+    } else {
+        const QString text = readAll(SourceFolder + QLatin1Char('/') + file);
+        QVERIFY(!text.isEmpty());
+        texts << (file.endsWith(QLatin1String(".html")) ? seenText(text) : text);
+    }
+    QStringList missing;
+    for (const QString &text : std::as_const(texts))
+        missing << frenchBlanksMissing(text);
+    QVERIFY2(missing.isEmpty(), qPrintable(missing.join(QStringLiteral(" | "))));
 }
 
 QTEST_MAIN(ShippedPagesTest)
