@@ -280,7 +280,7 @@ QStringList programTexts(const QString &code)
 // What a page may quote of one program text: the whole of it, or a part
 // between its placeholders, line breaks, colons and blanks to fill in
 // ("Date:____" gives "Date"), each also without its closing dots or colon;
-// and, for a text with placeholders, a pattern that any filling matches.
+// and, for a text with placeholders, a pattern with them filled in.
 struct KnownTexts
 {
     QSet<QString> parts;
@@ -466,8 +466,8 @@ QStringList keysNamed(const QString &text, const QString &code)
     return keys;
 }
 
-// Whether each Alt sequence of a key text leads somewhere: "Alt+F, S" opens
-// a menu of the menu bar and an item in it, "Alt+W" also a control's
+// The Alt sequences of a key text that lead nowhere: "Alt+F, S" must open a
+// menu of the menu bar and an item in it, "Alt+W" may also be a control's
 // underlined letter; "Alt+Down" and the like are no letters to check.
 QStringList wrongAltKeys(const QStringList &keys, const ShownInLanguage &shown)
 {
