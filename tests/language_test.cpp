@@ -131,7 +131,7 @@ void LanguageTest::everyShippedLanguageLoads_data()
 
     QTest::newRow("German") << u"de"_s << u"Zeitlimit:"_s;
     QTest::newRow("Spanish") << u"es"_s << u"Tiempo límite:"_s;
-    QTest::newRow("French") << u"fr"_s << u"Temps limite :"_s;
+    QTest::newRow("French") << u"fr"_s << u"Temps limite\u202f:"_s;
     QTest::newRow("Brazilian Portuguese") << u"pt_BR"_s << u"Tempo limite:"_s;
 }
 

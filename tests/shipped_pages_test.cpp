@@ -18,6 +18,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
+#include <QMenuBar>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QRegularExpression>
@@ -29,6 +30,7 @@
 #include <QTimer>
 #include <QTreeView>
 #include <QUrl>
+#include <QXmlStreamReader>
 #include <QtTest>
 
 namespace {
@@ -173,15 +175,67 @@ void collectShownWords(const QWidget *root, QSet<QString> &words)
     }
 }
 
+// What the program shows in one language, and which of the commands and
+// buttons that some pages describe it has.
+struct ShownInLanguage
+{
+    QSet<QString> words;
+    // The letters Alt leads to: menu paths from the menu bar ("F", "FS",
+    // "OSS") and the underlined letters of every control.
+    QSet<QString> menuKeys;
+    QSet<QChar> controlKeys;
+    bool restoreCommand = false;
+    bool noPupilButton = false;
+};
+
+// The underlined letter of a text ("&File" gives F; "&&" is no mark), or a
+// null character.
+QChar acceleratorOf(const QString &text)
+{
+    for (qsizetype at = 0; at + 1 < text.size(); ++at) {
+        if (text.at(at) != u'&')
+            continue;
+        if (text.at(at + 1) != u'&')
+            return text.at(at + 1).toUpper();
+        ++at;
+    }
+    return QChar();
+}
+
+void collectMenuKeys(const QMenu *menu, const QString &path, QSet<QString> &keys)
+{
+    for (const QAction *item : menu->actions()) {
+        const QChar letter = acceleratorOf(item->text());
+        // Show and Hide take turns in one place: a hidden item counts too.
+        if (letter.isNull())
+            continue;
+        keys << path + letter;
+        if (item->menu())
+            collectMenuKeys(item->menu(), path + letter, keys);
+    }
+}
+
+void collectControlKeys(const QWidget *root, QSet<QChar> &keys)
+{
+    for (const QAbstractButton *button : root->findChildren<QAbstractButton *>())
+        keys << acceleratorOf(button->text());
+    for (const QLabel *label : root->findChildren<QLabel *>())
+        keys << acceleratorOf(label->text());
+    for (const QGroupBox *box : root->findChildren<QGroupBox *>())
+        keys << acceleratorOf(box->title());
+    keys.remove(QChar());
+}
+
 // Opens a dialog as `open` does, reads what it shows and closes it again; a
 // dialog that waits for its answer is read from inside its own loop.
-void readDialogs(MainWindow &window, const std::function<void()> &open, QSet<QString> &words)
+void readDialogs(MainWindow &window, const std::function<void()> &open, ShownInLanguage &shown)
 {
-    const auto readOpenDialogs = [&window, &words]() {
+    const auto readOpenDialogs = [&window, &shown]() {
         for (QDialog *dialog : window.findChildren<QDialog *>()) {
             if (!dialog->isVisible() || qobject_cast<QMessageBox *>(dialog))
                 continue;
-            collectShownWords(dialog, words);
+            collectShownWords(dialog, shown.words);
+            collectControlKeys(dialog, shown.controlKeys);
             dialog->reject();
         }
     };
@@ -193,14 +247,252 @@ void readDialogs(MainWindow &window, const std::function<void()> &open, QSet<QSt
     readOpenDialogs();
 }
 
-// What the program shows in one language, and which of the commands and
-// buttons that some pages describe it has.
-struct ShownInLanguage
+// Every text of one language as the program has it to show: the English
+// sources, or the translations in translations/orvi_<code>.ts, numerus
+// forms included.
+QStringList programTexts(const QString &code)
 {
-    QSet<QString> words;
-    bool restoreCommand = false;
-    bool noPupilButton = false;
+    const QString ts = code == QLatin1String("en") ? QStringLiteral("de") : code;
+    QFile file(
+        SourceFolder + QStringLiteral("/../translations/orvi_") + ts + QStringLiteral(".ts"));
+    if (!file.open(QIODevice::ReadOnly))
+        return {};
+    const QLatin1String wanted
+        = code == QLatin1String("en") ? QLatin1String("source") : QLatin1String("translation");
+    QStringList texts;
+    QXmlStreamReader xml(&file);
+    bool inWanted = false;
+    while (!xml.atEnd()) {
+        xml.readNext();
+        if (xml.isStartElement()
+            && (xml.name() == wanted || (inWanted && xml.name() == QLatin1String("numerusform")))) {
+            inWanted = true;
+            texts << QString();
+        } else if (xml.isEndElement() && xml.name() == wanted) {
+            inWanted = false;
+        } else if (xml.isCharacters() && inWanted && !texts.isEmpty()) {
+            texts.last() += xml.text();
+        }
+    }
+    return texts;
+}
+
+// What a page may quote of one program text: the whole of it, or a part
+// between its placeholders, line breaks, colons and blanks to fill in
+// ("Date:____" gives "Date"), each also without its closing dots or colon;
+// and, for a text with placeholders, a pattern with them filled in.
+struct KnownTexts
+{
+    QSet<QString> parts;
+    QList<QRegularExpression> patterns;
+
+    void add(const QString &source)
+    {
+        const QString text = Qt::mightBeRichText(source)
+            ? QTextDocumentFragment::fromHtml(source).toPlainText()
+            : source;
+        static const QRegularExpression placeholder(QStringLiteral("%L?\\d+|%n"));
+        static const QRegularExpression cut(QStringLiteral("%L?\\d+|%n|\\n|:\\s|_{2,}"));
+        QStringList pieces = text.split(cut, Qt::SkipEmptyParts);
+        pieces << text;
+        for (const QString &piece : std::as_const(pieces)) {
+            const QString word = plainWord(piece).toCaseFolded();
+            if (word.isEmpty())
+                continue;
+            parts << word;
+            for (const QString &end :
+                { QStringLiteral("..."), QStringLiteral("\u2026"), QStringLiteral(":") }) {
+                if (word.endsWith(end))
+                    parts << word.chopped(end.size()).trimmed();
+            }
+        }
+        // A pattern needs words of its own: "%1 %2" would match anything.
+        const QStringList between = plainWord(text).toCaseFolded().split(placeholder);
+        static const QRegularExpression letters(QStringLiteral("\\p{L}.*\\p{L}.*\\p{L}"),
+            QRegularExpression::UseUnicodePropertiesOption);
+        if (between.size() > 1 && between.join(QString()).contains(letters)) {
+            QStringList escaped;
+            for (const QString &part : between)
+                escaped << QRegularExpression::escape(part);
+            patterns << QRegularExpression(
+                QStringLiteral("^") + escaped.join(QStringLiteral("(.+?)")) + QStringLiteral("$"));
+        }
+    }
+
+    bool contains(const QString &word) const
+    {
+        const QString folded = word.toCaseFolded();
+        if (parts.contains(folded))
+            return true;
+        // A placeholder is filled with a number, a program text (an
+        // operation's name) or a pupil the examples name, never any word.
+        static const QSet<QString> names { QStringLiteral("ann"), QStringLiteral("ana"),
+            QStringLiteral("zo") };
+        for (const QRegularExpression &pattern : patterns) {
+            const QRegularExpressionMatch match = pattern.match(folded);
+            bool filled = match.hasMatch();
+            for (int fill = 1; filled && fill <= match.lastCapturedIndex(); ++fill) {
+                const QString filling = match.captured(fill).trimmed();
+                static const QRegularExpression number(QStringLiteral("\\d"));
+                filled = filling.contains(number) || parts.contains(filling)
+                    || names.contains(filling);
+            }
+            if (filled)
+                return true;
+        }
+        return false;
+    }
 };
+
+// A text a page sets in bold or in quotes, and where: bold that opens its
+// paragraph, list item, table cell or link is the page's own heading for
+// what follows, not a name.
+struct NamedText
+{
+    QString text;
+    bool bold = false;
+    bool heading = false;
+    bool marked = false;
+};
+
+QList<NamedText> namedTexts(const QString &source)
+{
+    static const QRegularExpression styles(QStringLiteral("<(style|pre)\\b.*?</\\1>"),
+        QRegularExpression::CaseInsensitiveOption | QRegularExpression::DotMatchesEverythingOption);
+    QString page = source;
+    page.remove(styles);
+    QList<NamedText> found;
+
+    static const QRegularExpression bold(QStringLiteral("<(b|strong)\\b([^>]*)>(.*?)</\\1>"),
+        QRegularExpression::CaseInsensitiveOption | QRegularExpression::DotMatchesEverythingOption);
+    static const QRegularExpression blockStart(
+        QStringLiteral("<(p|li|td|th|h\\d|a|div|br|dt|dd)\\b[^>]*>"),
+        QRegularExpression::CaseInsensitiveOption);
+    auto it = bold.globalMatch(page);
+    while (it.hasNext()) {
+        const QRegularExpressionMatch match = it.next();
+        NamedText named;
+        named.bold = true;
+        named.text = plainWord(QTextDocumentFragment::fromHtml(match.captured(3)).toPlainText());
+        named.marked = match.captured(2).contains(QLatin1String("class=\"ui\""));
+        const qsizetype block = page.lastIndexOf(blockStart, match.capturedStart());
+        if (block >= 0) {
+            const QString before = page.mid(block, match.capturedStart() - block);
+            named.heading
+                = plainWord(QTextDocumentFragment::fromHtml(before).toPlainText()).isEmpty();
+        }
+        found << named;
+    }
+
+    // Quotes as each language writes them, and straight ones that open after
+    // a blank and close before one ("12a"), not a lone " in a list of signs.
+    const QString text = QTextDocumentFragment::fromHtml(page).toPlainText();
+    static const QRegularExpression quoted(
+        QStringLiteral("\u201e([^\u201c\\n]{1,120})\u201c|\u00ab([^\u00bb\\n]{1,120})\u00bb"
+                       "|\u201c([^\u201d\\n]{1,120})\u201d|(?<![^\\s(])\"([^\"\\s][^\"\\n]{0,119}(?"
+                       "<=\\S))\"(?!\\w)"));
+    auto quote = quoted.globalMatch(text);
+    while (quote.hasNext()) {
+        const QRegularExpressionMatch match = quote.next();
+        NamedText named;
+        for (int group = 1; group <= 4; ++group) {
+            if (match.capturedStart(group) >= 0)
+                named.text = plainWord(match.captured(group));
+        }
+        found << named;
+    }
+    return found;
+}
+
+// Keys as each language's pages name them; "then" and its like join the
+// keys of one sequence.
+struct KeyWords
+{
+    QStringList keys;
+    QStringList joins;
+};
+
+KeyWords keyWords(const QString &code)
+{
+    const QStringList everywhere { QStringLiteral("Alt"), QStringLiteral("Tab"),
+        QStringLiteral("Esc"), QStringLiteral("Enter") };
+    if (code == QLatin1String("de"))
+        return { everywhere
+                + QStringList { "Strg", "Umschalt", "Leertaste", "Rücktaste", "Pfeil hoch",
+                    "Pfeil runter", "Pfeiltasten", "Bild auf", "Bild ab" },
+            { "dann", "und", "bis", "oder" } };
+    if (code == QLatin1String("es"))
+        return { everywhere
+                + QStringList { "Intro", "Ctrl", "Mayús", "Espacio", "Retroceso", "flecha arriba",
+                    "flecha abajo", "flechas", "Re Pág", "Av Pág" },
+            { "y después", "y", "a", "o" } };
+    if (code == QLatin1String("fr"))
+        return { everywhere
+                + QStringList { "Entrée", "Échap", "Ctrl", "Maj", "Espace", "Retour arrière",
+                    "Haut", "Bas", "flèches", "Page préc.", "Page suiv." },
+            { "puis", "et", "à", "ou" } };
+    if (code == QLatin1String("pt_BR"))
+        return { everywhere
+                + QStringList { "Ctrl", "Shift", "Espaço", "Backspace", "seta para cima",
+                    "seta para baixo", "setas", "Page Up", "Page Down" },
+            { "e depois", "e", "a", "ou" } };
+    return { everywhere
+            + QStringList { "Ctrl", "Shift", "Space", "Backspace", "Up", "Down", "Arrow keys",
+                "Up and Down arrows", "Page Up", "Page Down" },
+        { "then", "and", "to", "or" } };
+}
+
+// The keys of a text that names only keys ("Ctrl+F1 to Ctrl+F4"), one
+// entry each, "," and joining words left out; empty when a word is no key.
+QStringList keysNamed(const QString &text, const QString &code)
+{
+    const KeyWords words = keyWords(code);
+    QStringList joins;
+    for (const QString &join : words.joins)
+        joins << QRegularExpression::escape(join);
+    const QRegularExpression between(
+        QStringLiteral("\\s*,\\s*(?:(?:%1)\\s+)?|\\s+(?:%1)\\s+").arg(joins.join(QLatin1Char('|'))),
+        QRegularExpression::CaseInsensitiveOption | QRegularExpression::UseUnicodePropertiesOption);
+    static const QRegularExpression function(QStringLiteral("^F\\d{1,2}$"));
+    QStringList keys = text.split(between, Qt::SkipEmptyParts);
+    for (const QString &key : std::as_const(keys)) {
+        for (const QString &part : key.split(QLatin1Char('+'))) {
+            const bool known = part.size() == 1 || function.match(part).hasMatch()
+                || words.keys.contains(part, Qt::CaseInsensitive);
+            if (!known)
+                return {};
+        }
+    }
+    return keys;
+}
+
+// The Alt sequences of a key text that lead nowhere: "Alt+F, S" must open a
+// menu of the menu bar and an item in it, "Alt+W" may also be a control's
+// underlined letter; "Alt+Down" and the like are no letters to check.
+QStringList wrongAltKeys(const QStringList &keys, const ShownInLanguage &shown)
+{
+    QStringList wrong;
+    QString path;
+    for (const QString &key : keys) {
+        if (key.startsWith(QLatin1String("Alt+"), Qt::CaseInsensitive)) {
+            const QString letter = key.mid(4);
+            if (letter.size() != 1) {
+                path.clear();
+                continue;
+            }
+            path = letter.toUpper();
+            if (!shown.menuKeys.contains(path) && !shown.controlKeys.contains(path.at(0)))
+                wrong << key;
+        } else if (!path.isEmpty() && key.size() == 1) {
+            path += key.toUpper();
+            if (!shown.menuKeys.contains(path))
+                wrong << path;
+        } else {
+            path.clear();
+        }
+    }
+    return wrong;
+}
 
 // Builds the main window in the language spoken now and reads every screen
 // in the state that shows most: a class with facts to teach and every
@@ -226,6 +518,21 @@ ShownInLanguage readProgram()
             each->click();
     }
     collectShownWords(&window, shown.words);
+    collectControlKeys(&window, shown.controlKeys);
+    for (const QAction *menu : window.menuBar()->actions()) {
+        const QChar letter = acceleratorOf(menu->text());
+        if (letter.isNull())
+            continue;
+        shown.menuKeys << QString(letter);
+        if (menu->menu())
+            collectMenuKeys(menu->menu(), QString(letter), shown.menuKeys);
+    }
+    // Qt's own print dialog and message boxes, in the language spoken.
+    addShownWord(shown.words, QCoreApplication::translate("QPrintDialog", "Print to File (PDF)"));
+    QMessageBox question;
+    question.setStandardButtons(QMessageBox::Yes | QMessageBox::No);
+    for (const QAbstractButton *button : question.buttons())
+        addShownWord(shown.words, button->text());
 
     // The dialog opens without holding up the program; the pupil chosen in
     // it gives the progress file and its backup to the commands after it.
@@ -250,15 +557,180 @@ ShownInLanguage readProgram()
             shown.restoreCommand = true;
             if (item->text().endsWith(QStringLiteral("...")))
                 readDialogs(
-                    window, [item]() { item->trigger(); }, shown.words);
+                    window, [item]() { item->trigger(); }, shown);
         }
     }
 
     testsupport::fillWorksheet(window, 1);
     readDialogs(
         window, [&window]() { testsupport::invokeHandler(&window, "cmdPrintWorksheet_Click"); },
-        shown.words);
+        shown);
     return shown;
+}
+
+// Bold and quoted texts that are no program text by their form: sums and
+// signs, files and folders, keys, and what a pupil types.
+bool namesNoProgramText(const QString &text, const QString &code)
+{
+    // A sum, a sign or a chart's cell ("40 · 85 % · 3.2 s") has no word.
+    static const QRegularExpression letter(
+        QStringLiteral("\\p{L}{2}"), QRegularExpression::UseUnicodePropertiesOption);
+    static const QRegularExpression file(QStringLiteral("[/~]|\\.\\w{2,7}$"));
+    if (!text.contains(letter) || text.contains(file) || !keysNamed(text, code).isEmpty())
+        return true;
+    // The folders the program writes keep their English names in every
+    // language; the documents folder is the desktop's own.
+    static const QStringList folders { QStringLiteral("reports"), QStringLiteral("worksheets"),
+        QStringLiteral("earlier"), QStringLiteral("backups"), QStringLiteral("progress"),
+        QStringLiteral("Documents"), QStringLiteral("Dokumente"), QStringLiteral("Documentos") };
+    // What a pupil or a teacher types in the examples: an answer with a
+    // slip, a name and the letters that find it, a teacher and a class.
+    static const QStringList typed { "12a", "zoe", "Zo\u00eb", "Zo", "Tom Li", "tom li", "Mrs Lee",
+        "Class 3B", "Frau Lee", "Klasse 3b", "Sra. L\u00f3pez", "3.\u00ba B", "Mme Lee", "CE2 B",
+        "Profa. Silva", "3\u00ba ano B" };
+    // The only bold words that are no program text: the kinds of sum as a
+    // child says them, and the report, stressed on the contents and start
+    // pages; the screens call them Addition and Show Report.
+    static const QHash<QString, QStringList> stressed {
+        { QStringLiteral("en"), { "adding", "taking away", "sharing", "Report" } },
+        { QStringLiteral("de"),
+            { "Plusaufgaben", "Minusaufgaben", "Malaufgaben", "Geteiltaufgaben", "Plus", "Minus",
+                "Mal", "Geteilt", "Bericht" } },
+        { QStringLiteral("es"),
+            { "sumas", "restas", "multiplicaciones", "divisiones", "informe" } },
+        { QStringLiteral("fr"),
+            { "additions", "soustractions", "multiplications", "divisions", "rapport" } },
+        { QStringLiteral("pt_BR"), { "dividir", "placar", "relatório" } },
+    };
+    return folders.contains(text) || typed.contains(text) || stressed.value(code).contains(text);
+}
+
+// A French text as a reader sees it: tags left out (a paragraph, line or
+// cell break as a line break), entities as the character they stand for.
+QString seenText(const QString &source)
+{
+    static const QRegularExpression hidden(
+        QStringLiteral("<(style|script)\\b.*?</\\1\\s*>|<!--.*?-->"),
+        QRegularExpression::CaseInsensitiveOption | QRegularExpression::DotMatchesEverythingOption);
+    static const QRegularExpression tag(QStringLiteral("<[a-zA-Z/!][^<>]*>"));
+    static const QRegularExpression block(
+        QStringLiteral("^</?(p|br|li|ul|ol|td|th|tr|table|div|h\\d|pre|title|dt|dd)\\b"),
+        QRegularExpression::CaseInsensitiveOption);
+    static const QRegularExpression entity(QStringLiteral("&#?\\w+;"));
+    // Qt reads no-break spaces as plain ones: those are looked up here.
+    static const QHash<QString, QString> entities {
+        { QStringLiteral("&nbsp;"), QStringLiteral("\u00a0") },
+        { QStringLiteral("&#160;"), QStringLiteral("\u00a0") },
+        { QStringLiteral("&#8239;"), QStringLiteral("\u202f") },
+        { QStringLiteral("&#xa0;"), QStringLiteral("\u00a0") },
+        { QStringLiteral("&#x202f;"), QStringLiteral("\u202f") },
+    };
+    QString text = source;
+    text.remove(hidden);
+    QString seen;
+    qsizetype at = 0;
+    const auto addText = [&seen](const QString &part) {
+        qsizetype from = 0;
+        auto it = entity.globalMatch(part);
+        while (it.hasNext()) {
+            const QRegularExpressionMatch match = it.next();
+            seen += part.mid(from, match.capturedStart() - from);
+            QString shown = entities.value(match.captured().toLower(),
+                QTextDocumentFragment::fromHtml(match.captured()).toPlainText());
+            seen += shown.size() == 1 ? shown : QStringLiteral("\ufffc");
+            from = match.capturedEnd();
+        }
+        seen += part.mid(from);
+    };
+    auto it = tag.globalMatch(text);
+    while (it.hasNext()) {
+        const QRegularExpressionMatch match = it.next();
+        addText(text.mid(at, match.capturedStart() - at));
+        if (block.match(match.captured()).hasMatch())
+            seen += u'\n';
+        at = match.capturedEnd();
+    }
+    addText(text.mid(at));
+    return seen;
+}
+
+// Where a French text lacks the no-break space French puts before ; : ! ?
+// and », after « (all narrow, U+202F) and between a number and % (U+00A0),
+// or has a blank of the other kind there; each place with the text around
+// it. Left alone: addresses, %1 placeholders, sums and times between
+// numbers (56 : 7, 10:30, 6 ? 2 = 12), "66.7%" as a report writes it, "?!".
+QStringList frenchBlanksMissing(const QString &text)
+{
+    const QChar narrow(0x202f);
+    const auto isBlank
+        = [](QChar c) { return c == u' ' || c == QChar(0x00a0) || c == QChar(0x202f); };
+    const auto isNoBreak
+        = [](QChar c) { return c == QChar(0x00a0) || c == QChar(0x202f) || c == QChar(0x2009); };
+    const auto visible = [&text, &isBlank](qsizetype at, int step) {
+        at += step;
+        while (at >= 0 && at < text.size() && isBlank(text.at(at)))
+            at += step;
+        if (at < 0 || at >= text.size())
+            return QChar();
+        // A placeholder stands for a number.
+        if (step > 0 && text.at(at) == u'%' && at + 1 < text.size() && text.at(at + 1).isDigit())
+            return text.at(at + 1);
+        return text.at(at);
+    };
+    static const QRegularExpression address(
+        QStringLiteral("\\b(?:https?|ftp|file|mailto):\\S+|\\bwww\\.\\S+"),
+        QRegularExpression::CaseInsensitiveOption);
+    QList<bool> inAddress(text.size(), false);
+    auto found = address.globalMatch(text);
+    while (found.hasNext()) {
+        const QRegularExpressionMatch match = found.next();
+        for (qsizetype at = match.capturedStart(); at < match.capturedEnd(); ++at)
+            inAddress[at] = true;
+    }
+    const QString operators = QStringLiteral("+-\u2212\u00d7\u00f7\u00b7*/=:?");
+    const QString wordEnds = QStringLiteral(")]\"'\u2019\u2026.\ufffc\u00bb");
+
+    QStringList missing;
+    for (qsizetype at = 0; at < text.size(); ++at) {
+        const QChar mark = text.at(at);
+        if (inAddress.at(at) || !QStringLiteral(";:!?\u00bb\u00ab%").contains(mark))
+            continue;
+        const QChar before = at > 0 ? text.at(at - 1) : QChar();
+        const QChar after = at + 1 < text.size() ? text.at(at + 1) : QChar();
+        bool wrong = false;
+        if (mark == u'\u00ab') {
+            wrong = after == u' ' || (isNoBreak(after) && after != narrow)
+                || (!after.isNull() && !isNoBreak(after) && after != u'\n' && after != u'\u00bb');
+        } else if (mark == u'%') {
+            const bool placeholder = after.isDigit()
+                || (after == u'L' && at + 2 < text.size() && text.at(at + 2).isDigit())
+                || after == u'n';
+            const QChar number = visible(at, -1);
+            wrong = !placeholder
+                && ((before == u' '
+                        && (number.isDigit() || (at >= 2 && text.at(at - 2).isLetterOrNumber())))
+                    || before == narrow || before == QChar(0x2009));
+        } else {
+            const QChar next = visible(at, 1);
+            const QChar previous = visible(at, -1);
+            const bool sum = (mark == u':' || mark == u'?')
+                && (next.isDigit() || (operators.contains(next) && next != u'?'))
+                && (previous.isDigit() || operators.contains(previous));
+            if (sum || (mark == u'?' && next == u'='))
+                continue;
+            if (before == u' ')
+                wrong = true;
+            else if (isNoBreak(before))
+                wrong = before != narrow && !(at >= 2 && text.at(at - 2) == u'\u00ab');
+            else if (!before.isNull() && before != u'\n')
+                wrong = !((mark == u'!' || mark == u'?') && (before == u'!' || before == u'?'))
+                    && (before.isLetterOrNumber() || wordEnds.contains(before))
+                    && (after.isNull() || !after.isLetterOrNumber());
+        }
+        if (wrong)
+            missing << text.mid(qMax<qsizetype>(0, at - 25), 35).replace(u'\n', u' ');
+    }
+    return missing;
 }
 
 bool opensOutside(const QUrl &address)
@@ -284,10 +756,13 @@ private slots:
     void worksheetPagesNameEveryButton();
     void pagesNameWhatTheScreensShow_data();
     void pagesNameWhatTheScreensShow();
+    void frenchTextsKeepTheirNoBreakSpaces_data();
+    void frenchTextsKeepTheirNoBreakSpaces();
 
 private:
     // Read once per language, on its first page.
     QHash<QString, ShownInLanguage> m_shown;
+    QHash<QString, KnownTexts> m_known;
 };
 
 void ShippedPagesTest::everyOpenedFileIsBesideTheProgram_data()
@@ -473,7 +948,7 @@ void ShippedPagesTest::worksheetPagesNameEveryButton()
     const QList<QPushButton *> buttons = screen.findChildren<QPushButton *>();
     QVERIFY(!buttons.isEmpty());
     for (const QPushButton *button : buttons) {
-        const QString caption = button->text().remove(QLatin1Char('&'));
+        const QString caption = plainWord(button->text());
         QVERIFY2(text.contains(caption), qPrintable(caption));
     }
 
@@ -535,6 +1010,90 @@ void ShippedPagesTest::pagesNameWhatTheScreensShow()
             unknown << word;
     }
     QVERIFY2(unknown.isEmpty(), qPrintable(unknown.join(QStringLiteral(" | "))));
+
+    // Every other text the page sets in bold or in quotes is one the program
+    // has in the page's language, or no program text by its form; every
+    // Alt sequence opens what the menus and controls have.
+    if (!m_known.contains(code)) {
+        KnownTexts known;
+        const QStringList texts = programTexts(code);
+        QVERIFY(texts.size() > 100);
+        for (const QString &text : texts)
+            known.add(text);
+        for (const QString &word : shown.words)
+            known.add(word);
+        // The pages' own links, such as the one back to the contents.
+        static const QRegularExpression link(QStringLiteral("<a\\b[^>]*>(.*?)</a>"),
+            QRegularExpression::CaseInsensitiveOption
+                | QRegularExpression::DotMatchesEverythingOption);
+        const QString folder = SourceFolder
+            + (code == QLatin1String("en") ? QString() : QStringLiteral("/languages/") + code);
+        for (const char *pages : { "/help", "/html", "/worksheets" }) {
+            QDirIterator each(folder + QLatin1String(pages), { QStringLiteral("*.html") });
+            while (each.hasNext()) {
+                auto it = link.globalMatch(readAll(each.next()));
+                while (it.hasNext()) {
+                    const QString text
+                        = QTextDocumentFragment::fromHtml(it.next().captured(1)).toPlainText();
+                    known.add(
+                        text.mid(text.indexOf(QRegularExpression(QStringLiteral("[\\p{L}\\d]")))));
+                }
+            }
+        }
+        m_known.insert(code, known);
+    }
+    const KnownTexts &known = m_known[code];
+    QStringList wrongKeys;
+    for (const NamedText &named : namedTexts(readAll(SourceFolder + QLatin1Char('/') + page))) {
+        if (named.text.contains(QLatin1String("Alt+"))) {
+            if (!wrongAltKeys(keysNamed(named.text, code), shown).isEmpty()
+                || keysNamed(named.text, code).isEmpty())
+                wrongKeys << named.text;
+            continue;
+        }
+        if (named.marked || (named.bold && named.heading) || named.text.isEmpty())
+            continue;
+        if (!known.contains(named.text) && !namesNoProgramText(named.text, code))
+            unknown << named.text;
+    }
+    QVERIFY2(unknown.isEmpty(), qPrintable(unknown.join(QStringLiteral(" | "))));
+    QVERIFY2(wrongKeys.isEmpty(), qPrintable(wrongKeys.join(QStringLiteral(" | "))));
+}
+
+void ShippedPagesTest::frenchTextsKeepTheirNoBreakSpaces_data()
+{
+    QTest::addColumn<QString>("file");
+    QTest::newRow("translations/orvi_fr.ts") << QStringLiteral("../translations/orvi_fr.ts");
+    QDirIterator pages(SourceFolder + QStringLiteral("/languages/fr"),
+        { QStringLiteral("*.html"), QStringLiteral("*.txt") }, QDir::Files,
+        QDirIterator::Subdirectories);
+    while (pages.hasNext()) {
+        const QString path = QDir(SourceFolder).relativeFilePath(pages.next());
+        QTest::newRow(qPrintable(path)) << path;
+    }
+}
+
+// French keeps "Bravo !", "Nom :", « Mes calculs » and "85 %" together on
+// one line: a screen, a page or a printed sheet never starts a line with
+// the mark.
+void ShippedPagesTest::frenchTextsKeepTheirNoBreakSpaces()
+{
+    QFETCH(QString, file);
+    QStringList texts;
+    if (file.endsWith(QLatin1String(".ts"))) {
+        static const QRegularExpression markup(QStringLiteral("<[a-zA-Z/!][^<>]*>|&#?\\w+;"));
+        for (const QString &text : programTexts(QStringLiteral("fr")))
+            texts << (text.contains(markup) ? seenText(text) : text);
+        QVERIFY(texts.size() > 100);
+    } else {
+        const QString text = readAll(SourceFolder + QLatin1Char('/') + file);
+        QVERIFY(!text.isEmpty());
+        texts << (file.endsWith(QLatin1String(".html")) ? seenText(text) : text);
+    }
+    QStringList missing;
+    for (const QString &text : std::as_const(texts))
+        missing << frenchBlanksMissing(text);
+    QVERIFY2(missing.isEmpty(), qPrintable(missing.join(QStringLiteral(" | "))));
 }
 
 QTEST_MAIN(ShippedPagesTest)

@@ -53,7 +53,7 @@
     </message>
     <message>
         <source>Thank you for using Orvi Math Tutor!</source>
-        <translation>Merci d&apos;utiliser Orvi Math Tutor !</translation>
+        <translation>Merci d&apos;utiliser Orvi Math Tutor&#x202f;!</translation>
     </message>
     <message>
         <source>Orvi Math Tutor is free. You may copy it and pass it on to pupils, schools and families, as long as you pass it on whole and unchanged and ask no money for it. It comes without any warranty.
@@ -116,19 +116,19 @@ Envoie les signalements d&apos;erreurs, les suggestions et les questions à %1. 
         <source>%1 answers</source>
         <comment>heading</comment>
         <extracomment>Column heading: %1 is an operation, &quot;Addition answers&quot;.</extracomment>
-        <translation>%1&#xa0;: réponses</translation>
+        <translation>%1&#x202f;: réponses</translation>
     </message>
     <message>
         <source>%1 share right</source>
         <comment>heading</comment>
         <extracomment>Column heading: %1 is an operation, &quot;Addition share right&quot;.</extracomment>
-        <translation>%1&#xa0;: réussite</translation>
+        <translation>%1&#x202f;: réussite</translation>
     </message>
     <message>
         <source>%1 median time</source>
         <comment>heading</comment>
         <extracomment>Column heading: %1 is an operation, &quot;Addition median time&quot;.</extracomment>
-        <translation>%1&#xa0;: temps médian</translation>
+        <translation>%1&#x202f;: temps médian</translation>
     </message>
     <message>
         <source>name</source>
@@ -187,14 +187,14 @@ Envoie les signalements d&apos;erreurs, les suggestions et les questions à %1. 
         <source>Needs teaching, each missed %n times or more: %1</source>
         <extracomment>%1 lists facts: &quot;7 × 8, 6 × 9&quot;.</extracomment>
         <translation>
-            <numerusform>À retravailler, chacun raté %n fois ou plus&#xa0;: %1</numerusform>
-            <numerusform>À retravailler, chacun raté %n fois ou plus&#xa0;: %1</numerusform>
+            <numerusform>À retravailler, chacun raté %n fois ou plus&#x202f;: %1</numerusform>
+            <numerusform>À retravailler, chacun raté %n fois ou plus&#x202f;: %1</numerusform>
         </translation>
     </message>
     <message>
         <source>%1, needs teaching: %2</source>
         <extracomment>%1 is a pupil&apos;s name; %2 lists facts: &quot;7 × 8, 6 × 9&quot;.</extracomment>
-        <translation>%1, à retravailler&#xa0;: %2</translation>
+        <translation>%1, à retravailler&#x202f;: %2</translation>
     </message>
     <message>
         <source>nothing</source>
@@ -262,7 +262,7 @@ Envoie les signalements d&apos;erreurs, les suggestions et les questions à %1. 
     </message>
     <message>
         <source>Sorts the table by the column of the current cell; again, the other way round.</source>
-        <translation>Trie le tableau selon la colonne de la cellule actuelle&#xa0;; une seconde fois, dans l’autre sens.</translation>
+        <translation>Trie le tableau selon la colonne de la cellule actuelle&#x202f;; une seconde fois, dans l’autre sens.</translation>
     </message>
     <message>
         <source>&amp;Rename...</source>
@@ -280,8 +280,8 @@ Envoie les signalements d&apos;erreurs, les suggestions et les questions à %1. 
     <message numerus="yes">
         <source>Class overview: %n pupils</source>
         <translation>
-            <numerusform>Vue de la classe&#xa0;: %n élève</numerusform>
-            <numerusform>Vue de la classe&#xa0;: %n élèves</numerusform>
+            <numerusform>Vue de la classe&#x202f;: %n élève</numerusform>
+            <numerusform>Vue de la classe&#x202f;: %n élèves</numerusform>
         </translation>
     </message>
     <message numerus="yes">
@@ -302,12 +302,12 @@ Envoie les signalements d&apos;erreurs, les suggestions et les questions à %1. 
     </message>
     <message>
         <source>New name for %1:</source>
-        <translation>Nouveau nom pour %1&#xa0;:</translation>
+        <translation>Nouveau nom pour %1&#x202f;:</translation>
     </message>
     <message>
         <source>Delete %1 and all of %2&apos;s answers?</source>
         <extracomment>%1 and %2 are the same pupil&apos;s name.</extracomment>
-        <translation>Supprimer %1 et toutes les réponses de %2&#xa0;?</translation>
+        <translation>Supprimer %1 et toutes les réponses de %2&#x202f;?</translation>
     </message>
     <message>
         <source>Sor&amp;t by Column</source>
@@ -318,15 +318,15 @@ Envoie les signalements d&apos;erreurs, les suggestions et les questions à %1. 
     <name>CurrentPupil</name>
     <message>
         <source>The pupils&apos; progress file was damaged, so it was moved aside and a fresh one started.</source>
-        <translation>Le fichier des progrès des élèves était endommagé&#xa0;: il a été mis de côté et un nouveau a été commencé.</translation>
+        <translation>Le fichier des progrès des élèves était endommagé&#x202f;: il a été mis de côté et un nouveau a été commencé.</translation>
     </message>
     <message>
         <source>The pupils&apos; progress file comes from a newer version of Orvi Math Tutor. It is only read: answers given now are not kept.</source>
-        <translation>Le fichier des progrès des élèves vient d’une version plus récente d’Orvi Math Tutor. Il est seulement lu&#xa0;: les réponses données maintenant ne sont pas enregistrées.</translation>
+        <translation>Le fichier des progrès des élèves vient d’une version plus récente d’Orvi Math Tutor. Il est seulement lu&#x202f;: les réponses données maintenant ne sont pas enregistrées.</translation>
     </message>
     <message>
         <source>The pupils&apos; progress cannot be kept: nothing will be kept this time.</source>
-        <translation>Les progrès des élèves ne peuvent pas être enregistrés&#xa0;: rien ne sera enregistré cette fois.</translation>
+        <translation>Les progrès des élèves ne peuvent pas être enregistrés&#x202f;: rien ne sera enregistré cette fois.</translation>
     </message>
     <message>
         <source>The pupil could not be chosen.</source>
@@ -334,7 +334,7 @@ Envoie les signalements d&apos;erreurs, les suggestions et les questions à %1. 
     </message>
     <message>
         <source>An answer could not be kept in the pupils&apos; progress. Practice goes on; this is said once.</source>
-        <translation>Une réponse n’a pas pu être enregistrée dans les progrès des élèves. L’entraînement continue&#xa0;; ce message n’apparaît qu’une fois.</translation>
+        <translation>Une réponse n’a pas pu être enregistrée dans les progrès des élèves. L’entraînement continue&#x202f;; ce message n’apparaît qu’une fois.</translation>
     </message>
     <message>
         <source>The pupil could not be renamed %1.</source>
@@ -451,7 +451,7 @@ Envoie les signalements d&apos;erreurs, les suggestions et les questions à %1. 
     <name>MainMenu</name>
     <message>
         <source>My Facts is on: the pupil&apos;s own facts are asked, whatever the level. Turn it off to choose a level.</source>
-        <translation>Mes calculs est activé : on pose les calculs propres à l&apos;élève, quel que soit le niveau. Désactive-le pour choisir un niveau.</translation>
+        <translation>Mes calculs est activé&#x202f;: on pose les calculs propres à l&apos;élève, quel que soit le niveau. Désactive-le pour choisir un niveau.</translation>
     </message>
     <message>
         <source>&amp;File</source>
@@ -533,7 +533,7 @@ Envoie les signalements d&apos;erreurs, les suggestions et les questions à %1. 
     </message>
     <message>
         <source>Practise the pupil&apos;s own facts, each asked again when it is due; choose a pupil first.</source>
-        <translation>Fait travailler les calculs propres à l&apos;élève ; chacun revient quand c&apos;est le moment. Choisis d&apos;abord un élève.</translation>
+        <translation>Fait travailler les calculs propres à l&apos;élève&#x202f;; chacun revient quand c&apos;est le moment. Choisis d&apos;abord un élève.</translation>
     </message>
     <message>
         <source>&amp;Score Card</source>
@@ -567,15 +567,15 @@ Envoie les signalements d&apos;erreurs, les suggestions et les questions à %1. 
     </message>
     <message>
         <source>&amp;100 %</source>
-        <translation>&amp;100 %</translation>
+        <translation>&amp;100&#xa0;%</translation>
     </message>
     <message>
         <source>1&amp;50 %</source>
-        <translation>1&amp;50 %</translation>
+        <translation>1&amp;50&#xa0;%</translation>
     </message>
     <message>
         <source>&amp;200 %</source>
-        <translation>&amp;200 %</translation>
+        <translation>&amp;200&#xa0;%</translation>
     </message>
     <message>
         <source>&amp;Language</source>
@@ -677,7 +677,7 @@ Envoie les signalements d&apos;erreurs, les suggestions et les questions à %1. 
     <name>MissingNumberScreen</name>
     <message>
         <source>The Missing Number Is :</source>
-        <translation>Le nombre manquant est :</translation>
+        <translation>Le nombre manquant est&#x202f;:</translation>
     </message>
     <message>
         <source>The missing number</source>
@@ -697,7 +697,7 @@ Envoie les signalements d&apos;erreurs, les suggestions et les questions à %1. 
     <name>MissingOperationScreen</name>
     <message>
         <source>Operation Used :</source>
-        <translation>Opération utilisée :</translation>
+        <translation>Opération utilisée&#x202f;:</translation>
     </message>
     <message>
         <source>Addition</source>
@@ -741,17 +741,17 @@ Envoie les signalements d&apos;erreurs, les suggestions et les questions à %1. 
     <message>
         <source>Link: %1, writes an e-mail to %2</source>
         <extracomment>Said of a link; %1 is its text, %2 the mail address.</extracomment>
-        <translation>Lien : %1, écrit un courriel à %2</translation>
+        <translation>Lien&#x202f;: %1, écrit un courriel à %2</translation>
     </message>
     <message>
         <source>Link: %1, opens %2 in the web browser</source>
         <extracomment>Said of a link; %1 is its text, %2 the web address.</extracomment>
-        <translation>Lien : %1, ouvre %2 dans le navigateur</translation>
+        <translation>Lien&#x202f;: %1, ouvre %2 dans le navigateur</translation>
     </message>
     <message>
         <source>Link: %1</source>
         <extracomment>Said of a link to another page of the program; %1 is its text.</extracomment>
-        <translation>Lien : %1</translation>
+        <translation>Lien&#x202f;: %1</translation>
     </message>
 </context>
 <context>
@@ -1014,7 +1014,7 @@ Envoie les signalements d&apos;erreurs, les suggestions et les questions à %1. 
     </message>
     <message>
         <source>Each cell: answers · share right · median time</source>
-        <translation>Chaque case&#xa0;: réponses · réussite · temps médian</translation>
+        <translation>Chaque case&#x202f;: réponses · réussite · temps médian</translation>
     </message>
     <message>
         <source>Share right per day</source>
@@ -1035,7 +1035,7 @@ Envoie les signalements d&apos;erreurs, les suggestions et les questions à %1. 
     <message>
         <source>Rows and columns: a fact&apos;s two parts</source>
         <extracomment>Above a grid of facts: its rows and columns are a fact&apos;s two numbers.</extracomment>
-        <translation>Lignes et colonnes&#xa0;: les deux nombres</translation>
+        <translation>Lignes et colonnes&#x202f;: les deux nombres</translation>
     </message>
     <message>
         <source>Progress</source>
@@ -1053,12 +1053,12 @@ Envoie les signalements d&apos;erreurs, les suggestions et les questions à %1. 
     <message>
         <source>%1 facts</source>
         <extracomment>%1 is an operation: &quot;Multiplication facts&quot;.</extracomment>
-        <translation>%1&#xa0;: calculs</translation>
+        <translation>%1&#x202f;: calculs</translation>
     </message>
     <message>
         <source>F&amp;acts of:</source>
         <extracomment>Before a list of the operations: the facts of which one the grid shows.</extracomment>
-        <translation>&amp;Calculs&#xa0;:</translation>
+        <translation>&amp;Calculs&#x202f;:</translation>
     </message>
     <message>
         <source>P&amp;rint Progress</source>
@@ -1071,7 +1071,7 @@ Envoie les signalements d&apos;erreurs, les suggestions et les questions à %1. 
     <message>
         <source>Pupils&apos; progress cannot be kept: %1.</source>
         <extracomment>%1 says why, in words that start in lower case: &quot;the folder /home/ann/x cannot be made&quot;.</extracomment>
-        <translation>Les progrès des élèves ne peuvent pas être enregistrés&#xa0;: %1.</translation>
+        <translation>Les progrès des élèves ne peuvent pas être enregistrés&#x202f;: %1.</translation>
     </message>
     <message>
         <source>practice</source>
@@ -1099,7 +1099,7 @@ Envoie les signalements d&apos;erreurs, les suggestions et les questions à %1. 
     </message>
     <message>
         <source>The progress file %1 was written by a newer version of the program, so nothing more is kept in it.</source>
-        <translation>Le fichier de progrès %1 a été écrit par une version plus récente du programme&#xa0;: rien de plus n’y est enregistré.</translation>
+        <translation>Le fichier de progrès %1 a été écrit par une version plus récente du programme&#x202f;: rien de plus n’y est enregistré.</translation>
     </message>
     <message>
         <source>No progress file is open.</source>
@@ -1297,7 +1297,7 @@ Envoie les signalements d&apos;erreurs, les suggestions et les questions à %1. 
     <message>
         <source>the backup %1 failed its check, so it was not put in place</source>
         <extracomment>%1 is a backup&apos;s file.</extracomment>
-        <translation>la sauvegarde %1 n&apos;a pas passé la vérification&#xa0;: elle n&apos;a donc pas été remise en place</translation>
+        <translation>la sauvegarde %1 n&apos;a pas passé la vérification&#x202f;: elle n&apos;a donc pas été remise en place</translation>
     </message>
 </context>
 <context>
@@ -1414,31 +1414,31 @@ Envoie les signalements d&apos;erreurs, les suggestions et les questions à %1. 
     <message>
         <source>%1: no answers.</source>
         <extracomment>%1 is a time: &quot;Today&quot;, &quot;Last 7 days&quot;.</extracomment>
-        <translation>%1&#xa0;: aucune réponse.</translation>
+        <translation>%1&#x202f;: aucune réponse.</translation>
     </message>
     <message numerus="yes">
         <source>%1: %n answers, %2 right.</source>
         <translation>
-            <numerusform>%1&#xa0;: %n réponse, %2 de réussite.</numerusform>
-            <numerusform>%1&#xa0;: %n réponses, %2 de réussite.</numerusform>
+            <numerusform>%1&#x202f;: %n réponse, %2 de réussite.</numerusform>
+            <numerusform>%1&#x202f;: %n réponses, %2 de réussite.</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%1: %n answers, %2 right, median %3.</source>
         <extracomment>%1 is a time: &quot;Today&quot;; %2 a share: &quot;85 %&quot;; %3 seconds: &quot;2.4 seconds&quot;.</extracomment>
         <translation>
-            <numerusform>%1&#xa0;: %n réponse, %2 de réussite, médiane %3.</numerusform>
-            <numerusform>%1&#xa0;: %n réponses, %2 de réussite, médiane %3.</numerusform>
+            <numerusform>%1&#x202f;: %n réponse, %2 de réussite, médiane %3.</numerusform>
+            <numerusform>%1&#x202f;: %n réponses, %2 de réussite, médiane %3.</numerusform>
         </translation>
     </message>
     <message>
         <source>%1: no answers in the last 30 days.</source>
         <extracomment>%1 is an operation: &quot;Multiplication&quot;.</extracomment>
-        <translation>%1&#xa0;: aucune réponse ces 30 derniers jours.</translation>
+        <translation>%1&#x202f;: aucune réponse ces 30 derniers jours.</translation>
     </message>
     <message>
         <source>%1: no answers this week, %2 % right in the weeks before.</source>
-        <translation>%1&#xa0;: aucune réponse cette semaine, %2&#xa0;% de réussite les semaines précédentes.</translation>
+        <translation>%1&#x202f;: aucune réponse cette semaine, %2&#xa0;% de réussite les semaines précédentes.</translation>
     </message>
     <message>
         <source>%1: %2 % right this week.</source>
@@ -1458,7 +1458,7 @@ Envoie les signalements d&apos;erreurs, les suggestions et les questions à %1. 
     </message>
     <message>
         <source>Share right per day over the last 30 days: no practice yet.</source>
-        <translation>Réussite par jour sur les 30 derniers jours&#xa0;: pas encore d’entraînement.</translation>
+        <translation>Réussite par jour sur les 30 derniers jours&#x202f;: pas encore d’entraînement.</translation>
     </message>
     <message>
         <source>%1 % each day</source>
@@ -1477,7 +1477,7 @@ Envoie les signalements d&apos;erreurs, les suggestions et les questions à %1. 
     </message>
     <message>
         <source>Median time per day over the last 30 days: no practice yet.</source>
-        <translation>Temps médian par jour sur les 30 derniers jours&#xa0;: pas encore d’entraînement.</translation>
+        <translation>Temps médian par jour sur les 30 derniers jours&#x202f;: pas encore d’entraînement.</translation>
     </message>
     <message>
         <source>%1 each day</source>
@@ -1497,16 +1497,16 @@ Envoie les signalements d&apos;erreurs, les suggestions et les questions à %1. 
     <message>
         <source>Rows and columns are a fact&apos;s two parts: %1 is at 3 and 4.</source>
         <extracomment>%1 is a fact: &quot;3 × 4&quot;.</extracomment>
-        <translation>Les lignes et les colonnes sont les deux nombres d’un calcul&#xa0;: %1 est en 3 et 4.</translation>
+        <translation>Les lignes et les colonnes sont les deux nombres d’un calcul&#x202f;: %1 est en 3 et 4.</translation>
     </message>
     <message>
         <source>Wrong lately: %1, and more.</source>
         <extracomment>%1 lists facts: &quot;7 × 8, 6 × 9&quot;.</extracomment>
-        <translation>Ratés récemment&#xa0;: %1, et d’autres.</translation>
+        <translation>Ratés récemment&#x202f;: %1, et d’autres.</translation>
     </message>
     <message>
         <source>Wrong lately: %1.</source>
-        <translation>Ratés récemment&#xa0;: %1.</translation>
+        <translation>Ratés récemment&#x202f;: %1.</translation>
     </message>
     <message>
         <source>%1: %2.</source>
@@ -1595,7 +1595,7 @@ Envoie les signalements d&apos;erreurs, les suggestions et les questions à %1. 
     <message>
         <source>%1 and %2: not among the %3 facts.</source>
         <extracomment>%1 and %2 are numbers; %3 an operation inside a sentence: &quot;multiplication&quot;.</extracomment>
-        <translation>%1 et %2&#xa0;: pas parmi les calculs en %3.</translation>
+        <translation>%1 et %2&#x202f;: pas parmi les calculs en %3.</translation>
     </message>
     <message numerus="yes">
         <source>%n new</source>
@@ -1655,8 +1655,8 @@ Envoie les signalements d&apos;erreurs, les suggestions et les questions à %1. 
         <source>%1 facts by box, a fact and its turned-round twin counted once: %n of %2 asked</source>
         <extracomment>%1 is an operation: &quot;Multiplication&quot;; %n facts of %2 were asked. The facts are kept in boxes from &quot;New&quot; to &quot;Known&quot;.</extracomment>
         <translation>
-            <numerusform>%1, calculs par boîte, un calcul et son jumeau inversé comptés une fois&#xa0;: %n sur %2 posé</numerusform>
-            <numerusform>%1, calculs par boîte, un calcul et son jumeau inversé comptés une fois&#xa0;: %n sur %2 posés</numerusform>
+            <numerusform>%1, calculs par boîte, un calcul et son jumeau inversé comptés une fois&#x202f;: %n sur %2 posé</numerusform>
+            <numerusform>%1, calculs par boîte, un calcul et son jumeau inversé comptés une fois&#x202f;: %n sur %2 posés</numerusform>
         </translation>
     </message>
     <message>
@@ -1756,7 +1756,7 @@ Envoie les signalements d&apos;erreurs, les suggestions et les questions à %1. 
     </message>
     <message>
         <source>&amp;Name:</source>
-        <translation>&amp;Nom&#xa0;:</translation>
+        <translation>&amp;Nom&#x202f;:</translation>
     </message>
     <message>
         <source>Pupil&apos;s name</source>
@@ -1764,7 +1764,7 @@ Envoie les signalements d&apos;erreurs, les suggestions et les questions à %1. 
     </message>
     <message>
         <source>&amp;Pupils on this computer:</source>
-        <translation>É&amp;lèves de cet ordinateur&#xa0;:</translation>
+        <translation>É&amp;lèves de cet ordinateur&#x202f;:</translation>
     </message>
     <message>
         <source>Pupils on this computer</source>
@@ -1857,12 +1857,12 @@ Envoie les signalements d&apos;erreurs, les suggestions et les questions à %1. 
     </message>
     <message>
         <source>Enter Your Name:</source>
-        <translation>Écris ton nom :</translation>
+        <translation>Écris ton nom&#x202f;:</translation>
     </message>
     <message>
         <source>The report is full. Press &quot;Clear Report&quot; to start a new one.</source>
         <extracomment>&quot;Clear Report&quot; is the caption of the button beside it, spelt as that button is.</extracomment>
-        <translation>Le rapport est plein. Clique sur « Effacer le rapport » pour en commencer un nouveau.</translation>
+        <translation>Le rapport est plein. Clique sur «&#x202f;Effacer le rapport&#x202f;» pour en commencer un nouveau.</translation>
     </message>
     <message>
         <source>Clear Report</source>
@@ -1917,7 +1917,7 @@ Envoie les signalements d&apos;erreurs, les suggestions et les questions à %1. 
     </message>
     <message>
         <source>Orvi Math Tutor is free for everyone to use and share; to learn more, &lt;a href=&quot;%1&quot;&gt;Click Here&lt;/a&gt;</source>
-        <translation>Orvi Math Tutor est gratuit, chacun peut l&apos;utiliser et le partager ; pour en savoir plus, &lt;a href=&quot;%1&quot;&gt;clique ici&lt;/a&gt;</translation>
+        <translation>Orvi Math Tutor est gratuit, chacun peut l&apos;utiliser et le partager&#x202f;; pour en savoir plus, &lt;a href=&quot;%1&quot;&gt;clique ici&lt;/a&gt;</translation>
     </message>
     <message>
         <source>Number 1</source>
@@ -1995,26 +1995,26 @@ Envoie les signalements d&apos;erreurs, les suggestions et les questions à %1. 
     <message>
         <source>The name has the character &apos;%1&apos;, which cannot be part of a file name. Please leave it out.</source>
         <extracomment>%1 is the character itself, such as / or ?.</extracomment>
-        <translation>Le nom contient le caractère « %1 », qui ne peut pas faire partie d&apos;un nom de fichier. Enlève-le, s&apos;il te plaît.</translation>
+        <translation>Le nom contient le caractère «&#x202f;%1&#x202f;», qui ne peut pas faire partie d&apos;un nom de fichier. Enlève-le, s&apos;il te plaît.</translation>
     </message>
     <message>
         <source>The name cannot be just &quot;.&quot; or &quot;..&quot;. Please use letters.</source>
-        <translation>Le nom ne peut pas être seulement « . » ou « .. ». Utilise des lettres, s&apos;il te plaît.</translation>
+        <translation>Le nom ne peut pas être seulement «&#x202f;.&#x202f;» ou «&#x202f;..&#x202f;». Utilise des lettres, s&apos;il te plaît.</translation>
     </message>
     <message numerus="yes">
         <source>The name is too long for a file name: it has %n characters, and only the first %1 of them fit.</source>
         <extracomment>%n characters in the name; %1 of them fit.</extracomment>
         <translation>
-            <numerusform>Le nom est trop long pour un nom de fichier : il a %n caractère, et seuls les %1 premiers tiennent.</numerusform>
-            <numerusform>Le nom est trop long pour un nom de fichier : il a %n caractères, et seuls les %1 premiers tiennent.</numerusform>
+            <numerusform>Le nom est trop long pour un nom de fichier&#x202f;: il a %n caractère, et seuls les %1 premiers tiennent.</numerusform>
+            <numerusform>Le nom est trop long pour un nom de fichier&#x202f;: il a %n caractères, et seuls les %1 premiers tiennent.</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>The name is too long: it has %n characters, and a name can have at most %1.</source>
         <extracomment>%n characters in the name; %1 is the most a name can have.</extracomment>
         <translation>
-            <numerusform>Le nom est trop long : il a %n caractère, et un nom peut en avoir %1 au plus.</numerusform>
-            <numerusform>Le nom est trop long : il a %n caractères, et un nom peut en avoir %1 au plus.</numerusform>
+            <numerusform>Le nom est trop long&#x202f;: il a %n caractère, et un nom peut en avoir %1 au plus.</numerusform>
+            <numerusform>Le nom est trop long&#x202f;: il a %n caractères, et un nom peut en avoir %1 au plus.</numerusform>
         </translation>
     </message>
 </context>
@@ -2064,7 +2064,7 @@ Envoie les signalements d&apos;erreurs, les suggestions et les questions à %1. 
     <name>SaveFailure</name>
     <message>
         <source>the folder %1 could not be created: %2</source>
-        <translation>le dossier %1 n&apos;a pas pu être créé : %2</translation>
+        <translation>le dossier %1 n&apos;a pas pu être créé&#x202f;: %2</translation>
     </message>
     <message>
         <source>the file could not be read to keep a copy of it</source>
@@ -2112,7 +2112,7 @@ Envoie les signalements d&apos;erreurs, les suggestions et les questions à %1. 
     </message>
     <message>
         <source>The folder %1 could not be created: %2</source>
-        <translation>Le dossier %1 n&apos;a pas pu être créé : %2</translation>
+        <translation>Le dossier %1 n&apos;a pas pu être créé&#x202f;: %2</translation>
     </message>
     <message>
         <source>the folder %1 is a link that belongs to another user, so it is not followed</source>
@@ -2144,12 +2144,12 @@ Envoie les signalements d&apos;erreurs, les suggestions et les questions à %1. 
     <message>
         <source>Correct :</source>
         <extracomment>The heading over the count of right answers.</extracomment>
-        <translation>Justes :</translation>
+        <translation>Justes&#x202f;:</translation>
     </message>
     <message>
         <source>Incorrect :</source>
         <extracomment>The heading over the count of wrong answers.</extracomment>
-        <translation>Fausses :</translation>
+        <translation>Fausses&#x202f;:</translation>
     </message>
     <message>
         <source>Your Score Card</source>
@@ -2158,12 +2158,12 @@ Envoie les signalements d&apos;erreurs, les suggestions et les questions à %1. 
     <message>
         <source>Correct:</source>
         <extracomment>The heading over the count of right answers.</extracomment>
-        <translation>Justes :</translation>
+        <translation>Justes&#x202f;:</translation>
     </message>
     <message>
         <source>Incorrect:</source>
         <extracomment>The heading over the count of wrong answers.</extracomment>
-        <translation>Fausses :</translation>
+        <translation>Fausses&#x202f;:</translation>
     </message>
 </context>
 <context>
@@ -2197,13 +2197,13 @@ Envoie les signalements d&apos;erreurs, les suggestions et les questions à %1. 
     </message>
     <message>
         <source>Report shown: no answers yet.</source>
-        <translation>Rapport affiché : pas encore de réponse.</translation>
+        <translation>Rapport affiché&#x202f;: pas encore de réponse.</translation>
     </message>
     <message numerus="yes">
         <source>Report shown: %n answers.</source>
         <translation>
-            <numerusform>Rapport affiché : %n réponse.</numerusform>
-            <numerusform>Rapport affiché : %n réponses.</numerusform>
+            <numerusform>Rapport affiché&#x202f;: %n réponse.</numerusform>
+            <numerusform>Rapport affiché&#x202f;: %n réponses.</numerusform>
         </translation>
     </message>
 </context>
@@ -2229,46 +2229,46 @@ Envoie les signalements d&apos;erreurs, les suggestions et les questions à %1. 
     <message>
         <source>%1 plus %2 equals what?</source>
         <extracomment>The sum to answer, read out. %1 and %2 are its numbers.</extracomment>
-        <translation>Combien font %1 plus %2 ?</translation>
+        <translation>Combien font %1 plus %2&#x202f;?</translation>
     </message>
     <message>
         <source>%1 minus %2 equals what?</source>
-        <translation>Combien font %1 moins %2 ?</translation>
+        <translation>Combien font %1 moins %2&#x202f;?</translation>
     </message>
     <message>
         <source>%1 times %2 equals what?</source>
-        <translation>Combien font %1 fois %2 ?</translation>
+        <translation>Combien font %1 fois %2&#x202f;?</translation>
     </message>
     <message>
         <source>%1 divided by %2 equals what?</source>
-        <translation>Combien font %1 divisé par %2 ?</translation>
+        <translation>Combien font %1 divisé par %2&#x202f;?</translation>
     </message>
     <message>
         <source>%1  %2 equals what?</source>
         <extracomment>An operation with no name: its word is left out.</extracomment>
-        <translation>Combien font %1  %2 ?</translation>
+        <translation>Combien font %1  %2&#x202f;?</translation>
     </message>
     <message>
         <source>%1 plus what equals %2?</source>
         <extracomment>The Missing Number game&apos;s sum, read out: %1 the number above, %2 what the sum comes to.</extracomment>
-        <translation>%1 plus combien égale %2 ?</translation>
+        <translation>%1 plus combien égale %2&#x202f;?</translation>
     </message>
     <message>
         <source>%1 minus what equals %2?</source>
-        <translation>%1 moins combien égale %2 ?</translation>
+        <translation>%1 moins combien égale %2&#x202f;?</translation>
     </message>
     <message>
         <source>%1 times what equals %2?</source>
-        <translation>%1 fois combien égale %2 ?</translation>
+        <translation>%1 fois combien égale %2&#x202f;?</translation>
     </message>
     <message>
         <source>%1 divided by what equals %2?</source>
-        <translation>%1 divisé par combien égale %2 ?</translation>
+        <translation>%1 divisé par combien égale %2&#x202f;?</translation>
     </message>
     <message>
         <source>%1  what equals %2?</source>
         <extracomment>An operation with no name: its word is left out.</extracomment>
-        <translation>%1  combien égale %2 ?</translation>
+        <translation>%1  combien égale %2&#x202f;?</translation>
     </message>
     <message>
         <source>%1 what %2 equals %3? Addition, Subtraction or Multiplication?</source>
@@ -2278,22 +2278,22 @@ Envoie les signalements d&apos;erreurs, les suggestions et les questions à %1. 
     <message>
         <source>%1 right, %2 wrong.</source>
         <extracomment>The score card, read out: %1 answers right, %2 wrong.</extracomment>
-        <translation>Justes : %1, fausses : %2.</translation>
+        <translation>Justes&#x202f;: %1, fausses&#x202f;: %2.</translation>
     </message>
     <message>
         <source>Correct! %1 Next: %2</source>
         <extracomment>After a right answer: %1 the score, %2 the next sum to answer. &quot;Correct!&quot; as the screen shows it.</extracomment>
-        <translation>Bravo ! %1 Suivant : %2</translation>
+        <translation>Bravo&#x202f;! %1 Suivant&#x202f;: %2</translation>
     </message>
     <message>
         <source>Correct! %1 %2</source>
         <extracomment>After a right answer, the same sum asked again: %1 the score, %2 the sum.</extracomment>
-        <translation>Bravo ! %1 %2</translation>
+        <translation>Bravo&#x202f;! %1 %2</translation>
     </message>
     <message>
         <source>Try Again. %1 Next: %2</source>
         <extracomment>After a wrong answer: %1 the score, %2 the next sum. &quot;Try Again&quot; as the screen shows it.</extracomment>
-        <translation>Essaie encore. %1 Suivant : %2</translation>
+        <translation>Essaie encore. %1 Suivant&#x202f;: %2</translation>
     </message>
     <message>
         <source>Try Again. %1 %2</source>
@@ -2325,7 +2325,7 @@ Envoie les signalements d&apos;erreurs, les suggestions et les questions à %1. 
     <message>
         <source>Try Again. %1 %2 Next: %3</source>
         <extracomment>After a miss in My Facts: %1 the right sum with its answer, %2 the score, %3 the next sum.</extracomment>
-        <translation>Essaie encore. %1 %2 Suivant : %3</translation>
+        <translation>Essaie encore. %1 %2 Suivant&#x202f;: %3</translation>
     </message>
 </context>
 <context>
@@ -2333,7 +2333,7 @@ Envoie les signalements d&apos;erreurs, les suggestions et les questions à %1. 
     <message>
         <source>Correct!</source>
         <extracomment>Shown beside a picture when the answer is right.</extracomment>
-        <translation>Bravo !</translation>
+        <translation>Bravo&#x202f;!</translation>
     </message>
     <message>
         <source>Try Again</source>
@@ -2343,19 +2343,19 @@ Envoie les signalements d&apos;erreurs, les suggestions et les questions à %1. 
     <message>
         <source>%1 correct</source>
         <extracomment>Heard for the score card&apos;s count of right answers.</extracomment>
-        <translation>Justes : %1</translation>
+        <translation>Justes&#x202f;: %1</translation>
     </message>
     <message>
         <source>%1 incorrect</source>
         <extracomment>Heard for the score card&apos;s count of wrong answers.</extracomment>
-        <translation>Fausses : %1</translation>
+        <translation>Fausses&#x202f;: %1</translation>
     </message>
 </context>
 <context>
     <name>TimeTrialScreen</name>
     <message>
         <source>Time Limit :</source>
-        <translation>Temps limite :</translation>
+        <translation>Temps limite&#x202f;:</translation>
     </message>
     <message>
         <source>30 Seconds</source>
@@ -2387,7 +2387,7 @@ Envoie les signalements d&apos;erreurs, les suggestions et les questions à %1. 
     </message>
     <message>
         <source>Correct Answers :</source>
-        <translation>Bonnes réponses :</translation>
+        <translation>Bonnes réponses&#x202f;:</translation>
     </message>
     <message>
         <source>correct answers</source>
@@ -2439,7 +2439,7 @@ Envoie les signalements d&apos;erreurs, les suggestions et les questions à %1. 
     </message>
     <message>
         <source>Score %1.</source>
-        <translation>Score : %1.</translation>
+        <translation>Score&#x202f;: %1.</translation>
     </message>
 </context>
 <context>
@@ -2470,7 +2470,7 @@ Envoie les signalements d&apos;erreurs, les suggestions et les questions à %1. 
     </message>
     <message>
         <source>The window will be shown at %1 % the next time Orvi Math Tutor starts.</source>
-        <translation>La fenêtre s&apos;affichera à %1 % au prochain démarrage d&apos;Orvi Math Tutor.</translation>
+        <translation>La fenêtre s&apos;affichera à %1&#xa0;% au prochain démarrage d&apos;Orvi Math Tutor.</translation>
     </message>
     <message>
         <source>A scale set for this computer (QT_SCALE_FACTOR or another of Qt&apos;s scaling variables) decides the size instead while it is set.</source>
@@ -2482,17 +2482,17 @@ Envoie les signalements d&apos;erreurs, les suggestions et les questions à %1. 
     <message>
         <source>Name:________________</source>
         <extracomment>The worksheet file&apos;s first line: where the pupil writes their name.</extracomment>
-        <translation>Nom :________________</translation>
+        <translation>Nom&#x202f;:________________</translation>
     </message>
     <message>
         <source>Date:________________</source>
         <extracomment>The worksheet file&apos;s second line: where the date is written.</extracomment>
-        <translation>Date :________________</translation>
+        <translation>Date&#x202f;:________________</translation>
     </message>
     <message>
         <source>Name: ANSWER KEY</source>
         <extracomment>The answer key file&apos;s first line, in place of the pupil&apos;s name.</extracomment>
-        <translation>Nom : CORRIGÉ</translation>
+        <translation>Nom&#x202f;: CORRIGÉ</translation>
     </message>
     <message>
         <source>Save Succesfull - Available in %1</source>
@@ -2520,17 +2520,17 @@ Envoie les signalements d&apos;erreurs, les suggestions et les questions à %1. 
     <message>
         <source>Teacher: %1</source>
         <extracomment>Under the title; %1 is the teacher&apos;s name.</extracomment>
-        <translation>Enseignant : %1</translation>
+        <translation>Enseignant&#x202f;: %1</translation>
     </message>
     <message>
         <source>Class: %1</source>
         <extracomment>Under the title; %1 is the class&apos;s name.</extracomment>
-        <translation>Classe : %1</translation>
+        <translation>Classe&#x202f;: %1</translation>
     </message>
     <message>
         <source>Name: ______________________________</source>
         <extracomment>Where the pupil writes their name; the line is theirs to write on.</extracomment>
-        <translation>Nom : ______________________________</translation>
+        <translation>Nom&#x202f;: ______________________________</translation>
     </message>
     <message>
         <source>Page %1 of %2</source>
@@ -2549,8 +2549,8 @@ Envoie les signalements d&apos;erreurs, les suggestions et les questions à %1. 
         <source>%n problems added from My Facts  --  %1 problems on the worksheet.</source>
         <extracomment>%n problems were added from the pupil&apos;s own facts; %1 is how many the worksheet now has.</extracomment>
         <translation>
-            <numerusform>%n calcul ajouté depuis « Mes calculs »  --  Calculs sur la fiche : %1.</numerusform>
-            <numerusform>%n calculs ajoutés depuis « Mes calculs »  --  Calculs sur la fiche : %1.</numerusform>
+            <numerusform>%n calcul ajouté depuis «&#x202f;Mes calculs&#x202f;»  --  Calculs sur la fiche&#x202f;: %1.</numerusform>
+            <numerusform>%n calculs ajoutés depuis «&#x202f;Mes calculs&#x202f;»  --  Calculs sur la fiche&#x202f;: %1.</numerusform>
         </translation>
     </message>
     <message>
@@ -2584,34 +2584,34 @@ Envoie les signalements d&apos;erreurs, les suggestions et les questions à %1. 
     <message>
         <source> Create Problem is ready.</source>
         <extracomment>Added after the pick that makes the &quot;Create Problem&quot; button usable; keeps its leading space.</extracomment>
-        <translation> « Créer un calcul » est prêt.</translation>
+        <translation> «&#x202f;Créer un calcul&#x202f;» est prêt.</translation>
     </message>
     <message>
         <source>Problem %1 added: %2 plus %3.</source>
         <extracomment>%1 is the problem&apos;s number on the worksheet, %2 and %3 its two numbers.</extracomment>
-        <translation>Calcul %1 ajouté : %2 plus %3.</translation>
+        <translation>Calcul %1 ajouté&#x202f;: %2 plus %3.</translation>
     </message>
     <message>
         <source>Problem %1 added: %2 minus %3.</source>
-        <translation>Calcul %1 ajouté : %2 moins %3.</translation>
+        <translation>Calcul %1 ajouté&#x202f;: %2 moins %3.</translation>
     </message>
     <message>
         <source>Problem %1 added: %2 times %3.</source>
-        <translation>Calcul %1 ajouté : %2 fois %3.</translation>
+        <translation>Calcul %1 ajouté&#x202f;: %2 fois %3.</translation>
     </message>
     <message>
         <source>Problem %1 added: %2 divided by %3.</source>
-        <translation>Calcul %1 ajouté : %2 divisé par %3.</translation>
+        <translation>Calcul %1 ajouté&#x202f;: %2 divisé par %3.</translation>
     </message>
     <message>
         <source>Problem %1 added: %2  %3.</source>
         <extracomment>An operation with no name: its word is left out.</extracomment>
-        <translation>Calcul %1 ajouté : %2  %3.</translation>
+        <translation>Calcul %1 ajouté&#x202f;: %2  %3.</translation>
     </message>
     <message>
         <source>The worksheet is full: it holds at most %1 problems. Save it, or clear it to start again.</source>
         <extracomment>%1 is the most problems a worksheet holds.</extracomment>
-        <translation>La fiche est pleine : elle contient au plus %1 calculs. Enregistrez-la ou videz-la pour recommencer.</translation>
+        <translation>La fiche est pleine&#x202f;: elle contient au plus %1 calculs. Enregistrez-la ou videz-la pour recommencer.</translation>
     </message>
     <message>
         <source>Worksheet cleared.</source>
@@ -2621,8 +2621,8 @@ Envoie les signalements d&apos;erreurs, les suggestions et les questions à %1. 
         <source>%n problems added from My Facts, with their answers. The worksheet has %1 problems.</source>
         <extracomment>%n problems were added from the pupil&apos;s own facts; %1 is how many the worksheet now has.</extracomment>
         <translation>
-            <numerusform>%n calcul ajouté depuis « Mes calculs », avec son résultat. Calculs sur la fiche : %1.</numerusform>
-            <numerusform>%n calculs ajoutés depuis « Mes calculs », avec leurs résultats. Calculs sur la fiche : %1.</numerusform>
+            <numerusform>%n calcul ajouté depuis «&#x202f;Mes calculs&#x202f;», avec son résultat. Calculs sur la fiche&#x202f;: %1.</numerusform>
+            <numerusform>%n calculs ajoutés depuis «&#x202f;Mes calculs&#x202f;», avec leurs résultats. Calculs sur la fiche&#x202f;: %1.</numerusform>
         </translation>
     </message>
     <message>
@@ -2646,7 +2646,7 @@ Envoie les signalements d&apos;erreurs, les suggestions et les questions à %1. 
     <message>
         <source>Worksheet saved as PDF: %1.</source>
         <extracomment>%1 is the PDF file&apos;s path.</extracomment>
-        <translation>Fiche enregistrée en PDF : %1.</translation>
+        <translation>Fiche enregistrée en PDF&#x202f;: %1.</translation>
     </message>
     <message>
         <source>Worksheet sent to the printer %1.</source>
@@ -2713,7 +2713,7 @@ Envoie les signalements d&apos;erreurs, les suggestions et les questions à %1. 
     <message>
         <source>Worksheet of My Facts</source>
         <extracomment>Makes a worksheet of the pupil&apos;s own facts.</extracomment>
-        <translation>Fiche de « Mes calculs »</translation>
+        <translation>Fiche de «&#x202f;Mes calculs&#x202f;»</translation>
     </message>
     <message>
         <source>Save As Worksheet</source>
@@ -2793,16 +2793,16 @@ Envoie les signalements d&apos;erreurs, les suggestions et les questions à %1. 
         <source>Worksheet Full  --  %n of %1 problems from My Facts added; a worksheet holds at most %2 problems.</source>
         <extracomment>%n of the %1 problems asked for were added before the worksheet was full; %2 is the most it holds.</extracomment>
         <translation>
-            <numerusform>Fiche pleine  --  %n calcul sur %1 ajouté depuis « Mes calculs » ; une fiche contient au plus %2 calculs.</numerusform>
-            <numerusform>Fiche pleine  --  %n calculs sur %1 ajoutés depuis « Mes calculs » ; une fiche contient au plus %2 calculs.</numerusform>
+            <numerusform>Fiche pleine  --  %n calcul sur %1 ajouté depuis «&#x202f;Mes calculs&#x202f;»&#x202f;; une fiche contient au plus %2 calculs.</numerusform>
+            <numerusform>Fiche pleine  --  %n calculs sur %1 ajoutés depuis «&#x202f;Mes calculs&#x202f;»&#x202f;; une fiche contient au plus %2 calculs.</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%n of %1 problems added from My Facts, with their answers: the worksheet is full at %2 problems.</source>
         <extracomment>%n of the %1 problems asked for were added; %2 is the most a worksheet holds.</extracomment>
         <translation>
-            <numerusform>%n calcul sur %1 ajouté depuis « Mes calculs », avec son résultat : la fiche est pleine avec %2 calculs.</numerusform>
-            <numerusform>%n calculs sur %1 ajoutés depuis « Mes calculs », avec leurs résultats : la fiche est pleine avec %2 calculs.</numerusform>
+            <numerusform>%n calcul sur %1 ajouté depuis «&#x202f;Mes calculs&#x202f;», avec son résultat&#x202f;: la fiche est pleine avec %2 calculs.</numerusform>
+            <numerusform>%n calculs sur %1 ajoutés depuis «&#x202f;Mes calculs&#x202f;», avec leurs résultats&#x202f;: la fiche est pleine avec %2 calculs.</numerusform>
         </translation>
     </message>
     <message>
