@@ -31,6 +31,10 @@ QString modeWord(tutor::AnswerMode mode)
     case tutor::AnswerMode::TimeTrial:
         //: Where an answer was given: the time trial game.
         return ProgressStore::tr("time trial", "export");
+    case tutor::AnswerMode::MyFacts:
+        //: Where an answer was given: practice of the pupil's own facts, the Options menu's
+        //: "My Facts".
+        return ProgressStore::tr("My Facts", "export");
     }
     return QString::number(qint16(mode));
 }
@@ -148,9 +152,12 @@ bool ProgressStore::exportCsv(
                 if (answeredAt.isValid())
                     localTimes.append(buffer, answeredAt.toMSecsSinceEpoch());
                 buffer += ',';
-                buffer += modes(query.value(1).toInt());
+                const int mode = query.value(1).toInt();
+                buffer += modes(mode);
                 buffer += ',';
-                buffer += levels(query.value(2).toInt());
+                // My Facts asks whatever level is set: no level was in force.
+                if (mode != int(tutor::AnswerMode::MyFacts))
+                    buffer += levels(query.value(2).toInt());
                 buffer += ',';
                 buffer += operations(query.value(3).toInt());
                 buffer += ',';

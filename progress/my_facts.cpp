@@ -94,7 +94,9 @@ std::optional<tutor::PracticeProblem> MyFacts::nextProblem(Operation operation)
 
 bool MyFacts::isAskedFact(const tutor::Attempt &attempt) const
 {
-    return m_asked && attempt.mode == tutor::AnswerMode::Practice
+    return m_asked
+        && (attempt.mode == tutor::AnswerMode::Practice
+            || attempt.mode == tutor::AnswerMode::MyFacts)
         && attempt.operation == m_asked->operation && attempt.first == m_asked->first
         && attempt.second == m_asked->second;
 }
@@ -114,10 +116,13 @@ void MyFacts::keep(const tutor::Attempt &attempt)
     const QDate day = localDay(attempt.answeredAt);
     tutor::FactSchedule &facts = schedule(attempt.operation);
     const tutor::FactCard worked = facts.answer(*m_asked, attempt.correct, quick, day);
+    // Kept as My Facts, not under the level greyed out while it was asked.
+    tutor::Attempt asked = attempt;
+    asked.mode = tutor::AnswerMode::MyFacts;
     // The file moves the card as it holds it, which another window may have
     // moved too; the schedule goes on from that.
     tutor::FactCard kept = worked;
-    m_pupil.keep(attempt, CardMove { worked.family, quick, day }, &kept);
+    m_pupil.keep(asked, CardMove { worked.family, quick, day }, &kept);
     facts.takeKept(kept);
 }
 

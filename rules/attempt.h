@@ -16,6 +16,9 @@ enum class AnswerMode : qint16 {
     MissingNumber = 2,
     MissingOperation = 3,
     TimeTrial = 4,
+    // Practice of the pupil's own facts: no level was in force. Answers kept
+    // before this mode existed stand as Practice.
+    MyFacts = 5,
 };
 
 // One answer of a pupil's, in any game or in practice, as it is kept across

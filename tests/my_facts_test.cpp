@@ -328,6 +328,12 @@ void MyFactsTest::cardsAreKeptForTheNextRun()
 
     const qint64 ann = *window.pupil().id();
     QCOMPARE(window.pupil().store().attempts(ann).size(), 9);
+    // Each answer says where it was given, not the level greyed out then.
+    QList<tutor::AnswerMode> modes;
+    for (const tutor::Attempt &attempt : window.pupil().store().attempts(ann))
+        modes << attempt.mode;
+    QCOMPARE(modes.count(tutor::AnswerMode::MyFacts), 8);
+    QCOMPARE(modes.count(tutor::AnswerMode::MissingNumber), 1);
     QList<tutor::FactCard> seen;
     for (const tutor::FactCard &card : expected.cards()) {
         if (card.seen())

@@ -330,8 +330,11 @@ void ProgressKillsTest::answerWaitsForTheOtherCopyWithoutHoldingThePupil()
         waited.start();
         QVERIFY2(store.record(ann, numbered(2)), qPrintable(store.lastError()));
         QVERIFY2(waited.elapsed() < 400, qPrintable(QString::number(waited.elapsed())));
-        // A later answer waits behind it, My Facts too.
-        QVERIFY(store.record(ann, numbered(3),
+        // A later answer waits behind it, My Facts too, and is still told
+        // apart from practice at a level once written.
+        tutor::Attempt asked = numbered(3);
+        asked.mode = tutor::AnswerMode::MyFacts;
+        QVERIFY(store.record(ann, asked,
             progress::CardMove { { tutor::Operation::Multiplication, 3, 4 }, true, Now.date() }));
         QCOMPARE(store.pendingCount(), 2);
         QVERIFY(!store.writePending());
@@ -343,6 +346,7 @@ void ProgressKillsTest::answerWaitsForTheOtherCopyWithoutHoldingThePupil()
     for (const tutor::Attempt &attempt : store.attempts(ann))
         typed << attempt.typed;
     QCOMPARE(typed, (QStringList { u"1"_s, u"2"_s, u"3"_s }));
+    QCOMPARE(store.attempts(ann).last().mode, tutor::AnswerMode::MyFacts);
     QCOMPARE(store.factCards(ann).value(0).answers, 1);
 
     // Killed with answers waiting: the next start writes them, once.

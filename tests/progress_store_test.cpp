@@ -182,7 +182,7 @@ QStringList filesIn(const QString &folder)
 
 using Modes = QList<tutor::AnswerMode>;
 const Modes EveryMode { tutor::AnswerMode::Practice, tutor::AnswerMode::MissingNumber,
-    tutor::AnswerMode::MissingOperation, tutor::AnswerMode::TimeTrial };
+    tutor::AnswerMode::MissingOperation, tutor::AnswerMode::TimeTrial, tutor::AnswerMode::MyFacts };
 
 // Who may do what with the file, as the system keeps it; -1 when missing.
 int modeOf(const QString &path)
@@ -319,6 +319,8 @@ void ProgressStoreTest::answersReadBackAsRecorded()
             tutor::AnswerMode::TimeTrial),
         answer(Now, tutor::Operation::Addition, 1, 2, u"x"_s, u"+"_s, 999999,
             tutor::AnswerMode::MissingOperation),
+        answer(Now, tutor::Operation::Division, 56, 8, u"7"_s, u"7"_s, 1200,
+            tutor::AnswerMode::MyFacts),
     };
     for (const tutor::Attempt &attempt : given)
         QVERIFY2(store.record(*id, attempt), qPrintable(store.lastError()));
@@ -331,8 +333,8 @@ void ProgressStoreTest::answersReadBackAsRecorded()
     QCOMPARE(read.size(), given.size());
     for (qsizetype index = 0; index < given.size(); ++index)
         QVERIFY2(sameAttempt(read.at(index), given.at(index)), qPrintable(QString::number(index)));
-    QCOMPARE(again.attempts(*id, Now.addMSecs(-1)).size(), 2);
-    QCOMPARE(again.attemptCount(), 3);
+    QCOMPARE(again.attempts(*id, Now.addMSecs(-1)).size(), 3);
+    QCOMPARE(again.attemptCount(), 4);
 }
 
 void ProgressStoreTest::pupilsAreSortedAsPeopleSortThem()
@@ -458,6 +460,7 @@ void ProgressStoreTest::screensGetWhatTheAnswersAddUpTo_data()
     QTest::addColumn<Modes>("modes");
     QTest::newRow("practice and games") << EveryMode;
     QTest::newRow("practice only") << Modes { tutor::AnswerMode::Practice };
+    QTest::newRow("My Facts only") << Modes { tutor::AnswerMode::MyFacts };
     QTest::newRow("games only") << Modes { tutor::AnswerMode::MissingNumber,
         tutor::AnswerMode::TimeTrial };
 }
@@ -1276,6 +1279,10 @@ void ProgressStoreTest::csvHoldsEveryAnswerExactly()
     const qint64 jurgen = *store.addPupil(u"Jürgen"_s);
     QVERIFY(
         store.record(zed, answer(Now, tutor::Operation::Division, 12, 4, u"3"_s, u"3"_s, 1500)));
+    // My Facts asks whatever level is set: the level is left out.
+    QVERIFY(store.record(zed,
+        answer(Now.addSecs(-30), tutor::Operation::Multiplication, 7, 8, u"54"_s, u"56"_s, 3200,
+            tutor::AnswerMode::MyFacts)));
     tutor::Attempt trial = answer(Now.addSecs(-90), tutor::Operation::Subtraction, 0.5, 12.25,
         u"1,5"_s, u"-11.75"_s, 20, tutor::AnswerMode::TimeTrial);
     trial.level = tutor::Level::Expert;
@@ -1316,12 +1323,14 @@ void ProgressStoreTest::csvHoldsEveryAnswerExactly()
           "time trial,Expert,subtraction,0.5,12.25,\"1,5\",'-11.75,0,0.02\r\n"
           "J\xC3\xBCrgen,2026-12-09T03:29:00.000-05:00,practice,Beginner,"
           "addition,4,4,8,8,1,2.5\r\n"
+          "Zed,2026-12-09T03:29:30.000-05:00,My Facts,,multiplication,"
+          "7,8,54,56,0,3.2\r\n"
           "Zed,2026-12-09T03:30:00.000-05:00,practice,Beginner,division,"
           "12,4,3,3,1,1.5\r\n";
     QCOMPARE(csv.data(), expected);
     QCOMPARE(QString::fromUtf8(csv.data()).split(u"\r\n"_s).at(5).section(u',', 0, 0), u"Jürgen"_s);
-    QCOMPARE(steps.first(), std::make_pair(0LL, 6LL));
-    QCOMPARE(steps.last(), std::make_pair(6LL, 6LL));
+    QCOMPARE(steps.first(), std::make_pair(0LL, 7LL));
+    QCOMPARE(steps.last(), std::make_pair(7LL, 7LL));
 }
 
 void ProgressStoreTest::csvExportCanBeStopped()

@@ -8,6 +8,7 @@
 #include "tests/test_support.h"
 
 #include <QAbstractItemView>
+#include <QBuffer>
 #include <QDialog>
 #include <QDir>
 #include <QFile>
@@ -70,12 +71,16 @@ QDialog *openChooser(MainWindow &window)
 
 // Answers once in practice or a game, as the pupil does, a problem put in
 // front of them: 3 + 4 in practice, 3 + ? = 7, 9 ? 4 = 5 (drawn as -) and
-// 6 + 2 in the Time Trial.
+// 6 + 2 in the Time Trial; in My Facts the first fact it asks, 0 + 0.
 void answer(MainWindow &window, AnswerMode mode, const QString &typed)
 {
     switch (mode) {
     case AnswerMode::Practice:
         testsupport::setPracticeProblem(window, 3, 4, 1);
+        testsupport::answerPractice(window, typed);
+        return;
+    case AnswerMode::MyFacts:
+        testsupport::invokeHandler(&window, "mnuOptMyFacts_Click");
         testsupport::answerPractice(window, typed);
         return;
     case AnswerMode::MissingNumber: {
@@ -308,30 +313,37 @@ void PupilsTest::everyAnswerIsKeptForTheChosenPupilOnly_data()
     QTest::addColumn<QString>("typed");
     QTest::addColumn<QString>("expected");
     QTest::addColumn<bool>("correct");
+    QTest::addColumn<QByteArray>("exported"); // the export's activity and level
 
     QTest::newRow("practice") << AnswerMode::Practice << u"7"_s << true << Operation::Addition
-                              << 3.0 << 4.0 << u"7"_s << u"7"_s << true;
+                              << 3.0 << 4.0 << u"7"_s << u"7"_s << true
+                              << QByteArray(",practice,Warm Up,");
     QTest::newRow("practice, typed kept as typed")
         << AnswerMode::Practice << u"7.2 "_s << true << Operation::Addition << 3.0 << 4.0
-        << u"7.2 "_s << u"7"_s << true;
+        << u"7.2 "_s << u"7"_s << true << QByteArray(",practice,Warm Up,");
     QTest::newRow("missing number")
         << AnswerMode::MissingNumber << u"5"_s << true << Operation::Addition << 3.0 << 4.0
-        << u"5"_s << u"4"_s << false;
+        << u"5"_s << u"4"_s << false << QByteArray(",missing number,Warm Up,");
     QTest::newRow("missing operation")
         << AnswerMode::MissingOperation << u"optSubGame2"_s << true << Operation::Subtraction << 9.0
-        << 4.0 << u"-"_s << u"-"_s << true;
+        << 4.0 << u"-"_s << u"-"_s << true << QByteArray(",missing operation,Warm Up,");
     QTest::newRow("missing operation, times")
         << AnswerMode::MissingOperation << u"optMulGame2"_s << true << Operation::Subtraction << 9.0
-        << 4.0 << u"x"_s << u"-"_s << false;
+        << 4.0 << u"x"_s << u"-"_s << false << QByteArray(",missing operation,Warm Up,");
     QTest::newRow("time trial") << AnswerMode::TimeTrial << u"8"_s << true << Operation::Addition
-                                << 6.0 << 2.0 << u"8"_s << u"8"_s << true;
+                                << 6.0 << 2.0 << u"8"_s << u"8"_s << true
+                                << QByteArray(",time trial,Warm Up,");
+    // The level was greyed out while My Facts asked: none is exported.
+    QTest::newRow("my facts") << AnswerMode::MyFacts << u"1"_s << true << Operation::Addition << 0.0
+                              << 0.0 << u"1"_s << u"0"_s << false
+                              << QByteArray(",My Facts,,addition,");
     for (const auto &[mode, given] :
         { std::pair { AnswerMode::Practice, u"7"_s }, { AnswerMode::MissingNumber, u"4"_s },
             { AnswerMode::MissingOperation, u"optSubGame2"_s },
             { AnswerMode::TimeTrial, u"8"_s } }) {
         QTest::addRow("no pupil, mode %d", int(mode))
             << mode << given << false << Operation::Addition << 0.0 << 0.0 << QString() << QString()
-            << false;
+            << false << QByteArray();
     }
 }
 
@@ -346,6 +358,7 @@ void PupilsTest::everyAnswerIsKeptForTheChosenPupilOnly()
     QFETCH(QString, typed);
     QFETCH(QString, expected);
     QFETCH(bool, correct);
+    QFETCH(QByteArray, exported);
     testsupport::TutorFixture fixture;
     testsupport::MessageBoxCloser closer;
     MainWindow &window = fixture.window();
@@ -378,6 +391,10 @@ void PupilsTest::everyAnswerIsKeptForTheChosenPupilOnly()
     QVERIFY2(attempt.answeredAt >= before.addMSecs(-1) && attempt.answeredAt <= after,
         qPrintable(attempt.answeredAt.toString(Qt::ISODateWithMs)));
     QVERIFY(attempt.millis >= 0);
+    QBuffer csv;
+    csv.open(QIODevice::WriteOnly);
+    QVERIFY(window.pupil().store().exportCsv(csv));
+    QVERIFY2(csv.data().contains(exported), csv.data().constData());
 }
 
 void PupilsTest::theDialogChoosesByKeyboard_data()

@@ -1299,6 +1299,12 @@ Bitte schicke Fehlermeldungen, Vorschläge und Fragen an %1. Jede Nachricht hilf
         <extracomment>%1 is a backup&apos;s file.</extracomment>
         <translation>die Sicherung %1 hat die Prüfung nicht bestanden und wurde daher nicht übernommen</translation>
     </message>
+    <message>
+        <source>My Facts</source>
+        <comment>export</comment>
+        <extracomment>Where an answer was given: practice of the pupil&apos;s own facts, the Options menu&apos;s &quot;My Facts&quot;.</extracomment>
+        <translation>Meine Aufgaben</translation>
+    </message>
 </context>
 <context>
     <name>ProgressWords</name>

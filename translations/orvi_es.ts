@@ -1299,6 +1299,12 @@ Envía los errores, sugerencias y preguntas a %1. Cada mensaje nos ayuda a mejor
         <extracomment>%1 is a backup&apos;s file.</extracomment>
         <translation>la copia de seguridad %1 no ha superado la comprobación, por eso no se ha puesto en su lugar</translation>
     </message>
+    <message>
+        <source>My Facts</source>
+        <comment>export</comment>
+        <extracomment>Where an answer was given: practice of the pupil&apos;s own facts, the Options menu&apos;s &quot;My Facts&quot;.</extracomment>
+        <translation>Mis cálculos</translation>
+    </message>
 </context>
 <context>
     <name>ProgressWords</name>

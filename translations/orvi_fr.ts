@@ -1299,6 +1299,12 @@ Envoie les signalements d&apos;erreurs, les suggestions et les questions à %1. 
         <extracomment>%1 is a backup&apos;s file.</extracomment>
         <translation>la sauvegarde %1 n&apos;a pas passé la vérification&#x202f;: elle n&apos;a donc pas été remise en place</translation>
     </message>
+    <message>
+        <source>My Facts</source>
+        <comment>export</comment>
+        <extracomment>Where an answer was given: practice of the pupil&apos;s own facts, the Options menu&apos;s &quot;My Facts&quot;.</extracomment>
+        <translation>Mes calculs</translation>
+    </message>
 </context>
 <context>
     <name>ProgressWords</name>

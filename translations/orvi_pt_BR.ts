@@ -1299,6 +1299,12 @@ Envie relatos de erros, sugestões e perguntas para %1. Cada mensagem nos ajuda 
         <extracomment>%1 is a backup&apos;s file.</extracomment>
         <translation>o backup %1 não passou na verificação, por isso não foi colocado no lugar</translation>
     </message>
+    <message>
+        <source>My Facts</source>
+        <comment>export</comment>
+        <extracomment>Where an answer was given: practice of the pupil&apos;s own facts, the Options menu&apos;s &quot;My Facts&quot;.</extracomment>
+        <translation>Minhas contas</translation>
+    </message>
 </context>
 <context>
     <name>ProgressWords</name>
