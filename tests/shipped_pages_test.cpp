@@ -716,7 +716,9 @@ QStringList frenchBlanksMissing(const QString &text)
             const bool sum = (mark == u':' || mark == u'?')
                 && (next.isDigit() || (operators.contains(next) && next != u'?'))
                 && (previous.isDigit() || operators.contains(previous));
-            if (sum || (mark == u'?' && next == u'='))
+            // A sign named in a list: "× multiplier, : partager".
+            const bool named = mark == u':' && previous == u',';
+            if (sum || named || (mark == u'?' && next == u'='))
                 continue;
             if (before == u' ')
                 wrong = true;
