@@ -177,10 +177,10 @@ void ProgressWordsTest::tallyReadsAsCellAndSentence_data()
             u"Today: 1 respuesta, 100 % de aciertos, mediana 1,0 segundos."_s,
             u"Today: 2 respuestas, 50 % de aciertos, mediana 1,5 segundos."_s,
             u"Today: 5 respuestas, 80 % de aciertos, mediana 2,0 segundos."_s },
-        { "fr", u"Today\u00a0: aucune réponse."_s,
-            u"Today\u00a0: 1 réponse, 100\u00a0% de réussite, médiane 1,0 seconde."_s,
-            u"Today\u00a0: 2 réponses, 50\u00a0% de réussite, médiane 1,5 seconde."_s,
-            u"Today\u00a0: 5 réponses, 80\u00a0% de réussite, médiane 2,0 secondes."_s },
+        { "fr", u"Today\u202f: aucune réponse."_s,
+            u"Today\u202f: 1 réponse, 100\u00a0% de réussite, médiane 1,0 seconde."_s,
+            u"Today\u202f: 2 réponses, 50\u00a0% de réussite, médiane 1,5 seconde."_s,
+            u"Today\u202f: 5 réponses, 80\u00a0% de réussite, médiane 2,0 secondes."_s },
         { "pt_BR", u"Today: nenhuma resposta."_s,
             u"Today: 1 resposta, 100% de acertos, mediana 1,0 segundo."_s,
             u"Today: 2 respostas, 50% de acertos, mediana 1,5 segundo."_s,
@@ -400,11 +400,11 @@ void ProgressWordsTest::factsGridIsToldInWords_data()
     QTest::newRow("fr, states") << u"fr"_s << states
                                 << u"Addition, calculs de 0 à 12\u00a0: 0 juste et rapide, 1 juste "
                                    "mais lent, 2 ratés récemment, 166 pas encore vus. Ratés "
-                                   "récemment\u00a0: 1 + 2, 3 + 4."_s;
+                                   "récemment\u202f: 1 + 2, 3 + 4."_s;
     const QString frenchRows = u" Les lignes et les colonnes sont les deux nombres d’un "
-                               "calcul\u00a0: 3 + 4 est en 3 et 4."_s;
+                               "calcul\u202f: 3 + 4 est en 3 et 4."_s;
     const QString frenchBoxes = u"Addition, calculs par boîte, un calcul et son jumeau inversé "
-                                "comptés une fois\u00a0: "_s;
+                                "comptés une fois\u202f: "_s;
     QTest::newRow("fr, by box, none asked") << u"fr"_s << boxGrid(Operation::Addition, {})
                                             << frenchBoxes + u"0 sur 66 posé."_s + frenchRows;
     QTest::newRow("fr, by box, 2 quick, 1 getting quick, 5 new") << u"fr"_s << quickAndNew
