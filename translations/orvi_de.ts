@@ -60,9 +60,9 @@
 
 Please send error reports, suggestions and questions to %1. Every message helps us make the tutor better.</source>
         <extracomment>%1 is the makers&apos; e-mail address.</extracomment>
-        <translation>Orvi Math Tutor ist kostenlos. Du darfst es kopieren und an Schülerinnen und Schüler, Schulen und Familien weitergeben, solange du es vollständig und unverändert weitergibst und kein Geld dafür verlangst. Es gibt keinerlei Gewährleistung.
+        <translation>Orvi Math Tutor ist kostenlos. Sie dürfen es kopieren und an Schülerinnen und Schüler, Schulen und Familien weitergeben, solange Sie es vollständig und unverändert weitergeben und kein Geld dafür verlangst. Es gibt keinerlei Gewährleistung.
 
-Bitte schicke Fehlermeldungen, Vorschläge und Fragen an %1. Jede Nachricht hilft uns, das Programm zu verbessern.</translation>
+Bitte schicken Sie Fehlermeldungen, Vorschläge und Fragen an %1. Jede Nachricht hilft uns, das Programm zu verbessern.</translation>
     </message>
     <message>
         <source>Orvi Math Tutor 1.0 - Copyright © 2026 The Orvi Math Tutor team</source>
@@ -110,7 +110,7 @@ Bitte schicke Fehlermeldungen, Vorschläge und Fragen an %1. Jede Nachricht hilf
     <message>
         <source>Needs teaching</source>
         <extracomment>Column heading: facts this pupil often gets wrong.</extracomment>
-        <translation>Förderbedarf</translation>
+        <translation>Übungsbedarf</translation>
     </message>
     <message>
         <source>%1 answers</source>
@@ -163,7 +163,7 @@ Bitte schicke Fehlermeldungen, Vorschläge und Fragen an %1. Jede Nachricht hilf
     <message>
         <source>needs teaching</source>
         <extracomment>A column inside a sentence.</extracomment>
-        <translation>Förderbedarf</translation>
+        <translation>Übungsbedarf</translation>
     </message>
     <message>
         <source>%1 answers</source>
@@ -187,14 +187,14 @@ Bitte schicke Fehlermeldungen, Vorschläge und Fragen an %1. Jede Nachricht hilf
         <source>Needs teaching, each missed %n times or more: %1</source>
         <extracomment>%1 lists facts: &quot;7 × 8, 6 × 9&quot;.</extracomment>
         <translation>
-            <numerusform>Förderbedarf, jeweils %n-mal oder öfter falsch: %1</numerusform>
-            <numerusform>Förderbedarf, jeweils %n-mal oder öfter falsch: %1</numerusform>
+            <numerusform>Übungsbedarf, jeweils %n-mal oder öfter falsch: %1</numerusform>
+            <numerusform>Übungsbedarf, jeweils %n-mal oder öfter falsch: %1</numerusform>
         </translation>
     </message>
     <message>
         <source>%1, needs teaching: %2</source>
         <extracomment>%1 is a pupil&apos;s name; %2 lists facts: &quot;7 × 8, 6 × 9&quot;.</extracomment>
-        <translation>%1, Förderbedarf: %2</translation>
+        <translation>%1, noch üben: %2</translation>
     </message>
     <message>
         <source>nothing</source>
@@ -288,8 +288,8 @@ Bitte schicke Fehlermeldungen, Vorschläge und Fragen an %1. Jede Nachricht hilf
         <source>, %n with facts to teach</source>
         <extracomment>Follows &quot;Class overview: 12 pupils&quot;.</extracomment>
         <translation>
-            <numerusform>, %n mit Förderbedarf</numerusform>
-            <numerusform>, %n mit Förderbedarf</numerusform>
+            <numerusform>, %n mit Übungsbedarf</numerusform>
+            <numerusform>, %n mit Übungsbedarf</numerusform>
         </translation>
     </message>
     <message>

@@ -2561,7 +2561,7 @@ Envía los errores, sugerencias y preguntas a %1. Cada mensaje nos ayuda a mejor
     </message>
     <message>
         <source>Worksheet Full  --  A worksheet holds at most %1 problems. Save it, or clear it to start again.</source>
-        <translation>Ficha llena  --  Una ficha admite como máximo %1 ejercicios. Guárdela o vacíela para empezar de nuevo.</translation>
+        <translation>Ficha llena  --  Una ficha admite como máximo %1 ejercicios. Guárdala o vacíala para empezar de nuevo.</translation>
     </message>
     <message>
         <source>Worksheet sent to the printer %1</source>
@@ -2617,7 +2617,7 @@ Envía los errores, sugerencias y preguntas a %1. Cada mensaje nos ayuda a mejor
     <message>
         <source>The worksheet is full: it holds at most %1 problems. Save it, or clear it to start again.</source>
         <extracomment>%1 is the most problems a worksheet holds.</extracomment>
-        <translation>La ficha está llena: admite como máximo %1 ejercicios. Guárdela o vacíela para empezar de nuevo.</translation>
+        <translation>La ficha está llena: admite como máximo %1 ejercicios. Guárdala o vacíala para empezar de nuevo.</translation>
     </message>
     <message>
         <source>Worksheet cleared.</source>

@@ -60,9 +60,9 @@
 
 Please send error reports, suggestions and questions to %1. Every message helps us make the tutor better.</source>
         <extracomment>%1 is the makers&apos; e-mail address.</extracomment>
-        <translation>Orvi Math Tutor est gratuit. Tu peux le copier et le donner à des élèves, des écoles et des familles, à condition de le transmettre complet et sans modification, et sans demander d&apos;argent. Il est fourni sans aucune garantie.
+        <translation>Orvi Math Tutor est gratuit. Vous pouvez le copier et le donner à des élèves, des écoles et des familles, à condition de le transmettre complet et sans modification, et sans demander d&apos;argent. Il est fourni sans aucune garantie.
 
-Envoie les signalements d&apos;erreurs, les suggestions et les questions à %1. Chaque message nous aide à améliorer le logiciel.</translation>
+Envoyez les signalements d&apos;erreurs, les suggestions et les questions à %1. Chaque message nous aide à améliorer le logiciel.</translation>
     </message>
     <message>
         <source>Orvi Math Tutor 1.0 - Copyright © 2026 The Orvi Math Tutor team</source>
@@ -2835,7 +2835,7 @@ Envoie les signalements d&apos;erreurs, les suggestions et les questions à %1. 
     <message>
         <source>No pupil is chosen, so no progress is kept. Choose a pupil first with Pupil, Choose Pupil.</source>
         <extracomment>&quot;Pupil&quot; and &quot;Choose Pupil&quot; are the menu and its item, spelt as the menu shows them.</extracomment>
-        <translation>Aucun élève n’est choisi, donc aucun progrès n’est enregistré. Choisissez d’abord un élève avec Élève, Choisir un élève.</translation>
+        <translation>Aucun élève n’est choisi, donc aucun progrès n’est enregistré. Choisis d’abord un élève avec Élève, Choisir un élève.</translation>
     </message>
     <message>
         <source>Cannot write the progress report %1.</source>
