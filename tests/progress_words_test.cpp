@@ -382,7 +382,7 @@ void ProgressWordsTest::factsGridIsToldInWords_data()
         << germanBoxes + u"8 von 66 gestellt, 2 schnell, 1 wird schneller, 5 neu."_s + germanRows;
     QTest::newRow("de, by box, 1 known, 2 getting quick")
         << u"de"_s << knownAndGettingQuick
-        << germanBoxes + u"3 von 66 gestellt, 1 gekonnt, 2 werden schneller."_s + germanRows;
+        << germanBoxes + u"3 von 66 gestellt, 1 sitzt, 2 werden schneller."_s + germanRows;
     QTest::newRow("es, states") << u"es"_s << states
                                 << u"Suma, cálculos del 0 al 12: 0 bien y rápidos, 1 bien pero "
                                    "lento, 2 fallados hace poco, 166 aún sin hacer. Fallados hace "
@@ -452,7 +452,7 @@ void ProgressWordsTest::factFamilyCellsAreToldInWords_data()
                                             << u"0 and 0: not among the division facts."_s;
     // A German class writes 7 · 8 and 56 : 7.
     QTest::newRow("German times") << u"de"_s << Operation::Multiplication << QPoint(8, 7) << 1
-                                  << u"7 \u00b7 8 und 8 \u00b7 7: am Lernen."_s;
+                                  << u"7 \u00b7 8 und 8 \u00b7 7: werden gelernt."_s;
     QTest::newRow("German division")
         << u"de"_s << Operation::Division << QPoint(7, 8) << 0 << u"56 : 7 und 56 : 8: neu."_s;
     // The box's word agrees with the two facts.

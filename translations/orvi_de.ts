@@ -1528,12 +1528,12 @@ Bitte schicken Sie Fehlermeldungen, Vorschläge und Fragen an %1. Jede Nachricht
     <message>
         <source>Learning</source>
         <comment>box</comment>
-        <translation>Am Lernen</translation>
+        <translation>Wird gelernt</translation>
     </message>
     <message>
         <source>Practising</source>
         <comment>box</comment>
-        <translation>Am Üben</translation>
+        <translation>Wird geübt</translation>
     </message>
     <message>
         <source>Getting quick</source>
@@ -1549,7 +1549,7 @@ Bitte schicken Sie Fehlermeldungen, Vorschläge und Fragen an %1. Jede Nachricht
         <source>Known</source>
         <comment>box</comment>
         <extracomment>The last box: the fact is known.</extracomment>
-        <translation>Gekonnt</translation>
+        <translation>Sitzt</translation>
     </message>
     <message>
         <source>Not asked yet</source>
@@ -1566,13 +1566,13 @@ Bitte schicken Sie Fehlermeldungen, Vorschläge und Fragen an %1. Jede Nachricht
         <source>learning</source>
         <comment>box</comment>
         <extracomment>A box&apos;s name inside a sentence: &quot;7 × 8 and 8 × 7: learning.&quot;</extracomment>
-        <translation>am Lernen</translation>
+        <translation>wird gelernt</translation>
     </message>
     <message>
         <source>practising</source>
         <comment>box</comment>
         <extracomment>A box&apos;s name inside a sentence.</extracomment>
-        <translation>am Üben</translation>
+        <translation>wird geübt</translation>
     </message>
     <message>
         <source>getting quick</source>
@@ -1590,7 +1590,7 @@ Bitte schicken Sie Fehlermeldungen, Vorschläge und Fragen an %1. Jede Nachricht
         <source>known</source>
         <comment>box</comment>
         <extracomment>A box&apos;s name inside a sentence.</extracomment>
-        <translation>gekonnt</translation>
+        <translation>sitzt</translation>
     </message>
     <message>
         <source>not asked yet</source>
@@ -1617,8 +1617,8 @@ Bitte schicken Sie Fehlermeldungen, Vorschläge und Fragen an %1. Jede Nachricht
         <comment>facts in a box</comment>
         <extracomment>How many facts stand in the box &quot;Learning&quot;, inside a sentence.</extracomment>
         <translation>
-            <numerusform>%n am Lernen</numerusform>
-            <numerusform>%n am Lernen</numerusform>
+            <numerusform>%n wird gelernt</numerusform>
+            <numerusform>%n werden gelernt</numerusform>
         </translation>
     </message>
     <message numerus="yes">
@@ -1626,8 +1626,8 @@ Bitte schicken Sie Fehlermeldungen, Vorschläge und Fragen an %1. Jede Nachricht
         <comment>facts in a box</comment>
         <extracomment>How many facts stand in the box &quot;Practising&quot;, inside a sentence.</extracomment>
         <translation>
-            <numerusform>%n am Üben</numerusform>
-            <numerusform>%n am Üben</numerusform>
+            <numerusform>%n wird geübt</numerusform>
+            <numerusform>%n werden geübt</numerusform>
         </translation>
     </message>
     <message numerus="yes">
@@ -1653,8 +1653,8 @@ Bitte schicken Sie Fehlermeldungen, Vorschläge und Fragen an %1. Jede Nachricht
         <comment>facts in a box</comment>
         <extracomment>How many facts stand in the box &quot;Known&quot;, inside a sentence.</extracomment>
         <translation>
-            <numerusform>%n gekonnt</numerusform>
-            <numerusform>%n gekonnt</numerusform>
+            <numerusform>%n sitzt</numerusform>
+            <numerusform>%n sitzen</numerusform>
         </translation>
     </message>
     <message numerus="yes">
@@ -1726,12 +1726,12 @@ Bitte schicken Sie Fehlermeldungen, Vorschläge und Fragen an %1. Jede Nachricht
     <message>
         <source>%1 and %2: learning.</source>
         <extracomment>%1 and %2 are a fact and its twin: &quot;7 × 8&quot;, &quot;8 × 7&quot;.</extracomment>
-        <translation>%1 und %2: am Lernen.</translation>
+        <translation>%1 und %2: werden gelernt.</translation>
     </message>
     <message>
         <source>%1 and %2: practising.</source>
         <extracomment>%1 and %2 are a fact and its twin: &quot;7 × 8&quot;, &quot;8 × 7&quot;.</extracomment>
-        <translation>%1 und %2: am Üben.</translation>
+        <translation>%1 und %2: werden geübt.</translation>
     </message>
     <message>
         <source>%1 and %2: getting quick.</source>
@@ -1746,7 +1746,7 @@ Bitte schicken Sie Fehlermeldungen, Vorschläge und Fragen an %1. Jede Nachricht
     <message>
         <source>%1 and %2: known.</source>
         <extracomment>%1 and %2 are a fact and its twin: &quot;7 × 8&quot;, &quot;8 × 7&quot;.</extracomment>
-        <translation>%1 und %2: gekonnt.</translation>
+        <translation>%1 und %2: sitzen.</translation>
     </message>
     <message>
         <source>%1 and %2: not asked yet.</source>

@@ -463,7 +463,7 @@ Envoyez les signalements d&apos;erreurs, les suggestions et les questions à %1.
     </message>
     <message>
         <source>Reset &amp;Score Card</source>
-        <translation>Remettre la carte de &amp;score à zéro</translation>
+        <translation>Remettre les &amp;scores à zéro</translation>
     </message>
     <message>
         <source>Reset &amp;D-Avuvodu</source>
@@ -537,7 +537,7 @@ Envoyez les signalements d&apos;erreurs, les suggestions et les questions à %1.
     </message>
     <message>
         <source>&amp;Score Card</source>
-        <translation>Carte de &amp;score</translation>
+        <translation>Tableau des &amp;scores</translation>
     </message>
     <message>
         <source>&amp;Hide</source>
@@ -2159,7 +2159,7 @@ Envoyez les signalements d&apos;erreurs, les suggestions et les questions à %1.
     </message>
     <message>
         <source>Your Score Card</source>
-        <translation>Ta carte de score</translation>
+        <translation>Tes points</translation>
     </message>
     <message>
         <source>Correct:</source>
