@@ -21,8 +21,8 @@ run: build
 test: build
 	cd $(BUILD_DIR) && QT_QPA_PLATFORM=offscreen ctest --output-on-failure --timeout 120 --parallel $(JOBS)
 
-# Every test again, built with AddressSanitizer (leaks included) and
-# UndefinedBehaviorSanitizer in a folder of its own; any finding fails.
+# Every test again, the program built with AddressSanitizer (leaks included)
+# and UndefinedBehaviorSanitizer in a folder of its own; any finding fails.
 # Packaging is left out: a sanitized program is not one to ship.
 SANITIZE_DIR := build-sanitize
 sanitize: deps
