@@ -73,11 +73,14 @@ namespace {
 // 56 : 7. A sign with no picture of its own keeps the operation's usual one.
 QString signPicture(tutor::Operation operation, const QString &usual)
 {
-    const QString written = tutor::writtenSign(operation);
-    if (operation == tutor::Operation::Multiplication && written == u"\u00B7")
+    switch (tutor::signShape(operation)) {
+    case tutor::SignShape::Dot:
         return QStringLiteral(":/pictures/dot.png");
-    if (operation == tutor::Operation::Division && written == u":")
+    case tutor::SignShape::Colon:
         return QStringLiteral(":/pictures/colon.png");
+    case tutor::SignShape::Usual:
+        break;
+    }
     return usual;
 }
 

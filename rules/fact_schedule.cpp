@@ -148,6 +148,16 @@ QString writtenSign(Operation operation)
     return QString();
 }
 
+SignShape signShape(Operation operation)
+{
+    const QString written = writtenSign(operation);
+    if (operation == Operation::Multiplication && written == u"\u00B7")
+        return SignShape::Dot;
+    if (operation == Operation::Division && written == u":")
+        return SignShape::Colon;
+    return SignShape::Usual;
+}
+
 QString writtenSum(const Fact &fact)
 {
     return QStringLiteral("%1 %2 %3")

@@ -219,7 +219,7 @@ double PagePainter::sign(const QRectF &mmRect, const QFont &font, Operation oper
         m_painter.drawLine(middle - across, middle + across);
         break;
     case Operation::Multiplication: {
-        if (shown == u"\u00B7") {
+        if (signShape(operation) == SignShape::Dot) {
             dots({ middle }, stroke * 1.1);
             break;
         }
@@ -230,7 +230,7 @@ double PagePainter::sign(const QRectF &mmRect, const QFont &font, Operation oper
         break;
     }
     case Operation::Division: {
-        if (shown == u":") {
+        if (signShape(operation) == SignShape::Colon) {
             dots({ middle - down * 0.55, middle + down * 0.55 }, stroke * 0.9);
             break;
         }

@@ -55,11 +55,10 @@ QString fullMessage()
 // another ("·" and ":" in German).
 QString listedText(const tutor::WorksheetProblem &problem, tutor::WorksheetColumn column)
 {
-    const QString written = tutor::writtenSign(problem.operation);
     const bool ownSign = column == tutor::WorksheetColumn::Sign
-        && ((problem.operation == tutor::Operation::Multiplication && written != u"×")
-            || (problem.operation == tutor::Operation::Division && written != u"÷"));
-    return ownSign ? written : tutor::worksheetColumnText(problem, column);
+        && tutor::signShape(problem.operation) != tutor::SignShape::Usual;
+    return ownSign ? tutor::writtenSign(problem.operation)
+                   : tutor::worksheetColumnText(problem, column);
 }
 
 QString problemAdded(tutor::Operation operation)
