@@ -386,9 +386,15 @@ Fact FactSchedule::next(const QDate &day)
     const FactCard *aheadUnknown = nullptr;
     const FactCard *aheadKnown = nullptr;
     const FactCard *firstNew = nullptr;
-    // Earliest due first; among facts not due, those not yet asked today.
+    // Known facts earliest due first. Facts still being learnt the latest
+    // seen first: a pupil with more of them due than a day's practice holds
+    // works on a few until they climb, rather than going round them all
+    // with gaps too long to remember any.
     const auto dueSooner
         = [](const FactCard *a, const FactCard &b) { return !a || b.due < a->due; };
+    const auto seenLater = [](const FactCard *a, const FactCard &b) {
+        return !a || std::tuple(b.lastSeen, a->due) > std::tuple(a->lastSeen, b.due);
+    };
     // Facts not due are asked when seen longest ago, so idle practice spreads
     // over them all.
     const auto aheadSooner = [this](const FactCard *a, const FactCard &b) {
@@ -409,9 +415,8 @@ Fact FactSchedule::next(const QDate &day)
             continue;
         const bool unknown = card.box <= 1;
         if (card.isDue(day)) {
-            const FactCard *&best = unknown ? dueUnknown : dueKnown;
-            if (dueSooner(best, card))
-                best = &card;
+            if (unknown ? seenLater(dueUnknown, card) : dueSooner(dueKnown, card))
+                (unknown ? dueUnknown : dueKnown) = &card;
         } else {
             const FactCard *&best = unknown ? aheadUnknown : aheadKnown;
             if (aheadSooner(best, card))

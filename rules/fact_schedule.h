@@ -154,7 +154,8 @@ void countMissElsewhere(FactCard &card);
 QList<FactCard> weakestFirst(QList<FactCard> cards);
 
 // Which fact of one operation to ask next, for one pupil. A round is a day's
-// practice: due facts first; new facts whenever fewer than WorkingSet facts
+// practice: due facts first (those still being learnt the latest seen
+// first); new facts whenever fewer than WorkingSet facts
 // are still being learnt and the pupil's recent answers are mostly right (and
 // one a day whatever; once nothing is due, up to twice as many for a pupil
 // who misses little); each new or unknown fact among about KnownPerUnknown

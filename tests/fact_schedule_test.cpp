@@ -354,6 +354,18 @@ void FactScheduleTest::dueFactsComeBeforeNewOnes()
         due.insert(card.family);
     QCOMPARE(familiesOf(asked), due);
     QCOMPARE(newOn(schedule, Monday), 0);
+
+    // More facts still being learnt are due than a short session holds:
+    // the ones seen latest come first, not the ones forgotten longest ago.
+    QList<FactCard> pile;
+    for (int low = 0; low <= 9; ++low) {
+        // Seen one to ten days ago, the elevens times 9 latest.
+        pile.append(
+            seenCard(family(Operation::Multiplication, low, 11), 1, Monday.addDays(low - 9)));
+    }
+    FactSchedule behind(Operation::Multiplication, pile);
+    QCOMPARE(familiesOf(practise(behind, Monday, 3)),
+        (QSet<FactFamily> { pile.at(9).family, pile.at(8).family, pile.at(7).family }));
 }
 
 // Sixty problems on each of two days, from nothing known: how many new facts
