@@ -602,10 +602,9 @@ QString namingText(const QString &file, const QString &code)
         // Names and comments; keywords are single search words.
         const QRegularExpression line(
             QStringLiteral("^(?:Name|GenericName|Comment)%1=(.*)$")
-                .arg(code == QLatin1String("en")
-                        ? QString()
-                        : QStringLiteral("\\[") + QRegularExpression::escape(code)
-                            + QStringLiteral("\\]")),
+                .arg(code == QLatin1String("en") ? QString()
+                                                 : QStringLiteral("\\[")
+                            + QRegularExpression::escape(code) + QStringLiteral("\\]")),
             QRegularExpression::MultilineOption);
         auto it = line.globalMatch(source);
         while (it.hasNext())
@@ -1049,8 +1048,8 @@ void ShippedPagesTest::pagesNameWhatTheScreensShow_data()
         // The texts beside the program and the words the desktop shows for it
         // name the screens too.
         for (const char *text : { "ReadMe.txt", "Support.txt" }) {
-            const QString path
-                = (language.isEmpty() ? QString() : language + QLatin1Char('/')) + QLatin1String(text);
+            const QString path = (language.isEmpty() ? QString() : language + QLatin1Char('/'))
+                + QLatin1String(text);
             QTest::newRow(qPrintable(path)) << path << code;
         }
         for (const char *entry : { "desktop-entry.desktop.in", "metainfo.xml.in" }) {
