@@ -77,10 +77,10 @@ void ChartView::setStyle(Style style)
     update();
 }
 
-void ChartView::setAxis(std::optional<double> top, const QString &unit)
+void ChartView::setAxis(std::optional<double> top, const QString &pattern)
 {
     m_top = top;
-    m_unit = unit;
+    m_pattern = pattern;
     update();
 }
 
@@ -113,7 +113,7 @@ QString ChartView::axisText(double value) const
 {
     const bool whole = std::abs(value - std::round(value)) < 1e-9;
     const QString figure = language::spokenLocale().toString(value, 'f', whole ? 0 : 1);
-    return m_unit.isEmpty() ? figure : figure + u" "_s + m_unit;
+    return m_pattern.isEmpty() ? figure : m_pattern.arg(figure);
 }
 
 QRectF ChartView::plotArea() const

@@ -32,8 +32,9 @@ public:
     void setTitle(const QString &title); // drawn above the chart, also its accessible name
     void setStyle(Style style);
     // The value axis runs from 0 to `top`; without one, to a round number
-    // above the highest value. `unit` follows each axis figure ("%", "s").
-    void setAxis(std::optional<double> top, const QString &unit);
+    // above the highest value. Each axis figure is written into `pattern` at
+    // its %1, as the language writes a share or a time ("%1 %", "%1%", "%1 s").
+    void setAxis(std::optional<double> top, const QString &pattern);
     // The values, oldest first, and the labels under the first and the last
     // (and the middle) of them.
     void setValues(const QList<std::optional<double>> &values, const QStringList &labels);
@@ -48,6 +49,8 @@ public:
     // dot); none for a day without a value. For tests and for hit-testing.
     std::optional<QPointF> valuePoint(int index) const;
     QRectF plotArea() const;
+    // The figure beside an axis line, in the language spoken: "75 %", "2,5 s".
+    QString axisText(double value) const;
 
     QSize sizeHint() const override;
 
@@ -55,12 +58,10 @@ protected:
     void paintEvent(QPaintEvent *event) override;
 
 private:
-    QString axisText(double value) const;
-
     QString m_title;
     Style m_style = Style::Bars;
     std::optional<double> m_top;
-    QString m_unit;
+    QString m_pattern;
     QList<std::optional<double>> m_values;
     QStringList m_labels;
     QString m_emptyText;

@@ -101,10 +101,8 @@ ProgressScreen::ProgressScreen(QWidget *parent)
     m_key->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
 
     m_shareChart = new ChartView(this, u"chtShareRight"_s, inClient(4, 160, 211, 153));
-    m_shareChart->setAxis(100.0, u"%"_s);
     m_shareChart->setStyle(ChartView::Style::Bars);
     m_medianChart = new ChartView(this, u"chtMedianTime"_s, inClient(219, 160, 211, 153));
-    m_medianChart->setAxis(std::nullopt, u"s"_s);
     m_medianChart->setStyle(ChartView::Style::Line);
 
     m_factsLabel
@@ -142,8 +140,10 @@ void ProgressScreen::retranslate()
     m_table->setAccessibleName(tr("Answers, share right and median time of each operation"));
     m_key->setText(tr("Each cell: answers · share right · median time"));
     m_shareChart->setTitle(tr("Share right per day"));
+    m_shareChart->setAxis(100.0, progress::percentPattern());
     m_shareChart->setEmptyText(tr("No practice in the last 30 days"));
     m_medianChart->setTitle(tr("Median time per day"));
+    m_medianChart->setAxis(std::nullopt, progress::secondsPattern());
     m_medianChart->setEmptyText(tr("No practice in the last 30 days"));
     //: Before a list of the operations: the facts of which one the grid shows.
     m_factsLabel->setText(tr("F&acts of:"));

@@ -69,7 +69,8 @@ QList<const DayProgress *> practisedDays(const QList<DayProgress> &days)
 
 QString dayCount(qsizetype days)
 {
-    //: As in "practised on 3 days".
+    //: Only after "on", as in "practised on 3 days": write the count in the
+    //: form that "on" asks for (German "an 3 Tagen").
     return ProgressWords::tr("%n days", nullptr, int(days));
 }
 
@@ -156,11 +157,16 @@ std::optional<int> percentRight(const Tally &tally)
     return int(std::lround(100.0 * tally.right / tally.answers));
 }
 
+QString percentPattern()
+{
+    //: A share right in whole percent, also beside the chart's axis.
+    return ProgressWords::tr("%1 %");
+}
+
 QString percentText(const Tally &tally)
 {
     const std::optional<int> percent = percentRight(tally);
-    //: A share right in whole percent.
-    return percent ? ProgressWords::tr("%1 %").arg(percentFigure(*percent)) : Missing;
+    return percent ? percentPattern().arg(percentFigure(*percent)) : Missing;
 }
 
 namespace {
@@ -173,12 +179,17 @@ QString secondsFigure(qint64 millis)
 
 } // namespace
 
+QString secondsPattern()
+{
+    //: Seconds, shortened; also beside the chart's axis.
+    return ProgressWords::tr("%1 s");
+}
+
 QString secondsText(std::optional<qint64> millis)
 {
     if (!millis)
         return Missing;
-    //: Seconds, shortened.
-    return ProgressWords::tr("%1 s").arg(secondsFigure(*millis));
+    return secondsPattern().arg(secondsFigure(*millis));
 }
 
 QString secondsWords(std::optional<qint64> millis)

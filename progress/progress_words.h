@@ -21,6 +21,10 @@ QString factStateName(FactState state); // "Right but slow"
 std::optional<int> percentRight(const Tally &tally);
 // "86 %", or "–" without answers.
 QString percentText(const Tally &tally);
+// How the language spoken writes a share and a time around a figure put in
+// at %1: "%1 %" ("86 %"; Portuguese "86%") and "%1 s".
+QString percentPattern();
+QString secondsPattern();
 // "2.4 s" (one decimal, the user's decimal separator), or "–" for none.
 QString secondsText(std::optional<qint64> millis);
 // "2.4 seconds", "1 second", or an empty text for none.

@@ -102,18 +102,18 @@ void LanguageTest::screensSpeakGermanThenEnglishAgain()
     QCOMPARE(timeLimitCaption(window), u"Zeitlimit:"_s);
     QCOMPARE(labelText(window, "Label44"), u"Letzte Aufgabe"_s);
     window.session().chooseLevel(tutor::Level::Expert);
-    QCOMPARE(labelText(window, "lblCurLev"), u"Profi"_s);
+    QCOMPARE(labelText(window, "lblCurLev"), u"Profis"_s);
 
     playTrialWithOneRightAnswer(window);
     QCOMPARE(labelText(window, "lblResultsAnsweredGame3"), u"Du hast"_s);
     QCOMPARE(named<QWidget>(&window, u"fraGame3Results"_s)->accessibleDescription(),
-        u"Die Zeit ist um. Du hast 1 richtig in 30 Sekunden."_s);
+        u"Die Zeit ist um. Du hast in 30 Sekunden 1 richtig."_s);
 
     testsupport::setPracticeProblem(window, 3, 4, 1);
     testsupport::answerPractice(window, u"7"_s);
     const QString report
         = QString::fromUtf8(tutor::reportBytes(u"Ann"_s, window.session().log().answers()));
-    QVERIFY(report.contains(u"Orvi-Sitzungsbericht von Ann"_s));
+    QVERIFY(report.contains(u"Orvi-Übungsbericht von Ann"_s));
     QVERIFY(report.contains(u">Richtig</td>"_s));
     QVERIFY(report.contains(u"100,%"_s));
 
@@ -169,13 +169,13 @@ void LanguageTest::countsAgreeInEveryLanguage_data()
         { "en", 5, u"Class overview: 5 pupils"_s, u"Report shown: 5 answers."_s,
             u"Time is up. You answered 5 right in 30 seconds."_s },
         { "de", 0, u"Klassenübersicht: 0 Schüler"_s, u"Bericht angezeigt: noch keine Antworten."_s,
-            u"Die Zeit ist um. Du hast 0 richtig in 30 Sekunden."_s },
+            u"Die Zeit ist um. Du hast in 30 Sekunden 0 richtig."_s },
         { "de", 1, u"Klassenübersicht: 1 Schüler"_s, u"Bericht angezeigt: 1 Antwort."_s,
-            u"Die Zeit ist um. Du hast 1 richtig in 30 Sekunden."_s },
+            u"Die Zeit ist um. Du hast in 30 Sekunden 1 richtig."_s },
         { "de", 2, u"Klassenübersicht: 2 Schüler"_s, u"Bericht angezeigt: 2 Antworten."_s,
-            u"Die Zeit ist um. Du hast 2 richtig in 30 Sekunden."_s },
+            u"Die Zeit ist um. Du hast in 30 Sekunden 2 richtig."_s },
         { "de", 5, u"Klassenübersicht: 5 Schüler"_s, u"Bericht angezeigt: 5 Antworten."_s,
-            u"Die Zeit ist um. Du hast 5 richtig in 30 Sekunden."_s },
+            u"Die Zeit ist um. Du hast in 30 Sekunden 5 richtig."_s },
         { "es", 0, u"Resumen de la clase: 0 alumnos"_s,
             u"Informe a la vista: aún no hay respuestas."_s,
             u"Se acabó el tiempo. Has acertado 0 en 30 segundos."_s },
@@ -372,7 +372,7 @@ void LanguageTest::practiceAndWorksheetSpeakTheLanguage()
         = named<QAbstractItemView>(&window, u"lstWorksheetOper"_s)->model();
     QCOMPARE(signs->index(1, 0).data().toString(), u"*"_s);
     speak(u"de"_s);
-    QCOMPARE(named<QComboBox>(&window, u"cmbDifficulty"_s)->currentText(), u"Profi"_s);
+    QCOMPARE(named<QComboBox>(&window, u"cmbDifficulty"_s)->currentText(), u"Profis"_s);
     QCOMPARE(named<QComboBox>(&window, u"cmbOperation"_s)->currentText(), u"Multiplikation"_s);
     QCOMPARE(signs->index(1, 0).data().toString(), u"\u00B7"_s);
     worksheettest::saveBoth(window);
@@ -417,7 +417,7 @@ void LanguageTest::menusFeedbackAndShownPagesFollowTheLanguage()
 
     speak(u"de"_s);
     QCOMPARE(named<QMenu>(&window, u"mnuFile"_s)->title(), u"&Datei"_s);
-    QCOMPARE(named<QAction>(&window, u"mnuOptDiffLev4"_s)->text(), u"&Profi"_s);
+    QCOMPARE(named<QAction>(&window, u"mnuOptDiffLev4"_s)->text(), u"&Profis"_s);
     QCOMPARE(labelText(window, "Label2"), u"Richtig!"_s);
     QCOMPARE(named<QLabel>(&window, u"lblCorrect"_s)->accessibleName(), u"Richtig: 1"_s);
     // The pages on screen are the same pages, now in German.

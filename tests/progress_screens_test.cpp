@@ -1,4 +1,5 @@
 #include "base/chart_view.h"
+#include "base/language.h"
 #include "base/colour_contrast.h"
 #include "progress/class_model.h"
 #include "progress/class_screen.h"
@@ -17,6 +18,7 @@
 #include <QLocale>
 #include <QMessageBox>
 #include <QPushButton>
+#include <QScopeGuard>
 #include <QScrollBar>
 #include <QSignalSpy>
 #include <QSpinBox>
@@ -176,6 +178,8 @@ private slots:
     void progressTableShowsEachOperation();
     void chartsShowEachDayAndLeaveGaps();
     void chartsAndGridAreTold();
+    void chartAxesWriteFiguresAsTheLanguageDoes_data();
+    void chartAxesWriteFiguresAsTheLanguageDoes();
     void factsGridColoursEachState_data();
     void factsGridColoursEachState();
     void factsGridFollowsTheChosenOperation();
@@ -286,7 +290,7 @@ void ProgressScreensTest::chartsShowEachDayAndLeaveGaps()
     // answers.
     ChartView line(nullptr, u"line"_s, QRect(0, 0, 220, 160));
     line.setStyle(ChartView::Style::Line);
-    line.setAxis(std::nullopt, u"s"_s);
+    line.setAxis(std::nullopt, u"%1 s"_s);
     line.setValues({ 1.0, 2.0, std::nullopt, 3.0, 1.0 }, {});
     const QImage drawn = line.grab().toImage();
     const auto midway = [&line](int from, int to) {
@@ -333,6 +337,31 @@ void ProgressScreensTest::chartsAndGridAreTold()
     auto *grid = named<CellGridView>(m_progress, u"grdFacts"_s);
     QCOMPARE(grid->accessibleName(), u"Addition facts"_s);
     QCOMPARE(grid->accessibleDescription(), progress::factsSentence(sample.facts.at(0)));
+}
+
+void ProgressScreensTest::chartAxesWriteFiguresAsTheLanguageDoes_data()
+{
+    QTest::addColumn<QString>("code");
+    QTest::addColumn<QString>("share"); // beside the 75 line
+    QTest::addColumn<QString>("median"); // beside the 2.5 line
+    QTest::newRow("en") << u"en"_s << u"75 %"_s << u"2.5 s"_s;
+    QTest::newRow("de") << u"de"_s << u"75 %"_s << u"2,5 s"_s;
+    QTest::newRow("es") << u"es"_s << u"75 %"_s << u"2,5 s"_s;
+    QTest::newRow("fr") << u"fr"_s << u"75\u00a0%"_s << u"2,5\u00a0s"_s;
+    QTest::newRow("pt_BR") << u"pt_BR"_s << u"75%"_s << u"2,5 s"_s;
+}
+
+// The axes write their figures as the table and the sentences beside them do.
+void ProgressScreensTest::chartAxesWriteFiguresAsTheLanguageDoes()
+{
+    QFETCH(QString, code);
+    QFETCH(QString, share);
+    QFETCH(QString, median);
+    language::speak(code);
+    const auto english = qScopeGuard([] { language::speak(u"en"_s); });
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::LanguageChange);
+    QCOMPARE(named<ChartView>(m_progress, u"chtShareRight"_s)->axisText(75.0), share);
+    QCOMPARE(named<ChartView>(m_progress, u"chtMedianTime"_s)->axisText(2.5), median);
 }
 
 void ProgressScreensTest::factsGridColoursEachState_data()

@@ -418,7 +418,8 @@ void ProgressWordsTest::factsGridIsToldInWords_data()
     const QString portugueseRows
         = u" As linhas e colunas são os dois números de uma conta: 3 + 4 fica em 3 e 4."_s;
     const QString portugueseBoxes
-        = u"Adição, contas por caixa, uma conta e sua gêmea invertida contadas uma vez "_s;
+        = u"Adição, contas por caixa; uma conta e a mesma com os números trocados contam uma "
+          "vez "_s;
     QTest::newRow("pt_BR, by box, none asked")
         << u"pt_BR"_s << boxGrid(Operation::Addition, {})
         << portugueseBoxes + u"(feitas: 0 de 66)."_s + portugueseRows;

@@ -494,6 +494,25 @@ QStringList wrongAltKeys(const QStringList &keys, const ShownInLanguage &shown)
     return wrong;
 }
 
+// Every Alt sequence a text names in its running words ("Alt+F, then S",
+// "Alt+D, Alt+O or Alt+H"), one list of keys each.
+QList<QStringList> altSequences(const QString &text, const QString &code)
+{
+    QStringList joins;
+    for (const QString &join : keyWords(code).joins)
+        joins << QRegularExpression::escape(join);
+    const QRegularExpression sequence(
+        QStringLiteral("\\bAlt\\+\\p{L}(?!\\p{L})(?:(?:\\s*,\\s*(?:(?:%1)\\s+)?|\\s+(?:%1)\\s+)"
+                       "(?:Alt\\+)?\\p{L}(?!\\p{L}))*")
+            .arg(joins.join(QLatin1Char('|'))),
+        QRegularExpression::UseUnicodePropertiesOption);
+    QList<QStringList> found;
+    auto it = sequence.globalMatch(text);
+    while (it.hasNext())
+        found << keysNamed(it.next().captured(), code);
+    return found;
+}
+
 // Builds the main window in the language spoken now and reads every screen
 // in the state that shows most: a class with facts to teach and every
 // operation's columns, the Choose Pupil dialog, the worksheet's print
@@ -568,6 +587,49 @@ ShownInLanguage readProgram()
     return shown;
 }
 
+// A shipped file as the page check reads it: a page as it is; a plain text,
+// the desktop entry and the metainfo as one paragraph of text in the
+// language `code`, a line break read as a blank.
+QString namingText(const QString &file, const QString &code)
+{
+    const QString source = readAll(SourceFolder + QLatin1Char('/') + file);
+    if (file.endsWith(QLatin1String(".html")) || source.isEmpty())
+        return source;
+    QStringList texts;
+    if (file.endsWith(QLatin1String(".txt"))) {
+        texts << source;
+    } else if (file.contains(QLatin1String(".desktop"))) {
+        // Names and comments; keywords are single search words.
+        const QRegularExpression line(
+            QStringLiteral("^(?:Name|GenericName|Comment)%1=(.*)$")
+                .arg(code == QLatin1String("en") ? QString()
+                                                 : QStringLiteral("\\[")
+                            + QRegularExpression::escape(code) + QStringLiteral("\\]")),
+            QRegularExpression::MultilineOption);
+        auto it = line.globalMatch(source);
+        while (it.hasNext())
+            texts << it.next().captured(1);
+    } else {
+        QXmlStreamReader xml(source);
+        while (!xml.atEnd()) {
+            if (xml.readNext() != QXmlStreamReader::StartElement)
+                continue;
+            static const QStringList worded { "name", "summary", "p", "li", "caption" };
+            if (!worded.contains(xml.name().toString()))
+                continue;
+            const QString language = xml.attributes().value(QStringLiteral("xml:lang")).toString();
+            const QString words = xml.readElementText(QXmlStreamReader::IncludeChildElements);
+            if (language == (code == QLatin1String("en") ? QString() : code))
+                texts << words;
+        }
+    }
+    QStringList paragraphs;
+    for (const QString &text : std::as_const(texts))
+        paragraphs << text.toHtmlEscaped();
+    return QStringLiteral("<p>") + paragraphs.join(QLatin1String("</p><p>"))
+        + QStringLiteral("</p>");
+}
+
 // Bold and quoted texts that are no program text by their form: sums and
 // signs, files and folders, keys, and what a pupil types.
 bool namesNoProgramText(const QString &text, const QString &code)
@@ -584,10 +646,11 @@ bool namesNoProgramText(const QString &text, const QString &code)
         QStringLiteral("earlier"), QStringLiteral("backups"), QStringLiteral("progress"),
         QStringLiteral("Documents"), QStringLiteral("Dokumente"), QStringLiteral("Documentos") };
     // What a pupil or a teacher types in the examples: an answer with a
-    // slip, a name and the letters that find it, a teacher and a class.
+    // slip, a name and the letters that find it, a teacher and a class; and
+    // what the read-me has typed in a terminal and the system it names.
     static const QStringList typed { "12a", "zoe", "Zo\u00eb", "Zo", "Tom Li", "tom li", "Mrs Lee",
         "Class 3B", "Frau Lee", "Klasse 3b", "Sra. L\u00f3pez", "3.\u00ba B", "Mme Lee", "CE2 B",
-        "Profa. Silva", "3\u00ba ano B" };
+        "Profa. Silva", "3\u00ba ano B", "make run", "orvi-math-tutor", "build", "Debian 12" };
     // The only bold words that are no program text: the kinds of sum as a
     // child says them, and the report, stressed on the contents and start
     // pages; the screens call them Addition and Show Report.
@@ -982,6 +1045,17 @@ void ShippedPagesTest::pagesNameWhatTheScreensShow_data()
                 QTest::newRow(qPrintable(path)) << path << code;
             }
         }
+        // The texts beside the program and the words the desktop shows for it
+        // name the screens too.
+        for (const char *text : { "ReadMe.txt", "Support.txt" }) {
+            const QString path = (language.isEmpty() ? QString() : language + QLatin1Char('/'))
+                + QLatin1String(text);
+            QTest::newRow(qPrintable(path)) << path << code;
+        }
+        for (const char *entry : { "desktop-entry.desktop.in", "metainfo.xml.in" }) {
+            const QString path = QStringLiteral("../packaging/") + QLatin1String(entry);
+            QTest::addRow("packaging/%s, %s", entry, qPrintable(code)) << path << code;
+        }
     }
 }
 
@@ -999,8 +1073,11 @@ void ShippedPagesTest::pagesNameWhatTheScreensShow()
         m_shown.insert(code, readProgram());
     }
     const ShownInLanguage &shown = m_shown[code];
-    const QStringList marked = markedWords(readAll(SourceFolder + QLatin1Char('/') + page));
-    QVERIFY2(!marked.isEmpty(), "The page names nothing the screens show.");
+    const QString text = namingText(page, code);
+    QVERIFY(!text.isEmpty());
+    const QStringList marked = markedWords(text);
+    QVERIFY2(!marked.isEmpty() || !page.endsWith(QLatin1String(".html")),
+        "The page names nothing the screens show.");
     const QString name = QFileInfo(page).fileName();
     if (name == QLatin1String("restore_backup.html") && !shown.restoreCommand)
         QSKIP("The Pupil menu has no command to restore a backup here.");
@@ -1046,7 +1123,7 @@ void ShippedPagesTest::pagesNameWhatTheScreensShow()
     }
     const KnownTexts &known = m_known[code];
     QStringList wrongKeys;
-    for (const NamedText &named : namedTexts(readAll(SourceFolder + QLatin1Char('/') + page))) {
+    for (const NamedText &named : namedTexts(text)) {
         if (named.text.contains(QLatin1String("Alt+"))) {
             if (!wrongAltKeys(keysNamed(named.text, code), shown).isEmpty()
                 || keysNamed(named.text, code).isEmpty())
@@ -1057,6 +1134,11 @@ void ShippedPagesTest::pagesNameWhatTheScreensShow()
             continue;
         if (!known.contains(named.text) && !namesNoProgramText(named.text, code))
             unknown << named.text;
+    }
+    // Keys named in the running text open what they say too.
+    for (const QStringList &keys : altSequences(seenText(text), code)) {
+        if (keys.isEmpty() || !wrongAltKeys(keys, shown).isEmpty())
+            wrongKeys << keys.join(QStringLiteral(", "));
     }
     QVERIFY2(unknown.isEmpty(), qPrintable(unknown.join(QStringLiteral(" | "))));
     QVERIFY2(wrongKeys.isEmpty(), qPrintable(wrongKeys.join(QStringLiteral(" | "))));

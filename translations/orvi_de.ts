@@ -60,7 +60,7 @@
 
 Please send error reports, suggestions and questions to %1. Every message helps us make the tutor better.</source>
         <extracomment>%1 is the makers&apos; e-mail address.</extracomment>
-        <translation>Orvi Math Tutor ist kostenlos. Sie dürfen es kopieren und an Schülerinnen und Schüler, Schulen und Familien weitergeben, solange Sie es vollständig und unverändert weitergeben und kein Geld dafür verlangst. Es gibt keinerlei Gewährleistung.
+        <translation>Orvi Math Tutor ist kostenlos. Sie dürfen es kopieren und an Schülerinnen und Schüler, Schulen und Familien weitergeben, solange Sie es vollständig und unverändert weitergeben und kein Geld dafür verlangen. Es gibt keinerlei Gewährleistung.
 
 Bitte schicken Sie Fehlermeldungen, Vorschläge und Fragen an %1. Jede Nachricht hilft uns, das Programm zu verbessern.</translation>
     </message>
@@ -250,7 +250,7 @@ Bitte schicken Sie Fehlermeldungen, Vorschläge und Fragen an %1. Jede Nachricht
     </message>
     <message>
         <source>In My Facts, a right answer given within this many seconds counts as quick, for every pupil.</source>
-        <translation>In „Meine Aufgaben“ zählt eine richtige Antwort innerhalb so vieler Sekunden als schnell, für alle Schüler.</translation>
+        <translation>Eine richtige Antwort, die innerhalb dieser Sekundenzahl kommt, zählt in „Meine Aufgaben“ bei allen Schülern als schnell.</translation>
     </message>
     <message>
         <source>Pupils of this computer</source>
@@ -435,23 +435,23 @@ Bitte schicken Sie Fehlermeldungen, Vorschläge und Fragen an %1. Jede Nachricht
     </message>
     <message>
         <source>Intermediate</source>
-        <translation>Mittel</translation>
+        <translation>Mittelstufe</translation>
     </message>
     <message>
         <source>Advanced</source>
-        <translation>Fortgeschritten</translation>
+        <translation>Fortgeschrittene</translation>
     </message>
     <message>
         <source>Expert</source>
         <extracomment>The hardest of the five difficulty levels.</extracomment>
-        <translation>Profi</translation>
+        <translation>Profis</translation>
     </message>
 </context>
 <context>
     <name>MainMenu</name>
     <message>
         <source>My Facts is on: the pupil&apos;s own facts are asked, whatever the level. Turn it off to choose a level.</source>
-        <translation>Meine Aufgaben ist an: Es kommen die eigenen Aufgaben des Schülers dran, egal auf welcher Stufe. Zum Wählen einer Stufe ausschalten.</translation>
+        <translation>„Meine Aufgaben“ ist eingeschaltet: Es kommen die eigenen Aufgaben des Schülers dran, egal auf welcher Stufe. Zum Wählen einer Stufe ausschalten.</translation>
     </message>
     <message>
         <source>&amp;File</source>
@@ -459,7 +459,7 @@ Bitte schicken Sie Fehlermeldungen, Vorschläge und Fragen an %1. Jede Nachricht
     </message>
     <message>
         <source>&amp;Work Mode</source>
-        <translation>&amp;Übungsmodus</translation>
+        <translation>Übungs&amp;modus</translation>
     </message>
     <message>
         <source>Reset &amp;Score Card</source>
@@ -495,17 +495,17 @@ Bitte schicken Sie Fehlermeldungen, Vorschläge und Fragen an %1. Jede Nachricht
     <message>
         <source>&amp;Intermediate</source>
         <comment>level</comment>
-        <translation>&amp;Mittel</translation>
+        <translation>&amp;Mittelstufe</translation>
     </message>
     <message>
         <source>&amp;Advanced</source>
         <comment>level</comment>
-        <translation>&amp;Fortgeschritten</translation>
+        <translation>&amp;Fortgeschrittene</translation>
     </message>
     <message>
         <source>&amp;Expert</source>
         <comment>level</comment>
-        <translation>&amp;Profi</translation>
+        <translation>&amp;Profis</translation>
     </message>
     <message>
         <source>&amp;Operation</source>
@@ -670,7 +670,7 @@ Bitte schicken Sie Fehlermeldungen, Vorschläge und Fragen an %1. Jede Nachricht
     <message>
         <source>You chose %1.</source>
         <extracomment>Heard after a level or operation was chosen by its key; %1 is its name as the menu shows it, a level (&quot;Expert&quot;) or an operation (&quot;Multiplication&quot;). Word it so that it reads right with either.</extracomment>
-        <translation>Du hast %1 gewählt.</translation>
+        <translation>Gewählt: %1.</translation>
     </message>
 </context>
 <context>
@@ -1310,7 +1310,7 @@ Bitte schicken Sie Fehlermeldungen, Vorschläge und Fragen an %1. Jede Nachricht
     <name>ProgressWords</name>
     <message numerus="yes">
         <source>%n days</source>
-        <extracomment>As in &quot;practised on 3 days&quot;.</extracomment>
+        <extracomment>Only after &quot;on&quot;, as in &quot;practised on 3 days&quot;: write the count in the form that &quot;on&quot; asks for (German &quot;an 3 Tagen&quot;).</extracomment>
         <translation>
             <numerusform>%n Tag</numerusform>
             <numerusform>%n Tagen</numerusform>
@@ -1391,12 +1391,12 @@ Bitte schicken Sie Fehlermeldungen, Vorschläge und Fragen an %1. Jede Nachricht
     </message>
     <message>
         <source>%1 %</source>
-        <extracomment>A share right in whole percent.</extracomment>
+        <extracomment>A share right in whole percent, also beside the chart&apos;s axis.</extracomment>
         <translation>%1 %</translation>
     </message>
     <message>
         <source>%1 s</source>
-        <extracomment>Seconds, shortened.</extracomment>
+        <extracomment>Seconds, shortened; also beside the chart&apos;s axis.</extracomment>
         <translation>%1 s</translation>
     </message>
     <message numerus="yes">
@@ -1795,7 +1795,7 @@ Bitte schicken Sie Fehlermeldungen, Vorschläge und Fragen an %1. Jede Nachricht
     </message>
     <message>
         <source>Type to find a pupil. Down and Up move through the pupils found; Enter takes the one highlighted. A name that is no pupil&apos;s is added from the last entry of the list.</source>
-        <translation>Tippen, um einen Schüler zu finden. Pfeil nach unten und oben gehen durch die gefundenen Schüler; Eingabe nimmt den markierten. Ein Name, der noch keinem Schüler gehört, wird mit dem letzten Eintrag der Liste hinzugefügt.</translation>
+        <translation>Tippe, um einen Schüler zu finden. Mit den Pfeiltasten nach unten und oben gehst du durch die gefundenen Schüler; Enter wählt den markierten aus. Ein Name, der noch keinem Schüler gehört, wird mit dem letzten Eintrag der Liste hinzugefügt.</translation>
     </message>
     <message>
         <source>N&amp;o Pupil</source>
@@ -1914,12 +1914,12 @@ Bitte schicken Sie Fehlermeldungen, Vorschläge und Fragen an %1. Jede Nachricht
     <name>ReportWriter</name>
     <message>
         <source>Orvi Progress Report For -- %1</source>
-        <translation>Orvi-Lernbericht für -- %1</translation>
+        <translation>Orvi-Übungsbericht für -- %1</translation>
     </message>
     <message>
         <source>%1&apos;s Orvi Session Report</source>
         <extracomment>%1 is the pupil&apos;s name.</extracomment>
-        <translation>Orvi-Sitzungsbericht von %1</translation>
+        <translation>Orvi-Übungsbericht von %1</translation>
     </message>
     <message>
         <source>Orvi Math Tutor is free for everyone to use and share; to learn more, &lt;a href=&quot;%1&quot;&gt;Click Here&lt;/a&gt;</source>
@@ -1953,7 +1953,7 @@ Bitte schicken Sie Fehlermeldungen, Vorschläge und Fragen an %1. Jede Nachricht
     </message>
     <message>
         <source>Session Summary</source>
-        <translation>Zusammenfassung der Sitzung</translation>
+        <translation>Zusammenfassung</translation>
     </message>
     <message>
         <source># Problems</source>
@@ -2284,7 +2284,7 @@ Bitte schicken Sie Fehlermeldungen, Vorschläge und Fragen an %1. Jede Nachricht
     <message>
         <source>%1 right, %2 wrong.</source>
         <extracomment>The score card, read out: %1 answers right, %2 wrong.</extracomment>
-        <translation>Richtig: %1, falsch: %2.</translation>
+        <translation>%1 richtig, %2 falsch.</translation>
     </message>
     <message>
         <source>Correct! %1 Next: %2</source>
@@ -2439,8 +2439,8 @@ Bitte schicken Sie Fehlermeldungen, Vorschläge und Fragen an %1. Jede Nachricht
     <message numerus="yes">
         <source>Time is up. You answered %n right in %1 seconds.</source>
         <translation>
-            <numerusform>Die Zeit ist um. Du hast %n richtig in %1 Sekunden.</numerusform>
-            <numerusform>Die Zeit ist um. Du hast %n richtig in %1 Sekunden.</numerusform>
+            <numerusform>Die Zeit ist um. Du hast in %1 Sekunden %n richtig.</numerusform>
+            <numerusform>Die Zeit ist um. Du hast in %1 Sekunden %n richtig.</numerusform>
         </translation>
     </message>
     <message>
@@ -2503,12 +2503,12 @@ Bitte schicken Sie Fehlermeldungen, Vorschläge und Fragen an %1. Jede Nachricht
     <message>
         <source>Save Succesfull - Available in %1</source>
         <extracomment>The status line after a save; %1 is the file&apos;s path.</extracomment>
-        <translation>Gespeichert - zu finden in %1</translation>
+        <translation>Gespeichert – zu finden in %1</translation>
     </message>
     <message>
         <source>Save failed - %1: %2</source>
         <extracomment>The status line after a failed save; %1 is the file&apos;s path, %2 the system&apos;s reason.</extracomment>
-        <translation>Speichern fehlgeschlagen - %1: %2</translation>
+        <translation>Speichern fehlgeschlagen – %1: %2</translation>
     </message>
 </context>
 <context>
@@ -2570,12 +2570,12 @@ Bitte schicken Sie Fehlermeldungen, Vorschläge und Fragen an %1. Jede Nachricht
     </message>
     <message>
         <source>Printing cancelled - nothing was printed.</source>
-        <translation>Drucken abgebrochen - es wurde nichts gedruckt.</translation>
+        <translation>Drucken abgebrochen – es wurde nichts gedruckt.</translation>
     </message>
     <message>
         <source>Worksheet saved as PDF - %1</source>
         <extracomment>%1 is the PDF file&apos;s path.</extracomment>
-        <translation>Arbeitsblatt als PDF gespeichert - %1</translation>
+        <translation>Arbeitsblatt als PDF gespeichert – %1</translation>
     </message>
     <message>
         <source>Difficulty %1.</source>

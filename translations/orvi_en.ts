@@ -44,7 +44,7 @@
     <name>ProgressWords</name>
     <message numerus="yes">
         <source>%n days</source>
-        <extracomment>As in &quot;practised on 3 days&quot;.</extracomment>
+        <extracomment>Only after &quot;on&quot;, as in &quot;practised on 3 days&quot;: write the count in the form that &quot;on&quot; asks for (German &quot;an 3 Tagen&quot;).</extracomment>
         <translation>
             <numerusform>%n day</numerusform>
             <numerusform>%n days</numerusform>

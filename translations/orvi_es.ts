@@ -1310,7 +1310,7 @@ Envía los errores, sugerencias y preguntas a %1. Cada mensaje nos ayuda a mejor
     <name>ProgressWords</name>
     <message numerus="yes">
         <source>%n days</source>
-        <extracomment>As in &quot;practised on 3 days&quot;.</extracomment>
+        <extracomment>Only after &quot;on&quot;, as in &quot;practised on 3 days&quot;: write the count in the form that &quot;on&quot; asks for (German &quot;an 3 Tagen&quot;).</extracomment>
         <translation>
             <numerusform>%n día</numerusform>
             <numerusform>%n días</numerusform>
@@ -1391,12 +1391,12 @@ Envía los errores, sugerencias y preguntas a %1. Cada mensaje nos ayuda a mejor
     </message>
     <message>
         <source>%1 %</source>
-        <extracomment>A share right in whole percent.</extracomment>
+        <extracomment>A share right in whole percent, also beside the chart&apos;s axis.</extracomment>
         <translation>%1 %</translation>
     </message>
     <message>
         <source>%1 s</source>
-        <extracomment>Seconds, shortened.</extracomment>
+        <extracomment>Seconds, shortened; also beside the chart&apos;s axis.</extracomment>
         <translation>%1 s</translation>
     </message>
     <message numerus="yes">

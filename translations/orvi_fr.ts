@@ -1310,7 +1310,7 @@ Envoyez les signalements d&apos;erreurs, les suggestions et les questions à %1.
     <name>ProgressWords</name>
     <message numerus="yes">
         <source>%n days</source>
-        <extracomment>As in &quot;practised on 3 days&quot;.</extracomment>
+        <extracomment>Only after &quot;on&quot;, as in &quot;practised on 3 days&quot;: write the count in the form that &quot;on&quot; asks for (German &quot;an 3 Tagen&quot;).</extracomment>
         <translation>
             <numerusform>%n jour</numerusform>
             <numerusform>%n jours</numerusform>
@@ -1391,12 +1391,12 @@ Envoyez les signalements d&apos;erreurs, les suggestions et les questions à %1.
     </message>
     <message>
         <source>%1 %</source>
-        <extracomment>A share right in whole percent.</extracomment>
+        <extracomment>A share right in whole percent, also beside the chart&apos;s axis.</extracomment>
         <translation>%1&#xa0;%</translation>
     </message>
     <message>
         <source>%1 s</source>
-        <extracomment>Seconds, shortened.</extracomment>
+        <extracomment>Seconds, shortened; also beside the chart&apos;s axis.</extracomment>
         <translation>%1&#xa0;s</translation>
     </message>
     <message numerus="yes">

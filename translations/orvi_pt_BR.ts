@@ -1197,7 +1197,7 @@ Envie relatos de erros, sugestões e perguntas para %1. Cada mensagem nos ajuda 
     </message>
     <message>
         <source>A quick answer is one given within %1 to %2 seconds.</source>
-        <translation>Uma resposta rápida é dada em %1 a %2 segundos.</translation>
+        <translation>O tempo de uma resposta rápida vai de %1 a %2 segundos.</translation>
     </message>
     <message>
         <source>The time for a quick answer</source>
@@ -1310,7 +1310,7 @@ Envie relatos de erros, sugestões e perguntas para %1. Cada mensagem nos ajuda 
     <name>ProgressWords</name>
     <message numerus="yes">
         <source>%n days</source>
-        <extracomment>As in &quot;practised on 3 days&quot;.</extracomment>
+        <extracomment>Only after &quot;on&quot;, as in &quot;practised on 3 days&quot;: write the count in the form that &quot;on&quot; asks for (German &quot;an 3 Tagen&quot;).</extracomment>
         <translation>
             <numerusform>%n dia</numerusform>
             <numerusform>%n dias</numerusform>
@@ -1391,12 +1391,12 @@ Envie relatos de erros, sugestões e perguntas para %1. Cada mensagem nos ajuda 
     </message>
     <message>
         <source>%1 %</source>
-        <extracomment>A share right in whole percent.</extracomment>
+        <extracomment>A share right in whole percent, also beside the chart&apos;s axis.</extracomment>
         <translation>%1%</translation>
     </message>
     <message>
         <source>%1 s</source>
-        <extracomment>Seconds, shortened.</extracomment>
+        <extracomment>Seconds, shortened; also beside the chart&apos;s axis.</extracomment>
         <translation>%1 s</translation>
     </message>
     <message numerus="yes">
@@ -1523,7 +1523,7 @@ Envie relatos de erros, sugestões e perguntas para %1. Cada mensagem nos ajuda 
         <source>New</source>
         <comment>box</comment>
         <extracomment>The first of the boxes facts move through, from &quot;New&quot; to &quot;Known&quot;.</extracomment>
-        <translation>Novo</translation>
+        <translation>Nova</translation>
     </message>
     <message>
         <source>Learning</source>
@@ -1543,13 +1543,13 @@ Envie relatos de erros, sugestões e perguntas para %1. Cada mensagem nos ajuda 
     <message>
         <source>Quick</source>
         <comment>box</comment>
-        <translation>Rápido</translation>
+        <translation>Rápida</translation>
     </message>
     <message>
         <source>Known</source>
         <comment>box</comment>
         <extracomment>The last box: the fact is known.</extracomment>
-        <translation>Dominado</translation>
+        <translation>Dominada</translation>
     </message>
     <message>
         <source>Not asked yet</source>
@@ -1560,7 +1560,7 @@ Envie relatos de erros, sugestões e perguntas para %1. Cada mensagem nos ajuda 
         <source>new</source>
         <comment>box</comment>
         <extracomment>A box&apos;s name inside a sentence: &quot;7 × 8 and 8 × 7: new.&quot;</extracomment>
-        <translation>novo</translation>
+        <translation>nova</translation>
     </message>
     <message>
         <source>learning</source>
@@ -1584,13 +1584,13 @@ Envie relatos de erros, sugestões e perguntas para %1. Cada mensagem nos ajuda 
         <source>quick</source>
         <comment>box</comment>
         <extracomment>A box&apos;s name inside a sentence.</extracomment>
-        <translation>rápido</translation>
+        <translation>rápida</translation>
     </message>
     <message>
         <source>known</source>
         <comment>box</comment>
         <extracomment>A box&apos;s name inside a sentence.</extracomment>
-        <translation>dominado</translation>
+        <translation>dominada</translation>
     </message>
     <message>
         <source>not asked yet</source>
@@ -1661,8 +1661,8 @@ Envie relatos de erros, sugestões e perguntas para %1. Cada mensagem nos ajuda 
         <source>%1 facts by box, a fact and its turned-round twin counted once: %n of %2 asked</source>
         <extracomment>%1 is an operation: &quot;Multiplication&quot;; %n facts of %2 were asked. The facts are kept in boxes from &quot;New&quot; to &quot;Known&quot;.</extracomment>
         <translation>
-            <numerusform>%1, contas por caixa, uma conta e sua gêmea invertida contadas uma vez (feitas: %n de %2)</numerusform>
-            <numerusform>%1, contas por caixa, uma conta e sua gêmea invertida contadas uma vez (feitas: %n de %2)</numerusform>
+            <numerusform>%1, contas por caixa; uma conta e a mesma com os números trocados contam uma vez (feitas: %n de %2)</numerusform>
+            <numerusform>%1, contas por caixa; uma conta e a mesma com os números trocados contam uma vez (feitas: %n de %2)</numerusform>
         </translation>
     </message>
     <message>
@@ -1795,7 +1795,7 @@ Envie relatos de erros, sugestões e perguntas para %1. Cada mensagem nos ajuda 
     </message>
     <message>
         <source>Type to find a pupil. Down and Up move through the pupils found; Enter takes the one highlighted. A name that is no pupil&apos;s is added from the last entry of the list.</source>
-        <translation>Digite para achar um aluno. Para baixo e Para cima percorrem os alunos achados; Enter escolhe o destacado. Um nome que não é de nenhum aluno é adicionado pela última entrada da lista.</translation>
+        <translation>Digite para achar um aluno. As setas para baixo e para cima percorrem os alunos achados; Enter escolhe o destacado. Um nome que não é de nenhum aluno é adicionado pela última entrada da lista.</translation>
     </message>
     <message>
         <source>N&amp;o Pupil</source>
@@ -2289,7 +2289,7 @@ Envie relatos de erros, sugestões e perguntas para %1. Cada mensagem nos ajuda 
     <message>
         <source>Correct! %1 Next: %2</source>
         <extracomment>After a right answer: %1 the score, %2 the next sum to answer. &quot;Correct!&quot; as the screen shows it.</extracomment>
-        <translation>Certo! %1 Próximo: %2</translation>
+        <translation>Certo! %1 Próxima conta: %2</translation>
     </message>
     <message>
         <source>Correct! %1 %2</source>
@@ -2299,7 +2299,7 @@ Envie relatos de erros, sugestões e perguntas para %1. Cada mensagem nos ajuda 
     <message>
         <source>Try Again. %1 Next: %2</source>
         <extracomment>After a wrong answer: %1 the score, %2 the next sum. &quot;Try Again&quot; as the screen shows it.</extracomment>
-        <translation>Tente de novo. %1 Próximo: %2</translation>
+        <translation>Tente de novo. %1 Próxima conta: %2</translation>
     </message>
     <message>
         <source>Try Again. %1 %2</source>
@@ -2526,7 +2526,7 @@ Envie relatos de erros, sugestões e perguntas para %1. Cada mensagem nos ajuda 
     <message>
         <source>Teacher: %1</source>
         <extracomment>Under the title; %1 is the teacher&apos;s name.</extracomment>
-        <translation>Professor: %1</translation>
+        <translation>Professor(a): %1</translation>
     </message>
     <message>
         <source>Class: %1</source>
