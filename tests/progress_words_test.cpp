@@ -403,8 +403,8 @@ void ProgressWordsTest::factsGridIsToldInWords_data()
                                    "récemment\u202f: 1 + 2, 3 + 4."_s;
     const QString frenchRows = u" Les lignes et les colonnes sont les deux nombres d’un "
                                "calcul\u202f: 3 + 4 est en 3 et 4."_s;
-    const QString frenchBoxes = u"Addition, calculs par boîte, un calcul et son jumeau inversé "
-                                "comptés une fois\u202f: "_s;
+    const QString frenchBoxes = u"Addition, calculs par boîte, un calcul et son inverse comptés "
+                                "une fois\u202f: "_s;
     QTest::newRow("fr, by box, none asked") << u"fr"_s << boxGrid(Operation::Addition, {})
                                             << frenchBoxes + u"0 sur 66 posé."_s + frenchRows;
     QTest::newRow("fr, by box, 2 quick, 1 getting quick, 5 new") << u"fr"_s << quickAndNew
