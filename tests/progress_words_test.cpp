@@ -384,27 +384,27 @@ void ProgressWordsTest::factsGridIsToldInWords_data()
         << u"de"_s << knownAndGettingQuick
         << germanBoxes + u"3 von 66 gestellt, 1 sitzt, 2 werden schneller."_s + germanRows;
     QTest::newRow("es, states") << u"es"_s << states
-                                << u"Suma, cálculos del 0 al 12: 0 bien y rápidos, 1 bien pero "
-                                   "lento, 2 fallados hace poco, 166 aún sin hacer. Fallados hace "
+                                << u"Suma, cuentas del 0 al 12: 0 bien y rápido, 1 bien pero "
+                                   "lento, 2 falladas hace poco, 166 aún sin hacer. Falladas hace "
                                    "poco: 1 + 2, 3 + 4."_s;
-    const QString spanishRows = u" Las filas y columnas son los dos números de un cálculo: 3 + 4 "
+    const QString spanishRows = u" Las filas y columnas son los dos números de una cuenta: 3 + 4 "
                                 "está en 3 y 4."_s;
     const QString spanishBoxes
-        = u"Suma, cálculos por caja, un cálculo y su gemelo invertido contados una vez: "_s;
+        = u"Suma, cuentas por caja (una cuenta y la misma al revés valen por una): "_s;
     QTest::newRow("es, by box, none asked")
         << u"es"_s << boxGrid(Operation::Addition, {})
-        << spanishBoxes + u"0 de 66 preguntados."_s + spanishRows;
+        << spanishBoxes + u"0 de 66 preguntadas."_s + spanishRows;
     QTest::newRow("es, by box, 2 quick, 1 getting quick, 5 new") << u"es"_s << quickAndNew
                                                                  << spanishBoxes
-            + u"8 de 66 preguntados, 2 rápidos, 1 ganando rapidez, 5 nuevos."_s + spanishRows;
+            + u"8 de 66 preguntadas, 2 rápidas, 1 ganando rapidez, 5 nuevas."_s + spanishRows;
     QTest::newRow("fr, states") << u"fr"_s << states
                                 << u"Addition, calculs de 0 à 12\u00a0: 0 juste et rapide, 1 juste "
                                    "mais lent, 2 ratés récemment, 166 pas encore vus. Ratés "
                                    "récemment\u202f: 1 + 2, 3 + 4."_s;
     const QString frenchRows = u" Les lignes et les colonnes sont les deux nombres d’un "
                                "calcul\u202f: 3 + 4 est en 3 et 4."_s;
-    const QString frenchBoxes = u"Addition, calculs par boîte, un calcul et son jumeau inversé "
-                                "comptés une fois\u202f: "_s;
+    const QString frenchBoxes = u"Addition, calculs par boîte, un calcul et son inverse comptés "
+                                "une fois\u202f: "_s;
     QTest::newRow("fr, by box, none asked") << u"fr"_s << boxGrid(Operation::Addition, {})
                                             << frenchBoxes + u"0 sur 66 posé."_s + frenchRows;
     QTest::newRow("fr, by box, 2 quick, 1 getting quick, 5 new") << u"fr"_s << quickAndNew
@@ -458,7 +458,9 @@ void ProgressWordsTest::factFamilyCellsAreToldInWords_data()
         << u"de"_s << Operation::Division << QPoint(7, 8) << 0 << u"56 : 7 und 56 : 8: neu."_s;
     // The box's word agrees with the two facts.
     QTest::newRow("Spanish pair") << u"es"_s << Operation::Multiplication << QPoint(8, 7) << 0
-                                  << u"7 \u00d7 8 y 8 \u00d7 7: nuevos."_s;
+                                  << u"7 \u00d7 8 y 8 \u00d7 7: nuevas."_s;
+    QTest::newRow("Spanish double")
+        << u"es"_s << Operation::Addition << QPoint(6, 6) << 5 << u"6 + 6: dominada."_s;
 }
 
 void ProgressWordsTest::factFamilyCellsAreToldInWords()

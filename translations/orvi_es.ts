@@ -33,15 +33,15 @@
     </message>
     <message>
         <source>Class 3B pupils</source>
-        <translation>Alumnos de 3B</translation>
+        <translation>Alumnos de 3.º B</translation>
     </message>
     <message>
         <source>Class 4A</source>
-        <translation>Clase 4A</translation>
+        <translation>Clase de 4.º A</translation>
     </message>
     <message>
         <source>Parent helpers</source>
-        <translation>Familias</translation>
+        <translation>Familias colaboradoras</translation>
     </message>
     <message>
         <source>Website</source>
@@ -250,7 +250,7 @@ Envía los errores, sugerencias y preguntas a %1. Cada mensaje nos ayuda a mejor
     </message>
     <message>
         <source>In My Facts, a right answer given within this many seconds counts as quick, for every pupil.</source>
-        <translation>En Mis cálculos, una respuesta correcta dada en estos segundos o menos cuenta como rápida, para todos los alumnos.</translation>
+        <translation>En Mis cuentas, una respuesta correcta dada en estos segundos o menos se considera rápida, para todos los alumnos.</translation>
     </message>
     <message>
         <source>Pupils of this computer</source>
@@ -288,8 +288,8 @@ Envía los errores, sugerencias y preguntas a %1. Cada mensaje nos ayuda a mejor
         <source>, %n with facts to teach</source>
         <extracomment>Follows &quot;Class overview: 12 pupils&quot;.</extracomment>
         <translation>
-            <numerusform>, %n con cálculos por reforzar</numerusform>
-            <numerusform>, %n con cálculos por reforzar</numerusform>
+            <numerusform>, %n con cuentas por reforzar</numerusform>
+            <numerusform>, %n con cuentas por reforzar</numerusform>
         </translation>
     </message>
     <message>
@@ -384,11 +384,11 @@ Envía los errores, sugerencias y preguntas a %1. Cada mensaje nos ayuda a mejor
     <name>DesktopLauncher</name>
     <message>
         <source>No web browser could be started to show it. You can open the file from that folder yourself.</source>
-        <translation>No se ha podido abrir ningún navegador para mostrarlo. Puedes abrir el archivo tú mismo desde esa carpeta.</translation>
+        <translation>No se ha podido abrir ningún navegador para mostrarlo. Puedes abrir el archivo por tu cuenta desde esa carpeta.</translation>
     </message>
     <message>
         <source>No text editor could be started to show it. You can open the file from that folder yourself.</source>
-        <translation>No se ha podido abrir ningún editor de textos para mostrarlo. Puedes abrir el archivo tú mismo desde esa carpeta.</translation>
+        <translation>No se ha podido abrir ningún editor de textos para mostrarlo. Puedes abrir el archivo por tu cuenta desde esa carpeta.</translation>
     </message>
     <message>
         <source>Cannot open %1.</source>
@@ -451,7 +451,7 @@ Envía los errores, sugerencias y preguntas a %1. Cada mensaje nos ayuda a mejor
     <name>MainMenu</name>
     <message>
         <source>My Facts is on: the pupil&apos;s own facts are asked, whatever the level. Turn it off to choose a level.</source>
-        <translation>Mis cálculos está activado: se preguntan los cálculos propios del alumno, sea cual sea el nivel. Desactívalo para elegir un nivel.</translation>
+        <translation>Mis cuentas está activado: se preguntan las cuentas propias del alumno, sea cual sea el nivel. Desactívalo para elegir un nivel.</translation>
     </message>
     <message>
         <source>&amp;File</source>
@@ -463,7 +463,7 @@ Envía los errores, sugerencias y preguntas a %1. Cada mensaje nos ayuda a mejor
     </message>
     <message>
         <source>Reset &amp;Score Card</source>
-        <translation>Reiniciar &amp;tarjeta de puntuación</translation>
+        <translation>Poner el marcador a &amp;cero</translation>
     </message>
     <message>
         <source>Reset &amp;D-Avuvodu</source>
@@ -529,15 +529,15 @@ Envía los errores, sugerencias y preguntas a %1. Cada mensaje nos ayuda a mejor
     </message>
     <message>
         <source>&amp;My Facts</source>
-        <translation>Mis &amp;cálculos</translation>
+        <translation>Mis &amp;cuentas</translation>
     </message>
     <message>
         <source>Practise the pupil&apos;s own facts, each asked again when it is due; choose a pupil first.</source>
-        <translation>Practica los cálculos propios del alumno; cada uno vuelve cuando le toca. Elige antes un alumno.</translation>
+        <translation>Practica las cuentas propias del alumno; cada una vuelve cuando le toca. Elige antes un alumno.</translation>
     </message>
     <message>
         <source>&amp;Score Card</source>
-        <translation>&amp;Tarjeta de puntuación</translation>
+        <translation>M&amp;arcador</translation>
     </message>
     <message>
         <source>&amp;Hide</source>
@@ -783,7 +783,7 @@ Envía los errores, sugerencias y preguntas a %1. Cada mensaje nos ayuda a mejor
     <message>
         <source>My Facts</source>
         <extracomment>In place of the level while the pupil practises their own facts.</extracomment>
-        <translation>Mis cálculos</translation>
+        <translation>Mis cuentas</translation>
     </message>
     <message>
         <source>Nobody is chosen, so your answers are not kept: Pupil, Choose Pupil.</source>
@@ -1030,7 +1030,7 @@ Envía los errores, sugerencias y preguntas a %1. Cada mensaje nos ayuda a mejor
     </message>
     <message>
         <source>Facts of</source>
-        <translation>Cálculos</translation>
+        <translation>Cuentas</translation>
     </message>
     <message>
         <source>Rows and columns: a fact&apos;s two parts</source>
@@ -1053,12 +1053,12 @@ Envía los errores, sugerencias y preguntas a %1. Cada mensaje nos ayuda a mejor
     <message>
         <source>%1 facts</source>
         <extracomment>%1 is an operation: &quot;Multiplication facts&quot;.</extracomment>
-        <translation>%1: cálculos</translation>
+        <translation>%1: cuentas</translation>
     </message>
     <message>
         <source>F&amp;acts of:</source>
         <extracomment>Before a list of the operations: the facts of which one the grid shows.</extracomment>
-        <translation>&amp;Cálculos:</translation>
+        <translation>&amp;Cuentas:</translation>
     </message>
     <message>
         <source>P&amp;rint Progress</source>
@@ -1197,7 +1197,7 @@ Envía los errores, sugerencias y preguntas a %1. Cada mensaje nos ayuda a mejor
     </message>
     <message>
         <source>A quick answer is one given within %1 to %2 seconds.</source>
-        <translation>Una respuesta rápida es la que se da en %1 a %2 segundos.</translation>
+        <translation>Una respuesta rápida es la que se da entre %1 y %2 segundos.</translation>
     </message>
     <message>
         <source>The time for a quick answer</source>
@@ -1303,7 +1303,7 @@ Envía los errores, sugerencias y preguntas a %1. Cada mensaje nos ayuda a mejor
         <source>My Facts</source>
         <comment>export</comment>
         <extracomment>Where an answer was given: practice of the pupil&apos;s own facts, the Options menu&apos;s &quot;My Facts&quot;.</extracomment>
-        <translation>Mis cálculos</translation>
+        <translation>Mis cuentas</translation>
     </message>
 </context>
 <context>
@@ -1377,7 +1377,7 @@ Envía los errores, sugerencias y preguntas a %1. Cada mensaje nos ayuda a mejor
     <message>
         <source>wrong lately</source>
         <extracomment>A fact&apos;s state inside a sentence: &quot;7 × 8: wrong lately.&quot;</extracomment>
-        <translation>fallado hace poco</translation>
+        <translation>fallada hace poco</translation>
     </message>
     <message>
         <source>right but slow</source>
@@ -1503,16 +1503,16 @@ Envía los errores, sugerencias y preguntas a %1. Cada mensaje nos ayuda a mejor
     <message>
         <source>Rows and columns are a fact&apos;s two parts: %1 is at 3 and 4.</source>
         <extracomment>%1 is a fact: &quot;3 × 4&quot;.</extracomment>
-        <translation>Las filas y columnas son los dos números de un cálculo: %1 está en 3 y 4.</translation>
+        <translation>Las filas y columnas son los dos números de una cuenta: %1 está en 3 y 4.</translation>
     </message>
     <message>
         <source>Wrong lately: %1, and more.</source>
         <extracomment>%1 lists facts: &quot;7 × 8, 6 × 9&quot;.</extracomment>
-        <translation>Fallados hace poco: %1 y más.</translation>
+        <translation>Falladas hace poco: %1 y más.</translation>
     </message>
     <message>
         <source>Wrong lately: %1.</source>
-        <translation>Fallados hace poco: %1.</translation>
+        <translation>Falladas hace poco: %1.</translation>
     </message>
     <message>
         <source>%1: %2.</source>
@@ -1560,7 +1560,7 @@ Envía los errores, sugerencias y preguntas a %1. Cada mensaje nos ayuda a mejor
         <source>new</source>
         <comment>box</comment>
         <extracomment>A box&apos;s name inside a sentence: &quot;7 × 8 and 8 × 7: new.&quot;</extracomment>
-        <translation>nuevo</translation>
+        <translation>nueva</translation>
     </message>
     <message>
         <source>learning</source>
@@ -1584,13 +1584,13 @@ Envía los errores, sugerencias y preguntas a %1. Cada mensaje nos ayuda a mejor
         <source>quick</source>
         <comment>box</comment>
         <extracomment>A box&apos;s name inside a sentence.</extracomment>
-        <translation>rápido</translation>
+        <translation>rápida</translation>
     </message>
     <message>
         <source>known</source>
         <comment>box</comment>
         <extracomment>A box&apos;s name inside a sentence.</extracomment>
-        <translation>dominado</translation>
+        <translation>dominada</translation>
     </message>
     <message>
         <source>not asked yet</source>
@@ -1601,15 +1601,15 @@ Envía los errores, sugerencias y preguntas a %1. Cada mensaje nos ayuda a mejor
     <message>
         <source>%1 and %2: not among the %3 facts.</source>
         <extracomment>%1 and %2 are numbers; %3 an operation inside a sentence: &quot;multiplication&quot;.</extracomment>
-        <translation>%1 y %2: no forman parte de los cálculos de %3.</translation>
+        <translation>%1 y %2: no forman parte de las cuentas de %3.</translation>
     </message>
     <message numerus="yes">
         <source>%n new</source>
         <comment>facts in a box</comment>
         <extracomment>How many facts stand in the box &quot;New&quot;, inside a sentence.</extracomment>
         <translation>
-            <numerusform>%n nuevo</numerusform>
-            <numerusform>%n nuevos</numerusform>
+            <numerusform>%n nueva</numerusform>
+            <numerusform>%n nuevas</numerusform>
         </translation>
     </message>
     <message numerus="yes">
@@ -1644,8 +1644,8 @@ Envía los errores, sugerencias y preguntas a %1. Cada mensaje nos ayuda a mejor
         <comment>facts in a box</comment>
         <extracomment>How many facts stand in the box &quot;Quick&quot;, inside a sentence.</extracomment>
         <translation>
-            <numerusform>%n rápido</numerusform>
-            <numerusform>%n rápidos</numerusform>
+            <numerusform>%n rápida</numerusform>
+            <numerusform>%n rápidas</numerusform>
         </translation>
     </message>
     <message numerus="yes">
@@ -1653,22 +1653,22 @@ Envía los errores, sugerencias y preguntas a %1. Cada mensaje nos ayuda a mejor
         <comment>facts in a box</comment>
         <extracomment>How many facts stand in the box &quot;Known&quot;, inside a sentence.</extracomment>
         <translation>
-            <numerusform>%n dominado</numerusform>
-            <numerusform>%n dominados</numerusform>
+            <numerusform>%n dominada</numerusform>
+            <numerusform>%n dominadas</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%1 facts by box, a fact and its turned-round twin counted once: %n of %2 asked</source>
         <extracomment>%1 is an operation: &quot;Multiplication&quot;; %n facts of %2 were asked. The facts are kept in boxes from &quot;New&quot; to &quot;Known&quot;.</extracomment>
         <translation>
-            <numerusform>%1, cálculos por caja, un cálculo y su gemelo invertido contados una vez: %n de %2 preguntado</numerusform>
-            <numerusform>%1, cálculos por caja, un cálculo y su gemelo invertido contados una vez: %n de %2 preguntados</numerusform>
+            <numerusform>%1, cuentas por caja (una cuenta y la misma al revés valen por una): %n de %2 preguntada</numerusform>
+            <numerusform>%1, cuentas por caja (una cuenta y la misma al revés valen por una): %n de %2 preguntadas</numerusform>
         </translation>
     </message>
     <message>
         <source>%1 facts 0 to 12: %2, %3, %4, %5.</source>
         <extracomment>%1 is an operation: &quot;Multiplication&quot;; %2 to %5 count the facts in each state: &quot;3 right and quick&quot;, &quot;2 right but slow&quot;, &quot;1 wrong lately&quot;, &quot;163 not seen&quot;.</extracomment>
-        <translation>%1, cálculos del 0 al 12: %2, %3, %4, %5.</translation>
+        <translation>%1, cuentas del 0 al 12: %2, %3, %4, %5.</translation>
     </message>
     <message numerus="yes">
         <source>%n right and quick</source>
@@ -1676,7 +1676,7 @@ Envía los errores, sugerencias y preguntas a %1. Cada mensaje nos ayuda a mejor
         <extracomment>How many facts are right and quick, inside a sentence.</extracomment>
         <translation>
             <numerusform>%n bien y rápido</numerusform>
-            <numerusform>%n bien y rápidos</numerusform>
+            <numerusform>%n bien y rápido</numerusform>
         </translation>
     </message>
     <message numerus="yes">
@@ -1685,7 +1685,7 @@ Envía los errores, sugerencias y preguntas a %1. Cada mensaje nos ayuda a mejor
         <extracomment>How many facts are right but slow, inside a sentence.</extracomment>
         <translation>
             <numerusform>%n bien pero lento</numerusform>
-            <numerusform>%n bien pero lentos</numerusform>
+            <numerusform>%n bien pero lento</numerusform>
         </translation>
     </message>
     <message numerus="yes">
@@ -1693,8 +1693,8 @@ Envía los errores, sugerencias y preguntas a %1. Cada mensaje nos ayuda a mejor
         <comment>facts</comment>
         <extracomment>How many facts were wrong lately, inside a sentence.</extracomment>
         <translation>
-            <numerusform>%n fallado hace poco</numerusform>
-            <numerusform>%n fallados hace poco</numerusform>
+            <numerusform>%n fallada hace poco</numerusform>
+            <numerusform>%n falladas hace poco</numerusform>
         </translation>
     </message>
     <message numerus="yes">
@@ -1721,7 +1721,7 @@ Envía los errores, sugerencias y preguntas a %1. Cada mensaje nos ayuda a mejor
     <message>
         <source>%1 and %2: new.</source>
         <extracomment>%1 and %2 are a fact and its twin: &quot;7 × 8&quot;, &quot;8 × 7&quot;. The box&apos;s word describes both.</extracomment>
-        <translation>%1 y %2: nuevos.</translation>
+        <translation>%1 y %2: nuevas.</translation>
     </message>
     <message>
         <source>%1 and %2: learning.</source>
@@ -1741,12 +1741,12 @@ Envía los errores, sugerencias y preguntas a %1. Cada mensaje nos ayuda a mejor
     <message>
         <source>%1 and %2: quick.</source>
         <extracomment>%1 and %2 are a fact and its twin: &quot;7 × 8&quot;, &quot;8 × 7&quot;.</extracomment>
-        <translation>%1 y %2: rápidos.</translation>
+        <translation>%1 y %2: rápidas.</translation>
     </message>
     <message>
         <source>%1 and %2: known.</source>
         <extracomment>%1 and %2 are a fact and its twin: &quot;7 × 8&quot;, &quot;8 × 7&quot;.</extracomment>
-        <translation>%1 y %2: dominados.</translation>
+        <translation>%1 y %2: dominadas.</translation>
     </message>
     <message>
         <source>%1 and %2: not asked yet.</source>
@@ -1795,7 +1795,7 @@ Envía los errores, sugerencias y preguntas a %1. Cada mensaje nos ayuda a mejor
     </message>
     <message>
         <source>Type to find a pupil. Down and Up move through the pupils found; Enter takes the one highlighted. A name that is no pupil&apos;s is added from the last entry of the list.</source>
-        <translation>Escribe para buscar un alumno. Abajo y Arriba recorren los alumnos encontrados; Intro elige el resaltado. Un nombre que no es de ningún alumno se añade con la última entrada de la lista.</translation>
+        <translation>Escribe para buscar un alumno. Flecha abajo y flecha arriba recorren los alumnos encontrados; Intro elige el resaltado. Un nombre que no es de ningún alumno se añade con la última entrada de la lista.</translation>
     </message>
     <message>
         <source>N&amp;o Pupil</source>
@@ -1859,7 +1859,7 @@ Envía los errores, sugerencias y preguntas a %1. Cada mensaje nos ayuda a mejor
     </message>
     <message>
         <source>Last Problem</source>
-        <translation>Último ejercicio</translation>
+        <translation>Última cuenta</translation>
     </message>
     <message>
         <source>Enter Your Name:</source>
@@ -1958,15 +1958,15 @@ Envía los errores, sugerencias y preguntas a %1. Cada mensaje nos ayuda a mejor
     <message>
         <source># Problems</source>
         <extracomment>&quot;#&quot; reads &quot;number of&quot;.</extracomment>
-        <translation>Nº de ejercicios</translation>
+        <translation>N.º de cuentas</translation>
     </message>
     <message>
         <source># Right</source>
-        <translation>Nº de aciertos</translation>
+        <translation>N.º de aciertos</translation>
     </message>
     <message>
         <source># Wrong</source>
-        <translation>Nº de errores</translation>
+        <translation>N.º de errores</translation>
     </message>
     <message>
         <source>Percentage</source>
@@ -2159,7 +2159,7 @@ Envía los errores, sugerencias y preguntas a %1. Cada mensaje nos ayuda a mejor
     </message>
     <message>
         <source>Your Score Card</source>
-        <translation>Tu tarjeta de puntuación</translation>
+        <translation>Tu marcador</translation>
     </message>
     <message>
         <source>Correct:</source>
@@ -2203,13 +2203,13 @@ Envía los errores, sugerencias y preguntas a %1. Cada mensaje nos ayuda a mejor
     </message>
     <message>
         <source>Report shown: no answers yet.</source>
-        <translation>Informe a la vista: aún no hay respuestas.</translation>
+        <translation>Se muestra el informe: aún no hay respuestas.</translation>
     </message>
     <message numerus="yes">
         <source>Report shown: %n answers.</source>
         <translation>
-            <numerusform>Informe a la vista: %n respuesta.</numerusform>
-            <numerusform>Informe a la vista: %n respuestas.</numerusform>
+            <numerusform>Se muestra el informe: %n respuesta.</numerusform>
+            <numerusform>Se muestra el informe: %n respuestas.</numerusform>
         </translation>
     </message>
 </context>
@@ -2526,7 +2526,7 @@ Envía los errores, sugerencias y preguntas a %1. Cada mensaje nos ayuda a mejor
     <message>
         <source>Teacher: %1</source>
         <extracomment>Under the title; %1 is the teacher&apos;s name.</extracomment>
-        <translation>Docente: %1</translation>
+        <translation>Maestro/a: %1</translation>
     </message>
     <message>
         <source>Class: %1</source>
@@ -2555,8 +2555,8 @@ Envía los errores, sugerencias y preguntas a %1. Cada mensaje nos ayuda a mejor
         <source>%n problems added from My Facts  --  %1 problems on the worksheet.</source>
         <extracomment>%n problems were added from the pupil&apos;s own facts; %1 is how many the worksheet now has.</extracomment>
         <translation>
-            <numerusform>%n ejercicio añadido de «Mis cálculos»  --  Ejercicios en la ficha: %1.</numerusform>
-            <numerusform>%n ejercicios añadidos de «Mis cálculos»  --  Ejercicios en la ficha: %1.</numerusform>
+            <numerusform>%n ejercicio añadido de «Mis cuentas»  --  Ejercicios en la ficha: %1.</numerusform>
+            <numerusform>%n ejercicios añadidos de «Mis cuentas»  --  Ejercicios en la ficha: %1.</numerusform>
         </translation>
     </message>
     <message>
@@ -2627,8 +2627,8 @@ Envía los errores, sugerencias y preguntas a %1. Cada mensaje nos ayuda a mejor
         <source>%n problems added from My Facts, with their answers. The worksheet has %1 problems.</source>
         <extracomment>%n problems were added from the pupil&apos;s own facts; %1 is how many the worksheet now has.</extracomment>
         <translation>
-            <numerusform>%n ejercicio añadido de «Mis cálculos», con su resultado. Ejercicios en la ficha: %1.</numerusform>
-            <numerusform>%n ejercicios añadidos de «Mis cálculos», con sus resultados. Ejercicios en la ficha: %1.</numerusform>
+            <numerusform>%n ejercicio añadido de «Mis cuentas», con su resultado. Ejercicios en la ficha: %1.</numerusform>
+            <numerusform>%n ejercicios añadidos de «Mis cuentas», con sus resultados. Ejercicios en la ficha: %1.</numerusform>
         </translation>
     </message>
     <message>
@@ -2690,7 +2690,7 @@ Envía los errores, sugerencias y preguntas a %1. Cada mensaje nos ayuda a mejor
     </message>
     <message>
         <source># of Problems</source>
-        <translation>Nº de ejercicios</translation>
+        <translation>N.º de ejercicios</translation>
     </message>
     <message>
         <source>Optional Information</source>
@@ -2719,7 +2719,7 @@ Envía los errores, sugerencias y preguntas a %1. Cada mensaje nos ayuda a mejor
     <message>
         <source>Worksheet of My Facts</source>
         <extracomment>Makes a worksheet of the pupil&apos;s own facts.</extracomment>
-        <translation>Ficha de «Mis cálculos»</translation>
+        <translation>Ficha de «Mis cuentas»</translation>
     </message>
     <message>
         <source>Save As Worksheet</source>
@@ -2789,32 +2789,32 @@ Envía los errores, sugerencias y preguntas a %1. Cada mensaje nos ayuda a mejor
     <message>
         <source>No My Facts of this operation practised yet  --  nothing added.</source>
         <extracomment>&quot;Worksheet of My Facts&quot; for a pupil who has practised none of the worksheet&apos;s operation.</extracomment>
-        <translation>Aún no se ha practicado ningún ejercicio de esta operación en «Mis cálculos»  --  no se ha añadido nada.</translation>
+        <translation>Aún no se ha practicado ninguna cuenta de esta operación en «Mis cuentas»  --  no se ha añadido nada.</translation>
     </message>
     <message>
         <source>The pupil has practised no facts of this operation in My Facts yet. Nothing was added.</source>
-        <translation>Todavía no se ha practicado ningún ejercicio de esta operación en «Mis cálculos». No se ha añadido nada.</translation>
+        <translation>Todavía no se ha practicado ninguna cuenta de esta operación en «Mis cuentas». No se ha añadido nada.</translation>
     </message>
     <message numerus="yes">
         <source>Worksheet Full  --  %n of %1 problems from My Facts added; a worksheet holds at most %2 problems.</source>
         <extracomment>%n of the %1 problems asked for were added before the worksheet was full; %2 is the most it holds.</extracomment>
         <translation>
-            <numerusform>Ficha llena  --  Añadido %n de %1 ejercicios de «Mis cálculos»; una ficha admite como máximo %2 ejercicios.</numerusform>
-            <numerusform>Ficha llena  --  Añadidos %n de %1 ejercicios de «Mis cálculos»; una ficha admite como máximo %2 ejercicios.</numerusform>
+            <numerusform>Ficha llena  --  Añadido %n de %1 ejercicios de «Mis cuentas»; una ficha admite como máximo %2 ejercicios.</numerusform>
+            <numerusform>Ficha llena  --  Añadidos %n de %1 ejercicios de «Mis cuentas»; una ficha admite como máximo %2 ejercicios.</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%n of %1 problems added from My Facts, with their answers: the worksheet is full at %2 problems.</source>
         <extracomment>%n of the %1 problems asked for were added; %2 is the most a worksheet holds.</extracomment>
         <translation>
-            <numerusform>Añadido %n de %1 ejercicios de «Mis cálculos», con su resultado: la ficha está llena con %2 ejercicios.</numerusform>
-            <numerusform>Añadidos %n de %1 ejercicios de «Mis cálculos», con sus resultados: la ficha está llena con %2 ejercicios.</numerusform>
+            <numerusform>Añadido %n de %1 ejercicios de «Mis cuentas», con su resultado: la ficha está llena con %2 ejercicios.</numerusform>
+            <numerusform>Añadidos %n de %1 ejercicios de «Mis cuentas», con sus resultados: la ficha está llena con %2 ejercicios.</numerusform>
         </translation>
     </message>
     <message>
         <source>Teacher&apos;s name</source>
         <extracomment>The teacher&apos;s name, written on the worksheet.</extracomment>
-        <translation>Docente</translation>
+        <translation>Maestro/a</translation>
     </message>
 </context>
 <context>

@@ -33,11 +33,11 @@
     </message>
     <message>
         <source>Class 3B pupils</source>
-        <translation>Élèves de la 3B</translation>
+        <translation>Élèves du CE2 B</translation>
     </message>
     <message>
         <source>Class 4A</source>
-        <translation>Classe 4A</translation>
+        <translation>Classe de CM1 A</translation>
     </message>
     <message>
         <source>Parent helpers</source>
@@ -53,16 +53,16 @@
     </message>
     <message>
         <source>Thank you for using Orvi Math Tutor!</source>
-        <translation>Merci d&apos;utiliser Orvi Math Tutor&#x202f;!</translation>
+        <translation>Merci d’utiliser Orvi Math Tutor&#x202f;!</translation>
     </message>
     <message>
         <source>Orvi Math Tutor is free. You may copy it and pass it on to pupils, schools and families, as long as you pass it on whole and unchanged and ask no money for it. It comes without any warranty.
 
 Please send error reports, suggestions and questions to %1. Every message helps us make the tutor better.</source>
         <extracomment>%1 is the makers&apos; e-mail address.</extracomment>
-        <translation>Orvi Math Tutor est gratuit. Vous pouvez le copier et le donner à des élèves, des écoles et des familles, à condition de le transmettre complet et sans modification, et sans demander d&apos;argent. Il est fourni sans aucune garantie.
+        <translation>Orvi Math Tutor est gratuit. Vous pouvez le copier et le donner à des élèves, des écoles et des familles, à condition de le transmettre complet et sans modification, et sans demander d’argent. Il est fourni sans aucune garantie.
 
-Envoyez les signalements d&apos;erreurs, les suggestions et les questions à %1. Chaque message nous aide à améliorer le logiciel.</translation>
+Envoyez les signalements d’erreurs, les suggestions et les questions à %1. Chaque message nous aide à améliorer le logiciel.</translation>
     </message>
     <message>
         <source>Orvi Math Tutor 1.0 - Copyright © 2026 The Orvi Math Tutor team</source>
@@ -73,7 +73,7 @@ Envoyez les signalements d&apos;erreurs, les suggestions et les questions à %1.
     <name>BrowserPanel</name>
     <message>
         <source>Start page</source>
-        <translation>Page d&apos;accueil</translation>
+        <translation>Page d’accueil</translation>
     </message>
     <message>
         <source>Some D-Avuvodu Features Require An Internet Connection</source>
@@ -224,11 +224,11 @@ Envoyez les signalements d&apos;erreurs, les suggestions et les questions à %1.
     </message>
     <message>
         <source>lowest first</source>
-        <translation>les plus bas d’abord</translation>
+        <translation>les moins élevés d’abord</translation>
     </message>
     <message>
         <source>highest first</source>
-        <translation>les plus hauts d’abord</translation>
+        <translation>les plus élevés d’abord</translation>
     </message>
     <message>
         <source>Sorted by %1, %2.</source>
@@ -350,7 +350,7 @@ Envoyez les signalements d&apos;erreurs, les suggestions et les questions à %1.
     </message>
     <message>
         <source>Today&apos;s backup of the pupils&apos; progress could not be made. The progress itself is kept as before, and the next start tries again.</source>
-        <translation>La sauvegarde du jour des progrès des élèves n&apos;a pas pu être faite. Les progrès eux-mêmes sont enregistrés comme avant, et le prochain démarrage essaiera de nouveau.</translation>
+        <translation>La sauvegarde du jour des progrès des élèves n’a pas pu être faite. Les progrès eux-mêmes sont enregistrés comme avant, et le prochain démarrage essaiera de nouveau.</translation>
     </message>
     <message>
         <source>The newest whole backup was made on %1 (answers: %2). Restore it?</source>
@@ -359,7 +359,7 @@ Envoyez les signalements d&apos;erreurs, les suggestions et les questions à %1.
     </message>
     <message>
         <source>There is no backup of the pupils&apos; progress to restore.</source>
-        <translation>Il n&apos;y a aucune sauvegarde des progrès des élèves à restaurer.</translation>
+        <translation>Il n’y a aucune sauvegarde des progrès des élèves à restaurer.</translation>
     </message>
     <message>
         <source>Backups are made each day in %1.</source>
@@ -368,7 +368,7 @@ Envoyez les signalements d&apos;erreurs, les suggestions et les questions à %1.
     </message>
     <message>
         <source>The backup could not be restored.</source>
-        <translation>La sauvegarde n&apos;a pas pu être restaurée.</translation>
+        <translation>La sauvegarde n’a pas pu être restaurée.</translation>
     </message>
     <message>
         <source>The backup was restored.</source>
@@ -377,22 +377,22 @@ Envoyez les signalements d&apos;erreurs, les suggestions et les questions à %1.
     <message>
         <source>The progress file in use before is kept as %1.</source>
         <extracomment>%1 is a file.</extracomment>
-        <translation>Le fichier de progrès utilisé jusqu&apos;ici est conservé sous %1.</translation>
+        <translation>Le fichier de progrès utilisé jusqu’ici est conservé sous %1.</translation>
     </message>
 </context>
 <context>
     <name>DesktopLauncher</name>
     <message>
         <source>No web browser could be started to show it. You can open the file from that folder yourself.</source>
-        <translation>Aucun navigateur web n&apos;a pu être lancé pour l&apos;afficher. Tu peux ouvrir le fichier toi-même depuis ce dossier.</translation>
+        <translation>Aucun navigateur web n’a pu être lancé pour l’afficher. Tu peux ouvrir le fichier toi-même depuis ce dossier.</translation>
     </message>
     <message>
         <source>No text editor could be started to show it. You can open the file from that folder yourself.</source>
-        <translation>Aucun éditeur de texte n&apos;a pu être lancé pour l&apos;afficher. Tu peux ouvrir le fichier toi-même depuis ce dossier.</translation>
+        <translation>Aucun éditeur de texte n’a pu être lancé pour l’afficher. Tu peux ouvrir le fichier toi-même depuis ce dossier.</translation>
     </message>
     <message>
         <source>Cannot open %1.</source>
-        <translation>Impossible d&apos;ouvrir %1.</translation>
+        <translation>Impossible d’ouvrir %1.</translation>
     </message>
     <message>
         <source>The file is missing.</source>
@@ -400,14 +400,14 @@ Envoyez les signalements d&apos;erreurs, les suggestions et les questions à %1.
     </message>
     <message>
         <source>No web browser or mail program could be started.</source>
-        <translation>Aucun navigateur web ni logiciel de courriel n&apos;a pu être lancé.</translation>
+        <translation>Aucun navigateur web ni logiciel de courriel n’a pu être lancé.</translation>
     </message>
 </context>
 <context>
     <name>HelpScreen</name>
     <message>
         <source>Help page</source>
-        <translation>Page d&apos;aide</translation>
+        <translation>Page d’aide</translation>
     </message>
     <message>
         <source>Orvi Math Tutor 1.0 © 2026 The Orvi Math Tutor team</source>
@@ -451,7 +451,7 @@ Envoyez les signalements d&apos;erreurs, les suggestions et les questions à %1.
     <name>MainMenu</name>
     <message>
         <source>My Facts is on: the pupil&apos;s own facts are asked, whatever the level. Turn it off to choose a level.</source>
-        <translation>Mes calculs est activé&#x202f;: on pose les calculs propres à l&apos;élève, quel que soit le niveau. Désactive-le pour choisir un niveau.</translation>
+        <translation>Mes calculs est activé&#x202f;: on pose les calculs propres à l’élève, quel que soit le niveau. Désactive-le pour choisir un niveau.</translation>
     </message>
     <message>
         <source>&amp;File</source>
@@ -533,7 +533,7 @@ Envoyez les signalements d&apos;erreurs, les suggestions et les questions à %1.
     </message>
     <message>
         <source>Practise the pupil&apos;s own facts, each asked again when it is due; choose a pupil first.</source>
-        <translation>Fait travailler les calculs propres à l&apos;élève&#x202f;; chacun revient quand c&apos;est le moment. Choisis d&apos;abord un élève.</translation>
+        <translation>Fait travailler les calculs propres à l’élève&#x202f;; chacun revient quand c’est le moment. Choisis d’abord un élève.</translation>
     </message>
     <message>
         <source>&amp;Score Card</source>
@@ -600,7 +600,7 @@ Envoyez les signalements d&apos;erreurs, les suggestions et les questions à %1.
     </message>
     <message>
         <source>&amp;Time Trial</source>
-        <translation>&amp;Contre la montre</translation>
+        <translation>&amp;Contre-la-montre</translation>
     </message>
     <message>
         <source>&amp;Pupil</source>
@@ -628,7 +628,7 @@ Envoyez les signalements d&apos;erreurs, les suggestions et les questions à %1.
     </message>
     <message>
         <source>&amp;Orvi&apos;s Official Web Page</source>
-        <translation>Page web &amp;officielle d&apos;Orvi</translation>
+        <translation>Page web &amp;officielle d’Orvi</translation>
     </message>
     <message>
         <source>&amp;Visit Falwick Dot Com</source>
@@ -637,7 +637,7 @@ Envoyez les signalements d&apos;erreurs, les suggestions et les questions à %1.
     </message>
     <message>
         <source>&amp;About Orvi Math Tutor</source>
-        <translation>À &amp;propos d&apos;Orvi Math Tutor</translation>
+        <translation>À &amp;propos d’Orvi Math Tutor</translation>
     </message>
     <message>
         <source>&amp;Restore Backup...</source>
@@ -660,7 +660,7 @@ Envoyez les signalements d&apos;erreurs, les suggestions et les questions à %1.
     </message>
     <message>
         <source>Cannot write %1.</source>
-        <translation>Impossible d&apos;écrire %1.</translation>
+        <translation>Impossible d’écrire %1.</translation>
     </message>
     <message>
         <source>Orvi Math Tutor - %1</source>
@@ -736,7 +736,7 @@ Envoyez les signalements d&apos;erreurs, les suggestions et les questions à %1.
     <message>
         <source>&lt;h3&gt;Page not found&lt;/h3&gt;&lt;p&gt;The page &lt;b&gt;%1&lt;/b&gt; is not there. It may have been moved or deleted.&lt;/p&gt;&lt;p&gt;Choose another page from the menus, or put the file back.&lt;/p&gt;</source>
         <extracomment>Shown in place of a help page that is missing; %1 is its file.</extracomment>
-        <translation>&lt;h3&gt;Page introuvable&lt;/h3&gt;&lt;p&gt;La page &lt;b&gt;%1&lt;/b&gt; n&apos;est pas là. Elle a peut-être été déplacée ou supprimée.&lt;/p&gt;&lt;p&gt;Choisis une autre page dans les menus, ou remets le fichier en place.&lt;/p&gt;</translation>
+        <translation>&lt;h3&gt;Page introuvable&lt;/h3&gt;&lt;p&gt;La page &lt;b&gt;%1&lt;/b&gt; n’est pas là. Elle a peut-être été déplacée ou supprimée.&lt;/p&gt;&lt;p&gt;Choisis une autre page dans les menus, ou remets le fichier en place.&lt;/p&gt;</translation>
     </message>
     <message>
         <source>Link: %1, writes an e-mail to %2</source>
@@ -846,7 +846,7 @@ Envoyez les signalements d&apos;erreurs, les suggestions et les questions à %1.
     </message>
     <message>
         <source>%1 is not an ordinary file</source>
-        <translation>%1 n&apos;est pas un fichier ordinaire</translation>
+        <translation>%1 n’est pas un fichier ordinaire</translation>
     </message>
     <message>
         <source>%1 belongs to another user, not to you</source>
@@ -855,11 +855,11 @@ Envoyez les signalements d&apos;erreurs, les suggestions et les questions à %1.
     <message>
         <source>%1 belongs to the user %2, not to you</source>
         <extracomment>%2 is the other user&apos;s login name.</extracomment>
-        <translation>%1 appartient à l&apos;utilisateur %2, pas à vous</translation>
+        <translation>%1 appartient à l’utilisateur %2, pas à vous</translation>
     </message>
     <message>
         <source>%1 has other names too (hard links), through which it could be changed</source>
-        <translation>%1 a aussi d&apos;autres noms (liens physiques) par lesquels il pourrait être modifié</translation>
+        <translation>%1 a aussi d’autres noms (liens physiques) par lesquels il pourrait être modifié</translation>
     </message>
     <message>
         <source>move it out of the way</source>
@@ -876,7 +876,7 @@ Envoyez les signalements d&apos;erreurs, les suggestions et les questions à %1.
     <message>
         <source>%1, so it is not used: %2</source>
         <extracomment>%1 says what is wrong (&quot;/x/progress.sqlite is a symbolic link&quot;), %2 what to do about it (&quot;move it out of the way&quot;).</extracomment>
-        <translation>%1, il n&apos;est donc pas utilisé&#x202f;: %2</translation>
+        <translation>%1, il n’est donc pas utilisé&#x202f;: %2</translation>
     </message>
     <message>
         <source>%1 cannot be read (%2)</source>
@@ -908,7 +908,7 @@ Envoyez les signalements d&apos;erreurs, les suggestions et les questions à %1.
     </message>
     <message>
         <source>the copy was not made whole</source>
-        <translation>la copie n&apos;a pas été faite en entier</translation>
+        <translation>la copie n’a pas été faite en entier</translation>
     </message>
     <message>
         <source>the journal %1 cannot be read (%2)</source>
@@ -918,7 +918,7 @@ Envoyez les signalements d&apos;erreurs, les suggestions et les questions à %1.
     <message>
         <source>its journal %1 breaks off before answers that were kept</source>
         <extracomment>Says what was found damaged; %1 is a file.</extracomment>
-        <translation>son journal %1 s&apos;interrompt avant des réponses déjà enregistrées</translation>
+        <translation>son journal %1 s’interrompt avant des réponses déjà enregistrées</translation>
     </message>
 </context>
 <context>
@@ -1095,7 +1095,7 @@ Envoyez les signalements d&apos;erreurs, les suggestions et les questions à %1.
         <source>time trial</source>
         <comment>export</comment>
         <extracomment>Where an answer was given: the time trial game.</extracomment>
-        <translation>contre la montre</translation>
+        <translation>contre-la-montre</translation>
     </message>
     <message>
         <source>The progress file %1 was written by a newer version of the program, so nothing more is kept in it.</source>
@@ -1197,7 +1197,7 @@ Envoyez les signalements d&apos;erreurs, les suggestions et les questions à %1.
     </message>
     <message>
         <source>A quick answer is one given within %1 to %2 seconds.</source>
-        <translation>Une réponse rapide est donnée en %1 à %2 secondes.</translation>
+        <translation>Le délai d’une réponse rapide va de %1 à %2 secondes.</translation>
     </message>
     <message>
         <source>The time for a quick answer</source>
@@ -1272,7 +1272,7 @@ Envoyez les signalements d&apos;erreurs, les suggestions et les questions à %1.
     </message>
     <message>
         <source>no reason was given</source>
-        <translation>aucune raison n&apos;a été donnée</translation>
+        <translation>aucune raison n’a été donnée</translation>
     </message>
     <message>
         <source>The progress file %1 was damaged: %3. It was moved to %2 with its journals, and a new, empty file was started.</source>
@@ -1287,7 +1287,7 @@ Envoyez les signalements d&apos;erreurs, les suggestions et les questions à %1.
     <message>
         <source>it failed its check (%1)</source>
         <extracomment>Says what was found damaged; %1 is the database&apos;s own words.</extracomment>
-        <translation>il n&apos;a pas passé sa vérification (%1)</translation>
+        <translation>il n’a pas passé sa vérification (%1)</translation>
     </message>
     <message>
         <source>the progress file %1 cannot be moved aside (%2)</source>
@@ -1297,7 +1297,7 @@ Envoyez les signalements d&apos;erreurs, les suggestions et les questions à %1.
     <message>
         <source>the backup %1 failed its check, so it was not put in place</source>
         <extracomment>%1 is a backup&apos;s file.</extracomment>
-        <translation>la sauvegarde %1 n&apos;a pas passé la vérification&#x202f;: elle n&apos;a donc pas été remise en place</translation>
+        <translation>la sauvegarde %1 n’a pas passé la vérification&#x202f;: elle n’a donc pas été remise en place</translation>
     </message>
     <message>
         <source>My Facts</source>
@@ -1661,8 +1661,8 @@ Envoyez les signalements d&apos;erreurs, les suggestions et les questions à %1.
         <source>%1 facts by box, a fact and its turned-round twin counted once: %n of %2 asked</source>
         <extracomment>%1 is an operation: &quot;Multiplication&quot;; %n facts of %2 were asked. The facts are kept in boxes from &quot;New&quot; to &quot;Known&quot;.</extracomment>
         <translation>
-            <numerusform>%1, calculs par boîte, un calcul et son jumeau inversé comptés une fois&#x202f;: %n sur %2 posé</numerusform>
-            <numerusform>%1, calculs par boîte, un calcul et son jumeau inversé comptés une fois&#x202f;: %n sur %2 posés</numerusform>
+            <numerusform>%1, calculs par boîte, un calcul et son inverse comptés une fois&#x202f;: %n sur %2 posé</numerusform>
+            <numerusform>%1, calculs par boîte, un calcul et son inverse comptés une fois&#x202f;: %n sur %2 posés</numerusform>
         </translation>
     </message>
     <message>
@@ -1778,7 +1778,7 @@ Envoyez les signalements d&apos;erreurs, les suggestions et les questions à %1.
     </message>
     <message>
         <source>Enter or a double click takes the pupil.</source>
-        <translation>Entrée ou un double-clic prend l’élève.</translation>
+        <translation>Entrée ou un double-clic choisit l’élève.</translation>
     </message>
     <message>
         <source>&amp;Choose</source>
@@ -1795,7 +1795,7 @@ Envoyez les signalements d&apos;erreurs, les suggestions et les questions à %1.
     </message>
     <message>
         <source>Type to find a pupil. Down and Up move through the pupils found; Enter takes the one highlighted. A name that is no pupil&apos;s is added from the last entry of the list.</source>
-        <translation>Tape pour trouver un élève. Bas et Haut parcourent les élèves trouvés&#x202f;; Entrée prend celui qui est en surbrillance. Un nom qui n’est celui d’aucun élève s’ajoute par la dernière entrée de la liste.</translation>
+        <translation>Tape pour trouver un élève. Bas et Haut parcourent les élèves trouvés&#x202f;; Entrée choisit celui qui est en surbrillance. Un nom qui n’est celui d’aucun élève s’ajoute par la dernière entrée de la liste.</translation>
     </message>
     <message>
         <source>N&amp;o Pupil</source>
@@ -1835,7 +1835,7 @@ Envoyez les signalements d&apos;erreurs, les suggestions et les questions à %1.
     <name>ReportPanel</name>
     <message>
         <source>Answers so far</source>
-        <translation>Réponses jusqu&apos;ici</translation>
+        <translation>Réponses jusqu’ici</translation>
     </message>
     <message>
         <source>Number1</source>
@@ -1889,7 +1889,7 @@ Envoyez les signalements d&apos;erreurs, les suggestions et les questions à %1.
     </message>
     <message>
         <source>Cannot write the report %1.</source>
-        <translation>Impossible d&apos;écrire le rapport %1.</translation>
+        <translation>Impossible d’écrire le rapport %1.</translation>
     </message>
     <message>
         <source>Your report was saved in %1.</source>
@@ -1897,7 +1897,7 @@ Envoyez les signalements d&apos;erreurs, les suggestions et les questions à %1.
     </message>
     <message>
         <source>The program&apos;s own folder cannot be written, so reports are kept there.</source>
-        <translation>Le dossier du programme n&apos;est pas accessible en écriture, les rapports sont donc gardés là.</translation>
+        <translation>Le dossier du programme n’est pas accessible en écriture, les rapports sont donc gardés là.</translation>
     </message>
     <message>
         <source>Your report was saved as %1.</source>
@@ -1907,7 +1907,7 @@ Envoyez les signalements d&apos;erreurs, les suggestions et les questions à %1.
     <message>
         <source>Your report was saved as %1, but it is no longer there.</source>
         <extracomment>%1 is the report&apos;s file.</extracomment>
-        <translation>Ton rapport a été enregistré sous %1, mais il n&apos;est plus là.</translation>
+        <translation>Ton rapport a été enregistré sous %1, mais il n’est plus là.</translation>
     </message>
 </context>
 <context>
@@ -1923,7 +1923,7 @@ Envoyez les signalements d&apos;erreurs, les suggestions et les questions à %1.
     </message>
     <message>
         <source>Orvi Math Tutor is free for everyone to use and share; to learn more, &lt;a href=&quot;%1&quot;&gt;Click Here&lt;/a&gt;</source>
-        <translation>Orvi Math Tutor est gratuit, chacun peut l&apos;utiliser et le partager&#x202f;; pour en savoir plus, &lt;a href=&quot;%1&quot;&gt;clique ici&lt;/a&gt;</translation>
+        <translation>Orvi Math Tutor est gratuit, chacun peut l’utiliser et le partager&#x202f;; pour en savoir plus, &lt;a href=&quot;%1&quot;&gt;clique ici&lt;/a&gt;</translation>
     </message>
     <message>
         <source>Number 1</source>
@@ -1978,34 +1978,34 @@ Envoyez les signalements d&apos;erreurs, les suggestions et les questions à %1.
     </message>
     <message>
         <source>Report layout &amp;copy; 2026 &lt;a href=&quot;mailto:%1&quot;&gt;the Orvi Math Tutor team&lt;/a&gt;</source>
-        <translation>Mise en page du rapport &amp;copy; 2026 &lt;a href=&quot;mailto:%1&quot;&gt;l&apos;équipe d&apos;Orvi Math Tutor&lt;/a&gt;</translation>
+        <translation>Mise en page du rapport &amp;copy; 2026 &lt;a href=&quot;mailto:%1&quot;&gt;l’équipe d’Orvi Math Tutor&lt;/a&gt;</translation>
     </message>
     <message>
         <source>The name has a tab, which cannot be part of a file name. Please leave it out.</source>
-        <translation>Le nom contient une tabulation, qui ne peut pas faire partie d&apos;un nom de fichier. Enlève-la, s&apos;il te plaît.</translation>
+        <translation>Le nom contient une tabulation, qui ne peut pas faire partie d’un nom de fichier. Enlève-la, s’il te plaît.</translation>
     </message>
     <message>
         <source>The name has a line break, which cannot be part of a file name. Please leave it out.</source>
-        <translation>Le nom contient un retour à la ligne, qui ne peut pas faire partie d&apos;un nom de fichier. Enlève-le, s&apos;il te plaît.</translation>
+        <translation>Le nom contient un retour à la ligne, qui ne peut pas faire partie d’un nom de fichier. Enlève-le, s’il te plaît.</translation>
     </message>
     <message>
         <source>The name has half of a character (%1), which cannot be part of a file name. Please leave it out.</source>
         <extracomment>%1 is a character code such as U+D800.</extracomment>
-        <translation>Le nom contient un demi-caractère (%1), qui ne peut pas faire partie d&apos;un nom de fichier. Enlève-le, s&apos;il te plaît.</translation>
+        <translation>Le nom contient un demi-caractère (%1), qui ne peut pas faire partie d’un nom de fichier. Enlève-le, s’il te plaît.</translation>
     </message>
     <message>
         <source>The name has an invisible character (%1), which cannot be part of a file name. Please leave it out.</source>
         <extracomment>%1 is a character code such as U+200B.</extracomment>
-        <translation>Le nom contient un caractère invisible (%1), qui ne peut pas faire partie d&apos;un nom de fichier. Enlève-le, s&apos;il te plaît.</translation>
+        <translation>Le nom contient un caractère invisible (%1), qui ne peut pas faire partie d’un nom de fichier. Enlève-le, s’il te plaît.</translation>
     </message>
     <message>
         <source>The name has the character &apos;%1&apos;, which cannot be part of a file name. Please leave it out.</source>
         <extracomment>%1 is the character itself, such as / or ?.</extracomment>
-        <translation>Le nom contient le caractère «&#x202f;%1&#x202f;», qui ne peut pas faire partie d&apos;un nom de fichier. Enlève-le, s&apos;il te plaît.</translation>
+        <translation>Le nom contient le caractère «&#x202f;%1&#x202f;», qui ne peut pas faire partie d’un nom de fichier. Enlève-le, s’il te plaît.</translation>
     </message>
     <message>
         <source>The name cannot be just &quot;.&quot; or &quot;..&quot;. Please use letters.</source>
-        <translation>Le nom ne peut pas être seulement «&#x202f;.&#x202f;» ou «&#x202f;..&#x202f;». Utilise des lettres, s&apos;il te plaît.</translation>
+        <translation>Le nom ne peut pas être seulement «&#x202f;.&#x202f;» ou «&#x202f;..&#x202f;». Utilise des lettres, s’il te plaît.</translation>
     </message>
     <message numerus="yes">
         <source>The name is too long for a file name: it has %n characters, and only the first %1 of them fit.</source>
@@ -2037,7 +2037,7 @@ Envoyez les signalements d&apos;erreurs, les suggestions et les questions à %1.
     </message>
     <message>
         <source>&amp;Backups of the pupils&apos; progress, the latest first:</source>
-        <translation>&amp;Sauvegardes des progrès des élèves, la plus récente d&apos;abord&#x202f;:</translation>
+        <translation>&amp;Sauvegardes des progrès des élèves, la plus récente d’abord&#x202f;:</translation>
     </message>
     <message>
         <source>Backups of the pupils&apos; progress</source>
@@ -2070,11 +2070,11 @@ Envoyez les signalements d&apos;erreurs, les suggestions et les questions à %1.
     <name>SaveFailure</name>
     <message>
         <source>the folder %1 could not be created: %2</source>
-        <translation>le dossier %1 n&apos;a pas pu être créé&#x202f;: %2</translation>
+        <translation>le dossier %1 n’a pas pu être créé&#x202f;: %2</translation>
     </message>
     <message>
         <source>the file could not be read to keep a copy of it</source>
-        <translation>le fichier n&apos;a pas pu être lu pour en garder une copie</translation>
+        <translation>le fichier n’a pas pu être lu pour en garder une copie</translation>
     </message>
     <message>
         <source>a folder named %1 is in the way</source>
@@ -2082,15 +2082,15 @@ Envoyez les signalements d&apos;erreurs, les suggestions et les questions à %1.
     </message>
     <message>
         <source>the file was not open for writing</source>
-        <translation>le fichier n&apos;était pas ouvert en écriture</translation>
+        <translation>le fichier n’était pas ouvert en écriture</translation>
     </message>
     <message>
         <source>the disk is full or the file could not be written whole</source>
-        <translation>le disque est plein ou le fichier n&apos;a pas pu être écrit en entier</translation>
+        <translation>le disque est plein ou le fichier n’a pas pu être écrit en entier</translation>
     </message>
     <message>
         <source>the disk holds as many files as it can (no free inode is left), though it may have space</source>
-        <translation>le disque ne peut plus contenir de fichiers (plus d&apos;inode libre), même s&apos;il lui reste peut-être de la place</translation>
+        <translation>le disque ne peut plus contenir de fichiers (plus d’inode libre), même s’il lui reste peut-être de la place</translation>
     </message>
     <message>
         <source>the folder %1 belongs to another user</source>
@@ -2098,7 +2098,7 @@ Envoyez les signalements d&apos;erreurs, les suggestions et les questions à %1.
     </message>
     <message>
         <source>the folder %1 belongs to the user %2, not to you</source>
-        <translation>le dossier %1 appartient à l&apos;utilisateur %2, pas à toi</translation>
+        <translation>le dossier %1 appartient à l’utilisateur %2, pas à toi</translation>
     </message>
     <message>
         <source>the folder %1 is read-only</source>
@@ -2114,19 +2114,19 @@ Envoyez les signalements d&apos;erreurs, les suggestions et les questions à %1.
     </message>
     <message>
         <source>the folder %1 does not exist</source>
-        <translation>le dossier %1 n&apos;existe pas</translation>
+        <translation>le dossier %1 n’existe pas</translation>
     </message>
     <message>
         <source>The folder %1 could not be created: %2</source>
-        <translation>Le dossier %1 n&apos;a pas pu être créé&#x202f;: %2</translation>
+        <translation>Le dossier %1 n’a pas pu être créé&#x202f;: %2</translation>
     </message>
     <message>
         <source>the folder %1 is a link that belongs to another user, so it is not followed</source>
-        <translation>le dossier %1 est un lien qui appartient à un autre utilisateur, il n&apos;est donc pas suivi</translation>
+        <translation>le dossier %1 est un lien qui appartient à un autre utilisateur, il n’est donc pas suivi</translation>
     </message>
     <message>
         <source>the folder %1 is a link that belongs to the user %2, so it is not followed</source>
-        <translation>le dossier %1 est un lien qui appartient à l&apos;utilisateur %2, il n&apos;est donc pas suivi</translation>
+        <translation>le dossier %1 est un lien qui appartient à l’utilisateur %2, il n’est donc pas suivi</translation>
     </message>
     <message>
         <source>the folder %1 is a link that leads nowhere</source>
@@ -2138,7 +2138,7 @@ Envoyez les signalements d&apos;erreurs, les suggestions et les questions à %1.
     </message>
     <message>
         <source>the folder %1 was changed by someone else while saving</source>
-        <translation>le dossier %1 a été modifié par quelqu&apos;un d&apos;autre pendant l&apos;enregistrement</translation>
+        <translation>le dossier %1 a été modifié par quelqu’un d’autre pendant l’enregistrement</translation>
     </message>
 </context>
 <context>
@@ -2468,19 +2468,19 @@ Envoyez les signalements d&apos;erreurs, les suggestions et les questions à %1.
     </message>
     <message>
         <source>Cannot write %1.</source>
-        <translation>Impossible d&apos;écrire %1.</translation>
+        <translation>Impossible d’écrire %1.</translation>
     </message>
     <message>
         <source>The window will follow the desktop&apos;s own scale the next time Orvi Math Tutor starts.</source>
-        <translation>La fenêtre suivra l&apos;échelle du bureau au prochain démarrage d&apos;Orvi Math Tutor.</translation>
+        <translation>La fenêtre suivra l’échelle du bureau au prochain démarrage d’Orvi Math Tutor.</translation>
     </message>
     <message>
         <source>The window will be shown at %1 % the next time Orvi Math Tutor starts.</source>
-        <translation>La fenêtre s&apos;affichera à %1&#xa0;% au prochain démarrage d&apos;Orvi Math Tutor.</translation>
+        <translation>La fenêtre s’affichera à %1&#xa0;% au prochain démarrage d’Orvi Math Tutor.</translation>
     </message>
     <message>
         <source>A scale set for this computer (QT_SCALE_FACTOR or another of Qt&apos;s scaling variables) decides the size instead while it is set.</source>
-        <translation>Tant qu&apos;elle est définie, une échelle réglée pour cet ordinateur (QT_SCALE_FACTOR ou une autre variable d&apos;échelle de Qt) décide de la taille.</translation>
+        <translation>Tant qu’elle est définie, une échelle réglée pour cet ordinateur (QT_SCALE_FACTOR ou une autre variable d’échelle de Qt) décide de la taille.</translation>
     </message>
 </context>
 <context>
@@ -2508,7 +2508,7 @@ Envoyez les signalements d&apos;erreurs, les suggestions et les questions à %1.
     <message>
         <source>Save failed - %1: %2</source>
         <extracomment>The status line after a failed save; %1 is the file&apos;s path, %2 the system&apos;s reason.</extracomment>
-        <translation>Échec de l&apos;enregistrement - %1 : %2</translation>
+        <translation>Échec de l’enregistrement - %1 : %2</translation>
     </message>
 </context>
 <context>
@@ -2526,7 +2526,7 @@ Envoyez les signalements d&apos;erreurs, les suggestions et les questions à %1.
     <message>
         <source>Teacher: %1</source>
         <extracomment>Under the title; %1 is the teacher&apos;s name.</extracomment>
-        <translation>Enseignant&#x202f;: %1</translation>
+        <translation>Enseignant(e)&#x202f;: %1</translation>
     </message>
     <message>
         <source>Class: %1</source>
@@ -2566,11 +2566,11 @@ Envoyez les signalements d&apos;erreurs, les suggestions et les questions à %1.
     <message>
         <source>Worksheet sent to the printer %1</source>
         <extracomment>%1 names the printer.</extracomment>
-        <translation>Fiche envoyée à l&apos;imprimante %1</translation>
+        <translation>Fiche envoyée à l’imprimante %1</translation>
     </message>
     <message>
         <source>Printing cancelled - nothing was printed.</source>
-        <translation>Impression annulée - rien n&apos;a été imprimé.</translation>
+        <translation>Impression annulée - rien n’a été imprimé.</translation>
     </message>
     <message>
         <source>Worksheet saved as PDF - %1</source>
@@ -2643,11 +2643,11 @@ Envoyez les signalements d&apos;erreurs, les suggestions et les questions à %1.
     <message>
         <source>The worksheet could not be saved as %1: %2.</source>
         <extracomment>%1 is the file&apos;s path, %2 the system&apos;s reason.</extracomment>
-        <translation>La fiche n&apos;a pas pu être enregistrée sous %1 : %2.</translation>
+        <translation>La fiche n’a pas pu être enregistrée sous %1 : %2.</translation>
     </message>
     <message>
         <source>The answer sheet could not be saved as %1: %2.</source>
-        <translation>Le corrigé n&apos;a pas pu être enregistré sous %1 : %2.</translation>
+        <translation>Le corrigé n’a pas pu être enregistré sous %1 : %2.</translation>
     </message>
     <message>
         <source>Worksheet saved as PDF: %1.</source>
@@ -2657,11 +2657,11 @@ Envoyez les signalements d&apos;erreurs, les suggestions et les questions à %1.
     <message>
         <source>Worksheet sent to the printer %1.</source>
         <extracomment>%1 names the printer.</extracomment>
-        <translation>Fiche envoyée à l&apos;imprimante %1.</translation>
+        <translation>Fiche envoyée à l’imprimante %1.</translation>
     </message>
     <message>
         <source>Printing cancelled. Nothing was printed.</source>
-        <translation>Impression annulée. Rien n&apos;a été imprimé.</translation>
+        <translation>Impression annulée. Rien n’a été imprimé.</translation>
     </message>
     <message>
         <source>Addition</source>
@@ -2774,17 +2774,17 @@ Envoyez les signalements d&apos;erreurs, les suggestions et les questions à %1.
     <message>
         <source>The worksheet could not be sent to the printer %1.</source>
         <extracomment>%1 names the printer.</extracomment>
-        <translation>La fiche n&apos;a pas pu être envoyée à l&apos;imprimante %1.</translation>
+        <translation>La fiche n’a pas pu être envoyée à l’imprimante %1.</translation>
     </message>
     <message>
         <source>the pages could not be drawn</source>
         <extracomment>The reason a PDF was not saved, put into a sentence after a colon.</extracomment>
-        <translation>les pages n&apos;ont pas pu être dessinées</translation>
+        <translation>les pages n’ont pas pu être dessinées</translation>
     </message>
     <message>
         <source>The worksheet could not be saved as PDF to %1: %2</source>
         <extracomment>%1 is the PDF file&apos;s path, %2 the reason.</extracomment>
-        <translation>La fiche n&apos;a pas pu être enregistrée en PDF dans %1 : %2</translation>
+        <translation>La fiche n’a pas pu être enregistrée en PDF dans %1 : %2</translation>
     </message>
     <message>
         <source>No My Facts of this operation practised yet  --  nothing added.</source>
@@ -2814,7 +2814,7 @@ Envoyez les signalements d&apos;erreurs, les suggestions et les questions à %1.
     <message>
         <source>Teacher&apos;s name</source>
         <extracomment>The teacher&apos;s name, written on the worksheet.</extracomment>
-        <translation>Enseignant</translation>
+        <translation>Enseignant(e)</translation>
     </message>
 </context>
 <context>
@@ -2865,7 +2865,7 @@ Envoyez les signalements d&apos;erreurs, les suggestions et les questions à %1.
     <message>
         <source>The progress report was saved as %1, but it is no longer there.</source>
         <extracomment>%1 is the report&apos;s file.</extracomment>
-        <translation>Le rapport de progrès a été enregistré sous %1, mais il n&apos;est plus là.</translation>
+        <translation>Le rapport de progrès a été enregistré sous %1, mais il n’est plus là.</translation>
     </message>
     <message numerus="yes">
         <source>The time for a quick answer could not be changed to %n seconds.</source>
