@@ -63,8 +63,10 @@ FactGrid grid(Operation which, const QList<std::pair<QPoint, FactState>> &facts)
     return result;
 }
 
-// A grid by box: each family given at its two places, every other never asked.
-FactGrid boxGrid(Operation which, const QList<std::pair<QPoint, int>> &families)
+// A grid by box: each family given at its two places, every other never
+// asked; the families `missed` were missed lately.
+FactGrid boxGrid(Operation which, const QList<std::pair<QPoint, int>> &families,
+    const QList<QPoint> &missed = {})
 {
     FactGrid result;
     result.operation = which;
@@ -75,6 +77,9 @@ FactGrid boxGrid(Operation which, const QList<std::pair<QPoint, int>> &families)
         result.boxes.at(family.x()).at(family.y()) = qint8(box);
         result.boxes.at(family.y()).at(family.x()) = qint8(box);
     }
+    for (const QPoint &family : missed)
+        result.familyMissed.at(family.x()).at(family.y())
+            = result.familyMissed.at(family.y()).at(family.x()) = true;
     return result;
 }
 
@@ -312,8 +317,7 @@ void ProgressWordsTest::factsGridIsToldInWords_data()
 
     QTest::newRow("nothing seen")
         << u"en"_s << grid(Operation::Addition, {})
-        << u"Addition facts 0 to 12: 0 right and quick, 0 right but slow, 0 wrong lately, "
-           "169 not seen."_s;
+        << u"Addition facts 0 to 12: 0 known, 0 learning, 0 missed lately, 169 not asked yet."_s;
     QTest::newRow("some of each")
         << u"en"_s
         << grid(Operation::Multiplication,
@@ -321,110 +325,128 @@ void ProgressWordsTest::factsGridIsToldInWords_data()
                    { QPoint(2, 2), FactState::RightAndQuick },
                    { QPoint(6, 9), FactState::WrongLately },
                    { QPoint(3, 4), FactState::RightButSlow } })
-        << u"Multiplication facts 0 to 12: 1 right and quick, 1 right but slow, 2 wrong lately, "
-           "165 not seen. Wrong lately: 6 \u00d7 9, 7 \u00d7 8."_s;
+        << u"Multiplication facts 0 to 12: 1 known, 1 learning, 2 missed lately, 165 not asked "
+           "yet. Missed lately: 6 \u00d7 9, 7 \u00d7 8."_s;
     QList<std::pair<QPoint, FactState>> manyWrong;
     for (int second = 0; second <= 11; ++second)
         manyWrong.append({ QPoint(1, second), FactState::WrongLately });
     QTest::newRow("more than ten wrong")
         << u"en"_s << grid(Operation::Subtraction, manyWrong)
-        << u"Subtraction facts 0 to 12: 0 right and quick, 0 right but slow, 12 wrong lately, "
-           "157 not seen. Wrong lately: 1 \u2212 0, 1 \u2212 1, 1 \u2212 2, 1 \u2212 3, "
+        << u"Subtraction facts 0 to 12: 0 known, 0 learning, 12 missed lately, 157 not asked "
+           "yet. Missed lately: 1 \u2212 0, 1 \u2212 1, 1 \u2212 2, 1 \u2212 3, "
            "1 \u2212 4, 1 \u2212 5, 1 \u2212 6, 1 \u2212 7, 1 \u2212 8, 1 \u2212 9, and more."_s;
     QTest::newRow("by box, none asked")
         << u"en"_s << boxGrid(Operation::Addition, {})
-        << u"Addition facts by box, a fact and its turned-round twin counted once: 0 of 66 "
-           "asked. Rows and columns are a fact's two parts: 3 + 4 is at 3 and 4."_s;
-    // Cells past 10 are no addition or subtraction facts, whatever they hold.
+        << u"Addition facts in My Facts, a fact and its turned-round twin counted once: 0 known, "
+           "0 learning, 0 missed lately, 66 not asked yet. Rows and columns are a fact's two "
+           "parts: 3 + 4 is at 3 and 4."_s;
+    // Cells past 10 are no addition or subtraction facts, whatever they hold;
+    // every box below the last is learning.
     QTest::newRow("by box, some in each")
         << u"en"_s
         << boxGrid(Operation::Subtraction,
                { { QPoint(3, 4), 5 }, { QPoint(0, 9), 5 }, { QPoint(2, 2), 1 },
                    { QPoint(6, 10), 0 }, { QPoint(11, 12), 4 } })
-        << u"Subtraction facts by box, a fact and its turned-round twin counted once: 4 of 66 "
-           "asked, 2 known, 1 learning, 1 new. Rows and columns are a fact's two parts: "
-           "7 \u2212 3 is at 3 and 4."_s;
+        << u"Subtraction facts in My Facts, a fact and its turned-round twin counted once: "
+           "2 known, 2 learning, 0 missed lately, 62 not asked yet. Rows and columns are a "
+           "fact's two parts: 7 \u2212 3 is at 3 and 4."_s;
     QTest::newRow("by box, division")
         << u"en"_s << boxGrid(Operation::Division, { { QPoint(0, 1), 2 }, { QPoint(12, 12), 3 } })
-        << u"Division facts by box, a fact and its turned-round twin counted once: 2 of 90 "
-           "asked, 1 getting quick, 1 practising. Rows and columns are a fact's two parts: "
-           "12 \u00f7 3 is at 3 and 4."_s;
+        << u"Division facts in My Facts, a fact and its turned-round twin counted once: 0 known, "
+           "2 learning, 0 missed lately, 88 not asked yet. Rows and columns are a fact's two "
+           "parts: 12 \u00f7 3 is at 3 and 4."_s;
+    // A family whose latest answer was wrong is missed lately in any box, or
+    // with no card at all (missed in a game).
+    QTest::newRow("by box, missed lately whatever the box")
+        << u"en"_s
+        << boxGrid(Operation::Multiplication, { { QPoint(7, 8), 5 }, { QPoint(2, 3), 5 } },
+               { QPoint(8, 7), QPoint(9, 6) })
+        << u"Multiplication facts in My Facts, a fact and its turned-round twin counted once: "
+           "1 known, 0 learning, 2 missed lately, 88 not asked yet. Missed lately: 7 \u00d7 8, "
+           "6 \u00d7 9. Rows and columns are a fact's two parts: 3 \u00d7 4 is at 3 and 4."_s;
 
     // Each count agrees with its word in every language: 0, 1, 2 and 5 facts.
     const FactGrid states = grid(Operation::Addition,
         { { QPoint(2, 2), FactState::RightButSlow }, { QPoint(1, 2), FactState::WrongLately },
             { QPoint(3, 4), FactState::WrongLately } });
-    const QList<std::pair<QPoint, int>> fiveNew { { QPoint(1, 1), 0 }, { QPoint(1, 2), 0 },
-        { QPoint(1, 3), 0 }, { QPoint(2, 2), 0 }, { QPoint(2, 3), 0 } };
-    const FactGrid quickAndNew = boxGrid(Operation::Addition,
-        QList<std::pair<QPoint, int>> {
-            { QPoint(3, 4), 3 }, { QPoint(0, 1), 4 }, { QPoint(0, 2), 4 } }
-            + fiveNew);
-    const FactGrid knownAndGettingQuick = boxGrid(
-        Operation::Addition, { { QPoint(3, 4), 5 }, { QPoint(0, 1), 3 }, { QPoint(0, 2), 3 } });
-    QTest::newRow("en, by box, 2 quick, 1 getting quick, 5 new")
-        << u"en"_s << quickAndNew
-        << u"Addition facts by box, a fact and its turned-round twin counted once: 8 of 66 "
-           "asked, 2 quick, 1 getting quick, 5 new. Rows and columns are a fact's two parts: "
-           "3 + 4 is at 3 and 4."_s;
+    const FactGrid mixed = boxGrid(Operation::Addition,
+        { { QPoint(3, 4), 5 }, { QPoint(0, 3), 5 }, { QPoint(0, 1), 0 }, { QPoint(0, 2), 1 },
+            { QPoint(1, 1), 2 }, { QPoint(1, 2), 3 }, { QPoint(1, 3), 4 }, { QPoint(2, 2), 5 } },
+        { QPoint(2, 2) });
+    QTest::newRow("en, by box, 2 known, 5 learning, 1 missed")
+        << u"en"_s << mixed
+        << u"Addition facts in My Facts, a fact and its turned-round twin counted once: 2 known, "
+           "5 learning, 1 missed lately, 58 not asked yet. Missed lately: 2 + 2. Rows and "
+           "columns are a fact's two parts: 3 + 4 is at 3 and 4."_s;
     QTest::newRow("de, states") << u"de"_s << states
-                                << u"Addition, Aufgaben von 0 bis 12: 0 richtig und schnell, 1 "
-                                   "richtig, aber langsam, 2 zuletzt falsch, 166 noch nicht "
-                                   "gestellt. Zuletzt falsch: 1 + 2, 3 + 4."_s;
+                                << u"Addition, Aufgaben von 0 bis 12: 0 sitzen, 1 wird gelernt, "
+                                   "2 zuletzt falsch, 166 noch nicht gestellt. Zuletzt falsch: "
+                                   "1 + 2, 3 + 4."_s;
     const QString germanRows
         = u" Zeilen und Spalten sind die zwei Zahlen einer Aufgabe: 3 + 4 steht bei 3 und 4."_s;
-    const QString germanBoxes
-        = u"Addition, Aufgaben nach Fach, eine Aufgabe und ihre Tauschaufgabe einmal gezählt: "_s;
-    QTest::newRow("de, by box, none asked") << u"de"_s << boxGrid(Operation::Addition, {})
-                                            << germanBoxes + u"0 von 66 gestellt."_s + germanRows;
-    QTest::newRow("de, by box, 2 quick, 1 getting quick, 5 new")
-        << u"de"_s << quickAndNew
-        << germanBoxes + u"8 von 66 gestellt, 2 schnell, 1 wird schneller, 5 neu."_s + germanRows;
-    QTest::newRow("de, by box, 1 known, 2 getting quick")
-        << u"de"_s << knownAndGettingQuick
-        << germanBoxes + u"3 von 66 gestellt, 1 sitzt, 2 werden schneller."_s + germanRows;
+    const QString germanBoxes = u"Addition, Aufgaben in \u201eMeine Aufgaben\u201c, eine Aufgabe "
+                                "und ihre Tauschaufgabe einmal gezählt: "_s;
+    QTest::newRow("de, by box, none asked")
+        << u"de"_s << boxGrid(Operation::Addition, {})
+        << germanBoxes + u"0 sitzen, 0 werden gelernt, 0 zuletzt falsch, 66 noch nicht gestellt."_s
+            + germanRows;
+    QTest::newRow("de, by box, 2 known, 5 learning, 1 missed") << u"de"_s << mixed
+                                                               << germanBoxes
+            + u"2 sitzen, 5 werden gelernt, 1 zuletzt falsch, 58 noch nicht gestellt. Zuletzt "
+              "falsch: 2 + 2."_s
+            + germanRows;
     QTest::newRow("es, states") << u"es"_s << states
-                                << u"Suma, cálculos del 0 al 12: 0 bien y rápidos, 1 bien pero "
-                                   "lento, 2 fallados hace poco, 166 aún sin hacer. Fallados hace "
+                                << u"Suma, cálculos del 0 al 12: 0 dominados, 1 aprendiendo, 2 "
+                                   "fallados hace poco, 166 aún sin preguntar. Fallados hace "
                                    "poco: 1 + 2, 3 + 4."_s;
     const QString spanishRows = u" Las filas y columnas son los dos números de un cálculo: 3 + 4 "
                                 "está en 3 y 4."_s;
-    const QString spanishBoxes
-        = u"Suma, cálculos por caja, un cálculo y su gemelo invertido contados una vez: "_s;
-    QTest::newRow("es, by box, none asked")
-        << u"es"_s << boxGrid(Operation::Addition, {})
-        << spanishBoxes + u"0 de 66 preguntados."_s + spanishRows;
-    QTest::newRow("es, by box, 2 quick, 1 getting quick, 5 new") << u"es"_s << quickAndNew
-                                                                 << spanishBoxes
-            + u"8 de 66 preguntados, 2 rápidos, 1 ganando rapidez, 5 nuevos."_s + spanishRows;
+    const QString spanishBoxes = u"Suma, cálculos de «Mis cálculos», un cálculo y su gemelo "
+                                 "invertido contados una vez: "_s;
+    QTest::newRow("es, by box, none asked") << u"es"_s << boxGrid(Operation::Addition, {})
+                                            << spanishBoxes
+            + u"0 dominados, 0 aprendiendo, 0 fallados hace poco, 66 aún sin preguntar."_s
+            + spanishRows;
+    QTest::newRow("es, by box, 2 known, 5 learning, 1 missed") << u"es"_s << mixed
+                                                               << spanishBoxes
+            + u"2 dominados, 5 aprendiendo, 1 fallado hace poco, 58 aún sin preguntar. "
+              "Fallados hace poco: 2 + 2."_s
+            + spanishRows;
     QTest::newRow("fr, states") << u"fr"_s << states
-                                << u"Addition, calculs de 0 à 12\u00a0: 0 juste et rapide, 1 juste "
-                                   "mais lent, 2 ratés récemment, 166 pas encore vus. Ratés "
-                                   "récemment\u202f: 1 + 2, 3 + 4."_s;
+                                << u"Addition, calculs de 0 à 12\u00a0: 0 acquis, 1 en "
+                                   "apprentissage, 2 ratés récemment, 166 pas encore posés. "
+                                   "Ratés récemment\u202f: 1 + 2, 3 + 4."_s;
     const QString frenchRows = u" Les lignes et les colonnes sont les deux nombres d’un "
                                "calcul\u202f: 3 + 4 est en 3 et 4."_s;
-    const QString frenchBoxes = u"Addition, calculs par boîte, un calcul et son jumeau inversé "
-                                "comptés une fois\u202f: "_s;
-    QTest::newRow("fr, by box, none asked") << u"fr"_s << boxGrid(Operation::Addition, {})
-                                            << frenchBoxes + u"0 sur 66 posé."_s + frenchRows;
-    QTest::newRow("fr, by box, 2 quick, 1 getting quick, 5 new") << u"fr"_s << quickAndNew
-                                                                 << frenchBoxes
-            + u"8 sur 66 posés, 2 rapides, 1 gagne en vitesse, 5 nouveaux."_s + frenchRows;
+    const QString frenchBoxes = u"Addition, calculs de «\u202fMes calculs\u202f», un calcul et "
+                                "son jumeau inversé comptés une fois\u202f: "_s;
+    QTest::newRow("fr, by box, none asked")
+        << u"fr"_s << boxGrid(Operation::Addition, {})
+        << frenchBoxes + u"0 acquis, 0 en apprentissage, 0 raté récemment, 66 pas encore posés."_s
+            + frenchRows;
+    QTest::newRow("fr, by box, 2 known, 5 learning, 1 missed") << u"fr"_s << mixed
+                                                               << frenchBoxes
+            + u"2 acquis, 5 en apprentissage, 1 raté récemment, 58 pas encore posés. Ratés "
+              "récemment\u202f: 2 + 2."_s
+            + frenchRows;
     // Portuguese says 0 in the singular: its counts stand after their words.
     QTest::newRow("pt_BR, states")
         << u"pt_BR"_s << states
-        << u"Adição, contas de 0 a 12 (certas e rápidas: 0, certas mas devagar: 1, erradas "
-           "recentemente: 2, ainda não feitas: 166). Erradas recentemente: 1 + 2, 3 + 4."_s;
+        << u"Adição, contas de 0 a 12 (dominadas: 0, aprendendo: 1, erradas recentemente: 2, "
+           "ainda não feitas: 166). Erradas recentemente: 1 + 2, 3 + 4."_s;
     const QString portugueseRows
         = u" As linhas e colunas são os dois números de uma conta: 3 + 4 fica em 3 e 4."_s;
-    const QString portugueseBoxes
-        = u"Adição, contas por caixa, uma conta e sua gêmea invertida contadas uma vez "_s;
-    QTest::newRow("pt_BR, by box, none asked")
-        << u"pt_BR"_s << boxGrid(Operation::Addition, {})
-        << portugueseBoxes + u"(feitas: 0 de 66)."_s + portugueseRows;
-    QTest::newRow("pt_BR, by box, 2 quick, 1 getting quick, 5 new") << u"pt_BR"_s << quickAndNew
-                                                                    << portugueseBoxes
-            + u"(feitas: 8 de 66), 2 rápidas, 1 ganhando rapidez, 5 novas."_s + portugueseRows;
+    const QString portugueseBoxes = u"Adição, contas de Minhas contas, uma conta e sua gêmea "
+                                    "invertida contadas uma vez "_s;
+    QTest::newRow("pt_BR, by box, none asked") << u"pt_BR"_s << boxGrid(Operation::Addition, {})
+                                               << portugueseBoxes
+            + u"(dominadas: 0, aprendendo: 0, erradas recentemente: 0, ainda não feitas: 66)."_s
+            + portugueseRows;
+    QTest::newRow("pt_BR, by box, 2 known, 5 learning, 1 missed") << u"pt_BR"_s << mixed
+                                                                  << portugueseBoxes
+            + u"(dominadas: 2, aprendendo: 5, erradas recentemente: 1, ainda não feitas: 58). "
+              "Erradas recentemente: 2 + 2."_s
+            + portugueseRows;
 }
 
 void ProgressWordsTest::factFamilyCellsAreToldInWords_data()
@@ -433,31 +455,41 @@ void ProgressWordsTest::factFamilyCellsAreToldInWords_data()
     QTest::addColumn<Operation>("operation");
     QTest::addColumn<QPoint>("cell");
     QTest::addColumn<int>("box");
+    QTest::addColumn<bool>("missed"); // the latest answer to one of its facts was wrong
     QTest::addColumn<QString>("sentence");
 
     QTest::newRow("a fact and its twin") << u"en"_s << Operation::Multiplication << QPoint(8, 7)
-                                         << 1 << u"7 × 8 and 8 × 7: learning."_s;
-    QTest::newRow("subtraction by its parts")
-        << u"en"_s << Operation::Subtraction << QPoint(3, 4) << 5 << u"7 − 3 and 7 − 4: known."_s;
-    QTest::newRow("division by its parts")
-        << u"en"_s << Operation::Division << QPoint(7, 8) << 0 << u"56 ÷ 7 and 56 ÷ 8: new."_s;
-    QTest::newRow("a double has no twin")
-        << u"en"_s << Operation::Addition << QPoint(6, 6) << 3 << u"6 + 6: getting quick."_s;
-    QTest::newRow("nothing divides by 0")
-        << u"en"_s << Operation::Division << QPoint(0, 5) << -1 << u"0 ÷ 5: not asked yet."_s;
+                                         << 1 << false << u"7 × 8 and 8 × 7: learning."_s;
+    QTest::newRow("subtraction by its parts") << u"en"_s << Operation::Subtraction << QPoint(3, 4)
+                                              << 5 << false << u"7 − 3 and 7 − 4: known."_s;
+    QTest::newRow("division by its parts") << u"en"_s << Operation::Division << QPoint(7, 8) << 0
+                                           << false << u"56 ÷ 7 and 56 ÷ 8: new."_s;
+    QTest::newRow("a double has no twin") << u"en"_s << Operation::Addition << QPoint(6, 6) << 3
+                                          << false << u"6 + 6: getting quick."_s;
+    QTest::newRow("nothing divides by 0") << u"en"_s << Operation::Division << QPoint(0, 5) << -1
+                                          << false << u"0 ÷ 5: not asked yet."_s;
     QTest::newRow("beyond the addition facts")
-        << u"en"_s << Operation::Addition << QPoint(11, 3) << -1
+        << u"en"_s << Operation::Addition << QPoint(11, 3) << -1 << false
         << u"11 and 3: not among the addition facts."_s;
     QTest::newRow("0 and 0 divide nothing") << u"en"_s << Operation::Division << QPoint(0, 0) << -1
-                                            << u"0 and 0: not among the division facts."_s;
+                                            << false << u"0 and 0: not among the division facts."_s;
+    // A family missed lately says so whatever its box.
+    QTest::newRow("missed lately, known") << u"en"_s << Operation::Multiplication << QPoint(8, 7)
+                                          << 5 << true << u"7 × 8 and 8 × 7: missed lately."_s;
+    QTest::newRow("missed lately, no card") << u"en"_s << Operation::Addition << QPoint(6, 6) << -1
+                                            << true << u"6 + 6: missed lately."_s;
+    QTest::newRow("German, missed lately") << u"de"_s << Operation::Division << QPoint(7, 8) << 3
+                                           << true << u"56 : 7 und 56 : 8: zuletzt falsch."_s;
+    QTest::newRow("French, missed lately") << u"fr"_s << Operation::Addition << QPoint(6, 6) << 1
+                                           << true << u"6 + 6\u00a0: raté récemment."_s;
     // A German class writes 7 · 8 and 56 : 7.
     QTest::newRow("German times") << u"de"_s << Operation::Multiplication << QPoint(8, 7) << 1
-                                  << u"7 \u00b7 8 und 8 \u00b7 7: werden gelernt."_s;
-    QTest::newRow("German division")
-        << u"de"_s << Operation::Division << QPoint(7, 8) << 0 << u"56 : 7 und 56 : 8: neu."_s;
+                                  << false << u"7 \u00b7 8 und 8 \u00b7 7: werden gelernt."_s;
+    QTest::newRow("German division") << u"de"_s << Operation::Division << QPoint(7, 8) << 0 << false
+                                     << u"56 : 7 und 56 : 8: neu."_s;
     // The box's word agrees with the two facts.
     QTest::newRow("Spanish pair") << u"es"_s << Operation::Multiplication << QPoint(8, 7) << 0
-                                  << u"7 \u00d7 8 y 8 \u00d7 7: nuevos."_s;
+                                  << false << u"7 \u00d7 8 y 8 \u00d7 7: nuevos."_s;
 }
 
 void ProgressWordsTest::factFamilyCellsAreToldInWords()
@@ -466,10 +498,11 @@ void ProgressWordsTest::factFamilyCellsAreToldInWords()
     QFETCH(Operation, operation);
     QFETCH(QPoint, cell);
     QFETCH(int, box);
+    QFETCH(bool, missed);
     QFETCH(QString, sentence);
     language::speak(language);
     const auto english = qScopeGuard([] { language::speak(u"en"_s); });
-    QCOMPARE(progress::boxSentence(operation, cell.x(), cell.y(), box), sentence);
+    QCOMPARE(progress::boxSentence(operation, cell.x(), cell.y(), box, missed), sentence);
 }
 
 void ProgressWordsTest::factsGridIsToldInWords()
