@@ -27,6 +27,7 @@ Q_DECLARE_METATYPE(progress::OperationProgress)
 Q_DECLARE_METATYPE(QList<progress::DayProgress>)
 Q_DECLARE_METATYPE(progress::FactGrid)
 Q_DECLARE_METATYPE(progress::PupilProgress)
+Q_DECLARE_METATYPE(QList<tutor::FactCard>)
 
 namespace {
 
@@ -99,6 +100,34 @@ PupilProgress smallProgress(const QString &name)
     return progress;
 }
 
+// A card kept for a family, missed this often since it was last known.
+tutor::FactCard card(Operation which, qint16 low, qint16 high, int missesSinceKnown)
+{
+    tutor::FactCard kept;
+    kept.family = { which, low, high };
+    kept.box = 1;
+    kept.missesSinceKnown = missesSinceKnown;
+    return kept;
+}
+
+// A row of a printed grid: its heading, then the cells of the given marks
+// in order, a dash for every other one.
+QString markedRow(int row, const QMap<int, QString> &marks)
+{
+    QString text = u"<tr><th>%1</th>"_s.arg(row);
+    for (int column = 0; column < 13; ++column)
+        text += marks.value(column, u"<td>&ndash;</td>"_s);
+    return text + u"</tr>"_s;
+}
+
+QString headingsRow(const QString &corner)
+{
+    QString text = u"<tr><th>"_s + corner + u"</th>"_s;
+    for (int column = 0; column < 13; ++column)
+        text += u"<th>%1</th>"_s.arg(column);
+    return text + u"</tr>"_s;
+}
+
 QByteArray crlf(const QStringList &lines)
 {
     return (lines.join(u"\r\n"_s) + u"\r\n"_s).toUtf8();
@@ -131,6 +160,8 @@ private slots:
     void reportEscapesEveryText_data();
     void reportEscapesEveryText();
     void reportWithoutPracticeSaysSo();
+    void reportShowsTheFactsAndWhatToTeach_data();
+    void reportShowsTheFactsAndWhatToTeach();
 };
 
 void ProgressWordsTest::initTestCase()
@@ -544,6 +575,8 @@ void ProgressWordsTest::reportIsWrittenLineForLine()
         u"<title>Orvi Progress Report For -- Ann</title>"_s,
         u"<style>table{border-collapse:collapse}th,td{border:1px solid #777;padding:2px 8px;"
         "text-align:center}th{background:navy;color:white}</style>"_s,
+        u"<style>td.m{background:#f5c6c6}td.l{background:#fbe7a1}td.k{background:#c8e6c9}"
+        "</style>"_s,
         u"</head>"_s,
         u"<body>"_s,
         u"<h1><bdi>Ann</bdi>'s Orvi Progress Report</h1>"_s,
@@ -564,6 +597,13 @@ void ProgressWordsTest::reportIsWrittenLineForLine()
         u"<tr><td>2026-12-02</td><td>6</td><td>83 %</td><td>1.8 s</td></tr>"_s,
         u"<tr><td>2026-12-03</td><td>4</td><td>75 %</td><td>2.5 s</td></tr>"_s,
         u"</table>"_s,
+        u"<h2>Facts of each operation</h2>"_s,
+        u"<table><tr><td>&ndash;</td><td>Not asked yet</td><td class=m>&#x2717;</td>"
+        "<td>Missed lately</td><td class=l>&#x25cb;</td><td>Learning</td><td class=k>&#x2713;</td>"
+        "<td>Known</td></tr></table>"_s,
+        u"<p>No facts asked yet.</p>"_s,
+        u"<h2>Facts that need teaching</h2>"_s,
+        u"<p>No facts need teaching.</p>"_s,
         u"<p><small>This report was made with the free <a href=\"https://orvi.example.org/\">"
         "Orvi Math Tutor</a>.</small></p>"_s,
         u"</body>"_s,
@@ -678,6 +718,81 @@ void ProgressWordsTest::reportWithoutPracticeSaysSo()
     QVERIFY(text.contains(u"<p>No practice in the last 30 days.</p>\r\n"_s));
     QVERIFY(text.contains(u"<tr><td>Division</td><td>0</td><td>\u2013</td><td>\u2013</td>"_s));
     QVERIFY(!text.contains(u"Worked out"_s));
+}
+
+void ProgressWordsTest::reportShowsTheFactsAndWhatToTeach_data()
+{
+    QTest::addColumn<QString>("code"); // the language spoken
+    QTest::addColumn<PupilProgress>("progress");
+    QTest::addColumn<QList<tutor::FactCard>>("cards");
+    QTest::addColumn<QStringList>("lines"); // each a whole line of the page
+    QTest::addColumn<QStringList>("absent");
+
+    const QString missed = u"<td class=m>&#x2717;</td>"_s;
+    const QString learning = u"<td class=l>&#x25cb;</td>"_s;
+    const QString known = u"<td class=k>&#x2713;</td>"_s;
+    PupilProgress facts = smallProgress(u"Ann"_s);
+    facts.facts = { grid(Operation::Addition, {}),
+        grid(Operation::Multiplication,
+            { { QPoint(7, 8), FactState::WrongLately }, { QPoint(2, 3), FactState::RightAndQuick },
+                { QPoint(3, 4), FactState::RightButSlow } }) };
+    // Most missed first; a fact missed less often is not listed.
+    const QList<tutor::FactCard> often { card(Operation::Multiplication, 7, 8, 6),
+        card(Operation::Division, 3, 4, 9), card(Operation::Addition, 1, 2, 5) };
+    QTest::newRow("en, facts and what to teach")
+        << u"en"_s << facts << often
+        << QStringList { u"<h2>Facts of each operation</h2>"_s,
+               u"<table><tr><td>&ndash;</td><td>Not asked yet</td>"_s + missed
+                   + u"<td>Missed lately</td>"_s + learning + u"<td>Learning</td>"_s + known
+                   + u"<td>Known</td></tr></table>"_s,
+               u"<h3>Multiplication facts</h3>"_s, headingsRow(u"\u00d7"_s),
+               markedRow(2, { { 3, known } }), markedRow(3, { { 4, learning } }),
+               markedRow(7, { { 8, missed } }), markedRow(8, {}),
+               u"<p>Multiplication facts 0 to 12: 1 known, 1 learning, 1 missed lately, 166 not "
+               "asked yet. Missed lately: 7 \u00d7 8.</p>"_s,
+               u"<h2>Facts that need teaching</h2>"_s, u"<p>12 \u00f7 3, 7 \u00d7 8</p>"_s }
+        << QStringList { u"<h3>Addition facts</h3>"_s, u"1 + 2"_s };
+
+    // By box, a cell is a family: missed lately in any box.
+    PupilProgress boxes = smallProgress(u"Ann"_s);
+    boxes.facts = { boxGrid(Operation::Multiplication, { { QPoint(7, 8), 5 }, { QPoint(2, 3), 5 } },
+        { QPoint(7, 8) }) };
+    QTest::newRow("de, by box")
+        << u"de"_s << boxes << QList<tutor::FactCard> { card(Operation::Multiplication, 7, 8, 6) }
+        << QStringList { u"<h2>Aufgaben jeder Rechenart</h2>"_s,
+               u"<h3>Aufgaben zur Multiplikation</h3>"_s, headingsRow(QString()),
+               markedRow(2, { { 3, known } }), markedRow(3, { { 2, known } }),
+               markedRow(8, { { 7, missed } }), u"<h2>Aufgaben mit Übungsbedarf</h2>"_s,
+               u"<p>7 \u00b7 8</p>"_s }
+        << QStringList { u"Keine Aufgabe"_s };
+
+    PupilProgress nothing = smallProgress(u"Ann"_s);
+    for (const Operation which : { Operation::Addition, Operation::Subtraction,
+             Operation::Multiplication, Operation::Division })
+        nothing.facts << grid(which, {});
+    QTest::newRow("fr, nothing asked")
+        << u"fr"_s << nothing << QList<tutor::FactCard> { card(Operation::Addition, 1, 2, 5) }
+        << QStringList { u"<p>Aucun calcul posé pour l’instant.</p>"_s,
+               u"<p>Aucun calcul à retravailler.</p>"_s }
+        << QStringList { u"<h3>"_s };
+}
+
+void ProgressWordsTest::reportShowsTheFactsAndWhatToTeach()
+{
+    QFETCH(QString, code);
+    QFETCH(PupilProgress, progress);
+    QFETCH(QList<tutor::FactCard>, cards);
+    QFETCH(QStringList, lines);
+    QFETCH(QStringList, absent);
+    language::speak(code);
+    QByteArray bytes = progress::progressReportBytes(progress, cards);
+    if (bytes.startsWith("\xEF\xBB\xBF"))
+        bytes.remove(0, 3);
+    const QStringList written = QString::fromUtf8(bytes).split(u"\r\n"_s);
+    for (const QString &line : std::as_const(lines))
+        QVERIFY2(written.contains(line), qPrintable(line));
+    for (const QString &text : std::as_const(absent))
+        QVERIFY2(!written.join(u'\n').contains(text), qPrintable(text));
 }
 
 QTEST_GUILESS_MAIN(ProgressWordsTest)

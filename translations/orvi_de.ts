@@ -989,6 +989,28 @@ Bitte schicken Sie Fehlermeldungen, Vorschläge und Fragen an %1. Jede Nachricht
         <extracomment>%1 is the program&apos;s name, a link to its web page.</extracomment>
         <translation>Dieser Bericht wurde mit dem kostenlosen %1 erstellt.</translation>
     </message>
+    <message>
+        <source>%1 facts</source>
+        <extracomment>A heading above an operation&apos;s grid of facts; %1 is an operation: &quot;Multiplication&quot;.</extracomment>
+        <translation>Aufgaben zur %1</translation>
+    </message>
+    <message>
+        <source>Facts of each operation</source>
+        <translation>Aufgaben jeder Rechenart</translation>
+    </message>
+    <message>
+        <source>No facts asked yet.</source>
+        <translation>Noch keine Aufgaben gestellt.</translation>
+    </message>
+    <message>
+        <source>Facts that need teaching</source>
+        <extracomment>A heading: facts missed often since they were last known, which may need a teacher&apos;s help rather than more practice.</extracomment>
+        <translation>Aufgaben mit Übungsbedarf</translation>
+    </message>
+    <message>
+        <source>No facts need teaching.</source>
+        <translation>Keine Aufgabe mit Übungsbedarf.</translation>
+    </message>
 </context>
 <context>
     <name>ProgressScreen</name>

@@ -989,6 +989,28 @@ Envía los errores, sugerencias y preguntas a %1. Cada mensaje nos ayuda a mejor
         <extracomment>%1 is the program&apos;s name, a link to its web page.</extracomment>
         <translation>Este informe se ha hecho con el programa gratuito %1.</translation>
     </message>
+    <message>
+        <source>%1 facts</source>
+        <extracomment>A heading above an operation&apos;s grid of facts; %1 is an operation: &quot;Multiplication&quot;.</extracomment>
+        <translation>%1: cálculos</translation>
+    </message>
+    <message>
+        <source>Facts of each operation</source>
+        <translation>Cálculos de cada operación</translation>
+    </message>
+    <message>
+        <source>No facts asked yet.</source>
+        <translation>Aún no se ha preguntado ningún cálculo.</translation>
+    </message>
+    <message>
+        <source>Facts that need teaching</source>
+        <extracomment>A heading: facts missed often since they were last known, which may need a teacher&apos;s help rather than more practice.</extracomment>
+        <translation>Cálculos que necesitan refuerzo</translation>
+    </message>
+    <message>
+        <source>No facts need teaching.</source>
+        <translation>Ningún cálculo necesita refuerzo.</translation>
+    </message>
 </context>
 <context>
     <name>ProgressScreen</name>

@@ -989,6 +989,28 @@ Envoyez les signalements d&apos;erreurs, les suggestions et les questions à %1.
         <extracomment>%1 is the program&apos;s name, a link to its web page.</extracomment>
         <translation>Ce rapport a été fait avec le logiciel gratuit %1.</translation>
     </message>
+    <message>
+        <source>%1 facts</source>
+        <extracomment>A heading above an operation&apos;s grid of facts; %1 is an operation: &quot;Multiplication&quot;.</extracomment>
+        <translation>%1&#x202f;: calculs</translation>
+    </message>
+    <message>
+        <source>Facts of each operation</source>
+        <translation>Calculs de chaque opération</translation>
+    </message>
+    <message>
+        <source>No facts asked yet.</source>
+        <translation>Aucun calcul posé pour l’instant.</translation>
+    </message>
+    <message>
+        <source>Facts that need teaching</source>
+        <extracomment>A heading: facts missed often since they were last known, which may need a teacher&apos;s help rather than more practice.</extracomment>
+        <translation>Calculs à retravailler</translation>
+    </message>
+    <message>
+        <source>No facts need teaching.</source>
+        <translation>Aucun calcul à retravailler.</translation>
+    </message>
 </context>
 <context>
     <name>ProgressScreen</name>

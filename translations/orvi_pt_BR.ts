@@ -989,6 +989,28 @@ Envie relatos de erros, sugestões e perguntas para %1. Cada mensagem nos ajuda 
         <extracomment>%1 is the program&apos;s name, a link to its web page.</extracomment>
         <translation>Este relatório foi feito com o programa gratuito %1.</translation>
     </message>
+    <message>
+        <source>%1 facts</source>
+        <extracomment>A heading above an operation&apos;s grid of facts; %1 is an operation: &quot;Multiplication&quot;.</extracomment>
+        <translation>%1: contas</translation>
+    </message>
+    <message>
+        <source>Facts of each operation</source>
+        <translation>Contas de cada operação</translation>
+    </message>
+    <message>
+        <source>No facts asked yet.</source>
+        <translation>Nenhuma conta feita ainda.</translation>
+    </message>
+    <message>
+        <source>Facts that need teaching</source>
+        <extracomment>A heading: facts missed often since they were last known, which may need a teacher&apos;s help rather than more practice.</extracomment>
+        <translation>Contas que precisam de reforço</translation>
+    </message>
+    <message>
+        <source>No facts need teaching.</source>
+        <translation>Nenhuma conta precisa de reforço.</translation>
+    </message>
 </context>
 <context>
     <name>ProgressScreen</name>
