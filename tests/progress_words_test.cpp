@@ -511,8 +511,6 @@ void ProgressWordsTest::factFamilyCellsAreToldInWords_data()
                                             << true << u"6 + 6: missed lately."_s;
     QTest::newRow("German, missed lately") << u"de"_s << Operation::Division << QPoint(7, 8) << 3
                                            << true << u"56 : 7 und 56 : 8: zuletzt falsch."_s;
-    QTest::newRow("French, missed lately") << u"fr"_s << Operation::Addition << QPoint(6, 6) << 1
-                                           << true << u"6 + 6\u00a0: raté récemment."_s;
     // A German class writes 7 · 8 and 56 : 7.
     QTest::newRow("German times") << u"de"_s << Operation::Multiplication << QPoint(8, 7) << 1
                                   << false << u"7 \u00b7 8 und 8 \u00b7 7: werden gelernt."_s;
