@@ -12,6 +12,7 @@
 #include <QStyle>
 #include <QStyleOptionFocusRect>
 
+#include <algorithm>
 #include <cmath>
 
 using namespace Qt::StringLiterals;
@@ -288,12 +289,37 @@ QColor CellGridView::cellColour(int row, int column) const
     return m_looks.at(cellState).colour;
 }
 
+int CellGridView::legendTextWidth(int columns) const
+{
+    const int swatch = QFontMetrics(font()).height() - 4;
+    return (width() - 2 * Margin) / columns - swatch - Margin;
+}
+
+int CellGridView::legendColumns() const
+{
+    const QFontMetrics metrics(font());
+    for (const StateLook &look : m_looks) {
+        if (metrics.horizontalAdvance(look.legend) > legendTextWidth(2))
+            return 1;
+    }
+    return 2;
+}
+
+bool CellGridView::legendShowsWhole() const
+{
+    const QFontMetrics metrics(font());
+    const int room = legendTextWidth(legendColumns());
+    return std::all_of(m_looks.cbegin(), m_looks.cend(),
+        [&](const StateLook &look) { return metrics.horizontalAdvance(look.legend) <= room; });
+}
+
 QSize CellGridView::cellSize() const
 {
     const QFontMetrics metrics(font());
     const int rows = int(m_rowHeadings.size()) + 1;
     const int columns = int(m_columnHeadings.size()) + 1;
-    const int legendLines = int(m_looks.size() + 1) / 2;
+    const int perLine = legendColumns();
+    const int legendLines = (int(m_looks.size()) + perLine - 1) / perLine;
     const int legendHeight = legendLines * (metrics.height() + 2) + Margin;
     const int across = (width() - 2 * Margin) / qMax(1, columns);
     const int down = qMax(4, (height() - 2 * Margin - legendHeight) / qMax(1, rows));
@@ -351,14 +377,15 @@ void CellGridView::paintEvent(QPaintEvent *)
         painter.drawRect(cellRect(m_row, m_column).adjusted(1, 1, -1, -1));
     }
 
-    // The legend: two states to a line under the grid.
+    // The legend under the grid, two states to a line where they fit.
     const int legendTop = origin.y() + int(m_rowHeadings.size()) * size.height() + Margin;
-    const int half = (width() - 2 * Margin) / 2;
+    const int perLine = legendColumns();
+    const int entryWidth = (width() - 2 * Margin) / perLine;
     const int swatch = metrics.height() - 4;
     for (int index = 0; index < m_looks.size(); ++index) {
         const StateLook &look = m_looks.at(index);
-        const QPoint at(
-            Margin + (index % 2) * half, legendTop + (index / 2) * (metrics.height() + 2));
+        const QPoint at(Margin + (index % perLine) * entryWidth,
+            legendTop + (index / perLine) * (metrics.height() + 2));
         const QRect box(at + QPoint(0, 2), QSize(swatch, swatch));
         painter.fillRect(box, look.colour);
         if (look.hatched)
@@ -366,8 +393,8 @@ void CellGridView::paintEvent(QPaintEvent *)
         painter.setPen(lines);
         painter.drawRect(box.adjusted(0, 0, -1, -1));
         painter.setPen(m_text);
-        painter.drawText(
-            QRect(at + QPoint(swatch + Margin, 0), QSize(half - swatch - Margin, metrics.height())),
+        painter.drawText(QRect(at + QPoint(swatch + Margin, 0),
+                             QSize(entryWidth - swatch - Margin, metrics.height())),
             Qt::AlignLeft | Qt::AlignVCenter, look.legend);
     }
     drawFocusFrame(this, painter);

@@ -98,6 +98,9 @@ public:
 
     int state(int row, int column) const;
     QColor cellColour(int row, int column) const;
+    // Whether every legend text shows whole: two entries to a line, or one
+    // to a line when a text is too long to stand beside another.
+    bool legendShowsWhole() const;
     QRect cellRect(int row, int column) const;
     int currentRow() const { return m_row; }
     int currentColumn() const { return m_column; }
@@ -110,6 +113,8 @@ protected:
 private:
     QSize cellSize() const;
     QPoint gridOrigin() const;
+    int legendColumns() const;
+    int legendTextWidth(int columns) const;
     void moveTo(int row, int column);
 
     QList<StateLook> m_looks;

@@ -186,8 +186,8 @@ QString ProgressActions::exportPath() const
 void ProgressActions::printProgress()
 {
     const PupilProgress &shown = m_progressScreen->shownProgress();
-    const SaveResult saved
-        = saveWholeFile(reportPath(m_shownPupilId, shown.name), progressReportBytes(shown));
+    const SaveResult saved = saveWholeFile(reportPath(m_shownPupilId, shown.name),
+        progressReportBytes(shown, m_pupil.store().factCards(m_shownPupilId)));
     if (!saved.ok) {
         showMessage(m_window,
             tr("Cannot write the progress report %1.").arg(QDir::toNativeSeparators(saved.path)),

@@ -46,12 +46,14 @@ struct DayProgress
     Tally tally;
 };
 
-// How a pupil does on one fact, judged by the latest answers to it.
+// How a pupil does on one fact, judged by the latest answers to it; also
+// the four entries of the facts grid's legend, whether it shows facts or
+// My Facts families (see cellState in progress_stats.h).
 enum class FactState : quint8 {
-    NotSeen, // never asked
-    WrongLately, // the latest answer was wrong
-    RightButSlow, // the latest answer was right, but not quick
-    RightAndQuick, // the latest answer was right and quick
+    NotSeen, // never asked: "Not asked yet"
+    WrongLately, // the latest answer was wrong: "Missed lately"
+    RightButSlow, // the latest answer was right, but not quick: "Learning"
+    RightAndQuick, // the latest answer was right and quick: "Known"
 };
 // Quick is within the teacher's setting, this until one is made.
 inline constexpr qint64 DefaultQuickMillis = 3000;
@@ -67,6 +69,9 @@ struct FactGrid
     // tutor::FactFamily), -1 for a family never asked.
     bool byBox = false;
     std::array<std::array<qint8, 13>, 13> boxes {};
+    // By the family's two numbers, as boxes: the latest answer to either of
+    // the family's facts was wrong, in any mode.
+    std::array<std::array<bool, 13>, 13> familyMissed {};
 };
 
 // Everything "My Progress" shows of one pupil.

@@ -3,14 +3,18 @@
 #include "base/invisible_characters.h"
 #include "base/language.h"
 #include "base/maker_info.h"
+#include "progress/progress_stats.h"
 #include "progress/progress_words.h"
 #include "progress/pupil_names.h"
+#include "rules/fact_schedule.h"
 #include "rules/html_bytes.h"
 
 #include <QCoreApplication>
 #include <QLocale>
 
 #include <algorithm>
+#include <functional>
+#include <tuple>
 
 using namespace Qt::StringLiterals;
 
@@ -68,9 +72,78 @@ QString tallyCells(const Tally &tally)
         + cell(secondsText(tally.medianMillis));
 }
 
+// A mark for each entry of the grid's legend, so that a grid printed in
+// black and white reads as well as in colour. Written as character
+// references: a page of plain ASCII stays so.
+QString markCell(FactState state)
+{
+    switch (state) {
+    case FactState::NotSeen:
+        return u"<td>&ndash;</td>"_s;
+    case FactState::WrongLately:
+        return u"<td class=m>&#x2717;</td>"_s; // a cross
+    case FactState::RightButSlow:
+        return u"<td class=l>&#x25cb;</td>"_s; // a ring
+    case FactState::RightAndQuick:
+        return u"<td class=k>&#x2713;</td>"_s; // a tick
+    }
+    return cell(QString());
+}
+
+// The families that need teaching, most missed first, as the class
+// overview lists them.
+QList<tutor::FactFamily> toTeach(QList<tutor::FactCard> cards)
+{
+    cards.removeIf([](const tutor::FactCard &card) { return !card.needsTeaching(); });
+    std::stable_sort(cards.begin(), cards.end(), [](const auto &a, const auto &b) {
+        return std::tuple(-a.missesSinceKnown, tutor::code(a.family.operation), a.family.high,
+                   a.family.low)
+            < std::tuple(
+                -b.missesSinceKnown, tutor::code(b.family.operation), b.family.high, b.family.low);
+    });
+    QList<tutor::FactFamily> families;
+    for (const tutor::FactCard &card : std::as_const(cards))
+        families << card.family;
+    return families;
+}
+
+bool anyAsked(const FactGrid &grid)
+{
+    for (int row = 0; row < 13; ++row) {
+        for (int column = 0; column < 13; ++column) {
+            if (cellState(grid, row, column) != FactState::NotSeen)
+                return true;
+        }
+    }
+    return false;
+}
+
+// The facts grid of one operation as My Progress shows it: a row per
+// first number, a column per second (by box, a family's two numbers), and
+// what the grid says in words below it.
+void writeGrid(const FactGrid &grid, const std::function<void(const QString &)> &line)
+{
+    //: A heading above an operation's grid of facts; %1 is an operation: "Multiplication".
+    line(u"<h3>"_s + escaped(ProgressReport::tr("%1 facts").arg(operationName(grid.operation)))
+        + u"</h3>"_s);
+    line(u"<table>"_s);
+    QString headings = headingCell(grid.byBox ? QString() : tutor::writtenSign(grid.operation));
+    for (int column = 0; column < 13; ++column)
+        headings += headingCell(QString::number(column));
+    line(u"<tr>"_s + headings + u"</tr>"_s);
+    for (int row = 0; row < 13; ++row) {
+        QString cells = headingCell(QString::number(row));
+        for (int column = 0; column < 13; ++column)
+            cells += markCell(cellState(grid, row, column));
+        line(u"<tr>"_s + cells + u"</tr>"_s);
+    }
+    line(u"</table>"_s);
+    line(u"<p>"_s + escaped(factsSentence(grid)) + u"</p>"_s);
+}
+
 } // namespace
 
-QByteArray progressReportBytes(const PupilProgress &progress)
+QByteArray progressReportBytes(const PupilProgress &progress, const QList<tutor::FactCard> &cards)
 {
     QString text;
     const auto line = [&text](const QString &content) { text += content + u"\r\n"_s; };
@@ -89,6 +162,8 @@ QByteArray progressReportBytes(const PupilProgress &progress)
         + u"</title>"_s);
     line(u"<style>table{border-collapse:collapse}th,td{border:1px solid #777;"
          "padding:2px 8px;text-align:center}th{background:navy;color:white}</style>"_s);
+    line(u"<style>td.m{background:#f5c6c6}td.l{background:#fbe7a1}td.k{background:#c8e6c9}"
+         "</style>"_s);
     line(u"</head>"_s);
     line(u"<body>"_s);
     //: The report's heading; %1 is the pupil's name.
@@ -146,6 +221,31 @@ QByteArray progressReportBytes(const PupilProgress &progress)
         }
         line(u"</table>"_s);
     }
+
+    line(u"<h2>"_s + escaped(ProgressReport::tr("Facts of each operation")) + u"</h2>"_s);
+    QString legend;
+    for (const FactState state : { FactState::NotSeen, FactState::WrongLately,
+             FactState::RightButSlow, FactState::RightAndQuick })
+        legend += markCell(state) + cell(factStateName(state));
+    line(u"<table><tr>"_s + legend + u"</tr></table>"_s);
+    bool asked = false;
+    for (const FactGrid &grid : progress.facts) {
+        if (!anyAsked(grid))
+            continue;
+        asked = true;
+        writeGrid(grid, line);
+    }
+    if (!asked)
+        line(u"<p>"_s + escaped(ProgressReport::tr("No facts asked yet.")) + u"</p>"_s);
+
+    //: A heading: facts missed often since they were last known, which may need a teacher's
+    //: help rather than more practice.
+    line(u"<h2>"_s + escaped(ProgressReport::tr("Facts that need teaching")) + u"</h2>"_s);
+    const QList<tutor::FactFamily> teach = toTeach(cards);
+    line(u"<p>"_s
+        + escaped(
+            teach.isEmpty() ? ProgressReport::tr("No facts need teaching.") : familiesText(teach))
+        + u"</p>"_s);
 
     const QString link = u"<a href=\""_s + escaped(QString::fromUtf8(tutor::MakerHomePage))
         + u"\">Orvi Math Tutor</a>"_s;

@@ -11,14 +11,17 @@ namespace progress {
 
 // The whole HTML progress report of one pupil across sessions: a title with
 // the pupil's name, each operation's answers, share right and median time
-// today and over the last 7 and 30 days, and the days practised of the last
-// 30. Every line ends in CR LF. Every text is HTML-escaped and the name is
+// today and over the last 7 and 30 days, the days practised of the last 30,
+// the facts grid of each operation with answers, a mark in each cell besides
+// its colour, and the families of `cards` that need teaching, most missed
+// first. Every line ends in CR LF. Every text is HTML-escaped and the name is
 // kept apart from the text around it, so a name written right to left cannot
 // turn that text around. All-ASCII text gives plain ASCII bytes; otherwise
 // the file is UTF-8 with a byte-order mark, as the session report. It is
 // written in the language spoken, its days and figures in that language's
 // form.
-QByteArray progressReportBytes(const PupilProgress &progress);
+QByteArray progressReportBytes(
+    const PupilProgress &progress, const QList<tutor::FactCard> &cards = {});
 
 // The report's file name inside the reports folder: "AnnOrviProgress.html"
 // for a name of letters, digits, blanks, hyphens and underscores, of at most

@@ -4,6 +4,7 @@
 #include "base/accessibility.h"
 #include "base/controls.h"
 #include "base/language.h"
+#include "progress/progress_stats.h"
 #include "progress/progress_words.h"
 #include "rules/fact_schedule.h"
 
@@ -15,7 +16,6 @@
 #include <QStandardItemModel>
 #include <QTableView>
 
-#include <algorithm>
 #include <array>
 
 using namespace Qt::StringLiterals;
@@ -41,6 +41,7 @@ const QRect FactsPlace = inClient(440, 56, 250, 257);
 const QRect BoxesKeyPlace = inClient(440, 56, 250, 16);
 const QRect FactsByBoxPlace = inClient(440, 74, 250, 239);
 
+// One legend whatever the grid holds, facts or My Facts families.
 QList<CellGridView::StateLook> factLooks()
 {
     QList<CellGridView::StateLook> looks;
@@ -48,16 +49,6 @@ QList<CellGridView::StateLook> factLooks()
         looks.append({ ProgressScreen::factColour(state), progress::factStateName(state),
             state == progress::FactState::WrongLately });
     }
-    return looks;
-}
-
-// A state per box. A family never asked has none and stays blank, which
-// keeps the legend to three lines and the cells big enough to read.
-QList<CellGridView::StateLook> boxLooks()
-{
-    QList<CellGridView::StateLook> looks;
-    for (int box = 0; box < tutor::BoxCount; ++box)
-        looks.append({ ProgressScreen::boxColour(box), progress::boxName(box), false });
     return looks;
 }
 
@@ -119,7 +110,6 @@ ProgressScreen::ProgressScreen(QWidget *parent)
     m_boxesKey->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
     m_boxesKey->hide();
     m_facts = new CellGridView(this, u"grdFacts"_s, FactsPlace);
-    m_facts->setLooks(factLooks());
 
     m_print = controls::button(this, u"cmdPrintProgress"_s, QString(), inClient(560, 2, 130, 24));
     connect(m_print, &QPushButton::clicked, this, &ProgressScreen::cmdPrintProgress_Click);
@@ -154,6 +144,7 @@ void ProgressScreen::retranslate()
     }
     //: Above a grid of facts: its rows and columns are a fact's two numbers.
     m_boxesKey->setText(tr("Rows and columns: a fact's two parts"));
+    m_facts->setLooks(factLooks());
     //: Writes the progress report as a web page and opens it.
     m_print->setText(tr("P&rint Progress"));
     showProgress(m_progress);
@@ -172,17 +163,6 @@ QColor ProgressScreen::factColour(progress::FactState state)
         return QColor(0x2e, 0x7d, 0x32);
     }
     return QColor(Qt::white);
-}
-
-QColor ProgressScreen::boxColour(int box)
-{
-    // One hue from blank to a strong blue, each step darker than the last,
-    // so the order reads in any colour vision, and the focus frame still
-    // shows on the strongest. Blank is the grid's own background.
-    static const std::array<QColor, tutor::BoxCount + 1> colours = { QColor(0xff, 0xff, 0xff),
-        QColor(0xca, 0xde, 0xf0), QColor(0x8d, 0xc1, 0xdd), QColor(0x5d, 0xa4, 0xd1),
-        QColor(0x39, 0x89, 0xc2), QColor(0x20, 0x6f, 0xb4), QColor(0x0f, 0x5a, 0xa3) };
-    return colours.at(std::size_t(std::clamp(box, -1, tutor::BoxCount - 1) + 1));
 }
 
 void ProgressScreen::showProgress(const progress::PupilProgress &progress)
@@ -254,32 +234,22 @@ void ProgressScreen::showFacts()
             grid = facts;
     }
     QList<QList<int>> states;
-    if (grid.byBox) {
-        for (const auto &row : grid.boxes) {
-            QList<int> line;
-            for (const qint8 box : row)
-                line << std::clamp(int(box), -1, tutor::BoxCount - 1);
-            states << line;
-        }
-    } else {
-        for (const auto &row : grid.cells) {
-            QList<int> line;
-            for (const progress::FactState state : row)
-                line << int(state);
-            states << line;
-        }
+    for (int row = 0; row < 13; ++row) {
+        QList<int> line;
+        for (int column = 0; column < 13; ++column)
+            line << int(progress::cellState(grid, row, column));
+        states << line;
     }
     // By box, a cell holds a family: its two numbers, whatever the operation.
     m_boxesKey->setVisible(grid.byBox);
     m_facts->setGeometry(grid.byBox ? FactsByBoxPlace : FactsPlace);
-    m_facts->setLooks(grid.byBox ? boxLooks() : factLooks());
     m_facts->setHeadings(
         numbersUpTo12(), numbersUpTo12(), grid.byBox ? QString() : tutor::writtenSign(operation));
     m_facts->setStates(states);
     if (grid.byBox) {
         m_facts->setCellWords([grid](int row, int column) {
-            return progress::boxSentence(
-                grid.operation, row, column, grid.boxes.at(row).at(column));
+            return progress::boxSentence(grid.operation, row, column, grid.boxes.at(row).at(column),
+                grid.familyMissed.at(row).at(column));
         });
     } else {
         m_facts->setCellWords([grid](int first, int second) {

@@ -26,10 +26,8 @@ public:
     void showProgress(const progress::PupilProgress &progress);
     const progress::PupilProgress &shownProgress() const { return m_progress; }
 
-    // The colour a facts grid cell has in each state.
+    // The colour a facts grid cell has at each entry of the legend.
     static QColor factColour(progress::FactState state);
-    // The colour of a My Facts box, light to strong: -1 (never asked) to 5.
-    static QColor boxColour(int box);
 
     void enter() override;
 

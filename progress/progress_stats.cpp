@@ -80,6 +80,26 @@ FactState factState(const std::optional<Answer> &latest, qint64 quickMillis)
     return latest->millis >= quickMillis ? FactState::RightButSlow : FactState::RightAndQuick;
 }
 
+FactState cellState(const FactGrid &grid, int row, int column)
+{
+    if (row < 0 || column < 0 || row >= 13 || column >= 13)
+        return FactState::NotSeen;
+    const auto at = [row, column](const auto &cells) {
+        return cells.at(std::size_t(row)).at(std::size_t(column));
+    };
+    if (!grid.byBox)
+        return at(grid.cells);
+    if (!tutor::isFactFamily(
+            { grid.operation, qint16(qMin(row, column)), qint16(qMax(row, column)) }))
+        return FactState::NotSeen;
+    if (at(grid.familyMissed))
+        return FactState::WrongLately;
+    const int box = at(grid.boxes);
+    if (box < 0)
+        return FactState::NotSeen;
+    return box >= tutor::BoxCount - 1 ? FactState::RightAndQuick : FactState::RightButSlow;
+}
+
 PupilProgress pupilProgress(const QString &name, const QList<tutor::Attempt> &attempts,
     const QDateTime &now, qint64 quickMillis)
 {
@@ -103,6 +123,14 @@ PupilProgress pupilProgress(const QString &name, const QList<tutor::Attempt> &at
         std::optional<Answer> answer;
     };
     std::array<std::array<std::array<Latest, 13>, 13>, 4> latest {};
+    // The same by family, [low][high], for each of its two facts: the one
+    // whose second number is the family's low one first.
+    std::array<std::array<std::array<std::array<Latest, 2>, 13>, 13>, 4> byFamily {};
+    const auto keepLatest = [](Latest &fact, qint64 at, const tutor::Attempt &attempt) {
+        // Of two answers in the same millisecond the later one listed.
+        if (!fact.answer || at >= fact.at)
+            fact = { at, Answer { attempt.correct, attempt.millis } };
+    };
 
     for (const tutor::Attempt &attempt : attempts) {
         const int operation = operationIndex(attempt.operation);
@@ -111,11 +139,13 @@ PupilProgress pupilProgress(const QString &name, const QList<tutor::Attempt> &at
         const qint64 at = attempt.answeredAt.toMSecsSinceEpoch();
         const int row = gridIndex(attempt.first);
         const int column = gridIndex(attempt.second);
-        if (row >= 0 && column >= 0) {
-            Latest &fact = latest[size_t(operation)][size_t(row)][size_t(column)];
-            // Of two answers in the same millisecond the later one listed.
-            if (!fact.answer || at >= fact.at)
-                fact = { at, Answer { attempt.correct, attempt.millis } };
+        if (row >= 0 && column >= 0)
+            keepLatest(latest[size_t(operation)][size_t(row)][size_t(column)], at, attempt);
+        if (const std::optional<tutor::FactFamily> family
+            = tutor::familyOf(attempt.operation, attempt.first, attempt.second)) {
+            const size_t twin = attempt.second == family->low ? 0 : 1;
+            keepLatest(byFamily[size_t(operation)][size_t(family->low)][size_t(family->high)][twin],
+                at, attempt);
         }
         if (at < dayStarts.front() || at >= dayStarts.back())
             continue;
@@ -138,8 +168,12 @@ PupilProgress pupilProgress(const QString &name, const QList<tutor::Attempt> &at
         FactGrid grid;
         grid.operation = MenuOperations[index];
         for (size_t row = 0; row < 13; ++row) {
-            for (size_t column = 0; column < 13; ++column)
+            for (size_t column = 0; column < 13; ++column) {
                 grid.cells[row][column] = factState(latest[index][row][column].answer, quickMillis);
+                const auto &twins = byFamily[index][qMin(row, column)][qMax(row, column)];
+                grid.familyMissed[row][column] = std::any_of(twins.begin(), twins.end(),
+                    [](const Latest &fact) { return fact.answer && !fact.answer->correct; });
+            }
         }
         result.facts.append(grid);
     }

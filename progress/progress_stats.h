@@ -36,6 +36,13 @@ Tally tallyOf(const QList<Answer> &answers);
 // under `quickMillis`.
 FactState factState(const std::optional<Answer> &latest, qint64 quickMillis = DefaultQuickMillis);
 
+// The legend entry a cell of the grid stands in. Without My Facts a cell is
+// a fact, by its latest answer. By box it is a family: missed lately when
+// either fact's latest answer was wrong, whatever its box; else not asked
+// yet without a card or outside the operation's families, known in the top
+// box, and learning below it.
+FactState cellState(const FactGrid &grid, int row, int column);
+
 // What "My Progress" shows of a pupil with these answers (any order) at
 // `now` (UTC); days are the local calendar's.
 PupilProgress pupilProgress(const QString &name, const QList<tutor::Attempt> &attempts,

@@ -2,6 +2,7 @@
 
 #include "base/invisible_characters.h"
 #include "base/language.h"
+#include "progress/progress_stats.h"
 #include "rules/fact_schedule.h"
 
 #include <QCoreApplication>
@@ -114,30 +115,34 @@ QString factStateName(FactState state)
 {
     switch (state) {
     case FactState::NotSeen:
-        //: A fact the pupil has not been asked yet.
-        return ProgressWords::tr("Not seen");
+        //: The facts grid's legend: a fact (or a fact and its twin) never asked.
+        return ProgressWords::tr("Not asked yet", "legend");
     case FactState::WrongLately:
-        return ProgressWords::tr("Wrong lately");
+        //: The facts grid's legend: the latest answer was wrong.
+        return ProgressWords::tr("Missed lately", "legend");
     case FactState::RightButSlow:
-        return ProgressWords::tr("Right but slow");
+        //: The facts grid's legend: asked, the latest answer right, not yet known.
+        return ProgressWords::tr("Learning", "legend");
     case FactState::RightAndQuick:
-        return ProgressWords::tr("Right and quick");
+        //: The facts grid's legend: right and quick, or in the last box of My Facts.
+        return ProgressWords::tr("Known", "legend");
     }
     return QString();
 }
 
 namespace {
 
-// The same inside a sentence: "7 × 8: wrong lately."
+// The same inside a sentence: "7 × 8: missed lately."; a fact answered
+// right says whether it was quick.
 QString stateInSentence(FactState state)
 {
     switch (state) {
     case FactState::NotSeen:
-        //: A fact's state inside a sentence: "7 × 8: not seen."
-        return ProgressWords::tr("not seen");
+        // The words of a family never asked.
+        return boxInSentence(-1);
     case FactState::WrongLately:
-        //: A fact's state inside a sentence: "7 × 8: wrong lately."
-        return ProgressWords::tr("wrong lately");
+        //: A fact's state inside a sentence: "7 × 8: missed lately."
+        return ProgressWords::tr("missed lately");
     case FactState::RightButSlow:
         //: A fact's state inside a sentence.
         return ProgressWords::tr("right but slow");
@@ -343,79 +348,14 @@ QString nameInText(const QString &name)
     return visible;
 }
 
-namespace {
-
-// The operation's families by their two numbers, as a grid by box holds them.
-int boxOf(const FactGrid &grid, const tutor::FactFamily &family)
-{
-    return grid.boxes.at(std::size_t(family.low)).at(std::size_t(family.high));
-}
-
-// How many families stand in a box, in a sentence: "3 learning".
-QString boxCount(int box, int count)
-{
-    switch (box) {
-    case 0:
-        //: How many facts stand in the box "New", inside a sentence.
-        return ProgressWords::tr("%n new", "facts in a box", count);
-    case 1:
-        //: How many facts stand in the box "Learning", inside a sentence.
-        return ProgressWords::tr("%n learning", "facts in a box", count);
-    case 2:
-        //: How many facts stand in the box "Practising", inside a sentence.
-        return ProgressWords::tr("%n practising", "facts in a box", count);
-    case 3:
-        //: How many facts stand in the box "Getting quick", inside a sentence.
-        return ProgressWords::tr("%n getting quick", "facts in a box", count);
-    case 4:
-        //: How many facts stand in the box "Quick", inside a sentence.
-        return ProgressWords::tr("%n quick", "facts in a box", count);
-    default:
-        break;
-    }
-    //: How many facts stand in the box "Known", inside a sentence.
-    return ProgressWords::tr("%n known", "facts in a box", count);
-}
-
-QString boxesSentence(const FactGrid &grid)
-{
-    const QList<tutor::FactFamily> families = tutor::factFamilies(grid.operation);
-    std::array<int, tutor::BoxCount> counts {};
-    int asked = 0;
-    for (const tutor::FactFamily &family : families) {
-        const int box = boxOf(grid, family);
-        if (box >= 0 && box < tutor::BoxCount) {
-            ++counts.at(std::size_t(box));
-            ++asked;
-        }
-    }
-    QStringList boxes;
-    for (int box = tutor::BoxCount - 1; box >= 0; --box) {
-        if (counts.at(std::size_t(box)) > 0)
-            boxes << boxCount(box, counts.at(std::size_t(box)));
-    }
-    //: %1 is an operation: "Multiplication"; %n facts of %2 were asked. The facts are
-    //: kept in boxes from "New" to "Known".
-    QString sentence = ProgressWords::tr(
-        "%1 facts by box, a fact and its turned-round twin counted once: %n of %2 asked", nullptr,
-        asked)
-                           .arg(operationName(grid.operation))
-                           .arg(families.size());
-    if (!boxes.isEmpty())
-        sentence += u", "_s + boxes.join(u", "_s);
-    // 3 and 4 make a family in every operation.
-    const tutor::FactFamily example { grid.operation, 3, 4 };
-    //: %1 is a fact: "3 × 4".
-    return sentence + u". "_s
-        + ProgressWords::tr("Rows and columns are a fact's two parts: %1 is at 3 and 4.")
-              .arg(familyText(example));
-}
-
-} // namespace
-
 std::array<int, 4> factCounts(const FactGrid &grid)
 {
     std::array<int, 4> counts {};
+    if (grid.byBox) {
+        for (const tutor::FactFamily &family : tutor::factFamilies(grid.operation))
+            ++counts.at(std::size_t(cellState(grid, family.low, family.high)));
+        return counts;
+    }
     for (const auto &row : grid.cells) {
         for (const FactState state : row)
             ++counts.at(std::size_t(state));
@@ -425,41 +365,66 @@ std::array<int, 4> factCounts(const FactGrid &grid)
 
 QString factsSentence(const FactGrid &grid)
 {
-    if (grid.byBox)
-        return boxesSentence(grid);
     constexpr int MostListed = 10;
     const std::array<int, 4> counts = factCounts(grid);
     const auto count = [&counts](FactState state) { return counts.at(std::size_t(state)); };
-    //: %1 is an operation: "Multiplication"; %2 to %5 count the facts in each state:
-    //: "3 right and quick", "2 right but slow", "1 wrong lately", "163 not seen".
-    QString sentence
-        = ProgressWords::tr("%1 facts 0 to 12: %2, %3, %4, %5.")
-              .arg(operationName(grid.operation),
-                  //: How many facts are right and quick, inside a sentence.
-                  ProgressWords::tr("%n right and quick", "facts", count(FactState::RightAndQuick)),
-                  //: How many facts are right but slow, inside a sentence.
-                  ProgressWords::tr("%n right but slow", "facts", count(FactState::RightButSlow)),
-                  //: How many facts were wrong lately, inside a sentence.
-                  ProgressWords::tr("%n wrong lately", "facts", count(FactState::WrongLately)),
-                  //: How many facts were not seen yet, inside a sentence.
-                  ProgressWords::tr("%n not seen", "facts", count(FactState::NotSeen)));
+    //: How many facts are known, inside a sentence.
+    const QString known = ProgressWords::tr("%n known", "facts", count(FactState::RightAndQuick));
+    //: How many facts are being learnt (asked, the latest answer right, not yet known),
+    //: inside a sentence.
+    const QString learning
+        = ProgressWords::tr("%n learning", "facts", count(FactState::RightButSlow));
+    //: How many facts were missed lately, inside a sentence.
+    const QString missed
+        = ProgressWords::tr("%n missed lately", "facts", count(FactState::WrongLately));
+    //: How many facts were not asked yet, inside a sentence.
+    const QString notAsked
+        = ProgressWords::tr("%n not asked yet", "facts", count(FactState::NotSeen));
+
+    QString sentence;
     QStringList wrong;
-    for (int first = 0; first < 13; ++first) {
-        for (int second = 0; second < 13; ++second) {
-            if (grid.cells.at(first).at(second) == FactState::WrongLately) {
-                wrong << leftToRight(
-                    u"%1 %2 %3"_s.arg(first).arg(tutor::writtenSign(grid.operation)).arg(second));
+    if (grid.byBox) {
+        //: %1 is an operation: "Multiplication"; %2 to %5 count its families (a fact and
+        //: its twin) as the grid's legend: "3 known", "2 learning", "1 missed lately",
+        //: "60 not asked yet".
+        sentence = ProgressWords::tr("%1 facts in My Facts, a fact and its turned-round twin "
+                                     "counted once: %2, %3, %4, %5.")
+                       .arg(operationName(grid.operation), known, learning, missed, notAsked);
+        for (const tutor::FactFamily &family : tutor::factFamilies(grid.operation)) {
+            if (cellState(grid, family.low, family.high) == FactState::WrongLately)
+                wrong << familyText(family);
+        }
+    } else {
+        //: %1 is an operation: "Multiplication"; %2 to %5 count the facts as the grid's
+        //: legend: "3 known", "2 learning", "1 missed lately", "163 not asked yet".
+        sentence = ProgressWords::tr("%1 facts 0 to 12: %2, %3, %4, %5.")
+                       .arg(operationName(grid.operation), known, learning, missed, notAsked);
+        for (int first = 0; first < 13; ++first) {
+            for (int second = 0; second < 13; ++second) {
+                if (grid.cells.at(first).at(second) == FactState::WrongLately) {
+                    wrong << leftToRight(u"%1 %2 %3"_s.arg(first)
+                                             .arg(tutor::writtenSign(grid.operation))
+                                             .arg(second));
+                }
             }
         }
     }
-    if (wrong.isEmpty())
+    if (!wrong.isEmpty()) {
+        const QString listed = wrong.mid(0, MostListed).join(u", "_s);
+        //: %1 lists facts: "7 × 8, 6 × 9".
+        sentence += u" "_s
+            + (wrong.size() > MostListed
+                    ? ProgressWords::tr("Missed lately: %1, and more.").arg(listed)
+                    : ProgressWords::tr("Missed lately: %1.").arg(listed));
+    }
+    if (!grid.byBox)
         return sentence;
-    const bool more = wrong.size() > MostListed;
-    const QString listed = wrong.mid(0, MostListed).join(u", "_s);
-    //: %1 lists facts: "7 × 8, 6 × 9".
+    // 3 and 4 make a family in every operation.
+    const tutor::FactFamily example { grid.operation, 3, 4 };
+    //: %1 is a fact: "3 × 4".
     return sentence + u" "_s
-        + (more ? ProgressWords::tr("Wrong lately: %1, and more.").arg(listed)
-                : ProgressWords::tr("Wrong lately: %1.").arg(listed));
+        + ProgressWords::tr("Rows and columns are a fact's two parts: %1 is at 3 and 4.")
+              .arg(familyText(example));
 }
 
 QString factSentence(tutor::Operation operation, int first, int second, FactState state)
@@ -468,29 +433,6 @@ QString factSentence(tutor::Operation operation, int first, int second, FactStat
         = leftToRight(u"%1 %2 %3"_s.arg(first).arg(tutor::writtenSign(operation)).arg(second));
     //: %1 is a fact: "7 × 8"; %2 its state: "wrong lately".
     return ProgressWords::tr("%1: %2.").arg(fact, stateInSentence(state));
-}
-
-QString boxName(int box)
-{
-    switch (box) {
-    case 0:
-        //: The first of the boxes facts move through, from "New" to "Known".
-        return ProgressWords::tr("New", "box");
-    case 1:
-        return ProgressWords::tr("Learning", "box");
-    case 2:
-        return ProgressWords::tr("Practising", "box");
-    case 3:
-        return ProgressWords::tr("Getting quick", "box");
-    case 4:
-        return ProgressWords::tr("Quick", "box");
-    case 5:
-        //: The last box: the fact is known.
-        return ProgressWords::tr("Known", "box");
-    default:
-        break;
-    }
-    return ProgressWords::tr("Not asked yet", "box");
 }
 
 QString boxInSentence(int box)
@@ -569,7 +511,7 @@ QString familiesText(const QList<tutor::FactFamily> &families)
     return texts.join(u", "_s);
 }
 
-QString boxSentence(tutor::Operation operation, int row, int column, int box)
+QString boxSentence(tutor::Operation operation, int row, int column, int box, bool missed)
 {
     const tutor::FactFamily family { operation, qint16(qMin(row, column)),
         qint16(qMax(row, column)) };
@@ -584,6 +526,14 @@ QString boxSentence(tutor::Operation operation, int row, int column, int box)
     QStringList facts;
     for (const tutor::Fact &fact : tutor::familyFacts(family))
         facts << leftToRight(tutor::writtenSum(fact));
+    if (missed && facts.size() == 2) {
+        //: %1 and %2 are a fact and its twin: "7 × 8", "8 × 7"; the latest answer to one
+        //: of them was wrong.
+        return ProgressWords::tr("%1 and %2: missed lately.").arg(facts.at(0), facts.at(1));
+    }
+    if (missed)
+        return ProgressWords::tr("%1: %2.").arg(
+            facts.join(u", "_s), stateInSentence(FactState::WrongLately));
     if (facts.size() == 2)
         return pairInBox(box).arg(facts.at(0), facts.at(1));
     return ProgressWords::tr("%1: %2.").arg(facts.join(u", "_s), boxInSentence(box));

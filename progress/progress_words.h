@@ -15,7 +15,9 @@ namespace progress {
 QString operationName(tutor::Operation operation); // "Multiplication"
 // The same inside a sentence: "multiplication" in English.
 QString operationInSentence(tutor::Operation operation);
-QString factStateName(FactState state); // "Right but slow"
+// The facts grid's legend entry: "Not asked yet", "Missed lately", "Learning"
+// or "Known".
+QString factStateName(FactState state);
 
 // The share right in whole percent, rounded; none without answers.
 std::optional<int> percentRight(const Tally &tally);
@@ -49,32 +51,32 @@ QString weekSentence(const OperationProgress &operation);
 QString shareChartSentence(const QList<DayProgress> &days);
 QString medianChartSentence(const QList<DayProgress> &days);
 
-// What the facts grid shows: how many facts stand in each state, and the
-// facts answered wrong lately (the first ten); by box, how many of the
-// operation's families are in each box, and how to read the grid.
+// What the facts grid shows: how many facts (by box, how many of the
+// operation's families) stand at each entry of its legend, the first ten
+// missed lately, and by box how to read the grid.
 QString factsSentence(const FactGrid &grid);
-// One cell of it: "7 × 8: wrong lately."
+// One cell of it: "7 × 8: missed lately."
 QString factSentence(tutor::Operation operation, int first, int second, FactState state);
 
 // My Facts, kept by family (see tutor::FactFamily).
-// A box in words a pupil and a teacher read: "New" (box 0) to "Known"
-// (box 5); "Not asked yet" for -1.
-QString boxName(int box);
-// The same inside a sentence: "learning" in English.
+// A box inside a sentence: "new" (box 0) to "known" (box 5), "not asked
+// yet" for -1.
 QString boxInSentence(int box);
 // A family by its first fact, without the answer: "7 × 8", "56 ÷ 7".
 QString familyText(const tutor::FactFamily &family);
 // Families as a short list: "7 × 8, 6 × 9"; empty for none.
 QString familiesText(const QList<tutor::FactFamily> &families);
-// One cell of it, by the family's two numbers: "7 × 8 and 8 × 7: learning."
-QString boxSentence(tutor::Operation operation, int row, int column, int box);
+// One cell of it, by the family's two numbers: "7 × 8 and 8 × 7: learning.",
+// or "7 × 8 and 8 × 7: missed lately." when `missed` (whatever the box).
+QString boxSentence(tutor::Operation operation, int row, int column, int box, bool missed);
 
 // A pupil's name inside other words: invisible marks left out, and a name
 // with right-to-left letters kept apart (first-strong isolate), so it cannot
 // turn the words around it.
 QString nameInText(const QString &name);
 
-// Count of facts in each state, in the order of FactState.
+// Count of facts in each state, in the order of FactState; by box, of the
+// operation's families.
 std::array<int, 4> factCounts(const FactGrid &grid);
 
 } // namespace progress

@@ -31,6 +31,13 @@ tutor::Attempt answer(const QDateTime &at, Operation operation = Operation::Addi
     return attempt;
 }
 
+// The same problem the other way round: 4 x 3 for 3 x 4.
+tutor::Attempt turnedRound(tutor::Attempt attempt)
+{
+    std::swap(attempt.first, attempt.second);
+    return attempt;
+}
+
 QDateTime local(QDate day, QTime time)
 {
     return QDateTime(day, time, Qt::LocalTime).toUTC();
@@ -175,41 +182,54 @@ void ProgressStatsTest::factIsJudgedByItsLatestAnswer_data()
     QTest::addColumn<QList<tutor::Attempt>>("answers"); // to 3 x 4
     QTest::addColumn<FactState>("state");
     QTest::addColumn<int>("quickSeconds"); // the teacher's setting
+    // By family: the latest answer to 3 x 4 or to 4 x 3 was wrong.
+    QTest::addColumn<bool>("familyMissed");
 
     const QDateTime early = Now.addDays(-40);
     const QDateTime late = Now.addSecs(-60);
-    QTest::newRow("never asked") << QList<tutor::Attempt>() << FactState::NotSeen << 3;
+    QTest::newRow("never asked") << QList<tutor::Attempt>() << FactState::NotSeen << 3 << false;
     QTest::newRow("wrong") << QList<tutor::Attempt> { answer(
         late, Operation::Multiplication, false, 500) }
-                           << FactState::WrongLately << 3;
+                           << FactState::WrongLately << 3 << true;
     QTest::newRow("right, just quick enough")
         << QList<tutor::Attempt> { answer(late, Operation::Multiplication, true, 2999) }
-        << FactState::RightAndQuick << 3;
+        << FactState::RightAndQuick << 3 << false;
     QTest::newRow("right, just too slow")
         << QList<tutor::Attempt> { answer(late, Operation::Multiplication, true, 3000) }
-        << FactState::RightButSlow << 3;
+        << FactState::RightButSlow << 3 << false;
     QTest::newRow("wrong long ago, right lately")
         << QList<tutor::Attempt> { answer(early, Operation::Multiplication, false),
                answer(late, Operation::Multiplication, true, 100) }
-        << FactState::RightAndQuick << 3;
+        << FactState::RightAndQuick << 3 << false;
     QTest::newRow("latest listed first")
         << QList<tutor::Attempt> { answer(late, Operation::Multiplication, false),
                answer(early, Operation::Multiplication, true, 100) }
-        << FactState::WrongLately << 3;
+        << FactState::WrongLately << 3 << true;
     QTest::newRow("another operation's answer is not this fact's")
         << QList<tutor::Attempt> { answer(early, Operation::Multiplication, true, 100),
                answer(late, Operation::Addition, false) }
-        << FactState::RightAndQuick << 3;
+        << FactState::RightAndQuick << 3 << false;
     QTest::newRow("a game's answer counts")
         << QList<tutor::Attempt> { answer(early, Operation::Multiplication, true, 100),
                answer(late, Operation::Multiplication, false, 100, AnswerMode::TimeTrial) }
-        << FactState::WrongLately << 3;
+        << FactState::WrongLately << 3 << true;
     QTest::newRow("the teacher allows 5 s: 4.9 s is quick")
         << QList<tutor::Attempt> { answer(late, Operation::Multiplication, true, 4999) }
-        << FactState::RightAndQuick << 5;
+        << FactState::RightAndQuick << 5 << false;
     QTest::newRow("the teacher allows 1 s: 1 s is slow")
         << QList<tutor::Attempt> { answer(late, Operation::Multiplication, true, 1000) }
-        << FactState::RightButSlow << 1;
+        << FactState::RightButSlow << 1 << false;
+    // A fact missed ten times never looks like one always right, the twin
+    // asked the other way round or not.
+    QTest::newRow("the twin missed lately")
+        << QList<tutor::Attempt> { turnedRound(answer(early, Operation::Multiplication, false)),
+               answer(late, Operation::Multiplication, true, 100) }
+        << FactState::RightAndQuick << 3 << true;
+    QTest::newRow("the twin right since its miss")
+        << QList<tutor::Attempt> { turnedRound(answer(early, Operation::Multiplication, false)),
+               turnedRound(answer(late, Operation::Multiplication, true)),
+               answer(late, Operation::Multiplication, true, 100) }
+        << FactState::RightAndQuick << 3 << false;
 }
 
 void ProgressStatsTest::factIsJudgedByItsLatestAnswer()
@@ -217,20 +237,26 @@ void ProgressStatsTest::factIsJudgedByItsLatestAnswer()
     QFETCH(QList<tutor::Attempt>, answers);
     QFETCH(FactState, state);
     QFETCH(int, quickSeconds);
+    QFETCH(bool, familyMissed);
     const progress::PupilProgress shown
         = progress::pupilProgress(u"Ann"_s, answers, Now, qint64(quickSeconds) * 1000);
     QCOMPARE(shown.facts.size(), 4);
     const progress::FactGrid &grid = shown.facts.at(2);
     QCOMPARE(grid.operation, Operation::Multiplication);
     QCOMPARE(grid.cells[3][4], state);
-    QCOMPARE(grid.cells[4][3], FactState::NotSeen);
+    const bool twinAsked = std::any_of(answers.cbegin(), answers.cend(),
+        [](const tutor::Attempt &attempt) { return attempt.first == 4; });
+    if (!twinAsked)
+        QCOMPARE(grid.cells[4][3], FactState::NotSeen);
+    QCOMPARE(grid.familyMissed[3][4], familyMissed);
+    QCOMPARE(grid.familyMissed[4][3], familyMissed);
 }
 
 void ProgressStatsTest::factsOutsideTheGridAreLeftOut()
 {
     QList<tutor::Attempt> answers;
     for (const auto &[first, second] : QList<std::pair<double, double>> {
-             { 13, 2 }, { 2, -1 }, { 2.5, 2 }, { 12, 12 }, { 0, 0 } }) {
+             { 13, 2 }, { 2, -1 }, { 2.5, 2 }, { 12, 12 }, { 0, 0 }, { 144, 12 } }) {
         tutor::Attempt attempt = answer(Now, Operation::Division, false);
         attempt.first = first;
         attempt.second = second;
@@ -244,6 +270,13 @@ void ProgressStatsTest::factsOutsideTheGridAreLeftOut()
     QCOMPARE(seen, 2);
     QCOMPARE(grid.cells[12][12], FactState::WrongLately);
     QCOMPARE(grid.cells[0][0], FactState::WrongLately);
+    // By family, 12 / 12 and 144 / 12 are in the grid and 0 / 0 is none.
+    QVERIFY(grid.familyMissed[1][12] && grid.familyMissed[12][1]);
+    QVERIFY(grid.familyMissed[12][12]);
+    int families = 0;
+    for (const auto &row : grid.familyMissed)
+        families += int(std::count(row.begin(), row.end(), true));
+    QCOMPARE(families, 3);
 }
 
 void ProgressStatsTest::totalsCountDaysAndTheLatestAnswer()

@@ -27,6 +27,7 @@ Q_DECLARE_METATYPE(progress::OperationProgress)
 Q_DECLARE_METATYPE(QList<progress::DayProgress>)
 Q_DECLARE_METATYPE(progress::FactGrid)
 Q_DECLARE_METATYPE(progress::PupilProgress)
+Q_DECLARE_METATYPE(QList<tutor::FactCard>)
 
 namespace {
 
@@ -63,8 +64,10 @@ FactGrid grid(Operation which, const QList<std::pair<QPoint, FactState>> &facts)
     return result;
 }
 
-// A grid by box: each family given at its two places, every other never asked.
-FactGrid boxGrid(Operation which, const QList<std::pair<QPoint, int>> &families)
+// A grid by box: each family given at its two places, every other never
+// asked; the families `missed` were missed lately.
+FactGrid boxGrid(Operation which, const QList<std::pair<QPoint, int>> &families,
+    const QList<QPoint> &missed = {})
 {
     FactGrid result;
     result.operation = which;
@@ -75,6 +78,9 @@ FactGrid boxGrid(Operation which, const QList<std::pair<QPoint, int>> &families)
         result.boxes.at(family.x()).at(family.y()) = qint8(box);
         result.boxes.at(family.y()).at(family.x()) = qint8(box);
     }
+    for (const QPoint &family : missed)
+        result.familyMissed.at(family.x()).at(family.y())
+            = result.familyMissed.at(family.y()).at(family.x()) = true;
     return result;
 }
 
@@ -92,6 +98,34 @@ PupilProgress smallProgress(const QString &name)
     progress.operations = { addition };
     progress.days = days({ tally(0, 0), tally(6, 5, 1800), tally(4, 3, 2500) });
     return progress;
+}
+
+// A card kept for a family, missed this often since it was last known.
+tutor::FactCard card(Operation which, qint16 low, qint16 high, int missesSinceKnown)
+{
+    tutor::FactCard kept;
+    kept.family = { which, low, high };
+    kept.box = 1;
+    kept.missesSinceKnown = missesSinceKnown;
+    return kept;
+}
+
+// A row of a printed grid: its heading, then the cells of the given marks
+// in order, a dash for every other one.
+QString markedRow(int row, const QMap<int, QString> &marks)
+{
+    QString text = u"<tr><th>%1</th>"_s.arg(row);
+    for (int column = 0; column < 13; ++column)
+        text += marks.value(column, u"<td>&ndash;</td>"_s);
+    return text + u"</tr>"_s;
+}
+
+QString headingsRow(const QString &corner)
+{
+    QString text = u"<tr><th>"_s + corner + u"</th>"_s;
+    for (int column = 0; column < 13; ++column)
+        text += u"<th>%1</th>"_s.arg(column);
+    return text + u"</tr>"_s;
 }
 
 QByteArray crlf(const QStringList &lines)
@@ -126,6 +160,8 @@ private slots:
     void reportEscapesEveryText_data();
     void reportEscapesEveryText();
     void reportWithoutPracticeSaysSo();
+    void reportShowsTheFactsAndWhatToTeach_data();
+    void reportShowsTheFactsAndWhatToTeach();
 };
 
 void ProgressWordsTest::initTestCase()
@@ -312,8 +348,7 @@ void ProgressWordsTest::factsGridIsToldInWords_data()
 
     QTest::newRow("nothing seen")
         << u"en"_s << grid(Operation::Addition, {})
-        << u"Addition facts 0 to 12: 0 right and quick, 0 right but slow, 0 wrong lately, "
-           "169 not seen."_s;
+        << u"Addition facts 0 to 12: 0 known, 0 learning, 0 missed lately, 169 not asked yet."_s;
     QTest::newRow("some of each")
         << u"en"_s
         << grid(Operation::Multiplication,
@@ -321,111 +356,128 @@ void ProgressWordsTest::factsGridIsToldInWords_data()
                    { QPoint(2, 2), FactState::RightAndQuick },
                    { QPoint(6, 9), FactState::WrongLately },
                    { QPoint(3, 4), FactState::RightButSlow } })
-        << u"Multiplication facts 0 to 12: 1 right and quick, 1 right but slow, 2 wrong lately, "
-           "165 not seen. Wrong lately: 6 \u00d7 9, 7 \u00d7 8."_s;
+        << u"Multiplication facts 0 to 12: 1 known, 1 learning, 2 missed lately, 165 not asked "
+           "yet. Missed lately: 6 \u00d7 9, 7 \u00d7 8."_s;
     QList<std::pair<QPoint, FactState>> manyWrong;
     for (int second = 0; second <= 11; ++second)
         manyWrong.append({ QPoint(1, second), FactState::WrongLately });
     QTest::newRow("more than ten wrong")
         << u"en"_s << grid(Operation::Subtraction, manyWrong)
-        << u"Subtraction facts 0 to 12: 0 right and quick, 0 right but slow, 12 wrong lately, "
-           "157 not seen. Wrong lately: 1 \u2212 0, 1 \u2212 1, 1 \u2212 2, 1 \u2212 3, "
+        << u"Subtraction facts 0 to 12: 0 known, 0 learning, 12 missed lately, 157 not asked "
+           "yet. Missed lately: 1 \u2212 0, 1 \u2212 1, 1 \u2212 2, 1 \u2212 3, "
            "1 \u2212 4, 1 \u2212 5, 1 \u2212 6, 1 \u2212 7, 1 \u2212 8, 1 \u2212 9, and more."_s;
     QTest::newRow("by box, none asked")
         << u"en"_s << boxGrid(Operation::Addition, {})
-        << u"Addition facts by box, a fact and its turned-round twin counted once: 0 of 66 "
-           "asked. Rows and columns are a fact's two parts: 3 + 4 is at 3 and 4."_s;
-    // Cells past 10 are no addition or subtraction facts, whatever they hold.
+        << u"Addition facts in My Facts, a fact and its turned-round twin counted once: 0 known, "
+           "0 learning, 0 missed lately, 66 not asked yet. Rows and columns are a fact's two "
+           "parts: 3 + 4 is at 3 and 4."_s;
+    // Cells past 10 are no addition or subtraction facts, whatever they hold;
+    // every box below the last is learning.
     QTest::newRow("by box, some in each")
         << u"en"_s
         << boxGrid(Operation::Subtraction,
                { { QPoint(3, 4), 5 }, { QPoint(0, 9), 5 }, { QPoint(2, 2), 1 },
                    { QPoint(6, 10), 0 }, { QPoint(11, 12), 4 } })
-        << u"Subtraction facts by box, a fact and its turned-round twin counted once: 4 of 66 "
-           "asked, 2 known, 1 learning, 1 new. Rows and columns are a fact's two parts: "
-           "7 \u2212 3 is at 3 and 4."_s;
+        << u"Subtraction facts in My Facts, a fact and its turned-round twin counted once: "
+           "2 known, 2 learning, 0 missed lately, 62 not asked yet. Rows and columns are a "
+           "fact's two parts: 7 \u2212 3 is at 3 and 4."_s;
     QTest::newRow("by box, division")
         << u"en"_s << boxGrid(Operation::Division, { { QPoint(0, 1), 2 }, { QPoint(12, 12), 3 } })
-        << u"Division facts by box, a fact and its turned-round twin counted once: 2 of 90 "
-           "asked, 1 getting quick, 1 practising. Rows and columns are a fact's two parts: "
-           "12 \u00f7 3 is at 3 and 4."_s;
+        << u"Division facts in My Facts, a fact and its turned-round twin counted once: 0 known, "
+           "2 learning, 0 missed lately, 88 not asked yet. Rows and columns are a fact's two "
+           "parts: 12 \u00f7 3 is at 3 and 4."_s;
+    // A family whose latest answer was wrong is missed lately in any box, or
+    // with no card at all (missed in a game).
+    QTest::newRow("by box, missed lately whatever the box")
+        << u"en"_s
+        << boxGrid(Operation::Multiplication, { { QPoint(7, 8), 5 }, { QPoint(2, 3), 5 } },
+               { QPoint(8, 7), QPoint(9, 6) })
+        << u"Multiplication facts in My Facts, a fact and its turned-round twin counted once: "
+           "1 known, 0 learning, 2 missed lately, 88 not asked yet. Missed lately: 7 \u00d7 8, "
+           "6 \u00d7 9. Rows and columns are a fact's two parts: 3 \u00d7 4 is at 3 and 4."_s;
 
     // Each count agrees with its word in every language: 0, 1, 2 and 5 facts.
     const FactGrid states = grid(Operation::Addition,
         { { QPoint(2, 2), FactState::RightButSlow }, { QPoint(1, 2), FactState::WrongLately },
             { QPoint(3, 4), FactState::WrongLately } });
-    const QList<std::pair<QPoint, int>> fiveNew { { QPoint(1, 1), 0 }, { QPoint(1, 2), 0 },
-        { QPoint(1, 3), 0 }, { QPoint(2, 2), 0 }, { QPoint(2, 3), 0 } };
-    const FactGrid quickAndNew = boxGrid(Operation::Addition,
-        QList<std::pair<QPoint, int>> {
-            { QPoint(3, 4), 3 }, { QPoint(0, 1), 4 }, { QPoint(0, 2), 4 } }
-            + fiveNew);
-    const FactGrid knownAndGettingQuick = boxGrid(
-        Operation::Addition, { { QPoint(3, 4), 5 }, { QPoint(0, 1), 3 }, { QPoint(0, 2), 3 } });
-    QTest::newRow("en, by box, 2 quick, 1 getting quick, 5 new")
-        << u"en"_s << quickAndNew
-        << u"Addition facts by box, a fact and its turned-round twin counted once: 8 of 66 "
-           "asked, 2 quick, 1 getting quick, 5 new. Rows and columns are a fact's two parts: "
-           "3 + 4 is at 3 and 4."_s;
+    const FactGrid mixed = boxGrid(Operation::Addition,
+        { { QPoint(3, 4), 5 }, { QPoint(0, 3), 5 }, { QPoint(0, 1), 0 }, { QPoint(0, 2), 1 },
+            { QPoint(1, 1), 2 }, { QPoint(1, 2), 3 }, { QPoint(1, 3), 4 }, { QPoint(2, 2), 5 } },
+        { QPoint(2, 2) });
+    QTest::newRow("en, by box, 2 known, 5 learning, 1 missed")
+        << u"en"_s << mixed
+        << u"Addition facts in My Facts, a fact and its turned-round twin counted once: 2 known, "
+           "5 learning, 1 missed lately, 58 not asked yet. Missed lately: 2 + 2. Rows and "
+           "columns are a fact's two parts: 3 + 4 is at 3 and 4."_s;
     QTest::newRow("de, states") << u"de"_s << states
-                                << u"Addition, Aufgaben von 0 bis 12: 0 richtig und schnell, 1 "
-                                   "richtig, aber langsam, 2 zuletzt falsch, 166 noch nicht "
-                                   "gestellt. Zuletzt falsch: 1 + 2, 3 + 4."_s;
+                                << u"Addition, Aufgaben von 0 bis 12: 0 sitzen, 1 wird gelernt, "
+                                   "2 zuletzt falsch, 166 noch nicht gestellt. Zuletzt falsch: "
+                                   "1 + 2, 3 + 4."_s;
     const QString germanRows
         = u" Zeilen und Spalten sind die zwei Zahlen einer Aufgabe: 3 + 4 steht bei 3 und 4."_s;
-    const QString germanBoxes
-        = u"Addition, Aufgaben nach Fach, eine Aufgabe und ihre Tauschaufgabe einmal gezählt: "_s;
-    QTest::newRow("de, by box, none asked") << u"de"_s << boxGrid(Operation::Addition, {})
-                                            << germanBoxes + u"0 von 66 gestellt."_s + germanRows;
-    QTest::newRow("de, by box, 2 quick, 1 getting quick, 5 new")
-        << u"de"_s << quickAndNew
-        << germanBoxes + u"8 von 66 gestellt, 2 schnell, 1 wird schneller, 5 neu."_s + germanRows;
-    QTest::newRow("de, by box, 1 known, 2 getting quick")
-        << u"de"_s << knownAndGettingQuick
-        << germanBoxes + u"3 von 66 gestellt, 1 sitzt, 2 werden schneller."_s + germanRows;
+    const QString germanBoxes = u"Addition, Aufgaben in \u201eMeine Aufgaben\u201c, eine Aufgabe "
+                                "und ihre Tauschaufgabe einmal gezählt: "_s;
+    QTest::newRow("de, by box, none asked")
+        << u"de"_s << boxGrid(Operation::Addition, {})
+        << germanBoxes + u"0 sitzen, 0 werden gelernt, 0 zuletzt falsch, 66 noch nicht gestellt."_s
+            + germanRows;
+    QTest::newRow("de, by box, 2 known, 5 learning, 1 missed") << u"de"_s << mixed
+                                                               << germanBoxes
+            + u"2 sitzen, 5 werden gelernt, 1 zuletzt falsch, 58 noch nicht gestellt. Zuletzt "
+              "falsch: 2 + 2."_s
+            + germanRows;
     QTest::newRow("es, states") << u"es"_s << states
-                                << u"Suma, cuentas del 0 al 12: 0 bien y rápido, 1 bien pero "
-                                   "lento, 2 falladas hace poco, 166 aún sin hacer. Falladas hace "
+                                << u"Suma, cálculos del 0 al 12: 0 dominados, 1 aprendiendo, 2 "
+                                   "fallados hace poco, 166 aún sin preguntar. Fallados hace "
                                    "poco: 1 + 2, 3 + 4."_s;
-    const QString spanishRows = u" Las filas y columnas son los dos números de una cuenta: 3 + 4 "
+    const QString spanishRows = u" Las filas y columnas son los dos números de un cálculo: 3 + 4 "
                                 "está en 3 y 4."_s;
-    const QString spanishBoxes
-        = u"Suma, cuentas por caja (una cuenta y la misma al revés valen por una): "_s;
-    QTest::newRow("es, by box, none asked")
-        << u"es"_s << boxGrid(Operation::Addition, {})
-        << spanishBoxes + u"0 de 66 preguntadas."_s + spanishRows;
-    QTest::newRow("es, by box, 2 quick, 1 getting quick, 5 new") << u"es"_s << quickAndNew
-                                                                 << spanishBoxes
-            + u"8 de 66 preguntadas, 2 rápidas, 1 ganando rapidez, 5 nuevas."_s + spanishRows;
+    const QString spanishBoxes = u"Suma, cálculos de «Mis cálculos», un cálculo y su gemelo "
+                                 "invertido contados una vez: "_s;
+    QTest::newRow("es, by box, none asked") << u"es"_s << boxGrid(Operation::Addition, {})
+                                            << spanishBoxes
+            + u"0 dominados, 0 aprendiendo, 0 fallados hace poco, 66 aún sin preguntar."_s
+            + spanishRows;
+    QTest::newRow("es, by box, 2 known, 5 learning, 1 missed") << u"es"_s << mixed
+                                                               << spanishBoxes
+            + u"2 dominados, 5 aprendiendo, 1 fallado hace poco, 58 aún sin preguntar. "
+              "Fallados hace poco: 2 + 2."_s
+            + spanishRows;
     QTest::newRow("fr, states") << u"fr"_s << states
-                                << u"Addition, calculs de 0 à 12\u00a0: 0 juste et rapide, 1 juste "
-                                   "mais lent, 2 ratés récemment, 166 pas encore vus. Ratés "
-                                   "récemment\u202f: 1 + 2, 3 + 4."_s;
+                                << u"Addition, calculs de 0 à 12\u00a0: 0 acquis, 1 en "
+                                   "apprentissage, 2 ratés récemment, 166 pas encore posés. "
+                                   "Ratés récemment\u202f: 1 + 2, 3 + 4."_s;
     const QString frenchRows = u" Les lignes et les colonnes sont les deux nombres d’un "
                                "calcul\u202f: 3 + 4 est en 3 et 4."_s;
-    const QString frenchBoxes = u"Addition, calculs par boîte, un calcul et son inverse comptés "
-                                "une fois\u202f: "_s;
-    QTest::newRow("fr, by box, none asked") << u"fr"_s << boxGrid(Operation::Addition, {})
-                                            << frenchBoxes + u"0 sur 66 posé."_s + frenchRows;
-    QTest::newRow("fr, by box, 2 quick, 1 getting quick, 5 new") << u"fr"_s << quickAndNew
-                                                                 << frenchBoxes
-            + u"8 sur 66 posés, 2 rapides, 1 gagne en vitesse, 5 nouveaux."_s + frenchRows;
+    const QString frenchBoxes = u"Addition, calculs de «\u202fMes calculs\u202f», un calcul et "
+                                "son jumeau inversé comptés une fois\u202f: "_s;
+    QTest::newRow("fr, by box, none asked")
+        << u"fr"_s << boxGrid(Operation::Addition, {})
+        << frenchBoxes + u"0 acquis, 0 en apprentissage, 0 raté récemment, 66 pas encore posés."_s
+            + frenchRows;
+    QTest::newRow("fr, by box, 2 known, 5 learning, 1 missed") << u"fr"_s << mixed
+                                                               << frenchBoxes
+            + u"2 acquis, 5 en apprentissage, 1 raté récemment, 58 pas encore posés. Ratés "
+              "récemment\u202f: 2 + 2."_s
+            + frenchRows;
     // Portuguese says 0 in the singular: its counts stand after their words.
     QTest::newRow("pt_BR, states")
         << u"pt_BR"_s << states
-        << u"Adição, contas de 0 a 12 (certas e rápidas: 0, certas mas devagar: 1, erradas "
-           "recentemente: 2, ainda não feitas: 166). Erradas recentemente: 1 + 2, 3 + 4."_s;
+        << u"Adição, contas de 0 a 12 (dominadas: 0, aprendendo: 1, erradas recentemente: 2, "
+           "ainda não feitas: 166). Erradas recentemente: 1 + 2, 3 + 4."_s;
     const QString portugueseRows
         = u" As linhas e colunas são os dois números de uma conta: 3 + 4 fica em 3 e 4."_s;
-    const QString portugueseBoxes
-        = u"Adição, contas por caixa; uma conta e a mesma com os números trocados contam uma "
-          "vez "_s;
-    QTest::newRow("pt_BR, by box, none asked")
-        << u"pt_BR"_s << boxGrid(Operation::Addition, {})
-        << portugueseBoxes + u"(feitas: 0 de 66)."_s + portugueseRows;
-    QTest::newRow("pt_BR, by box, 2 quick, 1 getting quick, 5 new") << u"pt_BR"_s << quickAndNew
-                                                                    << portugueseBoxes
-            + u"(feitas: 8 de 66), 2 rápidas, 1 ganhando rapidez, 5 novas."_s + portugueseRows;
+    const QString portugueseBoxes = u"Adição, contas de Minhas contas, uma conta e sua gêmea "
+                                    "invertida contadas uma vez "_s;
+    QTest::newRow("pt_BR, by box, none asked") << u"pt_BR"_s << boxGrid(Operation::Addition, {})
+                                               << portugueseBoxes
+            + u"(dominadas: 0, aprendendo: 0, erradas recentemente: 0, ainda não feitas: 66)."_s
+            + portugueseRows;
+    QTest::newRow("pt_BR, by box, 2 known, 5 learning, 1 missed") << u"pt_BR"_s << mixed
+                                                                  << portugueseBoxes
+            + u"(dominadas: 2, aprendendo: 5, erradas recentemente: 1, ainda não feitas: 58). "
+              "Erradas recentemente: 2 + 2."_s
+            + portugueseRows;
 }
 
 void ProgressWordsTest::factFamilyCellsAreToldInWords_data()
@@ -434,33 +486,39 @@ void ProgressWordsTest::factFamilyCellsAreToldInWords_data()
     QTest::addColumn<Operation>("operation");
     QTest::addColumn<QPoint>("cell");
     QTest::addColumn<int>("box");
+    QTest::addColumn<bool>("missed"); // the latest answer to one of its facts was wrong
     QTest::addColumn<QString>("sentence");
 
     QTest::newRow("a fact and its twin") << u"en"_s << Operation::Multiplication << QPoint(8, 7)
-                                         << 1 << u"7 × 8 and 8 × 7: learning."_s;
-    QTest::newRow("subtraction by its parts")
-        << u"en"_s << Operation::Subtraction << QPoint(3, 4) << 5 << u"7 − 3 and 7 − 4: known."_s;
-    QTest::newRow("division by its parts")
-        << u"en"_s << Operation::Division << QPoint(7, 8) << 0 << u"56 ÷ 7 and 56 ÷ 8: new."_s;
-    QTest::newRow("a double has no twin")
-        << u"en"_s << Operation::Addition << QPoint(6, 6) << 3 << u"6 + 6: getting quick."_s;
-    QTest::newRow("nothing divides by 0")
-        << u"en"_s << Operation::Division << QPoint(0, 5) << -1 << u"0 ÷ 5: not asked yet."_s;
+                                         << 1 << false << u"7 × 8 and 8 × 7: learning."_s;
+    QTest::newRow("subtraction by its parts") << u"en"_s << Operation::Subtraction << QPoint(3, 4)
+                                              << 5 << false << u"7 − 3 and 7 − 4: known."_s;
+    QTest::newRow("division by its parts") << u"en"_s << Operation::Division << QPoint(7, 8) << 0
+                                           << false << u"56 ÷ 7 and 56 ÷ 8: new."_s;
+    QTest::newRow("a double has no twin") << u"en"_s << Operation::Addition << QPoint(6, 6) << 3
+                                          << false << u"6 + 6: getting quick."_s;
+    QTest::newRow("nothing divides by 0") << u"en"_s << Operation::Division << QPoint(0, 5) << -1
+                                          << false << u"0 ÷ 5: not asked yet."_s;
     QTest::newRow("beyond the addition facts")
-        << u"en"_s << Operation::Addition << QPoint(11, 3) << -1
+        << u"en"_s << Operation::Addition << QPoint(11, 3) << -1 << false
         << u"11 and 3: not among the addition facts."_s;
     QTest::newRow("0 and 0 divide nothing") << u"en"_s << Operation::Division << QPoint(0, 0) << -1
-                                            << u"0 and 0: not among the division facts."_s;
+                                            << false << u"0 and 0: not among the division facts."_s;
+    // A family missed lately says so whatever its box.
+    QTest::newRow("missed lately, known") << u"en"_s << Operation::Multiplication << QPoint(8, 7)
+                                          << 5 << true << u"7 × 8 and 8 × 7: missed lately."_s;
+    QTest::newRow("missed lately, no card") << u"en"_s << Operation::Addition << QPoint(6, 6) << -1
+                                            << true << u"6 + 6: missed lately."_s;
+    QTest::newRow("German, missed lately") << u"de"_s << Operation::Division << QPoint(7, 8) << 3
+                                           << true << u"56 : 7 und 56 : 8: zuletzt falsch."_s;
     // A German class writes 7 · 8 and 56 : 7.
     QTest::newRow("German times") << u"de"_s << Operation::Multiplication << QPoint(8, 7) << 1
-                                  << u"7 \u00b7 8 und 8 \u00b7 7: werden gelernt."_s;
-    QTest::newRow("German division")
-        << u"de"_s << Operation::Division << QPoint(7, 8) << 0 << u"56 : 7 und 56 : 8: neu."_s;
+                                  << false << u"7 \u00b7 8 und 8 \u00b7 7: werden gelernt."_s;
+    QTest::newRow("German division") << u"de"_s << Operation::Division << QPoint(7, 8) << 0 << false
+                                     << u"56 : 7 und 56 : 8: neu."_s;
     // The box's word agrees with the two facts.
     QTest::newRow("Spanish pair") << u"es"_s << Operation::Multiplication << QPoint(8, 7) << 0
-                                  << u"7 \u00d7 8 y 8 \u00d7 7: nuevas."_s;
-    QTest::newRow("Spanish double")
-        << u"es"_s << Operation::Addition << QPoint(6, 6) << 5 << u"6 + 6: dominada."_s;
+                                  << false << u"7 \u00d7 8 y 8 \u00d7 7: nuevos."_s;
 }
 
 void ProgressWordsTest::factFamilyCellsAreToldInWords()
@@ -469,10 +527,11 @@ void ProgressWordsTest::factFamilyCellsAreToldInWords()
     QFETCH(Operation, operation);
     QFETCH(QPoint, cell);
     QFETCH(int, box);
+    QFETCH(bool, missed);
     QFETCH(QString, sentence);
     language::speak(language);
     const auto english = qScopeGuard([] { language::speak(u"en"_s); });
-    QCOMPARE(progress::boxSentence(operation, cell.x(), cell.y(), box), sentence);
+    QCOMPARE(progress::boxSentence(operation, cell.x(), cell.y(), box, missed), sentence);
 }
 
 void ProgressWordsTest::factsGridIsToldInWords()
@@ -514,6 +573,8 @@ void ProgressWordsTest::reportIsWrittenLineForLine()
         u"<title>Orvi Progress Report For -- Ann</title>"_s,
         u"<style>table{border-collapse:collapse}th,td{border:1px solid #777;padding:2px 8px;"
         "text-align:center}th{background:navy;color:white}</style>"_s,
+        u"<style>td.m{background:#f5c6c6}td.l{background:#fbe7a1}td.k{background:#c8e6c9}"
+        "</style>"_s,
         u"</head>"_s,
         u"<body>"_s,
         u"<h1><bdi>Ann</bdi>'s Orvi Progress Report</h1>"_s,
@@ -534,6 +595,13 @@ void ProgressWordsTest::reportIsWrittenLineForLine()
         u"<tr><td>2026-12-02</td><td>6</td><td>83 %</td><td>1.8 s</td></tr>"_s,
         u"<tr><td>2026-12-03</td><td>4</td><td>75 %</td><td>2.5 s</td></tr>"_s,
         u"</table>"_s,
+        u"<h2>Facts of each operation</h2>"_s,
+        u"<table><tr><td>&ndash;</td><td>Not asked yet</td><td class=m>&#x2717;</td>"
+        "<td>Missed lately</td><td class=l>&#x25cb;</td><td>Learning</td><td class=k>&#x2713;</td>"
+        "<td>Known</td></tr></table>"_s,
+        u"<p>No facts asked yet.</p>"_s,
+        u"<h2>Facts that need teaching</h2>"_s,
+        u"<p>No facts need teaching.</p>"_s,
         u"<p><small>This report was made with the free <a href=\"https://orvi.example.org/\">"
         "Orvi Math Tutor</a>.</small></p>"_s,
         u"</body>"_s,
@@ -648,6 +716,81 @@ void ProgressWordsTest::reportWithoutPracticeSaysSo()
     QVERIFY(text.contains(u"<p>No practice in the last 30 days.</p>\r\n"_s));
     QVERIFY(text.contains(u"<tr><td>Division</td><td>0</td><td>\u2013</td><td>\u2013</td>"_s));
     QVERIFY(!text.contains(u"Worked out"_s));
+}
+
+void ProgressWordsTest::reportShowsTheFactsAndWhatToTeach_data()
+{
+    QTest::addColumn<QString>("code"); // the language spoken
+    QTest::addColumn<PupilProgress>("progress");
+    QTest::addColumn<QList<tutor::FactCard>>("cards");
+    QTest::addColumn<QStringList>("lines"); // each a whole line of the page
+    QTest::addColumn<QStringList>("absent");
+
+    const QString missed = u"<td class=m>&#x2717;</td>"_s;
+    const QString learning = u"<td class=l>&#x25cb;</td>"_s;
+    const QString known = u"<td class=k>&#x2713;</td>"_s;
+    PupilProgress facts = smallProgress(u"Ann"_s);
+    facts.facts = { grid(Operation::Addition, {}),
+        grid(Operation::Multiplication,
+            { { QPoint(7, 8), FactState::WrongLately }, { QPoint(2, 3), FactState::RightAndQuick },
+                { QPoint(3, 4), FactState::RightButSlow } }) };
+    // Most missed first; a fact missed less often is not listed.
+    const QList<tutor::FactCard> often { card(Operation::Multiplication, 7, 8, 6),
+        card(Operation::Division, 3, 4, 9), card(Operation::Addition, 1, 2, 5) };
+    QTest::newRow("en, facts and what to teach")
+        << u"en"_s << facts << often
+        << QStringList { u"<h2>Facts of each operation</h2>"_s,
+               u"<table><tr><td>&ndash;</td><td>Not asked yet</td>"_s + missed
+                   + u"<td>Missed lately</td>"_s + learning + u"<td>Learning</td>"_s + known
+                   + u"<td>Known</td></tr></table>"_s,
+               u"<h3>Multiplication facts</h3>"_s, headingsRow(u"\u00d7"_s),
+               markedRow(2, { { 3, known } }), markedRow(3, { { 4, learning } }),
+               markedRow(7, { { 8, missed } }), markedRow(8, {}),
+               u"<p>Multiplication facts 0 to 12: 1 known, 1 learning, 1 missed lately, 166 not "
+               "asked yet. Missed lately: 7 \u00d7 8.</p>"_s,
+               u"<h2>Facts that need teaching</h2>"_s, u"<p>12 \u00f7 3, 7 \u00d7 8</p>"_s }
+        << QStringList { u"<h3>Addition facts</h3>"_s, u"1 + 2"_s };
+
+    // By box, a cell is a family: missed lately in any box.
+    PupilProgress boxes = smallProgress(u"Ann"_s);
+    boxes.facts = { boxGrid(Operation::Multiplication, { { QPoint(7, 8), 5 }, { QPoint(2, 3), 5 } },
+        { QPoint(7, 8) }) };
+    QTest::newRow("de, by box")
+        << u"de"_s << boxes << QList<tutor::FactCard> { card(Operation::Multiplication, 7, 8, 6) }
+        << QStringList { u"<h2>Aufgaben jeder Rechenart</h2>"_s,
+               u"<h3>Aufgaben zur Multiplikation</h3>"_s, headingsRow(QString()),
+               markedRow(2, { { 3, known } }), markedRow(3, { { 2, known } }),
+               markedRow(8, { { 7, missed } }), u"<h2>Aufgaben mit Übungsbedarf</h2>"_s,
+               u"<p>7 \u00b7 8</p>"_s }
+        << QStringList { u"Keine Aufgabe"_s };
+
+    PupilProgress nothing = smallProgress(u"Ann"_s);
+    for (const Operation which : { Operation::Addition, Operation::Subtraction,
+             Operation::Multiplication, Operation::Division })
+        nothing.facts << grid(which, {});
+    QTest::newRow("fr, nothing asked")
+        << u"fr"_s << nothing << QList<tutor::FactCard> { card(Operation::Addition, 1, 2, 5) }
+        << QStringList { u"<p>Aucun calcul posé pour l’instant.</p>"_s,
+               u"<p>Aucun calcul à retravailler.</p>"_s }
+        << QStringList { u"<h3>"_s };
+}
+
+void ProgressWordsTest::reportShowsTheFactsAndWhatToTeach()
+{
+    QFETCH(QString, code);
+    QFETCH(PupilProgress, progress);
+    QFETCH(QList<tutor::FactCard>, cards);
+    QFETCH(QStringList, lines);
+    QFETCH(QStringList, absent);
+    language::speak(code);
+    QByteArray bytes = progress::progressReportBytes(progress, cards);
+    if (bytes.startsWith("\xEF\xBB\xBF"))
+        bytes.remove(0, 3);
+    const QStringList written = QString::fromUtf8(bytes).split(u"\r\n"_s);
+    for (const QString &line : std::as_const(lines))
+        QVERIFY2(written.contains(line), qPrintable(line));
+    for (const QString &text : std::as_const(absent))
+        QVERIFY2(!written.join(u'\n').contains(text), qPrintable(text));
 }
 
 QTEST_GUILESS_MAIN(ProgressWordsTest)

@@ -590,6 +590,21 @@ void PupilsTest::progressScreensShowAndActOnWhatWasKept()
     window.choosePupil(u"Ann \"<b>\""_s);
     answer(window, AnswerMode::Practice, u"7"_s);
     answer(window, AnswerMode::Practice, u"8"_s);
+    // A fact missed often since it was last known, kept with its card.
+    tutor::FactCard often;
+    often.family = { tutor::Operation::Multiplication, 7, 8 };
+    often.box = 1;
+    often.missesSinceKnown = often.misses = often.answers = tutor::MissesToFlag;
+    often.firstSeen = often.lastSeen = often.due = QDate::currentDate();
+    tutor::Attempt missed;
+    missed.answeredAt = QDateTime::currentDateTimeUtc();
+    missed.operation = tutor::Operation::Multiplication;
+    missed.first = 7;
+    missed.second = 8;
+    missed.typed = u"54"_s;
+    missed.expected = u"56"_s;
+    QVERIFY2(window.pupil().store().record(*window.pupil().id(), missed, often),
+        qPrintable(window.pupil().store().lastError()));
 
     QVERIFY(testsupport::invokeHandler(&window, "mnuPupilProgress_Click"));
     QVERIFY(testsupport::isShown(window, "fraProgress"));
@@ -605,6 +620,12 @@ void PupilsTest::progressScreensShowAndActOnWhatWasKept()
         qPrintable(testsupport::everythingUnder(fixture.folder()).join(u'\n')));
     QVERIFY(testsupport::fileBytes(report).contains("Ann &quot;&lt;b&gt;&quot;"));
     QCOMPARE(browser.urls, QList<QUrl> { QUrl::fromLocalFile(report) });
+    // The page has the grids of the operations answered and the fact to teach.
+    const QString printed = QString::fromUtf8(testsupport::fileBytes(report));
+    QVERIFY(printed.contains(u"<h3>Addition facts</h3>\r\n"_s));
+    QVERIFY(printed.contains(u"<h3>Multiplication facts</h3>\r\n"_s));
+    QVERIFY2(printed.contains(u"<h2>Facts that need teaching</h2>\r\n<p>7 \u00d7 8</p>"_s),
+        qPrintable(printed));
 
     QVERIFY(testsupport::invokeHandler(&window, "mnuPupilClass_Click"));
     QVERIFY(testsupport::isShown(window, "fraClass"));
@@ -614,7 +635,7 @@ void PupilsTest::progressScreensShowAndActOnWhatWasKept()
     QVERIFY(testsupport::invokeHandler(&window, "cmdExportCsv_Click"));
     const QByteArray csv
         = testsupport::fileBytes(fixture.folder() + u"/reports/OrviProgress.csv"_s);
-    QCOMPARE(csv.count("\r\n"), 3);
+    QCOMPARE(csv.count("\r\n"), 4);
     QVERIFY2(csv.contains("\"Ann \"\"<b>\"\"\",") && csv.contains(",practice,"), csv.constData());
 
     progress::ProgressStore &store = window.pupil().store();

@@ -2,6 +2,7 @@
 // keep their places, so a text that does not fit takes a smaller font, a
 // second line or free room beside it; and every menu key opens one entry.
 
+#include "base/chart_view.h"
 #include "base/language.h"
 #include "base/text_fit.h"
 #include "tests/pseudo_language.h"
@@ -69,6 +70,11 @@ QStringList cutTexts(MainWindow &window)
                            .arg(header->model()->headerData(section, Qt::Horizontal).toString())
                            .arg(header->sectionSize(section));
         }
+    }
+    // Nor is a grid's legend.
+    for (CellGridView *grid : window.findChildren<CellGridView *>()) {
+        if (grid->isVisibleTo(&window) && !grid->legendShowsWhole())
+            cut << u"legend of %1"_s.arg(grid->objectName());
     }
     QMenuBar *bar = window.menuBar();
     for (QAction *menu : bar->actions()) {

@@ -74,101 +74,39 @@
         </translation>
     </message>
     <message numerus="yes">
-        <source>%n new</source>
-        <comment>facts in a box</comment>
-        <extracomment>How many facts stand in the box &quot;New&quot;, inside a sentence.</extracomment>
+        <source>%n known</source>
+        <comment>facts</comment>
+        <extracomment>How many facts are known, inside a sentence.</extracomment>
         <translation>
-            <numerusform>%n new</numerusform>
-            <numerusform>%n new</numerusform>
+            <numerusform>%n known</numerusform>
+            <numerusform>%n known</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%n learning</source>
-        <comment>facts in a box</comment>
-        <extracomment>How many facts stand in the box &quot;Learning&quot;, inside a sentence.</extracomment>
+        <comment>facts</comment>
+        <extracomment>How many facts are being learnt (asked, the latest answer right, not yet known), inside a sentence.</extracomment>
         <translation>
             <numerusform>%n learning</numerusform>
             <numerusform>%n learning</numerusform>
         </translation>
     </message>
     <message numerus="yes">
-        <source>%n practising</source>
-        <comment>facts in a box</comment>
-        <extracomment>How many facts stand in the box &quot;Practising&quot;, inside a sentence.</extracomment>
-        <translation>
-            <numerusform>%n practising</numerusform>
-            <numerusform>%n practising</numerusform>
-        </translation>
-    </message>
-    <message numerus="yes">
-        <source>%n getting quick</source>
-        <comment>facts in a box</comment>
-        <extracomment>How many facts stand in the box &quot;Getting quick&quot;, inside a sentence.</extracomment>
-        <translation>
-            <numerusform>%n getting quick</numerusform>
-            <numerusform>%n getting quick</numerusform>
-        </translation>
-    </message>
-    <message numerus="yes">
-        <source>%n quick</source>
-        <comment>facts in a box</comment>
-        <extracomment>How many facts stand in the box &quot;Quick&quot;, inside a sentence.</extracomment>
-        <translation>
-            <numerusform>%n quick</numerusform>
-            <numerusform>%n quick</numerusform>
-        </translation>
-    </message>
-    <message numerus="yes">
-        <source>%n known</source>
-        <comment>facts in a box</comment>
-        <extracomment>How many facts stand in the box &quot;Known&quot;, inside a sentence.</extracomment>
-        <translation>
-            <numerusform>%n known</numerusform>
-            <numerusform>%n known</numerusform>
-        </translation>
-    </message>
-    <message numerus="yes">
-        <source>%1 facts by box, a fact and its turned-round twin counted once: %n of %2 asked</source>
-        <extracomment>%1 is an operation: &quot;Multiplication&quot;; %n facts of %2 were asked. The facts are kept in boxes from &quot;New&quot; to &quot;Known&quot;.</extracomment>
-        <translation>
-            <numerusform>%1 facts by box, a fact and its turned-round twin counted once: %n of %2 asked</numerusform>
-            <numerusform>%1 facts by box, a fact and its turned-round twin counted once: %n of %2 asked</numerusform>
-        </translation>
-    </message>
-    <message numerus="yes">
-        <source>%n right and quick</source>
+        <source>%n missed lately</source>
         <comment>facts</comment>
-        <extracomment>How many facts are right and quick, inside a sentence.</extracomment>
+        <extracomment>How many facts were missed lately, inside a sentence.</extracomment>
         <translation>
-            <numerusform>%n right and quick</numerusform>
-            <numerusform>%n right and quick</numerusform>
+            <numerusform>%n missed lately</numerusform>
+            <numerusform>%n missed lately</numerusform>
         </translation>
     </message>
     <message numerus="yes">
-        <source>%n right but slow</source>
+        <source>%n not asked yet</source>
         <comment>facts</comment>
-        <extracomment>How many facts are right but slow, inside a sentence.</extracomment>
+        <extracomment>How many facts were not asked yet, inside a sentence.</extracomment>
         <translation>
-            <numerusform>%n right but slow</numerusform>
-            <numerusform>%n right but slow</numerusform>
-        </translation>
-    </message>
-    <message numerus="yes">
-        <source>%n wrong lately</source>
-        <comment>facts</comment>
-        <extracomment>How many facts were wrong lately, inside a sentence.</extracomment>
-        <translation>
-            <numerusform>%n wrong lately</numerusform>
-            <numerusform>%n wrong lately</numerusform>
-        </translation>
-    </message>
-    <message numerus="yes">
-        <source>%n not seen</source>
-        <comment>facts</comment>
-        <extracomment>How many facts were not seen yet, inside a sentence.</extracomment>
-        <translation>
-            <numerusform>%n not seen</numerusform>
-            <numerusform>%n not seen</numerusform>
+            <numerusform>%n not asked yet</numerusform>
+            <numerusform>%n not asked yet</numerusform>
         </translation>
     </message>
 </context>

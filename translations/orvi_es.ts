@@ -989,6 +989,28 @@ Envía los errores, sugerencias y preguntas a %1. Cada mensaje nos ayuda a mejor
         <extracomment>%1 is the program&apos;s name, a link to its web page.</extracomment>
         <translation>Este informe se ha hecho con el programa gratuito %1.</translation>
     </message>
+    <message>
+        <source>%1 facts</source>
+        <extracomment>A heading above an operation&apos;s grid of facts; %1 is an operation: &quot;Multiplication&quot;.</extracomment>
+        <translation>%1: cuentas</translation>
+    </message>
+    <message>
+        <source>Facts of each operation</source>
+        <translation>Cuentas de cada operación</translation>
+    </message>
+    <message>
+        <source>No facts asked yet.</source>
+        <translation>Aún no se ha preguntado ninguna cuenta.</translation>
+    </message>
+    <message>
+        <source>Facts that need teaching</source>
+        <extracomment>A heading: facts missed often since they were last known, which may need a teacher&apos;s help rather than more practice.</extracomment>
+        <translation>Cuentas por reforzar</translation>
+    </message>
+    <message>
+        <source>No facts need teaching.</source>
+        <translation>No hay cuentas por reforzar.</translation>
+    </message>
 </context>
 <context>
     <name>ProgressScreen</name>
@@ -1353,33 +1375,6 @@ Envía los errores, sugerencias y preguntas a %1. Cada mensaje nos ayuda a mejor
         <translation>división</translation>
     </message>
     <message>
-        <source>Not seen</source>
-        <extracomment>A fact the pupil has not been asked yet.</extracomment>
-        <translation>Aún sin hacer</translation>
-    </message>
-    <message>
-        <source>Wrong lately</source>
-        <translation>Fallado hace poco</translation>
-    </message>
-    <message>
-        <source>Right but slow</source>
-        <translation>Bien, pero lento</translation>
-    </message>
-    <message>
-        <source>Right and quick</source>
-        <translation>Bien y rápido</translation>
-    </message>
-    <message>
-        <source>not seen</source>
-        <extracomment>A fact&apos;s state inside a sentence: &quot;7 × 8: not seen.&quot;</extracomment>
-        <translation>aún sin hacer</translation>
-    </message>
-    <message>
-        <source>wrong lately</source>
-        <extracomment>A fact&apos;s state inside a sentence: &quot;7 × 8: wrong lately.&quot;</extracomment>
-        <translation>fallada hace poco</translation>
-    </message>
-    <message>
         <source>right but slow</source>
         <extracomment>A fact&apos;s state inside a sentence.</extracomment>
         <translation>bien, pero lento</translation>
@@ -1506,55 +1501,9 @@ Envía los errores, sugerencias y preguntas a %1. Cada mensaje nos ayuda a mejor
         <translation>Las filas y columnas son los dos números de una cuenta: %1 está en 3 y 4.</translation>
     </message>
     <message>
-        <source>Wrong lately: %1, and more.</source>
-        <extracomment>%1 lists facts: &quot;7 × 8, 6 × 9&quot;.</extracomment>
-        <translation>Falladas hace poco: %1 y más.</translation>
-    </message>
-    <message>
-        <source>Wrong lately: %1.</source>
-        <translation>Falladas hace poco: %1.</translation>
-    </message>
-    <message>
         <source>%1: %2.</source>
         <extracomment>%1 is a fact: &quot;7 × 8&quot;; %2 its state: &quot;wrong lately&quot;.</extracomment>
         <translation>%1: %2.</translation>
-    </message>
-    <message>
-        <source>New</source>
-        <comment>box</comment>
-        <extracomment>The first of the boxes facts move through, from &quot;New&quot; to &quot;Known&quot;.</extracomment>
-        <translation>Nuevo</translation>
-    </message>
-    <message>
-        <source>Learning</source>
-        <comment>box</comment>
-        <translation>Aprendiendo</translation>
-    </message>
-    <message>
-        <source>Practising</source>
-        <comment>box</comment>
-        <translation>Practicando</translation>
-    </message>
-    <message>
-        <source>Getting quick</source>
-        <comment>box</comment>
-        <translation>Ganando rapidez</translation>
-    </message>
-    <message>
-        <source>Quick</source>
-        <comment>box</comment>
-        <translation>Rápido</translation>
-    </message>
-    <message>
-        <source>Known</source>
-        <comment>box</comment>
-        <extracomment>The last box: the fact is known.</extracomment>
-        <translation>Dominado</translation>
-    </message>
-    <message>
-        <source>Not asked yet</source>
-        <comment>box</comment>
-        <translation>Aún sin preguntar</translation>
     </message>
     <message>
         <source>new</source>
@@ -1603,108 +1552,10 @@ Envía los errores, sugerencias y preguntas a %1. Cada mensaje nos ayuda a mejor
         <extracomment>%1 and %2 are numbers; %3 an operation inside a sentence: &quot;multiplication&quot;.</extracomment>
         <translation>%1 y %2: no forman parte de las cuentas de %3.</translation>
     </message>
-    <message numerus="yes">
-        <source>%n new</source>
-        <comment>facts in a box</comment>
-        <extracomment>How many facts stand in the box &quot;New&quot;, inside a sentence.</extracomment>
-        <translation>
-            <numerusform>%n nueva</numerusform>
-            <numerusform>%n nuevas</numerusform>
-        </translation>
-    </message>
-    <message numerus="yes">
-        <source>%n learning</source>
-        <comment>facts in a box</comment>
-        <extracomment>How many facts stand in the box &quot;Learning&quot;, inside a sentence.</extracomment>
-        <translation>
-            <numerusform>%n aprendiendo</numerusform>
-            <numerusform>%n aprendiendo</numerusform>
-        </translation>
-    </message>
-    <message numerus="yes">
-        <source>%n practising</source>
-        <comment>facts in a box</comment>
-        <extracomment>How many facts stand in the box &quot;Practising&quot;, inside a sentence.</extracomment>
-        <translation>
-            <numerusform>%n practicando</numerusform>
-            <numerusform>%n practicando</numerusform>
-        </translation>
-    </message>
-    <message numerus="yes">
-        <source>%n getting quick</source>
-        <comment>facts in a box</comment>
-        <extracomment>How many facts stand in the box &quot;Getting quick&quot;, inside a sentence.</extracomment>
-        <translation>
-            <numerusform>%n ganando rapidez</numerusform>
-            <numerusform>%n ganando rapidez</numerusform>
-        </translation>
-    </message>
-    <message numerus="yes">
-        <source>%n quick</source>
-        <comment>facts in a box</comment>
-        <extracomment>How many facts stand in the box &quot;Quick&quot;, inside a sentence.</extracomment>
-        <translation>
-            <numerusform>%n rápida</numerusform>
-            <numerusform>%n rápidas</numerusform>
-        </translation>
-    </message>
-    <message numerus="yes">
-        <source>%n known</source>
-        <comment>facts in a box</comment>
-        <extracomment>How many facts stand in the box &quot;Known&quot;, inside a sentence.</extracomment>
-        <translation>
-            <numerusform>%n dominada</numerusform>
-            <numerusform>%n dominadas</numerusform>
-        </translation>
-    </message>
-    <message numerus="yes">
-        <source>%1 facts by box, a fact and its turned-round twin counted once: %n of %2 asked</source>
-        <extracomment>%1 is an operation: &quot;Multiplication&quot;; %n facts of %2 were asked. The facts are kept in boxes from &quot;New&quot; to &quot;Known&quot;.</extracomment>
-        <translation>
-            <numerusform>%1, cuentas por caja (una cuenta y la misma al revés valen por una): %n de %2 preguntada</numerusform>
-            <numerusform>%1, cuentas por caja (una cuenta y la misma al revés valen por una): %n de %2 preguntadas</numerusform>
-        </translation>
-    </message>
     <message>
         <source>%1 facts 0 to 12: %2, %3, %4, %5.</source>
-        <extracomment>%1 is an operation: &quot;Multiplication&quot;; %2 to %5 count the facts in each state: &quot;3 right and quick&quot;, &quot;2 right but slow&quot;, &quot;1 wrong lately&quot;, &quot;163 not seen&quot;.</extracomment>
+        <extracomment>%1 is an operation: &quot;Multiplication&quot;; %2 to %5 count the facts as the grid&apos;s legend: &quot;3 known&quot;, &quot;2 learning&quot;, &quot;1 missed lately&quot;, &quot;163 not asked yet&quot;.</extracomment>
         <translation>%1, cuentas del 0 al 12: %2, %3, %4, %5.</translation>
-    </message>
-    <message numerus="yes">
-        <source>%n right and quick</source>
-        <comment>facts</comment>
-        <extracomment>How many facts are right and quick, inside a sentence.</extracomment>
-        <translation>
-            <numerusform>%n bien y rápido</numerusform>
-            <numerusform>%n bien y rápido</numerusform>
-        </translation>
-    </message>
-    <message numerus="yes">
-        <source>%n right but slow</source>
-        <comment>facts</comment>
-        <extracomment>How many facts are right but slow, inside a sentence.</extracomment>
-        <translation>
-            <numerusform>%n bien pero lento</numerusform>
-            <numerusform>%n bien pero lento</numerusform>
-        </translation>
-    </message>
-    <message numerus="yes">
-        <source>%n wrong lately</source>
-        <comment>facts</comment>
-        <extracomment>How many facts were wrong lately, inside a sentence.</extracomment>
-        <translation>
-            <numerusform>%n fallada hace poco</numerusform>
-            <numerusform>%n falladas hace poco</numerusform>
-        </translation>
-    </message>
-    <message numerus="yes">
-        <source>%n not seen</source>
-        <comment>facts</comment>
-        <extracomment>How many facts were not seen yet, inside a sentence.</extracomment>
-        <translation>
-            <numerusform>%n aún sin hacer</numerusform>
-            <numerusform>%n aún sin hacer</numerusform>
-        </translation>
     </message>
     <message>
         <source>d MMMM</source>
@@ -1752,6 +1603,90 @@ Envía los errores, sugerencias y preguntas a %1. Cada mensaje nos ayuda a mejor
         <source>%1 and %2: not asked yet.</source>
         <extracomment>%1 and %2 are a fact and its twin: &quot;7 × 8&quot;, &quot;8 × 7&quot;.</extracomment>
         <translation>%1 y %2: aún sin preguntar.</translation>
+    </message>
+    <message>
+        <source>Not asked yet</source>
+        <comment>legend</comment>
+        <extracomment>The facts grid&apos;s legend: a fact (or a fact and its twin) never asked.</extracomment>
+        <translation>Aún sin preguntar</translation>
+    </message>
+    <message>
+        <source>Missed lately</source>
+        <comment>legend</comment>
+        <extracomment>The facts grid&apos;s legend: the latest answer was wrong.</extracomment>
+        <translation>Fallado hace poco</translation>
+    </message>
+    <message>
+        <source>Learning</source>
+        <comment>legend</comment>
+        <extracomment>The facts grid&apos;s legend: asked, the latest answer right, not yet known.</extracomment>
+        <translation>Aprendiendo</translation>
+    </message>
+    <message>
+        <source>Known</source>
+        <comment>legend</comment>
+        <extracomment>The facts grid&apos;s legend: right and quick, or in the last box of My Facts.</extracomment>
+        <translation>Dominado</translation>
+    </message>
+    <message>
+        <source>missed lately</source>
+        <extracomment>A fact&apos;s state inside a sentence: &quot;7 × 8: missed lately.&quot;</extracomment>
+        <translation>fallada hace poco</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n known</source>
+        <comment>facts</comment>
+        <extracomment>How many facts are known, inside a sentence.</extracomment>
+        <translation>
+            <numerusform>%n dominada</numerusform>
+            <numerusform>%n dominadas</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n learning</source>
+        <comment>facts</comment>
+        <extracomment>How many facts are being learnt (asked, the latest answer right, not yet known), inside a sentence.</extracomment>
+        <translation>
+            <numerusform>%n aprendiendo</numerusform>
+            <numerusform>%n aprendiendo</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n missed lately</source>
+        <comment>facts</comment>
+        <extracomment>How many facts were missed lately, inside a sentence.</extracomment>
+        <translation>
+            <numerusform>%n fallada hace poco</numerusform>
+            <numerusform>%n falladas hace poco</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n not asked yet</source>
+        <comment>facts</comment>
+        <extracomment>How many facts were not asked yet, inside a sentence.</extracomment>
+        <translation>
+            <numerusform>%n aún sin preguntar</numerusform>
+            <numerusform>%n aún sin preguntar</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1 facts in My Facts, a fact and its turned-round twin counted once: %2, %3, %4, %5.</source>
+        <extracomment>%1 is an operation: &quot;Multiplication&quot;; %2 to %5 count its families (a fact and its twin) as the grid&apos;s legend: &quot;3 known&quot;, &quot;2 learning&quot;, &quot;1 missed lately&quot;, &quot;60 not asked yet&quot;.</extracomment>
+        <translation>%1, cuentas de «Mis cuentas» (una cuenta y la misma al revés valen por una): %2, %3, %4, %5.</translation>
+    </message>
+    <message>
+        <source>Missed lately: %1, and more.</source>
+        <extracomment>%1 lists facts: &quot;7 × 8, 6 × 9&quot;.</extracomment>
+        <translation>Falladas hace poco: %1 y más.</translation>
+    </message>
+    <message>
+        <source>Missed lately: %1.</source>
+        <translation>Falladas hace poco: %1.</translation>
+    </message>
+    <message>
+        <source>%1 and %2: missed lately.</source>
+        <extracomment>%1 and %2 are a fact and its twin: &quot;7 × 8&quot;, &quot;8 × 7&quot;; the latest answer to one of them was wrong.</extracomment>
+        <translation>%1 y %2: falladas hace poco.</translation>
     </message>
 </context>
 <context>

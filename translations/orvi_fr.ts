@@ -989,6 +989,28 @@ Envoyez les signalements d’erreurs, les suggestions et les questions à %1. Ch
         <extracomment>%1 is the program&apos;s name, a link to its web page.</extracomment>
         <translation>Ce rapport a été fait avec le logiciel gratuit %1.</translation>
     </message>
+    <message>
+        <source>%1 facts</source>
+        <extracomment>A heading above an operation&apos;s grid of facts; %1 is an operation: &quot;Multiplication&quot;.</extracomment>
+        <translation>%1&#x202f;: calculs</translation>
+    </message>
+    <message>
+        <source>Facts of each operation</source>
+        <translation>Calculs de chaque opération</translation>
+    </message>
+    <message>
+        <source>No facts asked yet.</source>
+        <translation>Aucun calcul posé pour l’instant.</translation>
+    </message>
+    <message>
+        <source>Facts that need teaching</source>
+        <extracomment>A heading: facts missed often since they were last known, which may need a teacher&apos;s help rather than more practice.</extracomment>
+        <translation>Calculs à retravailler</translation>
+    </message>
+    <message>
+        <source>No facts need teaching.</source>
+        <translation>Aucun calcul à retravailler.</translation>
+    </message>
 </context>
 <context>
     <name>ProgressScreen</name>
@@ -1353,33 +1375,6 @@ Envoyez les signalements d’erreurs, les suggestions et les questions à %1. Ch
         <translation>division</translation>
     </message>
     <message>
-        <source>Not seen</source>
-        <extracomment>A fact the pupil has not been asked yet.</extracomment>
-        <translation>Pas encore vu</translation>
-    </message>
-    <message>
-        <source>Wrong lately</source>
-        <translation>Raté récemment</translation>
-    </message>
-    <message>
-        <source>Right but slow</source>
-        <translation>Juste mais lent</translation>
-    </message>
-    <message>
-        <source>Right and quick</source>
-        <translation>Juste et rapide</translation>
-    </message>
-    <message>
-        <source>not seen</source>
-        <extracomment>A fact&apos;s state inside a sentence: &quot;7 × 8: not seen.&quot;</extracomment>
-        <translation>pas encore vu</translation>
-    </message>
-    <message>
-        <source>wrong lately</source>
-        <extracomment>A fact&apos;s state inside a sentence: &quot;7 × 8: wrong lately.&quot;</extracomment>
-        <translation>raté récemment</translation>
-    </message>
-    <message>
         <source>right but slow</source>
         <extracomment>A fact&apos;s state inside a sentence.</extracomment>
         <translation>juste mais lent</translation>
@@ -1506,55 +1501,9 @@ Envoyez les signalements d’erreurs, les suggestions et les questions à %1. Ch
         <translation>Les lignes et les colonnes sont les deux nombres d’un calcul&#x202f;: %1 est en 3 et 4.</translation>
     </message>
     <message>
-        <source>Wrong lately: %1, and more.</source>
-        <extracomment>%1 lists facts: &quot;7 × 8, 6 × 9&quot;.</extracomment>
-        <translation>Ratés récemment&#x202f;: %1, et d’autres.</translation>
-    </message>
-    <message>
-        <source>Wrong lately: %1.</source>
-        <translation>Ratés récemment&#x202f;: %1.</translation>
-    </message>
-    <message>
         <source>%1: %2.</source>
         <extracomment>%1 is a fact: &quot;7 × 8&quot;; %2 its state: &quot;wrong lately&quot;.</extracomment>
         <translation>%1&#xa0;: %2.</translation>
-    </message>
-    <message>
-        <source>New</source>
-        <comment>box</comment>
-        <extracomment>The first of the boxes facts move through, from &quot;New&quot; to &quot;Known&quot;.</extracomment>
-        <translation>Nouveau</translation>
-    </message>
-    <message>
-        <source>Learning</source>
-        <comment>box</comment>
-        <translation>En apprentissage</translation>
-    </message>
-    <message>
-        <source>Practising</source>
-        <comment>box</comment>
-        <translation>En entraînement</translation>
-    </message>
-    <message>
-        <source>Getting quick</source>
-        <comment>box</comment>
-        <translation>Gagne en vitesse</translation>
-    </message>
-    <message>
-        <source>Quick</source>
-        <comment>box</comment>
-        <translation>Rapide</translation>
-    </message>
-    <message>
-        <source>Known</source>
-        <comment>box</comment>
-        <extracomment>The last box: the fact is known.</extracomment>
-        <translation>Acquis</translation>
-    </message>
-    <message>
-        <source>Not asked yet</source>
-        <comment>box</comment>
-        <translation>Pas encore posé</translation>
     </message>
     <message>
         <source>new</source>
@@ -1603,108 +1552,10 @@ Envoyez les signalements d’erreurs, les suggestions et les questions à %1. Ch
         <extracomment>%1 and %2 are numbers; %3 an operation inside a sentence: &quot;multiplication&quot;.</extracomment>
         <translation>%1 et %2&#x202f;: pas parmi les calculs en %3.</translation>
     </message>
-    <message numerus="yes">
-        <source>%n new</source>
-        <comment>facts in a box</comment>
-        <extracomment>How many facts stand in the box &quot;New&quot;, inside a sentence.</extracomment>
-        <translation>
-            <numerusform>%n nouveau</numerusform>
-            <numerusform>%n nouveaux</numerusform>
-        </translation>
-    </message>
-    <message numerus="yes">
-        <source>%n learning</source>
-        <comment>facts in a box</comment>
-        <extracomment>How many facts stand in the box &quot;Learning&quot;, inside a sentence.</extracomment>
-        <translation>
-            <numerusform>%n en apprentissage</numerusform>
-            <numerusform>%n en apprentissage</numerusform>
-        </translation>
-    </message>
-    <message numerus="yes">
-        <source>%n practising</source>
-        <comment>facts in a box</comment>
-        <extracomment>How many facts stand in the box &quot;Practising&quot;, inside a sentence.</extracomment>
-        <translation>
-            <numerusform>%n en entraînement</numerusform>
-            <numerusform>%n en entraînement</numerusform>
-        </translation>
-    </message>
-    <message numerus="yes">
-        <source>%n getting quick</source>
-        <comment>facts in a box</comment>
-        <extracomment>How many facts stand in the box &quot;Getting quick&quot;, inside a sentence.</extracomment>
-        <translation>
-            <numerusform>%n gagne en vitesse</numerusform>
-            <numerusform>%n gagnent en vitesse</numerusform>
-        </translation>
-    </message>
-    <message numerus="yes">
-        <source>%n quick</source>
-        <comment>facts in a box</comment>
-        <extracomment>How many facts stand in the box &quot;Quick&quot;, inside a sentence.</extracomment>
-        <translation>
-            <numerusform>%n rapide</numerusform>
-            <numerusform>%n rapides</numerusform>
-        </translation>
-    </message>
-    <message numerus="yes">
-        <source>%n known</source>
-        <comment>facts in a box</comment>
-        <extracomment>How many facts stand in the box &quot;Known&quot;, inside a sentence.</extracomment>
-        <translation>
-            <numerusform>%n acquis</numerusform>
-            <numerusform>%n acquis</numerusform>
-        </translation>
-    </message>
-    <message numerus="yes">
-        <source>%1 facts by box, a fact and its turned-round twin counted once: %n of %2 asked</source>
-        <extracomment>%1 is an operation: &quot;Multiplication&quot;; %n facts of %2 were asked. The facts are kept in boxes from &quot;New&quot; to &quot;Known&quot;.</extracomment>
-        <translation>
-            <numerusform>%1, calculs par boîte, un calcul et son inverse comptés une fois&#x202f;: %n sur %2 posé</numerusform>
-            <numerusform>%1, calculs par boîte, un calcul et son inverse comptés une fois&#x202f;: %n sur %2 posés</numerusform>
-        </translation>
-    </message>
     <message>
         <source>%1 facts 0 to 12: %2, %3, %4, %5.</source>
-        <extracomment>%1 is an operation: &quot;Multiplication&quot;; %2 to %5 count the facts in each state: &quot;3 right and quick&quot;, &quot;2 right but slow&quot;, &quot;1 wrong lately&quot;, &quot;163 not seen&quot;.</extracomment>
+        <extracomment>%1 is an operation: &quot;Multiplication&quot;; %2 to %5 count the facts as the grid&apos;s legend: &quot;3 known&quot;, &quot;2 learning&quot;, &quot;1 missed lately&quot;, &quot;163 not asked yet&quot;.</extracomment>
         <translation>%1, calculs de 0 à 12&#xa0;: %2, %3, %4, %5.</translation>
-    </message>
-    <message numerus="yes">
-        <source>%n right and quick</source>
-        <comment>facts</comment>
-        <extracomment>How many facts are right and quick, inside a sentence.</extracomment>
-        <translation>
-            <numerusform>%n juste et rapide</numerusform>
-            <numerusform>%n justes et rapides</numerusform>
-        </translation>
-    </message>
-    <message numerus="yes">
-        <source>%n right but slow</source>
-        <comment>facts</comment>
-        <extracomment>How many facts are right but slow, inside a sentence.</extracomment>
-        <translation>
-            <numerusform>%n juste mais lent</numerusform>
-            <numerusform>%n justes mais lents</numerusform>
-        </translation>
-    </message>
-    <message numerus="yes">
-        <source>%n wrong lately</source>
-        <comment>facts</comment>
-        <extracomment>How many facts were wrong lately, inside a sentence.</extracomment>
-        <translation>
-            <numerusform>%n raté récemment</numerusform>
-            <numerusform>%n ratés récemment</numerusform>
-        </translation>
-    </message>
-    <message numerus="yes">
-        <source>%n not seen</source>
-        <comment>facts</comment>
-        <extracomment>How many facts were not seen yet, inside a sentence.</extracomment>
-        <translation>
-            <numerusform>%n pas encore vu</numerusform>
-            <numerusform>%n pas encore vus</numerusform>
-        </translation>
     </message>
     <message>
         <source>d MMMM</source>
@@ -1752,6 +1603,90 @@ Envoyez les signalements d’erreurs, les suggestions et les questions à %1. Ch
         <source>%1 and %2: not asked yet.</source>
         <extracomment>%1 and %2 are a fact and its twin: &quot;7 × 8&quot;, &quot;8 × 7&quot;.</extracomment>
         <translation>%1 et %2&#x202f;: pas encore posés.</translation>
+    </message>
+    <message>
+        <source>Not asked yet</source>
+        <comment>legend</comment>
+        <extracomment>The facts grid&apos;s legend: a fact (or a fact and its twin) never asked.</extracomment>
+        <translation>Pas encore posé</translation>
+    </message>
+    <message>
+        <source>Missed lately</source>
+        <comment>legend</comment>
+        <extracomment>The facts grid&apos;s legend: the latest answer was wrong.</extracomment>
+        <translation>Raté récemment</translation>
+    </message>
+    <message>
+        <source>Learning</source>
+        <comment>legend</comment>
+        <extracomment>The facts grid&apos;s legend: asked, the latest answer right, not yet known.</extracomment>
+        <translation>En apprentissage</translation>
+    </message>
+    <message>
+        <source>Known</source>
+        <comment>legend</comment>
+        <extracomment>The facts grid&apos;s legend: right and quick, or in the last box of My Facts.</extracomment>
+        <translation>Acquis</translation>
+    </message>
+    <message>
+        <source>missed lately</source>
+        <extracomment>A fact&apos;s state inside a sentence: &quot;7 × 8: missed lately.&quot;</extracomment>
+        <translation>raté récemment</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n known</source>
+        <comment>facts</comment>
+        <extracomment>How many facts are known, inside a sentence.</extracomment>
+        <translation>
+            <numerusform>%n acquis</numerusform>
+            <numerusform>%n acquis</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n learning</source>
+        <comment>facts</comment>
+        <extracomment>How many facts are being learnt (asked, the latest answer right, not yet known), inside a sentence.</extracomment>
+        <translation>
+            <numerusform>%n en apprentissage</numerusform>
+            <numerusform>%n en apprentissage</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n missed lately</source>
+        <comment>facts</comment>
+        <extracomment>How many facts were missed lately, inside a sentence.</extracomment>
+        <translation>
+            <numerusform>%n raté récemment</numerusform>
+            <numerusform>%n ratés récemment</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n not asked yet</source>
+        <comment>facts</comment>
+        <extracomment>How many facts were not asked yet, inside a sentence.</extracomment>
+        <translation>
+            <numerusform>%n pas encore posé</numerusform>
+            <numerusform>%n pas encore posés</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1 facts in My Facts, a fact and its turned-round twin counted once: %2, %3, %4, %5.</source>
+        <extracomment>%1 is an operation: &quot;Multiplication&quot;; %2 to %5 count its families (a fact and its twin) as the grid&apos;s legend: &quot;3 known&quot;, &quot;2 learning&quot;, &quot;1 missed lately&quot;, &quot;60 not asked yet&quot;.</extracomment>
+        <translation>%1, calculs de «&#x202f;Mes calculs&#x202f;», un calcul et son inverse comptés une fois&#x202f;: %2, %3, %4, %5.</translation>
+    </message>
+    <message>
+        <source>Missed lately: %1, and more.</source>
+        <extracomment>%1 lists facts: &quot;7 × 8, 6 × 9&quot;.</extracomment>
+        <translation>Ratés récemment&#x202f;: %1, et d’autres.</translation>
+    </message>
+    <message>
+        <source>Missed lately: %1.</source>
+        <translation>Ratés récemment&#x202f;: %1.</translation>
+    </message>
+    <message>
+        <source>%1 and %2: missed lately.</source>
+        <extracomment>%1 and %2 are a fact and its twin: &quot;7 × 8&quot;, &quot;8 × 7&quot;; the latest answer to one of them was wrong.</extracomment>
+        <translation>%1 et %2&#x202f;: ratés récemment.</translation>
     </message>
 </context>
 <context>
