@@ -427,21 +427,21 @@ void ProgressWordsTest::factsGridIsToldInWords_data()
               "falsch: 2 + 2."_s
             + germanRows;
     QTest::newRow("es, states") << u"es"_s << states
-                                << u"Suma, cálculos del 0 al 12: 0 dominados, 1 aprendiendo, 2 "
-                                   "fallados hace poco, 166 aún sin preguntar. Fallados hace "
+                                << u"Suma, cuentas del 0 al 12: 0 dominadas, 1 aprendiendo, 2 "
+                                   "falladas hace poco, 166 aún sin preguntar. Falladas hace "
                                    "poco: 1 + 2, 3 + 4."_s;
-    const QString spanishRows = u" Las filas y columnas son los dos números de un cálculo: 3 + 4 "
+    const QString spanishRows = u" Las filas y columnas son los dos números de una cuenta: 3 + 4 "
                                 "está en 3 y 4."_s;
-    const QString spanishBoxes = u"Suma, cálculos de «Mis cálculos», un cálculo y su gemelo "
-                                 "invertido contados una vez: "_s;
+    const QString spanishBoxes = u"Suma, cuentas de «Mis cuentas» (una cuenta y la misma al "
+                                 "revés valen por una): "_s;
     QTest::newRow("es, by box, none asked") << u"es"_s << boxGrid(Operation::Addition, {})
                                             << spanishBoxes
-            + u"0 dominados, 0 aprendiendo, 0 fallados hace poco, 66 aún sin preguntar."_s
+            + u"0 dominadas, 0 aprendiendo, 0 falladas hace poco, 66 aún sin preguntar."_s
             + spanishRows;
     QTest::newRow("es, by box, 2 known, 5 learning, 1 missed") << u"es"_s << mixed
                                                                << spanishBoxes
-            + u"2 dominados, 5 aprendiendo, 1 fallado hace poco, 58 aún sin preguntar. "
-              "Fallados hace poco: 2 + 2."_s
+            + u"2 dominadas, 5 aprendiendo, 1 fallada hace poco, 58 aún sin preguntar. "
+              "Falladas hace poco: 2 + 2."_s
             + spanishRows;
     QTest::newRow("fr, states") << u"fr"_s << states
                                 << u"Addition, calculs de 0 à 12\u00a0: 0 acquis, 1 en "
@@ -450,7 +450,7 @@ void ProgressWordsTest::factsGridIsToldInWords_data()
     const QString frenchRows = u" Les lignes et les colonnes sont les deux nombres d’un "
                                "calcul\u202f: 3 + 4 est en 3 et 4."_s;
     const QString frenchBoxes = u"Addition, calculs de «\u202fMes calculs\u202f», un calcul et "
-                                "son jumeau inversé comptés une fois\u202f: "_s;
+                                "son inverse comptés une fois\u202f: "_s;
     QTest::newRow("fr, by box, none asked")
         << u"fr"_s << boxGrid(Operation::Addition, {})
         << frenchBoxes + u"0 acquis, 0 en apprentissage, 0 raté récemment, 66 pas encore posés."_s
@@ -467,8 +467,8 @@ void ProgressWordsTest::factsGridIsToldInWords_data()
            "ainda não feitas: 166). Erradas recentemente: 1 + 2, 3 + 4."_s;
     const QString portugueseRows
         = u" As linhas e colunas são os dois números de uma conta: 3 + 4 fica em 3 e 4."_s;
-    const QString portugueseBoxes = u"Adição, contas de Minhas contas, uma conta e sua gêmea "
-                                    "invertida contadas uma vez "_s;
+    const QString portugueseBoxes = u"Adição, contas de Minhas contas; uma conta e a mesma com os "
+                                    "números trocados contam uma vez "_s;
     QTest::newRow("pt_BR, by box, none asked") << u"pt_BR"_s << boxGrid(Operation::Addition, {})
                                                << portugueseBoxes
             + u"(dominadas: 0, aprendendo: 0, erradas recentemente: 0, ainda não feitas: 66)."_s
@@ -518,7 +518,7 @@ void ProgressWordsTest::factFamilyCellsAreToldInWords_data()
                                      << u"56 : 7 und 56 : 8: neu."_s;
     // The box's word agrees with the two facts.
     QTest::newRow("Spanish pair") << u"es"_s << Operation::Multiplication << QPoint(8, 7) << 0
-                                  << false << u"7 \u00d7 8 y 8 \u00d7 7: nuevos."_s;
+                                  << false << u"7 \u00d7 8 y 8 \u00d7 7: nuevas."_s;
 }
 
 void ProgressWordsTest::factFamilyCellsAreToldInWords()
