@@ -6,6 +6,7 @@
 #include "progress/progress_words.h"
 #include "progress/pupil_names.h"
 #include "rules/html_bytes.h"
+#include "rules/operations.h"
 
 #include <QCoreApplication>
 #include <QLocale>

@@ -3,6 +3,7 @@
 #include "base/invisible_characters.h"
 #include "base/language.h"
 #include "rules/fact_schedule.h"
+#include "rules/operations.h"
 
 #include <QCoreApplication>
 #include <QDate>
@@ -74,21 +75,6 @@ QString dayCount(qsizetype days)
 }
 
 } // namespace
-
-QString operationName(tutor::Operation operation)
-{
-    switch (operation) {
-    case tutor::Operation::Addition:
-        return ProgressWords::tr("Addition");
-    case tutor::Operation::Subtraction:
-        return ProgressWords::tr("Subtraction");
-    case tutor::Operation::Multiplication:
-        return ProgressWords::tr("Multiplication");
-    case tutor::Operation::Division:
-        return ProgressWords::tr("Division");
-    }
-    return QString();
-}
 
 QString operationInSentence(tutor::Operation operation)
 {
@@ -231,7 +217,7 @@ QString tallySentence(const QString &span, const Tally &tally)
 
 QString weekSentence(const OperationProgress &operation)
 {
-    const QString name = operationName(operation.operation);
+    const QString name = tutor::operationName(operation.operation);
     const std::optional<int> week = percentRight(operation.lastWeek);
     const std::optional<int> before = percentRight(earlierWeeks(operation));
     //: %1 is an operation: "Multiplication".
@@ -388,7 +374,7 @@ QString boxesSentence(const FactGrid &grid)
     QString sentence = ProgressWords::tr(
         "%1 facts by box, a fact and its turned-round twin counted once: %n of %2 asked", nullptr,
         asked)
-                           .arg(operationName(grid.operation))
+                           .arg(tutor::operationName(grid.operation))
                            .arg(families.size());
     if (!boxes.isEmpty())
         sentence += u", "_s + boxes.join(u", "_s);
@@ -423,7 +409,7 @@ QString factsSentence(const FactGrid &grid)
     //: "3 right and quick", "2 right but slow", "1 wrong lately", "163 not seen".
     QString sentence
         = ProgressWords::tr("%1 facts 0 to 12: %2, %3, %4, %5.")
-              .arg(operationName(grid.operation),
+              .arg(tutor::operationName(grid.operation),
                   //: How many facts are right and quick, inside a sentence.
                   ProgressWords::tr("%n right and quick", "facts", count(FactState::RightAndQuick)),
                   //: How many facts are right but slow, inside a sentence.

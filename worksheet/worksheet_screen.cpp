@@ -8,12 +8,11 @@
 #include "base/fixed_row_list.h"
 #include "base/message_box.h"
 #include "base/record_column_model.h"
-#include "rules/fact_schedule.h"
 #include "rules/level_and_operation.h"
 #include "rules/level_range.h"
 #include "rules/number_text.h"
+#include "rules/operations.h"
 #include "rules/practice_problem.h"
-#include "rules/spoken_sum.h"
 #include "worksheet/worksheet_print.h"
 #include "worksheet/worksheet_sentences.h"
 
