@@ -353,7 +353,8 @@ void WorksheetScreen::numberRowMarkers()
 
 void WorksheetScreen::enter()
 {
-    setOptionalFieldsEditable(false);
+    // Entering keeps the box as it was, and the fields always follow it.
+    setOptionalFieldsEditable(m_chkIncludeOptional->isChecked());
     m_cmdCreateProblem->setEnabled(false);
     fillOperations(m_cmbOperation);
     fillLevels(m_cmbDifficulty);
