@@ -2,8 +2,7 @@
 
 #include "base/accessibility.h"
 #include "base/controls.h"
-#include "rules/fact_schedule.h"
-#include "rules/spoken_sum.h"
+#include "rules/operations.h"
 
 #include <QCoreApplication>
 #include <QFrame>
@@ -98,7 +97,7 @@ OperationSigns operationSigns(
             QLabel *sign = controls::picture(parent, names[i], pictures[i], geometry);
             signs.byOperation[i] = sign;
             // The sign as it is written and said, in the language spoken.
-            const auto operation = tutor::Operation(i + 1);
+            const tutor::Operation operation = tutor::AllOperations.at(i);
             const QString usual = pictures[i];
             controls::keepTranslated(sign, [sign, operation, usual]() {
                 controls::setPicture(sign, signPicture(operation, usual));

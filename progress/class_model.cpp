@@ -1,6 +1,7 @@
 #include "progress/class_model.h"
 
 #include "progress/progress_words.h"
+#include "rules/operations.h"
 
 #include <QDateTime>
 
@@ -9,9 +10,6 @@
 using namespace Qt::StringLiterals;
 
 namespace {
-
-constexpr std::array<tutor::Operation, 4> Operations = { tutor::Operation::Addition,
-    tutor::Operation::Subtraction, tutor::Operation::Multiplication, tutor::Operation::Division };
 
 progress::Tally operationTally(const progress::PupilTotals &pupil, tutor::Operation operation)
 {
@@ -107,7 +105,7 @@ void ClassModel::setEachOperationShown(bool shown)
 {
     if (shown == m_eachOperation)
         return;
-    const int extra = int(Operations.size()) * ColumnsPerOperation;
+    const int extra = int(tutor::AllOperations.size()) * ColumnsPerOperation;
     if (shown) {
         beginInsertColumns(
             QModelIndex(), firstOperationColumn(), firstOperationColumn() + extra - 1);
@@ -145,7 +143,7 @@ int ClassModel::columnCount(const QModelIndex &parent) const
     if (parent.isValid())
         return 0;
     return firstOperationColumn()
-        + (m_eachOperation ? int(Operations.size()) * ColumnsPerOperation : 0);
+        + (m_eachOperation ? int(tutor::AllOperations.size()) * ColumnsPerOperation : 0);
 }
 
 QString ClassModel::columnName(int column) const
@@ -177,7 +175,8 @@ QString ClassModel::columnName(int column) const
     const int offset = column - firstOperationColumn();
     if (offset < 0 || offset >= columnCount() - firstOperationColumn())
         return QString();
-    const QString operation = progress::operationName(Operations.at(offset / ColumnsPerOperation));
+    const QString operation
+        = tutor::operationName(tutor::AllOperations.at(offset / ColumnsPerOperation));
     switch (Figure(offset % ColumnsPerOperation)) {
     case Figure::Answers:
         //: Column heading: %1 is an operation, "Addition answers".
@@ -223,7 +222,7 @@ QString ClassModel::columnInSentence(int column) const
     if (offset < 0 || offset >= columnCount() - firstOperationColumn())
         return QString();
     const QString operation
-        = progress::operationInSentence(Operations.at(offset / ColumnsPerOperation));
+        = progress::operationInSentence(tutor::AllOperations.at(offset / ColumnsPerOperation));
     switch (Figure(offset % ColumnsPerOperation)) {
     case Figure::Answers:
         //: A column inside a sentence: %1 is an operation, "addition answers".
@@ -267,7 +266,7 @@ QVariant ClassModel::sortKey(const progress::PupilTotals &pupil, int column) con
     if (m_needsTeaching && column == NeedsTeaching)
         return int(pupil.needsTeaching.size());
     const int offset = column - firstOperationColumn();
-    return figureKey(operationTally(pupil, Operations.at(offset / ColumnsPerOperation)),
+    return figureKey(operationTally(pupil, tutor::AllOperations.at(offset / ColumnsPerOperation)),
         Figure(offset % ColumnsPerOperation));
 }
 
@@ -328,7 +327,8 @@ QVariant ClassModel::data(const QModelIndex &index, int role) const
         [[fallthrough]];
     default: {
         const int offset = column - firstOperationColumn();
-        text = figureText(operationTally(pupil, Operations.at(offset / ColumnsPerOperation)),
+        text = figureText(
+            operationTally(pupil, tutor::AllOperations.at(offset / ColumnsPerOperation)),
             Figure(offset % ColumnsPerOperation));
     }
     }

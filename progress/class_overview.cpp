@@ -1,6 +1,7 @@
 #include "progress/progress_store.h"
 #include "progress/progress_store_private.h"
 #include "progress/progress_words.h"
+#include "rules/operations.h"
 
 #include <QHash>
 
@@ -17,7 +18,7 @@ QList<PupilTotals> ProgressStore::classOverview() const
         PupilTotals line;
         line.pupilId = pupil.id;
         line.name = pupil.name;
-        for (const tutor::Operation operation : MenuOperations)
+        for (const tutor::Operation operation : tutor::AllOperations)
             line.byOperation.append({ operation, Tally() });
         lineOf.insert(pupil.id, lines.size());
         lines.append(line);

@@ -8,6 +8,7 @@
 #include "progress/pupil_names.h"
 #include "rules/fact_schedule.h"
 #include "rules/html_bytes.h"
+#include "rules/operations.h"
 
 #include <QCoreApplication>
 #include <QLocale>

@@ -6,7 +6,7 @@
 #include "base/language.h"
 #include "progress/progress_stats.h"
 #include "progress/progress_words.h"
-#include "rules/fact_schedule.h"
+#include "rules/operations.h"
 
 #include <QComboBox>
 #include <QHeaderView>
@@ -28,9 +28,6 @@ QRect inClient(int left, int top, int width, int height)
 {
     return QRect(left + 8, top + 8, width, height);
 }
-
-constexpr std::array<tutor::Operation, 4> Operations = { tutor::Operation::Addition,
-    tutor::Operation::Subtraction, tutor::Operation::Multiplication, tutor::Operation::Division };
 
 constexpr std::array<progress::FactState, 4> States
     = { progress::FactState::NotSeen, progress::FactState::WrongLately,
@@ -99,7 +96,7 @@ ProgressScreen::ProgressScreen(QWidget *parent)
     m_factsLabel
         = controls::label(this, u"lblFactsOperation"_s, QString(), inClient(440, 30, 66, 22));
     m_factsOperation = controls::comboBox(this, u"cboFactsOperation"_s, inClient(508, 30, 182, 22));
-    for (const tutor::Operation operation : Operations)
+    for (const tutor::Operation operation : tutor::AllOperations)
         m_factsOperation->addItem(QString(), int(tutor::code(operation)));
     m_factsOperation->setCurrentIndex(0);
     m_factsLabel->setBuddy(m_factsOperation);
@@ -139,8 +136,8 @@ void ProgressScreen::retranslate()
     m_factsLabel->setText(tr("F&acts of:"));
     m_factsOperation->setAccessibleName(tr("Facts of"));
     for (int item = 0; item < m_factsOperation->count(); ++item) {
-        m_factsOperation->setItemText(item,
-            progress::operationName(tutor::Operation(m_factsOperation->itemData(item).toInt())));
+        m_factsOperation->setItemText(
+            item, tutor::operationName(tutor::Operation(m_factsOperation->itemData(item).toInt())));
     }
     //: Above a grid of facts: its rows and columns are a fact's two numbers.
     m_boxesKey->setText(tr("Rows and columns: a fact's two parts"));
@@ -180,7 +177,7 @@ void ProgressScreen::showProgress(const progress::PupilProgress &progress)
     m_tableModel->setRowCount(0);
     QStringList sentences;
     for (const progress::OperationProgress &operation : progress.operations) {
-        const QString name = progress::operationName(operation.operation);
+        const QString name = tutor::operationName(operation.operation);
         QList<QStandardItem *> row { new QStandardItem(name) };
         const std::array<const progress::Tally *, 3> tallies
             = { &operation.today, &operation.lastWeek, &operation.lastMonth };
@@ -258,7 +255,7 @@ void ProgressScreen::showFacts()
         });
     }
     //: %1 is an operation: "Multiplication facts".
-    m_facts->setAccessibleName(tr("%1 facts").arg(progress::operationName(operation)));
+    m_facts->setAccessibleName(tr("%1 facts").arg(tutor::operationName(operation)));
     m_facts->setAccessibleDescription(progress::factsSentence(grid));
 }
 

@@ -1,10 +1,13 @@
 #include "progress/progress_stats.h"
 
+#include "rules/operations.h"
+
 #include <QDate>
 #include <QSet>
 #include <QTime>
 
 #include <algorithm>
+#include <array>
 #include <cmath>
 
 namespace progress {
@@ -13,8 +16,8 @@ namespace {
 
 int operationIndex(tutor::Operation operation)
 {
-    const auto at = std::find(MenuOperations.begin(), MenuOperations.end(), operation);
-    return at == MenuOperations.end() ? -1 : int(at - MenuOperations.begin());
+    const auto at = std::find(tutor::AllOperations.begin(), tutor::AllOperations.end(), operation);
+    return at == tutor::AllOperations.end() ? -1 : int(at - tutor::AllOperations.begin());
 }
 
 // The grid's row or column of an operand; -1 outside 0..12 or for a
@@ -162,11 +165,11 @@ PupilProgress pupilProgress(const QString &name, const QList<tutor::Attempt> &at
     PupilProgress result;
     result.name = name;
     result.worked = now.toUTC();
-    for (size_t index = 0; index < MenuOperations.size(); ++index) {
-        result.operations.append({ MenuOperations[index], todays[index].tally(),
+    for (size_t index = 0; index < tutor::AllOperations.size(); ++index) {
+        result.operations.append({ tutor::AllOperations[index], todays[index].tally(),
             weeks[index].tally(), months[index].tally() });
         FactGrid grid;
-        grid.operation = MenuOperations[index];
+        grid.operation = tutor::AllOperations[index];
         for (size_t row = 0; row < 13; ++row) {
             for (size_t column = 0; column < 13; ++column) {
                 grid.cells[row][column] = factState(latest[index][row][column].answer, quickMillis);
@@ -201,8 +204,8 @@ PupilTotals pupilTotals(qint64 pupilId, const QString &name, const QList<tutor::
     }
     result.all = all.tally();
     result.daysPractised = int(days.size());
-    for (size_t index = 0; index < MenuOperations.size(); ++index)
-        result.byOperation.append({ MenuOperations[index], byOperation[index].tally() });
+    for (size_t index = 0; index < tutor::AllOperations.size(); ++index)
+        result.byOperation.append({ tutor::AllOperations[index], byOperation[index].tally() });
     return result;
 }
 

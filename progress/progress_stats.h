@@ -8,16 +8,11 @@
 #include <QString>
 #include <QtGlobal>
 
-#include <array>
 #include <optional>
 
 // The sums behind the progress screens, worked out from answers already
 // read: no database and no widgets, so each rule is tested on its own.
 namespace progress {
-
-// The four operations in menu order.
-inline constexpr std::array<tutor::Operation, 4> MenuOperations = { tutor::Operation::Addition,
-    tutor::Operation::Subtraction, tutor::Operation::Multiplication, tutor::Operation::Division };
 
 // One answer as a tally counts it.
 struct Answer

@@ -4,6 +4,7 @@
 #include "base/language.h"
 #include "progress/progress_stats.h"
 #include "rules/fact_schedule.h"
+#include "rules/operations.h"
 
 #include <QCoreApplication>
 #include <QDate>
@@ -76,21 +77,6 @@ QString dayCount(qsizetype days)
 }
 
 } // namespace
-
-QString operationName(tutor::Operation operation)
-{
-    switch (operation) {
-    case tutor::Operation::Addition:
-        return ProgressWords::tr("Addition");
-    case tutor::Operation::Subtraction:
-        return ProgressWords::tr("Subtraction");
-    case tutor::Operation::Multiplication:
-        return ProgressWords::tr("Multiplication");
-    case tutor::Operation::Division:
-        return ProgressWords::tr("Division");
-    }
-    return QString();
-}
 
 QString operationInSentence(tutor::Operation operation)
 {
@@ -247,7 +233,7 @@ QString tallySentence(const QString &span, const Tally &tally)
 
 QString weekSentence(const OperationProgress &operation)
 {
-    const QString name = operationName(operation.operation);
+    const QString name = tutor::operationName(operation.operation);
     const std::optional<int> week = percentRight(operation.lastWeek);
     const std::optional<int> before = percentRight(earlierWeeks(operation));
     //: %1 is an operation: "Multiplication".

@@ -12,8 +12,8 @@
 // functions, so each sentence is checked without a window.
 namespace progress {
 
-QString operationName(tutor::Operation operation); // "Multiplication"
-// The same inside a sentence: "multiplication" in English.
+// An operation's name inside a sentence: "multiplication" in English (the
+// name itself is tutor::operationName).
 QString operationInSentence(tutor::Operation operation);
 // The facts grid's legend entry: "Not asked yet", "Missed lately", "Learning"
 // or "Known".

@@ -1,7 +1,7 @@
 #include "rules/answered_problem.h"
 
 #include "rules/number_text.h"
-#include "rules/practice_problem.h"
+#include "rules/operations.h"
 
 #include <QCoreApplication>
 
@@ -22,7 +22,7 @@ QString logColumnText(const AnsweredProblem &answer, LogColumn column)
     case LogColumn::Number1:
         return plainNumberText(answer.operand1);
     case LogColumn::Sign:
-        return operationSign(answer.operation);
+        return plainSign(answer.operation);
     case LogColumn::Number2:
         return plainNumberText(answer.operand2);
     case LogColumn::YourAnswer:

@@ -39,22 +39,4 @@ struct Attempt
     qint64 millis = 0; // from the problem shown to the answer
 };
 
-// A Missing Operation sign as an attempt keeps it: "+", "-" or "x" (as the
-// game's buttons show it), "" for no pick or any other operation.
-inline QString attemptSign(std::optional<Operation> operation)
-{
-    if (!operation)
-        return QString();
-    switch (*operation) {
-    case Operation::Addition:
-        return QStringLiteral("+");
-    case Operation::Subtraction:
-        return QStringLiteral("-");
-    case Operation::Multiplication:
-        return QStringLiteral("x");
-    default:
-        return QString();
-    }
-}
-
 } // namespace tutor

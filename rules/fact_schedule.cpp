@@ -1,6 +1,6 @@
 #include "rules/fact_schedule.h"
 
-#include <QCoreApplication>
+#include "rules/operations.h"
 
 #include <algorithm>
 #include <cmath>
@@ -125,37 +125,6 @@ std::optional<Fact> factOf(Operation operation, double first, double second)
             return fact;
     }
     return std::nullopt;
-}
-
-QString writtenSign(Operation operation)
-{
-    switch (operation) {
-    case Operation::Addition:
-        return QStringLiteral("+");
-    case Operation::Subtraction:
-        return QStringLiteral("\u2212");
-    case Operation::Multiplication:
-        //: The times sign as pupils of this language write it between two numbers: "7 × 8".
-        //: A German class writes "·" (U+00B7). Screens, pictures and the printed worksheet
-        //: show it; the worksheet's text files keep "*".
-        return QCoreApplication::translate("WrittenSign", "×");
-    case Operation::Division:
-        //: The division sign as pupils of this language write it between two numbers:
-        //: "56 ÷ 7". Many classes write ":" instead. Screens, pictures and the printed
-        //: worksheet show it; the worksheet's text files keep "/".
-        return QCoreApplication::translate("WrittenSign", "÷");
-    }
-    return QString();
-}
-
-SignShape signShape(Operation operation)
-{
-    const QString written = writtenSign(operation);
-    if (operation == Operation::Multiplication && written == u"\u00B7")
-        return SignShape::Dot;
-    if (operation == Operation::Division && written == u":")
-        return SignShape::Colon;
-    return SignShape::Usual;
 }
 
 QString writtenSum(const Fact &fact)

@@ -80,13 +80,6 @@ QList<FactFamily> factFamilies(Operation operation);
 QList<Fact> familyFacts(const FactFamily &family);
 // The family a problem belongs to; none for a problem that is not a fact.
 std::optional<FactFamily> familyOf(Operation operation, double first, double second);
-// The sign as the eye reads it in the language spoken, on screen and paper:
-// "+", "−", "×" ("·" in German) or "÷" (":"); empty for any other code.
-QString writtenSign(Operation operation);
-// Which shape the written sign has: × and ÷ as usual, or the dot and colon
-// some languages write instead, which pictures and the printed page draw.
-enum class SignShape { Usual, Dot, Colon };
-SignShape signShape(Operation operation);
 // The fact without its answer: "7 × 8".
 QString writtenSum(const Fact &fact);
 // The problem as a fact with its answer; none for a problem that is not a

@@ -18,22 +18,6 @@ PracticeProblem drawPracticeProblem(Level level, Operation operation, ClockSeede
     return problem;
 }
 
-QString operationSign(Operation operation)
-{
-    switch (operation) {
-    case Operation::Addition:
-        return QStringLiteral("+");
-    case Operation::Subtraction:
-        return QStringLiteral("-");
-    case Operation::Multiplication:
-        return QStringLiteral("*");
-    case Operation::Division:
-        return QStringLiteral("/");
-    default:
-        return QString();
-    }
-}
-
 std::optional<qint16> expectedAnswer(float operand1, float operand2, Operation operation)
 {
     const double first = operand1;

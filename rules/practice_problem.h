@@ -23,10 +23,6 @@ struct PracticeProblem
 // negative; other operations keep the drawn order.
 PracticeProblem drawPracticeProblem(Level level, Operation operation, ClockSeededRandom &random);
 
-// The sign of an operation as the log and the worksheets write it: "+", "-",
-// "*" or "/"; empty for an operation holding any other code.
-QString operationSign(Operation operation);
-
 // The answer a problem expects: the exact result (a floating quotient for
 // Division) rounded to a 16-bit whole number, halves to the even neighbour,
 // so 7 / 2 expects 4 and 5 / 2 expects 2. Empty for an unknown operation or a

@@ -7,23 +7,6 @@ namespace tutor {
 // Every sentence below fills its placeholders in one pass, so a filled-in text
 // is never searched for placeholders of its own.
 
-QString operationWord(Operation operation)
-{
-    switch (operation) {
-    case Operation::Addition:
-        //: The sign's name as a screen reader says it, and in a sum read out.
-        return QCoreApplication::translate("SpokenSum", "plus");
-    case Operation::Subtraction:
-        return QCoreApplication::translate("SpokenSum", "minus");
-    case Operation::Multiplication:
-        return QCoreApplication::translate("SpokenSum", "times");
-    case Operation::Division:
-        return QCoreApplication::translate("SpokenSum", "divided by");
-    default:
-        return QString();
-    }
-}
-
 QString spokenSum(const QString &first, Operation operation, const QString &second)
 {
     QString sentence;

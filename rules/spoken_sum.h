@@ -9,10 +9,6 @@
 // with placeholders for what changes, so its words stay together.
 namespace tutor {
 
-// "plus", "minus", "times" or "divided by"; empty for an operation holding
-// any other code.
-QString operationWord(Operation operation);
-
 // "6 plus 1 equals what?"
 QString spokenSum(const QString &first, Operation operation, const QString &second);
 

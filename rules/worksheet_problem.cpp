@@ -1,7 +1,7 @@
 #include "rules/worksheet_problem.h"
 
 #include "rules/number_text.h"
-#include "rules/practice_problem.h"
+#include "rules/operations.h"
 
 namespace tutor {
 
@@ -11,7 +11,7 @@ QString worksheetColumnText(const WorksheetProblem &problem, WorksheetColumn col
     case WorksheetColumn::Number1:
         return plainNumberText(problem.operand1);
     case WorksheetColumn::Sign:
-        return operationSign(problem.operation);
+        return plainSign(problem.operation);
     case WorksheetColumn::Number2:
         return plainNumberText(problem.operand2);
     case WorksheetColumn::Answer:

@@ -4,6 +4,7 @@
 #include "rules/missing_games.h"
 #include "rules/number_reader.h"
 #include "rules/number_text.h"
+#include "rules/operations.h"
 #include "rules/time_trial_rules.h"
 #include "rules/whole_number.h"
 

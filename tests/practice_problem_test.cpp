@@ -1,6 +1,7 @@
 #include "rules/practice_problem.h"
 
 #include "rules/level_range.h"
+#include "rules/operations.h"
 
 #include <QByteArray>
 #include <QString>
@@ -147,11 +148,11 @@ void PracticeProblemTest::expectedAnswerRoundsHalvesToEven()
 void PracticeProblemTest::operationSignsAsWritten()
 {
     using tutor::Operation;
-    QCOMPARE(tutor::operationSign(Operation::Addition), QStringLiteral("+"));
-    QCOMPARE(tutor::operationSign(Operation::Subtraction), QStringLiteral("-"));
-    QCOMPARE(tutor::operationSign(Operation::Multiplication), QStringLiteral("*"));
-    QCOMPARE(tutor::operationSign(Operation::Division), QStringLiteral("/"));
-    QVERIFY(tutor::operationSign(Operation(0)).isEmpty());
+    QCOMPARE(tutor::plainSign(Operation::Addition), QStringLiteral("+"));
+    QCOMPARE(tutor::plainSign(Operation::Subtraction), QStringLiteral("-"));
+    QCOMPARE(tutor::plainSign(Operation::Multiplication), QStringLiteral("*"));
+    QCOMPARE(tutor::plainSign(Operation::Division), QStringLiteral("/"));
+    QVERIFY(tutor::plainSign(Operation(0)).isEmpty());
     QVERIFY(!tutor::expectedAnswer(1, 2, Operation(5)).has_value());
 }
 

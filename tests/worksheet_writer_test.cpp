@@ -1,5 +1,7 @@
 #include "worksheet/worksheet_writer.h"
 
+#include "worksheet/status_line.h"
+
 #include <QByteArray>
 #include <QList>
 #include <QString>
@@ -18,6 +20,9 @@ namespace {
 const QByteArray NameLine = "Name:________________                               ";
 const QByteArray DateLine = "Date:________________                               ";
 const QByteArray AnswerKeyLine = "Name: ANSWER KEY                               ";
+
+// Where the worksheets are saved, as a status message names it.
+const QString Folder = u"/home/teacher/worksheets"_s;
 
 WorksheetProblem problem(float first, Operation operation, float second, qint16 answer)
 {
@@ -45,6 +50,8 @@ private slots:
     void problemNumbersAreNotPadded();
     void teachersNameKeepsItsLettersWithoutByteOrderMark();
     void statusTextsNameTheFile();
+    void statusLineGivesUpTheFolderBeforeTheFileOrTheReason_data();
+    void statusLineGivesUpTheFolderBeforeTheFileOrTheReason();
 };
 
 void WorksheetWriterTest::bothSheetsAreWrittenLineForLine_data()
@@ -144,6 +151,35 @@ void WorksheetWriterTest::statusTextsNameTheFile()
     QCOMPARE(tutor::worksheetSaveFailedMessage(
                  u"/home/ann/100%2/OrviWorksheet.txt"_s, u"No space left on device"_s),
         u"Save failed - /home/ann/100%2/OrviWorksheet.txt: No space left on device"_s);
+}
+
+void WorksheetWriterTest::statusLineGivesUpTheFolderBeforeTheFileOrTheReason_data()
+{
+    QTest::addColumn<QString>("message");
+    QTest::addColumn<int>("room"); // characters the line holds
+    QTest::addColumn<QString>("shown");
+
+    const QString saved = u"Saved in "_s + Folder + u"/w.txt"_s;
+    const QString failed = u"Save failed - "_s + Folder + u"/w.txt: cannot make "_s + Folder;
+    QTest::newRow("fits") << saved << 39 << saved;
+    QTest::newRow("names no folder") << u"Printing cancelled - nothing was printed."_s << 10
+                                     << u"Printing cancelled - nothing was printed."_s;
+    QTest::newRow("the folder's middle gives way")
+        << saved << 30 << u"Saved in /home/t\u2026ksheets/w.txt"_s;
+    QTest::newRow("the file stays whole") << saved << 10 << u"Saved in \u2026/w.txt"_s;
+    QTest::newRow("the reason keeps its folder while it can")
+        << failed << 60 << u"Save failed - /\u2026/w.txt: cannot make /home/teacher/worksheets"_s;
+    QTest::newRow("then both give way alike")
+        << failed << 40 << u"Save failed - /\u2026s/w.txt: cannot make /\u2026s"_s;
+}
+
+void WorksheetWriterTest::statusLineGivesUpTheFolderBeforeTheFileOrTheReason()
+{
+    QFETCH(QString, message);
+    QFETCH(int, room);
+    QFETCH(QString, shown);
+    const auto fits = [room](const QString &text) { return text.size() <= room; };
+    QCOMPARE(tutor::fittedMessage(message, Folder, fits), shown);
 }
 
 QTEST_APPLESS_MAIN(WorksheetWriterTest)

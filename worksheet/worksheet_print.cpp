@@ -1,7 +1,7 @@
 #include "worksheet/worksheet_print.h"
 
 #include "base/language.h"
-#include "rules/fact_schedule.h"
+#include "rules/operations.h"
 #include "worksheet/page_plan.h"
 
 #include <QCoreApplication>

@@ -8,12 +8,12 @@
 #include "base/fixed_row_list.h"
 #include "base/message_box.h"
 #include "base/record_column_model.h"
-#include "rules/fact_schedule.h"
 #include "rules/level_and_operation.h"
 #include "rules/level_range.h"
 #include "rules/number_text.h"
+#include "rules/operations.h"
 #include "rules/practice_problem.h"
-#include "rules/spoken_sum.h"
+#include "worksheet/status_line.h"
 #include "worksheet/worksheet_print.h"
 #include "worksheet/worksheet_sentences.h"
 
@@ -147,39 +147,6 @@ void fillLevels(QComboBox *box)
     for (tutor::Level level : tutor::AllLevels)
         entries.append({ tutor::levelName(level), QVariant::fromValue(level) });
     controls::refill(box, entries);
-}
-
-// The status line has room for one line. A message too long for it gives up
-// the middle of `folder` where it names the file; only if that is not enough,
-// also where the reason names the folder. The file name and the words of the
-// reason always show whole.
-QString fittedMessage(
-    const QString &message, const QString &folder, const QFontMetrics &metrics, int width)
-{
-    const auto fits = [&metrics, width](
-                          const QString &text) { return metrics.horizontalAdvance(text) <= width; };
-    const qsizetype inPath = folder.isEmpty() ? -1 : message.indexOf(folder);
-    if (inPath < 0 || fits(message))
-        return message;
-    const auto shortened = [&](qsizetype kept, bool everywhere) {
-        const QString shortFolder
-            = folder.left(kept - kept / 2) + QChar(0x2026) + folder.right(kept / 2);
-        QString text = message;
-        return everywhere ? text.replace(folder, shortFolder)
-                          : text.replace(inPath, folder.size(), shortFolder);
-    };
-    const bool everywhere = !fits(shortened(0, false));
-    // The most of the folder that still fits.
-    qsizetype kept = 0;
-    qsizetype tooMany = folder.size();
-    while (tooMany - kept > 1) {
-        const qsizetype middle = (kept + tooMany) / 2;
-        if (fits(shortened(middle, everywhere)))
-            kept = middle;
-        else
-            tooMany = middle;
-    }
-    return shortened(kept, everywhere);
 }
 
 QLabel *heading(QWidget *parent, const QString &name, const QString &text, const QRect &geometry)
@@ -386,7 +353,8 @@ void WorksheetScreen::numberRowMarkers()
 
 void WorksheetScreen::enter()
 {
-    setOptionalFieldsEditable(false);
+    // Entering keeps the box as it was, and the fields always follow it.
+    setOptionalFieldsEditable(m_chkIncludeOptional->isChecked());
     m_cmdCreateProblem->setEnabled(false);
     fillOperations(m_cmbOperation);
     fillLevels(m_cmbDifficulty);
@@ -597,8 +565,12 @@ void WorksheetScreen::save(SavedFile saved, const QByteArray &bytes)
 // the tool tip always holds the whole message.
 void WorksheetScreen::showStatus(const QString &text, const QString &folder, StatusLasts lasts)
 {
-    m_lblWorksheetMessage->setText(fittedMessage(text, folder, m_lblWorksheetMessage->fontMetrics(),
-        m_lblWorksheetMessage->contentsRect().width()));
+    const QFontMetrics metrics = m_lblWorksheetMessage->fontMetrics();
+    const int width = m_lblWorksheetMessage->contentsRect().width();
+    m_lblWorksheetMessage->setText(
+        tutor::fittedMessage(text, folder, [&metrics, width](const QString &line) {
+            return metrics.horizontalAdvance(line) <= width;
+        }));
     // A tool tip that looks like markup would be shown as markup.
     m_lblWorksheetMessage->setToolTip(
         Qt::mightBeRichText(text) ? Qt::convertFromPlainText(text) : text);
