@@ -85,6 +85,8 @@ MainWindow::MainWindow(const QString &applicationFolder, QWidget *parent)
     m_fraProgress = m_host->screen<ProgressScreen>();
     m_fraClass = m_host->screen<ClassScreen>();
     m_fraAbout = m_host->screen<AboutScreen>();
+    m_fraLog->setCoveringScreens(
+        { m_fraWorksheet, m_fraHelp, m_fraProgress, m_fraClass, m_fraAbout });
     m_fraLog->setCoveredScreens({ m_fraMyBrowser });
     connect(m_host, &ScreenHost::reportPutAway, this, &MainWindow::mnuOptHideReport_Click);
     connect(m_host, &ScreenHost::entered, this, &MainWindow::followEntry);

@@ -408,6 +408,15 @@ QString ReportPanel::reportPath(const QString &name) const
     return m_reportsFolder + QLatin1Char('/') + tutor::reportFileName(name);
 }
 
+void ReportPanel::setCoveringScreens(std::initializer_list<QWidget *> screens)
+{
+    for (QWidget *screen : screens) {
+        m_coveringScreens << screen;
+        screen->installEventFilter(this);
+    }
+    updateCoverage();
+}
+
 void ReportPanel::setCoveredScreens(std::initializer_list<QWidget *> screens)
 {
     m_coveredScreens << screens;
@@ -427,6 +436,14 @@ void ReportPanel::updateCovered()
     }
     if (focusCovered)
         m_columns.first()->setFocus(Qt::OtherFocusReason);
+}
+
+void ReportPanel::updateCoverage()
+{
+    bool covered = false;
+    for (const QWidget *screen : std::as_const(m_coveringScreens))
+        covered = covered || !screen->isHidden();
+    setEnabled(!covered);
 }
 
 // Tab goes round the panel's own controls and never on to the practice
@@ -463,11 +480,13 @@ bool ReportPanel::eventFilter(QObject *watched, QEvent *event)
         if (!key->text().isEmpty() && key->text().at(0).unicode() > 0 && key->key() != Qt::Key_Tab
             && key->key() != Qt::Key_Backtab)
             m_cmdPrintReport->setEnabled(true);
-    } else if (watched == this
-        && (event->type() == QEvent::ShowToParent || event->type() == QEvent::HideToParent)) {
-        updateCovered();
-        if (event->type() == QEvent::ShowToParent)
-            tellWhatItHolds();
+    } else if (event->type() == QEvent::ShowToParent || event->type() == QEvent::HideToParent) {
+        if (watched == this) {
+            updateCovered();
+            if (event->type() == QEvent::ShowToParent)
+                tellWhatItHolds();
+        } else if (m_coveringScreens.contains(qobject_cast<QWidget *>(watched)))
+            updateCoverage();
     }
     return QFrame::eventFilter(watched, event);
 }

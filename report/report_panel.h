@@ -28,6 +28,9 @@ public:
     // tells a screen reader how many answers the panel holds.
     void prepareForShowing();
 
+    // While one of these screens lies over the panel, the panel takes no
+    // focus and no keys, so nothing unseen can be pressed.
+    void setCoveringScreens(std::initializer_list<QWidget *> screens);
     // The screens the panel lies over take no focus while it shows, so Tab
     // never reaches what cannot be seen.
     void setCoveredScreens(std::initializer_list<QWidget *> screens);
@@ -62,6 +65,7 @@ private:
     void lightRow(int row);
     void followSelection(FixedRowList *list);
     void followAppend(int first, int last);
+    void updateCoverage();
     void updateCovered();
     void tellWhatItHolds();
     bool endInSight(int grownBy = 0) const;
@@ -82,6 +86,7 @@ private:
     QPushButton *m_cmdClearReport = nullptr;
     QLineEdit *m_txtNameReport = nullptr;
     QPushButton *m_cmdPrintReport = nullptr;
+    QList<QWidget *> m_coveringScreens;
     QList<QWidget *> m_coveredScreens;
     int m_listHeight = 0; // the lists' height while the panel is put away
     bool m_endWasInSight = true;
