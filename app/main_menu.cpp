@@ -10,6 +10,8 @@
 #include <QMenu>
 #include <QMenuBar>
 
+#include <utility>
+
 namespace {
 
 QMenu *addMenu(QWidget *parent, const QString &name)
@@ -91,6 +93,23 @@ void MainMenu::enableLevelItems(bool myFacts, bool division) const
                 ? tr("My Facts is on: the pupil's own facts are asked, whatever the level. Turn it "
                      "off to choose a level.")
                 : QString());
+    }
+}
+
+void MainMenu::switchItems(SwitchedItems items, bool enabled) const
+{
+    const std::pair<SwitchedItem, QAction *> switched[] = {
+        { SwitchedItem::Options, mnuOptions->menuAction() },
+        { SwitchedItem::WarmUp, levelItem(tutor::code(tutor::Level::WarmUp)) },
+        { SwitchedItem::Addition, mnuOptOperAdd },
+        { SwitchedItem::Subtraction, mnuOptOperSub },
+        { SwitchedItem::Multiplication, mnuOptOperMult },
+        { SwitchedItem::Division, mnuOptOperDiv },
+        { SwitchedItem::ShowReport, mnuOptShowReport },
+    };
+    for (const auto &[item, action] : switched) {
+        if (items.testFlag(item))
+            action->setEnabled(enabled);
     }
 }
 

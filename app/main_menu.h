@@ -1,5 +1,7 @@
 #pragma once
 
+#include "app/screen_host.h"
+
 #include <QCoreApplication>
 #include <QList>
 #include <QString>
@@ -85,6 +87,8 @@ public:
     // pupil's own facts (their tips then say why), and with Division only
     // the two lowest.
     void enableLevelItems(bool myFacts, bool division) const;
+    // Enables or disables the items a screen's entry switches.
+    void switchItems(SwitchedItems items, bool enabled) const;
     // Sets every caption and tip in the language spoken now; the language
     // items keep their own names.
     void retranslate();

@@ -34,10 +34,7 @@
 #include <QTimer>
 #include <QUrl>
 
-#include <algorithm>
 #include <array>
-#include <iterator>
-#include <type_traits>
 
 using tutor::Level;
 using tutor::Operation;
@@ -75,37 +72,24 @@ MainWindow::MainWindow(const QString &applicationFolder, QWidget *parent)
         | Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint);
     m_menu.windowSizeItem(tutor::storedWindowSize())->setChecked(true);
 
-    m_fraLog = new ReportPanel(m_session.log(), m_folders.reportsFolder(), client);
+    m_host = new ScreenHost(m_session, m_folders, client);
+    m_fraLog = m_host->screen<ReportPanel>();
     if (m_folders.userFilesMovedAway())
         m_fraLog->tellWhereReportsGo();
-    m_fraGame1 = new MissingNumberScreen(m_session, client);
-    auto *game2 = new MissingOperationScreen(m_session, client);
-    m_fraGame3 = new TimeTrialScreen(m_session, client);
-    m_fraMain = new PracticeScreen(m_session, client);
-    m_fraMyBrowser = new BrowserPanel(client);
-    m_fraWorksheet = new WorksheetScreen(m_session, m_folders.worksheetsFolder(), client);
-    m_fraHelp = new HelpScreen(client);
-    m_fraProgress = new ProgressScreen(client);
-    m_fraClass = new ClassScreen(client);
-    m_fraAbout = new AboutScreen(m_folders.shippedFile(QStringLiteral("ReadMe.txt")),
-        m_folders.shippedFile(QStringLiteral("Support.txt")), client);
-    Screen *const stack[] = { m_fraGame1, game2, m_fraGame3, m_fraMain, m_fraMyBrowser, m_fraLog,
-        m_fraWorksheet, m_fraHelp, m_fraProgress, m_fraClass, m_fraAbout };
-    static_assert(std::extent_v<decltype(stack)> == FrameCount, "one screen for every Frame");
-    std::copy(std::begin(stack), std::end(stack), m_screens.begin());
-    // Overlapping screens are stacked bottom first: a raised frame lies on top.
-    for (Screen *screen : m_screens)
-        screen->raise();
+    m_fraGame1 = m_host->screen<MissingNumberScreen>();
+    m_fraGame3 = m_host->screen<TimeTrialScreen>();
+    m_fraMain = m_host->screen<PracticeScreen>();
+    m_fraMyBrowser = m_host->screen<BrowserPanel>();
+    m_fraWorksheet = m_host->screen<WorksheetScreen>();
+    m_fraHelp = m_host->screen<HelpScreen>();
+    m_fraProgress = m_host->screen<ProgressScreen>();
+    m_fraClass = m_host->screen<ClassScreen>();
+    m_fraAbout = m_host->screen<AboutScreen>();
     m_fraLog->setCoveringScreens(
         { m_fraWorksheet, m_fraHelp, m_fraProgress, m_fraClass, m_fraAbout });
     m_fraLog->setCoveredScreens({ m_fraMyBrowser });
-
-    QAction *const switched[] = { m_menu.mnuOptions->menuAction(),
-        m_menu.levelItem(tutor::code(Level::WarmUp)), m_menu.mnuOptOperAdd, m_menu.mnuOptOperSub,
-        m_menu.mnuOptOperMult, m_menu.mnuOptOperDiv, m_menu.mnuOptShowReport };
-    static_assert(
-        std::extent_v<decltype(switched)> == MenuEntryCount, "one item for every MenuEntry");
-    std::copy(std::begin(switched), std::end(switched), m_switchedMenus.begin());
+    connect(m_host, &ScreenHost::reportPutAway, this, &MainWindow::mnuOptHideReport_Click);
+    connect(m_host, &ScreenHost::entered, this, &MainWindow::followEntry);
 
     m_progressActions = new progress::ProgressActions(
         m_pupil, m_fraProgress, m_fraClass, m_folders.reportsFolder(), this);
@@ -251,7 +235,7 @@ void MainWindow::showEvent(QShowEvent *event)
 
 void MainWindow::formLoad()
 {
-    enterScreen(ScreenEntry::Start);
+    m_host->start(m_fraMain);
     m_fraMain->setScoreCardShown(true);
     m_fraMain->hideFeedback();
 
@@ -297,41 +281,32 @@ void MainWindow::changeEvent(QEvent *event)
     QMainWindow::changeEvent(event);
 }
 
-void MainWindow::enterScreen(ScreenEntry entry)
+// The menus follow the screen entered, and the check marks the operation.
+void MainWindow::followEntry(const EntryPolicy &policy)
 {
-    const ScreenRow &row = screenRow(entry);
-    if (row.steps.testFlag(EntryStep::HideReport))
-        mnuOptHideReport_Click();
-    for (Frame shown : row.shows)
-        frame(shown)->show();
-    for (Frame hidden : row.hides)
-        frame(hidden)->hide();
-    for (MenuEntry menu : row.enables)
-        m_switchedMenus.at(std::size_t(menu))->setEnabled(true);
-    for (MenuEntry menu : row.disables)
-        m_switchedMenus.at(std::size_t(menu))->setEnabled(false);
+    m_menu.switchItems(policy.enables, true);
+    m_menu.switchItems(policy.disables, false);
     if (m_myFacts->isOn())
         enableLevelItems();
-    for (Frame stopped : row.stops)
-        frame(stopped)->stopTimers();
-    for (Frame left : row.leaves)
-        frame(left)->leave();
-
-    if (row.steps.testFlag(EntryStep::CheckCurrentOperation))
+    switch (policy.marks) {
+    case OperationMarks::Kept:
+        break;
+    case OperationMarks::CheckCurrent:
         checkCurrentOperation();
-    if (row.steps.testFlag(EntryStep::SettleOnGameOperation))
+        break;
+    case OperationMarks::SettleOnGame:
         settleOnGameOperation();
-    if (row.steps.testFlag(EntryStep::UncheckOperations)) {
+        break;
+    case OperationMarks::Uncheck:
         for (QAction *item : m_menu.operationItems())
             item->setChecked(false);
+        break;
     }
-    if (row.steps.testFlag(EntryStep::EnterScreen))
-        frame(row.shows.front())->enter();
 }
 
 void MainWindow::mnuFileWork_Click()
 {
-    enterScreen(ScreenEntry::WorkMode);
+    m_host->show(m_fraMain);
 }
 
 // Missing Operation takes every operation's check mark off; practice shows
@@ -349,17 +324,17 @@ void MainWindow::mnuFileExit_Click()
 
 void MainWindow::mnuGamesMissingNum_Click()
 {
-    enterScreen(ScreenEntry::MissingNumber);
+    m_host->show(m_fraGame1);
 }
 
 void MainWindow::mnuGamesMissingOper_Click()
 {
-    enterScreen(ScreenEntry::MissingOperation);
+    m_host->show(m_host->screen<MissingOperationScreen>());
 }
 
 void MainWindow::mnuGamesTime_Click()
 {
-    enterScreen(ScreenEntry::TimeTrial);
+    m_host->show(m_fraGame3);
 }
 
 // A game opened while Multiplication or Division is current switches the
@@ -374,12 +349,12 @@ void MainWindow::settleOnGameOperation()
 
 void MainWindow::mnuOptionsWorksheet_Click()
 {
-    enterScreen(ScreenEntry::Worksheet);
+    m_host->show(m_fraWorksheet);
 }
 
 void MainWindow::mnuHelpContents_Click()
 {
-    enterScreen(ScreenEntry::Help);
+    m_host->show(m_fraHelp);
     m_fraHelp->showPage(browseTo(QStringLiteral("help/mhelp.html")));
 }
 
@@ -409,12 +384,12 @@ void MainWindow::followLanguageInPages()
 
 void MainWindow::mnuHelpAbout_Click()
 {
-    enterScreen(ScreenEntry::About);
+    m_host->show(m_fraAbout);
 }
 
 void MainWindow::cmdOkAbout_Click()
 {
-    enterScreen(ScreenEntry::AboutOk);
+    m_host->show(m_fraMain, ScreenHost::Arrival::Return);
     // Back to practice, ready for the next answer.
     m_fraMain->focusAnswer();
 }
@@ -519,7 +494,7 @@ void MainWindow::mnuOptScoreShow_Click()
 
 void MainWindow::setScoreCardsShown(bool shown)
 {
-    for (Screen *screen : m_screens)
+    for (Screen *screen : m_host->screens())
         screen->setScoreCardShown(shown);
     QAction *offered = shown ? m_menu.mnuOptScoreHide : m_menu.mnuOptScoreShow;
     QAction *withdrawn = shown ? m_menu.mnuOptScoreShow : m_menu.mnuOptScoreHide;
@@ -561,8 +536,7 @@ void MainWindow::mnuHelpWeb_Click()
 // Trial's clock without leaving the current screen.
 void MainWindow::stopGamesForOutsideLink()
 {
-    for (Frame game : { Frame::Game2, Frame::Game3 })
-        frame(game)->leave();
+    m_host->leaveTimedGames();
 }
 
 void MainWindow::mnuOptSizeDesktop_Click()
@@ -677,13 +651,13 @@ void MainWindow::showPupilInTitle()
 void MainWindow::mnuPupilProgress_Click()
 {
     if (m_progressActions->fillProgress())
-        enterScreen(ScreenEntry::Progress);
+        m_host->show(m_fraProgress);
 }
 
 void MainWindow::mnuPupilClass_Click()
 {
     if (m_progressActions->fillClass())
-        enterScreen(ScreenEntry::Class);
+        m_host->show(m_fraClass);
 }
 
 void MainWindow::mnuPupilRestore_Click()

@@ -1,7 +1,7 @@
 #pragma once
 
 #include "app/main_menu.h"
-#include "app/screen_table.h"
+#include "app/screen_host.h"
 #include "base/program_folders.h"
 #include "progress/current_pupil.h"
 #include "rules/level_and_operation.h"
@@ -9,8 +9,6 @@
 
 #include <QMainWindow>
 #include <QString>
-
-#include <array>
 
 class AboutScreen;
 class BrowserPanel;
@@ -49,6 +47,8 @@ public:
     QString browserTarget() const { return m_browserTarget; }
     // Who is practising, and the progress file their answers go to.
     progress::CurrentPupil &pupil() { return m_pupil; }
+    // Where every screen shows, and the list of them.
+    const ScreenHost &screenHost() const { return *m_host; }
 
 public slots:
     void mnuFileWork_Click();
@@ -110,9 +110,7 @@ private:
     void formLoad();
     void connectMenu();
     void connectSession();
-    // Switches to a screen by its row of the screen table.
-    void enterScreen(ScreenEntry entry);
-    Screen *frame(Frame which) const { return m_screens.at(std::size_t(which)); }
+    void followEntry(const EntryPolicy &policy);
     void setScoreCardsShown(bool shown);
     void settleOnGameOperation();
     void checkCurrentOperation();
@@ -143,12 +141,8 @@ private:
     bool m_loaded = false;
     QString m_browserTarget;
 
-    // Every screen frame by its Frame, bottom first: a later sibling lies
-    // on top of an earlier one.
-    std::array<Screen *, FrameCount> m_screens {};
-    // The menus and items the screen table switches, by their MenuEntry.
-    std::array<QAction *, MenuEntryCount> m_switchedMenus {};
-    // The screens the window wires or steers beyond the table.
+    ScreenHost *m_host = nullptr;
+    // The screens the window wires or steers beyond showing them.
     MissingNumberScreen *m_fraGame1 = nullptr;
     TimeTrialScreen *m_fraGame3 = nullptr;
     PracticeScreen *m_fraMain = nullptr;

@@ -33,17 +33,18 @@ void Screen::settleKeyboard(QWidget *client)
     // The menu may have left the window without the keyboard, or the
     // keyboard on a control a hidden screen handed on to the next in line.
     QWidget *focused = window->focusWidget();
-    const auto keeps = [focused](const Screen *screen) {
-        return !screen->isHidden() && focused && focused->isVisible()
-            && screen->isAncestorOf(focused);
+    const auto shown = [client](const Screen *screen) { return screen->isVisibleTo(client); };
+    const auto keeps = [focused, &shown](const Screen *screen) {
+        return shown(screen) && focused && focused->isVisible() && screen->isAncestorOf(focused);
     };
-    const QList<Screen *> screens = client->findChildren<Screen *>(Qt::FindDirectChildrenOnly);
+    // Bottom first, whatever place of the client holds them.
+    const QList<Screen *> screens = client->findChildren<Screen *>();
     bool kept = false;
     // Raised last, lying on top.
     for (auto screen = screens.crbegin(); screen != screens.crend(); ++screen) {
         if ((*screen)->keepsKeyboard() && keeps(*screen))
             kept = true;
-        if (!kept && !(*screen)->isHidden() && (*screen)->takesKeyboard()) {
+        if (!kept && shown(*screen) && (*screen)->takesKeyboard()) {
             kept = keeps(*screen);
             if (!kept)
                 (*screen)->focusFirstControl();

@@ -1,6 +1,7 @@
 #include "bench/command_table.h"
 
 #include "app/main_window.h"
+#include "base/screen.h"
 
 #include <QAction>
 #include <QFile>
@@ -33,7 +34,8 @@ QString screenName(const QWidget *widget, MainWindow &window)
         { QStringLiteral("fraGame3"), QStringLiteral("Time Trial") },
         { QStringLiteral("fraAbout"), QStringLiteral("About") },
     };
-    while (widget && widget->parentWidget() != window.centralWidget())
+    const QList<Screen *> screens = window.screenHost().screens();
+    while (widget && !screens.contains(qobject_cast<const Screen *>(widget)))
         widget = widget->parentWidget();
     if (!widget)
         return QString();

@@ -1,4 +1,5 @@
 #include "app/main_window.h"
+#include "base/screen.h"
 #include "tests/test_support.h"
 
 #include <QAbstractItemView>
@@ -127,8 +128,9 @@ void AccessibilityTest::tabReachesAndNamesEveryControl()
     QVERIFY(start);
     // The screen frame a control lies on, and the one a user sees over it.
     QWidget *const client = window.centralWidget();
-    const auto screenOf = [client](QWidget *widget) {
-        while (widget && widget->parentWidget() != client)
+    const QList<Screen *> screens = window.screenHost().screens();
+    const auto screenOf = [&screens](QWidget *widget) {
+        while (widget && !screens.contains(qobject_cast<Screen *>(widget)))
             widget = widget->parentWidget();
         return widget;
     };
@@ -377,9 +379,12 @@ void AccessibilityTest::hiddenScreensAndPartsAreNotListed()
         }
         return children;
     };
+    // Through the places of the window that show.
     QStringList screens;
-    for (const QObject *shown : listed(window.centralWidget()))
-        screens << shown->objectName();
+    for (QObject *place : listed(window.centralWidget())) {
+        for (const QObject *shown : listed(qobject_cast<QWidget *>(place)))
+            screens << shown->objectName();
+    }
     screens.sort();
     QCOMPARE(screens, shownScreens);
     auto *frontScreen = named<QWidget>(&window, front);

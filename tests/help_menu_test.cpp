@@ -1,5 +1,6 @@
 #include "app/main_window.h"
 #include "base/maker_info.h"
+#include "base/screen.h"
 #include "tests/test_support.h"
 
 #include <QAction>
@@ -21,8 +22,7 @@ namespace {
 QMap<QString, QVariant> windowState(MainWindow &window)
 {
     QMap<QString, QVariant> state;
-    for (const QWidget *frame :
-        window.centralWidget()->findChildren<QWidget *>(QString(), Qt::FindDirectChildrenOnly))
+    for (const QWidget *frame : window.screenHost().screens())
         state[frame->objectName()] = frame->isHidden();
     for (const QMenu *menu : window.findChildren<QMenu *>())
         state[menu->objectName()] = menu->menuAction()->isEnabled();

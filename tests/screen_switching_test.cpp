@@ -1,4 +1,5 @@
 #include "app/main_window.h"
+#include "base/screen.h"
 #include "base/language.h"
 #include "tests/test_support.h"
 
@@ -76,6 +77,7 @@ private slots:
     void screenEntryShowsItsScreenAndChangesNothingElse_data();
     void screenEntryShowsItsScreenAndChangesNothingElse();
 
+    void everyHostedScreenComesUpThroughItsMenuItem();
     void workModeFocusesAnswerAndDrawsFreshProblem();
     void workModeChecksCurrentOperation_data();
     void workModeChecksCurrentOperation();
@@ -229,6 +231,50 @@ void ScreenSwitchingTest::screenEntryShowsItsScreenAndChangesNothingElse()
     }
 }
 
+// Whatever screen was up, each screen the host lists comes up through its own
+// menu item, is the one seen where it lies, and is the only one of its place
+// left shown; the whole-window screens leave nothing beside them visible.
+void ScreenSwitchingTest::everyHostedScreenComesUpThroughItsMenuItem()
+{
+    testsupport::TutorFixture fixture;
+    testsupport::MessageBoxCloser closer;
+    MainWindow &window = fixture.window();
+    window.choosePupil(u"Ann"_s);
+    const ScreenHost &host = window.screenHost();
+    for (Screen *before : host.screens()) {
+        for (Screen *screen : host.screens()) {
+            for (Screen *step : { before, screen }) {
+                if (host.entryItem(step).isEmpty())
+                    continue;
+                // The item a user would pick, through Work Mode when the
+                // screen up greys it out.
+                QAction *item = named<QAction>(&window, host.entryItem(step));
+                const auto *menu = qobject_cast<QMenu *>(item->parent());
+                if (!item->isEnabled() || !menu->menuAction()->isEnabled())
+                    window.mnuFileWork_Click();
+                item->trigger();
+            }
+            if (host.entryItem(screen).isEmpty())
+                continue;
+            const QString from = before->objectName() + u" to "_s + screen->objectName();
+            QVERIFY2(testsupport::frameSeenOver(window, screen) == screen, qPrintable(from));
+            // The report panel lies over the browser, outside the switching.
+            const auto overlay
+                = [](const Screen *frame) { return frame->objectName() == u"fraLog"_s; };
+            if (overlay(screen))
+                continue;
+            for (Screen *other : host.screens()) {
+                if (other == screen || overlay(other))
+                    continue;
+                const bool beside = host.place(screen) != ScreenHost::Place::Whole
+                    && host.place(other) == ScreenHost::Place::Right;
+                QVERIFY2(other->isVisible() == beside && other->isHidden() == !beside,
+                    qPrintable(from + u": "_s + other->objectName()));
+            }
+        }
+    }
+}
+
 void ScreenSwitchingTest::workModeFocusesAnswerAndDrawsFreshProblem()
 {
     testsupport::TutorFixture fixture;
@@ -279,8 +325,8 @@ void ScreenSwitchingTest::workModeKeepsReportPanelOverBrowser()
     auto *report = named<QWidget>(&window, QStringLiteral("fraLog"));
     QVERIFY(report->isVisible());
     QVERIFY(named<QWidget>(&window, QStringLiteral("fraMyBrowser"))->isVisible());
-    QWidget *seen = window.centralWidget()->childAt(report->geometry().center());
-    QVERIFY(seen == report || report->isAncestorOf(seen));
+    QWidget *seen = testsupport::frameSeenOver(window, report);
+    QCOMPARE(seen, report);
     QVERIFY(named<QAction>(&window, QStringLiteral("mnuOptHideReport"))->isVisible());
 }
 
@@ -440,15 +486,15 @@ void ScreenSwitchingTest::wholeWindowScreensCoverReportPanel()
     auto *report = named<QWidget>(&window, QStringLiteral("fraLog"));
     auto *cover = named<QWidget>(&window, screen);
     QVERIFY(!report->isHidden()); // still on, only covered
-    QWidget *seen = window.centralWidget()->childAt(report->geometry().center());
-    QVERIFY(seen == cover || cover->isAncestorOf(seen));
+    QWidget *seen = testsupport::frameSeenOver(window, report);
+    QCOMPARE(seen, cover);
     QVERIFY(!named<QMenu>(&window, QStringLiteral("mnuOptions"))->menuAction()->isEnabled());
 
     // Back through Ok, the report panel is in front again.
     testsupport::invokeHandler(&window, "mnuHelpAbout_Click");
     testsupport::invokeHandler(&window, "cmdOkAbout_Click");
-    seen = window.centralWidget()->childAt(report->geometry().center());
-    QVERIFY(seen == report || report->isAncestorOf(seen));
+    seen = testsupport::frameSeenOver(window, report);
+    QCOMPARE(seen, report);
 }
 
 void ScreenSwitchingTest::tabStaysOnTheReportPanelWhileItShows_data()

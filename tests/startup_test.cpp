@@ -1,5 +1,6 @@
 #include "app/main_window.h"
 #include "app/splash_window.h"
+#include "base/screen.h"
 #include "rules/number_text.h"
 #include "tests/test_support.h"
 
@@ -201,9 +202,14 @@ void StartupTest::framesLieAtTheirPlaces()
     QFETCH(QString, frame);
     QFETCH(QRect, place);
     testsupport::TutorFixture fixture;
-    auto *widget = named<QWidget>(&fixture.window(), frame);
+    MainWindow &window = fixture.window();
+    auto *widget = named<QWidget>(&window, frame);
     QVERIFY(widget);
-    QCOMPARE(widget->geometry(), place);
+    // A screen frame in client coordinates, whichever place holds it; a
+    // control within its own frame.
+    const bool screen = window.screenHost().screens().contains(qobject_cast<Screen *>(widget));
+    QWidget *from = screen ? window.centralWidget() : widget->parentWidget();
+    QCOMPARE(QRect(widget->mapTo(from, QPoint()), widget->size()), place);
 }
 
 void StartupTest::framesAreStackedBottomFirst()
@@ -215,23 +221,28 @@ void StartupTest::framesAreStackedBottomFirst()
         QStringLiteral("fraLog"), QStringLiteral("fraWorksheet"), QStringLiteral("fraHelp"),
         QStringLiteral("fraProgress"), QStringLiteral("fraClass"), QStringLiteral("fraAbout") };
     QStringList frames;
-    for (QObject *child : client->children()) {
-        if (child->isWidgetType())
-            frames << child->objectName();
-    }
+    const QList<Screen *> screens = fixture.window().screenHost().screens();
+    for (const Screen *screen : screens)
+        frames << screen->objectName();
     QCOMPARE(frames, bottomFirst);
 
-    // What the user sees: each upper frame covers the one below where they meet.
+    // What the user sees: each upper frame covers the one below where they
+    // meet, whichever places hold them.
+    const auto place
+        = [client](QWidget *frame) { return QRect(frame->mapTo(client, QPoint()), frame->size()); };
     for (qsizetype i = 1; i < bottomFirst.size(); ++i) {
         auto *lower = named<QWidget>(client, bottomFirst.at(i - 1));
         auto *upper = named<QWidget>(client, bottomFirst.at(i));
-        for (QObject *child : client->children()) {
-            if (child->isWidgetType())
-                static_cast<QWidget *>(child)->hide();
+        for (QWidget *widget :
+            client->findChildren<QWidget *>(QString(), Qt::FindDirectChildrenOnly))
+            widget->hide();
+        for (Screen *screen : screens)
+            screen->hide();
+        for (QWidget *shown : { lower, upper }) {
+            for (QWidget *up = shown; up != client; up = up->parentWidget())
+                up->show();
         }
-        lower->show();
-        upper->show();
-        const QRect overlap = lower->geometry() & upper->geometry() & client->rect();
+        const QRect overlap = place(lower) & place(upper) & client->rect();
         QVERIFY(!overlap.isEmpty());
         const QPoint probe = overlap.topLeft() + QPoint(2, 2);
         QWidget *hit = client->childAt(probe);

@@ -2,6 +2,7 @@
 
 #include "base/click_guard.h"
 #include "base/file_saver.h"
+#include "base/screen.h"
 
 #include <QApplication>
 #include <QCheckBox>
@@ -153,8 +154,9 @@ void copyShippedFiles(const QString &folder)
 
 QWidget *frameSeenOver(MainWindow &window, const QWidget *area)
 {
-    QWidget *seen = window.centralWidget()->childAt(area->geometry().center());
-    while (seen && seen->parentWidget() != window.centralWidget())
+    QWidget *const client = window.centralWidget();
+    QWidget *seen = client->childAt(area->mapTo(client, area->rect().center()));
+    while (seen && !window.screenHost().screens().contains(qobject_cast<Screen *>(seen)))
         seen = seen->parentWidget();
     return seen;
 }

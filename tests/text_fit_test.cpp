@@ -2,6 +2,7 @@
 // keep their places, so a text that does not fit takes a smaller font, a
 // second line or free room beside it; and every menu key opens one entry.
 
+#include "app/screen_host.h"
 #include "base/chart_view.h"
 #include "base/language.h"
 #include "base/text_fit.h"
@@ -25,11 +26,14 @@ using testsupport::named;
 
 namespace {
 
-// The commands that bring up each screen, and the pupil some of them need.
-const char *const ScreenCommands[] = { "mnuFileWork_Click", "mnuOptShowReport_Click",
-    "mnuOptionsWorksheet_Click", "mnuGamesMissingNum_Click", "mnuGamesMissingOper_Click",
-    "mnuGamesTime_Click", "mnuHelpContents_Click", "mnuHelpAbout_Click", "mnuPupilProgress_Click",
-    "mnuPupilClass_Click" };
+// The commands that bring up each screen, as the screen host lists them.
+QByteArrayList screenCommands()
+{
+    QByteArrayList commands;
+    for (const QString &item : ScreenHost::entryItems())
+        commands << item.toLatin1() + "_Click";
+    return commands;
+}
 
 QString describe(const QWidget *widget)
 {
@@ -184,8 +188,8 @@ void TextFitTest::everyScreenShowsItsTextsWhole()
     MainWindow &window = fixture.window();
     testsupport::MessageBoxCloser closer;
     window.choosePupil(u"Ann"_s);
-    for (const char *command : ScreenCommands) {
-        QVERIFY2(testsupport::invokeHandler(&window, command), command);
+    for (const QByteArray &command : screenCommands()) {
+        QVERIFY2(testsupport::invokeHandler(&window, command.constData()), command.constData());
         const QStringList cut = cutTexts(window);
         QVERIFY2(
             cut.isEmpty(), qPrintable(u"%1: %2"_s.arg(QLatin1String(command), cut.join(u"; "_s))));
@@ -293,9 +297,8 @@ void TextFitTest::altKeysOpenOneThing_data()
             codes << shipped.code;
     }
     for (const QString &code : std::as_const(codes)) {
-        for (const char *command : ScreenCommands)
-            QTest::newRow(qPrintable(code + u", "_s + QLatin1String(command)))
-                << code << QByteArray(command);
+        for (const QByteArray &command : screenCommands())
+            QTest::newRow(qPrintable(code + u", "_s + QLatin1String(command))) << code << command;
     }
 }
 

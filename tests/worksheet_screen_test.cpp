@@ -186,7 +186,8 @@ void WorksheetScreenTest::screenFitsTheWindowWithoutOverlaps()
         = screen->findChildren<QWidget *>(QString(), Qt::FindDirectChildrenOnly);
     QCOMPARE(controls.size(), 28);
     for (QWidget *control : controls) {
-        const QRect place = control->geometry().translated(screen->pos());
+        const QRect place
+            = control->geometry().translated(screen->mapTo(window.centralWidget(), QPoint()));
         QVERIFY2(client.contains(place), qPrintable(control->objectName()));
         // Captions are shown whole.
         if (qobject_cast<QLabel *>(control) || qobject_cast<QAbstractButton *>(control))
