@@ -37,6 +37,12 @@ QString leftToRight(const QString &fact)
     return QGuiApplication::isRightToLeft() ? u"\u2066"_s + fact + u"\u2069"_s : fact;
 }
 
+// A grid cell's fact without its answer: "7 × 8".
+QString cellFact(tutor::Operation operation, int first, int second)
+{
+    return leftToRight(u"%1 %2 %3"_s.arg(first).arg(tutor::writtenSign(operation)).arg(second));
+}
+
 // Right and answers of the days before the last week, within the month.
 Tally earlierWeeks(const OperationProgress &operation)
 {
@@ -387,11 +393,8 @@ QString factsSentence(const FactGrid &grid)
                        .arg(operationName(grid.operation), known, learning, missed, notAsked);
         for (int first = 0; first < 13; ++first) {
             for (int second = 0; second < 13; ++second) {
-                if (grid.cells.at(first).at(second) == FactState::WrongLately) {
-                    wrong << leftToRight(u"%1 %2 %3"_s.arg(first)
-                                             .arg(tutor::writtenSign(grid.operation))
-                                             .arg(second));
-                }
+                if (grid.cells.at(first).at(second) == FactState::WrongLately)
+                    wrong << cellFact(grid.operation, first, second);
             }
         }
     }
@@ -415,8 +418,7 @@ QString factsSentence(const FactGrid &grid)
 
 QString factSentence(tutor::Operation operation, int first, int second, FactState state)
 {
-    const QString fact
-        = leftToRight(u"%1 %2 %3"_s.arg(first).arg(tutor::writtenSign(operation)).arg(second));
+    const QString fact = cellFact(operation, first, second);
     //: %1 is a fact: "7 × 8"; %2 its state: "wrong lately".
     return ProgressWords::tr("%1: %2.").arg(fact, stateInSentence(state));
 }
