@@ -96,6 +96,45 @@ void MainMenu::enableLevelItems(bool myFacts, bool division) const
     }
 }
 
+void MainMenu::markOperations(OperationMarks marks, qint16 currentOperationCode) const
+{
+    switch (marks) {
+    case OperationMarks::Kept:
+        break;
+    case OperationMarks::CheckCurrent:
+    case OperationMarks::SettleOnGame:
+        if (QAction *current = operationItem(currentOperationCode))
+            current->setChecked(true);
+        break;
+    case OperationMarks::Uncheck:
+        for (QAction *item : operationItems())
+            item->setChecked(false);
+        break;
+    }
+}
+
+void MainMenu::offerReportItem(bool reportShown) const
+{
+    mnuOptShowReport->setVisible(!reportShown);
+    mnuOptHideReport->setVisible(reportShown);
+}
+
+void MainMenu::offerScoreItem(bool cardsShown) const
+{
+    QAction *offered = cardsShown ? mnuOptScoreHide : mnuOptScoreShow;
+    QAction *withdrawn = cardsShown ? mnuOptScoreShow : mnuOptScoreHide;
+    offered->setVisible(true);
+    offered->setEnabled(true);
+    withdrawn->setVisible(false);
+    withdrawn->setEnabled(false);
+}
+
+void MainMenu::setMenusEnabled(bool enabled) const
+{
+    for (QMenu *menu : { mnuFile, mnuOptions, mnuGames, mnuPupil, mnuHelp })
+        menu->setEnabled(enabled);
+}
+
 void MainMenu::switchItems(SwitchedItems items, bool enabled) const
 {
     const std::pair<SwitchedItem, QAction *> switched[] = {

@@ -89,6 +89,15 @@ public:
     void enableLevelItems(bool myFacts, bool division) const;
     // Enables or disables the items a screen's entry switches.
     void switchItems(SwitchedItems items, bool enabled) const;
+    // The operation check marks as a screen's entry leaves them; the current
+    // operation is given by its code.
+    void markOperations(OperationMarks marks, qint16 currentOperationCode) const;
+    // Offers Hide Report while the report shows, else Show Report.
+    void offerReportItem(bool reportShown) const;
+    // Offers hiding the score cards while they show, else showing them.
+    void offerScoreItem(bool cardsShown) const;
+    // Every menu of the bar at once, as the Time Trial locks them.
+    void setMenusEnabled(bool enabled) const;
     // Sets every caption and tip in the language spoken now; the language
     // items keep their own names.
     void retranslate();

@@ -1,5 +1,7 @@
 #include "app/main_window.h"
 
+#include "app/pupil_wiring.h"
+#include "app/shown_pages.h"
 #include "app/window_size.h"
 #include "base/accessibility.h"
 #include "base/controls.h"
@@ -21,7 +23,6 @@
 #include "progress/my_facts.h"
 #include "progress/progress_actions.h"
 #include "progress/progress_screen.h"
-#include "progress/pupil_dialog.h"
 #include "report/report_panel.h"
 #include "worksheet/worksheet_screen.h"
 
@@ -33,8 +34,6 @@
 #include <QShowEvent>
 #include <QTimer>
 #include <QUrl>
-
-#include <array>
 
 using tutor::Level;
 using tutor::Operation;
@@ -79,43 +78,28 @@ MainWindow::MainWindow(const QString &applicationFolder, QWidget *parent)
     m_fraGame1 = m_host->screen<MissingNumberScreen>();
     m_fraGame3 = m_host->screen<TimeTrialScreen>();
     m_fraMain = m_host->screen<PracticeScreen>();
-    m_fraMyBrowser = m_host->screen<BrowserPanel>();
     m_fraWorksheet = m_host->screen<WorksheetScreen>();
     m_fraHelp = m_host->screen<HelpScreen>();
     m_fraProgress = m_host->screen<ProgressScreen>();
     m_fraClass = m_host->screen<ClassScreen>();
     m_fraAbout = m_host->screen<AboutScreen>();
+    m_pages = std::make_unique<ShownPages>(
+        m_folders, m_fraHelp, m_host->screen<BrowserPanel>(), m_fraAbout);
     m_fraLog->setCoveringScreens(
         { m_fraWorksheet, m_fraHelp, m_fraProgress, m_fraClass, m_fraAbout });
-    m_fraLog->setCoveredScreens({ m_fraMyBrowser });
+    m_fraLog->setCoveredScreens({ m_host->screen<BrowserPanel>() });
     connect(m_host, &ScreenHost::reportPutAway, this, &MainWindow::mnuOptHideReport_Click);
     connect(m_host, &ScreenHost::entered, this, &MainWindow::followEntry);
 
     m_progressActions = new progress::ProgressActions(
         m_pupil, m_fraProgress, m_fraClass, m_folders.reportsFolder(), this);
     m_progressActions->setClock([this]() { return m_session.now(); });
-    connect(
-        m_progressActions, &progress::ProgressActions::pupilChosen, this, &MainWindow::choosePupil);
-    connect(m_progressActions, &progress::ProgressActions::nobodyChosen, this,
-        &MainWindow::chooseNoPupil);
-    connect(m_progressActions, &progress::ProgressActions::currentPupilChanged, this,
-        &MainWindow::showPupilInTitle);
-    connect(m_progressActions, &progress::ProgressActions::currentPupilChanged, this,
-        &MainWindow::followPupil);
-    connect(m_progressActions, &progress::ProgressActions::pupilDeleted, &m_session,
-        &TutorSession::forgetPupil);
     connect(m_progressActions, &progress::ProgressActions::progressLeftEmpty, this,
         &MainWindow::mnuFileWork_Click);
-    connect(m_progressActions, &progress::ProgressActions::pupilDeleted, this,
-        &MainWindow::showWhetherAnswersAreKept);
-
     m_myFacts = new progress::MyFacts(m_pupil, m_session, this);
     connect(m_myFacts, &progress::MyFacts::switched, this, &MainWindow::showMyFacts);
-    // A progress screen shown follows what the restored file holds.
-    m_pupil.setOnRestored([this]() {
-        showPupilInTitle();
-        followPupil();
-    });
+    m_pupils = new PupilWiring(m_pupil, m_session, m_progressActions, m_myFacts,
+        { this, m_menu.mnuOptMyFacts, m_fraMain, m_fraGame3, m_fraWorksheet });
 
     connectMenu();
     connectSession();
@@ -126,46 +110,46 @@ MainWindow::~MainWindow() = default;
 
 void MainWindow::connectMenu()
 {
-    connect(m_menu.mnuFileWork, &QAction::triggered, this, &MainWindow::mnuFileWork_Click);
-    connect(m_menu.mnuFileExit, &QAction::triggered, this, &MainWindow::mnuFileExit_Click);
-    connect(
-        m_menu.mnuOptShowReport, &QAction::triggered, this, &MainWindow::mnuOptShowReport_Click);
-    connect(
-        m_menu.mnuOptHideReport, &QAction::triggered, this, &MainWindow::mnuOptHideReport_Click);
-    connect(m_menu.mnuOptionsWorksheet, &QAction::triggered, this,
-        &MainWindow::mnuOptionsWorksheet_Click);
-    connect(m_menu.mnuGamesMissingNum, &QAction::triggered, this,
-        &MainWindow::mnuGamesMissingNum_Click);
-    connect(m_menu.mnuGamesMissingOper, &QAction::triggered, this,
-        &MainWindow::mnuGamesMissingOper_Click);
-    connect(m_menu.mnuGamesTime, &QAction::triggered, this, &MainWindow::mnuGamesTime_Click);
-    connect(m_menu.mnuHelpContents, &QAction::triggered, this, &MainWindow::mnuHelpContents_Click);
-    connect(m_menu.mnuHelpAbout, &QAction::triggered, this, &MainWindow::mnuHelpAbout_Click);
-
-    const std::array<void (MainWindow::*)(), 5> levelHandlers = { &MainWindow::mnuOptDiffLev0_Click,
-        &MainWindow::mnuOptDiffLev1_Click, &MainWindow::mnuOptDiffLev2_Click,
-        &MainWindow::mnuOptDiffLev3_Click, &MainWindow::mnuOptDiffLev4_Click };
-    for (std::size_t level = 0; level < levelHandlers.size(); ++level)
-        connect(m_menu.levels[level], &QAction::triggered, this, levelHandlers[level]);
-    connect(m_menu.mnuOptOperAdd, &QAction::triggered, this, &MainWindow::mnuOptOperAdd_Click);
-    connect(m_menu.mnuOptOperSub, &QAction::triggered, this, &MainWindow::mnuOptOperSub_Click);
-    connect(m_menu.mnuOptOperMult, &QAction::triggered, this, &MainWindow::mnuOptOperMult_Click);
-    connect(m_menu.mnuOptOperDiv, &QAction::triggered, this, &MainWindow::mnuOptOperDiv_Click);
-    connect(m_menu.mnuOptMyFacts, &QAction::triggered, this, &MainWindow::mnuOptMyFacts_Click);
-    connect(m_menu.mnuOptScoreHide, &QAction::triggered, this, &MainWindow::mnuOptScoreHide_Click);
-    connect(m_menu.mnuOptScoreShow, &QAction::triggered, this, &MainWindow::mnuOptScoreShow_Click);
-    connect(
-        m_menu.mnuFileResetScore, &QAction::triggered, this, &MainWindow::mnuFileResetScore_Click);
-    connect(m_menu.mnuFileResetMB, &QAction::triggered, this, &MainWindow::mnuFileResetMB_Click);
-    connect(
-        m_menu.mnuHelpWorksheet, &QAction::triggered, this, &MainWindow::mnuHelpWorksheet_Click);
-    connect(m_menu.mnuHelpOrviWeb, &QAction::triggered, this, &MainWindow::mnuHelpOrviWeb_Click);
-    connect(m_menu.mnuHelpWeb, &QAction::triggered, this, &MainWindow::mnuHelpWeb_Click);
-    connect(
-        m_menu.mnuOptSizeDesktop, &QAction::triggered, this, &MainWindow::mnuOptSizeDesktop_Click);
-    connect(m_menu.mnuOptSize100, &QAction::triggered, this, &MainWindow::mnuOptSize100_Click);
-    connect(m_menu.mnuOptSize150, &QAction::triggered, this, &MainWindow::mnuOptSize150_Click);
-    connect(m_menu.mnuOptSize200, &QAction::triggered, this, &MainWindow::mnuOptSize200_Click);
+    using Handler = void (MainWindow::*)();
+    const std::pair<QAction *, Handler> items[] = {
+        { m_menu.mnuFileWork, &MainWindow::mnuFileWork_Click },
+        { m_menu.mnuFileResetScore, &MainWindow::mnuFileResetScore_Click },
+        { m_menu.mnuFileResetMB, &MainWindow::mnuFileResetMB_Click },
+        { m_menu.mnuFileExit, &MainWindow::mnuFileExit_Click },
+        { m_menu.levels[0], &MainWindow::mnuOptDiffLev0_Click },
+        { m_menu.levels[1], &MainWindow::mnuOptDiffLev1_Click },
+        { m_menu.levels[2], &MainWindow::mnuOptDiffLev2_Click },
+        { m_menu.levels[3], &MainWindow::mnuOptDiffLev3_Click },
+        { m_menu.levels[4], &MainWindow::mnuOptDiffLev4_Click },
+        { m_menu.mnuOptOperAdd, &MainWindow::mnuOptOperAdd_Click },
+        { m_menu.mnuOptOperSub, &MainWindow::mnuOptOperSub_Click },
+        { m_menu.mnuOptOperMult, &MainWindow::mnuOptOperMult_Click },
+        { m_menu.mnuOptOperDiv, &MainWindow::mnuOptOperDiv_Click },
+        { m_menu.mnuOptMyFacts, &MainWindow::mnuOptMyFacts_Click },
+        { m_menu.mnuOptScoreHide, &MainWindow::mnuOptScoreHide_Click },
+        { m_menu.mnuOptScoreShow, &MainWindow::mnuOptScoreShow_Click },
+        { m_menu.mnuOptShowReport, &MainWindow::mnuOptShowReport_Click },
+        { m_menu.mnuOptHideReport, &MainWindow::mnuOptHideReport_Click },
+        { m_menu.mnuOptionsWorksheet, &MainWindow::mnuOptionsWorksheet_Click },
+        { m_menu.mnuOptSizeDesktop, &MainWindow::mnuOptSizeDesktop_Click },
+        { m_menu.mnuOptSize100, &MainWindow::mnuOptSize100_Click },
+        { m_menu.mnuOptSize150, &MainWindow::mnuOptSize150_Click },
+        { m_menu.mnuOptSize200, &MainWindow::mnuOptSize200_Click },
+        { m_menu.mnuGamesMissingNum, &MainWindow::mnuGamesMissingNum_Click },
+        { m_menu.mnuGamesMissingOper, &MainWindow::mnuGamesMissingOper_Click },
+        { m_menu.mnuGamesTime, &MainWindow::mnuGamesTime_Click },
+        { m_menu.mnuPupilChoose, &MainWindow::mnuPupilChoose_Click },
+        { m_menu.mnuPupilProgress, &MainWindow::mnuPupilProgress_Click },
+        { m_menu.mnuPupilClass, &MainWindow::mnuPupilClass_Click },
+        { m_menu.mnuPupilRestore, &MainWindow::mnuPupilRestore_Click },
+        { m_menu.mnuHelpContents, &MainWindow::mnuHelpContents_Click },
+        { m_menu.mnuHelpWorksheet, &MainWindow::mnuHelpWorksheet_Click },
+        { m_menu.mnuHelpOrviWeb, &MainWindow::mnuHelpOrviWeb_Click },
+        { m_menu.mnuHelpWeb, &MainWindow::mnuHelpWeb_Click },
+        { m_menu.mnuHelpAbout, &MainWindow::mnuHelpAbout_Click },
+    };
+    for (const auto &[item, handler] : items)
+        connect(item, &QAction::triggered, this, handler);
     connect(m_menu.mnuOptLanguageSystem, &QAction::triggered, this,
         [this]() { chooseLanguage(QString()); });
     for (QAction *item : std::as_const(m_menu.languageItems)) {
@@ -173,11 +157,6 @@ void MainWindow::connectMenu()
             [this, item]() { chooseLanguage(item->data().toString()); });
     }
     m_menu.languageItem(language::chosenLanguage())->setChecked(true);
-    connect(m_menu.mnuPupilChoose, &QAction::triggered, this, &MainWindow::mnuPupilChoose_Click);
-    connect(
-        m_menu.mnuPupilProgress, &QAction::triggered, this, &MainWindow::mnuPupilProgress_Click);
-    connect(m_menu.mnuPupilClass, &QAction::triggered, this, &MainWindow::mnuPupilClass_Click);
-    connect(m_menu.mnuPupilRestore, &QAction::triggered, this, &MainWindow::mnuPupilRestore_Click);
     // Once the menu has closed, the keyboard is back on the screen.
     connect(
         menuBar(), &QMenuBar::triggered, this,
@@ -188,7 +167,7 @@ void MainWindow::connectMenu()
     connect(m_fraWorksheet, &WorksheetScreen::optionalInformationChecked, m_fraMain,
         [this]() { m_fraMain->setScoreCardShown(true); });
     connect(m_fraGame3, &TimeTrialScreen::menusLocked, this,
-        [this](bool locked) { setMenusEnabled(!locked); });
+        [this](bool locked) { m_menu.setMenusEnabled(!locked); });
     connect(m_fraWorksheet, &WorksheetScreen::myFactsWorksheetRequested, this,
         [this]() { m_fraWorksheet->addProblems(m_myFacts->weakestFacts()); });
 }
@@ -227,7 +206,7 @@ void MainWindow::showEvent(QShowEvent *event)
         // Checking the progress file waits until the window is up.
         QTimer::singleShot(0, this, [this]() {
             m_pupil.openIfKept();
-            showWhetherAnswersAreKept();
+            m_pupils->showWhetherAnswersAreKept();
         });
     }
     QMainWindow::showEvent(event);
@@ -241,7 +220,7 @@ void MainWindow::formLoad()
 
     m_menu.mnuOptScoreShow->setVisible(false);
     m_menu.mnuOptScoreHide->setVisible(true);
-    m_menu.mnuOptHideReport->setVisible(false);
+    m_menu.offerReportItem(false);
 
     tutor::centreOnScreen(this);
 
@@ -275,8 +254,8 @@ void MainWindow::changeEvent(QEvent *event)
     if (event->type() == QEvent::LanguageChange) {
         m_menu.retranslate();
         enableLevelItems();
-        showPupilInTitle();
-        followLanguageInPages();
+        m_pupils->showInTitle();
+        m_pages->followLanguage();
     }
     QMainWindow::changeEvent(event);
 }
@@ -288,33 +267,14 @@ void MainWindow::followEntry(const EntryPolicy &policy)
     m_menu.switchItems(policy.disables, false);
     if (m_myFacts->isOn())
         enableLevelItems();
-    switch (policy.marks) {
-    case OperationMarks::Kept:
-        break;
-    case OperationMarks::CheckCurrent:
-        checkCurrentOperation();
-        break;
-    case OperationMarks::SettleOnGame:
+    if (policy.marks == OperationMarks::SettleOnGame)
         settleOnGameOperation();
-        break;
-    case OperationMarks::Uncheck:
-        for (QAction *item : m_menu.operationItems())
-            item->setChecked(false);
-        break;
-    }
+    m_menu.markOperations(policy.marks, tutor::code(m_session.operation()));
 }
 
 void MainWindow::mnuFileWork_Click()
 {
     m_host->show(m_fraMain);
-}
-
-// Missing Operation takes every operation's check mark off; practice shows
-// the one its problems use.
-void MainWindow::checkCurrentOperation()
-{
-    if (QAction *current = m_menu.operationItem(tutor::code(m_session.operation())))
-        current->setChecked(true);
 }
 
 void MainWindow::mnuFileExit_Click()
@@ -338,13 +298,12 @@ void MainWindow::mnuGamesTime_Click()
 }
 
 // A game opened while Multiplication or Division is current switches the
-// whole program to Subtraction; the check mark goes on the game's operation.
+// whole program to Subtraction, which the game can show.
 void MainWindow::settleOnGameOperation()
 {
     const Operation current = m_session.operation();
     if (current == Operation::Multiplication || current == Operation::Division)
         m_session.chooseOperation(Operation::Subtraction);
-    checkCurrentOperation();
 }
 
 void MainWindow::mnuOptionsWorksheet_Click()
@@ -355,31 +314,12 @@ void MainWindow::mnuOptionsWorksheet_Click()
 void MainWindow::mnuHelpContents_Click()
 {
     m_host->show(m_fraHelp);
-    m_fraHelp->showPage(browseTo(QStringLiteral("help/mhelp.html")));
+    m_pages->showHelpContents();
 }
 
-QString MainWindow::browseTo(const QString &shippedFile)
+QString MainWindow::browserTarget() const
 {
-    m_browserTarget = m_folders.shippedFile(shippedFile);
-    return m_browserTarget;
-}
-
-// A page shown stays the same page, now in the language spoken when it has
-// one; a page that would not change is left as it is, scrolled where it was.
-void MainWindow::followLanguageInPages()
-{
-    m_fraAbout->setShippedTexts(m_folders.shippedFile(QStringLiteral("ReadMe.txt")),
-        m_folders.shippedFile(QStringLiteral("Support.txt")));
-    if (!m_browserTarget.isEmpty())
-        m_browserTarget = m_folders.shippedFileAgain(m_browserTarget);
-    auto follow = [this](auto *pages) {
-        const QString shown = pages->shownPage();
-        const QString again = m_folders.shippedFileAgain(shown);
-        if (!shown.isEmpty() && again != shown)
-            pages->showPage(again);
-    };
-    follow(m_fraHelp);
-    follow(m_fraMyBrowser);
+    return m_pages->target();
 }
 
 void MainWindow::mnuHelpAbout_Click()
@@ -396,16 +336,14 @@ void MainWindow::cmdOkAbout_Click()
 
 void MainWindow::mnuOptShowReport_Click()
 {
-    m_menu.mnuOptShowReport->setVisible(false);
-    m_menu.mnuOptHideReport->setVisible(true);
+    m_menu.offerReportItem(true);
     m_fraLog->prepareForShowing();
     m_fraLog->show();
 }
 
 void MainWindow::mnuOptHideReport_Click()
 {
-    m_menu.mnuOptShowReport->setVisible(true);
-    m_menu.mnuOptHideReport->setVisible(false);
+    m_menu.offerReportItem(false);
     m_fraLog->hide();
 }
 
@@ -475,13 +413,6 @@ void MainWindow::tellChoice(const QAction *item)
         access::tell(focused, tr("You chose %1.").arg(item->text().remove(u'&')));
 }
 
-void MainWindow::setMenusEnabled(bool enabled)
-{
-    for (QMenu *menu :
-        { m_menu.mnuFile, m_menu.mnuOptions, m_menu.mnuGames, m_menu.mnuPupil, m_menu.mnuHelp })
-        menu->setEnabled(enabled);
-}
-
 void MainWindow::mnuOptScoreHide_Click()
 {
     setScoreCardsShown(false);
@@ -496,12 +427,7 @@ void MainWindow::setScoreCardsShown(bool shown)
 {
     for (Screen *screen : m_host->screens())
         screen->setScoreCardShown(shown);
-    QAction *offered = shown ? m_menu.mnuOptScoreHide : m_menu.mnuOptScoreShow;
-    QAction *withdrawn = shown ? m_menu.mnuOptScoreShow : m_menu.mnuOptScoreHide;
-    offered->setVisible(true);
-    offered->setEnabled(true);
-    withdrawn->setVisible(false);
-    withdrawn->setEnabled(false);
+    m_menu.offerScoreItem(shown);
 }
 
 void MainWindow::mnuFileResetScore_Click()
@@ -511,31 +437,26 @@ void MainWindow::mnuFileResetScore_Click()
 
 void MainWindow::mnuFileResetMB_Click()
 {
-    m_fraMyBrowser->showPage(browseTo(QStringLiteral("html/mbrows.html")));
+    m_pages->showBrowserStart();
 }
 
+// The Help menu's outside links stop the timed games and blank the Time
+// Trial's clock without leaving the current screen.
 void MainWindow::mnuHelpWorksheet_Click()
 {
     openLocalFile(this, m_folders.shippedFile(QStringLiteral("worksheets/worktutorial.html")));
-    stopGamesForOutsideLink();
+    m_host->leaveTimedGames();
 }
 
 void MainWindow::mnuHelpOrviWeb_Click()
 {
     openWebAddress(this, makerlinks::downloadPage());
-    stopGamesForOutsideLink();
+    m_host->leaveTimedGames();
 }
 
 void MainWindow::mnuHelpWeb_Click()
 {
     openWebAddress(this, makerlinks::homePage());
-    stopGamesForOutsideLink();
-}
-
-// The Help menu's outside links stop the timed games and blank the Time
-// Trial's clock without leaving the current screen.
-void MainWindow::stopGamesForOutsideLink()
-{
     m_host->leaveTimedGames();
 }
 
@@ -588,39 +509,12 @@ void MainWindow::mnuPupilChoose_Click()
 
 void MainWindow::choosePupil(const QString &name)
 {
-    if (!m_pupil.choose(name))
-        return;
-    showPupilInTitle();
-    followPupil();
+    m_pupils->choose(name);
 }
 
 void MainWindow::chooseNoPupil()
 {
-    m_pupil.chooseNobody();
-    showPupilInTitle();
-    followPupil();
-}
-
-// Where the pupil looks, whether their answers are kept; a computer that
-// keeps no pupils shows nothing.
-void MainWindow::showWhetherAnswersAreKept()
-{
-    m_fraMain->setNobodyChosenShown(!m_pupil.isChosen() && m_pupil.anyPupilKept());
-}
-
-// Each pupil has a session of their own in this run; nobody chosen is the
-// run without a pupil.
-void MainWindow::followPupil()
-{
-    showWhetherAnswersAreKept();
-    if (m_session.pupilId() != m_pupil.id()) {
-        m_fraGame3->endRunningTrial();
-        m_session.switchPupil(m_pupil.id());
-    }
-    m_menu.mnuOptMyFacts->setEnabled(m_pupil.isChosen());
-    m_fraWorksheet->setMyFactsAvailable(m_pupil.isChosen());
-    m_myFacts->followPupil();
-    m_progressActions->followPupil();
+    m_pupils->chooseNobody();
 }
 
 void MainWindow::mnuOptMyFacts_Click()
@@ -633,19 +527,6 @@ void MainWindow::showMyFacts(bool on)
     m_menu.mnuOptMyFacts->setChecked(on);
     enableLevelItems();
     m_fraMain->setFactsMode(on);
-}
-
-void MainWindow::showPupilInTitle()
-{
-    if (!m_pupil.isChosen()) {
-        setWindowTitle(ProgramTitle);
-        return;
-    }
-    // "[*]" in a title stands for the modified mark; doubled, it shows as itself.
-    QString shown = progress::shownPupilName(m_pupil.name());
-    shown.replace(QStringLiteral("[*]"), QStringLiteral("[*][*]"));
-    //: The window's title while a pupil is chosen; %1 is the pupil's name.
-    setWindowTitle(tr("Orvi Math Tutor - %1").arg(shown));
 }
 
 void MainWindow::mnuPupilProgress_Click()

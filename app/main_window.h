@@ -10,6 +10,8 @@
 #include <QMainWindow>
 #include <QString>
 
+#include <memory>
+
 class AboutScreen;
 class BrowserPanel;
 class ClassScreen;
@@ -17,6 +19,8 @@ class HelpScreen;
 class MissingNumberScreen;
 class MissingOperationScreen;
 class PracticeScreen;
+class PupilWiring;
+class ShownPages;
 class ProgressScreen;
 class ReportPanel;
 class Screen;
@@ -44,7 +48,7 @@ public:
     const TutorState &state() const { return m_session.state(); }
     TutorSession &session() { return m_session; }
     // The page the help screen or the browser panel was last sent to.
-    QString browserTarget() const { return m_browserTarget; }
+    QString browserTarget() const;
     // Who is practising, and the progress file their answers go to.
     progress::CurrentPupil &pupil() { return m_pupil; }
     // Where every screen shows, and the list of them.
@@ -113,21 +117,8 @@ private:
     void followEntry(const EntryPolicy &policy);
     void setScoreCardsShown(bool shown);
     void settleOnGameOperation();
-    void checkCurrentOperation();
     void tellChoice(const QAction *item);
-    void setMenusEnabled(bool enabled);
-    void stopGamesForOutsideLink();
     void chooseWindowSize(tutor::WindowSize size);
-    // The path of a shipped page, noted as the page last browsed to.
-    QString browseTo(const QString &shippedFile);
-    // The pages and texts on offer, and the pages shown, in the language
-    // spoken now.
-    void followLanguageInPages();
-    // The current pupil's name in the window title, or the program's alone.
-    void showPupilInTitle();
-    // What is offered for the current pupil, after one was chosen or lost.
-    void followPupil();
-    void showWhetherAnswersAreKept();
     // My Facts turned on or off: its menu item, the level items and the
     // practice screen.
     void showMyFacts(bool on);
@@ -139,14 +130,12 @@ private:
     progress::CurrentPupil m_pupil;
     MainMenu m_menu;
     bool m_loaded = false;
-    QString m_browserTarget;
 
     ScreenHost *m_host = nullptr;
     // The screens the window wires or steers beyond showing them.
     MissingNumberScreen *m_fraGame1 = nullptr;
     TimeTrialScreen *m_fraGame3 = nullptr;
     PracticeScreen *m_fraMain = nullptr;
-    BrowserPanel *m_fraMyBrowser = nullptr;
     ReportPanel *m_fraLog = nullptr;
     WorksheetScreen *m_fraWorksheet = nullptr;
     HelpScreen *m_fraHelp = nullptr;
@@ -155,4 +144,6 @@ private:
     ClassScreen *m_fraClass = nullptr;
     progress::ProgressActions *m_progressActions = nullptr;
     progress::MyFacts *m_myFacts = nullptr;
+    PupilWiring *m_pupils = nullptr;
+    std::unique_ptr<ShownPages> m_pages;
 };

@@ -663,11 +663,6 @@ Bitte schicken Sie Fehlermeldungen, Vorschläge und Fragen an %1. Jede Nachricht
         <translation>%1 kann nicht geschrieben werden.</translation>
     </message>
     <message>
-        <source>Orvi Math Tutor - %1</source>
-        <extracomment>The window&apos;s title while a pupil is chosen; %1 is the pupil&apos;s name.</extracomment>
-        <translation>Orvi Math Tutor - %1</translation>
-    </message>
-    <message>
         <source>You chose %1.</source>
         <extracomment>Heard after a level or operation was chosen by its key; %1 is its name as the menu shows it, a level (&quot;Expert&quot;) or an operation (&quot;Multiplication&quot;). Word it so that it reads right with either.</extracomment>
         <translation>Gewählt: %1.</translation>
@@ -1757,6 +1752,14 @@ Bitte schicken Sie Fehlermeldungen, Vorschläge und Fragen an %1. Jede Nachricht
     <message>
         <source>No characters left: a name may be up to %1 characters long.</source>
         <translation>Keine Zeichen mehr frei: Ein Name darf bis zu %1 Zeichen lang sein.</translation>
+    </message>
+</context>
+<context>
+    <name>PupilWiring</name>
+    <message>
+        <source>Orvi Math Tutor - %1</source>
+        <extracomment>The window&apos;s title while a pupil is chosen; %1 is the pupil&apos;s name.</extracomment>
+        <translation>Orvi Math Tutor - %1</translation>
     </message>
 </context>
 <context>

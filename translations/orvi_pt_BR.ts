@@ -663,11 +663,6 @@ Envie relatos de erros, sugestões e perguntas para %1. Cada mensagem nos ajuda 
         <translation>Não é possível gravar %1.</translation>
     </message>
     <message>
-        <source>Orvi Math Tutor - %1</source>
-        <extracomment>The window&apos;s title while a pupil is chosen; %1 is the pupil&apos;s name.</extracomment>
-        <translation>Orvi Math Tutor - %1</translation>
-    </message>
-    <message>
         <source>You chose %1.</source>
         <extracomment>Heard after a level or operation was chosen by its key; %1 is its name as the menu shows it, a level (&quot;Expert&quot;) or an operation (&quot;Multiplication&quot;). Word it so that it reads right with either.</extracomment>
         <translation>Você escolheu %1.</translation>
@@ -1757,6 +1752,14 @@ Envie relatos de erros, sugestões e perguntas para %1. Cada mensagem nos ajuda 
     <message>
         <source>No characters left: a name may be up to %1 characters long.</source>
         <translation>Não restam caracteres: um nome pode ter até %1 caracteres.</translation>
+    </message>
+</context>
+<context>
+    <name>PupilWiring</name>
+    <message>
+        <source>Orvi Math Tutor - %1</source>
+        <extracomment>The window&apos;s title while a pupil is chosen; %1 is the pupil&apos;s name.</extracomment>
+        <translation>Orvi Math Tutor - %1</translation>
     </message>
 </context>
 <context>
