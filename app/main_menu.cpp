@@ -2,6 +2,7 @@
 
 #include "app/window_size.h"
 #include "base/language.h"
+#include "base/screen.h"
 #include "rules/level_and_operation.h"
 
 #include <QAction>
@@ -152,8 +153,24 @@ void MainMenu::switchItems(SwitchedItems items, bool enabled) const
     }
 }
 
+void MainMenu::addScreenItems(const ScreenHost &host, const std::function<void(Screen *)> &show)
+{
+    for (Screen *screen : host.screens()) {
+        const QString menuName = host.entryMenu(screen);
+        auto *menu = menuName.isEmpty() ? nullptr : mnuFile->parent()->findChild<QMenu *>(menuName);
+        if (!menu)
+            continue;
+        QAction *item = addItem(menu, host.entryItem(screen));
+        item->setText(screen->entryText());
+        QObject::connect(item, &QAction::triggered, menu, [show, screen]() { show(screen); });
+        screenItems.append({ item, screen });
+    }
+}
+
 void MainMenu::retranslate()
 {
+    for (const auto &[item, screen] : std::as_const(screenItems))
+        item->setText(screen->entryText());
     mnuFile->setTitle(tr("&File"));
     mnuFileWork->setText(tr("&Work Mode"));
     mnuFileResetScore->setText(tr("Reset &Score Card"));
@@ -208,7 +225,6 @@ void MainMenu::retranslate()
     mnuHelpOrviWeb->setText(tr("&Orvi's Official Web Page"));
     //: Falwick Dot Com is the makers' web site; keep the name as it is.
     mnuHelpWeb->setText(tr("&Visit Falwick Dot Com"));
-    mnuHelpAbout->setText(tr("&About Orvi Math Tutor"));
 }
 
 QAction *MainMenu::languageItem(const QString &code) const
@@ -305,7 +321,6 @@ MainMenu buildMainMenu(QMenuBar *bar)
     m.mnuHelpOrviWeb = addItem(m.mnuHelp, QStringLiteral("mnuHelpOrviWeb"));
     m.mnuHelpWeb = addItem(m.mnuHelp, QStringLiteral("mnuHelpWeb"));
     addSeparator(m.mnuHelp, QStringLiteral("hyphen4"));
-    m.mnuHelpAbout = addItem(m.mnuHelp, QStringLiteral("mnuHelpAbout"));
 
     m.retranslate();
     return m;

@@ -8,6 +8,8 @@
 #include <QtGlobal>
 
 #include <array>
+#include <functional>
+#include <utility>
 
 class QAction;
 class QMenu;
@@ -71,7 +73,9 @@ public:
     QAction *mnuHelpWorksheet = nullptr;
     QAction *mnuHelpOrviWeb = nullptr;
     QAction *mnuHelpWeb = nullptr;
-    QAction *mnuHelpAbout = nullptr;
+
+    // Entry items made from the screen host's list, with their screens.
+    QList<std::pair<QAction *, const Screen *>> screenItems;
 
     // The item of an operation code 1..4, or nullptr for any other code.
     QAction *operationItem(qint16 operationCode) const;
@@ -98,6 +102,9 @@ public:
     void offerScoreItem(bool cardsShown) const;
     // Every menu of the bar at once, as the Time Trial locks them.
     void setMenusEnabled(bool enabled) const;
+    // Adds the entry items the screen host asks for at the end of their
+    // menus; each shows its screen through `show` when chosen.
+    void addScreenItems(const ScreenHost &host, const std::function<void(Screen *)> &show);
     // Sets every caption and tip in the language spoken now; the language
     // items keep their own names.
     void retranslate();

@@ -146,10 +146,10 @@ void MainWindow::connectMenu()
         { m_menu.mnuHelpWorksheet, &MainWindow::mnuHelpWorksheet_Click },
         { m_menu.mnuHelpOrviWeb, &MainWindow::mnuHelpOrviWeb_Click },
         { m_menu.mnuHelpWeb, &MainWindow::mnuHelpWeb_Click },
-        { m_menu.mnuHelpAbout, &MainWindow::mnuHelpAbout_Click },
     };
     for (const auto &[item, handler] : items)
         connect(item, &QAction::triggered, this, handler);
+    m_menu.addScreenItems(*m_host, [this](Screen *screen) { m_host->show(screen); });
     connect(m_menu.mnuOptLanguageSystem, &QAction::triggered, this,
         [this]() { chooseLanguage(QString()); });
     for (QAction *item : std::as_const(m_menu.languageItems)) {

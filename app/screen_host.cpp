@@ -36,6 +36,9 @@ struct ScreenKind
     const char *entryItem;
     EntryPolicy policy;
     std::function<Screen *(TutorSession &, const ProgramFolders &, QWidget *)> build;
+    // The menu the window adds the entry item to, worded by the screen; none
+    // for a screen whose item the menu bar already has.
+    const char *entryMenu = nullptr;
 };
 
 const SwitchedItems AllSwitched = S::Options | S::WarmUp | S::Addition | S::Subtraction
@@ -113,7 +116,8 @@ const std::vector<ScreenKind> &screenKinds()
             [](TutorSession &, const ProgramFolders &f, QWidget *p) -> Screen * {
                 return new AboutScreen(f.shippedFile(QStringLiteral("ReadMe.txt")),
                     f.shippedFile(QStringLiteral("Support.txt")), p);
-            } },
+            },
+            "mnuHelp" },
     };
     return kinds;
 }
@@ -181,8 +185,9 @@ ScreenHost::ScreenHost(TutorSession &session, const ProgramFolders &folders, QWi
             place->addOverlay(screen);
         else
             place->add(screen);
-        m_hosted.push_back({ screen, kind.place, kind.overlay, kind.timed,
-            QString::fromLatin1(kind.entryItem), kind.policy });
+        m_hosted.push_back(
+            { screen, kind.place, kind.overlay, kind.timed, QString::fromLatin1(kind.entryItem),
+                QString::fromLatin1(kind.entryMenu), kind.policy });
         m_screens << screen;
     }
     for (ScreenPlace *place : { m_left, m_right, m_whole })
@@ -215,6 +220,11 @@ ScreenPlace *ScreenHost::placeWidget(Place place) const
 QString ScreenHost::entryItem(const Screen *screen) const
 {
     return hosted(screen).entryItem;
+}
+
+QString ScreenHost::entryMenu(const Screen *screen) const
+{
+    return hosted(screen).entryMenu;
 }
 
 QStringList ScreenHost::entryItems()

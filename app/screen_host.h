@@ -113,6 +113,9 @@ public:
     // The object name of the menu item that brings `screen` up; empty for
     // the browser, which comes with the screens on the left.
     QString entryItem(const Screen *screen) const;
+    // The object name of the menu the window adds that item to, worded by
+    // the screen's entryText(); empty where the menu bar has the item.
+    QString entryMenu(const Screen *screen) const;
     // Those menu items, one a screen that has one, bottom first: what walks
     // every screen, without a window built.
     static QStringList entryItems();
@@ -142,6 +145,7 @@ private:
         bool overlay = false;
         bool timed = false;
         QString entryItem;
+        QString entryMenu;
         EntryPolicy policy;
     };
     const Hosted &hosted(const Screen *screen) const;

@@ -20,6 +20,11 @@ void Screen::enter() { }
 
 void Screen::stopTimers() { }
 
+QString Screen::entryText() const
+{
+    return {};
+}
+
 void Screen::leave()
 {
     stopTimers();

@@ -29,6 +29,9 @@ public:
     // stale value on return is blanked.
     virtual void leave();
     virtual void setScoreCardShown(bool shown);
+    // The text of the menu item that brings the screen up, where the window
+    // makes that item from the screen host's list; empty for the others.
+    virtual QString entryText() const;
 
     // After a menu's command the keyboard stays on a control it can see in
     // `client`, else goes to the first control of the screen in front, and a

@@ -62,6 +62,11 @@ AboutScreen::AboutScreen(const QString &readMe, const QString &support, QWidget 
     retranslate();
 }
 
+QString AboutScreen::entryText() const
+{
+    return tr("&About Orvi Math Tutor");
+}
+
 void AboutScreen::retranslate()
 {
     m_cmdOkAbout->setText(tr("Ok"));

@@ -23,6 +23,7 @@ public:
 
     // "Ok" takes the keyboard.
     void enter() override;
+    QString entryText() const override;
 
 signals:
     void okClicked();

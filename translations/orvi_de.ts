@@ -68,6 +68,10 @@ Bitte schicken Sie Fehlermeldungen, Vorschläge und Fragen an %1. Jede Nachricht
         <source>Orvi Math Tutor 1.0 - Copyright © 2026 The Orvi Math Tutor team</source>
         <translation>Orvi Math Tutor 1.0 - Copyright © 2026 Orvi-Math-Tutor-Team</translation>
     </message>
+    <message>
+        <source>&amp;About Orvi Math Tutor</source>
+        <translation>&amp;Über Orvi Math Tutor</translation>
+    </message>
 </context>
 <context>
     <name>BrowserPanel</name>
@@ -634,10 +638,6 @@ Bitte schicken Sie Fehlermeldungen, Vorschläge und Fragen an %1. Jede Nachricht
         <source>&amp;Visit Falwick Dot Com</source>
         <extracomment>Falwick Dot Com is the makers&apos; web site; keep the name as it is.</extracomment>
         <translation>Falwick Dot Com &amp;besuchen</translation>
-    </message>
-    <message>
-        <source>&amp;About Orvi Math Tutor</source>
-        <translation>&amp;Über Orvi Math Tutor</translation>
     </message>
     <message>
         <source>&amp;Restore Backup...</source>

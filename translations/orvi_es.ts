@@ -68,6 +68,10 @@ Envía los errores, sugerencias y preguntas a %1. Cada mensaje nos ayuda a mejor
         <source>Orvi Math Tutor 1.0 - Copyright © 2026 The Orvi Math Tutor team</source>
         <translation>Orvi Math Tutor 1.0 - Copyright © 2026 Equipo Orvi Math Tutor</translation>
     </message>
+    <message>
+        <source>&amp;About Orvi Math Tutor</source>
+        <translation>&amp;Acerca de Orvi Math Tutor</translation>
+    </message>
 </context>
 <context>
     <name>BrowserPanel</name>
@@ -634,10 +638,6 @@ Envía los errores, sugerencias y preguntas a %1. Cada mensaje nos ayuda a mejor
         <source>&amp;Visit Falwick Dot Com</source>
         <extracomment>Falwick Dot Com is the makers&apos; web site; keep the name as it is.</extracomment>
         <translation>&amp;Visitar Falwick Dot Com</translation>
-    </message>
-    <message>
-        <source>&amp;About Orvi Math Tutor</source>
-        <translation>&amp;Acerca de Orvi Math Tutor</translation>
     </message>
     <message>
         <source>&amp;Restore Backup...</source>

@@ -68,6 +68,10 @@ Envoyez les signalements d’erreurs, les suggestions et les questions à %1. Ch
         <source>Orvi Math Tutor 1.0 - Copyright © 2026 The Orvi Math Tutor team</source>
         <translation>Orvi Math Tutor 1.0 - Copyright © 2026 Équipe Orvi Math Tutor</translation>
     </message>
+    <message>
+        <source>&amp;About Orvi Math Tutor</source>
+        <translation>À &amp;propos d’Orvi Math Tutor</translation>
+    </message>
 </context>
 <context>
     <name>BrowserPanel</name>
@@ -634,10 +638,6 @@ Envoyez les signalements d’erreurs, les suggestions et les questions à %1. Ch
         <source>&amp;Visit Falwick Dot Com</source>
         <extracomment>Falwick Dot Com is the makers&apos; web site; keep the name as it is.</extracomment>
         <translation>&amp;Visiter Falwick Dot Com</translation>
-    </message>
-    <message>
-        <source>&amp;About Orvi Math Tutor</source>
-        <translation>À &amp;propos d’Orvi Math Tutor</translation>
     </message>
     <message>
         <source>&amp;Restore Backup...</source>

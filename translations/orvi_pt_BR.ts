@@ -68,6 +68,10 @@ Envie relatos de erros, sugestões e perguntas para %1. Cada mensagem nos ajuda 
         <source>Orvi Math Tutor 1.0 - Copyright © 2026 The Orvi Math Tutor team</source>
         <translation>Orvi Math Tutor 1.0 - Copyright © 2026 Equipe Orvi Math Tutor</translation>
     </message>
+    <message>
+        <source>&amp;About Orvi Math Tutor</source>
+        <translation>&amp;Sobre o Orvi Math Tutor</translation>
+    </message>
 </context>
 <context>
     <name>BrowserPanel</name>
@@ -634,10 +638,6 @@ Envie relatos de erros, sugestões e perguntas para %1. Cada mensagem nos ajuda 
         <source>&amp;Visit Falwick Dot Com</source>
         <extracomment>Falwick Dot Com is the makers&apos; web site; keep the name as it is.</extracomment>
         <translation>&amp;Visitar Falwick Dot Com</translation>
-    </message>
-    <message>
-        <source>&amp;About Orvi Math Tutor</source>
-        <translation>&amp;Sobre o Orvi Math Tutor</translation>
     </message>
     <message>
         <source>&amp;Restore Backup...</source>
