@@ -8,6 +8,7 @@
 #include "base/language.h"
 #include "base/message_box.h"
 #include "base/program_settings.h"
+#include "base/scaled_picture.h"
 #include "base/screen.h"
 #include "games/missing_number_screen.h"
 #include "games/missing_operation_screen.h"
@@ -27,7 +28,6 @@
 
 #include <QAction>
 #include <QCloseEvent>
-#include <QLayout>
 #include <QMenu>
 #include <QMenuBar>
 #include <QShowEvent>
@@ -60,19 +60,16 @@ MainWindow::MainWindow(const QString &applicationFolder, QWidget *parent)
     auto *client = new QWidget(this);
     client->setObjectName(QStringLiteral("client"));
     access::listShownPartsOnly(client);
-    client->setFixedSize(ClientWidth, ClientHeight);
+    client->setMinimumSize(ClientWidth, ClientHeight);
     setCentralWidget(client);
 
     m_menu = buildMainMenu(menuBar());
-    // The window takes exactly the size of the menu bar and the client area.
-    layout()->setSizeConstraint(QLayout::SetFixedSize);
-    // A window that cannot grow offers no maximise button, so a window
-    // manager does not spread its frame over the screen around it.
-    setWindowFlags(Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint
-        | Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint);
-    m_menu.windowSizeItem(tutor::storedWindowSize())->setChecked(true);
+    m_sizer = new tutor::WindowSizer(this, client, QSize(ClientWidth, ClientHeight),
+        [this](tutor::WindowSize size) { return m_menu.windowSizeItem(size); });
 
     m_host = new ScreenHost(m_session, m_folders, client);
+    // The screens grow with the window as one picture.
+    new ScaledPicture(client, QSize(ClientWidth, ClientHeight));
     m_fraLog = m_host->screen<ReportPanel>();
     if (m_folders.userFilesMovedAway())
         m_fraLog->tellWhereReportsGo();
@@ -243,6 +240,7 @@ void MainWindow::formLoad()
     m_menu.mnuOptScoreHide->setVisible(true);
     m_menu.mnuOptHideReport->setVisible(false);
 
+    m_sizer->start();
     tutor::centreOnScreen(this);
 
     // Warm Up Addition everywhere: check marks, caption, signs, score cards
@@ -559,15 +557,13 @@ void MainWindow::mnuOptSize200_Click()
     chooseWindowSize(tutor::WindowSize::Percent200);
 }
 
-// The pupil's session goes on; the new size shows from the next start.
+// The pupil's session goes on in the window at its new size.
 void MainWindow::chooseWindowSize(tutor::WindowSize size)
 {
     const tutor::WindowSizeChoice choice = tutor::chooseWindowSize(size);
-    m_menu.windowSizeItem(choice.kept)->setChecked(true);
-    // The size kept is the one asked for: the message is news, not a failure.
-    if (!choice.message.isEmpty() && choice.kept == size)
-        showGoodNews(this, choice.message, choice.details);
-    else if (!choice.message.isEmpty())
+    m_menu.windowSizeItem(size)->setChecked(true);
+    m_sizer->showAt(size);
+    if (!choice.message.isEmpty())
         showMessage(this, choice.message, choice.details);
 }
 

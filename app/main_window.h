@@ -28,7 +28,8 @@ class ProgressActions;
 } // namespace progress
 namespace tutor {
 enum class WindowSize;
-}
+class WindowSizer;
+} // namespace tutor
 
 // The one main window: builds every screen at its fixed place, the menu bar
 // and the switching between screens, and owns the run's session.
@@ -155,4 +156,5 @@ private:
     ClassScreen *m_fraClass = nullptr;
     progress::ProgressActions *m_progressActions = nullptr;
     progress::MyFacts *m_myFacts = nullptr;
+    tutor::WindowSizer *m_sizer = nullptr;
 };
