@@ -2405,18 +2405,6 @@ Bitte schicken Sie Fehlermeldungen, Vorschläge und Fragen an %1. Jede Nachricht
         <source>Cannot write %1.</source>
         <translation>%1 kann nicht geschrieben werden.</translation>
     </message>
-    <message>
-        <source>The window will follow the desktop&apos;s own scale the next time Orvi Math Tutor starts.</source>
-        <translation>Das Fenster folgt beim nächsten Start von Orvi Math Tutor der Skalierung des Desktops.</translation>
-    </message>
-    <message>
-        <source>The window will be shown at %1 % the next time Orvi Math Tutor starts.</source>
-        <translation>Das Fenster wird beim nächsten Start von Orvi Math Tutor mit %1 % gezeigt.</translation>
-    </message>
-    <message>
-        <source>A scale set for this computer (QT_SCALE_FACTOR or another of Qt&apos;s scaling variables) decides the size instead while it is set.</source>
-        <translation>Eine für diesen Computer eingestellte Skalierung (QT_SCALE_FACTOR oder eine andere Skalierungsvariable von Qt) bestimmt stattdessen die Größe, solange sie gesetzt ist.</translation>
-    </message>
 </context>
 <context>
     <name>WorksheetFiles</name>

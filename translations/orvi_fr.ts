@@ -2405,18 +2405,6 @@ Envoyez les signalements d’erreurs, les suggestions et les questions à %1. Ch
         <source>Cannot write %1.</source>
         <translation>Impossible d’écrire %1.</translation>
     </message>
-    <message>
-        <source>The window will follow the desktop&apos;s own scale the next time Orvi Math Tutor starts.</source>
-        <translation>La fenêtre suivra l’échelle du bureau au prochain démarrage d’Orvi Math Tutor.</translation>
-    </message>
-    <message>
-        <source>The window will be shown at %1 % the next time Orvi Math Tutor starts.</source>
-        <translation>La fenêtre s’affichera à %1&#xa0;% au prochain démarrage d’Orvi Math Tutor.</translation>
-    </message>
-    <message>
-        <source>A scale set for this computer (QT_SCALE_FACTOR or another of Qt&apos;s scaling variables) decides the size instead while it is set.</source>
-        <translation>Tant qu’elle est définie, une échelle réglée pour cet ordinateur (QT_SCALE_FACTOR ou une autre variable d’échelle de Qt) décide de la taille.</translation>
-    </message>
 </context>
 <context>
     <name>WorksheetFiles</name>
