@@ -1,6 +1,5 @@
 #include "app/main_window.h"
 #include "app/splash_window.h"
-#include "app/window_size.h"
 #include "base/maker_info.h"
 
 #include <QApplication>
@@ -10,10 +9,7 @@
 
 int main(int argc, char *argv[])
 {
-    // Qt reads its scale once, while the application object is built.
-    const auto scaling = tutor::setScalingForStoredSize();
     QApplication app(argc, argv);
-    tutor::clearEnvironment(scaling);
     QApplication::setApplicationName(QStringLiteral("Orvi Math Tutor"));
     // The desktop matches the window to the installed menu entry and icon.
     QGuiApplication::setDesktopFileName(QString::fromLatin1(tutor::ApplicationId));

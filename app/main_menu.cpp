@@ -1,9 +1,11 @@
 #include "app/main_menu.h"
 
 #include "app/window_size.h"
+#include "base/accessibility.h"
 #include "base/language.h"
 #include "base/screen.h"
 #include "rules/level_and_operation.h"
+#include "session/tutor_session.h"
 
 #include <QAction>
 #include <QActionGroup>
@@ -165,6 +167,45 @@ void MainMenu::addScreenItems(const ScreenHost &host, const std::function<void(S
         QObject::connect(item, &QAction::triggered, menu, [show, screen]() { show(screen); });
         screenItems.append({ item, screen });
     }
+}
+
+void MainMenu::tellChoice(QWidget *focused, const QAction *item) const
+{
+    if (focused)
+        //: Heard after a level or operation was chosen by its key; %1 is its name as the
+        //: menu shows it, a level ("Expert") or an operation ("Multiplication"). Word it so
+        //: that it reads right with either.
+        access::tell(focused, tr("You chose %1.").arg(item->text().remove(u'&')));
+}
+
+void MainMenu::connectLanguageItems(const std::function<void(const QString &)> &choose) const
+{
+    QObject::connect(mnuOptLanguageSystem, &QAction::triggered, mnuOptLanguage,
+        [choose]() { choose(QString()); });
+    for (QAction *item : languageItems) {
+        QObject::connect(item, &QAction::triggered, mnuOptLanguage,
+            [choose, item]() { choose(item->data().toString()); });
+    }
+    languageItem(language::chosenLanguage())->setChecked(true);
+}
+
+// The level items do not look at whether they are enabled: the worksheet's
+// list may choose a level that Division disabled.
+void MainMenu::followSession(
+    TutorSession &session, const std::function<void()> &enableLevelItems) const
+{
+    QObject::connect(&session, &TutorSession::levelChanged, mnuOptDiff, [this](tutor::Level level) {
+        if (QAction *item = levelItem(tutor::code(level)))
+            item->setChecked(true);
+    });
+    QObject::connect(&session, &TutorSession::operationChanged, mnuOptOper,
+        [this, enableLevelItems](tutor::Operation operation) {
+            // The current level stays as it is, even when its item is now
+            // disabled.
+            enableLevelItems();
+            if (QAction *item = operationItem(tutor::code(operation)))
+                item->setChecked(true);
+        });
 }
 
 void MainMenu::retranslate()

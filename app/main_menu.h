@@ -14,6 +14,8 @@
 class QAction;
 class QMenu;
 class QMenuBar;
+class QWidget;
+class TutorSession;
 namespace tutor {
 enum class WindowSize;
 }
@@ -105,6 +107,17 @@ public:
     // Adds the entry items the screen host asks for at the end of their
     // menus; each shows its screen through `show` when chosen.
     void addScreenItems(const ScreenHost &host, const std::function<void(Screen *)> &show);
+    // The level and operation keys change what is asked without a word on
+    // screen near the keyboard; the control that has it (`focused`) says what
+    // was chosen, and keeps saying what it said before.
+    void tellChoice(QWidget *focused, const QAction *item) const;
+    // Each language item, the desktop's included, calls `choose` with its
+    // code; the language chosen before is checked.
+    void connectLanguageItems(const std::function<void(const QString &)> &choose) const;
+    // The check marks follow the session's level and operation, whichever
+    // screen chose them; `enableLevelItems` runs first when the operation
+    // changes.
+    void followSession(TutorSession &session, const std::function<void()> &enableLevelItems) const;
     // Sets every caption and tip in the language spoken now; the language
     // items keep their own names.
     void retranslate();

@@ -10,6 +10,7 @@
 #include "base/language.h"
 #include "base/message_box.h"
 #include "base/program_settings.h"
+#include "base/scaled_picture.h"
 #include "base/screen.h"
 #include "games/missing_number_screen.h"
 #include "games/missing_operation_screen.h"
@@ -28,12 +29,9 @@
 
 #include <QAction>
 #include <QCloseEvent>
-#include <QLayout>
-#include <QMenu>
 #include <QMenuBar>
 #include <QShowEvent>
 #include <QTimer>
-#include <QUrl>
 
 using tutor::Level;
 using tutor::Operation;
@@ -59,19 +57,16 @@ MainWindow::MainWindow(const QString &applicationFolder, QWidget *parent)
     auto *client = new QWidget(this);
     client->setObjectName(QStringLiteral("client"));
     access::listShownPartsOnly(client);
-    client->setFixedSize(ClientWidth, ClientHeight);
+    client->setMinimumSize(ClientWidth, ClientHeight);
     setCentralWidget(client);
 
     m_menu = buildMainMenu(menuBar());
-    // The window takes exactly the size of the menu bar and the client area.
-    layout()->setSizeConstraint(QLayout::SetFixedSize);
-    // A window that cannot grow offers no maximise button, so a window
-    // manager does not spread its frame over the screen around it.
-    setWindowFlags(Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint
-        | Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint);
-    m_menu.windowSizeItem(tutor::storedWindowSize())->setChecked(true);
+    m_sizer = new tutor::WindowSizer(this, client, QSize(ClientWidth, ClientHeight),
+        [this](tutor::WindowSize size) { return m_menu.windowSizeItem(size); });
 
     m_host = new ScreenHost(m_session, m_folders, client);
+    // The screens grow with the window as one picture.
+    new ScaledPicture(client, QSize(ClientWidth, ClientHeight));
     m_fraLog = m_host->screen<ReportPanel>();
     if (m_folders.userFilesMovedAway())
         m_fraLog->tellWhereReportsGo();
@@ -85,8 +80,7 @@ MainWindow::MainWindow(const QString &applicationFolder, QWidget *parent)
     m_fraAbout = m_host->screen<AboutScreen>();
     m_pages = std::make_unique<ShownPages>(
         m_folders, m_fraHelp, m_host->screen<BrowserPanel>(), m_fraAbout);
-    m_fraLog->setCoveringScreens(
-        { m_fraWorksheet, m_fraHelp, m_fraProgress, m_fraClass, m_fraAbout });
+    m_fraLog->setCoveringScreens(m_host->screensIn(ScreenHost::Place::Whole));
     m_fraLog->setCoveredScreens({ m_host->screen<BrowserPanel>() });
     connect(m_host, &ScreenHost::reportPutAway, this, &MainWindow::mnuOptHideReport_Click);
     connect(m_host, &ScreenHost::entered, this, &MainWindow::followEntry);
@@ -150,13 +144,7 @@ void MainWindow::connectMenu()
     for (const auto &[item, handler] : items)
         connect(item, &QAction::triggered, this, handler);
     m_menu.addScreenItems(*m_host, [this](Screen *screen) { m_host->show(screen); });
-    connect(m_menu.mnuOptLanguageSystem, &QAction::triggered, this,
-        [this]() { chooseLanguage(QString()); });
-    for (QAction *item : std::as_const(m_menu.languageItems)) {
-        connect(item, &QAction::triggered, this,
-            [this, item]() { chooseLanguage(item->data().toString()); });
-    }
-    m_menu.languageItem(language::chosenLanguage())->setChecked(true);
+    m_menu.connectLanguageItems([this](const QString &code) { chooseLanguage(code); });
     // Once the menu has closed, the keyboard is back on the screen.
     connect(
         menuBar(), &QMenuBar::triggered, this,
@@ -172,22 +160,9 @@ void MainWindow::connectMenu()
         [this]() { m_fraWorksheet->addProblems(m_myFacts->weakestFacts()); });
 }
 
-// The check marks follow the session's level and operation, whichever
-// screen chose them. The level items do not look at whether they are
-// enabled: the worksheet's list may choose a level that Division disabled.
 void MainWindow::connectSession()
 {
-    connect(&m_session, &TutorSession::levelChanged, this, [this](Level level) {
-        if (QAction *item = m_menu.levelItem(tutor::code(level)))
-            item->setChecked(true);
-    });
-    connect(&m_session, &TutorSession::operationChanged, this, [this](Operation operation) {
-        // The current level stays as it is, even when its item is now
-        // disabled.
-        enableLevelItems();
-        if (QAction *item = m_menu.operationItem(tutor::code(operation)))
-            item->setChecked(true);
-    });
+    m_menu.followSession(m_session, [this]() { enableLevelItems(); });
     connect(&m_session, &TutorSession::attemptMade, this,
         [this](const tutor::Attempt &attempt) { m_myFacts->keep(attempt); });
 }
@@ -222,6 +197,7 @@ void MainWindow::formLoad()
     m_menu.mnuOptScoreHide->setVisible(true);
     m_menu.offerReportItem(false);
 
+    m_sizer->start();
     tutor::centreOnScreen(this);
 
     // Warm Up Addition everywhere: check marks, caption, signs, score cards
@@ -350,67 +326,55 @@ void MainWindow::mnuOptHideReport_Click()
 void MainWindow::mnuOptDiffLev0_Click()
 {
     m_session.chooseLevel(Level::WarmUp);
-    tellChoice(m_menu.levelItem(0));
+    m_menu.tellChoice(focusWidget(), m_menu.levelItem(0));
 }
 
 void MainWindow::mnuOptDiffLev1_Click()
 {
     m_session.chooseLevel(Level::Beginner);
-    tellChoice(m_menu.levelItem(1));
+    m_menu.tellChoice(focusWidget(), m_menu.levelItem(1));
 }
 
 void MainWindow::mnuOptDiffLev2_Click()
 {
     m_session.chooseLevel(Level::Intermediate);
-    tellChoice(m_menu.levelItem(2));
+    m_menu.tellChoice(focusWidget(), m_menu.levelItem(2));
 }
 
 void MainWindow::mnuOptDiffLev3_Click()
 {
     m_session.chooseLevel(Level::Advanced);
-    tellChoice(m_menu.levelItem(3));
+    m_menu.tellChoice(focusWidget(), m_menu.levelItem(3));
 }
 
 void MainWindow::mnuOptDiffLev4_Click()
 {
     m_session.chooseLevel(Level::Expert);
-    tellChoice(m_menu.levelItem(4));
+    m_menu.tellChoice(focusWidget(), m_menu.levelItem(4));
 }
 
 void MainWindow::mnuOptOperAdd_Click()
 {
     m_session.chooseOperation(Operation::Addition);
-    tellChoice(m_menu.mnuOptOperAdd);
+    m_menu.tellChoice(focusWidget(), m_menu.mnuOptOperAdd);
 }
 
 void MainWindow::mnuOptOperSub_Click()
 {
     m_session.chooseOperation(Operation::Subtraction);
-    tellChoice(m_menu.mnuOptOperSub);
+    m_menu.tellChoice(focusWidget(), m_menu.mnuOptOperSub);
 }
 
 void MainWindow::mnuOptOperMult_Click()
 {
     m_session.chooseOperation(Operation::Multiplication);
-    tellChoice(m_menu.mnuOptOperMult);
+    m_menu.tellChoice(focusWidget(), m_menu.mnuOptOperMult);
 }
 
 void MainWindow::mnuOptOperDiv_Click()
 {
     m_session.chooseOperation(Operation::Division);
-    tellChoice(m_menu.mnuOptOperDiv);
-}
-
-// The level and operation keys change what is asked without a word on
-// screen near the keyboard; the control that has it says what was chosen,
-// and keeps saying what it said before.
-void MainWindow::tellChoice(const QAction *item)
-{
-    if (QWidget *focused = focusWidget())
-        //: Heard after a level or operation was chosen by its key; %1 is its name as the
-        //: menu shows it, a level ("Expert") or an operation ("Multiplication"). Word it so
-        //: that it reads right with either.
-        access::tell(focused, tr("You chose %1.").arg(item->text().remove(u'&')));
+    m_menu.tellChoice(focusWidget(), m_menu.mnuOptOperDiv);
 }
 
 void MainWindow::mnuOptScoreHide_Click()
@@ -462,34 +426,22 @@ void MainWindow::mnuHelpWeb_Click()
 
 void MainWindow::mnuOptSizeDesktop_Click()
 {
-    chooseWindowSize(tutor::WindowSize::Desktop);
+    m_sizer->choose(tutor::WindowSize::Desktop);
 }
 
 void MainWindow::mnuOptSize100_Click()
 {
-    chooseWindowSize(tutor::WindowSize::Percent100);
+    m_sizer->choose(tutor::WindowSize::Percent100);
 }
 
 void MainWindow::mnuOptSize150_Click()
 {
-    chooseWindowSize(tutor::WindowSize::Percent150);
+    m_sizer->choose(tutor::WindowSize::Percent150);
 }
 
 void MainWindow::mnuOptSize200_Click()
 {
-    chooseWindowSize(tutor::WindowSize::Percent200);
-}
-
-// The pupil's session goes on; the new size shows from the next start.
-void MainWindow::chooseWindowSize(tutor::WindowSize size)
-{
-    const tutor::WindowSizeChoice choice = tutor::chooseWindowSize(size);
-    m_menu.windowSizeItem(choice.kept)->setChecked(true);
-    // The size kept is the one asked for: the message is news, not a failure.
-    if (!choice.message.isEmpty() && choice.kept == size)
-        showGoodNews(this, choice.message, choice.details);
-    else if (!choice.message.isEmpty())
-        showMessage(this, choice.message, choice.details);
+    m_sizer->choose(tutor::WindowSize::Percent200);
 }
 
 void MainWindow::chooseLanguage(const QString &code)

@@ -32,7 +32,8 @@ class ProgressActions;
 } // namespace progress
 namespace tutor {
 enum class WindowSize;
-}
+class WindowSizer;
+} // namespace tutor
 
 // The one main window: builds every screen at its fixed place, the menu bar
 // and the switching between screens, and owns the run's session.
@@ -117,8 +118,6 @@ private:
     void followEntry(const EntryPolicy &policy);
     void setScoreCardsShown(bool shown);
     void settleOnGameOperation();
-    void tellChoice(const QAction *item);
-    void chooseWindowSize(tutor::WindowSize size);
     // My Facts turned on or off: its menu item, the level items and the
     // practice screen.
     void showMyFacts(bool on);
@@ -146,4 +145,5 @@ private:
     progress::MyFacts *m_myFacts = nullptr;
     PupilWiring *m_pupils = nullptr;
     std::unique_ptr<ShownPages> m_pages;
+    tutor::WindowSizer *m_sizer = nullptr;
 };

@@ -237,6 +237,16 @@ QStringList ScreenHost::entryItems()
     return items;
 }
 
+QList<QWidget *> ScreenHost::screensIn(Place place) const
+{
+    QList<QWidget *> screens;
+    for (const Hosted &each : m_hosted) {
+        if (each.place == place && !each.overlay)
+            screens << each.screen;
+    }
+    return screens;
+}
+
 ScreenHost::Place ScreenHost::place(const Screen *screen) const
 {
     return hosted(screen).place;

@@ -120,6 +120,8 @@ public:
     // every screen, without a window built.
     static QStringList entryItems();
     Place place(const Screen *screen) const;
+    // The screens of a place, overlays left out, bottom first.
+    QList<QWidget *> screensIn(Place place) const;
     EntryPolicy policy(const Screen *screen) const;
 
     // The first screen: practice beside the browser, every timer stopped.

@@ -1,15 +1,20 @@
 #include "app/window_size.h"
 
+#include "base/design_scale.h"
+#include "base/message_box.h"
 #include "base/program_settings.h"
 
+#include <QAction>
 #include <QCoreApplication>
-#include <QProcessEnvironment>
+#include <QLayout>
 #include <QScreen>
 #include <QSettings>
 #include <QVariant>
 #include <QWidget>
+#include <QWindow>
 
 #include <iterator>
+#include <optional>
 
 namespace tutor {
 
@@ -21,14 +26,9 @@ const QString SizeKey = QStringLiteral("Window/Size");
 const QString SizeTexts[] = { QStringLiteral("desktop"), QStringLiteral("100"),
     QStringLiteral("150"), QStringLiteral("200") };
 
-// Every variable by which Qt takes a scale or a font resolution from the
-// environment.
-const char *const QtScalingVariables[]
-    = { "QT_SCALE_FACTOR", "QT_SCREEN_SCALE_FACTORS", "QT_ENABLE_HIGHDPI_SCALING", "QT_FONT_DPI" };
-
-// Screen pixels for each of the window's own pixels; 0 for the desktop's
-// own scale, which the desktop decides.
-qreal scaleFactor(WindowSize size)
+// Screen pixels for each design pixel; 0 for the desktop's own scale,
+// which draws the design in the desktop's logical pixels.
+qreal screenPixels(WindowSize size)
 {
     switch (size) {
     case WindowSize::Desktop:
@@ -43,15 +43,8 @@ qreal scaleFactor(WindowSize size)
     return 0;
 }
 
-// Whether whoever started the program set one of Qt's scaling variables.
-bool environmentDecidesScale(const QProcessEnvironment &environment)
-{
-    for (const char *name : QtScalingVariables) {
-        if (!environment.value(QString::fromLatin1(name)).isEmpty())
-            return true;
-    }
-    return false;
-}
+constexpr WindowSize AllSizes[] = { WindowSize::Desktop, WindowSize::Percent100,
+    WindowSize::Percent150, WindowSize::Percent200 };
 
 } // namespace
 
@@ -87,57 +80,44 @@ QString settingsFilePath()
     return programSettings().fileName();
 }
 
-std::vector<EnvironmentVariable> scalingVariables(
-    WindowSize size, const QProcessEnvironment &environment)
+qreal pictureFactor(WindowSize size, qreal pixelRatio)
 {
-    if (size == WindowSize::Desktop || environmentDecidesScale(environment))
-        return {};
-    return { { "QT_ENABLE_HIGHDPI_SCALING", "0" }, { "QT_FONT_DPI", "96" },
-        { "QT_SCALE_FACTOR", QByteArray::number(scaleFactor(size)) } };
+    const qreal pixels = screenPixels(size);
+    if (pixels == 0 || pixelRatio <= 0)
+        return 1;
+    return pixels / pixelRatio;
 }
 
-std::vector<EnvironmentVariable> setScalingForStoredSize()
+bool fits(WindowSize size, const SizeRoom &room)
 {
-    // The desktop's own scale sets nothing, whatever the environment holds;
-    // reading the whole environment would only delay the start.
-    const WindowSize size = storedWindowSize();
-    if (size == WindowSize::Desktop)
-        return {};
-    const std::vector<EnvironmentVariable> variables
-        = scalingVariables(size, QProcessEnvironment::systemEnvironment());
-    for (const EnvironmentVariable &variable : variables)
-        qputenv(variable.name.constData(), variable.value);
-    return variables;
+    const QSize window
+        = designscale::scaled(room.design, pictureFactor(size, room.pixelRatio)) + room.around;
+    return window.width() <= room.available.width() && window.height() <= room.available.height();
 }
 
-void clearEnvironment(const std::vector<EnvironmentVariable> &variables)
+WindowSize sizeToShow(WindowSize wanted, const SizeRoom &room)
 {
-    for (const EnvironmentVariable &variable : variables)
-        qunsetenv(variable.name.constData());
+    if (fits(wanted, room))
+        return wanted;
+    std::optional<WindowSize> largest;
+    std::optional<WindowSize> smallest;
+    for (const WindowSize size : AllSizes) {
+        const qreal factor = pictureFactor(size, room.pixelRatio);
+        if (fits(size, room) && (!largest || factor > pictureFactor(*largest, room.pixelRatio)))
+            largest = size;
+        if (!smallest || factor < pictureFactor(*smallest, room.pixelRatio))
+            smallest = size;
+    }
+    return largest ? *largest : *smallest;
 }
 
 WindowSizeChoice chooseWindowSize(WindowSize size)
 {
     const WindowSize stored = storedWindowSize();
-    if (size == stored)
+    if (size == stored || storeWindowSize(size))
         return { size, QString(), QString() };
-    if (!storeWindowSize(size)) {
-        return { stored, QCoreApplication::translate("WindowSize", "Cannot keep the window size."),
-            QCoreApplication::translate("WindowSize", "Cannot write %1.").arg(settingsFilePath()) };
-    }
-    const QString message = size == WindowSize::Desktop
-        ? QCoreApplication::translate("WindowSize",
-            "The window will follow the desktop's own scale the next time Orvi Math Tutor starts.")
-        //: %1 is the size chosen: 100, 150 or 200.
-        : QCoreApplication::translate(
-            "WindowSize", "The window will be shown at %1 % the next time Orvi Math Tutor starts.")
-              .arg(SizeTexts[int(size)]);
-    if (!environmentDecidesScale(QProcessEnvironment::systemEnvironment()))
-        return { size, message, QString() };
-    return { size, message,
-        QCoreApplication::translate("WindowSize",
-            "A scale set for this computer (QT_SCALE_FACTOR or another of Qt's scaling "
-            "variables) decides the size instead while it is set.") };
+    return { stored, QCoreApplication::translate("WindowSize", "Cannot keep the window size."),
+        QCoreApplication::translate("WindowSize", "Cannot write %1.").arg(settingsFilePath()) };
 }
 
 void centreOnScreen(QWidget *window)
@@ -149,6 +129,93 @@ void centreOnScreen(QWidget *window)
     const QSize outer = window->frameGeometry().size();
     window->move(available.x() + (available.width() - outer.width()) / 2,
         available.y() + (available.height() - outer.height()) / 2);
+}
+
+WindowSizer::WindowSizer(QWidget *window, QWidget *client, const QSize &design,
+    std::function<QAction *(WindowSize)> items)
+    : QObject(window)
+    , m_window(window)
+    , m_client(client)
+    , m_design(design)
+    , m_items(std::move(items))
+{ }
+
+WindowSizer::~WindowSizer() = default;
+
+SizeRoom WindowSizer::room() const
+{
+    const QScreen *screen = m_window->screen();
+    const QSize frame = m_window->frameGeometry().size() - m_window->geometry().size();
+    SizeRoom room;
+    room.design = m_design;
+    room.around = m_window->size() - m_client->size() + frame;
+    room.available = screen ? screen->availableGeometry().size() : QSize();
+    room.pixelRatio = screen ? screen->devicePixelRatio() : 1;
+    return room;
+}
+
+void WindowSizer::start()
+{
+    if (QWindow *handle = m_window->windowHandle())
+        connect(handle, &QWindow::screenChanged, this, &WindowSizer::followScreen);
+    followScreen(m_window->screen());
+    m_items(storedWindowSize())->setChecked(true);
+    showAt(storedWindowSize());
+}
+
+void WindowSizer::followScreen(QScreen *screen)
+{
+    if (m_followed)
+        disconnect(m_followed, nullptr, this, nullptr);
+    m_followed = screen;
+    if (screen)
+        connect(screen, &QScreen::availableGeometryChanged, this, &WindowSizer::offerSizes);
+    offerSizes();
+}
+
+void WindowSizer::offerSizes()
+{
+    const SizeRoom now = room();
+    qreal smallest = 1;
+    for (const WindowSize size : AllSizes) {
+        m_items(size)->setEnabled(fits(size, now));
+        smallest = qMin(smallest, pictureFactor(size, now.pixelRatio));
+    }
+    // The smallest size offered is as small as the window goes.
+    m_client->setMinimumSize(designscale::scaled(m_design, smallest));
+    // The window's own minimum follows at once, before a resize asks for it.
+    if (QLayout *layout = m_window->layout())
+        layout->activate();
+}
+
+void WindowSizer::choose(WindowSize size)
+{
+    const WindowSizeChoice choice = chooseWindowSize(size);
+    m_items(size)->setChecked(true);
+    showAt(size);
+    if (!choice.message.isEmpty())
+        showMessage(m_window, choice.message, choice.details);
+}
+
+void WindowSizer::showAt(WindowSize wanted)
+{
+    const SizeRoom now = room();
+    const WindowSize size = sizeToShow(wanted, now);
+    if (m_window->windowState() & (Qt::WindowMaximized | Qt::WindowFullScreen))
+        m_window->setWindowState(
+            m_window->windowState() & ~(Qt::WindowMaximized | Qt::WindowFullScreen));
+    m_window->resize(designscale::scaled(m_design, pictureFactor(size, now.pixelRatio)) + now.around
+        - (m_window->frameGeometry().size() - m_window->geometry().size()));
+    // A window grown past its screen's edge comes back onto the screen.
+    const QScreen *screen = m_window->screen();
+    if (!screen || !m_window->isVisible())
+        return;
+    const QRect available = screen->availableGeometry();
+    const QRect frame = m_window->frameGeometry();
+    const int x = qMax(available.left(), qMin(frame.left(), available.right() + 1 - frame.width()));
+    const int y = qMax(available.top(), qMin(frame.top(), available.bottom() + 1 - frame.height()));
+    if (QPoint(x, y) != frame.topLeft())
+        m_window->move(x, y);
 }
 
 } // namespace tutor

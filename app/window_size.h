@@ -1,17 +1,18 @@
 #pragma once
 
-#include <QByteArray>
+#include <QObject>
+#include <QSize>
 #include <QString>
 
-#include <vector>
+#include <functional>
 
-class QProcessEnvironment;
+class QAction;
+class QScreen;
 class QWidget;
 
-// How large the whole window shows: the desktop's own scale, or a fixed
-// number of screen pixels for each of the window's own. Qt reads its scale
-// once, while the application object is built, so a choice is kept in the
-// settings and takes effect at the next start.
+// How large the whole window shows: the design size in the desktop's own
+// pixels, or a fixed number of screen pixels for each design pixel. A choice
+// resizes the window at once and is kept in the settings for the next start.
 namespace tutor {
 
 enum class WindowSize { Desktop, Percent100, Percent150, Percent200 };
@@ -27,34 +28,27 @@ bool storeWindowSize(WindowSize size);
 // The settings file, named in a message when it cannot be written.
 QString settingsFilePath();
 
-struct EnvironmentVariable
+// The factor the design is drawn at for `size`, in the logical pixels of a
+// screen with `pixelRatio` screen pixels to each.
+qreal pictureFactor(WindowSize size, qreal pixelRatio);
+
+// The sizes that fit a screen's `available` room, given the `design` size of
+// the client area and what the window adds `around` it (frame and menu bar).
+struct SizeRoom
 {
-    QByteArray name;
-    QByteArray value;
+    QSize design;
+    QSize around;
+    QSize available;
+    qreal pixelRatio = 1;
 };
-
-// Qt's scaling variables a start at `size` sets, given the environment the
-// program was started with. A fixed size turns the desktop's scaling off, so
-// its factor is the whole factor, and counts text points at 96 to the inch,
-// so text keeps its place in the fixed layout whatever the desktop's font
-// resolution. None for the desktop's own scale, and none when the
-// environment already holds one of Qt's scaling variables: whoever set it
-// meant it for this run.
-std::vector<EnvironmentVariable> scalingVariables(
-    WindowSize size, const QProcessEnvironment &environment);
-
-// Sets the scaling variables for the stored choice and the environment the
-// program was started with; to be called before the application object is
-// built, which reads them. Returns what it set.
-std::vector<EnvironmentVariable> setScalingForStoredSize();
-// Takes them away again once Qt has read them, so that the browser or
-// editor the tutor opens starts at the desktop's own scale.
-void clearEnvironment(const std::vector<EnvironmentVariable> &variables);
+bool fits(WindowSize size, const SizeRoom &room);
+// `wanted` where it fits, else the largest size that does; the smallest
+// size where none does.
+WindowSize sizeToShow(WindowSize wanted, const SizeRoom &room);
 
 // What choosing a size from the menu comes to: the size kept for the next
-// start (the one before when the settings cannot be written) and what the
-// teacher is told, nothing when the size was chosen already. The message
-// also says when Qt's scaling variables in the environment decide the size.
+// start (the one before when the settings cannot be written), and a message
+// only when it could not be kept.
 struct WindowSizeChoice
 {
     WindowSize kept = WindowSize::Desktop;
@@ -65,5 +59,43 @@ WindowSizeChoice chooseWindowSize(WindowSize size);
 
 // Places `window`, frame included, in the middle of its screen.
 void centreOnScreen(QWidget *window);
+
+// Shows the main window at the sizes of the Window Size menu: offers the
+// sizes that fit the screen the window is on, checks the one chosen last
+// and gives the window the size asked for.
+class WindowSizer : public QObject
+{
+    Q_OBJECT
+    Q_DISABLE_COPY_MOVE(WindowSizer)
+
+public:
+    // `items` gives the menu item of each size.
+    WindowSizer(QWidget *window, QWidget *client, const QSize &design,
+        std::function<QAction *(WindowSize)> items);
+    ~WindowSizer() override;
+
+    // Once the window is about to show: the stored size, or the largest that
+    // fits where it does not, and the sizes offered from now on.
+    void start();
+    // Gives the window the size, frame and menu bar around the client area,
+    // kept on its screen; the largest that fits where it does not. A
+    // maximised window is one no more.
+    void showAt(WindowSize wanted);
+    // A size chosen from the menu: checked, shown at once and kept, with a
+    // message when it cannot be kept.
+    void choose(WindowSize size);
+    // Enables the items of the sizes that fit the window's screen now.
+    void offerSizes();
+
+private:
+    SizeRoom room() const;
+    void followScreen(QScreen *screen);
+
+    QWidget *m_window = nullptr;
+    QWidget *m_client = nullptr;
+    QSize m_design;
+    std::function<QAction *(WindowSize)> m_items;
+    QScreen *m_followed = nullptr;
+};
 
 } // namespace tutor

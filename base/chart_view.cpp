@@ -2,6 +2,7 @@
 
 #include "base/accessibility.h"
 #include "base/language.h"
+#include "base/scaled_picture.h"
 
 #include <QFontMetrics>
 #include <QKeyEvent>
@@ -60,7 +61,7 @@ ChartView::ChartView(QWidget *parent, const QString &name, const QRect &geometry
     : QWidget(parent)
 {
     setObjectName(name);
-    setGeometry(geometry);
+    designscale::setDesignGeometry(this, geometry);
     setFocusPolicy(Qt::StrongFocus);
     setAttribute(Qt::WA_OpaquePaintEvent);
 }
@@ -243,7 +244,7 @@ CellGridView::CellGridView(QWidget *parent, const QString &name, const QRect &ge
     : QWidget(parent)
 {
     setObjectName(name);
-    setGeometry(geometry);
+    designscale::setDesignGeometry(this, geometry);
     setFocusPolicy(Qt::StrongFocus);
     setAttribute(Qt::WA_OpaquePaintEvent);
 }

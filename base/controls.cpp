@@ -3,6 +3,7 @@
 #include "base/accessibility.h"
 #include "base/fixed_row_list.h"
 #include "base/invisible_characters.h"
+#include "base/scaled_picture.h"
 
 #include <QCheckBox>
 #include <QColor>
@@ -161,7 +162,12 @@ QLabel *picture(
 
 void setPicture(QLabel *picture, const QString &resource)
 {
-    picture->setPixmap(sharpestPixmap(resource));
+    // Drawn as large as the picture the label lies in.
+    QPixmap pixmap = sharpestPixmap(resource);
+    const qreal factor = designscale::factorAt(picture);
+    if (factor != 1)
+        pixmap.setDevicePixelRatio(pixmap.devicePixelRatio() / factor);
+    picture->setPixmap(pixmap);
 }
 
 QLineEdit *textBox(QWidget *parent, const QString &name, int maxLength, const QRect &geometry)

@@ -1,9 +1,11 @@
 #include "base/fixed_row_list.h"
 
 #include "base/accessibility.h"
+#include "base/scaled_picture.h"
 
 #include <QAccessible>
 #include <QAccessibleWidget>
+#include <QEvent>
 #include <QHash>
 #include <QItemSelection>
 #include <QListWidget>
@@ -152,7 +154,8 @@ private:
 
 FixedRowList::FixedRowList(int rowHeight, QWidget *parent)
     : QListView(parent)
-    , m_rowHeight(qMax(1, rowHeight))
+    , m_designRowHeight(qMax(1, rowHeight))
+    , m_rowHeight(m_designRowHeight)
 {
     setUniformItemSizes(true);
     setVerticalScrollMode(ScrollPerPixel);
@@ -272,6 +275,22 @@ void FixedRowList::reset()
     QListView::reset();
     if (m_sentence)
         setAccessibleDescription(QString());
+}
+
+void FixedRowList::changeEvent(QEvent *event)
+{
+    if (event->type() == QEvent::FontChange) {
+        const int height = qMax(1, qRound(m_designRowHeight * designscale::factorAt(this)));
+        if (height != m_rowHeight) {
+            // The row at the top stays there.
+            const int top = verticalScrollBar()->value() / m_rowHeight;
+            m_rowHeight = height;
+            updateGeometries();
+            verticalScrollBar()->setValue(top * m_rowHeight);
+            viewport()->update();
+        }
+    }
+    QListView::changeEvent(event);
 }
 
 int FixedRowList::oneLineRowHeight(QWidget *parent)

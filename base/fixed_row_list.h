@@ -68,6 +68,7 @@ protected:
     void scrollContentsBy(int dx, int dy) override;
     QSize viewportSizeHint() const override;
     void paintEvent(QPaintEvent *event) override;
+    void changeEvent(QEvent *event) override;
 
 private:
     int visibleRows() const;
@@ -78,7 +79,9 @@ private:
     void forgetInterface();
     static QAccessibleInterface *accessibleFace(const QString &className, QObject *object);
 
-    const int m_rowHeight;
+    // Rows grow with the picture the list is drawn in, as its font does.
+    const int m_designRowHeight;
+    int m_rowHeight;
     std::function<QString(int row)> m_sentence;
     QPointer<FixedRowList> m_stop;
     bool m_entering = false; // taking the focus, which tells the row after

@@ -1,5 +1,7 @@
 #include "base/text_fit.h"
 
+#include "base/scaled_picture.h"
+
 #include <QAbstractButton>
 #include <QApplication>
 #include <QCheckBox>
@@ -15,6 +17,7 @@
 #include <QStyle>
 #include <QStyleOption>
 #include <QTextDocument>
+#include <QWindow>
 
 #include <climits>
 
@@ -23,6 +26,8 @@ namespace {
 // The widget's own font and word wrap, kept while a smaller one stands in.
 const char OwnFont[] = "textFitOwnFont";
 const char OwnWrap[] = "textFitOwnWrap";
+// Whether the own font was the widget's own or came from its parent.
+const char OwnFontSet[] = "textFitOwnFontSet";
 const char OwnPlace[] = "textFitOwnPlace";
 // The font fitting gave it, and what it was fitted for.
 const char FittedFont[] = "textFitFont";
@@ -161,11 +166,19 @@ QString textOf(const QWidget *widget)
     return QString();
 }
 
-// Only texts in fixed places: a layout gives its widgets the room they ask.
+// Only texts in fixed places: a layout gives its widgets the room they ask,
+// and a screen a layout arranges has room for its texts everywhere.
 bool inFixedPlace(const QWidget *widget)
 {
     const QWidget *parent = widget->parentWidget();
-    return parent && !parent->layout() && !widget->isWindow();
+    if (!parent || widget->isWindow())
+        return false;
+    for (const QWidget *ancestor = parent; !ancestor->isWindow() && ancestor->parentWidget();
+         ancestor = ancestor->parentWidget()) {
+        if (ancestor->layout())
+            return false;
+    }
+    return !parent->layout();
 }
 
 QString fittingKey(const QWidget *widget, const QRect &place, const QFont &own)
@@ -274,10 +287,13 @@ bool fitsInPlace(QWidget *widget, const QFont &own)
     if (own.pointSizeF() <= 0)
         return false;
     QFont smaller = own;
+    // The smallest size grows with the picture the widget lies in.
+    const double factor = designscale::factorAt(widget);
+    const double smallest = textfit::MinimumPointSize * factor;
+    const double step = 0.5 * factor;
     // Half a point at a time, the smallest size last.
-    for (double size = own.pointSizeF() - 0.5; size > textfit::MinimumPointSize - 0.5;
-         size -= 0.5) {
-        smaller.setPointSizeF(qMax(size, textfit::MinimumPointSize));
+    for (double size = own.pointSizeF() - step; size > smallest - step; size -= step) {
+        smaller.setPointSizeF(qMax(size, smallest));
         widget->setFont(smaller);
         if (showsWholeWrapping(widget))
             return true;
@@ -285,6 +301,23 @@ bool fitsInPlace(QWidget *widget, const QFont &own)
     return false;
 }
 
+// Fits every text shown in `widget` and below it.
+void fitShownTexts(QWidget *widget)
+{
+    for (QObject *child : widget->children()) {
+        if (!child->isWidgetType())
+            continue;
+        auto *shown = static_cast<QWidget *>(child);
+        if (shown->isHidden() || shown->isWindow())
+            continue;
+        if (inFixedPlace(shown) && !textOf(shown).isEmpty())
+            textfit::fit(shown);
+        fitShownTexts(shown);
+    }
+}
+
+// Fits a window's texts before it paints: when it asks for its next
+// painting, and when it comes on screen, which paints at once.
 class TextFitter : public QObject
 {
 public:
@@ -293,12 +326,24 @@ public:
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override
     {
-        if (event->type() == QEvent::Paint && watched->isWidgetType()) {
-            auto *widget = static_cast<QWidget *>(watched);
-            if (inFixedPlace(widget) && !textOf(widget).isEmpty())
-                textfit::fit(widget);
-        }
+        QWidget *window = nullptr;
+        if (event->type() == QEvent::UpdateRequest && watched->isWidgetType())
+            window = static_cast<QWidget *>(watched);
+        else if (event->type() == QEvent::Expose && watched->isWindowType())
+            window = windowOf(static_cast<QWindow *>(watched));
+        if (window && window->isWindow() && window->isVisible())
+            fitShownTexts(window);
         return QObject::eventFilter(watched, event);
+    }
+
+private:
+    static QWidget *windowOf(const QWindow *handle)
+    {
+        for (QWidget *window : QApplication::topLevelWidgets()) {
+            if (window->windowHandle() == handle)
+                return window;
+        }
+        return nullptr;
     }
 };
 
@@ -329,7 +374,8 @@ QRect widened(const QRect &place, const QRect &room, int width, Qt::Alignment si
 // place's lines, else the whole width and the lines it needs; in its own
 // font where the room allows, else the largest smaller one. When the whole
 // room is not enough, the widget takes all of it at its smallest font.
-void takeRoom(QWidget *widget, const QFont &own, const QRect &place, const QRect &room)
+void takeRoom(
+    QWidget *widget, const QFont &own, const QRect &place, const QRect &room, bool smallerFontFirst)
 {
     const Qt::Alignment side = startingSide(widget);
     auto taller = [&](int width, int height) {
@@ -352,6 +398,8 @@ void takeRoom(QWidget *widget, const QFont &own, const QRect &place, const QRect
         return low;
     };
     for (const bool ownFontOnly : { true, false }) {
+        if (ownFontOnly && smallerFontFirst)
+            continue;
         auto fitsIn = [&](const QRect &rect) {
             widget->setGeometry(rect);
             if (!ownFontOnly)
@@ -375,6 +423,49 @@ void takeRoom(QWidget *widget, const QFont &own, const QRect &place, const QRect
     }
     widget->setGeometry(taller(room.width(), room.height()));
     fitsInPlace(widget, own);
+}
+
+// The narrowest push button beside `button` in its row, by its own place;
+// 0 when it stands alone.
+int narrowestNeighbour(const QPushButton *button, const QRect &place)
+{
+    int narrowest = 0;
+    for (const QObject *child : button->parentWidget()->children()) {
+        const auto *other = qobject_cast<const QPushButton *>(child);
+        if (!other || other == button || other->isWindow())
+            continue;
+        const QVariant ownPlace = other->property(OwnPlace);
+        const QRect its = ownPlace.isValid() ? ownPlace.toRect() : other->geometry();
+        if (its.bottom() < place.top() || its.top() > place.bottom())
+            continue;
+        narrowest = narrowest ? qMin(narrowest, its.width()) : its.width();
+    }
+    return narrowest;
+}
+
+// A button in a row of buttons takes less than twice the width of the
+// narrowest of them, so the row still reads as a row.
+QRect cappedForRow(const QPushButton *button, const QRect &place, const QRect &room)
+{
+    const int narrowest = narrowestNeighbour(button, place);
+    const int widest = qMax(place.width(), 2 * narrowest - 1);
+    if (!narrowest || room.width() <= widest)
+        return room;
+    const int extra = widest - place.width();
+    int left = qMax(room.left(), place.left() - extra / 2);
+    const int right = qMin(room.right(), left + widest - 1);
+    left = qMax(room.left(), right - widest + 1);
+    return QRect(left, room.top(), right - left + 1, room.height());
+}
+
+// Gives the widget back the font it had before fitting, its parent's where
+// it had none of its own.
+void restoreOwnFont(QWidget *widget, const QFont &own)
+{
+    if (widget->property(OwnFontSet).toBool())
+        widget->setFont(own);
+    else
+        widget->setFont(QFont());
 }
 
 // Widens a group box in a fixed place into the free room to the side its
@@ -481,7 +572,7 @@ void fit(QWidget *widget)
 
     auto *label = qobject_cast<QLabel *>(widget);
     if (ownFont.isValid()) {
-        widget->setFont(own);
+        restoreOwnFont(widget, own);
         if (label)
             label->setWordWrap(widget->property(OwnWrap).toBool());
     }
@@ -494,18 +585,39 @@ void fit(QWidget *widget)
         return;
 
     widget->setProperty(OwnFont, own);
+    widget->setProperty(OwnFontSet, widget->testAttribute(Qt::WA_SetFont));
     if (label)
         widget->setProperty(OwnWrap, label->wordWrap());
     // Its own place first, then the free room around it, taken only as far
     // as the text needs, then the same in a wider group where it lies in one.
     if (!fitsInPlace(widget, own) && inFixedPlace(widget)) {
         widget->setProperty(OwnPlace, place);
+        const auto *button = qobject_cast<QPushButton *>(widget);
+        const bool inRow = button && narrowestNeighbour(button, place) > 0;
         do {
             widget->setGeometry(place);
-            takeRoom(widget, own, place, freeRoom(widget, place));
+            QRect room = freeRoom(widget, place);
+            if (inRow)
+                room = cappedForRow(button, place, room);
+            takeRoom(widget, own, place, room, inRow);
         } while (!showsWhole(widget) && widenGroup(widget->parentWidget()));
     }
     widget->setProperty(FittedFont, widget->font());
+}
+
+void restart(QWidget *widget)
+{
+    const QVariant ownFont = widget->property(OwnFont);
+    if (ownFont.isValid()) {
+        restoreOwnFont(widget, ownFont.value<QFont>());
+        if (auto *label = qobject_cast<QLabel *>(widget))
+            label->setWordWrap(widget->property(OwnWrap).toBool());
+    }
+    const QVariant ownPlace = widget->property(OwnPlace);
+    if (ownPlace.isValid())
+        widget->setGeometry(ownPlace.toRect());
+    for (const char *name : { OwnFont, OwnWrap, OwnFontSet, OwnPlace, FittedFont, FittedFor })
+        widget->setProperty(name, QVariant());
 }
 
 void fitEveryText()

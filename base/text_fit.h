@@ -6,10 +6,10 @@ class QWidget;
 // Texts in fixed places: the screens keep their places in every language, so
 // a longer text must still be read whole. A text that does not fit takes a
 // second line where its label has room for one, otherwise a smaller size of
-// its font, down to MinimumPointSize. Where even that is cut, it takes the
-// free room around its place that no sibling uses, as little as it needs,
-// and in a group box with free room beside it, a wider group. A shorter text
-// gets the widget's own font and place back.
+// its font, down to MinimumPointSize (grown with a scaled picture). Where even that is cut, it
+// takes the free room around its place that no sibling uses, as little as it needs, and in a group
+// box with free room beside it, a wider group. A shorter text gets the widget's own font and place
+// back.
 namespace textfit {
 
 inline constexpr double MinimumPointSize = 8;
@@ -27,7 +27,12 @@ void letRunPast(QWidget *widget);
 // the widget's own font.
 void fit(QWidget *widget);
 
-// Fits every text of the application just before it is painted, so that a
+// Gives the widget back its own font, line breaking and place, as before
+// any fitting, and forgets what it was fitted for: for a widget whose place
+// or font is about to be set anew. The next fitting starts from there.
+void restart(QWidget *widget);
+
+// Fits every text of the application before its window paints, so that a
 // text set at any time, in any language, is fitted. Once is enough; later
 // calls do nothing.
 void fitEveryText();

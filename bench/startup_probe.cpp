@@ -16,7 +16,6 @@
 
 #include "app/main_window.h"
 #include "app/splash_window.h"
-#include "app/window_size.h"
 #include "base/language.h"
 #include "base/maker_info.h"
 #include "bench/show_and_paint.h"
@@ -253,9 +252,7 @@ int main(int argc, char *argv[])
     }
 
     // As main() starts the tutor.
-    const auto scaling = tutor::setScalingForStoredSize();
     QApplication app(argc, argv);
-    tutor::clearEnvironment(scaling);
     QApplication::setApplicationName(QStringLiteral("Orvi Math Tutor"));
     QGuiApplication::setDesktopFileName(QString::fromLatin1(tutor::ApplicationId));
     if (argc < 2) {

@@ -2,6 +2,7 @@
 
 #include "base/accessibility.h"
 #include "base/controls.h"
+#include "base/scaled_picture.h"
 #include "base/sum_layout.h"
 #include "rules/level_and_operation.h"
 #include "rules/number_text.h"
@@ -48,15 +49,16 @@ void setOnOneBaseline(std::initializer_list<QLabel *> pieces)
     int bottom = 0;
     int descent = 0;
     for (const QLabel *piece : pieces) {
-        bottom = qMax(bottom, piece->geometry().bottom());
+        bottom = qMax(bottom, designscale::designGeometry(piece).bottom());
         descent = qMax(descent, piece->fontMetrics().descent());
     }
     const int baseline = bottom - descent;
     for (QLabel *piece : pieces) {
         const QFontMetrics metrics = piece->fontMetrics();
         piece->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-        piece->setGeometry(
-            piece->x(), baseline - metrics.ascent(), piece->width(), metrics.height());
+        const QRect design = designscale::designGeometry(piece);
+        designscale::setDesignGeometry(piece,
+            QRect(design.x(), baseline - metrics.ascent(), design.width(), metrics.height()));
     }
 }
 

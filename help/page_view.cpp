@@ -2,6 +2,7 @@
 
 #include "base/accessibility.h"
 #include "base/desktop_launcher.h"
+#include "base/scaled_picture.h"
 #include "help/page_view_access.h"
 
 #include <QCoreApplication>
@@ -56,7 +57,7 @@ PageView::PageView(QWidget *parent, const QString &name, const QRect &geometry)
     : QTextBrowser(parent)
 {
     setObjectName(name);
-    setGeometry(geometry);
+    designscale::setDesignGeometry(this, geometry);
     // Every link comes through followLink, which decides where it opens.
     setOpenLinks(false);
     connect(this, &QTextBrowser::anchorClicked, this, &PageView::followLink);

@@ -7,6 +7,7 @@
 #include "base/fixed_row_list.h"
 #include "base/message_box.h"
 #include "base/record_column_model.h"
+#include "base/scaled_picture.h"
 #include "report/report_writer.h"
 #include "rules/spoken_log.h"
 #include "session/session_log.h"
@@ -29,6 +30,13 @@
 using controls::twips;
 
 namespace {
+
+// A list's height at the design size, its place kept.
+void resizeAtDesign(QWidget *list, int height)
+{
+    const QRect design = designscale::designGeometry(list);
+    designscale::setDesignGeometry(list, QRect(design.topLeft(), QSize(design.width(), height)));
+}
 
 // Where the table's one visible scroll bar stands: at the right edge of the
 // last column, just left of the strip with the buttons.
@@ -119,8 +127,8 @@ ReportPanel::ReportPanel(SessionLog &log, const QString &reportsFolder, QWidget 
     m_scrollBar->setObjectName(QStringLiteral("scrLog"));
     const QRect listArea = twips(120, 600, TableRightTwips - 120, 4155);
     const int barWidth = m_scrollBar->sizeHint().width();
-    m_scrollBar->setGeometry(
-        listArea.right() + 1 - barWidth, listArea.top(), barWidth, listArea.height());
+    designscale::setDesignGeometry(m_scrollBar,
+        QRect(listArea.right() + 1 - barWidth, listArea.top(), barWidth, listArea.height()));
     m_scrollBar->setRange(0, 0);
     controls::scrollTogether(m_columns);
     QScrollBar *leading = m_columns.first()->verticalScrollBar();
@@ -273,10 +281,10 @@ void ReportPanel::hideEvent(QHideEvent *event)
 {
     if (m_listHeight == 0) {
         m_endWasInSight = endInSight();
-        m_listHeight = m_columns.first()->height();
+        m_listHeight = designscale::designGeometry(m_columns.first()).height();
         const int top = m_columns.first()->verticalScrollBar()->value();
         for (FixedRowList *column : std::as_const(m_columns))
-            column->resize(column->width(), 0);
+            resizeAtDesign(column, 0);
         m_columns.first()->verticalScrollBar()->setValue(top);
     }
     QFrame::hideEvent(event);
@@ -287,7 +295,7 @@ void ReportPanel::showEvent(QShowEvent *event)
     if (m_listHeight > 0) {
         const int top = m_columns.first()->verticalScrollBar()->value();
         for (FixedRowList *column : std::as_const(m_columns))
-            column->resize(column->width(), m_listHeight);
+            resizeAtDesign(column, m_listHeight);
         m_listHeight = 0;
         m_columns.first()->verticalScrollBar()->setValue(top);
         // Rows answered while the panel was away come into sight with it.
@@ -408,7 +416,7 @@ QString ReportPanel::reportPath(const QString &name) const
     return m_reportsFolder + QLatin1Char('/') + tutor::reportFileName(name);
 }
 
-void ReportPanel::setCoveringScreens(std::initializer_list<QWidget *> screens)
+void ReportPanel::setCoveringScreens(const QList<QWidget *> &screens)
 {
     for (QWidget *screen : screens) {
         m_coveringScreens << screen;
@@ -417,7 +425,7 @@ void ReportPanel::setCoveringScreens(std::initializer_list<QWidget *> screens)
     updateCoverage();
 }
 
-void ReportPanel::setCoveredScreens(std::initializer_list<QWidget *> screens)
+void ReportPanel::setCoveredScreens(const QList<QWidget *> &screens)
 {
     m_coveredScreens << screens;
     updateCovered();

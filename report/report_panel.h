@@ -30,10 +30,10 @@ public:
 
     // While one of these screens lies over the panel, the panel takes no
     // focus and no keys, so nothing unseen can be pressed.
-    void setCoveringScreens(std::initializer_list<QWidget *> screens);
+    void setCoveringScreens(const QList<QWidget *> &screens);
     // The screens the panel lies over take no focus while it shows, so Tab
     // never reaches what cannot be seen.
-    void setCoveredScreens(std::initializer_list<QWidget *> screens);
+    void setCoveredScreens(const QList<QWidget *> &screens);
 
     // The reports folder is not where the pupil would look (a portable copy
     // that cannot write its own folder): the first report saved says where.

@@ -1,5 +1,7 @@
 #include "app/main_window.h"
 #include "app/window_size.h"
+#include "base/scaled_picture.h"
+#include "base/text_fit.h"
 #include "tests/test_support.h"
 
 #include <QAbstractButton>
@@ -13,6 +15,8 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPixmap>
+#include <QScreen>
+#include <QWindow>
 #include <QtTest>
 
 using testsupport::named;
@@ -20,7 +24,8 @@ using testsupport::named;
 // Every screen as on a display with more pixels per point. Run with
 // QT_SCALE_FACTOR set, a scale the environment gives, or with
 // HIDPI_WINDOW_SIZE naming a size the teacher chose (150), which starts as
-// the program does with that size in its settings.
+// the program does with that size in its settings; and on a desktop of two
+// screens, a laptop's and a monitor's, at the larger sizes.
 class HidpiTest : public QObject
 {
     Q_OBJECT
@@ -72,9 +77,55 @@ QList<const QWidget *> visibleChildren(const QWidget *parent)
     return children;
 }
 
+// Every named widget's place in the client and font, as drawn now.
+using Look = QMap<QString, std::pair<QRect, qreal>>;
+Look lookOf(MainWindow &window)
+{
+    QCoreApplication::processEvents();
+    Look look;
+    QWidget *client = window.centralWidget();
+    for (const QWidget *widget : client->findChildren<QWidget *>()) {
+        if (!widget->objectName().isEmpty() && widget->isVisible()) {
+            look.insert(widget->objectName(),
+                { QRect(widget->mapTo(client, QPoint(0, 0)), widget->size()),
+                    widget->font().pointSizeF() });
+        }
+    }
+    return look;
+}
+
+// The controls shown on the screen that reach past the client area.
+QStringList outsideTheClient(MainWindow &window)
+{
+    QWidget *client = window.centralWidget();
+    QStringList outside;
+    for (const QWidget *widget : client->findChildren<QWidget *>()) {
+        if (!widget->isVisible() || widget->objectName().isEmpty()
+            || !(isControl(widget) || qobject_cast<const QLabel *>(widget)))
+            continue;
+        const QRect place(widget->mapTo(client, QPoint(0, 0)), widget->size());
+        if (!client->rect().contains(place))
+            outside << widget->objectName();
+    }
+    return outside;
+}
+
+// The texts shown that are cut, once the window has fitted them.
+QStringList cutTexts(MainWindow &window)
+{
+    QCoreApplication::processEvents();
+    QStringList cut;
+    for (const QWidget *widget : window.centralWidget()->findChildren<QWidget *>()) {
+        if (widget->isVisible() && !textfit::showsWhole(widget))
+            cut << widget->objectName();
+    }
+    return cut;
+}
+
 } // namespace
 
-// Before the application object exists, as in main().
+// Before the application object exists, as a teacher's choice kept from an
+// earlier run.
 void HidpiTest::initMain()
 {
     const QByteArray chosen = qgetenv("HIDPI_WINDOW_SIZE");
@@ -83,55 +134,114 @@ void HidpiTest::initMain()
     testsupport::useTemporarySettings();
     const QString path = tutor::settingsFilePath();
     QDir().mkpath(QFileInfo(path).path());
-    {
-        QFile settings(path);
-        if (settings.open(QIODevice::WriteOnly))
-            settings.write("[Window]\nSize=" + chosen + '\n');
-    }
-    tutor::setScalingForStoredSize();
+    QFile settings(path);
+    if (settings.open(QIODevice::WriteOnly))
+        settings.write("[Window]\nSize=" + chosen + '\n');
 }
 
+// The desktop's own scale stays Qt's: a chosen size only sets the window's.
 void HidpiTest::initTestCase()
 {
-    const QByteArray chosen = qgetenv("HIDPI_WINDOW_SIZE");
-    const qreal factor
-        = chosen.isEmpty() ? qgetenv("QT_SCALE_FACTOR").toDouble() : chosen.toDouble() / 100;
-    QVERIFY2(factor > 1, "run with QT_SCALE_FACTOR above 1 or HIDPI_WINDOW_SIZE above 100");
-    QCOMPARE(qGuiApp->devicePixelRatio(), factor);
+    if (qEnvironmentVariableIsSet("QT_SCALE_FACTOR"))
+        QCOMPARE(qGuiApp->devicePixelRatio(), qgetenv("QT_SCALE_FACTOR").toDouble());
+    else if (qEnvironmentVariableIsSet("HIDPI_WINDOW_SIZE"))
+        QVERIFY2(qGuiApp->devicePixelRatio() > 1, "run on a desktop that scales by itself");
 }
 
 void HidpiTest::screensAreSharpAndKeepTheirLayout_data()
 {
     QTest::addColumn<QByteArray>("handler");
     QTest::addColumn<QString>("verdict"); // feedback frame shown as after an answer
+    // The window's size chosen on a screen of the two-screen desktop: a size
+    // item's handler or "maximise"; empty: as the window starts.
+    QTest::addColumn<QByteArray>("size");
+    QTest::addColumn<QString>("screen");
 
-    QTest::newRow("practice, correct") << QByteArray("mnuFileWork_Click") << "fraCorrect";
-    QTest::newRow("practice, try again") << QByteArray("mnuFileWork_Click") << "fraIncorrect";
-    QTest::newRow("report panel") << QByteArray("mnuOptShowReport_Click") << QString();
-    QTest::newRow("worksheet") << QByteArray("mnuOptionsWorksheet_Click") << QString();
+    QTest::newRow("practice, correct")
+        << QByteArray("mnuFileWork_Click") << "fraCorrect" << QByteArray() << QString();
+    QTest::newRow("practice, try again")
+        << QByteArray("mnuFileWork_Click") << "fraIncorrect" << QByteArray() << QString();
+    QTest::newRow("report panel") << QByteArray("mnuOptShowReport_Click") << QString()
+                                  << QByteArray() << QString();
+    QTest::newRow("worksheet") << QByteArray("mnuOptionsWorksheet_Click") << QString()
+                               << QByteArray() << QString();
     QTest::newRow("missing number, correct")
-        << QByteArray("mnuGamesMissingNum_Click") << "fraCorrectGame1";
-    QTest::newRow("missing number, try again")
-        << QByteArray("mnuGamesMissingNum_Click") << "fraIncorrectGame1";
-    QTest::newRow("missing operation, correct")
-        << QByteArray("mnuGamesMissingOper_Click") << "fraCorrectGame2";
+        << QByteArray("mnuGamesMissingNum_Click") << "fraCorrectGame1" << QByteArray() << QString();
+    QTest::newRow("missing number, try again") << QByteArray("mnuGamesMissingNum_Click")
+                                               << "fraIncorrectGame1" << QByteArray() << QString();
+    QTest::newRow("missing operation, correct") << QByteArray("mnuGamesMissingOper_Click")
+                                                << "fraCorrectGame2" << QByteArray() << QString();
     QTest::newRow("missing operation, try again")
-        << QByteArray("mnuGamesMissingOper_Click") << "fraIncorrectGame2";
-    QTest::newRow("time trial") << QByteArray("mnuGamesTime_Click") << QString();
-    QTest::newRow("time trial results") << QByteArray("mnuGamesTime_Click") << "fraGame3Results";
-    QTest::newRow("help") << QByteArray("mnuHelpContents_Click") << QString();
-    QTest::newRow("about") << QByteArray("mnuHelpAbout_Click") << QString();
+        << QByteArray("mnuGamesMissingOper_Click") << "fraIncorrectGame2" << QByteArray()
+        << QString();
+    QTest::newRow("time trial") << QByteArray("mnuGamesTime_Click") << QString() << QByteArray()
+                                << QString();
+    QTest::newRow("time trial results")
+        << QByteArray("mnuGamesTime_Click") << "fraGame3Results" << QByteArray() << QString();
+    QTest::newRow("help") << QByteArray("mnuHelpContents_Click") << QString() << QByteArray()
+                          << QString();
+    QTest::newRow("about") << QByteArray("mnuHelpAbout_Click") << QString() << QByteArray()
+                           << QString();
+
+    const QList<QByteArray> screens[] = { { "mnuFileWork_Click", "fraIncorrect" },
+        { "mnuOptShowReport_Click", "" }, { "mnuOptionsWorksheet_Click", "" },
+        { "mnuGamesMissingNum_Click", "fraCorrectGame1" },
+        { "mnuGamesMissingOper_Click", "fraIncorrectGame2" },
+        { "mnuGamesTime_Click", "fraGame3Results" }, { "mnuHelpContents_Click", "" },
+        { "mnuHelpAbout_Click", "" } };
+    for (const char *screen : { "laptop", "monitor" }) {
+        for (const char *size : { "mnuOptSize150_Click", "mnuOptSize200_Click", "maximise" }) {
+            for (const QList<QByteArray> &shown : screens) {
+                QTest::addRow("%s, %s on the %s", shown.first().constData(), size, screen)
+                    << shown.first() << QString::fromLatin1(shown.last()) << QByteArray(size)
+                    << QString::fromLatin1(screen);
+            }
+        }
+    }
 }
 
 void HidpiTest::screensAreSharpAndKeepTheirLayout()
 {
     QFETCH(QByteArray, handler);
     QFETCH(QString, verdict);
+    QFETCH(QByteArray, size);
+    QFETCH(QString, screen);
+    QScreen *onScreen = nullptr;
+    for (QScreen *each : QGuiApplication::screens()) {
+        if (!screen.isEmpty() && each->name() == screen)
+            onScreen = each;
+    }
+    if (!screen.isEmpty() && !onScreen)
+        QSKIP("needs the two-screen desktop");
     testsupport::TutorFixture fixture;
     MainWindow &window = fixture.window();
     QVERIFY(testsupport::invokeHandler(&window, handler.constData()));
     if (!verdict.isEmpty())
         named<QWidget>(&window, verdict)->show();
+    if (qEnvironmentVariableIsSet("HIDPI_WINDOW_SIZE")) {
+        // So many screen pixels for each design pixel, within one logical
+        // pixel.
+        const qreal pixels = qgetenv("HIDPI_WINDOW_SIZE").toDouble() / 100;
+        const QSizeF shown = QSizeF(window.centralWidget()->size()) * qGuiApp->devicePixelRatio();
+        QVERIFY(qAbs(shown.width() - 694 * pixels) < qGuiApp->devicePixelRatio());
+        QVERIFY(qAbs(shown.height() - 317 * pixels) < qGuiApp->devicePixelRatio());
+    }
+    const Look designLook = lookOf(window);
+    if (onScreen) {
+        window.windowHandle()->setScreen(onScreen);
+        window.move(onScreen->availableGeometry().topLeft());
+        if (size == "maximise")
+            window.showMaximized();
+        else
+            QVERIFY(testsupport::invokeHandler(&window, size.constData()));
+        QCoreApplication::processEvents();
+        QVERIFY(window.centralWidget()->width() > 694);
+        QVERIFY(onScreen->availableGeometry().contains(window.frameGeometry()));
+        const QStringList outside = outsideTheClient(window);
+        QVERIFY2(outside.isEmpty(), qPrintable(outside.join(QStringLiteral(", "))));
+        const QStringList cut = cutTexts(window);
+        QVERIFY2(cut.isEmpty(), qPrintable(cut.join(QStringLiteral(", "))));
+    }
 
     const QPixmap shot = window.grab();
     QCOMPARE(shot.size(), window.size() * qGuiApp->devicePixelRatio());
@@ -139,13 +249,19 @@ void HidpiTest::screensAreSharpAndKeepTheirLayout()
     // resolution the desktop gives its fonts.
     QCOMPARE(window.logicalDpiY(), 96);
 
+    // The @2x set on a desktop that scales, drawn at the picture's factor.
+    const qreal sharpest = qGuiApp->devicePixelRatio() > 1 ? 2.0 : 1.0;
     for (const QLabel *label : window.findChildren<QLabel *>()) {
         if (!label->isVisible() || label->pixmap().isNull())
             continue;
         const QPixmap pixmap = label->pixmap();
-        // The @2x set, drawn smaller where the ratio is below 2.
-        QVERIFY2(pixmap.devicePixelRatio() == 2.0, qPrintable(label->objectName()));
-        QCOMPARE(pixmap.deviceIndependentSize(), QSizeF(label->contentsRect().size()));
+        QVERIFY2(qFuzzyCompare(pixmap.devicePixelRatio() * designscale::factorAt(label), sharpest),
+            qPrintable(label->objectName()));
+        const QSizeF drawn = pixmap.deviceIndependentSize();
+        const QSize room = label->contentsRect().size();
+        QVERIFY2(
+            qAbs(drawn.width() - room.width()) <= 1 && qAbs(drawn.height() - room.height()) <= 1,
+            qPrintable(label->objectName()));
     }
 
     // On every screen shown, and in the frames and group boxes on it, no two
@@ -169,6 +285,17 @@ void HidpiTest::screensAreSharpAndKeepTheirLayout()
                         one->objectName() + QStringLiteral(" overlaps ") + other->objectName()));
             }
         }
+    }
+
+    // Back at the size it started at, every place and font is as it was.
+    if (onScreen) {
+        if (size == "maximise")
+            window.showNormal();
+        QVERIFY(testsupport::invokeHandler(&window, "mnuOptSizeDesktop_Click"));
+        QCoreApplication::processEvents();
+        const Look back = lookOf(window);
+        for (auto place = designLook.cbegin(); place != designLook.cend(); ++place)
+            QVERIFY2(back.value(place.key()) == place.value(), qPrintable(place.key()));
     }
 }
 

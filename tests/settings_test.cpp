@@ -11,10 +11,13 @@
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QScreen>
+#include <QWindow>
 #include <QtTest>
 
 using testsupport::isShown;
 using testsupport::named;
+using namespace Qt::StringLiterals;
 using tutor::WindowSize;
 
 Q_DECLARE_METATYPE(tutor::WindowSize)
@@ -34,6 +37,30 @@ QStringList checkedItems(MainWindow &window, const QString &prefix)
             checked << action->objectName();
     }
     return checked;
+}
+
+// The Window Size items for which `test` holds, by the size they name.
+QString sizeItems(MainWindow &window, bool (QAction::*test)() const)
+{
+    QStringList names;
+    for (const char *size : { "Desktop", "100", "150", "200" }) {
+        if ((item(window, QStringLiteral("mnuOptSize") + QLatin1String(size))->*test)())
+            names << QLatin1String(size);
+    }
+    return names.join(QLatin1Char(' '));
+}
+
+// Puts the window on the named screen, as dragging it there would.
+bool moveToScreen(MainWindow &window, const QString &name)
+{
+    for (QScreen *screen : QGuiApplication::screens()) {
+        if (screen->name() != name)
+            continue;
+        window.windowHandle()->setScreen(screen);
+        window.move(screen->availableGeometry().topLeft());
+        return window.screen() == screen;
+    }
+    return false;
 }
 
 } // namespace
@@ -57,8 +84,8 @@ private slots:
     void functionKeysChooseLevelsAndOperations();
     void scoreCardsHideAndShowTogether();
     void resetZeroesEveryCounterAndNothingElse();
-    void windowSizeIsKeptForTheNextStart_data();
-    void windowSizeIsKeptForTheNextStart();
+    void windowSizeShowsAtOnceAndIsKept_data();
+    void windowSizeShowsAtOnceAndIsKept();
     void languageIsSpokenAtOnceAndKept_data();
     void languageIsSpokenAtOnceAndKept();
 };
@@ -353,37 +380,52 @@ void SettingsTest::resetZeroesEveryCounterAndNothingElse()
     QVERIFY(!isShown(window, "fraInfo"));
 }
 
-void SettingsTest::windowSizeIsKeptForTheNextStart_data()
+void SettingsTest::windowSizeShowsAtOnceAndIsKept_data()
 {
     QTest::addColumn<WindowSize>("before");
     QTest::addColumn<bool>("writable"); // false: a folder stands where the file belongs
-    QTest::addColumn<QByteArray>("handler");
-    QTest::addColumn<QString>("checked"); // also at the next start
+    QTest::addColumn<QString>("screen"); // the screen the window is moved to first
+    QTest::addColumn<QByteArray>("handler"); // empty: the size the start gives
+    QTest::addColumn<QSize>("client");
+    QTest::addColumn<QString>("offered"); // the size items enabled
+    QTest::addColumn<QString>("checked");
+    QTest::addColumn<QString>("checkedNext"); // at the next start
     QTest::addColumn<QString>("told"); // what the message names; empty: no message
 
-    QTest::newRow("150 %") << WindowSize::Desktop << true << QByteArray("mnuOptSize150_Click")
-                           << QStringLiteral("mnuOptSize150") << QStringLiteral("150 %");
-    QTest::newRow("200 %") << WindowSize::Percent150 << true << QByteArray("mnuOptSize200_Click")
-                           << QStringLiteral("mnuOptSize200") << QStringLiteral("200 %");
-    QTest::newRow("100 %") << WindowSize::Percent200 << true << QByteArray("mnuOptSize100_Click")
-                           << QStringLiteral("mnuOptSize100") << QStringLiteral("100 %");
+    const QString all = QStringLiteral("Desktop 100 150 200");
+    QTest::newRow("150 %") << WindowSize::Desktop << true << u"monitor"_s
+                           << QByteArray("mnuOptSize150_Click") << QSize(1041, 476) << all
+                           << u"150"_s << u"150"_s << QString();
+    QTest::newRow("200 %") << WindowSize::Percent150 << true << u"monitor"_s
+                           << QByteArray("mnuOptSize200_Click") << QSize(1388, 634) << all
+                           << u"200"_s << u"200"_s << QString();
+    QTest::newRow("100 %") << WindowSize::Percent200 << true << u"monitor"_s
+                           << QByteArray("mnuOptSize100_Click") << QSize(694, 317) << all
+                           << u"100"_s << u"100"_s << QString();
     QTest::newRow("back to the desktop's scale")
-        << WindowSize::Percent100 << true << QByteArray("mnuOptSizeDesktop_Click")
-        << QStringLiteral("mnuOptSizeDesktop") << QStringLiteral("desktop's own scale");
+        << WindowSize::Percent100 << true << u"monitor"_s << QByteArray("mnuOptSizeDesktop_Click")
+        << QSize(694, 317) << all << u"Desktop"_s << u"Desktop"_s << QString();
     QTest::newRow("the size already chosen")
-        << WindowSize::Percent150 << true << QByteArray("mnuOptSize150_Click")
-        << QStringLiteral("mnuOptSize150") << QString();
+        << WindowSize::Percent150 << true << u"laptop"_s << QByteArray("mnuOptSize150_Click")
+        << QSize(1041, 476) << u"Desktop 100 150"_s << u"150"_s << u"150"_s << QString();
+    QTest::newRow("200 % kept, on a screen too small for it")
+        << WindowSize::Percent200 << true << u"laptop"_s << QByteArray() << QSize(1041, 476)
+        << u"Desktop 100 150"_s << u"200"_s << u"200"_s << QString();
     QTest::newRow("settings file cannot be written")
-        << WindowSize::Desktop << false << QByteArray("mnuOptSize200_Click")
-        << QStringLiteral("mnuOptSizeDesktop") << QStringLiteral("Cannot write");
+        << WindowSize::Desktop << false << u"monitor"_s << QByteArray("mnuOptSize200_Click")
+        << QSize(1388, 634) << all << u"200"_s << u"Desktop"_s << u"Cannot write"_s;
 }
 
-void SettingsTest::windowSizeIsKeptForTheNextStart()
+void SettingsTest::windowSizeShowsAtOnceAndIsKept()
 {
     QFETCH(WindowSize, before);
     QFETCH(bool, writable);
+    QFETCH(QString, screen);
     QFETCH(QByteArray, handler);
+    QFETCH(QSize, client);
+    QFETCH(QString, offered);
     QFETCH(QString, checked);
+    QFETCH(QString, checkedNext);
     QFETCH(QString, told);
     testsupport::useTemporarySettings();
     const QString settingsFile = tutor::settingsFilePath();
@@ -400,32 +442,31 @@ void SettingsTest::windowSizeIsKeptForTheNextStart()
         MainWindow &window = fixture.window();
         testsupport::answerPractice(window, QStringLiteral("1"));
         const float problem = window.state().Operand1;
-        const QSize size = window.size();
+        QVERIFY(moveToScreen(window, screen));
         testsupport::MessageBoxCloser closer;
-        QVERIFY(testsupport::invokeHandler(&window, handler.constData()));
-        QCOMPARE(checkedItems(window, QStringLiteral("mnuOptSize")), QStringList(checked));
+        if (!handler.isEmpty())
+            QVERIFY(testsupport::invokeHandler(&window, handler.constData()));
+        QCOMPARE(sizeItems(window, &QAction::isEnabled), offered);
+        QCOMPARE(sizeItems(window, &QAction::isChecked), checked);
         if (told.isEmpty()) {
             QVERIFY(closer.texts.isEmpty());
         } else {
             QCOMPARE(closer.texts.size(), 1);
-            QVERIFY2(closer.texts.first().contains(told, Qt::CaseInsensitive),
-                qPrintable(closer.texts.first()));
-            QCOMPARE(closer.texts.first().contains(QStringLiteral("next time")), writable);
-            QCOMPARE(closer.texts.first().contains(settingsFile), !writable);
+            QVERIFY2(closer.texts.first().contains(told), qPrintable(closer.texts.first()));
+            QVERIFY(closer.texts.first().contains(settingsFile));
         }
-        // The pupil's session goes on in the same window.
+        // At once, in the same window, the whole window on its screen.
+        QCOMPARE(window.centralWidget()->size(), client);
+        QVERIFY(window.screen()->availableGeometry().contains(window.frameGeometry()));
         QVERIFY(window.isVisible());
-        QCOMPARE(window.size(), size);
         QCOMPARE(window.state().Operand1, problem);
         QCOMPARE(testsupport::logRowCount(window), 1);
     }
 
+    QDir(settingsFile).removeRecursively();
     testsupport::TutorFixture nextStart;
-    QCOMPARE(checkedItems(nextStart.window(), QStringLiteral("mnuOptSize")), QStringList(checked));
+    QCOMPARE(sizeItems(nextStart.window(), &QAction::isChecked), checkedNext);
 }
-
-QTEST_MAIN(SettingsTest)
-#include "settings_test.moc"
 
 void SettingsTest::languageIsSpokenAtOnceAndKept_data()
 {
@@ -471,3 +512,6 @@ void SettingsTest::languageIsSpokenAtOnceAndKept()
     language::speak(QString());
     QCOMPARE(language::spokenLanguage(), QStringLiteral("en"));
 }
+
+QTEST_MAIN(SettingsTest)
+#include "settings_test.moc"

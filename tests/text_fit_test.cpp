@@ -17,6 +17,7 @@
 #include <QLabel>
 #include <QMenu>
 #include <QMenuBar>
+#include <QPushButton>
 #include <QRegularExpression>
 #include <QScopeGuard>
 #include <QtTest>
@@ -52,11 +53,11 @@ QString describe(const QWidget *widget)
         .arg(widget->font().pointSizeF());
 }
 
-// The texts on the window's screen now that do not show whole, painted
-// first so that they have been fitted.
+// The texts on the window's screen now that do not show whole, once the
+// window has fitted them for its next painting.
 QStringList cutTexts(MainWindow &window)
 {
-    window.grab();
+    QCoreApplication::processEvents();
     QStringList cut;
     for (QWidget *widget : window.findChildren<QWidget *>()) {
         if (!widget->isVisibleTo(&window) || widget->isWindow())
@@ -156,6 +157,8 @@ private slots:
     void aLongTextTakesASmallerFontOrASecondLine();
     void altKeysOpenOneThing_data();
     void altKeysOpenOneThing();
+    void aButtonInARowTakesASmallerFontBeforeRoom_data();
+    void aButtonInARowTakesASmallerFontBeforeRoom();
 };
 
 void TextFitTest::everyScreenShowsItsTextsWhole_data()
@@ -338,6 +341,47 @@ void TextFitTest::altKeysOpenOneThing()
         QVERIFY2(!taken.contains(key), qPrintable(u"\"%1\" and %2"_s.arg(text, taken.value(key))));
         taken.insert(key, text);
     }
+}
+
+void TextFitTest::aButtonInARowTakesASmallerFontBeforeRoom_data()
+{
+    QTest::addColumn<QString>("caption");
+    QTest::addColumn<bool>("whole"); // whether it can show whole within twice its neighbour
+
+    QTest::newRow("a little long") << u"Arbeitsblatt speichern"_s << true;
+    QTest::newRow("far too long")
+        << u"Guardar como hoja de respuestas para imprimir más tarde en casa"_s << false;
+}
+
+// A button beside others in a row grows, where it must, to less than twice
+// the narrowest of them, and takes a smaller font before it takes room; a
+// button standing alone keeps its own font as long as the room allows.
+void TextFitTest::aButtonInARowTakesASmallerFontBeforeRoom()
+{
+    QFETCH(QString, caption);
+    QFETCH(bool, whole);
+    QWidget place;
+    place.resize(900, 100);
+    QFont font = place.font();
+    font.setPointSizeF(12);
+    place.setFont(font);
+    const QRect own(400, 10, 90, 28);
+    auto *inRow = new QPushButton(caption, &place);
+    inRow->setGeometry(own);
+    auto *neighbour = new QPushButton(u"Print"_s, &place);
+    neighbour->setGeometry(10, 12, 80, 24);
+    auto *alone = new QPushButton(caption, &place);
+    alone->setGeometry(own.translated(0, 50));
+
+    textfit::fit(inRow);
+    textfit::fit(alone);
+    QVERIFY(inRow->width() < 2 * neighbour->width());
+    QVERIFY(inRow->geometry().contains(own));
+    QCOMPARE(textfit::showsWhole(inRow), whole);
+    QVERIFY(inRow->font().pointSizeF() < 12);
+    QVERIFY(textfit::showsWhole(alone));
+    QVERIFY(alone->width() > inRow->width());
+    QVERIFY(alone->font().pointSizeF() > inRow->font().pointSizeF() || !whole);
 }
 
 QTEST_MAIN(TextFitTest)

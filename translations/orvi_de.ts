@@ -651,6 +651,11 @@ Bitte schicken Sie Fehlermeldungen, Vorschläge und Fragen an %1. Jede Nachricht
         <source>C&amp;lass Overview</source>
         <translation>&amp;Klassenübersicht</translation>
     </message>
+    <message>
+        <source>You chose %1.</source>
+        <extracomment>Heard after a level or operation was chosen by its key; %1 is its name as the menu shows it, a level (&quot;Expert&quot;) or an operation (&quot;Multiplication&quot;). Word it so that it reads right with either.</extracomment>
+        <translation>Gewählt: %1.</translation>
+    </message>
 </context>
 <context>
     <name>MainWindow</name>
@@ -661,11 +666,6 @@ Bitte schicken Sie Fehlermeldungen, Vorschläge und Fragen an %1. Jede Nachricht
     <message>
         <source>Cannot write %1.</source>
         <translation>%1 kann nicht geschrieben werden.</translation>
-    </message>
-    <message>
-        <source>You chose %1.</source>
-        <extracomment>Heard after a level or operation was chosen by its key; %1 is its name as the menu shows it, a level (&quot;Expert&quot;) or an operation (&quot;Multiplication&quot;). Word it so that it reads right with either.</extracomment>
-        <translation>Gewählt: %1.</translation>
     </message>
 </context>
 <context>
@@ -2407,18 +2407,6 @@ Bitte schicken Sie Fehlermeldungen, Vorschläge und Fragen an %1. Jede Nachricht
     <message>
         <source>Cannot write %1.</source>
         <translation>%1 kann nicht geschrieben werden.</translation>
-    </message>
-    <message>
-        <source>The window will follow the desktop&apos;s own scale the next time Orvi Math Tutor starts.</source>
-        <translation>Das Fenster folgt beim nächsten Start von Orvi Math Tutor der Skalierung des Desktops.</translation>
-    </message>
-    <message>
-        <source>The window will be shown at %1 % the next time Orvi Math Tutor starts.</source>
-        <translation>Das Fenster wird beim nächsten Start von Orvi Math Tutor mit %1 % gezeigt.</translation>
-    </message>
-    <message>
-        <source>A scale set for this computer (QT_SCALE_FACTOR or another of Qt&apos;s scaling variables) decides the size instead while it is set.</source>
-        <translation>Eine für diesen Computer eingestellte Skalierung (QT_SCALE_FACTOR oder eine andere Skalierungsvariable von Qt) bestimmt stattdessen die Größe, solange sie gesetzt ist.</translation>
     </message>
 </context>
 <context>

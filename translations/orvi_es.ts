@@ -651,6 +651,11 @@ Envía los errores, sugerencias y preguntas a %1. Cada mensaje nos ayuda a mejor
         <source>C&amp;lass Overview</source>
         <translation>Resumen de la &amp;clase</translation>
     </message>
+    <message>
+        <source>You chose %1.</source>
+        <extracomment>Heard after a level or operation was chosen by its key; %1 is its name as the menu shows it, a level (&quot;Expert&quot;) or an operation (&quot;Multiplication&quot;). Word it so that it reads right with either.</extracomment>
+        <translation>Has elegido %1.</translation>
+    </message>
 </context>
 <context>
     <name>MainWindow</name>
@@ -661,11 +666,6 @@ Envía los errores, sugerencias y preguntas a %1. Cada mensaje nos ayuda a mejor
     <message>
         <source>Cannot write %1.</source>
         <translation>No se puede escribir %1.</translation>
-    </message>
-    <message>
-        <source>You chose %1.</source>
-        <extracomment>Heard after a level or operation was chosen by its key; %1 is its name as the menu shows it, a level (&quot;Expert&quot;) or an operation (&quot;Multiplication&quot;). Word it so that it reads right with either.</extracomment>
-        <translation>Has elegido %1.</translation>
     </message>
 </context>
 <context>
@@ -2407,18 +2407,6 @@ Envía los errores, sugerencias y preguntas a %1. Cada mensaje nos ayuda a mejor
     <message>
         <source>Cannot write %1.</source>
         <translation>No se puede escribir %1.</translation>
-    </message>
-    <message>
-        <source>The window will follow the desktop&apos;s own scale the next time Orvi Math Tutor starts.</source>
-        <translation>La ventana seguirá la escala del escritorio la próxima vez que se abra Orvi Math Tutor.</translation>
-    </message>
-    <message>
-        <source>The window will be shown at %1 % the next time Orvi Math Tutor starts.</source>
-        <translation>La ventana se mostrará al %1 % la próxima vez que se abra Orvi Math Tutor.</translation>
-    </message>
-    <message>
-        <source>A scale set for this computer (QT_SCALE_FACTOR or another of Qt&apos;s scaling variables) decides the size instead while it is set.</source>
-        <translation>Mientras esté definida, una escala fijada para este ordenador (QT_SCALE_FACTOR u otra variable de escala de Qt) decide el tamaño.</translation>
     </message>
 </context>
 <context>

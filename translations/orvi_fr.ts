@@ -651,6 +651,11 @@ Envoyez les signalements d’erreurs, les suggestions et les questions à %1. Ch
         <source>C&amp;lass Overview</source>
         <translation>&amp;Vue de la classe</translation>
     </message>
+    <message>
+        <source>You chose %1.</source>
+        <extracomment>Heard after a level or operation was chosen by its key; %1 is its name as the menu shows it, a level (&quot;Expert&quot;) or an operation (&quot;Multiplication&quot;). Word it so that it reads right with either.</extracomment>
+        <translation>Tu as choisi&#x202f;: %1.</translation>
+    </message>
 </context>
 <context>
     <name>MainWindow</name>
@@ -661,11 +666,6 @@ Envoyez les signalements d’erreurs, les suggestions et les questions à %1. Ch
     <message>
         <source>Cannot write %1.</source>
         <translation>Impossible d’écrire %1.</translation>
-    </message>
-    <message>
-        <source>You chose %1.</source>
-        <extracomment>Heard after a level or operation was chosen by its key; %1 is its name as the menu shows it, a level (&quot;Expert&quot;) or an operation (&quot;Multiplication&quot;). Word it so that it reads right with either.</extracomment>
-        <translation>Tu as choisi&#x202f;: %1.</translation>
     </message>
 </context>
 <context>
@@ -2407,18 +2407,6 @@ Envoyez les signalements d’erreurs, les suggestions et les questions à %1. Ch
     <message>
         <source>Cannot write %1.</source>
         <translation>Impossible d’écrire %1.</translation>
-    </message>
-    <message>
-        <source>The window will follow the desktop&apos;s own scale the next time Orvi Math Tutor starts.</source>
-        <translation>La fenêtre suivra l’échelle du bureau au prochain démarrage d’Orvi Math Tutor.</translation>
-    </message>
-    <message>
-        <source>The window will be shown at %1 % the next time Orvi Math Tutor starts.</source>
-        <translation>La fenêtre s’affichera à %1&#xa0;% au prochain démarrage d’Orvi Math Tutor.</translation>
-    </message>
-    <message>
-        <source>A scale set for this computer (QT_SCALE_FACTOR or another of Qt&apos;s scaling variables) decides the size instead while it is set.</source>
-        <translation>Tant qu’elle est définie, une échelle réglée pour cet ordinateur (QT_SCALE_FACTOR ou une autre variable d’échelle de Qt) décide de la taille.</translation>
     </message>
 </context>
 <context>

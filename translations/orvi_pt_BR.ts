@@ -651,6 +651,11 @@ Envie relatos de erros, sugestões e perguntas para %1. Cada mensagem nos ajuda 
         <source>C&amp;lass Overview</source>
         <translation>&amp;Visão geral da turma</translation>
     </message>
+    <message>
+        <source>You chose %1.</source>
+        <extracomment>Heard after a level or operation was chosen by its key; %1 is its name as the menu shows it, a level (&quot;Expert&quot;) or an operation (&quot;Multiplication&quot;). Word it so that it reads right with either.</extracomment>
+        <translation>Você escolheu %1.</translation>
+    </message>
 </context>
 <context>
     <name>MainWindow</name>
@@ -661,11 +666,6 @@ Envie relatos de erros, sugestões e perguntas para %1. Cada mensagem nos ajuda 
     <message>
         <source>Cannot write %1.</source>
         <translation>Não é possível gravar %1.</translation>
-    </message>
-    <message>
-        <source>You chose %1.</source>
-        <extracomment>Heard after a level or operation was chosen by its key; %1 is its name as the menu shows it, a level (&quot;Expert&quot;) or an operation (&quot;Multiplication&quot;). Word it so that it reads right with either.</extracomment>
-        <translation>Você escolheu %1.</translation>
     </message>
 </context>
 <context>
@@ -2407,18 +2407,6 @@ Envie relatos de erros, sugestões e perguntas para %1. Cada mensagem nos ajuda 
     <message>
         <source>Cannot write %1.</source>
         <translation>Não é possível gravar %1.</translation>
-    </message>
-    <message>
-        <source>The window will follow the desktop&apos;s own scale the next time Orvi Math Tutor starts.</source>
-        <translation>A janela vai seguir a escala da área de trabalho na próxima vez que o Orvi Math Tutor abrir.</translation>
-    </message>
-    <message>
-        <source>The window will be shown at %1 % the next time Orvi Math Tutor starts.</source>
-        <translation>A janela vai aparecer em %1% na próxima vez que o Orvi Math Tutor abrir.</translation>
-    </message>
-    <message>
-        <source>A scale set for this computer (QT_SCALE_FACTOR or another of Qt&apos;s scaling variables) decides the size instead while it is set.</source>
-        <translation>Enquanto estiver definida, uma escala configurada neste computador (QT_SCALE_FACTOR ou outra variável de escala do Qt) decide o tamanho.</translation>
     </message>
 </context>
 <context>

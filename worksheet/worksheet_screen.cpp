@@ -8,6 +8,7 @@
 #include "base/fixed_row_list.h"
 #include "base/message_box.h"
 #include "base/record_column_model.h"
+#include "base/scaled_picture.h"
 #include "rules/level_and_operation.h"
 #include "rules/level_range.h"
 #include "rules/number_text.h"
@@ -30,6 +31,7 @@
 #include <QStringList>
 #include <QTextDocument>
 #include <QTimer>
+#include <QtMath>
 
 #include <algorithm>
 #include <array>
@@ -290,10 +292,13 @@ void WorksheetScreen::retranslate()
     // The column's longest caption: where the desktop's font needs it, the
     // button grows to the left, into the free space beside the settings,
     // never into the row numbers.
-    m_cmdMyFactsWorksheet->setGeometry(m_myFactsPlace);
-    const int overflow
-        = std::max(0, m_cmdMyFactsWorksheet->sizeHint().width() - m_cmdMyFactsWorksheet->width());
-    m_cmdMyFactsWorksheet->setGeometry(m_myFactsPlace.adjusted(-overflow, 0, 0, 0));
+    // Measured in the picture's pixels, grown back to the design's.
+    designscale::setDesignGeometry(m_cmdMyFactsWorksheet, m_myFactsPlace);
+    const qreal factor = designscale::factorAt(m_cmdMyFactsWorksheet);
+    const int overflow = std::max(
+        0, qCeil(m_cmdMyFactsWorksheet->sizeHint().width() / factor) - m_myFactsPlace.width());
+    designscale::setDesignGeometry(
+        m_cmdMyFactsWorksheet, m_myFactsPlace.adjusted(-overflow, 0, 0, 0));
     m_cmdSaveWorksheet->setText(tr("Save As Worksheet"));
     //: Saves the answer key.
     m_cmdSaveAnswer->setText(tr("Save As Answer Sheet"));
@@ -322,8 +327,9 @@ void WorksheetScreen::worksheetList(const QString &name, int left, int width)
     // The table reads as sums, left to right in every language.
     list->setLayoutDirection(Qt::LeftToRight);
     const QRect place = twips(left, ListTopTwips, width, 0);
-    list->setGeometry(
-        place.left(), place.top(), place.width(), VisibleRows * RowHeight + 2 * list->frameWidth());
+    designscale::setDesignGeometry(list,
+        QRect(place.left(), place.top(), place.width(),
+            VisibleRows * RowHeight + 2 * list->frameWidth()));
     m_lists << list;
 }
 
