@@ -367,13 +367,14 @@ QVariant ClassModel::headerData(int section, Qt::Orientation orientation, int ro
 {
     if (orientation != Qt::Horizontal)
         return QAbstractTableModel::headerData(section, orientation, role);
-    // Figures' headings take two lines, so that their columns stay narrow
-    // and the facts to teach find room beside them: an operation's after
-    // its name, the others where the lines come out most even.
+    // Long headings over short figures take two lines, so that their
+    // columns stay narrow and the facts to teach find room beside them: an
+    // operation's after its name, the times' and days' where the lines come
+    // out most even.
     if (role == Qt::DisplayRole) {
         QString heading = columnName(section);
         const qsizetype space = section >= firstOperationColumn() ? heading.indexOf(u' ')
-            : section > Name && section < NeedsTeaching           ? evenBreak(heading)
+            : section > ShareRight && section < NeedsTeaching     ? evenBreak(heading)
                                                                   : -1;
         if (space >= 0)
             heading[space] = u'\n';
