@@ -982,9 +982,11 @@ void ProgressScreensTest::classTabOrder()
 void ProgressScreensTest::screensUseTheRoomTheyGet_data()
 {
     QTest::addColumn<QSize>("client"); // the room the window gives its screens
-    QTest::newRow("design size") << QSize(694, 317);
-    QTest::newRow("1366 x 740") << QSize(1366, 740);
-    QTest::newRow("1920 x 1050") << QSize(1920, 1050);
+    QTest::addColumn<QSize>("before"); // the room they had first, if other
+    QTest::newRow("design size") << QSize(694, 317) << QSize();
+    QTest::newRow("1366 x 740") << QSize(1366, 740) << QSize();
+    QTest::newRow("1920 x 1050") << QSize(1920, 1050) << QSize();
+    QTest::newRow("design size after 1920 x 1050") << QSize(694, 317) << QSize(1920, 1050);
 }
 
 // In every language and at every size, each control of both screens shows
@@ -994,6 +996,7 @@ void ProgressScreensTest::screensUseTheRoomTheyGet_data()
 void ProgressScreensTest::screensUseTheRoomTheyGet()
 {
     QFETCH(QSize, client);
+    QFETCH(QSize, before);
     const auto english = qScopeGuard([] { language::speak(u"en"_s); });
     QList<PupilTotals> pupils = sampleClass();
     pupils[1].needsTeaching = { tutor::FactFamily { Operation::Division, 3, 4 },
@@ -1004,6 +1007,10 @@ void ProgressScreensTest::screensUseTheRoomTheyGet()
     const QRect shown(QPoint(8, 8), client);
     for (Screen *screen : { static_cast<Screen *>(m_progress), static_cast<Screen *>(m_class) }) {
         QVERIFY(screen->layout());
+        if (before.isValid()) {
+            screen->resize(before + QSize(11, 12));
+            QCoreApplication::sendPostedEvents(nullptr, QEvent::LayoutRequest);
+        }
         screen->resize(client + QSize(11, 12));
     }
     m_class->showClass(pupils);
@@ -1017,9 +1024,16 @@ void ProgressScreensTest::screensUseTheRoomTheyGet()
         language::speak(shipped.code);
         QCoreApplication::sendPostedEvents(nullptr, QEvent::LanguageChange);
         QCoreApplication::sendPostedEvents(nullptr, QEvent::LayoutRequest);
-        for (Screen *screen : { static_cast<Screen *>(m_progress), static_cast<Screen *>(m_class) })
+        for (Screen *screen :
+            { static_cast<Screen *>(m_progress), static_cast<Screen *>(m_class) }) {
             QCOMPARE(misplaced(screen, shown).join(u", "_s) + u" in "_s + shipped.code,
                 u" in "_s + shipped.code);
+            // At the design size its controls fit the design rectangle.
+            const QSize least = screen->layout()->minimumSize();
+            QVERIFY2(client.width() > 694 || (least.width() <= 705 && least.height() <= 329),
+                qPrintable(
+                    u"%1 x %2 in %3"_s.arg(least.width()).arg(least.height()).arg(shipped.code)));
+        }
         for (QHeaderView *header : m_window->findChildren<QHeaderView *>()) {
             if (header->isVisibleTo(m_window.get()) && header->orientation() == Qt::Horizontal)
                 QCOMPARE(cutHeadings(header).join(u", "_s) + u" in "_s + shipped.code,
