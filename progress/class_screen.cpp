@@ -195,6 +195,7 @@ ClassScreen::ClassScreen(QWidget *parent)
     m_table->setSelectionMode(QAbstractItemView::SingleSelection);
     m_table->setSelectionBehavior(QAbstractItemView::SelectRows);
     m_names->setSelectionBehavior(QAbstractItemView::SelectRows);
+    m_names->setSelectionMode(QAbstractItemView::SingleSelection);
     // One stop for Tab; the arrow keys move between the cells.
     m_table->setTabKeyNavigation(false);
     m_table->verticalHeader()->hide();

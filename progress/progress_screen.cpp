@@ -29,8 +29,9 @@ constexpr std::array<progress::FactState, 4> States
     = { progress::FactState::NotSeen, progress::FactState::WrongLately,
           progress::FactState::RightButSlow, progress::FactState::RightAndQuick };
 
-// The room the facts grid has at the design size; it grows with the
-// screen and stays as wide as it is high.
+// The widths of the facts grid and of the figures beside it at the design
+// size. The grid grows with the screen, as wide as the room is high; the
+// figures keep at least their width.
 constexpr int GridWidth = 250;
 constexpr int LeftWidth = 426;
 constexpr int ColumnGap = 10;
