@@ -84,6 +84,26 @@ int nameOrder(const QCollator &collator, const QString &left, const QString &rig
     return (i < left.size()) - (j < right.size());
 }
 
+// The space that splits a heading into the most even two lines; -1 where
+// a line would be a mere sign or short word ("% right").
+qsizetype evenBreak(const QString &heading)
+{
+    constexpr qsizetype ShortestLine = 3;
+    qsizetype best = -1;
+    qsizetype longest = heading.size();
+    for (qsizetype space = heading.indexOf(u' '); space >= 0;
+         space = heading.indexOf(u' ', space + 1)) {
+        const qsizetype after = heading.size() - space - 1;
+        if (space < ShortestLine || after < ShortestLine)
+            continue;
+        if (qMax(space, after) < longest) {
+            longest = qMax(space, after);
+            best = space;
+        }
+    }
+    return best;
+}
+
 } // namespace
 
 ClassModel::ClassModel(QObject *parent)
@@ -283,6 +303,9 @@ QVariant ClassModel::data(const QModelIndex &index, int role) const
     }
     if (role == Qt::UserRole)
         return sortKey(pupil, column);
+    // A long name is cut short in its column; its tip shows it whole.
+    if (role == Qt::ToolTipRole && column == Name)
+        return pupil.name;
     if (needs && (role == Qt::ToolTipRole || role == Qt::AccessibleTextRole)) {
         const QString facts = progress::familiesText(pupil.needsTeaching);
         if (role == Qt::ToolTipRole) {
@@ -344,11 +367,16 @@ QVariant ClassModel::headerData(int section, Qt::Orientation orientation, int ro
 {
     if (orientation != Qt::Horizontal)
         return QAbstractTableModel::headerData(section, orientation, role);
-    // An operation's headings take two lines, so its columns stay narrow.
+    // Long headings over short figures take two lines, so that their
+    // columns stay narrow and the facts to teach find room beside them: an
+    // operation's after its name, the times' and days' where the lines come
+    // out most even.
     if (role == Qt::DisplayRole) {
         QString heading = columnName(section);
-        const qsizetype space = heading.indexOf(u' ');
-        if (section >= firstOperationColumn() && space >= 0)
+        const qsizetype space = section >= firstOperationColumn() ? heading.indexOf(u' ')
+            : section > ShareRight && section < NeedsTeaching     ? evenBreak(heading)
+                                                                  : -1;
+        if (space >= 0)
             heading[space] = u'\n';
         return heading;
     }

@@ -1,6 +1,7 @@
 #include "progress/progress_store.h"
 #include "progress/progress_store_private.h"
 #include "progress/progress_words.h"
+#include "progress/teaching_order.h"
 #include "rules/operations.h"
 
 #include <QHash>
@@ -55,21 +56,28 @@ QList<PupilTotals> ProgressStore::classOverview() const
                 lines[*line].daysPractised = days.value(1).toInt();
         }
     }
-    // Facts missed often, most missed first, for every pupil at once.
+    // Facts missed often, for every pupil at once, then each pupil's in the
+    // order they are taught in.
+    QHash<qint64, QList<tutor::FactCard>> flaggedCards;
     QSqlQuery flagged(d->db());
     flagged.setForwardOnly(true);
-    flagged.prepare(u"SELECT pupil_id, operation, low, high FROM fact_card"
-                    " WHERE misses_since_known >= ?"
-                    " ORDER BY pupil_id, misses_since_known DESC, operation, high, low"_s);
+    flagged.prepare(u"SELECT pupil_id, operation, low, high, misses_since_known FROM fact_card"
+                    " WHERE misses_since_known >= ?"_s);
     flagged.addBindValue(tutor::MissesToFlag);
     if (flagged.exec()) {
         while (flagged.next()) {
-            const auto line = lineOf.constFind(flagged.value(0).toLongLong());
-            const tutor::FactFamily family { tutor::Operation(flagged.value(1).toInt()),
+            tutor::FactCard card;
+            card.family = { tutor::Operation(flagged.value(1).toInt()),
                 qint16(flagged.value(2).toInt()), qint16(flagged.value(3).toInt()) };
-            if (line != lineOf.constEnd() && tutor::isFactFamily(family))
-                lines[*line].needsTeaching.append(family);
+            card.missesSinceKnown = flagged.value(4).toInt();
+            if (tutor::isFactFamily(card.family))
+                flaggedCards[flagged.value(0).toLongLong()].append(card);
         }
+    }
+    for (auto cards = flaggedCards.cbegin(); cards != flaggedCards.cend(); ++cards) {
+        const auto line = lineOf.constFind(cards.key());
+        if (line != lineOf.constEnd())
+            lines[*line].needsTeaching = familiesToTeach(cards.value());
     }
     QSqlQuery latest(d->db());
     latest.prepare(u"SELECT MAX(answered_at) FROM attempt WHERE pupil_id = ?"_s);

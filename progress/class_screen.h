@@ -46,17 +46,26 @@ signals:
 
 protected:
     void retranslate() override;
+    bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
     void showTitle();
     void updateButtons();
     void announceSort(int column, Qt::SortOrder order);
+    // Every column as wide as its heading and figures ask, the names at
+    // their own width, and the facts to teach filling the room left.
+    void fitColumns();
+    void fitNeedsTeaching();
+    int contentWidth(int column) const;
 
     ClassModel *m_model = nullptr;
     QLabel *m_title = nullptr;
     QLabel *m_quickLabel = nullptr;
     QSpinBox *m_quickSeconds = nullptr;
     QTableView *m_table = nullptr;
+    // The names kept in sight over the table's first column.
+    QTableView *m_names = nullptr;
+    int m_needsTeachingHeading = 0; // the width its heading needs
     QCheckBox *m_eachOperation = nullptr;
     QPushButton *m_sort = nullptr;
     QPushButton *m_rename = nullptr;

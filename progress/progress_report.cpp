@@ -6,6 +6,7 @@
 #include "progress/progress_stats.h"
 #include "progress/progress_words.h"
 #include "progress/pupil_names.h"
+#include "progress/teaching_order.h"
 #include "rules/fact_schedule.h"
 #include "rules/html_bytes.h"
 #include "rules/operations.h"
@@ -15,7 +16,6 @@
 
 #include <algorithm>
 #include <functional>
-#include <tuple>
 
 using namespace Qt::StringLiterals;
 
@@ -89,23 +89,6 @@ QString markCell(FactState state)
         return u"<td class=k>&#x2713;</td>"_s; // a tick
     }
     return cell(QString());
-}
-
-// The families that need teaching, most missed first, as the class
-// overview lists them.
-QList<tutor::FactFamily> toTeach(QList<tutor::FactCard> cards)
-{
-    cards.removeIf([](const tutor::FactCard &card) { return !card.needsTeaching(); });
-    std::stable_sort(cards.begin(), cards.end(), [](const auto &a, const auto &b) {
-        return std::tuple(-a.missesSinceKnown, tutor::code(a.family.operation), a.family.high,
-                   a.family.low)
-            < std::tuple(
-                -b.missesSinceKnown, tutor::code(b.family.operation), b.family.high, b.family.low);
-    });
-    QList<tutor::FactFamily> families;
-    for (const tutor::FactCard &card : std::as_const(cards))
-        families << card.family;
-    return families;
 }
 
 bool anyAsked(const FactGrid &grid)
@@ -242,7 +225,7 @@ QByteArray progressReportBytes(const PupilProgress &progress, const QList<tutor:
     //: A heading: facts missed often since they were last known, which may need a teacher's
     //: help rather than more practice.
     line(u"<h2>"_s + escaped(ProgressReport::tr("Facts that need teaching")) + u"</h2>"_s);
-    const QList<tutor::FactFamily> teach = toTeach(cards);
+    const QList<tutor::FactFamily> teach = familiesToTeach(cards);
     line(u"<p>"_s
         + escaped(
             teach.isEmpty() ? ProgressReport::tr("No facts need teaching.") : familiesText(teach))

@@ -9,12 +9,15 @@
 #include "rules/operations.h"
 
 #include <QComboBox>
+#include <QHBoxLayout>
 #include <QHeaderView>
 #include <QLabel>
 #include <QLocale>
 #include <QPushButton>
+#include <QResizeEvent>
 #include <QStandardItemModel>
 #include <QTableView>
+#include <QVBoxLayout>
 
 #include <array>
 
@@ -22,21 +25,19 @@ using namespace Qt::StringLiterals;
 
 namespace {
 
-// Places inside the client area: the screen frame stands 8 pixels up and
-// left of it, as every screen covering the whole area does.
-QRect inClient(int left, int top, int width, int height)
-{
-    return QRect(left + 8, top + 8, width, height);
-}
-
 constexpr std::array<progress::FactState, 4> States
     = { progress::FactState::NotSeen, progress::FactState::WrongLately,
           progress::FactState::RightButSlow, progress::FactState::RightAndQuick };
 
-// The facts grid, and where it stands by box with the key above it.
-const QRect FactsPlace = inClient(440, 56, 250, 257);
-const QRect BoxesKeyPlace = inClient(440, 56, 250, 16);
-const QRect FactsByBoxPlace = inClient(440, 74, 250, 239);
+// The widths of the facts grid and of the figures beside it at the design
+// size. The grid grows with the screen, as wide as the room is high; the
+// figures keep at least their width.
+constexpr int GridWidth = 250;
+constexpr int LeftWidth = 426;
+constexpr int ColumnGap = 10;
+// The table's columns at the design size.
+constexpr int OperationWidth = 96;
+constexpr int SpanWidth = 106;
 
 // One legend whatever the grid holds, facts or My Facts families.
 QList<CellGridView::StateLook> factLooks()
@@ -62,16 +63,16 @@ QStringList numbersUpTo12()
 ProgressScreen::ProgressScreen(QWidget *parent)
     : Screen(u"fraProgress"_s, controls::twips(-120, -120, 10575, 4935), parent)
 {
-    m_title = controls::label(this, u"lblProgressTitle"_s, QString(), inClient(4, 4, 420, 22));
+    m_title = controls::label(this, u"lblProgressTitle"_s, QString(), QRect());
     QFont titleFont = m_title->font();
     titleFont.setBold(true);
     titleFont.setPointSizeF(titleFont.pointSizeF() * 1.2);
     m_title->setFont(titleFont);
+    m_title->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
 
     m_tableModel = new QStandardItemModel(0, 4, this);
     m_table = new QTableView(this);
     m_table->setObjectName(u"tblProgress"_s);
-    m_table->setGeometry(inClient(4, 30, 426, 111));
     m_table->setModel(m_tableModel);
     m_table->setEditTriggers(QAbstractItemView::NoEditTriggers);
     m_table->setSelectionMode(QAbstractItemView::SingleSelection);
@@ -79,23 +80,30 @@ ProgressScreen::ProgressScreen(QWidget *parent)
     m_table->setTabKeyNavigation(false);
     m_table->verticalHeader()->hide();
     m_table->verticalHeader()->setDefaultSectionSize(21);
+    // Four operations: the table is as high as they need, and its spans
+    // share whatever width it gets.
+    m_table->setFixedHeight(111);
     m_table->horizontalHeader()->setStretchLastSection(true);
-    m_table->setColumnWidth(0, 96);
-    m_table->setColumnWidth(1, 106);
-    m_table->setColumnWidth(2, 106);
+    // Headings in bold for the current cell would not fit their columns.
+    m_table->horizontalHeader()->setHighlightSections(false);
+    m_table->setColumnWidth(0, OperationWidth);
+    m_table->setColumnWidth(1, SpanWidth);
+    m_table->setColumnWidth(2, SpanWidth);
     m_table->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    m_table->viewport()->installEventFilter(this);
 
-    m_key = controls::label(this, u"lblProgressKey"_s, QString(), inClient(4, 142, 426, 16));
+    m_key = controls::label(this, u"lblProgressKey"_s, QString(), QRect());
     m_key->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+    m_key->setWordWrap(true);
 
-    m_shareChart = new ChartView(this, u"chtShareRight"_s, inClient(4, 160, 211, 153));
+    m_shareChart = new ChartView(this, u"chtShareRight"_s, QRect());
     m_shareChart->setStyle(ChartView::Style::Bars);
-    m_medianChart = new ChartView(this, u"chtMedianTime"_s, inClient(219, 160, 211, 153));
+    m_medianChart = new ChartView(this, u"chtMedianTime"_s, QRect());
     m_medianChart->setStyle(ChartView::Style::Line);
 
-    m_factsLabel
-        = controls::label(this, u"lblFactsOperation"_s, QString(), inClient(440, 30, 66, 22));
-    m_factsOperation = controls::comboBox(this, u"cboFactsOperation"_s, inClient(508, 30, 182, 22));
+    m_factsLabel = controls::label(this, u"lblFactsOperation"_s, QString(), QRect());
+    m_factsLabel->setWordWrap(false);
+    m_factsOperation = controls::comboBox(this, u"cboFactsOperation"_s, QRect());
     for (const tutor::Operation operation : tutor::AllOperations)
         m_factsOperation->addItem(QString(), int(tutor::code(operation)));
     m_factsOperation->setCurrentIndex(0);
@@ -103,13 +111,48 @@ ProgressScreen::ProgressScreen(QWidget *parent)
     connect(
         m_factsOperation, &QComboBox::activated, this, &ProgressScreen::cboFactsOperation_Click);
 
-    m_boxesKey = controls::label(this, u"lblFactsByBox"_s, QString(), BoxesKeyPlace);
+    m_boxesKey = controls::label(this, u"lblFactsByBox"_s, QString(), QRect());
     m_boxesKey->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+    // A longer key takes a second line rather than room from the grid.
+    m_boxesKey->setWordWrap(true);
     m_boxesKey->hide();
-    m_facts = new CellGridView(this, u"grdFacts"_s, FactsPlace);
+    m_facts = new CellGridView(this, u"grdFacts"_s, QRect());
 
-    m_print = controls::button(this, u"cmdPrintProgress"_s, QString(), inClient(560, 2, 130, 24));
+    m_print = controls::button(this, u"cmdPrintProgress"_s, QString(), QRect());
     connect(m_print, &QPushButton::clicked, this, &ProgressScreen::cmdPrintProgress_Click);
+
+    // The frame stands 8 pixels up and left of the client area and as far
+    // past its right and bottom edges as it did when laid out by hand.
+    auto *layout = new QVBoxLayout(this);
+    layout->setContentsMargins(12, 10, 7, 8);
+    layout->setSpacing(4);
+    auto *top = new QHBoxLayout;
+    top->addWidget(m_title, 1);
+    top->addWidget(m_print);
+    layout->addLayout(top);
+    auto *body = new QHBoxLayout;
+    body->setSpacing(ColumnGap);
+    auto *figures = new QVBoxLayout;
+    figures->setSpacing(1);
+    figures->addWidget(m_table);
+    figures->addWidget(m_key);
+    auto *charts = new QHBoxLayout;
+    charts->setSpacing(4);
+    charts->addWidget(m_shareChart);
+    charts->addWidget(m_medianChart);
+    figures->addLayout(charts, 1);
+    body->addLayout(figures, 1);
+    auto *facts = new QVBoxLayout;
+    facts->setSpacing(2);
+    auto *chooser = new QHBoxLayout;
+    chooser->addWidget(m_factsLabel);
+    chooser->addWidget(m_factsOperation, 1);
+    facts->addLayout(chooser);
+    facts->addWidget(m_boxesKey);
+    facts->addWidget(m_facts, 1);
+    m_facts->setFixedWidth(GridWidth);
+    body->addLayout(facts);
+    layout->addLayout(body, 1);
 
     setTabOrder(m_table, m_shareChart);
     setTabOrder(m_shareChart, m_medianChart);
@@ -118,6 +161,30 @@ ProgressScreen::ProgressScreen(QWidget *parent)
     setTabOrder(m_facts, m_print);
 
     retranslate();
+}
+
+bool ProgressScreen::eventFilter(QObject *watched, QEvent *event)
+{
+    // The spans grow alike with the table; the last takes what is left.
+    if (watched == m_table->viewport() && event->type() == QEvent::Resize) {
+        const double room = m_table->viewport()->width() - OperationWidth;
+        const int span = qMax(SpanWidth, int(room * SpanWidth / (LeftWidth - 2 - OperationWidth)));
+        m_table->setColumnWidth(1, span);
+        m_table->setColumnWidth(2, span);
+    }
+    return Screen::eventFilter(watched, event);
+}
+
+void ProgressScreen::resizeEvent(QResizeEvent *event)
+{
+    Screen::resizeEvent(event);
+    // The grid is as wide as the room below the chooser is high, while the
+    // figures and charts keep at least their design width.
+    const QMargins margins = layout()->contentsMargins();
+    const int high = height() - margins.top() - margins.bottom() - m_print->sizeHint().height()
+        - m_factsOperation->sizeHint().height() - 3 * layout()->spacing();
+    const int wide = width() - margins.left() - margins.right() - LeftWidth - ColumnGap;
+    m_facts->setFixedWidth(qMax(GridWidth, qMin(high, wide)));
 }
 
 void ProgressScreen::retranslate()
@@ -239,7 +306,8 @@ void ProgressScreen::showFacts()
     }
     // By box, a cell holds a family: its two numbers, whatever the operation.
     m_boxesKey->setVisible(grid.byBox);
-    m_facts->setGeometry(grid.byBox ? FactsByBoxPlace : FactsPlace);
+    if (layout())
+        layout()->activate();
     m_facts->setHeadings(
         numbersUpTo12(), numbersUpTo12(), grid.byBox ? QString() : tutor::writtenSign(operation));
     m_facts->setStates(states);

@@ -41,6 +41,8 @@ signals:
 
 protected:
     void retranslate() override;
+    bool eventFilter(QObject *watched, QEvent *event) override;
+    void resizeEvent(QResizeEvent *event) override;
 
 private:
     void showFacts();

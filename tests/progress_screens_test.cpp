@@ -1,6 +1,7 @@
 #include "base/chart_view.h"
 #include "base/language.h"
 #include "base/colour_contrast.h"
+#include "base/text_fit.h"
 #include "progress/class_model.h"
 #include "progress/class_screen.h"
 #include "progress/progress_screen.h"
@@ -8,6 +9,8 @@
 #include "tests/test_support.h"
 
 #include <QAbstractButton>
+#include <QAccessible>
+#include <QLayout>
 #include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
@@ -164,6 +167,53 @@ QStringList tabStops(QWidget *first)
     return stops;
 }
 
+// What overlaps among the controls a frame shows, or lies outside the
+// part of it the client area shows.
+QStringList misplaced(QWidget *frame, const QRect &shown)
+{
+    QStringList wrong;
+    QList<QWidget *> controls;
+    for (QWidget *control : frame->findChildren<QWidget *>(Qt::FindDirectChildrenOnly)) {
+        if (control->isVisibleTo(frame))
+            controls << control;
+    }
+    for (qsizetype i = 0; i < controls.size(); ++i) {
+        const QRect place = controls.at(i)->geometry();
+        if (!shown.contains(place))
+            wrong << u"%1 outside"_s.arg(controls.at(i)->objectName());
+        for (qsizetype j = i + 1; j < controls.size(); ++j) {
+            if (place.intersects(controls.at(j)->geometry()))
+                wrong << controls.at(i)->objectName() + u" over "_s + controls.at(j)->objectName();
+        }
+        if (!textfit::showsWhole(controls.at(i)))
+            wrong << u"%1 cut"_s.arg(controls.at(i)->objectName());
+    }
+    return wrong;
+}
+
+// The headings of a table that do not show whole, across or down; a header
+// that marks the current cell's column does so in bold.
+QStringList cutHeadings(QHeaderView *header)
+{
+    const QFont own = header->font();
+    if (header->highlightSections()) {
+        QFont bold = own;
+        bold.setBold(true);
+        header->setFont(bold);
+    }
+    QStringList cut;
+    for (int section = 0; section < header->count(); ++section) {
+        if (header->isSectionHidden(section))
+            continue;
+        const QString text = header->model()->headerData(section, Qt::Horizontal).toString();
+        if (!textfit::headingShowsWhole(header, section)
+            || header->fontMetrics().size(0, text).height() > header->height())
+            cut << text;
+    }
+    header->setFont(own);
+    return cut;
+}
+
 } // namespace
 
 class ProgressScreensTest : public QObject
@@ -202,6 +252,9 @@ private slots:
     void exportIsAskedFor();
     void refreshKeepsThePupilChosen();
     void classTabOrder();
+
+    void screensUseTheRoomTheyGet_data();
+    void screensUseTheRoomTheyGet();
 
 private:
     std::unique_ptr<QWidget> m_window;
@@ -579,6 +632,8 @@ void ProgressScreensTest::classTableShowsEachPupil()
     QCOMPARE(model->index(1, ClassModel::ShareRight).data(Qt::AccessibleTextRole).toString(),
         u"bea, share right: 90 %"_s);
     QCOMPARE(named<QLabel>(m_class, u"lblClassTitle"_s)->text(), u"Class overview: 4 pupils"_s);
+    // A name too long for its column shows whole in its tip.
+    QCOMPARE(model->index(0, ClassModel::Name).data(Qt::ToolTipRole).toString(), u"Ann"_s);
 }
 
 void ProgressScreensTest::classSortsByEachColumn_data()
@@ -922,6 +977,130 @@ void ProgressScreensTest::classTabOrder()
     QCOMPARE(tabStops(named<QTableView>(m_class, u"tblClass"_s)),
         QStringList({ u"tblClass"_s, u"chkEachOperation"_s, u"cmdSortColumn"_s, u"cmdRenamePupil"_s,
             u"cmdDeletePupil"_s, u"cmdExportCsv"_s }));
+}
+
+void ProgressScreensTest::screensUseTheRoomTheyGet_data()
+{
+    QTest::addColumn<QSize>("client"); // the room the window gives its screens
+    QTest::addColumn<QSize>("before"); // the room they had first, if other
+    QTest::newRow("design size") << QSize(694, 317) << QSize();
+    QTest::newRow("1366 x 740") << QSize(1366, 740) << QSize();
+    QTest::newRow("1920 x 1050") << QSize(1920, 1050) << QSize();
+    QTest::newRow("design size after 1920 x 1050") << QSize(694, 317) << QSize(1920, 1050);
+}
+
+// In every language and at every size, each control of both screens shows
+// whole in the room, beside the others; the pupils' names stay in sight
+// however far the class table is scrolled, and the facts to teach are in
+// sight before it is.
+void ProgressScreensTest::screensUseTheRoomTheyGet()
+{
+    QFETCH(QSize, client);
+    QFETCH(QSize, before);
+    const auto english = qScopeGuard([] { language::speak(u"en"_s); });
+    QList<PupilTotals> pupils = sampleClass();
+    pupils[1].needsTeaching = { tutor::FactFamily { Operation::Division, 3, 4 },
+        tutor::FactFamily { Operation::Subtraction, 3, 4 } };
+    PupilProgress progress = sampleProgress();
+    progress.facts[2].byBox = true;
+    m_window->resize(client);
+    const QRect shown(QPoint(8, 8), client);
+    for (Screen *screen : { static_cast<Screen *>(m_progress), static_cast<Screen *>(m_class) }) {
+        QVERIFY(screen->layout());
+        if (before.isValid()) {
+            screen->resize(before + QSize(11, 12));
+            QCoreApplication::sendPostedEvents(nullptr, QEvent::LayoutRequest);
+        }
+        screen->resize(client + QSize(11, 12));
+    }
+    m_class->showClass(pupils);
+    m_class->showQuickSeconds(3);
+    m_progress->showProgress(progress);
+    QVERIFY(testsupport::pickEntry(m_progress, "cboFactsOperation", u"Multiplication"_s));
+
+    auto *table = named<QTableView>(m_class, u"tblClass"_s);
+    auto *grid = named<CellGridView>(m_progress, u"grdFacts"_s);
+    for (const language::ShippedLanguage &shipped : language::shippedLanguages()) {
+        language::speak(shipped.code);
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::LanguageChange);
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::LayoutRequest);
+        for (Screen *screen :
+            { static_cast<Screen *>(m_progress), static_cast<Screen *>(m_class) }) {
+            QCOMPARE(misplaced(screen, shown).join(u", "_s) + u" in "_s + shipped.code,
+                u" in "_s + shipped.code);
+            // At the design size its controls fit the design rectangle.
+            const QSize least = screen->layout()->minimumSize();
+            QVERIFY2(client.width() > 694 || (least.width() <= 705 && least.height() <= 329),
+                qPrintable(
+                    u"%1 x %2 in %3"_s.arg(least.width()).arg(least.height()).arg(shipped.code)));
+        }
+        for (QHeaderView *header : m_window->findChildren<QHeaderView *>()) {
+            if (header->isVisibleTo(m_window.get()) && header->orientation() == Qt::Horizontal)
+                QCOMPARE(cutHeadings(header).join(u", "_s) + u" in "_s + shipped.code,
+                    u" in "_s + shipped.code);
+        }
+
+        // The facts to teach in sight unscrolled, right of the names.
+        table->horizontalScrollBar()->setValue(0);
+        QHeaderView *header = table->horizontalHeader();
+        const int needs = ClassModel::NeedsTeaching;
+        QVERIFY2(header->sectionViewportPosition(needs) + header->sectionSize(needs)
+                <= table->viewport()->width(),
+            qPrintable(shipped.code));
+
+        // The grid's cells as wide as their headings need and about as high.
+        const QRect cell = grid->cellRect(12, 12);
+        QVERIFY(grid->rect().contains(cell));
+        QVERIFY(cell.width() >= grid->fontMetrics().horizontalAdvance(u"12"_s));
+        QVERIFY2(cell.width() * 3 <= cell.height() * 4 && cell.height() <= cell.width(),
+            qPrintable(u"%1 x %2"_s.arg(cell.width()).arg(cell.height())));
+    }
+    language::speak(u"en"_s);
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::LanguageChange);
+
+    // Every operation's columns, scrolled to the last: the names stay at the
+    // table's left edge, on top, beside the last column.
+    QTest::mouseClick(named<QCheckBox>(m_class, u"chkEachOperation"_s), Qt::LeftButton);
+    const int last = table->model()->columnCount() - 1;
+    table->setCurrentIndex(table->model()->index(1, last));
+    table->horizontalScrollBar()->setValue(table->horizontalScrollBar()->maximum());
+    QVERIFY(client.width() > 1366 || table->horizontalScrollBar()->value() > 0);
+    const QRect lastCell = table->visualRect(table->currentIndex());
+    QVERIFY(table->viewport()->rect().contains(lastCell));
+    const QPoint nameSpot = table->viewport()->mapTo(m_class, QPoint(4, lastCell.center().y()));
+    auto *names = qobject_cast<QTableView *>(m_class->childAt(nameSpot)->parentWidget());
+    QVERIFY(names && names != table);
+    QVERIFY(lastCell.left() >= names->width());
+    QCOMPARE(
+        names->indexAt(names->viewport()->mapFrom(m_class, nameSpot)).data().toString(), u"bea"_s);
+    // Sorting from the names' heading sorts the table.
+    QTest::mouseClick(names->horizontalHeader()->viewport(), Qt::LeftButton, {},
+        QPoint(names->width() / 2, names->horizontalHeader()->height() / 2));
+    QCOMPARE(columnTexts(table->model(), ClassModel::Name),
+        QStringList({ u"Dora"_s, u"Carl"_s, u"bea"_s, u"Ann"_s }));
+    // A name clicked chooses its pupil; the table keeps the keyboard.
+    QTest::mouseClick(names->viewport(), Qt::LeftButton, {},
+        names->visualRect(names->model()->index(2, 0)).center());
+    QCOMPARE(m_class->currentPupil()->name, u"bea"_s);
+    QCOMPARE(QApplication::focusWidget(), table);
+    QCOMPARE(names->focusPolicy(), Qt::NoFocus);
+    // A screen reader meets one table on the screen, with its cells.
+    int tables = 0;
+    QAccessibleInterface *frame = QAccessible::queryAccessibleInterface(m_class);
+    for (int child = 0; child < frame->childCount(); ++child)
+        tables += frame->child(child)->role() == QAccessible::Table ? 1 : 0;
+    QCOMPARE(tables, 1);
+    QAccessibleInterface *cells = QAccessible::queryAccessibleInterface(table);
+    for (int child = 0; child < cells->childCount(); ++child)
+        QVERIFY(cells->child(child)->object() != names);
+
+    // Larger, the screens use the room: the tables, charts and grid grow.
+    if (client.width() > 694) {
+        QVERIFY(table->height() > client.height() * 3 / 4);
+        QVERIFY(table->geometry().right() > client.width() - 12);
+        QVERIFY(grid->width() > 300);
+        QVERIFY(named<ChartView>(m_progress, u"chtShareRight"_s)->height() > 300);
+    }
 }
 
 QTEST_MAIN(ProgressScreensTest)
