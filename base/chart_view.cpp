@@ -36,13 +36,22 @@ double roundTop(double value)
 }
 
 // Quarters where they are whole figures (0, 25, 50, 75, 100 %; 2 s in
-// halves), otherwise fifths (1, 2, 3, 4, 5 s); halves in a low chart.
-int axisSteps(double top, double plotHeight)
+// halves), otherwise fifths (1, 2, 3, 4, 5 s); halves in a low chart. Where
+// the figures would stand closer than a line of text and a pixel, fewer.
+int axisSteps(double top, double plotHeight, int lineHeight)
 {
     const bool quarters = std::fmod(top, 4.0) == 0.0 || top == 2.0;
-    if (plotHeight < 80)
-        return quarters ? 2 : 1;
-    return quarters ? 4 : 5;
+    int steps = plotHeight < 80 ? (quarters ? 2 : 1) : (quarters ? 4 : 5);
+    while (steps > 1 && plotHeight / steps < lineHeight + 1)
+        steps = quarters ? steps / 2 : 1;
+    return steps;
+}
+
+// Whether two texts keep at least `gap` pixels between them, across or down.
+bool standApart(const QRectF &one, const QRectF &other, double gap)
+{
+    return other.left() - one.right() >= gap || one.left() - other.right() >= gap
+        || other.top() - one.bottom() >= gap || one.top() - other.bottom() >= gap;
 }
 
 void drawFocusFrame(QWidget *widget, QPainter &painter)
@@ -149,6 +158,67 @@ QSize ChartView::sizeHint() const
     return QSize(220, 160);
 }
 
+int ChartView::axisStepCount() const
+{
+    return axisSteps(axisTop(), plotArea().height(), QFontMetrics(font()).height());
+}
+
+QList<ChartView::PlacedText> ChartView::placedTexts() const
+{
+    QList<PlacedText> placed;
+    const QFontMetrics metrics(font());
+    const QRectF plot = plotArea();
+    if (!m_title.isEmpty()) {
+        QFont bold = font();
+        bold.setBold(true);
+        const double titleWidth
+            = qMin(double(QFontMetrics(bold).horizontalAdvance(m_title)), width() - 2.0 * Margin);
+        placed.push_back({ QRectF(Margin, Margin, titleWidth, metrics.height()), m_title, true });
+    }
+
+    // Each axis figure right beside the axis, level with its line.
+    const double top = axisTop();
+    const int steps = axisStepCount();
+    for (int step = 0; step <= steps; ++step) {
+        const QString figure = axisText(top * step / steps);
+        const int figureWidth = metrics.horizontalAdvance(figure);
+        const double y = plot.bottom() - plot.height() * step / steps;
+        placed.push_back({ QRectF(plot.left() - Margin - figureWidth, y - metrics.height() / 2.0,
+                               figureWidth, metrics.height()),
+            figure });
+    }
+
+    // Day labels under the first and the last day, then the middle one, each
+    // under the plot and clear of the axis figures; one that would come
+    // closer than two margins to a label already placed is left out.
+    const qsizetype count = m_values.size();
+    if (count == 0)
+        return placed;
+    const double slot = plot.width() / count;
+    QList<qsizetype> labelled { 0 };
+    if (count > 1)
+        labelled << count - 1;
+    if (count > 2)
+        labelled << count / 2;
+    QList<QRectF> days;
+    for (const qsizetype index : std::as_const(labelled)) {
+        if (index >= m_labels.size())
+            continue;
+        const QString label = m_labels.at(index);
+        const int labelWidth = metrics.horizontalAdvance(label);
+        double left = plot.left() + slot * (index + 0.5) - labelWidth / 2.0;
+        left = qMax(plot.left(), qMin(left, double(width() - labelWidth)));
+        const QRectF place(left, plot.bottom() + Margin / 2.0, labelWidth, metrics.height());
+        const bool clear = std::all_of(days.cbegin(), days.cend(),
+            [&place](const QRectF &day) { return standApart(place, day, 2 * Margin); });
+        if (!clear)
+            continue;
+        days << place;
+        placed.push_back({ place, label });
+    }
+    return placed;
+}
+
 void ChartView::paintEvent(QPaintEvent *)
 {
     QPainter painter(this);
@@ -157,53 +227,31 @@ void ChartView::paintEvent(QPaintEvent *)
     const QFontMetrics metrics(font());
     const QRectF plot = plotArea();
 
-    if (!m_title.isEmpty()) {
-        QFont bold = font();
-        bold.setBold(true);
-        painter.setFont(bold);
-        painter.setPen(m_text);
-        painter.drawText(QRectF(Margin, Margin, width() - 2 * Margin, metrics.height()),
-            Qt::AlignLeft | Qt::AlignVCenter, m_title);
-        painter.setFont(font());
-    }
-
-    // Axis figures with light lines across at each quarter.
-    const double top = axisTop();
-    const int steps = axisSteps(top, plot.height());
+    // Light lines across at each axis figure, the axis itself darker.
+    const int steps = axisStepCount();
     for (int step = 0; step <= steps; ++step) {
         const double y = plot.bottom() - plot.height() * step / steps;
         painter.setPen(QPen(step == 0 ? m_text : m_grid, 1));
         painter.drawLine(QPointF(plot.left(), y), QPointF(plot.right(), y));
-        painter.setPen(m_text);
-        painter.drawText(
-            QRectF(0, y - metrics.height() / 2.0, plot.left() - Margin, metrics.height()),
-            Qt::AlignRight | Qt::AlignVCenter, axisText(top * step / steps));
     }
     painter.setPen(QPen(m_text, 1));
     painter.drawLine(plot.bottomLeft(), plot.topLeft());
 
-    // Day labels under the first, the middle and the last day.
-    const qsizetype count = m_values.size();
-    if (count > 0) {
-        const double slot = plot.width() / count;
-        QList<qsizetype> labelled { 0 };
-        if (count > 2)
-            labelled << count / 2;
-        if (count > 1)
-            labelled << count - 1;
-        for (const qsizetype index : std::as_const(labelled)) {
-            if (index >= m_labels.size())
-                continue;
-            const QString label = m_labels.at(index);
-            const double textWidth = metrics.horizontalAdvance(label);
-            double left = plot.left() + slot * (index + 0.5) - textWidth / 2.0;
-            left = qBound(0.0, left, width() - textWidth);
+    for (const PlacedText &placed : placedTexts()) {
+        if (placed.title) {
+            QFont bold = font();
+            bold.setBold(true);
+            painter.setFont(bold);
+            painter.drawText(QRectF(Margin, Margin, width() - 2 * Margin, metrics.height()),
+                Qt::AlignLeft | Qt::AlignVCenter, m_title);
+            painter.setFont(font());
+        } else {
             painter.drawText(
-                QRectF(left, plot.bottom() + Margin / 2.0, textWidth + 1, metrics.height()),
-                Qt::AlignLeft | Qt::AlignTop, label);
+                placed.place, Qt::AlignLeft | Qt::AlignVCenter | Qt::TextDontClip, placed.text);
         }
     }
 
+    const qsizetype count = m_values.size();
     bool anyValue = false;
     for (const std::optional<double> &value : std::as_const(m_values))
         anyValue = anyValue || value.has_value();

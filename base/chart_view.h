@@ -51,6 +51,16 @@ public:
     QRectF plotArea() const;
     // The figure beside an axis line, in the language spoken: "75 %", "2,5 s".
     QString axisText(double value) const;
+    // A text drawn on the chart (the title, an axis figure or a day label)
+    // and where it stands. No two stand within a pixel of each other: axis
+    // figures are thinned and day labels left out where they would.
+    struct PlacedText
+    {
+        QRectF place;
+        QString text;
+        bool title = false;
+    };
+    QList<PlacedText> placedTexts() const;
 
     QSize sizeHint() const override;
 
@@ -58,6 +68,8 @@ protected:
     void paintEvent(QPaintEvent *event) override;
 
 private:
+    int axisStepCount() const;
+
     QString m_title;
     Style m_style = Style::Bars;
     std::optional<double> m_top;

@@ -83,10 +83,11 @@ PracticeScreen::PracticeScreen(TutorSession &session, QWidget *parent)
         twips(240, 3480, 2295, 1215));
     m_card = card;
 
-    // Under "Try Again", beside the picture; a long sum takes two lines.
+    // Under "Try Again", a pixel clear of it where the words take two
+    // lines, beside the picture; a long sum takes two lines.
     const QWidget *tryAgainWord
         = m_feedback.tryAgain->findChild<QLabel *>(QStringLiteral("Label5"));
-    const int rightSumTop = tryAgainWord->geometry().bottom() + 1;
+    const int rightSumTop = tryAgainWord->geometry().bottom() + 2;
     m_lblRightSum = controls::label(m_feedback.tryAgain, QStringLiteral("lblRightSum"), QString(),
         QRect(0, rightSumTop, tryAgainWord->width(), m_feedback.tryAgain->height() - rightSumTop));
     m_lblRightSum->setFont(controls::font(SansSerif, 9.75, true));

@@ -139,17 +139,18 @@ ReportPanel::ReportPanel(SessionLog &log, const QString &reportsFolder, QWidget 
         m_scrollBar->setPageStep(leading->pageStep());
     });
 
-    // The headings reach down to the lists and across to the next heading,
-    // and each starts over its own column, so a longer word still fits; the
-    // English words wrap as they always did.
+    // Each heading stands over its own column and reaches across to the
+    // next heading and down to the lists, a pixel short of both, so that a
+    // longer word still fits and never runs into its neighbour; the English
+    // words wrap as they always did.
     m_number1Heading
-        = controls::label(this, QStringLiteral("Label39"), QString(), twips(120, 240, 840, 360));
+        = controls::label(this, QStringLiteral("Label39"), QString(), twips(120, 240, 825, 345));
     m_number2Heading
-        = controls::label(this, QStringLiteral("Label41"), QString(), twips(960, 240, 840, 360));
+        = controls::label(this, QStringLiteral("Label41"), QString(), twips(960, 240, 825, 345));
     m_yourAnswerHeading
-        = controls::label(this, QStringLiteral("Label42"), QString(), twips(1680, 120, 840, 480));
+        = controls::label(this, QStringLiteral("Label42"), QString(), twips(1800, 120, 825, 465));
     m_correctAnswerHeading
-        = controls::label(this, QStringLiteral("Label43"), QString(), twips(2520, 120, 900, 480));
+        = controls::label(this, QStringLiteral("Label43"), QString(), twips(2640, 120, 900, 465));
 
     QFrame *frame5
         = controls::frame(this, QStringLiteral("Frame5"), twips(TableRightTwips, 600, 1695, 4215));

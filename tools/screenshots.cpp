@@ -4,6 +4,7 @@
 // writes the same bytes.
 
 #include "app/main_window.h"
+#include "app/screen_host.h"
 #include "rules/level_range.h"
 #include "rules/missing_games.h"
 #include "rules/practice_problem.h"
@@ -15,6 +16,7 @@
 #include <QComboBox>
 #include <QDir>
 #include <QImage>
+#include <QList>
 #include <QLineEdit>
 #include <QLocale>
 #include <QPixmap>
@@ -22,8 +24,10 @@
 #include <QTest>
 #include <QTimer>
 
+#include <algorithm>
 #include <cstdio>
 #include <functional>
+#include <iterator>
 
 using testsupport::invokeHandler;
 using testsupport::named;
@@ -168,15 +172,63 @@ void about(MainWindow &window)
 
 struct Shot
 {
+    QString fileName;
+    std::function<void(MainWindow &)> steps;
+};
+
+// The scenes set up for the screens' pictures, by the menu item that brings
+// each screen up.
+struct Scene
+{
+    const char *entryItem;
     const char *fileName;
     std::function<void(MainWindow &)> steps;
 };
+
+const Scene Scenes[]
+    = { { "mnuFileWork", "practice.png", practice }, { "mnuOptShowReport", "report.png", report },
+          { "mnuOptionsWorksheet", "worksheet.png", worksheet },
+          { "mnuGamesMissingNum", "missing-number.png", missingNumberGame },
+          { "mnuGamesMissingOper", "missing-operation.png", missingOperationGame },
+          { "mnuGamesTime", "time-trial.png", timeTrial }, { "mnuHelpContents", "help.png", help },
+          { "mnuHelpAbout", "about.png", about } };
+
+// One picture of every screen the screen host brings up: its scene, or else
+// the screen as its menu item shows it once a pupil has practised, in a
+// file named after the item ("mnuPupilClass" gives "pupil-class.png").
+QList<Shot> everyScreen()
+{
+    QList<Shot> shots;
+    for (const QString &item : ScreenHost::entryItems()) {
+        const auto scene = std::find_if(std::begin(Scenes), std::end(Scenes),
+            [&item](const Scene &each) { return item == QLatin1String(each.entryItem); });
+        if (scene != std::end(Scenes)) {
+            shots.push_back({ QString::fromLatin1(scene->fileName), scene->steps });
+            continue;
+        }
+        QString fileName;
+        for (const QChar letter : item.mid(3)) {
+            if (letter.isUpper() && !fileName.isEmpty())
+                fileName += QLatin1Char('-');
+            fileName += letter.toLower();
+        }
+        const QByteArray handler = (item + QStringLiteral("_Click")).toLatin1();
+        shots.push_back({ fileName + QStringLiteral(".png"), [handler](MainWindow &window) {
+                             window.choosePupil(QStringLiteral("Sam"));
+                             practice(window);
+                             call(window, handler.constData());
+                         } });
+    }
+    return shots;
+}
 
 bool takeShot(const Shot &shot, const QDir &output)
 {
     tutor::useFixedSeed(7);
     testsupport::TutorFixture fixture;
     MainWindow &window = fixture.window();
+    // A message the steps bring up is answered, never left waiting.
+    testsupport::MessageBoxCloser closer;
     shot.steps(window);
     // The picture shows the screen as the steps left it: no feedback timer
     // or trial clock may change it while the events are handled.
@@ -185,7 +237,7 @@ bool takeShot(const Shot &shot, const QDir &output)
     for (int round = 0; round < 3; ++round)
         QApplication::processEvents();
 
-    const QString path = output.filePath(QString::fromLatin1(shot.fileName));
+    const QString path = output.filePath(shot.fileName);
     const QImage picture = window.grab().toImage();
     if (!picture.save(path, "PNG")) {
         std::fprintf(stderr, "cannot write %s\n", qPrintable(path));
@@ -223,11 +275,7 @@ int main(int argc, char *argv[])
         return 1;
     }
 
-    const Shot shots[] = { { "practice.png", practice }, { "report.png", report },
-        { "worksheet.png", worksheet }, { "missing-number.png", missingNumberGame },
-        { "missing-operation.png", missingOperationGame }, { "time-trial.png", timeTrial },
-        { "help.png", help }, { "about.png", about } };
-    for (const Shot &shot : shots) {
+    for (const Shot &shot : everyScreen()) {
         if (!takeShot(shot, output))
             return 1;
     }

@@ -190,10 +190,11 @@ WorksheetScreen::WorksheetScreen(
         this, QStringLiteral("chkIncludeOptional"), QString(), twips(360, 3120, 3240, 300));
     connect(m_chkIncludeOptional, &QCheckBox::clicked, this,
         &WorksheetScreen::chkIncludeOptional_Click);
-    controls::label(this, QStringLiteral("Label35"), QString(), twips(360, 3570, 1200, 255));
+    // The names' headings end a pixel short of their boxes.
+    controls::label(this, QStringLiteral("Label35"), QString(), twips(360, 3570, 1185, 255));
     m_txtTeachersName = controls::textBox(
         this, QStringLiteral("txtTeachersName"), 0, twips(1560, 3510, 2040, 345));
-    controls::label(this, QStringLiteral("Label36"), QString(), twips(360, 4020, 1200, 255));
+    controls::label(this, QStringLiteral("Label36"), QString(), twips(360, 4020, 1185, 255));
     m_txtClassName
         = controls::textBox(this, QStringLiteral("txtClassName"), 0, twips(1560, 3960, 2040, 345));
 
@@ -290,13 +291,14 @@ void WorksheetScreen::retranslate()
     //: Makes a worksheet of the pupil's own facts.
     m_cmdMyFactsWorksheet->setText(tr("Worksheet of My Facts"));
     // The column's longest caption: where the desktop's font needs it, the
-    // button grows to the left, into the free space beside the settings,
-    // never into the row numbers.
+    // button grows to the left, into the free space beside the settings, a
+    // pixel short of the problem count, never into the row numbers.
     // Measured in the picture's pixels, grown back to the design's.
     designscale::setDesignGeometry(m_cmdMyFactsWorksheet, m_myFactsPlace);
     const qreal factor = designscale::factorAt(m_cmdMyFactsWorksheet);
-    const int overflow = std::max(
-        0, qCeil(m_cmdMyFactsWorksheet->sizeHint().width() / factor) - m_myFactsPlace.width());
+    const int overflow = std::clamp(
+        qCeil(m_cmdMyFactsWorksheet->sizeHint().width() / factor) - m_myFactsPlace.width(), 0,
+        m_myFactsPlace.left() - designscale::designGeometry(m_lblProblemNum).right() - 2);
     designscale::setDesignGeometry(
         m_cmdMyFactsWorksheet, m_myFactsPlace.adjusted(-overflow, 0, 0, 0));
     m_cmdSaveWorksheet->setText(tr("Save As Worksheet"));
@@ -344,6 +346,9 @@ QLabel *WorksheetScreen::addRowLabel(const QString &name, int row)
             RowHeight));
     label->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
     label->setWordWrap(false);
+    // Numbers beside the table, which reads left to right in every language:
+    // against the table, clear of the buttons.
+    label->setLayoutDirection(Qt::LeftToRight);
     return label;
 }
 
