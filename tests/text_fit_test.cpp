@@ -16,6 +16,7 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QGroupBox>
+#include <QGuiApplication>
 #include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
@@ -25,10 +26,12 @@
 #include <QRadioButton>
 #include <QRegularExpression>
 #include <QScopeGuard>
+#include <QScreen>
 #include <QStyle>
 #include <QStyleOptionButton>
 #include <QStyleOptionGroupBox>
 #include <QTextDocument>
+#include <QWindow>
 #include <QtTest>
 
 #include <optional>
@@ -424,20 +427,44 @@ void TextFitTest::everyScreenShowsItsTextsWhole_data()
 {
     QTest::addColumn<QString>("code"); // a shipped language
     QTest::addColumn<int>("pseudo"); // a PseudoLanguage::Kind over it, or -1
+    // On the two-screen desktop, the screen and the window's size there: a
+    // size item's handler or "maximise". Empty: the design size.
+    QTest::addColumn<QString>("screen");
+    QTest::addColumn<QByteArray>("size");
 
-    QTest::newRow("English") << u"en"_s << -1;
-    for (const language::ShippedLanguage &shipped : language::shippedLanguages()) {
-        if (shipped.code != u"en"_s)
-            QTest::newRow(qPrintable(shipped.name)) << shipped.code << -1;
+    const QList<std::pair<QString, QByteArray>> sizes = { { QString(), QByteArray() },
+        { u"laptop"_s, "mnuOptSize150_Click" }, { u"laptop"_s, "maximise" },
+        { u"monitor"_s, "mnuOptSize200_Click" }, { u"monitor"_s, "maximise" } };
+    for (const auto &[screen, size] : sizes) {
+        const QString at = screen.isEmpty() ? QString() : u", %1 on the %2"_s.arg(size, screen);
+        QTest::newRow(qPrintable(u"English"_s + at)) << u"en"_s << -1 << screen << size;
+        for (const language::ShippedLanguage &shipped : language::shippedLanguages()) {
+            if (shipped.code != u"en"_s)
+                QTest::newRow(qPrintable(shipped.name + at))
+                    << shipped.code << -1 << screen << size;
+        }
+        QTest::newRow(qPrintable(u"40 % longer"_s + at))
+            << u"en"_s << int(PseudoLanguage::Longer) << screen << size;
+        QTest::newRow(qPrintable(u"right to left"_s + at))
+            << u"en"_s << int(PseudoLanguage::Mirrored) << screen << size;
     }
-    QTest::newRow("40 % longer") << u"en"_s << int(PseudoLanguage::Longer);
-    QTest::newRow("right to left") << u"en"_s << int(PseudoLanguage::Mirrored);
 }
 
 void TextFitTest::everyScreenShowsItsTextsWhole()
 {
     QFETCH(QString, code);
     QFETCH(int, pseudo);
+    QFETCH(QString, screen);
+    QFETCH(QByteArray, size);
+    // The design size on a plain desktop, the larger sizes on the two-screen one.
+    QScreen *onScreen = nullptr;
+    for (QScreen *each : QGuiApplication::screens()) {
+        if (!screen.isEmpty() && each->name() == screen)
+            onScreen = each;
+    }
+    const bool twoScreens = QGuiApplication::screens().size() > 1;
+    if (twoScreens == screen.isEmpty())
+        QSKIP("another desktop's size");
 
     language::speak(code);
     const auto english = qScopeGuard([] { language::speak(u"en"_s); });
@@ -450,6 +477,17 @@ void TextFitTest::everyScreenShowsItsTextsWhole()
     MainWindow &window = fixture.window();
     testsupport::MessageBoxCloser closer;
     window.choosePupil(u"Ann"_s);
+    if (onScreen) {
+        window.windowHandle()->setScreen(onScreen);
+        window.move(onScreen->availableGeometry().topLeft());
+        if (size == "maximise")
+            window.showMaximized();
+        else
+            QVERIFY(testsupport::invokeHandler(&window, size.constData()));
+        QCoreApplication::processEvents();
+        QVERIFY(window.centralWidget()->width() > 694);
+        QVERIFY(onScreen->availableGeometry().contains(window.frameGeometry()));
+    }
     for (const QByteArray &command : screenCommands()) {
         QVERIFY2(testsupport::invokeHandler(&window, command.constData()), command.constData());
         const QStringList cut = cutTexts(window);
