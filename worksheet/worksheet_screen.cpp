@@ -290,10 +290,9 @@ void WorksheetScreen::retranslate()
     m_cmdClearWorksheet->setText(tr("Clear Worksheet"));
     //: Makes a worksheet of the pupil's own facts.
     m_cmdMyFactsWorksheet->setText(tr("Worksheet of My Facts"));
-    // The column's longest caption: where the desktop's font needs it, the
-    // button grows to the left, into the free space beside the settings, a
-    // pixel short of the problem count, never into the row numbers.
-    // Measured in the picture's pixels, grown back to the design's.
+    // The column's longest caption: where the font needs it, the button grows
+    // to the left, into the free space beside the settings, a pixel short of
+    // the problem count; measured in the picture's pixels, in the design's.
     designscale::setDesignGeometry(m_cmdMyFactsWorksheet, m_myFactsPlace);
     const qreal factor = designscale::factorAt(m_cmdMyFactsWorksheet);
     const int overflow = std::clamp(
