@@ -204,11 +204,7 @@ void HidpiTest::screensAreSharpAndKeepTheirLayout()
     QFETCH(QString, verdict);
     QFETCH(QByteArray, size);
     QFETCH(QString, screen);
-    QScreen *onScreen = nullptr;
-    for (QScreen *each : QGuiApplication::screens()) {
-        if (!screen.isEmpty() && each->name() == screen)
-            onScreen = each;
-    }
+    QScreen *onScreen = testsupport::screenNamed(screen);
     if (!screen.isEmpty() && !onScreen)
         QSKIP("needs the two-screen desktop");
     testsupport::TutorFixture fixture;
@@ -229,15 +225,8 @@ void HidpiTest::screensAreSharpAndKeepTheirLayout()
     }
     const Look designLook = lookOf(window);
     if (onScreen) {
-        window.windowHandle()->setScreen(onScreen);
-        window.move(onScreen->availableGeometry().topLeft());
-        if (size == "maximise")
-            window.showMaximized();
-        else
-            QVERIFY(testsupport::invokeHandler(&window, size.constData()));
-        QCoreApplication::processEvents();
-        QVERIFY(window.centralWidget()->width() > 694);
-        QVERIFY(onScreen->availableGeometry().contains(window.frameGeometry()));
+        QString why;
+        QVERIFY2(testsupport::showOnScreenAt(window, onScreen, size, &why), qPrintable(why));
         const QStringList outside = outsideTheClient(window);
         QVERIFY2(outside.isEmpty(), qPrintable(outside.join(QStringLiteral(", "))));
         const QStringList cut = cutTexts(window);

@@ -29,6 +29,9 @@
 #include <QStyleHints>
 #include <QThread>
 #include <QTimer>
+#include <QScreen>
+#include <QWindow>
+#include <QMainWindow>
 #include <QtTest>
 
 // The session's one door for tests, named in TutorSession as its friend.
@@ -116,6 +119,31 @@ bool invokeHandler(QObject *window, const char *handler)
 {
     QObject *owner = handlerOwner(window, handler);
     return owner && QMetaObject::invokeMethod(owner, handler, Qt::DirectConnection);
+}
+
+QScreen *screenNamed(const QString &name)
+{
+    for (QScreen *each : QGuiApplication::screens()) {
+        if (!name.isEmpty() && each->name() == name)
+            return each;
+    }
+    return nullptr;
+}
+
+bool showOnScreenAt(QMainWindow &window, QScreen *screen, const QByteArray &size, QString *why)
+{
+    window.windowHandle()->setScreen(screen);
+    window.move(screen->availableGeometry().topLeft());
+    if (size == "maximise")
+        window.showMaximized();
+    else if (!invokeHandler(&window, size.constData()))
+        *why = QStringLiteral("no handler ") + QLatin1String(size);
+    QCoreApplication::processEvents();
+    if (why->isEmpty() && window.centralWidget()->width() <= 694)
+        *why = QStringLiteral("no larger than the design size");
+    if (why->isEmpty() && !screen->availableGeometry().contains(window.frameGeometry()))
+        *why = QStringLiteral("not on the screen's free room");
+    return why->isEmpty();
 }
 
 QByteArray fileBytes(const QString &path)

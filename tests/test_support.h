@@ -16,6 +16,9 @@
 class QAbstractItemView;
 class QTimer;
 
+class QMainWindow;
+class QScreen;
+
 namespace testsupport {
 
 // The object (the window or one of its screens) that has the named handler
@@ -24,6 +27,14 @@ QObject *handlerOwner(QObject *window, const char *handler);
 
 // Calls a handler slot by name wherever it lives; false when it is missing.
 bool invokeHandler(QObject *window, const char *handler);
+
+// The screen of the desktop with this name; nullptr for an empty name or
+// none of that name.
+QScreen *screenNamed(const QString &name);
+// Puts the window on `screen` at a size: a size item's handler or
+// "maximise". False, with the reason in `why`, when the window is no larger
+// than its design size there or does not lie on the screen's free room.
+bool showOnScreenAt(QMainWindow &window, QScreen *screen, const QByteArray &size, QString *why);
 
 // The descendant with this objectName and type; nullptr when there is none.
 template<typename T> T *named(QObject *root, const QString &name)

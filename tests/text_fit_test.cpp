@@ -457,11 +457,7 @@ void TextFitTest::everyScreenShowsItsTextsWhole()
     QFETCH(QString, screen);
     QFETCH(QByteArray, size);
     // The design size on a plain desktop, the larger sizes on the two-screen one.
-    QScreen *onScreen = nullptr;
-    for (QScreen *each : QGuiApplication::screens()) {
-        if (!screen.isEmpty() && each->name() == screen)
-            onScreen = each;
-    }
+    QScreen *onScreen = testsupport::screenNamed(screen);
     const bool twoScreens = QGuiApplication::screens().size() > 1;
     if (twoScreens == screen.isEmpty())
         QSKIP("another desktop's size");
@@ -477,17 +473,9 @@ void TextFitTest::everyScreenShowsItsTextsWhole()
     MainWindow &window = fixture.window();
     testsupport::MessageBoxCloser closer;
     window.choosePupil(u"Ann"_s);
-    if (onScreen) {
-        window.windowHandle()->setScreen(onScreen);
-        window.move(onScreen->availableGeometry().topLeft());
-        if (size == "maximise")
-            window.showMaximized();
-        else
-            QVERIFY(testsupport::invokeHandler(&window, size.constData()));
-        QCoreApplication::processEvents();
-        QVERIFY(window.centralWidget()->width() > 694);
-        QVERIFY(onScreen->availableGeometry().contains(window.frameGeometry()));
-    }
+    QString why;
+    if (onScreen)
+        QVERIFY2(testsupport::showOnScreenAt(window, onScreen, size, &why), qPrintable(why));
     for (const QByteArray &command : screenCommands()) {
         QVERIFY2(testsupport::invokeHandler(&window, command.constData()), command.constData());
         const QStringList cut = cutTexts(window);
