@@ -114,19 +114,7 @@ bool groupBoxShowsWhole(const QGroupBox *box)
 {
     if (box->title().isEmpty())
         return true;
-    QStyleOptionGroupBox option;
-    option.initFrom(box);
-    option.text = box->title();
-    option.lineWidth = 1;
-    option.midLineWidth = 0;
-    option.textAlignment = Qt::Alignment(box->alignment());
-    option.subControls = QStyle::SC_GroupBoxFrame | QStyle::SC_GroupBoxLabel;
-    if (box->isCheckable())
-        option.subControls |= QStyle::SC_GroupBoxCheckBox;
-    if (box->isFlat())
-        option.features |= QStyleOptionFrame::Flat;
-    const QRect label
-        = box->style()->subControlRect(QStyle::CC_GroupBox, &option, QStyle::SC_GroupBoxLabel, box);
+    const QRect label = textfit::groupBoxPart(box, QStyle::SC_GroupBoxLabel);
     const int needed = textSize(box->fontMetrics(), box->title(), true).width();
     return label.left() >= 0 && label.right() < box->width()
         && label.left() + needed <= box->width();
@@ -514,6 +502,22 @@ int headingWidth(const QHeaderView *header, int section)
 } // namespace
 
 namespace textfit {
+
+QRect groupBoxPart(const QGroupBox *box, QStyle::SubControl part)
+{
+    QStyleOptionGroupBox option;
+    option.initFrom(box);
+    option.text = box->title();
+    option.lineWidth = 1;
+    option.midLineWidth = 0;
+    option.textAlignment = Qt::Alignment(box->alignment());
+    option.subControls = QStyle::SC_GroupBoxFrame | QStyle::SC_GroupBoxLabel;
+    if (box->isCheckable())
+        option.subControls |= QStyle::SC_GroupBoxCheckBox;
+    if (box->isFlat())
+        option.features |= QStyleOptionFrame::Flat;
+    return box->style()->subControlRect(QStyle::CC_GroupBox, &option, part, box);
+}
 
 bool headingShowsWhole(const QHeaderView *header, int section)
 {

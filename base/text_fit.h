@@ -1,5 +1,9 @@
 #pragma once
 
+#include <QRect>
+#include <QStyle>
+
+class QGroupBox;
 class QHeaderView;
 class QWidget;
 
@@ -36,6 +40,10 @@ void restart(QWidget *widget);
 // text set at any time, in any language, is fitted. Once is enough; later
 // calls do nothing.
 void fitEveryText();
+
+// Where the style puts a part of a group box (its caption, its check box),
+// in the box's own coordinates.
+QRect groupBoxPart(const QGroupBox *box, QStyle::SubControl part);
 
 // Whether a table's column heading shows whole in its column, as the style
 // lays out the heading's text there.

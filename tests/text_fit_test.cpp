@@ -120,21 +120,9 @@ std::optional<QRectF> captionPlace(const QGroupBox *box)
 {
     if (box->title().isEmpty())
         return std::nullopt;
-    QStyleOptionGroupBox option;
-    option.initFrom(box);
-    option.text = box->title();
-    option.lineWidth = 1;
-    option.textAlignment = Qt::Alignment(box->alignment());
-    option.subControls = QStyle::SC_GroupBoxFrame | QStyle::SC_GroupBoxLabel;
+    QRect caption = textfit::groupBoxPart(box, QStyle::SC_GroupBoxLabel);
     if (box->isCheckable())
-        option.subControls |= QStyle::SC_GroupBoxCheckBox;
-    if (box->isFlat())
-        option.features |= QStyleOptionFrame::Flat;
-    QRect caption
-        = box->style()->subControlRect(QStyle::CC_GroupBox, &option, QStyle::SC_GroupBoxLabel, box);
-    if (box->isCheckable())
-        caption |= box->style()->subControlRect(
-            QStyle::CC_GroupBox, &option, QStyle::SC_GroupBoxCheckBox, box);
+        caption |= textfit::groupBoxPart(box, QStyle::SC_GroupBoxCheckBox);
     return QRectF(caption & box->rect());
 }
 
