@@ -1,5 +1,6 @@
 #include "app/main_window.h"
 #include "tests/test_support.h"
+#include "bench/run_benchmarks.h"
 
 #include <QApplication>
 #include <QCoreApplication>
@@ -93,10 +94,5 @@ BENCHMARK(answeringFillsTheLogAtAnEvenPace)->Iterations(1)->Unit(benchmark::kSec
 int main(int argc, char **argv)
 {
     QApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    if (benchmark::ReportUnrecognizedArguments(argc, argv))
-        return 1;
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
+    return runBenchmarks(argc, argv);
 }

@@ -1,5 +1,6 @@
 #include "progress/current_pupil.h"
 #include "progress/progress_store.h"
+#include "bench/run_benchmarks.h"
 
 #include <QApplication>
 #include <QDir>
@@ -338,10 +339,5 @@ int main(int argc, char **argv)
     QApplication app(argc, argv);
     if (const QString path = qEnvironmentVariable(WriterVariable); !path.isEmpty())
         return answerAsASecondWindow(path);
-    benchmark::Initialize(&argc, argv);
-    if (benchmark::ReportUnrecognizedArguments(argc, argv))
-        return 1;
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
+    return runBenchmarks(argc, argv);
 }

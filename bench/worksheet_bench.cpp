@@ -4,6 +4,7 @@
 
 #include "app/main_window.h"
 #include "tests/test_support.h"
+#include "bench/run_benchmarks.h"
 
 #include <QApplication>
 #include <QElapsedTimer>
@@ -120,12 +121,8 @@ int main(int argc, char **argv)
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    if (benchmark::ReportUnrecognizedArguments(argc, argv))
-        return 1;
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
+    const int result = runBenchmarks(argc, argv);
     // The window must go while the application still exists.
     filledFixture.reset();
-    return 0;
+    return result;
 }
