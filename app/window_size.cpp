@@ -159,8 +159,9 @@ void WindowSizer::start()
     if (QWindow *handle = m_window->windowHandle())
         connect(handle, &QWindow::screenChanged, this, &WindowSizer::followScreen);
     followScreen(m_window->screen());
-    m_items(storedWindowSize())->setChecked(true);
-    showAt(storedWindowSize());
+    const WindowSize stored = storedWindowSize();
+    m_items(stored)->setChecked(true);
+    showAt(stored);
 }
 
 void WindowSizer::followScreen(QScreen *screen)
