@@ -18,7 +18,6 @@ namespace {
 
 constexpr int LongestName = 200;
 
-const QString QuickSecondsSetting = u"quick_seconds"_s;
 constexpr int FewestQuickSeconds = 1;
 constexpr int MostQuickSeconds = 10;
 

@@ -10,6 +10,7 @@
 #include <QDateTime>
 #include <QList>
 #include <QString>
+#include <QUuid>
 #include <QtGlobal>
 
 #include <functional>
@@ -192,6 +193,10 @@ public:
     bool integrityOk() const;
     // The version of the file's tables this program writes.
     static int schemaVersion();
+
+    // The class server's id for the pupil, so their answers go to the
+    // server; false when not kept.
+    bool setServerId(qint64 pupilId, const QUuid &serverId);
 
     // Changes whenever a pupil, an answer or a setting is committed to the
     // file, by this store or by another program: cheap enough to ask about

@@ -3,6 +3,7 @@
 // Shared by the files that carry out the progress store's work; nothing
 // outside them includes it.
 
+#include "progress/computer_id.h"
 #include "progress/pending_answers.h"
 #include "progress/progress_file.h"
 #include "progress/progress_stats.h"
@@ -25,6 +26,9 @@
 namespace progress {
 
 using namespace Qt::StringLiterals;
+
+// The teacher's time for a quick answer, in the settings table.
+inline const QString QuickSecondsSetting = u"quick_seconds"_s;
 
 // The system's or the database's words, which are now and then empty.
 inline QString orUnknown(const QString &words)
@@ -146,8 +150,12 @@ struct ProgressStore::Private
             { insertAttempt.get(),
                 // An answer written before, by a try cut short, is there
                 // already: found by its pupil and time, then its own id.
-                u"INSERT INTO attempt (pupil_id, answer_id, %1)"
-                " SELECT ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ? WHERE NOT EXISTS (SELECT 1 FROM attempt"
+                // Each answer keeps the quick-answer time in force as it is
+                // written, for a schedule rebuilt from the answers elsewhere.
+                u"INSERT INTO attempt (pupil_id, answer_id, computer_id, quick_seconds, %1)"
+                " SELECT ?, ?, ?, COALESCE((SELECT CAST(value AS INTEGER) FROM setting"
+                " WHERE name = ?), ?), ?, ?, ?, ?, ?, ?, ?, ?, ?, ?"
+                " WHERE NOT EXISTS (SELECT 1 FROM attempt"
                 " WHERE pupil_id = ? AND answered_at = ? AND answer_id = ?)"_s.arg(
                     QLatin1String(AttemptColumns)) },
             { countDay.get(),
@@ -196,21 +204,16 @@ struct ProgressStore::Private
         if (!attempt.answeredAt.isValid())
             return false;
         QSqlQuery &row = *insertAttempt;
-        row.bindValue(0, pupilId);
-        row.bindValue(1, id.toRfc4122());
-        row.bindValue(2, timeText(attempt.answeredAt));
-        row.bindValue(3, int(attempt.mode));
-        row.bindValue(4, int(attempt.level));
-        row.bindValue(5, int(attempt.operation));
-        row.bindValue(6, attempt.first);
-        row.bindValue(7, attempt.second);
-        row.bindValue(8, attempt.typed);
-        row.bindValue(9, attempt.expected);
-        row.bindValue(10, attempt.correct ? 1 : 0);
-        row.bindValue(11, attempt.millis);
-        row.bindValue(12, pupilId);
-        row.bindValue(13, row.boundValue(2));
-        row.bindValue(14, row.boundValue(1));
+        const QVariantList values { pupilId, id.toRfc4122(), computerId.toRfc4122(),
+            QuickSecondsSetting, ProgressStore::DefaultQuickSeconds, timeText(attempt.answeredAt),
+            int(attempt.mode), int(attempt.level), int(attempt.operation), attempt.first,
+            attempt.second, attempt.typed, attempt.expected, attempt.correct ? 1 : 0,
+            attempt.millis };
+        for (int index = 0; index < values.size(); ++index)
+            row.bindValue(index, values.at(index));
+        row.bindValue(values.size(), pupilId);
+        row.bindValue(values.size() + 1, values.at(5));
+        row.bindValue(values.size() + 2, values.at(1));
         if (!exec(row))
             return false;
         *added = row.numRowsAffected() > 0;
@@ -529,6 +532,7 @@ struct ProgressStore::Private
     static constexpr int LongWaitMillis = ProgressFile::BusyWaitMillis;
 
     QString path;
+    const QUuid computerId = thisComputerId();
     ProgressFile file;
     PendingAnswers pending { path };
     int currentWaitMillis = LongWaitMillis;

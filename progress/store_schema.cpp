@@ -67,6 +67,25 @@ const std::vector<Migration> &migrations()
                 "ALTER TABLE fact_card ADD COLUMN comebacks_owed INTEGER NOT NULL DEFAULT 0",
                 "UPDATE fact_card SET misses_since_known = misses WHERE quick_days < 3",
             } },
+        { 5,
+            {
+                // A class server may take a copy of every answer. Each answer
+                // carries the computer it was given on and the quick-answer
+                // time then in force (NULL before: this computer, and the
+                // time set now), and whether the server has it. A pupil of
+                // the server's roster carries the server's id for them.
+                "ALTER TABLE attempt ADD COLUMN computer_id BLOB",
+                "ALTER TABLE attempt ADD COLUMN quick_seconds INTEGER",
+                "ALTER TABLE attempt ADD COLUMN sent SMALLINT NOT NULL DEFAULT 0",
+                "ALTER TABLE pupil ADD COLUMN server_id BLOB",
+                // Answers kept before ids were made get one now: the server
+                // knows an answer by it alone.
+                "UPDATE attempt SET answer_id = randomblob(16) WHERE answer_id IS NULL",
+                // What is still to go, found without reading every answer.
+                "CREATE INDEX attempt_unsent ON attempt (id) WHERE sent = 0",
+                "CREATE UNIQUE INDEX pupil_by_server_id ON pupil (server_id)"
+                " WHERE server_id IS NOT NULL",
+            } },
     };
     return list;
 }

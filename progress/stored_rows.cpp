@@ -40,19 +40,19 @@ QDateTime timeFromText(const QString &text)
 const char AttemptColumns[] = "answered_at, mode, level, operation, first, second, typed, "
                               "expected, correct, millis";
 
-tutor::Attempt attemptFromRow(const QSqlQuery &query)
+tutor::Attempt attemptFromRow(const QSqlQuery &query, int from)
 {
     tutor::Attempt attempt;
-    attempt.answeredAt = timeFromText(query.value(0).toString());
-    attempt.mode = tutor::AnswerMode(query.value(1).toInt());
-    attempt.level = tutor::Level(query.value(2).toInt());
-    attempt.operation = tutor::Operation(query.value(3).toInt());
-    attempt.first = query.value(4).toDouble();
-    attempt.second = query.value(5).toDouble();
-    attempt.typed = query.value(6).toString();
-    attempt.expected = query.value(7).toString();
-    attempt.correct = query.value(8).toInt() != 0;
-    attempt.millis = query.value(9).toLongLong();
+    attempt.answeredAt = timeFromText(query.value(from).toString());
+    attempt.mode = tutor::AnswerMode(query.value(from + 1).toInt());
+    attempt.level = tutor::Level(query.value(from + 2).toInt());
+    attempt.operation = tutor::Operation(query.value(from + 3).toInt());
+    attempt.first = query.value(from + 4).toDouble();
+    attempt.second = query.value(from + 5).toDouble();
+    attempt.typed = query.value(from + 6).toString();
+    attempt.expected = query.value(from + 7).toString();
+    attempt.correct = query.value(from + 8).toInt() != 0;
+    attempt.millis = query.value(from + 9).toLongLong();
     return attempt;
 }
 

@@ -21,9 +21,10 @@ namespace progress {
 QString timeText(const QDateTime &time);
 QDateTime timeFromText(const QString &text);
 
-// The columns of an answer, in the order attemptFromRow() reads them.
+// The columns of an answer, in the order attemptFromRow() reads them from
+// the query's column `from` on.
 extern const char AttemptColumns[];
-tutor::Attempt attemptFromRow(const QSqlQuery &query);
+tutor::Attempt attemptFromRow(const QSqlQuery &query, int from = 0);
 
 // The columns of a card, in the order cardFromRow() reads them.
 extern const char CardColumns[];

@@ -1,3 +1,5 @@
+#include "progress/answer_outbox.h"
+#include "progress/computer_id.h"
 #include "progress/export_fields.h"
 #include "progress/progress_file.h"
 #include "progress/progress_stats.h"
@@ -277,6 +279,7 @@ private slots:
     void fileOfEveryEarlierVersionIsBroughtUpToDate_data();
     void fileOfEveryEarlierVersionIsBroughtUpToDate();
     void newerVersionsFileIsReadButNeverWritten();
+    void answersWaitForTheClassServerUntilMarkedSent();
     void damagedFileIsMovedAsideAndAFreshOneStarted_data();
     void damagedFileIsMovedAsideAndAFreshOneStarted();
     void unusableFolderKeepsNothingAndSaysWhere_data();
@@ -811,6 +814,61 @@ void ProgressStoreTest::newerVersionsFileIsReadButNeverWritten()
     QCOMPARE(fileBytes(path), bytes);
     QCOMPARE(filesIn(folder.filePath(u"backups"_s)), backups);
     QCOMPARE(versionOf(path), ProgressStore::schemaVersion() + 1);
+}
+
+// Answers of pupils the class server knows wait in the file until the
+// server has them, oldest first, each with its own id, the computer it was
+// given on and the quick-answer time then in force.
+void ProgressStoreTest::answersWaitForTheClassServerUntilMarkedSent()
+{
+    QTemporaryDir folder;
+    const QString path = folder.filePath(u"progress.sqlite"_s);
+    QVERIFY(runOnFile(path, VersionThree));
+    ProgressStore store(path);
+    QCOMPARE(store.open(Now).outcome, OpenResult::Opened);
+    const qint64 ann = store.pupils().first().id;
+    const QUuid annOnServer = QUuid::createUuid();
+    QVERIFY(store.setServerId(ann, annOnServer));
+    const std::optional<qint64> bee = store.addPupil(u"Bee"_s);
+    QVERIFY(bee);
+    const auto sum = [](int minutes) {
+        return answer(Now.addSecs(60 * minutes), tutor::Operation::Addition, 2, minutes,
+            QString::number(2 + minutes), QString::number(2 + minutes), 1500);
+    };
+    QVERIFY(store.record(ann, sum(1)));
+    QVERIFY(store.record(*bee, sum(2))); // not on the server's roster: stays here
+    QVERIFY(store.setQuickSeconds(5));
+    QVERIFY(store.record(ann, sum(3)));
+
+    progress::AnswerOutbox outbox(path);
+    QVERIFY2(outbox.open(), qPrintable(outbox.lastError()));
+    QCOMPARE(outbox.waiting(), 3);
+    const QList<progress::OutgoingAnswer> first = outbox.next(2).value();
+    QCOMPARE(first.size(), 2);
+    QVERIFY(sameAttempt(first.at(1).attempt, sum(1)));
+    // The answer kept before answers had ids got one, and the time set now.
+    QCOMPARE(first.at(0).quickSeconds, 5);
+    QCOMPARE(first.at(1).quickSeconds, ProgressStore::DefaultQuickSeconds);
+    QVERIFY(!first.at(0).answerId.isNull());
+    QVERIFY(first.at(0).answerId != first.at(1).answerId);
+    for (const progress::OutgoingAnswer &sent : first) {
+        QCOMPARE(sent.pupilId, annOnServer);
+        QCOMPARE(sent.computerId, progress::thisComputerId());
+    }
+    QVERIFY(outbox.markSent(first));
+    QCOMPARE(outbox.waiting(), 1);
+    const QList<progress::OutgoingAnswer> rest = outbox.next(500).value();
+    QCOMPARE(rest.size(), 1);
+    QVERIFY(sameAttempt(rest.first().attempt, sum(3)));
+    QCOMPARE(rest.first().quickSeconds, 5);
+    outbox.close();
+
+    // Nothing is sent from a file of a newer version, nor from no file.
+    QVERIFY(runOnFile(path,
+        { u"UPDATE schema_version SET version = %1"_s.arg(ProgressStore::schemaVersion() + 1) }));
+    QVERIFY(!outbox.open());
+    QVERIFY(!progress::AnswerOutbox(folder.filePath(u"none.sqlite"_s)).open());
+    QVERIFY(!QFile::exists(folder.filePath(u"none.sqlite"_s)));
 }
 
 void ProgressStoreTest::damagedFileIsMovedAsideAndAFreshOneStarted_data()

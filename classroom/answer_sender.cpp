@@ -1,0 +1,177 @@
+#include "classroom/answer_sender.h"
+
+#include <QAtomicInt>
+#include <QSqlDatabase>
+#include <QSqlError>
+#include <QSqlQuery>
+#include <QVariant>
+
+#include <algorithm>
+
+using namespace Qt::StringLiterals;
+
+namespace classroom {
+
+namespace {
+
+QAtomicInt senderCount;
+
+constexpr int LongestRetrySeconds = 60;
+
+// The server's own column list: a computer may add answers but never read
+// them, so a copy already there is passed over without naming its key.
+const QString AnswerColumns = u"answer_id, pupil_id, pc_id, answered_at, mode, level, operation,"
+                              " first, second, typed, expected, correct, millis, quick_seconds"_s;
+constexpr int ColumnCount = 14;
+
+QString rowsOf(int rows)
+{
+    QString row = u"(?"_s;
+    for (int column = 1; column < ColumnCount; ++column)
+        row += u", ?"_s;
+    row += u')';
+    QStringList all;
+    all.reserve(rows);
+    for (int index = 0; index < rows; ++index)
+        all.append(row);
+    return all.join(u", "_s);
+}
+
+} // namespace
+
+AnswerSender::AnswerSender(const QString &progressPath, const QString &connection)
+    : m_connectionName(u"class-server-%1"_s.arg(senderCount.fetchAndAddRelaxed(1)))
+    , m_connection(connection)
+    , m_outbox(progressPath)
+{ }
+
+AnswerSender::~AnswerSender()
+{
+    disconnect();
+    m_outbox.close();
+}
+
+int AnswerSender::retryDelaySeconds() const
+{
+    if (m_failures == 0)
+        return 0;
+    return std::min(LongestRetrySeconds, 1 << std::min(m_failures - 1, 6));
+}
+
+void AnswerSender::disconnect()
+{
+    if (!QSqlDatabase::contains(m_connectionName))
+        return;
+    {
+        QSqlDatabase db = QSqlDatabase::database(m_connectionName, false);
+        db.close();
+    }
+    QSqlDatabase::removeDatabase(m_connectionName);
+}
+
+bool AnswerSender::connected()
+{
+    // Qt's driver never connects again by itself: a connection that failed
+    // is closed, and the next round opens a new one.
+    if (QSqlDatabase::contains(m_connectionName)
+        && QSqlDatabase::database(m_connectionName, false).isOpen())
+        return true;
+    QSqlDatabase db = QSqlDatabase::contains(m_connectionName)
+        ? QSqlDatabase::database(m_connectionName, false)
+        : QSqlDatabase::addDatabase(u"QPSQL"_s, m_connectionName);
+    db.setConnectOptions(m_connection);
+    if (db.open())
+        return true;
+    m_state.detail = db.lastError().text();
+    return false;
+}
+
+void AnswerSender::lost(const QString &why, const QDateTime &now)
+{
+    if (m_state.kind != LinkState::Unreachable)
+        m_state.unreachableSince = now;
+    m_state.kind = LinkState::Unreachable;
+    if (!why.isEmpty())
+        m_state.detail = why;
+    ++m_failures;
+    disconnect();
+}
+
+bool AnswerSender::send(const QList<progress::OutgoingAnswer> &batch)
+{
+    QSqlQuery insert(QSqlDatabase::database(m_connectionName, false));
+    if (!insert.prepare(u"INSERT INTO orvi.answer (%1) VALUES %2 ON CONFLICT DO NOTHING"_s.arg(
+            AnswerColumns, rowsOf(int(batch.size()))))) {
+        m_state.detail = insert.lastError().text();
+        return false;
+    }
+    for (const progress::OutgoingAnswer &answer : batch) {
+        const tutor::Attempt &attempt = answer.attempt;
+        insert.addBindValue(answer.answerId.toString(QUuid::WithoutBraces));
+        insert.addBindValue(answer.pupilId.toString(QUuid::WithoutBraces));
+        insert.addBindValue(answer.computerId.toString(QUuid::WithoutBraces));
+        insert.addBindValue(attempt.answeredAt.toUTC().toString(Qt::ISODateWithMs));
+        insert.addBindValue(int(attempt.mode));
+        insert.addBindValue(int(attempt.level));
+        insert.addBindValue(int(attempt.operation));
+        insert.addBindValue(attempt.first);
+        insert.addBindValue(attempt.second);
+        insert.addBindValue(attempt.typed);
+        insert.addBindValue(attempt.expected);
+        insert.addBindValue(attempt.correct);
+        insert.addBindValue(attempt.millis);
+        insert.addBindValue(answer.quickSeconds);
+    }
+    if (insert.exec())
+        return true;
+    m_state.detail = insert.lastError().text();
+    return false;
+}
+
+bool AnswerSender::sendWaiting(const QDateTime &now)
+{
+    const bool reached = connected();
+    if (!m_outbox.open()) {
+        // Nothing to send from: the server's state is all there is to tell.
+        m_state.waiting = 0;
+        if (reached) {
+            m_state.kind = LinkState::Reachable;
+            m_failures = 0;
+        } else {
+            lost(QString(), now);
+        }
+        return reached;
+    }
+    bool done = reached;
+    while (done) {
+        const std::optional<QList<progress::OutgoingAnswer>> batch = m_outbox.next(BatchSize);
+        if (!batch) {
+            m_state.detail = m_outbox.lastError();
+            break;
+        }
+        if (batch->isEmpty())
+            break;
+        if (!send(*batch)) {
+            done = false;
+            break;
+        }
+        // Should this fail, the batch goes again next round: harmless.
+        if (!m_outbox.markSent(*batch)) {
+            m_state.detail = m_outbox.lastError();
+            break;
+        }
+    }
+    if (const std::optional<qint64> waiting = m_outbox.waiting())
+        m_state.waiting = *waiting;
+    m_outbox.close();
+    if (!done) {
+        lost(QString(), now);
+        return false;
+    }
+    m_state.kind = LinkState::Reachable;
+    m_state.unreachableSince = QDateTime();
+    m_failures = 0;
+    return m_state.waiting == 0;
+}
+
+} // namespace classroom

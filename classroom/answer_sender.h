@@ -1,0 +1,67 @@
+#pragma once
+
+#include "progress/answer_outbox.h"
+
+#include <QDateTime>
+#include <QString>
+
+namespace classroom {
+
+// How the class server stands for this computer, as the status line tells it.
+struct LinkState
+{
+    enum Kind {
+        Connecting, // not tried yet
+        Reachable,
+        Unreachable,
+    };
+    Kind kind = Connecting;
+    QDateTime unreachableSince; // UTC; the first failure of this outage
+    qint64 waiting = 0; // answers the server does not have yet
+    QString detail; // the last failure in the server's or the file's words
+
+    bool operator==(const LinkState &other) const
+    {
+        return kind == other.kind && unreachableSince == other.unreachableSince
+            && waiting == other.waiting && detail == other.detail;
+    }
+};
+
+// Sends the answers of the progress file that the class server does not
+// have, on a database connection and a file connection of its own: any one
+// thread may own it. The server keeps an answer once whatever happens, so an
+// answer sent again after a kill or a lost reply is harmless.
+class AnswerSender
+{
+public:
+    // The most answers sent in one transaction.
+    static constexpr int BatchSize = 500;
+
+    AnswerSender(const QString &progressPath, const QString &connection);
+    ~AnswerSender();
+    AnswerSender(const AnswerSender &) = delete;
+    AnswerSender &operator=(const AnswerSender &) = delete;
+
+    // One round: connects when not connected, sends every answer waiting in
+    // batches, and marks each batch sent once the server has committed it.
+    // `now` is UTC. True when the server has every answer.
+    bool sendWaiting(const QDateTime &now);
+    LinkState state() const { return m_state; }
+    // Seconds before the next try after the rounds failed in a row: 1, 2, 4,
+    // ... up to 60; 0 after a round that reached the server.
+    int retryDelaySeconds() const;
+
+private:
+    bool connected();
+    bool send(const QList<progress::OutgoingAnswer> &batch);
+    void lost(const QString &why, const QDateTime &now);
+    void disconnect();
+
+    QString m_connectionName;
+    QString m_connection;
+    progress::AnswerOutbox m_outbox;
+    LinkState m_state;
+    int m_failures = 0;
+};
+
+} // namespace classroom

@@ -1,0 +1,81 @@
+#pragma once
+
+#include "classroom/answer_sender.h"
+#include "classroom/server_settings.h"
+
+#include <QMutex>
+#include <QObject>
+#include <QString>
+#include <QThread>
+
+class QTimer;
+
+namespace classroom {
+
+class SendingWorker;
+
+// This computer's link to the class server: the answers go on a thread of
+// their own, so the window never waits on the network. The window tells it
+// when an answer was kept and hears how the server stands.
+class ClassServerLink : public QObject
+{
+    Q_OBJECT
+    Q_DISABLE_COPY_MOVE(ClassServerLink)
+
+public:
+    ClassServerLink(
+        const QString &progressPath, const ServerSettings &settings, QObject *parent = nullptr);
+    ~ClassServerLink() override;
+
+    LinkState state() const;
+    // How often answers kept by another copy of the program are looked for.
+    static constexpr int PollSeconds = 15;
+
+public slots:
+    // An answer was kept: it goes at the next round, which starts now unless
+    // the link is waiting to try the server again.
+    void answerKept();
+    // Runs a round on the link's thread and returns when it is done: for
+    // tests, which never wait for the link's timers.
+    void sendNow();
+
+signals:
+    void stateChanged(const classroom::LinkState &state);
+
+private:
+    void takeState(const classroom::LinkState &state);
+
+    QThread m_thread;
+    SendingWorker *m_worker = nullptr;
+    mutable QMutex m_lock;
+    LinkState m_state;
+};
+
+// The link's half on its own thread; nothing outside the link uses it.
+class SendingWorker : public QObject
+{
+    Q_OBJECT
+
+public:
+    SendingWorker(const QString &progressPath, const QString &connection);
+    ~SendingWorker() override;
+
+public slots:
+    void start();
+    void answerKept();
+    void round();
+
+signals:
+    void stateChanged(const classroom::LinkState &state);
+
+private:
+    QString m_progressPath;
+    QString m_connection;
+    AnswerSender *m_sender = nullptr;
+    QTimer *m_timer = nullptr;
+    bool m_waitingToRetry = false;
+};
+
+} // namespace classroom
+
+Q_DECLARE_METATYPE(classroom::LinkState)
