@@ -1,5 +1,6 @@
 #include "app/main_window.h"
 
+#include "app/class_server_status.h"
 #include "app/pupil_wiring.h"
 #include "app/shown_pages.h"
 #include "app/window_size.h"
@@ -95,6 +96,8 @@ MainWindow::MainWindow(const QString &applicationFolder, QWidget *parent)
     m_pupils = new PupilWiring(m_pupil, m_session, m_progressActions, m_myFacts,
         { this, m_menu.mnuOptMyFacts, m_fraMain, m_fraGame3, m_fraWorksheet });
 
+    m_classServer = new ClassServerStatus(this, m_pupil, classroom::serverSettings());
+
     connectMenu();
     connectSession();
     connect(m_fraAbout, &AboutScreen::okClicked, this, &MainWindow::cmdOkAbout_Click);
@@ -182,6 +185,7 @@ void MainWindow::showEvent(QShowEvent *event)
         QTimer::singleShot(0, this, [this]() {
             m_pupil.openIfKept();
             m_pupils->showWhetherAnswersAreKept();
+            m_classServer->start();
         });
     }
     QMainWindow::showEvent(event);

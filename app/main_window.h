@@ -19,6 +19,7 @@ class HelpScreen;
 class MissingNumberScreen;
 class MissingOperationScreen;
 class PracticeScreen;
+class ClassServerStatus;
 class PupilWiring;
 class ShownPages;
 class ProgressScreen;
@@ -144,6 +145,7 @@ private:
     progress::ProgressActions *m_progressActions = nullptr;
     progress::MyFacts *m_myFacts = nullptr;
     PupilWiring *m_pupils = nullptr;
+    ClassServerStatus *m_classServer = nullptr;
     std::unique_ptr<ShownPages> m_pages;
     tutor::WindowSizer *m_sizer = nullptr;
 };

@@ -14,6 +14,7 @@ struct LinkState
         Connecting, // not tried yet
         Reachable,
         Unreachable,
+        SettingsRefused, // the settings found cannot be used: nothing is sent
     };
     Kind kind = Connecting;
     QDateTime unreachableSince; // UTC; the first failure of this outage

@@ -312,6 +312,8 @@ void CurrentPupil::keepWith(const std::function<bool()> &record)
         return;
     if (!record())
         tellRecordFailure();
+    else if (m_onKept)
+        m_onKept();
     if (m_store.pendingCount() > 0)
         m_pendingRetry->start();
 }

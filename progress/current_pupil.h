@@ -86,6 +86,8 @@ public:
     bool restore(const QString &backupPath);
     // Called whenever a restore may have changed who is current.
     void setOnRestored(std::function<void()> restored) { m_onRestored = std::move(restored); }
+    // Called after each answer kept, so that it can be sent on.
+    void setOnKept(std::function<void()> kept) { m_onKept = std::move(kept); }
 
 private:
     void keepWith(const std::function<bool()> &record);
@@ -112,6 +114,7 @@ private:
     bool m_backupFailureTold = false;
     bool m_offering = false;
     std::function<void()> m_onRestored;
+    std::function<void()> m_onKept;
     QString m_unavailableReason;
     std::optional<qint64> m_id;
     QString m_name;

@@ -11,7 +11,7 @@ root=$(cd "$(dirname "$0")/.." && pwd)
 LUPDATE=${LUPDATE:-/usr/lib/qt6/bin/lupdate}
 LRELEASE=${LRELEASE:-/usr/lib/qt6/bin/lrelease}
 # Every folder whose code shows texts to the user.
-folders="app base games help practice progress report rules session worksheet"
+folders="app base classroom games help practice progress report rules session worksheet"
 
 # lupdate over the sources into the given .ts file; no line numbers, so a
 # moved line changes nothing. English is the sources' own language: its file

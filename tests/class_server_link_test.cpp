@@ -1,3 +1,5 @@
+#include "base/language.h"
+#include "classroom/link_words.h"
 #include "classroom/server_settings.h"
 
 #include <QTemporaryDir>
@@ -10,10 +12,13 @@ class ClassServerLinkTest : public QObject
     Q_OBJECT
 
 private slots:
+    void initTestCase() { language::speak(u"en"_s); }
     void connectionIsAlwaysCheckedAndNeverHoldsAPassword_data();
     void connectionIsAlwaysCheckedAndNeverHoldsAPassword();
     void variableOverridesTheSystemFile_data();
     void variableOverridesTheSystemFile();
+    void statusLineSaysWhereTheAnswersAre_data();
+    void statusLineSaysWhereTheAnswersAre();
 };
 
 void ClassServerLinkTest::connectionIsAlwaysCheckedAndNeverHoldsAPassword_data()
@@ -115,6 +120,47 @@ void ClassServerLinkTest::variableOverridesTheSystemFile()
     QCOMPARE(settings.source, source == u"file"_s ? path : source);
     QCOMPARE(settings.isSet(), isSet);
     QVERIFY(settings.refusal.isEmpty());
+}
+
+void ClassServerLinkTest::statusLineSaysWhereTheAnswersAre_data()
+{
+    QTest::addColumn<int>("kind");
+    QTest::addColumn<QDateTime>("since"); // local
+    QTest::addColumn<int>("waiting");
+    QTest::addColumn<QString>("text");
+
+    const QDateTime morning(QDate(2026, 12, 10), QTime(10, 41));
+    using classroom::LinkState;
+    QTest::newRow("reachable") << int(LinkState::Reachable) << QDateTime() << 0
+                               << u"Kept on this PC · class server reachable"_s;
+    QTest::newRow("reachable, still sending")
+        << int(LinkState::Reachable) << QDateTime() << 1
+        << u"Kept on this PC · class server reachable, 1 answer waiting"_s;
+    QTest::newRow("unreachable since this morning")
+        << int(LinkState::Unreachable) << morning << 23
+        << u"Kept on this PC · class server unreachable since 10:41 AM, 23 answers waiting"_s;
+    QTest::newRow("unreachable since yesterday")
+        << int(LinkState::Unreachable) << morning.addDays(-1) << 0
+        << u"Kept on this PC · class server unreachable since 12/9/26 10:41 AM, 0 answers "
+           "waiting"_s;
+}
+
+void ClassServerLinkTest::statusLineSaysWhereTheAnswersAre()
+{
+    QFETCH(int, kind);
+    QFETCH(QDateTime, since);
+    QFETCH(int, waiting);
+    QFETCH(QString, text);
+
+    const QLocale before;
+    QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates));
+    classroom::LinkState state;
+    state.kind = classroom::LinkState::Kind(kind);
+    state.unreachableSince = since.toUTC();
+    state.waiting = waiting;
+    const QDateTime now(QDate(2026, 12, 10), QTime(14, 5));
+    QCOMPARE(classroom::linkStatusText(state, now.toUTC()), text);
+    QLocale::setDefault(before);
 }
 
 QTEST_GUILESS_MAIN(ClassServerLinkTest)

@@ -74,6 +74,17 @@ Bitte schicken Sie Fehlermeldungen, Vorschläge und Fragen an %1. Jede Nachricht
     </message>
 </context>
 <context>
+    <name>AnswerOutbox</name>
+    <message>
+        <source>There is no progress file yet.</source>
+        <translation>Es gibt noch keine Fortschrittsdatei.</translation>
+    </message>
+    <message>
+        <source>The progress file is of another version of the program.</source>
+        <translation>Die Fortschrittsdatei stammt von einer anderen Version des Programms.</translation>
+    </message>
+</context>
+<context>
     <name>BrowserPanel</name>
     <message>
         <source>Start page</source>
@@ -449,6 +460,37 @@ Bitte schicken Sie Fehlermeldungen, Vorschläge und Fragen an %1. Jede Nachricht
         <source>Expert</source>
         <extracomment>The hardest of the five difficulty levels.</extracomment>
         <translation>Profis</translation>
+    </message>
+</context>
+<context>
+    <name>LinkWords</name>
+    <message>
+        <source>Kept on this PC · looking for the class server</source>
+        <extracomment>The status line while the class server is first tried.</extracomment>
+        <translation>Auf diesem PC gespeichert · Klassenserver wird gesucht</translation>
+    </message>
+    <message numerus="yes">
+        <source>Kept on this PC · class server reachable, %n answers waiting</source>
+        <translation>
+            <numerusform>Auf diesem PC gespeichert · Klassenserver erreichbar, %n Antwort wartet</numerusform>
+            <numerusform>Auf diesem PC gespeichert · Klassenserver erreichbar, %n Antworten warten</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Kept on this PC · class server reachable</source>
+        <translation>Auf diesem PC gespeichert · Klassenserver erreichbar</translation>
+    </message>
+    <message numerus="yes">
+        <source>Kept on this PC · class server unreachable since %1, %n answers waiting</source>
+        <extracomment>%1 is a time (&quot;10:41&quot;), or a day and time when the outage began before today.</extracomment>
+        <translation>
+            <numerusform>Auf diesem PC gespeichert · Klassenserver nicht erreichbar seit %1, %n Antwort wartet</numerusform>
+            <numerusform>Auf diesem PC gespeichert · Klassenserver nicht erreichbar seit %1, %n Antworten warten</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Kept on this PC · the class server&apos;s settings cannot be used</source>
+        <translation>Auf diesem PC gespeichert · die Einstellungen des Klassenservers sind nicht verwendbar</translation>
     </message>
 </context>
 <context>
@@ -1321,6 +1363,11 @@ Bitte schicken Sie Fehlermeldungen, Vorschläge und Fragen an %1. Jede Nachricht
         <comment>export</comment>
         <extracomment>Where an answer was given: practice of the pupil&apos;s own facts, the Options menu&apos;s &quot;My Facts&quot;.</extracomment>
         <translation>Meine Aufgaben</translation>
+    </message>
+    <message>
+        <source>The class server&apos;s pupil</source>
+        <extracomment>Begins &quot;%1 could not be kept in %2&quot;.</extracomment>
+        <translation>Schüler des Klassenservers</translation>
     </message>
 </context>
 <context>

@@ -31,6 +31,24 @@
     </message>
 </context>
 <context>
+    <name>LinkWords</name>
+    <message numerus="yes">
+        <source>Kept on this PC · class server reachable, %n answers waiting</source>
+        <translation>
+            <numerusform>Kept on this PC · class server reachable, %n answer waiting</numerusform>
+            <numerusform>Kept on this PC · class server reachable, %n answers waiting</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Kept on this PC · class server unreachable since %1, %n answers waiting</source>
+        <extracomment>%1 is a time (&quot;10:41&quot;), or a day and time when the outage began before today.</extracomment>
+        <translation>
+            <numerusform>Kept on this PC · class server unreachable since %1, %n answer waiting</numerusform>
+            <numerusform>Kept on this PC · class server unreachable since %1, %n answers waiting</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
     <name>PrintPreview</name>
     <message numerus="yes">
         <source>%n pages</source>

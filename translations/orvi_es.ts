@@ -74,6 +74,17 @@ Envía los errores, sugerencias y preguntas a %1. Cada mensaje nos ayuda a mejor
     </message>
 </context>
 <context>
+    <name>AnswerOutbox</name>
+    <message>
+        <source>There is no progress file yet.</source>
+        <translation>Todavía no hay ningún archivo de progreso.</translation>
+    </message>
+    <message>
+        <source>The progress file is of another version of the program.</source>
+        <translation>El archivo de progreso es de otra versión del programa.</translation>
+    </message>
+</context>
+<context>
     <name>BrowserPanel</name>
     <message>
         <source>Start page</source>
@@ -449,6 +460,37 @@ Envía los errores, sugerencias y preguntas a %1. Cada mensaje nos ayuda a mejor
         <source>Expert</source>
         <extracomment>The hardest of the five difficulty levels.</extracomment>
         <translation>Experto</translation>
+    </message>
+</context>
+<context>
+    <name>LinkWords</name>
+    <message>
+        <source>Kept on this PC · looking for the class server</source>
+        <extracomment>The status line while the class server is first tried.</extracomment>
+        <translation>Guardado en este PC · buscando el servidor de la clase</translation>
+    </message>
+    <message numerus="yes">
+        <source>Kept on this PC · class server reachable, %n answers waiting</source>
+        <translation>
+            <numerusform>Guardado en este PC · servidor de la clase disponible, %n respuesta en espera</numerusform>
+            <numerusform>Guardado en este PC · servidor de la clase disponible, %n respuestas en espera</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Kept on this PC · class server reachable</source>
+        <translation>Guardado en este PC · servidor de la clase disponible</translation>
+    </message>
+    <message numerus="yes">
+        <source>Kept on this PC · class server unreachable since %1, %n answers waiting</source>
+        <extracomment>%1 is a time (&quot;10:41&quot;), or a day and time when the outage began before today.</extracomment>
+        <translation>
+            <numerusform>Guardado en este PC · servidor de la clase sin conexión desde %1, %n respuesta en espera</numerusform>
+            <numerusform>Guardado en este PC · servidor de la clase sin conexión desde %1, %n respuestas en espera</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Kept on this PC · the class server&apos;s settings cannot be used</source>
+        <translation>Guardado en este PC · la configuración del servidor de la clase no se puede usar</translation>
     </message>
 </context>
 <context>
@@ -1321,6 +1363,11 @@ Envía los errores, sugerencias y preguntas a %1. Cada mensaje nos ayuda a mejor
         <comment>export</comment>
         <extracomment>Where an answer was given: practice of the pupil&apos;s own facts, the Options menu&apos;s &quot;My Facts&quot;.</extracomment>
         <translation>Mis cuentas</translation>
+    </message>
+    <message>
+        <source>The class server&apos;s pupil</source>
+        <extracomment>Begins &quot;%1 could not be kept in %2&quot;.</extracomment>
+        <translation>el alumno del servidor de la clase</translation>
     </message>
 </context>
 <context>

@@ -74,6 +74,17 @@ Envoyez les signalements d’erreurs, les suggestions et les questions à %1. Ch
     </message>
 </context>
 <context>
+    <name>AnswerOutbox</name>
+    <message>
+        <source>There is no progress file yet.</source>
+        <translation>Il n’y a pas encore de fichier de progrès.</translation>
+    </message>
+    <message>
+        <source>The progress file is of another version of the program.</source>
+        <translation>Le fichier de progrès vient d’une autre version du programme.</translation>
+    </message>
+</context>
+<context>
     <name>BrowserPanel</name>
     <message>
         <source>Start page</source>
@@ -449,6 +460,37 @@ Envoyez les signalements d’erreurs, les suggestions et les questions à %1. Ch
         <source>Expert</source>
         <extracomment>The hardest of the five difficulty levels.</extracomment>
         <translation>Expert</translation>
+    </message>
+</context>
+<context>
+    <name>LinkWords</name>
+    <message>
+        <source>Kept on this PC · looking for the class server</source>
+        <extracomment>The status line while the class server is first tried.</extracomment>
+        <translation>Enregistré sur ce PC · recherche du serveur de la classe</translation>
+    </message>
+    <message numerus="yes">
+        <source>Kept on this PC · class server reachable, %n answers waiting</source>
+        <translation>
+            <numerusform>Enregistré sur ce PC · serveur de la classe joignable, %n réponse en attente</numerusform>
+            <numerusform>Enregistré sur ce PC · serveur de la classe joignable, %n réponses en attente</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Kept on this PC · class server reachable</source>
+        <translation>Enregistré sur ce PC · serveur de la classe joignable</translation>
+    </message>
+    <message numerus="yes">
+        <source>Kept on this PC · class server unreachable since %1, %n answers waiting</source>
+        <extracomment>%1 is a time (&quot;10:41&quot;), or a day and time when the outage began before today.</extracomment>
+        <translation>
+            <numerusform>Enregistré sur ce PC · serveur de la classe injoignable depuis %1, %n réponse en attente</numerusform>
+            <numerusform>Enregistré sur ce PC · serveur de la classe injoignable depuis %1, %n réponses en attente</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Kept on this PC · the class server&apos;s settings cannot be used</source>
+        <translation>Enregistré sur ce PC · les réglages du serveur de la classe sont inutilisables</translation>
     </message>
 </context>
 <context>
@@ -1321,6 +1363,11 @@ Envoyez les signalements d’erreurs, les suggestions et les questions à %1. Ch
         <comment>export</comment>
         <extracomment>Where an answer was given: practice of the pupil&apos;s own facts, the Options menu&apos;s &quot;My Facts&quot;.</extracomment>
         <translation>Mes calculs</translation>
+    </message>
+    <message>
+        <source>The class server&apos;s pupil</source>
+        <extracomment>Begins &quot;%1 could not be kept in %2&quot;.</extracomment>
+        <translation>l’élève du serveur de la classe</translation>
     </message>
 </context>
 <context>

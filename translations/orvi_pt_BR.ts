@@ -74,6 +74,17 @@ Envie relatos de erros, sugestões e perguntas para %1. Cada mensagem nos ajuda 
     </message>
 </context>
 <context>
+    <name>AnswerOutbox</name>
+    <message>
+        <source>There is no progress file yet.</source>
+        <translation>Ainda não há arquivo de progresso.</translation>
+    </message>
+    <message>
+        <source>The progress file is of another version of the program.</source>
+        <translation>O arquivo de progresso é de outra versão do programa.</translation>
+    </message>
+</context>
+<context>
     <name>BrowserPanel</name>
     <message>
         <source>Start page</source>
@@ -449,6 +460,37 @@ Envie relatos de erros, sugestões e perguntas para %1. Cada mensagem nos ajuda 
         <source>Expert</source>
         <extracomment>The hardest of the five difficulty levels.</extracomment>
         <translation>Especialista</translation>
+    </message>
+</context>
+<context>
+    <name>LinkWords</name>
+    <message>
+        <source>Kept on this PC · looking for the class server</source>
+        <extracomment>The status line while the class server is first tried.</extracomment>
+        <translation>Salvo neste computador · procurando o servidor da turma</translation>
+    </message>
+    <message numerus="yes">
+        <source>Kept on this PC · class server reachable, %n answers waiting</source>
+        <translation>
+            <numerusform>Salvo neste computador · servidor da turma acessível, %n resposta aguardando</numerusform>
+            <numerusform>Salvo neste computador · servidor da turma acessível, %n respostas aguardando</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Kept on this PC · class server reachable</source>
+        <translation>Salvo neste computador · servidor da turma acessível</translation>
+    </message>
+    <message numerus="yes">
+        <source>Kept on this PC · class server unreachable since %1, %n answers waiting</source>
+        <extracomment>%1 is a time (&quot;10:41&quot;), or a day and time when the outage began before today.</extracomment>
+        <translation>
+            <numerusform>Salvo neste computador · servidor da turma inacessível desde %1, %n resposta aguardando</numerusform>
+            <numerusform>Salvo neste computador · servidor da turma inacessível desde %1, %n respostas aguardando</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Kept on this PC · the class server&apos;s settings cannot be used</source>
+        <translation>Salvo neste computador · as configurações do servidor da turma não podem ser usadas</translation>
     </message>
 </context>
 <context>
@@ -1321,6 +1363,11 @@ Envie relatos de erros, sugestões e perguntas para %1. Cada mensagem nos ajuda 
         <comment>export</comment>
         <extracomment>Where an answer was given: practice of the pupil&apos;s own facts, the Options menu&apos;s &quot;My Facts&quot;.</extracomment>
         <translation>Minhas contas</translation>
+    </message>
+    <message>
+        <source>The class server&apos;s pupil</source>
+        <extracomment>Begins &quot;%1 could not be kept in %2&quot;.</extracomment>
+        <translation>o aluno do servidor da turma</translation>
     </message>
 </context>
 <context>
