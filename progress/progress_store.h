@@ -28,6 +28,23 @@ struct Pupil
     QString name;
 };
 
+// A pupil on the class server's roster.
+struct RosterPupil
+{
+    QUuid serverId;
+    QString name;
+    QString className;
+};
+
+// An answer of a pupil's as the class server keeps it.
+struct ServerAnswer
+{
+    QUuid answerId;
+    QUuid computerId; // where it was given
+    int quickSeconds = 0; // the quick-answer time in force then
+    tutor::Attempt attempt;
+};
+
 // What opening the progress file found and did.
 struct OpenResult
 {
@@ -197,6 +214,19 @@ public:
     // The class server's id for the pupil, so their answers go to the
     // server; false when not kept.
     bool setServerId(qint64 pupilId, const QUuid &serverId);
+    // Takes in the class server's roster in one transaction: each pupil is
+    // found by the server's id, else by name (a pupil of this computer's
+    // own, whose answers then go to the server too), else added, and is
+    // named as the server names them; a name another pupil here has gets
+    // the class's name after it. The pupils the server erased are deleted
+    // with every answer of theirs.
+    bool takeRoster(const QList<RosterPupil> &roster, const QList<QUuid> &erased);
+    // The pupil here of the server's id; none when not here.
+    std::optional<qint64> pupilOnServer(const QUuid &serverId) const;
+    // Adds the pupil's answers from the class server that the file does not
+    // hold yet, and puts their My Facts cards as their whole answer log
+    // makes them, so the schedule is the same on every computer.
+    bool takeHistory(qint64 pupilId, const QList<ServerAnswer> &answers);
 
     // Changes whenever a pupil, an answer or a setting is committed to the
     // file, by this store or by another program: cheap enough to ask about

@@ -152,8 +152,8 @@ struct ProgressStore::Private
                 // already: found by its pupil and time, then its own id.
                 // Each answer keeps the quick-answer time in force as it is
                 // written, for a schedule rebuilt from the answers elsewhere.
-                u"INSERT INTO attempt (pupil_id, answer_id, computer_id, quick_seconds, %1)"
-                " SELECT ?, ?, ?, COALESCE((SELECT CAST(value AS INTEGER) FROM setting"
+                u"INSERT INTO attempt (pupil_id, answer_id, computer_id, sent, quick_seconds, %1)"
+                " SELECT ?, ?, ?, ?, COALESCE(?, (SELECT CAST(value AS INTEGER) FROM setting"
                 " WHERE name = ?), ?), ?, ?, ?, ?, ?, ?, ?, ?, ?, ?"
                 " WHERE NOT EXISTS (SELECT 1 FROM attempt"
                 " WHERE pupil_id = ? AND answered_at = ? AND answer_id = ?)"_s.arg(
@@ -198,21 +198,25 @@ struct ProgressStore::Private
     }
     // One answer, inside a transaction already begun: true once it is in
     // the file, also when it was there already (written by an earlier try);
-    // `added` tells which.
-    bool insert(qint64 pupilId, const tutor::Attempt &attempt, const QUuid &id, bool *added)
+    // `added` tells which. An answer from the class server comes with where
+    // it was given.
+    bool insert(qint64 pupilId, const tutor::Attempt &attempt, const QUuid &id, bool *added,
+        const ServerAnswer *fromServer = nullptr)
     {
         if (!attempt.answeredAt.isValid())
             return false;
         QSqlQuery &row = *insertAttempt;
-        const QVariantList values { pupilId, id.toRfc4122(), computerId.toRfc4122(),
-            QuickSecondsSetting, ProgressStore::DefaultQuickSeconds, timeText(attempt.answeredAt),
-            int(attempt.mode), int(attempt.level), int(attempt.operation), attempt.first,
-            attempt.second, attempt.typed, attempt.expected, attempt.correct ? 1 : 0,
-            attempt.millis };
+        const QVariant none(QMetaType::fromType<int>());
+        const QVariantList values { pupilId, id.toRfc4122(),
+            (fromServer ? fromServer->computerId : computerId).toRfc4122(), fromServer ? 1 : 0,
+            fromServer ? QVariant(fromServer->quickSeconds) : none, QuickSecondsSetting,
+            ProgressStore::DefaultQuickSeconds, timeText(attempt.answeredAt), int(attempt.mode),
+            int(attempt.level), int(attempt.operation), attempt.first, attempt.second,
+            attempt.typed, attempt.expected, attempt.correct ? 1 : 0, attempt.millis };
         for (int index = 0; index < values.size(); ++index)
             row.bindValue(index, values.at(index));
         row.bindValue(values.size(), pupilId);
-        row.bindValue(values.size() + 1, values.at(5));
+        row.bindValue(values.size() + 1, values.at(7));
         row.bindValue(values.size() + 2, values.at(1));
         if (!exec(row))
             return false;

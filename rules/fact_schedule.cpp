@@ -4,6 +4,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <map>
 
 namespace tutor {
 
@@ -199,6 +200,33 @@ void countMissElsewhere(FactCard &card)
     ++card.misses;
     ++card.missesSinceKnown;
     card.quickDays = 0;
+}
+
+QList<FactCard> cardsFromAnswers(const QList<LoggedAnswer> &answers)
+{
+    std::map<FactFamily, FactCard> cards;
+    for (const LoggedAnswer &logged : answers) {
+        const Attempt &attempt = logged.attempt;
+        const std::optional<FactFamily> family
+            = familyOf(attempt.operation, attempt.first, attempt.second);
+        if (!family)
+            continue;
+        const auto found = cards.find(*family);
+        if (attempt.mode == AnswerMode::MyFacts) {
+            FactCard &card = found != cards.end() ? found->second : cards[*family];
+            card.family = *family;
+            const bool quick = attempt.millis < qint64(logged.quickSeconds) * 1000;
+            applyAnswer(card, attempt.correct, quick, attempt.answeredAt.toLocalTime().date());
+        } else if (!attempt.correct && attempt.mode != AnswerMode::MissingOperation
+            && found != cards.end() && factOf(attempt.operation, attempt.first, attempt.second)) {
+            // Elsewhere only a miss counts, and only for a fact already met.
+            countMissElsewhere(found->second);
+        }
+    }
+    QList<FactCard> made;
+    for (const auto &[family, card] : cards)
+        made.append(card);
+    return made;
 }
 
 QList<FactCard> weakestFirst(QList<FactCard> cards)

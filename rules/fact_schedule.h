@@ -1,5 +1,6 @@
 #pragma once
 
+#include "rules/attempt.h"
 #include "rules/level_and_operation.h"
 
 #include <QDate>
@@ -141,6 +142,18 @@ int boxAfterRecall(int box, qint64 daysAway);
 // Counts a miss to the fact given outside My Facts (a level's practice or a
 // game): the fact is no longer known, but its place is kept.
 void countMissElsewhere(FactCard &card);
+
+// One answer of a pupil's, with the quick-answer time in force when it was
+// given.
+struct LoggedAnswer
+{
+    Attempt attempt;
+    int quickSeconds = 3;
+};
+// The cards a pupil's answers make, given oldest first, as practice moved
+// them one answer at a time: the same on every computer that holds the same
+// answers. Days are the local calendar's.
+QList<FactCard> cardsFromAnswers(const QList<LoggedAnswer> &answers);
 
 // The pupil's weakest families first: lowest box, then most missed, then
 // longest unseen. Unseen families are left out.

@@ -280,6 +280,8 @@ private slots:
     void fileOfEveryEarlierVersionIsBroughtUpToDate();
     void newerVersionsFileIsReadButNeverWritten();
     void answersWaitForTheClassServerUntilMarkedSent();
+    void rosterFromTheClassServerFindsNamesAndErases();
+    void pupilAtASecondComputerGetsTheSameSchedule();
     void damagedFileIsMovedAsideAndAFreshOneStarted_data();
     void damagedFileIsMovedAsideAndAFreshOneStarted();
     void unusableFolderKeepsNothingAndSaysWhere_data();
@@ -869,6 +871,92 @@ void ProgressStoreTest::answersWaitForTheClassServerUntilMarkedSent()
     QVERIFY(!outbox.open());
     QVERIFY(!progress::AnswerOutbox(folder.filePath(u"none.sqlite"_s)).open());
     QVERIFY(!QFile::exists(folder.filePath(u"none.sqlite"_s)));
+}
+
+// The class server's roster: pupils found by the server's id, by name or
+// added; renamed as the server names them; erased with their answers.
+void ProgressStoreTest::rosterFromTheClassServerFindsNamesAndErases()
+{
+    QTemporaryDir folder;
+    ProgressStore store(folder.filePath(u"progress.sqlite"_s));
+    QCOMPARE(store.open(Now).outcome, OpenResult::Created);
+    const qint64 ann = store.addPupil(u"ann lee"_s).value(); // this computer's own
+    const qint64 cy = store.addPupil(u"Cy"_s).value();
+    const qint64 dot = store.addPupil(u"Dot"_s).value();
+    const QUuid annId = QUuid::createUuid(), cyId = QUuid::createUuid(),
+                dotId = QUuid::createUuid(), tomId = QUuid::createUuid(),
+                otherTomId = QUuid::createUuid();
+    QVERIFY(store.setServerId(cy, cyId));
+    QVERIFY(store.setServerId(dot, dotId));
+    QVERIFY(store.record(dot, answer(Now, tutor::Operation::Addition, 1, 1, u"2"_s, u"2"_s, 900)));
+    const QList<progress::RosterPupil> roster { { annId, u"Ann Lee"_s, u"3A"_s },
+        { cyId, u"Cyrus"_s, u"3A"_s }, { tomId, u"Tom Li"_s, u"3A"_s },
+        { otherTomId, u"Tom Li"_s, u"4B"_s } };
+    QVERIFY2(store.takeRoster(roster, { dotId }), qPrintable(store.lastError()));
+    QCOMPARE(names(store.pupils()),
+        (QStringList { u"Ann Lee"_s, u"Cyrus"_s, u"Tom Li"_s, u"Tom Li (4B)"_s }));
+    QCOMPARE(store.pupilOnServer(annId), ann);
+    QCOMPARE(store.pupilOnServer(cyId), cy);
+    QVERIFY(!store.pupilOnServer(dotId));
+    QCOMPARE(store.attemptCount(), 0);
+    // Taken again, nothing changes.
+    QVERIFY(store.takeRoster(roster, { dotId }));
+    QCOMPARE(store.pupils().size(), 4);
+}
+
+// A pupil who moves to a second computer gets their answers there and the
+// same My Facts schedule, whatever quick-answer time each computer has.
+void ProgressStoreTest::pupilAtASecondComputerGetsTheSameSchedule()
+{
+    QTemporaryDir folder;
+    ProgressStore first(folder.filePath(u"first.sqlite"_s));
+    ProgressStore second(folder.filePath(u"second.sqlite"_s));
+    QCOMPARE(first.open(Now).outcome, OpenResult::Created);
+    QCOMPARE(second.open(Now).outcome, OpenResult::Created);
+    const QUuid annId = QUuid::createUuid();
+    const qint64 ann = first.addPupil(u"Ann"_s).value();
+    QVERIFY(first.setServerId(ann, annId));
+    QVERIFY(second.setQuickSeconds(9));
+    // Days of My Facts at the first computer, a miss in practice between,
+    // and the teacher's quick-answer time changed on the third day.
+    const tutor::FactCard sixSeven = newCard(tutor::Operation::Multiplication, 6, 7);
+    const tutor::FactCard twoThree = newCard(tutor::Operation::Addition, 2, 3);
+    for (int day = 0; day < 5; ++day) {
+        if (day == 2)
+            QVERIFY(first.setQuickSeconds(1));
+        const QDateTime at = Now.addDays(day - 6);
+        for (const auto &card : { sixSeven, twoThree }) {
+            tutor::Attempt given = factAnswer(card, day != 1, at.addSecs(60 * day));
+            given.mode = tutor::AnswerMode::MyFacts;
+            const bool quick = given.millis < qint64(first.quickSeconds()) * 1000;
+            QVERIFY(first.record(
+                ann, given, progress::CardMove { card.family, quick, at.toLocalTime().date() }));
+        }
+        QVERIFY(first.record(ann, factAnswer(sixSeven, false, at.addSecs(3600)),
+            progress::CardMove { sixSeven.family, false, at.toLocalTime().date(), false }));
+    }
+    progress::AnswerOutbox outbox(first.filePath());
+    QVERIFY(outbox.open());
+    QList<progress::ServerAnswer> fromServer;
+    const QList<progress::OutgoingAnswer> given = outbox.next(500).value();
+    for (const progress::OutgoingAnswer &sent : given)
+        fromServer.append({ sent.answerId, sent.computerId, sent.quickSeconds, sent.attempt });
+    outbox.close();
+
+    QVERIFY(second.takeRoster({ { annId, u"Ann"_s, u"3A"_s } }, {}));
+    const qint64 there = second.pupilOnServer(annId).value();
+    QVERIFY2(second.takeHistory(there, fromServer), qPrintable(second.lastError()));
+    QVERIFY(second.takeHistory(there, fromServer)); // again: nothing added twice
+    QCOMPARE(second.attempts(there).size(), first.attempts(ann).size());
+    const QList<tutor::FactCard> here = first.factCards(ann), moved = second.factCards(there);
+    QCOMPARE(moved.size(), 2);
+    QCOMPARE(here.size(), moved.size());
+    for (qsizetype index = 0; index < here.size(); ++index)
+        QVERIFY(sameCard(here.at(index), moved.at(index)));
+    // What came from the server is not sent back.
+    progress::AnswerOutbox secondOutbox(second.filePath());
+    QVERIFY(secondOutbox.open());
+    QCOMPARE(secondOutbox.waiting(), 0);
 }
 
 void ProgressStoreTest::damagedFileIsMovedAsideAndAFreshOneStarted_data()
