@@ -130,10 +130,10 @@ struct Run
 
     int addPc(QSqlDatabase &db, ClassAdmin &admin) const
     {
-        // Where the PC finds the database: by default as the owner reached it.
+        // Where the PC finds the database: by default the owner's database
+        // on the port the server listens on.
         QSqlQuery here(db);
-        if (!here.exec(u"SELECT current_database(), COALESCE(inet_server_port(), 5432)"_s)
-            || !here.next())
+        if (!here.exec(u"SELECT current_database(), current_setting('port')"_s) || !here.next())
             return refuse(u"cannot read the database's name"_s);
         const QString dbname
             = parser.isSet(u"dbname"_s) ? value("dbname") : here.value(0).toString();

@@ -226,6 +226,8 @@ private slots:
             << u"ada"_s << u"SELECT orvi.add_pupil('4b', 'Eve')"_s << u"42501"_s;
         QTest::newRow("teacher reads a PC's roster")
             << u"ada"_s << u"SELECT * FROM orvi.roster()"_s << u"42501"_s;
+        QTest::newRow("teacher logs an export of another's pupil")
+            << u"ada"_s << u"SELECT orvi.log_export('%bob', 'report')"_s << u"42501"_s;
     }
     void refusals()
     {
@@ -282,13 +284,23 @@ private slots:
             qOverload<const QString &, QSqlDriver::NotificationSource, const QVariant &>(
                 &QSqlDriver::notification));
 
+        // Two answers in one statement, then one of them sent again.
         const QString first = newId();
         const QDateTime at = QDateTime(QDate(2026, 3, 2), QTime(9, 15), Qt::UTC);
+        QSqlQuery both(pc());
+        both.prepare(
+            QString(InsertAnswer)
+                .replace(u" ON CONFLICT"_s,
+                    u", (?, ?, ?, ?, 0, 2, 1, 7, 5, '12', '12', true, 1500, 5) ON CONFLICT"_s));
+        for (const QString &value : { first, m_ann, PcId, at.toString(Qt::ISODate), newId(), m_ann,
+                 PcId, at.addSecs(-60).toString(Qt::ISODate) })
+            both.addBindValue(value);
+        QVERIFY2(both.exec(), qPrintable(both.lastError().text()));
         QString why;
         QVERIFY2(addAnswer(pc(), first, m_ann, at, &why), qPrintable(why));
-        QVERIFY2(addAnswer(pc(), first, m_ann, at, &why), qPrintable(why));
-        QCOMPARE(answersOf(m_ann), 1);
+        QCOMPARE(answersOf(m_ann), 2);
         QVERIFY(woken.wait(5000));
+        QCoreApplication::processEvents();
         QCOMPARE(woken.size(), 1);
         QCOMPARE(woken.front().at(2).toString(),
             column(m_owner, u"SELECT id FROM orvi.school_class WHERE name = '4a'"_s).value(0));
@@ -303,8 +315,12 @@ private slots:
         listener.close();
     }
 
-    void teacherSeesOnlyTheirOwnClass()
+    void teacherSeesAndLogsOnlyTheirOwnClass()
     {
+        QCOMPARE(
+            refusalOf(ada(), u"SELECT orvi.log_export('%1', 'report')"_s.arg(m_ann)), QString());
+        QCOMPARE(column(m_owner, u"SELECT by_role || ' ' || what FROM orvi.export_log"_s),
+            QStringList { u"orvi_ada report"_s });
         QCOMPARE(column(ada(), u"SELECT name FROM orvi.school_class"_s), QStringList { u"4a"_s });
         QCOMPARE(column(ada(), u"SELECT display_name FROM orvi.pupil"_s), QStringList { u"Ann"_s });
         QCOMPARE(column(ben(), u"SELECT display_name FROM orvi.pupil"_s), QStringList { u"Bob"_s });
@@ -440,6 +456,18 @@ private slots:
             addAnswer(room, newId(), finn, QDateTime::currentDateTimeUtc(), &why), qPrintable(why));
         QCOMPARE(refusalOf(room, u"SELECT * FROM orvi.answer"_s), u"42501"_s);
         room.close();
+    }
+
+    // Last: every connection so far ends with the server.
+    void restartKeepsTheDataOnItsPort()
+    {
+        const int port = m_server.port();
+        QString why;
+        QVERIFY2(m_server.restart(&why), qPrintable(why));
+        QCOMPARE(m_server.port(), port);
+        const QSqlDatabase again
+            = connect(u"again"_s, m_server.connInfo(Owner, OwnerPassword, Database));
+        QCOMPARE(column(again, u"SELECT count(*) FROM orvi.teacher"_s), QStringList { u"2"_s });
     }
 };
 
