@@ -182,7 +182,8 @@ BEGIN
     RETURN found_class;
 END
 $$)sql",
-                // The same rule for names as the progress file's.
+                // Names as the progress file keeps them, trimmed and 200 characters at
+                // most, and nothing invisible in them.
                 R"sql(CREATE FUNCTION orvi.checked_name(p_name text) RETURNS text
 LANGUAGE plpgsql IMMUTABLE SET search_path = orvi, pg_temp AS $$
 DECLARE
