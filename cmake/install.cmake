@@ -9,7 +9,7 @@ set(TUTOR_SHARE_DIR "${CMAKE_INSTALL_DATADIR}/${TUTOR_APPLICATION_ID}")
 set(TUTOR_PACKAGING_DIR "${PROJECT_SOURCE_DIR}/packaging")
 set(TUTOR_RESOURCES_DIR "${PROJECT_SOURCE_DIR}/resources")
 
-install(TARGETS orvi-math-tutor RUNTIME DESTINATION "${CMAKE_INSTALL_BINDIR}")
+install(TARGETS orvi-math-tutor orvi-class-server RUNTIME DESTINATION "${CMAKE_INSTALL_BINDIR}")
 
 install(DIRECTORY "${TUTOR_RESOURCES_DIR}/html" "${TUTOR_RESOURCES_DIR}/help"
     DESTINATION "${TUTOR_SHARE_DIR}")
@@ -65,10 +65,11 @@ set(CPACK_DEBIAN_PACKAGE_SECTION education)
 set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
 set(CPACK_DEBIAN_PACKAGE_HOMEPAGE "${ORVI_HOME_PAGE}")
 # Loaded at run time, so no look-up of linked libraries can find them: the
-# SQLite driver opens the pupils' progress file, and Qt's own translations speak
-# the print and message dialogs in the pupil's language.
+# SQLite driver opens the pupils' progress file, the PostgreSQL driver the
+# class server, and Qt's own translations speak the print and message dialogs
+# in the pupil's language.
 set(CPACK_DEBIAN_PACKAGE_DEPENDS
-    "qt6-qpa-plugins, libqt6sql6-sqlite, qt6-translations-l10n, fonts-liberation2, fonts-comic-neue")
+    "qt6-qpa-plugins, libqt6sql6-sqlite, libqt6sql6-psql, qt6-translations-l10n, fonts-liberation2, fonts-comic-neue")
 # The linked libraries: dpkg-shlibdeps names them with their lowest versions
 # (it needs `file` as well); without it they are listed by hand.
 find_program(TUTOR_DPKG_SHLIBDEPS dpkg-shlibdeps)

@@ -8,12 +8,15 @@
 # dpkg-dev and file let the package list the C and C++ libraries it needs.
 # xvfb (with its keyboard maps), dbus-daemon and at-spi2-core give the
 # screen reader test a display and the desktop's accessibility bus.
+# postgresql-15 is the class server (orvi-class-server sets it up, and the
+# class server test starts a throw-away one); libqt6sql6-psql lets Qt talk to
+# it; openssl makes the test server's certificates.
 # Checks first, so a second run is quick and needs no network.
 # With the argument "fuzz" it also installs clang and its libFuzzer runtime,
 # which only `make fuzz` needs.
 set -eu
 
-PACKAGES="cmake ninja-build g++ make qt6-base-dev qt6-qpa-plugins qt6-tools-dev qt6-l10n-tools qt6-translations-l10n libqt6sql6-sqlite fonts-liberation2 fonts-comic-neue libbenchmark-dev poppler-utils desktop-file-utils appstream dpkg-dev file xvfb xkb-data dbus-daemon at-spi2-core"
+PACKAGES="cmake ninja-build g++ make qt6-base-dev qt6-qpa-plugins qt6-tools-dev qt6-l10n-tools qt6-translations-l10n libqt6sql6-sqlite fonts-liberation2 fonts-comic-neue libbenchmark-dev poppler-utils desktop-file-utils appstream dpkg-dev file xvfb xkb-data dbus-daemon at-spi2-core postgresql-15 libqt6sql6-psql openssl"
 if [ "${1:-}" = fuzz ]; then
     PACKAGES="$PACKAGES clang libclang-rt-14-dev"
 fi

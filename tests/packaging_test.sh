@@ -63,6 +63,7 @@ expected_files() {
             shipped_pages | sed "s|^|$share/languages/$(basename "$folder")/|"
         done
         cat <<LIST
+usr/bin/orvi-class-server
 usr/bin/orvi-math-tutor
 usr/share/applications/$id.desktop
 usr/share/metainfo/$id.metainfo.xml
@@ -139,7 +140,7 @@ package)
     depends=$(dpkg-deb -f "$deb" Depends)
     names=$(echo "$depends" | tr ',|' '\n' | sed 's/(.*//; s/[[:space:]]//g')
     for pkg in libc6 libstdc++6 libqt6core6 libqt6gui6 libqt6widgets6 libqt6printsupport6 \
-        qt6-qpa-plugins libqt6sql6-sqlite qt6-translations-l10n fonts-liberation2 fonts-comic-neue; do
+        qt6-qpa-plugins libqt6sql6-sqlite libqt6sql6-psql qt6-translations-l10n fonts-liberation2 fonts-comic-neue; do
         echo "$names" | grep -qxF "$pkg" || fail "Depends does not name $pkg: $depends"
     done
     ;;

@@ -1,0 +1,204 @@
+// orvi-class-server: sets up the class server's database and the logins of
+// teachers and PCs. Its readers are administrators, so it speaks English.
+
+#include "classroom/class_admin.h"
+#include "classroom/server_connection.h"
+
+#include <QCommandLineParser>
+#include <QCoreApplication>
+#include <QSqlQuery>
+#include <QTextStream>
+#include <QVariant>
+
+#include <cstdio>
+#include <termios.h>
+#include <unistd.h>
+
+using namespace Qt::StringLiterals;
+using classroom::ClassAdmin;
+
+namespace {
+
+const QString Usage
+    = uR"(Usage: orvi-class-server <command> --connect <owner's connection> [options]
+
+Commands:
+  install       creates the class server's tables or brings them up to date
+  add-teacher   --login orvi_<name> --name <teacher's name>
+  add-class     --teacher <teacher's login> --class <class>
+  add-pupil     --teacher <teacher's login> --class <class> --name <pupil's name>
+                (prints the new pupil's id)
+  add-pc        --login orvi_<name> --class <class> [--class <class> ...]
+                --out <folder> --host <server's name in its certificate>
+                --root-cert <CA certificate file> [--port <port>] [--dbname <database>]
+                [--service <name, "orvi" if not given>]
+                writes pg_service.conf and pgpass for the PC into the folder
+
+--connect takes a libpq connection string ("host=... dbname=... user=...") or a
+service name. add-teacher and add-pc read the new login's password as one line
+from standard input, or from the environment variable named by --password-env.
+)"_s;
+
+int refuse(const QString &message)
+{
+    QTextStream(stderr) << "orvi-class-server: " << message << '\n';
+    return 1;
+}
+
+// One line from standard input, not echoed on a terminal.
+QString passwordFromInput(const QString &login)
+{
+    termios old {};
+    const bool terminal = isatty(STDIN_FILENO) && tcgetattr(STDIN_FILENO, &old) == 0;
+    if (terminal) {
+        QTextStream(stderr) << "Password for " << login << ": " << Qt::flush;
+        termios quiet = old;
+        quiet.c_lflag &= ~tcflag_t(ECHO);
+        tcsetattr(STDIN_FILENO, TCSAFLUSH, &quiet);
+    }
+    QString line = QTextStream(stdin).readLine();
+    if (terminal) {
+        tcsetattr(STDIN_FILENO, TCSAFLUSH, &old);
+        QTextStream(stderr) << '\n';
+    }
+    if (line.endsWith(u'\r'))
+        line.chop(1);
+    return line;
+}
+
+QString password(const QCommandLineParser &parser, const QString &login)
+{
+    if (parser.isSet(u"password-env"_s))
+        return qEnvironmentVariable(parser.value(u"password-env"_s).toLocal8Bit().constData());
+    return passwordFromInput(login);
+}
+
+struct Run
+{
+    const QCommandLineParser &parser;
+    QString command;
+
+    QString value(const char *name) const { return parser.value(QString::fromLatin1(name)); }
+
+    // Which of `names` were not given.
+    QString missing(const QList<const char *> &names) const
+    {
+        QStringList absent;
+        for (const char *name : names) {
+            if (!parser.isSet(QString::fromLatin1(name)))
+                absent.append(u"--"_s + QString::fromLatin1(name));
+        }
+        return absent.join(u", "_s);
+    }
+
+    int perform(QSqlDatabase &db) const
+    {
+        ClassAdmin admin(db);
+        if (command == u"install") {
+            int applied = 0;
+            if (!admin.install(&applied))
+                return refuse(u"install failed: "_s + admin.lastError());
+            QTextStream(stderr) << "The class server's tables are at version "
+                                << admin.installedVersion() << " (" << applied << " steps run).\n";
+            return 0;
+        }
+        if (command == u"add-teacher") {
+            const QString login = value("login");
+            const QString secret = password(parser, login);
+            if (secret.isEmpty())
+                return refuse(u"no password was given"_s);
+            if (!admin.addTeacher(login, value("name"), secret))
+                return refuse(u"the teacher was not added: "_s + admin.lastError());
+            QTextStream(stderr) << "Added the teacher " << login << ".\n";
+            return 0;
+        }
+        if (command == u"add-class") {
+            if (!admin.addClass(value("teacher"), value("class")))
+                return refuse(u"the class was not added: "_s + admin.lastError());
+            QTextStream(stderr) << "Added the class " << value("class") << ".\n";
+            return 0;
+        }
+        if (command == u"add-pupil") {
+            const QString id = admin.addPupil(value("class"), value("teacher"), value("name"));
+            if (id.isEmpty())
+                return refuse(u"the pupil was not added: "_s + admin.lastError());
+            QTextStream(stdout) << id << '\n';
+            return 0;
+        }
+        return addPc(db, admin);
+    }
+
+    int addPc(QSqlDatabase &db, ClassAdmin &admin) const
+    {
+        // Where the PC finds the database: by default the owner's database
+        // on the port the server listens on.
+        QSqlQuery here(db);
+        if (!here.exec(u"SELECT current_database(), current_setting('port')"_s) || !here.next())
+            return refuse(u"cannot read the database's name"_s);
+        const QString dbname
+            = parser.isSet(u"dbname"_s) ? value("dbname") : here.value(0).toString();
+        bool portOk = true;
+        const int port
+            = parser.isSet(u"port"_s) ? value("port").toInt(&portOk) : here.value(1).toInt();
+        if (!portOk)
+            return refuse(u"the port \"%1\" is not a number"_s.arg(value("port")));
+        const QString service = parser.isSet(u"service"_s) ? value("service") : u"orvi"_s;
+        const QString login = value("login");
+        const QString secret = password(parser, login);
+        if (secret.isEmpty())
+            return refuse(u"no password was given"_s);
+        if (!admin.addPc(login, secret, parser.values(u"class"_s)))
+            return refuse(u"the PC was not added: "_s + admin.lastError());
+        if (const QString error = classroom::writeConnectionFiles(value("out"), service,
+                value("host"), port, dbname, login, secret, value("root-cert"));
+            !error.isEmpty())
+            return refuse(u"the PC was added, but its files were not written: "_s + error);
+        QTextStream(stderr) << "Added the PC " << login << "; its files are in " << value("out")
+                            << ".\n";
+        return 0;
+    }
+};
+
+} // namespace
+
+int main(int argc, char *argv[])
+{
+    QCoreApplication app(argc, argv);
+    QCommandLineParser parser;
+    parser.addPositionalArgument(u"command"_s, u"what to do"_s);
+    for (const char *name : { "connect", "login", "name", "teacher", "class", "out", "host", "port",
+             "dbname", "service", "root-cert", "password-env" })
+        parser.addOption(QCommandLineOption(QString::fromLatin1(name), QString(), u"value"_s));
+    parser.addOption(QCommandLineOption(u"help"_s));
+    if (!parser.parse(app.arguments()))
+        return refuse(parser.errorText() + u"\n\n"_s + Usage);
+    if (parser.isSet(u"help"_s)) {
+        QTextStream(stdout) << Usage;
+        return 0;
+    }
+    const QStringList positional = parser.positionalArguments();
+    const QStringList commands { u"install"_s, u"add-teacher"_s, u"add-class"_s, u"add-pupil"_s,
+        u"add-pc"_s };
+    if (positional.size() != 1 || !commands.contains(positional.front()))
+        return refuse(u"name one command\n\n"_s + Usage);
+
+    const Run run { parser, positional.front() };
+    const QList<QList<const char *>> needed { { "connect" }, { "connect", "login", "name" },
+        { "connect", "teacher", "class" }, { "connect", "teacher", "class", "name" },
+        { "connect", "login", "class", "out", "host", "root-cert" } };
+    if (const QString absent = run.missing(needed[commands.indexOf(run.command)]);
+        !absent.isEmpty())
+        return refuse(u"%1 needs %2\n\n"_s.arg(run.command, absent) + Usage);
+
+    int result = 1;
+    {
+        QString why;
+        QSqlDatabase db = classroom::openServer(u"owner"_s, run.value("connect"), &why);
+        if (!db.isOpen())
+            return refuse(u"cannot connect: "_s + why);
+        result = run.perform(db);
+        db.close();
+    }
+    QSqlDatabase::removeDatabase(u"owner"_s);
+    return result;
+}
