@@ -8,8 +8,8 @@
 #include <QMainWindow>
 #include <QStatusBar>
 
-ClassServerStatus::ClassServerStatus(QMainWindow *window, progress::CurrentPupil &pupil,
-    const classroom::ServerSettings &settings)
+ClassServerStatus::ClassServerStatus(
+    QMainWindow *window, progress::CurrentPupil &pupil, const classroom::ServerSettings &settings)
     : QObject(window)
     , m_pupil(pupil)
     , m_settings(settings)
@@ -29,16 +29,13 @@ ClassServerStatus::ClassServerStatus(QMainWindow *window, progress::CurrentPupil
     show(state);
 }
 
-ClassServerStatus::~ClassServerStatus()
-{
-    delete m_link;
-}
+ClassServerStatus::~ClassServerStatus() = default;
 
 void ClassServerStatus::start()
 {
     if (!m_settings.isSet() || m_link)
         return;
-    m_link = new classroom::ClassServerLink(m_pupil.store().filePath(), m_settings);
+    m_link = new classroom::ClassServerLink(m_pupil.store().filePath(), m_settings, this);
     connect(m_link, &classroom::ClassServerLink::stateChanged, this, &ClassServerStatus::show);
     m_pupil.setOnKept([this]() { m_link->answerKept(); });
 }
@@ -47,6 +44,6 @@ void ClassServerStatus::show(const classroom::LinkState &state)
 {
     m_label->setText(classroom::linkStatusText(state, QDateTime::currentDateTimeUtc()));
     if (state.kind != classroom::LinkState::SettingsRefused)
-        m_label->setToolTip(state.kind == classroom::LinkState::Unreachable ? state.detail
-                                                                           : QString());
+        m_label->setToolTip(
+            state.kind == classroom::LinkState::Unreachable ? state.detail : QString());
 }

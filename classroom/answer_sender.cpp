@@ -1,5 +1,7 @@
 #include "classroom/answer_sender.h"
 
+#include "classroom/server_connection.h"
+
 #include <QAtomicInt>
 #include <QSqlDatabase>
 #include <QSqlError>
@@ -76,13 +78,11 @@ bool AnswerSender::connected()
     if (QSqlDatabase::contains(m_connectionName)
         && QSqlDatabase::database(m_connectionName, false).isOpen())
         return true;
-    QSqlDatabase db = QSqlDatabase::contains(m_connectionName)
-        ? QSqlDatabase::database(m_connectionName, false)
-        : QSqlDatabase::addDatabase(u"QPSQL"_s, m_connectionName);
-    db.setConnectOptions(m_connection);
-    if (db.open())
+    disconnect();
+    QString why;
+    if (openServer(m_connectionName, m_connection, &why).isValid())
         return true;
-    m_state.detail = db.lastError().text();
+    m_state.detail = why;
     return false;
 }
 

@@ -1,25 +1,89 @@
 #include "base/language.h"
+#include "classroom/answer_sender.h"
+#include "classroom/class_admin.h"
+#include "classroom/class_server_link.h"
 #include "classroom/link_words.h"
+#include "classroom/server_connection.h"
 #include "classroom/server_settings.h"
+#include "progress/progress_store.h"
+#include "tests/test_server.h"
 
+#include <QSignalSpy>
+#include <QSqlQuery>
 #include <QTemporaryDir>
 #include <QtTest>
 
 using namespace Qt::StringLiterals;
 
+namespace {
+
+const QString PcLogin = u"orvi_pc_room"_s;
+const QString PcPassword = u"room secret"_s;
+const QDateTime Now(QDate(2026, 12, 10), QTime(10, 41), Qt::UTC);
+
+tutor::Attempt sum(const QDateTime &at, int first)
+{
+    tutor::Attempt attempt;
+    attempt.answeredAt = at;
+    attempt.operation = tutor::Operation::Addition;
+    attempt.first = first;
+    attempt.second = 2;
+    attempt.typed = attempt.expected = QString::number(first + 2);
+    attempt.correct = true;
+    attempt.millis = 1500;
+    return attempt;
+}
+
+} // namespace
+
 class ClassServerLinkTest : public QObject
 {
     Q_OBJECT
 
+    TestServer m_server;
+    QTemporaryDir m_folder;
+    QString m_connection; // the PC's, through the files an administrator copies
+    QString m_pupil; // the server's id for Ann
+
+    qint64 answersOnServer()
+    {
+        QSqlQuery query(QSqlDatabase::database(u"super"_s));
+        return query.exec(u"SELECT count(*) FROM orvi.answer"_s) && query.next()
+            ? query.value(0).toLongLong()
+            : -1;
+    }
+
 private slots:
-    void initTestCase() { language::speak(u"en"_s); }
+    void initTestCase();
     void connectionIsAlwaysCheckedAndNeverHoldsAPassword_data();
     void connectionIsAlwaysCheckedAndNeverHoldsAPassword();
     void variableOverridesTheSystemFile_data();
     void variableOverridesTheSystemFile();
     void statusLineSaysWhereTheAnswersAre_data();
     void statusLineSaysWhereTheAnswersAre();
+    void answersReachTheServerOnceWhateverHappens();
 };
+
+void ClassServerLinkTest::initTestCase()
+{
+    language::speak(u"en"_s);
+    QString why;
+    QVERIFY2(m_server.start(&why), qPrintable(why));
+    QSqlDatabase super = classroom::openServer(u"super"_s, m_server.superConnInfo(), &why);
+    QVERIFY2(super.isOpen(), qPrintable(why));
+    classroom::ClassAdmin admin(super);
+    QVERIFY2(admin.install(), qPrintable(admin.lastError()));
+    QVERIFY(admin.addTeacher(u"orvi_ada"_s, u"Ada"_s, u"ada secret"_s));
+    QVERIFY(admin.addClass(u"orvi_ada"_s, u"3A"_s));
+    m_pupil = admin.addPupil(u"3A"_s, u"orvi_ada"_s, u"Ann"_s);
+    QVERIFY(admin.addPc(PcLogin, PcPassword, { u"3A"_s }));
+    QCOMPARE(classroom::writeConnectionFiles(m_folder.path(), u"orvi"_s, u"localhost"_s,
+                 m_server.port(), u"postgres"_s, PcLogin, PcPassword, m_server.caFile()),
+        QString());
+    qputenv("PGSERVICEFILE", m_folder.filePath(u"pg_service.conf"_s).toUtf8());
+    qputenv("PGPASSFILE", m_folder.filePath(u"pgpass"_s).toUtf8());
+    m_connection = classroom::connectionText(u"orvi"_s, &why).value_or(QString());
+}
 
 void ClassServerLinkTest::connectionIsAlwaysCheckedAndNeverHoldsAPassword_data()
 {
@@ -161,6 +225,70 @@ void ClassServerLinkTest::statusLineSaysWhereTheAnswersAre()
     const QDateTime now(QDate(2026, 12, 10), QTime(14, 5));
     QCOMPARE(classroom::linkStatusText(state, now.toUTC()), text);
     QLocale::setDefault(before);
+}
+
+// Every answer of a pupil the server knows reaches it exactly once: in
+// batches, after the server was away, and when the file forgot it sent
+// them (a kill between the server's commit and the file's mark).
+void ClassServerLinkTest::answersReachTheServerOnceWhateverHappens()
+{
+    const QString path = m_folder.filePath(u"progress.sqlite"_s);
+    progress::ProgressStore store(path);
+    QCOMPARE(store.open(Now).outcome, progress::OpenResult::Created);
+    const qint64 ann = store.addPupil(u"Ann"_s).value();
+    const qint64 bee = store.addPupil(u"Bee"_s).value(); // not on the server's roster
+    QVERIFY(store.setServerId(ann, QUuid::fromString(m_pupil)));
+    QList<tutor::Attempt> many;
+    for (int index = 0; index < 2 * classroom::AnswerSender::BatchSize + 7; ++index)
+        many.append(sum(Now.addMSecs(-100 * index), index % 50));
+    QVERIFY(store.recordMany(ann, many));
+    QVERIFY(store.recordMany(bee, many.mid(0, 3)));
+
+    classroom::AnswerSender sender(path, m_connection);
+    QVERIFY2(sender.sendWaiting(Now), qPrintable(sender.state().detail));
+    QCOMPARE(sender.state().kind, classroom::LinkState::Reachable);
+    QCOMPARE(sender.state().waiting, 0);
+    QCOMPARE(answersOnServer(), many.size());
+
+    // The server goes away: answers wait, the tries back off, and once it is
+    // back they go.
+    m_server.stop();
+    QVERIFY(store.record(ann, sum(Now.addSecs(5), 1)));
+    QVERIFY(!sender.sendWaiting(Now.addSecs(6)));
+    QVERIFY(!sender.sendWaiting(Now.addSecs(8)));
+    QCOMPARE(sender.state().kind, classroom::LinkState::Unreachable);
+    QCOMPARE(sender.state().unreachableSince, Now.addSecs(6));
+    QCOMPARE(sender.state().waiting, 1);
+    QCOMPARE(sender.retryDelaySeconds(), 2);
+    QString why;
+    QVERIFY2(m_server.restart(&why), qPrintable(why));
+    QSqlDatabase::database(u"super"_s).close();
+    QVERIFY(QSqlDatabase::database(u"super"_s).open());
+    QVERIFY(sender.sendWaiting(Now.addSecs(10)));
+    QCOMPARE(sender.retryDelaySeconds(), 0);
+    QCOMPARE(answersOnServer(), many.size() + 1);
+
+    // Sent again after the file lost its marks: kept once.
+    {
+        QSqlDatabase file = QSqlDatabase::addDatabase(u"QSQLITE"_s, u"file"_s);
+        file.setDatabaseName(path);
+        QVERIFY(file.open());
+        QVERIFY(QSqlQuery(file).exec(u"UPDATE attempt SET sent = 0"_s));
+    }
+    QSqlDatabase::removeDatabase(u"file"_s);
+    QVERIFY(sender.sendWaiting(Now.addSecs(12)));
+    QCOMPARE(answersOnServer(), many.size() + 1);
+
+    // The same through the link's own thread, which tells the window.
+    classroom::ServerSettings settings;
+    settings.connection = m_connection;
+    classroom::ClassServerLink link(path, settings);
+    QSignalSpy told(&link, &classroom::ClassServerLink::stateChanged);
+    QVERIFY(store.record(ann, sum(Now.addSecs(20), 2)));
+    link.sendNow();
+    QCOMPARE(link.state().kind, classroom::LinkState::Reachable);
+    QVERIFY(!told.isEmpty());
+    QCOMPARE(answersOnServer(), many.size() + 2);
 }
 
 QTEST_GUILESS_MAIN(ClassServerLinkTest)
