@@ -38,6 +38,15 @@ void ClassServerStatus::start()
     m_link = new classroom::ClassServerLink(m_pupil.store().filePath(), m_settings, this);
     connect(m_link, &classroom::ClassServerLink::stateChanged, this, &ClassServerStatus::show);
     m_pupil.setOnKept([this]() { m_link->answerKept(); });
+    connect(
+        m_link, &classroom::ClassServerLink::historyTaken, this, &ClassServerStatus::historyTaken);
+    followPupil();
+}
+
+void ClassServerStatus::followPupil()
+{
+    if (m_link)
+        m_link->follow(m_pupil.id());
 }
 
 void ClassServerStatus::show(const classroom::LinkState &state)

@@ -29,7 +29,13 @@ public:
 
     // Once the progress file has been opened and brought up to date.
     void start();
+    // After a pupil, or nobody, was chosen.
+    void followPupil();
     classroom::ClassServerLink *link() const { return m_link; }
+
+signals:
+    // The pupil's answers from other computers were taken into the file.
+    void historyTaken(qint64 pupilId);
 
 private:
     void show(const classroom::LinkState &state);

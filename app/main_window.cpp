@@ -97,6 +97,9 @@ MainWindow::MainWindow(const QString &applicationFolder, QWidget *parent)
         { this, m_menu.mnuOptMyFacts, m_fraMain, m_fraGame3, m_fraWorksheet });
 
     m_classServer = new ClassServerStatus(this, m_pupil, classroom::serverSettings());
+    connect(m_pupils, &PupilWiring::followed, m_classServer, &ClassServerStatus::followPupil);
+    connect(m_classServer, &ClassServerStatus::historyTaken, m_myFacts,
+        &progress::MyFacts::rereadCards);
 
     connectMenu();
     connectSession();

@@ -77,6 +77,7 @@ void PupilWiring::follow()
     m_parts.worksheet->setMyFactsAvailable(m_pupil.isChosen());
     m_myFacts->followPupil();
     m_actions->followPupil();
+    emit followed();
 }
 
 void PupilWiring::showInTitle()

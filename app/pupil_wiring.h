@@ -49,6 +49,10 @@ public:
     // The current pupil's name in the window title, or the program's alone.
     void showInTitle();
 
+signals:
+    // After the current pupil, or nobody, was followed everywhere.
+    void followed();
+
 private:
     progress::CurrentPupil &m_pupil;
     TutorSession &m_session;

@@ -86,6 +86,11 @@ bool AnswerSender::connected()
     return false;
 }
 
+QSqlDatabase AnswerSender::server() const
+{
+    return QSqlDatabase::database(m_connectionName, false);
+}
+
 void AnswerSender::lost(const QString &why, const QDateTime &now)
 {
     if (m_state.kind != LinkState::Unreachable)

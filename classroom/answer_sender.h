@@ -3,6 +3,7 @@
 #include "progress/answer_outbox.h"
 
 #include <QDateTime>
+#include <QSqlDatabase>
 #include <QString>
 
 namespace classroom {
@@ -48,6 +49,10 @@ public:
     // `now` is UTC. True when the server has every answer.
     bool sendWaiting(const QDateTime &now);
     LinkState state() const { return m_state; }
+    // The connection to the server, open after a round that reached it.
+    QSqlDatabase server() const;
+    // Tells of a failure met on the server's connection after the round.
+    void lost(const QString &why, const QDateTime &now);
     // Seconds before the next try after the rounds failed in a row: 1, 2, 4,
     // ... up to 60; 0 after a round that reached the server.
     int retryDelaySeconds() const;
@@ -55,7 +60,6 @@ public:
 private:
     bool connected();
     bool send(const QList<progress::OutgoingAnswer> &batch);
-    void lost(const QString &why, const QDateTime &now);
     void disconnect();
 
     QString m_connectionName;

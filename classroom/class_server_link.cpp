@@ -1,5 +1,7 @@
 #include "classroom/class_server_link.h"
 
+#include "classroom/roster_reader.h"
+
 #include <QTimer>
 
 namespace classroom {
@@ -12,6 +14,61 @@ SendingWorker::SendingWorker(const QString &progressPath, const QString &connect
 SendingWorker::~SendingWorker()
 {
     delete m_sender;
+}
+
+void SendingWorker::follow(std::optional<qint64> pupilId)
+{
+    m_followed = pupilId;
+    m_historyTaken = false;
+    if (m_timer && !m_waitingToRetry)
+        m_timer->start(0);
+}
+
+void SendingWorker::takeRoster()
+{
+    QList<progress::RosterPupil> roster;
+    QList<QUuid> erased;
+    QString why;
+    if (!readRoster(m_sender->server(), &roster, &erased, &why)) {
+        m_sender->lost(why, QDateTime::currentDateTimeUtc());
+        return;
+    }
+    if (!m_store) {
+        auto store = std::make_unique<progress::ProgressStore>(m_progressPath);
+        // The window's own opening checks the file and backs it up.
+        store->open(QDateTime::currentDateTimeUtc(), progress::ProgressStore::Checks::Later);
+        if (!store->isWritable())
+            return;
+        m_store = std::move(store);
+    }
+    if (roster == m_roster && erased == m_erased)
+        return;
+    if (!m_store->takeRoster(roster, erased))
+        return;
+    m_roster = roster;
+    m_erased = erased;
+    emit rosterTaken();
+}
+
+void SendingWorker::takeHistory()
+{
+    if (!m_store || !m_followed || m_historyTaken)
+        return;
+    const QUuid onServer = m_store->serverId(*m_followed);
+    m_historyTaken = true;
+    if (onServer.isNull())
+        return;
+    QList<progress::ServerAnswer> answers;
+    QString why;
+    if (!readHistory(m_sender->server(), onServer, &answers, &why)) {
+        m_historyTaken = false;
+        m_sender->lost(why, QDateTime::currentDateTimeUtc());
+        return;
+    }
+    if (m_store->takeHistory(*m_followed, answers))
+        emit historyTaken(*m_followed);
+    else
+        m_historyTaken = false;
 }
 
 void SendingWorker::start()
@@ -37,6 +94,10 @@ void SendingWorker::round()
         return;
     m_timer->stop();
     m_sender->sendWaiting(QDateTime::currentDateTimeUtc());
+    if (m_sender->state().kind == LinkState::Reachable) {
+        takeRoster();
+        takeHistory();
+    }
     const int retry = m_sender->retryDelaySeconds();
     m_waitingToRetry = retry > 0;
     m_timer->start((m_waitingToRetry ? retry : ClassServerLink::PollSeconds) * 1000);
@@ -53,6 +114,8 @@ ClassServerLink::ClassServerLink(
     connect(&m_thread, &QThread::started, m_worker, &SendingWorker::start);
     connect(&m_thread, &QThread::finished, m_worker, &QObject::deleteLater);
     connect(m_worker, &SendingWorker::stateChanged, this, &ClassServerLink::takeState);
+    connect(m_worker, &SendingWorker::rosterTaken, this, &ClassServerLink::rosterTaken);
+    connect(m_worker, &SendingWorker::historyTaken, this, &ClassServerLink::historyTaken);
     m_thread.setObjectName(QStringLiteral("class server"));
     m_thread.start();
 }
@@ -73,6 +136,13 @@ LinkState ClassServerLink::state() const
 void ClassServerLink::answerKept()
 {
     QMetaObject::invokeMethod(m_worker, &SendingWorker::answerKept, Qt::QueuedConnection);
+}
+
+void ClassServerLink::follow(std::optional<qint64> pupilId)
+{
+    QMetaObject::invokeMethod(
+        m_worker, [worker = m_worker, pupilId]() { worker->follow(pupilId); },
+        Qt::QueuedConnection);
 }
 
 void ClassServerLink::sendNow()

@@ -2,11 +2,15 @@
 
 #include "classroom/answer_sender.h"
 #include "classroom/server_settings.h"
+#include "progress/progress_store.h"
 
 #include <QMutex>
 #include <QObject>
 #include <QString>
 #include <QThread>
+
+#include <memory>
+#include <optional>
 
 class QTimer;
 
@@ -38,9 +42,17 @@ public slots:
     // Runs a round on the link's thread and returns when it is done: for
     // tests, which never wait for the link's timers.
     void sendNow();
+    // The pupil chosen in the window, none for nobody: their answers from
+    // other computers are fetched at the next round.
+    void follow(std::optional<qint64> pupilId);
 
 signals:
     void stateChanged(const classroom::LinkState &state);
+    // The roster changed this computer's pupils.
+    void rosterTaken();
+    // The pupil's answers from other computers are in the progress file,
+    // and their My Facts cards made from all of them.
+    void historyTaken(qint64 pupilId);
 
 private:
     void takeState(const classroom::LinkState &state);
@@ -63,15 +75,28 @@ public:
 public slots:
     void start();
     void answerKept();
+    void follow(std::optional<qint64> pupilId);
     void round();
 
 signals:
     void stateChanged(const classroom::LinkState &state);
+    void rosterTaken();
+    void historyTaken(qint64 pupilId);
 
 private:
+    void takeRoster();
+    void takeHistory();
+
     QString m_progressPath;
     QString m_connection;
     AnswerSender *m_sender = nullptr;
+    // The file as the roster and the fetched answers go into it, on this
+    // thread's own connection; opened once there is something to take in.
+    std::unique_ptr<progress::ProgressStore> m_store;
+    QList<progress::RosterPupil> m_roster;
+    QList<QUuid> m_erased;
+    std::optional<qint64> m_followed;
+    bool m_historyTaken = false;
     QTimer *m_timer = nullptr;
     bool m_waitingToRetry = false;
 };

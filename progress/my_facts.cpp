@@ -63,6 +63,12 @@ void MyFacts::followPupil()
         m_session.drawPracticeProblem();
 }
 
+void MyFacts::rereadCards(qint64 pupilId)
+{
+    if (m_schedulesPupil == pupilId)
+        m_schedules.clear();
+}
+
 QDate MyFacts::today() const
 {
     return localDay(m_session.now());

@@ -41,6 +41,9 @@ public:
     // After a pupil was chosen, renamed or deleted: another pupil's facts are
     // read afresh, and without a pupil the mode goes off.
     void followPupil();
+    // The pupil's cards were changed outside this window (answers from the
+    // class server): they are read afresh for the next fact.
+    void rereadCards(qint64 pupilId);
 
     // Keeps an answer for the current pupil; an answer to the fact being
     // asked while the mode is on moves its card too, in the same transaction.

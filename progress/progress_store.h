@@ -34,6 +34,11 @@ struct RosterPupil
     QUuid serverId;
     QString name;
     QString className;
+
+    friend bool operator==(const RosterPupil &a, const RosterPupil &b)
+    {
+        return a.serverId == b.serverId && a.name == b.name && a.className == b.className;
+    }
 };
 
 // An answer of a pupil's as the class server keeps it.
@@ -223,6 +228,8 @@ public:
     bool takeRoster(const QList<RosterPupil> &roster, const QList<QUuid> &erased);
     // The pupil here of the server's id; none when not here.
     std::optional<qint64> pupilOnServer(const QUuid &serverId) const;
+    // The server's id for the pupil; null for a pupil of this computer's own.
+    QUuid serverId(qint64 pupilId) const;
     // Adds the pupil's answers from the class server that the file does not
     // hold yet, and puts their My Facts cards as their whole answer log
     // makes them, so the schedule is the same on every computer.

@@ -36,18 +36,20 @@ std::optional<qint64> ProgressStore::pupilOnServer(const QUuid &serverId) const
     return query.value(0).toLongLong();
 }
 
+QUuid ProgressStore::serverId(qint64 pupilId) const
+{
+    QSqlQuery query(d->db());
+    query.prepare(u"SELECT server_id FROM pupil WHERE id = ?"_s);
+    query.addBindValue(pupilId);
+    return query.exec() && query.next() ? uuidFrom(query.value(0)) : QUuid();
+}
+
 bool ProgressStore::takeRoster(const QList<RosterPupil> &roster, const QList<QUuid> &erased)
 {
     //: Begins "%1 could not be kept in %2".
     const QString what = ProgressStore::tr("The class server's pupil");
     return d->inTransaction(what, [&]() {
         QSqlQuery query(d->db());
-        const auto serverIdOf = [&](qint64 pupilId) {
-            QSqlQuery of(d->db());
-            of.prepare(u"SELECT server_id FROM pupil WHERE id = ?"_s);
-            of.addBindValue(pupilId);
-            return of.exec() && of.next() ? uuidFrom(of.value(0)) : QUuid();
-        };
         for (const QUuid &gone : erased) {
             for (const QString &statement :
                 { u"DELETE FROM day_tally WHERE pupil_id IN (SELECT id FROM pupil WHERE server_id = ?)"_s,
@@ -75,7 +77,7 @@ bool ProgressStore::takeRoster(const QList<RosterPupil> &roster, const QList<QUu
             std::optional<Pupil> named;
             if (!d->findPupil(name, named, here ? std::optional(here->id) : std::nullopt))
                 return false;
-            if (!here && named && serverIdOf(named->id).isNull()) {
+            if (!here && named && serverId(named->id).isNull()) {
                 // This computer's own pupil of that name is the server's.
                 query.prepare(u"UPDATE pupil SET server_id = ? WHERE id = ?"_s);
                 query.addBindValue(pupil.serverId.toRfc4122());

@@ -7,7 +7,9 @@
 #include "classroom/server_settings.h"
 #include "progress/progress_store.h"
 #include "tests/test_server.h"
+#include "tests/test_support.h"
 
+#include <QLabel>
 #include <QSignalSpy>
 #include <QSqlQuery>
 #include <QTemporaryDir>
@@ -62,6 +64,7 @@ private slots:
     void statusLineSaysWhereTheAnswersAre_data();
     void statusLineSaysWhereTheAnswersAre();
     void answersReachTheServerOnceWhateverHappens();
+    void windowSaysWhereTheAnswersAre();
 };
 
 void ClassServerLinkTest::initTestCase()
@@ -289,7 +292,60 @@ void ClassServerLinkTest::answersReachTheServerOnceWhateverHappens()
     QCOMPARE(link.state().kind, classroom::LinkState::Reachable);
     QVERIFY(!told.isEmpty());
     QCOMPARE(answersOnServer(), many.size() + 2);
+
+    // At a second computer the roster comes first, then the answers of the
+    // pupil chosen there, none of which goes back.
+    const QString second = m_folder.filePath(u"second.sqlite"_s);
+    classroom::ClassServerLink there(second, settings);
+    QSignalSpy rosterTaken(&there, &classroom::ClassServerLink::rosterTaken);
+    QSignalSpy historyTaken(&there, &classroom::ClassServerLink::historyTaken);
+    there.sendNow();
+    QCOMPARE(rosterTaken.size(), 1);
+    progress::ProgressStore secondStore(second);
+    secondStore.open(Now);
+    const std::optional<qint64> annThere = secondStore.pupilOnServer(QUuid::fromString(m_pupil));
+    QVERIFY(annThere);
+    QCOMPARE(secondStore.attempts(*annThere).size(), 0);
+    there.follow(annThere);
+    there.sendNow();
+    QCOMPARE(historyTaken.size(), 1);
+    QCOMPARE(historyTaken.first().first().toLongLong(), *annThere);
+    QCOMPARE(secondStore.attempts(*annThere).size(), many.size() + 2);
+    QCOMPARE(there.state().waiting, 0);
+    QCOMPARE(rosterTaken.size(), 1); // the same roster again changes nothing
 }
 
-QTEST_GUILESS_MAIN(ClassServerLinkTest)
+// The status line follows the link; settings that cannot be used are
+// told there, with the reason for the administrator.
+void ClassServerLinkTest::windowSaysWhereTheAnswersAre()
+{
+    qputenv(classroom::ServerVariable, "host=localhost password=secret");
+    {
+        testsupport::TutorFixture fixture;
+        const auto *line = fixture.window().findChild<QLabel *>(u"lblClassServer"_s);
+        QVERIFY(line);
+        QCOMPARE(line->text(), u"Kept on this PC · the class server's settings cannot be used"_s);
+        QVERIFY(line->toolTip().contains(u"password"_s));
+        QVERIFY(!fixture.window().findChild<classroom::ClassServerLink *>());
+    }
+    qputenv(classroom::ServerVariable, "orvi");
+    testsupport::TutorFixture fixture;
+    qunsetenv(classroom::ServerVariable);
+    QTRY_VERIFY(fixture.window().findChild<classroom::ClassServerLink *>());
+    auto *link = fixture.window().findChild<classroom::ClassServerLink *>();
+    const auto *line = fixture.window().findChild<QLabel *>(u"lblClassServer"_s);
+    // The design size is kept; the line is below it.
+    QCOMPARE(fixture.window().centralWidget()->size(), QSize(694, 317));
+    link->sendNow();
+    QCOMPARE(line->text(), u"Kept on this PC · class server reachable"_s);
+    m_server.stop();
+    link->sendNow();
+    QVERIFY2(line->text().startsWith(u"Kept on this PC · class server unreachable since "_s),
+        qPrintable(line->text()));
+    QVERIFY(!line->toolTip().isEmpty());
+    QString why;
+    QVERIFY2(m_server.restart(&why), qPrintable(why));
+}
+
+QTEST_MAIN(ClassServerLinkTest)
 #include "class_server_link_test.moc"

@@ -14,6 +14,7 @@
 #include <QPixmap>
 #include <QRadioButton>
 #include <QScreen>
+#include <QStatusBar>
 #include <QTextBrowser>
 #include <QTimer>
 #include <QtTest>
@@ -156,6 +157,8 @@ void StartupTest::mainWindowStartsAtTheDesignSizeAndMayGrow()
     QVERIFY(window.windowFlags() & Qt::WindowMaximizeButtonHint);
     QVERIFY(window.windowFlags() & Qt::WindowMinimizeButtonHint);
     QVERIFY(window.windowFlags() & Qt::WindowCloseButtonHint);
+    // No class server is set: there is no status line.
+    QVERIFY(!window.findChild<QStatusBar *>());
     QCOMPARE(window.centralWidget()->y(), window.menuBar()->height());
     QCOMPARE(window.height(), 317 + window.menuBar()->height());
     QCOMPARE(window.width(), 694);
