@@ -4,11 +4,15 @@
 
 #include <QAtomicInt>
 #include <QSqlDatabase>
+#include <QSqlDriver>
 #include <QSqlError>
 #include <QSqlQuery>
 #include <QVariant>
 
 #include <algorithm>
+
+#include <libpq-fe.h>
+#include <sys/socket.h>
 
 using namespace Qt::StringLiterals;
 
@@ -39,12 +43,42 @@ QString rowsOf(int rows)
     return all.join(u", "_s);
 }
 
+// The socket under Qt's connection, reached through the driver's handle.
+int socketOf(const QSqlDatabase &db)
+{
+    const QVariant handle = db.driver()->handle();
+    // The driver names the type by libpq's struct or by its typedef.
+    if (!handle.isValid()
+        || (qstrcmp(handle.typeName(), "pg_conn*") != 0
+            && qstrcmp(handle.typeName(), "PGconn*") != 0))
+        return -1;
+    PGconn *connection = *static_cast<PGconn *const *>(handle.constData());
+    return connection ? PQsocket(connection) : -1;
+}
+
 } // namespace
 
-AnswerSender::AnswerSender(const QString &progressPath, const QString &connection)
+void ConnectionCutter::watch(int socket)
+{
+    QMutexLocker locker(&m_lock);
+    m_socket = socket;
+}
+
+void ConnectionCutter::cut()
+{
+    // Under the lock the socket cannot be closed, and its number taken by
+    // another file, meanwhile.
+    QMutexLocker locker(&m_lock);
+    if (m_socket >= 0)
+        ::shutdown(m_socket, SHUT_RDWR);
+}
+
+AnswerSender::AnswerSender(const QString &progressPath, const QString &connection,
+    std::shared_ptr<ConnectionCutter> cutter)
     : m_connectionName(u"class-server-%1"_s.arg(senderCount.fetchAndAddRelaxed(1)))
     , m_connection(connection)
     , m_outbox(progressPath)
+    , m_cutter(std::move(cutter))
 { }
 
 AnswerSender::~AnswerSender()
@@ -64,6 +98,7 @@ void AnswerSender::disconnect()
 {
     if (!QSqlDatabase::contains(m_connectionName))
         return;
+    m_cutter->watch(-1);
     {
         QSqlDatabase db = QSqlDatabase::database(m_connectionName, false);
         db.close();
@@ -80,8 +115,11 @@ bool AnswerSender::connected()
         return true;
     disconnect();
     QString why;
-    if (openServer(m_connectionName, m_connection, &why).isValid())
+    const QSqlDatabase db = openServer(m_connectionName, m_connection, &why);
+    if (db.isValid()) {
+        m_cutter->watch(socketOf(db));
         return true;
+    }
     m_state.detail = why;
     return false;
 }

@@ -3,8 +3,11 @@
 #include "progress/answer_outbox.h"
 
 #include <QDateTime>
+#include <QMutex>
 #include <QSqlDatabase>
 #include <QString>
+
+#include <memory>
 
 namespace classroom {
 
@@ -29,6 +32,22 @@ struct LinkState
     }
 };
 
+// Cuts the sender's connection from another thread: a server, or a network
+// between, that stops answering in the middle of a statement would keep Qt's
+// driver waiting for good. The statement then fails at once, and the next
+// round connects afresh.
+class ConnectionCutter
+{
+public:
+    // The open connection's socket; -1 once it is closed.
+    void watch(int socket);
+    void cut();
+
+private:
+    QMutex m_lock;
+    int m_socket = -1;
+};
+
 // Sends the answers of the progress file that the class server does not
 // have, on a database connection and a file connection of its own: any one
 // thread may own it. The server keeps an answer once whatever happens, so an
@@ -39,7 +58,8 @@ public:
     // The most answers sent in one transaction.
     static constexpr int BatchSize = 500;
 
-    AnswerSender(const QString &progressPath, const QString &connection);
+    AnswerSender(const QString &progressPath, const QString &connection,
+        std::shared_ptr<ConnectionCutter> cutter = std::make_shared<ConnectionCutter>());
     ~AnswerSender();
     AnswerSender(const AnswerSender &) = delete;
     AnswerSender &operator=(const AnswerSender &) = delete;
@@ -53,6 +73,7 @@ public:
     QSqlDatabase server() const;
     // Tells of a failure met on the server's connection after the round.
     void lost(const QString &why, const QDateTime &now);
+    ConnectionCutter &cutter() const { return *m_cutter; }
     // Seconds before the next try after the rounds failed in a row: 1, 2, 4,
     // ... up to 60; 0 after a round that reached the server.
     int retryDelaySeconds() const;
@@ -67,6 +88,7 @@ private:
     progress::AnswerOutbox m_outbox;
     LinkState m_state;
     int m_failures = 0;
+    std::shared_ptr<ConnectionCutter> m_cutter;
 };
 
 } // namespace classroom

@@ -6,9 +6,12 @@
 
 namespace classroom {
 
-SendingWorker::SendingWorker(const QString &progressPath, const QString &connection)
+SendingWorker::SendingWorker(const QString &progressPath, const QString &connection,
+    std::shared_ptr<ConnectionCutter> cutter, std::shared_ptr<std::atomic<qint64>> roundStarted)
     : m_progressPath(progressPath)
     , m_connection(connection)
+    , m_cutter(std::move(cutter))
+    , m_roundStarted(std::move(roundStarted))
 { }
 
 SendingWorker::~SendingWorker()
@@ -74,7 +77,7 @@ void SendingWorker::takeHistory()
 void SendingWorker::start()
 {
     // Made here, so that the connections and the timer belong to this thread.
-    m_sender = new AnswerSender(m_progressPath, m_connection);
+    m_sender = new AnswerSender(m_progressPath, m_connection, m_cutter);
     m_timer = new QTimer(this);
     m_timer->setSingleShot(true);
     connect(m_timer, &QTimer::timeout, this, &SendingWorker::round);
@@ -93,11 +96,13 @@ void SendingWorker::round()
     if (!m_sender)
         return;
     m_timer->stop();
+    m_roundStarted->store(QDateTime::currentMSecsSinceEpoch());
     m_sender->sendWaiting(QDateTime::currentDateTimeUtc());
     if (m_sender->state().kind == LinkState::Reachable) {
         takeRoster();
         takeHistory();
     }
+    m_roundStarted->store(0);
     const int retry = m_sender->retryDelaySeconds();
     m_waitingToRetry = retry > 0;
     m_timer->start((m_waitingToRetry ? retry : ClassServerLink::PollSeconds) * 1000);
@@ -109,7 +114,7 @@ ClassServerLink::ClassServerLink(
     : QObject(parent)
 {
     qRegisterMetaType<classroom::LinkState>();
-    m_worker = new SendingWorker(progressPath, settings.connection);
+    m_worker = new SendingWorker(progressPath, settings.connection, m_cutter, m_roundStarted);
     m_worker->moveToThread(&m_thread);
     connect(&m_thread, &QThread::started, m_worker, &SendingWorker::start);
     connect(&m_thread, &QThread::finished, m_worker, &QObject::deleteLater);
@@ -118,13 +123,33 @@ ClassServerLink::ClassServerLink(
     connect(m_worker, &SendingWorker::historyTaken, this, &ClassServerLink::historyTaken);
     m_thread.setObjectName(QStringLiteral("class server"));
     m_thread.start();
+    m_watch = new QTimer(this);
+    m_watch->setObjectName(QStringLiteral("tmrClassServerWatch"));
+    connect(m_watch, &QTimer::timeout, this, &ClassServerLink::checkForHungRound);
+    m_watch->start(5000);
+}
+
+void ClassServerLink::checkForHungRound()
+{
+    const qint64 started = m_roundStarted->load();
+    if (started != 0 && QDateTime::currentMSecsSinceEpoch() - started > HungRoundSeconds * 1000)
+        cutRoundUnderWay();
+}
+
+void ClassServerLink::cutRoundUnderWay()
+{
+    m_cutter->cut();
 }
 
 ClassServerLink::~ClassServerLink()
 {
-    // A round under way ends by itself: every connection has a time limit.
+    // A round waiting on a silent server is cut short, so closing the window
+    // never waits on the network; connecting has a time limit of its own.
     m_thread.quit();
-    m_thread.wait();
+    if (!m_thread.wait(100)) {
+        m_cutter->cut();
+        m_thread.wait();
+    }
 }
 
 LinkState ClassServerLink::state() const

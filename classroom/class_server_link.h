@@ -9,6 +9,7 @@
 #include <QString>
 #include <QThread>
 
+#include <atomic>
 #include <memory>
 #include <optional>
 
@@ -34,6 +35,9 @@ public:
     LinkState state() const;
     // How often answers kept by another copy of the program are looked for.
     static constexpr int PollSeconds = 15;
+    // A round still going after this long waits on a server that stopped
+    // answering: its connection is cut, and the next round starts afresh.
+    static constexpr int HungRoundSeconds = 20;
 
 public slots:
     // An answer was kept: it goes at the next round, which starts now unless
@@ -45,6 +49,11 @@ public slots:
     // The pupil chosen in the window, none for nobody: their answers from
     // other computers are fetched at the next round.
     void follow(std::optional<qint64> pupilId);
+    // The watch's handler: cuts a round that has run too long.
+    void checkForHungRound();
+    // Cuts the round under way, if any: it ends at once as if the server
+    // had gone.
+    void cutRoundUnderWay();
 
 signals:
     void stateChanged(const classroom::LinkState &state);
@@ -59,6 +68,10 @@ private:
 
     QThread m_thread;
     SendingWorker *m_worker = nullptr;
+    std::shared_ptr<ConnectionCutter> m_cutter = std::make_shared<ConnectionCutter>();
+    // When the round under way started, in milliseconds since 1970; 0 between rounds.
+    std::shared_ptr<std::atomic<qint64>> m_roundStarted = std::make_shared<std::atomic<qint64>>(0);
+    QTimer *m_watch = nullptr;
     mutable QMutex m_lock;
     LinkState m_state;
 };
@@ -69,7 +82,9 @@ class SendingWorker : public QObject
     Q_OBJECT
 
 public:
-    SendingWorker(const QString &progressPath, const QString &connection);
+    SendingWorker(const QString &progressPath, const QString &connection,
+        std::shared_ptr<ConnectionCutter> cutter,
+        std::shared_ptr<std::atomic<qint64>> roundStarted);
     ~SendingWorker() override;
 
 public slots:
@@ -89,6 +104,8 @@ private:
 
     QString m_progressPath;
     QString m_connection;
+    std::shared_ptr<ConnectionCutter> m_cutter;
+    std::shared_ptr<std::atomic<qint64>> m_roundStarted;
     AnswerSender *m_sender = nullptr;
     // The file as the roster and the fetched answers go into it, on this
     // thread's own connection; opened once there is something to take in.

@@ -10,13 +10,15 @@
 # screen reader test a display and the desktop's accessibility bus.
 # postgresql-15 is the class server (orvi-class-server sets it up, and the
 # class server test starts a throw-away one); libqt6sql6-psql lets Qt talk to
-# it; openssl makes the test server's certificates.
+# it; openssl makes the test server's certificates; libpq-dev and pkg-config
+# let the program reach the socket under Qt's connection, to cut one that a
+# silent server keeps waiting.
 # Checks first, so a second run is quick and needs no network.
 # With the argument "fuzz" it also installs clang and its libFuzzer runtime,
 # which only `make fuzz` needs.
 set -eu
 
-PACKAGES="cmake ninja-build g++ make qt6-base-dev qt6-qpa-plugins qt6-tools-dev qt6-l10n-tools qt6-translations-l10n libqt6sql6-sqlite fonts-liberation2 fonts-comic-neue libbenchmark-dev poppler-utils desktop-file-utils appstream dpkg-dev file xvfb xkb-data dbus-daemon at-spi2-core postgresql-15 libqt6sql6-psql openssl"
+PACKAGES="cmake ninja-build g++ make qt6-base-dev qt6-qpa-plugins qt6-tools-dev qt6-l10n-tools qt6-translations-l10n libqt6sql6-sqlite fonts-liberation2 fonts-comic-neue libbenchmark-dev poppler-utils desktop-file-utils appstream dpkg-dev file xvfb xkb-data dbus-daemon at-spi2-core postgresql-15 libqt6sql6-psql openssl libpq-dev pkg-config"
 if [ "${1:-}" = fuzz ]; then
     PACKAGES="$PACKAGES clang libclang-rt-14-dev"
 fi
