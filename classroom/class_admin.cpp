@@ -1,13 +1,11 @@
 #include "classroom/class_admin.h"
 #include "base/file_saver.h"
 #include "classroom/server_schema.h"
+#include "classroom/pupil_files.h"
 #include "progress/export_fields.h"
-#include "rules/attempt.h"
-#include "rules/level_range.h"
 
 #include <QDir>
 #include <QFileInfo>
-#include <QLocale>
 #include <QRegularExpression>
 #include <QSqlError>
 #include <QSqlQuery>
@@ -105,89 +103,6 @@ QDateTime fromEpochMillis(const QVariant &value)
 {
     return value.isNull() ? QDateTime()
                           : QDateTime::fromMSecsSinceEpoch(value.toLongLong(), Qt::UTC);
-}
-
-QString modeWord(int code)
-{
-    switch (tutor::AnswerMode(code)) {
-    case tutor::AnswerMode::Practice:
-        return u"practice"_s;
-    case tutor::AnswerMode::MissingNumber:
-        return u"missing number"_s;
-    case tutor::AnswerMode::MissingOperation:
-        return u"missing operation"_s;
-    case tutor::AnswerMode::TimeTrial:
-        return u"time trial"_s;
-    case tutor::AnswerMode::MyFacts:
-        return u"My Facts"_s;
-    }
-    return QString::number(code);
-}
-
-QString operationWord(int code)
-{
-    switch (tutor::Operation(code)) {
-    case tutor::Operation::Addition:
-        return u"addition"_s;
-    case tutor::Operation::Subtraction:
-        return u"subtraction"_s;
-    case tutor::Operation::Multiplication:
-        return u"multiplication"_s;
-    case tutor::Operation::Division:
-        return u"division"_s;
-    }
-    return QString::number(code);
-}
-
-// The columns of one answer, in the CSV and on the page.
-const QStringList AnswerHeadings { u"Date and time"_s, u"Activity"_s, u"Level"_s, u"Operation"_s,
-    u"First number"_s, u"Second number"_s, u"Answer given"_s, u"Right answer"_s,
-    u"Right (1 = yes, 0 = no)"_s, u"Seconds taken"_s, u"Quick within (seconds)"_s, u"PC"_s,
-    u"Answer id"_s, u"Received at"_s };
-
-QString numberText(double value)
-{
-    return QString::number(value, 'g', QLocale::FloatingPointShortest);
-}
-
-QByteArray csvLine(const QStringList &fields)
-{
-    QByteArray line;
-    for (qsizetype i = 0; i < fields.size(); ++i) {
-        if (i > 0)
-            line += ',';
-        line += progress::csvField(fields.at(i));
-    }
-    return line + "\r\n";
-}
-
-QByteArray pupilCsv(const ServerPupil &pupil, const QList<QStringList> &answers)
-{
-    QByteArray csv(progress::ByteOrderMark);
-    csv += csvLine(QStringList { u"Pupil"_s, u"Class"_s } + AnswerHeadings);
-    for (const QStringList &answer : answers)
-        csv += csvLine(QStringList { pupil.name, pupil.className } + answer);
-    return csv;
-}
-
-QByteArray pupilPage(const ServerPupil &pupil, const QList<QStringList> &answers)
-{
-    const QString name = pupil.name.toHtmlEscaped();
-    QString page = u"<!DOCTYPE html>\n<html lang=\"en\">\n<head>\n<meta charset=\"utf-8\">\n"
-                   "<title>Answers of %1</title>\n</head>\n<body>\n<h1>%1</h1>\n"
-                   "<p>Class: %2</p>\n<p>Answers kept: %3</p>\n<table>\n<thead>\n<tr>"_s.arg(
-                       name, pupil.className.toHtmlEscaped(), QString::number(answers.size()));
-    for (const QString &heading : AnswerHeadings)
-        page += u"<th>"_s + heading.toHtmlEscaped() + u"</th>"_s;
-    page += u"</tr>\n</thead>\n<tbody>\n"_s;
-    for (const QStringList &answer : answers) {
-        page += u"<tr>"_s;
-        for (const QString &field : answer)
-            page += u"<td>"_s + field.toHtmlEscaped() + u"</td>"_s;
-        page += u"</tr>\n"_s;
-    }
-    page += u"</tbody>\n</table>\n</body>\n</html>\n"_s;
-    return page.toUtf8();
 }
 
 } // namespace
@@ -508,17 +423,10 @@ bool ClassAdmin::exportPupil(const QString &pupil, const QString &csvPath, const
         if (query.value(2).isNull())
             continue; // a pupil without answers
         const int mode = query.value(5).toInt();
-        const int level = query.value(6).toInt();
-        // My Facts asks whatever level is set: no level was in force.
-        QString levelText;
-        if (mode != int(tutor::AnswerMode::MyFacts)) {
-            levelText = tutor::levelName(tutor::Level(level));
-            if (levelText.isEmpty())
-                levelText = QString::number(level);
-        }
-        answers.append({ localTime(query.value(4)), modeWord(mode), levelText,
-            operationWord(query.value(7).toInt()), numberText(query.value(8).toDouble()),
-            numberText(query.value(9).toDouble()), query.value(10).toString(),
+        answers.append({ localTime(query.value(4)), answerModeWord(mode),
+            answerLevelWord(mode, query.value(6).toInt()),
+            answerOperationWord(query.value(7).toInt()), exportNumber(query.value(8).toDouble()),
+            exportNumber(query.value(9).toDouble()), query.value(10).toString(),
             query.value(11).toString(), query.value(12).toBool() ? u"1"_s : u"0"_s,
             QString::fromLatin1(progress::csvSeconds(query.value(13).toLongLong())),
             query.value(14).toString(), query.value(3).toUuid().toString(QUuid::WithoutBraces),
@@ -526,8 +434,9 @@ bool ClassAdmin::exportPupil(const QString &pupil, const QString &csvPath, const
     }
     if (found.name.isEmpty())
         return fail(u"the server sent nothing of the pupil %1"_s.arg(pupil));
-    for (const auto &[path, bytes] : { std::pair { csvPath, pupilCsv(found, answers) },
-             std::pair { pagePath, pupilPage(found, answers) } }) {
+    for (const auto &[path, bytes] :
+        { std::pair { csvPath, pupilCsv(found.name, found.className, answers) },
+            std::pair { pagePath, pupilPage(found.name, found.className, answers) } }) {
         if (const SaveResult saved = saveWholeFile(path, bytes); !saved.ok)
             return fail(u"cannot write %1: %2"_s.arg(saved.path, saved.error));
     }
