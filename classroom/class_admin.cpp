@@ -1,6 +1,8 @@
 #include "classroom/class_admin.h"
 #include "base/file_saver.h"
 #include "classroom/server_schema.h"
+#include "classroom/pupil_files.h"
+#include "progress/export_fields.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -9,6 +11,8 @@
 #include <QSqlQuery>
 #include <QUuid>
 #include <QVariant>
+
+#include <algorithm>
 
 using namespace Qt::StringLiterals;
 
@@ -86,6 +90,19 @@ QString writePrivately(const QString &path, const QByteArray &bytes)
         result = file.finish();
     }
     return result.ok ? QString() : u"cannot write %1: %2"_s.arg(result.path, result.error);
+}
+
+// Moments as milliseconds since 1970: the driver's own reading of a
+// timestamptz hangs on the session's time zone.
+QString epochMillis(const QString &column)
+{
+    return u"(extract(epoch FROM %1) * 1000)::bigint"_s.arg(column);
+}
+
+QDateTime fromEpochMillis(const QVariant &value)
+{
+    return value.isNull() ? QDateTime()
+                          : QDateTime::fromMSecsSinceEpoch(value.toLongLong(), Qt::UTC);
 }
 
 } // namespace
@@ -321,6 +338,171 @@ bool ClassAdmin::addPc(const QString &login, const QString &password, const QStr
             return rollBack(failed(query));
     }
     return m_db.commit() || rollBack(fail(m_db.lastError().text()));
+}
+
+std::optional<ServerPupil> ClassAdmin::findPupil(const QString &pupil)
+{
+    m_error.clear();
+    const QString select = u"SELECT p.id, p.display_name, k.name, %1 FROM orvi.pupil p"
+                           " JOIN orvi.school_class k ON k.id = p.class_id WHERE "_s.arg(
+                               epochMillis(u"COALESCE(p.last_seen, p.changed_at)"_s));
+    QSqlQuery query(m_db);
+    QList<ServerPupil> found;
+    const auto collect = [&]() {
+        if (!query.exec())
+            return failed(query);
+        while (query.next()) {
+            const QString id = query.value(0).toUuid().toString(QUuid::WithoutBraces);
+            if (std::none_of(found.cbegin(), found.cend(),
+                    [&id](const ServerPupil &known) { return known.id == id; }))
+                found.append({ id, query.value(1).toString(), query.value(2).toString(),
+                    fromEpochMillis(query.value(3)) });
+        }
+        return true;
+    };
+    if (const QUuid id = QUuid::fromString(pupil.trimmed()); !id.isNull()) {
+        query.prepare(select + u"p.id = ?"_s);
+        query.addBindValue(id.toString(QUuid::WithoutBraces));
+        if (!collect())
+            return std::nullopt;
+    }
+    // "<class>/<name>": either may hold a '/', so every split is tried.
+    for (qsizetype slash = pupil.indexOf(u'/'); slash > 0; slash = pupil.indexOf(u'/', slash + 1)) {
+        query.prepare(select + u"k.name = ? AND p.display_name = ?"_s);
+        query.addBindValue(pupil.left(slash));
+        query.addBindValue(pupil.mid(slash + 1));
+        if (!collect())
+            return std::nullopt;
+    }
+    if (found.size() == 1)
+        return found.front();
+    if (found.isEmpty())
+        fail(u"there is no pupil %1 among this login's pupils; name one by id or as "
+             "<class>/<name>"_s.arg(pupil));
+    else
+        fail(u"%1 pupils are named %2: name one by id"_s.arg(found.size()).arg(pupil));
+    return std::nullopt;
+}
+
+QString ClassAdmin::pupilId(const QString &pupil)
+{
+    // An id goes to the server as it is, so the server alone says whose it is.
+    if (const QUuid id = QUuid::fromString(pupil.trimmed()); !id.isNull())
+        return id.toString(QUuid::WithoutBraces);
+    const std::optional<ServerPupil> found = findPupil(pupil);
+    return found ? found->id : QString();
+}
+
+bool ClassAdmin::exportPupil(const QString &pupil, const QString &csvPath, const QString &pagePath)
+{
+    m_error.clear();
+    const QString id = pupilId(pupil);
+    if (id.isEmpty())
+        return false;
+    QSqlQuery query(m_db);
+    query.setForwardOnly(true);
+    query.prepare(u"SELECT display_name, class_name, answer_id, pc_id, %1, mode, level,"
+                  " operation, first, second, typed, expected, correct, millis, quick_seconds, %2"
+                  " FROM orvi.pupil_export(?)"_s.arg(
+                      epochMillis(u"answered_at"_s), epochMillis(u"received_at"_s)));
+    query.addBindValue(id);
+    if (!query.exec())
+        return failed(query);
+    ServerPupil found { id, {}, {}, {} };
+    QList<QStringList> answers;
+    progress::LocalTimes localTimes;
+    const auto localTime = [&localTimes](const QVariant &millis) {
+        QByteArray text;
+        if (!millis.isNull())
+            localTimes.append(text, millis.toLongLong());
+        return QString::fromLatin1(text);
+    };
+    while (query.next()) {
+        found.name = query.value(0).toString();
+        found.className = query.value(1).toString();
+        if (query.value(2).isNull())
+            continue; // a pupil without answers
+        const int mode = query.value(5).toInt();
+        answers.append({ localTime(query.value(4)), answerModeWord(mode),
+            answerLevelWord(mode, query.value(6).toInt()),
+            answerOperationWord(query.value(7).toInt()), exportNumber(query.value(8).toDouble()),
+            exportNumber(query.value(9).toDouble()), query.value(10).toString(),
+            query.value(11).toString(), query.value(12).toBool() ? u"1"_s : u"0"_s,
+            QString::fromLatin1(progress::csvSeconds(query.value(13).toLongLong())),
+            query.value(14).toString(), query.value(3).toUuid().toString(QUuid::WithoutBraces),
+            query.value(2).toUuid().toString(QUuid::WithoutBraces), localTime(query.value(15)) });
+    }
+    if (found.name.isEmpty())
+        return fail(u"the server sent nothing of the pupil %1"_s.arg(pupil));
+    for (const auto &[path, bytes] :
+        { std::pair { csvPath, pupilCsv(found.name, found.className, answers) },
+            std::pair { pagePath, pupilPage(found.name, found.className, answers) } }) {
+        if (const SaveResult saved = saveWholeFile(path, bytes); !saved.ok)
+            return fail(u"cannot write %1: %2"_s.arg(saved.path, saved.error));
+    }
+    return true;
+}
+
+bool ClassAdmin::erasePupil(const QString &pupil)
+{
+    m_error.clear();
+    const QString id = pupilId(pupil);
+    if (id.isEmpty())
+        return false;
+    QSqlQuery query(m_db);
+    query.prepare(u"SELECT orvi.erase_pupil(?)"_s);
+    query.addBindValue(id);
+    return query.exec() || failed(query);
+}
+
+std::optional<QList<ServerPupil>> ClassAdmin::unseenPupils(int months)
+{
+    m_error.clear();
+    QSqlQuery query(m_db);
+    query.prepare(u"SELECT pupil_id, display_name, class_name, %1 FROM orvi.unseen_pupils(?)"_s.arg(
+        epochMillis(u"last_seen"_s)));
+    query.addBindValue(months);
+    if (!query.exec()) {
+        failed(query);
+        return std::nullopt;
+    }
+    QList<ServerPupil> found;
+    while (query.next())
+        found.append(
+            { query.value(0).toUuid().toString(QUuid::WithoutBraces), query.value(1).toString(),
+                query.value(2).toString(), fromEpochMillis(query.value(3)) });
+    return found;
+}
+
+int ClassAdmin::purgeUnseen(int months)
+{
+    m_error.clear();
+    QSqlQuery query(m_db);
+    query.prepare(u"SELECT orvi.purge_unseen(?)"_s);
+    query.addBindValue(months);
+    if (!query.exec() || !query.next()) {
+        failed(query);
+        return -1;
+    }
+    return query.value(0).toInt();
+}
+
+std::optional<QList<ExportLogRow>> ClassAdmin::exportLog()
+{
+    m_error.clear();
+    QSqlQuery query(m_db);
+    if (!query.exec(u"SELECT %1, by_role, pupil_id, what FROM orvi.export_log_rows()"_s.arg(
+            epochMillis(u"at"_s)))) {
+        failed(query);
+        return std::nullopt;
+    }
+    QList<ExportLogRow> rows;
+    while (query.next())
+        rows.append({ fromEpochMillis(query.value(0)), query.value(1).toString(),
+            query.value(2).isNull() ? QString()
+                                    : query.value(2).toUuid().toString(QUuid::WithoutBraces),
+            query.value(3).toString() });
+    return rows;
 }
 
 QString writeConnectionFiles(const QString &folder, const QString &service, const QString &host,

@@ -2,14 +2,36 @@
 
 #include <QSqlDatabase>
 #include <QString>
+#include <QDateTime>
+#include <QList>
 #include <QStringList>
+
+#include <optional>
 
 // Setting up the class server: its tables, the teachers' and the PCs'
 // logins, classes and pupils, and the files that let a PC connect. Works on
 // an open connection of the database's owner, who needs the right to make
-// roles. Every refusal and every server error ends up in lastError(), in
-// English: its readers are administrators.
+// roles. A pupil's export, erasure, the purge and the export log work on a
+// teacher's connection too, for the teacher's own pupils. Every refusal and
+// every server error ends up in lastError(), in English: its readers are
+// administrators.
 namespace classroom {
+
+struct ServerPupil
+{
+    QString id;
+    QString name;
+    QString className;
+    QDateTime lastSeen; // the latest answer, or the last change without any
+};
+
+struct ExportLogRow
+{
+    QDateTime at;
+    QString byRole;
+    QString pupilId; // empty for the class or a purge
+    QString what;
+};
 
 class ClassAdmin
 {
@@ -34,6 +56,21 @@ public:
     // teachers have a class of that name.
     bool addPc(const QString &login, const QString &password, const QStringList &classes);
 
+    // A pupil named by id or as "<class>/<name>", among those the login
+    // sees.
+    std::optional<ServerPupil> findPupil(const QString &pupil);
+    // Everything the server keeps of the pupil, as a CSV for a spreadsheet
+    // and a page to read; the server logs who asked.
+    bool exportPupil(const QString &pupil, const QString &csvPath, const QString &pagePath);
+    // The pupil and their answers go; every PC forgets the pupil at its
+    // next contact.
+    bool erasePupil(const QString &pupil);
+    // Pupils with no answer for `months` months and more.
+    std::optional<QList<ServerPupil>> unseenPupils(int months);
+    // Erases those pupils; their number, or -1.
+    int purgeUnseen(int months);
+    std::optional<QList<ExportLogRow>> exportLog();
+
     QString lastError() const { return m_error; }
 
 private:
@@ -42,6 +79,7 @@ private:
     bool exec(const QString &statement);
     bool createLogin(const QString &login, const QString &password, const char *group);
     int classId(const QString &className);
+    QString pupilId(const QString &pupil);
     bool rollBack(bool result);
 
     QSqlDatabase m_db;

@@ -1,11 +1,14 @@
 // orvi-class-server: sets up the class server's database and the logins of
-// teachers and PCs. Its readers are administrators, so it speaks English.
+// teachers and PCs, and lets teachers export, erase and purge their pupils.
+// Its readers are administrators, so it speaks English.
 
 #include "classroom/class_admin.h"
 #include "classroom/server_connection.h"
 
 #include <QCommandLineParser>
 #include <QCoreApplication>
+#include <QDateTime>
+#include <QDir>
 #include <QSqlQuery>
 #include <QTextStream>
 #include <QVariant>
@@ -33,11 +36,42 @@ Commands:
                 --root-cert <CA certificate file> [--port <port>] [--dbname <database>]
                 [--service <name, "orvi" if not given>]
                 writes pg_service.conf and pgpass for the PC into the folder
+  export-pupil  --pupil <id or class/name> --out <folder>
+                writes all the server keeps of the pupil as <name>.csv and
+                <name>.html into the folder; the export is logged
+  erase-pupil   --pupil <id or class/name>
+                erases the pupil and their answers; every PC forgets the pupil
+  purge         [--unseen-months <months, 12 if not given>] [--yes]
+                lists the pupils with no answer for that long; with --yes
+                erases them
+  export-log    prints the log of exports and erasures, one line each:
+                time, login, pupil's id (- for none), what was done
 
 --connect takes a libpq connection string ("host=... dbname=... user=...") or a
 service name. add-teacher and add-pc read the new login's password as one line
 from standard input, or from the environment variable named by --password-env.
+Teachers run export-pupil, erase-pupil, purge and export-log with their own
+login, for their own pupils; the database's owner for every pupil.
 )"_s;
+
+// A pupil's name as a file's name on any system: no separators, nothing a
+// file system refuses, no leading dot.
+QString safeFileName(const QString &name)
+{
+    QString safe;
+    for (const QChar c : name)
+        safe += c.category() == QChar::Other_Control || u"/\\:*?\"<>|"_s.contains(c) ? u'_' : c;
+    while (safe.startsWith(u'.') || safe.startsWith(u' '))
+        safe.remove(0, 1);
+    while (safe.endsWith(u'.') || safe.endsWith(u' '))
+        safe.chop(1);
+    return safe.isEmpty() ? u"pupil"_s : safe.left(200);
+}
+
+QString localTime(const QDateTime &at)
+{
+    return at.toLocalTime().toString(Qt::ISODate);
+}
 
 int refuse(const QString &message)
 {
@@ -125,7 +159,66 @@ struct Run
             QTextStream(stdout) << id << '\n';
             return 0;
         }
-        return addPc(db, admin);
+        if (command == u"add-pc")
+            return addPc(db, admin);
+        return privacy(admin);
+    }
+
+    int privacy(ClassAdmin &admin) const
+    {
+        QTextStream out(stdout);
+        if (command == u"export-pupil") {
+            const std::optional<classroom::ServerPupil> pupil = admin.findPupil(value("pupil"));
+            if (!pupil)
+                return refuse(u"the pupil was not exported: "_s + admin.lastError());
+            const QDir folder(value("out"));
+            const QString name = safeFileName(pupil->name);
+            const QString csv = folder.filePath(name + u".csv"_s);
+            const QString page = folder.filePath(name + u".html"_s);
+            if (!admin.exportPupil(pupil->id, csv, page))
+                return refuse(u"the pupil was not exported: "_s + admin.lastError());
+            out << csv << '\n' << page << '\n';
+            return 0;
+        }
+        if (command == u"erase-pupil") {
+            if (!admin.erasePupil(value("pupil")))
+                return refuse(u"the pupil was not erased: "_s + admin.lastError());
+            QTextStream(stderr) << "Erased the pupil " << value("pupil")
+                                << "; each PC forgets the pupil at its next contact.\n";
+            return 0;
+        }
+        if (command == u"export-log") {
+            const std::optional<QList<classroom::ExportLogRow>> rows = admin.exportLog();
+            if (!rows)
+                return refuse(u"cannot read the export log: "_s + admin.lastError());
+            for (const classroom::ExportLogRow &row : *rows)
+                out << localTime(row.at) << ' ' << row.byRole << ' '
+                    << (row.pupilId.isEmpty() ? u"-"_s : row.pupilId) << ' ' << row.what << '\n';
+            return 0;
+        }
+        bool monthsOk = true;
+        const int months
+            = parser.isSet(u"unseen-months"_s) ? value("unseen-months").toInt(&monthsOk) : 12;
+        if (!monthsOk || months < 1)
+            return refuse(u"--unseen-months takes a whole number of months, 1 or more"_s);
+        const std::optional<QList<classroom::ServerPupil>> unseen = admin.unseenPupils(months);
+        if (!unseen)
+            return refuse(u"cannot list the pupils: "_s + admin.lastError());
+        for (const classroom::ServerPupil &pupil : *unseen)
+            out << pupil.id << ' ' << pupil.className << '/' << pupil.name << " (last seen "
+                << localTime(pupil.lastSeen) << ")\n";
+        out.flush();
+        if (!parser.isSet(u"yes"_s)) {
+            QTextStream(stderr) << unseen->size() << " pupils have no answer for " << months
+                                << " months. Run the same command with --yes to erase them.\n";
+            return 0;
+        }
+        const int erased = admin.purgeUnseen(months);
+        if (erased < 0)
+            return refuse(u"nothing was purged: "_s + admin.lastError());
+        QTextStream(stderr) << "Erased " << erased
+                            << " pupils; each PC forgets them at its next contact.\n";
+        return 0;
     }
 
     int addPc(QSqlDatabase &db, ClassAdmin &admin) const
@@ -167,9 +260,10 @@ int main(int argc, char *argv[])
     QCommandLineParser parser;
     parser.addPositionalArgument(u"command"_s, u"what to do"_s);
     for (const char *name : { "connect", "login", "name", "teacher", "class", "out", "host", "port",
-             "dbname", "service", "root-cert", "password-env" })
+             "dbname", "service", "root-cert", "password-env", "pupil", "unseen-months" })
         parser.addOption(QCommandLineOption(QString::fromLatin1(name), QString(), u"value"_s));
     parser.addOption(QCommandLineOption(u"help"_s));
+    parser.addOption(QCommandLineOption(u"yes"_s));
     if (!parser.parse(app.arguments()))
         return refuse(parser.errorText() + u"\n\n"_s + Usage);
     if (parser.isSet(u"help"_s)) {
@@ -178,14 +272,15 @@ int main(int argc, char *argv[])
     }
     const QStringList positional = parser.positionalArguments();
     const QStringList commands { u"install"_s, u"add-teacher"_s, u"add-class"_s, u"add-pupil"_s,
-        u"add-pc"_s };
+        u"add-pc"_s, u"export-pupil"_s, u"erase-pupil"_s, u"purge"_s, u"export-log"_s };
     if (positional.size() != 1 || !commands.contains(positional.front()))
         return refuse(u"name one command\n\n"_s + Usage);
 
     const Run run { parser, positional.front() };
     const QList<QList<const char *>> needed { { "connect" }, { "connect", "login", "name" },
         { "connect", "teacher", "class" }, { "connect", "teacher", "class", "name" },
-        { "connect", "login", "class", "out", "host", "root-cert" } };
+        { "connect", "login", "class", "out", "host", "root-cert" }, { "connect", "pupil", "out" },
+        { "connect", "pupil" }, { "connect" }, { "connect" } };
     if (const QString absent = run.missing(needed[commands.indexOf(run.command)]);
         !absent.isEmpty())
         return refuse(u"%1 needs %2\n\n"_s.arg(run.command, absent) + Usage);

@@ -239,6 +239,117 @@ $$)sql",
                 " orvi.rename_pupil(uuid, text), orvi.erase_pupil(uuid),"
                 " orvi.log_export(uuid, text) TO orvi_teacher",
             } },
+        { 2,
+            {
+                // The database's owner looks after every class; a teacher
+                // after their own.
+                R"sql(CREATE FUNCTION orvi.is_owner() RETURNS boolean
+LANGUAGE sql STABLE SECURITY DEFINER SET search_path = orvi, pg_temp AS $$
+    SELECT pg_has_role(session_user, n.nspowner, 'USAGE') FROM pg_namespace n
+        WHERE n.nspname = 'orvi'
+$$)sql",
+                // The class of a pupil the caller looks after, or a refusal.
+                R"sql(CREATE FUNCTION orvi.callers_pupil(p_pupil uuid) RETURNS integer
+LANGUAGE plpgsql STABLE SECURITY DEFINER SET search_path = orvi, pg_temp AS $$
+DECLARE
+    found_class integer;
+BEGIN
+    IF NOT orvi.is_owner() THEN
+        RETURN orvi.teachers_pupil(p_pupil);
+    END IF;
+    SELECT p.class_id INTO found_class FROM orvi.pupil p WHERE p.id = p_pupil;
+    IF found_class IS NULL THEN
+        RAISE EXCEPTION 'there is no pupil %', p_pupil USING ERRCODE = 'no_data_found';
+    END IF;
+    RETURN found_class;
+END
+$$)sql",
+                // The owner erases too, and every erasure is on record.
+                R"sql(CREATE OR REPLACE FUNCTION orvi.erase_pupil(p_pupil uuid) RETURNS void
+LANGUAGE plpgsql VOLATILE SECURITY DEFINER SET search_path = orvi, pg_temp AS $$
+DECLARE
+    its_class integer := orvi.callers_pupil(p_pupil);
+BEGIN
+    DELETE FROM orvi.pupil WHERE id = p_pupil;
+    INSERT INTO orvi.pupil_deletion (pupil_id, class_id) VALUES (p_pupil, its_class);
+    INSERT INTO orvi.export_log (pupil_id, what) VALUES (p_pupil, 'pupil erased');
+END
+$$)sql",
+                // All the server keeps of one pupil: a row per answer, or
+                // one row with no answer for a pupil without any. Who asked
+                // is on record, in the same transaction as the reading.
+                R"sql(CREATE FUNCTION orvi.pupil_export(p_pupil uuid)
+RETURNS TABLE (display_name text, class_name text, answer_id uuid, pc_id uuid,
+               answered_at timestamptz, mode smallint, level smallint, operation smallint,
+               first double precision, second double precision, typed varchar,
+               expected varchar, correct boolean, millis bigint, quick_seconds smallint,
+               received_at timestamptz)
+LANGUAGE plpgsql VOLATILE SECURITY DEFINER SET search_path = orvi, pg_temp AS $$
+BEGIN
+    PERFORM orvi.callers_pupil(p_pupil);
+    INSERT INTO orvi.export_log (pupil_id, what) VALUES (p_pupil, 'pupil export');
+    RETURN QUERY SELECT p.display_name, k.name, a.answer_id, a.pc_id, a.answered_at, a.mode,
+                        a.level, a.operation, a.first, a.second, a.typed, a.expected,
+                        a.correct, a.millis, a.quick_seconds, a.received_at
+        FROM orvi.pupil p JOIN orvi.school_class k ON k.id = p.class_id
+        LEFT JOIN orvi.answer a ON a.pupil_id = p.id
+        WHERE p.id = p_pupil ORDER BY a.answered_at, a.answer_id;
+END
+$$)sql",
+                R"sql(CREATE FUNCTION orvi.unseen_pupils(p_months int)
+RETURNS TABLE (pupil_id uuid, display_name text, class_name text, last_seen timestamptz)
+LANGUAGE plpgsql STABLE SECURITY DEFINER SET search_path = orvi, pg_temp AS $$
+BEGIN
+    IF p_months IS NULL OR p_months < 1 THEN
+        RAISE EXCEPTION 'the months unseen must be 1 or more'
+            USING ERRCODE = 'invalid_parameter_value';
+    END IF;
+    RETURN QUERY SELECT p.id, p.display_name, k.name, COALESCE(p.last_seen, p.changed_at)
+        FROM orvi.pupil p JOIN orvi.school_class k ON k.id = p.class_id
+        JOIN orvi.teacher t ON t.id = k.teacher_id
+        WHERE (t.role_name = session_user OR orvi.is_owner())
+          AND COALESCE(p.last_seen, p.changed_at) < now() - make_interval(months => p_months)
+        ORDER BY k.name, p.display_name, p.id;
+END
+$$)sql",
+                R"sql(CREATE FUNCTION orvi.purge_unseen(p_months int) RETURNS integer
+LANGUAGE plpgsql VOLATILE SECURITY DEFINER SET search_path = orvi, pg_temp AS $$
+DECLARE
+    erased integer;
+BEGIN
+    WITH gone AS (
+        DELETE FROM orvi.pupil p USING orvi.unseen_pupils(p_months) u
+            WHERE p.id = u.pupil_id RETURNING p.id, p.class_id)
+    INSERT INTO orvi.pupil_deletion (pupil_id, class_id) SELECT g.id, g.class_id FROM gone g;
+    GET DIAGNOSTICS erased = ROW_COUNT;
+    INSERT INTO orvi.export_log (what) VALUES (format('purge: %s pupils', erased));
+    RETURN erased;
+END
+$$)sql",
+                // A teacher reads what was done to their pupils, erased ones
+                // included, and what they did themselves.
+                R"sql(CREATE FUNCTION orvi.export_log_rows()
+RETURNS TABLE (at timestamptz, by_role name, pupil_id uuid, what text)
+LANGUAGE sql STABLE SECURITY DEFINER SET search_path = orvi, pg_temp AS $$
+    SELECT l.at, l.by_role, l.pupil_id, l.what FROM orvi.export_log l
+        WHERE orvi.is_owner() OR l.by_role = session_user
+           OR l.pupil_id IN (SELECT p.id FROM orvi.pupil p
+                             JOIN orvi.school_class k ON k.id = p.class_id
+                             JOIN orvi.teacher t ON t.id = k.teacher_id
+                             WHERE t.role_name = session_user
+                             UNION ALL
+                             SELECT d.pupil_id FROM orvi.pupil_deletion d
+                             JOIN orvi.school_class k ON k.id = d.class_id
+                             JOIN orvi.teacher t ON t.id = k.teacher_id
+                             WHERE t.role_name = session_user)
+        ORDER BY l.at, l.id
+$$)sql",
+                "REVOKE EXECUTE ON FUNCTION orvi.is_owner(), orvi.callers_pupil(uuid),"
+                " orvi.pupil_export(uuid), orvi.unseen_pupils(int), orvi.purge_unseen(int),"
+                " orvi.export_log_rows() FROM PUBLIC",
+                "GRANT EXECUTE ON FUNCTION orvi.pupil_export(uuid), orvi.unseen_pupils(int),"
+                " orvi.purge_unseen(int), orvi.export_log_rows() TO orvi_teacher",
+            } },
     };
     return list;
 }

@@ -4,8 +4,11 @@
 #include "tests/test_server.h"
 
 #include <QDateTime>
+#include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QProcess>
+#include <QRegularExpression>
 #include <QSignalSpy>
 #include <QSqlDriver>
 #include <QSqlError>
@@ -100,6 +103,32 @@ private:
             return true;
         *why = query.lastError().nativeErrorCode() + u' ' + query.lastError().text();
         return false;
+    }
+    // orvi-class-server with `connect`; `output` gets its standard output,
+    // or its standard error when it fails.
+    static bool runCommand(const QString &connect, const QStringList &arguments,
+        const QByteArray &input, QString *output)
+    {
+        QProcess process;
+        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+        environment.insert(u"ORVI_NEW_PASSWORD"_s, u"t3acher pass"_s);
+        process.setProcessEnvironment(environment);
+        process.start(QStringLiteral(ORVI_CLASS_SERVER),
+            QStringList { arguments.front(), u"--connect"_s, connect } + arguments.mid(1));
+        process.write(input);
+        process.closeWriteChannel();
+        process.waitForFinished(30000);
+        *output = QString::fromUtf8(process.readAllStandardOutput()).trimmed();
+        if (process.exitStatus() != QProcess::NormalExit || process.exitCode() != 0) {
+            *output = QString::fromUtf8(process.readAllStandardError());
+            return false;
+        }
+        return true;
+    }
+    bool teacherRuns(const QString &teacher, const QStringList &arguments, QString *output)
+    {
+        const QString password = teacher == u"orvi_ada" ? AdaPassword : BenPassword;
+        return runCommand(m_server.connInfo(teacher, password, Database), arguments, {}, output);
     }
     int answersOf(const QString &pupil)
     {
@@ -228,6 +257,17 @@ private slots:
             << u"ada"_s << u"SELECT * FROM orvi.roster()"_s << u"42501"_s;
         QTest::newRow("teacher logs an export of another's pupil")
             << u"ada"_s << u"SELECT orvi.log_export('%bob', 'report')"_s << u"42501"_s;
+        QTest::newRow("teacher exports another's pupil")
+            << u"ada"_s << u"SELECT * FROM orvi.pupil_export('%bob')"_s << u"42501"_s;
+        QTest::newRow("PC exports its own class's pupil")
+            << u"pc"_s << u"SELECT * FROM orvi.pupil_export('%ann')"_s << u"42501"_s;
+        QTest::newRow("PC lists the unseen")
+            << u"pc"_s << u"SELECT * FROM orvi.unseen_pupils(1)"_s << u"42501"_s;
+        QTest::newRow("PC purges") << u"pc"_s << u"SELECT orvi.purge_unseen(1)"_s << u"42501"_s;
+        QTest::newRow("PC reads the export log")
+            << u"pc"_s << u"SELECT * FROM orvi.export_log_rows()"_s << u"42501"_s;
+        QTest::newRow("teacher purges everyone at once")
+            << u"ada"_s << u"SELECT orvi.purge_unseen(0)"_s << u"22023"_s;
     }
     void refusals()
     {
@@ -260,7 +300,7 @@ private slots:
             QVERIFY(!addAnswer(db, newId(), pupil, QDateTime::currentDateTimeUtc(), &error));
             error = error.section(u' ', 0, 0);
         } else {
-            statement.replace(u"%bob"_s, m_bob);
+            statement.replace(u"%bob"_s, m_bob).replace(u"%ann"_s, m_ann);
             error = refusalOf(db, statement);
         }
         QCOMPARE(error, refusal);
@@ -376,24 +416,10 @@ private slots:
         const QString connect = m_server.connInfo(Owner, OwnerPassword, u"second"_s);
         QTemporaryDir out;
         QVERIFY(out.isValid());
-        const auto command = [&](const QStringList &arguments, const QByteArray &input,
-                                 QString *output) {
-            QProcess process;
-            QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
-            environment.insert(u"ORVI_NEW_PASSWORD"_s, u"t3acher pass"_s);
-            process.setProcessEnvironment(environment);
-            process.start(QStringLiteral(ORVI_CLASS_SERVER),
-                QStringList { arguments.front(), u"--connect"_s, connect } + arguments.mid(1));
-            process.write(input);
-            process.closeWriteChannel();
-            process.waitForFinished(30000);
-            *output = QString::fromUtf8(process.readAllStandardOutput()).trimmed();
-            if (process.exitStatus() != QProcess::NormalExit || process.exitCode() != 0) {
-                *output = QString::fromUtf8(process.readAllStandardError());
-                return false;
-            }
-            return true;
-        };
+        const auto command
+            = [&](const QStringList &arguments, const QByteArray &input, QString *output) {
+                  return runCommand(connect, arguments, input, output);
+              };
         QString output;
         QVERIFY2(command({ u"install"_s }, {}, &output), qPrintable(output));
         QVERIFY2(command({ u"install"_s }, {}, &output), qPrintable(output));
@@ -452,6 +478,161 @@ private slots:
             addAnswer(room, newId(), finn, QDateTime::currentDateTimeUtc(), &why), qPrintable(why));
         QCOMPARE(refusalOf(room, u"SELECT * FROM orvi.answer"_s), u"42501"_s);
         room.close();
+    }
+
+    void teacherExportsTheirOwnPupilAndTheLogSaysWho()
+    {
+        const QString name = u"<b>Zoë & \"Ann\"</b>"_s;
+        const QString zoe = ClassAdmin(m_owner).addPupil(u"4a"_s, u"orvi_ada"_s, name);
+        QString why;
+        QVERIFY2(
+            addAnswer(pc(), newId(), zoe, QDateTime(QDate(2026, 7, 1), QTime(8, 0), Qt::UTC), &why),
+            qPrintable(why));
+        QVERIFY(addAnswer(
+            pc(), newId(), zoe, QDateTime(QDate(2026, 1, 5), QTime(23, 30), Qt::UTC), &why));
+        QTemporaryDir out;
+        QVERIFY(out.isValid());
+
+        // Another teacher cannot, by name or by id.
+        QString output;
+        for (const QString &pupil : { QString(u"4a/"_s + name), zoe }) {
+            QVERIFY(!teacherRuns(u"orvi_ben"_s,
+                { u"export-pupil"_s, u"--pupil"_s, pupil, u"--out"_s, out.path() }, &output));
+            QVERIFY2(output.contains(u"not exported"_s), qPrintable(output));
+        }
+        QVERIFY(QDir(out.path()).isEmpty());
+
+        QVERIFY2(teacherRuns(u"orvi_ada"_s,
+                     { u"export-pupil"_s, u"--pupil"_s, u"4a/"_s + name, u"--out"_s, out.path() },
+                     &output),
+            qPrintable(output));
+        const QStringList files = output.split(u'\n');
+        QCOMPARE(files.size(), 2);
+        // The name stands in the files' names without a folder's separator.
+        QCOMPARE(QFileInfo(files[0]).dir().absolutePath(), QDir(out.path()).absolutePath());
+        QVERIFY2(files[0].endsWith(u"Zoë & _Ann___b_.csv"_s), qPrintable(files[0]));
+
+        QFile csvFile(files[0]);
+        QVERIFY(csvFile.open(QIODevice::ReadOnly));
+        const QByteArray csv = csvFile.readAll();
+        QVERIFY(csv.startsWith("\xEF\xBB\xBFPupil,Class,"));
+        QVERIFY(csv.endsWith("\r\n"));
+        QCOMPARE(csv.count('\n'), csv.count("\r\n"));
+        const QList<QByteArray> lines = csv.chopped(2).split('\n');
+        QCOMPARE(lines.size(), 3); // the headings and one line per answer, oldest first
+        const QString oldest = QString::fromUtf8(lines[1]);
+        QVERIFY2(oldest.startsWith(u"\"<b>Zoë & \"\"Ann\"\"</b>\",4a,"_s), qPrintable(oldest));
+        const QString answeredAt = oldest.section(u',', 2, 2);
+        QCOMPARE(QDateTime::fromString(answeredAt, Qt::ISODateWithMs).toUTC(),
+            QDateTime(QDate(2026, 1, 5), QTime(23, 30), Qt::UTC));
+        QVERIFY2(answeredAt.contains(QRegularExpression(u"[+-]\\d\\d:\\d\\d$"_s)),
+            qPrintable(answeredAt));
+
+        QFile pageFile(files[1]);
+        QVERIFY(pageFile.open(QIODevice::ReadOnly));
+        const QString page = QString::fromUtf8(pageFile.readAll());
+        QVERIFY(page.startsWith(u"<!DOCTYPE html>"_s));
+        QVERIFY(page.contains(u"<html lang=\"en\">"_s));
+        QVERIFY(page.contains(u"&lt;b&gt;Zoë &amp; &quot;Ann&quot;&lt;/b&gt;"_s));
+        QVERIFY(!page.contains(u"<b>"_s));
+        QVERIFY(page.contains(u": 2</p>"_s));
+        QCOMPARE(page.count(u"<tr>"_s), 3);
+
+        QCOMPARE(
+            column(m_owner,
+                u"SELECT by_role || ' ' || what FROM orvi.export_log WHERE pupil_id = '%1'"_s.arg(
+                    zoe)),
+            QStringList { u"orvi_ada pupil export"_s });
+
+        QVERIFY2(teacherRuns(u"orvi_ada"_s,
+                     { u"erase-pupil"_s, u"--pupil"_s, QString(u"4a/"_s + name) }, &output),
+            qPrintable(output));
+        QCOMPARE(answersOf(zoe), 0);
+        QVERIFY(column(pc(), u"SELECT pupil_id FROM orvi.deleted_pupils()"_s).contains(zoe));
+    }
+
+    void purgeListsFirstAndErasesOnlyTheUnseenWithYes()
+    {
+        ClassAdmin owner(m_owner);
+        const QString olga = owner.addPupil(u"4a"_s, u"orvi_ada"_s, u"Olga"_s);
+        const QString quinn = owner.addPupil(u"4a"_s, u"orvi_ada"_s, u"Quinn"_s);
+        const QString rita = owner.addPupil(u"4a"_s, u"orvi_ada"_s, u"Rita"_s);
+        const QString otto = owner.addPupil(u"4b"_s, u"orvi_ben"_s, u"Otto"_s);
+        const QDateTime now = QDateTime::currentDateTimeUtc();
+        QString why;
+        QVERIFY2(addAnswer(pc(), newId(), olga, now.addMonths(-13), &why), qPrintable(why));
+        QVERIFY(addAnswer(pc(), newId(), rita, now.addMonths(-13), &why));
+        QVERIFY(addAnswer(pc(), newId(), rita, now.addMonths(-11), &why));
+        // Quinn and Otto never answered: their last change counts.
+        QCOMPARE(refusalOf(m_owner,
+                     u"UPDATE orvi.pupil SET changed_at = now() - interval '2 years'"
+                     " WHERE id IN ('%1', '%2')"_s.arg(quinn, otto)),
+            QString());
+        QCOMPARE(refusalOf(m_owner,
+                     u"UPDATE orvi.pupil SET last_seen = now() WHERE id = '%1'"_s.arg(m_ann)),
+            QString());
+        const QStringList adasPupils = column(ada(), u"SELECT id FROM orvi.pupil ORDER BY 1"_s);
+
+        QString output;
+        QVERIFY2(teacherRuns(u"orvi_ada"_s, { u"purge"_s }, &output), qPrintable(output));
+        QStringList listed = output.split(u'\n');
+        QCOMPARE(listed.size(), 2);
+        QVERIFY2(
+            listed[0].startsWith(QString(olga + u" 4a/Olga (last seen "_s)), qPrintable(listed[0]));
+        QVERIFY2(listed[1].startsWith(QString(quinn + u" 4a/Quinn"_s)), qPrintable(listed[1]));
+        QCOMPARE(column(ada(), u"SELECT id FROM orvi.pupil ORDER BY 1"_s), adasPupils);
+
+        QVERIFY2(teacherRuns(u"orvi_ada"_s,
+                     { u"purge"_s, u"--unseen-months"_s, u"12"_s, u"--yes"_s }, &output),
+            qPrintable(output));
+        QCOMPARE(output.split(u'\n').size(), 2);
+        QStringList left = adasPupils;
+        left.removeOne(olga);
+        left.removeOne(quinn);
+        QCOMPARE(column(ada(), u"SELECT id FROM orvi.pupil ORDER BY 1"_s), left);
+        QCOMPARE(answersOf(olga), 0);
+        QCOMPARE(answersOf(rita), 2);
+        QCOMPARE(column(m_owner, u"SELECT count(*) FROM orvi.pupil WHERE id = '%1'"_s.arg(otto)),
+            QStringList { u"1"_s });
+        const QStringList forgotten = column(pc(), u"SELECT pupil_id FROM orvi.deleted_pupils()"_s);
+        QVERIFY(forgotten.contains(olga));
+        QVERIFY(forgotten.contains(quinn));
+        QVERIFY(!forgotten.contains(rita));
+        // The owner erases any teacher's pupil.
+        QVERIFY2(owner.erasePupil(u"4b/Otto"_s), qPrintable(owner.lastError()));
+        QCOMPARE(column(m_owner,
+                     u"SELECT count(*) FROM orvi.pupil_deletion WHERE pupil_id = '%1'"_s.arg(otto)),
+            QStringList { u"1"_s });
+
+        // Nothing left to purge; a month count of none is refused.
+        QVERIFY(teacherRuns(u"orvi_ada"_s, { u"purge"_s, u"--yes"_s }, &output));
+        QCOMPARE(output, QString());
+        QVERIFY(!teacherRuns(u"orvi_ada"_s, { u"purge"_s, u"--unseen-months"_s, u"0"_s }, &output));
+    }
+
+    void exportLogShowsATeacherOnlyTheirOwnRows()
+    {
+        QString output;
+        QVERIFY2(teacherRuns(u"orvi_ada"_s, { u"export-log"_s }, &output), qPrintable(output));
+        const QStringList adas = output.split(u'\n');
+        QVERIFY2(adas.filter(u" orvi_ada "_s).size() == adas.size(), qPrintable(output));
+        for (const QString &what : { u"report"_s, u"pupil export"_s, u"pupil erased"_s,
+                 u"purge: 2 pupils"_s, u"purge: 0 pupils"_s })
+            QVERIFY2(!adas.filter(what).isEmpty(), qPrintable(what));
+
+        // Ben erased a pupil of his own, the owner another; his export
+        // attempts left no row.
+        const std::optional<QList<classroom::ExportLogRow>> bens = ClassAdmin(ben()).exportLog();
+        QVERIFY(bens);
+        QCOMPARE(bens->size(), 2);
+        QCOMPARE(bens->at(0).byRole, u"orvi_ben"_s);
+        QCOMPARE(bens->at(1).byRole, Owner);
+        for (const classroom::ExportLogRow &row : *bens)
+            QCOMPARE(row.what, u"pupil erased"_s);
+
+        const std::optional<QList<classroom::ExportLogRow>> all = ClassAdmin(m_owner).exportLog();
+        QVERIFY(all);
+        QCOMPARE(all->size(), adas.size() + bens->size());
     }
 
     // Last: every connection so far ends with the server.
