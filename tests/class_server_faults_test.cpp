@@ -1,7 +1,5 @@
 #include "classroom/answer_sender.h"
-#include "classroom/class_admin.h"
 #include "classroom/class_server_link.h"
-#include "classroom/server_connection.h"
 #include "classroom/server_settings.h"
 #include "progress/progress_store.h"
 #include "tests/fault_proxy.h"
@@ -18,22 +16,6 @@ using namespace Qt::StringLiterals;
 namespace {
 
 enum Fault { Cut, CutAndRefuse, Silent };
-
-const QString PcLogin = u"orvi_pc_lab"_s;
-const QString PcPassword = u"lab secret"_s;
-
-tutor::Attempt sum(int first)
-{
-    tutor::Attempt attempt;
-    attempt.answeredAt = QDateTime::currentDateTimeUtc().addMSecs(first);
-    attempt.operation = tutor::Operation::Addition;
-    attempt.first = first;
-    attempt.second = 1;
-    attempt.typed = attempt.expected = QString::number(first + 1);
-    attempt.correct = true;
-    attempt.millis = 900;
-    return attempt;
-}
 
 } // namespace
 
@@ -52,14 +34,10 @@ class ClassServerFaultsTest : public QObject
     qint64 m_ann = 0;
     int m_given = 0;
 
-    qint64 answersOnServer()
+    bool answer()
     {
-        QSqlQuery query(QSqlDatabase::database(u"super"_s));
-        return query.exec(u"SELECT count(*) FROM orvi.answer"_s) && query.next()
-            ? query.value(0).toLongLong()
-            : -1;
+        return m_store->record(m_ann, rightSum(QDateTime::currentDateTimeUtc(), ++m_given));
     }
-    bool answer() { return m_store->record(m_ann, sum(++m_given)); }
 
 private slots:
     void initTestCase();
@@ -73,26 +51,16 @@ void ClassServerFaultsTest::initTestCase()
     QString why;
     QVERIFY2(m_server.start(&why), qPrintable(why));
     QVERIFY2(m_proxy.start(quint16(m_server.port()), &why), qPrintable(why));
-    QSqlDatabase super = classroom::openServer(u"super"_s, m_server.superConnInfo(), &why);
-    QVERIFY2(super.isOpen(), qPrintable(why));
-    classroom::ClassAdmin admin(super);
-    QVERIFY2(admin.install(), qPrintable(admin.lastError()));
-    QVERIFY(admin.addTeacher(u"orvi_ada"_s, u"Ada"_s, u"ada secret"_s));
-    QVERIFY(admin.addClass(u"orvi_ada"_s, u"3A"_s));
-    const QString ann = admin.addPupil(u"3A"_s, u"orvi_ada"_s, u"Ann"_s);
-    QVERIFY(admin.addPc(PcLogin, PcPassword, { u"3A"_s }));
-    QCOMPARE(classroom::writeConnectionFiles(m_folder.path(), u"orvi"_s, u"localhost"_s,
-                 m_proxy.port(), u"postgres"_s, PcLogin, PcPassword, m_server.caFile()),
-        QString());
-    qputenv("PGSERVICEFILE", m_folder.filePath(u"pg_service.conf"_s).toUtf8());
-    qputenv("PGPASSFILE", m_folder.filePath(u"pgpass"_s).toUtf8());
-    m_connection = classroom::connectionText(u"orvi"_s, &why).value_or(QString());
+    const std::optional<TestClassroom> classroom
+        = setUpClassroom(m_server, m_folder.path(), m_proxy.port(), &why);
+    QVERIFY2(classroom, qPrintable(why));
+    m_connection = classroom->connection;
 
     m_path = m_folder.filePath(u"progress.sqlite"_s);
     m_store = std::make_unique<progress::ProgressStore>(m_path);
     m_store->open(QDateTime::currentDateTimeUtc());
     m_ann = m_store->addPupil(u"Ann"_s).value();
-    QVERIFY(m_store->setServerId(m_ann, QUuid::fromString(ann)));
+    QVERIFY(m_store->setServerId(m_ann, QUuid::fromString(classroom->pupil)));
 }
 
 void ClassServerFaultsTest::answersGoOnceThroughEveryFault_data()

@@ -1,9 +1,7 @@
 #include "base/language.h"
 #include "classroom/answer_sender.h"
-#include "classroom/class_admin.h"
 #include "classroom/class_server_link.h"
 #include "classroom/link_words.h"
-#include "classroom/server_connection.h"
 #include "classroom/server_settings.h"
 #include "progress/progress_store.h"
 #include "tests/test_server.h"
@@ -19,22 +17,7 @@ using namespace Qt::StringLiterals;
 
 namespace {
 
-const QString PcLogin = u"orvi_pc_room"_s;
-const QString PcPassword = u"room secret"_s;
 const QDateTime Now(QDate(2026, 12, 10), QTime(10, 41), Qt::UTC);
-
-tutor::Attempt sum(const QDateTime &at, int first)
-{
-    tutor::Attempt attempt;
-    attempt.answeredAt = at;
-    attempt.operation = tutor::Operation::Addition;
-    attempt.first = first;
-    attempt.second = 2;
-    attempt.typed = attempt.expected = QString::number(first + 2);
-    attempt.correct = true;
-    attempt.millis = 1500;
-    return attempt;
-}
 
 } // namespace
 
@@ -46,14 +29,6 @@ class ClassServerLinkTest : public QObject
     QTemporaryDir m_folder;
     QString m_connection; // the PC's, through the files an administrator copies
     QString m_pupil; // the server's id for Ann
-
-    qint64 answersOnServer()
-    {
-        QSqlQuery query(QSqlDatabase::database(u"super"_s));
-        return query.exec(u"SELECT count(*) FROM orvi.answer"_s) && query.next()
-            ? query.value(0).toLongLong()
-            : -1;
-    }
 
 private slots:
     void initTestCase();
@@ -72,20 +47,11 @@ void ClassServerLinkTest::initTestCase()
     language::speak(u"en"_s);
     QString why;
     QVERIFY2(m_server.start(&why), qPrintable(why));
-    QSqlDatabase super = classroom::openServer(u"super"_s, m_server.superConnInfo(), &why);
-    QVERIFY2(super.isOpen(), qPrintable(why));
-    classroom::ClassAdmin admin(super);
-    QVERIFY2(admin.install(), qPrintable(admin.lastError()));
-    QVERIFY(admin.addTeacher(u"orvi_ada"_s, u"Ada"_s, u"ada secret"_s));
-    QVERIFY(admin.addClass(u"orvi_ada"_s, u"3A"_s));
-    m_pupil = admin.addPupil(u"3A"_s, u"orvi_ada"_s, u"Ann"_s);
-    QVERIFY(admin.addPc(PcLogin, PcPassword, { u"3A"_s }));
-    QCOMPARE(classroom::writeConnectionFiles(m_folder.path(), u"orvi"_s, u"localhost"_s,
-                 m_server.port(), u"postgres"_s, PcLogin, PcPassword, m_server.caFile()),
-        QString());
-    qputenv("PGSERVICEFILE", m_folder.filePath(u"pg_service.conf"_s).toUtf8());
-    qputenv("PGPASSFILE", m_folder.filePath(u"pgpass"_s).toUtf8());
-    m_connection = classroom::connectionText(u"orvi"_s, &why).value_or(QString());
+    const std::optional<TestClassroom> classroom
+        = setUpClassroom(m_server, m_folder.path(), m_server.port(), &why);
+    QVERIFY2(classroom, qPrintable(why));
+    m_pupil = classroom->pupil;
+    m_connection = classroom->connection;
 }
 
 void ClassServerLinkTest::connectionIsAlwaysCheckedAndNeverHoldsAPassword_data()
@@ -243,7 +209,7 @@ void ClassServerLinkTest::answersReachTheServerOnceWhateverHappens()
     QVERIFY(store.setServerId(ann, QUuid::fromString(m_pupil)));
     QList<tutor::Attempt> many;
     for (int index = 0; index < 2 * classroom::AnswerSender::BatchSize + 7; ++index)
-        many.append(sum(Now.addMSecs(-100 * index), index % 50));
+        many.append(rightSum(Now.addMSecs(-100 * index), index % 50));
     QVERIFY(store.recordMany(ann, many));
     QVERIFY(store.recordMany(bee, many.mid(0, 3)));
 
@@ -256,7 +222,7 @@ void ClassServerLinkTest::answersReachTheServerOnceWhateverHappens()
     // The server goes away: answers wait, the tries back off, and once it is
     // back they go.
     m_server.stop();
-    QVERIFY(store.record(ann, sum(Now.addSecs(5), 1)));
+    QVERIFY(store.record(ann, rightSum(Now.addSecs(5), 1)));
     QVERIFY(!sender.sendWaiting(Now.addSecs(6)));
     QVERIFY(!sender.sendWaiting(Now.addSecs(8)));
     QCOMPARE(sender.state().kind, classroom::LinkState::Unreachable);
@@ -287,7 +253,7 @@ void ClassServerLinkTest::answersReachTheServerOnceWhateverHappens()
     settings.connection = m_connection;
     classroom::ClassServerLink link(path, settings);
     QSignalSpy told(&link, &classroom::ClassServerLink::stateChanged);
-    QVERIFY(store.record(ann, sum(Now.addSecs(20), 2)));
+    QVERIFY(store.record(ann, rightSum(Now.addSecs(20), 2)));
     link.sendNow();
     QCOMPARE(link.state().kind, classroom::LinkState::Reachable);
     QVERIFY(!told.isEmpty());

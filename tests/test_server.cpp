@@ -1,9 +1,14 @@
 #include "test_server.h"
 
+#include "classroom/class_admin.h"
+#include "classroom/server_connection.h"
+#include "classroom/server_settings.h"
+
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QProcess>
+#include <QSqlQuery>
 #include <QStandardPaths>
 
 #include <arpa/inet.h>
@@ -259,4 +264,52 @@ bool TestServer::restart(QString *why)
         return false;
     m_running = true;
     return true;
+}
+
+std::optional<TestClassroom> setUpClassroom(
+    const TestServer &server, const QString &folder, int port, QString *why)
+{
+    QSqlDatabase super = classroom::openServer(u"super"_s, server.superConnInfo(), why);
+    if (!super.isOpen())
+        return std::nullopt;
+    classroom::ClassAdmin admin(super);
+    const QString pcLogin = u"orvi_pc_room"_s, pcPassword = u"room secret"_s;
+    TestClassroom made;
+    const bool done = admin.install() && admin.addTeacher(u"orvi_ada"_s, u"Ada"_s, u"ada secret"_s)
+        && admin.addClass(u"orvi_ada"_s, u"3A"_s)
+        && !(made.pupil = admin.addPupil(u"3A"_s, u"orvi_ada"_s, u"Ann"_s)).isEmpty()
+        && admin.addPc(pcLogin, pcPassword, { u"3A"_s });
+    if (!done) {
+        *why = admin.lastError();
+        return std::nullopt;
+    }
+    *why = classroom::writeConnectionFiles(folder, u"orvi"_s, u"localhost"_s, port, u"postgres"_s,
+        pcLogin, pcPassword, server.caFile());
+    if (!why->isEmpty())
+        return std::nullopt;
+    qputenv("PGSERVICEFILE", QDir(folder).filePath(u"pg_service.conf"_s).toUtf8());
+    qputenv("PGPASSFILE", QDir(folder).filePath(u"pgpass"_s).toUtf8());
+    made.connection = classroom::connectionText(u"orvi"_s, why).value_or(QString());
+    return made;
+}
+
+qint64 answersOnServer()
+{
+    QSqlQuery query(QSqlDatabase::database(u"super"_s));
+    return query.exec(u"SELECT count(*) FROM orvi.answer"_s) && query.next()
+        ? query.value(0).toLongLong()
+        : -1;
+}
+
+tutor::Attempt rightSum(const QDateTime &at, int first)
+{
+    tutor::Attempt attempt;
+    attempt.answeredAt = at;
+    attempt.operation = tutor::Operation::Addition;
+    attempt.first = first;
+    attempt.second = 2;
+    attempt.typed = attempt.expected = QString::number(first + 2);
+    attempt.correct = true;
+    attempt.millis = 1500;
+    return attempt;
 }

@@ -5,6 +5,9 @@
 #include <QTemporaryDir>
 
 #include <memory>
+#include <optional>
+
+#include "rules/attempt.h"
 
 // A PostgreSQL server of the test's own in a temporary folder, reached over
 // TLS with a certificate of a test CA, torn down with the object. Its
@@ -47,3 +50,21 @@ private:
     bool m_running = false;
     int m_port = 0;
 };
+
+// A class as a school sets one up: teacher orvi_ada's class "3A" with its
+// pupil Ann, and a PC login serving it whose connection files an
+// administrator would copy are written into `folder` and found through
+// PGSERVICEFILE and PGPASSFILE. The PC reaches the server at `port`: its
+// own, or a proxy's in front of it. The superuser's connection "super" stays
+// open for the test's own checks.
+struct TestClassroom
+{
+    QString pupil; // Ann's id on the server
+    QString connection; // the PC's, as the program connects with it
+};
+std::optional<TestClassroom> setUpClassroom(
+    const TestServer &server, const QString &folder, int port, QString *why);
+// The answers the server holds, read as its superuser.
+qint64 answersOnServer();
+// A right answer to first + 2, given at `at`.
+tutor::Attempt rightSum(const QDateTime &at, int first);
