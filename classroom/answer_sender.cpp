@@ -106,7 +106,7 @@ void AnswerSender::disconnect()
     QSqlDatabase::removeDatabase(m_connectionName);
 }
 
-bool AnswerSender::connected()
+bool AnswerSender::reach()
 {
     // Qt's driver never connects again by itself: a connection that failed
     // is closed, and the next round opens a new one.
@@ -122,6 +122,12 @@ bool AnswerSender::connected()
     }
     m_state.detail = why;
     return false;
+}
+
+void AnswerSender::drop(const QString &why)
+{
+    m_state.detail = why;
+    disconnect();
 }
 
 QSqlDatabase AnswerSender::server() const
@@ -140,13 +146,13 @@ void AnswerSender::lost(const QString &why, const QDateTime &now)
     disconnect();
 }
 
-bool AnswerSender::send(const QList<progress::OutgoingAnswer> &batch)
+AnswerSender::Sent AnswerSender::send(const QList<progress::OutgoingAnswer> &batch)
 {
     QSqlQuery insert(QSqlDatabase::database(m_connectionName, false));
     if (!insert.prepare(u"INSERT INTO orvi.answer (%1) VALUES %2 ON CONFLICT DO NOTHING"_s.arg(
             AnswerColumns, rowsOf(int(batch.size()))))) {
         m_state.detail = insert.lastError().text();
-        return false;
+        return Sent::Failed;
     }
     for (const progress::OutgoingAnswer &answer : batch) {
         const tutor::Attempt &attempt = answer.attempt;
@@ -166,14 +172,44 @@ bool AnswerSender::send(const QList<progress::OutgoingAnswer> &batch)
         insert.addBindValue(answer.quickSeconds);
     }
     if (insert.exec())
-        return true;
+        return Sent::Yes;
     m_state.detail = insert.lastError().text();
-    return false;
+    // Refused by the server's rules, not lost on the way: a pupil this
+    // computer no longer serves (access rule) or one erased (their key).
+    const QString code = insert.lastError().nativeErrorCode();
+    return code == u"42501"_s || code == u"23503"_s ? Sent::Refused : Sent::Failed;
 }
 
-bool AnswerSender::sendWaiting(const QDateTime &now)
+bool AnswerSender::sendEachPupil(const QList<progress::OutgoingAnswer> &batch)
 {
-    const bool reached = connected();
+    QList<QUuid> pupils;
+    for (const progress::OutgoingAnswer &answer : batch) {
+        if (!pupils.contains(answer.pupilId))
+            pupils.append(answer.pupilId);
+    }
+    for (const QUuid &pupil : std::as_const(pupils)) {
+        QList<progress::OutgoingAnswer> theirs;
+        for (const progress::OutgoingAnswer &answer : batch) {
+            if (answer.pupilId == pupil)
+                theirs.append(answer);
+        }
+        const Sent sent = send(theirs);
+        if (sent == Sent::Failed)
+            return false;
+        // Should this fail, the answers go again next round: harmless.
+        if (!m_outbox.markSent(theirs,
+                sent == Sent::Yes ? progress::AnswerOutbox::Mark::Sent
+                                  : progress::AnswerOutbox::Mark::Refused)) {
+            m_state.detail = m_outbox.lastError();
+            return false;
+        }
+    }
+    return true;
+}
+
+bool AnswerSender::sendWaiting(const QDateTime &now, bool mayConnect)
+{
+    const bool reached = mayConnect ? reach() : server().isOpen();
     if (!m_outbox.open()) {
         // Nothing to send from: the server's state is all there is to tell.
         m_state.waiting = 0;
@@ -194,7 +230,12 @@ bool AnswerSender::sendWaiting(const QDateTime &now)
         }
         if (batch->isEmpty())
             break;
-        if (!send(*batch)) {
+        const Sent sent = send(*batch);
+        if (sent == Sent::Refused) {
+            done = sendEachPupil(*batch);
+            continue;
+        }
+        if (sent == Sent::Failed) {
             done = false;
             break;
         }

@@ -66,9 +66,16 @@ public:
 
     // One round: connects when not connected, sends every answer waiting in
     // batches, and marks each batch sent once the server has committed it.
-    // `now` is UTC. True when the server has every answer.
-    bool sendWaiting(const QDateTime &now);
+    // `now` is UTC. True when the server has every answer. With
+    // `mayConnect` false, a round whose connecting failed or whose connection
+    // was dropped already tells of the loss without trying again.
+    bool sendWaiting(const QDateTime &now, bool mayConnect = true);
     LinkState state() const { return m_state; }
+    // Connects when not connected; false when the server cannot be reached.
+    bool reach();
+    // Closes a connection found broken outside a round of sending; the next
+    // round tells of it.
+    void drop(const QString &why);
     // The connection to the server, open after a round that reached it.
     QSqlDatabase server() const;
     // Tells of a failure met on the server's connection after the round.
@@ -79,8 +86,11 @@ public:
     int retryDelaySeconds() const;
 
 private:
-    bool connected();
-    bool send(const QList<progress::OutgoingAnswer> &batch);
+    enum class Sent { Yes, Refused, Failed };
+    Sent send(const QList<progress::OutgoingAnswer> &batch);
+    // A batch the server refused, sent again a pupil at a time: only the
+    // answers of the pupils it refuses are left behind.
+    bool sendEachPupil(const QList<progress::OutgoingAnswer> &batch);
     void disconnect();
 
     QString m_connectionName;

@@ -33,7 +33,7 @@ void SendingWorker::takeRoster()
     QList<QUuid> erased;
     QString why;
     if (!readRoster(m_sender->server(), &roster, &erased, &why)) {
-        m_sender->lost(why, QDateTime::currentDateTimeUtc());
+        m_sender->drop(why);
         return;
     }
     if (!m_store) {
@@ -97,11 +97,13 @@ void SendingWorker::round()
         return;
     m_timer->stop();
     m_roundStarted->store(QDateTime::currentMSecsSinceEpoch());
-    m_sender->sendWaiting(QDateTime::currentDateTimeUtc());
-    if (m_sender->state().kind == LinkState::Reachable) {
+    // The roster first: a pupil erased on the server goes here, answers and
+    // all, before any of theirs would be sent.
+    if (m_sender->reach())
         takeRoster();
+    m_sender->sendWaiting(QDateTime::currentDateTimeUtc(), false);
+    if (m_sender->state().kind == LinkState::Reachable)
         takeHistory();
-    }
     m_roundStarted->store(0);
     const int retry = m_sender->retryDelaySeconds();
     m_waitingToRetry = retry > 0;

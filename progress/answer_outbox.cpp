@@ -106,7 +106,7 @@ std::optional<QList<OutgoingAnswer>> AnswerOutbox::next(int most)
     return answers;
 }
 
-bool AnswerOutbox::markSent(const QList<OutgoingAnswer> &answers)
+bool AnswerOutbox::markSent(const QList<OutgoingAnswer> &answers, Mark as)
 {
     QSqlDatabase db = m_file.database();
     QSqlQuery begin(db);
@@ -115,10 +115,11 @@ bool AnswerOutbox::markSent(const QList<OutgoingAnswer> &answers)
         return false;
     }
     QSqlQuery mark(db);
-    mark.prepare(u"UPDATE attempt SET sent = 1 WHERE id = ? AND answer_id = ?"_s);
+    mark.prepare(u"UPDATE attempt SET sent = ? WHERE id = ? AND answer_id = ?"_s);
     for (const OutgoingAnswer &answer : answers) {
-        mark.bindValue(0, answer.row);
-        mark.bindValue(1, answer.answerId.toRfc4122());
+        mark.bindValue(0, int(as));
+        mark.bindValue(1, answer.row);
+        mark.bindValue(2, answer.answerId.toRfc4122());
         if (!mark.exec()) {
             m_error = mark.lastError().text();
             db.rollback();

@@ -42,8 +42,11 @@ public:
 
     // Up to `most` answers still to go, oldest first.
     std::optional<QList<OutgoingAnswer>> next(int most);
-    // Marks the answers as held by the server, in one transaction.
-    bool markSent(const QList<OutgoingAnswer> &answers);
+    // Marks the answers as held by the server, in one transaction; or as
+    // refused by it (a pupil it no longer lets this computer add answers
+    // for), kept here but never sent again.
+    enum class Mark { Sent = 1, Refused = 2 };
+    bool markSent(const QList<OutgoingAnswer> &answers, Mark mark = Mark::Sent);
     // How many answers are still to go.
     std::optional<qint64> waiting();
 

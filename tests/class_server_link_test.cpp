@@ -1,5 +1,6 @@
 #include "base/language.h"
 #include "classroom/answer_sender.h"
+#include "classroom/class_admin.h"
 #include "classroom/class_server_link.h"
 #include "classroom/link_words.h"
 #include "classroom/server_settings.h"
@@ -248,6 +249,20 @@ void ClassServerLinkTest::answersReachTheServerOnceWhateverHappens()
     QVERIFY(sender.sendWaiting(Now.addSecs(12)));
     QCOMPARE(answersOnServer(), many.size() + 1);
 
+    // Answers of a pupil the server does not let this computer serve stay
+    // here and hold up nobody else's.
+    classroom::ClassAdmin admin(QSqlDatabase::database(u"super"_s));
+    QVERIFY(admin.addTeacher(u"orvi_ben"_s, u"Ben"_s, u"ben secret"_s));
+    QVERIFY(admin.addClass(u"orvi_ben"_s, u"4B"_s));
+    QVERIFY(store.setServerId(
+        bee, QUuid::fromString(admin.addPupil(u"4B"_s, u"orvi_ben"_s, u"Bee"_s))));
+    QVERIFY(store.record(bee, rightSum(Now.addSecs(13), 3)));
+    QVERIFY(store.record(ann, rightSum(Now.addSecs(14), 4)));
+    QVERIFY2(sender.sendWaiting(Now.addSecs(15)), qPrintable(sender.state().detail));
+    QCOMPARE(sender.state().waiting, 0);
+    QCOMPARE(answersOnServer(), many.size() + 2);
+    QVERIFY(sender.sendWaiting(Now.addSecs(16)));
+
     // The same through the link's own thread, which tells the window.
     classroom::ServerSettings settings;
     settings.connection = m_connection;
@@ -257,7 +272,7 @@ void ClassServerLinkTest::answersReachTheServerOnceWhateverHappens()
     link.sendNow();
     QCOMPARE(link.state().kind, classroom::LinkState::Reachable);
     QVERIFY(!told.isEmpty());
-    QCOMPARE(answersOnServer(), many.size() + 2);
+    QCOMPARE(answersOnServer(), many.size() + 3);
 
     // At a second computer the roster comes first, then the answers of the
     // pupil chosen there, none of which goes back.
@@ -276,7 +291,7 @@ void ClassServerLinkTest::answersReachTheServerOnceWhateverHappens()
     there.sendNow();
     QCOMPARE(historyTaken.size(), 1);
     QCOMPARE(historyTaken.first().first().toLongLong(), *annThere);
-    QCOMPARE(secondStore.attempts(*annThere).size(), many.size() + 2);
+    QCOMPARE(secondStore.attempts(*annThere).size(), many.size() + 3);
     QCOMPARE(there.state().waiting, 0);
     QCOMPARE(rosterTaken.size(), 1); // the same roster again changes nothing
 }
