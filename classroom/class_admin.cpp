@@ -1,5 +1,6 @@
 #include "classroom/class_admin.h"
 #include "base/file_saver.h"
+#include "classroom/server_connection.h"
 #include "classroom/server_schema.h"
 #include "classroom/pupil_files.h"
 #include "progress/export_fields.h"
@@ -90,19 +91,6 @@ QString writePrivately(const QString &path, const QByteArray &bytes)
         result = file.finish();
     }
     return result.ok ? QString() : u"cannot write %1: %2"_s.arg(result.path, result.error);
-}
-
-// Moments as milliseconds since 1970: the driver's own reading of a
-// timestamptz hangs on the session's time zone.
-QString epochMillis(const QString &column)
-{
-    return u"(extract(epoch FROM %1) * 1000)::bigint"_s.arg(column);
-}
-
-QDateTime fromEpochMillis(const QVariant &value)
-{
-    return value.isNull() ? QDateTime()
-                          : QDateTime::fromMSecsSinceEpoch(value.toLongLong(), Qt::UTC);
 }
 
 } // namespace
@@ -425,9 +413,11 @@ bool ClassAdmin::exportPupil(const QString &pupil, const QString &csvPath, const
         const int mode = query.value(5).toInt();
         answers.append({ localTime(query.value(4)), answerModeWord(mode),
             answerLevelWord(mode, query.value(6).toInt()),
-            answerOperationWord(query.value(7).toInt()), exportNumber(query.value(8).toDouble()),
-            exportNumber(query.value(9).toDouble()), query.value(10).toString(),
-            query.value(11).toString(), query.value(12).toBool() ? u"1"_s : u"0"_s,
+            answerOperationWord(query.value(7).toInt()),
+            QString::fromLatin1(progress::csvNumber(query.value(8).toDouble())),
+            QString::fromLatin1(progress::csvNumber(query.value(9).toDouble())),
+            query.value(10).toString(), query.value(11).toString(),
+            query.value(12).toBool() ? u"1"_s : u"0"_s,
             QString::fromLatin1(progress::csvSeconds(query.value(13).toLongLong())),
             query.value(14).toString(), query.value(3).toUuid().toString(QUuid::WithoutBraces),
             query.value(2).toUuid().toString(QUuid::WithoutBraces), localTime(query.value(15)) });

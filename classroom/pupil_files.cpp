@@ -2,8 +2,6 @@
 #include "progress/export_fields.h"
 #include "rules/attempt.h"
 
-#include <QLocale>
-
 using namespace Qt::StringLiterals;
 
 namespace classroom {
@@ -16,23 +14,7 @@ const QStringList AnswerHeadings { u"Date and time"_s, u"Activity"_s, u"Level"_s
     u"Right (1 = yes, 0 = no)"_s, u"Seconds taken"_s, u"Quick within (seconds)"_s, u"PC"_s,
     u"Answer id"_s, u"Received at"_s };
 
-QByteArray csvLine(const QStringList &fields)
-{
-    QByteArray line;
-    for (qsizetype i = 0; i < fields.size(); ++i) {
-        if (i > 0)
-            line += ',';
-        line += progress::csvField(fields.at(i));
-    }
-    return line + "\r\n";
-}
-
 } // namespace
-
-QString exportNumber(double value)
-{
-    return QString::number(value, 'g', QLocale::FloatingPointShortest);
-}
 
 QString answerModeWord(int code)
 {
@@ -90,9 +72,9 @@ QByteArray pupilCsv(
     const QString &name, const QString &className, const QList<QStringList> &answers)
 {
     QByteArray csv(progress::ByteOrderMark);
-    csv += csvLine(QStringList { u"Pupil"_s, u"Class"_s } + AnswerHeadings);
+    csv += progress::csvLine(QStringList { u"Pupil"_s, u"Class"_s } + AnswerHeadings);
     for (const QStringList &answer : answers)
-        csv += csvLine(QStringList { name, className } + answer);
+        csv += progress::csvLine(QStringList { name, className } + answer);
     return csv;
 }
 

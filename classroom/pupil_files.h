@@ -15,7 +15,6 @@ namespace classroom {
 QString answerModeWord(int code);
 QString answerLevelWord(int mode, int level);
 QString answerOperationWord(int code);
-QString exportNumber(double value);
 
 // `answers` hold each answer's fields: when, activity, level, operation, the
 // two numbers, the answer given and the right one, 1 or 0 for right, seconds

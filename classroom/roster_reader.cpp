@@ -1,5 +1,7 @@
 #include "classroom/roster_reader.h"
 
+#include "classroom/server_connection.h"
+
 #include <QSqlError>
 #include <QSqlQuery>
 #include <QVariant>
@@ -47,11 +49,9 @@ bool readHistory(const QSqlDatabase &server, const QUuid &pupil,
 {
     QSqlQuery query(server);
     query.setForwardOnly(true);
-    // Times as milliseconds since 1970, whatever time zone the server keeps.
-    query.prepare(u"SELECT answer_id, pc_id, quick_seconds,"
-                  " (extract(epoch FROM answered_at) * 1000)::bigint, mode, level, operation,"
+    query.prepare(u"SELECT answer_id, pc_id, quick_seconds, %1, mode, level, operation,"
                   " first, second, typed, expected, correct, millis"
-                  " FROM orvi.pupil_history(?)"_s);
+                  " FROM orvi.pupil_history(?)"_s.arg(epochMillis(u"answered_at"_s)));
     query.addBindValue(pupil.toString(QUuid::WithoutBraces));
     if (!run(query, why))
         return false;
@@ -62,7 +62,7 @@ bool readHistory(const QSqlDatabase &server, const QUuid &pupil,
         answer.computerId = QUuid::fromString(query.value(1).toString());
         answer.quickSeconds = query.value(2).toInt();
         tutor::Attempt &attempt = answer.attempt;
-        attempt.answeredAt = QDateTime::fromMSecsSinceEpoch(query.value(3).toLongLong(), Qt::UTC);
+        attempt.answeredAt = fromEpochMillis(query.value(3));
         attempt.mode = tutor::AnswerMode(query.value(4).toInt());
         attempt.level = tutor::Level(query.value(5).toInt());
         attempt.operation = tutor::Operation(query.value(6).toInt());

@@ -6,6 +6,24 @@ using namespace Qt::StringLiterals;
 
 namespace classroom {
 
+QString connectionValue(const QString &value)
+{
+    QString text = value;
+    text.replace(u'\\', u"\\\\"_s).replace(u'\'', u"\\'"_s);
+    return u'\'' + text + u'\'';
+}
+
+QString epochMillis(const QString &column)
+{
+    return u"(extract(epoch FROM %1) * 1000)::bigint"_s.arg(column);
+}
+
+QDateTime fromEpochMillis(const QVariant &value)
+{
+    return value.isNull() ? QDateTime()
+                          : QDateTime::fromMSecsSinceEpoch(value.toLongLong(), Qt::UTC);
+}
+
 QSqlDatabase openServer(const QString &connectionName, const QString &conninfo, QString *why)
 {
     const QString given = conninfo.trimmed();
@@ -19,12 +37,7 @@ QSqlDatabase openServer(const QString &connectionName, const QString &conninfo, 
         *why = u"no connection string or service name was given"_s;
         return QSqlDatabase();
     }
-    QString options = given;
-    if (!given.contains(u'=')) {
-        QString name = given;
-        name.replace(u"\\"_s, u"\\\\"_s).replace(u"'"_s, u"\\'"_s);
-        options = u"service='"_s + name + u'\'';
-    }
+    const QString options = given.contains(u'=') ? given : u"service="_s + connectionValue(given);
     {
         // The driver builds its own string from host, database, user,
         // password and port and adds the options after them: with those

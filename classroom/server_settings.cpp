@@ -1,5 +1,7 @@
 #include "classroom/server_settings.h"
 
+#include "classroom/server_connection.h"
+
 #include <QFile>
 #include <QUrl>
 #include <QUrlQuery>
@@ -55,13 +57,6 @@ std::optional<Pairs> pairsOfAddress(const QString &text, QString *why)
     for (const auto &[key, value] : QUrlQuery(url).queryItems(QUrl::FullyDecoded))
         pairs.append({ key, value });
     return pairs;
-}
-
-QString quoted(const QString &value)
-{
-    QString text = value;
-    text.replace(u'\\', u"\\\\"_s).replace(u'\'', u"\\'"_s);
-    return u'\'' + text + u'\'';
 }
 
 } // namespace
@@ -156,13 +151,13 @@ std::optional<QString> connectionText(const QString &given, QString *why)
             *why = u"no ';' may stand in the connection text"_s;
             return std::nullopt;
         }
-        parts.append(key + u'=' + quoted(value));
+        parts.append(key + u'=' + connectionValue(value));
     }
     if (!has(*pairs, u"sslmode"_s))
         parts.append(u"sslmode='verify-full'"_s);
     for (const auto &[key, value] : Defaults) {
         if (!has(*pairs, key))
-            parts.append(key + u'=' + quoted(value));
+            parts.append(key + u'=' + connectionValue(value));
     }
     return parts.join(u' ');
 }

@@ -7,7 +7,6 @@
 #include <QHash>
 #include <QIODevice>
 
-#include <cmath>
 #include <functional>
 
 using namespace Qt::StringLiterals;
@@ -50,14 +49,6 @@ QString levelWord(tutor::Level level)
 {
     const QString name = tutor::levelName(level);
     return name.isEmpty() ? QString::number(tutor::code(level)) : name;
-}
-
-QByteArray numberText(double value)
-{
-    // Whole numbers, nearly all of them, the quick way.
-    if (value >= -1e15 && value <= 1e15 && std::floor(value) == value)
-        return QByteArray::number(qint64(value));
-    return QByteArray::number(value, 'g', QLocale::FloatingPointShortest);
 }
 
 // The CSV's words for the codes of one column, each made once.
@@ -115,13 +106,7 @@ bool ProgressStore::exportCsv(
         //: Heading of the column of the time each answer took, in seconds with decimals.
         tr("Seconds taken", "export column"),
     };
-    QByteArray buffer(ByteOrderMark);
-    for (qsizetype column = 0; column < headings.size(); ++column) {
-        if (column > 0)
-            buffer += ',';
-        appendCsvField(buffer, headings.at(column).toUtf8());
-    }
-    buffer += "\r\n";
+    QByteArray buffer = ByteOrderMark + csvLine(headings);
     const qint64 total = attemptCount();
     qint64 done = 0;
     const auto flush = [&out, &buffer]() {
@@ -161,9 +146,9 @@ bool ProgressStore::exportCsv(
                 buffer += ',';
                 buffer += operations(query.value(3).toInt());
                 buffer += ',';
-                appendCsvField(buffer, numberText(query.value(4).toDouble()));
+                appendCsvField(buffer, csvNumber(query.value(4).toDouble()));
                 buffer += ',';
-                appendCsvField(buffer, numberText(query.value(5).toDouble()));
+                appendCsvField(buffer, csvNumber(query.value(5).toDouble()));
                 buffer += ',';
                 appendCsvField(buffer, query.value(6).toString().toUtf8());
                 buffer += ',';

@@ -2,7 +2,9 @@
 
 #include <QDate>
 #include <QDateTime>
+#include <QLocale>
 
+#include <cmath>
 #include <cstdlib>
 
 namespace progress {
@@ -96,6 +98,25 @@ QByteArray csvField(const QString &text)
     QByteArray field;
     appendCsvField(field, text.toUtf8());
     return field;
+}
+
+QByteArray csvLine(const QStringList &fields)
+{
+    QByteArray line;
+    for (qsizetype column = 0; column < fields.size(); ++column) {
+        if (column > 0)
+            line += ',';
+        appendCsvField(line, fields.at(column).toUtf8());
+    }
+    return line + "\r\n";
+}
+
+QByteArray csvNumber(double value)
+{
+    // Whole numbers, nearly all of them, the quick way.
+    if (value >= -1e15 && value <= 1e15 && std::floor(value) == value)
+        return QByteArray::number(qint64(value));
+    return QByteArray::number(value, 'g', QLocale::FloatingPointShortest);
 }
 
 QByteArray csvSeconds(qint64 millis)

@@ -3,6 +3,7 @@
 #include <QByteArray>
 #include <QByteArrayView>
 #include <QString>
+#include <QStringList>
 #include <QtGlobal>
 
 // The fields of the class export as a teacher's spreadsheet reads them: no
@@ -19,6 +20,12 @@ inline constexpr char ByteOrderMark[] = "\xEF\xBB\xBF";
 // quoted with its quotes doubled (RFC 4180).
 void appendCsvField(QByteArray &line, QByteArrayView utf8);
 QByteArray csvField(const QString &text);
+// A whole line of fields, each as csvField() makes it, ending in CR LF.
+QByteArray csvLine(const QStringList &fields);
+
+// A sum's number in the file's one form: "7", "-3", "2.5", whatever
+// language the computer speaks.
+QByteArray csvNumber(double value);
 
 // Seconds taken, with as many decimals as the milliseconds need ("2.5",
 // "12.034", "3"). Always a decimal point: the comma parts the fields, so
