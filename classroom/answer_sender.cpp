@@ -23,6 +23,11 @@ namespace {
 QAtomicInt senderCount;
 
 constexpr int LongestRetrySeconds = 60;
+// Early in an outage the tries stay this close, so a restarted server has
+// every computer back within seconds; a server away for longer is not
+// knocked on by the whole room every few seconds.
+constexpr int EarlyRetrySeconds = 8;
+constexpr qint64 EarlyOutageSeconds = 5 * 60;
 
 // The server's own column list: a computer may add answers but never read
 // them, so a copy already there is passed over without naming its key.
@@ -87,11 +92,14 @@ AnswerSender::~AnswerSender()
     m_outbox.close();
 }
 
-int AnswerSender::retryDelaySeconds() const
+int AnswerSender::retryDelaySeconds(const QDateTime &now) const
 {
     if (m_failures == 0)
         return 0;
-    return std::min(LongestRetrySeconds, 1 << std::min(m_failures - 1, 6));
+    const qint64 outage
+        = m_state.unreachableSince.isValid() ? m_state.unreachableSince.secsTo(now) : 0;
+    const int longest = outage < EarlyOutageSeconds ? EarlyRetrySeconds : LongestRetrySeconds;
+    return std::min(longest, 1 << std::min(m_failures - 1, 6));
 }
 
 void AnswerSender::disconnect()

@@ -82,8 +82,9 @@ public:
     void lost(const QString &why, const QDateTime &now);
     ConnectionCutter &cutter() const { return *m_cutter; }
     // Seconds before the next try after the rounds failed in a row: 1, 2, 4,
-    // ... up to 60; 0 after a round that reached the server.
-    int retryDelaySeconds() const;
+    // 8 in the first five minutes of an outage, then on up to 60; 0 after a
+    // round that reached the server. `now` is UTC.
+    int retryDelaySeconds(const QDateTime &now) const;
 
 private:
     enum class Sent { Yes, Refused, Failed };

@@ -105,7 +105,7 @@ void SendingWorker::round()
     if (m_sender->state().kind == LinkState::Reachable)
         takeHistory();
     m_roundStarted->store(0);
-    const int retry = m_sender->retryDelaySeconds();
+    const int retry = m_sender->retryDelaySeconds(QDateTime::currentDateTimeUtc());
     m_waitingToRetry = retry > 0;
     m_timer->start((m_waitingToRetry ? retry : ClassServerLink::PollSeconds) * 1000);
     emit stateChanged(m_sender->state());

@@ -229,13 +229,18 @@ void ClassServerLinkTest::answersReachTheServerOnceWhateverHappens()
     QCOMPARE(sender.state().kind, classroom::LinkState::Unreachable);
     QCOMPARE(sender.state().unreachableSince, Now.addSecs(6));
     QCOMPARE(sender.state().waiting, 1);
-    QCOMPARE(sender.retryDelaySeconds(), 2);
+    QCOMPARE(sender.retryDelaySeconds(Now.addSecs(8)), 2);
+    // Tries stay close early in an outage and spread out later.
+    for (int more = 0; more < 4; ++more)
+        QVERIFY(!sender.sendWaiting(Now.addSecs(9)));
+    QCOMPARE(sender.retryDelaySeconds(Now.addSecs(9)), 8);
+    QCOMPARE(sender.retryDelaySeconds(Now.addSecs(6 + 5 * 60)), 32);
     QString why;
     QVERIFY2(m_server.restart(&why), qPrintable(why));
     QSqlDatabase::database(u"super"_s).close();
     QVERIFY(QSqlDatabase::database(u"super"_s).open());
     QVERIFY(sender.sendWaiting(Now.addSecs(10)));
-    QCOMPARE(sender.retryDelaySeconds(), 0);
+    QCOMPARE(sender.retryDelaySeconds(Now.addSecs(10)), 0);
     QCOMPARE(answersOnServer(), many.size() + 1);
 
     // Sent again after the file lost its marks: kept once.
