@@ -2,9 +2,17 @@
 
 #include "classroom/roster_reader.h"
 
+#include <QSqlDriver>
 #include <QTimer>
 
 namespace classroom {
+
+namespace {
+
+// What the server calls out when answers arrive from any PC.
+const QString AnswersChannel = QStringLiteral("orvi_answers");
+
+} // namespace
 
 SendingWorker::SendingWorker(const QString &progressPath, const QString &connection,
     std::shared_ptr<ConnectionCutter> cutter, std::shared_ptr<std::atomic<qint64>> roundStarted)
@@ -74,6 +82,58 @@ void SendingWorker::takeHistory()
         m_historyTaken = false;
 }
 
+void SendingWorker::takeClass()
+{
+    QString why;
+    if (!m_teacher) {
+        // A server whose tables predate teachers' computers cannot say:
+        // asked again next round, while the answers go as ever.
+        bool teacher = false;
+        if (!readIsTeacher(m_sender->server(), &teacher, &why))
+            return;
+        m_teacher = teacher;
+    }
+    if (!*m_teacher || !m_store)
+        return;
+    listen();
+    QHash<QUuid, qint64> onServer;
+    if (!readAnswerCounts(m_sender->server(), &onServer, &why)) {
+        m_sender->lost(why, QDateTime::currentDateTimeUtc());
+        return;
+    }
+    const QHash<QUuid, qint64> here = m_store->answersServerHas();
+    for (auto it = onServer.cbegin(); it != onServer.cend(); ++it) {
+        const std::optional<qint64> pupil = m_store->pupilOnServer(it.key());
+        if (!pupil || it.value() <= here.value(it.key()))
+            continue;
+        QList<progress::ServerAnswer> answers;
+        if (!readHistory(m_sender->server(), it.key(), &answers, &why)) {
+            m_sender->lost(why, QDateTime::currentDateTimeUtc());
+            return;
+        }
+        if (m_store->takeHistory(*pupil, answers))
+            emit historyTaken(*pupil);
+    }
+}
+
+void SendingWorker::listen()
+{
+    QSqlDriver *driver = m_sender->server().driver();
+    if (!driver || driver->subscribedToNotifications().contains(AnswersChannel))
+        return;
+    // Missed words do no harm: the next poll finds what they told of.
+    if (driver->subscribeToNotification(AnswersChannel))
+        connect(driver, &QSqlDriver::notification, this, &SendingWorker::answersArrived);
+}
+
+void SendingWorker::answersArrived()
+{
+    // Words arriving during a round wait for it to end, and then make one
+    // round between them, however many PCs sent meanwhile.
+    if (m_timer && !m_waitingToRetry)
+        m_timer->start(0);
+}
+
 void SendingWorker::start()
 {
     // Made here, so that the connections and the timer belong to this thread.
@@ -104,6 +164,8 @@ void SendingWorker::round()
     m_sender->sendWaiting(QDateTime::currentDateTimeUtc(), false);
     if (m_sender->state().kind == LinkState::Reachable)
         takeHistory();
+    if (m_sender->state().kind == LinkState::Reachable)
+        takeClass();
     m_roundStarted->store(0);
     const int retry = m_sender->retryDelaySeconds(QDateTime::currentDateTimeUtc());
     m_waitingToRetry = retry > 0;

@@ -101,6 +101,12 @@ signals:
 private:
     void takeRoster();
     void takeHistory();
+    // On a teacher's computer: every pupil of the teacher's classes whose
+    // answers the file lacks some of, and a word from the server whenever
+    // any PC sends answers, so the overview keeps up within seconds.
+    void takeClass();
+    void listen();
+    void answersArrived();
 
     QString m_progressPath;
     QString m_connection;
@@ -114,6 +120,8 @@ private:
     QList<QUuid> m_erased;
     std::optional<qint64> m_followed;
     bool m_historyTaken = false;
+    // Whether the login is a teacher's; not known until the server is reached.
+    std::optional<bool> m_teacher;
     QTimer *m_timer = nullptr;
     bool m_waitingToRetry = false;
 };

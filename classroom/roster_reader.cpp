@@ -77,4 +77,27 @@ bool readHistory(const QSqlDatabase &server, const QUuid &pupil,
     return true;
 }
 
+bool readAnswerCounts(const QSqlDatabase &server, QHash<QUuid, qint64> *counts, QString *why)
+{
+    QSqlQuery query(server);
+    query.setForwardOnly(true);
+    query.prepare(u"SELECT pupil_id, answers FROM orvi.answer_counts()"_s);
+    if (!run(query, why))
+        return false;
+    counts->clear();
+    while (query.next())
+        counts->insert(QUuid::fromString(query.value(0).toString()), query.value(1).toLongLong());
+    return true;
+}
+
+bool readIsTeacher(const QSqlDatabase &server, bool *teacher, QString *why)
+{
+    QSqlQuery query(server);
+    query.prepare(u"SELECT orvi.is_teacher()"_s);
+    if (!run(query, why) || !query.next())
+        return false;
+    *teacher = query.value(0).toBool();
+    return true;
+}
+
 } // namespace classroom

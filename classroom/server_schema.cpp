@@ -350,6 +350,75 @@ $$)sql",
                 "GRANT EXECUTE ON FUNCTION orvi.pupil_export(uuid), orvi.unseen_pupils(int),"
                 " orvi.purge_unseen(int), orvi.export_log_rows() TO orvi_teacher",
             } },
+        { 3,
+            {
+                // A teacher's computer keeps the teacher's classes as a PC
+                // keeps the classes it serves: the same roster, erasures and
+                // pupils' answers, and answers given there go to the server.
+                R"sql(CREATE FUNCTION orvi.callers_classes() RETURNS SETOF integer
+LANGUAGE sql STABLE SECURITY DEFINER SET search_path = orvi, pg_temp AS $$
+    SELECT c.class_id FROM orvi.pc_class c WHERE c.role_name = session_user
+    UNION
+    SELECT k.id FROM orvi.school_class k JOIN orvi.teacher t ON t.id = k.teacher_id
+        WHERE t.role_name = session_user
+$$)sql",
+                R"sql(CREATE OR REPLACE FUNCTION orvi.roster()
+RETURNS TABLE (pupil_id uuid, display_name text, class_name text)
+LANGUAGE sql STABLE SECURITY DEFINER SET search_path = orvi, pg_temp AS $$
+    SELECT p.id, p.display_name, k.name FROM orvi.pupil p
+        JOIN orvi.school_class k ON k.id = p.class_id
+        WHERE k.id IN (SELECT orvi.callers_classes())
+        ORDER BY k.name, p.display_name, p.id
+$$)sql",
+                R"sql(CREATE OR REPLACE FUNCTION orvi.deleted_pupils()
+RETURNS TABLE (pupil_id uuid, deleted_at timestamptz)
+LANGUAGE sql STABLE SECURITY DEFINER SET search_path = orvi, pg_temp AS $$
+    SELECT d.pupil_id, d.deleted_at FROM orvi.pupil_deletion d
+        WHERE d.class_id IN (SELECT orvi.callers_classes())
+        ORDER BY d.deleted_at, d.pupil_id
+$$)sql",
+                R"sql(CREATE OR REPLACE FUNCTION orvi.pupil_history(p_pupil uuid)
+RETURNS TABLE (answer_id uuid, pc_id uuid, answered_at timestamptz, mode smallint,
+               level smallint, operation smallint, first double precision,
+               second double precision, typed varchar, expected varchar, correct boolean,
+               millis bigint, quick_seconds smallint)
+LANGUAGE plpgsql STABLE SECURITY DEFINER SET search_path = orvi, pg_temp AS $$
+BEGIN
+    IF NOT EXISTS (SELECT 1 FROM orvi.pupil p WHERE p.id = p_pupil
+                   AND p.class_id IN (SELECT orvi.callers_classes())) THEN
+        RAISE EXCEPTION 'this login does not serve the class of pupil %', p_pupil
+            USING ERRCODE = 'insufficient_privilege';
+    END IF;
+    RETURN QUERY SELECT a.answer_id, a.pc_id, a.answered_at, a.mode, a.level, a.operation,
+                        a.first, a.second, a.typed, a.expected, a.correct, a.millis,
+                        a.quick_seconds
+        FROM orvi.answer a WHERE a.pupil_id = p_pupil ORDER BY a.answered_at, a.answer_id;
+END
+$$)sql",
+                // How many answers the server has of each of the caller's
+                // pupils: a computer fetches only the pupils it lacks answers of.
+                R"sql(CREATE FUNCTION orvi.answer_counts()
+RETURNS TABLE (pupil_id uuid, answers bigint)
+LANGUAGE sql STABLE SECURITY DEFINER SET search_path = orvi, pg_temp AS $$
+    SELECT p.id, count(a.answer_id) FROM orvi.pupil p
+        LEFT JOIN orvi.answer a ON a.pupil_id = p.id
+        WHERE p.class_id IN (SELECT orvi.callers_classes())
+        GROUP BY p.id ORDER BY p.id
+$$)sql",
+                R"sql(CREATE FUNCTION orvi.is_teacher() RETURNS boolean
+LANGUAGE sql STABLE SECURITY DEFINER SET search_path = orvi, pg_temp AS $$
+    SELECT EXISTS (SELECT 1 FROM orvi.teacher t WHERE t.role_name = session_user)
+$$)sql",
+                "CREATE POLICY teacher_adds ON orvi.answer FOR INSERT TO orvi_teacher"
+                " WITH CHECK (pupil_id IN (SELECT p.id FROM orvi.pupil p"
+                " JOIN orvi.own_class o ON o.id = p.class_id))",
+                "GRANT INSERT ON orvi.answer TO orvi_teacher",
+                "REVOKE EXECUTE ON FUNCTION orvi.callers_classes(), orvi.answer_counts(),"
+                " orvi.is_teacher() FROM PUBLIC",
+                "GRANT EXECUTE ON FUNCTION orvi.roster(), orvi.deleted_pupils(),"
+                " orvi.pupil_history(uuid), orvi.answer_counts(), orvi.is_teacher()"
+                " TO orvi_pc, orvi_teacher",
+            } },
     };
     return list;
 }

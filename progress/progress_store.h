@@ -8,6 +8,7 @@
 #include <QCoreApplication>
 #include <QDate>
 #include <QDateTime>
+#include <QHash>
 #include <QList>
 #include <QString>
 #include <QUuid>
@@ -234,6 +235,9 @@ public:
     // hold yet, and puts their My Facts cards as their whole answer log
     // makes them, so the schedule is the same on every computer.
     bool takeHistory(qint64 pupilId, const QList<ServerAnswer> &answers);
+    // How many answers the file holds that the class server has, for each
+    // pupil of the server's here.
+    QHash<QUuid, qint64> answersServerHas() const;
 
     // Changes whenever a pupil, an answer or a setting is committed to the
     // file, by this store or by another program: cheap enough to ask about

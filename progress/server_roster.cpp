@@ -151,4 +151,19 @@ bool ProgressStore::takeHistory(qint64 pupilId, const QList<ServerAnswer> &answe
     });
 }
 
+QHash<QUuid, qint64> ProgressStore::answersServerHas() const
+{
+    QHash<QUuid, qint64> counts;
+    QSqlQuery query(d->db());
+    query.setForwardOnly(true);
+    query.prepare(u"SELECT p.server_id, (SELECT count(*) FROM attempt a"
+                  " WHERE a.pupil_id = p.id AND a.sent = 1)"
+                  " FROM pupil p WHERE p.server_id IS NOT NULL"_s);
+    if (!query.exec())
+        return counts;
+    while (query.next())
+        counts.insert(uuidFrom(query.value(0)), query.value(1).toLongLong());
+    return counts;
+}
+
 } // namespace progress

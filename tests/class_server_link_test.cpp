@@ -40,6 +40,7 @@ private slots:
     void statusLineSaysWhereTheAnswersAre_data();
     void statusLineSaysWhereTheAnswersAre();
     void answersReachTheServerOnceWhateverHappens();
+    void teachersComputerKeepsUpWithEveryPc();
     void windowSaysWhereTheAnswersAre();
 };
 
@@ -299,6 +300,65 @@ void ClassServerLinkTest::answersReachTheServerOnceWhateverHappens()
     QCOMPARE(secondStore.attempts(*annThere).size(), many.size() + 3);
     QCOMPARE(there.state().waiting, 0);
     QCOMPARE(rosterTaken.size(), 1); // the same roster again changes nothing
+}
+
+// The teacher's own computer, on the teacher's login, keeps the whole class:
+// what any PC sends shows there without anyone asking, and answers given
+// there go to the server too.
+void ClassServerLinkTest::teachersComputerKeepsUpWithEveryPc()
+{
+    {
+        QFile passwords(qEnvironmentVariable("PGPASSFILE"));
+        QVERIFY(passwords.open(QIODevice::Append));
+        passwords.write("localhost:*:postgres:orvi_ada:ada secret\n");
+    }
+    QString why;
+    classroom::ServerSettings teachers;
+    teachers.connection = classroom::connectionText(
+        u"host=localhost port=%1 dbname=postgres user=orvi_ada sslrootcert='%2'"_s
+            .arg(m_server.port())
+            .arg(m_server.caFile()),
+        &why)
+                              .value_or(QString());
+    QVERIFY2(teachers.isSet(), qPrintable(why));
+    const QString path = m_folder.filePath(u"teacher.sqlite"_s);
+    classroom::ClassServerLink link(path, teachers);
+    QSignalSpy historyTaken(&link, &classroom::ClassServerLink::historyTaken);
+    link.sendNow();
+    QCOMPARE(link.state().kind, classroom::LinkState::Reachable);
+    progress::ProgressStore store(path);
+    store.open(Now);
+    const std::optional<qint64> ann = store.pupilOnServer(QUuid::fromString(m_pupil));
+    QVERIFY(ann);
+    QSqlQuery onServer(QSqlDatabase::database(u"super"_s));
+    QVERIFY(onServer.exec(u"SELECT count(*) FROM orvi.answer WHERE pupil_id = '%1'"_s.arg(m_pupil))
+        && onServer.next());
+    const qint64 before = onServer.value(0).toLongLong();
+    QVERIFY(before > 0);
+    QCOMPARE(store.attempts(*ann).size(), before);
+    QCOMPARE(historyTaken.size(), 1);
+
+    // A PC sends; the server's word brings it here within moments.
+    const QString pcPath = m_folder.filePath(u"pc.sqlite"_s);
+    classroom::ServerSettings pcs;
+    pcs.connection = m_connection;
+    classroom::ClassServerLink pc(pcPath, pcs);
+    pc.sendNow();
+    progress::ProgressStore pcStore(pcPath);
+    pcStore.open(Now);
+    const std::optional<qint64> annAtPc = pcStore.pupilOnServer(QUuid::fromString(m_pupil));
+    QVERIFY(annAtPc);
+    QVERIFY(pcStore.record(*annAtPc, rightSum(Now.addSecs(30), 7)));
+    const qint64 all = answersOnServer();
+    pc.sendNow();
+    QCOMPARE(answersOnServer(), all + 1);
+    QVERIFY(historyTaken.wait(5000));
+    QCOMPARE(store.attempts(*ann).size(), before + 1);
+
+    QVERIFY(store.record(*ann, rightSum(Now.addSecs(40), 8)));
+    link.sendNow();
+    QCOMPARE(link.state().waiting, 0);
+    QCOMPARE(answersOnServer(), all + 2);
 }
 
 // The status line follows the link; settings that cannot be used are

@@ -244,7 +244,8 @@ private slots:
             << u"INSERT INTO orvi.pupil (class_id, display_name)"
                " SELECT id, 'Eve' FROM orvi.school_class"_s
             << u"42501"_s;
-        QTest::newRow("teacher adds an answer") << u"ada"_s << u"answer for ann"_s << u"42501"_s;
+        QTest::newRow("teacher adds an answer to another's class")
+            << u"ada"_s << u"answer for bob"_s << u"42501"_s;
         QTest::newRow("teacher reads the teachers")
             << u"ada"_s << u"SELECT * FROM orvi.teacher"_s << u"42501"_s;
         QTest::newRow("teacher erases another's pupil")
@@ -253,8 +254,8 @@ private slots:
             << u"ada"_s << u"SELECT orvi.rename_pupil('%bob', 'X')"_s << u"42501"_s;
         QTest::newRow("teacher adds to another's class")
             << u"ada"_s << u"SELECT orvi.add_pupil('4b', 'Eve')"_s << u"42501"_s;
-        QTest::newRow("teacher reads a PC's roster")
-            << u"ada"_s << u"SELECT * FROM orvi.roster()"_s << u"42501"_s;
+        QTest::newRow("teacher reads another's pupil's answers")
+            << u"ada"_s << u"SELECT * FROM orvi.pupil_history('%bob')"_s << u"42501"_s;
         QTest::newRow("teacher logs an export of another's pupil")
             << u"ada"_s << u"SELECT orvi.log_export('%bob', 'report')"_s << u"42501"_s;
         QTest::newRow("teacher exports another's pupil")
