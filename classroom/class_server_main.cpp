@@ -14,6 +14,7 @@
 #include <QVariant>
 
 #include <cstdio>
+#include <optional>
 #include <termios.h>
 #include <unistd.h>
 
@@ -28,6 +29,9 @@ const QString Usage
 Commands:
   install       creates the class server's tables or brings them up to date
   add-teacher   --login orvi_<name> --name <teacher's name>
+                [--out <folder> --host <...> --root-cert <...> as for add-pc]
+                with --out, writes pg_service.conf and pgpass for the
+                teacher's own computer, which then keeps their classes in step
   add-class     --teacher <teacher's login> --class <class>
   add-pupil     --teacher <teacher's login> --class <class> --name <pupil's name>
                 (prints the new pupil's id)
@@ -141,8 +145,17 @@ struct Run
             const QString secret = password(parser, login);
             if (secret.isEmpty())
                 return refuse(u"no password was given"_s);
+            std::optional<Database> target;
+            if (parser.isSet(u"out"_s)) {
+                if (const QString absent = missing({ "host", "root-cert" }); !absent.isEmpty())
+                    return refuse(u"add-teacher --out needs "_s + absent);
+                if (!(target = database(db)))
+                    return 1;
+            }
             if (!admin.addTeacher(login, value("name"), secret))
                 return refuse(u"the teacher was not added: "_s + admin.lastError());
+            if (target)
+                return writeFiles(*target, login, secret, u"teacher"_s);
             QTextStream(stderr) << "Added the teacher " << login << ".\n";
             return 0;
         }
@@ -223,31 +236,57 @@ struct Run
 
     int addPc(QSqlDatabase &db, ClassAdmin &admin) const
     {
-        // Where the PC finds the database: by default the owner's database
-        // on the port the server listens on.
-        QSqlQuery here(db);
-        if (!here.exec(u"SELECT current_database(), current_setting('port')"_s) || !here.next())
-            return refuse(u"cannot read the database's name"_s);
-        const QString dbname
-            = parser.isSet(u"dbname"_s) ? value("dbname") : here.value(0).toString();
-        bool portOk = true;
-        const int port
-            = parser.isSet(u"port"_s) ? value("port").toInt(&portOk) : here.value(1).toInt();
-        if (!portOk)
-            return refuse(u"the port \"%1\" is not a number"_s.arg(value("port")));
-        const QString service = parser.isSet(u"service"_s) ? value("service") : u"orvi"_s;
+        const std::optional<Database> target = database(db);
+        if (!target)
+            return 1;
         const QString login = value("login");
         const QString secret = password(parser, login);
         if (secret.isEmpty())
             return refuse(u"no password was given"_s);
         if (!admin.addPc(login, secret, parser.values(u"class"_s)))
             return refuse(u"the PC was not added: "_s + admin.lastError());
+        return writeFiles(*target, login, secret, u"PC"_s);
+    }
+
+    struct Database
+    {
+        QString name;
+        int port = 0;
+    };
+
+    // Where a computer finds the database: by default the owner's database
+    // on the port the server listens on. None, which has been told, when
+    // that cannot be read or the port given is no number.
+    std::optional<Database> database(QSqlDatabase &db) const
+    {
+        QSqlQuery here(db);
+        if (!here.exec(u"SELECT current_database(), current_setting('port')"_s) || !here.next()) {
+            refuse(u"cannot read the database's name"_s);
+            return std::nullopt;
+        }
+        Database found;
+        found.name = parser.isSet(u"dbname"_s) ? value("dbname") : here.value(0).toString();
+        bool portOk = true;
+        found.port = parser.isSet(u"port"_s) ? value("port").toInt(&portOk) : here.value(1).toInt();
+        if (!portOk) {
+            refuse(u"the port \"%1\" is not a number"_s.arg(value("port")));
+            return std::nullopt;
+        }
+        return found;
+    }
+
+    // The files a computer connects with as the new login; `who` says whose
+    // they are in what is told.
+    int writeFiles(const Database &target, const QString &login, const QString &secret,
+        const QString &who) const
+    {
+        const QString service = parser.isSet(u"service"_s) ? value("service") : u"orvi"_s;
         if (const QString error = classroom::writeConnectionFiles(value("out"), service,
-                value("host"), port, dbname, login, secret, value("root-cert"));
+                value("host"), target.port, target.name, login, secret, value("root-cert"));
             !error.isEmpty())
-            return refuse(u"the PC was added, but its files were not written: "_s + error);
-        QTextStream(stderr) << "Added the PC " << login << "; its files are in " << value("out")
-                            << ".\n";
+            return refuse(u"the %1 was added, but its files were not written: "_s.arg(who) + error);
+        QTextStream(stderr) << "Added the " << who << ' ' << login << "; its files are in "
+                            << value("out") << ".\n";
         return 0;
     }
 };

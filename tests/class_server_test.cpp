@@ -424,9 +424,12 @@ private slots:
         QString output;
         QVERIFY2(command({ u"install"_s }, {}, &output), qPrintable(output));
         QVERIFY2(command({ u"install"_s }, {}, &output), qPrintable(output));
-        QVERIFY2(command({ u"add-teacher"_s, u"--login"_s, u"orvi_cleo"_s, u"--name"_s,
-                             u"Cleo Park"_s, u"--password-env"_s, u"ORVI_NEW_PASSWORD"_s },
-                     {}, &output),
+        QTemporaryDir teachers;
+        QVERIFY2(
+            command({ u"add-teacher"_s, u"--login"_s, u"orvi_cleo"_s, u"--name"_s, u"Cleo Park"_s,
+                        u"--password-env"_s, u"ORVI_NEW_PASSWORD"_s, u"--out"_s, teachers.path(),
+                        u"--host"_s, u"localhost"_s, u"--root-cert"_s, m_server.caFile() },
+                {}, &output),
             qPrintable(output));
         QVERIFY2(command({ u"add-class"_s, u"--teacher"_s, u"orvi_cleo"_s, u"--class"_s, u"5c"_s },
                      {}, &output),
@@ -479,6 +482,19 @@ private slots:
             addAnswer(room, newId(), finn, QDateTime::currentDateTimeUtc(), &why), qPrintable(why));
         QCOMPARE(refusalOf(room, u"SELECT * FROM orvi.answer"_s), u"42501"_s);
         room.close();
+
+        // The teacher's own computer reads the class through its own files.
+        qputenv("PGSERVICEFILE", QFile::encodeName(teachers.filePath(u"pg_service.conf"_s)));
+        qputenv("PGPASSFILE", QFile::encodeName(teachers.filePath(u"pgpass"_s)));
+        QSqlDatabase desk = classroom::openServer(u"desk"_s, u"orvi"_s, &why);
+        qunsetenv("PGSERVICEFILE");
+        qunsetenv("PGPASSFILE");
+        QVERIFY2(desk.isOpen(), qPrintable(why));
+        QCOMPARE(
+            column(desk, u"SELECT display_name FROM orvi.roster()"_s), QStringList { u"Finn"_s });
+        QCOMPARE(
+            column(desk, u"SELECT answers FROM orvi.answer_counts()"_s), QStringList { u"1"_s });
+        desk.close();
     }
 
     void teacherExportsTheirOwnPupilAndTheLogSaysWho()
