@@ -377,23 +377,11 @@ LANGUAGE sql STABLE SECURITY DEFINER SET search_path = orvi, pg_temp AS $$
         WHERE d.class_id IN (SELECT orvi.callers_classes())
         ORDER BY d.deleted_at, d.pupil_id
 $$)sql",
-                R"sql(CREATE OR REPLACE FUNCTION orvi.pupil_history(p_pupil uuid)
-RETURNS TABLE (answer_id uuid, pc_id uuid, answered_at timestamptz, mode smallint,
-               level smallint, operation smallint, first double precision,
-               second double precision, typed varchar, expected varchar, correct boolean,
-               millis bigint, quick_seconds smallint)
-LANGUAGE plpgsql STABLE SECURITY DEFINER SET search_path = orvi, pg_temp AS $$
-BEGIN
-    IF NOT EXISTS (SELECT 1 FROM orvi.pupil p WHERE p.id = p_pupil
-                   AND p.class_id IN (SELECT orvi.callers_classes())) THEN
-        RAISE EXCEPTION 'this login does not serve the class of pupil %', p_pupil
-            USING ERRCODE = 'insufficient_privilege';
-    END IF;
-    RETURN QUERY SELECT a.answer_id, a.pc_id, a.answered_at, a.mode, a.level, a.operation,
-                        a.first, a.second, a.typed, a.expected, a.correct, a.millis,
-                        a.quick_seconds
-        FROM orvi.answer a WHERE a.pupil_id = p_pupil ORDER BY a.answered_at, a.answer_id;
-END
+                // Whose answers the caller reads and adds: its roster's pupils.
+                R"sql(CREATE OR REPLACE FUNCTION orvi.serves_pupil(p_pupil uuid) RETURNS boolean
+LANGUAGE sql STABLE SECURITY DEFINER SET search_path = orvi, pg_temp AS $$
+    SELECT EXISTS (SELECT 1 FROM orvi.pupil p WHERE p.id = p_pupil
+                   AND p.class_id IN (SELECT orvi.callers_classes()))
 $$)sql",
                 // How many answers the server has of each of the caller's
                 // pupils: a computer fetches only the pupils it lacks answers of.
@@ -410,14 +398,13 @@ LANGUAGE sql STABLE SECURITY DEFINER SET search_path = orvi, pg_temp AS $$
     SELECT EXISTS (SELECT 1 FROM orvi.teacher t WHERE t.role_name = session_user)
 $$)sql",
                 "CREATE POLICY teacher_adds ON orvi.answer FOR INSERT TO orvi_teacher"
-                " WITH CHECK (pupil_id IN (SELECT p.id FROM orvi.pupil p"
-                " JOIN orvi.own_class o ON o.id = p.class_id))",
+                " WITH CHECK (orvi.serves_pupil(pupil_id))",
                 "GRANT INSERT ON orvi.answer TO orvi_teacher",
                 "REVOKE EXECUTE ON FUNCTION orvi.callers_classes(), orvi.answer_counts(),"
                 " orvi.is_teacher() FROM PUBLIC",
-                "GRANT EXECUTE ON FUNCTION orvi.roster(), orvi.deleted_pupils(),"
-                " orvi.pupil_history(uuid), orvi.answer_counts(), orvi.is_teacher()"
-                " TO orvi_pc, orvi_teacher",
+                "GRANT EXECUTE ON FUNCTION orvi.serves_pupil(uuid), orvi.roster(),"
+                " orvi.deleted_pupils(), orvi.pupil_history(uuid), orvi.answer_counts(),"
+                " orvi.is_teacher() TO orvi_pc, orvi_teacher",
             } },
     };
     return list;
