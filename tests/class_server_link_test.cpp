@@ -359,6 +359,21 @@ void ClassServerLinkTest::teachersComputerKeepsUpWithEveryPc()
     link.sendNow();
     QCOMPARE(link.state().waiting, 0);
     QCOMPARE(answersOnServer(), all + 2);
+
+    // After the server was restarted, the teacher's computer listens again.
+    QVERIFY2(m_server.restart(&why), qPrintable(why));
+    QSqlDatabase::database(u"super"_s).close();
+    QVERIFY(QSqlDatabase::database(u"super"_s).open());
+    for (classroom::ClassServerLink *each : { &link, &pc })
+        each->sendNow(); // finds its connection gone
+    for (classroom::ClassServerLink *each : { &link, &pc })
+        each->sendNow();
+    QCOMPARE(link.state().kind, classroom::LinkState::Reachable);
+    historyTaken.clear();
+    QVERIFY(pcStore.record(*annAtPc, rightSum(Now.addSecs(50), 9)));
+    pc.sendNow();
+    QVERIFY(historyTaken.wait(5000));
+    QCOMPARE(store.attempts(*ann).size(), before + 3);
 }
 
 // The status line follows the link; settings that cannot be used are
