@@ -4,18 +4,99 @@
 #include "progress/progress_store.h"
 #include "tests/fault_proxy.h"
 #include "tests/test_server.h"
+#include "tests/test_support.h"
 
 #include <QElapsedTimer>
 #include <QSignalSpy>
 #include <QSqlQuery>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QTimer>
+
+#include <algorithm>
+#include <chrono>
+#include <condition_variable>
+#include <functional>
+#include <mutex>
+#include <thread>
 
 using namespace Qt::StringLiterals;
 
 namespace {
 
 enum Fault { Cut, CutAndRefuse, Silent };
+
+// What the network does while the window is used.
+enum Network { NoServer, Passing, Refusing, Hanging, CutMidRound };
+
+// The main thread's longest stall while the watch lives: a timer due every
+// 10 ms notes how late each tick came, and each of the user's steps is timed.
+class StallWatch
+{
+    Q_DISABLE_COPY_MOVE(StallWatch)
+
+public:
+    static constexpr int TickMillis = 10;
+
+    StallWatch()
+    {
+        m_tick.setTimerType(Qt::PreciseTimer);
+        QObject::connect(
+            &m_tick, &QTimer::timeout, [this]() { note(m_sinceTick.restart() - TickMillis); });
+        m_sinceTick.start();
+        m_tick.start(TickMillis);
+    }
+
+    // A step of the user's, then the events a user's pause lets in: ticks,
+    // the link's news, painting.
+    void step(const std::function<void()> &step)
+    {
+        QElapsedTimer took;
+        took.start();
+        step();
+        note(took.elapsed());
+        QTest::qWait(20);
+    }
+    qint64 longest() const { return m_longest; }
+
+private:
+    void note(qint64 millis) { m_longest = std::max(m_longest, millis); }
+
+    QTimer m_tick;
+    QElapsedTimer m_sinceTick;
+    qint64 m_longest = 0;
+};
+
+// Lets the network heal after a while unless stopped first, so that a window
+// waiting on a hung round fails the check instead of hanging the test.
+class Healer
+{
+    Q_DISABLE_COPY_MOVE(Healer)
+
+public:
+    Healer(FaultProxy &proxy, std::chrono::milliseconds after)
+        : m_thread([this, &proxy, after]() {
+            std::unique_lock lock(m_lock);
+            if (!m_stopped.wait_for(lock, after, [this]() { return m_stop; }))
+                proxy.pass();
+        })
+    { }
+    ~Healer()
+    {
+        {
+            const std::lock_guard lock(m_lock);
+            m_stop = true;
+        }
+        m_stopped.notify_one();
+        m_thread.join();
+    }
+
+private:
+    std::mutex m_lock;
+    std::condition_variable m_stopped;
+    bool m_stop = false;
+    std::thread m_thread; // last: it uses the members above
+};
 
 } // namespace
 
@@ -44,6 +125,8 @@ private slots:
     void answersGoOnceThroughEveryFault_data();
     void answersGoOnceThroughEveryFault();
     void closingNeverWaitsOnASilentServer();
+    void windowNeverFreezesOnTheServer_data();
+    void windowNeverFreezesOnTheServer();
 };
 
 void ClassServerFaultsTest::initTestCase()
@@ -131,5 +214,88 @@ void ClassServerFaultsTest::closingNeverWaitsOnASilentServer()
     m_proxy.pass();
 }
 
-QTEST_GUILESS_MAIN(ClassServerFaultsTest)
+void ClassServerFaultsTest::windowNeverFreezesOnTheServer_data()
+{
+    QTest::addColumn<int>("network");
+    // The same steps alone: what painting and the progress file take here.
+    QTest::newRow("no class server") << int(NoServer);
+    QTest::newRow("passing") << int(Passing);
+    QTest::newRow("refusing") << int(Refusing);
+    QTest::newRow("hanging") << int(Hanging);
+    QTest::newRow("cut mid-round") << int(CutMidRound);
+}
+
+// A pupil answers, switches, opens My Facts and My Progress while the link's
+// rounds run into the network's faults: the window never stalls 100 ms, and
+// Ann's answers reach the server once it is back.
+void ClassServerFaultsTest::windowNeverFreezesOnTheServer()
+{
+    QFETCH(int, network);
+
+    m_proxy.pass();
+    if (network != NoServer)
+        qputenv(classroom::ServerVariable, "orvi");
+    testsupport::TutorFixture fixture;
+    qunsetenv(classroom::ServerVariable);
+    testsupport::MessageBoxCloser closer;
+    MainWindow &window = fixture.window();
+    classroom::ClassServerLink *link = nullptr;
+    if (network != NoServer) {
+        QTRY_VERIFY((link = window.findChild<classroom::ClassServerLink *>()));
+        // The roster brings Ann, known to the server.
+        link->sendNow();
+        QCOMPARE(link->state().kind, classroom::LinkState::Reachable);
+    }
+    window.choosePupil(u"Ann"_s);
+    const qint64 before = answersOnServer();
+
+    if (network == Refusing) {
+        // The open connection goes too, or it would carry on.
+        m_proxy.cut();
+        m_proxy.refuse();
+    } else if (network == Hanging || network == CutMidRound) {
+        m_proxy.hang();
+    }
+    const Healer healer(m_proxy, std::chrono::seconds(10));
+    StallWatch watch;
+    int annAnswers = 0;
+    const auto answer = [&](int times) {
+        for (int given = 0; given < times; ++given)
+            watch.step([&]() { testsupport::answerPractice(window, u"7"_s); });
+        if (window.pupil().name() == u"Ann"_s)
+            annAnswers += times;
+    };
+    const auto click = [&](const char *handler) {
+        watch.step([&]() { QVERIFY(testsupport::invokeHandler(&window, handler)); });
+    };
+    for (int pass = 0; pass < 2; ++pass) {
+        answer(4);
+        // The round these answers started waits on the silent peer: cut it.
+        if (pass == 0 && network == CutMidRound)
+            m_proxy.cut();
+        click("mnuOptMyFacts_Click");
+        answer(2);
+        click("mnuOptMyFacts_Click");
+        click("mnuPupilProgress_Click");
+        click("mnuFileWork_Click");
+        watch.step([&]() { window.choosePupil(u"Bo"_s); });
+        answer(2);
+        watch.step([&]() { window.choosePupil(u"Ann"_s); });
+    }
+    QVERIFY2(watch.longest() < 100, qPrintable(u"stalled %1 ms"_s.arg(watch.longest())));
+    QVERIFY2(closer.texts.isEmpty(), qPrintable(closer.texts.join(u'\n')));
+    if (!link)
+        return;
+    if (network == Hanging)
+        QCOMPARE(answersOnServer(), before);
+    if (network == Refusing)
+        QCOMPARE(link->state().kind, classroom::LinkState::Unreachable);
+
+    m_proxy.pass();
+    link->sendNow();
+    QCOMPARE(link->state().kind, classroom::LinkState::Reachable);
+    QCOMPARE(answersOnServer(), before + annAnswers);
+}
+
+QTEST_MAIN(ClassServerFaultsTest)
 #include "class_server_faults_test.moc"
