@@ -22,7 +22,13 @@ using namespace Qt::StringLiterals;
 
 namespace {
 
+#if defined(TUTOR_SANITIZED)
+// Each copy runs many times slower under the sanitizers: a smaller room
+// still meets every fault, and the time it takes to catch up is not checked.
+constexpr int Computers = 10;
+#else
 constexpr int Computers = 30;
+#endif
 constexpr int AnswersEach = 500;
 // From the moment the server is back, every computer has sent all it holds
 // within this long.
@@ -253,7 +259,7 @@ void ClassRoomTest::everyAnswerReachesTheServerOnceThroughEveryFault()
                  [](const Computer &computer) {
                      return computer.kind == u"Unreachable" && computer.waiting > 0;
                  },
-                 30000),
+                 60000),
         qPrintable(room()));
     // Long enough for the tries to be spaced out as far as they go.
     QTest::qWait(int(std::max<qint64>(0, 8000 - away.elapsed())));
@@ -265,7 +271,9 @@ void ClassRoomTest::everyAnswerReachesTheServerOnceThroughEveryFault()
     const auto last = std::max_element(m_room.cbegin(), m_room.cend(),
         [](const Computer &a, const Computer &b) { return a.caughtUpAt < b.caughtUpAt; });
     qInfo("The last computer was in step %lld ms after the server was back.", last->caughtUpAt);
+#if !defined(TUTOR_SANITIZED)
     QVERIFY2(last->caughtUpAt < CatchUpMillis, qPrintable(QString::number(last->caughtUpAt)));
+#endif
 
     for (Computer &computer : m_room) {
         computer.process->write("quit\n");

@@ -282,7 +282,13 @@ void ClassServerFaultsTest::windowNeverFreezesOnTheServer()
         answer(2);
         watch.step([&]() { window.choosePupil(u"Ann"_s); });
     }
+#if defined(TUTOR_SANITIZED)
+    // The sanitizers slow every step many times over: what the drive does is
+    // checked, how long it takes is not.
+    qInfo("The window stalled %lld ms at the longest.", watch.longest());
+#else
     QVERIFY2(watch.longest() < 100, qPrintable(u"stalled %1 ms"_s.arg(watch.longest())));
+#endif
     QVERIFY2(closer.texts.isEmpty(), qPrintable(closer.texts.join(u'\n')));
     if (!link)
         return;
