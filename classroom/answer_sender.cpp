@@ -26,7 +26,7 @@ constexpr int LongestRetrySeconds = 60;
 // Early in an outage the tries stay this close, so a restarted server has
 // every computer back within seconds; a server away for longer is not
 // knocked on by the whole room every few seconds.
-constexpr int EarlyRetrySeconds = 4;
+constexpr int EarlyRetrySeconds = 2;
 constexpr qint64 EarlyOutageSeconds = 5 * 60;
 
 // The server's own column list: a computer may add answers but never read

@@ -81,9 +81,9 @@ public:
     // Tells of a failure met on the server's connection after the round.
     void lost(const QString &why, const QDateTime &now);
     ConnectionCutter &cutter() const { return *m_cutter; }
-    // Seconds before the next try after the rounds failed in a row: 1, 2,
-    // then 4 while the outage is under five minutes old, then 8, 16 … up
-    // to 60; 0 after a round that reached the server. `now` is UTC.
+    // Seconds before the next try after the rounds failed in a row: 1, then
+    // 2 while the outage is under five minutes old, then 4, 8 … up to 60;
+    // 0 after a round that reached the server. `now` is UTC.
     int retryDelaySeconds(const QDateTime &now) const;
 
 private:
