@@ -221,12 +221,10 @@ bool AnswerSender::sendWaiting(const QDateTime &now, bool mayConnect)
     if (!m_outbox.open()) {
         // Nothing to send from: the server's state is all there is to tell.
         m_state.waiting = 0;
-        if (reached) {
-            m_state.kind = LinkState::Reachable;
-            m_failures = 0;
-        } else {
+        if (reached)
+            found();
+        else
             lost(QString(), now);
-        }
         return reached;
     }
     bool done = reached;
@@ -260,10 +258,15 @@ bool AnswerSender::sendWaiting(const QDateTime &now, bool mayConnect)
         lost(QString(), now);
         return false;
     }
+    found();
+    return m_state.waiting == 0;
+}
+
+void AnswerSender::found()
+{
     m_state.kind = LinkState::Reachable;
     m_state.unreachableSince = QDateTime();
     m_failures = 0;
-    return m_state.waiting == 0;
 }
 
 } // namespace classroom

@@ -93,6 +93,8 @@ private:
     // answers of the pupils it refuses are left behind.
     bool sendEachPupil(const QList<progress::OutgoingAnswer> &batch);
     void disconnect();
+    // A round reached the server: the outage, if any, is over.
+    void found();
 
     QString m_connectionName;
     QString m_connection;

@@ -66,20 +66,21 @@ void SendingWorker::takeHistory()
     if (!m_store || !m_followed || m_historyTaken)
         return;
     const QUuid onServer = m_store->serverId(*m_followed);
-    m_historyTaken = true;
-    if (onServer.isNull())
-        return;
+    m_historyTaken = onServer.isNull() || fetchAnswers(*m_followed, onServer);
+}
+
+bool SendingWorker::fetchAnswers(qint64 pupilId, const QUuid &onServer)
+{
     QList<progress::ServerAnswer> answers;
     QString why;
     if (!readHistory(m_sender->server(), onServer, &answers, &why)) {
-        m_historyTaken = false;
         m_sender->lost(why, QDateTime::currentDateTimeUtc());
-        return;
+        return false;
     }
-    if (m_store->takeHistory(*m_followed, answers))
-        emit historyTaken(*m_followed);
-    else
-        m_historyTaken = false;
+    if (!m_store->takeHistory(pupilId, answers))
+        return false;
+    emit historyTaken(pupilId);
+    return true;
 }
 
 void SendingWorker::takeClass()
@@ -106,13 +107,8 @@ void SendingWorker::takeClass()
         const std::optional<qint64> pupil = m_store->pupilOnServer(it.key());
         if (!pupil || it.value() <= here.value(it.key()))
             continue;
-        QList<progress::ServerAnswer> answers;
-        if (!readHistory(m_sender->server(), it.key(), &answers, &why)) {
-            m_sender->lost(why, QDateTime::currentDateTimeUtc());
+        if (!fetchAnswers(*pupil, it.key()) && m_sender->state().kind != LinkState::Reachable)
             return;
-        }
-        if (m_store->takeHistory(*pupil, answers))
-            emit historyTaken(*pupil);
     }
 }
 

@@ -105,6 +105,9 @@ private:
     // answers the file lacks some of, and a word from the server whenever
     // any PC sends answers, so the overview keeps up within seconds.
     void takeClass();
+    // The pupil's answers from the server into the file, their cards made
+    // afresh; false when the server was lost or the file refused them.
+    bool fetchAnswers(qint64 pupilId, const QUuid &onServer);
     void listen();
     void answersArrived();
 
