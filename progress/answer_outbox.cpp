@@ -1,7 +1,6 @@
 #include "progress/answer_outbox.h"
 
 #include "progress/computer_id.h"
-#include "progress/progress_store.h"
 #include "progress/store_schema.h"
 #include "progress/stored_rows.h"
 
@@ -15,24 +14,6 @@ using namespace Qt::StringLiterals;
 namespace progress {
 
 namespace {
-
-// The teacher's time for a quick answer, used for answers kept before each
-// answer carried its own.
-int quickSecondsSet(const QSqlDatabase &db)
-{
-    QSqlQuery query(db);
-    query.prepare(u"SELECT value FROM setting WHERE name = 'quick_seconds'"_s);
-    bool number = false;
-    int seconds = 0;
-    if (query.exec() && query.next())
-        seconds = query.value(0).toString().trimmed().toInt(&number);
-    return number && seconds > 0 ? seconds : ProgressStore::DefaultQuickSeconds;
-}
-
-QUuid uuidFrom(const QVariant &value)
-{
-    return QUuid::fromRfc4122(value.toByteArray());
-}
 
 const QString UnsentOfKnownPupils = u" FROM attempt JOIN pupil ON pupil.id = attempt.pupil_id"
                                     " WHERE attempt.sent = 0 AND pupil.server_id IS NOT NULL"_s;
@@ -80,7 +61,8 @@ void AnswerOutbox::close()
 std::optional<QList<OutgoingAnswer>> AnswerOutbox::next(int most)
 {
     const QSqlDatabase db = m_file.database();
-    const int quickNow = quickSecondsSet(db);
+    // For answers kept before each answer carried its own time.
+    const int quickNow = quickSecondsIn(db);
     QSqlQuery query(db);
     query.setForwardOnly(true);
     query.prepare(u"SELECT attempt.id, attempt.answer_id, pupil.server_id, attempt.computer_id,"
@@ -95,9 +77,10 @@ std::optional<QList<OutgoingAnswer>> AnswerOutbox::next(int most)
     while (query.next()) {
         OutgoingAnswer answer;
         answer.row = query.value(0).toLongLong();
-        answer.answerId = uuidFrom(query.value(1));
-        answer.pupilId = uuidFrom(query.value(2));
-        answer.computerId = query.value(3).isNull() ? thisComputerId() : uuidFrom(query.value(3));
+        answer.answerId = uuidFromValue(query.value(1));
+        answer.pupilId = uuidFromValue(query.value(2));
+        answer.computerId
+            = query.value(3).isNull() ? thisComputerId() : uuidFromValue(query.value(3));
         answer.quickSeconds = query.value(4).isNull() ? quickNow : query.value(4).toInt();
         // The answer's own columns follow the five above.
         answer.attempt = attemptFromRow(query, 5);

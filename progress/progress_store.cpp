@@ -18,9 +18,6 @@ namespace {
 
 constexpr int LongestName = 200;
 
-constexpr int FewestQuickSeconds = 1;
-constexpr int MostQuickSeconds = 10;
-
 // Each operation with kept cards shows its families' boxes in its grid, a
 // family at both of its places, every other cell never asked.
 void showBoxes(QList<FactGrid> &grids, const QList<tutor::FactCard> &cards)
@@ -488,16 +485,7 @@ bool ProgressStore::record(
 
 int ProgressStore::quickSeconds() const
 {
-    if (!d->isOpen)
-        return DefaultQuickSeconds;
-    QSqlQuery query(d->db());
-    query.prepare(u"SELECT value FROM setting WHERE name = ?"_s);
-    query.addBindValue(QuickSecondsSetting);
-    if (!query.exec() || !query.next())
-        return DefaultQuickSeconds;
-    bool number = false;
-    const int seconds = query.value(0).toString().trimmed().toInt(&number);
-    return number ? std::clamp(seconds, FewestQuickSeconds, MostQuickSeconds) : DefaultQuickSeconds;
+    return d->isOpen ? quickSecondsIn(d->db()) : DefaultQuickSeconds;
 }
 
 bool ProgressStore::setQuickSeconds(int seconds)

@@ -28,7 +28,7 @@ namespace progress {
 using namespace Qt::StringLiterals;
 
 // The teacher's time for a quick answer, in the settings table.
-inline const QString QuickSecondsSetting = u"quick_seconds"_s;
+inline const QString QuickSecondsSetting = QString::fromLatin1(QuickSecondsName);
 
 // The system's or the database's words, which are now and then empty.
 inline QString orUnknown(const QString &words)

@@ -4,15 +4,6 @@
 
 namespace progress {
 
-namespace {
-
-QUuid uuidFrom(const QVariant &value)
-{
-    return QUuid::fromRfc4122(value.toByteArray());
-}
-
-} // namespace
-
 bool ProgressStore::setServerId(qint64 pupilId, const QUuid &serverId)
 {
     //: Begins "%1 could not be kept in %2".
@@ -41,7 +32,7 @@ QUuid ProgressStore::serverId(qint64 pupilId) const
     QSqlQuery query(d->db());
     query.prepare(u"SELECT server_id FROM pupil WHERE id = ?"_s);
     query.addBindValue(pupilId);
-    return query.exec() && query.next() ? uuidFrom(query.value(0)) : QUuid();
+    return query.exec() && query.next() ? uuidFromValue(query.value(0)) : QUuid();
 }
 
 bool ProgressStore::takeRoster(const QList<RosterPupil> &roster, const QList<QUuid> &erased)
@@ -162,7 +153,7 @@ QHash<QUuid, qint64> ProgressStore::answersServerHas() const
     if (!query.exec())
         return counts;
     while (query.next())
-        counts.insert(uuidFrom(query.value(0)), query.value(1).toLongLong());
+        counts.insert(uuidFromValue(query.value(0)), query.value(1).toLongLong());
     return counts;
 }
 

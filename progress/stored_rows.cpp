@@ -1,8 +1,12 @@
 #include "progress/stored_rows.h"
 
+#include "progress/progress_store.h"
+
 #include <QSqlQuery>
 
 #include <algorithm>
+
+using namespace Qt::StringLiterals;
 
 namespace progress {
 
@@ -94,6 +98,19 @@ std::optional<tutor::FactCard> cardFromRow(const QSqlQuery &query)
     if (!card.seen())
         return std::nullopt;
     return card;
+}
+
+int quickSecondsIn(const QSqlDatabase &db)
+{
+    QSqlQuery query(db);
+    query.prepare(u"SELECT value FROM setting WHERE name = ?"_s);
+    query.addBindValue(QString::fromLatin1(QuickSecondsName));
+    if (!query.exec() || !query.next())
+        return ProgressStore::DefaultQuickSeconds;
+    bool number = false;
+    const int seconds = query.value(0).toString().trimmed().toInt(&number);
+    return number ? std::clamp(seconds, FewestQuickSeconds, MostQuickSeconds)
+                  : ProgressStore::DefaultQuickSeconds;
 }
 
 } // namespace progress

@@ -7,10 +7,12 @@
 #include <QDateTime>
 #include <QDir>
 #include <QString>
+#include <QUuid>
 #include <QVariant>
 
 #include <optional>
 
+class QSqlDatabase;
 class QSqlQuery;
 
 // How answers, fact cards and times stand in the progress file's rows.
@@ -35,6 +37,20 @@ std::optional<tutor::FactCard> cardFromRow(const QSqlQuery &query);
 // Days are Julian day numbers of the local calendar, NULL for none.
 QVariant dayValue(const QDate &day);
 QDate dayFromValue(const QVariant &value);
+
+// The teacher's time for a quick answer, as the settings hold it.
+inline constexpr char QuickSecondsName[] = "quick_seconds";
+inline constexpr int FewestQuickSeconds = 1;
+inline constexpr int MostQuickSeconds = 10;
+// The time set, brought into range; the default when none is set or the
+// setting cannot be read.
+int quickSecondsIn(const QSqlDatabase &db);
+
+// Ids are kept as their 16 bytes.
+inline QUuid uuidFromValue(const QVariant &value)
+{
+    return QUuid::fromRfc4122(value.toByteArray());
+}
 
 inline QString native(const QString &path)
 {
